@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One subcommand of armorwright-cli. Each command lives in its own file and
+// registers itself with a static CliRegistration, so main() never changes.
+struct CliCommand {
+    std::string name;
+    std::string summary; // one line for the top-level --help
+    // Receives the arguments after the command name; returns the process exit code.
+    std::function<int(const std::vector<std::string> &args)> run;
+};
+
+std::vector<CliCommand> &CliCommands();
+
+struct CliRegistration {
+    explicit CliRegistration(CliCommand command) { CliCommands().push_back(std::move(command)); }
+};
+
+// True when args hold "-h" or "--help".
+bool WantsHelp(const std::vector<std::string> &args);

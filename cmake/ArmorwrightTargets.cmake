@@ -1,0 +1,51 @@
+# Shared compile settings for every target of the project.
+
+function(aw_apply_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(AW_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+if(AW_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+endif()
+
+# Adds a static library made of every .cpp in the calling folder (not its subfolders).
+function(aw_folder_library name)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  aw_library(${name} "${sources}" LINKS ${ARG_LINKS})
+endfunction()
+
+# Adds a static library from a list of sources (an interface library while the list is empty).
+function(aw_library name sources)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+    aw_apply_warnings(${name})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARG_LINKS})
+  endif()
+endfunction()
+
+# Adds one GoogleTest executable made of every .cpp in a tests subfolder.
+function(aw_gtest name folder)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE AW_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+                                             AW_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  aw_apply_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 900)
+endfunction()

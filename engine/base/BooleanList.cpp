@@ -1,0 +1,43 @@
+#include "engine/base/BooleanList.h"
+
+#include "engine/base/Stream.h"
+
+bool TBooleanList::Get(int index) const
+{
+    if (index < 0 || index >= Count())
+        return false;
+    return m_items[static_cast<size_t>(index)];
+}
+
+void TBooleanList::Set(int index, bool value)
+{
+    if (index >= 0 && index < Count())
+        m_items[static_cast<size_t>(index)] = value;
+    else
+        m_items.push_back(value);
+}
+
+void TBooleanList::Delete(int index)
+{
+    if (index >= 0 && index < Count())
+        m_items.erase(m_items.begin() + index);
+}
+
+void TBooleanList::SaveToStream(TStream &stream) const
+{
+    stream.WriteInt32(Count());
+    for (bool item : m_items)
+        stream.WriteUInt8(item ? 1 : 0);
+}
+
+void TBooleanList::LoadFromStream(TStream &stream)
+{
+    Clear();
+    const int32_t count = stream.ReadInt32();
+    if (count <= 0)
+        return;
+    // Each entry is one byte: a count beyond what remains can only be damage.
+    stream.RequireRemaining(static_cast<int64_t>(count), "link list");
+    for (int32_t i = 0; i < count; ++i)
+        Add(stream.ReadUInt8() != 0);
+}

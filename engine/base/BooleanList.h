@@ -1,0 +1,27 @@
+#pragma once
+
+#include <vector>
+
+class TStream;
+
+// An ordered list of booleans; the stream form of a weapon's link memberships.
+// Reading past the end yields false; setting past the end appends.
+class TBooleanList {
+public:
+    bool Get(int index) const;
+    void Set(int index, bool value);
+    void Add(bool value) { m_items.push_back(value); }
+    int Count() const { return static_cast<int>(m_items.size()); }
+    void Delete(int index);
+    void Clear() { m_items.clear(); }
+
+    // Count as little-endian int32, then one byte per entry (1 true, 0 false).
+    void SaveToStream(TStream &stream) const;
+    // Clears, then reads the count and that many bytes; any non-zero byte is true.
+    void LoadFromStream(TStream &stream);
+
+    bool operator==(const TBooleanList &) const = default;
+
+private:
+    std::vector<bool> m_items;
+};

@@ -1,0 +1,188 @@
+#include "engine/base/NumberFormat.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fmt {
+
+namespace {
+
+// The exact decimal expansion of |value| rounded half away from zero to `decimals`
+// decimals, as integer digits and fraction digits.
+struct DecimalParts {
+    bool negative = false;
+    std::string integerDigits;
+    std::string fractionDigits;
+};
+
+DecimalParts roundToDecimals(double value, int decimals)
+{
+    DecimalParts parts;
+    parts.negative = std::signbit(value);
+    char buffer[512];
+    // 60 decimals hold the exact expansion far beyond any rounding position we use.
+    std::snprintf(buffer, sizeof buffer, "%.60f", std::fabs(value));
+    std::string text(buffer);
+    const size_t point = text.find('.');
+    std::string digits = text.substr(0, point) + text.substr(point + 1);
+    size_t integerCount = point;
+    size_t keep = integerCount + static_cast<size_t>(decimals);
+    bool roundUp = digits[keep] >= '5';
+    digits.resize(keep);
+    if (roundUp) {
+        int i = static_cast<int>(keep) - 1;
+        while (i >= 0 && digits[static_cast<size_t>(i)] == '9') {
+            digits[static_cast<size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0)
+            ++digits[static_cast<size_t>(i)];
+        else {
+            digits.insert(digits.begin(), '1');
+            ++integerCount;
+        }
+    }
+    parts.integerDigits = digits.substr(0, integerCount);
+    size_t firstNonZero = parts.integerDigits.find_first_not_of('0');
+    parts.integerDigits = firstNonZero == std::string::npos ? "0" : parts.integerDigits.substr(firstNonZero);
+    parts.fractionDigits = digits.substr(integerCount);
+    if (parts.integerDigits == "0" && parts.fractionDigits.find_first_not_of('0') == std::string::npos)
+        parts.negative = false; // no "-0"
+    return parts;
+}
+
+std::string groupDigits(const std::string &digits, char separator)
+{
+    std::string out;
+    const size_t n = digits.size();
+    for (size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += separator;
+        out += digits[i];
+    }
+    return out;
+}
+
+std::string joinParts(const DecimalParts &parts, const std::string &integerText, char decimal)
+{
+    std::string out = parts.negative ? "-" : "";
+    out += integerText;
+    if (!parts.fractionDigits.empty()) {
+        out += decimal;
+        out += parts.fractionDigits;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string Integer(int64_t value) { return std::to_string(value); }
+
+std::string Signed(int64_t value) { return value > 0 ? "+" + std::to_string(value) : std::to_string(value); }
+
+std::string General(double value, int digits, NumberSeparators seps)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value > 0 ? "INF" : "-INF";
+    if (value == 0.0)
+        return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+    // buffer: [-]d.ddddde[+-]xx
+    std::string text(buffer);
+    const bool negative = text[0] == '-';
+    if (negative)
+        text.erase(0, 1);
+    const size_t e = text.find('e');
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    std::string mantissa = text.substr(0, 1) + text.substr(2, e - 2);
+    while (mantissa.size() > 1 && mantissa.back() == '0')
+        mantissa.pop_back();
+
+    std::string out = negative ? "-" : "";
+    if (exponent < -5 || exponent >= digits) {
+        out += mantissa[0];
+        if (mantissa.size() > 1) {
+            out += seps.decimal;
+            out += mantissa.substr(1);
+        }
+        out += 'E';
+        out += std::to_string(exponent);
+        return out;
+    }
+    if (exponent < 0) {
+        out += '0';
+        out += seps.decimal;
+        out += std::string(static_cast<size_t>(-exponent - 1), '0');
+        out += mantissa;
+        return out;
+    }
+    const size_t integerCount = static_cast<size_t>(exponent) + 1;
+    if (mantissa.size() <= integerCount)
+        return out + mantissa + std::string(integerCount - mantissa.size(), '0');
+    return out + mantissa.substr(0, integerCount) + seps.decimal + mantissa.substr(integerCount);
+}
+
+std::string Fixed(double value, int decimals, NumberSeparators seps)
+{
+    if (!std::isfinite(value))
+        return General(value);
+    const DecimalParts parts = roundToDecimals(value, decimals);
+    return joinParts(parts, parts.integerDigits, seps.decimal);
+}
+
+std::string Grouped(double value, int decimals, NumberSeparators seps)
+{
+    if (!std::isfinite(value))
+        return General(value);
+    const DecimalParts parts = roundToDecimals(value, decimals);
+    return joinParts(parts, groupDigits(parts.integerDigits, seps.thousands), seps.decimal);
+}
+
+bool ParseInteger(const std::string &text, int32_t &value)
+{
+    if (text.empty())
+        return false;
+    errno = 0;
+    char *end = nullptr;
+    const long long v = std::strtoll(text.c_str(), &end, 10);
+    if (errno != 0 || end != text.c_str() + text.size() || v < INT32_MIN || v > INT32_MAX)
+        return false;
+    if (text[0] == ' ' || text[0] == '\t')
+        return false;
+    value = static_cast<int32_t>(v);
+    return true;
+}
+
+bool ParseReal(const std::string &text, double &value, NumberSeparators seps, bool allowThousands)
+{
+    std::string plain;
+    bool seenDecimal = false;
+    for (char c : text) {
+        if (allowThousands && c == seps.thousands && !seenDecimal)
+            continue;
+        if (c == seps.decimal) {
+            seenDecimal = true;
+            plain += '.';
+        } else if (c == '.' || c == ',' || c == ' ' || c == '\t') {
+            return false;
+        } else {
+            plain += c;
+        }
+    }
+    if (plain.empty())
+        return false;
+    errno = 0;
+    char *end = nullptr;
+    const double v = std::strtod(plain.c_str(), &end);
+    if (errno == ERANGE || end != plain.c_str() + plain.size() || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+} // namespace fmt

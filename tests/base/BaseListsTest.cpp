@@ -1,0 +1,114 @@
+#include "engine/base/BooleanList.h"
+#include "engine/base/CalculationLog.h"
+#include "engine/base/IntegerList.h"
+#include "engine/base/RoundUp.h"
+#include "engine/base/Stream.h"
+
+#include <gtest/gtest.h>
+
+TEST(RoundUp, CeilingForPositiveAndOneMoreThanTruncationForNegativeFractions)
+{
+    EXPECT_EQ(RoundUp(3.0), 3);
+    EXPECT_EQ(RoundUp(3.0001), 4);
+    EXPECT_EQ(RoundUp(0.0), 0);
+    EXPECT_EQ(RoundUp(-0.5), 1);
+    EXPECT_EQ(RoundUp(-2.5), -1);
+    EXPECT_EQ(RoundUp(-3.0), -3);
+}
+
+TEST(RoundUp, CapsLargeAndUnrepresentableValues)
+{
+    EXPECT_EQ(RoundUp(3e9), 2147483646);
+    EXPECT_EQ(RoundUp(2147483646.0), 2147483646);
+    EXPECT_EQ(RoundUp(-3e12), 2147483646);
+}
+
+TEST(IntegerList, ReadsZeroPastTheEndAndAppendsOnSetPastTheEnd)
+{
+    TIntegerList list;
+    EXPECT_EQ(list.Get(0), 0);
+    list.Add(7);
+    list.Add(8);
+    list.Set(5, 9);
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.Get(2), 9);
+    list.Set(0, -1);
+    EXPECT_EQ(list.Get(0), -1);
+    EXPECT_EQ(list.Get(-1), 0);
+}
+
+TEST(BooleanList, StreamFormIsCountThenOneBytePerEntry)
+{
+    TBooleanList list;
+    list.Add(true);
+    list.Add(false);
+    list.Add(true);
+    TStream stream;
+    list.SaveToStream(stream);
+    EXPECT_EQ(stream.Bytes(), (std::vector<uint8_t>{3, 0, 0, 0, 1, 0, 1}));
+
+    TStream in(std::vector<uint8_t>{3, 0, 0, 0, 1, 0, 7});
+    TBooleanList read;
+    read.Add(false);
+    read.LoadFromStream(in);
+    ASSERT_EQ(read.Count(), 3);
+    EXPECT_TRUE(read.Get(0));
+    EXPECT_FALSE(read.Get(1));
+    EXPECT_TRUE(read.Get(2));
+    EXPECT_FALSE(read.Get(3));
+}
+
+TEST(BooleanList, NegativeCountReadsNothingAndOverlongCountIsDamage)
+{
+    TStream negative(std::vector<uint8_t>{0xff, 0xff, 0xff, 0xff, 1});
+    TBooleanList list;
+    list.LoadFromStream(negative);
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(negative.Position(), 4);
+
+    TStream overlong(std::vector<uint8_t>{0x00, 0x00, 0x00, 0x40, 1});
+    EXPECT_THROW(list.LoadFromStream(overlong), EStreamError);
+}
+
+TEST(BooleanList, DeleteAndSetFollowTheListRules)
+{
+    TBooleanList list;
+    list.Set(3, true);
+    list.Add(false);
+    list.Delete(9);
+    ASSERT_EQ(list.Count(), 2);
+    list.Delete(0);
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_FALSE(list.Get(0));
+}
+
+TEST(CalculationLog, OffByDefaultAndScopedTargetsNest)
+{
+    EXPECT_EQ(CalculationLog(), nullptr);
+    LogLine("lost");
+    TLogLines outer, inner;
+    {
+        ScopedCalculationLog a(outer);
+        LogLine("one");
+        {
+            ScopedCalculationLog b(inner);
+            LogLine("two");
+        }
+        LogLine("three");
+    }
+    EXPECT_EQ(CalculationLog(), nullptr);
+    EXPECT_EQ(outer, (TLogLines{"one", "three"}));
+    EXPECT_EQ(inner, (TLogLines{"two"}));
+}
+
+TEST(Stream, ShortReadsThrowAndShortStringsAreCutToCapacity)
+{
+    TStream s(std::vector<uint8_t>{1, 2, 3});
+    EXPECT_THROW(s.ReadInt32(), EStreamError);
+    uint8_t record[6];
+    bytes::PutShortString(record, 5, "abcdefgh");
+    EXPECT_EQ(record[0], 5);
+    EXPECT_EQ(bytes::GetShortString(record, 5), "abcde");
+    record[0] = 200; // a damaged length never reads past the capacity
+    EXPECT_EQ(bytes::GetShortString(record, 5), "abcde");
+}

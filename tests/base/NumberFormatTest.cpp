@@ -1,0 +1,62 @@
+#include "engine/base/NumberFormat.h"
+
+#include <gtest/gtest.h>
+
+TEST(NumberFormat, IntegerAndSigned)
+{
+    EXPECT_EQ(fmt::Integer(-12), "-12");
+    EXPECT_EQ(fmt::Signed(2), "+2");
+    EXPECT_EQ(fmt::Signed(0), "0");
+    EXPECT_EQ(fmt::Signed(-1), "-1");
+}
+
+TEST(NumberFormat, GeneralIsShortestWithFifteenDigits)
+{
+    EXPECT_EQ(fmt::General(0.0), "0");
+    EXPECT_EQ(fmt::General(37.5), "37.5");
+    EXPECT_EQ(fmt::General(40.8), "40.8");
+    EXPECT_EQ(fmt::General(0.1 + 0.2), "0.3");
+    EXPECT_EQ(fmt::General(300.0), "300");
+    EXPECT_EQ(fmt::General(-2.25), "-2.25");
+    EXPECT_EQ(fmt::General(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(fmt::General(0.00001), "0.00001");
+    EXPECT_EQ(fmt::General(0.000001), "1E-6");
+    EXPECT_EQ(fmt::General(123456789012345.0), "123456789012345");
+    EXPECT_EQ(fmt::General(1.5e20), "1.5E20");
+    EXPECT_EQ(fmt::General(2.5, 15, {'.', ','}), "2,5");
+}
+
+TEST(NumberFormat, GroupedAndFixedRoundHalvesAwayFromZero)
+{
+    EXPECT_EQ(fmt::Grouped(1234.5, 0), "1,235");
+    EXPECT_EQ(fmt::Grouped(1234.56, 2), "1,234.56");
+    EXPECT_EQ(fmt::Grouped(1234.5, 2), "1,234.50");
+    EXPECT_EQ(fmt::Grouped(999999.996, 2), "1,000,000.00");
+    EXPECT_EQ(fmt::Grouped(999999.995, 2), "999,999.99"); // the double lies just below the half
+    EXPECT_EQ(fmt::Grouped(0.125, 2), "0.13");
+    EXPECT_EQ(fmt::Grouped(-1234567.0, 0), "-1,234,567");
+    EXPECT_EQ(fmt::Grouped(12.0, 2), "12.00");
+    EXPECT_EQ(fmt::Grouped(1300.0, 1, {'.', ','}), "1.300,0");
+    EXPECT_EQ(fmt::Fixed(20.44, 1), "20.4");
+    EXPECT_EQ(fmt::Fixed(-0.04, 1), "0.0");
+    EXPECT_EQ(fmt::Fixed(1234.5, 0), "1235");
+}
+
+TEST(NumberFormat, ParsingAcceptsOnlyWholeNumbers)
+{
+    int32_t i = 0;
+    EXPECT_TRUE(fmt::ParseInteger("+12", i));
+    EXPECT_EQ(i, 12);
+    EXPECT_FALSE(fmt::ParseInteger("abc", i));
+    EXPECT_FALSE(fmt::ParseInteger("12x", i));
+    EXPECT_FALSE(fmt::ParseInteger("99999999999", i));
+    EXPECT_EQ(i, 12);
+
+    double d = 0;
+    EXPECT_TRUE(fmt::ParseReal("1300.5", d));
+    EXPECT_DOUBLE_EQ(d, 1300.5);
+    EXPECT_FALSE(fmt::ParseReal("1,300.0", d));
+    EXPECT_TRUE(fmt::ParseReal("1,300.0", d, {}, true));
+    EXPECT_DOUBLE_EQ(d, 1300.0);
+    EXPECT_FALSE(fmt::ParseReal("", d));
+}
