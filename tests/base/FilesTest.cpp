@@ -1,0 +1,73 @@
+#include "engine/base/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+struct TempFolder {
+    std::filesystem::path path;
+    TempFolder()
+    {
+        path = std::filesystem::temp_directory_path() / ("aw-files-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+    size_t entryCount() const
+    {
+        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(path), {}));
+    }
+};
+
+} // namespace
+
+TEST(Files, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
+{
+    TempFolder dir;
+    const std::string file = (dir.path / "a.bin").string();
+    WriteFileAtomically(file, std::string("first"));
+    WriteFileAtomically(file, std::string("second"));
+    const auto bytes = ReadWholeFile(file);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "second");
+    EXPECT_EQ(dir.entryCount(), 1u);
+}
+
+TEST(Files, EveryInjectedWriteFailureKeepsThePreviousFile)
+{
+    TempFolder dir;
+    const std::string file = (dir.path / "a.bin").string();
+    WriteFileAtomically(file, std::string("old"));
+    const std::vector<uint8_t> big(200 * 1024, 7); // several chunks
+    for (int failAt = 1;; ++failAt) {
+        int calls = 0;
+        SetWriteFaultInjector([&] { return ++calls != failAt; });
+        bool saved = true;
+        try {
+            WriteFileAtomically(file, big);
+        } catch (const EFileError &e) {
+            saved = false;
+            EXPECT_NE(std::string(e.what()).find("a.bin"), std::string::npos);
+        }
+        SetWriteFaultInjector({});
+        EXPECT_EQ(dir.entryCount(), 1u) << "temporary file left at k=" << failAt;
+        if (saved) {
+            EXPECT_EQ(ReadWholeFile(file), big);
+            EXPECT_GT(failAt, 1);
+            break;
+        }
+        const auto kept = ReadWholeFile(file);
+        EXPECT_EQ(std::string(kept.begin(), kept.end()), "old");
+    }
+}
+
+TEST(Files, MissingFileAndUnwritableFolderAreReportedWithTheName)
+{
+    EXPECT_THROW(ReadWholeFile("/nonexistent/x.vkd"), EFileError);
+    try {
+        WriteFileAtomically("/nonexistent/x.vkd", std::string("x"));
+        FAIL();
+    } catch (const EFileError &e) {
+        EXPECT_NE(std::string(e.what()).find("/nonexistent/x.vkd"), std::string::npos);
+    }
+}
