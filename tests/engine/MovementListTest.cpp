@@ -1,0 +1,228 @@
+#include "engine/MovementList.h"
+
+#include "engine/base/CalculationLog.h"
+#include "engine/base/Stream.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TMovementRecord system(const std::string &name, double top, double stall = 0.0, bool flight = false,
+                       int32_t maneuver = 0)
+{
+    TMovementRecord r;
+    r.ModeName = name;
+    r.TopSpeed = top;
+    r.StallSpeed = stall;
+    r.Flight = flight;
+    r.Maneuver = maneuver;
+    return r;
+}
+
+TMovementList listOf(std::initializer_list<TMovementRecord> records)
+{
+    TMovementList list;
+    for (const TMovementRecord &r : records)
+        list.Add(r);
+    return list;
+}
+
+} // namespace
+
+TEST(MovementRecord, ByteImageHasEveryFieldAtItsOffset)
+{
+    TMovementRecord r;
+    r.ModeName = "Hydrofoil";
+    r.CustomMode = true;
+    r.Flight = true;
+    r.CanFly = true;
+    r.TopSpeed = 300.5;
+    r.StallSpeed = 60.25;
+    r.HasStall = true;
+    r.Maneuver = -3;
+    r.LibraryIndex = 4;
+    uint8_t image[TMovementRecord::Size];
+    std::fill(std::begin(image), std::end(image), 0xAA);
+    WriteMovementRecord(r, image);
+
+    EXPECT_EQ(image[0], 9);
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(image + 1), 9), "Hydrofoil");
+    for (int i = 10; i < 33; ++i)
+        EXPECT_EQ(image[i], 0) << "unused name byte " << i;
+    EXPECT_EQ(image[33], 1);
+    EXPECT_EQ(image[34], 1);
+    EXPECT_EQ(image[35], 1);
+    EXPECT_EQ(bytes::GetDouble(image + 36), 300.5);
+    EXPECT_EQ(bytes::GetDouble(image + 44), 60.25);
+    EXPECT_EQ(image[52], 1);
+    EXPECT_EQ(bytes::GetInt32(image + 53), -3);
+    EXPECT_EQ(bytes::GetInt32(image + 57), 4);
+    EXPECT_EQ(ReadMovementRecord(image), r);
+}
+
+TEST(MovementRecord, ClearedRecordAndLongNames)
+{
+    const TMovementRecord cleared;
+    EXPECT_EQ(cleared.LibraryIndex, -1);
+    uint8_t image[TMovementRecord::Size];
+    WriteMovementRecord(cleared, image);
+    EXPECT_EQ(bytes::GetInt32(image + 57), -1);
+    for (int i = 0; i < 57; ++i)
+        EXPECT_EQ(image[i], 0) << "byte " << i;
+
+    TMovementRecord longName;
+    longName.ModeName = std::string(40, 'x');
+    WriteMovementRecord(longName, image);
+    EXPECT_EQ(ReadMovementRecord(image).ModeName, std::string(32, 'x'));
+}
+
+TEST(MovementList, SpeedPointsRoundHalfToEven)
+{
+    const TMovementList list = listOf({system("Ground", 9), system("Ground", 15), system("Ground", 21),
+                                       system("Flight", 45, 15, true), system("Flight", 75, 0, true)});
+    EXPECT_EQ(list.MP(0), 2); // 1.5
+    EXPECT_EQ(list.MP(1), 2); // 2.5
+    EXPECT_EQ(list.MP(2), 4); // 3.5
+    EXPECT_EQ(list.MP(3), 2); // 1.5 at 30 km/h per point
+    EXPECT_EQ(list.StallMP(3), 0); // 0.5
+    EXPECT_EQ(list.MP(4), 2); // 2.5
+}
+
+TEST(MovementList, CombatFiguresHalveTheSpeed)
+{
+    const TMovementList list = listOf({system("Ground", 30), system("Ground", -30)});
+    EXPECT_EQ(list.MP(0), 5);
+    EXPECT_EQ(list.CombatMP(0), 2);
+    EXPECT_EQ(list.CombatMP(1), -2); // truncates toward zero
+    EXPECT_DOUBLE_EQ(list.CombatSpeed(0), 15.0);
+}
+
+TEST(MovementList, QueriesPastTheEndYieldZeroValues)
+{
+    const TMovementList list = listOf({system("Walker", 60, 12, true, -2)});
+    EXPECT_EQ(list.ModeName(1), "");
+    EXPECT_FALSE(list.Flight(1));
+    EXPECT_EQ(list.Maneuver(1), 0);
+    EXPECT_EQ(list.TopSpeed(1), 0.0);
+    EXPECT_EQ(list.MP(-1), 0);
+    EXPECT_EQ(list.Get(5).LibraryIndex, -1);
+}
+
+TEST(MovementList, FastestAndSumOfOthers)
+{
+    const TMovementList list = listOf({system("a", 80, 1), system("b", 100, 2), system("c", 100, 3)});
+    EXPECT_EQ(list.FastestSpeed(), 100.0);
+    EXPECT_EQ(list.FastestStall(), 2.0); // the first of the two fastest
+    EXPECT_EQ(list.SumOfOthers(), 180.0);
+
+    const TMovementList risingLast = listOf({system("a", 50, 1), system("b", 20, 2), system("c", 90, 9)});
+    EXPECT_EQ(risingLast.FastestStall(), 9.0);
+    EXPECT_EQ(risingLast.SumOfOthers(), 70.0);
+
+    const TMovementList stopped = listOf({system("a", 0, 5), system("b", 0, 7)});
+    EXPECT_EQ(stopped.FastestStall(), 5.0); // entry 0 when nothing is faster than 0
+}
+
+TEST(MovementList, EmptyListHasNoSpeedsNoFlawsNoFlight)
+{
+    const TMovementList list;
+    TLogLines log;
+    ScopedCalculationLog scope(log);
+    EXPECT_EQ(list.FastestSpeed(), 0.0);
+    EXPECT_EQ(list.FastestStall(), 0.0);
+    EXPECT_EQ(list.SumOfOthers(), 0.0);
+    EXPECT_EQ(list.ManeuverFlawValue(), 0.0);
+    EXPECT_FALSE(list.AnyFlight());
+    EXPECT_EQ(log, TLogLines{"        Manuver Flaws..."});
+}
+
+TEST(MovementList, ManeuverFlawsCountTwiceEachNegativeModifier)
+{
+    const TMovementList list = listOf({system("a", 10, 0, false, -1), system("b", 10, 0, false, 2),
+                                       system("c", 10, 0, true, -3)});
+    TLogLines log;
+    double value;
+    {
+        ScopedCalculationLog scope(log);
+        value = list.ManeuverFlawValue();
+    }
+    EXPECT_EQ(value, -8.0);
+    EXPECT_TRUE(list.AnyFlight());
+    const TLogLines expected{"        Manuver Flaws...",
+                             "          movement 1 is flawed by -1",
+                             "         -2 Flaw value so far.",
+                             "          movement 3 is flawed by -3",
+                             "         -8 Flaw value so far."};
+    EXPECT_EQ(log, expected);
+}
+
+TEST(MovementList, SummaryText)
+{
+    const TMovementList list = listOf({system("Flight", 300, 60, true, -1), system("Ground", 45.5),
+                                       system("Hover", 66, 6, false, 0)});
+    EXPECT_EQ(list.SummaryText(0), "(10/2 -flt)( -1man) Flight -300kph");
+    EXPECT_EQ(list.SummaryText(1), "(8) Ground -45.5kph");
+    EXPECT_EQ(list.SummaryText(2), "(11/1) Hover -66kph");
+}
+
+TEST(MovementList, ListOperationsReplaceAppendDeleteAndExchange)
+{
+    TMovementList list = listOf({system("a", 1), system("b", 2)});
+    list.Set(1, system("B", 20));
+    list.Set(7, system("c", 3));
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.ModeName(1), "B");
+    EXPECT_EQ(list.ModeName(2), "c");
+    list.Exchange(0, 2);
+    EXPECT_EQ(list.ModeName(0), "c");
+    EXPECT_EQ(list.ModeName(2), "a");
+    list.Exchange(0, 3); // out of range: nothing happens
+    EXPECT_EQ(list.ModeName(0), "c");
+    list.Delete(3);
+    EXPECT_EQ(list.Count(), 3);
+    list.Delete(0);
+    EXPECT_EQ(list.ModeName(0), "B");
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(MovementList, StreamFormIsCountThenRecordImages)
+{
+    const TMovementList list = listOf({system("Walker", 36, 0, false, -1), system("Flight", 900, 150, true)});
+    TStream stream;
+    list.SaveToStream(stream);
+    ASSERT_EQ(stream.Size(), 4 + 2 * TMovementRecord::Size);
+    EXPECT_EQ(bytes::GetInt32(stream.Bytes().data()), 2);
+    EXPECT_EQ(stream.Bytes()[4], 6);                                   // "Walker"
+    EXPECT_EQ(stream.Bytes()[4 + TMovementRecord::Size], 6);           // "Flight"
+    EXPECT_EQ(stream.Bytes()[4 + TMovementRecord::Size + 34], 1);      // flight flag of the second
+
+    stream.Seek(0);
+    TMovementList read = listOf({system("old", 1)});
+    read.LoadFromStream(stream);
+    EXPECT_EQ(read, list);
+    EXPECT_EQ(stream.Remaining(), 0);
+}
+
+TEST(MovementList, DamagedStreamsAreRejected)
+{
+    TStream claimsTooMany;
+    claimsTooMany.WriteInt32(2);
+    uint8_t image[TMovementRecord::Size] = {};
+    claimsTooMany.WriteBuffer(image, sizeof image);
+    claimsTooMany.Seek(0);
+    TMovementList list;
+    EXPECT_THROW(list.LoadFromStream(claimsTooMany), EStreamError);
+
+    TStream hugeCount;
+    hugeCount.WriteInt32(0x7fffffff);
+    hugeCount.Seek(0);
+    EXPECT_THROW(list.LoadFromStream(hugeCount), EStreamError);
+
+    TStream negative;
+    negative.WriteInt32(-4);
+    negative.Seek(0);
+    list.Add(system("x", 1));
+    list.LoadFromStream(negative);
+    EXPECT_EQ(list.Count(), 0);
+}
