@@ -1,0 +1,59 @@
+#include "engine/ProductionTypes.h"
+
+#include "engine/Vehicle.h"
+
+namespace {
+
+// The testbed panel shows "2" individual dice, while the rules use 1.
+constexpr TProductionType g_types[StandardProductionTypeCount] = {
+    {"Testbed Prototype", "New Tech", 12, "2", 1, "100x", 100.0},
+    {"Early Prototype", "New Model", 8, "1", 1, "20x", 20.0},
+    {"Late Prototype", "New Model", 4, "1", 1, "5x", 5.0},
+    {"Early Production", "New Release", 3, "3", 3, "1x", 1.0},
+    {"Limited Production", "High End Model", 1, "2", 2, "2x", 2.0},
+    {"Mass Produced", "Common Model", 2, "3", 3, "0.5x", 0.5},
+    {"Scratch Built", "Patchwork Mess", -1, "10", 10, "0.2x", 0.2},
+};
+
+} // namespace
+
+const TProductionType *StandardProductionType(int32_t productionType)
+{
+    if (productionType < 0 || productionType >= StandardProductionTypeCount)
+        return nullptr;
+    return &g_types[productionType];
+}
+
+std::string ProductionName(const TBaseVehicle &vehicle)
+{
+    if (const TProductionType *type = StandardProductionType(vehicle.ProductionType))
+        return type->Name;
+    if (vehicle.ProductionType == CustomProductionType)
+        return vehicle.CustomProduction.CustomName;
+    return {};
+}
+
+std::string ModelDicePanelText(int32_t productionType)
+{
+    const TProductionType *type = StandardProductionType(productionType);
+    if (!type)
+        return {};
+    return type->ModelDice < 0 ? "-" : std::to_string(type->ModelDice);
+}
+
+double ProductionCostMultiplier(const TBaseVehicle &vehicle)
+{
+    if (const TProductionType *type = StandardProductionType(vehicle.ProductionType))
+        return type->CostMultiplier;
+    if (vehicle.ProductionType == CustomProductionType)
+        return vehicle.CustomProduction.CustomCostMultiplier;
+    return 0.0;
+}
+
+bool NormalizeProductionType(TBaseVehicle &vehicle)
+{
+    if (vehicle.ProductionType <= CustomProductionType)
+        return false;
+    vehicle.ProductionType = CustomProductionType;
+    return true;
+}
