@@ -1,0 +1,176 @@
+#include "output/TokenReplace.h"
+
+#include "output/ConvertError.h"
+
+#include <optional>
+
+namespace {
+
+bool startsAt(const std::string &text, size_t at, const std::string &what)
+{
+    return text.compare(at, what.size(), what) == 0;
+}
+
+bool startsWithAny(const std::string &text, size_t at, const std::vector<std::string> &candidates)
+{
+    for (const std::string &candidate : candidates)
+        if (startsAt(text, at, candidate))
+            return true;
+    return false;
+}
+
+std::string joinRows(const std::vector<std::string> &rows)
+{
+    std::string joined;
+    for (const std::string &row : rows)
+        joined += row;
+    return joined;
+}
+
+// Where a section lies: [begin, end) is deleted when it is replaced, [bodyBegin, bodyEnd) is its body.
+struct SectionSpan {
+    size_t begin = 0;
+    size_t bodyBegin = 0;
+    size_t bodyEnd = 0;
+    size_t end = 0;
+};
+
+// The first section whose open tag stands at or after from. The close tag is the first one of
+// the whole text; when it is missing or before the open tag, the section runs up to the last
+// character of the text, which stays.
+std::optional<SectionSpan> findSection(const std::string &open, const std::string &close, const std::string &text,
+                                       size_t from)
+{
+    if (open.empty())
+        return std::nullopt;
+    const size_t begin = text.find(open, from);
+    if (begin == std::string::npos)
+        return std::nullopt;
+    SectionSpan span;
+    span.begin = begin;
+    span.bodyBegin = begin + open.size();
+    const size_t closeAt = close.empty() ? std::string::npos : text.find(close);
+    if (closeAt == std::string::npos || closeAt < span.bodyBegin) {
+        const size_t last = text.size() - 1; // the open tag is not empty, so the text is not either
+        span.bodyEnd = std::max(span.bodyBegin, last);
+        span.end = last;
+    } else {
+        span.bodyEnd = closeAt;
+        span.end = closeAt + close.size();
+    }
+    return span;
+}
+
+} // namespace
+
+void ReplaceToken(const std::string &token, const std::string &value, std::string &text)
+{
+    if (token.empty())
+        return;
+    size_t at = text.find(token);
+    if (at == std::string::npos)
+        return;
+    std::string result;
+    result.reserve(text.size());
+    size_t copied = 0;
+    while (at != std::string::npos) {
+        result.append(text, copied, at - copied);
+        result += value;
+        copied = at + token.size();
+        at = text.find(token, copied);
+    }
+    result.append(text, copied, std::string::npos);
+    text = std::move(result);
+}
+
+std::string FitToWidth(const std::string &value, int width)
+{
+    if (width <= 0)
+        return {};
+    std::string fitted = value;
+    fitted.resize(static_cast<size_t>(width), ' ');
+    return fitted;
+}
+
+void ReplaceWidthToken(const std::string &prefix, const std::string &terminator, const std::string &value,
+                       std::string &text, const std::vector<std::string> &longerPrefixes)
+{
+    if (prefix.empty() || terminator.empty())
+        return;
+    size_t from = 0;
+    size_t at;
+    while ((at = text.find(prefix, from)) != std::string::npos) {
+        if (startsWithAny(text, at, longerPrefixes)) {
+            from = at + 1;
+            continue;
+        }
+        const size_t afterPrefix = at + prefix.size();
+        const size_t closing = text.find(terminator, afterPrefix);
+        if (closing == std::string::npos)
+            return; // no later occurrence can have a terminator either
+        std::string digits;
+        for (size_t i = afterPrefix; i < closing; ++i)
+            if (text[i] >= '0' && text[i] <= '9')
+                digits += text[i];
+        const std::string fitted = FitToWidth(value, StrToInt(digits));
+        text.replace(at, closing + terminator.size() - at, fitted);
+        from = at + fitted.size();
+    }
+}
+
+void ReplaceIndexedToken(const std::string &prefix, const std::vector<std::string> &list, std::string &text)
+{
+    if (prefix.empty())
+        return;
+    size_t from = 0;
+    size_t at;
+    while ((at = text.find(prefix, from)) != std::string::npos) {
+        const size_t numberBegin = at + prefix.size();
+        const size_t closing = text.find('|', numberBegin);
+        if (closing == std::string::npos)
+            return;
+        const int32_t row = StrToInt(text.substr(numberBegin, closing - numberBegin));
+        static const std::string empty;
+        const std::string &value =
+            row >= 1 && static_cast<size_t>(row) <= list.size() ? list[static_cast<size_t>(row) - 1] : empty;
+        text.replace(at, closing + 1 - at, value);
+        from = at + value.size();
+    }
+}
+
+std::string SectionBody(const std::string &open, const std::string &close, const std::string &text)
+{
+    const std::optional<SectionSpan> span = findSection(open, close, text, 0);
+    if (!span)
+        return {};
+    return text.substr(span->bodyBegin, span->bodyEnd - span->bodyBegin);
+}
+
+void ReplaceSection(const std::string &open, const std::string &close, const std::vector<std::string> &rows,
+                    std::string &text)
+{
+    const std::optional<SectionSpan> span = findSection(open, close, text, 0);
+    if (span)
+        text.replace(span->begin, span->end - span->begin, joinRows(rows));
+}
+
+void ExpandSections(const std::string &open, const std::string &close, const TRowBuilder &build, std::string &text)
+{
+    size_t from = 0;
+    std::optional<SectionSpan> span;
+    while ((span = findSection(open, close, text, from))) {
+        const std::string joined = joinRows(build(text.substr(span->bodyBegin, span->bodyEnd - span->bodyBegin)));
+        text.replace(span->begin, span->end - span->begin, joined);
+        from = span->begin + joined.size();
+    }
+}
+
+void ApplyCondition(const std::string &open, const std::string &close, bool keep, std::string &text)
+{
+    if (keep) {
+        ReplaceToken(open, "", text);
+        ReplaceToken(close, "", text);
+    } else {
+        ExpandSections(open, close, [](const std::string &) { return std::vector<std::string>{}; }, text);
+    }
+}

@@ -1,0 +1,44 @@
+#include "output/TokenSet.h"
+
+#include "output/TokenReplace.h"
+
+void TTokenSet::Add(const std::string &name, const std::string &value)
+{
+    m_entries.push_back({name, value, value, true});
+}
+
+void TTokenSet::Add(const std::string &name, const std::string &exactValue, const std::string &widthValue)
+{
+    m_entries.push_back({name, exactValue, widthValue, true});
+}
+
+void TTokenSet::AddExactOnly(const std::string &name, const std::string &value)
+{
+    m_entries.push_back({name, value, {}, false});
+}
+
+void TTokenSet::Apply(std::string &text) const
+{
+    ApplyExact(text);
+    ApplyWidth(text);
+}
+
+void TTokenSet::ApplyExact(std::string &text) const
+{
+    for (const Entry &entry : m_entries)
+        ReplaceToken("|" + entry.name + "|", entry.exactValue, text);
+}
+
+void TTokenSet::ApplyWidth(std::string &text) const
+{
+    for (const Entry &entry : m_entries) {
+        if (!entry.hasWidth)
+            continue;
+        const std::string prefix = "|" + entry.name;
+        std::vector<std::string> longer;
+        for (const Entry &other : m_entries)
+            if (other.hasWidth && other.name.size() > entry.name.size() && other.name.starts_with(entry.name))
+                longer.push_back("|" + other.name);
+        ReplaceWidthToken(prefix, "|", entry.widthValue, text, longer);
+    }
+}
