@@ -1,0 +1,56 @@
+#include "weapons/AmmoSection.h"
+
+#include "engine/base/Stream.h"
+
+TAmmoSection ClearAmmoSection() { return TAmmoSection{}; }
+
+TAmmoSection ReadAmmoSection(const uint8_t *p)
+{
+    TAmmoSection section;
+    section.Amount = bytes::GetInt32(p);
+    for (size_t k = 0; k < kAmmoTypeCount; ++k) {
+        const uint8_t *flags = p + 4 + 3 * k;
+        section.Selected[k] = flags[0] != 0;
+        section.Free[k] = flags[1] != 0;
+        section.Allowed[k] = flags[2] != 0;
+    }
+    return section;
+}
+
+void WriteAmmoSection(const TAmmoSection &section, uint8_t *p)
+{
+    bytes::PutInt32(p, section.Amount);
+    for (size_t k = 0; k < kAmmoTypeCount; ++k) {
+        uint8_t *flags = p + 4 + 3 * k;
+        flags[0] = section.Selected[k] ? 1 : 0;
+        flags[1] = section.Free[k] ? 1 : 0;
+        flags[2] = section.Allowed[k] ? 1 : 0;
+    }
+}
+
+TAmmoSection LoadAmmoSection(TStream &stream)
+{
+    uint8_t image[kAmmoSectionSize];
+    stream.ReadBuffer(image, sizeof image);
+    return ReadAmmoSection(image);
+}
+
+void SaveAmmoSection(TStream &stream, const TAmmoSection &section)
+{
+    uint8_t image[kAmmoSectionSize];
+    WriteAmmoSection(section, image);
+    stream.WriteBuffer(image, sizeof image);
+}
+
+std::string AmmoCodes(const TAmmoSection &section)
+{
+    std::string text;
+    for (int k = 0; k < kAmmoTypeCount; ++k)
+        if (section.Selected[static_cast<size_t>(k)])
+            text += AmmoType(k).Code;
+    if (!text.empty() && text.back() == ',')
+        text.pop_back();
+    if (!text.empty() && text.front() == ' ')
+        text.erase(0, 1);
+    return text;
+}

@@ -1,0 +1,80 @@
+#include "weapons/BaseWeaponList.h"
+
+#include <cstdlib>
+#include <utility>
+
+TWeaponRecord TBaseWeaponList::Get(int i) const
+{
+    if (i < 0 || i >= Count())
+        return TWeaponRecord{};
+    return m_records[static_cast<size_t>(i)];
+}
+
+void TBaseWeaponList::Set(int i, const TWeaponRecord &record)
+{
+    if (i >= 0 && i < Count())
+        m_records[static_cast<size_t>(i)] = record;
+    else
+        m_records.push_back(record);
+}
+
+int TBaseWeaponList::Add(const TWeaponRecord &record)
+{
+    m_records.push_back(record);
+    return Count() - 1;
+}
+
+void TBaseWeaponList::Delete(int i)
+{
+    if (i >= 0 && i < Count())
+        m_records.erase(m_records.begin() + i);
+}
+
+namespace {
+
+// -1, 0 or +1 as a compares to b on sort column `column` (1..9); 0 for any other column.
+template <typename T> int compareValues(const T &a, const T &b) { return a < b ? -1 : (b < a ? 1 : 0); }
+
+int compareOn(int column, const TWeaponRecord &a, const TWeaponRecord &b)
+{
+    switch (column) {
+    case 1: return compareValues(a.Code, b.Code); // std::string compares bytes unsigned, like the stored texts
+    case 2: return compareValues(a.Name, b.Name);
+    case 3: return compareValues(a.Rating, b.Rating);
+    case 4: return compareValues(a.BaseRange, b.BaseRange);
+    case 5: return compareValues(a.Accuracy, b.Accuracy);
+    case 6: return compareValues(a.Damage, b.Damage);
+    case 7: return compareValues(a.ROF, b.ROF);
+    case 8: return compareValues(a.AmmoBaseCost, b.AmmoBaseCost);
+    case 9: return compareValues(a.MinSize, b.MinSize);
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void TBaseWeaponList::Sort(int column)
+{
+    if (column == std::abs(static_cast<int64_t>(m_sortKey)))
+        m_sortKey = -m_sortKey;
+    else
+        m_sortKey = column;
+
+    const int64_t absoluteKey = std::abs(static_cast<int64_t>(m_sortKey));
+    if (absoluteKey < 1 || absoluteKey > 9)
+        return;
+    const int key = static_cast<int>(absoluteKey);
+    // Positive keys sort descending: a pair is out of order when the first is smaller.
+    const int outOfOrder = m_sortKey > 0 ? -1 : 1;
+    // Bubble sort: adjacent swaps only, equal keys never move, so earlier orders survive ties.
+    bool swapped = true;
+    while (swapped) {
+        swapped = false;
+        for (size_t i = 0; i + 1 < m_records.size(); ++i) {
+            if (compareOn(key, m_records[i], m_records[i + 1]) == outOfOrder) {
+                std::swap(m_records[i], m_records[i + 1]);
+                swapped = true;
+            }
+        }
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "weapons/WeaponRecord.h"
+
+#include <cstdint>
+#include <vector>
+
+// A weapon library list (one per library tab): owned copies of weapon records.
+class TBaseWeaponList {
+public:
+    int Count() const { return static_cast<int>(m_records.size()); }
+    // Record i, or a cleared record when i is out of range.
+    TWeaponRecord Get(int i) const;
+    // Replaces record i, or appends when i is at or past the end.
+    void Set(int i, const TWeaponRecord &record);
+    int Add(const TWeaponRecord &record);
+    void Delete(int i);
+    void Clear() { m_records.clear(); }
+
+    // The sort state: 0 unsorted; +column descending, -column ascending.
+    int32_t SortKey() const { return m_sortKey; }
+    // Sorts by a column (1 Code, 2 Name, 3 Rating, 4 range, 5 Acc., 6 DMG., 7 ROF, 8 Ammo,
+    // 9 Min Size). The same column again reverses the direction. Stable.
+    void Sort(int column);
+
+private:
+    std::vector<TWeaponRecord> m_records;
+    int32_t m_sortKey = 0;
+};

@@ -1,0 +1,119 @@
+#include "weapons/Clip.h"
+
+#include "engine/base/CalculationLog.h"
+#include "engine/base/NumberFormat.h"
+#include "engine/base/Stream.h"
+#include "weapons/ExtendedMath.h"
+
+#include <cmath>
+#include <utility>
+
+TAmmoSection TClip::GetSection(int i) const
+{
+    if (i < 0 || i >= SectionCount())
+        return ClearAmmoSection();
+    return m_sections[static_cast<size_t>(i)];
+}
+
+void TClip::SetSection(int i, const TAmmoSection &section)
+{
+    if (i >= 0 && i < SectionCount())
+        m_sections[static_cast<size_t>(i)] = section;
+    else
+        m_sections.push_back(section);
+}
+
+int TClip::AddSection(const TAmmoSection &section)
+{
+    m_sections.push_back(section);
+    return SectionCount() - 1;
+}
+
+void TClip::DeleteSection(int i)
+{
+    if (i >= 0 && i < SectionCount())
+        m_sections.erase(m_sections.begin() + i);
+}
+
+void TClip::ExchangeSections(int i, int j)
+{
+    if (i >= 0 && j >= 0 && i < SectionCount() && j < SectionCount())
+        std::swap(m_sections[static_cast<size_t>(i)], m_sections[static_cast<size_t>(j)]);
+}
+
+double TClip::SectionCost(int i, double ammoBaseCost) const
+{
+    if (i < 0 || i >= SectionCount())
+        return 0.0;
+    const TAmmoSection &section = m_sections[static_cast<size_t>(i)];
+    double c = MultiplyExtended(static_cast<double>(section.Amount), ammoBaseCost);
+    LogLine("              Base Cost (cost * ammount) of this section of ammo - " + fmt::General(c));
+    for (int k = 0; k < kAmmoTypeCount; ++k) {
+        const size_t at = static_cast<size_t>(k);
+        if (!section.Selected[at] || section.Free[at])
+            continue;
+        const TAmmoType &type = AmmoType(k);
+        c = MultiplyExtended(c, type.Factor);
+        if (k == kMassDestructionAmmo)
+            LogLine(type.LogLabel);
+        else
+            LogLine(type.LogLabel + fmt::General(c));
+    }
+    // Hundredths, halves to even (the default rounding mode of rint).
+    const long double hundredths = std::rint(static_cast<long double>(c) * 100.0L);
+    const double r = static_cast<double>(hundredths / 100.0L);
+    if (r != c) {
+        c = r;
+        LogLine("               Cost after rounding = " + fmt::General(c));
+    }
+    return c;
+}
+
+double TClip::Worth(double ammoBaseCost) const
+{
+    double total = 0.0;
+    for (int i = 0; i < SectionCount(); ++i) {
+        LogLine("        Ammo section " + fmt::Integer(i + 1));
+        total += SectionCost(i, ammoBaseCost);
+    }
+    LogLine("          CLip is worth " + fmt::General(total));
+    return total;
+}
+
+int64_t TClip::TotalAmmo() const
+{
+    int64_t total = 0;
+    for (const TAmmoSection &section : m_sections)
+        total += section.Amount;
+    return total;
+}
+
+bool TClip::HasMassDestruction() const
+{
+    for (const TAmmoSection &section : m_sections)
+        if (section.Selected[kMassDestructionAmmo])
+            return true;
+    return false;
+}
+
+void TClip::LoadFromStream(TStream &stream, int fileVersion)
+{
+    Clear();
+    Shielded = false;
+    ClipCount = fileVersion == kClipCountlessFileVersion ? 1 : stream.ReadInt32();
+    const int32_t count = stream.ReadInt32();
+    if (count <= 0)
+        return;
+    stream.RequireRemaining(static_cast<int64_t>(count) * kAmmoSectionSize, "ammunition section count");
+    m_sections.reserve(static_cast<size_t>(count));
+    for (int32_t i = 0; i < count; ++i)
+        m_sections.push_back(LoadAmmoSection(stream));
+}
+
+void TClip::SaveToStream(TStream &stream) const
+{
+    stream.WriteInt32(ClipCount);
+    stream.WriteInt32(SectionCount());
+    for (const TAmmoSection &section : m_sections)
+        SaveAmmoSection(stream, section);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/base/BooleanList.h"
+#include "weapons/ClipList.h"
+#include "weapons/WeaponRecord.h"
+
+#include <cstdint>
+
+class TStream;
+
+// One weapon line of the vehicle: its record, its clips and its link memberships.
+class TWeapon {
+public:
+    TWeaponRecord Data = DefaultWeaponRecord();
+    TClipList Clips;   // always created with clip 0, the internal magazine
+    TBooleanList Links; // entry i true: member of weapon link i+1
+
+    TWeapon() = default;
+    explicit TWeapon(const TWeaponRecord &record) : Data(record) {}
+
+    // Threat rating of the line for a vehicle of final size finalSize, with its log lines.
+    double Rating(int32_t finalSize) const;
+    // The minimum vehicle size the line needs once its ammunition is counted.
+    int32_t EffectiveMinSize() const;
+    // Perk points of the line (sniper, stabilizer, links, shielded clips), with its log lines.
+    int32_t PerkCost() const;
+
+    // Record, then clips, then links. Damaged data throws EStreamError.
+    void LoadFromStream(TStream &stream, int fileVersion = kCurrentDesignFileVersion);
+    void SaveToStream(TStream &stream) const;
+
+    bool operator==(const TWeapon &) const = default;
+};

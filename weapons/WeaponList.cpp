@@ -1,0 +1,132 @@
+#include "weapons/WeaponList.h"
+
+#include "engine/base/Stream.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+// Smallest stored weapon: its record, clip count and link count.
+constexpr int64_t kMinStoredWeaponSize = kWeaponRecordSize + 4 + 4;
+
+// Far beyond any design the editor can make; a larger claim is damage, and growing
+// every weapon to it could exhaust memory.
+constexpr int kMaxStoredLinks = 4096;
+
+// Makes a weapon's Links exactly `count` entries: new entries false, surplus removed from the front.
+void FitLinks(TWeapon &weapon, int count)
+{
+    while (weapon.Links.Count() < count)
+        weapon.Links.Add(false);
+    while (weapon.Links.Count() > count)
+        weapon.Links.Delete(0);
+}
+
+} // namespace
+
+TWeaponList::TWeaponList(const TWeaponList &other)
+{
+    m_weapons.reserve(other.m_weapons.size());
+    for (const auto &weapon : other.m_weapons)
+        m_weapons.push_back(std::make_unique<TWeapon>(*weapon));
+}
+
+TWeaponList &TWeaponList::operator=(const TWeaponList &other)
+{
+    if (this != &other) {
+        TWeaponList copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+TWeapon &TWeaponList::Get(int i)
+{
+    if (i < 0 || i >= Count())
+        throw std::out_of_range("weapon index out of range");
+    return *m_weapons[static_cast<size_t>(i)];
+}
+
+const TWeapon &TWeaponList::Get(int i) const
+{
+    if (i < 0 || i >= Count())
+        throw std::out_of_range("weapon index out of range");
+    return *m_weapons[static_cast<size_t>(i)];
+}
+
+void TWeaponList::Delete(int i)
+{
+    if (i >= 0 && i < Count())
+        m_weapons.erase(m_weapons.begin() + i);
+}
+
+void TWeaponList::Exchange(int i, int j)
+{
+    if (i >= 0 && j >= 0 && i < Count() && j < Count())
+        std::swap(m_weapons[static_cast<size_t>(i)], m_weapons[static_cast<size_t>(j)]);
+}
+
+int TWeaponList::Add(std::unique_ptr<TWeapon> weapon)
+{
+    if (!weapon)
+        weapon = std::make_unique<TWeapon>();
+    if (!m_weapons.empty())
+        FitLinks(*weapon, LinkCount());
+    m_weapons.push_back(std::move(weapon));
+    return Count() - 1;
+}
+
+int TWeaponList::Add(const TWeapon &weapon) { return Add(std::make_unique<TWeapon>(weapon)); }
+
+int TWeaponList::AddRecord(const TWeaponRecord &record)
+{
+    auto weapon = std::make_unique<TWeapon>(record);
+    FitLinks(*weapon, LinkCount());
+    m_weapons.push_back(std::move(weapon));
+    return Count() - 1;
+}
+
+void TWeaponList::AddLink()
+{
+    for (auto &weapon : m_weapons)
+        weapon->Links.Add(false);
+}
+
+void TWeaponList::DeleteLink(int i)
+{
+    for (auto &weapon : m_weapons)
+        if (i >= 0 && weapon->Links.Count() > i)
+            weapon->Links.Delete(i);
+}
+
+int TWeaponList::LinkCount() const { return m_weapons.empty() ? 0 : m_weapons.front()->Links.Count(); }
+
+void TWeaponList::LoadFromStream(TStream &stream, int fileVersion)
+{
+    // Read into a fresh list so damaged data leaves this one as it was.
+    TWeaponList loaded;
+    const int32_t count = stream.ReadInt32();
+    if (count > 0) {
+        stream.RequireRemaining(static_cast<int64_t>(count) * kMinStoredWeaponSize, "weapon count");
+        loaded.m_weapons.reserve(static_cast<size_t>(count));
+    }
+    for (int32_t i = 0; i < count; ++i) {
+        auto weapon = std::make_unique<TWeapon>();
+        weapon->LoadFromStream(stream, fileVersion);
+        if (weapon->Links.Count() > kMaxStoredLinks)
+            throw EStreamError("Stream read error: a weapon claims more links than any design holds");
+        // A weapon stored with more links than the earlier ones grows them all to match.
+        while (!loaded.m_weapons.empty() && loaded.LinkCount() < weapon->Links.Count())
+            loaded.AddLink();
+        loaded.Add(std::move(weapon));
+    }
+    *this = std::move(loaded);
+}
+
+void TWeaponList::SaveToStream(TStream &stream) const
+{
+    stream.WriteInt32(Count());
+    for (const auto &weapon : m_weapons)
+        weapon->SaveToStream(stream);
+}

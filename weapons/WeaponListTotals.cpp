@@ -1,0 +1,67 @@
+#include "weapons/WeaponList.h"
+
+#include "engine/base/CalculationLog.h"
+#include "engine/base/NumberFormat.h"
+#include "weapons/ExtendedMath.h"
+
+int32_t TWeaponList::PerkItemCount() const
+{
+    bool anySniper = false;
+    bool anyShieldedClip = false;
+    int64_t stabilized = 0;
+    for (const auto &weapon : m_weapons) {
+        anySniper = anySniper || weapon->Data.SniperSystem;
+        anyShieldedClip = anyShieldedClip || weapon->Clips.HasShieldedClip();
+        if (weapon->Data.Stabilized)
+            stabilized += weapon->Data.NumberOfItems;
+    }
+    // The sniper system and the shielded container are one perk each, however many lines use them.
+    return SaturateInt32((anySniper ? 1 : 0) + stabilized + LinkCount() + (anyShieldedClip ? 1 : 0));
+}
+
+double TWeaponList::TotalPerkCost() const
+{
+    LogLine("      Total Perks stored with weapons");
+    double total = 0.0;
+    for (const auto &weapon : m_weapons)
+        total += weapon->PerkCost();
+    return total;
+}
+
+double TWeaponList::SportingCost() const
+{
+    double total = 0.0;
+    for (const auto &weapon : m_weapons)
+        if (weapon->Data.Sporting)
+            total += MultiplyExtended(weapon->Data.NumberOfItems, 100.0L);
+    return total;
+}
+
+bool TWeaponList::HasMassDestruction() const
+{
+    for (const auto &weapon : m_weapons)
+        if (weapon->Clips.HasMassDestruction())
+            return true;
+    return false;
+}
+
+double TWeaponList::OTVSubtotal(int32_t finalSize) const
+{
+    double subtotal = 0.0;
+    for (int i = 0; i < Count(); ++i) {
+        const TWeapon &weapon = *m_weapons[static_cast<size_t>(i)];
+        LogLine("   Weapon " + fmt::Integer(i + 1));
+        subtotal += weapon.Rating(finalSize);
+        LogLine("       Now ammo... clip 0 is the internal magazine");
+        for (int c = 0; c < weapon.Clips.Count(); ++c) {
+            LogLine("        Clip " + fmt::Integer(c));
+            const TClip &clip = weapon.Clips.Get(c);
+            const double worth = clip.Worth(weapon.Data.AmmoBaseCost);
+            // Items x (clips x worth), formed in extended precision.
+            const long double clipsWorth = static_cast<long double>(clip.ClipCount) * worth;
+            subtotal = static_cast<double>(subtotal + static_cast<long double>(weapon.Data.NumberOfItems) * clipsWorth);
+        }
+        LogLine("     OTV Subtotal so far = " + fmt::General(subtotal));
+    }
+    return subtotal;
+}

@@ -1,0 +1,64 @@
+#include "weapons/Weapon.h"
+
+#include "engine/base/CalculationLog.h"
+#include "engine/base/NumberFormat.h"
+#include "engine/base/RoundUp.h"
+#include "weapons/ExtendedMath.h"
+#include "weapons/WeaponTexts.h"
+
+namespace {
+
+// A modification of +1 or more multiplies by `up`, a negative one by `down`.
+void ApplyModification(double &v, int32_t modification, long double up, long double down, const char *label)
+{
+    if (modification == 0)
+        return;
+    v = MultiplyExtended(v, modification >= 1 ? up : down);
+    LogLine(std::string(label) + fmt::General(v));
+}
+
+} // namespace
+
+double TWeapon::Rating(int32_t finalSize) const
+{
+    const TWeaponRecord &d = Data;
+    double v = d.Rating == -1 ? static_cast<double>(finalSize) : static_cast<double>(d.Rating);
+    LogLine("       Base rating = " + fmt::General(v));
+
+    ApplyModification(v, d.AccMod, 1.5L, 0.6L, "          After Acc Mod = ");
+    ApplyModification(v, d.DmgMod, 1.25L, 0.85L, "          After Dmg Mod = ");
+    ApplyModification(v, d.RangeMod, 1.1L, 0.9L, "          After Range Mod = ");
+    ApplyModification(v, d.ROFMod, 1.1L, 0.9L, "          After ROF Mod = ");
+
+    // A smaller mount scales by the share of the minimum size kept. A weapon without a
+    // minimum size has nothing to scale, so it keeps its rating.
+    if (d.SizeMod < 0 && d.MinSize != 0) {
+        const long double share = static_cast<long double>(static_cast<int64_t>(d.MinSize) + d.SizeMod) /
+                                  static_cast<long double>(d.MinSize);
+        v = MultiplyExtended(v, share);
+        LogLine("          After Size Mod = " + fmt::General(v));
+    }
+
+    if (d.PoorWorkmanship > 0) {
+        v = MultiplyExtended(v, 1.0L - static_cast<long double>(d.PoorWorkmanship) * 0.1L);
+        LogLine("          After Poor Workmanship Mod = " + fmt::General(v));
+    }
+
+    const double rounded = RoundUp(v);
+    if (rounded != v) {
+        v = rounded;
+        LogLine("          After Rounding up to the nearest Whole number = " + fmt::General(v));
+    }
+
+    if (IsFixedArc(d.Arc)) {
+        v = MultiplyExtended(v, 0.6L);
+        LogLine("          After Fixed Arc = " + fmt::General(v));
+    } else if (IsTurretedArc(d.Arc)) {
+        v = MultiplyExtended(v, 1.8L);
+        LogLine("          After Turreted Arc = " + fmt::General(v));
+    }
+
+    v = MultiplyExtended(v, d.NumberOfItems);
+    LogLine("          Times ammount of weapons(" + fmt::Integer(d.NumberOfItems) + ") = " + fmt::General(v));
+    return v;
+}

@@ -1,0 +1,122 @@
+#include "weapons/WeaponTexts.h"
+
+#include "engine/base/NumberFormat.h"
+
+#include <array>
+
+std::string WeaponTypeCaption(int weaponType)
+{
+    static const std::array<const char *, kWeaponTypeCount> captions = {
+        "Cannons", "Rockets && Missiles", "Recoiless Weapons", "Support Weapons",
+        "Advanced Weapons", "Close Combat", "Custom"};
+    if (weaponType < 0 || weaponType >= kWeaponTypeCount)
+        return {};
+    return captions[static_cast<size_t>(weaponType)];
+}
+
+std::string ArcCode(int arc)
+{
+    // Arcs 9..17 are the same nine arcs with a "p" prefix.
+    static const std::array<const char *, kArcCount> codes = {"F",  "FF",  "L",  "FL",  "R",  "FR",  "Rr",  "FRr",  "T",
+                                                              "pF", "pFF", "pL", "pFL", "pR", "pFR", "pRr", "pFRr", "pT"};
+    if (arc < 0 || arc >= kArcCount)
+        return {};
+    return codes[static_cast<size_t>(arc)];
+}
+
+bool IsFixedArc(int arc)
+{
+    switch (arc) {
+    case 1: case 3: case 5: case 7: case 10: case 12: case 14: case 16: return true;
+    default: return false;
+    }
+}
+
+bool IsTurretedArc(int arc) { return arc == 8 || arc == 17; }
+
+std::string SpecialCodes(const TWeaponRecord &r)
+{
+    std::string text;
+    if (r.WeaponType == kCustomWeaponType)
+        text = "C,";
+    if (r.AccMod != 0 || r.DmgMod != 0 || r.RangeMod != 0 || r.ROFMod != 0)
+        text += " M,";
+    if (r.PoorWorkmanship > 0)
+        text += " PW-" + fmt::Integer(r.PoorWorkmanship) + ",";
+    if (r.AreaEffect > -1)
+        text += " AE" + fmt::Integer(r.AreaEffect) + ",";
+    if (r.MinimumRange > 0)
+        text += " MR" + fmt::Integer(r.MinimumRange) + ",";
+    if (r.DamagePerRB != 0)
+        text += " DpRB" + fmt::Integer(r.DamagePerRB) + ",";
+
+    const std::pair<bool, const char *> flags[] = {
+        {r.AntiInf, " AI,"},        {r.Guided, " Guid,"},        {r.Haywire, " Hay,"},
+        {r.Incendiary, " Inc,"},    {r.IndirectFire, " IF,"},    {r.ArmorPiercing, " AP,"},
+        {r.ArmorCrushing, " AC,"},  {r.Clumsy, " Cl,"},          {r.Entangle, " En,"},
+        {r.Disposable, " Dis,"},    {r.SniperSystem, " Snpr,"},  {r.Stabilized, " Stbl,"},
+        {r.Sporting, " Sport,"}};
+    for (const auto &[set, code] : flags)
+        if (set)
+            text += code;
+
+    text += " " + AmmoCodes(r.BaseAmmo);
+
+    // Each trim step at most once, in this order.
+    if (!text.empty() && text.back() == ',')
+        text.pop_back();
+    if (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    if (!text.empty() && text.back() == ',')
+        text.pop_back();
+    if (!text.empty() && text.front() == ' ')
+        text.erase(0, 1);
+    return text;
+}
+
+TWeaponRanges RangeText(const TWeaponRecord &r, bool withRangeMod)
+{
+    // Stored values are taken as they are; the sums wrap like the stored 32-bit numbers.
+    const int64_t mod = withRangeMod ? r.RangeMod : 0;
+    const int64_t base = r.BaseRange;
+    TWeaponRanges ranges;
+    ranges.Short = static_cast<int32_t>(base + mod);
+    ranges.Medium = static_cast<int32_t>(2 * base + r.MediumBonus + mod);
+    ranges.Long = static_cast<int32_t>(4 * base + r.LongBonus + mod);
+    ranges.Extreme = static_cast<int32_t>(8 * base + r.ExtremeBonus + mod);
+    return ranges;
+}
+
+const TLibraryGridRow &LibraryGridCaptions()
+{
+    static const TLibraryGridRow captions = {"Code", "Description", "Rating", "Short", "Med.", "Long",   "Ext.",
+                                             "Acc.", "DMG.",        "ROF",    "Ammo",  "Min Size", "Special"};
+    return captions;
+}
+
+TLibraryGridRow LibraryGridRow(const TWeaponRecord &r)
+{
+    const TWeaponRanges ranges = RangeText(r, false);
+    return {r.Code,
+            r.Name,
+            fmt::Integer(r.Rating),
+            fmt::Integer(ranges.Short),
+            fmt::Integer(ranges.Medium),
+            fmt::Integer(ranges.Long),
+            fmt::Integer(ranges.Extreme),
+            fmt::Signed(r.Accuracy),
+            fmt::Integer(r.Damage),
+            fmt::Signed(r.ROF),
+            fmt::General(r.AmmoBaseCost),
+            fmt::Integer(r.MinSize),
+            SpecialCodes(r)};
+}
+
+int LibraryGridSortColumn(int gridColumn)
+{
+    // Code, Description, Rating, four range captions, Acc., DMG., ROF, Ammo, Min Size, Special.
+    static const std::array<int, kLibraryGridColumns> sortColumns = {1, 2, 3, 4, 4, 4, 4, 5, 6, 7, 8, 9, 0};
+    if (gridColumn < 0 || gridColumn >= kLibraryGridColumns)
+        return 0;
+    return sortColumns[static_cast<size_t>(gridColumn)];
+}

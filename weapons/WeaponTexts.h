@@ -1,0 +1,41 @@
+#pragma once
+
+#include "weapons/WeaponRecord.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// Number of weapon types, one library tab each; the last one holds the custom weapons.
+constexpr int kWeaponTypeCount = 7;
+constexpr int kCustomWeaponType = 6;
+
+// Library tab caption of a weapon type ("Cannons" ...); empty for other values.
+std::string WeaponTypeCaption(int weaponType);
+
+// Firing arcs.
+constexpr int kArcCount = 18;
+std::string ArcCode(int arc);
+inline std::string ArcCode(const TWeaponRecord &record) { return ArcCode(record.Arc); }
+bool IsFixedArc(int arc);
+bool IsTurretedArc(int arc);
+
+// The "Special" column text of a record (same text in grids and sheets).
+std::string SpecialCodes(const TWeaponRecord &record);
+
+// The four range bands; a mounted weapon's RangeMod is added when withRangeMod.
+struct TWeaponRanges {
+    int32_t Short = 0;
+    int32_t Medium = 0;
+    int32_t Long = 0;
+    int32_t Extreme = 0;
+};
+TWeaponRanges RangeText(const TWeaponRecord &record, bool withRangeMod);
+
+// The library grids: 13 columns.
+constexpr int kLibraryGridColumns = 13;
+using TLibraryGridRow = std::array<std::string, kLibraryGridColumns>;
+const TLibraryGridRow &LibraryGridCaptions();
+TLibraryGridRow LibraryGridRow(const TWeaponRecord &record);
+// The Sort column of a grid column's caption (0 for "Special", which does not sort).
+int LibraryGridSortColumn(int gridColumn);
