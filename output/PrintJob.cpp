@@ -1,0 +1,119 @@
+#include "output/PrintJob.h"
+
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "engine/ProductionTypes.h"
+#include "engine/SizeAndCost.h"
+#include "engine/ThreatValue.h"
+#include "engine/Vehicle.h"
+#include "weapons/WeaponList.h"
+
+#include <bit>
+
+namespace {
+
+// The sheet's actions figure: the whole part of log2 of the crew plus the crew the perks add.
+// Without crew (log2 undefined) it is 0, as in the perk formulas.
+int32_t sheetCrewActions(int64_t crew)
+{
+    if (crew < 1)
+        return 0;
+    return static_cast<int32_t>(std::bit_width(static_cast<uint64_t>(crew))) - 1;
+}
+
+void addPerkRows(const TPerkList &list, TPrintPFDList &rows)
+{
+    for (const TPerkPrintRow &row : list.MakePrintRows())
+        rows.Add({row.Name, row.Rating, row.Effect, "", row.Aux ? 1 : 0});
+}
+
+// A movement system with a negative maneuver is listed among the flaws.
+void addManeuverFlawRows(const TMovementList &movement, TPrintPFDList &rows)
+{
+    for (int i = 0; i < movement.Count(); ++i) {
+        const int32_t maneuver = movement.Maneuver(i);
+        if (maneuver >= 0)
+            continue;
+        std::string effect = movement.ModeName(i) + " reduced in maneuver.";
+        if (effect.size() > 53)
+            effect.resize(53);
+        rows.Add({"Man. Flaw", fmt::Signed(maneuver), effect, "", 0});
+    }
+}
+
+} // namespace
+
+TPrintJob MakePrintJob(TBaseVehicle &vehicle, NumberSeparators separators)
+{
+    TPrintJob job;
+    job.Name = vehicle.Name;
+    job.Availability = vehicle.Availability;
+    job.NumberOnField = vehicle.NumberOnField;
+    job.Picture = vehicle.Picture;
+    job.Armor = vehicle.Armor;
+    job.Size = vehicle.FinalSize;
+
+    job.Crew = vehicle.Crew + vehicle.Perks->Addedcrew() + vehicle.Flaws->Addedcrew() + vehicle.Defects->Addedcrew();
+    job.BonusActions = sheetCrewActions(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew()) +
+                       vehicle.Perks->AddedActions() + vehicle.Flaws->AddedActions() +
+                       vehicle.Defects->AddedActions();
+
+    const TMovementList &movement = *vehicle.Movement;
+    for (int i = 0; i < movement.Count(); ++i) {
+        TPrintMovementRow row;
+        row.Name = movement.ModeName(i);
+        row.TopMP = movement.MP(i);
+        row.TopKPH = movement.TopSpeed(i);
+        row.CombatMP = movement.CombatMP(i);
+        row.CombatKPH = movement.CombatSpeed(i);
+        row.StallMP = movement.StallMP(i);
+        row.StallKPH = movement.StallSpeed(i);
+        row.Maneuver = movement.Maneuver(i);
+        job.Movement.Add(row);
+    }
+
+    job.DefaultSize = DefaultSize(vehicle);
+    job.Deployment = vehicle.Deployment;
+    job.IndivDice = IndivLemonDice(vehicle);
+    job.TV = ThreatValue(vehicle);
+    job.OTV = OTV(vehicle);
+    job.DTV = DTV(vehicle);
+    job.MTV = MTV(vehicle);
+
+    job.VehicleType = vehicle.VehicleType;
+    job.VehicleUse = vehicle.VehicleUse;
+    job.Manufacturer = vehicle.Manufacturer;
+    job.Height = vehicle.Height;
+    job.Length = vehicle.Length;
+    job.Width = vehicle.Width;
+    job.Weight = vehicle.CombatMass;
+    job.EngineType = vehicle.EngineType;
+    job.Affiliation = vehicle.Affiliation;
+    job.EngineOutput = vehicle.EngineOutput;
+    job.ArmorMaterial = vehicle.ArmorMaterial;
+    job.ArmorThickness = vehicle.ArmorThickness;
+
+    job.Production = ProductionName(vehicle);
+    job.Cost = fmt::Grouped(static_cast<double>(FinalCost(vehicle)), 2, separators) + " " + vehicle.CurrencyName;
+
+    job.Maneuver = vehicle.Maneuver;
+    job.SensorRating = vehicle.SensorRating;
+    job.SensorRange = vehicle.SensorRange;
+    job.CommRating = vehicle.CommRating;
+    job.CommRange = vehicle.CommRange;
+    job.FireControl = vehicle.FireControl;
+
+    for (const TPrintWeaponRow &row : vehicle.Weapons->BuildPrintList(vehicle.FinalSize))
+        job.Weapons.Add(row);
+    addPerkRows(*vehicle.Perks, job.Perks);
+    for (const TPrintPFDRow &row : vehicle.Weapons->BuildPerkPrintList())
+        job.Perks.Add(row);
+    addPerkRows(*vehicle.Flaws, job.Flaws);
+    addManeuverFlawRows(movement, job.Flaws);
+    addPerkRows(*vehicle.Defects, job.Defects);
+
+    job.General = vehicle.Description;
+    job.History = vehicle.History;
+    job.Extra = vehicle.Extra;
+    return job;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "output/PrintRowList.h"
+#include "weapons/PrintRows.h"
+
+// The perk, flaw or defect block of a sheet.
+using TPrintPFDList = TPrintRowList<TPrintPFDRow>;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <vector>
+
+// An ordered list of owned sheet rows. Get past the end yields an empty row; Put past the
+// end appends.
+template <typename Row>
+class TPrintRowList {
+public:
+    int Add(const Row &row)
+    {
+        m_rows.push_back(row);
+        return Count() - 1;
+    }
+    void Put(int index, const Row &row)
+    {
+        if (index >= 0 && index < Count())
+            m_rows[static_cast<size_t>(index)] = row;
+        else
+            m_rows.push_back(row);
+    }
+    Row Get(int index) const
+    {
+        if (index < 0 || index >= Count())
+            return Row{};
+        return m_rows[static_cast<size_t>(index)];
+    }
+    int Count() const { return static_cast<int>(m_rows.size()); }
+    void Clear() { m_rows.clear(); }
+
+    const std::vector<Row> &Rows() const { return m_rows; }
+    std::vector<Row> &Rows() { return m_rows; }
+
+    bool operator==(const TPrintRowList &) const = default;
+
+private:
+    std::vector<Row> m_rows;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "output/PrintRowList.h"
+#include "weapons/PrintRows.h"
+
+// The weapons block of a sheet: weapon lines, further ammunition sections and spare clips.
+using TPrintWeaponList = TPrintRowList<TPrintWeaponRow>;
