@@ -1,0 +1,213 @@
+#include "engine/PerkEntry.h"
+
+#include "engine/base/CalculationLog.h"
+#include "engine/base/NumberFormat.h"
+#include "engine/base/RoundUp.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Truncates toward zero, kept inside the 32-bit range (stored values may be anything).
+int32_t truncToInt32(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    const double t = std::trunc(value);
+    if (t >= 2147483647.0)
+        return 2147483647;
+    if (t <= -2147483648.0)
+        return -2147483647 - 1;
+    return static_cast<int32_t>(t);
+}
+
+// A quotient with the rule's fallback: the dividend alone when the divisor is 0.
+long double divideOrKeep(long double dividend, long double divisor)
+{
+    return divisor == 0 ? dividend : dividend / divisor;
+}
+
+// The worth before rounding and amount; products in extended precision.
+double formulaValue(int32_t formula, const TPerkRecord &r, const TPerkVehicleData &v)
+{
+    const long double R = r.RatingValue, X = r.X, Y = r.Y, Z = r.Z;
+    switch (formula) {
+    case 0:
+    case 1:
+        return r.X;
+    case 2:
+        return -0.2;
+    case 3:
+        return static_cast<double>(R * X + Y * Z);
+    case 4: {
+        // A negative radicand keeps its sign rather than giving no number at all.
+        const double radicand = static_cast<double>(R * X + Y * Z);
+        return radicand < 0 ? -std::sqrt(-radicand) : std::sqrt(radicand);
+    }
+    case 5:
+        return static_cast<double>(v.Actions * Y + X);
+    case 6:
+        return static_cast<double>(v.People * Y + X);
+    case 7:
+        return static_cast<double>(v.Size * R * X);
+    case 8:
+        return static_cast<double>(v.ArmorValue * Y + X);
+    case 9:
+        return static_cast<double>(R * X + divideOrKeep(Y, Z));
+    case 10:
+        return static_cast<double>(X * Y * R * Z);
+    case 11:
+        return static_cast<double>(divideOrKeep(X * Y, v.People));
+    case 12:
+        return static_cast<double>(divideOrKeep(X * Y, v.CrewValue));
+    default:
+        return 0.0; // the defect kinds and unknown formulas have no worth
+    }
+}
+
+constexpr std::array<const char *, 9> kArcCodes = {"F", "FF", "L", "FL", "R", "FR", "Rr", "FRr", "T"};
+constexpr std::array<const char *, 5> kLocationNames = {"Mov", "Aux", "Crew", "Fi-Con", "Struct"};
+
+// Replaces every occurrence of each token in turn; inserted values are never scanned again.
+std::string replaceTokens(const std::string &text, const std::vector<std::pair<std::string, std::string>> &tokens)
+{
+    struct Piece {
+        std::string text;
+        bool inserted;
+    };
+    std::vector<Piece> pieces{{text, false}};
+    for (const auto &[token, value] : tokens) {
+        std::vector<Piece> next;
+        for (Piece &piece : pieces) {
+            if (piece.inserted) {
+                next.push_back(std::move(piece));
+                continue;
+            }
+            size_t start = 0;
+            for (size_t found; (found = piece.text.find(token, start)) != std::string::npos;
+                 start = found + token.size()) {
+                next.push_back({piece.text.substr(start, found - start), false});
+                next.push_back({value, true});
+            }
+            next.push_back({piece.text.substr(start), false});
+        }
+        pieces = std::move(next);
+    }
+    std::string out;
+    for (const Piece &piece : pieces)
+        out += piece.text;
+    return out;
+}
+
+} // namespace
+
+std::string DisplayName(const TPerkRecord &r)
+{
+    std::string name = r.PFDName;
+    if (r.Amount != 1)
+        name = (name + " x").substr(0, 34) + fmt::Integer(r.Amount);
+    if (r.WorthFormula == WorthCustom)
+        name += ".c";
+    return name;
+}
+
+double Worth(const TPerkRecord &r, const TPerkVehicleData &v)
+{
+    LogLine("              Perk/Flaw - " + DisplayName(r));
+    int32_t formula = r.WorthFormula;
+    if (formula == WorthMajorFlawDefect || formula == WorthMinorFlawDefect)
+        formula = r.Variant; // the formula of the adopted flaw
+    double w = formulaValue(formula, r, v);
+    if (r.RoundMode == 1)
+        w = RoundUp(w);
+    else if (r.RoundMode == 2)
+        w = std::trunc(w);
+    w = static_cast<double>(static_cast<long double>(r.Amount) * w);
+    LogLine("                    Worth - " + fmt::General(w));
+    return w;
+}
+
+double OTVValue(const TPerkRecord &r)
+{
+    auto halfSquared = [](long double value) { return static_cast<double>((value * 0.5L) * (value * 0.5L)); };
+    double value;
+    switch (r.OTVFormula) {
+    case 0: value = r.OTVValueA; break;
+    case 1: value = r.OTVValueB; break;
+    case 2: value = r.OTVValueC; break;
+    case 4: value = r.RatingValue; break;
+    case 5: value = r.X; break;
+    case 6: value = r.Y; break;
+    case 7: value = r.Z; break;
+    case 8: value = halfSquared(r.RatingValue); break;
+    case 9: value = halfSquared(r.X); break;
+    case 10: value = halfSquared(r.Y); break;
+    case 11: value = halfSquared(r.Z); break;
+    default: value = 0.0; break;
+    }
+    return static_cast<double>(static_cast<long double>(value) * r.Amount);
+}
+
+double Cost(const TPerkRecord &r)
+{
+    long double cost;
+    if (r.WorthFormula != 0)
+        cost = r.CostValue;
+    else
+        cost = divideOrKeep(static_cast<long double>(r.Y) * r.CostValue, r.Z);
+    return static_cast<double>(cost * r.Amount);
+}
+
+int32_t People(const TPerkRecord &r) { return r.RatingIsPeople ? truncToInt32(r.RatingValue) : 0; }
+
+int32_t CrewAdded(const TPerkRecord &r)
+{
+    return r.AddedCrewValue == -1 ? truncToInt32(r.RatingValue) : r.AddedCrewValue;
+}
+
+int32_t ActionsAdded(const TPerkRecord &r) { return r.AddedActionsValue; }
+
+std::string RatingText(const TPerkRecord &r) { return r.ShowRating ? fmt::General(r.RatingValue) : std::string(); }
+
+std::string EffectTextFor(const TPerkRecord &r, const TPerkVehicleData &v)
+{
+    switch (r.WorthFormula) {
+    case WorthStructuralDefect:
+        return r.Variant != 0 ? "-10% to armor, rounding up" : "-1 maneuvering";
+    case WorthElectronicDefect:
+        return r.Variant == 0 ? "-1 targeting" : r.Variant == 1 ? "-1 sensors" : "-1 communications";
+    case WorthMovementDefect:
+        return r.Variant != 0 ? "-10% speed (min 1 MP)" : "-1 maneuvering";
+    default:
+        break;
+    }
+    return replaceTokens(r.EffectText, {
+                                           {"|R|", fmt::General(r.RatingValue)},
+                                           {"|X|", fmt::General(r.X)},
+                                           {"|Y|", fmt::General(r.Y)},
+                                           {"|Z|", fmt::General(r.Z)},
+                                           {"|A|", PerkArcCode(r.Arc)},
+                                           {"|C|", fmt::Integer(v.Actions)},
+                                           {"|P|", fmt::Integer(v.People)},
+                                           {"|S|", fmt::Integer(v.Size)},
+                                           {"|AR|", fmt::Integer(v.ArmorValue)},
+                                           {"|LOC|", r.HasLocation == 1 ? PerkLocationName(r.Location) : ""},
+                                       });
+}
+
+std::string PerkArcCode(int32_t arc)
+{
+    if (arc < 0 || arc >= static_cast<int32_t>(kArcCodes.size()))
+        return {};
+    return kArcCodes[static_cast<size_t>(arc)];
+}
+
+std::string PerkLocationName(int32_t location)
+{
+    if (location < 0 || location >= static_cast<int32_t>(kLocationNames.size()))
+        return {};
+    return kLocationNames[static_cast<size_t>(location)];
+}

@@ -1,0 +1,166 @@
+#include "engine/PerkList.h"
+
+#include "engine/PerkEntry.h"
+#include "engine/base/CalculationLog.h"
+#include "engine/base/NumberFormat.h"
+#include "engine/base/Stream.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+// Sums of stored counts are taken in 64 bits and kept inside the 32-bit range.
+int32_t clampToInt32(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+} // namespace
+
+TPerkVehicleData TPerkList::VehicleData() const
+{
+    return m_vehicle ? PerkVehicleData(*m_vehicle) : TPerkVehicleData{};
+}
+
+TPerkRecord TPerkList::Get(int i) const
+{
+    if (i < 0 || i >= Count())
+        return TPerkRecord{};
+    return m_items[static_cast<size_t>(i)];
+}
+
+void TPerkList::Set(int i, const TPerkRecord &record)
+{
+    if (i >= 0 && i < Count())
+        m_items[static_cast<size_t>(i)] = record;
+    else
+        m_items.push_back(record);
+}
+
+void TPerkList::Delete(int i)
+{
+    if (i >= 0 && i < Count())
+        m_items.erase(m_items.begin() + i);
+}
+
+void TPerkList::Exchange(int i, int j)
+{
+    if (i >= 0 && i < Count() && j >= 0 && j < Count())
+        std::swap(m_items[static_cast<size_t>(i)], m_items[static_cast<size_t>(j)]);
+}
+
+void TPerkList::SaveToStream(TStream &stream) const
+{
+    stream.WriteInt32(Count());
+    std::vector<uint8_t> image(TPerkRecord::Size);
+    for (const TPerkRecord &r : m_items) {
+        WritePerkRecord(r, image.data());
+        stream.WriteBuffer(image.data(), image.size());
+    }
+}
+
+void TPerkList::LoadFromStream(TStream &stream)
+{
+    Clear();
+    const int32_t count = stream.ReadInt32();
+    if (count <= 0)
+        return;
+    stream.RequireRemaining(static_cast<int64_t>(count) * TPerkRecord::Size, "perk count");
+    m_items.reserve(static_cast<size_t>(count));
+    std::vector<uint8_t> image(TPerkRecord::Size);
+    for (int32_t i = 0; i < count; ++i) {
+        stream.ReadBuffer(image.data(), image.size());
+        m_items.push_back(ReadPerkRecord(image.data()));
+    }
+}
+
+int32_t TPerkList::TotalItems() const
+{
+    int64_t total = 0;
+    for (const TPerkRecord &r : m_items)
+        total += r.Amount;
+    return clampToInt32(total);
+}
+
+double TPerkList::rating() const
+{
+    LogLine("          Getting a Perk/Flaw cost group");
+    double total = 0.0;
+    for (const TPerkRecord &r : m_items)
+        total += Worth(r, VehicleData());
+    return total;
+}
+
+double TPerkList::AddedInsideOTV() const
+{
+    double total = 0.0;
+    for (const TPerkRecord &r : m_items) {
+        if (!r.InsideOTV)
+            continue;
+        const double value = OTVValue(r);
+        LogLine("          " + DisplayName(r) + " has a " + fmt::General(value) + " Inside OTV");
+        total += value;
+    }
+    return total;
+}
+
+double TPerkList::AddedOutSideOTV() const
+{
+    double total = 0.0;
+    for (const TPerkRecord &r : m_items)
+        if (r.OutsideOTV)
+            total += OTVValue(r);
+    return total;
+}
+
+double TPerkList::AddedCost() const
+{
+    double total = 0.0;
+    for (const TPerkRecord &r : m_items)
+        total += Cost(r);
+    return total;
+}
+
+int32_t TPerkList::AddedPpl() const
+{
+    int64_t total = 0;
+    for (const TPerkRecord &r : m_items)
+        total += People(r);
+    return clampToInt32(total);
+}
+
+int32_t TPerkList::AddedActions() const
+{
+    int64_t total = 0;
+    for (const TPerkRecord &r : m_items)
+        total += ActionsAdded(r);
+    return clampToInt32(total);
+}
+
+int32_t TPerkList::Addedcrew() const
+{
+    int64_t total = 0;
+    for (const TPerkRecord &r : m_items)
+        total += CrewAdded(r);
+    return clampToInt32(total);
+}
+
+int TPerkList::OTVPerkCountLine() const
+{
+    int count = 0;
+    for (const TPerkRecord &r : m_items)
+        if (r.InsideOTV || r.OutsideOTV)
+            ++count;
+    return count;
+}
+
+std::string TPerkList::EffectText(int i) const { return EffectTextFor(Get(i), VehicleData()); }
+
+std::vector<TPerkPrintRow> TPerkList::MakePrintRows() const
+{
+    const TPerkVehicleData data = VehicleData();
+    std::vector<TPerkPrintRow> rows;
+    rows.reserve(m_items.size());
+    for (const TPerkRecord &r : m_items)
+        rows.push_back({DisplayName(r), RatingText(r), EffectTextFor(r, data), r.Aux});
+    return rows;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "engine/PerkRecord.h"
+#include "engine/PerkVehicleData.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TBaseVehicle;
+class TStream;
+
+// One row of a sheet's perk, flaw or defect block.
+struct TPerkPrintRow {
+    std::string Name;
+    std::string Rating;
+    std::string Effect;
+    bool Aux = false;
+};
+
+// The perks, the flaws or the defects of a design. Bound to its design by SetData, whose
+// crew, armour, final size and three perk lists the formulas read.
+// Lookups at or beyond the end yield a cleared record; setting there appends.
+class TPerkList {
+public:
+    void SetData(const TBaseVehicle *vehicle) { m_vehicle = vehicle; }
+    // The figures of the bound design (all 0 when unbound).
+    TPerkVehicleData VehicleData() const;
+
+    int Count() const { return static_cast<int>(m_items.size()); }
+    TPerkRecord Get(int i) const;
+    void Set(int i, const TPerkRecord &record);
+    void Add(const TPerkRecord &record) { m_items.push_back(record); }
+    void Delete(int i);
+    void Exchange(int i, int j);
+    void Clear() { m_items.clear(); }
+
+    // Count as signed 32-bit, then each record's 879-byte image.
+    void SaveToStream(TStream &stream) const;
+    // Clears, reads the count and that many records. A count beyond the bytes that
+    // remain throws EStreamError before anything is read.
+    void LoadFromStream(TStream &stream);
+
+    // Totals over all entries in order.
+    int32_t TotalItems() const;
+    // The sum of the entries' worths; writes its heading and each entry's lines to the log.
+    double rating() const;
+    double AddedInsideOTV() const;
+    double AddedOutSideOTV() const;
+    double AddedCost() const;
+    int32_t AddedPpl() const;
+    int32_t AddedActions() const;
+    int32_t Addedcrew() const;
+    // Entries that add to the offensive threat value inside or outside the multiplier.
+    int OTVPerkCountLine() const;
+
+    // The effect text of entry i with this list's design figures.
+    std::string EffectText(int i) const;
+    std::vector<TPerkPrintRow> MakePrintRows() const;
+
+    bool operator==(const TPerkList &other) const { return m_items == other.m_items; }
+
+private:
+    const TBaseVehicle *m_vehicle = nullptr;
+    std::vector<TPerkRecord> m_items;
+};

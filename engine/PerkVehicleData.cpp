@@ -1,0 +1,37 @@
+#include "engine/PerkVehicleData.h"
+
+#include "engine/PerkList.h"
+#include "engine/Vehicle.h"
+
+#include <bit>
+
+int32_t CrewActions(int64_t crew)
+{
+    // No crew (or a negative count from custom entries that remove crew) has no actions,
+    // rather than the logarithm of zero or of a negative number.
+    if (crew <= 0)
+        return 0;
+    return static_cast<int32_t>(std::bit_width(static_cast<uint64_t>(crew)));
+}
+
+TPerkVehicleData PerkVehicleData(const TBaseVehicle &vehicle)
+{
+    const TPerkList *lists[] = {vehicle.Perks.get(), vehicle.Flaws.get(), vehicle.Defects.get()};
+    int64_t crew = vehicle.Crew;
+    int64_t addedActions = 0;
+    int64_t people = vehicle.Crew;
+    for (const TPerkList *list : lists) {
+        if (!list)
+            continue;
+        crew += list->Addedcrew();
+        addedActions += list->AddedActions();
+        people += list->AddedPpl();
+    }
+    TPerkVehicleData data;
+    data.Actions = static_cast<int32_t>(CrewActions(crew) + addedActions);
+    data.People = static_cast<int32_t>(people);
+    data.Size = vehicle.FinalSize;
+    data.ArmorValue = vehicle.Armor;
+    data.CrewValue = vehicle.Crew;
+    return data;
+}

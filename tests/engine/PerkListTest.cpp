@@ -1,0 +1,185 @@
+#include "engine/PerkList.h"
+
+#include "engine/base/CalculationLog.h"
+#include "engine/base/Stream.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TPerkRecord named(const std::string &name, double x = 0.0)
+{
+    TPerkRecord r;
+    r.PFDName = name;
+    r.X = x;
+    return r;
+}
+
+} // namespace
+
+TEST(PerkList, EmptyListTotalsAreZeroAndRatingStillWritesItsHeading)
+{
+    TPerkList list;
+    TLogLines log;
+    {
+        ScopedCalculationLog scope(log);
+        EXPECT_EQ(list.rating(), 0.0);
+        EXPECT_EQ(list.AddedInsideOTV(), 0.0);
+        EXPECT_EQ(list.AddedOutSideOTV(), 0.0);
+    }
+    EXPECT_EQ(list.TotalItems(), 0);
+    EXPECT_EQ(list.AddedCost(), 0.0);
+    EXPECT_EQ(list.AddedPpl(), 0);
+    EXPECT_EQ(list.AddedActions(), 0);
+    EXPECT_EQ(list.Addedcrew(), 0);
+    EXPECT_EQ(list.OTVPerkCountLine(), 0);
+    EXPECT_EQ(log, TLogLines{"          Getting a Perk/Flaw cost group"});
+}
+
+TEST(PerkList, TotalsOverAllEntries)
+{
+    TPerkList list;
+    TPerkRecord seats = named("Passenger Seating");
+    seats.RatingValue = 6.9;
+    seats.RatingIsPeople = true;
+    seats.CostValue = 100;
+    seats.WorthFormula = 3;
+    list.Add(seats);
+    TPerkRecord automation = named("Automation");
+    automation.RatingValue = 2.7;
+    automation.AddedCrewValue = -1;
+    automation.Amount = 3;
+    list.Add(automation);
+    TPerkRecord controls = named("Advanced Controls");
+    controls.AddedActionsValue = 1;
+    controls.AddedCrewValue = 2;
+    controls.CostValue = 50;
+    controls.WorthFormula = 1;
+    list.Add(controls);
+
+    EXPECT_EQ(list.TotalItems(), 5);
+    EXPECT_EQ(list.AddedPpl(), 6);
+    EXPECT_EQ(list.Addedcrew(), 4); // 2 from the truncated rating, 2 fixed
+    EXPECT_EQ(list.AddedActions(), 1);
+    EXPECT_DOUBLE_EQ(list.AddedCost(), 150.0); // the cost of a formula-0 entry is Y*cost: 0 here
+}
+
+TEST(PerkList, InsideAndOutsideOTV)
+{
+    TPerkList list;
+    TPerkRecord arm = named("Battle Arm");
+    arm.RatingValue = 5;
+    arm.OTVFormula = 8;
+    arm.InsideOTV = true;
+    arm.Amount = 2;
+    list.Add(arm);
+    TPerkRecord charges = named("Anti-Personnel Charges");
+    charges.OTVValueA = 3;
+    charges.OTVFormula = 0;
+    charges.OutsideOTV = true;
+    list.Add(charges);
+    TPerkRecord offered = named("Offered only");
+    offered.OTVValueA = 100;
+    offered.OffersInside = true;
+    list.Add(offered);
+
+    TLogLines log;
+    double inside, outside;
+    {
+        ScopedCalculationLog scope(log);
+        inside = list.AddedInsideOTV();
+        outside = list.AddedOutSideOTV();
+    }
+    EXPECT_DOUBLE_EQ(inside, 12.5); // (5 * 0.5)^2 twice
+    EXPECT_DOUBLE_EQ(outside, 3.0);
+    EXPECT_EQ(log, TLogLines{"          Battle Arm x2 has a 12.5 Inside OTV"});
+    EXPECT_EQ(list.OTVPerkCountLine(), 2);
+}
+
+TEST(PerkList, RatingSumsTheWorths)
+{
+    TPerkList list;
+    list.Add(named("A", 2.5));
+    list.Add(named("B", -1));
+    TLogLines log;
+    double total;
+    {
+        ScopedCalculationLog scope(log);
+        total = list.rating();
+    }
+    EXPECT_DOUBLE_EQ(total, 1.5);
+    const TLogLines expected{"          Getting a Perk/Flaw cost group",
+                             "              Perk/Flaw - A",
+                             "                    Worth - 2.5",
+                             "              Perk/Flaw - B",
+                             "                    Worth - -1"};
+    EXPECT_EQ(log, expected);
+}
+
+TEST(PerkList, ListOperations)
+{
+    TPerkList list;
+    list.Add(named("a"));
+    list.Add(named("b"));
+    EXPECT_EQ(list.Get(2), TPerkRecord{});
+    list.Set(9, named("c"));
+    list.Set(0, named("A"));
+    ASSERT_EQ(list.Count(), 3);
+    list.Exchange(0, 2);
+    EXPECT_EQ(list.Get(0).PFDName, "c");
+    EXPECT_EQ(list.Get(2).PFDName, "A");
+    list.Exchange(1, 3);
+    EXPECT_EQ(list.Get(1).PFDName, "b");
+    list.Delete(1);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Get(1).PFDName, "A");
+    list.Delete(5);
+    EXPECT_EQ(list.Count(), 2);
+}
+
+TEST(PerkList, StreamRoundTripAndDamage)
+{
+    TPerkList list;
+    TPerkRecord a = named("Ablative Armor", 0.5);
+    a.HasArc = true;
+    a.FormulaText = "0.5 * Rating, per arc";
+    list.Add(a);
+    list.Add(named("Weak Point", -1));
+    TStream stream;
+    list.SaveToStream(stream);
+    ASSERT_EQ(stream.Size(), 4 + 2 * TPerkRecord::Size);
+    EXPECT_EQ(bytes::GetInt32(stream.Bytes().data()), 2);
+
+    stream.Seek(0);
+    TPerkList read;
+    read.Add(named("stale"));
+    read.LoadFromStream(stream);
+    EXPECT_EQ(read, list);
+
+    std::vector<uint8_t> cut = stream.Bytes();
+    cut.pop_back();
+    TStream damaged(cut);
+    EXPECT_THROW(read.LoadFromStream(damaged), EStreamError);
+    TStream huge;
+    huge.WriteInt32(1 << 30);
+    huge.Seek(0);
+    EXPECT_THROW(read.LoadFromStream(huge), EStreamError);
+}
+
+TEST(PerkList, PrintRows)
+{
+    TPerkList list;
+    TPerkRecord r = named("Searchlight");
+    r.ShowRating = true;
+    r.RatingValue = 2;
+    r.EffectText = "Lights |R| hexes";
+    r.Aux = true;
+    list.Add(r);
+    const std::vector<TPerkPrintRow> rows = list.MakePrintRows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Name, "Searchlight");
+    EXPECT_EQ(rows[0].Rating, "2");
+    EXPECT_EQ(rows[0].Effect, "Lights 2 hexes");
+    EXPECT_TRUE(rows[0].Aux);
+    EXPECT_EQ(list.EffectText(0), "Lights 2 hexes");
+}

@@ -1,0 +1,200 @@
+#include "engine/PerkRecord.h"
+#include "engine/PerkTemplates.h"
+
+#include "engine/base/Stream.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<uint8_t> imageOf(const TPerkRecord &r)
+{
+    std::vector<uint8_t> image(TPerkRecord::Size, 0xCC);
+    WritePerkRecord(r, image.data());
+    return image;
+}
+
+std::string textAt(const std::vector<uint8_t> &image, int offset)
+{
+    return std::string(reinterpret_cast<const char *>(image.data() + offset + 1), image[static_cast<size_t>(offset)]);
+}
+
+} // namespace
+
+TEST(PerkRecord, ClearedRecordImage)
+{
+    const std::vector<uint8_t> image = imageOf(TPerkRecord{});
+    EXPECT_EQ(textAt(image, 581), "Rating");
+    EXPECT_EQ(textAt(image, 614), "X");
+    EXPECT_EQ(textAt(image, 647), "Y");
+    EXPECT_EQ(textAt(image, 680), "Z");
+    EXPECT_EQ(bytes::GetInt32(image.data() + 727), 1);
+    int nonZero = 0;
+    for (uint8_t b : image)
+        nonZero += b != 0;
+    // "Rating" (7 bytes), "X", "Y", "Z" (2 each) and the amount's low byte.
+    EXPECT_EQ(nonZero, 7 + 2 + 2 + 2 + 1);
+}
+
+TEST(PerkRecord, EveryFieldAtItsOffset)
+{
+    TPerkRecord r;
+    r.PFDName = "Ammo Storage";
+    r.RoundMode = 1;
+    r.Arc = 8;
+    r.HasArc = true;
+    r.EffectText = "Effect |R|";
+    r.FormulaText = "0.5 * Rating, per arc";
+    r.ShowFormula = true;
+    r.RatingValue = 1.5;
+    r.X = 2.5;
+    r.Y = 35;
+    r.Z = 0.1;
+    r.ShowRating = true;
+    r.ShowZ = true;
+    r.RatingLabel = "Tons";
+    r.XLabel = "Xl";
+    r.YLabel = "Yl";
+    r.ZLabel = "Zl";
+    r.WorthFormula = 3;
+    r.Variant = -2;
+    r.IsFlaw = true;
+    r.Aux = true;
+    r.EntryId = 7;
+    r.Amount = 4;
+    r.HasAmount = true;
+    r.CostValue = 5000;
+    r.OTVValueA = 1.25;
+    r.OTVValueB = 2.75;
+    r.TextEditable = 1;
+    r.OTVValueC = -9;
+    r.Location = 4;
+    r.HasLocation = 1;
+    r.ManeuverMod = -1;
+    r.ArmorMod = -2;
+    r.FireControlMod = -3;
+    r.SensorMod = -4;
+    r.CommMod = -5;
+    r.SpeedMod = -6;
+    r.AddedActionsValue = 2;
+    r.RatingIsPeople = true;
+    r.AddedCrewValue = -1;
+    r.OutsideOTV = true;
+    r.OffersOutside = true;
+    r.InsideOTV = true;
+    r.OffersInside = true;
+    r.OutsideLabel = "Outside";
+    r.InsideLabel = "Can Punch";
+    r.OTVFormula = 11;
+    const std::vector<uint8_t> image = imageOf(r);
+    const uint8_t *p = image.data();
+
+    EXPECT_EQ(textAt(image, 0), "Ammo Storage");
+    EXPECT_EQ(bytes::GetInt32(p + 33), 1);
+    EXPECT_EQ(bytes::GetInt32(p + 37), 8);
+    EXPECT_EQ(p[41], 1);
+    EXPECT_EQ(textAt(image, 42), "Effect |R|");
+    EXPECT_EQ(textAt(image, 293), "0.5 * Rating, per arc");
+    EXPECT_EQ(p[544], 1);
+    EXPECT_EQ(bytes::GetDouble(p + 545), 1.5);
+    EXPECT_EQ(bytes::GetDouble(p + 553), 2.5);
+    EXPECT_EQ(bytes::GetDouble(p + 561), 35.0);
+    EXPECT_EQ(bytes::GetDouble(p + 569), 0.1);
+    EXPECT_EQ(p[577], 1);
+    EXPECT_EQ(p[578], 0);
+    EXPECT_EQ(p[579], 0);
+    EXPECT_EQ(p[580], 1);
+    EXPECT_EQ(textAt(image, 581), "Tons");
+    EXPECT_EQ(textAt(image, 614), "Xl");
+    EXPECT_EQ(textAt(image, 647), "Yl");
+    EXPECT_EQ(textAt(image, 680), "Zl");
+    EXPECT_EQ(bytes::GetInt32(p + 713), 3);
+    EXPECT_EQ(bytes::GetInt32(p + 717), -2);
+    EXPECT_EQ(p[721], 1);
+    EXPECT_EQ(p[722], 1);
+    EXPECT_EQ(bytes::GetInt32(p + 723), 7);
+    EXPECT_EQ(bytes::GetInt32(p + 727), 4);
+    EXPECT_EQ(p[731], 1);
+    EXPECT_EQ(bytes::GetDouble(p + 732), 5000.0);
+    EXPECT_EQ(bytes::GetDouble(p + 740), 1.25);
+    EXPECT_EQ(bytes::GetDouble(p + 748), 2.75);
+    EXPECT_EQ(bytes::GetInt32(p + 756), 1);
+    EXPECT_EQ(bytes::GetInt32(p + 760), -9);
+    EXPECT_EQ(bytes::GetInt32(p + 764), 4);
+    EXPECT_EQ(bytes::GetInt32(p + 768), 1);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(bytes::GetInt32(p + 772 + 4 * i), -1 - i) << "modifier " << i;
+    EXPECT_EQ(bytes::GetInt32(p + 796), 2);
+    EXPECT_EQ(p[800], 1);
+    EXPECT_EQ(bytes::GetInt32(p + 801), -1);
+    EXPECT_EQ(p[805], 1);
+    EXPECT_EQ(p[806], 1);
+    EXPECT_EQ(p[807], 1);
+    EXPECT_EQ(p[808], 1);
+    EXPECT_EQ(textAt(image, 809), "Outside");
+    EXPECT_EQ(textAt(image, 842), "Can Punch");
+    EXPECT_EQ(bytes::GetInt32(p + 875), 11);
+
+    EXPECT_EQ(ReadPerkRecord(p), r);
+}
+
+TEST(PerkRecord, TextsAreCutToTheirWidthAndUnusedBytesZeroed)
+{
+    TPerkRecord r;
+    r.PFDName = std::string(40, 'a');
+    r.EffectText = std::string(300, 'e');
+    const std::vector<uint8_t> image = imageOf(r);
+    EXPECT_EQ(image[0], 32);
+    EXPECT_EQ(image[42], 250);
+    const TPerkRecord back = ReadPerkRecord(image.data());
+    EXPECT_EQ(back.PFDName, std::string(32, 'a'));
+    EXPECT_EQ(back.EffectText, std::string(250, 'e'));
+
+    r.PFDName = "ab";
+    const std::vector<uint8_t> shorter = imageOf(r);
+    for (int i = 3; i < 33; ++i)
+        EXPECT_EQ(shorter[static_cast<size_t>(i)], 0) << i;
+}
+
+TEST(PerkTemplates, SixFixedDefectsInOrder)
+{
+    const std::vector<TPerkRecord> defects = DefectTemplates();
+    ASSERT_EQ(defects.size(), 6u);
+    const std::pair<const char *, int32_t> expected[] = {
+        {"Structural Weakness", -5}, {"Electronic Glitch", -4}, {"Movement System Defect", -3},
+        {"Annoyance Flaw", 2},       {"Minor Flaw", -2},        {"MajorFlaw", -1}};
+    for (size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(defects[i].PFDName, expected[i].first);
+        EXPECT_EQ(defects[i].WorthFormula, expected[i].second);
+        TPerkRecord rest = defects[i];
+        rest.PFDName.clear();
+        rest.WorthFormula = 0;
+        rest.EffectText.clear();
+        EXPECT_EQ(rest, TPerkRecord{}) << "everything else cleared in " << expected[i].first;
+    }
+    EXPECT_EQ(defects[3].EffectText, "Vehicle has one Annoyance Flaw");
+    EXPECT_EQ(defects[0].EffectText, "");
+}
+
+TEST(PerkTemplates, CustomEntriesOfEachKind)
+{
+    const TPerkRecord perk = CustomEntryTemplate(TPerkKind::Perk);
+    const TPerkRecord flaw = CustomEntryTemplate(TPerkKind::Flaw);
+    const TPerkRecord defect = CustomEntryTemplate(TPerkKind::Defect);
+    EXPECT_EQ(perk.PFDName, "Custom Perk");
+    EXPECT_FALSE(perk.IsFlaw);
+    EXPECT_EQ(flaw.PFDName, "Custom Flaw");
+    EXPECT_TRUE(flaw.IsFlaw);
+    EXPECT_EQ(defect.PFDName, "Custom Defect");
+    EXPECT_TRUE(defect.IsFlaw);
+    for (const TPerkRecord &r : {perk, flaw, defect}) {
+        EXPECT_EQ(r.EffectText, "Please Edit...");
+        EXPECT_EQ(r.WorthFormula, 1);
+        EXPECT_TRUE(r.HasAmount);
+        EXPECT_EQ(r.OTVFormula, 6);
+        EXPECT_EQ(r.Amount, 1);
+        EXPECT_EQ(r.RatingLabel, "Rating");
+    }
+}
