@@ -1,0 +1,37 @@
+#include "engine/OpenedDesign.h"
+
+#include "engine/MovementList.h"
+#include "engine/ProductionTypes.h"
+#include "engine/Vehicle.h"
+
+bool NormalizeMovementSystems(TMovementList &movement)
+{
+    bool changed = false;
+    for (int i = 0; i < movement.Count(); ++i) {
+        TMovementRecord record = movement.Get(i);
+        const TMovementRecord before = record;
+        if (record.TopSpeed < 0)
+            record.TopSpeed = 0;
+        if (record.StallSpeed > record.TopSpeed)
+            record.StallSpeed = record.TopSpeed;
+        // Only the primary and secondary editors keep the maneuver at or below 0.
+        if (i < 2 && record.Maneuver > 0)
+            record.Maneuver = 0;
+        if (!(record == before)) {
+            movement.Set(i, record);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+TDesignResults SettleOpenedDesign(TBaseVehicle &vehicle)
+{
+    // Showing the production panel, then the movement systems, then the general page;
+    // each ends with a full refresh of the results.
+    NormalizeProductionType(vehicle);
+    ComputeResults(vehicle);
+    NormalizeMovementSystems(*vehicle.Movement);
+    ComputeResults(vehicle);
+    return ComputeResults(vehicle);
+}

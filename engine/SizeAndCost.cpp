@@ -1,0 +1,230 @@
+#include "engine/SizeAndCost.h"
+
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "engine/ProductionTypes.h"
+#include "engine/ThreatValue.h"
+#include "engine/Vehicle.h"
+#include "engine/base/CalculationLog.h"
+#include "engine/base/NumberFormat.h"
+#include "engine/base/RoundUp.h"
+#include "weapons/WeaponList.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+std::string num(double value) { return fmt::General(value); }
+std::string num(int64_t value) { return fmt::Integer(value); }
+
+// Round to nearest, halves to even (the default rounding mode).
+int64_t roundHalfEven(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
+
+void logArmorRaised(const TBaseVehicle &vehicle)
+{
+    LogLine("                    we changed something that affects TV...Armor is now " + num(int64_t{vehicle.Armor}));
+    LogLine("                         we only increment the armor by 1... each time... so we don' over shoot");
+}
+
+// The weapon's minimum size as the carriage and emplacement size types mount it.
+int64_t weaponSizeNeed(const TBaseVehicle &vehicle, const TWeapon &weapon)
+{
+    int64_t need = weapon.EffectiveMinSize();
+    if (vehicle.SizeType == SizeTypeCarriage || vehicle.SizeType == SizeTypeEmplacement)
+        need -= 5;
+    return need;
+}
+
+std::string weaponTooLargeLine(const std::string &weaponName, int32_t finalSize)
+{
+    std::string text = "                    FinalSize was to small for weapon " + weaponName;
+    if (text.size() > 118)
+        text.resize(118);
+    text += "... it is now ";
+    if (text.size() > 132)
+        text.resize(132);
+    return text + num(int64_t{finalSize});
+}
+
+int64_t peopleAdded(const TBaseVehicle &vehicle)
+{
+    return int64_t{vehicle.Flaws->AddedPpl()} + vehicle.Defects->AddedPpl() + vehicle.Perks->AddedPpl();
+}
+
+// One cycle of the constraint pass; returns the default size and sets changed when it
+// raised the armour or the crew (both change the threat value).
+int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
+{
+    LogLine("       DefaultSize Main loop... this loops until nothing changine the TV is changed");
+    changed = false;
+
+    int32_t size = static_cast<int32_t>(roundHalfEven(std::cbrt(ThreatValue(vehicle))));
+    LogLine("         the basic Default Size is " + num(int64_t{size}));
+
+    // The test uses the rounded fifth of the armour, the new size the rounded-up fifth.
+    if (size < roundHalfEven(vehicle.Armor / 5.0)) {
+        size = RoundUp(vehicle.Armor / 5.0);
+        LogLine("               the default size was to small... size !< Armor/5... armor is " +
+                num(int64_t{vehicle.Armor}));
+        LogLine("                   Default Size is now " + num(int64_t{size}));
+    }
+
+    while (int64_t{vehicle.Armor} * 10 < size) {
+        vehicle.Armor += 1;
+        changed = true;
+        LogLine("               not enuf armor... the armor can not be < 1/10 of the default size...");
+        logArmorRaised(vehicle);
+    }
+
+    const TWeaponList &weapons = *vehicle.Weapons;
+    for (int i = 0; i < weapons.Count(); ++i) {
+        const TWeapon &weapon = weapons.Get(i);
+        const int64_t need = weaponSizeNeed(vehicle, weapon);
+        if (need > vehicle.FinalSize) {
+            vehicle.FinalSize = static_cast<int32_t>(need);
+            LogLine(weaponTooLargeLine(weapon.Data.Name, vehicle.FinalSize));
+        }
+    }
+
+    // The cap runs after the weapons, so it wins over a weapon's minimum size.
+    if (int64_t{size} * 2 < vehicle.FinalSize) {
+        vehicle.FinalSize = size * 2;
+        LogLine("                    FinalSize was to large... the final size may only be upto 2 x the default size... "
+                "it is now " +
+                num(int64_t{vehicle.FinalSize}));
+    }
+    const int64_t smallest = roundHalfEven(size / 5.0);
+    if (vehicle.FinalSize < smallest) {
+        vehicle.FinalSize = static_cast<int32_t>(smallest);
+        LogLine("                    FinalSize was to small... the final size may only be upto 1/5 of the default "
+                "size... it is now " +
+                num(int64_t{vehicle.FinalSize}));
+    }
+    if (vehicle.FinalSize < 1) {
+        vehicle.FinalSize = 1;
+        LogLine("                  adjusting finalsize to 1... it was < 1");
+    }
+
+    while (int64_t{vehicle.Armor} * 2 < vehicle.FinalSize) {
+        vehicle.Armor += 1;
+        changed = true;
+        LogLine("               not enuf armor... the armor can not be < 1/2 of the final size...");
+        logArmorRaised(vehicle);
+    }
+
+    // One crew for every 10 final size points, rounded up; drones and crewed vehicles are exempt.
+    const int64_t crewNeeded = vehicle.FinalSize / 10 + (vehicle.FinalSize % 10 != 0 ? 1 : 0);
+    if (vehicle.SizeType != SizeTypeDrone && vehicle.Crew == 0) {
+        while (crewNeeded > peopleAdded(vehicle) + vehicle.Crew) {
+            LogLine("                there is not enuf crew or or perk added crew... there should be 1 for ever 10 "
+                    "final size points... rounded up... currenty " +
+                    num(int64_t{vehicle.Crew}));
+            vehicle.Crew += 1;
+            LogLine("                   bumping it up by 1... will recalc the TV");
+            changed = true;
+        }
+    }
+    return size;
+}
+
+} // namespace
+
+int32_t DefaultSize(TBaseVehicle &vehicle)
+{
+    LogLine("    Default Size.... this is were we check for size constraints");
+    bool changed = false;
+    int32_t size = 0;
+    do {
+        size = constraintCycle(vehicle, changed);
+    } while (changed);
+    return size;
+}
+
+double PreProductionCost(TBaseVehicle &vehicle)
+{
+    LogLine("    Getting the PreProduction Cost");
+    // The TV is taken before this call's constraint pass.
+    const double tv = ThreatValue(vehicle);
+    const int32_t size = DefaultSize(vehicle);
+    if (vehicle.FinalSize < 1) {
+        LogLine("     increase the finalsize to 1");
+        vehicle.FinalSize = 1;
+    }
+    const long double ratio = static_cast<long double>(size) / vehicle.FinalSize;
+    const double cost = static_cast<double>(ratio * (static_cast<long double>(tv) * 1000.0L));
+    LogLine("         Pre Production cost is (TV * 1000) * ( Default Size/ final size) = " + num(cost));
+    return cost;
+}
+
+long double FinalCost(TBaseVehicle &vehicle)
+{
+    LogLine("* final cost calcs!");
+    long double cost = PreProductionCost(vehicle);
+
+    const double multiplier = ProductionCostMultiplier(vehicle);
+    LogLine("  Cost Multiplier is " + num(multiplier));
+    cost *= multiplier;
+
+    const double weapons = vehicle.Weapons->SportingCost();
+    LogLine("           Weapons add " + num(weapons));
+    cost += weapons;
+
+    const double perks = vehicle.Perks->AddedCost();
+    LogLine("           Perks add " + num(perks));
+    cost += perks;
+    const double flaws = vehicle.Flaws->AddedCost();
+    LogLine("           Flaws add " + num(flaws));
+    cost += flaws;
+    const double defects = vehicle.Defects->AddedCost();
+    LogLine("           Defects add " + num(defects));
+    cost += defects;
+
+    cost *= vehicle.CurrencyMultiplier;
+    LogLine("       Custom currency... multiply by " + num(vehicle.CurrencyMultiplier));
+    LogLine("    Final Cost is " + num(static_cast<double>(cost)));
+    return cost;
+}
+
+double DefaultMass(const TBaseVehicle &vehicle)
+{
+    const long double side = (vehicle.FinalSize + 0.5L) * 3.0L;
+    return static_cast<double>(side * side * side);
+}
+
+int64_t DefaultCost(const TBaseVehicle &vehicle) { return roundHalfEven(ThreatValue(vehicle)) * 1000; }
+
+namespace {
+
+// Scratch-built vehicles, and custom ones without model dice, have no model dice.
+bool hasNoModelDice(const TBaseVehicle &vehicle)
+{
+    if (const TProductionType *type = StandardProductionType(vehicle.ProductionType))
+        return type->ModelDice < 0;
+    return vehicle.ProductionType == CustomProductionType && vehicle.CustomProduction.CustomModelDice == -1;
+}
+
+// Extra dice for the weapon perks and perks fitted: one per 5 items, per 10 on a flyer.
+int32_t itemDice(const TBaseVehicle &vehicle)
+{
+    const int64_t items = int64_t{vehicle.Weapons->PerkItemCount()} + vehicle.Perks->TotalItems();
+    return static_cast<int32_t>(items / (vehicle.Movement->AnyFlight() ? 10 : 5));
+}
+
+} // namespace
+
+int32_t ModelLemonDice(const TBaseVehicle &vehicle)
+{
+    if (hasNoModelDice(vehicle))
+        return 0;
+    const TProductionType *type = StandardProductionType(vehicle.ProductionType);
+    const int32_t dice = itemDice(vehicle) + (type ? type->ModelDice : vehicle.CustomProduction.CustomModelDice);
+    return dice < 0 ? 0 : dice;
+}
+
+int32_t IndivLemonDice(const TBaseVehicle &vehicle)
+{
+    const int32_t base = hasNoModelDice(vehicle) ? itemDice(vehicle) : 0;
+    const TProductionType *type = StandardProductionType(vehicle.ProductionType);
+    return base + (type ? type->IndivDice : vehicle.CustomProduction.CustomIndivDice);
+}
