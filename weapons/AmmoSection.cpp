@@ -1,6 +1,7 @@
 #include "weapons/AmmoSection.h"
 
 #include "engine/base/Stream.h"
+#include "weapons/FixedImage.h"
 
 TAmmoSection ClearAmmoSection() { return TAmmoSection{}; }
 
@@ -28,18 +29,11 @@ void WriteAmmoSection(const TAmmoSection &section, uint8_t *p)
     }
 }
 
-TAmmoSection LoadAmmoSection(TStream &stream)
-{
-    uint8_t image[kAmmoSectionSize];
-    stream.ReadBuffer(image, sizeof image);
-    return ReadAmmoSection(image);
-}
+TAmmoSection LoadAmmoSection(TStream &stream) { return LoadFixedImage<kAmmoSectionSize>(stream, ReadAmmoSection); }
 
 void SaveAmmoSection(TStream &stream, const TAmmoSection &section)
 {
-    uint8_t image[kAmmoSectionSize];
-    WriteAmmoSection(section, image);
-    stream.WriteBuffer(image, sizeof image);
+    SaveFixedImage<kAmmoSectionSize>(stream, section, WriteAmmoSection);
 }
 
 std::string AmmoCodes(const TAmmoSection &section)

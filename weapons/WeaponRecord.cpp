@@ -1,10 +1,51 @@
 #include "weapons/WeaponRecord.h"
 
 #include "engine/base/Stream.h"
+#include "weapons/FixedImage.h"
 
 namespace off = weaponrecord;
 
 static_assert(off::BaseAmmo + kAmmoSectionSize == kWeaponRecordSize, "the weapon record ends with its ammunition section");
+
+namespace {
+
+struct IntField {
+    int32_t TWeaponRecord::*member;
+    int offset;
+};
+
+struct BoolField {
+    bool TWeaponRecord::*member;
+    int offset;
+};
+
+using R = TWeaponRecord;
+
+const IntField kIntFields[] = {
+    {&R::Rating, off::Rating},           {&R::BaseRange, off::BaseRange},
+    {&R::MediumBonus, off::MediumBonus}, {&R::LongBonus, off::LongBonus},
+    {&R::ExtremeBonus, off::ExtremeBonus}, {&R::Damage, off::Damage},
+    {&R::Accuracy, off::Accuracy},       {&R::ROF, off::ROF},
+    {&R::MinSize, off::MinSize},         {&R::AreaEffect, off::AreaEffect},
+    {&R::MinimumRange, off::MinimumRange}, {&R::DamagePerRB, off::DamagePerRB},
+    {&R::AccMod, off::AccMod},           {&R::DmgMod, off::DmgMod},
+    {&R::RangeMod, off::RangeMod},       {&R::ROFMod, off::ROFMod},
+    {&R::SizeMod, off::SizeMod},         {&R::PoorWorkmanship, off::PoorWorkmanship},
+    {&R::WeaponType, off::WeaponType},   {&R::Arc, off::Arc},
+    {&R::NumberOfItems, off::NumberOfItems},
+};
+
+const BoolField kBoolFields[] = {
+    {&R::AntiInf, off::AntiInf},           {&R::Guided, off::Guided},
+    {&R::Haywire, off::Haywire},           {&R::Incendiary, off::Incendiary},
+    {&R::IndirectFire, off::IndirectFire}, {&R::ArmorPiercing, off::ArmorPiercing},
+    {&R::ArmorCrushing, off::ArmorCrushing}, {&R::Clumsy, off::Clumsy},
+    {&R::SniperSystem, off::SniperSystem}, {&R::Stabilized, off::Stabilized},
+    {&R::Entangle, off::Entangle},         {&R::Sporting, off::Sporting},
+    {&R::Disposable, off::Disposable},
+};
+
+} // namespace
 
 TWeaponRecord DefaultWeaponRecord()
 {
@@ -18,102 +59,34 @@ TWeaponRecord DefaultWeaponRecord()
 
 TWeaponRecord ReadWeaponRecord(const uint8_t *p)
 {
-    using bytes::GetInt32;
     TWeaponRecord r;
     r.Name = bytes::GetShortString(p + off::Name, kWeaponNameCapacity);
     r.Code = bytes::GetShortString(p + off::Code, kWeaponCodeCapacity);
-    r.Rating = GetInt32(p + off::Rating);
-    r.BaseRange = GetInt32(p + off::BaseRange);
-    r.MediumBonus = GetInt32(p + off::MediumBonus);
-    r.LongBonus = GetInt32(p + off::LongBonus);
-    r.ExtremeBonus = GetInt32(p + off::ExtremeBonus);
-    r.Damage = GetInt32(p + off::Damage);
-    r.Accuracy = GetInt32(p + off::Accuracy);
-    r.ROF = GetInt32(p + off::ROF);
-    r.MinSize = GetInt32(p + off::MinSize);
-    r.AreaEffect = GetInt32(p + off::AreaEffect);
-    r.MinimumRange = GetInt32(p + off::MinimumRange);
-    r.DamagePerRB = GetInt32(p + off::DamagePerRB);
-    r.AccMod = GetInt32(p + off::AccMod);
-    r.DmgMod = GetInt32(p + off::DmgMod);
-    r.RangeMod = GetInt32(p + off::RangeMod);
-    r.ROFMod = GetInt32(p + off::ROFMod);
-    r.SizeMod = GetInt32(p + off::SizeMod);
-    r.PoorWorkmanship = GetInt32(p + off::PoorWorkmanship);
-    r.WeaponType = GetInt32(p + off::WeaponType);
-    r.Arc = GetInt32(p + off::Arc);
-    r.NumberOfItems = GetInt32(p + off::NumberOfItems);
+    for (const IntField &f : kIntFields)
+        r.*f.member = bytes::GetInt32(p + f.offset);
     r.AmmoBaseCost = bytes::GetDouble(p + off::AmmoBaseCost);
-    r.AntiInf = p[off::AntiInf] != 0;
-    r.Guided = p[off::Guided] != 0;
-    r.Haywire = p[off::Haywire] != 0;
-    r.Incendiary = p[off::Incendiary] != 0;
-    r.IndirectFire = p[off::IndirectFire] != 0;
-    r.ArmorPiercing = p[off::ArmorPiercing] != 0;
-    r.ArmorCrushing = p[off::ArmorCrushing] != 0;
-    r.Clumsy = p[off::Clumsy] != 0;
-    r.SniperSystem = p[off::SniperSystem] != 0;
-    r.Stabilized = p[off::Stabilized] != 0;
-    r.Entangle = p[off::Entangle] != 0;
-    r.Sporting = p[off::Sporting] != 0;
-    r.Disposable = p[off::Disposable] != 0;
+    // Any non-zero byte is true.
+    for (const BoolField &f : kBoolFields)
+        r.*f.member = p[f.offset] != 0;
     r.BaseAmmo = ReadAmmoSection(p + off::BaseAmmo);
     return r;
 }
 
 void WriteWeaponRecord(const TWeaponRecord &r, uint8_t *p)
 {
-    using bytes::PutInt32;
     bytes::PutShortString(p + off::Name, kWeaponNameCapacity, r.Name);
     bytes::PutShortString(p + off::Code, kWeaponCodeCapacity, r.Code);
-    PutInt32(p + off::Rating, r.Rating);
-    PutInt32(p + off::BaseRange, r.BaseRange);
-    PutInt32(p + off::MediumBonus, r.MediumBonus);
-    PutInt32(p + off::LongBonus, r.LongBonus);
-    PutInt32(p + off::ExtremeBonus, r.ExtremeBonus);
-    PutInt32(p + off::Damage, r.Damage);
-    PutInt32(p + off::Accuracy, r.Accuracy);
-    PutInt32(p + off::ROF, r.ROF);
-    PutInt32(p + off::MinSize, r.MinSize);
-    PutInt32(p + off::AreaEffect, r.AreaEffect);
-    PutInt32(p + off::MinimumRange, r.MinimumRange);
-    PutInt32(p + off::DamagePerRB, r.DamagePerRB);
-    PutInt32(p + off::AccMod, r.AccMod);
-    PutInt32(p + off::DmgMod, r.DmgMod);
-    PutInt32(p + off::RangeMod, r.RangeMod);
-    PutInt32(p + off::ROFMod, r.ROFMod);
-    PutInt32(p + off::SizeMod, r.SizeMod);
-    PutInt32(p + off::PoorWorkmanship, r.PoorWorkmanship);
-    PutInt32(p + off::WeaponType, r.WeaponType);
-    PutInt32(p + off::Arc, r.Arc);
-    PutInt32(p + off::NumberOfItems, r.NumberOfItems);
+    for (const IntField &f : kIntFields)
+        bytes::PutInt32(p + f.offset, r.*f.member);
     bytes::PutDouble(p + off::AmmoBaseCost, r.AmmoBaseCost);
-    p[off::AntiInf] = r.AntiInf ? 1 : 0;
-    p[off::Guided] = r.Guided ? 1 : 0;
-    p[off::Haywire] = r.Haywire ? 1 : 0;
-    p[off::Incendiary] = r.Incendiary ? 1 : 0;
-    p[off::IndirectFire] = r.IndirectFire ? 1 : 0;
-    p[off::ArmorPiercing] = r.ArmorPiercing ? 1 : 0;
-    p[off::ArmorCrushing] = r.ArmorCrushing ? 1 : 0;
-    p[off::Clumsy] = r.Clumsy ? 1 : 0;
-    p[off::SniperSystem] = r.SniperSystem ? 1 : 0;
-    p[off::Stabilized] = r.Stabilized ? 1 : 0;
-    p[off::Entangle] = r.Entangle ? 1 : 0;
-    p[off::Sporting] = r.Sporting ? 1 : 0;
-    p[off::Disposable] = r.Disposable ? 1 : 0;
+    for (const BoolField &f : kBoolFields)
+        p[f.offset] = r.*f.member ? 1 : 0;
     WriteAmmoSection(r.BaseAmmo, p + off::BaseAmmo);
 }
 
-TWeaponRecord LoadWeaponRecord(TStream &stream)
-{
-    uint8_t image[kWeaponRecordSize];
-    stream.ReadBuffer(image, sizeof image);
-    return ReadWeaponRecord(image);
-}
+TWeaponRecord LoadWeaponRecord(TStream &stream) { return LoadFixedImage<kWeaponRecordSize>(stream, ReadWeaponRecord); }
 
 void SaveWeaponRecord(TStream &stream, const TWeaponRecord &record)
 {
-    uint8_t image[kWeaponRecordSize];
-    WriteWeaponRecord(record, image);
-    stream.WriteBuffer(image, sizeof image);
+    SaveFixedImage<kWeaponRecordSize>(stream, record, WriteWeaponRecord);
 }

@@ -1,0 +1,271 @@
+#include "engine/base/CalculationLog.h"
+#include "weapons/ClipList.h"
+#include "weapons/Weapon.h"
+#include "weapons/WeaponList.h"
+
+#include "WeaponFixtures.h"
+
+#include <gtest/gtest.h>
+
+using fixtures::Section;
+
+namespace {
+constexpr int kAntiLaser = 0;
+constexpr int kFrag = 4;
+constexpr int kPaint = 7;
+constexpr int kSensorHoming = 22;
+
+TClip ClipOf(std::initializer_list<TAmmoSection> sections)
+{
+    TClip clip;
+    for (const TAmmoSection &s : sections)
+        clip.AddSection(s);
+    return clip;
+}
+} // namespace
+
+TEST(SectionCost, AntiLaserMultipliesByFiveAndNeedsNoRounding)
+{
+    const TClip clip = ClipOf({Section(100, {kAntiLaser})});
+    TLogLines log;
+    ScopedCalculationLog on(log);
+    EXPECT_EQ(clip.SectionCost(0, 0.02), 10.0);
+    const TLogLines expected = {
+        "              Base Cost (cost * ammount) of this section of ammo - 2",
+        "               Cost after Anti-Laser = 10",
+    };
+    EXPECT_EQ(log, expected);
+}
+
+TEST(SectionCost, RoundsHalvesToEvenHundredths)
+{
+    const TClip clip = ClipOf({Section(1), Section(1), Section(1)});
+    TLogLines log;
+    ScopedCalculationLog on(log);
+    EXPECT_EQ(clip.SectionCost(0, 0.125), 0.12); // 12.5 hundredths: even 12
+    const TLogLines expected = {
+        "              Base Cost (cost * ammount) of this section of ammo - 0.125",
+        "               Cost after rounding = 0.12",
+    };
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(clip.SectionCost(1, 0.375), 0.38); // 37.5 hundredths: even 38
+    EXPECT_EQ(clip.SectionCost(2, 0.0149), 0.01);
+}
+
+TEST(SectionCost, EmptySectionLogsOnlyTheBaseLine)
+{
+    const TClip clip = ClipOf({Section(0, {kAntiLaser})});
+    TLogLines log;
+    ScopedCalculationLog on(log);
+    EXPECT_EQ(clip.SectionCost(0, 3.5), 0.0);
+    // The factor line still follows (0 x 5); what never appears is a rounding line.
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0], "              Base Cost (cost * ammount) of this section of ammo - 0");
+    EXPECT_EQ(log[1], "               Cost after Anti-Laser = 0");
+}
+
+TEST(SectionCost, PlainEmptySectionWritesTheBaseLineOnly)
+{
+    const TClip clip = ClipOf({Section(0)});
+    TLogLines log;
+    ScopedCalculationLog on(log);
+    EXPECT_EQ(clip.SectionCost(0, 0.33), 0.0);
+    EXPECT_EQ(log.size(), 1u);
+}
+
+TEST(SectionCost, FreeTypesCostNothingExtra)
+{
+    TAmmoSection freeFrag = Section(10, {kFrag});
+    freeFrag.Free[kFrag] = true;
+    const TClip clip = ClipOf({freeFrag, Section(10, {kFrag})});
+    EXPECT_EQ(clip.SectionCost(0, 1.0), 10.0);
+    EXPECT_EQ(clip.SectionCost(1, 1.0), 150.0);
+}
+
+TEST(SectionCost, FactorsApplyInTypeOrderAndMassDestructionOnlyLogs)
+{
+    const TClip clip = ClipOf({Section(2, {kSensorHoming, kMassDestructionAmmo, kPaint})});
+    TLogLines log;
+    ScopedCalculationLog on(log);
+    EXPECT_EQ(clip.SectionCost(0, 0.5), 60.0);
+    const TLogLines expected = {
+        "              Base Cost (cost * ammount) of this section of ammo - 1",
+        "               Cost after Paint = 2",
+        "               Mass Distruct calced later",
+        "               Cost after Sensor homeing = 60",
+    };
+    EXPECT_EQ(log, expected);
+}
+
+TEST(SectionCost, OutOfRangeIsZeroWithoutLog)
+{
+    const TClip clip = ClipOf({Section(5)});
+    TLogLines log;
+    ScopedCalculationLog on(log);
+    EXPECT_EQ(clip.SectionCost(1, 1.0), 0.0);
+    EXPECT_EQ(clip.SectionCost(-1, 1.0), 0.0);
+    EXPECT_TRUE(log.empty());
+}
+
+TEST(ClipWorth, SumsSectionsAndLogsEachSection)
+{
+    const TClip clip = ClipOf({Section(100, {kAntiLaser}), Section(1)});
+    TLogLines log;
+    ScopedCalculationLog on(log);
+    EXPECT_EQ(clip.Worth(0.02), 10.02);
+    const TLogLines expected = {
+        "        Ammo section 1",
+        "              Base Cost (cost * ammount) of this section of ammo - 2",
+        "               Cost after Anti-Laser = 10",
+        "        Ammo section 2",
+        "              Base Cost (cost * ammount) of this section of ammo - 0.02",
+        "          CLip is worth 10.02",
+    };
+    EXPECT_EQ(log, expected);
+}
+
+TEST(ClipWorth, ClipWithoutSectionsIsWorthZeroAndStillSaysSo)
+{
+    TLogLines log;
+    ScopedCalculationLog on(log);
+    EXPECT_EQ(TClip().Worth(5.0), 0.0);
+    EXPECT_EQ(log, TLogLines{"          CLip is worth 0"});
+}
+
+TEST(AmmoCodes, ListsSelectedTypesIncludingFreeOnes)
+{
+    TAmmoSection s = Section(1, {kAntiLaser, kFrag});
+    s.Free[kFrag] = true;
+    EXPECT_EQ(AmmoCodes(s), "AL, Frag");
+    EXPECT_EQ(AmmoCodes(Section(1)), "");
+    EXPECT_EQ(AmmoCodes(Section(1, {26})), "Under Water");
+    s.Allowed[3] = true; // allowed but not loaded: no code
+    EXPECT_EQ(AmmoCodes(s), "AL, Frag");
+}
+
+TEST(ClipSections, OutOfRangeAccessIsHarmless)
+{
+    TClip clip = ClipOf({Section(3), Section(4)});
+    EXPECT_EQ(clip.GetSection(2), ClearAmmoSection());
+    EXPECT_EQ(clip.GetSection(-1), ClearAmmoSection());
+    clip.SetSection(7, Section(9));
+    ASSERT_EQ(clip.SectionCount(), 3);
+    EXPECT_EQ(clip.GetSection(2).Amount, 9);
+    clip.SetSection(0, Section(8));
+    EXPECT_EQ(clip.GetSection(0).Amount, 8);
+    clip.DeleteSection(5);
+    clip.ExchangeSections(0, 3);
+    EXPECT_EQ(clip.SectionCount(), 3);
+    EXPECT_EQ(clip.GetSection(0).Amount, 8);
+    clip.ExchangeSections(0, 2);
+    EXPECT_EQ(clip.GetSection(0).Amount, 9);
+    EXPECT_EQ(clip.GetSection(2).Amount, 8);
+    clip.DeleteSection(1);
+    EXPECT_EQ(clip.TotalAmmo(), 17);
+}
+
+TEST(ClipList, StartsWithTheMagazineAndHandsOutEmptyClipsPastTheEnd)
+{
+    TClipList clips;
+    ASSERT_EQ(clips.Count(), 1);
+    EXPECT_EQ(clips.Get(0).SectionCount(), 0);
+    EXPECT_EQ(clips.Get(0).ClipCount, 1);
+    EXPECT_FALSE(clips.Get(0).Shielded);
+    EXPECT_EQ(clips.Get(5).SectionCount(), 0);
+    EXPECT_EQ(clips.Get(-1).ClipCount, 1);
+    EXPECT_EQ(clips.Count(), 1);
+    EXPECT_EQ(clips.Mutable(1), nullptr);
+    ASSERT_NE(clips.Mutable(0), nullptr);
+}
+
+TEST(ClipList, TotalAmmoIsMagazinePlusLargestSpare)
+{
+    TClipList clips;
+    clips.Mutable(0)->AddSection(Section(30));
+    clips.Add(ClipOf({Section(20)}));
+    clips.Add(ClipOf({Section(25), Section(25)}));
+    clips.Add(ClipOf({Section(15)}));
+    EXPECT_EQ(clips.TotalAmmo(), 80);
+
+    TClipList only;
+    only.Mutable(0)->AddSection(Section(30));
+    EXPECT_EQ(only.TotalAmmo(), 30);
+}
+
+TEST(EffectiveMinSize, AmmunitionBeyondTheThresholdAddsSizeSteps)
+{
+    struct Case {
+        int32_t minSize;
+        int32_t rounds;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {2, 81, 2},  {2, 82, 3},            // threshold 80
+        {2, 321, 3}, {2, 322, 4},           // then 320
+        {1, 626, 1}, {1, 627, 2},           // threshold 625
+        {7, 3, 7},   {7, 4, 8},             // threshold 2
+        {0, 2, 0},   {0, 3, 1}, {0, 5, 1}, {0, 6, 2}, // threshold 1, x4
+        {12, 2, 12}, {12, 3, 13}, {12, 4, 13}, {12, 5, 14}, // threshold 1, x3
+        {25, 3, 26}, {25, 4, 27},           // threshold 1, x2
+        {3, 0, 3},   {3, -50, 3},
+    };
+    for (const Case &c : cases) {
+        TWeapon w;
+        w.Data.MinSize = c.minSize;
+        w.Clips.Mutable(0)->AddSection(Section(c.rounds));
+        EXPECT_EQ(w.EffectiveMinSize(), c.expected) << "min size " << c.minSize << ", rounds " << c.rounds;
+    }
+}
+
+TEST(EffectiveMinSize, StabilizerAndSizeModificationApply)
+{
+    TWeapon w;
+    w.Data.MinSize = 2;
+    w.Clips.Mutable(0)->AddSection(Section(82));
+    w.Data.Stabilized = true;
+    EXPECT_EQ(w.EffectiveMinSize(), 1);
+    w.Data.SizeMod = 1;
+    EXPECT_EQ(w.EffectiveMinSize(), 2);
+    w.Data.SizeMod = -1;
+    EXPECT_EQ(w.EffectiveMinSize(), 0);
+}
+
+TEST(EffectiveMinSize, SpareClipsCountOnlyTheLargest)
+{
+    TWeapon w;
+    w.Data.MinSize = 2;
+    w.Clips.Mutable(0)->AddSection(Section(40));
+    w.Clips.Add(ClipOf({Section(41)}));
+    w.Clips.Add(ClipOf({Section(42)}));
+    EXPECT_EQ(w.EffectiveMinSize(), 3); // 40 + 42 = 82
+}
+
+TEST(EffectiveMinSize, HugeAmmunitionDoesNotOverflow)
+{
+    TWeapon w;
+    w.Data.MinSize = 2147483647;
+    for (int i = 0; i < 3; ++i)
+        w.Clips.Mutable(0)->AddSection(Section(2147483647));
+    EXPECT_EQ(w.EffectiveMinSize(), 2147483647);
+}
+
+TEST(MassDestruction, FoundInAnyClipOfAnyWeapon)
+{
+    TWeaponList list;
+    EXPECT_FALSE(list.HasMassDestruction());
+    list.AddRecord(DefaultWeaponRecord());
+    list.AddRecord(DefaultWeaponRecord());
+    list.Get(0).Clips.Mutable(0)->AddSection(Section(5, {kFrag}));
+    EXPECT_FALSE(list.HasMassDestruction());
+
+    TAmmoSection onlyAllowed = Section(5);
+    onlyAllowed.Allowed[kMassDestructionAmmo] = true;
+    onlyAllowed.Free[kMassDestructionAmmo] = true;
+    list.Get(1).Clips.Add(ClipOf({onlyAllowed}));
+    EXPECT_FALSE(list.HasMassDestruction());
+
+    list.Get(1).Clips.Add(ClipOf({Section(1), Section(1, {kMassDestructionAmmo})}));
+    EXPECT_TRUE(list.Get(1).Clips.HasMassDestruction());
+    EXPECT_FALSE(list.Get(1).Clips.Get(1).HasMassDestruction());
+    EXPECT_TRUE(list.HasMassDestruction());
+}

@@ -1,0 +1,166 @@
+#include "engine/base/CalculationLog.h"
+#include "weapons/WeaponList.h"
+
+#include "WeaponFixtures.h"
+
+#include <gtest/gtest.h>
+
+using fixtures::Section;
+
+namespace {
+
+TWeaponList PrintSample()
+{
+    TWeaponList list;
+    TWeaponRecord lag = fixtures::LightArtilleryGun();
+    lag.AccMod = 1;
+    lag.DmgMod = -1;
+    lag.RangeMod = 1;
+    lag.ROFMod = -1; // ROF 1 - 1 = 0: no ROF text
+    lag.Arc = 8;
+    list.AddRecord(lag);
+
+    TWeaponRecord fgc = fixtures::FragmentationCannon();
+    fgc.NumberOfItems = 2;
+    fgc.ROF = 1;
+    list.AddRecord(fgc);
+    list.AddLink();
+    list.AddLink();
+    list.Get(1).Links.Set(0, true);
+    list.Get(1).Links.Set(1, true);
+    TClipList &clips = list.Get(1).Clips;
+    clips.Mutable(0)->AddSection(Section(20, {0}));
+    clips.Mutable(0)->AddSection(Section(6, {4}));
+    TClip spare;
+    spare.ClipCount = 4;
+    spare.AddSection(Section(15, {8}));
+    clips.Add(spare);
+    return list;
+}
+
+} // namespace
+
+TEST(WeaponPrintList, WeaponAmmoAndClipRows)
+{
+    const std::vector<TPrintWeaponRow> rows = PrintSample().BuildPrintList(6);
+    ASSERT_EQ(rows.size(), 5u);
+
+    const TPrintWeaponRow &lag = rows[0];
+    EXPECT_EQ(lag.Name, "Light Artillery Gun");
+    EXPECT_EQ(lag.Code, "LAG");
+    EXPECT_EQ(lag.Arc, "T");
+    EXPECT_EQ(lag.ShortRange, 26);
+    EXPECT_EQ(lag.MediumRange, 51);
+    EXPECT_EQ(lag.LongRange, 101);
+    EXPECT_EQ(lag.ExtremeRange, 201);
+    EXPECT_EQ(lag.Accuracy, -1);
+    EXPECT_EQ(lag.Damage, 11);
+    EXPECT_EQ(lag.Quantity, 1);
+    EXPECT_EQ(lag.ROF, "");
+    EXPECT_EQ(lag.Special, "M, AE0, MR10, IF");
+    EXPECT_EQ(lag.Ammo, 0);
+
+    const TPrintWeaponRow &fgc = rows[1];
+    EXPECT_EQ(fgc.Quantity, 2);
+    EXPECT_EQ(fgc.ROF, "+1");
+    // Link marks, then the codes of what the magazine holds (Anti-Laser, not the free Frag).
+    EXPECT_EQ(fgc.Special, "L1 L2 AI, AL");
+    EXPECT_EQ(fgc.Ammo, 20);
+
+    EXPECT_EQ(rows[2].Code, "AMMO");
+    EXPECT_EQ(rows[2].Name, "");
+    EXPECT_EQ(rows[2].Special, "Frag");
+    EXPECT_EQ(rows[2].Ammo, 6);
+    EXPECT_EQ(rows[2].Quantity, 0);
+
+    EXPECT_EQ(rows[3].Code, "CLIP");
+    EXPECT_EQ(rows[3].Quantity, 4);
+    EXPECT_EQ(rows[3].Special, "");
+    EXPECT_EQ(rows[3].Ammo, 0);
+
+    EXPECT_EQ(rows[4].Code, "AMMO");
+    EXPECT_EQ(rows[4].Special, "Smoke");
+    EXPECT_EQ(rows[4].Ammo, 15);
+}
+
+TEST(WeaponPrintList, WeaponRowsCarryTheRatingWithoutWritingTheLog)
+{
+    const TWeaponList list = PrintSample();
+    TLogLines log;
+    ScopedCalculationLog on(log);
+    const std::vector<TPrintWeaponRow> rows = list.BuildPrintList(6);
+    EXPECT_TRUE(log.empty());
+    ASSERT_EQ(CalculationLog(), &log);
+    EXPECT_EQ(rows[0].Rating, list.Get(0).Rating(6));
+    EXPECT_EQ(rows[1].Rating, 390.0); // 195 x 2 items
+    EXPECT_EQ(rows[2].Rating, 0.0);
+}
+
+TEST(WeaponPrintList, RecordIsLeftAsItWas)
+{
+    const TWeaponList list = PrintSample();
+    const TWeaponRecord before = list.Get(1).Data;
+    list.BuildPrintList(1);
+    EXPECT_EQ(list.Get(1).Data, before);
+}
+
+TEST(WeaponPrintList, EmptyList)
+{
+    EXPECT_TRUE(TWeaponList().BuildPrintList(1).empty());
+    EXPECT_TRUE(TWeaponList().BuildPerkPrintList().empty());
+}
+
+TEST(WeaponPerkPrintList, RowsInOrderWithMentions)
+{
+    TWeaponList list;
+    TWeaponRecord a = DefaultWeaponRecord();
+    a.Code = "HATM";
+    a.SniperSystem = true;
+    a.Stabilized = true;
+    list.AddRecord(a);
+    TWeaponRecord b = DefaultWeaponRecord();
+    b.Code = "LPA";
+    b.NumberOfItems = 3;
+    b.SniperSystem = true;
+    b.Sporting = true;
+    b.Stabilized = true;
+    list.AddRecord(b);
+    list.AddLink();
+    list.AddLink();
+    list.Get(0).Links.Set(1, true);
+    list.Get(1).Links.Set(1, true);
+
+    const std::vector<TPrintPFDRow> rows = list.BuildPerkPrintList();
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[0].Name, "Sniper System");
+    EXPECT_EQ(rows[0].Effect, "+1 to long and Extreme rolls for HATM 3xLPA");
+    EXPECT_EQ(rows[1].Name, "Sporting Weapons");
+    EXPECT_EQ(rows[1].Effect, "Weapons do no damage -  3xLPA");
+    EXPECT_EQ(rows[2].Name, "Stabilizer Mount");
+    EXPECT_EQ(rows[2].Effect, "(Must stop and set for one action to use HATM");
+    EXPECT_EQ(rows[3].Effect, "Must stop and set for one action to use 3xLPA");
+    EXPECT_EQ(rows[4].Name, "Weapon Link");
+    EXPECT_EQ(rows[4].Effect, "L1:");
+    EXPECT_EQ(rows[5].Effect, "L2: HATM 3xLPA");
+    for (const TPrintPFDRow &row : rows) {
+        EXPECT_EQ(row.Rating, "");
+        EXPECT_EQ(row.GameData, "");
+        EXPECT_NE(row.Aux, 0);
+    }
+}
+
+TEST(WeaponPerkPrintList, SingleStabilizerTextIsCutToFifty)
+{
+    TWeaponList list;
+    TWeaponRecord r = DefaultWeaponRecord();
+    r.Code = "VLRP/128";
+    r.Stabilized = true;
+    list.AddRecord(r);
+    const std::vector<TPrintPFDRow> rows = list.BuildPerkPrintList();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Effect, "(Must stop and set for one action to use VLRP/128");
+    EXPECT_EQ(rows[0].Effect.size(), 49u);
+
+    list.Get(0).Data.Code = "ABCDEFGHIJ";
+    EXPECT_EQ(list.BuildPerkPrintList()[0].Effect, "(Must stop and set for one action to use ABCDEFGHI");
+}

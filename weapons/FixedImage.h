@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/base/Stream.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Stream access to a record stored as a fixed byte image of Size bytes, given the
+// record's own image reader or writer. Short data throws EStreamError.
+template <size_t Size, typename ReadImage> auto LoadFixedImage(TStream &stream, ReadImage read)
+{
+    uint8_t image[Size];
+    stream.ReadBuffer(image, Size);
+    return read(image);
+}
+
+template <size_t Size, typename Record, typename WriteImage>
+void SaveFixedImage(TStream &stream, const Record &record, WriteImage write)
+{
+    uint8_t image[Size];
+    write(record, image);
+    stream.WriteBuffer(image, Size);
+}
