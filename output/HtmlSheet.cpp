@@ -1,0 +1,52 @@
+#include "output/HtmlSheet.h"
+
+#include "output/PrintJob.h"
+#include "output/SheetExpansion.h"
+
+std::string HtmlEscape(const std::string &text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+namespace {
+
+void escapeAll(std::initializer_list<std::string *> texts)
+{
+    for (std::string *text : texts)
+        *text = HtmlEscape(*text);
+}
+
+} // namespace
+
+TPrintJob HtmlEscapedJob(const TPrintJob &source)
+{
+    TPrintJob job = source;
+    escapeAll({&job.Name, &job.VehicleType, &job.VehicleUse, &job.Manufacturer, &job.Height, &job.Length,
+               &job.Width, &job.Weight, &job.EngineType, &job.EngineOutput, &job.ArmorMaterial, &job.ArmorThickness,
+               &job.Production, &job.NumberOnField, &job.Affiliation, &job.Cost, &job.General, &job.History,
+               &job.Extra});
+    for (TPrintMovementRow &row : job.Movement.Rows())
+        escapeAll({&row.Name});
+    for (TPrintWeaponRow &row : job.Weapons.Rows())
+        escapeAll({&row.Name, &row.Code, &row.Arc, &row.Special, &row.ROF});
+    for (TPrintPFDList *list : {&job.Perks, &job.Flaws, &job.Defects})
+        for (TPrintPFDRow &row : list->Rows())
+            escapeAll({&row.Name, &row.Rating, &row.Effect, &row.GameData});
+    return job;
+}
+
+std::string HtmlSheetText(const std::string &templateText, const TPrintJob &job, const TSheetFormats &formats)
+{
+    return ExpandSheetText(templateText, HtmlEscapedJob(job), formats);
+}

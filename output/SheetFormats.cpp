@@ -1,0 +1,37 @@
+#include "output/SheetFormats.h"
+
+#include <locale>
+
+std::string TSheetFormats::Integer(int64_t value) const { return fmt::Integer(value); }
+
+std::string TSheetFormats::Signed(int64_t value) const { return fmt::Signed(value); }
+
+std::string TSheetFormats::General(double value) const { return fmt::General(value, 15, m_separators); }
+
+std::string TSheetFormats::Grouped0(double value) const { return fmt::Grouped(value, 0, m_separators); }
+
+std::string TSheetFormats::Grouped2(double value) const { return fmt::Grouped(value, 2, m_separators); }
+
+namespace {
+
+bool usableSeparator(char c) { return c == ' ' || (c > ' ' && c < 0x7f && (c < '0' || c > '9') && c != '-'); }
+
+} // namespace
+
+NumberSeparators UserLocaleSeparators()
+{
+    NumberSeparators separators;
+    try {
+        const std::locale user("");
+        const auto &punct = std::use_facet<std::numpunct<char>>(user);
+        const char thousands = punct.thousands_sep();
+        const char decimal = punct.decimal_point();
+        if (usableSeparator(thousands) && usableSeparator(decimal) && thousands != decimal) {
+            separators.thousands = thousands;
+            separators.decimal = decimal;
+        }
+    } catch (const std::runtime_error &) {
+        // an unknown locale name in the environment: keep the defaults
+    }
+    return separators;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/base/NumberFormat.h"
+
+#include <cstdint>
+#include <string>
+
+// The number formats of the text and HTML sheets, with the thousands and decimal separators
+// of a chosen locale.
+class TSheetFormats {
+public:
+    explicit TSheetFormats(NumberSeparators separators = {}) : m_separators(separators) {}
+
+    NumberSeparators Separators() const { return m_separators; }
+
+    // Plain decimal, "-" before negative values.
+    std::string Integer(int64_t value) const;
+    // As Integer with "+" before values above 0.
+    std::string Signed(int64_t value) const;
+    // Shortest text with at most 15 significant digits.
+    std::string General(double value) const;
+    // Thousands separators, rounded to a whole number (1,235).
+    std::string Grouped0(double value) const;
+    // Thousands separators and exactly two decimals (1,234.50).
+    std::string Grouped2(double value) const;
+
+private:
+    NumberSeparators m_separators;
+};
+
+// The thousands and decimal separators of the user's locale (from the environment), or the
+// defaults "," and "." when the locale is unknown or its separators are not single plain
+// characters.
+NumberSeparators UserLocaleSeparators();
