@@ -24,6 +24,15 @@ std::string ArcCode(int arc)
     return codes[static_cast<size_t>(arc)];
 }
 
+std::string ArcCaption(int arc)
+{
+    static const std::array<const char *, 9> captions = {"Forward", "Fixed Forward", "Left",       "Fixed Left", "Right",
+                                                         "Fixed Right", "Rear",     "Fixed Rear", "Turreted"};
+    if (arc < 0 || arc >= static_cast<int>(captions.size()))
+        return {};
+    return captions[static_cast<size_t>(arc)];
+}
+
 bool IsFixedArc(int arc)
 {
     switch (arc) {

@@ -16,6 +16,9 @@ std::string WeaponTypeCaption(int weaponType);
 // Firing arcs.
 constexpr int kArcCount = 18;
 std::string ArcCode(int arc);
+// Caption of arcs 0..8 as the weapon modification dialog offers them ("Forward" ... "Turreted");
+// empty for other values.
+std::string ArcCaption(int arc);
 inline std::string ArcCode(const TWeaponRecord &record) { return ArcCode(record.Arc); }
 bool IsFixedArc(int arc);
 bool IsTurretedArc(int arc);

@@ -1,4 +1,5 @@
 #include "engine/base/CalculationLog.h"
+#include "engine/base/Stream.h"
 #include "weapons/ClipList.h"
 #include "weapons/Weapon.h"
 #include "weapons/WeaponList.h"
@@ -268,4 +269,21 @@ TEST(MassDestruction, FoundInAnyClipOfAnyWeapon)
     EXPECT_TRUE(list.Get(1).Clips.HasMassDestruction());
     EXPECT_FALSE(list.Get(1).Clips.Get(1).HasMassDestruction());
     EXPECT_TRUE(list.HasMassDestruction());
+}
+
+TEST(ClipStream, LoadingDropsTheShieldAndReadsTheClipCount)
+{
+    TClip stored = ClipOf({Section(12, {kFrag})});
+    stored.ClipCount = 5;
+    TStream stream;
+    stored.SaveToStream(stream);
+
+    TClip clip = ClipOf({Section(1), Section(2), Section(3)});
+    clip.Shielded = true;
+    stream.Seek(0);
+    clip.LoadFromStream(stream);
+    EXPECT_FALSE(clip.Shielded);
+    EXPECT_EQ(clip.ClipCount, 5);
+    ASSERT_EQ(clip.SectionCount(), 1);
+    EXPECT_EQ(clip.GetSection(0), Section(12, {kFrag}));
 }

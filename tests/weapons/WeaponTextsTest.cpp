@@ -76,6 +76,10 @@ TEST(ArcCodes, TableAndOutOfRange)
         EXPECT_EQ(ArcCode(arc), codes[arc]) << arc;
     EXPECT_EQ(ArcCode(18), "");
     EXPECT_EQ(ArcCode(-1), "");
+    EXPECT_EQ(ArcCaption(0), "Forward");
+    EXPECT_EQ(ArcCaption(7), "Fixed Rear");
+    EXPECT_EQ(ArcCaption(8), "Turreted");
+    EXPECT_EQ(ArcCaption(9), "");
 }
 
 TEST(WeaponRanges, BandsFromBaseAndBonusesWithOptionalModification)
