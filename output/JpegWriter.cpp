@@ -1,0 +1,85 @@
+#include "output/JpegWriter.h"
+
+#include "engine/base/Files.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+
+namespace {
+
+// libjpeg reports errors through a callback that must not return; it jumps back to the
+// encoder, which then turns the saved message into an exception outside the C code.
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void OnJpegError(j_common_ptr info)
+{
+    auto *errors = reinterpret_cast<ErrorManager *>(info->err);
+    (*info->err->format_message)(info, errors->message);
+    std::longjmp(errors->jump, 1);
+}
+
+void OnJpegMessage(j_common_ptr, int) {} // warnings and traces are not shown
+
+// Everything that must be released after a jump lives outside the jumping function's frame.
+struct Encoder {
+    jpeg_compress_struct info{};
+    ErrorManager errors{};
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    ~Encoder()
+    {
+        jpeg_destroy_compress(&info);
+        std::free(buffer);
+    }
+};
+
+// Returns false after a library error (message in encoder.errors.message).
+bool Encode(Encoder &encoder, const QImage &rgb, int quality)
+{
+    jpeg_compress_struct &info = encoder.info;
+    info.err = jpeg_std_error(&encoder.errors.base);
+    encoder.errors.base.error_exit = OnJpegError;
+    encoder.errors.base.emit_message = OnJpegMessage;
+    if (setjmp(encoder.errors.jump))
+        return false;
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &encoder.buffer, &encoder.size);
+    info.image_width = static_cast<JDIMENSION>(rgb.width());
+    info.image_height = static_cast<JDIMENSION>(rgb.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+}
+
+} // namespace
+
+std::vector<uint8_t> EncodeJpeg(const QImage &image, int quality)
+{
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+        throw EJpegError("An empty image cannot be saved as JPEG");
+    const QImage rgb = image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
+    Encoder encoder;
+    if (!Encode(encoder, rgb, quality))
+        throw EJpegError(std::string("JPEG error: ") + encoder.errors.message);
+    return std::vector<uint8_t>(encoder.buffer, encoder.buffer + encoder.size);
+}
+
+void SaveJpeg(const QImage &image, const std::string &path, int quality)
+{
+    WriteFileAtomically(path, EncodeJpeg(image, quality));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// The JPEG library refused the image; the message is the library's.
+class EJpegError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The quality record sheets are saved with.
+constexpr int kSheetJpegQuality = 85;
+
+// Encodes the image as a baseline JPEG with 24-bit colour (three 8-bit components) through
+// libjpeg. Throws EJpegError for an empty image or a library failure.
+std::vector<uint8_t> EncodeJpeg(const QImage &image, int quality = kSheetJpegQuality);
+
+// Encodes the whole image first, then writes the file atomically: a failure never leaves a
+// partial or empty file and never destroys an existing one.
+void SaveJpeg(const QImage &image, const std::string &path, int quality = kSheetJpegQuality);

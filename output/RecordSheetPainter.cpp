@@ -1,0 +1,134 @@
+#include "output/RecordSheetPainter.h"
+
+#include "output/RecordSheetBitmap.h"
+#include "output/RecordSheetColour.h"
+#include "output/RecordSheetText.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kSheetDotsPerInch = 96;
+constexpr int kDefaultPixelSize = 11; // 8 points
+
+// Rounded a * b / c, as fonts are sized from points.
+int MulDiv(int a, int b, int c) { return static_cast<int>(std::lround(static_cast<double>(a) * b / c)); }
+
+QRect BoxRect(const TSheetLayoutBox &box) { return QRect(box.Left, box.Top, box.Width, box.Height); }
+
+struct ItemPainter {
+    QPainter &painter;
+    const TSheetValues &values;
+    void operator()(const TSheetLabel &label) const
+    {
+        DrawSheetLabel(painter, label, values.ExpandText ? values.ExpandText(label.Text) : label.Text);
+    }
+    void operator()(const TSheetArmourBox &box) const { DrawSheetArmourBox(painter, box, values.Armor); }
+    void operator()(const TSheetPictureFrame &frame) const { DrawSheetPicture(painter, frame, values.Picture); }
+};
+
+} // namespace
+
+QFont SheetLabelFont(const TSheetLabel &label)
+{
+    QFont font(SheetTextToUnicode(label.FontName));
+    int pixels = kDefaultPixelSize;
+    if (label.PointSize != 0)
+        pixels = MulDiv(std::abs(label.PointSize), kSheetDotsPerInch, 72);
+    else if (label.FontHeight != 0)
+        pixels = std::abs(label.FontHeight);
+    font.setPixelSize(std::max(1, pixels));
+    font.setBold(label.Style & sheetstyle::Bold);
+    font.setItalic(label.Style & sheetstyle::Italic);
+    font.setUnderline(label.Style & sheetstyle::Underline);
+    font.setStrikeOut(label.Style & sheetstyle::StrikeOut);
+    return font;
+}
+
+void DrawSheetLabel(QPainter &painter, const TSheetLabel &label, const std::string &text)
+{
+    if (text.empty())
+        return;
+    const QString shown = SheetTextToUnicode(text);
+    const QFont font = SheetLabelFont(label);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(shown);
+    const int height = metrics.height();
+    const TSheetLayoutBox &box = label.Box;
+    // Offsets truncate towards zero, so text taller or wider than its box starts above or
+    // left of it and is cut at both edges.
+    const int top = (box.Height - height) / 2;
+    int left = 0;
+    if (label.Alignment == static_cast<uint8_t>(TSheetAlignment::Centre))
+        left = (box.Width - width) / 2;
+    else if (label.Alignment == static_cast<uint8_t>(TSheetAlignment::Right))
+        left = box.Width - width;
+
+    painter.save();
+    painter.setClipRect(BoxRect(box));
+    painter.setFont(font);
+    painter.setPen(SheetColour(label.Colour));
+    painter.drawText(QPoint(box.Left + left, box.Top + top + metrics.ascent()), shown);
+    painter.restore();
+}
+
+void DrawSheetArmourBox(QPainter &painter, const TSheetArmourBox &box, int32_t armor)
+{
+    const uint32_t colour = armor >= box.Threshold ? box.ColourReached : box.ColourBelow;
+    if (box.Box.Width > 0 && box.Box.Height > 0)
+        painter.fillRect(BoxRect(box.Box), SheetColour(colour));
+}
+
+QRect FitPictureInFrame(int pictureWidth, int pictureHeight, const TSheetLayoutBox &frame)
+{
+    int left = frame.Left, top = frame.Top, right = frame.Right(), bottom = frame.Bottom();
+    const double sx = static_cast<double>(frame.Width) / pictureWidth;
+    const double sy = static_cast<double>(frame.Height) / pictureHeight;
+    if (sx >= sy) {
+        const int drawn = static_cast<int>(std::nearbyint(pictureWidth * sy));
+        const int margin = (frame.Width - drawn) / 2;
+        left += margin;
+        right -= margin;
+    } else {
+        const int drawn = static_cast<int>(std::nearbyint(pictureHeight * sx));
+        const int margin = (frame.Height - drawn) / 2;
+        top += margin;
+        bottom -= margin;
+    }
+    return QRect(left, top, right - left, bottom - top);
+}
+
+void DrawSheetPicture(QPainter &painter, const TSheetPictureFrame &frame, const QImage &picture)
+{
+    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
+        return;
+    if (frame.Box.Width <= 0 || frame.Box.Height <= 0)
+        return;
+    const QRect target = FitPictureInFrame(picture.width(), picture.height(), frame.Box);
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(target, picture.convertToFormat(QImage::Format_RGB32));
+    painter.restore();
+}
+
+QImage DrawRecordSheet(const TSheetLayout &layout, const TSheetValues &values)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        throw std::logic_error("The record sheet is drawn only while a QGuiApplication exists");
+    QImage sheet = LoadSheetBitmap(layout.Background);
+    {
+        QPainter painter(&sheet);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        for (const TSheetItem &item : layout.Items)
+            std::visit(ItemPainter{painter, values}, item);
+    }
+    return sheet.convertToFormat(QImage::Format_RGB888);
+}

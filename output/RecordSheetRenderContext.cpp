@@ -1,0 +1,21 @@
+#include "output/RecordSheetRenderContext.h"
+
+#include <QGuiApplication>
+
+namespace {
+// QGuiApplication keeps references to its argument count and vector for its whole life.
+int g_argc = 1;
+char g_name[] = "armorwright";
+char *g_argv[] = {g_name, nullptr};
+} // namespace
+
+TSheetRenderContext::TSheetRenderContext()
+{
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    m_application = std::make_unique<QGuiApplication>(g_argc, g_argv);
+}
+
+TSheetRenderContext::~TSheetRenderContext() = default;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <memory>
+
+class QGuiApplication;
+
+// Drawing the sheet needs fonts, and fonts need a QGuiApplication. The editor has one; a
+// command-line tool, a test or a benchmark makes one with this object for as long as it
+// lives. When no platform is chosen in QT_QPA_PLATFORM the window-less "offscreen" platform
+// is used. Does nothing when an application object already exists.
+class TSheetRenderContext {
+public:
+    TSheetRenderContext();
+    ~TSheetRenderContext();
+    TSheetRenderContext(const TSheetRenderContext &) = delete;
+    TSheetRenderContext &operator=(const TSheetRenderContext &) = delete;
+
+private:
+    std::unique_ptr<QGuiApplication> m_application;
+};

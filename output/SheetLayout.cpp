@@ -1,0 +1,73 @@
+#include "output/SheetLayout.h"
+
+#include "engine/base/Stream.h"
+
+static TSheetItem ReadSheetItem(TStream &stream)
+{
+    switch (stream.ReadUInt8()) {
+    case sheetkind::Label:
+        return ReadSheetLabel(stream);
+    case sheetkind::ArmourBox:
+        return ReadSheetArmourBox(stream);
+    default:
+        return TSheetPictureFrame{ReadSheetLayoutBox(stream)};
+    }
+}
+
+TSheetLayout ReadSheetLayout(TStream &stream)
+{
+    TSheetLayout layout;
+    const int32_t backgroundLength = stream.ReadInt32();
+    stream.RequireRemaining(backgroundLength, "sheet background length");
+    layout.Background.resize(static_cast<size_t>(backgroundLength));
+    stream.ReadBuffer(layout.Background.data(), layout.Background.size());
+
+    // The count is not trusted for reserving: each item is read only while data remains.
+    const int32_t count = stream.ReadInt32();
+    for (int32_t i = 0; i < count && stream.Remaining() > 0; ++i)
+        layout.Items.push_back(ReadSheetItem(stream));
+    return layout;
+}
+
+TSheetLayout ReadSheetLayout(std::span<const uint8_t> block)
+{
+    TStream stream(std::vector<uint8_t>(block.begin(), block.end()));
+    return ReadSheetLayout(stream);
+}
+
+namespace {
+struct ItemWriter {
+    TStream &stream;
+    void operator()(const TSheetLabel &label) const
+    {
+        stream.WriteUInt8(sheetkind::Label);
+        WriteSheetLabel(stream, label);
+    }
+    void operator()(const TSheetArmourBox &box) const
+    {
+        stream.WriteUInt8(sheetkind::ArmourBox);
+        WriteSheetArmourBox(stream, box);
+    }
+    void operator()(const TSheetPictureFrame &frame) const
+    {
+        stream.WriteUInt8(sheetkind::PictureFrame);
+        WriteSheetLayoutBox(stream, frame.Box);
+    }
+};
+} // namespace
+
+void WriteSheetLayout(TStream &stream, const TSheetLayout &layout)
+{
+    stream.WriteInt32(static_cast<int32_t>(layout.Background.size()));
+    stream.WriteBuffer(layout.Background.data(), layout.Background.size());
+    stream.WriteInt32(static_cast<int32_t>(layout.Items.size()));
+    for (const TSheetItem &item : layout.Items)
+        std::visit(ItemWriter{stream}, item);
+}
+
+std::vector<uint8_t> SheetLayoutBytes(const TSheetLayout &layout)
+{
+    TStream stream;
+    WriteSheetLayout(stream, layout);
+    return stream.TakeBytes();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "output/SheetLayoutBox.h"
+
+#include <cstdint>
+
+class TStream;
+
+// A box filled with one colour when the design's armour reaches the threshold and with
+// another below it. Fields follow the stored order after the kind byte "S".
+struct TSheetArmourBox {
+    int32_t Threshold = 0;
+    uint32_t ColourReached = 0xFFFFFF; // 0x00BBGGRR
+    uint32_t ColourBelow = 0x000000;
+    TSheetLayoutBox Box;
+
+    bool operator==(const TSheetArmourBox &) const = default;
+};
+
+TSheetArmourBox ReadSheetArmourBox(TStream &stream);
+void WriteSheetArmourBox(TStream &stream, const TSheetArmourBox &box);

@@ -1,0 +1,21 @@
+#include "output/SheetLayoutBox.h"
+
+#include "engine/base/Stream.h"
+
+TSheetLayoutBox ReadSheetLayoutBox(TStream &stream)
+{
+    TSheetLayoutBox box;
+    box.Top = stream.ReadInt32();
+    box.Left = stream.ReadInt32();
+    box.Height = stream.ReadInt32();
+    box.Width = stream.ReadInt32();
+    return box;
+}
+
+void WriteSheetLayoutBox(TStream &stream, const TSheetLayoutBox &box)
+{
+    stream.WriteInt32(box.Top);
+    stream.WriteInt32(box.Left);
+    stream.WriteInt32(box.Height);
+    stream.WriteInt32(box.Width);
+}

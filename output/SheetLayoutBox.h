@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+class TStream;
+
+// The rectangle of a sheet-layout item as stored: top, left, height, width (32-bit each).
+// The right and bottom edges (left + width, top + height) are exclusive.
+struct TSheetLayoutBox {
+    int32_t Top = 0;
+    int32_t Left = 0;
+    int32_t Height = 0;
+    int32_t Width = 0;
+
+    int32_t Right() const { return Left + Width; }
+    int32_t Bottom() const { return Top + Height; }
+    bool operator==(const TSheetLayoutBox &) const = default;
+};
+
+TSheetLayoutBox ReadSheetLayoutBox(TStream &stream);
+void WriteSheetLayoutBox(TStream &stream, const TSheetLayoutBox &box);

@@ -1,0 +1,74 @@
+#include "tools/sheetgen/SheetItems.h"
+
+#include "tools/sheetgen/SheetGeometry.h"
+
+#include <string>
+
+using namespace sheetgeo;
+
+namespace {
+
+constexpr uint32_t kWindowTextColour = 0x80000008;
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kBlack = 0x000000;
+
+TSheetLabel MakeLabel(std::string_view text, TSheetAlignment align, int points, bool bold, TSheetLayoutBox box)
+{
+    TSheetLabel label;
+    label.Text = std::string(text);
+    label.Alignment = static_cast<uint8_t>(align);
+    label.Colour = kWindowTextColour;
+    label.FontHeight = -(points * 96 + 36) / 72; // character height in pixels at 96 per inch
+    label.CharSet = 0;
+    label.FontName = "Arial";
+    label.Pitch = 0;
+    label.PointSize = points;
+    label.Style = bold ? sheetstyle::Bold : 0;
+    label.Box = box;
+    return label;
+}
+
+// The row-1 text with every "1" replaced by the row number.
+std::string ForRow(std::string_view text, int row)
+{
+    std::string result;
+    for (const char c : text) {
+        if (c == '1')
+            result += std::to_string(row);
+        else
+            result += c;
+    }
+    return result;
+}
+
+template <size_t Rows, size_t Cells>
+void AddTable(std::vector<TSheetItem> &items, const std::array<Span, Rows> &rows, const std::array<Cell, Cells> &cells)
+{
+    for (size_t r = 0; r < Rows; ++r) {
+        for (const Cell &cell : cells) {
+            const TSheetLayoutBox box{rows[r].Start, cell.Column.Start, rows[r].Size, cell.Column.Size};
+            items.push_back(MakeLabel(ForRow(cell.Text, static_cast<int>(r) + 1), cell.Align, 8, false, box));
+        }
+    }
+}
+
+} // namespace
+
+std::vector<TSheetItem> BuiltInSheetItems()
+{
+    std::vector<TSheetItem> items;
+    items.push_back(MakeLabel(kNameLabel.Text, kNameLabel.Align, kNameLabel.Points, kNameLabel.Bold, kNameLabel.Box));
+    items.push_back(TSheetPictureFrame{kPictureFrame});
+    for (int k = 1; k <= kArmourBoxes; ++k) {
+        const Span row = kArmourRows[static_cast<size_t>((k - 1) / 5)];
+        const Span column = kArmourColumns[static_cast<size_t>((k - 1) % 5)];
+        items.push_back(TSheetArmourBox{k, kWhite, kBlack, {row.Start, column.Start, row.Size, column.Size}});
+    }
+    for (const Single &single : kSingleLabels)
+        items.push_back(MakeLabel(single.Text, single.Align, single.Points, single.Bold, single.Box));
+    AddTable(items, kWeaponRows, kWeaponCells);
+    AddTable(items, kPerkRows, kPerkCells);
+    AddTable(items, kFlawRows, kFlawCells);
+    AddTable(items, kDefectRows, kDefectCells);
+    return items;
+}
