@@ -1,0 +1,80 @@
+#include "tools/datagen/LibraryData.h"
+
+#include "engine/base/Files.h"
+#include "tools/datagen/AmmoProfiles.h"
+#include "tools/datagen/DataGenError.h"
+#include "tools/datagen/DropDownText.h"
+#include "tools/datagen/MovementTable.h"
+#include "tools/datagen/PerkTable.h"
+#include "tools/datagen/WeaponTable.h"
+
+namespace {
+
+std::string ReadText(const std::string &dataDir, const std::string &name)
+{
+    const std::vector<uint8_t> bytes = ReadWholeFile(dataDir + "/" + name);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// Stores records back to back through their fixed-image writer.
+template <typename Record, typename Writer>
+std::vector<uint8_t> Pack(const std::vector<Record> &records, size_t size, Writer write)
+{
+    std::vector<uint8_t> block(records.size() * size, 0);
+    for (size_t i = 0; i < records.size(); ++i)
+        write(records[i], block.data() + i * size);
+    return block;
+}
+
+std::vector<TPerkRecord> ReadKind(const std::string &dataDir, const std::string &name, bool flaws)
+{
+    std::vector<TPerkRecord> records = ReadPerkTable(ReadText(dataDir, name), name);
+    for (const TPerkRecord &r : records) {
+        if (r.IsFlaw != flaws)
+            throw EDataGenError(name, 0, "\"" + r.PFDName + "\" must " + (flaws ? "" : "not ") + "be a flaw");
+    }
+    return records;
+}
+
+} // namespace
+
+TLibraryData ReadLibraryData(const std::string &dataDir)
+{
+    TLibraryData data;
+    const TAmmoProfiles profiles(ReadText(dataDir, "ammo-profiles.txt"), "ammo-profiles.txt");
+    data.Weapons = ReadWeaponTable(ReadText(dataDir, "weapons.txt"), "weapons.txt", profiles);
+
+    data.PerksAndFlaws = ReadKind(dataDir, "perks.txt", false);
+    for (TPerkRecord &flaw : ReadKind(dataDir, "flaws.txt", true))
+        data.PerksAndFlaws.push_back(std::move(flaw));
+    int32_t id = 0;
+    for (TPerkRecord &r : data.PerksAndFlaws)
+        r.EntryId = ++id;
+
+    data.Movement = ReadMovementTable(ReadText(dataDir, "movement.txt"), "movement.txt");
+    data.DropDown = BuildDropDownText(ReadText(dataDir, "dropdown.txt"));
+    return data;
+}
+
+std::vector<uint8_t> WeaponsBlock(const std::vector<TWeaponRecord> &records)
+{
+    return Pack(records, kWeaponRecordSize, WriteWeaponRecord);
+}
+
+std::vector<uint8_t> PerksBlock(const std::vector<TPerkRecord> &records)
+{
+    return Pack(records, TPerkRecord::Size, WritePerkRecord);
+}
+
+std::vector<uint8_t> MovementBlock(const std::vector<TMovementRecord> &records)
+{
+    return Pack(records, TMovementRecord::Size, WriteMovementRecord);
+}
+
+void WriteLibraryBlocks(const TLibraryData &data, const std::string &outDir)
+{
+    WriteFileAtomically(outDir + "/WEAPONS.bin", WeaponsBlock(data.Weapons));
+    WriteFileAtomically(outDir + "/PFD.bin", PerksBlock(data.PerksAndFlaws));
+    WriteFileAtomically(outDir + "/MOVEMENT.bin", MovementBlock(data.Movement));
+    WriteFileAtomically(outDir + "/DROPDOWN.bin", data.DropDown);
+}

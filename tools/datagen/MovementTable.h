@@ -1,0 +1,11 @@
+#pragma once
+
+#include "engine/MovementRecord.h"
+
+#include <string>
+#include <vector>
+
+// Reads the movement table ("ModeName | CustomMode | Flight | CanFly | HasStall", one
+// mode per row). Each row becomes a cleared movement record (speeds 0, maneuver 0,
+// library index -1) with the name and flags given. Throws EDataGenError.
+std::vector<TMovementRecord> ReadMovementTable(const std::string &text, const std::string &source);

@@ -1,0 +1,121 @@
+#include "tools/datagen/WeaponTable.h"
+
+#include "tools/datagen/AmmoProfiles.h"
+#include "tools/datagen/DataGenError.h"
+#include "tools/datagen/PipeTable.h"
+#include "tools/datagen/SourceText.h"
+#include "weapons/WeaponTexts.h"
+
+#include <map>
+
+namespace {
+
+enum Column {
+    Code, Name, Rating, Range, Med, Long, Ext, Dmg, Acc, ROF, MinSize, AE, MR, DpRB, AmmoCost, Rounds, Flags, Base,
+    Free, Allowed
+};
+
+int WeaponTypeOfCaption(const std::string &caption)
+{
+    for (int type = 0; type < kCustomWeaponType; ++type) {
+        std::string shown = WeaponTypeCaption(type);
+        // The stored caption doubles "&" for the tab widget; the table writes it once.
+        for (size_t at = shown.find("&&"); at != std::string::npos; at = shown.find("&&", at + 1))
+            shown.erase(at, 1);
+        if (shown == caption)
+            return type;
+    }
+    return -1;
+}
+
+void SetFlags(TWeaponRecord &r, const std::string &cell, const std::string &source, int line)
+{
+    const std::map<std::string, bool TWeaponRecord::*> fields = {
+        {"AntiInf", &TWeaponRecord::AntiInf},           {"Guided", &TWeaponRecord::Guided},
+        {"Haywire", &TWeaponRecord::Haywire},           {"Incendiary", &TWeaponRecord::Incendiary},
+        {"IndirectFire", &TWeaponRecord::IndirectFire}, {"ArmorPiercing", &TWeaponRecord::ArmorPiercing},
+        {"ArmorCrushing", &TWeaponRecord::ArmorCrushing}, {"Clumsy", &TWeaponRecord::Clumsy},
+        {"SniperSystem", &TWeaponRecord::SniperSystem}, {"Stabilized", &TWeaponRecord::Stabilized},
+        {"Entangle", &TWeaponRecord::Entangle},         {"Sporting", &TWeaponRecord::Sporting},
+        {"Disposable", &TWeaponRecord::Disposable},
+    };
+    if (cell == "-" || cell.empty())
+        return;
+    for (const std::string &name : sourcetext::SplitTrimmed(cell, ',')) {
+        const auto field = fields.find(name);
+        if (field == fields.end())
+            throw EDataGenError(source, line, "\"" + name + "\" is not a weapon flag");
+        r.*(field->second) = true;
+    }
+}
+
+void RequireAllowed(const TAmmoFlags &flags, const TAmmoFlags &allowed, const char *what, const std::string &source,
+                    int line)
+{
+    for (int k = 0; k < kAmmoTypeCount; ++k) {
+        if (flags[static_cast<size_t>(k)] && !allowed[static_cast<size_t>(k)])
+            throw EDataGenError(source, line,
+                                std::string(what) + " ammunition" + AmmoType(k).Code + " is not allowed for the weapon");
+    }
+}
+
+} // namespace
+
+const std::vector<std::string> &WeaponTableColumns()
+{
+    static const std::vector<std::string> columns = {
+        "Code", "Name", "Rating", "Range", "Med", "Long", "Ext", "Dmg", "Acc", "ROF", "MinSize", "AE", "MR", "DpRB",
+        "AmmoCost", "Rounds", "Flags", "Base", "Free", "Allowed"};
+    return columns;
+}
+
+std::vector<TWeaponRecord> ReadWeaponTable(const std::string &text, const std::string &source,
+                                           const TAmmoProfiles &profiles)
+{
+    const TPipeTable table(text, source, WeaponTableColumns());
+    std::vector<TWeaponRecord> records;
+    for (const TPipeRow &row : table.Rows()) {
+        const auto &c = row.Cells;
+        const int line = row.Line;
+        auto integer = [&](Column column) { return sourcetext::ToInt(c[column], source, line); };
+
+        TWeaponRecord r = DefaultWeaponRecord();
+        r.WeaponType = WeaponTypeOfCaption(row.Section);
+        if (r.WeaponType < 0)
+            throw EDataGenError(source, line, "\"[" + row.Section + "]\" is not a library tab");
+        sourcetext::RequireStoredText(c[Code], kWeaponCodeCapacity, "code", source, line);
+        sourcetext::RequireStoredText(c[Name], kWeaponNameCapacity, "name", source, line);
+        if (c[Code].empty() || c[Name].empty())
+            throw EDataGenError(source, line, "a weapon needs a code and a name");
+        r.Code = c[Code];
+        r.Name = c[Name];
+        r.Rating = integer(Rating);
+        r.BaseRange = integer(Range);
+        r.MediumBonus = integer(Med);
+        r.LongBonus = integer(Long);
+        r.ExtremeBonus = integer(Ext);
+        r.Damage = integer(Dmg);
+        r.Accuracy = integer(Acc);
+        r.ROF = integer(ROF);
+        r.MinSize = integer(MinSize);
+        r.AreaEffect = integer(AE);
+        r.MinimumRange = integer(MR);
+        r.DamagePerRB = integer(DpRB);
+        r.AmmoBaseCost = sourcetext::ToDouble(c[AmmoCost], source, line);
+        if (r.Rating < -1 || r.BaseRange < 0 || r.MinSize < 0 || r.AreaEffect < -1 || r.MinimumRange < 0 ||
+            r.ROF < 0 || r.AmmoBaseCost < 0.0)
+            throw EDataGenError(source, line, "a rating, range, size, area effect, rate of fire or ammunition cost "
+                                              "is out of range");
+        SetFlags(r, c[Flags], source, line);
+
+        r.BaseAmmo = ClearAmmoSection();
+        r.BaseAmmo.Amount = integer(Rounds);
+        r.BaseAmmo.Selected = profiles.Resolve(c[Base], source, line);
+        r.BaseAmmo.Free = profiles.Resolve(c[Free], source, line);
+        r.BaseAmmo.Allowed = profiles.Resolve(c[Allowed], source, line);
+        RequireAllowed(r.BaseAmmo.Selected, r.BaseAmmo.Allowed, "default", source, line);
+        RequireAllowed(r.BaseAmmo.Free, r.BaseAmmo.Allowed, "free", source, line);
+        records.push_back(std::move(r));
+    }
+    return records;
+}
