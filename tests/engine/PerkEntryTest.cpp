@@ -40,6 +40,7 @@ TEST(PerkWorth, FormulasOfRatingAndXYZ)
     EXPECT_DOUBLE_EQ(worth(entry(2, 9, 9, 9, 9)), -0.2);
     EXPECT_DOUBLE_EQ(worth(entry(3, 2, 1.5, 4, 0.25)), 4.0);   // 2*1.5 + 4*0.25
     EXPECT_DOUBLE_EQ(worth(entry(4, 2, 8, 3, 3)), 5.0);        // sqrt(16 + 9)
+    EXPECT_DOUBLE_EQ(worth(entry(4, -4, 4, 0, 0)), -4.0);      // a negative radicand keeps its sign
     EXPECT_DOUBLE_EQ(worth(entry(9, 2, 3, 10, 4)), 8.5);       // 6 + 10/4
     EXPECT_DOUBLE_EQ(worth(entry(9, 2, 3, 10, 0)), 16.0);      // Z 0: 6 + 10
     EXPECT_DOUBLE_EQ(worth(entry(10, 4, 2, 3, 0.5)), 12.0);    // 2*3*4*0.5
@@ -76,12 +77,6 @@ TEST(PerkWorth, FlawDefectsUseTheAdoptedFormula)
     EXPECT_DOUBLE_EQ(worth(major), -3.0);
     major.Variant = -5; // an adopted defect kind is worth nothing
     EXPECT_EQ(worth(major), 0.0);
-}
-
-TEST(PerkWorth, NegativeRadicandKeepsItsSign)
-{
-    const double w = worth(entry(4, -4, 4, 0, 0));
-    EXPECT_DOUBLE_EQ(w, -4.0);
 }
 
 TEST(PerkWorth, RoundingModesApplyBeforeTheAmount)

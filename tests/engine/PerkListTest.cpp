@@ -1,5 +1,7 @@
 #include "engine/PerkList.h"
 
+#include "engine/Vehicle.h"
+
 #include "engine/base/CalculationLog.h"
 #include "engine/base/Stream.h"
 
@@ -182,4 +184,38 @@ TEST(PerkList, PrintRows)
     EXPECT_EQ(rows[0].Effect, "Lights 2 hexes");
     EXPECT_TRUE(rows[0].Aux);
     EXPECT_EQ(list.EffectText(0), "Lights 2 hexes");
+}
+
+TEST(PerkVehicleData, ActionsAndPeopleCountTheCrewOfAllThreeLists)
+{
+    TVehicle v;
+    v.FinalSize = 8;
+    v.Armor = 11;
+    EXPECT_EQ(v.Perks->VehicleData().Actions, 0); // no crew: no actions, not log2(0)
+
+    v.Crew = 3;
+    TPerkRecord automation = named("Automation");
+    automation.RatingValue = 2.9;
+    automation.AddedCrewValue = -1;
+    v.Perks->Add(automation); // 2 crew
+    TPerkRecord seats = named("Passenger Seating");
+    seats.RatingValue = 6;
+    seats.RatingIsPeople = true;
+    v.Flaws->Add(seats);
+    TPerkRecord controls = named("Advanced Controls");
+    controls.AddedActionsValue = 1;
+    v.Defects->Add(controls);
+
+    const TPerkVehicleData data = v.Defects->VehicleData();
+    EXPECT_EQ(data.Actions, 4); // crew 5: log2(5) = 2.3 gives 3, plus 1 added
+    EXPECT_EQ(data.People, 9);  // crew 3 plus 6 seats
+    EXPECT_EQ(data.Size, 8);
+    EXPECT_EQ(data.ArmorValue, 11);
+    EXPECT_EQ(data.CrewValue, 3);
+
+    EXPECT_EQ(CrewActions(1), 1);
+    EXPECT_EQ(CrewActions(4), 3);
+    EXPECT_EQ(CrewActions(7), 3);
+    EXPECT_EQ(CrewActions(8), 4);
+    EXPECT_EQ(CrewActions(-2), 0);
 }
