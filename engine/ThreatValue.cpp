@@ -19,6 +19,18 @@ namespace {
 
 std::string num(double value) { return fmt::General(value); }
 
+// Rounds a partial value up, logs it, and brings a negative result to 0 with its own line.
+double roundUpNotNegative(double value, const std::string &resultText, const char *clampedLine)
+{
+    double result = RoundUp(value);
+    LogLine(resultText + num(result));
+    if (result < 0) {
+        result = 0;
+        LogLine(clampedLine);
+    }
+    return result;
+}
+
 } // namespace
 
 long double FireControlMultiplier(int fireControl)
@@ -63,13 +75,7 @@ double OTV(const TBaseVehicle &vehicle)
     LogLine("       Total OutSide OTV is " + num(outside));
 
     const double total = static_cast<double>(static_cast<long double>(inside) * multiplier + outside);
-    double otv = RoundUp(total);
-    LogLine("    OTV is (Inside * Mult) + OutSide... " + num(otv));
-    if (otv < 0) {
-        otv = 0;
-        LogLine("        OTV brought to 0");
-    }
-    return otv;
+    return roundUpNotNegative(total, "    OTV is (Inside * Mult) + OutSide... ", "        OTV brought to 0");
 }
 
 double DTV(const TBaseVehicle &vehicle)
@@ -115,13 +121,7 @@ double DTV(const TBaseVehicle &vehicle)
     d = static_cast<double>(d * multiplier);
     LogLine("         Defensive Mult = " + num(static_cast<double>(multiplier)));
 
-    double dtv = RoundUp(d);
-    LogLine("        Final DTV = " + num(dtv));
-    if (dtv < 0) {
-        dtv = 0;
-        LogLine("         the DTV was < 0.... is now )");
-    }
-    return dtv;
+    return roundUpNotNegative(d, "        Final DTV = ", "         the DTV was < 0.... is now )");
 }
 
 double MTV(const TBaseVehicle &vehicle)
