@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// The design name as a preset file name: every \ / : * ? " < > | removed.
+std::string SafeFileName(const std::string &name);

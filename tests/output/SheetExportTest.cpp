@@ -1,0 +1,81 @@
+#include "SheetTestJob.h"
+
+#include "engine/base/Files.h"
+#include "output/ConvertError.h"
+#include "output/SafeFileName.h"
+#include "output/SheetExport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace sheettest;
+
+namespace {
+
+class SheetExportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("aw-sheet-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
+    }
+    void TearDown() override
+    {
+        SetWriteFaultInjector({});
+        std::filesystem::remove_all(m_folder);
+    }
+    std::string path(const std::string &name) const { return (m_folder / name).string(); }
+
+    std::filesystem::path m_folder;
+};
+
+} // namespace
+
+TEST(SafeFileName, RemovesTheCharactersAFileNameCannotHold)
+{
+    EXPECT_EQ(SafeFileName("A<B>: \"C\" | D/E\\F*G?"), "AB C  DEFG");
+    EXPECT_EQ(SafeFileName("Rhino Mk. II (2)"), "Rhino Mk. II (2)");
+    EXPECT_EQ(SafeFileName("|||"), "");
+}
+
+TEST_F(SheetExportTest, WritesTheWholeSheetReplacingAnOldFile)
+{
+    const std::string target = path("Rhino.txt");
+    WriteFileAtomically(target, std::string("an older, longer sheet that must disappear completely"));
+    SaveSheet(TSheetKind::Text, target, "Name: |NAME|\r\n", FullSheetJob());
+    EXPECT_EQ(ReadText(target), "Name: Rhino Mk II\r\n");
+
+    const std::string page = path("Rhino.html");
+    TPrintJob job = FullSheetJob();
+    job.Name = "A&B";
+    SaveSheet(TSheetKind::Html, page, "<p>|NAME|</p>", job);
+    EXPECT_EQ(ReadText(page), "<p>A&amp;B</p>");
+}
+
+TEST_F(SheetExportTest, TemplateErrorLeavesNoFileAndKeepsAnOldOne)
+{
+    const std::string fresh = path("new.txt");
+    EXPECT_THROW(SaveSheet(TSheetKind::Text, fresh, "|NAME| |TVx|", FullSheetJob()), EConvertError);
+    EXPECT_FALSE(FileExists(fresh));
+
+    const std::string old = path("old.html");
+    WriteFileAtomically(old, std::string("old sheet"));
+    EXPECT_THROW(SaveSheet(TSheetKind::Html, old, "|NAME| |COSTabc|", FullSheetJob()), EConvertError);
+    EXPECT_EQ(ReadText(old), "old sheet");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 1) << "no temporary file is left";
+}
+
+TEST_F(SheetExportTest, FailedWriteKeepsTheOldFile)
+{
+    const std::string old = path("old.txt");
+    WriteFileAtomically(old, std::string("old sheet"));
+    SetWriteFaultInjector([] { return false; });
+    EXPECT_THROW(SaveSheet(TSheetKind::Text, old, TextTemplate(), FullSheetJob()), EFileError);
+    SetWriteFaultInjector({});
+    EXPECT_EQ(ReadText(old), "old sheet");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 1);
+}
