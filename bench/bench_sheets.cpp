@@ -1,0 +1,92 @@
+// Text and HTML sheets of a full design: template expansion with every section filled.
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "engine/Vehicle.h"
+#include "output/HtmlSheet.h"
+#include "output/PrintJob.h"
+#include "output/SheetExpansion.h"
+#include "tests/output/SheetTestJob.h"
+#include "weapons/WeaponList.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The test sheet's design with its lists grown to a heavy load: 40 weapon lines, 20 perks,
+// 20 flaws, 6 defects.
+TPrintJob heavyJob()
+{
+    TPrintJob job = sheettest::FullSheetJob();
+    const TPrintJob base = job;
+    while (job.Weapons.Count() < 40)
+        for (const TPrintWeaponRow &row : base.Weapons.Rows())
+            job.Weapons.Add(row);
+    while (job.Perks.Count() < 20)
+        for (const TPrintPFDRow &row : base.Perks.Rows())
+            job.Perks.Add(row);
+    while (job.Flaws.Count() < 20)
+        for (const TPrintPFDRow &row : base.Flaws.Rows())
+            job.Flaws.Add(row);
+    while (job.Defects.Count() < 6)
+        job.Defects.Add(base.Defects.Get(0));
+    job.History = std::string(2000, 'h');
+    job.General = std::string(2000, 'g');
+    return job;
+}
+
+void BM_TextSheet(benchmark::State &state)
+{
+    const std::string templ = sheettest::TextTemplate();
+    const TPrintJob job = heavyJob();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ExpandSheetText(templ, job));
+}
+BENCHMARK(BM_TextSheet)->Unit(benchmark::kMillisecond);
+
+void BM_HtmlSheet(benchmark::State &state)
+{
+    const std::string templ = sheettest::HtmlTemplate();
+    const TPrintJob job = heavyJob();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(HtmlSheetText(templ, job));
+}
+BENCHMARK(BM_HtmlSheet)->Unit(benchmark::kMillisecond);
+
+// The print job of a design with 40 weapon lines, 20 perks and flaws and four movement systems.
+void BM_MakePrintJob(benchmark::State &state)
+{
+    TVehicle vehicle;
+    vehicle.Name = "Heavy";
+    for (int i = 0; i < 4; ++i) {
+        TMovementRecord movement;
+        movement.ModeName = "Mode " + std::to_string(i);
+        movement.TopSpeed = 60.0 * (i + 1);
+        movement.Maneuver = -(i % 2);
+        vehicle.Movement->Add(movement);
+    }
+    for (int i = 0; i < 40; ++i) {
+        TWeaponRecord record = DefaultWeaponRecord();
+        record.Name = "Weapon " + std::to_string(i);
+        record.Code = "W" + std::to_string(i);
+        record.Rating = 50 + i;
+        record.BaseRange = 3;
+        record.Damage = 10;
+        vehicle.Weapons->AddRecord(record);
+    }
+    for (int i = 0; i < 20; ++i) {
+        TPerkRecord perk;
+        perk.PFDName = "Perk " + std::to_string(i);
+        perk.EffectText = "+|R| to something";
+        perk.ShowRating = true;
+        perk.RatingValue = i;
+        vehicle.Perks->Add(perk);
+        perk.PFDName = "Flaw " + std::to_string(i);
+        perk.IsFlaw = true;
+        vehicle.Flaws->Add(perk);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MakePrintJob(vehicle));
+}
+BENCHMARK(BM_MakePrintJob)->Unit(benchmark::kMillisecond);
+
+} // namespace
