@@ -3,6 +3,7 @@
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/PerkVehicleData.h"
+#include "engine/ThreatValueReuse.h"
 #include "engine/Vehicle.h"
 #include "engine/base/CalculationLog.h"
 #include "engine/base/NumberFormat.h"
@@ -52,7 +53,9 @@ long double ManeuverMultiplier(int maneuver)
     return table[maneuver + 10];
 }
 
-double OTV(const TBaseVehicle &vehicle)
+namespace {
+
+double computeOTV(const TBaseVehicle &vehicle)
 {
     LogLine("  Begining OTV");
     const double subtotal = vehicle.Weapons->OTVSubtotal(vehicle.FinalSize);
@@ -78,7 +81,7 @@ double OTV(const TBaseVehicle &vehicle)
     return roundUpNotNegative(total, "    OTV is (Inside * Mult) + OutSide... ", "        OTV brought to 0");
 }
 
-double DTV(const TBaseVehicle &vehicle)
+double computeDTV(const TBaseVehicle &vehicle)
 {
     LogLine("   DTV now.....");
     // 64 bits: the square of an armour above 46340 does not fit 32.
@@ -124,7 +127,7 @@ double DTV(const TBaseVehicle &vehicle)
     return roundUpNotNegative(d, "        Final DTV = ", "         the DTV was < 0.... is now )");
 }
 
-double MTV(const TBaseVehicle &vehicle)
+double computeMTV(const TBaseVehicle &vehicle)
 {
     LogLine("     MTV Calcs");
     const long double actions = CrewActions(vehicle.Crew);
@@ -163,7 +166,7 @@ double MTV(const TBaseVehicle &vehicle)
     return mtv;
 }
 
-double ThreatValue(const TBaseVehicle &vehicle)
+double computeThreatValue(const TBaseVehicle &vehicle)
 {
     LogLine("*Begining Threat Value Calcs");
     const double o = OTV(vehicle);
@@ -180,4 +183,27 @@ double ThreatValue(const TBaseVehicle &vehicle)
     const double tv = RoundUp(p);
     LogLine(" Threat Value = " + num(tv));
     return tv;
+}
+
+} // namespace
+
+double OTV(const TBaseVehicle &vehicle)
+{
+    return ScopedThreatValueReuse::Value(vehicle, TThreatPart::OTV, [&] { return computeOTV(vehicle); });
+}
+
+double DTV(const TBaseVehicle &vehicle)
+{
+    return ScopedThreatValueReuse::Value(vehicle, TThreatPart::DTV, [&] { return computeDTV(vehicle); });
+}
+
+double MTV(const TBaseVehicle &vehicle)
+{
+    return ScopedThreatValueReuse::Value(vehicle, TThreatPart::MTV, [&] { return computeMTV(vehicle); });
+}
+
+double ThreatValue(const TBaseVehicle &vehicle)
+{
+    return ScopedThreatValueReuse::Value(vehicle, TThreatPart::ThreatValue,
+                                         [&] { return computeThreatValue(vehicle); });
 }
