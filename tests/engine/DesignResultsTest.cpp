@@ -46,36 +46,17 @@ TEST(Vehicle, PerkListsReadTheirOwnDesign)
     EXPECT_EQ(data.Actions, 3); // crew 2 + 2 added = 4 -> log2 4 + 1
 }
 
-TEST(Vehicle, TextsAreCutToTheirWidth)
-{
-    EXPECT_EQ(CutToWidth(std::string(300, 'a'), TBaseVehicle::TextCapacity).size(), 250u);
-    EXPECT_EQ(CutToWidth("Imperial Credits Extra", TBaseVehicle::CurrencyNameCapacity), "Imperial Credits");
-    EXPECT_EQ(CutToWidth("short", 16), "short");
-}
-
-TEST(ProductionTypes, TableNamesAndPanelTexts)
+TEST(ProductionTypes, CustomNameOnlyForTypeSeven)
 {
     TVehicle v;
-    const char *names[] = {"Testbed Prototype", "Early Prototype",  "Late Prototype", "Early Production",
-                           "Limited Production", "Mass Produced", "Scratch Built"};
-    for (int32_t type = 0; type < 7; ++type) {
-        v.ProductionType = type;
-        EXPECT_EQ(ProductionName(v), names[type]);
-    }
-    v.ProductionType = 7;
     v.CustomProduction.CustomName = "Workshop run";
+    v.ProductionType = 7;
     EXPECT_EQ(ProductionName(v), "Workshop run");
     v.ProductionType = 8;
     EXPECT_EQ(ProductionName(v), "");
-
-    // The testbed panel shows 2 individual dice while the rules use 1.
-    EXPECT_STREQ(StandardProductionType(0)->IndivDicePanel, "2");
-    EXPECT_EQ(StandardProductionType(0)->IndivDice, 1);
+    v.ProductionType = 6;
+    EXPECT_EQ(ProductionName(v), "Scratch Built");
     EXPECT_EQ(ModelDicePanelText(6), "-");
-    EXPECT_EQ(ModelDicePanelText(0), "12");
-    EXPECT_STREQ(StandardProductionType(5)->CostMultiplierPanel, "0.5x");
-    EXPECT_EQ(StandardProductionType(7), nullptr);
-    EXPECT_EQ(StandardProductionType(-1), nullptr);
 }
 
 TEST(ProductionTypes, TypesAboveSevenAreShownAsCustom)
