@@ -1,0 +1,10 @@
+#pragma once
+
+#include "tools/datagen/LibraryData.h"
+
+// The libraries as the data folder's tables describe them, read once per test program.
+inline const TLibraryData &Library()
+{
+    static const TLibraryData data = ReadLibraryData(AW_SOURCE_DIR "/data");
+    return data;
+}
