@@ -1,0 +1,65 @@
+#include "output/RecordSheetFiles.h"
+
+#include "engine/base/Files.h"
+#include "output/PrintPlacement.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <stdexcept>
+
+static std::vector<uint8_t> BufferBytes(const QByteArray &data)
+{
+    return std::vector<uint8_t>(data.begin(), data.end());
+}
+
+std::vector<uint8_t> EncodePng(const QImage &image)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "PNG"))
+        throw std::runtime_error("The sheet image could not be encoded as PNG");
+    return BufferBytes(data);
+}
+
+void SavePng(const QImage &image, const std::string &path)
+{
+    WriteFileAtomically(path, EncodePng(image));
+}
+
+void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &printableArea)
+{
+    const QRect target = PlaceSheetOnPage(sheet.size(), printableArea);
+    if (target.isEmpty())
+        return;
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(target, sheet);
+    painter.restore();
+}
+
+void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize)
+{
+    if (sheet.isNull())
+        throw std::runtime_error("An empty sheet cannot be written as PDF");
+    QByteArray data;
+    {
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kSheetPdfResolution);
+        writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setCreator(QStringLiteral("Armorwright"));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw std::runtime_error("The PDF document could not be started");
+        PaintSheetOnPage(painter, sheet, QRect(0, 0, writer.width(), writer.height()));
+        if (!painter.end())
+            throw std::runtime_error("The PDF document could not be finished");
+    }
+    WriteFileAtomically(path, BufferBytes(data));
+}

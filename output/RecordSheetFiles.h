@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QPageSize>
+#include <QRect>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QPainter;
+
+// The record sheet as a lossless PNG file.
+std::vector<uint8_t> EncodePng(const QImage &image);
+// Encodes first, then writes atomically; throws EFileError or std::runtime_error.
+void SavePng(const QImage &image, const std::string &path);
+
+// Draws the sheet onto a page whose printable area is given in the painter's device units,
+// placed by PlaceSheetOnPage. The printer and the PDF export both print through this.
+void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &printableArea);
+
+// Device units per inch of the PDF export, chosen so its margin matches a common printer's.
+constexpr int kSheetPdfResolution = 300;
+
+// Writes the sheet as a one-page PDF of the given page size (no page margins, so the whole
+// page is the printable area). The document is made in memory and written atomically.
+void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize);

@@ -1,0 +1,226 @@
+#include "RecordSheetTestSupport.h"
+
+#include "engine/base/Files.h"
+#include "output/JpegWriter.h"
+#include "output/PrintPlacement.h"
+#include "output/RecordSheetFiles.h"
+
+#include <QPageSize>
+
+#include <gtest/gtest.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <filesystem>
+
+#include <jpeglib.h>
+
+using namespace sheettest;
+
+namespace {
+
+struct TempFolder {
+    std::filesystem::path path;
+    TempFolder()
+    {
+        path = std::filesystem::temp_directory_path() / ("aw-recordsheet-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+    std::string File(const char *name) const { return (path / name).string(); }
+};
+
+// What libjpeg reads back from a JPEG file.
+struct DecodedJpeg {
+    int width = 0;
+    int height = 0;
+    int components = 0;
+    std::vector<uint8_t> rgb;
+    uint32_t At(int x, int y) const
+    {
+        const uint8_t *p = rgb.data() + (static_cast<size_t>(y) * width + x) * 3;
+        return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+    }
+};
+
+struct DecodeErrors {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+};
+
+void OnDecodeError(j_common_ptr info) { std::longjmp(reinterpret_cast<DecodeErrors *>(info->err)->jump, 1); }
+
+bool DecodeJpeg(const std::vector<uint8_t> &file, DecodedJpeg &out)
+{
+    jpeg_decompress_struct info{};
+    DecodeErrors errors{};
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnDecodeError;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, file.data(), static_cast<unsigned long>(file.size()));
+    jpeg_read_header(&info, TRUE);
+    out.components = info.num_components;
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    out.width = static_cast<int>(info.output_width);
+    out.height = static_cast<int>(info.output_height);
+    out.rgb.resize(static_cast<size_t>(out.width) * out.height * 3);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = out.rgb.data() + static_cast<size_t>(info.output_scanline) * out.width * 3;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+bool Near(uint32_t a, uint32_t b, int tolerance)
+{
+    for (int shift = 0; shift <= 16; shift += 8)
+        if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > tolerance)
+            return false;
+    return true;
+}
+
+// A sheet-sized image: white, a red block at the top left, a blue block at the bottom right.
+QImage ColourTestImage()
+{
+    QImage image(1200, 1572, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            image.setPixelColor(x, y, QColor(255, 0, 0));
+            image.setPixelColor(1199 - x, 1571 - y, QColor(0, 0, 255));
+        }
+    return image;
+}
+
+} // namespace
+
+TEST(RecordSheetJpeg, DecodesToTheSheetSizeInColour)
+{
+    DecodedJpeg decoded;
+    ASSERT_TRUE(DecodeJpeg(EncodeJpeg(ColourTestImage()), decoded));
+    EXPECT_EQ(decoded.width, 1200);
+    EXPECT_EQ(decoded.height, 1572);
+    EXPECT_EQ(decoded.components, 3);
+    EXPECT_TRUE(Near(decoded.At(20, 20), 0xFF0000, 12)) << std::hex << decoded.At(20, 20);
+    EXPECT_TRUE(Near(decoded.At(1180, 1550), 0x0000FF, 12)) << std::hex << decoded.At(1180, 1550);
+    EXPECT_TRUE(Near(decoded.At(600, 800), 0xFFFFFF, 4));
+}
+
+TEST(RecordSheetJpeg, AcceptsAnyImageFormat)
+{
+    QImage indexed(33, 17, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 128, 0)});
+    indexed.fill(0);
+    DecodedJpeg decoded;
+    ASSERT_TRUE(DecodeJpeg(EncodeJpeg(indexed), decoded));
+    EXPECT_EQ(decoded.width, 33);
+    EXPECT_EQ(decoded.height, 17);
+    EXPECT_TRUE(Near(decoded.At(16, 8), 0x008000, 8));
+}
+
+TEST(RecordSheetJpeg, QualityEightyFiveLiesBetweenLowerAndHigherQualities)
+{
+    QImage noisy(256, 256, QImage::Format_RGB888);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            noisy.setPixelColor(x, y, QColor((x * 7 + y * 13) & 0xFF, (x * y) & 0xFF, (x ^ y) & 0xFF));
+    const size_t standard = EncodeJpeg(noisy).size();
+    EXPECT_LT(EncodeJpeg(noisy, 50).size(), standard);
+    EXPECT_GT(EncodeJpeg(noisy, 95).size(), standard);
+    EXPECT_EQ(EncodeJpeg(noisy, kSheetJpegQuality).size(), standard);
+}
+
+TEST(RecordSheetJpeg, AnEmptyImageIsRefusedAndNothingIsWritten)
+{
+    TempFolder dir;
+    const std::string file = dir.File("empty.jpg");
+    EXPECT_THROW(SaveJpeg(QImage(), file), EJpegError);
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST(RecordSheetJpeg, ALibraryErrorBecomesAnExceptionNotAnExit)
+{
+    // libjpeg refuses images wider than 65500 pixels.
+    QImage wide(65501, 1, QImage::Format_RGB888);
+    wide.fill(Qt::white);
+    EXPECT_THROW(EncodeJpeg(wide), EJpegError);
+}
+
+TEST(RecordSheetJpeg, AFailedWriteKeepsThePreviousFile)
+{
+    TempFolder dir;
+    const std::string file = dir.File("sheet.jpg");
+    WriteFileAtomically(file, std::string("previous"));
+    SetWriteFaultInjector([] { return false; });
+    EXPECT_THROW(SaveJpeg(ColourTestImage(), file), EFileError);
+    SetWriteFaultInjector({});
+    const std::vector<uint8_t> kept = ReadWholeFile(file);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "previous");
+
+    SaveJpeg(ColourTestImage(), file);
+    DecodedJpeg decoded;
+    ASSERT_TRUE(DecodeJpeg(ReadWholeFile(file), decoded));
+    EXPECT_EQ(decoded.width, 1200);
+}
+
+TEST(RecordSheetPng, IsLossless)
+{
+    EnsureSheetRendering();
+    QImage image = ColourTestImage();
+    image.setPixelColor(600, 700, QColor(1, 2, 3));
+    TempFolder dir;
+    const std::string file = dir.File("sheet.png");
+    SavePng(image, file);
+    const QImage back(QString::fromStdString(file));
+    ASSERT_EQ(back.size(), image.size());
+    EXPECT_EQ(back.pixel(600, 700) & 0xFFFFFF, 0x010203u);
+    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB888), image);
+}
+
+TEST(RecordSheetPdf, WritesOnePdfDocument)
+{
+    EnsureSheetRendering();
+    TempFolder dir;
+    const std::string file = dir.File("sheet.pdf");
+    RenderSheetToPdf(ColourTestImage(), file, QPageSize(QPageSize::A4));
+    const std::vector<uint8_t> pdf = ReadWholeFile(file);
+    ASSERT_GT(pdf.size(), 1000u);
+    EXPECT_EQ(std::string(pdf.begin(), pdf.begin() + 5), "%PDF-");
+    const std::string text(pdf.begin(), pdf.end());
+    EXPECT_NE(text.find("/Type /Page"), std::string::npos);
+    EXPECT_NE(text.rfind("%%EOF"), std::string::npos);
+}
+
+TEST(PrintPlacement, PortraitPageFitsTheWidthAndCentresVertically)
+{
+    // area 4760 x 6812 less 100: 4660 x 6712; 4660 / 1200 is the smaller scale;
+    // height 1572 * 4660 / 1200 = 6104.6, taken as 6104; spare 608, half 304
+    EXPECT_EQ(PlaceSheetOnPage({1200, 1572}, {0, 0, 4760, 6812}), QRect(50, 354, 4660, 6104));
+}
+
+TEST(PrintPlacement, LandscapePageFitsTheHeightAndCentresHorizontally)
+{
+    // area 6812 x 4760 less 100: 6712 x 4660; 4660 / 1572 is the smaller scale;
+    // width 1200 * 4660 / 1572 = 3557.2, taken as 3557; spare 3155, half 1577; the odd unit
+    // stays in the rectangle
+    EXPECT_EQ(PlaceSheetOnPage({1200, 1572}, {0, 0, 6812, 4760}), QRect(1627, 50, 3558, 4660));
+}
+
+TEST(PrintPlacement, TheAreaOriginMovesTheSheet)
+{
+    EXPECT_EQ(PlaceSheetOnPage({100, 100}, {10, 20, 300, 400}), QRect(60, 120, 200, 200));
+}
+
+TEST(PrintPlacement, NothingFitsInAnAreaWithinTheMargins)
+{
+    EXPECT_TRUE(PlaceSheetOnPage({1200, 1572}, {0, 0, 100, 5000}).isEmpty());
+    EXPECT_TRUE(PlaceSheetOnPage({1200, 1572}, {0, 0, 5000, 99}).isEmpty());
+    EXPECT_TRUE(PlaceSheetOnPage({0, 1572}, {0, 0, 5000, 5000}).isEmpty());
+}
