@@ -6,53 +6,24 @@
 #include "output/RecordSheet.h"
 #include "output/RecordSheetRenderContext.h"
 #include "storage/codec/LzhCompressor.h"
+#include "tests/output/SheetTestJob.h"
 
 #include <benchmark/benchmark.h>
 
-#include <string>
-
 namespace {
 
+// The sheet tests' full design, its tables filled to the sheet's last row.
 TPrintJob FullJob()
 {
-    TPrintJob job;
-    job.Name = "Hunter Mk. II Heavy Tank";
-    job.Armor = 37;
-    job.Size = 12;
-    job.Crew = 3;
-    job.BonusActions = 1;
-    job.Maneuver = -2;
-    job.SensorRating = 1;
-    job.SensorRange = 2.5;
-    job.CommRange = 5;
-    job.FireControl = 2;
-    job.Deployment = 500;
-    job.TV = 1234.56;
-    job.Cost = "1,234,567.89 Mark";
-    job.Movement.Add({"Ground", 6, 3, 0, -2, 90, 45, 0});
-    job.Movement.Add({"Hover", 8, 4, 0, -1, 120, 60, 0});
-    for (int i = 0; i < 10; ++i) {
-        TPrintWeaponRow w;
-        w.Name = "Medium Autocannon " + std::to_string(i + 1);
-        w.Code = "MAC";
-        w.Arc = "F";
-        w.ShortRange = 2;
-        w.MediumRange = 4;
-        w.LongRange = 8;
-        w.ExtremeRange = 16;
-        w.Damage = 12;
-        w.Quantity = 1 + i % 2;
-        w.Special = "Armor Piercing";
-        w.Ammo = 30;
-        w.ROF = "2";
-        job.Weapons.Add(w);
-    }
-    for (int i = 0; i < 11; ++i)
-        job.Perks.Add({"Perk " + std::to_string(i + 1), "+2", "An effect text of a typical length for a perk", "", i % 2});
-    for (int i = 0; i < 5; ++i)
-        job.Flaws.Add({"Flaw " + std::to_string(i + 1), "-1", "An effect text of a typical length", "", 0});
-    for (int i = 0; i < 3; ++i)
-        job.Defects.Add({"Defect " + std::to_string(i + 1), "-3", "", "", 0});
+    TPrintJob job = sheettest::FullSheetJob();
+    while (job.Weapons.Count() < 10)
+        job.Weapons.Add(job.Weapons.Get(0));
+    while (job.Perks.Count() < 11)
+        job.Perks.Add(job.Perks.Get(0));
+    while (job.Flaws.Count() < 5)
+        job.Flaws.Add(job.Flaws.Get(0));
+    while (job.Defects.Count() < 3)
+        job.Defects.Add(job.Defects.Get(0));
     return job;
 }
 
