@@ -12,6 +12,13 @@ TWeapon WeaponRated(int32_t rating)
     return w;
 }
 
+// Rates the weapon with the log on and hands back the lines.
+double RateLogged(const TWeapon &w, int32_t finalSize, TLogLines &log)
+{
+    ScopedCalculationLog on(log);
+    return w.Rating(finalSize);
+}
+
 } // namespace
 
 TEST(WeaponRating, WorkedExampleLogsEveryStepThatChangesTheValue)
@@ -21,14 +28,8 @@ TEST(WeaponRating, WorkedExampleLogsEveryStepThatChangesTheValue)
     w.Data.PoorWorkmanship = 1;
     w.Data.Arc = 1; // Fixed Forward
     w.Data.NumberOfItems = 2;
-
     TLogLines log;
-    double v;
-    {
-        ScopedCalculationLog on(log);
-        v = w.Rating(5);
-    }
-    EXPECT_EQ(v, 40.8);
+    EXPECT_EQ(RateLogged(w, 5, log), 40.8);
     const TLogLines expected = {
         "       Base rating = 25",
         "          After Acc Mod = 37.5",
@@ -42,11 +43,8 @@ TEST(WeaponRating, WorkedExampleLogsEveryStepThatChangesTheValue)
 
 TEST(WeaponRating, VehicleSizeStandsInForRatingMinusOne)
 {
-    TWeapon w = WeaponRated(-1);
     TLogLines log;
-    ScopedCalculationLog on(log);
-    EXPECT_EQ(w.Rating(7), 7.0);
-    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(RateLogged(WeaponRated(-1), 7, log), 7.0);
     EXPECT_EQ(log.front(), "       Base rating = 7");
 }
 
@@ -55,16 +53,18 @@ TEST(WeaponRating, ZeroRatingStaysZeroAndLogsNoRounding)
     TWeapon w = WeaponRated(0);
     w.Data.AccMod = 1;
     w.Data.DmgMod = -1;
-    w.Data.ROFMod = 1;
     w.Data.Arc = 8;
     w.Data.NumberOfItems = 3;
     TLogLines log;
-    ScopedCalculationLog on(log);
-    EXPECT_EQ(w.Rating(9), 0.0);
+    EXPECT_EQ(RateLogged(w, 9, log), 0.0);
     EXPECT_EQ(log.front(), "       Base rating = 0");
     EXPECT_EQ(log.back(), "          Times ammount of weapons(3) = 0");
     for (const std::string &line : log)
         EXPECT_EQ(line.find("Rounding"), std::string::npos) << line;
+
+    TWeapon none = WeaponRated(50);
+    none.Data.NumberOfItems = 0;
+    EXPECT_EQ(none.Rating(1), 0.0);
 }
 
 TEST(WeaponRating, EachModificationUsesItsOwnFactorAndLine)
@@ -72,66 +72,45 @@ TEST(WeaponRating, EachModificationUsesItsOwnFactorAndLine)
     struct Case {
         int32_t TWeaponRecord::*field;
         int32_t modification;
-        double expected;
-        const char *line;
+        const char *line; // base 100: every product is whole, so no rounding line follows
     };
-    // Base 100: products chosen to be whole so no rounding line follows.
     const Case cases[] = {
-        {&TWeaponRecord::AccMod, -1, 60, "          After Acc Mod = 60"},
-        {&TWeaponRecord::DmgMod, 1, 125, "          After Dmg Mod = 125"},
-        {&TWeaponRecord::DmgMod, -1, 85, "          After Dmg Mod = 85"},
-        {&TWeaponRecord::RangeMod, 1, 110, "          After Range Mod = 110"},
-        {&TWeaponRecord::RangeMod, -1, 90, "          After Range Mod = 90"},
-        {&TWeaponRecord::ROFMod, 1, 110, "          After ROF Mod = 110"},
-        {&TWeaponRecord::ROFMod, -1, 90, "          After ROF Mod = 90"},
+        {&TWeaponRecord::AccMod, -1, "          After Acc Mod = 60"},
+        {&TWeaponRecord::DmgMod, 1, "          After Dmg Mod = 125"},
+        {&TWeaponRecord::DmgMod, -1, "          After Dmg Mod = 85"},
+        {&TWeaponRecord::RangeMod, 1, "          After Range Mod = 110"},
+        {&TWeaponRecord::RangeMod, -1, "          After Range Mod = 90"},
+        {&TWeaponRecord::ROFMod, 1, "          After ROF Mod = 110"},
+        {&TWeaponRecord::ROFMod, -1, "          After ROF Mod = 90"},
     };
     for (const Case &c : cases) {
         TWeapon w = WeaponRated(100);
         w.Data.*c.field = c.modification;
         TLogLines log;
-        ScopedCalculationLog on(log);
-        EXPECT_EQ(w.Rating(1), c.expected) << c.line;
-        const TLogLines expected = {"       Base rating = 100", c.line,
-                                    "          Times ammount of weapons(1) = " +
-                                        std::to_string(static_cast<int>(c.expected))};
-        EXPECT_EQ(log, expected);
+        RateLogged(w, 1, log);
+        ASSERT_EQ(log.size(), 3u) << c.line;
+        EXPECT_EQ(log[1], c.line);
     }
 }
 
-TEST(WeaponRating, SmallerMountScalesByTheMinimumSizeKept)
+TEST(WeaponRating, SizeStepScalesOnlySmallerMountsWithAMinimumSize)
 {
     TWeapon w = WeaponRated(40);
     w.Data.MinSize = 4;
     w.Data.SizeMod = -1;
     TLogLines log;
-    ScopedCalculationLog on(log);
-    EXPECT_EQ(w.Rating(1), 30.0);
-    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(RateLogged(w, 1, log), 30.0);
     EXPECT_EQ(log[1], "          After Size Mod = 30");
-}
 
-TEST(WeaponRating, LargerMountLeavesTheRatingAlone)
-{
-    TWeapon w = WeaponRated(40);
-    w.Data.MinSize = 4;
     w.Data.SizeMod = 1;
-    TLogLines log;
-    ScopedCalculationLog on(log);
     EXPECT_EQ(w.Rating(1), 40.0);
-    EXPECT_EQ(log.size(), 2u);
-}
 
-TEST(WeaponRating, SizeStepKeepsTheValueWhenThereIsNoMinimumSize)
-{
-    TWeapon w = WeaponRated(40);
+    // No minimum size: nothing to scale (and no division by zero), no line.
     w.Data.MinSize = 0;
     w.Data.SizeMod = -1;
-    TLogLines log;
-    ScopedCalculationLog on(log);
-    const double v = w.Rating(1);
-    EXPECT_EQ(v, 40.0);
-    for (const std::string &line : log)
-        EXPECT_EQ(line.find("Size Mod"), std::string::npos) << line;
+    log.clear();
+    EXPECT_EQ(RateLogged(w, 1, log), 40.0);
+    EXPECT_EQ(log.size(), 2u);
 }
 
 TEST(WeaponRating, FractionRoundsUpWithALineWholeValueDoesNot)
@@ -139,19 +118,13 @@ TEST(WeaponRating, FractionRoundsUpWithALineWholeValueDoesNot)
     TWeapon fraction = WeaponRated(11);
     fraction.Data.AccMod = 1; // 16.5
     TLogLines log;
-    {
-        ScopedCalculationLog on(log);
-        EXPECT_EQ(fraction.Rating(1), 17.0);
-    }
+    EXPECT_EQ(RateLogged(fraction, 1, log), 17.0);
     EXPECT_EQ(log[2], "          After Rounding up to the nearest Whole number = 17");
 
     TWeapon whole = WeaponRated(10);
-    whole.Data.PoorWorkmanship = 2; // 10 x 0.8 = 8, already whole
+    whole.Data.PoorWorkmanship = 2; // 10 x 0.8 = 8
     log.clear();
-    {
-        ScopedCalculationLog on(log);
-        EXPECT_EQ(whole.Rating(1), 8.0);
-    }
+    EXPECT_EQ(RateLogged(whole, 1, log), 8.0);
     const TLogLines expected = {"       Base rating = 10", "          After Poor Workmanship Mod = 8",
                                 "          Times ammount of weapons(1) = 8"};
     EXPECT_EQ(log, expected);
@@ -159,37 +132,18 @@ TEST(WeaponRating, FractionRoundsUpWithALineWholeValueDoesNot)
 
 TEST(WeaponRating, ArcFactors)
 {
-    struct Case {
-        int32_t arc;
-        double expected;
-    };
-    // Forward, pF and out-of-table arcs: no factor; the fixed arcs 0.6; the turrets 1.8.
-    const Case cases[] = {{0, 10}, {9, 10}, {18, 10}, {32, 10}, {-1, 10}, {1, 6},  {3, 6}, {5, 6},
-                          {7, 6},  {10, 6}, {12, 6},  {14, 6},  {16, 6},  {8, 18}, {17, 18}, {2, 10}, {15, 10}};
-    for (const Case &c : cases) {
+    // Forward, pF and values outside the table: no factor; fixed arcs 0.6; turrets 1.8.
+    const std::pair<int32_t, double> cases[] = {{0, 10}, {9, 10}, {18, 10}, {32, 10}, {-1, 10}, {2, 10}, {15, 10},
+                                                {1, 6},  {3, 6},  {5, 6},   {7, 6},   {10, 6},  {12, 6}, {14, 6},
+                                                {16, 6}, {8, 18}, {17, 18}};
+    for (auto [arc, expected] : cases) {
         TWeapon w = WeaponRated(10);
-        w.Data.Arc = c.arc;
-        EXPECT_EQ(w.Rating(1), c.expected) << "arc " << c.arc;
+        w.Data.Arc = arc;
+        EXPECT_EQ(w.Rating(1), expected) << "arc " << arc;
     }
     TWeapon turret = WeaponRated(10);
     turret.Data.Arc = 17;
     TLogLines log;
-    ScopedCalculationLog on(log);
-    turret.Rating(1);
+    RateLogged(turret, 1, log);
     EXPECT_EQ(log[1], "          After Turreted Arc = 18");
-}
-
-TEST(WeaponRating, NoItemsRateZero)
-{
-    TWeapon w = WeaponRated(50);
-    w.Data.NumberOfItems = 0;
-    EXPECT_EQ(w.Rating(1), 0.0);
-}
-
-TEST(WeaponRating, WritesNothingWhileTheLogIsOff)
-{
-    TWeapon w = WeaponRated(25);
-    w.Data.AccMod = 1;
-    ASSERT_EQ(CalculationLog(), nullptr);
-    EXPECT_EQ(w.Rating(1), 38.0);
 }
