@@ -18,10 +18,10 @@ static QImage DecodePicture(const std::vector<uint8_t> &picture)
     }
 }
 
-QImage BuildSheetImageFromLayout(const TPrintJob &job, std::span<const uint8_t> layoutBlock, NumberSeparators separators)
+QImage BuildSheetImageFromLayout(const TPrintJob &job, std::span<const uint8_t> layoutBlock, const TSheetFormats &formats)
 {
     const TSheetLayout layout = ReadSheetLayout(layoutBlock);
-    const TSheetTokens tokens(job, separators);
+    const TSheetTokens tokens(job, formats);
     TSheetValues values;
     values.Armor = job.Armor;
     values.Picture = DecodePicture(job.Picture);

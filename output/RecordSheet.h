@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/NumberFormat.h"
+#include "output/SheetFormats.h"
 
 #include <QImage>
 
@@ -20,4 +20,4 @@ enum class TSheetLayoutChoice { Print = 0, Image = 1 };
 // whose row number is not a whole number. A picture that cannot be decoded leaves the frame
 // as the background shows it.
 QImage BuildSheetImageFromLayout(const TPrintJob &job, std::span<const uint8_t> layoutBlock,
-                                 NumberSeparators separators = {});
+                                 const TSheetFormats &formats = TSheetFormats());

@@ -30,12 +30,13 @@ void TSheetTokens::AddIndexed(const std::string &prefix, std::vector<std::string
     m_indexed.emplace_back(prefix, std::move(rows));
 }
 
-TSheetTokens::TSheetTokens(const TPrintJob &job, NumberSeparators seps)
+TSheetTokens::TSheetTokens(const TPrintJob &job, const TSheetFormats &formats)
 {
-    using fmt::Integer;
-    using fmt::Signed;
-    const auto general = [seps](double v) { return fmt::General(v, 15, seps); };
-    const auto whole = [seps](double v) { return fmt::Fixed(v, 0, seps); };
+    const auto Integer = [&formats](int64_t v) { return formats.Integer(v); };
+    const auto Signed = [&formats](int64_t v) { return formats.Signed(v); };
+    const auto general = [&formats](double v) { return formats.General(v); };
+    // The threat values as whole numbers without thousands separators.
+    const auto whole = [&formats](double v) { return fmt::Fixed(v, 0, formats.Separators()); };
 
     AddExact("|NAME|", job.Name);
     AddExact("|AFFIL|", job.Affiliation);
@@ -77,13 +78,13 @@ TSheetTokens::TSheetTokens(const TPrintJob &job, NumberSeparators seps)
     using Mov = TPrintMovementRow;
     const auto &movement = job.Movement.Rows();
     AddIndexed("|MOVNAME", Column<Mov>(movement, [](const Mov &m) { return m.Name; }));
-    AddIndexed("|MOVTOPMP", Column<Mov>(movement, [](const Mov &m) { return Integer(m.TopMP); }));
-    AddIndexed("|MOVCOMBATMP", Column<Mov>(movement, [](const Mov &m) { return Integer(m.CombatMP); }));
-    AddIndexed("|MOVSTALLMP", Column<Mov>(movement, [](const Mov &m) { return Integer(m.StallMP); }));
+    AddIndexed("|MOVTOPMP", Column<Mov>(movement, [&](const Mov &m) { return Integer(m.TopMP); }));
+    AddIndexed("|MOVCOMBATMP", Column<Mov>(movement, [&](const Mov &m) { return Integer(m.CombatMP); }));
+    AddIndexed("|MOVSTALLMP", Column<Mov>(movement, [&](const Mov &m) { return Integer(m.StallMP); }));
     AddIndexed("|MOVTOPKPH", Column<Mov>(movement, [&](const Mov &m) { return general(m.TopKPH); }));
     AddIndexed("|MOVCOMBATKPH", Column<Mov>(movement, [&](const Mov &m) { return general(m.CombatKPH); }));
     AddIndexed("|MOVSTALLKPH", Column<Mov>(movement, [&](const Mov &m) { return general(m.StallKPH); }));
-    AddIndexed("|MOVMAN", Column<Mov>(movement, [](const Mov &m) { return Integer(m.Maneuver); }));
+    AddIndexed("|MOVMAN", Column<Mov>(movement, [&](const Mov &m) { return Integer(m.Maneuver); }));
 
     using Wep = TPrintWeaponRow;
     const auto &weapons = job.Weapons.Rows();
@@ -93,15 +94,15 @@ TSheetTokens::TSheetTokens(const TPrintJob &job, NumberSeparators seps)
     AddIndexed("|WEPSTR", Column<Wep>(weapons, [](const Wep &w) { return w.Special; }));
     AddIndexed("|WEPROF", Column<Wep>(weapons, [](const Wep &w) { return w.ROF; }));
     AddIndexed("|WEPSROF", Column<Wep>(weapons, [](const Wep &w) { return w.ROF.empty() ? w.ROF : w.ROF + "ROF"; }));
-    AddIndexed("|WEPSR", Column<Wep>(weapons, [](const Wep &w) { return Integer(w.ShortRange); }));
-    AddIndexed("|WEPMR", Column<Wep>(weapons, [](const Wep &w) { return Integer(w.MediumRange); }));
-    AddIndexed("|WEPLR", Column<Wep>(weapons, [](const Wep &w) { return Integer(w.LongRange); }));
-    AddIndexed("|WEPEXR", Column<Wep>(weapons, [](const Wep &w) { return Integer(w.ExtremeRange); }));
-    AddIndexed("|WEPACC", Column<Wep>(weapons, [](const Wep &w) { return Signed(w.Accuracy); }));
-    AddIndexed("|WEPDMG", Column<Wep>(weapons, [](const Wep &w) { return "x" + Integer(w.Damage); }));
-    AddIndexed("|WEPQTY", Column<Wep>(weapons, [](const Wep &w) { return Integer(w.Quantity); }));
-    AddIndexed("|WEPSQTY", Column<Wep>(weapons, [](const Wep &w) { return w.Quantity >= 2 ? Integer(w.Quantity) + " x" : ""; }));
-    AddIndexed("|WEPAMMO", Column<Wep>(weapons, [](const Wep &w) { return Integer(w.Ammo); }));
+    AddIndexed("|WEPSR", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.ShortRange); }));
+    AddIndexed("|WEPMR", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.MediumRange); }));
+    AddIndexed("|WEPLR", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.LongRange); }));
+    AddIndexed("|WEPEXR", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.ExtremeRange); }));
+    AddIndexed("|WEPACC", Column<Wep>(weapons, [&](const Wep &w) { return Signed(w.Accuracy); }));
+    AddIndexed("|WEPDMG", Column<Wep>(weapons, [&](const Wep &w) { return "x" + Integer(w.Damage); }));
+    AddIndexed("|WEPQTY", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.Quantity); }));
+    AddIndexed("|WEPSQTY", Column<Wep>(weapons, [&](const Wep &w) { return w.Quantity >= 2 ? Integer(w.Quantity) + " x" : ""; }));
+    AddIndexed("|WEPAMMO", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.Ammo); }));
     AddIndexed("|WEPRATING", Column<Wep>(weapons, [&](const Wep &w) { return general(w.Rating); }));
 
     using Pfd = TPrintPFDRow;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/NumberFormat.h"
+#include "output/SheetFormats.h"
 
 #include <string>
 #include <utility>
@@ -13,7 +13,7 @@ struct TPrintJob;
 // once, when the set is made; Expand then fills any number of label texts.
 class TSheetTokens {
 public:
-    explicit TSheetTokens(const TPrintJob &job, NumberSeparators separators = {});
+    explicit TSheetTokens(const TPrintJob &job, const TSheetFormats &formats = TSheetFormats());
 
     // Applies the exact tokens in order, then the indexed ones in order. Throws EConvertError
     // when an indexed token's row number is not a whole number.
