@@ -10,7 +10,9 @@
 #include "engine/base/RoundUp.h"
 #include "weapons/WeaponList.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -52,6 +54,27 @@ int64_t peopleAdded(const TBaseVehicle &vehicle)
     return int64_t{vehicle.Flaws->AddedPpl()} + vehicle.Defects->AddedPpl() + vehicle.Perks->AddedPpl();
 }
 
+// Crew is added one by one, each step with its two log lines. A huge armour can demand
+// millions; then only the first kLoggedCrewSteps steps are written, and one line says
+// how many more followed, so the log stays readable and bounded.
+constexpr int64_t kLoggedCrewSteps = 1000;
+
+void addCrew(TBaseVehicle &vehicle, int64_t missing)
+{
+    if (CalculationLog()) {
+        const int64_t logged = std::min(missing, kLoggedCrewSteps);
+        for (int64_t i = 0; i < logged; ++i) {
+            LogLine("                there is not enuf crew or or perk added crew... there should be 1 for ever 10 "
+                    "final size points... rounded up... currenty " +
+                    num(vehicle.Crew + i));
+            LogLine("                   bumping it up by 1... will recalc the TV");
+        }
+        if (missing > logged)
+            LogLine("                   ... and " + num(missing - logged) + " more crew the same way");
+    }
+    vehicle.Crew = static_cast<int32_t>(std::min<int64_t>(vehicle.Crew + missing, INT32_MAX));
+}
+
 // One cycle of the constraint pass; returns the default size and sets changed when it
 // raised the armour or the crew (both change the threat value).
 int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
@@ -80,7 +103,7 @@ int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
     const TWeaponList &weapons = *vehicle.Weapons;
     for (int i = 0; i < weapons.Count(); ++i) {
         const TWeapon &weapon = weapons.Get(i);
-        const int64_t need = weaponSizeNeed(vehicle, weapon);
+        const int64_t need = std::min<int64_t>(weaponSizeNeed(vehicle, weapon), INT32_MAX);
         if (need > vehicle.FinalSize) {
             vehicle.FinalSize = static_cast<int32_t>(need);
             LogLine(weaponTooLargeLine(weapon.Data.Name, vehicle.FinalSize));
@@ -115,15 +138,10 @@ int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
 
     // One crew for every 10 final size points, rounded up; drones and crewed vehicles are exempt.
     const int64_t crewNeeded = vehicle.FinalSize / 10 + (vehicle.FinalSize % 10 != 0 ? 1 : 0);
-    if (vehicle.SizeType != SizeTypeDrone && vehicle.Crew == 0) {
-        while (crewNeeded > peopleAdded(vehicle) + vehicle.Crew) {
-            LogLine("                there is not enuf crew or or perk added crew... there should be 1 for ever 10 "
-                    "final size points... rounded up... currenty " +
-                    num(int64_t{vehicle.Crew}));
-            vehicle.Crew += 1;
-            LogLine("                   bumping it up by 1... will recalc the TV");
-            changed = true;
-        }
+    const int64_t people = peopleAdded(vehicle);
+    if (vehicle.SizeType != SizeTypeDrone && vehicle.Crew == 0 && crewNeeded > people) {
+        addCrew(vehicle, crewNeeded - people);
+        changed = true;
     }
     return size;
 }

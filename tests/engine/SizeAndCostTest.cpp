@@ -230,6 +230,27 @@ TEST(DefaultSize, PeopleAddedByPerksCountTowardsTheCrewRule)
     EXPECT_EQ(v.Crew, 1);
 }
 
+TEST(DefaultSize, HugeArmourDemandsMillionsOfCrewWithoutEndlessLogging)
+{
+    // Armour 10^9: size round up(10^9 / 5) = 2 x 10^8, final size raised to a fifth of it
+    // (4 x 10^7), so 4 x 10^6 crew are needed.
+    TVehicle v;
+    v.Armor = 1000000000;
+    v.FinalSize = 1;
+    TLogLines lines;
+    EXPECT_EQ(LoggedDefaultSize(v, lines), 200000000);
+    EXPECT_EQ(v.FinalSize, 40000000);
+    EXPECT_EQ(v.Crew, 4000000);
+    EXPECT_EQ(CountLines(lines, "                   bumping it up by 1... will recalc the TV"), 1000);
+    EXPECT_EQ(CountLines(lines, "                   ... and 3999000 more crew the same way"), 1);
+
+    TVehicle quiet; // the same pass with the log off
+    quiet.Armor = 1000000000;
+    quiet.FinalSize = 1;
+    DefaultSize(quiet);
+    EXPECT_EQ(quiet.Crew, 4000000);
+}
+
 TEST(PreProductionCost, UsesTheThreatValueTakenBeforeThePass)
 {
     // New vehicle: the TV is 0 before the pass (1 after it).
