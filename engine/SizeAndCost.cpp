@@ -236,13 +236,15 @@ int32_t ModelLemonDice(const TBaseVehicle &vehicle)
     if (hasNoModelDice(vehicle))
         return 0;
     const TProductionType *type = StandardProductionType(vehicle.ProductionType);
-    const int32_t dice = itemDice(vehicle) + (type ? type->ModelDice : vehicle.CustomProduction.CustomModelDice);
-    return dice < 0 ? 0 : dice;
+    const int64_t dice =
+        int64_t{itemDice(vehicle)} + (type ? type->ModelDice : vehicle.CustomProduction.CustomModelDice);
+    return static_cast<int32_t>(std::clamp<int64_t>(dice, 0, INT32_MAX));
 }
 
 int32_t IndivLemonDice(const TBaseVehicle &vehicle)
 {
-    const int32_t base = hasNoModelDice(vehicle) ? itemDice(vehicle) : 0;
+    const int64_t base = hasNoModelDice(vehicle) ? itemDice(vehicle) : 0;
     const TProductionType *type = StandardProductionType(vehicle.ProductionType);
-    return base + (type ? type->IndivDice : vehicle.CustomProduction.CustomIndivDice);
+    const int64_t dice = base + (type ? type->IndivDice : vehicle.CustomProduction.CustomIndivDice);
+    return static_cast<int32_t>(std::clamp<int64_t>(dice, INT32_MIN, INT32_MAX));
 }
