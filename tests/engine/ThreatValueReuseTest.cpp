@@ -1,7 +1,6 @@
 #include "EngineTestDesigns.h"
 
 #include "engine/DesignResults.h"
-#include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
 #include "engine/ThreatValueReuse.h"
 #include "engine/base/CalculationLog.h"
@@ -13,22 +12,12 @@
 
 namespace {
 
-// The refresh run call by call, with nothing reused.
+// The refresh with the log on, which computes every value again.
 TDesignResults RefreshWithoutReuse(TBaseVehicle &v)
 {
-    TDesignResults r;
-    r.FinalCost = FinalCost(v);
-    r.ThreatValue = ThreatValue(v);
-    r.FinalSizeShown = v.FinalSize;
-    r.OTV = OTV(v);
-    r.DTV = DTV(v);
-    r.MTV = MTV(v);
-    r.DefaultSize = DefaultSize(v);
-    r.DefaultCost = DefaultCost(v);
-    r.DefaultMass = DefaultMass(v);
-    r.PreProductionCost = PreProductionCost(v);
-    r.FinalSize = v.FinalSize;
-    return r;
+    TLogLines lines;
+    ScopedCalculationLog log(lines);
+    return ComputeResults(v);
 }
 
 void ExpectSameResults(const TDesignResults &a, const TDesignResults &b)
