@@ -16,7 +16,8 @@ std::vector<uint8_t> EncodePng(const QImage &image);
 void SavePng(const QImage &image, const std::string &path);
 
 // Draws the sheet onto a page whose printable area is given in the painter's device units,
-// placed by PlaceSheetOnPage. The printer and the PDF export both print through this.
+// placed by PlaceSheetOnPage. The printer and the PDF export both print through this; for a
+// printer whose painter starts at the printable area that area is (0, 0, width, height).
 void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &printableArea);
 
 // Device units per inch of the PDF export, chosen so its margin matches a common printer's.

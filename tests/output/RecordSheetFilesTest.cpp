@@ -6,6 +6,7 @@
 #include "output/RecordSheetFiles.h"
 
 #include <QPageSize>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -196,6 +197,28 @@ TEST(RecordSheetPdf, WritesOnePdfDocument)
     const std::string text(pdf.begin(), pdf.end());
     EXPECT_NE(text.find("/Type /Page"), std::string::npos);
     EXPECT_NE(text.rfind("%%EOF"), std::string::npos);
+}
+
+TEST(PrintPlacement, ThePageGetsTheSheetInThePlacedRectangleOnly)
+{
+    EnsureSheetRendering();
+    QImage page(700, 1000, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QImage sheet(120, 157, QImage::Format_RGB888);
+    sheet.fill(QColor(0, 0, 255));
+    {
+        QPainter painter(&page);
+        PaintSheetOnPage(painter, sheet, page.rect());
+    }
+    // area 600 x 900; 600 / 120 = 5 is the smaller scale: 600 x 785, spare 115, half 57
+    const QRect placed(50, 107, 600, 786);
+    ASSERT_EQ(PlaceSheetOnPage(sheet.size(), page.rect()), placed);
+    EXPECT_EQ(RgbAt(page, placed.left(), placed.top() + 1), 0x0000FFu);
+    EXPECT_EQ(RgbAt(page, placed.right(), placed.bottom() - 1), 0x0000FFu);
+    EXPECT_EQ(RgbAt(page, placed.left() - 1, 500), 0xFFFFFFu);
+    EXPECT_EQ(RgbAt(page, placed.right() + 1, 500), 0xFFFFFFu);
+    EXPECT_EQ(RgbAt(page, 300, placed.top() - 1), 0xFFFFFFu);
+    EXPECT_EQ(RgbAt(page, 300, placed.bottom() + 1), 0xFFFFFFu);
 }
 
 TEST(PrintPlacement, PortraitPageFitsTheWidthAndCentresVertically)
