@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
@@ -17,9 +18,12 @@ namespace {
 
 constexpr int kSheetDotsPerInch = 96;
 constexpr int kDefaultPixelSize = 11; // 8 points
+constexpr uint8_t kFixedPitch = 1;
 
-// Rounded a * b / c, as fonts are sized from points.
-int MulDiv(int a, int b, int c) { return static_cast<int>(std::lround(static_cast<double>(a) * b / c)); }
+constexpr double kMaxPixelSize = 4096;
+
+// A stored size in pixels, rounded and kept to a size a font can have.
+int PixelSize(double pixels) { return static_cast<int>(std::lround(std::clamp(pixels, 1.0, kMaxPixelSize))); }
 
 QRect BoxRect(const TSheetLayoutBox &box) { return QRect(box.Left, box.Top, box.Width, box.Height); }
 
@@ -41,10 +45,14 @@ QFont SheetLabelFont(const TSheetLabel &label)
     QFont font(SheetTextToUnicode(label.FontName));
     int pixels = kDefaultPixelSize;
     if (label.PointSize != 0)
-        pixels = MulDiv(std::abs(label.PointSize), kSheetDotsPerInch, 72);
+        pixels = PixelSize(std::abs(static_cast<double>(label.PointSize)) * kSheetDotsPerInch / 72);
     else if (label.FontHeight != 0)
-        pixels = std::abs(label.FontHeight);
-    font.setPixelSize(std::max(1, pixels));
+        pixels = PixelSize(std::abs(static_cast<double>(label.FontHeight)));
+    font.setPixelSize(pixels);
+    if (label.Pitch == kFixedPitch) {
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    }
     font.setBold(label.Style & sheetstyle::Bold);
     font.setItalic(label.Style & sheetstyle::Italic);
     font.setUnderline(label.Style & sheetstyle::Underline);
@@ -54,7 +62,7 @@ QFont SheetLabelFont(const TSheetLabel &label)
 
 void DrawSheetLabel(QPainter &painter, const TSheetLabel &label, const std::string &text)
 {
-    if (text.empty())
+    if (text.empty() || !label.Box.IsDrawable())
         return;
     const QString shown = SheetTextToUnicode(text);
     const QFont font = SheetLabelFont(label);
@@ -82,7 +90,7 @@ void DrawSheetLabel(QPainter &painter, const TSheetLabel &label, const std::stri
 void DrawSheetArmourBox(QPainter &painter, const TSheetArmourBox &box, int32_t armor)
 {
     const uint32_t colour = armor >= box.Threshold ? box.ColourReached : box.ColourBelow;
-    if (box.Box.Width > 0 && box.Box.Height > 0)
+    if (box.Box.IsDrawable())
         painter.fillRect(BoxRect(box.Box), SheetColour(colour));
 }
 
@@ -109,7 +117,7 @@ void DrawSheetPicture(QPainter &painter, const TSheetPictureFrame &frame, const 
 {
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
         return;
-    if (frame.Box.Width <= 0 || frame.Box.Height <= 0)
+    if (!frame.Box.IsDrawable())
         return;
     const QRect target = FitPictureInFrame(picture.width(), picture.height(), frame.Box);
     painter.save();

@@ -14,6 +14,13 @@ struct TSheetLayoutBox {
 
     int32_t Right() const { return Left + Width; }
     int32_t Bottom() const { return Top + Height; }
+    // Non-empty and within a range where edges cannot overflow; other boxes are not drawn.
+    bool IsDrawable() const
+    {
+        constexpr int32_t limit = 1 << 24;
+        return Width > 0 && Height > 0 && Width < limit && Height < limit && Left > -limit && Left < limit &&
+               Top > -limit && Top < limit;
+    }
     bool operator==(const TSheetLayoutBox &) const = default;
 };
 

@@ -231,6 +231,20 @@ TEST_F(RecordSheetPainter, AnEmptyExpansionDrawsNothing)
     EXPECT_EQ(InkCount(DrawRecordSheet(layout, values), QRect(0, 0, 1200, 1572)), 0);
 }
 
+TEST_F(RecordSheetPainter, BoxesThatAreEmptyOrFarOutsideDrawNothing)
+{
+    const int32_t far = 0x7FFFFFF0;
+    TSheetLayout layout = PlainLayout(Qt::white);
+    layout.Items.push_back(Label("WWWW", TSheetAlignment::Left, 8, false, {100, 100, 18, 0}));
+    layout.Items.push_back(Label("WWWW", TSheetAlignment::Right, 8, false, {100, far, 18, 100}));
+    layout.Items.push_back(TSheetArmourBox{1, 0, 0, {10, 10, -5, 20}});
+    layout.Items.push_back(TSheetArmourBox{1, 0, 0, {far, far, far, far}});
+    layout.Items.push_back(TSheetPictureFrame{{0, 0, far, far}});
+    layout.Items.push_back(TSheetPictureFrame{{0, 0, 100, 0}});
+    const QImage sheet = DrawRecordSheet(layout, {0, Solid(20, 10, Qt::black), {}});
+    EXPECT_EQ(InkCount(sheet, sheet.rect()), 0);
+}
+
 TEST_F(RecordSheetPainter, ItemsAreDrawnInStoredOrder)
 {
     TSheetLayout layout = PlainLayout(Qt::white);
@@ -250,6 +264,9 @@ TEST_F(RecordSheetPainter, PointSizeReplacesTheStoredFontHeight)
     EXPECT_EQ(SheetLabelFont(label).pixelSize(), 16);
     label.PointSize = 0;
     EXPECT_EQ(SheetLabelFont(label).pixelSize(), 40);
+    label.PointSize = 0x7FFFFFFF;
+    EXPECT_EQ(SheetLabelFont(label).pixelSize(), 4096) << "kept to a size a font can have";
+    label.PointSize = 0;
     label.Style = sheetstyle::Italic | sheetstyle::StrikeOut;
     const QFont font = SheetLabelFont(label);
     EXPECT_TRUE(font.italic());
