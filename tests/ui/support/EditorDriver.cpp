@@ -1,0 +1,44 @@
+#include "EditorDriver.h"
+
+#include "ui/SpinButton.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+namespace driver {
+
+void Leave(QWidget *control)
+{
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(control, &leave);
+}
+
+void Type(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+void Enter(QLineEdit *edit, const QString &text)
+{
+    Type(edit, text);
+    Leave(edit);
+}
+
+void SpinUp(TSpinButton *spin)
+{
+    QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+}
+
+void SpinDown(TSpinButton *spin)
+{
+    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+}
+
+} // namespace driver

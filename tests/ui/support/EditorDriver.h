@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+class TSpinButton;
+
+// Small steps of a person using the editor, for headless tests.
+namespace driver {
+
+// The user leaves the control (the focus moves on with the Tab key).
+void Leave(QWidget *control);
+// Replaces the text of an edit box by typing (so its typing handlers run).
+void Type(QLineEdit *edit, const QString &text);
+// Types text into an edit box and leaves it.
+void Enter(QLineEdit *edit, const QString &text);
+void SpinUp(TSpinButton *spin);
+void SpinDown(TSpinButton *spin);
+
+} // namespace driver

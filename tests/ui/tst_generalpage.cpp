@@ -1,0 +1,245 @@
+// The General page: number boxes with their minimums and spin buttons, text fields,
+// production group and the changes that do not count as unsaved.
+#include "support/EditorDriver.h"
+#include "support/MemoryProgramData.h"
+#include "support/ScriptedDialogs.h"
+
+#include "engine/Vehicle.h"
+#include "ui/Editer.h"
+#include "ui/SpinButton.h"
+#include "ui/VehicleDocument.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+class GeneralPageTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TMemoryProgramData> m_data;
+    std::unique_ptr<TScriptedDialogs> m_dialogs;
+    std::unique_ptr<TfrmEditer> m_window;
+
+    TVehicle &vehicle() { return m_window->Document().Vehicle(); }
+    QLineEdit *edit(const char *name) { return m_window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
+    TSpinButton *spin(const char *name) { return m_window->findChild<TSpinButton *>(QString::fromLatin1(name)); }
+    QString label(const char *name) { return m_window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
+
+private slots:
+    void init()
+    {
+        m_data = std::make_unique<TMemoryProgramData>();
+        m_dialogs = std::make_unique<TScriptedDialogs>();
+        m_window = std::make_unique<TfrmEditer>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window->Document().Vehicle().Modified = false; // close without a question
+        m_window.reset();
+        m_dialogs.reset();
+        m_data.reset();
+    }
+
+    void unparsableCrewKeepsValueAndMarksModified()
+    {
+        driver::Enter(edit("eCrew"), QStringLiteral("3"));
+        QCOMPARE(vehicle().Crew, 3);
+        vehicle().Modified = false;
+
+        driver::Enter(edit("eCrew"), QStringLiteral("abc"));
+        QCOMPARE(vehicle().Crew, 3);
+        QCOMPARE(edit("eCrew")->text(), QStringLiteral("3"));
+        QVERIFY(vehicle().Modified);
+    }
+
+    void armourTypedBelowOneIsRaisedButSpinGoesToZero()
+    {
+        driver::Enter(edit("eArmor"), QStringLiteral("-3"));
+        QCOMPARE(edit("eArmor")->text(), QStringLiteral("1"));
+        QCOMPARE(vehicle().Armor, 1);
+
+        // The spin button's own limit is 0; the box shows what the button stored (the
+        // refresh that follows may raise the armour again for the final size).
+        driver::SpinDown(spin("SpinButton3"));
+        QCOMPARE(edit("eArmor")->text(), QStringLiteral("0"));
+        driver::SpinDown(spin("SpinButton3"));
+        QCOMPARE(edit("eArmor")->text(), QStringLiteral("0"));
+    }
+
+    void maneuverTypedAboveCapIsKeptUntilSpun()
+    {
+        driver::Enter(edit("eManuver"), QStringLiteral("15"));
+        QCOMPARE(vehicle().Maneuver, 15);
+        QCOMPARE(edit("eManuver")->text(), QStringLiteral("+15"));
+        driver::SpinUp(spin("SpinButton2"));
+        QCOMPARE(vehicle().Maneuver, 10);
+        driver::Enter(edit("eManuver"), QStringLiteral("-12"));
+        QCOMPARE(vehicle().Maneuver, -10);
+    }
+
+    void fireControlSpinStopsAtFive()
+    {
+        driver::Enter(edit("eFiCon"), QStringLiteral("+5"));
+        QCOMPARE(vehicle().FireControl, 5);
+        driver::SpinUp(spin("SpinButton8"));
+        QCOMPARE(vehicle().FireControl, 5);
+        driver::Enter(edit("eFiCon"), QStringLiteral("-4"));
+        driver::SpinDown(spin("SpinButton8"));
+        driver::SpinDown(spin("SpinButton8"));
+        QCOMPARE(vehicle().FireControl, -5);
+        QCOMPARE(edit("eFiCon")->text(), QStringLiteral("-5"));
+    }
+
+    void deploymentSpinStepsByTenDownToZero()
+    {
+        driver::Enter(edit("eDeployment"), QStringLiteral("5"));
+        driver::SpinUp(spin("SpinButton9"));
+        QCOMPARE(vehicle().Deployment, 15);
+        driver::SpinDown(spin("SpinButton9"));
+        driver::SpinDown(spin("SpinButton9"));
+        QCOMPARE(vehicle().Deployment, 0);
+    }
+
+    void ratingsShowTheirSign()
+    {
+        driver::Enter(edit("eSensorRating"), QStringLiteral("2"));
+        QCOMPARE(edit("eSensorRating")->text(), QStringLiteral("+2"));
+        driver::Enter(edit("eComRating"), QStringLiteral("-9"));
+        QCOMPARE(vehicle().CommRating, -5);
+        QCOMPARE(edit("eComRating")->text(), QStringLiteral("-5"));
+    }
+
+    void rangeBoxesReadTheSeparatorsTheyShow()
+    {
+        driver::Enter(edit("eSensorRange"), QStringLiteral("1250"));
+        QCOMPARE(vehicle().SensorRange, 1250.0);
+        QCOMPARE(edit("eSensorRange")->text(), QStringLiteral("1,250.0"));
+        // Leaving the box unchanged must not lose the value.
+        driver::Leave(edit("eSensorRange"));
+        QCOMPARE(vehicle().SensorRange, 1250.0);
+        driver::Enter(edit("eComRange"), QStringLiteral("1,300.5"));
+        QCOMPARE(vehicle().CommRange, 1300.5);
+        driver::Enter(edit("eComRange"), QStringLiteral("-7"));
+        QCOMPARE(vehicle().CommRange, 0.0);
+        driver::SpinUp(spin("SpinButton7"));
+        QCOMPARE(vehicle().CommRange, 1.0);
+    }
+
+    void currencyLabelIsCutToSixteen()
+    {
+        driver::Enter(edit("eCurrName"), QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
+        QCOMPARE(QString::fromStdString(vehicle().CurrencyName), QStringLiteral("ABCDEFGHIJKLMNOP"));
+        QCOMPARE(edit("eCurrName")->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+        QVERIFY(label("lblFinalCost").endsWith(QStringLiteral(" ABCDEFGHIJKLMNOP")));
+    }
+
+    void defaultCostIsTheRoundedThreatValueInThousands()
+    {
+        driver::Enter(edit("eArmor"), QStringLiteral("7"));
+        driver::Enter(edit("eCrew"), QStringLiteral("4"));
+        const double tv = label("lblTV").toDouble();
+        QVERIFY(tv > 0);
+        const qint64 cost = label("lblDefaultCost").toLongLong();
+        QCOMPARE(cost % 1000, 0);
+        QCOMPARE(cost, static_cast<qint64>(std::nearbyint(tv)) * 1000);
+    }
+
+    void customThenStandardGivesTestbedPrototype()
+    {
+        auto *standard = m_window->findChild<QRadioButton *>(QStringLiteral("rbProStandard"));
+        auto *custom = m_window->findChild<QRadioButton *>(QStringLiteral("rbProCustom"));
+        auto *list = m_window->findChild<QComboBox *>(QStringLiteral("cbProStandard"));
+        list->setCurrentIndex(4);
+        emit list->activated(4);
+        QCOMPARE(vehicle().ProductionType, 4);
+        QCOMPARE(edit("eProStandard")->text(), QStringLiteral("High End Model"));
+
+        QTest::mouseClick(custom, Qt::LeftButton);
+        QCOMPARE(vehicle().ProductionType, 7);
+        QVERIFY(!list->isEnabled());
+        QVERIFY(edit("eProCustomModel")->isEnabled());
+        QVERIFY(edit("eProStandard")->text().isEmpty());
+
+        QTest::mouseClick(standard, Qt::LeftButton);
+        QCOMPARE(vehicle().ProductionType, 0);
+        QCOMPARE(list->currentText(), QStringLiteral("Testbed Prototype"));
+        QCOMPARE(edit("eProStandardModel")->text(), QStringLiteral("12"));
+        QCOMPARE(edit("eProStandardIniv")->text(), QStringLiteral("2"));
+        QCOMPARE(edit("eProStandardMult")->text(), QStringLiteral("100x"));
+        QVERIFY(!edit("eProCustomModel")->isEnabled());
+        QVERIFY(edit("eProCustomModel")->text().isEmpty());
+    }
+
+    void customProductionFieldsHaveTheirMinimums()
+    {
+        QTest::mouseClick(m_window->findChild<QRadioButton *>(QStringLiteral("rbProCustom")), Qt::LeftButton);
+        driver::Enter(edit("eProCustomModel"), QStringLiteral("-4"));
+        QCOMPARE(vehicle().CustomProduction.CustomModelDice, -1);
+        driver::Enter(edit("eProCustomIndiv"), QStringLiteral("-4"));
+        QCOMPARE(vehicle().CustomProduction.CustomIndivDice, 0);
+        driver::Enter(edit("eProCustomMult"), QStringLiteral("2.5"));
+        QCOMPARE(vehicle().CustomProduction.CustomCostMultiplier, 2.5);
+        QCOMPARE(edit("eProCustomMult")->text(), QStringLiteral("2.5"));
+        driver::Type(edit("eProCustomName"), QStringLiteral("Garage Job"));
+        QCOMPARE(QString::fromStdString(vehicle().CustomProduction.CustomName), QStringLiteral("Garage Job"));
+    }
+
+    void productionTypeAboveSevenIsShownAsCustom()
+    {
+        vehicle().ProductionType = 12;
+        m_window->ShowProduction();
+        QCOMPARE(vehicle().ProductionType, 7);
+        QVERIFY(m_window->findChild<QRadioButton *>(QStringLiteral("rbProCustom"))->isChecked());
+        QVERIFY(!vehicle().Modified);
+    }
+
+    void sizeTypeAndAvailabilityAreNotUnsavedChanges()
+    {
+        auto *sizeType = m_window->findChild<QComboBox *>(QStringLiteral("cbSizeType"));
+        sizeType->setCurrentIndex(3);
+        emit sizeType->activated(3);
+        QCOMPARE(vehicle().SizeType, 3);
+        driver::Enter(edit("eAvail"), QStringLiteral("9"));
+        QCOMPARE(vehicle().Availability, 9);
+        driver::Enter(edit("eField"), QStringLiteral("12 units"));
+        QCOMPARE(QString::fromStdString(vehicle().NumberOnField), QStringLiteral("12 units"));
+        QVERIFY(!vehicle().Modified);
+
+        m_window->New1Click();
+        QVERIFY(m_dialogs->questions.isEmpty());
+        QCOMPARE(vehicle().SizeType, 0);
+    }
+
+    void dimensionTextsAreStoredWhileTyping()
+    {
+        driver::Type(edit("eHeight"), QStringLiteral("3.5 to 4"));
+        QCOMPARE(QString::fromStdString(vehicle().Height), QStringLiteral("3.5 to 4"));
+        QVERIFY(vehicle().Modified);
+        const QString longText(300, QLatin1Char('x'));
+        edit("eActuallMass")->setMaxLength(1000);
+        driver::Type(edit("eActuallMass"), longText);
+        QCOMPARE(vehicle().CombatMass.size(), size_t(250));
+    }
+
+    void fillingTheControlsIsNotAChange()
+    {
+        vehicle().Crew = 6;
+        vehicle().CurrencyName = "Marks";
+        m_window->ShowDesign();
+        QCOMPARE(edit("eCrew")->text(), QStringLiteral("6"));
+        QCOMPARE(edit("eCurrName")->text(), QStringLiteral("Marks"));
+        QVERIFY(!vehicle().Modified);
+    }
+};
+
+QTEST_MAIN(GeneralPageTest)
+#include "tst_generalpage.moc"

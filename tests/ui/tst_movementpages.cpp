@@ -1,0 +1,379 @@
+// The Primary, Secondary and More tabs and the movement editor dialog.
+#include "support/EditorDriver.h"
+#include "support/MemoryProgramData.h"
+#include "support/ScriptedDialogs.h"
+
+#include "engine/DesignFile.h"
+#include "engine/MovementList.h"
+#include "engine/Vehicle.h"
+#include "ui/Editer.h"
+#include "ui/MovementEditor.h"
+#include "ui/MovementPages.h"
+#include "ui/GeneralPage.h"
+#include "ui/SpinButton.h"
+#include "ui/VehicleDocument.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class MovementPagesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TMemoryProgramData> m_data;
+    std::unique_ptr<TScriptedDialogs> m_dialogs;
+    std::unique_ptr<TfrmEditer> m_window;
+
+    TVehicle &vehicle() { return m_window->Document().Vehicle(); }
+    TMovementList &movement() { return *vehicle().Movement; }
+    template <typename T = QLineEdit> T *find(const char *name)
+    {
+        T *control = m_window->findChild<T *>(QString::fromLatin1(name));
+        if (!control)
+            qFatal("no control %s", name);
+        return control;
+    }
+    void choose(const char *comboName, const QString &item)
+    {
+        auto *combo = find<QComboBox>(comboName);
+        const int index = combo->findText(item);
+        QVERIFY2(index >= 0, qPrintable(item));
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    // Puts systems straight into the design and shows them.
+    void setSystems(std::initializer_list<const char *> modes)
+    {
+        movement().Clear();
+        for (const char *mode : modes) {
+            for (int i = 0; i < m_data->library.Count(); ++i) {
+                if (m_data->library.ModeName(i) == mode)
+                    movement().Add(m_data->library.Get(i));
+            }
+        }
+        m_window->ShowMovement();
+    }
+    QListWidget *list() { return find<QListWidget>("lbMov"); }
+
+private slots:
+    void init()
+    {
+        m_data = std::make_unique<TMemoryProgramData>();
+        m_dialogs = std::make_unique<TScriptedDialogs>();
+        m_window = std::make_unique<TfrmEditer>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        vehicle().Modified = false;
+        m_window.reset();
+        m_dialogs.reset();
+        m_data.reset();
+    }
+
+    void modeListIsNoneThenTheLibrary()
+    {
+        auto *mode = find<QComboBox>("cbxPriMode");
+        QCOMPARE(mode->count(), 9);
+        QCOMPARE(mode->itemText(0), QStringLiteral("<None>"));
+        QCOMPARE(mode->itemText(8), QStringLiteral("Flight"));
+        QCOMPARE(mode->currentIndex(), -1);
+        QVERIFY(!find<QComboBox>("cbxSecMode")->isEnabled());
+        QVERIFY(!find("ePriTopKPH")->isEnabled());
+        QVERIFY(!find<QPushButton>("btnMovNew")->isEnabled());
+    }
+
+    void choosingAModeAddsThePrimarySystem()
+    {
+        choose("cbxPriMode", QStringLiteral("Ground"));
+        QCOMPARE(movement().Count(), 1);
+        QCOMPARE(movement().ModeName(0), std::string("Ground"));
+        QVERIFY(vehicle().Modified);
+        QVERIFY(find<QComboBox>("cbxSecMode")->isEnabled());
+        QVERIFY(find("ePriTopKPH")->isEnabled());
+        choose("cbxSecMode", QStringLiteral("Hover"));
+        QCOMPARE(movement().Count(), 2);
+        QCOMPARE(movement().ModeName(1), std::string("Hover"));
+        QVERIFY(find<QPushButton>("btnMovNew")->isEnabled());
+    }
+
+    void speedTypedInMovementPoints_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<double>("kph");
+        QTest::newRow("flying") << QStringLiteral("Flight") << 6000.0;
+        QTest::newRow("ground") << QStringLiteral("Ground") << 1200.0;
+    }
+
+    void speedTypedInMovementPoints()
+    {
+        QFETCH(QString, mode);
+        QFETCH(double, kph);
+        choose("cbxPriMode", mode);
+        driver::Enter(find("ePriTopMP"), QStringLiteral("200"));
+        QCOMPARE(movement().TopSpeed(0), kph);
+        QCOMPARE(find("ePriTopMP")->text(), QStringLiteral("200"));
+        QCOMPARE(find("ePriComMP")->text(), QStringLiteral("100"));
+    }
+
+    void topSpeedIsCappedAt10002()
+    {
+        choose("cbxPriMode", QStringLiteral("Ground"));
+        driver::Enter(find("ePriTopKPH"), QStringLiteral("20000"));
+        QCOMPARE(movement().TopSpeed(0), 10002.0);
+        QCOMPARE(find("ePriTopKPH")->text(), QStringLiteral("10002"));
+        driver::Enter(find("ePriTopMP"), QStringLiteral("5000"));
+        QCOMPARE(movement().TopSpeed(0), 10002.0);
+        driver::Enter(find("ePriTopKPH"), QStringLiteral("fast"));
+        QCOMPARE(movement().TopSpeed(0), 10002.0);
+    }
+
+    void stallAboveTopIsShownAsTheTop()
+    {
+        choose("cbxPriMode", QStringLiteral("Flight"));
+        QVERIFY(!find("ePriStallKPH")->isReadOnly());
+        driver::Enter(find("ePriTopKPH"), QStringLiteral("300"));
+        driver::Enter(find("ePriStallKPH"), QStringLiteral("500"));
+        QCOMPARE(find("ePriStallKPH")->text(), QStringLiteral("300"));
+        QCOMPARE(movement().StallSpeed(0), 300.0);
+        driver::Enter(find("ePriStallMP"), QStringLiteral("2"));
+        QCOMPARE(movement().StallSpeed(0), 60.0);
+        choose("cbxPriMode", QStringLiteral("Walker"));
+        QVERIFY(find("ePriStallKPH")->isReadOnly());
+    }
+
+    void maneuverStaysAtOrBelowZero()
+    {
+        choose("cbxPriMode", QStringLiteral("Ground"));
+        driver::Enter(find("ePriMan"), QStringLiteral("3"));
+        QCOMPARE(movement().Maneuver(0), 0);
+        driver::SpinDown(find<TSpinButton>("sbPriMan"));
+        driver::SpinDown(find<TSpinButton>("sbPriMan"));
+        QCOMPARE(movement().Maneuver(0), -2);
+        driver::SpinUp(find<TSpinButton>("sbPriMan"));
+        driver::SpinUp(find<TSpinButton>("sbPriMan"));
+        driver::SpinUp(find<TSpinButton>("sbPriMan"));
+        QCOMPARE(movement().Maneuver(0), 0);
+    }
+
+    void flightCheckBoxOnlyForModesThatMayFly()
+    {
+        choose("cbxPriMode", QStringLiteral("Walker"));
+        QVERIFY(find<QCheckBox>("cbxPriAir")->isHidden());
+        QVERIFY(!find<QLabel>("lblPriAir")->isHidden());
+        QVERIFY(!find<QLabel>("lblPriAir")->isEnabled());
+        choose("cbxPriMode", QStringLiteral("Custom"));
+        QVERIFY(!find<QCheckBox>("cbxPriAir")->isHidden());
+        QTest::mouseClick(find<QCheckBox>("cbxPriAir"), Qt::LeftButton);
+        QVERIFY(movement().Flight(0));
+        driver::Enter(find("ePriTopMP"), QStringLiteral("10"));
+        QCOMPARE(movement().TopSpeed(0), 300.0);
+    }
+
+    void customModeNameIsTypedAndCut()
+    {
+        choose("cbxPriMode", QStringLiteral("Custom"));
+        auto *mode = find<QComboBox>("cbxPriMode");
+        QVERIFY(mode->isEditable());
+        mode->setEditText(QString(40, QLatin1Char('M')));
+        driver::Leave(mode);
+        QCOMPARE(movement().ModeName(0), std::string(32, 'M'));
+        QCOMPARE(mode->currentText(), QString(32, QLatin1Char('M')));
+    }
+
+    void removingThePrimaryOfThreeSystems()
+    {
+        setSystems({"Walker", "Ground", "Hover"});
+        m_dialogs->answers = {TDialogAnswer::No};
+        choose("cbxPriMode", QStringLiteral("<None>"));
+        QCOMPARE(movement().Count(), 3);
+        QCOMPARE(find<QComboBox>("cbxPriMode")->currentText(), QStringLiteral("Walker"));
+
+        m_dialogs->answers = {TDialogAnswer::Yes};
+        choose("cbxPriMode", QStringLiteral("<None>"));
+        QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Do you wish to remove the primary movement system?"));
+        QCOMPARE(movement().Count(), 2);
+        QCOMPARE(find<QComboBox>("cbxPriMode")->currentText(), QStringLiteral("Ground"));
+        QCOMPARE(find<QComboBox>("cbxSecMode")->currentText(), QStringLiteral("Hover"));
+        QCOMPARE(list()->count(), 0);
+        QVERIFY(!list()->isEnabled());
+    }
+
+    void removingTheSecondarySystem()
+    {
+        setSystems({"Walker", "Ground", "Hover"});
+        m_dialogs->answers = {TDialogAnswer::Yes};
+        choose("cbxSecMode", QStringLiteral("<None>"));
+        QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Do you wish to remove the Secondary movement system?"));
+        QCOMPARE(movement().Count(), 2);
+        QCOMPARE(movement().ModeName(1), std::string("Hover"));
+    }
+
+    void unknownModeOfAnOpenedDesignJoinsTheList()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("crawler.vkd"));
+        {
+            TVehicle design;
+            TMovementRecord crawler = TMemoryProgramData::Mode("Steam Crawler", false, false, false, false);
+            crawler.TopSpeed = 30;
+            design.Movement->Add(crawler);
+            SaveDesignFile(design, path.toStdString());
+        }
+        m_dialogs->paths = {path};
+        m_window->Open1Click();
+        QVERIFY(m_dialogs->errors.isEmpty());
+        auto *mode = find<QComboBox>("cbxPriMode");
+        QCOMPARE(mode->currentText(), QStringLiteral("Steam Crawler"));
+        QCOMPARE(mode->count(), 10);
+        QCOMPARE(m_data->library.Count(), 9);
+        QCOMPARE(m_data->library.ModeName(8), std::string("Steam Crawler"));
+
+        // It can be chosen again after a new design.
+        m_window->New1Click();
+        choose("cbxPriMode", QStringLiteral("Steam Crawler"));
+        QCOMPARE(movement().ModeName(0), std::string("Steam Crawler"));
+        QCOMPARE(m_data->library.Count(), 9);
+    }
+
+    void moreTabListsTheAdditionalSystems()
+    {
+        setSystems({"Walker", "Ground"});
+        QTest::mouseClick(find<QPushButton>("btnMovNew"), Qt::LeftButton);
+        QCOMPARE(movement().Count(), 3);
+        QCOMPARE(movement().ModeName(2), std::string("Custom"));
+        QCOMPARE(list()->count(), 1);
+        QCOMPARE(list()->currentRow(), 0);
+        QCOMPARE(list()->item(0)->text(), QString::fromStdString(movement().SummaryText(2)));
+        QTest::mouseClick(find<QPushButton>("btnMovNew"), Qt::LeftButton);
+        QCOMPARE(list()->currentRow(), 1);
+    }
+
+    void buttonsDoNothingWithoutASelection()
+    {
+        setSystems({"Walker", "Ground", "Hover", "Naval"});
+        QCOMPARE(list()->count(), 2);
+        QCOMPARE(list()->currentRow(), -1);
+        vehicle().Modified = false;
+        QTest::mouseClick(find<QPushButton>("btnMovDelete"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
+        driver::SpinDown(find<TSpinButton>("sbtnMov"));
+        driver::SpinUp(find<TSpinButton>("sbtnMov"));
+        QVERIFY(m_dialogs->questions.isEmpty());
+        QCOMPARE(m_dialogs->modalDialogs, 0);
+        QCOMPARE(movement().ModeName(2), std::string("Hover"));
+        QCOMPARE(movement().ModeName(3), std::string("Naval"));
+        QVERIFY(!vehicle().Modified);
+    }
+
+    void movingSystemsKeepsTheSelectedLine()
+    {
+        setSystems({"Walker", "Ground", "Hover", "Naval", "Submarine"});
+        list()->setCurrentRow(0);
+        driver::SpinDown(find<TSpinButton>("sbtnMov"));
+        QCOMPARE(movement().ModeName(2), std::string("Naval"));
+        QCOMPARE(movement().ModeName(3), std::string("Hover"));
+        QCOMPARE(list()->currentRow(), 0);
+        // the first line cannot move up
+        driver::SpinUp(find<TSpinButton>("sbtnMov"));
+        QCOMPARE(movement().ModeName(2), std::string("Naval"));
+        list()->setCurrentRow(2);
+        driver::SpinDown(find<TSpinButton>("sbtnMov")); // the last line cannot move down
+        QCOMPARE(movement().ModeName(4), std::string("Submarine"));
+        driver::SpinUp(find<TSpinButton>("sbtnMov"));
+        QCOMPARE(movement().ModeName(3), std::string("Submarine"));
+        QCOMPARE(movement().ModeName(4), std::string("Hover"));
+        QCOMPARE(list()->currentRow(), 2);
+    }
+
+    void deletingAnAdditionalSystemAsks()
+    {
+        setSystems({"Walker", "Ground", "Hover", "Naval"});
+        list()->setCurrentRow(1);
+        m_dialogs->answers = {TDialogAnswer::No, TDialogAnswer::Yes};
+        QTest::mouseClick(find<QPushButton>("btnMovDelete"), Qt::LeftButton);
+        QCOMPARE(movement().Count(), 4);
+        QTest::mouseClick(find<QPushButton>("btnMovDelete"), Qt::LeftButton);
+        QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Do you wish to remove this movement system?"));
+        QCOMPARE(movement().Count(), 3);
+        QCOMPARE(movement().ModeName(2), std::string("Hover"));
+    }
+
+    void editorChangesComeBackOnOkOnly()
+    {
+        setSystems({"Walker", "Ground", "Hover"});
+        list()->setCurrentRow(0);
+        m_dialogs->modal = [](QDialog &dialog) {
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("90"));
+            return int(QDialog::Rejected);
+        };
+        QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
+        QCOMPARE(movement().TopSpeed(2), 0.0);
+
+        m_dialogs->modal = [](QDialog &dialog) {
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("90"));
+            return int(QDialog::Accepted);
+        };
+        vehicle().Modified = false;
+        emit list()->itemDoubleClicked(list()->item(0));
+        QCOMPARE(m_dialogs->modalDialogs, 2);
+        QCOMPARE(movement().TopSpeed(2), 90.0);
+        QVERIFY(vehicle().Modified);
+        QCOMPARE(list()->item(0)->text(), QString::fromStdString(movement().SummaryText(2)));
+    }
+
+    void editorKeepsItsRecordInShape()
+    {
+        TMovementRecord record = m_data->library.Get(7); // Flight
+        record.TopSpeed = 600;
+        record.StallSpeed = 900;
+        record.Maneuver = 4;
+        TfrmMovementEditor editor(m_data->library, record);
+        QCOMPARE(editor.Record().StallSpeed, 600.0);
+        QCOMPARE(editor.Record().Maneuver, 0);
+        QCOMPARE(editor.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QStringLiteral("20"));
+        auto *spin = editor.findChild<TSpinButton *>(QStringLiteral("SpinButton14"));
+        driver::SpinDown(spin);
+        QCOMPARE(editor.Record().Maneuver, -1);
+        driver::SpinUp(spin);
+        driver::SpinUp(spin);
+        QCOMPARE(editor.Record().Maneuver, 0);
+        driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("Edit3")), QStringLiteral("4"));
+        QCOMPARE(editor.Record().StallSpeed, 120.0);
+
+        // choosing a mode takes the library record whole
+        auto *mode = editor.findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
+        QCOMPARE(mode->count(), 8);
+        mode->setCurrentIndex(2);
+        emit mode->activated(2);
+        QCOMPARE(editor.Record(), m_data->library.Get(2));
+
+        QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("BitBtn3")), Qt::LeftButton);
+        QCOMPARE(m_dialogs->informations.size(), 1);
+    }
+
+    void editorRemembersItsPosition()
+    {
+        m_data->positions[3] = TWindowPosition{120, 140, 260, 420};
+        TfrmMovementEditor editor(m_data->library, m_data->library.Get(1));
+        QCOMPARE(editor.pos(), QPoint(140, 120));
+        QCOMPARE(editor.size(), QSize(420, 260));
+        editor.move(150, 170);
+        editor.reject();
+        QCOMPARE(m_data->positions[3].left, 150);
+        QCOMPARE(m_data->positions[3].top, 170);
+    }
+};
+
+QTEST_MAIN(MovementPagesTest)
+#include "tst_movementpages.moc"

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDialog>
+
+// The About box: the program's emblem and banner on the left, the credits on the right.
+class TfrmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmAbout(QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};

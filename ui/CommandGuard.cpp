@@ -1,0 +1,22 @@
+#include "ui/CommandGuard.h"
+
+#include "ui/Cp1252.h"
+#include "ui/DialogProvider.h"
+
+#include <exception>
+#include <new>
+
+bool RunGuarded(QWidget *parent, const std::function<void()> &command)
+{
+    try {
+        command();
+        return true;
+    } catch (const std::bad_alloc &) {
+        Dialogs().ShowError(parent, QStringLiteral("Out of memory."));
+    } catch (const std::exception &error) {
+        Dialogs().ShowError(parent, cp1252::MessageToQt(error.what()));
+    } catch (...) {
+        Dialogs().ShowError(parent, QStringLiteral("An unexpected error stopped the command."));
+    }
+    return false;
+}

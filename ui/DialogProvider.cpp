@@ -1,0 +1,20 @@
+#include "ui/DialogProvider.h"
+
+#include "ui/QtDialogProvider.h"
+
+namespace {
+TDialogProvider *g_installed = nullptr;
+}
+
+TDialogProvider &Dialogs()
+{
+    if (g_installed)
+        return *g_installed;
+    static TQtDialogProvider standard;
+    return standard;
+}
+
+void SetDialogProvider(TDialogProvider *provider)
+{
+    g_installed = provider;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+// The answer of a message box.
+enum class TDialogAnswer { Yes, No, Cancel, Ok };
+
+// What an open or save file dialog is shown with. The filter uses the stored
+// "Description|patterns|Description|patterns" form, patterns separated by ";".
+struct TFileDialogOptions {
+    QString title;
+    QString filter;
+    QString defaultExtension;
+    QString fileName;
+    bool mustExist = false;
+};
+
+// Every message box, file chooser and printer dialog of the editor goes through this
+// interface, so the pages can be driven without a person answering (tests install a
+// scripted implementation with SetDialogProvider).
+class TDialogProvider {
+public:
+    virtual ~TDialogProvider() = default;
+
+    // Confirmation boxes: Yes/No, Yes/No/Cancel or OK/Cancel.
+    virtual TDialogAnswer AskYesNo(QWidget *parent, const QString &text) = 0;
+    virtual TDialogAnswer AskYesNoCancel(QWidget *parent, const QString &text) = 0;
+    virtual TDialogAnswer AskOkCancel(QWidget *parent, const QString &text) = 0;
+    // A confirmation-style box with only an OK button.
+    virtual void Inform(QWidget *parent, const QString &text) = 0;
+    virtual void Warn(QWidget *parent, const QString &text) = 0;
+    virtual void ShowError(QWidget *parent, const QString &text) = 0;
+
+    // The chosen path, or an empty text when the user cancelled.
+    virtual QString OpenFileName(QWidget *parent, const TFileDialogOptions &options) = 0;
+    virtual QString SaveFileName(QWidget *parent, const TFileDialogOptions &options) = 0;
+
+    // The printer-setup dialog on printer; true when confirmed.
+    virtual bool PrinterSetup(QWidget *parent, QPrinter &printer) = 0;
+
+    // Shows one of the program's own dialogs modally; returns its QDialog result code.
+    virtual int RunModal(QDialog &dialog) = 0;
+};
+
+// The provider in use: the one installed last, or the standard Qt dialogs.
+TDialogProvider &Dialogs();
+// Installs provider (not owned); nullptr returns to the standard Qt dialogs.
+void SetDialogProvider(TDialogProvider *provider);

@@ -1,0 +1,677 @@
+#include "ui/Editer.h"
+
+#include "engine/CalculationReplay.h"
+#include "engine/DesignResults.h"
+#include "engine/Vehicle.h"
+#include "output/JpegWriter.h"
+#include "output/PrintJob.h"
+#include "output/RecordSheet.h"
+#include "output/RecordSheetFiles.h"
+#include "output/SafeFileName.h"
+#include "output/SheetExport.h"
+#include "output/SheetFormats.h"
+#include "ui/About.h"
+#include "ui/ApplicationTitle.h"
+#include "ui/CommandGuard.h"
+#include "ui/Cp1252.h"
+#include "ui/DialogProvider.h"
+#include "ui/EditorPage.h"
+#include "ui/ExitEdit.h"
+#include "ui/GeneralPage.h"
+#include "ui/HelpText.h"
+#include "ui/LogView.h"
+#include "ui/MovementPages.h"
+#include "ui/NativePath.h"
+#include "ui/RecentFiles.h"
+#include "ui/VehicleDocument.h"
+#include "ui/WindowPlacement.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kMainWindowSlot = 0;
+const QString kDesignFilter = QStringLiteral("Umbrant Files|*.vkd|All Files|*.*");
+const QString kSaveQuestion = QStringLiteral("Do you wish to save the current vehicle?");
+
+// The placeholder pages other parts of the editor plug into.
+struct TPagePlaceholder {
+    const char *name;
+    const char *caption;
+};
+const TPagePlaceholder kPlaceholders[] = {
+    {"TabSheet3", "Weapons"},
+    {"TabSheet4", "Perks, Flaws, and Defects"},
+    {"TabSheet6", "Info"},
+};
+
+QLabel *resultLabel(const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setMinimumWidth(48);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+bool isDesignFile(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".vkd"), Qt::CaseInsensitive);
+}
+
+QString safeFileName(const TVehicle &vehicle)
+{
+    return cp1252::ToQt(SafeFileName(vehicle.Name));
+}
+
+} // namespace
+
+TfrmEditer::TfrmEditer(QWidget *parent)
+    : QMainWindow(parent)
+    , m_document(new TVehicleDocument(this))
+    , m_recent(new TRecentFiles(this))
+    , m_startProcess([](const QString &program, const QStringList &arguments) {
+        return QProcess::startDetached(program, arguments);
+    })
+{
+    setObjectName(QStringLiteral("frmEditer"));
+    setMinimumSize(640, 480);
+    setAcceptDrops(true);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    BuildTopBand(central);
+
+    m_pageControl = new QTabWidget(central);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_general = new TGeneralPage(*this, m_pageControl);
+    m_pageControl->addTab(m_general, QStringLiteral("General"));
+    for (const TPagePlaceholder &placeholder : kPlaceholders) {
+        auto *page = new QWidget(m_pageControl);
+        page->setObjectName(QString::fromLatin1(placeholder.name));
+        new QVBoxLayout(page);
+        m_pageControl->addTab(page, QString::fromLatin1(placeholder.caption));
+    }
+    layout->addWidget(m_pageControl, 1);
+    setCentralWidget(central);
+    connect(m_pageControl, &QTabWidget::currentChanged, this, [this](int index) {
+        RunGuarded(this, [&] { PageControl1Change(index); });
+    });
+
+    BuildMenus();
+    connect(m_recent, &TRecentFiles::changed, this, [this] { RebuildRecentMenu(); });
+    connect(m_document, &TVehicleDocument::fileUsed, m_recent, &TRecentFiles::Add);
+    RebuildRecentMenu();
+
+    // 640 × 491 as designed, or what the pages need, centred on the screen.
+    resize(sizeHint().expandedTo(QSize(640, 491)));
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect box(QPoint(), size());
+        box.moveCenter(screen->availableGeometry().center());
+        move(box.topLeft());
+    }
+    ShowResults();
+}
+
+TfrmEditer::~TfrmEditer() = default;
+
+void TfrmEditer::BuildTopBand(QWidget *central)
+{
+    auto *band = new QHBoxLayout;
+    band->setSpacing(8);
+
+    auto *nameLabel = new QLabel(QStringLiteral("Name"), central);
+    m_eName = new TExitEdit(central);
+    m_eName->setObjectName(QStringLiteral("eName"));
+    nameLabel->setBuddy(m_eName);
+    band->addWidget(nameLabel);
+    band->addWidget(m_eName, 1);
+
+    auto *costBox = new QFrame(central);
+    costBox->setObjectName(QStringLiteral("Panel1"));
+    costBox->setFrameShape(QFrame::StyledPanel);
+    auto *cost = new QGridLayout(costBox);
+    cost->setContentsMargins(6, 2, 6, 2);
+    cost->setVerticalSpacing(0);
+    m_lblFinalCost = resultLabel("lblFinalCost", costBox);
+    m_lblFinalSize = resultLabel("lblFinalSize", costBox);
+    cost->addWidget(new QLabel(QStringLiteral("Final Cost"), costBox), 0, 0);
+    cost->addWidget(m_lblFinalCost, 0, 1);
+    cost->addWidget(new QLabel(QStringLiteral("Size:"), costBox), 1, 0);
+    cost->addWidget(m_lblFinalSize, 1, 1);
+    m_lblFinalCost->setMinimumWidth(150);
+    band->addWidget(costBox);
+
+    auto *tvBox = new QFrame(central);
+    tvBox->setObjectName(QStringLiteral("Panel2"));
+    tvBox->setFrameShape(QFrame::StyledPanel);
+    auto *tv = new QGridLayout(tvBox);
+    tv->setContentsMargins(6, 2, 6, 2);
+    tv->setVerticalSpacing(0);
+    m_lblTV = resultLabel("lblTV", tvBox);
+    m_lblOTV = resultLabel("lblOTV", tvBox);
+    m_lblDTV = resultLabel("lblDTV", tvBox);
+    m_lblMTV = resultLabel("lblMTV", tvBox);
+    tv->addWidget(new QLabel(QStringLiteral("TV"), tvBox), 0, 0);
+    tv->addWidget(m_lblTV, 0, 1);
+    tv->addWidget(new QLabel(QStringLiteral("OTV"), tvBox), 0, 2);
+    tv->addWidget(m_lblOTV, 0, 3);
+    tv->addWidget(new QLabel(QStringLiteral("DTV"), tvBox), 1, 0);
+    tv->addWidget(m_lblDTV, 1, 1);
+    tv->addWidget(new QLabel(QStringLiteral("MTV"), tvBox), 1, 2);
+    tv->addWidget(m_lblMTV, 1, 3);
+    band->addWidget(tvBox);
+
+    static_cast<QVBoxLayout *>(central->layout())->addLayout(band);
+
+    // While typing, the name goes into the design without counting as a change; leaving
+    // the box takes it again, marks the design changed and refreshes the caption.
+    connect(m_eName, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_document->Vehicle().Name = CutToWidth(cp1252::FromQt(text), TBaseVehicle::TextCapacity);
+    });
+    connect(m_eName, &TExitEdit::exited, this, [this] {
+        m_document->Vehicle().Name = CutToWidth(cp1252::FromQt(m_eName->text()), TBaseVehicle::TextCapacity);
+        m_document->SetModified();
+        ShowResults();
+    });
+}
+
+void TfrmEditer::BuildMenus()
+{
+    auto command = [this](QMenu *menu, const QString &caption, const char *name, void (TfrmEditer::*handler)(),
+                          QKeySequence shortcut = {}) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
+        return action;
+    };
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("File1"));
+    command(file, QStringLiteral("&New"), "New1", &TfrmEditer::New1Click, QKeySequence::New);
+    command(file, QStringLiteral("&Open..."), "Open1", &TfrmEditer::Open1Click, QKeySequence::Open);
+    m_recentMenu = file->addMenu(QStringLiteral("Recent Files"));
+    m_recentMenu->setObjectName(QStringLiteral("RecentFiles1"));
+    file->addSeparator();
+    command(file, QStringLiteral("&Save..."), "Save1", &TfrmEditer::Save1Click, QKeySequence::Save);
+    command(file, QStringLiteral("Save &As..."), "SaveAs1", &TfrmEditer::SaveAs1Click,
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    file->addSeparator();
+    command(file, QStringLiteral("Print"), "PrintSheet1", &TfrmEditer::PrintSheet1Click, QKeySequence::Print);
+    QMenu *exportMenu = file->addMenu(QStringLiteral("Export"));
+    exportMenu->setObjectName(QStringLiteral("Export1"));
+    command(exportMenu, QStringLiteral("Post to Clipboard"), "OutputText1", &TfrmEditer::OutputText1Click);
+    command(exportMenu, QStringLiteral("Text"), "Text1", &TfrmEditer::Text1Click);
+    command(exportMenu, QStringLiteral("HTML"), "HTML1", &TfrmEditer::HTML1Click);
+    command(exportMenu, QStringLiteral("JPEG"), "JPEG1", &TfrmEditer::JPEG1Click);
+    file->addSeparator();
+    command(file, QStringLiteral("Create Variant!"), "CreateVariant1", &TfrmEditer::CreateVariant1Click);
+    file->addSeparator();
+    command(file, QStringLiteral("Close"), "Close1", &TfrmEditer::Close1Click, QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    command(help, QStringLiteral("View TV Log"), "ViewTVLog1", &TfrmEditer::ViewTVLog1Click);
+    command(help, QStringLiteral("View Price Log"), "ViewPriceLog1", &TfrmEditer::ViewPriceLog1Click);
+    help->addSeparator();
+    command(help, QStringLiteral("Contents"), "Contents1", &TfrmEditer::Contents1Click, QKeySequence::HelpContents);
+    help->addSeparator();
+    command(help, QStringLiteral("About"), "About1", &TfrmEditer::About1Click);
+}
+
+void TfrmEditer::RebuildRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList &paths = m_recent->Paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { RunGuarded(this, [&] { OpenFile(path); }); });
+    }
+    m_recentMenu->setEnabled(!paths.isEmpty());
+}
+
+void TfrmEditer::TakeFocus()
+{
+    QWidget *before = QApplication::focusWidget();
+    m_pageControl->setFocus(Qt::OtherFocusReason);
+    // An inactive window does not move its focus; the box being typed in still has to
+    // take its value, so tell it that it was left.
+    if (before && before != m_pageControl && isAncestorOf(before) && QApplication::focusWidget() == before) {
+        QFocusEvent leave(QEvent::FocusOut, Qt::OtherFocusReason);
+        QApplication::sendEvent(before, &leave);
+    }
+}
+
+void TfrmEditer::ShowResults()
+{
+    TVehicle &vehicle = m_document->Vehicle();
+    const QString name = cp1252::ToQt(vehicle.Name);
+    if (m_eName->text() != name)
+        m_eName->setText(name);
+    setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + name + QStringLiteral(" - ") + m_document->FileName());
+
+    const TDesignResults results = ComputeResults(vehicle);
+    const TResultTexts texts = FormatResults(results, vehicle.CurrencyName, UserLocaleSeparators());
+    m_lblFinalCost->setText(cp1252::ToQt(texts.FinalCost));
+    m_lblTV->setText(cp1252::ToQt(texts.ThreatValue));
+    m_lblFinalSize->setText(cp1252::ToQt(texts.FinalSizeShown));
+    m_lblOTV->setText(cp1252::ToQt(texts.OTV));
+    m_lblDTV->setText(cp1252::ToQt(texts.DTV));
+    m_lblMTV->setText(cp1252::ToQt(texts.MTV));
+    m_general->ShowResultTexts(texts, vehicle.SizeType);
+}
+
+bool TfrmEditer::AskSaveVehicle(bool allowCancel)
+{
+    if (!m_document->Modified())
+        return true;
+    const TDialogAnswer answer = allowCancel ? Dialogs().AskYesNoCancel(this, kSaveQuestion)
+                                             : Dialogs().AskYesNo(this, kSaveQuestion);
+    switch (answer) {
+    case TDialogAnswer::Yes:
+        // A cancelled save dialog goes on; a save that failed keeps the design open.
+        return Save() != TSaveResult::Failed;
+    case TDialogAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfrmEditer::ShowDesign()
+{
+    LoadDropDownLists();
+    m_pageControl->setCurrentIndex(0);
+    ShowProduction();
+    ShowMovement();
+    ShowGeneral();
+}
+
+void TfrmEditer::ShowGeneral()
+{
+    m_general->ShowGeneral();
+}
+
+void TfrmEditer::ShowProduction()
+{
+    m_general->ShowProduction();
+}
+
+void TfrmEditer::ShowMovement()
+{
+    m_general->MovementPages()->ShowMovement();
+}
+
+void TfrmEditer::LoadDropDownLists()
+{
+    m_general->MovementPages()->LoadModeLists();
+    for (int i = 1; i < m_pageControl->count(); ++i) {
+        if (auto *page = dynamic_cast<TEditorPage *>(m_pageControl->widget(i)))
+            page->LoadDropDownLists();
+    }
+}
+
+void TfrmEditer::PageControl1Change(int index)
+{
+    if (index == 0) {
+        ShowMovement();
+        ShowProduction();
+        ShowGeneral();
+    } else if (auto *page = dynamic_cast<TEditorPage *>(m_pageControl->widget(index))) {
+        page->ShowPage();
+    }
+}
+
+void TfrmEditer::SetPage(int index, QWidget *page)
+{
+    if (index < 1 || index >= m_pageControl->count() || !page)
+        return;
+    QWidget *old = m_pageControl->widget(index);
+    const QString caption = m_pageControl->tabText(index);
+    if (page->objectName().isEmpty())
+        page->setObjectName(old->objectName());
+    const QSignalBlocker blocker(m_pageControl);
+    m_pageControl->removeTab(index);
+    m_pageControl->insertTab(index, page, caption);
+    old->deleteLater();
+}
+
+void TfrmEditer::FormShow()
+{
+    ShowDesign();
+    RestoreWindowPosition(*this, kMainWindowSlot);
+    TLayoutValues values = CurrentLayoutValues();
+    ProgramData().GetLayoutValues(values);
+    ApplyLayoutValues(values);
+    // No box holds the focus at first, so no box reports a change it did not have.
+    m_pageControl->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmEditer::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce || event->spontaneous())
+        return;
+    m_shownOnce = true;
+    RunGuarded(this, [this] { FormShow(); });
+}
+
+void TfrmEditer::closeEvent(QCloseEvent *event)
+{
+    if (!AskSaveVehicle(true)) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TfrmEditer::FormClose()
+{
+    StoreWindowPosition(*this, kMainWindowSlot);
+    ProgramData().SetLayoutValues(CurrentLayoutValues());
+    m_recent->Save();
+}
+
+void TfrmEditer::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if (data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile()
+        && isDesignFile(data->urls().first().toLocalFile()))
+        event->acceptProposedAction();
+}
+
+void TfrmEditer::dropEvent(QDropEvent *event)
+{
+    const QString path = event->mimeData()->urls().first().toLocalFile();
+    event->acceptProposedAction();
+    RunGuarded(this, [&] { OpenFile(path); });
+}
+
+TLayoutValues TfrmEditer::CurrentLayoutValues() const
+{
+    TLayoutValues values;
+    values.fill(-1);
+    if (auto *panel = findChild<QWidget *>(QStringLiteral("Panel16")))
+        values[0] = panel->height();
+    if (auto *pages = findChild<QWidget *>(QStringLiteral("PageControl5")))
+        values[1] = pages->width();
+    const char *grids[] = {"sgP", "sgF", "sgD"};
+    for (int g = 0; g < 3; ++g) {
+        auto *grid = findChild<QTableView *>(QString::fromLatin1(grids[g]));
+        if (!grid)
+            continue;
+        for (int column = 0; column < 4; ++column)
+            values[static_cast<size_t>(2 + column * 3 + g)] = grid->horizontalHeader()->sectionSize(column);
+        values[static_cast<size_t>(14 + g)] = grid->width();
+    }
+    return values;
+}
+
+void TfrmEditer::ApplyLayoutValues(const TLayoutValues &values)
+{
+    if (auto *panel = findChild<QWidget *>(QStringLiteral("Panel16")); panel && values[0] > 0)
+        panel->resize(panel->width(), values[0]);
+    if (auto *pages = findChild<QWidget *>(QStringLiteral("PageControl5")); pages && values[1] > 0)
+        pages->resize(values[1], pages->height());
+    const char *grids[] = {"sgP", "sgF", "sgD"};
+    for (int g = 0; g < 3; ++g) {
+        auto *grid = findChild<QTableView *>(QString::fromLatin1(grids[g]));
+        if (!grid)
+            continue;
+        for (int column = 0; column < 4; ++column) {
+            const int width = values[static_cast<size_t>(2 + column * 3 + g)];
+            if (width > 0)
+                grid->horizontalHeader()->resizeSection(column, width);
+        }
+        if (const int width = values[static_cast<size_t>(14 + g)]; width > 0)
+            grid->resize(width, grid->height());
+    }
+}
+
+// ---- the design lifecycle ----
+
+void TfrmEditer::New1Click()
+{
+    TakeFocus();
+    if (!AskSaveVehicle(true))
+        return;
+    m_document->NewDesign();
+    ShowDesign();
+}
+
+void TfrmEditer::Open1Click()
+{
+    TakeFocus();
+    if (!AskSaveVehicle(true))
+        return;
+    TFileDialogOptions OpenDialog2;
+    OpenDialog2.title = QStringLiteral("Armorwright File Open");
+    OpenDialog2.filter = kDesignFilter;
+    OpenDialog2.defaultExtension = QStringLiteral("vkd");
+    OpenDialog2.mustExist = true;
+    const QString path = Dialogs().OpenFileName(this, OpenDialog2);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    OpenDesign(path);
+}
+
+void TfrmEditer::OpenFile(const QString &path)
+{
+    TakeFocus();
+    if (!QFileInfo(path).isFile()) {
+        m_recent->Remove(path);
+        Dialogs().Warn(this, QStringLiteral("The file \"%1\" no longer exists.").arg(path));
+        return;
+    }
+    if (!AskSaveVehicle(true))
+        return;
+    OpenDesign(path);
+}
+
+void TfrmEditer::OpenDesign(const QString &path)
+{
+    QString warning;
+    // A file that cannot be read leaves the open design as it was.
+    if (!RunGuarded(this, [&] { warning = m_document->Open(path); }))
+        return;
+    ShowDesign();
+    if (!warning.isEmpty())
+        Dialogs().Warn(this, warning);
+}
+
+void TfrmEditer::OpenAtStartUp(const QString &path, bool asNew)
+{
+    if (!QFileInfo(path).isFile())
+        return;
+    if (!RunGuarded(this, [&] { m_document->Open(path); }))
+        return;
+    if (asNew)
+        m_document->ClearFileName();
+    ShowResults();
+}
+
+TfrmEditer::TSaveResult TfrmEditer::Save()
+{
+    TFileDialogOptions SaveDialog1;
+    SaveDialog1.title = QStringLiteral("Armorwright Save");
+    SaveDialog1.filter = kDesignFilter;
+    SaveDialog1.defaultExtension = QStringLiteral("vkd");
+    SaveDialog1.fileName = safeFileName(m_document->Vehicle());
+    TakeFocus();
+    QString target = m_document->FileName();
+    if (target.isEmpty())
+        target = Dialogs().SaveFileName(this, SaveDialog1);
+    TSaveResult result = TSaveResult::Cancelled;
+    if (!target.isEmpty())
+        result = RunGuarded(this, [&] { m_document->SaveTo(target); }) ? TSaveResult::Saved : TSaveResult::Failed;
+    ShowResults();
+    return result;
+}
+
+void TfrmEditer::Save1Click()
+{
+    Save();
+}
+
+void TfrmEditer::SaveAs1Click()
+{
+    m_document->ClearFileName();
+    Save();
+}
+
+void TfrmEditer::Close1Click()
+{
+    TakeFocus();
+    close();
+}
+
+void TfrmEditer::CreateVariant1Click()
+{
+    if (m_document->Modified())
+        AskSaveVehicle(false);
+    if (m_document->Modified()) {
+        Dialogs().ShowError(this, QStringLiteral("The vehicle needs to be saved before a variant can be created from it!"));
+        return;
+    }
+    const QStringList arguments{m_document->FileName(), QStringLiteral("NEW")};
+    if (!m_startProcess(QCoreApplication::applicationFilePath(), arguments))
+        Dialogs().ShowError(this, QStringLiteral("The second editor could not be started."));
+}
+
+// ---- logs, help ----
+
+void TfrmEditer::ShowLog(bool price)
+{
+    TfrmLogView viewer(this);
+    TakeFocus();
+    viewer.SetLines(ReplayCalculationLog(m_document->Vehicle(), price ? TLogKind::Price : TLogKind::ThreatValue));
+    Dialogs().RunModal(viewer);
+}
+
+void TfrmEditer::ViewTVLog1Click()
+{
+    ShowLog(false);
+}
+
+void TfrmEditer::ViewPriceLog1Click()
+{
+    ShowLog(true);
+}
+
+void TfrmEditer::Contents1Click()
+{
+    TakeFocus();
+    Dialogs().Inform(this, QString::fromUtf8(kContentsText));
+}
+
+void TfrmEditer::About1Click()
+{
+    TakeFocus();
+    TfrmAbout about(this);
+    Dialogs().RunModal(about);
+}
+
+// ---- sheets ----
+
+void TfrmEditer::OutputText1Click()
+{
+    TakeFocus();
+    const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
+    const std::string text = SheetFromTemplate(TSheetKind::Text, ProgramData().SheetTemplate(TSheetKind::Text), job,
+                                               TSheetFormats(UserLocaleSeparators()));
+    QGuiApplication::clipboard()->setText(cp1252::ToQt(text));
+}
+
+void TfrmEditer::ExportSheetFile(bool html)
+{
+    TakeFocus();
+    const TSheetKind kind = html ? TSheetKind::Html : TSheetKind::Text;
+    const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
+    const TSheetSaveDialog dialog = SheetSaveDialog(kind);
+    TFileDialogOptions options;
+    options.defaultExtension = QString::fromLatin1(dialog.DefaultExtension);
+    options.filter = QString::fromLatin1(dialog.Filter);
+    options.fileName = safeFileName(m_document->Vehicle());
+    const QString path = Dialogs().SaveFileName(this, options);
+    if (path.isEmpty())
+        return;
+    SaveSheet(kind, ToNativePath(path), ProgramData().SheetTemplate(kind), job, TSheetFormats(UserLocaleSeparators()));
+}
+
+void TfrmEditer::Text1Click()
+{
+    ExportSheetFile(false);
+}
+
+void TfrmEditer::HTML1Click()
+{
+    ExportSheetFile(true);
+}
+
+void TfrmEditer::JPEG1Click()
+{
+    TakeFocus();
+    TFileDialogOptions options;
+    options.title = QStringLiteral("Jpeg SaveDialog");
+    options.defaultExtension = QStringLiteral("jpg");
+    options.filter = QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*");
+    options.fileName = safeFileName(m_document->Vehicle());
+    const QString path = Dialogs().SaveFileName(this, options);
+    if (path.isEmpty())
+        return;
+    const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
+    SaveJpeg(SheetImage(job), ToNativePath(path));
+}
+
+QImage TfrmEditer::SheetImage(const TPrintJob &job)
+{
+    const std::vector<uint8_t> layout = ProgramData().SheetLayout(static_cast<int>(TSheetLayoutChoice::Image));
+    return BuildSheetImageFromLayout(job, layout, TSheetFormats(UserLocaleSeparators()));
+}
+
+void TfrmEditer::PrintSheet1Click()
+{
+    TakeFocus();
+    const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
+    const QImage sheet = SheetImage(job);
+    QPrinter printer(QPrinter::HighResolution);
+    if (!Dialogs().PrinterSetup(this, printer))
+        return;
+    printer.setDocName(windowTitle());
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw std::runtime_error("The printer could not be started.");
+    PaintSheetOnPage(painter, sheet, QRect(0, 0, printer.width(), printer.height()));
+    painter.end();
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "ui/EditorHost.h"
+#include "ui/ProgramData.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QStringList>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class TExitEdit;
+class TGeneralPage;
+class TRecentFiles;
+class TVehicleDocument;
+struct TPrintJob;
+
+// The main window: the design's name and results above four pages, the "File" and
+// "Help" menus, and the design lifecycle commands (New, Open, Save, Save As, Close,
+// Create Variant, the exports and the calculation logs).
+class TfrmEditer : public QMainWindow, public TEditorHost {
+    Q_OBJECT
+public:
+    // Starts a detached process; false when it could not be started.
+    using TProcessStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
+
+    explicit TfrmEditer(QWidget *parent = nullptr);
+    ~TfrmEditer() override;
+
+    // TEditorHost
+    TVehicleDocument &Document() override { return *m_document; }
+    void ShowResults() override;
+    TMovementList &MovementLibrary() override { return ProgramData().MovementLibrary(); }
+
+    // Asks "Do you wish to save the current vehicle?" when there are unsaved changes.
+    // Returns false when the user cancelled (or the save failed): the command must stop.
+    bool AskSaveVehicle(bool allowCancel);
+
+    // Fills every control from the design: lists, "General" page, results.
+    void ShowDesign();
+    void ShowGeneral();
+    void ShowProduction();
+    void ShowMovement();
+    void LoadDropDownLists();
+
+    // Opens the design named on the command line (start-up): errors are shown, the empty
+    // design stays. asNew clears the file name so the design counts as never saved.
+    void OpenAtStartUp(const QString &path, bool asNew);
+    // Opens path after the save question (recent files, a dropped file).
+    void OpenFile(const QString &path);
+
+    // Menu commands.
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void PrintSheet1Click();
+    void OutputText1Click();
+    void Text1Click();
+    void HTML1Click();
+    void JPEG1Click();
+    void CreateVariant1Click();
+    void Close1Click();
+    void ViewTVLog1Click();
+    void ViewPriceLog1Click();
+    void Contents1Click();
+    void About1Click();
+
+    // Puts page (which may implement TEditorPage) in place of the placeholder at index
+    // 1 (Weapons), 2 (Perks, Flaws, and Defects) or 3 (Info).
+    void SetPage(int index, QWidget *page);
+
+    TGeneralPage *GeneralPage() const { return m_general; }
+    QTabWidget *PageControl() const { return m_pageControl; }
+    TRecentFiles *RecentFiles() const { return m_recent; }
+    void SetProcessStarter(TProcessStarter starter) { m_startProcess = std::move(starter); }
+
+    // The layout sizes as the controls have them now (-1 for a control not present) and
+    // applying stored ones (values of 0 or below are left alone).
+    TLayoutValues CurrentLayoutValues() const;
+    void ApplyLayoutValues(const TLayoutValues &values);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    enum class TSaveResult { Saved, Cancelled, Failed };
+
+    void BuildTopBand(QWidget *central);
+    void BuildMenus();
+    void RebuildRecentMenu();
+    // Moves the keyboard focus to the page control so the box being typed in takes its value.
+    void TakeFocus();
+    TSaveResult Save();
+    void OpenDesign(const QString &path);
+    void ShowLog(bool price);
+    void ExportSheetFile(bool html);
+    QImage SheetImage(const TPrintJob &job);
+    void PageControl1Change(int index);
+    void FormShow();
+    void FormClose();
+
+    TVehicleDocument *m_document;
+    TRecentFiles *m_recent;
+    TProcessStarter m_startProcess;
+    bool m_shownOnce = false;
+    bool m_closing = false;
+
+    TExitEdit *m_eName = nullptr;
+    QLabel *m_lblFinalCost = nullptr;
+    QLabel *m_lblFinalSize = nullptr;
+    QLabel *m_lblTV = nullptr;
+    QLabel *m_lblOTV = nullptr;
+    QLabel *m_lblDTV = nullptr;
+    QLabel *m_lblMTV = nullptr;
+    QTabWidget *m_pageControl = nullptr;
+    TGeneralPage *m_general = nullptr;
+    QMenu *m_recentMenu = nullptr;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QComboBox>
+
+// A combo box that reports when the user leaves it (focus moves to another control), also
+// while it is editable (its edit line passes the focus to the box). Opening its own list or a menu,
+// or switching windows, does not count as leaving.
+class TExitComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TExitComboBox(QWidget *parent = nullptr);
+
+signals:
+    void exited();
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void ReportLeave(Qt::FocusReason reason);
+};

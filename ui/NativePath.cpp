@@ -1,0 +1,13 @@
+#include "ui/NativePath.h"
+
+#include <QFile>
+
+std::string ToNativePath(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString FromNativePath(const std::string &path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// File paths cross to the core in the file system's own encoding (not Windows-1252).
+std::string ToNativePath(const QString &path);
+QString FromNativePath(const std::string &path);

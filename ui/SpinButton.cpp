@@ -1,0 +1,34 @@
+#include "ui/SpinButton.h"
+
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton *arrowButton(Qt::ArrowType arrow, const char *name, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(16, 11);
+    return button;
+}
+
+} // namespace
+
+TSpinButton::TSpinButton(QWidget *parent)
+    : QWidget(parent)
+    , m_up(arrowButton(Qt::UpArrow, "up", this))
+    , m_down(arrowButton(Qt::DownArrow, "down", this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_up);
+    layout->addWidget(m_down);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(m_up, &QToolButton::clicked, this, &TSpinButton::upClick);
+    connect(m_down, &QToolButton::clicked, this, &TSpinButton::downClick);
+}

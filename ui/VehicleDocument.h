@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class TVehicle;
+
+// The design lifecycle of the editor, kept apart from the window: the one current design,
+// its file name and its Modified flag, and opening and saving it through the core.
+// Undo, autosave and the recent-files list hook into its signals.
+class TVehicleDocument : public QObject {
+    Q_OBJECT
+public:
+    explicit TVehicleDocument(QObject *parent = nullptr);
+    ~TVehicleDocument() override;
+
+    TVehicle &Vehicle() { return *m_vehicle; }
+    const TVehicle &Vehicle() const { return *m_vehicle; }
+
+    bool Modified() const;
+    // Marks an unsaved user change.
+    void SetModified();
+
+    // The design file's path; empty for a design never saved.
+    QString FileName() const;
+    void ClearFileName();
+
+    // Replaces the design by a fresh, empty one.
+    void NewDesign();
+    // Reads the design file at path and makes it the current design with path as its file
+    // name and the flag clear. Throws with a message on any failure, leaving the current
+    // design, its file name and its flag as they were. Returns a warning about anything
+    // left out while reading (empty when nothing was).
+    QString Open(const QString &path);
+    // Writes the design to path (replacing the file atomically), then takes path as the
+    // file name and clears the flag. Throws on failure, changing nothing.
+    void SaveTo(const QString &path);
+
+signals:
+    void modifiedChanged(bool modified);
+    // The design object was replaced (New or Open): pages must show it again.
+    void designReplaced();
+    // A design file was read or written at path.
+    void fileUsed(const QString &path);
+
+private:
+    void SetModifiedFlag(bool modified);
+
+    std::unique_ptr<TVehicle> m_vehicle;
+};

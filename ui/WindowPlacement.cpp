@@ -1,0 +1,75 @@
+#include "ui/WindowPlacement.h"
+
+#include "ui/ProgramData.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+// How much of a window must lie on one screen for the user to reach its title bar.
+constexpr int kGrabWidth = 60;
+constexpr int kGrabHeight = 30;
+
+} // namespace
+
+QRect KeepOnScreen(const QRect &frame, const QList<QRect> &screens, const QRect &primary)
+{
+    for (const QRect &screen : screens) {
+        const QRect seen = frame.intersected(screen);
+        if (seen.width() >= qMin(kGrabWidth, frame.width()) && seen.height() >= qMin(kGrabHeight, frame.height())
+            && !seen.isEmpty())
+            return frame;
+    }
+    QRect moved(frame.topLeft(), frame.size().boundedTo(primary.size()));
+    moved.moveCenter(primary.center());
+    return moved;
+}
+
+void ApplyWindowPosition(QWidget &window, const TWindowPosition &stored)
+{
+    QPoint position = window.pos();
+    if (stored.top > 0)
+        position.setY(stored.top);
+    if (stored.left > 0)
+        position.setX(stored.left);
+    QSize size = window.size();
+    if (stored.height > 0)
+        size.setHeight(stored.height);
+    if (stored.width > 0)
+        size.setWidth(stored.width);
+    size = size.expandedTo(window.minimumSize());
+
+    QList<QRect> screens;
+    for (QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    QScreen *primary = QGuiApplication::primaryScreen();
+    if (primary) {
+        const QRect placed = KeepOnScreen(QRect(position, size), screens, primary->availableGeometry());
+        position = placed.topLeft();
+        size = placed.size().expandedTo(window.minimumSize());
+    }
+    window.resize(size);
+    window.move(position);
+}
+
+TWindowPosition CurrentWindowPosition(const QWidget &window)
+{
+    TWindowPosition current;
+    current.top = window.pos().y();
+    current.left = window.pos().x();
+    current.height = window.height();
+    current.width = window.width();
+    return current;
+}
+
+void RestoreWindowPosition(QWidget &window, int slot)
+{
+    ApplyWindowPosition(window, ProgramData().WindowPosition(slot));
+}
+
+void StoreWindowPosition(const QWidget &window, int slot)
+{
+    ProgramData().SetWindowPosition(slot, CurrentWindowPosition(window));
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+
+class QWidget;
+
+// A window's stored top, left, height and width; -1 (or any value of 0 or below) means
+// "not stored" for that value.
+struct TWindowPosition {
+    int top = -1;
+    int left = -1;
+    int height = -1;
+    int width = -1;
+};
+
+// Applies each stored value above 0 to the window (top, left, height, width), then moves
+// a window that would open off every screen onto the primary screen.
+void ApplyWindowPosition(QWidget &window, const TWindowPosition &stored);
+// The window's current top, left, height and width.
+TWindowPosition CurrentWindowPosition(const QWidget &window);
+
+// The frame rectangle moved (and if need be shrunk) onto primary when no screen shows
+// enough of it to grab it; otherwise unchanged.
+QRect KeepOnScreen(const QRect &frame, const QList<QRect> &screens, const QRect &primary);
+
+// Through the program's window-position store (slot = the window's tag: 0 main window,
+// 3 movement editor, ...): Restore applies the stored values, Store records the current ones.
+void RestoreWindowPosition(QWidget &window, int slot);
+void StoreWindowPosition(const QWidget &window, int slot);
