@@ -1,0 +1,231 @@
+#include "engine/DesignFile.h"
+
+#include "engine/DesignFilePicture.h"
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "engine/Vehicle.h"
+#include "engine/base/Files.h"
+#include "engine/base/Stream.h"
+#include "storage/codec/LzhCompressor.h"
+#include "weapons/WeaponList.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+
+namespace {
+
+constexpr int32_t kOldestReadableVersion = 6;
+
+// The thirteen texts before Availability, in their stored order.
+std::array<std::string TBaseVehicle::*, 13> leadingTexts()
+{
+    return {&TBaseVehicle::Name,         &TBaseVehicle::VehicleType,    &TBaseVehicle::VehicleUse,
+            &TBaseVehicle::Height,       &TBaseVehicle::Length,         &TBaseVehicle::Width,
+            &TBaseVehicle::CombatMass,   &TBaseVehicle::EngineType,     &TBaseVehicle::EngineOutput,
+            &TBaseVehicle::ArmorMaterial, &TBaseVehicle::ArmorThickness, &TBaseVehicle::Manufacturer,
+            &TBaseVehicle::Affiliation};
+}
+
+// The ten ratings after NumberOnField, in their stored order.
+std::array<int32_t TBaseVehicle::*, 10> ratings()
+{
+    return {&TBaseVehicle::Crew,       &TBaseVehicle::Armor,     &TBaseVehicle::SensorRating,
+            &TBaseVehicle::CommRating, &TBaseVehicle::FireControl, &TBaseVehicle::Deployment,
+            &TBaseVehicle::FinalSize,  &TBaseVehicle::SizeType,  &TBaseVehicle::Maneuver,
+            &TBaseVehicle::ProductionType};
+}
+
+void writeShortText(TStream &stream, const std::string &text, int capacity)
+{
+    std::vector<uint8_t> field(static_cast<size_t>(capacity) + 1);
+    bytes::PutShortString(field.data(), capacity, text);
+    stream.WriteBuffer(field.data(), field.size());
+}
+
+std::string readShortText(TStream &stream, int capacity)
+{
+    std::vector<uint8_t> field(static_cast<size_t>(capacity) + 1);
+    stream.ReadBuffer(field.data(), field.size());
+    return bytes::GetShortString(field.data(), capacity);
+}
+
+void writeLongText(TStream &stream, const std::string &text)
+{
+    stream.WriteInt32(static_cast<int32_t>(text.size()));
+    stream.WriteBuffer(text.data(), text.size());
+}
+
+std::string readLongText(TStream &stream)
+{
+    const int32_t length = stream.ReadInt32();
+    if (length <= 0)
+        return {};
+    stream.RequireRemaining(length, "text length");
+    std::string text(static_cast<size_t>(length), '\0');
+    stream.ReadBuffer(text.data(), text.size());
+    return text;
+}
+
+// The 24-byte custom production block: two slots that carry no text, the dice and the multiplier.
+void writeCustomProduction(TStream &stream, const TCustomProduction &production)
+{
+    stream.WriteInt32(0);
+    stream.WriteInt32(0);
+    stream.WriteInt32(production.CustomModelDice);
+    stream.WriteInt32(production.CustomIndivDice);
+    stream.WriteDouble(production.CustomCostMultiplier);
+}
+
+TCustomProduction readCustomProduction(TStream &stream)
+{
+    TCustomProduction production;
+    stream.ReadInt32(); // the name slot
+    stream.ReadInt32(); // the definition slot
+    production.CustomModelDice = stream.ReadInt32();
+    production.CustomIndivDice = stream.ReadInt32();
+    production.CustomCostMultiplier = stream.ReadDouble();
+    return production;
+}
+
+std::string shownName(const std::string &path) { return std::filesystem::path(path).filename().string(); }
+
+// "Stream read error: the data ends early" reads "the data ends early" after the file name.
+std::string damageDetail(const EStreamError &e, const char *section)
+{
+    std::string detail = e.what();
+    const std::string prefix = "Stream read error: ";
+    if (detail.compare(0, prefix.size(), prefix) == 0)
+        detail.erase(0, prefix.size());
+    return detail + " (in the " + section + ")";
+}
+
+// Reads everything after the version mark into vehicle; `section` follows the reading so
+// a damage report can say where the body broke off.
+void readBody(TBaseVehicle &v, TStream &stream, int32_t version, const char *&section, std::string &pictureProblem)
+{
+    section = "texts";
+    for (std::string TBaseVehicle::*field : leadingTexts())
+        v.*field = readShortText(stream, TBaseVehicle::TextCapacity);
+    section = "ratings";
+    v.Availability = stream.ReadInt32();
+    v.NumberOnField = readShortText(stream, TBaseVehicle::TextCapacity);
+    for (int32_t TBaseVehicle::*field : ratings())
+        v.*field = stream.ReadInt32();
+    section = "production and currency";
+    v.CustomProduction = readCustomProduction(stream);
+    v.CurrencyName = readShortText(stream, TBaseVehicle::CurrencyNameCapacity);
+    v.SensorRange = stream.ReadDouble();
+    v.CommRange = stream.ReadDouble();
+    v.CurrencyMultiplier = stream.ReadDouble();
+
+    section = "picture";
+    if (stream.ReadUInt8() != 0) {
+        const int32_t length = stream.ReadInt32();
+        stream.RequireRemaining(length, "picture length");
+        std::vector<uint8_t> picture(static_cast<size_t>(length));
+        stream.ReadBuffer(picture.data(), picture.size());
+        pictureProblem = BitmapProblem(picture);
+        if (pictureProblem.empty())
+            v.Picture = std::move(picture);
+    }
+
+    section = "movement systems";
+    v.Movement->LoadFromStream(stream);
+    section = "long texts";
+    v.Description = readLongText(stream);
+    v.History = readLongText(stream);
+    v.Extra = readLongText(stream);
+    section = "perks";
+    v.Perks->LoadFromStream(stream);
+    section = "flaws";
+    v.Flaws->LoadFromStream(stream);
+    section = "defects";
+    v.Defects->LoadFromStream(stream);
+    section = "weapons";
+    v.Weapons->LoadFromStream(stream, version);
+    v.FileVersion = version;
+}
+
+} // namespace
+
+void SaveToStream(const TBaseVehicle &v, TStream &stream)
+{
+    stream.WriteInt32(kDesignBodyVersion);
+    for (std::string TBaseVehicle::*field : leadingTexts())
+        writeShortText(stream, v.*field, TBaseVehicle::TextCapacity);
+    stream.WriteInt32(v.Availability);
+    writeShortText(stream, v.NumberOnField, TBaseVehicle::TextCapacity);
+    for (int32_t TBaseVehicle::*field : ratings())
+        stream.WriteInt32(v.*field);
+    writeCustomProduction(stream, v.CustomProduction);
+    writeShortText(stream, v.CurrencyName, TBaseVehicle::CurrencyNameCapacity);
+    stream.WriteDouble(v.SensorRange);
+    stream.WriteDouble(v.CommRange);
+    stream.WriteDouble(v.CurrencyMultiplier);
+
+    const bool hasPicture = !v.Picture.empty();
+    stream.WriteUInt8(hasPicture ? 1 : 0);
+    if (hasPicture) {
+        stream.WriteInt32(static_cast<int32_t>(v.Picture.size()));
+        stream.WriteBuffer(v.Picture.data(), v.Picture.size());
+    }
+
+    v.Movement->SaveToStream(stream);
+    writeLongText(stream, v.Description);
+    writeLongText(stream, v.History);
+    writeLongText(stream, v.Extra);
+    v.Perks->SaveToStream(stream);
+    v.Flaws->SaveToStream(stream);
+    v.Defects->SaveToStream(stream);
+    v.Weapons->SaveToStream(stream);
+}
+
+TLoadedDesign LoadFromStream(TStream &stream, const std::string &fileName)
+{
+    using TReason = EDesignFileError::TReason;
+    auto vehicle = std::make_unique<TVehicle>();
+    const char *section = "version mark";
+    std::string pictureProblem;
+    try {
+        const int32_t version = stream.ReadInt32();
+        if (version != kDesignBodyVersion && version != kOldestReadableVersion)
+            throw EDesignFileError(TReason::NotADesign, fileName, "its version mark is " + std::to_string(version));
+        readBody(*vehicle, stream, version, section, pictureProblem);
+    } catch (const EStreamError &e) {
+        throw EDesignFileError(TReason::Damaged, fileName, damageDetail(e, section));
+    }
+    TLoadedDesign loaded;
+    loaded.Vehicle = std::move(vehicle);
+    if (!pictureProblem.empty())
+        loaded.Warning = "The picture in \"" + fileName + "\" cannot be shown and was left out: " + pictureProblem + ".";
+    return loaded;
+}
+
+void SaveDesignFile(const TBaseVehicle &vehicle, const std::string &path)
+{
+    TStream body;
+    SaveToStream(vehicle, body);
+    WriteFileAtomically(path, CompressBytes(body.Bytes()));
+}
+
+TLoadedDesign LoadDesignFile(const std::string &path)
+{
+    using TReason = EDesignFileError::TReason;
+    const std::string name = shownName(path);
+    const std::vector<uint8_t> file = ReadWholeFile(path);
+    static constexpr uint8_t magic[] = {'!', 'H', 'Z', 'L'};
+    if (file.size() < 8 || !std::equal(std::begin(magic), std::end(magic), file.begin()))
+        throw EDesignFileError(TReason::NotADesign, name, "");
+    std::vector<uint8_t> body;
+    try {
+        body = DecompressBytes(file);
+    } catch (const ELZHException &e) {
+        throw EDesignFileError(TReason::Damaged, name, e.what());
+    }
+    TStream stream(std::move(body));
+    TLoadedDesign loaded = LoadFromStream(stream, name);
+    loaded.Vehicle->FileName = path;
+    loaded.Vehicle->Modified = false;
+    return loaded;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/DesignFileError.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TBaseVehicle;
+class TStream;
+class TVehicle;
+
+// The version mark written at the start of every design body; 6 is read as well.
+constexpr int32_t kDesignBodyVersion = 7;
+
+// A design read from a body or a file.
+struct TLoadedDesign {
+    std::unique_ptr<TVehicle> Vehicle;
+    // Empty, or what was left out while reading (a picture that cannot be shown).
+    std::string Warning;
+};
+
+// Writes the design body at the stream's position: the version mark, the fixed part, the
+// picture, the movement systems, the three long texts, the perks, flaws and defects and the
+// weapons. Unused bytes of text fields are written as zeros.
+void SaveToStream(const TBaseVehicle &vehicle, TStream &stream);
+
+// Reads a design body from the stream's position into a fresh design, so a body that
+// cannot be read never leaves a design half replaced. `fileName` names the file in messages.
+// Throws EDesignFileError for an unknown version mark and for a body that ends early or
+// whose counts and lengths claim more bytes than remain. An unreadable picture is left
+// out and reported in Warning.
+TLoadedDesign LoadFromStream(TStream &stream, const std::string &fileName);
+
+// Writes the design body, compressed, to path. The file is replaced atomically: on failure
+// (EFileError) the previous file stays as it was.
+void SaveDesignFile(const TBaseVehicle &vehicle, const std::string &path);
+
+// Reads the design file at path. The design comes back with FileName set to path and
+// Modified cleared. Throws EFileError when the file cannot be read and EDesignFileError
+// when it is not a design file or is damaged.
+TLoadedDesign LoadDesignFile(const std::string &path);

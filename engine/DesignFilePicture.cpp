@@ -1,0 +1,76 @@
+#include "engine/DesignFilePicture.h"
+
+#include "engine/base/Stream.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int64_t kFileHeaderSize = 14;
+constexpr int64_t kCoreHeaderSize = 12;
+constexpr int64_t kInfoHeaderSize = 40;
+
+// Compression kinds a bitmap reader handles: none, RLE8, RLE4, bit fields.
+bool knownCompression(uint32_t compression, int bitCount)
+{
+    switch (compression) {
+    case 0: return true;
+    case 1: return bitCount == 8;
+    case 2: return bitCount == 4;
+    case 3: return bitCount == 16 || bitCount == 32;
+    default: return false;
+    }
+}
+
+bool knownBitCount(int bitCount)
+{
+    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 || bitCount == 32;
+}
+
+} // namespace
+
+std::string BitmapProblem(const std::vector<uint8_t> &bytes)
+{
+    const int64_t size = static_cast<int64_t>(bytes.size());
+    if (size < kFileHeaderSize + kCoreHeaderSize || bytes[0] != 'B' || bytes[1] != 'M')
+        return "it is not a bitmap";
+    const uint8_t *p = bytes.data();
+    const int64_t pixelOffset = bytes::GetUInt32(p + 10);
+    const int64_t headerSize = bytes::GetUInt32(p + 14);
+    if (headerSize != kCoreHeaderSize && headerSize < kInfoHeaderSize)
+        return "its bitmap header is of an unknown kind";
+    if (kFileHeaderSize + headerSize > size)
+        return "its bitmap header is cut short";
+
+    int64_t width, height;
+    int planes, bitCount;
+    uint32_t compression = 0;
+    if (headerSize == kCoreHeaderSize) {
+        width = static_cast<uint16_t>(bytes::GetInt16(p + 18));
+        height = static_cast<uint16_t>(bytes::GetInt16(p + 20));
+        planes = static_cast<uint16_t>(bytes::GetInt16(p + 22));
+        bitCount = static_cast<uint16_t>(bytes::GetInt16(p + 24));
+    } else {
+        width = bytes::GetInt32(p + 18);
+        height = bytes::GetInt32(p + 22);
+        planes = static_cast<uint16_t>(bytes::GetInt16(p + 26));
+        bitCount = static_cast<uint16_t>(bytes::GetInt16(p + 28));
+        compression = bytes::GetUInt32(p + 30);
+    }
+    height = std::llabs(height); // negative: rows stored top-down
+    if (planes != 1 || !knownBitCount(bitCount) || !knownCompression(compression, bitCount))
+        return "its bitmap format is not supported";
+    if (width <= 0 || height == 0)
+        return "the bitmap is empty";
+    if (width > kMaxPictureSide || height > kMaxPictureSide)
+        return "the bitmap is " + std::to_string(width) + " x " + std::to_string(height) +
+               " pixels, larger than " + std::to_string(kMaxPictureSide) + " on a side";
+    if (pixelOffset < kFileHeaderSize + headerSize || pixelOffset > size)
+        return "its pixel data lies outside the bitmap";
+    if (compression == 0 || compression == 3) {
+        const int64_t stride = (width * bitCount + 31) / 32 * 4;
+        if (pixelOffset + stride * height > size)
+            return "its pixel data is cut short";
+    }
+    return {};
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The largest width or height of a design picture the program accepts.
+constexpr int64_t kMaxPictureSide = 16384;
+
+// Checks that bytes hold a Windows bitmap file a picture decoder can read: the file and
+// info headers, a sane size (at most kMaxPictureSide per side), and, for uncompressed
+// pixels, that they all lie inside the bytes. Returns an empty text when it does, else
+// the reason it does not.
+std::string BitmapProblem(const std::vector<uint8_t> &bytes);
