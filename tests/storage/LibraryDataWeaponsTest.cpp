@@ -3,6 +3,7 @@
 #include "tests/storage/LibraryDataTables.h"
 #include "tools/datagen/WeaponTable.h"
 #include "weapons/AmmoTypes.h"
+#include "weapons/Weapon.h"
 #include "weapons/WeaponTexts.h"
 
 #include <gtest/gtest.h>
@@ -319,6 +320,22 @@ TEST(LibraryDataWeapons, DefaultAndFreeAmmunitionIsAllowed)
     // Flamers may take either incendiary; lasers take no explosive loads.
     EXPECT_TRUE(ByCode("LFL").BaseAmmo.Allowed[static_cast<size_t>(AmmoIndex("FastBurn"))]);
     EXPECT_FALSE(ByCode("LLC").BaseAmmo.Allowed[static_cast<size_t>(AmmoIndex("Frag"))]);
+}
+
+TEST(LibraryDataWeapons, DefaultLoadFitsTheMinimumSize)
+{
+    // Adding the default load to the magazine must not make the weapon need a bigger
+    // vehicle; only rocket packs, whose load is the rack's volley, may.
+    for (const TWeaponRecord &r : Library().Weapons) {
+        TWeapon weapon(r);
+        TClip magazine = weapon.Clips.Get(0);
+        magazine.AddSection(r.BaseAmmo);
+        weapon.Clips.Set(0, magazine);
+        if (r.Name.find("Rocket Pack") == std::string::npos) {
+            EXPECT_EQ(weapon.EffectiveMinSize(), r.MinSize) << r.Code << " with " << r.BaseAmmo.Amount << " rounds";
+        }
+        EXPECT_EQ(r.BaseAmmo.Amount > 0, r.AmmoBaseCost > 0.0) << r.Code << ": a weapon with ammunition has a load";
+    }
 }
 
 namespace {
