@@ -1,5 +1,7 @@
 #include "engine/MovementList.h"
 
+#include "engine/MovementSpeed.h"
+
 #include "engine/base/CalculationLog.h"
 #include "engine/base/NumberFormat.h"
 #include "engine/base/Stream.h"
@@ -21,8 +23,6 @@ int32_t roundToEven(double value)
         return -2147483647 - 1;
     return static_cast<int32_t>(r);
 }
-
-double speedPoint(bool flight) { return flight ? 30.0 : 6.0; }
 
 } // namespace
 
@@ -93,9 +93,9 @@ int32_t TMovementList::Maneuver(int i) const { return at(i) ? at(i)->Maneuver : 
 double TMovementList::TopSpeed(int i) const { return at(i) ? at(i)->TopSpeed : 0.0; }
 double TMovementList::StallSpeed(int i) const { return at(i) ? at(i)->StallSpeed : 0.0; }
 
-int32_t TMovementList::MP(int i) const { return roundToEven(TopSpeed(i) / speedPoint(Flight(i))); }
+int32_t TMovementList::MP(int i) const { return roundToEven(TopSpeed(i) / KphPerSpeedPoint(Flight(i))); }
 
-int32_t TMovementList::StallMP(int i) const { return roundToEven(StallSpeed(i) / speedPoint(Flight(i))); }
+int32_t TMovementList::StallMP(int i) const { return roundToEven(StallSpeed(i) / KphPerSpeedPoint(Flight(i))); }
 
 double TMovementList::FastestSpeed() const
 {

@@ -1,4 +1,5 @@
 #include "engine/MovementList.h"
+#include "engine/MovementSpeed.h"
 
 #include "engine/base/CalculationLog.h"
 #include "engine/base/Stream.h"
@@ -225,4 +226,17 @@ TEST(MovementList, DamagedStreamsAreRejected)
     list.Add(system("x", 1));
     list.LoadFromStream(negative);
     EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(MovementSpeed, TypedSpeedsAsStored)
+{
+    EXPECT_EQ(CapTopSpeed(20000), 10002.0);
+    EXPECT_EQ(CapTopSpeed(10002), 10002.0);
+    EXPECT_EQ(CapTopSpeed(650.5), 650.5);
+    EXPECT_EQ(KphFromMP(200, true), 6000.0);
+    EXPECT_EQ(KphFromMP(200, false), 1200.0);
+    // A speed typed in points gives back the same points.
+    TMovementList list = listOf({system("Flight", KphFromMP(7, true), 0, true), system("Ground", KphFromMP(7, false))});
+    EXPECT_EQ(list.MP(0), 7);
+    EXPECT_EQ(list.MP(1), 7);
 }
