@@ -1,0 +1,199 @@
+// The editor's own small widgets and helpers: the picture control's drawing rectangle,
+// the log viewer's saving, the Windows-1252 boundary, dialog filters, window placement
+// and when an edit box counts as left.
+#include "support/ScriptedDialogs.h"
+
+#include "ui/Cp1252.h"
+#include "ui/ExitEdit.h"
+#include "ui/LogView.h"
+#include "ui/QtDialogProvider.h"
+#include "ui/RaiImage.h"
+#include "ui/WindowPlacement.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFocusEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class WidgetsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stretchedAndCentredPictureKeepsItsShape()
+    {
+        QCOMPARE(TraiImage::DestinationRect(231, 267, 400, 100, true, true), QRect(0, 104, 231, 58));
+        // a tall picture: the height decides
+        QCOMPARE(TraiImage::DestinationRect(200, 100, 100, 200, true, false), QRect(0, 0, 50, 100));
+        QCOMPARE(TraiImage::DestinationRect(200, 100, 100, 200, true, true), QRect(75, 0, 50, 100));
+        // a small picture is scaled up as well
+        QCOMPARE(TraiImage::DestinationRect(300, 300, 30, 10, true, true), QRect(0, 100, 300, 100));
+    }
+
+    void unstretchedLargePictureIsDrawnAtANegativeOffset()
+    {
+        QCOMPARE(TraiImage::DestinationRect(100, 100, 301, 150, false, true), QRect(-100, -25, 301, 150));
+        QCOMPARE(TraiImage::DestinationRect(100, 100, 301, 150, false, false), QRect(0, 0, 301, 150));
+    }
+
+    void drawnSizeRoundsHalvesToEven()
+    {
+        // scale 1.25: 4 × 1.6 gives 4 × 2
+        QCOMPARE(TraiImage::DestinationRect(4, 4, 5, 2, true, false).size(), QSize(4, 2));
+        // scale 2.5: 2 × 0.4 gives 2 × 0
+        QCOMPARE(TraiImage::DestinationRect(2, 2, 5, 1, true, false).size(), QSize(2, 0));
+        // the height ratio is the larger: 6.4 × 4 gives 6 × 4
+        QCOMPARE(TraiImage::DestinationRect(16, 4, 8, 5, true, false).size(), QSize(6, 4));
+        // scale 2: heights 2.5 and 3.5 go to the even neighbours 2 and 4
+        QCOMPARE(TraiImage::DestinationRect(5, 100, 10, 5, true, false).size(), QSize(5, 2));
+        QCOMPARE(TraiImage::DestinationRect(5, 100, 10, 7, true, false).size(), QSize(5, 4));
+    }
+
+    void emptyPictureIsNotOpaque()
+    {
+        TraiImage image;
+        QCOMPARE(image.size(), QSize(105, 105));
+        QVERIFY(!image.IsOpaque());
+        QImage big(200, 150, QImage::Format_RGB32);
+        big.fill(Qt::red);
+        image.SetPicture(big);
+        QVERIFY(image.IsOpaque());
+        image.SetTransparent(true);
+        QVERIFY(!image.IsOpaque());
+        image.SetTransparent(false);
+        image.SetPicture(QImage(50, 50, QImage::Format_RGB32));
+        QVERIFY(!image.IsOpaque()); // smaller than the control
+        image.SetAutoSize(true);
+        QCOMPARE(image.size(), QSize(50, 50));
+        QVERIFY(image.IsOpaque());
+        image.SetPicture(QImage());
+        QVERIFY(!image.IsOpaque());
+        QCOMPARE(image.size(), QSize(50, 50));
+    }
+
+    void windows1252CrossesTheBoundary()
+    {
+        const std::string bytes("Caf\xe9 \x80 \x93quoted\x94 \x8a");
+        const QString text = cp1252::ToQt(bytes);
+        QCOMPARE(text, QString::fromUtf8("Café € “quoted” Š"));
+        QCOMPARE(cp1252::FromQt(text), bytes);
+        // bytes Windows-1252 leaves undefined survive a round trip
+        const std::string undefined("\x81\x8d\x8f\x90\x9d", 5);
+        QCOMPARE(cp1252::FromQt(cp1252::ToQt(undefined)), undefined);
+        // characters it cannot hold become one "?" each, also outside the basic plane
+        QCOMPARE(cp1252::FromQt(QString::fromUtf8("a\u4e2db\U0001F600c")), std::string("a?b?c"));
+        // error messages with a UTF-8 path stay readable, Windows-1252 ones too
+        QCOMPARE(cp1252::MessageToQt("Datei \xc3\xa4.vkd"), QString::fromUtf8("Datei ä.vkd"));
+        QCOMPARE(cp1252::MessageToQt("Na\xefve"), QString::fromUtf8("Naïve"));
+    }
+
+    void dialogFiltersBecomeQtFilters()
+    {
+        QCOMPARE(TQtDialogProvider::QtFilter(QStringLiteral("Umbrant Files|*.vkd|All Files|*.*")),
+                 QStringLiteral("Umbrant Files (*.vkd);;All Files (*.*)"));
+        QCOMPARE(TQtDialogProvider::QtFilter(QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*")),
+                 QStringLiteral("HTML Files (*.html *.htm);;All Files (*.*)"));
+        QCOMPARE(TQtDialogProvider::QtFilter(QStringLiteral("Odd|")), QStringLiteral("Odd ()"));
+        QVERIFY(TQtDialogProvider::QtFilter(QStringLiteral("Lonely")).isEmpty());
+    }
+
+    void windowOffEveryScreenMovesOntoThePrimary()
+    {
+        const QRect left(0, 0, 1280, 1024);
+        const QRect right(1280, 0, 1920, 1080);
+        const QList<QRect> screens{left, right};
+        const QRect onRight(1500, 100, 640, 480);
+        QCOMPARE(KeepOnScreen(onRight, screens, left), onRight);
+        // only a sliver shows: not enough to grab the title bar
+        const QRect sliver(1270, 1076, 640, 480);
+        const QRect moved = KeepOnScreen(sliver, screens, left);
+        QVERIFY(left.contains(moved));
+        QCOMPARE(moved.size(), sliver.size());
+        // a monitor that is gone
+        QVERIFY(left.contains(KeepOnScreen(QRect(4000, 3000, 640, 480), screens, left)));
+        // larger than the primary screen: shrunk to it
+        QCOMPARE(KeepOnScreen(QRect(-5000, 0, 3000, 2000), screens, left), left);
+    }
+
+    void logViewerSavesLinesWithCrLf()
+    {
+        QTemporaryDir folder;
+        TScriptedDialogs dialogs;
+        TfrmLogView viewer;
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Log Viewer"));
+        viewer.SetLines({"first", "", "  indented \xe9"});
+        dialogs.paths = {folder.filePath(QStringLiteral("log.txt"))};
+        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+        QCOMPARE(dialogs.saveDialogs.size(), 1);
+        QCOMPARE(dialogs.saveDialogs[0].title, QStringLiteral("Log File Save Location"));
+        QCOMPARE(dialogs.saveDialogs[0].defaultExtension, QStringLiteral("txt"));
+        QCOMPARE(dialogs.saveDialogs[0].filter, QStringLiteral("Text Files|*.txt|All Files|*.*"));
+        QFile saved(folder.filePath(QStringLiteral("log.txt")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("first\r\n\r\n  indented \xe9\r\n"));
+    }
+
+    void logViewerSavesWhatWasTyped()
+    {
+        QTemporaryDir folder;
+        TScriptedDialogs dialogs;
+        TfrmLogView viewer;
+        viewer.SetLines({"one"});
+        auto *log = viewer.findChild<QPlainTextEdit *>(QStringLiteral("mLog"));
+        log->moveCursor(QTextCursor::End);
+        QTest::keyClicks(log, QStringLiteral(" more"));
+        QTest::keyClick(log, Qt::Key_Return);
+        QTest::keyClicks(log, QStringLiteral("two"));
+        QTest::keyClick(log, Qt::Key_Return);
+        QCOMPARE(viewer.Lines(), (QStringList{"one more", "two"}));
+
+        // a cancelled dialog writes nothing and leaves the text alone
+        dialogs.paths = {QString()};
+        viewer.BitBtn2Click();
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 0);
+        QCOMPARE(viewer.Lines(), (QStringList{"one more", "two"}));
+
+        dialogs.paths = {folder.filePath(QStringLiteral("typed.txt"))};
+        viewer.BitBtn2Click();
+        QFile saved(folder.filePath(QStringLiteral("typed.txt")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("one more\r\ntwo\r\n"));
+
+        log->clear();
+        QVERIFY(viewer.Lines().isEmpty());
+    }
+
+    void logViewerReportsAFileThatCannotBeCreated()
+    {
+        QTemporaryDir folder;
+        TScriptedDialogs dialogs;
+        TfrmLogView viewer;
+        viewer.SetLines({"line"});
+        dialogs.paths = {folder.filePath(QStringLiteral("no/such/folder/log.txt"))};
+        viewer.BitBtn2Click();
+        QCOMPARE(dialogs.errors.size(), 1);
+        QCOMPARE(viewer.Lines(), QStringList{QStringLiteral("line")});
+    }
+
+    void editBoxIsLeftOnlyForAnotherControl()
+    {
+        TExitEdit edit;
+        QSignalSpy exited(&edit, &TExitEdit::exited);
+        QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+        QApplication::sendEvent(&edit, &popup);
+        QFocusEvent window(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(&edit, &window);
+        QCOMPARE(exited.count(), 0);
+        QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&edit, &tab);
+        QCOMPARE(exited.count(), 1);
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QCOMPARE(exited.count(), 2);
+    }
+};
+
+QTEST_MAIN(WidgetsTest)
+#include "tst_widgets.moc"
