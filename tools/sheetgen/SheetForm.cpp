@@ -267,11 +267,12 @@ void DrawWeapons(Form &f)
     f.HLine(367, 478, split);
     f.HLine(794, 1187, split);
 
-    const QRect whole(0, headTop, 0, kWeaponRows.front().Start - 1 - headTop);
-    const QRect lower(0, split, 0, kWeaponRows.front().Start - 1 - split);
-    const QRect upper(0, headTop, 0, split - headTop);
-    const auto head = [&](const QRect &band, int x1, int x2, const char *text, Qt::Alignment align = Qt::AlignHCenter) {
-        f.Text(QRect(x1 + 3, band.top(), x2 - x1 - 5, band.height()), text, align, 11, true);
+    // The header's two levels, each a top and a height.
+    const Span whole{headTop, kWeaponRows.front().Start - 1 - headTop};
+    const Span lower{split, kWeaponRows.front().Start - 1 - split};
+    const Span upper{headTop, split - headTop};
+    const auto head = [&](const Span &level, int x1, int x2, const char *text, Qt::Alignment align = Qt::AlignHCenter) {
+        f.Text(QRect(x1 + 3, level.Start, x2 - x1 - 5, level.Size), text, align, 11, true);
     };
     head(whole, 14, 245, "WEAPON", Qt::AlignLeft);
     head(whole, 245, 292, "CODE");
@@ -308,10 +309,9 @@ void DrawTraitTable(Form &f, int top, int right, const char *title, const std::a
     const int headTop = top + 21, headBottom = rows.front().Start - 1;
     for (const int x : {273, 340})
         f.VLine(x, headTop, bottom - 2);
-    const QRect head(0, headTop, 0, headBottom - headTop);
-    f.Text(QRect(19, head.top(), 250, head.height()), "NAME", Qt::AlignLeft, 11, true);
-    f.Text(QRect(274, head.top(), 65, head.height()), "RATING", Qt::AlignHCenter, 11, true);
-    f.Text(QRect(345, head.top(), 300, head.height()), "GAME EFFECTS", Qt::AlignLeft, 11, true);
+    f.Text(QRect(19, headTop, 250, headBottom - headTop), "NAME", Qt::AlignLeft, 11, true);
+    f.Text(QRect(274, headTop, 65, headBottom - headTop), "RATING", Qt::AlignHCenter, 11, true);
+    f.Text(QRect(345, headTop, 300, headBottom - headTop), "GAME EFFECTS", Qt::AlignLeft, 11, true);
 }
 
 void DrawPerks(Form &f)
@@ -321,9 +321,9 @@ void DrawPerks(Form &f)
     const int headTop = top + 21, last = kPerkRows.back().End() - 1;
     f.VLine(879, headTop, last);
     f.VLine(926, headTop, last);
-    const QRect head(0, headTop, 0, kPerkRows.front().Start - 1 - headTop);
-    f.Text(QRect(880, head.top(), 46, head.height()), "AUX", Qt::AlignHCenter, 11, true);
-    f.Text(QRect(932, head.top(), 250, head.height()), "PERK DAMAGE", Qt::AlignLeft, 11, true);
+    const int headHeight = kPerkRows.front().Start - 1 - headTop;
+    f.Text(QRect(880, headTop, 46, headHeight), "AUX", Qt::AlignHCenter, 11, true);
+    f.Text(QRect(932, headTop, 250, headHeight), "PERK DAMAGE", Qt::AlignLeft, 11, true);
     for (const Span &row : kPerkRows)
         f.CheckBoxes(934, row.Start, row.Size, 1);
 }
