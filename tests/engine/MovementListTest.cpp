@@ -61,7 +61,7 @@ TEST(MovementRecord, ByteImageHasEveryFieldAtItsOffset)
     EXPECT_EQ(ReadMovementRecord(image), r);
 }
 
-TEST(MovementRecord, ClearedRecordAndLongNames)
+TEST(MovementRecord, ClearedRecord)
 {
     const TMovementRecord cleared;
     EXPECT_EQ(cleared.LibraryIndex, -1);
@@ -70,11 +70,6 @@ TEST(MovementRecord, ClearedRecordAndLongNames)
     EXPECT_EQ(bytes::GetInt32(image + 57), -1);
     for (int i = 0; i < 57; ++i)
         EXPECT_EQ(image[i], 0) << "byte " << i;
-
-    TMovementRecord longName;
-    longName.ModeName = std::string(40, 'x');
-    WriteMovementRecord(longName, image);
-    EXPECT_EQ(ReadMovementRecord(image).ModeName, std::string(32, 'x'));
 }
 
 TEST(MovementList, SpeedPointsRoundHalfToEven)

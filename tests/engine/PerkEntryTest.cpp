@@ -188,16 +188,6 @@ TEST(PerkDisplayName, AmountAndCustomMark)
     EXPECT_EQ(DisplayName(longName), std::string(32, 'n') + " x12");
 }
 
-TEST(PerkRatingText, ShownRatingInGeneralFormat)
-{
-    TPerkRecord r = entry(0, 2.5, 0, 0, 0);
-    EXPECT_EQ(RatingText(r), "");
-    r.ShowRating = true;
-    EXPECT_EQ(RatingText(r), "2.5");
-    r.RatingValue = 3;
-    EXPECT_EQ(RatingText(r), "3");
-}
-
 TEST(PerkEffectText, EveryTokenIsFilled)
 {
     TPerkRecord r = entry(3, 2.5, 0.5, 10, 0.125);

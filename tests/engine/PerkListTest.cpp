@@ -118,27 +118,6 @@ TEST(PerkList, RatingSumsTheWorths)
     EXPECT_EQ(log, expected);
 }
 
-TEST(PerkList, ListOperations)
-{
-    TPerkList list;
-    list.Add(named("a"));
-    list.Add(named("b"));
-    EXPECT_EQ(list.Get(2), TPerkRecord{});
-    list.Set(9, named("c"));
-    list.Set(0, named("A"));
-    ASSERT_EQ(list.Count(), 3);
-    list.Exchange(0, 2);
-    EXPECT_EQ(list.Get(0).PFDName, "c");
-    EXPECT_EQ(list.Get(2).PFDName, "A");
-    list.Exchange(1, 3);
-    EXPECT_EQ(list.Get(1).PFDName, "b");
-    list.Delete(1);
-    ASSERT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Get(1).PFDName, "A");
-    list.Delete(5);
-    EXPECT_EQ(list.Count(), 2);
-}
-
 TEST(PerkList, StreamRoundTripAndDamage)
 {
     TPerkList list;
@@ -184,6 +163,9 @@ TEST(PerkList, PrintRows)
     EXPECT_EQ(rows[0].Effect, "Lights 2 hexes");
     EXPECT_TRUE(rows[0].Aux);
     EXPECT_EQ(list.EffectText(0), "Lights 2 hexes");
+    r.ShowRating = false;
+    list.Set(0, r);
+    EXPECT_EQ(list.MakePrintRows()[0].Rating, ""); // a rating that is not shown stays off the sheet
 }
 
 TEST(PerkVehicleData, ActionsAndPeopleCountTheCrewOfAllThreeLists)

@@ -140,24 +140,6 @@ TEST(PerkRecord, EveryFieldAtItsOffset)
     EXPECT_EQ(ReadPerkRecord(p), r);
 }
 
-TEST(PerkRecord, TextsAreCutToTheirWidthAndUnusedBytesZeroed)
-{
-    TPerkRecord r;
-    r.PFDName = std::string(40, 'a');
-    r.EffectText = std::string(300, 'e');
-    const std::vector<uint8_t> image = imageOf(r);
-    EXPECT_EQ(image[0], 32);
-    EXPECT_EQ(image[42], 250);
-    const TPerkRecord back = ReadPerkRecord(image.data());
-    EXPECT_EQ(back.PFDName, std::string(32, 'a'));
-    EXPECT_EQ(back.EffectText, std::string(250, 'e'));
-
-    r.PFDName = "ab";
-    const std::vector<uint8_t> shorter = imageOf(r);
-    for (int i = 3; i < 33; ++i)
-        EXPECT_EQ(shorter[static_cast<size_t>(i)], 0) << i;
-}
-
 TEST(PerkTemplates, SixFixedDefectsInOrder)
 {
     const std::vector<TPerkRecord> defects = DefectTemplates();
