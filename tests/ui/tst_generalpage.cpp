@@ -1,8 +1,7 @@
 // The General page: number boxes with their minimums and spin buttons, text fields,
 // production group and the changes that do not count as unsaved.
 #include "support/EditorDriver.h"
-#include "support/MemoryProgramData.h"
-#include "support/ScriptedDialogs.h"
+#include "support/EditorFixture.h"
 
 #include "engine/Vehicle.h"
 #include "ui/Editer.h"
@@ -22,32 +21,20 @@ class GeneralPageTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMemoryProgramData> m_data;
-    std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmEditer> m_window;
+    TEditorFixture m_editor;
 
-    TVehicle &vehicle() { return m_window->Document().Vehicle(); }
-    QLineEdit *edit(const char *name) { return m_window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
-    TSpinButton *spin(const char *name) { return m_window->findChild<TSpinButton *>(QString::fromLatin1(name)); }
-    QString label(const char *name) { return m_window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
+    TVehicle &vehicle() { return m_editor.Vehicle(); }
+    QLineEdit *edit(const char *name) { return m_editor.window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
+    TSpinButton *spin(const char *name) { return m_editor.window->findChild<TSpinButton *>(QString::fromLatin1(name)); }
+    QString label(const char *name) { return m_editor.window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
 
 private slots:
     void init()
     {
-        m_data = std::make_unique<TMemoryProgramData>();
-        m_dialogs = std::make_unique<TScriptedDialogs>();
-        m_window = std::make_unique<TfrmEditer>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(m_editor.Start());
     }
 
-    void cleanup()
-    {
-        m_window->Document().Vehicle().Modified = false; // close without a question
-        m_window.reset();
-        m_dialogs.reset();
-        m_data.reset();
-    }
+    void cleanup() { m_editor.Stop(); }
 
     void unparsableCrewKeepsValueAndMarksModified()
     {
@@ -155,9 +142,9 @@ private slots:
 
     void customThenStandardGivesTestbedPrototype()
     {
-        auto *standard = m_window->findChild<QRadioButton *>(QStringLiteral("rbProStandard"));
-        auto *custom = m_window->findChild<QRadioButton *>(QStringLiteral("rbProCustom"));
-        auto *list = m_window->findChild<QComboBox *>(QStringLiteral("cbProStandard"));
+        auto *standard = m_editor.window->findChild<QRadioButton *>(QStringLiteral("rbProStandard"));
+        auto *custom = m_editor.window->findChild<QRadioButton *>(QStringLiteral("rbProCustom"));
+        auto *list = m_editor.window->findChild<QComboBox *>(QStringLiteral("cbProStandard"));
         list->setCurrentIndex(4);
         emit list->activated(4);
         QCOMPARE(vehicle().ProductionType, 4);
@@ -181,7 +168,7 @@ private slots:
 
     void customProductionFieldsHaveTheirMinimums()
     {
-        QTest::mouseClick(m_window->findChild<QRadioButton *>(QStringLiteral("rbProCustom")), Qt::LeftButton);
+        QTest::mouseClick(m_editor.window->findChild<QRadioButton *>(QStringLiteral("rbProCustom")), Qt::LeftButton);
         driver::Enter(edit("eProCustomModel"), QStringLiteral("-4"));
         QCOMPARE(vehicle().CustomProduction.CustomModelDice, -1);
         driver::Enter(edit("eProCustomIndiv"), QStringLiteral("-4"));
@@ -196,15 +183,15 @@ private slots:
     void productionTypeAboveSevenIsShownAsCustom()
     {
         vehicle().ProductionType = 12;
-        m_window->ShowProduction();
+        m_editor.window->ShowProduction();
         QCOMPARE(vehicle().ProductionType, 7);
-        QVERIFY(m_window->findChild<QRadioButton *>(QStringLiteral("rbProCustom"))->isChecked());
+        QVERIFY(m_editor.window->findChild<QRadioButton *>(QStringLiteral("rbProCustom"))->isChecked());
         QVERIFY(!vehicle().Modified);
     }
 
     void sizeTypeAndAvailabilityAreNotUnsavedChanges()
     {
-        auto *sizeType = m_window->findChild<QComboBox *>(QStringLiteral("cbSizeType"));
+        auto *sizeType = m_editor.window->findChild<QComboBox *>(QStringLiteral("cbSizeType"));
         sizeType->setCurrentIndex(3);
         emit sizeType->activated(3);
         QCOMPARE(vehicle().SizeType, 3);
@@ -214,8 +201,8 @@ private slots:
         QCOMPARE(QString::fromStdString(vehicle().NumberOnField), QStringLiteral("12 units"));
         QVERIFY(!vehicle().Modified);
 
-        m_window->New1Click();
-        QVERIFY(m_dialogs->questions.isEmpty());
+        m_editor.window->New1Click();
+        QVERIFY(m_editor.dialogs->questions.isEmpty());
         QCOMPARE(vehicle().SizeType, 0);
     }
 
@@ -234,7 +221,7 @@ private slots:
     {
         vehicle().Crew = 6;
         vehicle().CurrencyName = "Marks";
-        m_window->ShowDesign();
+        m_editor.window->ShowDesign();
         QCOMPARE(edit("eCrew")->text(), QStringLiteral("6"));
         QCOMPARE(edit("eCurrName")->text(), QStringLiteral("Marks"));
         QVERIFY(!vehicle().Modified);

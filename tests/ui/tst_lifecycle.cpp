@@ -1,8 +1,7 @@
 // The main window's design lifecycle: the save question, New, Open, Save, Save As,
 // Close, Create Variant, the logs and the exports, and how failures are reported.
 #include "support/EditorDriver.h"
-#include "support/MemoryProgramData.h"
-#include "support/ScriptedDialogs.h"
+#include "support/EditorFixture.h"
 
 #include "engine/DesignFile.h"
 #include "engine/SizeAndCost.h"
@@ -35,15 +34,13 @@ class LifecycleTest : public QObject {
 
 private:
     QTemporaryDir m_folder;
-    std::unique_ptr<TMemoryProgramData> m_data;
-    std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmEditer> m_window;
+    TEditorFixture m_editor;
     QStringList m_started;
 
-    TVehicle &vehicle() { return m_window->Document().Vehicle(); }
+    TVehicle &vehicle() { return m_editor.Vehicle(); }
     QString path(const char *name) { return m_folder.filePath(QString::fromLatin1(name)); }
-    void trigger(const char *action) { m_window->findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
-    QString caption(const char *label) { return m_window->findChild<QLabel *>(QString::fromLatin1(label))->text(); }
+    void trigger(const char *action) { m_editor.window->findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
+    QString caption(const char *label) { return m_editor.window->findChild<QLabel *>(QString::fromLatin1(label))->text(); }
 
     // A design file on disk with the given name and crew.
     QString writeDesign(const char *file, const char *name, int crew)
@@ -69,25 +66,15 @@ private slots:
 
     void init()
     {
-        m_data = std::make_unique<TMemoryProgramData>();
-        m_dialogs = std::make_unique<TScriptedDialogs>();
-        m_window = std::make_unique<TfrmEditer>();
+        QVERIFY(m_editor.Start());
         m_started.clear();
-        m_window->SetProcessStarter([this](const QString &program, const QStringList &arguments) {
+        m_editor.window->SetProcessStarter([this](const QString &program, const QStringList &arguments) {
             m_started << program << arguments;
             return true;
         });
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
 
-    void cleanup()
-    {
-        vehicle().Modified = false;
-        m_window.reset();
-        m_dialogs.reset();
-        m_data.reset();
-    }
+    void cleanup() { m_editor.Stop(); }
 
     void menusHoldTheirCommandsInOrder()
     {
@@ -97,85 +84,85 @@ private slots:
                 items << (action->isSeparator() ? QStringLiteral("-") : action->text());
             return items;
         };
-        QMenu *file = m_window->findChild<QMenu *>(QStringLiteral("File1"));
+        QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("File1"));
         QCOMPARE(texts(file), (QStringList{"&New", "&Open...", "Recent Files", "-", "&Save...", "Save &As...", "-",
                                            "Print", "Export", "-", "Create Variant!", "-", "Close"}));
-        QCOMPARE(texts(m_window->findChild<QMenu *>(QStringLiteral("Export1"))),
+        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("Export1"))),
                  (QStringList{"Post to Clipboard", "Text", "HTML", "JPEG"}));
-        QCOMPARE(texts(m_window->findChild<QMenu *>(QStringLiteral("Help1"))),
+        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("Help1"))),
                  (QStringList{"View TV Log", "View Price Log", "-", "Contents", "-", "About"}));
     }
 
     void openingAndClosingAsksNothing()
     {
         const QString file = writeDesign("quiet.vkd", "Quiet", 2);
-        m_dialogs->paths = {file};
+        m_editor.dialogs->paths = {file};
         trigger("Open1");
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Quiet"));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Quiet - ") + file);
+        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Quiet - ") + file);
         QVERIFY(!vehicle().Modified);
         trigger("Close1");
-        QVERIFY(m_dialogs->questions.isEmpty());
-        QVERIFY(!m_window->isVisible());
+        QVERIFY(m_editor.dialogs->questions.isEmpty());
+        QVERIFY(!m_editor.window->isVisible());
     }
 
     void cancellingTheCloseQuestionKeepsTheWindow()
     {
         vehicle().Modified = true;
-        m_dialogs->answers = {TDialogAnswer::Cancel};
+        m_editor.dialogs->answers = {TDialogAnswer::Cancel};
         trigger("Close1");
-        QCOMPARE(m_dialogs->questions, QStringList{QStringLiteral("Do you wish to save the current vehicle?")});
-        QVERIFY(m_window->isVisible());
-        QVERIFY(m_data->positions.empty());
+        QCOMPARE(m_editor.dialogs->questions, QStringList{QStringLiteral("Do you wish to save the current vehicle?")});
+        QVERIFY(m_editor.window->isVisible());
+        QVERIFY(m_editor.data->positions.empty());
 
-        m_dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {TDialogAnswer::No};
         trigger("Close1");
-        QVERIFY(!m_window->isVisible());
-        QVERIFY(m_dialogs->saveDialogs.isEmpty());
-        QCOMPARE(m_data->positions.count(0), size_t(1));
+        QVERIFY(!m_editor.window->isVisible());
+        QVERIFY(m_editor.dialogs->saveDialogs.isEmpty());
+        QCOMPARE(m_editor.data->positions.count(0), size_t(1));
     }
 
     void saveWithAFileNameDoesNotAsk()
     {
         vehicle().Name = "First";
-        m_dialogs->paths = {path("first.vkd")};
+        m_editor.dialogs->paths = {path("first.vkd")};
         trigger("Save1");
-        QCOMPARE(m_dialogs->saveDialogs.size(), 1);
-        QCOMPARE(m_dialogs->saveDialogs[0].title, QStringLiteral("Armorwright Save"));
-        QCOMPARE(m_dialogs->saveDialogs[0].filter, QStringLiteral("Umbrant Files|*.vkd|All Files|*.*"));
-        QCOMPARE(m_dialogs->saveDialogs[0].defaultExtension, QStringLiteral("vkd"));
-        QCOMPARE(m_dialogs->saveDialogs[0].fileName, QStringLiteral("First"));
-        QCOMPARE(m_window->Document().FileName(), path("first.vkd"));
+        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 1);
+        QCOMPARE(m_editor.dialogs->saveDialogs[0].title, QStringLiteral("Armorwright Save"));
+        QCOMPARE(m_editor.dialogs->saveDialogs[0].filter, QStringLiteral("Umbrant Files|*.vkd|All Files|*.*"));
+        QCOMPARE(m_editor.dialogs->saveDialogs[0].defaultExtension, QStringLiteral("vkd"));
+        QCOMPARE(m_editor.dialogs->saveDialogs[0].fileName, QStringLiteral("First"));
+        QCOMPARE(m_editor.window->Document().FileName(), path("first.vkd"));
 
-        driver::Enter(m_window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Second"));
+        driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Second"));
         QVERIFY(vehicle().Modified);
         trigger("Save1");
-        QCOMPARE(m_dialogs->saveDialogs.size(), 1);
+        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 1);
         QCOMPARE(nameIn(path("first.vkd")), std::string("Second"));
         QVERIFY(!vehicle().Modified);
 
-        m_dialogs->paths = {path("second.vkd")};
+        m_editor.dialogs->paths = {path("second.vkd")};
         trigger("SaveAs1");
-        QCOMPARE(m_dialogs->saveDialogs.size(), 2);
-        QCOMPARE(m_window->Document().FileName(), path("second.vkd"));
+        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 2);
+        QCOMPARE(m_editor.window->Document().FileName(), path("second.vkd"));
         QVERIFY(QFile::exists(path("second.vkd")));
 
         // a cancelled Save As forgets the file name
-        m_dialogs->paths = {QString()};
+        m_editor.dialogs->paths = {QString()};
         trigger("SaveAs1");
-        QCOMPARE(m_dialogs->saveDialogs.size(), 3);
-        QVERIFY(m_window->Document().FileName().isEmpty());
-        QVERIFY(m_window->windowTitle().endsWith(QStringLiteral(" - Second - ")));
+        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 3);
+        QVERIFY(m_editor.window->Document().FileName().isEmpty());
+        QVERIFY(m_editor.window->windowTitle().endsWith(QStringLiteral(" - Second - ")));
     }
 
     void yesThenCancelledSaveDialogGoesOn()
     {
         vehicle().Name = "Unsaved";
         vehicle().Modified = true;
-        m_dialogs->answers = {TDialogAnswer::Yes};
-        m_dialogs->paths = {QString()};
+        m_editor.dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->paths = {QString()};
         trigger("New1");
-        QCOMPARE(m_dialogs->saveDialogs.size(), 1);
+        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 1);
         QVERIFY(vehicle().Name.empty());
         QVERIFY(!vehicle().Modified);
     }
@@ -184,33 +171,33 @@ private slots:
     {
         vehicle().Name = "a\\b/c:d*e?f\"g<h>i|j";
         trigger("Save1");
-        QCOMPARE(m_dialogs->saveDialogs.last().fileName, QStringLiteral("abcdefghij"));
+        QCOMPARE(m_editor.dialogs->saveDialogs.last().fileName, QStringLiteral("abcdefghij"));
         vehicle().Name = "\\/:*?\"<>|";
         trigger("HTML1");
-        QVERIFY(m_dialogs->saveDialogs.last().fileName.isEmpty());
+        QVERIFY(m_editor.dialogs->saveDialogs.last().fileName.isEmpty());
     }
 
     void typedNameCountsWhenTheBoxIsLeft()
     {
-        auto *name = m_window->findChild<QLineEdit *>(QStringLiteral("eName"));
+        auto *name = m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName"));
         driver::Type(name, QStringLiteral("Lancer"));
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Lancer"));
         QVERIFY(!vehicle().Modified);
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Armorwright V0.6.8d -  - "));
+        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d -  - "));
         driver::Leave(name);
         QVERIFY(vehicle().Modified);
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Lancer - "));
+        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Lancer - "));
     }
 
     void valueBeingTypedIsTakenBeforeAMenuCommand()
     {
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        auto *crew = m_window->findChild<QLineEdit *>(QStringLiteral("eCrew"));
+        m_editor.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.window.get()));
+        auto *crew = m_editor.window->findChild<QLineEdit *>(QStringLiteral("eCrew"));
         crew->setFocus();
         QTRY_VERIFY(crew->hasFocus());
         driver::Type(crew, QStringLiteral("7"));
-        m_dialogs->paths = {path("typed.vkd")};
+        m_editor.dialogs->paths = {path("typed.vkd")};
         trigger("Save1");
         QCOMPARE(LoadDesignFile(path("typed.vkd").toStdString()).Vehicle->Crew, 7);
         QVERIFY(!vehicle().Modified);
@@ -219,9 +206,9 @@ private slots:
     void createVariantRefusesAnUnsavedDesign()
     {
         vehicle().Modified = true;
-        m_dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {TDialogAnswer::No};
         trigger("CreateVariant1");
-        QCOMPARE(m_dialogs->errors,
+        QCOMPARE(m_editor.dialogs->errors,
                  QStringList{QStringLiteral("The vehicle needs to be saved before a variant can be created from it!")});
         QVERIFY(m_started.isEmpty());
     }
@@ -234,10 +221,10 @@ private slots:
 
         m_started.clear();
         vehicle().Modified = true;
-        m_dialogs->answers = {TDialogAnswer::Yes};
-        m_dialogs->paths = {path("variant.vkd")};
+        m_editor.dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->paths = {path("variant.vkd")};
         trigger("CreateVariant1");
-        QVERIFY(m_dialogs->errors.isEmpty());
+        QVERIFY(m_editor.dialogs->errors.isEmpty());
         QCOMPARE(m_started, (QStringList{QCoreApplication::applicationFilePath(), path("variant.vkd"),
                                          QStringLiteral("NEW")}));
     }
@@ -250,32 +237,32 @@ private slots:
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("this is not a design file");
         bad.close();
-        m_dialogs->answers = {TDialogAnswer::No};
-        m_dialogs->paths = {path("bad.vkd")};
+        m_editor.dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->paths = {path("bad.vkd")};
         trigger("Open1");
-        QCOMPARE(m_dialogs->errors.size(), 1);
+        QCOMPARE(m_editor.dialogs->errors.size(), 1);
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Keeper"));
         QVERIFY(vehicle().Modified);
-        QVERIFY(m_window->Document().FileName().isEmpty());
+        QVERIFY(m_editor.window->Document().FileName().isEmpty());
     }
 
     void failedSaveKeepsTheChangesAndTheWindow()
     {
         vehicle().Modified = true;
-        m_dialogs->answers = {TDialogAnswer::Yes};
-        m_dialogs->paths = {path("missing-folder/x.vkd")};
+        m_editor.dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->paths = {path("missing-folder/x.vkd")};
         trigger("Close1");
-        QCOMPARE(m_dialogs->errors.size(), 1);
-        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QVERIFY(m_editor.window->isVisible());
         QVERIFY(vehicle().Modified);
     }
 
     void logViewerShowsOneRunOfTheCalculation()
     {
-        driver::Enter(m_window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Logged"));
-        driver::Enter(m_window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("6"));
+        driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Logged"));
+        driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("6"));
         QStringList shown;
-        m_dialogs->modal = [&shown](QDialog &dialog) {
+        m_editor.dialogs->modal = [&shown](QDialog &dialog) {
             auto *viewer = qobject_cast<TfrmLogView *>(&dialog);
             if (viewer)
                 shown = viewer->Lines();
@@ -308,14 +295,14 @@ private slots:
         trigger("OutputText1");
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Sheet of Sheet<1>"));
 
-        m_dialogs->paths = {path("sheet.txt"), path("sheet.html")};
+        m_editor.dialogs->paths = {path("sheet.txt"), path("sheet.html")};
         trigger("Text1");
         trigger("HTML1");
-        QCOMPARE(m_dialogs->saveDialogs[0].defaultExtension, QStringLiteral("txt"));
-        QCOMPARE(m_dialogs->saveDialogs[0].filter, QStringLiteral("Text Files|*.txt|All Files|*.*"));
-        QCOMPARE(m_dialogs->saveDialogs[0].fileName, QStringLiteral("Sheet1"));
-        QCOMPARE(m_dialogs->saveDialogs[1].defaultExtension, QStringLiteral("html"));
-        QCOMPARE(m_dialogs->saveDialogs[1].filter, QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*"));
+        QCOMPARE(m_editor.dialogs->saveDialogs[0].defaultExtension, QStringLiteral("txt"));
+        QCOMPARE(m_editor.dialogs->saveDialogs[0].filter, QStringLiteral("Text Files|*.txt|All Files|*.*"));
+        QCOMPARE(m_editor.dialogs->saveDialogs[0].fileName, QStringLiteral("Sheet1"));
+        QCOMPARE(m_editor.dialogs->saveDialogs[1].defaultExtension, QStringLiteral("html"));
+        QCOMPARE(m_editor.dialogs->saveDialogs[1].filter, QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*"));
         QFile text(path("sheet.txt"));
         QVERIFY(text.open(QIODevice::ReadOnly));
         QCOMPARE(text.readAll(), QByteArray("Sheet of Sheet<1>"));
@@ -324,24 +311,24 @@ private slots:
         QCOMPARE(html.readAll(), QByteArray("<p>Sheet&lt;1&gt;</p>"));
 
         // a cancelled dialog writes nothing
-        m_dialogs->paths = {QString()};
+        m_editor.dialogs->paths = {QString()};
         trigger("Text1");
-        QCOMPARE(m_dialogs->saveDialogs.size(), 3);
+        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 3);
     }
 
     void sheetErrorsAreShownAndWriteNothing()
     {
-        m_dialogs->paths = {path("sheet.jpg")};
+        m_editor.dialogs->paths = {path("sheet.jpg")};
         trigger("JPEG1");
-        QCOMPARE(m_dialogs->saveDialogs.last().title, QStringLiteral("Jpeg SaveDialog"));
-        QCOMPARE(m_dialogs->saveDialogs.last().filter, QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
-        QCOMPARE(m_dialogs->errors, QStringList{QStringLiteral("No sheet layout in the test data.")});
+        QCOMPARE(m_editor.dialogs->saveDialogs.last().title, QStringLiteral("Jpeg SaveDialog"));
+        QCOMPARE(m_editor.dialogs->saveDialogs.last().filter, QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
+        QCOMPARE(m_editor.dialogs->errors, QStringList{QStringLiteral("No sheet layout in the test data.")});
         QVERIFY(!QFile::exists(path("sheet.jpg")));
 
         trigger("PrintSheet1");
-        QCOMPARE(m_dialogs->errors.size(), 2);
-        QCOMPARE(m_dialogs->printerDialogs, 0);
-        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_editor.dialogs->errors.size(), 2);
+        QCOMPARE(m_editor.dialogs->printerDialogs, 0);
+        QVERIFY(m_editor.window->isVisible());
     }
 
     void droppedDesignFileIsOpened()
@@ -350,22 +337,22 @@ private slots:
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(file)});
         QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_window.get(), &enter);
+        QApplication::sendEvent(m_editor.window.get(), &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_window.get(), &drop);
+        QApplication::sendEvent(m_editor.window.get(), &drop);
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Dropped"));
-        QCOMPARE(m_window->RecentFiles()->Paths().first(), file);
-        QMenu *recent = m_window->findChild<QMenu *>(QStringLiteral("RecentFiles1"));
+        QCOMPARE(m_editor.window->RecentFiles()->Paths().first(), file);
+        QMenu *recent = m_editor.window->findChild<QMenu *>(QStringLiteral("RecentFiles1"));
         QCOMPARE(recent->actions().size(), 1);
 
         // reopening from the list asks first when there are changes
         vehicle().Name = "Changed";
         vehicle().Modified = true;
-        m_dialogs->answers = {TDialogAnswer::Cancel};
+        m_editor.dialogs->answers = {TDialogAnswer::Cancel};
         recent->actions().first()->trigger();
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Changed"));
-        m_dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {TDialogAnswer::No};
         recent->actions().first()->trigger();
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Dropped"));
     }
@@ -373,9 +360,9 @@ private slots:
     void contentsAndAboutUseTheDialogs()
     {
         trigger("Contents1");
-        QCOMPARE(m_dialogs->informations.size(), 1);
+        QCOMPARE(m_editor.dialogs->informations.size(), 1);
         QString aboutTitle;
-        m_dialogs->modal = [&aboutTitle](QDialog &dialog) {
+        m_editor.dialogs->modal = [&aboutTitle](QDialog &dialog) {
             dialog.show();
             aboutTitle = dialog.windowTitle();
             return int(QDialog::Accepted);
@@ -386,23 +373,23 @@ private slots:
 
     void storedWindowPositionIsRestored()
     {
-        m_window.reset();
-        m_data->positions[0] = TWindowPosition{60, 70, 540, 700};
-        m_window = std::make_unique<TfrmEditer>();
-        m_window->show();
-        QCOMPARE(m_window->pos(), QPoint(70, 60));
-        QCOMPARE(m_window->size(), QSize(700, 540));
+        m_editor.window.reset();
+        m_editor.data->positions[0] = TWindowPosition{60, 70, 540, 700};
+        m_editor.window = std::make_unique<TfrmEditer>();
+        m_editor.window->show();
+        QCOMPARE(m_editor.window->pos(), QPoint(70, 60));
+        QCOMPARE(m_editor.window->size(), QSize(700, 540));
 
         // stored values of 0 or below are not applied
-        m_window.reset();
-        m_data->positions[0] = TWindowPosition{0, 0, -1, 650};
-        m_window = std::make_unique<TfrmEditer>();
-        const QPoint designed = m_window->pos();
-        const int designedHeight = m_window->height();
-        m_window->show();
-        QCOMPARE(m_window->pos(), designed);
-        QCOMPARE(m_window->height(), designedHeight);
-        QCOMPARE(m_window->width(), 650);
+        m_editor.window.reset();
+        m_editor.data->positions[0] = TWindowPosition{0, 0, -1, 650};
+        m_editor.window = std::make_unique<TfrmEditer>();
+        const QPoint designed = m_editor.window->pos();
+        const int designedHeight = m_editor.window->height();
+        m_editor.window->show();
+        QCOMPARE(m_editor.window->pos(), designed);
+        QCOMPARE(m_editor.window->height(), designedHeight);
+        QCOMPARE(m_editor.window->width(), 650);
     }
 };
 

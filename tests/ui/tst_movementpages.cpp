@@ -1,7 +1,6 @@
 // The Primary, Secondary and More tabs and the movement editor dialog.
 #include "support/EditorDriver.h"
-#include "support/MemoryProgramData.h"
-#include "support/ScriptedDialogs.h"
+#include "support/EditorFixture.h"
 
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
@@ -28,15 +27,13 @@ class MovementPagesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMemoryProgramData> m_data;
-    std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmEditer> m_window;
+    TEditorFixture m_editor;
 
-    TVehicle &vehicle() { return m_window->Document().Vehicle(); }
+    TVehicle &vehicle() { return m_editor.Vehicle(); }
     TMovementList &movement() { return *vehicle().Movement; }
     template <typename T = QLineEdit> T *find(const char *name)
     {
-        T *control = m_window->findChild<T *>(QString::fromLatin1(name));
+        T *control = m_editor.window->findChild<T *>(QString::fromLatin1(name));
         if (!control)
             qFatal("no control %s", name);
         return control;
@@ -54,32 +51,22 @@ private:
     {
         movement().Clear();
         for (const char *mode : modes) {
-            for (int i = 0; i < m_data->library.Count(); ++i) {
-                if (m_data->library.ModeName(i) == mode)
-                    movement().Add(m_data->library.Get(i));
+            for (int i = 0; i < m_editor.data->library.Count(); ++i) {
+                if (m_editor.data->library.ModeName(i) == mode)
+                    movement().Add(m_editor.data->library.Get(i));
             }
         }
-        m_window->ShowMovement();
+        m_editor.window->ShowMovement();
     }
     QListWidget *list() { return find<QListWidget>("lbMov"); }
 
 private slots:
     void init()
     {
-        m_data = std::make_unique<TMemoryProgramData>();
-        m_dialogs = std::make_unique<TScriptedDialogs>();
-        m_window = std::make_unique<TfrmEditer>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(m_editor.Start());
     }
 
-    void cleanup()
-    {
-        vehicle().Modified = false;
-        m_window.reset();
-        m_dialogs.reset();
-        m_data.reset();
-    }
+    void cleanup() { m_editor.Stop(); }
 
     void modeListIsNoneThenTheLibrary()
     {
@@ -194,14 +181,14 @@ private slots:
     void removingThePrimaryOfThreeSystems()
     {
         setSystems({"Walker", "Ground", "Hover"});
-        m_dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {TDialogAnswer::No};
         choose("cbxPriMode", QStringLiteral("<None>"));
         QCOMPARE(movement().Count(), 3);
         QCOMPARE(find<QComboBox>("cbxPriMode")->currentText(), QStringLiteral("Walker"));
 
-        m_dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {TDialogAnswer::Yes};
         choose("cbxPriMode", QStringLiteral("<None>"));
-        QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Do you wish to remove the primary movement system?"));
+        QCOMPARE(m_editor.dialogs->questions.last(), QStringLiteral("Do you wish to remove the primary movement system?"));
         QCOMPARE(movement().Count(), 2);
         QCOMPARE(find<QComboBox>("cbxPriMode")->currentText(), QStringLiteral("Ground"));
         QCOMPARE(find<QComboBox>("cbxSecMode")->currentText(), QStringLiteral("Hover"));
@@ -212,9 +199,9 @@ private slots:
     void removingTheSecondarySystem()
     {
         setSystems({"Walker", "Ground", "Hover"});
-        m_dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {TDialogAnswer::Yes};
         choose("cbxSecMode", QStringLiteral("<None>"));
-        QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Do you wish to remove the Secondary movement system?"));
+        QCOMPARE(m_editor.dialogs->questions.last(), QStringLiteral("Do you wish to remove the Secondary movement system?"));
         QCOMPARE(movement().Count(), 2);
         QCOMPARE(movement().ModeName(1), std::string("Hover"));
     }
@@ -230,20 +217,20 @@ private slots:
             design.Movement->Add(crawler);
             SaveDesignFile(design, path.toStdString());
         }
-        m_dialogs->paths = {path};
-        m_window->Open1Click();
-        QVERIFY(m_dialogs->errors.isEmpty());
+        m_editor.dialogs->paths = {path};
+        m_editor.window->Open1Click();
+        QVERIFY(m_editor.dialogs->errors.isEmpty());
         auto *mode = find<QComboBox>("cbxPriMode");
         QCOMPARE(mode->currentText(), QStringLiteral("Steam Crawler"));
         QCOMPARE(mode->count(), 10);
-        QCOMPARE(m_data->library.Count(), 9);
-        QCOMPARE(m_data->library.ModeName(8), std::string("Steam Crawler"));
+        QCOMPARE(m_editor.data->library.Count(), 9);
+        QCOMPARE(m_editor.data->library.ModeName(8), std::string("Steam Crawler"));
 
         // It can be chosen again after a new design.
-        m_window->New1Click();
+        m_editor.window->New1Click();
         choose("cbxPriMode", QStringLiteral("Steam Crawler"));
         QCOMPARE(movement().ModeName(0), std::string("Steam Crawler"));
-        QCOMPARE(m_data->library.Count(), 9);
+        QCOMPARE(m_editor.data->library.Count(), 9);
     }
 
     void moreTabListsTheAdditionalSystems()
@@ -269,8 +256,8 @@ private slots:
         QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
         driver::SpinDown(find<TSpinButton>("sbtnMov"));
         driver::SpinUp(find<TSpinButton>("sbtnMov"));
-        QVERIFY(m_dialogs->questions.isEmpty());
-        QCOMPARE(m_dialogs->modalDialogs, 0);
+        QVERIFY(m_editor.dialogs->questions.isEmpty());
+        QCOMPARE(m_editor.dialogs->modalDialogs, 0);
         QCOMPARE(movement().ModeName(2), std::string("Hover"));
         QCOMPARE(movement().ModeName(3), std::string("Naval"));
         QVERIFY(!vehicle().Modified);
@@ -300,11 +287,11 @@ private slots:
     {
         setSystems({"Walker", "Ground", "Hover", "Naval"});
         list()->setCurrentRow(1);
-        m_dialogs->answers = {TDialogAnswer::No, TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {TDialogAnswer::No, TDialogAnswer::Yes};
         QTest::mouseClick(find<QPushButton>("btnMovDelete"), Qt::LeftButton);
         QCOMPARE(movement().Count(), 4);
         QTest::mouseClick(find<QPushButton>("btnMovDelete"), Qt::LeftButton);
-        QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Do you wish to remove this movement system?"));
+        QCOMPARE(m_editor.dialogs->questions.last(), QStringLiteral("Do you wish to remove this movement system?"));
         QCOMPARE(movement().Count(), 3);
         QCOMPARE(movement().ModeName(2), std::string("Hover"));
     }
@@ -313,20 +300,20 @@ private slots:
     {
         setSystems({"Walker", "Ground", "Hover"});
         list()->setCurrentRow(0);
-        m_dialogs->modal = [](QDialog &dialog) {
+        m_editor.dialogs->modal = [](QDialog &dialog) {
             driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("90"));
             return int(QDialog::Rejected);
         };
         QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
         QCOMPARE(movement().TopSpeed(2), 0.0);
 
-        m_dialogs->modal = [](QDialog &dialog) {
+        m_editor.dialogs->modal = [](QDialog &dialog) {
             driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("90"));
             return int(QDialog::Accepted);
         };
         vehicle().Modified = false;
         emit list()->itemDoubleClicked(list()->item(0));
-        QCOMPARE(m_dialogs->modalDialogs, 2);
+        QCOMPARE(m_editor.dialogs->modalDialogs, 2);
         QCOMPARE(movement().TopSpeed(2), 90.0);
         QVERIFY(vehicle().Modified);
         QCOMPARE(list()->item(0)->text(), QString::fromStdString(movement().SummaryText(2)));
@@ -334,11 +321,11 @@ private slots:
 
     void editorKeepsItsRecordInShape()
     {
-        TMovementRecord record = m_data->library.Get(7); // Flight
+        TMovementRecord record = m_editor.data->library.Get(7); // Flight
         record.TopSpeed = 600;
         record.StallSpeed = 900;
         record.Maneuver = 4;
-        TfrmMovementEditor editor(m_data->library, record);
+        TfrmMovementEditor editor(m_editor.data->library, record);
         QCOMPARE(editor.Record().StallSpeed, 600.0);
         QCOMPARE(editor.Record().Maneuver, 0);
         QCOMPARE(editor.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QStringLiteral("20"));
@@ -356,22 +343,22 @@ private slots:
         QCOMPARE(mode->count(), 8);
         mode->setCurrentIndex(2);
         emit mode->activated(2);
-        QCOMPARE(editor.Record(), m_data->library.Get(2));
+        QCOMPARE(editor.Record(), m_editor.data->library.Get(2));
 
         QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("BitBtn3")), Qt::LeftButton);
-        QCOMPARE(m_dialogs->informations.size(), 1);
+        QCOMPARE(m_editor.dialogs->informations.size(), 1);
     }
 
     void editorRemembersItsPosition()
     {
-        m_data->positions[3] = TWindowPosition{120, 140, 260, 420};
-        TfrmMovementEditor editor(m_data->library, m_data->library.Get(1));
+        m_editor.data->positions[3] = TWindowPosition{120, 140, 260, 420};
+        TfrmMovementEditor editor(m_editor.data->library, m_editor.data->library.Get(1));
         QCOMPARE(editor.pos(), QPoint(140, 120));
         QCOMPARE(editor.size(), QSize(420, 260));
         editor.move(150, 170);
         editor.reject();
-        QCOMPARE(m_data->positions[3].left, 150);
-        QCOMPARE(m_data->positions[3].top, 170);
+        QCOMPARE(m_editor.data->positions[3].left, 150);
+        QCOMPARE(m_editor.data->positions[3].top, 170);
     }
 };
 
