@@ -2,6 +2,7 @@
 
 #include "engine/base/Files.h"
 #include "engine/base/Stream.h"
+#include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetBitmap.h"
@@ -124,6 +125,14 @@ TEST(RecordSheetBuiltInLayout, AFullDesignFillsItsFields)
     // box 37 (row 7, column 1) white, box 38 (column 2) black
     EXPECT_EQ(RgbAt(sheet, 577 + 8, 437 + 9), 0xFFFFFFu);
     EXPECT_EQ(RgbAt(sheet, 601 + 8, 437 + 9), 0x000000u);
+
+    DecodedJpeg decoded;
+    ASSERT_TRUE(DecodeJpeg(EncodeJpeg(sheet), decoded));
+    EXPECT_EQ(decoded.width, 1200);
+    EXPECT_EQ(decoded.height, 1572);
+    EXPECT_EQ(decoded.components, 3);
+    EXPECT_LT(decoded.At(601 + 8, 437 + 9) & 0xFF, 0x30u);
+    EXPECT_GT(decoded.At(577 + 8, 437 + 9) & 0xFF, 0xD0u);
 }
 
 #endif

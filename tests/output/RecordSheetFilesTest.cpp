@@ -10,11 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csetjmp>
-#include <cstdio>
 #include <filesystem>
-
-#include <jpeglib.h>
 
 using namespace sheettest;
 
@@ -30,54 +26,6 @@ struct TempFolder {
     ~TempFolder() { std::filesystem::remove_all(path); }
     std::string File(const char *name) const { return (path / name).string(); }
 };
-
-// What libjpeg reads back from a JPEG file.
-struct DecodedJpeg {
-    int width = 0;
-    int height = 0;
-    int components = 0;
-    std::vector<uint8_t> rgb;
-    uint32_t At(int x, int y) const
-    {
-        const uint8_t *p = rgb.data() + (static_cast<size_t>(y) * width + x) * 3;
-        return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
-    }
-};
-
-struct DecodeErrors {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-};
-
-void OnDecodeError(j_common_ptr info) { std::longjmp(reinterpret_cast<DecodeErrors *>(info->err)->jump, 1); }
-
-bool DecodeJpeg(const std::vector<uint8_t> &file, DecodedJpeg &out)
-{
-    jpeg_decompress_struct info{};
-    DecodeErrors errors{};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnDecodeError;
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, file.data(), static_cast<unsigned long>(file.size()));
-    jpeg_read_header(&info, TRUE);
-    out.components = info.num_components;
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-    out.width = static_cast<int>(info.output_width);
-    out.height = static_cast<int>(info.output_height);
-    out.rgb.resize(static_cast<size_t>(out.width) * out.height * 3);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = out.rgb.data() + static_cast<size_t>(info.output_scanline) * out.width * 3;
-        jpeg_read_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    return true;
-}
 
 bool Near(uint32_t a, uint32_t b, int tolerance)
 {

@@ -32,4 +32,17 @@ QRect InkBounds(const QImage &image, const QRect &rect);
 // The sheet pixel at (x, y) as 0xRRGGBB.
 uint32_t RgbAt(const QImage &image, int x, int y);
 
+// What libjpeg reads back from a JPEG file.
+struct DecodedJpeg {
+    int width = 0;
+    int height = 0;
+    int components = 0;
+    std::vector<uint8_t> rgb;
+    // The pixel at (x, y) as 0xRRGGBB.
+    uint32_t At(int x, int y) const;
+};
+
+// Decodes with libjpeg itself; false when the library reports an error.
+bool DecodeJpeg(const std::vector<uint8_t> &file, DecodedJpeg &out);
+
 } // namespace sheettest
