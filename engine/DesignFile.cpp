@@ -20,9 +20,9 @@ constexpr int32_t kOldestReadableVersion = 6;
 // The thirteen texts before Availability, in their stored order.
 std::array<std::string TBaseVehicle::*, 13> leadingTexts()
 {
-    return {&TBaseVehicle::Name,         &TBaseVehicle::VehicleType,    &TBaseVehicle::VehicleUse,
-            &TBaseVehicle::Height,       &TBaseVehicle::Length,         &TBaseVehicle::Width,
-            &TBaseVehicle::CombatMass,   &TBaseVehicle::EngineType,     &TBaseVehicle::EngineOutput,
+    return {&TBaseVehicle::Name,          &TBaseVehicle::VehicleType,    &TBaseVehicle::VehicleUse,
+            &TBaseVehicle::Height,        &TBaseVehicle::Length,         &TBaseVehicle::Width,
+            &TBaseVehicle::CombatMass,    &TBaseVehicle::EngineType,     &TBaseVehicle::EngineOutput,
             &TBaseVehicle::ArmorMaterial, &TBaseVehicle::ArmorThickness, &TBaseVehicle::Manufacturer,
             &TBaseVehicle::Affiliation};
 }
@@ -30,9 +30,9 @@ std::array<std::string TBaseVehicle::*, 13> leadingTexts()
 // The ten ratings after NumberOnField, in their stored order.
 std::array<int32_t TBaseVehicle::*, 10> ratings()
 {
-    return {&TBaseVehicle::Crew,       &TBaseVehicle::Armor,     &TBaseVehicle::SensorRating,
-            &TBaseVehicle::CommRating, &TBaseVehicle::FireControl, &TBaseVehicle::Deployment,
-            &TBaseVehicle::FinalSize,  &TBaseVehicle::SizeType,  &TBaseVehicle::Maneuver,
+    return {&TBaseVehicle::Crew,          &TBaseVehicle::Armor,       &TBaseVehicle::SensorRating,
+            &TBaseVehicle::CommRating,    &TBaseVehicle::FireControl, &TBaseVehicle::Deployment,
+            &TBaseVehicle::FinalSize,     &TBaseVehicle::SizeType,    &TBaseVehicle::Maneuver,
             &TBaseVehicle::ProductionType};
 }
 
@@ -88,7 +88,10 @@ TCustomProduction readCustomProduction(TStream &stream)
     return production;
 }
 
-std::string shownName(const std::string &path) { return std::filesystem::path(path).filename().string(); }
+std::string shownName(const std::string &path)
+{
+    return std::filesystem::path(path).filename().string();
+}
 
 // "Stream read error: the data ends early" reads "the data ends early" after the file name.
 std::string damageDetail(const EStreamError &e, const char *section)
@@ -198,7 +201,8 @@ TLoadedDesign LoadFromStream(TStream &stream, const std::string &fileName)
     TLoadedDesign loaded;
     loaded.Vehicle = std::move(vehicle);
     if (!pictureProblem.empty())
-        loaded.Warning = "The picture in \"" + fileName + "\" cannot be shown and was left out: " + pictureProblem + ".";
+        loaded.Warning =
+            "The picture in \"" + fileName + "\" cannot be shown and was left out: " + pictureProblem + ".";
     return loaded;
 }
 

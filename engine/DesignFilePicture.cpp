@@ -14,11 +14,16 @@ constexpr int64_t kInfoHeaderSize = 40;
 bool knownCompression(uint32_t compression, int bitCount)
 {
     switch (compression) {
-    case 0: return true;
-    case 1: return bitCount == 8;
-    case 2: return bitCount == 4;
-    case 3: return bitCount == 16 || bitCount == 32;
-    default: return false;
+    case 0:
+        return true;
+    case 1:
+        return bitCount == 8;
+    case 2:
+        return bitCount == 4;
+    case 3:
+        return bitCount == 16 || bitCount == 32;
+    default:
+        return false;
     }
 }
 
@@ -63,8 +68,8 @@ std::string BitmapProblem(const std::vector<uint8_t> &bytes)
     if (width <= 0 || height == 0)
         return "the bitmap is empty";
     if (width > kMaxPictureSide || height > kMaxPictureSide)
-        return "the bitmap is " + std::to_string(width) + " x " + std::to_string(height) +
-               " pixels, larger than " + std::to_string(kMaxPictureSide) + " on a side";
+        return "the bitmap is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, larger than " +
+               std::to_string(kMaxPictureSide) + " on a side";
     if (pixelOffset < kFileHeaderSize + headerSize || pixelOffset > size)
         return "its pixel data lies outside the bitmap";
     if (compression == 0 || compression == 3) {

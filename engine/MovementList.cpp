@@ -84,18 +84,48 @@ void TMovementList::LoadFromStream(TStream &stream)
     }
 }
 
-std::string TMovementList::ModeName(int i) const { return Get(i).ModeName; }
-bool TMovementList::Flight(int i) const { return Get(i).Flight; }
-bool TMovementList::CanFly(int i) const { return Get(i).CanFly; }
-bool TMovementList::HasStall(int i) const { return Get(i).HasStall; }
-bool TMovementList::CustomMode(int i) const { return Get(i).CustomMode; }
-int32_t TMovementList::Maneuver(int i) const { return at(i) ? at(i)->Maneuver : 0; }
-double TMovementList::TopSpeed(int i) const { return at(i) ? at(i)->TopSpeed : 0.0; }
-double TMovementList::StallSpeed(int i) const { return at(i) ? at(i)->StallSpeed : 0.0; }
+std::string TMovementList::ModeName(int i) const
+{
+    return Get(i).ModeName;
+}
+bool TMovementList::Flight(int i) const
+{
+    return Get(i).Flight;
+}
+bool TMovementList::CanFly(int i) const
+{
+    return Get(i).CanFly;
+}
+bool TMovementList::HasStall(int i) const
+{
+    return Get(i).HasStall;
+}
+bool TMovementList::CustomMode(int i) const
+{
+    return Get(i).CustomMode;
+}
+int32_t TMovementList::Maneuver(int i) const
+{
+    return at(i) ? at(i)->Maneuver : 0;
+}
+double TMovementList::TopSpeed(int i) const
+{
+    return at(i) ? at(i)->TopSpeed : 0.0;
+}
+double TMovementList::StallSpeed(int i) const
+{
+    return at(i) ? at(i)->StallSpeed : 0.0;
+}
 
-int32_t TMovementList::MP(int i) const { return roundToEven(TopSpeed(i) / KphPerSpeedPoint(Flight(i))); }
+int32_t TMovementList::MP(int i) const
+{
+    return roundToEven(TopSpeed(i) / KphPerSpeedPoint(Flight(i)));
+}
 
-int32_t TMovementList::StallMP(int i) const { return roundToEven(StallSpeed(i) / KphPerSpeedPoint(Flight(i))); }
+int32_t TMovementList::StallMP(int i) const
+{
+    return roundToEven(StallSpeed(i) / KphPerSpeedPoint(Flight(i)));
+}
 
 double TMovementList::FastestSpeed() const
 {

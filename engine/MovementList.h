@@ -11,7 +11,7 @@ class TStream;
 // The vehicle's movement systems: entry 0 is the primary, entry 1 the secondary.
 // Lookups at or beyond the end yield 0, empty text or false; setting there appends.
 class TMovementList {
-public:
+  public:
     int Count() const { return static_cast<int>(m_items.size()); }
     TMovementRecord Get(int i) const;
     void Set(int i, const TMovementRecord &record);
@@ -56,7 +56,7 @@ public:
 
     bool operator==(const TMovementList &) const = default;
 
-private:
+  private:
     const TMovementRecord *at(int i) const;
 
     std::vector<TMovementRecord> m_items;

@@ -135,18 +135,42 @@ double OTVValue(const TPerkRecord &r)
     auto halfSquared = [](long double value) { return static_cast<double>((value * 0.5L) * (value * 0.5L)); };
     double value;
     switch (r.OTVFormula) {
-    case 0: value = r.OTVValueA; break;
-    case 1: value = r.OTVValueB; break;
-    case 2: value = r.OTVValueC; break;
-    case 4: value = r.RatingValue; break;
-    case 5: value = r.X; break;
-    case 6: value = r.Y; break;
-    case 7: value = r.Z; break;
-    case 8: value = halfSquared(r.RatingValue); break;
-    case 9: value = halfSquared(r.X); break;
-    case 10: value = halfSquared(r.Y); break;
-    case 11: value = halfSquared(r.Z); break;
-    default: value = 0.0; break;
+    case 0:
+        value = r.OTVValueA;
+        break;
+    case 1:
+        value = r.OTVValueB;
+        break;
+    case 2:
+        value = r.OTVValueC;
+        break;
+    case 4:
+        value = r.RatingValue;
+        break;
+    case 5:
+        value = r.X;
+        break;
+    case 6:
+        value = r.Y;
+        break;
+    case 7:
+        value = r.Z;
+        break;
+    case 8:
+        value = halfSquared(r.RatingValue);
+        break;
+    case 9:
+        value = halfSquared(r.X);
+        break;
+    case 10:
+        value = halfSquared(r.Y);
+        break;
+    case 11:
+        value = halfSquared(r.Z);
+        break;
+    default:
+        value = 0.0;
+        break;
     }
     return static_cast<double>(static_cast<long double>(value) * r.Amount);
 }
@@ -161,16 +185,25 @@ double Cost(const TPerkRecord &r)
     return static_cast<double>(cost * r.Amount);
 }
 
-int32_t People(const TPerkRecord &r) { return r.RatingIsPeople ? truncToInt32(r.RatingValue) : 0; }
+int32_t People(const TPerkRecord &r)
+{
+    return r.RatingIsPeople ? truncToInt32(r.RatingValue) : 0;
+}
 
 int32_t CrewAdded(const TPerkRecord &r)
 {
     return r.AddedCrewValue == -1 ? truncToInt32(r.RatingValue) : r.AddedCrewValue;
 }
 
-int32_t ActionsAdded(const TPerkRecord &r) { return r.AddedActionsValue; }
+int32_t ActionsAdded(const TPerkRecord &r)
+{
+    return r.AddedActionsValue;
+}
 
-std::string RatingText(const TPerkRecord &r) { return r.ShowRating ? fmt::General(r.RatingValue) : std::string(); }
+std::string RatingText(const TPerkRecord &r)
+{
+    return r.ShowRating ? fmt::General(r.RatingValue) : std::string();
+}
 
 std::string EffectTextFor(const TPerkRecord &r, const TPerkVehicleData &v)
 {

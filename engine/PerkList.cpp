@@ -153,7 +153,10 @@ int TPerkList::OTVPerkCountLine() const
     return count;
 }
 
-std::string TPerkList::EffectText(int i) const { return EffectTextFor(Get(i), VehicleData()); }
+std::string TPerkList::EffectText(int i) const
+{
+    return EffectTextFor(Get(i), VehicleData());
+}
 
 std::vector<TPerkPrintRow> TPerkList::MakePrintRows() const
 {

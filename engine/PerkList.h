@@ -22,7 +22,7 @@ struct TPerkPrintRow {
 // crew, armour, final size and three perk lists the formulas read.
 // Lookups at or beyond the end yield a cleared record; setting there appends.
 class TPerkList {
-public:
+  public:
     void SetData(const TBaseVehicle *vehicle) { m_vehicle = vehicle; }
     // The figures of the bound design (all 0 when unbound).
     TPerkVehicleData VehicleData() const;
@@ -60,7 +60,7 @@ public:
 
     bool operator==(const TPerkList &other) const { return m_items == other.m_items; }
 
-private:
+  private:
     const TBaseVehicle *m_vehicle = nullptr;
     std::vector<TPerkRecord> m_items;
 };

@@ -165,7 +165,7 @@ constexpr size_t kCustomProduction = 3562;
 constexpr size_t kPictureFlag = 3627;
 
 class TempFolder {
-public:
+  public:
     TempFolder()
     {
         m_path = std::filesystem::temp_directory_path() / ("aw-designfile-" + std::to_string(::getpid()));
@@ -178,7 +178,7 @@ public:
         return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(m_path), {}));
     }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 

@@ -76,12 +76,12 @@ TEST(MovementList, SpeedPointsRoundHalfToEven)
 {
     const TMovementList list = listOf({system("Ground", 9), system("Ground", 15), system("Ground", 21),
                                        system("Flight", 45, 15, true), system("Flight", 75, 0, true)});
-    EXPECT_EQ(list.MP(0), 2); // 1.5
-    EXPECT_EQ(list.MP(1), 2); // 2.5
-    EXPECT_EQ(list.MP(2), 4); // 3.5
-    EXPECT_EQ(list.MP(3), 2); // 1.5 at 30 km/h per point
+    EXPECT_EQ(list.MP(0), 2);      // 1.5
+    EXPECT_EQ(list.MP(1), 2);      // 2.5
+    EXPECT_EQ(list.MP(2), 4);      // 3.5
+    EXPECT_EQ(list.MP(3), 2);      // 1.5 at 30 km/h per point
     EXPECT_EQ(list.StallMP(3), 0); // 0.5
-    EXPECT_EQ(list.MP(4), 2); // 2.5
+    EXPECT_EQ(list.MP(4), 2);      // 2.5
 }
 
 TEST(MovementList, CombatFiguresHalveTheSpeed)
@@ -134,8 +134,8 @@ TEST(MovementList, EmptyListHasNoSpeedsNoFlawsNoFlight)
 
 TEST(MovementList, ManeuverFlawsCountTwiceEachNegativeModifier)
 {
-    const TMovementList list = listOf({system("a", 10, 0, false, -1), system("b", 10, 0, false, 2),
-                                       system("c", 10, 0, true, -3)});
+    const TMovementList list =
+        listOf({system("a", 10, 0, false, -1), system("b", 10, 0, false, 2), system("c", 10, 0, true, -3)});
     TLogLines log;
     double value;
     {
@@ -144,18 +144,16 @@ TEST(MovementList, ManeuverFlawsCountTwiceEachNegativeModifier)
     }
     EXPECT_EQ(value, -8.0);
     EXPECT_TRUE(list.AnyFlight());
-    const TLogLines expected{"        Manuver Flaws...",
-                             "          movement 1 is flawed by -1",
-                             "         -2 Flaw value so far.",
-                             "          movement 3 is flawed by -3",
+    const TLogLines expected{"        Manuver Flaws...", "          movement 1 is flawed by -1",
+                             "         -2 Flaw value so far.", "          movement 3 is flawed by -3",
                              "         -8 Flaw value so far."};
     EXPECT_EQ(log, expected);
 }
 
 TEST(MovementList, SummaryText)
 {
-    const TMovementList list = listOf({system("Flight", 300, 60, true, -1), system("Ground", 45.5),
-                                       system("Hover", 66, 6, false, 0)});
+    const TMovementList list =
+        listOf({system("Flight", 300, 60, true, -1), system("Ground", 45.5), system("Hover", 66, 6, false, 0)});
     EXPECT_EQ(list.SummaryText(0), "(10/2 -flt)( -1man) Flight -300kph");
     EXPECT_EQ(list.SummaryText(1), "(8) Ground -45.5kph");
     EXPECT_EQ(list.SummaryText(2), "(11/1) Hover -66kph");
@@ -189,9 +187,9 @@ TEST(MovementList, StreamFormIsCountThenRecordImages)
     list.SaveToStream(stream);
     ASSERT_EQ(stream.Size(), 4 + 2 * TMovementRecord::Size);
     EXPECT_EQ(bytes::GetInt32(stream.Bytes().data()), 2);
-    EXPECT_EQ(stream.Bytes()[4], 6);                                   // "Walker"
-    EXPECT_EQ(stream.Bytes()[4 + TMovementRecord::Size], 6);           // "Flight"
-    EXPECT_EQ(stream.Bytes()[4 + TMovementRecord::Size + 34], 1);      // flight flag of the second
+    EXPECT_EQ(stream.Bytes()[4], 6);                              // "Walker"
+    EXPECT_EQ(stream.Bytes()[4 + TMovementRecord::Size], 6);      // "Flight"
+    EXPECT_EQ(stream.Bytes()[4 + TMovementRecord::Size + 34], 1); // flight flag of the second
 
     stream.Seek(0);
     TMovementList read = listOf({system("old", 1)});

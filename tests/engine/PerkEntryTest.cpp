@@ -29,7 +29,10 @@ TPerkVehicleData vehicle(int32_t actions, int32_t people, int32_t size, int32_t 
     return v;
 }
 
-double worth(const TPerkRecord &r, const TPerkVehicleData &v = {}) { return Worth(r, v); }
+double worth(const TPerkRecord &r, const TPerkVehicleData &v = {})
+{
+    return Worth(r, v);
+}
 
 } // namespace
 
@@ -38,23 +41,23 @@ TEST(PerkWorth, FormulasOfRatingAndXYZ)
     EXPECT_DOUBLE_EQ(worth(entry(0, 9, 2.5, 9, 9)), 2.5);
     EXPECT_DOUBLE_EQ(worth(entry(1, 9, -3, 9, 9)), -3.0);
     EXPECT_DOUBLE_EQ(worth(entry(2, 9, 9, 9, 9)), -0.2);
-    EXPECT_DOUBLE_EQ(worth(entry(3, 2, 1.5, 4, 0.25)), 4.0);   // 2*1.5 + 4*0.25
-    EXPECT_DOUBLE_EQ(worth(entry(4, 2, 8, 3, 3)), 5.0);        // sqrt(16 + 9)
-    EXPECT_DOUBLE_EQ(worth(entry(4, -4, 4, 0, 0)), -4.0);      // a negative radicand keeps its sign
-    EXPECT_DOUBLE_EQ(worth(entry(9, 2, 3, 10, 4)), 8.5);       // 6 + 10/4
-    EXPECT_DOUBLE_EQ(worth(entry(9, 2, 3, 10, 0)), 16.0);      // Z 0: 6 + 10
-    EXPECT_DOUBLE_EQ(worth(entry(10, 4, 2, 3, 0.5)), 12.0);    // 2*3*4*0.5
+    EXPECT_DOUBLE_EQ(worth(entry(3, 2, 1.5, 4, 0.25)), 4.0); // 2*1.5 + 4*0.25
+    EXPECT_DOUBLE_EQ(worth(entry(4, 2, 8, 3, 3)), 5.0);      // sqrt(16 + 9)
+    EXPECT_DOUBLE_EQ(worth(entry(4, -4, 4, 0, 0)), -4.0);    // a negative radicand keeps its sign
+    EXPECT_DOUBLE_EQ(worth(entry(9, 2, 3, 10, 4)), 8.5);     // 6 + 10/4
+    EXPECT_DOUBLE_EQ(worth(entry(9, 2, 3, 10, 0)), 16.0);    // Z 0: 6 + 10
+    EXPECT_DOUBLE_EQ(worth(entry(10, 4, 2, 3, 0.5)), 12.0);  // 2*3*4*0.5
 }
 
 TEST(PerkWorth, FormulasOfTheVehicle)
 {
     const TPerkVehicleData v = vehicle(3, 4, 10, 12, 3);
-    EXPECT_DOUBLE_EQ(worth(entry(5, 0, 1, 2, 0), v), 7.0);      // actions 3*2 + 1
-    EXPECT_DOUBLE_EQ(worth(entry(6, 0, 1, 0.5, 0), v), 3.0);    // people 4*0.5 + 1
-    EXPECT_DOUBLE_EQ(worth(entry(7, 2, 0.25, 0, 0), v), 5.0);   // size 10*2*0.25
-    EXPECT_DOUBLE_EQ(worth(entry(8, 0, -1, 0.5, 0), v), 5.0);   // armour 12*0.5 - 1
-    EXPECT_DOUBLE_EQ(worth(entry(11, 0, 6, 2, 0), v), 3.0);     // 6*2 / people 4
-    EXPECT_DOUBLE_EQ(worth(entry(12, 0, 6, 2, 0), v), 4.0);     // 6*2 / crew 3
+    EXPECT_DOUBLE_EQ(worth(entry(5, 0, 1, 2, 0), v), 7.0);    // actions 3*2 + 1
+    EXPECT_DOUBLE_EQ(worth(entry(6, 0, 1, 0.5, 0), v), 3.0);  // people 4*0.5 + 1
+    EXPECT_DOUBLE_EQ(worth(entry(7, 2, 0.25, 0, 0), v), 5.0); // size 10*2*0.25
+    EXPECT_DOUBLE_EQ(worth(entry(8, 0, -1, 0.5, 0), v), 5.0); // armour 12*0.5 - 1
+    EXPECT_DOUBLE_EQ(worth(entry(11, 0, 6, 2, 0), v), 3.0);   // 6*2 / people 4
+    EXPECT_DOUBLE_EQ(worth(entry(12, 0, 6, 2, 0), v), 4.0);   // 6*2 / crew 3
 
     const TPerkVehicleData nobody = vehicle(0, 0, 0, 0, 0);
     EXPECT_DOUBLE_EQ(worth(entry(11, 0, 6, 2, 0), nobody), 12.0);
@@ -122,8 +125,8 @@ TEST(PerkOTVValue, EachFormulaTimesTheAmount)
     r.OTVValueA = 1.5;
     r.OTVValueB = 2.5;
     r.OTVValueC = 7;
-    const std::pair<int32_t, double> cases[] = {{0, 1.5}, {1, 2.5}, {2, 7},  {3, 0},  {4, 6},   {5, 4},  {6, 10},
-                                                {7, 2},   {8, 9},   {9, 4},  {10, 25}, {11, 1}, {12, 0}, {-1, 0}};
+    const std::pair<int32_t, double> cases[] = {{0, 1.5}, {1, 2.5}, {2, 7}, {3, 0},   {4, 6},  {5, 4},  {6, 10},
+                                                {7, 2},   {8, 9},   {9, 4}, {10, 25}, {11, 1}, {12, 0}, {-1, 0}};
     for (const auto &[formula, expected] : cases) {
         r.OTVFormula = formula;
         r.Amount = 1;

@@ -110,10 +110,8 @@ TEST(PerkList, RatingSumsTheWorths)
         total = list.rating();
     }
     EXPECT_DOUBLE_EQ(total, 1.5);
-    const TLogLines expected{"          Getting a Perk/Flaw cost group",
-                             "              Perk/Flaw - A",
-                             "                    Worth - 2.5",
-                             "              Perk/Flaw - B",
+    const TLogLines expected{"          Getting a Perk/Flaw cost group", "              Perk/Flaw - A",
+                             "                    Worth - 2.5", "              Perk/Flaw - B",
                              "                    Worth - -1"};
     EXPECT_EQ(log, expected);
 }
