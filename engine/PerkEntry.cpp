@@ -3,6 +3,7 @@
 #include "engine/base/CalculationLog.h"
 #include "engine/base/NumberFormat.h"
 #include "engine/base/RoundUp.h"
+#include "weapons/WeaponTexts.h"
 
 #include <array>
 #include <cmath>
@@ -68,7 +69,6 @@ double formulaValue(int32_t formula, const TPerkRecord &r, const TPerkVehicleDat
     }
 }
 
-constexpr std::array<const char *, 9> kArcCodes = {"F", "FF", "L", "FL", "R", "FR", "Rr", "FRr", "T"};
 constexpr std::array<const char *, 5> kLocationNames = {"Mov", "Aux", "Crew", "Fi-Con", "Struct"};
 
 // Replaces every occurrence of each token in turn; inserted values are never scanned again.
@@ -233,9 +233,9 @@ std::string EffectTextFor(const TPerkRecord &r, const TPerkVehicleData &v)
 
 std::string PerkArcCode(int32_t arc)
 {
-    if (arc < 0 || arc >= static_cast<int32_t>(kArcCodes.size()))
-        return {};
-    return kArcCodes[static_cast<size_t>(arc)];
+    // The nine plain arcs of the weapons; perks have no "p" variants.
+    constexpr int32_t plainArcCount = 9;
+    return arc >= 0 && arc < plainArcCount ? ArcCode(arc) : std::string();
 }
 
 std::string PerkLocationName(int32_t location)
