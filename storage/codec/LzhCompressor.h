@@ -6,11 +6,57 @@
 #include <vector>
 
 class TStream;
+class TCodecSource;
+class TCodecSink;
 
-// A codec failure; the message is one of the codec's fixed texts.
+// A codec failure; the message is one of the codec's fixed texts (lzhmsg).
 class ELZHException : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+namespace lzhmsg {
+inline constexpr const char *kInputInit = "LZH (de)compression : Failed to initialize input stream !";
+inline constexpr const char *kOutputInit = "LZH (de)compression : Failed to initialize output stream !";
+inline constexpr const char *kWriteError = "LZH : Error writing to output stream !";
+inline constexpr const char *kHeaderReadError = "LZH : Error reading from input stream !";
+inline constexpr const char *kBlockReadError = "LZH : Error reading from input stream ! (LZH)";
+inline constexpr const char *kNoHeader = "LZH decompression : input stream contains no valid header !";
+inline constexpr const char *kSizeMismatch = "LZH (LZH decompression) : Original and compressed sizes do not match !";
+} // namespace lzhmsg
+
+// The container: the magic "!HZL", the uncompressed size (unsigned 32-bit little-endian),
+// then the LZHUF bit stream.
+namespace lzhformat {
+inline constexpr uint32_t kMagic = 0x4C5A4821;
+inline constexpr int kHeaderSize = 8;
+// Zero bytes the decoder may read after the coded bytes (a stream may end early when its
+// last bits are zeros).
+inline constexpr uint64_t kPaddingBytes = 8;
+// Most output one coded byte can yield: a 60-byte match costs at least 10 bits.
+inline constexpr uint64_t kMaxBytesPerCodedByte = 8 * 60 / 10;
+} // namespace lzhformat
+
+// Compresses or decompresses between two streams it does not own.
+class LZHCompressor {
+public:
+    LZHCompressor(TCodecSource &input, TCodecSink &output) : m_input(input), m_output(output) {}
+
+    // Writes the container of the input's remaining bytes; returns the bytes written,
+    // header included.
+    uint32_t Compress();
+    // Reads a container and writes the uncompressed bytes; returns their count.
+    uint32_t Decompress();
+
+    // The longest Huffman code the last Compress wrote, in bits.
+    unsigned LongestCode() const { return m_longestCode; }
+
+private:
+    void CheckStreams();
+
+    TCodecSource &m_input;
+    TCodecSink &m_output;
+    unsigned m_longestCode = 0;
 };
 
 // Writes the "!HZL" container of source's bytes (from its position to its end) at dest's position.
