@@ -1,0 +1,22 @@
+#include "engine/ManeuverFlawRows.h"
+
+#include "engine/MovementList.h"
+
+namespace {
+constexpr size_t kEffectWidth = 53;
+}
+
+std::vector<TManeuverFlawRow> ManeuverFlawRows(const TMovementList &movement)
+{
+    std::vector<TManeuverFlawRow> rows;
+    for (int i = 0; i < movement.Count(); ++i) {
+        const int32_t maneuver = movement.Maneuver(i);
+        if (maneuver >= 0)
+            continue;
+        std::string effect = movement.ModeName(i) + " reduced in maneuver.";
+        if (effect.size() > kEffectWidth)
+            effect.resize(kEffectWidth);
+        rows.push_back({maneuver, std::move(effect)});
+    }
+    return rows;
+}

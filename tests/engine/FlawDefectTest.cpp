@@ -1,0 +1,81 @@
+#include "engine/FlawDefect.h"
+
+#include "engine/PerkEntry.h"
+#include "engine/PerkTemplates.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TPerkRecord defectNamed(const std::string &name)
+{
+    for (const TPerkRecord &r : DefectTemplates())
+        if (r.PFDName == name)
+            return r;
+    ADD_FAILURE() << "no defect " << name;
+    return {};
+}
+
+TPerkRecord flaw(const char *name, int32_t formula, double rating, double x)
+{
+    TPerkRecord r;
+    r.PFDName = name;
+    r.IsFlaw = true;
+    r.WorthFormula = formula;
+    r.RatingValue = rating;
+    r.X = x;
+    r.ShowRating = true;
+    r.EffectText = "Weak |R|";
+    r.EntryId = 120;
+    return r;
+}
+
+} // namespace
+
+TEST(FlawDefect, OnlyMinorAndMajorFlawDefectsAdopt)
+{
+    EXPECT_TRUE(AdoptsFlaw(defectNamed("Minor Flaw")));
+    EXPECT_TRUE(AdoptsFlaw(defectNamed("MajorFlaw")));
+    EXPECT_FALSE(AdoptsFlaw(defectNamed("Structural Weakness")));
+    EXPECT_FALSE(AdoptsFlaw(defectNamed("Annoyance Flaw")));
+    EXPECT_FALSE(AdoptsFlaw(CustomEntryTemplate(TPerkKind::Defect)));
+}
+
+TEST(FlawDefect, AdoptingCopiesTheFlawButKeepsTheDefectKind)
+{
+    const TPerkRecord weak = flaw("Weak Point", 3, 2, -1.5);
+    const TPerkRecord adopted = AdoptFlaw(defectNamed("Minor Flaw"), weak);
+    EXPECT_EQ(adopted.PFDName, "Weak Point");
+    EXPECT_EQ(adopted.WorthFormula, WorthMinorFlawDefect);
+    EXPECT_EQ(adopted.Variant, 3);
+    EXPECT_EQ(adopted.EffectText, weak.EffectText);
+    EXPECT_EQ(adopted.EntryId, 120);
+    // evaluated with the adopted flaw's formula: 2 x -1.5
+    EXPECT_DOUBLE_EQ(Worth(adopted, {}), -3.0);
+}
+
+TEST(FlawDefect, AdoptingAgainReplacesTheEarlierFlaw)
+{
+    const TPerkRecord first = AdoptFlaw(defectNamed("MajorFlaw"), flaw("A", 3, 1, -4));
+    const TPerkRecord second = AdoptFlaw(first, flaw("B", 0, 0, -1));
+    EXPECT_EQ(second.PFDName, "B");
+    EXPECT_EQ(second.WorthFormula, WorthMajorFlawDefect);
+    EXPECT_EQ(second.Variant, 0);
+    EXPECT_DOUBLE_EQ(Worth(second, {}), -1.0);
+}
+
+TEST(FlawDefect, MajorFlawNeedsAFlawWorthMinusTwoOrWorse)
+{
+    const TPerkRecord major = defectNamed("MajorFlaw");
+    EXPECT_FALSE(EntryAcceptable(major, {})); // nothing adopted yet: worth 0
+    EXPECT_FALSE(EntryAcceptable(AdoptFlaw(major, flaw("Mild", 0, 0, -1.99)), {}));
+    EXPECT_TRUE(EntryAcceptable(AdoptFlaw(major, flaw("Exact", 0, 0, -2)), {}));
+    EXPECT_TRUE(EntryAcceptable(AdoptFlaw(major, flaw("Bad", 3, 2, -3)), {}));
+}
+
+TEST(FlawDefect, OtherEntriesAreAlwaysAcceptable)
+{
+    EXPECT_TRUE(EntryAcceptable(defectNamed("Minor Flaw"), {}));
+    EXPECT_TRUE(EntryAcceptable(AdoptFlaw(defectNamed("Minor Flaw"), flaw("Mild", 0, 0, -1)), {}));
+    EXPECT_TRUE(EntryAcceptable(CustomEntryTemplate(TPerkKind::Perk), {}));
+}
