@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The data blocks carried inside the program, each a compressed container, found by name
+// (without regard to case). An unknown name gives an empty span. The definitions are
+// generated at build time from the raw blocks (library aw_blocks).
+std::span<const uint8_t> BuiltInBlock(std::string_view name);
+// The names of the built-in blocks, in upper case, in their stored order.
+std::vector<std::string> BuiltInBlockNames();
+
+// Block names compare without regard to (ASCII) case.
+inline bool SameBlockName(std::string_view a, std::string_view b)
+{
+    const auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (fold(a[i]) != fold(b[i]))
+            return false;
+    return true;
+}

@@ -1,0 +1,29 @@
+#include "storage/CustomWeaponFile.h"
+
+#include "engine/base/Stream.h"
+#include "storage/RecordStream.h"
+#include "storage/codec/LzhCompressor.h"
+
+std::vector<TWeaponRecord> ReadCustomWeaponFile(const std::string &folder)
+{
+    std::vector<TWeaponRecord> records;
+    const std::string path = folder + kCustomWeaponFile;
+    if (!FileExists(path))
+        return records;
+    TStream content(DecompressBytes(ReadWholeFile(path)));
+    ForEachRecord(content, kWeaponRecordSize, [&](const uint8_t *p, int) { records.push_back(ReadWeaponRecord(p)); });
+    return records;
+}
+
+void SaveCustomWeaponFile(const TBaseWeaponList &custom, const std::string &folder)
+{
+    const std::string path = folder + kCustomWeaponFile;
+    if (custom.Count() == 0) {
+        RemoveFileIfExists(path);
+        return;
+    }
+    std::vector<uint8_t> records(static_cast<size_t>(custom.Count()) * kWeaponRecordSize);
+    for (int i = 0; i < custom.Count(); ++i)
+        WriteWeaponRecord(custom.Get(i), records.data() + static_cast<size_t>(i) * kWeaponRecordSize);
+    WriteFileAtomically(path, CompressBytes(records));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "engine/base/Files.h"
+#include "weapons/BaseWeaponList.h"
+
+#include <string>
+#include <vector>
+
+// "Custom.zel": the user's custom weapons, a compressed container of 266-byte weapon
+// records in list order.
+inline constexpr const char *kCustomWeaponFile = "Custom.zel";
+
+// The records of "Custom.zel" in the folder (none when the file does not exist). A file
+// that is not a valid container fails with the codec's ELZHException.
+std::vector<TWeaponRecord> ReadCustomWeaponFile(const std::string &folder = ProgramFolder());
+
+// Writes the custom list to "Custom.zel" atomically, or deletes the file when the list is
+// empty. The editor calls this whenever the custom list changes, and at shutdown.
+void SaveCustomWeaponFile(const TBaseWeaponList &custom, const std::string &folder = ProgramFolder());
