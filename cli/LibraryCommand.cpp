@@ -1,0 +1,178 @@
+// armorwright-cli library: prints one of the loaded libraries as a readable table.
+#include "cli/CliCommand.h"
+
+#include "engine/MovementList.h"
+#include "engine/PerkEntry.h"
+#include "engine/PerkList.h"
+#include "engine/base/Files.h"
+#include "engine/base/NumberFormat.h"
+#include "storage/Libraries.h"
+#include "weapons/BaseWeaponList.h"
+#include "weapons/WeaponTexts.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+// Prints rows as columns separated by two spaces, each as wide as its widest cell;
+// the last column is not padded.
+void PrintTable(std::ostream &out, const Row &header, const std::vector<Row> &rows)
+{
+    std::vector<size_t> widths(header.size(), 0);
+    auto measure = [&](const Row &row) {
+        for (size_t c = 0; c < row.size() && c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], row[c].size());
+    };
+    measure(header);
+    for (const Row &row : rows)
+        measure(row);
+    auto print = [&](const Row &row) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c) {
+            line += row[c];
+            if (c + 1 < row.size())
+                line += std::string(widths[c] - row[c].size() + 2, ' ');
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        out << line << "\n";
+    };
+    print(header);
+    Row rule;
+    for (size_t w : widths)
+        rule.push_back(std::string(w, '-'));
+    print(rule);
+    for (const Row &row : rows)
+        print(row);
+}
+
+void PrintWeapons(std::ostream &out, const TBaseWeaponList &list)
+{
+    const TLibraryGridRow &captions = LibraryGridCaptions();
+    std::vector<Row> rows;
+    for (int i = 0; i < list.Count(); ++i) {
+        const TLibraryGridRow cells = LibraryGridRow(list.Get(i));
+        rows.emplace_back(cells.begin(), cells.end());
+    }
+    PrintTable(out, Row(captions.begin(), captions.end()), rows);
+}
+
+void PrintPerks(std::ostream &out, const TPerkList &list)
+{
+    std::vector<Row> rows;
+    const TPerkVehicleData noDesign;
+    for (int i = 0; i < list.Count(); ++i) {
+        const TPerkRecord r = list.Get(i);
+        // Library templates are shown with their tokens; fixed defect texts come from the rules.
+        const std::string effect = r.EffectText.empty() ? EffectTextFor(r, noDesign) : r.EffectText;
+        rows.push_back({fmt::Integer(i + 1), DisplayName(r), RatingText(r), r.FormulaText, effect,
+                        r.Aux ? "AUX" : ""});
+    }
+    PrintTable(out, {"#", "Name", "Rating", "Formula", "Game Effect", "AUX"}, rows);
+}
+
+void PrintMovement(std::ostream &out, const TMovementList &list)
+{
+    auto yes = [](bool flag) { return std::string(flag ? "yes" : "-"); };
+    std::vector<Row> rows;
+    for (int i = 0; i < list.Count(); ++i) {
+        rows.push_back({fmt::Integer(i), list.ModeName(i), yes(list.CustomMode(i)), yes(list.Flight(i)),
+                        yes(list.CanFly(i)), yes(list.HasStall(i))});
+    }
+    PrintTable(out, {"#", "Mode", "Custom", "Flight", "Can Fly", "Stall"}, rows);
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// A weapon tab by number (0..6) or by the start of its caption ("cannons", "rockets").
+int WeaponTabOf(const std::string &word)
+{
+    if (word.size() == 1 && word[0] >= '0' && word[0] < '0' + kWeaponTypeCount)
+        return word[0] - '0';
+    const std::string wanted = Lower(word);
+    for (int type = 0; type < kWeaponTypeCount; ++type) {
+        if (!wanted.empty() && Lower(WeaponTypeCaption(type)).rfind(wanted, 0) == 0)
+            return type;
+    }
+    return -1;
+}
+
+const char *kUsage =
+    "Usage: armorwright-cli library [--folder DIR] KIND [TAB]\n"
+    "Prints a loaded library as a table. KIND is one of:\n"
+    "  weapons TAB   the weapons of one tab: 0..6 or the start of its caption\n"
+    "                (cannons, rockets, recoiless, support, advanced, close, custom)\n"
+    "  perks, flaws, defects, movement\n"
+    "The libraries are loaded as the editor loads them: override files (Weapons.zel,\n"
+    "pfd.zel, Movement.zel, Custom.zel) in the program folder replace the built-in data.\n"
+    "  --folder DIR  look for those files in DIR instead of the program folder\n";
+
+int Run(const std::vector<std::string> &args)
+{
+    if (WantsHelp(args)) {
+        std::cout << kUsage;
+        return 0;
+    }
+    std::vector<std::string> words;
+    std::string folder;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--folder" && i + 1 < args.size()) {
+            folder = args[++i];
+        } else if (!args[i].empty() && args[i][0] == '-') {
+            std::cerr << kUsage;
+            return 2;
+        } else {
+            words.push_back(args[i]);
+        }
+    }
+    if (words.empty() || words.size() > 2) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::string kind = Lower(words[0]);
+    int tab = -1;
+    if (kind == "weapons") {
+        tab = words.size() == 2 ? WeaponTabOf(words[1]) : -1;
+        if (tab < 0) {
+            std::cerr << "armorwright-cli library: name a weapon tab (0..6 or cannons, rockets, ...)\n";
+            return 2;
+        }
+    } else if ((kind != "perks" && kind != "flaws" && kind != "defects" && kind != "movement") || words.size() != 1) {
+        std::cerr << kUsage;
+        return 2;
+    }
+
+    // Loaded exactly as the editor loads them, so override files in the folder apply.
+    TLibraries libraries;
+    if (!folder.empty())
+        SetProgramFolder(folder);
+    else if (ProgramFolder().empty())
+        SetProgramFolderFromExecutable(nullptr);
+    LoadLibraries(libraries, ProgramFolder());
+
+    if (kind == "weapons")
+        PrintWeapons(std::cout, libraries.WeaponList(tab));
+    else if (kind == "perks")
+        PrintPerks(std::cout, libraries.Perks);
+    else if (kind == "flaws")
+        PrintPerks(std::cout, libraries.Flaws);
+    else if (kind == "defects")
+        PrintPerks(std::cout, libraries.Defects);
+    else
+        PrintMovement(std::cout, libraries.Movement);
+    return 0;
+}
+
+const CliRegistration registration({"library", "print a weapon tab, the perks, flaws, defects or movement modes", Run});
+
+} // namespace
