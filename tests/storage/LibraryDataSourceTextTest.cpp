@@ -25,16 +25,6 @@ TEST(LibraryDataSourceText, NumbersMustBeWholeAndInRange)
     EXPECT_THROW(ToDouble("0.1.2", "s", 1), EDataGenError);
 }
 
-TEST(LibraryDataSourceText, ErrorsNameSourceAndLine)
-{
-    try {
-        ToInt("x", "weapons.txt", 42);
-        FAIL() << "no error";
-    } catch (const EDataGenError &e) {
-        EXPECT_EQ(std::string(e.what()), "weapons.txt:42: \"x\" is not a whole number");
-    }
-}
-
 TEST(LibraryDataSourceText, LinesKeepTheirNumbersAndSpaces)
 {
     const auto lines = SplitLines("a \r\n\n# note\n  b");
@@ -46,13 +36,6 @@ TEST(LibraryDataSourceText, LinesKeepTheirNumbersAndSpaces)
     ASSERT_EQ(content.size(), 2u);
     EXPECT_EQ(content[1].Number, 4);
     EXPECT_EQ(SplitTrimmed(" a | b ||", '|'), (std::vector<std::string>{"a", "b", "", ""}));
-}
-
-TEST(LibraryDataSourceText, StoredTextsFitAndArePlain)
-{
-    EXPECT_NO_THROW(RequireStoredText(std::string(10, 'a'), 10, "code", "s", 1));
-    EXPECT_THROW(RequireStoredText(std::string(11, 'a'), 10, "code", "s", 1), EDataGenError);
-    EXPECT_THROW(RequireStoredText("tab\there", 32, "name", "s", 1), EDataGenError);
 }
 
 TEST(LibraryDataSourceText, TablesAndBlocksKeepSectionsAndOrder)
