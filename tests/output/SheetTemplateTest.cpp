@@ -1,0 +1,73 @@
+#include "SheetTestJob.h"
+
+#include "engine/base/Stream.h"
+#include "output/SheetTemplate.h"
+#include "storage/codec/LzhCompressor.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace sheettest;
+
+namespace {
+
+class SheetTemplateTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = (std::filesystem::temp_directory_path() / "aw-sheet-template").string() + "/";
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
+        m_savedFolder = ProgramFolder();
+        SetProgramFolder(m_folder);
+    }
+    void TearDown() override
+    {
+        SetProgramFolder(m_savedFolder);
+        std::filesystem::remove_all(m_folder);
+    }
+    void writeOverride(const std::string &name, const std::string &content)
+    {
+        WriteFileAtomically(m_folder + name,
+                            CompressBytes(std::span(reinterpret_cast<const uint8_t *>(content.data()), content.size())));
+    }
+
+    std::string m_folder;
+    std::string m_savedFolder;
+};
+
+std::string streamText(const TStream &stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
+
+} // namespace
+
+TEST_F(SheetTemplateTest, BuiltInTemplatesAreTheTemplateFiles)
+{
+    EXPECT_EQ(SheetTemplate(TSheetKind::Text), TextTemplate());
+    EXPECT_EQ(SheetTemplate(TSheetKind::Html), HtmlTemplate());
+    const TStream text = BuildTextSheet(FullSheetJob());
+    EXPECT_EQ(text.Position(), 0);
+    EXPECT_EQ(streamText(text), ReadText(AW_TEST_DATA_DIR "/sheets/full-design.txt"));
+}
+
+TEST_F(SheetTemplateTest, OverrideFileTakesEffectAtTheNextExportAndRemovingItRestoresTheBuiltIn)
+{
+    writeOverride("Text.zel", "Only |NAME|");
+    writeOverride("html.zel", "<b>|NAME|</b>");
+    TPrintJob job = FullSheetJob();
+    job.Name = "R&D";
+    EXPECT_EQ(streamText(BuildTextSheet(job)), "Only R&D");
+    EXPECT_EQ(streamText(BuildHtmlSheet(job)), "<b>R&amp;D</b>");
+
+    std::filesystem::remove(m_folder + "Text.zel");
+    EXPECT_EQ(SheetTemplate(TSheetKind::Text), TextTemplate());
+}
+
+TEST_F(SheetTemplateTest, DamagedOverrideEndsTheExportWithoutWriting)
+{
+    WriteFileAtomically(m_folder + "Text.zel", std::string("not a container"));
+    const std::string target = m_folder + "sheet.txt";
+    WriteFileAtomically(target, std::string("old sheet"));
+    EXPECT_THROW(SaveSheet(TSheetKind::Text, target, FullSheetJob()), ELZHException);
+    EXPECT_EQ(ReadText(target), "old sheet");
+}
