@@ -66,11 +66,6 @@ TMatchTree::TMatchTree()
 {
 }
 
-void TMatchTree::SetSon(int p, int side, int q)
-{
-    m_son[2 * p + side] = static_cast<uint32_t>(q) | (q == kNil ? 0u : Pair(q) << 16);
-}
-
 void TMatchTree::Insert(int r)
 {
     // The string one after the last full match often equals this one (runs, repeated
@@ -149,7 +144,7 @@ template <bool Branchy> void TMatchTree::Search(int r)
             }
         }
     }
-    SetSon(p, side, r);
+    son[2 * p + side] = static_cast<uint32_t>(r) | keyPair << 16;
     m_dad[r] = static_cast<uint16_t>(p);
     MatchLength = length;
     MatchPosition = position;
@@ -165,7 +160,9 @@ void TMatchTree::ReplaceNode(int p, int r)
     m_son[2 * r + 1] = m_son[2 * p + 1];
     m_dad[left] = static_cast<uint16_t>(r);
     m_dad[right] = static_cast<uint16_t>(r);
-    SetSon(father, SideOf(p, father), r);
+    // r's string equals p's, so the slot keeps its bytes and only the node changes.
+    uint32_t &slot = m_son[2 * father + SideOf(p, father)];
+    slot = (slot & 0xFFFF0000u) | static_cast<uint32_t>(r);
     m_dad[p] = kNil;
 }
 
@@ -173,32 +170,39 @@ void TMatchTree::Delete(int p)
 {
     if (m_dad[p] == kNil)
         return;
-    const int left = Son(p, 0);
-    const int right = Son(p, 1);
+    // Slots are moved whole (son and its bytes) rather than rebuilt.
+    const uint32_t leftSlot = m_son[2 * p];
+    const uint32_t rightSlot = m_son[2 * p + 1];
+    const int left = static_cast<int>(leftSlot & 0xFFFF);
+    const int right = static_cast<int>(rightSlot & 0xFFFF);
     int q;
+    uint32_t qSlot;
     if (right == kNil) {
         q = left;
+        qSlot = leftSlot;
     } else if (left == kNil) {
         q = right;
+        qSlot = rightSlot;
     } else {
         // Two sons: the in-order predecessor takes p's place.
         q = left;
+        qSlot = leftSlot;
         if (Son(q, 1) != kNil) {
             do {
-                q = Son(q, 1);
+                qSlot = m_son[2 * q + 1];
+                q = static_cast<int>(qSlot & 0xFFFF);
             } while (Son(q, 1) != kNil);
             const int qFather = m_dad[q];
-            const int qLeft = Son(q, 0);
-            SetSon(qFather, 1, qLeft);
-            m_dad[qLeft] = static_cast<uint16_t>(qFather);
-            SetSon(q, 0, left);
+            m_son[2 * qFather + 1] = m_son[2 * q];
+            m_dad[Son(q, 0)] = static_cast<uint16_t>(qFather);
+            m_son[2 * q] = leftSlot;
             m_dad[left] = static_cast<uint16_t>(q);
         }
-        SetSon(q, 1, right);
+        m_son[2 * q + 1] = rightSlot;
         m_dad[right] = static_cast<uint16_t>(q);
     }
     const int father = m_dad[p];
     m_dad[q] = static_cast<uint16_t>(father);
-    SetSon(father, SideOf(p, father), q);
+    m_son[2 * father + SideOf(p, father)] = qSlot;
     m_dad[p] = kNil;
 }

@@ -36,8 +36,6 @@ private:
     void ReplaceNode(int p, int r);
 
     int Son(int p, int side) const { return static_cast<int>(m_son[2 * p + side] & 0xFFFF); }
-    // Points p's son on `side` at q, noting q's bytes 1 and 2 beside it.
-    void SetSon(int p, int side, int q);
     // The side of its father on which p hangs.
     int SideOf(int p, int father) const { return Son(father, 1) == p ? 1 : 0; }
     // Bytes 1 and 2 of the string at p as one number, ordered like the bytes.
