@@ -5,6 +5,7 @@
 #include "output/HtmlSheet.h"
 #include "output/PrintJob.h"
 #include "output/SheetExpansion.h"
+#include "output/SheetTemplate.h"
 #include "tests/output/SheetTestJob.h"
 #include "weapons/WeaponList.h"
 
@@ -51,6 +52,23 @@ void BM_HtmlSheet(benchmark::State &state)
         benchmark::DoNotOptimize(HtmlSheetText(templ, job));
 }
 BENCHMARK(BM_HtmlSheet)->Unit(benchmark::kMillisecond);
+
+// The whole export path: the built-in template decompressed, then expanded.
+void BM_BuildTextSheet(benchmark::State &state)
+{
+    const TPrintJob job = heavyJob();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildTextSheet(job));
+}
+BENCHMARK(BM_BuildTextSheet)->Unit(benchmark::kMillisecond);
+
+void BM_BuildHtmlSheet(benchmark::State &state)
+{
+    const TPrintJob job = heavyJob();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildHtmlSheet(job));
+}
+BENCHMARK(BM_BuildHtmlSheet)->Unit(benchmark::kMillisecond);
 
 // The print job of a design with 40 weapon lines, 20 perks and flaws and four movement systems.
 void BM_MakePrintJob(benchmark::State &state)

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "engine/base/Files.h"
+#include "engine/base/Stream.h"
 #include "output/SheetExport.h"
 
 #include <string>
-
-class TStream;
 
 // The current template of a sheet: the override file ("Text.zel", "html.zel") in folder when it
 // exists, else the built-in block ("TEXT", "HTML"). Read anew for every export, so a template
