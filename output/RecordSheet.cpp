@@ -1,10 +1,13 @@
 #include "output/RecordSheet.h"
 
+#include "engine/base/Stream.h"
+#include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetPainter.h"
 #include "output/RecordSheetTokens.h"
 #include "output/SheetLayout.h"
+#include "storage/DataBlock.h"
 
 // A design's picture comes from its file; a damaged one must not stop the sheet.
 static QImage DecodePicture(const std::vector<uint8_t> &picture)
@@ -27,4 +30,21 @@ QImage BuildSheetImageFromLayout(const TPrintJob &job, std::span<const uint8_t> 
     values.Picture = DecodePicture(job.Picture);
     values.ExpandText = [&tokens](const std::string &text) { return tokens.Expand(text); };
     return DrawRecordSheet(layout, values);
+}
+
+std::vector<uint8_t> SheetLayoutBlock(int layout, const std::string &folder)
+{
+    TStream block = layout == static_cast<int>(TSheetLayoutChoice::Print) ? OpenDataBlock("Print.zel", "PRINT", folder)
+                                                                         : OpenDataBlock("Jpeg.zel", "JPEG", folder);
+    return block.TakeBytes();
+}
+
+QImage BuildSheetImage(const TPrintJob &job, int layout, const TSheetFormats &formats, const std::string &folder)
+{
+    return BuildSheetImageFromLayout(job, SheetLayoutBlock(layout, folder), formats);
+}
+
+void SaveSheetJpeg(const TPrintJob &job, const std::string &path, const TSheetFormats &formats, const std::string &folder)
+{
+    SaveJpeg(BuildSheetImage(job, static_cast<int>(TSheetLayoutChoice::Image), formats, folder), path);
 }

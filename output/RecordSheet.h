@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/base/Files.h"
 #include "output/SheetFormats.h"
 
 #include <QImage>
@@ -7,10 +8,12 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 struct TPrintJob;
 
-// Which stored layout a sheet is drawn on.
+// Which stored layout a sheet is drawn on: 0 the print layout ("Print.zel" / "PRINT"), any
+// other value the image layout ("Jpeg.zel" / "JPEG"). The JPEG export and printing use Image.
 enum class TSheetLayoutChoice { Print = 0, Image = 1 };
 
 // Draws the record sheet of the job on an uncompressed layout block: the background, then
@@ -21,3 +24,17 @@ enum class TSheetLayoutChoice { Print = 0, Image = 1 };
 // as the background shows it.
 QImage BuildSheetImageFromLayout(const TPrintJob &job, std::span<const uint8_t> layoutBlock,
                                  const TSheetFormats &formats = TSheetFormats());
+
+// The current layout block, uncompressed: the override file in folder when it exists, else
+// the built-in block; read anew each time. Throws ELZHException for an override file that is
+// not a valid container.
+std::vector<uint8_t> SheetLayoutBlock(int layout, const std::string &folder = ProgramFolder());
+
+// The record sheet of the job on the current layout.
+QImage BuildSheetImage(const TPrintJob &job, int layout, const TSheetFormats &formats = TSheetFormats(),
+                       const std::string &folder = ProgramFolder());
+
+// The JPEG export: the sheet on the image layout, encoded whole, then written atomically.
+// Any failure (layout, tokens, encoding, writing) leaves no file and an existing one as it was.
+void SaveSheetJpeg(const TPrintJob &job, const std::string &path, const TSheetFormats &formats = TSheetFormats(),
+                   const std::string &folder = ProgramFolder());

@@ -1,0 +1,124 @@
+#include "RecordSheetTestSupport.h"
+
+#include "engine/base/Files.h"
+#include "engine/base/Stream.h"
+#include "output/ConvertError.h"
+#include "output/PrintJob.h"
+#include "output/RecordSheet.h"
+#include "storage/codec/LzhCompressor.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace sheettest;
+
+namespace {
+
+// A program folder of its own, with override files written as compressed containers.
+class RecordSheetBlock : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureSheetRendering();
+        m_folder = (std::filesystem::temp_directory_path() / ("aw-record-sheet-" + std::to_string(::getpid())))
+                       .string() + "/";
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
+
+    void WriteOverride(const std::string &name, const TSheetLayout &layout)
+    {
+        WriteFileAtomically(m_folder + name, CompressBytes(SheetLayoutBytes(layout)));
+    }
+
+    // A small layout whose size tells it apart from the built-in one.
+    static TSheetLayout Small(QColor colour) { return PlainLayout(colour, 40, 20); }
+
+    std::string m_folder;
+};
+
+TPrintJob Job()
+{
+    TPrintJob job;
+    job.Name = "Hunter";
+    job.Armor = 10;
+    return job;
+}
+
+} // namespace
+
+#ifdef AW_SHEET_LAYOUT_BLOCK
+TEST_F(RecordSheetBlock, BothBuiltInLayoutsHoldTheGeneratedBlock)
+{
+    const std::vector<uint8_t> generated = ReadWholeFile(AW_SHEET_LAYOUT_BLOCK);
+    EXPECT_EQ(SheetLayoutBlock(0, m_folder), generated);
+    EXPECT_EQ(SheetLayoutBlock(1, m_folder), generated);
+    EXPECT_EQ(BuildSheetImage(Job(), 1, TSheetFormats(), m_folder).size(), QSize(1200, 1572));
+}
+#endif
+
+TEST_F(RecordSheetBlock, LayoutZeroIsThePrintLayoutAndEveryOtherValueTheImageLayout)
+{
+    WriteOverride("Print.zel", Small(Qt::red));
+    WriteOverride("Jpeg.zel", Small(Qt::blue));
+    const QImage print = BuildSheetImage(Job(), 0, TSheetFormats(), m_folder);
+    ASSERT_EQ(print.size(), QSize(40, 20));
+    EXPECT_EQ(RgbAt(print, 5, 5), 0xFF0000u);
+    for (const int layout : {1, 2, -1}) {
+        const QImage image = BuildSheetImage(Job(), layout, TSheetFormats(), m_folder);
+        ASSERT_EQ(image.size(), QSize(40, 20)) << layout;
+        EXPECT_EQ(RgbAt(image, 5, 5), 0x0000FFu) << layout;
+    }
+}
+
+TEST_F(RecordSheetBlock, AnOverrideTakesEffectAtTheNextExportAndRemovingItRestoresTheBuiltIn)
+{
+    const QSize builtIn = BuildSheetImage(Job(), 1, TSheetFormats(), m_folder).size();
+    WriteOverride("Jpeg.zel", Small(Qt::green));
+    EXPECT_EQ(BuildSheetImage(Job(), 1, TSheetFormats(), m_folder).size(), QSize(40, 20));
+    std::filesystem::remove(m_folder + "Jpeg.zel");
+    EXPECT_EQ(BuildSheetImage(Job(), 1, TSheetFormats(), m_folder).size(), builtIn);
+}
+
+TEST_F(RecordSheetBlock, TheJpegExportWritesTheImageLayoutSheet)
+{
+    TSheetLayout layout = Small(Qt::white);
+    layout.Items.push_back(TSheetArmourBox{11, 0xFFFFFF, 0x000000, {0, 0, 20, 20}});
+    WriteOverride("Jpeg.zel", layout);
+    WriteOverride("Print.zel", Small(Qt::red));
+    const std::string file = m_folder + "sheet.jpg";
+    SaveSheetJpeg(Job(), file, TSheetFormats(), m_folder);
+    DecodedJpeg decoded;
+    ASSERT_TRUE(DecodeJpeg(ReadWholeFile(file), decoded));
+    EXPECT_EQ(decoded.width, 40);
+    EXPECT_EQ(decoded.height, 20);
+    EXPECT_LT(decoded.At(5, 10) & 0xFF, 0x30u) << "armour 10 is below the box's threshold 11";
+    EXPECT_GT(decoded.At(30, 10) & 0xFF, 0xD0u);
+}
+
+TEST_F(RecordSheetBlock, AFailedExportWritesNothingAndKeepsAnExistingFile)
+{
+    const std::string file = m_folder + "sheet.jpg";
+    // an override that is not a container
+    WriteFileAtomically(m_folder + "Jpeg.zel", std::string("not a container"));
+    EXPECT_THROW(SaveSheetJpeg(Job(), file, TSheetFormats(), m_folder), ELZHException);
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    // a label whose row number is not a number
+    TSheetLayout layout = Small(Qt::white);
+    layout.Items.push_back(Label("|WEPNAMEone|", TSheetAlignment::Left, 8, false, {0, 0, 20, 40}));
+    WriteOverride("Jpeg.zel", layout);
+    WriteFileAtomically(file, std::string("previous"));
+    EXPECT_THROW(SaveSheetJpeg(Job(), file, TSheetFormats(), m_folder), EConvertError);
+    const std::vector<uint8_t> kept = ReadWholeFile(file);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "previous");
+
+    // a layout cut inside its background
+    std::vector<uint8_t> cut = SheetLayoutBytes(Small(Qt::white));
+    cut.resize(30);
+    WriteFileAtomically(m_folder + "Jpeg.zel", CompressBytes(cut));
+    EXPECT_THROW(SaveSheetJpeg(Job(), file, TSheetFormats(), m_folder), EStreamError);
+    EXPECT_EQ(ReadWholeFile(file), kept);
+}
