@@ -1,16 +1,24 @@
 // The record-sheet JPEG export: decompress the layout block, draw the sheet, encode the JPEG.
 
-#include "engine/base/Files.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetRenderContext.h"
-#include "storage/codec/LzhCompressor.h"
 #include "tests/output/SheetTestJob.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
+
+// A folder without override files: the built-in block is decompressed on every export.
+const std::string kNoFolder = "/nonexistent-armorwright-folder/";
+
+// One application object for the whole run (fonts need it), never destroyed.
+void Fonts()
+{
+    static TSheetRenderContext *context = new TSheetRenderContext;
+    (void)context;
+}
 
 // The sheet tests' full design, its tables filled to the sheet's last row.
 TPrintJob FullJob()
@@ -29,13 +37,11 @@ TPrintJob FullJob()
 
 void BM_RecordSheetJpeg(benchmark::State &state)
 {
-    TSheetRenderContext context;
-    const std::vector<uint8_t> container = CompressBytes(ReadWholeFile(AW_SHEET_LAYOUT_BLOCK));
+    Fonts();
     const TPrintJob job = FullJob();
     size_t jpegBytes = 0;
     for (auto _ : state) {
-        const std::vector<uint8_t> block = DecompressBytes(container);
-        const QImage sheet = BuildSheetImageFromLayout(job, block);
+        const QImage sheet = BuildSheetImage(job, static_cast<int>(TSheetLayoutChoice::Image), TSheetFormats(), kNoFolder);
         const std::vector<uint8_t> jpeg = EncodeJpeg(sheet);
         jpegBytes = jpeg.size();
         benchmark::DoNotOptimize(jpeg.data());
@@ -43,5 +49,32 @@ void BM_RecordSheetJpeg(benchmark::State &state)
     state.counters["jpeg_bytes"] = static_cast<double>(jpegBytes);
 }
 BENCHMARK(BM_RecordSheetJpeg)->Unit(benchmark::kMillisecond);
+
+// The three steps on their own.
+void BM_SheetLayoutDecompress(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SheetLayoutBlock(static_cast<int>(TSheetLayoutChoice::Image), kNoFolder).data());
+}
+BENCHMARK(BM_SheetLayoutDecompress)->Unit(benchmark::kMillisecond);
+
+void BM_SheetDraw(benchmark::State &state)
+{
+    Fonts();
+    const std::vector<uint8_t> block = SheetLayoutBlock(static_cast<int>(TSheetLayoutChoice::Image), kNoFolder);
+    const TPrintJob job = FullJob();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildSheetImageFromLayout(job, block).constBits());
+}
+BENCHMARK(BM_SheetDraw)->Unit(benchmark::kMillisecond);
+
+void BM_SheetJpegEncode(benchmark::State &state)
+{
+    Fonts();
+    const QImage sheet = BuildSheetImage(FullJob(), static_cast<int>(TSheetLayoutChoice::Image), TSheetFormats(), kNoFolder);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EncodeJpeg(sheet).data());
+}
+BENCHMARK(BM_SheetJpegEncode)->Unit(benchmark::kMillisecond);
 
 } // namespace
