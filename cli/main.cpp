@@ -1,4 +1,9 @@
 #include "cli/CliCommand.h"
+#include "engine/base/Files.h"
+#include "storage/Cp1252Utf8.h"
+
+#include <QString>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <exception>
@@ -19,10 +24,21 @@ void printUsage(std::ostream &out)
     out << "\nRun 'armorwright-cli COMMAND --help' for a command's options.\n";
 }
 
+// Qt's notes about the session (no runtime folder, fonts substituted) are no news to a
+// command-line user; only its errors are passed on.
+void qtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "armorwright-cli: " << message.toStdString() << "\n";
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Override files beside the program apply here as in the editor.
+    SetProgramFolderFromExecutable(argc > 0 ? argv[0] : "");
+    qInstallMessageHandler(qtMessages);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "-h" || args[0] == "--help") {
         printUsage(args.empty() ? std::cerr : std::cout);
@@ -36,7 +52,7 @@ int main(int argc, char *argv[])
         try {
             return command.run(args);
         } catch (const std::exception &e) {
-            std::cerr << "armorwright-cli " << name << ": " << e.what() << "\n";
+            std::cerr << "armorwright-cli " << name << ": " << cp1252::MessageToUtf8(e.what()) << "\n";
             return 1;
         }
     }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Wrong use of a command (unknown option, missing value, wrong number of files). The
+// commands report it with their usage line and exit code 2.
+class ECliUsage : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// One option a command accepts: its spellings ("-o", "--out") and whether a value follows.
+struct TCliOption {
+    std::vector<std::string> Names;
+    bool TakesValue = false;
+};
+
+// The arguments of one command: options (by their first spelling) and the other words
+// in order. Values follow as the next word or after "=" ("--out-dir=x"); "--" ends the
+// options. Throws ECliUsage for an unknown option, a missing value or an option given twice.
+class TCliArguments {
+  public:
+    TCliArguments(const std::vector<std::string> &args, const std::vector<TCliOption> &options);
+
+    bool Has(const std::string &name) const { return m_values.count(name) != 0; }
+    // The option's value, or fallback when it was not given.
+    std::string Value(const std::string &name, const std::string &fallback = "") const;
+    const std::vector<std::string> &Words() const { return m_words; }
+
+  private:
+    std::map<std::string, std::string> m_values;
+    std::vector<std::string> m_words;
+};

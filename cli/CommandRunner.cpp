@@ -1,0 +1,29 @@
+#include "cli/CommandRunner.h"
+
+#include "cli/CliCommand.h"
+#include "storage/Cp1252Utf8.h"
+
+#include <iostream>
+
+int RunCommand(const TCommandSpec &spec, const std::vector<std::string> &args,
+               const std::function<int(const TCliArguments &)> &body)
+{
+    const std::string usage = std::string("Usage: armorwright-cli ") + spec.Name + " " + spec.Usage + "\n";
+    if (WantsHelp(args)) {
+        std::cout << usage << "\n" << spec.Help;
+        return 0;
+    }
+    try {
+        const TCliArguments parsed(args, spec.Options);
+        return body(parsed);
+    } catch (const ECliUsage &e) {
+        PrintError(spec.Name, e.what());
+        std::cerr << usage;
+        return 2;
+    }
+}
+
+void PrintError(const char *command, const std::string &message)
+{
+    std::cerr << "armorwright-cli " << command << ": " << cp1252::MessageToUtf8(message) << "\n";
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "cli/CliArguments.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// What a command tells its --help and its usage errors.
+struct TCommandSpec {
+    const char *Name;
+    const char *Usage; // the arguments after the command name
+    const char *Help;  // what it does and its options, one paragraph or more
+    std::vector<TCliOption> Options;
+};
+
+// Answers --help (exit 0), parses the arguments and runs body. A usage error prints the
+// message and the usage line to stderr and gives exit code 2; other errors reach main().
+int RunCommand(const TCommandSpec &spec, const std::vector<std::string> &args,
+               const std::function<int(const TCliArguments &)> &body);
+
+// Prints "armorwright-cli NAME: message" to stderr (the message made UTF-8).
+void PrintError(const char *command, const std::string &message);

@@ -1,0 +1,163 @@
+// armorwright-cli export: the text, HTML or record sheets of designs, one file each.
+#include "cli/CliCommand.h"
+#include "cli/CommandRunner.h"
+#include "cli/ExportTarget.h"
+#include "cli/LocaleSeparators.h"
+#include "cli/OpenedDesignFile.h"
+#include "output/JpegWriter.h"
+#include "output/PrintJob.h"
+#include "output/RecordSheet.h"
+#include "output/RecordSheetFiles.h"
+#include "output/RecordSheetRenderContext.h"
+#include "output/SheetExport.h"
+#include "storage/DataBlock.h"
+
+#include <QPageSize>
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+const TCommandSpec kSpec{
+    "export", "--format text|html|jpeg|png|pdf [--page a4|letter] [--locale NAME] FILE... [-o OUT | --out-dir DIR]",
+    "Opens each design as the editor does and writes its sheet: the text or HTML sheet from\n"
+    "the sheet templates, or the record sheet as a JPEG (as the editor saves it), a PNG, or\n"
+    "a PDF page placed as the editor prints it. Override files beside the program (\"Text.zel\",\n"
+    "\"html.zel\", \"Jpeg.zel\") are used as the editor uses them.\n"
+    "Output files are named after the designs (characters a file name cannot hold removed)\n"
+    "unless -o names the one output. With several designs each gets a progress line and a\n"
+    "summary follows; a design that fails is reported and the others are still exported\n"
+    "(exit code 1). Files are only ever written whole.\n\n"
+    "  --format F        text, html, jpeg, png or pdf\n"
+    "  -o, --out OUT     the output file (one design only)\n"
+    "  --out-dir DIR     the folder for the outputs (made when missing; default: the current folder)\n"
+    "  --page P          page size of the PDF: a4 (default) or letter\n"
+    "  --locale NAME     thousands and decimal separators of that locale (default \",\" \".\")\n",
+    {{{"--format"}, true}, {{"-o", "--out"}, true}, {{"--out-dir"}, true}, {{"--page"}, true}, {{"--locale"}, true}}};
+
+enum class Format { Text, Html, Jpeg, Png, Pdf };
+
+struct FormatName {
+    const char *Name;
+    Format Kind;
+    const char *Extension;
+};
+constexpr FormatName kFormats[] = {{"text", Format::Text, ".txt"},
+                                   {"html", Format::Html, ".html"},
+                                   {"jpeg", Format::Jpeg, ".jpg"},
+                                   {"png", Format::Png, ".png"},
+                                   {"pdf", Format::Pdf, ".pdf"}};
+
+const FormatName &formatNamed(const std::string &name)
+{
+    for (const FormatName &format : kFormats)
+        if (name == format.Name)
+            return format;
+    throw ECliUsage(name.empty() ? "--format is required" : "unknown format '" + name + "'");
+}
+
+QPageSize pageNamed(const std::string &name)
+{
+    if (name.empty() || name == "a4")
+        return QPageSize(QPageSize::A4);
+    if (name == "letter")
+        return QPageSize(QPageSize::Letter);
+    throw ECliUsage("unknown page size '" + name + "' (a4 or letter)");
+}
+
+// The uncompressed content of a data block, read afresh as each export of the editor reads it.
+std::vector<uint8_t> dataBlock(const std::string &blockName)
+{
+    for (const TDataBlockName &block : kDataBlocks)
+        if (blockName == block.block)
+            return OpenDataBlock(block.file, block.block).TakeBytes();
+    throw std::logic_error("no data block " + blockName);
+}
+
+std::string templateText(TSheetKind kind)
+{
+    const std::vector<uint8_t> bytes = dataBlock(kind == TSheetKind::Text ? "TEXT" : "HTML");
+    return std::string(bytes.begin(), bytes.end());
+}
+
+struct ExportSettings {
+    Format Kind;
+    NumberSeparators Separators;
+    QPageSize Page;
+};
+
+// Writes the sheet of one opened design; the editor's export of the same design gives the same bytes.
+void exportDesign(TVehicle &vehicle, const ExportSettings &settings, const std::string &path)
+{
+    const TSheetFormats formats(settings.Separators);
+    const TPrintJob job = MakePrintJob(vehicle, settings.Separators);
+    if (settings.Kind == Format::Text || settings.Kind == Format::Html) {
+        const TSheetKind kind = settings.Kind == Format::Text ? TSheetKind::Text : TSheetKind::Html;
+        SaveSheet(kind, path, templateText(kind), job, formats);
+        return;
+    }
+    // Fonts need a GUI application (offscreen when no platform is chosen); made once and
+    // kept to the end of the process, past the static objects Qt's teardown may still use.
+    static const TSheetRenderContext *const renderContext = new TSheetRenderContext();
+    (void)renderContext;
+    const std::vector<uint8_t> layout = dataBlock("JPEG");
+    const QImage sheet = BuildSheetImageFromLayout(job, layout, formats);
+    if (settings.Kind == Format::Jpeg)
+        SaveJpeg(sheet, path);
+    else if (settings.Kind == Format::Png)
+        SavePng(sheet, path);
+    else
+        RenderSheetToPdf(sheet, path, settings.Page);
+}
+
+int run(const TCliArguments &args)
+{
+    const FormatName &format = formatNamed(args.Value("--format"));
+    const auto &files = args.Words();
+    if (files.empty())
+        throw ECliUsage("no design file given");
+    if (args.Has("-o") && args.Has("--out-dir"))
+        throw ECliUsage("give either -o or --out-dir");
+    if (args.Has("-o") && files.size() != 1)
+        throw ECliUsage("-o names the output of one design; use --out-dir for several");
+    if (args.Has("--page") && format.Kind != Format::Pdf)
+        throw ECliUsage("--page is for the pdf format");
+    const ExportSettings settings{format.Kind, LocaleSeparators(args.Value("--locale")),
+                                  pageNamed(args.Value("--page"))};
+
+    const std::string folder = args.Value("--out-dir", ".");
+    if (!args.Has("-o"))
+        std::filesystem::create_directories(folder);
+    TExportTarget targets(folder, format.Extension);
+    const bool roster = files.size() > 1;
+    int failed = 0;
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::string progress = "[" + std::to_string(i + 1) + "/" + std::to_string(files.size()) + "] ";
+        try {
+            TOpenedDesignFile opened = OpenAsEditor(files[i]);
+            if (!opened.Warning.empty())
+                PrintError(kSpec.Name, opened.Warning);
+            const std::string path =
+                args.Has("-o") ? args.Value("-o") : targets.PathFor(opened.Vehicle->Name, files[i]);
+            exportDesign(*opened.Vehicle, settings, path);
+            if (roster)
+                std::cout << progress << files[i] << " -> " << path << std::endl;
+        } catch (const std::exception &e) {
+            ++failed;
+            PrintError(kSpec.Name, files[i] + ": " + e.what());
+            if (roster)
+                std::cout << progress << files[i] << " failed" << std::endl;
+        }
+    }
+    if (roster)
+        std::cout << "Exported " << files.size() - static_cast<size_t>(failed) << " of " << files.size()
+                  << " designs" << (failed ? ", " + std::to_string(failed) + " failed" : std::string()) << "."
+                  << std::endl;
+    return failed ? 1 : 0;
+}
+
+const CliRegistration registration{{kSpec.Name, "text, HTML, JPEG, PNG or PDF sheets of designs",
+                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+
+} // namespace

@@ -1,0 +1,51 @@
+// armorwright-cli from-json: a design file made from its JSON form.
+#include "cli/CliCommand.h"
+#include "cli/CommandRunner.h"
+#include "engine/DesignFile.h"
+#include "engine/Vehicle.h"
+#include "engine/base/Files.h"
+#include "storage/DesignJson.h"
+
+#include <iostream>
+#include <iterator>
+
+namespace {
+
+const TCommandSpec kSpec{
+    "from-json", "FILE.json -o OUT.vkd",
+    "Reads a design in its JSON form (docs/design-json.md; \"-\" reads standard input),\n"
+    "checks every value and writes it as a design file. The first bad value is reported by\n"
+    "its JSON path, e.g. \"$.weapons[2].clips[0].sections[1].Amount: expected an integer\",\n"
+    "and nothing is written.\n\n"
+    "  -o, --out OUT  the design file to write (required)\n",
+    {{{"-o", "--out"}, true}}};
+
+int run(const TCliArguments &args)
+{
+    if (args.Words().size() != 1)
+        throw ECliUsage("give one JSON file");
+    if (!args.Has("-o"))
+        throw ECliUsage("-o OUT.vkd is required");
+    const std::string &path = args.Words().front();
+    std::string json;
+    if (path == "-") {
+        json.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else {
+        const std::vector<uint8_t> bytes = ReadWholeFile(path);
+        json.assign(bytes.begin(), bytes.end());
+    }
+    std::unique_ptr<TVehicle> vehicle;
+    try {
+        vehicle = DesignFromJson(json);
+    } catch (const EDesignJsonError &e) {
+        PrintError(kSpec.Name, (path == "-" ? std::string("standard input") : path) + ": " + e.what());
+        return 1;
+    }
+    SaveDesignFile(*vehicle, args.Value("-o"));
+    return 0;
+}
+
+const CliRegistration registration{{kSpec.Name, "a design file from JSON",
+                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+
+} // namespace

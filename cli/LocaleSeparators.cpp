@@ -1,0 +1,38 @@
+#include "cli/LocaleSeparators.h"
+
+#include "cli/CliArguments.h"
+#include "storage/Cp1252Utf8.h"
+
+#include <QLocale>
+
+namespace {
+
+char singleByte(const QString &separator, const std::string &locale, const char *what)
+{
+    // A narrow no-break space (as French uses) is shown as the no-break space the
+    // sheets' single-byte texts have.
+    const QString text = separator == QString(QChar(0x202F)) ? QString(QChar(0xA0)) : separator;
+    std::string converted;
+    char32_t bad = 0;
+    if (!cp1252::FromUtf8(text.toStdString(), converted, bad) || converted.size() != 1)
+        throw ECliUsage("the " + std::string(what) + " separator of locale '" + locale +
+                        "' is not a single character the sheets can hold");
+    return converted.front();
+}
+
+} // namespace
+
+NumberSeparators LocaleSeparators(const std::string &name)
+{
+    if (name.empty())
+        return {};
+    const QLocale locale(QString::fromStdString(name));
+    if (locale.language() == QLocale::C && name != "C" && name != "POSIX")
+        throw ECliUsage("unknown locale '" + name + "'");
+    NumberSeparators separators;
+    separators.thousands = singleByte(locale.groupSeparator(), name, "thousands");
+    separators.decimal = singleByte(locale.decimalPoint(), name, "decimal");
+    if (separators.thousands == separators.decimal)
+        throw ECliUsage("locale '" + name + "' uses one character for both separators");
+    return separators;
+}

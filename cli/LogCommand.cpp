@@ -1,0 +1,58 @@
+// armorwright-cli log: the calculation log of a design, as the editor's log viewer shows it.
+#include "cli/CliCommand.h"
+#include "cli/CommandRunner.h"
+#include "cli/OpenedDesignFile.h"
+#include "engine/CalculationReplay.h"
+#include "engine/base/Files.h"
+#include "storage/Cp1252Utf8.h"
+
+#include <iostream>
+
+namespace {
+
+const TCommandSpec kSpec{
+    "log", "--tv|--price [-o OUT] FILE...",
+    "Opens each design as the editor does and prints the calculation log its \"View TV Log\"\n"
+    "(--tv) or \"View Price Log\" (--price) shows: the design's name, an empty line, then\n"
+    "every step of one run of the threat value or of the final cost. With several files each\n"
+    "log is headed by \"==> FILE <==\"; a file that cannot be read is reported and the others\n"
+    "still are (exit code 1).\n\n"
+    "  --tv, --price  which log\n"
+    "  -o, --out OUT  write the log to OUT as the log viewer saves it (Windows-1252, CR LF\n"
+    "                 line ends) instead of printing it; one file only\n",
+    {{{"--tv"}, false}, {{"--price"}, false}, {{"-o", "--out"}, true}}};
+
+int run(const TCliArguments &args)
+{
+    if (args.Has("--tv") == args.Has("--price"))
+        throw ECliUsage("give exactly one of --tv and --price");
+    const auto &files = args.Words();
+    if (files.empty())
+        throw ECliUsage("no design file given");
+    if (args.Has("-o") && files.size() != 1)
+        throw ECliUsage("-o takes the log of one design");
+    const TLogKind kind = args.Has("--tv") ? TLogKind::ThreatValue : TLogKind::Price;
+    int failed = 0;
+    for (size_t i = 0; i < files.size(); ++i) {
+        try {
+            TOpenedDesignFile opened = OpenAsEditor(files[i]);
+            const TLogLines lines = ReplayCalculationLog(*opened.Vehicle, kind);
+            if (args.Has("-o")) {
+                WriteFileAtomically(args.Value("-o"), JoinLogLines(lines));
+                continue;
+            }
+            if (files.size() > 1)
+                std::cout << (i > 0 ? "\n" : "") << "==> " << files[i] << " <==\n";
+            std::cout << cp1252::ToUtf8(JoinLogLines(lines, "\n"));
+        } catch (const std::exception &e) {
+            ++failed;
+            PrintError(kSpec.Name, files[i] + ": " + e.what());
+        }
+    }
+    return failed ? 1 : 0;
+}
+
+const CliRegistration registration{{kSpec.Name, "the TV or price calculation log of each design",
+                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+
+} // namespace

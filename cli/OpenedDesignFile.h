@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/DesignResults.h"
+#include "engine/Vehicle.h"
+
+#include <memory>
+#include <string>
+
+// A design file as the editor holds it right after opening it: read, then settled as the
+// editor's pages settle it, with the results of the last refresh.
+struct TOpenedDesignFile {
+    std::unique_ptr<TVehicle> Vehicle;
+    TDesignResults Results;
+    std::string Warning; // what was left out while reading, or empty
+};
+
+// Throws EFileError or EDesignFileError as opening in the editor does.
+TOpenedDesignFile OpenAsEditor(const std::string &path);

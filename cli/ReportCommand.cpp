@@ -1,0 +1,109 @@
+// armorwright-cli report: the values of the editor's results area for each design.
+#include "cli/CliCommand.h"
+#include "cli/CommandRunner.h"
+#include "cli/LocaleSeparators.h"
+#include "cli/OpenedDesignFile.h"
+#include "engine/DesignOutcome.h"
+#include "engine/base/NumberFormat.h"
+#include "storage/Cp1252Utf8.h"
+
+#include <nlohmann/json.hpp>
+
+#include <iomanip>
+#include <iostream>
+
+using nlohmann::ordered_json;
+
+namespace {
+
+const TCommandSpec kSpec{
+    "report", "[--json] [--locale NAME] FILE...",
+    "Opens each design as the editor does and prints the values its results area shows:\n"
+    "final cost with the currency, TV, OTV, DTV, MTV, final size, default size, default\n"
+    "cost, default mass, pre-production cost and the model and individual lemon dice.\n"
+    "A file that cannot be read is reported and the others still are; the exit code is 1\n"
+    "when any failed.\n\n"
+    "  --json         one JSON array: per file its name, the numbers and the texts shown\n"
+    "  --locale NAME  thousands and decimal separators of that locale (default \",\" \".\")\n",
+    {{{"--json"}, false}, {{"--locale"}, true}}};
+
+// One shown value: its name in the JSON, its caption in the editor, its text.
+struct ShownValue {
+    const char *Name;
+    const char *Caption;
+    std::string Text;
+};
+
+std::vector<ShownValue> shownValues(const TDesignOutcome &outcome, const TResultTexts &texts)
+{
+    return {{"FinalCost", "Final Cost", texts.FinalCost},
+            {"ThreatValue", "TV", texts.ThreatValue},
+            {"OTV", "OTV", texts.OTV},
+            {"DTV", "DTV", texts.DTV},
+            {"MTV", "MTV", texts.MTV},
+            {"FinalSize", "Size", texts.FinalSize},
+            {"DefaultSize", "Default Size", texts.DefaultSize},
+            {"DefaultCost", "Default Cost", texts.DefaultCost},
+            {"DefaultMass", "Default Mass", texts.DefaultMass},
+            {"PreProductionCost", "Pre-Production Cost", texts.PreProductionCost},
+            {"ModelLemonDice", "Model Lemon Dice", fmt::Integer(outcome.ModelLemonDice)},
+            {"IndivLemonDice", "Indiv. Lemon Dice", fmt::Integer(outcome.IndivLemonDice)}};
+}
+
+struct NumberWriter {
+    ordered_json &object;
+    void operator()(const char *name, long double value) { object[name] = static_cast<double>(value); }
+    template <typename T> void operator()(const char *name, T value) { object[name] = value; }
+};
+
+int run(const TCliArguments &args)
+{
+    if (args.Words().empty())
+        throw ECliUsage("no design file given");
+    const NumberSeparators separators = LocaleSeparators(args.Value("--locale"));
+    const bool json = args.Has("--json");
+    ordered_json reports = ordered_json::array();
+    int failed = 0;
+    bool first = true;
+    for (const std::string &path : args.Words()) {
+        ordered_json report = {{"file", cp1252::MessageToUtf8(path)}};
+        try {
+            TOpenedDesignFile opened = OpenAsEditor(path);
+            const TVehicle &vehicle = *opened.Vehicle;
+            if (!opened.Warning.empty())
+                PrintError(kSpec.Name, opened.Warning);
+            const TDesignOutcome outcome = DesignOutcome(vehicle, opened.Results);
+            const auto values = shownValues(outcome, FormatResults(opened.Results, vehicle.CurrencyName, separators));
+            if (json) {
+                report["Name"] = cp1252::ToUtf8(vehicle.Name);
+                report["CurrencyName"] = cp1252::ToUtf8(vehicle.CurrencyName);
+                ordered_json numbers = ordered_json::object();
+                ForEachOutcomeField(outcome, NumberWriter{numbers});
+                report["results"] = std::move(numbers);
+                ordered_json texts = ordered_json::object();
+                for (const ShownValue &value : values)
+                    texts[value.Name] = cp1252::ToUtf8(value.Text);
+                report["texts"] = std::move(texts);
+            } else {
+                std::cout << (first ? "" : "\n") << cp1252::ToUtf8(vehicle.Name) << " (" << path << ")\n";
+                for (const ShownValue &value : values)
+                    std::cout << "  " << std::left << std::setw(21) << value.Caption << cp1252::ToUtf8(value.Text)
+                              << "\n";
+                first = false;
+            }
+        } catch (const std::exception &e) {
+            ++failed;
+            PrintError(kSpec.Name, path + ": " + e.what());
+            report["error"] = cp1252::MessageToUtf8(e.what());
+        }
+        reports.push_back(std::move(report));
+    }
+    if (json)
+        std::cout << reports.dump(2) << "\n";
+    return failed ? 1 : 0;
+}
+
+const CliRegistration registration{{kSpec.Name, "the results the editor shows for each design",
+                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+
+} // namespace

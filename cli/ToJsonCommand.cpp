@@ -1,0 +1,52 @@
+// armorwright-cli to-json: a design file in its JSON form.
+#include "cli/CliCommand.h"
+#include "cli/CommandRunner.h"
+#include "cli/OpenedDesignFile.h"
+#include "engine/DesignFile.h"
+#include "engine/base/Files.h"
+#include "storage/DesignJson.h"
+
+#include <iostream>
+
+namespace {
+
+const TCommandSpec kSpec{
+    "to-json", "[--as-opened] FILE.vkd [-o OUT.json]",
+    "Writes the whole design in its JSON form (docs/design-json.md): every field, list,\n"
+    "weapon, clip, section and link, the picture as base64. By default the design is taken\n"
+    "as stored in the file, so from-json gives the same design body back.\n\n"
+    "  --as-opened    the design as the editor holds it after opening the file (the editor's\n"
+    "                 corrections made and its constraint pass run)\n"
+    "  -o, --out OUT  write to OUT instead of printing\n",
+    {{{"--as-opened"}, false}, {{"-o", "--out"}, true}}};
+
+int run(const TCliArguments &args)
+{
+    if (args.Words().size() != 1)
+        throw ECliUsage("give one design file");
+    const std::string &path = args.Words().front();
+    std::unique_ptr<TVehicle> vehicle;
+    std::string warning;
+    if (args.Has("--as-opened")) {
+        TOpenedDesignFile opened = OpenAsEditor(path);
+        vehicle = std::move(opened.Vehicle);
+        warning = opened.Warning;
+    } else {
+        TLoadedDesign loaded = LoadDesignFile(path);
+        vehicle = std::move(loaded.Vehicle);
+        warning = loaded.Warning;
+    }
+    if (!warning.empty())
+        PrintError(kSpec.Name, warning);
+    const std::string json = DesignToJson(*vehicle);
+    if (args.Has("-o"))
+        WriteFileAtomically(args.Value("-o"), json);
+    else
+        std::cout << json;
+    return 0;
+}
+
+const CliRegistration registration{{kSpec.Name, "a design file as JSON",
+                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+
+} // namespace

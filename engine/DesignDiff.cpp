@@ -1,0 +1,227 @@
+#include "engine/DesignDiff.h"
+
+#include "engine/DesignFields.h"
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "engine/Vehicle.h"
+#include "weapons/WeaponList.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+namespace {
+
+constexpr const char *kNone = "(none)";
+
+// A text in double quotes with the characters that would break a one-line listing escaped.
+std::string quoted(const std::string &text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// The shortest text that reads back as the same number, so distinct values never look alike.
+template <typename Real> std::string realText(Real value)
+{
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+// A field's value as shown, and as compared (they differ only for the picture).
+struct FieldValue {
+    std::string name;
+    std::string text;
+    std::string key;
+};
+
+struct ValueCollector {
+    std::vector<FieldValue> &values;
+
+    void add(const char *name, std::string text) { values.push_back({name, text, std::move(text)}); }
+
+    void operator()(const char *name, int32_t value) { add(name, std::to_string(value)); }
+    void operator()(const char *name, int64_t value) { add(name, std::to_string(value)); }
+    void operator()(const char *name, bool value) { add(name, value ? "true" : "false"); }
+    void operator()(const char *name, double value) { add(name, realText(value)); }
+    void operator()(const char *name, long double value) { add(name, realText(value)); }
+    void operator()(const char *name, TTextField<const std::string> text) { add(name, quoted(text.Value)); }
+    void operator()(const char *name, TBytes<const std::vector<uint8_t>> picture)
+    {
+        // A checksum tells two pictures of one size apart at a glance.
+        uint32_t hash = 2166136261u;
+        for (uint8_t b : picture.Value)
+            hash = (hash ^ b) * 16777619u;
+        char text[64];
+        std::snprintf(text, sizeof text, "bitmap of %zu bytes, checksum %08X", picture.Value.size(),
+                      static_cast<unsigned>(hash));
+        values.push_back({name, picture.Value.empty() ? kNone : text,
+                          std::string(picture.Value.begin(), picture.Value.end())});
+    }
+    void operator()(const char *name, const std::array<bool, kAmmoTypeCount> &flags)
+    {
+        std::string text = "[";
+        for (int k = 0; k < kAmmoTypeCount; ++k) {
+            if (flags[static_cast<size_t>(k)])
+                text += (text.size() > 1 ? ", " : "") + std::to_string(k);
+        }
+        add(name, text + "]");
+    }
+};
+
+class Differ {
+  public:
+    explicit Differ(TDesignDifferences &out) : m_out(out) {}
+
+    void add(const std::string &path, const std::string &a, const std::string &b) { m_out.push_back({path, a, b}); }
+
+    // Compares two records field by field through their field list.
+    template <typename R, typename Visit> void fields(const std::string &prefix, const R &a, const R &b, Visit visit)
+    {
+        std::vector<FieldValue> va, vb;
+        visit(a, ValueCollector{va});
+        visit(b, ValueCollector{vb});
+        for (size_t i = 0; i < va.size(); ++i)
+            if (va[i].key != vb[i].key)
+                add(prefix + va[i].name, va[i].text, vb[i].text);
+    }
+
+    // Compares two lists entry by entry: `same(path, i)` for entries both have, `summary(i)`
+    // names an entry only one has.
+    template <typename Same, typename SummaryA, typename SummaryB>
+    void list(const std::string &path, int countA, int countB, Same same, SummaryA summaryA, SummaryB summaryB)
+    {
+        for (int i = 0; i < std::max(countA, countB); ++i) {
+            const std::string itemPath = path + "[" + std::to_string(i) + "]";
+            if (i < countA && i < countB)
+                same(itemPath, i);
+            else if (i < countA)
+                add(itemPath, summaryA(i), kNone);
+            else
+                add(itemPath, kNone, summaryB(i));
+        }
+    }
+
+  private:
+    TDesignDifferences &m_out;
+};
+
+const auto movementFields = [](auto &r, auto &&f) { ForEachMovementField(r, f); };
+const auto perkFields = [](auto &r, auto &&f) { ForEachPerkField(r, f); };
+const auto weaponFields = [](auto &r, auto &&f) { ForEachWeaponField(r, f); };
+const auto sectionFields = [](auto &r, auto &&f) { ForEachAmmoSectionField(r, f); };
+
+void diffPerks(Differ &d, const std::string &path, const TPerkList &a, const TPerkList &b)
+{
+    d.list(
+        path, a.Count(), b.Count(),
+        [&](const std::string &p, int i) { d.fields(p + ".", a.Get(i), b.Get(i), perkFields); },
+        [&](int i) { return quoted(a.Get(i).PFDName); }, [&](int i) { return quoted(b.Get(i).PFDName); });
+}
+
+std::string sectionSummary(const TAmmoSection &section)
+{
+    return std::to_string(section.Amount) + " rounds";
+}
+
+std::string clipSummary(const TClip &clip)
+{
+    return "clip of " + std::to_string(clip.SectionCount()) + " sections";
+}
+
+void diffClip(Differ &d, const std::string &path, const TClip &a, const TClip &b)
+{
+    if (a.ClipCount != b.ClipCount)
+        d.add(path + "." + designfields::kClipCount, std::to_string(a.ClipCount), std::to_string(b.ClipCount));
+    d.list(
+        path + "." + designfields::kSections, a.SectionCount(), b.SectionCount(),
+        [&](const std::string &p, int i) { d.fields(p + ".", a.GetSection(i), b.GetSection(i), sectionFields); },
+        [&](int i) { return sectionSummary(a.GetSection(i)); }, [&](int i) { return sectionSummary(b.GetSection(i)); });
+}
+
+void diffWeapon(Differ &d, const std::string &path, const TWeapon &a, const TWeapon &b)
+{
+    d.fields(path + ".", a.Data, b.Data, weaponFields);
+    d.fields(path + "." + designfields::kBaseAmmo + ".", a.Data.BaseAmmo, b.Data.BaseAmmo, sectionFields);
+    d.list(
+        path + "." + designfields::kClips, a.Clips.Count(), b.Clips.Count(),
+        [&](const std::string &p, int i) { diffClip(d, p, a.Clips.Get(i), b.Clips.Get(i)); },
+        [&](int i) { return clipSummary(a.Clips.Get(i)); }, [&](int i) { return clipSummary(b.Clips.Get(i)); });
+    const auto link = [](const TBooleanList &links) {
+        return [&links](int i) { return std::string(links.Get(i) ? "true" : "false"); };
+    };
+    d.list(
+        path + "." + designfields::kLinks, a.Links.Count(), b.Links.Count(),
+        [&](const std::string &p, int i) {
+            if (a.Links.Get(i) != b.Links.Get(i))
+                d.add(p, link(a.Links)(i), link(b.Links)(i));
+        },
+        link(a.Links), link(b.Links));
+}
+
+} // namespace
+
+TDesignDifferences DiffDesignFields(const TBaseVehicle &a, const TBaseVehicle &b)
+{
+    TDesignDifferences out;
+    Differ d(out);
+    d.fields("", a, b, [](auto &r, auto &&f) { ForEachVehicleField(r, f); });
+    d.fields(std::string(designfields::kCustomProduction) + ".", a.CustomProduction, b.CustomProduction,
+             [](auto &r, auto &&f) { ForEachCustomProductionField(r, f); });
+
+    const TMovementList &ma = *a.Movement;
+    const TMovementList &mb = *b.Movement;
+    d.list(
+        designfields::kMovement, ma.Count(), mb.Count(),
+        [&](const std::string &p, int i) { d.fields(p + ".", ma.Get(i), mb.Get(i), movementFields); },
+        [&](int i) { return quoted(ma.ModeName(i)); }, [&](int i) { return quoted(mb.ModeName(i)); });
+
+    diffPerks(d, designfields::kPerks, *a.Perks, *b.Perks);
+    diffPerks(d, designfields::kFlaws, *a.Flaws, *b.Flaws);
+    diffPerks(d, designfields::kDefects, *a.Defects, *b.Defects);
+
+    const TWeaponList &wa = *a.Weapons;
+    const TWeaponList &wb = *b.Weapons;
+    d.list(
+        designfields::kWeapons, wa.Count(), wb.Count(),
+        [&](const std::string &p, int i) { diffWeapon(d, p, wa.Get(i), wb.Get(i)); },
+        [&](int i) { return quoted(wa.Get(i).Data.Name); }, [&](int i) { return quoted(wb.Get(i).Data.Name); });
+    return out;
+}
+
+TDesignDifferences DiffDesignOutcomes(const TDesignOutcome &a, const TDesignOutcome &b)
+{
+    TDesignDifferences out;
+    Differ(out).fields("results.", a, b, [](auto &r, auto &&f) { ForEachOutcomeField(r, f); });
+    return out;
+}
+
+TDesignDifferences CompareDesigns(TBaseVehicle &a, TBaseVehicle &b)
+{
+    const TDesignOutcome outcomeA = DesignOutcome(a, ComputeResults(a));
+    const TDesignOutcome outcomeB = DesignOutcome(b, ComputeResults(b));
+    TDesignDifferences out = DiffDesignFields(a, b);
+    const TDesignDifferences results = DiffDesignOutcomes(outcomeA, outcomeB);
+    out.insert(out.end(), results.begin(), results.end());
+    return out;
+}

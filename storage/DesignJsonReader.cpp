@@ -1,0 +1,318 @@
+#include "storage/DesignJson.h"
+
+#include "engine/DesignFields.h"
+#include "engine/DesignFilePicture.h"
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "storage/Base64.h"
+#include "storage/Cp1252Utf8.h"
+#include "storage/DesignJsonKeys.h"
+#include "weapons/WeaponList.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <functional>
+#include <limits>
+#include <map>
+
+using nlohmann::ordered_json;
+
+namespace {
+
+// Reads the value at a JSON path into its place in the design.
+using Setter = std::function<void(const ordered_json &value, const std::string &path)>;
+using Setters = std::map<std::string, Setter, std::less<>>;
+
+[[noreturn]] void fail(const std::string &path, const std::string &problem)
+{
+    throw EDesignJsonError(path, problem);
+}
+
+std::string describeCodePoint(char32_t c)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
+    return text;
+}
+
+int32_t readInt32(const ordered_json &value, const std::string &path)
+{
+    if (!value.is_number_integer())
+        fail(path, "expected an integer");
+    constexpr int64_t lowest = std::numeric_limits<int32_t>::min();
+    constexpr int64_t highest = std::numeric_limits<int32_t>::max();
+    if (value.is_number_unsigned() ? value.get<uint64_t>() > static_cast<uint64_t>(highest)
+                                   : value.get<int64_t>() < lowest || value.get<int64_t>() > highest)
+        fail(path, value.dump() + " is outside the 32-bit integer range");
+    return static_cast<int32_t>(value.get<int64_t>());
+}
+
+double readDouble(const ordered_json &value, const std::string &path)
+{
+    if (value.is_number())
+        return value.get<double>();
+    if (value.is_string()) {
+        const std::string &text = value.get_ref<const std::string &>();
+        if (text == designjson::kNaN)
+            return std::numeric_limits<double>::quiet_NaN();
+        if (text == designjson::kInfinity)
+            return std::numeric_limits<double>::infinity();
+        if (text == designjson::kMinusInfinity)
+            return -std::numeric_limits<double>::infinity();
+    }
+    fail(path, "expected a number");
+}
+
+bool readBool(const ordered_json &value, const std::string &path)
+{
+    if (!value.is_boolean())
+        fail(path, "expected true or false");
+    return value.get<bool>();
+}
+
+std::string readText(const ordered_json &value, const std::string &path, int capacity)
+{
+    if (!value.is_string())
+        fail(path, "expected a text");
+    std::string text;
+    char32_t bad = 0;
+    if (!cp1252::FromUtf8(value.get_ref<const std::string &>(), text, bad))
+        fail(path, "the character " + describeCodePoint(bad) + " cannot be stored in a design");
+    if (capacity > 0 && text.size() > static_cast<size_t>(capacity))
+        fail(path, "longer than " + std::to_string(capacity) + " characters");
+    return text;
+}
+
+std::vector<uint8_t> readPicture(const ordered_json &value, const std::string &path)
+{
+    if (!value.is_string())
+        fail(path, "expected base64 text");
+    std::vector<uint8_t> bytes;
+    if (!base64::Decode(value.get_ref<const std::string &>(), bytes))
+        fail(path, "expected base64 text");
+    if (!bytes.empty()) {
+        const std::string problem = BitmapProblem(bytes);
+        if (!problem.empty())
+            fail(path, "not a readable bitmap: " + problem);
+    }
+    return bytes;
+}
+
+const ordered_json &readArray(const ordered_json &value, const std::string &path)
+{
+    if (!value.is_array())
+        fail(path, "expected a list");
+    return value;
+}
+
+std::string itemPath(const std::string &path, size_t i)
+{
+    return path + "[" + std::to_string(i) + "]";
+}
+
+std::array<bool, kAmmoTypeCount> readFlags(const ordered_json &value, const std::string &path)
+{
+    std::array<bool, kAmmoTypeCount> flags{};
+    const ordered_json &items = readArray(value, path);
+    for (size_t i = 0; i < items.size(); ++i) {
+        const int32_t k = readInt32(items[i], itemPath(path, i));
+        if (k < 0 || k >= kAmmoTypeCount)
+            fail(itemPath(path, i), "expected an ammunition type number from 0 to " + std::to_string(kAmmoTypeCount - 1));
+        flags[static_cast<size_t>(k)] = true;
+    }
+    return flags;
+}
+
+// Collects a setter for every visited field.
+struct SetterCollector {
+    Setters &setters;
+
+    void operator()(const char *name, int32_t &field)
+    {
+        setters[name] = [&field](const ordered_json &v, const std::string &p) { field = readInt32(v, p); };
+    }
+    void operator()(const char *name, double &field)
+    {
+        setters[name] = [&field](const ordered_json &v, const std::string &p) { field = readDouble(v, p); };
+    }
+    void operator()(const char *name, bool &field)
+    {
+        setters[name] = [&field](const ordered_json &v, const std::string &p) { field = readBool(v, p); };
+    }
+    void operator()(const char *name, TTextField<std::string> text)
+    {
+        setters[name] = [text](const ordered_json &v, const std::string &p) {
+            text.Value = readText(v, p, text.Capacity);
+        };
+    }
+    void operator()(const char *name, TBytes<std::vector<uint8_t>> data)
+    {
+        setters[name] = [data](const ordered_json &v, const std::string &p) { data.Value = readPicture(v, p); };
+    }
+    void operator()(const char *name, std::array<bool, kAmmoTypeCount> &flags)
+    {
+        setters[name] = [&flags](const ordered_json &v, const std::string &p) { flags = readFlags(v, p); };
+    }
+};
+
+// Reads an object key by key in the order the text gives them, so the first bad key of
+// the text is the one reported.
+void readObject(const ordered_json &value, const std::string &path, const Setters &setters)
+{
+    if (!value.is_object())
+        fail(path, "expected an object");
+    for (auto it = value.begin(); it != value.end(); ++it) {
+        const std::string keyPath = path + "." + it.key();
+        const auto setter = setters.find(it.key());
+        if (setter == setters.end())
+            fail(keyPath, "unknown field");
+        setter->second(it.value(), keyPath);
+    }
+}
+
+template <typename Visit, typename R> Setters fieldSetters(Visit visit, R &record)
+{
+    Setters setters;
+    visit(record, SetterCollector{setters});
+    return setters;
+}
+
+TAmmoSection readSection(const ordered_json &value, const std::string &path)
+{
+    TAmmoSection section = ClearAmmoSection();
+    readObject(value, path, fieldSetters([](auto &r, auto &&f) { ForEachAmmoSectionField(r, f); }, section));
+    return section;
+}
+
+TClip readClip(const ordered_json &value, const std::string &path)
+{
+    TClip clip;
+    Setters setters;
+    setters[designjson::kClipCount] = [&clip](const ordered_json &v, const std::string &p) {
+        clip.ClipCount = readInt32(v, p);
+    };
+    setters[designjson::kSections] = [&clip](const ordered_json &v, const std::string &p) {
+        clip.Clear();
+        const ordered_json &items = readArray(v, p);
+        for (size_t i = 0; i < items.size(); ++i)
+            clip.AddSection(readSection(items[i], itemPath(p, i)));
+    };
+    readObject(value, path, setters);
+    return clip;
+}
+
+TWeapon readWeapon(const ordered_json &value, const std::string &path)
+{
+    TWeapon weapon;
+    Setters setters = fieldSetters([](auto &r, auto &&f) { ForEachWeaponField(r, f); }, weapon.Data);
+    setters[designjson::kBaseAmmo] = [&weapon](const ordered_json &v, const std::string &p) {
+        weapon.Data.BaseAmmo = readSection(v, p);
+    };
+    setters[designjson::kClips] = [&weapon](const ordered_json &v, const std::string &p) {
+        weapon.Clips.Clear();
+        const ordered_json &items = readArray(v, p);
+        for (size_t i = 0; i < items.size(); ++i)
+            weapon.Clips.Add(readClip(items[i], itemPath(p, i)));
+    };
+    setters[designjson::kLinks] = [&weapon](const ordered_json &v, const std::string &p) {
+        weapon.Links.Clear();
+        const ordered_json &items = readArray(v, p);
+        for (size_t i = 0; i < items.size(); ++i)
+            weapon.Links.Add(readBool(items[i], itemPath(p, i)));
+    };
+    readObject(value, path, setters);
+    return weapon;
+}
+
+void readWeapons(const ordered_json &value, const std::string &path, TWeaponList &weapons)
+{
+    const ordered_json &items = readArray(value, path);
+    weapons.Clear();
+    for (size_t i = 0; i < items.size(); ++i) {
+        const std::string weaponPath = itemPath(path, i);
+        TWeapon weapon = readWeapon(items[i], weaponPath);
+        // Every weapon lists every link; the list would silently fit a different count.
+        if (i > 0 && weapon.Links.Count() != weapons.LinkCount())
+            fail(weaponPath + "." + designjson::kLinks,
+                 std::to_string(weapon.Links.Count()) + " entries where the first weapon has " +
+                     std::to_string(weapons.LinkCount()));
+        weapons.Add(weapon);
+    }
+}
+
+template <typename Record, typename List, typename Visit>
+void readRecords(const ordered_json &value, const std::string &path, List &list, Visit visit)
+{
+    const ordered_json &items = readArray(value, path);
+    list.Clear();
+    for (size_t i = 0; i < items.size(); ++i) {
+        Record record;
+        readObject(items[i], itemPath(path, i), fieldSetters(visit, record));
+        list.Add(record);
+    }
+}
+
+void checkFormat(const ordered_json &root)
+{
+    if (!root.is_object())
+        fail("$", "expected an object");
+    const std::string formatPath = std::string("$.") + designjson::kFormat;
+    const auto format = root.find(designjson::kFormat);
+    if (format == root.end() || !format->is_string() || format->get_ref<const std::string &>() != kDesignJsonFormat)
+        fail(formatPath, std::string("expected \"") + kDesignJsonFormat + "\"; this is not an Armorwright design");
+    const std::string versionPath = std::string("$.") + designjson::kVersion;
+    const auto version = root.find(designjson::kVersion);
+    if (version == root.end())
+        fail(versionPath, "missing");
+    const int32_t number = readInt32(*version, versionPath);
+    if (number > kDesignJsonVersion)
+        fail(versionPath, "version " + std::to_string(number) + " is newer than this program reads (" +
+                              std::to_string(kDesignJsonVersion) + ")");
+    if (number < 1)
+        fail(versionPath, "unknown version " + std::to_string(number));
+}
+
+} // namespace
+
+std::unique_ptr<TVehicle> DesignFromJson(const std::string &json)
+{
+    ordered_json root;
+    try {
+        root = ordered_json::parse(json);
+    } catch (const ordered_json::parse_error &e) {
+        std::string message = e.what();
+        const size_t bracket = message.find("] ");
+        if (message.rfind("[json.exception", 0) == 0 && bracket != std::string::npos)
+            message.erase(0, bracket + 2);
+        fail("$", "not valid JSON: " + message);
+    }
+    checkFormat(root);
+
+    auto vehicle = std::make_unique<TVehicle>();
+    TVehicle &v = *vehicle;
+    Setters setters = fieldSetters([](auto &r, auto &&f) { ForEachVehicleField(r, f); }, v);
+    const auto checked = [](const ordered_json &, const std::string &) {};
+    setters[designjson::kFormat] = checked;
+    setters[designjson::kVersion] = checked;
+    setters[designjson::kCustomProduction] = [&v](const ordered_json &value, const std::string &path) {
+        readObject(value, path,
+                   fieldSetters([](auto &r, auto &&f) { ForEachCustomProductionField(r, f); }, v.CustomProduction));
+    };
+    setters[designjson::kMovement] = [&v](const ordered_json &value, const std::string &path) {
+        readRecords<TMovementRecord>(value, path, *v.Movement, [](auto &r, auto &&f) { ForEachMovementField(r, f); });
+    };
+    const auto perkList = [](TPerkList &list) {
+        return [&list](const ordered_json &value, const std::string &path) {
+            readRecords<TPerkRecord>(value, path, list, [](auto &r, auto &&f) { ForEachPerkField(r, f); });
+        };
+    };
+    setters[designjson::kPerks] = perkList(*v.Perks);
+    setters[designjson::kFlaws] = perkList(*v.Flaws);
+    setters[designjson::kDefects] = perkList(*v.Defects);
+    setters[designjson::kWeapons] = [&v](const ordered_json &value, const std::string &path) {
+        readWeapons(value, path, *v.Weapons);
+    };
+    readObject(root, "$", setters);
+    return vehicle;
+}

@@ -1,0 +1,291 @@
+// armorwright-cli as a player runs it: real design files written by the program's own
+// writer, the built tool run as a separate process.
+#include "CliTestSupport.h"
+
+#include "engine/CalculationReplay.h"
+#include "engine/DesignFile.h"
+#include "engine/DesignOutcome.h"
+#include "engine/MovementList.h"
+#include "engine/OpenedDesign.h"
+#include "engine/base/Files.h"
+#include "storage/Cp1252Utf8.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+class CliCommands : public ::testing::Test {
+  protected:
+    // Saves the design in the test folder and returns the path.
+    std::string save(const TBaseVehicle &vehicle, const std::string &fileName)
+    {
+        const std::string path = m_folder / fileName;
+        SaveDesignFile(vehicle, path);
+        return path;
+    }
+    // A file that starts as a design file and is cut off in the middle.
+    std::string damaged(const std::string &fileName)
+    {
+        const std::vector<uint8_t> whole = ReadWholeFile(save(*FullDesign(), fileName));
+        const std::string path = m_folder / fileName;
+        WriteFileAtomically(path, std::vector<uint8_t>(whole.begin(), whole.begin() + whole.size() / 2));
+        return path;
+    }
+    std::string path(const std::string &name) const { return m_folder / name; }
+
+    TTempFolder m_folder;
+};
+
+// The design of a file as the editor holds it after opening it.
+std::unique_ptr<TVehicle> openedAsEditor(const std::string &path, TDesignResults *results = nullptr)
+{
+    std::unique_ptr<TVehicle> vehicle = LoadDesignFile(path).Vehicle;
+    const TDesignResults settled = SettleOpenedDesign(*vehicle);
+    if (results)
+        *results = settled;
+    return vehicle;
+}
+
+std::vector<std::string> linesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+TEST_F(CliCommands, HelpListsEveryCommandAndUsageErrorsExitWithTwo)
+{
+    const TCliRun help = RunCli({"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
+    for (const char *command : {"report", "log", "export", "to-json", "from-json", "diff", "pack", "unpack"}) {
+        EXPECT_NE(help.Out.find(std::string("  ") + command + " "), std::string::npos) << command;
+        const TCliRun own = RunCli({command, "--help"});
+        EXPECT_EQ(own.ExitCode, 0) << command;
+        EXPECT_EQ(own.Out.rfind(std::string("Usage: armorwright-cli ") + command + " ", 0), 0u) << own.Out;
+    }
+    const TCliRun unknown = RunCli({"report", "--colour", path("a.vkd")});
+    EXPECT_EQ(unknown.ExitCode, 2);
+    EXPECT_EQ(unknown.Err, "armorwright-cli report: unknown option '--colour'\n"
+                           "Usage: armorwright-cli report [--json] [--locale NAME] FILE...\n");
+    EXPECT_EQ(RunCli({"log", path("a.vkd")}).ExitCode, 2);               // neither --tv nor --price
+    EXPECT_EQ(RunCli({"log", "--tv", "--price", path("a.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"export", "--format", "gif", path("a.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"export", "--format", "text", "-o", "x", path("a"), path("b")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"export", "--format", "text", "--page", "a4", path("a.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"report", "--locale", "xx_NOWHERE", path("a.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"from-json", path("a.json")}).ExitCode, 2); // no -o
+    EXPECT_EQ(RunCli({"diff", path("a.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"frobnicate"}).ExitCode, 2);
+}
+
+TEST_F(CliCommands, ReportShowsTheEditorsResults)
+{
+    const std::string file = save(*FullDesign(), "full.vkd");
+    TDesignResults results;
+    const auto opened = openedAsEditor(file, &results);
+    const TResultTexts texts = FormatResults(results, opened->CurrencyName);
+    const TDesignOutcome outcome = DesignOutcome(*opened, results);
+
+    const TCliRun run = RunCli({"report", file});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const std::vector<std::string> lines = linesOf(run.Out);
+    ASSERT_EQ(lines.size(), 13u) << run.Out;
+    EXPECT_EQ(lines[0], cp1252::ToUtf8(opened->Name) + " (" + file + ")");
+    EXPECT_EQ(lines[1], "  Final Cost           " + cp1252::ToUtf8(texts.FinalCost));
+    EXPECT_EQ(lines[2], "  TV                   " + texts.ThreatValue);
+    EXPECT_EQ(lines[6], "  Size                 " + texts.FinalSize);
+    EXPECT_EQ(lines[9], "  Default Mass         " + texts.DefaultMass);
+    EXPECT_EQ(lines[10], "  Pre-Production Cost  " + texts.PreProductionCost);
+    // Production type 7 with 2 custom model dice and 4 individual dice, no flight:
+    // (0 weapon perks + 3 perk items) / 5 = 0 extra.
+    EXPECT_EQ(lines[11], "  Model Lemon Dice     2");
+    EXPECT_EQ(lines[12], "  Indiv. Lemon Dice    4");
+    EXPECT_EQ(outcome.IndivLemonDice, 4);
+
+    const TCliRun json = RunCli({"report", "--json", file});
+    ASSERT_EQ(json.ExitCode, 0) << json.Err;
+    const auto parsed = nlohmann::json::parse(json.Out);
+    ASSERT_EQ(parsed.size(), 1u);
+    EXPECT_EQ(parsed[0]["file"], file);
+    EXPECT_EQ(parsed[0]["CurrencyName"], "Cr\u00E9dits");
+    EXPECT_EQ(parsed[0]["results"]["ThreatValue"].get<double>(), results.ThreatValue);
+    EXPECT_EQ(parsed[0]["results"]["DefaultCost"].get<int64_t>(), results.DefaultCost);
+    EXPECT_EQ(parsed[0]["results"]["FinalCost"].get<double>(), static_cast<double>(results.FinalCost));
+    EXPECT_EQ(parsed[0]["results"]["ModelLemonDice"], 2);
+    EXPECT_EQ(parsed[0]["texts"]["FinalCost"], cp1252::ToUtf8(texts.FinalCost));
+    EXPECT_EQ(parsed[0]["texts"]["OTV"], texts.OTV);
+}
+
+TEST_F(CliCommands, ReportUsesTheSeparatorsOfTheChosenLocale)
+{
+    auto design = SmallDesign("Costly");
+    design->CurrencyMultiplier = 1000; // a cost with thousands separators
+    const std::string file = save(*design, "costly.vkd");
+    TDesignResults results;
+    openedAsEditor(file, &results);
+    ASSERT_GE(static_cast<double>(results.FinalCost), 1000000.0);
+
+    const auto parsed = nlohmann::json::parse(RunCli({"report", "--json", "--locale", "de_DE", file}).Out);
+    EXPECT_EQ(parsed[0]["texts"]["FinalCost"], FormatResults(results, "Cr", NumberSeparators{'.', ','}).FinalCost);
+    const auto plain = nlohmann::json::parse(RunCli({"report", "--json", file}).Out);
+    EXPECT_EQ(plain[0]["texts"]["FinalCost"], FormatResults(results, "Cr").FinalCost);
+    EXPECT_NE(plain[0]["texts"]["FinalCost"], parsed[0]["texts"]["FinalCost"]);
+}
+
+TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
+{
+    const std::string a = save(*SmallDesign("Alpha"), "alpha.vkd");
+    const std::string bad = damaged("broken.vkd");
+    const std::string c = save(*SmallDesign("Charlie"), "charlie.vkd");
+
+    const TCliRun run = RunCli({"report", a, bad, c});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Out.find("Alpha (" + a + ")"), std::string::npos);
+    EXPECT_NE(run.Out.find("Charlie (" + c + ")"), std::string::npos);
+    EXPECT_EQ(run.Err.rfind("armorwright-cli report: " + bad + ": ", 0), 0u) << run.Err;
+    EXPECT_EQ(linesOf(run.Err).size(), 1u);
+
+    const auto json = nlohmann::json::parse(RunCli({"report", "--json", a, bad, c}).Out);
+    ASSERT_EQ(json.size(), 3u);
+    EXPECT_EQ(json[0]["Name"], "Alpha");
+    EXPECT_TRUE(json[1].contains("error"));
+    EXPECT_FALSE(json[1].contains("results"));
+    EXPECT_EQ(json[2]["Name"], "Charlie");
+
+    const TCliRun missing = RunCli({"log", "--tv", path("nowhere.vkd"), a});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_NE(missing.Out.find("==> " + a + " <==\nAlpha\n\n"), std::string::npos);
+}
+
+TEST_F(CliCommands, LogIsTheEnginesLogOfTheOpenedDesign)
+{
+    // Stored with armour 0: opening raises it, so the log of the stored design would differ.
+    auto design = FullDesign();
+    design->Armor = 0;
+    const std::string file = save(*design, "full.vkd");
+    for (const TLogKind kind : {TLogKind::ThreatValue, TLogKind::Price}) {
+        const char *option = kind == TLogKind::ThreatValue ? "--tv" : "--price";
+        const TLogLines expected = ReplayCalculationLog(*openedAsEditor(file), kind);
+        const TLogLines stored = ReplayCalculationLog(*LoadDesignFile(file).Vehicle, kind);
+        ASSERT_NE(expected, stored);
+        ASSERT_GE(expected.size(), 3u);
+        EXPECT_EQ(expected[0], design->Name);
+        EXPECT_EQ(expected[1], "");
+
+        const TCliRun run = RunCli({"log", option, file});
+        ASSERT_EQ(run.ExitCode, 0) << run.Err;
+        EXPECT_EQ(run.Out, cp1252::ToUtf8(JoinLogLines(expected, "\n"))) << option;
+
+        // Saved to a file, it is what the log viewer saves: Windows-1252, CR LF.
+        const std::string out = path(std::string("log") + option + ".txt");
+        ASSERT_EQ(RunCli({"log", option, "-o", out, file}).ExitCode, 0);
+        EXPECT_EQ(ReadText(out), JoinLogLines(expected, "\r\n"));
+    }
+}
+
+TEST_F(CliCommands, JsonRoundTripReproducesTheDesignBody)
+{
+    const std::string file = save(*FullDesign(), "full.vkd");
+    const std::string json = path("full.json");
+    const std::string back = path("back.vkd");
+    const TCliRun to = RunCli({"to-json", file, "-o", json});
+    ASSERT_EQ(to.ExitCode, 0) << to.Err;
+    const TCliRun from = RunCli({"from-json", json, "-o", back});
+    ASSERT_EQ(from.ExitCode, 0) << from.Err;
+    EXPECT_EQ(DesignBody(back), DesignBody(file));
+
+    // Printed JSON is the same text; standard input reads it back.
+    const TCliRun printed = RunCli({"to-json", file});
+    EXPECT_EQ(printed.Out, ReadText(json));
+    const std::string piped = path("piped.vkd");
+    ASSERT_EQ(RunCli({"from-json", "-", "-o", piped}, printed.Out).ExitCode, 0);
+    EXPECT_EQ(DesignBody(piped), DesignBody(file));
+
+    // As opened, the editor's corrections are in it.
+    auto low = SmallDesign("Low", 0);
+    const std::string lowFile = save(*low, "low.vkd");
+    const auto stored = nlohmann::json::parse(RunCli({"to-json", lowFile}).Out);
+    const auto opened = nlohmann::json::parse(RunCli({"to-json", "--as-opened", lowFile}).Out);
+    EXPECT_EQ(stored["Armor"], 0);
+    EXPECT_EQ(opened["Armor"], openedAsEditor(lowFile)->Armor);
+    EXPECT_GT(opened["Armor"].get<int>(), 0);
+}
+
+TEST_F(CliCommands, FromJsonReportsTheBadValueAndWritesNothing)
+{
+    const std::string file = save(*FullDesign(), "full.vkd");
+    auto json = nlohmann::ordered_json::parse(RunCli({"to-json", file}).Out);
+    json["weapons"][2]["clips"][0]["sections"][0]["Amount"] = "many";
+    const std::string bad = path("bad.json");
+    WriteFileAtomically(bad, json.dump());
+
+    const std::string fresh = path("fresh.vkd");
+    const TCliRun run = RunCli({"from-json", bad, "-o", fresh});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "armorwright-cli from-json: " + bad +
+                           ": $.weapons[2].clips[0].sections[0].Amount: expected an integer\n");
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+
+    // An existing design is left as it was.
+    const std::string existing = save(*SmallDesign("Keep"), "keep.vkd");
+    const std::vector<uint8_t> before = ReadWholeFile(existing);
+    EXPECT_EQ(RunCli({"from-json", bad, "-o", existing}).ExitCode, 1);
+    EXPECT_EQ(ReadWholeFile(existing), before);
+    EXPECT_EQ(RunCli({"from-json", path("missing.json"), "-o", fresh}).ExitCode, 1);
+}
+
+TEST_F(CliCommands, DiffOfTwoKnownDesigns)
+{
+    auto alpha = SmallDesign("Alpha");
+    auto bravo = SmallDesign("Bravo");
+    bravo->VehicleType = "Walker";
+    bravo->Availability = 4;
+    const std::string a = save(*alpha, "alpha.vkd");
+    const std::string b = save(*bravo, "bravo.vkd");
+
+    const TCliRun run = RunCli({"diff", a, b});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Out, "Name\t\"Alpha\"\t\"Bravo\"\n"
+                       "VehicleType\t\"\"\t\"Walker\"\n"
+                       "Availability\t0\t4\n");
+
+    const TCliRun same = RunCli({"diff", a, a});
+    EXPECT_EQ(same.ExitCode, 0);
+    EXPECT_EQ(same.Out, "");
+
+    // A faster system changes results as well as the field.
+    auto fast = SmallDesign("Alpha");
+    TMovementRecord ground = fast->Movement->Get(0);
+    ground.TopSpeed = 144;
+    fast->Movement->Set(0, ground);
+    const TCliRun moved = RunCli({"diff", a, save(*fast, "fast.vkd")});
+    EXPECT_EQ(moved.ExitCode, 1);
+    const std::vector<std::string> lines = linesOf(moved.Out);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "movement[0].TopSpeed\t72\t144");
+    EXPECT_NE(moved.Out.find("\nresults.DTV\t"), std::string::npos);
+
+    EXPECT_EQ(RunCli({"diff", a, damaged("broken.vkd")}).ExitCode, 2);
+}
+
+TEST_F(CliCommands, DiffComparesOpenedDesignsUnlessAskedForTheStoredOnes)
+{
+    // Armour 0 and 1 are both raised to the same value on opening.
+    const std::string a = save(*SmallDesign("Same", 0), "zero.vkd");
+    const std::string b = save(*SmallDesign("Same", 1), "one.vkd");
+    ASSERT_EQ(openedAsEditor(a)->Armor, openedAsEditor(b)->Armor);
+
+    const TCliRun opened = RunCli({"diff", a, b});
+    EXPECT_EQ(opened.ExitCode, 0) << opened.Out;
+    const TCliRun stored = RunCli({"diff", "--stored", a, b});
+    EXPECT_EQ(stored.ExitCode, 1);
+    EXPECT_EQ(stored.Out, "Armor\t0\t1\n");
+}

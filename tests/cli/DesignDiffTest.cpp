@@ -1,0 +1,124 @@
+#include "CliTestSupport.h"
+
+#include "engine/DesignDiff.h"
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "weapons/WeaponList.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+TDesignDifference diff(std::string path, std::string a, std::string b)
+{
+    return {std::move(path), std::move(a), std::move(b)};
+}
+
+} // namespace
+
+TEST(DesignDiff, EqualDesignsHaveNoDifference)
+{
+    EXPECT_TRUE(DiffDesignFields(*FullDesign(), *FullDesign()).empty());
+    auto a = FullDesign();
+    auto b = FullDesign();
+    EXPECT_TRUE(CompareDesigns(*a, *b).empty());
+}
+
+TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
+{
+    const auto a = FullDesign();
+    auto b = FullDesign();
+    b->Armor = 14;
+    b->Name = "Sch\xFCtze\t2";
+    b->CommRange = 0.30000000000000004; // next to 0.3: must not look like it
+    a->CommRange = 0.3;
+    b->CustomProduction.CustomModelDice = -1;
+    b->Picture = TinyBitmap(5, 3, 0x41); // same size, other pixels
+    TMovementRecord fast = b->Movement->Get(2);
+    fast.TopSpeed = 120;
+    b->Movement->Set(2, fast);
+    b->Perks->Delete(0);
+    TClip &spare = *b->Weapons->Get(0).Clips.Mutable(1);
+    TAmmoSection s = spare.GetSection(0);
+    s.Selected[21] = true;
+    spare.SetSection(0, s);
+    spare.AddSection(ClearAmmoSection());
+    b->Weapons->Get(2).Links.Set(1, true);
+    b->Weapons->Get(1).Data.BaseAmmo.Amount = 5;
+
+    const TDesignDifferences expected = {
+        diff("Name", "\"Sch\xFCtze \x80 \\\"Mk II\\\"\"", "\"Sch\xFCtze\\t2\""),
+        diff("Armor", "12", "14"),
+        diff("CommRange", "0.3", "0.30000000000000004"),
+        diff("Picture", "bitmap of 102 bytes, checksum " + std::string(), ""), // checked by prefix below
+        diff("CustomProduction.CustomModelDice", "2", "-1"),
+        diff("movement[2].TopSpeed", "90.5", "120"),
+        diff("perks[0].PFDName", "\"Ammo Storage\"", "\"Battle Arm\""),
+        diff("perks[1]", "\"Battle Arm\"", "(none)"),
+        diff("weapons[0].clips[1].sections[0].Selected", "[4]", "[4, 21]"),
+        diff("weapons[0].clips[1].sections[1]", "(none)", "0 rounds"),
+        diff("weapons[1].BaseAmmo.Amount", "0", "5"),
+        diff("weapons[2].links[1]", "false", "true"),
+    };
+    const TDesignDifferences found = DiffDesignFields(*a, *b);
+    // The two perks differ in many fields; keep the first of entry 0 and the missing entry 1.
+    TDesignDifferences shown;
+    for (const TDesignDifference &d : found)
+        if (d.Path.rfind("perks[0].", 0) != 0 || d.Path == "perks[0].PFDName")
+            shown.push_back(d);
+    ASSERT_EQ(shown.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(shown[i].Path, expected[i].Path);
+        if (expected[i].Path == "Picture") {
+            EXPECT_EQ(shown[i].A.rfind("bitmap of 102 bytes, checksum ", 0), 0u) << shown[i].A;
+            EXPECT_EQ(shown[i].B.rfind("bitmap of 102 bytes, checksum ", 0), 0u) << shown[i].B;
+            EXPECT_NE(shown[i].A, shown[i].B);
+        } else {
+            EXPECT_EQ(shown[i], expected[i]);
+        }
+    }
+}
+
+TEST(DesignDiff, APictureOnOneSideOnlyAndMissingEntries)
+{
+    const auto a = SmallDesign("A");
+    auto b = SmallDesign("A");
+    b->Picture = TinyBitmap(1, 1);
+    b->Weapons->Clear();
+    b->Movement->Add(b->Movement->Get(0));
+    const TDesignDifferences found = DiffDesignFields(*a, *b);
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[0].Path, "Picture");
+    EXPECT_EQ(found[0].A, "(none)");
+    EXPECT_EQ(found[1], diff("movement[1]", "(none)", "\"Ground\""));
+    EXPECT_EQ(found[2], diff("weapons[0]", "\"Heavy MG\"", "(none)"));
+}
+
+TEST(DesignDiff, ResultsThatDifferAreListedByName)
+{
+    auto a = SmallDesign("A", 6);
+    auto b = SmallDesign("A", 30);
+    const TDesignDifferences found = CompareDesigns(*a, *b);
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(found.front().Path, "Armor");
+    // More armour means a higher defensive value and threat value; the offensive value stays.
+    std::vector<std::string> paths;
+    for (const TDesignDifference &d : found)
+        paths.push_back(d.Path);
+    EXPECT_NE(std::find(paths.begin(), paths.end(), "results.DTV"), paths.end());
+    EXPECT_NE(std::find(paths.begin(), paths.end(), "results.ThreatValue"), paths.end());
+    EXPECT_NE(std::find(paths.begin(), paths.end(), "results.FinalCost"), paths.end());
+    EXPECT_EQ(std::find(paths.begin(), paths.end(), "results.OTV"), paths.end());
+    EXPECT_EQ(std::find(paths.begin(), paths.end(), "results.ModelLemonDice"), paths.end());
+
+    TDesignOutcome x, y;
+    y.ModelLemonDice = 3;
+    y.Results.FinalCost = 1e18L + 1; // beyond a double's precision: still told apart
+    x.Results.FinalCost = 1e18L;
+    const TDesignDifferences outcomes = DiffDesignOutcomes(x, y);
+    ASSERT_EQ(outcomes.size(), 2u);
+    EXPECT_EQ(outcomes[0], diff("results.FinalCost", "1e+18", "1000000000000000001"));
+    EXPECT_EQ(outcomes[1], diff("results.ModelLemonDice", "0", "3"));
+}

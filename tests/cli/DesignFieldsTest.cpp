@@ -1,0 +1,143 @@
+// The field lists name every stored field of each record exactly once: the JSON form and
+// the comparison would otherwise silently drop a field.
+#include "CliTestSupport.h"
+
+#include "engine/DesignFields.h"
+#include "engine/MovementRecord.h"
+#include "engine/PerkRecord.h"
+#include "weapons/WeaponRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+// The name and address of every visited field.
+struct FieldSeen {
+    std::vector<std::string> names;
+    std::vector<const void *> addresses;
+
+    void note(const char *name, const void *address)
+    {
+        names.push_back(name);
+        addresses.push_back(address);
+    }
+    template <typename T> void operator()(const char *name, T &value) { note(name, &value); }
+    template <typename S> void operator()(const char *name, TTextField<S> text) { note(name, &text.Value); }
+    template <typename V> void operator()(const char *name, TBytes<V> data) { note(name, &data.Value); }
+};
+
+// Changes the one visited field whose turn it is to a value no cleared record has.
+struct Nudge {
+    int target;
+    int index = 0;
+
+    bool mine() { return index++ == target; }
+    void operator()(const char *, int32_t &v) { v += mine() ? 1000 : 0; }
+    void operator()(const char *, double &v) { v += mine() ? 0.5 : 0.0; }
+    void operator()(const char *, bool &v) { v = mine() ? !v : v; }
+    void operator()(const char *, std::array<bool, kAmmoTypeCount> &flags)
+    {
+        if (mine())
+            flags[3] = !flags[3];
+    }
+    void operator()(const char *, TTextField<std::string> text)
+    {
+        if (mine())
+            text.Value = text.Value.empty() ? "Q" : "Q" + text.Value.substr(1);
+    }
+    void operator()(const char *, TBytes<std::vector<uint8_t>> data)
+    {
+        if (mine())
+            data.Value = TinyBitmap(1, 1);
+    }
+};
+
+template <typename R, typename Visit> FieldSeen fieldsOf(R &record, Visit visit)
+{
+    FieldSeen seen;
+    visit(record, seen);
+    return seen;
+}
+
+template <typename R, typename Visit> void expectEachFieldOnce(R &record, Visit visit, size_t expectedCount)
+{
+    const FieldSeen seen = fieldsOf(record, visit);
+    EXPECT_EQ(seen.names.size(), expectedCount);
+    EXPECT_EQ(std::set<std::string>(seen.names.begin(), seen.names.end()).size(), seen.names.size())
+        << "a name is used twice";
+    EXPECT_EQ(std::set<const void *>(seen.addresses.begin(), seen.addresses.end()).size(), seen.addresses.size())
+        << "two names reach one member";
+    const auto *begin = reinterpret_cast<const char *>(&record);
+    for (size_t i = 0; i < seen.addresses.size(); ++i) {
+        const auto *address = static_cast<const char *>(seen.addresses[i]);
+        EXPECT_TRUE(address >= begin && address < begin + sizeof(R)) << seen.names[i] << " is not a member";
+    }
+}
+
+// Each visited field, changed alone, changes the stored image: it is a stored field.
+template <typename R, typename Visit, typename Write>
+void expectEachFieldStored(const R &cleared, Visit visit, size_t imageSize, Write write)
+{
+    std::vector<uint8_t> clearedImage(imageSize);
+    write(cleared, clearedImage.data());
+    R probe = cleared;
+    const size_t count = fieldsOf(probe, visit).names.size();
+    for (size_t i = 0; i < count; ++i) {
+        R changed = cleared;
+        visit(changed, Nudge{static_cast<int>(i)});
+        std::vector<uint8_t> image(imageSize);
+        write(changed, image.data());
+        EXPECT_NE(image, clearedImage) << "field " << fieldsOf(probe, visit).names[i] << " is not stored";
+    }
+}
+
+const auto movementFields = [](auto &r, auto &&f) { ForEachMovementField(r, f); };
+const auto perkFields = [](auto &r, auto &&f) { ForEachPerkField(r, f); };
+const auto weaponFields = [](auto &r, auto &&f) { ForEachWeaponField(r, f); };
+const auto sectionFields = [](auto &r, auto &&f) { ForEachAmmoSectionField(r, f); };
+
+} // namespace
+
+TEST(DesignFields, RecordFieldListsAreCompleteAndStored)
+{
+    // The counts are those of the stored layouts: 9 movement fields, 49 perk/flaw/defect
+    // fields, 37 weapon fields besides its base ammunition, 4 section fields.
+    TMovementRecord movement;
+    expectEachFieldOnce(movement, movementFields, 9);
+    expectEachFieldStored(movement, movementFields, TMovementRecord::Size, WriteMovementRecord);
+
+    TPerkRecord perk;
+    expectEachFieldOnce(perk, perkFields, 49);
+    expectEachFieldStored(perk, perkFields, TPerkRecord::Size, WritePerkRecord);
+
+    TWeaponRecord weapon = DefaultWeaponRecord();
+    expectEachFieldOnce(weapon, weaponFields, 37);
+    expectEachFieldStored(weapon, weaponFields, kWeaponRecordSize, WriteWeaponRecord);
+
+    TAmmoSection section = ClearAmmoSection();
+    expectEachFieldOnce(section, sectionFields, 4);
+    expectEachFieldStored(section, sectionFields, kAmmoSectionSize, WriteAmmoSection);
+}
+
+TEST(DesignFields, VehicleFieldListIsCompleteAndStored)
+{
+    // 14 descriptive texts, 11 whole numbers, 3 reals, the currency name, 3 long texts,
+    // the file version and the picture.
+    TVehicle vehicle;
+    expectEachFieldOnce(vehicle, [](auto &r, auto &&f) { ForEachVehicleField(r, f); }, 34);
+    expectEachFieldOnce(vehicle.CustomProduction, [](auto &r, auto &&f) { ForEachCustomProductionField(r, f); }, 5);
+
+    // Every vehicle field but the file version (always written as the current one) is in the body.
+    const std::vector<uint8_t> cleared = BodyOf(vehicle);
+    const FieldSeen seen = fieldsOf(vehicle, [](auto &r, auto &&f) { ForEachVehicleField(r, f); });
+    for (size_t i = 0; i < seen.names.size(); ++i) {
+        TVehicle changed;
+        ForEachVehicleField(changed, Nudge{static_cast<int>(i)});
+        if (seen.names[i] == "FileVersion")
+            EXPECT_EQ(BodyOf(changed), cleared);
+        else
+            EXPECT_NE(BodyOf(changed), cleared) << seen.names[i] << " is not stored";
+    }
+}

@@ -1,0 +1,186 @@
+// armorwright-cli export: the sheets are those the editor writes for the same design.
+#include "CliTestSupport.h"
+
+#include "engine/DesignFile.h"
+#include "engine/OpenedDesign.h"
+#include "engine/base/Files.h"
+#include "output/JpegWriter.h"
+#include "output/PrintJob.h"
+#include "output/RecordSheet.h"
+#include "output/RecordSheetRenderContext.h"
+#include "output/SheetExport.h"
+#include "storage/DataBlock.h"
+#include "storage/codec/LzhCompressor.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+namespace {
+
+// The tool is copied into a folder of its own, so the override files of each test (and
+// none of anybody else's) lie beside it.
+class ExportCommand : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directories(m_program.Path());
+        std::filesystem::copy_file(AW_CLI_PATH, m_cli);
+    }
+
+    TCliRun cli(const std::vector<std::string> &args) { return RunCli(args, "", m_cli); }
+
+    std::string save(const TBaseVehicle &vehicle, const std::string &fileName)
+    {
+        const std::string path = m_designs / fileName;
+        SaveDesignFile(vehicle, path);
+        return path;
+    }
+
+    // The sheet the editor exports for the design in the file, with no override files.
+    std::string editorSheet(TSheetKind kind, const std::string &file, NumberSeparators separators = {})
+    {
+        std::unique_ptr<TVehicle> vehicle = LoadDesignFile(file).Vehicle;
+        SettleOpenedDesign(*vehicle);
+        const TStream block = OpenDataBlock(kind == TSheetKind::Text ? "Text.zel" : "html.zel",
+                                            kind == TSheetKind::Text ? "TEXT" : "HTML", m_designs.Path().string() + "/");
+        const std::string templateText(block.Bytes().begin(), block.Bytes().end());
+        return SheetFromTemplate(kind, templateText, MakePrintJob(*vehicle, separators), TSheetFormats(separators));
+    }
+
+    TTempFolder m_program;
+    TTempFolder m_designs;
+    TTempFolder m_out;
+    std::string m_cli = m_program / "armorwright-cli";
+};
+
+std::vector<std::string> filesIn(const TTempFolder &folder)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(folder.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST_F(ExportCommand, TextAndHtmlSheetsAreTheEditorsSheets)
+{
+    const std::string file = save(*FullDesign(), "full.vkd");
+    const std::string text = m_out / "sheet.txt";
+    const std::string html = m_out / "sheet.html";
+    ASSERT_EQ(cli({"export", "--format", "text", file, "-o", text}).ExitCode, 0);
+    ASSERT_EQ(cli({"export", "--format", "html", file, "-o", html}).ExitCode, 0);
+    EXPECT_EQ(ReadText(text), editorSheet(TSheetKind::Text, file));
+    EXPECT_EQ(ReadText(html), editorSheet(TSheetKind::Html, file));
+
+    // Another locale's separators, as the editor shows them under that locale.
+    const std::string german = m_out / "de.txt";
+    ASSERT_EQ(cli({"export", "--format", "text", "--locale", "de_DE", file, "-o", german}).ExitCode, 0);
+    EXPECT_EQ(ReadText(german), editorSheet(TSheetKind::Text, file, NumberSeparators{'.', ','}));
+    EXPECT_NE(ReadText(german), ReadText(text));
+}
+
+TEST_F(ExportCommand, AnOverrideTemplateBesideTheToolIsUsed)
+{
+    const std::string file = save(*SmallDesign("Hunter"), "hunter.vkd");
+    const std::string templateText = "Custom sheet of |NAME|\r\n";
+    WriteFileAtomically(m_program / "Text.zel",
+                        CompressBytes(std::vector<uint8_t>(templateText.begin(), templateText.end())));
+    const std::string out = m_out / "custom.txt";
+    ASSERT_EQ(cli({"export", "--format", "text", file, "-o", out}).ExitCode, 0);
+    EXPECT_EQ(ReadText(out), "Custom sheet of Hunter\r\n");
+
+    // A damaged override ends the export with the codec's message and writes nothing.
+    WriteFileAtomically(m_program / "Text.zel", std::string("not a container"));
+    const std::string none = m_out / "none.txt";
+    const TCliRun run = cli({"export", "--format", "text", file, "-o", none});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find(lzhmsg::kNoHeader), std::string::npos) << run.Err;
+    EXPECT_FALSE(std::filesystem::exists(none));
+}
+
+TEST_F(ExportCommand, ARosterIsExportedPastADamagedFile)
+{
+    const std::string a = save(*SmallDesign("Alpha"), "a.vkd");
+    const std::string c = save(*SmallDesign("Charlie"), "c.vkd");
+    const std::vector<uint8_t> whole = ReadWholeFile(a);
+    const std::string bad = m_designs / "b.vkd";
+    WriteFileAtomically(bad, std::vector<uint8_t>(whole.begin(), whole.begin() + 20));
+
+    const std::string folder = (m_out.Path() / "roster").string(); // made by the export
+    const TCliRun run = cli({"export", "--format", "text", a, bad, c, "--out-dir", folder});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Out, "[1/3] " + a + " -> " + folder + "/Alpha.txt\n"
+                       "[2/3] " + bad + " failed\n"
+                       "[3/3] " + c + " -> " + folder + "/Charlie.txt\n"
+                       "Exported 2 of 3 designs, 1 failed.\n");
+    EXPECT_EQ(run.Err.rfind("armorwright-cli export: " + bad + ": ", 0), 0u) << run.Err;
+    EXPECT_EQ(ReadText(folder + "/Alpha.txt"), editorSheet(TSheetKind::Text, a));
+    EXPECT_EQ(ReadText(folder + "/Charlie.txt"), editorSheet(TSheetKind::Text, c));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2);
+}
+
+TEST_F(ExportCommand, OutputNamesComeFromTheDesignNames)
+{
+    const std::string twin1 = save(*SmallDesign("Twin"), "t1.vkd");
+    const std::string twin2 = save(*SmallDesign("Twin"), "t2.vkd");
+    const std::string slashes = save(*SmallDesign("A/B: \"C\"?"), "slashes.vkd");
+    const std::string nothing = save(*SmallDesign("<*>|"), "only-forbidden.vkd");
+    const std::string dots = save(*SmallDesign(".."), "dots.vkd");
+    const std::string latin = save(*SmallDesign("Sch\xFCtze"), "latin.vkd");
+    const std::string longName = save(*SmallDesign(std::string(250, '\xE9')), "long.vkd");
+    const TCliRun run =
+        cli({"export", "--format", "html", "--out-dir", m_out.Path().string(), twin1, twin2, slashes, nothing, dots,
+             latin, longName});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    // 250 "é" are 500 bytes in UTF-8: cut to the 255 bytes a file name may have, less the
+    // 7 of the temporary name of the atomic write.
+    std::vector<std::string> expected = {"AB C.html", "Sch\u00FCtze.html", "Twin (2).html", "Twin.html", "dots.html",
+                                         "only-forbidden.html"};
+    std::string accents;
+    for (int i = 0; i < 121; ++i)
+        accents += "\u00E9";
+    expected.push_back(accents + ".html"); // 242 + 5 bytes; one more "é" would pass 248
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(filesIn(m_out), expected);
+}
+
+TEST_F(ExportCommand, RecordSheetImagesAndPdf)
+{
+    const std::string file = save(*FullDesign(), "full.vkd");
+    const std::string jpeg = m_out / "sheet.jpg";
+    const std::string png = m_out / "sheet.png";
+    const std::string pdf = m_out / "sheet.pdf";
+    const std::string letter = m_out / "letter.pdf";
+    ASSERT_EQ(cli({"export", "--format", "jpeg", file, "-o", jpeg}).ExitCode, 0);
+    ASSERT_EQ(cli({"export", "--format", "png", file, "-o", png}).ExitCode, 0);
+    ASSERT_EQ(cli({"export", "--format", "pdf", file, "-o", pdf}).ExitCode, 0);
+    ASSERT_EQ(cli({"export", "--format", "pdf", "--page", "letter", file, "-o", letter}).ExitCode, 0);
+
+    // The JPEG is byte for byte what the editor saves.
+    const TSheetRenderContext rendering;
+    std::unique_ptr<TVehicle> vehicle = LoadDesignFile(file).Vehicle;
+    SettleOpenedDesign(*vehicle);
+    const TStream layout = OpenDataBlock("Jpeg.zel", "JPEG", m_designs.Path().string() + "/");
+    const QImage sheet = BuildSheetImageFromLayout(MakePrintJob(*vehicle), layout.Bytes());
+    EXPECT_EQ(ReadWholeFile(jpeg), EncodeJpeg(sheet));
+
+    // The PNG holds the sheet without loss.
+    QImage fromPng(QString::fromStdString(png));
+    ASSERT_FALSE(fromPng.isNull());
+    EXPECT_EQ(fromPng.convertToFormat(QImage::Format_RGB32), sheet.convertToFormat(QImage::Format_RGB32));
+
+    const std::string a4 = ReadText(pdf);
+    EXPECT_EQ(a4.rfind("%PDF-", 0), 0u);
+    // A4 is 595 x 842 points, Letter 612 x 792.
+    const std::regex a4Box(R"(/MediaBox \[0 0 595(\.0*)? 842(\.0*)?\])");
+    const std::regex letterBox(R"(/MediaBox \[0 0 612(\.0*)? 792(\.0*)?\])");
+    EXPECT_TRUE(std::regex_search(a4, a4Box));
+    EXPECT_TRUE(std::regex_search(ReadText(letter), letterBox));
+    EXPECT_FALSE(std::regex_search(a4, letterBox));
+}
