@@ -41,7 +41,8 @@ void BM_RecordSheetJpeg(benchmark::State &state)
     const TPrintJob job = FullJob();
     size_t jpegBytes = 0;
     for (auto _ : state) {
-        const QImage sheet = BuildSheetImage(job, static_cast<int>(TSheetLayoutChoice::Image), TSheetFormats(), kNoFolder);
+        const QImage sheet =
+            BuildSheetImage(job, static_cast<int>(TSheetLayoutChoice::Image), TSheetFormats(), kNoFolder);
         const std::vector<uint8_t> jpeg = EncodeJpeg(sheet);
         jpegBytes = jpeg.size();
         benchmark::DoNotOptimize(jpeg.data());
@@ -71,7 +72,8 @@ BENCHMARK(BM_SheetDraw)->Unit(benchmark::kMillisecond);
 void BM_SheetJpegEncode(benchmark::State &state)
 {
     Fonts();
-    const QImage sheet = BuildSheetImage(FullJob(), static_cast<int>(TSheetLayoutChoice::Image), TSheetFormats(), kNoFolder);
+    const QImage sheet =
+        BuildSheetImage(FullJob(), static_cast<int>(TSheetLayoutChoice::Image), TSheetFormats(), kNoFolder);
     for (auto _ : state)
         benchmark::DoNotOptimize(EncodeJpeg(sheet).data());
 }

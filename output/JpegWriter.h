@@ -9,7 +9,7 @@
 
 // The JPEG library refused the image; the message is the library's.
 class EJpegError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

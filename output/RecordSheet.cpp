@@ -21,7 +21,8 @@ static QImage DecodePicture(const std::vector<uint8_t> &picture)
     }
 }
 
-QImage BuildSheetImageFromLayout(const TPrintJob &job, std::span<const uint8_t> layoutBlock, const TSheetFormats &formats)
+QImage BuildSheetImageFromLayout(const TPrintJob &job, std::span<const uint8_t> layoutBlock,
+                                 const TSheetFormats &formats)
 {
     const TSheetLayout layout = ReadSheetLayout(layoutBlock);
     const TSheetTokens tokens(job, formats);
@@ -35,7 +36,7 @@ QImage BuildSheetImageFromLayout(const TPrintJob &job, std::span<const uint8_t> 
 std::vector<uint8_t> SheetLayoutBlock(int layout, const std::string &folder)
 {
     TStream block = layout == static_cast<int>(TSheetLayoutChoice::Print) ? OpenDataBlock("Print.zel", "PRINT", folder)
-                                                                         : OpenDataBlock("Jpeg.zel", "JPEG", folder);
+                                                                          : OpenDataBlock("Jpeg.zel", "JPEG", folder);
     return block.TakeBytes();
 }
 
@@ -44,7 +45,8 @@ QImage BuildSheetImage(const TPrintJob &job, int layout, const TSheetFormats &fo
     return BuildSheetImageFromLayout(job, SheetLayoutBlock(layout, folder), formats);
 }
 
-void SaveSheetJpeg(const TPrintJob &job, const std::string &path, const TSheetFormats &formats, const std::string &folder)
+void SaveSheetJpeg(const TPrintJob &job, const std::string &path, const TSheetFormats &formats,
+                   const std::string &folder)
 {
     SaveJpeg(BuildSheetImage(job, static_cast<int>(TSheetLayoutChoice::Image), formats, folder), path);
 }

@@ -16,7 +16,10 @@ constexpr uint32_t kCoreHeaderSize = 12;
     throw ESheetBitmapError(std::string("Not a usable bitmap: ") + why);
 }
 
-uint16_t GetUInt16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t GetUInt16(const uint8_t *p)
+{
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 
 struct BitmapHeader {
     int64_t width = 0;
@@ -59,7 +62,12 @@ QImage LoadSheetBitmap(std::span<const uint8_t> bitmapFile)
     if (header.width <= 0 || header.height <= 0 || header.width > kMaxSheetSide || header.height > kMaxSheetSide)
         Refuse("its size is out of range");
     switch (header.bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32:
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
         break;
     default:
         Refuse("unknown bit depth");
@@ -75,7 +83,8 @@ QImage LoadSheetBitmap(std::span<const uint8_t> bitmapFile)
     }
 
     QImage image;
-    const QByteArrayView data(reinterpret_cast<const char *>(bitmapFile.data()), static_cast<qsizetype>(bitmapFile.size()));
+    const QByteArrayView data(reinterpret_cast<const char *>(bitmapFile.data()),
+                              static_cast<qsizetype>(bitmapFile.size()));
     if (!image.loadFromData(data, "BMP") || image.isNull())
         Refuse("the bitmap could not be decoded");
     return image.convertToFormat(QImage::Format_RGB32);

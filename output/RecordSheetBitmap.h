@@ -8,7 +8,7 @@
 
 // A sheet background or a design picture is not a bitmap that can be drawn.
 class ESheetBitmapError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -23,9 +23,15 @@ constexpr uint8_t kFixedPitch = 1;
 constexpr double kMaxPixelSize = 4096;
 
 // A stored size in pixels, rounded and kept to a size a font can have.
-int PixelSize(double pixels) { return static_cast<int>(std::lround(std::clamp(pixels, 1.0, kMaxPixelSize))); }
+int PixelSize(double pixels)
+{
+    return static_cast<int>(std::lround(std::clamp(pixels, 1.0, kMaxPixelSize)));
+}
 
-QRect BoxRect(const TSheetLayoutBox &box) { return QRect(box.Left, box.Top, box.Width, box.Height); }
+QRect BoxRect(const TSheetLayoutBox &box)
+{
+    return QRect(box.Left, box.Top, box.Width, box.Height);
+}
 
 struct ItemPainter {
     QPainter &painter;

@@ -16,7 +16,7 @@ class QPainter;
 // the frame, and the expansion of a label's text (tokens to values).
 struct TSheetValues {
     int32_t Armor = 0;
-    QImage Picture; // null or empty: the frame shows the background
+    QImage Picture;                                             // null or empty: the frame shows the background
     std::function<std::string(const std::string &)> ExpandText; // unset: texts are drawn as stored
 };
 

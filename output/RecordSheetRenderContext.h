@@ -9,12 +9,12 @@ class QGuiApplication;
 // lives. When no platform is chosen in QT_QPA_PLATFORM the window-less "offscreen" platform
 // is used. Does nothing when an application object already exists.
 class TSheetRenderContext {
-public:
+  public:
     TSheetRenderContext();
     ~TSheetRenderContext();
     TSheetRenderContext(const TSheetRenderContext &) = delete;
     TSheetRenderContext &operator=(const TSheetRenderContext &) = delete;
 
-private:
+  private:
     std::unique_ptr<QGuiApplication> m_application;
 };

@@ -101,7 +101,8 @@ TSheetTokens::TSheetTokens(const TPrintJob &job, const TSheetFormats &formats)
     AddIndexed("|WEPACC", Column<Wep>(weapons, [&](const Wep &w) { return Signed(w.Accuracy); }));
     AddIndexed("|WEPDMG", Column<Wep>(weapons, [&](const Wep &w) { return "x" + Integer(w.Damage); }));
     AddIndexed("|WEPQTY", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.Quantity); }));
-    AddIndexed("|WEPSQTY", Column<Wep>(weapons, [&](const Wep &w) { return w.Quantity >= 2 ? Integer(w.Quantity) + " x" : ""; }));
+    AddIndexed("|WEPSQTY",
+               Column<Wep>(weapons, [&](const Wep &w) { return w.Quantity >= 2 ? Integer(w.Quantity) + " x" : ""; }));
     AddIndexed("|WEPAMMO", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.Ammo); }));
     AddIndexed("|WEPRATING", Column<Wep>(weapons, [&](const Wep &w) { return general(w.Rating); }));
 

@@ -12,14 +12,14 @@ struct TPrintJob;
 // a row of the job's lists ("|WEPSR3|", "|MOVNAME2|", "|PERKNAME1|"). The values are formatted
 // once, when the set is made; Expand then fills any number of label texts.
 class TSheetTokens {
-public:
+  public:
     explicit TSheetTokens(const TPrintJob &job, const TSheetFormats &formats = TSheetFormats());
 
     // Applies the exact tokens in order, then the indexed ones in order. Throws EConvertError
     // when an indexed token's row number is not a whole number.
     std::string Expand(const std::string &text) const;
 
-private:
+  private:
     void AddExact(const std::string &token, std::string value);
     void AddIndexed(const std::string &prefix, std::vector<std::string> rows);
 

@@ -13,8 +13,8 @@ class TStream;
 
 // Kind bytes of the stored drawing items.
 namespace sheetkind {
-constexpr uint8_t Label = 0x4C;       // "L"
-constexpr uint8_t ArmourBox = 0x53;   // "S"
+constexpr uint8_t Label = 0x4C;        // "L"
+constexpr uint8_t ArmourBox = 0x53;    // "S"
 constexpr uint8_t PictureFrame = 0x50; // "P"; any unknown kind byte is read as a picture frame
 } // namespace sheetkind
 

@@ -22,8 +22,8 @@ constexpr uint8_t StrikeOut = 0x08;
 // stored order after the kind byte "L". Texts are single-byte Windows-1252.
 struct TSheetLabel {
     std::string Text;
-    uint8_t Alignment = 0; // TSheetAlignment; other values draw left-aligned
-    uint32_t Colour = 0;   // 0x00BBGGRR, or a system colour when the top bit is set
+    uint8_t Alignment = 0;  // TSheetAlignment; other values draw left-aligned
+    uint32_t Colour = 0;    // 0x00BBGGRR, or a system colour when the top bit is set
     int32_t FontHeight = 0; // pixels, negative for character height; replaced by PointSize
     uint8_t CharSet = 0;
     std::string FontName;

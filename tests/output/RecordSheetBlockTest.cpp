@@ -17,12 +17,12 @@ namespace {
 
 // A program folder of its own, with override files written as compressed containers.
 class RecordSheetBlock : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         EnsureSheetRendering();
-        m_folder = (std::filesystem::temp_directory_path() / ("aw-record-sheet-" + std::to_string(::getpid())))
-                       .string() + "/";
+        m_folder =
+            (std::filesystem::temp_directory_path() / ("aw-record-sheet-" + std::to_string(::getpid()))).string() + "/";
         std::filesystem::remove_all(m_folder);
         std::filesystem::create_directories(m_folder);
     }

@@ -16,7 +16,10 @@ using namespace sheettest;
 
 namespace {
 
-std::vector<uint8_t> BuiltInBlock() { return ReadWholeFile(AW_SHEET_LAYOUT_BLOCK); }
+std::vector<uint8_t> BuiltInBlock()
+{
+    return ReadWholeFile(AW_SHEET_LAYOUT_BLOCK);
+}
 
 const TSheetLabel &LabelAt(const TSheetLayout &layout, size_t index)
 {

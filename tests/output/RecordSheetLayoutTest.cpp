@@ -29,7 +29,10 @@ TSheetLayout SampleLayout()
     return layout;
 }
 
-int32_t Int32At(const std::vector<uint8_t> &b, size_t at) { return bytes::GetInt32(b.data() + at); }
+int32_t Int32At(const std::vector<uint8_t> &b, size_t at)
+{
+    return bytes::GetInt32(b.data() + at);
+}
 
 } // namespace
 
@@ -45,16 +48,16 @@ TEST(SheetLayout, LabelFieldsAreStoredInTheirOrderAfterTheKindByte)
     EXPECT_EQ(b[8], 'L');
     EXPECT_EQ(Int32At(b, 9), 4);
     EXPECT_EQ(std::string(b.begin() + 13, b.begin() + 17), "|TV|");
-    EXPECT_EQ(b[17], 2);                                  // centred
+    EXPECT_EQ(b[17], 2);                                     // centred
     EXPECT_EQ(bytes::GetUInt32(b.data() + 18), 0x80000008u); // colour
-    EXPECT_EQ(Int32At(b, 22), -11);                       // height
-    EXPECT_EQ(b[26], 0);                                  // character set
+    EXPECT_EQ(Int32At(b, 22), -11);                          // height
+    EXPECT_EQ(b[26], 0);                                     // character set
     EXPECT_EQ(Int32At(b, 27), 5);
     EXPECT_EQ(std::string(b.begin() + 31, b.begin() + 36), "Arial");
-    EXPECT_EQ(b[36], 0);                                  // pitch
-    EXPECT_EQ(Int32At(b, 37), 8);                         // point size
-    EXPECT_EQ(b[41], 3);                                  // bold and italic
-    EXPECT_EQ(Int32At(b, 42), 693);                       // top, left, height, width
+    EXPECT_EQ(b[36], 0);            // pitch
+    EXPECT_EQ(Int32At(b, 37), 8);   // point size
+    EXPECT_EQ(b[41], 3);            // bold and italic
+    EXPECT_EQ(Int32At(b, 42), 693); // top, left, height, width
     EXPECT_EQ(Int32At(b, 46), 156);
     EXPECT_EQ(Int32At(b, 50), 18);
     EXPECT_EQ(Int32At(b, 54), 71);

@@ -65,7 +65,7 @@ QImage Solid(int width, int height, QColor colour)
 }
 
 class RecordSheetPainter : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { EnsureSheetRendering(); }
 };
 
@@ -104,7 +104,7 @@ TEST_F(RecordSheetPainter, ArmourBoxColoursAreStoredRedFirst)
 
 TEST(RecordSheetColours, SystemColoursUseTheStandardDesktop)
 {
-    EXPECT_EQ(SheetColour(0x80000008), QColor(0, 0, 0));      // window text
+    EXPECT_EQ(SheetColour(0x80000008), QColor(0, 0, 0));       // window text
     EXPECT_EQ(SheetColour(0x80000005), QColor(255, 255, 255)); // window
     EXPECT_EQ(SheetColour(0x800000FF), QColor(0, 0, 0));       // unknown index
     EXPECT_EQ(SheetColour(0x00336699), QColor(0x99, 0x66, 0x33));
@@ -285,7 +285,10 @@ TEST(RecordSheetBitmap, DamagedOrHugeBitmapsAreRefusedBeforeDecoding)
     EXPECT_THROW(LoadSheetBitmap(notBitmap), ESheetBitmapError);
 
     std::vector<uint8_t> huge = good;
-    huge[18] = 0xFF; huge[19] = 0xFF; huge[20] = 0x00; huge[21] = 0x00; // width 65535
+    huge[18] = 0xFF;
+    huge[19] = 0xFF;
+    huge[20] = 0x00;
+    huge[21] = 0x00; // width 65535
     EXPECT_THROW(LoadSheetBitmap(huge), ESheetBitmapError);
 
     std::vector<uint8_t> zeroHeight = good;

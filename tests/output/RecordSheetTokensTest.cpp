@@ -1,6 +1,6 @@
+#include "output/RecordSheetTokens.h"
 #include "output/ConvertError.h"
 #include "output/PrintJob.h"
-#include "output/RecordSheetTokens.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,10 @@ TPrintJob SampleJob()
     return job;
 }
 
-std::string Expand(const TPrintJob &job, const std::string &text) { return TSheetTokens(job).Expand(text); }
+std::string Expand(const TPrintJob &job, const std::string &text)
+{
+    return TSheetTokens(job).Expand(text);
+}
 
 } // namespace
 

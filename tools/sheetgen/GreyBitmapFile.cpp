@@ -20,14 +20,14 @@ std::vector<uint8_t> GreyBitmapFile(const QImage &image)
     out.WriteUInt32(40);               // info header size
     out.WriteInt32(static_cast<int32_t>(width));
     out.WriteInt32(static_cast<int32_t>(height)); // positive: bottom-up
-    out.WriteInt16(1);                 // planes
-    out.WriteInt16(8);                 // bits per pixel
-    out.WriteUInt32(0);                // uncompressed
+    out.WriteInt16(1);                            // planes
+    out.WriteInt16(8);                            // bits per pixel
+    out.WriteUInt32(0);                           // uncompressed
     out.WriteUInt32(pixels);
-    out.WriteInt32(3780);              // 96 pixels per inch, in pixels per metre
+    out.WriteInt32(3780); // 96 pixels per inch, in pixels per metre
     out.WriteInt32(3780);
-    out.WriteUInt32(256);              // colours used
-    out.WriteUInt32(0);                // all important
+    out.WriteUInt32(256); // colours used
+    out.WriteUInt32(0);   // all important
     for (uint32_t i = 0; i < 256; ++i) {
         const uint8_t entry[4] = {static_cast<uint8_t>(i), static_cast<uint8_t>(i), static_cast<uint8_t>(i), 0};
         out.WriteBuffer(entry, 4);

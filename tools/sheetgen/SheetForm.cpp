@@ -9,13 +9,13 @@ using namespace sheetgeo;
 
 namespace {
 
-constexpr int kGrid = 0xC8;  // the picture frame's grid
-constexpr int kRule = 0xA0;  // ruled writing lines
+constexpr int kGrid = 0xC8; // the picture frame's grid
+constexpr int kRule = 0xA0; // ruled writing lines
 constexpr int kFooter = 0x70;
 
 // Inclusive pixel coordinates throughout: Outline(0, 0, 9, 9) is a ten-pixel square.
 class Form {
-public:
+  public:
     explicit Form(QImage &image) : m_painter(&image)
     {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -83,7 +83,7 @@ public:
             CheckBox(x + i * step, y);
     }
 
-private:
+  private:
     void Line(int x1, int y1, int x2, int y2, int grey)
     {
         m_painter.setPen(QPen(QColor(grey, grey, grey), 1));
@@ -243,8 +243,7 @@ void DrawGeneralSpecifications(Form &f)
 }
 
 // Horizontal lines above every row and below the last; the last one is the panel's inner edge.
-template <size_t Rows>
-void RowLines(Form &f, const std::array<Span, Rows> &rows, int x1, int x2)
+template <size_t Rows> void RowLines(Form &f, const std::array<Span, Rows> &rows, int x1, int x2)
 {
     for (const Span &row : rows)
         f.HLine(x1, x2, row.Start - 1);

@@ -25,15 +25,23 @@ constexpr TSheetLayoutBox kPictureFrame{79, 14, 483, 520};
 // Armour box k (1..50) lies in row (k - 1) / 5 and column (k - 1) % 5; two rows make a group
 // of ten.
 constexpr int kArmourBoxes = 50;
-constexpr std::array<Span, 10> kArmourRows{{
-    {153, 18}, {176, 18}, {242, 17}, {265, 18}, {326, 17}, {349, 17}, {414, 18}, {437, 18}, {507, 18}, {530, 18}}};
+constexpr std::array<Span, 10> kArmourRows{
+    {{153, 18}, {176, 18}, {242, 17}, {265, 18}, {326, 17}, {349, 17}, {414, 18}, {437, 18}, {507, 18}, {530, 18}}};
 constexpr std::array<Span, 5> kArmourColumns{{{554, 18}, {577, 18}, {601, 17}, {624, 17}, {647, 18}}};
 
-constexpr std::array<Span, 10> kWeaponRows{{
-    {786, 18}, {805, 18}, {824, 17}, {842, 18}, {861, 18}, {880, 17}, {898, 18}, {917, 18}, {936, 17}, {954, 18}}};
-constexpr std::array<Span, 11> kPerkRows{{
-    {1038, 18}, {1057, 17}, {1075, 18}, {1094, 17}, {1112, 18}, {1131, 18},
-    {1150, 17}, {1168, 18}, {1187, 18}, {1206, 17}, {1224, 18}}};
+constexpr std::array<Span, 10> kWeaponRows{
+    {{786, 18}, {805, 18}, {824, 17}, {842, 18}, {861, 18}, {880, 17}, {898, 18}, {917, 18}, {936, 17}, {954, 18}}};
+constexpr std::array<Span, 11> kPerkRows{{{1038, 18},
+                                          {1057, 17},
+                                          {1075, 18},
+                                          {1094, 17},
+                                          {1112, 18},
+                                          {1131, 18},
+                                          {1150, 17},
+                                          {1168, 18},
+                                          {1187, 18},
+                                          {1206, 17},
+                                          {1224, 18}}};
 constexpr std::array<Span, 5> kFlawRows{{{1308, 18}, {1327, 17}, {1345, 18}, {1364, 18}, {1383, 17}}};
 constexpr std::array<Span, 3> kDefectRows{{{1466, 18}, {1485, 18}, {1504, 17}}};
 
