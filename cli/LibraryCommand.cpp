@@ -6,6 +6,7 @@
 #include "engine/PerkList.h"
 #include "engine/base/Files.h"
 #include "engine/base/NumberFormat.h"
+#include "storage/Cp1252Utf8.h"
 #include "storage/Libraries.h"
 #include "weapons/BaseWeaponList.h"
 #include "weapons/WeaponTexts.h"
@@ -41,7 +42,8 @@ void PrintTable(std::ostream &out, const Row &header, const std::vector<Row> &ro
         }
         while (!line.empty() && line.back() == ' ')
             line.pop_back();
-        out << line << "\n";
+        // Widths count the library's single-byte characters; the terminal wants UTF-8.
+        out << cp1252::ToUtf8(line) << "\n";
     };
     print(header);
     Row rule;
