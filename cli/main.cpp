@@ -50,7 +50,13 @@ int main(int argc, char *argv[])
         if (command.name != name)
             continue;
         try {
-            return command.run(args);
+            const int code = command.run(args);
+            // Output that could not be written (a full disk, a closed pipe) is no success.
+            if (!(std::cout << std::flush)) {
+                std::cerr << "armorwright-cli " << name << ": the output could not be written\n";
+                return code == 0 ? 1 : code;
+            }
+            return code;
         } catch (const std::exception &e) {
             std::cerr << "armorwright-cli " << name << ": " << cp1252::MessageToUtf8(e.what()) << "\n";
             return 1;

@@ -242,6 +242,14 @@ TEST_F(CliCommands, FromJsonReportsTheBadValueAndWritesNothing)
     EXPECT_EQ(RunCli({"from-json", path("missing.json"), "-o", fresh}).ExitCode, 1);
 }
 
+TEST_F(CliCommands, OutputThatCannotBeWrittenIsAFailure)
+{
+    const std::string file = save(*SmallDesign("Full"), "full.vkd");
+    const TCliRun run = RunCli({"to-json", file}, "", AW_CLI_PATH, "/dev/full");
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "armorwright-cli to-json: the output could not be written\n");
+}
+
 TEST_F(CliCommands, DiffOfTwoKnownDesigns)
 {
     auto alpha = SmallDesign("Alpha");

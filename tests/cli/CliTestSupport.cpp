@@ -17,10 +17,11 @@
 #include <sstream>
 #include <stdexcept>
 
-TCliRun RunCli(const std::vector<std::string> &args, const std::string &input, const std::string &executable)
+TCliRun RunCli(const std::vector<std::string> &args, const std::string &input, const std::string &executable,
+               const std::string &outputPath)
 {
     const TTempFolder io;
-    const std::string in = io / "in", out = io / "out", err = io / "err";
+    const std::string in = io / "in", out = outputPath.empty() ? io / "out" : outputPath, err = io / "err";
     WriteFileAtomically(in, input);
     const pid_t pid = fork();
     if (pid < 0)
@@ -46,7 +47,8 @@ TCliRun RunCli(const std::vector<std::string> &args, const std::string &input, c
     waitpid(pid, &status, 0);
     TCliRun run;
     run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    run.Out = ReadText(out);
+    if (outputPath.empty())
+        run.Out = ReadText(out);
     run.Err = ReadText(err);
     return run;
 }

@@ -16,9 +16,9 @@ struct TCliRun {
 };
 
 // Runs the built command-line tool (or another executable) with the arguments, feeding
-// `input` to its standard input.
+// `input` to its standard input. Standard output goes to `outputPath` when one is given.
 TCliRun RunCli(const std::vector<std::string> &args, const std::string &input = "",
-               const std::string &executable = AW_CLI_PATH);
+               const std::string &executable = AW_CLI_PATH, const std::string &outputPath = "");
 
 // A fresh folder removed with everything in it at the end of the test.
 class TTempFolder {
