@@ -1,0 +1,257 @@
+// The weapon modification dialog: radio groups, poor workmanship, ammunition and clip
+// options, the threat-value preview and the window position.
+#include "support/EditorDriver.h"
+#include "support/MemoryProgramData.h"
+#include "support/ScriptedDialogs.h"
+
+#include "ui/FrmModify.h"
+#include "ui/SpinButton.h"
+#include "weapons/WeaponRecord.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+class ModifyTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TMemoryProgramData> m_data;
+    std::unique_ptr<TScriptedDialogs> m_dialogs;
+    std::unique_ptr<TfrmModify> m_dialog;
+
+    QString label(const char *name) { return m_dialog->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
+    QGroupBox *group(const char *name) { return m_dialog->findChild<QGroupBox *>(QString::fromLatin1(name)); }
+    QRadioButton *item(const char *groupName, int i) { return group(groupName)->findChildren<QRadioButton *>().at(i); }
+    QCheckBox *box(const QString &name) { return m_dialog->findChild<QCheckBox *>(name); }
+
+    QStringList visiblePages()
+    {
+        auto *pages = m_dialog->findChild<QTabWidget *>();
+        QStringList shown;
+        for (int i = 0; i < pages->count(); ++i)
+            if (pages->isTabVisible(i))
+                shown << pages->tabText(i);
+        return shown;
+    }
+
+    static TWeaponRecord Weapon(int32_t rof, int32_t minSize)
+    {
+        TWeaponRecord r = DefaultWeaponRecord();
+        r.ROF = rof;
+        r.MinSize = minSize;
+        return r;
+    }
+
+    void open(const TWeaponRecord &record, double oldRating)
+    {
+        m_dialog->LoadWeapon(record, oldRating);
+        m_dialog->show();
+    }
+
+private slots:
+    void init()
+    {
+        m_data = std::make_unique<TMemoryProgramData>();
+        m_dialogs = std::make_unique<TScriptedDialogs>();
+        m_dialog = std::make_unique<TfrmModify>();
+    }
+
+    void cleanup()
+    {
+        m_dialog.reset();
+        m_dialogs.reset();
+        m_data.reset();
+    }
+
+    void weaponModeShowsItsRecord()
+    {
+        TWeaponRecord r = Weapon(2, 4);
+        r.AccMod = -1;
+        r.DmgMod = 1;
+        r.SizeMod = -1;
+        r.Arc = 5;
+        r.PoorWorkmanship = 2;
+        r.SniperSystem = true;
+        open(r, 80.0);
+        QCOMPARE(visiblePages(), QStringList{"Weapon Modifiers"});
+        QVERIFY(item("RadioGroup1", 2)->isChecked());
+        QVERIFY(item("RadioGroup2", 0)->isChecked());
+        QVERIFY(item("RadioGroup3", 1)->isChecked());
+        QVERIFY(item("RadioGroup5", 2)->isChecked());
+        QVERIFY(item("rgArc", 5)->isChecked());
+        QCOMPARE(item("rgArc", 5)->text(), QStringLiteral("Fixed Right"));
+        QVERIFY(box(QStringLiteral("CheckBox3"))->isChecked());
+        QVERIFY(!box(QStringLiteral("CheckBox2"))->isChecked());
+        QCOMPARE(m_dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("2"));
+        QCOMPARE(label("lWork"), QStringLiteral("0.8"));
+        QCOMPARE(label("lold"), QStringLiteral("80"));
+        QVERIFY(group("RadioGroup4")->isEnabled());
+
+        // Written back as chosen, perks included.
+        item("RadioGroup1", 0)->click();
+        box(QStringLiteral("CheckBox2"))->click();
+        TWeaponRecord back = DefaultWeaponRecord();
+        m_dialog->StoreWeapon(back);
+        QCOMPARE(back.AccMod, 1);
+        QCOMPARE(back.DmgMod, 1);
+        QCOMPARE(back.SizeMod, -1);
+        QCOMPARE(back.Arc, 5);
+        QCOMPARE(back.PoorWorkmanship, 2);
+        QVERIFY(back.Stabilized);
+        QVERIFY(back.SniperSystem);
+        QCOMPARE(back.MinSize, 0); // read only
+    }
+
+    void weaponWithoutRateOfFireDisablesTheROFGroup()
+    {
+        open(Weapon(0, 3), 10.0);
+        QVERIFY(!group("RadioGroup4")->isEnabled());
+        QVERIFY(group("RadioGroup3")->isEnabled());
+    }
+
+    void radioItemsStandForOneMinusTheirIndex()
+    {
+        open(Weapon(1, 3), 100.0);
+        item("RadioGroup2", 2)->click();
+        QCOMPARE(m_dialog->Values().Mods.DmgMod, -1);
+        QCOMPARE(label("lnew"), QStringLiteral("85.00"));
+        item("RadioGroup4", 0)->click();
+        QCOMPARE(m_dialog->Values().Mods.ROFMod, 1);
+        QCOMPARE(label("lnew"), QStringLiteral("93.50"));
+        item("RadioGroup2", 1)->click();
+        item("RadioGroup4", 1)->click();
+        QCOMPARE(label("lnew"), QStringLiteral("100.00"));
+    }
+
+    void neutralOptionsPreviewTheOldRating()
+    {
+        open(Weapon(1, 3), 123.456);
+        QCOMPARE(label("lold"), QStringLiteral("123.456"));
+        QCOMPARE(label("lnew"), QStringLiteral("123.46"));
+    }
+
+    void fixedForwardOnFiftyPreviewsThirty()
+    {
+        open(Weapon(1, 3), 50.0);
+        item("rgArc", 1)->click();
+        QCOMPARE(m_dialog->Values().Mods.Arc, 1);
+        QCOMPARE(label("lnew"), QStringLiteral("30.00"));
+        item("rgArc", 8)->click();
+        QCOMPARE(label("lnew"), QStringLiteral("90.00"));
+    }
+
+    void smallerMountOfSizeOneKeepsAFinitePreview()
+    {
+        open(Weapon(1, 1), 50.0);
+        item("RadioGroup5", 2)->click();
+        QCOMPARE(m_dialog->Values().Mods.SizeMod, -1);
+        QCOMPARE(label("lnew"), QStringLiteral("50.00"));
+
+        m_dialog->Values().Mods.MinSize = 5;
+        m_dialog->Refresh();
+        QCOMPARE(label("lnew"), QStringLiteral("62.50"));
+    }
+
+    void poorWorkmanshipStopsAtZero()
+    {
+        open(Weapon(1, 3), 40.0);
+        auto *spin = m_dialog->findChild<TSpinButton *>(QStringLiteral("SpinButton1"));
+        auto *edit = m_dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
+        driver::SpinUp(spin);
+        QCOMPARE(edit->text(), QStringLiteral("1"));
+        QCOMPARE(label("lWork"), QStringLiteral("0.9"));
+        QCOMPARE(label("lnew"), QStringLiteral("36.00"));
+        driver::SpinDown(spin);
+        driver::SpinDown(spin);
+        QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 0);
+        QCOMPARE(edit->text(), QStringLiteral("0"));
+        QCOMPARE(label("lWork"), QStringLiteral("1"));
+
+        driver::Enter(edit, QStringLiteral("3"));
+        QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 3);
+        QCOMPARE(label("lnew"), QStringLiteral("28.00"));
+        driver::Enter(edit, QStringLiteral("-4"));
+        QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 0);
+
+        // Text that is not a number is refused with the conversion message.
+        driver::Enter(edit, QStringLiteral("2"));
+        driver::Enter(edit, QStringLiteral("lots"));
+        QCOMPARE(m_dialogs->errors, QStringList{"'lots' is not a valid integer value"});
+        QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 2);
+        QCOMPARE(edit->text(), QStringLiteral("2"));
+    }
+
+    void ammunitionBoxesFollowTheAllowedTypes()
+    {
+        TAmmoSection section;
+        section.Amount = 12;
+        section.Selected[4] = true; // Frag, selected but not allowed
+        section.Allowed[0] = true;
+        section.Allowed[18] = true;
+        m_dialog->LoadSection(section);
+        m_dialog->show();
+        QCOMPARE(visiblePages(), QStringList{"Ammo Modifiers"});
+        QCOMPARE(m_dialog->findChild<QTabWidget *>()->currentIndex(), 1);
+        QCheckBox *frag = box(QStringLiteral("cbAmmo4"));
+        QCOMPARE(frag->text(), QStringLiteral("Frag"));
+        QVERIFY(frag->isChecked());
+        QVERIFY(!frag->isEnabled());
+        QVERIFY(box(QStringLiteral("cbAmmo0"))->isEnabled());
+        QVERIFY(box(QStringLiteral("cbAmmo18"))->isEnabled());
+        QVERIFY(!box(QStringLiteral("cbAmmo11"))->isEnabled());
+
+        box(QStringLiteral("cbAmmo18"))->click();
+        QVERIFY(m_dialog->Values().Section.Selected[18]);
+        QCOMPARE(m_dialog->Values().Section.Amount, 12);
+        box(QStringLiteral("cbAmmo0"))->click();
+        box(QStringLiteral("cbAmmo0"))->click();
+        QVERIFY(!m_dialog->Values().Section.Selected[0]);
+    }
+
+    void clipModeShowsOnlyTheShieldOption()
+    {
+        m_dialog->LoadClip(true);
+        m_dialog->show();
+        QCOMPARE(visiblePages(), QStringList{"Clip Modifiers"});
+        QCheckBox *storage = box(QStringLiteral("st1"));
+        QCOMPARE(storage->text(), QStringLiteral("Ammo Storage"));
+        QVERIFY(storage->isChecked());
+        storage->click();
+        QVERIFY(!m_dialog->Values().Shielded);
+    }
+
+    void sportingRefreshesButKeepsPreview()
+    {
+        open(Weapon(1, 3), 20.0);
+        box(QStringLiteral("CheckBox4"))->click();
+        QVERIFY(m_dialog->Values().Sporting);
+        QCOMPARE(label("lnew"), QStringLiteral("20.00"));
+        box(QStringLiteral("CheckBox3"))->click();
+        QVERIFY(m_dialog->Values().Sniper);
+    }
+
+    void helpAndWindowSlot()
+    {
+        m_data->positions[4] = TWindowPosition{-1, -1, 420, 560};
+        m_dialog = std::make_unique<TfrmModify>();
+        QCOMPARE(m_dialog->height(), 420);
+        QCOMPARE(m_dialog->width(), 560);
+        m_dialog->findChild<QWidget *>(QStringLiteral("bHelp"))->setFocus();
+        QTest::mouseClick(m_dialog->findChild<QWidget *>(QStringLiteral("bHelp")), Qt::LeftButton);
+        QCOMPARE(m_dialogs->informations.size(), 1);
+        m_dialog->resize(600, 450);
+        m_dialog->reject();
+        QCOMPARE(m_data->positions[4].width, 600);
+        QCOMPARE(m_data->positions[4].height, 450);
+    }
+};
+
+QTEST_MAIN(ModifyTest)
+#include "tst_modify.moc"

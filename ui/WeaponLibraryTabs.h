@@ -1,0 +1,50 @@
+#pragma once
+
+#include "weapons/WeaponRecord.h"
+#include "weapons/WeaponTexts.h"
+
+#include <QTabWidget>
+
+#include <array>
+
+class QPushButton;
+class QTableWidget;
+
+// "PageControl2": the seven weapon library tabs of the Weapons page, each with a read-only
+// grid of the library's records. Clicking a heading sorts the library (first click
+// descending, next ascending); the "Custom" tab also creates, edits and deletes the
+// user's custom weapons.
+class TWeaponLibraryTabs : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit TWeaponLibraryTabs(QWidget *parent = nullptr);
+
+    // Fills the grid of the active tab from its library.
+    void ShowWeaponLibrary();
+    // The record of the active tab's selected row; false when no row is selected or the
+    // library is empty.
+    bool SelectedRecord(TWeaponRecord &record) const;
+
+    QTableWidget *Grid(int weaponType) const { return m_grids[static_cast<size_t>(weaponType)]; }
+
+    // The Custom tab's "New", "Edit" and "Delete".
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
+
+signals:
+    // A library row was double-clicked: the page mounts it.
+    void addRequested();
+
+private:
+    QWidget *BuildTab(int weaponType);
+    void HeadingClick(int weaponType, int column);
+    void ShowLibrary(int weaponType);
+    int SelectedRow(int weaponType) const;
+    void CustomListChanged();
+
+    std::array<QTableWidget *, kWeaponTypeCount> m_grids{};
+    QPushButton *m_new = nullptr;
+    QPushButton *m_edit = nullptr;
+    QPushButton *m_delete = nullptr;
+};
