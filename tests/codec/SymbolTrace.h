@@ -4,26 +4,23 @@
 #include <string>
 #include <vector>
 
-// One coded symbol of a container: a literal byte or a match (length 3..60, position =
+// One coded symbol of a container: a literal byte, or a match (length 3..60, position =
 // distance back minus one).
 struct TracedSymbol {
     bool literal = true;
-    int value = 0;    // the byte of a literal
-    int length = 0;   // of a match
-    int position = 0; // of a match
+    int value = 0; // the byte of a literal, the length of a match
+    int position = 0;
 
     bool operator==(const TracedSymbol &) const = default;
 };
 
-TracedSymbol Lit(char c);
-TracedSymbol Match(int length, int position);
-std::string Describe(const std::vector<TracedSymbol> &symbols);
+inline TracedSymbol Lit(int byte) { return {true, static_cast<uint8_t>(byte), 0}; }
+inline TracedSymbol Match(int length, int position) { return {false, length, position}; }
 
-// Decodes a container's symbols (not its bytes) until they cover the header's size.
+// The symbols (not the bytes) of a container, up to its header's size.
 std::vector<TracedSymbol> TraceSymbols(const std::vector<uint8_t> &container);
-
-// Codes a symbol sequence as a container claiming `size` bytes, with the codec's own
-// Huffman and position coders: a way to build streams the encoder would not choose.
+// Codes symbols as a container claiming `size` bytes with the codec's own coders: a way to
+// build streams the encoder would never choose.
 std::vector<uint8_t> BuildContainer(const std::vector<TracedSymbol> &symbols, uint32_t size);
 
-std::vector<uint8_t> Bytes(const std::string &text);
+inline std::vector<uint8_t> Bytes(const std::string &text) { return {text.begin(), text.end()}; }

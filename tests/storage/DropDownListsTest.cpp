@@ -5,59 +5,46 @@
 
 #include <gtest/gtest.h>
 
-using Lists = TDropDownLists;
+using Entries = std::vector<std::string>;
 
 TEST(DropDownLists, BuiltInTextFillsTheEightBoxes)
 {
     TStorageFolder dir("dropdown-builtin");
-    const Lists lists = LoadDropDownLists(dir.folder());
+    const TDropDownLists lists = LoadDropDownLists(dir.folder());
     const size_t counts[] = {23, 28, 2, 2, 23, 2, 13, 2};
     for (size_t i = 0; i < 8; ++i)
         EXPECT_EQ(lists[i].size(), counts[i]) << "list " << i + 1;
-    EXPECT_EQ(lists[0].front(), "Boat");
-    EXPECT_EQ(lists[1].front(), "Assualt");
     EXPECT_EQ(lists[4][10], "Steam "); // trailing space kept
-    EXPECT_EQ(lists[6][6], "Duct Tape, Chewing Gum and Bailing Wire");
-    EXPECT_EQ(lists[7], (std::vector<std::string>{"<Unkown>", "<Other>"}));
+    EXPECT_EQ(lists[7], (Entries{"<Unkown>", "<Other>"}));
 }
 
 TEST(DropDownLists, ThreeListsLeaveTheOtherFiveEmpty)
 {
     TStorageFolder dir("dropdown-three");
-    const std::string text = "Tank\r\nBoat\r\n|\r\nRecon\r\n|\r\nAcme\r\n";
-    WriteFileAtomically(dir.file("DropDown.zel"), CompressBytes(std::vector<uint8_t>(text.begin(), text.end())));
-    const Lists lists = LoadDropDownLists(dir.folder());
-    EXPECT_EQ(lists[0], (std::vector<std::string>{"Tank", "Boat"}));
-    EXPECT_EQ(lists[1], (std::vector<std::string>{"Recon"}));
-    EXPECT_EQ(lists[2], (std::vector<std::string>{"Acme"}));
+    WriteFileAtomically(dir.file("DropDown.zel"), CompressBytes(Bytes("Tank\r\nBoat\r\n|\r\nRecon\r\n|\r\nAcme\r\n")));
+    const TDropDownLists lists = LoadDropDownLists(dir.folder());
+    EXPECT_EQ(lists[0], (Entries{"Tank", "Boat"}));
+    EXPECT_EQ(lists[1], (Entries{"Recon"}));
+    EXPECT_EQ(lists[2], (Entries{"Acme"}));
     for (size_t i = 3; i < 8; ++i)
         EXPECT_TRUE(lists[i].empty()) << i;
 }
 
-TEST(DropDownLists, OnlyABareBarSeparates)
+TEST(DropDownLists, SplittingRules)
 {
-    const Lists lists = SplitDropDownLists("a\n | \n|x\n|\nb\n");
-    EXPECT_EQ(lists[0], (std::vector<std::string>{"a", " | ", "|x"}));
-    EXPECT_EQ(lists[1], (std::vector<std::string>{"b"}));
-}
-
-TEST(DropDownLists, LineEndsOfEveryKindAndEmptyEntries)
-{
-    // CR, LF and CR LF all end a line; LF CR is two ends (an empty line between).
-    const Lists lists = SplitDropDownLists("one\rtwo\nthree\r\n\r\nfour\n\rfive");
-    EXPECT_EQ(lists[0], (std::vector<std::string>{"one", "two", "three", "", "four", "", "five"}));
-    // A trailing line end adds no entry; text after the last end is a last line.
-    EXPECT_EQ(SplitDropDownLists("x\r\n")[0], (std::vector<std::string>{"x"}));
-    EXPECT_EQ(SplitDropDownLists("x\r\ny")[0], (std::vector<std::string>{"x", "y"}));
-    EXPECT_TRUE(SplitDropDownLists("")[0].empty());
-}
-
-TEST(DropDownLists, LinesAfterTheEighthListAreIgnored)
-{
+    // Only a bare "|" separates.
+    const TDropDownLists bars = SplitDropDownLists("a\n | \n|x\n|\nb\n");
+    EXPECT_EQ(bars[0], (Entries{"a", " | ", "|x"}));
+    EXPECT_EQ(bars[1], (Entries{"b"}));
+    // CR, LF and CR LF end lines; LF CR is two ends; empty lines are entries; text after the
+    // last end is a last line.
+    EXPECT_EQ(SplitDropDownLists("one\rtwo\nthree\r\n\r\nfour\n\rfive")[0],
+              (Entries{"one", "two", "three", "", "four", "", "five"}));
+    EXPECT_EQ(SplitDropDownLists("x\r\n")[0], (Entries{"x"}));
+    // Lines after the eighth list's end are ignored.
     std::string text;
     for (int i = 1; i <= 10; ++i)
-        text += "entry" + std::to_string(i) + "\n|\n";
-    const Lists lists = SplitDropDownLists(text);
-    for (size_t i = 0; i < 8; ++i)
-        EXPECT_EQ(lists[i], (std::vector<std::string>{"entry" + std::to_string(i + 1)}));
+        text += "e" + std::to_string(i) + "\n|\n";
+    const TDropDownLists lists = SplitDropDownLists(text);
+    EXPECT_EQ(lists[7], (Entries{"e8"}));
 }
