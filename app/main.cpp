@@ -1,12 +1,6 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "ui/Startup.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Armorwright");
-    QMainWindow window;
-    window.setWindowTitle("Armorwright V0.6.8d");
-    window.show();
-    return app.exec();
+    return RunArmorwright(argc, argv);
 }

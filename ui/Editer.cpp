@@ -24,7 +24,6 @@
 #include "ui/NativePath.h"
 #include "ui/RecentFiles.h"
 #include "ui/VehicleDocument.h"
-#include "ui/WeaponsPage.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAction>
@@ -118,7 +117,6 @@ TfrmEditer::TfrmEditer(QWidget *parent)
         new QVBoxLayout(page);
         m_pageControl->addTab(page, QString::fromLatin1(placeholder.caption));
     }
-    SetPage(1, new TWeaponsPage(*this, m_pageControl));
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
     connect(m_pageControl, &QTabWidget::currentChanged, this, [this](int index) {
@@ -152,6 +150,7 @@ void TfrmEditer::BuildTopBand(QWidget *central)
     m_eName->setObjectName(QStringLiteral("eName"));
     nameLabel->setBuddy(m_eName);
     band->addWidget(nameLabel);
+    m_eName->setMinimumWidth(120);
     band->addWidget(m_eName, 1);
 
     auto *costBox = new QFrame(central);

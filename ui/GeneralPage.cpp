@@ -105,9 +105,10 @@ QLabel *resultLabel(const char *name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFrameShape(QFrame::Panel);
+    label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(90);
+    label->setMaximumWidth(170);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -141,6 +142,7 @@ void TGeneralPage::BuildControls()
     page->setSpacing(4);
 
     m_movement = new TMovementPages(m_host, this);
+    m_movement->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     page->addWidget(m_movement);
 
     // Numeric boxes with their spin buttons, made from the table.
@@ -151,7 +153,7 @@ void TGeneralPage::BuildControls()
             const TGeneralNumberBox *box = &rule;
             auto *edit = new TExitEdit(this);
             edit->setObjectName(QString::fromLatin1(name));
-            edit->setMaximumWidth(rule.format == TGeneralBoxFormat::Grouped1 ? 80 : 56);
+            edit->setMaximumWidth(rule.format == TGeneralBoxFormat::Grouped1 ? 76 : 48);
             connect(edit, &TExitEdit::exited, this, [this, box, edit] { NumberExit(*box, edit); });
             m_numberEdits.emplace_back(box, edit);
             TSpinButton *spin = nullptr;
@@ -184,81 +186,94 @@ void TGeneralPage::BuildControls()
         return edit;
     };
 
-    auto *fields = new QGridLayout;
-    fields->setHorizontalSpacing(6);
-    fields->setVerticalSpacing(3);
-    int row = 0;
-    auto addLeft = [&](const QString &text, const char *name) {
-        fields->addWidget(caption(text, this), row, 0);
-        fields->addLayout(editWithSpin(name).first, row, 1);
+    // Three columns: the ratings, sensors and communications with size and counts, and
+    // the derived values with the currency.
+    auto grid = [] {
+        auto *layout = new QGridLayout;
+        layout->setHorizontalSpacing(4);
+        layout->setVerticalSpacing(3);
+        return layout;
     };
-    addLeft(QStringLiteral("Crew"), "eCrew");
-    fields->addWidget(caption(QStringLiteral("Sensors"), this), row, 2);
-    fields->addWidget(caption(QStringLiteral("Rating"), this), row, 3);
-    fields->addLayout(editWithSpin("eSensorRating").first, row, 4);
-    fields->addWidget(caption(QStringLiteral("Range"), this), row, 5);
-    fields->addLayout(editWithSpin("eSensorRange").first, row, 6);
-    fields->addWidget(caption(QStringLiteral("km"), this), row, 7);
+    auto *ratings = grid();
+    const std::pair<const char *, const char *> ratingRows[] = {
+        {"Crew", "eCrew"}, {"Armor", "eArmor"}, {"Fire Control", "eFiCon"}, {"Maneuver", "eManuver"}};
+    int row = 0;
+    for (const auto &[text, name] : ratingRows) {
+        ratings->addWidget(caption(QString::fromLatin1(text), this), row, 0);
+        ratings->addLayout(editWithSpin(name).first, row, 1);
+        ++row;
+    }
+    ratings->addWidget(caption(QStringLiteral("Deployment"), this), row, 0, 1, 2);
     ++row;
-    addLeft(QStringLiteral("Armor"), "eArmor");
-    fields->addWidget(caption(QStringLiteral("Comm."), this), row, 2);
-    fields->addWidget(caption(QStringLiteral("Rating"), this), row, 3);
-    fields->addLayout(editWithSpin("eComRating").first, row, 4);
-    fields->addWidget(caption(QStringLiteral("Range"), this), row, 5);
-    fields->addLayout(editWithSpin("eComRange").first, row, 6);
-    fields->addWidget(caption(QStringLiteral("km"), this), row, 7);
-    ++row;
-    addLeft(QStringLiteral("Fire Control"), "eFiCon");
-    fields->addWidget(caption(QStringLiteral("Deployment"), this), row, 2);
-    fields->addWidget(caption(QStringLiteral("Range"), this), row, 5);
-    fields->addLayout(editWithSpin("eDeployment").first, row, 6);
-    fields->addWidget(caption(QStringLiteral("km"), this), row, 7);
-    ++row;
-    addLeft(QStringLiteral("Maneuver"), "eManuver");
-    fields->addWidget(caption(QStringLiteral("Final Size"), this), row, 2);
+    ratings->addWidget(caption(QStringLiteral("Range"), this), row, 0, Qt::AlignRight);
+    auto *deployment = editWithSpin("eDeployment").first;
+    deployment->insertWidget(2, caption(QStringLiteral("km"), this));
+    ratings->addLayout(deployment, row, 1);
+    ratings->setRowStretch(row + 1, 1);
+
+    auto *senses = grid();
+    senses->addWidget(caption(QStringLiteral("Rating"), this), 0, 1);
+    senses->addWidget(caption(QStringLiteral("Range"), this), 0, 2);
+    auto rangeBox = [&](const char *name) {
+        auto *layout = editWithSpin(name).first;
+        layout->insertWidget(2, caption(QStringLiteral("km"), this));
+        return layout;
+    };
+    senses->addWidget(caption(QStringLiteral("Sensors"), this), 1, 0);
+    senses->addLayout(editWithSpin("eSensorRating").first, 1, 1);
+    senses->addLayout(rangeBox("eSensorRange"), 1, 2);
+    senses->addWidget(caption(QStringLiteral("Comm."), this), 2, 0);
+    senses->addLayout(editWithSpin("eComRating").first, 2, 1);
+    senses->addLayout(rangeBox("eComRange"), 2, 2);
+    senses->addWidget(caption(QStringLiteral("Final Size"), this), 3, 0);
     auto finalSize = editWithSpin("eFinalSize");
     m_eFinalSize = finalSize.second;
-    fields->addLayout(finalSize.first, row, 3, 1, 2);
-    fields->addWidget(caption(QStringLiteral("Type"), this), row, 5);
+    senses->addLayout(finalSize.first, 3, 1);
     m_cbSizeType = new QComboBox(this);
     m_cbSizeType->setObjectName(QStringLiteral("cbSizeType"));
     m_cbSizeType->addItems({QStringLiteral("Normal"), QStringLiteral("Carriage"), QStringLiteral("Emplacement"),
                             QStringLiteral("Drone")});
-    fields->addWidget(m_cbSizeType, row, 6, 1, 2);
-    ++row;
-    fields->addWidget(caption(QStringLiteral("Number on Field"), this), row, 0);
-    m_eField = textEdit("eField", 80);
-    fields->addWidget(m_eField, row, 1);
-    fields->addWidget(caption(QStringLiteral("Availibility"), this), row, 2);
-    fields->addLayout(editWithSpin("eAvail").first, row, 3, 1, 2);
-    fields->addWidget(caption(QStringLiteral("Currency Label"), this), row, 5);
-    m_eCurrName = textEdit("eCurrName", 110);
-    fields->addWidget(m_eCurrName, row, 6, 1, 2);
-    ++row;
-    fields->addWidget(caption(QStringLiteral("Multiplier"), this), row, 5);
-    fields->addLayout(editWithSpin("eCurrMult").first, row, 6, 1, 2);
-    fields->setColumnStretch(8, 1);
+    auto *sizeType = new QHBoxLayout;
+    sizeType->addWidget(caption(QStringLiteral("Type"), this));
+    sizeType->addWidget(m_cbSizeType);
+    sizeType->addStretch();
+    senses->addLayout(sizeType, 3, 2);
+    senses->addWidget(caption(QStringLiteral("Number on Field"), this), 4, 0, 1, 2);
+    m_eField = textEdit("eField", 110);
+    senses->addWidget(m_eField, 4, 2);
+    senses->addWidget(caption(QStringLiteral("Availibility"), this), 5, 0, 1, 2);
+    senses->addLayout(editWithSpin("eAvail").first, 5, 2);
+    senses->setRowStretch(6, 1);
 
-    // The derived values of the results refresh.
-    auto *results = new QGridLayout;
-    results->setVerticalSpacing(3);
+    auto *results = grid();
     m_lblMass = resultLabel("lblMass", this);
     m_lblDefaultSize = resultLabel("lblDefaultSize", this);
     m_lblDefaultCost = resultLabel("lblDefaultCost", this);
     m_lblPreProductionCost = resultLabel("lblPreProductionCost", this);
-    results->addWidget(caption(QStringLiteral("Default Mass"), this), 0, 0);
-    results->addWidget(m_lblMass, 0, 1);
-    results->addWidget(caption(QStringLiteral("Default Size"), this), 1, 0);
-    results->addWidget(m_lblDefaultSize, 1, 1);
-    results->addWidget(caption(QStringLiteral("Default Cost"), this), 2, 0);
-    results->addWidget(m_lblDefaultCost, 2, 1);
-    results->addWidget(caption(QStringLiteral("Pre-Production Cost"), this), 3, 0);
-    results->addWidget(m_lblPreProductionCost, 3, 1);
-    results->setRowStretch(4, 1);
+    const std::pair<const char *, QLabel *> resultRows[] = {{"Default Mass", m_lblMass},
+                                                            {"Default Size", m_lblDefaultSize},
+                                                            {"Default Cost", m_lblDefaultCost},
+                                                            {"Pre-Production Cost", m_lblPreProductionCost}};
+    row = 0;
+    for (const auto &[text, value] : resultRows) {
+        results->addWidget(caption(QString::fromLatin1(text), this), row, 0);
+        results->addWidget(value, row, 1);
+        ++row;
+    }
+    results->addWidget(caption(QStringLiteral("Currency Label"), this), row, 0);
+    m_eCurrName = textEdit("eCurrName", 120);
+    results->addWidget(m_eCurrName, row, 1);
+    ++row;
+    results->addWidget(caption(QStringLiteral("Multiplier"), this), row, 0);
+    results->addLayout(editWithSpin("eCurrMult").first, row, 1);
+    results->setRowStretch(row + 1, 1);
 
     auto *middle = new QHBoxLayout;
-    middle->addLayout(fields, 1);
+    middle->setSpacing(14);
+    middle->addLayout(ratings);
+    middle->addLayout(senses);
     middle->addLayout(results);
+    middle->addStretch(1);
     page->addLayout(middle);
 
     // Production group.
@@ -266,6 +281,7 @@ void TGeneralPage::BuildControls()
     production->setObjectName(QStringLiteral("gbProduction"));
     auto *pro = new QGridLayout(production);
     pro->setVerticalSpacing(3);
+    pro->setHorizontalSpacing(4);
     m_rbProStandard = new QRadioButton(QStringLiteral("Standard"), production);
     m_rbProStandard->setObjectName(QStringLiteral("rbProStandard"));
     m_rbProCustom = new QRadioButton(QStringLiteral("Custom"), production);
@@ -283,33 +299,32 @@ void TGeneralPage::BuildControls()
     m_eProCustomModel = numberEdit("eProCustomModel").first;
     m_eProCustomIndiv = numberEdit("eProCustomIndiv").first;
     m_eProCustomMult = numberEdit("eProCustomMult").first;
-    pro->addWidget(caption(QStringLiteral("Lemon Dice"), production), 0, 2, Qt::AlignRight);
-    pro->addWidget(caption(QStringLiteral("Model"), production), 0, 3);
-    pro->addWidget(caption(QStringLiteral("Indiv."), production), 0, 4);
-    pro->addWidget(caption(QStringLiteral("Cost Multiplier"), production), 0, 5);
-    pro->addWidget(m_rbProStandard, 1, 0);
-    pro->addWidget(m_cbProStandard, 1, 1);
-    pro->addWidget(m_eProStandard, 1, 2);
-    pro->addWidget(m_eProStandardModel, 1, 3);
-    pro->addWidget(m_eProStandardIniv, 1, 4);
-    pro->addWidget(m_eProStandardMult, 1, 5);
-    pro->addWidget(m_rbProCustom, 2, 0);
-    pro->addWidget(m_eProCustomName, 2, 1);
-    pro->addWidget(m_eProCustomDef, 2, 2);
-    pro->addWidget(m_eProCustomModel, 2, 3);
-    pro->addWidget(m_eProCustomIndiv, 2, 4);
-    pro->addWidget(m_eProCustomMult, 2, 5);
+    pro->addWidget(caption(QStringLiteral("Lemon Dice"), production), 0, 3, 1, 2, Qt::AlignHCenter);
+    pro->addWidget(caption(QStringLiteral("Model"), production), 1, 3);
+    pro->addWidget(caption(QStringLiteral("Indiv."), production), 1, 4);
+    pro->addWidget(caption(QStringLiteral("Cost Multiplier"), production), 1, 5);
+    pro->addWidget(m_rbProStandard, 2, 0);
+    pro->addWidget(m_cbProStandard, 2, 1);
+    pro->addWidget(m_eProStandard, 2, 2);
+    pro->addWidget(m_eProStandardModel, 2, 3);
+    pro->addWidget(m_eProStandardIniv, 2, 4);
+    pro->addWidget(m_eProStandardMult, 2, 5);
+    pro->addWidget(m_rbProCustom, 3, 0);
+    pro->addWidget(m_eProCustomName, 3, 1);
+    pro->addWidget(m_eProCustomDef, 3, 2);
+    pro->addWidget(m_eProCustomModel, 3, 3);
+    pro->addWidget(m_eProCustomIndiv, 3, 4);
+    pro->addWidget(m_eProCustomMult, 3, 5);
     for (QLineEdit *box : {m_eProStandardModel, m_eProStandardIniv, static_cast<QLineEdit *>(m_eProCustomModel),
                            static_cast<QLineEdit *>(m_eProCustomIndiv)})
-        box->setMaximumWidth(44);
+        box->setMaximumWidth(40);
     m_eProStandardMult->setMaximumWidth(90);
     m_eProCustomMult->setMaximumWidth(90);
-    pro->setColumnStretch(1, 2);
+    pro->setColumnStretch(1, 3);
     pro->setColumnStretch(2, 2);
 
     // Descriptive mass and dimensions: free texts.
-    auto *dimensions = new QGridLayout;
-    dimensions->setVerticalSpacing(3);
+    auto *dimensions = grid();
     m_eActuallMass = textEdit("eActuallMass", 90);
     m_eHeight = textEdit("eHeight", 90);
     m_eWidth = textEdit("eWidth", 90);
@@ -320,14 +335,14 @@ void TGeneralPage::BuildControls()
         {QStringLiteral("Width"), {m_eWidth, QStringLiteral("m")}},
         {QStringLiteral("Length"), {m_eLength, QStringLiteral("m")}},
     };
-    int dimRow = 0;
+    row = 0;
     for (const auto &[text, box] : dims) {
-        dimensions->addWidget(caption(text, this), dimRow, 0);
-        dimensions->addWidget(box.first, dimRow, 1);
-        dimensions->addWidget(caption(box.second, this), dimRow, 2);
-        ++dimRow;
+        dimensions->addWidget(caption(text, this), row, 0);
+        dimensions->addWidget(box.first, row, 1);
+        dimensions->addWidget(caption(box.second, this), row, 2);
+        ++row;
     }
-    dimensions->setRowStretch(dimRow, 1);
+    dimensions->setRowStretch(row, 1);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(production, 1);

@@ -102,6 +102,7 @@ QWidget *TMovementPages::BuildMoreTab()
     auto *tab = new QWidget(this);
     m_lbMov = new QListWidget(tab);
     m_lbMov->setObjectName(QStringLiteral("lbMov"));
+    m_lbMov->setMaximumHeight(96);
     m_btnMovNew = new QPushButton(QStringLiteral("New"), tab);
     m_btnMovNew->setObjectName(QStringLiteral("btnMovNew"));
     m_btnMovDelete = new QPushButton(QStringLiteral("Delete"), tab);

@@ -133,6 +133,7 @@ TExitEdit *TMovementSystemView::MakeBox(const QString &name, QWidget *parent, bo
     if (readOnly) {
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
+        SetBoxColour(box, false);
     }
     return box;
 }

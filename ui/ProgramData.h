@@ -1,19 +1,14 @@
 #pragma once
 
 #include "output/SheetExport.h"
+#include "storage/WindowPositionStore.h"
 #include "ui/WindowPlacement.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 class TMovementList;
-
-// The 17 remembered layout sizes of the main window, in the settings file's order:
-// Panel16 height, PageControl5 width, columns 0..3 of sgP, sgF, sgD (interleaved by
-// column) and the widths of sgP, sgF and sgD.
-using TLayoutValues = std::array<int, 17>;
 
 // The program-wide data the editor reads and remembers: the libraries loaded at start-up,
 // the window-position store with the layout values, and the data blocks the sheets and

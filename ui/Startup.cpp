@@ -1,0 +1,66 @@
+#include "ui/Startup.h"
+
+#include "engine/base/Files.h"
+#include "storage/Libraries.h"
+#include "ui/ApplicationTitle.h"
+#include "ui/ArmorwrightApplication.h"
+#include "ui/CommandGuard.h"
+#include "ui/Editer.h"
+#include "ui/RecentFiles.h"
+#include "ui/SplashScreen.h"
+#include "ui/StoredProgramData.h"
+
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QString kQuitAfterShow = QStringLiteral("--quit-after-show");
+
+void processMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int RunArmorwright(int argc, char **argv)
+{
+    TArmorwrightApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Armorwright"));
+    QCoreApplication::setApplicationName(QStringLiteral("Armorwright"));
+    SetProgramFolderFromExecutable(argv[0]);
+    SetApplicationTitle(QString::fromLatin1(kProgramTitle));
+
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool quitAfterShow = arguments.removeAll(kQuitAfterShow) > 0;
+
+    auto splash = std::make_unique<TfrmSplashScreen>();
+    splash->show();
+    processMessages();
+
+    TStoredProgramData data;
+    SetProgramData(&data);
+    TfrmEditer window;
+    if (!arguments.isEmpty()) {
+        const bool asNew = arguments.size() >= 2 && arguments[1].toUpper() == QStringLiteral("NEW");
+        window.OpenAtStartUp(arguments[0], asNew);
+    }
+    processMessages();
+
+    // A damaged override or settings file is reported; the program goes on with what loaded.
+    RunGuarded(splash.get(), [] { LoadLibraries(Libraries(), ProgramFolder(), processMessages); });
+    splash.reset();
+
+    window.RecentFiles()->Load();
+    window.show();
+    if (quitAfterShow)
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    const int result = app.exec();
+
+    if (!quitAfterShow)
+        RunGuarded(nullptr, [] { SaveSettings(Libraries()); });
+    SetProgramData(nullptr);
+    return result;
+}
