@@ -1,0 +1,269 @@
+// The "Info" page: the eight suggestion boxes and their drop-down lists, the three notes,
+// and the picture (loading, refusing, removing, and a new design without one).
+#include "support/EditorDriver.h"
+#include "support/EditorFixture.h"
+
+#include "engine/DesignFilePicture.h"
+#include "engine/Vehicle.h"
+#include "ui/Editer.h"
+#include "ui/InfoPage.h"
+#include "ui/RaiImage.h"
+#include "ui/VehicleDocument.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+class InfoPageTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    TEditorFixture m_editor;
+
+    TVehicle &vehicle() { return m_editor.Vehicle(); }
+    TInfoPage *page() { return static_cast<TInfoPage *>(m_editor.window->PageControl()->widget(3)); }
+    void open() { m_editor.window->PageControl()->setCurrentIndex(3); }
+    QStringList items(int box)
+    {
+        QStringList texts;
+        for (int i = 0; i < page()->Box(box)->count(); ++i)
+            texts << page()->Box(box)->itemText(i);
+        return texts;
+    }
+    QPlainTextEdit *memo(const char *name)
+    {
+        return m_editor.window->findChild<QPlainTextEdit *>(QString::fromLatin1(name));
+    }
+    QString picturePath(const char *name, const QImage &image)
+    {
+        const QString path = m_folder.filePath(QString::fromLatin1(name));
+        if (!image.save(path))
+            qFatal("cannot write %s", name);
+        return path;
+    }
+    static QImage filled(int width, int height, QColor colour)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+    static QImage decoded(const std::vector<uint8_t> &bytes)
+    {
+        return QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), "BMP");
+    }
+    void loadPicture(const QString &path)
+    {
+        m_editor.dialogs->paths = {path};
+        page()->pmPictureDblClick();
+    }
+
+private slots:
+    void init() { QVERIFY(m_editor.Start()); }
+    void cleanup() { m_editor.Stop(); }
+
+    void threeListsFillThreeBoxesAndLeaveTheRestEmpty()
+    {
+        m_editor.data->dropDown = "Boat\r\nTank\r\n|\r\nRecon\r\n\r\n|\r\nAcme\r\n";
+        m_editor.window->LoadDropDownLists();
+        QCOMPARE(items(0), QStringList({"Boat", "Tank"}));
+        QCOMPARE(items(1), QStringList({"Recon", ""}));
+        QCOMPARE(items(2), QStringList({"Acme"}));
+        for (int box = 3; box < TInfoPage::BoxCount; ++box)
+            QCOMPARE(page()->Box(box)->count(), 0);
+        // Filling the suggestions is no change of the design, and the boxes still show it.
+        QVERIFY(!vehicle().Modified);
+        QCOMPARE(page()->Box(0)->currentText(), QString());
+        QCOMPARE(vehicle().VehicleType, std::string());
+    }
+
+    void theBoxesAreNamedAndOrderedAsTheLists()
+    {
+        const char *names[] = {"cbxInfoVehType",      "cbxInfoVehUse",      "cbxInfoManufacture",   "cbxInfoAffilliation",
+                               "cbxInfoEngineType",   "cbxInfoEngineOutPut", "cbxInfoArmorMaterial", "cbxInfoArmorThickness"};
+        for (int box = 0; box < TInfoPage::BoxCount; ++box) {
+            QCOMPARE(page()->Box(box)->objectName(), QString::fromLatin1(names[box]));
+            QVERIFY(page()->Box(box)->isEditable());
+        }
+    }
+
+    void showingTheDesignSetsNoFlag()
+    {
+        vehicle().VehicleUse = "Recon";
+        vehicle().ArmorThickness = "12 cm";
+        vehicle().Description = "Line one\r\nLine two";
+        vehicle().Extra = "x";
+        open();
+        QCOMPARE(page()->Box(1)->currentText(), QStringLiteral("Recon"));
+        QCOMPARE(page()->Box(7)->currentText(), QStringLiteral("12 cm"));
+        QCOMPARE(memo("Memo3")->toPlainText(), QStringLiteral("Line one\nLine two"));
+        QCOMPARE(memo("memoExtra")->toPlainText(), QStringLiteral("x"));
+        QVERIFY(!vehicle().Modified);
+    }
+
+    void typedTextIsStoredCutTo250()
+    {
+        open();
+        QLineEdit *line = page()->Box(3)->lineEdit();
+        QTest::keyClicks(line, QStringLiteral("Free Traders"));
+        QCOMPARE(vehicle().Affiliation, std::string("Free Traders"));
+        QVERIFY(vehicle().Modified);
+        line->selectAll();
+        QTest::keyClicks(line, QString(300, QLatin1Char('a')));
+        QCOMPARE(vehicle().Affiliation, std::string(250, 'a'));
+    }
+
+    void pickingASuggestionStoresIt()
+    {
+        m_editor.data->dropDown = "Boat\r\nTank\r\n";
+        m_editor.window->LoadDropDownLists();
+        open();
+        page()->Box(0)->setCurrentIndex(1);
+        QCOMPARE(vehicle().VehicleType, std::string("Tank"));
+        QVERIFY(vehicle().Modified);
+    }
+
+    void notesAreStoredWithWindowsLineEnds()
+    {
+        open();
+        QPlainTextEdit *history = memo("Memo2");
+        QTest::keyClicks(history, QStringLiteral("Built"));
+        QTest::keyClick(history, Qt::Key_Return);
+        QTest::keyClicks(history, QStringLiteral("Lost"));
+        QCOMPARE(vehicle().History, std::string("Built\r\nLost"));
+        QVERIFY(vehicle().Modified);
+        QCOMPARE(memo("Memo3")->objectName(), QStringLiteral("Memo3"));
+        QCOMPARE(m_editor.window->findChild<QTabWidget *>(QStringLiteral("PageControl5"))->tabText(1),
+                 QStringLiteral("History"));
+    }
+
+    void aChosenPictureIsStoredAsABitmap()
+    {
+        open();
+        const QString png = picturePath("tank.png", filled(40, 20, Qt::red));
+        loadPicture(png);
+        QCOMPARE(m_editor.dialogs->openDialogs.size(), 1);
+        QCOMPARE(m_editor.dialogs->openDialogs[0].filter, QStringLiteral("BMP|*.BMP|All Files|*.*"));
+        const std::vector<uint8_t> &stored = vehicle().Picture;
+        QVERIFY(stored.size() > 2 && stored[0] == 'B' && stored[1] == 'M');
+        QCOMPARE(BitmapProblem(stored), std::string());
+        const QImage back = decoded(stored);
+        QCOMPARE(back.size(), QSize(40, 20));
+        QCOMPARE(QColor(back.pixel(5, 5)), QColor(Qt::red));
+        QVERIFY(vehicle().Modified);
+        QVERIFY(page()->Picture()->Stretch());
+        QCOMPARE(page()->Picture()->Picture().size(), QSize(40, 20));
+    }
+
+    void aCancelledDialogChangesNothing()
+    {
+        open();
+        loadPicture(QString());
+        QVERIFY(vehicle().Picture.empty());
+        QVERIFY(!vehicle().Modified);
+    }
+
+    void aFileThatIsNoPictureKeepsTheOldOne()
+    {
+        open();
+        loadPicture(picturePath("first.bmp", filled(8, 8, Qt::blue)));
+        const std::vector<uint8_t> first = vehicle().Picture;
+        vehicle().Modified = false;
+
+        const QString broken = m_folder.filePath(QStringLiteral("broken.bmp"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("BM this is not a bitmap at all");
+        file.close();
+        loadPicture(broken);
+        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QVERIFY(m_editor.dialogs->errors[0].contains(QStringLiteral("broken.bmp")));
+        QCOMPARE(vehicle().Picture, first);
+        QVERIFY(!vehicle().Modified);
+    }
+
+    void aPictureLargerThanTheLimitIsRefused()
+    {
+        open();
+        loadPicture(picturePath("wide.png", filled(int(kMaxPictureSide) + 1, 1, Qt::green)));
+        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QVERIFY(m_editor.dialogs->errors[0].contains(QString::number(kMaxPictureSide)));
+        QVERIFY(vehicle().Picture.empty());
+
+        // Exactly at the limit is taken.
+        loadPicture(picturePath("edge.png", filled(int(kMaxPictureSide), 1, Qt::green)));
+        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QCOMPARE(decoded(vehicle().Picture).width(), int(kMaxPictureSide));
+    }
+
+    void answeringNoKeepsThePicture()
+    {
+        open();
+        loadPicture(picturePath("keep.bmp", filled(8, 8, Qt::blue)));
+        const std::vector<uint8_t> picture = vehicle().Picture;
+        vehicle().Modified = false;
+        m_editor.dialogs->answers = {TDialogAnswer::No};
+        QTest::mouseRelease(page()->Picture(), Qt::RightButton);
+        QCOMPARE(m_editor.dialogs->questions, QStringList({"Do you wish to remove the picture?"}));
+        QCOMPARE(vehicle().Picture, picture);
+        QVERIFY(!vehicle().Modified);
+
+        m_editor.dialogs->answers = {TDialogAnswer::Yes};
+        QTest::mouseRelease(page()->Picture(), Qt::RightButton);
+        QVERIFY(vehicle().Picture.empty());
+        QVERIFY(vehicle().Modified);
+        QVERIFY(page()->Picture()->Picture().isNull());
+        QVERIFY(!page()->Picture()->Stretch());
+    }
+
+    void rightClickWithoutAPictureAsksNothing()
+    {
+        open();
+        QTest::mouseRelease(page()->Picture(), Qt::RightButton);
+        QTest::mouseRelease(page()->Picture(), Qt::LeftButton);
+        QVERIFY(m_editor.dialogs->questions.isEmpty());
+        QVERIFY(!vehicle().Modified);
+    }
+
+    void doubleClickOnThePictureOpensTheDialog()
+    {
+        open();
+        m_editor.dialogs->paths = {picturePath("dbl.bmp", filled(4, 4, Qt::black))};
+        QTest::mouseDClick(page()->Picture(), Qt::LeftButton);
+        QCOMPARE(m_editor.dialogs->openDialogs.size(), 1);
+        QVERIFY(!vehicle().Picture.empty());
+    }
+
+    void aNewDesignShowsNoPicture()
+    {
+        open();
+        loadPicture(picturePath("old.bmp", filled(8, 8, Qt::blue)));
+        QVERIFY(!page()->Picture()->Picture().isNull());
+        vehicle().Modified = false;
+        m_editor.window->New1Click();
+        open();
+        QVERIFY(vehicle().Picture.empty());
+        QVERIFY(page()->Picture()->Picture().isNull());
+        QVERIFY(!page()->Picture()->Stretch());
+    }
+
+    void notesWidthIsARememberedLayoutValue()
+    {
+        TLayoutValues values;
+        values.fill(-1);
+        values[1] = 250;
+        m_editor.window->ApplyLayoutValues(values);
+        open();
+        QTest::qWait(20);
+        QCOMPARE(m_editor.window->findChild<QTabWidget *>(QStringLiteral("PageControl5"))->width(), 250);
+        QCOMPARE(m_editor.window->CurrentLayoutValues()[1], 250);
+    }
+};
+
+QTEST_MAIN(InfoPageTest)
+#include "tst_infopage.moc"

@@ -1,0 +1,365 @@
+// The perk editor: which controls an entry shows, the live refresh of name, value, rating
+// and effect, the number limits, the custom panel, the defect options, the adopted flaws
+// of the flaw defects, and OK against Cancel.
+#include "support/EditorDriver.h"
+#include "support/MemoryProgramData.h"
+#include "support/PerkTestLibraries.h"
+#include "support/ScriptedDialogs.h"
+
+#include "engine/PerkEntry.h"
+#include "engine/PerkList.h"
+#include "engine/PerkTemplates.h"
+#include "ui/FrmPerkEditor.h"
+#include "ui/PerkNumberPanel.h"
+#include "ui/SpinButton.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+class PerkEditorTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TMemoryProgramData> m_data;
+    std::unique_ptr<TScriptedDialogs> m_dialogs;
+    std::unique_ptr<TfrmPerkEditor> m_editor;
+    TPerkList m_flaws;
+    TPerkVehicleData m_vehicle{2, 3, 4, 5, 3};
+
+    TfrmPerkEditor &open(const TPerkRecord &record)
+    {
+        m_editor = std::make_unique<TfrmPerkEditor>(record, m_vehicle, m_flaws);
+        return *m_editor;
+    }
+    template <typename T>
+    T *control(const char *name)
+    {
+        T *found = m_editor->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QString text(const char *label) { return control<QLabel>(label)->text(); }
+    bool shown(const char *name) { return control<QWidget>(name)->isVisibleTo(m_editor.get()); }
+    void enter(const char *edit, const QString &value) { driver::Enter(control<QLineEdit>(edit), value); }
+    void choose(const char *combo, int item)
+    {
+        auto *box = control<QComboBox>(combo);
+        box->setCurrentIndex(item);
+        emit box->activated(item);
+    }
+    void chooseFlaw(int row) { control<QListWidget>("ListBox1")->setCurrentRow(row); }
+    void spin(const char *name, bool up)
+    {
+        TSpinButton *button = control<TSpinButton>(name);
+        if (up)
+            driver::SpinUp(button);
+        else
+            driver::SpinDown(button);
+    }
+    QStringList options()
+    {
+        QStringList texts;
+        for (QRadioButton *button : control<QGroupBox>("RadioGroup1")->findChildren<QRadioButton *>())
+            texts << button->text();
+        return texts;
+    }
+    static TPerkRecord defect(int index) { return DefectTemplates()[static_cast<size_t>(index)]; }
+
+private slots:
+    void init()
+    {
+        m_data = std::make_unique<TMemoryProgramData>();
+        m_dialogs = std::make_unique<TScriptedDialogs>();
+        m_flaws.Clear();
+        for (int i = 0; i < 4; ++i)
+            m_flaws.Add(TPerkTestLibraries::Flaw(i));
+    }
+
+    void cleanup()
+    {
+        m_editor.reset();
+        m_dialogs.reset();
+        m_data.reset();
+    }
+
+    void customPerkShowsWorthAndAmountInItsName()
+    {
+        open(CustomEntryTemplate(TPerkKind::Perk));
+        enter("Edit8", QStringLiteral("5"));
+        QCOMPARE(text("Label6"), QStringLiteral("5"));
+        QCOMPARE(text("Label1"), QStringLiteral("Custom Perk.c"));
+        QCOMPARE(m_editor->windowTitle(), QStringLiteral("Custom Perk.c"));
+        enter("Edit5", QStringLiteral("2"));
+        QCOMPARE(text("Label1"), QStringLiteral("Custom Perk x2.c"));
+        QCOMPARE(text("Label6"), QStringLiteral("10"));
+        QCOMPARE(m_editor->Record().Amount, 2);
+        QCOMPARE(m_editor->Record().X, 5.0);
+        QCOMPARE(text("Label14"), QStringLiteral("Perk"));
+    }
+
+    void customEntryShowsOnlyItsPanelAndAmount()
+    {
+        TPerkRecord custom = CustomEntryTemplate(TPerkKind::Flaw);
+        custom.ShowFormula = true;
+        custom.ShowRating = true;
+        custom.HasArc = true;
+        open(custom);
+        QVERIFY(shown("pnlCustom"));
+        QVERIFY(shown("pnlAmount"));
+        for (const char *hidden : {"Panel7", "Panel10", "Panel8", "Panel9", "pnlArc", "pnlLocation", "outsideOTV",
+                                   "InsideOTV", "RadioGroup1", "ListBox1", "Memo2"})
+            QVERIFY2(!shown(hidden), hidden);
+        QCOMPARE(m_editor->width(), TfrmPerkEditor::NormalWidth);
+        QVERIFY(!control<QPlainTextEdit>("Memo1")->isReadOnly());
+        QVERIFY(!m_editor->Record().ShowFormula);
+        QCOMPARE(text("Label14"), QStringLiteral("Flaw"));
+    }
+
+    void customNumbersAreTakenAsTypedNegativeIncluded()
+    {
+        open(CustomEntryTemplate(TPerkKind::Flaw));
+        enter("Edit14", QStringLiteral("-3"));
+        enter("Edit9", QStringLiteral("-100.5"));
+        enter("Edit18", QStringLiteral("-1"));
+        enter("Edit13", QStringLiteral("2"));
+        QCOMPARE(m_editor->Record().ManeuverMod, -3);
+        QCOMPARE(m_editor->Record().CostValue, -100.5);
+        QCOMPARE(m_editor->Record().AddedCrewValue, -1);
+        QCOMPARE(m_editor->Record().AddedActionsValue, 2);
+        enter("Edit15", QStringLiteral("abc"));
+        QCOMPARE(m_editor->Record().ArmorMod, 0);
+        QCOMPARE(control<QLineEdit>("Edit15")->text(), QStringLiteral("0"));
+    }
+
+    void customRatingIsShownOnlyWhenNotZero()
+    {
+        open(CustomEntryTemplate(TPerkKind::Perk));
+        enter("Edit7", QStringLiteral("2.5"));
+        QVERIFY(m_editor->Record().ShowRating);
+        QCOMPARE(text("Label3"), QStringLiteral("2.5"));
+        enter("Edit7", QStringLiteral("0"));
+        QVERIFY(!m_editor->Record().ShowRating);
+        QCOMPARE(text("Label3"), QString());
+    }
+
+    void customOtvChoiceSetsOneFlagAndClearsTheOther()
+    {
+        open(CustomEntryTemplate(TPerkKind::Perk));
+        choose("ComboBox2", 1);
+        QVERIFY(m_editor->Record().InsideOTV);
+        QVERIFY(!m_editor->Record().OutsideOTV);
+        choose("ComboBox2", 2);
+        QVERIFY(!m_editor->Record().InsideOTV);
+        QVERIFY(m_editor->Record().OutsideOTV);
+        choose("ComboBox2", 0);
+        QVERIFY(!m_editor->Record().InsideOTV);
+        QVERIFY(!m_editor->Record().OutsideOTV);
+    }
+
+    void customNameIsCutTo32Characters()
+    {
+        open(CustomEntryTemplate(TPerkKind::Perk));
+        enter("Edit6", QString(40, QLatin1Char('N')));
+        QCOMPARE(m_editor->Record().PFDName, std::string(32, 'N'));
+    }
+
+    void majorFlawCannotBeAcceptedUntilAFlawOfMinusTwoIsChosen()
+    {
+        open(defect(5));
+        QCOMPARE(m_editor->width(), TfrmPerkEditor::FlawListWidth);
+        QVERIFY(shown("ListBox1"));
+        QCOMPARE(text("Label15"), QStringLiteral("A Flaw worth -2 or worse"));
+        QCOMPARE(control<QListWidget>("ListBox1")->count(), 4);
+        QCOMPARE(control<QListWidget>("ListBox1")->item(1)->text(), QStringLiteral("Weak Point"));
+        auto *ok = control<QPushButton>("BitBtn1");
+        QVERIFY(!ok->isEnabled());
+
+        chooseFlaw(1); // worth -1
+        QCOMPARE(m_editor->Record().PFDName, std::string("Weak Point"));
+        QVERIFY(!ok->isEnabled());
+        ok->click();
+        QCOMPARE(m_editor->result(), int(QDialog::Rejected));
+
+        chooseFlaw(2); // worth -2
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(m_editor->Record().WorthFormula, WorthMajorFlawDefect);
+        QCOMPARE(m_editor->Record().Variant, 0);
+        QCOMPARE(text("Label6"), QStringLiteral("-2"));
+        ok->click();
+        QCOMPARE(m_editor->result(), int(QDialog::Accepted));
+    }
+
+    void adoptedFlawBringsItsPanels()
+    {
+        open(defect(4));
+        QCOMPARE(text("Label15"), QStringLiteral("A Flaw"));
+        QVERIFY(control<QPushButton>("BitBtn1")->isEnabled());
+        QVERIFY(!shown("Panel7"));
+        chooseFlaw(3); // "Unstable": rating 1 x -3, rating shown
+        QCOMPARE(m_editor->Record().WorthFormula, WorthMinorFlawDefect);
+        QCOMPARE(m_editor->Record().Variant, 3);
+        QVERIFY(shown("Panel7"));
+        QCOMPARE(control<TPerkNumberPanel>("Panel7")->Caption()->text(), QStringLiteral("Rating"));
+        QCOMPARE(text("Label6"), QStringLiteral("-3"));
+        QCOMPARE(text("Label3"), QStringLiteral("1"));
+    }
+
+    void defectKindsShowOnlyTheirOptions()
+    {
+        open(defect(0));
+        QVERIFY(shown("RadioGroup1"));
+        QCOMPARE(options(), QStringList({"-1 maneuvering", "-10% to armor, rounding up"}));
+        for (const char *hidden : {"Panel7", "pnlAmount", "pnlArc", "pnlCustom", "ListBox1", "InsideOTV"})
+            QVERIFY2(!shown(hidden), hidden);
+        control<QGroupBox>("RadioGroup1")->findChildren<QRadioButton *>()[1]->click();
+        QCOMPARE(m_editor->Record().Variant, 1);
+        QCOMPARE(m_editor->Record().EffectText, std::string("-10% to armor, rounding up"));
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("-10% to armor, rounding up"));
+
+        open(defect(1));
+        QCOMPARE(options(), QStringList({"-1 targeting", "-1 sensors", "-1 communications"}));
+        control<QGroupBox>("RadioGroup1")->findChildren<QRadioButton *>()[2]->click();
+        QCOMPARE(m_editor->Record().Variant, 2);
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("-1 communications"));
+
+        open(defect(2));
+        QCOMPARE(options(), QStringList({"-1 maneuver", "-10% speed (min 1 MP)"}));
+        QVERIFY(control<QGroupBox>("RadioGroup1")->findChildren<QRadioButton *>()[0]->isChecked());
+    }
+
+    void libraryPerkPanelsFollowItsFlags()
+    {
+        open(TPerkTestLibraries::Perk(0)); // rating, arc, formula shown
+        QVERIFY(shown("Panel7"));
+        QCOMPARE(control<TPerkNumberPanel>("Panel7")->Caption()->text(), QStringLiteral("Rating"));
+        QCOMPARE(control<QLineEdit>("Edit1")->text(), QStringLiteral("1"));
+        QVERIFY(shown("pnlArc"));
+        for (const char *hidden : {"Panel10", "Panel8", "Panel9", "pnlAmount", "pnlLocation", "outsideOTV",
+                                   "InsideOTV", "RadioGroup1", "pnlCustom", "ListBox1"})
+            QVERIFY2(!shown(hidden), hidden);
+        QVERIFY(shown("Memo2"));
+        QCOMPARE(control<QPlainTextEdit>("Memo2")->toPlainText(), QStringLiteral(" Formula\n  0.5 * Rating, per arc"));
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->height(), 49);
+        QVERIFY(control<QPlainTextEdit>("Memo1")->isReadOnly());
+        QCOMPARE(text("Label6"), QStringLiteral("0.5"));
+
+        open(TPerkTestLibraries::Perk(1)); // amount and "Can Punch"
+        QVERIFY(shown("InsideOTV"));
+        QVERIFY(shown("pnlAmount"));
+        QVERIFY(!shown("Memo2"));
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->height(), 89);
+        auto *punch = control<QCheckBox>("CheckBox2");
+        QCOMPARE(punch->text(), QStringLiteral("Can Punch"));
+        punch->click();
+        QVERIFY(m_editor->Record().InsideOTV);
+    }
+
+    void numbersNeverGoBelowZero()
+    {
+        open(TPerkTestLibraries::Perk(0));
+        enter("Edit1", QStringLiteral("-3"));
+        QCOMPARE(m_editor->Record().RatingValue, 0.0);
+        QCOMPARE(control<QLineEdit>("Edit1")->text(), QStringLiteral("0"));
+        spin("SpinButton1", false);
+        QCOMPARE(m_editor->Record().RatingValue, 0.0);
+        spin("SpinButton1", true);
+        spin("SpinButton1", true);
+        QCOMPARE(m_editor->Record().RatingValue, 2.0);
+        QCOMPARE(text("Label6"), QStringLiteral("1"));
+        enter("Edit1", QStringLiteral("0.5"));
+        spin("SpinButton1", false);
+        QCOMPARE(m_editor->Record().RatingValue, 0.0);
+        enter("Edit1", QStringLiteral("1.5"));
+        enter("Edit1", QStringLiteral("xyz"));
+        QCOMPARE(m_editor->Record().RatingValue, 1.5);
+        QCOMPARE(control<QLineEdit>("Edit1")->text(), QStringLiteral("1.5"));
+
+        open(TPerkTestLibraries::Perk(1));
+        enter("Edit5", QStringLiteral("-2"));
+        QCOMPARE(m_editor->Record().Amount, 0);
+        spin("SpinButton5", false);
+        QCOMPARE(m_editor->Record().Amount, 0);
+        spin("SpinButton5", true);
+        QCOMPARE(m_editor->Record().Amount, 1);
+    }
+
+    void arcAndLocationFillTheEffectText()
+    {
+        open(TPerkTestLibraries::Perk(0));
+        auto *arcs = control<QComboBox>("ComboBox1");
+        QCOMPARE(arcs->count(), 9);
+        QCOMPARE(arcs->itemText(8), QStringLiteral("T"));
+        choose("ComboBox1", 5);
+        QCOMPARE(m_editor->Record().Arc, 5);
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("1 ablative armor on FR"));
+
+        open(TPerkTestLibraries::Flaw(1));
+        QVERIFY(shown("pnlLocation"));
+        choose("ComboBox3", 3);
+        QCOMPARE(m_editor->Record().Location, 3);
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("Weak Fi-Con"));
+    }
+
+    void typedEffectTextIsStoredCutTo250()
+    {
+        open(TPerkTestLibraries::Flaw(0)); // formula 2: the text may be typed
+        auto *memo = control<QPlainTextEdit>("Memo1");
+        QVERIFY(!memo->isReadOnly());
+        memo->selectAll();
+        QTest::keyClicks(memo, QStringLiteral("Loud engine"));
+        driver::Leave(memo);
+        QCOMPARE(m_editor->Record().EffectText, std::string("Loud engine"));
+
+        memo->selectAll();
+        QTest::keyClicks(memo, QString(300, QLatin1Char('e')));
+        driver::Leave(memo);
+        QCOMPARE(m_editor->Record().EffectText, std::string(250, 'e'));
+    }
+
+    void leavingTheMemoUntouchedKeepsTheTemplate()
+    {
+        TPerkRecord perk = TPerkTestLibraries::Perk(2);
+        perk.TextEditable = 1;
+        open(perk);
+        auto *memo = control<QPlainTextEdit>("Memo1");
+        QVERIFY(!memo->isReadOnly());
+        QCOMPARE(memo->toPlainText(), QStringLiteral("Seats 4"));
+        driver::Leave(memo);
+        QCOMPARE(m_editor->Record().EffectText, std::string("Seats |R|"));
+    }
+
+    void cancelLeavesTheEntryUnchangedAndOkHandsItBack()
+    {
+        const TPerkRecord original = TPerkTestLibraries::Perk(0);
+        TPerkRecord entry = original;
+        m_dialogs->modal = [](QDialog &dialog) {
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("4"));
+            dialog.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+            return dialog.result();
+        };
+        QVERIFY(!TfrmPerkEditor::EditEntry(entry, m_vehicle, m_flaws));
+        QCOMPARE(entry, original);
+
+        m_dialogs->modal = [](QDialog &dialog) {
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("4"));
+            dialog.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+            return dialog.result();
+        };
+        QVERIFY(TfrmPerkEditor::EditEntry(entry, m_vehicle, m_flaws));
+        QCOMPARE(entry.RatingValue, 4.0);
+    }
+};
+
+QTEST_MAIN(PerkEditorTest)
+#include "tst_perkeditor.moc"

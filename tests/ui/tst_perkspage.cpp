@@ -1,0 +1,478 @@
+// The "Perks, Flaws, and Defects" page: library lists, the design grids with their extra
+// rows, Add, Delete, Config, Clear, moving, Custom and the lemon dice roll.
+#include "support/EditorDriver.h"
+#include "support/EditorFixture.h"
+#include "support/PerkTestLibraries.h"
+
+#include "engine/LemonDiceRoll.h"
+#include "engine/MovementList.h"
+#include "engine/PerkEntry.h"
+#include "engine/PerkList.h"
+#include "engine/PerkTemplates.h"
+#include "engine/ProductionTypes.h"
+#include "engine/Vehicle.h"
+#include "ui/LemonDicePanel.h"
+#include "ui/PerkTab.h"
+#include "ui/PerksPage.h"
+#include "ui/SpinButton.h"
+#include "ui/VehicleDocument.h"
+#include "weapons/WeaponList.h"
+
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+#include <set>
+
+class PerksPageTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TPerkTestLibraries> m_libraries;
+    TEditorFixture m_editor;
+
+    TVehicle &vehicle() { return m_editor.Vehicle(); }
+    TPerksPage *page() { return static_cast<TPerksPage *>(m_editor.window->PageControl()->widget(2)); }
+    QTableWidget *grid(TPerkKind kind) { return page()->Tab(kind)->Grid(); }
+    template <typename T>
+    T *control(const char *name)
+    {
+        return m_editor.window->findChild<T *>(QString::fromLatin1(name));
+    }
+    void click(const char *name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+
+    void open(TPerkKind kind)
+    {
+        m_editor.window->PageControl()->setCurrentIndex(2);
+        page()->Tabs()->setCurrentIndex(static_cast<int>(kind));
+        page()->ShowPFDGrid();
+    }
+
+    QStringList row(TPerkKind kind, int r)
+    {
+        QStringList cells;
+        for (int c = 0; c < TPerkTab::ColumnCount; ++c)
+            cells << grid(kind)->item(r, c)->text();
+        return cells;
+    }
+
+    QStringList names(const TPerkList &list)
+    {
+        QStringList result;
+        for (int i = 0; i < list.Count(); ++i)
+            result << QString::fromStdString(list.Get(i).PFDName);
+        return result;
+    }
+
+    void addPerks(std::initializer_list<int> indexes)
+    {
+        for (int i : indexes)
+            vehicle().Perks->Add(TPerkTestLibraries::Perk(i));
+    }
+
+    void addSniperWeapon()
+    {
+        TWeaponRecord laser = DefaultWeaponRecord();
+        laser.Name = "Laser";
+        laser.Code = "LC";
+        laser.SniperSystem = true;
+        vehicle().Weapons->AddRecord(laser);
+    }
+
+    void releaseKey(QWidget *widget, Qt::Key key) { QTest::keyRelease(widget, key); }
+
+    // A double-click on a view's item as a person makes it: a click, then the second press.
+    static void doubleClick(QAbstractItemView *view, const QModelIndex &index)
+    {
+        QTest::qWait(10); // the view lays its items out after showing
+        const QPoint centre = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    }
+
+    void useCustomModelDice(int dice)
+    {
+        vehicle().ProductionType = CustomProductionType;
+        vehicle().CustomProduction.CustomModelDice = dice;
+    }
+
+private slots:
+    void init()
+    {
+        m_libraries = std::make_unique<TPerkTestLibraries>();
+        QVERIFY(m_editor.Start());
+    }
+
+    void cleanup()
+    {
+        m_editor.Stop();
+        m_libraries.reset();
+    }
+
+    void librariesListedInOrderWithTheFirstSelected()
+    {
+        open(TPerkKind::Perk);
+        QListWidget *perks = control<QListWidget>("lbPerks");
+        QCOMPARE(perks->count(), 3);
+        QCOMPARE(perks->item(2)->text(), QStringLiteral("Passenger Seating"));
+        QCOMPARE(perks->currentRow(), 0);
+        QCOMPARE(control<QListWidget>("lbFlaws")->count(), 4);
+        QListWidget *defects = control<QListWidget>("lbDefects");
+        QCOMPARE(defects->count(), 6);
+        QCOMPARE(defects->item(5)->text(), QStringLiteral("MajorFlaw"));
+        QCOMPARE(defects->currentRow(), 0);
+    }
+
+    void emptyGridShowsDashesAndDisablesItsCommands()
+    {
+        open(TPerkKind::Defect);
+        QCOMPARE(grid(TPerkKind::Defect)->rowCount(), 1);
+        QCOMPARE(row(TPerkKind::Defect, 0), QStringList({"-", "-", "-", "-"}));
+        QVERIFY(!grid(TPerkKind::Defect)->isEnabled());
+        QVERIFY(!control<QPushButton>("bd1")->isEnabled());
+        QVERIFY(!control<QPushButton>("bd2")->isEnabled());
+        QVERIFY(!control<TSpinButton>("bd3")->isEnabled());
+        QVERIFY(control<QPushButton>("Button12")->isEnabled());
+    }
+
+    void gridRowsShowNameRatingEffectAndAux()
+    {
+        TPerkRecord seats = TPerkTestLibraries::Perk(2);
+        seats.Amount = 2;
+        seats.Aux = true;
+        vehicle().Perks->Add(seats);
+        open(TPerkKind::Perk);
+        QCOMPARE(row(TPerkKind::Perk, 0), QStringList({"Passenger Seating x2", "4", "Seats 4", "AUX"}));
+        QVERIFY(grid(TPerkKind::Perk)->isEnabled());
+        const QHeaderView *header = grid(TPerkKind::Perk)->horizontalHeader();
+        QCOMPARE(grid(TPerkKind::Perk)->horizontalHeaderItem(2)->text(), QStringLiteral("Game Effect"));
+        QCOMPARE(header->sectionResizeMode(0), QHeaderView::Interactive);
+    }
+
+    void weaponPerkTakesTheFirstRowOfAnEmptyPerksGrid()
+    {
+        addSniperWeapon();
+        open(TPerkKind::Perk);
+        QTableWidget *perks = grid(TPerkKind::Perk);
+        QCOMPARE(perks->rowCount(), 1);
+        QCOMPARE(perks->item(0, 0)->text(), QStringLiteral("Sniper System"));
+        QVERIFY(perks->item(0, 2)->text().endsWith(QStringLiteral("LC")));
+        QCOMPARE(perks->item(0, 3)->text(), QStringLiteral("AUX"));
+        QVERIFY(!perks->isEnabled());
+        QVERIFY(!control<QPushButton>("bp2")->isEnabled());
+
+        // With an entry, the weapon perk row follows it.
+        addPerks({0});
+        page()->ShowPFDGrid();
+        QCOMPARE(perks->rowCount(), 2);
+        QCOMPARE(perks->item(0, 0)->text(), QStringLiteral("Ablative Armor"));
+        QCOMPARE(perks->item(1, 0)->text(), QStringLiteral("Sniper System"));
+        QVERIFY(perks->isEnabled());
+    }
+
+    void negativeManeuverShowsAManeuverFlawRow()
+    {
+        TMovementRecord hover = m_editor.data->library.Get(3);
+        hover.Maneuver = -2;
+        vehicle().Movement->Add(hover);
+        open(TPerkKind::Flaw);
+        QCOMPARE(grid(TPerkKind::Flaw)->rowCount(), 1);
+        QCOMPARE(row(TPerkKind::Flaw, 0), QStringList({"Man. Flaw", "-2", "Hover reduced in maneuver.", ""}));
+        QVERIFY(!grid(TPerkKind::Flaw)->isEnabled());
+
+        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(2));
+        page()->ShowPFDGrid();
+        QCOMPARE(grid(TPerkKind::Flaw)->rowCount(), 2);
+        QCOMPARE(row(TPerkKind::Flaw, 0)[0], QStringLiteral("Brittle Armor"));
+        QCOMPARE(row(TPerkKind::Flaw, 1)[0], QStringLiteral("Man. Flaw"));
+    }
+
+    void addCopiesTheSelectedLibraryEntryAndAlwaysMarksModified()
+    {
+        open(TPerkKind::Flaw);
+        control<QListWidget>("lbFlaws")->setCurrentRow(1);
+        click("Button1");
+        QCOMPARE(vehicle().Flaws->Count(), 1);
+        QCOMPARE(vehicle().Flaws->Get(0), TPerkTestLibraries::Flaw(1));
+        QVERIFY(vehicle().Modified);
+        QCOMPARE(row(TPerkKind::Flaw, 0)[0], QStringLiteral("Weak Point"));
+
+        vehicle().Modified = false;
+        control<QListWidget>("lbFlaws")->setCurrentRow(-1);
+        click("Button1");
+        QCOMPARE(vehicle().Flaws->Count(), 1);
+        QVERIFY(vehicle().Modified);
+    }
+
+    void doubleClickInTheLibraryAdds()
+    {
+        open(TPerkKind::Perk);
+        QListWidget *library = control<QListWidget>("lbPerks");
+        doubleClick(library, library->model()->index(2, 0));
+        QCOMPARE(names(*vehicle().Perks), QStringList({"Passenger Seating"}));
+    }
+
+    void deleteRemovesTheSelectedEntryOnly()
+    {
+        addPerks({0, 1, 2});
+        open(TPerkKind::Perk);
+        grid(TPerkKind::Perk)->setCurrentCell(1, 0);
+        click("bp1");
+        QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Passenger Seating"}));
+        QVERIFY(vehicle().Modified);
+
+        grid(TPerkKind::Perk)->setCurrentCell(0, 0);
+        releaseKey(grid(TPerkKind::Perk), Qt::Key_Delete);
+        QCOMPARE(names(*vehicle().Perks), QStringList({"Passenger Seating"}));
+    }
+
+    void extraRowsCannotBeDeleted()
+    {
+        addSniperWeapon();
+        addPerks({0});
+        open(TPerkKind::Perk);
+        grid(TPerkKind::Perk)->setCurrentCell(1, 0); // the weapon perk row
+        vehicle().Modified = false;
+        click("bp1");
+        QCOMPARE(vehicle().Perks->Count(), 1);
+        QCOMPARE(grid(TPerkKind::Perk)->rowCount(), 2);
+        QVERIFY(vehicle().Modified);
+    }
+
+    void configStoresTheEditedEntry()
+    {
+        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(3));
+        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(2));
+        open(TPerkKind::Flaw);
+        grid(TPerkKind::Flaw)->setCurrentCell(0, 0);
+        m_editor.dialogs->modal = [](QDialog &dialog) {
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("2"));
+            dialog.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+            return dialog.result();
+        };
+        click("bf2");
+        QCOMPARE(m_editor.dialogs->modalDialogs, 1);
+        QCOMPARE(vehicle().Flaws->Get(0).RatingValue, 2.0);
+        QCOMPARE(vehicle().Flaws->Get(1), TPerkTestLibraries::Flaw(2));
+        QCOMPARE(row(TPerkKind::Flaw, 0)[1], QStringLiteral("2"));
+        QVERIFY(vehicle().Modified);
+    }
+
+    void cancelledConfigKeepsTheEntry()
+    {
+        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(3));
+        open(TPerkKind::Flaw);
+        m_editor.dialogs->modal = [](QDialog &dialog) {
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("7"));
+            dialog.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+            return dialog.result();
+        };
+        click("bf2");
+        QCOMPARE(vehicle().Flaws->Get(0), TPerkTestLibraries::Flaw(3));
+    }
+
+    void enterAndDoubleClickOpenTheEditorButNotOnExtraRows()
+    {
+        addSniperWeapon();
+        open(TPerkKind::Perk);
+        releaseKey(grid(TPerkKind::Perk), Qt::Key_Return); // disabled grid: only the extra row
+        click("bp2");
+        QCOMPARE(m_editor.dialogs->modalDialogs, 0);
+
+        addPerks({1});
+        page()->ShowPFDGrid();
+        grid(TPerkKind::Perk)->setCurrentCell(0, 0);
+        releaseKey(grid(TPerkKind::Perk), Qt::Key_Return);
+        QCOMPARE(m_editor.dialogs->modalDialogs, 1);
+        QTableWidget *perks = grid(TPerkKind::Perk);
+        doubleClick(perks, perks->model()->index(0, 0));
+        QCOMPARE(m_editor.dialogs->modalDialogs, 2);
+        perks->setCurrentCell(1, 0);
+        click("bp2");
+        QCOMPARE(m_editor.dialogs->modalDialogs, 2);
+    }
+
+    void clearAsksAndKeepsTheFlawsOnCancel()
+    {
+        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(0));
+        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(1));
+        open(TPerkKind::Flaw);
+        m_editor.dialogs->answers = {TDialogAnswer::Cancel};
+        click("Button4");
+        QCOMPARE(m_editor.dialogs->questions, QStringList({"Clear all flaws from the vehicle?"}));
+        QCOMPARE(vehicle().Flaws->Count(), 2);
+        QVERIFY(vehicle().Modified);
+
+        m_editor.dialogs->answers = {TDialogAnswer::Ok};
+        click("Button4");
+        QCOMPARE(vehicle().Flaws->Count(), 0);
+        QVERIFY(!grid(TPerkKind::Flaw)->isEnabled());
+    }
+
+    void clearOnAnEmptyListAsksNothingButMarksModified()
+    {
+        open(TPerkKind::Perk);
+        click("Button16");
+        QVERIFY(m_editor.dialogs->questions.isEmpty());
+        QVERIFY(vehicle().Modified);
+        open(TPerkKind::Defect);
+        vehicle().Defects->Add(DefectTemplates()[0]);
+        page()->ShowPFDGrid();
+        m_editor.dialogs->answers = {TDialogAnswer::Ok};
+        click("Button12");
+        QCOMPARE(m_editor.dialogs->questions, QStringList({"Clear all defects from the vehicle?"}));
+        QCOMPARE(vehicle().Defects->Count(), 0);
+    }
+
+    void movingFirstUpOrLastDownDoesNothing()
+    {
+        addPerks({0, 1, 2});
+        open(TPerkKind::Perk);
+        TSpinButton *move = control<TSpinButton>("bp3");
+        grid(TPerkKind::Perk)->setCurrentCell(0, 0);
+        QTest::mouseClick(move->UpButton(), Qt::LeftButton);
+        grid(TPerkKind::Perk)->setCurrentCell(2, 0);
+        QTest::mouseClick(move->DownButton(), Qt::LeftButton);
+        QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Battle Arm", "Passenger Seating"}));
+        QCOMPARE(grid(TPerkKind::Perk)->currentRow(), 2);
+        QVERIFY(!vehicle().Modified);
+    }
+
+    void movingSwapsEntriesAndTheSelectionFollows()
+    {
+        addPerks({0, 1, 2});
+        open(TPerkKind::Perk);
+        TSpinButton *move = control<TSpinButton>("bp3");
+        grid(TPerkKind::Perk)->setCurrentCell(1, 0);
+        QTest::mouseClick(move->UpButton(), Qt::LeftButton);
+        QCOMPARE(names(*vehicle().Perks), QStringList({"Battle Arm", "Ablative Armor", "Passenger Seating"}));
+        QCOMPARE(grid(TPerkKind::Perk)->currentRow(), 0);
+        QCOMPARE(row(TPerkKind::Perk, 0)[0], QStringLiteral("Battle Arm"));
+        QVERIFY(vehicle().Modified);
+        QTest::mouseClick(move->DownButton(), Qt::LeftButton);
+        QTest::mouseClick(move->DownButton(), Qt::LeftButton);
+        QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Passenger Seating", "Battle Arm"}));
+        QCOMPARE(grid(TPerkKind::Perk)->currentRow(), 2);
+    }
+
+    void movingOntoAnExtraRowMovesOnlyTheSelection()
+    {
+        addSniperWeapon();
+        addPerks({0, 1});
+        open(TPerkKind::Perk);
+        TSpinButton *move = control<TSpinButton>("bp3");
+        grid(TPerkKind::Perk)->setCurrentCell(1, 0);
+        QTest::mouseClick(move->DownButton(), Qt::LeftButton);
+        QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Battle Arm"}));
+        QCOMPARE(grid(TPerkKind::Perk)->currentRow(), 2);
+        QVERIFY(vehicle().Modified);
+        QTest::mouseClick(move->UpButton(), Qt::LeftButton);
+        QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Battle Arm"}));
+        QCOMPARE(grid(TPerkKind::Perk)->currentRow(), 1);
+    }
+
+    void customAppendsAnUnconfiguredEntryWithoutMarkingModified()
+    {
+        open(TPerkKind::Flaw);
+        click("btnFc");
+        QCOMPARE(vehicle().Flaws->Count(), 1);
+        const TPerkRecord custom = vehicle().Flaws->Get(0);
+        QCOMPARE(custom, CustomEntryTemplate(TPerkKind::Flaw));
+        QCOMPARE(row(TPerkKind::Flaw, 0)[0], QStringLiteral("Custom Flaw.c"));
+        QCOMPARE(row(TPerkKind::Flaw, 0)[2], QStringLiteral("Please Edit..."));
+        QVERIFY(!vehicle().Modified);
+    }
+
+    void rollingNoDiceEmptiesTheRollListAndAddsNothing()
+    {
+        useCustomModelDice(3);
+        open(TPerkKind::Defect);
+        QCOMPARE(control<QLabel>("lModelDice")->text(), QStringLiteral("3"));
+        page()->LemonDice()->SetGeneratorSource([] { return std::mt19937(5); });
+        click("BitBtn3");
+        QCOMPARE(control<QListWidget>("RollList")->count(), 3);
+
+        useCustomModelDice(0);
+        vehicle().Defects->Clear();
+        vehicle().Modified = false;
+        page()->ShowPFDGrid();
+        QCOMPARE(control<QLabel>("lModelDice")->text(), QStringLiteral("0"));
+        click("BitBtn3");
+        QCOMPARE(control<QListWidget>("RollList")->count(), 0);
+        QCOMPARE(vehicle().Defects->Count(), 0);
+        QVERIFY(vehicle().Modified);
+    }
+
+    void everySixRolledAddsOneOfTheFixedDefects()
+    {
+        useCustomModelDice(12);
+        open(TPerkKind::Defect);
+        std::set<std::string> fixed;
+        for (const TPerkRecord &defect : DefectTemplates())
+            fixed.insert(defect.PFDName);
+        int sixes = 0;
+        for (unsigned seed = 1; seed <= 20; ++seed) {
+            vehicle().Defects->Clear();
+            page()->LemonDice()->SetGeneratorSource([seed] { return std::mt19937(seed); });
+            click("BitBtn3");
+            QListWidget *rolls = control<QListWidget>("RollList");
+            QCOMPARE(rolls->count(), 12);
+            int rolledSixes = 0;
+            for (int i = 0; i < rolls->count(); ++i) {
+                const int value = rolls->item(i)->text().toInt();
+                QVERIFY(value >= 1 && value <= 6);
+                rolledSixes += value == 6 ? 1 : 0;
+            }
+            QCOMPARE(vehicle().Defects->Count(), rolledSixes);
+            for (int i = 0; i < vehicle().Defects->Count(); ++i)
+                QVERIFY(fixed.count(vehicle().Defects->Get(i).PFDName) == 1);
+            QCOMPARE(grid(TPerkKind::Defect)->isEnabled(), rolledSixes > 0);
+            sixes += rolledSixes;
+        }
+        QVERIFY(sixes > 0);
+    }
+
+    void tooManyLemonDiceAreRefused()
+    {
+        useCustomModelDice(kMostLemonDice + 1);
+        open(TPerkKind::Defect);
+        click("BitBtn3");
+        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QCOMPARE(control<QListWidget>("RollList")->count(), 0);
+        QCOMPARE(vehicle().Defects->Count(), 0);
+    }
+
+    void gridWidthsAreRememberedLayoutValues()
+    {
+        TLayoutValues values;
+        values.fill(-1);
+        values[2] = 150; // sgP column 0
+        values[8] = 61;  // sgP column 2
+        values[14] = 300; // sgP width
+        values[16] = 260; // sgD width, on a tab not shown yet
+        m_editor.window->ApplyLayoutValues(values);
+        open(TPerkKind::Perk);
+        QTest::qWait(20);
+        const TLayoutValues shown = m_editor.window->CurrentLayoutValues();
+        QCOMPARE(shown[2], 150);
+        QCOMPARE(shown[8], 61);
+        QCOMPARE(shown[14], 300);
+        QCOMPARE(shown[16], 260);
+        open(TPerkKind::Defect);
+        QTest::qWait(20);
+        QCOMPARE(grid(TPerkKind::Defect)->width(), 260);
+        QCOMPARE(m_editor.window->CurrentLayoutValues()[16], 260);
+    }
+
+};
+
+QTEST_MAIN(PerksPageTest)
+#include "tst_perkspage.moc"

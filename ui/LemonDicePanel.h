@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <random>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class TEditorHost;
+
+// The Defects tab's lemon dice: the design's model lemon dice (`lModelDice`), the
+// "Roll Lemon Dice" button and the dice of the last roll (`RollList`). Every 6 rolled
+// adds a random one of the fixed defects to the design.
+class TLemonDicePanel : public QWidget {
+    Q_OBJECT
+public:
+    using TGeneratorSource = std::function<std::mt19937()>;
+
+    explicit TLemonDicePanel(TEditorHost &host, QWidget *parent = nullptr);
+
+    void ShowModelDice(int dice);
+    // Each roll takes a fresh generator from source (by default seeded from the clock).
+    void SetGeneratorSource(TGeneratorSource source) { m_generatorSource = std::move(source); }
+
+    void BitBtn3Click();
+
+    QListWidget *RollList() const { return m_rollList; }
+
+signals:
+    // The roll is done; the defects grid must show the design again.
+    void rolled();
+
+private:
+    TEditorHost &m_host;
+    TGeneratorSource m_generatorSource;
+    QLabel *m_modelDice;
+    QPushButton *m_roll;
+    QListWidget *m_rollList;
+};

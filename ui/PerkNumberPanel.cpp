@@ -1,0 +1,43 @@
+#include "ui/PerkNumberPanel.h"
+
+#include "ui/ExitEdit.h"
+#include "ui/SpinButton.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+TPerkNumberPanel::TPerkNumberPanel(const QString &panelName, const QString &editName, const QString &spinName,
+                                   QWidget *parent)
+    : QFrame(parent)
+    , m_caption(new QLabel(this))
+    , m_edit(new TExitEdit(this))
+    , m_spin(new TSpinButton(this))
+{
+    setObjectName(panelName);
+    m_edit->setObjectName(editName);
+    m_spin->setObjectName(spinName);
+    m_edit->setFixedWidth(70);
+    m_caption->setBuddy(m_edit);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_caption, 1);
+    layout->addWidget(m_edit);
+    layout->addWidget(m_spin);
+
+    connect(m_edit, &TExitEdit::exited, this, [this] { emit typed(m_edit->text()); });
+    connect(m_spin, &TSpinButton::upClick, this, [this] { emit stepped(1); });
+    connect(m_spin, &TSpinButton::downClick, this, [this] { emit stepped(-1); });
+}
+
+void TPerkNumberPanel::SetCaption(const QString &caption)
+{
+    m_caption->setText(caption);
+}
+
+void TPerkNumberPanel::SetValueText(const QString &text)
+{
+    if (m_edit->text() != text)
+        m_edit->setText(text);
+}

@@ -1,0 +1,35 @@
+#include "ui/PerkNumberText.h"
+
+#include "engine/base/NumberFormat.h"
+#include "output/SheetFormats.h"
+#include "ui/Cp1252.h"
+
+#include <cmath>
+
+namespace perktext {
+
+QString Real(double value)
+{
+    return cp1252::ToQt(fmt::General(value, 15, UserLocaleSeparators()));
+}
+
+QString Integer(int64_t value)
+{
+    return cp1252::ToQt(fmt::Integer(value));
+}
+
+bool ParseReal(const QString &text, double &value)
+{
+    double parsed = 0;
+    if (!fmt::ParseReal(cp1252::FromQt(text.trimmed()), parsed, UserLocaleSeparators()) || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool ParseInteger(const QString &text, int32_t &value)
+{
+    return fmt::ParseInteger(cp1252::FromQt(text.trimmed()), value);
+}
+
+} // namespace perktext

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "engine/PerkTemplates.h"
+
+#include <QWidget>
+
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class TEditorHost;
+class TPerkList;
+class TSpinButton;
+class TVehicle;
+struct TPerkTabNames;
+
+// One tab of the "Perks, Flaws, and Defects" page: the library of its kind, the grid of
+// the design's entries of that kind (with the read-only extra rows of weapon perks or
+// maneuver flaws), and the commands Add, Delete, Config, Clear, move up and down and
+// Custom. Grid row r shows entry r of the design's list; rows past the entries are
+// extra rows, which no command touches.
+class TPerkTab : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ColumnCount = 4;
+
+    TPerkTab(TEditorHost &host, TPerkKind kind, QWidget *parent = nullptr);
+
+    TPerkKind Kind() const { return m_kind; }
+    QListWidget *LibraryBox() const { return m_library; }
+    QTableWidget *Grid() const { return m_grid; }
+    // Room under the command buttons for the Defects tab's lemon dice.
+    void AddBelowButtons(QWidget *widget);
+
+    // Fills the library list box with the library in order and selects the first item.
+    void ShowLibrary();
+    // Fills the grid from the design (the selected row stays where it was), then
+    // refreshes the results.
+    void ShowGrid();
+
+    void AddClick();
+    void DeleteClick();
+    void ConfigClick();
+    void ClearClick();
+    void MoveUpClick();
+    void MoveDownClick();
+    void CustomClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    TVehicle &Vehicle();
+    TPerkList &Entries();
+    // The selected grid row, counting entries from 0; -1 when none.
+    int SelectedRow() const;
+    void Finish(bool modified);
+    void Move(int direction);
+
+    TEditorHost &m_host;
+    const TPerkKind m_kind;
+    const TPerkTabNames &m_names;
+    QListWidget *m_library;
+    QTableWidget *m_grid;
+    QPushButton *m_delete;
+    QPushButton *m_config;
+    TSpinButton *m_move;
+    QWidget *m_buttonColumn;
+};
