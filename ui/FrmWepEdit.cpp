@@ -31,6 +31,7 @@ struct TWepEditNumber {
 namespace {
 
 constexpr int kWindowSlot = 1;
+constexpr int kNumberWidth = 70;
 
 const TWepEditNumber kNumbers[] = {
     {"Edit3", "Rating", &TWeaponRecord::Rating, false},
@@ -191,7 +192,7 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
     int column = 0;
     for (const TWepEditNumber &number : kNumbers) {
         TExitEdit *edit = MakeEdit(number.edit, page);
-        edit->setMaximumWidth(80);
+        edit->setFixedWidth(kNumberWidth);
         auto *label = new QLabel(QString::fromLatin1(number.caption), page);
         label->setBuddy(edit);
         auto *cell = new QHBoxLayout;
@@ -213,24 +214,24 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
         grid->addLayout(cell, row, column + 1);
         m_numbers.emplace_back(&number, edit);
         connect(edit, &TExitEdit::exited, this, [this, &number, edit] { NumberExit(number, edit); });
-        // Rating..Extreme Bonus and Acc..Damage Per RB side by side.
-        if (++row == 4 + 6) {
+        // Rating..Extreme Bonus (the ranges) and Acc..Damage Per RB side by side.
+        if (++row == 4 + 5 && column == 0) {
             row = 4;
             column = 2;
         }
     }
     m_ammoBaseCost = MakeEdit("Edit15", page);
-    m_ammoBaseCost->setMaximumWidth(80);
-    grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), 10, 0);
-    grid->addWidget(m_ammoBaseCost, 10, 1);
+    m_ammoBaseCost->setFixedWidth(kNumberWidth);
+    grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), 9, 0);
+    grid->addWidget(m_ammoBaseCost, 9, 1);
     connect(m_ammoBaseCost, &TExitEdit::exited, this, [this] { AmmoBaseCostExit(); });
 
     m_weaponType = new QComboBox(page);
     m_weaponType->setObjectName(QStringLiteral("ComboBox1"));
     for (const char *type : kWeaponTypes)
         m_weaponType->addItem(QString::fromLatin1(type));
-    grid->addWidget(new QLabel(QStringLiteral("Weapon Type"), page), 10, 2);
-    grid->addWidget(m_weaponType, 10, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Weapon Type"), page), 11, 2);
+    grid->addWidget(m_weaponType, 11, 3);
     connect(m_weaponType, &QComboBox::activated, this, [this] { Refresh(); });
 
     auto *flagBox = new QGroupBox(page);

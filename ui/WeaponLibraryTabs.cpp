@@ -2,6 +2,7 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/DesignedWidth.h"
 #include "ui/DialogProvider.h"
 #include "ui/FrmWepEdit.h"
 #include "ui/WeaponLibraries.h"
@@ -12,10 +13,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Column widths of the library grids; the Special column takes the rest.
-constexpr int kColumnWidths[kLibraryGridColumns] = {70, 210, 50, 42, 42, 42, 42, 38, 42, 38, 46, 42, 120};
+constexpr int kColumnWidths[kLibraryGridColumns] = {50, 150, 34, 28, 28, 28, 28, 26, 30, 26, 32, 30, 90};
 
 QTableWidgetItem *ReadOnlyItem(const QString &text)
 {
@@ -31,10 +34,8 @@ TWeaponLibraryTabs::TWeaponLibraryTabs(QWidget *parent)
 {
     setObjectName(QStringLiteral("PageControl2"));
     for (int type = 0; type < kWeaponTypeCount; ++type) {
-        // "Rockets && Missiles" is shown with a single ampersand.
-        QString caption = QString::fromStdString(WeaponTypeCaption(type));
-        caption.replace(QStringLiteral("&"), QStringLiteral("&&"));
-        addTab(BuildTab(type), caption);
+        // The caption "Rockets && Missiles" shows with a single ampersand.
+        addTab(BuildTab(type), QString::fromStdString(WeaponTypeCaption(type)));
     }
     connect(this, &QTabWidget::currentChanged, this, [this] { RunGuarded(this, [this] { ShowWeaponLibrary(); }); });
 }
@@ -57,7 +58,9 @@ QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
         if (LibraryGridSortColumn(column) > 0)
             heading->setToolTip(QStringLiteral("Click to sort"));
         grid->setHorizontalHeaderItem(column, heading);
-        grid->setColumnWidth(column, kColumnWidths[column]);
+        // The designed width in the font in use, or what the heading needs.
+        const int headingWidth = grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading->text()) + 12;
+        grid->setColumnWidth(column, std::max(headingWidth, DesignedWidth(grid->fontMetrics(), kColumnWidths[column])));
     }
     grid->horizontalHeaderItem(3)->setToolTip(QStringLiteral("Ranges: Short"));
     grid->horizontalHeader()->setStretchLastSection(true);

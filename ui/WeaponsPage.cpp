@@ -7,6 +7,7 @@
 #include "output/SheetFormats.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/DesignedWidth.h"
 #include "ui/DialogProvider.h"
 #include "ui/EditorHost.h"
 #include "ui/FrmModify.h"
@@ -43,7 +44,7 @@ const TWeaponGridHeading kHeadings[kWeaponGridColumns] = {
     {34, "Base Range"}, {24, "Acc."}, {26, "Dam."}, {32, "Ammo"},         {23, "ROF"},       {21, "Min Size"},
     {150, "Special"},
 };
-constexpr int kLinkColumnWidth = 28;
+constexpr int kLinkColumnWidth = 20;
 
 bool IsWeaponRowKind(char kind)
 {
@@ -91,7 +92,8 @@ void TWeaponsPage::BuildControls()
     m_sgW = new QTableWidget(1, kWeaponGridColumns, m_panel16);
     m_sgW->setObjectName(QStringLiteral("sgW"));
     m_sgW->verticalHeader()->hide();
-    m_sgW->verticalHeader()->setDefaultSectionSize(std::max(kRowHeight, m_sgW->fontMetrics().height() + 3));
+    const int rowHeight = std::max(kRowHeight, m_sgW->fontMetrics().height() + 3);
+    m_sgW->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_sgW->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_sgW->setSelectionMode(QAbstractItemView::SingleSelection);
     m_sgW->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
@@ -133,9 +135,11 @@ void TWeaponsPage::BuildControls()
     // The grid pane keeps its height when the window grows; the libraries take the rest.
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({kPanel16Height, 300});
+    // The designed height holds as many rows in the font in use.
+    const int panelHeight = kPanel16Height * rowHeight / kRowHeight;
+    m_splitter->setSizes({panelHeight, 300});
     // Until the page first shows, Panel16 reports the height it will get.
-    m_panel16->resize(m_panel16->width(), kPanel16Height);
+    m_panel16->resize(m_panel16->width(), panelHeight);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -229,8 +233,8 @@ void TWeaponsPage::SetColumns(int linkCount)
             else if (column == weapongrid::Items)
                 heading->setToolTip(QStringLiteral("Numer Of Items"));
             m_sgW->setHorizontalHeaderItem(column, heading);
-            // The designed width, or what the heading needs in the font in use.
-            const int designed = link ? kLinkColumnWidth : kHeadings[column].width;
+            // The designed width in the font in use, or what the heading needs.
+            const int designed = DesignedWidth(metrics, link ? kLinkColumnWidth : kHeadings[column].width);
             m_sgW->setColumnWidth(column, column <= weapongrid::Index
                                               ? 0
                                               : std::max(designed, metrics.horizontalAdvance(caption) + 10));

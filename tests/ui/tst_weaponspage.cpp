@@ -357,8 +357,10 @@ private slots:
         QCOMPARE(weapons().LinkCount(), 2);
 
         vehicle().Modified = false;
+        const QString tvBefore = label("lblTV");
         clickCell(1, 14);
         QVERIFY(weapons().Get(1).Links.Get(1));
+        QVERIFY(label("lblTV") != tvBefore); // a link membership costs a perk point
         QCOMPARE(cell(1, 14), QStringLiteral("X"));
         QVERIFY(vehicle().Modified);
         clickCell(1, 14); // clicking again takes the weapon out again
@@ -465,8 +467,10 @@ private slots:
         QCOMPARE(cell(1, 12), QStringLiteral("AL"));
         QVERIFY(!weapons().Get(0).Clips.Get(1).Shielded);
 
-        select(2, 9);
-        click("bMod");
+        // A double-click on a row opens the dialog too.
+        const QRect clipRow = grid()->visualItemRect(grid()->item(2, 4));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, clipRow.center());
+        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, clipRow.center());
         QCOMPARE(shown, QStringLiteral("Clip Modifiers;"));
         QVERIFY(weapons().Get(0).Clips.Get(1).Shielded);
         QCOMPARE(cell(2, 12), QStringLiteral("Shielded Ammo Container"));
