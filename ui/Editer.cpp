@@ -24,6 +24,7 @@
 #include "ui/NativePath.h"
 #include "ui/RecentFiles.h"
 #include "ui/VehicleDocument.h"
+#include "ui/WeaponsPage.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAction>
@@ -117,6 +118,7 @@ TfrmEditer::TfrmEditer(QWidget *parent)
         new QVBoxLayout(page);
         m_pageControl->addTab(page, QString::fromLatin1(placeholder.caption));
     }
+    SetPage(1, new TWeaponsPage(*this, m_pageControl));
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
     connect(m_pageControl, &QTabWidget::currentChanged, this, [this](int index) {
