@@ -10,6 +10,7 @@
 #include "ui/SplashScreen.h"
 #include "ui/StoredProgramData.h"
 
+#include <QEvent>
 #include <QTimer>
 
 #include <memory>
@@ -22,6 +23,22 @@ void processMessages()
 {
     QCoreApplication::processEvents();
 }
+
+// Ends the program once the window has been painted for the first time.
+class TQuitWhenPainted : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -54,9 +71,10 @@ int RunArmorwright(int argc, char **argv)
     splash.reset();
 
     window.RecentFiles()->Load();
-    window.show();
+    TQuitWhenPainted quitWhenPainted;
     if (quitAfterShow)
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        window.installEventFilter(&quitWhenPainted);
+    window.show();
     const int result = app.exec();
 
     if (!quitAfterShow)

@@ -1,0 +1,123 @@
+// The editor on the program's own data: libraries loaded from the built-in blocks, the
+// window-position store of the settings file, the record sheet as JPEG and on a printer.
+#include "support/ScriptedDialogs.h"
+
+#include "engine/MovementList.h"
+#include "engine/Vehicle.h"
+#include "storage/Libraries.h"
+#include "ui/Editer.h"
+#include "ui/StoredProgramData.h"
+#include "ui/VehicleDocument.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class StoredDataTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    TStoredProgramData m_data;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        SetProgramFolder(m_folder.path().toStdString() + "/");
+        LoadLibraries(Libraries(), ProgramFolder());
+        SetProgramData(&m_data);
+    }
+
+    void cleanupTestCase() { SetProgramData(nullptr); }
+
+    void modeListsComeFromTheMovementLibrary()
+    {
+        TScriptedDialogs dialogs;
+        TfrmEditer window;
+        window.show();
+        auto *mode = window.findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
+        QCOMPARE(mode->count(), Libraries().Movement.Count() + 1);
+        QCOMPARE(mode->itemText(1), QString::fromStdString(Libraries().Movement.ModeName(0)));
+        window.Document().Vehicle().Modified = false;
+    }
+
+    void windowPositionsGoThroughTheSettingsStore()
+    {
+        Libraries().Positions.Reset();
+        const TWindowPosition none = m_data.WindowPosition(3);
+        QCOMPARE(none.top, -1);
+        QCOMPARE(none.width, -1);
+        m_data.SetWindowPosition(3, TWindowPosition{0, 25, 300, 400});
+        const TWindowPosition stored = m_data.WindowPosition(3);
+        // values of 0 or below count as not stored
+        QCOMPARE(stored.top, -1);
+        QCOMPARE(stored.left, 25);
+        QCOMPARE(stored.height, 300);
+        QCOMPARE(stored.width, 400);
+        // a slot the store does not have
+        QCOMPARE(m_data.WindowPosition(12).left, -1);
+
+        TLayoutValues values;
+        values.fill(7);
+        m_data.GetLayoutValues(values);
+        QCOMPARE(values[0], 7); // nothing stored yet: left alone
+        TLayoutValues stored17;
+        for (size_t i = 0; i < stored17.size(); ++i)
+            stored17[i] = static_cast<int>(100 + i);
+        m_data.SetLayoutValues(stored17);
+        m_data.GetLayoutValues(values);
+        QCOMPARE(values, stored17);
+        Libraries().Positions.Reset();
+    }
+
+    void templatesAndWordListsAreReadFromTheBlocks()
+    {
+        QVERIFY(m_data.SheetTemplate(TSheetKind::Text).find("|NAME") != std::string::npos);
+        QVERIFY(m_data.SheetTemplate(TSheetKind::Html).find("<") != std::string::npos);
+        QVERIFY(m_data.DropDownText().find("|") != std::string::npos);
+        QVERIFY(!m_data.SheetLayout(0).empty());
+        QVERIFY(m_data.SheetLayout(0) == m_data.SheetLayout(1));
+    }
+
+    void recordSheetIsSavedAsJpegAndPrinted()
+    {
+        TScriptedDialogs dialogs;
+        TfrmEditer window;
+        window.show();
+        window.Document().Vehicle().Name = "Sheet Test";
+        const QString jpeg = m_folder.filePath(QStringLiteral("sheet.jpg"));
+        dialogs.paths = {jpeg};
+        window.findChild<QAction *>(QStringLiteral("JPEG1"))->trigger();
+        QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join('\n')));
+        QFile image(jpeg);
+        QVERIFY(image.open(QIODevice::ReadOnly));
+        QCOMPARE(image.read(3), QByteArray("\xff\xd8\xff"));
+
+        // a printer dialog that is cancelled prints nothing
+        window.findChild<QAction *>(QStringLiteral("PrintSheet1"))->trigger();
+        QCOMPARE(dialogs.printerDialogs, 1);
+
+        const QString pdf = m_folder.filePath(QStringLiteral("printed.pdf"));
+        dialogs.acceptPrinter = true;
+        dialogs.preparePrinter = [&pdf](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+        };
+        window.findChild<QAction *>(QStringLiteral("PrintSheet1"))->trigger();
+        QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join('\n')));
+        QFile printed(pdf);
+        QVERIFY(printed.open(QIODevice::ReadOnly));
+        QCOMPARE(printed.read(4), QByteArray("%PDF"));
+        QVERIFY(printed.size() > 10000);
+        window.Document().Vehicle().Modified = false;
+    }
+};
+
+QTEST_MAIN(StoredDataTest)
+#include "tst_storeddata.moc"
