@@ -5,12 +5,14 @@
 #include "engine/Vehicle.h"
 #include "engine/base/NumberFormat.h"
 #include "output/SheetFormats.h"
+#include "storage/Libraries.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/DesignedWidth.h"
 #include "ui/DialogProvider.h"
 #include "ui/EditorHost.h"
 #include "ui/FrmModify.h"
+#include "ui/FrmPerkEditor.h"
 #include "ui/SpinButton.h"
 #include "ui/VehicleDocument.h"
 #include "ui/WeaponLibraryTabs.h"
@@ -73,6 +75,9 @@ QPushButton *Button(const char *name, const QString &caption, QWidget *parent)
 TWeaponsPage::TWeaponsPage(TEditorHost &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
+    , m_perkEditor([](QWidget *owner, TPerkRecord &entry, const TPerkVehicleData &data) {
+        return TfrmPerkEditor::EditEntry(entry, data, Libraries().Flaws, owner);
+    })
 {
     BuildControls();
 }

@@ -24,7 +24,8 @@ class TWeaponsPage : public QWidget, public TEditorPage {
     Q_OBJECT
 public:
     // Opens a perk, flaw or defect entry in the perk editor with the list's vehicle data;
-    // returns true when the editor ended with OK (the entry then holds the edit).
+    // returns true when the editor ended with OK (the entry then holds the edit). The perk
+    // editor dialog, with the loaded flaw library, unless another is set.
     using TPerkEditorRunner = std::function<bool(QWidget *parent, TPerkRecord &entry, const TPerkVehicleData &data)>;
 
     explicit TWeaponsPage(TEditorHost &host, QWidget *parent = nullptr);

@@ -483,6 +483,17 @@ private slots:
         TPerkRecord quiet = OffensivePerk();
         quiet.InsideOTV = false;
         vehicle().Perks->Add(quiet); // not offensive: no row
+        page()->ShowVehicleWeapons();
+        select(0, 3);
+        // By default the perk editor dialog opens on the entry.
+        QString opener;
+        m_dialogs->modal = [&opener](QDialog &dialog) {
+            opener = QString::fromLatin1(dialog.metaObject()->className());
+            return int(QDialog::Rejected);
+        };
+        click("bMod");
+        QCOMPARE(opener, QStringLiteral("TfrmPerkEditor"));
+
         int opened = 0;
         page()->SetPerkEditor([&opened](QWidget *, TPerkRecord &entry, const TPerkVehicleData &) {
             ++opened;
