@@ -371,6 +371,25 @@ private slots:
         QCOMPARE(aboutTitle, QStringLiteral("Armorwright V0.6.8d"));
     }
 
+    void commandLineDesignOpensAsAnUnsavedCopyWithNew()
+    {
+        const QString file = writeDesign("start.vkd", "Started", 4);
+        m_editor.window->OpenAtStartUp(file, true);
+        QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Started"));
+        QVERIFY(m_editor.window->Document().FileName().isEmpty());
+        QVERIFY(!vehicle().Modified);
+        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Started - "));
+
+        m_editor.window->OpenAtStartUp(file, false);
+        QCOMPARE(m_editor.window->Document().FileName(), file);
+
+        // a first argument that is not an existing file is ignored
+        m_editor.window->New1Click();
+        m_editor.window->OpenAtStartUp(path("nowhere.vkd"), false);
+        QVERIFY(vehicle().Name.empty());
+        QVERIFY(m_editor.dialogs->errors.isEmpty());
+    }
+
     void storedWindowPositionIsRestored()
     {
         m_editor.window.reset();

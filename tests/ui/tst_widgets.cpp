@@ -8,6 +8,7 @@
 #include "ui/LogView.h"
 #include "ui/QtDialogProvider.h"
 #include "ui/RaiImage.h"
+#include "ui/RecentFiles.h"
 #include "ui/WindowPlacement.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QFocusEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +178,30 @@ private slots:
         viewer.BitBtn2Click();
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(viewer.Lines(), QStringList{QStringLiteral("line")});
+    }
+
+    void recentFilesAreNewestFirstWithoutRepeats()
+    {
+        QTemporaryDir folder;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        TRecentFiles recent;
+        QSignalSpy changed(&recent, &TRecentFiles::changed);
+        for (int i = 0; i < TRecentFiles::Capacity + 2; ++i)
+            recent.Add(folder.filePath(QStringLiteral("d%1.vkd").arg(i)));
+        QCOMPARE(recent.Paths().size(), TRecentFiles::Capacity);
+        QCOMPARE(recent.Paths().first(), folder.filePath(QStringLiteral("d9.vkd")));
+        QCOMPARE(recent.Paths().last(), folder.filePath(QStringLiteral("d2.vkd")));
+        recent.Add(folder.filePath(QStringLiteral("d5.vkd")));
+        QCOMPARE(recent.Paths().first(), folder.filePath(QStringLiteral("d5.vkd")));
+        QCOMPARE(recent.Paths().count(folder.filePath(QStringLiteral("d5.vkd"))), 1);
+        recent.Remove(folder.filePath(QStringLiteral("d9.vkd")));
+        QCOMPARE(recent.Paths().size(), TRecentFiles::Capacity - 1);
+        QVERIFY(changed.count() >= TRecentFiles::Capacity + 4);
+
+        recent.Save();
+        TRecentFiles again;
+        again.Load();
+        QCOMPARE(again.Paths(), recent.Paths());
     }
 
     void editBoxIsLeftOnlyForAnotherControl()
