@@ -243,6 +243,44 @@ private slots:
         QCOMPARE(weapons().Get(0).Clips.Get(0).SectionCount(), 2);
         QCOMPARE(weapons().Get(0).Clips.Get(1).SectionCount(), 1);
         QCOMPARE(grid()->currentRow(), 2);
+
+        QCOMPARE(column(0), (QStringList{"W", "A", "A", "C", "A", "W"}));
+        select(4, 9);
+        click("bAddAmmo"); // on a section of clip 1: clip 1
+        QCOMPARE(weapons().Get(0).Clips.Get(1).SectionCount(), 2);
+        QCOMPARE(grid()->currentRow(), 5);
+        select(5, 9);
+        click("bAddCLip"); // from a section row: a clip for its weapon
+        QCOMPARE(weapons().Get(0).Clips.Count(), 3);
+        QCOMPARE(column(0), (QStringList{"W", "A", "A", "C", "A", "A", "C", "W"}));
+        QCOMPARE(grid()->currentRow(), 6);
+    }
+
+    void resultsFollowEveryCommand()
+    {
+        QString tv = label("lblTV");
+        const QString emptyOTV = label("lblOTV");
+        const auto changed = [this, &tv] {
+            const QString now = label("lblTV");
+            const bool differs = now != tv;
+            tv = now;
+            return differs;
+        };
+        addFromLibrary(0);
+        QVERIFY(changed());
+        click("bAddAmmo"); // ten rounds of base ammunition add their worth
+        QVERIFY(changed());
+        select(0, 2);
+        click("bAddCLip");
+        click("bAddAmmo");
+        QVERIFY(changed());
+        click("bDel"); // the spare clip's section
+        QVERIFY(changed());
+        select(0, 2);
+        click("bDel");
+        QVERIFY(changed());
+        // Back to no weapons: back to the offensive value of none.
+        QCOMPARE(label("lblOTV"), emptyOTV);
     }
 
     void threeClipsListInOrder()
