@@ -19,9 +19,11 @@
 #include "ui/ExitEdit.h"
 #include "ui/GeneralPage.h"
 #include "ui/HelpText.h"
+#include "ui/InfoPage.h"
 #include "ui/LogView.h"
 #include "ui/MovementPages.h"
 #include "ui/NativePath.h"
+#include "ui/PerksPage.h"
 #include "ui/RecentFiles.h"
 #include "ui/VehicleDocument.h"
 #include "ui/WeaponsPage.h"
@@ -119,6 +121,8 @@ TfrmEditer::TfrmEditer(QWidget *parent)
         m_pageControl->addTab(page, QString::fromLatin1(placeholder.caption));
     }
     SetPage(1, new TWeaponsPage(*this, m_pageControl));
+    SetPage(2, new TPerksPage(*this, m_pageControl));
+    SetPage(3, new TInfoPage(*this, m_pageControl));
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
     connect(m_pageControl, &QTabWidget::currentChanged, this, [this](int index) {
@@ -391,6 +395,8 @@ void TfrmEditer::showEvent(QShowEvent *event)
 
 void TfrmEditer::closeEvent(QCloseEvent *event)
 {
+    // Closing by the window's own button: a value still being typed counts as well.
+    TakeFocus();
     if (!AskSaveVehicle(true)) {
         event->ignore();
         return;

@@ -111,7 +111,6 @@ private:
     TRecentFiles *m_recent;
     TProcessStarter m_startProcess;
     bool m_shownOnce = false;
-    bool m_closing = false;
 
     TExitEdit *m_eName = nullptr;
     QLabel *m_lblFinalCost = nullptr;

@@ -203,6 +203,21 @@ private slots:
         QVERIFY(!vehicle().Modified);
     }
 
+    void closingByTheWindowButtonTakesTheTypedValue()
+    {
+        m_editor.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.window.get()));
+        auto *crew = m_editor.window->findChild<QLineEdit *>(QStringLiteral("eCrew"));
+        crew->setFocus();
+        QTRY_VERIFY(crew->hasFocus());
+        driver::Type(crew, QStringLiteral("5"));
+        m_editor.dialogs->answers = {TDialogAnswer::Cancel};
+        m_editor.window->close();
+        QCOMPARE(vehicle().Crew, 5);
+        QCOMPARE(m_editor.dialogs->questions.size(), 1);
+        QVERIFY(m_editor.window->isVisible());
+    }
+
     void createVariantRefusesAnUnsavedDesign()
     {
         vehicle().Modified = true;
