@@ -68,10 +68,14 @@ QWidget *choicePanel(const char *name, const QString &caption, QWidget *control,
     panel->setObjectName(QString::fromLatin1(name));
     auto *layout = new QHBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    if (!caption.isEmpty())
-        layout->addWidget(new QLabel(caption, panel));
+    if (!caption.isEmpty()) {
+        auto *label = new QLabel(caption, panel);
+        label->setMinimumWidth(60);
+        layout->addWidget(label);
+    }
     control->setParent(panel);
-    layout->addWidget(control, 1);
+    layout->addWidget(control);
+    layout->addStretch(1);
     return panel;
 }
 
@@ -337,15 +341,18 @@ void TfrmPerkEditor::ArrangeForEntry()
     m_outsidePanel->setVisible(byFlags && m_record.OffersOutside);
     m_insidePanel->setVisible(byFlags && m_record.OffersInside);
 
+    m_formula->setVisible(m_record.ShowFormula);
+    m_effect->setFixedHeight(m_record.ShowFormula ? kMemoHeightWithFormula : kMemoHeight);
     const bool editable = custom || formula == WorthAnnoyance || m_record.TextEditable == 1;
     m_effect->setReadOnly(!editable);
     m_effect->setFrameShape(editable ? QFrame::StyledPanel : QFrame::NoFrame);
     SetBoxColour(m_effect, editable);
 
+    // The dialog is as wide as its kind asks and as high as what it shows.
     const int width = adopts ? FlawListWidth : NormalWidth;
     setFixedWidth(width);
     layout()->activate();
-    resize(width, std::max(height(), minimumSizeHint().height()));
+    setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : sizeHint().height());
 }
 
 void TfrmPerkEditor::FillOptions()
@@ -383,9 +390,7 @@ void TfrmPerkEditor::ShowEntry()
     m_worth->setText(perktext::Real(Worth(m_record, m_vehicle)));
 
     m_effect->setPlainText(MemoText(EffectTextFor(m_record, m_vehicle)));
-    m_formula->setVisible(m_record.ShowFormula);
     m_formula->setPlainText(QStringLiteral(" Formula\n  ") + cp1252::ToQt(m_record.FormulaText));
-    m_effect->setFixedHeight(m_record.ShowFormula ? kMemoHeightWithFormula : kMemoHeight);
 
     const QString captions[] = {cp1252::ToQt(m_record.RatingLabel), cp1252::ToQt(m_record.XLabel),
                                 cp1252::ToQt(m_record.YLabel), cp1252::ToQt(m_record.ZLabel)};

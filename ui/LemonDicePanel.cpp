@@ -33,7 +33,7 @@ TLemonDicePanel::TLemonDicePanel(TEditorHost &host, QWidget *parent)
     m_rollList->setFlow(QListView::TopToBottom);
     m_rollList->setWrapping(true);
     m_rollList->setResizeMode(QListView::Adjust);
-    m_rollList->setGridSize(QSize(40, m_rollList->fontMetrics().height() + 2));
+    m_rollList->setGridSize(QSize(52, m_rollList->fontMetrics().height() + 2));
     m_rollList->setMinimumHeight(80);
 
     auto *caption = new QLabel(QStringLiteral("Model Lemon Dice"), this);
@@ -44,6 +44,9 @@ TLemonDicePanel::TLemonDicePanel(TEditorHost &host, QWidget *parent)
     layout->addWidget(m_modelDice);
     layout->addWidget(m_roll);
     layout->addWidget(m_rollList, 1);
+
+    // Wide enough for the button's caption.
+    setMinimumWidth(m_roll->sizeHint().width());
 
     connect(m_roll, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { BitBtn3Click(); }); });
 }

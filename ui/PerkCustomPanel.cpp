@@ -98,10 +98,11 @@ TPerkCustomPanel::TPerkCustomPanel(TPerkChange change, QWidget *parent)
             edit->setMaxLength(TPerkRecord::NameCapacity);
             main->addWidget(edit, row, 1, 1, 2);
         } else {
-            edit->setFixedWidth(80);
+            edit->setFixedWidth(70);
             main->addWidget(edit, row, 1);
             auto *hint = new QLabel(QString::fromLatin1(field->hint), this);
             hint->setEnabled(false);
+            hint->setWordWrap(true);
             main->addWidget(hint, row, 2);
         }
         ++row;
@@ -115,13 +116,14 @@ TPerkCustomPanel::TPerkCustomPanel(TPerkChange change, QWidget *parent)
     int index = 0;
     for (const TCustomField &field : kModifiers) {
         TExitEdit *edit = AddField(field);
-        edit->setFixedWidth(44);
-        const int r = index / 3;
-        const int c = (index % 3) * 2;
+        edit->setFixedWidth(50);
+        const int r = index / 2;
+        const int c = (index % 2) * 2;
         grid->addWidget(new QLabel(QString::fromLatin1(field.caption), modifiers), r, c);
         grid->addWidget(edit, r, c + 1);
         ++index;
     }
+    grid->setColumnStretch(4, 1);
 
     auto *extras = new QGridLayout;
     extras->setVerticalSpacing(3);

@@ -22,9 +22,11 @@ TPerkNumberPanel::TPerkNumberPanel(const QString &panelName, const QString &edit
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(m_caption, 1);
+    m_caption->setMinimumWidth(60);
+    layout->addWidget(m_caption);
     layout->addWidget(m_edit);
     layout->addWidget(m_spin);
+    layout->addStretch(1);
 
     connect(m_edit, &TExitEdit::exited, this, [this] { emit typed(m_edit->text()); });
     connect(m_spin, &TSpinButton::upClick, this, [this] { emit stepped(1); });

@@ -26,6 +26,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -49,7 +50,7 @@ const TPerkTabNames kNames[] = {
     {"lbFlaws", "sgF", "Button1", "bf1", "bf2", "Button4", "btnFc", "bf3", "Clear all flaws from the vehicle?"},
     {"lbDefects", "sgD", "Button5", "bd1", "bd2", "Button12", "btnDc", "bd3", "Clear all defects from the vehicle?"},
 };
-constexpr int kDefaultGridWidth = 380;
+constexpr int kDefaultGridWidth = 390;
 constexpr int kDefaultColumnWidths[TPerkTab::ColumnCount] = {130, 45, 170, 35};
 
 using TGridRow = std::array<QString, TPerkTab::ColumnCount>;
@@ -198,6 +199,8 @@ void TPerkTab::AddBelowButtons(QWidget *widget)
 {
     widget->setParent(m_buttonColumn);
     m_buttonColumn->layout()->addWidget(widget);
+    m_buttonColumn->setFixedWidth(
+        std::max({m_buttonColumn->width(), widget->minimumWidth(), widget->minimumSizeHint().width()}));
 }
 
 TVehicle &TPerkTab::Vehicle()
