@@ -33,6 +33,9 @@ TWeaponLibraryTabs::TWeaponLibraryTabs(QWidget *parent)
     : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("PageControl2"));
+    // All seven tabs stay in view; in a narrow window the longer captions are shortened.
+    setUsesScrollButtons(false);
+    setElideMode(Qt::ElideRight);
     for (int type = 0; type < kWeaponTypeCount; ++type) {
         // The caption "Rockets && Missiles" shows with a single ampersand.
         addTab(BuildTab(type), QString::fromStdString(WeaponTypeCaption(type)));

@@ -227,16 +227,6 @@ private slots:
         QVERIFY(!m_dialog->Values().Shielded);
     }
 
-    void sportingRefreshesButKeepsPreview()
-    {
-        open(Weapon(1, 3), 20.0);
-        box(QStringLiteral("CheckBox4"))->click();
-        QVERIFY(m_dialog->Values().Sporting);
-        QCOMPARE(label("lnew"), QStringLiteral("20.00"));
-        box(QStringLiteral("CheckBox3"))->click();
-        QVERIFY(m_dialog->Values().Sniper);
-    }
-
     void helpAndWindowSlot()
     {
         m_data->positions[4] = TWindowPosition{-1, -1, 420, 560};

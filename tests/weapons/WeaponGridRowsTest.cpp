@@ -19,11 +19,6 @@ using Cells = std::vector<std::string>;
 
 } // namespace
 
-TEST(WeaponGridRows, EmptyListHasNoRows)
-{
-    EXPECT_TRUE(WeaponGridRows(TWeaponList()).empty());
-}
-
 TEST(WeaponGridRows, ClipZeroHasNoRowOfItsOwnAndSpareClipsPrecedeTheirSections)
 {
     TWeaponList list;
