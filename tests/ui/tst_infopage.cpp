@@ -10,7 +10,9 @@
 #include "ui/RaiImage.h"
 #include "ui/VehicleDocument.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QMouseEvent>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -250,6 +252,33 @@ private slots:
         QVERIFY(vehicle().Picture.empty());
         QVERIFY(page()->Picture()->Picture().isNull());
         QVERIFY(!page()->Picture()->Stretch());
+    }
+
+    void draggingTheSplitterKeepsBothPanesAtLeast110Wide()
+    {
+        open();
+        QTest::qWait(20);
+        auto *handle = m_editor.window->findChild<QWidget *>(QStringLiteral("Splitter2"));
+        QWidget *notes = m_editor.window->findChild<QTabWidget *>(QStringLiteral("PageControl5"));
+        QWidget *splitter = handle->parentWidget();
+        const int start = notes->width();
+        auto drag = [handle](int toX) {
+            const QPoint from(2, 10);
+            QMouseEvent press(QEvent::MouseButtonPress, from, handle->mapToGlobal(from), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(handle, &press);
+            const QPoint to(toX, 10);
+            QMouseEvent move(QEvent::MouseMove, to, handle->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(handle, &move);
+        };
+        drag(2 - 40);
+        QCOMPARE(notes->width(), start - 40);
+        drag(-5000);
+        QCOMPARE(notes->width(), 110);
+        drag(5000);
+        QCOMPARE(splitter->width() - notes->width() - handle->width(), 110);
+        QCOMPARE(handle->x(), notes->width());
     }
 
     void notesWidthIsARememberedLayoutValue()
