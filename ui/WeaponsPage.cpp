@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -180,7 +181,7 @@ void TWeaponsPage::BuildControls()
     // Leaving the grid shows it afresh.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
         const auto inGrid = [this](QWidget *w) { return w && (w == m_sgW || m_sgW->isAncestorOf(w)); };
-        if (now && inGrid(old) && !inGrid(now) && isVisible())
+        if (now && inGrid(old) && !inGrid(now) && isVisible() && !m_filling)
             RunGuarded(this, [this] { ShowVehicleWeapons(); });
     });
 }
@@ -291,8 +292,15 @@ void TWeaponsPage::AppendPerkRows(std::vector<std::vector<std::string>> &rows, T
 
 void TWeaponsPage::ShowVehicleWeapons()
 {
+    WriteGrid();
+    m_host.ShowResults();
+}
+
+void TWeaponsPage::WriteGrid()
+{
+    // Disabling the grid can move the focus and so report a leave while it is written.
+    const QScopedValueRollback<bool> filling(m_filling, true);
     TVehicle &vehicle = Vehicle();
-    m_filling = true;
     SetColumns(vehicle.Weapons->LinkCount());
     std::vector<std::vector<std::string>> rows = WeaponGridRows(*vehicle.Weapons);
     AppendPerkRows(rows, *vehicle.Perks, 'P', "PERK");
@@ -312,8 +320,6 @@ void TWeaponsPage::ShowVehicleWeapons()
         m_sgW->setRowCount(1);
         WriteRow(0, std::vector<std::string>(static_cast<size_t>(kWeaponGridColumns)), 0);
     }
-    m_filling = false;
-    m_host.ShowResults();
 }
 
 QString TWeaponsPage::Cell(int row, int column) const
@@ -406,9 +412,8 @@ void TWeaponsPage::SelectRow(int row, int column)
     if (row < 0)
         return;
     // Moving the cursor here is not the user's selection: it flips no link.
-    m_filling = true;
+    const QScopedValueRollback<bool> filling(m_filling, true);
     m_sgW->setCurrentCell(row, column);
-    m_filling = false;
 }
 
 void TWeaponsPage::FindWeaponGridRow(int weapon, int clip, int section)

@@ -86,6 +86,8 @@ private:
     void AppendPerkRows(std::vector<std::vector<std::string>> &rows, TPerkList &list, char kind,
                         const char *code) const;
     void SetColumns(int linkCount);
+    // Writes every row of the design's weapons and offensive perks, flaws and defects.
+    void WriteGrid();
     void Move(int direction);
     void ModifyPerkRow(char kind, int index);
     void sgWSelectCell(int row, int column);
