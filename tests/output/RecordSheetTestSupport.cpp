@@ -4,18 +4,35 @@
 
 #include <QBuffer>
 
+#include <gtest/gtest.h>
+
 #include <csetjmp>
 #include <cstdio>
+#include <memory>
 
 #include <jpeglib.h>
 
 namespace sheettest {
 
+namespace {
+
+// The application object lives from the first test that draws until all tests have run, and
+// is then closed before the process ends.
+class SheetRenderingEnvironment : public ::testing::Environment {
+public:
+    void TearDown() override { context.reset(); }
+    std::unique_ptr<TSheetRenderContext> context;
+};
+
+SheetRenderingEnvironment *const g_environment = static_cast<SheetRenderingEnvironment *>(
+    ::testing::AddGlobalTestEnvironment(new SheetRenderingEnvironment));
+
+} // namespace
+
 void EnsureSheetRendering()
 {
-    // Never destroyed: the application object must outlive every test.
-    static TSheetRenderContext *context = new TSheetRenderContext;
-    (void)context;
+    if (!g_environment->context)
+        g_environment->context = std::make_unique<TSheetRenderContext>();
 }
 
 std::vector<uint8_t> BitmapFileOf(const QImage &image)
