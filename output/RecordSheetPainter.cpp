@@ -2,7 +2,7 @@
 
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetColour.h"
-#include "output/RecordSheetText.h"
+#include "storage/Cp1252Utf8.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -28,6 +28,9 @@ int PixelSize(double pixels)
     return static_cast<int>(std::lround(std::clamp(pixels, 1.0, kMaxPixelSize)));
 }
 
+// Sheet texts are single-byte Windows-1252; drawing needs them as Unicode.
+QString Unicode(const std::string &text) { return QString::fromStdString(cp1252::ToUtf8(text)); }
+
 QRect BoxRect(const TSheetLayoutBox &box)
 {
     return QRect(box.Left, box.Top, box.Width, box.Height);
@@ -48,7 +51,7 @@ struct ItemPainter {
 
 QFont SheetLabelFont(const TSheetLabel &label)
 {
-    QFont font(SheetTextToUnicode(label.FontName));
+    QFont font(Unicode(label.FontName));
     int pixels = kDefaultPixelSize;
     if (label.PointSize != 0)
         pixels = PixelSize(std::abs(static_cast<double>(label.PointSize)) * kSheetDotsPerInch / 72);
@@ -70,7 +73,7 @@ void DrawSheetLabel(QPainter &painter, const TSheetLabel &label, const std::stri
 {
     if (text.empty() || !label.Box.IsDrawable())
         return;
-    const QString shown = SheetTextToUnicode(text);
+    const QString shown = Unicode(text);
     const QFont font = SheetLabelFont(label);
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(shown);
