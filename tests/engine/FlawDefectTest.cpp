@@ -54,16 +54,6 @@ TEST(FlawDefect, AdoptingCopiesTheFlawButKeepsTheDefectKind)
     EXPECT_DOUBLE_EQ(Worth(adopted, {}), -3.0);
 }
 
-TEST(FlawDefect, AdoptingAgainReplacesTheEarlierFlaw)
-{
-    const TPerkRecord first = AdoptFlaw(defectNamed("MajorFlaw"), flaw("A", 3, 1, -4));
-    const TPerkRecord second = AdoptFlaw(first, flaw("B", 0, 0, -1));
-    EXPECT_EQ(second.PFDName, "B");
-    EXPECT_EQ(second.WorthFormula, WorthMajorFlawDefect);
-    EXPECT_EQ(second.Variant, 0);
-    EXPECT_DOUBLE_EQ(Worth(second, {}), -1.0);
-}
-
 TEST(FlawDefect, MajorFlawNeedsAFlawWorthMinusTwoOrWorse)
 {
     const TPerkRecord major = defectNamed("MajorFlaw");

@@ -58,14 +58,3 @@ TEST(LemonDiceRoll, NoDefectsToPickStillRollsTheDice)
     EXPECT_EQ(roll.Dice.size(), 50u);
     EXPECT_TRUE(roll.DefectIndexes.empty());
 }
-
-TEST(LemonDiceRoll, SameSeedSameRollDifferentSeedsDiffer)
-{
-    std::mt19937 a(42), b(42), c(43);
-    const TLemonDiceRoll first = RollLemonDice(30, 6, a);
-    const TLemonDiceRoll second = RollLemonDice(30, 6, b);
-    const TLemonDiceRoll third = RollLemonDice(30, 6, c);
-    EXPECT_EQ(first.Dice, second.Dice);
-    EXPECT_EQ(first.DefectIndexes, second.DefectIndexes);
-    EXPECT_NE(first.Dice, third.Dice);
-}

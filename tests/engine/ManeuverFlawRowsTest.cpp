@@ -27,11 +27,6 @@ TEST(ManeuverFlawRows, OnlyNegativeManeuversInListOrder)
     EXPECT_EQ(rows[1], (TManeuverFlawRow{-1, "Flight reduced in maneuver."}));
 }
 
-TEST(ManeuverFlawRows, EmptyListHasNoRows)
-{
-    EXPECT_TRUE(ManeuverFlawRows(TMovementList{}).empty());
-}
-
 TEST(ManeuverFlawRows, EffectIsCutTo53Characters)
 {
     TMovementList movement;

@@ -84,16 +84,6 @@ private slots:
         QCOMPARE(vehicle().VehicleType, std::string());
     }
 
-    void theBoxesAreNamedAndOrderedAsTheLists()
-    {
-        const char *names[] = {"cbxInfoVehType",      "cbxInfoVehUse",      "cbxInfoManufacture",   "cbxInfoAffilliation",
-                               "cbxInfoEngineType",   "cbxInfoEngineOutPut", "cbxInfoArmorMaterial", "cbxInfoArmorThickness"};
-        for (int box = 0; box < TInfoPage::BoxCount; ++box) {
-            QCOMPARE(page()->Box(box)->objectName(), QString::fromLatin1(names[box]));
-            QVERIFY(page()->Box(box)->isEditable());
-        }
-    }
-
     void showingTheDesignSetsNoFlag()
     {
         vehicle().VehicleUse = "Recon";
@@ -160,14 +150,6 @@ private slots:
         QVERIFY(vehicle().Modified);
         QVERIFY(page()->Picture()->Stretch());
         QCOMPARE(page()->Picture()->Picture().size(), QSize(40, 20));
-    }
-
-    void aCancelledDialogChangesNothing()
-    {
-        open();
-        loadPicture(QString());
-        QVERIFY(vehicle().Picture.empty());
-        QVERIFY(!vehicle().Modified);
     }
 
     void aFileThatIsNoPictureKeepsTheOldOne()

@@ -167,13 +167,6 @@ private slots:
         QVERIFY(!m_editor->Record().OutsideOTV);
     }
 
-    void customNameIsCutTo32Characters()
-    {
-        open(CustomEntryTemplate(TPerkKind::Perk));
-        enter("Edit6", QString(40, QLatin1Char('N')));
-        QCOMPARE(m_editor->Record().PFDName, std::string(32, 'N'));
-    }
-
     void majorFlawCannotBeAcceptedUntilAFlawOfMinusTwoIsChosen()
     {
         open(defect(5));
@@ -229,9 +222,6 @@ private slots:
 
         open(defect(1));
         QCOMPARE(options(), QStringList({"-1 targeting", "-1 sensors", "-1 communications"}));
-        control<QGroupBox>("RadioGroup1")->findChildren<QRadioButton *>()[2]->click();
-        QCOMPARE(m_editor->Record().Variant, 2);
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("-1 communications"));
 
         open(defect(2));
         QCOMPARE(options(), QStringList({"-1 maneuver", "-10% speed (min 1 MP)"}));

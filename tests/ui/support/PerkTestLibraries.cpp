@@ -6,7 +6,7 @@
 
 namespace {
 
-TPerkRecord entry(const char *name, int32_t formula, double rating, double x, bool flaw)
+TPerkRecord entry(const char *name, int32_t formula, double rating, double x, bool flaw, const char *effect)
 {
     TPerkRecord r;
     r.PFDName = name;
@@ -14,6 +14,7 @@ TPerkRecord entry(const char *name, int32_t formula, double rating, double x, bo
     r.RatingValue = rating;
     r.X = x;
     r.IsFlaw = flaw;
+    r.EffectText = effect;
     return r;
 }
 
@@ -21,58 +22,39 @@ TPerkRecord entry(const char *name, int32_t formula, double rating, double x, bo
 
 TPerkRecord TPerkTestLibraries::Perk(int index)
 {
-    switch (index) {
-    case 0: {
-        TPerkRecord r = entry("Ablative Armor", 3, 1, 0.5, false);
-        r.ShowRating = true;
-        r.HasArc = true;
-        r.ShowFormula = true;
+    TPerkRecord r;
+    if (index == 0) {
+        r = entry("Ablative Armor", 3, 1, 0.5, false, "|R| ablative armor on |A|");
+        r.ShowRating = r.HasArc = r.ShowFormula = true;
         r.FormulaText = "0.5 * Rating, per arc";
-        r.EffectText = "|R| ablative armor on |A|";
-        return r;
-    }
-    case 1: {
-        TPerkRecord r = entry("Battle Arm", 0, 0, 1, false);
+    } else if (index == 1) {
+        r = entry("Battle Arm", 0, 0, 1, false, "Arm");
         r.OTVFormula = 8;
-        r.OffersInside = true;
+        r.OffersInside = r.HasAmount = true;
         r.InsideLabel = "Can Punch";
-        r.HasAmount = true;
-        r.EffectText = "Arm";
-        return r;
+    } else {
+        r = entry("Passenger Seating", 4, 4, 1, false, "Seats |R|");
+        r.RatingIsPeople = r.ShowRating = true;
     }
-    default: {
-        TPerkRecord r = entry("Passenger Seating", 4, 4, 1, false);
-        r.RatingIsPeople = true;
-        r.ShowRating = true;
-        r.EffectText = "Seats |R|";
-        return r;
-    }
-    }
+    return r;
 }
 
 TPerkRecord TPerkTestLibraries::Flaw(int index)
 {
-    switch (index) {
-    case 0: {
-        TPerkRecord r = entry("Annoyance", WorthAnnoyance, 0, 0, true);
-        r.EffectText = "Annoying";
-        return r;
-    }
-    case 1: {
-        TPerkRecord r = entry("Weak Point", 0, 0, -1, true);
+    TPerkRecord r;
+    if (index == 0) {
+        r = entry("Annoyance", WorthAnnoyance, 0, 0, true, "Annoying");
+    } else if (index == 1) {
+        r = entry("Weak Point", 0, 0, -1, true, "Weak |LOC|");
         r.HasLocation = 1;
         r.RoundMode = 2;
-        r.EffectText = "Weak |LOC|";
-        return r;
-    }
-    case 2:
-        return entry("Brittle Armor", 0, 0, -2, true);
-    default: {
-        TPerkRecord r = entry("Unstable", 3, 1, -3, true);
+    } else if (index == 2) {
+        r = entry("Brittle Armor", 0, 0, -2, true, "");
+    } else {
+        r = entry("Unstable", 3, 1, -3, true, "");
         r.ShowRating = true;
-        return r;
     }
-    }
+    return r;
 }
 
 TPerkTestLibraries::TPerkTestLibraries()
@@ -88,8 +70,7 @@ TPerkTestLibraries::TPerkTestLibraries()
 
 TPerkTestLibraries::~TPerkTestLibraries()
 {
-    TLibraries &libraries = Libraries();
-    libraries.Perks.Clear();
-    libraries.Flaws.Clear();
-    libraries.Defects.Clear();
+    Libraries().Perks.Clear();
+    Libraries().Flaws.Clear();
+    Libraries().Defects.Clear();
 }
