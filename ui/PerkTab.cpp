@@ -256,6 +256,8 @@ void TPerkTab::ShowGrid()
                              static_cast<QWidget *>(m_config), static_cast<QWidget *>(m_move)})
         control->setEnabled(hasEntries);
     m_grid->setCurrentCell(std::clamp(selected, 0, rows - 1), 0);
+    if (!hasEntries)
+        m_grid->clearSelection(); // nothing there to act on
     m_host.ShowResults();
 }
 
