@@ -230,37 +230,36 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
     });
     grid->addWidget(m_amount, 2, 0);
 
-    m_arc = new QComboBox;
-    m_arc->setObjectName(QStringLiteral("ComboBox1"));
-    for (int arc = 0; arc < kArcCount; ++arc)
-        m_arc->addItem(cp1252::ToQt(PerkArcCode(arc)));
-    m_arcPanel = choicePanel("pnlArc", QStringLiteral("Arc"), m_arc, box);
-    grid->addWidget(m_arcPanel, 2, 1);
-    connect(m_arc, &QComboBox::activated, this,
-            [this](int item) { Change([item](TPerkRecord &r) { r.Arc = item; }); });
-
-    m_location = new QComboBox;
-    m_location->setObjectName(QStringLiteral("ComboBox3"));
-    for (int location = 0; location < kLocationCount; ++location)
-        m_location->addItem(cp1252::ToQt(PerkLocationName(location)));
-    m_locationPanel = choicePanel("pnlLocation", QStringLiteral("Location"), m_location, box);
-    grid->addWidget(m_locationPanel, 3, 0);
-    connect(m_location, &QComboBox::activated, this,
-            [this](int item) { Change([item](TPerkRecord &r) { r.Location = item; }); });
-
-    m_outside = new QCheckBox;
-    m_outside->setObjectName(QStringLiteral("CheckBox1"));
-    m_outsidePanel = choicePanel("outsideOTV", QString(), m_outside, box);
-    grid->addWidget(m_outsidePanel, 4, 0);
-    connect(m_outside, &QCheckBox::clicked, this,
-            [this](bool checked) { Change([checked](TPerkRecord &r) { r.OutsideOTV = checked; }); });
-
-    m_inside = new QCheckBox;
-    m_inside->setObjectName(QStringLiteral("CheckBox2"));
-    m_insidePanel = choicePanel("InsideOTV", QString(), m_inside, box);
-    grid->addWidget(m_insidePanel, 4, 1);
-    connect(m_inside, &QCheckBox::clicked, this,
-            [this](bool checked) { Change([checked](TPerkRecord &r) { r.InsideOTV = checked; }); });
+    // A pick list or a check box on a panel of its own, shown only when the entry offers it.
+    auto listChoice = [&](const char *comboName, const char *panelName, const QString &caption,
+                          std::string (*itemText)(int32_t), int count, int32_t TPerkRecord::*field, int row,
+                          int column, QWidget *&panel) {
+        auto *combo = new QComboBox;
+        combo->setObjectName(QString::fromLatin1(comboName));
+        for (int item = 0; item < count; ++item)
+            combo->addItem(cp1252::ToQt(itemText(item)));
+        panel = choicePanel(panelName, caption, combo, box);
+        grid->addWidget(panel, row, column);
+        connect(combo, &QComboBox::activated, this,
+                [this, field](int item) { Change([field, item](TPerkRecord &r) { r.*field = item; }); });
+        return combo;
+    };
+    auto flagChoice = [&](const char *checkName, const char *panelName, bool TPerkRecord::*field, int column,
+                          QWidget *&panel) {
+        auto *check = new QCheckBox;
+        check->setObjectName(QString::fromLatin1(checkName));
+        panel = choicePanel(panelName, QString(), check, box);
+        grid->addWidget(panel, 4, column);
+        connect(check, &QCheckBox::clicked, this,
+                [this, field](bool checked) { Change([field, checked](TPerkRecord &r) { r.*field = checked; }); });
+        return check;
+    };
+    m_arc = listChoice("ComboBox1", "pnlArc", QStringLiteral("Arc"), PerkArcCode, kArcCount, &TPerkRecord::Arc, 2, 1,
+                       m_arcPanel);
+    m_location = listChoice("ComboBox3", "pnlLocation", QStringLiteral("Location"), PerkLocationName, kLocationCount,
+                            &TPerkRecord::Location, 3, 0, m_locationPanel);
+    m_outside = flagChoice("CheckBox1", "outsideOTV", &TPerkRecord::OutsideOTV, 0, m_outsidePanel);
+    m_inside = flagChoice("CheckBox2", "InsideOTV", &TPerkRecord::InsideOTV, 1, m_insidePanel);
 
     m_options = new QGroupBox(box);
     m_options->setObjectName(QStringLiteral("RadioGroup1"));
