@@ -159,40 +159,36 @@ void TfrmEditer::BuildTopBand(QWidget *central)
     m_eName->setMinimumWidth(120);
     band->addWidget(m_eName, 1);
 
-    auto *costBox = new QFrame(central);
-    costBox->setObjectName(QStringLiteral("Panel1"));
-    costBox->setFrameShape(QFrame::StyledPanel);
-    auto *cost = new QGridLayout(costBox);
-    cost->setContentsMargins(6, 2, 6, 2);
-    cost->setVerticalSpacing(0);
-    m_lblFinalCost = resultLabel("lblFinalCost", costBox);
-    m_lblFinalSize = resultLabel("lblFinalSize", costBox);
-    cost->addWidget(new QLabel(QStringLiteral("Final Cost"), costBox), 0, 0);
-    cost->addWidget(m_lblFinalCost, 0, 1);
-    cost->addWidget(new QLabel(QStringLiteral("Size:"), costBox), 1, 0);
-    cost->addWidget(m_lblFinalSize, 1, 1);
+    // Two framed boxes of results, each caption followed by its label.
+    struct TResultCell {
+        const char *caption;
+        const char *name;
+        QLabel **label;
+    };
+    auto resultBox = [&](const char *name, int columns, std::initializer_list<TResultCell> cells) {
+        auto *box = new QFrame(central);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setFrameShape(QFrame::StyledPanel);
+        auto *grid = new QGridLayout(box);
+        grid->setContentsMargins(6, 2, 6, 2);
+        grid->setVerticalSpacing(0);
+        int index = 0;
+        for (const TResultCell &cell : cells) {
+            *cell.label = resultLabel(cell.name, box);
+            grid->addWidget(new QLabel(QString::fromLatin1(cell.caption), box), index / columns, 2 * (index % columns));
+            grid->addWidget(*cell.label, index / columns, 2 * (index % columns) + 1);
+            ++index;
+        }
+        band->addWidget(box);
+    };
+    resultBox("Panel1", 1,
+              {{"Final Cost", "lblFinalCost", &m_lblFinalCost}, {"Size:", "lblFinalSize", &m_lblFinalSize}});
     m_lblFinalCost->setMinimumWidth(150);
-    band->addWidget(costBox);
-
-    auto *tvBox = new QFrame(central);
-    tvBox->setObjectName(QStringLiteral("Panel2"));
-    tvBox->setFrameShape(QFrame::StyledPanel);
-    auto *tv = new QGridLayout(tvBox);
-    tv->setContentsMargins(6, 2, 6, 2);
-    tv->setVerticalSpacing(0);
-    m_lblTV = resultLabel("lblTV", tvBox);
-    m_lblOTV = resultLabel("lblOTV", tvBox);
-    m_lblDTV = resultLabel("lblDTV", tvBox);
-    m_lblMTV = resultLabel("lblMTV", tvBox);
-    tv->addWidget(new QLabel(QStringLiteral("TV"), tvBox), 0, 0);
-    tv->addWidget(m_lblTV, 0, 1);
-    tv->addWidget(new QLabel(QStringLiteral("OTV"), tvBox), 0, 2);
-    tv->addWidget(m_lblOTV, 0, 3);
-    tv->addWidget(new QLabel(QStringLiteral("DTV"), tvBox), 1, 0);
-    tv->addWidget(m_lblDTV, 1, 1);
-    tv->addWidget(new QLabel(QStringLiteral("MTV"), tvBox), 1, 2);
-    tv->addWidget(m_lblMTV, 1, 3);
-    band->addWidget(tvBox);
+    resultBox("Panel2", 2,
+              {{"TV", "lblTV", &m_lblTV},
+               {"OTV", "lblOTV", &m_lblOTV},
+               {"DTV", "lblDTV", &m_lblDTV},
+               {"MTV", "lblMTV", &m_lblMTV}});
 
     static_cast<QVBoxLayout *>(central->layout())->addLayout(band);
 

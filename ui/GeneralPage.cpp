@@ -3,6 +3,7 @@
 #include "engine/DesignResults.h"
 #include "engine/ProductionTypes.h"
 #include "engine/Vehicle.h"
+#include "output/SheetFormats.h"
 #include "ui/BoxColour.h"
 #include "ui/Cp1252.h"
 #include "ui/EditorHost.h"
@@ -10,7 +11,6 @@
 #include "ui/ExitEdit.h"
 #include "ui/MovementPages.h"
 #include "ui/SpinButton.h"
-#include "output/SheetFormats.h"
 #include "ui/VehicleDocument.h"
 
 #include <QComboBox>

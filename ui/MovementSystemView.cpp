@@ -1,14 +1,14 @@
 #include "ui/MovementSystemView.h"
 
 #include "engine/MovementList.h"
+#include "engine/MovementSpeed.h"
 #include "engine/base/NumberFormat.h"
+#include "output/SheetFormats.h"
 #include "ui/BoxColour.h"
 #include "ui/Cp1252.h"
 #include "ui/ExitComboBox.h"
 #include "ui/ExitEdit.h"
-#include "ui/SpeedEntry.h"
 #include "ui/SpinButton.h"
-#include "output/SheetFormats.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -146,12 +146,12 @@ void TMovementSystemView::ConnectEdits(QObject *context, std::function<void(cons
     onExit(topKph, [box = topKph](TMovementRecord &record) {
         double value = 0;
         if (parseReal(box, value))
-            record.TopSpeed = speedentry::CapTopSpeed(value);
+            record.TopSpeed = CapTopSpeed(value);
     });
     onExit(topMp, [box = topMp](TMovementRecord &record) {
         double value = 0;
         if (parseReal(box, value))
-            record.TopSpeed = speedentry::CapTopSpeed(speedentry::KphFromMP(value, record.Flight));
+            record.TopSpeed = CapTopSpeed(KphFromMP(value, record.Flight));
     });
     onExit(stallKph, [box = stallKph](TMovementRecord &record) {
         double value = 0;
@@ -161,7 +161,7 @@ void TMovementSystemView::ConnectEdits(QObject *context, std::function<void(cons
     onExit(stallMp, [box = stallMp](TMovementRecord &record) {
         double value = 0;
         if (parseReal(box, value))
-            record.StallSpeed = speedentry::KphFromMP(value, record.Flight);
+            record.StallSpeed = KphFromMP(value, record.Flight);
     });
     onExit(man, [box = man](TMovementRecord &record) {
         int32_t value = 0;
