@@ -12,6 +12,13 @@ if(AW_SANITIZE)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
 
+# Fuzzing (clang): every library instrumented for libFuzzer, ASan and UBSan; only the fuzz
+# executables link the libFuzzer driver (fuzz/CMakeLists.txt).
+if(AW_BUILD_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+endif()
+
 # Adds a static library made of every .cpp in the calling folder (not its subfolders).
 function(aw_folder_library name)
   cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})

@@ -223,7 +223,7 @@ TLoadedDesign LoadDesignFile(const std::string &path)
         throw EDesignFileError(TReason::NotADesign, name, "");
     std::vector<uint8_t> body;
     try {
-        body = DecompressBytes(file);
+        body = DecompressWholeBytes(file);
     } catch (const ELZHException &e) {
         throw EDesignFileError(TReason::Damaged, name, e.what());
     }

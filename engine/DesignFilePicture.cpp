@@ -70,6 +70,9 @@ std::string BitmapProblem(const std::vector<uint8_t> &bytes)
     if (width > kMaxPictureSide || height > kMaxPictureSide)
         return "the bitmap is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, larger than " +
                std::to_string(kMaxPictureSide) + " on a side";
+    if (width * height > kMaxPicturePixels)
+        return "the bitmap is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, more than " +
+               std::to_string(kMaxPicturePixels) + " pixels in all";
     if (pixelOffset < kFileHeaderSize + headerSize || pixelOffset > size)
         return "its pixel data lies outside the bitmap";
     if (compression == 0 || compression == 3) {

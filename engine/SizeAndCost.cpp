@@ -23,11 +23,33 @@ std::string num(int64_t value) { return fmt::Integer(value); }
 // Round to nearest, halves to even (the default rounding mode).
 int64_t roundHalfEven(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
 
-void logArmorRaised(const TBaseVehicle &vehicle)
+// Armour is raised one point at a time, each step with its three log lines. A damaged or
+// extreme design can demand a billion points; they are added in one step, and only the first
+// kLoggedArmorSteps steps are written, with one line saying how many more followed.
+constexpr int64_t kLoggedArmorSteps = 1000;
+
+// Raises the armour to `target` when it is below; returns true when it did.
+bool raiseArmor(TBaseVehicle &vehicle, int64_t target, const char *reason)
 {
-    LogLine("                    we changed something that affects TV...Armor is now " + num(int64_t{vehicle.Armor}));
-    LogLine("                         we only increment the armor by 1... each time... so we don' over shoot");
+    const int64_t missing = target - vehicle.Armor;
+    if (missing <= 0)
+        return false;
+    if (CalculationLog()) {
+        const int64_t logged = std::min(missing, kLoggedArmorSteps);
+        for (int64_t i = 1; i <= logged; ++i) {
+            LogLine(reason);
+            LogLine("                    we changed something that affects TV...Armor is now " + num(vehicle.Armor + i));
+            LogLine("                         we only increment the armor by 1... each time... so we don' over shoot");
+        }
+        if (missing > logged)
+            LogLine("                   ... and " + num(missing - logged) + " more armor the same way");
+    }
+    vehicle.Armor = static_cast<int32_t>(std::min<int64_t>(target, INT32_MAX));
+    return true;
 }
+
+// The smallest whole number n with n * divisor >= value (divisor > 0).
+int64_t ceilDiv(int64_t value, int64_t divisor) { return value / divisor + (value % divisor > 0 ? 1 : 0); }
 
 // The weapon's minimum size as the carriage and emplacement size types mount it.
 int64_t weaponSizeNeed(const TBaseVehicle &vehicle, const TWeapon &weapon)
@@ -93,12 +115,9 @@ int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
         LogLine("                   Default Size is now " + num(int64_t{size}));
     }
 
-    while (int64_t{vehicle.Armor} * 10 < size) {
-        vehicle.Armor += 1;
+    if (raiseArmor(vehicle, ceilDiv(size, 10),
+                   "               not enuf armor... the armor can not be < 1/10 of the default size..."))
         changed = true;
-        LogLine("               not enuf armor... the armor can not be < 1/10 of the default size...");
-        logArmorRaised(vehicle);
-    }
 
     const TWeaponList &weapons = *vehicle.Weapons;
     for (int i = 0; i < weapons.Count(); ++i) {
@@ -129,12 +148,9 @@ int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
         LogLine("                  adjusting finalsize to 1... it was < 1");
     }
 
-    while (int64_t{vehicle.Armor} * 2 < vehicle.FinalSize) {
-        vehicle.Armor += 1;
+    if (raiseArmor(vehicle, ceilDiv(vehicle.FinalSize, 2),
+                   "               not enuf armor... the armor can not be < 1/2 of the final size..."))
         changed = true;
-        LogLine("               not enuf armor... the armor can not be < 1/2 of the final size...");
-        logArmorRaised(vehicle);
-    }
 
     // One crew for every 10 final size points, rounded up; drones and crewed vehicles are exempt.
     const int64_t crewNeeded = vehicle.FinalSize / 10 + (vehicle.FinalSize % 10 != 0 ? 1 : 0);

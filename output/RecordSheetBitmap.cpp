@@ -1,5 +1,6 @@
 #include "output/RecordSheetBitmap.h"
 
+#include "engine/DesignFilePicture.h"
 #include "engine/base/Stream.h"
 
 #include <QByteArrayView>
@@ -59,7 +60,8 @@ BitmapHeader ParseHeader(std::span<const uint8_t> file)
 QImage LoadSheetBitmap(std::span<const uint8_t> bitmapFile)
 {
     const BitmapHeader header = ParseHeader(bitmapFile);
-    if (header.width <= 0 || header.height <= 0 || header.width > kMaxSheetSide || header.height > kMaxSheetSide)
+    if (header.width <= 0 || header.height <= 0 || header.width > kMaxSheetSide || header.height > kMaxSheetSide ||
+        header.width * header.height > kMaxPicturePixels)
         Refuse("its size is out of range");
     switch (header.bitCount) {
     case 1:

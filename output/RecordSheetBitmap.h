@@ -17,6 +17,7 @@ class ESheetBitmapError : public std::runtime_error {
 constexpr int32_t kMaxSheetSide = 16384;
 
 // Loads a bitmap file ("BM" header) as a 32-bit RGB image. The headers are checked
-// first (dimensions within kMaxSheetSide, a known bit depth, pixel data inside the file) so a
+// first (dimensions within kMaxSheetSide and
+// kMaxPicturePixels in all, a known bit depth, pixel data inside the file) so a
 // damaged or hostile file is refused before any pixel memory is allocated.
 QImage LoadSheetBitmap(std::span<const uint8_t> bitmapFile);

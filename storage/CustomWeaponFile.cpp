@@ -10,7 +10,7 @@ std::vector<TWeaponRecord> ReadCustomWeaponFile(const std::string &folder)
     const std::string path = folder + kCustomWeaponFile;
     if (!FileExists(path))
         return records;
-    TStream content(DecompressBytes(ReadWholeFile(path)));
+    TStream content(DecompressWholeBytes(ReadWholeFile(path)));
     ForEachRecord(content, kWeaponRecordSize, [&](const uint8_t *p, int) { records.push_back(ReadWeaponRecord(p)); });
     return records;
 }

@@ -79,6 +79,7 @@ uint32_t LZHCompressor::Decompress()
     TSinkBuffer out(m_output);
     TBitReader bits(in);
     const uint64_t written = DecodeLzh(bits, out, size);
+    m_bitsPastEnd = bits.BitsPastEnd();
     out.Flush();
     if (written != size)
         throw ELZHException(lzhmsg::kSizeMismatch);
@@ -112,5 +113,18 @@ std::vector<uint8_t> DecompressBytes(std::span<const uint8_t> container)
     TStream source(std::vector<uint8_t>(container.begin(), container.end()));
     TStream dest;
     DecompressStream(source, dest);
+    return dest.TakeBytes();
+}
+
+std::vector<uint8_t> DecompressWholeBytes(std::span<const uint8_t> container)
+{
+    TStream source(std::vector<uint8_t>(container.begin(), container.end()));
+    TStream dest;
+    TStreamSource input(source);
+    TStreamSink output(dest);
+    LZHCompressor codec(input, output);
+    codec.Decompress();
+    if (codec.BitsPastEnd() > 0)
+        throw ELZHException(lzhmsg::kSizeMismatch);
     return dest.TakeBytes();
 }

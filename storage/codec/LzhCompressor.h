@@ -50,6 +50,9 @@ public:
 
     // The longest Huffman code the last Compress wrote, in bits.
     unsigned LongestCode() const { return m_longestCode; }
+    // The bits the last Decompress read past the end of the coded bytes (as zeros). A stream
+    // written whole never needs any: its last byte is written even when only partly used.
+    uint64_t BitsPastEnd() const { return m_bitsPastEnd; }
 
 private:
     void CheckStreams();
@@ -57,6 +60,7 @@ private:
     TCodecSource &m_input;
     TCodecSink &m_output;
     unsigned m_longestCode = 0;
+    uint64_t m_bitsPastEnd = 0;
 };
 
 // Writes the "!HZL" container of source's bytes (from its position to its end) at dest's position.
@@ -67,3 +71,7 @@ void DecompressStream(TStream &source, TStream &dest);
 // The same on whole byte buffers.
 std::vector<uint8_t> CompressBytes(std::span<const uint8_t> data);
 std::vector<uint8_t> DecompressBytes(std::span<const uint8_t> container);
+// As DecompressBytes, but a coded stream that ends before its last code is refused with the
+// size-mismatch error instead of being completed with zero bits: for the files this program
+// writes whole (designs, custom weapons), where a cut-off file must not open as other data.
+std::vector<uint8_t> DecompressWholeBytes(std::span<const uint8_t> container);

@@ -1,0 +1,4 @@
+#include "fuzz/entries/DesignChecks.h"
+#include "fuzz/entries/FuzzEntries.h"
+
+void FuzzDesignBody(std::span<const uint8_t> data) { fuzzcheck::LoadDesignBody(data); }

@@ -1,0 +1,36 @@
+#include "fuzz/entries/FuzzEntries.h"
+
+#if __has_include("storage/DesignJson.h")
+#include "engine/DesignFile.h"
+#include "engine/Vehicle.h"
+#include "engine/base/Stream.h"
+#include "fuzz/entries/DesignChecks.h"
+#include "storage/DesignJson.h"
+
+namespace {
+std::vector<uint8_t> bodyOf(const TBaseVehicle &vehicle)
+{
+    TStream body;
+    SaveToStream(vehicle, body);
+    return body.TakeBytes();
+}
+} // namespace
+
+void FuzzDesignJson(std::span<const uint8_t> data)
+{
+    std::unique_ptr<TVehicle> vehicle;
+    try {
+        vehicle = DesignFromJson(std::string(data.begin(), data.end()));
+    } catch (const EDesignJsonError &) {
+        return;
+    }
+    // The written form reads back to the same design.
+    const std::unique_ptr<TVehicle> again = DesignFromJson(DesignToJson(*vehicle));
+    if (bodyOf(*again) != bodyOf(*vehicle))
+        throw EFuzzFinding("a design read from JSON does not survive writing and reading it again");
+    fuzzcheck::CheckAcceptedDesign(*vehicle);
+}
+#else
+// The JSON design reader is not part of this build.
+void FuzzDesignJson(std::span<const uint8_t>) {}
+#endif

@@ -1,0 +1,37 @@
+#include "fuzz/entries/FuzzEntries.h"
+
+#include "engine/base/Stream.h"
+#include "fuzz/entries/SampleJob.h"
+#include "output/ConvertError.h"
+#include "output/PrintJob.h"
+#include "output/RecordSheet.h"
+#include "output/RecordSheetBitmap.h"
+#include "output/RecordSheetRenderContext.h"
+#include "output/SheetLayout.h"
+
+void FuzzSheetLayout(std::span<const uint8_t> data)
+{
+    // Fonts need an application object; it lives as long as the process.
+    static TSheetRenderContext *context = new TSheetRenderContext;
+    (void)context;
+
+    TSheetLayout layout;
+    try {
+        layout = ReadSheetLayout(data);
+    } catch (const EStreamError &) {
+        return;
+    }
+    // A block the reader accepts is written back to the bytes it was read from (items after the
+    // last whole one excepted, which the reader leaves out).
+    const std::vector<uint8_t> written = SheetLayoutBytes(layout);
+    if (written.size() > data.size())
+        throw EFuzzFinding("a layout writes more bytes than it was read from");
+
+    try {
+        const QImage sheet = BuildSheetImageFromLayout(samples::EverythingJob(), data);
+        if (sheet.isNull())
+            throw EFuzzFinding("a sheet was drawn as a null image");
+    } catch (const ESheetBitmapError &) {
+    } catch (const EConvertError &) {
+    }
+}

@@ -1,0 +1,18 @@
+#include "fuzz/entries/FuzzEntries.h"
+
+#include "fuzz/entries/SampleJob.h"
+#include "output/ConvertError.h"
+#include "output/PrintJob.h"
+#include "output/SheetExport.h"
+
+void FuzzSheetTemplate(std::span<const uint8_t> data)
+{
+    if (data.empty())
+        return;
+    const TSheetKind kind = data[0] % 2 == 0 ? TSheetKind::Text : TSheetKind::Html;
+    const std::string templateText(data.begin() + 1, data.end());
+    try {
+        SheetFromTemplate(kind, templateText, samples::EverythingJob());
+    } catch (const EConvertError &) {
+    }
+}

@@ -1,0 +1,39 @@
+#include "AllocationProbe.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<int> g_watching{0};
+std::atomic<size_t> g_largest{0};
+
+void *allocate(size_t size)
+{
+    if (g_watching.load(std::memory_order_relaxed) > 0) {
+        size_t seen = g_largest.load(std::memory_order_relaxed);
+        while (size > seen && !g_largest.compare_exchange_weak(seen, size))
+            ;
+    }
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+} // namespace
+
+void *operator new(size_t size) { return allocate(size); }
+void *operator new[](size_t size) { return allocate(size); }
+void operator delete(void *p) noexcept { std::free(p); }
+void operator delete[](void *p) noexcept { std::free(p); }
+void operator delete(void *p, size_t) noexcept { std::free(p); }
+void operator delete[](void *p, size_t) noexcept { std::free(p); }
+
+TAllocationProbe::TAllocationProbe()
+{
+    g_largest = 0;
+    ++g_watching;
+}
+
+TAllocationProbe::~TAllocationProbe() { --g_watching; }
+
+size_t TAllocationProbe::Largest() const { return g_largest.load(); }

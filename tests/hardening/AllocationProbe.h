@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+
+// Watches the sizes of the allocations made through operator new while it lives (this test
+// program replaces the global operator new to see them).
+class TAllocationProbe {
+public:
+    TAllocationProbe();
+    ~TAllocationProbe();
+    TAllocationProbe(const TAllocationProbe &) = delete;
+    TAllocationProbe &operator=(const TAllocationProbe &) = delete;
+
+    // The largest single allocation seen so far.
+    size_t Largest() const;
+};

@@ -1,0 +1,183 @@
+// Stored counts and sizes are checked against the bytes that remain before anything is
+// allocated for them, and pictures claiming a huge size are refused before they are decoded.
+#include "AllocationProbe.h"
+
+#include "engine/DesignFile.h"
+#include "engine/DesignFilePicture.h"
+#include "engine/MovementList.h"
+#include "engine/base/Stream.h"
+#include "fuzz/entries/SampleDesigns.h"
+#include "output/RecordSheetBitmap.h"
+#include "output/RecordSheetRenderContext.h"
+#include "output/SheetLayout.h"
+#include "storage/codec/LzhCompressor.h"
+#include "weapons/WeaponList.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A bitmap file that claims width x height pixels of 8-bit RLE data but holds only an
+// end-of-bitmap code: a few dozen bytes that would decode to width x height pixels.
+std::vector<uint8_t> rleBitmap(int32_t width, int32_t height)
+{
+    std::vector<uint8_t> bmp = samples::BitmapFile(1, 1, 8);
+    const size_t pixels = bmp.size() - 4; // the one padded row of the 1 x 1 bitmap
+    bmp.resize(pixels);
+    bmp.push_back(0);
+    bmp.push_back(1); // end of bitmap
+    bytes::PutInt32(bmp.data() + 18, width);
+    bytes::PutInt32(bmp.data() + 22, height);
+    bytes::PutUInt32(bmp.data() + 30, 1); // RLE8
+    bytes::PutUInt32(bmp.data() + 2, static_cast<uint32_t>(bmp.size()));
+    return bmp;
+}
+
+TEST(BoundedResources, CompressedPicturesClaimingHugeSizesAreRefused)
+{
+    // Within the side limit but 16384 x 16384 pixels in all: a gigabyte once decoded.
+    EXPECT_NE(BitmapProblem(rleBitmap(16384, 16384)), "");
+    EXPECT_NE(BitmapProblem(rleBitmap(4097, 4096)), "");
+    EXPECT_EQ(BitmapProblem(rleBitmap(4096, 4096)), "") << "the largest picture allowed";
+    EXPECT_EQ(BitmapProblem(rleBitmap(16384, 1)), "") << "a long thin picture is fine";
+
+    static TSheetRenderContext *context = new TSheetRenderContext;
+    (void)context;
+    EXPECT_THROW(LoadSheetBitmap(rleBitmap(16384, 16384)), ESheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(rleBitmap(4096, 4097)), ESheetBitmapError);
+    const QImage thin = LoadSheetBitmap(rleBitmap(300, 2));
+    EXPECT_EQ(thin.width(), 300);
+}
+
+TEST(BoundedResources, HugePictureInADesignIsLeftOutWithAWarning)
+{
+    TVehicle v;
+    v.Picture = rleBitmap(16000, 16000);
+    TStream body;
+    SaveToStream(v, body);
+    body.Seek(0);
+    const TLoadedDesign loaded = LoadFromStream(body, "huge.vkd");
+    EXPECT_TRUE(loaded.Vehicle->Picture.empty());
+    EXPECT_NE(loaded.Warning.find("huge.vkd"), std::string::npos) << loaded.Warning;
+}
+
+// Where each count and length of a design body stands, for a design of known content: no
+// picture, one movement system, three empty long texts, no perks, flaws or defects, and one
+// weapon with one clip of one section and one link.
+struct TBodyFields {
+    std::vector<uint8_t> Body;
+    std::vector<std::pair<const char *, size_t>> Counts;
+};
+
+TBodyFields knownBody()
+{
+    TVehicle v;
+    v.Movement->Add({});
+    const int w = v.Weapons->AddRecord(DefaultWeaponRecord());
+    v.Weapons->Get(w).Clips.Mutable(0)->AddSection(ClearAmmoSection());
+    v.Weapons->AddLink();
+    TBodyFields fields;
+    fields.Body = samples::BodyOf(v);
+
+    constexpr size_t kFixedPart = 3628;
+    size_t at = kFixedPart;
+    fields.Counts.push_back({"movement count", at});
+    at += 4 + 61;
+    for (const char *text : {"description length", "history length", "extra length"}) {
+        fields.Counts.push_back({text, at});
+        at += 4;
+    }
+    for (const char *list : {"perk count", "flaw count", "defect count"}) {
+        fields.Counts.push_back({list, at});
+        at += 4;
+    }
+    fields.Counts.push_back({"weapon count", at});
+    at += 4 + kWeaponRecordSize;
+    fields.Counts.push_back({"clip count", at});
+    at += 4 + 4; // clip count, then the clip's ClipCount
+    fields.Counts.push_back({"section count", at});
+    at += 4 + kAmmoSectionSize;
+    fields.Counts.push_back({"link count", at});
+    at += 4 + 1;
+    EXPECT_EQ(at, fields.Body.size()) << "the body's layout is not the one described";
+    return fields;
+}
+
+TEST(BoundedResources, CountsBeyondTheRemainingBytesAreRefusedBeforeAllocating)
+{
+    const TBodyFields fields = knownBody();
+    {
+        TStream intact(fields.Body);
+        EXPECT_NO_THROW(LoadFromStream(intact, "intact.vkd"));
+    }
+    for (const auto &[name, offset] : fields.Counts) {
+        for (int32_t claimed : {0x7FFFFFFF, 0x00100000, 100000}) {
+            std::vector<uint8_t> body = fields.Body;
+            bytes::PutInt32(body.data() + offset, claimed);
+            TStream stream(body);
+            TAllocationProbe probe;
+            try {
+                LoadFromStream(stream, "claims.vkd");
+                ADD_FAILURE() << name << " = " << claimed << " was accepted";
+            } catch (const EDesignFileError &e) {
+                EXPECT_EQ(e.Reason(), EDesignFileError::TReason::Damaged) << name;
+            }
+            // Nothing near the claimed size is ever asked for: only what a design this small needs.
+            EXPECT_LT(probe.Largest(), 64 * 1024u) << name << " = " << claimed;
+        }
+    }
+}
+
+TEST(BoundedResources, NegativeCountsReadAsNone)
+{
+    const TBodyFields fields = knownBody();
+    for (const auto &[name, offset] : fields.Counts) {
+        const bool wasEmpty = bytes::GetInt32(fields.Body.data() + offset) == 0;
+        std::vector<uint8_t> body = fields.Body;
+        bytes::PutInt32(body.data() + offset, -5);
+        TStream stream(body);
+        TAllocationProbe probe;
+        try {
+            const TLoadedDesign loaded = LoadFromStream(stream, "negative.vkd");
+            // A negative count reads as none: where there was none, nothing changes.
+            EXPECT_EQ(samples::BodyOf(*loaded.Vehicle) == fields.Body, wasEmpty) << name;
+        } catch (const EDesignFileError &) {
+            EXPECT_FALSE(wasEmpty) << name;
+        }
+        EXPECT_LT(probe.Largest(), 64 * 1024u) << name;
+    }
+}
+
+TEST(BoundedResources, ContainerSizesBeyondWhatTheBytesCanHoldAreRefusedAtOnce)
+{
+    std::vector<uint8_t> file = CompressBytes(std::vector<uint8_t>(1000, 'a'));
+    for (uint32_t claimed : {0xFFFFFFFFu, 0x10000000u, 2000000u}) {
+        bytes::PutUInt32(file.data() + 4, claimed);
+        TAllocationProbe probe;
+        EXPECT_THROW(DecompressBytes(file), ELZHException) << claimed;
+        EXPECT_LT(probe.Largest(), 1024 * 1024u) << claimed;
+    }
+}
+
+TEST(BoundedResources, SheetLayoutLengthsAreCheckedBeforeAllocating)
+{
+    TSheetLayout layout;
+    layout.Background = samples::BitmapFile(4, 4, 24);
+    TSheetLabel label;
+    label.Text = "|NAME|";
+    label.FontName = "Arial";
+    layout.Items.push_back(label);
+    const std::vector<uint8_t> intact = SheetLayoutBytes(layout);
+    const size_t labelText = 4 + layout.Background.size() + 4 + 1;
+    const size_t fontName = labelText + 4 + label.Text.size() + 1 + 4 + 4 + 1;
+    for (size_t offset : {size_t{0}, labelText, fontName}) {
+        std::vector<uint8_t> block = intact;
+        bytes::PutInt32(block.data() + offset, 0x7FFFFFF0);
+        TAllocationProbe probe;
+        EXPECT_THROW(ReadSheetLayout(block), EStreamError) << offset;
+        EXPECT_LT(probe.Largest(), 64 * 1024u) << offset;
+    }
+    EXPECT_EQ(ReadSheetLayout(intact).Items.size(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,229 @@
+// Damaged design files: every prefix of the body and of the file, every single-bit flip in the
+// file's first 4 KB and random mutations, for every sample design. The loader must report an
+// error or yield a design that passes the checks on accepted designs (it saves and loads back
+// to itself, the editor can settle it and the sheets can be made), never crash, never throw
+// anything else and never take more than a second. The single-bit flips, tens of thousands,
+// check accepted designs for the round trip only; the other sweeps check them fully.
+//
+// The default suite runs kQuickMutations random mutations per design and form; the long sweep
+// (CorruptionSweepLong, run with AW_LONG_SWEEP=1 in the environment) runs 10,000.
+#include "HardeningSupport.h"
+
+#include "engine/DesignFile.h"
+#include "engine/base/Files.h"
+#include "fuzz/entries/DesignChecks.h"
+#include "fuzz/entries/SampleDesigns.h"
+#include "storage/CustomWeaponFile.h"
+#include "weapons/WeaponTexts.h"
+#include "storage/codec/LzhCompressor.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kQuickMutations = 200;
+constexpr int kLongMutations = 10000;
+constexpr size_t kFlippedBytes = 4096;
+
+struct TForm {
+    std::string Name;
+    std::vector<uint8_t> Body;
+    std::vector<uint8_t> File;
+};
+
+std::vector<TForm> sampleForms()
+{
+    std::vector<TForm> forms;
+    for (const samples::TSampleDesign &design : samples::SampleDesigns()) {
+        std::vector<uint8_t> body = samples::BodyOf(*design.Vehicle);
+        forms.push_back({design.Name, body, CompressBytes(body)});
+    }
+    const std::vector<uint8_t> old = samples::Version6Body();
+    forms.push_back({"version-6", old, CompressBytes(old)});
+    return forms;
+}
+
+const std::vector<TForm> &forms()
+{
+    static const std::vector<TForm> all = sampleForms();
+    return all;
+}
+
+// Tallies the outcomes of one sweep and the slowest case.
+struct TTally {
+    int Errors = 0;
+    int Designs = 0;
+    Clock::duration Slowest{};
+
+    // Runs one case; returns true when a design was read.
+    bool Run(const std::function<std::string()> &load, const std::string &what)
+    {
+        const auto start = Clock::now();
+        std::string error;
+        try {
+            error = load();
+        } catch (const std::exception &e) {
+            ADD_FAILURE() << what << ": unexpected " << e.what();
+            return false;
+        }
+        const auto took = Clock::now() - start;
+        Slowest = std::max(Slowest, took);
+        EXPECT_LT(took, std::chrono::seconds(1)) << what;
+        (error.empty() ? Designs : Errors)++;
+        return error.empty();
+    }
+};
+
+std::string fromBody(std::span<const uint8_t> bytes) { return fuzzcheck::LoadDesignBody(bytes); }
+std::string fromFile(std::span<const uint8_t> bytes) { return fuzzcheck::OpenDesignBytes(bytes); }
+
+TEST(CorruptionSweep, SamplesCoverEveryKindOfContent)
+{
+    ASSERT_GE(forms().size(), 10u);
+    for (const TForm &form : forms()) {
+        EXPECT_EQ(fromBody(form.Body), "") << form.Name;
+        EXPECT_EQ(fromFile(form.File), "") << form.Name;
+    }
+}
+
+TEST(CorruptionSweep, EveryShorterBodyIsReportedAsDamaged)
+{
+    for (const TForm &form : forms()) {
+        TTally tally;
+        for (size_t n = 0; n < form.Body.size(); ++n) {
+            const std::span<const uint8_t> prefix(form.Body.data(), n);
+            EXPECT_FALSE(tally.Run([&] { return fromBody(prefix); }, form.Name + " body prefix " + std::to_string(n)))
+                << "a body cut to " << n << " of " << form.Body.size() << " bytes was read as a design";
+        }
+        EXPECT_EQ(tally.Errors, static_cast<int>(form.Body.size())) << form.Name;
+    }
+}
+
+TEST(CorruptionSweep, EveryShorterFileIsReportedAsDamaged)
+{
+    // The codec reads missing bits as zeros; a design file cut short anywhere must still not
+    // open as some other design.
+    for (const TForm &form : forms()) {
+        TTally tally;
+        for (size_t n = 0; n < form.File.size(); ++n) {
+            const std::span<const uint8_t> prefix(form.File.data(), n);
+            EXPECT_FALSE(tally.Run([&] { return fromFile(prefix); }, form.Name + " file prefix " + std::to_string(n)))
+                << form.Name << ": a file cut to " << n << " of " << form.File.size() << " bytes opened";
+        }
+    }
+}
+
+TEST(CorruptionSweep, CutOffFilesOnDiskAreReportedAsDamaged)
+{
+    hardening::TScratchFolder folder("cut-off");
+    const std::vector<samples::TSampleDesign> designs = samples::SampleDesigns();
+    const std::string path = folder.File("cut.vkd");
+    for (const samples::TSampleDesign &design : designs) {
+        SaveDesignFile(*design.Vehicle, path);
+        const std::vector<uint8_t> whole = ReadWholeFile(path);
+        for (size_t cut : {size_t{1}, size_t{2}, size_t{8}, size_t{40}}) {
+            if (cut >= whole.size())
+                continue;
+            hardening::PutFile(path, std::vector<uint8_t>(whole.begin(), whole.end() - static_cast<std::ptrdiff_t>(cut)));
+            try {
+                LoadDesignFile(path);
+                ADD_FAILURE() << design.Name << " cut by " << cut << " bytes opened";
+            } catch (const EDesignFileError &e) {
+                EXPECT_EQ(e.Reason(), EDesignFileError::TReason::Damaged) << design.Name;
+                EXPECT_NE(std::string(e.what()).find("cut.vkd"), std::string::npos) << e.what();
+            }
+        }
+    }
+}
+
+TEST(CorruptionSweep, CutOffCustomWeaponFileIsRefused)
+{
+    hardening::TScratchFolder folder("custom-cut");
+    TBaseWeaponList custom;
+    for (int i = 0; i < 5; ++i) {
+        TWeaponRecord record = DefaultWeaponRecord();
+        record.Name = "Custom " + std::to_string(i);
+        record.WeaponType = kCustomWeaponType;
+        record.Rating = 10 + i;
+        custom.Add(record);
+    }
+    SaveCustomWeaponFile(custom, folder.Folder());
+    const std::string path = folder.File(kCustomWeaponFile);
+    const std::vector<uint8_t> whole = ReadWholeFile(path);
+    ASSERT_EQ(ReadCustomWeaponFile(folder.Folder()).size(), 5u);
+    hardening::PutFile(path, std::vector<uint8_t>(whole.begin(), whole.end() - 1));
+    EXPECT_THROW(ReadCustomWeaponFile(folder.Folder()), ELZHException);
+}
+
+TEST(CorruptionSweep, EveryBitFlipInTheFirst4KBIsReportedOrReadable)
+{
+    for (const TForm &form : forms()) {
+        TTally tally;
+        std::vector<uint8_t> file = form.File;
+        const size_t end = std::min(file.size(), kFlippedBytes);
+        for (size_t i = 0; i < end; ++i)
+            for (int bit = 0; bit < 8; ++bit) {
+                file[i] ^= static_cast<uint8_t>(1u << bit);
+                tally.Run([&] { return fuzzcheck::OpenDesignBytes(file, fuzzcheck::TDesignCheck::RoundTrip); },
+                          form.Name + " flip " + std::to_string(i) + "." + std::to_string(bit));
+                file[i] ^= static_cast<uint8_t>(1u << bit);
+            }
+        // A flip in the magic or the size is always caught.
+        EXPECT_GE(tally.Errors, 8 * 8) << form.Name;
+        RecordProperty(form.Name + "_flip_designs", tally.Designs);
+    }
+}
+
+void mutationSweep(int count)
+{
+    for (const TForm &form : forms()) {
+        hardening::TMutator mutator(std::hash<std::string>()(form.Name));
+        TTally fileTally, bodyTally;
+        for (int i = 0; i < count; ++i) {
+            const std::vector<uint8_t> file = mutator.Mutate(form.File);
+            fileTally.Run([&] { return fromFile(file); }, form.Name + " file mutation " + std::to_string(i));
+            const std::vector<uint8_t> body = mutator.Mutate(form.Body);
+            bodyTally.Run([&] { return fromBody(body); }, form.Name + " body mutation " + std::to_string(i));
+        }
+        EXPECT_GT(fileTally.Errors, 0) << form.Name;
+        EXPECT_GT(bodyTally.Errors, 0) << form.Name;
+    }
+}
+
+TEST(CorruptionSweep, RandomMutationsAreReportedOrReadable) { mutationSweep(kQuickMutations); }
+
+TEST(CorruptionSweepLong, TenThousandMutationsPerDesign)
+{
+    if (!std::getenv("AW_LONG_SWEEP"))
+        GTEST_SKIP() << "set AW_LONG_SWEEP=1 to run 10,000 mutations per design";
+    mutationSweep(kLongMutations);
+}
+
+} // namespace
+
+namespace {
+
+TEST(CutOffStream, LenientDecodingCompletesWithZerosWholeDecodingRefuses)
+{
+    // Ten "a": the literal, then a match of 9 at distance 1; the last two coded bytes are zero.
+    const std::vector<uint8_t> whole = CompressBytes(std::vector<uint8_t>(10, 'a'));
+    ASSERT_EQ(whole.size(), 12u);
+    const std::vector<uint8_t> cut(whole.begin(), whole.end() - 2);
+    EXPECT_EQ(DecompressBytes(cut), std::vector<uint8_t>(10, 'a'));
+    EXPECT_EQ(DecompressWholeBytes(whole), std::vector<uint8_t>(10, 'a'));
+    try {
+        DecompressWholeBytes(cut);
+        ADD_FAILURE() << "a cut-off stream was completed";
+    } catch (const ELZHException &e) {
+        EXPECT_STREQ(e.what(), lzhmsg::kSizeMismatch);
+    }
+    // Nothing coded at all is still fine when nothing is to be produced.
+    EXPECT_TRUE(DecompressWholeBytes(CompressBytes(std::vector<uint8_t>{})).empty());
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+// Designs with extreme values, as a damaged or hand-made file can hold them: the editor's
+// refresh must finish at once and keep the constraint pass's rules.
+#include "engine/DesignResults.h"
+#include "engine/SizeAndCost.h"
+#include "engine/Vehicle.h"
+#include "engine/base/CalculationLog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+int countLines(const TLogLines &lines, const std::string &line)
+{
+    return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+}
+
+const std::string kRaisedLine = "                         we only increment the armor by 1... each time... so we don' over shoot";
+const std::string kMorePrefix = "                   ... and ";
+const std::string kMoreSuffix = " more armor the same way";
+
+// The armour steps the log accounts for: one per logged step plus those summed up in the
+// "... and N more" lines. Counts those lines in summaries.
+int64_t loggedArmourSteps(const TLogLines &lines, int &summaries)
+{
+    int64_t steps = countLines(lines, kRaisedLine);
+    summaries = 0;
+    for (const std::string &line : lines)
+        if (line.starts_with(kMorePrefix) && line.ends_with(kMoreSuffix)) {
+            steps += std::stoll(line.substr(kMorePrefix.size(), line.size() - kMorePrefix.size() - kMoreSuffix.size()));
+            ++summaries;
+        }
+    return steps;
+}
+
+// The constraint pass with the log on; returns the default size.
+int32_t loggedPass(TVehicle &v, TLogLines &lines)
+{
+    ScopedCalculationLog log(lines);
+    return DefaultSize(v);
+}
+
+TEST(ExtremeDesign, ArmourFarBelowTheFinalSizeIsRaisedInOneStep)
+{
+    TVehicle v;
+    v.Armor = -2000000000;
+    v.FinalSize = 1;
+    const auto start = std::chrono::steady_clock::now();
+    TLogLines lines;
+    const int32_t size = loggedPass(v, lines);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_GE(int64_t{v.Armor} * 2, v.FinalSize);
+    EXPECT_GE(int64_t{v.Armor} * 10, size);
+    // Each step is accounted for, but no more than a thousand per raise are written out.
+    int summaries = 0;
+    EXPECT_EQ(loggedArmourSteps(lines, summaries), int64_t{v.Armor} + 2000000000);
+    EXPECT_GE(summaries, 1);
+    EXPECT_LE(countLines(lines, kRaisedLine), 1000 * summaries + 1000);
+    EXPECT_LT(lines.size(), 100000u);
+}
+
+TEST(ExtremeDesign, SmallArmourRaisesAreLoggedStepByStep)
+{
+    TVehicle v;
+    v.Armor = 0;
+    v.FinalSize = 7;
+    v.Crew = 1;
+    TLogLines lines;
+    loggedPass(v, lines);
+    ASSERT_GT(v.Armor, 0);
+    int summaries = 0;
+    EXPECT_EQ(loggedArmourSteps(lines, summaries), v.Armor);
+    EXPECT_EQ(summaries, 0);
+    EXPECT_EQ(countLines(lines, "                    we changed something that affects TV...Armor is now " +
+                                    std::to_string(v.Armor)),
+              1);
+}
+
+TEST(ExtremeDesign, NegativeArmourBelowTheDefaultSizeFinishesWithTheLogOff)
+{
+    TVehicle v;
+    v.Armor = INT32_MIN;
+    v.FinalSize = INT32_MAX;
+    v.Crew = 0;
+    const auto start = std::chrono::steady_clock::now();
+    const TDesignResults results = ComputeResults(v);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_GE(int64_t{v.Armor} * 2, v.FinalSize);
+    EXPECT_GE(int64_t{v.Armor} * 10, results.DefaultSize);
+    EXPECT_GT(v.Crew, 0);
+}
+
+} // namespace

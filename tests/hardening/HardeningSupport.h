@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+// Helpers shared by the hardening tests.
+namespace hardening {
+
+// A fresh, empty folder for one test, removed afterwards.
+struct TScratchFolder {
+    std::filesystem::path Path;
+    explicit TScratchFolder(const std::string &tag);
+    ~TScratchFolder();
+    TScratchFolder(const TScratchFolder &) = delete;
+    TScratchFolder &operator=(const TScratchFolder &) = delete;
+    // The folder as the program joins file names to it (with a trailing separator).
+    std::string Folder() const { return Path.string() + "/"; }
+    std::string File(const std::string &name) const { return (Path / name).string(); }
+    // Every file in the folder with its bytes.
+    std::map<std::string, std::vector<uint8_t>> Contents() const;
+};
+
+// Writes bytes to a file (test set-up; not the program's writer).
+void PutFile(const std::string &path, const std::vector<uint8_t> &bytes);
+
+// A small deterministic pseudo-random generator for mutations.
+class TMutator {
+public:
+    explicit TMutator(uint64_t seed) : m_state(seed * 0x9E3779B97F4A7C15ull + 1) {}
+    uint64_t Next();
+    size_t Below(size_t bound) { return bound == 0 ? 0 : static_cast<size_t>(Next() % bound); }
+    // One to eight random edits: bit flips, byte overwrites with edge values, inserted or
+    // removed runs, copied runs, 32-bit fields set to edge values.
+    std::vector<uint8_t> Mutate(std::vector<uint8_t> bytes);
+
+private:
+    uint64_t m_state;
+};
+
+} // namespace hardening
