@@ -6,6 +6,7 @@
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
+#include "weapons/ExtendedMath.h"
 #include "weapons/WeaponList.h"
 
 #include <bit>
@@ -53,10 +54,12 @@ TPrintJob MakePrintJob(TBaseVehicle &vehicle, NumberSeparators separators)
     job.Armor = vehicle.Armor;
     job.Size = vehicle.FinalSize;
 
-    job.Crew = vehicle.Crew + vehicle.Perks->Addedcrew() + vehicle.Flaws->Addedcrew() + vehicle.Defects->Addedcrew();
-    job.BonusActions = sheetCrewActions(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew()) +
-                       vehicle.Perks->AddedActions() + vehicle.Flaws->AddedActions() +
-                       vehicle.Defects->AddedActions();
+    // Summed in 64 bits: a damaged design's counts can add up beyond 32 bits; the sheet shows the limit.
+    job.Crew = SaturateInt32(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew() + vehicle.Flaws->Addedcrew() +
+                             vehicle.Defects->Addedcrew());
+    job.BonusActions = SaturateInt32(int64_t{sheetCrewActions(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew())} +
+                                     vehicle.Perks->AddedActions() + vehicle.Flaws->AddedActions() +
+                                     vehicle.Defects->AddedActions());
 
     const TMovementList &movement = *vehicle.Movement;
     for (int i = 0; i < movement.Count(); ++i) {

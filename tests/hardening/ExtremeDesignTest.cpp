@@ -3,7 +3,9 @@
 #include "engine/DesignResults.h"
 #include "engine/SizeAndCost.h"
 #include "engine/Vehicle.h"
+#include "engine/PerkList.h"
 #include "engine/base/CalculationLog.h"
+#include "output/PrintJob.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +92,34 @@ TEST(ExtremeDesign, NegativeArmourBelowTheDefaultSizeFinishesWithTheLogOff)
     EXPECT_GE(int64_t{v.Armor} * 2, v.FinalSize);
     EXPECT_GE(int64_t{v.Armor} * 10, results.DefaultSize);
     EXPECT_GT(v.Crew, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ExtremeDesign, SheetCrewAndActionsStopAtTheLargestNumber)
+{
+    TVehicle v;
+    v.Crew = 2000000000;
+    TPerkRecord crew;
+    crew.PFDName = "Barracks";
+    crew.AddedCrewValue = 2000000000;
+    crew.AddedActionsValue = 2000000000;
+    v.Perks->Add(crew);
+    v.Flaws->Add(crew);
+    const TPrintJob job = MakePrintJob(v);
+    EXPECT_EQ(job.Crew, INT32_MAX);
+    EXPECT_EQ(job.BonusActions, INT32_MAX);
+
+    TVehicle few; // small sums are unchanged
+    few.Crew = 3;
+    crew.AddedCrewValue = 2;
+    crew.AddedActionsValue = 1;
+    few.Perks->Add(crew);
+    const TPrintJob small = MakePrintJob(few);
+    EXPECT_EQ(small.Crew, 5);
+    EXPECT_EQ(small.BonusActions, 2 + 1); // whole part of log2(3 + 2), plus the perk's action
 }
 
 } // namespace
