@@ -263,6 +263,7 @@ QWidget *TfrmModify::BuildClipPage()
     m_shielded = new QCheckBox(QStringLiteral("Ammo Storage"), page);
     m_shielded->setObjectName(QStringLiteral("st1"));
     layout->addWidget(m_shielded);
+    layout->addWidget(Note(QStringLiteral("Carries this spare clip in a shielded ammunition container."), page));
     layout->addStretch(1);
     connect(m_shielded, &QCheckBox::clicked, this, [this](bool checked) { m_values.Shielded = checked; });
     return page;
