@@ -3,8 +3,8 @@
 #include <QImage>
 
 #include <cstdint>
-#include <span>
 #include <stdexcept>
+#include <vector>
 
 // A sheet background or a design picture is not a bitmap that can be drawn.
 class ESheetBitmapError : public std::runtime_error {
@@ -12,12 +12,7 @@ class ESheetBitmapError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Largest bitmap accepted, in pixels per side: far above any sheet or picture, far below what
-// would exhaust memory.
-constexpr int32_t kMaxSheetSide = 16384;
-
-// Loads a bitmap file ("BM" header) as a 32-bit RGB image. The headers are checked
-// first (dimensions within kMaxSheetSide and
-// kMaxPicturePixels in all, a known bit depth, pixel data inside the file) so a
-// damaged or hostile file is refused before any pixel memory is allocated.
-QImage LoadSheetBitmap(std::span<const uint8_t> bitmapFile);
+// Loads a bitmap file ("BM" header) as a 32-bit RGB image. The file is checked first with the
+// design file's bitmap check (BitmapProblem: a known format, a bounded size, pixel data inside
+// the file), so a damaged or hostile file is refused before any pixel memory is allocated.
+QImage LoadSheetBitmap(const std::vector<uint8_t> &bitmapFile);

@@ -1,5 +1,6 @@
 #include "RecordSheetTestSupport.h"
 
+#include "engine/base/Stream.h"
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetColour.h"
 #include "output/RecordSheetPainter.h"
@@ -303,4 +304,15 @@ TEST(RecordSheetBitmap, DamagedOrHugeBitmapsAreRefusedBeforeDecoding)
     EXPECT_THROW(LoadSheetBitmap(badDepth), ESheetBitmapError);
 
     EXPECT_THROW(LoadSheetBitmap(std::vector<uint8_t>{'B', 'M'}), ESheetBitmapError);
+
+    // run-length coded pixels can claim any size in a few bytes: 16000 x 16000 is refused
+    QList<QRgb> palette(256, qRgb(0, 0, 0));
+    QImage indexed(8, 4, QImage::Format_Indexed8);
+    indexed.setColorTable(palette);
+    std::vector<uint8_t> claimed = BitmapFileOf(indexed);
+    ASSERT_EQ(claimed[28], 8);
+    bytes::PutInt32(claimed.data() + 18, 16000);
+    bytes::PutInt32(claimed.data() + 22, 16000);
+    bytes::PutUInt32(claimed.data() + 30, 1); // RLE8
+    EXPECT_THROW(LoadSheetBitmap(claimed), ESheetBitmapError);
 }
