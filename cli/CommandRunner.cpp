@@ -5,19 +5,19 @@
 
 #include <iostream>
 
-int RunCommand(const TCommandSpec &spec, const std::vector<std::string> &args,
+int RunCommand(const TCommandSpec &command, const std::vector<std::string> &args,
                const std::function<int(const TCliArguments &)> &body)
 {
-    const std::string usage = std::string("Usage: armorwright-cli ") + spec.Name + " " + spec.Usage + "\n";
+    const std::string usage = std::string("Usage: armorwright-cli ") + command.Name + " " + command.Usage + "\n";
     if (WantsHelp(args)) {
-        std::cout << usage << "\n" << spec.Help;
+        std::cout << usage << "\n" << command.Help;
         return 0;
     }
     try {
-        const TCliArguments parsed(args, spec.Options);
+        const TCliArguments parsed(args, command.Options);
         return body(parsed);
     } catch (const ECliUsage &e) {
-        PrintError(spec.Name, e.what());
+        PrintError(command.Name, e.what());
         std::cerr << usage;
         return 2;
     }

@@ -16,7 +16,7 @@ struct TCommandSpec {
 
 // Answers --help (exit 0), parses the arguments and runs body. A usage error prints the
 // message and the usage line to stderr and gives exit code 2; other errors reach main().
-int RunCommand(const TCommandSpec &spec, const std::vector<std::string> &args,
+int RunCommand(const TCommandSpec &command, const std::vector<std::string> &args,
                const std::function<int(const TCliArguments &)> &body);
 
 // Prints "armorwright-cli NAME: message" to stderr (the message made UTF-8).
