@@ -1,7 +1,9 @@
 #include "output/TokenReplace.h"
 
 #include "output/ConvertError.h"
+#include "output/SheetTooLarge.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -76,10 +78,12 @@ void ReplaceToken(const std::string &token, const std::string &value, std::strin
     while (at != std::string::npos) {
         result.append(text, copied, at - copied);
         result += value;
+        RequireSheetSize(result.size());
         copied = at + token.size();
         at = text.find(token, copied);
     }
     result.append(text, copied, std::string::npos);
+    RequireSheetSize(result.size());
     text = std::move(result);
 }
 
@@ -97,6 +101,9 @@ void ReplaceWidthToken(const std::string &prefix, const std::string &terminator,
 {
     if (prefix.empty() || terminator.empty())
         return;
+    // Built by appending, so a text with many tokens takes linear time.
+    std::string result;
+    size_t copied = 0;
     size_t from = 0;
     size_t at;
     while ((at = text.find(prefix, from)) != std::string::npos) {
@@ -107,35 +114,53 @@ void ReplaceWidthToken(const std::string &prefix, const std::string &terminator,
         const size_t afterPrefix = at + prefix.size();
         const size_t closing = text.find(terminator, afterPrefix);
         if (closing == std::string::npos)
-            return; // no later occurrence can have a terminator either
+            break; // no later occurrence can have a terminator either
         std::string digits;
         for (size_t i = afterPrefix; i < closing; ++i)
             if (text[i] >= '0' && text[i] <= '9')
                 digits += text[i];
-        const std::string fitted = FitToWidth(value, StrToInt(digits));
-        text.replace(at, closing + terminator.size() - at, fitted);
-        from = at + fitted.size();
+        const int32_t width = StrToInt(digits);
+        RequireSheetSize(result.size() + (at - copied) + static_cast<size_t>(std::max(width, 0)));
+        result.append(text, copied, at - copied);
+        result += FitToWidth(value, width);
+        copied = closing + terminator.size();
+        from = copied;
     }
+    if (copied == 0)
+        return;
+    result.append(text, copied, std::string::npos);
+    RequireSheetSize(result.size());
+    text = std::move(result);
 }
 
 void ReplaceIndexedToken(const std::string &prefix, const std::vector<std::string> &list, std::string &text)
 {
     if (prefix.empty())
         return;
+    std::string result;
+    size_t copied = 0;
     size_t from = 0;
     size_t at;
     while ((at = text.find(prefix, from)) != std::string::npos) {
         const size_t numberBegin = at + prefix.size();
         const size_t closing = text.find('|', numberBegin);
         if (closing == std::string::npos)
-            return;
+            break;
         const int32_t row = StrToInt(text.substr(numberBegin, closing - numberBegin));
         static const std::string empty;
         const std::string &value =
             row >= 1 && static_cast<size_t>(row) <= list.size() ? list[static_cast<size_t>(row) - 1] : empty;
-        text.replace(at, closing + 1 - at, value);
-        from = at + value.size();
+        result.append(text, copied, at - copied);
+        result += value;
+        RequireSheetSize(result.size());
+        copied = closing + 1;
+        from = copied;
     }
+    if (copied == 0)
+        return;
+    result.append(text, copied, std::string::npos);
+    RequireSheetSize(result.size());
+    text = std::move(result);
 }
 
 std::string SectionBody(const std::string &open, const std::string &close, const std::string &text)
@@ -150,8 +175,11 @@ void ReplaceSection(const std::string &open, const std::string &close, const std
                     std::string &text)
 {
     const std::optional<SectionSpan> span = findSection(open, close, text, 0);
-    if (span)
-        text.replace(span->begin, span->end - span->begin, joinRows(rows));
+    if (!span)
+        return;
+    const std::string joined = joinRows(rows);
+    RequireSheetSize(text.size() - (span->end - span->begin) + joined.size());
+    text.replace(span->begin, span->end - span->begin, joined);
 }
 
 void ExpandSections(const std::string &open, const std::string &close, const TRowBuilder &build, std::string &text)
@@ -160,6 +188,7 @@ void ExpandSections(const std::string &open, const std::string &close, const TRo
     std::optional<SectionSpan> span;
     while ((span = findSection(open, close, text, from))) {
         const std::string joined = joinRows(build(text.substr(span->bodyBegin, span->bodyEnd - span->bodyBegin)));
+        RequireSheetSize(text.size() - (span->end - span->begin) + joined.size());
         text.replace(span->begin, span->end - span->begin, joined);
         from = span->begin + joined.size();
     }

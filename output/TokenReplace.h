@@ -11,7 +11,8 @@
 //
 // Text inserted by a call is never searched again by that same call (so a value holding its
 // own token cannot loop); later calls do search it, which is how a designer's note containing
-// "|NAME|" shows the vehicle name.
+// "|NAME|" shows the vehicle name. Every operation throws ESheetTooLarge (SheetTooLarge.h)
+// rather than let the text grow beyond kMaxSheetText characters.
 
 // Replaces every occurrence of token (found left to right, non-overlapping) by value.
 void ReplaceToken(const std::string &token, const std::string &value, std::string &text);

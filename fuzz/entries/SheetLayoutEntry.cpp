@@ -3,6 +3,7 @@
 #include "engine/base/Stream.h"
 #include "fuzz/entries/SampleJob.h"
 #include "output/ConvertError.h"
+#include "output/SheetTooLarge.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetBitmap.h"
@@ -33,5 +34,6 @@ void FuzzSheetLayout(std::span<const uint8_t> data)
             throw EFuzzFinding("a sheet was drawn as a null image");
     } catch (const ESheetBitmapError &) {
     } catch (const EConvertError &) {
+    } catch (const ESheetTooLarge &) {
     }
 }

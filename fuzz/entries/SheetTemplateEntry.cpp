@@ -2,6 +2,7 @@
 
 #include "fuzz/entries/SampleJob.h"
 #include "output/ConvertError.h"
+#include "output/SheetTooLarge.h"
 #include "output/PrintJob.h"
 #include "output/SheetExport.h"
 
@@ -14,5 +15,6 @@ void FuzzSheetTemplate(std::span<const uint8_t> data)
     try {
         SheetFromTemplate(kind, templateText, samples::EverythingJob());
     } catch (const EConvertError &) {
+    } catch (const ESheetTooLarge &) {
     }
 }

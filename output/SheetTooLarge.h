@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+
+// The most characters a filled sheet or sheet text may have. Values are expanded again by
+// later tokens (a note holding "|NAME|" shows the name), so a design whose texts name each
+// other's tokens over and over would otherwise grow without bound.
+constexpr size_t kMaxSheetText = size_t{16} * 1024 * 1024;
+
+// A sheet would grow beyond kMaxSheetText characters.
+class ESheetTooLarge : public std::length_error {
+public:
+    ESheetTooLarge()
+        : std::length_error("The sheet would be larger than " + std::to_string(kMaxSheetText / (1024 * 1024)) +
+                            " MB: the design's texts name sheet tokens over and over")
+    {
+    }
+};
+
+// Throws ESheetTooLarge when size is above kMaxSheetText.
+inline void RequireSheetSize(size_t size)
+{
+    if (size > kMaxSheetText)
+        throw ESheetTooLarge();
+}

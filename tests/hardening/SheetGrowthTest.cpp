@@ -1,0 +1,109 @@
+// Sheets made from designs and templates that try to grow them without bound, or to make
+// filling them take quadratic time.
+#include "AllocationProbe.h"
+
+#include "engine/Vehicle.h"
+#include "output/ConvertError.h"
+#include "output/PrintJob.h"
+#include "output/RecordSheetTokens.h"
+#include "output/SheetExport.h"
+#include "output/SheetTemplate.h"
+#include "output/SheetTooLarge.h"
+#include "output/TokenReplace.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string repeat(const std::string &text, size_t times)
+{
+    std::string out;
+    out.reserve(text.size() * times);
+    for (size_t i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+// Texts that name each other's tokens: the note names the name 10,000 times, the name the
+// affiliation 35 times, and so on; each later token multiplies the sheet again.
+void chainTokens(TVehicle &v)
+{
+    v.Description = repeat("|NAME|", 10000);
+    v.Name = repeat("|AFFIL|", 35);
+    v.Affiliation = repeat("|FIELD|", 35);
+    v.NumberOnField = repeat("|TYPE|", 41);
+    v.VehicleType = repeat("|USE|", 50);
+    v.VehicleUse = repeat("|MANUFACT|", 25);
+}
+
+TEST(SheetGrowth, TextsNamingEachOthersTokensStopAtTheLimit)
+{
+    TVehicle v;
+    chainTokens(v);
+    const TPrintJob job = MakePrintJob(v);
+    for (TSheetKind kind : {TSheetKind::Text, TSheetKind::Html}) {
+        const std::string templateText = SheetTemplate(kind, "/nonexistent-aw-folder/");
+        const auto start = Clock::now();
+        TAllocationProbe probe;
+        EXPECT_THROW(SheetFromTemplate(kind, templateText, job), ESheetTooLarge);
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+        EXPECT_LT(probe.Largest(), 4 * kMaxSheetText);
+    }
+    // The record sheet's labels expand the same way.
+    const TSheetTokens tokens(job, TSheetFormats());
+    EXPECT_THROW(tokens.Expand("|NAME| and |GENERAL|"), ESheetTooLarge);
+}
+
+TEST(SheetGrowth, NotesNamingTokensStillShowTheirValues)
+{
+    TVehicle v;
+    v.Name = "Rhino";
+    v.Description = "The |NAME| carries |CREW| crew.";
+    v.Crew = 3;
+    const TPrintJob job = MakePrintJob(v);
+    const std::string sheet = SheetFromTemplate(TSheetKind::Text, "[|GENERAL|]", job);
+    EXPECT_EQ(sheet, "[The Rhino carries " + std::to_string(job.Crew) + " crew.]");
+}
+
+TEST(SheetGrowth, HugeWidthsAreRefusedWithoutAllocatingThem)
+{
+    std::string text = "a |NAME2000000000| b";
+    TAllocationProbe probe;
+    EXPECT_THROW(ReplaceWidthToken("|NAME", "|", "Rhino", text), ESheetTooLarge);
+    EXPECT_LT(probe.Largest(), 1024u * 1024);
+    // A width within the limit is filled as before.
+    std::string fits = "a |NAME8| b";
+    ReplaceWidthToken("|NAME", "|", "Rhino", fits);
+    EXPECT_EQ(fits, "a Rhino    b");
+}
+
+TEST(SheetGrowth, ManyTokensAreFilledInLinearTime)
+{
+    constexpr size_t kTokens = 200000;
+    std::string widths = repeat("x|NAME5|", kTokens);
+    std::string indexed = repeat("y|WEPSR2|", kTokens);
+    const auto start = Clock::now();
+    ReplaceWidthToken("|NAME", "|", "Rhinoceros", widths);
+    ReplaceIndexedToken("|WEPSR", {"one", "two"}, indexed);
+    // Moving the rest of a 1.6 MB text once per token would take minutes.
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(widths, repeat("xRhino", kTokens));
+    EXPECT_EQ(indexed, repeat("ytwo", kTokens));
+}
+
+TEST(SheetGrowth, WidthTokensKeepTheirRulesWhenBuiltByAppending)
+{
+    // A longer name is left alone, an occurrence without terminator ends the search, and
+    // inserted text is not searched again by the same call.
+    std::string text = "|ARMORx2| |ARMOR8| |ARMOR3| x|ARMOR4";
+    ReplaceWidthToken("|ARMOR", "|", "|ARMOR9|", text, {"|ARMORx"});
+    EXPECT_EQ(text, "|ARMORx2| |ARMOR9| |AR x|ARMOR4");
+    std::string bad = "|ARMORxx|";
+    EXPECT_THROW(ReplaceWidthToken("|ARMOR", "|", "7", bad), EConvertError);
+}
+
+} // namespace
