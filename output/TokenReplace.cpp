@@ -63,6 +63,17 @@ std::optional<SectionSpan> findSection(const std::string &open, const std::strin
     return span;
 }
 
+// Ends a replacement built by appending: the rest of text from `copied` joins the result,
+// which takes text's place. Nothing was replaced when nothing was copied.
+void finishAppended(std::string &result, size_t copied, std::string &text)
+{
+    if (copied == 0)
+        return;
+    result.append(text, copied, std::string::npos);
+    RequireSheetSize(result.size());
+    text = std::move(result);
+}
+
 } // namespace
 
 void ReplaceToken(const std::string &token, const std::string &value, std::string &text)
@@ -126,11 +137,7 @@ void ReplaceWidthToken(const std::string &prefix, const std::string &terminator,
         copied = closing + terminator.size();
         from = copied;
     }
-    if (copied == 0)
-        return;
-    result.append(text, copied, std::string::npos);
-    RequireSheetSize(result.size());
-    text = std::move(result);
+    finishAppended(result, copied, text);
 }
 
 void ReplaceIndexedToken(const std::string &prefix, const std::vector<std::string> &list, std::string &text)
@@ -156,11 +163,7 @@ void ReplaceIndexedToken(const std::string &prefix, const std::vector<std::strin
         copied = closing + 1;
         from = copied;
     }
-    if (copied == 0)
-        return;
-    result.append(text, copied, std::string::npos);
-    RequireSheetSize(result.size());
-    text = std::move(result);
+    finishAppended(result, copied, text);
 }
 
 std::string SectionBody(const std::string &open, const std::string &close, const std::string &text)
