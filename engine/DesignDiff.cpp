@@ -89,11 +89,16 @@ struct ValueCollector {
     }
 };
 
+// Lists the values of two records: every value, or (differencesOnly) those that differ.
 class Differ {
   public:
-    explicit Differ(TDesignDifferences &out) : m_out(out) {}
+    Differ(TDesignComparison &out, bool differencesOnly) : m_out(out), m_differencesOnly(differencesOnly) {}
 
-    void add(const std::string &path, const std::string &a, const std::string &b) { m_out.push_back({path, a, b}); }
+    void add(const std::string &path, const std::string &a, const std::string &b, bool differs = true)
+    {
+        if (differs || !m_differencesOnly)
+            m_out.push_back({path, a, b, differs});
+    }
 
     // Compares two records field by field through their field list.
     template <typename R, typename Visit> void fields(const std::string &prefix, const R &a, const R &b, Visit visit)
@@ -102,8 +107,7 @@ class Differ {
         visit(a, ValueCollector{va});
         visit(b, ValueCollector{vb});
         for (size_t i = 0; i < va.size(); ++i)
-            if (va[i].key != vb[i].key)
-                add(prefix + va[i].name, va[i].text, vb[i].text);
+            add(prefix + va[i].name, va[i].text, vb[i].text, va[i].key != vb[i].key);
     }
 
     // Compares two lists entry by entry: `same(path, i)` for entries both have, `summary(i)`
@@ -123,7 +127,8 @@ class Differ {
     }
 
   private:
-    TDesignDifferences &m_out;
+    TDesignComparison &m_out;
+    bool m_differencesOnly;
 };
 
 const auto movementFields = [](auto &r, auto &&f) { ForEachMovementField(r, f); };
@@ -151,8 +156,8 @@ std::string clipSummary(const TClip &clip)
 
 void diffClip(Differ &d, const std::string &path, const TClip &a, const TClip &b)
 {
-    if (a.ClipCount != b.ClipCount)
-        d.add(path + "." + designfields::kClipCount, std::to_string(a.ClipCount), std::to_string(b.ClipCount));
+    d.add(path + "." + designfields::kClipCount, std::to_string(a.ClipCount), std::to_string(b.ClipCount),
+          a.ClipCount != b.ClipCount);
     d.list(
         path + "." + designfields::kSections, a.SectionCount(), b.SectionCount(),
         [&](const std::string &p, int i) { d.fields(p + ".", a.GetSection(i), b.GetSection(i), sectionFields); },
@@ -172,19 +177,12 @@ void diffWeapon(Differ &d, const std::string &path, const TWeapon &a, const TWea
     };
     d.list(
         path + "." + designfields::kLinks, a.Links.Count(), b.Links.Count(),
-        [&](const std::string &p, int i) {
-            if (a.Links.Get(i) != b.Links.Get(i))
-                d.add(p, link(a.Links)(i), link(b.Links)(i));
-        },
+        [&](const std::string &p, int i) { d.add(p, link(a.Links)(i), link(b.Links)(i), a.Links.Get(i) != b.Links.Get(i)); },
         link(a.Links), link(b.Links));
 }
 
-} // namespace
-
-TDesignDifferences DiffDesignFields(const TBaseVehicle &a, const TBaseVehicle &b)
+void fieldRows(Differ &d, const TBaseVehicle &a, const TBaseVehicle &b)
 {
-    TDesignDifferences out;
-    Differ d(out);
     d.fields("", a, b, [](auto &r, auto &&f) { ForEachVehicleField(r, f); });
     d.fields(std::string(designfields::kCustomProduction) + ".", a.CustomProduction, b.CustomProduction,
              [](auto &r, auto &&f) { ForEachCustomProductionField(r, f); });
@@ -206,22 +204,57 @@ TDesignDifferences DiffDesignFields(const TBaseVehicle &a, const TBaseVehicle &b
         designfields::kWeapons, wa.Count(), wb.Count(),
         [&](const std::string &p, int i) { diffWeapon(d, p, wa.Get(i), wb.Get(i)); },
         [&](int i) { return quoted(wa.Get(i).Data.Name); }, [&](int i) { return quoted(wb.Get(i).Data.Name); });
+}
+
+void outcomeRows(Differ &d, const TDesignOutcome &a, const TDesignOutcome &b)
+{
+    d.fields("results.", a, b, [](auto &r, auto &&f) { ForEachOutcomeField(r, f); });
+}
+
+TDesignDifferences differencesOf(const TDesignComparison &rows)
+{
+    TDesignDifferences out;
+    out.reserve(rows.size());
+    for (const TDesignComparisonRow &row : rows)
+        out.push_back({row.Path, row.A, row.B});
     return out;
+}
+
+TDesignComparison compare(TBaseVehicle &a, TBaseVehicle &b, bool differencesOnly)
+{
+    const TDesignOutcome outcomeA = DesignOutcome(a, ComputeResults(a));
+    const TDesignOutcome outcomeB = DesignOutcome(b, ComputeResults(b));
+    TDesignComparison rows;
+    Differ d(rows, differencesOnly);
+    fieldRows(d, a, b);
+    outcomeRows(d, outcomeA, outcomeB);
+    return rows;
+}
+
+} // namespace
+
+TDesignDifferences DiffDesignFields(const TBaseVehicle &a, const TBaseVehicle &b)
+{
+    TDesignComparison rows;
+    Differ d(rows, true);
+    fieldRows(d, a, b);
+    return differencesOf(rows);
 }
 
 TDesignDifferences DiffDesignOutcomes(const TDesignOutcome &a, const TDesignOutcome &b)
 {
-    TDesignDifferences out;
-    Differ(out).fields("results.", a, b, [](auto &r, auto &&f) { ForEachOutcomeField(r, f); });
-    return out;
+    TDesignComparison rows;
+    Differ d(rows, true);
+    outcomeRows(d, a, b);
+    return differencesOf(rows);
 }
 
 TDesignDifferences CompareDesigns(TBaseVehicle &a, TBaseVehicle &b)
 {
-    const TDesignOutcome outcomeA = DesignOutcome(a, ComputeResults(a));
-    const TDesignOutcome outcomeB = DesignOutcome(b, ComputeResults(b));
-    TDesignDifferences out = DiffDesignFields(a, b);
-    const TDesignDifferences results = DiffDesignOutcomes(outcomeA, outcomeB);
-    out.insert(out.end(), results.begin(), results.end());
-    return out;
+    return differencesOf(compare(a, b, true));
+}
+
+TDesignComparison CompareDesignsSideBySide(TBaseVehicle &a, TBaseVehicle &b)
+{
+    return compare(a, b, false);
 }

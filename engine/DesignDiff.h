@@ -20,6 +20,18 @@ struct TDesignDifference {
 };
 using TDesignDifferences = std::vector<TDesignDifference>;
 
+// One value of two designs side by side, named and written as in TDesignDifference; Differs
+// is false where both designs hold the same value (a picture is compared by its bytes).
+struct TDesignComparisonRow {
+    std::string Path;
+    std::string A;
+    std::string B;
+    bool Differs = false;
+
+    bool operator==(const TDesignComparisonRow &) const = default;
+};
+using TDesignComparison = std::vector<TDesignComparisonRow>;
+
 // Every stored field that differs, in field order; lists are compared entry by entry
 // (an entry that only one design has is one difference).
 TDesignDifferences DiffDesignFields(const TBaseVehicle &a, const TBaseVehicle &b);
@@ -30,3 +42,8 @@ TDesignDifferences DiffDesignOutcomes(const TDesignOutcome &a, const TDesignOutc
 // Fields, then results, of two designs as they stand: each design's results are computed
 // with the editor's refresh, which may raise Armor, FinalSize and Crew first.
 TDesignDifferences CompareDesigns(TBaseVehicle &a, TBaseVehicle &b);
+
+// Every field and every result of two designs side by side, equal or not, in the order of
+// CompareDesigns: a list entry both designs have is listed field by field, an entry only one
+// has is one row. Each design's results are computed as CompareDesigns does.
+TDesignComparison CompareDesignsSideBySide(TBaseVehicle &a, TBaseVehicle &b);

@@ -11,6 +11,7 @@
 #include "output/SheetExport.h"
 #include "output/SheetFormats.h"
 #include "ui/About.h"
+#include "ui/CompareWindow.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
@@ -25,6 +26,7 @@
 #include "ui/NativePath.h"
 #include "ui/PerksPage.h"
 #include "ui/RecentFiles.h"
+#include "ui/UndoHistory.h"
 #include "ui/VehicleDocument.h"
 #include "ui/WeaponsPage.h"
 #include "ui/WindowPlacement.h"
@@ -44,9 +46,11 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -90,12 +94,23 @@ QString safeFileName(const TVehicle &vehicle)
     return cp1252::ToQt(SafeFileName(vehicle.Name));
 }
 
+// Draws the record sheet on the printer's page; false when the printer could not start.
+bool printSheet(QPrinter &printer, const QImage &sheet)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    PaintSheetOnPage(painter, sheet, QRect(0, 0, printer.width(), printer.height()));
+    return painter.end();
+}
+
 } // namespace
 
 TfrmEditer::TfrmEditer(QWidget *parent)
     : QMainWindow(parent)
     , m_document(new TVehicleDocument(this))
     , m_recent(new TRecentFiles(this))
+    , m_undo(new TUndoHistory(*m_document))
     , m_startProcess([](const QString &program, const QStringList &arguments) {
         return QProcess::startDetached(program, arguments);
     })
@@ -130,6 +145,18 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     });
 
     BuildMenus();
+    // Each change shows how it moved the threat value and the cost; an undone change shows
+    // the design as it was.
+    auto *change = new QLabel(statusBar());
+    change->setObjectName(QStringLiteral("lblChange"));
+    statusBar()->addWidget(change, 1);
+    connect(m_undo, &TUndoHistory::lastChangeChanged, change, &QLabel::setText);
+    connect(m_undo, &TUndoHistory::restored, this, [this] {
+        RunGuarded(this, [this] {
+            PageControl1Change(m_pageControl->currentIndex());
+            ShowResults();
+        });
+    });
     connect(m_recent, &TRecentFiles::changed, this, [this] { RebuildRecentMenu(); });
     connect(m_document, &TVehicleDocument::fileUsed, m_recent, &TRecentFiles::Add);
     RebuildRecentMenu();
@@ -226,18 +253,30 @@ void TfrmEditer::BuildMenus()
     command(file, QStringLiteral("&Save..."), "Save1", &TfrmEditer::Save1Click, QKeySequence::Save);
     command(file, QStringLiteral("Save &As..."), "SaveAs1", &TfrmEditer::SaveAs1Click,
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction *revert = command(file, QStringLiteral("Revert to Saved"), "RevertToSaved1", &TfrmEditer::RevertToSaved1Click);
+    connect(file, &QMenu::aboutToShow, revert, [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
+    command(file, QStringLiteral("Compare with\u2026"), "CompareWith1", &TfrmEditer::CompareWith1Click);
     file->addSeparator();
     command(file, QStringLiteral("Print"), "PrintSheet1", &TfrmEditer::PrintSheet1Click, QKeySequence::Print);
+    command(file, QStringLiteral("Print Preview..."), "PrintPreview1", &TfrmEditer::PrintPreview1Click);
     QMenu *exportMenu = file->addMenu(QStringLiteral("Export"));
     exportMenu->setObjectName(QStringLiteral("Export1"));
     command(exportMenu, QStringLiteral("Post to Clipboard"), "OutputText1", &TfrmEditer::OutputText1Click);
     command(exportMenu, QStringLiteral("Text"), "Text1", &TfrmEditer::Text1Click);
     command(exportMenu, QStringLiteral("HTML"), "HTML1", &TfrmEditer::HTML1Click);
     command(exportMenu, QStringLiteral("JPEG"), "JPEG1", &TfrmEditer::JPEG1Click);
+    command(exportMenu, QStringLiteral("PDF"), "PDF1", &TfrmEditer::PDF1Click);
     file->addSeparator();
     command(file, QStringLiteral("Create Variant!"), "CreateVariant1", &TfrmEditer::CreateVariant1Click);
     file->addSeparator();
     command(file, QStringLiteral("Close"), "Close1", &TfrmEditer::Close1Click, QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("Edit1"));
+    QAction *undo = command(edit, QStringLiteral("Undo"), "Undo1", &TfrmEditer::Undo1Click, QKeySequence::Undo);
+    QAction *redo = command(edit, QStringLiteral("Redo"), "Redo1", &TfrmEditer::Redo1Click);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_undo->BindActions(undo, redo);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -644,15 +683,21 @@ void TfrmEditer::HTML1Click()
     ExportSheetFile(true);
 }
 
-void TfrmEditer::JPEG1Click()
+QString TfrmEditer::SheetImageFile(const QString &title, const QString &extension, const QString &filter)
 {
     TakeFocus();
     TFileDialogOptions options;
-    options.title = QStringLiteral("Jpeg SaveDialog");
-    options.defaultExtension = QStringLiteral("jpg");
-    options.filter = QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*");
+    options.title = title;
+    options.defaultExtension = extension;
+    options.filter = filter;
     options.fileName = safeFileName(m_document->Vehicle());
-    const QString path = Dialogs().SaveFileName(this, options);
+    return Dialogs().SaveFileName(this, options);
+}
+
+void TfrmEditer::JPEG1Click()
+{
+    const QString path = SheetImageFile(QStringLiteral("Jpeg SaveDialog"), QStringLiteral("jpg"),
+                                        QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
     if (path.isEmpty())
         return;
     const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
@@ -674,9 +719,74 @@ void TfrmEditer::PrintSheet1Click()
     if (!Dialogs().PrinterSetup(this, printer))
         return;
     printer.setDocName(windowTitle());
-    QPainter painter;
-    if (!painter.begin(&printer))
+    if (!printSheet(printer, sheet))
         throw std::runtime_error("The printer could not be started.");
-    PaintSheetOnPage(painter, sheet, QRect(0, 0, printer.width(), printer.height()));
-    painter.end();
+}
+
+void TfrmEditer::PrintPreview1Click()
+{
+    TakeFocus();
+    const QImage sheet = SheetImage(MakePrintJob(m_document->Vehicle(), UserLocaleSeparators()));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreviewDialog1"));
+    // Printing from the preview goes through the same placement as the Print command.
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&sheet](QPrinter *target) { printSheet(*target, sheet); });
+    Dialogs().RunModal(preview);
+}
+
+void TfrmEditer::PDF1Click()
+{
+    const QString path = SheetImageFile(QStringLiteral("PDF SaveDialog"), QStringLiteral("pdf"),
+                                        QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
+    if (path.isEmpty())
+        return;
+    const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
+    const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    RenderSheetToPdf(SheetImage(job), ToNativePath(path), QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+}
+
+// ---- undo, revert, compare ----
+
+void TfrmEditer::Undo1Click()
+{
+    TakeFocus();
+    m_undo->Undo();
+}
+
+void TfrmEditer::Redo1Click()
+{
+    TakeFocus();
+    m_undo->Redo();
+}
+
+void TfrmEditer::RevertToSaved1Click()
+{
+    TakeFocus();
+    const QString path = m_document->FileName();
+    if (path.isEmpty())
+        return;
+    if (m_document->Modified()
+        && Dialogs().AskYesNo(this, QStringLiteral("Discard the changes made since the vehicle was last saved?"))
+               != TDialogAnswer::Yes)
+        return;
+    OpenDesign(path);
+}
+
+void TfrmEditer::CompareWith1Click()
+{
+    TakeFocus();
+    TFileDialogOptions options;
+    options.title = QStringLiteral("Compare With");
+    options.filter = kDesignFilter;
+    options.defaultExtension = QStringLiteral("vkd");
+    // Offered first: the design's own file, to see what changed since it was saved.
+    options.fileName = m_document->FileName();
+    options.mustExist = true;
+    const QString path = Dialogs().OpenFileName(this, options);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    TCompareWindow::CompareWithFile(this, m_document->Vehicle(), path);
 }

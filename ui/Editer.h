@@ -16,6 +16,7 @@ class QTabWidget;
 class TExitEdit;
 class TGeneralPage;
 class TRecentFiles;
+class TUndoHistory;
 class TVehicleDocument;
 struct TPrintJob;
 
@@ -63,6 +64,12 @@ public:
     void Text1Click();
     void HTML1Click();
     void JPEG1Click();
+    void PDF1Click();
+    void PrintPreview1Click();
+    void Undo1Click();
+    void Redo1Click();
+    void RevertToSaved1Click();
+    void CompareWith1Click();
     void CreateVariant1Click();
     void Close1Click();
     void ViewTVLog1Click();
@@ -77,6 +84,7 @@ public:
     TGeneralPage *GeneralPage() const { return m_general; }
     QTabWidget *PageControl() const { return m_pageControl; }
     TRecentFiles *RecentFiles() const { return m_recent; }
+    TUndoHistory *UndoHistory() const { return m_undo; }
     void SetProcessStarter(TProcessStarter starter) { m_startProcess = std::move(starter); }
 
     // The layout sizes as the controls have them now (-1 for a control not present) and
@@ -103,12 +111,15 @@ private:
     void ShowLog(bool price);
     void ExportSheetFile(bool html);
     QImage SheetImage(const TPrintJob &job);
+    // Takes the typed value, then asks where to save the record sheet; empty when cancelled.
+    QString SheetImageFile(const QString &title, const QString &extension, const QString &filter);
     void PageControl1Change(int index);
     void FormShow();
     void FormClose();
 
     TVehicleDocument *m_document;
     TRecentFiles *m_recent;
+    TUndoHistory *m_undo;
     TProcessStarter m_startProcess;
     bool m_shownOnce = false;
 

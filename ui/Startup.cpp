@@ -4,9 +4,12 @@
 #include "storage/Libraries.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/ArmorwrightApplication.h"
+#include "ui/Autosave.h"
 #include "ui/CommandGuard.h"
 #include "ui/Editer.h"
 #include "ui/RecentFiles.h"
+#include "ui/RecoveryOffer.h"
+#include "ui/RecoveryStore.h"
 #include "ui/SplashScreen.h"
 #include "ui/StoredProgramData.h"
 
@@ -71,6 +74,12 @@ int RunArmorwright(int argc, char **argv)
     splash.reset();
 
     window.RecentFiles()->Load();
+    // Unsaved changes are kept aside while the program runs (and removed at a clean exit);
+    // those of a run that ended without one are offered once the window shows.
+    const QString recoveryFolder = TRecoveryStore::DefaultFolder();
+    TAutosave autosave(window.Document(), recoveryFolder);
+    if (!quitAfterShow)
+        QTimer::singleShot(0, &window, [&] { OfferRecovery(window, autosave, recoveryFolder); });
     TQuitWhenPainted quitWhenPainted;
     if (quitAfterShow)
         window.installEventFilter(&quitWhenPainted);

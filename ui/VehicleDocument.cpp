@@ -21,6 +21,12 @@ bool TVehicleDocument::Modified() const
 void TVehicleDocument::SetModified()
 {
     SetModifiedFlag(true);
+    emit edited();
+}
+
+void TVehicleDocument::ClearModified()
+{
+    SetModifiedFlag(false);
 }
 
 void TVehicleDocument::SetModifiedFlag(bool modified)
@@ -70,4 +76,16 @@ void TVehicleDocument::SaveTo(const QString &path)
     m_vehicle->FileName = ToNativePath(path);
     SetModifiedFlag(false);
     emit fileUsed(path);
+}
+
+void TVehicleDocument::Adopt(std::unique_ptr<TVehicle> vehicle, const QString &fileName)
+{
+    const bool wasModified = m_vehicle->Modified;
+    m_vehicle = std::move(vehicle);
+    m_vehicle->FileName = ToNativePath(fileName);
+    m_vehicle->Modified = false;
+    emit designReplaced();
+    if (wasModified)
+        emit modifiedChanged(false);
+    SetModifiedFlag(true);
 }

@@ -22,6 +22,8 @@ public:
     bool Modified() const;
     // Marks an unsaved user change.
     void SetModified();
+    // The design matches its file again (a change undone back to the saved state).
+    void ClearModified();
 
     // The design file's path; empty for a design never saved.
     QString FileName() const;
@@ -37,9 +39,14 @@ public:
     // Writes the design to path (replacing the file atomically), then takes path as the
     // file name and clears the flag. Throws on failure, changing nothing.
     void SaveTo(const QString &path);
+    // Makes a design read from elsewhere (a recovery file) the current design, with fileName
+    // as its file name and its changes unsaved.
+    void Adopt(std::unique_ptr<TVehicle> vehicle, const QString &fileName);
 
 signals:
     void modifiedChanged(bool modified);
+    // A user change was made (every SetModified, also while the flag is already set).
+    void edited();
     // The design object was replaced (New or Open): pages must show it again.
     void designReplaced();
     // A design file was read or written at path.

@@ -85,10 +85,11 @@ private slots:
             return items;
         };
         QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("File1"));
-        QCOMPARE(texts(file), (QStringList{"&New", "&Open...", "Recent Files", "-", "&Save...", "Save &As...", "-",
-                                           "Print", "Export", "-", "Create Variant!", "-", "Close"}));
+        QCOMPARE(texts(file), (QStringList{"&New", "&Open...", "Recent Files", "-", "&Save...", "Save &As...",
+                                           "Revert to Saved", QStringLiteral("Compare with\u2026"), "-", "Print",
+                                           "Print Preview...", "Export", "-", "Create Variant!", "-", "Close"}));
         QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("Export1"))),
-                 (QStringList{"Post to Clipboard", "Text", "HTML", "JPEG"}));
+                 (QStringList{"Post to Clipboard", "Text", "HTML", "JPEG", "PDF"}));
         QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("Help1"))),
                  (QStringList{"View TV Log", "View Price Log", "-", "Contents", "-", "About"}));
     }

@@ -1,0 +1,317 @@
+// Autosave and crash recovery: when the recovery copy is written, that it never touches the
+// design's own file, that a crashed session (a child editor killed outright) leaves a file
+// the next start offers while a clean exit leaves none, and what each answer to the offer does.
+#include "support/EditorFixture.h"
+
+#include "engine/DesignFile.h"
+#include "engine/Vehicle.h"
+#include "engine/base/Files.h"
+#include "ui/Autosave.h"
+#include "ui/RecoveryDialog.h"
+#include "ui/RecoveryOffer.h"
+#include "ui/RecoveryStore.h"
+#include "ui/UndoHistory.h"
+#include "ui/VehicleDocument.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QUndoStack>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const char *const kChildSwitch = "--autosave-child";
+
+// The child editor: makes a change, reports once the recovery copy is written, then either
+// ends cleanly or waits to be killed.
+int runChild(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 5)
+        return 2;
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    const bool crash = qstrcmp(argv[3], "crash") == 0;
+    TVehicleDocument document;
+    document.Vehicle().FileName = argv[4];
+    TAutosave autosave(document, folder);
+    QObject::connect(&autosave, &TAutosave::written, [] {
+        std::printf("written\n");
+        std::fflush(stdout);
+    });
+    document.Vehicle().Name = "Interrupted";
+    document.Vehicle().Armor = 17;
+    document.SetModified();
+    QCoreApplication::processEvents();
+    if (!crash)
+        return 0;
+    for (;;)
+        QThread::sleep(1);
+}
+
+QStringList designFiles(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.vkd")}, QDir::Files);
+}
+
+} // namespace
+
+class AutosaveTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_settings;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString recoveryFolder() { return m_folder->filePath(QStringLiteral("recovery")); }
+    QString userFile(const char *name) { return m_folder->filePath(QString::fromLatin1(name)); }
+
+    // Starts a child editor that has written its recovery copy; the caller ends it.
+    std::unique_ptr<QProcess> startChild(const char *mode, const QString &source)
+    {
+        auto child = std::make_unique<QProcess>();
+        child->start(QCoreApplication::applicationFilePath(),
+                     {QString::fromLatin1(kChildSwitch), recoveryFolder(), QString::fromLatin1(mode), source});
+        if (!child->waitForStarted(10000))
+            return nullptr;
+        while (!child->canReadLine()) {
+            if (!child->waitForReadyRead(10000))
+                break;
+        }
+        return child;
+    }
+
+    // A recovery file as a crashed session leaves it: design and note, no live lock.
+    QString leaveRecoveryFile(const char *session, const char *name, const QString &source)
+    {
+        TRecoveryStore store(recoveryFolder());
+        QDir().mkpath(recoveryFolder());
+        TVehicle design;
+        design.Name = name;
+        design.Armor = 21;
+        SaveDesignFile(design, store.DesignPath(QString::fromLatin1(session)).toStdString());
+        WriteFileAtomically(store.SourceNotePath(QString::fromLatin1(session)).toStdString(),
+                            source.toUtf8().toStdString());
+        return store.DesignPath(QString::fromLatin1(session));
+    }
+
+    QString saveUserDesign(const char *file, const char *name)
+    {
+        TVehicle design;
+        design.Name = name;
+        design.Armor = 2;
+        SaveDesignFile(design, userFile(file).toStdString());
+        return userFile(file);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_settings.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
+
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid());
+    }
+
+    void cleanup() { m_folder.reset(); }
+
+    void crashedSessionIsOfferedAndACleanExitIsNot()
+    {
+        const QString source = userFile("tank.vkd");
+        std::unique_ptr<QProcess> clean = startChild("clean", source);
+        QVERIFY(clean);
+        QVERIFY(clean->waitForFinished(10000));
+        QCOMPARE(clean->exitCode(), 0);
+        QVERIFY(designFiles(recoveryFolder()).isEmpty());
+        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+
+        std::unique_ptr<QProcess> crashing = startChild("crash", source);
+        QVERIFY(crashing);
+        QCOMPARE(crashing->readLine().trimmed(), QByteArray("written"));
+        QCOMPARE(designFiles(recoveryFolder()).size(), 1);
+        // While that editor runs its copy is its own: nobody else offers it.
+        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+
+        crashing->kill(); // SIGKILL: no clean-up of any kind
+        QVERIFY(crashing->waitForFinished(10000));
+        const QList<TRecoveryFile> orphans = TRecoveryStore(recoveryFolder()).Orphans();
+        QCOMPARE(orphans.size(), 1);
+        QCOMPARE(orphans[0].DesignName, QStringLiteral("Interrupted"));
+        QCOMPARE(orphans[0].SourcePath, source);
+        QCOMPARE(LoadDesignFile(orphans[0].DesignPath.toStdString()).Vehicle->Armor, 17);
+        // Held for this session while it decides: a second look does not offer it again.
+        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+    }
+
+    void firstChangeAfterAPauseIsWrittenAtOnceThenOnePerInterval()
+    {
+        TVehicleDocument document;
+        TAutosave autosave(document, recoveryFolder());
+        autosave.SetInterval(300);
+        QSignalSpy written(&autosave, &TAutosave::written);
+
+        document.Vehicle().Armor = 1;
+        document.SetModified();
+        QCOMPARE(written.count(), 0); // not before the handler has written its value
+        QCoreApplication::processEvents();
+        QCOMPARE(written.count(), 1);
+        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Armor, 1);
+
+        // Changes that follow wait for the interval and are written once.
+        document.Vehicle().Armor = 2;
+        document.SetModified();
+        document.Vehicle().Armor = 3;
+        document.SetModified();
+        QCoreApplication::processEvents();
+        QCOMPARE(written.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(written.count(), 2, 5000);
+        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Armor, 3);
+
+        // An interval without changes ends the run; the next change is written at once.
+        QTest::qWait(700);
+        QCOMPARE(written.count(), 2);
+        document.Vehicle().Armor = 4;
+        document.SetModified();
+        QCoreApplication::processEvents();
+        QCOMPARE(written.count(), 3);
+    }
+
+    void copyNeverGoesOverTheDesignsFileAndGoesWhenSaved()
+    {
+        const QString own = saveUserDesign("own.vkd", "Own");
+        const std::vector<uint8_t> before = ReadWholeFile(own.toStdString());
+        TVehicleDocument document;
+        document.Open(own);
+        auto autosave = std::make_unique<TAutosave>(document, recoveryFolder());
+        document.Vehicle().Armor = 9;
+        document.SetModified();
+        QCoreApplication::processEvents();
+        QVERIFY(QFile::exists(autosave->DesignPath()));
+        QVERIFY(ReadWholeFile(own.toStdString()) == before);
+        QVERIFY(QFileInfo(autosave->DesignPath()).absolutePath() == QFileInfo(recoveryFolder()).absoluteFilePath());
+
+        // Saved: nothing left to recover.
+        document.SaveTo(own);
+        QVERIFY(!QFile::exists(autosave->DesignPath()));
+        QVERIFY(designFiles(recoveryFolder()).isEmpty());
+
+        // A clean end removes the copy of a change not saved.
+        document.SetModified();
+        QCoreApplication::processEvents();
+        QCOMPARE(designFiles(recoveryFolder()).size(), 1);
+        autosave.reset();
+        QVERIFY(designFiles(recoveryFolder()).isEmpty());
+    }
+
+    void nothingIsWrittenWithoutUnsavedChanges()
+    {
+        TVehicleDocument document;
+        TAutosave autosave(document, recoveryFolder());
+        QVERIFY(!autosave.WriteNow());
+        QVERIFY(designFiles(recoveryFolder()).isEmpty());
+    }
+
+    void recoverMakesItTheOpenUnsavedDesign()
+    {
+        const QString source = saveUserDesign("saved.vkd", "Saved");
+        const QString left = leaveRecoveryFile("old", "Recovered", source);
+        TEditorFixture editor;
+        QVERIFY(editor.Start());
+        TAutosave autosave(editor.window->Document(), recoveryFolder());
+        QString asked;
+        bool openSavedOffered = false;
+        editor.dialogs->modal = [&](QDialog &dialog) {
+            auto *recovery = qobject_cast<TRecoveryDialog *>(&dialog);
+            if (!recovery)
+                return int(QDialog::Rejected);
+            asked = recovery->Text();
+            openSavedOffered = recovery->findChild<QPushButton *>(QStringLiteral("btnOpenSaved"))->isEnabled();
+            return int(TRecoveryDialog::Recover);
+        };
+        QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 1);
+        QCoreApplication::processEvents();
+        QVERIFY(asked.contains(QStringLiteral("\"Recovered\"")));
+        QVERIFY(asked.contains(source));
+        QVERIFY(openSavedOffered);
+
+        TVehicle &vehicle = editor.Vehicle();
+        QCOMPARE(vehicle.Name, std::string("Recovered"));
+        QCOMPARE(vehicle.Armor, 21);
+        QCOMPARE(editor.window->Document().FileName(), source);
+        QVERIFY(vehicle.Modified);
+        QVERIFY(!editor.window->UndoHistory()->Stack()->isClean());
+        // Kept under this session before the old copy went.
+        QVERIFY(!QFile::exists(left));
+        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Name, std::string("Recovered"));
+        editor.Stop();
+    }
+
+    void openSavedDiscardAndUndecided()
+    {
+        const QString source = saveUserDesign("mine.vkd", "Mine");
+        const QString withSource = leaveRecoveryFile("a", "First", source);
+        const QString neverSaved = leaveRecoveryFile("b", "Second", QString());
+        TEditorFixture editor;
+        QVERIFY(editor.Start());
+        TAutosave autosave(editor.window->Document(), recoveryFolder());
+        QList<int> choices{TRecoveryDialog::OpenSaved, TRecoveryDialog::Undecided};
+        QList<bool> openSavedEnabled;
+        editor.dialogs->modal = [&](QDialog &dialog) {
+            openSavedEnabled << dialog.findChild<QPushButton *>(QStringLiteral("btnOpenSaved"))->isEnabled();
+            return choices.takeFirst();
+        };
+        QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
+        QCOMPARE(openSavedEnabled, (QList<bool>{true, false}));
+        QCOMPARE(editor.Vehicle().Name, std::string("Mine"));
+        QVERIFY(!editor.Vehicle().Modified);
+        QVERIFY(!QFile::exists(withSource));
+        QVERIFY(QFile::exists(neverSaved)); // offered again next time
+
+        choices = {TRecoveryDialog::Discard};
+        QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
+        QVERIFY(!QFile::exists(neverSaved));
+        QCOMPARE(editor.Vehicle().Name, std::string("Mine"));
+        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+        editor.Stop();
+    }
+
+    void keepingTheOpenDesignKeepsTheRecoveryFile()
+    {
+        const QString left = leaveRecoveryFile("c", "Later", QString());
+        TEditorFixture editor;
+        QVERIFY(editor.Start());
+        TAutosave autosave(editor.window->Document(), recoveryFolder());
+        editor.Vehicle().Name = "Busy";
+        editor.window->Document().SetModified();
+        editor.dialogs->modal = [](QDialog &) { return int(TRecoveryDialog::Recover); };
+        editor.dialogs->answers = {TDialogAnswer::Cancel}; // the save question
+        QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
+        QCOMPARE(editor.Vehicle().Name, std::string("Busy"));
+        QVERIFY(QFile::exists(left));
+        editor.Stop();
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc >= 2 && qstrcmp(argv[1], kChildSwitch) == 0)
+        return runChild(argc, argv);
+    QApplication app(argc, argv);
+    AutosaveTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_autosave.moc"

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+
+class QCheckBox;
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TBaseVehicle;
+
+// Two designs side by side: every field, every list entry and every result of each, in a
+// tree grouped as the design holds them, with the values that differ highlighted (and their
+// groups opened). "Differences only" hides the rest.
+class TCompareWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Both designs have their results computed (which may correct Armor, FinalSize and Crew
+    // as the editor's refresh does): pass copies of a design that is being edited.
+    TCompareWindow(const QString &captionA, TBaseVehicle &a, const QString &captionB, TBaseVehicle &b,
+                   QWidget *parent = nullptr);
+
+    // Shows the open design (a copy of it) beside the design file at path. Throws when the
+    // file cannot be read.
+    static void CompareWithFile(QWidget *parent, const TBaseVehicle &open, const QString &path);
+
+    QTreeWidget *Tree() const { return m_tree; }
+    int DifferenceCount() const { return m_differences; }
+    // The row of a compared value by its path ("Armor", "weapons[1].Name", "results.ThreatValue").
+    QTreeWidgetItem *Row(const QString &path) const { return m_rows.value(path); }
+    bool IsHighlighted(const QTreeWidgetItem *row) const;
+    void SetDifferencesOnly(bool on);
+
+private:
+    QTreeWidgetItem *Node(const QStringList &segments, int count);
+    void Highlight(QTreeWidgetItem *row);
+
+    QTreeWidget *m_tree;
+    QCheckBox *m_differencesOnly;
+    QLabel *m_summary;
+    QHash<QString, QTreeWidgetItem *> m_rows;  // compared values by path
+    QHash<QString, QTreeWidgetItem *> m_nodes; // every row by its segments
+    int m_differences = 0;
+};

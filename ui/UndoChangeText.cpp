@@ -1,0 +1,75 @@
+#include "ui/UndoChangeText.h"
+
+#include "ui/Cp1252.h"
+#include "ui/UndoStep.h"
+
+#include <cctype>
+#include <cmath>
+#include <set>
+
+namespace {
+
+// The fields the constraint pass writes back after other edits.
+const std::set<std::string> kRaisedByConstraints = {"Armor", "FinalSize", "Crew"};
+
+// "weapons[2].clips[0].Amount" -> "weapons"; "CustomProduction.CustomName" -> "CustomProduction".
+std::string topField(const std::string &path)
+{
+    return path.substr(0, path.find_first_of(".["));
+}
+
+} // namespace
+
+QString FieldWords(const std::string &field)
+{
+    QString text;
+    for (size_t i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        if (i > 0 && std::isupper(static_cast<unsigned char>(c)) && std::islower(static_cast<unsigned char>(field[i - 1])))
+            text += QLatin1Char(' ');
+        text += QLatin1Char(i == 0 ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c);
+    }
+    return text;
+}
+
+namespace {
+
+// A value after a change and its difference, e.g. "1,234.0 (+56.0)".
+QString withDifference(long double after, long double before, int decimals, const NumberSeparators &separators,
+                       const QString &unit = {})
+{
+    const long double difference = after - before;
+    const std::string size = fmt::Grouped(static_cast<double>(std::fabs(difference)), decimals, separators);
+    QString text = cp1252::ToQt(fmt::Grouped(static_cast<double>(after), decimals, separators));
+    if (!unit.isEmpty())
+        text += QLatin1Char(' ') + unit;
+    // A difference too small to show counts as none.
+    if (size.find_first_not_of("0.,") == std::string::npos)
+        return text + QStringLiteral(" (no change)");
+    return text + QStringLiteral(" (") + QLatin1Char(difference > 0 ? '+' : '-') + cp1252::ToQt(size) +
+           QLatin1Char(')');
+}
+
+} // namespace
+
+QString UndoChangeName(const TDesignDifferences &differences)
+{
+    if (differences.empty())
+        return QStringLiteral("Change");
+    std::string field = topField(differences.front().Path);
+    for (const TDesignDifference &difference : differences) {
+        const std::string top = topField(difference.Path);
+        if (!kRaisedByConstraints.count(top)) {
+            field = top;
+            break;
+        }
+    }
+    return FieldWords(field) + QStringLiteral(" change");
+}
+
+QString ResultChangeText(const TUndoState &from, const TUndoState &to, NumberSeparators separators)
+{
+    return QStringLiteral("TV ") + withDifference(to.ThreatValue, from.ThreatValue, 1, separators) +
+           QStringLiteral("   Final Cost ") +
+           withDifference(to.FinalCost, from.FinalCost, 2, separators, cp1252::ToQt(to.CurrencyName).trimmed());
+}
