@@ -1,0 +1,229 @@
+// The comparison window: every value of two designs side by side with the differences
+// highlighted, the same differences the command-line comparison finds, "Differences only",
+// and "Compare with…" between the open design and its saved file.
+#include "support/EditorDriver.h"
+#include "support/EditorFixture.h"
+
+#include "engine/DesignDiff.h"
+#include "engine/DesignFile.h"
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "engine/Vehicle.h"
+#include "engine/base/Stream.h"
+#include "ui/CompareWindow.h"
+#include "ui/Editer.h"
+#include "ui/UndoSnapshot.h"
+#include "ui/VehicleDocument.h"
+#include "weapons/WeaponList.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+
+TWeaponRecord Weapon(const char *name, const char *code, int32_t rating)
+{
+    TWeaponRecord r = DefaultWeaponRecord();
+    r.Name = name;
+    r.Code = code;
+    r.Rating = rating;
+    r.Damage = 4;
+    return r;
+}
+
+// Alpha: armour 5, one laser. Beta: the same armour, the laser and a cannon, ground movement.
+void makeAlpha(TVehicle &v)
+{
+    v.Name = "Alpha";
+    v.Armor = 5;
+    v.Weapons->AddRecord(Weapon("Laser", "LS", 40));
+}
+
+void makeBeta(TVehicle &v)
+{
+    v.Name = "Beta";
+    v.Armor = 5;
+    v.Weapons->AddRecord(Weapon("Laser", "LS", 40));
+    v.Weapons->AddRecord(Weapon("Cannon", "HC", 300));
+    TMovementRecord ground;
+    ground.ModeName = "Ground";
+    ground.TopSpeed = 60;
+    v.Movement->Add(ground);
+}
+
+} // namespace
+
+class CompareTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+
+    static QString text(const QTreeWidgetItem *row, int column) { return row ? row->text(column) : QString(); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.filePath(QStringLiteral("settings")));
+    }
+
+    void everyValueSideBySideWithTheDifferencesMarked()
+    {
+        TVehicle alpha, beta;
+        makeAlpha(alpha);
+        makeBeta(beta);
+        TCompareWindow window(QStringLiteral("Alpha file"), alpha, QStringLiteral("Beta file"), beta);
+        QTreeWidget *tree = window.Tree();
+        QCOMPARE(tree->headerItem()->text(1), QStringLiteral("Alpha file"));
+        QCOMPARE(tree->headerItem()->text(2), QStringLiteral("Beta file"));
+
+        QTreeWidgetItem *name = window.Row(QStringLiteral("Name"));
+        QCOMPARE(text(name, 1), QStringLiteral("\"Alpha\""));
+        QCOMPARE(text(name, 2), QStringLiteral("\"Beta\""));
+        QVERIFY(window.IsHighlighted(name));
+        QCOMPARE(name->parent()->text(0), QStringLiteral("Design"));
+
+        // Equal values are listed too, without the mark.
+        QTreeWidgetItem *armor = window.Row(QStringLiteral("Armor"));
+        QCOMPARE(text(armor, 1), QStringLiteral("5"));
+        QCOMPARE(text(armor, 2), QStringLiteral("5"));
+        QVERIFY(!window.IsHighlighted(armor));
+        QVERIFY(window.Row(QStringLiteral("weapons[0].Code")));
+        QVERIFY(!window.IsHighlighted(window.Row(QStringLiteral("weapons[0].Code"))));
+        QVERIFY(window.Row(QStringLiteral("CustomProduction.CustomCostMultiplier")));
+
+        // An entry only one design has is one marked row; an entry both have shows its name.
+        QTreeWidgetItem *cannon = window.Row(QStringLiteral("weapons[1]"));
+        QCOMPARE(text(cannon, 1), QStringLiteral("(none)"));
+        QCOMPARE(text(cannon, 2), QStringLiteral("\"Cannon\""));
+        QCOMPARE(cannon->text(0), QStringLiteral("#2"));
+        QVERIFY(window.IsHighlighted(cannon));
+        QTreeWidgetItem *laser = window.Row(QStringLiteral("weapons[0].Name"))->parent();
+        QCOMPARE(laser->text(1), QStringLiteral("\"Laser\""));
+        QCOMPARE(laser->parent()->text(0), QStringLiteral("Weapons"));
+        QCOMPARE(text(window.Row(QStringLiteral("movement[0]")), 2), QStringLiteral("\"Ground\""));
+
+        // The results differ with the cannon; groups holding a difference are opened.
+        QTreeWidgetItem *tv = window.Row(QStringLiteral("results.ThreatValue"));
+        QVERIFY(window.IsHighlighted(tv));
+        QVERIFY(text(tv, 1) != text(tv, 2));
+        QVERIFY(tv->parent()->isExpanded());
+        QVERIFY(!armor->parent()->parent());
+    }
+
+    void countsWhatTheCommandLineComparisonFinds()
+    {
+        TVehicle alpha, beta;
+        makeAlpha(alpha);
+        makeBeta(beta);
+        TCompareWindow window(QStringLiteral("A"), alpha, QStringLiteral("B"), beta);
+        TVehicle alpha2, beta2;
+        makeAlpha(alpha2);
+        makeBeta(beta2);
+        const TDesignDifferences differences = CompareDesigns(alpha2, beta2);
+        QCOMPARE(window.DifferenceCount(), static_cast<int>(differences.size()));
+        for (const TDesignDifference &difference : differences) {
+            QTreeWidgetItem *row = window.Row(QString::fromStdString(difference.Path));
+            QVERIFY2(row && window.IsHighlighted(row), difference.Path.c_str());
+        }
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblDifferences"))->text(),
+                 QStringLiteral("%1 differences").arg(differences.size()));
+
+        // The side-by-side rows agree with the plain list of differences.
+        int marked = 0;
+        for (const TDesignComparisonRow &row : CompareDesignsSideBySide(alpha2, beta2))
+            marked += row.Differs ? 1 : 0;
+        QCOMPARE(marked, static_cast<int>(differences.size()));
+    }
+
+    void differencesOnlyHidesTheRest()
+    {
+        TVehicle alpha, beta;
+        makeAlpha(alpha);
+        makeBeta(beta);
+        TCompareWindow window(QStringLiteral("A"), alpha, QStringLiteral("B"), beta);
+        window.findChild<QCheckBox *>(QStringLiteral("cbDifferencesOnly"))->setChecked(true);
+        QVERIFY(window.Row(QStringLiteral("Armor"))->isHidden());
+        QVERIFY(!window.Row(QStringLiteral("Name"))->isHidden());
+        QVERIFY(!window.Row(QStringLiteral("Name"))->parent()->isHidden());
+        // A group without a difference goes as a whole.
+        QVERIFY(window.Row(QStringLiteral("CustomProduction.CustomModelDice"))->parent()->isHidden());
+        window.SetDifferencesOnly(false);
+        QVERIFY(!window.findChild<QCheckBox *>(QStringLiteral("cbDifferencesOnly"))->isChecked());
+        QVERIFY(!window.Row(QStringLiteral("Armor"))->isHidden());
+    }
+
+    void sameDesignsHaveNothingMarked()
+    {
+        TVehicle a, b;
+        makeBeta(a);
+        makeBeta(b);
+        TCompareWindow window(QStringLiteral("A"), a, QStringLiteral("B"), b);
+        QCOMPARE(window.DifferenceCount(), 0);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblDifferences"))->text(),
+                 QStringLiteral("The designs are the same."));
+        QVERIFY(!window.Row(QStringLiteral("results.ThreatValue"))->parent()->isExpanded());
+    }
+
+    void openDesignAgainstItsSavedFile()
+    {
+        TEditorFixture editor;
+        QVERIFY(editor.Start());
+        const QString file = m_folder.filePath(QStringLiteral("saved.vkd"));
+        editor.Vehicle().Name = "Saved";
+        editor.dialogs->paths = {file};
+        editor.window->findChild<QAction *>(QStringLiteral("SaveAs1"))->trigger();
+        driver::Enter(editor.window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("9"));
+        TStream before;
+        SaveToStream(editor.Vehicle(), before);
+
+        QString armorOpen, armorSaved, captionB;
+        editor.dialogs->paths = {file};
+        editor.dialogs->modal = [&](QDialog &dialog) {
+            auto *window = qobject_cast<TCompareWindow *>(&dialog);
+            if (window) {
+                captionB = window->Tree()->headerItem()->text(2);
+                armorOpen = window->Row(QStringLiteral("Armor"))->text(1);
+                armorSaved = window->Row(QStringLiteral("Armor"))->text(2);
+            }
+            return int(QDialog::Rejected);
+        };
+        editor.window->findChild<QAction *>(QStringLiteral("CompareWith1"))->trigger();
+        // The dialog offers the design's own file first.
+        QCOMPARE(editor.dialogs->openDialogs.last().fileName, file);
+        QCOMPARE(editor.dialogs->openDialogs.last().title, QStringLiteral("Compare With"));
+        QCOMPARE(captionB, QStringLiteral("saved.vkd"));
+        QCOMPARE(armorOpen, QStringLiteral("9"));
+        QCOMPARE(armorSaved, QString::number(LoadDesignFile(file.toStdString()).Vehicle->Armor));
+        QVERIFY(armorSaved != armorOpen);
+        // Comparing works on a copy: the open design is untouched.
+        TStream after;
+        SaveToStream(editor.Vehicle(), after);
+        QVERIFY(after.Bytes() == before.Bytes());
+
+        // A file that cannot be read is reported; no window opens.
+        const int shown = editor.dialogs->modalDialogs;
+        QFile broken(m_folder.filePath(QStringLiteral("broken.vkd")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a design");
+        broken.close();
+        editor.dialogs->paths = {broken.fileName()};
+        editor.window->findChild<QAction *>(QStringLiteral("CompareWith1"))->trigger();
+        QCOMPARE(editor.dialogs->modalDialogs, shown);
+        QCOMPARE(editor.dialogs->errors.size(), 1);
+        editor.Stop();
+    }
+};
+
+QTEST_MAIN(CompareTest)
+#include "tst_compare.moc"
