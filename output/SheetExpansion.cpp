@@ -2,6 +2,7 @@
 
 #include "engine/base/Stream.h"
 #include "output/PrintJob.h"
+#include "output/SheetTooLarge.h"
 #include "output/TokenReplace.h"
 #include "output/TokenSet.h"
 
@@ -111,9 +112,13 @@ void expandRows(const std::string &name, const std::vector<Row> &entries, Fill f
                    [&](const std::string &body) {
                        std::vector<std::string> rows;
                        rows.reserve(entries.size());
+                       size_t total = 0; // the rows never hold more than a sheet may
                        for (const Row &entry : entries) {
+                           RequireSheetSize(total + body.size());
                            std::string row = body;
                            fill(row, entry);
+                           total += row.size();
+                           RequireSheetSize(total);
                            rows.push_back(std::move(row));
                        }
                        return rows;

@@ -23,7 +23,12 @@ bool startsWithAny(const std::string &text, size_t at, const std::vector<std::st
 
 std::string joinRows(const std::vector<std::string> &rows)
 {
+    size_t total = 0;
+    for (const std::string &row : rows)
+        total += row.size();
+    RequireSheetSize(total);
     std::string joined;
+    joined.reserve(total);
     for (const std::string &row : rows)
         joined += row;
     return joined;

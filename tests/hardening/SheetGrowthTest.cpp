@@ -2,7 +2,9 @@
 // filling them take quadratic time.
 #include "AllocationProbe.h"
 
+#include "engine/PerkList.h"
 #include "engine/Vehicle.h"
+#include "weapons/WeaponList.h"
 #include "output/ConvertError.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheetTokens.h"
@@ -56,6 +58,32 @@ TEST(SheetGrowth, TextsNamingEachOthersTokensStopAtTheLimit)
     // The record sheet's labels expand the same way.
     const TSheetTokens tokens(job, TSheetFormats());
     EXPECT_THROW(tokens.Expand("|NAME| and |GENERAL|"), ESheetTooLarge);
+}
+
+TEST(SheetGrowth, UnclosedSectionsInsideEachOtherStopAtTheLimit)
+{
+    // Each unclosed section repeats the rest of the sheet once per row, and the later sections
+    // repeat the rows of the earlier ones: ten weapons, perks, flaws and defects make 10^4 copies.
+    TVehicle v;
+    for (int i = 0; i < 10; ++i) {
+        v.Weapons->AddRecord(DefaultWeaponRecord());
+        TPerkRecord entry;
+        entry.PFDName = "Entry " + std::to_string(i);
+        v.Perks->Add(entry);
+        v.Flaws->Add(entry);
+        v.Defects->Add(entry);
+    }
+    const TPrintJob job = MakePrintJob(v);
+    const std::string templateText = "|WEAPONS||PERKS||FLAWS||DEFECTS|" + std::string(20000, 'x') + "|WEPNAME10|";
+    const auto start = Clock::now();
+    TAllocationProbe probe;
+    EXPECT_THROW(SheetFromTemplate(TSheetKind::Text, templateText, job), ESheetTooLarge);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+    EXPECT_LT(probe.Largest(), 2 * kMaxSheetText);
+
+    // Closed sections of the same lists stay small and complete.
+    const std::string closed = SheetFromTemplate(TSheetKind::Text, "|PERKS|<|PFDNAME|>|/PERKS|", job);
+    EXPECT_EQ(closed.size(), 10 * std::string("<Entry 0>").size());
 }
 
 TEST(SheetGrowth, NotesNamingTokensStillShowTheirValues)
