@@ -5,9 +5,11 @@
 #include "ui/CommandGuard.h"
 #include "ui/EditorHost.h"
 #include "ui/LemonDicePanel.h"
+#include "ui/LibraryFilter.h"
 #include "ui/PerkTab.h"
 #include "ui/VehicleDocument.h"
 
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -39,8 +41,15 @@ TPerksPage::TPerksPage(TEditorHost &host, QWidget *parent)
     }
     Tab(TPerkKind::Defect)->AddBelowButtons(m_lemonDice);
 
+    // One filter box narrows the three library lists.
+    auto *filter = new TLibraryFilter(QStringLiteral("Filter libraries"), this);
+    filter->Edit()->setPlaceholderText(QStringLiteral("Name"));
+    for (TPerkTab *tab : m_tab)
+        filter->AddList(tab->LibraryBox());
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(filter);
     layout->addWidget(m_tabs);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { RunGuarded(this, [this] { ShowPFDGrid(); }); });

@@ -13,6 +13,8 @@
 #include "ui/EditorHost.h"
 #include "ui/FrmModify.h"
 #include "ui/FrmPerkEditor.h"
+#include "ui/LibraryFilter.h"
+#include "ui/LibraryTooltip.h"
 #include "ui/SpinButton.h"
 #include "ui/VehicleDocument.h"
 #include "ui/WeaponLibraryTabs.h"
@@ -135,9 +137,21 @@ void TWeaponsPage::BuildControls()
     bar->addWidget(m_bWLdelete);
     panelLayout->addLayout(bar);
 
-    m_libraries = new TWeaponLibraryTabs(m_splitter);
+    // The libraries under a filter box that narrows every tab; a row's tooltip tells what
+    // the weapon would add to the design.
+    auto *libraryPane = new QWidget(m_splitter);
+    m_libraries = new TWeaponLibraryTabs(libraryPane);
+    auto *filter = new TLibraryFilter(QStringLiteral("Filter"), libraryPane);
+    for (int type = 0; type < kWeaponTypeCount; ++type)
+        filter->AddGrid(m_libraries->Grid(type), {0, 1, kLibraryGridColumns - 1});
+    new TLibraryTooltip(*m_libraries, [this]() -> const TBaseVehicle & { return Vehicle(); });
+    auto *libraryLayout = new QVBoxLayout(libraryPane);
+    libraryLayout->setContentsMargins(0, 2, 0, 0);
+    libraryLayout->setSpacing(2);
+    libraryLayout->addWidget(filter);
+    libraryLayout->addWidget(m_libraries, 1);
     m_splitter->addWidget(m_panel16);
-    m_splitter->addWidget(m_libraries);
+    m_splitter->addWidget(libraryPane);
     // The grid pane keeps its height when the window grows; the libraries take the rest.
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);

@@ -1,0 +1,243 @@
+// The library filter boxes of the Weapons and the Perks, Flaws, and Defects pages, and the
+// tooltip of a weapon library row.
+#include "support/EditorFixture.h"
+#include "support/PerkTestLibraries.h"
+
+#include "engine/DesignFile.h"
+#include "engine/PerkList.h"
+#include "engine/Vehicle.h"
+#include "engine/base/Stream.h"
+#include "ui/Editer.h"
+#include "ui/LibraryFilter.h"
+#include "ui/LibraryTooltip.h"
+#include "ui/VehicleDocument.h"
+#include "ui/WeaponLibraries.h"
+#include "ui/WeaponsPage.h"
+#include "weapons/WeaponList.h"
+
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolTip>
+
+#include <memory>
+
+namespace {
+
+TWeaponRecord Weapon(const char *name, const char *code, int32_t rating, int type)
+{
+    TWeaponRecord r = DefaultWeaponRecord();
+    r.Name = name;
+    r.Code = code;
+    r.Rating = rating;
+    r.Damage = 3;
+    r.WeaponType = type;
+    return r;
+}
+
+} // namespace
+
+class FilterTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TMemoryWeaponLibraries> m_weapons;
+    std::unique_ptr<TPerkTestLibraries> m_perks;
+    TEditorFixture m_editor;
+
+    TfrmEditer &window() { return *m_editor.window; }
+    template <typename T> T *find(QWidget *in, const char *name)
+    {
+        T *control = in->findChild<T *>(QString::fromLatin1(name));
+        if (!control)
+            qFatal("no control %s", name);
+        return control;
+    }
+    QWidget *weaponsPage() { return window().PageControl()->widget(1); }
+    QWidget *perksPage() { return window().PageControl()->widget(2); }
+    QLineEdit *filterOf(QWidget *page) { return find<QLineEdit>(page, "eLibraryFilter"); }
+    QTableWidget *library(int type) { return find<QTableWidget>(weaponsPage(), qPrintable(QStringLiteral("sg%1").arg(type))); }
+
+    // The codes of the rows a weapon grid shows, top to bottom.
+    QStringList shownCodes(QTableWidget *grid)
+    {
+        QStringList codes;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            if (!grid->isRowHidden(row) && grid->item(row, 0))
+                codes << grid->item(row, 0)->text();
+        }
+        return codes;
+    }
+    QStringList shownItems(QListWidget *list)
+    {
+        QStringList items;
+        for (int row = 0; row < list->count(); ++row) {
+            if (!list->isRowHidden(row))
+                items << list->item(row)->text();
+        }
+        return items;
+    }
+    void type(QLineEdit *box, const QString &text)
+    {
+        box->clear();
+        QTest::keyClicks(box, text);
+    }
+
+private slots:
+    void init()
+    {
+        m_weapons = std::make_unique<TMemoryWeaponLibraries>();
+        TWeaponRecord guided = Weapon("Light Cannon", "LC", 10, 0);
+        guided.Guided = true;
+        m_weapons->WeaponLibrary(0).Add(guided);
+        m_weapons->WeaponLibrary(0).Add(Weapon("Heavy Cannon", "HC", 30, 0));
+        m_weapons->WeaponLibrary(0).Add(Weapon("Gatling", "GT", 20, 0));
+        m_weapons->WeaponLibrary(1).Add(Weapon("Field Gun", "FG", 15, 1));
+        m_weapons->WeaponLibrary(1).Add(Weapon("Mortar", "MT", 12, 1));
+        SetWeaponLibraries(m_weapons.get());
+        m_perks = std::make_unique<TPerkTestLibraries>();
+        QVERIFY(m_editor.Start());
+    }
+
+    void cleanup()
+    {
+        m_editor.Stop();
+        m_perks.reset();
+        SetWeaponLibraries(nullptr);
+        m_weapons.reset();
+    }
+
+    void matchingIgnoresCaseAndBlankFilters()
+    {
+        QVERIFY(TLibraryFilter::Matches(QString(), {}));
+        QVERIFY(TLibraryFilter::Matches(QStringLiteral("  "), {QStringLiteral("x")}));
+        QVERIFY(TLibraryFilter::Matches(QStringLiteral("cAnN"), {QStringLiteral("HC"), QStringLiteral("Heavy Cannon")}));
+        QVERIFY(TLibraryFilter::Matches(QStringLiteral(" guid "), {QStringLiteral("Guid, A")}));
+        QVERIFY(!TLibraryFilter::Matches(QStringLiteral("gun"), {QStringLiteral("HC"), QStringLiteral("Heavy Cannon")}));
+        QVERIFY(!TLibraryFilter::Matches(QStringLiteral("x"), {}));
+    }
+
+    void weaponTabsNarrowByCodeNameAndSpecialCodes()
+    {
+        window().PageControl()->setCurrentIndex(1);
+        QCOMPARE(shownCodes(library(0)), (QStringList{"LC", "HC", "GT"}));
+        QLineEdit *filter = filterOf(weaponsPage());
+        type(filter, QStringLiteral("cannon"));
+        QCOMPARE(shownCodes(library(0)), (QStringList{"LC", "HC"}));
+        type(filter, QStringLiteral("gt"));
+        QCOMPARE(shownCodes(library(0)), QStringList{"GT"});
+        type(filter, QStringLiteral("GUID")); // the special codes column
+        QCOMPARE(shownCodes(library(0)), QStringList{"LC"});
+
+        // The text holds for the other tabs as well.
+        type(filter, QStringLiteral("g"));
+        auto *tabs = find<QTabWidget>(weaponsPage(), "PageControl2");
+        tabs->setCurrentIndex(1);
+        QCOMPARE(filter->text(), QStringLiteral("g"));
+        QCOMPARE(shownCodes(library(1)), QStringList{"FG"});
+        tabs->setCurrentIndex(0);
+        QCOMPARE(shownCodes(library(0)), (QStringList{"LC", "GT"}));
+
+        // Sorting refills the grid: the filter applies to the new order.
+        emit library(0)->horizontalHeader()->sectionClicked(2); // Rating, descending first
+        QCOMPARE(shownCodes(library(0)), (QStringList{"GT", "LC"}));
+        type(filter, QString());
+        QCOMPARE(shownCodes(library(0)), (QStringList{"HC", "GT", "LC"}));
+    }
+
+    void onlyAShownWeaponCanBeMounted()
+    {
+        window().PageControl()->setCurrentIndex(1);
+        library(0)->setCurrentCell(0, 0); // LC
+        QLineEdit *filter = filterOf(weaponsPage());
+        type(filter, QStringLiteral("heavy"));
+        QCOMPARE(library(0)->currentRow(), 1); // moved off the hidden row
+        QTest::mouseClick(find<QPushButton>(weaponsPage(), "bAdd"), Qt::LeftButton);
+        QCOMPARE(window().Document().Vehicle().Weapons->Count(), 1);
+        QCOMPARE(window().Document().Vehicle().Weapons->Get(0).Data.Code, std::string("HC"));
+
+        type(filter, QStringLiteral("nothing like it"));
+        QVERIFY(shownCodes(library(0)).isEmpty());
+        QTest::mouseClick(find<QPushButton>(weaponsPage(), "bAdd"), Qt::LeftButton);
+        QCOMPARE(window().Document().Vehicle().Weapons->Count(), 1);
+
+        // Shown again, the first row is selected as in a freshly filled library.
+        type(filter, QString());
+        QCOMPARE(library(0)->currentRow(), 0);
+    }
+
+    void perkFlawAndDefectListsShareOneFilter()
+    {
+        window().PageControl()->setCurrentIndex(2);
+        auto *perks = find<QListWidget>(perksPage(), "lbPerks");
+        auto *flaws = find<QListWidget>(perksPage(), "lbFlaws");
+        QLineEdit *filter = filterOf(perksPage());
+        type(filter, QStringLiteral("ARM"));
+        QCOMPARE(shownItems(perks), (QStringList{"Ablative Armor", "Battle Arm"}));
+        QCOMPARE(shownItems(flaws), QStringList{"Brittle Armor"});
+        QCOMPARE(flaws->currentRow(), 2);
+
+        // Showing the page again refills the lists under the same filter.
+        window().PageControl()->setCurrentIndex(0);
+        window().PageControl()->setCurrentIndex(2);
+        QCOMPARE(shownItems(perks), (QStringList{"Ablative Armor", "Battle Arm"}));
+
+        type(filter, QStringLiteral("seat"));
+        QCOMPARE(perks->currentRow(), 2);
+        QTest::mouseClick(find<QPushButton>(perksPage(), "Button11"), Qt::LeftButton);
+        const TPerkList &added = *window().Document().Vehicle().Perks;
+        QCOMPARE(added.Count(), 1);
+        QCOMPARE(added.Get(0).PFDName, std::string("Passenger Seating"));
+    }
+
+    void tooltipShowsTheRecordAndWhatItWouldAdd()
+    {
+        window().PageControl()->setCurrentIndex(1);
+        TVehicle &design = window().Document().Vehicle();
+        design.Weapons->AddRecord(Weapon("Gatling", "GT", 20, 0));
+        TStream before;
+        SaveToStream(design, before);
+
+        const TWeaponRecord heavy = m_weapons->WeaponLibrary(0).Get(1);
+        const QString text = TLibraryTooltip::Text(heavy, design);
+        QVERIFY(text.contains(QStringLiteral("<b>Heavy Cannon</b>")));
+        QVERIFY(text.contains(QStringLiteral("Rating:</td><td><b>30</b>")));
+        QVERIFY(text.contains(QStringLiteral("Guided:</td><td><b>No</b>")));
+        QVERIFY(text.contains(QStringLiteral("Base Ammo Amount:")));
+        TStream after;
+        SaveToStream(design, after);
+        QVERIFY(after.Bytes() == before.Bytes()); // worked out on a copy
+
+        // What it promises is what mounting it gives.
+        window().ShowResults();
+        const double tvBefore = find<QLabel>(&window(), "lblTV")->text().toDouble();
+        library(0)->setCurrentCell(1, 0);
+        QTest::mouseClick(find<QPushButton>(weaponsPage(), "bAdd"), Qt::LeftButton);
+        const QString shownTv = find<QLabel>(&window(), "lblTV")->text();
+        QVERIFY2(text.contains(QStringLiteral("(TV %1 with it)").arg(shownTv)), qPrintable(text));
+        const QString addedText = QString::number(shownTv.toDouble() - tvBefore, 'f', 1);
+        QVERIFY2(text.contains(QStringLiteral("Adds TV +%1 ").arg(addedText)), qPrintable(text));
+        QVERIFY(shownTv.toDouble() > tvBefore);
+    }
+
+    void hoveringARowShowsItsTooltip()
+    {
+        window().PageControl()->setCurrentIndex(1);
+        QTableWidget *grid = library(0);
+        const QRect cell = grid->visualItemRect(grid->item(2, 1));
+        QHelpEvent help(QEvent::ToolTip, cell.center(), grid->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(grid->viewport(), &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(QStringLiteral("<b>Gatling</b>")));
+        QToolTip::hideText();
+    }
+};
+
+QTEST_MAIN(FilterTest)
+#include "tst_filter.moc"
