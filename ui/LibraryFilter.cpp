@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QTableWidget>
 
 TLibraryFilter::TLibraryFilter(const QString &caption, QWidget *parent)
@@ -70,7 +71,15 @@ void TLibraryFilter::Attach(const TTarget &target)
                 for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
                     ApplyRow(target, row);
             });
-    connect(model, &QAbstractItemModel::modelReset, this, [this, target] { Apply(target); });
+    // A list is also reset while it is being destroyed, when it can no longer be asked about
+    // its rows: the reset is looked at afterwards, if the list is still there.
+    connect(
+        model, &QAbstractItemModel::modelReset, this,
+        [this, target, view = QPointer<QAbstractItemView>(target.view)] {
+            if (view)
+                Apply(target);
+        },
+        Qt::QueuedConnection);
     connect(target.view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this, target] { KeepCurrentVisible(target); });
     Apply(target);

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +59,15 @@ void makeBeta(TVehicle &v)
     ground.ModeName = "Ground";
     ground.TopSpeed = 60;
     v.Movement->Add(ground);
+}
+
+
+// Saves a picture of a widget when AW_SCREENSHOT_DIR names a folder (to look at the result).
+void screenshot(const QPixmap &picture, const char *name)
+{
+    const QString folder = qEnvironmentVariable("AW_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        picture.save(QDir(folder).filePath(QString::fromLatin1(name)));
 }
 
 } // namespace
@@ -119,6 +129,10 @@ private slots:
         QVERIFY(text(tv, 1) != text(tv, 2));
         QVERIFY(tv->parent()->isExpanded());
         QVERIFY(!armor->parent()->parent());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        tree->scrollToItem(cannon);
+        screenshot(window.grab(), "compare-window.png");
     }
 
     void countsWhatTheCommandLineComparisonFinds()

@@ -15,6 +15,7 @@
 #include "ui/WeaponsPage.h"
 #include "weapons/WeaponList.h"
 
+#include <QDir>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -39,6 +40,15 @@ TWeaponRecord Weapon(const char *name, const char *code, int32_t rating, int typ
     r.Damage = 3;
     r.WeaponType = type;
     return r;
+}
+
+
+// Saves a picture of a widget when AW_SCREENSHOT_DIR names a folder (to look at the result).
+void screenshot(const QPixmap &picture, const char *name)
+{
+    const QString folder = qEnvironmentVariable("AW_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        picture.save(QDir(folder).filePath(QString::fromLatin1(name)));
 }
 
 } // namespace
@@ -130,6 +140,7 @@ private slots:
         QLineEdit *filter = filterOf(weaponsPage());
         type(filter, QStringLiteral("cannon"));
         QCOMPARE(shownCodes(library(0)), (QStringList{"LC", "HC"}));
+        screenshot(window().grab(), "filtered-library.png");
         type(filter, QStringLiteral("gt"));
         QCOMPARE(shownCodes(library(0)), QStringList{"GT"});
         type(filter, QStringLiteral("GUID")); // the special codes column

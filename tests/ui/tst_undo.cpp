@@ -22,10 +22,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -39,6 +42,14 @@
 namespace {
 
 using Body = std::vector<uint8_t>;
+
+// Saves a picture of a widget when AW_SCREENSHOT_DIR names a folder (to look at the result).
+void screenshot(const QPixmap &picture, const char *name)
+{
+    const QString folder = qEnvironmentVariable("AW_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        picture.save(QDir(folder).filePath(QString::fromLatin1(name)));
+}
 
 TWeaponRecord Cannon(const char *code, int32_t rating)
 {
@@ -173,6 +184,15 @@ private slots:
         settle();
         QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo Armor change"));
         QVERIFY(action("Undo1")->isEnabled());
+        edit->popup(window().mapToGlobal(QPoint(60, window().menuBar()->height())));
+        QTRY_VERIFY(edit->isVisible());
+        QPixmap shot = window().grab();
+        {
+            QPainter painter(&shot);
+            painter.drawPixmap(window().mapFromGlobal(edit->pos()), edit->grab());
+        }
+        screenshot(shot, "edit-menu.png");
+        edit->hide();
         undo();
         QCOMPARE(action("Redo1")->text(), QStringLiteral("Redo Armor change"));
         QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo"));
