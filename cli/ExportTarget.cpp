@@ -1,7 +1,7 @@
 #include "cli/ExportTarget.h"
 
+#include "engine/base/Cp1252.h"
 #include "output/SafeFileName.h"
-#include "storage/Cp1252Utf8.h"
 
 #include <algorithm>
 #include <filesystem>

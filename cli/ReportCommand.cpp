@@ -4,8 +4,8 @@
 #include "cli/LocaleSeparators.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignOutcome.h"
+#include "engine/base/Cp1252.h"
 #include "engine/base/NumberFormat.h"
-#include "storage/Cp1252Utf8.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,6 +1,6 @@
 #include "cli/CliCommand.h"
+#include "engine/base/Cp1252.h"
 #include "engine/base/Files.h"
-#include "storage/Cp1252Utf8.h"
 
 #include <QString>
 #include <QtGlobal>

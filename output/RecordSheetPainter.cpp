@@ -1,8 +1,8 @@
 #include "output/RecordSheetPainter.h"
 
+#include "engine/base/Cp1252.h"
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetColour.h"
-#include "storage/Cp1252Utf8.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -6,8 +6,8 @@
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/OpenedDesign.h"
+#include "engine/base/Cp1252.h"
 #include "engine/base/Files.h"
-#include "storage/Cp1252Utf8.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

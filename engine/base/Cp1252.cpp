@@ -1,4 +1,4 @@
-#include "storage/Cp1252Utf8.h"
+#include "engine/base/Cp1252.h"
 
 #include <cstdint>
 
@@ -13,28 +13,6 @@ constexpr char32_t kHigh[32] = {
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
-
-char32_t toCodePoint(unsigned char byte)
-{
-    if (byte >= 0x80 && byte <= 0x9F && kHigh[byte - 0x80] != 0)
-        return kHigh[byte - 0x80];
-    return byte;
-}
-
-bool fromCodePoint(char32_t code, char &byte)
-{
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
-        byte = static_cast<char>(code);
-        return true;
-    }
-    for (int i = 0; i < 32; ++i) {
-        if (kHigh[i] == code || (kHigh[i] == 0 && code == static_cast<char32_t>(0x80 + i))) {
-            byte = static_cast<char>(0x80 + i);
-            return true;
-        }
-    }
-    return false;
-}
 
 void appendUtf8(std::string &out, char32_t c)
 {
@@ -96,14 +74,39 @@ bool isValidUtf8(const std::string &text)
     return true;
 }
 
+bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 } // namespace
+
+char32_t ToCodePoint(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F && kHigh[byte - 0x80] != 0)
+        return kHigh[byte - 0x80];
+    return byte;
+}
+
+bool FromCodePoint(char32_t code, char &byte)
+{
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+        byte = static_cast<char>(code);
+        return true;
+    }
+    for (int i = 0; i < 32; ++i) {
+        if (kHigh[i] == code || (kHigh[i] == 0 && code == static_cast<char32_t>(0x80 + i))) {
+            byte = static_cast<char>(0x80 + i);
+            return true;
+        }
+    }
+    return false;
+}
 
 std::string ToUtf8(const std::string &text)
 {
     std::string out;
     out.reserve(text.size());
     for (char c : text)
-        appendUtf8(out, toCodePoint(static_cast<unsigned char>(c)));
+        appendUtf8(out, ToCodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -113,7 +116,7 @@ bool FromUtf8(const std::string &utf8, std::string &out, char32_t &bad)
     for (size_t i = 0; i < utf8.size();) {
         const char32_t code = nextCodePoint(utf8, i);
         char byte = 0;
-        if (code == kBroken || !fromCodePoint(code, byte)) {
+        if (code == kBroken || !FromCodePoint(code, byte)) {
             bad = code == kBroken ? 0xFFFD : code;
             return false;
         }
@@ -125,6 +128,32 @@ bool FromUtf8(const std::string &utf8, std::string &out, char32_t &bad)
 std::string MessageToUtf8(const std::string &message)
 {
     return isValidUtf8(message) ? message : ToUtf8(message);
+}
+
+std::u16string ToUtf16(std::string_view text)
+{
+    std::u16string out;
+    out.reserve(text.size());
+    for (char c : text)
+        out += static_cast<char16_t>(ToCodePoint(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string FromUtf16(std::u16string_view utf16, char replacement)
+{
+    std::string out;
+    out.reserve(utf16.size());
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        const char16_t unit = utf16[i];
+        if (isHighSurrogate(unit) && i + 1 < utf16.size() && isLowSurrogate(utf16[i + 1])) {
+            ++i; // a character beyond the Basic Multilingual Plane: never a Windows-1252 byte
+            out += replacement;
+            continue;
+        }
+        char byte = 0; // an unpaired surrogate has no byte either
+        out += FromCodePoint(unit, byte) ? byte : replacement;
+    }
+    return out;
 }
 
 } // namespace cp1252
