@@ -21,9 +21,8 @@ namespace {
 // end-of-bitmap code: a few dozen bytes that would decode to width x height pixels.
 std::vector<uint8_t> rleBitmap(int32_t width, int32_t height)
 {
-    std::vector<uint8_t> bmp = samples::BitmapFile(1, 1, 8);
-    const size_t pixels = bmp.size() - 4; // the one padded row of the 1 x 1 bitmap
-    bmp.resize(pixels);
+    const std::vector<uint8_t> whole = samples::BitmapFile(1, 1, 8);
+    std::vector<uint8_t> bmp(whole.begin(), whole.end() - 4); // without the one padded row of pixels
     bmp.push_back(0);
     bmp.push_back(1); // end of bitmap
     bytes::PutInt32(bmp.data() + 18, width);
