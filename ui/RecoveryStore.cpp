@@ -57,8 +57,10 @@ QString TRecoveryStore::LockPath(const QString &session) const
 QList<TRecoveryFile> TRecoveryStore::Orphans() const
 {
     QList<TRecoveryFile> found;
-    const QFileInfoList designs =
-        QDir(m_folder).entryInfoList({QStringLiteral("*") + kDesignSuffix}, QDir::Files, QDir::Time | QDir::Reversed);
+    QFileInfoList designs = QDir(m_folder).entryInfoList({QStringLiteral("*") + kDesignSuffix}, QDir::Files, QDir::Name);
+    std::stable_sort(designs.begin(), designs.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.lastModified() < b.lastModified();
+    });
     for (const QFileInfo &design : designs) {
         const QString session = design.completeBaseName();
         auto lock = std::make_shared<QLockFile>(LockPath(session));

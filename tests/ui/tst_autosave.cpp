@@ -162,6 +162,7 @@ private slots:
         TAutosave autosave(document, recoveryFolder());
         autosave.SetInterval(300);
         QSignalSpy written(&autosave, &TAutosave::written);
+        QVERIFY(!autosave.WriteNow()); // nothing unsaved yet
 
         document.Vehicle().Armor = 1;
         document.SetModified();
@@ -216,14 +217,6 @@ private slots:
         QVERIFY(designFiles(recoveryFolder()).isEmpty());
     }
 
-    void nothingIsWrittenWithoutUnsavedChanges()
-    {
-        TVehicleDocument document;
-        TAutosave autosave(document, recoveryFolder());
-        QVERIFY(!autosave.WriteNow());
-        QVERIFY(designFiles(recoveryFolder()).isEmpty());
-    }
-
     void recoverMakesItTheOpenUnsavedDesign()
     {
         const QString source = saveUserDesign("saved.vkd", "Saved");
@@ -259,7 +252,7 @@ private slots:
         editor.Stop();
     }
 
-    void openSavedDiscardAndUndecided()
+    void otherAnswersAndAKeptDesign()
     {
         const QString source = saveUserDesign("mine.vkd", "Mine");
         const QString withSource = leaveRecoveryFile("a", "First", source);
@@ -267,14 +260,23 @@ private slots:
         TEditorFixture editor;
         QVERIFY(editor.Start());
         TAutosave autosave(editor.window->Document(), recoveryFolder());
-        QList<int> choices{TRecoveryDialog::OpenSaved, TRecoveryDialog::Undecided};
+        // Recover, but the open design's save question is cancelled: kept for later.
+        editor.Vehicle().Name = "Busy";
+        editor.window->Document().SetModified();
+        editor.dialogs->answers = {TDialogAnswer::Cancel};
+        QList<int> choices{TRecoveryDialog::Recover, TRecoveryDialog::Recover, TRecoveryDialog::OpenSaved,
+                           TRecoveryDialog::Undecided};
         QList<bool> openSavedEnabled;
         editor.dialogs->modal = [&](QDialog &dialog) {
             openSavedEnabled << dialog.findChild<QPushButton *>(QStringLiteral("btnOpenSaved"))->isEnabled();
             return choices.takeFirst();
         };
         QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
-        QCOMPARE(openSavedEnabled, (QList<bool>{true, false}));
+        QCOMPARE(editor.Vehicle().Name, std::string("Busy"));
+        QVERIFY(QFile::exists(withSource) && QFile::exists(neverSaved));
+        editor.Vehicle().Modified = false;
+        QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
+        QCOMPARE(openSavedEnabled, (QList<bool>{true, false, true, false}));
         QCOMPARE(editor.Vehicle().Name, std::string("Mine"));
         QVERIFY(!editor.Vehicle().Modified);
         QVERIFY(!QFile::exists(withSource));
@@ -285,22 +287,6 @@ private slots:
         QVERIFY(!QFile::exists(neverSaved));
         QCOMPARE(editor.Vehicle().Name, std::string("Mine"));
         QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
-        editor.Stop();
-    }
-
-    void keepingTheOpenDesignKeepsTheRecoveryFile()
-    {
-        const QString left = leaveRecoveryFile("c", "Later", QString());
-        TEditorFixture editor;
-        QVERIFY(editor.Start());
-        TAutosave autosave(editor.window->Document(), recoveryFolder());
-        editor.Vehicle().Name = "Busy";
-        editor.window->Document().SetModified();
-        editor.dialogs->modal = [](QDialog &) { return int(TRecoveryDialog::Recover); };
-        editor.dialogs->answers = {TDialogAnswer::Cancel}; // the save question
-        QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
-        QCOMPARE(editor.Vehicle().Name, std::string("Busy"));
-        QVERIFY(QFile::exists(left));
         editor.Stop();
     }
 };

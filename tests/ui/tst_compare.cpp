@@ -93,88 +93,49 @@ private slots:
         makeAlpha(alpha);
         makeBeta(beta);
         TCompareWindow window(QStringLiteral("Alpha file"), alpha, QStringLiteral("Beta file"), beta);
-        QTreeWidget *tree = window.Tree();
-        QCOMPARE(tree->headerItem()->text(1), QStringLiteral("Alpha file"));
-        QCOMPARE(tree->headerItem()->text(2), QStringLiteral("Beta file"));
+        QCOMPARE(window.Tree()->headerItem()->text(2), QStringLiteral("Beta file"));
 
         QTreeWidgetItem *name = window.Row(QStringLiteral("Name"));
-        QCOMPARE(text(name, 1), QStringLiteral("\"Alpha\""));
-        QCOMPARE(text(name, 2), QStringLiteral("\"Beta\""));
+        QCOMPARE(text(name, 1) + text(name, 2), QStringLiteral("\"Alpha\"\"Beta\""));
         QVERIFY(window.IsHighlighted(name));
         QCOMPARE(name->parent()->text(0), QStringLiteral("Design"));
-
         // Equal values are listed too, without the mark.
         QTreeWidgetItem *armor = window.Row(QStringLiteral("Armor"));
-        QCOMPARE(text(armor, 1), QStringLiteral("5"));
-        QCOMPARE(text(armor, 2), QStringLiteral("5"));
+        QCOMPARE(text(armor, 1) + text(armor, 2), QStringLiteral("55"));
         QVERIFY(!window.IsHighlighted(armor));
-        QVERIFY(window.Row(QStringLiteral("weapons[0].Code")));
         QVERIFY(!window.IsHighlighted(window.Row(QStringLiteral("weapons[0].Code"))));
-        QVERIFY(window.Row(QStringLiteral("CustomProduction.CustomCostMultiplier")));
-
         // An entry only one design has is one marked row; an entry both have shows its name.
         QTreeWidgetItem *cannon = window.Row(QStringLiteral("weapons[1]"));
-        QCOMPARE(text(cannon, 1), QStringLiteral("(none)"));
-        QCOMPARE(text(cannon, 2), QStringLiteral("\"Cannon\""));
-        QCOMPARE(cannon->text(0), QStringLiteral("#2"));
+        QCOMPARE(text(cannon, 0) + text(cannon, 1) + text(cannon, 2), QStringLiteral("#2(none)\"Cannon\""));
         QVERIFY(window.IsHighlighted(cannon));
-        QTreeWidgetItem *laser = window.Row(QStringLiteral("weapons[0].Name"))->parent();
-        QCOMPARE(laser->text(1), QStringLiteral("\"Laser\""));
-        QCOMPARE(laser->parent()->text(0), QStringLiteral("Weapons"));
+        QCOMPARE(window.Row(QStringLiteral("weapons[0].Name"))->parent()->text(1), QStringLiteral("\"Laser\""));
         QCOMPARE(text(window.Row(QStringLiteral("movement[0]")), 2), QStringLiteral("\"Ground\""));
-
         // The results differ with the cannon; groups holding a difference are opened.
         QTreeWidgetItem *tv = window.Row(QStringLiteral("results.ThreatValue"));
-        QVERIFY(window.IsHighlighted(tv));
-        QVERIFY(text(tv, 1) != text(tv, 2));
+        QVERIFY(window.IsHighlighted(tv) && text(tv, 1) != text(tv, 2));
         QVERIFY(tv->parent()->isExpanded());
-        QVERIFY(!armor->parent()->parent());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        tree->scrollToItem(cannon);
+        window.Tree()->scrollToItem(cannon);
         screenshot(window.grab(), "compare-window.png");
-    }
 
-    void countsWhatTheCommandLineComparisonFinds()
-    {
-        TVehicle alpha, beta;
-        makeAlpha(alpha);
-        makeBeta(beta);
-        TCompareWindow window(QStringLiteral("A"), alpha, QStringLiteral("B"), beta);
+        // Exactly what the command-line comparison finds is marked.
         TVehicle alpha2, beta2;
         makeAlpha(alpha2);
         makeBeta(beta2);
         const TDesignDifferences differences = CompareDesigns(alpha2, beta2);
         QCOMPARE(window.DifferenceCount(), static_cast<int>(differences.size()));
-        for (const TDesignDifference &difference : differences) {
-            QTreeWidgetItem *row = window.Row(QString::fromStdString(difference.Path));
-            QVERIFY2(row && window.IsHighlighted(row), difference.Path.c_str());
-        }
+        for (const TDesignDifference &difference : differences)
+            QVERIFY2(window.IsHighlighted(window.Row(QString::fromStdString(difference.Path))), difference.Path.c_str());
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblDifferences"))->text(),
                  QStringLiteral("%1 differences").arg(differences.size()));
 
-        // The side-by-side rows agree with the plain list of differences.
-        int marked = 0;
-        for (const TDesignComparisonRow &row : CompareDesignsSideBySide(alpha2, beta2))
-            marked += row.Differs ? 1 : 0;
-        QCOMPARE(marked, static_cast<int>(differences.size()));
-    }
-
-    void differencesOnlyHidesTheRest()
-    {
-        TVehicle alpha, beta;
-        makeAlpha(alpha);
-        makeBeta(beta);
-        TCompareWindow window(QStringLiteral("A"), alpha, QStringLiteral("B"), beta);
+        // "Differences only" hides the rest, a group without a difference as a whole.
         window.findChild<QCheckBox *>(QStringLiteral("cbDifferencesOnly"))->setChecked(true);
-        QVERIFY(window.Row(QStringLiteral("Armor"))->isHidden());
-        QVERIFY(!window.Row(QStringLiteral("Name"))->isHidden());
-        QVERIFY(!window.Row(QStringLiteral("Name"))->parent()->isHidden());
-        // A group without a difference goes as a whole.
+        QVERIFY(armor->isHidden() && !name->isHidden() && !name->parent()->isHidden());
         QVERIFY(window.Row(QStringLiteral("CustomProduction.CustomModelDice"))->parent()->isHidden());
         window.SetDifferencesOnly(false);
-        QVERIFY(!window.findChild<QCheckBox *>(QStringLiteral("cbDifferencesOnly"))->isChecked());
-        QVERIFY(!window.Row(QStringLiteral("Armor"))->isHidden());
+        QVERIFY(!armor->isHidden());
     }
 
     void sameDesignsHaveNothingMarked()
@@ -186,7 +147,6 @@ private slots:
         QCOMPARE(window.DifferenceCount(), 0);
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblDifferences"))->text(),
                  QStringLiteral("The designs are the same."));
-        QVERIFY(!window.Row(QStringLiteral("results.ThreatValue"))->parent()->isExpanded());
     }
 
     void openDesignAgainstItsSavedFile()

@@ -123,16 +123,6 @@ private slots:
         m_weapons.reset();
     }
 
-    void matchingIgnoresCaseAndBlankFilters()
-    {
-        QVERIFY(TLibraryFilter::Matches(QString(), {}));
-        QVERIFY(TLibraryFilter::Matches(QStringLiteral("  "), {QStringLiteral("x")}));
-        QVERIFY(TLibraryFilter::Matches(QStringLiteral("cAnN"), {QStringLiteral("HC"), QStringLiteral("Heavy Cannon")}));
-        QVERIFY(TLibraryFilter::Matches(QStringLiteral(" guid "), {QStringLiteral("Guid, A")}));
-        QVERIFY(!TLibraryFilter::Matches(QStringLiteral("gun"), {QStringLiteral("HC"), QStringLiteral("Heavy Cannon")}));
-        QVERIFY(!TLibraryFilter::Matches(QStringLiteral("x"), {}));
-    }
-
     void weaponTabsNarrowByCodeNameAndSpecialCodes()
     {
         window().PageControl()->setCurrentIndex(1);

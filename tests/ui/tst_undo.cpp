@@ -6,7 +6,6 @@
 #include "support/PerkTestLibraries.h"
 
 #include "engine/DesignFile.h"
-#include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 #include "engine/base/Stream.h"
@@ -70,6 +69,8 @@ private:
     std::unique_ptr<TMemoryWeaponLibraries> m_weapons;
     std::unique_ptr<TPerkTestLibraries> m_perks;
     TEditorFixture m_editor;
+    QList<Body> m_bodies;
+    QList<QStringList> m_shown;
 
     TVehicle &vehicle() { return m_editor.Vehicle(); }
     TfrmEditer &window() { return *m_editor.window; }
@@ -97,50 +98,46 @@ private:
             texts << label(name);
         return texts;
     }
-    // Lets the history record the change its handler reported.
-    static void settle() { QCoreApplication::processEvents(); }
+    // Lets the history record the change its handler reported, and notes the state.
+    void record()
+    {
+        QCoreApplication::processEvents();
+        m_bodies << body();
+        m_shown << results();
+    }
     void undo()
     {
         action("Undo1")->trigger();
-        settle();
+        QCoreApplication::processEvents();
     }
     void redo()
     {
         action("Redo1")->trigger();
-        settle();
-    }
-    void choose(const char *comboName, const QString &item)
-    {
-        auto *combo = find<QComboBox>(comboName);
-        const int index = combo->findText(item);
-        QVERIFY2(index >= 0, qPrintable(item));
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
+        QCoreApplication::processEvents();
     }
     void click(const char *name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
-    QString savedFile(const char *name)
+    void enter(const char *box, const QString &text)
+    {
+        driver::Enter(find(box), text);
+        QCoreApplication::processEvents();
+    }
+    void typeKey(QLineEdit *box, int key)
+    {
+        QTest::keyClick(box, static_cast<Qt::Key>(key));
+        QCoreApplication::processEvents();
+    }
+    void focus(QWidget *box)
+    {
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+    }
+    QString saveAs(const char *name)
     {
         const QString path = m_folder.filePath(QString::fromLatin1(name));
         m_editor.dialogs->paths = {path};
         action("SaveAs1")->trigger();
-        settle();
+        QCoreApplication::processEvents();
         return path;
-    }
-
-    // Undoing the last steps gives the bodies back in reverse order; redoing them gives the
-    // later bodies again, and the results area shows what it showed at each point.
-    void checkStepsRoundTrip(const QList<Body> &bodies, const QList<QStringList> &shown)
-    {
-        for (int i = static_cast<int>(bodies.size()) - 2; i >= 0; --i) {
-            undo();
-            QVERIFY2(body() == bodies[i], qPrintable(QStringLiteral("after undo to state %1").arg(i)));
-            QCOMPARE(results(), shown[i]);
-        }
-        for (int i = 1; i < bodies.size(); ++i) {
-            redo();
-            QVERIFY2(body() == bodies[i], qPrintable(QStringLiteral("after redo to state %1").arg(i)));
-            QCOMPARE(results(), shown[i]);
-        }
     }
 
 private slots:
@@ -158,7 +155,9 @@ private slots:
         SetWeaponLibraries(m_weapons.get());
         m_perks = std::make_unique<TPerkTestLibraries>();
         QVERIFY(m_editor.Start());
-        settle();
+        m_bodies.clear();
+        m_shown.clear();
+        record();
     }
 
     void cleanup()
@@ -169,21 +168,17 @@ private slots:
         m_weapons.reset();
     }
 
-    void editMenuNamesTheChangeAndHasTheShortcuts()
+    void editMenuNamesTheChange()
     {
-        auto *edit = find<QMenu>("Edit1");
-        QCOMPARE(edit->title(), QStringLiteral("Edit"));
         QVERIFY(!action("Undo1")->isEnabled());
-        QVERIFY(!action("Redo1")->isEnabled());
         QCOMPARE(action("Undo1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
         QVERIFY(action("Redo1")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
         QVERIFY(action("Redo1")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
-
         const QString shown = find("eArmor")->text();
-        driver::Enter(find("eArmor"), QStringLiteral("7"));
-        settle();
+        enter("eArmor", QStringLiteral("7"));
         QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo Armor change"));
-        QVERIFY(action("Undo1")->isEnabled());
+
+        auto *edit = find<QMenu>("Edit1");
         edit->popup(window().mapToGlobal(QPoint(60, window().menuBar()->height())));
         QTRY_VERIFY(edit->isVisible());
         QPixmap shot = window().grab();
@@ -193,176 +188,133 @@ private slots:
         }
         screenshot(shot, "edit-menu.png");
         edit->hide();
+
         undo();
         QCOMPARE(action("Redo1")->text(), QStringLiteral("Redo Armor change"));
         QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo"));
         QCOMPARE(find("eArmor")->text(), shown);
     }
 
-    void generalAndMovementEditsComeBackByteForByte()
+    // A number, a movement system, weapons added, modified and removed, perks added and
+    // removed: undoing each gives back the design body and the results shown before it.
+    void everyKindOfEditComesBackByteForByte()
     {
-        QList<Body> bodies{body()};
-        QList<QStringList> shown{results()};
-        driver::Enter(find("eArmor"), QStringLiteral("12"));
-        settle();
-        bodies << body();
-        shown << results();
-        choose("cbxPriMode", QStringLiteral("Ground"));
-        settle();
-        bodies << body();
-        shown << results();
-        driver::Enter(find("ePriTopMP"), QStringLiteral("20"));
-        settle();
-        bodies << body();
-        shown << results();
-        QCOMPARE(stack().count(), 3);
-        QVERIFY(shown[1] != shown[0]); // the armour moved the threat value
-        checkStepsRoundTrip(bodies, shown);
-        undo();
-        QCOMPARE(vehicle().Movement->TopSpeed(0), 0.0);
-        undo();
-        QCOMPARE(vehicle().Movement->Count(), 0);
-    }
+        enter("eArmor", QStringLiteral("12"));
+        record();
+        auto *mode = find<QComboBox>("cbxPriMode");
+        mode->setCurrentIndex(mode->findText(QStringLiteral("Ground")));
+        emit mode->activated(mode->currentIndex());
+        record();
+        enter("ePriTopMP", QStringLiteral("20"));
+        record();
 
-    void weaponEditsComeBackByteForByte()
-    {
         window().PageControl()->setCurrentIndex(1);
-        auto *library = find<QTableWidget>("sg0");
-        auto *grid = find<QTableWidget>("sgW");
-        QList<Body> bodies{body()};
-        QList<QStringList> shown{results()};
         for (int row : {0, 1}) {
-            library->setCurrentCell(row, 0);
+            find<QTableWidget>("sg0")->setCurrentCell(row, 0);
             click("bAdd");
-            settle();
-            bodies << body();
-            shown << results();
+            record();
         }
-        QCOMPARE(vehicle().Weapons->Count(), 2);
         QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo Weapons change"));
-
-        // Modify: the quantity typed into the first weapon's row.
+        auto *grid = find<QTableWidget>("sgW");
         grid->setFocus();
         grid->setCurrentCell(0, weapongrid::Items);
         QTest::keyClick(grid, Qt::Key_F2);
-        QPointer<QLineEdit> editor = grid->viewport()->findChild<QLineEdit *>();
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, QStringLiteral("3"));
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(!editor || !editor->isVisible());
-        settle();
+        QPointer<QLineEdit> cell = grid->viewport()->findChild<QLineEdit *>();
+        QVERIFY(cell);
+        cell->selectAll();
+        QTest::keyClicks(cell, QStringLiteral("3"));
+        QTest::keyClick(cell, Qt::Key_Return);
+        QTRY_VERIFY(!cell || !cell->isVisible());
+        record();
         QCOMPARE(vehicle().Weapons->Get(0).Data.NumberOfItems, 3);
-        bodies << body();
-        shown << results();
-
-        // Remove the second weapon.
         grid->setCurrentCell(1, weapongrid::Description);
         click("bDel");
-        settle();
-        QCOMPARE(vehicle().Weapons->Count(), 1);
-        bodies << body();
-        shown << results();
+        record();
 
-        checkStepsRoundTrip(bodies, shown);
-        // The grid shows the design after each step back.
-        for (int i = 0; i < 4; ++i)
-            undo();
-        QCOMPARE(vehicle().Weapons->Count(), 0);
-        QVERIFY(!grid->isEnabled());
-    }
-
-    void perkEditsComeBackByteForByteAndStayBound()
-    {
         window().PageControl()->setCurrentIndex(2);
-        driver::Enter(find("eCrew"), QStringLiteral("4"));
-        settle();
-        QList<Body> bodies{body()};
-        auto *perks = find<QListWidget>("lbPerks");
-        perks->setCurrentRow(2); // "Passenger Seating": rating from the people aboard
-        click("Button11");
-        settle();
-        bodies << body();
-        perks->setCurrentRow(0);
-        click("Button11");
-        settle();
-        bodies << body();
+        for (int row : {2, 0}) {
+            find<QListWidget>("lbPerks")->setCurrentRow(row);
+            click("Button11");
+            record();
+        }
         find<QTableWidget>("sgP")->setCurrentCell(0, 0);
         click("bp1");
-        settle();
-        bodies << body();
-        QCOMPARE(vehicle().Perks->Count(), 1);
+        record();
         QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo Perks change"));
-        for (int i = 2; i >= 0; --i) {
+        QCOMPARE(stack().count(), m_bodies.size() - 1);
+
+        for (int i = static_cast<int>(m_bodies.size()) - 2; i >= 0; --i) {
             undo();
-            QVERIFY(body() == bodies[i]);
+            QVERIFY2(body() == m_bodies[i], qPrintable(QStringLiteral("undo to state %1").arg(i)));
+            QCOMPARE(results(), m_shown[i]);
         }
-        redo();
-        QVERIFY(body() == bodies[1]);
-        // The restored list still reads this design's figures (crew 4 aboard).
-        QCOMPARE(vehicle().Perks->VehicleData().People, PerkVehicleData(vehicle()).People);
-        QVERIFY(vehicle().Perks->VehicleData().People >= 4);
+        QVERIFY(!find<QTableWidget>("sgP")->isEnabled()); // the page shows the design again
+        for (int i = 1; i < m_bodies.size(); ++i) {
+            redo();
+            QVERIFY2(body() == m_bodies[i], qPrintable(QStringLiteral("redo to state %1").arg(i)));
+            QCOMPARE(results(), m_shown[i]);
+        }
     }
 
     void typingInOneBoxIsOneStep()
     {
         QLineEdit *height = find("eHeight");
-        height->setFocus();
-        QTRY_VERIFY(height->hasFocus());
-        for (const char key : {'1', '2', '5'}) {
-            QTest::keyClick(height, key);
-            settle();
-        }
-        QCOMPARE(vehicle().Height, std::string("125"));
+        focus(height);
+        for (const int key : {Qt::Key_1, Qt::Key_2, Qt::Key_5})
+            typeKey(height, key);
         QCOMPARE(stack().count(), 1);
         QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo Height change"));
 
         // Another box is another step, and so is coming back to the first one.
-        find("eWidth")->setFocus();
-        QTRY_VERIFY(find("eWidth")->hasFocus());
-        QTest::keyClick(find("eWidth"), '4');
-        settle();
-        height->setFocus();
-        QTRY_VERIFY(height->hasFocus());
-        QTest::keyClick(height, Qt::Key_End);
-        QTest::keyClick(height, '0');
-        settle();
+        focus(find("eWidth"));
+        typeKey(find("eWidth"), Qt::Key_4);
+        focus(height);
+        typeKey(height, Qt::Key_End);
+        typeKey(height, Qt::Key_0);
         QCOMPARE(stack().count(), 3);
-
         undo();
         QCOMPARE(vehicle().Height, std::string("125"));
         undo();
-        QCOMPARE(vehicle().Width, std::string());
         undo();
         QCOMPARE(vehicle().Height, std::string());
         QCOMPARE(height->text(), QString());
 
+        // Clicking a button twice is two steps.
+        window().PageControl()->setCurrentIndex(2);
+        for (int i = 0; i < 2; ++i) {
+            click("Button11");
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(stack().count(), 2);
+
         // Typed and typed back within one step: nothing is left to undo.
-        height->setFocus();
-        QTRY_VERIFY(height->hasFocus());
-        QTest::keyClick(height, '9');
-        settle();
-        QTest::keyClick(height, Qt::Key_Backspace);
-        settle();
+        window().PageControl()->setCurrentIndex(0);
+        undo();
+        undo();
+        focus(height);
+        typeKey(height, Qt::Key_9);
+        typeKey(height, Qt::Key_Backspace);
         QCOMPARE(stack().count(), 0);
         QVERIFY(!action("Undo1")->isEnabled());
     }
 
     void savedStateClearsModifiedAgain()
     {
-        const int32_t armor = vehicle().Armor; // as the constraints leave a new design
-        driver::Enter(find("eArmor"), QStringLiteral("3"));
-        settle();
-        savedFile("clean.vkd");
+        // Save takes the value still being typed: it belongs before the saved state.
+        QLineEdit *armor = find("eArmor");
+        focus(armor);
+        driver::Type(armor, QStringLiteral("3"));
+        saveAs("clean.vkd");
+        QCOMPARE(vehicle().Armor, 3);
         QVERIFY(!vehicle().Modified);
-        driver::Enter(find("eArmor"), QStringLiteral("5"));
-        settle();
+        QVERIFY(stack().isClean());
+        enter("eArmor", QStringLiteral("5"));
         QVERIFY(vehicle().Modified);
         undo();
         QCOMPARE(vehicle().Armor, 3);
         QVERIFY(!vehicle().Modified); // back at what the file holds
         undo();
-        QCOMPARE(vehicle().Armor, armor);
+        QVERIFY(body() == m_bodies[0]);
         QVERIFY(vehicle().Modified); // before the saved state
         redo();
         QVERIFY(!vehicle().Modified);
@@ -371,98 +323,56 @@ private slots:
         QVERIFY(m_editor.dialogs->questions.isEmpty());
     }
 
-    void valueBeingTypedIsSavedAsPartOfTheSavedState()
-    {
-        const int32_t armor = vehicle().Armor;
-        QLineEdit *box = find("eArmor");
-        box->setFocus();
-        QTRY_VERIFY(box->hasFocus());
-        driver::Type(box, QStringLiteral("6"));
-        // Save takes the value still being typed; it belongs before the clean state.
-        savedFile("typed.vkd");
-        QCOMPARE(vehicle().Armor, 6);
-        QVERIFY(!vehicle().Modified);
-        QCOMPARE(stack().count(), 1);
-        QVERIFY(stack().isClean());
-        undo();
-        QCOMPARE(vehicle().Armor, armor);
-        QVERIFY(vehicle().Modified);
-    }
-
     void newOpenAndRevertClearTheHistory()
     {
-        driver::Enter(find("eArmor"), QStringLiteral("4"));
-        settle();
-        const QString file = savedFile("revert.vkd");
+        // Without a file there is nothing to revert to.
+        emit find<QMenu>("File1")->aboutToShow();
+        QVERIFY(!action("RevertToSaved1")->isEnabled());
+        enter("eArmor", QStringLiteral("4"));
+        const QString file = saveAs("revert.vkd");
         const Body saved = body();
-        driver::Enter(find("eArmor"), QStringLiteral("9"));
-        settle();
-        QCOMPARE(stack().count(), 2);
+        emit find<QMenu>("File1")->aboutToShow();
+        QVERIFY(action("RevertToSaved1")->isEnabled());
+        enter("eArmor", QStringLiteral("9"));
 
         // Revert asks first; No keeps everything.
-        m_editor.dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {TDialogAnswer::No, TDialogAnswer::Yes};
         action("RevertToSaved1")->trigger();
         QCOMPARE(vehicle().Armor, 9);
-        m_editor.dialogs->answers = {TDialogAnswer::Yes};
         action("RevertToSaved1")->trigger();
-        settle();
+        QCoreApplication::processEvents();
         QVERIFY(body() == saved);
         QVERIFY(!vehicle().Modified);
         QCOMPARE(stack().count(), 0);
         QCOMPARE(find("eArmor")->text(), QStringLiteral("4"));
 
-        driver::Enter(find("eArmor"), QStringLiteral("8"));
-        settle();
+        enter("eArmor", QStringLiteral("8"));
         m_editor.dialogs->answers = {TDialogAnswer::No};
         action("New1")->trigger();
-        settle();
+        QCoreApplication::processEvents();
         QCOMPARE(stack().count(), 0);
-        QVERIFY(!action("Undo1")->isEnabled());
-        QVERIFY(!vehicle().Modified);
 
-        driver::Enter(find("eArmor"), QStringLiteral("2"));
-        settle();
+        enter("eArmor", QStringLiteral("2"));
         m_editor.dialogs->answers = {TDialogAnswer::No};
         m_editor.dialogs->paths = {file};
         action("Open1")->trigger();
-        settle();
+        QCoreApplication::processEvents();
         QCOMPARE(stack().count(), 0);
-        QCOMPARE(vehicle().Armor, 4);
         // The first change after opening goes back to the opened design exactly.
-        driver::Enter(find("eArmor"), QStringLiteral("11"));
-        settle();
+        enter("eArmor", QStringLiteral("11"));
         undo();
         QVERIFY(body() == saved);
         QVERIFY(!vehicle().Modified);
     }
 
-    void revertWithoutAFileDoesNothing()
-    {
-        driver::Enter(find("eArmor"), QStringLiteral("4"));
-        settle();
-        emit find<QMenu>("File1")->aboutToShow();
-        QVERIFY(!action("RevertToSaved1")->isEnabled());
-        action("RevertToSaved1")->trigger();
-        QCOMPARE(vehicle().Armor, 4);
-        QVERIFY(m_editor.dialogs->questions.isEmpty());
-    }
-
-    void changeLineShowsTheMoveOfEachEditAndUndo()
+    void changeLineShowsEachMove()
     {
         QCOMPARE(label("lblChange"), QString());
-        driver::Enter(find("eArmor"), QStringLiteral("10"));
-        settle();
-        const QString afterEdit = label("lblChange");
-        QVERIFY2(afterEdit.startsWith(QStringLiteral("TV ")) && afterEdit.contains(QStringLiteral("(+")),
-                 qPrintable(afterEdit));
+        enter("eArmor", QStringLiteral("10"));
+        QVERIFY2(label("lblChange").contains(QStringLiteral("(+")), qPrintable(label("lblChange")));
         undo();
-        const QString afterUndo = label("lblChange");
-        QVERIFY2(afterUndo.contains(QStringLiteral("(-")), qPrintable(afterUndo));
-        QVERIFY(afterUndo.startsWith(QStringLiteral("TV ") + label("lblTV") + QStringLiteral(" (")));
-    }
+        QVERIFY(label("lblChange").startsWith(QStringLiteral("TV ") + label("lblTV") + QStringLiteral(" (-")));
 
-    void changeTextFormatsBothMoves()
-    {
         TUndoState from;
         from.ThreatValue = 1178.0;
         from.FinalCost = 10000.0L;
@@ -474,12 +384,8 @@ private slots:
         // A move too small for the shown decimals is no move.
         to.ThreatValue = 1178.04;
         to.FinalCost = 10000.004L;
-        to.CurrencyName.clear();
-        QCOMPARE(ResultChangeText(from, to), QStringLiteral("TV 1,178.0 (no change)   Final Cost 10,000.00 (no change)"));
-        NumberSeparators european{'.', ','};
-        to.ThreatValue = 1000.0;
-        QCOMPARE(ResultChangeText(from, to, european),
-                 QStringLiteral("TV 1.000,0 (-178,0)   Final Cost 10.000,00 (no change)"));
+        QCOMPARE(ResultChangeText(from, to, {'.', ','}),
+                 QStringLiteral("TV 1.178,0 (no change)   Final Cost 10.000,00 Cr (no change)"));
     }
 
     void changeNamesPreferWhatTheUserChanged()
@@ -490,22 +396,17 @@ private slots:
                 differences.push_back({path, "a", "b"});
             return UndoChangeName(differences);
         };
-        QCOMPARE(name({"Armor"}), QStringLiteral("Armor change"));
         QCOMPARE(name({"Armor", "SensorRating"}), QStringLiteral("Sensor Rating change"));
         QCOMPARE(name({"Crew", "Armor"}), QStringLiteral("Crew change"));
         QCOMPARE(name({"FinalSize", "weapons[1].links[0]"}), QStringLiteral("Weapons change"));
-        QCOMPARE(name({"CustomProduction.CustomName"}), QStringLiteral("Custom Production change"));
-        QCOMPARE(name({}), QStringLiteral("Change"));
     }
 
     void restoreKeepsTheDesignsOwnState()
     {
         TVehicle source;
-        source.Name = "Source";
         source.Crew = 5;
         source.CustomProduction.CustomName = "Hand built";
         source.Perks->Add(TPerkTestLibraries::Perk(2));
-        source.Movement->Add(m_editor.data->library.Get(0));
         const TDesignSnapshot snapshot = TakeSnapshot(source);
 
         TVehicle target;
@@ -515,23 +416,16 @@ private slots:
         target.Flaws->Add(TPerkTestLibraries::Flaw(1));
         const TPerkList *perks = target.Perks.get();
         RestoreSnapshot(target, snapshot);
-
-        QCOMPARE(target.Name, std::string("Source"));
-        QCOMPARE(target.Crew, 5);
         QCOMPARE(target.CustomProduction.CustomName, std::string("Hand built"));
         QCOMPARE(target.Flaws->Count(), 0);
-        QCOMPARE(target.Movement->Count(), 1);
         QCOMPARE(target.FileName, std::string("/somewhere/target.vkd"));
         QVERIFY(target.Modified);
         QCOMPARE(target.FileVersion, 6);
+        QVERIFY(TakeSnapshot(target) == snapshot);
+        // The same list, bound to the target, not to the copy the snapshot was read into.
         QVERIFY(target.Perks.get() == perks);
-        // Bound to the target, not to the copy the snapshot was read into.
         target.Crew = 9;
-        QCOMPARE(target.Perks->VehicleData().CrewValue, PerkVehicleData(target).CrewValue);
         QCOMPARE(target.Perks->VehicleData().CrewValue, 9);
-        QVERIFY(TakeSnapshot(target) != snapshot);
-        target.Crew = 5;
-        QVERIFY(TakeSnapshot(target).Body == snapshot.Body);
     }
 };
 
