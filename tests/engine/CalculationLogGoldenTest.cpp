@@ -1,4 +1,5 @@
-#include "EngineTestDesigns.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/TestFiles.h"
 
 #include "engine/CalculationReplay.h"
 #include "engine/DesignResults.h"

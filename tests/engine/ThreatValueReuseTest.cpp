@@ -1,4 +1,4 @@
-#include "EngineTestDesigns.h"
+#include "tests/support/SampleDesigns.h"
 
 #include "engine/DesignResults.h"
 #include "engine/ThreatValue.h"

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A whole file as bytes in a string.
+std::string ReadText(const std::string &path);
+
+// A text file of the test data folder, split into lines (line ends removed).
+std::vector<std::string> ReadTestLines(const std::string &relativePath);
