@@ -7,7 +7,7 @@
 // The most characters a filled sheet or sheet text may have. Values are expanded again by
 // later tokens (a note holding "|NAME|" shows the name), so a design whose texts name each
 // other's tokens over and over would otherwise grow without bound.
-constexpr size_t kMaxSheetText = size_t{16} * 1024 * 1024;
+constexpr size_t kMaxSheetText = size_t{8} * 1024 * 1024;
 
 // A sheet would grow beyond kMaxSheetText characters.
 class ESheetTooLarge : public std::length_error {
