@@ -56,6 +56,17 @@ QString TRecoveryStore::LockPath(const QString &session) const
 
 QList<TRecoveryFile> TRecoveryStore::Orphans() const
 {
+    // Locks left by sessions that ended with nothing unsaved go first.
+    for (const QFileInfo &lockFile : QDir(m_folder).entryInfoList({QStringLiteral("*") + kLockSuffix}, QDir::Files)) {
+        const QString session = lockFile.completeBaseName();
+        if (QFile::exists(DesignPath(session)))
+            continue;
+        QLockFile stale(lockFile.filePath());
+        stale.setStaleLockTime(0);
+        if (stale.tryLock(0))
+            stale.unlock(); // removes it
+    }
+
     QList<TRecoveryFile> found;
     QFileInfoList designs = QDir(m_folder).entryInfoList({QStringLiteral("*") + kDesignSuffix}, QDir::Files, QDir::Name);
     std::stable_sort(designs.begin(), designs.end(), [](const QFileInfo &a, const QFileInfo &b) {

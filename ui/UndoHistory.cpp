@@ -13,12 +13,18 @@
 #include <QUndoStack>
 #include <QWidget>
 
+namespace {
+constexpr int kUndoLimit = 100;
+} // namespace
+
 TUndoHistory::TUndoHistory(TVehicleDocument &document)
     : QObject(&document)
     , m_document(document)
     , m_stack(new QUndoStack(this))
 {
     setObjectName(QStringLiteral("UndoHistory"));
+    // Each step holds two whole designs (pictures included): the oldest steps give way.
+    m_stack->setUndoLimit(kUndoLimit);
     connect(&document, &TVehicleDocument::edited, this, &TUndoHistory::DocumentEdited);
     connect(&document, &TVehicleDocument::designReplaced, this, &TUndoHistory::DesignReplaced);
     connect(&document, &TVehicleDocument::fileUsed, this, &TUndoHistory::DesignSaved);

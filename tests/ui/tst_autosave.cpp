@@ -33,15 +33,16 @@ namespace {
 
 const char *const kChildSwitch = "--autosave-child";
 
-// The child editor: makes a change, reports once the recovery copy is written, then either
-// ends cleanly or waits to be killed.
+// The child editor: makes a change (unless "idle"), reports once the recovery copy is written
+// (or at once when idle), then either ends cleanly or waits to be killed.
 int runChild(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc < 5)
         return 2;
     const QString folder = QString::fromLocal8Bit(argv[2]);
-    const bool crash = qstrcmp(argv[3], "crash") == 0;
+    const bool idle = qstrcmp(argv[3], "idle") == 0;
+    const bool crash = idle || qstrcmp(argv[3], "crash") == 0;
     TVehicleDocument document;
     document.Vehicle().FileName = argv[4];
     TAutosave autosave(document, folder);
@@ -49,10 +50,15 @@ int runChild(int argc, char **argv)
         std::printf("written\n");
         std::fflush(stdout);
     });
-    document.Vehicle().Name = "Interrupted";
-    document.Vehicle().Armor = 17;
-    document.SetModified();
-    QCoreApplication::processEvents();
+    if (idle) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+    } else {
+        document.Vehicle().Name = "Interrupted";
+        document.Vehicle().Armor = 17;
+        document.SetModified();
+        QCoreApplication::processEvents();
+    }
     if (!crash)
         return 0;
     for (;;)
@@ -154,6 +160,20 @@ private slots:
         QCOMPARE(LoadDesignFile(orphans[0].DesignPath.toStdString()).Vehicle->Armor, 17);
         // Held for this session while it decides: a second look does not offer it again.
         QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+        TRecoveryStore::Remove(orphans[0]);
+    }
+
+    void lockOfACrashWithNothingUnsavedIsCleared()
+    {
+        std::unique_ptr<QProcess> idle = startChild("idle", QString());
+        QVERIFY(idle);
+        QCOMPARE(QDir(recoveryFolder()).entryList(QDir::Files).size(), 1); // its lock
+        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+        QCOMPARE(QDir(recoveryFolder()).entryList(QDir::Files).size(), 1); // still running
+        idle->kill();
+        QVERIFY(idle->waitForFinished(10000));
+        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+        QVERIFY(QDir(recoveryFolder()).entryList(QDir::Files).isEmpty());
     }
 
     void firstChangeAfterAPauseIsWrittenAtOnceThenOnePerInterval()
