@@ -1,8 +1,10 @@
 #include "engine/DesignFile.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
-#include "engine/PerkTemplates.h"
 #include "engine/Vehicle.h"
 #include "engine/base/Files.h"
 #include "engine/base/Stream.h"
@@ -11,148 +13,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <random>
-#include <unistd.h>
 
 namespace {
-
-// A 2 x 2 bitmap of 24 bits per pixel: file header, info header, two rows of 8 bytes.
-std::vector<uint8_t> smallBitmap()
-{
-    std::vector<uint8_t> bmp(14 + 40 + 16, 0);
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    bytes::PutUInt32(bmp.data() + 2, static_cast<uint32_t>(bmp.size()));
-    bytes::PutUInt32(bmp.data() + 10, 54);
-    bytes::PutUInt32(bmp.data() + 14, 40);
-    bytes::PutInt32(bmp.data() + 18, 2);
-    bytes::PutInt32(bmp.data() + 22, 2);
-    bytes::PutInt16(bmp.data() + 26, 1);
-    bytes::PutInt16(bmp.data() + 28, 24);
-    for (size_t i = 54; i < bmp.size(); ++i)
-        bmp[i] = static_cast<uint8_t>(i * 7);
-    return bmp;
-}
-
-TMovementRecord movement(const std::string &name, double top, double stall, bool flight, int32_t maneuver)
-{
-    TMovementRecord r;
-    r.ModeName = name;
-    r.TopSpeed = top;
-    r.StallSpeed = stall;
-    r.Flight = flight;
-    r.HasStall = stall > 0;
-    r.Maneuver = maneuver;
-    r.LibraryIndex = 2;
-    return r;
-}
-
-TPerkRecord perk(const std::string &name, int32_t formula, double x)
-{
-    TPerkRecord r;
-    r.PFDName = name;
-    r.WorthFormula = formula;
-    r.X = x;
-    r.EffectText = name + " effect |X|";
-    return r;
-}
-
-TAmmoSection section(int32_t amount, int type)
-{
-    TAmmoSection s = ClearAmmoSection();
-    s.Amount = amount;
-    s.Selected[static_cast<size_t>(type)] = true;
-    s.Allowed[static_cast<size_t>(type)] = true;
-    return s;
-}
-
-// A design with something in every part of the body.
-std::unique_ptr<TVehicle> fullDesign()
-{
-    auto v = std::make_unique<TVehicle>();
-    v->Name = "Grizzly Mk II";
-    v->VehicleType = "Tank";
-    v->VehicleUse = "Assault";
-    v->Height = "3.1";
-    v->Length = "7.5";
-    v->Width = "3.3";
-    v->CombatMass = "42000";
-    v->EngineType = "Diesel";
-    v->EngineOutput = "1100 kW";
-    v->ArmorMaterial = "Ceramic composite";
-    v->ArmorThickness = "120 mm";
-    v->NumberOnField = "12";
-    v->Manufacturer = "Ursine Works";
-    v->Affiliation = std::string(250, 'A');
-    v->Availability = 3;
-    v->Crew = 3;
-    v->Armor = 24;
-    v->SensorRating = -1;
-    v->CommRating = 2;
-    v->FireControl = 1;
-    v->Deployment = 500;
-    v->FinalSize = 9;
-    v->SizeType = SizeTypeCarriage;
-    v->Maneuver = -2;
-    v->ProductionType = 7;
-    v->CustomProduction.CustomModelDice = -1;
-    v->CustomProduction.CustomIndivDice = 4;
-    v->CustomProduction.CustomCostMultiplier = 2.5;
-    v->Picture = smallBitmap();
-    v->SensorRange = 4.5;
-    v->CommRange = 20;
-    v->CurrencyMultiplier = 0.75;
-    v->CurrencyName = "Crowns";
-    v->Movement->Add(movement("Ground", 72, 0, false, 0));
-    v->Movement->Add(movement("Hover", 90, 0, false, -1));
-    v->Movement->Add(movement("Flight", 600, 150, true, -2));
-    v->Description = "First line\r\nSecond line";
-    v->History = "";
-    v->Extra = std::string("with \xE9 and \0 inside", 19);
-    v->Perks->Add(perk("Ablative Armor", 3, 0.5));
-    TPerkRecord arm = perk("Battle Arm", 0, 1);
-    arm.Amount = 2;
-    arm.InsideOTV = true;
-    arm.OTVFormula = 8;
-    v->Perks->Add(arm);
-    v->Flaws->Add(perk("Weak Point", 0, -1));
-    v->Defects->Add(DefectTemplates()[0]);
-    TPerkRecord minor = DefectTemplates()[4];
-    minor.Variant = 3;
-    v->Defects->Add(minor);
-
-    TWeaponRecord gun = DefaultWeaponRecord();
-    gun.Name = "Heavy Gauss Cannon";
-    gun.Code = "HGC";
-    gun.Rating = 30;
-    gun.AmmoBaseCost = 0.05;
-    TWeaponRecord rockets = DefaultWeaponRecord();
-    rockets.Name = "Light Rocket Pack/16";
-    rockets.Code = "LRP/16";
-    v->Weapons->AddRecord(gun);
-    v->Weapons->AddRecord(rockets);
-    TWeapon &first = v->Weapons->Get(0);
-    first.Clips.Mutable(0)->AddSection(section(20, 1));
-    first.Clips.Mutable(0)->AddSection(section(10, 3));
-    TClip spare;
-    spare.ClipCount = 3;
-    spare.AddSection(section(30, 2));
-    first.Clips.Add(spare);
-    v->Weapons->AddLink();
-    v->Weapons->AddLink();
-    v->Weapons->Get(0).Links.Set(0, true);
-    v->Weapons->Get(1).Links.Set(0, true);
-    v->Weapons->Get(1).Links.Set(1, true);
-    return v;
-}
-
-std::vector<uint8_t> bodyOf(const TBaseVehicle &v)
-{
-    TStream stream;
-    SaveToStream(v, stream);
-    return stream.Bytes();
-}
 
 TLoadedDesign load(const std::vector<uint8_t> &body)
 {
@@ -164,30 +27,12 @@ TLoadedDesign load(const std::vector<uint8_t> &body)
 constexpr size_t kCustomProduction = 3562;
 constexpr size_t kPictureFlag = 3627;
 
-class TempFolder {
-  public:
-    TempFolder()
-    {
-        m_path = std::filesystem::temp_directory_path() / ("aw-designfile-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempFolder() { std::filesystem::remove_all(m_path); }
-    std::string File(const std::string &name) const { return (m_path / name).string(); }
-    size_t EntryCount() const
-    {
-        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(m_path), {}));
-    }
-
-  private:
-    std::filesystem::path m_path;
-};
-
 } // namespace
 
 TEST(DesignFileBody, FixedPartLayout)
 {
-    const auto v = fullDesign();
-    const std::vector<uint8_t> body = bodyOf(*v);
+    const auto v = GrizzlyDesign();
+    const std::vector<uint8_t> body = BodyOf(*v);
     const uint8_t *p = body.data();
     EXPECT_EQ(bytes::GetInt32(p), 7);
     EXPECT_EQ(bytes::GetShortString(p + 4, 250), "Grizzly Mk II");
@@ -210,14 +55,14 @@ TEST(DesignFileBody, FixedPartLayout)
     EXPECT_EQ(bytes::GetDouble(p + 3619), 0.75);
     EXPECT_EQ(p[kPictureFlag], 1);
     EXPECT_EQ(bytes::GetInt32(p + 3628), 70);
-    EXPECT_EQ(std::vector<uint8_t>(p + 3632, p + 3632 + 70), smallBitmap());
+    EXPECT_EQ(std::vector<uint8_t>(p + 3632, p + 3632 + 70), TinyBitmap(2, 2));
     EXPECT_EQ(bytes::GetInt32(p + 3702), 3); // movement count right behind the picture
 }
 
 TEST(DesignFileBody, WithoutPictureNoLengthFollowsAndEmptyTextsHaveNoBytes)
 {
     TVehicle v;
-    const std::vector<uint8_t> body = bodyOf(v);
+    const std::vector<uint8_t> body = BodyOf(v);
     EXPECT_EQ(body[kPictureFlag], 0);
     // flag, movement count, three empty texts, three empty perk lists, no weapons.
     ASSERT_EQ(body.size(), kPictureFlag + 1 + 4 + 3 * 4 + 3 * 4 + 4);
@@ -228,8 +73,8 @@ TEST(DesignFileBody, WithoutPictureNoLengthFollowsAndEmptyTextsHaveNoBytes)
 
 TEST(DesignFileBody, RoundTripKeepsEverything)
 {
-    const auto original = fullDesign();
-    const std::vector<uint8_t> body = bodyOf(*original);
+    const auto original = GrizzlyDesign();
+    const std::vector<uint8_t> body = BodyOf(*original);
     const TLoadedDesign loaded = load(body);
     ASSERT_TRUE(loaded.Vehicle);
     EXPECT_EQ(loaded.Warning, "");
@@ -239,7 +84,7 @@ TEST(DesignFileBody, RoundTripKeepsEverything)
     EXPECT_EQ(v.ArmorThickness, "120 mm");
     EXPECT_EQ(v.SizeType, SizeTypeCarriage);
     EXPECT_EQ(v.CustomProduction.CustomIndivDice, 4);
-    EXPECT_EQ(v.Picture, smallBitmap());
+    EXPECT_EQ(v.Picture, TinyBitmap(2, 2));
     EXPECT_EQ(*v.Movement, *original->Movement);
     EXPECT_EQ(v.Description, original->Description);
     EXPECT_EQ(v.Extra, original->Extra);
@@ -251,15 +96,15 @@ TEST(DesignFileBody, RoundTripKeepsEverything)
     EXPECT_EQ(v.Weapons->Get(1), original->Weapons->Get(1));
     EXPECT_EQ(v.Weapons->Get(0).Clips.Get(1).ClipCount, 3);
     EXPECT_EQ(v.FileVersion, 7);
-    EXPECT_EQ(bodyOf(v), body);
+    EXPECT_EQ(BodyOf(v), body);
     // The loaded lists are bound to the new design, not to the one that was saved.
     EXPECT_EQ(v.Perks->VehicleData().ArmorValue, 24);
 }
 
 TEST(DesignFileBody, BytesWithoutMeaningAreRewrittenAsZeros)
 {
-    const auto original = fullDesign();
-    const std::vector<uint8_t> clean = bodyOf(*original);
+    const auto original = GrizzlyDesign();
+    const std::vector<uint8_t> clean = BodyOf(*original);
     std::vector<uint8_t> dirty = clean;
     // Junk after the text of Name, in the custom production slots and after the currency name.
     for (size_t i = 4 + 1 + 13; i < 4 + 251; ++i)
@@ -270,12 +115,12 @@ TEST(DesignFileBody, BytesWithoutMeaningAreRewrittenAsZeros)
     const TLoadedDesign loaded = load(dirty);
     EXPECT_EQ(loaded.Vehicle->CustomProduction.CustomName, "");
     EXPECT_EQ(loaded.Vehicle->CurrencyName, "Crowns");
-    EXPECT_EQ(bodyOf(*loaded.Vehicle), clean);
+    EXPECT_EQ(BodyOf(*loaded.Vehicle), clean);
 }
 
 TEST(DesignFileBody, EveryTruncationIsReportedAsDamage)
 {
-    const std::vector<uint8_t> body = bodyOf(*fullDesign());
+    const std::vector<uint8_t> body = BodyOf(*GrizzlyDesign());
     for (size_t length = 0; length < body.size(); ++length) {
         TStream stream(std::vector<uint8_t>(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(length)));
         try {
@@ -291,7 +136,7 @@ TEST(DesignFileBody, EveryTruncationIsReportedAsDamage)
 
 TEST(DesignFileBody, CountsAndLengthsBeyondTheDataAreDamage)
 {
-    const std::vector<uint8_t> body = bodyOf(*fullDesign());
+    const std::vector<uint8_t> body = BodyOf(*GrizzlyDesign());
     const size_t pictureLength = kPictureFlag + 1;
     const size_t movementCount = pictureLength + 4 + 70;
     const size_t descriptionLength = movementCount + 4 + 3 * 61;
@@ -314,7 +159,7 @@ TEST(DesignFileBody, CountsAndLengthsBeyondTheDataAreDamage)
 
 TEST(DesignFileBody, UnknownVersionMarksAreRefused)
 {
-    std::vector<uint8_t> body = bodyOf(*fullDesign());
+    std::vector<uint8_t> body = BodyOf(*GrizzlyDesign());
     for (int32_t version : {0, 5, 8, -7}) {
         bytes::PutInt32(body.data(), version);
         try {
@@ -329,11 +174,11 @@ TEST(DesignFileBody, UnknownVersionMarksAreRefused)
 
 TEST(DesignFileBody, VersionSixClipsHaveNoCountAndLoadAsOne)
 {
-    const auto design = fullDesign();
+    const auto design = GrizzlyDesign();
     // The body up to the weapons is the same in both versions.
-    auto unarmed = fullDesign();
+    auto unarmed = GrizzlyDesign();
     unarmed->Weapons->Clear();
-    std::vector<uint8_t> v6 = bodyOf(*unarmed);
+    std::vector<uint8_t> v6 = BodyOf(*unarmed);
     v6.resize(v6.size() - 4);
     bytes::PutInt32(v6.data(), 6);
     TStream weapons(v6);
@@ -362,15 +207,15 @@ TEST(DesignFileBody, VersionSixClipsHaveNoCountAndLoadAsOne)
     EXPECT_EQ(clips.Get(1).GetSection(0), design->Weapons->Get(0).Clips.Get(1).GetSection(0));
     EXPECT_EQ(v.Weapons->Get(1).Links, design->Weapons->Get(1).Links);
 
-    const std::vector<uint8_t> resaved = bodyOf(v);
+    const std::vector<uint8_t> resaved = BodyOf(v);
     EXPECT_EQ(bytes::GetInt32(resaved.data()), 7);
     design->Weapons->Get(0).Clips.Mutable(1)->ClipCount = 1;
-    EXPECT_EQ(resaved, bodyOf(*design));
+    EXPECT_EQ(resaved, BodyOf(*design));
 }
 
 TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
 {
-    const auto design = fullDesign();
+    const auto design = GrizzlyDesign();
     struct Case {
         const char *what;
         std::function<void(std::vector<uint8_t> &)> spoil;
@@ -388,9 +233,9 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
         {"only a file header", [](std::vector<uint8_t> &b) { b.resize(14); }},
     };
     for (const Case &c : cases) {
-        auto v = fullDesign();
+        auto v = GrizzlyDesign();
         c.spoil(v->Picture);
-        const TLoadedDesign loaded = load(bodyOf(*v));
+        const TLoadedDesign loaded = load(BodyOf(*v));
         EXPECT_TRUE(loaded.Vehicle->Picture.empty()) << c.what;
         EXPECT_NE(loaded.Warning.find("\"test.vkd\""), std::string::npos) << c.what << ": " << loaded.Warning;
         // Everything after the picture is still read.
@@ -398,37 +243,37 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
         EXPECT_EQ(loaded.Vehicle->Weapons->Count(), 2) << c.what;
     }
 
-    auto largest = fullDesign();
+    auto largest = GrizzlyDesign();
     bytes::PutInt32(largest->Picture.data() + 18, 16384);
     bytes::PutInt32(largest->Picture.data() + 22, 1);
     largest->Picture.resize(54 + 16384 * 3); // one row of 16384 pixels fits exactly
-    const TLoadedDesign loaded = load(bodyOf(*largest));
+    const TLoadedDesign loaded = load(BodyOf(*largest));
     EXPECT_EQ(loaded.Warning, "");
     EXPECT_EQ(loaded.Vehicle->Picture.size(), 54u + 16384 * 3);
 }
 
 TEST(DesignFile, SaveAndOpenThroughTheCompressedFile)
 {
-    TempFolder folder;
-    const std::string path = folder.File("grizzly.vkd");
-    const auto design = fullDesign();
+    TTempFolder folder;
+    const std::string path = folder / "grizzly.vkd";
+    const auto design = GrizzlyDesign();
     SaveDesignFile(*design, path);
     const std::vector<uint8_t> file = ReadWholeFile(path);
     ASSERT_GE(file.size(), 8u);
     EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "!HZL");
-    EXPECT_EQ(DecompressBytes(file), bodyOf(*design));
+    EXPECT_EQ(DecompressBytes(file), BodyOf(*design));
 
     const TLoadedDesign loaded = LoadDesignFile(path);
     EXPECT_EQ(loaded.Vehicle->FileName, path);
     EXPECT_FALSE(loaded.Vehicle->Modified);
-    EXPECT_EQ(bodyOf(*loaded.Vehicle), bodyOf(*design));
+    EXPECT_EQ(BodyOf(*loaded.Vehicle), BodyOf(*design));
     EXPECT_EQ(folder.EntryCount(), 1u);
 }
 
 TEST(DesignFile, FilesThatAreNotDesignsOrDamagedNameTheFile)
 {
-    TempFolder folder;
-    const std::string text = folder.File("notes.vkd");
+    TTempFolder folder;
+    const std::string text = folder / "notes.vkd";
     WriteFileAtomically(text, std::string("just some text, not a design"));
     try {
         LoadDesignFile(text);
@@ -438,13 +283,13 @@ TEST(DesignFile, FilesThatAreNotDesignsOrDamagedNameTheFile)
         EXPECT_EQ(std::string(e.what()), "\"notes.vkd\" is not a design file this program can read");
     }
 
-    const std::string empty = folder.File("empty.vkd");
+    const std::string empty = folder / "empty.vkd";
     WriteFileAtomically(empty, std::vector<uint8_t>{});
     EXPECT_THROW(LoadDesignFile(empty), EDesignFileError);
 
-    std::vector<uint8_t> body = bodyOf(*fullDesign());
+    std::vector<uint8_t> body = BodyOf(*GrizzlyDesign());
     body.resize(body.size() / 2);
-    const std::string half = folder.File("half.vkd");
+    const std::string half = folder / "half.vkd";
     WriteFileAtomically(half, CompressBytes(body));
     try {
         LoadDesignFile(half);
@@ -454,19 +299,19 @@ TEST(DesignFile, FilesThatAreNotDesignsOrDamagedNameTheFile)
         EXPECT_EQ(std::string(e.what()).rfind("\"half.vkd\" is damaged: ", 0), 0u) << e.what();
     }
 
-    EXPECT_THROW(LoadDesignFile(folder.File("missing.vkd")), EFileError);
+    EXPECT_THROW(LoadDesignFile(folder / "missing.vkd"), EFileError);
 }
 
 TEST(DesignFile, InterruptedSaveLeavesThePreviousFile)
 {
-    TempFolder folder;
-    const std::string path = folder.File("keep.vkd");
+    TTempFolder folder;
+    const std::string path = folder / "keep.vkd";
     TVehicle old;
     old.Name = "Old design";
     SaveDesignFile(old, path);
     const std::vector<uint8_t> before = ReadWholeFile(path);
 
-    const auto design = fullDesign();
+    const auto design = GrizzlyDesign();
     int writes = 0;
     SetWriteFaultInjector([&writes] {
         ++writes;
@@ -483,7 +328,7 @@ TEST(DesignFile, InterruptedSaveLeavesThePreviousFile)
 
 TEST(DesignFileBody, SpoiledBytesGiveADesignOrTheDesignFileError)
 {
-    const std::vector<uint8_t> body = bodyOf(*fullDesign());
+    const std::vector<uint8_t> body = BodyOf(*GrizzlyDesign());
     std::mt19937 random(1234);
     std::uniform_int_distribution<size_t> position(0, body.size() - 1);
     for (int round = 0; round < 3000; ++round) {

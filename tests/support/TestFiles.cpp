@@ -1,6 +1,8 @@
 #include "TestFiles.h"
 
+#include "engine/DesignFile.h"
 #include "engine/base/Files.h"
+#include "engine/base/Stream.h"
 
 #include <fstream>
 #include <stdexcept>
@@ -25,4 +27,11 @@ std::vector<std::string> ReadTestLines(const std::string &relativePath)
         lines.push_back(line);
     }
     return lines;
+}
+
+std::vector<uint8_t> BodyOf(const TBaseVehicle &vehicle)
+{
+    TStream stream;
+    SaveToStream(vehicle, stream);
+    return stream.TakeBytes();
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/Vehicle.h"
+
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,3 +11,6 @@ std::string ReadText(const std::string &path);
 
 // A text file of the test data folder, split into lines (line ends removed).
 std::vector<std::string> ReadTestLines(const std::string &relativePath);
+
+// The body the writer makes of a design (what a design file holds before compression).
+std::vector<uint8_t> BodyOf(const TBaseVehicle &vehicle);

@@ -1,0 +1,27 @@
+#include "TempFolder.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <iterator>
+
+TTempFolder::TTempFolder()
+{
+    // Unique per process and per folder, so tests running side by side never share one.
+    static std::atomic<int> counter{0};
+    m_path = std::filesystem::temp_directory_path() /
+             ("aw-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(m_path);
+    std::filesystem::create_directories(m_path);
+}
+
+TTempFolder::~TTempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+size_t TTempFolder::EntryCount() const
+{
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(m_path), {}));
+}
