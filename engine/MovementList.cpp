@@ -4,25 +4,16 @@
 
 #include "engine/base/CalculationLog.h"
 #include "engine/base/NumberFormat.h"
+#include "engine/base/RoundUp.h"
 #include "engine/base/Stream.h"
+#include "weapons/ExtendedMath.h"
 
-#include <cmath>
 #include <utility>
 
 namespace {
 
-// Round half to even, kept inside the 32-bit range (stored speeds may be anything).
-int32_t roundToEven(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    const double r = std::nearbyint(value);
-    if (r >= 2147483647.0)
-        return 2147483647;
-    if (r <= -2147483648.0)
-        return -2147483647 - 1;
-    return static_cast<int32_t>(r);
-}
+// Round half to even, kept inside the 32-bit range (stored speeds may be anything; NaN gives 0).
+int32_t roundToEven(double value) { return SaturateInt32(TruncToInt64(RoundHalfEven(value))); }
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "engine/base/CalculationLog.h"
 #include "engine/base/NumberFormat.h"
 #include "engine/base/RoundUp.h"
+#include "weapons/ExtendedMath.h"
 #include "weapons/WeaponList.h"
 
 #include <algorithm>
@@ -20,8 +21,8 @@ namespace {
 std::string num(double value) { return fmt::General(value); }
 std::string num(int64_t value) { return fmt::Integer(value); }
 
-// Round to nearest, halves to even (the default rounding mode).
-int64_t roundHalfEven(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
+// The nearest whole number, halves to even.
+int64_t roundHalfEven(double value) { return TruncToInt64(RoundHalfEven(value)); }
 
 // Armour is raised one point at a time, each step with its three log lines. A damaged or
 // extreme design can demand a billion points; they are added in one step, and only the first

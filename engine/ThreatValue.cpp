@@ -10,7 +10,6 @@
 #include "engine/base/RoundUp.h"
 #include "weapons/WeaponList.h"
 
-#include <cmath>
 #include <cstdint>
 
 // Products are formed in extended precision (long double) and stored back to a double
@@ -172,8 +171,7 @@ double computeThreatValue(const TBaseVehicle &vehicle)
     const double o = OTV(vehicle);
     const double d = DTV(vehicle);
     const double m = MTV(vehicle);
-    // Round half to even under the default rounding mode.
-    const double sum = std::nearbyint(o + d + m);
+    const double sum = RoundHalfEven(o + d + m);
     double p = sum / 3.0;
     if (vehicle.Weapons->HasMassDestruction()) {
         LogLine("  Pre Threat Value = " + num(p));

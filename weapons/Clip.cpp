@@ -2,10 +2,10 @@
 
 #include "engine/base/CalculationLog.h"
 #include "engine/base/NumberFormat.h"
+#include "engine/base/RoundUp.h"
 #include "engine/base/Stream.h"
 #include "weapons/ExtendedMath.h"
 
-#include <cmath>
 #include <utility>
 
 TAmmoSection TClip::GetSection(int i) const
@@ -59,8 +59,8 @@ double TClip::SectionCost(int i, double ammoBaseCost) const
         else
             LogLine(type.LogLabel + fmt::General(c));
     }
-    // Hundredths, halves to even (the default rounding mode of rint).
-    const long double hundredths = std::rint(static_cast<long double>(c) * 100.0L);
+    // Hundredths, halves to even.
+    const long double hundredths = RoundHalfEven(static_cast<long double>(c) * 100.0L);
     const double r = static_cast<double>(hundredths / 100.0L);
     if (r != c) {
         c = r;

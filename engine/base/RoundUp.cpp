@@ -15,3 +15,22 @@ int32_t RoundUp(double x)
         r = r + 1;
     return r;
 }
+
+namespace {
+
+template <typename Real>
+Real roundHalfEven(Real x)
+{
+    const Real away = std::round(x); // halves away from zero
+    // The difference is exact (the two lie within a factor of two of each other), so a
+    // tie is recognised reliably; x / 2 is exact too, and rounding it finds the even side.
+    if (std::fabs(away - x) == Real(0.5))
+        return 2 * std::round(x / 2);
+    return away;
+}
+
+} // namespace
+
+double RoundHalfEven(double x) { return roundHalfEven(x); }
+
+long double RoundHalfEven(long double x) { return roundHalfEven(x); }

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
+#include <cmath>
+
 TEST(RoundUp, CeilingForPositiveAndOneMoreThanTruncationForNegativeFractions)
 {
     EXPECT_EQ(RoundUp(3.0), 3);
@@ -21,6 +24,35 @@ TEST(RoundUp, CapsLargeAndUnrepresentableValues)
     EXPECT_EQ(RoundUp(3e9), 2147483646);
     EXPECT_EQ(RoundUp(2147483646.0), 2147483646);
     EXPECT_EQ(RoundUp(-3e12), 2147483646);
+}
+
+TEST(RoundHalfEven, TiesGoToTheEvenNeighbourOthersToTheNearest)
+{
+    EXPECT_EQ(RoundHalfEven(0.5), 0.0);
+    EXPECT_EQ(RoundHalfEven(1.5), 2.0);
+    EXPECT_EQ(RoundHalfEven(2.5), 2.0);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
+    EXPECT_EQ(RoundHalfEven(-3.5), -4.0);
+    EXPECT_EQ(RoundHalfEven(2.5000000000000004), 3.0); // just above the tie
+    EXPECT_EQ(RoundHalfEven(0.49999999999999994), 0.0); // just below: not a tie
+    EXPECT_EQ(RoundHalfEven(4503599627370497.0), 4503599627370497.0); // whole beyond 2^52
+    EXPECT_TRUE(std::isnan(RoundHalfEven(std::nan(""))));
+    EXPECT_EQ(RoundHalfEven(-INFINITY), -INFINITY);
+    // The extended form rounds the extended value itself, not a double near it.
+    EXPECT_EQ(RoundHalfEven(12.5L), 12.0L);
+    EXPECT_EQ(RoundHalfEven(9007199254740993.0L), 9007199254740993.0L); // 2^53 + 1: no double holds it
+}
+
+TEST(RoundHalfEven, IgnoresTheFloatingPointRoundingMode)
+{
+    const int saved = std::fegetround();
+    ASSERT_EQ(std::fesetround(FE_UPWARD), 0);
+    volatile double tie = 2.5; // volatile: computed at run time, under the mode set here
+    const double rounded = RoundHalfEven(tie);
+    const double below = RoundHalfEven(tie - 0.25);
+    std::fesetround(saved);
+    EXPECT_EQ(rounded, 2.0);
+    EXPECT_EQ(below, 2.0);
 }
 
 TEST(IntegerList, ReadsZeroPastTheEndAndAppendsOnSetPastTheEnd)
