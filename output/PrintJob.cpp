@@ -1,5 +1,6 @@
 #include "output/PrintJob.h"
 
+#include "engine/ManeuverFlawRows.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/ProductionTypes.h"
@@ -28,18 +29,10 @@ void addPerkRows(const TPerkList &list, TPrintPFDList &rows)
         rows.Add({row.Name, row.Rating, row.Effect, "", row.Aux ? 1 : 0});
 }
 
-// A movement system with a negative maneuver is listed among the flaws.
 void addManeuverFlawRows(const TMovementList &movement, TPrintPFDList &rows)
 {
-    for (int i = 0; i < movement.Count(); ++i) {
-        const int32_t maneuver = movement.Maneuver(i);
-        if (maneuver >= 0)
-            continue;
-        std::string effect = movement.ModeName(i) + " reduced in maneuver.";
-        if (effect.size() > 53)
-            effect.resize(53);
-        rows.Add({"Man. Flaw", fmt::Signed(maneuver), effect, "", 0});
-    }
+    for (const TManeuverFlawRow &row : ManeuverFlawRows(movement))
+        rows.Add({kManeuverFlawName, fmt::Signed(row.Maneuver), row.Effect, "", 0});
 }
 
 } // namespace
