@@ -1,5 +1,7 @@
 #pragma once
 
+#include "weapons/ModificationFactors.h"
+
 #include <cstdint>
 
 // The settings of the weapon modification dialog that its threat-value preview reads.
@@ -13,9 +15,6 @@ struct TModificationSettings {
     int32_t MinSize = 0;  // the weapon's minimum size (read only in the dialog)
     int32_t Arc = 0;
 };
-
-// The factor a poor workmanship level leaves of a rating: 1 - level x 0.1.
-double PoorWorkmanshipFactor(int32_t level);
 
 // The "New" rating the dialog previews: the old rating times the factors of the chosen
 // settings (accuracy, damage, range, rate of fire, poor workmanship, a smaller mount,

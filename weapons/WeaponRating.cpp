@@ -4,16 +4,17 @@
 #include "engine/base/NumberFormat.h"
 #include "engine/base/RoundUp.h"
 #include "weapons/ExtendedMath.h"
+#include "weapons/ModificationFactors.h"
 #include "weapons/WeaponTexts.h"
 
 namespace {
 
-// A modification of +1 or more multiplies by `up`, a negative one by `down`.
-void ApplyModification(double &v, int32_t modification, long double up, long double down, const char *label)
+// Applies a modification's factor and logs the result; no modification, no line.
+void ApplyModification(double &v, int32_t modification, const TModificationFactors &factors, const char *label)
 {
     if (modification == 0)
         return;
-    v = MultiplyExtended(v, modification >= 1 ? up : down);
+    v = MultiplyExtended(v, ModificationFactor(factors, modification));
     LogLine(std::string(label) + fmt::General(v));
 }
 
@@ -25,10 +26,10 @@ double TWeapon::Rating(int32_t finalSize) const
     double v = d.Rating == -1 ? static_cast<double>(finalSize) : static_cast<double>(d.Rating);
     LogLine("       Base rating = " + fmt::General(v));
 
-    ApplyModification(v, d.AccMod, 1.5L, 0.6L, "          After Acc Mod = ");
-    ApplyModification(v, d.DmgMod, 1.25L, 0.85L, "          After Dmg Mod = ");
-    ApplyModification(v, d.RangeMod, 1.1L, 0.9L, "          After Range Mod = ");
-    ApplyModification(v, d.ROFMod, 1.1L, 0.9L, "          After ROF Mod = ");
+    ApplyModification(v, d.AccMod, kAccuracyFactors, "          After Acc Mod = ");
+    ApplyModification(v, d.DmgMod, kDamageFactors, "          After Dmg Mod = ");
+    ApplyModification(v, d.RangeMod, kRangeFactors, "          After Range Mod = ");
+    ApplyModification(v, d.ROFMod, kROFFactors, "          After ROF Mod = ");
 
     // A smaller mount scales by the share of the minimum size kept. A weapon without a
     // minimum size has nothing to scale, so it keeps its rating.
@@ -40,7 +41,7 @@ double TWeapon::Rating(int32_t finalSize) const
     }
 
     if (d.PoorWorkmanship > 0) {
-        v = MultiplyExtended(v, 1.0L - static_cast<long double>(d.PoorWorkmanship) * 0.1L);
+        v = MultiplyExtended(v, ExtendedPoorWorkmanshipFactor(d.PoorWorkmanship));
         LogLine("          After Poor Workmanship Mod = " + fmt::General(v));
     }
 
@@ -51,10 +52,10 @@ double TWeapon::Rating(int32_t finalSize) const
     }
 
     if (IsFixedArc(d.Arc)) {
-        v = MultiplyExtended(v, 0.6L);
+        v = MultiplyExtended(v, kFixedArcFactor);
         LogLine("          After Fixed Arc = " + fmt::General(v));
     } else if (IsTurretedArc(d.Arc)) {
-        v = MultiplyExtended(v, 1.8L);
+        v = MultiplyExtended(v, kTurretedArcFactor);
         LogLine("          After Turreted Arc = " + fmt::General(v));
     }
 

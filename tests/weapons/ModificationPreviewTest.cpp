@@ -1,4 +1,6 @@
 #include "weapons/ModificationPreview.h"
+#include "weapons/Weapon.h"
+#include "weapons/WeaponTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -68,4 +70,43 @@ TEST(PoorWorkmanshipFactor, TenthPerLevel)
     EXPECT_DOUBLE_EQ(PoorWorkmanshipFactor(0), 1.0);
     EXPECT_DOUBLE_EQ(PoorWorkmanshipFactor(1), 0.9);
     EXPECT_NEAR(PoorWorkmanshipFactor(12), -0.2, 1e-15);
+}
+
+TEST(ModificationFactor, SignPicksTheFactorAndNoneLeavesOne)
+{
+    EXPECT_EQ(ModificationFactor(kDamageFactors, 0), 1.0L);
+    EXPECT_EQ(ModificationFactor(kDamageFactors, 3), 1.25L); // any value above 0 counts as +1
+    EXPECT_EQ(ModificationFactor(kDamageFactors, -2), 0.85L);
+    EXPECT_EQ(ArcFactor(0), 1.0L);
+    EXPECT_EQ(ArcFactor(31), 1.0L);
+    EXPECT_EQ(ArcFactor(17), 1.8L);
+}
+
+// The dialog's preview applies the very factors the rating applies: a weapon rated 100 with one
+// setting changed rates (whole numbers, one item) what the preview shows from 100.
+TEST(ModificationPreview, AgreesWithTheRatingForEachSettingAndArc)
+{
+    for (int32_t TModificationSettings::*field :
+         {&TModificationSettings::AccMod, &TModificationSettings::DmgMod, &TModificationSettings::RangeMod,
+          &TModificationSettings::ROFMod}) {
+        for (int32_t value : {-1, 1}) {
+            TModificationSettings s;
+            s.*field = value;
+            TWeapon w;
+            w.Data.Rating = 100;
+            w.Data.AccMod = s.AccMod;
+            w.Data.DmgMod = s.DmgMod;
+            w.Data.RangeMod = s.RangeMod;
+            w.Data.ROFMod = s.ROFMod;
+            EXPECT_EQ(w.Rating(0), ModificationPreview(100.0, s)) << value;
+        }
+    }
+    for (int32_t arc = 0; arc < kArcCount; ++arc) {
+        TModificationSettings s;
+        s.Arc = arc;
+        TWeapon w;
+        w.Data.Rating = 100;
+        w.Data.Arc = arc;
+        EXPECT_EQ(w.Rating(0), ModificationPreview(100.0, s)) << arc;
+    }
 }
