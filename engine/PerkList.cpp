@@ -158,12 +158,12 @@ std::string TPerkList::EffectText(int i) const
     return EffectTextFor(Get(i), VehicleData());
 }
 
-std::vector<TPerkPrintRow> TPerkList::MakePrintRows() const
+std::vector<TPrintPFDRow> TPerkList::MakePrintRows() const
 {
     const TPerkVehicleData data = VehicleData();
-    std::vector<TPerkPrintRow> rows;
+    std::vector<TPrintPFDRow> rows;
     rows.reserve(m_items.size());
     for (const TPerkRecord &r : m_items)
-        rows.push_back({DisplayName(r), RatingText(r), EffectTextFor(r, data), r.Aux});
+        rows.push_back({DisplayName(r), RatingText(r), EffectTextFor(r, data), "", r.Aux ? 1 : 0});
     return rows;
 }

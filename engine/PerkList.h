@@ -2,6 +2,7 @@
 
 #include "engine/PerkRecord.h"
 #include "engine/PerkVehicleData.h"
+#include "weapons/PrintRows.h"
 
 #include <cstdint>
 #include <string>
@@ -9,14 +10,6 @@
 
 class TBaseVehicle;
 class TStream;
-
-// One row of a sheet's perk, flaw or defect block.
-struct TPerkPrintRow {
-    std::string Name;
-    std::string Rating;
-    std::string Effect;
-    bool Aux = false;
-};
 
 // The perks, the flaws or the defects of a design. Bound to its design by SetData, whose
 // crew, armour, final size and three perk lists the formulas read.
@@ -56,7 +49,8 @@ class TPerkList {
 
     // The effect text of entry i with this list's design figures.
     std::string EffectText(int i) const;
-    std::vector<TPerkPrintRow> MakePrintRows() const;
+    // The entries as rows of a sheet's perk, flaw or defect block.
+    std::vector<TPrintPFDRow> MakePrintRows() const;
 
     bool operator==(const TPerkList &other) const { return m_items == other.m_items; }
 

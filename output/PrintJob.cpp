@@ -23,10 +23,10 @@ int32_t sheetCrewActions(int64_t crew)
     return static_cast<int32_t>(std::bit_width(static_cast<uint64_t>(crew))) - 1;
 }
 
-void addPerkRows(const TPerkList &list, TPrintPFDList &rows)
+void addRows(const std::vector<TPrintPFDRow> &from, TPrintPFDList &rows)
 {
-    for (const TPerkPrintRow &row : list.MakePrintRows())
-        rows.Add({row.Name, row.Rating, row.Effect, "", row.Aux ? 1 : 0});
+    for (const TPrintPFDRow &row : from)
+        rows.Add(row);
 }
 
 void addManeuverFlawRows(const TMovementList &movement, TPrintPFDList &rows)
@@ -101,12 +101,11 @@ TPrintJob MakePrintJob(TBaseVehicle &vehicle, NumberSeparators separators)
 
     for (const TPrintWeaponRow &row : vehicle.Weapons->BuildPrintList(vehicle.FinalSize))
         job.Weapons.Add(row);
-    addPerkRows(*vehicle.Perks, job.Perks);
-    for (const TPrintPFDRow &row : vehicle.Weapons->BuildPerkPrintList())
-        job.Perks.Add(row);
-    addPerkRows(*vehicle.Flaws, job.Flaws);
+    addRows(vehicle.Perks->MakePrintRows(), job.Perks);
+    addRows(vehicle.Weapons->BuildPerkPrintList(), job.Perks);
+    addRows(vehicle.Flaws->MakePrintRows(), job.Flaws);
     addManeuverFlawRows(movement, job.Flaws);
-    addPerkRows(*vehicle.Defects, job.Defects);
+    addRows(vehicle.Defects->MakePrintRows(), job.Defects);
 
     job.General = vehicle.Description;
     job.History = vehicle.History;

@@ -154,12 +154,9 @@ TEST(PerkList, PrintRows)
     r.EffectText = "Lights |R| hexes";
     r.Aux = true;
     list.Add(r);
-    const std::vector<TPerkPrintRow> rows = list.MakePrintRows();
+    const std::vector<TPrintPFDRow> rows = list.MakePrintRows();
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].Name, "Searchlight");
-    EXPECT_EQ(rows[0].Rating, "2");
-    EXPECT_EQ(rows[0].Effect, "Lights 2 hexes");
-    EXPECT_TRUE(rows[0].Aux);
+    EXPECT_EQ(rows[0], (TPrintPFDRow{"Searchlight", "2", "Lights 2 hexes", "", 1}));
     EXPECT_EQ(list.EffectText(0), "Lights 2 hexes");
     r.ShowRating = false;
     list.Set(0, r);
