@@ -515,13 +515,10 @@ std::unique_ptr<TVehicle> HeavyDesign()
     for (int link = 0; link < 4; ++link)
         weapons.AddLink();
     for (int i = 0; i < 40; ++i) {
-        TWeaponRecord r = DefaultWeaponRecord();
-        r.Name = "Weapon " + std::to_string(i);
-        r.Rating = 20 + i;
+        TWeaponRecord r = WeaponWith("Weapon " + std::to_string(i), 20 + i, 1 + i % 3);
         r.AccMod = i % 3 - 1;
         r.PoorWorkmanship = i % 2;
         r.Arc = i % 18;
-        r.NumberOfItems = 1 + i % 3;
         r.AmmoBaseCost = 0.05 * (1 + i % 4);
         r.MinSize = 1 + i % 9;
         r.SniperSystem = i % 5 == 0;
@@ -547,14 +544,11 @@ std::unique_ptr<TVehicle> HeavyDesign()
     }
 
     for (int i = 0; i < 40; ++i) {
-        TPerkRecord p;
-        p.PFDName = "Entry " + std::to_string(i);
+        TPerkRecord p = PlainEntry("Entry " + std::to_string(i), 0.5 * (i % 5), 1 + i % 2);
         p.WorthFormula = i % 13;
         p.RatingValue = 1 + i % 4;
-        p.X = 0.5 * (i % 5);
         p.Y = 1 + i % 3;
         p.Z = i % 4;
-        p.Amount = 1 + i % 2;
         p.OTVFormula = i % 12;
         p.InsideOTV = i % 4 == 1;
         p.OutsideOTV = i % 4 == 2;
