@@ -99,10 +99,9 @@ TSheetTokens::TSheetTokens(const TPrintJob &job, const TSheetFormats &formats)
     AddIndexed("|WEPLR", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.LongRange); }));
     AddIndexed("|WEPEXR", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.ExtremeRange); }));
     AddIndexed("|WEPACC", Column<Wep>(weapons, [&](const Wep &w) { return Signed(w.Accuracy); }));
-    AddIndexed("|WEPDMG", Column<Wep>(weapons, [&](const Wep &w) { return "x" + Integer(w.Damage); }));
+    AddIndexed("|WEPDMG", Column<Wep>(weapons, [&](const Wep &w) { return formats.Damage(w.Damage); }));
     AddIndexed("|WEPQTY", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.Quantity); }));
-    AddIndexed("|WEPSQTY",
-               Column<Wep>(weapons, [&](const Wep &w) { return w.Quantity >= 2 ? Integer(w.Quantity) + " x" : ""; }));
+    AddIndexed("|WEPSQTY", Column<Wep>(weapons, [&](const Wep &w) { return formats.QuantityPrefix(w.Quantity); }));
     AddIndexed("|WEPAMMO", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.Ammo); }));
     AddIndexed("|WEPRATING", Column<Wep>(weapons, [&](const Wep &w) { return general(w.Rating); }));
 
@@ -116,7 +115,7 @@ TSheetTokens::TSheetTokens(const TPrintJob &job, const TSheetFormats &formats)
         AddIndexed(p + "RATING", Column<Pfd>(rows, [](const Pfd &r) { return r.Rating; }));
         AddIndexed(p + "EFFECT", Column<Pfd>(rows, [](const Pfd &r) { return r.Effect; }));
         AddIndexed(p + "GAMEDATA", Column<Pfd>(rows, [](const Pfd &r) { return r.GameData; }));
-        AddIndexed(p + "AUX", Column<Pfd>(rows, [](const Pfd &r) { return std::string(r.Aux != 0 ? "AUX" : ""); }));
+        AddIndexed(p + "AUX", Column<Pfd>(rows, [&](const Pfd &r) { return formats.AuxMark(r.Aux); }));
     }
 }
 

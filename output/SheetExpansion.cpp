@@ -82,9 +82,9 @@ TTokenSet weaponTokens(const TPrintWeaponRow &row, const TSheetFormats &f)
     set.Add("WEPLR", f.Integer(row.LongRange));
     set.Add("WEPEXR", f.Integer(row.ExtremeRange));
     set.Add("WEPACC", f.Signed(row.Accuracy));
-    set.Add("WEPDMG", "x" + f.Integer(row.Damage));
+    set.Add("WEPDMG", f.Damage(row.Damage));
     set.Add("WEPQTY", f.Integer(row.Quantity));
-    set.AddExactOnly("WEPSQTY", row.Quantity >= 2 ? f.Integer(row.Quantity) + " x" : "");
+    set.AddExactOnly("WEPSQTY", f.QuantityPrefix(row.Quantity));
     set.Add("WEPSTR", row.Special);
     set.Add("WEPAMMO", f.Integer(row.Ammo));
     set.Add("WEPRATING", f.Grouped2(row.Rating));
@@ -92,14 +92,14 @@ TTokenSet weaponTokens(const TPrintWeaponRow &row, const TSheetFormats &f)
     return set;
 }
 
-TTokenSet pfdTokens(const TPrintPFDRow &row)
+TTokenSet pfdTokens(const TPrintPFDRow &row, const TSheetFormats &f)
 {
     TTokenSet set;
     set.Add("PFDNAME", row.Name);
     set.Add("PFDRATING", row.Rating);
     set.Add("PFDEFFECT", row.Effect);
     set.Add("PFDGAMEDATA", row.GameData);
-    set.Add("PFDAUX", row.Aux != 0 ? "AUX" : "");
+    set.Add("PFDAUX", f.AuxMark(row.Aux));
     return set;
 }
 
@@ -157,7 +157,7 @@ std::string ExpandSheetText(std::string text, const TPrintJob &job, const TSheet
     expandRows("WEAPONS", job.Weapons.Rows(),
                [&](std::string &row, const TPrintWeaponRow &entry) { weaponTokens(entry, formats).Apply(row); }, text);
 
-    const auto fillPfd = [](std::string &row, const TPrintPFDRow &entry) { pfdTokens(entry).Apply(row); };
+    const auto fillPfd = [&](std::string &row, const TPrintPFDRow &entry) { pfdTokens(entry, formats).Apply(row); };
     expandRows("PERKS", job.Perks.Rows(), fillPfd, text);
     expandRows("FLAWS", job.Flaws.Rows(), fillPfd, text);
     expandRows("DEFECTS", job.Defects.Rows(), fillPfd, text);

@@ -12,6 +12,15 @@ std::string TSheetFormats::Grouped0(double value) const { return fmt::Grouped(va
 
 std::string TSheetFormats::Grouped2(double value) const { return fmt::Grouped(value, 2, m_separators); }
 
+std::string TSheetFormats::Damage(int64_t damage) const { return "x" + Integer(damage); }
+
+std::string TSheetFormats::QuantityPrefix(int64_t quantity) const
+{
+    return quantity >= 2 ? Integer(quantity) + " x" : "";
+}
+
+std::string TSheetFormats::AuxMark(int32_t aux) const { return aux != 0 ? "AUX" : ""; }
+
 namespace {
 
 bool usableSeparator(char c) { return c == ' ' || (c > ' ' && c < 0x7f && (c < '0' || c > '9') && c != '-'); }

@@ -24,6 +24,14 @@ public:
     // Thousands separators and exactly two decimals (1,234.50).
     std::string Grouped2(double value) const;
 
+    // The texts of the weapons and perk blocks.
+    // A damage multiplier: "x" before the number ("x12").
+    std::string Damage(int64_t damage) const;
+    // The count before a weapon name when a line holds two or more ("3 x"); empty otherwise.
+    std::string QuantityPrefix(int64_t quantity) const;
+    // "AUX" for an auxiliary perk, flaw or defect (aux non-zero); empty otherwise.
+    std::string AuxMark(int32_t aux) const;
+
 private:
     NumberSeparators m_separators;
 };
