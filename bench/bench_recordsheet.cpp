@@ -4,7 +4,7 @@
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetRenderContext.h"
-#include "tests/output/SheetTestJob.h"
+#include "tests/support/SampleSheetJobs.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "output/PrintJob.h"
 #include "output/SheetExpansion.h"
 #include "output/SheetTemplate.h"
-#include "tests/output/SheetTestJob.h"
+#include "tests/support/SampleSheetJobs.h"
 #include "weapons/WeaponList.h"
 
 #include <benchmark/benchmark.h>

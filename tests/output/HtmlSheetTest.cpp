@@ -1,4 +1,4 @@
-#include "SheetTestJob.h"
+#include "tests/support/SampleSheetJobs.h"
 
 #include "engine/base/Files.h"
 #include "output/HtmlSheet.h"

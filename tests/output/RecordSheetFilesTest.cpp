@@ -1,4 +1,5 @@
 #include "RecordSheetTestSupport.h"
+#include "tests/support/TempFolder.h"
 
 #include "engine/base/Files.h"
 #include "output/JpegWriter.h"
@@ -15,17 +16,6 @@
 using namespace sheettest;
 
 namespace {
-
-struct TempFolder {
-    std::filesystem::path path;
-    TempFolder()
-    {
-        path = std::filesystem::temp_directory_path() / ("aw-recordsheet-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::string File(const char *name) const { return (path / name).string(); }
-};
 
 bool Near(uint32_t a, uint32_t b, int tolerance)
 {
@@ -88,8 +78,8 @@ TEST(RecordSheetJpeg, QualityEightyFiveLiesBetweenLowerAndHigherQualities)
 
 TEST(RecordSheetJpeg, AnEmptyImageIsRefusedAndNothingIsWritten)
 {
-    TempFolder dir;
-    const std::string file = dir.File("empty.jpg");
+    TTempFolder dir;
+    const std::string file = dir / "empty.jpg";
     EXPECT_THROW(SaveJpeg(QImage(), file), EJpegError);
     EXPECT_FALSE(std::filesystem::exists(file));
 }
@@ -104,8 +94,8 @@ TEST(RecordSheetJpeg, ALibraryErrorBecomesAnExceptionNotAnExit)
 
 TEST(RecordSheetJpeg, AFailedWriteKeepsThePreviousFile)
 {
-    TempFolder dir;
-    const std::string file = dir.File("sheet.jpg");
+    TTempFolder dir;
+    const std::string file = dir / "sheet.jpg";
     WriteFileAtomically(file, std::string("previous"));
     SetWriteFaultInjector([] { return false; });
     EXPECT_THROW(SaveJpeg(ColourTestImage(), file), EFileError);
@@ -124,8 +114,8 @@ TEST(RecordSheetPng, IsLossless)
     EnsureSheetRendering();
     QImage image = ColourTestImage();
     image.setPixelColor(600, 700, QColor(1, 2, 3));
-    TempFolder dir;
-    const std::string file = dir.File("sheet.png");
+    TTempFolder dir;
+    const std::string file = dir / "sheet.png";
     SavePng(image, file);
     const QImage back(QString::fromStdString(file));
     ASSERT_EQ(back.size(), image.size());
@@ -136,8 +126,8 @@ TEST(RecordSheetPng, IsLossless)
 TEST(RecordSheetPdf, WritesOnePdfDocument)
 {
     EnsureSheetRendering();
-    TempFolder dir;
-    const std::string file = dir.File("sheet.pdf");
+    TTempFolder dir;
+    const std::string file = dir / "sheet.pdf";
     RenderSheetToPdf(ColourTestImage(), file, QPageSize(QPageSize::A4));
     const std::vector<uint8_t> pdf = ReadWholeFile(file);
     ASSERT_GT(pdf.size(), 1000u);

@@ -1,4 +1,5 @@
-#include "SheetTestJob.h"
+#include "tests/support/SampleSheetJobs.h"
+#include "tests/support/TestFiles.h"
 
 #include "engine/base/Stream.h"
 #include "output/SheetTemplate.h"

@@ -1,31 +1,27 @@
-#pragma once
+#include "SampleSheetJobs.h"
 
-#include "engine/base/Files.h"
-#include "output/PrintJob.h"
+#include "tests/support/TestFiles.h"
 
-#include <string>
-#include <vector>
-
-// Print jobs and template files shared by the sheet tests.
 namespace sheettest {
 
-inline std::string ReadText(const std::string &path)
+std::string TextTemplate()
 {
-    const std::vector<uint8_t> bytes = ReadWholeFile(path);
-    return std::string(bytes.begin(), bytes.end());
+    return ReadText(AW_SOURCE_DIR "/data/templates/Text.txt");
 }
 
-inline std::string TextTemplate() { return ReadText(AW_SOURCE_DIR "/data/templates/Text.txt"); }
-inline std::string HtmlTemplate() { return ReadText(AW_SOURCE_DIR "/data/templates/html.txt"); }
+std::string HtmlTemplate()
+{
+    return ReadText(AW_SOURCE_DIR "/data/templates/html.txt");
+}
 
-inline TPrintMovementRow Movement(std::string name, int top, int combat, int stall, int maneuver, double topKph,
-                                  double combatKph, double stallKph)
+TPrintMovementRow Movement(std::string name, int top, int combat, int stall, int maneuver, double topKph,
+                           double combatKph, double stallKph)
 {
     return {std::move(name), top, combat, stall, maneuver, topKph, combatKph, stallKph};
 }
 
-inline TPrintWeaponRow Weapon(std::string name, std::string code, std::string arc, std::vector<int> ranges,
-                              int accuracy, int damage, int quantity, std::string special, int ammo, std::string rof)
+TPrintWeaponRow Weapon(std::string name, std::string code, std::string arc, std::vector<int> ranges,
+                       int accuracy, int damage, int quantity, std::string special, int ammo, std::string rof)
 {
     TPrintWeaponRow row;
     row.Name = std::move(name);
@@ -44,14 +40,12 @@ inline TPrintWeaponRow Weapon(std::string name, std::string code, std::string ar
     return row;
 }
 
-inline TPrintWeaponRow AmmoRow(std::string special, int ammo)
+TPrintWeaponRow AmmoRow(std::string special, int ammo)
 {
     return Weapon("", "AMMO", "", {0, 0, 0, 0}, 0, 0, 0, std::move(special), ammo, "");
 }
 
-// A design with every kind of value: four movement systems (stall on the second and fourth),
-// weapons with further ammunition and a spare clip, perks, flaws and a defect.
-inline TPrintJob FullSheetJob()
+TPrintJob FullSheetJob()
 {
     TPrintJob job;
     job.Name = "Rhino Mk II";
