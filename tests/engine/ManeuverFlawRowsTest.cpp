@@ -2,25 +2,17 @@
 
 #include "engine/MovementList.h"
 
-#include <gtest/gtest.h>
+#include "tests/support/SampleRecords.h"
 
-namespace {
-TMovementRecord system(const std::string &name, int32_t maneuver)
-{
-    TMovementRecord r;
-    r.ModeName = name;
-    r.Maneuver = maneuver;
-    return r;
-}
-} // namespace
+#include <gtest/gtest.h>
 
 TEST(ManeuverFlawRows, OnlyNegativeManeuversInListOrder)
 {
     TMovementList movement;
-    movement.Add(system("Walker", 0));
-    movement.Add(system("Hover", -2));
-    movement.Add(system("Ground", 1));
-    movement.Add(system("Flight", -1));
+    movement.Add(MovementSystem("Walker", 0));
+    movement.Add(MovementSystem("Hover", 0, 0, -2));
+    movement.Add(MovementSystem("Ground", 0, 0, 1));
+    movement.Add(MovementSystem("Flight", 0, 0, -1));
     const std::vector<TManeuverFlawRow> rows = ManeuverFlawRows(movement);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0], (TManeuverFlawRow{-2, "Hover reduced in maneuver."}));
@@ -32,8 +24,8 @@ TEST(ManeuverFlawRows, EffectIsCutTo53Characters)
     TMovementList movement;
     const std::string longest(32, 'M'); // the longest name a stored record holds: 53 in all
     const std::string longer(40, 'L');
-    movement.Add(system(longest, -3));
-    movement.Add(system(longer, -1));
+    movement.Add(MovementSystem(longest, 0, 0, -3));
+    movement.Add(MovementSystem(longer, 0, 0, -1));
     const std::vector<TManeuverFlawRow> rows = ManeuverFlawRows(movement);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].Effect, longest + " reduced in maneuver.");

@@ -4,21 +4,11 @@
 #include "engine/base/CalculationLog.h"
 #include "engine/base/Stream.h"
 
+#include "tests/support/SampleRecords.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-TMovementRecord system(const std::string &name, double top, double stall = 0.0, bool flight = false,
-                       int32_t maneuver = 0)
-{
-    TMovementRecord r;
-    r.ModeName = name;
-    r.TopSpeed = top;
-    r.StallSpeed = stall;
-    r.Flight = flight;
-    r.Maneuver = maneuver;
-    return r;
-}
 
 TMovementList listOf(std::initializer_list<TMovementRecord> records)
 {
@@ -74,8 +64,9 @@ TEST(MovementRecord, ClearedRecord)
 
 TEST(MovementList, SpeedPointsRoundHalfToEven)
 {
-    const TMovementList list = listOf({system("Ground", 9), system("Ground", 15), system("Ground", 21),
-                                       system("Flight", 45, 15, true), system("Flight", 75, 0, true)});
+    const TMovementList list =
+        listOf({MovementSystem("Ground", 9), MovementSystem("Ground", 15), MovementSystem("Ground", 21),
+                MovementSystem("Flight", 45, 15, 0, true), MovementSystem("Flight", 75, 0, 0, true)});
     EXPECT_EQ(list.MP(0), 2);      // 1.5
     EXPECT_EQ(list.MP(1), 2);      // 2.5
     EXPECT_EQ(list.MP(2), 4);      // 3.5
@@ -86,7 +77,7 @@ TEST(MovementList, SpeedPointsRoundHalfToEven)
 
 TEST(MovementList, CombatFiguresHalveTheSpeed)
 {
-    const TMovementList list = listOf({system("Ground", 30), system("Ground", -30)});
+    const TMovementList list = listOf({MovementSystem("Ground", 30), MovementSystem("Ground", -30)});
     EXPECT_EQ(list.MP(0), 5);
     EXPECT_EQ(list.CombatMP(0), 2);
     EXPECT_EQ(list.CombatMP(1), -2); // truncates toward zero
@@ -95,7 +86,7 @@ TEST(MovementList, CombatFiguresHalveTheSpeed)
 
 TEST(MovementList, QueriesPastTheEndYieldZeroValues)
 {
-    const TMovementList list = listOf({system("Walker", 60, 12, true, -2)});
+    const TMovementList list = listOf({MovementSystem("Walker", 60, 12, -2, true)});
     EXPECT_EQ(list.ModeName(1), "");
     EXPECT_FALSE(list.Flight(1));
     EXPECT_EQ(list.Maneuver(1), 0);
@@ -106,16 +97,18 @@ TEST(MovementList, QueriesPastTheEndYieldZeroValues)
 
 TEST(MovementList, FastestAndSumOfOthers)
 {
-    const TMovementList list = listOf({system("a", 80, 1), system("b", 100, 2), system("c", 100, 3)});
+    const TMovementList list =
+        listOf({MovementSystem("a", 80, 1), MovementSystem("b", 100, 2), MovementSystem("c", 100, 3)});
     EXPECT_EQ(list.FastestSpeed(), 100.0);
     EXPECT_EQ(list.FastestStall(), 2.0); // the first of the two fastest
     EXPECT_EQ(list.SumOfOthers(), 180.0);
 
-    const TMovementList risingLast = listOf({system("a", 50, 1), system("b", 20, 2), system("c", 90, 9)});
+    const TMovementList risingLast =
+        listOf({MovementSystem("a", 50, 1), MovementSystem("b", 20, 2), MovementSystem("c", 90, 9)});
     EXPECT_EQ(risingLast.FastestStall(), 9.0);
     EXPECT_EQ(risingLast.SumOfOthers(), 70.0);
 
-    const TMovementList stopped = listOf({system("a", 0, 5), system("b", 0, 7)});
+    const TMovementList stopped = listOf({MovementSystem("a", 0, 5), MovementSystem("b", 0, 7)});
     EXPECT_EQ(stopped.FastestStall(), 5.0); // entry 0 when nothing is faster than 0
 }
 
@@ -135,7 +128,7 @@ TEST(MovementList, EmptyListHasNoSpeedsNoFlawsNoFlight)
 TEST(MovementList, ManeuverFlawsCountTwiceEachNegativeModifier)
 {
     const TMovementList list =
-        listOf({system("a", 10, 0, false, -1), system("b", 10, 0, false, 2), system("c", 10, 0, true, -3)});
+        listOf({MovementSystem("a", 10, 0, -1), MovementSystem("b", 10, 0, 2), MovementSystem("c", 10, 0, -3, true)});
     TLogLines log;
     double value;
     {
@@ -152,8 +145,8 @@ TEST(MovementList, ManeuverFlawsCountTwiceEachNegativeModifier)
 
 TEST(MovementList, SummaryText)
 {
-    const TMovementList list =
-        listOf({system("Flight", 300, 60, true, -1), system("Ground", 45.5), system("Hover", 66, 6, false, 0)});
+    const TMovementList list = listOf(
+        {MovementSystem("Flight", 300, 60, -1, true), MovementSystem("Ground", 45.5), MovementSystem("Hover", 66, 6)});
     EXPECT_EQ(list.SummaryText(0), "(10/2 -flt)( -1man) Flight -300kph");
     EXPECT_EQ(list.SummaryText(1), "(8) Ground -45.5kph");
     EXPECT_EQ(list.SummaryText(2), "(11/1) Hover -66kph");
@@ -161,9 +154,9 @@ TEST(MovementList, SummaryText)
 
 TEST(MovementList, ListOperationsReplaceAppendDeleteAndExchange)
 {
-    TMovementList list = listOf({system("a", 1), system("b", 2)});
-    list.Set(1, system("B", 20));
-    list.Set(7, system("c", 3));
+    TMovementList list = listOf({MovementSystem("a", 1), MovementSystem("b", 2)});
+    list.Set(1, MovementSystem("B", 20));
+    list.Set(7, MovementSystem("c", 3));
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(list.ModeName(1), "B");
     EXPECT_EQ(list.ModeName(2), "c");
@@ -182,7 +175,8 @@ TEST(MovementList, ListOperationsReplaceAppendDeleteAndExchange)
 
 TEST(MovementList, StreamFormIsCountThenRecordImages)
 {
-    const TMovementList list = listOf({system("Walker", 36, 0, false, -1), system("Flight", 900, 150, true)});
+    const TMovementList list =
+        listOf({MovementSystem("Walker", 36, 0, -1), MovementSystem("Flight", 900, 150, 0, true)});
     TStream stream;
     list.SaveToStream(stream);
     ASSERT_EQ(stream.Size(), 4 + 2 * TMovementRecord::Size);
@@ -192,7 +186,7 @@ TEST(MovementList, StreamFormIsCountThenRecordImages)
     EXPECT_EQ(stream.Bytes()[4 + TMovementRecord::Size + 34], 1); // flight flag of the second
 
     stream.Seek(0);
-    TMovementList read = listOf({system("old", 1)});
+    TMovementList read = listOf({MovementSystem("old", 1)});
     read.LoadFromStream(stream);
     EXPECT_EQ(read, list);
     EXPECT_EQ(stream.Remaining(), 0);
@@ -216,7 +210,7 @@ TEST(MovementList, DamagedStreamsAreRejected)
     TStream negative;
     negative.WriteInt32(-4);
     negative.Seek(0);
-    list.Add(system("x", 1));
+    list.Add(MovementSystem("x", 1));
     list.LoadFromStream(negative);
     EXPECT_EQ(list.Count(), 0);
 }
@@ -229,7 +223,8 @@ TEST(MovementSpeed, TypedSpeedsAsStored)
     EXPECT_EQ(KphFromMP(200, true), 6000.0);
     EXPECT_EQ(KphFromMP(200, false), 1200.0);
     // A speed typed in points gives back the same points.
-    TMovementList list = listOf({system("Flight", KphFromMP(7, true), 0, true), system("Ground", KphFromMP(7, false))});
+    TMovementList list = listOf(
+        {MovementSystem("Flight", KphFromMP(7, true), 0, 0, true), MovementSystem("Ground", KphFromMP(7, false))});
     EXPECT_EQ(list.MP(0), 7);
     EXPECT_EQ(list.MP(1), 7);
 }

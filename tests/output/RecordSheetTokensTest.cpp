@@ -1,26 +1,16 @@
 #include "output/RecordSheetTokens.h"
 #include "output/ConvertError.h"
 #include "output/PrintJob.h"
+#include "tests/support/SampleSheetJobs.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+// A heavy autocannon row under another name and count.
 TPrintWeaponRow Weapon(const std::string &name, int quantity)
 {
-    TPrintWeaponRow w;
-    w.Name = name;
-    w.Code = "HAC";
-    w.Arc = "F";
-    w.ShortRange = 2;
-    w.MediumRange = 4;
-    w.LongRange = 8;
-    w.ExtremeRange = 16;
-    w.Damage = 12;
-    w.Quantity = quantity;
-    w.Special = "AP";
-    w.Ammo = 30;
-    return w;
+    return sheettest::Weapon(name, "HAC", "F", {2, 4, 8, 16}, 0, 12, quantity, "AP", 30, "");
 }
 
 TPrintJob SampleJob()

@@ -32,10 +32,8 @@ TWeaponRecord fullWeapon(const std::string &name, const std::string &code, int32
     return r;
 }
 
-} // namespace
-
 // An entry of the given worth formula whose effect text names it.
-static TPerkRecord describedEntry(const std::string &name, int32_t formula, double x)
+TPerkRecord describedEntry(const std::string &name, int32_t formula, double x)
 {
     TPerkRecord r = PlainEntry(name, x);
     r.WorthFormula = formula;
@@ -43,69 +41,7 @@ static TPerkRecord describedEntry(const std::string &name, int32_t formula, doub
     return r;
 }
 
-TMovementRecord MovementSystem(const std::string &name, double top, double stall, int32_t maneuver, bool flight,
-                               int32_t libraryIndex)
-{
-    TMovementRecord r;
-    r.ModeName = name;
-    r.TopSpeed = top;
-    r.StallSpeed = stall;
-    r.Maneuver = maneuver;
-    r.Flight = flight;
-    r.CanFly = flight;
-    r.HasStall = stall > 0;
-    r.LibraryIndex = libraryIndex;
-    return r;
-}
-
-TWeaponRecord WeaponWith(const std::string &name, int32_t rating, int32_t items)
-{
-    TWeaponRecord r = DefaultWeaponRecord();
-    r.Name = name;
-    r.Rating = rating;
-    r.NumberOfItems = items;
-    return r;
-}
-
-TAmmoSection Rounds(int32_t amount, std::initializer_list<int> selectedTypes, std::initializer_list<int> freeTypes)
-{
-    TAmmoSection s = ClearAmmoSection();
-    s.Amount = amount;
-    for (int k : selectedTypes)
-        s.Selected[static_cast<size_t>(k)] = s.Allowed[static_cast<size_t>(k)] = true;
-    for (int k : freeTypes)
-        s.Free[static_cast<size_t>(k)] = true;
-    return s;
-}
-
-TPerkRecord PlainEntry(const std::string &name, double x, int32_t amount)
-{
-    TPerkRecord r;
-    r.PFDName = name;
-    r.X = x;
-    r.Amount = amount;
-    return r;
-}
-
-std::vector<uint8_t> TinyBitmap(int width, int height, uint8_t shade)
-{
-    const int rowSize = (width * 3 + 3) / 4 * 4;
-    std::vector<uint8_t> bmp(static_cast<size_t>(54 + rowSize * height), 0);
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    bytes::PutUInt32(bmp.data() + 2, static_cast<uint32_t>(bmp.size()));
-    bytes::PutUInt32(bmp.data() + 10, 54);
-    bytes::PutUInt32(bmp.data() + 14, 40);
-    bytes::PutInt32(bmp.data() + 18, width);
-    bytes::PutInt32(bmp.data() + 22, height);
-    bytes::PutInt16(bmp.data() + 26, 1);
-    bytes::PutInt16(bmp.data() + 28, 24);
-    bytes::PutUInt32(bmp.data() + 34, static_cast<uint32_t>(rowSize * height));
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width * 3; ++x)
-            bmp[static_cast<size_t>(54 + y * rowSize + x)] = static_cast<uint8_t>(shade + x);
-    return bmp;
-}
+} // namespace
 
 // Striker: two weapon lines in one link, a spare clip, inside and outside OTV perks,
 // a flaw and two movement systems. The expected TV log is worked out in

@@ -4,11 +4,9 @@
 #include "weapons/Weapon.h"
 #include "weapons/WeaponList.h"
 
-#include "WeaponFixtures.h"
+#include "tests/support/SampleRecords.h"
 
 #include <gtest/gtest.h>
-
-using fixtures::Section;
 
 namespace {
 constexpr int kAntiLaser = 0;
@@ -29,7 +27,7 @@ const char *const kBaseLine = "              Base Cost (cost * ammount) of this 
 
 TEST(SectionCost, AntiLaserMultipliesByFiveAndNeedsNoRounding)
 {
-    const TClip clip = ClipOf({Section(100, {kAntiLaser})});
+    const TClip clip = ClipOf({Rounds(100, {kAntiLaser})});
     TLogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(clip.SectionCost(0, 0.02), 10.0);
@@ -38,7 +36,7 @@ TEST(SectionCost, AntiLaserMultipliesByFiveAndNeedsNoRounding)
 
 TEST(SectionCost, RoundsHalvesToEvenHundredths)
 {
-    const TClip clip = ClipOf({Section(1), Section(1), Section(1), Section(0)});
+    const TClip clip = ClipOf({Rounds(1), Rounds(1), Rounds(1), Rounds(0)});
     TLogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(clip.SectionCost(0, 0.125), 0.12); // 12.5 hundredths: even 12
@@ -54,16 +52,16 @@ TEST(SectionCost, RoundsHalvesToEvenHundredths)
 
 TEST(SectionCost, FreeTypesCostNothingExtra)
 {
-    TAmmoSection freeFrag = Section(10, {kFrag});
+    TAmmoSection freeFrag = Rounds(10, {kFrag});
     freeFrag.Free[kFrag] = true;
-    const TClip clip = ClipOf({freeFrag, Section(10, {kFrag})});
+    const TClip clip = ClipOf({freeFrag, Rounds(10, {kFrag})});
     EXPECT_EQ(clip.SectionCost(0, 1.0), 10.0);
     EXPECT_EQ(clip.SectionCost(1, 1.0), 150.0);
 }
 
 TEST(SectionCost, FactorsApplyInTypeOrderAndMassDestructionOnlyLogs)
 {
-    const TClip clip = ClipOf({Section(2, {kSensorHoming, kMassDestructionAmmo, kPaint})});
+    const TClip clip = ClipOf({Rounds(2, {kSensorHoming, kMassDestructionAmmo, kPaint})});
     TLogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(clip.SectionCost(0, 0.5), 60.0);
@@ -80,7 +78,7 @@ TEST(SectionCost, FactorsApplyInTypeOrderAndMassDestructionOnlyLogs)
 
 TEST(ClipWorth, SumsSectionsAndLogsEachSection)
 {
-    const TClip clip = ClipOf({Section(100, {kAntiLaser}), Section(1)});
+    const TClip clip = ClipOf({Rounds(100, {kAntiLaser}), Rounds(1)});
     TLogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(clip.Worth(0.02), 10.02);
@@ -101,11 +99,11 @@ TEST(ClipWorth, SumsSectionsAndLogsEachSection)
 
 TEST(AmmoCodes, ListsSelectedTypesIncludingFreeOnes)
 {
-    TAmmoSection s = Section(1, {kAntiLaser, kFrag});
+    TAmmoSection s = Rounds(1, {kAntiLaser, kFrag});
     s.Free[kFrag] = true;
     s.Allowed[3] = true; // allowed but not loaded: no code
     EXPECT_EQ(AmmoCodes(s), "AL, Frag");
-    EXPECT_EQ(AmmoCodes(Section(1)), "");
+    EXPECT_EQ(AmmoCodes(Rounds(1)), "");
 }
 
 TEST(ClipList, OutOfRangeClipsAndSectionsAreEmptyAndNotAdded)
@@ -117,9 +115,9 @@ TEST(ClipList, OutOfRangeClipsAndSectionsAreEmptyAndNotAdded)
     EXPECT_EQ(clips.Mutable(1), nullptr);
     EXPECT_EQ(clips.Count(), 1);
 
-    TClip clip = ClipOf({Section(3)});
+    TClip clip = ClipOf({Rounds(3)});
     EXPECT_EQ(clip.GetSection(1), ClearAmmoSection());
-    clip.SetSection(7, Section(9));
+    clip.SetSection(7, Rounds(9));
     clip.ExchangeSections(0, 2);
     ASSERT_EQ(clip.SectionCount(), 2);
     EXPECT_EQ(clip.GetSection(1).Amount, 9);
@@ -128,10 +126,10 @@ TEST(ClipList, OutOfRangeClipsAndSectionsAreEmptyAndNotAdded)
 TEST(ClipList, TotalAmmoIsMagazinePlusLargestSpare)
 {
     TClipList clips;
-    clips.Mutable(0)->AddSection(Section(30));
-    clips.Add(ClipOf({Section(20)}));
-    clips.Add(ClipOf({Section(25), Section(25)}));
-    clips.Add(ClipOf({Section(15)}));
+    clips.Mutable(0)->AddSection(Rounds(30));
+    clips.Add(ClipOf({Rounds(20)}));
+    clips.Add(ClipOf({Rounds(25), Rounds(25)}));
+    clips.Add(ClipOf({Rounds(15)}));
     EXPECT_EQ(clips.TotalAmmo(), 80);
 }
 
@@ -150,7 +148,7 @@ TEST(EffectiveMinSize, AmmunitionBeyondTheThresholdAddsSizeSteps)
     for (const Case &c : cases) {
         TWeapon w;
         w.Data.MinSize = c.minSize;
-        w.Clips.Mutable(0)->AddSection(Section(c.rounds));
+        w.Clips.Mutable(0)->AddSection(Rounds(c.rounds));
         EXPECT_EQ(w.EffectiveMinSize(), c.expected) << "min size " << c.minSize << ", rounds " << c.rounds;
     }
 }
@@ -159,7 +157,7 @@ TEST(EffectiveMinSize, StabilizerSizeModificationAndHugeValues)
 {
     TWeapon w;
     w.Data.MinSize = 2;
-    w.Clips.Mutable(0)->AddSection(Section(82));
+    w.Clips.Mutable(0)->AddSection(Rounds(82));
     w.Data.Stabilized = true;
     EXPECT_EQ(w.EffectiveMinSize(), 1);
     w.Data.SizeMod = -1;
@@ -168,7 +166,7 @@ TEST(EffectiveMinSize, StabilizerSizeModificationAndHugeValues)
     TWeapon huge;
     huge.Data.MinSize = 2147483647;
     for (int i = 0; i < 3; ++i)
-        huge.Clips.Mutable(0)->AddSection(Section(2147483647));
+        huge.Clips.Mutable(0)->AddSection(Rounds(2147483647));
     EXPECT_EQ(huge.EffectiveMinSize(), 2147483647);
 }
 
@@ -178,24 +176,24 @@ TEST(MassDestruction, SelectedInAnyClipOfAnyWeapon)
     EXPECT_FALSE(list.HasMassDestruction());
     list.AddRecord(DefaultWeaponRecord());
     list.AddRecord(DefaultWeaponRecord());
-    TAmmoSection onlyAllowed = Section(5, {kFrag});
+    TAmmoSection onlyAllowed = Rounds(5, {kFrag});
     onlyAllowed.Allowed[kMassDestructionAmmo] = true;
     onlyAllowed.Free[kMassDestructionAmmo] = true;
     list.Get(1).Clips.Add(ClipOf({onlyAllowed}));
     EXPECT_FALSE(list.HasMassDestruction());
 
-    list.Get(1).Clips.Add(ClipOf({Section(1), Section(1, {kMassDestructionAmmo})}));
+    list.Get(1).Clips.Add(ClipOf({Rounds(1), Rounds(1, {kMassDestructionAmmo})}));
     EXPECT_TRUE(list.HasMassDestruction());
 }
 
 TEST(ClipStream, LoadingDropsTheShieldAndReadsTheClipCount)
 {
-    TClip stored = ClipOf({Section(12, {kFrag})});
+    TClip stored = ClipOf({Rounds(12, {kFrag})});
     stored.ClipCount = 5;
     TStream stream;
     stored.SaveToStream(stream);
 
-    TClip clip = ClipOf({Section(1), Section(2)});
+    TClip clip = ClipOf({Rounds(1), Rounds(2)});
     clip.Shielded = true;
     stream.Seek(0);
     clip.LoadFromStream(stream);

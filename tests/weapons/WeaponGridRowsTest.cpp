@@ -1,6 +1,6 @@
 #include "weapons/WeaponGridRows.h"
 
-#include "WeaponFixtures.h"
+#include "tests/support/SampleRecords.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>
@@ -22,17 +22,17 @@ using Cells = std::vector<std::string>;
 TEST(WeaponGridRows, ClipZeroHasNoRowOfItsOwnAndSpareClipsPrecedeTheirSections)
 {
     TWeaponList list;
-    list.AddRecord(fixtures::FragmentationCannon());
+    list.AddRecord(FragmentationCannon());
     TWeapon &gun = list.Get(0);
     TClip magazine;
-    magazine.AddSection(fixtures::Section(10));
-    magazine.AddSection(fixtures::Section(20));
+    magazine.AddSection(Rounds(10));
+    magazine.AddSection(Rounds(20));
     gun.Clips.Set(0, magazine);
     TClip spare;
-    spare.AddSection(fixtures::Section(30));
+    spare.AddSection(Rounds(30));
     gun.Clips.Add(spare);
     gun.Clips.Add(TClip()); // a spare clip without sections
-    list.AddRecord(fixtures::LightArtilleryGun());
+    list.AddRecord(LightArtilleryGun());
 
     const std::vector<TWeaponGridRow> rows = WeaponGridRows(list);
     EXPECT_EQ(Column(rows, weapongrid::Kind), (Cells{"W", "A", "A", "C", "A", "C", "W"}));
@@ -43,7 +43,7 @@ TEST(WeaponGridRows, ClipZeroHasNoRowOfItsOwnAndSpareClipsPrecedeTheirSections)
 
 TEST(WeaponGridRows, WeaponRowShowsModifiedValues)
 {
-    TWeaponRecord r = fixtures::FragmentationCannon(); // range 1, acc +1, dmg 7, ROF 0, min size 5
+    TWeaponRecord r = FragmentationCannon(); // range 1, acc +1, dmg 7, ROF 0, min size 5
     r.RangeMod = 1;
     r.AccMod = -1;
     r.DmgMod = 1;
@@ -78,10 +78,10 @@ TEST(WeaponGridRows, MinSizeColumnCountsTheAmmunition)
     TWeaponList list;
     list.AddRecord(r);
     TClip magazine;
-    magazine.AddSection(fixtures::Section(81));
+    magazine.AddSection(Rounds(81));
     list.Get(0).Clips.Set(0, magazine);
     EXPECT_EQ(WeaponGridRows(list).at(0)[weapongrid::MinSize], "2");
-    magazine.SetSection(0, fixtures::Section(82));
+    magazine.SetSection(0, Rounds(82));
     list.Get(0).Clips.Set(0, magazine);
     EXPECT_EQ(WeaponGridRows(list).at(0)[weapongrid::MinSize], "3");
 }
@@ -93,7 +93,7 @@ TEST(WeaponGridRows, ClipAndAmmunitionRows)
     TClip spare;
     spare.ClipCount = 3;
     spare.Shielded = true;
-    spare.AddSection(fixtures::Section(40, {0, 4}));
+    spare.AddSection(Rounds(40, {0, 4}));
     list.Get(0).Clips.Add(spare);
 
     const std::vector<TWeaponGridRow> rows = WeaponGridRows(list);

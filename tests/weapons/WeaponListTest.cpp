@@ -1,11 +1,9 @@
 #include "engine/base/Stream.h"
 #include "weapons/WeaponList.h"
 
-#include "WeaponFixtures.h"
+#include "tests/support/SampleRecords.h"
 
 #include <gtest/gtest.h>
-
-using fixtures::Section;
 
 namespace {
 
@@ -37,17 +35,17 @@ void WriteStoredWeapon(TStream &stream, std::initializer_list<uint8_t> links)
 TWeaponList SampleList()
 {
     TWeaponList list;
-    list.AddRecord(fixtures::LightArtilleryGun());
-    list.AddRecord(fixtures::FragmentationCannon());
+    list.AddRecord(LightArtilleryGun());
+    list.AddRecord(FragmentationCannon());
     list.AddLink();
     list.AddLink();
     list.Get(1).Links.Set(1, true);
     TClipList &clips = list.Get(1).Clips;
-    clips.Mutable(0)->AddSection(Section(20, {4}));
-    clips.Mutable(0)->AddSection(Section(5, {0}));
+    clips.Mutable(0)->AddSection(Rounds(20, {4}));
+    clips.Mutable(0)->AddSection(Rounds(5, {0}));
     TClip spare;
     spare.ClipCount = 3;
-    spare.AddSection(Section(12, {21}));
+    spare.AddSection(Rounds(12, {21}));
     clips.Add(spare);
     return list;
 }
@@ -78,9 +76,9 @@ TEST(WeaponList, AddRecordMountsACopyWithFreshClipsAndFalseLinks)
     list.AddLink();
     list.Get(0).Links.Set(1, true);
 
-    EXPECT_EQ(list.AddRecord(fixtures::LightArtilleryGun()), 1);
+    EXPECT_EQ(list.AddRecord(LightArtilleryGun()), 1);
     const TWeapon &mounted = list.Get(1);
-    EXPECT_EQ(mounted.Data, fixtures::LightArtilleryGun());
+    EXPECT_EQ(mounted.Data, LightArtilleryGun());
     EXPECT_EQ(mounted.Clips, TClipList());
     EXPECT_EQ(mounted.Links.Count(), 2);
     EXPECT_FALSE(mounted.Links.Get(1));
@@ -110,14 +108,14 @@ TEST(WeaponList, AddAndDeleteLinkKeepEveryWeaponAligned)
 TEST(WeaponList, OutOfRangeOperationsDoNothingGetThrowsCopiesAreDeep)
 {
     TWeaponList list;
-    list.AddRecord(fixtures::LightArtilleryGun());
+    list.AddRecord(LightArtilleryGun());
     list.Delete(1);
     list.Exchange(0, 1);
     EXPECT_EQ(list.Count(), 1);
     EXPECT_THROW(list.Get(1), std::out_of_range);
 
     TWeaponList copy = list;
-    copy.Get(0).Clips.Mutable(0)->AddSection(Section(4));
+    copy.Get(0).Clips.Mutable(0)->AddSection(Rounds(4));
     EXPECT_EQ(list.Get(0).Clips.Get(0).SectionCount(), 0);
 }
 
@@ -142,11 +140,11 @@ TEST(WeaponListStream, RoundTripKeepsEverythingButTheShield)
 TEST(WeaponListStream, LayoutIsCountThenRecordClipsAndLinksPerWeapon)
 {
     TWeaponList list;
-    list.AddRecord(fixtures::FragmentationCannon());
+    list.AddRecord(FragmentationCannon());
     list.AddLink();
     list.Get(0).Links.Set(0, true);
     list.Get(0).Clips.Mutable(0)->ClipCount = 7;
-    list.Get(0).Clips.Mutable(0)->AddSection(Section(9));
+    list.Get(0).Clips.Mutable(0)->AddSection(Rounds(9));
     TStream stream;
     list.SaveToStream(stream);
 
@@ -167,10 +165,10 @@ TEST(WeaponListStream, VersionSixClipsHaveNoClipCount)
 {
     TStream stream;
     stream.WriteInt32(1);
-    SaveWeaponRecord(stream, fixtures::LightArtilleryGun());
+    SaveWeaponRecord(stream, LightArtilleryGun());
     stream.WriteInt32(2);          // clips, each without ClipCount:
     stream.WriteInt32(1);          //   one section
-    SaveAmmoSection(stream, Section(33));
+    SaveAmmoSection(stream, Rounds(33));
     stream.WriteInt32(0);          //   no sections
     stream.WriteInt32(0);          // links
     stream.Seek(0);
@@ -213,7 +211,7 @@ TEST(WeaponListStream, EveryTruncationIsRejectedAndLeavesTheListAlone)
     for (size_t n = 0; n < bytes.size(); ++n) {
         TStream cut(std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n)));
         TWeaponList list;
-        list.AddRecord(fixtures::LightArtilleryGun());
+        list.AddRecord(LightArtilleryGun());
         EXPECT_THROW(list.LoadFromStream(cut), EStreamError) << "prefix " << n;
         ASSERT_EQ(list.Count(), 1);
     }

@@ -1,11 +1,9 @@
 #include "engine/base/CalculationLog.h"
 #include "weapons/WeaponList.h"
 
-#include "WeaponFixtures.h"
+#include "tests/support/SampleRecords.h"
 
 #include <gtest/gtest.h>
-
-using fixtures::Section;
 
 namespace {
 
@@ -13,7 +11,7 @@ namespace {
 TClip SpareClip(int32_t rounds, bool shielded)
 {
     TClip clip;
-    clip.AddSection(Section(rounds));
+    clip.AddSection(Rounds(rounds));
     clip.Shielded = shielded;
     return clip;
 }
@@ -87,7 +85,7 @@ TEST(ShieldedClipCost, OnlyShieldedSpareClipsCountAndItemsMultiply)
 {
     TWeapon w;
     w.Data.AmmoBaseCost = 1.0;
-    w.Clips.Mutable(0)->AddSection(Section(100));
+    w.Clips.Mutable(0)->AddSection(Rounds(100));
     w.Clips.Mutable(0)->Shielded = true; // the magazine never counts
     w.Clips.Add(SpareClip(100, false));
     EXPECT_EQ(w.PerkCost(), 0);
@@ -142,7 +140,7 @@ TEST(WeaponOTV, RatingPlusItemsTimesClipsTimesWorthPerLine)
     r.AmmoBaseCost = 0.5;
     list.AddRecord(r);
     TWeapon &w = list.Get(0);
-    w.Clips.Mutable(0)->AddSection(Section(4)); // worth 2
+    w.Clips.Mutable(0)->AddSection(Rounds(4)); // worth 2
     TClip spare = SpareClip(6, false);           // worth 3
     spare.ClipCount = 3;
     w.Clips.Add(spare);

@@ -1,18 +1,16 @@
 #include "engine/base/CalculationLog.h"
 #include "weapons/WeaponList.h"
 
-#include "WeaponFixtures.h"
+#include "tests/support/SampleRecords.h"
 
 #include <gtest/gtest.h>
-
-using fixtures::Section;
 
 namespace {
 
 TWeaponList PrintSample()
 {
     TWeaponList list;
-    TWeaponRecord lag = fixtures::LightArtilleryGun();
+    TWeaponRecord lag = LightArtilleryGun();
     lag.AccMod = 1;
     lag.DmgMod = -1;
     lag.RangeMod = 1;
@@ -20,7 +18,7 @@ TWeaponList PrintSample()
     lag.Arc = 8;
     list.AddRecord(lag);
 
-    TWeaponRecord fgc = fixtures::FragmentationCannon();
+    TWeaponRecord fgc = FragmentationCannon();
     fgc.NumberOfItems = 2;
     fgc.ROF = 1;
     list.AddRecord(fgc);
@@ -29,11 +27,11 @@ TWeaponList PrintSample()
     list.Get(1).Links.Set(0, true);
     list.Get(1).Links.Set(1, true);
     TClipList &clips = list.Get(1).Clips;
-    clips.Mutable(0)->AddSection(Section(20, {0}));
-    clips.Mutable(0)->AddSection(Section(6, {4}));
+    clips.Mutable(0)->AddSection(Rounds(20, {0}));
+    clips.Mutable(0)->AddSection(Rounds(6, {4}));
     TClip spare;
     spare.ClipCount = 4;
-    spare.AddSection(Section(15, {8}));
+    spare.AddSection(Rounds(15, {8}));
     clips.Add(spare);
     return list;
 }

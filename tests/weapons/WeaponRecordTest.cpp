@@ -1,7 +1,7 @@
 #include "engine/base/Stream.h"
 #include "weapons/WeaponRecord.h"
 
-#include "WeaponFixtures.h"
+#include "tests/support/SampleRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ TWeaponRecord DistinctRecord()
     r.Guided = true;
     r.Clumsy = true;
     r.Disposable = true;
-    r.BaseAmmo = fixtures::Section(48, {18});
+    r.BaseAmmo = Rounds(48, {18});
     r.BaseAmmo.Free[18] = true;
     r.BaseAmmo.Allowed[26] = true;
     return r;

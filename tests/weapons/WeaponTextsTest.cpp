@@ -1,13 +1,13 @@
 #include "weapons/WeaponTexts.h"
 
-#include "WeaponFixtures.h"
+#include "tests/support/SampleRecords.h"
 
 #include <gtest/gtest.h>
 
 TEST(SpecialCodes, LibraryRecords)
 {
-    EXPECT_EQ(SpecialCodes(fixtures::LightArtilleryGun()), "AE0, MR10, IF");
-    EXPECT_EQ(SpecialCodes(fixtures::FragmentationCannon()), "AI, Frag");
+    EXPECT_EQ(SpecialCodes(LightArtilleryGun()), "AE0, MR10, IF");
+    EXPECT_EQ(SpecialCodes(FragmentationCannon()), "AI, Frag");
 }
 
 TEST(SpecialCodes, DefaultIsEmptyAndBareCustomIsC)
@@ -33,7 +33,7 @@ TEST(SpecialCodes, NumbersModificationsFlagsAndAmmunitionInOrder)
     r.Disposable = true;
     EXPECT_EQ(SpecialCodes(r), "M, PW-2, DpRB-3, AI, Dis, Stbl, Sport");
 
-    r.BaseAmmo = fixtures::Section(1, {0, 8});
+    r.BaseAmmo = Rounds(1, {0, 8});
     EXPECT_EQ(SpecialCodes(r), "M, PW-2, DpRB-3, AI, Dis, Stbl, Sport, AL, Smoke");
 }
 
