@@ -1,4 +1,5 @@
 #include "RecordSheetTestSupport.h"
+#include "tests/support/TempFolder.h"
 
 #include "engine/base/Files.h"
 #include "engine/base/Stream.h"
@@ -18,15 +19,7 @@ namespace {
 // A program folder of its own, with override files written as compressed containers.
 class RecordSheetBlock : public ::testing::Test {
   protected:
-    void SetUp() override
-    {
-        EnsureSheetRendering();
-        m_folder =
-            (std::filesystem::temp_directory_path() / ("aw-record-sheet-" + std::to_string(::getpid()))).string() + "/";
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
+    void SetUp() override { EnsureSheetRendering(); }
 
     void WriteOverride(const std::string &name, const TSheetLayout &layout)
     {
@@ -36,7 +29,8 @@ class RecordSheetBlock : public ::testing::Test {
     // A small layout whose size tells it apart from the built-in one.
     static TSheetLayout Small(QColor colour) { return PlainLayout(colour, 40, 20); }
 
-    std::string m_folder;
+    TTempFolder m_temp;
+    const std::string m_folder = m_temp.Path().string() + "/";
 };
 
 TPrintJob Job()

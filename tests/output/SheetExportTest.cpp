@@ -1,4 +1,5 @@
 #include "tests/support/SampleSheetJobs.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
 
 #include "engine/base/Files.h"
@@ -16,22 +17,10 @@ namespace {
 
 class SheetExportTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("aw-sheet-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
-    }
-    void TearDown() override
-    {
-        SetWriteFaultInjector({});
-        std::filesystem::remove_all(m_folder);
-    }
-    std::string path(const std::string &name) const { return (m_folder / name).string(); }
+  void TearDown() override { SetWriteFaultInjector({}); }
+  std::string path(const std::string &name) const { return m_folder / name; }
 
-    std::filesystem::path m_folder;
+  TTempFolder m_folder;
 };
 
 } // namespace
@@ -67,7 +56,7 @@ TEST_F(SheetExportTest, TemplateErrorLeavesNoFileAndKeepsAnOldOne)
     WriteFileAtomically(old, std::string("old sheet"));
     EXPECT_THROW(SaveSheet(TSheetKind::Html, old, "|NAME| |COSTabc|", FullSheetJob()), EConvertError);
     EXPECT_EQ(ReadText(old), "old sheet");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 1) << "no temporary file is left";
+    EXPECT_EQ(m_folder.EntryCount(), 1u) << "no temporary file is left";
 }
 
 TEST_F(SheetExportTest, FailedWriteKeepsTheOldFile)
@@ -78,5 +67,5 @@ TEST_F(SheetExportTest, FailedWriteKeepsTheOldFile)
     EXPECT_THROW(SaveSheet(TSheetKind::Text, old, TextTemplate(), FullSheetJob()), EFileError);
     SetWriteFaultInjector({});
     EXPECT_EQ(ReadText(old), "old sheet");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 1);
+    EXPECT_EQ(m_folder.EntryCount(), 1u);
 }

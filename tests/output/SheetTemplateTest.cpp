@@ -1,4 +1,5 @@
 #include "tests/support/SampleSheetJobs.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
 
 #include "engine/base/Stream.h"
@@ -17,24 +18,18 @@ class SheetTemplateTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_folder = (std::filesystem::temp_directory_path() / "aw-sheet-template").string() + "/";
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
         m_savedFolder = ProgramFolder();
         SetProgramFolder(m_folder);
     }
-    void TearDown() override
-    {
-        SetProgramFolder(m_savedFolder);
-        std::filesystem::remove_all(m_folder);
-    }
+    void TearDown() override { SetProgramFolder(m_savedFolder); }
     void writeOverride(const std::string &name, const std::string &content)
     {
         WriteFileAtomically(m_folder + name,
                             CompressBytes(std::span(reinterpret_cast<const uint8_t *>(content.data()), content.size())));
     }
 
-    std::string m_folder;
+    TTempFolder m_temp;
+    const std::string m_folder = m_temp.Path().string() + "/";
     std::string m_savedFolder;
 };
 
