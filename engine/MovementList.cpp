@@ -170,10 +170,10 @@ double TMovementList::ManeuverFlawValue() const
         const int32_t maneuver = m_items[static_cast<size_t>(i)].Maneuver;
         if (maneuver >= 0)
             continue;
-        LogLine("          movement " + fmt::Integer(i + 1) + " is flawed by " + fmt::Integer(maneuver));
+        LogLine("          movement ", i + 1, " is flawed by ", maneuver);
         // 64-bit product: a stored modifier may be any 32-bit value.
         v += static_cast<double>(2 * static_cast<int64_t>(maneuver));
-        LogLine("         " + fmt::General(v) + " Flaw value so far.");
+        LogLine("         ", v, " Flaw value so far.");
     }
     return v;
 }

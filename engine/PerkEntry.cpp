@@ -116,7 +116,8 @@ std::string DisplayName(const TPerkRecord &r)
 
 double Worth(const TPerkRecord &r, const TPerkVehicleData &v)
 {
-    LogLine("              Perk/Flaw - " + DisplayName(r));
+    if (LogEnabled())
+        LogLine("              Perk/Flaw - ", DisplayName(r));
     int32_t formula = r.WorthFormula;
     if (formula == WorthMajorFlawDefect || formula == WorthMinorFlawDefect)
         formula = r.Variant; // the formula of the adopted flaw
@@ -126,7 +127,7 @@ double Worth(const TPerkRecord &r, const TPerkVehicleData &v)
     else if (r.RoundMode == 2)
         w = std::trunc(w);
     w = static_cast<double>(static_cast<long double>(r.Amount) * w);
-    LogLine("                    Worth - " + fmt::General(w));
+    LogLine("                    Worth - ", w);
     return w;
 }
 

@@ -2,7 +2,6 @@
 
 #include "engine/PerkEntry.h"
 #include "engine/base/CalculationLog.h"
-#include "engine/base/NumberFormat.h"
 #include "engine/base/Stream.h"
 
 #include <algorithm>
@@ -97,7 +96,8 @@ double TPerkList::AddedInsideOTV() const
         if (!r.InsideOTV)
             continue;
         const double value = OTVValue(r);
-        LogLine("          " + DisplayName(r) + " has a " + fmt::General(value) + " Inside OTV");
+        if (LogEnabled())
+            LogLine("          ", DisplayName(r), " has a ", value, " Inside OTV");
         total += value;
     }
     return total;

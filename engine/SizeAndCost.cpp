@@ -18,9 +18,6 @@
 
 namespace {
 
-std::string num(double value) { return fmt::General(value); }
-std::string num(int64_t value) { return fmt::Integer(value); }
-
 // The nearest whole number, halves to even.
 int64_t roundHalfEven(double value) { return TruncToInt64(RoundHalfEven(value)); }
 
@@ -35,15 +32,15 @@ bool raiseArmor(TBaseVehicle &vehicle, int64_t target, const char *reason)
     const int64_t missing = target - vehicle.Armor;
     if (missing <= 0)
         return false;
-    if (CalculationLog()) {
+    if (LogEnabled()) {
         const int64_t logged = std::min(missing, kLoggedArmorSteps);
         for (int64_t i = 1; i <= logged; ++i) {
             LogLine(reason);
-            LogLine("                    we changed something that affects TV...Armor is now " + num(vehicle.Armor + i));
+            LogLine("                    we changed something that affects TV...Armor is now ", vehicle.Armor + i);
             LogLine("                         we only increment the armor by 1... each time... so we don' over shoot");
         }
         if (missing > logged)
-            LogLine("                   ... and " + num(missing - logged) + " more armor the same way");
+            LogLine("                   ... and ", missing - logged, " more armor the same way");
     }
     vehicle.Armor = static_cast<int32_t>(std::min<int64_t>(target, INT32_MAX));
     return true;
@@ -69,7 +66,7 @@ std::string weaponTooLargeLine(const std::string &weaponName, int32_t finalSize)
     text += "... it is now ";
     if (text.size() > 132)
         text.resize(132);
-    return text + num(int64_t{finalSize});
+    return text + fmt::Integer(finalSize);
 }
 
 int64_t peopleAdded(const TBaseVehicle &vehicle)
@@ -84,16 +81,16 @@ constexpr int64_t kLoggedCrewSteps = 1000;
 
 void addCrew(TBaseVehicle &vehicle, int64_t missing)
 {
-    if (CalculationLog()) {
+    if (LogEnabled()) {
         const int64_t logged = std::min(missing, kLoggedCrewSteps);
         for (int64_t i = 0; i < logged; ++i) {
             LogLine("                there is not enuf crew or or perk added crew... there should be 1 for ever 10 "
-                    "final size points... rounded up... currenty " +
-                    num(vehicle.Crew + i));
+                    "final size points... rounded up... currenty ",
+                    vehicle.Crew + i);
             LogLine("                   bumping it up by 1... will recalc the TV");
         }
         if (missing > logged)
-            LogLine("                   ... and " + num(missing - logged) + " more crew the same way");
+            LogLine("                   ... and ", missing - logged, " more crew the same way");
     }
     vehicle.Crew = static_cast<int32_t>(std::min<int64_t>(vehicle.Crew + missing, INT32_MAX));
 }
@@ -106,14 +103,13 @@ int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
     changed = false;
 
     int32_t size = static_cast<int32_t>(roundHalfEven(std::cbrt(ThreatValue(vehicle))));
-    LogLine("         the basic Default Size is " + num(int64_t{size}));
+    LogLine("         the basic Default Size is ", int64_t{size});
 
     // The test uses the rounded fifth of the armour, the new size the rounded-up fifth.
     if (size < roundHalfEven(vehicle.Armor / 5.0)) {
         size = RoundUp(vehicle.Armor / 5.0);
-        LogLine("               the default size was to small... size !< Armor/5... armor is " +
-                num(int64_t{vehicle.Armor}));
-        LogLine("                   Default Size is now " + num(int64_t{size}));
+        LogLine("               the default size was to small... size !< Armor/5... armor is ", int64_t{vehicle.Armor});
+        LogLine("                   Default Size is now ", int64_t{size});
     }
 
     if (raiseArmor(vehicle, ceilDiv(size, 10),
@@ -126,7 +122,8 @@ int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
         const int64_t need = std::min<int64_t>(weaponSizeNeed(vehicle, weapon), INT32_MAX);
         if (need > vehicle.FinalSize) {
             vehicle.FinalSize = static_cast<int32_t>(need);
-            LogLine(weaponTooLargeLine(weapon.Data.Name, vehicle.FinalSize));
+            if (LogEnabled())
+                LogLine(weaponTooLargeLine(weapon.Data.Name, vehicle.FinalSize));
         }
     }
 
@@ -134,15 +131,15 @@ int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
     if (int64_t{size} * 2 < vehicle.FinalSize) {
         vehicle.FinalSize = size * 2;
         LogLine("                    FinalSize was to large... the final size may only be upto 2 x the default size... "
-                "it is now " +
-                num(int64_t{vehicle.FinalSize}));
+                "it is now ",
+                int64_t{vehicle.FinalSize});
     }
     const int64_t smallest = roundHalfEven(size / 5.0);
     if (vehicle.FinalSize < smallest) {
         vehicle.FinalSize = static_cast<int32_t>(smallest);
         LogLine("                    FinalSize was to small... the final size may only be upto 1/5 of the default "
-                "size... it is now " +
-                num(int64_t{vehicle.FinalSize}));
+                "size... it is now ",
+                int64_t{vehicle.FinalSize});
     }
     if (vehicle.FinalSize < 1) {
         vehicle.FinalSize = 1;
@@ -188,7 +185,7 @@ double PreProductionCost(TBaseVehicle &vehicle)
     }
     const long double ratio = static_cast<long double>(size) / vehicle.FinalSize;
     const double cost = static_cast<double>(ratio * (static_cast<long double>(tv) * 1000.0L));
-    LogLine("         Pre Production cost is (TV * 1000) * ( Default Size/ final size) = " + num(cost));
+    LogLine("         Pre Production cost is (TV * 1000) * ( Default Size/ final size) = ", cost);
     return cost;
 }
 
@@ -198,26 +195,26 @@ long double FinalCost(TBaseVehicle &vehicle)
     long double cost = PreProductionCost(vehicle);
 
     const double multiplier = ProductionCostMultiplier(vehicle);
-    LogLine("  Cost Multiplier is " + num(multiplier));
+    LogLine("  Cost Multiplier is ", multiplier);
     cost *= multiplier;
 
     const double weapons = vehicle.Weapons->SportingCost();
-    LogLine("           Weapons add " + num(weapons));
+    LogLine("           Weapons add ", weapons);
     cost += weapons;
 
     const double perks = vehicle.Perks->AddedCost();
-    LogLine("           Perks add " + num(perks));
+    LogLine("           Perks add ", perks);
     cost += perks;
     const double flaws = vehicle.Flaws->AddedCost();
-    LogLine("           Flaws add " + num(flaws));
+    LogLine("           Flaws add ", flaws);
     cost += flaws;
     const double defects = vehicle.Defects->AddedCost();
-    LogLine("           Defects add " + num(defects));
+    LogLine("           Defects add ", defects);
     cost += defects;
 
     cost *= vehicle.CurrencyMultiplier;
-    LogLine("       Custom currency... multiply by " + num(vehicle.CurrencyMultiplier));
-    LogLine("    Final Cost is " + num(static_cast<double>(cost)));
+    LogLine("       Custom currency... multiply by ", vehicle.CurrencyMultiplier);
+    LogLine("    Final Cost is ", static_cast<double>(cost));
     return cost;
 }
 

@@ -6,7 +6,6 @@
 #include "engine/ThreatValueReuse.h"
 #include "engine/Vehicle.h"
 #include "engine/base/CalculationLog.h"
-#include "engine/base/NumberFormat.h"
 #include "engine/base/RoundUp.h"
 #include "weapons/WeaponList.h"
 
@@ -17,13 +16,11 @@
 
 namespace {
 
-std::string num(double value) { return fmt::General(value); }
-
 // Rounds a partial value up, logs it, and brings a negative result to 0 with its own line.
 double roundUpNotNegative(double value, const std::string &resultText, const char *clampedLine)
 {
     double result = RoundUp(value);
-    LogLine(resultText + num(result));
+    LogLine(resultText, result);
     if (result < 0) {
         result = 0;
         LogLine(clampedLine);
@@ -60,7 +57,7 @@ double computeOTV(const TBaseVehicle &vehicle)
     const double subtotal = vehicle.Weapons->OTVSubtotal(vehicle.FinalSize);
 
     const long double multiplier = FireControlMultiplier(vehicle.FireControl);
-    LogLine("    OTV Multiplier is " + num(static_cast<double>(multiplier)));
+    LogLine("    OTV Multiplier is ", static_cast<double>(multiplier));
 
     // The perk lists are asked in this order so their log lines appear in it.
     long double insideSum = subtotal;
@@ -68,13 +65,13 @@ double computeOTV(const TBaseVehicle &vehicle)
     insideSum += vehicle.Flaws->AddedInsideOTV();
     insideSum += vehicle.Defects->AddedInsideOTV();
     const double inside = static_cast<double>(insideSum);
-    LogLine("       Total Inside OTV is " + num(inside));
+    LogLine("       Total Inside OTV is ", inside);
 
     long double outsideSum = vehicle.Perks->AddedOutSideOTV();
     outsideSum += vehicle.Flaws->AddedOutSideOTV();
     outsideSum += vehicle.Defects->AddedOutSideOTV();
     const double outside = static_cast<double>(outsideSum);
-    LogLine("       Total OutSide OTV is " + num(outside));
+    LogLine("       Total OutSide OTV is ", outside);
 
     const double total = static_cast<double>(static_cast<long double>(inside) * multiplier + outside);
     return roundUpNotNegative(total, "    OTV is (Inside * Mult) + OutSide... ", "        OTV brought to 0");
@@ -86,7 +83,7 @@ double computeDTV(const TBaseVehicle &vehicle)
     // 64 bits: the square of an armour above 46340 does not fit 32.
     const int64_t squared = static_cast<int64_t>(vehicle.Armor) * vehicle.Armor;
     double d = static_cast<double>(squared);
-    LogLine("     Armor Squared = " + fmt::Integer(squared));
+    LogLine("     Armor Squared = ", squared);
 
     const TMovementList &movement = *vehicle.Movement;
     const int systems = movement.Count();
@@ -98,30 +95,30 @@ double computeDTV(const TBaseVehicle &vehicle)
         if (systems >= 2) {
             const double others = movement.SumOfOthers();
             LogLine("       Muliple Movement systems");
-            LogLine("         Fastest " + num(static_cast<double>(fastest)));
-            LogLine("         Fastest's stall speed = " + num(static_cast<double>(stall)));
-            LogLine("         Fastest minus (stall speed) x 3 = " + num(margin));
-            LogLine("         Sum of the Others = " + num(others));
+            LogLine("         Fastest ", static_cast<double>(fastest));
+            LogLine("         Fastest's stall speed = ", static_cast<double>(stall));
+            LogLine("         Fastest minus (stall speed) x 3 = ", margin);
+            LogLine("         Sum of the Others = ", others);
             const long double a = margin / 25.0L;
             const long double b = others / 6.0L;
             term = a * a * a + b * b;
-            LogLine("          (( fastest -( Fastest Stall 8 3)) /25)^3 + (SumOfOthers /6)^2 = " +
-                    num(static_cast<double>(term)));
+            LogLine("          (( fastest -( Fastest Stall 8 3)) /25)^3 + (SumOfOthers /6)^2 = ",
+                    static_cast<double>(term));
         } else {
             LogLine("       One Movement System");
-            LogLine("         KPH " + num(static_cast<double>(fastest)));
-            LogLine("         stall speed = " + num(static_cast<double>(stall)));
-            LogLine("         KPH minus (stall speed) x 3 = " + num(margin));
+            LogLine("         KPH ", static_cast<double>(fastest));
+            LogLine("         stall speed = ", static_cast<double>(stall));
+            LogLine("         KPH minus (stall speed) x 3 = ", margin);
             const long double a = margin / 40.0L;
             term = a * a * a;
-            LogLine("         ((Speed - ( stall * 3)) /40)^3 = " + num(static_cast<double>(term)));
+            LogLine("         ((Speed - ( stall * 3)) /40)^3 = ", static_cast<double>(term));
         }
         d = static_cast<double>(d + static_cast<long double>(static_cast<double>(term)));
     }
 
     const long double multiplier = ManeuverMultiplier(vehicle.Maneuver);
     d = static_cast<double>(d * multiplier);
-    LogLine("         Defensive Mult = " + num(static_cast<double>(multiplier)));
+    LogLine("         Defensive Mult = ", static_cast<double>(multiplier));
 
     return roundUpNotNegative(d, "        Final DTV = ", "         the DTV was < 0.... is now )");
 }
@@ -131,20 +128,20 @@ double computeMTV(const TBaseVehicle &vehicle)
     LogLine("     MTV Calcs");
     const long double actions = CrewActions(vehicle.Crew);
     double t = static_cast<double>(actions * actions * actions);
-    LogLine("       Crew Actions^3 = " + num(t));
+    LogLine("       Crew Actions^3 = ", t);
 
     const long double comm = vehicle.CommRange / 10.0L;
     t = static_cast<double>(t + comm * comm * comm);
-    LogLine("        Plus (CommRange/10)^3 = " + num(t));
+    LogLine("        Plus (CommRange/10)^3 = ", t);
 
     // The cube is the rule; the log text has always said "^2".
     const long double sensor = vehicle.SensorRange / 2.0L;
     t = static_cast<double>(t + sensor * sensor * sensor);
-    LogLine("        Plus (SensorRange/2)^2 = " + num(t));
+    LogLine("        Plus (SensorRange/2)^2 = ", t);
 
     const long double deployment = vehicle.Deployment / 50.0L;
     t = static_cast<double>(t + deployment * deployment);
-    LogLine("        Plus (Deployment /50) = " + num(t));
+    LogLine("        Plus (Deployment /50) = ", t);
 
     // Evaluated in this order so the log sections appear in it; defects take no part.
     long double group = vehicle.Movement->ManeuverFlawValue();
@@ -153,7 +150,7 @@ double computeMTV(const TBaseVehicle &vehicle)
     group += vehicle.Perks->rating();
     group += vehicle.Flaws->rating();
     double g = static_cast<double>(group);
-    LogLine("           Sensor + Comm + Perks + Flaws = " + num(g));
+    LogLine("           Sensor + Comm + Perks + Flaws = ", g);
 
     if (g < 0)
         g = 0;
@@ -161,7 +158,7 @@ double computeMTV(const TBaseVehicle &vehicle)
     if (t < 0)
         t = 0;
     const double mtv = RoundUp(t);
-    LogLine("          MTV Total = " + num(mtv));
+    LogLine("          MTV Total = ", mtv);
     return mtv;
 }
 
@@ -174,12 +171,12 @@ double computeThreatValue(const TBaseVehicle &vehicle)
     const double sum = RoundHalfEven(o + d + m);
     double p = sum / 3.0;
     if (vehicle.Weapons->HasMassDestruction()) {
-        LogLine("  Pre Threat Value = " + num(p));
+        LogLine("  Pre Threat Value = ", p);
         LogLine("   MASS DISTRUCTION WEAPONS");
         p = static_cast<double>(static_cast<long double>(p) * 50.0L);
     }
     const double tv = RoundUp(p);
-    LogLine(" Threat Value = " + num(tv));
+    LogLine(" Threat Value = ", tv);
     return tv;
 }
 

@@ -1,7 +1,6 @@
 #include "weapons/Clip.h"
 
 #include "engine/base/CalculationLog.h"
-#include "engine/base/NumberFormat.h"
 #include "engine/base/RoundUp.h"
 #include "engine/base/Stream.h"
 #include "weapons/ExtendedMath.h"
@@ -47,7 +46,7 @@ double TClip::SectionCost(int i, double ammoBaseCost) const
         return 0.0;
     const TAmmoSection &section = m_sections[static_cast<size_t>(i)];
     double c = MultiplyExtended(static_cast<double>(section.Amount), ammoBaseCost);
-    LogLine("              Base Cost (cost * ammount) of this section of ammo - " + fmt::General(c));
+    LogLine("              Base Cost (cost * ammount) of this section of ammo - ", c);
     for (int k = 0; k < kAmmoTypeCount; ++k) {
         const size_t at = static_cast<size_t>(k);
         if (!section.Selected[at] || section.Free[at])
@@ -57,14 +56,14 @@ double TClip::SectionCost(int i, double ammoBaseCost) const
         if (k == kMassDestructionAmmo)
             LogLine(type.LogLabel);
         else
-            LogLine(type.LogLabel + fmt::General(c));
+            LogLine(type.LogLabel, c);
     }
     // Hundredths, halves to even.
     const long double hundredths = RoundHalfEven(static_cast<long double>(c) * 100.0L);
     const double r = static_cast<double>(hundredths / 100.0L);
     if (r != c) {
         c = r;
-        LogLine("               Cost after rounding = " + fmt::General(c));
+        LogLine("               Cost after rounding = ", c);
     }
     return c;
 }
@@ -73,10 +72,10 @@ double TClip::Worth(double ammoBaseCost) const
 {
     double total = 0.0;
     for (int i = 0; i < SectionCount(); ++i) {
-        LogLine("        Ammo section " + fmt::Integer(i + 1));
+        LogLine("        Ammo section ", i + 1);
         total += SectionCost(i, ammoBaseCost);
     }
-    LogLine("          CLip is worth " + fmt::General(total));
+    LogLine("          CLip is worth ", total);
     return total;
 }
 

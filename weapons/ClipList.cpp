@@ -1,7 +1,6 @@
 #include "weapons/ClipList.h"
 
 #include "engine/base/CalculationLog.h"
-#include "engine/base/NumberFormat.h"
 #include "engine/base/Stream.h"
 #include "weapons/ExtendedMath.h"
 
@@ -91,7 +90,7 @@ int32_t TClipList::ShieldedClipCost(double ammoBaseCost) const
         int64_t cost = TruncToInt64(clip.Worth(ammoBaseCost) / 10.0);
         if (TruncToInt64(clip.Worth(ammoBaseCost)) % 10 != 0)
             ++cost;
-        LogLine("               Clip " + fmt::Integer(i) + " is contained... cost " + fmt::Integer(cost));
+        LogLine("               Clip ", i, " is contained... cost ", cost);
         total += SaturateInt32(cost);
     }
     return SaturateInt32(total);

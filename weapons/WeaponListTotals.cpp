@@ -1,7 +1,6 @@
 #include "weapons/WeaponList.h"
 
 #include "engine/base/CalculationLog.h"
-#include "engine/base/NumberFormat.h"
 #include "weapons/ExtendedMath.h"
 
 int32_t TWeaponList::PerkItemCount() const
@@ -50,18 +49,18 @@ double TWeaponList::OTVSubtotal(int32_t finalSize) const
     double subtotal = 0.0;
     for (int i = 0; i < Count(); ++i) {
         const TWeapon &weapon = *m_weapons[static_cast<size_t>(i)];
-        LogLine("   Weapon " + fmt::Integer(i + 1));
+        LogLine("   Weapon ", i + 1);
         subtotal += weapon.Rating(finalSize);
         LogLine("       Now ammo... clip 0 is the internal magazine");
         for (int c = 0; c < weapon.Clips.Count(); ++c) {
-            LogLine("        Clip " + fmt::Integer(c));
+            LogLine("        Clip ", c);
             const TClip &clip = weapon.Clips.Get(c);
             const double worth = clip.Worth(weapon.Data.AmmoBaseCost);
             // Items x (clips x worth), formed in extended precision.
             const long double clipsWorth = static_cast<long double>(clip.ClipCount) * worth;
             subtotal = static_cast<double>(subtotal + static_cast<long double>(weapon.Data.NumberOfItems) * clipsWorth);
         }
-        LogLine("     OTV Subtotal so far = " + fmt::General(subtotal));
+        LogLine("     OTV Subtotal so far = ", subtotal);
     }
     return subtotal;
 }

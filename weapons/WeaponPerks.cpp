@@ -1,7 +1,6 @@
 #include "weapons/Weapon.h"
 
 #include "engine/base/CalculationLog.h"
-#include "engine/base/NumberFormat.h"
 #include "weapons/ExtendedMath.h"
 
 int32_t TWeapon::PerkCost() const
@@ -18,12 +17,12 @@ int32_t TWeapon::PerkCost() const
     for (int i = 0; i < Links.Count(); ++i) {
         if (!Links.Get(i))
             continue;
-        LogLine("          Part of link " + fmt::Integer(i + 1) + "... cost 1");
+        LogLine("          Part of link ", i + 1, "... cost 1");
         ++p;
     }
     p += Clips.ShieldedClipCost(Data.AmmoBaseCost);
     p = static_cast<int64_t>(SaturateInt32(p)) * Data.NumberOfItems;
     const int32_t cost = SaturateInt32(p);
-    LogLine("                Weapon Costs " + fmt::Integer(cost) + " In Perks");
+    LogLine("                Weapon Costs ", cost, " In Perks");
     return cost;
 }

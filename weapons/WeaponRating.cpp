@@ -1,7 +1,6 @@
 #include "weapons/Weapon.h"
 
 #include "engine/base/CalculationLog.h"
-#include "engine/base/NumberFormat.h"
 #include "engine/base/RoundUp.h"
 #include "weapons/ExtendedMath.h"
 #include "weapons/ModificationFactors.h"
@@ -15,7 +14,7 @@ void ApplyModification(double &v, int32_t modification, const TModificationFacto
     if (modification == 0)
         return;
     v = MultiplyExtended(v, ModificationFactor(factors, modification));
-    LogLine(std::string(label) + fmt::General(v));
+    LogLine(label, v);
 }
 
 } // namespace
@@ -24,7 +23,7 @@ double TWeapon::Rating(int32_t finalSize) const
 {
     const TWeaponRecord &d = Data;
     double v = d.Rating == -1 ? static_cast<double>(finalSize) : static_cast<double>(d.Rating);
-    LogLine("       Base rating = " + fmt::General(v));
+    LogLine("       Base rating = ", v);
 
     ApplyModification(v, d.AccMod, kAccuracyFactors, "          After Acc Mod = ");
     ApplyModification(v, d.DmgMod, kDamageFactors, "          After Dmg Mod = ");
@@ -37,29 +36,29 @@ double TWeapon::Rating(int32_t finalSize) const
         const long double share = static_cast<long double>(static_cast<int64_t>(d.MinSize) + d.SizeMod) /
                                   static_cast<long double>(d.MinSize);
         v = MultiplyExtended(v, share);
-        LogLine("          After Size Mod = " + fmt::General(v));
+        LogLine("          After Size Mod = ", v);
     }
 
     if (d.PoorWorkmanship > 0) {
         v = MultiplyExtended(v, ExtendedPoorWorkmanshipFactor(d.PoorWorkmanship));
-        LogLine("          After Poor Workmanship Mod = " + fmt::General(v));
+        LogLine("          After Poor Workmanship Mod = ", v);
     }
 
     const double rounded = RoundUp(v);
     if (rounded != v) {
         v = rounded;
-        LogLine("          After Rounding up to the nearest Whole number = " + fmt::General(v));
+        LogLine("          After Rounding up to the nearest Whole number = ", v);
     }
 
     if (IsFixedArc(d.Arc)) {
         v = MultiplyExtended(v, kFixedArcFactor);
-        LogLine("          After Fixed Arc = " + fmt::General(v));
+        LogLine("          After Fixed Arc = ", v);
     } else if (IsTurretedArc(d.Arc)) {
         v = MultiplyExtended(v, kTurretedArcFactor);
-        LogLine("          After Turreted Arc = " + fmt::General(v));
+        LogLine("          After Turreted Arc = ", v);
     }
 
     v = MultiplyExtended(v, d.NumberOfItems);
-    LogLine("          Times ammount of weapons(" + fmt::Integer(d.NumberOfItems) + ") = " + fmt::General(v));
+    LogLine("          Times ammount of weapons(", d.NumberOfItems, ") = ", v);
     return v;
 }

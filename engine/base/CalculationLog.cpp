@@ -8,12 +8,6 @@ TLogLines *CalculationLog() { return g_target; }
 
 void SetCalculationLog(TLogLines *target) { g_target = target; }
 
-void LogLine(std::string text)
-{
-    if (g_target)
-        g_target->push_back(std::move(text));
-}
-
 ScopedCalculationLog::ScopedCalculationLog(TLogLines &target) : m_previous(g_target)
 {
     g_target = &target;

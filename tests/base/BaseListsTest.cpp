@@ -117,6 +117,7 @@ TEST(BooleanList, DeleteAndSetFollowTheListRules)
 TEST(CalculationLog, OffByDefaultAndScopedTargetsNest)
 {
     EXPECT_EQ(CalculationLog(), nullptr);
+    EXPECT_FALSE(LogEnabled());
     LogLine("lost");
     TLogLines outer, inner;
     {
@@ -131,6 +132,20 @@ TEST(CalculationLog, OffByDefaultAndScopedTargetsNest)
     EXPECT_EQ(CalculationLog(), nullptr);
     EXPECT_EQ(outer, (TLogLines{"one", "three"}));
     EXPECT_EQ(inner, (TLogLines{"two"}));
+}
+
+TEST(CalculationLog, LinePartsAreTextsWholeNumbersAndGeneralReals)
+{
+    TLogLines lines;
+    ScopedCalculationLog on(lines);
+    EXPECT_TRUE(LogEnabled());
+    const std::string name = "Gun";
+    LogLine("  ", name, " = ", 37.5, " x", 2, std::string_view(" of "), int64_t{-3000000000});
+    // A whole real stays a real (general form, no thousands, E beyond 15 digits); a count
+    // stays a count however large.
+    LogLine(300.0, "|", 1.5e20, "|", 0.000001, "|", int64_t{1} << 60);
+    LogLine();
+    EXPECT_EQ(lines, (TLogLines{"  Gun = 37.5 x2 of -3000000000", "300|1.5E20|1E-6|1152921504606846976", ""}));
 }
 
 TEST(Stream, ShortReadsThrowAndShortStringsAreCutToCapacity)
