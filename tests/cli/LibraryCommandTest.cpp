@@ -2,13 +2,12 @@
 #include "engine/base/Files.h"
 #include "storage/codec/LzhCompressor.h"
 #include "weapons/WeaponRecord.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -18,19 +17,13 @@ struct LibraryRun {
 };
 
 struct LibraryFolder : ::testing::Test {
-    std::filesystem::path dir;
-    void SetUp() override
-    {
-        dir = std::filesystem::temp_directory_path() / ("aw-library-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    TTempFolder dir;
 
     // Runs "armorwright-cli library --folder DIR arguments" and keeps its standard output.
     LibraryRun run(const std::string &arguments) const
     {
-        const std::string outFile = (dir / "stdout.txt").string();
-        const std::string command = std::string(AW_CLI_PATH) + " library --folder " + dir.string() + " " +
+        const std::string outFile = dir / "stdout.txt";
+        const std::string command = std::string(AW_CLI_PATH) + " library --folder " + dir.Path().string() + " " +
                                     arguments + " >" + outFile + " 2>/dev/null";
         const int status = std::system(command.c_str());
         LibraryRun result;
@@ -43,7 +36,7 @@ struct LibraryFolder : ::testing::Test {
     // Writes records' byte images as a compressed override file in the folder.
     void writeOverride(const char *name, const std::vector<uint8_t> &raw) const
     {
-        WriteFileAtomically((dir / name).string(), CompressBytes(raw));
+        WriteFileAtomically(dir / name, CompressBytes(raw));
     }
 };
 

@@ -2,28 +2,22 @@
 #include "engine/base/Stream.h"
 #include "storage/BuiltInBlocks.h"
 #include "storage/codec/LzhCompressor.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 // Runs armorwright-cli in a scratch folder; keeps its exit code and its output.
 struct PackFolder : ::testing::Test {
-    std::filesystem::path dir;
+    TTempFolder dir;
     int exitCode = -1;
     std::string output;
 
-    void SetUp() override
-    {
-        dir = std::filesystem::temp_directory_path() / ("aw-pack-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    std::string file(const char *name) const { return (dir / name).string(); }
+    std::string file(const char *name) const { return dir / name; }
     int run(const std::string &arguments)
     {
         const std::string log = file("cli-output.txt");
