@@ -2,14 +2,12 @@
 
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
-#include "engine/ThreatValueReuse.h"
 #include "engine/Vehicle.h"
 
 TDesignResults ComputeResults(TBaseVehicle &vehicle)
 {
     // The order matters: the constraint pass inside the cost changes the design the
     // later values are taken from.
-    ScopedThreatValueReuse reuse(vehicle);
     TDesignResults results;
     results.FinalCost = FinalCost(vehicle);
     results.ThreatValue = ThreatValue(vehicle);

@@ -3,7 +3,6 @@
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/PerkVehicleData.h"
-#include "engine/ThreatValueReuse.h"
 #include "engine/Vehicle.h"
 #include "engine/base/CalculationLog.h"
 #include "engine/base/RoundUp.h"
@@ -49,9 +48,7 @@ long double ManeuverMultiplier(int maneuver)
     return table[maneuver + 10];
 }
 
-namespace {
-
-double computeOTV(const TBaseVehicle &vehicle)
+double OTV(const TBaseVehicle &vehicle)
 {
     LogLine("  Begining OTV");
     const double subtotal = vehicle.Weapons->OTVSubtotal(vehicle.FinalSize);
@@ -77,7 +74,7 @@ double computeOTV(const TBaseVehicle &vehicle)
     return roundUpNotNegative(total, "    OTV is (Inside * Mult) + OutSide... ", "        OTV brought to 0");
 }
 
-double computeDTV(const TBaseVehicle &vehicle)
+double DTV(const TBaseVehicle &vehicle)
 {
     LogLine("   DTV now.....");
     // 64 bits: the square of an armour above 46340 does not fit 32.
@@ -123,7 +120,7 @@ double computeDTV(const TBaseVehicle &vehicle)
     return roundUpNotNegative(d, "        Final DTV = ", "         the DTV was < 0.... is now )");
 }
 
-double computeMTV(const TBaseVehicle &vehicle)
+double MTV(const TBaseVehicle &vehicle)
 {
     LogLine("     MTV Calcs");
     const long double actions = CrewActions(vehicle.Crew);
@@ -162,7 +159,7 @@ double computeMTV(const TBaseVehicle &vehicle)
     return mtv;
 }
 
-double computeThreatValue(const TBaseVehicle &vehicle)
+double ThreatValue(const TBaseVehicle &vehicle)
 {
     LogLine("*Begining Threat Value Calcs");
     const double o = OTV(vehicle);
@@ -178,27 +175,4 @@ double computeThreatValue(const TBaseVehicle &vehicle)
     const double tv = RoundUp(p);
     LogLine(" Threat Value = ", tv);
     return tv;
-}
-
-} // namespace
-
-double OTV(const TBaseVehicle &vehicle)
-{
-    return ScopedThreatValueReuse::Value(vehicle, TThreatPart::OTV, [&] { return computeOTV(vehicle); });
-}
-
-double DTV(const TBaseVehicle &vehicle)
-{
-    return ScopedThreatValueReuse::Value(vehicle, TThreatPart::DTV, [&] { return computeDTV(vehicle); });
-}
-
-double MTV(const TBaseVehicle &vehicle)
-{
-    return ScopedThreatValueReuse::Value(vehicle, TThreatPart::MTV, [&] { return computeMTV(vehicle); });
-}
-
-double ThreatValue(const TBaseVehicle &vehicle)
-{
-    return ScopedThreatValueReuse::Value(vehicle, TThreatPart::ThreatValue,
-                                         [&] { return computeThreatValue(vehicle); });
 }
