@@ -108,7 +108,7 @@ std::string FitToWidth(const std::string &value, int width)
     if (width <= 0)
         return {};
     std::string fitted = value;
-    fitted.resize(static_cast<size_t>(width), ' ');
+    fitted.resize(static_cast<size_t>(std::min(width, kMaxTokenWidth)), ' ');
     return fitted;
 }
 
@@ -136,7 +136,8 @@ void ReplaceWidthToken(const std::string &prefix, const std::string &terminator,
             if (text[i] >= '0' && text[i] <= '9')
                 digits += text[i];
         const int32_t width = StrToInt(digits);
-        RequireSheetSize(result.size() + (at - copied) + static_cast<size_t>(std::max(width, 0)));
+        RequireSheetSize(static_cast<size_t>(width)); // a field wider than a whole sheet: a broken template
+        RequireSheetSize(result.size() + (at - copied) + static_cast<size_t>(std::min(width, kMaxTokenWidth)));
         result.append(text, copied, at - copied);
         result += FitToWidth(value, width);
         copied = closing + terminator.size();

@@ -17,7 +17,12 @@
 // Replaces every occurrence of token (found left to right, non-overlapping) by value.
 void ReplaceToken(const std::string &token, const std::string &value, std::string &text);
 
-// The value cut on the right or padded with spaces on the right to exactly width characters.
+// The widest column a width token fills. A template asking for more (a typing slip such as
+// "|NAME2000000|") gets this many columns rather than megabytes of spaces.
+inline constexpr int kMaxTokenWidth = 10000;
+
+// The value cut on the right or padded with spaces on the right to exactly width characters,
+// with the width cut to kMaxTokenWidth.
 std::string FitToWidth(const std::string &value, int width);
 
 // Replaces every width token that starts with prefix ("|WEPNAME") and ends with terminator
@@ -25,7 +30,8 @@ std::string FitToWidth(const std::string &value, int width);
 // width; any other character there is dropped. An occurrence that begins one of
 // longerPrefixes is left alone: it belongs to that longer name ("|ARMORx2" is never "|ARMOR").
 // An occurrence with no terminator after it stays as it is. Throws EConvertError when a
-// token holds no digits or more than a 32-bit width.
+// token holds no digits or more than a 32-bit width, and ESheetTooLarge when it asks for more
+// columns than a whole sheet may hold.
 void ReplaceWidthToken(const std::string &prefix, const std::string &terminator, const std::string &value,
                        std::string &text, const std::vector<std::string> &longerPrefixes = {});
 

@@ -80,6 +80,15 @@ TEST(TemplateWidthToken, CutsOrPadsOnTheRight)
     EXPECT_EQ(FitToWidth("abc", 0), "");
 }
 
+TEST(TemplateWidthToken, AbsurdWidthsAreCutToTheWidestColumn)
+{
+    std::string text = "[|NAME10000|][|NAME10001|][|NAME5000000|]";
+    ReplaceWidthToken("|NAME", "|", "Rhino", text);
+    const std::string column = "Rhino" + std::string(kMaxTokenWidth - 5, ' ');
+    EXPECT_EQ(text, "[" + column + "][" + column + "][" + column + "]");
+    EXPECT_EQ(FitToWidth(std::string(20000, 'x'), 2000000000), std::string(kMaxTokenWidth, 'x'));
+}
+
 TEST(TemplateWidthToken, NonDigitsInsideTheTokenAreDropped)
 {
     std::string text = "<|TVa1b2|>";
