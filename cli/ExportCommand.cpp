@@ -99,8 +99,7 @@ void exportDesign(TVehicle &vehicle, const ExportSettings &settings, const std::
     }
     // Fonts need a GUI application (offscreen when no platform is chosen); made once and
     // kept to the end of the process, past the static objects Qt's teardown may still use.
-    static const TSheetRenderContext *const renderContext = new TSheetRenderContext();
-    (void)renderContext;
+    KeepSheetRenderContext();
     const std::vector<uint8_t> layout = dataBlock("JPEG");
     const QImage sheet = BuildSheetImageFromLayout(job, layout, formats);
     if (settings.Kind == Format::Jpeg)

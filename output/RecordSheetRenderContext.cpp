@@ -19,3 +19,12 @@ TSheetRenderContext::TSheetRenderContext()
 }
 
 TSheetRenderContext::~TSheetRenderContext() = default;
+
+// Not static: a global the program never reads again could otherwise be left out.
+TSheetRenderContext *g_keptSheetRenderContext = nullptr;
+
+void KeepSheetRenderContext()
+{
+    if (!g_keptSheetRenderContext)
+        g_keptSheetRenderContext = new TSheetRenderContext;
+}

@@ -18,3 +18,8 @@ class TSheetRenderContext {
   private:
     std::unique_ptr<QGuiApplication> m_application;
 };
+
+// Makes one render context that lives to the end of the process, for tools, tests and
+// benchmarks without an application object of their own. It is kept in a global, so the
+// leak checker of a sanitizer build sees it as kept rather than lost.
+void KeepSheetRenderContext();

@@ -12,9 +12,7 @@
 
 void FuzzSheetLayout(std::span<const uint8_t> data)
 {
-    // Fonts need an application object; it lives as long as the process.
-    static TSheetRenderContext *context = new TSheetRenderContext;
-    (void)context;
+    KeepSheetRenderContext(); // fonts need an application object
 
     TSheetLayout layout;
     try {

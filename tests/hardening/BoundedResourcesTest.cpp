@@ -40,8 +40,7 @@ TEST(BoundedResources, CompressedPicturesClaimingHugeSizesAreRefused)
     EXPECT_EQ(BitmapProblem(rleBitmap(4096, 4096)), "") << "the largest picture allowed";
     EXPECT_EQ(BitmapProblem(rleBitmap(16384, 1)), "") << "a long thin picture is fine";
 
-    static TSheetRenderContext *context = new TSheetRenderContext;
-    (void)context;
+    KeepSheetRenderContext();
     EXPECT_THROW(LoadSheetBitmap(rleBitmap(16384, 16384)), ESheetBitmapError);
     EXPECT_THROW(LoadSheetBitmap(rleBitmap(4096, 4097)), ESheetBitmapError);
     const QImage thin = LoadSheetBitmap(rleBitmap(300, 2));

@@ -147,8 +147,7 @@ TEST(SaveFaultInjection, TextAndHtmlExportsKeepThePreviousFile)
 
 TEST(SaveFaultInjection, JpegExportKeepsThePreviousFile)
 {
-    static TSheetRenderContext *context = new TSheetRenderContext;
-    (void)context;
+    KeepSheetRenderContext();
     TScratchFolder folder("jpeg");
     const std::string path = folder.File("sheet.jpg");
     hardening::PutFile(path, {0xFF, 0xD8, 0xFF, 0xD9});
