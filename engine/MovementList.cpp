@@ -3,12 +3,11 @@
 #include "engine/MovementSpeed.h"
 
 #include "engine/base/CalculationLog.h"
+#include "engine/base/ListIndex.h"
 #include "engine/base/NumberFormat.h"
 #include "engine/base/RoundUp.h"
 #include "engine/base/Stream.h"
 #include "weapons/ExtendedMath.h"
-
-#include <utility>
 
 namespace {
 
@@ -19,35 +18,27 @@ int32_t roundToEven(double value) { return SaturateInt32(TruncToInt64(RoundHalfE
 
 const TMovementRecord *TMovementList::at(int i) const
 {
-    if (i < 0 || i >= Count())
-        return nullptr;
-    return &m_items[static_cast<size_t>(i)];
+    return ListFind(m_items, i);
 }
 
 TMovementRecord TMovementList::Get(int i) const
 {
-    const TMovementRecord *r = at(i);
-    return r ? *r : TMovementRecord{};
+    return ListGet(m_items, i);
 }
 
 void TMovementList::Set(int i, const TMovementRecord &record)
 {
-    if (i >= 0 && i < Count())
-        m_items[static_cast<size_t>(i)] = record;
-    else
-        m_items.push_back(record);
+    ListSet(m_items, i, record);
 }
 
 void TMovementList::Delete(int i)
 {
-    if (at(i))
-        m_items.erase(m_items.begin() + i);
+    ListDelete(m_items, i);
 }
 
 void TMovementList::Exchange(int i, int j)
 {
-    if (at(i) && at(j))
-        std::swap(m_items[static_cast<size_t>(i)], m_items[static_cast<size_t>(j)]);
+    ListExchange(m_items, i, j);
 }
 
 void TMovementList::SaveToStream(TStream &stream) const

@@ -2,10 +2,10 @@
 
 #include "engine/PerkEntry.h"
 #include "engine/base/CalculationLog.h"
+#include "engine/base/ListIndex.h"
 #include "engine/base/Stream.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 // Sums of stored counts are taken in 64 bits and kept inside the 32-bit range.
@@ -22,29 +22,22 @@ TPerkVehicleData TPerkList::VehicleData() const
 
 TPerkRecord TPerkList::Get(int i) const
 {
-    if (i < 0 || i >= Count())
-        return TPerkRecord{};
-    return m_items[static_cast<size_t>(i)];
+    return ListGet(m_items, i);
 }
 
 void TPerkList::Set(int i, const TPerkRecord &record)
 {
-    if (i >= 0 && i < Count())
-        m_items[static_cast<size_t>(i)] = record;
-    else
-        m_items.push_back(record);
+    ListSet(m_items, i, record);
 }
 
 void TPerkList::Delete(int i)
 {
-    if (i >= 0 && i < Count())
-        m_items.erase(m_items.begin() + i);
+    ListDelete(m_items, i);
 }
 
 void TPerkList::Exchange(int i, int j)
 {
-    if (i >= 0 && i < Count() && j >= 0 && j < Count())
-        std::swap(m_items[static_cast<size_t>(i)], m_items[static_cast<size_t>(j)]);
+    ListExchange(m_items, i, j);
 }
 
 void TPerkList::SaveToStream(TStream &stream) const

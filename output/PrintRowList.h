@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/base/ListIndex.h"
+
 #include <vector>
 
 // An ordered list of owned sheet rows. Get past the end yields an empty row; Put past the
@@ -12,19 +14,8 @@ public:
         m_rows.push_back(row);
         return Count() - 1;
     }
-    void Put(int index, const Row &row)
-    {
-        if (index >= 0 && index < Count())
-            m_rows[static_cast<size_t>(index)] = row;
-        else
-            m_rows.push_back(row);
-    }
-    Row Get(int index) const
-    {
-        if (index < 0 || index >= Count())
-            return Row{};
-        return m_rows[static_cast<size_t>(index)];
-    }
+    void Put(int index, const Row &row) { ListSet(m_rows, index, row); }
+    Row Get(int index) const { return ListGet(m_rows, index); }
     int Count() const { return static_cast<int>(m_rows.size()); }
     void Clear() { m_rows.clear(); }
 

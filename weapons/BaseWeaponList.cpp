@@ -1,21 +1,18 @@
 #include "weapons/BaseWeaponList.h"
 
+#include "engine/base/ListIndex.h"
+
 #include <cstdlib>
 #include <utility>
 
 TWeaponRecord TBaseWeaponList::Get(int i) const
 {
-    if (i < 0 || i >= Count())
-        return TWeaponRecord{};
-    return m_records[static_cast<size_t>(i)];
+    return ListGet(m_records, i);
 }
 
 void TBaseWeaponList::Set(int i, const TWeaponRecord &record)
 {
-    if (i >= 0 && i < Count())
-        m_records[static_cast<size_t>(i)] = record;
-    else
-        m_records.push_back(record);
+    ListSet(m_records, i, record);
 }
 
 int TBaseWeaponList::Add(const TWeaponRecord &record)
@@ -26,8 +23,7 @@ int TBaseWeaponList::Add(const TWeaponRecord &record)
 
 void TBaseWeaponList::Delete(int i)
 {
-    if (i >= 0 && i < Count())
-        m_records.erase(m_records.begin() + i);
+    ListDelete(m_records, i);
 }
 
 namespace {

@@ -1,25 +1,20 @@
 #include "weapons/Clip.h"
 
 #include "engine/base/CalculationLog.h"
+#include "engine/base/ListIndex.h"
 #include "engine/base/RoundUp.h"
 #include "engine/base/Stream.h"
 #include "weapons/ExtendedMath.h"
 
-#include <utility>
-
 TAmmoSection TClip::GetSection(int i) const
 {
-    if (i < 0 || i >= SectionCount())
-        return ClearAmmoSection();
-    return m_sections[static_cast<size_t>(i)];
+    const TAmmoSection *section = ListFind(m_sections, i);
+    return section ? *section : ClearAmmoSection();
 }
 
 void TClip::SetSection(int i, const TAmmoSection &section)
 {
-    if (i >= 0 && i < SectionCount())
-        m_sections[static_cast<size_t>(i)] = section;
-    else
-        m_sections.push_back(section);
+    ListSet(m_sections, i, section);
 }
 
 int TClip::AddSection(const TAmmoSection &section)
@@ -30,14 +25,12 @@ int TClip::AddSection(const TAmmoSection &section)
 
 void TClip::DeleteSection(int i)
 {
-    if (i >= 0 && i < SectionCount())
-        m_sections.erase(m_sections.begin() + i);
+    ListDelete(m_sections, i);
 }
 
 void TClip::ExchangeSections(int i, int j)
 {
-    if (i >= 0 && j >= 0 && i < SectionCount() && j < SectionCount())
-        std::swap(m_sections[static_cast<size_t>(i)], m_sections[static_cast<size_t>(j)]);
+    ListExchange(m_sections, i, j);
 }
 
 double TClip::SectionCost(int i, double ammoBaseCost) const

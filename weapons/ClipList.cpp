@@ -1,6 +1,7 @@
 #include "weapons/ClipList.h"
 
 #include "engine/base/CalculationLog.h"
+#include "engine/base/ListIndex.h"
 #include "engine/base/Stream.h"
 #include "weapons/ExtendedMath.h"
 
@@ -17,24 +18,18 @@ TClipList::TClipList() : m_clips(1) {}
 const TClip &TClipList::Get(int i) const
 {
     static const TClip empty;
-    if (i < 0 || i >= Count())
-        return empty;
-    return m_clips[static_cast<size_t>(i)];
+    const TClip *clip = ListFind(m_clips, i);
+    return clip ? *clip : empty;
 }
 
 TClip *TClipList::Mutable(int i)
 {
-    if (i < 0 || i >= Count())
-        return nullptr;
-    return &m_clips[static_cast<size_t>(i)];
+    return ListFind(m_clips, i);
 }
 
 void TClipList::Set(int i, const TClip &clip)
 {
-    if (i >= 0 && i < Count())
-        m_clips[static_cast<size_t>(i)] = clip;
-    else
-        m_clips.push_back(clip);
+    ListSet(m_clips, i, clip);
 }
 
 int TClipList::Add(const TClip &clip)
@@ -45,14 +40,12 @@ int TClipList::Add(const TClip &clip)
 
 void TClipList::Delete(int i)
 {
-    if (i >= 0 && i < Count())
-        m_clips.erase(m_clips.begin() + i);
+    ListDelete(m_clips, i);
 }
 
 void TClipList::Exchange(int i, int j)
 {
-    if (i >= 0 && j >= 0 && i < Count() && j < Count())
-        std::swap(m_clips[static_cast<size_t>(i)], m_clips[static_cast<size_t>(j)]);
+    ListExchange(m_clips, i, j);
 }
 
 int64_t TClipList::TotalAmmo() const

@@ -1,5 +1,6 @@
 #include "weapons/WeaponList.h"
 
+#include "engine/base/ListIndex.h"
 #include "engine/base/Stream.h"
 
 #include <stdexcept>
@@ -57,14 +58,12 @@ const TWeapon &TWeaponList::Get(int i) const
 
 void TWeaponList::Delete(int i)
 {
-    if (i >= 0 && i < Count())
-        m_weapons.erase(m_weapons.begin() + i);
+    ListDelete(m_weapons, i);
 }
 
 void TWeaponList::Exchange(int i, int j)
 {
-    if (i >= 0 && j >= 0 && i < Count() && j < Count())
-        std::swap(m_weapons[static_cast<size_t>(i)], m_weapons[static_cast<size_t>(j)]);
+    ListExchange(m_weapons, i, j);
 }
 
 int TWeaponList::Add(std::unique_ptr<TWeapon> weapon)

@@ -1,26 +1,21 @@
 #include "engine/base/BooleanList.h"
 
+#include "engine/base/ListIndex.h"
 #include "engine/base/Stream.h"
 
 bool TBooleanList::Get(int index) const
 {
-    if (index < 0 || index >= Count())
-        return false;
-    return m_items[static_cast<size_t>(index)];
+    return ListGet(m_items, index);
 }
 
 void TBooleanList::Set(int index, bool value)
 {
-    if (index >= 0 && index < Count())
-        m_items[static_cast<size_t>(index)] = value;
-    else
-        m_items.push_back(value);
+    ListSet(m_items, index, value);
 }
 
 void TBooleanList::Delete(int index)
 {
-    if (index >= 0 && index < Count())
-        m_items.erase(m_items.begin() + index);
+    ListDelete(m_items, index);
 }
 
 void TBooleanList::SaveToStream(TStream &stream) const

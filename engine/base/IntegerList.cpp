@@ -1,16 +1,13 @@
 #include "engine/base/IntegerList.h"
 
+#include "engine/base/ListIndex.h"
+
 int32_t TIntegerList::Get(int index) const
 {
-    if (index < 0 || index >= Count())
-        return 0;
-    return m_items[static_cast<size_t>(index)];
+    return ListGet(m_items, index);
 }
 
 void TIntegerList::Set(int index, int32_t value)
 {
-    if (index >= 0 && index < Count())
-        m_items[static_cast<size_t>(index)] = value;
-    else
-        m_items.push_back(value);
+    ListSet(m_items, index, value);
 }
