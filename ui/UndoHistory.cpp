@@ -35,11 +35,6 @@ TUndoHistory::TUndoHistory(TVehicleDocument &document)
 
 TUndoHistory::~TUndoHistory() = default;
 
-TUndoHistory *TUndoHistory::Of(TVehicleDocument &document)
-{
-    return document.findChild<TUndoHistory *>(QString(), Qt::FindDirectChildrenOnly);
-}
-
 TUndoState TUndoHistory::StateOf(TDesignSnapshot snapshot, std::unique_ptr<TVehicle> &copy) const
 {
     copy = SnapshotDesign(snapshot);

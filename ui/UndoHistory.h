@@ -24,9 +24,6 @@ public:
     explicit TUndoHistory(TVehicleDocument &document);
     ~TUndoHistory() override;
 
-    // The history of a document, or nullptr when it has none.
-    static TUndoHistory *Of(TVehicleDocument &document);
-
     QUndoStack *Stack() const { return m_stack; }
 
     // Records a change not yet recorded (one is recorded when the event loop comes round).
