@@ -3,11 +3,11 @@
 #include "engine/MovementSpeed.h"
 
 #include "engine/base/CalculationLog.h"
+#include "engine/base/ExtendedMath.h"
 #include "engine/base/ListIndex.h"
 #include "engine/base/NumberFormat.h"
 #include "engine/base/RoundUp.h"
 #include "engine/base/Stream.h"
-#include "weapons/ExtendedMath.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "engine/PerkEntry.h"
 
 #include "engine/base/CalculationLog.h"
+#include "engine/base/ExtendedMath.h"
 #include "engine/base/NumberFormat.h"
 #include "engine/base/RoundUp.h"
 #include "weapons/WeaponTexts.h"
@@ -11,19 +12,6 @@
 #include <vector>
 
 namespace {
-
-// Truncates toward zero, kept inside the 32-bit range (stored values may be anything).
-int32_t truncToInt32(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    const double t = std::trunc(value);
-    if (t >= 2147483647.0)
-        return 2147483647;
-    if (t <= -2147483648.0)
-        return -2147483647 - 1;
-    return static_cast<int32_t>(t);
-}
 
 // A quotient with the rule's fallback: the dividend alone when the divisor is 0.
 long double divideOrKeep(long double dividend, long double divisor)
@@ -126,7 +114,7 @@ double Worth(const TPerkRecord &r, const TPerkVehicleData &v)
         w = RoundUp(w);
     else if (r.RoundMode == 2)
         w = std::trunc(w);
-    w = static_cast<double>(static_cast<long double>(r.Amount) * w);
+    w = MultiplyExtended(w, r.Amount);
     LogLine("                    Worth - ", w);
     return w;
 }
@@ -173,7 +161,7 @@ double OTVValue(const TPerkRecord &r)
         value = 0.0;
         break;
     }
-    return static_cast<double>(static_cast<long double>(value) * r.Amount);
+    return MultiplyExtended(value, r.Amount);
 }
 
 double Cost(const TPerkRecord &r)
@@ -188,12 +176,12 @@ double Cost(const TPerkRecord &r)
 
 int32_t People(const TPerkRecord &r)
 {
-    return r.RatingIsPeople ? truncToInt32(r.RatingValue) : 0;
+    return r.RatingIsPeople ? SaturateInt32(TruncToInt64(r.RatingValue)) : 0;
 }
 
 int32_t CrewAdded(const TPerkRecord &r)
 {
-    return r.AddedCrewValue == -1 ? truncToInt32(r.RatingValue) : r.AddedCrewValue;
+    return r.AddedCrewValue == -1 ? SaturateInt32(TruncToInt64(r.RatingValue)) : r.AddedCrewValue;
 }
 
 int32_t ActionsAdded(const TPerkRecord &r)

@@ -2,18 +2,9 @@
 
 #include "engine/PerkEntry.h"
 #include "engine/base/CalculationLog.h"
+#include "engine/base/ExtendedMath.h"
 #include "engine/base/ListIndex.h"
 #include "engine/base/Stream.h"
-
-#include <algorithm>
-
-namespace {
-// Sums of stored counts are taken in 64 bits and kept inside the 32-bit range.
-int32_t clampToInt32(int64_t value)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
-} // namespace
 
 TPerkVehicleData TPerkList::VehicleData() const
 {
@@ -70,7 +61,7 @@ int32_t TPerkList::TotalItems() const
     int64_t total = 0;
     for (const TPerkRecord &r : m_items)
         total += r.Amount;
-    return clampToInt32(total);
+    return SaturateInt32(total);
 }
 
 double TPerkList::rating() const
@@ -118,7 +109,7 @@ int32_t TPerkList::AddedPpl() const
     int64_t total = 0;
     for (const TPerkRecord &r : m_items)
         total += People(r);
-    return clampToInt32(total);
+    return SaturateInt32(total);
 }
 
 int32_t TPerkList::AddedActions() const
@@ -126,7 +117,7 @@ int32_t TPerkList::AddedActions() const
     int64_t total = 0;
     for (const TPerkRecord &r : m_items)
         total += ActionsAdded(r);
-    return clampToInt32(total);
+    return SaturateInt32(total);
 }
 
 int32_t TPerkList::Addedcrew() const
@@ -134,7 +125,7 @@ int32_t TPerkList::Addedcrew() const
     int64_t total = 0;
     for (const TPerkRecord &r : m_items)
         total += CrewAdded(r);
-    return clampToInt32(total);
+    return SaturateInt32(total);
 }
 
 int TPerkList::OTVPerkCountLine() const

@@ -6,9 +6,9 @@
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
 #include "engine/base/CalculationLog.h"
+#include "engine/base/ExtendedMath.h"
 #include "engine/base/NumberFormat.h"
 #include "engine/base/RoundUp.h"
-#include "weapons/ExtendedMath.h"
 #include "weapons/WeaponList.h"
 
 #include <algorithm>
@@ -260,5 +260,5 @@ int32_t IndivLemonDice(const TBaseVehicle &vehicle)
     const int64_t base = hasNoModelDice(vehicle) ? itemDice(vehicle) : 0;
     const TProductionType *type = StandardProductionType(vehicle.ProductionType);
     const int64_t dice = base + (type ? type->IndivDice : vehicle.CustomProduction.CustomIndivDice);
-    return static_cast<int32_t>(std::clamp<int64_t>(dice, INT32_MIN, INT32_MAX));
+    return SaturateInt32(dice);
 }

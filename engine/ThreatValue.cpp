@@ -5,6 +5,7 @@
 #include "engine/PerkVehicleData.h"
 #include "engine/Vehicle.h"
 #include "engine/base/CalculationLog.h"
+#include "engine/base/ExtendedMath.h"
 #include "engine/base/RoundUp.h"
 #include "weapons/WeaponList.h"
 
@@ -170,7 +171,7 @@ double ThreatValue(const TBaseVehicle &vehicle)
     if (vehicle.Weapons->HasMassDestruction()) {
         LogLine("  Pre Threat Value = ", p);
         LogLine("   MASS DISTRUCTION WEAPONS");
-        p = static_cast<double>(static_cast<long double>(p) * 50.0L);
+        p = MultiplyExtended(p, 50.0L);
     }
     const double tv = RoundUp(p);
     LogLine(" Threat Value = ", tv);

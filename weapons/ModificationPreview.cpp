@@ -1,6 +1,6 @@
 #include "weapons/ModificationPreview.h"
 
-#include "weapons/ExtendedMath.h"
+#include "engine/base/ExtendedMath.h"
 
 double ModificationPreview(double oldRating, const TModificationSettings &s)
 {

@@ -1,7 +1,7 @@
 #include "weapons/Weapon.h"
 
 #include "engine/base/CalculationLog.h"
-#include "weapons/ExtendedMath.h"
+#include "engine/base/ExtendedMath.h"
 
 int32_t TWeapon::PerkCost() const
 {
