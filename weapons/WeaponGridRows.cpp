@@ -23,10 +23,10 @@ TWeaponGridRow WeaponRow(const TWeapon &weapon, int index, int linkCount)
     row[weapongrid::Code] = d.Code;
     row[weapongrid::Arc] = ArcCode(d);
     row[weapongrid::BaseRange] = fmt::Integer(RangeText(d, true).Short);
-    row[weapongrid::Accuracy] = fmt::Signed(static_cast<int64_t>(d.Accuracy) + d.AccMod);
-    row[weapongrid::Damage] = "x" + fmt::Integer(static_cast<int64_t>(d.Damage) + d.DmgMod);
+    row[weapongrid::Accuracy] = fmt::Signed(MountedAccuracy(d));
+    row[weapongrid::Damage] = "x" + fmt::Integer(MountedDamage(d));
     row[weapongrid::Ammo] = fmt::General(d.AmmoBaseCost);
-    row[weapongrid::ROF] = fmt::Signed(static_cast<int64_t>(d.ROF) + d.ROFMod);
+    row[weapongrid::ROF] = fmt::Signed(MountedROF(d));
     row[weapongrid::MinSize] = fmt::Integer(weapon.EffectiveMinSize());
     row[weapongrid::Special] = SpecialCodes(d);
     for (int k = 0; k < linkCount; ++k)

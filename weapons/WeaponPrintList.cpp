@@ -62,10 +62,10 @@ std::vector<TPrintWeaponRow> TWeaponList::BuildPrintList(int32_t finalSize) cons
         row.MediumRange = ranges.Medium;
         row.LongRange = ranges.Long;
         row.ExtremeRange = ranges.Extreme;
-        row.Accuracy = static_cast<int32_t>(static_cast<int64_t>(d.Accuracy) + d.AccMod);
-        row.Damage = static_cast<int32_t>(static_cast<int64_t>(d.Damage) + d.DmgMod);
+        row.Accuracy = static_cast<int32_t>(MountedAccuracy(d));
+        row.Damage = static_cast<int32_t>(MountedDamage(d));
         row.Quantity = d.NumberOfItems;
-        const int64_t rof = static_cast<int64_t>(d.ROF) + d.ROFMod;
+        const int64_t rof = MountedROF(d);
         if (rof >= 1)
             row.ROF = "+" + fmt::Integer(rof);
         // The codes of the ammunition actually loaded rather than the weapon's default load.

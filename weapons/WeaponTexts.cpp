@@ -96,6 +96,21 @@ TWeaponRanges RangeText(const TWeaponRecord &r, bool withRangeMod)
     return ranges;
 }
 
+int64_t MountedAccuracy(const TWeaponRecord &r)
+{
+    return int64_t{r.Accuracy} + r.AccMod;
+}
+
+int64_t MountedDamage(const TWeaponRecord &r)
+{
+    return int64_t{r.Damage} + r.DmgMod;
+}
+
+int64_t MountedROF(const TWeaponRecord &r)
+{
+    return int64_t{r.ROF} + r.ROFMod;
+}
+
 const TLibraryGridRow &LibraryGridCaptions()
 {
     static const TLibraryGridRow captions = {"Code", "Description", "Rating", "Short", "Med.", "Long",   "Ext.",

@@ -35,6 +35,12 @@ struct TWeaponRanges {
 };
 TWeaponRanges RangeText(const TWeaponRecord &record, bool withRangeMod);
 
+// A mounted weapon's accuracy, damage and rate of fire: the record's value plus its
+// modification, summed in 64 bits.
+int64_t MountedAccuracy(const TWeaponRecord &record);
+int64_t MountedDamage(const TWeaponRecord &record);
+int64_t MountedROF(const TWeaponRecord &record);
+
 // The library grids: 13 columns.
 constexpr int kLibraryGridColumns = 13;
 using TLibraryGridRow = std::array<std::string, kLibraryGridColumns>;

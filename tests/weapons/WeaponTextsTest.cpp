@@ -53,6 +53,23 @@ TEST(WeaponRanges, BandsFromBaseAndBonusesWithOptionalModification)
     EXPECT_EQ(RangeText(r, true).Extreme, 19);
 }
 
+TEST(MountedFigures, RecordValuePlusModificationWithoutWrapping)
+{
+    TWeaponRecord r = DefaultWeaponRecord();
+    r.Accuracy = -2;
+    r.AccMod = 1;
+    r.Damage = 12;
+    r.DmgMod = -1;
+    r.ROF = 0;
+    r.ROFMod = -1;
+    EXPECT_EQ(MountedAccuracy(r), -1);
+    EXPECT_EQ(MountedDamage(r), 11);
+    EXPECT_EQ(MountedROF(r), -1);
+    r.Damage = INT32_MAX; // a damaged record: the sum leaves the 32-bit range rather than wrapping
+    r.DmgMod = 1;
+    EXPECT_EQ(MountedDamage(r), int64_t{INT32_MAX} + 1);
+}
+
 TEST(LibraryGrid, RowShowsTheRecordWithoutItsModifications)
 {
     TWeaponRecord hfl = DefaultWeaponRecord();
