@@ -79,6 +79,38 @@ void finishAppended(std::string &result, size_t copied, std::string &text)
     text = std::move(result);
 }
 
+// Fills every token that starts with prefix and ends with the next terminator, left to right,
+// with fill(the text between the two). An occurrence for which skip(position) holds is left
+// alone; one with no terminator after it ends the search (no later one can have one either).
+// Built by appending, so a text with many tokens takes linear time, and inserted text is not
+// searched again.
+template <typename Skip, typename Fill>
+void replaceDelimitedTokens(const std::string &prefix, const std::string &terminator, std::string &text, Skip skip,
+                            Fill fill)
+{
+    std::string result;
+    size_t copied = 0;
+    size_t from = 0;
+    size_t at;
+    while ((at = text.find(prefix, from)) != std::string::npos) {
+        if (skip(at)) {
+            from = at + 1;
+            continue;
+        }
+        const size_t inner = at + prefix.size();
+        const size_t closing = text.find(terminator, inner);
+        if (closing == std::string::npos)
+            break;
+        decltype(auto) value = fill(text.substr(inner, closing - inner)); // a row is not copied
+        result.append(text, copied, at - copied);
+        result += value;
+        RequireSheetSize(result.size());
+        copied = closing + terminator.size();
+        from = copied;
+    }
+    finishAppended(result, copied, text);
+}
+
 } // namespace
 
 void ReplaceToken(const std::string &token, const std::string &value, std::string &text)
@@ -117,59 +149,30 @@ void ReplaceWidthToken(const std::string &prefix, const std::string &terminator,
 {
     if (prefix.empty() || terminator.empty())
         return;
-    // Built by appending, so a text with many tokens takes linear time.
-    std::string result;
-    size_t copied = 0;
-    size_t from = 0;
-    size_t at;
-    while ((at = text.find(prefix, from)) != std::string::npos) {
-        if (startsWithAny(text, at, longerPrefixes)) {
-            from = at + 1;
-            continue;
-        }
-        const size_t afterPrefix = at + prefix.size();
-        const size_t closing = text.find(terminator, afterPrefix);
-        if (closing == std::string::npos)
-            break; // no later occurrence can have a terminator either
-        std::string digits;
-        for (size_t i = afterPrefix; i < closing; ++i)
-            if (text[i] >= '0' && text[i] <= '9')
-                digits += text[i];
-        const int32_t width = StrToInt(digits);
-        RequireSheetSize(static_cast<size_t>(width)); // a field wider than a whole sheet: a broken template
-        RequireSheetSize(result.size() + (at - copied) + static_cast<size_t>(std::min(width, kMaxTokenWidth)));
-        result.append(text, copied, at - copied);
-        result += FitToWidth(value, width);
-        copied = closing + terminator.size();
-        from = copied;
-    }
-    finishAppended(result, copied, text);
+    replaceDelimitedTokens(
+        prefix, terminator, text, [&](size_t at) { return startsWithAny(text, at, longerPrefixes); },
+        [&](const std::string &inside) {
+            std::string digits;
+            for (char c : inside)
+                if (c >= '0' && c <= '9')
+                    digits += c;
+            const int32_t width = StrToInt(digits);
+            RequireSheetSize(static_cast<size_t>(width)); // a field wider than a whole sheet: a broken template
+            return FitToWidth(value, width);
+        });
 }
 
 void ReplaceIndexedToken(const std::string &prefix, const std::vector<std::string> &list, std::string &text)
 {
     if (prefix.empty())
         return;
-    std::string result;
-    size_t copied = 0;
-    size_t from = 0;
-    size_t at;
-    while ((at = text.find(prefix, from)) != std::string::npos) {
-        const size_t numberBegin = at + prefix.size();
-        const size_t closing = text.find('|', numberBegin);
-        if (closing == std::string::npos)
-            break;
-        const int32_t row = StrToInt(text.substr(numberBegin, closing - numberBegin));
-        static const std::string empty;
-        const std::string &value =
-            row >= 1 && static_cast<size_t>(row) <= list.size() ? list[static_cast<size_t>(row) - 1] : empty;
-        result.append(text, copied, at - copied);
-        result += value;
-        RequireSheetSize(result.size());
-        copied = closing + 1;
-        from = copied;
-    }
-    finishAppended(result, copied, text);
+    replaceDelimitedTokens(
+        prefix, "|", text, [](size_t) { return false; },
+        [&](const std::string &number) -> const std::string & {
+            static const std::string empty;
+            const int32_t row = StrToInt(number);
+            return row >= 1 && static_cast<size_t>(row) <= list.size() ? list[static_cast<size_t>(row) - 1] : empty;
+        });
 }
 
 std::string SectionBody(const std::string &open, const std::string &close, const std::string &text)
