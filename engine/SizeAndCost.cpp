@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -198,19 +199,17 @@ long double FinalCost(TBaseVehicle &vehicle)
     LogLine("  Cost Multiplier is ", multiplier);
     cost *= multiplier;
 
-    const double weapons = vehicle.Weapons->SportingCost();
-    LogLine("           Weapons add ", weapons);
-    cost += weapons;
-
-    const double perks = vehicle.Perks->AddedCost();
-    LogLine("           Perks add ", perks);
-    cost += perks;
-    const double flaws = vehicle.Flaws->AddedCost();
-    LogLine("           Flaws add ", flaws);
-    cost += flaws;
-    const double defects = vehicle.Defects->AddedCost();
-    LogLine("           Defects add ", defects);
-    cost += defects;
+    // None of these writes to the log, so all are taken before their lines are written.
+    const std::pair<const char *, double> additions[] = {
+        {"           Weapons add ", vehicle.Weapons->SportingCost()},
+        {"           Perks add ", vehicle.Perks->AddedCost()},
+        {"           Flaws add ", vehicle.Flaws->AddedCost()},
+        {"           Defects add ", vehicle.Defects->AddedCost()},
+    };
+    for (const auto &[line, amount] : additions) {
+        LogLine(line, amount);
+        cost += amount;
+    }
 
     cost *= vehicle.CurrencyMultiplier;
     LogLine("       Custom currency... multiply by ", vehicle.CurrencyMultiplier);
