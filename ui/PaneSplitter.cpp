@@ -87,7 +87,9 @@ bool TPaneSplitter::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_kept && event->type() == QEvent::Resize) {
         if (m_kept->width() != m_assignedWidth)
             Arrange(); // resized from outside: the handle follows
-    } else if (watched == m_handle) {
+    } else if (watched == m_handle &&
+               (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove)) {
+        // Only mouse events are mouse events: other events reach the filter too.
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
             m_dragOffset = mouse->position().toPoint().x();
