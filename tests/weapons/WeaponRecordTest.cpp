@@ -31,6 +31,7 @@ TWeaponRecord DistinctRecord()
     r.Disposable = true;
     r.BaseAmmo = Rounds(48, {18});
     r.BaseAmmo.Free[18] = true;
+    r.BaseAmmo.Allowed[18] = false; // set, free but not allowed: three distinct bytes
     r.BaseAmmo.Allowed[26] = true;
     return r;
 }
