@@ -39,14 +39,16 @@ run_one() {
   local t=$1
   local work="$build/corpus/$t" findings="$build/findings/$t"
   mkdir -p "$work" "$findings"
-  # Fork mode with one worker keeps fuzzing after a timeout; a crash or leak stops the run.
+  # Fork mode with one worker keeps fuzzing after a timeout or running out of memory (both kept
+  # as findings); a crash stops the run.
   nice -n 19 "$build/fuzz/fuzz_$t" "$work" "fuzz/corpus/$t" -dict="fuzz/dict/$t.dict" -fork=1 \
     -max_len=65536 -timeout=2 -rss_limit_mb=512 -max_total_time="$seconds" \
     -artifact_prefix="$findings/" >"$build/findings/$t.log" 2>&1 || true
-  # On a busy machine a starved run can pass the 2 s wall-clock limit: a timeout counts only
-  # when the input is slow again on its own, at normal priority.
+  # On a busy machine a starved run can pass the 2 s wall-clock limit, and a long run's memory
+  # can pass 512 MB without any one input needing it: a timeout or out-of-memory counts only
+  # when the input fails again on its own, at normal priority.
   local f
-  for f in "$findings"/timeout-*; do
+  for f in "$findings"/timeout-* "$findings"/oom-*; do
     [ -e "$f" ] || continue
     if timeout 10 "$build/fuzz/fuzz_$t" -timeout=2 -rss_limit_mb=512 "$f" >/dev/null 2>&1; then
       mkdir -p "$findings/unconfirmed"
