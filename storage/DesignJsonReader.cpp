@@ -280,7 +280,8 @@ std::unique_ptr<TVehicle> DesignFromJson(const std::string &json)
     ordered_json root;
     try {
         root = ordered_json::parse(json);
-    } catch (const ordered_json::parse_error &e) {
+    } catch (const ordered_json::exception &e) {
+        // Syntax errors and numbers too large for any number type alike.
         std::string message = e.what();
         const size_t bracket = message.find("] ");
         if (message.rfind("[json.exception", 0) == 0 && bracket != std::string::npos)
