@@ -2,6 +2,13 @@
 
 #include "storage/codec/LzhCompressor.h"
 
+namespace {
+// Compressing is far slower than decoding: small outputs still reach the encoder with arbitrary
+// content (its window wrap is covered by the codec's own tests), and larger ones would spend the
+// fuzzer's time there instead of in the decoder.
+constexpr size_t RoundTripLimit = 2 * 1024;
+} // namespace
+
 void FuzzContainer(std::span<const uint8_t> data)
 {
     std::vector<uint8_t> decoded;
@@ -15,6 +22,6 @@ void FuzzContainer(std::span<const uint8_t> data)
                             static_cast<uint32_t>(data[6]) << 16 | static_cast<uint32_t>(data[7]) << 24;
     if (decoded.size() != stated)
         throw EFuzzFinding("decoded size differs from the header's");
-    if (DecompressBytes(CompressBytes(decoded)) != decoded)
+    if (decoded.size() <= RoundTripLimit && DecompressBytes(CompressBytes(decoded)) != decoded)
         throw EFuzzFinding("decoded data does not survive compressing again");
 }

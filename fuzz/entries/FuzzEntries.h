@@ -17,7 +17,8 @@ public:
     using std::logic_error::logic_error;
 };
 
-// A compressed container ("!HZL"): decoded; what decodes must encode and decode back to itself.
+// A compressed container ("!HZL"): decoded; what decodes (up to 2 KB) must encode and decode
+// back to itself.
 void FuzzContainer(std::span<const uint8_t> data);
 // A design body (what a design file decompresses to): loaded; an accepted design must save and
 // load back to the same body, settle as the editor settles it and make a print job.
