@@ -42,15 +42,14 @@ struct SectionSpan {
     size_t end = 0;
 };
 
-// The first section whose open tag stands at or after from. The close tag is the first one of
+// The first section of the text. The close tag is the first one of
 // the whole text; when it is missing or before the open tag, the section runs up to the last
 // character of the text, which stays.
-std::optional<SectionSpan> findSection(const std::string &open, const std::string &close, const std::string &text,
-                                       size_t from)
+std::optional<SectionSpan> findSection(const std::string &open, const std::string &close, const std::string &text)
 {
     if (open.empty())
         return std::nullopt;
-    const size_t begin = text.find(open, from);
+    const size_t begin = text.find(open);
     if (begin == std::string::npos)
         return std::nullopt;
     SectionSpan span;
@@ -110,6 +109,67 @@ void replaceDelimitedTokens(const std::string &prefix, const std::string &termin
     }
     finishAppended(result, copied, text);
 }
+
+// A text being expanded section by section: the finished part, and where the original text
+// continues. Tells where the first close tag of the whole text stands, as the original text's
+// position, or npos when the finished part already holds one (so it stands before any open tag
+// found later) or there is none.
+class TExpandedText {
+public:
+    TExpandedText(const std::string &close, std::string &text)
+        : close_(close), text_(text), nextClose_(close.empty() ? std::string::npos : text.find(close))
+    {}
+
+    std::string done;
+    size_t copied = 0;
+
+    // The first close tag after the finished part, or npos when there is none or one stands in
+    // (or across the end of) the finished part.
+    size_t FirstCloseAfterDone()
+    {
+        if (close_.empty() || closeInDone_ || closeAcrossBoundary())
+            return std::string::npos;
+        // No close tag starts between copied and nextClose_, so it only moves on once passed.
+        if (nextClose_ != std::string::npos && nextClose_ < copied)
+            nextClose_ = text_.find(close_, copied);
+        return nextClose_;
+    }
+
+    void Append(const std::string &piece)
+    {
+        const size_t overlap = close_.empty() ? 0 : std::min(done.size(), close_.size() - 1);
+        const size_t searchFrom = done.size() - overlap;
+        done += piece;
+        if (!closeInDone_ && !close_.empty() && done.find(close_, searchFrom) != std::string::npos)
+            closeInDone_ = true;
+    }
+
+    void Finish()
+    {
+        if (copied == 0 && done.empty())
+            return; // no section: nothing changes
+        done.append(text_, copied, std::string::npos);
+        text_ = std::move(done);
+    }
+
+private:
+    // A close tag that begins in the finished part and ends in the rest of the text.
+    bool closeAcrossBoundary() const
+    {
+        for (size_t inDone = 1; inDone < close_.size() && inDone <= done.size(); ++inDone) {
+            const size_t inRest = close_.size() - inDone;
+            if (copied + inRest <= text_.size() && done.compare(done.size() - inDone, inDone, close_, 0, inDone) == 0 &&
+                text_.compare(copied, inRest, close_, inDone, inRest) == 0)
+                return true;
+        }
+        return false;
+    }
+
+    const std::string &close_;
+    std::string &text_;
+    size_t nextClose_;
+    bool closeInDone_ = false;
+};
 
 } // namespace
 
@@ -177,7 +237,7 @@ void ReplaceIndexedToken(const std::string &prefix, const std::vector<std::strin
 
 std::string SectionBody(const std::string &open, const std::string &close, const std::string &text)
 {
-    const std::optional<SectionSpan> span = findSection(open, close, text, 0);
+    const std::optional<SectionSpan> span = findSection(open, close, text);
     if (!span)
         return {};
     return text.substr(span->bodyBegin, span->bodyEnd - span->bodyBegin);
@@ -186,7 +246,7 @@ std::string SectionBody(const std::string &open, const std::string &close, const
 void ReplaceSection(const std::string &open, const std::string &close, const std::vector<std::string> &rows,
                     std::string &text)
 {
-    const std::optional<SectionSpan> span = findSection(open, close, text, 0);
+    const std::optional<SectionSpan> span = findSection(open, close, text);
     if (!span)
         return;
     const std::string joined = joinRows(rows);
@@ -196,14 +256,35 @@ void ReplaceSection(const std::string &open, const std::string &close, const std
 
 void ExpandSections(const std::string &open, const std::string &close, const TRowBuilder &build, std::string &text)
 {
-    size_t from = 0;
-    std::optional<SectionSpan> span;
-    while ((span = findSection(open, close, text, from))) {
-        const std::string joined = joinRows(build(text.substr(span->bodyBegin, span->bodyEnd - span->bodyBegin)));
-        RequireSheetSize(text.size() - (span->end - span->begin) + joined.size());
-        text.replace(span->begin, span->end - span->begin, joined);
-        from = span->begin + joined.size();
+    if (open.empty())
+        return;
+    // The text as it stands is `done` followed by text[copied, end). Sections are expanded by
+    // appending to `done`, so a template with many sections is not moved once per section; the
+    // part not reached yet is read where it stands in the original text.
+    TExpandedText current(close, text);
+    size_t at;
+    while ((at = text.find(open, current.copied)) != std::string::npos) {
+        const size_t bodyBegin = at + open.size();
+        const size_t closeAt = current.FirstCloseAfterDone();
+        size_t bodyEnd;
+        size_t end;
+        if (closeAt == std::string::npos || closeAt < bodyBegin) {
+            // The section runs up to the last character of the text, which stays.
+            const size_t last = text.size() - 1;
+            bodyEnd = std::max(bodyBegin, last);
+            end = last;
+        } else {
+            bodyEnd = closeAt;
+            end = closeAt + close.size();
+        }
+        current.Append(text.substr(current.copied, at - current.copied));
+        current.Append(joinRows(build(text.substr(bodyBegin, bodyEnd - bodyBegin))));
+        current.copied = end;
+        if (end <= at) // a one-character open tag at the very end: it stays, and is not expanded again
+            break;
+        RequireSheetSize(current.done.size() + text.size() - current.copied);
     }
+    current.Finish();
 }
 
 void ApplyCondition(const std::string &open, const std::string &close, bool keep, std::string &text)
