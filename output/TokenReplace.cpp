@@ -115,60 +115,62 @@ void replaceDelimitedTokens(const std::string &prefix, const std::string &termin
 // position, or npos when the finished part already holds one (so it stands before any open tag
 // found later) or there is none.
 class TExpandedText {
-public:
+  public:
     TExpandedText(const std::string &close, std::string &text)
-        : close_(close), text_(text), nextClose_(close.empty() ? std::string::npos : text.find(close))
-    {}
+        : m_close(close), m_text(text), m_nextClose(close.empty() ? std::string::npos : text.find(close))
+    {
+    }
 
-    std::string done;
-    size_t copied = 0;
+    std::string Done;
+    size_t Copied = 0;
 
     // The first close tag after the finished part, or npos when there is none or one stands in
     // (or across the end of) the finished part.
     size_t FirstCloseAfterDone()
     {
-        if (close_.empty() || closeInDone_ || closeAcrossBoundary())
+        if (m_close.empty() || m_closeInDone || closeAcrossBoundary())
             return std::string::npos;
-        // No close tag starts between copied and nextClose_, so it only moves on once passed.
-        if (nextClose_ != std::string::npos && nextClose_ < copied)
-            nextClose_ = text_.find(close_, copied);
-        return nextClose_;
+        // No close tag starts between Copied and m_nextClose, so it only moves on once passed.
+        if (m_nextClose != std::string::npos && m_nextClose < Copied)
+            m_nextClose = m_text.find(m_close, Copied);
+        return m_nextClose;
     }
 
     void Append(const std::string &piece)
     {
-        const size_t overlap = close_.empty() ? 0 : std::min(done.size(), close_.size() - 1);
-        const size_t searchFrom = done.size() - overlap;
-        done += piece;
-        if (!closeInDone_ && !close_.empty() && done.find(close_, searchFrom) != std::string::npos)
-            closeInDone_ = true;
+        const size_t overlap = m_close.empty() ? 0 : std::min(Done.size(), m_close.size() - 1);
+        const size_t searchFrom = Done.size() - overlap;
+        Done += piece;
+        if (!m_closeInDone && !m_close.empty() && Done.find(m_close, searchFrom) != std::string::npos)
+            m_closeInDone = true;
     }
 
     void Finish()
     {
-        if (copied == 0 && done.empty())
+        if (Copied == 0 && Done.empty())
             return; // no section: nothing changes
-        done.append(text_, copied, std::string::npos);
-        text_ = std::move(done);
+        Done.append(m_text, Copied, std::string::npos);
+        m_text = std::move(Done);
     }
 
-private:
+  private:
     // A close tag that begins in the finished part and ends in the rest of the text.
     bool closeAcrossBoundary() const
     {
-        for (size_t inDone = 1; inDone < close_.size() && inDone <= done.size(); ++inDone) {
-            const size_t inRest = close_.size() - inDone;
-            if (copied + inRest <= text_.size() && done.compare(done.size() - inDone, inDone, close_, 0, inDone) == 0 &&
-                text_.compare(copied, inRest, close_, inDone, inRest) == 0)
+        for (size_t inDone = 1; inDone < m_close.size() && inDone <= Done.size(); ++inDone) {
+            const size_t inRest = m_close.size() - inDone;
+            if (Copied + inRest <= m_text.size() &&
+                Done.compare(Done.size() - inDone, inDone, m_close, 0, inDone) == 0 &&
+                m_text.compare(Copied, inRest, m_close, inDone, inRest) == 0)
                 return true;
         }
         return false;
     }
 
-    const std::string &close_;
-    std::string &text_;
-    size_t nextClose_;
-    bool closeInDone_ = false;
+    const std::string &m_close;
+    std::string &m_text;
+    size_t m_nextClose;
+    bool m_closeInDone = false;
 };
 
 } // namespace
@@ -182,15 +184,15 @@ void ReplaceToken(const std::string &token, const std::string &value, std::strin
         return;
     std::string result;
     result.reserve(text.size());
-    size_t copied = 0;
+    size_t Copied = 0;
     while (at != std::string::npos) {
-        result.append(text, copied, at - copied);
+        result.append(text, Copied, at - Copied);
         result += value;
         RequireSheetSize(result.size());
-        copied = at + token.size();
-        at = text.find(token, copied);
+        Copied = at + token.size();
+        at = text.find(token, Copied);
     }
-    result.append(text, copied, std::string::npos);
+    result.append(text, Copied, std::string::npos);
     RequireSheetSize(result.size());
     text = std::move(result);
 }
@@ -258,12 +260,12 @@ void ExpandSections(const std::string &open, const std::string &close, const TRo
 {
     if (open.empty())
         return;
-    // The text as it stands is `done` followed by text[copied, end). Sections are expanded by
-    // appending to `done`, so a template with many sections is not moved once per section; the
+    // The text as it stands is `Done` followed by text[Copied, end). Sections are expanded by
+    // appending to `Done`, so a template with many sections is not moved once per section; the
     // part not reached yet is read where it stands in the original text.
     TExpandedText current(close, text);
     size_t at;
-    while ((at = text.find(open, current.copied)) != std::string::npos) {
+    while ((at = text.find(open, current.Copied)) != std::string::npos) {
         const size_t bodyBegin = at + open.size();
         const size_t closeAt = current.FirstCloseAfterDone();
         size_t bodyEnd;
@@ -277,12 +279,12 @@ void ExpandSections(const std::string &open, const std::string &close, const TRo
             bodyEnd = closeAt;
             end = closeAt + close.size();
         }
-        current.Append(text.substr(current.copied, at - current.copied));
+        current.Append(text.substr(current.Copied, at - current.Copied));
         current.Append(joinRows(build(text.substr(bodyBegin, bodyEnd - bodyBegin))));
-        current.copied = end;
+        current.Copied = end;
         if (end <= at) // a one-character open tag at the very end: it stays, and is not expanded again
             break;
-        RequireSheetSize(current.done.size() + text.size() - current.copied);
+        RequireSheetSize(current.Done.size() + text.size() - current.Copied);
     }
     current.Finish();
 }
@@ -293,6 +295,7 @@ void ApplyCondition(const std::string &open, const std::string &close, bool keep
         ReplaceToken(open, "", text);
         ReplaceToken(close, "", text);
     } else {
-        ExpandSections(open, close, [](const std::string &) { return std::vector<std::string>{}; }, text);
+        ExpandSections(
+            open, close, [](const std::string &) { return std::vector<std::string>{}; }, text);
     }
 }

@@ -12,8 +12,7 @@
 namespace {
 
 // The in-place expansion, step by step as the rule states it.
-std::string expandInPlace(const std::string &open, const std::string &close, const TRowBuilder &build,
-                          std::string text)
+std::string expandInPlace(const std::string &open, const std::string &close, const TRowBuilder &build, std::string text)
 {
     size_t from = 0;
     size_t begin;
@@ -79,11 +78,11 @@ TEST(SectionExpansion, CloseTagsInsideInsertedRowsAndAcrossTheirEnd)
 {
     // The first row holds a close tag: every later section runs to the text's last character.
     std::string inRow = "|S|x|/S|y|S|z|/S|!";
-    ExpandSections("|S|", "|/S|", [](const std::string &body) { return std::vector<std::string>{"|/S|" + body}; },
-                   inRow);
-    EXPECT_EQ(inRow, expandInPlace("|S|", "|/S|",
-                                   [](const std::string &body) { return std::vector<std::string>{"|/S|" + body}; },
-                                   "|S|x|/S|y|S|z|/S|!"));
+    ExpandSections(
+        "|S|", "|/S|", [](const std::string &body) { return std::vector<std::string>{"|/S|" + body}; }, inRow);
+    EXPECT_EQ(inRow, expandInPlace(
+                         "|S|", "|/S|", [](const std::string &body) { return std::vector<std::string>{"|/S|" + body}; },
+                         "|S|x|/S|y|S|z|/S|!"));
     EXPECT_EQ(inRow, "|/S|xy|/S|z|/S|!");
 
     // The rows end with "|/" and the text goes on with "S|": a close tag across the join.
@@ -97,7 +96,8 @@ TEST(SectionExpansion, CloseTagsInsideInsertedRowsAndAcrossTheirEnd)
 TEST(SectionExpansion, OneCharacterOpenTagAtTheEndIsNotExpandedForever)
 {
     std::string text = "ab#";
-    ExpandSections("#", "$", [](const std::string &) { return std::vector<std::string>{"R"}; }, text);
+    ExpandSections(
+        "#", "$", [](const std::string &) { return std::vector<std::string>{"R"}; }, text);
     EXPECT_EQ(text, "abR#");
 }
 
