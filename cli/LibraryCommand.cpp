@@ -116,8 +116,9 @@ const char *kUsage =
     "                (cannons, rockets, recoiless, support, advanced, close, custom)\n"
     "  perks, flaws, defects, movement\n"
     "The libraries are loaded as the editor loads them: override files (Weapons.zel,\n"
-    "pfd.zel, Movement.zel, Custom.zel) in the program folder replace the built-in data.\n"
-    "  --folder DIR  look for those files in DIR instead of the program folder\n";
+    "pfd.zel, Movement.zel) in the program folder replace the built-in data; custom weapons\n"
+    "come from the editor's Custom.zel.\n"
+    "  --folder DIR  look for those files and Custom.zel in DIR instead\n";
 
 int Run(const std::vector<std::string> &args)
 {
@@ -156,11 +157,14 @@ int Run(const std::vector<std::string> &args)
 
     // Loaded exactly as the editor loads them, so override files in the folder apply.
     TLibraries libraries;
-    if (!folder.empty())
+    if (!folder.empty()) {
         SetProgramFolder(folder);
-    else if (ProgramFolder().empty())
-        SetProgramFolderFromExecutable(nullptr);
-    LoadLibraries(libraries, ProgramFolder());
+        LoadLibraries(libraries, ProgramFolder());
+    } else {
+        if (ProgramFolder().empty())
+            SetProgramFolderFromExecutable(nullptr);
+        LoadLibraries(libraries, {ProgramFolder(), SettingsFolder()});
+    }
 
     if (kind == "weapons")
         PrintWeapons(std::cout, libraries.WeaponList(tab));

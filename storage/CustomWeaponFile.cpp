@@ -1,5 +1,6 @@
 #include "storage/CustomWeaponFile.h"
 
+#include "engine/base/Files.h"
 #include "engine/base/Stream.h"
 #include "storage/RecordStream.h"
 #include "storage/codec/LzhCompressor.h"

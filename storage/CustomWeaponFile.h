@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/Files.h"
+#include "engine/base/SettingsFolder.h"
 #include "weapons/BaseWeaponList.h"
 
 #include <string>
@@ -12,8 +12,8 @@ inline constexpr const char *kCustomWeaponFile = "Custom.zel";
 
 // The records of "Custom.zel" in the folder (none when the file does not exist). A file
 // that is not a valid container fails with the codec's ELZHException.
-std::vector<TWeaponRecord> ReadCustomWeaponFile(const std::string &folder = ProgramFolder());
+std::vector<TWeaponRecord> ReadCustomWeaponFile(const std::string &folder = SettingsFolder());
 
 // Writes the custom list to "Custom.zel" atomically, or deletes the file when the list is
 // empty. The editor calls this whenever the custom list changes, and at shutdown.
-void SaveCustomWeaponFile(const TBaseWeaponList &custom, const std::string &folder = ProgramFolder());
+void SaveCustomWeaponFile(const TBaseWeaponList &custom, const std::string &folder = SettingsFolder());

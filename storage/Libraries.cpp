@@ -52,6 +52,11 @@ TLibraries &Libraries()
 
 void LoadLibraries(TLibraries &libraries, const std::string &folder, const std::function<void()> &processMessages)
 {
+    LoadLibraries(libraries, TLibraryFolders{folder, folder}, processMessages);
+}
+
+void LoadLibraries(TLibraries &libraries, const TLibraryFolders &folders, const std::function<void()> &processMessages)
+{
     const auto pump = [&] {
         if (processMessages)
             processMessages();
@@ -59,26 +64,26 @@ void LoadLibraries(TLibraries &libraries, const std::string &folder, const std::
     libraries.Clear();
 
     pump();
-    const std::string screenFile = folder + kScreenFile;
+    const std::string screenFile = folders.Settings + kScreenFile;
     if (FileExists(screenFile))
         libraries.Positions.ReadFrom(ReadWholeFile(screenFile));
 
-    for (const TWeaponRecord &record : ReadCustomWeaponFile(folder))
+    for (const TWeaponRecord &record : ReadCustomWeaponFile(folders.Settings))
         libraries.AddWeapon(record);
 
     pump();
-    TStream weapons = OpenDataBlock("Weapons.zel", "WEAPONS", folder);
+    TStream weapons = OpenDataBlock("Weapons.zel", "WEAPONS", folders.Data);
     ForEachRecord(weapons, kWeaponRecordSize, [&](const uint8_t *p, int) { libraries.AddWeapon(ReadWeaponRecord(p)); });
 
     pump();
-    TStream perks = OpenDataBlock("pfd.zel", "PFD", folder);
+    TStream perks = OpenDataBlock("pfd.zel", "PFD", folders.Data);
     ForEachRecord(perks, TPerkRecord::Size, [&](const uint8_t *p, int) {
         const TPerkRecord record = ReadPerkRecord(p);
         (record.IsFlaw ? libraries.Flaws : libraries.Perks).Add(record);
     });
 
     pump();
-    TStream movement = OpenDataBlock("Movement.zel", "MOVEMENT", folder);
+    TStream movement = OpenDataBlock("Movement.zel", "MOVEMENT", folders.Data);
     ForEachRecord(movement, TMovementRecord::Size, [&](const uint8_t *p, int index) {
         TMovementRecord record = ReadMovementRecord(p);
         record.LibraryIndex = index;

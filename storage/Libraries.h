@@ -3,6 +3,7 @@
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/base/Files.h"
+#include "engine/base/SettingsFolder.h"
 #include "storage/WindowPositionStore.h"
 #include "weapons/BaseWeaponList.h"
 #include "weapons/WeaponTexts.h"
@@ -41,17 +42,27 @@ private:
 // The one set of libraries the editor and the command-line tool share.
 TLibraries &Libraries();
 
-// Start-up loading from the folder: "Screen.zel", then "Custom.zel" (its weapons stand
-// before the built-in ones of their type), the weapon, perk/flaw and movement libraries
-// (override file or built-in block; each movement record numbered by its place in the
-// data), then the six fixed defects. processMessages, when given, runs before the
-// longer steps so a splash screen stays painted. Codec and file errors are not caught.
+// Where LoadLibraries looks: override files of the built-in data in Data (the program
+// folder), "Screen.zel" and "Custom.zel" in Settings.
+struct TLibraryFolders {
+    std::string Data;
+    std::string Settings;
+};
+
+// Start-up loading: "Screen.zel", then "Custom.zel" (its weapons stand before the built-in
+// ones of their type), the weapon, perk/flaw and movement libraries (override file or
+// built-in block; each movement record numbered by its place in the data), then the six
+// fixed defects. processMessages, when given, runs before the longer steps so a splash
+// screen stays painted. Codec and file errors are not caught.
+void LoadLibraries(TLibraries &libraries, const TLibraryFolders &folders,
+                   const std::function<void()> &processMessages = {});
+// The same with every file in one folder.
 void LoadLibraries(TLibraries &libraries, const std::string &folder = ProgramFolder(),
                    const std::function<void()> &processMessages = {});
 
 // Shutdown: writes "Screen.zel" (atomically) and "Custom.zel" (atomically, or deletes it
-// when the custom list is empty), then empties the lists.
-void SaveSettings(TLibraries &libraries, const std::string &folder = ProgramFolder());
+// when the custom list is empty) to the folder, then empties the lists.
+void SaveSettings(TLibraries &libraries, const std::string &folder = SettingsFolder());
 
 // The settings file name.
 inline constexpr const char *kScreenFile = "Screen.zel";

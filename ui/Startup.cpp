@@ -1,6 +1,7 @@
 #include "ui/Startup.h"
 
 #include "engine/base/Files.h"
+#include "engine/base/SettingsFolder.h"
 #include "storage/Libraries.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/ArmorwrightApplication.h"
@@ -51,6 +52,7 @@ int RunArmorwright(int argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Armorwright"));
     QCoreApplication::setApplicationName(QStringLiteral("Armorwright"));
     SetProgramFolderFromExecutable(argv[0]);
+    SetSettingsFolder(SettingsFolderFor(ProgramFolder()));
     SetApplicationTitle(QString::fromLatin1(kProgramTitle));
 
     QStringList arguments = QCoreApplication::arguments().mid(1);
@@ -70,7 +72,7 @@ int RunArmorwright(int argc, char **argv)
     processMessages();
 
     // A damaged override or settings file is reported; the program goes on with what loaded.
-    RunGuarded(splash.get(), [] { LoadLibraries(Libraries(), ProgramFolder(), processMessages); });
+    RunGuarded(splash.get(), [] { LoadLibraries(Libraries(), {ProgramFolder(), SettingsFolder()}, processMessages); });
     splash.reset();
 
     window.RecentFiles()->Load();

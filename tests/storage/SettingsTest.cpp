@@ -135,3 +135,28 @@ TEST(Settings, InterruptedWritesLeaveTheOldFilesByteForByte)
     EXPECT_EQ(ReadWholeFile(dir.file("Custom.zel")), oldCustom);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 2); // no temporaries
 }
+
+TEST(Settings, SettingsFolderApartFromTheDataFolder)
+{
+    // An installed program: override files beside it, settings and custom weapons in the
+    // user's folder.
+    TStorageFolder program("settings-program");
+    TStorageFolder user("settings-user");
+    TBaseWeaponList custom;
+    custom.Add(customWeapon("Mine"));
+    SaveCustomWeaponFile(custom, user.folder());
+    TBaseWeaponList elsewhere;
+    elsewhere.Add(customWeapon("Not mine"));
+    SaveCustomWeaponFile(elsewhere, program.folder()); // a stray file beside the program is not read
+
+    TLibraries libraries;
+    LoadLibraries(libraries, TLibraryFolders{program.folder(), user.folder()});
+    ASSERT_EQ(libraries.CustomWeapons().Count(), 1);
+    EXPECT_EQ(libraries.CustomWeapons().Get(0).Name, "Mine");
+    EXPECT_GT(libraries.WeaponList(0).Count(), 0); // the built-in library, no override beside the program
+
+    libraries.Positions.StoreWindowPosition(0, TWindowRect{7, 7, 7, 7});
+    SaveSettings(libraries, user.folder());
+    EXPECT_TRUE(user.has("Screen.zel"));
+    EXPECT_FALSE(program.has("Screen.zel"));
+}

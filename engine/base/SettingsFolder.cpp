@@ -1,0 +1,53 @@
+#include "engine/base/SettingsFolder.h"
+
+#include "engine/base/Files.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+std::string g_settingsFolder;
+bool g_settingsFolderSet = false;
+
+std::string withSeparator(std::string folder)
+{
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+} // namespace
+
+const std::string &SettingsFolder() { return g_settingsFolderSet ? g_settingsFolder : ProgramFolder(); }
+
+void SetSettingsFolder(std::string folder)
+{
+    g_settingsFolder = withSeparator(std::move(folder));
+    g_settingsFolderSet = true;
+}
+
+std::string UserDataFolder()
+{
+    const char *dataHome = std::getenv("XDG_DATA_HOME");
+    const char *home = std::getenv("HOME");
+    std::string base;
+    if (dataHome && *dataHome == '/')
+        base = dataHome;
+    else if (home && *home)
+        base = std::string(home) + "/.local/share";
+    else
+        base = std::filesystem::temp_directory_path().string();
+    return withSeparator(base) + "Armorwright/Armorwright/";
+}
+
+std::string SettingsFolderFor(const std::string &programFolder)
+{
+    if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0)
+        return withSeparator(programFolder);
+    const std::string user = UserDataFolder();
+    std::error_code ignored; // a folder that cannot be made fails later with the file's own error
+    std::filesystem::create_directories(user, ignored);
+    return user;
+}

@@ -1,0 +1,85 @@
+#include "engine/base/Files.h"
+#include "engine/base/SettingsFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+// Sets an environment variable for one test and puts the old value back.
+class TEnvironmentValue {
+public:
+    TEnvironmentValue(const char *name, const std::optional<std::string> &value) : m_name(name)
+    {
+        if (const char *old = std::getenv(name))
+            m_old = old;
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    }
+    ~TEnvironmentValue()
+    {
+        if (m_old)
+            ::setenv(m_name, m_old->c_str(), 1);
+        else
+            ::unsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    std::optional<std::string> m_old;
+};
+
+std::filesystem::path freshFolder(const std::string &tag)
+{
+    const auto path = std::filesystem::temp_directory_path() / ("aw-settings-" + tag + "-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path);
+    return path;
+}
+
+} // namespace
+
+TEST(SettingsFolder, UserDataFolderFollowsXdgDataHomeElseHome)
+{
+    {
+        TEnvironmentValue xdg("XDG_DATA_HOME", "/data/home");
+        EXPECT_EQ(UserDataFolder(), "/data/home/Armorwright/Armorwright/");
+    }
+    {
+        // A relative XDG_DATA_HOME is to be ignored.
+        TEnvironmentValue xdg("XDG_DATA_HOME", "relative/path");
+        TEnvironmentValue home("HOME", "/home/player");
+        EXPECT_EQ(UserDataFolder(), "/home/player/.local/share/Armorwright/Armorwright/");
+    }
+}
+
+TEST(SettingsFolder, WritableProgramFolderKeepsTheSettingsElseTheUserFolderIsMade)
+{
+    const std::filesystem::path base = freshFolder("choice");
+    TEnvironmentValue xdg("XDG_DATA_HOME", base.string());
+
+    EXPECT_EQ(SettingsFolderFor(base.string()), base.string() + "/");
+
+    // A program folder that cannot be written (here: one that is not there at all).
+    const std::string user = SettingsFolderFor((base / "no-such-install").string());
+    EXPECT_EQ(user, base.string() + "/Armorwright/Armorwright/");
+    EXPECT_TRUE(std::filesystem::is_directory(user));
+    std::filesystem::remove_all(base);
+}
+
+TEST(SettingsFolder, IsTheProgramFolderUntilSet)
+{
+    const std::string program = ProgramFolder();
+    SetProgramFolder("/opt/armorwright");
+    EXPECT_EQ(SettingsFolder(), "/opt/armorwright/");
+    SetSettingsFolder("/home/player/settings");
+    EXPECT_EQ(SettingsFolder(), "/home/player/settings/");
+    EXPECT_EQ(ProgramFolder(), "/opt/armorwright/");
+    SetProgramFolder(program);
+}
