@@ -7,6 +7,7 @@
 #include "engine/base/Cp1252.h"
 #include "engine/base/Files.h"
 #include "engine/base/NumberFormat.h"
+#include "engine/base/SettingsFolder.h"
 #include "storage/Libraries.h"
 #include "weapons/BaseWeaponList.h"
 #include "weapons/WeaponTexts.h"
@@ -163,7 +164,7 @@ int Run(const std::vector<std::string> &args)
     } else {
         if (ProgramFolder().empty())
             SetProgramFolderFromExecutable(nullptr);
-        LoadLibraries(libraries, {ProgramFolder(), SettingsFolder()});
+        LoadLibraries(libraries, {ProgramFolder(), SettingsFolderFor(ProgramFolder())});
     }
 
     if (kind == "weapons")

@@ -1,7 +1,6 @@
 #include "cli/CliCommand.h"
 #include "engine/base/Cp1252.h"
 #include "engine/base/Files.h"
-#include "engine/base/SettingsFolder.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -39,7 +38,6 @@ int main(int argc, char *argv[])
 {
     // Override files beside the program apply here as in the editor.
     SetProgramFolderFromExecutable(argc > 0 ? argv[0] : "");
-    SetSettingsFolder(SettingsFolderFor(ProgramFolder())); // the editor's custom weapons
     qInstallMessageHandler(qtMessages);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "-h" || args[0] == "--help") {

@@ -14,6 +14,7 @@
 #include "ui/SplashScreen.h"
 #include "ui/StoredProgramData.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QTimer>
 
@@ -30,10 +31,10 @@ void processMessages()
 
 // Ends the program once the window has been painted for the first time.
 class TQuitWhenPainted : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
@@ -53,6 +54,7 @@ int RunArmorwright(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Armorwright"));
     SetProgramFolderFromExecutable(argv[0]);
     SetSettingsFolder(SettingsFolderFor(ProgramFolder()));
+    QDir().mkpath(QString::fromStdString(SettingsFolder())); // a failure shows when the files are saved
     SetApplicationTitle(QString::fromLatin1(kProgramTitle));
 
     QStringList arguments = QCoreApplication::arguments().mid(1);

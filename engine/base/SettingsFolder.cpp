@@ -20,7 +20,10 @@ std::string withSeparator(std::string folder)
 
 } // namespace
 
-const std::string &SettingsFolder() { return g_settingsFolderSet ? g_settingsFolder : ProgramFolder(); }
+const std::string &SettingsFolder()
+{
+    return g_settingsFolderSet ? g_settingsFolder : ProgramFolder();
+}
 
 void SetSettingsFolder(std::string folder)
 {
@@ -46,8 +49,5 @@ std::string SettingsFolderFor(const std::string &programFolder)
 {
     if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0)
         return withSeparator(programFolder);
-    const std::string user = UserDataFolder();
-    std::error_code ignored; // a folder that cannot be made fails later with the file's own error
-    std::filesystem::create_directories(user, ignored);
-    return user;
+    return UserDataFolder();
 }

@@ -11,7 +11,7 @@ const std::string &SettingsFolder();
 void SetSettingsFolder(std::string folder);
 
 // The settings folder for a program folder: the program folder when it can be written, else
-// UserDataFolder() (created when missing).
+// UserDataFolder(). Reading needs nothing more; the editor makes the folder before it writes.
 std::string SettingsFolderFor(const std::string &programFolder);
 // The user's data folder for the program, "$XDG_DATA_HOME/Armorwright/Armorwright/" or
 // "~/.local/share/Armorwright/Armorwright/": the folder Qt names the editor's application
