@@ -31,10 +31,10 @@ void processMessages()
 
 // Ends the program once the window has been painted for the first time.
 class TQuitWhenPainted : public QObject {
-  public:
+public:
     using QObject::QObject;
 
-  protected:
+protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {

@@ -12,7 +12,7 @@ namespace {
 
 // Sets an environment variable for one test and puts the old value back.
 class TEnvironmentValue {
-  public:
+public:
     TEnvironmentValue(const char *name, const std::optional<std::string> &value) : m_name(name)
     {
         if (const char *old = std::getenv(name))
@@ -30,7 +30,7 @@ class TEnvironmentValue {
             ::unsetenv(m_name);
     }
 
-  private:
+private:
     const char *m_name;
     std::optional<std::string> m_old;
 };
