@@ -1,5 +1,7 @@
 #include "engine/base/Files.h"
 
+#include "engine/base/FolderPath.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -120,9 +122,7 @@ const std::string &ProgramFolder() { return g_programFolder; }
 
 void SetProgramFolder(std::string folder)
 {
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    g_programFolder = std::move(folder);
+    g_programFolder = WithTrailingSeparator(std::move(folder));
 }
 
 void SetProgramFolderFromExecutable(const char *argv0)

@@ -1,6 +1,7 @@
 #include "engine/base/SettingsFolder.h"
 
 #include "engine/base/Files.h"
+#include "engine/base/FolderPath.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,13 +12,6 @@ namespace {
 std::string g_settingsFolder;
 bool g_settingsFolderSet = false;
 
-std::string withSeparator(std::string folder)
-{
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    return folder;
-}
-
 } // namespace
 
 const std::string &SettingsFolder()
@@ -27,7 +21,7 @@ const std::string &SettingsFolder()
 
 void SetSettingsFolder(std::string folder)
 {
-    g_settingsFolder = withSeparator(std::move(folder));
+    g_settingsFolder = WithTrailingSeparator(std::move(folder));
     g_settingsFolderSet = true;
 }
 
@@ -42,12 +36,12 @@ std::string UserDataFolder()
         base = std::string(home) + "/.local/share";
     else
         base = std::filesystem::temp_directory_path().string();
-    return withSeparator(base) + "Armorwright/Armorwright/";
+    return WithTrailingSeparator(base) + "Armorwright/Armorwright/";
 }
 
 std::string SettingsFolderFor(const std::string &programFolder)
 {
     if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0)
-        return withSeparator(programFolder);
+        return WithTrailingSeparator(programFolder);
     return UserDataFolder();
 }
