@@ -44,11 +44,12 @@ run_one() {
   nice -n 19 "$build/fuzz/fuzz_$t" "$work" "fuzz/corpus/$t" -dict="fuzz/dict/$t.dict" -fork=1 \
     -max_len=65536 -timeout=2 -rss_limit_mb=512 -max_total_time="$seconds" \
     -artifact_prefix="$findings/" >"$build/findings/$t.log" 2>&1 || true
-  # On a busy machine a starved run can pass the 2 s wall-clock limit, and a long run's memory
-  # can pass 512 MB without any one input needing it: a timeout or out-of-memory counts only
-  # when the input fails again on its own, at normal priority.
+  # On a busy machine a starved run can pass the 2 s wall-clock limit (or libFuzzer's slow-unit
+  # mark), and a long run's memory can pass 512 MB without any one input needing it: a timeout,
+  # slow unit or out-of-memory counts only when the input fails again on its own, at normal
+  # priority.
   local f
-  for f in "$findings"/timeout-* "$findings"/oom-*; do
+  for f in "$findings"/timeout-* "$findings"/slow-unit-* "$findings"/oom-*; do
     [ -e "$f" ] || continue
     if timeout 10 "$build/fuzz/fuzz_$t" -timeout=2 -rss_limit_mb=512 "$f" >/dev/null 2>&1; then
       mkdir -p "$findings/unconfirmed"
