@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, test and look at the editor.
-# Safe to run again: it installs only what is missing.
+# Installs every Debian package the project needs to build, test and look at the editor,
+# and generates the locales the suite runs under. Safe to run again: it installs only what is missing.
 set -euo pipefail
 
 packages=(
@@ -11,7 +11,11 @@ packages=(
   nlohmann-json3-dev
   fonts-liberation fontconfig
   xvfb xauth tidy
+  locales
 )
+
+sudo_cmd=""
+[ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
 
 missing=()
 for p in "${packages[@]}"; do
@@ -19,9 +23,12 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
   export DEBIAN_FRONTEND=noninteractive
   $sudo_cmd apt-get update -qq
   $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The suite runs again under a comma-decimal locale and under the Turkish one (dotted and dotless i).
+for name in de_DE tr_TR; do
+  locale -a 2>/dev/null | grep -qi "^${name}\.utf-\?8$" || $sudo_cmd localedef -i "$name" -f UTF-8 "$name.UTF-8"
+done

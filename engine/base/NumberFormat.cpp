@@ -1,8 +1,8 @@
 #include "engine/base/NumberFormat.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace fmt {
@@ -21,10 +21,11 @@ DecimalParts roundToDecimals(double value, int decimals)
 {
     DecimalParts parts;
     parts.negative = std::signbit(value);
+    // 60 decimals hold the exact expansion far beyond any rounding position we use. to_chars,
+    // unlike printf, never follows the process locale's decimal point.
     char buffer[512];
-    // 60 decimals hold the exact expansion far beyond any rounding position we use.
-    std::snprintf(buffer, sizeof buffer, "%.60f", std::fabs(value));
-    std::string text(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 60);
+    const std::string text(buffer, written.ptr);
     const size_t point = text.find('.');
     std::string digits = text.substr(0, point) + text.substr(point + 1);
     size_t integerCount = point;
@@ -91,14 +92,17 @@ std::string General(double value, int digits, NumberSeparators seps)
     if (value == 0.0)
         return "0";
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
     // buffer: [-]d.ddddde[+-]xx
-    std::string text(buffer);
+    std::string text(buffer, written.ptr);
     const bool negative = text[0] == '-';
     if (negative)
         text.erase(0, 1);
     const size_t e = text.find('e');
-    const int exponent = std::atoi(text.c_str() + e + 1);
+    const size_t exponentStart = e + (text[e + 1] == '+' ? 2 : 1);
+    int exponent = 0;
+    std::from_chars(text.data() + exponentStart, text.data() + text.size(), exponent);
     std::string mantissa = text.substr(0, 1) + text.substr(2, e - 2);
     while (mantissa.size() > 1 && mantissa.back() == '0')
         mantissa.pop_back();
@@ -174,12 +178,13 @@ bool ParseReal(const std::string &text, double &value, NumberSeparators seps, bo
             plain += c;
         }
     }
-    if (plain.empty())
+    // from_chars reads "." whatever the process locale says, but takes no leading "+".
+    const size_t start = plain.size() > 1 && plain[0] == '+' && plain[1] != '-' ? 1 : 0;
+    if (plain.size() == start)
         return false;
-    errno = 0;
-    char *end = nullptr;
-    const double v = std::strtod(plain.c_str(), &end);
-    if (errno == ERANGE || end != plain.c_str() + plain.size() || !std::isfinite(v))
+    double v = 0;
+    const auto [end, error] = std::from_chars(plain.data() + start, plain.data() + plain.size(), v);
+    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(v))
         return false;
     value = v;
     return true;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 TEST(NumberFormat, IntegerAndSigned)
 {
     EXPECT_EQ(fmt::Integer(-12), "-12");
@@ -59,4 +61,25 @@ TEST(NumberFormat, ParsingAcceptsOnlyWholeNumbers)
     EXPECT_TRUE(fmt::ParseReal("1,300.0", d, {}, true));
     EXPECT_DOUBLE_EQ(d, 1300.0);
     EXPECT_FALSE(fmt::ParseReal("", d));
+    EXPECT_TRUE(fmt::ParseReal("+2.5", d));
+    EXPECT_DOUBLE_EQ(d, 2.5);
+    EXPECT_FALSE(fmt::ParseReal("+-2", d));
+    EXPECT_FALSE(fmt::ParseReal("inf", d));
+}
+
+TEST(NumberFormat, TextsIgnoreTheProcessLocale)
+{
+    // The editor's QApplication applies the user's locale to the C library at start-up.
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not generated on this machine";
+    double d = 0;
+    const bool parsed = fmt::ParseReal("1300.25", d);
+    const std::string general = fmt::General(2.5);
+    const std::string grouped = fmt::Grouped(1234.5, 2);
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_TRUE(parsed);
+    EXPECT_DOUBLE_EQ(d, 1300.25);
+    EXPECT_EQ(general, "2.5");
+    EXPECT_EQ(grouped, "1,234.50");
 }
