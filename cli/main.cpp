@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "engine/base/Cp1252.h"
 #include "engine/base/Files.h"
+#include "engine/base/ProgramVersion.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -21,7 +22,10 @@ void printUsage(std::ostream &out)
     for (const CliCommand &c : commands) {
         out << "  " << c.name << std::string(c.name.size() < 12 ? 12 - c.name.size() : 1, ' ') << c.summary << "\n";
     }
-    out << "\nRun 'armorwright-cli COMMAND --help' for a command's options.\n";
+    out << "\nOptions:\n"
+           "  -h, --help  this list\n"
+           "  --version   the program's version\n"
+           "\nRun 'armorwright-cli COMMAND --help' for a command's options.\n";
 }
 
 // Qt's notes about the session (no runtime folder, fonts substituted) are no news to a
@@ -43,6 +47,10 @@ int main(int argc, char *argv[])
     if (args.empty() || args[0] == "-h" || args[0] == "--help") {
         printUsage(args.empty() ? std::cerr : std::cout);
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "armorwright-cli " << kProgramVersion << "\n";
+        return 0;
     }
     const std::string name = args[0];
     args.erase(args.begin());

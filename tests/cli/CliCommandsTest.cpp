@@ -8,6 +8,7 @@
 #include "engine/OpenedDesign.h"
 #include "engine/base/Cp1252.h"
 #include "engine/base/Files.h"
+#include "engine/base/ProgramVersion.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -83,6 +84,14 @@ TEST_F(CliCommands, HelpListsEveryCommandAndUsageErrorsExitWithTwo)
     EXPECT_EQ(RunCli({"from-json", path("a.json")}).ExitCode, 2); // no -o
     EXPECT_EQ(RunCli({"diff", path("a.vkd")}).ExitCode, 2);
     EXPECT_EQ(RunCli({"frobnicate"}).ExitCode, 2);
+}
+
+TEST_F(CliCommands, VersionAnswersBesideTheCommands)
+{
+    const TCliRun version = RunCli({"--version"});
+    EXPECT_EQ(version.ExitCode, 0);
+    EXPECT_EQ(version.Out, std::string("armorwright-cli ") + kProgramVersion + "\n");
+    EXPECT_NE(RunCli({"--help"}).Out.find("  --version "), std::string::npos);
 }
 
 TEST_F(CliCommands, ReportShowsTheEditorsResults)
