@@ -19,7 +19,6 @@
 #include "ui/EditorPage.h"
 #include "ui/ExitEdit.h"
 #include "ui/GeneralPage.h"
-#include "ui/HelpText.h"
 #include "ui/InfoPage.h"
 #include "ui/LogView.h"
 #include "ui/MovementPages.h"
@@ -27,6 +26,7 @@
 #include "ui/PerksPage.h"
 #include "ui/RecentFiles.h"
 #include "ui/UndoHistory.h"
+#include "ui/UserGuide.h"
 #include "ui/VehicleDocument.h"
 #include "ui/WeaponsPage.h"
 #include "ui/WindowPlacement.h"
@@ -636,7 +636,7 @@ void TfrmEditer::ViewPriceLog1Click()
 void TfrmEditer::Contents1Click()
 {
     TakeFocus();
-    Dialogs().Inform(this, QString::fromUtf8(kContentsText));
+    ShowUserGuide(this);
 }
 
 void TfrmEditer::About1Click()

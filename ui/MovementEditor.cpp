@@ -4,11 +4,10 @@
 #include "engine/OpenedDesign.h"
 #include "engine/Vehicle.h"
 #include "ui/Cp1252.h"
-#include "ui/DialogProvider.h"
 #include "ui/ExitComboBox.h"
 #include "ui/ExitEdit.h"
-#include "ui/HelpText.h"
 #include "ui/SpinButton.h"
+#include "ui/UserGuide.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCheckBox>
@@ -123,8 +122,7 @@ void TfrmMovementEditor::BuildControls()
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [this] { Dialogs().Inform(this, QString::fromUtf8(kContentsText)); });
+    connect(help, &QPushButton::clicked, this, [this] { ShowUserGuide(this); });
 }
 
 void TfrmMovementEditor::Change(const TMovementSystemView::TEdit &change)

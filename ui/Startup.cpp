@@ -7,22 +7,23 @@
 #include "ui/ArmorwrightApplication.h"
 #include "ui/Autosave.h"
 #include "ui/CommandGuard.h"
+#include "ui/DesktopIdentity.h"
 #include "ui/Editer.h"
 #include "ui/RecentFiles.h"
 #include "ui/RecoveryOffer.h"
 #include "ui/RecoveryStore.h"
 #include "ui/SplashScreen.h"
+#include "ui/StartupOptions.h"
 #include "ui/StoredProgramData.h"
 
 #include <QDir>
 #include <QEvent>
 #include <QTimer>
 
+#include <iostream>
 #include <memory>
 
 namespace {
-
-const QString kQuitAfterShow = QStringLiteral("--quit-after-show");
 
 void processMessages()
 {
@@ -45,20 +46,43 @@ protected:
     }
 };
 
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+bool answersWithText(const TStartupOptions &options)
+{
+    return options.request == TStartupOptions::TRequest::Help || options.request == TStartupOptions::TRequest::Version;
+}
+
 } // namespace
 
 int RunArmorwright(int argc, char **argv)
 {
+    // --help and --version are answered before the windowing system starts, so they need no display.
+    if (answersWithText(ReadStartupOptions(argumentsOf(argc, argv)))) {
+        const QCoreApplication named(argc, argv); // names the program in the usage line
+        std::cout << ReadStartupOptions(QCoreApplication::arguments()).message.toLocal8Bit().constData();
+        return 0;
+    }
     TArmorwrightApplication app(argc, argv);
+    // Qt has taken out its own options (-platform, -style, ...) by now.
+    const TStartupOptions options = ReadStartupOptions(QCoreApplication::arguments());
+    if (options.request == TStartupOptions::TRequest::UsageError) {
+        std::cerr << options.message.toLocal8Bit().constData();
+        return 2;
+    }
+    SetDesktopIdentity();
     QCoreApplication::setOrganizationName(QStringLiteral("Armorwright"));
     QCoreApplication::setApplicationName(QStringLiteral("Armorwright"));
     SetProgramFolderFromExecutable(argv[0]);
     SetSettingsFolder(SettingsFolderFor(ProgramFolder()));
     QDir().mkpath(QString::fromStdString(SettingsFolder())); // a failure shows when the files are saved
     SetApplicationTitle(QString::fromLatin1(kProgramTitle));
-
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const bool quitAfterShow = arguments.removeAll(kQuitAfterShow) > 0;
 
     auto splash = std::make_unique<TfrmSplashScreen>();
     splash->show();
@@ -67,10 +91,8 @@ int RunArmorwright(int argc, char **argv)
     TStoredProgramData data;
     SetProgramData(&data);
     TfrmEditer window;
-    if (!arguments.isEmpty()) {
-        const bool asNew = arguments.size() >= 2 && arguments[1].toUpper() == QStringLiteral("NEW");
-        window.OpenAtStartUp(arguments[0], asNew);
-    }
+    if (!options.designFile.isEmpty())
+        window.OpenAtStartUp(options.designFile, options.asUnsavedCopy);
     processMessages();
 
     // A damaged override or settings file is reported; the program goes on with what loaded.
@@ -82,15 +104,15 @@ int RunArmorwright(int argc, char **argv)
     // those of a run that ended without one are offered once the window shows.
     const QString recoveryFolder = TRecoveryStore::DefaultFolder();
     TAutosave autosave(window.Document(), recoveryFolder);
-    if (!quitAfterShow)
+    if (!options.quitAfterShow)
         QTimer::singleShot(0, &window, [&] { OfferRecovery(window, autosave, recoveryFolder); });
     TQuitWhenPainted quitWhenPainted;
-    if (quitAfterShow)
+    if (options.quitAfterShow)
         window.installEventFilter(&quitWhenPainted);
     window.show();
     const int result = app.exec();
 
-    if (!quitAfterShow)
+    if (!options.quitAfterShow)
         RunGuarded(nullptr, [] { SaveSettings(Libraries()); });
     SetProgramData(nullptr);
     return result;

@@ -4,7 +4,7 @@
 // design named on the command line, the libraries), the message loop, and the settings
 // written at the end. Returns the process exit code.
 //
-// Command line: [design.vkd [NEW]] opens a design (with NEW as an unsaved copy);
-// --quit-after-show ends the program once the main window has been shown (start-up
-// timing), without writing the settings.
+// Command line (ui/StartupOptions.h): [design.vkd [NEW]] opens a design (with NEW as an
+// unsaved copy); --help and --version print and end; the hidden --quit-after-show ends the
+// program once the main window has been shown (start-up timing), without writing the settings.
 int RunArmorwright(int argc, char **argv);

@@ -1,5 +1,6 @@
 // The main window's design lifecycle: the save question, New, Open, Save, Save As,
-// Close, Create Variant, the logs and the exports, and how failures are reported.
+// Close, Create Variant, the logs and the exports, and how failures are reported; the
+// command line, the user guide and what the desktop knows of the program.
 #include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 
@@ -8,23 +9,31 @@
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
 #include "engine/base/CalculationLog.h"
+#include "engine/base/Files.h"
+#include "engine/base/ProgramVersion.h"
+#include "ui/DesktopIdentity.h"
 #include "ui/Editer.h"
 #include "ui/LogView.h"
 #include "ui/RecentFiles.h"
+#include "ui/StartupOptions.h"
 #include "ui/VehicleDocument.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QMimeDatabase>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUrl>
 
 #include <memory>
@@ -62,6 +71,12 @@ private slots:
     {
         QVERIFY(m_folder.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.filePath(QStringLiteral("settings")));
+        // The design file type as installed, seen before the system's types (read at the first MIME look-up).
+        const QString packages = path("xdg/mime/packages");
+        QVERIFY(QDir().mkpath(packages));
+        QVERIFY(QFile::copy(QStringLiteral(AW_TEST_DATA_DIR "/../../app/armorwright-mime.xml"),
+                            packages + QStringLiteral("/armorwright.xml")));
+        qputenv("XDG_DATA_DIRS", (path("xdg") + QStringLiteral(":/usr/local/share:/usr/share")).toLocal8Bit());
     }
 
     void init()
@@ -373,10 +388,32 @@ private slots:
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Dropped"));
     }
 
-    void contentsAndAboutUseTheDialogs()
+    void contentsShowsTheUserGuideAndAboutTheTitle()
     {
+        // installed: the guide is in the documentation folder beside the program's folder
+        const std::string previousFolder = ProgramFolder();
+        SetProgramFolder(path("install/bin/").toStdString());
+        const QString guide = path("install/share/doc/Armorwright/user-guide.html");
+        QVERIFY(QDir().mkpath(QFileInfo(guide).path()));
+        QFile file(guide);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<h1>Reading the results</h1>") > 0);
+        file.close();
+        QString shown;
+        m_editor.dialogs->modal = [&shown](QDialog &dialog) {
+            shown = dialog.findChild<QTextBrowser *>()->toPlainText();
+            return int(QDialog::Accepted);
+        };
         trigger("Contents1");
-        QCOMPARE(m_editor.dialogs->informations.size(), 1);
+        QCOMPARE(shown, QStringLiteral("Reading the results"));
+        QVERIFY(m_editor.dialogs->warnings.isEmpty());
+
+        QVERIFY(QFile::remove(guide));
+        trigger("Contents1");
+        QCOMPARE(m_editor.dialogs->modalDialogs, 1);
+        QCOMPARE(m_editor.dialogs->warnings.size(), 1);
+        QVERIFY(m_editor.dialogs->warnings.first().contains(guide));
+        SetProgramFolder(previousFolder);
+
         QString aboutTitle;
         m_editor.dialogs->modal = [&aboutTitle](QDialog &dialog) {
             dialog.show();
@@ -385,6 +422,49 @@ private slots:
         };
         trigger("About1");
         QCOMPARE(aboutTitle, QStringLiteral("Armorwright V0.6.8d"));
+    }
+
+    void commandLineIsReadWithItsOptions()
+    {
+        auto read = [](QStringList arguments) {
+            arguments.prepend(QStringLiteral("armorwright"));
+            return ReadStartupOptions(arguments);
+        };
+        const TStartupOptions copy = read({"tank.vkd", "new"});
+        QVERIFY(copy.request == TStartupOptions::TRequest::Run);
+        QCOMPARE(copy.designFile, QStringLiteral("tank.vkd"));
+        QVERIFY(copy.asUnsavedCopy && !copy.quitAfterShow);
+        QVERIFY(!read({"tank.vkd", "newer"}).asUnsavedCopy);
+        QVERIFY(read({"--quit-after-show", "tank.vkd"}).quitAfterShow);
+        QCOMPARE(read({"--", "-odd.vkd"}).designFile, QStringLiteral("-odd.vkd"));
+
+        // help and version win over anything else on the line (Qt's own options are still there)
+        const TStartupOptions help = read({"-platform", "offscreen", "--help"});
+        QVERIFY(help.request == TStartupOptions::TRequest::Help);
+        QVERIFY(help.message.contains(QStringLiteral("--version")) && help.message.contains(QStringLiteral("NEW")));
+        QVERIFY(!help.message.contains(QStringLiteral("quit-after-show")));
+        const TStartupOptions version = read({"tank.vkd", "-v"});
+        QVERIFY(version.request == TStartupOptions::TRequest::Version);
+        QCOMPARE(version.message, QStringLiteral("Armorwright %1\n").arg(QString::fromLatin1(kProgramVersion)));
+
+        const TStartupOptions wrong = read({"--colour", "tank.vkd"});
+        QVERIFY(wrong.request == TStartupOptions::TRequest::UsageError);
+        QVERIFY(wrong.message.contains(QStringLiteral("colour")));
+    }
+
+    void desktopKnowsTheProgramAndItsFiles()
+    {
+        SetDesktopIdentity();
+        QVERIFY(!m_editor.window->windowIcon().availableSizes().isEmpty());
+        QVERIFY(QFileInfo::exists(QStringLiteral(AW_TEST_DATA_DIR "/../../app/") + QGuiApplication::desktopFileName() +
+                                  QStringLiteral(".desktop")));
+
+        // a design is known by its name: the settings and override files share its container header
+        const QString design = writeDesign("Striker.vkd", "Striker", 2);
+        QVERIFY(QFile::copy(design, path("Custom.zel")));
+        QMimeDatabase types;
+        QCOMPARE(types.mimeTypeForFile(design).name(), QStringLiteral("application/x-armorwright-design"));
+        QVERIFY(types.mimeTypeForFile(path("Custom.zel")).name() != QStringLiteral("application/x-armorwright-design"));
     }
 
     void commandLineDesignOpensAsAnUnsavedCopyWithNew()

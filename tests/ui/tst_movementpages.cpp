@@ -5,6 +5,7 @@
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/Vehicle.h"
+#include "engine/base/Files.h"
 #include "ui/Editer.h"
 #include "ui/MovementEditor.h"
 #include "ui/MovementPages.h"
@@ -345,8 +346,13 @@ private slots:
         emit mode->activated(2);
         QCOMPARE(editor.Record(), m_editor.data->library.Get(2));
 
+        // Help shows the user guide, or (as in a folder without it) says where it was looked for
+        const std::string previousFolder = ProgramFolder();
+        const QTemporaryDir noGuide;
+        SetProgramFolder(noGuide.path().toStdString());
         QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("BitBtn3")), Qt::LeftButton);
-        QCOMPARE(m_editor.dialogs->informations.size(), 1);
+        SetProgramFolder(previousFolder);
+        QCOMPARE(m_editor.dialogs->warnings.size(), 1);
     }
 
     void editorRemembersItsPosition()

@@ -1,0 +1,13 @@
+#include "ui/DesktopIdentity.h"
+
+#include "engine/base/ProgramVersion.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void SetDesktopIdentity()
+{
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
+    QGuiApplication::setDesktopFileName(QStringLiteral("armorwright"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/armorwright.png")));
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// Tells the desktop which program the windows belong to: the version, the window icon and
+// the name of the desktop entry ("armorwright.desktop", which Wayland matches windows to).
+void SetDesktopIdentity();

@@ -1,0 +1,43 @@
+#include "ui/StartupOptions.h"
+
+#include "engine/base/ProgramVersion.h"
+
+#include <QCommandLineParser>
+
+TStartupOptions ReadStartupOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Armorwright designs vehicles under the tabletop game's vehicle construction rules."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays these options."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"));
+    quitAfterShow.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(quitAfterShow);
+    parser.addPositionalArgument(QStringLiteral("design"), QStringLiteral("A design file (.vkd) to open."),
+                                 QStringLiteral("[design.vkd"));
+    parser.addPositionalArgument(QStringLiteral("NEW"),
+                                 QStringLiteral("Opens the design as an unsaved copy, as \"Create Variant!\" does."),
+                                 QStringLiteral("[NEW]]"));
+    const bool parsed = parser.parse(arguments);
+
+    TStartupOptions options;
+    if (parser.isSet(help)) {
+        options.request = TStartupOptions::TRequest::Help;
+        options.message = parser.helpText();
+    } else if (parser.isSet(version)) {
+        options.request = TStartupOptions::TRequest::Version;
+        options.message = QStringLiteral("Armorwright %1\n").arg(QString::fromLatin1(kProgramVersion));
+    } else if (!parsed) {
+        options.request = TStartupOptions::TRequest::UsageError;
+        options.message =
+            QStringLiteral("armorwright: %1\nRun 'armorwright --help' for the options.\n").arg(parser.errorText());
+    }
+    const QStringList positional = parser.positionalArguments();
+    options.designFile = positional.value(0);
+    options.asUnsavedCopy = positional.size() >= 2 && positional[1].toUpper() == QStringLiteral("NEW");
+    options.quitAfterShow = parser.isSet(quitAfterShow);
+    return options;
+}

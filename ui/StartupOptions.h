@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the editor's command line asks for: [--help] [--version] [design.vkd [NEW]].
+struct TStartupOptions {
+    enum class TRequest { Run, Help, Version, UsageError };
+    TRequest request = TRequest::Run;
+    // The help or version text, or the usage error, ready to print.
+    QString message;
+    // The design to open; empty for a new design.
+    QString designFile;
+    // "NEW" after the design (any case): it opens as an unsaved copy, as Create Variant! starts it.
+    bool asUnsavedCopy = false;
+    // A hidden option for start-up timing: the program ends once its window has been painted.
+    bool quitAfterShow = false;
+};
+
+// Reads the arguments, the program's own name first. --help and --version win over every
+// other argument and over an unknown option, so they can be answered before Qt has taken
+// out its own options (-platform, -style, ...).
+TStartupOptions ReadStartupOptions(const QStringList &arguments);
