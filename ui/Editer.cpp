@@ -27,6 +27,7 @@
 #include "ui/PerksPage.h"
 #include "ui/RecentFiles.h"
 #include "ui/UndoHistory.h"
+#include "ui/UndoSnapshot.h"
 #include "ui/VehicleDocument.h"
 #include "ui/WeaponsPage.h"
 #include "ui/WindowPlacement.h"
@@ -322,7 +323,11 @@ void TfrmEditer::ShowResults()
         m_eName->setText(name);
     setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + name + QStringLiteral(" - ") + m_document->FileName());
 
-    const TDesignResults results = ComputeResults(vehicle);
+    // The refresh's constraint pass may raise the armour, crew and final size after the
+    // values it took; the labels show the results of the design as the pass left it,
+    // computed on a copy so the design stays as the refresh made it.
+    ComputeResults(vehicle);
+    const TDesignResults results = ComputeResults(*CopyDesign(vehicle));
     const TResultTexts texts = FormatResults(results, vehicle.CurrencyName, UserLocaleSeparators());
     m_lblFinalCost->setText(cp1252::ToQt(texts.FinalCost));
     m_lblTV->setText(cp1252::ToQt(texts.ThreatValue));
