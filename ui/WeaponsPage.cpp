@@ -655,7 +655,7 @@ void TWeaponsPage::bModClick()
         TWeapon &weapon = vehicle.Weapons->Get(item.weapon);
         const TClip &clip = weapon.Clips.Get(item.clip);
         if (item.kind == weapongrid::Weapon)
-            dialog.LoadWeapon(weapon.Data, weapon.Rating(vehicle.FinalSize));
+            dialog.LoadWeapon(weapon, vehicle.FinalSize);
         else if (item.kind == weapongrid::Ammunition)
             dialog.LoadSection(clip.GetSection(item.section));
         else
