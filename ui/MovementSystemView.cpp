@@ -131,7 +131,7 @@ void TMovementSystemView::Clear() const
 bool TMovementSystemView::HoldsMode(const TMovementRecord &record, int item, const TMovementList &library) const
 {
     const int libraryMode = LibraryIndex(item);
-    return libraryMode >= 0 && libraryMode < library.Count() && !record.CustomMode &&
+    return libraryMode >= 0 && libraryMode < library.Count() && record.CustomMode == library.CustomMode(libraryMode) &&
            record.ModeName == library.ModeName(libraryMode);
 }
 

@@ -163,6 +163,10 @@ private slots:
         choose("cbxPriMode", QStringLiteral("Hover"));
         QCOMPARE(movement().ModeName(0), std::string("Hover"));
         QCOMPARE(movement().Maneuver(0), 0);
+        choose("cbxPriMode", QStringLiteral("Custom"));
+        driver::Enter(find("ePriTopKPH"), QStringLiteral("70"));
+        choose("cbxPriMode", QStringLiteral("Custom"));
+        QCOMPARE(movement().TopSpeed(0), 70.0);
     }
 
     void stallAboveTopIsShownAsTheTop()
