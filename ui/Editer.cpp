@@ -323,9 +323,9 @@ void TfrmEditer::ShowResults()
         m_eName->setText(name);
     setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + name + QStringLiteral(" - ") + m_document->FileName());
 
-    // The refresh's constraint pass may raise the armour, crew and final size after the
-    // values it took; the labels show the results of the design as the pass left it,
-    // computed on a copy so the design stays as the refresh made it.
+    // The refresh may raise the armour, crew and final size after the cost was taken from
+    // them. The labels show the results of the design as the refresh left it, computed on
+    // a copy so the design itself stays as the refresh made it.
     ComputeResults(vehicle);
     const TDesignResults results = ComputeResults(*CopyDesign(vehicle));
     const TResultTexts texts = FormatResults(results, vehicle.CurrencyName, UserLocaleSeparators());
