@@ -14,6 +14,11 @@ std::string FromQt(const QString &text)
     return FromUtf16(text.toStdU16String());
 }
 
+bool Holds(const QString &text)
+{
+    return ToQt(FromQt(text)) == text;
+}
+
 QString MessageToQt(const std::string &message)
 {
     return QString::fromStdString(MessageToUtf8(message));

@@ -26,6 +26,7 @@
 #include "ui/PerksPage.h"
 #include "ui/RecentFiles.h"
 #include "ui/UndoHistory.h"
+#include "ui/UndoSnapshot.h"
 #include "ui/UserGuide.h"
 #include "ui/VehicleDocument.h"
 #include "ui/WeaponsPage.h"
@@ -322,7 +323,11 @@ void TfrmEditer::ShowResults()
         m_eName->setText(name);
     setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + name + QStringLiteral(" - ") + m_document->FileName());
 
-    const TDesignResults results = ComputeResults(vehicle);
+    // The refresh may raise the armour, crew and final size after the cost was taken from
+    // them. The labels show the results of the design as the refresh left it, computed on
+    // a copy so the design itself stays as the refresh made it.
+    ComputeResults(vehicle);
+    const TDesignResults results = ComputeResults(*CopyDesign(vehicle));
     const TResultTexts texts = FormatResults(results, vehicle.CurrencyName, UserLocaleSeparators());
     m_lblFinalCost->setText(cp1252::ToQt(texts.FinalCost));
     m_lblTV->setText(cp1252::ToQt(texts.ThreatValue));

@@ -2,18 +2,29 @@
 
 #include <QLineEdit>
 
-// An edit box that commits when the user leaves it: `exited` is emitted whenever it loses
-// the keyboard focus to another control (also with unchanged text) and when Return is
-// pressed. Opening a menu or switching to another window does not count as leaving.
+// An edit box that commits when the user leaves it: `exited` is emitted when it loses the
+// keyboard focus to another control and when Return is pressed, but only when its text
+// differs from the text last shown in it (by the program or by the last commit), so
+// leaving a box untouched never stores its shown, possibly rounded, text. Opening a menu
+// or switching to another window does not count as leaving. What Windows-1252 cannot hold
+// is refused as it is typed.
 class TExitEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit TExitEdit(QWidget *parent = nullptr);
 
+    // Commits a typed text now, as leaving the box would (e.g. before a spin button steps
+    // the stored value or a dialog is confirmed).
+    void CommitTyped();
+
 signals:
     void exited();
 
 protected:
+    bool event(QEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString m_shown;
 };

@@ -8,6 +8,8 @@
 #include "ui/SpinButton.h"
 #include "ui/WindowPlacement.h"
 #include "weapons/AmmoTypes.h"
+#include "weapons/ModificationFactors.h"
+#include "weapons/Weapon.h"
 #include "weapons/WeaponRecord.h"
 #include "weapons/WeaponTexts.h"
 
@@ -37,7 +39,7 @@ constexpr const char *kHelpText =
     "Modify\n\n"
     "Weapon Modifiers: each bonus multiplies the weapon's threat value by the factor beside it; "
     "poor workmanship takes a tenth off per level; a fixed arc multiplies by 0.6, a turret by 1.8. "
-    "\"New\" previews the threat value of one weapon with these settings.\n"
+    "\"New\" previews the threat value the weapon will have with these settings.\n"
     "Ammo Modifiers: the ammunition types this section is loaded with (only the types the weapon "
     "allows can be chosen).\n"
     "Clip Modifiers: carry the spare clip in a shielded ammunition container.";
@@ -103,6 +105,8 @@ TfrmModify::TfrmModify(QWidget *parent)
     RestoreWindowPosition(*this, kWindowSlot);
 }
 
+TfrmModify::~TfrmModify() = default;
+
 QGroupBox *TfrmModify::RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
                                   QButtonGroup *&group)
 {
@@ -156,6 +160,7 @@ QWidget *TfrmModify::BuildWeaponPage()
     m_edit1->setMaximumWidth(50);
     m_spin = new TSpinButton(work);
     m_spin->setObjectName(QStringLiteral("SpinButton1"));
+    m_spin->SetBox(m_edit1);
     m_lWork = new QLabel(work);
     m_lWork->setObjectName(QStringLiteral("lWork"));
     workLayout->addWidget(m_edit1);
@@ -276,8 +281,11 @@ void TfrmModify::ShowOnly(bool weapon, bool ammo, bool clip)
     m_values.ShowClipPage = clip;
 }
 
-void TfrmModify::LoadWeapon(const TWeaponRecord &record, double oldRating)
+void TfrmModify::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
 {
+    m_weapon = std::make_unique<TWeapon>(weapon);
+    m_finalSize = finalSize;
+    const TWeaponRecord &record = weapon.Data;
     TModificationSettings &mods = m_values.Mods;
     mods.AccMod = record.AccMod;
     mods.DmgMod = record.DmgMod;
@@ -286,11 +294,10 @@ void TfrmModify::LoadWeapon(const TWeaponRecord &record, double oldRating)
     mods.PoorWorkmanship = record.PoorWorkmanship;
     mods.Arc = record.Arc;
     mods.SizeMod = record.SizeMod;
-    mods.MinSize = record.MinSize;
     m_values.Sniper = record.SniperSystem;
     m_values.Stabilized = record.Stabilized;
     m_values.Sporting = record.Sporting;
-    m_values.OldRating = oldRating;
+    m_values.OldRating = weapon.Rating(finalSize);
     m_values.ROFEnabled = record.ROF > 0;
     ShowOnly(true, false, false);
 }
@@ -345,7 +352,11 @@ void TfrmModify::Refresh()
     m_shielded->setChecked(m_values.Shielded);
 
     m_old->setText(QString::fromStdString(fmt::General(m_values.OldRating)));
-    m_new->setText(QString::fromStdString(fmt::Fixed(ModificationPreview(m_values.OldRating, mods), 2)));
+    if (m_weapon) {
+        TWeapon after = *m_weapon;
+        StoreWeapon(after.Data);
+        m_new->setText(QString::fromStdString(fmt::Fixed(after.Rating(m_finalSize), 2)));
+    }
 
     m_pages->setTabVisible(m_pages->indexOf(m_weaponPage), m_values.ShowWeaponPage);
     m_pages->setTabVisible(m_pages->indexOf(m_ammoPage), m_values.ShowAmmoPage);
@@ -382,8 +393,8 @@ void TfrmModify::showEvent(QShowEvent *event)
 void TfrmModify::done(int result)
 {
     // A level still being typed counts when the dialog is confirmed.
-    if (result == QDialog::Accepted && focusWidget() == m_edit1)
-        Edit1Exit();
+    if (result == QDialog::Accepted)
+        m_edit1->CommitTyped();
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);
 }

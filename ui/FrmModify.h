@@ -5,6 +5,8 @@
 #include <QDialog>
 
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 class QButtonGroup;
@@ -14,6 +16,7 @@ class QLabel;
 class QTabWidget;
 class TExitEdit;
 class TSpinButton;
+class TWeapon;
 struct TWeaponRecord;
 
 // "Modify": the modification dialog of the Weapons page. One dialog serves a weapon row
@@ -23,13 +26,14 @@ class TfrmModify : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmModify(QWidget *parent = nullptr);
+    ~TfrmModify() override;
 
     TModifyValues &Values() { return m_values; }
     const TModifyValues &Values() const { return m_values; }
 
-    // Weapon mode: the record's modifications and perks, the old rating, and the
-    // rate-of-fire options only for a weapon that has a rate of fire.
-    void LoadWeapon(const TWeaponRecord &record, double oldRating);
+    // Weapon mode: the weapon's modifications and perks, its rating on a vehicle of final
+    // size finalSize, and the rate-of-fire options only for a weapon that has a rate of fire.
+    void LoadWeapon(const TWeapon &weapon, int32_t finalSize);
     // Writes the modifications, poor workmanship, perks, arc and size modification back.
     void StoreWeapon(TWeaponRecord &record) const;
     void LoadSection(const TAmmoSection &section);
@@ -54,6 +58,9 @@ private:
     void HelpClick();
 
     TModifyValues m_values;
+    // The weapon as loaded: the preview rates a copy with the dialog's settings in place.
+    std::unique_ptr<TWeapon> m_weapon;
+    int32_t m_finalSize = 0;
     QTabWidget *m_pages = nullptr;
     QWidget *m_weaponPage = nullptr;
     QWidget *m_ammoPage = nullptr;

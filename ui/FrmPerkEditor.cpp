@@ -6,6 +6,7 @@
 #include "ui/BoxColour.h"
 #include "ui/Cp1252.h"
 #include "ui/DialogProvider.h"
+#include "ui/MemoBox.h"
 #include "ui/MemoText.h"
 #include "ui/PerkCustomPanel.h"
 #include "ui/PerkNumberPanel.h"
@@ -140,7 +141,7 @@ void TfrmPerkEditor::BuildControls()
     summary->addWidget(new QLabel(QStringLiteral("Value:"), this));
     summary->addWidget(m_worth);
 
-    m_effect = new QPlainTextEdit(this);
+    m_effect = new TMemoBox(this);
     m_effect->setObjectName(QStringLiteral("Memo1"));
     m_effect->setTabChangesFocus(true);
     m_effect->installEventFilter(this);

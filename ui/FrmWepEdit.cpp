@@ -361,7 +361,7 @@ void TfrmWepEdit::done(int result)
     // The box being typed in takes its value before the record is handed back.
     if (result == QDialog::Accepted) {
         if (auto *edit = qobject_cast<TExitEdit *>(focusWidget()))
-            emit edit->exited();
+            edit->CommitTyped();
     }
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);

@@ -28,7 +28,7 @@
 #include <optional>
 
 // How a numeric box shows its field.
-enum class TGeneralBoxFormat { Plain, Signed, Grouped1, General18, General15, ShownByResults };
+enum class TGeneralBoxFormat { Plain, Signed, Grouped1, Shortest18, General15, ShownByResults };
 
 // How the numeric boxes of the page read, limit and show their field.
 struct TGeneralNumberBox {
@@ -63,7 +63,7 @@ const TGeneralNumberBox kNumberBoxes[] = {
     {"eManuver", "SpinButton2", AW_INT(Maneuver), TGeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
     {"eFinalSize", "SpinButton10", AW_INT(FinalSize), TGeneralBoxFormat::ShownByResults, 1, 1, 1, {}, true, false, false},
     {"eAvail", nullptr, AW_INT(Availability), TGeneralBoxFormat::Plain, {}, 0, {}, {}, false, false, false},
-    {"eCurrMult", nullptr, AW_REAL(CurrencyMultiplier), TGeneralBoxFormat::General18, {}, 0, {}, {}, true, false, false},
+    {"eCurrMult", nullptr, AW_REAL(CurrencyMultiplier), TGeneralBoxFormat::Shortest18, 0, 0, {}, {}, true, false, false},
     {"eProCustomModel", nullptr, AW_INT(CustomProduction.CustomModelDice), TGeneralBoxFormat::Plain, -1, 0, {}, {}, true, true,
      false},
     {"eProCustomIndiv", nullptr, AW_INT(CustomProduction.CustomIndivDice), TGeneralBoxFormat::Plain, 0, 0, {}, {}, true, true,
@@ -82,7 +82,7 @@ QString formatBox(const TGeneralNumberBox &rule, TBaseVehicle &vehicle)
     case TGeneralBoxFormat::Plain: return cp1252::ToQt(fmt::Integer(*rule.intField(vehicle)));
     case TGeneralBoxFormat::Signed: return cp1252::ToQt(fmt::Signed(*rule.intField(vehicle)));
     case TGeneralBoxFormat::Grouped1: return cp1252::ToQt(fmt::Grouped(*rule.realField(vehicle), 1, seps));
-    case TGeneralBoxFormat::General18: return cp1252::ToQt(fmt::General(*rule.realField(vehicle), 18, seps));
+    case TGeneralBoxFormat::Shortest18: return cp1252::ToQt(fmt::Shortest(*rule.realField(vehicle), 18, seps));
     case TGeneralBoxFormat::General15: return cp1252::ToQt(fmt::General(*rule.realField(vehicle), 15, seps));
     case TGeneralBoxFormat::ShownByResults: break;
     }
@@ -94,6 +94,12 @@ int32_t clampToInt32(double value)
     value = std::clamp(value, static_cast<double>(std::numeric_limits<int32_t>::min()),
                        static_cast<double>(std::numeric_limits<int32_t>::max()));
     return static_cast<int32_t>(value);
+}
+
+// The boxes whose fields a results refresh may raise (the final size box shows the results).
+bool raisedByRefresh(const TGeneralNumberBox &box)
+{
+    return qstrcmp(box.edit, "eCrew") == 0 || qstrcmp(box.edit, "eArmor") == 0;
 }
 
 QLabel *caption(const QString &text, QWidget *parent)
@@ -160,6 +166,7 @@ void TGeneralPage::BuildControls()
             if (rule.spin) {
                 spin = new TSpinButton(this);
                 spin->setObjectName(QString::fromLatin1(rule.spin));
+                spin->SetBox(edit);
                 connect(spin, &TSpinButton::upClick, this, [this, box] { NumberSpin(*box, +1); });
                 connect(spin, &TSpinButton::downClick, this, [this, box] { NumberSpin(*box, -1); });
             }
@@ -462,6 +469,11 @@ void TGeneralPage::ShowResultTexts(const TResultTexts &texts, int sizeType)
     m_lblPreProductionCost->setText(cp1252::ToQt(texts.PreProductionCost));
     m_eFinalSize->setText(cp1252::ToQt(texts.FinalSize));
     m_cbSizeType->setCurrentIndex(sizeType >= 0 && sizeType < m_cbSizeType->count() ? sizeType : -1);
+    TVehicle &vehicle = m_host.Document().Vehicle();
+    for (const auto &[box, edit] : m_numberEdits) {
+        if (raisedByRefresh(*box))
+            edit->setText(formatBox(*box, vehicle));
+    }
 }
 
 void TGeneralPage::NumberExit(const TGeneralNumberBox &box, TExitEdit *edit)

@@ -5,8 +5,10 @@
 #include "storage/DropDownLists.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/Cp1252Validator.h"
 #include "ui/DialogProvider.h"
 #include "ui/EditorHost.h"
+#include "ui/MemoBox.h"
 #include "ui/MemoText.h"
 #include "ui/PaneSplitter.h"
 #include "ui/PictureFile.h"
@@ -80,6 +82,7 @@ QWidget *TInfoPage::BuildBoxes()
         auto *box = new QComboBox(panel);
         box->setObjectName(QString::fromLatin1(text.control));
         box->setEditable(true);
+        box->setValidator(new TCp1252Validator(box));
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(12);
@@ -109,7 +112,7 @@ QWidget *TInfoPage::BuildNotes()
     m_notePages->setObjectName(QStringLiteral("PageControl5"));
     for (size_t i = 0; i < m_notes.size(); ++i) {
         const TInfoText &text = kNotes[i];
-        auto *memo = new QPlainTextEdit;
+        auto *memo = new TMemoBox;
         memo->setObjectName(QString::fromLatin1(text.control));
         m_notes[i] = memo;
         m_notePages->addTab(memo, QString::fromLatin1(text.caption));

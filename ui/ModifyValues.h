@@ -1,12 +1,24 @@
 #pragma once
 
 #include "weapons/AmmoSection.h"
-#include "weapons/ModificationPreview.h"
+
+#include <cstdint>
+
+// The weapon settings the dialog edits.
+struct TModificationSettings {
+    int32_t AccMod = 0; // -1, 0 or +1
+    int32_t DmgMod = 0;
+    int32_t RangeMod = 0;
+    int32_t ROFMod = 0;
+    int32_t SizeMod = 0;
+    int32_t PoorWorkmanship = 0;
+    int32_t Arc = 0;
+};
 
 // The working copy the weapon modification dialog edits: the caller fills it before the
 // dialog shows and copies it back after OK.
 struct TModifyValues {
-    TModificationSettings Mods; // modifications, poor workmanship, arc, size; MinSize read only
+    TModificationSettings Mods;
     double OldRating = 0.0;     // read only
     TAmmoSection Section = ClearAmmoSection();
     bool Sniper = false;

@@ -105,6 +105,8 @@ void TfrmMovementEditor::BuildControls()
     layout->addLayout(buttons);
 
     connect(m_view.mode, &QComboBox::activated, this, [this](int item) {
+        if (m_view.HoldsMode(m_record, item, m_library))
+            return;
         if (item >= 0 && item < m_library.Count())
             m_record = m_library.Get(item);
         ShowRecord();

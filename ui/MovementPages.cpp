@@ -195,10 +195,14 @@ void TMovementPages::ChangeSystem(int slot, const TMovementSystemView::TEdit &ch
 
 void TMovementPages::ModeClick(int slot, int item)
 {
-    m_host.Document().SetModified();
     TMovementList &list = *m_host.Document().Vehicle().Movement;
     TMovementList &library = m_host.MovementLibrary();
     const int mode = m_views[slot].LibraryIndex(item);
+    // The list reports a choice also when the item chosen is the one already shown.
+    const bool unchanged = slot < list.Count() ? m_views[slot].HoldsMode(list.Get(slot), item, library) : mode < 0;
+    if (unchanged)
+        return;
+    m_host.Document().SetModified();
     if (mode >= 0 && mode < library.Count()) {
         if (list.Count() <= slot)
             list.Add(library.Get(mode));

@@ -6,6 +6,7 @@
 #include "output/SheetFormats.h"
 #include "ui/BoxColour.h"
 #include "ui/Cp1252.h"
+#include "ui/Cp1252Validator.h"
 #include "ui/ExitComboBox.h"
 #include "ui/ExitEdit.h"
 #include "ui/SpinButton.h"
@@ -62,6 +63,8 @@ void TMovementSystemView::Show(const TMovementList &list, int i, TMovementList &
         const QSignalBlocker blocker(mode);
         if (record.CustomMode) {
             mode->setEditable(true);
+            if (!mode->lineEdit()->validator())
+                mode->lineEdit()->setValidator(new TCp1252Validator(mode->lineEdit()));
             mode->setCurrentIndex(-1);
             mode->setEditText(cp1252::ToQt(record.ModeName));
         } else {
@@ -125,6 +128,13 @@ void TMovementSystemView::Clear() const
     SetBoxColour(stallMp, false);
 }
 
+bool TMovementSystemView::HoldsMode(const TMovementRecord &record, int item, const TMovementList &library) const
+{
+    const int libraryMode = LibraryIndex(item);
+    return libraryMode >= 0 && libraryMode < library.Count() && record.CustomMode == library.CustomMode(libraryMode) &&
+           record.ModeName == library.ModeName(libraryMode);
+}
+
 TExitEdit *TMovementSystemView::MakeBox(const QString &name, QWidget *parent, bool readOnly)
 {
     auto *box = new TExitEdit(parent);
@@ -168,6 +178,7 @@ void TMovementSystemView::ConnectEdits(QObject *context, std::function<void(cons
         if (fmt::ParseInteger(cp1252::FromQt(box->text()), value))
             record.Maneuver = value;
     });
+    manSpin->SetBox(man);
     QObject::connect(manSpin, &TSpinButton::downClick, context, [apply] {
         apply([](TMovementRecord &record) {
             if (record.Maneuver > std::numeric_limits<int32_t>::min())

@@ -39,6 +39,9 @@ struct TMovementSystemView {
     void Clear() const;
     // The library mode an item of the mode list stands for (-1 for "<None>").
     int LibraryIndex(int item) const { return withNone ? item - 1 : item; }
+    // Whether an item of the mode list stands for the library mode record already has, so
+    // choosing it again changes nothing.
+    bool HoldsMode(const TMovementRecord &record, int item, const TMovementList &library) const;
 
     // An edit change to the shown system: applies the edit to the record.
     using TEdit = std::function<void(TMovementRecord &)>;

@@ -18,6 +18,7 @@ TPerkNumberPanel::TPerkNumberPanel(const QString &panelName, const QString &edit
     m_spin->setObjectName(spinName);
     m_edit->setFixedWidth(70);
     m_caption->setBuddy(m_edit);
+    m_spin->SetBox(m_edit);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,7 @@
 #include "ui/SpinButton.h"
 
+#include "ui/ExitEdit.h"
+
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -29,6 +31,18 @@ TSpinButton::TSpinButton(QWidget *parent)
     layout->addWidget(m_up);
     layout->addWidget(m_down);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    connect(m_up, &QToolButton::clicked, this, &TSpinButton::upClick);
-    connect(m_down, &QToolButton::clicked, this, &TSpinButton::downClick);
+    connect(m_up, &QToolButton::clicked, this, [this] {
+        CommitBox();
+        emit upClick();
+    });
+    connect(m_down, &QToolButton::clicked, this, [this] {
+        CommitBox();
+        emit downClick();
+    });
+}
+
+void TSpinButton::CommitBox()
+{
+    if (m_box)
+        m_box->CommitTyped();
 }

@@ -3,9 +3,12 @@
 #include <QWidget>
 
 class QToolButton;
+class TExitEdit;
 
 // A pair of small arrow buttons, one above the other, that report up and down clicks
 // (holding a button repeats). It holds no value: the handlers decide what a click does.
+// A click first commits what is being typed in the box it steps, so the step starts
+// from the typed value.
 class TSpinButton : public QWidget {
     Q_OBJECT
 public:
@@ -13,12 +16,17 @@ public:
 
     QToolButton *UpButton() const { return m_up; }
     QToolButton *DownButton() const { return m_down; }
+    // The box whose typed text a click commits before it steps.
+    void SetBox(TExitEdit *box) { m_box = box; }
 
 signals:
     void upClick();
     void downClick();
 
 private:
+    void CommitBox();
+
     QToolButton *m_up;
     QToolButton *m_down;
+    TExitEdit *m_box = nullptr;
 };

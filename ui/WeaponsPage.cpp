@@ -8,6 +8,7 @@
 #include "storage/Libraries.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/Cp1252CellDelegate.h"
 #include "ui/DesignedWidth.h"
 #include "ui/DialogProvider.h"
 #include "ui/EditorHost.h"
@@ -99,6 +100,7 @@ void TWeaponsPage::BuildControls()
 
     m_sgW = new QTableWidget(1, kWeaponGridColumns, m_panel16);
     m_sgW->setObjectName(QStringLiteral("sgW"));
+    m_sgW->setItemDelegate(new TCp1252CellDelegate(m_sgW));
     m_sgW->verticalHeader()->hide();
     const int rowHeight = std::max(kRowHeight, m_sgW->fontMetrics().height() + 3);
     m_sgW->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -464,21 +466,22 @@ void TWeaponsPage::sgWSetEditText(int row, int column, const QString &text)
         return;
     TWeapon &weapon = weapons.Get(item.weapon);
     int32_t value = 0;
-    const bool isInteger = fmt::ParseInteger(cp1252::FromQt(text.trimmed()), value);
+    // Counts of weapons, clips and rounds: a negative count means nothing and is refused.
+    const bool isCount = fmt::ParseInteger(cp1252::FromQt(text.trimmed()), value) && value >= 0;
     bool stored = false;
-    if (item.kind == weapongrid::Ammunition && column == weapongrid::Ammo && isInteger) {
+    if (item.kind == weapongrid::Ammunition && column == weapongrid::Ammo && isCount) {
         if (TClip *clip = weapon.Clips.Mutable(item.clip); clip && item.section < clip->SectionCount()) {
             TAmmoSection section = clip->GetSection(item.section);
             section.Amount = value;
             clip->SetSection(item.section, section);
             stored = true;
         }
-    } else if (item.kind == weapongrid::Clip && column == weapongrid::Ammo && isInteger) {
+    } else if (item.kind == weapongrid::Clip && column == weapongrid::Ammo && isCount) {
         if (TClip *clip = weapon.Clips.Mutable(item.clip)) {
             clip->ClipCount = value;
             stored = true;
         }
-    } else if (item.kind == weapongrid::Weapon && column == weapongrid::Items && isInteger) {
+    } else if (item.kind == weapongrid::Weapon && column == weapongrid::Items && isCount) {
         weapon.Data.NumberOfItems = value;
         stored = true;
     } else if (item.kind == weapongrid::Weapon && column == weapongrid::Description) {
@@ -487,7 +490,7 @@ void TWeaponsPage::sgWSetEditText(int row, int column, const QString &text)
     }
     if (stored)
         m_host.Document().SetModified();
-    // The grid shows what was stored (text that is not a number gives way to the old value).
+    // The grid shows what was stored (text that is not a count gives way to the old value).
     ShowVehicleWeapons();
 }
 
@@ -652,7 +655,7 @@ void TWeaponsPage::bModClick()
         TWeapon &weapon = vehicle.Weapons->Get(item.weapon);
         const TClip &clip = weapon.Clips.Get(item.clip);
         if (item.kind == weapongrid::Weapon)
-            dialog.LoadWeapon(weapon.Data, weapon.Rating(vehicle.FinalSize));
+            dialog.LoadWeapon(weapon, vehicle.FinalSize);
         else if (item.kind == weapongrid::Ammunition)
             dialog.LoadSection(clip.GetSection(item.section));
         else

@@ -3,8 +3,7 @@
 #include <cstdint>
 
 // The multipliers of the weapon modifications. The weapon rating applies them (writing a log
-// line for each) and the modification dialog previews them; its option captions show the
-// same figures. Held as extended values: every product is formed in extended precision.
+// line for each); the modification dialog's option captions show the same figures. Held as extended values: every product is formed in extended precision.
 struct TModificationFactors {
     long double Up;   // a modification of +1 or more
     long double Down; // a negative modification
@@ -20,9 +19,6 @@ inline constexpr long double kTurretedArcFactor = 1.8L;
 
 // Up or Down by the sign of the modification; 1 for none.
 long double ModificationFactor(const TModificationFactors &factors, int32_t modification);
-
-// kFixedArcFactor for a fixed arc, kTurretedArcFactor for a turreted one, 1 for any other.
-long double ArcFactor(int32_t arc);
 
 // The share of a rating a poor workmanship level leaves: 1 - level x 0.1.
 long double ExtendedPoorWorkmanshipFactor(int32_t level);

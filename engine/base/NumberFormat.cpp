@@ -1,5 +1,6 @@
 #include "engine/base/NumberFormat.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -77,25 +78,9 @@ std::string joinParts(const DecimalParts &parts, const std::string &integerText,
     return out;
 }
 
-} // namespace
-
-std::string Integer(int64_t value) { return std::to_string(value); }
-
-std::string Signed(int64_t value) { return value > 0 ? "+" + std::to_string(value) : std::to_string(value); }
-
-std::string General(double value, int digits, NumberSeparators seps)
+// Lays out to_chars' scientific text ([-]d.dddde[+-]xx) as General does.
+std::string layoutGeneral(std::string text, int digits, NumberSeparators seps)
 {
-    if (std::isnan(value))
-        return "NAN";
-    if (std::isinf(value))
-        return value > 0 ? "INF" : "-INF";
-    if (value == 0.0)
-        return "0";
-    char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
-    // buffer: [-]d.ddddde[+-]xx
-    std::string text(buffer, written.ptr);
     const bool negative = text[0] == '-';
     if (negative)
         text.erase(0, 1);
@@ -103,7 +88,7 @@ std::string General(double value, int digits, NumberSeparators seps)
     const size_t exponentStart = e + (text[e + 1] == '+' ? 2 : 1);
     int exponent = 0;
     std::from_chars(text.data() + exponentStart, text.data() + text.size(), exponent);
-    std::string mantissa = text.substr(0, 1) + text.substr(2, e - 2);
+    std::string mantissa = text.substr(0, 1) + (e > 1 ? text.substr(2, e - 2) : std::string());
     while (mantissa.size() > 1 && mantissa.back() == '0')
         mantissa.pop_back();
 
@@ -129,6 +114,49 @@ std::string General(double value, int digits, NumberSeparators seps)
     if (mantissa.size() <= integerCount)
         return out + mantissa + std::string(integerCount - mantissa.size(), '0');
     return out + mantissa.substr(0, integerCount) + seps.decimal + mantissa.substr(integerCount);
+}
+
+// NAN, INF and 0, which General and Shortest write alike; empty for other values.
+std::string specialValue(double value)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value > 0 ? "INF" : "-INF";
+    if (value == 0.0)
+        return "0";
+    return {};
+}
+
+} // namespace
+
+std::string Integer(int64_t value) { return std::to_string(value); }
+
+std::string Signed(int64_t value) { return value > 0 ? "+" + std::to_string(value) : std::to_string(value); }
+
+std::string General(double value, int digits, NumberSeparators seps)
+{
+    if (std::string special = specialValue(value); !special.empty())
+        return special;
+    char buffer[64];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+    return layoutGeneral(std::string(buffer, written.ptr), digits, seps);
+}
+
+std::string Shortest(double value, int digits, NumberSeparators seps)
+{
+    if (std::string special = specialValue(value); !special.empty())
+        return special;
+    // Without a precision to_chars writes the shortest digits that read back exactly.
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    std::string text(buffer, written.ptr);
+    const auto significant = std::count_if(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(text.find('e')),
+                                           [](char c) { return c >= '0' && c <= '9'; });
+    if (significant > digits)
+        return General(value, digits, seps);
+    return layoutGeneral(std::move(text), digits, seps);
 }
 
 std::string Fixed(double value, int decimals, NumberSeparators seps)

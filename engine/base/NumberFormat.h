@@ -20,6 +20,9 @@ std::string Signed(int64_t value);
 // separator for whole values, scientific ("1E-6", "1.5E20") only below 0.00001 or with more
 // integer digits than `digits`.
 std::string General(double value, int digits = 15, NumberSeparators seps = {});
+// As General, with the fewest significant digits (up to `digits`) that read back as the same
+// double: 0.1 gives "0.1" where General(0.1, 18) gives "0.100000000000000006".
+std::string Shortest(double value, int digits, NumberSeparators seps = {});
 // Fixed with `decimals` decimals, no thousands separators; halves round away from zero.
 std::string Fixed(double value, int decimals, NumberSeparators seps = {});
 // Thousands separators and exactly `decimals` decimals (0 gives a whole number: 1,235).

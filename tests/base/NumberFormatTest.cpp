@@ -28,6 +28,24 @@ TEST(NumberFormat, GeneralIsShortestWithFifteenDigits)
     EXPECT_EQ(fmt::General(2.5, 15, {'.', ','}), "2,5");
 }
 
+TEST(NumberFormat, ShortestReadsBackTheSameDouble)
+{
+    EXPECT_EQ(fmt::Shortest(0.1, 18), "0.1");
+    EXPECT_EQ(fmt::Shortest(1.3, 18), "1.3");
+    EXPECT_EQ(fmt::Shortest(0.1 + 0.2, 18), "0.30000000000000004");
+    EXPECT_EQ(fmt::Shortest(-2.0, 18), "-2");
+    EXPECT_EQ(fmt::Shortest(1.5e20, 18), "1.5E20");
+    EXPECT_EQ(fmt::Shortest(0.000001, 18), "1E-6");
+    EXPECT_EQ(fmt::Shortest(0.0, 18), "0");
+    EXPECT_EQ(fmt::Shortest(1.0 / 3.0, 15), "0.333333333333333");
+    EXPECT_EQ(fmt::Shortest(1.25, 18, {'.', ','}), "1,25");
+    for (const double value : {0.1, 1.3, 1.0 / 3.0, 123456.789, 2.0e-7, 9.87654321e15}) {
+        double back = 0;
+        ASSERT_TRUE(fmt::ParseReal(fmt::Shortest(value, 18), back));
+        EXPECT_EQ(back, value);
+    }
+}
+
 TEST(NumberFormat, GroupedAndFixedRoundHalvesAwayFromZero)
 {
     EXPECT_EQ(fmt::Grouped(1234.5, 0), "1,235");

@@ -48,18 +48,17 @@ private slots:
         QVERIFY(vehicle().Modified);
     }
 
-    void armourTypedBelowOneIsRaisedButSpinGoesToZero()
+    void armourTypedBelowOneIsRaisedAndTheBoxShowsTheStoredValue()
     {
         driver::Enter(edit("eArmor"), QStringLiteral("-3"));
         QCOMPARE(edit("eArmor")->text(), QStringLiteral("1"));
         QCOMPARE(vehicle().Armor, 1);
 
-        // The spin button's own limit is 0; the box shows what the button stored (the
-        // refresh that follows may raise the armour again for the final size).
+        // The spin button's own limit is 0, but the refresh that follows raises the armour
+        // again for the final size: the box shows what the design holds.
         driver::SpinDown(spin("SpinButton3"));
-        QCOMPARE(edit("eArmor")->text(), QStringLiteral("0"));
-        driver::SpinDown(spin("SpinButton3"));
-        QCOMPARE(edit("eArmor")->text(), QStringLiteral("0"));
+        QCOMPARE(vehicle().Armor, 1);
+        QCOMPARE(edit("eArmor")->text(), QStringLiteral("1"));
     }
 
     void maneuverTypedAboveCapIsKeptUntilSpun()
@@ -94,6 +93,46 @@ private slots:
         driver::SpinDown(spin("SpinButton9"));
         driver::SpinDown(spin("SpinButton9"));
         QCOMPARE(vehicle().Deployment, 0);
+    }
+
+    // A spin click while a value is being typed steps the typed value.
+    void spinStepsTheValueBeingTyped()
+    {
+        driver::Type(edit("eCrew"), QStringLiteral("5"));
+        driver::SpinUp(spin("SpinButton1"));
+        QCOMPARE(vehicle().Crew, 6);
+        QCOMPARE(edit("eCrew")->text(), QStringLiteral("6"));
+        driver::Type(edit("eDeployment"), QStringLiteral("40"));
+        driver::SpinDown(spin("SpinButton9"));
+        QCOMPARE(vehicle().Deployment, 30);
+    }
+
+    void currencyMultiplierShowsTheShortestTextAndRefusesNegatives()
+    {
+        QLineEdit *multiplier = edit("eCurrMult");
+        driver::Enter(multiplier, QStringLiteral("0.1"));
+        QCOMPARE(vehicle().CurrencyMultiplier, 0.1);
+        QCOMPARE(multiplier->text(), QStringLiteral("0.1"));
+        driver::Enter(multiplier, QStringLiteral("1.3"));
+        QCOMPARE(multiplier->text(), QStringLiteral("1.3"));
+        driver::Enter(multiplier, QStringLiteral("-2"));
+        QCOMPARE(vehicle().CurrencyMultiplier, 0.0);
+        QCOMPARE(multiplier->text(), QStringLiteral("0"));
+    }
+
+    // The refresh's constraint pass raises the armour after the cost was taken: what is
+    // shown is what the design holds.
+    void resultsShowTheDesignAsTheRefreshLeftIt()
+    {
+        auto *mode = m_editor.window->findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
+        mode->setCurrentIndex(mode->findText(QStringLiteral("Ground")));
+        emit mode->activated(mode->currentIndex());
+        driver::Enter(edit("ePriTopKPH"), QStringLiteral("120"));
+        driver::Enter(edit("eFinalSize"), QStringLiteral("4"));
+        QCOMPARE(vehicle().Armor, 2);
+        QCOMPARE(edit("eArmor")->text(), QStringLiteral("2"));
+        QCOMPARE(label("lblFinalCost"), QStringLiteral("550,000.00 ") + QString::fromStdString(vehicle().CurrencyName));
+        QCOMPARE(edit("eFinalSize")->text(), QString::number(vehicle().FinalSize));
     }
 
     void ratingsShowTheirSign()

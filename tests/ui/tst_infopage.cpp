@@ -110,6 +110,22 @@ private slots:
         QCOMPARE(vehicle().Affiliation, std::string(250, 'a'));
     }
 
+    // Characters Windows-1252 cannot hold are refused as typed: what is shown is what is stored.
+    void typedTextKeepsOnlyWhatTheDesignCanHold()
+    {
+        open();
+        const QString typed = QString::fromUtf8("Müller Ω 戦車 €");
+        driver::KeyIn(page()->Box(3)->lineEdit(), typed);
+        driver::KeyIn(memo("Memo2"), typed);
+        const std::string stored("M\xfcller   \x80");
+        QCOMPARE(vehicle().Affiliation, stored);
+        QCOMPARE(vehicle().History, stored);
+        m_editor.window->PageControl()->setCurrentIndex(0);
+        open();
+        QCOMPARE(page()->Box(3)->currentText(), QString::fromUtf8("Müller   €"));
+        QCOMPARE(memo("Memo2")->toPlainText(), QString::fromUtf8("Müller   €"));
+    }
+
     void pickingASuggestionStoresIt()
     {
         m_editor.data->dropDown = "Boat\r\nTank\r\n";

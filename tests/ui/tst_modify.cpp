@@ -6,6 +6,7 @@
 
 #include "ui/FrmModify.h"
 #include "ui/SpinButton.h"
+#include "weapons/Weapon.h"
 #include "weapons/WeaponRecord.h"
 
 #include <QCheckBox>
@@ -41,17 +42,18 @@ private:
         return shown;
     }
 
-    static TWeaponRecord Weapon(int32_t rof, int32_t minSize)
+    static TWeaponRecord Weapon(int32_t rof, int32_t minSize, int32_t rating = 100)
     {
         TWeaponRecord r = DefaultWeaponRecord();
         r.ROF = rof;
         r.MinSize = minSize;
+        r.Rating = rating;
         return r;
     }
 
-    void open(const TWeaponRecord &record, double oldRating)
+    void open(const TWeaponRecord &record)
     {
-        m_dialog->LoadWeapon(record, oldRating);
+        m_dialog->LoadWeapon(TWeapon(record), 6);
         m_dialog->show();
     }
 
@@ -79,7 +81,8 @@ private slots:
         r.Arc = 5;
         r.PoorWorkmanship = 2;
         r.SniperSystem = true;
-        open(r, 80.0);
+        r.Rating = 80;
+        open(r);
         QCOMPARE(visiblePages(), QStringList{"Weapon Modifiers"});
         QVERIFY(item("RadioGroup1", 2)->isChecked());
         QVERIFY(item("RadioGroup2", 0)->isChecked());
@@ -91,7 +94,9 @@ private slots:
         QVERIFY(!box(QStringLiteral("CheckBox2"))->isChecked());
         QCOMPARE(m_dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("2"));
         QCOMPARE(label("lWork"), QStringLiteral("0.8"));
-        QCOMPARE(label("lold"), QStringLiteral("80"));
+        // 80 x 0.6 x 1.25 x 3/4 x 0.8 = 36, x 0.6 for the fixed arc
+        QCOMPARE(label("lold"), QStringLiteral("21.6"));
+        QCOMPARE(label("lnew"), QStringLiteral("21.60"));
         QVERIFY(group("RadioGroup4")->isEnabled());
 
         // Written back as chosen, perks included.
@@ -111,20 +116,20 @@ private slots:
 
     void weaponWithoutRateOfFireDisablesTheROFGroup()
     {
-        open(Weapon(0, 3), 10.0);
+        open(Weapon(0, 3));
         QVERIFY(!group("RadioGroup4")->isEnabled());
         QVERIFY(group("RadioGroup3")->isEnabled());
     }
 
     void radioItemsStandForOneMinusTheirIndex()
     {
-        open(Weapon(1, 3), 100.0);
+        open(Weapon(1, 3));
         item("RadioGroup2", 2)->click();
         QCOMPARE(m_dialog->Values().Mods.DmgMod, -1);
         QCOMPARE(label("lnew"), QStringLiteral("85.00"));
         item("RadioGroup4", 0)->click();
         QCOMPARE(m_dialog->Values().Mods.ROFMod, 1);
-        QCOMPARE(label("lnew"), QStringLiteral("93.50"));
+        QCOMPARE(label("lnew"), QStringLiteral("94.00")); // 93.5 rounded up, as rated
         item("RadioGroup2", 1)->click();
         item("RadioGroup4", 1)->click();
         QCOMPARE(label("lnew"), QStringLiteral("100.00"));
@@ -132,14 +137,29 @@ private slots:
 
     void neutralOptionsPreviewTheOldRating()
     {
-        open(Weapon(1, 3), 123.456);
-        QCOMPARE(label("lold"), QStringLiteral("123.456"));
-        QCOMPARE(label("lnew"), QStringLiteral("123.46"));
+        TWeaponRecord r = Weapon(1, 3, -1); // rated at the vehicle's final size, 6
+        r.NumberOfItems = 3;
+        open(r);
+        QCOMPARE(label("lold"), QStringLiteral("18"));
+        QCOMPARE(label("lnew"), QStringLiteral("18.00"));
+    }
+
+    // The preview is the rating after OK: modifications the weapon has count once.
+    void presentModificationsAreNotCountedTwice()
+    {
+        TWeaponRecord r = Weapon(1, 3, 624);
+        r.AccMod = 1;
+        r.Arc = 8; // turreted
+        open(r);
+        QCOMPARE(label("lold"), QStringLiteral("1684.8"));
+        QCOMPARE(label("lnew"), QStringLiteral("1684.80"));
+        item("RadioGroup1", 1)->click();
+        QCOMPARE(label("lnew"), QStringLiteral("1123.20"));
     }
 
     void fixedForwardOnFiftyPreviewsThirty()
     {
-        open(Weapon(1, 3), 50.0);
+        open(Weapon(1, 3, 50));
         item("rgArc", 1)->click();
         QCOMPARE(m_dialog->Values().Mods.Arc, 1);
         QCOMPARE(label("lnew"), QStringLiteral("30.00"));
@@ -147,21 +167,17 @@ private slots:
         QCOMPARE(label("lnew"), QStringLiteral("90.00"));
     }
 
-    void smallerMountOfSizeOneKeepsAFinitePreview()
+    void smallerMountKeepsTheShareOfTheMinimumSize()
     {
-        open(Weapon(1, 1), 50.0);
+        open(Weapon(1, 5, 50));
         item("RadioGroup5", 2)->click();
         QCOMPARE(m_dialog->Values().Mods.SizeMod, -1);
-        QCOMPARE(label("lnew"), QStringLiteral("50.00"));
-
-        m_dialog->Values().Mods.MinSize = 5;
-        m_dialog->Refresh();
-        QCOMPARE(label("lnew"), QStringLiteral("62.50"));
+        QCOMPARE(label("lnew"), QStringLiteral("40.00"));
     }
 
     void poorWorkmanshipStopsAtZero()
     {
-        open(Weapon(1, 3), 40.0);
+        open(Weapon(1, 3, 40));
         auto *spin = m_dialog->findChild<TSpinButton *>(QStringLiteral("SpinButton1"));
         auto *edit = m_dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
         driver::SpinUp(spin);
@@ -186,6 +202,11 @@ private slots:
         QCOMPARE(m_dialogs->errors, QStringList{"'lots' is not a valid integer value"});
         QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 2);
         QCOMPARE(edit->text(), QStringLiteral("2"));
+
+        // A spin click while a level is being typed steps the typed level.
+        driver::Type(edit, QStringLiteral("1"));
+        driver::SpinUp(spin);
+        QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 2);
     }
 
     void ammunitionBoxesFollowTheAllowedTypes()

@@ -126,6 +126,50 @@ private slots:
         QCOMPARE(movement().TopSpeed(0), 10002.0);
     }
 
+    // The MP boxes show rounded speeds: leaving boxes nobody typed in must not store them.
+    void leavingUntypedBoxesKeepsTheSpeeds_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("ground") << QStringLiteral("Ground");
+        QTest::newRow("flying") << QStringLiteral("Flight");
+    }
+
+    void leavingUntypedBoxesKeepsTheSpeeds()
+    {
+        QFETCH(QString, mode);
+        choose("cbxPriMode", mode);
+        driver::Enter(find("ePriTopKPH"), QStringLiteral("100"));
+        if (!find("ePriStallKPH")->isReadOnly())
+            driver::Enter(find("ePriStallKPH"), QStringLiteral("50"));
+        const double stall = movement().StallSpeed(0);
+        vehicle().Modified = false;
+        for (const char *box : {"ePriTopKPH", "ePriTopMP", "ePriStallMP", "ePriStallKPH", "ePriMan"})
+            driver::Leave(find(box));
+        QCOMPARE(movement().TopSpeed(0), 100.0);
+        QCOMPARE(movement().StallSpeed(0), stall);
+        QVERIFY(!vehicle().Modified);
+    }
+
+    // The mode list reports a choice also for the item already shown; that changes nothing.
+    void choosingTheShownModeAgainKeepsTheSystem()
+    {
+        choose("cbxPriMode", QStringLiteral("Ground"));
+        driver::Enter(find("ePriTopKPH"), QStringLiteral("100"));
+        driver::Enter(find("ePriMan"), QStringLiteral("-2"));
+        vehicle().Modified = false;
+        choose("cbxPriMode", QStringLiteral("Ground"));
+        QCOMPARE(movement().TopSpeed(0), 100.0);
+        QCOMPARE(movement().Maneuver(0), -2);
+        QVERIFY(!vehicle().Modified);
+        choose("cbxPriMode", QStringLiteral("Hover"));
+        QCOMPARE(movement().ModeName(0), std::string("Hover"));
+        QCOMPARE(movement().Maneuver(0), 0);
+        choose("cbxPriMode", QStringLiteral("Custom"));
+        driver::Enter(find("ePriTopKPH"), QStringLiteral("70"));
+        choose("cbxPriMode", QStringLiteral("Custom"));
+        QCOMPARE(movement().TopSpeed(0), 70.0);
+    }
+
     void stallAboveTopIsShownAsTheTop()
     {
         choose("cbxPriMode", QStringLiteral("Flight"));
@@ -338,9 +382,22 @@ private slots:
         QCOMPARE(editor.Record().Maneuver, 0);
         driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("Edit3")), QStringLiteral("4"));
         QCOMPARE(editor.Record().StallSpeed, 120.0);
+        // untyped boxes keep the speeds; the spin steps the maneuver being typed
+        driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("610"));
+        driver::Leave(editor.findChild<QLineEdit *>(QStringLiteral("Edit2")));
+        driver::Leave(editor.findChild<QLineEdit *>(QStringLiteral("Edit3")));
+        QCOMPARE(editor.Record().TopSpeed, 610.0);
+        QCOMPARE(editor.Record().StallSpeed, 120.0);
+        driver::Type(editor.findChild<QLineEdit *>(QStringLiteral("Edit8")), QStringLiteral("-5"));
+        driver::SpinUp(spin);
+        QCOMPARE(editor.Record().Maneuver, -4);
 
-        // choosing a mode takes the library record whole
+        // choosing the shown mode keeps the record; another takes the library record whole
         auto *mode = editor.findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
+        const TMovementRecord before = editor.Record();
+        mode->setCurrentIndex(7);
+        emit mode->activated(7);
+        QCOMPARE(editor.Record(), before);
         QCOMPARE(mode->count(), 8);
         mode->setCurrentIndex(2);
         emit mode->activated(2);

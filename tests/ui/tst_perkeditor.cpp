@@ -284,6 +284,19 @@ private slots:
         QCOMPARE(m_editor->Record().Amount, 1);
     }
 
+    // A spin click while a number is being typed steps the typed number.
+    void spinStepsTheNumberBeingTyped()
+    {
+        open(TPerkTestLibraries::Perk(0));
+        driver::Type(control<QLineEdit>("Edit1"), QStringLiteral("4"));
+        spin("SpinButton1", true);
+        QCOMPARE(m_editor->Record().RatingValue, 5.0);
+        open(TPerkTestLibraries::Perk(1));
+        driver::Type(control<QLineEdit>("Edit5"), QStringLiteral("7"));
+        spin("SpinButton5", false);
+        QCOMPARE(m_editor->Record().Amount, 6);
+    }
+
     void arcAndLocationFillTheEffectText()
     {
         open(TPerkTestLibraries::Perk(0));

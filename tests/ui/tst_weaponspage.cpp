@@ -118,7 +118,7 @@ private:
         QPointer<QLineEdit> editor = g->viewport()->findChild<QLineEdit *>();
         QVERIFY2(editor, "the cell opens no editor");
         editor->selectAll();
-        QTest::keyClicks(editor, text);
+        driver::KeyIn(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         // The view commits and closes its editor from the event loop (and then deletes it).
         QTRY_VERIFY(!editor || !editor->isVisible());
@@ -362,6 +362,13 @@ private slots:
         typeInCell(0, 2, QStringLiteral("two"));
         QCOMPARE(weapons().Get(0).Data.NumberOfItems, 2);
         QCOMPARE(cell(0, 2), QStringLiteral("2"));
+        typeInCell(0, 2, QStringLiteral("-3"));
+        QCOMPARE(weapons().Get(0).Data.NumberOfItems, 2);
+        QCOMPARE(cell(0, 2), QStringLiteral("2"));
+        typeInCell(1, 9, QStringLiteral("-1"));
+        QCOMPARE(weapons().Get(0).Clips.Get(1).ClipCount, 3);
+        typeInCell(0, 3, QString::fromUtf8("Müller Ω"));
+        QCOMPARE(weapons().Get(0).Data.Name, std::string("M\xfcller "));
 
         const QString name = QString(70, QLatin1Char('n'));
         typeInCell(0, 3, name);
@@ -381,6 +388,9 @@ private slots:
         select(0, 2);
         click("bAddAmmo");
         typeInCell(1, 9, QStringLiteral("40"));
+        QCOMPARE(weapons().Get(0).Clips.Get(0).GetSection(0).Amount, 40);
+        QCOMPARE(cell(1, 9), QStringLiteral("40"));
+        typeInCell(1, 9, QStringLiteral("-5"));
         QCOMPARE(weapons().Get(0).Clips.Get(0).GetSection(0).Amount, 40);
         QCOMPARE(cell(1, 9), QStringLiteral("40"));
     }

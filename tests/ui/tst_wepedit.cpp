@@ -100,7 +100,7 @@ private slots:
         driver::Enter(edit("Edit10"), QStringLiteral("4"));
         driver::Enter(edit("Edit3"), QStringLiteral("-1"));
         driver::Enter(edit("Edit15"), QStringLiteral("0.125"));
-        driver::Enter(edit("Edit1"), QStringLiteral("Lance"));
+        driver::Enter(edit("Edit1"), QStringLiteral("Lance II")); // a changed name refreshes
         QCOMPARE(record().Accuracy, 1);
         QCOMPARE(record().Rating, -1);
         QCOMPARE(record().AmmoBaseCost, 0.125);

@@ -1,17 +1,20 @@
 // The editor's own small widgets and helpers: the picture control's drawing rectangle,
 // the log viewer's saving, the Windows-1252 boundary, dialog filters, window placement
-// and when an edit box counts as left.
+// when an edit box counts as left and what design text boxes refuse.
+#include "support/EditorDriver.h"
 #include "support/ScriptedDialogs.h"
 
 #include "ui/Cp1252.h"
 #include "ui/ExitEdit.h"
 #include "ui/LogView.h"
+#include "ui/MemoBox.h"
 #include "ui/QtDialogProvider.h"
 #include "ui/RaiImage.h"
 #include "ui/RecentFiles.h"
 #include "ui/WindowPlacement.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QFocusEvent>
 #include <QPlainTextEdit>
@@ -90,6 +93,26 @@ private slots:
         // error messages with a UTF-8 path stay readable, Windows-1252 ones too
         QCOMPARE(cp1252::MessageToQt("Datei \xc3\xa4.vkd"), QString::fromUtf8("Datei ä.vkd"));
         QCOMPARE(cp1252::MessageToQt("Na\xefve"), QString::fromUtf8("Naïve"));
+    }
+
+    // What Windows-1252 cannot hold is refused as it is typed or pasted, never stored as "?".
+    void designTextBoxesRefuseWhatWindows1252CannotHold()
+    {
+        const QString typed = QString::fromUtf8("Müller Ω 戦車 €");
+        const QString kept = QString::fromUtf8("Müller   €");
+        TExitEdit line;
+        driver::KeyIn(&line, typed);
+        QCOMPARE(line.text(), kept);
+
+        TMemoBox memo;
+        driver::KeyIn(&memo, typed);
+        QCOMPARE(memo.toPlainText(), kept);
+        QApplication::clipboard()->setText(QString::fromUtf8("x戦"));
+        memo.paste();
+        QCOMPARE(memo.toPlainText(), kept);
+        QApplication::clipboard()->setText(QString::fromUtf8("\n“ok”"));
+        memo.paste();
+        QCOMPARE(memo.toPlainText(), kept + QString::fromUtf8("\n“ok”"));
     }
 
     void dialogFiltersBecomeQtFilters()
@@ -207,6 +230,7 @@ private slots:
     void editBoxIsLeftOnlyForAnotherControl()
     {
         TExitEdit edit;
+        QTest::keyClicks(&edit, QStringLiteral("5"));
         QSignalSpy exited(&edit, &TExitEdit::exited);
         QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
         QApplication::sendEvent(&edit, &popup);
@@ -216,7 +240,39 @@ private slots:
         QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(&edit, &tab);
         QCOMPARE(exited.count(), 1);
+        QTest::keyClicks(&edit, QStringLiteral("0"));
         QTest::keyClick(&edit, Qt::Key_Return);
+        QCOMPARE(exited.count(), 2);
+    }
+
+    // Leaving a box commits only a text that differs from the one last shown or committed.
+    void editBoxCommitsOnlyAChangedText()
+    {
+        TExitEdit edit;
+        edit.setText(QStringLiteral("100"));
+        QSignalSpy exited(&edit, &TExitEdit::exited);
+        QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&edit, &tab);
+        QTest::keyClick(&edit, Qt::Key_Return);
+        edit.selectAll();
+        QTest::keyClicks(&edit, QStringLiteral("100"));
+        QApplication::sendEvent(&edit, &tab);
+        QCOMPARE(exited.count(), 0);
+
+        QTest::keyClicks(&edit, QStringLiteral("5"));
+        QApplication::sendEvent(&edit, &tab);
+        QApplication::sendEvent(&edit, &tab);
+        QCOMPARE(exited.count(), 1);
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QCOMPARE(exited.count(), 2);
+
+        // A text the program shows counts as shown, also one the user typed before.
+        QTest::keyClicks(&edit, QStringLiteral("7"));
+        edit.setText(QStringLiteral("1007"));
+        QApplication::sendEvent(&edit, &tab);
+        edit.setText(QStringLiteral("100"));
+        QApplication::sendEvent(&edit, &tab);
         QCOMPARE(exited.count(), 2);
     }
 };

@@ -31,6 +31,14 @@ void Enter(QLineEdit *edit, const QString &text)
     Leave(edit);
 }
 
+void KeyIn(QWidget *box, const QString &text)
+{
+    for (const QChar character : text) {
+        QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(character), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+}
+
 void SpinUp(TSpinButton *spin)
 {
     QTest::mouseClick(spin->UpButton(), Qt::LeftButton);

@@ -15,6 +15,9 @@ void Leave(QWidget *control);
 void Type(QLineEdit *edit, const QString &text);
 // Types text into an edit box and leaves it.
 void Enter(QLineEdit *edit, const QString &text);
+// Types text key by key into the focused part of a box, also characters no key of the test
+// keyboard has (QTest::keyClicks takes Latin-1 only).
+void KeyIn(QWidget *box, const QString &text);
 void SpinUp(TSpinButton *spin);
 void SpinDown(TSpinButton *spin);
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// Edits grid cells that hold design texts in a line edit that refuses what Windows-1252
+// cannot hold (TCp1252Validator), as the edit boxes do.
+class TCp1252CellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+};

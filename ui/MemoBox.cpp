@@ -1,0 +1,45 @@
+#include "ui/MemoBox.h"
+
+#include "ui/Cp1252Validator.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+
+TMemoBox::TMemoBox(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+}
+
+bool TMemoBox::Refuses(const QString &typed) const
+{
+    TCp1252Validator validator;
+    QString text = typed;
+    int position = 0;
+    return validator.validate(text, position) == QValidator::Invalid;
+}
+
+void TMemoBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!isReadOnly() && Refuses(event->text())) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TMemoBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!isReadOnly() && Refuses(event->commitString())) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void TMemoBox::insertFromMimeData(const QMimeData *source)
+{
+    if (source && source->hasText() && Refuses(source->text()))
+        return;
+    QPlainTextEdit::insertFromMimeData(source);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A multi-line box for a design text: like the single-line boxes (TCp1252Validator) it
+// refuses what Windows-1252 cannot hold as it is typed, pasted or dropped.
+class TMemoBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TMemoBox(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    bool Refuses(const QString &typed) const;
+};
