@@ -745,7 +745,8 @@ void TfrmEditer::PDF1Click()
         return;
     const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-    RenderSheetToPdf(SheetImage(job), ToNativePath(path), QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+    RenderSheetToPdf(SheetImage(job), ToNativePath(path), QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                     m_document->Vehicle().Name);
 }
 
 // ---- undo, revert, compare ----

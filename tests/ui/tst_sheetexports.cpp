@@ -81,6 +81,11 @@ private slots:
         QVERIFY(bytes.startsWith("%PDF-"));
         QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 1);
         QVERIFY(bytes.contains("/Image"));
+        // titled with the design's name (a PDF text string: UTF-16 big-endian after a byte order mark)
+        QByteArray title("/Title (\xfe\xff");
+        for (const QChar c : QStringLiteral("Tank: <Mk II>"))
+            title.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+        QVERIFY(bytes.contains(title + ')'));
 
         // Cancelled: nothing written.
         m_dialogs->paths = {QString()};
