@@ -380,12 +380,12 @@ private slots:
         to.ThreatValue = 1234.0;
         to.FinalCost = 9990.5L;
         to.CurrencyName = "Cr ";
-        QCOMPARE(ResultChangeText(from, to), QStringLiteral("TV 1,234.0 (+56.0)   Final Cost 9,990.50 Cr (-9.50)"));
+        QCOMPARE(ResultChangeText(from, to), QStringLiteral("TV 1234.0 (+56.0)   Final Cost 9,990.50 Cr (-9.50)"));
         // A move too small for the shown decimals is no move.
         to.ThreatValue = 1178.04;
         to.FinalCost = 10000.004L;
         QCOMPARE(ResultChangeText(from, to, {'.', ','}),
-                 QStringLiteral("TV 1.178,0 (no change)   Final Cost 10.000,00 Cr (no change)"));
+                 QStringLiteral("TV 1178,0 (no change)   Final Cost 10.000,00 Cr (no change)"));
     }
 
     void changeNamesPreferWhatTheUserChanged()
