@@ -117,6 +117,20 @@ private slots:
         QCOMPARE(recent.first()->text(), QStringLiteral("&1 Tom && Jerry.vkd"));
     }
 
+    void altAndAMnemonicOpensTheMenuInsteadOfTyping()
+    {
+        m_editor.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.window.get()));
+        auto *name = m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName"));
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        QTest::keyClick(name, Qt::Key_F, Qt::AltModifier);
+        QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("File1"));
+        QTRY_VERIFY(file->isVisible());
+        file->close();
+        QVERIFY(name->text().isEmpty());
+    }
+
     void openingAndClosingAsksNothing()
     {
         const QString file = writeDesign("quiet.vkd", "Quiet", 2);
