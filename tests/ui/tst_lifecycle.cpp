@@ -44,6 +44,16 @@ private:
     QString path(const char *name) { return m_folder.filePath(QString::fromLatin1(name)); }
     void trigger(const char *action) { m_editor.window->findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
     QString caption(const char *label) { return m_editor.window->findChild<QLabel *>(QString::fromLatin1(label))->text(); }
+    // The window made active and the keyboard focus in the named box; nullptr when it did not get there.
+    QLineEdit *focusedBox(const char *name)
+    {
+        m_editor.window->activateWindow();
+        auto *box = m_editor.window->findChild<QLineEdit *>(QString::fromLatin1(name));
+        box->setFocus();
+        if (!QTest::qWaitForWindowActive(m_editor.window.get()) || !QTest::qWaitFor([box] { return box->hasFocus(); }))
+            return nullptr;
+        return box;
+    }
     // The caption as the title bar shows it.
     QString title() { return m_editor.window->windowHandle()->title(); }
 
@@ -119,11 +129,8 @@ private slots:
 
     void altAndAMnemonicOpensTheMenuInsteadOfTyping()
     {
-        m_editor.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_editor.window.get()));
-        auto *name = m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName"));
-        name->setFocus();
-        QTRY_VERIFY(name->hasFocus());
+        QLineEdit *name = focusedBox("eName");
+        QVERIFY(name);
         QTest::keyClick(name, Qt::Key_F, Qt::AltModifier);
         QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("File1"));
         QTRY_VERIFY(file->isVisible());
@@ -243,11 +250,8 @@ private slots:
 
     void valueBeingTypedIsTakenBeforeAMenuCommand()
     {
-        m_editor.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_editor.window.get()));
-        auto *crew = m_editor.window->findChild<QLineEdit *>(QStringLiteral("eCrew"));
-        crew->setFocus();
-        QTRY_VERIFY(crew->hasFocus());
+        QLineEdit *crew = focusedBox("eCrew");
+        QVERIFY(crew);
         driver::Type(crew, QStringLiteral("7"));
         m_editor.dialogs->paths = {path("typed.vkd")};
         trigger("Save1");
@@ -257,11 +261,8 @@ private slots:
 
     void closingByTheWindowButtonTakesTheTypedValue()
     {
-        m_editor.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_editor.window.get()));
-        auto *crew = m_editor.window->findChild<QLineEdit *>(QStringLiteral("eCrew"));
-        crew->setFocus();
-        QTRY_VERIFY(crew->hasFocus());
+        QLineEdit *crew = focusedBox("eCrew");
+        QVERIFY(crew);
         driver::Type(crew, QStringLiteral("5"));
         m_editor.dialogs->answers = {TDialogAnswer::Cancel};
         m_editor.window->close();
