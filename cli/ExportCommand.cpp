@@ -107,7 +107,7 @@ void exportDesign(TVehicle &vehicle, const ExportSettings &settings, const std::
     else if (settings.Kind == Format::Png)
         SavePng(sheet, path);
     else
-        RenderSheetToPdf(sheet, path, settings.Page);
+        RenderSheetToPdf(sheet, path, settings.Page, vehicle.Name);
 }
 
 int run(const TCliArguments &args)

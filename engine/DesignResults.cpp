@@ -23,16 +23,21 @@ TDesignResults ComputeResults(TBaseVehicle &vehicle)
     return results;
 }
 
+std::string ThreatValueText(double value, NumberSeparators separators)
+{
+    return fmt::Fixed(value, 1, separators);
+}
+
 TResultTexts FormatResults(const TDesignResults &results, const std::string &currencyName,
                            NumberSeparators separators)
 {
     TResultTexts texts;
     texts.FinalCost = fmt::Grouped(static_cast<double>(results.FinalCost), 2, separators) + " " + currencyName;
-    texts.ThreatValue = fmt::Fixed(results.ThreatValue, 1, separators);
+    texts.ThreatValue = ThreatValueText(results.ThreatValue, separators);
     texts.FinalSizeShown = fmt::Integer(results.FinalSizeShown);
-    texts.OTV = fmt::Fixed(results.OTV, 1, separators);
-    texts.DTV = fmt::Fixed(results.DTV, 1, separators);
-    texts.MTV = fmt::Fixed(results.MTV, 1, separators);
+    texts.OTV = ThreatValueText(results.OTV, separators);
+    texts.DTV = ThreatValueText(results.DTV, separators);
+    texts.MTV = ThreatValueText(results.MTV, separators);
     texts.DefaultSize = fmt::Integer(results.DefaultSize);
     texts.DefaultCost = fmt::Integer(results.DefaultCost);
     texts.DefaultMass = fmt::General(results.DefaultMass, 15, separators) + "kg";

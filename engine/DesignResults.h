@@ -42,5 +42,8 @@ struct TResultTexts {
 // and pre-production cost, in this order. May raise Armor, FinalSize and Crew.
 TDesignResults ComputeResults(TBaseVehicle &vehicle);
 
+// A threat value (TV, OTV, DTV, MTV) as the results show it: fixed, 1 decimal, no grouping.
+std::string ThreatValueText(double value, NumberSeparators separators = {});
+
 TResultTexts FormatResults(const TDesignResults &results, const std::string &currencyName,
                            NumberSeparators separators = {});

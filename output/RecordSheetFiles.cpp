@@ -1,5 +1,6 @@
 #include "output/RecordSheetFiles.h"
 
+#include "engine/base/Cp1252.h"
 #include "engine/base/Files.h"
 #include "output/PrintPlacement.h"
 
@@ -42,7 +43,7 @@ void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &print
     painter.restore();
 }
 
-void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize)
+void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize, const std::string &title)
 {
     if (sheet.isNull())
         throw std::runtime_error("An empty sheet cannot be written as PDF");
@@ -54,6 +55,7 @@ void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageS
         writer.setResolution(kSheetPdfResolution);
         writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setCreator(QStringLiteral("Armorwright"));
+        writer.setTitle(QString::fromStdString(cp1252::ToUtf8(title)));
         QPainter painter;
         if (!painter.begin(&writer))
             throw std::runtime_error("The PDF document could not be started");

@@ -24,5 +24,7 @@ void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &print
 constexpr int kSheetPdfResolution = 300;
 
 // Writes the sheet as a one-page PDF of the given page size (no page margins, so the whole
-// page is the printable area). The document is made in memory and written atomically.
-void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize);
+// page is the printable area), titled with the design's name (Windows-1252). The document is
+// made in memory and written atomically.
+void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize,
+                      const std::string &title);

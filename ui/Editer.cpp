@@ -25,6 +25,7 @@
 #include "ui/NativePath.h"
 #include "ui/PerksPage.h"
 #include "ui/RecentFiles.h"
+#include "ui/TextUndoFallback.h"
 #include "ui/UndoHistory.h"
 #include "ui/UndoSnapshot.h"
 #include "ui/UserGuide.h"
@@ -54,7 +55,10 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -82,6 +86,7 @@ QLabel *resultLabel(const char *name, QWidget *parent)
     bold.setBold(true);
     label->setFont(bold);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setTextFormat(Qt::PlainText); // the cost carries the currency name the user typed
     return label;
 }
 
@@ -117,7 +122,6 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     })
 {
     setObjectName(QStringLiteral("frmEditer"));
-    setMinimumSize(640, 480);
     setAcceptDrops(true);
 
     auto *central = new QWidget(this);
@@ -150,6 +154,7 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     // the design as it was.
     auto *change = new QLabel(statusBar());
     change->setObjectName(QStringLiteral("lblChange"));
+    change->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(change, 1);
     connect(m_undo, &TUndoHistory::lastChangeChanged, change, &QLabel::setText);
     connect(m_undo, &TUndoHistory::restored, this, [this] {
@@ -160,9 +165,11 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     });
     connect(m_recent, &TRecentFiles::changed, this, [this] { RebuildRecentMenu(); });
     connect(m_document, &TVehicleDocument::fileUsed, m_recent, &TRecentFiles::Add);
+    connect(m_document, &TVehicleDocument::modifiedChanged, this, &QWidget::setWindowModified);
     RebuildRecentMenu();
 
-    // 640 × 491 as designed, or what the pages need, centred on the screen.
+    // 640 × 491 as designed, or what the pages need, centred on the screen. No fixed
+    // minimum: the layouts keep the window as large as its pages need at any font size.
     resize(sizeHint().expandedTo(QSize(640, 491)));
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect box(QPoint(), size());
@@ -244,49 +251,51 @@ void TfrmEditer::BuildMenus()
         return action;
     };
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
     command(file, QStringLiteral("&New"), "New1", &TfrmEditer::New1Click, QKeySequence::New);
     command(file, QStringLiteral("&Open..."), "Open1", &TfrmEditer::Open1Click, QKeySequence::Open);
-    m_recentMenu = file->addMenu(QStringLiteral("Recent Files"));
+    m_recentMenu = file->addMenu(QStringLiteral("Recent &Files"));
     m_recentMenu->setObjectName(QStringLiteral("RecentFiles1"));
     file->addSeparator();
     command(file, QStringLiteral("&Save..."), "Save1", &TfrmEditer::Save1Click, QKeySequence::Save);
     command(file, QStringLiteral("Save &As..."), "SaveAs1", &TfrmEditer::SaveAs1Click,
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QAction *revert = command(file, QStringLiteral("Revert to Saved"), "RevertToSaved1", &TfrmEditer::RevertToSaved1Click);
+    QAction *revert =
+        command(file, QStringLiteral("&Revert to Saved"), "RevertToSaved1", &TfrmEditer::RevertToSaved1Click);
     connect(file, &QMenu::aboutToShow, revert, [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
-    command(file, QStringLiteral("Compare with\u2026"), "CompareWith1", &TfrmEditer::CompareWith1Click);
+    command(file, QStringLiteral("&Compare with\u2026"), "CompareWith1", &TfrmEditer::CompareWith1Click);
     file->addSeparator();
-    command(file, QStringLiteral("Print"), "PrintSheet1", &TfrmEditer::PrintSheet1Click, QKeySequence::Print);
-    command(file, QStringLiteral("Print Preview..."), "PrintPreview1", &TfrmEditer::PrintPreview1Click);
-    QMenu *exportMenu = file->addMenu(QStringLiteral("Export"));
+    command(file, QStringLiteral("&Print"), "PrintSheet1", &TfrmEditer::PrintSheet1Click, QKeySequence::Print);
+    command(file, QStringLiteral("Print Previe&w..."), "PrintPreview1", &TfrmEditer::PrintPreview1Click);
+    QMenu *exportMenu = file->addMenu(QStringLiteral("&Export"));
     exportMenu->setObjectName(QStringLiteral("Export1"));
-    command(exportMenu, QStringLiteral("Post to Clipboard"), "OutputText1", &TfrmEditer::OutputText1Click);
-    command(exportMenu, QStringLiteral("Text"), "Text1", &TfrmEditer::Text1Click);
-    command(exportMenu, QStringLiteral("HTML"), "HTML1", &TfrmEditer::HTML1Click);
-    command(exportMenu, QStringLiteral("JPEG"), "JPEG1", &TfrmEditer::JPEG1Click);
-    command(exportMenu, QStringLiteral("PDF"), "PDF1", &TfrmEditer::PDF1Click);
+    command(exportMenu, QStringLiteral("Post to &Clipboard"), "OutputText1", &TfrmEditer::OutputText1Click);
+    command(exportMenu, QStringLiteral("&Text"), "Text1", &TfrmEditer::Text1Click);
+    command(exportMenu, QStringLiteral("&HTML"), "HTML1", &TfrmEditer::HTML1Click);
+    command(exportMenu, QStringLiteral("&JPEG"), "JPEG1", &TfrmEditer::JPEG1Click);
+    command(exportMenu, QStringLiteral("&PDF"), "PDF1", &TfrmEditer::PDF1Click);
     file->addSeparator();
-    command(file, QStringLiteral("Create Variant!"), "CreateVariant1", &TfrmEditer::CreateVariant1Click);
+    command(file, QStringLiteral("Create &Variant!"), "CreateVariant1", &TfrmEditer::CreateVariant1Click);
     file->addSeparator();
-    command(file, QStringLiteral("Close"), "Close1", &TfrmEditer::Close1Click, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    command(file, QStringLiteral("C&lose"), "Close1", &TfrmEditer::Close1Click, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("Edit1"));
-    QAction *undo = command(edit, QStringLiteral("Undo"), "Undo1", &TfrmEditer::Undo1Click, QKeySequence::Undo);
-    QAction *redo = command(edit, QStringLiteral("Redo"), "Redo1", &TfrmEditer::Redo1Click);
+    QAction *undo = command(edit, QStringLiteral("&Undo"), "Undo1", &TfrmEditer::Undo1Click, QKeySequence::Undo);
+    QAction *redo = command(edit, QStringLiteral("&Redo"), "Redo1", &TfrmEditer::Redo1Click);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m_undo->BindActions(undo, redo);
+    new TTextUndoFallback(this, undo, redo);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    command(help, QStringLiteral("View TV Log"), "ViewTVLog1", &TfrmEditer::ViewTVLog1Click);
-    command(help, QStringLiteral("View Price Log"), "ViewPriceLog1", &TfrmEditer::ViewPriceLog1Click);
+    command(help, QStringLiteral("View &TV Log"), "ViewTVLog1", &TfrmEditer::ViewTVLog1Click);
+    command(help, QStringLiteral("View &Price Log"), "ViewPriceLog1", &TfrmEditer::ViewPriceLog1Click);
     help->addSeparator();
-    command(help, QStringLiteral("Contents"), "Contents1", &TfrmEditer::Contents1Click, QKeySequence::HelpContents);
+    command(help, QStringLiteral("&Contents"), "Contents1", &TfrmEditer::Contents1Click, QKeySequence::HelpContents);
     help->addSeparator();
-    command(help, QStringLiteral("About"), "About1", &TfrmEditer::About1Click);
+    command(help, QStringLiteral("&About"), "About1", &TfrmEditer::About1Click);
 }
 
 void TfrmEditer::RebuildRecentMenu()
@@ -295,7 +304,9 @@ void TfrmEditer::RebuildRecentMenu()
     const QStringList &paths = m_recent->Paths();
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths[i];
-        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        // An "&" of the file name is shown, not taken as the item's mnemonic.
+        const QString name = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         action->setToolTip(path);
         action->setStatusTip(path);
         connect(action, &QAction::triggered, this, [this, path] { RunGuarded(this, [&] { OpenFile(path); }); });
@@ -321,7 +332,8 @@ void TfrmEditer::ShowResults()
     const QString name = cp1252::ToQt(vehicle.Name);
     if (m_eName->text() != name)
         m_eName->setText(name);
-    setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + name + QStringLiteral(" - ") + m_document->FileName());
+    setWindowTitle(Caption(true));
+    setWindowModified(m_document->Modified());
 
     // The refresh may raise the armour, crew and final size after the cost was taken from
     // them. The labels show the results of the design as the refresh left it, computed on
@@ -336,6 +348,20 @@ void TfrmEditer::ShowResults()
     m_lblDTV->setText(cp1252::ToQt(texts.DTV));
     m_lblMTV->setText(cp1252::ToQt(texts.MTV));
     m_general->ShowResultTexts(texts, vehicle.SizeType);
+}
+
+QString TfrmEditer::Caption(bool withModifiedMarker) const
+{
+    QString name = cp1252::ToQt(m_document->Vehicle().Name);
+    QString file = m_document->FileName();
+    if (withModifiedMarker) {
+        // Qt shows "*" in place of "[*]" while there are unsaved changes; a "[*]" of the
+        // name or path is doubled so that it stays text.
+        const QString marker = QStringLiteral("[*]");
+        name = name.replace(marker, QStringLiteral("[*][*]")) + marker;
+        file.replace(marker, QStringLiteral("[*][*]"));
+    }
+    return ApplicationTitle() + QStringLiteral(" - ") + name + QStringLiteral(" - ") + file;
 }
 
 bool TfrmEditer::AskSaveVehicle(bool allowCancel)
@@ -422,6 +448,11 @@ void TfrmEditer::FormShow()
     ApplyLayoutValues(values);
     // No box holds the focus at first, so no box reports a change it did not have.
     m_pageControl->setFocus(Qt::OtherFocusReason);
+    if (!m_startUpWarning.isEmpty()) {
+        QTimer::singleShot(0, this, [this, warning = std::exchange(m_startUpWarning, QString())] {
+            RunGuarded(this, [&] { Dialogs().Warn(this, warning); });
+        });
+    }
 }
 
 void TfrmEditer::showEvent(QShowEvent *event)
@@ -563,14 +594,22 @@ void TfrmEditer::OpenAtStartUp(const QString &path, bool asNew)
 {
     if (!QFileInfo(path).isFile())
         return;
-    if (!RunGuarded(this, [&] { m_document->Open(path); }))
+    QString warning;
+    if (!RunGuarded(this, [&] { warning = m_document->Open(path); }))
         return;
     if (asNew)
         m_document->ClearFileName();
     ShowResults();
+    if (warning.isEmpty())
+        return;
+    // Before the window shows, the warning waits for it, so that it appears over the window.
+    if (m_shownOnce)
+        Dialogs().Warn(this, warning);
+    else
+        m_startUpWarning = warning;
 }
 
-TfrmEditer::TSaveResult TfrmEditer::Save()
+TfrmEditer::TSaveResult TfrmEditer::Save(bool askForName)
 {
     TFileDialogOptions SaveDialog1;
     SaveDialog1.title = QStringLiteral("Armorwright Save");
@@ -578,7 +617,8 @@ TfrmEditer::TSaveResult TfrmEditer::Save()
     SaveDialog1.defaultExtension = QStringLiteral("vkd");
     SaveDialog1.fileName = safeFileName(m_document->Vehicle());
     TakeFocus();
-    QString target = m_document->FileName();
+    // The design keeps its file until a save under another name has gone through.
+    QString target = askForName ? QString() : m_document->FileName();
     if (target.isEmpty())
         target = Dialogs().SaveFileName(this, SaveDialog1);
     TSaveResult result = TSaveResult::Cancelled;
@@ -595,8 +635,7 @@ void TfrmEditer::Save1Click()
 
 void TfrmEditer::SaveAs1Click()
 {
-    m_document->ClearFileName();
-    Save();
+    Save(true);
 }
 
 void TfrmEditer::Close1Click()
@@ -723,7 +762,7 @@ void TfrmEditer::PrintSheet1Click()
     QPrinter printer(QPrinter::HighResolution);
     if (!Dialogs().PrinterSetup(this, printer))
         return;
-    printer.setDocName(windowTitle());
+    printer.setDocName(Caption(false));
     if (!printSheet(printer, sheet))
         throw std::runtime_error("The printer could not be started.");
 }
@@ -733,7 +772,7 @@ void TfrmEditer::PrintPreview1Click()
     TakeFocus();
     const QImage sheet = SheetImage(MakePrintJob(m_document->Vehicle(), UserLocaleSeparators()));
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
+    printer.setDocName(Caption(false));
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreviewDialog1"));
     // Printing from the preview goes through the same placement as the Print command.
@@ -750,7 +789,8 @@ void TfrmEditer::PDF1Click()
         return;
     const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-    RenderSheetToPdf(SheetImage(job), ToNativePath(path), QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+    RenderSheetToPdf(SheetImage(job), ToNativePath(path), QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                     m_document->Vehicle().Name);
 }
 
 // ---- undo, revert, compare ----

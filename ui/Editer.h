@@ -101,12 +101,15 @@ protected:
 private:
     enum class TSaveResult { Saved, Cancelled, Failed };
 
+    // "Armorwright V… - name - file"; with the marker Qt replaces by "*" while modified.
+    QString Caption(bool withModifiedMarker) const;
     void BuildTopBand(QWidget *central);
     void BuildMenus();
     void RebuildRecentMenu();
     // Moves the keyboard focus to the page control so the box being typed in takes its value.
     void TakeFocus();
-    TSaveResult Save();
+    // Saves to the design's file, or to one the user names when there is none or askForName.
+    TSaveResult Save(bool askForName = false);
     void OpenDesign(const QString &path);
     void ShowLog(bool price);
     void ExportSheetFile(bool html);
@@ -122,6 +125,7 @@ private:
     TUndoHistory *m_undo;
     TProcessStarter m_startProcess;
     bool m_shownOnce = false;
+    QString m_startUpWarning; // about the design opened at start-up, shown with the window
 
     TExitEdit *m_eName = nullptr;
     QLabel *m_lblFinalCost = nullptr;

@@ -204,13 +204,21 @@ void TInfoPage::ShowPicture()
 void TInfoPage::pmPictureDblClick()
 {
     TFileDialogOptions OpenDialog1;
-    OpenDialog1.filter = QStringLiteral("BMP|*.BMP|All Files|*.*");
+    OpenDialog1.filter = PictureDialogFilter();
     OpenDialog1.mustExist = true;
     const QString path = Dialogs().OpenFileName(this, OpenDialog1);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
+    // The design stores the picture uncompressed: a photo at full size makes a large file.
+    const auto scaleDown = [this](const QSize &size) {
+        return Dialogs().AskYesNo(this, QStringLiteral("The picture is %1 x %2 pixels, larger than the Info page can "
+                                                       "show. Scale it down to fit %3 x %3 pixels before it is stored?")
+                                            .arg(size.width())
+                                            .arg(size.height())
+                                            .arg(kShownPictureSide)) == TDialogAnswer::Yes;
+    };
     QString problem;
-    std::vector<uint8_t> bytes = PictureForDesign(path, problem);
+    std::vector<uint8_t> bytes = PictureForDesign(path, problem, scaleDown);
     if (!problem.isEmpty()) {
         Dialogs().ShowError(this, problem);
         return;

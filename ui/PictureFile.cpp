@@ -28,7 +28,16 @@ bool isTooLarge(const QSize &size)
 
 } // namespace
 
-std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem)
+QString PictureDialogFilter()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    return QStringLiteral("All images|%1|BMP|*.BMP|All Files|*.*").arg(patterns.join(QLatin1Char(';')));
+}
+
+std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
+                                      const std::function<bool(const QSize &)> &scaleDown)
 {
     problem.clear();
     QImageReader reader(path);
@@ -48,12 +57,16 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem)
         problem = tooLarge(path, read.size());
         return {};
     }
+    QImage picture = read;
+    const QSize shown(kShownPictureSide, kShownPictureSide);
+    if ((read.width() > shown.width() || read.height() > shown.height()) && scaleDown(read.size()))
+        picture = read.scaled(shown, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     // Transparent parts are shown on white, as a bitmap has no transparency.
-    QImage opaque(read.size(), QImage::Format_RGB32);
+    QImage opaque(picture.size(), QImage::Format_RGB32);
     opaque.fill(Qt::white);
     {
         QPainter painter(&opaque);
-        painter.drawImage(0, 0, read);
+        painter.drawImage(0, 0, picture);
     }
     QByteArray data;
     QBuffer buffer(&data);

@@ -25,12 +25,21 @@ TDialogAnswer toAnswer(QMessageBox::StandardButton button)
     }
 }
 
+// Messages carry names and paths the user typed: shown as they are, never as markup.
+QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape)
+{
+    QMessageBox box(icon, boxTitle(), text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (escape != QMessageBox::NoButton)
+        box.setEscapeButton(escape);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 TDialogAnswer ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
                   QMessageBox::StandardButton escape)
 {
-    QMessageBox box(QMessageBox::Question, boxTitle(), text, buttons, parent);
-    box.setEscapeButton(escape);
-    return toAnswer(static_cast<QMessageBox::StandardButton>(box.exec()));
+    return toAnswer(show(parent, QMessageBox::Question, text, buttons, escape));
 }
 
 void prepare(QFileDialog &dialog, const TFileDialogOptions &options)
@@ -61,18 +70,17 @@ TDialogAnswer TQtDialogProvider::AskOkCancel(QWidget *parent, const QString &tex
 
 void TQtDialogProvider::Inform(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, boxTitle(), text, QMessageBox::Ok, parent);
-    box.exec();
+    show(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 void TQtDialogProvider::Warn(QWidget *parent, const QString &text)
 {
-    QMessageBox::warning(parent, boxTitle(), text);
+    show(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 void TQtDialogProvider::ShowError(QWidget *parent, const QString &text)
 {
-    QMessageBox::critical(parent, boxTitle(), text);
+    show(parent, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 QString TQtDialogProvider::OpenFileName(QWidget *parent, const TFileDialogOptions &options)
@@ -113,9 +121,13 @@ QString TQtDialogProvider::QtFilter(const QString &pairs)
     const QStringList parts = pairs.split('|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns.trimmed());
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        // "*.*" would leave out the files without an extension, which are common here.
+        for (QString &pattern : patterns) {
+            if (pattern == QStringLiteral("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(' ').trimmed());
     }
     return filters.join(QStringLiteral(";;"));
 }

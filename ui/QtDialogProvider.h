@@ -16,6 +16,7 @@ public:
     bool PrinterSetup(QWidget *parent, QPrinter &printer) override;
     int RunModal(QDialog &dialog) override;
 
-    // "Text Files|*.txt|All Files|*.*" becomes "Text Files (*.txt);;All Files (*.*)".
+    // "Text Files|*.txt|All Files|*.*" becomes "Text Files (*.txt);;All Files (*)": all
+    // files, with an extension or without.
     static QString QtFilter(const QString &pairs);
 };

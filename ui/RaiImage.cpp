@@ -83,13 +83,23 @@ void TraiImage::PictureChanged()
 {
     if (m_autoSize && m_picture.width() > 0 && m_picture.height() > 0)
         resize(m_picture.size());
-    bool opaque = false;
-    if (!m_picture.isNull()) {
-        opaque = !m_transparent && m_picture.width() >= width() && m_picture.height() >= height();
-    }
-    setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    UpdateOpacity();
     if (!m_drawing)
         update();
+}
+
+void TraiImage::UpdateOpacity()
+{
+    // Only a picture that covers every pixel may leave the background unpainted; the bands
+    // beside a proportionally stretched one would otherwise keep whatever was there.
+    const bool opaque = !m_picture.isNull() && !m_transparent && DestRect().contains(rect());
+    setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+}
+
+void TraiImage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    UpdateOpacity();
 }
 
 void TraiImage::paintEvent(QPaintEvent *)

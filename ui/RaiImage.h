@@ -40,9 +40,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void PictureChanged();
+    void UpdateOpacity();
 
     QImage m_picture;
     bool m_autoSize = false;

@@ -39,8 +39,8 @@ void TRecentFiles::Remove(const QString &path)
 void TRecentFiles::Load()
 {
     QSettings settings;
-    QStringList stored = settings.value(kKey).toStringList();
-    m_paths.clear();
+    const QStringList stored = settings.value(kKey).toStringList();
+    // Files used before the list was read (a design named on the command line) stay newest.
     for (const QString &path : stored) {
         if (!path.isEmpty() && !m_paths.contains(path) && m_paths.size() < Capacity)
             m_paths << path;

@@ -17,7 +17,8 @@ public:
     void Add(const QString &path);
     void Remove(const QString &path);
 
-    // Reads and writes the list in the user's settings (QSettings).
+    // Reads and writes the list in the user's settings (QSettings). Load puts the stored
+    // paths after those already added.
     void Load();
     void Save() const;
 

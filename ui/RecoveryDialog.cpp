@@ -24,6 +24,7 @@ TRecoveryDialog::TRecoveryDialog(const TRecoveryFile &file, QWidget *parent)
     auto *label = new QLabel(m_text, this);
     label->setObjectName(QStringLiteral("lblRecovery"));
     label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText); // the design's name and path as typed, never markup
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *buttons = new QDialogButtonBox(this);

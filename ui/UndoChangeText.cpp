@@ -1,10 +1,12 @@
 #include "ui/UndoChangeText.h"
 
+#include "engine/DesignResults.h"
 #include "ui/Cp1252.h"
 #include "ui/UndoStep.h"
 
 #include <cctype>
 #include <cmath>
+#include <functional>
 #include <set>
 
 namespace {
@@ -34,13 +36,13 @@ QString FieldWords(const std::string &field)
 
 namespace {
 
-// A value after a change and its difference, e.g. "1,234.0 (+56.0)".
-QString withDifference(long double after, long double before, int decimals, const NumberSeparators &separators,
+// A value after a change and its difference, e.g. "1,234.00 (+56.00)", both written by format.
+QString withDifference(long double after, long double before, const std::function<std::string(double)> &format,
                        const QString &unit = {})
 {
     const long double difference = after - before;
-    const std::string size = fmt::Grouped(static_cast<double>(std::fabs(difference)), decimals, separators);
-    QString text = cp1252::ToQt(fmt::Grouped(static_cast<double>(after), decimals, separators));
+    const std::string size = format(static_cast<double>(std::fabs(difference)));
+    QString text = cp1252::ToQt(format(static_cast<double>(after)));
     if (!unit.isEmpty())
         text += QLatin1Char(' ') + unit;
     // A difference too small to show counts as none.
@@ -69,7 +71,10 @@ QString UndoChangeName(const TDesignDifferences &differences)
 
 QString ResultChangeText(const TUndoState &from, const TUndoState &to, NumberSeparators separators)
 {
-    return QStringLiteral("TV ") + withDifference(to.ThreatValue, from.ThreatValue, 1, separators) +
+    // The threat value as the results area writes it; the cost grouped as there too.
+    const auto threatValue = [separators](double value) { return ThreatValueText(value, separators); };
+    const auto cost = [separators](double value) { return fmt::Grouped(value, 2, separators); };
+    return QStringLiteral("TV ") + withDifference(to.ThreatValue, from.ThreatValue, threatValue) +
            QStringLiteral("   Final Cost ") +
-           withDifference(to.FinalCost, from.FinalCost, 2, separators, cp1252::ToQt(to.CurrencyName).trimmed());
+           withDifference(to.FinalCost, from.FinalCost, cost, cp1252::ToQt(to.CurrencyName).trimmed());
 }

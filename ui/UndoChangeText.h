@@ -16,5 +16,6 @@ QString FieldWords(const std::string &field);
 QString UndoChangeName(const TDesignDifferences &differences);
 
 // The change line of the results area: the threat value and the final cost after a change
-// with their difference from before it ("TV 1,234.0 (+56.0)   Final Cost 2,000.00 Cr (-10.00)").
+// with their difference from before it ("TV 1234.0 (+56.0)   Final Cost 2,000.00 Cr (-10.00)"),
+// each written as the results area writes it.
 QString ResultChangeText(const TUndoState &from, const TUndoState &to, NumberSeparators separators = {});

@@ -16,6 +16,7 @@
 #include "ui/FrmPerkEditor.h"
 #include "ui/LibraryFilter.h"
 #include "ui/LibraryTooltip.h"
+#include "ui/PaneSplitter.h"
 #include "ui/SpinButton.h"
 #include "ui/VehicleDocument.h"
 #include "ui/WeaponLibraryTabs.h"
@@ -154,6 +155,9 @@ void TWeaponsPage::BuildControls()
     libraryLayout->addWidget(m_libraries, 1);
     m_splitter->addWidget(m_panel16);
     m_splitter->addWidget(libraryPane);
+    // As in the other splitters, no pane can be dragged smaller than the minimum.
+    for (QWidget *pane : {m_panel16, libraryPane})
+        pane->setMinimumHeight(std::max(TPaneSplitter::MinimumPaneWidth, pane->minimumSizeHint().height()));
     // The grid pane keeps its height when the window grows; the libraries take the rest.
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);

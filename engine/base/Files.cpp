@@ -3,6 +3,7 @@
 #include "engine/base/FolderPath.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -45,6 +46,27 @@ bool writeAll(int fd, const uint8_t *data, size_t size, int &error)
     return true;
 }
 
+// The pattern mkstemp turns into a unique name beside path: path's name with six random
+// characters added, its name shortened first when the folder could not hold the longer one.
+std::string temporaryPattern(const std::string &path)
+{
+    const std::string suffix = ".XXXXXX";
+    const size_t slash = path.rfind('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::string folder = nameStart == 0 ? std::string(".") : path.substr(0, nameStart);
+    const long folderLimit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const size_t limit = folderLimit > 0 ? static_cast<size_t>(folderLimit) : NAME_MAX;
+    std::string name = path.substr(nameStart);
+    if (name.size() + suffix.size() > limit && limit > suffix.size()) {
+        size_t cut = limit - suffix.size();
+        // Not inside a UTF-8 character, so the temporary name stays readable.
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;
+        name.resize(cut);
+    }
+    return path.substr(0, nameStart) + name + suffix;
+}
+
 } // namespace
 
 std::vector<uint8_t> ReadWholeFile(const std::string &path)
@@ -73,7 +95,7 @@ bool FileExists(const std::string &path)
 
 void WriteFileAtomically(const std::string &path, const std::vector<uint8_t> &bytes)
 {
-    std::string temp = path + ".XXXXXX";
+    std::string temp = temporaryPattern(path);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         throw EFileError(describeErrno("Cannot create file", path, errno));

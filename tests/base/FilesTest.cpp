@@ -33,6 +33,20 @@ TEST(Files, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
     EXPECT_EQ(dir.entryCount(), 1u);
 }
 
+TEST(Files, ANameThatFitsIsWrittenHoweverLongItIs)
+{
+    TempFolder dir;
+    // 250 bytes: the name fits the usual 255, the name with a temporary suffix would not.
+    const std::string name = std::string(119, 'a') + "\xc3\xbc" + std::string(125, 'b') + ".vkd";
+    ASSERT_EQ(name.size(), 250u);
+    const std::string file = (dir.path / name).string();
+    WriteFileAtomically(file, std::string("first"));
+    WriteFileAtomically(file, std::string("second"));
+    const auto bytes = ReadWholeFile(file);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "second");
+    EXPECT_EQ(dir.entryCount(), 1u);
+}
+
 TEST(Files, EveryInjectedWriteFailureKeepsThePreviousFile)
 {
     TempFolder dir;

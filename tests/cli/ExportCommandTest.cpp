@@ -3,6 +3,7 @@
 
 #include "engine/DesignFile.h"
 #include "engine/OpenedDesign.h"
+#include "engine/base/Cp1252.h"
 #include "engine/base/Files.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
@@ -183,4 +184,9 @@ TEST_F(ExportCommand, RecordSheetImagesAndPdf)
     EXPECT_TRUE(std::regex_search(a4, a4Box));
     EXPECT_TRUE(std::regex_search(ReadText(letter), letterBox));
     EXPECT_FALSE(std::regex_search(a4, letterBox));
+    // Titled with the design's name: a PDF text string, UTF-16 big-endian after a byte order mark.
+    std::string title = "/Title (\xfe\xff";
+    for (const char16_t c : cp1252::ToUtf16(vehicle->Name))
+        title += {static_cast<char>(c >> 8), static_cast<char>(c & 0xff)};
+    EXPECT_NE(a4.find(title + ")"), std::string::npos);
 }

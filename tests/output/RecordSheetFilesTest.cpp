@@ -128,7 +128,7 @@ TEST(RecordSheetPdf, WritesOnePdfDocument)
     EnsureSheetRendering();
     TTempFolder dir;
     const std::string file = dir / "sheet.pdf";
-    RenderSheetToPdf(ColourTestImage(), file, QPageSize(QPageSize::A4));
+    RenderSheetToPdf(ColourTestImage(), file, QPageSize(QPageSize::A4), "Panzer \xdf");
     const std::vector<uint8_t> pdf = ReadWholeFile(file);
     ASSERT_GT(pdf.size(), 1000u);
     EXPECT_EQ(std::string(pdf.begin(), pdf.begin() + 5), "%PDF-");

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
@@ -240,35 +241,38 @@ private slots:
     void recoverMakesItTheOpenUnsavedDesign()
     {
         const QString source = saveUserDesign("saved.vkd", "Saved");
-        const QString left = leaveRecoveryFile("old", "Recovered", source);
+        const QString left = leaveRecoveryFile("old", "<b>Recovered", source);
         TEditorFixture editor;
         QVERIFY(editor.Start());
         TAutosave autosave(editor.window->Document(), recoveryFolder());
         QString asked;
+        Qt::TextFormat askedAs = Qt::RichText;
         bool openSavedOffered = false;
         editor.dialogs->modal = [&](QDialog &dialog) {
             auto *recovery = qobject_cast<TRecoveryDialog *>(&dialog);
             if (!recovery)
                 return int(QDialog::Rejected);
             asked = recovery->Text();
+            askedAs = recovery->findChild<QLabel *>(QStringLiteral("lblRecovery"))->textFormat();
             openSavedOffered = recovery->findChild<QPushButton *>(QStringLiteral("btnOpenSaved"))->isEnabled();
             return int(TRecoveryDialog::Recover);
         };
         QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 1);
         QCoreApplication::processEvents();
-        QVERIFY(asked.contains(QStringLiteral("\"Recovered\"")));
+        QVERIFY(asked.contains(QStringLiteral("\"<b>Recovered\"")));
+        QCOMPARE(askedAs, Qt::PlainText); // the name as typed, not as markup
         QVERIFY(asked.contains(source));
         QVERIFY(openSavedOffered);
 
         TVehicle &vehicle = editor.Vehicle();
-        QCOMPARE(vehicle.Name, std::string("Recovered"));
+        QCOMPARE(vehicle.Name, std::string("<b>Recovered"));
         QCOMPARE(vehicle.Armor, 21);
         QCOMPARE(editor.window->Document().FileName(), source);
         QVERIFY(vehicle.Modified);
         QVERIFY(!editor.window->UndoHistory()->Stack()->isClean());
         // Kept under this session before the old copy went.
         QVERIFY(!QFile::exists(left));
-        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Name, std::string("Recovered"));
+        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Name, std::string("<b>Recovered"));
         editor.Stop();
     }
 

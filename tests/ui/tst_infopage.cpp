@@ -156,7 +156,13 @@ private slots:
         const QString png = picturePath("tank.png", filled(40, 20, Qt::red));
         loadPicture(png);
         QCOMPARE(m_editor.dialogs->openDialogs.size(), 1);
-        QCOMPARE(m_editor.dialogs->openDialogs[0].filter, QStringLiteral("BMP|*.BMP|All Files|*.*"));
+        // every picture type first, as the default
+        const QString filter = m_editor.dialogs->openDialogs[0].filter;
+        QVERIFY2(filter.startsWith(QStringLiteral("All images|*.")), qPrintable(filter));
+        for (const char *type : {"*.bmp", "*.png", "*.jpg", "*.jpeg", "*.gif"})
+            QVERIFY2(filter.section(QLatin1Char('|'), 1, 1).split(QLatin1Char(';')).contains(QLatin1String(type)),
+                     type);
+        QVERIFY(filter.endsWith(QStringLiteral("|BMP|*.BMP|All Files|*.*")));
         const std::vector<uint8_t> &stored = vehicle().Picture;
         QVERIFY(stored.size() > 2 && stored[0] == 'B' && stored[1] == 'M');
         QCOMPARE(BitmapProblem(stored), std::string());
@@ -199,6 +205,25 @@ private slots:
         loadPicture(picturePath("edge.png", filled(int(kMaxPictureSide), 1, Qt::green)));
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
         QCOMPARE(decoded(vehicle().Picture).width(), int(kMaxPictureSide));
+    }
+
+    void aPictureLargerThanThePageShowsIsScaledDownWhenTheUserAgrees()
+    {
+        open();
+        const QString large = picturePath("large.png", filled(3200, 1000, Qt::blue));
+        m_editor.dialogs->answers = {TDialogAnswer::Yes, TDialogAnswer::No};
+        loadPicture(large);
+        QCOMPARE(m_editor.dialogs->questions.size(), 1);
+        QVERIFY2(m_editor.dialogs->questions[0].contains(QStringLiteral("3200 x 1000")),
+                 qPrintable(m_editor.dialogs->questions[0]));
+        QCOMPARE(decoded(vehicle().Picture).size(), QSize(1600, 500));
+        QCOMPARE(QColor(decoded(vehicle().Picture).pixel(800, 250)), QColor(Qt::blue));
+        loadPicture(large);
+        QCOMPARE(decoded(vehicle().Picture).size(), QSize(3200, 1000));
+        // one that the page shows in full is taken without a question
+        loadPicture(picturePath("fits.png", filled(1000, 1600, Qt::blue)));
+        QCOMPARE(m_editor.dialogs->questions.size(), 2);
+        QCOMPARE(decoded(vehicle().Picture).size(), QSize(1000, 1600));
     }
 
     void answeringNoKeepsThePicture()

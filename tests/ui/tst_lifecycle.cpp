@@ -28,13 +28,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QMimeDatabase>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWindow>
 
 #include <memory>
 
@@ -50,6 +53,18 @@ private:
     QString path(const char *name) { return m_folder.filePath(QString::fromLatin1(name)); }
     void trigger(const char *action) { m_editor.window->findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
     QString caption(const char *label) { return m_editor.window->findChild<QLabel *>(QString::fromLatin1(label))->text(); }
+    // The window made active and the keyboard focus in the named box; nullptr when it did not get there.
+    QLineEdit *focusedBox(const char *name)
+    {
+        m_editor.window->activateWindow();
+        auto *box = m_editor.window->findChild<QLineEdit *>(QString::fromLatin1(name));
+        box->setFocus();
+        if (!QTest::qWaitForWindowActive(m_editor.window.get()) || !QTest::qWaitFor([box] { return box->hasFocus(); }))
+            return nullptr;
+        return box;
+    }
+    // The caption as the title bar shows it.
+    QString title() { return m_editor.window->windowHandle()->title(); }
 
     // A design file on disk with the given name and crew.
     QString writeDesign(const char *file, const char *name, int crew)
@@ -91,22 +106,51 @@ private slots:
 
     void cleanup() { m_editor.Stop(); }
 
+    // Every menu and command has a mnemonic of its own within its menu ("&" marks it and is
+    // not shown).
     void menusHoldTheirCommandsInOrder()
     {
-        auto texts = [](QMenu *menu) {
+        auto texts = [](QWidget *menu) {
             QStringList items;
-            for (QAction *action : menu->actions())
-                items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            QSet<QChar> mnemonics;
+            for (QAction *action : menu->actions()) {
+                const QString text = action->text();
+                const qsizetype mark = text.indexOf(QLatin1Char('&'));
+                if (!action->isSeparator() && mark >= 0 && mark + 1 < text.size())
+                    mnemonics << text[mark + 1].toLower();
+                items << (action->isSeparator() ? QStringLiteral("-") : text);
+            }
+            // a command without a mnemonic, or with one another command has, fails the comparison
+            if (mnemonics.size() != items.size() - items.count(QStringLiteral("-")))
+                items << QStringLiteral("(mnemonics missing or repeated)");
             return items;
         };
+        QCOMPARE(texts(m_editor.window->menuBar()), (QStringList{"&File", "&Edit", "&Help"}));
         QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("File1"));
-        QCOMPARE(texts(file), (QStringList{"&New", "&Open...", "Recent Files", "-", "&Save...", "Save &As...",
-                                           "Revert to Saved", QStringLiteral("Compare with\u2026"), "-", "Print",
-                                           "Print Preview...", "Export", "-", "Create Variant!", "-", "Close"}));
+        QCOMPARE(texts(file), (QStringList{"&New", "&Open...", "Recent &Files", "-", "&Save...", "Save &As...",
+                                           "&Revert to Saved", QStringLiteral("&Compare with\u2026"), "-", "&Print",
+                                           "Print Previe&w...", "&Export", "-", "Create &Variant!", "-", "C&lose"}));
         QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("Export1"))),
-                 (QStringList{"Post to Clipboard", "Text", "HTML", "JPEG", "PDF"}));
+                 (QStringList{"Post to &Clipboard", "&Text", "&HTML", "&JPEG", "&PDF"}));
+        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("Edit1"))), (QStringList{"&Undo", "&Redo"}));
         QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("Help1"))),
-                 (QStringList{"View TV Log", "View Price Log", "-", "Contents", "-", "About"}));
+                 (QStringList{"View &TV Log", "View &Price Log", "-", "&Contents", "-", "&About"}));
+
+        // a file name's own "&" is shown, not taken as a mnemonic
+        m_editor.window->RecentFiles()->Add(path("Tom & Jerry.vkd"));
+        const QList<QAction *> recent = m_editor.window->findChild<QMenu *>(QStringLiteral("RecentFiles1"))->actions();
+        QCOMPARE(recent.first()->text(), QStringLiteral("&1 Tom && Jerry.vkd"));
+    }
+
+    void altAndAMnemonicOpensTheMenuInsteadOfTyping()
+    {
+        QLineEdit *name = focusedBox("eName");
+        QVERIFY(name);
+        QTest::keyClick(name, Qt::Key_F, Qt::AltModifier);
+        QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("File1"));
+        QTRY_VERIFY(file->isVisible());
+        file->close();
+        QVERIFY(name->text().isEmpty());
     }
 
     void openingAndClosingAsksNothing()
@@ -115,7 +159,7 @@ private slots:
         m_editor.dialogs->paths = {file};
         trigger("Open1");
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Quiet"));
-        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Quiet - ") + file);
+        QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Quiet - ") + file);
         QVERIFY(!vehicle().Modified);
         trigger("Close1");
         QVERIFY(m_editor.dialogs->questions.isEmpty());
@@ -163,12 +207,23 @@ private slots:
         QCOMPARE(m_editor.window->Document().FileName(), path("second.vkd"));
         QVERIFY(QFile::exists(path("second.vkd")));
 
-        // a cancelled Save As forgets the file name
-        m_editor.dialogs->paths = {QString()};
+        // a cancelled or failed Save As leaves the design with its file, caption and changes
+        driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Third"));
+        const QString shown = title();
+        QCOMPARE(shown, QStringLiteral("Armorwright V0.6.8d - Third* - ") + path("second.vkd"));
+        m_editor.dialogs->paths = {QString(), path("no folder/third.vkd")};
         trigger("SaveAs1");
-        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 3);
-        QVERIFY(m_editor.window->Document().FileName().isEmpty());
-        QVERIFY(m_editor.window->windowTitle().endsWith(QStringLiteral(" - Second - ")));
+        trigger("SaveAs1");
+        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 4);
+        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QVERIFY(m_editor.dialogs->errors[0].contains(QStringLiteral("third.vkd")));
+        QCOMPARE(m_editor.window->Document().FileName(), path("second.vkd"));
+        QCOMPARE(title(), shown);
+        QVERIFY(vehicle().Modified);
+        trigger("Save1");
+        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 4);
+        QCOMPARE(nameIn(path("second.vkd")), std::string("Third"));
+        QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Third - ") + path("second.vkd"));
     }
 
     void yesThenCancelledSaveDialogGoesOn()
@@ -199,19 +254,19 @@ private slots:
         driver::Type(name, QStringLiteral("Lancer"));
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Lancer"));
         QVERIFY(!vehicle().Modified);
-        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d -  - "));
+        QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d -  - "));
         driver::Leave(name);
         QVERIFY(vehicle().Modified);
-        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Lancer - "));
+        // the caption marks the unsaved change; "[*]" in a name is text
+        QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Lancer* - "));
+        driver::Enter(name, QStringLiteral("Mk [*]"));
+        QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Mk [*]* - "));
     }
 
     void valueBeingTypedIsTakenBeforeAMenuCommand()
     {
-        m_editor.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_editor.window.get()));
-        auto *crew = m_editor.window->findChild<QLineEdit *>(QStringLiteral("eCrew"));
-        crew->setFocus();
-        QTRY_VERIFY(crew->hasFocus());
+        QLineEdit *crew = focusedBox("eCrew");
+        QVERIFY(crew);
         driver::Type(crew, QStringLiteral("7"));
         m_editor.dialogs->paths = {path("typed.vkd")};
         trigger("Save1");
@@ -221,11 +276,8 @@ private slots:
 
     void closingByTheWindowButtonTakesTheTypedValue()
     {
-        m_editor.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_editor.window.get()));
-        auto *crew = m_editor.window->findChild<QLineEdit *>(QStringLiteral("eCrew"));
-        crew->setFocus();
-        QTRY_VERIFY(crew->hasFocus());
+        QLineEdit *crew = focusedBox("eCrew");
+        QVERIFY(crew);
         driver::Type(crew, QStringLiteral("5"));
         m_editor.dialogs->answers = {TDialogAnswer::Cancel};
         m_editor.window->close();
@@ -474,7 +526,7 @@ private slots:
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Started"));
         QVERIFY(m_editor.window->Document().FileName().isEmpty());
         QVERIFY(!vehicle().Modified);
-        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Started - "));
+        QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Started - "));
 
         m_editor.window->OpenAtStartUp(file, false);
         QCOMPARE(m_editor.window->Document().FileName(), file);
@@ -484,6 +536,43 @@ private slots:
         m_editor.window->OpenAtStartUp(path("nowhere.vkd"), false);
         QVERIFY(vehicle().Name.empty());
         QVERIFY(m_editor.dialogs->errors.isEmpty());
+        QVERIFY(m_editor.dialogs->warnings.isEmpty());
+    }
+
+    void aPictureLeftOutAtStartUpIsReportedOnceTheWindowShows()
+    {
+        TVehicle design;
+        design.Name = "Pictured";
+        design.Picture = {'B', 'M', 1, 2, 3};
+        SaveDesignFile(design, path("pictured.vkd").toStdString());
+        m_editor.window = std::make_unique<TfrmEditer>();
+        m_editor.window->OpenAtStartUp(path("pictured.vkd"), false);
+        QVERIFY(m_editor.dialogs->warnings.isEmpty());
+        m_editor.window->show();
+        QTRY_COMPARE(m_editor.dialogs->warnings.size(), 1);
+        QVERIFY(m_editor.dialogs->warnings[0].contains(QStringLiteral("left out")));
+        QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Pictured"));
+
+        // the same as File > Open shows; once the window is up, at once
+        m_editor.window->OpenAtStartUp(path("pictured.vkd"), false);
+        QCOMPARE(m_editor.dialogs->warnings.size(), 2);
+        QCOMPARE(m_editor.dialogs->warnings[1], m_editor.dialogs->warnings[0]);
+    }
+
+    void theWindowShrinksNoFurtherThanItsPagesNeed()
+    {
+        for (int page = 0; page < m_editor.window->PageControl()->count(); ++page) {
+            m_editor.window->PageControl()->setCurrentIndex(page);
+            m_editor.window->resize(100, 100);
+            QTRY_COMPARE(m_editor.window->size(), m_editor.window->minimumSize());
+            const QSize needed = m_editor.window->minimumSizeHint();
+            QVERIFY2(m_editor.window->width() >= needed.width() && m_editor.window->height() >= needed.height(),
+                     qPrintable(QStringLiteral("%1 x %2 for contents of %3 x %4")
+                                    .arg(m_editor.window->width())
+                                    .arg(m_editor.window->height())
+                                    .arg(needed.width())
+                                    .arg(needed.height())));
+        }
     }
 
     void storedWindowPositionIsRestored()

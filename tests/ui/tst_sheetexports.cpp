@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -81,6 +82,11 @@ private slots:
         QVERIFY(bytes.startsWith("%PDF-"));
         QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 1);
         QVERIFY(bytes.contains("/Image"));
+        // titled with the design's name (a PDF text string: UTF-16 big-endian after a byte order mark)
+        QByteArray title("/Title (\xfe\xff");
+        for (const QChar c : QStringLiteral("Tank: <Mk II>"))
+            title.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+        QVERIFY(bytes.contains(title + ')'));
 
         // Cancelled: nothing written.
         m_dialogs->paths = {QString()};
@@ -112,7 +118,7 @@ private slots:
         QCOMPARE(m_dialogs->modalDialogs, 1);
         QVERIFY(painted);
         QCOMPARE(pages, 1);
-        QCOMPARE(documentName, m_window->windowTitle());
+        QCOMPARE(documentName, m_window->windowHandle()->title());
         QCOMPARE(m_dialogs->printerDialogs, 0); // the preview has its own print button
     }
 };

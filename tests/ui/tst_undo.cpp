@@ -176,7 +176,7 @@ private slots:
         QVERIFY(action("Redo1")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
         const QString shown = find("eArmor")->text();
         enter("eArmor", QStringLiteral("7"));
-        QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo Armor change"));
+        QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Armor change"));
 
         auto *edit = find<QMenu>("Edit1");
         edit->popup(window().mapToGlobal(QPoint(60, window().menuBar()->height())));
@@ -190,9 +190,35 @@ private slots:
         edit->hide();
 
         undo();
-        QCOMPARE(action("Redo1")->text(), QStringLiteral("Redo Armor change"));
-        QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo"));
+        QCOMPARE(action("Redo1")->text(), QStringLiteral("&Redo Armor change"));
+        QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo"));
         QCOMPARE(find("eArmor")->text(), shown);
+    }
+
+    // The Edit menu's keys in a text box: the box's own typing first, then the design's changes.
+    void undoKeysInATextBoxReachTheDesignWhenTheBoxHasNothingToUndo()
+    {
+        window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        const QString armor = find("eArmor")->text();
+        enter("eArmor", QStringLiteral("7"));
+        QLineEdit *crew = find("eCrew");
+        const QString shownCrew = crew->text();
+        const auto press = [this](QLineEdit *box, Qt::Key key) {
+            focus(box);
+            QTest::keyClick(box, key, Qt::ControlModifier);
+            QCoreApplication::processEvents();
+        };
+        press(crew, Qt::Key_Z);
+        QCOMPARE(find("eArmor")->text(), armor);
+        press(crew, Qt::Key_Y);
+        QCOMPARE(find("eArmor")->text(), QStringLiteral("7"));
+
+        focus(crew);
+        QTest::keyClicks(crew, QStringLiteral("5"));
+        press(crew, Qt::Key_Z);
+        QCOMPARE(crew->text(), shownCrew);
+        QCOMPARE(find("eArmor")->text(), QStringLiteral("7"));
     }
 
     // A number, a movement system, weapons added, modified and removed, perks added and
@@ -214,7 +240,7 @@ private slots:
             click("bAdd");
             record();
         }
-        QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo Weapons change"));
+        QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Weapons change"));
         auto *grid = find<QTableWidget>("sgW");
         grid->setFocus();
         grid->setCurrentCell(0, weapongrid::Items);
@@ -240,7 +266,7 @@ private slots:
         find<QTableWidget>("sgP")->setCurrentCell(0, 0);
         click("bp1");
         record();
-        QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo Perks change"));
+        QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Perks change"));
         QCOMPARE(stack().count(), m_bodies.size() - 1);
 
         for (int i = static_cast<int>(m_bodies.size()) - 2; i >= 0; --i) {
@@ -263,7 +289,7 @@ private slots:
         for (const int key : {Qt::Key_1, Qt::Key_2, Qt::Key_5})
             typeKey(height, key);
         QCOMPARE(stack().count(), 1);
-        QCOMPARE(action("Undo1")->text(), QStringLiteral("Undo Height change"));
+        QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Height change"));
 
         // Another box is another step, and so is coming back to the first one.
         focus(find("eWidth"));
@@ -380,12 +406,12 @@ private slots:
         to.ThreatValue = 1234.0;
         to.FinalCost = 9990.5L;
         to.CurrencyName = "Cr ";
-        QCOMPARE(ResultChangeText(from, to), QStringLiteral("TV 1,234.0 (+56.0)   Final Cost 9,990.50 Cr (-9.50)"));
+        QCOMPARE(ResultChangeText(from, to), QStringLiteral("TV 1234.0 (+56.0)   Final Cost 9,990.50 Cr (-9.50)"));
         // A move too small for the shown decimals is no move.
         to.ThreatValue = 1178.04;
         to.FinalCost = 10000.004L;
         QCOMPARE(ResultChangeText(from, to, {'.', ','}),
-                 QStringLiteral("TV 1.178,0 (no change)   Final Cost 10.000,00 Cr (no change)"));
+                 QStringLiteral("TV 1178,0 (no change)   Final Cost 10.000,00 Cr (no change)"));
     }
 
     void changeNamesPreferWhatTheUserChanged()

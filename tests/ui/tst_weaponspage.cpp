@@ -702,6 +702,12 @@ private slots:
         const int total = splitter->sizes().at(0) + splitter->sizes().at(1);
         splitter->setSizes({180, total - 180});
         QCOMPARE(panel->height(), 180);
+        // as in the other splitters, neither pane goes below 110 pixels
+        splitter->setSizes({0, total});
+        QCOMPARE(panel->height(), 110);
+        splitter->setSizes({total, 0});
+        QVERIFY(splitter->widget(1)->height() >= 110);
+        splitter->setSizes({180, total - 180});
         m_window->close();
         QCOMPARE(m_data->layout[0], 180);
     }

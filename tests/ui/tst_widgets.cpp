@@ -17,12 +17,17 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFocusEvent>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 class WidgetsTest : public QObject {
     Q_OBJECT
@@ -79,6 +84,59 @@ private slots:
         QCOMPARE(image.size(), QSize(50, 50));
     }
 
+    void stretchedPictureIsOpaqueOnlyWhileItCoversTheControl()
+    {
+        TraiImage image;
+        image.SetStretch(true);
+        image.SetCenter(true);
+        QImage square(50, 50, QImage::Format_RGB32);
+        square.fill(Qt::red);
+        image.SetPicture(square); // scaled up to the whole 105 x 105
+        image.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&image));
+        QVERIFY(image.IsOpaque());
+        image.resize(200, 100); // 100 x 100 in the middle, bands left and right
+        QTRY_VERIFY(!image.IsOpaque());
+        image.resize(120, 120);
+        QTRY_VERIFY(image.IsOpaque());
+        QImage wide(400, 200, QImage::Format_RGB32);
+        wide.fill(Qt::red);
+        image.SetPicture(wide); // larger than the control, drawn 120 x 60
+        QVERIFY(!image.IsOpaque());
+    }
+
+    void messageBoxesShowTextsAsTyped()
+    {
+        TQtDialogProvider qt;
+        const QString text = QStringLiteral("<b>Striker &amp; \"C:/a<b>.vkd\"");
+        using TShow = std::function<void()>;
+        const QList<TShow> boxes{
+            [&] { qt.AskYesNo(nullptr, text); },    [&] { qt.AskYesNoCancel(nullptr, text); },
+            [&] { qt.AskOkCancel(nullptr, text); }, [&] { qt.Inform(nullptr, text); },
+            [&] { qt.Warn(nullptr, text); },        [&] { qt.ShowError(nullptr, text); },
+        };
+        for (const TShow &show : boxes) {
+            Qt::TextFormat format = Qt::RichText;
+            QString shown;
+            QTimer closer;
+            connect(&closer, &QTimer::timeout, &closer, [&] {
+                for (QWidget *widget : QApplication::topLevelWidgets()) {
+                    auto *box = qobject_cast<QMessageBox *>(widget);
+                    if (!box || !box->isVisible())
+                        continue;
+                    auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+                    format = label->textFormat();
+                    shown = label->text();
+                    box->reject();
+                }
+            });
+            closer.start(10);
+            show();
+            QCOMPARE(shown, text);
+            QCOMPARE(format, Qt::PlainText);
+        }
+    }
+
     void windows1252CrossesTheBoundary()
     {
         const std::string bytes("Caf\xe9 \x80 \x93quoted\x94 \x8a");
@@ -117,10 +175,11 @@ private slots:
 
     void dialogFiltersBecomeQtFilters()
     {
+        // "All Files" shows the files without an extension too
         QCOMPARE(TQtDialogProvider::QtFilter(QStringLiteral("Umbrant Files|*.vkd|All Files|*.*")),
-                 QStringLiteral("Umbrant Files (*.vkd);;All Files (*.*)"));
+                 QStringLiteral("Umbrant Files (*.vkd);;All Files (*)"));
         QCOMPARE(TQtDialogProvider::QtFilter(QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*")),
-                 QStringLiteral("HTML Files (*.html *.htm);;All Files (*.*)"));
+                 QStringLiteral("HTML Files (*.html *.htm);;All Files (*)"));
         QCOMPARE(TQtDialogProvider::QtFilter(QStringLiteral("Odd|")), QStringLiteral("Odd ()"));
         QVERIFY(TQtDialogProvider::QtFilter(QStringLiteral("Lonely")).isEmpty());
     }
@@ -225,6 +284,13 @@ private slots:
         TRecentFiles again;
         again.Load();
         QCOMPARE(again.Paths(), recent.Paths());
+
+        // a design opened before the list is read (named on the command line) stays first
+        TRecentFiles started;
+        started.Add(folder.filePath(QStringLiteral("started.vkd")));
+        started.Load();
+        QCOMPARE(started.Paths().first(), folder.filePath(QStringLiteral("started.vkd")));
+        QCOMPARE(started.Paths().mid(1), recent.Paths());
     }
 
     void editBoxIsLeftOnlyForAnotherControl()
