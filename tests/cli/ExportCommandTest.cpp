@@ -78,7 +78,7 @@ TEST_F(ExportCommand, TextAndHtmlSheetsAreTheEditorsSheets)
     EXPECT_EQ(ReadText(text), editorSheet(TSheetKind::Text, file));
     EXPECT_EQ(ReadText(html), editorSheet(TSheetKind::Html, file));
 
-    // Another locale's separators, as the editor shows them under that locale.
+    // Another locale's separators, asked for by name.
     const std::string german = m_out / "de.txt";
     ASSERT_EQ(cli({"export", "--format", "text", "--locale", "de_DE", file, "-o", german}).ExitCode, 0);
     EXPECT_EQ(ReadText(german), editorSheet(TSheetKind::Text, file, NumberSeparators{'.', ','}));
