@@ -8,6 +8,7 @@
 #include "ui/Autosave.h"
 #include "ui/CommandGuard.h"
 #include "ui/Editer.h"
+#include "ui/NativePath.h"
 #include "ui/RecentFiles.h"
 #include "ui/RecoveryOffer.h"
 #include "ui/RecoveryStore.h"
@@ -54,7 +55,7 @@ int RunArmorwright(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Armorwright"));
     SetProgramFolderFromExecutable(argv[0]);
     SetSettingsFolder(SettingsFolderFor(ProgramFolder()));
-    QDir().mkpath(QString::fromStdString(SettingsFolder())); // a failure shows when the files are saved
+    QDir().mkpath(FromNativePath(SettingsFolder())); // a failure shows when the files are saved
     SetApplicationTitle(QString::fromLatin1(kProgramTitle));
 
     QStringList arguments = QCoreApplication::arguments().mid(1);
