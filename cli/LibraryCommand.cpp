@@ -4,6 +4,7 @@
 #include "engine/MovementList.h"
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
+#include "engine/base/AsciiCase.h"
 #include "engine/base/Cp1252.h"
 #include "engine/base/Files.h"
 #include "engine/base/NumberFormat.h"
@@ -13,7 +14,6 @@
 #include "weapons/WeaponTexts.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -91,20 +91,14 @@ void PrintMovement(std::ostream &out, const TMovementList &list)
     PrintTable(out, {"#", "Mode", "Custom", "Flight", "Can Fly", "Stall"}, rows);
 }
 
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
 // A weapon tab by number (0..6) or by the start of its caption ("cannons", "rockets").
 int WeaponTabOf(const std::string &word)
 {
     if (word.size() == 1 && word[0] >= '0' && word[0] < '0' + kWeaponTypeCount)
         return word[0] - '0';
-    const std::string wanted = Lower(word);
+    const std::string wanted = ascii::ToLower(word);
     for (int type = 0; type < kWeaponTypeCount; ++type) {
-        if (!wanted.empty() && Lower(WeaponTypeCaption(type)).rfind(wanted, 0) == 0)
+        if (!wanted.empty() && ascii::ToLower(WeaponTypeCaption(type)).rfind(wanted, 0) == 0)
             return type;
     }
     return -1;
@@ -143,7 +137,7 @@ int Run(const std::vector<std::string> &args)
         std::cerr << kUsage;
         return 2;
     }
-    const std::string kind = Lower(words[0]);
+    const std::string kind = ascii::ToLower(words[0]);
     int tab = -1;
     if (kind == "weapons") {
         tab = words.size() == 2 ? WeaponTabOf(words[1]) : -1;

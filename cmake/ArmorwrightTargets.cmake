@@ -41,18 +41,23 @@ function(aw_library name sources)
   endif()
 endfunction()
 
-# Adds one GoogleTest executable made of every .cpp in a tests subfolder.
+# A test that runs longer than this is taken for a hang; a slow test is split into cases.
+set(AW_TEST_TIMEOUT 60)
+
+# Adds one GoogleTest executable made of every .cpp in a tests subfolder, with one ctest
+# entry per test case (found when ctest runs, so the build runs no tests) under `label`.
 function(aw_gtest name folder)
-  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "LABEL" "LINKS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   if(NOT sources)
     return()
   endif()
-  add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gtest_main GTest::gmock)
+  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/GTestMain.cpp)
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE AW_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
                                              AW_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   aw_apply_warnings(${name})
-  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 900)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT ${AW_TEST_TIMEOUT}
+                                  LABELS ${ARG_LABEL})
 endfunction()

@@ -1,7 +1,5 @@
 #include "output/SheetFormats.h"
 
-#include <locale>
-
 std::string TSheetFormats::Integer(int64_t value) const { return fmt::Integer(value); }
 
 std::string TSheetFormats::Signed(int64_t value) const { return fmt::Signed(value); }
@@ -20,27 +18,3 @@ std::string TSheetFormats::QuantityPrefix(int64_t quantity) const
 }
 
 std::string TSheetFormats::AuxMark(int32_t aux) const { return aux != 0 ? "AUX" : ""; }
-
-namespace {
-
-bool usableSeparator(char c) { return c == ' ' || (c > ' ' && c < 0x7f && (c < '0' || c > '9') && c != '-'); }
-
-} // namespace
-
-NumberSeparators UserLocaleSeparators()
-{
-    NumberSeparators separators;
-    try {
-        const std::locale user("");
-        const auto &punct = std::use_facet<std::numpunct<char>>(user);
-        const char thousands = punct.thousands_sep();
-        const char decimal = punct.decimal_point();
-        if (usableSeparator(thousands) && usableSeparator(decimal) && thousands != decimal) {
-            separators.thousands = thousands;
-            separators.decimal = decimal;
-        }
-    } catch (const std::runtime_error &) {
-        // an unknown locale name in the environment: keep the defaults
-    }
-    return separators;
-}

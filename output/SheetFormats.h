@@ -35,8 +35,3 @@ public:
 private:
     NumberSeparators m_separators;
 };
-
-// The thousands and decimal separators of the user's locale (from the environment), or the
-// defaults "," and "." when the locale is unknown or its separators are not single plain
-// characters.
-NumberSeparators UserLocaleSeparators();

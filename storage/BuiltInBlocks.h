@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/base/AsciiCase.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -14,13 +16,4 @@ std::span<const uint8_t> BuiltInBlock(std::string_view name);
 std::vector<std::string> BuiltInBlockNames();
 
 // Block names compare without regard to (ASCII) case.
-inline bool SameBlockName(std::string_view a, std::string_view b)
-{
-    const auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (fold(a[i]) != fold(b[i]))
-            return false;
-    return true;
-}
+inline bool SameBlockName(std::string_view a, std::string_view b) { return ascii::SameIgnoringCase(a, b); }

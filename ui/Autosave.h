@@ -24,7 +24,10 @@ public:
     // A clean exit: the recovery files go.
     ~TAutosave() override;
 
+    // Setting it while an interval runs starts that interval again with the new length.
     void SetInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
+    // True while later changes wait for the interval to end; false after a pause.
+    bool IntervalRunning() const { return m_timer.isActive(); }
     // Writes the recovery copy now when the design has unsaved changes; false when nothing
     // was written.
     bool WriteNow();

@@ -9,7 +9,6 @@
 #include "output/RecordSheetFiles.h"
 #include "output/SafeFileName.h"
 #include "output/SheetExport.h"
-#include "output/SheetFormats.h"
 #include "ui/About.h"
 #include "ui/CompareWindow.h"
 #include "ui/ApplicationTitle.h"
@@ -340,7 +339,7 @@ void TfrmEditer::ShowResults()
     // a copy so the design itself stays as the refresh made it.
     ComputeResults(vehicle);
     const TDesignResults results = ComputeResults(*CopyDesign(vehicle));
-    const TResultTexts texts = FormatResults(results, vehicle.CurrencyName, UserLocaleSeparators());
+    const TResultTexts texts = FormatResults(results, vehicle.CurrencyName);
     m_lblFinalCost->setText(cp1252::ToQt(texts.FinalCost));
     m_lblTV->setText(cp1252::ToQt(texts.ThreatValue));
     m_lblFinalSize->setText(cp1252::ToQt(texts.FinalSizeShown));
@@ -695,9 +694,8 @@ void TfrmEditer::About1Click()
 void TfrmEditer::OutputText1Click()
 {
     TakeFocus();
-    const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
-    const std::string text = SheetFromTemplate(TSheetKind::Text, ProgramData().SheetTemplate(TSheetKind::Text), job,
-                                               TSheetFormats(UserLocaleSeparators()));
+    const TPrintJob job = MakePrintJob(m_document->Vehicle());
+    const std::string text = SheetFromTemplate(TSheetKind::Text, ProgramData().SheetTemplate(TSheetKind::Text), job);
     QGuiApplication::clipboard()->setText(cp1252::ToQt(text));
 }
 
@@ -705,7 +703,7 @@ void TfrmEditer::ExportSheetFile(bool html)
 {
     TakeFocus();
     const TSheetKind kind = html ? TSheetKind::Html : TSheetKind::Text;
-    const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
+    const TPrintJob job = MakePrintJob(m_document->Vehicle());
     const TSheetSaveDialog dialog = SheetSaveDialog(kind);
     TFileDialogOptions options;
     options.defaultExtension = QString::fromLatin1(dialog.DefaultExtension);
@@ -714,7 +712,7 @@ void TfrmEditer::ExportSheetFile(bool html)
     const QString path = Dialogs().SaveFileName(this, options);
     if (path.isEmpty())
         return;
-    SaveSheet(kind, ToNativePath(path), ProgramData().SheetTemplate(kind), job, TSheetFormats(UserLocaleSeparators()));
+    SaveSheet(kind, ToNativePath(path), ProgramData().SheetTemplate(kind), job);
 }
 
 void TfrmEditer::Text1Click()
@@ -744,20 +742,20 @@ void TfrmEditer::JPEG1Click()
                                         QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
     if (path.isEmpty())
         return;
-    const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
+    const TPrintJob job = MakePrintJob(m_document->Vehicle());
     SaveJpeg(SheetImage(job), ToNativePath(path));
 }
 
 QImage TfrmEditer::SheetImage(const TPrintJob &job)
 {
     const std::vector<uint8_t> layout = ProgramData().SheetLayout(static_cast<int>(TSheetLayoutChoice::Image));
-    return BuildSheetImageFromLayout(job, layout, TSheetFormats(UserLocaleSeparators()));
+    return BuildSheetImageFromLayout(job, layout);
 }
 
 void TfrmEditer::PrintSheet1Click()
 {
     TakeFocus();
-    const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
+    const TPrintJob job = MakePrintJob(m_document->Vehicle());
     const QImage sheet = SheetImage(job);
     QPrinter printer(QPrinter::HighResolution);
     if (!Dialogs().PrinterSetup(this, printer))
@@ -770,7 +768,7 @@ void TfrmEditer::PrintSheet1Click()
 void TfrmEditer::PrintPreview1Click()
 {
     TakeFocus();
-    const QImage sheet = SheetImage(MakePrintJob(m_document->Vehicle(), UserLocaleSeparators()));
+    const QImage sheet = SheetImage(MakePrintJob(m_document->Vehicle()));
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(Caption(false));
     QPrintPreviewDialog preview(&printer, this);
@@ -787,7 +785,7 @@ void TfrmEditer::PDF1Click()
                                         QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
     if (path.isEmpty())
         return;
-    const TPrintJob job = MakePrintJob(m_document->Vehicle(), UserLocaleSeparators());
+    const TPrintJob job = MakePrintJob(m_document->Vehicle());
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
     RenderSheetToPdf(SheetImage(job), ToNativePath(path), QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
                      m_document->Vehicle().Name);

@@ -3,7 +3,7 @@
 #include "engine/DesignResults.h"
 #include "engine/ProductionTypes.h"
 #include "engine/Vehicle.h"
-#include "output/SheetFormats.h"
+#include "engine/base/NumberFormat.h"
 #include "ui/BoxColour.h"
 #include "ui/Cp1252.h"
 #include "ui/EditorHost.h"
@@ -77,13 +77,12 @@ const TGeneralNumberBox kNumberBoxes[] = {
 
 QString formatBox(const TGeneralNumberBox &rule, TBaseVehicle &vehicle)
 {
-    const NumberSeparators seps = UserLocaleSeparators();
     switch (rule.format) {
     case TGeneralBoxFormat::Plain: return cp1252::ToQt(fmt::Integer(*rule.intField(vehicle)));
     case TGeneralBoxFormat::Signed: return cp1252::ToQt(fmt::Signed(*rule.intField(vehicle)));
-    case TGeneralBoxFormat::Grouped1: return cp1252::ToQt(fmt::Grouped(*rule.realField(vehicle), 1, seps));
-    case TGeneralBoxFormat::Shortest18: return cp1252::ToQt(fmt::Shortest(*rule.realField(vehicle), 18, seps));
-    case TGeneralBoxFormat::General15: return cp1252::ToQt(fmt::General(*rule.realField(vehicle), 15, seps));
+    case TGeneralBoxFormat::Grouped1: return cp1252::ToQt(fmt::Grouped(*rule.realField(vehicle), 1));
+    case TGeneralBoxFormat::Shortest18: return cp1252::ToQt(fmt::Shortest(*rule.realField(vehicle), 18));
+    case TGeneralBoxFormat::General15: return cp1252::ToQt(fmt::General(*rule.realField(vehicle), 15));
     case TGeneralBoxFormat::ShownByResults: break;
     }
     return {};
@@ -491,7 +490,7 @@ void TGeneralPage::NumberExit(const TGeneralNumberBox &box, TExitEdit *edit)
         }
     } else {
         double value = 0;
-        if (fmt::ParseReal(text, value, UserLocaleSeparators(), box.allowThousands)) {
+        if (fmt::ParseReal(text, value, NumberSeparators(), box.allowThousands)) {
             if (box.editMin && value < *box.editMin)
                 value = *box.editMin;
             *box.realField(vehicle) = value;

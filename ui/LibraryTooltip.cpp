@@ -4,7 +4,6 @@
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
 #include "engine/base/NumberFormat.h"
-#include "output/SheetFormats.h"
 #include "ui/Cp1252.h"
 #include "ui/UndoChangeText.h"
 #include "ui/UndoSnapshot.h"
@@ -65,7 +64,6 @@ QString TLibraryTooltip::Text(const TWeaponRecord &record, const TBaseVehicle &d
     std::unique_ptr<TVehicle> with = CopyDesign(design);
     with->Weapons->AddRecord(record);
     const double after = ComputeResults(*with).ThreatValue;
-    const NumberSeparators separators = UserLocaleSeparators();
     const double added = after - before;
 
     QString text = QStringLiteral("<b>%1</b><table cellspacing=\"0\" cellpadding=\"1\">")
@@ -80,8 +78,7 @@ QString TLibraryTooltip::Text(const TWeaponRecord &record, const TBaseVehicle &d
     }
     text += QStringLiteral("</table><p>Adds TV %1%2 to this design (TV %3 with it).</p>")
                 .arg(added < 0 ? QStringLiteral("-") : QStringLiteral("+"),
-                     cp1252::ToQt(fmt::Grouped(std::abs(added), 1, separators)),
-                     cp1252::ToQt(fmt::Grouped(after, 1, separators)));
+                     cp1252::ToQt(fmt::Grouped(std::abs(added), 1)), cp1252::ToQt(fmt::Grouped(after, 1)));
     return text;
 }
 

@@ -3,7 +3,6 @@
 #include "engine/MovementList.h"
 #include "engine/MovementSpeed.h"
 #include "engine/base/NumberFormat.h"
-#include "output/SheetFormats.h"
 #include "ui/BoxColour.h"
 #include "ui/Cp1252.h"
 #include "ui/Cp1252Validator.h"
@@ -24,7 +23,7 @@ const QString kNone = QStringLiteral("<None>");
 
 QString general(double value)
 {
-    return cp1252::ToQt(fmt::General(value, 15, UserLocaleSeparators()));
+    return cp1252::ToQt(fmt::General(value));
 }
 
 QString integer(int value)
@@ -34,7 +33,7 @@ QString integer(int value)
 
 bool parseReal(const QLineEdit *box, double &value)
 {
-    return fmt::ParseReal(cp1252::FromQt(box->text()), value, UserLocaleSeparators());
+    return fmt::ParseReal(cp1252::FromQt(box->text()), value);
 }
 
 } // namespace

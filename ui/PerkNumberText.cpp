@@ -1,7 +1,6 @@
 #include "ui/PerkNumberText.h"
 
 #include "engine/base/NumberFormat.h"
-#include "output/SheetFormats.h"
 #include "ui/Cp1252.h"
 
 #include <cmath>
@@ -10,7 +9,7 @@ namespace perktext {
 
 QString Real(double value)
 {
-    return cp1252::ToQt(fmt::General(value, 15, UserLocaleSeparators()));
+    return cp1252::ToQt(fmt::General(value));
 }
 
 QString Integer(int64_t value)
@@ -21,7 +20,7 @@ QString Integer(int64_t value)
 bool ParseReal(const QString &text, double &value)
 {
     double parsed = 0;
-    if (!fmt::ParseReal(cp1252::FromQt(text.trimmed()), parsed, UserLocaleSeparators()) || !std::isfinite(parsed))
+    if (!fmt::ParseReal(cp1252::FromQt(text.trimmed()), parsed) || !std::isfinite(parsed))
         return false;
     value = parsed;
     return true;

@@ -9,6 +9,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/DesktopIdentity.h"
 #include "ui/Editer.h"
+#include "ui/NativePath.h"
 #include "ui/RecentFiles.h"
 #include "ui/RecoveryOffer.h"
 #include "ui/RecoveryStore.h"
@@ -81,7 +82,7 @@ int RunArmorwright(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Armorwright"));
     SetProgramFolderFromExecutable(argv[0]);
     SetSettingsFolder(SettingsFolderFor(ProgramFolder()));
-    QDir().mkpath(QString::fromStdString(SettingsFolder())); // a failure shows when the files are saved
+    QDir().mkpath(FromNativePath(SettingsFolder())); // a failure shows when the files are saved
     SetApplicationTitle(QString::fromLatin1(kProgramTitle));
 
     auto splash = std::make_unique<TfrmSplashScreen>();

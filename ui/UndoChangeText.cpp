@@ -1,10 +1,10 @@
 #include "ui/UndoChangeText.h"
 
 #include "engine/DesignResults.h"
+#include "engine/base/AsciiCase.h"
 #include "ui/Cp1252.h"
 #include "ui/UndoStep.h"
 
-#include <cctype>
 #include <cmath>
 #include <functional>
 #include <set>
@@ -27,9 +27,9 @@ QString FieldWords(const std::string &field)
     QString text;
     for (size_t i = 0; i < field.size(); ++i) {
         const char c = field[i];
-        if (i > 0 && std::isupper(static_cast<unsigned char>(c)) && std::islower(static_cast<unsigned char>(field[i - 1])))
+        if (i > 0 && ascii::IsUpper(c) && ascii::IsLower(field[i - 1]))
             text += QLatin1Char(' ');
-        text += QLatin1Char(i == 0 ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c);
+        text += QLatin1Char(i == 0 ? ascii::ToUpper(c) : c);
     }
     return text;
 }

@@ -3,7 +3,6 @@
 #include "engine/DesignDiff.h"
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
-#include "output/SheetFormats.h"
 #include "ui/UndoChangeText.h"
 #include "ui/VehicleDocument.h"
 
@@ -153,7 +152,7 @@ void TUndoHistory::Restore(const TUndoState &state)
 
 void TUndoHistory::ReportChange(const TUndoState &from, const TUndoState &to)
 {
-    m_lastChange = ResultChangeText(from, to, UserLocaleSeparators());
+    m_lastChange = ResultChangeText(from, to);
     emit lastChangeChanged(m_lastChange);
 }
 

@@ -4,7 +4,6 @@
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 #include "engine/base/NumberFormat.h"
-#include "output/SheetFormats.h"
 #include "storage/Libraries.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
@@ -304,7 +303,7 @@ void TWeaponsPage::AppendPerkRows(std::vector<std::vector<std::string>> &rows, T
         row[weapongrid::Index] = fmt::Integer(i);
         row[weapongrid::Description] = DisplayName(entry);
         row[weapongrid::Code] = code;
-        row[weapongrid::Ammo] = fmt::Grouped(OTVValue(entry), 1, UserLocaleSeparators());
+        row[weapongrid::Ammo] = fmt::Grouped(OTVValue(entry), 1);
         row[weapongrid::Special] = EffectTextFor(entry, data);
         rows.push_back(std::move(row));
     }

@@ -1,7 +1,6 @@
 #include "engine/base/NumberFormat.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -177,16 +176,13 @@ std::string Grouped(double value, int decimals, NumberSeparators seps)
 
 bool ParseInteger(const std::string &text, int32_t &value)
 {
-    if (text.empty())
+    // As in ParseReal: from_chars takes no leading "+" and no white space.
+    const size_t start = text.size() > 1 && text[0] == '+' && text[1] != '-' ? 1 : 0;
+    int32_t v = 0;
+    const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), v);
+    if (text.size() == start || error != std::errc() || end != text.data() + text.size())
         return false;
-    errno = 0;
-    char *end = nullptr;
-    const long long v = std::strtoll(text.c_str(), &end, 10);
-    if (errno != 0 || end != text.c_str() + text.size() || v < INT32_MIN || v > INT32_MAX)
-        return false;
-    if (text[0] == ' ' || text[0] == '\t')
-        return false;
-    value = static_cast<int32_t>(v);
+    value = v;
     return true;
 }
 

@@ -79,7 +79,7 @@ TEST_F(ExportCommand, TextAndHtmlSheetsAreTheEditorsSheets)
     EXPECT_EQ(ReadText(text), editorSheet(TSheetKind::Text, file));
     EXPECT_EQ(ReadText(html), editorSheet(TSheetKind::Html, file));
 
-    // Another locale's separators, as the editor shows them under that locale.
+    // Another locale's separators, asked for by name.
     const std::string german = m_out / "de.txt";
     ASSERT_EQ(cli({"export", "--format", "text", "--locale", "de_DE", file, "-o", german}).ExitCode, 0);
     EXPECT_EQ(ReadText(german), editorSheet(TSheetKind::Text, file, NumberSeparators{'.', ','}));
@@ -149,6 +149,30 @@ TEST_F(ExportCommand, OutputNamesComeFromTheDesignNames)
     expected.push_back(accents + ".html"); // 242 + 5 bytes; one more "é" would pass 248
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(filesIn(m_out), expected);
+}
+
+TEST_F(ExportCommand, FoldersAndFilesNamedOutsideAsciiAreReadAndWritten)
+{
+    const std::filesystem::path folder = m_designs.Path() / "Ünïcødé";
+    std::filesystem::create_directories(folder);
+    const std::string file = (folder / "Pänzer ß.vkd").string();
+    SaveDesignFile(*SmallDesign("Hunter"), file);
+    const std::string unnamed = (folder / "Zweite ä.vkd").string(); // named after its file
+    SaveDesignFile(*SmallDesign(""), unnamed);
+    const std::string out = (m_out.Path() / "Blätter").string();
+    const TCliRun roster = cli({"export", "--format", "text", file, unnamed, "--out-dir", out});
+    ASSERT_EQ(roster.ExitCode, 0) << roster.Err;
+    EXPECT_EQ(roster.Out, "[1/2] " + file + " -> " + out + "/Hunter.txt\n[2/2] " + unnamed + " -> " + out +
+                              "/Zweite ä.txt\nExported 2 of 2 designs.\n");
+    EXPECT_EQ(ReadText(out + "/Hunter.txt"), editorSheet(TSheetKind::Text, file));
+    EXPECT_EQ(ReadText(out + "/Zweite ä.txt"), editorSheet(TSheetKind::Text, unnamed));
+
+    const std::string jpeg = out + "/Blatt ö.jpg";
+    ASSERT_EQ(cli({"export", "--format", "jpeg", file, "-o", jpeg}).ExitCode, 0);
+    const std::vector<uint8_t> image = ReadWholeFile(jpeg);
+    ASSERT_GE(image.size(), 2u);
+    EXPECT_EQ(image[0], 0xFF);
+    EXPECT_EQ(image[1], 0xD8);
 }
 
 TEST_F(ExportCommand, RecordSheetImagesAndPdf)

@@ -2,10 +2,18 @@
 
 #include "engine/base/Files.h"
 
+#include <ctime>
 #include <fstream>
 #include <unistd.h>
 
 namespace hardening {
+
+std::chrono::nanoseconds ThreadCpuTime()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
 
 TScratchFolder::TScratchFolder(const std::string &tag)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -21,6 +22,25 @@ struct TScratchFolder {
     std::string File(const std::string &name) const { return (Path / name).string(); }
     // Every file in the folder with its bytes.
     std::map<std::string, std::vector<uint8_t>> Contents() const;
+};
+
+// Processor time used by the calling thread. Unlike the wall clock it does not grow while
+// the machine is busy with other work, so a limit on it fails only for slow code.
+std::chrono::nanoseconds ThreadCpuTime();
+
+// The processor time one case may take: far above the normal cost of any case here, even
+// under the sanitizers, and far below that of work that grows out of bounds (a quadratic
+// fill, one step per unit of a huge value).
+inline constexpr std::chrono::seconds kCaseCpuLimit{10};
+
+// Measures the processor time of the calling thread from its construction.
+class TCpuTimer {
+public:
+    TCpuTimer() : m_start(ThreadCpuTime()) {}
+    std::chrono::nanoseconds Elapsed() const { return ThreadCpuTime() - m_start; }
+
+private:
+    std::chrono::nanoseconds m_start;
 };
 
 // Writes bytes to a file (test set-up; not the program's writer).

@@ -179,9 +179,12 @@ private slots:
 
     void firstChangeAfterAPauseIsWrittenAtOnceThenOnePerInterval()
     {
+        // The intervals end when the test says so: one far longer than the test ends only
+        // when it is set to 0.
+        constexpr int kNeverEnds = 24 * 60 * 60 * 1000;
         TVehicleDocument document;
         TAutosave autosave(document, recoveryFolder());
-        autosave.SetInterval(300);
+        autosave.SetInterval(kNeverEnds);
         QSignalSpy written(&autosave, &TAutosave::written);
         QVERIFY(!autosave.WriteNow()); // nothing unsaved yet
 
@@ -199,12 +202,16 @@ private slots:
         document.SetModified();
         QCoreApplication::processEvents();
         QCOMPARE(written.count(), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(written.count(), 2, 5000);
+        QVERIFY(autosave.IntervalRunning());
+        autosave.SetInterval(0);
+        QVERIFY(written.wait());
+        QCOMPARE(written.count(), 2);
         QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Armor, 3);
 
         // An interval without changes ends the run; the next change is written at once.
-        QTest::qWait(700);
+        QTRY_VERIFY(!autosave.IntervalRunning());
         QCOMPARE(written.count(), 2);
+        autosave.SetInterval(kNeverEnds);
         document.Vehicle().Armor = 4;
         document.SetModified();
         QCoreApplication::processEvents();

@@ -280,10 +280,12 @@ private slots:
     void draggingTheSplitterKeepsBothPanesAtLeast110Wide()
     {
         open();
-        QTest::qWait(20);
         auto *handle = m_editor.window->findChild<QWidget *>(QStringLiteral("Splitter2"));
         QWidget *notes = m_editor.window->findChild<QTabWidget *>(QStringLiteral("PageControl5"));
         QWidget *splitter = handle->parentWidget();
+        // The page lays the splitter out across its width (margins of 4) once it shows.
+        QTRY_COMPARE(splitter->width(), splitter->parentWidget()->width() - 8);
+        QTRY_COMPARE(handle->x(), notes->width());
         const int start = notes->width();
         auto drag = [handle](int toX) {
             const QPoint from(2, 10);
@@ -311,8 +313,7 @@ private slots:
         values[1] = 250;
         m_editor.window->ApplyLayoutValues(values);
         open();
-        QTest::qWait(20);
-        QCOMPARE(m_editor.window->findChild<QTabWidget *>(QStringLiteral("PageControl5"))->width(), 250);
+        QTRY_COMPARE(m_editor.window->findChild<QTabWidget *>(QStringLiteral("PageControl5"))->width(), 250);
         QCOMPARE(m_editor.window->CurrentLayoutValues()[1], 250);
     }
 };

@@ -399,6 +399,54 @@ private slots:
         QCOMPARE(m_editor.dialogs->saveDialogs.size(), 3);
     }
 
+    // ctest runs this under LC_ALL=C as well: file names stay UTF-8 there too.
+    void namesOutsideAsciiOpenSaveAndExport()
+    {
+        const QString folder = m_folder.filePath(QStringLiteral("Ünïcødé"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString design = folder + QStringLiteral("/Pänzer ß.vkd");
+        TVehicle panzer;
+        panzer.Name = "Panzer";
+        SaveDesignFile(panzer, QFile::encodeName(design).toStdString());
+
+        m_editor.dialogs->paths = {design};
+        trigger("Open1");
+        QVERIFY(m_editor.dialogs->errors.isEmpty());
+        QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Panzer"));
+        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + design);
+        QMenu *recent = m_editor.window->findChild<QMenu *>(QStringLiteral("RecentFiles1"));
+        QCOMPARE(recent->actions().first()->text(), QStringLiteral("&1 Pänzer ß.vkd"));
+
+        const QString copy = folder + QStringLiteral("/Kopie ä.vkd");
+        const QString sheet = folder + QStringLiteral("/Blatt ö.txt");
+        m_editor.dialogs->paths = {copy, sheet};
+        vehicle().Crew = 3;
+        trigger("SaveAs1");
+        trigger("Text1");
+        QVERIFY(m_editor.dialogs->errors.isEmpty());
+        QCOMPARE(LoadDesignFile(QFile::encodeName(copy).toStdString()).Vehicle->Crew, 3);
+        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + copy);
+        QFile text(sheet);
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QCOMPARE(text.readAll(), QByteArray("Sheet of Panzer"));
+
+        // An error names the file as it is called.
+        const QString damaged = folder + QStringLiteral("/Kaputt ü.vkd");
+        QFile garbage(damaged);
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("!HZL") == 4);
+        garbage.close();
+        m_editor.dialogs->paths = {damaged};
+        trigger("Open1");
+        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QVERIFY2(m_editor.dialogs->errors[0].contains(QStringLiteral("Kaputt ü.vkd")), qPrintable(m_editor.dialogs->errors[0]));
+
+        // The list comes back from the settings with the names whole.
+        m_editor.window->RecentFiles()->Save();
+        TRecentFiles stored;
+        stored.Load();
+        QCOMPARE(stored.Paths().mid(0, 2), (QStringList{copy, design}));
+    }
+
     void sheetErrorsAreShownAndWriteNothing()
     {
         m_editor.dialogs->paths = {path("sheet.jpg")};

@@ -89,7 +89,7 @@ private:
     // A double-click on a view's item as a person makes it: a click, then the second press.
     static void doubleClick(QAbstractItemView *view, const QModelIndex &index)
     {
-        QTest::qWait(10); // the view lays its items out after showing
+        QTRY_VERIFY(!view->visualRect(index).isEmpty()); // the view lays its items out after showing
         const QPoint centre = view->visualRect(index).center();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
@@ -421,15 +421,14 @@ private slots:
         values[16] = 260; // sgD width, on a tab not shown yet
         m_editor.window->ApplyLayoutValues(values);
         open(TPerkKind::Perk);
-        QTest::qWait(20);
+        QTRY_COMPARE(m_editor.window->CurrentLayoutValues()[14], 300);
         const TLayoutValues shown = m_editor.window->CurrentLayoutValues();
         QCOMPARE(shown[2], 150);
         QCOMPARE(shown[8], 61);
         QCOMPARE(shown[14], 300);
         QCOMPARE(shown[16], 260);
         open(TPerkKind::Defect);
-        QTest::qWait(20);
-        QCOMPARE(grid(TPerkKind::Defect)->width(), 260);
+        QTRY_COMPARE(grid(TPerkKind::Defect)->width(), 260);
         QCOMPARE(m_editor.window->CurrentLayoutValues()[16], 260);
     }
 

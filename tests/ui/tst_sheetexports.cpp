@@ -1,13 +1,17 @@
-// The record sheet as a PDF file and in the print preview.
+// The record sheet as a PDF file and in the print preview; the exports are the same in
+// every locale.
 #include "support/MemoryProgramData.h"
 #include "support/ScriptedDialogs.h"
 
+#include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
+#include "tests/support/SampleDesigns.h"
 #include "ui/Editer.h"
 #include "ui/StoredProgramData.h"
 #include "ui/VehicleDocument.h"
 
 #include <QAction>
+#include <QLocale>
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -17,14 +21,44 @@
 #include <QTest>
 #include <QWindow>
 
+#include <clocale>
 #include <memory>
+#include <string>
 
 namespace {
 
-// Test program data with the program's own record-sheet layout.
+// Test program data with the program's own record-sheet layout and templates.
 class TSheetProgramData : public TMemoryProgramData {
 public:
     std::vector<uint8_t> SheetLayout(int layout) override { return TStoredProgramData().SheetLayout(layout); }
+    std::string SheetTemplate(TSheetKind kind) override { return TStoredProgramData().SheetTemplate(kind); }
+};
+
+// The C locale while it lives, for the C library, for Qt and in the environment (which
+// std::locale("") reads); the locale before afterwards.
+class TCLocale {
+public:
+    TCLocale()
+        : m_before(std::setlocale(LC_ALL, nullptr))
+        , m_environment(qgetenv("LC_ALL"))
+    {
+        std::setlocale(LC_ALL, "C");
+        QLocale::setDefault(QLocale::c());
+        qputenv("LC_ALL", "C");
+    }
+    ~TCLocale()
+    {
+        std::setlocale(LC_ALL, m_before.c_str());
+        QLocale::setDefault(QLocale::system());
+        if (m_environment.isNull())
+            qunsetenv("LC_ALL");
+        else
+            qputenv("LC_ALL", m_environment);
+    }
+
+private:
+    std::string m_before;
+    QByteArray m_environment;
 };
 
 } // namespace
@@ -65,6 +99,21 @@ private slots:
         m_window.reset();
         m_dialogs.reset();
         m_data.reset();
+    }
+
+    // The text, HTML and JPEG exports of the open design, each through its menu command.
+    QList<QByteArray> exportSheets(const QString &prefix)
+    {
+        QList<QByteArray> sheets;
+        for (const char *command : {"Text1", "HTML1", "JPEG1"}) {
+            const QString file = m_folder.filePath(prefix + QLatin1String(command));
+            m_dialogs->paths = {file};
+            trigger(command);
+            QFile sheet(file);
+            if (sheet.open(QIODevice::ReadOnly))
+                sheets << sheet.readAll();
+        }
+        return sheets;
     }
 
     void pdfExportWritesOnePageDocument()
@@ -120,6 +169,36 @@ private slots:
         QCOMPARE(pages, 1);
         QCOMPARE(documentName, m_window->windowHandle()->title());
         QCOMPARE(m_dialogs->printerDialogs, 0); // the preview has its own print button
+    }
+
+    // ctest runs this under de_DE.UTF-8 and tr_TR.UTF-8 as well.
+    void exportsAreTheSameInEveryLocale()
+    {
+        // QApplication has taken the locale from the environment; one that is not installed
+        // would leave C and prove nothing.
+        const QByteArray wanted = qgetenv("LC_ALL");
+        if (!wanted.isEmpty())
+            QCOMPARE(QByteArray(std::setlocale(LC_NUMERIC, nullptr)), wanted);
+
+        SaveDesignFile(*FullDesign(), QFile::encodeName(path("design.vkd")).toStdString());
+        m_window->Document().Vehicle().Modified = false;
+        m_window->OpenFile(path("design.vkd"));
+        QCOMPARE(m_window->Document().FileName(), path("design.vkd"));
+        m_window->ShowResults();
+        const QList<QByteArray> here = exportSheets(QStringLiteral("here-"));
+        QList<QByteArray> inC;
+        {
+            const TCLocale c;
+            m_window->ShowResults();
+            inC = exportSheets(QStringLiteral("c-"));
+        }
+        QVERIFY(m_dialogs->errors.isEmpty());
+        QCOMPARE(here.size(), 3);
+        QCOMPARE(inC.size(), 3);
+        const char *kinds[] = {"text", "HTML", "JPEG"};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(here[i] == inC[i], kinds[i]);
+        QVERIFY(here[0].contains("Sch\xFCtze"));
     }
 };
 

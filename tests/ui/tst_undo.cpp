@@ -221,6 +221,13 @@ private slots:
         QCOMPARE(find("eArmor")->text(), QStringLiteral("7"));
     }
 
+    void fieldNamesReadTheSameInEveryLocale()
+    {
+        // The suite also runs under tr_TR.UTF-8, where the C library's toupper('i') is 'i'.
+        QCOMPARE(FieldWords("itemCount"), QStringLiteral("Item Count"));
+        QCOMPARE(FieldWords("CustomProduction"), QStringLiteral("Custom Production"));
+    }
+
     // A number, a movement system, weapons added, modified and removed, perks added and
     // removed: undoing each gives back the design body and the results shown before it.
     void everyKindOfEditComesBackByteForByte()

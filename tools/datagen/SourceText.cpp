@@ -1,10 +1,7 @@
 #include "tools/datagen/SourceText.h"
 
+#include "engine/base/NumberFormat.h"
 #include "tools/datagen/DataGenError.h"
-
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
 
 namespace sourcetext {
 
@@ -63,22 +60,16 @@ std::vector<std::string> SplitTrimmed(const std::string &text, char separator)
 
 int32_t ToInt(const std::string &text, const std::string &source, int line)
 {
-    const std::string t = Trim(text);
-    char *end = nullptr;
-    errno = 0;
-    const long long value = t.empty() ? 0 : std::strtoll(t.c_str(), &end, 10);
-    if (t.empty() || *end != '\0' || errno == ERANGE || value < INT32_MIN || value > INT32_MAX)
+    int32_t value = 0;
+    if (!fmt::ParseInteger(Trim(text), value))
         throw EDataGenError(source, line, "\"" + text + "\" is not a whole number");
-    return static_cast<int32_t>(value);
+    return value;
 }
 
 double ToDouble(const std::string &text, const std::string &source, int line)
 {
-    const std::string t = Trim(text);
-    char *end = nullptr;
-    errno = 0;
-    const double value = t.empty() ? 0.0 : std::strtod(t.c_str(), &end);
-    if (t.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(value))
+    double value = 0;
+    if (!fmt::ParseReal(Trim(text), value))
         throw EDataGenError(source, line, "\"" + text + "\" is not a number");
     return value;
 }
