@@ -413,7 +413,7 @@ private slots:
         trigger("Open1");
         QVERIFY(m_editor.dialogs->errors.isEmpty());
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Panzer"));
-        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + design);
+        QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + design);
         QMenu *recent = m_editor.window->findChild<QMenu *>(QStringLiteral("RecentFiles1"));
         QCOMPARE(recent->actions().first()->text(), QStringLiteral("&1 Pänzer ß.vkd"));
 
@@ -425,7 +425,7 @@ private slots:
         trigger("Text1");
         QVERIFY(m_editor.dialogs->errors.isEmpty());
         QCOMPARE(LoadDesignFile(QFile::encodeName(copy).toStdString()).Vehicle->Crew, 3);
-        QCOMPARE(m_editor.window->windowTitle(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + copy);
+        QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + copy);
         QFile text(sheet);
         QVERIFY(text.open(QIODevice::ReadOnly));
         QCOMPARE(text.readAll(), QByteArray("Sheet of Panzer"));
