@@ -174,17 +174,25 @@ std::string Grouped(double value, int decimals, NumberSeparators seps)
     return joinParts(parts, groupDigits(parts.integerDigits, seps.thousands), seps.decimal);
 }
 
-bool ParseInteger(const std::string &text, int32_t &value)
+namespace {
+
+// Reads the whole text as a number with from_chars, which follows no locale but takes no
+// leading "+" (accepted here) and no white space (refused).
+template <typename Number>
+bool parseWhole(const std::string &text, Number &value)
 {
-    // As in ParseReal: from_chars takes no leading "+" and no white space.
     const size_t start = text.size() > 1 && text[0] == '+' && text[1] != '-' ? 1 : 0;
-    int32_t v = 0;
+    Number v{};
     const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), v);
     if (text.size() == start || error != std::errc() || end != text.data() + text.size())
         return false;
     value = v;
     return true;
 }
+
+} // namespace
+
+bool ParseInteger(const std::string &text, int32_t &value) { return parseWhole(text, value); }
 
 bool ParseReal(const std::string &text, double &value, NumberSeparators seps, bool allowThousands)
 {
@@ -202,13 +210,8 @@ bool ParseReal(const std::string &text, double &value, NumberSeparators seps, bo
             plain += c;
         }
     }
-    // from_chars reads "." whatever the process locale says, but takes no leading "+".
-    const size_t start = plain.size() > 1 && plain[0] == '+' && plain[1] != '-' ? 1 : 0;
-    if (plain.size() == start)
-        return false;
     double v = 0;
-    const auto [end, error] = std::from_chars(plain.data() + start, plain.data() + plain.size(), v);
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(v))
+    if (!parseWhole(plain, v) || !std::isfinite(v))
         return false;
     value = v;
     return true;
