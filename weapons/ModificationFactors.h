@@ -3,7 +3,8 @@
 #include <cstdint>
 
 // The multipliers of the weapon modifications. The weapon rating applies them (writing a log
-// line for each); the modification dialog's option captions show the same figures. Held as extended values: every product is formed in extended precision.
+// line for each); the modification dialog's option captions show the same figures. Held as
+// extended values: every product is formed in extended precision.
 struct TModificationFactors {
     long double Up;   // a modification of +1 or more
     long double Down; // a negative modification
