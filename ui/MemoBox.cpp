@@ -1,6 +1,6 @@
 #include "ui/MemoBox.h"
 
-#include "ui/Cp1252Validator.h"
+#include "ui/Cp1252.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -13,10 +13,7 @@ TMemoBox::TMemoBox(QWidget *parent)
 
 bool TMemoBox::Refuses(const QString &typed) const
 {
-    TCp1252Validator validator;
-    QString text = typed;
-    int position = 0;
-    return validator.validate(text, position) == QValidator::Invalid;
+    return !cp1252::Holds(typed);
 }
 
 void TMemoBox::keyPressEvent(QKeyEvent *event)

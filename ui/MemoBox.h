@@ -2,7 +2,7 @@
 
 #include <QPlainTextEdit>
 
-// A multi-line box for a design text: like the single-line boxes (TCp1252Validator) it
+// A multi-line box for a design text: like the single-line boxes (TCp1252Validator), it
 // refuses what Windows-1252 cannot hold as it is typed, pasted or dropped.
 class TMemoBox : public QPlainTextEdit {
     Q_OBJECT
