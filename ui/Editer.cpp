@@ -57,6 +57,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -335,10 +336,13 @@ void TfrmEditer::ShowResults()
     setWindowModified(m_document->Modified());
 
     // The refresh may raise the armour, crew and final size after the cost was taken from
-    // them. The labels show the results of the design as the refresh left it, computed on
-    // a copy so the design itself stays as the refresh made it.
-    ComputeResults(vehicle);
-    const TDesignResults results = ComputeResults(*CopyDesign(vehicle));
+    // them. The labels show the results of the design as the refresh left it: when it raised
+    // one, they are computed again on a copy, so the design itself stays as the refresh made it.
+    const auto raisedFields = [&vehicle] { return std::tuple(vehicle.Armor, vehicle.Crew, vehicle.FinalSize); };
+    const auto before = raisedFields();
+    TDesignResults results = ComputeResults(vehicle);
+    if (raisedFields() != before)
+        results = ComputeResults(*CopyDesign(vehicle));
     const TResultTexts texts = FormatResults(results, vehicle.CurrencyName);
     m_lblFinalCost->setText(cp1252::ToQt(texts.FinalCost));
     m_lblTV->setText(cp1252::ToQt(texts.ThreatValue));
