@@ -33,22 +33,22 @@ QSize TPaneSplitter::sizeHint() const
 {
     const QSize kept = m_kept->sizeHint();
     const QSize filling = m_filling->sizeHint();
-    return QSize(m_wantedWidth + kHandleWidth + std::max(filling.width(), MinimumPaneWidth),
+    return QSize(m_wantedWidth + kHandleWidth + std::max(filling.width(), MinimumPaneSize),
                  std::max(kept.height(), filling.height()));
 }
 
 QSize TPaneSplitter::minimumSizeHint() const
 {
-    const int keptMinimum = std::max(m_kept->minimumSizeHint().width(), MinimumPaneWidth);
-    const int fillingMinimum = std::max(m_filling->minimumSizeHint().width(), MinimumPaneWidth);
+    const int keptMinimum = std::max(m_kept->minimumSizeHint().width(), MinimumPaneSize);
+    const int fillingMinimum = std::max(m_filling->minimumSizeHint().width(), MinimumPaneSize);
     return QSize(keptMinimum + kHandleWidth + fillingMinimum,
                  std::max(m_kept->minimumSizeHint().height(), m_filling->minimumSizeHint().height()));
 }
 
 int TPaneSplitter::ClampedKeptWidth(int wanted) const
 {
-    const int room = width() - kHandleWidth - MinimumPaneWidth;
-    return std::max(std::min(wanted, room), std::min(MinimumPaneWidth, std::max(room, 0)));
+    const int room = width() - kHandleWidth - MinimumPaneSize;
+    return std::max(std::min(wanted, room), std::min(MinimumPaneSize, std::max(room, 0)));
 }
 
 void TPaneSplitter::AdoptOutsideWidth()

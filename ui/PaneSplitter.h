@@ -14,7 +14,8 @@ class TPaneSplitter : public QWidget {
 public:
     enum class TKeptSide { Left, Right };
 
-    static constexpr int MinimumPaneWidth = 110;
+    // The smallest a pane may be along the side a splitter divides (also the Weapons page's).
+    static constexpr int MinimumPaneSize = 110;
 
     // Takes both panes as children. keptWidth is the kept pane's width to start with.
     TPaneSplitter(QWidget *kept, QWidget *filling, TKeptSide side, int keptWidth, QWidget *parent = nullptr);

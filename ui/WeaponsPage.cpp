@@ -156,7 +156,7 @@ void TWeaponsPage::BuildControls()
     m_splitter->addWidget(libraryPane);
     // As in the other splitters, no pane can be dragged smaller than the minimum.
     for (QWidget *pane : {m_panel16, libraryPane})
-        pane->setMinimumHeight(std::max(TPaneSplitter::MinimumPaneWidth, pane->minimumSizeHint().height()));
+        pane->setMinimumHeight(std::max(TPaneSplitter::MinimumPaneSize, pane->minimumSizeHint().height()));
     // The grid pane keeps its height when the window grows; the libraries take the rest.
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
