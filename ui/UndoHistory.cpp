@@ -184,14 +184,16 @@ void TUndoHistory::BindActions(QAction *undo, QAction *redo)
     const auto caption = [](const QString &verb, const QString &change) {
         return change.isEmpty() ? verb : verb + QLatin1Char(' ') + change;
     };
-    undo->setText(caption(QStringLiteral("&Undo"), m_stack->undoText()));
-    redo->setText(caption(QStringLiteral("&Redo"), m_stack->redoText()));
+    const QString undoVerb = QStringLiteral("&Undo");
+    const QString redoVerb = QStringLiteral("&Redo");
+    undo->setText(caption(undoVerb, m_stack->undoText()));
+    redo->setText(caption(redoVerb, m_stack->redoText()));
     undo->setEnabled(m_stack->canUndo());
     redo->setEnabled(m_stack->canRedo());
     connect(m_stack, &QUndoStack::undoTextChanged, undo,
-            [undo, caption](const QString &text) { undo->setText(caption(QStringLiteral("&Undo"), text)); });
+            [undo, caption, undoVerb](const QString &text) { undo->setText(caption(undoVerb, text)); });
     connect(m_stack, &QUndoStack::redoTextChanged, redo,
-            [redo, caption](const QString &text) { redo->setText(caption(QStringLiteral("&Redo"), text)); });
+            [redo, caption, redoVerb](const QString &text) { redo->setText(caption(redoVerb, text)); });
     connect(m_stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(m_stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 }
