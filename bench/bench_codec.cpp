@@ -1,7 +1,7 @@
 // Speed of the LZH codec on the two kinds of data it meets: the record-sheet layout (an
 // 8-bit bitmap of a black-and-white form, large flat areas) and incompressible bytes.
 #include "storage/BuiltInBlocks.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 #include "engine/DesignResults.h"
-#include "engine/base/CalculationLog.h"
+#include "base/CalculationLog.h"
 #include "tests/support/SampleDesigns.h"
 
 #include <benchmark/benchmark.h>

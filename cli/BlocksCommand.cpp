@@ -2,8 +2,8 @@
 // writes one exactly as embedded (a compressed container), so a player can start an
 // override file from the built-in data.
 #include "cli/CliCommand.h"
-#include "engine/base/Files.h"
-#include "engine/base/Stream.h"
+#include "base/Files.h"
+#include "base/Stream.h"
 #include "storage/BuiltInBlocks.h"
 #include "storage/DataBlock.h"
 

@@ -1,7 +1,7 @@
 #include "cli/CommandRunner.h"
 
 #include "cli/CliCommand.h"
-#include "engine/base/Cp1252.h"
+#include "base/Cp1252.h"
 
 #include <iostream>
 

@@ -4,7 +4,7 @@
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignDiff.h"
 #include "engine/DesignFile.h"
-#include "engine/base/Cp1252.h"
+#include "base/Cp1252.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
 #include "cli/ExportTarget.h"
 
-#include "engine/base/Cp1252.h"
+#include "base/Cp1252.h"
 #include "output/SafeFileName.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "cli/CommandRunner.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "storage/DesignJson.h"
 
 #include <iostream>

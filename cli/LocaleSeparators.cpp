@@ -1,7 +1,7 @@
 #include "cli/LocaleSeparators.h"
 
 #include "cli/CliArguments.h"
-#include "engine/base/Cp1252.h"
+#include "base/Cp1252.h"
 
 #include <QLocale>
 

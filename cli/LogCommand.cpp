@@ -3,8 +3,8 @@
 #include "cli/CommandRunner.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/CalculationReplay.h"
-#include "engine/base/Cp1252.h"
-#include "engine/base/Files.h"
+#include "base/Cp1252.h"
+#include "base/Files.h"
 
 #include <iostream>
 

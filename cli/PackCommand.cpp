@@ -1,8 +1,8 @@
 // armorwright-cli pack / unpack: wraps any file in the compressed container and back, so
 // a player can make or read override files and designs by hand.
 #include "cli/CliCommand.h"
-#include "engine/base/Files.h"
-#include "storage/codec/LzhCompressor.h"
+#include "base/Files.h"
+#include "codec/LzhCompressor.h"
 
 #include <iostream>
 

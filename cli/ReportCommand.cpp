@@ -4,8 +4,8 @@
 #include "cli/LocaleSeparators.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignOutcome.h"
-#include "engine/base/Cp1252.h"
-#include "engine/base/NumberFormat.h"
+#include "base/Cp1252.h"
+#include "base/NumberFormat.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
-#include "engine/base/Cp1252.h"
-#include "engine/base/Files.h"
-#include "engine/base/ProgramVersion.h"
+#include "base/Cp1252.h"
+#include "base/Files.h"
+#include "base/ProgramVersion.h"
 
 #include <QString>
 #include <QtGlobal>

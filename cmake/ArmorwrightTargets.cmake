@@ -19,26 +19,13 @@ if(AW_BUILD_FUZZ)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
 
-# Adds a static library made of every .cpp in the calling folder (not its subfolders).
-function(aw_folder_library name)
+# Adds a static library from the listed sources: aw_library(name source... LINKS library...).
+function(aw_library name)
   cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  aw_library(${name} "${sources}" LINKS ${ARG_LINKS})
-endfunction()
-
-# Adds a static library from a list of sources (an interface library while the list is empty).
-function(aw_library name sources)
-  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
-  if(sources)
-    add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${ARG_LINKS})
-    aw_apply_warnings(${name})
-  else()
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} INTERFACE ${ARG_LINKS})
-  endif()
+  add_library(${name} STATIC ${ARG_UNPARSED_ARGUMENTS})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  aw_apply_warnings(${name})
 endfunction()
 
 # A test that runs longer than this is taken for a hang; a slow test is split into cases.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/CalculationLog.h"
+#include "base/CalculationLog.h"
 
 #include <string>
 

@@ -4,9 +4,9 @@
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "engine/base/Files.h"
-#include "engine/base/Stream.h"
-#include "storage/codec/LzhCompressor.h"
+#include "base/Files.h"
+#include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "weapons/WeaponList.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "engine/DesignFilePicture.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 #include <cstdint>
 #include <string>

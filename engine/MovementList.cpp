@@ -2,12 +2,12 @@
 
 #include "engine/MovementSpeed.h"
 
-#include "engine/base/CalculationLog.h"
-#include "engine/base/ExtendedMath.h"
-#include "engine/base/ListIndex.h"
-#include "engine/base/NumberFormat.h"
-#include "engine/base/RoundUp.h"
-#include "engine/base/Stream.h"
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/ListIndex.h"
+#include "base/NumberFormat.h"
+#include "base/RoundUp.h"
+#include "base/Stream.h"
 
 namespace {
 

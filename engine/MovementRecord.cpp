@@ -1,6 +1,6 @@
 #include "engine/MovementRecord.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 namespace {
 // Offsets of the stored image.

@@ -1,9 +1,9 @@
 #include "engine/PerkEntry.h"
 
-#include "engine/base/CalculationLog.h"
-#include "engine/base/ExtendedMath.h"
-#include "engine/base/NumberFormat.h"
-#include "engine/base/RoundUp.h"
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/NumberFormat.h"
+#include "base/RoundUp.h"
 #include "weapons/WeaponTexts.h"
 
 #include <array>

@@ -1,10 +1,10 @@
 #include "engine/PerkList.h"
 
 #include "engine/PerkEntry.h"
-#include "engine/base/CalculationLog.h"
-#include "engine/base/ExtendedMath.h"
-#include "engine/base/ListIndex.h"
-#include "engine/base/Stream.h"
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/ListIndex.h"
+#include "base/Stream.h"
 
 TPerkVehicleData TPerkList::VehicleData() const
 {

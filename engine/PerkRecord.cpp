@@ -1,6 +1,6 @@
 #include "engine/PerkRecord.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 #include <cstring>
 

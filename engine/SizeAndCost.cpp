@@ -5,10 +5,10 @@
 #include "engine/ProductionTypes.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
-#include "engine/base/CalculationLog.h"
-#include "engine/base/ExtendedMath.h"
-#include "engine/base/NumberFormat.h"
-#include "engine/base/RoundUp.h"
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/NumberFormat.h"
+#include "base/RoundUp.h"
 #include "weapons/WeaponList.h"
 
 #include <algorithm>

@@ -4,9 +4,9 @@
 #include "engine/PerkList.h"
 #include "engine/PerkVehicleData.h"
 #include "engine/Vehicle.h"
-#include "engine/base/CalculationLog.h"
-#include "engine/base/ExtendedMath.h"
-#include "engine/base/RoundUp.h"
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/RoundUp.h"
 #include "weapons/WeaponList.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "output/ConvertError.h"
 
-#include "engine/base/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 int32_t StrToInt(const std::string &text)
 {

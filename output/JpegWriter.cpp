@@ -1,6 +1,6 @@
 #include "output/JpegWriter.h"
 
-#include "engine/base/Files.h"
+#include "base/Files.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
-#include "engine/base/ExtendedMath.h"
+#include "base/ExtendedMath.h"
 #include "weapons/WeaponList.h"
 
 #include <bit>

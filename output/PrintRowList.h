@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/ListIndex.h"
+#include "base/ListIndex.h"
 
 #include <vector>
 

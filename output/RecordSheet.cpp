@@ -1,6 +1,6 @@
 #include "output/RecordSheet.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheetBitmap.h"

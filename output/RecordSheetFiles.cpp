@@ -1,7 +1,7 @@
 #include "output/RecordSheetFiles.h"
 
-#include "engine/base/Cp1252.h"
-#include "engine/base/Files.h"
+#include "base/Cp1252.h"
+#include "base/Files.h"
 #include "output/PrintPlacement.h"
 
 #include <QBuffer>

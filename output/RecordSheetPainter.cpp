@@ -1,6 +1,6 @@
 #include "output/RecordSheetPainter.h"
 
-#include "engine/base/Cp1252.h"
+#include "base/Cp1252.h"
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetColour.h"
 

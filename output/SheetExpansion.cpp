@@ -1,6 +1,6 @@
 #include "output/SheetExpansion.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "output/PrintJob.h"
 #include "output/SheetTooLarge.h"
 #include "output/TokenReplace.h"

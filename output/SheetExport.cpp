@@ -1,6 +1,6 @@
 #include "output/SheetExport.h"
 
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "output/HtmlSheet.h"
 #include "output/PrintJob.h"
 #include "output/SheetExpansion.h"

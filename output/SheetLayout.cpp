@@ -1,6 +1,6 @@
 #include "output/SheetLayout.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 static TSheetItem ReadSheetItem(TStream &stream)
 {

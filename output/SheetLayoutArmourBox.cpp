@@ -1,6 +1,6 @@
 #include "output/SheetLayoutArmourBox.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 TSheetArmourBox ReadSheetArmourBox(TStream &stream)
 {

@@ -1,6 +1,6 @@
 #include "output/SheetLayoutBox.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 TSheetLayoutBox ReadSheetLayoutBox(TStream &stream)
 {

@@ -1,6 +1,6 @@
 #include "output/SheetLayoutLabel.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 // A 32-bit length followed by that many bytes; the length is checked against what remains
 // before anything is allocated.

@@ -1,6 +1,6 @@
 #include "output/SheetTemplate.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "storage/DataBlock.h"
 
 std::string SheetTemplate(TSheetKind kind, const std::string &folder)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/base/Files.h"
-#include "engine/base/Stream.h"
+#include "base/Files.h"
+#include "base/Stream.h"
 #include "output/SheetExport.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/AsciiCase.h"
+#include "base/AsciiCase.h"
 
 #include <cstdint>
 #include <span>

@@ -1,9 +1,9 @@
 #include "storage/CustomWeaponFile.h"
 
-#include "engine/base/Files.h"
-#include "engine/base/Stream.h"
+#include "base/Files.h"
+#include "base/Stream.h"
 #include "storage/RecordStream.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 std::vector<TWeaponRecord> ReadCustomWeaponFile(const std::string &folder)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/SettingsFolder.h"
+#include "base/SettingsFolder.h"
 #include "weapons/BaseWeaponList.h"
 
 #include <string>

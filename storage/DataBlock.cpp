@@ -1,7 +1,7 @@
 #include "storage/DataBlock.h"
 
 #include "storage/BuiltInBlocks.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 #include <stdexcept>
 

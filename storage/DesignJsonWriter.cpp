@@ -3,7 +3,7 @@
 #include "engine/DesignFields.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
-#include "engine/base/Cp1252.h"
+#include "base/Cp1252.h"
 #include "storage/Base64.h"
 #include "storage/DesignJsonKeys.h"
 #include "weapons/WeaponList.h"

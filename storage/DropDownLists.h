@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/Files.h"
+#include "base/Files.h"
 
 #include <array>
 #include <string>

@@ -2,8 +2,8 @@
 
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
-#include "engine/base/Files.h"
-#include "engine/base/SettingsFolder.h"
+#include "base/Files.h"
+#include "base/SettingsFolder.h"
 #include "storage/WindowPositionStore.h"
 #include "weapons/BaseWeaponList.h"
 #include "weapons/WeaponTexts.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 #include <cstdint>
 #include <vector>

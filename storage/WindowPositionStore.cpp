@@ -1,6 +1,6 @@
 #include "storage/WindowPositionStore.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 void TWindowPositionStore::Reset()
 {

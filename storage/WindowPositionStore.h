@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/IntegerList.h"
+#include "base/IntegerList.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "ui/CommandGuard.h"
 
 #include "ui/Cp1252.h"
-#include "ui/DialogProvider.h"
+#include "ui/dialogs/DialogProvider.h"
 
 #include <exception>
 #include <new>

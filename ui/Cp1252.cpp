@@ -1,6 +1,6 @@
 #include "ui/Cp1252.h"
 
-#include "engine/base/Cp1252.h"
+#include "base/Cp1252.h"
 
 namespace cp1252 {
 

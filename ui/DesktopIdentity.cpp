@@ -1,6 +1,6 @@
 #include "ui/DesktopIdentity.h"
 
-#include "engine/base/ProgramVersion.h"
+#include "base/ProgramVersion.h"
 
 #include <QApplication>
 #include <QIcon>

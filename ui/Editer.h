@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/EditorHost.h"
+#include "ui/pages/EditorHost.h"
 #include "ui/ProgramData.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "ui/StartupOptions.h"
 
-#include "engine/base/ProgramVersion.h"
+#include "base/ProgramVersion.h"
 
 #include <QCommandLineParser>
 

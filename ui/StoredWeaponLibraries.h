@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/WeaponLibraries.h"
+#include "ui/pages/WeaponLibraries.h"
 
 // The program's weapon libraries as loaded at start-up (storage's Libraries()); every
 // change of the custom list is written to the custom weapon file at once, so a crash or a

@@ -1,6 +1,6 @@
 #include "weapons/AmmoSection.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "weapons/FixedImage.h"
 
 TAmmoSection ClearAmmoSection() { return TAmmoSection{}; }

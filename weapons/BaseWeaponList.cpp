@@ -1,6 +1,6 @@
 #include "weapons/BaseWeaponList.h"
 
-#include "engine/base/ListIndex.h"
+#include "base/ListIndex.h"
 
 #include <cstdlib>
 #include <utility>

@@ -1,10 +1,10 @@
 #include "weapons/Clip.h"
 
-#include "engine/base/CalculationLog.h"
-#include "engine/base/ExtendedMath.h"
-#include "engine/base/ListIndex.h"
-#include "engine/base/RoundUp.h"
-#include "engine/base/Stream.h"
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/ListIndex.h"
+#include "base/RoundUp.h"
+#include "base/Stream.h"
 
 TAmmoSection TClip::GetSection(int i) const
 {

@@ -1,9 +1,9 @@
 #include "weapons/ClipList.h"
 
-#include "engine/base/CalculationLog.h"
-#include "engine/base/ExtendedMath.h"
-#include "engine/base/ListIndex.h"
-#include "engine/base/Stream.h"
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/ListIndex.h"
+#include "base/Stream.h"
 
 #include <algorithm>
 #include <utility>

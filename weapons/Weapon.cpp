@@ -1,7 +1,7 @@
 #include "weapons/Weapon.h"
 
-#include "engine/base/ExtendedMath.h"
-#include "engine/base/Stream.h"
+#include "base/ExtendedMath.h"
+#include "base/Stream.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/base/BooleanList.h"
+#include "base/BooleanList.h"
 #include "weapons/ClipList.h"
 #include "weapons/WeaponRecord.h"
 

@@ -1,6 +1,6 @@
 #include "weapons/WeaponGridRows.h"
 
-#include "engine/base/NumberFormat.h"
+#include "base/NumberFormat.h"
 #include "weapons/WeaponList.h"
 #include "weapons/WeaponTexts.h"
 

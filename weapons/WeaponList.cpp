@@ -1,7 +1,7 @@
 #include "weapons/WeaponList.h"
 
-#include "engine/base/ListIndex.h"
-#include "engine/base/Stream.h"
+#include "base/ListIndex.h"
+#include "base/Stream.h"
 
 #include <stdexcept>
 #include <utility>

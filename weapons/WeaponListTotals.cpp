@@ -1,7 +1,7 @@
 #include "weapons/WeaponList.h"
 
-#include "engine/base/CalculationLog.h"
-#include "engine/base/ExtendedMath.h"
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
 
 int32_t TWeaponList::PerkItemCount() const
 {

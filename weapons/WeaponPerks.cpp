@@ -1,7 +1,7 @@
 #include "weapons/Weapon.h"
 
-#include "engine/base/CalculationLog.h"
-#include "engine/base/ExtendedMath.h"
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
 
 int32_t TWeapon::PerkCost() const
 {

@@ -1,7 +1,7 @@
 #include "weapons/WeaponList.h"
 
-#include "engine/base/CalculationLog.h"
-#include "engine/base/NumberFormat.h"
+#include "base/CalculationLog.h"
+#include "base/NumberFormat.h"
 #include "weapons/WeaponTexts.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "weapons/Weapon.h"
 
-#include "engine/base/CalculationLog.h"
-#include "engine/base/ExtendedMath.h"
-#include "engine/base/RoundUp.h"
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/RoundUp.h"
 #include "weapons/ModificationFactors.h"
 #include "weapons/WeaponTexts.h"
 

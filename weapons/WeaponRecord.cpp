@@ -1,6 +1,6 @@
 #include "weapons/WeaponRecord.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "weapons/FixedImage.h"
 
 namespace off = weaponrecord;

@@ -1,6 +1,6 @@
 #include "weapons/WeaponTexts.h"
 
-#include "engine/base/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 #include <array>
 

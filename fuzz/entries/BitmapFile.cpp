@@ -1,6 +1,6 @@
 #include "fuzz/entries/SampleDesigns.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 namespace samples {
 

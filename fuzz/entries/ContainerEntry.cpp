@@ -1,6 +1,6 @@
 #include "fuzz/entries/FuzzEntries.h"
 
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 namespace {
 // Compressing is far slower than decoding: small outputs still reach the encoder with arbitrary

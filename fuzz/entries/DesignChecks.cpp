@@ -3,14 +3,14 @@
 #include "engine/DesignFile.h"
 #include "engine/OpenedDesign.h"
 #include "engine/Vehicle.h"
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "fuzz/entries/FuzzEntries.h"
 #include "output/ConvertError.h"
 #include "output/SheetTooLarge.h"
 #include "output/PrintJob.h"
 #include "output/SheetExport.h"
 #include "output/SheetTemplate.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 namespace fuzzcheck {
 

@@ -3,7 +3,7 @@
 #if __has_include("storage/DesignJson.h")
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "fuzz/entries/DesignChecks.h"
 #include "storage/DesignJson.h"
 

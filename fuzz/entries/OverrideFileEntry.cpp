@@ -9,7 +9,7 @@
 #include "storage/DropDownLists.h"
 #include "storage/Libraries.h"
 #include "storage/RecordStream.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 #include "weapons/WeaponList.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "fuzz/entries/FuzzEntries.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "fuzz/entries/SampleJob.h"
 #include "output/ConvertError.h"
 #include "output/SheetTooLarge.h"

@@ -3,14 +3,14 @@
 // One subfolder per target (see FuzzTargets); existing files of the same name are replaced.
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "fuzz/entries/FuzzEntries.h"
 #include "fuzz/entries/SampleDesigns.h"
 #include "output/SheetLayout.h"
 #include "output/SheetTemplate.h"
 #include "storage/DataBlock.h"
 #include "storage/Libraries.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 #include "weapons/WeaponList.h"
 
 #if __has_include("storage/DesignJson.h")

@@ -1,8 +1,8 @@
-#include "engine/base/BooleanList.h"
-#include "engine/base/CalculationLog.h"
-#include "engine/base/IntegerList.h"
-#include "engine/base/RoundUp.h"
-#include "engine/base/Stream.h"
+#include "base/BooleanList.h"
+#include "base/CalculationLog.h"
+#include "base/IntegerList.h"
+#include "base/RoundUp.h"
+#include "base/Stream.h"
 
 #include <gtest/gtest.h>
 

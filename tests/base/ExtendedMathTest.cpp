@@ -1,4 +1,4 @@
-#include "engine/base/ExtendedMath.h"
+#include "base/ExtendedMath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/base/Files.h"
+#include "base/Files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/base/ListIndex.h"
+#include "base/ListIndex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/base/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "engine/base/SettingsFolder.h"
-#include "engine/base/Files.h"
+#include "base/SettingsFolder.h"
+#include "base/Files.h"
 
 #include <gtest/gtest.h>
 

@@ -6,9 +6,9 @@
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/OpenedDesign.h"
-#include "engine/base/Cp1252.h"
-#include "engine/base/Files.h"
-#include "engine/base/ProgramVersion.h"
+#include "base/Cp1252.h"
+#include "base/Files.h"
+#include "base/ProgramVersion.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,7 +1,7 @@
 #include "CliTestSupport.h"
 
-#include "engine/base/Files.h"
-#include "storage/codec/LzhCompressor.h"
+#include "base/Files.h"
+#include "codec/LzhCompressor.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>

@@ -3,15 +3,15 @@
 
 #include "engine/DesignFile.h"
 #include "engine/OpenedDesign.h"
-#include "engine/base/Cp1252.h"
-#include "engine/base/Files.h"
+#include "base/Cp1252.h"
+#include "base/Files.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetRenderContext.h"
 #include "output/SheetExport.h"
 #include "storage/DataBlock.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 #include <QImage>
 

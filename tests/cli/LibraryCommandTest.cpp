@@ -1,6 +1,6 @@
 #include "engine/MovementRecord.h"
-#include "engine/base/Files.h"
-#include "storage/codec/LzhCompressor.h"
+#include "base/Files.h"
+#include "codec/LzhCompressor.h"
 #include "weapons/WeaponRecord.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,7 +1,7 @@
-#include "engine/base/Files.h"
-#include "engine/base/Stream.h"
+#include "base/Files.h"
+#include "base/Stream.h"
 #include "storage/BuiltInBlocks.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "engine/base/Stream.h"
-#include "storage/codec/AdaptiveHuffman.h"
-#include "storage/codec/CodecSink.h"
-#include "storage/codec/CodecSource.h"
+#include "base/Stream.h"
+#include "codec/AdaptiveHuffman.h"
+#include "codec/CodecSink.h"
+#include "codec/CodecSource.h"
 
 #include <gtest/gtest.h>
 

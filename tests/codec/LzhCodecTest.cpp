@@ -1,7 +1,7 @@
 #include "SymbolTrace.h"
 
-#include "engine/base/Stream.h"
-#include "storage/codec/LzhCompressor.h"
+#include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 

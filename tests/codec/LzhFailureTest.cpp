@@ -1,9 +1,9 @@
 #include "SymbolTrace.h"
 
-#include "engine/base/Stream.h"
-#include "storage/codec/CodecSink.h"
-#include "storage/codec/CodecSource.h"
-#include "storage/codec/LzhCompressor.h"
+#include "base/Stream.h"
+#include "codec/CodecSink.h"
+#include "codec/CodecSource.h"
+#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "SymbolTrace.h"
 
-#include "engine/base/Stream.h"
-#include "storage/codec/AdaptiveHuffman.h"
-#include "storage/codec/CodecSink.h"
-#include "storage/codec/CodecSource.h"
-#include "storage/codec/PositionCode.h"
+#include "base/Stream.h"
+#include "codec/AdaptiveHuffman.h"
+#include "codec/CodecSink.h"
+#include "codec/CodecSource.h"
+#include "codec/PositionCode.h"
 
 std::vector<TracedSymbol> TraceSymbols(const std::vector<uint8_t> &container)
 {

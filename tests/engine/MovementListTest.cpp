@@ -1,8 +1,8 @@
 #include "engine/MovementList.h"
 #include "engine/MovementSpeed.h"
 
-#include "engine/base/CalculationLog.h"
-#include "engine/base/Stream.h"
+#include "base/CalculationLog.h"
+#include "base/Stream.h"
 
 #include "tests/support/SampleRecords.h"
 

@@ -1,6 +1,6 @@
 #include "engine/PerkEntry.h"
 
-#include "engine/base/CalculationLog.h"
+#include "base/CalculationLog.h"
 
 #include <gtest/gtest.h>
 

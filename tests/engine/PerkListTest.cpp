@@ -2,8 +2,8 @@
 
 #include "engine/Vehicle.h"
 
-#include "engine/base/CalculationLog.h"
-#include "engine/base/Stream.h"
+#include "base/CalculationLog.h"
+#include "base/Stream.h"
 
 #include <gtest/gtest.h>
 

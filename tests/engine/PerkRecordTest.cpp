@@ -1,7 +1,7 @@
 #include "engine/PerkRecord.h"
 #include "engine/PerkTemplates.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "engine/PerkList.h"
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
-#include "engine/base/CalculationLog.h"
+#include "base/CalculationLog.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>

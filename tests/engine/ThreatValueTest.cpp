@@ -3,7 +3,7 @@
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/ThreatValue.h"
-#include "engine/base/CalculationLog.h"
+#include "base/CalculationLog.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>

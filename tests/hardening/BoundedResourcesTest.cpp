@@ -5,12 +5,12 @@
 #include "engine/DesignFile.h"
 #include "engine/DesignFilePicture.h"
 #include "engine/MovementList.h"
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "fuzz/entries/SampleDesigns.h"
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetRenderContext.h"
 #include "output/SheetLayout.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>

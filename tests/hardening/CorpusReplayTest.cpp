@@ -2,7 +2,7 @@
 // function, so a fixed finding stays fixed without libFuzzer.
 #include "HardeningSupport.h"
 
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "fuzz/entries/FuzzEntries.h"
 
 #include <gtest/gtest.h>

@@ -8,13 +8,13 @@
 #include "HardeningSupport.h"
 
 #include "engine/DesignFile.h"
-#include "engine/base/AsciiCase.h"
-#include "engine/base/Files.h"
+#include "base/AsciiCase.h"
+#include "base/Files.h"
 #include "fuzz/entries/DesignChecks.h"
 #include "fuzz/entries/SampleDesigns.h"
 #include "storage/CustomWeaponFile.h"
 #include "weapons/WeaponTexts.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "engine/SizeAndCost.h"
 #include "engine/Vehicle.h"
 #include "engine/PerkList.h"
-#include "engine/base/CalculationLog.h"
+#include "base/CalculationLog.h"
 #include "output/PrintJob.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "HardeningSupport.h"
 
-#include "engine/base/Files.h"
+#include "base/Files.h"
 
 #include <ctime>
 #include <fstream>

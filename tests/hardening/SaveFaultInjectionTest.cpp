@@ -4,7 +4,7 @@
 #include "HardeningSupport.h"
 
 #include "engine/DesignFile.h"
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "fuzz/entries/SampleDesigns.h"
 #include "fuzz/entries/SampleJob.h"
 #include "output/JpegWriter.h"

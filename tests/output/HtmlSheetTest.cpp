@@ -1,6 +1,6 @@
 #include "tests/support/SampleSheetJobs.h"
 
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "output/HtmlSheet.h"
 
 #include <gtest/gtest.h>

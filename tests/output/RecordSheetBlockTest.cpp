@@ -1,12 +1,12 @@
 #include "RecordSheetTestSupport.h"
 #include "tests/support/TempFolder.h"
 
-#include "engine/base/Files.h"
-#include "engine/base/Stream.h"
+#include "base/Files.h"
+#include "base/Stream.h"
 #include "output/ConvertError.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 

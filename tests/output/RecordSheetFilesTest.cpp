@@ -1,7 +1,7 @@
 #include "RecordSheetTestSupport.h"
 #include "tests/support/TempFolder.h"
 
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "output/JpegWriter.h"
 #include "output/PrintPlacement.h"
 #include "output/RecordSheetFiles.h"

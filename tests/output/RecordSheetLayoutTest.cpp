@@ -1,4 +1,4 @@
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "output/SheetLayout.h"
 
 #include <gtest/gtest.h>

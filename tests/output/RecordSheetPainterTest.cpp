@@ -1,6 +1,6 @@
 #include "RecordSheetTestSupport.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetColour.h"
 #include "output/RecordSheetPainter.h"

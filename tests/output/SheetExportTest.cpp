@@ -2,7 +2,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
 
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "output/ConvertError.h"
 #include "output/SafeFileName.h"
 #include "output/SheetExport.h"

@@ -2,9 +2,9 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "output/SheetTemplate.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 

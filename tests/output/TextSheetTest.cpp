@@ -1,7 +1,7 @@
 #include "tests/support/SampleSheetJobs.h"
 #include "tests/support/TestFiles.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "output/ConvertError.h"
 #include "output/SheetExpansion.h"
 

@@ -2,7 +2,7 @@
 
 #include "storage/BuiltInBlocks.h"
 #include "storage/DataBlock.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 

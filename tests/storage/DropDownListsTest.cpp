@@ -1,7 +1,7 @@
 #include "tests/storage/StorageFolder.h"
 
 #include "storage/DropDownLists.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 

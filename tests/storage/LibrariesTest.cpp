@@ -1,8 +1,8 @@
 #include "tests/storage/StorageFolder.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "storage/Libraries.h"
-#include "storage/codec/LzhCompressor.h"
+#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/PerkTemplates.h"
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "weapons/WeaponList.h"
 
 namespace {

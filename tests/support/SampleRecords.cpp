@@ -1,6 +1,6 @@
 #include "SampleRecords.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "TestFiles.h"
 
 #include "engine/DesignFile.h"
-#include "engine/base/Files.h"
-#include "engine/base/Stream.h"
+#include "base/Files.h"
+#include "base/Stream.h"
 
 #include <fstream>
 #include <stdexcept>

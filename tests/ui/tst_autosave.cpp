@@ -5,13 +5,13 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "engine/base/Files.h"
-#include "ui/Autosave.h"
-#include "ui/RecoveryDialog.h"
-#include "ui/RecoveryOffer.h"
-#include "ui/RecoveryStore.h"
-#include "ui/UndoHistory.h"
-#include "ui/VehicleDocument.h"
+#include "base/Files.h"
+#include "ui/document/Autosave.h"
+#include "ui/dialogs/RecoveryDialog.h"
+#include "ui/document/RecoveryOffer.h"
+#include "ui/document/RecoveryStore.h"
+#include "ui/document/UndoHistory.h"
+#include "ui/document/VehicleDocument.h"
 
 #include <QApplication>
 #include <QDir>

@@ -9,11 +9,11 @@
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "engine/base/Stream.h"
-#include "ui/CompareWindow.h"
+#include "base/Stream.h"
+#include "ui/dialogs/CompareWindow.h"
 #include "ui/Editer.h"
-#include "ui/UndoSnapshot.h"
-#include "ui/VehicleDocument.h"
+#include "ui/document/UndoSnapshot.h"
+#include "ui/document/VehicleDocument.h"
 #include "weapons/WeaponList.h"
 
 #include <QAction>

@@ -5,8 +5,8 @@
 
 #include "engine/Vehicle.h"
 #include "ui/Editer.h"
-#include "ui/SpinButton.h"
-#include "ui/VehicleDocument.h"
+#include "ui/widgets/SpinButton.h"
+#include "ui/document/VehicleDocument.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -6,9 +6,9 @@
 #include "engine/DesignFilePicture.h"
 #include "engine/Vehicle.h"
 #include "ui/Editer.h"
-#include "ui/InfoPage.h"
-#include "ui/RaiImage.h"
-#include "ui/VehicleDocument.h"
+#include "ui/pages/InfoPage.h"
+#include "ui/widgets/RaiImage.h"
+#include "ui/document/VehicleDocument.h"
 
 #include <QApplication>
 #include <QComboBox>

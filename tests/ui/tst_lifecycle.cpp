@@ -8,15 +8,15 @@
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
-#include "engine/base/CalculationLog.h"
-#include "engine/base/Files.h"
-#include "engine/base/ProgramVersion.h"
+#include "base/CalculationLog.h"
+#include "base/Files.h"
+#include "base/ProgramVersion.h"
 #include "ui/DesktopIdentity.h"
 #include "ui/Editer.h"
-#include "ui/LogView.h"
-#include "ui/RecentFiles.h"
+#include "ui/dialogs/LogView.h"
+#include "ui/document/RecentFiles.h"
 #include "ui/StartupOptions.h"
-#include "ui/VehicleDocument.h"
+#include "ui/document/VehicleDocument.h"
 
 #include <QAction>
 #include <QApplication>

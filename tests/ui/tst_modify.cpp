@@ -4,8 +4,8 @@
 #include "support/MemoryProgramData.h"
 #include "support/ScriptedDialogs.h"
 
-#include "ui/FrmModify.h"
-#include "ui/SpinButton.h"
+#include "ui/dialogs/FrmModify.h"
+#include "ui/widgets/SpinButton.h"
 #include "weapons/Weapon.h"
 #include "weapons/WeaponRecord.h"
 

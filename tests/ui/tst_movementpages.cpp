@@ -5,13 +5,13 @@
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/Vehicle.h"
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "ui/Editer.h"
-#include "ui/MovementEditor.h"
-#include "ui/MovementPages.h"
-#include "ui/GeneralPage.h"
-#include "ui/SpinButton.h"
-#include "ui/VehicleDocument.h"
+#include "ui/dialogs/MovementEditor.h"
+#include "ui/pages/MovementPages.h"
+#include "ui/pages/GeneralPage.h"
+#include "ui/widgets/SpinButton.h"
+#include "ui/document/VehicleDocument.h"
 
 #include <QCheckBox>
 #include <QComboBox>

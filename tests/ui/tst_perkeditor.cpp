@@ -9,9 +9,9 @@
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
 #include "engine/PerkTemplates.h"
-#include "ui/FrmPerkEditor.h"
-#include "ui/PerkNumberPanel.h"
-#include "ui/SpinButton.h"
+#include "ui/dialogs/FrmPerkEditor.h"
+#include "ui/dialogs/PerkNumberPanel.h"
+#include "ui/widgets/SpinButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>

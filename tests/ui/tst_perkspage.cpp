@@ -11,11 +11,11 @@
 #include "engine/PerkTemplates.h"
 #include "engine/ProductionTypes.h"
 #include "engine/Vehicle.h"
-#include "ui/LemonDicePanel.h"
-#include "ui/PerkTab.h"
-#include "ui/PerksPage.h"
-#include "ui/SpinButton.h"
-#include "ui/VehicleDocument.h"
+#include "ui/pages/LemonDicePanel.h"
+#include "ui/pages/PerkTab.h"
+#include "ui/pages/PerksPage.h"
+#include "ui/widgets/SpinButton.h"
+#include "ui/document/VehicleDocument.h"
 #include "weapons/WeaponList.h"
 
 #include <QDialog>

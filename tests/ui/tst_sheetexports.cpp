@@ -8,7 +8,7 @@
 #include "tests/support/SampleDesigns.h"
 #include "ui/Editer.h"
 #include "ui/StoredProgramData.h"
-#include "ui/VehicleDocument.h"
+#include "ui/document/VehicleDocument.h"
 
 #include <QAction>
 #include <QLocale>

@@ -7,7 +7,7 @@
 #include "storage/Libraries.h"
 #include "ui/Editer.h"
 #include "ui/StoredProgramData.h"
-#include "ui/VehicleDocument.h"
+#include "ui/document/VehicleDocument.h"
 
 #include <QAction>
 #include <QComboBox>

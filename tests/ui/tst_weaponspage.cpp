@@ -6,16 +6,16 @@
 
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
 #include "ui/Editer.h"
-#include "ui/FrmModify.h"
-#include "ui/FrmWepEdit.h"
-#include "ui/SpinButton.h"
-#include "ui/VehicleDocument.h"
-#include "ui/WeaponLibraries.h"
-#include "ui/WeaponsPage.h"
+#include "ui/dialogs/FrmModify.h"
+#include "ui/dialogs/FrmWepEdit.h"
+#include "ui/widgets/SpinButton.h"
+#include "ui/document/VehicleDocument.h"
+#include "ui/pages/WeaponLibraries.h"
+#include "ui/pages/WeaponsPage.h"
 #include "weapons/WeaponList.h"
 
 #include <QAbstractButton>

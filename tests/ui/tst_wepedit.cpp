@@ -4,7 +4,7 @@
 #include "support/MemoryProgramData.h"
 #include "support/ScriptedDialogs.h"
 
-#include "ui/FrmWepEdit.h"
+#include "ui/dialogs/FrmWepEdit.h"
 #include "weapons/WeaponTexts.h"
 
 #include <QCheckBox>

@@ -5,12 +5,12 @@
 #include "support/ScriptedDialogs.h"
 
 #include "ui/Cp1252.h"
-#include "ui/ExitEdit.h"
-#include "ui/LogView.h"
-#include "ui/MemoBox.h"
-#include "ui/QtDialogProvider.h"
-#include "ui/RaiImage.h"
-#include "ui/RecentFiles.h"
+#include "ui/widgets/ExitEdit.h"
+#include "ui/dialogs/LogView.h"
+#include "ui/widgets/MemoBox.h"
+#include "ui/dialogs/QtDialogProvider.h"
+#include "ui/widgets/RaiImage.h"
+#include "ui/document/RecentFiles.h"
 #include "ui/WindowPlacement.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "engine/base/CalculationLog.h"
-#include "engine/base/Stream.h"
+#include "base/CalculationLog.h"
+#include "base/Stream.h"
 #include "weapons/ClipList.h"
 #include "weapons/Weapon.h"
 #include "weapons/WeaponList.h"

@@ -1,4 +1,4 @@
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 #include "weapons/WeaponList.h"
 
 #include "tests/support/SampleRecords.h"

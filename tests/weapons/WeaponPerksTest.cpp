@@ -1,4 +1,4 @@
-#include "engine/base/CalculationLog.h"
+#include "base/CalculationLog.h"
 #include "weapons/WeaponList.h"
 
 #include "tests/support/SampleRecords.h"

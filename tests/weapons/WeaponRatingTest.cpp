@@ -1,4 +1,4 @@
-#include "engine/base/CalculationLog.h"
+#include "base/CalculationLog.h"
 #include "weapons/Weapon.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "tools/datagen/LibraryData.h"
 
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "tools/datagen/AmmoProfiles.h"
 #include "tools/datagen/DataGenError.h"
 #include "tools/datagen/DropDownText.h"

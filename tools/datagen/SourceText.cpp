@@ -1,6 +1,6 @@
 #include "tools/datagen/SourceText.h"
 
-#include "engine/base/NumberFormat.h"
+#include "base/NumberFormat.h"
 #include "tools/datagen/DataGenError.h"
 
 namespace sourcetext {

@@ -2,9 +2,9 @@
 // with the program's own codec and writes a C++ source holding the containers as byte
 // arrays, with the lookup by name declared in storage/BuiltInBlocks.h. Blocks with the
 // same content share one array.
-#include "engine/base/AsciiCase.h"
-#include "engine/base/Files.h"
-#include "storage/codec/LzhCompressor.h"
+#include "base/AsciiCase.h"
+#include "base/Files.h"
+#include "codec/LzhCompressor.h"
 
 #include <cstdio>
 #include <exception>

@@ -1,6 +1,6 @@
 #include "tools/sheetgen/GreyBitmapFile.h"
 
-#include "engine/base/Stream.h"
+#include "base/Stream.h"
 
 std::vector<uint8_t> GreyBitmapFile(const QImage &image)
 {

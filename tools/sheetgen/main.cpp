@@ -1,7 +1,7 @@
 // aw-sheetgen OUT: writes the built-in record-sheet layout block (uncompressed): the form's
 // background bitmap and its drawing items.
 
-#include "engine/base/Files.h"
+#include "base/Files.h"
 #include "output/SheetLayout.h"
 #include "tools/sheetgen/GreyBitmapFile.h"
 #include "tools/sheetgen/SheetForm.h"

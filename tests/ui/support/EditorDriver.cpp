@@ -1,6 +1,6 @@
 #include "EditorDriver.h"
 
-#include "ui/SpinButton.h"
+#include "ui/widgets/SpinButton.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,7 +1,7 @@
 #include "EditorFixture.h"
 
 #include "engine/Vehicle.h"
-#include "ui/VehicleDocument.h"
+#include "ui/document/VehicleDocument.h"
 
 #include <QTest>
 

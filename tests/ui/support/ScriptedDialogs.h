@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DialogProvider.h"
+#include "ui/dialogs/DialogProvider.h"
 
 #include <QList>
 #include <QStringList>

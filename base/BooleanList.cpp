@@ -1,0 +1,38 @@
+#include "base/BooleanList.h"
+
+#include "base/ListIndex.h"
+#include "base/Stream.h"
+
+bool TBooleanList::Get(int index) const
+{
+    return ListGet(m_items, index);
+}
+
+void TBooleanList::Set(int index, bool value)
+{
+    ListSet(m_items, index, value);
+}
+
+void TBooleanList::Delete(int index)
+{
+    ListDelete(m_items, index);
+}
+
+void TBooleanList::SaveToStream(TStream &stream) const
+{
+    stream.WriteInt32(Count());
+    for (bool item : m_items)
+        stream.WriteUInt8(item ? 1 : 0);
+}
+
+void TBooleanList::LoadFromStream(TStream &stream)
+{
+    Clear();
+    const int32_t count = stream.ReadInt32();
+    if (count <= 0)
+        return;
+    // Each entry is one byte: a count beyond what remains can only be damage.
+    stream.RequireRemaining(static_cast<int64_t>(count), "link list");
+    for (int32_t i = 0; i < count; ++i)
+        Add(stream.ReadUInt8() != 0);
+}

@@ -1,0 +1,13 @@
+#include "base/IntegerList.h"
+
+#include "base/ListIndex.h"
+
+int32_t TIntegerList::Get(int index) const
+{
+    return ListGet(m_items, index);
+}
+
+void TIntegerList::Set(int index, int32_t value)
+{
+    ListSet(m_items, index, value);
+}

@@ -1,0 +1,45 @@
+# Fails when a library includes a header of a library above it, or when a library below the
+# output layer includes Qt. Run by the test suite:
+#   cmake -DAW_SOURCE_DIR=<source folder> -P cmake/CheckIncludeLayers.cmake
+# Each library may include itself and the libraries listed after it (see docs/architecture.md).
+cmake_minimum_required(VERSION 3.25)
+
+set(layers
+  "base"
+  "codec base"
+  "weapons base"
+  "engine weapons codec base"
+  "storage engine weapons codec base"
+  "output storage engine weapons codec base"
+  "cli output storage engine weapons codec base"
+  "ui output storage engine weapons codec base"
+  "app ui output storage engine weapons codec base")
+set(project_folders base codec weapons engine storage output cli ui app)
+set(qt_free_folders base codec weapons engine storage)
+
+set(violations "")
+foreach(layer ${layers})
+  separate_arguments(allowed UNIX_COMMAND "${layer}")
+  list(GET allowed 0 folder)
+  file(GLOB_RECURSE sources ${AW_SOURCE_DIR}/${folder}/*.h ${AW_SOURCE_DIR}/${folder}/*.cpp
+                            ${AW_SOURCE_DIR}/${folder}/*.h.in)
+  foreach(source ${sources})
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+    file(RELATIVE_PATH shown ${AW_SOURCE_DIR} ${source})
+    foreach(line ${includes})
+      if(line MATCHES "#[ \t]*include[ \t]*\"([a-z]+)/")
+        set(target ${CMAKE_MATCH_1})
+        if(target IN_LIST project_folders AND NOT target IN_LIST allowed)
+          list(APPEND violations "${shown}: ${line} (${folder} may include only: ${layer})")
+        endif()
+      elseif(line MATCHES "#[ \t]*include[ \t]*<Q" AND folder IN_LIST qt_free_folders)
+        list(APPEND violations "${shown}: ${line} (${folder} does not use Qt)")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  list(JOIN violations "\n" text)
+  message(FATAL_ERROR "Includes against the library layers:\n${text}")
+endif()

@@ -1,0 +1,177 @@
+#include "codec/AdaptiveHuffman.h"
+
+#include <bit>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+// The first index from `from` on whose frequency is k or more. Frequencies never decrease
+// along the node order and the table ends in 0xFFFF entries, so the search stops.
+inline unsigned firstNotBelow(const uint16_t *freq, unsigned from, unsigned k)
+{
+#if defined(__SSE2__)
+    const __m128i key = _mm_set1_epi16(static_cast<short>(k));
+    const __m128i zero = _mm_setzero_si128();
+    for (;; from += 8) {
+        const __m128i f = _mm_loadu_si128(reinterpret_cast<const __m128i *>(freq + from));
+        // k - f saturates to 0 exactly where f >= k (unsigned).
+        const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(key, f), zero)));
+        if (mask != 0)
+            return from + (static_cast<unsigned>(std::countr_zero(mask)) >> 1);
+    }
+#else
+    while (k > freq[from])
+        ++from;
+    return from;
+#endif
+}
+
+} // namespace
+
+void TAdaptiveHuffman::Start()
+{
+    for (unsigned i = 0; i < kSymbols; ++i) {
+        m_freq[i] = 1;
+        m_son[i] = static_cast<uint16_t>(i + kNodes);
+        m_prnt[i + kNodes] = static_cast<uint16_t>(i);
+    }
+    for (unsigned i = 0, j = kSymbols; j <= kRoot; i += 2, ++j) {
+        m_freq[j] = static_cast<uint16_t>(m_freq[i] + m_freq[i + 1]);
+        m_son[j] = static_cast<uint16_t>(i);
+        m_prnt[i] = m_prnt[i + 1] = static_cast<uint16_t>(j);
+    }
+    for (unsigned i = kNodes; i < std::size(m_freq); ++i)
+        m_freq[i] = 0xFFFF;
+    m_prnt[kRoot] = 0;
+    m_longestCode = 0;
+    m_rebuilds = 0;
+}
+
+inline void TAdaptiveHuffman::Increment(unsigned &c)
+{
+    const unsigned k = ++m_freq[c];
+    unsigned l = c + 1;
+    if (k > m_freq[l]) {
+        // Move the node past every node of lower frequency: swap it with the last one.
+        l = firstNotBelow(m_freq, l + 1, k) - 1;
+        m_freq[c] = m_freq[l];
+        m_freq[l] = static_cast<uint16_t>(k);
+
+        const unsigned i = m_son[c];
+        m_prnt[i] = static_cast<uint16_t>(l);
+        if (i < kNodes)
+            m_prnt[i + 1] = static_cast<uint16_t>(l);
+
+        const unsigned j = m_son[l];
+        m_son[l] = static_cast<uint16_t>(i);
+        m_prnt[j] = static_cast<uint16_t>(c);
+        if (j < kNodes)
+            m_prnt[j + 1] = static_cast<uint16_t>(c);
+        m_son[c] = static_cast<uint16_t>(j);
+
+        c = l;
+    }
+}
+
+void TAdaptiveHuffman::Encode(unsigned symbol, TBitWriter &out)
+{
+    // Deep trees can give codes longer than 16 bits: the code is written whole.
+    unsigned length;
+    const uint64_t code = Code(symbol, length);
+    if (length <= 32)
+        out.Put(length, static_cast<uint32_t>(code));
+    else
+        out.PutLong(length, code);
+    if (length > m_longestCode)
+        m_longestCode = length;
+    Update(symbol);
+}
+
+unsigned TAdaptiveHuffman::Decode(TBitReader &in)
+{
+    uint64_t bits = in.Window(32);
+    unsigned used = 0;
+    unsigned c = m_son[kRoot];
+    while (c < kNodes) {
+        if (used == 32) {
+            // Only trees far deeper than the frequency limit allows get here.
+            in.Skip(used);
+            bits = in.Window(32);
+            used = 0;
+        }
+        c = m_son[c + static_cast<unsigned>(bits >> 63)];
+        bits <<= 1;
+        ++used;
+    }
+    in.Skip(used);
+    c -= kNodes;
+    Update(c);
+    return c;
+}
+
+uint64_t TAdaptiveHuffman::Code(unsigned symbol, unsigned &length) const
+{
+    // Walk leaf to root; a node's parity says which son of its father it is.
+    uint64_t code = 0;
+    length = 0;
+    unsigned node = m_prnt[symbol + kNodes];
+    do {
+        code |= static_cast<uint64_t>(node & 1) << length;
+        ++length;
+    } while ((node = m_prnt[node]) != kRoot);
+    return code;
+}
+
+unsigned TAdaptiveHuffman::CodeLength(unsigned symbol) const
+{
+    unsigned length;
+    Code(symbol, length);
+    return length;
+}
+
+void TAdaptiveHuffman::Update(unsigned symbol)
+{
+    if (m_freq[kRoot] == kMaxFreq)
+        Reconstruct();
+    unsigned c = m_prnt[symbol + kNodes];
+    do {
+        Increment(c);
+    } while ((c = m_prnt[c]) != 0);
+}
+
+void TAdaptiveHuffman::Reconstruct()
+{
+    ++m_rebuilds;
+    // Gather the leaves, in node order, at the front with halved frequencies.
+    unsigned j = 0;
+    for (unsigned i = 0; i < kNodes; ++i) {
+        if (m_son[i] >= kNodes) {
+            m_freq[j] = static_cast<uint16_t>((m_freq[i] + 1) / 2);
+            m_son[j] = m_son[i];
+            ++j;
+        }
+    }
+    // Join pairs of nodes, inserting each new node after the last one not above it.
+    for (unsigned i = 0, n = kSymbols; n < kNodes; i += 2, ++n) {
+        const unsigned f = m_freq[i] + m_freq[i + 1];
+        unsigned k = n - 1;
+        while (f < m_freq[k])
+            --k;
+        ++k;
+        const size_t moved = n - k;
+        std::memmove(&m_freq[k + 1], &m_freq[k], moved * sizeof m_freq[0]);
+        m_freq[k] = static_cast<uint16_t>(f);
+        std::memmove(&m_son[k + 1], &m_son[k], moved * sizeof m_son[0]);
+        m_son[k] = static_cast<uint16_t>(i);
+    }
+    for (unsigned i = 0; i < kNodes; ++i) {
+        const unsigned k = m_son[i];
+        if (k >= kNodes)
+            m_prnt[k] = static_cast<uint16_t>(i);
+        else
+            m_prnt[k] = m_prnt[k + 1] = static_cast<uint16_t>(i);
+    }
+}

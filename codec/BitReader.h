@@ -1,0 +1,68 @@
+#pragma once
+
+#include "codec/SourceBuffer.h"
+
+#include <cstdint>
+
+// Takes bits most significant bit first. Past the end of the source the bits read as
+// zero; how far past the end the reader has gone is counted so that the decoder can stop
+// on input that cannot be a coded stream.
+class TBitReader {
+public:
+    explicit TBitReader(TSourceBuffer &in) : m_in(in) {}
+
+    unsigned Bit()
+    {
+        if (m_count == 0)
+            Refill();
+        const unsigned bit = static_cast<unsigned>(m_buf >> 63);
+        m_buf <<= 1;
+        --m_count;
+        return bit;
+    }
+    // The next `length` bits (1..32) as a number.
+    uint32_t Bits(unsigned length)
+    {
+        if (m_count < length)
+            Refill();
+        const uint32_t value = static_cast<uint32_t>(m_buf >> (64 - length));
+        m_buf <<= length;
+        m_count -= length;
+        return value;
+    }
+    // The next `length` bits (1..32) without consuming them.
+    uint32_t Peek(unsigned length)
+    {
+        if (m_count < length)
+            Refill();
+        return static_cast<uint32_t>(m_buf >> (64 - length));
+    }
+    // The unread bits, most significant first, with at least `length` (1..57) of them valid.
+    uint64_t Window(unsigned length)
+    {
+        if (m_count < length)
+            Refill();
+        return m_buf;
+    }
+    void Skip(unsigned length)
+    {
+        m_buf <<= length;
+        m_count -= length;
+    }
+
+    // Bits consumed beyond the last byte of the source.
+    uint64_t BitsPastEnd() const
+    {
+        const uint64_t zeroBits = m_zeroBytes * 8;
+        return zeroBits > m_count ? zeroBits - m_count : 0;
+    }
+
+private:
+    // Tops the buffer up to at least 57 bits.
+    void Refill();
+
+    TSourceBuffer &m_in;
+    uint64_t m_buf = 0; // the top m_count bits are unread; below them zeros or the next bits
+    unsigned m_count = 0;
+    uint64_t m_zeroBytes = 0; // zero bytes supplied after the source ended
+};

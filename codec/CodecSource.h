@@ -1,0 +1,33 @@
+#pragma once
+
+#include "base/Stream.h"
+
+#include <cstdint>
+
+// Where the codec reads from. Kept abstract so the codec can run over any stream and so
+// stream failures can be exercised; the memory stream is the usual one.
+class TCodecSource {
+public:
+    virtual ~TCodecSource() = default;
+    // Current position; negative when the stream cannot be used.
+    virtual int64_t Position() = 0;
+    // Total size in bytes; negative when unknown.
+    virtual int64_t Size() = 0;
+    // Reads up to count bytes: the number read, 0 at the end, negative on an error.
+    virtual int64_t Read(uint8_t *buffer, int64_t count) = 0;
+};
+
+// A memory stream as a codec source; reading advances the stream's position.
+class TStreamSource : public TCodecSource {
+public:
+    explicit TStreamSource(TStream &stream) : m_stream(stream) {}
+    int64_t Position() override { return m_stream.Position(); }
+    int64_t Size() override { return m_stream.Size(); }
+    int64_t Read(uint8_t *buffer, int64_t count) override
+    {
+        return static_cast<int64_t>(m_stream.Read(buffer, static_cast<size_t>(count)));
+    }
+
+private:
+    TStream &m_stream;
+};

@@ -1,8 +1,0 @@
-#pragma once
-
-#include "storage/codec/BitWriter.h"
-#include "storage/codec/SourceBuffer.h"
-
-// Codes every byte the input yields as LZHUF symbols into out; returns the longest
-// Huffman code written, in bits.
-unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out);

@@ -1,0 +1,175 @@
+#include "ui/dialogs/CompareWindow.h"
+
+#include "engine/DesignDiff.h"
+#include "engine/DesignFile.h"
+#include "engine/Vehicle.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/NativePath.h"
+#include "ui/document/UndoSnapshot.h"
+#include "ui/Cp1252.h"
+#include "ui/document/UndoChangeText.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDiffersRole = Qt::UserRole + 1;
+const QColor kDifferenceColour(255, 214, 214);
+const QString kDesignGroup = QStringLiteral("Design");
+
+// "weapons[2].clips[0].Amount" -> weapons, [2], clips, [0], Amount; a field of the design
+// itself goes into the "Design" group.
+QStringList segmentsOf(const std::string &path)
+{
+    static const QRegularExpression indexed(QStringLiteral("^(.*)\\[(\\d+)\\]$"));
+    QStringList segments;
+    for (const QString &part : QString::fromStdString(path).split(QLatin1Char('.'))) {
+        const QRegularExpressionMatch match = indexed.match(part);
+        if (match.hasMatch())
+            segments << match.captured(1) << QLatin1Char('[') + match.captured(2) + QLatin1Char(']');
+        else
+            segments << part;
+    }
+    if (segments.size() == 1)
+        segments.prepend(kDesignGroup);
+    return segments;
+}
+
+// "[2]" -> "#3"; a field name in words.
+QString labelOf(const QString &segment)
+{
+    if (segment.startsWith(QLatin1Char('[')))
+        return QStringLiteral("#%1").arg(segment.mid(1, segment.size() - 2).toInt() + 1);
+    return FieldWords(segment.toStdString());
+}
+
+bool isEntryName(const QString &segment)
+{
+    return segment == QLatin1String("Name") || segment == QLatin1String("PFDName") ||
+           segment == QLatin1String("ModeName");
+}
+
+// Shows a row and its ancestors as a place where the designs differ.
+void markDiffering(QTreeWidgetItem *row)
+{
+    for (QTreeWidgetItem *item = row; item; item = item->parent()) {
+        item->setData(0, kDiffersRole, true);
+        QFont bold = item->font(0);
+        bold.setBold(true);
+        for (int column = 0; column < 3; ++column)
+            item->setFont(column, bold);
+        if (item != row)
+            item->setExpanded(true);
+    }
+}
+
+} // namespace
+
+TCompareWindow::TCompareWindow(const QString &captionA, TBaseVehicle &a, const QString &captionB, TBaseVehicle &b,
+                               QWidget *parent)
+    : QDialog(parent)
+    , m_tree(new QTreeWidget(this))
+    , m_differencesOnly(new QCheckBox(QStringLiteral("Differences only"), this))
+    , m_summary(new QLabel(this))
+{
+    setObjectName(QStringLiteral("frmCompare"));
+    setWindowTitle(QStringLiteral("Compare Designs"));
+    setSizeGripEnabled(true);
+    m_tree->setObjectName(QStringLiteral("tvCompare"));
+    m_differencesOnly->setObjectName(QStringLiteral("cbDifferencesOnly"));
+    m_summary->setObjectName(QStringLiteral("lblDifferences"));
+
+    m_tree->setColumnCount(3);
+    m_tree->setHeaderLabels({QStringLiteral("Field"), captionA, captionB});
+    m_tree->setUniformRowHeights(true);
+    m_tree->setAlternatingRowColors(true);
+
+    for (const TDesignComparisonRow &compared : CompareDesignsSideBySide(a, b)) {
+        const QStringList segments = segmentsOf(compared.Path);
+        QTreeWidgetItem *row = Node(segments, static_cast<int>(segments.size()));
+        row->setText(1, cp1252::ToQt(compared.A));
+        row->setText(2, cp1252::ToQt(compared.B));
+        row->setToolTip(0, QString::fromStdString(compared.Path));
+        m_rows.insert(QString::fromStdString(compared.Path), row);
+        // A list entry shows its name on its own row.
+        if (segments.size() >= 3 && isEntryName(segments.last())) {
+            QTreeWidgetItem *entry = row->parent();
+            entry->setText(1, row->text(1));
+            entry->setText(2, row->text(2));
+        }
+        if (compared.Differs) {
+            ++m_differences;
+            Highlight(row);
+        }
+    }
+
+    m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_tree->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_tree->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    m_summary->setText(m_differences == 0 ? QStringLiteral("The designs are the same.")
+                                          : QStringLiteral("%1 difference%2")
+                                                .arg(m_differences)
+                                                .arg(m_differences == 1 ? QString() : QStringLiteral("s")));
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_differencesOnly, &QCheckBox::toggled, this, &TCompareWindow::SetDifferencesOnly);
+
+    auto *bar = new QHBoxLayout;
+    bar->addWidget(m_summary, 1);
+    bar->addWidget(m_differencesOnly);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(m_tree, 1);
+    layout->addWidget(buttons);
+    resize(720, 560);
+}
+
+void TCompareWindow::CompareWithFile(QWidget *parent, const TBaseVehicle &open, const QString &path)
+{
+    const TLoadedDesign saved = LoadDesignFile(ToNativePath(path));
+    const std::unique_ptr<TVehicle> copy = CopyDesign(open);
+    TCompareWindow window(QStringLiteral("Open design"), *copy, QFileInfo(path).fileName(), *saved.Vehicle, parent);
+    Dialogs().RunModal(window);
+}
+
+QTreeWidgetItem *TCompareWindow::Node(const QStringList &segments, int count)
+{
+    const QString key = segments.mid(0, count).join(QLatin1Char('.'));
+    if (QTreeWidgetItem *known = m_nodes.value(key))
+        return known;
+    QTreeWidgetItem *item = count == 1 ? new QTreeWidgetItem(m_tree) : new QTreeWidgetItem(Node(segments, count - 1));
+    item->setText(0, labelOf(segments[count - 1]));
+    item->setData(0, kDiffersRole, false);
+    m_nodes.insert(key, item);
+    return item;
+}
+
+void TCompareWindow::Highlight(QTreeWidgetItem *row)
+{
+    for (int column = 0; column < 3; ++column)
+        row->setBackground(column, kDifferenceColour);
+    markDiffering(row);
+}
+
+bool TCompareWindow::IsHighlighted(const QTreeWidgetItem *row) const
+{
+    return row && row->background(1).color() == kDifferenceColour;
+}
+
+void TCompareWindow::SetDifferencesOnly(bool on)
+{
+    if (m_differencesOnly->isChecked() != on) {
+        m_differencesOnly->setChecked(on); // comes back here through toggled
+        return;
+    }
+    for (QTreeWidgetItem *item : std::as_const(m_nodes))
+        item->setHidden(on && !item->data(0, kDiffersRole).toBool());
+}

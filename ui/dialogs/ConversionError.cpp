@@ -1,0 +1,7 @@
+#include "ui/dialogs/ConversionError.h"
+
+QString ConversionError(const QString &text, bool real)
+{
+    return QStringLiteral("'%1' is not a valid %2 value")
+        .arg(text, real ? QStringLiteral("floating point") : QStringLiteral("integer"));
+}

@@ -1,0 +1,457 @@
+#include "ui/dialogs/FrmPerkEditor.h"
+
+#include "engine/FlawDefect.h"
+#include "engine/PerkEntry.h"
+#include "engine/PerkList.h"
+#include "ui/widgets/BoxColour.h"
+#include "ui/Cp1252.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/widgets/MemoBox.h"
+#include "ui/widgets/MemoText.h"
+#include "ui/dialogs/PerkCustomPanel.h"
+#include "ui/dialogs/PerkNumberPanel.h"
+#include "ui/dialogs/PerkNumberText.h"
+#include "ui/WindowPlacement.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int kWindowSlot = 2;
+constexpr int kArcCount = 9;
+constexpr int kLocationCount = 5;
+constexpr int kMemoHeightWithFormula = 49;
+constexpr int kMemoHeight = 89;
+
+const char *const kHelpText =
+    "Set up the perk, flaw or defect here. The name, value, rating and game effect above "
+    "follow every change. Numbers are taken when you leave their box; the arrows beside a "
+    "box add or take one. OK keeps the changes, Cancel leaves the entry as it was.";
+
+// The options a defect kind offers; option i sets Variant i.
+std::vector<QString> defectOptions(int32_t worthFormula)
+{
+    switch (worthFormula) {
+    case WorthStructuralDefect:
+        return {QStringLiteral("-1 maneuvering"), QStringLiteral("-10% to armor, rounding up")};
+    case WorthElectronicDefect:
+        return {QStringLiteral("-1 targeting"), QStringLiteral("-1 sensors"), QStringLiteral("-1 communications")};
+    case WorthMovementDefect:
+        return {QStringLiteral("-1 maneuver"), QStringLiteral("-10% speed (min 1 MP)")};
+    default:
+        return {};
+    }
+}
+
+bool isDefectKind(int32_t worthFormula)
+{
+    return !defectOptions(worthFormula).empty();
+}
+
+QWidget *choicePanel(const char *name, const QString &caption, QWidget *control, QWidget *parent)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    auto *layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (!caption.isEmpty()) {
+        auto *label = new QLabel(caption, panel);
+        label->setMinimumWidth(60);
+        layout->addWidget(label);
+    }
+    control->setParent(panel);
+    layout->addWidget(control);
+    layout->addStretch(1);
+    return panel;
+}
+
+QLabel *namedLabel(const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+} // namespace
+
+TfrmPerkEditor::TfrmPerkEditor(const TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
+                               QWidget *parent)
+    : QDialog(parent)
+    , m_record(record)
+    , m_vehicle(vehicle)
+    , m_flaws(flaws)
+{
+    setObjectName(QStringLiteral("frmPerkEditor"));
+    if (m_record.WorthFormula == WorthCustom || m_record.WorthFormula == WorthAnnoyance)
+        m_record.ShowFormula = false;
+    BuildControls();
+    RestoreWindowPosition(*this, kWindowSlot);
+    ArrangeForEntry();
+    ShowEntry();
+}
+
+bool TfrmPerkEditor::EditEntry(TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
+                               QWidget *parent)
+{
+    TfrmPerkEditor dialog(record, vehicle, flaws, parent);
+    if (Dialogs().RunModal(dialog) != QDialog::Accepted)
+        return false;
+    record = dialog.Record();
+    return true;
+}
+
+void TfrmPerkEditor::BuildControls()
+{
+    m_name = namedLabel("Label1", this);
+    m_name->setText(QStringLiteral("XXXXXXXXX - Name - XXXXXXXXXXXXXXXX"));
+    QFont bold = m_name->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    m_name->setFont(bold);
+    m_rating = namedLabel("Label3", this);
+    m_aux = namedLabel("Label4", this);
+    m_aux->setText(QStringLiteral("AUX"));
+    m_kind = namedLabel("Label14", this);
+    m_worth = namedLabel("Label6", this);
+    m_kind->setFont(bold);
+
+    auto *summary = new QHBoxLayout;
+    summary->addWidget(new QLabel(QStringLiteral("Rating:"), this));
+    summary->addWidget(m_rating);
+    summary->addSpacing(12);
+    summary->addWidget(m_aux);
+    summary->addStretch();
+    summary->addWidget(m_kind);
+    summary->addSpacing(12);
+    summary->addWidget(new QLabel(QStringLiteral("Value:"), this));
+    summary->addWidget(m_worth);
+
+    m_effect = new TMemoBox(this);
+    m_effect->setObjectName(QStringLiteral("Memo1"));
+    m_effect->setTabChangesFocus(true);
+    m_effect->installEventFilter(this);
+    m_formula = new QPlainTextEdit(this);
+    m_formula->setObjectName(QStringLiteral("Memo2"));
+    m_formula->setReadOnly(true);
+    m_formula->setFixedHeight(40);
+    SetBoxColour(m_formula, false);
+
+    auto *left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(m_name);
+    left->addLayout(summary);
+    left->addWidget(new QLabel(QStringLiteral("Game Effect"), this));
+    left->addWidget(m_effect);
+    left->addWidget(m_formula);
+    left->addWidget(BuildChoicePanels());
+    m_custom = new TPerkCustomPanel([this](const TPerkEdit &edit) { Change(edit); }, this);
+    left->addWidget(m_custom);
+    left->addStretch();
+
+    auto *body = new QHBoxLayout;
+    body->addLayout(left, 1);
+    body->addWidget(BuildFlawList());
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("BitBtn1"));
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("BitBtn3"));
+    // Return in a number box takes the number; it does not close the dialog.
+    for (QPushButton *button : {m_ok, cancel, help})
+        button->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons);
+
+    connect(m_ok, &QPushButton::clicked, this, [this] { OkClick(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); });
+}
+
+QWidget *TfrmPerkEditor::BuildChoicePanels()
+{
+    auto *box = new QWidget(this);
+    auto *grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(3);
+
+    m_numbers = {
+        new TPerkNumberPanel(QStringLiteral("Panel7"), QStringLiteral("Edit1"), QStringLiteral("SpinButton1"), box),
+        new TPerkNumberPanel(QStringLiteral("Panel10"), QStringLiteral("Edit2"), QStringLiteral("SpinButton2"), box),
+        new TPerkNumberPanel(QStringLiteral("Panel8"), QStringLiteral("Edit3"), QStringLiteral("SpinButton3"), box),
+        new TPerkNumberPanel(QStringLiteral("Panel9"), QStringLiteral("Edit4"), QStringLiteral("SpinButton4"), box),
+    };
+    double TPerkRecord::*const fields[] = {&TPerkRecord::RatingValue, &TPerkRecord::X, &TPerkRecord::Y,
+                                           &TPerkRecord::Z};
+    for (size_t i = 0; i < m_numbers.size(); ++i) {
+        ConnectNumber(m_numbers[i], fields[i]);
+        grid->addWidget(m_numbers[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
+    }
+
+    m_amount = new TPerkNumberPanel(QStringLiteral("pnlAmount"), QStringLiteral("Edit5"),
+                                    QStringLiteral("SpinButton5"), box);
+    m_amount->SetCaption(QStringLiteral("Amount"));
+    connect(m_amount, &TPerkNumberPanel::typed, this, [this](const QString &text) {
+        int32_t value = 0;
+        if (!perktext::ParseInteger(text, value)) {
+            ShowEntry();
+            return;
+        }
+        Change([value](TPerkRecord &r) { r.Amount = std::max(value, 0); });
+    });
+    connect(m_amount, &TPerkNumberPanel::stepped, this, [this](int delta) {
+        Change([delta](TPerkRecord &r) {
+            r.Amount = static_cast<int32_t>(std::clamp<int64_t>(int64_t{r.Amount} + delta, 0, INT32_MAX));
+        });
+    });
+    grid->addWidget(m_amount, 2, 0);
+
+    // A pick list or a check box on a panel of its own, shown only when the entry offers it.
+    auto listChoice = [&](const char *comboName, const char *panelName, const QString &caption,
+                          std::string (*itemText)(int32_t), int count, int32_t TPerkRecord::*field, int row,
+                          int column, QWidget *&panel) {
+        auto *combo = new QComboBox;
+        combo->setObjectName(QString::fromLatin1(comboName));
+        for (int item = 0; item < count; ++item)
+            combo->addItem(cp1252::ToQt(itemText(item)));
+        panel = choicePanel(panelName, caption, combo, box);
+        grid->addWidget(panel, row, column);
+        connect(combo, &QComboBox::activated, this,
+                [this, field](int item) { Change([field, item](TPerkRecord &r) { r.*field = item; }); });
+        return combo;
+    };
+    auto flagChoice = [&](const char *checkName, const char *panelName, bool TPerkRecord::*field, int column,
+                          QWidget *&panel) {
+        auto *check = new QCheckBox;
+        check->setObjectName(QString::fromLatin1(checkName));
+        panel = choicePanel(panelName, QString(), check, box);
+        grid->addWidget(panel, 4, column);
+        connect(check, &QCheckBox::clicked, this,
+                [this, field](bool checked) { Change([field, checked](TPerkRecord &r) { r.*field = checked; }); });
+        return check;
+    };
+    m_arc = listChoice("ComboBox1", "pnlArc", QStringLiteral("Arc"), PerkArcCode, kArcCount, &TPerkRecord::Arc, 2, 1,
+                       m_arcPanel);
+    m_location = listChoice("ComboBox3", "pnlLocation", QStringLiteral("Location"), PerkLocationName, kLocationCount,
+                            &TPerkRecord::Location, 3, 0, m_locationPanel);
+    m_outside = flagChoice("CheckBox1", "outsideOTV", &TPerkRecord::OutsideOTV, 0, m_outsidePanel);
+    m_inside = flagChoice("CheckBox2", "InsideOTV", &TPerkRecord::InsideOTV, 1, m_insidePanel);
+
+    m_options = new QGroupBox(box);
+    m_options->setObjectName(QStringLiteral("RadioGroup1"));
+    m_optionLayout = new QVBoxLayout(m_options);
+    m_optionGroup = new QButtonGroup(m_options);
+    grid->addWidget(m_options, 5, 0, 1, 2);
+    connect(m_optionGroup, &QButtonGroup::idClicked, this, [this](int id) {
+        const std::vector<QString> options = defectOptions(m_record.WorthFormula);
+        if (id < 0 || id >= static_cast<int>(options.size()))
+            return;
+        const std::string text = cp1252::FromQt(options[static_cast<size_t>(id)]);
+        Change([id, text](TPerkRecord &r) {
+            r.Variant = id;
+            r.EffectText = text;
+        });
+    });
+    return box;
+}
+
+QWidget *TfrmPerkEditor::BuildFlawList()
+{
+    m_flawPanel = new QWidget(this);
+    m_flawPanel->setFixedWidth(FlawListWidth - NormalWidth - 6);
+    m_flawHeading = namedLabel("Label15", m_flawPanel);
+    m_flawHeading->setWordWrap(true);
+    m_flawList = new QListWidget(m_flawPanel);
+    m_flawList->setObjectName(QStringLiteral("ListBox1"));
+    for (int i = 0; i < m_flaws.Count(); ++i)
+        m_flawList->addItem(cp1252::ToQt(DisplayName(m_flaws.Get(i))));
+    auto *layout = new QVBoxLayout(m_flawPanel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_flawHeading);
+    layout->addWidget(m_flawList, 1);
+    connect(m_flawList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_showing)
+            FlawChosen(row);
+    });
+    return m_flawPanel;
+}
+
+void TfrmPerkEditor::ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::*field)
+{
+    connect(panel, &TPerkNumberPanel::typed, this, [this, field](const QString &text) {
+        double value = 0;
+        if (!perktext::ParseReal(text, value)) {
+            ShowEntry();
+            return;
+        }
+        Change([field, value](TPerkRecord &r) { r.*field = std::max(value, 0.0); });
+    });
+    connect(panel, &TPerkNumberPanel::stepped, this, [this, field](int delta) {
+        Change([field, delta](TPerkRecord &r) { r.*field = std::max(r.*field + delta, 0.0); });
+    });
+}
+
+void TfrmPerkEditor::ArrangeForEntry()
+{
+    const int32_t formula = m_record.WorthFormula;
+    const bool custom = formula == WorthCustom;
+    const bool defectKind = isDefectKind(formula);
+    const bool adopts = AdoptsFlaw(m_record);
+    const bool byFlags = !custom && !defectKind;
+
+    m_custom->setVisible(custom);
+    m_options->setVisible(defectKind);
+    if (defectKind)
+        FillOptions();
+    m_flawPanel->setVisible(adopts);
+    m_flawHeading->setText(formula == WorthMajorFlawDefect ? QStringLiteral("A Flaw worth -2 or worse")
+                                                           : QStringLiteral("A Flaw"));
+
+    const bool shown[] = {m_record.ShowRating, m_record.ShowX, m_record.ShowY, m_record.ShowZ};
+    for (size_t i = 0; i < m_numbers.size(); ++i)
+        m_numbers[i]->setVisible(byFlags && shown[i]);
+    m_amount->setVisible(custom || (byFlags && m_record.HasAmount));
+    m_arcPanel->setVisible(byFlags && m_record.HasArc);
+    m_locationPanel->setVisible(byFlags && m_record.HasLocation == 1);
+    m_outsidePanel->setVisible(byFlags && m_record.OffersOutside);
+    m_insidePanel->setVisible(byFlags && m_record.OffersInside);
+
+    m_formula->setVisible(m_record.ShowFormula);
+    m_effect->setFixedHeight(m_record.ShowFormula ? kMemoHeightWithFormula : kMemoHeight);
+    const bool editable = custom || formula == WorthAnnoyance || m_record.TextEditable == 1;
+    m_effect->setReadOnly(!editable);
+    m_effect->setFrameShape(editable ? QFrame::StyledPanel : QFrame::NoFrame);
+    SetBoxColour(m_effect, editable);
+
+    // The dialog is as wide as its kind asks and as high as what it shows.
+    const int width = adopts ? FlawListWidth : NormalWidth;
+    setFixedWidth(width);
+    layout()->activate();
+    setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : sizeHint().height());
+}
+
+void TfrmPerkEditor::FillOptions()
+{
+    for (QAbstractButton *button : m_optionGroup->buttons()) {
+        m_optionGroup->removeButton(button);
+        delete button;
+    }
+    const std::vector<QString> options = defectOptions(m_record.WorthFormula);
+    for (size_t i = 0; i < options.size(); ++i) {
+        auto *button = new QRadioButton(options[i], m_options);
+        m_optionGroup->addButton(button, static_cast<int>(i));
+        m_optionLayout->addWidget(button);
+    }
+}
+
+void TfrmPerkEditor::Change(const TPerkEdit &edit)
+{
+    edit(m_record);
+    ShowEntry();
+}
+
+void TfrmPerkEditor::ShowEntry()
+{
+    m_showing = true;
+    if (m_record.WorthFormula == WorthCustom)
+        m_record.ShowRating = m_record.RatingValue != 0;
+
+    const QString name = cp1252::ToQt(DisplayName(m_record));
+    setWindowTitle(name);
+    m_name->setText(name);
+    m_rating->setText(cp1252::ToQt(RatingText(m_record)));
+    m_aux->setVisible(m_record.Aux);
+    m_kind->setText(m_record.IsFlaw ? QStringLiteral("Flaw") : QStringLiteral("Perk"));
+    m_worth->setText(perktext::Real(Worth(m_record, m_vehicle)));
+
+    m_effect->setPlainText(MemoText(EffectTextFor(m_record, m_vehicle)));
+    m_formula->setPlainText(QStringLiteral(" Formula\n  ") + cp1252::ToQt(m_record.FormulaText));
+
+    const QString captions[] = {cp1252::ToQt(m_record.RatingLabel), cp1252::ToQt(m_record.XLabel),
+                                cp1252::ToQt(m_record.YLabel), cp1252::ToQt(m_record.ZLabel)};
+    const double values[] = {m_record.RatingValue, m_record.X, m_record.Y, m_record.Z};
+    for (size_t i = 0; i < m_numbers.size(); ++i) {
+        m_numbers[i]->SetCaption(captions[i]);
+        m_numbers[i]->SetValueText(perktext::Real(values[i]));
+    }
+    m_amount->SetValueText(perktext::Integer(m_record.Amount));
+    m_arc->setCurrentIndex(m_record.Arc >= 0 && m_record.Arc < kArcCount ? m_record.Arc : -1);
+    m_location->setCurrentIndex(m_record.Location >= 0 && m_record.Location < kLocationCount ? m_record.Location
+                                                                                             : -1);
+    m_outside->setText(cp1252::ToQt(m_record.OutsideLabel));
+    m_outside->setChecked(m_record.OutsideOTV);
+    m_inside->setText(cp1252::ToQt(m_record.InsideLabel));
+    m_inside->setChecked(m_record.InsideOTV);
+    if (QAbstractButton *option = m_optionGroup->button(m_record.Variant))
+        option->setChecked(true);
+    m_custom->Show(m_record);
+    m_ok->setEnabled(EntryAcceptable(m_record, m_vehicle));
+    m_showing = false;
+}
+
+void TfrmPerkEditor::FlawChosen(int row)
+{
+    if (row < 0 || row >= m_flaws.Count())
+        return;
+    m_record = AdoptFlaw(m_record, m_flaws.Get(row));
+    ArrangeForEntry();
+    ShowEntry();
+}
+
+bool TfrmPerkEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_effect && event->type() == QEvent::FocusOut)
+        Memo1Exit();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmPerkEditor::Memo1Exit()
+{
+    // Only typed text is taken: the memo shows the effect with its numbers filled in, and
+    // storing that unasked would lose the template's tokens.
+    if (m_effect->isReadOnly() || !m_effect->document()->isModified())
+        return;
+    std::string text = StoredMemoText(m_effect->toPlainText());
+    if (text.size() > static_cast<size_t>(TPerkRecord::LongTextCapacity))
+        text.resize(static_cast<size_t>(TPerkRecord::LongTextCapacity));
+    Change([text](TPerkRecord &r) { r.EffectText = text; });
+}
+
+void TfrmPerkEditor::OkClick()
+{
+    Memo1Exit();
+    if (!EntryAcceptable(m_record, m_vehicle))
+        return;
+    accept();
+}
+
+void TfrmPerkEditor::done(int result)
+{
+    StoreWindowPosition(*this, kWindowSlot);
+    QDialog::done(result);
+}

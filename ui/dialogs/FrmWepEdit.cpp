@@ -1,0 +1,368 @@
+#include "ui/dialogs/FrmWepEdit.h"
+
+#include "base/NumberFormat.h"
+#include "ui/dialogs/ConversionError.h"
+#include "ui/Cp1252.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/widgets/ExitEdit.h"
+#include "ui/WindowPlacement.h"
+#include "weapons/AmmoTypes.h"
+#include "weapons/WeaponTexts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+// One whole-number field of the General page.
+struct TWepEditNumber {
+    const char *edit;
+    const char *caption;
+    int32_t TWeaponRecord::*field;
+    bool signedText; // "+" before positive values
+};
+
+namespace {
+
+constexpr int kWindowSlot = 1;
+constexpr int kNumberWidth = 70;
+
+const TWepEditNumber kNumbers[] = {
+    {"Edit3", "Rating", &TWeaponRecord::Rating, false},
+    {"Edit4", "Base Range", &TWeaponRecord::BaseRange, false},
+    {"Edit5", "Medium Bonus", &TWeaponRecord::MediumBonus, true},
+    {"Edit6", "Long Bonus", &TWeaponRecord::LongBonus, true},
+    {"Edit7", "Extreme Bonus", &TWeaponRecord::ExtremeBonus, true},
+    {"Edit8", "Acc", &TWeaponRecord::Accuracy, true},
+    {"Edit9", "Damage", &TWeaponRecord::Damage, false},
+    {"Edit10", "ROF", &TWeaponRecord::ROF, true},
+    {"Edit11", "Min Size", &TWeaponRecord::MinSize, false},
+    {"Edit12", "Area Effect", &TWeaponRecord::AreaEffect, false},
+    {"Edit13", "Minimum Range", &TWeaponRecord::MinimumRange, false},
+    {"Edit14", "Damage Per RB", &TWeaponRecord::DamagePerRB, true},
+};
+
+struct TWepEditFlag {
+    const char *box;
+    const char *caption;
+    bool TWeaponRecord::*field;
+};
+
+const TWepEditFlag kFlags[] = {
+    {"CheckBox1", "Anti Inf", &TWeaponRecord::AntiInf},
+    {"CheckBox2", "Guided", &TWeaponRecord::Guided},
+    {"CheckBox3", "Haywire", &TWeaponRecord::Haywire},
+    {"CheckBox4", "Slow Burn Incendiary", &TWeaponRecord::Incendiary},
+    {"CheckBox5", "Indirect Fire", &TWeaponRecord::IndirectFire},
+    {"CheckBox6", "Armor Piercing", &TWeaponRecord::ArmorPiercing},
+    {"CheckBox7", "Armor Crushing", &TWeaponRecord::ArmorCrushing},
+    {"CheckBox8", "Clumsy", &TWeaponRecord::Clumsy},
+    {"CheckBox9", "Entagle", &TWeaponRecord::Entangle},
+    {"CheckBox62", "Disposable", &TWeaponRecord::Disposable},
+};
+
+const char *const kWeaponTypes[] = {"Cannons",          "Rockets and missles", "Recoiless", "Suport Weapons",
+                                    "advanced weapons", "close combat",        "custom"};
+
+struct TAmmoPage {
+    const char *caption;
+    const char *boxPrefix;
+    const char *note;
+};
+
+const TAmmoPage kAmmoPages[] = {
+    {"Base Ammo", "cbBase",
+     "This is what ammo the weapon has by default..... this might be changed when a user modifies it at run "
+     "time.... but the user can only change the ammo characteristic if the characteristic is checked in the "
+     "allowed"},
+    {"Allowed Ammo", "cbAllowed",
+     "These choices are what types of ammo are available to the weapon... if the button is not checked then the "
+     "user can not add that type of custom ammo... it would be a good idea for all ammo that the weapon has by "
+     "default not be checked here"},
+    {"Free Ammo", "cbFree",
+     "This is what ammo can be selected and is free.... ie the ammo checked here will not change the tv of the "
+     "ammo.... it would be a good idea to check these for weapons with base ammo... ie frag cannon should have "
+     "frag checked here and in base..."},
+};
+
+constexpr const char *kHelpText =
+    "Custom Weapon Editor\n\n"
+    "General: the weapon's name, code and figures. A rating of -1 uses the vehicle's size. "
+    "Each box takes its value when you leave it.\n"
+    "Base Ammo: the ammunition the weapon comes with.\n"
+    "Allowed Ammo: the ammunition types a user may load.\n"
+    "Free Ammo: the types that add nothing to the ammunition's threat value.\n\n"
+    "Reset starts again from a new, untitled weapon.";
+
+// The flags of one ammunition page: base (Selected), allowed or free.
+std::array<bool, kAmmoTypeCount> &AmmoFlags(TAmmoSection &section, int page)
+{
+    switch (page) {
+    case 0: return section.Selected;
+    case 1: return section.Allowed;
+    default: return section.Free;
+    }
+}
+
+// The caption of type k on these pages (two read differently from the modification dialog).
+QString AmmoCaption(int k)
+{
+    if (k == 11)
+        return QStringLiteral("Airborne Torp");
+    if (k == 23)
+        return QStringLiteral("Artillery Guided");
+    return QString::fromLatin1(AmmoType(k).Caption);
+}
+
+TExitEdit *MakeEdit(const char *name, QWidget *parent)
+{
+    auto *edit = new TExitEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+} // namespace
+
+TfrmWepEdit::TfrmWepEdit(const TWeaponRecord &record, QWidget *parent)
+    : QDialog(parent)
+    , m_record(record)
+{
+    setObjectName(QStringLiteral("frmWepEdit"));
+    setWindowTitle(QStringLiteral("Custom Weapon Editor"));
+
+    auto *pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("pcWepEdit"));
+    pages->addTab(BuildGeneralPage(), QStringLiteral("General"));
+    for (int page = 0; page < 3; ++page)
+        pages->addTab(BuildAmmoPage(page, kAmmoPages[page].note), QString::fromLatin1(kAmmoPages[page].caption));
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    QPushButton *reset = buttons->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
+    reset->setObjectName(QStringLiteral("bReset"));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("bOK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("bCancel"));
+    buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("bHelp"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpClick(); });
+    connect(reset, &QPushButton::clicked, this, [this] { ResetClick(); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(pages);
+    layout->addWidget(buttons);
+
+    RestoreWindowPosition(*this, kWindowSlot);
+    Refresh();
+}
+
+QWidget *TfrmWepEdit::BuildGeneralPage()
+{
+    auto *page = new QWidget;
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(3);
+
+    m_name = MakeEdit("Edit1", page);
+    m_name->setMaxLength(kWeaponNameCapacity);
+    m_code = MakeEdit("Edit2", page);
+    m_code->setMaxLength(kWeaponCodeCapacity);
+    grid->addWidget(new QLabel(QStringLiteral("Weapon Name - 64 Letters max"), page), 0, 0, 1, 4);
+    grid->addWidget(m_name, 1, 0, 1, 4);
+    grid->addWidget(new QLabel(QStringLiteral("Code - 10 letters max"), page), 2, 0, 1, 2);
+    grid->addWidget(m_code, 3, 0, 1, 2);
+    connect(m_name, &TExitEdit::exited, this, [this] { NameExit(); });
+    connect(m_code, &TExitEdit::exited, this, [this] { CodeExit(); });
+
+    // The numbers in two columns; the range labels beside the bonuses.
+    m_mediumRange = new QLabel(page);
+    m_mediumRange->setObjectName(QStringLiteral("Label8"));
+    m_longRange = new QLabel(page);
+    m_longRange->setObjectName(QStringLiteral("Label9"));
+    m_extremeRange = new QLabel(page);
+    m_extremeRange->setObjectName(QStringLiteral("Label10"));
+    QLabel *rangeLabels[] = {m_mediumRange, m_longRange, m_extremeRange};
+
+    int row = 4;
+    int column = 0;
+    for (const TWepEditNumber &number : kNumbers) {
+        TExitEdit *edit = MakeEdit(number.edit, page);
+        edit->setFixedWidth(kNumberWidth);
+        auto *label = new QLabel(QString::fromLatin1(number.caption), page);
+        label->setBuddy(edit);
+        auto *cell = new QHBoxLayout;
+        cell->addWidget(edit);
+        if (number.field == &TWeaponRecord::Rating)
+            edit->setToolTip(QStringLiteral("(-1 for vehicle size)"));
+        if (number.field == &TWeaponRecord::Damage)
+            cell->insertWidget(0, new QLabel(QStringLiteral("x"), page));
+        const int bonus = number.field == &TWeaponRecord::MediumBonus ? 0
+                          : number.field == &TWeaponRecord::LongBonus  ? 1
+                          : number.field == &TWeaponRecord::ExtremeBonus ? 2
+                                                                          : -1;
+        if (bonus >= 0) {
+            rangeLabels[bonus]->setMinimumWidth(36);
+            cell->addWidget(rangeLabels[bonus]);
+        }
+        cell->addStretch(1);
+        grid->addWidget(label, row, column);
+        grid->addLayout(cell, row, column + 1);
+        m_numbers.emplace_back(&number, edit);
+        connect(edit, &TExitEdit::exited, this, [this, &number, edit] { NumberExit(number, edit); });
+        // Rating..Extreme Bonus (the ranges) and Acc..Damage Per RB side by side.
+        if (++row == 4 + 5 && column == 0) {
+            row = 4;
+            column = 2;
+        }
+    }
+    m_ammoBaseCost = MakeEdit("Edit15", page);
+    m_ammoBaseCost->setFixedWidth(kNumberWidth);
+    grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), 9, 0);
+    grid->addWidget(m_ammoBaseCost, 9, 1);
+    connect(m_ammoBaseCost, &TExitEdit::exited, this, [this] { AmmoBaseCostExit(); });
+
+    m_weaponType = new QComboBox(page);
+    m_weaponType->setObjectName(QStringLiteral("ComboBox1"));
+    for (const char *type : kWeaponTypes)
+        m_weaponType->addItem(QString::fromLatin1(type));
+    grid->addWidget(new QLabel(QStringLiteral("Weapon Type"), page), 11, 2);
+    grid->addWidget(m_weaponType, 11, 3);
+    connect(m_weaponType, &QComboBox::activated, this, [this] { Refresh(); });
+
+    auto *flagBox = new QGroupBox(page);
+    auto *flagLayout = new QVBoxLayout(flagBox);
+    flagLayout->setSpacing(2);
+    for (const TWepEditFlag &flag : kFlags) {
+        auto *box = new QCheckBox(QString::fromLatin1(flag.caption), flagBox);
+        box->setObjectName(QString::fromLatin1(flag.box));
+        flagLayout->addWidget(box);
+        m_flags.emplace_back(flag.field, box);
+        bool TWeaponRecord::*field = flag.field;
+        connect(box, &QCheckBox::clicked, this, [this, field](bool checked) { m_record.*field = checked; });
+    }
+    flagLayout->addStretch(1);
+
+    auto *layout = new QHBoxLayout(page);
+    auto *left = new QVBoxLayout;
+    left->addLayout(grid);
+    left->addStretch(1);
+    layout->addLayout(left, 1);
+    layout->addWidget(flagBox);
+    return page;
+}
+
+QWidget *TfrmWepEdit::BuildAmmoPage(int page, const char *note)
+{
+    auto *widget = new QWidget;
+    auto *layout = new QVBoxLayout(widget);
+    auto *text = new QLabel(QString::fromLatin1(note), widget);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    auto *grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    constexpr int kRows = 9;
+    for (int k = 0; k < kAmmoTypeCount; ++k) {
+        auto *box = new QCheckBox(AmmoCaption(k), widget);
+        box->setObjectName(QString::fromLatin1(kAmmoPages[page].boxPrefix) + QString::number(k));
+        grid->addWidget(box, k % kRows, k / kRows);
+        m_ammo[static_cast<size_t>(page)].push_back(box);
+        connect(box, &QCheckBox::clicked, this,
+                [this, page, k](bool checked) { AmmoFlags(m_record.BaseAmmo, page)[static_cast<size_t>(k)] = checked; });
+    }
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    return widget;
+}
+
+void TfrmWepEdit::Refresh()
+{
+    m_record.WeaponType = kCustomWeaponType;
+    m_name->setText(cp1252::ToQt(m_record.Name));
+    m_code->setText(cp1252::ToQt(m_record.Code));
+    for (const auto &[number, edit] : m_numbers) {
+        const int32_t value = m_record.*(number->field);
+        edit->setText(QString::fromStdString(number->signedText ? fmt::Signed(value) : fmt::Integer(value)));
+    }
+    m_ammoBaseCost->setText(QString::fromStdString(fmt::General(m_record.AmmoBaseCost)));
+    const TWeaponRanges ranges = RangeText(m_record, false);
+    m_mediumRange->setText(QString::number(ranges.Medium));
+    m_longRange->setText(QString::number(ranges.Long));
+    m_extremeRange->setText(QString::number(ranges.Extreme));
+    m_weaponType->setCurrentIndex(kCustomWeaponType);
+    m_weaponType->setEnabled(false);
+    for (const auto &[field, box] : m_flags)
+        box->setChecked(m_record.*field);
+    for (int page = 0; page < 3; ++page) {
+        const std::array<bool, kAmmoTypeCount> &flags = AmmoFlags(m_record.BaseAmmo, page);
+        for (int k = 0; k < kAmmoTypeCount; ++k)
+            m_ammo[static_cast<size_t>(page)][static_cast<size_t>(k)]->setChecked(flags[static_cast<size_t>(k)]);
+    }
+}
+
+void TfrmWepEdit::ResetClick()
+{
+    m_record = DefaultWeaponRecord();
+    Refresh();
+}
+
+void TfrmWepEdit::NameExit()
+{
+    m_record.Name = cp1252::FromQt(m_name->text()).substr(0, kWeaponNameCapacity);
+    Refresh();
+}
+
+void TfrmWepEdit::CodeExit()
+{
+    m_record.Code = cp1252::FromQt(m_code->text()).substr(0, kWeaponCodeCapacity);
+    Refresh();
+}
+
+void TfrmWepEdit::NumberExit(const TWepEditNumber &field, TExitEdit *edit)
+{
+    int32_t value = 0;
+    if (!fmt::ParseInteger(cp1252::FromQt(edit->text().trimmed()), value)) {
+        Dialogs().ShowError(this, ConversionError(edit->text(), false));
+        const int32_t kept = m_record.*(field.field);
+        edit->setText(QString::fromStdString(field.signedText ? fmt::Signed(kept) : fmt::Integer(kept)));
+        return;
+    }
+    m_record.*(field.field) = value;
+}
+
+void TfrmWepEdit::AmmoBaseCostExit()
+{
+    double value = 0.0;
+    if (!fmt::ParseReal(cp1252::FromQt(m_ammoBaseCost->text().trimmed()), value)) {
+        Dialogs().ShowError(this, ConversionError(m_ammoBaseCost->text(), true));
+        m_ammoBaseCost->setText(QString::fromStdString(fmt::General(m_record.AmmoBaseCost)));
+        return;
+    }
+    m_record.AmmoBaseCost = value;
+}
+
+void TfrmWepEdit::HelpClick()
+{
+    Dialogs().Inform(this, QString::fromLatin1(kHelpText));
+}
+
+void TfrmWepEdit::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    Refresh();
+}
+
+void TfrmWepEdit::done(int result)
+{
+    // The box being typed in takes its value before the record is handed back.
+    if (result == QDialog::Accepted) {
+        if (auto *edit = qobject_cast<TExitEdit *>(focusWidget()))
+            edit->CommitTyped();
+    }
+    StoreWindowPosition(*this, kWindowSlot);
+    QDialog::done(result);
+}

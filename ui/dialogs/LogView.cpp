@@ -1,0 +1,92 @@
+#include "ui/dialogs/LogView.h"
+
+#include "base/Files.h"
+#include "ui/CommandGuard.h"
+#include "ui/Cp1252.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/NativePath.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <string>
+
+TfrmLogView::TfrmLogView(QWidget *parent)
+    : QDialog(parent)
+    , m_log(new QPlainTextEdit(this))
+    , m_ok(new QPushButton(QStringLiteral("OK"), this))
+    , m_save(new QPushButton(QStringLiteral("Save"), this))
+{
+    setObjectName(QStringLiteral("frmLogView"));
+    setWindowTitle(QStringLiteral("Log Viewer"));
+    resize(301, 387);
+
+    m_log->setObjectName(QStringLiteral("mLog"));
+    m_log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_ok->setObjectName(QStringLiteral("BitBtn1"));
+    m_save->setObjectName(QStringLiteral("BitBtn2"));
+    m_ok->setDefault(true);
+
+    auto *bar = new QWidget(this);
+    bar->setFixedHeight(44);
+    auto *barLayout = new QHBoxLayout(bar);
+    barLayout->addStretch();
+    barLayout->addWidget(m_ok);
+    barLayout->addWidget(m_save);
+    barLayout->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_log, 1);
+    layout->addWidget(bar);
+
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_save, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+}
+
+void TfrmLogView::SetLines(const TLogLines &lines)
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string &line : lines)
+        texts << cp1252::ToQt(line);
+    m_log->setPlainText(texts.join(QLatin1Char('\n')));
+}
+
+QStringList TfrmLogView::Lines() const
+{
+    const QString text = m_log->toPlainText();
+    if (text.isEmpty())
+        return {};
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n')))
+        lines.removeLast();
+    return lines;
+}
+
+void TfrmLogView::BitBtn2Click()
+{
+    TFileDialogOptions sdLog;
+    sdLog.title = QStringLiteral("Log File Save Location");
+    sdLog.defaultExtension = QStringLiteral("txt");
+    sdLog.filter = QStringLiteral("Text Files|*.txt|All Files|*.*");
+    const QString path = Dialogs().SaveFileName(this, sdLog);
+    if (path.isEmpty())
+        return;
+    RunGuarded(this, [&] { SaveLines(Lines(), path); });
+}
+
+void TfrmLogView::SaveLines(const QStringList &lines, const QString &path)
+{
+    std::string text;
+    for (const QString &line : lines) {
+        text += cp1252::FromQt(line);
+        text += "\r\n";
+    }
+    WriteFileAtomically(ToNativePath(path), text);
+}

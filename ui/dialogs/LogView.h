@@ -1,0 +1,33 @@
+#pragma once
+
+#include "base/CalculationLog.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QPlainTextEdit;
+class QPushButton;
+
+// "Log Viewer": shows the lines of one calculation run, lets the user read and edit them
+// and save them as a text file with CR LF line ends.
+class TfrmLogView : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmLogView(QWidget *parent = nullptr);
+
+    // Replaces the shown text by lines (Windows-1252 texts, one per line).
+    void SetLines(const TLogLines &lines);
+    // The lines as shown and possibly edited; a trailing line break adds no empty line.
+    QStringList Lines() const;
+
+    // The "Save" button: asks for a file with the sdLog dialog and writes the lines.
+    void BitBtn2Click();
+
+    // Writes lines to path, each ended by CR LF, replacing an existing file.
+    static void SaveLines(const QStringList &lines, const QString &path);
+
+private:
+    QPlainTextEdit *m_log;
+    QPushButton *m_ok;
+    QPushButton *m_save;
+};

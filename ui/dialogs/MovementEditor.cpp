@@ -1,0 +1,151 @@
+#include "ui/dialogs/MovementEditor.h"
+
+#include "engine/MovementList.h"
+#include "engine/OpenedDesign.h"
+#include "engine/Vehicle.h"
+#include "ui/Cp1252.h"
+#include "ui/widgets/ExitComboBox.h"
+#include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/SpinButton.h"
+#include "ui/dialogs/UserGuide.h"
+#include "ui/WindowPlacement.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+
+namespace {
+
+constexpr int kWindowSlot = 3;
+
+} // namespace
+
+TfrmMovementEditor::TfrmMovementEditor(TMovementList &library, const TMovementRecord &record, QWidget *parent)
+    : QDialog(parent)
+    , m_library(library)
+    , m_record(record)
+{
+    setObjectName(QStringLiteral("frmMovementEditor"));
+    setWindowTitle(QStringLiteral("Movement Editor"));
+    BuildControls();
+    m_view.FillModes(m_library);
+    RestoreWindowPosition(*this, kWindowSlot);
+    ShowRecord();
+}
+
+void TfrmMovementEditor::BuildControls()
+{
+    m_view.withNone = false;
+    m_view.mode = new TExitComboBox(this);
+    m_view.mode->setObjectName(QStringLiteral("cbxPriMode"));
+    m_view.mode->setInsertPolicy(QComboBox::NoInsert);
+    m_view.mode->setMinimumWidth(130);
+    m_view.topKph = TMovementSystemView::MakeBox(QStringLiteral("Edit1"), this);
+    m_view.topMp = TMovementSystemView::MakeBox(QStringLiteral("Edit2"), this);
+    m_view.stallMp = TMovementSystemView::MakeBox(QStringLiteral("Edit3"), this);
+    m_view.stallKph = TMovementSystemView::MakeBox(QStringLiteral("Edit4"), this);
+    m_view.comMp = TMovementSystemView::MakeBox(QStringLiteral("Edit5"), this, true);
+    m_view.comKph = TMovementSystemView::MakeBox(QStringLiteral("Edit6"), this, true);
+    m_view.man = TMovementSystemView::MakeBox(QStringLiteral("Edit8"), this);
+    m_view.manSpin = new TSpinButton(this);
+    m_view.manSpin->setObjectName(QStringLiteral("SpinButton14"));
+    m_view.air = new QCheckBox(QStringLiteral("Flight"), this);
+    m_view.air->setObjectName(QStringLiteral("CheckBox1"));
+    m_view.airLabel = new QLabel(QStringLiteral("Flight"), this);
+    m_view.airLabel->setObjectName(QStringLiteral("Label7"));
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Mode"), this), 0, 0);
+    grid->addWidget(m_view.mode, 0, 1, 1, 4);
+    auto speedRow = [&](int row, const QString &text, QLineEdit *first, const QString &firstUnit, QLineEdit *second,
+                        const QString &secondUnit) {
+        grid->addWidget(new QLabel(text, this), row, 0);
+        grid->addWidget(first, row, 1);
+        grid->addWidget(new QLabel(firstUnit, this), row, 2);
+        grid->addWidget(second, row, 3);
+        grid->addWidget(new QLabel(secondUnit, this), row, 4);
+    };
+    const QString kph = QStringLiteral("KPH");
+    const QString mp = QStringLiteral("MP");
+    speedRow(1, QStringLiteral("Top Speed"), m_view.topKph, kph, m_view.topMp, mp);
+    speedRow(2, QStringLiteral("Stall Speed"), m_view.stallMp, mp, m_view.stallKph, kph);
+    speedRow(3, QStringLiteral("Combat Speed"), m_view.comMp, mp, m_view.comKph, kph);
+    grid->addWidget(new QLabel(QStringLiteral("Manuver Penalty"), this), 4, 0);
+    auto *man = new QHBoxLayout;
+    man->setSpacing(1);
+    man->addWidget(m_view.man);
+    man->addWidget(m_view.manSpin);
+    man->addStretch();
+    grid->addLayout(man, 4, 1, 1, 2);
+    auto *flight = new QHBoxLayout;
+    flight->addWidget(m_view.air);
+    flight->addWidget(m_view.airLabel);
+    flight->addStretch();
+    grid->addLayout(flight, 4, 3, 1, 2);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    auto *help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("BitBtn3"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    connect(m_view.mode, &QComboBox::activated, this, [this](int item) {
+        if (m_view.HoldsMode(m_record, item, m_library))
+            return;
+        if (item >= 0 && item < m_library.Count())
+            m_record = m_library.Get(item);
+        ShowRecord();
+    });
+    connect(m_view.mode, &TExitComboBox::exited, this, [this] {
+        if (m_record.CustomMode)
+            Change([this](TMovementRecord &record) {
+                record.ModeName =
+                    CutToWidth(cp1252::FromQt(m_view.mode->currentText()), TMovementRecord::ModeNameCapacity);
+            });
+    });
+    m_view.ConnectEdits(this, [this](const TMovementSystemView::TEdit &edit) { Change(edit); });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        ShowRecord();
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] { ShowUserGuide(this); });
+}
+
+void TfrmMovementEditor::Change(const TMovementSystemView::TEdit &change)
+{
+    change(m_record);
+    ShowRecord();
+}
+
+void TfrmMovementEditor::ShowRecord()
+{
+    // The editor keeps its system as the tabs keep the primary one: speeds in order and
+    // the maneuver at or below 0.
+    TMovementList single;
+    single.Add(m_record);
+    NormalizeMovementSystems(single);
+    m_record = single.Get(0);
+    m_view.Show(single, 0, m_library);
+}
+
+void TfrmMovementEditor::done(int result)
+{
+    StoreWindowPosition(*this, kWindowSlot);
+    QDialog::done(result);
+}

@@ -1,0 +1,46 @@
+#include "ui/dialogs/PerkNumberPanel.h"
+
+#include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/SpinButton.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+TPerkNumberPanel::TPerkNumberPanel(const QString &panelName, const QString &editName, const QString &spinName,
+                                   QWidget *parent)
+    : QFrame(parent)
+    , m_caption(new QLabel(this))
+    , m_edit(new TExitEdit(this))
+    , m_spin(new TSpinButton(this))
+{
+    setObjectName(panelName);
+    m_edit->setObjectName(editName);
+    m_spin->setObjectName(spinName);
+    m_edit->setFixedWidth(70);
+    m_caption->setBuddy(m_edit);
+    m_spin->SetBox(m_edit);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    m_caption->setMinimumWidth(60);
+    layout->addWidget(m_caption);
+    layout->addWidget(m_edit);
+    layout->addWidget(m_spin);
+    layout->addStretch(1);
+
+    connect(m_edit, &TExitEdit::exited, this, [this] { emit typed(m_edit->text()); });
+    connect(m_spin, &TSpinButton::upClick, this, [this] { emit stepped(1); });
+    connect(m_spin, &TSpinButton::downClick, this, [this] { emit stepped(-1); });
+}
+
+void TPerkNumberPanel::SetCaption(const QString &caption)
+{
+    m_caption->setText(caption);
+}
+
+void TPerkNumberPanel::SetValueText(const QString &text)
+{
+    if (m_edit->text() != text)
+        m_edit->setText(text);
+}

@@ -1,0 +1,34 @@
+#include "ui/dialogs/PerkNumberText.h"
+
+#include "base/NumberFormat.h"
+#include "ui/Cp1252.h"
+
+#include <cmath>
+
+namespace perktext {
+
+QString Real(double value)
+{
+    return cp1252::ToQt(fmt::General(value));
+}
+
+QString Integer(int64_t value)
+{
+    return cp1252::ToQt(fmt::Integer(value));
+}
+
+bool ParseReal(const QString &text, double &value)
+{
+    double parsed = 0;
+    if (!fmt::ParseReal(cp1252::FromQt(text.trimmed()), parsed) || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool ParseInteger(const QString &text, int32_t &value)
+{
+    return fmt::ParseInteger(cp1252::FromQt(text.trimmed()), value);
+}
+
+} // namespace perktext

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/dialogs/DialogProvider.h"
+
+// The standard Qt message boxes, file dialogs and printer dialog.
+class TQtDialogProvider : public TDialogProvider {
+public:
+    TDialogAnswer AskYesNo(QWidget *parent, const QString &text) override;
+    TDialogAnswer AskYesNoCancel(QWidget *parent, const QString &text) override;
+    TDialogAnswer AskOkCancel(QWidget *parent, const QString &text) override;
+    void Inform(QWidget *parent, const QString &text) override;
+    void Warn(QWidget *parent, const QString &text) override;
+    void ShowError(QWidget *parent, const QString &text) override;
+    QString OpenFileName(QWidget *parent, const TFileDialogOptions &options) override;
+    QString SaveFileName(QWidget *parent, const TFileDialogOptions &options) override;
+    bool PrinterSetup(QWidget *parent, QPrinter &printer) override;
+    int RunModal(QDialog &dialog) override;
+
+    // "Text Files|*.txt|All Files|*.*" becomes "Text Files (*.txt);;All Files (*)": all
+    // files, with an extension or without.
+    static QString QtFilter(const QString &pairs);
+};

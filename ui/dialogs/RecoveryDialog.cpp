@@ -1,0 +1,46 @@
+#include "ui/dialogs/RecoveryDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TRecoveryDialog::TRecoveryDialog(const TRecoveryFile &file, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmRecovery"));
+    setWindowTitle(QStringLiteral("Recover Unsaved Changes"));
+
+    const QString name = file.DesignName.isEmpty() ? QStringLiteral("(unnamed)") : file.DesignName;
+    const QString belongsTo = file.SourcePath.isEmpty()
+                                  ? QStringLiteral("It was never saved.")
+                                  : QStringLiteral("Its file is \"%1\".").arg(file.SourcePath);
+    m_text = QStringLiteral("Armorwright did not close normally. Unsaved changes to the vehicle \"%1\" were kept "
+                            "on %2.\n%3\n\nRecover the changes, open the saved file instead, or discard the changes?")
+                 .arg(name, QLocale().toString(file.Saved, QLocale::ShortFormat), belongsTo);
+
+    auto *label = new QLabel(m_text, this);
+    label->setObjectName(QStringLiteral("lblRecovery"));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText); // the design's name and path as typed, never markup
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *buttons = new QDialogButtonBox(this);
+    const auto add = [&](const char *objectName, const QString &caption, TChoice choice) {
+        QPushButton *button = buttons->addButton(caption, QDialogButtonBox::ActionRole);
+        button->setObjectName(QString::fromLatin1(objectName));
+        connect(button, &QPushButton::clicked, this, [this, choice] { done(choice); });
+        return button;
+    };
+    add("btnRecover", QStringLiteral("Recover"), Recover)->setDefault(true);
+    QPushButton *openSaved = add("btnOpenSaved", QStringLiteral("Open Saved"), OpenSaved);
+    openSaved->setEnabled(!file.SourcePath.isEmpty() && QFileInfo(file.SourcePath).isFile());
+    add("btnDiscard", QStringLiteral("Discard"), Discard);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(buttons);
+    setMinimumWidth(420);
+}

@@ -1,0 +1,72 @@
+#include "ui/dialogs/UserGuide.h"
+
+#include "base/Files.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/NativePath.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kGuideName = QStringLiteral("user-guide.html");
+
+// Beside the program first, so a build finds its own copy before an installed one.
+QStringList guideCandidates()
+{
+    const QDir program(FromNativePath(ProgramFolder()));
+    return {program.filePath(kGuideName),
+            QDir::cleanPath(program.filePath(QStringLiteral(AW_GUIDE_FOLDER_FROM_PROGRAM "/") + kGuideName))};
+}
+
+// The first candidate that exists, or an empty text.
+QString userGuidePath()
+{
+    for (const QString &candidate : guideCandidates())
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    return {};
+}
+
+} // namespace
+
+void ShowUserGuide(QWidget *parent)
+{
+    const QString path = userGuidePath();
+    if (path.isEmpty()) {
+        Dialogs().Warn(parent, QStringLiteral("The user guide was not found. It is looked for here:\n\n") +
+                                   guideCandidates().join(QLatin1Char('\n')));
+        return;
+    }
+    TfrmUserGuide viewer(path, parent);
+    Dialogs().RunModal(viewer);
+}
+
+TfrmUserGuide::TfrmUserGuide(const QString &path, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmUserGuide"));
+    setWindowTitle(QStringLiteral("Armorwright User Guide"));
+    resize(680, 600);
+
+    auto *text = new QTextBrowser(this);
+    text->setObjectName(QStringLiteral("Guide"));
+    text->setOpenExternalLinks(true);
+    text->setSource(QUrl::fromLocalFile(path));
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(text, 1);
+    layout->addLayout(buttons);
+}

@@ -1,0 +1,96 @@
+#include "ui/document/PictureFile.h"
+
+#include "engine/DesignFilePicture.h"
+#include "output/RecordSheetBitmap.h"
+#include "ui/Cp1252.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+
+namespace {
+
+QString tooLarge(const QString &path, const QSize &size)
+{
+    return QStringLiteral("The picture \"%1\" is %2 x %3 pixels; pictures larger than %4 pixels on a side "
+                          "are not taken.")
+        .arg(QFileInfo(path).fileName())
+        .arg(size.width())
+        .arg(size.height())
+        .arg(kMaxPictureSide);
+}
+
+bool isTooLarge(const QSize &size)
+{
+    return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide;
+}
+
+} // namespace
+
+QString PictureDialogFilter()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    return QStringLiteral("All images|%1|BMP|*.BMP|All Files|*.*").arg(patterns.join(QLatin1Char(';')));
+}
+
+std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
+                                      const std::function<bool(const QSize &)> &scaleDown)
+{
+    problem.clear();
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    // The size from the file's header, when it tells one, is checked before decoding.
+    if (const QSize announced = reader.size(); announced.isValid() && isTooLarge(announced)) {
+        problem = tooLarge(path, announced);
+        return {};
+    }
+    const QImage read = reader.read();
+    if (read.isNull()) {
+        problem = QStringLiteral("The picture \"%1\" could not be loaded: %2.")
+                      .arg(QFileInfo(path).fileName(), reader.errorString());
+        return {};
+    }
+    if (isTooLarge(read.size())) {
+        problem = tooLarge(path, read.size());
+        return {};
+    }
+    QImage picture = read;
+    const QSize shown(kShownPictureSide, kShownPictureSide);
+    if ((read.width() > shown.width() || read.height() > shown.height()) && scaleDown(read.size()))
+        picture = read.scaled(shown, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Transparent parts are shown on white, as a bitmap has no transparency.
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    {
+        QPainter painter(&opaque);
+        painter.drawImage(0, 0, picture);
+    }
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (!opaque.save(&buffer, "BMP")) {
+        problem = QStringLiteral("The picture \"%1\" could not be converted to a bitmap.").arg(QFileInfo(path).fileName());
+        return {};
+    }
+    std::vector<uint8_t> bytes(data.begin(), data.end());
+    if (const std::string fault = BitmapProblem(bytes); !fault.empty()) {
+        problem = QStringLiteral("The picture \"%1\" cannot be stored: %2.")
+                      .arg(QFileInfo(path).fileName(), cp1252::MessageToQt(fault));
+        return {};
+    }
+    return bytes;
+}
+
+QImage PictureFromDesign(const std::vector<uint8_t> &bytes)
+{
+    if (bytes.empty())
+        return {};
+    try {
+        return LoadSheetBitmap(bytes);
+    } catch (const ESheetBitmapError &) {
+        return {};
+    }
+}

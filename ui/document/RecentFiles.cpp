@@ -1,0 +1,55 @@
+#include "ui/document/RecentFiles.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+const QString kKey = QStringLiteral("recentFiles");
+
+QString normalised(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.absoluteFilePath();
+}
+} // namespace
+
+TRecentFiles::TRecentFiles(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void TRecentFiles::Add(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    const QString full = normalised(path);
+    m_paths.removeAll(full);
+    m_paths.prepend(full);
+    while (m_paths.size() > Capacity)
+        m_paths.removeLast();
+    emit changed();
+}
+
+void TRecentFiles::Remove(const QString &path)
+{
+    if (m_paths.removeAll(normalised(path)) > 0)
+        emit changed();
+}
+
+void TRecentFiles::Load()
+{
+    QSettings settings;
+    const QStringList stored = settings.value(kKey).toStringList();
+    // Files used before the list was read (a design named on the command line) stay newest.
+    for (const QString &path : stored) {
+        if (!path.isEmpty() && !m_paths.contains(path) && m_paths.size() < Capacity)
+            m_paths << path;
+    }
+    emit changed();
+}
+
+void TRecentFiles::Save() const
+{
+    QSettings settings;
+    settings.setValue(kKey, m_paths);
+}

@@ -1,0 +1,63 @@
+#include "ui/document/RecoveryOffer.h"
+
+#include "engine/DesignFile.h"
+#include "engine/Vehicle.h"
+#include "ui/document/Autosave.h"
+#include "ui/CommandGuard.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/Editer.h"
+#include "ui/NativePath.h"
+#include "ui/dialogs/RecoveryDialog.h"
+#include "ui/document/RecoveryStore.h"
+#include "ui/document/VehicleDocument.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Makes the recovered design the open one; false when it could not be read or the user
+// kept the design that was open.
+bool recover(TfrmEditer &window, TAutosave &autosave, const TRecoveryFile &file)
+{
+    TLoadedDesign loaded;
+    if (!RunGuarded(&window, [&] { loaded = LoadDesignFile(ToNativePath(file.DesignPath)); }))
+        return false;
+    if (!window.AskSaveVehicle(true))
+        return false;
+    window.Document().Adopt(std::move(loaded.Vehicle), file.SourcePath);
+    window.ShowDesign();
+    // Kept under this session before the old copy goes.
+    return autosave.WriteNow();
+}
+
+} // namespace
+
+int OfferRecovery(TfrmEditer &window, TAutosave &autosave, const QString &folder)
+{
+    int recovered = 0;
+    for (const TRecoveryFile &file : TRecoveryStore(folder).Orphans()) {
+        TRecoveryDialog dialog(file, &window);
+        switch (Dialogs().RunModal(dialog)) {
+        case TRecoveryDialog::Recover:
+            if (recover(window, autosave, file)) {
+                TRecoveryStore::Remove(file);
+                ++recovered;
+            }
+            break;
+        case TRecoveryDialog::OpenSaved:
+            if (QFileInfo(file.SourcePath).isFile()) {
+                window.OpenFile(file.SourcePath);
+                // Kept when the user stayed with the design that was open.
+                if (window.Document().FileName() == file.SourcePath && !window.Document().Modified())
+                    TRecoveryStore::Remove(file);
+            }
+            break;
+        case TRecoveryDialog::Discard:
+            TRecoveryStore::Remove(file);
+            break;
+        default:
+            break;
+        }
+    }
+    return recovered;
+}

@@ -1,0 +1,102 @@
+#include "ui/document/RecoveryStore.h"
+
+#include "engine/DesignFile.h"
+#include "engine/Vehicle.h"
+#include "ui/Cp1252.h"
+#include "ui/NativePath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+const QString kDesignSuffix = QStringLiteral(".vkd");
+const QString kNoteSuffix = QStringLiteral(".txt");
+const QString kLockSuffix = QStringLiteral(".lock");
+
+QString readNote(const QString &path)
+{
+    QFile note(path);
+    if (!note.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(note.readAll()).trimmed();
+}
+
+} // namespace
+
+QString TRecoveryStore::DefaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Recovery");
+}
+
+TRecoveryStore::TRecoveryStore(QString folder)
+    : m_folder(std::move(folder))
+{
+}
+
+QString TRecoveryStore::DesignPath(const QString &session) const
+{
+    return QDir(m_folder).filePath(session + kDesignSuffix);
+}
+
+QString TRecoveryStore::SourceNotePath(const QString &session) const
+{
+    return QDir(m_folder).filePath(session + kNoteSuffix);
+}
+
+QString TRecoveryStore::LockPath(const QString &session) const
+{
+    return QDir(m_folder).filePath(session + kLockSuffix);
+}
+
+QList<TRecoveryFile> TRecoveryStore::Orphans() const
+{
+    // Locks left by sessions that ended with nothing unsaved go first.
+    for (const QFileInfo &lockFile : QDir(m_folder).entryInfoList({QStringLiteral("*") + kLockSuffix}, QDir::Files)) {
+        const QString session = lockFile.completeBaseName();
+        if (QFile::exists(DesignPath(session)))
+            continue;
+        QLockFile stale(lockFile.filePath());
+        stale.setStaleLockTime(0);
+        if (stale.tryLock(0))
+            stale.unlock(); // removes it
+    }
+
+    QList<TRecoveryFile> found;
+    QFileInfoList designs = QDir(m_folder).entryInfoList({QStringLiteral("*") + kDesignSuffix}, QDir::Files, QDir::Name);
+    std::stable_sort(designs.begin(), designs.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.lastModified() < b.lastModified();
+    });
+    for (const QFileInfo &design : designs) {
+        const QString session = design.completeBaseName();
+        auto lock = std::make_shared<QLockFile>(LockPath(session));
+        // A running session holds its lock for hours: only a dead owner makes it stale.
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0))
+            continue;
+        TRecoveryFile file;
+        file.DesignPath = design.filePath();
+        file.SourcePath = readNote(SourceNotePath(session));
+        file.Saved = design.lastModified();
+        file.Lock = std::move(lock);
+        try {
+            file.DesignName = cp1252::ToQt(LoadDesignFile(ToNativePath(file.DesignPath)).Vehicle->Name);
+        } catch (const std::exception &) {
+            // Still offered: the user may discard it.
+        }
+        found << file;
+    }
+    return found;
+}
+
+void TRecoveryStore::Remove(const TRecoveryFile &file)
+{
+    const QFileInfo design(file.DesignPath);
+    QFile::remove(file.DesignPath);
+    QFile::remove(design.dir().filePath(design.completeBaseName() + kNoteSuffix));
+}

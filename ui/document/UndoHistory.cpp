@@ -1,0 +1,199 @@
+#include "ui/document/UndoHistory.h"
+
+#include "engine/DesignDiff.h"
+#include "engine/DesignResults.h"
+#include "engine/Vehicle.h"
+#include "ui/document/UndoChangeText.h"
+#include "ui/document/VehicleDocument.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QUndoStack>
+#include <QWidget>
+
+namespace {
+constexpr int kUndoLimit = 100;
+} // namespace
+
+TUndoHistory::TUndoHistory(TVehicleDocument &document)
+    : QObject(&document)
+    , m_document(document)
+    , m_stack(new QUndoStack(this))
+{
+    setObjectName(QStringLiteral("UndoHistory"));
+    // Each step holds two whole designs (pictures included): the oldest steps give way.
+    m_stack->setUndoLimit(kUndoLimit);
+    connect(&document, &TVehicleDocument::edited, this, &TUndoHistory::DocumentEdited);
+    connect(&document, &TVehicleDocument::designReplaced, this, &TUndoHistory::DesignReplaced);
+    connect(&document, &TVehicleDocument::fileUsed, this, &TUndoHistory::DesignSaved);
+    connect(m_stack, &QUndoStack::indexChanged, this, &TUndoHistory::IndexChanged);
+    qApp->installEventFilter(this);
+    DesignReplaced();
+}
+
+TUndoHistory::~TUndoHistory() = default;
+
+TUndoState TUndoHistory::StateOf(TDesignSnapshot snapshot, std::unique_ptr<TVehicle> &copy) const
+{
+    copy = SnapshotDesign(snapshot);
+    const TDesignResults results = ComputeResults(*copy);
+    return {std::move(snapshot), results.ThreatValue, results.FinalCost, copy->CurrencyName};
+}
+
+void TUndoHistory::DesignReplaced()
+{
+    m_pending = false;
+    m_stack->clear();
+    // The window shows a new design after refreshing it, which lets the constraint pass
+    // correct it; the history starts from the design as it will be shown.
+    std::unique_ptr<TVehicle> settled = CopyDesign(m_document.Vehicle());
+    ComputeResults(*settled);
+    m_baseline = StateOf(TakeSnapshot(*settled), m_baselineCopy);
+    m_lastChange.clear();
+    emit lastChangeChanged(m_lastChange);
+    // Showing it may also tidy what the pass does not (a production type out of range): once
+    // shown, the design as it is counts as the start, unless the user changed it already.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_stack->count() > 0 || m_pending)
+                return;
+            m_baseline = StateOf(TakeSnapshot(m_document.Vehicle()), m_baselineCopy);
+            // A design that came in with unsaved changes (a recovered one): no step back
+            // reaches the saved file.
+            if (m_document.Modified())
+                m_stack->resetClean();
+        },
+        Qt::QueuedConnection);
+}
+
+bool TUndoHistory::eventFilter(QObject *, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        m_typing = true;
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        ++m_focusEpoch;
+        m_typing = false;
+        break;
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        m_typing = false;
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void TUndoHistory::DocumentEdited()
+{
+    // A change made while a key press is handled is typing; a box left, a button clicked or
+    // a dialog closed makes a step of its own.
+    m_editEpoch = m_focusEpoch;
+    m_editTyped = m_typing;
+    if (m_pending || m_restoring)
+        return;
+    m_pending = true;
+    // The handler that reported the change has not finished writing it yet.
+    QMetaObject::invokeMethod(this, [this] { Flush(); }, Qt::QueuedConnection);
+}
+
+void TUndoHistory::Flush()
+{
+    m_pending = false;
+    if (m_restoring)
+        return;
+    TDesignSnapshot now = TakeSnapshot(m_document.Vehicle());
+    if (now == m_baseline.Snapshot)
+        return;
+    std::unique_ptr<TVehicle> copy;
+    TUndoState after = StateOf(std::move(now), copy);
+    const TDesignDifferences differences = DiffDesignFields(*m_baselineCopy, *copy);
+    const QString name = UndoChangeName(differences);
+    TUndoState before = std::move(m_baseline);
+    m_baseline = after;
+    m_baselineCopy = std::move(copy);
+    const QString mergeKey = m_editTyped ? name + QLatin1Char('@') + QString::number(m_editEpoch) : QString();
+    m_stack->push(new TUndoStep(
+        std::move(before), std::move(after), name, mergeKey,
+        [this](const TUndoState &state) { Restore(state); },
+        [this](const TUndoState &from, const TUndoState &to) { ReportChange(from, to); }));
+}
+
+void TUndoHistory::Undo()
+{
+    Flush();
+    m_stack->undo();
+}
+
+void TUndoHistory::Redo()
+{
+    Flush();
+    m_stack->redo();
+}
+
+void TUndoHistory::Restore(const TUndoState &state)
+{
+    m_restoring = true;
+    RestoreSnapshot(m_document.Vehicle(), state.Snapshot);
+    m_baseline = StateOf(state.Snapshot, m_baselineCopy);
+    m_restored = true;
+    emit restored();
+    m_restoring = false;
+    m_pending = false;
+}
+
+void TUndoHistory::ReportChange(const TUndoState &from, const TUndoState &to)
+{
+    m_lastChange = ResultChangeText(from, to);
+    emit lastChangeChanged(m_lastChange);
+}
+
+void TUndoHistory::IndexChanged()
+{
+    const bool restored = m_restored;
+    m_restored = false;
+    if (m_saving)
+        return; // the saved state is set next
+    if (m_stack->isClean())
+        m_document.ClearModified();
+    else if (restored || !m_document.Modified())
+        m_document.SetModified();
+}
+
+void TUndoHistory::DesignSaved()
+{
+    // A change being recorded belongs before the saved state. (Opening a file reports it
+    // too, before the window has shown the new design: nothing is pending then.)
+    m_saving = true;
+    if (m_pending)
+        Flush();
+    m_saving = false;
+    m_stack->setClean();
+}
+
+void TUndoHistory::BindActions(QAction *undo, QAction *redo)
+{
+    const auto caption = [](const QString &verb, const QString &change) {
+        return change.isEmpty() ? verb : verb + QLatin1Char(' ') + change;
+    };
+    const QString undoVerb = QStringLiteral("&Undo");
+    const QString redoVerb = QStringLiteral("&Redo");
+    undo->setText(caption(undoVerb, m_stack->undoText()));
+    redo->setText(caption(redoVerb, m_stack->redoText()));
+    undo->setEnabled(m_stack->canUndo());
+    redo->setEnabled(m_stack->canRedo());
+    connect(m_stack, &QUndoStack::undoTextChanged, undo,
+            [undo, caption, undoVerb](const QString &text) { undo->setText(caption(undoVerb, text)); });
+    connect(m_stack, &QUndoStack::redoTextChanged, redo,
+            [redo, caption, redoVerb](const QString &text) { redo->setText(caption(redoVerb, text)); });
+    connect(m_stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(m_stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+}

@@ -1,0 +1,88 @@
+#include "ui/document/UndoSnapshot.h"
+
+#include "engine/DesignFields.h"
+#include "engine/DesignFile.h"
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "engine/Vehicle.h"
+#include "base/Stream.h"
+#include "weapons/WeaponList.h"
+
+#include <cstring>
+#include <variant>
+
+namespace {
+
+// A writable reference to one scalar field of a design, whatever its type.
+using TFieldRef = std::variant<int32_t *, double *, bool *, std::string *, std::vector<uint8_t> *>;
+
+struct TFieldCollector {
+    std::vector<TFieldRef> &refs;
+
+    void operator()(const char *name, int32_t &value)
+    {
+        // The version mark says what the design was read from; a restore keeps it.
+        if (std::strcmp(name, "FileVersion") != 0)
+            refs.emplace_back(&value);
+    }
+    void operator()(const char *, double &value) { refs.emplace_back(&value); }
+    void operator()(const char *, bool &value) { refs.emplace_back(&value); }
+    void operator()(const char *, TTextField<std::string> text) { refs.emplace_back(&text.Value); }
+    void operator()(const char *, TBytes<std::vector<uint8_t>> bytes) { refs.emplace_back(&bytes.Value); }
+};
+
+std::vector<TFieldRef> fieldsOf(TBaseVehicle &vehicle)
+{
+    std::vector<TFieldRef> refs;
+    ForEachVehicleField(vehicle, TFieldCollector{refs});
+    return refs;
+}
+
+// Replaces the entries without replacing the list, which stays bound to its own design.
+void copyEntries(TPerkList &target, const TPerkList &source)
+{
+    target.Clear();
+    for (int i = 0; i < source.Count(); ++i)
+        target.Add(source.Get(i));
+}
+
+} // namespace
+
+TDesignSnapshot TakeSnapshot(const TBaseVehicle &vehicle)
+{
+    TStream body;
+    SaveToStream(vehicle, body);
+    return {body.TakeBytes(), vehicle.CustomProduction.CustomName, vehicle.CustomProduction.CustomDefinition};
+}
+
+std::unique_ptr<TVehicle> SnapshotDesign(const TDesignSnapshot &snapshot)
+{
+    TStream body(snapshot.Body);
+    std::unique_ptr<TVehicle> design = LoadFromStream(body, "").Vehicle;
+    design->CustomProduction.CustomName = snapshot.CustomName;
+    design->CustomProduction.CustomDefinition = snapshot.CustomDefinition;
+    return design;
+}
+
+std::unique_ptr<TVehicle> CopyDesign(const TBaseVehicle &vehicle)
+{
+    return SnapshotDesign(TakeSnapshot(vehicle));
+}
+
+void RestoreSnapshot(TVehicle &target, const TDesignSnapshot &snapshot)
+{
+    // Everything is read before the design is touched, so a body that cannot be read
+    // leaves the design as it was.
+    std::unique_ptr<TVehicle> source = SnapshotDesign(snapshot);
+    const std::vector<TFieldRef> to = fieldsOf(target);
+    const std::vector<TFieldRef> from = fieldsOf(*source);
+    for (size_t i = 0; i < to.size(); ++i) {
+        std::visit([&](auto *field) { *field = std::move(*std::get<decltype(field)>(from[i])); }, to[i]);
+    }
+    target.CustomProduction = source->CustomProduction;
+    *target.Movement = *source->Movement;
+    copyEntries(*target.Perks, *source->Perks);
+    copyEntries(*target.Flaws, *source->Flaws);
+    copyEntries(*target.Defects, *source->Defects);
+    *target.Weapons = std::move(*source->Weapons);
+}

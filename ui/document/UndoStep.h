@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/document/UndoSnapshot.h"
+
+#include <QString>
+#include <QUndoCommand>
+
+#include <functional>
+#include <string>
+
+// A design at one point of the history with the two results the change line shows.
+struct TUndoState {
+    TDesignSnapshot Snapshot;
+    double ThreatValue = 0;
+    long double FinalCost = 0;
+    std::string CurrencyName;
+};
+
+// One step of the undo history: the design before and after a change. The change has
+// already been made when the step is pushed, so its first redo does nothing.
+// Steps with the same merge key follow one another into one step (typing in one box).
+class TUndoStep : public QUndoCommand {
+public:
+    // Puts the design into a state; shows a change from one state to another.
+    using TRestorer = std::function<void(const TUndoState &)>;
+    using TChangeReport = std::function<void(const TUndoState &from, const TUndoState &to)>;
+
+    TUndoStep(TUndoState before, TUndoState after, const QString &name, QString mergeKey, TRestorer restore,
+              TChangeReport report);
+
+    void undo() override;
+    void redo() override;
+    int id() const override;
+    bool mergeWith(const QUndoCommand *other) override;
+
+private:
+    TUndoState m_before;
+    TUndoState m_after;
+    QString m_mergeKey;
+    TRestorer m_restore;
+    TChangeReport m_report;
+    bool m_done = true;
+};

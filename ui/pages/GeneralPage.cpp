@@ -1,0 +1,559 @@
+#include "ui/pages/GeneralPage.h"
+
+#include "engine/DesignResults.h"
+#include "engine/ProductionTypes.h"
+#include "engine/Vehicle.h"
+#include "base/NumberFormat.h"
+#include "ui/widgets/BoxColour.h"
+#include "ui/Cp1252.h"
+#include "ui/pages/EditorHost.h"
+#include "ui/widgets/ExitComboBox.h"
+#include "ui/widgets/ExitEdit.h"
+#include "ui/pages/MovementPages.h"
+#include "ui/widgets/SpinButton.h"
+#include "ui/document/VehicleDocument.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+// How a numeric box shows its field.
+enum class TGeneralBoxFormat { Plain, Signed, Grouped1, Shortest18, General15, ShownByResults };
+
+// How the numeric boxes of the page read, limit and show their field.
+struct TGeneralNumberBox {
+    const char *edit;
+    const char *spin; // nullptr: no spin button
+    int32_t *(*intField)(TBaseVehicle &);
+    double *(*realField)(TBaseVehicle &);
+    TGeneralBoxFormat format;
+    std::optional<double> editMin;
+    double step;
+    std::optional<double> downMin;
+    std::optional<double> upMax;
+    bool setsModified;
+    bool production;     // redisplayed by ShowProduction instead of ShowGeneral
+    bool allowThousands; // the box shows thousands separators, so it must read them back
+};
+
+namespace {
+
+#define AW_INT(field) [](TBaseVehicle &v) -> int32_t * { return &v.field; }, nullptr
+#define AW_REAL(field) nullptr, [](TBaseVehicle &v) -> double * { return &v.field; }
+
+const TGeneralNumberBox kNumberBoxes[] = {
+    {"eCrew", "SpinButton1", AW_INT(Crew), TGeneralBoxFormat::Plain, 0, 1, 0, {}, true, false, false},
+    {"eArmor", "SpinButton3", AW_INT(Armor), TGeneralBoxFormat::Plain, 1, 1, 0, {}, true, false, false},
+    {"eSensorRating", "SpinButton4", AW_INT(SensorRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
+    {"eSensorRange", "SpinButton5", AW_REAL(SensorRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
+    {"eComRating", "SpinButton6", AW_INT(CommRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
+    {"eComRange", "SpinButton7", AW_REAL(CommRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
+    {"eFiCon", "SpinButton8", AW_INT(FireControl), TGeneralBoxFormat::Signed, -5, 1, -5, 5, true, false, false},
+    {"eDeployment", "SpinButton9", AW_INT(Deployment), TGeneralBoxFormat::Plain, 0, 10, 0, {}, true, false, false},
+    {"eManuver", "SpinButton2", AW_INT(Maneuver), TGeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
+    {"eFinalSize", "SpinButton10", AW_INT(FinalSize), TGeneralBoxFormat::ShownByResults, 1, 1, 1, {}, true, false, false},
+    {"eAvail", nullptr, AW_INT(Availability), TGeneralBoxFormat::Plain, {}, 0, {}, {}, false, false, false},
+    {"eCurrMult", nullptr, AW_REAL(CurrencyMultiplier), TGeneralBoxFormat::Shortest18, 0, 0, {}, {}, true, false, false},
+    {"eProCustomModel", nullptr, AW_INT(CustomProduction.CustomModelDice), TGeneralBoxFormat::Plain, -1, 0, {}, {}, true, true,
+     false},
+    {"eProCustomIndiv", nullptr, AW_INT(CustomProduction.CustomIndivDice), TGeneralBoxFormat::Plain, 0, 0, {}, {}, true, true,
+     false},
+    {"eProCustomMult", nullptr, AW_REAL(CustomProduction.CustomCostMultiplier), TGeneralBoxFormat::General15, 0, 0, {}, {},
+     true, true, false},
+};
+
+#undef AW_INT
+#undef AW_REAL
+
+QString formatBox(const TGeneralNumberBox &rule, TBaseVehicle &vehicle)
+{
+    switch (rule.format) {
+    case TGeneralBoxFormat::Plain: return cp1252::ToQt(fmt::Integer(*rule.intField(vehicle)));
+    case TGeneralBoxFormat::Signed: return cp1252::ToQt(fmt::Signed(*rule.intField(vehicle)));
+    case TGeneralBoxFormat::Grouped1: return cp1252::ToQt(fmt::Grouped(*rule.realField(vehicle), 1));
+    case TGeneralBoxFormat::Shortest18: return cp1252::ToQt(fmt::Shortest(*rule.realField(vehicle), 18));
+    case TGeneralBoxFormat::General15: return cp1252::ToQt(fmt::General(*rule.realField(vehicle), 15));
+    case TGeneralBoxFormat::ShownByResults: break;
+    }
+    return {};
+}
+
+int32_t clampToInt32(double value)
+{
+    value = std::clamp(value, static_cast<double>(std::numeric_limits<int32_t>::min()),
+                       static_cast<double>(std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(value);
+}
+
+// The boxes whose fields a results refresh may raise (the final size box shows the results).
+bool raisedByRefresh(const TGeneralNumberBox &box)
+{
+    return qstrcmp(box.edit, "eCrew") == 0 || qstrcmp(box.edit, "eArmor") == 0;
+}
+
+QLabel *caption(const QString &text, QWidget *parent)
+{
+    return new QLabel(text, parent);
+}
+
+QLabel *resultLabel(const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(90);
+    label->setMaximumWidth(170);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QLineEdit *readOnlyBox(const char *name, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    SetBoxColour(box, false);
+    return box;
+}
+
+} // namespace
+
+TGeneralPage::TGeneralPage(TEditorHost &host, QWidget *parent)
+    : QWidget(parent)
+    , m_host(host)
+{
+    setObjectName(QStringLiteral("TabSheet2"));
+    BuildControls();
+}
+
+TGeneralPage::~TGeneralPage() = default;
+
+void TGeneralPage::BuildControls()
+{
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(4, 4, 4, 4);
+    page->setSpacing(4);
+
+    m_movement = new TMovementPages(m_host, this);
+    m_movement->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    page->addWidget(m_movement);
+
+    // Numeric boxes with their spin buttons, made from the table.
+    auto numberEdit = [this](const char *name) {
+        for (const TGeneralNumberBox &rule : kNumberBoxes) {
+            if (qstrcmp(rule.edit, name) != 0)
+                continue;
+            const TGeneralNumberBox *box = &rule;
+            auto *edit = new TExitEdit(this);
+            edit->setObjectName(QString::fromLatin1(name));
+            edit->setMaximumWidth(rule.format == TGeneralBoxFormat::Grouped1 ? 76 : 48);
+            connect(edit, &TExitEdit::exited, this, [this, box, edit] { NumberExit(*box, edit); });
+            m_numberEdits.emplace_back(box, edit);
+            TSpinButton *spin = nullptr;
+            if (rule.spin) {
+                spin = new TSpinButton(this);
+                spin->setObjectName(QString::fromLatin1(rule.spin));
+                spin->SetBox(edit);
+                connect(spin, &TSpinButton::upClick, this, [this, box] { NumberSpin(*box, +1); });
+                connect(spin, &TSpinButton::downClick, this, [this, box] { NumberSpin(*box, -1); });
+            }
+            return std::make_pair(edit, spin);
+        }
+        Q_ASSERT_X(false, "TGeneralPage", "unknown numeric box");
+        return std::make_pair(static_cast<TExitEdit *>(nullptr), static_cast<TSpinButton *>(nullptr));
+    };
+    auto editWithSpin = [&](const char *name) {
+        auto [edit, spin] = numberEdit(name);
+        auto *row = new QHBoxLayout;
+        row->setSpacing(1);
+        row->addWidget(edit);
+        if (spin)
+            row->addWidget(spin);
+        row->addStretch();
+        return std::make_pair(row, edit);
+    };
+    auto textEdit = [this](const char *name, int maxWidth) {
+        auto *edit = new TExitEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        if (maxWidth > 0)
+            edit->setMaximumWidth(maxWidth);
+        return edit;
+    };
+
+    // Three columns: the ratings, sensors and communications with size and counts, and
+    // the derived values with the currency.
+    auto grid = [] {
+        auto *layout = new QGridLayout;
+        layout->setHorizontalSpacing(4);
+        layout->setVerticalSpacing(3);
+        return layout;
+    };
+    auto *ratings = grid();
+    const std::pair<const char *, const char *> ratingRows[] = {
+        {"Crew", "eCrew"}, {"Armor", "eArmor"}, {"Fire Control", "eFiCon"}, {"Maneuver", "eManuver"}};
+    int row = 0;
+    for (const auto &[text, name] : ratingRows) {
+        ratings->addWidget(caption(QString::fromLatin1(text), this), row, 0);
+        ratings->addLayout(editWithSpin(name).first, row, 1);
+        ++row;
+    }
+    ratings->addWidget(caption(QStringLiteral("Deployment"), this), row, 0, 1, 2);
+    ++row;
+    ratings->addWidget(caption(QStringLiteral("Range"), this), row, 0, Qt::AlignRight);
+    auto *deployment = editWithSpin("eDeployment").first;
+    deployment->insertWidget(2, caption(QStringLiteral("km"), this));
+    ratings->addLayout(deployment, row, 1);
+    ratings->setRowStretch(row + 1, 1);
+
+    auto *senses = grid();
+    senses->addWidget(caption(QStringLiteral("Rating"), this), 0, 1);
+    senses->addWidget(caption(QStringLiteral("Range"), this), 0, 2);
+    auto rangeBox = [&](const char *name) {
+        auto *layout = editWithSpin(name).first;
+        layout->insertWidget(2, caption(QStringLiteral("km"), this));
+        return layout;
+    };
+    senses->addWidget(caption(QStringLiteral("Sensors"), this), 1, 0);
+    senses->addLayout(editWithSpin("eSensorRating").first, 1, 1);
+    senses->addLayout(rangeBox("eSensorRange"), 1, 2);
+    senses->addWidget(caption(QStringLiteral("Comm."), this), 2, 0);
+    senses->addLayout(editWithSpin("eComRating").first, 2, 1);
+    senses->addLayout(rangeBox("eComRange"), 2, 2);
+    senses->addWidget(caption(QStringLiteral("Final Size"), this), 3, 0);
+    auto finalSize = editWithSpin("eFinalSize");
+    m_eFinalSize = finalSize.second;
+    senses->addLayout(finalSize.first, 3, 1);
+    m_cbSizeType = new QComboBox(this);
+    m_cbSizeType->setObjectName(QStringLiteral("cbSizeType"));
+    m_cbSizeType->addItems({QStringLiteral("Normal"), QStringLiteral("Carriage"), QStringLiteral("Emplacement"),
+                            QStringLiteral("Drone")});
+    auto *sizeType = new QHBoxLayout;
+    sizeType->addWidget(caption(QStringLiteral("Type"), this));
+    sizeType->addWidget(m_cbSizeType);
+    sizeType->addStretch();
+    senses->addLayout(sizeType, 3, 2);
+    senses->addWidget(caption(QStringLiteral("Number on Field"), this), 4, 0, 1, 2);
+    m_eField = textEdit("eField", 110);
+    senses->addWidget(m_eField, 4, 2);
+    senses->addWidget(caption(QStringLiteral("Availibility"), this), 5, 0, 1, 2);
+    senses->addLayout(editWithSpin("eAvail").first, 5, 2);
+    senses->setRowStretch(6, 1);
+
+    auto *results = grid();
+    m_lblMass = resultLabel("lblMass", this);
+    m_lblDefaultSize = resultLabel("lblDefaultSize", this);
+    m_lblDefaultCost = resultLabel("lblDefaultCost", this);
+    m_lblPreProductionCost = resultLabel("lblPreProductionCost", this);
+    const std::pair<const char *, QLabel *> resultRows[] = {{"Default Mass", m_lblMass},
+                                                            {"Default Size", m_lblDefaultSize},
+                                                            {"Default Cost", m_lblDefaultCost},
+                                                            {"Pre-Production Cost", m_lblPreProductionCost}};
+    row = 0;
+    for (const auto &[text, value] : resultRows) {
+        results->addWidget(caption(QString::fromLatin1(text), this), row, 0);
+        results->addWidget(value, row, 1);
+        ++row;
+    }
+    results->addWidget(caption(QStringLiteral("Currency Label"), this), row, 0);
+    m_eCurrName = textEdit("eCurrName", 120);
+    results->addWidget(m_eCurrName, row, 1);
+    ++row;
+    results->addWidget(caption(QStringLiteral("Multiplier"), this), row, 0);
+    results->addLayout(editWithSpin("eCurrMult").first, row, 1);
+    results->setRowStretch(row + 1, 1);
+
+    auto *middle = new QHBoxLayout;
+    middle->setSpacing(14);
+    middle->addLayout(ratings);
+    middle->addLayout(senses);
+    middle->addLayout(results);
+    middle->addStretch(1);
+    page->addLayout(middle);
+
+    // Production group.
+    auto *production = new QGroupBox(QStringLiteral("Production"), this);
+    production->setObjectName(QStringLiteral("gbProduction"));
+    auto *pro = new QGridLayout(production);
+    pro->setVerticalSpacing(3);
+    pro->setHorizontalSpacing(4);
+    m_rbProStandard = new QRadioButton(QStringLiteral("Standard"), production);
+    m_rbProStandard->setObjectName(QStringLiteral("rbProStandard"));
+    m_rbProCustom = new QRadioButton(QStringLiteral("Custom"), production);
+    m_rbProCustom->setObjectName(QStringLiteral("rbProCustom"));
+    m_cbProStandard = new TExitComboBox(production);
+    m_cbProStandard->setObjectName(QStringLiteral("cbProStandard"));
+    for (int32_t type = 0; type < StandardProductionTypeCount; ++type)
+        m_cbProStandard->addItem(QString::fromLatin1(StandardProductionType(type)->Name));
+    m_eProStandard = readOnlyBox("eProStandard", production);
+    m_eProStandardModel = readOnlyBox("eProStandardModel", production);
+    m_eProStandardIniv = readOnlyBox("eProStandardIniv", production);
+    m_eProStandardMult = readOnlyBox("eProStandardMult", production);
+    m_eProCustomName = textEdit("eProCustomName", 0);
+    m_eProCustomDef = textEdit("eProCustomDef", 0);
+    m_eProCustomModel = numberEdit("eProCustomModel").first;
+    m_eProCustomIndiv = numberEdit("eProCustomIndiv").first;
+    m_eProCustomMult = numberEdit("eProCustomMult").first;
+    pro->addWidget(caption(QStringLiteral("Lemon Dice"), production), 0, 3, 1, 2, Qt::AlignHCenter);
+    pro->addWidget(caption(QStringLiteral("Model"), production), 1, 3);
+    pro->addWidget(caption(QStringLiteral("Indiv."), production), 1, 4);
+    pro->addWidget(caption(QStringLiteral("Cost Multiplier"), production), 1, 5);
+    pro->addWidget(m_rbProStandard, 2, 0);
+    pro->addWidget(m_cbProStandard, 2, 1);
+    pro->addWidget(m_eProStandard, 2, 2);
+    pro->addWidget(m_eProStandardModel, 2, 3);
+    pro->addWidget(m_eProStandardIniv, 2, 4);
+    pro->addWidget(m_eProStandardMult, 2, 5);
+    pro->addWidget(m_rbProCustom, 3, 0);
+    pro->addWidget(m_eProCustomName, 3, 1);
+    pro->addWidget(m_eProCustomDef, 3, 2);
+    pro->addWidget(m_eProCustomModel, 3, 3);
+    pro->addWidget(m_eProCustomIndiv, 3, 4);
+    pro->addWidget(m_eProCustomMult, 3, 5);
+    for (QLineEdit *box : {m_eProStandardModel, m_eProStandardIniv, static_cast<QLineEdit *>(m_eProCustomModel),
+                           static_cast<QLineEdit *>(m_eProCustomIndiv)})
+        box->setMaximumWidth(40);
+    m_eProStandardMult->setMaximumWidth(90);
+    m_eProCustomMult->setMaximumWidth(90);
+    pro->setColumnStretch(1, 3);
+    pro->setColumnStretch(2, 2);
+
+    // Descriptive mass and dimensions: free texts.
+    auto *dimensions = grid();
+    m_eActuallMass = textEdit("eActuallMass", 90);
+    m_eHeight = textEdit("eHeight", 90);
+    m_eWidth = textEdit("eWidth", 90);
+    m_eLength = textEdit("eLength", 90);
+    const std::pair<QString, std::pair<TExitEdit *, QString>> dims[] = {
+        {QStringLiteral("Combat Mass"), {m_eActuallMass, QStringLiteral("kg")}},
+        {QStringLiteral("Height"), {m_eHeight, QStringLiteral("m")}},
+        {QStringLiteral("Width"), {m_eWidth, QStringLiteral("m")}},
+        {QStringLiteral("Length"), {m_eLength, QStringLiteral("m")}},
+    };
+    row = 0;
+    for (const auto &[text, box] : dims) {
+        dimensions->addWidget(caption(text, this), row, 0);
+        dimensions->addWidget(box.first, row, 1);
+        dimensions->addWidget(caption(box.second, this), row, 2);
+        ++row;
+    }
+    dimensions->setRowStretch(row, 1);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(production, 1);
+    bottom->addLayout(dimensions);
+    page->addLayout(bottom);
+    page->addStretch(1);
+
+    // Text boxes.
+    connect(m_eCurrName, &TExitEdit::exited, this, [this] {
+        m_host.Document().SetModified();
+        m_host.Document().Vehicle().CurrencyName =
+            CutToWidth(cp1252::FromQt(m_eCurrName->text()), TBaseVehicle::CurrencyNameCapacity);
+        ShowGeneral();
+    });
+    connect(m_eField, &TExitEdit::exited, this, [this] {
+        m_host.Document().Vehicle().NumberOnField =
+            CutToWidth(cp1252::FromQt(m_eField->text()), TBaseVehicle::TextCapacity);
+    });
+    const std::pair<TExitEdit *, std::string TBaseVehicle::*> freeTexts[] = {
+        {m_eActuallMass, &TBaseVehicle::CombatMass},
+        {m_eHeight, &TBaseVehicle::Height},
+        {m_eWidth, &TBaseVehicle::Width},
+        {m_eLength, &TBaseVehicle::Length},
+    };
+    for (const auto &[edit, field] : freeTexts) {
+        connect(edit, &QLineEdit::textEdited, this, [this, field = field](const QString &text) {
+            m_host.Document().Vehicle().*field = CutToWidth(cp1252::FromQt(text), TBaseVehicle::TextCapacity);
+            m_host.Document().SetModified();
+        });
+    }
+    connect(m_cbSizeType, &QComboBox::activated, this, [this](int index) {
+        m_host.Document().Vehicle().SizeType = index;
+        m_host.ShowResults();
+    });
+
+    // Production group.
+    connect(m_rbProStandard, &QRadioButton::clicked, this, [this](bool checked) { rbProStandardClick(checked); });
+    connect(m_rbProCustom, &QRadioButton::clicked, this, [this](bool checked) { rbProCustomClick(checked); });
+    connect(m_cbProStandard, &QComboBox::activated, this, [this](int index) { cbProStandardChange(index); });
+    connect(m_cbProStandard, &TExitComboBox::exited, this, [this] { m_host.Document().SetModified(); });
+    connect(m_eProCustomName, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_host.Document().Vehicle().CustomProduction.CustomName = cp1252::FromQt(text);
+    });
+    connect(m_eProCustomDef, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_host.Document().Vehicle().CustomProduction.CustomDefinition = cp1252::FromQt(text);
+    });
+    connect(m_eProCustomName, &TExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
+    connect(m_eProCustomDef, &TExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
+}
+
+void TGeneralPage::ShowGeneral()
+{
+    TVehicle &vehicle = m_host.Document().Vehicle();
+    for (const auto &[box, edit] : m_numberEdits) {
+        if (!box->production && box->format != TGeneralBoxFormat::ShownByResults)
+            edit->setText(formatBox(*box, vehicle));
+    }
+    m_eCurrName->setText(cp1252::ToQt(vehicle.CurrencyName));
+    m_eActuallMass->setText(cp1252::ToQt(vehicle.CombatMass));
+    m_eHeight->setText(cp1252::ToQt(vehicle.Height));
+    m_eWidth->setText(cp1252::ToQt(vehicle.Width));
+    m_eLength->setText(cp1252::ToQt(vehicle.Length));
+    m_eField->setText(cp1252::ToQt(vehicle.NumberOnField));
+    for (QLineEdit *box : {static_cast<QLineEdit *>(m_eCurrName), findChild<QLineEdit *>(QStringLiteral("eCurrMult"))}) {
+        box->setReadOnly(false);
+        SetBoxColour(box, true);
+    }
+    m_host.ShowResults();
+}
+
+void TGeneralPage::ShowProduction()
+{
+    TVehicle &vehicle = m_host.Document().Vehicle();
+    NormalizeProductionType(vehicle);
+    const bool custom = vehicle.ProductionType == CustomProductionType;
+    QLineEdit *customBoxes[] = {m_eProCustomName, m_eProCustomDef, m_eProCustomModel, m_eProCustomIndiv,
+                                m_eProCustomMult};
+    QLineEdit *standardBoxes[] = {m_eProStandard, m_eProStandardModel, m_eProStandardIniv, m_eProStandardMult};
+    if (custom) {
+        m_rbProCustom->setChecked(true);
+        m_cbProStandard->setEnabled(false);
+        m_cbProStandard->setCurrentIndex(-1);
+        for (QLineEdit *box : standardBoxes)
+            box->clear();
+        const TCustomProduction &production = vehicle.CustomProduction;
+        m_eProCustomName->setText(cp1252::ToQt(production.CustomName));
+        m_eProCustomDef->setText(cp1252::ToQt(production.CustomDefinition));
+        for (const auto &[box, edit] : m_numberEdits) {
+            if (box->production)
+                edit->setText(formatBox(*box, vehicle));
+        }
+    } else {
+        m_rbProStandard->setChecked(true);
+        m_cbProStandard->setEnabled(true);
+        m_cbProStandard->setCurrentIndex(vehicle.ProductionType < StandardProductionTypeCount ? vehicle.ProductionType
+                                                                                              : -1);
+        const TProductionType *type = StandardProductionType(vehicle.ProductionType);
+        m_eProStandard->setText(type ? QString::fromLatin1(type->Remark) : QString());
+        m_eProStandardModel->setText(cp1252::ToQt(ModelDicePanelText(vehicle.ProductionType)));
+        m_eProStandardIniv->setText(type ? QString::fromLatin1(type->IndivDicePanel) : QString());
+        m_eProStandardMult->setText(type ? QString::fromLatin1(type->CostMultiplierPanel) : QString());
+        for (QLineEdit *box : customBoxes)
+            box->clear();
+    }
+    for (QLineEdit *box : customBoxes) {
+        box->setEnabled(custom);
+        SetBoxColour(box, custom);
+    }
+    m_host.ShowResults();
+}
+
+void TGeneralPage::ShowResultTexts(const TResultTexts &texts, int sizeType)
+{
+    m_lblMass->setText(cp1252::ToQt(texts.DefaultMass));
+    m_lblDefaultSize->setText(cp1252::ToQt(texts.DefaultSize));
+    m_lblDefaultCost->setText(cp1252::ToQt(texts.DefaultCost));
+    m_lblPreProductionCost->setText(cp1252::ToQt(texts.PreProductionCost));
+    m_eFinalSize->setText(cp1252::ToQt(texts.FinalSize));
+    m_cbSizeType->setCurrentIndex(sizeType >= 0 && sizeType < m_cbSizeType->count() ? sizeType : -1);
+    TVehicle &vehicle = m_host.Document().Vehicle();
+    for (const auto &[box, edit] : m_numberEdits) {
+        if (raisedByRefresh(*box))
+            edit->setText(formatBox(*box, vehicle));
+    }
+}
+
+void TGeneralPage::NumberExit(const TGeneralNumberBox &box, TExitEdit *edit)
+{
+    TVehicle &vehicle = m_host.Document().Vehicle();
+    if (box.setsModified)
+        m_host.Document().SetModified();
+    const std::string text = cp1252::FromQt(edit->text());
+    if (box.intField) {
+        int32_t value = 0;
+        if (fmt::ParseInteger(text, value)) {
+            if (box.editMin && value < *box.editMin)
+                value = static_cast<int32_t>(*box.editMin);
+            *box.intField(vehicle) = value;
+        }
+    } else {
+        double value = 0;
+        if (fmt::ParseReal(text, value, NumberSeparators(), box.allowThousands)) {
+            if (box.editMin && value < *box.editMin)
+                value = *box.editMin;
+            *box.realField(vehicle) = value;
+        }
+    }
+    Redisplay(box);
+}
+
+void TGeneralPage::NumberSpin(const TGeneralNumberBox &box, int direction)
+{
+    TVehicle &vehicle = m_host.Document().Vehicle();
+    m_host.Document().SetModified();
+    auto limit = [&](double value) {
+        if (direction < 0 && box.downMin)
+            value = std::max(value, *box.downMin);
+        if (direction > 0 && box.upMax)
+            value = std::min(value, *box.upMax);
+        return value;
+    };
+    if (box.intField) {
+        int32_t &field = *box.intField(vehicle);
+        field = clampToInt32(limit(static_cast<double>(field) + direction * box.step));
+    } else {
+        double &field = *box.realField(vehicle);
+        field = limit(field + direction * box.step);
+    }
+    ShowGeneral();
+}
+
+void TGeneralPage::Redisplay(const TGeneralNumberBox &box)
+{
+    if (box.production)
+        ShowProduction();
+    else
+        ShowGeneral();
+}
+
+void TGeneralPage::rbProStandardClick(bool checked)
+{
+    TVehicle &vehicle = m_host.Document().Vehicle();
+    if (checked && vehicle.ProductionType >= CustomProductionType) {
+        vehicle.ProductionType = 0;
+        m_host.Document().SetModified();
+    } else if (!checked && vehicle.ProductionType != CustomProductionType) {
+        vehicle.ProductionType = CustomProductionType;
+        m_host.Document().SetModified();
+    }
+    ShowProduction();
+}
+
+void TGeneralPage::rbProCustomClick(bool checked)
+{
+    TVehicle &vehicle = m_host.Document().Vehicle();
+    m_host.Document().SetModified();
+    if (checked && vehicle.ProductionType != CustomProductionType)
+        vehicle.ProductionType = CustomProductionType;
+    else if (!checked && vehicle.ProductionType >= CustomProductionType)
+        vehicle.ProductionType = 0;
+    ShowProduction();
+}
+
+void TGeneralPage::cbProStandardChange(int index)
+{
+    m_host.Document().Vehicle().ProductionType = index < 0 ? CustomProductionType : index;
+    ShowProduction();
+}

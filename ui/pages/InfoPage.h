@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/pages/EditorPage.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QPlainTextEdit;
+class QTabWidget;
+class TEditorHost;
+class TraiImage;
+struct TInfoText;
+
+// The "Info" page: the design's descriptive data, which no calculation reads but the
+// sheets print. Eight classification texts in editable combo boxes whose suggestions come
+// from the drop-down lists, three notes (general description, history, extra) and the
+// picture: double-click to load one, right-click to remove it.
+class TInfoPage : public QWidget, public TEditorPage {
+    Q_OBJECT
+public:
+    static constexpr int BoxCount = 8;
+
+    explicit TInfoPage(TEditorHost &host, QWidget *parent = nullptr);
+
+    // Opening the page runs ShowInfo.
+    void ShowPage() override { ShowInfo(); }
+    // Refills the eight boxes' suggestions from the drop-down lists.
+    void LoadDropDownLists() override;
+    // Puts the notes, the eight texts and the picture of the design into the controls.
+    void ShowInfo();
+    void ShowPicture();
+
+    // Double-click on the picture: choose a picture file and put it into the design.
+    void pmPictureDblClick();
+    // Right mouse button released over the picture: offer to remove it.
+    void pmPictureRightUp();
+
+    QComboBox *Box(int index) const { return m_boxes[static_cast<size_t>(index)]; }
+    TraiImage *Picture() const { return m_picture; }
+
+private:
+    QWidget *BuildBoxes();
+    QWidget *BuildNotes();
+    QWidget *BuildPicture();
+    void ShowTexts();
+
+    TEditorHost &m_host;
+    bool m_showing = false;
+    std::array<QComboBox *, BoxCount> m_boxes{};
+    std::array<QPlainTextEdit *, 3> m_notes{};
+    QTabWidget *m_notePages = nullptr;
+    TraiImage *m_picture = nullptr;
+};

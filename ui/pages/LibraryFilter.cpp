@@ -1,0 +1,160 @@
+#include "ui/pages/LibraryFilter.h"
+
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QTableWidget>
+
+TLibraryFilter::TLibraryFilter(const QString &caption, QWidget *parent)
+    : QWidget(parent)
+    , m_edit(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("pnlLibraryFilter"));
+    m_edit->setObjectName(QStringLiteral("eLibraryFilter"));
+    m_edit->setClearButtonEnabled(true);
+    m_edit->setPlaceholderText(QStringLiteral("Code, name or special"));
+    auto *label = new QLabel(caption, this);
+    label->setBuddy(m_edit);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    layout->addWidget(m_edit, 1);
+    connect(m_edit, &QLineEdit::textChanged, this, [this] { ApplyAll(); });
+}
+
+QString TLibraryFilter::Text() const
+{
+    return m_edit->text();
+}
+
+void TLibraryFilter::SetText(const QString &text)
+{
+    m_edit->setText(text);
+}
+
+bool TLibraryFilter::Matches(const QString &filter, const QStringList &texts)
+{
+    const QString wanted = filter.trimmed();
+    if (wanted.isEmpty())
+        return true;
+    for (const QString &text : texts) {
+        if (text.contains(wanted, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+void TLibraryFilter::AddGrid(QTableWidget *grid, std::vector<int> columns)
+{
+    Attach({grid, std::move(columns)});
+}
+
+void TLibraryFilter::AddList(QListWidget *list)
+{
+    Attach({list, {}});
+}
+
+void TLibraryFilter::Attach(const TTarget &target)
+{
+    m_targets.push_back(target);
+    QAbstractItemModel *model = target.view->model();
+    // Refilling a list adds rows and writes their texts: each row is judged as it is written.
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this, target](const QModelIndex &, int first, int last) {
+        for (int row = first; row <= last; ++row)
+            ApplyRow(target, row);
+    });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this, target](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+                    ApplyRow(target, row);
+            });
+    // A list is also reset while it is being destroyed, when it can no longer be asked about
+    // its rows: the reset is looked at afterwards, if the list is still there.
+    connect(
+        model, &QAbstractItemModel::modelReset, this,
+        [this, target, view = QPointer<QAbstractItemView>(target.view)] {
+            if (view)
+                Apply(target);
+        },
+        Qt::QueuedConnection);
+    connect(target.view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, target] { KeepCurrentVisible(target); });
+    Apply(target);
+}
+
+QStringList TLibraryFilter::RowTexts(const TTarget &target, int row) const
+{
+    QStringList texts;
+    if (auto *list = qobject_cast<QListWidget *>(target.view)) {
+        if (QListWidgetItem *item = list->item(row))
+            texts << item->text();
+    } else if (auto *grid = qobject_cast<QTableWidget *>(target.view)) {
+        for (int column : target.columns) {
+            if (QTableWidgetItem *item = grid->item(row, column))
+                texts << item->text();
+        }
+    }
+    return texts;
+}
+
+bool TLibraryFilter::IsHidden(const TTarget &target, int row) const
+{
+    if (auto *list = qobject_cast<QListWidget *>(target.view))
+        return list->isRowHidden(row);
+    return static_cast<QTableWidget *>(target.view)->isRowHidden(row);
+}
+
+void TLibraryFilter::SetHidden(const TTarget &target, int row, bool hidden)
+{
+    if (IsHidden(target, row) == hidden)
+        return;
+    if (auto *list = qobject_cast<QListWidget *>(target.view))
+        list->setRowHidden(row, hidden);
+    else
+        static_cast<QTableWidget *>(target.view)->setRowHidden(row, hidden);
+}
+
+void TLibraryFilter::ApplyRow(const TTarget &target, int row)
+{
+    SetHidden(target, row, !Matches(Text(), RowTexts(target, row)));
+    if (row == target.view->currentIndex().row())
+        KeepCurrentVisible(target);
+}
+
+void TLibraryFilter::Apply(const TTarget &target, bool selectWhenNone)
+{
+    const int rows = target.view->model()->rowCount();
+    for (int row = 0; row < rows; ++row)
+        SetHidden(target, row, !Matches(Text(), RowTexts(target, row)));
+    KeepCurrentVisible(target, selectWhenNone);
+}
+
+void TLibraryFilter::ApplyAll()
+{
+    // A new filter text: the first row shown is selected, as a freshly filled library has it.
+    for (const TTarget &target : m_targets)
+        Apply(target, true);
+}
+
+void TLibraryFilter::KeepCurrentVisible(const TTarget &target, bool selectWhenNone)
+{
+    QAbstractItemView *view = target.view;
+    const QModelIndex current = view->currentIndex();
+    if (current.isValid() && !IsHidden(target, current.row()))
+        return;
+    const int rows = view->model()->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        if (!IsHidden(target, row)) {
+            if (current.isValid() || selectWhenNone)
+                view->setCurrentIndex(view->model()->index(row, 0));
+            return;
+        }
+    }
+    if (current.isValid()) {
+        view->selectionModel()->clearCurrentIndex();
+        view->clearSelection();
+    }
+}

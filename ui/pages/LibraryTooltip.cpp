@@ -1,0 +1,102 @@
+#include "ui/pages/LibraryTooltip.h"
+
+#include "engine/DesignFields.h"
+#include "engine/DesignResults.h"
+#include "engine/Vehicle.h"
+#include "base/NumberFormat.h"
+#include "ui/Cp1252.h"
+#include "ui/document/UndoChangeText.h"
+#include "ui/document/UndoSnapshot.h"
+#include "ui/pages/WeaponLibraries.h"
+#include "ui/pages/WeaponLibraryTabs.h"
+#include "weapons/WeaponList.h"
+
+#include <QHelpEvent>
+#include <QTableWidget>
+#include <QToolTip>
+
+namespace {
+
+// The record's fields as name and shown value, in record order.
+struct TFieldLister {
+    QList<QPair<QString, QString>> &fields;
+    QString prefix;
+
+    void add(const char *name, const QString &value) { fields.append({prefix + FieldWords(name), value}); }
+    void operator()(const char *name, int32_t value) { add(name, QString::number(value)); }
+    void operator()(const char *name, double value) { add(name, cp1252::ToQt(fmt::General(value))); }
+    void operator()(const char *name, bool value) { add(name, value ? QStringLiteral("Yes") : QStringLiteral("No")); }
+    void operator()(const char *name, TTextField<const std::string> text)
+    {
+        add(name, cp1252::ToQt(text.Value).toHtmlEscaped());
+    }
+    void operator()(const char *name, const std::array<bool, kAmmoTypeCount> &flags)
+    {
+        QStringList allowed;
+        for (int k = 0; k < kAmmoTypeCount; ++k) {
+            if (flags[static_cast<size_t>(k)])
+                allowed << QString::number(k);
+        }
+        add(name, allowed.isEmpty() ? QStringLiteral("none") : allowed.join(QStringLiteral(", ")));
+    }
+};
+
+} // namespace
+
+TLibraryTooltip::TLibraryTooltip(TWeaponLibraryTabs &libraries, TDesignSource design)
+    : QObject(&libraries)
+    , m_libraries(libraries)
+    , m_design(std::move(design))
+{
+    for (int type = 0; type < kWeaponTypeCount; ++type)
+        libraries.Grid(type)->viewport()->installEventFilter(this);
+}
+
+QString TLibraryTooltip::Text(const TWeaponRecord &record, const TBaseVehicle &design)
+{
+    QList<QPair<QString, QString>> fields;
+    ForEachWeaponField(record, TFieldLister{fields, {}});
+    ForEachAmmoSectionField(record.BaseAmmo, TFieldLister{fields, QStringLiteral("Base Ammo ")});
+
+    // The rules run on copies: the design on show is not touched.
+    std::unique_ptr<TVehicle> without = CopyDesign(design);
+    const double before = ComputeResults(*without).ThreatValue;
+    std::unique_ptr<TVehicle> with = CopyDesign(design);
+    with->Weapons->AddRecord(record);
+    const double after = ComputeResults(*with).ThreatValue;
+    const double added = after - before;
+
+    QString text = QStringLiteral("<b>%1</b><table cellspacing=\"0\" cellpadding=\"1\">")
+                       .arg(cp1252::ToQt(record.Name).toHtmlEscaped());
+    // Two name/value pairs a line keep the long record readable.
+    for (int i = 0; i < fields.size(); i += 2) {
+        text += QStringLiteral("<tr><td>%1:</td><td><b>%2</b></td>").arg(fields[i].first, fields[i].second);
+        if (i + 1 < fields.size())
+            text += QStringLiteral("<td>&nbsp;&nbsp;%1:</td><td><b>%2</b></td>")
+                        .arg(fields[i + 1].first, fields[i + 1].second);
+        text += QStringLiteral("</tr>");
+    }
+    text += QStringLiteral("</table><p>Adds TV %1%2 to this design (TV %3 with it).</p>")
+                .arg(added < 0 ? QStringLiteral("-") : QStringLiteral("+"),
+                     cp1252::ToQt(fmt::Grouped(std::abs(added), 1)), cp1252::ToQt(fmt::Grouped(after, 1)));
+    return text;
+}
+
+bool TLibraryTooltip::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QObject::eventFilter(watched, event);
+    auto *help = static_cast<QHelpEvent *>(event);
+    const int type = m_libraries.currentIndex();
+    if (type < 0 || type >= kWeaponTypeCount || watched != m_libraries.Grid(type)->viewport())
+        return false;
+    const int row = m_libraries.Grid(type)->rowAt(help->pos().y());
+    const TBaseWeaponList &library = WeaponLibraries().WeaponLibrary(type);
+    if (row < 0 || row >= library.Count()) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    QToolTip::showText(help->globalPos(), Text(library.Get(row), m_design()), m_libraries.Grid(type)->viewport());
+    return true;
+}

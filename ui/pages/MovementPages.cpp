@@ -1,0 +1,287 @@
+#include "ui/pages/MovementPages.h"
+
+#include "engine/MovementList.h"
+#include "engine/OpenedDesign.h"
+#include "engine/Vehicle.h"
+#include "ui/Cp1252.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/pages/EditorHost.h"
+#include "ui/widgets/ExitComboBox.h"
+#include "ui/widgets/ExitEdit.h"
+#include "ui/dialogs/MovementEditor.h"
+#include "ui/widgets/SpinButton.h"
+#include "ui/document/VehicleDocument.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+
+TMovementPages::TMovementPages(TEditorHost &host, QWidget *parent)
+    : QTabWidget(parent)
+    , m_host(host)
+{
+    setObjectName(QStringLiteral("PageControl4"));
+    addTab(BuildSystemTab(QStringLiteral("Pri"), QStringLiteral("Maneuver Modifier"), m_views[0]),
+           QStringLiteral("Primary"));
+    addTab(BuildSystemTab(QStringLiteral("Sec"), QStringLiteral("Maneuver Penalty"), m_views[1]),
+           QStringLiteral("Secondary"));
+    addTab(BuildMoreTab(), QStringLiteral("More"));
+    widget(0)->setObjectName(QStringLiteral("TabSheet7"));
+    widget(1)->setObjectName(QStringLiteral("TabSheet8"));
+    widget(2)->setObjectName(QStringLiteral("TabSheet9"));
+    ConnectSystem(0);
+    ConnectSystem(1);
+}
+
+QWidget *TMovementPages::BuildSystemTab(const QString &prefix, const QString &maneuverCaption,
+                                        TMovementSystemView &view)
+{
+    auto *tab = new QWidget(this);
+    view.withNone = true;
+    view.mode = new TExitComboBox(tab);
+    view.mode->setObjectName(QStringLiteral("cbx%1Mode").arg(prefix));
+    view.mode->setInsertPolicy(QComboBox::NoInsert);
+    view.mode->setMinimumWidth(120);
+    view.topKph = TMovementSystemView::MakeBox(QStringLiteral("e%1TopKPH").arg(prefix), tab);
+    view.topMp = TMovementSystemView::MakeBox(QStringLiteral("e%1TopMP").arg(prefix), tab);
+    view.stallMp = TMovementSystemView::MakeBox(QStringLiteral("e%1StallMP").arg(prefix), tab);
+    view.stallKph = TMovementSystemView::MakeBox(QStringLiteral("e%1StallKPH").arg(prefix), tab);
+    view.comMp = TMovementSystemView::MakeBox(QStringLiteral("e%1ComMP").arg(prefix), tab, true);
+    view.comKph = TMovementSystemView::MakeBox(QStringLiteral("e%1ComKPH").arg(prefix), tab, true);
+    view.man = TMovementSystemView::MakeBox(QStringLiteral("e%1Man").arg(prefix), tab);
+    view.manSpin = new TSpinButton(tab);
+    view.manSpin->setObjectName(QStringLiteral("sb%1Man").arg(prefix));
+    view.air = new QCheckBox(QStringLiteral("Flight"), tab);
+    view.air->setObjectName(QStringLiteral("cbx%1Air").arg(prefix));
+    view.airLabel = new QLabel(QStringLiteral("Flight"), tab);
+    view.airLabel->setObjectName(QStringLiteral("lbl%1Air").arg(prefix));
+
+    auto *grid = new QGridLayout(tab);
+    grid->setVerticalSpacing(3);
+    grid->addWidget(new QLabel(QStringLiteral("Mode"), tab), 0, 0);
+    grid->addWidget(view.mode, 0, 1);
+    auto *flight = new QHBoxLayout;
+    flight->addWidget(view.air);
+    flight->addWidget(view.airLabel);
+    flight->addStretch();
+    grid->addLayout(flight, 1, 1);
+    grid->addWidget(new QLabel(maneuverCaption, tab), 2, 0);
+    auto *man = new QHBoxLayout;
+    man->setSpacing(1);
+    man->addWidget(view.man);
+    man->addWidget(view.manSpin);
+    man->addStretch();
+    grid->addLayout(man, 2, 1);
+
+    const int c = 3; // first column of the speed block
+    grid->setColumnMinimumWidth(2, 12);
+    auto speedRow = [&](int row, const QString &text, QLineEdit *first, const QString &firstUnit, QLineEdit *second,
+                        const QString &secondUnit) {
+        grid->addWidget(new QLabel(text, tab), row, c);
+        grid->addWidget(first, row, c + 1);
+        grid->addWidget(new QLabel(firstUnit, tab), row, c + 2);
+        grid->addWidget(second, row, c + 3);
+        grid->addWidget(new QLabel(secondUnit, tab), row, c + 4);
+    };
+    const QString kph = QStringLiteral("KPH");
+    const QString mp = QStringLiteral("MP");
+    speedRow(0, QStringLiteral("Top Speed"), view.topKph, kph, view.topMp, mp);
+    speedRow(1, QStringLiteral("Stall Speed"), view.stallMp, mp, view.stallKph, kph);
+    speedRow(2, QStringLiteral("Combat Speed"), view.comMp, mp, view.comKph, kph);
+    grid->setColumnStretch(c + 5, 1);
+    return tab;
+}
+
+QWidget *TMovementPages::BuildMoreTab()
+{
+    auto *tab = new QWidget(this);
+    m_lbMov = new QListWidget(tab);
+    m_lbMov->setObjectName(QStringLiteral("lbMov"));
+    m_lbMov->setMaximumHeight(96);
+    m_btnMovNew = new QPushButton(QStringLiteral("New"), tab);
+    m_btnMovNew->setObjectName(QStringLiteral("btnMovNew"));
+    m_btnMovDelete = new QPushButton(QStringLiteral("Delete"), tab);
+    m_btnMovDelete->setObjectName(QStringLiteral("btnMovDelete"));
+    m_btnMovEdit = new QPushButton(QStringLiteral("Edit"), tab);
+    m_btnMovEdit->setObjectName(QStringLiteral("btnMovEdit"));
+    m_sbtnMov = new TSpinButton(tab);
+    m_sbtnMov->setObjectName(QStringLiteral("sbtnMov"));
+
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(2);
+    buttons->addWidget(m_btnMovNew);
+    buttons->addWidget(m_btnMovDelete);
+    buttons->addWidget(m_btnMovEdit);
+    buttons->addStretch();
+    auto *layout = new QHBoxLayout(tab);
+    layout->addWidget(m_lbMov, 1);
+    layout->addWidget(m_sbtnMov, 0, Qt::AlignVCenter);
+    layout->addLayout(buttons);
+
+    connect(m_btnMovNew, &QPushButton::clicked, this, [this] { btnMovNewClick(); });
+    connect(m_btnMovDelete, &QPushButton::clicked, this, [this] { btnMovDeleteClick(); });
+    connect(m_btnMovEdit, &QPushButton::clicked, this, [this] { btnMovEditClick(); });
+    connect(m_lbMov, &QListWidget::itemDoubleClicked, this, [this] { btnMovEditClick(); });
+    connect(m_sbtnMov, &TSpinButton::downClick, this, [this] { sbtnMovDownClick(); });
+    connect(m_sbtnMov, &TSpinButton::upClick, this, [this] { sbtnMovUpClick(); });
+    return tab;
+}
+
+void TMovementPages::ConnectSystem(int slot)
+{
+    const TMovementSystemView &view = m_views[slot];
+    connect(view.mode, &QComboBox::activated, this, [this, slot](int item) { ModeClick(slot, item); });
+    connect(view.mode, &TExitComboBox::exited, this, [this, slot] { ModeExit(slot); });
+    view.ConnectEdits(this, [this, slot](const TMovementSystemView::TEdit &edit) { ChangeSystem(slot, edit); });
+}
+
+void TMovementPages::LoadModeLists()
+{
+    for (const TMovementSystemView &view : m_views)
+        view.FillModes(m_host.MovementLibrary());
+}
+
+void TMovementPages::ShowMovement()
+{
+    TMovementList &list = *m_host.Document().Vehicle().Movement;
+    TMovementList &library = m_host.MovementLibrary();
+    NormalizeMovementSystems(list);
+    const int count = list.Count();
+
+    if (count == 0)
+        m_views[0].Clear();
+    else
+        m_views[0].Show(list, 0, library);
+    m_views[1].mode->setEnabled(count >= 1);
+
+    m_btnMovNew->setEnabled(count >= 2);
+    if (count < 2)
+        m_views[1].Clear();
+    else
+        m_views[1].Show(list, 1, library);
+
+    const bool more = count >= 3;
+    const int row = m_lbMov->currentRow();
+    m_lbMov->clear();
+    if (more) {
+        for (int i = 2; i < count; ++i)
+            m_lbMov->addItem(cp1252::ToQt(list.SummaryText(i)));
+        if (row >= 0 && row < m_lbMov->count())
+            m_lbMov->setCurrentRow(row);
+    }
+    for (QWidget *control : {static_cast<QWidget *>(m_lbMov), static_cast<QWidget *>(m_btnMovDelete),
+                             static_cast<QWidget *>(m_btnMovEdit), static_cast<QWidget *>(m_sbtnMov)})
+        control->setEnabled(more);
+
+    m_host.ShowResults();
+}
+
+void TMovementPages::ChangeSystem(int slot, const TMovementSystemView::TEdit &change)
+{
+    m_host.Document().SetModified();
+    TMovementList &list = *m_host.Document().Vehicle().Movement;
+    if (slot < list.Count()) {
+        TMovementRecord record = list.Get(slot);
+        change(record);
+        list.Set(slot, record);
+    }
+    ShowMovement();
+}
+
+void TMovementPages::ModeClick(int slot, int item)
+{
+    TMovementList &list = *m_host.Document().Vehicle().Movement;
+    TMovementList &library = m_host.MovementLibrary();
+    const int mode = m_views[slot].LibraryIndex(item);
+    // The list reports a choice also when the item chosen is the one already shown.
+    const bool unchanged = slot < list.Count() ? m_views[slot].HoldsMode(list.Get(slot), item, library) : mode < 0;
+    if (unchanged)
+        return;
+    m_host.Document().SetModified();
+    if (mode >= 0 && mode < library.Count()) {
+        if (list.Count() <= slot)
+            list.Add(library.Get(mode));
+        else
+            list.Set(slot, library.Get(mode));
+    } else if (mode < 0 && list.Count() > slot) {
+        const QString question = slot == 0 ? QStringLiteral("Do you wish to remove the primary movement system?")
+                                           : QStringLiteral("Do you wish to remove the Secondary movement system?");
+        if (Dialogs().AskYesNo(window(), question) == TDialogAnswer::Yes)
+            list.Delete(slot);
+    }
+    ShowMovement();
+}
+
+void TMovementPages::ModeExit(int slot)
+{
+    TMovementList &list = *m_host.Document().Vehicle().Movement;
+    if (slot >= list.Count() || !list.CustomMode(slot))
+        return;
+    const std::string name = CutToWidth(cp1252::FromQt(m_views[slot].mode->currentText()),
+                                        TMovementRecord::ModeNameCapacity);
+    if (name == list.ModeName(slot))
+        return;
+    ChangeSystem(slot, [&](TMovementRecord &record) { record.ModeName = name; });
+}
+
+void TMovementPages::btnMovNewClick()
+{
+    m_host.Document().SetModified();
+    TMovementList &library = m_host.MovementLibrary();
+    m_host.Document().Vehicle().Movement->Add(library.Count() > 0 ? library.Get(0) : TMovementRecord{});
+    m_lbMov->addItem(QStringLiteral("------"));
+    m_lbMov->setCurrentRow(m_lbMov->count() - 1);
+    ShowMovement();
+}
+
+void TMovementPages::btnMovDeleteClick()
+{
+    const int row = m_lbMov->currentRow();
+    if (row < 0)
+        return;
+    if (Dialogs().AskYesNo(window(), QStringLiteral("Do you wish to remove this movement system?"))
+        != TDialogAnswer::Yes)
+        return;
+    m_host.Document().SetModified();
+    m_host.Document().Vehicle().Movement->Delete(row + 2);
+    ShowMovement();
+}
+
+void TMovementPages::btnMovEditClick()
+{
+    const int row = m_lbMov->currentRow();
+    if (row < 0)
+        return;
+    TMovementList &list = *m_host.Document().Vehicle().Movement;
+    TfrmMovementEditor editor(m_host.MovementLibrary(), list.Get(row + 2), window());
+    if (Dialogs().RunModal(editor) != QDialog::Accepted)
+        return;
+    list.Set(row + 2, editor.Record());
+    m_host.Document().SetModified();
+    ShowMovement();
+}
+
+void TMovementPages::sbtnMovDownClick()
+{
+    const int row = m_lbMov->currentRow();
+    if (row < 0 || row >= m_lbMov->count() - 1)
+        return;
+    m_host.Document().SetModified();
+    m_host.Document().Vehicle().Movement->Exchange(row + 2, row + 3);
+    ShowMovement();
+}
+
+void TMovementPages::sbtnMovUpClick()
+{
+    const int row = m_lbMov->currentRow();
+    if (row <= 0)
+        return;
+    m_host.Document().Vehicle().Movement->Exchange(row + 2, row + 1);
+    m_host.Document().SetModified();
+    ShowMovement();
+}

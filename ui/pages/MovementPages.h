@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ui/pages/MovementSystemView.h"
+
+#include <QTabWidget>
+
+class QListWidget;
+class QPushButton;
+class TEditorHost;
+struct TMovementRecord;
+
+// The movement tabs of the General page: "Primary" and "Secondary" edit systems 0 and 1
+// of the design's movement list, "More" lists the additional systems and opens the
+// movement editor for them.
+class TMovementPages : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit TMovementPages(TEditorHost &host, QWidget *parent = nullptr);
+
+    // Fills both mode lists from the movement library.
+    void LoadModeLists();
+    // Shows the primary, secondary and additional systems, then refreshes the results.
+    void ShowMovement();
+
+    // The "More" tab's commands.
+    void btnMovNewClick();
+    void btnMovDeleteClick();
+    void btnMovEditClick();
+    void sbtnMovDownClick();
+    void sbtnMovUpClick();
+
+private:
+    QWidget *BuildSystemTab(const QString &prefix, const QString &maneuverCaption, TMovementSystemView &view);
+    QWidget *BuildMoreTab();
+    void ConnectSystem(int slot);
+
+    // Handlers of the Primary (slot 0) and Secondary (slot 1) tabs.
+    void ModeClick(int slot, int item);
+    void ModeExit(int slot);
+    // Applies edit to system slot when it exists; sets the flag and shows the systems.
+    void ChangeSystem(int slot, const TMovementSystemView::TEdit &edit);
+
+    TEditorHost &m_host;
+    TMovementSystemView m_views[2];
+    QListWidget *m_lbMov = nullptr;
+    QPushButton *m_btnMovNew = nullptr;
+    QPushButton *m_btnMovDelete = nullptr;
+    QPushButton *m_btnMovEdit = nullptr;
+    TSpinButton *m_sbtnMov = nullptr;
+};

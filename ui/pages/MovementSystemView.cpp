@@ -1,0 +1,193 @@
+#include "ui/pages/MovementSystemView.h"
+
+#include "engine/MovementList.h"
+#include "engine/MovementSpeed.h"
+#include "base/NumberFormat.h"
+#include "ui/widgets/BoxColour.h"
+#include "ui/Cp1252.h"
+#include "ui/widgets/Cp1252Validator.h"
+#include "ui/widgets/ExitComboBox.h"
+#include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/SpinButton.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+const QString kNone = QStringLiteral("<None>");
+
+QString general(double value)
+{
+    return cp1252::ToQt(fmt::General(value));
+}
+
+QString integer(int value)
+{
+    return cp1252::ToQt(fmt::Integer(value));
+}
+
+bool parseReal(const QLineEdit *box, double &value)
+{
+    return fmt::ParseReal(cp1252::FromQt(box->text()), value);
+}
+
+} // namespace
+
+void TMovementSystemView::FillModes(const TMovementList &library) const
+{
+    QStringList names;
+    if (withNone)
+        names << kNone;
+    for (int i = 0; i < library.Count(); ++i)
+        names << cp1252::ToQt(library.ModeName(i));
+    QStringList current;
+    for (int i = 0; i < mode->count(); ++i)
+        current << mode->itemText(i);
+    if (current == names)
+        return;
+    const QSignalBlocker blocker(mode);
+    mode->clear();
+    mode->addItems(names);
+}
+
+void TMovementSystemView::Show(const TMovementList &list, int i, TMovementList &library) const
+{
+    const TMovementRecord record = list.Get(i);
+    {
+        const QSignalBlocker blocker(mode);
+        if (record.CustomMode) {
+            mode->setEditable(true);
+            if (!mode->lineEdit()->validator())
+                mode->lineEdit()->setValidator(new TCp1252Validator(mode->lineEdit()));
+            mode->setCurrentIndex(-1);
+            mode->setEditText(cp1252::ToQt(record.ModeName));
+        } else {
+            mode->setEditable(false);
+            FillModes(library);
+            const QString name = cp1252::ToQt(record.ModeName);
+            int found = -1;
+            for (int item = withNone ? 1 : 0; item < mode->count() && found < 0; ++item) {
+                if (mode->itemText(item) == name)
+                    found = item;
+            }
+            if (found < 0) {
+                library.Add(record);
+                mode->addItem(name);
+                found = mode->count() - 1;
+            }
+            mode->setCurrentIndex(found);
+        }
+    }
+
+    air->setVisible(record.CanFly);
+    airLabel->setVisible(!record.CanFly);
+    if (record.CanFly) {
+        const QSignalBlocker blocker(air);
+        air->setChecked(record.Flight);
+    } else {
+        airLabel->setEnabled(record.Flight);
+    }
+
+    for (TExitEdit *box : {topKph, topMp, stallKph, stallMp, man})
+        box->setEnabled(true);
+    manSpin->setEnabled(true);
+    topKph->setText(general(list.TopSpeed(i)));
+    topMp->setText(integer(list.MP(i)));
+    for (QLineEdit *box : {stallKph, stallMp}) {
+        box->setReadOnly(!record.HasStall);
+        SetBoxColour(box, record.HasStall);
+    }
+    stallKph->setText(general(list.StallSpeed(i)));
+    stallMp->setText(integer(list.StallMP(i)));
+    comKph->setText(general(list.CombatSpeed(i)));
+    comMp->setText(integer(list.CombatMP(i)));
+    man->setText(integer(list.Maneuver(i)));
+}
+
+void TMovementSystemView::Clear() const
+{
+    {
+        const QSignalBlocker blocker(mode);
+        mode->setEditable(false);
+        mode->setCurrentIndex(-1);
+    }
+    air->setVisible(false);
+    airLabel->setVisible(false);
+    for (TExitEdit *box : {topKph, topMp, stallKph, stallMp, comKph, comMp, man})
+        box->clear();
+    for (TExitEdit *box : {topKph, topMp, stallKph, stallMp, man})
+        box->setEnabled(false);
+    manSpin->setEnabled(false);
+    SetBoxColour(stallKph, false);
+    SetBoxColour(stallMp, false);
+}
+
+bool TMovementSystemView::HoldsMode(const TMovementRecord &record, int item, const TMovementList &library) const
+{
+    const int libraryMode = LibraryIndex(item);
+    return libraryMode >= 0 && libraryMode < library.Count() && record.CustomMode == library.CustomMode(libraryMode) &&
+           record.ModeName == library.ModeName(libraryMode);
+}
+
+TExitEdit *TMovementSystemView::MakeBox(const QString &name, QWidget *parent, bool readOnly)
+{
+    auto *box = new TExitEdit(parent);
+    box->setObjectName(name);
+    box->setMaximumWidth(64);
+    if (readOnly) {
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        SetBoxColour(box, false);
+    }
+    return box;
+}
+
+void TMovementSystemView::ConnectEdits(QObject *context, std::function<void(const TEdit &)> apply) const
+{
+    auto onExit = [&](TExitEdit *box, TEdit edit) {
+        QObject::connect(box, &TExitEdit::exited, context, [apply, edit] { apply(edit); });
+    };
+    onExit(topKph, [box = topKph](TMovementRecord &record) {
+        double value = 0;
+        if (parseReal(box, value))
+            record.TopSpeed = CapTopSpeed(value);
+    });
+    onExit(topMp, [box = topMp](TMovementRecord &record) {
+        double value = 0;
+        if (parseReal(box, value))
+            record.TopSpeed = CapTopSpeed(KphFromMP(value, record.Flight));
+    });
+    onExit(stallKph, [box = stallKph](TMovementRecord &record) {
+        double value = 0;
+        if (parseReal(box, value))
+            record.StallSpeed = value;
+    });
+    onExit(stallMp, [box = stallMp](TMovementRecord &record) {
+        double value = 0;
+        if (parseReal(box, value))
+            record.StallSpeed = KphFromMP(value, record.Flight);
+    });
+    onExit(man, [box = man](TMovementRecord &record) {
+        int32_t value = 0;
+        if (fmt::ParseInteger(cp1252::FromQt(box->text()), value))
+            record.Maneuver = value;
+    });
+    manSpin->SetBox(man);
+    QObject::connect(manSpin, &TSpinButton::downClick, context, [apply] {
+        apply([](TMovementRecord &record) {
+            if (record.Maneuver > std::numeric_limits<int32_t>::min())
+                --record.Maneuver;
+        });
+    });
+    QObject::connect(manSpin, &TSpinButton::upClick, context, [apply] {
+        apply([](TMovementRecord &record) { record.Maneuver = std::min(record.Maneuver + 1, 0); });
+    });
+    QObject::connect(air, &QCheckBox::clicked, context, [apply](bool checked) {
+        apply([checked](TMovementRecord &record) { record.Flight = checked; });
+    });
+}

@@ -1,0 +1,349 @@
+#include "ui/pages/PerkTab.h"
+
+#include "engine/ManeuverFlawRows.h"
+#include "engine/MovementList.h"
+#include "engine/PerkEntry.h"
+#include "engine/PerkList.h"
+#include "engine/Vehicle.h"
+#include "base/NumberFormat.h"
+#include "storage/Libraries.h"
+#include "ui/CommandGuard.h"
+#include "ui/Cp1252.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/pages/EditorHost.h"
+#include "ui/dialogs/FrmPerkEditor.h"
+#include "ui/widgets/PaneSplitter.h"
+#include "ui/widgets/SpinButton.h"
+#include "ui/document/VehicleDocument.h"
+#include "weapons/WeaponList.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+// The control names and texts of one tab.
+struct TPerkTabNames {
+    const char *library;
+    const char *grid;
+    const char *add;
+    const char *remove;
+    const char *config;
+    const char *clear;
+    const char *custom;
+    const char *move;
+    const char *clearQuestion;
+};
+
+namespace {
+
+const TPerkTabNames kNames[] = {
+    {"lbPerks", "sgP", "Button11", "bp1", "bp2", "Button16", "btnPc", "bp3", "Clear all perks from the vehicle?"},
+    {"lbFlaws", "sgF", "Button1", "bf1", "bf2", "Button4", "btnFc", "bf3", "Clear all flaws from the vehicle?"},
+    {"lbDefects", "sgD", "Button5", "bd1", "bd2", "Button12", "btnDc", "bd3", "Clear all defects from the vehicle?"},
+};
+constexpr int kDefaultGridWidth = 390;
+constexpr int kDefaultColumnWidths[TPerkTab::ColumnCount] = {130, 45, 170, 35};
+
+using TGridRow = std::array<QString, TPerkTab::ColumnCount>;
+
+QPushButton *button(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QString auxMark(bool aux)
+{
+    return aux ? QStringLiteral("AUX") : QString();
+}
+
+// The read-only rows after the entries: the weapons' perks on "Perks", the movement
+// systems' maneuver flaws on "Flaws".
+std::vector<TGridRow> extraRows(TPerkKind kind, const TVehicle &vehicle)
+{
+    std::vector<TGridRow> rows;
+    if (kind == TPerkKind::Perk) {
+        for (const TPrintPFDRow &row : vehicle.Weapons->BuildPerkPrintList())
+            rows.push_back({cp1252::ToQt(row.Name), cp1252::ToQt(row.Rating), cp1252::ToQt(row.Effect),
+                            auxMark(row.Aux != 0)});
+    } else if (kind == TPerkKind::Flaw) {
+        for (const TManeuverFlawRow &row : ManeuverFlawRows(*vehicle.Movement))
+            rows.push_back({QString::fromLatin1(kManeuverFlawName), cp1252::ToQt(fmt::Integer(row.Maneuver)),
+                            cp1252::ToQt(row.Effect), QString()});
+    }
+    return rows;
+}
+
+// The list of a kind in the libraries or in a design (which holds its lists by pointer).
+template <typename Owner>
+auto &ofKind(Owner &owner, TPerkKind kind)
+{
+    switch (kind) {
+    case TPerkKind::Flaw:
+        return owner.Flaws;
+    case TPerkKind::Defect:
+        return owner.Defects;
+    case TPerkKind::Perk:
+        break;
+    }
+    return owner.Perks;
+}
+
+const TPerkList &libraryOf(TPerkKind kind)
+{
+    return ofKind(Libraries(), kind);
+}
+
+void writeRow(QTableWidget *grid, int row, const TGridRow &cells)
+{
+    for (int column = 0; column < TPerkTab::ColumnCount; ++column) {
+        QTableWidgetItem *item = grid->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            grid->setItem(row, column, item);
+        }
+        item->setText(cells[static_cast<size_t>(column)]);
+    }
+}
+
+} // namespace
+
+TPerkTab::TPerkTab(TEditorHost &host, TPerkKind kind, QWidget *parent)
+    : QWidget(parent)
+    , m_host(host)
+    , m_kind(kind)
+    , m_names(kNames[static_cast<int>(kind)])
+    , m_library(new QListWidget)
+    , m_grid(new QTableWidget)
+{
+    m_library->setObjectName(QString::fromLatin1(m_names.library));
+    m_grid->setObjectName(QString::fromLatin1(m_names.grid));
+    m_grid->setColumnCount(ColumnCount);
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("Name"), QStringLiteral("Rating"), QStringLiteral("Game Effect"), QStringLiteral("AUX")});
+    m_grid->verticalHeader()->hide();
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setWordWrap(false);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_grid->horizontalHeader()->setHighlightSections(false);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    for (int column = 0; column < ColumnCount; ++column)
+        m_grid->horizontalHeader()->resizeSection(column, kDefaultColumnWidths[column]);
+    m_grid->installEventFilter(this);
+
+    auto *libraryPane = new QWidget;
+    auto *add = button(m_names.add, QStringLiteral("Add"), libraryPane);
+    auto *custom = button(m_names.custom, QStringLiteral("Custom"), libraryPane);
+    auto *libraryButtons = new QHBoxLayout;
+    libraryButtons->addWidget(add);
+    libraryButtons->addWidget(custom);
+    auto *libraryLayout = new QVBoxLayout(libraryPane);
+    libraryLayout->setContentsMargins(0, 0, 0, 0);
+    libraryLayout->addWidget(m_library, 1);
+    libraryLayout->addLayout(libraryButtons);
+    m_library->setParent(libraryPane);
+    auto *splitter = new TPaneSplitter(m_grid, libraryPane, TPaneSplitter::TKeptSide::Right, kDefaultGridWidth, this);
+
+    m_buttonColumn = new QWidget(this);
+    m_delete = button(m_names.remove, QStringLiteral("Delete"), m_buttonColumn);
+    m_config = button(m_names.config, QStringLiteral("Config"), m_buttonColumn);
+    auto *clear = button(m_names.clear, QStringLiteral("Clear"), m_buttonColumn);
+    m_move = new TSpinButton(m_buttonColumn);
+    m_move->setObjectName(QString::fromLatin1(m_names.move));
+    auto *moveRow = new QHBoxLayout;
+    moveRow->addWidget(new QLabel(QStringLiteral("Move"), m_buttonColumn));
+    moveRow->addStretch();
+    moveRow->addWidget(m_move);
+    auto *column = new QVBoxLayout(m_buttonColumn);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_delete);
+    column->addWidget(m_config);
+    column->addWidget(clear);
+    column->addLayout(moveRow);
+    column->addStretch();
+    m_buttonColumn->setFixedWidth(96);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(m_buttonColumn);
+
+    auto guarded = [this](void (TPerkTab::*command)()) {
+        return [this, command] { RunGuarded(this, [&] { (this->*command)(); }); };
+    };
+    connect(add, &QPushButton::clicked, this, guarded(&TPerkTab::AddClick));
+    connect(m_library, &QListWidget::itemDoubleClicked, this, guarded(&TPerkTab::AddClick));
+    connect(custom, &QPushButton::clicked, this, guarded(&TPerkTab::CustomClick));
+    connect(m_delete, &QPushButton::clicked, this, guarded(&TPerkTab::DeleteClick));
+    connect(m_config, &QPushButton::clicked, this, guarded(&TPerkTab::ConfigClick));
+    connect(m_grid, &QTableWidget::doubleClicked, this, guarded(&TPerkTab::ConfigClick));
+    connect(clear, &QPushButton::clicked, this, guarded(&TPerkTab::ClearClick));
+    connect(m_move, &TSpinButton::upClick, this, guarded(&TPerkTab::MoveUpClick));
+    connect(m_move, &TSpinButton::downClick, this, guarded(&TPerkTab::MoveDownClick));
+}
+
+void TPerkTab::AddBelowButtons(QWidget *widget)
+{
+    widget->setParent(m_buttonColumn);
+    m_buttonColumn->layout()->addWidget(widget);
+    m_buttonColumn->setFixedWidth(
+        std::max({m_buttonColumn->width(), widget->minimumWidth(), widget->minimumSizeHint().width()}));
+}
+
+TVehicle &TPerkTab::Vehicle()
+{
+    return m_host.Document().Vehicle();
+}
+
+TPerkList &TPerkTab::Entries()
+{
+    return *ofKind(Vehicle(), m_kind);
+}
+
+int TPerkTab::SelectedRow() const
+{
+    return m_grid->currentRow();
+}
+
+void TPerkTab::ShowLibrary()
+{
+    const TPerkList &library = libraryOf(m_kind);
+    m_library->clear();
+    for (int i = 0; i < library.Count(); ++i)
+        m_library->addItem(cp1252::ToQt(DisplayName(library.Get(i))));
+    if (m_library->count() > 0)
+        m_library->setCurrentRow(0);
+}
+
+void TPerkTab::ShowGrid()
+{
+    const int selected = SelectedRow();
+    const TPerkList &entries = Entries();
+    const int count = entries.Count();
+    const std::vector<TGridRow> extras = extraRows(m_kind, Vehicle());
+
+    const int rows = count > 0 ? count + static_cast<int>(extras.size()) : std::max(1, static_cast<int>(extras.size()));
+    m_grid->setRowCount(rows);
+    for (int i = 0; i < count; ++i) {
+        const TPerkRecord entry = entries.Get(i);
+        writeRow(m_grid, i,
+                 {cp1252::ToQt(DisplayName(entry)), cp1252::ToQt(RatingText(entry)),
+                  cp1252::ToQt(entries.EffectText(i)), auxMark(entry.Aux)});
+    }
+    if (count == 0) {
+        const QString dash = QStringLiteral("-");
+        writeRow(m_grid, 0, {dash, dash, dash, dash});
+    }
+    // Without entries the first extra row takes the place of the "-" row.
+    for (size_t j = 0; j < extras.size(); ++j)
+        writeRow(m_grid, count + static_cast<int>(j), extras[j]);
+
+    const bool hasEntries = count > 0;
+    for (QWidget *control : {static_cast<QWidget *>(m_grid), static_cast<QWidget *>(m_delete),
+                             static_cast<QWidget *>(m_config), static_cast<QWidget *>(m_move)})
+        control->setEnabled(hasEntries);
+    m_grid->setCurrentCell(std::clamp(selected, 0, rows - 1), 0);
+    if (!hasEntries)
+        m_grid->clearSelection(); // nothing there to act on
+    m_host.ShowResults();
+}
+
+void TPerkTab::Finish(bool modified)
+{
+    if (modified)
+        m_host.Document().SetModified();
+    ShowGrid();
+}
+
+void TPerkTab::AddClick()
+{
+    const TPerkList &library = libraryOf(m_kind);
+    const int item = m_library->currentRow();
+    if (item >= 0 && item < library.Count())
+        Entries().Add(library.Get(item));
+    Finish(true);
+}
+
+void TPerkTab::DeleteClick()
+{
+    const int row = SelectedRow();
+    if (row >= 0 && row < Entries().Count())
+        Entries().Delete(row);
+    Finish(true);
+}
+
+void TPerkTab::ConfigClick()
+{
+    const int row = SelectedRow();
+    if (!m_grid->isEnabled() || row < 0 || row >= Entries().Count())
+        return;
+    TPerkList &entries = Entries();
+    TPerkRecord entry = entries.Get(row);
+    TfrmPerkEditor::EditEntry(entry, entries.VehicleData(), Libraries().Flaws, this);
+    entries.Set(row, entry);
+    Finish(true);
+}
+
+void TPerkTab::ClearClick()
+{
+    if (m_grid->isEnabled()
+        && Dialogs().AskOkCancel(this, QString::fromLatin1(m_names.clearQuestion)) == TDialogAnswer::Ok)
+        Entries().Clear();
+    Finish(true);
+}
+
+void TPerkTab::Move(int direction)
+{
+    const int row = SelectedRow();
+    const int target = row + direction;
+    if (!m_grid->isEnabled() || row < 0 || target < 0 || target >= m_grid->rowCount()) {
+        ShowGrid();
+        return;
+    }
+    // Extra rows are not entries: onto or from them only the selection moves.
+    if (row < Entries().Count() && target < Entries().Count())
+        Entries().Exchange(row, target);
+    m_grid->setCurrentCell(target, 0);
+    Finish(true);
+}
+
+void TPerkTab::MoveUpClick()
+{
+    Move(-1);
+}
+
+void TPerkTab::MoveDownClick()
+{
+    Move(1);
+}
+
+void TPerkTab::CustomClick()
+{
+    Entries().Add(CustomEntryTemplate(m_kind));
+    Finish(false);
+}
+
+bool TPerkTab::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Delete)
+            RunGuarded(this, [this] { DeleteClick(); });
+        else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            RunGuarded(this, [this] { ConfigClick(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}

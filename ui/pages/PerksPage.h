@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/PerkTemplates.h"
+#include "ui/pages/EditorPage.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QTabWidget;
+class TEditorHost;
+class TLemonDicePanel;
+class TPerkTab;
+
+// The "Perks, Flaws, and Defects" page: the tabs "Perks", "Flaws" and "Defects", each
+// with its library and the design's entries; the Defects tab also rolls the lemon dice.
+class TPerksPage : public QWidget, public TEditorPage {
+    Q_OBJECT
+public:
+    explicit TPerksPage(TEditorHost &host, QWidget *parent = nullptr);
+
+    // Opening the page shows the libraries and the active tab's grid.
+    void ShowPage() override;
+    // Fills the three library list boxes.
+    void ShowPFDLibraries();
+    // Fills the grid of the active tab (on Defects with the model lemon dice first).
+    void ShowPFDGrid();
+
+    QTabWidget *Tabs() const { return m_tabs; }
+    TPerkTab *Tab(TPerkKind kind) const { return m_tab[static_cast<size_t>(kind)]; }
+    TLemonDicePanel *LemonDice() const { return m_lemonDice; }
+
+private:
+    TEditorHost &m_host;
+    QTabWidget *m_tabs;
+    std::array<TPerkTab *, 3> m_tab{};
+    TLemonDicePanel *m_lemonDice;
+};

@@ -1,0 +1,213 @@
+#include "ui/pages/WeaponLibraryTabs.h"
+
+#include "ui/CommandGuard.h"
+#include "ui/Cp1252.h"
+#include "ui/widgets/DesignedWidth.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/dialogs/FrmWepEdit.h"
+#include "ui/pages/WeaponLibraries.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Column widths of the library grids; the Special column takes the rest.
+constexpr int kColumnWidths[kLibraryGridColumns] = {50, 150, 34, 28, 28, 28, 28, 26, 30, 26, 32, 30, 90};
+
+QTableWidgetItem *ReadOnlyItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+TWeaponLibraryTabs::TWeaponLibraryTabs(QWidget *parent)
+    : QTabWidget(parent)
+{
+    setObjectName(QStringLiteral("PageControl2"));
+    // All seven tabs stay in view; in a narrow window the longer captions are shortened.
+    setUsesScrollButtons(false);
+    setElideMode(Qt::ElideRight);
+    for (int type = 0; type < kWeaponTypeCount; ++type) {
+        // The caption "Rockets && Missiles" shows with a single ampersand.
+        addTab(BuildTab(type), QString::fromStdString(WeaponTypeCaption(type)));
+    }
+    connect(this, &QTabWidget::currentChanged, this, [this] { RunGuarded(this, [this] { ShowWeaponLibrary(); }); });
+}
+
+QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
+{
+    auto *tab = new QWidget;
+    tab->setObjectName(QStringLiteral("ts%1").arg(weaponType));
+    auto *grid = new QTableWidget(1, kLibraryGridColumns, tab);
+    grid->setObjectName(QStringLiteral("sg%1").arg(weaponType));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
+    grid->setWordWrap(false);
+    const TLibraryGridRow &captions = LibraryGridCaptions();
+    for (int column = 0; column < kLibraryGridColumns; ++column) {
+        auto *heading = new QTableWidgetItem(QString::fromStdString(captions[static_cast<size_t>(column)]));
+        if (LibraryGridSortColumn(column) > 0)
+            heading->setToolTip(QStringLiteral("Click to sort"));
+        grid->setHorizontalHeaderItem(column, heading);
+        // The designed width in the font in use, or what the heading needs.
+        const int headingWidth = grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading->text()) + 12;
+        grid->setColumnWidth(column, std::max(headingWidth, DesignedWidth(grid->fontMetrics(), kColumnWidths[column])));
+    }
+    grid->horizontalHeaderItem(3)->setToolTip(QStringLiteral("Ranges: Short"));
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->horizontalHeader()->setSectionsClickable(true);
+    grid->horizontalHeader()->setHighlightSections(false);
+    m_grids[static_cast<size_t>(weaponType)] = grid;
+    connect(grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, weaponType](int column) {
+        RunGuarded(this, [&] { HeadingClick(weaponType, column); });
+    });
+    connect(grid, &QTableWidget::cellDoubleClicked, this, [this] { emit addRequested(); });
+
+    auto *layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(grid);
+    if (weaponType == kCustomWeaponType) {
+        auto *buttons = new QHBoxLayout;
+        m_new = new QPushButton(QStringLiteral("New"), tab);
+        m_new->setObjectName(QStringLiteral("Button7"));
+        m_edit = new QPushButton(QStringLiteral("Edit"), tab);
+        m_edit->setObjectName(QStringLiteral("Button8"));
+        m_delete = new QPushButton(QStringLiteral("Delete"), tab);
+        m_delete->setObjectName(QStringLiteral("Button9"));
+        for (QPushButton *button : {m_new, m_edit, m_delete})
+            buttons->addWidget(button);
+        buttons->addStretch(1);
+        layout->addLayout(buttons);
+        connect(m_new, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Button7Click(); }); });
+        connect(m_edit, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Button8Click(); }); });
+        connect(m_delete, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Button9Click(); }); });
+    }
+    return tab;
+}
+
+void TWeaponLibraryTabs::ShowWeaponLibrary()
+{
+    ShowLibrary(currentIndex());
+}
+
+void TWeaponLibraryTabs::ShowLibrary(int weaponType)
+{
+    if (weaponType < 0 || weaponType >= kWeaponTypeCount)
+        return;
+    const TBaseWeaponList &library = WeaponLibraries().WeaponLibrary(weaponType);
+    QTableWidget *grid = Grid(weaponType);
+    const int kept = grid->currentRow();
+    const int count = library.Count();
+    grid->setRowCount(count > 0 ? count : 1);
+    if (count == 0)
+        grid->clearContents();
+    for (int row = 0; row < count; ++row) {
+        const TLibraryGridRow cells = LibraryGridRow(library.Get(row));
+        for (int column = 0; column < kLibraryGridColumns; ++column)
+            grid->setItem(row, column, ReadOnlyItem(cp1252::ToQt(cells[static_cast<size_t>(column)])));
+    }
+    grid->setEnabled(count > 0);
+    // A row is always selected, as long as there is one.
+    if (count > 0)
+        grid->setCurrentCell(kept >= 0 && kept < count ? kept : 0, 0);
+    if (weaponType == kCustomWeaponType) {
+        m_edit->setEnabled(count > 0);
+        m_delete->setEnabled(count > 0);
+    }
+}
+
+int TWeaponLibraryTabs::SelectedRow(int weaponType) const
+{
+    const QTableWidget *grid = Grid(weaponType);
+    const int row = grid->currentRow();
+    if (row < 0 || row >= WeaponLibraries().WeaponLibrary(weaponType).Count())
+        return -1;
+    if (!grid->selectionModel()->isRowSelected(row, QModelIndex()))
+        return -1;
+    return row;
+}
+
+bool TWeaponLibraryTabs::SelectedRecord(TWeaponRecord &record) const
+{
+    const int type = currentIndex();
+    if (type < 0 || type >= kWeaponTypeCount)
+        return false;
+    const int row = SelectedRow(type);
+    if (row < 0)
+        return false;
+    record = WeaponLibraries().WeaponLibrary(type).Get(row);
+    return true;
+}
+
+void TWeaponLibraryTabs::HeadingClick(int weaponType, int column)
+{
+    const int key = LibraryGridSortColumn(column);
+    if (key <= 0)
+        return;
+    TBaseWeaponList &library = WeaponLibraries().WeaponLibrary(weaponType);
+    library.Sort(key);
+    QTableWidget *grid = Grid(weaponType);
+    grid->horizontalHeader()->setSortIndicatorShown(true);
+    grid->horizontalHeader()->setSortIndicator(column, library.SortKey() > 0 ? Qt::DescendingOrder
+                                                                             : Qt::AscendingOrder);
+    if (weaponType == kCustomWeaponType)
+        CustomListChanged();
+    ShowLibrary(weaponType);
+}
+
+void TWeaponLibraryTabs::CustomListChanged()
+{
+    WeaponLibraries().CustomWeaponsChanged();
+}
+
+void TWeaponLibraryTabs::Button7Click()
+{
+    TfrmWepEdit editor(DefaultWeaponRecord(), this);
+    if (Dialogs().RunModal(editor) == QDialog::Accepted) {
+        TBaseWeaponList &custom = WeaponLibraries().WeaponLibrary(kCustomWeaponType);
+        custom.Add(editor.Record());
+        CustomListChanged();
+        ShowLibrary(kCustomWeaponType);
+        Grid(kCustomWeaponType)->setCurrentCell(custom.Count() - 1, 0);
+        return;
+    }
+    ShowLibrary(kCustomWeaponType);
+}
+
+void TWeaponLibraryTabs::Button8Click()
+{
+    const int row = SelectedRow(kCustomWeaponType);
+    if (row < 0)
+        return;
+    TBaseWeaponList &custom = WeaponLibraries().WeaponLibrary(kCustomWeaponType);
+    TfrmWepEdit editor(custom.Get(row), this);
+    if (Dialogs().RunModal(editor) == QDialog::Accepted) {
+        custom.Set(row, editor.Record());
+        CustomListChanged();
+    }
+    ShowLibrary(kCustomWeaponType);
+}
+
+void TWeaponLibraryTabs::Button9Click()
+{
+    const int row = SelectedRow(kCustomWeaponType);
+    if (row < 0)
+        return;
+    if (Dialogs().AskOkCancel(this, QStringLiteral("Delete the custom weapon?")) != TDialogAnswer::Ok)
+        return;
+    WeaponLibraries().WeaponLibrary(kCustomWeaponType).Delete(row);
+    CustomListChanged();
+    ShowLibrary(kCustomWeaponType);
+}

@@ -1,0 +1,14 @@
+#include "ui/widgets/Cp1252CellDelegate.h"
+
+#include "ui/widgets/Cp1252Validator.h"
+
+#include <QLineEdit>
+
+QWidget *TCp1252CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                           const QModelIndex &index) const
+{
+    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto *line = qobject_cast<QLineEdit *>(editor))
+        line->setValidator(new TCp1252Validator(line));
+    return editor;
+}

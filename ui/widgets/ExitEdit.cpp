@@ -1,0 +1,51 @@
+#include "ui/widgets/ExitEdit.h"
+
+#include "ui/widgets/Cp1252Validator.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+TExitEdit::TExitEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+    setValidator(new TCp1252Validator(this));
+}
+
+bool TExitEdit::event(QEvent *event)
+{
+    // setText clears the modified state and user edits set it: until the user changes the
+    // text (always in answer to an event), it is the one shown.
+    if (!isModified())
+        m_shown = text();
+    return QLineEdit::event(event);
+}
+
+void TExitEdit::CommitTyped()
+{
+    if (!isModified())
+        return;
+    setModified(false);
+    if (text() == m_shown)
+        return;
+    // Taken as shown before the commit: the handler may show a different text in turn.
+    m_shown = text();
+    emit exited();
+}
+
+void TExitEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        CommitTyped();
+}
+
+void TExitEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        CommitTyped();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}

@@ -1,0 +1,48 @@
+#include "ui/widgets/SpinButton.h"
+
+#include "ui/widgets/ExitEdit.h"
+
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton *arrowButton(Qt::ArrowType arrow, const char *name, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(16, 11);
+    return button;
+}
+
+} // namespace
+
+TSpinButton::TSpinButton(QWidget *parent)
+    : QWidget(parent)
+    , m_up(arrowButton(Qt::UpArrow, "up", this))
+    , m_down(arrowButton(Qt::DownArrow, "down", this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_up);
+    layout->addWidget(m_down);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(m_up, &QToolButton::clicked, this, [this] {
+        CommitBox();
+        emit upClick();
+    });
+    connect(m_down, &QToolButton::clicked, this, [this] {
+        CommitBox();
+        emit downClick();
+    });
+}
+
+void TSpinButton::CommitBox()
+{
+    if (m_box)
+        m_box->CommitTyped();
+}
