@@ -15,8 +15,8 @@
 #include "ui/UndoSnapshot.h"
 #include "ui/UndoStep.h"
 #include "ui/VehicleDocument.h"
+#include "ui/WeaponGridRows.h"
 #include "ui/WeaponLibraries.h"
-#include "weapons/WeaponGridRows.h"
 #include "weapons/WeaponList.h"
 
 #include <QAction>
@@ -248,9 +248,9 @@ private slots:
             record();
         }
         QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Weapons change"));
-        auto *grid = find<QTableWidget>("sgW");
+        auto *grid = find<QTableView>("sgW");
         grid->setFocus();
-        grid->setCurrentCell(0, weapongrid::Items);
+        grid->setCurrentIndex(grid->model()->index(0, weapongrid::Items));
         QTest::keyClick(grid, Qt::Key_F2);
         QPointer<QLineEdit> cell = grid->viewport()->findChild<QLineEdit *>();
         QVERIFY(cell);
@@ -260,7 +260,7 @@ private slots:
         QTRY_VERIFY(!cell || !cell->isVisible());
         record();
         QCOMPARE(vehicle().Weapons->Get(0).Data.NumberOfItems, 3);
-        grid->setCurrentCell(1, weapongrid::Description);
+        grid->setCurrentIndex(grid->model()->index(1, weapongrid::Description));
         click("bDel");
         record();
 
