@@ -85,7 +85,7 @@ void TWeaponsPage::BuildControls()
             RunGuarded(this, [&] { sgWSetEditText(item, column, text); });
     });
     m_sgW = new QTableView(m_panel16);
-    m_sgW->setObjectName(QStringLiteral("sgW"));
+    m_sgW->setObjectName(QStringLiteral("weaponGrid"));
     m_sgW->setModel(m_model);
     m_sgW->setItemDelegate(new TCp1252CellDelegate(m_sgW));
     m_sgW->verticalHeader()->hide();
@@ -104,22 +104,22 @@ void TWeaponsPage::BuildControls()
 
     auto *bar = new QHBoxLayout;
     bar->setSpacing(4);
-    m_bAdd = Button("bAdd", QStringLiteral("Add"), m_panel16);
-    m_bDel = Button("bDel", QStringLiteral("Del"), m_panel16);
-    m_bClear = Button("bClear", QStringLiteral("Clear"), m_panel16);
-    m_bMod = Button("bMod", QStringLiteral("Mod"), m_panel16);
-    m_bAddAmmo = Button("bAddAmmo", QStringLiteral("Ammo"), m_panel16);
-    m_bAddCLip = Button("bAddCLip", QStringLiteral("Clip"), m_panel16);
+    m_bAdd = Button("addWeaponButton", QStringLiteral("Add"), m_panel16);
+    m_bDel = Button("deleteWeaponButton", QStringLiteral("Del"), m_panel16);
+    m_bClear = Button("clearWeaponsButton", QStringLiteral("Clear"), m_panel16);
+    m_bMod = Button("modifyWeaponButton", QStringLiteral("Mod"), m_panel16);
+    m_bAddAmmo = Button("addAmmoButton", QStringLiteral("Ammo"), m_panel16);
+    m_bAddCLip = Button("addClipButton", QStringLiteral("Clip"), m_panel16);
     m_sbMove = new TSpinButton(m_panel16);
-    m_sbMove->setObjectName(QStringLiteral("sbMove"));
+    m_sbMove->setObjectName(QStringLiteral("moveWeaponButtons"));
     m_sbMove->setToolTip(QStringLiteral("Move up / down"));
     for (QWidget *control : std::initializer_list<QWidget *>{m_bAdd, m_bDel, m_bClear, m_bMod, m_bAddAmmo,
                                                               m_bAddCLip, m_sbMove})
         bar->addWidget(control);
     bar->addStretch(1);
     auto *linksCaption = new QLabel(QStringLiteral("Weapon Links"), m_panel16);
-    m_bWLadd = Button("bWLadd", QStringLiteral("Add"), m_panel16);
-    m_bWLdelete = Button("bWLdelete", QStringLiteral("Delete"), m_panel16);
+    m_bWLadd = Button("addLinkButton", QStringLiteral("Add"), m_panel16);
+    m_bWLdelete = Button("deleteLinkButton", QStringLiteral("Delete"), m_panel16);
     m_bWLdelete->setToolTip(QStringLiteral("Deletes the link whose column holds the cursor"));
     bar->addWidget(linksCaption);
     bar->addWidget(m_bWLadd);

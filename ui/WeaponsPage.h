@@ -19,7 +19,7 @@ class TWeaponLibraryTabs;
 struct TPerkRecord;
 struct TPerkVehicleData;
 
-// The "Weapons" page: above (Panel16), the design's weapon grid sgW with its clips,
+// The "Weapons" page: above (Panel16), the design's weapon grid with its clips,
 // ammunition sections and weapon links, and the perks, flaws and defects that feed the
 // offensive value; below, the weapon library tabs. A splitter parts the two.
 class TWeaponsPage : public QWidget, public TEditorPage {
@@ -37,11 +37,11 @@ public:
 
     void SetPerkEditor(TPerkEditorRunner editor) { m_perkEditor = std::move(editor); }
 
-    // Fills sgW from the design and refreshes the results.
+    // Fills the weapon grid from the design and refreshes the results.
     void ShowVehicleWeapons();
     void ShowWeaponLibrary();
     // Selects the row of a weapon, one of its clips (clip > 0) or a section (section >= 0)
-    // and gives sgW the focus; -1 means "none".
+    // and gives the grid the focus; -1 means "none".
     void FindWeaponGridRow(int weapon, int clip, int section);
 
     // Commands of the buttons.

@@ -244,11 +244,11 @@ private slots:
         window().PageControl()->setCurrentIndex(1);
         for (int row : {0, 1}) {
             find<QTableWidget>("sg0")->setCurrentCell(row, 0);
-            click("bAdd");
+            click("addWeaponButton");
             record();
         }
         QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Weapons change"));
-        auto *grid = find<QTableView>("sgW");
+        auto *grid = find<QTableView>("weaponGrid");
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(0, weapongrid::Items));
         QTest::keyClick(grid, Qt::Key_F2);
@@ -261,7 +261,7 @@ private slots:
         record();
         QCOMPARE(vehicle().Weapons->Get(0).Data.NumberOfItems, 3);
         grid->setCurrentIndex(grid->model()->index(1, weapongrid::Description));
-        click("bDel");
+        click("deleteWeaponButton");
         record();
 
         window().PageControl()->setCurrentIndex(2);
@@ -270,7 +270,7 @@ private slots:
             click("Button11");
             record();
         }
-        find<QTableWidget>("sgP")->setCurrentCell(0, 0);
+        find<QTableWidget>("perkGrid")->setCurrentCell(0, 0);
         click("bp1");
         record();
         QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Perks change"));
@@ -281,7 +281,7 @@ private slots:
             QVERIFY2(body() == m_bodies[i], qPrintable(QStringLiteral("undo to state %1").arg(i)));
             QCOMPARE(results(), m_shown[i]);
         }
-        QVERIFY(!find<QTableWidget>("sgP")->isEnabled()); // the page shows the design again
+        QVERIFY(!find<QTableWidget>("perkGrid")->isEnabled()); // the page shows the design again
         for (int i = 1; i < m_bodies.size(); ++i) {
             redo();
             QVERIFY2(body() == m_bodies[i], qPrintable(QStringLiteral("redo to state %1").arg(i)));

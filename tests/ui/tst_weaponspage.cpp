@@ -105,11 +105,11 @@ private:
     TWeaponList &weapons() { return *vehicle().Weapons; }
     TWeaponsPage *page() { return m_window->findChild<TWeaponsPage *>(); }
     QTabWidget *libraryTabs() { return page()->findChild<QTabWidget *>(QStringLiteral("PageControl2")); }
-    QTableView *grid() { return page()->findChild<QTableView *>(QStringLiteral("sgW")); }
+    QTableView *grid() { return page()->findChild<QTableView *>(QStringLiteral("weaponGrid")); }
     QModelIndex at(int row, int c) { return grid()->model()->index(row, c); }
     QTableWidget *library(int type) { return page()->findChild<QTableWidget *>(QStringLiteral("sg%1").arg(type)); }
     QAbstractButton *button(const char *name) { return page()->findChild<QAbstractButton *>(QString::fromLatin1(name)); }
-    TSpinButton *moveButtons() { return page()->findChild<TSpinButton *>(QStringLiteral("sbMove")); }
+    TSpinButton *moveButtons() { return page()->findChild<TSpinButton *>(QStringLiteral("moveWeaponButtons")); }
     QString label(const char *name) { return m_window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
     QString cell(int row, int c) { return at(row, c).data().toString(); }
     bool editable(int row, int c) { return at(row, c).flags() & Qt::ItemIsEditable; }
@@ -154,14 +154,15 @@ private:
     {
         libraryTabs()->setCurrentIndex(0);
         library(0)->setCurrentCell(row, 0);
-        click("bAdd");
+        click("addWeaponButton");
     }
 
     bool weaponButtonsEnabled()
     {
         bool all = true;
         bool none = true;
-        for (const char *name : {"bWLadd", "bWLdelete", "bAddCLip", "bAddAmmo", "bMod", "bDel", "bClear"}) {
+        for (const char *name : {"addLinkButton", "deleteLinkButton", "addClipButton", "addAmmoButton",
+                                 "modifyWeaponButton", "deleteWeaponButton", "clearWeaponsButton"}) {
             all = all && button(name)->isEnabled();
             none = none && !button(name)->isEnabled();
         }
@@ -212,7 +213,7 @@ private slots:
         QCOMPARE(weapons().Get(0).Data.Code, std::string("LC"));
 
         vehicle().Modified = false;
-        click("bDel");
+        click("deleteWeaponButton");
         QCOMPARE(weapons().Count(), 0);
         QVERIFY(vehicle().Modified);
         QVERIFY(!weaponButtonsEnabled());
@@ -227,9 +228,9 @@ private slots:
         QCOMPARE(cell(0, col::Description), QStringLiteral("Gunnery Computer"));
         select(0, col::Items);
         vehicle().Modified = false;
-        click("bDel");
-        click("bAddCLip");
-        click("bAddAmmo");
+        click("deleteWeaponButton");
+        click("addClipButton");
+        click("addAmmoButton");
         QTest::mouseClick(moveButtons()->UpButton(), Qt::LeftButton);
         QCOMPARE(vehicle().Perks->Count(), 1);
         QVERIFY(!vehicle().Modified);
@@ -244,12 +245,12 @@ private slots:
         QCOMPARE(cell(1, col::Code), QStringLiteral("LC"));
 
         select(0, col::Description);
-        click("bAddCLip");
+        click("addClipButton");
         QCOMPARE(rowIds(), (QStringList{"W0", "C1", "W1"}));
         QCOMPARE(grid()->currentIndex().row(), 1);
         QCOMPARE(grid()->currentIndex().column(), col::Ammo);
 
-        click("bAddAmmo"); // on the C row: into clip 1
+        click("addAmmoButton"); // on the C row: into clip 1
         QCOMPARE(rowIds(), (QStringList{"W0", "C1", "A0", "W1"}));
         QCOMPARE(grid()->currentIndex().row(), 2);
         QCOMPARE(grid()->currentIndex().column(), col::Ammo);
@@ -259,23 +260,23 @@ private slots:
         QCOMPARE(weapons().Get(0).Clips.Get(1).GetSection(0).Amount, 10);
 
         select(0, col::Items);
-        click("bAddAmmo"); // on the W row: into clip 0, listed right below the weapon
+        click("addAmmoButton"); // on the W row: into clip 0, listed right below the weapon
         QCOMPARE(rowIds(), (QStringList{"W0", "A0", "C1", "A0", "W1"}));
         QCOMPARE(weapons().Get(0).Clips.Get(0).SectionCount(), 1);
         QCOMPARE(grid()->currentIndex().row(), 1);
 
-        click("bAddAmmo"); // on the clip-0 section row: clip 0 again
+        click("addAmmoButton"); // on the clip-0 section row: clip 0 again
         QCOMPARE(weapons().Get(0).Clips.Get(0).SectionCount(), 2);
         QCOMPARE(weapons().Get(0).Clips.Get(1).SectionCount(), 1);
         QCOMPARE(grid()->currentIndex().row(), 2);
 
         QCOMPARE(rowIds(), (QStringList{"W0", "A0", "A1", "C1", "A0", "W1"}));
         select(4, col::Ammo);
-        click("bAddAmmo"); // on a section of clip 1: clip 1
+        click("addAmmoButton"); // on a section of clip 1: clip 1
         QCOMPARE(weapons().Get(0).Clips.Get(1).SectionCount(), 2);
         QCOMPARE(grid()->currentIndex().row(), 5);
         select(5, col::Ammo);
-        click("bAddCLip"); // from a section row: a clip for its weapon
+        click("addClipButton"); // from a section row: a clip for its weapon
         QCOMPARE(weapons().Get(0).Clips.Count(), 3);
         QCOMPARE(rowIds(), (QStringList{"W0", "A0", "A1", "C1", "A0", "A1", "C2", "W1"}));
         QCOMPARE(grid()->currentIndex().row(), 6);
@@ -293,16 +294,16 @@ private slots:
         };
         addFromLibrary(0);
         QVERIFY(changed());
-        click("bAddAmmo"); // ten rounds of base ammunition add their worth
+        click("addAmmoButton"); // ten rounds of base ammunition add their worth
         QVERIFY(changed());
         select(0, col::Items);
-        click("bAddCLip");
-        click("bAddAmmo");
+        click("addClipButton");
+        click("addAmmoButton");
         QVERIFY(changed());
-        click("bDel"); // the spare clip's section
+        click("deleteWeaponButton"); // the spare clip's section
         QVERIFY(changed());
         select(0, col::Items);
-        click("bDel");
+        click("deleteWeaponButton");
         QVERIFY(changed());
         // Back to no weapons: back to the offensive value of none.
         QCOMPARE(label("lblOTV"), emptyOTV);
@@ -327,7 +328,7 @@ private slots:
 
         // Deleting a clip takes its sections with it.
         select(2, col::Ammo);
-        click("bDel");
+        click("deleteWeaponButton");
         QCOMPARE(rowIds(), (QStringList{"W0", "A0", "C1", "A0", "A1"}));
         QCOMPARE(gun.Clips.Count(), 2);
     }
@@ -403,8 +404,8 @@ private slots:
         addFromLibrary(0);
         addFromLibrary(1);
         select(0, col::Items);
-        click("bAddCLip");
-        click("bAddCLip");
+        click("addClipButton");
+        click("addClipButton");
         vehicle().Modified = false;
 
         select(1, col::Ammo); // clip 1 cannot go above the internal magazine
@@ -437,7 +438,7 @@ private slots:
     {
         addFromLibrary(0);
         select(0, col::Items);
-        click("bAddCLip");
+        click("addClipButton");
         vehicle().Modified = false;
         const QString tvBefore = label("lblTV");
 
@@ -476,7 +477,7 @@ private slots:
     {
         addFromLibrary(0);
         select(0, col::Items);
-        click("bAddAmmo");
+        click("addAmmoButton");
         typeInCell(1, col::Ammo, QStringLiteral("40"));
         QCOMPARE(weapons().Get(0).Clips.Get(0).GetSection(0).Amount, 40);
         QCOMPARE(cell(1, col::Ammo), QStringLiteral("40"));
@@ -489,8 +490,8 @@ private slots:
     {
         addFromLibrary(0);
         addFromLibrary(1);
-        click("bWLadd");
-        click("bWLadd");
+        click("addLinkButton");
+        click("addLinkButton");
         QCOMPARE(grid()->model()->columnCount(), kWeaponGridColumns + 2);
         QCOMPARE(weapons().LinkCount(), 2);
 
@@ -509,7 +510,7 @@ private slots:
 
         // "Delete" removes the link whose column holds the cursor.
         clickCell(1, kWeaponGridLinkColumn + 1);
-        click("bWLdelete");
+        click("deleteLinkButton");
         QCOMPARE(weapons().LinkCount(), 1);
         QCOMPARE(grid()->model()->columnCount(), kWeaponGridColumns + 1);
         QVERIFY(weapons().Get(0).Links.Get(0));
@@ -517,7 +518,7 @@ private slots:
         // Outside a link column nothing is deleted (but the flag is set).
         select(0, col::Description);
         vehicle().Modified = false;
-        click("bWLdelete");
+        click("deleteLinkButton");
         QCOMPARE(weapons().LinkCount(), 1);
         QVERIFY(vehicle().Modified);
     }
@@ -533,12 +534,12 @@ private slots:
         QCOMPARE(weapons().Get(0).Data.Code, std::string("HC"));
 
         m_dialogs->answers = {TDialogAnswer::Cancel};
-        click("bClear");
+        click("clearWeaponsButton");
         QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Clear all weapons?"));
         QCOMPARE(weapons().Count(), 1);
         m_dialogs->answers = {TDialogAnswer::Ok};
         vehicle().Modified = false;
-        click("bClear");
+        click("clearWeaponsButton");
         QCOMPARE(weapons().Count(), 0);
         QVERIFY(vehicle().Modified);
         QVERIFY(!weaponButtonsEnabled());
@@ -560,7 +561,7 @@ private slots:
             return int(QDialog::Accepted);
         };
         vehicle().Modified = false;
-        click("bMod");
+        click("modifyWeaponButton");
         QCOMPARE(weapons().Get(0).Data.AccMod, 1);
         QCOMPARE(weapons().Get(0).Data.Arc, 8);
         QCOMPARE(cell(0, col::Arc), QStringLiteral("T"));
@@ -572,7 +573,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         vehicle().Modified = false;
-        click("bMod");
+        click("modifyWeaponButton");
         QCOMPARE(weapons().Get(0).Data.AccMod, 1);
         QVERIFY(!vehicle().Modified);
     }
@@ -581,8 +582,8 @@ private slots:
     {
         addFromLibrary(0);
         select(0, col::Items);
-        click("bAddAmmo");
-        click("bAddCLip");
+        click("addAmmoButton");
+        click("addClipButton");
         QCOMPARE(rowIds(), (QStringList{"W0", "A0", "C1"}));
 
         QString shown;
@@ -599,7 +600,7 @@ private slots:
             return int(QDialog::Accepted);
         };
         select(1, col::Ammo);
-        click("bMod");
+        click("modifyWeaponButton");
         QCOMPARE(shown, QStringLiteral("Ammo Modifiers;"));
         QVERIFY(weapons().Get(0).Clips.Get(0).GetSection(0).Selected[0]);
         QCOMPARE(cell(1, col::Special), QStringLiteral("AL"));
@@ -629,7 +630,7 @@ private slots:
             opener = QString::fromLatin1(dialog.metaObject()->className());
             return int(QDialog::Rejected);
         };
-        click("bMod");
+        click("modifyWeaponButton");
         QCOMPARE(opener, QStringLiteral("TfrmPerkEditor"));
 
         int opened = 0;
@@ -642,7 +643,7 @@ private slots:
         QCOMPARE(rowIds(), (QStringList{"F0"}));
         QCOMPARE(cell(0, col::Code), QStringLiteral("FLAW"));
         select(0, col::Description);
-        click("bMod");
+        click("modifyWeaponButton");
         QCOMPARE(opened, 1);
         QCOMPARE(vehicle().Flaws->Get(0).Amount, 3);
         QCOMPARE(cell(0, col::Description), QStringLiteral("Gunnery Computer x3"));
@@ -650,7 +651,7 @@ private slots:
         // Cancel keeps the entry, yet the design counts as changed.
         vehicle().Flaws->Set(0, OffensivePerk());
         vehicle().Modified = false;
-        click("bMod");
+        click("modifyWeaponButton");
         QCOMPARE(opened, 2);
         QCOMPARE(vehicle().Flaws->Get(0).Amount, 1);
         QVERIFY(vehicle().Modified);
@@ -691,7 +692,7 @@ private slots:
         QCOMPARE(library(4)->rowCount(), 1);
         QVERIFY(!library(4)->isEnabled());
         const int before = weapons().Count();
-        click("bAdd");
+        click("addWeaponButton");
         QCOMPARE(weapons().Count(), before);
     }
 
@@ -727,7 +728,7 @@ private slots:
         QCOMPARE(m_libraries->CustomChanges(), 2);
 
         // The mounted copy does not follow later edits of the custom weapon.
-        click("bAdd");
+        click("addWeaponButton");
         QCOMPARE(weapons().Get(0).Data.Name, std::string("Spitter"));
 
         m_dialogs->answers = {TDialogAnswer::Cancel};
