@@ -15,8 +15,8 @@ struct TWindowRect {
 };
 
 // The 17 layout sizes of the main window, in the settings file's order: Panel16 height,
-// PageControl5 width, the widths of columns 0..3 of sgP, sgF and sgD (column by column:
-// sgP 0, sgF 0, sgD 0, sgP 1, ...), then the widths of sgP, sgF and sgD.
+// PageControl5 width, the widths of columns 0..3 of the perk, flaw and defect grids (column
+// by column: perk 0, flaw 0, defect 0, perk 1, ...), then the widths of the three grids.
 using TLayoutValues = std::array<int32_t, 17>;
 
 // The remembered window positions (four lists of slots, one per value, indexed by a
@@ -25,7 +25,7 @@ class TWindowPositionStore {
 public:
     static constexpr int kSlots = 8;
     static constexpr int kFileSize = kSlots * 16 + 17 * 4; // 196
-    // Index of the sgP column 0 width, which tells whether layout values were stored.
+    // Index of the perk grid's column 0 width, which tells whether layout values were stored.
     static constexpr int kLayoutMarker = 2;
 
     TWindowPositionStore() { Reset(); }
@@ -37,7 +37,7 @@ public:
     void RestoreWindowPosition(int slot, TWindowRect &rect) const;
     // Stores rect in the slot when the slot is valid.
     void StoreWindowPosition(int slot, const TWindowRect &rect);
-    // Hands out the stored layout values when they were stored (sgP column 0 width not -1);
+    // Hands out the stored layout values when they were stored (perk grid column 0 width not -1);
     // otherwise values stay as they are.
     void GetLayoutValues(TLayoutValues &values) const;
     void SetLayoutValues(const TLayoutValues &values) { m_layout = values; }

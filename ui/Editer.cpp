@@ -509,7 +509,7 @@ TLayoutValues TfrmEditer::CurrentLayoutValues() const
         values[0] = panel->height();
     if (auto *pages = findChild<QWidget *>(QStringLiteral("PageControl5")))
         values[1] = pages->width();
-    const char *grids[] = {"sgP", "sgF", "sgD"};
+    const char *grids[] = {"perkGrid", "flawGrid", "defectGrid"};
     for (int g = 0; g < 3; ++g) {
         auto *grid = findChild<QTableView *>(QString::fromLatin1(grids[g]));
         if (!grid)
@@ -527,7 +527,7 @@ void TfrmEditer::ApplyLayoutValues(const TLayoutValues &values)
         panel->resize(panel->width(), values[0]);
     if (auto *pages = findChild<QWidget *>(QStringLiteral("PageControl5")); pages && values[1] > 0)
         pages->resize(values[1], pages->height());
-    const char *grids[] = {"sgP", "sgF", "sgD"};
+    const char *grids[] = {"perkGrid", "flawGrid", "defectGrid"};
     for (int g = 0; g < 3; ++g) {
         auto *grid = findChild<QTableView *>(QString::fromLatin1(grids[g]));
         if (!grid)

@@ -159,13 +159,13 @@ private slots:
         QLineEdit *filter = filterOf(weaponsPage());
         type(filter, QStringLiteral("heavy"));
         QCOMPARE(library(0)->currentRow(), 1); // moved off the hidden row
-        QTest::mouseClick(find<QPushButton>(weaponsPage(), "bAdd"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(weaponsPage(), "addWeaponButton"), Qt::LeftButton);
         QCOMPARE(window().Document().Vehicle().Weapons->Count(), 1);
         QCOMPARE(window().Document().Vehicle().Weapons->Get(0).Data.Code, std::string("HC"));
 
         type(filter, QStringLiteral("nothing like it"));
         QVERIFY(shownCodes(library(0)).isEmpty());
-        QTest::mouseClick(find<QPushButton>(weaponsPage(), "bAdd"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(weaponsPage(), "addWeaponButton"), Qt::LeftButton);
         QCOMPARE(window().Document().Vehicle().Weapons->Count(), 1);
 
         // Shown again, the first row is selected as in a freshly filled library.
@@ -219,7 +219,7 @@ private slots:
         window().ShowResults();
         const double tvBefore = find<QLabel>(&window(), "lblTV")->text().toDouble();
         library(0)->setCurrentCell(1, 0);
-        QTest::mouseClick(find<QPushButton>(weaponsPage(), "bAdd"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(weaponsPage(), "addWeaponButton"), Qt::LeftButton);
         const QString shownTv = find<QLabel>(&window(), "lblTV")->text();
         QVERIFY2(text.contains(QStringLiteral("(TV %1 with it)").arg(shownTv)), qPrintable(text));
         const QString addedText = QString::number(shownTv.toDouble() - tvBefore, 'f', 1);

@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(control<QListWidget>("lbDefects")->currentRow(), 0);
         QCOMPARE(grid(TPerkKind::Defect)->rowCount(), 1);
         QCOMPARE(row(TPerkKind::Defect, 0), QStringList({"-", "-", "-", "-"}));
-        for (const char *name : {"sgD", "bd1", "bd2", "bd3"})
+        for (const char *name : {"defectGrid", "bd1", "bd2", "bd3"})
             QVERIFY2(!control<QWidget>(name)->isEnabled(), name);
     }
 
@@ -415,10 +415,10 @@ private slots:
     {
         TLayoutValues values;
         values.fill(-1);
-        values[2] = 150; // sgP column 0
-        values[8] = 61;  // sgP column 2
-        values[14] = 300; // sgP width
-        values[16] = 260; // sgD width, on a tab not shown yet
+        values[2] = 150;  // perkGrid column 0
+        values[8] = 61;   // perkGrid column 2
+        values[14] = 300; // perkGrid width
+        values[16] = 260; // defectGrid width, on a tab not shown yet
         m_editor.window->ApplyLayoutValues(values);
         open(TPerkKind::Perk);
         QTRY_COMPARE(m_editor.window->CurrentLayoutValues()[14], 300);

@@ -15,8 +15,8 @@
 #include "ui/document/UndoSnapshot.h"
 #include "ui/document/UndoStep.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/WeaponGridRows.h"
 #include "ui/pages/WeaponLibraries.h"
-#include "weapons/WeaponGridRows.h"
 #include "weapons/WeaponList.h"
 
 #include <QAction>
@@ -244,13 +244,13 @@ private slots:
         window().PageControl()->setCurrentIndex(1);
         for (int row : {0, 1}) {
             find<QTableWidget>("sg0")->setCurrentCell(row, 0);
-            click("bAdd");
+            click("addWeaponButton");
             record();
         }
         QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Weapons change"));
-        auto *grid = find<QTableWidget>("sgW");
+        auto *grid = find<QTableView>("weaponGrid");
         grid->setFocus();
-        grid->setCurrentCell(0, weapongrid::Items);
+        grid->setCurrentIndex(grid->model()->index(0, weapongrid::Items));
         QTest::keyClick(grid, Qt::Key_F2);
         QPointer<QLineEdit> cell = grid->viewport()->findChild<QLineEdit *>();
         QVERIFY(cell);
@@ -260,8 +260,8 @@ private slots:
         QTRY_VERIFY(!cell || !cell->isVisible());
         record();
         QCOMPARE(vehicle().Weapons->Get(0).Data.NumberOfItems, 3);
-        grid->setCurrentCell(1, weapongrid::Description);
-        click("bDel");
+        grid->setCurrentIndex(grid->model()->index(1, weapongrid::Description));
+        click("deleteWeaponButton");
         record();
 
         window().PageControl()->setCurrentIndex(2);
@@ -270,7 +270,7 @@ private slots:
             click("Button11");
             record();
         }
-        find<QTableWidget>("sgP")->setCurrentCell(0, 0);
+        find<QTableWidget>("perkGrid")->setCurrentCell(0, 0);
         click("bp1");
         record();
         QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Perks change"));
@@ -281,7 +281,7 @@ private slots:
             QVERIFY2(body() == m_bodies[i], qPrintable(QStringLiteral("undo to state %1").arg(i)));
             QCOMPARE(results(), m_shown[i]);
         }
-        QVERIFY(!find<QTableWidget>("sgP")->isEnabled()); // the page shows the design again
+        QVERIFY(!find<QTableWidget>("perkGrid")->isEnabled()); // the page shows the design again
         for (int i = 1; i < m_bodies.size(); ++i) {
             redo();
             QVERIFY2(body() == m_bodies[i], qPrintable(QStringLiteral("redo to state %1").arg(i)));

@@ -3,6 +3,7 @@
 #include "support/EditorDriver.h"
 #include "support/MemoryProgramData.h"
 #include "support/ScriptedDialogs.h"
+#include "tests/support/SampleRecords.h"
 
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
@@ -14,6 +15,7 @@
 #include "ui/dialogs/FrmWepEdit.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/WeaponGridModel.h"
 #include "ui/pages/WeaponLibraries.h"
 #include "ui/pages/WeaponsPage.h"
 #include "weapons/WeaponList.h"
@@ -30,6 +32,7 @@
 #include <QRadioButton>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +69,27 @@ TPerkRecord OffensivePerk()
     return perk;
 }
 
+namespace col = weapongrid;
+
+// A row's item as its kind letter and its own index: "W0" for weapon 0, "C1" for clip 1,
+// "A0" for section 0, "F2" for flaw 2.
+QString RowId(const TWeaponGridItem &item)
+{
+    switch (item.kind) {
+    case TWeaponGridRowKind::Weapon:
+        return QStringLiteral("W%1").arg(item.weapon);
+    case TWeaponGridRowKind::Clip:
+        return QStringLiteral("C%1").arg(item.clip);
+    case TWeaponGridRowKind::Ammunition:
+        return QStringLiteral("A%1").arg(item.section);
+    case TWeaponGridRowKind::OffensiveEntry:
+        return QLatin1Char("PFD"[static_cast<int>(item.entryKind)]) + QString::number(item.entry);
+    case TWeaponGridRowKind::None:
+        break;
+    }
+    return QStringLiteral("-");
+}
+
 } // namespace
 
 class WeaponsPageTest : public QObject {
@@ -81,37 +105,38 @@ private:
     TWeaponList &weapons() { return *vehicle().Weapons; }
     TWeaponsPage *page() { return m_window->findChild<TWeaponsPage *>(); }
     QTabWidget *libraryTabs() { return page()->findChild<QTabWidget *>(QStringLiteral("PageControl2")); }
-    QTableWidget *grid() { return page()->findChild<QTableWidget *>(QStringLiteral("sgW")); }
+    QTableView *grid() { return page()->findChild<QTableView *>(QStringLiteral("weaponGrid")); }
+    QModelIndex at(int row, int c) { return grid()->model()->index(row, c); }
     QTableWidget *library(int type) { return page()->findChild<QTableWidget *>(QStringLiteral("sg%1").arg(type)); }
     QAbstractButton *button(const char *name) { return page()->findChild<QAbstractButton *>(QString::fromLatin1(name)); }
-    TSpinButton *moveButtons() { return page()->findChild<TSpinButton *>(QStringLiteral("sbMove")); }
+    TSpinButton *moveButtons() { return page()->findChild<TSpinButton *>(QStringLiteral("moveWeaponButtons")); }
     QString label(const char *name) { return m_window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
-    QString cell(int row, int column) { return grid()->item(row, column) ? grid()->item(row, column)->text() : QString(); }
+    QString cell(int row, int c) { return at(row, c).data().toString(); }
+    bool editable(int row, int c) { return at(row, c).flags() & Qt::ItemIsEditable; }
 
-    QStringList column(int c)
+    QStringList rowIds()
     {
-        QStringList cells;
-        for (int row = 0; row < grid()->rowCount(); ++row)
-            cells << cell(row, c);
-        return cells;
+        QStringList ids;
+        for (int row = 0; row < grid()->model()->rowCount(); ++row)
+            ids << RowId(at(row, 0).data(TWeaponGridModel::ItemRole).value<TWeaponGridItem>());
+        return ids;
     }
 
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
     // The user puts the cursor on a cell with the keyboard (as a selection of that cell).
-    void select(int row, int c) { grid()->setCurrentCell(row, c); }
+    void select(int row, int c) { grid()->setCurrentIndex(at(row, c)); }
 
     void clickCell(int row, int c)
     {
-        QTableWidget *g = grid();
-        const QRect rect = g->visualItemRect(g->item(row, c));
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, rect.center());
+        const QRect rect = grid()->visualRect(at(row, c));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
     // Types text into a cell and presses Return, as a user does.
     void typeInCell(int row, int c, const QString &text)
     {
-        QTableWidget *g = grid();
+        QTableView *g = grid();
         g->setFocus();
         select(row, c);
         QTest::keyClick(g, Qt::Key_F2);
@@ -129,14 +154,15 @@ private:
     {
         libraryTabs()->setCurrentIndex(0);
         library(0)->setCurrentCell(row, 0);
-        click("bAdd");
+        click("addWeaponButton");
     }
 
     bool weaponButtonsEnabled()
     {
         bool all = true;
         bool none = true;
-        for (const char *name : {"bWLadd", "bWLdelete", "bAddCLip", "bAddAmmo", "bMod", "bDel", "bClear"}) {
+        for (const char *name : {"addLinkButton", "deleteLinkButton", "addClipButton", "addAmmoButton",
+                                 "modifyWeaponButton", "deleteWeaponButton", "clearWeaponsButton"}) {
             all = all && button(name)->isEnabled();
             none = none && !button(name)->isEnabled();
         }
@@ -178,7 +204,7 @@ private slots:
     void buttonsFollowTheGridContents()
     {
         QVERIFY(!weaponButtonsEnabled());
-        QCOMPARE(grid()->rowCount(), 1);
+        QCOMPARE(grid()->model()->rowCount(), 1);
 
         addFromLibrary(0);
         QVERIFY(weaponButtonsEnabled());
@@ -187,24 +213,24 @@ private slots:
         QCOMPARE(weapons().Get(0).Data.Code, std::string("LC"));
 
         vehicle().Modified = false;
-        click("bDel");
+        click("deleteWeaponButton");
         QCOMPARE(weapons().Count(), 0);
         QVERIFY(vehicle().Modified);
         QVERIFY(!weaponButtonsEnabled());
-        QCOMPARE(cell(0, 3), QString());
+        QCOMPARE(cell(0, col::Description), QString());
 
         // An offensive perk keeps the grid in use without weapons; commands on it do nothing.
         vehicle().Perks->Add(OffensivePerk());
         page()->ShowVehicleWeapons();
         QVERIFY(weaponButtonsEnabled());
-        QCOMPARE(column(0), QStringList{"P"});
-        QCOMPARE(cell(0, 4), QStringLiteral("PERK"));
-        QCOMPARE(cell(0, 3), QStringLiteral("Gunnery Computer"));
-        select(0, 2);
+        QCOMPARE(rowIds(), (QStringList{"P0"}));
+        QCOMPARE(cell(0, col::Code), QStringLiteral("PERK"));
+        QCOMPARE(cell(0, col::Description), QStringLiteral("Gunnery Computer"));
+        select(0, col::Items);
         vehicle().Modified = false;
-        click("bDel");
-        click("bAddCLip");
-        click("bAddAmmo");
+        click("deleteWeaponButton");
+        click("addClipButton");
+        click("addAmmoButton");
         QTest::mouseClick(moveButtons()->UpButton(), Qt::LeftButton);
         QCOMPARE(vehicle().Perks->Count(), 1);
         QVERIFY(!vehicle().Modified);
@@ -214,46 +240,46 @@ private slots:
     {
         addFromLibrary(1);
         addFromLibrary(0);
-        QCOMPARE(grid()->currentRow(), 1);
-        QCOMPARE(grid()->currentColumn(), 2);
-        QCOMPARE(cell(1, 4), QStringLiteral("LC"));
+        QCOMPARE(grid()->currentIndex().row(), 1);
+        QCOMPARE(grid()->currentIndex().column(), col::Items);
+        QCOMPARE(cell(1, col::Code), QStringLiteral("LC"));
 
-        select(0, 3);
-        click("bAddCLip");
-        QCOMPARE(column(0), (QStringList{"W", "C", "W"}));
-        QCOMPARE(grid()->currentRow(), 1);
-        QCOMPARE(grid()->currentColumn(), 9);
+        select(0, col::Description);
+        click("addClipButton");
+        QCOMPARE(rowIds(), (QStringList{"W0", "C1", "W1"}));
+        QCOMPARE(grid()->currentIndex().row(), 1);
+        QCOMPARE(grid()->currentIndex().column(), col::Ammo);
 
-        click("bAddAmmo"); // on the C row: into clip 1
-        QCOMPARE(column(0), (QStringList{"W", "C", "A", "W"}));
-        QCOMPARE(grid()->currentRow(), 2);
-        QCOMPARE(grid()->currentColumn(), 9);
+        click("addAmmoButton"); // on the C row: into clip 1
+        QCOMPARE(rowIds(), (QStringList{"W0", "C1", "A0", "W1"}));
+        QCOMPARE(grid()->currentIndex().row(), 2);
+        QCOMPARE(grid()->currentIndex().column(), col::Ammo);
         QCOMPARE(weapons().Get(0).Clips.Get(1).SectionCount(), 1);
         QCOMPARE(weapons().Get(0).Clips.Get(0).SectionCount(), 0);
         // The new section is a copy of the weapon's base ammunition.
         QCOMPARE(weapons().Get(0).Clips.Get(1).GetSection(0).Amount, 10);
 
-        select(0, 2);
-        click("bAddAmmo"); // on the W row: into clip 0, listed right below the weapon
-        QCOMPARE(column(0), (QStringList{"W", "A", "C", "A", "W"}));
+        select(0, col::Items);
+        click("addAmmoButton"); // on the W row: into clip 0, listed right below the weapon
+        QCOMPARE(rowIds(), (QStringList{"W0", "A0", "C1", "A0", "W1"}));
         QCOMPARE(weapons().Get(0).Clips.Get(0).SectionCount(), 1);
-        QCOMPARE(grid()->currentRow(), 1);
+        QCOMPARE(grid()->currentIndex().row(), 1);
 
-        click("bAddAmmo"); // on the clip-0 section row: clip 0 again
+        click("addAmmoButton"); // on the clip-0 section row: clip 0 again
         QCOMPARE(weapons().Get(0).Clips.Get(0).SectionCount(), 2);
         QCOMPARE(weapons().Get(0).Clips.Get(1).SectionCount(), 1);
-        QCOMPARE(grid()->currentRow(), 2);
+        QCOMPARE(grid()->currentIndex().row(), 2);
 
-        QCOMPARE(column(0), (QStringList{"W", "A", "A", "C", "A", "W"}));
-        select(4, 9);
-        click("bAddAmmo"); // on a section of clip 1: clip 1
+        QCOMPARE(rowIds(), (QStringList{"W0", "A0", "A1", "C1", "A0", "W1"}));
+        select(4, col::Ammo);
+        click("addAmmoButton"); // on a section of clip 1: clip 1
         QCOMPARE(weapons().Get(0).Clips.Get(1).SectionCount(), 2);
-        QCOMPARE(grid()->currentRow(), 5);
-        select(5, 9);
-        click("bAddCLip"); // from a section row: a clip for its weapon
+        QCOMPARE(grid()->currentIndex().row(), 5);
+        select(5, col::Ammo);
+        click("addClipButton"); // from a section row: a clip for its weapon
         QCOMPARE(weapons().Get(0).Clips.Count(), 3);
-        QCOMPARE(column(0), (QStringList{"W", "A", "A", "C", "A", "A", "C", "W"}));
-        QCOMPARE(grid()->currentRow(), 6);
+        QCOMPARE(rowIds(), (QStringList{"W0", "A0", "A1", "C1", "A0", "A1", "C2", "W1"}));
+        QCOMPARE(grid()->currentIndex().row(), 6);
     }
 
     void resultsFollowEveryCommand()
@@ -268,16 +294,16 @@ private slots:
         };
         addFromLibrary(0);
         QVERIFY(changed());
-        click("bAddAmmo"); // ten rounds of base ammunition add their worth
+        click("addAmmoButton"); // ten rounds of base ammunition add their worth
         QVERIFY(changed());
-        select(0, 2);
-        click("bAddCLip");
-        click("bAddAmmo");
+        select(0, col::Items);
+        click("addClipButton");
+        click("addAmmoButton");
         QVERIFY(changed());
-        click("bDel"); // the spare clip's section
+        click("deleteWeaponButton"); // the spare clip's section
         QVERIFY(changed());
-        select(0, 2);
-        click("bDel");
+        select(0, col::Items);
+        click("deleteWeaponButton");
         QVERIFY(changed());
         // Back to no weapons: back to the offensive value of none.
         QCOMPARE(label("lblOTV"), emptyOTV);
@@ -296,138 +322,203 @@ private slots:
         gun.Clips.Add(spare);
         gun.Clips.Add(spare);
         page()->ShowVehicleWeapons();
-        QCOMPARE(column(0), (QStringList{"W", "A", "C", "A", "A", "C", "A", "A"}));
-        QCOMPARE(column(1), (QStringList{"0", "0", "1", "0", "1", "2", "0", "1"}));
-        QCOMPARE(cell(2, 4), QStringLiteral("   CLIP"));
-        QCOMPARE(cell(3, 4), QStringLiteral("   AMMO"));
+        QCOMPARE(rowIds(), (QStringList{"W0", "A0", "C1", "A0", "A1", "C2", "A0", "A1"}));
+        QCOMPARE(cell(2, col::Code), QStringLiteral("   CLIP"));
+        QCOMPARE(cell(3, col::Code), QStringLiteral("   AMMO"));
 
         // Deleting a clip takes its sections with it.
-        select(2, 9);
-        click("bDel");
-        QCOMPARE(column(0), (QStringList{"W", "A", "C", "A", "A"}));
+        select(2, col::Ammo);
+        click("deleteWeaponButton");
+        QCOMPARE(rowIds(), (QStringList{"W0", "A0", "C1", "A0", "A1"}));
         QCOMPARE(gun.Clips.Count(), 2);
+    }
+
+    void rowsShowModifiedValuesClipsSectionsAndLinks()
+    {
+        TWeaponRecord frag = FragmentationCannon(); // range 1, acc +1, dmg 7, ROF 0, min size 5
+        frag.RangeMod = 1;
+        frag.AccMod = -1;
+        frag.DmgMod = 1;
+        frag.ROFMod = -1;
+        frag.Arc = 12;
+        frag.NumberOfItems = 3;
+        weapons().AddRecord(frag);
+        weapons().AddRecord(LightArtilleryGun());
+        TClip spare;
+        spare.ClipCount = 3;
+        spare.Shielded = true;
+        spare.AddSection(Rounds(40, {0, 4}));
+        weapons().Get(0).Clips.Add(spare);
+        weapons().AddLink();
+        weapons().AddLink();
+        weapons().Get(0).Links.Set(1, true);
+        weapons().Get(1).Links.Set(0, true);
+        page()->ShowVehicleWeapons();
+
+        QCOMPARE(rowIds(), (QStringList{"W0", "C1", "A0", "W1"}));
+        const QStringList weapon = {"3", "Fragmentation Cannon", "FGC", "pFL", "2", "0", "x8", "0.75", "-1"};
+        for (int c = 0; c < weapon.size(); ++c)
+            QCOMPARE(cell(0, c), weapon.at(c));
+        QCOMPARE(cell(0, col::Special), QStringLiteral("M, AI, Frag"));
+        QCOMPARE(cell(0, kWeaponGridLinkColumn + 1), QStringLiteral("X"));
+        QCOMPARE(cell(1, col::Code), QStringLiteral("   CLIP"));
+        QCOMPARE(cell(1, col::Ammo), QStringLiteral("3"));
+        QCOMPARE(cell(1, col::Special), QStringLiteral("Shielded Ammo Container"));
+        QCOMPARE(cell(1, col::Items), QString());
+        QCOMPARE(cell(2, col::Code), QStringLiteral("   AMMO"));
+        QCOMPARE(cell(2, col::Ammo), QStringLiteral("40"));
+        QCOMPARE(cell(2, col::Special), QStringLiteral("AL, Frag"));
+        QCOMPARE(cell(2, col::Description), QString());
+        // Link marks on weapon rows only.
+        QCOMPARE(cell(0, kWeaponGridLinkColumn), QString());
+        QCOMPARE(cell(1, kWeaponGridLinkColumn + 1), QString());
+        QCOMPARE(cell(3, kWeaponGridLinkColumn), QStringLiteral("X"));
+        // A section row knows its weapon and clip.
+        const auto section = at(2, col::Ammo).data(TWeaponGridModel::ItemRole).value<TWeaponGridItem>();
+        QCOMPARE(section.weapon, 0);
+        QCOMPARE(section.clip, 1);
+
+        weapons().Get(0).Data.AccMod = 1;
+        weapons().Get(0).Data.ROFMod = 1;
+        weapons().Get(0).Clips.Mutable(1)->Shielded = false;
+        page()->ShowVehicleWeapons();
+        QCOMPARE(cell(0, col::Accuracy), QStringLiteral("+2"));
+        QCOMPARE(cell(0, col::ROF), QStringLiteral("+1"));
+        QCOMPARE(cell(1, col::Special), QString());
+
+        // The minimum size counts the ammunition carried.
+        weapons().Get(1).Data.MinSize = 2;
+        TClip magazine;
+        magazine.AddSection(Rounds(81));
+        weapons().Get(1).Clips.Set(0, magazine);
+        page()->ShowVehicleWeapons();
+        QCOMPARE(cell(3, col::MinSize), QStringLiteral("2"));
+        magazine.SetSection(0, Rounds(82));
+        weapons().Get(1).Clips.Set(0, magazine);
+        page()->ShowVehicleWeapons();
+        QCOMPARE(cell(3, col::MinSize), QStringLiteral("3"));
     }
 
     void movingKeepsClipZeroAndListEnds()
     {
         addFromLibrary(0);
         addFromLibrary(1);
-        select(0, 2);
-        click("bAddCLip");
-        click("bAddCLip");
+        select(0, col::Items);
+        click("addClipButton");
+        click("addClipButton");
         vehicle().Modified = false;
 
-        select(1, 9); // clip 1 cannot go above the internal magazine
+        select(1, col::Ammo); // clip 1 cannot go above the internal magazine
         QTest::mouseClick(moveButtons()->UpButton(), Qt::LeftButton);
-        QCOMPARE(column(1), (QStringList{"0", "1", "2", "1"}));
-        QCOMPARE(grid()->currentRow(), 1);
-        select(3, 2); // the last weapon cannot go down
+        QCOMPARE(rowIds(), (QStringList{"W0", "C1", "C2", "W1"}));
+        QCOMPARE(grid()->currentIndex().row(), 1);
+        select(3, col::Items); // the last weapon cannot go down
         QTest::mouseClick(moveButtons()->DownButton(), Qt::LeftButton);
         QCOMPARE(weapons().Get(1).Data.Code, std::string("HC"));
-        QCOMPARE(grid()->currentRow(), 3);
+        QCOMPARE(grid()->currentIndex().row(), 3);
         QVERIFY(!vehicle().Modified);
 
         // A move that happens keeps the moved item selected and counts as a change.
         weapons().Get(0).Clips.Mutable(2)->ClipCount = 5;
         page()->ShowVehicleWeapons();
-        select(2, 9);
+        select(2, col::Ammo);
         QTest::mouseClick(moveButtons()->UpButton(), Qt::LeftButton);
         QCOMPARE(weapons().Get(0).Clips.Get(1).ClipCount, 5);
-        QCOMPARE(grid()->currentRow(), 1);
+        QCOMPARE(grid()->currentIndex().row(), 1);
         QVERIFY(vehicle().Modified);
 
-        select(3, 2);
+        select(3, col::Items);
         QTest::mouseClick(moveButtons()->UpButton(), Qt::LeftButton);
         QCOMPARE(weapons().Get(0).Data.Code, std::string("HC"));
-        QCOMPARE(column(0), (QStringList{"W", "W", "C", "C"}));
-        QCOMPARE(grid()->currentRow(), 0);
+        QCOMPARE(rowIds(), (QStringList{"W0", "W1", "C1", "C2"}));
+        QCOMPARE(grid()->currentIndex().row(), 0);
     }
 
     void cellEditsStoreIntegersAndCutNames()
     {
         addFromLibrary(0);
-        select(0, 2);
-        click("bAddCLip");
+        select(0, col::Items);
+        click("addClipButton");
         vehicle().Modified = false;
         const QString tvBefore = label("lblTV");
 
-        typeInCell(1, 9, QStringLiteral("3"));
+        typeInCell(1, col::Ammo, QStringLiteral("3"));
         QCOMPARE(weapons().Get(0).Clips.Get(1).ClipCount, 3);
         QVERIFY(vehicle().Modified);
 
-        typeInCell(0, 2, QStringLiteral("2"));
+        typeInCell(0, col::Items, QStringLiteral("2"));
         QCOMPARE(weapons().Get(0).Data.NumberOfItems, 2);
         QVERIFY(label("lblTV") != tvBefore); // the results follow at once
 
-        typeInCell(0, 2, QStringLiteral("two"));
+        typeInCell(0, col::Items, QStringLiteral("two"));
         QCOMPARE(weapons().Get(0).Data.NumberOfItems, 2);
-        QCOMPARE(cell(0, 2), QStringLiteral("2"));
-        typeInCell(0, 2, QStringLiteral("-3"));
+        QCOMPARE(cell(0, col::Items), QStringLiteral("2"));
+        typeInCell(0, col::Items, QStringLiteral("-3"));
         QCOMPARE(weapons().Get(0).Data.NumberOfItems, 2);
-        QCOMPARE(cell(0, 2), QStringLiteral("2"));
-        typeInCell(1, 9, QStringLiteral("-1"));
+        QCOMPARE(cell(0, col::Items), QStringLiteral("2"));
+        typeInCell(1, col::Ammo, QStringLiteral("-1"));
         QCOMPARE(weapons().Get(0).Clips.Get(1).ClipCount, 3);
-        typeInCell(0, 3, QString::fromUtf8("Müller Ω"));
+        typeInCell(0, col::Description, QString::fromUtf8("Müller Ω"));
         QCOMPARE(weapons().Get(0).Data.Name, std::string("M\xfcller "));
 
         const QString name = QString(70, QLatin1Char('n'));
-        typeInCell(0, 3, name);
+        typeInCell(0, col::Description, name);
         QCOMPARE(weapons().Get(0).Data.Name, std::string(64, 'n'));
-        QCOMPARE(cell(0, 3), name.left(64));
+        QCOMPARE(cell(0, col::Description), name.left(64));
 
         // Only these cells can be edited.
-        QVERIFY(!(grid()->item(0, 4)->flags() & Qt::ItemIsEditable));
-        QVERIFY(!(grid()->item(0, 9)->flags() & Qt::ItemIsEditable));
-        QVERIFY(!(grid()->item(1, 2)->flags() & Qt::ItemIsEditable));
-        QVERIFY(grid()->item(1, 9)->flags() & Qt::ItemIsEditable);
+        QVERIFY(!editable(0, col::Code));
+        QVERIFY(!editable(0, col::Ammo));
+        QVERIFY(!editable(1, col::Items));
+        QVERIFY(editable(1, col::Ammo));
     }
 
     void sectionAmountEditedInPlace()
     {
         addFromLibrary(0);
-        select(0, 2);
-        click("bAddAmmo");
-        typeInCell(1, 9, QStringLiteral("40"));
+        select(0, col::Items);
+        click("addAmmoButton");
+        typeInCell(1, col::Ammo, QStringLiteral("40"));
         QCOMPARE(weapons().Get(0).Clips.Get(0).GetSection(0).Amount, 40);
-        QCOMPARE(cell(1, 9), QStringLiteral("40"));
-        typeInCell(1, 9, QStringLiteral("-5"));
+        QCOMPARE(cell(1, col::Ammo), QStringLiteral("40"));
+        typeInCell(1, col::Ammo, QStringLiteral("-5"));
         QCOMPARE(weapons().Get(0).Clips.Get(0).GetSection(0).Amount, 40);
-        QCOMPARE(cell(1, 9), QStringLiteral("40"));
+        QCOMPARE(cell(1, col::Ammo), QStringLiteral("40"));
     }
 
     void linksFlipOnSelectionAndDeleteByColumn()
     {
         addFromLibrary(0);
         addFromLibrary(1);
-        click("bWLadd");
-        click("bWLadd");
-        QCOMPARE(grid()->columnCount(), 15);
+        click("addLinkButton");
+        click("addLinkButton");
+        QCOMPARE(grid()->model()->columnCount(), kWeaponGridColumns + 2);
         QCOMPARE(weapons().LinkCount(), 2);
 
         vehicle().Modified = false;
         const QString tvBefore = label("lblTV");
-        clickCell(1, 14);
+        clickCell(1, kWeaponGridLinkColumn + 1);
         QVERIFY(weapons().Get(1).Links.Get(1));
         QVERIFY(label("lblTV") != tvBefore); // a link membership costs a perk point
-        QCOMPARE(cell(1, 14), QStringLiteral("X"));
+        QCOMPARE(cell(1, kWeaponGridLinkColumn + 1), QStringLiteral("X"));
         QVERIFY(vehicle().Modified);
-        clickCell(1, 14); // clicking again takes the weapon out again
+        clickCell(1, kWeaponGridLinkColumn + 1); // clicking again takes the weapon out again
         QVERIFY(!weapons().Get(1).Links.Get(1));
-        QCOMPARE(cell(1, 14), QString());
-        clickCell(0, 13);
+        QCOMPARE(cell(1, kWeaponGridLinkColumn + 1), QString());
+        clickCell(0, kWeaponGridLinkColumn);
         QVERIFY(weapons().Get(0).Links.Get(0));
 
         // "Delete" removes the link whose column holds the cursor.
-        clickCell(1, 14);
-        click("bWLdelete");
+        clickCell(1, kWeaponGridLinkColumn + 1);
+        click("deleteLinkButton");
         QCOMPARE(weapons().LinkCount(), 1);
-        QCOMPARE(grid()->columnCount(), 14);
+        QCOMPARE(grid()->model()->columnCount(), kWeaponGridColumns + 1);
         QVERIFY(weapons().Get(0).Links.Get(0));
 
         // Outside a link column nothing is deleted (but the flag is set).
-        select(0, 3);
+        select(0, col::Description);
         vehicle().Modified = false;
-        click("bWLdelete");
+        click("deleteLinkButton");
         QCOMPARE(weapons().LinkCount(), 1);
         QVERIFY(vehicle().Modified);
     }
@@ -436,19 +527,19 @@ private slots:
     {
         addFromLibrary(0);
         addFromLibrary(1);
-        select(0, 2);
+        select(0, col::Items);
         grid()->setFocus();
         QTest::keyClick(grid(), Qt::Key_Delete);
         QCOMPARE(weapons().Count(), 1);
         QCOMPARE(weapons().Get(0).Data.Code, std::string("HC"));
 
         m_dialogs->answers = {TDialogAnswer::Cancel};
-        click("bClear");
+        click("clearWeaponsButton");
         QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Clear all weapons?"));
         QCOMPARE(weapons().Count(), 1);
         m_dialogs->answers = {TDialogAnswer::Ok};
         vehicle().Modified = false;
-        click("bClear");
+        click("clearWeaponsButton");
         QCOMPARE(weapons().Count(), 0);
         QVERIFY(vehicle().Modified);
         QVERIFY(!weaponButtonsEnabled());
@@ -457,7 +548,7 @@ private slots:
     void modifyWritesBackOnlyOnOk()
     {
         addFromLibrary(0);
-        select(0, 2);
+        select(0, col::Items);
         const QString tvBefore = label("lblTV");
         m_dialogs->modal = [](QDialog &dialog) {
             auto &modify = static_cast<TfrmModify &>(dialog);
@@ -470,10 +561,10 @@ private slots:
             return int(QDialog::Accepted);
         };
         vehicle().Modified = false;
-        click("bMod");
+        click("modifyWeaponButton");
         QCOMPARE(weapons().Get(0).Data.AccMod, 1);
         QCOMPARE(weapons().Get(0).Data.Arc, 8);
-        QCOMPARE(cell(0, 5), QStringLiteral("T"));
+        QCOMPARE(cell(0, col::Arc), QStringLiteral("T"));
         QVERIFY(vehicle().Modified);
         QVERIFY(label("lblTV") != tvBefore);
 
@@ -482,7 +573,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         vehicle().Modified = false;
-        click("bMod");
+        click("modifyWeaponButton");
         QCOMPARE(weapons().Get(0).Data.AccMod, 1);
         QVERIFY(!vehicle().Modified);
     }
@@ -490,10 +581,10 @@ private slots:
     void modifyOpensTheRowsOwnPage()
     {
         addFromLibrary(0);
-        select(0, 2);
-        click("bAddAmmo");
-        click("bAddCLip");
-        QCOMPARE(column(0), (QStringList{"W", "A", "C"}));
+        select(0, col::Items);
+        click("addAmmoButton");
+        click("addClipButton");
+        QCOMPARE(rowIds(), (QStringList{"W0", "A0", "C1"}));
 
         QString shown;
         m_dialogs->modal = [&shown](QDialog &dialog) {
@@ -508,20 +599,20 @@ private slots:
             dialog.findChild<QAbstractButton *>(QStringLiteral("st1"))->click();
             return int(QDialog::Accepted);
         };
-        select(1, 9);
-        click("bMod");
+        select(1, col::Ammo);
+        click("modifyWeaponButton");
         QCOMPARE(shown, QStringLiteral("Ammo Modifiers;"));
         QVERIFY(weapons().Get(0).Clips.Get(0).GetSection(0).Selected[0]);
-        QCOMPARE(cell(1, 12), QStringLiteral("AL"));
+        QCOMPARE(cell(1, col::Special), QStringLiteral("AL"));
         QVERIFY(!weapons().Get(0).Clips.Get(1).Shielded);
 
         // A double-click on a row opens the dialog too.
-        const QRect clipRow = grid()->visualItemRect(grid()->item(2, 4));
+        const QRect clipRow = grid()->visualRect(at(2, col::Code));
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, clipRow.center());
         QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, clipRow.center());
         QCOMPARE(shown, QStringLiteral("Clip Modifiers;"));
         QVERIFY(weapons().Get(0).Clips.Get(1).Shielded);
-        QCOMPARE(cell(2, 12), QStringLiteral("Shielded Ammo Container"));
+        QCOMPARE(cell(2, col::Special), QStringLiteral("Shielded Ammo Container"));
         QVERIFY(!weapons().Get(0).Clips.Get(0).Shielded);
     }
 
@@ -532,14 +623,14 @@ private slots:
         quiet.InsideOTV = false;
         vehicle().Perks->Add(quiet); // not offensive: no row
         page()->ShowVehicleWeapons();
-        select(0, 3);
+        select(0, col::Description);
         // By default the perk editor dialog opens on the entry.
         QString opener;
         m_dialogs->modal = [&opener](QDialog &dialog) {
             opener = QString::fromLatin1(dialog.metaObject()->className());
             return int(QDialog::Rejected);
         };
-        click("bMod");
+        click("modifyWeaponButton");
         QCOMPARE(opener, QStringLiteral("TfrmPerkEditor"));
 
         int opened = 0;
@@ -549,18 +640,18 @@ private slots:
             return opened == 1;
         });
         page()->ShowVehicleWeapons();
-        QCOMPARE(column(0), QStringList{"F"});
-        QCOMPARE(cell(0, 4), QStringLiteral("FLAW"));
-        select(0, 3);
-        click("bMod");
+        QCOMPARE(rowIds(), (QStringList{"F0"}));
+        QCOMPARE(cell(0, col::Code), QStringLiteral("FLAW"));
+        select(0, col::Description);
+        click("modifyWeaponButton");
         QCOMPARE(opened, 1);
         QCOMPARE(vehicle().Flaws->Get(0).Amount, 3);
-        QCOMPARE(cell(0, 3), QStringLiteral("Gunnery Computer x3"));
+        QCOMPARE(cell(0, col::Description), QStringLiteral("Gunnery Computer x3"));
 
         // Cancel keeps the entry, yet the design counts as changed.
         vehicle().Flaws->Set(0, OffensivePerk());
         vehicle().Modified = false;
-        click("bMod");
+        click("modifyWeaponButton");
         QCOMPARE(opened, 2);
         QCOMPARE(vehicle().Flaws->Get(0).Amount, 1);
         QVERIFY(vehicle().Modified);
@@ -601,7 +692,7 @@ private slots:
         QCOMPARE(library(4)->rowCount(), 1);
         QVERIFY(!library(4)->isEnabled());
         const int before = weapons().Count();
-        click("bAdd");
+        click("addWeaponButton");
         QCOMPARE(weapons().Count(), before);
     }
 
@@ -637,7 +728,7 @@ private slots:
         QCOMPARE(m_libraries->CustomChanges(), 2);
 
         // The mounted copy does not follow later edits of the custom weapon.
-        click("bAdd");
+        click("addWeaponButton");
         QCOMPARE(weapons().Get(0).Data.Name, std::string("Spitter"));
 
         m_dialogs->answers = {TDialogAnswer::Cancel};

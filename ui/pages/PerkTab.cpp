@@ -46,9 +46,10 @@ struct TPerkTabNames {
 namespace {
 
 const TPerkTabNames kNames[] = {
-    {"lbPerks", "sgP", "Button11", "bp1", "bp2", "Button16", "btnPc", "bp3", "Clear all perks from the vehicle?"},
-    {"lbFlaws", "sgF", "Button1", "bf1", "bf2", "Button4", "btnFc", "bf3", "Clear all flaws from the vehicle?"},
-    {"lbDefects", "sgD", "Button5", "bd1", "bd2", "Button12", "btnDc", "bd3", "Clear all defects from the vehicle?"},
+    {"lbPerks", "perkGrid", "Button11", "bp1", "bp2", "Button16", "btnPc", "bp3", "Clear all perks from the vehicle?"},
+    {"lbFlaws", "flawGrid", "Button1", "bf1", "bf2", "Button4", "btnFc", "bf3", "Clear all flaws from the vehicle?"},
+    {"lbDefects", "defectGrid", "Button5", "bd1", "bd2", "Button12", "btnDc", "bd3",
+     "Clear all defects from the vehicle?"},
 };
 constexpr int kDefaultGridWidth = 390;
 constexpr int kDefaultColumnWidths[TPerkTab::ColumnCount] = {130, 45, 170, 35};
@@ -104,7 +105,7 @@ const TPerkList &libraryOf(TPerkKind kind)
     return ofKind(Libraries(), kind);
 }
 
-void writeRow(QTableWidget *grid, int row, const TGridRow &cells)
+void writeRow(QTableWidget *grid, int row, const TGridRow &cells, int entry)
 {
     for (int column = 0; column < TPerkTab::ColumnCount; ++column) {
         QTableWidgetItem *item = grid->item(row, column);
@@ -115,6 +116,7 @@ void writeRow(QTableWidget *grid, int row, const TGridRow &cells)
         }
         item->setText(cells[static_cast<size_t>(column)]);
     }
+    grid->item(row, 0)->setData(TPerkTab::EntryRole, entry);
 }
 
 } // namespace
@@ -213,9 +215,17 @@ TPerkList &TPerkTab::Entries()
     return *ofKind(Vehicle(), m_kind);
 }
 
-int TPerkTab::SelectedRow() const
+int TPerkTab::EntryAt(int row)
 {
-    return m_grid->currentRow();
+    const QTableWidgetItem *item = m_grid->item(row, 0);
+    const int entry = item ? item->data(EntryRole).toInt() : -1;
+    // The grid and the design are in step; an entry gone from the design counts as none.
+    return entry < Entries().Count() ? entry : -1;
+}
+
+int TPerkTab::SelectedEntry()
+{
+    return EntryAt(m_grid->currentRow());
 }
 
 void TPerkTab::ShowLibrary()
@@ -230,7 +240,7 @@ void TPerkTab::ShowLibrary()
 
 void TPerkTab::ShowGrid()
 {
-    const int selected = SelectedRow();
+    const int selected = m_grid->currentRow();
     const TPerkList &entries = Entries();
     const int count = entries.Count();
     const std::vector<TGridRow> extras = extraRows(m_kind, Vehicle());
@@ -241,15 +251,16 @@ void TPerkTab::ShowGrid()
         const TPerkRecord entry = entries.Get(i);
         writeRow(m_grid, i,
                  {cp1252::ToQt(DisplayName(entry)), cp1252::ToQt(RatingText(entry)),
-                  cp1252::ToQt(entries.EffectText(i)), auxMark(entry.Aux)});
+                  cp1252::ToQt(entries.EffectText(i)), auxMark(entry.Aux)},
+                 i);
     }
     if (count == 0) {
         const QString dash = QStringLiteral("-");
-        writeRow(m_grid, 0, {dash, dash, dash, dash});
+        writeRow(m_grid, 0, {dash, dash, dash, dash}, -1);
     }
     // Without entries the first extra row takes the place of the "-" row.
     for (size_t j = 0; j < extras.size(); ++j)
-        writeRow(m_grid, count + static_cast<int>(j), extras[j]);
+        writeRow(m_grid, count + static_cast<int>(j), extras[j], -1);
 
     const bool hasEntries = count > 0;
     for (QWidget *control : {static_cast<QWidget *>(m_grid), static_cast<QWidget *>(m_delete),
@@ -279,21 +290,20 @@ void TPerkTab::AddClick()
 
 void TPerkTab::DeleteClick()
 {
-    const int row = SelectedRow();
-    if (row >= 0 && row < Entries().Count())
-        Entries().Delete(row);
+    if (const int entry = SelectedEntry(); entry >= 0)
+        Entries().Delete(entry);
     Finish(true);
 }
 
 void TPerkTab::ConfigClick()
 {
-    const int row = SelectedRow();
-    if (!m_grid->isEnabled() || row < 0 || row >= Entries().Count())
+    const int index = SelectedEntry();
+    if (!m_grid->isEnabled() || index < 0)
         return;
     TPerkList &entries = Entries();
-    TPerkRecord entry = entries.Get(row);
+    TPerkRecord entry = entries.Get(index);
     TfrmPerkEditor::EditEntry(entry, entries.VehicleData(), Libraries().Flaws, this);
-    entries.Set(row, entry);
+    entries.Set(index, entry);
     Finish(true);
 }
 
@@ -307,15 +317,15 @@ void TPerkTab::ClearClick()
 
 void TPerkTab::Move(int direction)
 {
-    const int row = SelectedRow();
+    const int row = m_grid->currentRow();
     const int target = row + direction;
     if (!m_grid->isEnabled() || row < 0 || target < 0 || target >= m_grid->rowCount()) {
         ShowGrid();
         return;
     }
     // Extra rows are not entries: onto or from them only the selection moves.
-    if (row < Entries().Count() && target < Entries().Count())
-        Entries().Exchange(row, target);
+    if (const int from = EntryAt(row), to = EntryAt(target); from >= 0 && to >= 0)
+        Entries().Exchange(from, to);
     m_grid->setCurrentCell(target, 0);
     Finish(true);
 }

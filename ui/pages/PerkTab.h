@@ -17,11 +17,13 @@ struct TPerkTabNames;
 // the design's entries of that kind (with the read-only extra rows of weapon perks or
 // maneuver flaws), and the commands Add, Delete, Config, Clear, move up and down and
 // Custom. Grid row r shows entry r of the design's list; rows past the entries are
-// extra rows, which no command touches.
+// extra rows, which no command touches. Each row's first cell holds under EntryRole the
+// index of the entry it shows, -1 on extra rows and on the "-" row of an empty list.
 class TPerkTab : public QWidget {
     Q_OBJECT
 public:
     static constexpr int ColumnCount = 4;
+    static constexpr int EntryRole = Qt::UserRole;
 
     TPerkTab(TEditorHost &host, TPerkKind kind, QWidget *parent = nullptr);
 
@@ -51,8 +53,9 @@ protected:
 private:
     TVehicle &Vehicle();
     TPerkList &Entries();
-    // The selected grid row, counting entries from 0; -1 when none.
-    int SelectedRow() const;
+    // The entry a grid row shows; -1 for an extra row, the "-" row or no row.
+    int EntryAt(int row);
+    int SelectedEntry();
     void Finish(bool modified);
     void Move(int direction);
 

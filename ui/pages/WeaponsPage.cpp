@@ -1,6 +1,5 @@
 #include "ui/pages/WeaponsPage.h"
 
-#include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 #include "base/NumberFormat.h"
@@ -18,8 +17,8 @@
 #include "ui/widgets/PaneSplitter.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/WeaponGridModel.h"
 #include "ui/pages/WeaponLibraryTabs.h"
-#include "weapons/WeaponGridRows.h"
 #include "weapons/WeaponList.h"
 
 #include <QApplication>
@@ -32,7 +31,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,28 +39,10 @@ namespace {
 constexpr int kPanel16Height = 153;
 constexpr int kRowHeight = 16;
 
-// Widths and headings of sgW's columns 2..12 (columns 0 and 1 are hidden).
-struct TWeaponGridHeading {
-    int width;
-    const char *caption;
-};
-const TWeaponGridHeading kHeadings[kWeaponGridColumns] = {
-    {0, ""},           {0, ""},      {24, "#"},    {124, "Description"}, {54, "Code"},      {24, "Arc"},
-    {34, "Base Range"}, {24, "Acc."}, {26, "Dam."}, {32, "Ammo"},         {23, "ROF"},       {21, "Min Size"},
-    {150, "Special"},
-};
-constexpr int kLinkColumnWidth = 20;
-
-bool IsWeaponRowKind(char kind)
+bool IsWeaponItem(TWeaponGridRowKind kind)
 {
-    return kind == weapongrid::Weapon || kind == weapongrid::Clip || kind == weapongrid::Ammunition;
-}
-
-bool IsEditableCell(char kind, int column)
-{
-    if (kind == weapongrid::Weapon)
-        return column == weapongrid::Items || column == weapongrid::Description;
-    return (kind == weapongrid::Clip || kind == weapongrid::Ammunition) && column == weapongrid::Ammo;
+    return kind == TWeaponGridRowKind::Weapon || kind == TWeaponGridRowKind::Clip ||
+           kind == TWeaponGridRowKind::Ammunition;
 }
 
 QPushButton *Button(const char *name, const QString &caption, QWidget *parent)
@@ -98,8 +79,14 @@ void TWeaponsPage::BuildControls()
     panelLayout->setContentsMargins(0, 0, 0, 2);
     panelLayout->setSpacing(3);
 
-    m_sgW = new QTableWidget(1, kWeaponGridColumns, m_panel16);
-    m_sgW->setObjectName(QStringLiteral("sgW"));
+    m_model = new TWeaponGridModel(this);
+    m_model->SetEditHandler([this](const TWeaponGridItem &item, int column, const QString &text) {
+        if (!m_filling)
+            RunGuarded(this, [&] { sgWSetEditText(item, column, text); });
+    });
+    m_sgW = new QTableView(m_panel16);
+    m_sgW->setObjectName(QStringLiteral("weaponGrid"));
+    m_sgW->setModel(m_model);
     m_sgW->setItemDelegate(new TCp1252CellDelegate(m_sgW));
     m_sgW->verticalHeader()->hide();
     const int rowHeight = std::max(kRowHeight, m_sgW->fontMetrics().height() + 3);
@@ -112,27 +99,27 @@ void TWeaponsPage::BuildControls()
     m_sgW->horizontalHeader()->setMinimumSectionSize(0);
     m_sgW->installEventFilter(this);
     m_sgW->viewport()->installEventFilter(this);
-    SetColumns(0);
+    SetColumnWidths(0);
     panelLayout->addWidget(m_sgW, 1);
 
     auto *bar = new QHBoxLayout;
     bar->setSpacing(4);
-    m_bAdd = Button("bAdd", QStringLiteral("Add"), m_panel16);
-    m_bDel = Button("bDel", QStringLiteral("Del"), m_panel16);
-    m_bClear = Button("bClear", QStringLiteral("Clear"), m_panel16);
-    m_bMod = Button("bMod", QStringLiteral("Mod"), m_panel16);
-    m_bAddAmmo = Button("bAddAmmo", QStringLiteral("Ammo"), m_panel16);
-    m_bAddCLip = Button("bAddCLip", QStringLiteral("Clip"), m_panel16);
+    m_bAdd = Button("addWeaponButton", QStringLiteral("Add"), m_panel16);
+    m_bDel = Button("deleteWeaponButton", QStringLiteral("Del"), m_panel16);
+    m_bClear = Button("clearWeaponsButton", QStringLiteral("Clear"), m_panel16);
+    m_bMod = Button("modifyWeaponButton", QStringLiteral("Mod"), m_panel16);
+    m_bAddAmmo = Button("addAmmoButton", QStringLiteral("Ammo"), m_panel16);
+    m_bAddCLip = Button("addClipButton", QStringLiteral("Clip"), m_panel16);
     m_sbMove = new TSpinButton(m_panel16);
-    m_sbMove->setObjectName(QStringLiteral("sbMove"));
+    m_sbMove->setObjectName(QStringLiteral("moveWeaponButtons"));
     m_sbMove->setToolTip(QStringLiteral("Move up / down"));
     for (QWidget *control : std::initializer_list<QWidget *>{m_bAdd, m_bDel, m_bClear, m_bMod, m_bAddAmmo,
                                                               m_bAddCLip, m_sbMove})
         bar->addWidget(control);
     bar->addStretch(1);
     auto *linksCaption = new QLabel(QStringLiteral("Weapon Links"), m_panel16);
-    m_bWLadd = Button("bWLadd", QStringLiteral("Add"), m_panel16);
-    m_bWLdelete = Button("bWLdelete", QStringLiteral("Delete"), m_panel16);
+    m_bWLadd = Button("addLinkButton", QStringLiteral("Add"), m_panel16);
+    m_bWLdelete = Button("deleteLinkButton", QStringLiteral("Delete"), m_panel16);
     m_bWLdelete->setToolTip(QStringLiteral("Deletes the link whose column holds the cursor"));
     bar->addWidget(linksCaption);
     bar->addWidget(m_bWLadd);
@@ -182,20 +169,16 @@ void TWeaponsPage::BuildControls()
     connect(m_bWLadd, &QPushButton::clicked, this, command(&TWeaponsPage::bWLaddClick));
     connect(m_bWLdelete, &QPushButton::clicked, this, command(&TWeaponsPage::bWLdeleteClick));
     connect(m_libraries, &TWeaponLibraryTabs::addRequested, this, command(&TWeaponsPage::bAddClick));
-    connect(m_sgW, &QTableWidget::cellDoubleClicked, this, command(&TWeaponsPage::bModClick));
+    connect(m_sgW, &QTableView::doubleClicked, this, command(&TWeaponsPage::bModClick));
 
-    connect(m_sgW, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+    connect(m_sgW->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         // A mouse press reports its cell itself (also when it is the current one).
         if (!m_filling && !m_pressing)
-            RunGuarded(this, [&] { sgWSelectCell(row, column); });
+            RunGuarded(this, [&] { sgWSelectCell(current.row(), current.column()); });
     });
-    connect(m_sgW, &QTableWidget::cellPressed, this, [this](int row, int column) {
+    connect(m_sgW, &QTableView::pressed, this, [this](const QModelIndex &index) {
         m_pressing = false;
-        RunGuarded(this, [&] { sgWSelectCell(row, column); });
-    });
-    connect(m_sgW, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
-        if (!m_filling)
-            RunGuarded(this, [&] { sgWSetEditText(item->row(), item->column(), item->text()); });
+        RunGuarded(this, [&] { sgWSelectCell(index.row(), index.column()); });
     });
     // Leaving the grid shows it afresh.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
@@ -241,71 +224,14 @@ void TWeaponsPage::setVisible(bool visible)
 
 // ---- the grid ----
 
-void TWeaponsPage::SetColumns(int linkCount)
+void TWeaponsPage::SetColumnWidths(int from)
 {
-    const int columns = kWeaponGridColumns + linkCount;
-    const int old = m_sgW->columnCount();
-    if (old != columns || m_columnsSet < 0) {
-        m_sgW->setColumnCount(columns);
-        const QFontMetrics metrics = m_sgW->horizontalHeader()->fontMetrics();
-        for (int column = std::max(0, m_columnsSet < 0 ? 0 : old); column < columns; ++column) {
-            const bool link = column >= kWeaponGridLinkColumn;
-            const QString caption = link ? QString::number(column - kWeaponGridLinkColumn + 1)
-                                         : QString::fromLatin1(kHeadings[column].caption);
-            auto *heading = new QTableWidgetItem(caption);
-            if (link)
-                heading->setToolTip(QStringLiteral("Weapon Links"));
-            else if (column == weapongrid::Items)
-                heading->setToolTip(QStringLiteral("Numer Of Items"));
-            m_sgW->setHorizontalHeaderItem(column, heading);
-            // The designed width in the font in use, or what the heading needs.
-            const int designed = DesignedWidth(metrics, link ? kLinkColumnWidth : kHeadings[column].width);
-            m_sgW->setColumnWidth(column, column <= weapongrid::Index
-                                              ? 0
-                                              : std::max(designed, metrics.horizontalAdvance(caption) + 10));
-        }
-        m_sgW->setColumnHidden(weapongrid::Kind, true);
-        m_sgW->setColumnHidden(weapongrid::Index, true);
-        m_columnsSet = columns;
-    }
-}
-
-void TWeaponsPage::WriteRow(int row, const std::vector<std::string> &cells, char kind)
-{
-    for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
-        QTableWidgetItem *item = m_sgW->item(row, column);
-        if (!item) {
-            item = new QTableWidgetItem;
-            m_sgW->setItem(row, column, item);
-        }
-        const QString text = cp1252::ToQt(cells[static_cast<size_t>(column)]);
-        if (item->text() != text)
-            item->setText(text);
-        Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-        if (IsEditableCell(kind, column))
-            flags |= Qt::ItemIsEditable;
-        if (item->flags() != flags)
-            item->setFlags(flags);
-    }
-}
-
-void TWeaponsPage::AppendPerkRows(std::vector<std::vector<std::string>> &rows, TPerkList &list, char kind,
-                                  const char *code) const
-{
-    const int columns = m_sgW->columnCount();
-    const TPerkVehicleData data = list.VehicleData();
-    for (int i = 0; i < list.Count(); ++i) {
-        const TPerkRecord entry = list.Get(i);
-        if (!entry.InsideOTV && !entry.OutsideOTV)
-            continue;
-        std::vector<std::string> row(static_cast<size_t>(columns));
-        row[weapongrid::Kind] = std::string(1, kind);
-        row[weapongrid::Index] = fmt::Integer(i);
-        row[weapongrid::Description] = DisplayName(entry);
-        row[weapongrid::Code] = code;
-        row[weapongrid::Ammo] = fmt::Grouped(OTVValue(entry), 1);
-        row[weapongrid::Special] = EffectTextFor(entry, data);
-        rows.push_back(std::move(row));
+    const QFontMetrics metrics = m_sgW->horizontalHeader()->fontMetrics();
+    for (int column = from; column < m_model->columnCount(); ++column) {
+        // The designed width in the font in use, or what the heading needs.
+        const int designed = DesignedWidth(metrics, TWeaponGridModel::DesignedColumnWidth(column));
+        m_sgW->setColumnWidth(column,
+                              std::max(designed, metrics.horizontalAdvance(TWeaponGridModel::Caption(column)) + 10));
     }
 }
 
@@ -320,109 +246,55 @@ void TWeaponsPage::WriteGrid()
     // Disabling the grid can move the focus and so report a leave while it is written.
     const QScopedValueRollback<bool> filling(m_filling, true);
     TVehicle &vehicle = Vehicle();
-    SetColumns(vehicle.Weapons->LinkCount());
-    std::vector<std::vector<std::string>> rows = WeaponGridRows(*vehicle.Weapons);
-    AppendPerkRows(rows, *vehicle.Perks, 'P', "PERK");
-    AppendPerkRows(rows, *vehicle.Flaws, 'F', "FLAW");
-    AppendPerkRows(rows, *vehicle.Defects, 'D', "DEFECT");
-
+    std::vector<TWeaponGridRow> rows = WeaponGridRows(vehicle);
     const bool any = !rows.empty();
     m_sgW->setEnabled(any);
     for (QWidget *control : std::initializer_list<QWidget *>{m_bWLadd, m_bWLdelete, m_bAddCLip, m_bAddAmmo, m_bMod,
                                                               m_sbMove, m_bDel, m_bClear})
         control->setEnabled(any);
-    if (any) {
-        m_sgW->setRowCount(static_cast<int>(rows.size()));
-        for (int row = 0; row < static_cast<int>(rows.size()); ++row)
-            WriteRow(row, rows[static_cast<size_t>(row)], rows[static_cast<size_t>(row)][0][0]);
-    } else {
-        m_sgW->setRowCount(1);
-        WriteRow(0, std::vector<std::string>(static_cast<size_t>(kWeaponGridColumns)), 0);
-    }
+    const int columns = m_model->columnCount();
+    m_model->SetRows(std::move(rows), vehicle.Weapons->LinkCount());
+    SetColumnWidths(columns);
 }
 
-QString TWeaponsPage::Cell(int row, int column) const
+TWeaponGridItem TWeaponsPage::SelectedRowItem() const
 {
-    const QTableWidgetItem *item = m_sgW->item(row, column);
-    return item ? item->text() : QString();
-}
-
-TWeaponsPage::TGridItem TWeaponsPage::Locate(int row) const
-{
-    const auto kindAt = [this](int r) {
-        const QString text = Cell(r, weapongrid::Kind);
-        return text.size() == 1 ? text.at(0).toLatin1() : char(0);
-    };
-    const auto indexAt = [this](int r) { return Cell(r, weapongrid::Index).toInt(); };
-
-    TGridItem item;
-    if (row < 0 || row >= m_sgW->rowCount() || !IsWeaponRowKind(kindAt(row)))
-        return item;
-    const char kind = kindAt(row);
-    int r = row;
-    if (kind == weapongrid::Ammunition) {
-        item.section = indexAt(r);
-        while (r >= 0 && kindAt(r) != weapongrid::Clip && kindAt(r) != weapongrid::Weapon)
-            --r;
-    }
-    if (r >= 0 && kindAt(r) == weapongrid::Clip) {
-        item.clip = indexAt(r);
-        while (r >= 0 && kindAt(r) != weapongrid::Weapon)
-            --r;
-    }
-    if (r < 0)
-        return TGridItem();
-    item.weapon = indexAt(r);
-    item.kind = kind;
-    return item;
-}
-
-TWeaponsPage::TGridItem TWeaponsPage::SelectedItem()
-{
-    const int row = m_sgW->currentRow();
+    const int row = m_sgW->currentIndex().row();
     if (row < 0 || !m_sgW->selectionModel()->isRowSelected(row, QModelIndex()))
-        return TGridItem();
-    TGridItem item = Locate(row);
+        return TWeaponGridItem();
+    return m_model->Item(row);
+}
+
+TWeaponGridItem TWeaponsPage::SelectedItem()
+{
+    const TWeaponGridItem item = SelectedRowItem();
     // The grid and the design are in step; an item gone from the design counts as none.
     const TWeaponList &weapons = *Vehicle().Weapons;
-    if (!item.kind || item.weapon < 0 || item.weapon >= weapons.Count())
-        return TGridItem();
+    const TWeaponGridRowKind kind = item.kind;
+    if (!IsWeaponItem(kind) || item.weapon >= weapons.Count())
+        return TWeaponGridItem();
     const TClipList &clips = weapons.Get(item.weapon).Clips;
-    if (item.clip < 0 || item.clip >= clips.Count())
-        return TGridItem();
-    if (item.kind == weapongrid::Ammunition
-        && (item.section < 0 || item.section >= clips.Get(item.clip).SectionCount()))
-        return TGridItem();
+    if (item.clip >= clips.Count())
+        return TWeaponGridItem();
+    if (kind == TWeaponGridRowKind::Ammunition && item.section >= clips.Get(item.clip).SectionCount())
+        return TWeaponGridItem();
     return item;
 }
 
-int TWeaponsPage::FindRow(const TGridItem &item) const
+int TWeaponsPage::FindRow(int weapon, int clip, int section) const
 {
-    const auto is = [this](int r, char kind, int index) {
-        return Cell(r, weapongrid::Kind) == QChar::fromLatin1(kind) && Cell(r, weapongrid::Index).toInt() == index;
-    };
-    const auto isKind = [this](int r, char kind) { return Cell(r, weapongrid::Kind) == QChar::fromLatin1(kind); };
-    const int rows = m_sgW->rowCount();
-    int found = -1;
-    for (int r = 0; r < rows && found < 0; ++r)
-        if (is(r, weapongrid::Weapon, item.weapon))
-            found = r;
-    if (found < 0)
-        return -1;
-    int r = found + 1;
-    if (item.clip > 0) {
-        for (; r < rows && !isKind(r, weapongrid::Weapon); ++r)
-            if (is(r, weapongrid::Clip, item.clip)) {
-                found = r++;
-                break;
-            }
-    }
-    if (item.section >= 0) {
-        for (; r < rows && !isKind(r, weapongrid::Weapon) && !isKind(r, weapongrid::Clip); ++r)
-            if (is(r, weapongrid::Ammunition, item.section))
-                return r;
-    }
-    return found;
+    // The row of the item, else of its clip, else of its weapon.
+    clip = std::max(clip, 0);
+    std::vector<TWeaponGridItem> wanted;
+    if (section >= 0)
+        wanted.push_back({TWeaponGridRowKind::Ammunition, weapon, clip, section});
+    if (clip > 0)
+        wanted.push_back({TWeaponGridRowKind::Clip, weapon, clip});
+    wanted.push_back({TWeaponGridRowKind::Weapon, weapon});
+    for (const TWeaponGridItem &item : wanted)
+        if (const int row = m_model->RowOf(item); row >= 0)
+            return row;
+    return -1;
 }
 
 void TWeaponsPage::SelectRow(int row, int column)
@@ -432,26 +304,22 @@ void TWeaponsPage::SelectRow(int row, int column)
         return;
     // Moving the cursor here is not the user's selection: it flips no link.
     const QScopedValueRollback<bool> filling(m_filling, true);
-    m_sgW->setCurrentCell(row, column);
+    m_sgW->setCurrentIndex(m_model->index(row, column));
 }
 
 void TWeaponsPage::FindWeaponGridRow(int weapon, int clip, int section)
 {
-    TGridItem item;
-    item.weapon = weapon;
-    item.clip = clip;
-    item.section = section;
     const int column = clip >= 0 || section >= 0 ? weapongrid::Ammo : weapongrid::Items;
-    SelectRow(FindRow(item), column);
+    SelectRow(FindRow(weapon, clip, section), column);
 }
 
 void TWeaponsPage::sgWSelectCell(int row, int column)
 {
-    const TGridItem item = Locate(row);
-    if (!item.kind)
+    const TWeaponGridItem item = m_model->Item(row);
+    if (!IsWeaponItem(item.kind))
         return;
-    if (item.kind == weapongrid::Weapon && column >= kWeaponGridLinkColumn
-        && item.weapon < Vehicle().Weapons->Count()) {
+    if (item.kind == TWeaponGridRowKind::Weapon && column >= kWeaponGridLinkColumn &&
+        item.weapon < Vehicle().Weapons->Count()) {
         TBooleanList &links = Vehicle().Weapons->Get(item.weapon).Links;
         const int link = column - kWeaponGridLinkColumn;
         links.Set(link, !links.Get(link));
@@ -461,33 +329,32 @@ void TWeaponsPage::sgWSelectCell(int row, int column)
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::sgWSetEditText(int row, int column, const QString &text)
+void TWeaponsPage::sgWSetEditText(const TWeaponGridItem &item, int column, const QString &text)
 {
-    const TGridItem item = Locate(row);
     TWeaponList &weapons = *Vehicle().Weapons;
-    if (!item.kind || item.weapon >= weapons.Count())
+    if (!IsWeaponItem(item.kind) || item.weapon >= weapons.Count())
         return;
     TWeapon &weapon = weapons.Get(item.weapon);
     int32_t value = 0;
     // Counts of weapons, clips and rounds: a negative count means nothing and is refused.
     const bool isCount = fmt::ParseInteger(cp1252::FromQt(text.trimmed()), value) && value >= 0;
     bool stored = false;
-    if (item.kind == weapongrid::Ammunition && column == weapongrid::Ammo && isCount) {
+    if (item.kind == TWeaponGridRowKind::Ammunition && column == weapongrid::Ammo && isCount) {
         if (TClip *clip = weapon.Clips.Mutable(item.clip); clip && item.section < clip->SectionCount()) {
             TAmmoSection section = clip->GetSection(item.section);
             section.Amount = value;
             clip->SetSection(item.section, section);
             stored = true;
         }
-    } else if (item.kind == weapongrid::Clip && column == weapongrid::Ammo && isCount) {
+    } else if (item.kind == TWeaponGridRowKind::Clip && column == weapongrid::Ammo && isCount) {
         if (TClip *clip = weapon.Clips.Mutable(item.clip)) {
             clip->ClipCount = value;
             stored = true;
         }
-    } else if (item.kind == weapongrid::Weapon && column == weapongrid::Items && isCount) {
+    } else if (item.kind == TWeaponGridRowKind::Weapon && column == weapongrid::Items && isCount) {
         weapon.Data.NumberOfItems = value;
         stored = true;
-    } else if (item.kind == weapongrid::Weapon && column == weapongrid::Description) {
+    } else if (item.kind == TWeaponGridRowKind::Weapon && column == weapongrid::Description) {
         weapon.Data.Name = cp1252::FromQt(text).substr(0, kWeaponNameCapacity);
         stored = true;
     }
@@ -527,8 +394,8 @@ void TWeaponsPage::bAddClick()
 
 void TWeaponsPage::bAddCLipClick()
 {
-    const TGridItem item = SelectedItem();
-    if (!item.kind)
+    const TWeaponGridItem item = SelectedItem();
+    if (item.kind == TWeaponGridRowKind::None)
         return;
     TClip clip;
     clip.Shielded = false;
@@ -540,8 +407,8 @@ void TWeaponsPage::bAddCLipClick()
 
 void TWeaponsPage::bAddAmmoClick()
 {
-    const TGridItem item = SelectedItem();
-    if (!item.kind)
+    const TWeaponGridItem item = SelectedItem();
+    if (item.kind == TWeaponGridRowKind::None)
         return;
     TWeapon &weapon = Vehicle().Weapons->Get(item.weapon);
     TClip *clip = weapon.Clips.Mutable(item.clip);
@@ -555,14 +422,14 @@ void TWeaponsPage::bAddAmmoClick()
 
 void TWeaponsPage::bDelClick()
 {
-    const TGridItem item = SelectedItem();
-    if (!item.kind)
+    const TWeaponGridItem item = SelectedItem();
+    if (item.kind == TWeaponGridRowKind::None)
         return;
     TWeaponList &weapons = *Vehicle().Weapons;
     TWeapon &weapon = weapons.Get(item.weapon);
-    if (item.kind == weapongrid::Ammunition)
+    if (item.kind == TWeaponGridRowKind::Ammunition)
         weapon.Clips.Mutable(item.clip)->DeleteSection(item.section);
-    else if (item.kind == weapongrid::Clip)
+    else if (item.kind == TWeaponGridRowKind::Clip)
         weapon.Clips.Delete(item.clip);
     else
         weapons.Delete(item.weapon);
@@ -581,22 +448,22 @@ void TWeaponsPage::bClearClick()
 
 void TWeaponsPage::Move(int direction)
 {
-    const TGridItem item = SelectedItem();
-    if (!item.kind)
+    const TWeaponGridItem item = SelectedItem();
+    if (item.kind == TWeaponGridRowKind::None)
         return;
     TWeaponList &weapons = *Vehicle().Weapons;
     TWeapon &weapon = weapons.Get(item.weapon);
-    TGridItem moved = item;
+    TWeaponGridItem moved = item;
     const auto canMove = [direction](int index, int first, int count) {
         return direction < 0 ? index > first : index < count - 1;
     };
-    if (item.kind == weapongrid::Ammunition) {
+    if (item.kind == TWeaponGridRowKind::Ammunition) {
         TClip *clip = weapon.Clips.Mutable(item.clip);
         if (!canMove(item.section, 0, clip->SectionCount()))
             return;
         moved.section = item.section + direction;
         clip->ExchangeSections(item.section, moved.section);
-    } else if (item.kind == weapongrid::Clip) {
+    } else if (item.kind == TWeaponGridRowKind::Clip) {
         // Clip 0, the internal magazine, never moves.
         if (!canMove(item.clip, 1, weapon.Clips.Count()))
             return;
@@ -610,10 +477,10 @@ void TWeaponsPage::Move(int direction)
     }
     // The saved design keeps the order: an unsaved change.
     m_host.Document().SetModified();
-    const int column = m_sgW->currentColumn();
+    const int column = m_sgW->currentIndex().column();
     ShowVehicleWeapons();
     // The moved item keeps the cursor.
-    SelectRow(FindRow(moved), column);
+    SelectRow(m_model->RowOf(moved), column);
 }
 
 void TWeaponsPage::sbMoveUpClick()
@@ -626,10 +493,12 @@ void TWeaponsPage::sbMoveDownClick()
     Move(1);
 }
 
-void TWeaponsPage::ModifyPerkRow(char kind, int index)
+void TWeaponsPage::ModifyPerkRow(TPerkKind kind, int index)
 {
     TVehicle &vehicle = Vehicle();
-    TPerkList &list = kind == 'P' ? *vehicle.Perks : kind == 'F' ? *vehicle.Flaws : *vehicle.Defects;
+    TPerkList &list = kind == TPerkKind::Perk   ? *vehicle.Perks
+                      : kind == TPerkKind::Flaw ? *vehicle.Flaws
+                                                : *vehicle.Defects;
     if (index < 0 || index >= list.Count())
         return;
     TPerkRecord entry = list.Get(index);
@@ -641,35 +510,31 @@ void TWeaponsPage::ModifyPerkRow(char kind, int index)
 
 void TWeaponsPage::bModClick()
 {
-    const int row = m_sgW->currentRow();
-    if (row < 0 || !m_sgW->selectionModel()->isRowSelected(row, QModelIndex()))
-        return;
-    const QString kind = Cell(row, weapongrid::Kind);
-    if (kind == QLatin1String("P") || kind == QLatin1String("F") || kind == QLatin1String("D")) {
-        ModifyPerkRow(kind.at(0).toLatin1(), Cell(row, weapongrid::Index).toInt());
+    if (const TWeaponGridItem row = SelectedRowItem(); row.kind == TWeaponGridRowKind::OffensiveEntry) {
+        ModifyPerkRow(row.entryKind, row.entry);
         return;
     }
-    const TGridItem item = SelectedItem();
-    if (!item.kind)
+    const TWeaponGridItem item = SelectedItem();
+    if (item.kind == TWeaponGridRowKind::None)
         return;
     TVehicle &vehicle = Vehicle();
     TfrmModify dialog(this);
     {
         TWeapon &weapon = vehicle.Weapons->Get(item.weapon);
         const TClip &clip = weapon.Clips.Get(item.clip);
-        if (item.kind == weapongrid::Weapon)
+        if (item.kind == TWeaponGridRowKind::Weapon)
             dialog.LoadWeapon(weapon, vehicle.FinalSize);
-        else if (item.kind == weapongrid::Ammunition)
+        else if (item.kind == TWeaponGridRowKind::Ammunition)
             dialog.LoadSection(clip.GetSection(item.section));
         else
             dialog.LoadClip(clip.Shielded);
     }
     if (Dialogs().RunModal(dialog) == QDialog::Accepted && item.weapon < vehicle.Weapons->Count()) {
         TWeapon &weapon = vehicle.Weapons->Get(item.weapon);
-        if (item.kind == weapongrid::Weapon) {
+        if (item.kind == TWeaponGridRowKind::Weapon) {
             dialog.StoreWeapon(weapon.Data);
         } else if (TClip *clip = weapon.Clips.Mutable(item.clip)) {
-            if (item.kind == weapongrid::Ammunition)
+            if (item.kind == TWeaponGridRowKind::Ammunition)
                 clip->SetSection(item.section, dialog.Values().Section);
             else
                 clip->Shielded = dialog.Values().Shielded;
@@ -692,7 +557,7 @@ void TWeaponsPage::bWLdeleteClick()
 {
     m_host.Document().SetModified();
     TWeaponList &weapons = *Vehicle().Weapons;
-    const int column = m_sgW->currentColumn();
+    const int column = m_sgW->currentIndex().column();
     if (weapons.Count() > 0 && column >= kWeaponGridLinkColumn)
         weapons.DeleteLink(column - kWeaponGridLinkColumn);
     ShowVehicleWeapons();

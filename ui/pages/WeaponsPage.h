@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/PerkTemplates.h"
 #include "ui/pages/EditorPage.h"
+#include "ui/pages/WeaponGridRows.h"
 
 #include <QWidget>
 
@@ -8,16 +10,16 @@
 
 class QPushButton;
 class QSplitter;
-class QTableWidget;
+class QTableView;
 class TEditorHost;
-class TPerkList;
 class TSpinButton;
 class TVehicle;
+class TWeaponGridModel;
 class TWeaponLibraryTabs;
 struct TPerkRecord;
 struct TPerkVehicleData;
 
-// The "Weapons" page: above (Panel16), the design's weapon grid sgW with its clips,
+// The "Weapons" page: above (Panel16), the design's weapon grid with its clips,
 // ammunition sections and weapon links, and the perks, flaws and defects that feed the
 // offensive value; below, the weapon library tabs. A splitter parts the two.
 class TWeaponsPage : public QWidget, public TEditorPage {
@@ -35,11 +37,11 @@ public:
 
     void SetPerkEditor(TPerkEditorRunner editor) { m_perkEditor = std::move(editor); }
 
-    // Fills sgW from the design and refreshes the results.
+    // Fills the weapon grid from the design and refreshes the results.
     void ShowVehicleWeapons();
     void ShowWeaponLibrary();
     // Selects the row of a weapon, one of its clips (clip > 0) or a section (section >= 0)
-    // and gives sgW the focus; -1 means "none".
+    // and gives the grid the focus; -1 means "none".
     void FindWeaponGridRow(int weapon, int clip, int section);
 
     // Commands of the buttons.
@@ -54,7 +56,7 @@ public:
     void bWLaddClick();
     void bWLdeleteClick();
 
-    QTableWidget *WeaponGrid() const { return m_sgW; }
+    QTableView *WeaponGrid() const { return m_sgW; }
     TWeaponLibraryTabs *LibraryTabs() const { return m_libraries; }
 
 protected:
@@ -67,38 +69,31 @@ public:
 protected:
 
 private:
-    // The item a grid row stands for.
-    struct TGridItem {
-        char kind = 0; // 'W', 'C', 'A', or 0 for any other row
-        int weapon = -1;
-        int clip = 0;
-        int section = -1;
-    };
-
     void BuildControls();
     TVehicle &Vehicle();
-    TGridItem Locate(int row) const;
-    TGridItem SelectedItem();
-    int FindRow(const TGridItem &item) const;
+    // The item of the selected row; none when no row is selected.
+    TWeaponGridItem SelectedRowItem() const;
+    // The selected weapon, clip or section; none for any other row.
+    TWeaponGridItem SelectedItem();
+    // The row of a section, else of a clip (from 1 on), else of the weapon; -1 when none.
+    int FindRow(int weapon, int clip, int section) const;
     void SelectRow(int row, int column);
-    QString Cell(int row, int column) const;
-    void WriteRow(int row, const std::vector<std::string> &cells, char kind);
-    void AppendPerkRows(std::vector<std::vector<std::string>> &rows, TPerkList &list, char kind,
-                        const char *code) const;
-    void SetColumns(int linkCount);
+    // Gives the columns from this one on their designed widths.
+    void SetColumnWidths(int from);
     // Writes every row of the design's weapons and offensive perks, flaws and defects.
     void WriteGrid();
     void Move(int direction);
-    void ModifyPerkRow(char kind, int index);
+    void ModifyPerkRow(TPerkKind kind, int index);
     void sgWSelectCell(int row, int column);
-    void sgWSetEditText(int row, int column, const QString &text);
+    void sgWSetEditText(const TWeaponGridItem &item, int column, const QString &text);
     void ApplyPanelHeight();
 
     TEditorHost &m_host;
     TPerkEditorRunner m_perkEditor;
     QSplitter *m_splitter = nullptr;
     QWidget *m_panel16 = nullptr;
-    QTableWidget *m_sgW = nullptr;
+    TWeaponGridModel *m_model = nullptr;
+    QTableView *m_sgW = nullptr;
     TWeaponLibraryTabs *m_libraries = nullptr;
     QPushButton *m_bAdd = nullptr;
     QPushButton *m_bDel = nullptr;
@@ -112,5 +107,4 @@ private:
     bool m_filling = false;   // the grid is being written: its signals are not the user's
     bool m_pressing = false;  // a mouse press is moving the cursor: the press handles the selection
     bool m_shownOnce = false;
-    int m_columnsSet = -1;    // the column count the widths were set for
 };
