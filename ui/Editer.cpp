@@ -472,7 +472,7 @@ void TfrmEditer::showEvent(QShowEvent *event)
 void TfrmEditer::closeEvent(QCloseEvent *event)
 {
     if (m_saving) {
-        event->ignore(); // the window is closed again once its design is written
+        event->ignore(); // refused while the design is written; closing afterwards asks as usual
         return;
     }
     // Closing by the window's own button: a value still being typed counts as well.
