@@ -50,6 +50,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -469,6 +471,10 @@ void TfrmEditer::showEvent(QShowEvent *event)
 
 void TfrmEditer::closeEvent(QCloseEvent *event)
 {
+    if (m_saving) {
+        event->ignore(); // refused while the design is written; closing afterwards asks as usual
+        return;
+    }
     // Closing by the window's own button: a value still being typed counts as well.
     TakeFocus();
     if (!AskSaveVehicle(true)) {
@@ -489,7 +495,7 @@ void TfrmEditer::FormClose()
 void TfrmEditer::dragEnterEvent(QDragEnterEvent *event)
 {
     const QMimeData *data = event->mimeData();
-    if (data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile()
+    if (!m_saving && data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile()
         && isDesignFile(data->urls().first().toLocalFile()))
         event->acceptProposedAction();
 }
@@ -626,9 +632,22 @@ TfrmEditer::TSaveResult TfrmEditer::Save(bool askForName)
         target = Dialogs().SaveFileName(this, SaveDialog1);
     TSaveResult result = TSaveResult::Cancelled;
     if (!target.isEmpty())
-        result = RunGuarded(this, [&] { m_document->SaveTo(target); }) ? TSaveResult::Saved : TSaveResult::Failed;
+        result = RunGuarded(this, [&] { SaveBusy(target); }) ? TSaveResult::Saved : TSaveResult::Failed;
     ShowResults();
     return result;
+}
+
+void TfrmEditer::SaveBusy(const QString &target)
+{
+    // The window goes on painting meanwhile: it shows that it is busy and takes no command.
+    const QScopedValueRollback<bool> saving(m_saving, true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    menuBar()->setEnabled(false);
+    const auto busyEnds = qScopeGuard([this] {
+        menuBar()->setEnabled(true);
+        QApplication::restoreOverrideCursor();
+    });
+    m_document->SaveTo(target);
 }
 
 void TfrmEditer::Save1Click()

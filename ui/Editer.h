@@ -110,6 +110,8 @@ private:
     void TakeFocus();
     // Saves to the design's file, or to one the user names when there is none or askForName.
     TSaveResult Save(bool askForName = false);
+    // Writes the design to target while the window shows that it is busy; throws on failure.
+    void SaveBusy(const QString &target);
     void OpenDesign(const QString &path);
     void ShowLog(bool price);
     void ExportSheetFile(bool html);
@@ -125,6 +127,7 @@ private:
     TUndoHistory *m_undo;
     TProcessStarter m_startProcess;
     bool m_shownOnce = false;
+    bool m_saving = false;
     QString m_startUpWarning; // about the design opened at start-up, shown with the window
 
     TExitEdit *m_eName = nullptr;

@@ -1,11 +1,14 @@
-// Autosave and crash recovery: when the recovery copy is written, that it never touches the
-// design's own file, that a crashed session (a child editor killed outright) leaves a file
-// the next start offers while a clean exit leaves none, and what each answer to the offer does.
+// Autosave and crash recovery: when the recovery copy is written, that a worker thread writes
+// it one copy at a time and never touches the design's own file, that a crashed session (a
+// child editor killed outright) leaves a file the next start offers while a clean exit leaves
+// none, and what each answer to the offer does.
 #include "support/EditorFixture.h"
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
 #include "base/Files.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/SampleRecords.h"
 #include "ui/document/Autosave.h"
 #include "ui/dialogs/RecoveryDialog.h"
 #include "ui/document/RecoveryOffer.h"
@@ -27,6 +30,9 @@
 #include <QThread>
 #include <QUndoStack>
 
+#include <QSemaphore>
+
+#include <atomic>
 #include <cstdio>
 #include <memory>
 
@@ -34,8 +40,9 @@ namespace {
 
 const char *const kChildSwitch = "--autosave-child";
 
-// The child editor: makes a change (unless "idle"), reports once the recovery copy is written
-// (or at once when idle), then either ends cleanly or waits to be killed.
+// The child editor: makes a change to a design carrying a large picture (unless "idle"), then
+// either reports that it ends and ends cleanly, while the recovery copy is still being written,
+// or reports once the copy is written (at once when idle) and waits to be killed.
 int runChild(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -55,15 +62,18 @@ int runChild(int argc, char **argv)
         std::printf("ready\n");
         std::fflush(stdout);
     } else {
+        document.Vehicle().Picture = TinyBitmap(2000, 1500);
         document.Vehicle().Name = "Interrupted";
         document.Vehicle().Armor = 17;
         document.SetModified();
         QCoreApplication::processEvents();
     }
-    if (!crash)
+    if (!crash) {
+        std::printf("ending\n");
+        std::fflush(stdout);
         return 0;
-    for (;;)
-        QThread::sleep(1);
+    }
+    return QCoreApplication::exec();
 }
 
 QStringList designFiles(const QString &folder)
@@ -191,8 +201,7 @@ private slots:
         document.Vehicle().Armor = 1;
         document.SetModified();
         QCOMPARE(written.count(), 0); // not before the handler has written its value
-        QCoreApplication::processEvents();
-        QCOMPARE(written.count(), 1);
+        QVERIFY(written.wait());
         QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Armor, 1);
 
         // Changes that follow wait for the interval and are written once.
@@ -201,6 +210,7 @@ private slots:
         document.Vehicle().Armor = 3;
         document.SetModified();
         QCoreApplication::processEvents();
+        autosave.FinishWrites();
         QCOMPARE(written.count(), 1);
         QVERIFY(autosave.IntervalRunning());
         autosave.SetInterval(0);
@@ -214,8 +224,66 @@ private slots:
         autosave.SetInterval(kNeverEnds);
         document.Vehicle().Armor = 4;
         document.SetModified();
-        QCoreApplication::processEvents();
-        QCOMPARE(written.count(), 3);
+        QVERIFY(written.wait());
+    }
+
+    void copyIsWrittenOffTheWindowsThreadAsASaveWritesIt()
+    {
+        TVehicleDocument document;
+        document.Adopt(FullDesign(), QString());
+        TAutosave autosave(document, recoveryFolder());
+        std::atomic<int> writesOnTheWindowsThread = 0, writesElsewhere = 0;
+        QThread *const windowThread = QThread::currentThread();
+        SetWriteFaultInjector([&] {
+            ++(QThread::currentThread() == windowThread ? writesOnTheWindowsThread : writesElsewhere);
+            return true;
+        });
+        QSignalSpy written(&autosave, &TAutosave::written);
+        QVERIFY(autosave.WriteNow());
+        QVERIFY(written.wait());
+        SetWriteFaultInjector({});
+        QCOMPARE(writesOnTheWindowsThread.load(), 0);
+        QVERIFY(writesElsewhere > 0);
+        const std::string saved = userFile("saved.vkd").toStdString();
+        SaveDesignFile(document.Vehicle(), saved);
+        QVERIFY(ReadWholeFile(autosave.DesignPath().toStdString()) == ReadWholeFile(saved));
+    }
+
+    // While a copy is written, later ones wait and only the newest is kept; one written after
+    // the design was saved goes at once.
+    void newestCopyWaitsForTheOneBeingWritten()
+    {
+        TVehicleDocument document;
+        TAutosave autosave(document, recoveryFolder());
+        QList<int> writtenArmor;
+        connect(&autosave, &TAutosave::written, this,
+                [&] { writtenArmor << LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Armor; });
+        // The next write waits for the gate.
+        QSemaphore gate;
+        std::atomic<bool> holdNext = true;
+        SetWriteFaultInjector([&] {
+            if (holdNext.exchange(false))
+                gate.acquire();
+            return true;
+        });
+        for (int armor : {1, 2, 3}) {
+            document.Vehicle().Armor = armor;
+            document.SetModified();
+            QVERIFY(autosave.WriteNow());
+        }
+        gate.release();
+        QVERIFY(autosave.FinishWrites());
+        QCOMPARE(writtenArmor, (QList<int>{1, 3}));
+
+        holdNext = true;
+        document.Vehicle().Armor = 4;
+        QVERIFY(autosave.WriteNow());
+        document.ClearModified();
+        gate.release();
+        autosave.FinishWrites();
+        SetWriteFaultInjector({});
+        QVERIFY(designFiles(recoveryFolder()).isEmpty());
+        QCOMPARE(writtenArmor.size(), 2);
     }
 
     void copyNeverGoesOverTheDesignsFileAndGoesWhenSaved()
@@ -227,8 +295,7 @@ private slots:
         auto autosave = std::make_unique<TAutosave>(document, recoveryFolder());
         document.Vehicle().Armor = 9;
         document.SetModified();
-        QCoreApplication::processEvents();
-        QVERIFY(QFile::exists(autosave->DesignPath()));
+        QTRY_VERIFY(QFile::exists(autosave->DesignPath()));
         QVERIFY(ReadWholeFile(own.toStdString()) == before);
         QVERIFY(QFileInfo(autosave->DesignPath()).absolutePath() == QFileInfo(recoveryFolder()).absoluteFilePath());
 
@@ -239,8 +306,7 @@ private slots:
 
         // A clean end removes the copy of a change not saved.
         document.SetModified();
-        QCoreApplication::processEvents();
-        QCOMPARE(designFiles(recoveryFolder()).size(), 1);
+        QTRY_COMPARE(designFiles(recoveryFolder()).size(), 1);
         autosave.reset();
         QVERIFY(designFiles(recoveryFolder()).isEmpty());
     }

@@ -11,6 +11,7 @@
 #include "base/CalculationLog.h"
 #include "base/Files.h"
 #include "base/ProgramVersion.h"
+#include "tests/support/SampleRecords.h"
 #include "ui/DesktopIdentity.h"
 #include "ui/Editer.h"
 #include "ui/dialogs/LogView.h"
@@ -21,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -338,6 +340,45 @@ private slots:
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
         QVERIFY(m_editor.window->isVisible());
         QVERIFY(vehicle().Modified);
+    }
+
+    // A design carrying a photo is written while the window paints, showing that it is busy and
+    // taking no command; a failed write is reported and keeps the previous file.
+    void largeDesignIsSavedWhileTheWindowShowsItIsBusy()
+    {
+        const QString file = writeDesign("large.vkd", "Before", 1);
+        const std::vector<uint8_t> before = ReadWholeFile(file.toStdString());
+        m_editor.window->OpenFile(file);
+        vehicle().Picture = TinyBitmap(2000, 1500);
+        vehicle().Name = "After";
+        m_editor.window->Document().SetModified();
+        bool waitCursor = false, menusClosed = false, closed = true;
+        // Posted before the save starts, so it runs while the window waits for the write.
+        QMetaObject::invokeMethod(
+            m_editor.window.get(),
+            [&] {
+                const QCursor *cursor = QApplication::overrideCursor();
+                waitCursor = cursor && cursor->shape() == Qt::WaitCursor;
+                menusClosed = !m_editor.window->menuBar()->isEnabled();
+                closed = m_editor.window->close();
+            },
+            Qt::QueuedConnection);
+        SetWriteFaultInjector([] { return false; });
+        trigger("Save1");
+        SetWriteFaultInjector({});
+        QVERIFY(waitCursor);
+        QVERIFY(menusClosed);
+        QVERIFY(!closed);
+        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QVERIFY(m_editor.dialogs->errors[0].contains(QStringLiteral("large.vkd")));
+        QVERIFY(ReadWholeFile(file.toStdString()) == before);
+        QVERIFY(vehicle().Modified);
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(m_editor.window->menuBar()->isEnabled());
+
+        trigger("Save1");
+        QVERIFY(!vehicle().Modified);
+        QVERIFY(LoadDesignFile(file.toStdString()).Vehicle->Picture == vehicle().Picture);
     }
 
     void logViewerShowsOneRunOfTheCalculation()

@@ -3,7 +3,9 @@
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
 #include "base/Files.h"
+#include "ui/document/BackgroundWrite.h"
 #include "ui/NativePath.h"
+#include "ui/document/UndoSnapshot.h"
 #include "ui/document/VehicleDocument.h"
 
 #include <QCoreApplication>
@@ -31,6 +33,7 @@ TAutosave::TAutosave(TVehicleDocument &document, const QString &folder, QObject 
     m_timer.setSingleShot(true);
     m_timer.setInterval(DefaultIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &TAutosave::IntervalEnded);
+    connect(&m_running, &QFutureWatcherBase::finished, this, &TAutosave::WriteFinished);
     connect(&document, &TVehicleDocument::edited, this, &TAutosave::DocumentEdited);
     connect(&document, &TVehicleDocument::modifiedChanged, this, [this](bool modified) {
         if (!modified)
@@ -40,6 +43,8 @@ TAutosave::TAutosave(TVehicleDocument &document, const QString &folder, QObject 
 
 TAutosave::~TAutosave()
 {
+    m_waiting = nullptr;
+    m_running.waitForFinished();
     RemoveFiles();
 }
 
@@ -86,22 +91,72 @@ bool TAutosave::WriteNow()
     // Never over the user's own file, whatever it is called.
     if (!source.isEmpty() && QFileInfo(source).absoluteFilePath() == QFileInfo(target).absoluteFilePath())
         return false;
-    try {
-        WriteFileAtomically(ToNativePath(m_store.SourceNotePath(m_session)), source.toUtf8().toStdString());
-        SaveDesignFile(m_document.Vehicle(), ToNativePath(target));
-    } catch (const std::exception &error) {
-        // An autosave that fails must not get in the way of the editing; the next one tries again.
-        qWarning("Autosave failed: %s", error.what());
-        return false;
-    }
-    emit written();
+    std::shared_ptr<const TVehicle> copy = CopyDesign(m_document.Vehicle());
+    Start([copy, design = ToNativePath(target), note = ToNativePath(m_store.SourceNotePath(m_session)),
+           sourceText = source.toUtf8().toStdString()] {
+        WriteFileAtomically(note, sourceText);
+        SaveDesignFile(*copy, design);
+    });
     return true;
+}
+
+bool TAutosave::FinishWrites()
+{
+    while (m_writing) {
+        m_running.waitForFinished();
+        WriteFinished();
+    }
+    return !m_lastWriteFailed;
+}
+
+void TAutosave::Start(TWrite write)
+{
+    if (m_writing) {
+        m_waiting = std::move(write);
+        return;
+    }
+    m_writing = true;
+    m_running.setFuture(StartBackgroundWrite(std::move(write)));
+}
+
+void TAutosave::WriteFinished()
+{
+    // Also reached for a write whose outcome FinishWrites has taken already.
+    if (!m_writing || !m_running.future().isFinished())
+        return;
+    m_writing = false;
+    const std::exception_ptr error = m_running.result();
+    m_lastWriteFailed = error != nullptr;
+    if (std::exchange(m_removeWhenWritten, false)) {
+        DeleteFiles();
+    } else if (error) {
+        // An autosave that fails must not get in the way of the editing; the next one tries again.
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception &e) {
+            qWarning("Autosave failed: %s", e.what());
+        } catch (...) {
+            qWarning("Autosave failed");
+        }
+    } else {
+        emit written();
+    }
+    if (m_waiting)
+        Start(std::exchange(m_waiting, nullptr));
 }
 
 void TAutosave::RemoveFiles()
 {
     m_timer.stop();
     m_changedSinceWrite = false;
+    m_waiting = nullptr;
+    // The copy being written would bring the file back.
+    m_removeWhenWritten = m_writing;
+    DeleteFiles();
+}
+
+void TAutosave::DeleteFiles()
+{
     QFile::remove(DesignPath());
     QFile::remove(m_store.SourceNotePath(m_session));
 }

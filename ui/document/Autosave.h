@@ -2,9 +2,12 @@
 
 #include "ui/document/RecoveryStore.h"
 
+#include <QFutureWatcher>
 #include <QObject>
 #include <QTimer>
 
+#include <exception>
+#include <functional>
 #include <memory>
 
 class QLockFile;
@@ -15,22 +18,27 @@ class TVehicleDocument;
 // copy goes to this session's own file in the recovery folder, never to the design's file,
 // and is removed when the design is saved or becomes unchanged and when the program ends
 // cleanly. After a crash the next start finds it (RecoveryOffer.h).
+// The window only takes a copy of the design; a worker thread encodes and writes it, one
+// copy at a time.
 class TAutosave : public QObject {
     Q_OBJECT
 public:
     static constexpr int DefaultIntervalMs = 2 * 60 * 1000;
 
     TAutosave(TVehicleDocument &document, const QString &folder, QObject *parent = nullptr);
-    // A clean exit: the recovery files go.
+    // A clean exit: waits for a copy being written, then the recovery files go.
     ~TAutosave() override;
 
     // Setting it while an interval runs starts that interval again with the new length.
     void SetInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
     // True while later changes wait for the interval to end; false after a pause.
     bool IntervalRunning() const { return m_timer.isActive(); }
-    // Writes the recovery copy now when the design has unsaved changes; false when nothing
-    // was written.
+    // Hands a copy of the design to the worker thread when it has unsaved changes; false when
+    // there is nothing to write. written() follows once the copy is on disk. While a copy is
+    // being written the next one waits, and a newer one takes the place of one still waiting.
     bool WriteNow();
+    // Returns once every copy handed over is written; false when the last one failed.
+    bool FinishWrites();
 
     // This session's recovery file.
     QString DesignPath() const;
@@ -39,9 +47,16 @@ signals:
     void written();
 
 private:
+    // A copy of the design and where it goes, written on the worker thread.
+    using TWrite = std::function<void()>;
+
     void DocumentEdited();
     void IntervalEnded();
+    void Start(TWrite write);
+    void WriteFinished();
+    // Nothing left to recover: no file, no copy waiting, no interval.
     void RemoveFiles();
+    void DeleteFiles();
 
     TVehicleDocument &m_document;
     TRecoveryStore m_store;
@@ -50,4 +65,10 @@ private:
     QTimer m_timer;
     bool m_changedSinceWrite = false;
     bool m_writePending = false;
+    QFutureWatcher<std::exception_ptr> m_running;
+    bool m_writing = false; // until the outcome of the running write is taken
+    TWrite m_waiting;
+    // The files were removed while a copy was being written: they go again once it is.
+    bool m_removeWhenWritten = false;
+    bool m_lastWriteFailed = false;
 };

@@ -27,7 +27,7 @@ bool recover(TfrmEditer &window, TAutosave &autosave, const TRecoveryFile &file)
     window.Document().Adopt(std::move(loaded.Vehicle), file.SourcePath);
     window.ShowDesign();
     // Kept under this session before the old copy goes.
-    return autosave.WriteNow();
+    return autosave.WriteNow() && autosave.FinishWrites();
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
+#include "ui/document/BackgroundWrite.h"
 #include "ui/Cp1252.h"
 #include "ui/NativePath.h"
+#include "ui/document/UndoSnapshot.h"
 
 TVehicleDocument::TVehicleDocument(QObject *parent)
     : QObject(parent)
@@ -72,7 +74,9 @@ QString TVehicleDocument::Open(const QString &path)
 
 void TVehicleDocument::SaveTo(const QString &path)
 {
-    SaveDesignFile(*m_vehicle, ToNativePath(path));
+    // The worker gets a copy of its own: the design stays the window's alone.
+    const std::shared_ptr<const TVehicle> copy = CopyDesign(*m_vehicle);
+    WriteWhileWindowPaints([copy, target = ToNativePath(path)] { SaveDesignFile(*copy, target); });
     m_vehicle->FileName = ToNativePath(path);
     SetModifiedFlag(false);
     emit fileUsed(path);

@@ -37,7 +37,8 @@ public:
     // left out while reading (empty when nothing was).
     QString Open(const QString &path);
     // Writes the design to path (replacing the file atomically), then takes path as the
-    // file name and clears the flag. Throws on failure, changing nothing.
+    // file name and clears the flag. Throws on failure, changing nothing. The window goes on
+    // painting while the file is written but takes no input until it is done.
     void SaveTo(const QString &path);
     // Makes a design read from elsewhere (a recovery file) the current design, with fileName
     // as its file name and its changes unsaved.
