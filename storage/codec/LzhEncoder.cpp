@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <memory>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -117,10 +118,21 @@ void searchIntoQueue(TSourceBuffer &in, TStepQueue &queue)
     queue.Finish(error);
 }
 
+unsigned encodeOnOneThread(TSourceBuffer &in, TStepCoder &coder)
+{
+    searchMatches(in, [&](uint32_t s) { coder.Code(s); });
+    return coder.LongestCode();
+}
+
 unsigned encodeOnTwoThreads(TSourceBuffer &in, TStepCoder &coder)
 {
     TStepQueue queue;
-    std::thread searcher(searchIntoQueue, std::ref(in), std::ref(queue));
+    std::thread searcher;
+    try {
+        searcher = std::thread(searchIntoQueue, std::ref(in), std::ref(queue));
+    } catch (const std::system_error &) {
+        return encodeOnOneThread(in, coder); // no thread to be had: nothing is lost but time
+    }
     try {
         while (TStepQueue::TBlock *block = queue.Filled()) {
             for (size_t i = 0; i < block->count; ++i)
@@ -143,8 +155,5 @@ unsigned encodeOnTwoThreads(TSourceBuffer &in, TStepCoder &coder)
 unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out, TEncodeThreads threads)
 {
     TStepCoder coder(out);
-    if (threads == TEncodeThreads::Two)
-        return encodeOnTwoThreads(in, coder);
-    searchMatches(in, [&](uint32_t s) { coder.Code(s); });
-    return coder.LongestCode();
+    return threads == TEncodeThreads::Two ? encodeOnTwoThreads(in, coder) : encodeOnOneThread(in, coder);
 }
