@@ -53,7 +53,8 @@ uint32_t LZHCompressor::Compress()
     TSourceBuffer in(m_input);
     TSinkBuffer out(m_output);
     TBitWriter bits(out);
-    m_longestCode = EncodeLzh(in, bits);
+    const bool large = static_cast<uint64_t>(remaining) >= kLzhTwoThreadSize;
+    m_longestCode = EncodeLzh(in, bits, large ? TEncodeThreads::Two : TEncodeThreads::One);
     bits.Finish();
     out.Flush();
     return static_cast<uint32_t>(lzhformat::kHeaderSize + out.Total());

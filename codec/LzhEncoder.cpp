@@ -3,16 +3,29 @@
 #include "codec/AdaptiveHuffman.h"
 #include "codec/MatchTree.h"
 #include "codec/PositionCode.h"
+#include "codec/StepQueue.h"
 
 #include <cstring>
 #include <memory>
+#include <system_error>
+#include <thread>
+#include <utility>
 
-unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out)
+namespace {
+
+// A step of the coded stream as the match search hands it on: the symbol (a literal byte,
+// or a match length + 253) in the low 16 bits, a match's position above them.
+uint32_t step(unsigned symbol, unsigned position)
+{
+    return symbol | position << 16;
+}
+
+// The search hands steps to `emit` in stream order.
+template <class Emit> void searchMatches(TSourceBuffer &in, Emit &&emit)
 {
     constexpr int N = TMatchTree::kWindow;
     constexpr int F = TMatchTree::kLongest;
     auto tree = std::make_unique<TMatchTree>();
-    auto huffman = std::make_unique<TAdaptiveHuffman>();
     uint8_t *text = tree->Text();
 
     std::memset(text, ' ', N - F);
@@ -23,7 +36,7 @@ unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out)
     for (; len < F && (c = in.Next()) >= 0; ++len)
         text[r + len] = static_cast<uint8_t>(c);
     if (len == 0)
-        return 0; // nothing to code: the container is the header alone
+        return; // nothing to code: the container is the header alone
     for (int i = 1; i <= F; ++i)
         tree->Insert(r - i);
     tree->Insert(r);
@@ -33,10 +46,9 @@ unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out)
             tree->MatchLength = len;
         if (tree->MatchLength <= TMatchTree::kThreshold) {
             tree->MatchLength = 1;
-            huffman->Encode(text[r], out);
+            emit(step(text[r], 0));
         } else {
-            huffman->Encode(static_cast<unsigned>(tree->MatchLength + 253), out);
-            positioncode::Encode(static_cast<unsigned>(tree->MatchPosition), out);
+            emit(step(static_cast<unsigned>(tree->MatchLength + 253), static_cast<unsigned>(tree->MatchPosition)));
         }
         const int last = tree->MatchLength;
         int i = 0;
@@ -58,5 +70,90 @@ unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out)
                 tree->Insert(r);
         }
     } while (len > 0);
-    return huffman->LongestCodeWritten();
+}
+
+class TStepCoder {
+  public:
+    explicit TStepCoder(TBitWriter &out) : m_huffman(std::make_unique<TAdaptiveHuffman>()), m_out(out) {}
+
+    void Code(uint32_t step)
+    {
+        const unsigned symbol = step & 0xFFFF;
+        m_huffman->Encode(symbol, m_out);
+        if (symbol >= 256)
+            positioncode::Encode(step >> 16, m_out);
+    }
+    unsigned LongestCode() const { return m_huffman->LongestCodeWritten(); }
+
+  private:
+    std::unique_ptr<TAdaptiveHuffman> m_huffman;
+    TBitWriter &m_out;
+};
+
+struct TCoderAbandoned {}; // ends the search quietly once the coder has stopped
+
+// The searcher thread: fills blocks and hands them over. What it raises goes to the queue,
+// after the steps found before it, so the coder codes them first as one thread would.
+void searchIntoQueue(TSourceBuffer &in, TStepQueue &queue)
+{
+    TStepQueue::TBlock *block = nullptr;
+    std::exception_ptr error;
+    try {
+        searchMatches(in, [&](uint32_t s) {
+            if (block == nullptr || block->count == TStepQueue::kBlockSteps) {
+                if (block != nullptr)
+                    queue.Publish(std::exchange(block, nullptr));
+                block = queue.Empty();
+                if (block == nullptr)
+                    throw TCoderAbandoned();
+            }
+            block->steps[block->count++] = s;
+        });
+    } catch (const TCoderAbandoned &) {
+    } catch (...) {
+        error = std::current_exception();
+    }
+    if (block != nullptr)
+        queue.Publish(block);
+    queue.Finish(error);
+}
+
+unsigned encodeOnOneThread(TSourceBuffer &in, TStepCoder &coder)
+{
+    searchMatches(in, [&](uint32_t s) { coder.Code(s); });
+    return coder.LongestCode();
+}
+
+unsigned encodeOnTwoThreads(TSourceBuffer &in, TStepCoder &coder)
+{
+    TStepQueue queue;
+    std::thread searcher;
+    try {
+        searcher = std::thread(searchIntoQueue, std::ref(in), std::ref(queue));
+    } catch (const std::system_error &) {
+        return encodeOnOneThread(in, coder); // no thread to be had: nothing is lost but time
+    }
+    try {
+        while (TStepQueue::TBlock *block = queue.Filled()) {
+            for (size_t i = 0; i < block->count; ++i)
+                coder.Code(block->steps[i]);
+            queue.Release(block);
+        }
+    } catch (...) {
+        queue.Abandon();
+        searcher.join();
+        throw;
+    }
+    searcher.join();
+    if (queue.Error())
+        std::rethrow_exception(queue.Error());
+    return coder.LongestCode();
+}
+
+} // namespace
+
+unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out, TEncodeThreads threads)
+{
+    TStepCoder coder(out);
+    return threads == TEncodeThreads::Two ? encodeOnTwoThreads(in, coder) : encodeOnOneThread(in, coder);
 }

@@ -3,6 +3,15 @@
 #include "codec/BitWriter.h"
 #include "codec/SourceBuffer.h"
 
+#include <cstdint>
+
+// Inputs at least this long are coded on two threads, the match search feeding the Huffman
+// coder; for shorter ones starting a thread costs more than it saves.
+inline constexpr uint64_t kLzhTwoThreadSize = 64 * 1024;
+
+enum class TEncodeThreads { One, Two };
+
 // Codes every byte the input yields as LZHUF symbols into out; returns the longest
-// Huffman code written, in bits.
-unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out);
+// Huffman code written, in bits. Both ways give the same bytes and the same errors; with
+// two, the input is read on the second thread and what it raises is raised here.
+unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out, TEncodeThreads threads = TEncodeThreads::One);

@@ -97,46 +97,47 @@ template <bool Branchy> void TMatchTree::Search(int r)
     const uint8_t *text = m_text.data();
     const uint8_t *key = text + r;
     const unsigned keyPair = Pair(r);
+    const uint32_t keySlot = keyPair << 16 | 0xFFFF; // above every slot of a lower pair
     uint32_t *son = m_son.data();
 
-    int p = kWindow + 1 + key[0];
+    unsigned p = kWindow + 1 + key[0];
     son[2 * r] = son[2 * r + 1] = kNil;
     int length = 0;
     int position = MatchPosition;
-    int side = 1; // right while the last comparison was not below
+    unsigned side = 1; // right while the last comparison was not below
     for (;;) {
         uint32_t slot;
         if constexpr (Branchy) {
             if (side)
-                slot = son[2 * p + 1];
+                slot = son[2 * size_t{p} + 1];
             else
-                slot = son[2 * p];
+                slot = son[2 * size_t{p}];
         } else {
-            slot = son[2 * p + side];
+            slot = son[2 * size_t{p} + side];
         }
-        const int next = static_cast<int>(slot & 0xFFFF);
+        const unsigned next = slot & 0xFFFF;
         if (next == kNil)
             break;
         p = next;
-        const unsigned pair = slot >> 16;
-        if (pair != keyPair) {
-            // They differ in byte 1 or 2: too short to be a match.
-            side = keyPair > pair ? 1 : 0;
+        if ((slot >> 16) != keyPair) {
+            // They differ in byte 1 or 2: too short to be a match. Comparing the whole slot
+            // decides the side one step sooner than taking its bytes out first.
+            side = slot < keySlot ? 1 : 0;
             continue;
         }
         int cmp;
         const int i = commonLength(key, text + p, cmp);
         side = cmp >= 0 ? 1 : 0;
         if (i > kThreshold) {
-            const int candidate = ((r - p) & (kWindow - 1)) - 1;
+            const int candidate = ((r - static_cast<int>(p)) & (kWindow - 1)) - 1;
             if (i > length) {
                 position = candidate;
                 length = i;
                 if (length >= kLongest) {
                     MatchLength = length;
                     MatchPosition = position;
-                    m_lastFullMatch = p;
-                    ReplaceNode(p, r);
+                    m_lastFullMatch = static_cast<int>(p);
+                    ReplaceNode(static_cast<int>(p), r);
                     return;
                 }
             } else if (i == length && candidate < position) {
@@ -144,7 +145,7 @@ template <bool Branchy> void TMatchTree::Search(int r)
             }
         }
     }
-    son[2 * p + side] = static_cast<uint32_t>(r) | keyPair << 16;
+    son[2 * size_t{p} + side] = static_cast<uint32_t>(r) | keyPair << 16;
     m_dad[r] = static_cast<uint16_t>(p);
     MatchLength = length;
     MatchPosition = position;

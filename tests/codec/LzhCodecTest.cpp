@@ -1,7 +1,11 @@
 #include "SymbolTrace.h"
 
 #include "base/Stream.h"
+#include "codec/CodecSink.h"
+#include "codec/CodecSource.h"
 #include "codec/LzhCompressor.h"
+#include "codec/LzhEncoder.h"
+#include "codec/StepQueue.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +29,21 @@ void expectRoundTrip(const std::vector<uint8_t> &data)
     EXPECT_EQ(bytes::GetUInt32(container.data()), 0x4C5A4821u);
     EXPECT_EQ(bytes::GetUInt32(container.data() + 4), data.size());
     EXPECT_EQ(DecompressBytes(container), data);
+}
+
+// The coded bytes (no header) of data, its matches searched on a thread of their own or not.
+std::vector<uint8_t> codedOn(TEncodeThreads threads, const std::vector<uint8_t> &data)
+{
+    TStream source(data), dest;
+    TStreamSource input(source);
+    TStreamSink output(dest);
+    TSourceBuffer in(input);
+    TSinkBuffer out(output);
+    TBitWriter bits(out);
+    EncodeLzh(in, bits, threads);
+    bits.Finish();
+    out.Flush();
+    return dest.TakeBytes();
 }
 
 } // namespace
@@ -109,4 +128,25 @@ TEST(LzhCodec, StreamsAreUsedFromTheirPositions)
     out.WriteBuffer("<<", 2);
     DecompressStream(dest, out);
     EXPECT_EQ(std::string(out.Bytes().begin(), out.Bytes().end()), "<<kept part");
+}
+
+TEST(LzhCodec, OneAndTwoThreadsCodeTheSameBytes)
+{
+    std::vector<std::vector<uint8_t>> inputs;
+    // Around the size where coding moves to two threads, a multiple of the window.
+    for (uint64_t size : {kLzhTwoThreadSize - 1, kLzhTwoThreadSize, kLzhTwoThreadSize + 1})
+        inputs.push_back(randomBytes(size, static_cast<uint32_t>(size)));
+    // A run codes as one literal and then 60-byte matches: exactly one block of steps, one
+    // step short of it, and one step into the next block.
+    constexpr size_t kBlock = TStepQueue::kBlockSteps;
+    for (size_t size : {1 + 60 * (kBlock - 1), 1 + 60 * (kBlock - 2), 2 + 60 * (kBlock - 1)})
+        inputs.emplace_back(size, 'q');
+    for (const std::vector<uint8_t> &data : inputs) {
+        const std::vector<uint8_t> coded = codedOn(TEncodeThreads::One, data);
+        EXPECT_EQ(codedOn(TEncodeThreads::Two, data), coded) << data.size();
+        const std::vector<uint8_t> container = CompressBytes(data);
+        EXPECT_TRUE(std::equal(container.begin() + 8, container.end(), coded.begin(), coded.end())) << data.size();
+    }
+    EXPECT_EQ(TraceSymbols(CompressBytes(inputs[3])).size(), TStepQueue::kBlockSteps);
+    EXPECT_EQ(DecompressBytes(CompressBytes(inputs.back())), inputs.back());
 }

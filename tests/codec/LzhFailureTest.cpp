@@ -4,10 +4,12 @@
 #include "codec/CodecSink.h"
 #include "codec/CodecSource.h"
 #include "codec/LzhCompressor.h"
+#include "codec/LzhEncoder.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -127,4 +129,28 @@ TEST(LzhFailure, StreamFailuresHaveTheirMessages)
         EXPECT_EQ(codecMessage([&] { LZHCompressor(source, sink).Decompress(); }),
                   failing == 1 ? lzhmsg::kHeaderReadError : lzhmsg::kBlockReadError);
     }
+}
+
+TEST(LzhFailure, ReadErrorWhileCodingIsRaisedAfterCodingWhatWasReadOnOneOrTwoThreads)
+{
+    std::mt19937 rng(5);
+    std::vector<uint8_t> data(200000); // incompressible: the coded bytes fill several blocks
+    for (uint8_t &b : data)
+        b = static_cast<uint8_t>(rng());
+    std::vector<std::vector<uint8_t>> written;
+    for (TEncodeThreads threads : {TEncodeThreads::One, TEncodeThreads::Two}) {
+        FaultySource source(data);
+        source.failingRead = 4; // the fourth block of input
+        FaultySink sink;
+        TSourceBuffer in(source);
+        TSinkBuffer out(sink);
+        TBitWriter bits(out);
+        EXPECT_EQ(codecMessage([&] { EncodeLzh(in, bits, threads); }), lzhmsg::kBlockReadError);
+        // Everything found before the error has been coded.
+        bits.Finish();
+        out.Flush();
+        written.push_back(sink.bytes);
+    }
+    EXPECT_EQ(written[1], written[0]);
+    EXPECT_GT(written[0].size(), 2 * TSourceBuffer::kCapacity);
 }

@@ -1,0 +1,69 @@
+#include "codec/StepQueue.h"
+
+TStepQueue::TStepQueue()
+{
+    for (std::unique_ptr<TBlock> &block : m_blocks) {
+        block = std::make_unique<TBlock>();
+        m_empty[m_emptyCount++] = block.get();
+    }
+}
+
+TStepQueue::TBlock *TStepQueue::Empty()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_abandoned || m_emptyCount > 0; });
+    if (m_abandoned)
+        return nullptr;
+    TBlock *block = m_empty[--m_emptyCount];
+    block->count = 0;
+    return block;
+}
+
+void TStepQueue::Publish(TBlock *block)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_filled[(m_firstFilled + m_filledCount++) % kBlocks] = block;
+    }
+    m_changed.notify_all();
+}
+
+void TStepQueue::Finish(std::exception_ptr error)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_finished = true;
+        m_error = std::move(error);
+    }
+    m_changed.notify_all();
+}
+
+TStepQueue::TBlock *TStepQueue::Filled()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_finished || m_filledCount > 0; });
+    if (m_filledCount == 0)
+        return nullptr;
+    TBlock *block = m_filled[m_firstFilled];
+    m_firstFilled = (m_firstFilled + 1) % kBlocks;
+    --m_filledCount;
+    return block;
+}
+
+void TStepQueue::Release(TBlock *block)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_empty[m_emptyCount++] = block;
+    }
+    m_changed.notify_all();
+}
+
+void TStepQueue::Abandon()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_abandoned = true;
+    }
+    m_changed.notify_all();
+}
