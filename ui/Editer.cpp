@@ -3,6 +3,7 @@
 #include "engine/CalculationReplay.h"
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
+#include "engine/base/ArmorwrightError.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
@@ -766,7 +767,7 @@ void TfrmEditer::PrintSheet1Click()
         return;
     printer.setDocName(Caption(false));
     if (!printSheet(printer, sheet))
-        throw std::runtime_error("The printer could not be started.");
+        throw EArmorwrightError("The printer could not be started.");
 }
 
 void TfrmEditer::PrintPreview1Click()

@@ -2,7 +2,6 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "ui/Cp1252.h"
 #include "ui/NativePath.h"
 
 TVehicleDocument::TVehicleDocument(QObject *parent)
@@ -67,7 +66,7 @@ QString TVehicleDocument::Open(const QString &path)
     if (wasModified)
         emit modifiedChanged(false);
     emit fileUsed(path);
-    return cp1252::MessageToQt(loaded.Warning);
+    return QString::fromStdString(loaded.Warning);
 }
 
 void TVehicleDocument::SaveTo(const QString &path)
