@@ -3,6 +3,7 @@
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
 #include "engine/base/Files.h"
+#include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
 #include "ui/VehicleDocument.h"
 
@@ -30,9 +31,9 @@ TAutosave::TAutosave(TVehicleDocument &document, const QString &folder, QObject 
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(DefaultIntervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &TAutosave::IntervalEnded);
-    connect(&document, &TVehicleDocument::edited, this, &TAutosave::DocumentEdited);
-    connect(&document, &TVehicleDocument::modifiedChanged, this, [this](bool modified) {
+    ConnectGuarded(&m_timer, &QTimer::timeout, this, &TAutosave::IntervalEnded);
+    ConnectGuarded(&document, &TVehicleDocument::edited, this, &TAutosave::DocumentEdited);
+    ConnectGuarded(&document, &TVehicleDocument::modifiedChanged, this, [this](bool modified) {
         if (!modified)
             RemoveFiles();
     });
@@ -59,13 +60,10 @@ void TAutosave::DocumentEdited()
     if (m_writePending)
         return;
     m_writePending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_writePending = false;
-            WriteNow();
-        },
-        Qt::QueuedConnection);
+    PostGuarded(this, [this] {
+        m_writePending = false;
+        WriteNow();
+    });
 }
 
 void TAutosave::IntervalEnded()

@@ -146,9 +146,7 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     SetPage(3, new TInfoPage(*this, m_pageControl));
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
-    connect(m_pageControl, &QTabWidget::currentChanged, this, [this](int index) {
-        RunGuarded(this, [&] { PageControl1Change(index); });
-    });
+    ConnectGuarded(m_pageControl, &QTabWidget::currentChanged, this, &TfrmEditer::PageControl1Change);
 
     BuildMenus();
     // Each change shows how it moved the threat value and the cost; an undone change shows
@@ -158,14 +156,12 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     change->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(change, 1);
     connect(m_undo, &TUndoHistory::lastChangeChanged, change, &QLabel::setText);
-    connect(m_undo, &TUndoHistory::restored, this, [this] {
-        RunGuarded(this, [this] {
-            PageControl1Change(m_pageControl->currentIndex());
-            ShowResults();
-        });
+    ConnectGuarded(m_undo, &TUndoHistory::restored, this, [this] {
+        PageControl1Change(m_pageControl->currentIndex());
+        ShowResults();
     });
-    connect(m_recent, &TRecentFiles::changed, this, [this] { RebuildRecentMenu(); });
-    connect(m_document, &TVehicleDocument::fileUsed, m_recent, &TRecentFiles::Add);
+    ConnectGuarded(m_recent, &TRecentFiles::changed, this, [this] { RebuildRecentMenu(); });
+    ConnectGuarded(m_document, &TVehicleDocument::fileUsed, m_recent, &TRecentFiles::Add);
     connect(m_document, &TVehicleDocument::modifiedChanged, this, &QWidget::setWindowModified);
     RebuildRecentMenu();
 
@@ -230,10 +226,10 @@ void TfrmEditer::BuildTopBand(QWidget *central)
 
     // While typing, the name goes into the design without counting as a change; leaving
     // the box takes it again, marks the design changed and refreshes the caption.
-    connect(m_eName, &QLineEdit::textEdited, this, [this](const QString &text) {
+    ConnectGuarded(m_eName, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_document->Vehicle().Name = CutToWidth(cp1252::FromQt(text), TBaseVehicle::TextCapacity);
     });
-    connect(m_eName, &TExitEdit::exited, this, [this] {
+    ConnectGuarded(m_eName, &TExitEdit::exited, this, [this] {
         m_document->Vehicle().Name = CutToWidth(cp1252::FromQt(m_eName->text()), TBaseVehicle::TextCapacity);
         m_document->SetModified();
         ShowResults();
@@ -248,7 +244,7 @@ void TfrmEditer::BuildMenus()
         action->setObjectName(QString::fromLatin1(name));
         if (!shortcut.isEmpty())
             action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
+        ConnectGuarded(action, &QAction::triggered, this, handler);
         return action;
     };
 
@@ -264,7 +260,8 @@ void TfrmEditer::BuildMenus()
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction *revert =
         command(file, QStringLiteral("&Revert to Saved"), "RevertToSaved1", &TfrmEditer::RevertToSaved1Click);
-    connect(file, &QMenu::aboutToShow, revert, [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
+    ConnectGuarded(file, &QMenu::aboutToShow, revert,
+                   [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
     command(file, QStringLiteral("&Compare with\u2026"), "CompareWith1", &TfrmEditer::CompareWith1Click);
     file->addSeparator();
     command(file, QStringLiteral("&Print"), "PrintSheet1", &TfrmEditer::PrintSheet1Click, QKeySequence::Print);
@@ -310,7 +307,7 @@ void TfrmEditer::RebuildRecentMenu()
         QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         action->setToolTip(path);
         action->setStatusTip(path);
-        connect(action, &QAction::triggered, this, [this, path] { RunGuarded(this, [&] { OpenFile(path); }); });
+        ConnectGuarded(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
     }
     m_recentMenu->setEnabled(!paths.isEmpty());
 }
@@ -453,9 +450,9 @@ void TfrmEditer::FormShow()
     // No box holds the focus at first, so no box reports a change it did not have.
     m_pageControl->setFocus(Qt::OtherFocusReason);
     if (!m_startUpWarning.isEmpty()) {
-        QTimer::singleShot(0, this, [this, warning = std::exchange(m_startUpWarning, QString())] {
-            RunGuarded(this, [&] { Dialogs().Warn(this, warning); });
-        });
+        QTimer::singleShot(0, this, TGuardedSlot(this, [this, warning = std::exchange(m_startUpWarning, QString())] {
+                               Dialogs().Warn(this, warning);
+                           }));
     }
 }
 
@@ -471,13 +468,14 @@ void TfrmEditer::showEvent(QShowEvent *event)
 void TfrmEditer::closeEvent(QCloseEvent *event)
 {
     // Closing by the window's own button: a value still being typed counts as well.
-    TakeFocus();
-    if (!AskSaveVehicle(true)) {
-        event->ignore();
-        return;
-    }
-    FormClose();
-    event->accept();
+    bool closing = false;
+    RunGuarded(this, [&] {
+        TakeFocus();
+        closing = AskSaveVehicle(true);
+        if (closing)
+            FormClose();
+    });
+    event->setAccepted(closing);
 }
 
 void TfrmEditer::FormClose()
@@ -779,8 +777,8 @@ void TfrmEditer::PrintPreview1Click()
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreviewDialog1"));
     // Printing from the preview goes through the same placement as the Print command.
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&sheet](QPrinter *target) { printSheet(*target, sheet); });
+    ConnectGuarded(&preview, &QPrintPreviewDialog::paintRequested, this,
+                   [&sheet](QPrinter *target) { printSheet(*target, sheet); });
     Dialogs().RunModal(preview);
 }
 

@@ -272,7 +272,7 @@ private slots:
         TfrmLogView viewer;
         viewer.SetLines({"line"});
         dialogs.paths = {folder.filePath(QStringLiteral("no/such/folder/log.txt"))};
-        viewer.BitBtn2Click();
+        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton);
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(viewer.Lines(), QStringList{QStringLiteral("line")});
     }
