@@ -125,9 +125,9 @@ bool FromUtf8(const std::string &utf8, std::string &out, char32_t &bad)
     return true;
 }
 
-std::string MessageToUtf8(const std::string &message)
+std::string FileNameToUtf8(const std::string &name)
 {
-    return isValidUtf8(message) ? message : ToUtf8(message);
+    return isValidUtf8(name) ? name : ToUtf8(name);
 }
 
 std::u16string ToUtf16(std::string_view text)

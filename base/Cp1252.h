@@ -21,9 +21,9 @@ std::string ToUtf8(const std::string &text);
 // broken UTF-8) and `out` is unspecified.
 bool FromUtf8(const std::string &utf8, std::string &out, char32_t &bad);
 
-// Messages carry file paths (UTF-8 on this platform) beside design texts (Windows-1252):
-// kept as they are when valid UTF-8, else read as Windows-1252.
-std::string MessageToUtf8(const std::string &message);
+// A file name given to the command-line tool is bytes the system does not say the encoding
+// of: kept when valid UTF-8, else read as Windows-1252, so it can be shown and put in JSON.
+std::string FileNameToUtf8(const std::string &name);
 
 // UTF-16 code units of the text (every Windows-1252 character is a single unit).
 std::u16string ToUtf16(std::string_view text);

@@ -16,9 +16,10 @@ namespace {
 std::function<bool()> g_faultInjector;
 std::string g_programFolder;
 
-std::string describeErrno(const std::string &what, const std::string &path, int error)
+// The system's reason is in the locale's encoding, UTF-8 on this platform.
+TErrorText describeErrno(const std::string &what, const std::string &path, int error)
 {
-    return what + " \"" + path + "\": " + std::strerror(error);
+    return TErrorText(what + " ").File(path).SystemText(std::string(": ") + std::strerror(error));
 }
 
 // Writes all bytes to fd in chunks, consulting the fault injector before each chunk.

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
+
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 // A file could not be read or written; the message names the file and the reason.
-class EFileError : public std::runtime_error {
+class EFileError : public EArmorwrightError {
 public:
-    using std::runtime_error::runtime_error;
+    using EArmorwrightError::EArmorwrightError;
 };
 
 // Reads a whole file. Throws EFileError naming the file when it cannot be read.

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
+
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 // Raised when a stream ends before a read is complete, or when stored counts and
 // lengths claim more bytes than remain: the data is damaged or not what it claims.
-class EStreamError : public std::runtime_error {
+class EStreamError : public EArmorwrightError {
 public:
-    using std::runtime_error::runtime_error;
+    using EArmorwrightError::EArmorwrightError;
 };
 
 // A growable in-memory byte stream with a position: what the design file, the

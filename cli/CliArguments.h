@@ -1,15 +1,17 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
+
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 // Wrong use of a command (unknown option, missing value, wrong number of files). The
-// commands report it with their usage line and exit code 2.
-class ECliUsage : public std::runtime_error {
+// commands report it with their usage line and exit code 2. It quotes the command line,
+// whose words are UTF-8.
+class ECliUsage : public EArmorwrightError {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ECliUsage(const std::string &utf8) : EArmorwrightError(TErrorText().SystemText(utf8)) {}
 };
 
 // One option a command accepts: its spellings ("-o", "--out") and whether a value follows.

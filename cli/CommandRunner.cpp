@@ -1,7 +1,7 @@
 #include "cli/CommandRunner.h"
 
 #include "cli/CliCommand.h"
-#include "base/Cp1252.h"
+#include "base/ArmorwrightError.h"
 
 #include <iostream>
 
@@ -17,7 +17,7 @@ int RunCommand(const TCommandSpec &command, const std::vector<std::string> &args
         const TCliArguments parsed(args, command.Options);
         return body(parsed);
     } catch (const ECliUsage &e) {
-        PrintError(command.Name, e.what());
+        PrintError(command.Name, ErrorUtf8(e));
         std::cerr << usage;
         return 2;
     }
@@ -25,5 +25,5 @@ int RunCommand(const TCommandSpec &command, const std::vector<std::string> &args
 
 void PrintError(const char *command, const std::string &message)
 {
-    std::cerr << "armorwright-cli " << command << ": " << cp1252::MessageToUtf8(message) << "\n";
+    std::cerr << "armorwright-cli " << command << ": " << message << "\n";
 }

@@ -19,5 +19,5 @@ struct TCommandSpec {
 int RunCommand(const TCommandSpec &command, const std::vector<std::string> &args,
                const std::function<int(const TCliArguments &)> &body);
 
-// Prints "armorwright-cli NAME: message" to stderr (the message made UTF-8).
+// Prints "armorwright-cli NAME: message" to stderr; the message is UTF-8 (ErrorUtf8 for an error).
 void PrintError(const char *command, const std::string &message);

@@ -4,6 +4,7 @@
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignDiff.h"
 #include "engine/DesignFile.h"
+#include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 
 #include <iostream>
@@ -38,7 +39,7 @@ int run(const TCliArguments &args)
             std::cout << cp1252::ToUtf8(d.Path + "\t" + d.A + "\t" + d.B) << "\n";
         return differences.empty() ? 0 : 1;
     } catch (const std::exception &e) {
-        PrintError(kSpec.Name, e.what());
+        PrintError(kSpec.Name, ErrorUtf8(e));
         return 2;
     }
 }

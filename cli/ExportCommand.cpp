@@ -4,6 +4,7 @@
 #include "cli/ExportTarget.h"
 #include "cli/LocaleSeparators.h"
 #include "cli/OpenedDesignFile.h"
+#include "base/ArmorwrightError.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
@@ -144,7 +145,7 @@ int run(const TCliArguments &args)
                 std::cout << progress << files[i] << " -> " << path << std::endl;
         } catch (const std::exception &e) {
             ++failed;
-            PrintError(kSpec.Name, files[i] + ": " + e.what());
+            PrintError(kSpec.Name, files[i] + ": " + ErrorUtf8(e));
             if (roster)
                 std::cout << progress << files[i] << " failed" << std::endl;
         }

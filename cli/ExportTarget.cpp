@@ -34,7 +34,7 @@ std::string fittedName(const std::string &name, size_t room)
 std::string fittedFileName(const std::string &name, size_t room)
 {
     std::string cut = name.substr(0, std::min(name.size(), room));
-    while (!cut.empty() && static_cast<unsigned char>(cut.back()) >= 0x80 && cp1252::MessageToUtf8(cut) != cut)
+    while (!cut.empty() && static_cast<unsigned char>(cut.back()) >= 0x80 && cp1252::FileNameToUtf8(cut) != cut)
         cut.pop_back();
     return cut;
 }

@@ -3,6 +3,7 @@
 #include "cli/CommandRunner.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
+#include "base/ArmorwrightError.h"
 #include "base/Files.h"
 #include "storage/DesignJson.h"
 
@@ -38,7 +39,7 @@ int run(const TCliArguments &args)
     try {
         vehicle = DesignFromJson(json);
     } catch (const EDesignJsonError &e) {
-        PrintError(kSpec.Name, (path == "-" ? std::string("standard input") : path) + ": " + e.what());
+        PrintError(kSpec.Name, (path == "-" ? std::string("standard input") : path) + ": " + ErrorUtf8(e));
         return 1;
     }
     SaveDesignFile(*vehicle, args.Value("-o"));

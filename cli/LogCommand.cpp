@@ -3,6 +3,7 @@
 #include "cli/CommandRunner.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/CalculationReplay.h"
+#include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
 
@@ -46,7 +47,7 @@ int run(const TCliArguments &args)
             std::cout << cp1252::ToUtf8(JoinLogLines(lines, "\n"));
         } catch (const std::exception &e) {
             ++failed;
-            PrintError(kSpec.Name, files[i] + ": " + e.what());
+            PrintError(kSpec.Name, files[i] + ": " + ErrorUtf8(e));
         }
     }
     return failed ? 1 : 0;

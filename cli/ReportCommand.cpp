@@ -4,6 +4,7 @@
 #include "cli/LocaleSeparators.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignOutcome.h"
+#include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 #include "base/NumberFormat.h"
 
@@ -66,7 +67,7 @@ int run(const TCliArguments &args)
     int failed = 0;
     bool first = true;
     for (const std::string &path : args.Words()) {
-        ordered_json report = {{"file", cp1252::MessageToUtf8(path)}};
+        ordered_json report = {{"file", cp1252::FileNameToUtf8(path)}};
         try {
             TOpenedDesignFile opened = OpenAsEditor(path);
             const TVehicle &vehicle = *opened.Vehicle;
@@ -93,8 +94,8 @@ int run(const TCliArguments &args)
             }
         } catch (const std::exception &e) {
             ++failed;
-            PrintError(kSpec.Name, path + ": " + e.what());
-            report["error"] = cp1252::MessageToUtf8(e.what());
+            PrintError(kSpec.Name, path + ": " + ErrorUtf8(e));
+            report["error"] = ErrorUtf8(e);
         }
         reports.push_back(std::move(report));
     }

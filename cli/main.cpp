@@ -1,5 +1,5 @@
 #include "cli/CliCommand.h"
-#include "base/Cp1252.h"
+#include "base/ArmorwrightError.h"
 #include "base/Files.h"
 #include "base/ProgramVersion.h"
 
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
             }
             return code;
         } catch (const std::exception &e) {
-            std::cerr << "armorwright-cli " << name << ": " << cp1252::MessageToUtf8(e.what()) << "\n";
+            std::cerr << "armorwright-cli " << name << ": " << ErrorUtf8(e) << "\n";
             return 1;
         }
     }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
+
 #include <cstdint>
 #include <span>
-#include <stdexcept>
 #include <vector>
 
 class TStream;
@@ -10,9 +11,9 @@ class TCodecSource;
 class TCodecSink;
 
 // A codec failure; the message is one of the codec's fixed texts (lzhmsg).
-class ELZHException : public std::runtime_error {
+class ELZHException : public EArmorwrightError {
 public:
-    using std::runtime_error::runtime_error;
+    using EArmorwrightError::EArmorwrightError;
 };
 
 namespace lzhmsg {

@@ -16,7 +16,8 @@ constexpr int32_t kDesignBodyVersion = 7;
 // A design read from a body or a file.
 struct TLoadedDesign {
     std::unique_ptr<TVehicle> Vehicle;
-    // Empty, or what was left out while reading (a picture that cannot be shown).
+    // Empty, or what was left out while reading (a picture that cannot be shown). UTF-8: it
+    // names the file; its other texts are ASCII.
     std::string Warning;
 };
 

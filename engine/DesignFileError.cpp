@@ -2,17 +2,18 @@
 
 namespace {
 
-std::string messageFor(EDesignFileError::TReason reason, const std::string &fileName, const std::string &detail)
+TErrorText messageFor(EDesignFileError::TReason reason, const std::string &fileName, const std::string &detail)
 {
-    const std::string subject = "\"" + fileName + "\"";
+    TErrorText text;
+    text.File(fileName);
     if (reason == EDesignFileError::TReason::NotADesign)
-        return subject + " is not a design file this program can read" + (detail.empty() ? "" : " (" + detail + ")");
-    return subject + " is damaged: " + detail;
+        return text.Text(" is not a design file this program can read" + (detail.empty() ? "" : " (" + detail + ")"));
+    return text.Text(" is damaged: " + detail);
 }
 
 } // namespace
 
 EDesignFileError::EDesignFileError(TReason reason, const std::string &fileName, const std::string &detail)
-    : std::runtime_error(messageFor(reason, fileName, detail)), m_reason(reason)
+    : EArmorwrightError(messageFor(reason, fileName, detail)), m_reason(reason)
 {
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <stdexcept>
+#include "base/ArmorwrightError.h"
+
 #include <string>
 
 // A design file could not be opened: it is damaged, or it is not a design file this
 // program can read. The message names the file and says which of the two.
-class EDesignFileError : public std::runtime_error {
+class EDesignFileError : public EArmorwrightError {
   public:
     enum class TReason { Damaged, NotADesign };
 

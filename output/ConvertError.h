@@ -1,14 +1,15 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
+
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 // Text that should hold a whole number does not; the message is
 // "'<text>' is not a valid integer value", as the platform reports it.
-class EConvertError : public std::runtime_error {
+class EConvertError : public EArmorwrightError {
 public:
-    using std::runtime_error::runtime_error;
+    using EArmorwrightError::EArmorwrightError;
 };
 
 // Reads text as a 32-bit decimal integer or throws EConvertError.

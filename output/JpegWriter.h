@@ -1,16 +1,17 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
+
 #include <QImage>
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 // The JPEG library refused the image; the message is the library's.
-class EJpegError : public std::runtime_error {
+class EJpegError : public EArmorwrightError {
   public:
-    using std::runtime_error::runtime_error;
+    using EArmorwrightError::EArmorwrightError;
 };
 
 // The quality record sheets are saved with.

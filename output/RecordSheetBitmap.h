@@ -1,15 +1,16 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
+
 #include <QImage>
 
 #include <cstdint>
-#include <stdexcept>
 #include <vector>
 
 // A sheet background or a design picture is not a bitmap that can be drawn.
-class ESheetBitmapError : public std::runtime_error {
+class ESheetBitmapError : public EArmorwrightError {
   public:
-    using std::runtime_error::runtime_error;
+    using EArmorwrightError::EArmorwrightError;
 };
 
 // Loads a bitmap file ("BM" header) as a 32-bit RGB image. The file is checked first with the

@@ -1,5 +1,6 @@
 #include "output/RecordSheetFiles.h"
 
+#include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
 #include "output/PrintPlacement.h"
@@ -8,8 +9,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-
-#include <stdexcept>
 
 static std::vector<uint8_t> BufferBytes(const QByteArray &data)
 {
@@ -22,7 +21,7 @@ std::vector<uint8_t> EncodePng(const QImage &image)
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "PNG"))
-        throw std::runtime_error("The sheet image could not be encoded as PNG");
+        throw EArmorwrightError("The sheet image could not be encoded as PNG");
     return BufferBytes(data);
 }
 
@@ -46,7 +45,7 @@ void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &print
 void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize, const std::string &title)
 {
     if (sheet.isNull())
-        throw std::runtime_error("An empty sheet cannot be written as PDF");
+        throw EArmorwrightError("An empty sheet cannot be written as PDF");
     QByteArray data;
     {
         QBuffer buffer(&data);
@@ -58,10 +57,10 @@ void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageS
         writer.setTitle(QString::fromStdString(cp1252::ToUtf8(title)));
         QPainter painter;
         if (!painter.begin(&writer))
-            throw std::runtime_error("The PDF document could not be started");
+            throw EArmorwrightError("The PDF document could not be started");
         PaintSheetOnPage(painter, sheet, QRect(0, 0, writer.width(), writer.height()));
         if (!painter.end())
-            throw std::runtime_error("The PDF document could not be finished");
+            throw EArmorwrightError("The PDF document could not be finished");
     }
     WriteFileAtomically(path, BufferBytes(data));
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
+
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 
 // The most characters a filled sheet or sheet text may have. Values are expanded again by
@@ -10,10 +11,10 @@
 constexpr size_t kMaxSheetText = size_t{8} * 1024 * 1024;
 
 // A sheet would grow beyond kMaxSheetText characters.
-class ESheetTooLarge : public std::length_error {
+class ESheetTooLarge : public EArmorwrightError {
 public:
     ESheetTooLarge()
-        : std::length_error("The sheet would be larger than " + std::to_string(kMaxSheetText / (1024 * 1024)) +
+        : EArmorwrightError("The sheet would be larger than " + std::to_string(kMaxSheetText / (1024 * 1024)) +
                             " MB: the design's texts name sheet tokens over and over")
     {
     }

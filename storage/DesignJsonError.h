@@ -1,14 +1,16 @@
 #pragma once
 
-#include <stdexcept>
+#include "base/ArmorwrightError.h"
+
 #include <string>
 
 // A JSON design that cannot become a design. The message starts with the JSON path of the
-// first bad value, e.g. "$.weapons[2].clips[0].sections[1].Amount: expected an integer".
-class EDesignJsonError : public std::runtime_error {
+// first bad value, e.g. "$.weapons[2].clips[0].sections[1].Amount: expected an integer"; it
+// quotes the JSON's own keys and values, so it is UTF-8.
+class EDesignJsonError : public EArmorwrightError {
   public:
     EDesignJsonError(const std::string &path, const std::string &problem)
-        : std::runtime_error(path + ": " + problem), m_path(path)
+        : EArmorwrightError(TErrorText().SystemText(path + ": " + problem)), m_path(path)
     {
     }
 

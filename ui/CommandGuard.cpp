@@ -1,6 +1,6 @@
 #include "ui/CommandGuard.h"
 
-#include "ui/Cp1252.h"
+#include "base/ArmorwrightError.h"
 #include "ui/dialogs/DialogProvider.h"
 
 #include <exception>
@@ -14,7 +14,7 @@ bool RunGuarded(QWidget *parent, const std::function<void()> &command)
     } catch (const std::bad_alloc &) {
         Dialogs().ShowError(parent, QStringLiteral("Out of memory."));
     } catch (const std::exception &error) {
-        Dialogs().ShowError(parent, cp1252::MessageToQt(error.what()));
+        Dialogs().ShowError(parent, QString::fromStdString(ErrorUtf8(error)));
     } catch (...) {
         Dialogs().ShowError(parent, QStringLiteral("An unexpected error stopped the command."));
     }

@@ -19,9 +19,4 @@ bool Holds(const QString &text)
     return ToQt(FromQt(text)) == text;
 }
 
-QString MessageToQt(const std::string &message)
-{
-    return QString::fromStdString(MessageToUtf8(message));
-}
-
 } // namespace cp1252

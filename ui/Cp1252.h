@@ -11,7 +11,4 @@ QString ToQt(const std::string &text);
 std::string FromQt(const QString &text);
 // Whether Windows-1252 holds every character of text, so FromQt changes none to "?".
 bool Holds(const QString &text);
-// Error and warning messages of the core carry file paths (UTF-8 on this platform) beside
-// design texts (Windows-1252): read as UTF-8 when they are valid UTF-8, else as Windows-1252.
-QString MessageToQt(const std::string &message);
 } // namespace cp1252

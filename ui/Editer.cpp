@@ -3,6 +3,7 @@
 #include "engine/CalculationReplay.h"
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
+#include "base/ArmorwrightError.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
@@ -147,9 +148,7 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     SetPage(3, new TInfoPage(*this, m_pageControl));
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
-    connect(m_pageControl, &QTabWidget::currentChanged, this, [this](int index) {
-        RunGuarded(this, [&] { PageControl1Change(index); });
-    });
+    ConnectGuarded(m_pageControl, &QTabWidget::currentChanged, this, &TfrmEditer::PageControl1Change);
 
     BuildMenus();
     // Each change shows how it moved the threat value and the cost; an undone change shows
@@ -159,14 +158,12 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     change->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(change, 1);
     connect(m_undo, &TUndoHistory::lastChangeChanged, change, &QLabel::setText);
-    connect(m_undo, &TUndoHistory::restored, this, [this] {
-        RunGuarded(this, [this] {
-            PageControl1Change(m_pageControl->currentIndex());
-            ShowResults();
-        });
+    ConnectGuarded(m_undo, &TUndoHistory::restored, this, [this] {
+        PageControl1Change(m_pageControl->currentIndex());
+        ShowResults();
     });
-    connect(m_recent, &TRecentFiles::changed, this, [this] { RebuildRecentMenu(); });
-    connect(m_document, &TVehicleDocument::fileUsed, m_recent, &TRecentFiles::Add);
+    ConnectGuarded(m_recent, &TRecentFiles::changed, this, [this] { RebuildRecentMenu(); });
+    ConnectGuarded(m_document, &TVehicleDocument::fileUsed, m_recent, &TRecentFiles::Add);
     connect(m_document, &TVehicleDocument::modifiedChanged, this, &QWidget::setWindowModified);
     RebuildRecentMenu();
 
@@ -231,10 +228,10 @@ void TfrmEditer::BuildTopBand(QWidget *central)
 
     // While typing, the name goes into the design without counting as a change; leaving
     // the box takes it again, marks the design changed and refreshes the caption.
-    connect(m_eName, &QLineEdit::textEdited, this, [this](const QString &text) {
+    ConnectGuarded(m_eName, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_document->Vehicle().Name = CutToWidth(cp1252::FromQt(text), TBaseVehicle::TextCapacity);
     });
-    connect(m_eName, &TExitEdit::exited, this, [this] {
+    ConnectGuarded(m_eName, &TExitEdit::exited, this, [this] {
         m_document->Vehicle().Name = CutToWidth(cp1252::FromQt(m_eName->text()), TBaseVehicle::TextCapacity);
         m_document->SetModified();
         ShowResults();
@@ -249,7 +246,7 @@ void TfrmEditer::BuildMenus()
         action->setObjectName(QString::fromLatin1(name));
         if (!shortcut.isEmpty())
             action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
+        ConnectGuarded(action, &QAction::triggered, this, handler);
         return action;
     };
 
@@ -265,7 +262,8 @@ void TfrmEditer::BuildMenus()
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction *revert =
         command(file, QStringLiteral("&Revert to Saved"), "RevertToSaved1", &TfrmEditer::RevertToSaved1Click);
-    connect(file, &QMenu::aboutToShow, revert, [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
+    ConnectGuarded(file, &QMenu::aboutToShow, revert,
+                   [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
     command(file, QStringLiteral("&Compare with\u2026"), "CompareWith1", &TfrmEditer::CompareWith1Click);
     file->addSeparator();
     command(file, QStringLiteral("&Print"), "PrintSheet1", &TfrmEditer::PrintSheet1Click, QKeySequence::Print);
@@ -311,7 +309,7 @@ void TfrmEditer::RebuildRecentMenu()
         QAction *action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         action->setToolTip(path);
         action->setStatusTip(path);
-        connect(action, &QAction::triggered, this, [this, path] { RunGuarded(this, [&] { OpenFile(path); }); });
+        ConnectGuarded(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
     }
     m_recentMenu->setEnabled(!paths.isEmpty());
 }
@@ -454,9 +452,9 @@ void TfrmEditer::FormShow()
     // No box holds the focus at first, so no box reports a change it did not have.
     m_pageControl->setFocus(Qt::OtherFocusReason);
     if (!m_startUpWarning.isEmpty()) {
-        QTimer::singleShot(0, this, [this, warning = std::exchange(m_startUpWarning, QString())] {
-            RunGuarded(this, [&] { Dialogs().Warn(this, warning); });
-        });
+        QTimer::singleShot(0, this, TGuardedSlot(this, [this, warning = std::exchange(m_startUpWarning, QString())] {
+                               Dialogs().Warn(this, warning);
+                           }));
     }
 }
 
@@ -476,13 +474,14 @@ void TfrmEditer::closeEvent(QCloseEvent *event)
         return;
     }
     // Closing by the window's own button: a value still being typed counts as well.
-    TakeFocus();
-    if (!AskSaveVehicle(true)) {
-        event->ignore();
-        return;
-    }
-    FormClose();
-    event->accept();
+    bool closing = false;
+    RunGuarded(this, [&] {
+        TakeFocus();
+        closing = AskSaveVehicle(true);
+        if (closing)
+            FormClose();
+    });
+    event->setAccepted(closing);
 }
 
 void TfrmEditer::FormClose()
@@ -785,7 +784,7 @@ void TfrmEditer::PrintSheet1Click()
         return;
     printer.setDocName(Caption(false));
     if (!printSheet(printer, sheet))
-        throw std::runtime_error("The printer could not be started.");
+        throw EArmorwrightError("The printer could not be started.");
 }
 
 void TfrmEditer::PrintPreview1Click()
@@ -797,8 +796,8 @@ void TfrmEditer::PrintPreview1Click()
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreviewDialog1"));
     // Printing from the preview goes through the same placement as the Print command.
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&sheet](QPrinter *target) { printSheet(*target, sheet); });
+    ConnectGuarded(&preview, &QPrintPreviewDialog::paintRequested, this,
+                   [&sheet](QPrinter *target) { printSheet(*target, sheet); });
     Dialogs().RunModal(preview);
 }
 

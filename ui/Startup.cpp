@@ -4,7 +4,6 @@
 #include "base/SettingsFolder.h"
 #include "storage/Libraries.h"
 #include "ui/ApplicationTitle.h"
-#include "ui/ArmorwrightApplication.h"
 #include "ui/document/Autosave.h"
 #include "ui/CommandGuard.h"
 #include "ui/DesktopIdentity.h"
@@ -17,6 +16,7 @@
 #include "ui/StartupOptions.h"
 #include "ui/StoredProgramData.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QTimer>
@@ -70,7 +70,7 @@ int RunArmorwright(int argc, char **argv)
         std::cout << ReadStartupOptions(QCoreApplication::arguments()).message.toLocal8Bit().constData();
         return 0;
     }
-    TArmorwrightApplication app(argc, argv);
+    QApplication app(argc, argv);
     // Qt has taken out its own options (-platform, -style, ...) by now.
     const TStartupOptions options = ReadStartupOptions(QCoreApplication::arguments());
     if (options.request == TStartupOptions::TRequest::UsageError) {
@@ -106,7 +106,7 @@ int RunArmorwright(int argc, char **argv)
     const QString recoveryFolder = TRecoveryStore::DefaultFolder();
     TAutosave autosave(window.Document(), recoveryFolder);
     if (!options.quitAfterShow)
-        QTimer::singleShot(0, &window, [&] { OfferRecovery(window, autosave, recoveryFolder); });
+        QTimer::singleShot(0, &window, TGuardedSlot(&window, [&] { OfferRecovery(window, autosave, recoveryFolder); }));
     TQuitWhenPainted quitWhenPainted;
     if (options.quitAfterShow)
         window.installEventFilter(&quitWhenPainted);

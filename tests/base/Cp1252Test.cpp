@@ -46,9 +46,9 @@ TEST(Cp1252, Utf16CharactersWithoutAByteAreReplacedOneForOne)
     EXPECT_EQ(cp1252::FromUtf16(broken), "?z");
 }
 
-TEST(Cp1252, MessagesKeepUtf8PathsAndConvertDesignTexts)
+TEST(Cp1252, CommandLineFileNamesBecomeUtf8)
 {
-    EXPECT_EQ(cp1252::MessageToUtf8("/home/j\u00F6rg/a.vkd"), "/home/j\u00F6rg/a.vkd");
-    EXPECT_EQ(cp1252::MessageToUtf8("Sch\xFCtze"), "Sch\u00FCtze");
-    EXPECT_EQ(cp1252::MessageToUtf8("a \uFFFD b"), "a \uFFFD b"); // a literal replacement character is valid
+    EXPECT_EQ(cp1252::FileNameToUtf8("/home/j\u00F6rg/a.vkd"), "/home/j\u00F6rg/a.vkd");
+    EXPECT_EQ(cp1252::FileNameToUtf8("Sch\xFCtze"), "Sch\u00FCtze");
+    EXPECT_EQ(cp1252::FileNameToUtf8("a \uFFFD b"), "a \uFFFD b"); // a literal replacement character is valid
 }

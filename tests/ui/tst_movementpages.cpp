@@ -362,6 +362,12 @@ private slots:
         QCOMPARE(movement().TopSpeed(2), 90.0);
         QVERIFY(vehicle().Modified);
         QCOMPARE(list()->item(0)->text(), QString::fromStdString(movement().SummaryText(2)));
+
+        // a dialog that fails shows its error and leaves the system as it was
+        m_editor.dialogs->modal = [](QDialog &) -> int { throw EArmorwrightError("The editor could not be shown."); };
+        QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
+        QCOMPARE(m_editor.dialogs->errors, QStringList{QStringLiteral("The editor could not be shown.")});
+        QCOMPARE(movement().TopSpeed(2), 90.0);
     }
 
     void editorKeepsItsRecordInShape()

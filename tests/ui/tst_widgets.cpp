@@ -4,6 +4,8 @@
 #include "support/EditorDriver.h"
 #include "support/ScriptedDialogs.h"
 
+#include "base/Files.h"
+#include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/dialogs/LogView.h"
@@ -148,9 +150,22 @@ private slots:
         QCOMPARE(cp1252::FromQt(cp1252::ToQt(undefined)), undefined);
         // characters it cannot hold become one "?" each, also outside the basic plane
         QCOMPARE(cp1252::FromQt(QString::fromUtf8("a\u4e2db\U0001F600c")), std::string("a?b?c"));
-        // error messages with a UTF-8 path stay readable, Windows-1252 ones too
-        QCOMPARE(cp1252::MessageToQt("Datei \xc3\xa4.vkd"), QString::fromUtf8("Datei ä.vkd"));
-        QCOMPARE(cp1252::MessageToQt("Na\xefve"), QString::fromUtf8("Naïve"));
+    }
+
+    // An error names files as the system does (UTF-8) and quotes design texts as they are
+    // stored (Windows-1252); the error box reads each part its own way, also when one
+    // message holds both and a design text happens to look like UTF-8.
+    void errorBoxReadsPathsAndDesignTextsEachTheirOwnWay()
+    {
+        TScriptedDialogs dialogs;
+        QVERIFY(!RunGuarded(nullptr, [] {
+            throw EFileError(TErrorText("Caf\xe9 \xc3\xa9 cannot be written to ")
+                                 .File("/tmp/J\xc3\xb6rg/a.vkd")
+                                 .SystemText(": Zugriff verweigert \xe2\x80\x93 gesperrt"));
+        }));
+        QCOMPARE(dialogs.errors,
+                 QStringList{QString::fromUtf8(
+                     "Café Ã© cannot be written to \"/tmp/Jörg/a.vkd\": Zugriff verweigert – gesperrt")});
     }
 
     // What Windows-1252 cannot hold is refused as it is typed or pasted, never stored as "?".
@@ -257,7 +272,7 @@ private slots:
         TfrmLogView viewer;
         viewer.SetLines({"line"});
         dialogs.paths = {folder.filePath(QStringLiteral("no/such/folder/log.txt"))};
-        viewer.BitBtn2Click();
+        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton);
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(viewer.Lines(), QStringList{QStringLiteral("line")});
     }

@@ -3,6 +3,7 @@
 #include "engine/DesignDiff.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
+#include "ui/CommandGuard.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/NativePath.h"
 #include "ui/document/UndoSnapshot.h"
@@ -120,7 +121,7 @@ TCompareWindow::TCompareWindow(const QString &captionA, TBaseVehicle &a, const Q
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_differencesOnly, &QCheckBox::toggled, this, &TCompareWindow::SetDifferencesOnly);
+    ConnectGuarded(m_differencesOnly, &QCheckBox::toggled, this, &TCompareWindow::SetDifferencesOnly);
 
     auto *bar = new QHBoxLayout;
     bar->addWidget(m_summary, 1);

@@ -1,6 +1,7 @@
 #include "ui/dialogs/FrmModify.h"
 
 #include "base/NumberFormat.h"
+#include "ui/CommandGuard.h"
 #include "ui/dialogs/ConversionError.h"
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
@@ -96,7 +97,7 @@ TfrmModify::TfrmModify(QWidget *parent)
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("bHelp"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpClick(); });
+    ConnectGuarded(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpClick(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
@@ -146,7 +147,7 @@ QWidget *TfrmModify::BuildWeaponPage()
         if (g == 3)
             m_rofGroup = box;
         int32_t TModificationSettings::*field = kModFields[g];
-        connect(m_modGroups[static_cast<size_t>(g)], &QButtonGroup::idClicked, this, [this, field](int item) {
+        ConnectGuarded(m_modGroups[static_cast<size_t>(g)], &QButtonGroup::idClicked, this, [this, field](int item) {
             m_values.Mods.*field = 1 - item;
             Refresh();
         });
@@ -168,12 +169,12 @@ QWidget *TfrmModify::BuildWeaponPage()
     workLayout->addWidget(new QLabel(QStringLiteral("TV x"), work));
     workLayout->addWidget(m_lWork);
     workLayout->addStretch(1);
-    connect(m_edit1, &TExitEdit::exited, this, [this] { Edit1Exit(); });
-    connect(m_spin, &TSpinButton::upClick, this, [this] {
+    ConnectGuarded(m_edit1, &TExitEdit::exited, this, [this] { Edit1Exit(); });
+    ConnectGuarded(m_spin, &TSpinButton::upClick, this, [this] {
         ++m_values.Mods.PoorWorkmanship;
         Refresh();
     });
-    connect(m_spin, &TSpinButton::downClick, this, [this] {
+    ConnectGuarded(m_spin, &TSpinButton::downClick, this, [this] {
         --m_values.Mods.PoorWorkmanship;
         Refresh();
     });
@@ -194,9 +195,9 @@ QWidget *TfrmModify::BuildWeaponPage()
     perks->addWidget(m_sporting);
     perks->addWidget(Note(QStringLiteral("Adds 100 Mark/Dinar to cost"), page));
     perks->addStretch(1);
-    connect(m_stabilized, &QCheckBox::clicked, this, [this](bool checked) { m_values.Stabilized = checked; });
-    connect(m_sniper, &QCheckBox::clicked, this, [this](bool checked) { m_values.Sniper = checked; });
-    connect(m_sporting, &QCheckBox::clicked, this, [this](bool checked) {
+    ConnectGuarded(m_stabilized, &QCheckBox::clicked, this, [this](bool checked) { m_values.Stabilized = checked; });
+    ConnectGuarded(m_sniper, &QCheckBox::clicked, this, [this](bool checked) { m_values.Sniper = checked; });
+    ConnectGuarded(m_sporting, &QCheckBox::clicked, this, [this](bool checked) {
         m_values.Sporting = checked;
         Refresh();
     });
@@ -206,7 +207,7 @@ QWidget *TfrmModify::BuildWeaponPage()
         arcs.push_back(QString::fromStdString(ArcCaption(arc)));
     QGroupBox *arcBox = RadioGroup("rgArc", QStringLiteral("Weapon Arc"), arcs, m_arc);
     arcBox->setParent(page);
-    connect(m_arc, &QButtonGroup::idClicked, this, [this](int item) {
+    ConnectGuarded(m_arc, &QButtonGroup::idClicked, this, [this](int item) {
         m_values.Mods.Arc = item;
         Refresh();
     });
@@ -254,8 +255,8 @@ QWidget *TfrmModify::BuildAmmoPage()
         box->setObjectName(QStringLiteral("cbAmmo%1").arg(k));
         grid->addWidget(box, k % kRows, k / kRows);
         m_ammo.push_back(box);
-        connect(box, &QCheckBox::clicked, this,
-                [this, k](bool checked) { m_values.Section.Selected[static_cast<size_t>(k)] = checked; });
+        ConnectGuarded(box, &QCheckBox::clicked, this,
+                       [this, k](bool checked) { m_values.Section.Selected[static_cast<size_t>(k)] = checked; });
     }
     grid->setRowStretch(kRows, 1);
     return page;
@@ -270,7 +271,7 @@ QWidget *TfrmModify::BuildClipPage()
     layout->addWidget(m_shielded);
     layout->addWidget(Note(QStringLiteral("Carries this spare clip in a shielded ammunition container."), page));
     layout->addStretch(1);
-    connect(m_shielded, &QCheckBox::clicked, this, [this](bool checked) { m_values.Shielded = checked; });
+    ConnectGuarded(m_shielded, &QCheckBox::clicked, this, [this](bool checked) { m_values.Shielded = checked; });
     return page;
 }
 
@@ -387,7 +388,7 @@ void TfrmModify::HelpClick()
 void TfrmModify::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    Refresh();
+    RunGuarded(this, [this] { Refresh(); });
 }
 
 void TfrmModify::done(int result)

@@ -4,6 +4,7 @@
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
 #include "ui/widgets/BoxColour.h"
+#include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/widgets/MemoBox.h"
@@ -187,9 +188,10 @@ void TfrmPerkEditor::BuildControls()
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
-    connect(m_ok, &QPushButton::clicked, this, [this] { OkClick(); });
+    ConnectGuarded(m_ok, &QPushButton::clicked, this, [this] { OkClick(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); });
+    ConnectGuarded(help, &QPushButton::clicked, this,
+                   [this] { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); });
 }
 
 QWidget *TfrmPerkEditor::BuildChoicePanels()
@@ -216,7 +218,7 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
     m_amount = new TPerkNumberPanel(QStringLiteral("pnlAmount"), QStringLiteral("Edit5"),
                                     QStringLiteral("SpinButton5"), box);
     m_amount->SetCaption(QStringLiteral("Amount"));
-    connect(m_amount, &TPerkNumberPanel::typed, this, [this](const QString &text) {
+    ConnectGuarded(m_amount, &TPerkNumberPanel::typed, this, [this](const QString &text) {
         int32_t value = 0;
         if (!perktext::ParseInteger(text, value)) {
             ShowEntry();
@@ -224,7 +226,7 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
         }
         Change([value](TPerkRecord &r) { r.Amount = std::max(value, 0); });
     });
-    connect(m_amount, &TPerkNumberPanel::stepped, this, [this](int delta) {
+    ConnectGuarded(m_amount, &TPerkNumberPanel::stepped, this, [this](int delta) {
         Change([delta](TPerkRecord &r) {
             r.Amount = static_cast<int32_t>(std::clamp<int64_t>(int64_t{r.Amount} + delta, 0, INT32_MAX));
         });
@@ -241,8 +243,8 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
             combo->addItem(cp1252::ToQt(itemText(item)));
         panel = choicePanel(panelName, caption, combo, box);
         grid->addWidget(panel, row, column);
-        connect(combo, &QComboBox::activated, this,
-                [this, field](int item) { Change([field, item](TPerkRecord &r) { r.*field = item; }); });
+        ConnectGuarded(combo, &QComboBox::activated, this,
+                       [this, field](int item) { Change([field, item](TPerkRecord &r) { r.*field = item; }); });
         return combo;
     };
     auto flagChoice = [&](const char *checkName, const char *panelName, bool TPerkRecord::*field, int column,
@@ -251,8 +253,9 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
         check->setObjectName(QString::fromLatin1(checkName));
         panel = choicePanel(panelName, QString(), check, box);
         grid->addWidget(panel, 4, column);
-        connect(check, &QCheckBox::clicked, this,
-                [this, field](bool checked) { Change([field, checked](TPerkRecord &r) { r.*field = checked; }); });
+        ConnectGuarded(check, &QCheckBox::clicked, this, [this, field](bool checked) {
+            Change([field, checked](TPerkRecord &r) { r.*field = checked; });
+        });
         return check;
     };
     m_arc = listChoice("ComboBox1", "pnlArc", QStringLiteral("Arc"), PerkArcCode, kArcCount, &TPerkRecord::Arc, 2, 1,
@@ -267,7 +270,7 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
     m_optionLayout = new QVBoxLayout(m_options);
     m_optionGroup = new QButtonGroup(m_options);
     grid->addWidget(m_options, 5, 0, 1, 2);
-    connect(m_optionGroup, &QButtonGroup::idClicked, this, [this](int id) {
+    ConnectGuarded(m_optionGroup, &QButtonGroup::idClicked, this, [this](int id) {
         const std::vector<QString> options = defectOptions(m_record.WorthFormula);
         if (id < 0 || id >= static_cast<int>(options.size()))
             return;
@@ -294,7 +297,7 @@ QWidget *TfrmPerkEditor::BuildFlawList()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_flawHeading);
     layout->addWidget(m_flawList, 1);
-    connect(m_flawList, &QListWidget::currentRowChanged, this, [this](int row) {
+    ConnectGuarded(m_flawList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_showing)
             FlawChosen(row);
     });
@@ -303,7 +306,7 @@ QWidget *TfrmPerkEditor::BuildFlawList()
 
 void TfrmPerkEditor::ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::*field)
 {
-    connect(panel, &TPerkNumberPanel::typed, this, [this, field](const QString &text) {
+    ConnectGuarded(panel, &TPerkNumberPanel::typed, this, [this, field](const QString &text) {
         double value = 0;
         if (!perktext::ParseReal(text, value)) {
             ShowEntry();
@@ -311,7 +314,7 @@ void TfrmPerkEditor::ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::
         }
         Change([field, value](TPerkRecord &r) { r.*field = std::max(value, 0.0); });
     });
-    connect(panel, &TPerkNumberPanel::stepped, this, [this, field](int delta) {
+    ConnectGuarded(panel, &TPerkNumberPanel::stepped, this, [this, field](int delta) {
         Change([field, delta](TPerkRecord &r) { r.*field = std::max(r.*field + delta, 0.0); });
     });
 }

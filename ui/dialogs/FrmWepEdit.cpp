@@ -1,6 +1,7 @@
 #include "ui/dialogs/FrmWepEdit.h"
 
 #include "base/NumberFormat.h"
+#include "ui/CommandGuard.h"
 #include "ui/dialogs/ConversionError.h"
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
@@ -150,8 +151,8 @@ TfrmWepEdit::TfrmWepEdit(const TWeaponRecord &record, QWidget *parent)
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("bHelp"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpClick(); });
-    connect(reset, &QPushButton::clicked, this, [this] { ResetClick(); });
+    ConnectGuarded(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpClick(); });
+    ConnectGuarded(reset, &QPushButton::clicked, this, [this] { ResetClick(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages);
@@ -176,8 +177,8 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
     grid->addWidget(m_name, 1, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Code - 10 letters max"), page), 2, 0, 1, 2);
     grid->addWidget(m_code, 3, 0, 1, 2);
-    connect(m_name, &TExitEdit::exited, this, [this] { NameExit(); });
-    connect(m_code, &TExitEdit::exited, this, [this] { CodeExit(); });
+    ConnectGuarded(m_name, &TExitEdit::exited, this, [this] { NameExit(); });
+    ConnectGuarded(m_code, &TExitEdit::exited, this, [this] { CodeExit(); });
 
     // The numbers in two columns; the range labels beside the bonuses.
     m_mediumRange = new QLabel(page);
@@ -213,7 +214,7 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
         grid->addWidget(label, row, column);
         grid->addLayout(cell, row, column + 1);
         m_numbers.emplace_back(&number, edit);
-        connect(edit, &TExitEdit::exited, this, [this, &number, edit] { NumberExit(number, edit); });
+        ConnectGuarded(edit, &TExitEdit::exited, this, [this, &number, edit] { NumberExit(number, edit); });
         // Rating..Extreme Bonus (the ranges) and Acc..Damage Per RB side by side.
         if (++row == 4 + 5 && column == 0) {
             row = 4;
@@ -224,7 +225,7 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
     m_ammoBaseCost->setFixedWidth(kNumberWidth);
     grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), 9, 0);
     grid->addWidget(m_ammoBaseCost, 9, 1);
-    connect(m_ammoBaseCost, &TExitEdit::exited, this, [this] { AmmoBaseCostExit(); });
+    ConnectGuarded(m_ammoBaseCost, &TExitEdit::exited, this, [this] { AmmoBaseCostExit(); });
 
     m_weaponType = new QComboBox(page);
     m_weaponType->setObjectName(QStringLiteral("ComboBox1"));
@@ -232,7 +233,7 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
         m_weaponType->addItem(QString::fromLatin1(type));
     grid->addWidget(new QLabel(QStringLiteral("Weapon Type"), page), 11, 2);
     grid->addWidget(m_weaponType, 11, 3);
-    connect(m_weaponType, &QComboBox::activated, this, [this] { Refresh(); });
+    ConnectGuarded(m_weaponType, &QComboBox::activated, this, [this] { Refresh(); });
 
     auto *flagBox = new QGroupBox(page);
     auto *flagLayout = new QVBoxLayout(flagBox);
@@ -243,7 +244,7 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
         flagLayout->addWidget(box);
         m_flags.emplace_back(flag.field, box);
         bool TWeaponRecord::*field = flag.field;
-        connect(box, &QCheckBox::clicked, this, [this, field](bool checked) { m_record.*field = checked; });
+        ConnectGuarded(box, &QCheckBox::clicked, this, [this, field](bool checked) { m_record.*field = checked; });
     }
     flagLayout->addStretch(1);
 
@@ -271,8 +272,9 @@ QWidget *TfrmWepEdit::BuildAmmoPage(int page, const char *note)
         box->setObjectName(QString::fromLatin1(kAmmoPages[page].boxPrefix) + QString::number(k));
         grid->addWidget(box, k % kRows, k / kRows);
         m_ammo[static_cast<size_t>(page)].push_back(box);
-        connect(box, &QCheckBox::clicked, this,
-                [this, page, k](bool checked) { AmmoFlags(m_record.BaseAmmo, page)[static_cast<size_t>(k)] = checked; });
+        ConnectGuarded(box, &QCheckBox::clicked, this, [this, page, k](bool checked) {
+            AmmoFlags(m_record.BaseAmmo, page)[static_cast<size_t>(k)] = checked;
+        });
     }
     layout->addLayout(grid);
     layout->addStretch(1);
@@ -353,7 +355,7 @@ void TfrmWepEdit::HelpClick()
 void TfrmWepEdit::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    Refresh();
+    RunGuarded(this, [this] { Refresh(); });
 }
 
 void TfrmWepEdit::done(int result)

@@ -46,7 +46,7 @@ TfrmLogView::TfrmLogView(QWidget *parent)
     layout->addWidget(bar);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_save, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ConnectGuarded(m_save, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 }
 
 void TfrmLogView::SetLines(const TLogLines &lines)
@@ -78,7 +78,7 @@ void TfrmLogView::BitBtn2Click()
     const QString path = Dialogs().SaveFileName(this, sdLog);
     if (path.isEmpty())
         return;
-    RunGuarded(this, [&] { SaveLines(Lines(), path); });
+    SaveLines(Lines(), path);
 }
 
 void TfrmLogView::SaveLines(const QStringList &lines, const QString &path)

@@ -3,6 +3,7 @@
 #include "engine/MovementList.h"
 #include "engine/OpenedDesign.h"
 #include "engine/Vehicle.h"
+#include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
@@ -104,14 +105,14 @@ void TfrmMovementEditor::BuildControls()
     layout->addStretch();
     layout->addLayout(buttons);
 
-    connect(m_view.mode, &QComboBox::activated, this, [this](int item) {
+    ConnectGuarded(m_view.mode, &QComboBox::activated, this, [this](int item) {
         if (m_view.HoldsMode(m_record, item, m_library))
             return;
         if (item >= 0 && item < m_library.Count())
             m_record = m_library.Get(item);
         ShowRecord();
     });
-    connect(m_view.mode, &TExitComboBox::exited, this, [this] {
+    ConnectGuarded(m_view.mode, &TExitComboBox::exited, this, [this] {
         if (m_record.CustomMode)
             Change([this](TMovementRecord &record) {
                 record.ModeName =
@@ -119,12 +120,12 @@ void TfrmMovementEditor::BuildControls()
             });
     });
     m_view.ConnectEdits(this, [this](const TMovementSystemView::TEdit &edit) { Change(edit); });
-    connect(ok, &QPushButton::clicked, this, [this] {
+    ConnectGuarded(ok, &QPushButton::clicked, this, [this] {
         ShowRecord();
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowUserGuide(this); });
+    ConnectGuarded(help, &QPushButton::clicked, this, [this] { ShowUserGuide(this); });
 }
 
 void TfrmMovementEditor::Change(const TMovementSystemView::TEdit &change)

@@ -1,5 +1,6 @@
 #include "ui/dialogs/PerkCustomPanel.h"
 
+#include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/dialogs/PerkNumberText.h"
@@ -147,11 +148,11 @@ TPerkCustomPanel::TPerkCustomPanel(TPerkChange change, QWidget *parent)
     layout->addWidget(modifiers);
     layout->addLayout(extras);
 
-    connect(m_aux, &QCheckBox::clicked, this,
-            [this](bool checked) { m_change([checked](TPerkRecord &r) { r.Aux = checked; }); });
-    connect(m_people, &QCheckBox::clicked, this,
-            [this](bool checked) { m_change([checked](TPerkRecord &r) { r.RatingIsPeople = checked; }); });
-    connect(m_otv, &QComboBox::activated, this, [this](int item) {
+    ConnectGuarded(m_aux, &QCheckBox::clicked, this,
+                   [this](bool checked) { m_change([checked](TPerkRecord &r) { r.Aux = checked; }); });
+    ConnectGuarded(m_people, &QCheckBox::clicked, this,
+                   [this](bool checked) { m_change([checked](TPerkRecord &r) { r.RatingIsPeople = checked; }); });
+    ConnectGuarded(m_otv, &QComboBox::activated, this, [this](int item) {
         m_change([item](TPerkRecord &r) {
             r.InsideOTV = item == OtvInside;
             r.OutsideOTV = item == OtvOutside;
@@ -166,7 +167,7 @@ TExitEdit *TPerkCustomPanel::AddField(const TCustomField &field)
     auto *edit = new TExitEdit(this);
     edit->setObjectName(QString::fromLatin1(field.editName));
     m_fields.emplace_back(&field, edit);
-    connect(edit, &TExitEdit::exited, this, [this, &field, edit] { m_change(fieldEdit(field, edit->text())); });
+    ConnectGuarded(edit, &TExitEdit::exited, this, [this, &field, edit] { m_change(fieldEdit(field, edit->text())); });
     return edit;
 }
 

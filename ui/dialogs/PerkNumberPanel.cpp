@@ -1,5 +1,6 @@
 #include "ui/dialogs/PerkNumberPanel.h"
 
+#include "ui/CommandGuard.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/SpinButton.h"
 
@@ -29,9 +30,9 @@ TPerkNumberPanel::TPerkNumberPanel(const QString &panelName, const QString &edit
     layout->addWidget(m_spin);
     layout->addStretch(1);
 
-    connect(m_edit, &TExitEdit::exited, this, [this] { emit typed(m_edit->text()); });
-    connect(m_spin, &TSpinButton::upClick, this, [this] { emit stepped(1); });
-    connect(m_spin, &TSpinButton::downClick, this, [this] { emit stepped(-1); });
+    ConnectGuarded(m_edit, &TExitEdit::exited, this, [this] { emit typed(m_edit->text()); });
+    ConnectGuarded(m_spin, &TSpinButton::upClick, this, [this] { emit stepped(1); });
+    ConnectGuarded(m_spin, &TSpinButton::downClick, this, [this] { emit stepped(-1); });
 }
 
 void TPerkNumberPanel::SetCaption(const QString &caption)

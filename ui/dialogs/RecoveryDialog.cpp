@@ -1,5 +1,7 @@
 #include "ui/dialogs/RecoveryDialog.h"
 
+#include "ui/CommandGuard.h"
+
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -31,7 +33,7 @@ TRecoveryDialog::TRecoveryDialog(const TRecoveryFile &file, QWidget *parent)
     const auto add = [&](const char *objectName, const QString &caption, TChoice choice) {
         QPushButton *button = buttons->addButton(caption, QDialogButtonBox::ActionRole);
         button->setObjectName(QString::fromLatin1(objectName));
-        connect(button, &QPushButton::clicked, this, [this, choice] { done(choice); });
+        ConnectGuarded(button, &QPushButton::clicked, this, [this, choice] { done(choice); });
         return button;
     };
     add("btnRecover", QStringLiteral("Recover"), Recover)->setDefault(true);

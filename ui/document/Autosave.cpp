@@ -3,7 +3,7 @@
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
 #include "base/Files.h"
-#include "ui/document/BackgroundWrite.h"
+#include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
 #include "ui/document/UndoSnapshot.h"
 #include "ui/document/VehicleDocument.h"
@@ -32,10 +32,10 @@ TAutosave::TAutosave(TVehicleDocument &document, const QString &folder, QObject 
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(DefaultIntervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &TAutosave::IntervalEnded);
-    connect(&m_running, &QFutureWatcherBase::finished, this, &TAutosave::WriteFinished);
-    connect(&document, &TVehicleDocument::edited, this, &TAutosave::DocumentEdited);
-    connect(&document, &TVehicleDocument::modifiedChanged, this, [this](bool modified) {
+    ConnectGuarded(&m_timer, &QTimer::timeout, this, &TAutosave::IntervalEnded);
+    ConnectGuarded(&m_running, &QFutureWatcherBase::finished, this, &TAutosave::WriteFinished);
+    ConnectGuarded(&document, &TVehicleDocument::edited, this, &TAutosave::DocumentEdited);
+    ConnectGuarded(&document, &TVehicleDocument::modifiedChanged, this, [this](bool modified) {
         if (!modified)
             RemoveFiles();
     });
@@ -64,13 +64,10 @@ void TAutosave::DocumentEdited()
     if (m_writePending)
         return;
     m_writePending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_writePending = false;
-            WriteNow();
-        },
-        Qt::QueuedConnection);
+    PostGuarded(this, [this] {
+        m_writePending = false;
+        WriteNow();
+    });
 }
 
 void TAutosave::IntervalEnded()

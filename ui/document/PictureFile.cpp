@@ -78,7 +78,7 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
     std::vector<uint8_t> bytes(data.begin(), data.end());
     if (const std::string fault = BitmapProblem(bytes); !fault.empty()) {
         problem = QStringLiteral("The picture \"%1\" cannot be stored: %2.")
-                      .arg(QFileInfo(path).fileName(), cp1252::MessageToQt(fault));
+                      .arg(QFileInfo(path).fileName(), cp1252::ToQt(fault));
         return {};
     }
     return bytes;

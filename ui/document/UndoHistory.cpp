@@ -3,6 +3,7 @@
 #include "engine/DesignDiff.h"
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
+#include "ui/CommandGuard.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -24,10 +25,10 @@ TUndoHistory::TUndoHistory(TVehicleDocument &document)
     setObjectName(QStringLiteral("UndoHistory"));
     // Each step holds two whole designs (pictures included): the oldest steps give way.
     m_stack->setUndoLimit(kUndoLimit);
-    connect(&document, &TVehicleDocument::edited, this, &TUndoHistory::DocumentEdited);
-    connect(&document, &TVehicleDocument::designReplaced, this, &TUndoHistory::DesignReplaced);
-    connect(&document, &TVehicleDocument::fileUsed, this, &TUndoHistory::DesignSaved);
-    connect(m_stack, &QUndoStack::indexChanged, this, &TUndoHistory::IndexChanged);
+    ConnectGuarded(&document, &TVehicleDocument::edited, this, &TUndoHistory::DocumentEdited);
+    ConnectGuarded(&document, &TVehicleDocument::designReplaced, this, &TUndoHistory::DesignReplaced);
+    ConnectGuarded(&document, &TVehicleDocument::fileUsed, this, &TUndoHistory::DesignSaved);
+    ConnectGuarded(m_stack, &QUndoStack::indexChanged, this, &TUndoHistory::IndexChanged);
     qApp->installEventFilter(this);
     DesignReplaced();
 }
@@ -54,18 +55,15 @@ void TUndoHistory::DesignReplaced()
     emit lastChangeChanged(m_lastChange);
     // Showing it may also tidy what the pass does not (a production type out of range): once
     // shown, the design as it is counts as the start, unless the user changed it already.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_stack->count() > 0 || m_pending)
-                return;
-            m_baseline = StateOf(TakeSnapshot(m_document.Vehicle()), m_baselineCopy);
-            // A design that came in with unsaved changes (a recovered one): no step back
-            // reaches the saved file.
-            if (m_document.Modified())
-                m_stack->resetClean();
-        },
-        Qt::QueuedConnection);
+    PostGuarded(this, [this] {
+        if (m_stack->count() > 0 || m_pending)
+            return;
+        m_baseline = StateOf(TakeSnapshot(m_document.Vehicle()), m_baselineCopy);
+        // A design that came in with unsaved changes (a recovered one): no step back
+        // reaches the saved file.
+        if (m_document.Modified())
+            m_stack->resetClean();
+    });
 }
 
 bool TUndoHistory::eventFilter(QObject *, QEvent *event)
@@ -102,7 +100,7 @@ void TUndoHistory::DocumentEdited()
         return;
     m_pending = true;
     // The handler that reported the change has not finished writing it yet.
-    QMetaObject::invokeMethod(this, [this] { Flush(); }, Qt::QueuedConnection);
+    PostGuarded(this, &TUndoHistory::Flush);
 }
 
 void TUndoHistory::Flush()
@@ -190,10 +188,10 @@ void TUndoHistory::BindActions(QAction *undo, QAction *redo)
     redo->setText(caption(redoVerb, m_stack->redoText()));
     undo->setEnabled(m_stack->canUndo());
     redo->setEnabled(m_stack->canRedo());
-    connect(m_stack, &QUndoStack::undoTextChanged, undo,
-            [undo, caption, undoVerb](const QString &text) { undo->setText(caption(undoVerb, text)); });
-    connect(m_stack, &QUndoStack::redoTextChanged, redo,
-            [redo, caption, redoVerb](const QString &text) { redo->setText(caption(redoVerb, text)); });
+    ConnectGuarded(m_stack, &QUndoStack::undoTextChanged, undo,
+                   [undo, caption, undoVerb](const QString &text) { undo->setText(caption(undoVerb, text)); });
+    ConnectGuarded(m_stack, &QUndoStack::redoTextChanged, redo,
+                   [redo, caption, redoVerb](const QString &text) { redo->setText(caption(redoVerb, text)); });
     connect(m_stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(m_stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 }

@@ -2,8 +2,6 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "ui/document/BackgroundWrite.h"
-#include "ui/Cp1252.h"
 #include "ui/NativePath.h"
 #include "ui/document/UndoSnapshot.h"
 
@@ -69,7 +67,7 @@ QString TVehicleDocument::Open(const QString &path)
     if (wasModified)
         emit modifiedChanged(false);
     emit fileUsed(path);
-    return cp1252::MessageToQt(loaded.Warning);
+    return QString::fromStdString(loaded.Warning);
 }
 
 void TVehicleDocument::SaveTo(const QString &path)

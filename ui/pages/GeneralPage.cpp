@@ -5,6 +5,7 @@
 #include "engine/Vehicle.h"
 #include "base/NumberFormat.h"
 #include "ui/widgets/BoxColour.h"
+#include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/pages/EditorHost.h"
 #include "ui/widgets/ExitComboBox.h"
@@ -159,15 +160,15 @@ void TGeneralPage::BuildControls()
             auto *edit = new TExitEdit(this);
             edit->setObjectName(QString::fromLatin1(name));
             edit->setMaximumWidth(rule.format == TGeneralBoxFormat::Grouped1 ? 76 : 48);
-            connect(edit, &TExitEdit::exited, this, [this, box, edit] { NumberExit(*box, edit); });
+            ConnectGuarded(edit, &TExitEdit::exited, this, [this, box, edit] { NumberExit(*box, edit); });
             m_numberEdits.emplace_back(box, edit);
             TSpinButton *spin = nullptr;
             if (rule.spin) {
                 spin = new TSpinButton(this);
                 spin->setObjectName(QString::fromLatin1(rule.spin));
                 spin->SetBox(edit);
-                connect(spin, &TSpinButton::upClick, this, [this, box] { NumberSpin(*box, +1); });
-                connect(spin, &TSpinButton::downClick, this, [this, box] { NumberSpin(*box, -1); });
+                ConnectGuarded(spin, &TSpinButton::upClick, this, [this, box] { NumberSpin(*box, +1); });
+                ConnectGuarded(spin, &TSpinButton::downClick, this, [this, box] { NumberSpin(*box, -1); });
             }
             return std::make_pair(edit, spin);
         }
@@ -357,13 +358,13 @@ void TGeneralPage::BuildControls()
     page->addStretch(1);
 
     // Text boxes.
-    connect(m_eCurrName, &TExitEdit::exited, this, [this] {
+    ConnectGuarded(m_eCurrName, &TExitEdit::exited, this, [this] {
         m_host.Document().SetModified();
         m_host.Document().Vehicle().CurrencyName =
             CutToWidth(cp1252::FromQt(m_eCurrName->text()), TBaseVehicle::CurrencyNameCapacity);
         ShowGeneral();
     });
-    connect(m_eField, &TExitEdit::exited, this, [this] {
+    ConnectGuarded(m_eField, &TExitEdit::exited, this, [this] {
         m_host.Document().Vehicle().NumberOnField =
             CutToWidth(cp1252::FromQt(m_eField->text()), TBaseVehicle::TextCapacity);
     });
@@ -374,29 +375,30 @@ void TGeneralPage::BuildControls()
         {m_eLength, &TBaseVehicle::Length},
     };
     for (const auto &[edit, field] : freeTexts) {
-        connect(edit, &QLineEdit::textEdited, this, [this, field = field](const QString &text) {
+        ConnectGuarded(edit, &QLineEdit::textEdited, this, [this, field = field](const QString &text) {
             m_host.Document().Vehicle().*field = CutToWidth(cp1252::FromQt(text), TBaseVehicle::TextCapacity);
             m_host.Document().SetModified();
         });
     }
-    connect(m_cbSizeType, &QComboBox::activated, this, [this](int index) {
+    ConnectGuarded(m_cbSizeType, &QComboBox::activated, this, [this](int index) {
         m_host.Document().Vehicle().SizeType = index;
         m_host.ShowResults();
     });
 
     // Production group.
-    connect(m_rbProStandard, &QRadioButton::clicked, this, [this](bool checked) { rbProStandardClick(checked); });
-    connect(m_rbProCustom, &QRadioButton::clicked, this, [this](bool checked) { rbProCustomClick(checked); });
-    connect(m_cbProStandard, &QComboBox::activated, this, [this](int index) { cbProStandardChange(index); });
-    connect(m_cbProStandard, &TExitComboBox::exited, this, [this] { m_host.Document().SetModified(); });
-    connect(m_eProCustomName, &QLineEdit::textEdited, this, [this](const QString &text) {
+    ConnectGuarded(m_rbProStandard, &QRadioButton::clicked, this,
+                   [this](bool checked) { rbProStandardClick(checked); });
+    ConnectGuarded(m_rbProCustom, &QRadioButton::clicked, this, [this](bool checked) { rbProCustomClick(checked); });
+    ConnectGuarded(m_cbProStandard, &QComboBox::activated, this, [this](int index) { cbProStandardChange(index); });
+    ConnectGuarded(m_cbProStandard, &TExitComboBox::exited, this, [this] { m_host.Document().SetModified(); });
+    ConnectGuarded(m_eProCustomName, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_host.Document().Vehicle().CustomProduction.CustomName = cp1252::FromQt(text);
     });
-    connect(m_eProCustomDef, &QLineEdit::textEdited, this, [this](const QString &text) {
+    ConnectGuarded(m_eProCustomDef, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_host.Document().Vehicle().CustomProduction.CustomDefinition = cp1252::FromQt(text);
     });
-    connect(m_eProCustomName, &TExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
-    connect(m_eProCustomDef, &TExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
+    ConnectGuarded(m_eProCustomName, &TExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
+    ConnectGuarded(m_eProCustomDef, &TExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
 }
 
 void TGeneralPage::ShowGeneral()

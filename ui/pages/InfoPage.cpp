@@ -94,7 +94,7 @@ QWidget *TInfoPage::BuildBoxes()
         grid->addWidget(caption, row, column);
         grid->addWidget(box, row, column + 1);
 
-        connect(box, &QComboBox::editTextChanged, this, [this, &text](const QString &typed) {
+        ConnectGuarded(box, &QComboBox::editTextChanged, this, [this, &text](const QString &typed) {
             if (m_showing)
                 return;
             m_host.Document().SetModified();
@@ -116,7 +116,7 @@ QWidget *TInfoPage::BuildNotes()
         memo->setObjectName(QString::fromLatin1(text.control));
         m_notes[i] = memo;
         m_notePages->addTab(memo, QString::fromLatin1(text.caption));
-        connect(memo, &QPlainTextEdit::textChanged, this, [this, &text, memo] {
+        ConnectGuarded(memo, &QPlainTextEdit::textChanged, this, [this, &text, memo] {
             if (m_showing)
                 return;
             m_host.Document().SetModified();
@@ -148,11 +148,10 @@ QWidget *TInfoPage::BuildPicture()
     layout->addWidget(panel, 1);
     layout->addWidget(hint);
 
-    connect(m_picture, &TraiImage::doubleClicked, this,
-            [this] { RunGuarded(this, [this] { pmPictureDblClick(); }); });
-    connect(m_picture, &TraiImage::mouseReleased, this, [this](Qt::MouseButton button) {
+    ConnectGuarded(m_picture, &TraiImage::doubleClicked, this, [this] { pmPictureDblClick(); });
+    ConnectGuarded(m_picture, &TraiImage::mouseReleased, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
-            RunGuarded(this, [this] { pmPictureRightUp(); });
+            pmPictureRightUp();
     });
     return pane;
 }

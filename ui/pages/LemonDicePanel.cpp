@@ -48,7 +48,7 @@ TLemonDicePanel::TLemonDicePanel(TEditorHost &host, QWidget *parent)
     // Wide enough for the button's caption.
     setMinimumWidth(m_roll->sizeHint().width());
 
-    connect(m_roll, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { BitBtn3Click(); }); });
+    ConnectGuarded(m_roll, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 }
 
 void TLemonDicePanel::ShowModelDice(int dice)

@@ -1,5 +1,7 @@
 #include "ui/pages/LibraryFilter.h"
 
+#include "ui/CommandGuard.h"
+
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -22,7 +24,7 @@ TLibraryFilter::TLibraryFilter(const QString &caption, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label);
     layout->addWidget(m_edit, 1);
-    connect(m_edit, &QLineEdit::textChanged, this, [this] { ApplyAll(); });
+    ConnectGuarded(m_edit, &QLineEdit::textChanged, this, [this] { ApplyAll(); });
 }
 
 QString TLibraryFilter::Text() const
@@ -62,26 +64,27 @@ void TLibraryFilter::Attach(const TTarget &target)
     m_targets.push_back(target);
     QAbstractItemModel *model = target.view->model();
     // Refilling a list adds rows and writes their texts: each row is judged as it is written.
-    connect(model, &QAbstractItemModel::rowsInserted, this, [this, target](const QModelIndex &, int first, int last) {
-        for (int row = first; row <= last; ++row)
-            ApplyRow(target, row);
-    });
-    connect(model, &QAbstractItemModel::dataChanged, this,
-            [this, target](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
-                for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
-                    ApplyRow(target, row);
-            });
+    ConnectGuarded(model, &QAbstractItemModel::rowsInserted, this,
+                   [this, target](const QModelIndex &, int first, int last) {
+                       for (int row = first; row <= last; ++row)
+                           ApplyRow(target, row);
+                   });
+    ConnectGuarded(model, &QAbstractItemModel::dataChanged, this,
+                   [this, target](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                       for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+                           ApplyRow(target, row);
+                   });
     // A list is also reset while it is being destroyed, when it can no longer be asked about
     // its rows: the reset is looked at afterwards, if the list is still there.
-    connect(
+    ConnectGuarded(
         model, &QAbstractItemModel::modelReset, this,
         [this, target, view = QPointer<QAbstractItemView>(target.view)] {
             if (view)
                 Apply(target);
         },
         Qt::QueuedConnection);
-    connect(target.view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, target] { KeepCurrentVisible(target); });
+    ConnectGuarded(target.view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                   [this, target] { KeepCurrentVisible(target); });
     Apply(target);
 }
 

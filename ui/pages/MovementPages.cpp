@@ -3,6 +3,7 @@
 #include "engine/MovementList.h"
 #include "engine/OpenedDesign.h"
 #include "engine/Vehicle.h"
+#include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/pages/EditorHost.h"
@@ -123,20 +124,20 @@ QWidget *TMovementPages::BuildMoreTab()
     layout->addWidget(m_sbtnMov, 0, Qt::AlignVCenter);
     layout->addLayout(buttons);
 
-    connect(m_btnMovNew, &QPushButton::clicked, this, [this] { btnMovNewClick(); });
-    connect(m_btnMovDelete, &QPushButton::clicked, this, [this] { btnMovDeleteClick(); });
-    connect(m_btnMovEdit, &QPushButton::clicked, this, [this] { btnMovEditClick(); });
-    connect(m_lbMov, &QListWidget::itemDoubleClicked, this, [this] { btnMovEditClick(); });
-    connect(m_sbtnMov, &TSpinButton::downClick, this, [this] { sbtnMovDownClick(); });
-    connect(m_sbtnMov, &TSpinButton::upClick, this, [this] { sbtnMovUpClick(); });
+    ConnectGuarded(m_btnMovNew, &QPushButton::clicked, this, [this] { btnMovNewClick(); });
+    ConnectGuarded(m_btnMovDelete, &QPushButton::clicked, this, [this] { btnMovDeleteClick(); });
+    ConnectGuarded(m_btnMovEdit, &QPushButton::clicked, this, [this] { btnMovEditClick(); });
+    ConnectGuarded(m_lbMov, &QListWidget::itemDoubleClicked, this, [this] { btnMovEditClick(); });
+    ConnectGuarded(m_sbtnMov, &TSpinButton::downClick, this, [this] { sbtnMovDownClick(); });
+    ConnectGuarded(m_sbtnMov, &TSpinButton::upClick, this, [this] { sbtnMovUpClick(); });
     return tab;
 }
 
 void TMovementPages::ConnectSystem(int slot)
 {
     const TMovementSystemView &view = m_views[slot];
-    connect(view.mode, &QComboBox::activated, this, [this, slot](int item) { ModeClick(slot, item); });
-    connect(view.mode, &TExitComboBox::exited, this, [this, slot] { ModeExit(slot); });
+    ConnectGuarded(view.mode, &QComboBox::activated, this, [this, slot](int item) { ModeClick(slot, item); });
+    ConnectGuarded(view.mode, &TExitComboBox::exited, this, [this, slot] { ModeExit(slot); });
     view.ConnectEdits(this, [this, slot](const TMovementSystemView::TEdit &edit) { ChangeSystem(slot, edit); });
 }
 

@@ -4,6 +4,7 @@
 #include "engine/MovementSpeed.h"
 #include "base/NumberFormat.h"
 #include "ui/widgets/BoxColour.h"
+#include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/widgets/Cp1252Validator.h"
 #include "ui/widgets/ExitComboBox.h"
@@ -147,10 +148,10 @@ TExitEdit *TMovementSystemView::MakeBox(const QString &name, QWidget *parent, bo
     return box;
 }
 
-void TMovementSystemView::ConnectEdits(QObject *context, std::function<void(const TEdit &)> apply) const
+void TMovementSystemView::ConnectEdits(QWidget *window, std::function<void(const TEdit &)> apply) const
 {
     auto onExit = [&](TExitEdit *box, TEdit edit) {
-        QObject::connect(box, &TExitEdit::exited, context, [apply, edit] { apply(edit); });
+        ConnectGuarded(box, &TExitEdit::exited, window, [apply, edit] { apply(edit); });
     };
     onExit(topKph, [box = topKph](TMovementRecord &record) {
         double value = 0;
@@ -178,16 +179,15 @@ void TMovementSystemView::ConnectEdits(QObject *context, std::function<void(cons
             record.Maneuver = value;
     });
     manSpin->SetBox(man);
-    QObject::connect(manSpin, &TSpinButton::downClick, context, [apply] {
+    ConnectGuarded(manSpin, &TSpinButton::downClick, window, [apply] {
         apply([](TMovementRecord &record) {
             if (record.Maneuver > std::numeric_limits<int32_t>::min())
                 --record.Maneuver;
         });
     });
-    QObject::connect(manSpin, &TSpinButton::upClick, context, [apply] {
+    ConnectGuarded(manSpin, &TSpinButton::upClick, window, [apply] {
         apply([](TMovementRecord &record) { record.Maneuver = std::min(record.Maneuver + 1, 0); });
     });
-    QObject::connect(air, &QCheckBox::clicked, context, [apply](bool checked) {
-        apply([checked](TMovementRecord &record) { record.Flight = checked; });
-    });
+    ConnectGuarded(air, &QCheckBox::clicked, window,
+                   [apply](bool checked) { apply([checked](TMovementRecord &record) { record.Flight = checked; }); });
 }

@@ -4,7 +4,6 @@
 
 class QCheckBox;
 class QLabel;
-class QObject;
 class QString;
 class QWidget;
 class TExitComboBox;
@@ -47,8 +46,9 @@ struct TMovementSystemView {
     using TEdit = std::function<void(TMovementRecord &)>;
     // Connects the speed, maneuver and flight controls: each user edit calls apply with
     // what it does to the record (typed speeds capped and converted from MP, the
-    // maneuver spin kept at or below 0, unparsable text leaving the record unchanged).
-    void ConnectEdits(QObject *context, std::function<void(const TEdit &)> apply) const;
+    // maneuver spin kept at or below 0, unparsable text leaving the record unchanged), as a
+    // guarded command whose errors show over window.
+    void ConnectEdits(QWidget *window, std::function<void(const TEdit &)> apply) const;
 
     // A speed or maneuver box of the movement controls.
     static TExitEdit *MakeBox(const QString &name, QWidget *parent, bool readOnly = false);

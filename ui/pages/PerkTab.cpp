@@ -183,18 +183,15 @@ TPerkTab::TPerkTab(TEditorHost &host, TPerkKind kind, QWidget *parent)
     layout->addWidget(splitter, 1);
     layout->addWidget(m_buttonColumn);
 
-    auto guarded = [this](void (TPerkTab::*command)()) {
-        return [this, command] { RunGuarded(this, [&] { (this->*command)(); }); };
-    };
-    connect(add, &QPushButton::clicked, this, guarded(&TPerkTab::AddClick));
-    connect(m_library, &QListWidget::itemDoubleClicked, this, guarded(&TPerkTab::AddClick));
-    connect(custom, &QPushButton::clicked, this, guarded(&TPerkTab::CustomClick));
-    connect(m_delete, &QPushButton::clicked, this, guarded(&TPerkTab::DeleteClick));
-    connect(m_config, &QPushButton::clicked, this, guarded(&TPerkTab::ConfigClick));
-    connect(m_grid, &QTableWidget::doubleClicked, this, guarded(&TPerkTab::ConfigClick));
-    connect(clear, &QPushButton::clicked, this, guarded(&TPerkTab::ClearClick));
-    connect(m_move, &TSpinButton::upClick, this, guarded(&TPerkTab::MoveUpClick));
-    connect(m_move, &TSpinButton::downClick, this, guarded(&TPerkTab::MoveDownClick));
+    ConnectGuarded(add, &QPushButton::clicked, this, &TPerkTab::AddClick);
+    ConnectGuarded(m_library, &QListWidget::itemDoubleClicked, this, &TPerkTab::AddClick);
+    ConnectGuarded(custom, &QPushButton::clicked, this, &TPerkTab::CustomClick);
+    ConnectGuarded(m_delete, &QPushButton::clicked, this, &TPerkTab::DeleteClick);
+    ConnectGuarded(m_config, &QPushButton::clicked, this, &TPerkTab::ConfigClick);
+    ConnectGuarded(m_grid, &QTableWidget::doubleClicked, this, &TPerkTab::ConfigClick);
+    ConnectGuarded(clear, &QPushButton::clicked, this, &TPerkTab::ClearClick);
+    ConnectGuarded(m_move, &TSpinButton::upClick, this, &TPerkTab::MoveUpClick);
+    ConnectGuarded(m_move, &TSpinButton::downClick, this, &TPerkTab::MoveDownClick);
 }
 
 void TPerkTab::AddBelowButtons(QWidget *widget)

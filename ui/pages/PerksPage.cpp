@@ -52,8 +52,8 @@ TPerksPage::TPerksPage(TEditorHost &host, QWidget *parent)
     layout->addWidget(filter);
     layout->addWidget(m_tabs);
 
-    connect(m_tabs, &QTabWidget::currentChanged, this, [this] { RunGuarded(this, [this] { ShowPFDGrid(); }); });
-    connect(m_lemonDice, &TLemonDicePanel::rolled, this, [this] { ShowPFDGrid(); });
+    ConnectGuarded(m_tabs, &QTabWidget::currentChanged, this, [this] { ShowPFDGrid(); });
+    ConnectGuarded(m_lemonDice, &TLemonDicePanel::rolled, this, [this] { ShowPFDGrid(); });
 }
 
 void TPerksPage::ShowPage()

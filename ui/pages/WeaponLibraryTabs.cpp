@@ -40,7 +40,7 @@ TWeaponLibraryTabs::TWeaponLibraryTabs(QWidget *parent)
         // The caption "Rockets && Missiles" shows with a single ampersand.
         addTab(BuildTab(type), QString::fromStdString(WeaponTypeCaption(type)));
     }
-    connect(this, &QTabWidget::currentChanged, this, [this] { RunGuarded(this, [this] { ShowWeaponLibrary(); }); });
+    ConnectGuarded(this, &QTabWidget::currentChanged, this, [this] { ShowWeaponLibrary(); });
 }
 
 QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
@@ -70,10 +70,9 @@ QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
     grid->horizontalHeader()->setSectionsClickable(true);
     grid->horizontalHeader()->setHighlightSections(false);
     m_grids[static_cast<size_t>(weaponType)] = grid;
-    connect(grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, weaponType](int column) {
-        RunGuarded(this, [&] { HeadingClick(weaponType, column); });
-    });
-    connect(grid, &QTableWidget::cellDoubleClicked, this, [this] { emit addRequested(); });
+    ConnectGuarded(grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                   [this, weaponType](int column) { HeadingClick(weaponType, column); });
+    ConnectGuarded(grid, &QTableWidget::cellDoubleClicked, this, [this] { emit addRequested(); });
 
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -90,9 +89,9 @@ QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
             buttons->addWidget(button);
         buttons->addStretch(1);
         layout->addLayout(buttons);
-        connect(m_new, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Button7Click(); }); });
-        connect(m_edit, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Button8Click(); }); });
-        connect(m_delete, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Button9Click(); }); });
+        ConnectGuarded(m_new, &QPushButton::clicked, this, [this] { Button7Click(); });
+        ConnectGuarded(m_edit, &QPushButton::clicked, this, [this] { Button8Click(); });
+        ConnectGuarded(m_delete, &QPushButton::clicked, this, [this] { Button9Click(); });
     }
     return tab;
 }

@@ -157,34 +157,34 @@ void TWeaponsPage::BuildControls()
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_splitter);
 
-    auto command = [this](auto handler) { return [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); }; };
-    connect(m_bAdd, &QPushButton::clicked, this, command(&TWeaponsPage::bAddClick));
-    connect(m_bDel, &QPushButton::clicked, this, command(&TWeaponsPage::bDelClick));
-    connect(m_bClear, &QPushButton::clicked, this, command(&TWeaponsPage::bClearClick));
-    connect(m_bMod, &QPushButton::clicked, this, command(&TWeaponsPage::bModClick));
-    connect(m_bAddAmmo, &QPushButton::clicked, this, command(&TWeaponsPage::bAddAmmoClick));
-    connect(m_bAddCLip, &QPushButton::clicked, this, command(&TWeaponsPage::bAddCLipClick));
-    connect(m_sbMove, &TSpinButton::upClick, this, command(&TWeaponsPage::sbMoveUpClick));
-    connect(m_sbMove, &TSpinButton::downClick, this, command(&TWeaponsPage::sbMoveDownClick));
-    connect(m_bWLadd, &QPushButton::clicked, this, command(&TWeaponsPage::bWLaddClick));
-    connect(m_bWLdelete, &QPushButton::clicked, this, command(&TWeaponsPage::bWLdeleteClick));
-    connect(m_libraries, &TWeaponLibraryTabs::addRequested, this, command(&TWeaponsPage::bAddClick));
-    connect(m_sgW, &QTableView::doubleClicked, this, command(&TWeaponsPage::bModClick));
+    ConnectGuarded(m_bAdd, &QPushButton::clicked, this, &TWeaponsPage::bAddClick);
+    ConnectGuarded(m_bDel, &QPushButton::clicked, this, &TWeaponsPage::bDelClick);
+    ConnectGuarded(m_bClear, &QPushButton::clicked, this, &TWeaponsPage::bClearClick);
+    ConnectGuarded(m_bMod, &QPushButton::clicked, this, &TWeaponsPage::bModClick);
+    ConnectGuarded(m_bAddAmmo, &QPushButton::clicked, this, &TWeaponsPage::bAddAmmoClick);
+    ConnectGuarded(m_bAddCLip, &QPushButton::clicked, this, &TWeaponsPage::bAddCLipClick);
+    ConnectGuarded(m_sbMove, &TSpinButton::upClick, this, &TWeaponsPage::sbMoveUpClick);
+    ConnectGuarded(m_sbMove, &TSpinButton::downClick, this, &TWeaponsPage::sbMoveDownClick);
+    ConnectGuarded(m_bWLadd, &QPushButton::clicked, this, &TWeaponsPage::bWLaddClick);
+    ConnectGuarded(m_bWLdelete, &QPushButton::clicked, this, &TWeaponsPage::bWLdeleteClick);
+    ConnectGuarded(m_libraries, &TWeaponLibraryTabs::addRequested, this, &TWeaponsPage::bAddClick);
+    ConnectGuarded(m_sgW, &QTableView::doubleClicked, this, &TWeaponsPage::bModClick);
 
-    connect(m_sgW->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
-        // A mouse press reports its cell itself (also when it is the current one).
-        if (!m_filling && !m_pressing)
-            RunGuarded(this, [&] { sgWSelectCell(current.row(), current.column()); });
-    });
-    connect(m_sgW, &QTableView::pressed, this, [this](const QModelIndex &index) {
+    ConnectGuarded(m_sgW->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                   [this](const QModelIndex &current) {
+                       // A mouse press reports its cell itself (also when it is the current one).
+                       if (!m_filling && !m_pressing)
+                           sgWSelectCell(current.row(), current.column());
+                   });
+    ConnectGuarded(m_sgW, &QTableView::pressed, this, [this](const QModelIndex &index) {
         m_pressing = false;
-        RunGuarded(this, [&] { sgWSelectCell(index.row(), index.column()); });
+        sgWSelectCell(index.row(), index.column());
     });
     // Leaving the grid shows it afresh.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+    ConnectGuarded(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
         const auto inGrid = [this](QWidget *w) { return w && (w == m_sgW || m_sgW->isAncestorOf(w)); };
         if (now && inGrid(old) && !inGrid(now) && isVisible() && !m_filling)
-            RunGuarded(this, [this] { ShowVehicleWeapons(); });
+            ShowVehicleWeapons();
     });
 }
 
@@ -209,7 +209,7 @@ void TWeaponsPage::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        ShowPage();
+        RunGuarded(this, [this] { ShowPage(); });
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/widgets/SpinButton.h"
 
+#include "ui/CommandGuard.h"
 #include "ui/widgets/ExitEdit.h"
 
 #include <QToolButton>
@@ -31,11 +32,11 @@ TSpinButton::TSpinButton(QWidget *parent)
     layout->addWidget(m_up);
     layout->addWidget(m_down);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    connect(m_up, &QToolButton::clicked, this, [this] {
+    ConnectGuarded(m_up, &QToolButton::clicked, this, [this] {
         CommitBox();
         emit upClick();
     });
-    connect(m_down, &QToolButton::clicked, this, [this] {
+    ConnectGuarded(m_down, &QToolButton::clicked, this, [this] {
         CommitBox();
         emit downClick();
     });
