@@ -10,9 +10,9 @@
 #include "output/SafeFileName.h"
 #include "output/SheetExport.h"
 #include "ui/About.h"
-#include "ui/CompareWindow.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/CommandGuard.h"
+#include "ui/CompareWindow.h"
 #include "ui/Cp1252.h"
 #include "ui/DialogProvider.h"
 #include "ui/EditorPage.h"
@@ -24,6 +24,7 @@
 #include "ui/NativePath.h"
 #include "ui/PerksPage.h"
 #include "ui/RecentFiles.h"
+#include "ui/ResultLabel.h"
 #include "ui/TextUndoFallback.h"
 #include "ui/UndoHistory.h"
 #include "ui/UndoSnapshot.h"
@@ -76,19 +77,6 @@ const TPagePlaceholder kPlaceholders[] = {
     {"TabSheet4", "Perks, Flaws, and Defects"},
     {"TabSheet6", "Info"},
 };
-
-QLabel *resultLabel(const char *name, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setMinimumWidth(48);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setTextFormat(Qt::PlainText); // the cost carries the currency name the user typed
-    return label;
-}
 
 bool isDesignFile(const QString &path)
 {
@@ -209,7 +197,7 @@ void TfrmEditer::BuildTopBand(QWidget *central)
         grid->setVerticalSpacing(0);
         int index = 0;
         for (const TResultCell &cell : cells) {
-            *cell.label = resultLabel(cell.name, box);
+            *cell.label = NewResultLabel(cell.name, TResultLook::Bold, box);
             grid->addWidget(new QLabel(QString::fromLatin1(cell.caption), box), index / columns, 2 * (index % columns));
             grid->addWidget(*cell.label, index / columns, 2 * (index % columns) + 1);
             ++index;
