@@ -2,6 +2,7 @@
 
 #include "engine/base/Stream.h"
 #include "storage/codec/LzhCompressor.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

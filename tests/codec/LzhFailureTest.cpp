@@ -4,6 +4,7 @@
 #include "storage/codec/CodecSink.h"
 #include "storage/codec/CodecSource.h"
 #include "storage/codec/LzhCompressor.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
