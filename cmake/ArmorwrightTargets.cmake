@@ -19,13 +19,6 @@ if(AW_BUILD_FUZZ)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
 
-# Adds a static library made of every .cpp in the calling folder (not its subfolders).
-function(aw_folder_library name)
-  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  aw_library(${name} "${sources}" LINKS ${ARG_LINKS})
-endfunction()
-
 # Adds a static library from a list of sources.
 function(aw_library name sources)
   cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
@@ -38,12 +31,11 @@ endfunction()
 # A test that runs longer than this is taken for a hang; a slow test is split into cases.
 set(AW_TEST_TIMEOUT 60)
 
-# Adds one GoogleTest executable made of every .cpp in a tests subfolder, with one ctest
-# entry per test case (found when ctest runs, so the build runs no tests) under `label`.
-function(aw_gtest name folder)
-  cmake_parse_arguments(ARG "" "LABEL" "LINKS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
-  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/GTestMain.cpp)
+# Adds one GoogleTest executable made of the SOURCES, with one ctest entry per test case (found
+# when ctest runs, so the build runs no tests) under `label`.
+function(aw_gtest name)
+  cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LINKS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/GTestMain.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest)
   target_compile_definitions(${name} PRIVATE AW_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
                                              AW_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
