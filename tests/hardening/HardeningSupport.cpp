@@ -1,10 +1,8 @@
 #include "HardeningSupport.h"
 
-#include "engine/base/Files.h"
-
+#include <algorithm>
 #include <ctime>
 #include <fstream>
-#include <unistd.h>
 
 namespace hardening {
 

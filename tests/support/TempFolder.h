@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-// A fresh folder removed with everything in it at the end of the test.
+// A fresh folder, removed with everything in it when the object goes.
 class TTempFolder {
   public:
     TTempFolder();
