@@ -9,13 +9,11 @@
 #include <vector>
 
 // The calculation log: the one place every calculation step writes its line to.
-// It is off (no target) except while a caller collects a log, typically through
-// a ScopedCalculationLog.
+// It is off (no target) except while a caller collects a log through a ScopedCalculationLog.
 using TLogLines = std::vector<std::string>;
 
 // The current target, or nullptr when the log is off.
 TLogLines *CalculationLog();
-void SetCalculationLog(TLogLines *target);
 
 // True while the log is on. A step whose line needs more than formatting numbers (a name
 // looked up or built) asks first, so the work is skipped while the log is off.
@@ -51,10 +49,12 @@ void LogLine(const Parts &...parts)
     target->push_back(std::move(line));
 }
 
-// Switches the log on into `target` for its lifetime and restores the previous target after.
+// Switches the log on into `target` (or off, for nullptr) for its lifetime and restores the
+// previous target after.
 class ScopedCalculationLog {
 public:
-    explicit ScopedCalculationLog(TLogLines &target);
+    explicit ScopedCalculationLog(TLogLines *target);
+    explicit ScopedCalculationLog(TLogLines &target) : ScopedCalculationLog(&target) {}
     ~ScopedCalculationLog();
     ScopedCalculationLog(const ScopedCalculationLog &) = delete;
     ScopedCalculationLog &operator=(const ScopedCalculationLog &) = delete;

@@ -8,6 +8,14 @@ std::vector<CliCommand> &CliCommands()
     return commands;
 }
 
+CliRegistration::CliRegistration(const TCommandSpec &spec, std::function<int(const TCliArguments &)> body)
+{
+    CliCommands().push_back(
+        {spec.Name, spec.Summary, [&spec, body = std::move(body)](const std::vector<std::string> &args) {
+             return RunCommand(spec, args, body);
+         }});
+}
+
 bool WantsHelp(const std::vector<std::string> &args)
 {
     return std::any_of(args.begin(), args.end(), [](const std::string &a) { return a == "-h" || a == "--help"; });

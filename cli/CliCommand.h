@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/CommandRunner.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,7 +18,10 @@ struct CliCommand {
 std::vector<CliCommand> &CliCommands();
 
 struct CliRegistration {
+    // A command that reads its arguments itself.
     explicit CliRegistration(CliCommand command) { CliCommands().push_back(std::move(command)); }
+    // A command described by `spec` (kept for the program's lifetime), run through RunCommand.
+    CliRegistration(const TCommandSpec &spec, std::function<int(const TCliArguments &)> body);
 };
 
 // True when args hold "-h" or "--help".

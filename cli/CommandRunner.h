@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-// What a command tells its --help and its usage errors.
+// What a command tells the command list, its --help and its usage errors.
 struct TCommandSpec {
     const char *Name;
+    const char *Summary; // one line for the top-level --help
     const char *Usage; // the arguments after the command name
     const char *Help;  // what it does and its options, one paragraph or more
     std::vector<TCliOption> Options;

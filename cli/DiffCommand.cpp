@@ -1,6 +1,5 @@
 // armorwright-cli diff: every field, result and list entry in which two designs differ.
 #include "cli/CliCommand.h"
-#include "cli/CommandRunner.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignDiff.h"
 #include "engine/DesignFile.h"
@@ -12,7 +11,8 @@
 namespace {
 
 const TCommandSpec kSpec{
-    "diff", "[--stored] A.vkd B.vkd",
+    "diff", "the differences between two designs",
+    "[--stored] A.vkd B.vkd",
     "Compares two designs as the editor holds them after opening and prints one line per\n"
     "difference: the path of the value (as in the JSON form), its value in A and in B,\n"
     "separated by tabs. Texts are quoted; \"(none)\" stands for a list entry only one design\n"
@@ -44,7 +44,6 @@ int run(const TCliArguments &args)
     }
 }
 
-const CliRegistration registration{{kSpec.Name, "the differences between two designs",
-                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+const CliRegistration registration{kSpec, run};
 
 } // namespace

@@ -1,6 +1,5 @@
 // armorwright-cli export: the text, HTML or record sheets of designs, one file each.
 #include "cli/CliCommand.h"
-#include "cli/CommandRunner.h"
 #include "cli/ExportTarget.h"
 #include "cli/LocaleSeparators.h"
 #include "cli/OpenedDesignFile.h"
@@ -21,7 +20,8 @@
 namespace {
 
 const TCommandSpec kSpec{
-    "export", "--format text|html|jpeg|png|pdf [--page a4|letter] [--locale NAME] FILE... [-o OUT | --out-dir DIR]",
+    "export", "text, HTML, JPEG, PNG or PDF sheets of designs",
+    "--format text|html|jpeg|png|pdf [--page a4|letter] [--locale NAME] FILE... [-o OUT | --out-dir DIR]",
     "Opens each design as the editor does and writes its sheet: the text or HTML sheet from\n"
     "the sheet templates, or the record sheet as a JPEG (as the editor saves it), a PNG, or\n"
     "a PDF page placed as the editor prints it. Override files beside the program (\"Text.zel\",\n"
@@ -157,7 +157,6 @@ int run(const TCliArguments &args)
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{{kSpec.Name, "text, HTML, JPEG, PNG or PDF sheets of designs",
-                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+const CliRegistration registration{kSpec, run};
 
 } // namespace

@@ -1,6 +1,5 @@
 // armorwright-cli from-json: a design file made from its JSON form.
 #include "cli/CliCommand.h"
-#include "cli/CommandRunner.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
 #include "base/ArmorwrightError.h"
@@ -13,7 +12,8 @@
 namespace {
 
 const TCommandSpec kSpec{
-    "from-json", "FILE.json -o OUT.vkd",
+    "from-json", "a design file from JSON",
+    "FILE.json -o OUT.vkd",
     "Reads a design in its JSON form (docs/design-json.md; \"-\" reads standard input),\n"
     "checks every value and writes it as a design file. The first bad value is reported by\n"
     "its JSON path, e.g. \"$.weapons[2].clips[0].sections[1].Amount: expected an integer\",\n"
@@ -46,7 +46,6 @@ int run(const TCliArguments &args)
     return 0;
 }
 
-const CliRegistration registration{{kSpec.Name, "a design file from JSON",
-                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+const CliRegistration registration{kSpec, run};
 
 } // namespace

@@ -1,6 +1,5 @@
 // armorwright-cli log: the calculation log of a design, as the editor's log viewer shows it.
 #include "cli/CliCommand.h"
-#include "cli/CommandRunner.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/CalculationReplay.h"
 #include "base/ArmorwrightError.h"
@@ -12,7 +11,8 @@
 namespace {
 
 const TCommandSpec kSpec{
-    "log", "--tv|--price [-o OUT] FILE...",
+    "log", "the TV or price calculation log of each design",
+    "--tv|--price [-o OUT] FILE...",
     "Opens each design as the editor does and prints the calculation log its \"View TV Log\"\n"
     "(--tv) or \"View Price Log\" (--price) shows: the design's name, an empty line, then\n"
     "every step of one run of the threat value or of the final cost. With several files each\n"
@@ -53,7 +53,6 @@ int run(const TCliArguments &args)
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{{kSpec.Name, "the TV or price calculation log of each design",
-                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+const CliRegistration registration{kSpec, run};
 
 } // namespace

@@ -1,6 +1,5 @@
 // armorwright-cli report: the values of the editor's results area for each design.
 #include "cli/CliCommand.h"
-#include "cli/CommandRunner.h"
 #include "cli/LocaleSeparators.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignOutcome.h"
@@ -18,7 +17,8 @@ using nlohmann::ordered_json;
 namespace {
 
 const TCommandSpec kSpec{
-    "report", "[--json] [--locale NAME] FILE...",
+    "report", "the results the editor shows for each design",
+    "[--json] [--locale NAME] FILE...",
     "Opens each design as the editor does and prints the values its results area shows:\n"
     "final cost with the currency, TV, OTV, DTV, MTV, final size, default size, default\n"
     "cost, default mass, pre-production cost and the model and individual lemon dice.\n"
@@ -104,7 +104,6 @@ int run(const TCliArguments &args)
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{{kSpec.Name, "the results the editor shows for each design",
-                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+const CliRegistration registration{kSpec, run};
 
 } // namespace

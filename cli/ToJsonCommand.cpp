@@ -1,6 +1,5 @@
 // armorwright-cli to-json: a design file in its JSON form.
 #include "cli/CliCommand.h"
-#include "cli/CommandRunner.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignFile.h"
 #include "base/Files.h"
@@ -11,7 +10,8 @@
 namespace {
 
 const TCommandSpec kSpec{
-    "to-json", "[--as-opened] FILE.vkd [-o OUT.json]",
+    "to-json", "a design file as JSON",
+    "[--as-opened] FILE.vkd [-o OUT.json]",
     "Writes the whole design in its JSON form (docs/design-json.md): every field, list,\n"
     "weapon, clip, section and link, the picture as base64. By default the design is taken\n"
     "as stored in the file, so from-json gives the same design body back.\n\n"
@@ -46,7 +46,6 @@ int run(const TCliArguments &args)
     return 0;
 }
 
-const CliRegistration registration{{kSpec.Name, "a design file as JSON",
-                                    [](const std::vector<std::string> &args) { return RunCommand(kSpec, args, run); }}};
+const CliRegistration registration{kSpec, run};
 
 } // namespace

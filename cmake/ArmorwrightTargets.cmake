@@ -31,16 +31,12 @@ endfunction()
 # A test that runs longer than this is taken for a hang; a slow test is split into cases.
 set(AW_TEST_TIMEOUT 60)
 
-# Adds one GoogleTest executable made of every .cpp in a tests subfolder, with one ctest
-# entry per test case (found when ctest runs, so the build runs no tests) under `label`.
-function(aw_gtest name folder)
-  cmake_parse_arguments(ARG "" "LABEL" "LINKS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
-  if(NOT sources)
-    return()
-  endif()
-  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/GTestMain.cpp)
-  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gmock)
+# Adds one GoogleTest executable made of the SOURCES, with one ctest entry per test case (found
+# when ctest runs, so the build runs no tests) under `label`.
+function(aw_gtest name)
+  cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LINKS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/GTestMain.cpp)
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest)
   target_compile_definitions(${name} PRIVATE AW_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
                                              AW_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   aw_apply_warnings(${name})

@@ -11,9 +11,9 @@
 #include "output/SafeFileName.h"
 #include "output/SheetExport.h"
 #include "ui/dialogs/About.h"
-#include "ui/dialogs/CompareWindow.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/CommandGuard.h"
+#include "ui/dialogs/CompareWindow.h"
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/pages/EditorPage.h"
@@ -25,6 +25,7 @@
 #include "ui/NativePath.h"
 #include "ui/pages/PerksPage.h"
 #include "ui/document/RecentFiles.h"
+#include "ui/widgets/ResultLabel.h"
 #include "ui/widgets/TextUndoFallback.h"
 #include "ui/document/UndoHistory.h"
 #include "ui/document/UndoSnapshot.h"
@@ -79,19 +80,6 @@ const TPagePlaceholder kPlaceholders[] = {
     {"TabSheet4", "Perks, Flaws, and Defects"},
     {"TabSheet6", "Info"},
 };
-
-QLabel *resultLabel(const char *name, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setMinimumWidth(48);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setTextFormat(Qt::PlainText); // the cost carries the currency name the user typed
-    return label;
-}
 
 bool isDesignFile(const QString &path)
 {
@@ -208,7 +196,7 @@ void TfrmEditer::BuildTopBand(QWidget *central)
         grid->setVerticalSpacing(0);
         int index = 0;
         for (const TResultCell &cell : cells) {
-            *cell.label = resultLabel(cell.name, box);
+            *cell.label = NewResultLabel(cell.name, TResultLook::Bold, box);
             grid->addWidget(new QLabel(QString::fromLatin1(cell.caption), box), index / columns, 2 * (index % columns));
             grid->addWidget(*cell.label, index / columns, 2 * (index % columns) + 1);
             ++index;

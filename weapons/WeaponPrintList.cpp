@@ -6,18 +6,6 @@
 
 namespace {
 
-// Keeps the calculation log quiet while sheet rows are built; restores it after.
-class LogPause {
-public:
-    LogPause() : m_saved(CalculationLog()) { SetCalculationLog(nullptr); }
-    ~LogPause() { SetCalculationLog(m_saved); }
-    LogPause(const LogPause &) = delete;
-    LogPause &operator=(const LogPause &) = delete;
-
-private:
-    TLogLines *m_saved;
-};
-
 TPrintWeaponRow AmmoRow(const TAmmoSection &section)
 {
     TPrintWeaponRow row;
@@ -77,7 +65,8 @@ std::vector<TPrintWeaponRow> TWeaponList::BuildPrintList(int32_t finalSize) cons
         row.Special += SpecialCodes(loaded);
         row.Ammo = magazine.GetSection(0).Amount;
         {
-            LogPause quiet;
+            // Sheet rows add nothing to the calculation log.
+            ScopedCalculationLog quiet(nullptr);
             row.Rating = weapon->Rating(finalSize);
         }
         rows.push_back(row);

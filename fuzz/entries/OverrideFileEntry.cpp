@@ -10,11 +10,10 @@
 #include "storage/Libraries.h"
 #include "storage/RecordStream.h"
 #include "codec/LzhCompressor.h"
+#include "tests/support/TempFolder.h"
 #include "weapons/WeaponList.h"
 
-#include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -102,12 +101,9 @@ void screen(std::span<const uint8_t> content)
 // "Custom.zel" is read from a folder: one per process, the file rewritten for each input.
 const std::string &customFolder()
 {
-    static const std::string folder = [] {
-        const auto path = std::filesystem::temp_directory_path() / ("aw-fuzz-custom-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path.string() + "/";
-    }();
-    return folder;
+    static const TTempFolder folder;
+    static const std::string path = folder.Folder();
+    return path;
 }
 
 void custom(std::span<const uint8_t> content)

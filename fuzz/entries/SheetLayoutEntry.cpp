@@ -1,14 +1,14 @@
 #include "fuzz/entries/FuzzEntries.h"
 
 #include "base/Stream.h"
-#include "fuzz/entries/SampleJob.h"
 #include "output/ConvertError.h"
-#include "output/SheetTooLarge.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetRenderContext.h"
 #include "output/SheetLayout.h"
+#include "output/SheetTooLarge.h"
+#include "tests/support/SampleSheetJobs.h"
 
 void FuzzSheetLayout(std::span<const uint8_t> data)
 {
@@ -27,7 +27,7 @@ void FuzzSheetLayout(std::span<const uint8_t> data)
         throw EFuzzFinding("a layout writes more bytes than it was read from");
 
     try {
-        const QImage sheet = BuildSheetImageFromLayout(samples::EverythingJob(), data);
+        const QImage sheet = BuildSheetImageFromLayout(sheettest::EverythingJob(), data);
         if (sheet.isNull())
             throw EFuzzFinding("a sheet was drawn as a null image");
     } catch (const ESheetBitmapError &) {

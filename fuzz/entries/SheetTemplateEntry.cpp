@@ -1,10 +1,10 @@
 #include "fuzz/entries/FuzzEntries.h"
 
-#include "fuzz/entries/SampleJob.h"
 #include "output/ConvertError.h"
-#include "output/SheetTooLarge.h"
 #include "output/PrintJob.h"
 #include "output/SheetExport.h"
+#include "output/SheetTooLarge.h"
+#include "tests/support/SampleSheetJobs.h"
 
 void FuzzSheetTemplate(std::span<const uint8_t> data)
 {
@@ -13,7 +13,7 @@ void FuzzSheetTemplate(std::span<const uint8_t> data)
     const TSheetKind kind = data[0] % 2 == 0 ? TSheetKind::Text : TSheetKind::Html;
     const std::string templateText(data.begin() + 1, data.end());
     try {
-        SheetFromTemplate(kind, templateText, samples::EverythingJob());
+        SheetFromTemplate(kind, templateText, sheettest::EverythingJob());
     } catch (const EConvertError &) {
     } catch (const ESheetTooLarge &) {
     }

@@ -5,12 +5,13 @@
 #include "engine/PerkList.h"
 #include "base/Stream.h"
 #include "fuzz/entries/FuzzEntries.h"
-#include "fuzz/entries/SampleDesigns.h"
 #include "output/SheetLayout.h"
 #include "output/SheetTemplate.h"
 #include "storage/DataBlock.h"
 #include "storage/Libraries.h"
 #include "codec/LzhCompressor.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/TestFiles.h"
 #include "weapons/WeaponList.h"
 
 #if __has_include("storage/DesignJson.h")
@@ -54,7 +55,7 @@ std::vector<uint8_t> textBytes(const std::string &text) { return {text.begin(), 
 void designSeeds()
 {
     for (const samples::TSampleDesign &design : samples::SampleDesigns()) {
-        const std::vector<uint8_t> body = samples::BodyOf(*design.Vehicle);
+        const std::vector<uint8_t> body = BodyOf(*design.Vehicle);
         seed("design_body", design.Name, body);
         seed("container", design.Name, CompressBytes(body));
 #ifdef AW_HAVE_DESIGN_JSON

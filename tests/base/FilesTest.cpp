@@ -1,56 +1,39 @@
 #include "base/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-namespace {
-
-struct TempFolder {
-    std::filesystem::path path;
-    TempFolder()
-    {
-        path = std::filesystem::temp_directory_path() / ("aw-files-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    size_t entryCount() const
-    {
-        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(path), {}));
-    }
-};
-
-} // namespace
-
 TEST(Files, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
 {
-    TempFolder dir;
-    const std::string file = (dir.path / "a.bin").string();
+    TTempFolder dir;
+    const std::string file = dir / "a.bin";
     WriteFileAtomically(file, std::string("first"));
     WriteFileAtomically(file, std::string("second"));
     const auto bytes = ReadWholeFile(file);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "second");
-    EXPECT_EQ(dir.entryCount(), 1u);
+    EXPECT_EQ(dir.EntryCount(), 1u);
 }
 
 TEST(Files, ANameThatFitsIsWrittenHoweverLongItIs)
 {
-    TempFolder dir;
+    TTempFolder dir;
     // 250 bytes: the name fits the usual 255, the name with a temporary suffix would not.
     const std::string name = std::string(119, 'a') + "\xc3\xbc" + std::string(125, 'b') + ".vkd";
     ASSERT_EQ(name.size(), 250u);
-    const std::string file = (dir.path / name).string();
+    const std::string file = dir / name;
     WriteFileAtomically(file, std::string("first"));
     WriteFileAtomically(file, std::string("second"));
     const auto bytes = ReadWholeFile(file);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "second");
-    EXPECT_EQ(dir.entryCount(), 1u);
+    EXPECT_EQ(dir.EntryCount(), 1u);
 }
 
 TEST(Files, EveryInjectedWriteFailureKeepsThePreviousFile)
 {
-    TempFolder dir;
-    const std::string file = (dir.path / "a.bin").string();
+    TTempFolder dir;
+    const std::string file = dir / "a.bin";
     WriteFileAtomically(file, std::string("old"));
     const std::vector<uint8_t> big(200 * 1024, 7); // several chunks
     for (int failAt = 1;; ++failAt) {
@@ -64,7 +47,7 @@ TEST(Files, EveryInjectedWriteFailureKeepsThePreviousFile)
             EXPECT_NE(std::string(e.what()).find("a.bin"), std::string::npos);
         }
         SetWriteFaultInjector({});
-        EXPECT_EQ(dir.entryCount(), 1u) << "temporary file left at k=" << failAt;
+        EXPECT_EQ(dir.EntryCount(), 1u) << "temporary file left at k=" << failAt;
         if (saved) {
             EXPECT_EQ(ReadWholeFile(file), big);
             EXPECT_GT(failAt, 1);

@@ -1,5 +1,6 @@
 #include "base/SettingsFolder.h"
 #include "base/Files.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -35,15 +36,6 @@ private:
     std::optional<std::string> m_old;
 };
 
-std::filesystem::path freshFolder(const std::string &tag)
-{
-    const auto path =
-        std::filesystem::temp_directory_path() / ("aw-settings-" + tag + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(path);
-    std::filesystem::create_directories(path);
-    return path;
-}
-
 } // namespace
 
 TEST(SettingsFolder, UserDataFolderFollowsXdgDataHomeElseHome)
@@ -62,14 +54,14 @@ TEST(SettingsFolder, UserDataFolderFollowsXdgDataHomeElseHome)
 
 TEST(SettingsFolder, WritableProgramFolderKeepsTheSettingsElseTheUserFolder)
 {
-    const std::filesystem::path base = freshFolder("choice");
+    const TTempFolder folder;
+    const std::filesystem::path &base = folder.Path();
     TEnvironmentValue xdg("XDG_DATA_HOME", base.string());
 
     EXPECT_EQ(SettingsFolderFor(base.string()), base.string() + "/");
 
     // A program folder that cannot be written (here: one that is not there at all).
     EXPECT_EQ(SettingsFolderFor((base / "no-such-install").string()), base.string() + "/Armorwright/Armorwright/");
-    std::filesystem::remove_all(base);
 }
 
 TEST(SettingsFolder, IsTheProgramFolderUntilSet)

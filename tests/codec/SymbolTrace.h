@@ -23,4 +23,3 @@ std::vector<TracedSymbol> TraceSymbols(const std::vector<uint8_t> &container);
 // build streams the encoder would never choose.
 std::vector<uint8_t> BuildContainer(const std::vector<TracedSymbol> &symbols, uint32_t size);
 
-inline std::vector<uint8_t> Bytes(const std::string &text) { return {text.begin(), text.end()}; }

@@ -6,11 +6,12 @@
 #include "engine/DesignFilePicture.h"
 #include "engine/MovementList.h"
 #include "base/Stream.h"
-#include "fuzz/entries/SampleDesigns.h"
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetRenderContext.h"
 #include "output/SheetLayout.h"
 #include "codec/LzhCompressor.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/TestFiles.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +76,7 @@ TBodyFields knownBody()
     v.Weapons->Get(w).Clips.Mutable(0)->AddSection(ClearAmmoSection());
     v.Weapons->AddLink();
     TBodyFields fields;
-    fields.Body = samples::BodyOf(v);
+    fields.Body = BodyOf(v);
 
     constexpr size_t kFixedPart = 3628;
     size_t at = kFixedPart;
@@ -138,7 +139,7 @@ TEST(BoundedResources, NegativeCountsReadAsNone)
         try {
             const TLoadedDesign loaded = LoadFromStream(stream, "negative.vkd");
             // A negative count reads as none: where there was none, nothing changes.
-            EXPECT_EQ(samples::BodyOf(*loaded.Vehicle) == fields.Body, wasEmpty) << name;
+            EXPECT_EQ(BodyOf(*loaded.Vehicle) == fields.Body, wasEmpty) << name;
         } catch (const EDesignFileError &) {
             EXPECT_FALSE(wasEmpty) << name;
         }

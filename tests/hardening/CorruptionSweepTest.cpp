@@ -11,10 +11,12 @@
 #include "base/AsciiCase.h"
 #include "base/Files.h"
 #include "fuzz/entries/DesignChecks.h"
-#include "fuzz/entries/SampleDesigns.h"
 #include "storage/CustomWeaponFile.h"
-#include "weapons/WeaponTexts.h"
 #include "codec/LzhCompressor.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
+#include "weapons/WeaponTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +36,7 @@ std::vector<TForm> sampleForms()
 {
     std::vector<TForm> forms;
     for (const samples::TSampleDesign &design : samples::SampleDesigns()) {
-        std::vector<uint8_t> body = samples::BodyOf(*design.Vehicle);
+        std::vector<uint8_t> body = BodyOf(*design.Vehicle);
         forms.push_back({design.Name, body, CompressBytes(body)});
     }
     const std::vector<uint8_t> old = samples::Version6Body();
@@ -115,9 +117,9 @@ TEST_P(CorruptionSweepOf, EveryShorterFileIsReportedAsDamaged)
 
 TEST(CorruptionSweep, CutOffFilesOnDiskAreReportedAsDamaged)
 {
-    hardening::TScratchFolder folder("cut-off");
+    TTempFolder folder;
     const std::vector<samples::TSampleDesign> designs = samples::SampleDesigns();
-    const std::string path = folder.File("cut.vkd");
+    const std::string path = folder / "cut.vkd";
     for (const samples::TSampleDesign &design : designs) {
         SaveDesignFile(*design.Vehicle, path);
         const std::vector<uint8_t> whole = ReadWholeFile(path);
@@ -138,7 +140,7 @@ TEST(CorruptionSweep, CutOffFilesOnDiskAreReportedAsDamaged)
 
 TEST(CorruptionSweep, CutOffCustomWeaponFileIsRefused)
 {
-    hardening::TScratchFolder folder("custom-cut");
+    TTempFolder folder;
     TBaseWeaponList custom;
     for (int i = 0; i < 5; ++i) {
         TWeaponRecord record = DefaultWeaponRecord();
@@ -148,7 +150,7 @@ TEST(CorruptionSweep, CutOffCustomWeaponFileIsRefused)
         custom.Add(record);
     }
     SaveCustomWeaponFile(custom, folder.Folder());
-    const std::string path = folder.File(kCustomWeaponFile);
+    const std::string path = folder / kCustomWeaponFile;
     const std::vector<uint8_t> whole = ReadWholeFile(path);
     ASSERT_EQ(ReadCustomWeaponFile(folder.Folder()).size(), 5u);
     hardening::PutFile(path, std::vector<uint8_t>(whole.begin(), whole.end() - 1));

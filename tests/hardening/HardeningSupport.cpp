@@ -1,10 +1,8 @@
 #include "HardeningSupport.h"
 
-#include "base/Files.h"
-
+#include <algorithm>
 #include <ctime>
 #include <fstream>
-#include <unistd.h>
 
 namespace hardening {
 
@@ -13,27 +11,6 @@ std::chrono::nanoseconds ThreadCpuTime()
     timespec now{};
     ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
-}
-
-TScratchFolder::TScratchFolder(const std::string &tag)
-{
-    Path = std::filesystem::temp_directory_path() / ("aw-hardening-" + tag + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(Path);
-    std::filesystem::create_directories(Path);
-}
-
-TScratchFolder::~TScratchFolder()
-{
-    std::error_code ec;
-    std::filesystem::remove_all(Path, ec);
-}
-
-std::map<std::string, std::vector<uint8_t>> TScratchFolder::Contents() const
-{
-    std::map<std::string, std::vector<uint8_t>> files;
-    for (const auto &entry : std::filesystem::directory_iterator(Path))
-        files[entry.path().filename().string()] = ReadWholeFile(entry.path().string());
-    return files;
 }
 
 void PutFile(const std::string &path, const std::vector<uint8_t> &bytes)

@@ -2,27 +2,11 @@
 
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
 // Helpers shared by the hardening tests.
 namespace hardening {
-
-// A fresh, empty folder for one test, removed afterwards.
-struct TScratchFolder {
-    std::filesystem::path Path;
-    explicit TScratchFolder(const std::string &tag);
-    ~TScratchFolder();
-    TScratchFolder(const TScratchFolder &) = delete;
-    TScratchFolder &operator=(const TScratchFolder &) = delete;
-    // The folder as the program joins file names to it (with a trailing separator).
-    std::string Folder() const { return Path.string() + "/"; }
-    std::string File(const std::string &name) const { return (Path / name).string(); }
-    // Every file in the folder with its bytes.
-    std::map<std::string, std::vector<uint8_t>> Contents() const;
-};
 
 // Processor time used by the calling thread. Unlike the wall clock it does not grow while
 // the machine is busy with other work, so a limit on it fails only for slow code.

@@ -5,8 +5,6 @@
 
 #include "engine/DesignFile.h"
 #include "base/Files.h"
-#include "fuzz/entries/SampleDesigns.h"
-#include "fuzz/entries/SampleJob.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
@@ -16,14 +14,16 @@
 #include "storage/CustomWeaponFile.h"
 #include "storage/DataBlock.h"
 #include "storage/Libraries.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/SampleSheetJobs.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
-
-using hardening::TScratchFolder;
 
 const char *const kNoOverrides = "/nonexistent-aw-folder/";
 
@@ -44,7 +44,7 @@ private:
 // Runs save with the k-th write failing for k = 1, 2, ... until it succeeds. Returns how many
 // saves failed. `file` is the file the save writes, already holding an earlier version (or
 // absent).
-int SweepWriteFaults(const TScratchFolder &folder, const std::string &file, const std::function<void()> &save)
+int SweepWriteFaults(const TTempFolder &folder, const std::string &file, const std::function<void()> &save)
 {
     const auto before = folder.Contents();
     int failures = 0;
@@ -70,8 +70,8 @@ int SweepWriteFaults(const TScratchFolder &folder, const std::string &file, cons
 
 TEST(SaveFaultInjection, DesignSaveKeepsThePreviousFile)
 {
-    TScratchFolder folder("design-save");
-    const std::string path = folder.File("design.vkd");
+    TTempFolder folder;
+    const std::string path = folder / "design.vkd";
     std::vector<samples::TSampleDesign> designs = samples::SampleDesigns();
     SaveDesignFile(*designs.front().Vehicle, path);
 
@@ -82,20 +82,20 @@ TEST(SaveFaultInjection, DesignSaveKeepsThePreviousFile)
     EXPECT_GE(failures, 3) << "a design this size is written in several pieces";
 
     const TLoadedDesign reread = LoadDesignFile(path);
-    EXPECT_EQ(samples::BodyOf(*reread.Vehicle), samples::BodyOf(big));
+    EXPECT_EQ(BodyOf(*reread.Vehicle), BodyOf(big));
 }
 
 TEST(SaveFaultInjection, FirstDesignSaveLeavesNoFileWhenItFails)
 {
-    TScratchFolder folder("design-new");
+    TTempFolder folder;
     const std::vector<samples::TSampleDesign> designs = samples::SampleDesigns();
-    const std::string path = folder.File("new.vkd");
+    const std::string path = folder / "new.vkd";
     EXPECT_GE(SweepWriteFaults(folder, "new.vkd", [&] { SaveDesignFile(*designs[1].Vehicle, path); }), 1);
 }
 
 TEST(SaveFaultInjection, CustomWeaponFileKeepsThePreviousFile)
 {
-    TScratchFolder folder("custom");
+    TTempFolder folder;
     const TLibraries &libs = samples::BuiltInLibraries();
     TBaseWeaponList custom;
     for (int type = 0; type < kWeaponTypeCount; ++type)
@@ -116,24 +116,24 @@ TEST(SaveFaultInjection, CustomWeaponFileKeepsThePreviousFile)
 
 TEST(SaveFaultInjection, SettingsFileKeepsThePreviousFile)
 {
-    TScratchFolder folder("screen");
+    TTempFolder folder;
     TLibraries libraries;
     libraries.Positions.StoreWindowPosition(0, {1, 2, 3, 4});
-    hardening::PutFile(folder.File(kScreenFile), libraries.Positions.FileBytes());
+    hardening::PutFile(folder / kScreenFile, libraries.Positions.FileBytes());
     libraries.Positions.StoreWindowPosition(0, {10, 20, 300, 400});
     const std::vector<uint8_t> expected = libraries.Positions.FileBytes();
 
     SweepWriteFaults(folder, kScreenFile, [&] { SaveSettings(libraries, folder.Folder()); });
-    EXPECT_EQ(ReadWholeFile(folder.File(kScreenFile)), expected);
+    EXPECT_EQ(ReadWholeFile(folder / kScreenFile), expected);
 }
 
 TEST(SaveFaultInjection, TextAndHtmlExportsKeepThePreviousFile)
 {
-    const TPrintJob &job = samples::EverythingJob();
+    const TPrintJob &job = sheettest::EverythingJob();
     for (TSheetKind kind : {TSheetKind::Text, TSheetKind::Html}) {
-        TScratchFolder folder("sheet");
+        TTempFolder folder;
         const std::string name = kind == TSheetKind::Html ? "sheet.html" : "sheet.txt";
-        const std::string path = folder.File(name);
+        const std::string path = folder / name;
         hardening::PutFile(path, {'o', 'l', 'd'});
         // A template that repeats the weapon rows until the sheet needs several writes.
         std::string templateText = SheetTemplate(kind, kNoOverrides);
@@ -148,11 +148,11 @@ TEST(SaveFaultInjection, TextAndHtmlExportsKeepThePreviousFile)
 TEST(SaveFaultInjection, JpegExportKeepsThePreviousFile)
 {
     KeepSheetRenderContext();
-    TScratchFolder folder("jpeg");
-    const std::string path = folder.File("sheet.jpg");
+    TTempFolder folder;
+    const std::string path = folder / "sheet.jpg";
     hardening::PutFile(path, {0xFF, 0xD8, 0xFF, 0xD9});
     const TStream layout = OpenDataBlock("Jpeg.zel", "JPEG", kNoOverrides);
-    const QImage sheet = BuildSheetImageFromLayout(samples::EverythingJob(), layout.Bytes());
+    const QImage sheet = BuildSheetImageFromLayout(sheettest::EverythingJob(), layout.Bytes());
     ASSERT_FALSE(sheet.isNull());
 
     SweepWriteFaults(folder, "sheet.jpg", [&] { SaveJpeg(sheet, path); });

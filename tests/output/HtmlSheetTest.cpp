@@ -1,4 +1,5 @@
 #include "tests/support/SampleSheetJobs.h"
+#include "tests/support/TempFolder.h"
 
 #include "base/Files.h"
 #include "output/HtmlSheet.h"
@@ -7,7 +8,6 @@
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <sys/wait.h>
 
 using namespace sheettest;
@@ -24,7 +24,8 @@ struct TidyResult {
 // Runs "tidy -errors -q" on the page; exit code 0 means neither errors nor warnings.
 TidyResult runTidy(const std::string &page, const std::string &name)
 {
-    const std::string path = (std::filesystem::temp_directory_path() / ("aw-sheet-" + name + ".html")).string();
+    const TTempFolder folder;
+    const std::string path = folder / (name + ".html");
     WriteFileAtomically(path, page);
     TidyResult result;
     FILE *pipe = popen(("tidy -errors -q '" + path + "' 2>&1").c_str(), "r");
@@ -36,7 +37,6 @@ TidyResult runTidy(const std::string &page, const std::string &name)
         result.output.append(buffer.data(), n);
     const int status = pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::filesystem::remove(path);
     return result;
 }
 

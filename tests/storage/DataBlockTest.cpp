@@ -1,4 +1,5 @@
-#include "tests/storage/StorageFolder.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 #include "storage/BuiltInBlocks.h"
 #include "storage/DataBlock.h"
@@ -37,27 +38,27 @@ TEST(DataBlock, EveryBuiltInBlockDecodesToItsRawSourceInWholeRecords)
 
 TEST(DataBlock, OverrideFileIsReadAfreshOnEveryCall)
 {
-    TStorageFolder dir("override");
-    const std::string builtIn = text(OpenDataBlock("Text.zel", "TEXT", dir.folder()));
-    WriteFileAtomically(dir.file("Text.zel"), CompressBytes(Bytes("one")));
-    TStream first = OpenDataBlock("Text.zel", "TEXT", dir.folder());
+    TTempFolder dir;
+    const std::string builtIn = text(OpenDataBlock("Text.zel", "TEXT", dir.Folder()));
+    WriteFileAtomically(dir / "Text.zel", CompressBytes(Bytes("one")));
+    TStream first = OpenDataBlock("Text.zel", "TEXT", dir.Folder());
     EXPECT_EQ(first.Position(), 0);
     EXPECT_EQ(text(first), "one");
-    WriteFileAtomically(dir.file("Text.zel"), CompressBytes(Bytes("two")));
-    EXPECT_EQ(text(OpenDataBlock("Text.zel", "TEXT", dir.folder())), "two");
-    RemoveFileIfExists(dir.file("Text.zel"));
-    EXPECT_EQ(text(OpenDataBlock("Text.zel", "TEXT", dir.folder())), builtIn);
+    WriteFileAtomically(dir / "Text.zel", CompressBytes(Bytes("two")));
+    EXPECT_EQ(text(OpenDataBlock("Text.zel", "TEXT", dir.Folder())), "two");
+    RemoveFileIfExists(dir / "Text.zel");
+    EXPECT_EQ(text(OpenDataBlock("Text.zel", "TEXT", dir.Folder())), builtIn);
 }
 
 TEST(DataBlock, BadOverridesAndUnknownBlocksFail)
 {
-    TStorageFolder dir("bad-override");
-    WriteFileAtomically(dir.file("html.zel"), std::string("<html>plain, not packed</html>"));
+    TTempFolder dir;
+    WriteFileAtomically(dir / "html.zel", std::string("<html>plain, not packed</html>"));
     try {
-        OpenDataBlock("html.zel", "HTML", dir.folder());
+        OpenDataBlock("html.zel", "HTML", dir.Folder());
         ADD_FAILURE() << "a plain file was accepted";
     } catch (const ELZHException &e) {
         EXPECT_STREQ(e.what(), lzhmsg::kNoHeader);
     }
-    EXPECT_THROW(OpenDataBlock("Nothing.zel", "NOTHING", dir.folder()), std::invalid_argument);
+    EXPECT_THROW(OpenDataBlock("Nothing.zel", "NOTHING", dir.Folder()), std::invalid_argument);
 }

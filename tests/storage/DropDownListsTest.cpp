@@ -1,4 +1,5 @@
-#include "tests/storage/StorageFolder.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 #include "storage/DropDownLists.h"
 #include "codec/LzhCompressor.h"
@@ -9,8 +10,8 @@ using Entries = std::vector<std::string>;
 
 TEST(DropDownLists, BuiltInTextFillsTheEightBoxes)
 {
-    TStorageFolder dir("dropdown-builtin");
-    const TDropDownLists lists = LoadDropDownLists(dir.folder());
+    TTempFolder dir;
+    const TDropDownLists lists = LoadDropDownLists(dir.Folder());
     const size_t counts[] = {23, 28, 2, 2, 23, 2, 13, 2};
     for (size_t i = 0; i < 8; ++i)
         EXPECT_EQ(lists[i].size(), counts[i]) << "list " << i + 1;
@@ -20,9 +21,9 @@ TEST(DropDownLists, BuiltInTextFillsTheEightBoxes)
 
 TEST(DropDownLists, ThreeListsLeaveTheOtherFiveEmpty)
 {
-    TStorageFolder dir("dropdown-three");
-    WriteFileAtomically(dir.file("DropDown.zel"), CompressBytes(Bytes("Tank\r\nBoat\r\n|\r\nRecon\r\n|\r\nAcme\r\n")));
-    const TDropDownLists lists = LoadDropDownLists(dir.folder());
+    TTempFolder dir;
+    WriteFileAtomically(dir / "DropDown.zel", CompressBytes(Bytes("Tank\r\nBoat\r\n|\r\nRecon\r\n|\r\nAcme\r\n")));
+    const TDropDownLists lists = LoadDropDownLists(dir.Folder());
     EXPECT_EQ(lists[0], (Entries{"Tank", "Boat"}));
     EXPECT_EQ(lists[1], (Entries{"Recon"}));
     EXPECT_EQ(lists[2], (Entries{"Acme"}));

@@ -1,4 +1,5 @@
-#include "tests/storage/StorageFolder.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 #include "base/Stream.h"
 #include "storage/Libraries.h"
@@ -28,10 +29,10 @@ std::vector<uint8_t> weaponImages(const std::vector<TWeaponRecord> &records)
 
 TEST(Libraries, BuiltInDataGivesTheStandardLibraries)
 {
-    TStorageFolder dir("libraries-builtin");
+    TTempFolder dir;
     TLibraries libraries;
     int pumps = 0;
-    LoadLibraries(libraries, dir.folder(), [&] { ++pumps; });
+    LoadLibraries(libraries, dir.Folder(), [&] { ++pumps; });
     EXPECT_EQ(pumps, 4);
     const int perType[] = {22, 22, 7, 33, 10, 24, 0};
     for (int type = 0; type < kWeaponTypeCount; ++type)
@@ -53,18 +54,18 @@ TEST(Libraries, BuiltInDataGivesTheStandardLibraries)
         EXPECT_EQ(bytes::GetShortString(image + 42, 250), i == 3 ? "Vehicle has one Annoyance Flaw" : "");
     }
     // Loading again starts from empty lists.
-    LoadLibraries(libraries, dir.folder());
+    LoadLibraries(libraries, dir.Folder());
     EXPECT_EQ(libraries.WeaponCount(), 118);
 }
 
 TEST(Libraries, CustomFileWeaponsStandBeforeTheBuiltInOnesOfTheirType)
 {
-    TStorageFolder dir("libraries-custom");
-    WriteFileAtomically(dir.file("Custom.zel"), CompressBytes(weaponImages({weapon("Home-made Mortar", 3),
+    TTempFolder dir;
+    WriteFileAtomically(dir / "Custom.zel", CompressBytes(weaponImages({weapon("Home-made Mortar", 3),
                                                                             weapon("Spud Gun", 6),
                                                                             weapon("Bad Type", 9)})));
     TLibraries libraries;
-    LoadLibraries(libraries, dir.folder());
+    LoadLibraries(libraries, dir.Folder());
     EXPECT_EQ(libraries.WeaponList(3).Count(), 34);
     EXPECT_EQ(libraries.WeaponList(3).Get(0).Name, "Home-made Mortar");
     EXPECT_EQ(libraries.CustomWeapons().Get(0).Name, "Spud Gun");
@@ -73,25 +74,25 @@ TEST(Libraries, CustomFileWeaponsStandBeforeTheBuiltInOnesOfTheirType)
 
 TEST(Libraries, OverrideFilesReplaceTheBuiltInLibraries)
 {
-    TStorageFolder dir("libraries-override");
+    TTempFolder dir;
     std::vector<uint8_t> weapons = weaponImages({weapon("Only Cannon", 0), weapon("Only Blade", 5)});
     weapons.resize(weapons.size() + 100, 0xEE); // a partial last record is not used
-    WriteFileAtomically(dir.file("Weapons.zel"), CompressBytes(weapons));
+    WriteFileAtomically(dir / "Weapons.zel", CompressBytes(weapons));
     std::vector<uint8_t> movement(3 * TMovementRecord::Size);
     for (int i = 0; i < 3; ++i) {
         TMovementRecord r;
         r.LibraryIndex = 77; // replaced by the record's place in the file
         WriteMovementRecord(r, movement.data() + i * TMovementRecord::Size);
     }
-    WriteFileAtomically(dir.file("Movement.zel"), CompressBytes(movement));
+    WriteFileAtomically(dir / "Movement.zel", CompressBytes(movement));
 
     TLibraries libraries;
-    LoadLibraries(libraries, dir.folder());
+    LoadLibraries(libraries, dir.Folder());
     EXPECT_EQ(libraries.WeaponCount(), 2);
     EXPECT_EQ(libraries.WeaponList(5).Get(0).Name, "Only Blade");
     ASSERT_EQ(libraries.Movement.Count(), 3);
     EXPECT_EQ(libraries.Movement.Get(2).LibraryIndex, 2);
 
-    WriteFileAtomically(dir.file("pfd.zel"), std::string("not a container")); // not caught
-    EXPECT_THROW(LoadLibraries(libraries, dir.folder()), ELZHException);
+    WriteFileAtomically(dir / "pfd.zel", std::string("not a container")); // not caught
+    EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), ELZHException);
 }

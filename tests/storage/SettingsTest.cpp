@@ -1,4 +1,5 @@
-#include "tests/storage/StorageFolder.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 #include "base/Stream.h"
 #include "storage/CustomWeaponFile.h"
@@ -23,34 +24,34 @@ int32_t valueAt(const std::vector<uint8_t> &file, size_t offset) { return bytes:
 
 TEST(Settings, ScreenFileRoundTripsInItsFieldOrder)
 {
-    TStorageFolder dir("settings-roundtrip");
+    TTempFolder dir;
     TLibraries libraries;
-    LoadLibraries(libraries, dir.folder());
+    LoadLibraries(libraries, dir.Folder());
     TLayoutValues untouched;
     untouched.fill(55);
     libraries.Positions.GetLayoutValues(untouched); // first run: nothing stored
     EXPECT_EQ(untouched[0], 55);
-    SaveSettings(libraries, dir.folder());
-    const std::vector<uint8_t> first = ReadWholeFile(dir.file("Screen.zel"));
+    SaveSettings(libraries, dir.Folder());
+    const std::vector<uint8_t> first = ReadWholeFile(dir / "Screen.zel");
     EXPECT_EQ(first, std::vector<uint8_t>(196, 0xFF)); // 49 values of -1
-    EXPECT_FALSE(dir.has("Custom.zel"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Custom.zel"));
 
-    LoadLibraries(libraries, dir.folder());
+    LoadLibraries(libraries, dir.Folder());
     libraries.Positions.StoreWindowPosition(3, TWindowRect{31, 32, 33, 34});
     libraries.Positions.StoreWindowPosition(8, TWindowRect{81, 82, 83, 84}); // no such slot
     TLayoutValues layout;
     for (size_t i = 0; i < layout.size(); ++i)
         layout[i] = 100 + static_cast<int32_t>(i);
     libraries.Positions.SetLayoutValues(layout);
-    SaveSettings(libraries, dir.folder());
-    const std::vector<uint8_t> screen = ReadWholeFile(dir.file("Screen.zel"));
+    SaveSettings(libraries, dir.Folder());
+    const std::vector<uint8_t> screen = ReadWholeFile(dir / "Screen.zel");
     ASSERT_EQ(screen.size(), 196u);
     EXPECT_EQ(valueAt(screen, 48), 31); // slot 3: top, left, height, width
     EXPECT_EQ(valueAt(screen, 60), 34);
     EXPECT_EQ(valueAt(screen, 128), 100); // Panel16
     EXPECT_EQ(valueAt(screen, 192), 116); // defect grid width
 
-    LoadLibraries(libraries, dir.folder());
+    LoadLibraries(libraries, dir.Folder());
     TWindowRect rect{1, 1, 1, 1};
     libraries.Positions.RestoreWindowPosition(3, rect);
     EXPECT_EQ(rect.Left, 32);
@@ -92,71 +93,71 @@ TEST(Settings, ShortScreenFileGivesOnlyTheValuesItHolds)
 
 TEST(Settings, CustomFileFollowsTheCustomList)
 {
-    TStorageFolder dir("settings-custom");
+    TTempFolder dir;
     TBaseWeaponList custom;
     custom.Add(customWeapon("First"));
     custom.Add(customWeapon("Second"));
-    SaveCustomWeaponFile(custom, dir.folder());
-    const std::vector<uint8_t> content = DecompressBytes(ReadWholeFile(dir.file("Custom.zel")));
+    SaveCustomWeaponFile(custom, dir.Folder());
+    const std::vector<uint8_t> content = DecompressBytes(ReadWholeFile(dir / "Custom.zel"));
     ASSERT_EQ(content.size(), 2u * kWeaponRecordSize);
     EXPECT_EQ(ReadWeaponRecord(content.data() + kWeaponRecordSize).Name, "Second");
     custom.Clear();
-    SaveCustomWeaponFile(custom, dir.folder()); // the last one deleted: the file goes
-    EXPECT_FALSE(dir.has("Custom.zel"));
+    SaveCustomWeaponFile(custom, dir.Folder()); // the last one deleted: the file goes
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Custom.zel"));
 
     // A record of a library type lasts one run: it is not written back.
     custom.Add(customWeapon("Borrowed Cannon", 3));
-    SaveCustomWeaponFile(custom, dir.folder());
+    SaveCustomWeaponFile(custom, dir.Folder());
     TLibraries libraries;
-    LoadLibraries(libraries, dir.folder());
+    LoadLibraries(libraries, dir.Folder());
     EXPECT_EQ(libraries.WeaponList(3).Get(0).Name, "Borrowed Cannon");
-    SaveSettings(libraries, dir.folder());
-    EXPECT_FALSE(dir.has("Custom.zel"));
+    SaveSettings(libraries, dir.Folder());
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Custom.zel"));
 }
 
 TEST(Settings, InterruptedWritesLeaveTheOldFilesByteForByte)
 {
-    TStorageFolder dir("settings-fault");
+    TTempFolder dir;
     TLibraries libraries;
-    LoadLibraries(libraries, dir.folder());
+    LoadLibraries(libraries, dir.Folder());
     libraries.CustomWeapons().Add(customWeapon("Keeper"));
-    SaveSettings(libraries, dir.folder());
-    const std::vector<uint8_t> oldScreen = ReadWholeFile(dir.file("Screen.zel"));
-    const std::vector<uint8_t> oldCustom = ReadWholeFile(dir.file("Custom.zel"));
+    SaveSettings(libraries, dir.Folder());
+    const std::vector<uint8_t> oldScreen = ReadWholeFile(dir / "Screen.zel");
+    const std::vector<uint8_t> oldCustom = ReadWholeFile(dir / "Custom.zel");
 
-    LoadLibraries(libraries, dir.folder());
+    LoadLibraries(libraries, dir.Folder());
     libraries.CustomWeapons().Add(customWeapon("Newcomer"));
     libraries.Positions.StoreWindowPosition(0, TWindowRect{9, 9, 9, 9});
     SetWriteFaultInjector([] { return false; });
-    EXPECT_THROW(SaveCustomWeaponFile(libraries.CustomWeapons(), dir.folder()), EFileError);
-    EXPECT_THROW(SaveSettings(libraries, dir.folder()), EFileError);
+    EXPECT_THROW(SaveCustomWeaponFile(libraries.CustomWeapons(), dir.Folder()), EFileError);
+    EXPECT_THROW(SaveSettings(libraries, dir.Folder()), EFileError);
     SetWriteFaultInjector({});
-    EXPECT_EQ(ReadWholeFile(dir.file("Screen.zel")), oldScreen);
-    EXPECT_EQ(ReadWholeFile(dir.file("Custom.zel")), oldCustom);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 2); // no temporaries
+    EXPECT_EQ(ReadWholeFile(dir / "Screen.zel"), oldScreen);
+    EXPECT_EQ(ReadWholeFile(dir / "Custom.zel"), oldCustom);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2); // no temporaries
 }
 
 TEST(Settings, SettingsFolderApartFromTheDataFolder)
 {
     // An installed program: override files beside it, settings and custom weapons in the
     // user's folder.
-    TStorageFolder program("settings-program");
-    TStorageFolder user("settings-user");
+    TTempFolder program;
+    TTempFolder user;
     TBaseWeaponList custom;
     custom.Add(customWeapon("Mine"));
-    SaveCustomWeaponFile(custom, user.folder());
+    SaveCustomWeaponFile(custom, user.Folder());
     TBaseWeaponList elsewhere;
     elsewhere.Add(customWeapon("Not mine"));
-    SaveCustomWeaponFile(elsewhere, program.folder()); // a stray file beside the program is not read
+    SaveCustomWeaponFile(elsewhere, program.Folder()); // a stray file beside the program is not read
 
     TLibraries libraries;
-    LoadLibraries(libraries, TLibraryFolders{program.folder(), user.folder()});
+    LoadLibraries(libraries, TLibraryFolders{program.Folder(), user.Folder()});
     ASSERT_EQ(libraries.CustomWeapons().Count(), 1);
     EXPECT_EQ(libraries.CustomWeapons().Get(0).Name, "Mine");
     EXPECT_GT(libraries.WeaponList(0).Count(), 0); // the built-in library, no override beside the program
 
     libraries.Positions.StoreWindowPosition(0, TWindowRect{7, 7, 7, 7});
-    SaveSettings(libraries, user.folder());
-    EXPECT_TRUE(user.has("Screen.zel"));
-    EXPECT_FALSE(program.has("Screen.zel"));
+    SaveSettings(libraries, user.Folder());
+    EXPECT_TRUE(std::filesystem::exists(user.Path() / "Screen.zel"));
+    EXPECT_FALSE(std::filesystem::exists(program.Path() / "Screen.zel"));
 }

@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
-// Whole designs shared by the tests and benchmarks.
+class TLibraries;
+
+// Whole designs shared by the tests, fuzz targets and benchmarks.
 
 // The three designs whose calculation logs are compared with the golden texts.
 std::unique_ptr<TVehicle> StrikerDesign();
@@ -29,3 +32,30 @@ std::unique_ptr<TVehicle> SmallDesign(const std::string &name, int32_t armor = 6
 // A heavy design: 40 weapon lines with 3 clips of 3 sections each and links,
 // 40 perks and flaws, 4 movement systems.
 std::unique_ptr<TVehicle> HeavyDesign();
+
+// Designs built with the program's own code, covering every kind of content a design file
+// holds: fixed fields at their widths, pictures of several bit depths, movement systems,
+// long notes, perks, flaws and defects from the library and custom ones, weapons of every
+// library tab with clips, sections and links. They seed the fuzzers and feed the corruption
+// and fault-injection tests.
+namespace samples {
+
+struct TSampleDesign {
+    std::string Name; // short, usable as a file name
+    std::unique_ptr<TVehicle> Vehicle;
+};
+
+// The libraries as the program loads them without override files (loaded once).
+const TLibraries &BuiltInLibraries();
+
+// Every sample design, freshly built (at least ten).
+std::vector<TSampleDesign> SampleDesigns();
+
+// The design body of a version-6 file: the older clip form without clip counts.
+std::vector<uint8_t> Version6Body();
+
+// A Windows bitmap file of the given size and bit depth (1, 4, 8, 24 or 32) with a pattern
+// in it; for 1, 4 and 8 bits a palette is included.
+std::vector<uint8_t> BitmapFile(int width, int height, int bitCount, uint32_t seed = 1);
+
+} // namespace samples

@@ -1,5 +1,6 @@
 #include "SampleSheetJobs.h"
 
+#include "tests/support/SampleDesigns.h"
 #include "tests/support/TestFiles.h"
 
 namespace sheettest {
@@ -101,6 +102,17 @@ TPrintJob FullSheetJob()
     job.General = "Designed for |NAME| crews.";
     job.History = "Line one\r\nLine two";
     job.Extra = "Extra notes";
+    return job;
+}
+
+const TPrintJob &EverythingJob()
+{
+    static const TPrintJob job = [] {
+        for (samples::TSampleDesign &design : samples::SampleDesigns())
+            if (design.Name == "everything")
+                return MakePrintJob(*design.Vehicle);
+        return TPrintJob();
+    }();
     return job;
 }
 

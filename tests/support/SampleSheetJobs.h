@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// Print jobs, rows and template files shared by the sheet tests and benchmarks.
+// Print jobs, rows and template files shared by the sheet tests, fuzz targets and benchmarks.
 namespace sheettest {
 
 // The built-in text and HTML sheet templates as shipped.
@@ -25,5 +25,8 @@ TPrintWeaponRow AmmoRow(std::string special, int ammo);
 // A design with every kind of value: four movement systems (stall on the second and fourth),
 // weapons with further ammunition and a spare clip, perks, flaws and a defect.
 TPrintJob FullSheetJob();
+
+// The print job of the sample design with every kind of content (made once).
+const TPrintJob &EverythingJob();
 
 } // namespace sheettest

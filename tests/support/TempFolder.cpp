@@ -1,5 +1,7 @@
 #include "TempFolder.h"
 
+#include "base/Files.h"
+
 #include <unistd.h>
 
 #include <atomic>
@@ -24,4 +26,12 @@ TTempFolder::~TTempFolder()
 size_t TTempFolder::EntryCount() const
 {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(m_path), {}));
+}
+
+std::map<std::string, std::vector<uint8_t>> TTempFolder::Contents() const
+{
+    std::map<std::string, std::vector<uint8_t>> files;
+    for (const auto &entry : std::filesystem::directory_iterator(m_path))
+        files[entry.path().filename().string()] = ReadWholeFile(entry.path().string());
+    return files;
 }

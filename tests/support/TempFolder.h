@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
-// A fresh folder removed with everything in it at the end of the test.
+// A fresh folder, removed with everything in it when the object goes.
 class TTempFolder {
   public:
     TTempFolder();
@@ -15,8 +18,12 @@ class TTempFolder {
     // The path of a file in the folder.
     std::string operator/(const std::string &name) const { return (m_path / name).string(); }
     const std::filesystem::path &Path() const { return m_path; }
+    // The folder as the program joins file names to it (with a trailing separator).
+    std::string Folder() const { return m_path.string() + "/"; }
     // Files and folders directly inside.
     size_t EntryCount() const;
+    // Every file directly inside with its bytes.
+    std::map<std::string, std::vector<uint8_t>> Contents() const;
 
   private:
     std::filesystem::path m_path;

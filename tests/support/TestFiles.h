@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+// The bytes of a text.
+inline std::vector<uint8_t> Bytes(const std::string &text) { return {text.begin(), text.end()}; }
+
 // A whole file as bytes in a string.
 std::string ReadText(const std::string &path);
 

@@ -2,6 +2,7 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
+#include "base/SettingsFolder.h"
 #include "ui/Cp1252.h"
 #include "ui/NativePath.h"
 
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -31,7 +31,7 @@ QString readNote(const QString &path)
 
 QString TRecoveryStore::DefaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Recovery");
+    return FromNativePath(UserDataFolder()) + QStringLiteral("Recovery");
 }
 
 TRecoveryStore::TRecoveryStore(QString folder)

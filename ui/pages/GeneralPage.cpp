@@ -11,6 +11,7 @@
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/pages/MovementPages.h"
+#include "ui/widgets/ResultLabel.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -105,18 +106,6 @@ bool raisedByRefresh(const TGeneralNumberBox &box)
 QLabel *caption(const QString &text, QWidget *parent)
 {
     return new QLabel(text, parent);
-}
-
-QLabel *resultLabel(const char *name, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(90);
-    label->setMaximumWidth(170);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
 }
 
 QLineEdit *readOnlyBox(const char *name, QWidget *parent)
@@ -253,10 +242,10 @@ void TGeneralPage::BuildControls()
     senses->setRowStretch(6, 1);
 
     auto *results = grid();
-    m_lblMass = resultLabel("lblMass", this);
-    m_lblDefaultSize = resultLabel("lblDefaultSize", this);
-    m_lblDefaultCost = resultLabel("lblDefaultCost", this);
-    m_lblPreProductionCost = resultLabel("lblPreProductionCost", this);
+    m_lblMass = NewResultLabel("lblMass", TResultLook::SunkenBox, this);
+    m_lblDefaultSize = NewResultLabel("lblDefaultSize", TResultLook::SunkenBox, this);
+    m_lblDefaultCost = NewResultLabel("lblDefaultCost", TResultLook::SunkenBox, this);
+    m_lblPreProductionCost = NewResultLabel("lblPreProductionCost", TResultLook::SunkenBox, this);
     const std::pair<const char *, QLabel *> resultRows[] = {{"Default Mass", m_lblMass},
                                                             {"Default Size", m_lblDefaultSize},
                                                             {"Default Cost", m_lblDefaultCost},

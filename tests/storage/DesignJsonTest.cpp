@@ -1,4 +1,5 @@
-#include "CliTestSupport.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/TestFiles.h"
 
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"

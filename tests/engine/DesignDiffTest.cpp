@@ -1,4 +1,4 @@
-#include "CliTestSupport.h"
+#include "tests/support/SampleDesigns.h"
 
 #include "engine/DesignDiff.h"
 #include "engine/MovementList.h"

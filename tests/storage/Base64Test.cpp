@@ -1,15 +1,7 @@
 #include "storage/Base64.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-std::vector<uint8_t> bytesOf(const std::string &text)
-{
-    return std::vector<uint8_t>(text.begin(), text.end());
-}
-
-} // namespace
 
 TEST(Base64, StandardTestVectors)
 {
@@ -19,10 +11,10 @@ TEST(Base64, StandardTestVectors)
         {"foobar", "Zm9vYmFy"},
     };
     for (const auto &[plain, coded] : vectors) {
-        EXPECT_EQ(base64::Encode(bytesOf(plain)), coded);
+        EXPECT_EQ(base64::Encode(Bytes(plain)), coded);
         std::vector<uint8_t> decoded;
         EXPECT_TRUE(base64::Decode(coded, decoded)) << coded;
-        EXPECT_EQ(decoded, bytesOf(plain));
+        EXPECT_EQ(decoded, Bytes(plain));
     }
     // Every byte value, including the two alphabet ends.
     std::vector<uint8_t> all;

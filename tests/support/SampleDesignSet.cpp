@@ -1,4 +1,4 @@
-#include "fuzz/entries/SampleDesigns.h"
+#include "tests/support/SampleDesigns.h"
 
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
@@ -6,10 +6,9 @@
 #include "engine/PerkTemplates.h"
 #include "base/Stream.h"
 #include "storage/Libraries.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 #include "weapons/WeaponList.h"
-
-#include <filesystem>
-#include <unistd.h>
 
 namespace samples {
 
@@ -22,32 +21,6 @@ std::string filledText(size_t length, uint8_t first)
     for (size_t i = 0; i < length; ++i)
         text[i] = static_cast<char>(1 + (first + i * 7) % 255);
     return text;
-}
-
-TMovementRecord mover(const std::string &name, double top, double stall, int32_t maneuver, bool flight,
-                      bool custom = false)
-{
-    TMovementRecord r;
-    r.ModeName = name;
-    r.TopSpeed = top;
-    r.StallSpeed = stall;
-    r.HasStall = stall > 0;
-    r.Maneuver = maneuver;
-    r.Flight = flight;
-    r.CanFly = flight;
-    r.CustomMode = custom;
-    return r;
-}
-
-TAmmoSection rounds(int32_t amount, int selectedType)
-{
-    TAmmoSection s = ClearAmmoSection();
-    s.Amount = amount;
-    if (selectedType >= 0) {
-        s.Selected[static_cast<size_t>(selectedType)] = true;
-        s.Allowed[static_cast<size_t>(selectedType)] = true;
-    }
-    return s;
 }
 
 // Mounts library weapon `index` of `tab` (or the default record when the tab is shorter).
@@ -93,7 +66,7 @@ std::unique_ptr<TVehicle> pictured(int bitCount, int width, int height)
     auto v = named("Picture " + std::to_string(bitCount));
     v->Picture = BitmapFile(width, height, bitCount, static_cast<uint32_t>(bitCount));
     v->Armor = 4;
-    v->Movement->Add(mover("Ground", 80, 0, 0, false));
+    v->Movement->Add(MovementSystem("Ground", 80, 0, 0, false));
     return v;
 }
 
@@ -109,7 +82,9 @@ std::unique_ptr<TVehicle> movers()
         r.Maneuver = -(i % 3);
         v->Movement->Add(r);
     }
-    v->Movement->Add(mover(filledText(TMovementRecord::ModeNameCapacity, 'a'), 1234.5, 400, -2, true, true));
+    TMovementRecord custom = MovementSystem(filledText(TMovementRecord::ModeNameCapacity, 'a'), 1234.5, 400, -2, true);
+    custom.CustomMode = true;
+    v->Movement->Add(custom);
     v->Maneuver = -3;
     return v;
 }
@@ -162,13 +137,13 @@ std::unique_ptr<TVehicle> armory()
         for (int k = 0; k < 2; ++k) {
             const int w = mount(*v, tab, k * 3);
             TWeapon &weapon = v->Weapons->Get(w);
-            weapon.Clips.Mutable(0)->AddSection(rounds(10 + tab, tab));
-            weapon.Clips.Mutable(0)->AddSection(rounds(5, -1));
+            weapon.Clips.Mutable(0)->AddSection(Rounds(10 + tab, {tab}));
+            weapon.Clips.Mutable(0)->AddSection(Rounds(5));
             if (k == 1) {
                 TClip spare;
                 spare.ClipCount = 1 + tab;
                 spare.Shielded = tab % 2 == 0;
-                spare.AddSection(rounds(20, tab + 6));
+                spare.AddSection(Rounds(20, {tab + 6}));
                 weapon.Clips.Add(spare);
             }
         }
@@ -195,7 +170,7 @@ std::unique_ptr<TVehicle> customProduction()
     v->Deployment = 5000;
     v->Maneuver = 4;
     v->FireControl = -5;
-    v->Movement->Add(mover("Flight", 900, 120, -4, true));
+    v->Movement->Add(MovementSystem("Flight", 900, 120, -4, true));
     return v;
 }
 
@@ -216,7 +191,7 @@ std::unique_ptr<TVehicle> emplacement()
     gun.Data.Stabilized = true;
     gun.Data.SniperSystem = true;
     for (int s = 0; s < 12; ++s)
-        gun.Clips.Mutable(0)->AddSection(rounds(s + 1, s % 21));
+        gun.Clips.Mutable(0)->AddSection(Rounds(s + 1, {s % 21}));
     return v;
 }
 
@@ -231,9 +206,9 @@ std::unique_ptr<TVehicle> everything()
     v->Perks->Add(libs.Perks.Get(0));
     v->Flaws->Add(libs.Flaws.Get(0));
     v->Defects->Add(DefectTemplates().front());
-    v->Movement->Add(mover("Hover", 120, 20, -1, false));
-    v->Movement->Add(mover("Walker", 40, 0, 0, false));
-    v->Movement->Add(mover("Jet", 600, 150, -3, true));
+    v->Movement->Add(MovementSystem("Hover", 120, 20, -1, false));
+    v->Movement->Add(MovementSystem("Walker", 40, 0, 0, false));
+    v->Movement->Add(MovementSystem("Jet", 600, 150, -3, true));
     v->ProductionType = 3;
     return v;
 }
@@ -251,7 +226,7 @@ std::unique_ptr<TVehicle> customWeapons()
     odd.AmmoBaseCost = 0.5;
     odd.Disposable = true;
     const int w = v->Weapons->AddRecord(odd);
-    v->Weapons->Get(w).Clips.Mutable(0)->AddSection(rounds(1, 20));
+    v->Weapons->Get(w).Clips.Mutable(0)->AddSection(Rounds(1, {20}));
     v->Weapons->AddRecord(DefaultWeaponRecord());
     v->Weapons->AddLink();
     v->Weapons->Get(1).Links.Set(0, true);
@@ -265,12 +240,9 @@ const TLibraries &BuiltInLibraries()
 {
     static const TLibraries libraries = [] {
         // An empty folder: no override file stands in for a built-in block.
-        const std::filesystem::path folder =
-            std::filesystem::temp_directory_path() / ("aw-samples-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder);
+        const TTempFolder folder;
         TLibraries loaded;
-        LoadLibraries(loaded, folder.string() + "/");
-        std::filesystem::remove_all(folder);
+        LoadLibraries(loaded, folder.Folder());
         return loaded;
     }();
     return libraries;
@@ -296,19 +268,12 @@ std::vector<TSampleDesign> SampleDesigns()
     return designs;
 }
 
-std::vector<uint8_t> BodyOf(const TBaseVehicle &vehicle)
-{
-    TStream body;
-    SaveToStream(vehicle, body);
-    return body.TakeBytes();
-}
-
 std::vector<uint8_t> Version6Body()
 {
     // A version-7 body of a design without weapons ends with the weapon count 0; the
     // older form replaces the mark and appends weapons whose clips carry no clip count.
     auto v = named("Old file");
-    v->Movement->Add(mover("Ground", 50, 0, 0, false));
+    v->Movement->Add(MovementSystem("Ground", 50, 0, 0, false));
     std::vector<uint8_t> body = BodyOf(*v);
     body.resize(body.size() - 4);
     TStream s(std::move(body));
@@ -321,7 +286,7 @@ std::vector<uint8_t> Version6Body()
         s.WriteInt32(2); // clips
         for (int clip = 0; clip < 2; ++clip) {
             s.WriteInt32(1); // sections, no clip count before them
-            SaveAmmoSection(s, rounds(7 + clip, clip));
+            SaveAmmoSection(s, Rounds(7 + clip, {clip}));
         }
         s.WriteInt32(1); // links
         s.WriteUInt8(tab == 0 ? 1 : 0);

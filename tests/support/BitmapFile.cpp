@@ -1,4 +1,4 @@
-#include "fuzz/entries/SampleDesigns.h"
+#include "tests/support/SampleDesigns.h"
 
 #include "base/Stream.h"
 

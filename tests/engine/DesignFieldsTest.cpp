@@ -1,6 +1,7 @@
 // The field lists name every stored field of each record exactly once: the JSON form and
 // the comparison would otherwise silently drop a field.
-#include "CliTestSupport.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/TestFiles.h"
 
 #include "engine/DesignFields.h"
 #include "engine/MovementRecord.h"

@@ -1,0 +1,23 @@
+#include "ui/widgets/ResultLabel.h"
+
+#include <QLabel>
+
+QLabel *NewResultLabel(const char *name, TResultLook look, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (look == TResultLook::SunkenBox) {
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setMinimumWidth(90);
+        label->setMaximumWidth(170);
+    } else {
+        label->setMinimumWidth(48);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        label->setTextFormat(Qt::PlainText); // the cost carries the currency name the user typed
+    }
+    return label;
+}
