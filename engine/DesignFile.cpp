@@ -152,7 +152,7 @@ void readBody(TBaseVehicle &v, TStream &stream, int32_t version, const char *&se
 
 } // namespace
 
-void SaveToStream(const TBaseVehicle &v, TStream &stream)
+void SaveToStream(const TBaseVehicle &v, TStream &stream, TBodyPicture picture)
 {
     stream.WriteInt32(kDesignBodyVersion);
     for (std::string TBaseVehicle::*field : leadingTexts())
@@ -167,7 +167,7 @@ void SaveToStream(const TBaseVehicle &v, TStream &stream)
     stream.WriteDouble(v.CommRange);
     stream.WriteDouble(v.CurrencyMultiplier);
 
-    const bool hasPicture = !v.Picture.empty();
+    const bool hasPicture = picture == TBodyPicture::Written && !v.Picture.empty();
     stream.WriteUInt8(hasPicture ? 1 : 0);
     if (hasPicture) {
         stream.WriteInt32(static_cast<int32_t>(v.Picture.size()));

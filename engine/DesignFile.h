@@ -20,10 +20,14 @@ struct TLoadedDesign {
     std::string Warning;
 };
 
+// Whether a design body carries the design's picture. A body without it reads back as a
+// design without one; it is for holders that keep the picture apart (the undo history).
+enum class TBodyPicture { Written, LeftOut };
+
 // Writes the design body at the stream's position: the version mark, the fixed part, the
 // picture, the movement systems, the three long texts, the perks, flaws and defects and the
 // weapons. Unused bytes of text fields are written as zeros.
-void SaveToStream(const TBaseVehicle &vehicle, TStream &stream);
+void SaveToStream(const TBaseVehicle &vehicle, TStream &stream, TBodyPicture picture = TBodyPicture::Written);
 
 // Reads a design body from the stream's position into a fresh design, so a body that
 // cannot be read never leaves a design half replaced. `fileName` names the file in messages.

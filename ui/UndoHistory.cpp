@@ -22,7 +22,7 @@ TUndoHistory::TUndoHistory(TVehicleDocument &document)
     , m_stack(new QUndoStack(this))
 {
     setObjectName(QStringLiteral("UndoHistory"));
-    // Each step holds two whole designs (pictures included): the oldest steps give way.
+    // Each step holds two design bodies (the picture is shared): the oldest steps give way.
     m_stack->setUndoLimit(kUndoLimit);
     connect(&document, &TVehicleDocument::edited, this, &TUndoHistory::DocumentEdited);
     connect(&document, &TVehicleDocument::designReplaced, this, &TUndoHistory::DesignReplaced);

@@ -14,7 +14,7 @@
 namespace {
 
 // A writable reference to one scalar field of a design, whatever its type.
-using TFieldRef = std::variant<int32_t *, double *, bool *, std::string *, std::vector<uint8_t> *>;
+using TFieldRef = std::variant<int32_t *, double *, bool *, std::string *, TSharedBytes *>;
 
 struct TFieldCollector {
     std::vector<TFieldRef> &refs;
@@ -28,7 +28,7 @@ struct TFieldCollector {
     void operator()(const char *, double &value) { refs.emplace_back(&value); }
     void operator()(const char *, bool &value) { refs.emplace_back(&value); }
     void operator()(const char *, TTextField<std::string> text) { refs.emplace_back(&text.Value); }
-    void operator()(const char *, TBytes<std::vector<uint8_t>> bytes) { refs.emplace_back(&bytes.Value); }
+    void operator()(const char *, TBytes<TSharedBytes> bytes) { refs.emplace_back(&bytes.Value); }
 };
 
 std::vector<TFieldRef> fieldsOf(TBaseVehicle &vehicle)
@@ -51,14 +51,16 @@ void copyEntries(TPerkList &target, const TPerkList &source)
 TDesignSnapshot TakeSnapshot(const TBaseVehicle &vehicle)
 {
     TStream body;
-    SaveToStream(vehicle, body);
-    return {body.TakeBytes(), vehicle.CustomProduction.CustomName, vehicle.CustomProduction.CustomDefinition};
+    SaveToStream(vehicle, body, TBodyPicture::LeftOut);
+    return {body.TakeBytes(), vehicle.Picture, vehicle.CustomProduction.CustomName,
+            vehicle.CustomProduction.CustomDefinition};
 }
 
 std::unique_ptr<TVehicle> SnapshotDesign(const TDesignSnapshot &snapshot)
 {
-    TStream body(snapshot.Body);
+    TStream body(snapshot.Body.Bytes());
     std::unique_ptr<TVehicle> design = LoadFromStream(body, "").Vehicle;
+    design->Picture = snapshot.Picture;
     design->CustomProduction.CustomName = snapshot.CustomName;
     design->CustomProduction.CustomDefinition = snapshot.CustomDefinition;
     return design;

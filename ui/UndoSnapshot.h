@@ -1,17 +1,20 @@
 #pragma once
 
-#include <cstdint>
+#include "engine/base/SharedBytes.h"
+
 #include <memory>
 #include <string>
-#include <vector>
 
 class TBaseVehicle;
 class TVehicle;
 
-// A design as the undo history and the comparison keep it: the exact design body the design
-// file stores, and the custom production texts, which the body has no room for.
+// A design as the undo history and the comparison keep it: the design body the design file
+// stores, with the picture held apart, and the custom production texts, which the body has
+// no room for. Body and picture are shared bytes: copies of a snapshot, and the designs made
+// from it, share them with the design it was taken from, so a step costs no picture.
 struct TDesignSnapshot {
-    std::vector<uint8_t> Body;
+    TSharedBytes Body; // without the picture
+    TSharedBytes Picture;
     std::string CustomName;
     std::string CustomDefinition;
 

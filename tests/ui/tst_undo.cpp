@@ -4,6 +4,7 @@
 #include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 #include "support/PerkTestLibraries.h"
+#include "tests/support/SampleRecords.h"
 
 #include "engine/DesignFile.h"
 #include "engine/PerkList.h"
@@ -287,6 +288,29 @@ private slots:
             QVERIFY2(body() == m_bodies[i], qPrintable(QStringLiteral("redo to state %1").arg(i)));
             QCOMPARE(results(), m_shown[i]);
         }
+    }
+
+    // The picture, by far the largest field, is never copied: not into a step, nor into a
+    // copy of the design; undo and redo still give back the whole body.
+    void aPictureIsSharedAndComesBackByteForByte()
+    {
+        vehicle().Picture = TinyBitmap(40, 30);
+        window().Document().SetModified();
+        record();
+        const uint8_t *picture = vehicle().Picture.data();
+        QVERIFY(CopyDesign(vehicle())->Picture.data() == picture);
+        enter("eArmor", QStringLiteral("12"));
+        record();
+
+        undo();
+        QVERIFY(body() == m_bodies[1]);
+        QVERIFY(vehicle().Picture.data() == picture);
+        undo();
+        QVERIFY(body() == m_bodies[0]);
+        redo();
+        redo();
+        QVERIFY(body() == m_bodies[2]);
+        QVERIFY(vehicle().Picture.data() == picture);
     }
 
     void typingInOneBoxIsOneStep()
