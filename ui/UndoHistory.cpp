@@ -22,7 +22,8 @@ TUndoHistory::TUndoHistory(TVehicleDocument &document)
     , m_stack(new QUndoStack(this))
 {
     setObjectName(QStringLiteral("UndoHistory"));
-    // Each step holds two design bodies (the picture is shared): the oldest steps give way.
+    // Each step holds two design bodies (the picture and unchanged long texts are shared):
+    // the oldest steps give way.
     m_stack->setUndoLimit(kUndoLimit);
     connect(&document, &TVehicleDocument::edited, this, &TUndoHistory::DocumentEdited);
     connect(&document, &TVehicleDocument::designReplaced, this, &TUndoHistory::DesignReplaced);
@@ -113,6 +114,7 @@ void TUndoHistory::Flush()
     TDesignSnapshot now = TakeSnapshot(m_document.Vehicle());
     if (now == m_baseline.Snapshot)
         return;
+    ShareUnchangedParts(now, m_baseline.Snapshot);
     std::unique_ptr<TVehicle> copy;
     TUndoState after = StateOf(std::move(now), copy);
     const TDesignDifferences differences = DiffDesignFields(*m_baselineCopy, *copy);

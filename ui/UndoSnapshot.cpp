@@ -51,9 +51,30 @@ void copyEntries(TPerkList &target, const TPerkList &source)
 TDesignSnapshot TakeSnapshot(const TBaseVehicle &vehicle)
 {
     TStream body;
-    SaveToStream(vehicle, body, TBodyPicture::LeftOut);
-    return {body.TakeBytes(), vehicle.Picture, vehicle.CustomProduction.CustomName,
-            vehicle.CustomProduction.CustomDefinition};
+    SaveToStream(vehicle, body, TBodyContent::WithoutLargeFields);
+    TDesignSnapshot snapshot;
+    snapshot.Body = body.TakeBytes();
+    snapshot.Picture = vehicle.Picture;
+    snapshot.CustomName = vehicle.CustomProduction.CustomName;
+    snapshot.CustomDefinition = vehicle.CustomProduction.CustomDefinition;
+    const auto texts = LongTextFields();
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const std::string &text = vehicle.*texts[i];
+        snapshot.LongTexts[i] = std::vector<uint8_t>(text.begin(), text.end());
+    }
+    return snapshot;
+}
+
+void ShareUnchangedParts(TDesignSnapshot &snapshot, const TDesignSnapshot &previous)
+{
+    const auto share = [](TSharedBytes &part, const TSharedBytes &earlier) {
+        if (part == earlier)
+            part = earlier;
+    };
+    share(snapshot.Body, previous.Body);
+    share(snapshot.Picture, previous.Picture);
+    for (size_t i = 0; i < snapshot.LongTexts.size(); ++i)
+        share(snapshot.LongTexts[i], previous.LongTexts[i]);
 }
 
 std::unique_ptr<TVehicle> SnapshotDesign(const TDesignSnapshot &snapshot)
@@ -61,6 +82,9 @@ std::unique_ptr<TVehicle> SnapshotDesign(const TDesignSnapshot &snapshot)
     TStream body(snapshot.Body.Bytes());
     std::unique_ptr<TVehicle> design = LoadFromStream(body, "").Vehicle;
     design->Picture = snapshot.Picture;
+    const auto texts = LongTextFields();
+    for (size_t i = 0; i < texts.size(); ++i)
+        design.get()->*texts[i] = std::string(snapshot.LongTexts[i].begin(), snapshot.LongTexts[i].end());
     design->CustomProduction.CustomName = snapshot.CustomName;
     design->CustomProduction.CustomDefinition = snapshot.CustomDefinition;
     return design;
