@@ -48,11 +48,29 @@ template <typename Real> std::string realText(Real value)
     return std::string(text, result.ptr);
 }
 
-// A field's value as shown, and as compared (they differ only for the picture).
+// A picture as shown: a checksum tells two pictures of one size apart at a glance.
+std::string pictureText(const TSharedBytes &picture)
+{
+    if (picture.empty())
+        return kNone;
+    uint32_t hash = 2166136261u;
+    for (uint8_t b : picture)
+        hash = (hash ^ b) * 16777619u;
+    char text[64];
+    std::snprintf(text, sizeof text, "bitmap of %zu bytes, checksum %08X", picture.size(), static_cast<unsigned>(hash));
+    return text;
+}
+
+// A field's value as shown, and as compared. A picture is compared by its bytes (at no
+// cost when both designs share them) and its text is made only for a row that is listed.
 struct FieldValue {
     std::string name;
     std::string text;
     std::string key;
+    const TSharedBytes *picture = nullptr;
+
+    bool operator==(const FieldValue &other) const { return picture ? *picture == *other.picture : key == other.key; }
+    std::string shown() const { return picture ? pictureText(*picture) : text; }
 };
 
 struct ValueCollector {
@@ -66,17 +84,9 @@ struct ValueCollector {
     void operator()(const char *name, double value) { add(name, realText(value)); }
     void operator()(const char *name, long double value) { add(name, realText(value)); }
     void operator()(const char *name, TTextField<const std::string> text) { add(name, quoted(text.Value)); }
-    void operator()(const char *name, TBytes<const std::vector<uint8_t>> picture)
+    void operator()(const char *name, TBytes<const TSharedBytes> picture)
     {
-        // A checksum tells two pictures of one size apart at a glance.
-        uint32_t hash = 2166136261u;
-        for (uint8_t b : picture.Value)
-            hash = (hash ^ b) * 16777619u;
-        char text[64];
-        std::snprintf(text, sizeof text, "bitmap of %zu bytes, checksum %08X", picture.Value.size(),
-                      static_cast<unsigned>(hash));
-        values.push_back({name, picture.Value.empty() ? kNone : text,
-                          std::string(picture.Value.begin(), picture.Value.end())});
+        values.push_back({name, {}, {}, &picture.Value});
     }
     void operator()(const char *name, const std::array<bool, kAmmoTypeCount> &flags)
     {
@@ -106,8 +116,11 @@ class Differ {
         std::vector<FieldValue> va, vb;
         visit(a, ValueCollector{va});
         visit(b, ValueCollector{vb});
-        for (size_t i = 0; i < va.size(); ++i)
-            add(prefix + va[i].name, va[i].text, vb[i].text, va[i].key != vb[i].key);
+        for (size_t i = 0; i < va.size(); ++i) {
+            const bool differs = !(va[i] == vb[i]);
+            if (differs || !m_differencesOnly)
+                add(prefix + va[i].name, va[i].shown(), vb[i].shown(), differs);
+        }
     }
 
     // Compares two lists entry by entry: `same(path, i)` for entries both have, `summary(i)`

@@ -136,9 +136,8 @@ void readBody(TBaseVehicle &v, TStream &stream, int32_t version, const char *&se
     section = "movement systems";
     v.Movement->LoadFromStream(stream);
     section = "long texts";
-    v.Description = readLongText(stream);
-    v.History = readLongText(stream);
-    v.Extra = readLongText(stream);
+    for (std::string TBaseVehicle::*text : LongTextFields())
+        v.*text = readLongText(stream);
     section = "perks";
     v.Perks->LoadFromStream(stream);
     section = "flaws";
@@ -152,8 +151,14 @@ void readBody(TBaseVehicle &v, TStream &stream, int32_t version, const char *&se
 
 } // namespace
 
-void SaveToStream(const TBaseVehicle &v, TStream &stream)
+std::array<std::string TBaseVehicle::*, 3> LongTextFields()
 {
+    return {&TBaseVehicle::Description, &TBaseVehicle::History, &TBaseVehicle::Extra};
+}
+
+void SaveToStream(const TBaseVehicle &v, TStream &stream, TBodyContent content)
+{
+    const bool whole = content == TBodyContent::Whole;
     stream.WriteInt32(kDesignBodyVersion);
     for (std::string TBaseVehicle::*field : leadingTexts())
         writeShortText(stream, v.*field, TBaseVehicle::TextCapacity);
@@ -167,7 +172,7 @@ void SaveToStream(const TBaseVehicle &v, TStream &stream)
     stream.WriteDouble(v.CommRange);
     stream.WriteDouble(v.CurrencyMultiplier);
 
-    const bool hasPicture = !v.Picture.empty();
+    const bool hasPicture = whole && !v.Picture.empty();
     stream.WriteUInt8(hasPicture ? 1 : 0);
     if (hasPicture) {
         stream.WriteInt32(static_cast<int32_t>(v.Picture.size()));
@@ -175,9 +180,8 @@ void SaveToStream(const TBaseVehicle &v, TStream &stream)
     }
 
     v.Movement->SaveToStream(stream);
-    writeLongText(stream, v.Description);
-    writeLongText(stream, v.History);
-    writeLongText(stream, v.Extra);
+    for (std::string TBaseVehicle::*text : LongTextFields())
+        writeLongText(stream, whole ? v.*text : std::string());
     v.Perks->SaveToStream(stream);
     v.Flaws->SaveToStream(stream);
     v.Defects->SaveToStream(stream);

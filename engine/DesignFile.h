@@ -2,6 +2,7 @@
 
 #include "engine/DesignFileError.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,10 +22,18 @@ struct TLoadedDesign {
     std::string Warning;
 };
 
+// What a design body holds: the whole design, or all but its large fields (the picture and
+// the long texts), which then read back empty. The latter is for holders that keep those
+// fields apart (the undo history).
+enum class TBodyContent { Whole, WithoutLargeFields };
+
+// The long texts in their stored order.
+std::array<std::string TBaseVehicle::*, 3> LongTextFields();
+
 // Writes the design body at the stream's position: the version mark, the fixed part, the
 // picture, the movement systems, the three long texts, the perks, flaws and defects and the
 // weapons. Unused bytes of text fields are written as zeros.
-void SaveToStream(const TBaseVehicle &vehicle, TStream &stream);
+void SaveToStream(const TBaseVehicle &vehicle, TStream &stream, TBodyContent content = TBodyContent::Whole);
 
 // Reads a design body from the stream's position into a fresh design, so a body that
 // cannot be read never leaves a design half replaced. `fileName` names the file in messages.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SharedBytes.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -73,8 +75,9 @@ public:
     int32_t ProductionType = 0; // 0..6 standard, 7 custom (ProductionTypes.h)
     TCustomProduction CustomProduction;
 
-    // The picture as the bytes of a Windows bitmap file; empty when there is none.
-    std::vector<uint8_t> Picture;
+    // The picture as the bytes of a Windows bitmap file; empty when there is none. Copies of
+    // the design (undo steps, the comparison) share these bytes.
+    TSharedBytes Picture;
 
     double SensorRange = 0.0;  // km
     double CommRange = 0.0;    // km

@@ -146,7 +146,7 @@ struct SetterCollector {
             text.Value = readText(v, p, text.Capacity);
         };
     }
-    void operator()(const char *name, TBytes<std::vector<uint8_t>> data)
+    void operator()(const char *name, TBytes<TSharedBytes> data)
     {
         setters[name] = [data](const ordered_json &v, const std::string &p) { data.Value = readPicture(v, p); };
     }

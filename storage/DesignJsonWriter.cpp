@@ -35,9 +35,9 @@ struct FieldWriter {
     {
         object[name] = cp1252::ToUtf8(text.Value);
     }
-    void operator()(const char *name, TBytes<const std::vector<uint8_t>> data)
+    void operator()(const char *name, TBytes<const TSharedBytes> data)
     {
-        object[name] = base64::Encode(data.Value);
+        object[name] = base64::Encode(data.Value.Bytes());
     }
     // The ammunition types that are set, by index.
     void operator()(const char *name, const std::array<bool, kAmmoTypeCount> &flags)

@@ -1,7 +1,11 @@
 #include "SymbolTrace.h"
 
 #include "base/Stream.h"
+#include "codec/CodecSink.h"
+#include "codec/CodecSource.h"
 #include "codec/LzhCompressor.h"
+#include "codec/LzhEncoder.h"
+#include "codec/StepQueue.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>

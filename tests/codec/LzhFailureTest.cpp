@@ -4,6 +4,7 @@
 #include "codec/CodecSink.h"
 #include "codec/CodecSource.h"
 #include "codec/LzhCompressor.h"
+#include "codec/LzhEncoder.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -48,7 +48,7 @@ struct Nudge {
         if (mine())
             text.Value = text.Value.empty() ? "Q" : "Q" + text.Value.substr(1);
     }
-    void operator()(const char *, TBytes<std::vector<uint8_t>> data)
+    void operator()(const char *, TBytes<TSharedBytes> data)
     {
         if (mine())
             data.Value = TinyBitmap(1, 1);

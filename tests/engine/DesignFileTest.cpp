@@ -234,7 +234,9 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
     };
     for (const Case &c : cases) {
         auto v = GrizzlyDesign();
-        c.spoil(v->Picture);
+        std::vector<uint8_t> picture = v->Picture;
+        c.spoil(picture);
+        v->Picture = std::move(picture);
         const TLoadedDesign loaded = load(BodyOf(*v));
         EXPECT_TRUE(loaded.Vehicle->Picture.empty()) << c.what;
         EXPECT_NE(loaded.Warning.find("\"test.vkd\""), std::string::npos) << c.what << ": " << loaded.Warning;
@@ -244,9 +246,11 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
     }
 
     auto largest = GrizzlyDesign();
-    bytes::PutInt32(largest->Picture.data() + 18, 16384);
-    bytes::PutInt32(largest->Picture.data() + 22, 1);
-    largest->Picture.resize(54 + 16384 * 3); // one row of 16384 pixels fits exactly
+    std::vector<uint8_t> row = largest->Picture;
+    bytes::PutInt32(row.data() + 18, 16384);
+    bytes::PutInt32(row.data() + 22, 1);
+    row.resize(54 + 16384 * 3); // one row of 16384 pixels fits exactly
+    largest->Picture = std::move(row);
     const TLoadedDesign loaded = load(BodyOf(*largest));
     EXPECT_EQ(loaded.Warning, "");
     EXPECT_EQ(loaded.Vehicle->Picture.size(), 54u + 16384 * 3);

@@ -4,6 +4,7 @@
 #include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 #include "support/PerkTestLibraries.h"
+#include "tests/support/SampleRecords.h"
 
 #include "engine/DesignFile.h"
 #include "engine/PerkList.h"
@@ -289,6 +290,30 @@ private slots:
         }
     }
 
+    // The picture, by far the largest field, is never copied: not into a step, nor into a
+    // copy of the design; undo and redo still give back the whole body, long texts included.
+    void aPictureIsSharedAndComesBackByteForByte()
+    {
+        vehicle().Picture = TinyBitmap(40, 30);
+        vehicle().History = std::string(3000, 'h') + "\xE9";
+        window().Document().SetModified();
+        record();
+        const uint8_t *picture = vehicle().Picture.data();
+        QVERIFY(CopyDesign(vehicle())->Picture.data() == picture);
+        enter("eArmor", QStringLiteral("12"));
+        record();
+
+        undo();
+        QVERIFY(body() == m_bodies[1]);
+        QVERIFY(vehicle().Picture.data() == picture);
+        undo();
+        QVERIFY(body() == m_bodies[0]);
+        redo();
+        redo();
+        QVERIFY(body() == m_bodies[2]);
+        QVERIFY(vehicle().Picture.data() == picture);
+    }
+
     void typingInOneBoxIsOneStep()
     {
         QLineEdit *height = find("eHeight");
@@ -439,6 +464,7 @@ private slots:
         TVehicle source;
         source.Crew = 5;
         source.CustomProduction.CustomName = "Hand built";
+        source.History = "Built in a barn.";
         source.Perks->Add(TPerkTestLibraries::Perk(2));
         const TDesignSnapshot snapshot = TakeSnapshot(source);
 
@@ -459,6 +485,13 @@ private slots:
         QVERIFY(target.Perks.get() == perks);
         target.Crew = 9;
         QCOMPARE(target.Perks->VehicleData().CrewValue, 9);
+
+        // A later state keeps the one copy of a long text it leaves alone, and only that.
+        source.Crew = 6;
+        TDesignSnapshot next = TakeSnapshot(source);
+        ShareUnchangedParts(next, snapshot);
+        QVERIFY(next.LongTexts[1].SharesWith(snapshot.LongTexts[1]));
+        QVERIFY(!next.Body.SharesWith(snapshot.Body));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "base/Files.h"
 #include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
+#include "ui/document/BackgroundWrite.h"
 #include "ui/document/UndoSnapshot.h"
 #include "ui/document/VehicleDocument.h"
 

@@ -23,7 +23,8 @@ TUndoHistory::TUndoHistory(TVehicleDocument &document)
     , m_stack(new QUndoStack(this))
 {
     setObjectName(QStringLiteral("UndoHistory"));
-    // Each step holds two whole designs (pictures included): the oldest steps give way.
+    // Each step holds two design bodies (the picture and unchanged long texts are shared):
+    // the oldest steps give way.
     m_stack->setUndoLimit(kUndoLimit);
     ConnectGuarded(&document, &TVehicleDocument::edited, this, &TUndoHistory::DocumentEdited);
     ConnectGuarded(&document, &TVehicleDocument::designReplaced, this, &TUndoHistory::DesignReplaced);
@@ -111,6 +112,7 @@ void TUndoHistory::Flush()
     TDesignSnapshot now = TakeSnapshot(m_document.Vehicle());
     if (now == m_baseline.Snapshot)
         return;
+    ShareUnchangedParts(now, m_baseline.Snapshot);
     std::unique_ptr<TVehicle> copy;
     TUndoState after = StateOf(std::move(now), copy);
     const TDesignDifferences differences = DiffDesignFields(*m_baselineCopy, *copy);

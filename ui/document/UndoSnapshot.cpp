@@ -14,7 +14,7 @@
 namespace {
 
 // A writable reference to one scalar field of a design, whatever its type.
-using TFieldRef = std::variant<int32_t *, double *, bool *, std::string *, std::vector<uint8_t> *>;
+using TFieldRef = std::variant<int32_t *, double *, bool *, std::string *, TSharedBytes *>;
 
 struct TFieldCollector {
     std::vector<TFieldRef> &refs;
@@ -28,7 +28,7 @@ struct TFieldCollector {
     void operator()(const char *, double &value) { refs.emplace_back(&value); }
     void operator()(const char *, bool &value) { refs.emplace_back(&value); }
     void operator()(const char *, TTextField<std::string> text) { refs.emplace_back(&text.Value); }
-    void operator()(const char *, TBytes<std::vector<uint8_t>> bytes) { refs.emplace_back(&bytes.Value); }
+    void operator()(const char *, TBytes<TSharedBytes> bytes) { refs.emplace_back(&bytes.Value); }
 };
 
 std::vector<TFieldRef> fieldsOf(TBaseVehicle &vehicle)
@@ -51,14 +51,40 @@ void copyEntries(TPerkList &target, const TPerkList &source)
 TDesignSnapshot TakeSnapshot(const TBaseVehicle &vehicle)
 {
     TStream body;
-    SaveToStream(vehicle, body);
-    return {body.TakeBytes(), vehicle.CustomProduction.CustomName, vehicle.CustomProduction.CustomDefinition};
+    SaveToStream(vehicle, body, TBodyContent::WithoutLargeFields);
+    TDesignSnapshot snapshot;
+    snapshot.Body = body.TakeBytes();
+    snapshot.Picture = vehicle.Picture;
+    snapshot.CustomName = vehicle.CustomProduction.CustomName;
+    snapshot.CustomDefinition = vehicle.CustomProduction.CustomDefinition;
+    const auto texts = LongTextFields();
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const std::string &text = vehicle.*texts[i];
+        snapshot.LongTexts[i] = std::vector<uint8_t>(text.begin(), text.end());
+    }
+    return snapshot;
+}
+
+void ShareUnchangedParts(TDesignSnapshot &snapshot, const TDesignSnapshot &previous)
+{
+    const auto share = [](TSharedBytes &part, const TSharedBytes &earlier) {
+        if (part == earlier)
+            part = earlier;
+    };
+    share(snapshot.Body, previous.Body);
+    share(snapshot.Picture, previous.Picture);
+    for (size_t i = 0; i < snapshot.LongTexts.size(); ++i)
+        share(snapshot.LongTexts[i], previous.LongTexts[i]);
 }
 
 std::unique_ptr<TVehicle> SnapshotDesign(const TDesignSnapshot &snapshot)
 {
-    TStream body(snapshot.Body);
+    TStream body(snapshot.Body.Bytes());
     std::unique_ptr<TVehicle> design = LoadFromStream(body, "").Vehicle;
+    design->Picture = snapshot.Picture;
+    const auto texts = LongTextFields();
+    for (size_t i = 0; i < texts.size(); ++i)
+        design.get()->*texts[i] = std::string(snapshot.LongTexts[i].begin(), snapshot.LongTexts[i].end());
     design->CustomProduction.CustomName = snapshot.CustomName;
     design->CustomProduction.CustomDefinition = snapshot.CustomDefinition;
     return design;

@@ -1,17 +1,22 @@
 #pragma once
 
-#include <cstdint>
+#include "base/SharedBytes.h"
+
+#include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 class TBaseVehicle;
 class TVehicle;
 
-// A design as the undo history and the comparison keep it: the exact design body the design
-// file stores, and the custom production texts, which the body has no room for.
+// A design as the undo history and the comparison keep it: the design body the design file
+// stores, with its large fields held apart, and the custom production texts, which the body
+// has no room for. The parts are shared bytes: copies of a snapshot, and the designs made
+// from it, share the picture with the design it was taken from, so a step costs no picture.
 struct TDesignSnapshot {
-    std::vector<uint8_t> Body;
+    TSharedBytes Body; // without the picture and the long texts
+    TSharedBytes Picture;
+    std::array<TSharedBytes, 3> LongTexts; // in the order of LongTextFields()
     std::string CustomName;
     std::string CustomDefinition;
 
@@ -19,6 +24,10 @@ struct TDesignSnapshot {
 };
 
 TDesignSnapshot TakeSnapshot(const TBaseVehicle &vehicle);
+
+// Takes over from `previous` the parts the two hold equal, so a history keeps one copy of a
+// long text however many steps leave it unchanged.
+void ShareUnchangedParts(TDesignSnapshot &snapshot, const TDesignSnapshot &previous);
 
 // A new design holding the snapshot (file name empty, not modified).
 std::unique_ptr<TVehicle> SnapshotDesign(const TDesignSnapshot &snapshot);

@@ -1,0 +1,26 @@
+#include "base/SharedBytes.h"
+
+TSharedBytes::TSharedBytes(std::vector<uint8_t> bytes)
+{
+    *this = std::move(bytes);
+}
+
+TSharedBytes &TSharedBytes::operator=(std::vector<uint8_t> bytes)
+{
+    if (bytes.empty())
+        m_bytes.reset();
+    else
+        m_bytes = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+    return *this;
+}
+
+const std::vector<uint8_t> &TSharedBytes::Bytes() const
+{
+    static const std::vector<uint8_t> none;
+    return m_bytes ? *m_bytes : none;
+}
+
+bool TSharedBytes::operator==(const TSharedBytes &other) const
+{
+    return m_bytes == other.m_bytes || Bytes() == other.Bytes();
+}

@@ -1,0 +1,108 @@
+// The undo history on a design that carries a large picture: what a step costs in time and
+// what a full history adds to the editor's resident memory.
+#include "engine/Vehicle.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/SampleRecords.h"
+#include "ui/document/UndoHistory.h"
+#include "ui/document/VehicleDocument.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kHistoryLength = 100; // the steps the history keeps
+
+// The undo history needs an application (it watches the input); one for the whole run.
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "bench_undo";
+    static char *argv[] = {name, nullptr};
+    static std::unique_ptr<QApplication> application;
+    if (!application) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+}
+
+// A 2000 x 1500 24-bit bitmap (9 MB) of noise, as a photo loaded from the Info page makes.
+std::vector<uint8_t> photoBitmap()
+{
+    std::vector<uint8_t> bitmap = TinyBitmap(2000, 1500);
+    uint32_t noise = 12345;
+    for (size_t i = 54; i < bitmap.size(); ++i) {
+        noise = noise * 1664525u + 1013904223u;
+        bitmap[i] = static_cast<uint8_t>(noise >> 24);
+    }
+    return bitmap;
+}
+
+// The full sample design with the photo, open in a document with its history started.
+struct TPicturedDocument {
+    TVehicleDocument Document;
+    std::unique_ptr<TUndoHistory> History;
+
+    TPicturedDocument()
+    {
+        ensureApplication();
+        std::unique_ptr<TVehicle> design = FullDesign();
+        design->Picture = photoBitmap();
+        Document.Adopt(std::move(design), QString());
+        History = std::make_unique<TUndoHistory>(Document);
+        QCoreApplication::processEvents(); // the history settles its starting state
+    }
+
+    // One edit of the crew box, recorded as one step.
+    void EditCrew(int32_t crew)
+    {
+        Document.Vehicle().Crew = crew;
+        Document.SetModified();
+        History->Flush();
+    }
+};
+
+double residentBytes()
+{
+    long pages = 0, resident = 0;
+    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
+// One edit and its step, on a history already full (the oldest step gives way each time).
+void BM_UndoStepOnPicturedDesign(benchmark::State &state)
+{
+    TPicturedDocument pictured;
+    int32_t crew = 1000;
+    for (int i = 0; i < kHistoryLength; ++i)
+        pictured.EditCrew(++crew);
+    for (auto _ : state)
+        pictured.EditCrew(++crew);
+}
+BENCHMARK(BM_UndoStepOnPicturedDesign)->Unit(benchmark::kMicrosecond);
+
+// The resident memory a full history of crew edits adds.
+void BM_UndoHistoryMemoryOnPicturedDesign(benchmark::State &state)
+{
+    double added = 0;
+    for (auto _ : state) {
+        TPicturedDocument pictured;
+        const double before = residentBytes();
+        for (int i = 0; i < kHistoryLength; ++i)
+            pictured.EditCrew(1000 + i);
+        added = residentBytes() - before;
+    }
+    state.counters["added_MB"] = added / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_UndoHistoryMemoryOnPicturedDesign)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
