@@ -46,7 +46,7 @@ void TAdaptiveHuffman::Start()
     for (unsigned i = kNodes; i < std::size(m_freq); ++i)
         m_freq[i] = 0xFFFF;
     m_prnt[kRoot] = 0;
-    RebuildPairs();
+    m_pairsKept = false;
     m_longestCode = 0;
     m_rebuilds = 0;
 }
@@ -76,8 +76,10 @@ unsigned TAdaptiveHuffman::MoveUp(unsigned c, unsigned k)
     if (j < kNodes)
         m_prnt[j + 1] = static_cast<uint16_t>(c);
     m_son[c] = static_cast<uint16_t>(j);
-    SonChanged(c);
-    SonChanged(l);
+    if (m_pairsKept) {
+        SonChanged(c);
+        SonChanged(l);
+    }
     return l;
 }
 
@@ -98,6 +100,8 @@ void TAdaptiveHuffman::Encode(unsigned symbol, TBitWriter &out)
 unsigned TAdaptiveHuffman::Decode(TBitReader &in)
 {
     // Two levels per step; a leaf one level down ends the walk a bit early.
+    if (!m_pairsKept) [[unlikely]]
+        RebuildPairs();
     uint64_t bits = in.Window(kWindowBits);
     unsigned used = 0;
     unsigned c = m_son[kRoot];
@@ -181,7 +185,8 @@ void TAdaptiveHuffman::Reconstruct()
         else
             m_prnt[k] = m_prnt[k + 1] = static_cast<uint16_t>(i);
     }
-    RebuildPairs();
+    if (m_pairsKept)
+        RebuildPairs();
 }
 
 inline uint16_t TAdaptiveHuffman::PairStep(unsigned node, unsigned bit) const
@@ -203,4 +208,5 @@ void TAdaptiveHuffman::RebuildPairs()
         m_pairs[2 * node] = PairStep(node, 0);
         m_pairs[2 * node + 1] = PairStep(node, 1);
     }
+    m_pairsKept = true;
 }

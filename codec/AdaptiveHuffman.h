@@ -57,6 +57,7 @@ private:
     // n = son[p] as [2 * son[p] + two bits].
     static constexpr unsigned kOneBit = 0x8000;
     uint16_t m_pairs[2 * kNodes];
+    bool m_pairsKept = false; // from the first Decode on; the encoder never needs the table
     unsigned m_longestCode = 0;
     unsigned m_rebuilds = 0;
 };
