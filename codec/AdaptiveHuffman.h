@@ -52,9 +52,9 @@ private:
     uint16_t m_freq[kNodes + 1 + 8];
     uint16_t m_son[kNodes];
     uint16_t m_prnt[kNodes + kSymbols]; // [kNodes + s] is the node of symbol s's leaf
-    // [2n + b] is where the son pair of node n leads with bit b: the son's own son for b,
-    // or the son itself marked kOneBit when it is a leaf. Indexed by a son pair's first node
-    // n = son[p] as [2 * son[p] + two bits].
+    // [2n + b] is where node n leads in two steps: son[son[n] + b], or son[n] itself marked
+    // kOneBit when that is a leaf. From a son pair s, s + 1 the next two code bits x, y
+    // select [2 * (s + x) + y] = [2 * s + xy].
     static constexpr unsigned kOneBit = 0x8000;
     uint16_t m_pairs[2 * kNodes];
     bool m_pairsKept = false; // from the first Decode on; the encoder never needs the table
