@@ -46,6 +46,7 @@ void TAdaptiveHuffman::Start()
     for (unsigned i = kNodes; i < std::size(m_freq); ++i)
         m_freq[i] = 0xFFFF;
     m_prnt[kRoot] = 0;
+    m_pairsKept = false;
     m_longestCode = 0;
     m_rebuilds = 0;
 }
@@ -53,27 +54,33 @@ void TAdaptiveHuffman::Start()
 inline void TAdaptiveHuffman::Increment(unsigned &c)
 {
     const unsigned k = ++m_freq[c];
-    unsigned l = c + 1;
-    if (k > m_freq[l]) {
-        // Move the node past every node of lower frequency: swap it with the last one.
-        l = firstNotBelow(m_freq, l + 1, k) - 1;
-        m_freq[c] = m_freq[l];
-        m_freq[l] = static_cast<uint16_t>(k);
+    if (k > m_freq[c + 1]) [[unlikely]]
+        c = MoveUp(c, k);
+}
 
-        const unsigned i = m_son[c];
-        m_prnt[i] = static_cast<uint16_t>(l);
-        if (i < kNodes)
-            m_prnt[i + 1] = static_cast<uint16_t>(l);
+unsigned TAdaptiveHuffman::MoveUp(unsigned c, unsigned k)
+{
+    // Move the node past every node of lower frequency: swap it with the last one.
+    const unsigned l = firstNotBelow(m_freq, c + 2, k) - 1;
+    m_freq[c] = m_freq[l];
+    m_freq[l] = static_cast<uint16_t>(k);
 
-        const unsigned j = m_son[l];
-        m_son[l] = static_cast<uint16_t>(i);
-        m_prnt[j] = static_cast<uint16_t>(c);
-        if (j < kNodes)
-            m_prnt[j + 1] = static_cast<uint16_t>(c);
-        m_son[c] = static_cast<uint16_t>(j);
+    const unsigned i = m_son[c];
+    m_prnt[i] = static_cast<uint16_t>(l);
+    if (i < kNodes)
+        m_prnt[i + 1] = static_cast<uint16_t>(l);
 
-        c = l;
+    const unsigned j = m_son[l];
+    m_son[l] = static_cast<uint16_t>(i);
+    m_prnt[j] = static_cast<uint16_t>(c);
+    if (j < kNodes)
+        m_prnt[j + 1] = static_cast<uint16_t>(c);
+    m_son[c] = static_cast<uint16_t>(j);
+    if (m_pairsKept) {
+        SonChanged(c);
+        SonChanged(l);
     }
+    return l;
 }
 
 void TAdaptiveHuffman::Encode(unsigned symbol, TBitWriter &out)
@@ -92,22 +99,26 @@ void TAdaptiveHuffman::Encode(unsigned symbol, TBitWriter &out)
 
 unsigned TAdaptiveHuffman::Decode(TBitReader &in)
 {
-    uint64_t bits = in.Window(32);
+    // Two levels per step; a leaf one level down ends the walk a bit early.
+    if (!m_pairsKept) [[unlikely]]
+        RebuildPairs();
+    uint64_t bits = in.Window(kWindowBits);
     unsigned used = 0;
     unsigned c = m_son[kRoot];
-    while (c < kNodes) {
-        if (used == 32) {
+    do {
+        if (used == kWindowBits) [[unlikely]] {
             // Only trees far deeper than the frequency limit allows get here.
             in.Skip(used);
-            bits = in.Window(32);
+            bits = in.Window(kWindowBits);
             used = 0;
         }
-        c = m_son[c + static_cast<unsigned>(bits >> 63)];
-        bits <<= 1;
-        ++used;
-    }
+        c = m_pairs[2 * c + static_cast<unsigned>(bits >> 62)];
+        bits <<= 2;
+        used += 2;
+    } while (c < kNodes);
+    used -= c >> 15;
     in.Skip(used);
-    c -= kNodes;
+    c = (c & ~kOneBit) - kNodes;
     Update(c);
     return c;
 }
@@ -174,4 +185,28 @@ void TAdaptiveHuffman::Reconstruct()
         else
             m_prnt[k] = m_prnt[k + 1] = static_cast<uint16_t>(i);
     }
+    if (m_pairsKept)
+        RebuildPairs();
+}
+
+inline uint16_t TAdaptiveHuffman::PairStep(unsigned node, unsigned bit) const
+{
+    const unsigned son = m_son[node];
+    return static_cast<uint16_t>(son >= kNodes ? son | kOneBit : m_son[son + bit]);
+}
+
+inline void TAdaptiveHuffman::SonChanged(unsigned node)
+{
+    m_pairs[2 * node] = PairStep(node, 0);
+    m_pairs[2 * node + 1] = PairStep(node, 1);
+    m_pairs[2 * m_prnt[node] + (node & 1)] = m_son[node];
+}
+
+void TAdaptiveHuffman::RebuildPairs()
+{
+    for (unsigned node = 0; node < kNodes; ++node) {
+        m_pairs[2 * node] = PairStep(node, 0);
+        m_pairs[2 * node + 1] = PairStep(node, 1);
+    }
+    m_pairsKept = true;
 }

@@ -33,16 +33,31 @@ public:
     unsigned Rebuilds() const { return m_rebuilds; }
 
 private:
+    static constexpr unsigned kWindowBits = 56; // bits the reader guarantees per window
+
     void Update(unsigned symbol);
     // Adds one to node c's frequency, moving it up the node order if needed; c follows it.
     void Increment(unsigned &c);
+    // Swaps node c, whose frequency has just become k, with the last node of lower
+    // frequency; returns that node's index, where c's subtree now is.
+    unsigned MoveUp(unsigned c, unsigned k);
     void Reconstruct();
+    // The decoder's two-level table (m_pairs) kept in step with m_son.
+    uint16_t PairStep(unsigned node, unsigned bit) const;
+    void SonChanged(unsigned node);
+    void RebuildPairs();
 
     // [kNodes] is a 0xFFFF sentinel; the padding after it (also 0xFFFF) lets the search for
     // a node's new place read eight entries at a time.
     uint16_t m_freq[kNodes + 1 + 8];
     uint16_t m_son[kNodes];
     uint16_t m_prnt[kNodes + kSymbols]; // [kNodes + s] is the node of symbol s's leaf
+    // [2n + b] is where node n leads in two steps: son[son[n] + b], or son[n] itself marked
+    // kOneBit when that is a leaf. From a son pair s, s + 1 the next two code bits x, y
+    // select [2 * (s + x) + y] = [2 * s + xy].
+    static constexpr unsigned kOneBit = 0x8000;
+    uint16_t m_pairs[2 * kNodes];
+    bool m_pairsKept = false; // from the first Decode on; the encoder never needs the table
     unsigned m_longestCode = 0;
     unsigned m_rebuilds = 0;
 };

@@ -4,6 +4,7 @@
 #include "codec/LzhCompressor.h"
 #include "codec/PositionCode.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -29,22 +30,24 @@ uint64_t DecodeLzh(TBitReader &in, TSinkBuffer &out, uint32_t size)
         } else {
             const unsigned position = positioncode::Decode(in);
             const unsigned n = c - 253;
-            unsigned from = (r - position - 1) & (N - 1);
+            const unsigned from = (r - position - 1) & (N - 1);
             uint8_t *dest = out.Reserve(n);
             const unsigned distance = position + 1;
-            if (from + n <= N && r + n <= N && distance >= n) {
-                // Neither side wraps and the copy does not read bytes it writes itself.
-                std::memmove(text + r, text + from, n);
-                std::memcpy(dest, text + r, n);
-                r = (r + n) & (N - 1);
+            // Past the first `distance` bytes a copy repeats its own output: those come from
+            // dest in doubling blocks, so short repeats never wait on the byte just stored.
+            const unsigned fresh = std::min(n, distance);
+            if (from + fresh <= N) {
+                std::memcpy(dest, text + from, fresh);
             } else {
-                for (unsigned k = 0; k < n; ++k) {
-                    const uint8_t b = text[(from + k) & (N - 1)];
-                    dest[k] = b;
-                    text[r] = b;
-                    r = (r + 1) & (N - 1);
-                }
+                for (unsigned k = 0; k < fresh; ++k)
+                    dest[k] = text[(from + k) & (N - 1)];
             }
+            for (unsigned done = fresh; done < n; done *= 2)
+                std::memcpy(dest + done, dest, std::min(done, n - done));
+            const unsigned first = std::min(n, N - r);
+            std::memcpy(text + r, dest, first);
+            std::memcpy(text, dest + first, n - first);
+            r = (r + n) & (N - 1);
             out.Commit(n);
             count += n;
         }
