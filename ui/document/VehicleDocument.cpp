@@ -2,6 +2,7 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
+#include "ui/document/BackgroundWrite.h"
 #include "ui/NativePath.h"
 #include "ui/document/UndoSnapshot.h"
 
