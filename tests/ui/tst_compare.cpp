@@ -11,7 +11,7 @@
 #include "engine/Vehicle.h"
 #include "base/Stream.h"
 #include "ui/dialogs/CompareWindow.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/document/UndoSnapshot.h"
 #include "ui/document/VehicleDocument.h"
 #include "weapons/WeaponList.h"

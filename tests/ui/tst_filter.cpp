@@ -7,7 +7,7 @@
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 #include "base/Stream.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/LibraryTooltip.h"
 #include "ui/document/VehicleDocument.h"
@@ -61,7 +61,7 @@ private:
     std::unique_ptr<TPerkTestLibraries> m_perks;
     TEditorFixture m_editor;
 
-    TfrmEditer &window() { return *m_editor.window; }
+    TMainWindow &window() { return *m_editor.window; }
     template <typename T> T *find(QWidget *in, const char *name)
     {
         T *control = in->findChild<T *>(QString::fromLatin1(name));

@@ -4,7 +4,7 @@
 #include "support/EditorFixture.h"
 
 #include "engine/Vehicle.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
 

@@ -5,9 +5,9 @@
 
 #include "engine/DesignFilePicture.h"
 #include "engine/Vehicle.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/pages/InfoPage.h"
-#include "ui/widgets/RaiImage.h"
+#include "ui/widgets/PictureView.h"
 #include "ui/document/VehicleDocument.h"
 
 #include <QApplication>

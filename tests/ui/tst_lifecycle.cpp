@@ -13,8 +13,8 @@
 #include "base/ProgramVersion.h"
 #include "tests/support/SampleRecords.h"
 #include "ui/DesktopIdentity.h"
-#include "ui/Editer.h"
-#include "ui/dialogs/LogView.h"
+#include "ui/MainWindow.h"
+#include "ui/dialogs/LogViewer.h"
 #include "ui/document/RecentFiles.h"
 #include "ui/StartupOptions.h"
 #include "ui/document/VehicleDocument.h"
@@ -387,7 +387,7 @@ private slots:
         driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("6"));
         QStringList shown;
         m_editor.dialogs->modal = [&shown](QDialog &dialog) {
-            auto *viewer = qobject_cast<TfrmLogView *>(&dialog);
+            auto *viewer = qobject_cast<TLogViewer *>(&dialog);
             if (viewer)
                 shown = viewer->Lines();
             return int(QDialog::Accepted);
@@ -634,7 +634,7 @@ private slots:
         design.Name = "Pictured";
         design.Picture = {'B', 'M', 1, 2, 3};
         SaveDesignFile(design, path("pictured.vkd").toStdString());
-        m_editor.window = std::make_unique<TfrmEditer>();
+        m_editor.window = std::make_unique<TMainWindow>();
         m_editor.window->OpenAtStartUp(path("pictured.vkd"), false);
         QVERIFY(m_editor.dialogs->warnings.isEmpty());
         m_editor.window->show();
@@ -668,7 +668,7 @@ private slots:
     {
         m_editor.window.reset();
         m_editor.data->positions[0] = TWindowPosition{60, 70, 540, 700};
-        m_editor.window = std::make_unique<TfrmEditer>();
+        m_editor.window = std::make_unique<TMainWindow>();
         m_editor.window->show();
         QCOMPARE(m_editor.window->pos(), QPoint(70, 60));
         QCOMPARE(m_editor.window->size(), QSize(700, 540));
@@ -676,7 +676,7 @@ private slots:
         // stored values of 0 or below are not applied
         m_editor.window.reset();
         m_editor.data->positions[0] = TWindowPosition{0, 0, -1, 650};
-        m_editor.window = std::make_unique<TfrmEditer>();
+        m_editor.window = std::make_unique<TMainWindow>();
         const QPoint designed = m_editor.window->pos();
         const int designedHeight = m_editor.window->height();
         m_editor.window->show();

@@ -4,7 +4,7 @@
 #include "support/MemoryProgramData.h"
 #include "support/ScriptedDialogs.h"
 
-#include "ui/dialogs/FrmModify.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
 #include "ui/widgets/SpinButton.h"
 #include "weapons/Weapon.h"
 #include "weapons/WeaponRecord.h"
@@ -25,7 +25,7 @@ class ModifyTest : public QObject {
 private:
     std::unique_ptr<TMemoryProgramData> m_data;
     std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmModify> m_dialog;
+    std::unique_ptr<TWeaponModifyDialog> m_dialog;
 
     QString label(const char *name) { return m_dialog->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
     QGroupBox *group(const char *name) { return m_dialog->findChild<QGroupBox *>(QString::fromLatin1(name)); }
@@ -62,7 +62,7 @@ private slots:
     {
         m_data = std::make_unique<TMemoryProgramData>();
         m_dialogs = std::make_unique<TScriptedDialogs>();
-        m_dialog = std::make_unique<TfrmModify>();
+        m_dialog = std::make_unique<TWeaponModifyDialog>();
     }
 
     void cleanup()
@@ -251,7 +251,7 @@ private slots:
     void helpAndWindowSlot()
     {
         m_data->positions[4] = TWindowPosition{-1, -1, 420, 560};
-        m_dialog = std::make_unique<TfrmModify>();
+        m_dialog = std::make_unique<TWeaponModifyDialog>();
         QCOMPARE(m_dialog->height(), 420);
         QCOMPARE(m_dialog->width(), 560);
         m_dialog->findChild<QWidget *>(QStringLiteral("bHelp"))->setFocus();

@@ -6,8 +6,8 @@
 #include "engine/MovementList.h"
 #include "engine/Vehicle.h"
 #include "base/Files.h"
-#include "ui/Editer.h"
-#include "ui/dialogs/MovementEditor.h"
+#include "ui/MainWindow.h"
+#include "ui/dialogs/MovementEditorDialog.h"
 #include "ui/pages/MovementPages.h"
 #include "ui/pages/GeneralPage.h"
 #include "ui/widgets/SpinButton.h"
@@ -376,7 +376,7 @@ private slots:
         record.TopSpeed = 600;
         record.StallSpeed = 900;
         record.Maneuver = 4;
-        TfrmMovementEditor editor(m_editor.data->library, record);
+        TMovementEditorDialog editor(m_editor.data->library, record);
         QCOMPARE(editor.Record().StallSpeed, 600.0);
         QCOMPARE(editor.Record().Maneuver, 0);
         QCOMPARE(editor.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QStringLiteral("20"));
@@ -421,7 +421,7 @@ private slots:
     void editorRemembersItsPosition()
     {
         m_editor.data->positions[3] = TWindowPosition{120, 140, 260, 420};
-        TfrmMovementEditor editor(m_editor.data->library, m_editor.data->library.Get(1));
+        TMovementEditorDialog editor(m_editor.data->library, m_editor.data->library.Get(1));
         QCOMPARE(editor.pos(), QPoint(140, 120));
         QCOMPARE(editor.size(), QSize(420, 260));
         editor.move(150, 170);

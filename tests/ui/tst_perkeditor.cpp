@@ -9,7 +9,7 @@
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
 #include "engine/PerkTemplates.h"
-#include "ui/dialogs/FrmPerkEditor.h"
+#include "ui/dialogs/PerkEditorDialog.h"
 #include "ui/dialogs/PerkNumberPanel.h"
 #include "ui/widgets/SpinButton.h"
 
@@ -32,13 +32,13 @@ class PerkEditorTest : public QObject {
 private:
     std::unique_ptr<TMemoryProgramData> m_data;
     std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmPerkEditor> m_editor;
+    std::unique_ptr<TPerkEditorDialog> m_editor;
     TPerkList m_flaws;
     TPerkVehicleData m_vehicle{2, 3, 4, 5, 3};
 
-    TfrmPerkEditor &open(const TPerkRecord &record)
+    TPerkEditorDialog &open(const TPerkRecord &record)
     {
-        m_editor = std::make_unique<TfrmPerkEditor>(record, m_vehicle, m_flaws);
+        m_editor = std::make_unique<TPerkEditorDialog>(record, m_vehicle, m_flaws);
         return *m_editor;
     }
     template <typename T>
@@ -120,7 +120,7 @@ private slots:
         for (const char *hidden : {"Panel7", "Panel10", "Panel8", "Panel9", "pnlArc", "pnlLocation", "outsideOTV",
                                    "InsideOTV", "RadioGroup1", "ListBox1", "Memo2"})
             QVERIFY2(!shown(hidden), hidden);
-        QCOMPARE(m_editor->width(), TfrmPerkEditor::NormalWidth);
+        QCOMPARE(m_editor->width(), TPerkEditorDialog::NormalWidth);
         QVERIFY(!control<QPlainTextEdit>("Memo1")->isReadOnly());
         QVERIFY(!m_editor->Record().ShowFormula);
         QCOMPARE(text("Label14"), QStringLiteral("Flaw"));
@@ -170,7 +170,7 @@ private slots:
     void majorFlawCannotBeAcceptedUntilAFlawOfMinusTwoIsChosen()
     {
         open(defect(5));
-        QCOMPARE(m_editor->width(), TfrmPerkEditor::FlawListWidth);
+        QCOMPARE(m_editor->width(), TPerkEditorDialog::FlawListWidth);
         QVERIFY(shown("ListBox1"));
         QCOMPARE(text("Label15"), QStringLiteral("A Flaw worth -2 or worse"));
         QCOMPARE(control<QListWidget>("ListBox1")->count(), 4);
@@ -351,7 +351,7 @@ private slots:
             dialog.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
             return dialog.result();
         };
-        QVERIFY(!TfrmPerkEditor::EditEntry(entry, m_vehicle, m_flaws));
+        QVERIFY(!TPerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws));
         QCOMPARE(entry, original);
 
         m_dialogs->modal = [](QDialog &dialog) {
@@ -359,7 +359,7 @@ private slots:
             dialog.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
             return dialog.result();
         };
-        QVERIFY(TfrmPerkEditor::EditEntry(entry, m_vehicle, m_flaws));
+        QVERIFY(TPerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws));
         QCOMPARE(entry.RatingValue, 4.0);
     }
 };

@@ -6,7 +6,7 @@
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
 #include "tests/support/SampleDesigns.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/StoredProgramData.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -70,7 +70,7 @@ private:
     QTemporaryDir m_folder;
     std::unique_ptr<TMemoryProgramData> m_data;
     std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmEditer> m_window;
+    std::unique_ptr<TMainWindow> m_window;
 
     void trigger(const char *name) { m_window->findChild<QAction *>(QString::fromLatin1(name))->trigger(); }
     QString path(const char *name) { return m_folder.filePath(QString::fromLatin1(name)); }
@@ -86,7 +86,7 @@ private slots:
     {
         m_data = std::make_unique<TSheetProgramData>();
         m_dialogs = std::make_unique<TScriptedDialogs>();
-        m_window = std::make_unique<TfrmEditer>();
+        m_window = std::make_unique<TMainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->Document().Vehicle().Name = "Tank: <Mk II>";

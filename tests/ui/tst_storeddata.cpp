@@ -5,7 +5,7 @@
 #include "engine/MovementList.h"
 #include "engine/Vehicle.h"
 #include "storage/Libraries.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/StoredProgramData.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -39,7 +39,7 @@ private slots:
     void modeListsComeFromTheMovementLibrary()
     {
         TScriptedDialogs dialogs;
-        TfrmEditer window;
+        TMainWindow window;
         window.show();
         auto *mode = window.findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
         QCOMPARE(mode->count(), Libraries().Movement.Count() + 1);
@@ -88,7 +88,7 @@ private slots:
     void recordSheetIsSavedAsJpegAndPrinted()
     {
         TScriptedDialogs dialogs;
-        TfrmEditer window;
+        TMainWindow window;
         window.show();
         window.Document().Vehicle().Name = "Sheet Test";
         const QString jpeg = m_folder.filePath(QStringLiteral("sheet.jpg"));

@@ -9,7 +9,7 @@
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 #include "base/Stream.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/UndoHistory.h"
 #include "ui/document/UndoSnapshot.h"
@@ -73,7 +73,7 @@ private:
     QList<QStringList> m_shown;
 
     TVehicle &vehicle() { return m_editor.Vehicle(); }
-    TfrmEditer &window() { return *m_editor.window; }
+    TMainWindow &window() { return *m_editor.window; }
     QUndoStack &stack() { return *window().UndoHistory()->Stack(); }
     template <typename T = QLineEdit> T *find(const char *name)
     {

@@ -10,9 +10,9 @@
 #include "base/Files.h"
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
-#include "ui/Editer.h"
-#include "ui/dialogs/FrmModify.h"
-#include "ui/dialogs/FrmWepEdit.h"
+#include "ui/MainWindow.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
+#include "ui/dialogs/CustomWeaponDialog.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponGridModel.h"
@@ -99,7 +99,7 @@ private:
     std::unique_ptr<TMemoryProgramData> m_data;
     std::unique_ptr<TScriptedDialogs> m_dialogs;
     std::unique_ptr<TMemoryWeaponLibraries> m_libraries;
-    std::unique_ptr<TfrmEditer> m_window;
+    std::unique_ptr<TMainWindow> m_window;
 
     TVehicle &vehicle() { return m_window->Document().Vehicle(); }
     TWeaponList &weapons() { return *vehicle().Weapons; }
@@ -184,7 +184,7 @@ private slots:
         m_libraries->WeaponLibrary(0).Add(Cannon("HC", 300));
         m_libraries->WeaponLibrary(0).Add(Cannon("MC", 200));
         SetWeaponLibraries(m_libraries.get());
-        m_window = std::make_unique<TfrmEditer>();
+        m_window = std::make_unique<TMainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->PageControl()->setCurrentIndex(1);
@@ -551,7 +551,7 @@ private slots:
         select(0, col::Items);
         const QString tvBefore = label("lblTV");
         m_dialogs->modal = [](QDialog &dialog) {
-            auto &modify = static_cast<TfrmModify &>(dialog);
+            auto &modify = static_cast<TWeaponModifyDialog &>(dialog);
             modify.show();
             // Old rating of the weapon as it is: 100.
             if (modify.findChild<QLabel *>(QStringLiteral("lold"))->text() != QStringLiteral("100"))
@@ -631,7 +631,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         click("modifyWeaponButton");
-        QCOMPARE(opener, QStringLiteral("TfrmPerkEditor"));
+        QCOMPARE(opener, QStringLiteral("TPerkEditorDialog"));
 
         int opened = 0;
         page()->SetPerkEditor([&opened](QWidget *, TPerkRecord &entry, const TPerkVehicleData &) {
@@ -781,7 +781,7 @@ private slots:
         m_window.reset();
         m_data->layout.fill(50);
         m_data->layout[0] = 220;
-        m_window = std::make_unique<TfrmEditer>();
+        m_window = std::make_unique<TMainWindow>();
         m_window->resize(800, 600);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));

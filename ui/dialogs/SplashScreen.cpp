@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TfrmSplashScreen::TfrmSplashScreen(QWidget *parent)
+TSplashScreen::TSplashScreen(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmSplashScreen"));

@@ -13,7 +13,7 @@
 #include "ui/widgets/PaneSplitter.h"
 #include "ui/document/PictureFile.h"
 #include "ui/ProgramData.h"
-#include "ui/widgets/RaiImage.h"
+#include "ui/widgets/PictureView.h"
 #include "ui/document/VehicleDocument.h"
 
 #include <QComboBox>
@@ -134,7 +134,7 @@ QWidget *TInfoPage::BuildPicture()
     panel->setAlignment(Qt::AlignCenter);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setMinimumSize(120, 120);
-    m_picture = new TraiImage(panel);
+    m_picture = new TPictureView(panel);
     m_picture->setObjectName(QStringLiteral("pmPicture"));
     m_picture->SetCenter(true);
     auto *panelLayout = new QVBoxLayout(panel);
@@ -148,8 +148,8 @@ QWidget *TInfoPage::BuildPicture()
     layout->addWidget(panel, 1);
     layout->addWidget(hint);
 
-    ConnectGuarded(m_picture, &TraiImage::doubleClicked, this, [this] { pmPictureDblClick(); });
-    ConnectGuarded(m_picture, &TraiImage::mouseReleased, this, [this](Qt::MouseButton button) {
+    ConnectGuarded(m_picture, &TPictureView::doubleClicked, this, [this] { pmPictureDblClick(); });
+    ConnectGuarded(m_picture, &TPictureView::mouseReleased, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
             pmPictureRightUp();
     });

@@ -9,7 +9,7 @@
 #include "ui/pages/EditorHost.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
-#include "ui/dialogs/MovementEditor.h"
+#include "ui/dialogs/MovementEditorDialog.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -259,7 +259,7 @@ void TMovementPages::btnMovEditClick()
     if (row < 0)
         return;
     TMovementList &list = *m_host.Document().Vehicle().Movement;
-    TfrmMovementEditor editor(m_host.MovementLibrary(), list.Get(row + 2), window());
+    TMovementEditorDialog editor(m_host.MovementLibrary(), list.Get(row + 2), window());
     if (Dialogs().RunModal(editor) != QDialog::Accepted)
         return;
     list.Set(row + 2, editor.Record());

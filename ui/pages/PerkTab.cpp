@@ -11,7 +11,7 @@
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/pages/EditorHost.h"
-#include "ui/dialogs/FrmPerkEditor.h"
+#include "ui/dialogs/PerkEditorDialog.h"
 #include "ui/widgets/PaneSplitter.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
@@ -299,7 +299,7 @@ void TPerkTab::ConfigClick()
         return;
     TPerkList &entries = Entries();
     TPerkRecord entry = entries.Get(index);
-    TfrmPerkEditor::EditEntry(entry, entries.VehicleData(), Libraries().Flaws, this);
+    TPerkEditorDialog::EditEntry(entry, entries.VehicleData(), Libraries().Flaws, this);
     entries.Set(index, entry);
     Finish(true);
 }

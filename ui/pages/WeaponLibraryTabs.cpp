@@ -4,7 +4,7 @@
 #include "ui/Cp1252.h"
 #include "ui/widgets/DesignedWidth.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/dialogs/FrmWepEdit.h"
+#include "ui/dialogs/CustomWeaponDialog.h"
 #include "ui/pages/WeaponLibraries.h"
 
 #include <QHBoxLayout>
@@ -173,7 +173,7 @@ void TWeaponLibraryTabs::CustomListChanged()
 
 void TWeaponLibraryTabs::Button7Click()
 {
-    TfrmWepEdit editor(DefaultWeaponRecord(), this);
+    TCustomWeaponDialog editor(DefaultWeaponRecord(), this);
     if (Dialogs().RunModal(editor) == QDialog::Accepted) {
         TBaseWeaponList &custom = WeaponLibraries().WeaponLibrary(kCustomWeaponType);
         custom.Add(editor.Record());
@@ -191,7 +191,7 @@ void TWeaponLibraryTabs::Button8Click()
     if (row < 0)
         return;
     TBaseWeaponList &custom = WeaponLibraries().WeaponLibrary(kCustomWeaponType);
-    TfrmWepEdit editor(custom.Get(row), this);
+    TCustomWeaponDialog editor(custom.Get(row), this);
     if (Dialogs().RunModal(editor) == QDialog::Accepted) {
         custom.Set(row, editor.Record());
         CustomListChanged();

@@ -10,8 +10,8 @@
 #include "ui/widgets/DesignedWidth.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/pages/EditorHost.h"
-#include "ui/dialogs/FrmModify.h"
-#include "ui/dialogs/FrmPerkEditor.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
+#include "ui/dialogs/PerkEditorDialog.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/LibraryTooltip.h"
 #include "ui/widgets/PaneSplitter.h"
@@ -61,7 +61,7 @@ TWeaponsPage::TWeaponsPage(TEditorHost &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
     , m_perkEditor([](QWidget *owner, TPerkRecord &entry, const TPerkVehicleData &data) {
-        return TfrmPerkEditor::EditEntry(entry, data, Libraries().Flaws, owner);
+        return TPerkEditorDialog::EditEntry(entry, data, Libraries().Flaws, owner);
     })
 {
     BuildControls();
@@ -518,7 +518,7 @@ void TWeaponsPage::bModClick()
     if (item.kind == TWeaponGridRowKind::None)
         return;
     TVehicle &vehicle = Vehicle();
-    TfrmModify dialog(this);
+    TWeaponModifyDialog dialog(this);
     {
         TWeapon &weapon = vehicle.Weapons->Get(item.weapon);
         const TClip &clip = weapon.Clips.Get(item.clip);

@@ -1,4 +1,4 @@
-#include "ui/dialogs/MovementEditor.h"
+#include "ui/dialogs/MovementEditorDialog.h"
 
 #include "engine/MovementList.h"
 #include "engine/OpenedDesign.h"
@@ -8,7 +8,7 @@
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/dialogs/UserGuide.h"
+#include "ui/dialogs/UserGuideWindow.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCheckBox>
@@ -25,7 +25,7 @@ constexpr int kWindowSlot = 3;
 
 } // namespace
 
-TfrmMovementEditor::TfrmMovementEditor(TMovementList &library, const TMovementRecord &record, QWidget *parent)
+TMovementEditorDialog::TMovementEditorDialog(TMovementList &library, const TMovementRecord &record, QWidget *parent)
     : QDialog(parent)
     , m_library(library)
     , m_record(record)
@@ -38,7 +38,7 @@ TfrmMovementEditor::TfrmMovementEditor(TMovementList &library, const TMovementRe
     ShowRecord();
 }
 
-void TfrmMovementEditor::BuildControls()
+void TMovementEditorDialog::BuildControls()
 {
     m_view.withNone = false;
     m_view.mode = new TExitComboBox(this);
@@ -128,13 +128,13 @@ void TfrmMovementEditor::BuildControls()
     ConnectGuarded(help, &QPushButton::clicked, this, [this] { ShowUserGuide(this); });
 }
 
-void TfrmMovementEditor::Change(const TMovementSystemView::TEdit &change)
+void TMovementEditorDialog::Change(const TMovementSystemView::TEdit &change)
 {
     change(m_record);
     ShowRecord();
 }
 
-void TfrmMovementEditor::ShowRecord()
+void TMovementEditorDialog::ShowRecord()
 {
     // The editor keeps its system as the tabs keep the primary one: speeds in order and
     // the maneuver at or below 0.
@@ -145,7 +145,7 @@ void TfrmMovementEditor::ShowRecord()
     m_view.Show(single, 0, m_library);
 }
 
-void TfrmMovementEditor::done(int result)
+void TMovementEditorDialog::done(int result)
 {
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);

@@ -1,4 +1,4 @@
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 
 #include "engine/CalculationReplay.h"
 #include "engine/DesignResults.h"
@@ -10,7 +10,7 @@
 #include "output/RecordSheetFiles.h"
 #include "output/SafeFileName.h"
 #include "output/SheetExport.h"
-#include "ui/dialogs/About.h"
+#include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/CompareWindow.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/CommandGuard.h"
@@ -20,7 +20,7 @@
 #include "ui/widgets/ExitEdit.h"
 #include "ui/pages/GeneralPage.h"
 #include "ui/pages/InfoPage.h"
-#include "ui/dialogs/LogView.h"
+#include "ui/dialogs/LogViewer.h"
 #include "ui/pages/MovementPages.h"
 #include "ui/NativePath.h"
 #include "ui/pages/PerksPage.h"
@@ -28,7 +28,7 @@
 #include "ui/widgets/TextUndoFallback.h"
 #include "ui/document/UndoHistory.h"
 #include "ui/document/UndoSnapshot.h"
-#include "ui/dialogs/UserGuide.h"
+#include "ui/dialogs/UserGuideWindow.h"
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponsPage.h"
 #include "ui/WindowPlacement.h"
@@ -115,7 +115,7 @@ bool printSheet(QPrinter &printer, const QImage &sheet)
 
 } // namespace
 
-TfrmEditer::TfrmEditer(QWidget *parent)
+TMainWindow::TMainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_document(new TVehicleDocument(this))
     , m_recent(new TRecentFiles(this))
@@ -148,7 +148,7 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     SetPage(3, new TInfoPage(*this, m_pageControl));
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
-    ConnectGuarded(m_pageControl, &QTabWidget::currentChanged, this, &TfrmEditer::PageControl1Change);
+    ConnectGuarded(m_pageControl, &QTabWidget::currentChanged, this, &TMainWindow::PageControl1Change);
 
     BuildMenus();
     // Each change shows how it moved the threat value and the cost; an undone change shows
@@ -178,9 +178,9 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     ShowResults();
 }
 
-TfrmEditer::~TfrmEditer() = default;
+TMainWindow::~TMainWindow() = default;
 
-void TfrmEditer::BuildTopBand(QWidget *central)
+void TMainWindow::BuildTopBand(QWidget *central)
 {
     auto *band = new QHBoxLayout;
     band->setSpacing(8);
@@ -238,9 +238,9 @@ void TfrmEditer::BuildTopBand(QWidget *central)
     });
 }
 
-void TfrmEditer::BuildMenus()
+void TMainWindow::BuildMenus()
 {
-    auto command = [this](QMenu *menu, const QString &caption, const char *name, void (TfrmEditer::*handler)(),
+    auto command = [this](QMenu *menu, const QString &caption, const char *name, void (TMainWindow::*handler)(),
                           QKeySequence shortcut = {}) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
@@ -252,53 +252,53 @@ void TfrmEditer::BuildMenus()
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    command(file, QStringLiteral("&New"), "New1", &TfrmEditer::New1Click, QKeySequence::New);
-    command(file, QStringLiteral("&Open..."), "Open1", &TfrmEditer::Open1Click, QKeySequence::Open);
+    command(file, QStringLiteral("&New"), "New1", &TMainWindow::New1Click, QKeySequence::New);
+    command(file, QStringLiteral("&Open..."), "Open1", &TMainWindow::Open1Click, QKeySequence::Open);
     m_recentMenu = file->addMenu(QStringLiteral("Recent &Files"));
     m_recentMenu->setObjectName(QStringLiteral("RecentFiles1"));
     file->addSeparator();
-    command(file, QStringLiteral("&Save..."), "Save1", &TfrmEditer::Save1Click, QKeySequence::Save);
-    command(file, QStringLiteral("Save &As..."), "SaveAs1", &TfrmEditer::SaveAs1Click,
+    command(file, QStringLiteral("&Save..."), "Save1", &TMainWindow::Save1Click, QKeySequence::Save);
+    command(file, QStringLiteral("Save &As..."), "SaveAs1", &TMainWindow::SaveAs1Click,
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction *revert =
-        command(file, QStringLiteral("&Revert to Saved"), "RevertToSaved1", &TfrmEditer::RevertToSaved1Click);
+        command(file, QStringLiteral("&Revert to Saved"), "RevertToSaved1", &TMainWindow::RevertToSaved1Click);
     ConnectGuarded(file, &QMenu::aboutToShow, revert,
                    [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
-    command(file, QStringLiteral("&Compare with\u2026"), "CompareWith1", &TfrmEditer::CompareWith1Click);
+    command(file, QStringLiteral("&Compare with\u2026"), "CompareWith1", &TMainWindow::CompareWith1Click);
     file->addSeparator();
-    command(file, QStringLiteral("&Print"), "PrintSheet1", &TfrmEditer::PrintSheet1Click, QKeySequence::Print);
-    command(file, QStringLiteral("Print Previe&w..."), "PrintPreview1", &TfrmEditer::PrintPreview1Click);
+    command(file, QStringLiteral("&Print"), "PrintSheet1", &TMainWindow::PrintSheet1Click, QKeySequence::Print);
+    command(file, QStringLiteral("Print Previe&w..."), "PrintPreview1", &TMainWindow::PrintPreview1Click);
     QMenu *exportMenu = file->addMenu(QStringLiteral("&Export"));
     exportMenu->setObjectName(QStringLiteral("Export1"));
-    command(exportMenu, QStringLiteral("Post to &Clipboard"), "OutputText1", &TfrmEditer::OutputText1Click);
-    command(exportMenu, QStringLiteral("&Text"), "Text1", &TfrmEditer::Text1Click);
-    command(exportMenu, QStringLiteral("&HTML"), "HTML1", &TfrmEditer::HTML1Click);
-    command(exportMenu, QStringLiteral("&JPEG"), "JPEG1", &TfrmEditer::JPEG1Click);
-    command(exportMenu, QStringLiteral("&PDF"), "PDF1", &TfrmEditer::PDF1Click);
+    command(exportMenu, QStringLiteral("Post to &Clipboard"), "OutputText1", &TMainWindow::OutputText1Click);
+    command(exportMenu, QStringLiteral("&Text"), "Text1", &TMainWindow::Text1Click);
+    command(exportMenu, QStringLiteral("&HTML"), "HTML1", &TMainWindow::HTML1Click);
+    command(exportMenu, QStringLiteral("&JPEG"), "JPEG1", &TMainWindow::JPEG1Click);
+    command(exportMenu, QStringLiteral("&PDF"), "PDF1", &TMainWindow::PDF1Click);
     file->addSeparator();
-    command(file, QStringLiteral("Create &Variant!"), "CreateVariant1", &TfrmEditer::CreateVariant1Click);
+    command(file, QStringLiteral("Create &Variant!"), "CreateVariant1", &TMainWindow::CreateVariant1Click);
     file->addSeparator();
-    command(file, QStringLiteral("C&lose"), "Close1", &TfrmEditer::Close1Click, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    command(file, QStringLiteral("C&lose"), "Close1", &TMainWindow::Close1Click, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("Edit1"));
-    QAction *undo = command(edit, QStringLiteral("&Undo"), "Undo1", &TfrmEditer::Undo1Click, QKeySequence::Undo);
-    QAction *redo = command(edit, QStringLiteral("&Redo"), "Redo1", &TfrmEditer::Redo1Click);
+    QAction *undo = command(edit, QStringLiteral("&Undo"), "Undo1", &TMainWindow::Undo1Click, QKeySequence::Undo);
+    QAction *redo = command(edit, QStringLiteral("&Redo"), "Redo1", &TMainWindow::Redo1Click);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m_undo->BindActions(undo, redo);
     new TTextUndoFallback(this, undo, redo);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    command(help, QStringLiteral("View &TV Log"), "ViewTVLog1", &TfrmEditer::ViewTVLog1Click);
-    command(help, QStringLiteral("View &Price Log"), "ViewPriceLog1", &TfrmEditer::ViewPriceLog1Click);
+    command(help, QStringLiteral("View &TV Log"), "ViewTVLog1", &TMainWindow::ViewTVLog1Click);
+    command(help, QStringLiteral("View &Price Log"), "ViewPriceLog1", &TMainWindow::ViewPriceLog1Click);
     help->addSeparator();
-    command(help, QStringLiteral("&Contents"), "Contents1", &TfrmEditer::Contents1Click, QKeySequence::HelpContents);
+    command(help, QStringLiteral("&Contents"), "Contents1", &TMainWindow::Contents1Click, QKeySequence::HelpContents);
     help->addSeparator();
-    command(help, QStringLiteral("&About"), "About1", &TfrmEditer::About1Click);
+    command(help, QStringLiteral("&About"), "About1", &TMainWindow::About1Click);
 }
 
-void TfrmEditer::RebuildRecentMenu()
+void TMainWindow::RebuildRecentMenu()
 {
     m_recentMenu->clear();
     const QStringList &paths = m_recent->Paths();
@@ -314,7 +314,7 @@ void TfrmEditer::RebuildRecentMenu()
     m_recentMenu->setEnabled(!paths.isEmpty());
 }
 
-void TfrmEditer::TakeFocus()
+void TMainWindow::TakeFocus()
 {
     QWidget *before = QApplication::focusWidget();
     m_pageControl->setFocus(Qt::OtherFocusReason);
@@ -326,7 +326,7 @@ void TfrmEditer::TakeFocus()
     }
 }
 
-void TfrmEditer::ShowResults()
+void TMainWindow::ShowResults()
 {
     TVehicle &vehicle = m_document->Vehicle();
     const QString name = cp1252::ToQt(vehicle.Name);
@@ -353,7 +353,7 @@ void TfrmEditer::ShowResults()
     m_general->ShowResultTexts(texts, vehicle.SizeType);
 }
 
-QString TfrmEditer::Caption(bool withModifiedMarker) const
+QString TMainWindow::Caption(bool withModifiedMarker) const
 {
     QString name = cp1252::ToQt(m_document->Vehicle().Name);
     QString file = m_document->FileName();
@@ -367,7 +367,7 @@ QString TfrmEditer::Caption(bool withModifiedMarker) const
     return ApplicationTitle() + QStringLiteral(" - ") + name + QStringLiteral(" - ") + file;
 }
 
-bool TfrmEditer::AskSaveVehicle(bool allowCancel)
+bool TMainWindow::AskSaveVehicle(bool allowCancel)
 {
     if (!m_document->Modified())
         return true;
@@ -384,7 +384,7 @@ bool TfrmEditer::AskSaveVehicle(bool allowCancel)
     }
 }
 
-void TfrmEditer::ShowDesign()
+void TMainWindow::ShowDesign()
 {
     LoadDropDownLists();
     m_pageControl->setCurrentIndex(0);
@@ -393,22 +393,22 @@ void TfrmEditer::ShowDesign()
     ShowGeneral();
 }
 
-void TfrmEditer::ShowGeneral()
+void TMainWindow::ShowGeneral()
 {
     m_general->ShowGeneral();
 }
 
-void TfrmEditer::ShowProduction()
+void TMainWindow::ShowProduction()
 {
     m_general->ShowProduction();
 }
 
-void TfrmEditer::ShowMovement()
+void TMainWindow::ShowMovement()
 {
     m_general->MovementPages()->ShowMovement();
 }
 
-void TfrmEditer::LoadDropDownLists()
+void TMainWindow::LoadDropDownLists()
 {
     m_general->MovementPages()->LoadModeLists();
     for (int i = 1; i < m_pageControl->count(); ++i) {
@@ -417,7 +417,7 @@ void TfrmEditer::LoadDropDownLists()
     }
 }
 
-void TfrmEditer::PageControl1Change(int index)
+void TMainWindow::PageControl1Change(int index)
 {
     if (index == 0) {
         ShowMovement();
@@ -428,7 +428,7 @@ void TfrmEditer::PageControl1Change(int index)
     }
 }
 
-void TfrmEditer::SetPage(int index, QWidget *page)
+void TMainWindow::SetPage(int index, QWidget *page)
 {
     if (index < 1 || index >= m_pageControl->count() || !page)
         return;
@@ -442,7 +442,7 @@ void TfrmEditer::SetPage(int index, QWidget *page)
     old->deleteLater();
 }
 
-void TfrmEditer::FormShow()
+void TMainWindow::FormShow()
 {
     ShowDesign();
     RestoreWindowPosition(*this, kMainWindowSlot);
@@ -458,7 +458,7 @@ void TfrmEditer::FormShow()
     }
 }
 
-void TfrmEditer::showEvent(QShowEvent *event)
+void TMainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (m_shownOnce || event->spontaneous())
@@ -467,7 +467,7 @@ void TfrmEditer::showEvent(QShowEvent *event)
     RunGuarded(this, [this] { FormShow(); });
 }
 
-void TfrmEditer::closeEvent(QCloseEvent *event)
+void TMainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_saving) {
         event->ignore(); // refused while the design is written; closing afterwards asks as usual
@@ -484,14 +484,14 @@ void TfrmEditer::closeEvent(QCloseEvent *event)
     event->setAccepted(closing);
 }
 
-void TfrmEditer::FormClose()
+void TMainWindow::FormClose()
 {
     StoreWindowPosition(*this, kMainWindowSlot);
     ProgramData().SetLayoutValues(CurrentLayoutValues());
     m_recent->Save();
 }
 
-void TfrmEditer::dragEnterEvent(QDragEnterEvent *event)
+void TMainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     const QMimeData *data = event->mimeData();
     if (!m_saving && data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile()
@@ -499,14 +499,14 @@ void TfrmEditer::dragEnterEvent(QDragEnterEvent *event)
         event->acceptProposedAction();
 }
 
-void TfrmEditer::dropEvent(QDropEvent *event)
+void TMainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = event->mimeData()->urls().first().toLocalFile();
     event->acceptProposedAction();
     RunGuarded(this, [&] { OpenFile(path); });
 }
 
-TLayoutValues TfrmEditer::CurrentLayoutValues() const
+TLayoutValues TMainWindow::CurrentLayoutValues() const
 {
     TLayoutValues values;
     values.fill(-1);
@@ -526,7 +526,7 @@ TLayoutValues TfrmEditer::CurrentLayoutValues() const
     return values;
 }
 
-void TfrmEditer::ApplyLayoutValues(const TLayoutValues &values)
+void TMainWindow::ApplyLayoutValues(const TLayoutValues &values)
 {
     if (auto *panel = findChild<QWidget *>(QStringLiteral("Panel16")); panel && values[0] > 0)
         panel->resize(panel->width(), values[0]);
@@ -549,7 +549,7 @@ void TfrmEditer::ApplyLayoutValues(const TLayoutValues &values)
 
 // ---- the design lifecycle ----
 
-void TfrmEditer::New1Click()
+void TMainWindow::New1Click()
 {
     TakeFocus();
     if (!AskSaveVehicle(true))
@@ -558,7 +558,7 @@ void TfrmEditer::New1Click()
     ShowDesign();
 }
 
-void TfrmEditer::Open1Click()
+void TMainWindow::Open1Click()
 {
     TakeFocus();
     if (!AskSaveVehicle(true))
@@ -574,7 +574,7 @@ void TfrmEditer::Open1Click()
     OpenDesign(path);
 }
 
-void TfrmEditer::OpenFile(const QString &path)
+void TMainWindow::OpenFile(const QString &path)
 {
     TakeFocus();
     if (!QFileInfo(path).isFile()) {
@@ -587,7 +587,7 @@ void TfrmEditer::OpenFile(const QString &path)
     OpenDesign(path);
 }
 
-void TfrmEditer::OpenDesign(const QString &path)
+void TMainWindow::OpenDesign(const QString &path)
 {
     QString warning;
     // A file that cannot be read leaves the open design as it was.
@@ -598,7 +598,7 @@ void TfrmEditer::OpenDesign(const QString &path)
         Dialogs().Warn(this, warning);
 }
 
-void TfrmEditer::OpenAtStartUp(const QString &path, bool asNew)
+void TMainWindow::OpenAtStartUp(const QString &path, bool asNew)
 {
     if (!QFileInfo(path).isFile())
         return;
@@ -617,7 +617,7 @@ void TfrmEditer::OpenAtStartUp(const QString &path, bool asNew)
         m_startUpWarning = warning;
 }
 
-TfrmEditer::TSaveResult TfrmEditer::Save(bool askForName)
+TMainWindow::TSaveResult TMainWindow::Save(bool askForName)
 {
     TFileDialogOptions SaveDialog1;
     SaveDialog1.title = QStringLiteral("Armorwright Save");
@@ -636,7 +636,7 @@ TfrmEditer::TSaveResult TfrmEditer::Save(bool askForName)
     return result;
 }
 
-void TfrmEditer::SaveBusy(const QString &target)
+void TMainWindow::SaveBusy(const QString &target)
 {
     // The window goes on painting meanwhile: it shows that it is busy and takes no command.
     const QScopedValueRollback<bool> saving(m_saving, true);
@@ -649,23 +649,23 @@ void TfrmEditer::SaveBusy(const QString &target)
     m_document->SaveTo(target);
 }
 
-void TfrmEditer::Save1Click()
+void TMainWindow::Save1Click()
 {
     Save();
 }
 
-void TfrmEditer::SaveAs1Click()
+void TMainWindow::SaveAs1Click()
 {
     Save(true);
 }
 
-void TfrmEditer::Close1Click()
+void TMainWindow::Close1Click()
 {
     TakeFocus();
     close();
 }
 
-void TfrmEditer::CreateVariant1Click()
+void TMainWindow::CreateVariant1Click()
 {
     if (m_document->Modified())
         AskSaveVehicle(false);
@@ -680,40 +680,40 @@ void TfrmEditer::CreateVariant1Click()
 
 // ---- logs, help ----
 
-void TfrmEditer::ShowLog(bool price)
+void TMainWindow::ShowLog(bool price)
 {
-    TfrmLogView viewer(this);
+    TLogViewer viewer(this);
     TakeFocus();
     viewer.SetLines(ReplayCalculationLog(m_document->Vehicle(), price ? TLogKind::Price : TLogKind::ThreatValue));
     Dialogs().RunModal(viewer);
 }
 
-void TfrmEditer::ViewTVLog1Click()
+void TMainWindow::ViewTVLog1Click()
 {
     ShowLog(false);
 }
 
-void TfrmEditer::ViewPriceLog1Click()
+void TMainWindow::ViewPriceLog1Click()
 {
     ShowLog(true);
 }
 
-void TfrmEditer::Contents1Click()
+void TMainWindow::Contents1Click()
 {
     TakeFocus();
     ShowUserGuide(this);
 }
 
-void TfrmEditer::About1Click()
+void TMainWindow::About1Click()
 {
     TakeFocus();
-    TfrmAbout about(this);
+    TAboutDialog about(this);
     Dialogs().RunModal(about);
 }
 
 // ---- sheets ----
 
-void TfrmEditer::OutputText1Click()
+void TMainWindow::OutputText1Click()
 {
     TakeFocus();
     const TPrintJob job = MakePrintJob(m_document->Vehicle());
@@ -721,7 +721,7 @@ void TfrmEditer::OutputText1Click()
     QGuiApplication::clipboard()->setText(cp1252::ToQt(text));
 }
 
-void TfrmEditer::ExportSheetFile(bool html)
+void TMainWindow::ExportSheetFile(bool html)
 {
     TakeFocus();
     const TSheetKind kind = html ? TSheetKind::Html : TSheetKind::Text;
@@ -737,17 +737,17 @@ void TfrmEditer::ExportSheetFile(bool html)
     SaveSheet(kind, ToNativePath(path), ProgramData().SheetTemplate(kind), job);
 }
 
-void TfrmEditer::Text1Click()
+void TMainWindow::Text1Click()
 {
     ExportSheetFile(false);
 }
 
-void TfrmEditer::HTML1Click()
+void TMainWindow::HTML1Click()
 {
     ExportSheetFile(true);
 }
 
-QString TfrmEditer::SheetImageFile(const QString &title, const QString &extension, const QString &filter)
+QString TMainWindow::SheetImageFile(const QString &title, const QString &extension, const QString &filter)
 {
     TakeFocus();
     TFileDialogOptions options;
@@ -758,7 +758,7 @@ QString TfrmEditer::SheetImageFile(const QString &title, const QString &extensio
     return Dialogs().SaveFileName(this, options);
 }
 
-void TfrmEditer::JPEG1Click()
+void TMainWindow::JPEG1Click()
 {
     const QString path = SheetImageFile(QStringLiteral("Jpeg SaveDialog"), QStringLiteral("jpg"),
                                         QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
@@ -768,13 +768,13 @@ void TfrmEditer::JPEG1Click()
     SaveJpeg(SheetImage(job), ToNativePath(path));
 }
 
-QImage TfrmEditer::SheetImage(const TPrintJob &job)
+QImage TMainWindow::SheetImage(const TPrintJob &job)
 {
     const std::vector<uint8_t> layout = ProgramData().SheetLayout(static_cast<int>(TSheetLayoutChoice::Image));
     return BuildSheetImageFromLayout(job, layout);
 }
 
-void TfrmEditer::PrintSheet1Click()
+void TMainWindow::PrintSheet1Click()
 {
     TakeFocus();
     const TPrintJob job = MakePrintJob(m_document->Vehicle());
@@ -787,7 +787,7 @@ void TfrmEditer::PrintSheet1Click()
         throw EArmorwrightError("The printer could not be started.");
 }
 
-void TfrmEditer::PrintPreview1Click()
+void TMainWindow::PrintPreview1Click()
 {
     TakeFocus();
     const QImage sheet = SheetImage(MakePrintJob(m_document->Vehicle()));
@@ -801,7 +801,7 @@ void TfrmEditer::PrintPreview1Click()
     Dialogs().RunModal(preview);
 }
 
-void TfrmEditer::PDF1Click()
+void TMainWindow::PDF1Click()
 {
     const QString path = SheetImageFile(QStringLiteral("PDF SaveDialog"), QStringLiteral("pdf"),
                                         QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
@@ -815,19 +815,19 @@ void TfrmEditer::PDF1Click()
 
 // ---- undo, revert, compare ----
 
-void TfrmEditer::Undo1Click()
+void TMainWindow::Undo1Click()
 {
     TakeFocus();
     m_undo->Undo();
 }
 
-void TfrmEditer::Redo1Click()
+void TMainWindow::Redo1Click()
 {
     TakeFocus();
     m_undo->Redo();
 }
 
-void TfrmEditer::RevertToSaved1Click()
+void TMainWindow::RevertToSaved1Click()
 {
     TakeFocus();
     const QString path = m_document->FileName();
@@ -840,7 +840,7 @@ void TfrmEditer::RevertToSaved1Click()
     OpenDesign(path);
 }
 
-void TfrmEditer::CompareWith1Click()
+void TMainWindow::CompareWith1Click()
 {
     TakeFocus();
     TFileDialogOptions options;

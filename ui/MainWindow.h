@@ -23,14 +23,14 @@ struct TPrintJob;
 // The main window: the design's name and results above four pages, the "File" and
 // "Help" menus, and the design lifecycle commands (New, Open, Save, Save As, Close,
 // Create Variant, the exports and the calculation logs).
-class TfrmEditer : public QMainWindow, public TEditorHost {
+class TMainWindow : public QMainWindow, public TEditorHost {
     Q_OBJECT
 public:
     // Starts a detached process; false when it could not be started.
     using TProcessStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
 
-    explicit TfrmEditer(QWidget *parent = nullptr);
-    ~TfrmEditer() override;
+    explicit TMainWindow(QWidget *parent = nullptr);
+    ~TMainWindow() override;
 
     // TEditorHost
     TVehicleDocument &Document() override { return *m_document; }

@@ -1,4 +1,4 @@
-#include "ui/dialogs/About.h"
+#include "ui/dialogs/AboutDialog.h"
 
 #include "ui/ApplicationTitle.h"
 #include "ui/widgets/BannerArt.h"
@@ -29,7 +29,7 @@ const char *const kCredits =
 
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget *parent)
+TAboutDialog::TAboutDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -68,7 +68,7 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     layout->setRowStretch(0, 1);
 }
 
-void TfrmAbout::showEvent(QShowEvent *event)
+void TAboutDialog::showEvent(QShowEvent *event)
 {
     setWindowTitle(ApplicationTitle());
     QDialog::showEvent(event);

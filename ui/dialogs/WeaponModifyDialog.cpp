@@ -1,4 +1,4 @@
-#include "ui/dialogs/FrmModify.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
 
 #include "base/NumberFormat.h"
 #include "ui/CommandGuard.h"
@@ -76,7 +76,7 @@ QLabel *Note(const QString &text, QWidget *parent)
 
 } // namespace
 
-TfrmModify::TfrmModify(QWidget *parent)
+TWeaponModifyDialog::TWeaponModifyDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmModify"));
@@ -106,9 +106,9 @@ TfrmModify::TfrmModify(QWidget *parent)
     RestoreWindowPosition(*this, kWindowSlot);
 }
 
-TfrmModify::~TfrmModify() = default;
+TWeaponModifyDialog::~TWeaponModifyDialog() = default;
 
-QGroupBox *TfrmModify::RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
+QGroupBox *TWeaponModifyDialog::RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
                                   QButtonGroup *&group)
 {
     auto *box = new QGroupBox(title);
@@ -125,7 +125,7 @@ QGroupBox *TfrmModify::RadioGroup(const char *name, const QString &title, const 
     return box;
 }
 
-QWidget *TfrmModify::BuildWeaponPage()
+QWidget *TWeaponModifyDialog::BuildWeaponPage()
 {
     auto *page = new QWidget;
     const std::vector<QString> captions[] = {
@@ -244,7 +244,7 @@ QWidget *TfrmModify::BuildWeaponPage()
     return page;
 }
 
-QWidget *TfrmModify::BuildAmmoPage()
+QWidget *TWeaponModifyDialog::BuildAmmoPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
@@ -262,7 +262,7 @@ QWidget *TfrmModify::BuildAmmoPage()
     return page;
 }
 
-QWidget *TfrmModify::BuildClipPage()
+QWidget *TWeaponModifyDialog::BuildClipPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
@@ -275,14 +275,14 @@ QWidget *TfrmModify::BuildClipPage()
     return page;
 }
 
-void TfrmModify::ShowOnly(bool weapon, bool ammo, bool clip)
+void TWeaponModifyDialog::ShowOnly(bool weapon, bool ammo, bool clip)
 {
     m_values.ShowWeaponPage = weapon;
     m_values.ShowAmmoPage = ammo;
     m_values.ShowClipPage = clip;
 }
 
-void TfrmModify::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
+void TWeaponModifyDialog::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
 {
     m_weapon = std::make_unique<TWeapon>(weapon);
     m_finalSize = finalSize;
@@ -303,7 +303,7 @@ void TfrmModify::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
     ShowOnly(true, false, false);
 }
 
-void TfrmModify::StoreWeapon(TWeaponRecord &record) const
+void TWeaponModifyDialog::StoreWeapon(TWeaponRecord &record) const
 {
     const TModificationSettings &mods = m_values.Mods;
     record.AccMod = mods.AccMod;
@@ -318,19 +318,19 @@ void TfrmModify::StoreWeapon(TWeaponRecord &record) const
     record.SizeMod = mods.SizeMod;
 }
 
-void TfrmModify::LoadSection(const TAmmoSection &section)
+void TWeaponModifyDialog::LoadSection(const TAmmoSection &section)
 {
     m_values.Section = section;
     ShowOnly(false, true, false);
 }
 
-void TfrmModify::LoadClip(bool shielded)
+void TWeaponModifyDialog::LoadClip(bool shielded)
 {
     m_values.Shielded = shielded;
     ShowOnly(false, false, true);
 }
 
-void TfrmModify::Refresh()
+void TWeaponModifyDialog::Refresh()
 {
     TModificationSettings &mods = m_values.Mods;
     for (size_t g = 0; g < m_modGroups.size(); ++g)
@@ -370,7 +370,7 @@ void TfrmModify::Refresh()
         m_pages->setCurrentWidget(m_clipPage);
 }
 
-void TfrmModify::Edit1Exit()
+void TWeaponModifyDialog::Edit1Exit()
 {
     int32_t level = 0;
     if (fmt::ParseInteger(cp1252::FromQt(m_edit1->text().trimmed()), level))
@@ -380,18 +380,18 @@ void TfrmModify::Edit1Exit()
     Refresh();
 }
 
-void TfrmModify::HelpClick()
+void TWeaponModifyDialog::HelpClick()
 {
     Dialogs().Inform(this, QString::fromLatin1(kHelpText));
 }
 
-void TfrmModify::showEvent(QShowEvent *event)
+void TWeaponModifyDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     RunGuarded(this, [this] { Refresh(); });
 }
 
-void TfrmModify::done(int result)
+void TWeaponModifyDialog::done(int result)
 {
     // A level still being typed counts when the dialog is confirmed.
     if (result == QDialog::Accepted)

@@ -1,4 +1,4 @@
-#include "ui/dialogs/FrmWepEdit.h"
+#include "ui/dialogs/CustomWeaponDialog.h"
 
 #include "base/NumberFormat.h"
 #include "ui/CommandGuard.h"
@@ -22,7 +22,7 @@
 #include <QVBoxLayout>
 
 // One whole-number field of the General page.
-struct TWepEditNumber {
+struct TCustomWeaponNumber {
     const char *edit;
     const char *caption;
     int32_t TWeaponRecord::*field;
@@ -34,7 +34,7 @@ namespace {
 constexpr int kWindowSlot = 1;
 constexpr int kNumberWidth = 70;
 
-const TWepEditNumber kNumbers[] = {
+const TCustomWeaponNumber kNumbers[] = {
     {"Edit3", "Rating", &TWeaponRecord::Rating, false},
     {"Edit4", "Base Range", &TWeaponRecord::BaseRange, false},
     {"Edit5", "Medium Bonus", &TWeaponRecord::MediumBonus, true},
@@ -49,13 +49,13 @@ const TWepEditNumber kNumbers[] = {
     {"Edit14", "Damage Per RB", &TWeaponRecord::DamagePerRB, true},
 };
 
-struct TWepEditFlag {
+struct TCustomWeaponFlag {
     const char *box;
     const char *caption;
     bool TWeaponRecord::*field;
 };
 
-const TWepEditFlag kFlags[] = {
+const TCustomWeaponFlag kFlags[] = {
     {"CheckBox1", "Anti Inf", &TWeaponRecord::AntiInf},
     {"CheckBox2", "Guided", &TWeaponRecord::Guided},
     {"CheckBox3", "Haywire", &TWeaponRecord::Haywire},
@@ -130,7 +130,7 @@ TExitEdit *MakeEdit(const char *name, QWidget *parent)
 
 } // namespace
 
-TfrmWepEdit::TfrmWepEdit(const TWeaponRecord &record, QWidget *parent)
+TCustomWeaponDialog::TCustomWeaponDialog(const TWeaponRecord &record, QWidget *parent)
     : QDialog(parent)
     , m_record(record)
 {
@@ -162,7 +162,7 @@ TfrmWepEdit::TfrmWepEdit(const TWeaponRecord &record, QWidget *parent)
     Refresh();
 }
 
-QWidget *TfrmWepEdit::BuildGeneralPage()
+QWidget *TCustomWeaponDialog::BuildGeneralPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout;
@@ -191,7 +191,7 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
 
     int row = 4;
     int column = 0;
-    for (const TWepEditNumber &number : kNumbers) {
+    for (const TCustomWeaponNumber &number : kNumbers) {
         TExitEdit *edit = MakeEdit(number.edit, page);
         edit->setFixedWidth(kNumberWidth);
         auto *label = new QLabel(QString::fromLatin1(number.caption), page);
@@ -238,7 +238,7 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
     auto *flagBox = new QGroupBox(page);
     auto *flagLayout = new QVBoxLayout(flagBox);
     flagLayout->setSpacing(2);
-    for (const TWepEditFlag &flag : kFlags) {
+    for (const TCustomWeaponFlag &flag : kFlags) {
         auto *box = new QCheckBox(QString::fromLatin1(flag.caption), flagBox);
         box->setObjectName(QString::fromLatin1(flag.box));
         flagLayout->addWidget(box);
@@ -257,7 +257,7 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
     return page;
 }
 
-QWidget *TfrmWepEdit::BuildAmmoPage(int page, const char *note)
+QWidget *TCustomWeaponDialog::BuildAmmoPage(int page, const char *note)
 {
     auto *widget = new QWidget;
     auto *layout = new QVBoxLayout(widget);
@@ -281,7 +281,7 @@ QWidget *TfrmWepEdit::BuildAmmoPage(int page, const char *note)
     return widget;
 }
 
-void TfrmWepEdit::Refresh()
+void TCustomWeaponDialog::Refresh()
 {
     m_record.WeaponType = kCustomWeaponType;
     m_name->setText(cp1252::ToQt(m_record.Name));
@@ -306,25 +306,25 @@ void TfrmWepEdit::Refresh()
     }
 }
 
-void TfrmWepEdit::ResetClick()
+void TCustomWeaponDialog::ResetClick()
 {
     m_record = DefaultWeaponRecord();
     Refresh();
 }
 
-void TfrmWepEdit::NameExit()
+void TCustomWeaponDialog::NameExit()
 {
     m_record.Name = cp1252::FromQt(m_name->text()).substr(0, kWeaponNameCapacity);
     Refresh();
 }
 
-void TfrmWepEdit::CodeExit()
+void TCustomWeaponDialog::CodeExit()
 {
     m_record.Code = cp1252::FromQt(m_code->text()).substr(0, kWeaponCodeCapacity);
     Refresh();
 }
 
-void TfrmWepEdit::NumberExit(const TWepEditNumber &field, TExitEdit *edit)
+void TCustomWeaponDialog::NumberExit(const TCustomWeaponNumber &field, TExitEdit *edit)
 {
     int32_t value = 0;
     if (!fmt::ParseInteger(cp1252::FromQt(edit->text().trimmed()), value)) {
@@ -336,7 +336,7 @@ void TfrmWepEdit::NumberExit(const TWepEditNumber &field, TExitEdit *edit)
     m_record.*(field.field) = value;
 }
 
-void TfrmWepEdit::AmmoBaseCostExit()
+void TCustomWeaponDialog::AmmoBaseCostExit()
 {
     double value = 0.0;
     if (!fmt::ParseReal(cp1252::FromQt(m_ammoBaseCost->text().trimmed()), value)) {
@@ -347,18 +347,18 @@ void TfrmWepEdit::AmmoBaseCostExit()
     m_record.AmmoBaseCost = value;
 }
 
-void TfrmWepEdit::HelpClick()
+void TCustomWeaponDialog::HelpClick()
 {
     Dialogs().Inform(this, QString::fromLatin1(kHelpText));
 }
 
-void TfrmWepEdit::showEvent(QShowEvent *event)
+void TCustomWeaponDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     RunGuarded(this, [this] { Refresh(); });
 }
 
-void TfrmWepEdit::done(int result)
+void TCustomWeaponDialog::done(int result)
 {
     // The box being typed in takes its value before the record is handed back.
     if (result == QDialog::Accepted) {

@@ -22,11 +22,11 @@ struct TWeaponRecord;
 // "Modify": the modification dialog of the Weapons page. One dialog serves a weapon row
 // ("Weapon Modifiers"), an ammunition row ("Ammo Modifiers") and a spare clip row
 // ("Clip Modifiers"); only the page of the row's kind shows.
-class TfrmModify : public QDialog {
+class TWeaponModifyDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmModify(QWidget *parent = nullptr);
-    ~TfrmModify() override;
+    explicit TWeaponModifyDialog(QWidget *parent = nullptr);
+    ~TWeaponModifyDialog() override;
 
     TModifyValues &Values() { return m_values; }
     const TModifyValues &Values() const { return m_values; }

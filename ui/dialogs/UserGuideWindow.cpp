@@ -1,4 +1,4 @@
-#include "ui/dialogs/UserGuide.h"
+#include "ui/dialogs/UserGuideWindow.h"
 
 #include "base/Files.h"
 #include "ui/dialogs/DialogProvider.h"
@@ -43,11 +43,11 @@ void ShowUserGuide(QWidget *parent)
                                    guideCandidates().join(QLatin1Char('\n')));
         return;
     }
-    TfrmUserGuide viewer(path, parent);
+    TUserGuideWindow viewer(path, parent);
     Dialogs().RunModal(viewer);
 }
 
-TfrmUserGuide::TfrmUserGuide(const QString &path, QWidget *parent) : QDialog(parent)
+TUserGuideWindow::TUserGuideWindow(const QString &path, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmUserGuide"));
     setWindowTitle(QStringLiteral("Armorwright User Guide"));

@@ -1,4 +1,4 @@
-#include "ui/dialogs/LogView.h"
+#include "ui/dialogs/LogViewer.h"
 
 #include "base/Files.h"
 #include "ui/CommandGuard.h"
@@ -14,7 +14,7 @@
 
 #include <string>
 
-TfrmLogView::TfrmLogView(QWidget *parent)
+TLogViewer::TLogViewer(QWidget *parent)
     : QDialog(parent)
     , m_log(new QPlainTextEdit(this))
     , m_ok(new QPushButton(QStringLiteral("OK"), this))
@@ -49,7 +49,7 @@ TfrmLogView::TfrmLogView(QWidget *parent)
     ConnectGuarded(m_save, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 }
 
-void TfrmLogView::SetLines(const TLogLines &lines)
+void TLogViewer::SetLines(const TLogLines &lines)
 {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
@@ -58,7 +58,7 @@ void TfrmLogView::SetLines(const TLogLines &lines)
     m_log->setPlainText(texts.join(QLatin1Char('\n')));
 }
 
-QStringList TfrmLogView::Lines() const
+QStringList TLogViewer::Lines() const
 {
     const QString text = m_log->toPlainText();
     if (text.isEmpty())
@@ -69,7 +69,7 @@ QStringList TfrmLogView::Lines() const
     return lines;
 }
 
-void TfrmLogView::BitBtn2Click()
+void TLogViewer::BitBtn2Click()
 {
     TFileDialogOptions sdLog;
     sdLog.title = QStringLiteral("Log File Save Location");
@@ -81,7 +81,7 @@ void TfrmLogView::BitBtn2Click()
     SaveLines(Lines(), path);
 }
 
-void TfrmLogView::SaveLines(const QStringList &lines, const QString &path)
+void TLogViewer::SaveLines(const QStringList &lines, const QString &path)
 {
     std::string text;
     for (const QString &line : lines) {

@@ -1,4 +1,4 @@
-#include "ui/dialogs/FrmPerkEditor.h"
+#include "ui/dialogs/PerkEditorDialog.h"
 
 #include "engine/FlawDefect.h"
 #include "engine/PerkEntry.h"
@@ -90,7 +90,7 @@ QLabel *namedLabel(const char *name, QWidget *parent)
 
 } // namespace
 
-TfrmPerkEditor::TfrmPerkEditor(const TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
+TPerkEditorDialog::TPerkEditorDialog(const TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
                                QWidget *parent)
     : QDialog(parent)
     , m_record(record)
@@ -106,17 +106,17 @@ TfrmPerkEditor::TfrmPerkEditor(const TPerkRecord &record, const TPerkVehicleData
     ShowEntry();
 }
 
-bool TfrmPerkEditor::EditEntry(TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
+bool TPerkEditorDialog::EditEntry(TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
                                QWidget *parent)
 {
-    TfrmPerkEditor dialog(record, vehicle, flaws, parent);
+    TPerkEditorDialog dialog(record, vehicle, flaws, parent);
     if (Dialogs().RunModal(dialog) != QDialog::Accepted)
         return false;
     record = dialog.Record();
     return true;
 }
 
-void TfrmPerkEditor::BuildControls()
+void TPerkEditorDialog::BuildControls()
 {
     m_name = namedLabel("Label1", this);
     m_name->setText(QStringLiteral("XXXXXXXXX - Name - XXXXXXXXXXXXXXXX"));
@@ -194,7 +194,7 @@ void TfrmPerkEditor::BuildControls()
                    [this] { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); });
 }
 
-QWidget *TfrmPerkEditor::BuildChoicePanels()
+QWidget *TPerkEditorDialog::BuildChoicePanels()
 {
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
@@ -283,7 +283,7 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
     return box;
 }
 
-QWidget *TfrmPerkEditor::BuildFlawList()
+QWidget *TPerkEditorDialog::BuildFlawList()
 {
     m_flawPanel = new QWidget(this);
     m_flawPanel->setFixedWidth(FlawListWidth - NormalWidth - 6);
@@ -304,7 +304,7 @@ QWidget *TfrmPerkEditor::BuildFlawList()
     return m_flawPanel;
 }
 
-void TfrmPerkEditor::ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::*field)
+void TPerkEditorDialog::ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::*field)
 {
     ConnectGuarded(panel, &TPerkNumberPanel::typed, this, [this, field](const QString &text) {
         double value = 0;
@@ -319,7 +319,7 @@ void TfrmPerkEditor::ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::
     });
 }
 
-void TfrmPerkEditor::ArrangeForEntry()
+void TPerkEditorDialog::ArrangeForEntry()
 {
     const int32_t formula = m_record.WorthFormula;
     const bool custom = formula == WorthCustom;
@@ -358,7 +358,7 @@ void TfrmPerkEditor::ArrangeForEntry()
     setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : sizeHint().height());
 }
 
-void TfrmPerkEditor::FillOptions()
+void TPerkEditorDialog::FillOptions()
 {
     for (QAbstractButton *button : m_optionGroup->buttons()) {
         m_optionGroup->removeButton(button);
@@ -372,13 +372,13 @@ void TfrmPerkEditor::FillOptions()
     }
 }
 
-void TfrmPerkEditor::Change(const TPerkEdit &edit)
+void TPerkEditorDialog::Change(const TPerkEdit &edit)
 {
     edit(m_record);
     ShowEntry();
 }
 
-void TfrmPerkEditor::ShowEntry()
+void TPerkEditorDialog::ShowEntry()
 {
     m_showing = true;
     if (m_record.WorthFormula == WorthCustom)
@@ -417,7 +417,7 @@ void TfrmPerkEditor::ShowEntry()
     m_showing = false;
 }
 
-void TfrmPerkEditor::FlawChosen(int row)
+void TPerkEditorDialog::FlawChosen(int row)
 {
     if (row < 0 || row >= m_flaws.Count())
         return;
@@ -426,14 +426,14 @@ void TfrmPerkEditor::FlawChosen(int row)
     ShowEntry();
 }
 
-bool TfrmPerkEditor::eventFilter(QObject *watched, QEvent *event)
+bool TPerkEditorDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_effect && event->type() == QEvent::FocusOut)
         Memo1Exit();
     return QDialog::eventFilter(watched, event);
 }
 
-void TfrmPerkEditor::Memo1Exit()
+void TPerkEditorDialog::Memo1Exit()
 {
     // Only typed text is taken: the memo shows the effect with its numbers filled in, and
     // storing that unasked would lose the template's tokens.
@@ -445,7 +445,7 @@ void TfrmPerkEditor::Memo1Exit()
     Change([text](TPerkRecord &r) { r.EffectText = text; });
 }
 
-void TfrmPerkEditor::OkClick()
+void TPerkEditorDialog::OkClick()
 {
     Memo1Exit();
     if (!EntryAcceptable(m_record, m_vehicle))
@@ -453,7 +453,7 @@ void TfrmPerkEditor::OkClick()
     accept();
 }
 
-void TfrmPerkEditor::done(int result)
+void TPerkEditorDialog::done(int result)
 {
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);

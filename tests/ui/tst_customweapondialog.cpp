@@ -4,7 +4,7 @@
 #include "support/MemoryProgramData.h"
 #include "support/ScriptedDialogs.h"
 
-#include "ui/dialogs/FrmWepEdit.h"
+#include "ui/dialogs/CustomWeaponDialog.h"
 #include "weapons/WeaponTexts.h"
 
 #include <QCheckBox>
@@ -16,13 +16,13 @@
 
 #include <memory>
 
-class WepEditTest : public QObject {
+class CustomWeaponDialogTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<TMemoryProgramData> m_data;
     std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmWepEdit> m_dialog;
+    std::unique_ptr<TCustomWeaponDialog> m_dialog;
 
     QLineEdit *edit(const char *name) { return m_dialog->findChild<QLineEdit *>(QString::fromLatin1(name)); }
     QString label(const char *name) { return m_dialog->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
@@ -31,7 +31,7 @@ private:
 
     void open(const TWeaponRecord &r)
     {
-        m_dialog = std::make_unique<TfrmWepEdit>(r);
+        m_dialog = std::make_unique<TCustomWeaponDialog>(r);
         m_dialog->show();
     }
 
@@ -201,5 +201,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WepEditTest)
-#include "tst_wepedit.moc"
+QTEST_MAIN(CustomWeaponDialogTest)
+#include "tst_customweapondialog.moc"
