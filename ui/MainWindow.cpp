@@ -148,7 +148,7 @@ TMainWindow::TMainWindow(QWidget *parent)
     SetPage(3, new TInfoPage(*this, m_pageControl));
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
-    ConnectGuarded(m_pageControl, &QTabWidget::currentChanged, this, &TMainWindow::PageControl1Change);
+    ConnectGuarded(m_pageControl, &QTabWidget::currentChanged, this, &TMainWindow::ShowChosenPage);
 
     BuildMenus();
     // Each change shows how it moved the threat value and the cost; an undone change shows
@@ -159,7 +159,7 @@ TMainWindow::TMainWindow(QWidget *parent)
     statusBar()->addWidget(change, 1);
     connect(m_undo, &TUndoHistory::lastChangeChanged, change, &QLabel::setText);
     ConnectGuarded(m_undo, &TUndoHistory::restored, this, [this] {
-        PageControl1Change(m_pageControl->currentIndex());
+        ShowChosenPage(m_pageControl->currentIndex());
         ShowResults();
     });
     ConnectGuarded(m_recent, &TRecentFiles::changed, this, [this] { RebuildRecentMenu(); });
@@ -252,50 +252,49 @@ void TMainWindow::BuildMenus()
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    command(file, QStringLiteral("&New"), "New1", &TMainWindow::New1Click, QKeySequence::New);
-    command(file, QStringLiteral("&Open..."), "Open1", &TMainWindow::Open1Click, QKeySequence::Open);
+    command(file, QStringLiteral("&New"), "New1", &TMainWindow::NewDesign, QKeySequence::New);
+    command(file, QStringLiteral("&Open..."), "Open1", &TMainWindow::OpenDesign, QKeySequence::Open);
     m_recentMenu = file->addMenu(QStringLiteral("Recent &Files"));
     m_recentMenu->setObjectName(QStringLiteral("RecentFiles1"));
     file->addSeparator();
-    command(file, QStringLiteral("&Save..."), "Save1", &TMainWindow::Save1Click, QKeySequence::Save);
-    command(file, QStringLiteral("Save &As..."), "SaveAs1", &TMainWindow::SaveAs1Click,
+    command(file, QStringLiteral("&Save..."), "Save1", &TMainWindow::SaveDesign, QKeySequence::Save);
+    command(file, QStringLiteral("Save &As..."), "SaveAs1", &TMainWindow::SaveDesignAs,
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QAction *revert =
-        command(file, QStringLiteral("&Revert to Saved"), "RevertToSaved1", &TMainWindow::RevertToSaved1Click);
+    QAction *revert = command(file, QStringLiteral("&Revert to Saved"), "RevertToSaved1", &TMainWindow::RevertToSaved);
     ConnectGuarded(file, &QMenu::aboutToShow, revert,
                    [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
-    command(file, QStringLiteral("&Compare with\u2026"), "CompareWith1", &TMainWindow::CompareWith1Click);
+    command(file, QStringLiteral("&Compare with\u2026"), "CompareWith1", &TMainWindow::CompareWithDesign);
     file->addSeparator();
-    command(file, QStringLiteral("&Print"), "PrintSheet1", &TMainWindow::PrintSheet1Click, QKeySequence::Print);
-    command(file, QStringLiteral("Print Previe&w..."), "PrintPreview1", &TMainWindow::PrintPreview1Click);
+    command(file, QStringLiteral("&Print"), "PrintSheet1", &TMainWindow::PrintSheet, QKeySequence::Print);
+    command(file, QStringLiteral("Print Previe&w..."), "PrintPreview1", &TMainWindow::PreviewSheet);
     QMenu *exportMenu = file->addMenu(QStringLiteral("&Export"));
     exportMenu->setObjectName(QStringLiteral("Export1"));
-    command(exportMenu, QStringLiteral("Post to &Clipboard"), "OutputText1", &TMainWindow::OutputText1Click);
-    command(exportMenu, QStringLiteral("&Text"), "Text1", &TMainWindow::Text1Click);
-    command(exportMenu, QStringLiteral("&HTML"), "HTML1", &TMainWindow::HTML1Click);
-    command(exportMenu, QStringLiteral("&JPEG"), "JPEG1", &TMainWindow::JPEG1Click);
-    command(exportMenu, QStringLiteral("&PDF"), "PDF1", &TMainWindow::PDF1Click);
+    command(exportMenu, QStringLiteral("Post to &Clipboard"), "OutputText1", &TMainWindow::CopySheetText);
+    command(exportMenu, QStringLiteral("&Text"), "Text1", &TMainWindow::ExportTextSheet);
+    command(exportMenu, QStringLiteral("&HTML"), "HTML1", &TMainWindow::ExportHtmlSheet);
+    command(exportMenu, QStringLiteral("&JPEG"), "JPEG1", &TMainWindow::ExportJpegSheet);
+    command(exportMenu, QStringLiteral("&PDF"), "PDF1", &TMainWindow::ExportPdfSheet);
     file->addSeparator();
-    command(file, QStringLiteral("Create &Variant!"), "CreateVariant1", &TMainWindow::CreateVariant1Click);
+    command(file, QStringLiteral("Create &Variant!"), "CreateVariant1", &TMainWindow::CreateVariant);
     file->addSeparator();
-    command(file, QStringLiteral("C&lose"), "Close1", &TMainWindow::Close1Click, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    command(file, QStringLiteral("C&lose"), "Close1", &TMainWindow::CloseWindow, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("Edit1"));
-    QAction *undo = command(edit, QStringLiteral("&Undo"), "Undo1", &TMainWindow::Undo1Click, QKeySequence::Undo);
-    QAction *redo = command(edit, QStringLiteral("&Redo"), "Redo1", &TMainWindow::Redo1Click);
+    QAction *undo = command(edit, QStringLiteral("&Undo"), "Undo1", &TMainWindow::UndoChange, QKeySequence::Undo);
+    QAction *redo = command(edit, QStringLiteral("&Redo"), "Redo1", &TMainWindow::RedoChange);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m_undo->BindActions(undo, redo);
     new TTextUndoFallback(this, undo, redo);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    command(help, QStringLiteral("View &TV Log"), "ViewTVLog1", &TMainWindow::ViewTVLog1Click);
-    command(help, QStringLiteral("View &Price Log"), "ViewPriceLog1", &TMainWindow::ViewPriceLog1Click);
+    command(help, QStringLiteral("View &TV Log"), "ViewTVLog1", &TMainWindow::ShowThreatValueLog);
+    command(help, QStringLiteral("View &Price Log"), "ViewPriceLog1", &TMainWindow::ShowPriceLog);
     help->addSeparator();
-    command(help, QStringLiteral("&Contents"), "Contents1", &TMainWindow::Contents1Click, QKeySequence::HelpContents);
+    command(help, QStringLiteral("&Contents"), "Contents1", &TMainWindow::OpenUserGuide, QKeySequence::HelpContents);
     help->addSeparator();
-    command(help, QStringLiteral("&About"), "About1", &TMainWindow::About1Click);
+    command(help, QStringLiteral("&About"), "About1", &TMainWindow::ShowAbout);
 }
 
 void TMainWindow::RebuildRecentMenu()
@@ -417,7 +416,7 @@ void TMainWindow::LoadDropDownLists()
     }
 }
 
-void TMainWindow::PageControl1Change(int index)
+void TMainWindow::ShowChosenPage(int index)
 {
     if (index == 0) {
         ShowMovement();
@@ -442,7 +441,7 @@ void TMainWindow::SetPage(int index, QWidget *page)
     old->deleteLater();
 }
 
-void TMainWindow::FormShow()
+void TMainWindow::ShowFirstTime()
 {
     ShowDesign();
     RestoreWindowPosition(*this, kMainWindowSlot);
@@ -464,7 +463,7 @@ void TMainWindow::showEvent(QShowEvent *event)
     if (m_shownOnce || event->spontaneous())
         return;
     m_shownOnce = true;
-    RunGuarded(this, [this] { FormShow(); });
+    RunGuarded(this, [this] { ShowFirstTime(); });
 }
 
 void TMainWindow::closeEvent(QCloseEvent *event)
@@ -479,12 +478,12 @@ void TMainWindow::closeEvent(QCloseEvent *event)
         TakeFocus();
         closing = AskSaveVehicle(true);
         if (closing)
-            FormClose();
+            StoreWindowLayout();
     });
     event->setAccepted(closing);
 }
 
-void TMainWindow::FormClose()
+void TMainWindow::StoreWindowLayout()
 {
     StoreWindowPosition(*this, kMainWindowSlot);
     ProgramData().SetLayoutValues(CurrentLayoutValues());
@@ -549,7 +548,7 @@ void TMainWindow::ApplyLayoutValues(const TLayoutValues &values)
 
 // ---- the design lifecycle ----
 
-void TMainWindow::New1Click()
+void TMainWindow::NewDesign()
 {
     TakeFocus();
     if (!AskSaveVehicle(true))
@@ -558,20 +557,20 @@ void TMainWindow::New1Click()
     ShowDesign();
 }
 
-void TMainWindow::Open1Click()
+void TMainWindow::OpenDesign()
 {
     TakeFocus();
     if (!AskSaveVehicle(true))
         return;
-    TFileDialogOptions OpenDialog2;
-    OpenDialog2.title = QStringLiteral("Armorwright File Open");
-    OpenDialog2.filter = kDesignFilter;
-    OpenDialog2.defaultExtension = QStringLiteral("vkd");
-    OpenDialog2.mustExist = true;
-    const QString path = Dialogs().OpenFileName(this, OpenDialog2);
+    TFileDialogOptions openDialog;
+    openDialog.title = QStringLiteral("Armorwright File Open");
+    openDialog.filter = kDesignFilter;
+    openDialog.defaultExtension = QStringLiteral("vkd");
+    openDialog.mustExist = true;
+    const QString path = Dialogs().OpenFileName(this, openDialog);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
-    OpenDesign(path);
+    ReadDesign(path);
 }
 
 void TMainWindow::OpenFile(const QString &path)
@@ -584,10 +583,10 @@ void TMainWindow::OpenFile(const QString &path)
     }
     if (!AskSaveVehicle(true))
         return;
-    OpenDesign(path);
+    ReadDesign(path);
 }
 
-void TMainWindow::OpenDesign(const QString &path)
+void TMainWindow::ReadDesign(const QString &path)
 {
     QString warning;
     // A file that cannot be read leaves the open design as it was.
@@ -619,16 +618,16 @@ void TMainWindow::OpenAtStartUp(const QString &path, bool asNew)
 
 TMainWindow::TSaveResult TMainWindow::Save(bool askForName)
 {
-    TFileDialogOptions SaveDialog1;
-    SaveDialog1.title = QStringLiteral("Armorwright Save");
-    SaveDialog1.filter = kDesignFilter;
-    SaveDialog1.defaultExtension = QStringLiteral("vkd");
-    SaveDialog1.fileName = safeFileName(m_document->Vehicle());
+    TFileDialogOptions saveDialog;
+    saveDialog.title = QStringLiteral("Armorwright Save");
+    saveDialog.filter = kDesignFilter;
+    saveDialog.defaultExtension = QStringLiteral("vkd");
+    saveDialog.fileName = safeFileName(m_document->Vehicle());
     TakeFocus();
     // The design keeps its file until a save under another name has gone through.
     QString target = askForName ? QString() : m_document->FileName();
     if (target.isEmpty())
-        target = Dialogs().SaveFileName(this, SaveDialog1);
+        target = Dialogs().SaveFileName(this, saveDialog);
     TSaveResult result = TSaveResult::Cancelled;
     if (!target.isEmpty())
         result = RunGuarded(this, [&] { SaveBusy(target); }) ? TSaveResult::Saved : TSaveResult::Failed;
@@ -649,23 +648,23 @@ void TMainWindow::SaveBusy(const QString &target)
     m_document->SaveTo(target);
 }
 
-void TMainWindow::Save1Click()
+void TMainWindow::SaveDesign()
 {
     Save();
 }
 
-void TMainWindow::SaveAs1Click()
+void TMainWindow::SaveDesignAs()
 {
     Save(true);
 }
 
-void TMainWindow::Close1Click()
+void TMainWindow::CloseWindow()
 {
     TakeFocus();
     close();
 }
 
-void TMainWindow::CreateVariant1Click()
+void TMainWindow::CreateVariant()
 {
     if (m_document->Modified())
         AskSaveVehicle(false);
@@ -688,23 +687,23 @@ void TMainWindow::ShowLog(bool price)
     Dialogs().RunModal(viewer);
 }
 
-void TMainWindow::ViewTVLog1Click()
+void TMainWindow::ShowThreatValueLog()
 {
     ShowLog(false);
 }
 
-void TMainWindow::ViewPriceLog1Click()
+void TMainWindow::ShowPriceLog()
 {
     ShowLog(true);
 }
 
-void TMainWindow::Contents1Click()
+void TMainWindow::OpenUserGuide()
 {
     TakeFocus();
     ShowUserGuide(this);
 }
 
-void TMainWindow::About1Click()
+void TMainWindow::ShowAbout()
 {
     TakeFocus();
     TAboutDialog about(this);
@@ -713,7 +712,7 @@ void TMainWindow::About1Click()
 
 // ---- sheets ----
 
-void TMainWindow::OutputText1Click()
+void TMainWindow::CopySheetText()
 {
     TakeFocus();
     const TPrintJob job = MakePrintJob(m_document->Vehicle());
@@ -737,12 +736,12 @@ void TMainWindow::ExportSheetFile(bool html)
     SaveSheet(kind, ToNativePath(path), ProgramData().SheetTemplate(kind), job);
 }
 
-void TMainWindow::Text1Click()
+void TMainWindow::ExportTextSheet()
 {
     ExportSheetFile(false);
 }
 
-void TMainWindow::HTML1Click()
+void TMainWindow::ExportHtmlSheet()
 {
     ExportSheetFile(true);
 }
@@ -758,7 +757,7 @@ QString TMainWindow::SheetImageFile(const QString &title, const QString &extensi
     return Dialogs().SaveFileName(this, options);
 }
 
-void TMainWindow::JPEG1Click()
+void TMainWindow::ExportJpegSheet()
 {
     const QString path = SheetImageFile(QStringLiteral("Jpeg SaveDialog"), QStringLiteral("jpg"),
                                         QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
@@ -774,7 +773,7 @@ QImage TMainWindow::SheetImage(const TPrintJob &job)
     return BuildSheetImageFromLayout(job, layout);
 }
 
-void TMainWindow::PrintSheet1Click()
+void TMainWindow::PrintSheet()
 {
     TakeFocus();
     const TPrintJob job = MakePrintJob(m_document->Vehicle());
@@ -787,7 +786,7 @@ void TMainWindow::PrintSheet1Click()
         throw EArmorwrightError("The printer could not be started.");
 }
 
-void TMainWindow::PrintPreview1Click()
+void TMainWindow::PreviewSheet()
 {
     TakeFocus();
     const QImage sheet = SheetImage(MakePrintJob(m_document->Vehicle()));
@@ -801,7 +800,7 @@ void TMainWindow::PrintPreview1Click()
     Dialogs().RunModal(preview);
 }
 
-void TMainWindow::PDF1Click()
+void TMainWindow::ExportPdfSheet()
 {
     const QString path = SheetImageFile(QStringLiteral("PDF SaveDialog"), QStringLiteral("pdf"),
                                         QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
@@ -815,19 +814,19 @@ void TMainWindow::PDF1Click()
 
 // ---- undo, revert, compare ----
 
-void TMainWindow::Undo1Click()
+void TMainWindow::UndoChange()
 {
     TakeFocus();
     m_undo->Undo();
 }
 
-void TMainWindow::Redo1Click()
+void TMainWindow::RedoChange()
 {
     TakeFocus();
     m_undo->Redo();
 }
 
-void TMainWindow::RevertToSaved1Click()
+void TMainWindow::RevertToSaved()
 {
     TakeFocus();
     const QString path = m_document->FileName();
@@ -837,10 +836,10 @@ void TMainWindow::RevertToSaved1Click()
         && Dialogs().AskYesNo(this, QStringLiteral("Discard the changes made since the vehicle was last saved?"))
                != TDialogAnswer::Yes)
         return;
-    OpenDesign(path);
+    ReadDesign(path);
 }
 
-void TMainWindow::CompareWith1Click()
+void TMainWindow::CompareWithDesign()
 {
     TakeFocus();
     TFileDialogOptions options;

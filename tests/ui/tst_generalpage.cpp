@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(QString::fromStdString(vehicle().NumberOnField), QStringLiteral("12 units"));
         QVERIFY(!vehicle().Modified);
 
-        m_editor.window->New1Click();
+        m_editor.window->NewDesign();
         QVERIFY(m_editor.dialogs->questions.isEmpty());
         QCOMPARE(vehicle().SizeType, 0);
     }

@@ -62,7 +62,7 @@ private:
     void loadPicture(const QString &path)
     {
         m_editor.dialogs->paths = {path};
-        page()->pmPictureDblClick();
+        page()->ChoosePicture();
     }
 
 private slots:
@@ -270,7 +270,7 @@ private slots:
         loadPicture(picturePath("old.bmp", filled(8, 8, Qt::blue)));
         QVERIFY(!page()->Picture()->Picture().isNull());
         vehicle().Modified = false;
-        m_editor.window->New1Click();
+        m_editor.window->NewDesign();
         open();
         QVERIFY(vehicle().Picture.empty());
         QVERIFY(page()->Picture()->Picture().isNull());

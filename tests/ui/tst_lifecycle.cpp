@@ -621,7 +621,7 @@ private slots:
         QCOMPARE(m_editor.window->Document().FileName(), file);
 
         // a first argument that is not an existing file is ignored
-        m_editor.window->New1Click();
+        m_editor.window->NewDesign();
         m_editor.window->OpenAtStartUp(path("nowhere.vkd"), false);
         QVERIFY(vehicle().Name.empty());
         QVERIFY(m_editor.dialogs->errors.isEmpty());

@@ -263,7 +263,7 @@ private slots:
             SaveDesignFile(design, path.toStdString());
         }
         m_editor.dialogs->paths = {path};
-        m_editor.window->Open1Click();
+        m_editor.window->OpenDesign();
         QVERIFY(m_editor.dialogs->errors.isEmpty());
         auto *mode = find<QComboBox>("cbxPriMode");
         QCOMPARE(mode->currentText(), QStringLiteral("Steam Crawler"));
@@ -272,7 +272,7 @@ private slots:
         QCOMPARE(m_editor.data->library.ModeName(8), std::string("Steam Crawler"));
 
         // It can be chosen again after a new design.
-        m_editor.window->New1Click();
+        m_editor.window->NewDesign();
         choose("cbxPriMode", QStringLiteral("Steam Crawler"));
         QCOMPARE(movement().ModeName(0), std::string("Steam Crawler"));
         QCOMPARE(m_editor.data->library.Count(), 9);

@@ -251,12 +251,12 @@ private slots:
 
         // a cancelled dialog writes nothing and leaves the text alone
         dialogs.paths = {QString()};
-        viewer.BitBtn2Click();
+        viewer.SaveLog();
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 0);
         QCOMPARE(viewer.Lines(), (QStringList{"one more", "two"}));
 
         dialogs.paths = {folder.filePath(QStringLiteral("typed.txt"))};
-        viewer.BitBtn2Click();
+        viewer.SaveLog();
         QFile saved(folder.filePath(QStringLiteral("typed.txt")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("one more\r\ntwo\r\n"));

@@ -151,8 +151,8 @@ TCustomWeaponDialog::TCustomWeaponDialog(const TWeaponRecord &record, QWidget *p
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("bHelp"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    ConnectGuarded(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpClick(); });
-    ConnectGuarded(reset, &QPushButton::clicked, this, [this] { ResetClick(); });
+    ConnectGuarded(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(); });
+    ConnectGuarded(reset, &QPushButton::clicked, this, [this] { ResetWeapon(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages);
@@ -177,8 +177,8 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
     grid->addWidget(m_name, 1, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Code - 10 letters max"), page), 2, 0, 1, 2);
     grid->addWidget(m_code, 3, 0, 1, 2);
-    ConnectGuarded(m_name, &TExitEdit::exited, this, [this] { NameExit(); });
-    ConnectGuarded(m_code, &TExitEdit::exited, this, [this] { CodeExit(); });
+    ConnectGuarded(m_name, &TExitEdit::exited, this, [this] { TakeName(); });
+    ConnectGuarded(m_code, &TExitEdit::exited, this, [this] { TakeCode(); });
 
     // The numbers in two columns; the range labels beside the bonuses.
     m_mediumRange = new QLabel(page);
@@ -214,7 +214,7 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
         grid->addWidget(label, row, column);
         grid->addLayout(cell, row, column + 1);
         m_numbers.emplace_back(&number, edit);
-        ConnectGuarded(edit, &TExitEdit::exited, this, [this, &number, edit] { NumberExit(number, edit); });
+        ConnectGuarded(edit, &TExitEdit::exited, this, [this, &number, edit] { TakeNumber(number, edit); });
         // Rating..Extreme Bonus (the ranges) and Acc..Damage Per RB side by side.
         if (++row == 4 + 5 && column == 0) {
             row = 4;
@@ -225,7 +225,7 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
     m_ammoBaseCost->setFixedWidth(kNumberWidth);
     grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), 9, 0);
     grid->addWidget(m_ammoBaseCost, 9, 1);
-    ConnectGuarded(m_ammoBaseCost, &TExitEdit::exited, this, [this] { AmmoBaseCostExit(); });
+    ConnectGuarded(m_ammoBaseCost, &TExitEdit::exited, this, [this] { TakeAmmoBaseCost(); });
 
     m_weaponType = new QComboBox(page);
     m_weaponType->setObjectName(QStringLiteral("ComboBox1"));
@@ -306,25 +306,25 @@ void TCustomWeaponDialog::Refresh()
     }
 }
 
-void TCustomWeaponDialog::ResetClick()
+void TCustomWeaponDialog::ResetWeapon()
 {
     m_record = DefaultWeaponRecord();
     Refresh();
 }
 
-void TCustomWeaponDialog::NameExit()
+void TCustomWeaponDialog::TakeName()
 {
     m_record.Name = cp1252::FromQt(m_name->text()).substr(0, kWeaponNameCapacity);
     Refresh();
 }
 
-void TCustomWeaponDialog::CodeExit()
+void TCustomWeaponDialog::TakeCode()
 {
     m_record.Code = cp1252::FromQt(m_code->text()).substr(0, kWeaponCodeCapacity);
     Refresh();
 }
 
-void TCustomWeaponDialog::NumberExit(const TCustomWeaponNumber &field, TExitEdit *edit)
+void TCustomWeaponDialog::TakeNumber(const TCustomWeaponNumber &field, TExitEdit *edit)
 {
     int32_t value = 0;
     if (!fmt::ParseInteger(cp1252::FromQt(edit->text().trimmed()), value)) {
@@ -336,7 +336,7 @@ void TCustomWeaponDialog::NumberExit(const TCustomWeaponNumber &field, TExitEdit
     m_record.*(field.field) = value;
 }
 
-void TCustomWeaponDialog::AmmoBaseCostExit()
+void TCustomWeaponDialog::TakeAmmoBaseCost()
 {
     double value = 0.0;
     if (!fmt::ParseReal(cp1252::FromQt(m_ammoBaseCost->text().trimmed()), value)) {
@@ -347,7 +347,7 @@ void TCustomWeaponDialog::AmmoBaseCostExit()
     m_record.AmmoBaseCost = value;
 }
 
-void TCustomWeaponDialog::HelpClick()
+void TCustomWeaponDialog::ShowHelp()
 {
     Dialogs().Inform(this, QString::fromLatin1(kHelpText));
 }

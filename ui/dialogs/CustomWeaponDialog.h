@@ -26,7 +26,7 @@ public:
     // Makes the record a custom weapon and shows it in every control.
     void Refresh();
     // "Reset": back to the default record.
-    void ResetClick();
+    void ResetWeapon();
 
     void done(int result) override;
 
@@ -36,11 +36,11 @@ protected:
 private:
     QWidget *BuildGeneralPage();
     QWidget *BuildAmmoPage(int page, const char *note);
-    void NameExit();
-    void CodeExit();
-    void NumberExit(const TCustomWeaponNumber &field, TExitEdit *edit);
-    void AmmoBaseCostExit();
-    void HelpClick();
+    void TakeName();
+    void TakeCode();
+    void TakeNumber(const TCustomWeaponNumber &field, TExitEdit *edit);
+    void TakeAmmoBaseCost();
+    void ShowHelp();
 
     TWeaponRecord m_record;
     TExitEdit *m_name = nullptr;

@@ -46,7 +46,7 @@ TLogViewer::TLogViewer(QWidget *parent)
     layout->addWidget(bar);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    ConnectGuarded(m_save, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ConnectGuarded(m_save, &QPushButton::clicked, this, [this] { SaveLog(); });
 }
 
 void TLogViewer::SetLines(const TLogLines &lines)
@@ -69,13 +69,13 @@ QStringList TLogViewer::Lines() const
     return lines;
 }
 
-void TLogViewer::BitBtn2Click()
+void TLogViewer::SaveLog()
 {
-    TFileDialogOptions sdLog;
-    sdLog.title = QStringLiteral("Log File Save Location");
-    sdLog.defaultExtension = QStringLiteral("txt");
-    sdLog.filter = QStringLiteral("Text Files|*.txt|All Files|*.*");
-    const QString path = Dialogs().SaveFileName(this, sdLog);
+    TFileDialogOptions saveDialog;
+    saveDialog.title = QStringLiteral("Log File Save Location");
+    saveDialog.defaultExtension = QStringLiteral("txt");
+    saveDialog.filter = QStringLiteral("Text Files|*.txt|All Files|*.*");
+    const QString path = Dialogs().SaveFileName(this, saveDialog);
     if (path.isEmpty())
         return;
     SaveLines(Lines(), path);

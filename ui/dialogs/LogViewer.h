@@ -21,7 +21,7 @@ public:
     QStringList Lines() const;
 
     // The "Save" button: asks for a file with the sdLog dialog and writes the lines.
-    void BitBtn2Click();
+    void SaveLog();
 
     // Writes lines to path, each ended by CR LF, replacing an existing file.
     static void SaveLines(const QStringList &lines, const QString &path);

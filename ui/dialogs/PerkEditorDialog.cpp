@@ -188,7 +188,7 @@ void TPerkEditorDialog::BuildControls()
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
-    ConnectGuarded(m_ok, &QPushButton::clicked, this, [this] { OkClick(); });
+    ConnectGuarded(m_ok, &QPushButton::clicked, this, [this] { AcceptEntry(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     ConnectGuarded(help, &QPushButton::clicked, this,
                    [this] { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); });
@@ -429,11 +429,11 @@ void TPerkEditorDialog::FlawChosen(int row)
 bool TPerkEditorDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_effect && event->type() == QEvent::FocusOut)
-        Memo1Exit();
+        TakeEffectText();
     return QDialog::eventFilter(watched, event);
 }
 
-void TPerkEditorDialog::Memo1Exit()
+void TPerkEditorDialog::TakeEffectText()
 {
     // Only typed text is taken: the memo shows the effect with its numbers filled in, and
     // storing that unasked would lose the template's tokens.
@@ -445,9 +445,9 @@ void TPerkEditorDialog::Memo1Exit()
     Change([text](TPerkRecord &r) { r.EffectText = text; });
 }
 
-void TPerkEditorDialog::OkClick()
+void TPerkEditorDialog::AcceptEntry()
 {
-    Memo1Exit();
+    TakeEffectText();
     if (!EntryAcceptable(m_record, m_vehicle))
         return;
     accept();

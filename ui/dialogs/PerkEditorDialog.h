@@ -60,8 +60,8 @@ private:
     void Change(const TPerkEdit &edit);
     void ShowEntry();
     void FlawChosen(int row);
-    void Memo1Exit();
-    void OkClick();
+    void TakeEffectText();
+    void AcceptEntry();
 
     TPerkRecord m_record;
     const TPerkVehicleData m_vehicle;

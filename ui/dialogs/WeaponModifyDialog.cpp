@@ -97,7 +97,7 @@ TWeaponModifyDialog::TWeaponModifyDialog(QWidget *parent)
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("bHelp"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    ConnectGuarded(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpClick(); });
+    ConnectGuarded(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
@@ -156,20 +156,20 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
     // Poor workmanship: the level and the factor it leaves.
     auto *work = new QGroupBox(QStringLiteral("Poor Worksmanship"), page);
     auto *workLayout = new QHBoxLayout(work);
-    m_edit1 = new TExitEdit(work);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setMaximumWidth(50);
+    m_poorWorkmanship = new TExitEdit(work);
+    m_poorWorkmanship->setObjectName(QStringLiteral("Edit1"));
+    m_poorWorkmanship->setMaximumWidth(50);
     m_spin = new TSpinButton(work);
     m_spin->setObjectName(QStringLiteral("SpinButton1"));
-    m_spin->SetBox(m_edit1);
-    m_lWork = new QLabel(work);
-    m_lWork->setObjectName(QStringLiteral("lWork"));
-    workLayout->addWidget(m_edit1);
+    m_spin->SetBox(m_poorWorkmanship);
+    m_poorWorkmanshipFactor = new QLabel(work);
+    m_poorWorkmanshipFactor->setObjectName(QStringLiteral("lWork"));
+    workLayout->addWidget(m_poorWorkmanship);
     workLayout->addWidget(m_spin);
     workLayout->addWidget(new QLabel(QStringLiteral("TV x"), work));
-    workLayout->addWidget(m_lWork);
+    workLayout->addWidget(m_poorWorkmanshipFactor);
     workLayout->addStretch(1);
-    ConnectGuarded(m_edit1, &TExitEdit::exited, this, [this] { Edit1Exit(); });
+    ConnectGuarded(m_poorWorkmanship, &TExitEdit::exited, this, [this] { TakePoorWorkmanship(); });
     ConnectGuarded(m_spin, &TSpinButton::upClick, this, [this] {
         ++m_values.Mods.PoorWorkmanship;
         Refresh();
@@ -339,8 +339,8 @@ void TWeaponModifyDialog::Refresh()
 
     if (mods.PoorWorkmanship < 0)
         mods.PoorWorkmanship = 0;
-    m_edit1->setText(QString::number(mods.PoorWorkmanship));
-    m_lWork->setText(QString::fromStdString(fmt::General(PoorWorkmanshipFactor(mods.PoorWorkmanship))));
+    m_poorWorkmanship->setText(QString::number(mods.PoorWorkmanship));
+    m_poorWorkmanshipFactor->setText(QString::fromStdString(fmt::General(PoorWorkmanshipFactor(mods.PoorWorkmanship))));
 
     for (size_t k = 0; k < m_ammo.size(); ++k) {
         m_ammo[k]->setChecked(m_values.Section.Selected[k]);
@@ -370,17 +370,17 @@ void TWeaponModifyDialog::Refresh()
         m_pages->setCurrentWidget(m_clipPage);
 }
 
-void TWeaponModifyDialog::Edit1Exit()
+void TWeaponModifyDialog::TakePoorWorkmanship()
 {
     int32_t level = 0;
-    if (fmt::ParseInteger(cp1252::FromQt(m_edit1->text().trimmed()), level))
+    if (fmt::ParseInteger(cp1252::FromQt(m_poorWorkmanship->text().trimmed()), level))
         m_values.Mods.PoorWorkmanship = level;
     else
-        Dialogs().ShowError(this, ConversionError(m_edit1->text(), false));
+        Dialogs().ShowError(this, ConversionError(m_poorWorkmanship->text(), false));
     Refresh();
 }
 
-void TWeaponModifyDialog::HelpClick()
+void TWeaponModifyDialog::ShowHelp()
 {
     Dialogs().Inform(this, QString::fromLatin1(kHelpText));
 }
@@ -395,7 +395,7 @@ void TWeaponModifyDialog::done(int result)
 {
     // A level still being typed counts when the dialog is confirmed.
     if (result == QDialog::Accepted)
-        m_edit1->CommitTyped();
+        m_poorWorkmanship->CommitTyped();
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);
 }

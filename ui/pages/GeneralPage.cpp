@@ -160,7 +160,7 @@ void TGeneralPage::BuildControls()
             auto *edit = new TExitEdit(this);
             edit->setObjectName(QString::fromLatin1(name));
             edit->setMaximumWidth(rule.format == TGeneralBoxFormat::Grouped1 ? 76 : 48);
-            ConnectGuarded(edit, &TExitEdit::exited, this, [this, box, edit] { NumberExit(*box, edit); });
+            ConnectGuarded(edit, &TExitEdit::exited, this, [this, box, edit] { TakeNumber(*box, edit); });
             m_numberEdits.emplace_back(box, edit);
             TSpinButton *spin = nullptr;
             if (rule.spin) {
@@ -332,12 +332,12 @@ void TGeneralPage::BuildControls()
 
     // Descriptive mass and dimensions: free texts.
     auto *dimensions = grid();
-    m_eActuallMass = textEdit("eActuallMass", 90);
+    m_eActualMass = textEdit("eActuallMass", 90);
     m_eHeight = textEdit("eHeight", 90);
     m_eWidth = textEdit("eWidth", 90);
     m_eLength = textEdit("eLength", 90);
     const std::pair<QString, std::pair<TExitEdit *, QString>> dims[] = {
-        {QStringLiteral("Combat Mass"), {m_eActuallMass, QStringLiteral("kg")}},
+        {QStringLiteral("Combat Mass"), {m_eActualMass, QStringLiteral("kg")}},
         {QStringLiteral("Height"), {m_eHeight, QStringLiteral("m")}},
         {QStringLiteral("Width"), {m_eWidth, QStringLiteral("m")}},
         {QStringLiteral("Length"), {m_eLength, QStringLiteral("m")}},
@@ -369,7 +369,7 @@ void TGeneralPage::BuildControls()
             CutToWidth(cp1252::FromQt(m_eField->text()), TBaseVehicle::TextCapacity);
     });
     const std::pair<TExitEdit *, std::string TBaseVehicle::*> freeTexts[] = {
-        {m_eActuallMass, &TBaseVehicle::CombatMass},
+        {m_eActualMass, &TBaseVehicle::CombatMass},
         {m_eHeight, &TBaseVehicle::Height},
         {m_eWidth, &TBaseVehicle::Width},
         {m_eLength, &TBaseVehicle::Length},
@@ -387,9 +387,11 @@ void TGeneralPage::BuildControls()
 
     // Production group.
     ConnectGuarded(m_rbProStandard, &QRadioButton::clicked, this,
-                   [this](bool checked) { rbProStandardClick(checked); });
-    ConnectGuarded(m_rbProCustom, &QRadioButton::clicked, this, [this](bool checked) { rbProCustomClick(checked); });
-    ConnectGuarded(m_cbProStandard, &QComboBox::activated, this, [this](int index) { cbProStandardChange(index); });
+                   [this](bool checked) { ChooseStandardProduction(checked); });
+    ConnectGuarded(m_rbProCustom, &QRadioButton::clicked, this,
+                   [this](bool checked) { ChooseCustomProduction(checked); });
+    ConnectGuarded(m_cbProStandard, &QComboBox::activated, this,
+                   [this](int index) { SelectStandardProduction(index); });
     ConnectGuarded(m_cbProStandard, &TExitComboBox::exited, this, [this] { m_host.Document().SetModified(); });
     ConnectGuarded(m_eProCustomName, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_host.Document().Vehicle().CustomProduction.CustomName = cp1252::FromQt(text);
@@ -409,7 +411,7 @@ void TGeneralPage::ShowGeneral()
             edit->setText(formatBox(*box, vehicle));
     }
     m_eCurrName->setText(cp1252::ToQt(vehicle.CurrencyName));
-    m_eActuallMass->setText(cp1252::ToQt(vehicle.CombatMass));
+    m_eActualMass->setText(cp1252::ToQt(vehicle.CombatMass));
     m_eHeight->setText(cp1252::ToQt(vehicle.Height));
     m_eWidth->setText(cp1252::ToQt(vehicle.Width));
     m_eLength->setText(cp1252::ToQt(vehicle.Length));
@@ -477,7 +479,7 @@ void TGeneralPage::ShowResultTexts(const TResultTexts &texts, int sizeType)
     }
 }
 
-void TGeneralPage::NumberExit(const TGeneralNumberBox &box, TExitEdit *edit)
+void TGeneralPage::TakeNumber(const TGeneralNumberBox &box, TExitEdit *edit)
 {
     TVehicle &vehicle = m_host.Document().Vehicle();
     if (box.setsModified)
@@ -530,7 +532,7 @@ void TGeneralPage::Redisplay(const TGeneralNumberBox &box)
         ShowGeneral();
 }
 
-void TGeneralPage::rbProStandardClick(bool checked)
+void TGeneralPage::ChooseStandardProduction(bool checked)
 {
     TVehicle &vehicle = m_host.Document().Vehicle();
     if (checked && vehicle.ProductionType >= CustomProductionType) {
@@ -543,7 +545,7 @@ void TGeneralPage::rbProStandardClick(bool checked)
     ShowProduction();
 }
 
-void TGeneralPage::rbProCustomClick(bool checked)
+void TGeneralPage::ChooseCustomProduction(bool checked)
 {
     TVehicle &vehicle = m_host.Document().Vehicle();
     m_host.Document().SetModified();
@@ -554,7 +556,7 @@ void TGeneralPage::rbProCustomClick(bool checked)
     ShowProduction();
 }
 
-void TGeneralPage::cbProStandardChange(int index)
+void TGeneralPage::SelectStandardProduction(int index)
 {
     m_host.Document().Vehicle().ProductionType = index < 0 ? CustomProductionType : index;
     ShowProduction();

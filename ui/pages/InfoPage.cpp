@@ -148,7 +148,7 @@ QWidget *TInfoPage::BuildPicture()
     layout->addWidget(panel, 1);
     layout->addWidget(hint);
 
-    ConnectGuarded(m_picture, &TPictureView::doubleClicked, this, [this] { pmPictureDblClick(); });
+    ConnectGuarded(m_picture, &TPictureView::doubleClicked, this, [this] { ChoosePicture(); });
     ConnectGuarded(m_picture, &TPictureView::mouseReleased, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
             pmPictureRightUp();
@@ -200,12 +200,12 @@ void TInfoPage::ShowPicture()
     m_picture->SetPicture(PictureFromDesign(bytes));
 }
 
-void TInfoPage::pmPictureDblClick()
+void TInfoPage::ChoosePicture()
 {
-    TFileDialogOptions OpenDialog1;
-    OpenDialog1.filter = PictureDialogFilter();
-    OpenDialog1.mustExist = true;
-    const QString path = Dialogs().OpenFileName(this, OpenDialog1);
+    TFileDialogOptions pictureDialog;
+    pictureDialog.filter = PictureDialogFilter();
+    pictureDialog.mustExist = true;
+    const QString path = Dialogs().OpenFileName(this, pictureDialog);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     // The design stores the picture uncompressed: a photo at full size makes a large file.

@@ -33,7 +33,7 @@ public:
     void ShowPicture();
 
     // Double-click on the picture: choose a picture file and put it into the design.
-    void pmPictureDblClick();
+    void ChoosePicture();
     // Right mouse button released over the picture: offer to remove it.
     void pmPictureRightUp();
 

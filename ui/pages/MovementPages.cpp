@@ -124,20 +124,20 @@ QWidget *TMovementPages::BuildMoreTab()
     layout->addWidget(m_sbtnMov, 0, Qt::AlignVCenter);
     layout->addLayout(buttons);
 
-    ConnectGuarded(m_btnMovNew, &QPushButton::clicked, this, [this] { btnMovNewClick(); });
-    ConnectGuarded(m_btnMovDelete, &QPushButton::clicked, this, [this] { btnMovDeleteClick(); });
-    ConnectGuarded(m_btnMovEdit, &QPushButton::clicked, this, [this] { btnMovEditClick(); });
-    ConnectGuarded(m_lbMov, &QListWidget::itemDoubleClicked, this, [this] { btnMovEditClick(); });
-    ConnectGuarded(m_sbtnMov, &TSpinButton::downClick, this, [this] { sbtnMovDownClick(); });
-    ConnectGuarded(m_sbtnMov, &TSpinButton::upClick, this, [this] { sbtnMovUpClick(); });
+    ConnectGuarded(m_btnMovNew, &QPushButton::clicked, this, [this] { NewMovementSystem(); });
+    ConnectGuarded(m_btnMovDelete, &QPushButton::clicked, this, [this] { DeleteMovementSystem(); });
+    ConnectGuarded(m_btnMovEdit, &QPushButton::clicked, this, [this] { EditMovementSystem(); });
+    ConnectGuarded(m_lbMov, &QListWidget::itemDoubleClicked, this, [this] { EditMovementSystem(); });
+    ConnectGuarded(m_sbtnMov, &TSpinButton::downClick, this, [this] { MoveMovementSystemDown(); });
+    ConnectGuarded(m_sbtnMov, &TSpinButton::upClick, this, [this] { MoveMovementSystemUp(); });
     return tab;
 }
 
 void TMovementPages::ConnectSystem(int slot)
 {
     const TMovementSystemView &view = m_views[slot];
-    ConnectGuarded(view.mode, &QComboBox::activated, this, [this, slot](int item) { ModeClick(slot, item); });
-    ConnectGuarded(view.mode, &TExitComboBox::exited, this, [this, slot] { ModeExit(slot); });
+    ConnectGuarded(view.mode, &QComboBox::activated, this, [this, slot](int item) { ChooseMode(slot, item); });
+    ConnectGuarded(view.mode, &TExitComboBox::exited, this, [this, slot] { TakeModeName(slot); });
     view.ConnectEdits(this, [this, slot](const TMovementSystemView::TEdit &edit) { ChangeSystem(slot, edit); });
 }
 
@@ -194,7 +194,7 @@ void TMovementPages::ChangeSystem(int slot, const TMovementSystemView::TEdit &ch
     ShowMovement();
 }
 
-void TMovementPages::ModeClick(int slot, int item)
+void TMovementPages::ChooseMode(int slot, int item)
 {
     TMovementList &list = *m_host.Document().Vehicle().Movement;
     TMovementList &library = m_host.MovementLibrary();
@@ -218,7 +218,7 @@ void TMovementPages::ModeClick(int slot, int item)
     ShowMovement();
 }
 
-void TMovementPages::ModeExit(int slot)
+void TMovementPages::TakeModeName(int slot)
 {
     TMovementList &list = *m_host.Document().Vehicle().Movement;
     if (slot >= list.Count() || !list.CustomMode(slot))
@@ -230,7 +230,7 @@ void TMovementPages::ModeExit(int slot)
     ChangeSystem(slot, [&](TMovementRecord &record) { record.ModeName = name; });
 }
 
-void TMovementPages::btnMovNewClick()
+void TMovementPages::NewMovementSystem()
 {
     m_host.Document().SetModified();
     TMovementList &library = m_host.MovementLibrary();
@@ -240,7 +240,7 @@ void TMovementPages::btnMovNewClick()
     ShowMovement();
 }
 
-void TMovementPages::btnMovDeleteClick()
+void TMovementPages::DeleteMovementSystem()
 {
     const int row = m_lbMov->currentRow();
     if (row < 0)
@@ -253,7 +253,7 @@ void TMovementPages::btnMovDeleteClick()
     ShowMovement();
 }
 
-void TMovementPages::btnMovEditClick()
+void TMovementPages::EditMovementSystem()
 {
     const int row = m_lbMov->currentRow();
     if (row < 0)
@@ -267,7 +267,7 @@ void TMovementPages::btnMovEditClick()
     ShowMovement();
 }
 
-void TMovementPages::sbtnMovDownClick()
+void TMovementPages::MoveMovementSystemDown()
 {
     const int row = m_lbMov->currentRow();
     if (row < 0 || row >= m_lbMov->count() - 1)
@@ -277,7 +277,7 @@ void TMovementPages::sbtnMovDownClick()
     ShowMovement();
 }
 
-void TMovementPages::sbtnMovUpClick()
+void TMovementPages::MoveMovementSystemUp()
 {
     const int row = m_lbMov->currentRow();
     if (row <= 0)

@@ -183,15 +183,15 @@ TPerkTab::TPerkTab(TEditorHost &host, TPerkKind kind, QWidget *parent)
     layout->addWidget(splitter, 1);
     layout->addWidget(m_buttonColumn);
 
-    ConnectGuarded(add, &QPushButton::clicked, this, &TPerkTab::AddClick);
-    ConnectGuarded(m_library, &QListWidget::itemDoubleClicked, this, &TPerkTab::AddClick);
-    ConnectGuarded(custom, &QPushButton::clicked, this, &TPerkTab::CustomClick);
-    ConnectGuarded(m_delete, &QPushButton::clicked, this, &TPerkTab::DeleteClick);
-    ConnectGuarded(m_config, &QPushButton::clicked, this, &TPerkTab::ConfigClick);
-    ConnectGuarded(m_grid, &QTableWidget::doubleClicked, this, &TPerkTab::ConfigClick);
-    ConnectGuarded(clear, &QPushButton::clicked, this, &TPerkTab::ClearClick);
-    ConnectGuarded(m_move, &TSpinButton::upClick, this, &TPerkTab::MoveUpClick);
-    ConnectGuarded(m_move, &TSpinButton::downClick, this, &TPerkTab::MoveDownClick);
+    ConnectGuarded(add, &QPushButton::clicked, this, &TPerkTab::AddEntry);
+    ConnectGuarded(m_library, &QListWidget::itemDoubleClicked, this, &TPerkTab::AddEntry);
+    ConnectGuarded(custom, &QPushButton::clicked, this, &TPerkTab::AddCustomEntry);
+    ConnectGuarded(m_delete, &QPushButton::clicked, this, &TPerkTab::DeleteEntry);
+    ConnectGuarded(m_config, &QPushButton::clicked, this, &TPerkTab::ConfigureEntry);
+    ConnectGuarded(m_grid, &QTableWidget::doubleClicked, this, &TPerkTab::ConfigureEntry);
+    ConnectGuarded(clear, &QPushButton::clicked, this, &TPerkTab::ClearEntries);
+    ConnectGuarded(m_move, &TSpinButton::upClick, this, &TPerkTab::MoveEntryUp);
+    ConnectGuarded(m_move, &TSpinButton::downClick, this, &TPerkTab::MoveEntryDown);
 }
 
 void TPerkTab::AddBelowButtons(QWidget *widget)
@@ -276,7 +276,7 @@ void TPerkTab::Finish(bool modified)
     ShowGrid();
 }
 
-void TPerkTab::AddClick()
+void TPerkTab::AddEntry()
 {
     const TPerkList &library = libraryOf(m_kind);
     const int item = m_library->currentRow();
@@ -285,14 +285,14 @@ void TPerkTab::AddClick()
     Finish(true);
 }
 
-void TPerkTab::DeleteClick()
+void TPerkTab::DeleteEntry()
 {
     if (const int entry = SelectedEntry(); entry >= 0)
         Entries().Delete(entry);
     Finish(true);
 }
 
-void TPerkTab::ConfigClick()
+void TPerkTab::ConfigureEntry()
 {
     const int index = SelectedEntry();
     if (!m_grid->isEnabled() || index < 0)
@@ -304,7 +304,7 @@ void TPerkTab::ConfigClick()
     Finish(true);
 }
 
-void TPerkTab::ClearClick()
+void TPerkTab::ClearEntries()
 {
     if (m_grid->isEnabled()
         && Dialogs().AskOkCancel(this, QString::fromLatin1(m_names.clearQuestion)) == TDialogAnswer::Ok)
@@ -327,17 +327,17 @@ void TPerkTab::Move(int direction)
     Finish(true);
 }
 
-void TPerkTab::MoveUpClick()
+void TPerkTab::MoveEntryUp()
 {
     Move(-1);
 }
 
-void TPerkTab::MoveDownClick()
+void TPerkTab::MoveEntryDown()
 {
     Move(1);
 }
 
-void TPerkTab::CustomClick()
+void TPerkTab::AddCustomEntry()
 {
     Entries().Add(CustomEntryTemplate(m_kind));
     Finish(false);
@@ -348,9 +348,9 @@ bool TPerkTab::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_grid && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Delete)
-            RunGuarded(this, [this] { DeleteClick(); });
+            RunGuarded(this, [this] { DeleteEntry(); });
         else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            RunGuarded(this, [this] { ConfigClick(); });
+            RunGuarded(this, [this] { ConfigureEntry(); });
     }
     return QWidget::eventFilter(watched, event);
 }

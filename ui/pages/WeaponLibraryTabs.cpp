@@ -71,7 +71,7 @@ QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
     grid->horizontalHeader()->setHighlightSections(false);
     m_grids[static_cast<size_t>(weaponType)] = grid;
     ConnectGuarded(grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
-                   [this, weaponType](int column) { HeadingClick(weaponType, column); });
+                   [this, weaponType](int column) { SortLibrary(weaponType, column); });
     ConnectGuarded(grid, &QTableWidget::cellDoubleClicked, this, [this] { emit addRequested(); });
 
     auto *layout = new QVBoxLayout(tab);
@@ -89,9 +89,9 @@ QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
             buttons->addWidget(button);
         buttons->addStretch(1);
         layout->addLayout(buttons);
-        ConnectGuarded(m_new, &QPushButton::clicked, this, [this] { Button7Click(); });
-        ConnectGuarded(m_edit, &QPushButton::clicked, this, [this] { Button8Click(); });
-        ConnectGuarded(m_delete, &QPushButton::clicked, this, [this] { Button9Click(); });
+        ConnectGuarded(m_new, &QPushButton::clicked, this, [this] { NewCustomWeapon(); });
+        ConnectGuarded(m_edit, &QPushButton::clicked, this, [this] { EditCustomWeapon(); });
+        ConnectGuarded(m_delete, &QPushButton::clicked, this, [this] { DeleteCustomWeapon(); });
     }
     return tab;
 }
@@ -150,7 +150,7 @@ bool TWeaponLibraryTabs::SelectedRecord(TWeaponRecord &record) const
     return true;
 }
 
-void TWeaponLibraryTabs::HeadingClick(int weaponType, int column)
+void TWeaponLibraryTabs::SortLibrary(int weaponType, int column)
 {
     const int key = LibraryGridSortColumn(column);
     if (key <= 0)
@@ -171,7 +171,7 @@ void TWeaponLibraryTabs::CustomListChanged()
     WeaponLibraries().CustomWeaponsChanged();
 }
 
-void TWeaponLibraryTabs::Button7Click()
+void TWeaponLibraryTabs::NewCustomWeapon()
 {
     TCustomWeaponDialog editor(DefaultWeaponRecord(), this);
     if (Dialogs().RunModal(editor) == QDialog::Accepted) {
@@ -185,7 +185,7 @@ void TWeaponLibraryTabs::Button7Click()
     ShowLibrary(kCustomWeaponType);
 }
 
-void TWeaponLibraryTabs::Button8Click()
+void TWeaponLibraryTabs::EditCustomWeapon()
 {
     const int row = SelectedRow(kCustomWeaponType);
     if (row < 0)
@@ -199,7 +199,7 @@ void TWeaponLibraryTabs::Button8Click()
     ShowLibrary(kCustomWeaponType);
 }
 
-void TWeaponLibraryTabs::Button9Click()
+void TWeaponLibraryTabs::DeleteCustomWeapon()
 {
     const int row = SelectedRow(kCustomWeaponType);
     if (row < 0)
