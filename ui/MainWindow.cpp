@@ -75,9 +75,9 @@ struct TPagePlaceholder {
     const char *caption;
 };
 const TPagePlaceholder kPlaceholders[] = {
-    {"TabSheet3", "Weapons"},
-    {"TabSheet4", "Perks, Flaws, and Defects"},
-    {"TabSheet6", "Info"},
+    {"weaponsPage", "Weapons"},
+    {"perksPage", "Perks, Flaws, and Defects"},
+    {"infoPage", "Info"},
 };
 
 QLabel *resultLabel(const char *name, QWidget *parent)
@@ -124,7 +124,7 @@ TMainWindow::TMainWindow(QWidget *parent)
         return QProcess::startDetached(program, arguments);
     })
 {
-    setObjectName(QStringLiteral("frmEditer"));
+    setObjectName(QStringLiteral("mainWindow"));
     setAcceptDrops(true);
 
     auto *central = new QWidget(this);
@@ -134,7 +134,7 @@ TMainWindow::TMainWindow(QWidget *parent)
     BuildTopBand(central);
 
     m_pageControl = new QTabWidget(central);
-    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_pageControl->setObjectName(QStringLiteral("pageTabs"));
     m_general = new TGeneralPage(*this, m_pageControl);
     m_pageControl->addTab(m_general, QStringLiteral("General"));
     for (const TPagePlaceholder &placeholder : kPlaceholders) {
@@ -215,10 +215,10 @@ void TMainWindow::BuildTopBand(QWidget *central)
         }
         band->addWidget(box);
     };
-    resultBox("Panel1", 1,
+    resultBox("costAndSizeBox", 1,
               {{"Final Cost", "lblFinalCost", &m_lblFinalCost}, {"Size:", "lblFinalSize", &m_lblFinalSize}});
     m_lblFinalCost->setMinimumWidth(150);
-    resultBox("Panel2", 2,
+    resultBox("threatValueBox", 2,
               {{"TV", "lblTV", &m_lblTV},
                {"OTV", "lblOTV", &m_lblOTV},
                {"DTV", "lblDTV", &m_lblDTV},
@@ -251,50 +251,53 @@ void TMainWindow::BuildMenus()
     };
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File1"));
-    command(file, QStringLiteral("&New"), "New1", &TMainWindow::NewDesign, QKeySequence::New);
-    command(file, QStringLiteral("&Open..."), "Open1", &TMainWindow::OpenDesign, QKeySequence::Open);
+    file->setObjectName(QStringLiteral("fileMenu"));
+    command(file, QStringLiteral("&New"), "newAction", &TMainWindow::NewDesign, QKeySequence::New);
+    command(file, QStringLiteral("&Open..."), "openAction", &TMainWindow::OpenDesign, QKeySequence::Open);
     m_recentMenu = file->addMenu(QStringLiteral("Recent &Files"));
-    m_recentMenu->setObjectName(QStringLiteral("RecentFiles1"));
+    m_recentMenu->setObjectName(QStringLiteral("recentFilesMenu"));
     file->addSeparator();
-    command(file, QStringLiteral("&Save..."), "Save1", &TMainWindow::SaveDesign, QKeySequence::Save);
-    command(file, QStringLiteral("Save &As..."), "SaveAs1", &TMainWindow::SaveDesignAs,
+    command(file, QStringLiteral("&Save..."), "saveAction", &TMainWindow::SaveDesign, QKeySequence::Save);
+    command(file, QStringLiteral("Save &As..."), "saveAsAction", &TMainWindow::SaveDesignAs,
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QAction *revert = command(file, QStringLiteral("&Revert to Saved"), "RevertToSaved1", &TMainWindow::RevertToSaved);
+    QAction *revert =
+        command(file, QStringLiteral("&Revert to Saved"), "revertToSavedAction", &TMainWindow::RevertToSaved);
     ConnectGuarded(file, &QMenu::aboutToShow, revert,
                    [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
-    command(file, QStringLiteral("&Compare with\u2026"), "CompareWith1", &TMainWindow::CompareWithDesign);
+    command(file, QStringLiteral("&Compare with\u2026"), "compareWithAction", &TMainWindow::CompareWithDesign);
     file->addSeparator();
-    command(file, QStringLiteral("&Print"), "PrintSheet1", &TMainWindow::PrintSheet, QKeySequence::Print);
-    command(file, QStringLiteral("Print Previe&w..."), "PrintPreview1", &TMainWindow::PreviewSheet);
+    command(file, QStringLiteral("&Print"), "printAction", &TMainWindow::PrintSheet, QKeySequence::Print);
+    command(file, QStringLiteral("Print Previe&w..."), "printPreviewAction", &TMainWindow::PreviewSheet);
     QMenu *exportMenu = file->addMenu(QStringLiteral("&Export"));
-    exportMenu->setObjectName(QStringLiteral("Export1"));
-    command(exportMenu, QStringLiteral("Post to &Clipboard"), "OutputText1", &TMainWindow::CopySheetText);
-    command(exportMenu, QStringLiteral("&Text"), "Text1", &TMainWindow::ExportTextSheet);
-    command(exportMenu, QStringLiteral("&HTML"), "HTML1", &TMainWindow::ExportHtmlSheet);
-    command(exportMenu, QStringLiteral("&JPEG"), "JPEG1", &TMainWindow::ExportJpegSheet);
-    command(exportMenu, QStringLiteral("&PDF"), "PDF1", &TMainWindow::ExportPdfSheet);
+    exportMenu->setObjectName(QStringLiteral("exportMenu"));
+    command(exportMenu, QStringLiteral("Post to &Clipboard"), "postToClipboardAction", &TMainWindow::CopySheetText);
+    command(exportMenu, QStringLiteral("&Text"), "exportTextAction", &TMainWindow::ExportTextSheet);
+    command(exportMenu, QStringLiteral("&HTML"), "exportHtmlAction", &TMainWindow::ExportHtmlSheet);
+    command(exportMenu, QStringLiteral("&JPEG"), "exportJpegAction", &TMainWindow::ExportJpegSheet);
+    command(exportMenu, QStringLiteral("&PDF"), "exportPdfAction", &TMainWindow::ExportPdfSheet);
     file->addSeparator();
-    command(file, QStringLiteral("Create &Variant!"), "CreateVariant1", &TMainWindow::CreateVariant);
+    command(file, QStringLiteral("Create &Variant!"), "createVariantAction", &TMainWindow::CreateVariant);
     file->addSeparator();
-    command(file, QStringLiteral("C&lose"), "Close1", &TMainWindow::CloseWindow, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    command(file, QStringLiteral("C&lose"), "closeAction", &TMainWindow::CloseWindow,
+            QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    QAction *undo = command(edit, QStringLiteral("&Undo"), "Undo1", &TMainWindow::UndoChange, QKeySequence::Undo);
-    QAction *redo = command(edit, QStringLiteral("&Redo"), "Redo1", &TMainWindow::RedoChange);
+    edit->setObjectName(QStringLiteral("editMenu"));
+    QAction *undo = command(edit, QStringLiteral("&Undo"), "undoAction", &TMainWindow::UndoChange, QKeySequence::Undo);
+    QAction *redo = command(edit, QStringLiteral("&Redo"), "redoAction", &TMainWindow::RedoChange);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m_undo->BindActions(undo, redo);
     new TTextUndoFallback(this, undo, redo);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("Help1"));
-    command(help, QStringLiteral("View &TV Log"), "ViewTVLog1", &TMainWindow::ShowThreatValueLog);
-    command(help, QStringLiteral("View &Price Log"), "ViewPriceLog1", &TMainWindow::ShowPriceLog);
+    help->setObjectName(QStringLiteral("helpMenu"));
+    command(help, QStringLiteral("View &TV Log"), "viewThreatValueLogAction", &TMainWindow::ShowThreatValueLog);
+    command(help, QStringLiteral("View &Price Log"), "viewPriceLogAction", &TMainWindow::ShowPriceLog);
     help->addSeparator();
-    command(help, QStringLiteral("&Contents"), "Contents1", &TMainWindow::OpenUserGuide, QKeySequence::HelpContents);
+    command(help, QStringLiteral("&Contents"), "contentsAction", &TMainWindow::OpenUserGuide,
+            QKeySequence::HelpContents);
     help->addSeparator();
-    command(help, QStringLiteral("&About"), "About1", &TMainWindow::ShowAbout);
+    command(help, QStringLiteral("&About"), "aboutAction", &TMainWindow::ShowAbout);
 }
 
 void TMainWindow::RebuildRecentMenu()
@@ -509,9 +512,9 @@ TLayoutValues TMainWindow::CurrentLayoutValues() const
 {
     TLayoutValues values;
     values.fill(-1);
-    if (auto *panel = findChild<QWidget *>(QStringLiteral("Panel16")))
+    if (auto *panel = findChild<QWidget *>(QStringLiteral("weaponGridPanel")))
         values[0] = panel->height();
-    if (auto *pages = findChild<QWidget *>(QStringLiteral("PageControl5")))
+    if (auto *pages = findChild<QWidget *>(QStringLiteral("notePages")))
         values[1] = pages->width();
     const char *grids[] = {"perkGrid", "flawGrid", "defectGrid"};
     for (int g = 0; g < 3; ++g) {
@@ -527,9 +530,9 @@ TLayoutValues TMainWindow::CurrentLayoutValues() const
 
 void TMainWindow::ApplyLayoutValues(const TLayoutValues &values)
 {
-    if (auto *panel = findChild<QWidget *>(QStringLiteral("Panel16")); panel && values[0] > 0)
+    if (auto *panel = findChild<QWidget *>(QStringLiteral("weaponGridPanel")); panel && values[0] > 0)
         panel->resize(panel->width(), values[0]);
-    if (auto *pages = findChild<QWidget *>(QStringLiteral("PageControl5")); pages && values[1] > 0)
+    if (auto *pages = findChild<QWidget *>(QStringLiteral("notePages")); pages && values[1] > 0)
         pages->resize(values[1], pages->height());
     const char *grids[] = {"perkGrid", "flawGrid", "defectGrid"};
     for (int g = 0; g < 3; ++g) {
@@ -793,7 +796,7 @@ void TMainWindow::PreviewSheet()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(Caption(false));
     QPrintPreviewDialog preview(&printer, this);
-    preview.setObjectName(QStringLiteral("PrintPreviewDialog1"));
+    preview.setObjectName(QStringLiteral("printPreviewDialog"));
     // Printing from the preview goes through the same placement as the Print command.
     ConnectGuarded(&preview, &QPrintPreviewDialog::paintRequested, this,
                    [&sheet](QPrinter *target) { printSheet(*target, sheet); });

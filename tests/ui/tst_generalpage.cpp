@@ -56,7 +56,7 @@ private slots:
 
         // The spin button's own limit is 0, but the refresh that follows raises the armour
         // again for the final size: the box shows what the design holds.
-        driver::SpinDown(spin("SpinButton3"));
+        driver::SpinDown(spin("armorSpin"));
         QCOMPARE(vehicle().Armor, 1);
         QCOMPARE(edit("eArmor")->text(), QStringLiteral("1"));
     }
@@ -66,7 +66,7 @@ private slots:
         driver::Enter(edit("eManuver"), QStringLiteral("15"));
         QCOMPARE(vehicle().Maneuver, 15);
         QCOMPARE(edit("eManuver")->text(), QStringLiteral("+15"));
-        driver::SpinUp(spin("SpinButton2"));
+        driver::SpinUp(spin("maneuverSpin"));
         QCOMPARE(vehicle().Maneuver, 10);
         driver::Enter(edit("eManuver"), QStringLiteral("-12"));
         QCOMPARE(vehicle().Maneuver, -10);
@@ -76,11 +76,11 @@ private slots:
     {
         driver::Enter(edit("eFiCon"), QStringLiteral("+5"));
         QCOMPARE(vehicle().FireControl, 5);
-        driver::SpinUp(spin("SpinButton8"));
+        driver::SpinUp(spin("fireControlSpin"));
         QCOMPARE(vehicle().FireControl, 5);
         driver::Enter(edit("eFiCon"), QStringLiteral("-4"));
-        driver::SpinDown(spin("SpinButton8"));
-        driver::SpinDown(spin("SpinButton8"));
+        driver::SpinDown(spin("fireControlSpin"));
+        driver::SpinDown(spin("fireControlSpin"));
         QCOMPARE(vehicle().FireControl, -5);
         QCOMPARE(edit("eFiCon")->text(), QStringLiteral("-5"));
     }
@@ -88,10 +88,10 @@ private slots:
     void deploymentSpinStepsByTenDownToZero()
     {
         driver::Enter(edit("eDeployment"), QStringLiteral("5"));
-        driver::SpinUp(spin("SpinButton9"));
+        driver::SpinUp(spin("deploymentSpin"));
         QCOMPARE(vehicle().Deployment, 15);
-        driver::SpinDown(spin("SpinButton9"));
-        driver::SpinDown(spin("SpinButton9"));
+        driver::SpinDown(spin("deploymentSpin"));
+        driver::SpinDown(spin("deploymentSpin"));
         QCOMPARE(vehicle().Deployment, 0);
     }
 
@@ -99,11 +99,11 @@ private slots:
     void spinStepsTheValueBeingTyped()
     {
         driver::Type(edit("eCrew"), QStringLiteral("5"));
-        driver::SpinUp(spin("SpinButton1"));
+        driver::SpinUp(spin("crewSpin"));
         QCOMPARE(vehicle().Crew, 6);
         QCOMPARE(edit("eCrew")->text(), QStringLiteral("6"));
         driver::Type(edit("eDeployment"), QStringLiteral("40"));
-        driver::SpinDown(spin("SpinButton9"));
+        driver::SpinDown(spin("deploymentSpin"));
         QCOMPARE(vehicle().Deployment, 30);
     }
 
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(vehicle().CommRange, 1300.5);
         driver::Enter(edit("eComRange"), QStringLiteral("-7"));
         QCOMPARE(vehicle().CommRange, 0.0);
-        driver::SpinUp(spin("SpinButton7"));
+        driver::SpinUp(spin("commRangeSpin"));
         QCOMPARE(vehicle().CommRange, 1.0);
     }
 

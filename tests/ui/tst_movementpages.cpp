@@ -346,14 +346,14 @@ private slots:
         setSystems({"Walker", "Ground", "Hover"});
         list()->setCurrentRow(0);
         m_editor.dialogs->modal = [](QDialog &dialog) {
-            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("90"));
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("topKphEdit")), QStringLiteral("90"));
             return int(QDialog::Rejected);
         };
         QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
         QCOMPARE(movement().TopSpeed(2), 0.0);
 
         m_editor.dialogs->modal = [](QDialog &dialog) {
-            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("90"));
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("topKphEdit")), QStringLiteral("90"));
             return int(QDialog::Accepted);
         };
         vehicle().Modified = false;
@@ -379,22 +379,22 @@ private slots:
         TMovementEditorDialog editor(m_editor.data->library, record);
         QCOMPARE(editor.Record().StallSpeed, 600.0);
         QCOMPARE(editor.Record().Maneuver, 0);
-        QCOMPARE(editor.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QStringLiteral("20"));
-        auto *spin = editor.findChild<TSpinButton *>(QStringLiteral("SpinButton14"));
+        QCOMPARE(editor.findChild<QLineEdit *>(QStringLiteral("topMpEdit"))->text(), QStringLiteral("20"));
+        auto *spin = editor.findChild<TSpinButton *>(QStringLiteral("maneuverSpin"));
         driver::SpinDown(spin);
         QCOMPARE(editor.Record().Maneuver, -1);
         driver::SpinUp(spin);
         driver::SpinUp(spin);
         QCOMPARE(editor.Record().Maneuver, 0);
-        driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("Edit3")), QStringLiteral("4"));
+        driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("stallMpEdit")), QStringLiteral("4"));
         QCOMPARE(editor.Record().StallSpeed, 120.0);
         // untyped boxes keep the speeds; the spin steps the maneuver being typed
-        driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("610"));
-        driver::Leave(editor.findChild<QLineEdit *>(QStringLiteral("Edit2")));
-        driver::Leave(editor.findChild<QLineEdit *>(QStringLiteral("Edit3")));
+        driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("topKphEdit")), QStringLiteral("610"));
+        driver::Leave(editor.findChild<QLineEdit *>(QStringLiteral("topMpEdit")));
+        driver::Leave(editor.findChild<QLineEdit *>(QStringLiteral("stallMpEdit")));
         QCOMPARE(editor.Record().TopSpeed, 610.0);
         QCOMPARE(editor.Record().StallSpeed, 120.0);
-        driver::Type(editor.findChild<QLineEdit *>(QStringLiteral("Edit8")), QStringLiteral("-5"));
+        driver::Type(editor.findChild<QLineEdit *>(QStringLiteral("maneuverEdit")), QStringLiteral("-5"));
         driver::SpinUp(spin);
         QCOMPARE(editor.Record().Maneuver, -4);
 
@@ -413,7 +413,7 @@ private slots:
         const std::string previousFolder = ProgramFolder();
         const QTemporaryDir noGuide;
         SetProgramFolder(noGuide.path().toStdString());
-        QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("BitBtn3")), Qt::LeftButton);
+        QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("helpButton")), Qt::LeftButton);
         SetProgramFolder(previousFolder);
         QCOMPARE(m_editor.dialogs->warnings.size(), 1);
     }

@@ -105,7 +105,7 @@ private slots:
     QList<QByteArray> exportSheets(const QString &prefix)
     {
         QList<QByteArray> sheets;
-        for (const char *command : {"Text1", "HTML1", "JPEG1"}) {
+        for (const char *command : {"exportTextAction", "exportHtmlAction", "exportJpegAction"}) {
             const QString file = m_folder.filePath(prefix + QLatin1String(command));
             m_dialogs->paths = {file};
             trigger(command);
@@ -119,7 +119,7 @@ private slots:
     void pdfExportWritesOnePageDocument()
     {
         m_dialogs->paths = {path("sheet.pdf")};
-        trigger("PDF1");
+        trigger("exportPdfAction");
         QVERIFY(m_dialogs->errors.isEmpty());
         const TFileDialogOptions &asked = m_dialogs->saveDialogs.last();
         QCOMPARE(asked.defaultExtension, QStringLiteral("pdf"));
@@ -139,7 +139,7 @@ private slots:
 
         // Cancelled: nothing written.
         m_dialogs->paths = {QString()};
-        trigger("PDF1");
+        trigger("exportPdfAction");
         QVERIFY(!QFile::exists(path("cancelled.pdf")));
         QCOMPARE(m_dialogs->saveDialogs.size(), 2);
     }
@@ -162,7 +162,7 @@ private slots:
             pages = widget->pageCount();
             return int(QDialog::Rejected);
         };
-        trigger("PrintPreview1");
+        trigger("printPreviewAction");
         QVERIFY(m_dialogs->errors.isEmpty());
         QCOMPARE(m_dialogs->modalDialogs, 1);
         QVERIFY(painted);

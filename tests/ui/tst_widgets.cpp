@@ -225,7 +225,7 @@ private slots:
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Log Viewer"));
         viewer.SetLines({"first", "", "  indented \xe9"});
         dialogs.paths = {folder.filePath(QStringLiteral("log.txt"))};
-        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
         QCOMPARE(dialogs.saveDialogs.size(), 1);
         QCOMPARE(dialogs.saveDialogs[0].title, QStringLiteral("Log File Save Location"));
         QCOMPARE(dialogs.saveDialogs[0].defaultExtension, QStringLiteral("txt"));
@@ -272,7 +272,7 @@ private slots:
         TLogViewer viewer;
         viewer.SetLines({"line"});
         dialogs.paths = {folder.filePath(QStringLiteral("no/such/folder/log.txt"))};
-        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(viewer.Lines(), QStringList{QStringLiteral("line")});
     }

@@ -35,18 +35,18 @@ constexpr int kWindowSlot = 1;
 constexpr int kNumberWidth = 70;
 
 const TCustomWeaponNumber kNumbers[] = {
-    {"Edit3", "Rating", &TWeaponRecord::Rating, false},
-    {"Edit4", "Base Range", &TWeaponRecord::BaseRange, false},
-    {"Edit5", "Medium Bonus", &TWeaponRecord::MediumBonus, true},
-    {"Edit6", "Long Bonus", &TWeaponRecord::LongBonus, true},
-    {"Edit7", "Extreme Bonus", &TWeaponRecord::ExtremeBonus, true},
-    {"Edit8", "Acc", &TWeaponRecord::Accuracy, true},
-    {"Edit9", "Damage", &TWeaponRecord::Damage, false},
-    {"Edit10", "ROF", &TWeaponRecord::ROF, true},
-    {"Edit11", "Min Size", &TWeaponRecord::MinSize, false},
-    {"Edit12", "Area Effect", &TWeaponRecord::AreaEffect, false},
-    {"Edit13", "Minimum Range", &TWeaponRecord::MinimumRange, false},
-    {"Edit14", "Damage Per RB", &TWeaponRecord::DamagePerRB, true},
+    {"ratingEdit", "Rating", &TWeaponRecord::Rating, false},
+    {"baseRangeEdit", "Base Range", &TWeaponRecord::BaseRange, false},
+    {"mediumBonusEdit", "Medium Bonus", &TWeaponRecord::MediumBonus, true},
+    {"longBonusEdit", "Long Bonus", &TWeaponRecord::LongBonus, true},
+    {"extremeBonusEdit", "Extreme Bonus", &TWeaponRecord::ExtremeBonus, true},
+    {"accuracyEdit", "Acc", &TWeaponRecord::Accuracy, true},
+    {"damageEdit", "Damage", &TWeaponRecord::Damage, false},
+    {"rofEdit", "ROF", &TWeaponRecord::ROF, true},
+    {"minSizeEdit", "Min Size", &TWeaponRecord::MinSize, false},
+    {"areaEffectEdit", "Area Effect", &TWeaponRecord::AreaEffect, false},
+    {"minimumRangeEdit", "Minimum Range", &TWeaponRecord::MinimumRange, false},
+    {"damagePerRbEdit", "Damage Per RB", &TWeaponRecord::DamagePerRB, true},
 };
 
 struct TCustomWeaponFlag {
@@ -56,16 +56,16 @@ struct TCustomWeaponFlag {
 };
 
 const TCustomWeaponFlag kFlags[] = {
-    {"CheckBox1", "Anti Inf", &TWeaponRecord::AntiInf},
-    {"CheckBox2", "Guided", &TWeaponRecord::Guided},
-    {"CheckBox3", "Haywire", &TWeaponRecord::Haywire},
-    {"CheckBox4", "Slow Burn Incendiary", &TWeaponRecord::Incendiary},
-    {"CheckBox5", "Indirect Fire", &TWeaponRecord::IndirectFire},
-    {"CheckBox6", "Armor Piercing", &TWeaponRecord::ArmorPiercing},
-    {"CheckBox7", "Armor Crushing", &TWeaponRecord::ArmorCrushing},
-    {"CheckBox8", "Clumsy", &TWeaponRecord::Clumsy},
-    {"CheckBox9", "Entagle", &TWeaponRecord::Entangle},
-    {"CheckBox62", "Disposable", &TWeaponRecord::Disposable},
+    {"antiInfantryBox", "Anti Inf", &TWeaponRecord::AntiInf},
+    {"guidedBox", "Guided", &TWeaponRecord::Guided},
+    {"haywireBox", "Haywire", &TWeaponRecord::Haywire},
+    {"incendiaryBox", "Slow Burn Incendiary", &TWeaponRecord::Incendiary},
+    {"indirectFireBox", "Indirect Fire", &TWeaponRecord::IndirectFire},
+    {"armorPiercingBox", "Armor Piercing", &TWeaponRecord::ArmorPiercing},
+    {"armorCrushingBox", "Armor Crushing", &TWeaponRecord::ArmorCrushing},
+    {"clumsyBox", "Clumsy", &TWeaponRecord::Clumsy},
+    {"entangleBox", "Entagle", &TWeaponRecord::Entangle},
+    {"disposableBox", "Disposable", &TWeaponRecord::Disposable},
 };
 
 const char *const kWeaponTypes[] = {"Cannons",          "Rockets and missles", "Recoiless", "Suport Weapons",
@@ -134,11 +134,11 @@ TCustomWeaponDialog::TCustomWeaponDialog(const TWeaponRecord &record, QWidget *p
     : QDialog(parent)
     , m_record(record)
 {
-    setObjectName(QStringLiteral("frmWepEdit"));
+    setObjectName(QStringLiteral("customWeaponDialog"));
     setWindowTitle(QStringLiteral("Custom Weapon Editor"));
 
     auto *pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("pcWepEdit"));
+    pages->setObjectName(QStringLiteral("customWeaponPages"));
     pages->addTab(BuildGeneralPage(), QStringLiteral("General"));
     for (int page = 0; page < 3; ++page)
         pages->addTab(BuildAmmoPage(page, kAmmoPages[page].note), QString::fromLatin1(kAmmoPages[page].caption));
@@ -169,9 +169,9 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(3);
 
-    m_name = MakeEdit("Edit1", page);
+    m_name = MakeEdit("nameEdit", page);
     m_name->setMaxLength(kWeaponNameCapacity);
-    m_code = MakeEdit("Edit2", page);
+    m_code = MakeEdit("codeEdit", page);
     m_code->setMaxLength(kWeaponCodeCapacity);
     grid->addWidget(new QLabel(QStringLiteral("Weapon Name - 64 Letters max"), page), 0, 0, 1, 4);
     grid->addWidget(m_name, 1, 0, 1, 4);
@@ -182,11 +182,11 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
 
     // The numbers in two columns; the range labels beside the bonuses.
     m_mediumRange = new QLabel(page);
-    m_mediumRange->setObjectName(QStringLiteral("Label8"));
+    m_mediumRange->setObjectName(QStringLiteral("mediumRangeLabel"));
     m_longRange = new QLabel(page);
-    m_longRange->setObjectName(QStringLiteral("Label9"));
+    m_longRange->setObjectName(QStringLiteral("longRangeLabel"));
     m_extremeRange = new QLabel(page);
-    m_extremeRange->setObjectName(QStringLiteral("Label10"));
+    m_extremeRange->setObjectName(QStringLiteral("extremeRangeLabel"));
     QLabel *rangeLabels[] = {m_mediumRange, m_longRange, m_extremeRange};
 
     int row = 4;
@@ -221,14 +221,14 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
             column = 2;
         }
     }
-    m_ammoBaseCost = MakeEdit("Edit15", page);
+    m_ammoBaseCost = MakeEdit("ammoBaseCostEdit", page);
     m_ammoBaseCost->setFixedWidth(kNumberWidth);
     grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), 9, 0);
     grid->addWidget(m_ammoBaseCost, 9, 1);
     ConnectGuarded(m_ammoBaseCost, &TExitEdit::exited, this, [this] { TakeAmmoBaseCost(); });
 
     m_weaponType = new QComboBox(page);
-    m_weaponType->setObjectName(QStringLiteral("ComboBox1"));
+    m_weaponType->setObjectName(QStringLiteral("weaponTypeBox"));
     for (const char *type : kWeaponTypes)
         m_weaponType->addItem(QString::fromLatin1(type));
     grid->addWidget(new QLabel(QStringLiteral("Weapon Type"), page), 11, 2);

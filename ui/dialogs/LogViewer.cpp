@@ -20,15 +20,15 @@ TLogViewer::TLogViewer(QWidget *parent)
     , m_ok(new QPushButton(QStringLiteral("OK"), this))
     , m_save(new QPushButton(QStringLiteral("Save"), this))
 {
-    setObjectName(QStringLiteral("frmLogView"));
+    setObjectName(QStringLiteral("logViewer"));
     setWindowTitle(QStringLiteral("Log Viewer"));
     resize(301, 387);
 
     m_log->setObjectName(QStringLiteral("mLog"));
     m_log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_ok->setObjectName(QStringLiteral("BitBtn1"));
-    m_save->setObjectName(QStringLiteral("BitBtn2"));
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_save->setObjectName(QStringLiteral("saveButton"));
     m_ok->setDefault(true);
 
     auto *bar = new QWidget(this);

@@ -30,7 +30,7 @@ TMovementEditorDialog::TMovementEditorDialog(TMovementList &library, const TMove
     , m_library(library)
     , m_record(record)
 {
-    setObjectName(QStringLiteral("frmMovementEditor"));
+    setObjectName(QStringLiteral("movementEditorDialog"));
     setWindowTitle(QStringLiteral("Movement Editor"));
     BuildControls();
     m_view.FillModes(m_library);
@@ -45,19 +45,19 @@ void TMovementEditorDialog::BuildControls()
     m_view.mode->setObjectName(QStringLiteral("cbxPriMode"));
     m_view.mode->setInsertPolicy(QComboBox::NoInsert);
     m_view.mode->setMinimumWidth(130);
-    m_view.topKph = TMovementSystemView::MakeBox(QStringLiteral("Edit1"), this);
-    m_view.topMp = TMovementSystemView::MakeBox(QStringLiteral("Edit2"), this);
-    m_view.stallMp = TMovementSystemView::MakeBox(QStringLiteral("Edit3"), this);
-    m_view.stallKph = TMovementSystemView::MakeBox(QStringLiteral("Edit4"), this);
-    m_view.comMp = TMovementSystemView::MakeBox(QStringLiteral("Edit5"), this, true);
-    m_view.comKph = TMovementSystemView::MakeBox(QStringLiteral("Edit6"), this, true);
-    m_view.man = TMovementSystemView::MakeBox(QStringLiteral("Edit8"), this);
+    m_view.topKph = TMovementSystemView::MakeBox(QStringLiteral("topKphEdit"), this);
+    m_view.topMp = TMovementSystemView::MakeBox(QStringLiteral("topMpEdit"), this);
+    m_view.stallMp = TMovementSystemView::MakeBox(QStringLiteral("stallMpEdit"), this);
+    m_view.stallKph = TMovementSystemView::MakeBox(QStringLiteral("stallKphEdit"), this);
+    m_view.comMp = TMovementSystemView::MakeBox(QStringLiteral("combatMpEdit"), this, true);
+    m_view.comKph = TMovementSystemView::MakeBox(QStringLiteral("combatKphEdit"), this, true);
+    m_view.man = TMovementSystemView::MakeBox(QStringLiteral("maneuverEdit"), this);
     m_view.manSpin = new TSpinButton(this);
-    m_view.manSpin->setObjectName(QStringLiteral("SpinButton14"));
+    m_view.manSpin->setObjectName(QStringLiteral("maneuverSpin"));
     m_view.air = new QCheckBox(QStringLiteral("Flight"), this);
-    m_view.air->setObjectName(QStringLiteral("CheckBox1"));
+    m_view.air->setObjectName(QStringLiteral("airBox"));
     m_view.airLabel = new QLabel(QStringLiteral("Flight"), this);
-    m_view.airLabel->setObjectName(QStringLiteral("Label7"));
+    m_view.airLabel->setObjectName(QStringLiteral("airLabel"));
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Mode"), this), 0, 0);
@@ -89,11 +89,11 @@ void TMovementEditorDialog::BuildControls()
     grid->addLayout(flight, 4, 3, 1, 2);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     auto *help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("BitBtn3"));
+    help->setObjectName(QStringLiteral("helpButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

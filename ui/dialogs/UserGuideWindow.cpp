@@ -49,7 +49,7 @@ void ShowUserGuide(QWidget *parent)
 
 TUserGuideWindow::TUserGuideWindow(const QString &path, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmUserGuide"));
+    setObjectName(QStringLiteral("userGuideWindow"));
     setWindowTitle(QStringLiteral("Armorwright User Guide"));
     resize(680, 600);
 
@@ -59,7 +59,7 @@ TUserGuideWindow::TUserGuideWindow(const QString &path, QWidget *parent) : QDial
     text->setSource(QUrl::fromLocalFile(path));
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto *buttons = new QHBoxLayout;

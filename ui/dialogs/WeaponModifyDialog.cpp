@@ -79,7 +79,7 @@ QLabel *Note(const QString &text, QWidget *parent)
 TWeaponModifyDialog::TWeaponModifyDialog(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmModify"));
+    setObjectName(QStringLiteral("weaponModifyDialog"));
     setWindowTitle(QStringLiteral("Modify"));
 
     m_pages = new QTabWidget(this);
@@ -135,7 +135,7 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
         {QStringLiteral("+1 ROF    1.1 TV"), QStringLiteral("+0 ROF    1.0 TV"), QStringLiteral("-1  ROF    0.9 TV")},
         {QStringLiteral("+1 Size  1.0 TV"), QStringLiteral("+0 Size  1.0 TV"), QStringLiteral("-1  Size  sp.TV")},
     };
-    const char *names[] = {"RadioGroup1", "RadioGroup2", "RadioGroup3", "RadioGroup4", "RadioGroup5"};
+    const char *names[] = {"accuracyGroup", "damageGroup", "rangeGroup", "rofGroup", "minimumSizeGroup"};
     const QString titles[] = {QStringLiteral("Accuracy Bonus"), QStringLiteral("Damage Bonus"),
                               QStringLiteral("Range Bonus"), QStringLiteral("ROF Bonus"), QStringLiteral("Minimum Size")};
 
@@ -157,10 +157,10 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
     auto *work = new QGroupBox(QStringLiteral("Poor Worksmanship"), page);
     auto *workLayout = new QHBoxLayout(work);
     m_poorWorkmanship = new TExitEdit(work);
-    m_poorWorkmanship->setObjectName(QStringLiteral("Edit1"));
+    m_poorWorkmanship->setObjectName(QStringLiteral("poorWorkmanshipEdit"));
     m_poorWorkmanship->setMaximumWidth(50);
     m_spin = new TSpinButton(work);
-    m_spin->setObjectName(QStringLiteral("SpinButton1"));
+    m_spin->setObjectName(QStringLiteral("poorWorkmanshipSpin"));
     m_spin->SetBox(m_poorWorkmanship);
     m_poorWorkmanshipFactor = new QLabel(work);
     m_poorWorkmanshipFactor->setObjectName(QStringLiteral("lWork"));
@@ -183,11 +183,11 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
     auto *perks = new QVBoxLayout;
     perks->setSpacing(1);
     m_stabilized = new QCheckBox(QStringLiteral("Stabilized"), page);
-    m_stabilized->setObjectName(QStringLiteral("CheckBox2"));
+    m_stabilized->setObjectName(QStringLiteral("stabilizedBox"));
     m_sniper = new QCheckBox(QStringLiteral("Sniper System"), page);
-    m_sniper->setObjectName(QStringLiteral("CheckBox3"));
+    m_sniper->setObjectName(QStringLiteral("sniperBox"));
     m_sporting = new QCheckBox(QStringLiteral("Sporting Weapon"), page);
-    m_sporting->setObjectName(QStringLiteral("CheckBox4"));
+    m_sporting->setObjectName(QStringLiteral("sportingBox"));
     perks->addWidget(m_stabilized);
     perks->addWidget(Note(QStringLiteral("( -2 to Minimum Size)"), page));
     perks->addWidget(m_sniper);
@@ -267,7 +267,7 @@ QWidget *TWeaponModifyDialog::BuildClipPage()
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     m_shielded = new QCheckBox(QStringLiteral("Ammo Storage"), page);
-    m_shielded->setObjectName(QStringLiteral("st1"));
+    m_shielded->setObjectName(QStringLiteral("ammoStorageBox"));
     layout->addWidget(m_shielded);
     layout->addWidget(Note(QStringLiteral("Carries this spare clip in a shielded ammunition container."), page));
     layout->addStretch(1);

@@ -53,16 +53,19 @@ namespace {
 #define AW_REAL(field) nullptr, [](TBaseVehicle &v) -> double * { return &v.field; }
 
 const TGeneralNumberBox kNumberBoxes[] = {
-    {"eCrew", "SpinButton1", AW_INT(Crew), TGeneralBoxFormat::Plain, 0, 1, 0, {}, true, false, false},
-    {"eArmor", "SpinButton3", AW_INT(Armor), TGeneralBoxFormat::Plain, 1, 1, 0, {}, true, false, false},
-    {"eSensorRating", "SpinButton4", AW_INT(SensorRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
-    {"eSensorRange", "SpinButton5", AW_REAL(SensorRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
-    {"eComRating", "SpinButton6", AW_INT(CommRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
-    {"eComRange", "SpinButton7", AW_REAL(CommRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
-    {"eFiCon", "SpinButton8", AW_INT(FireControl), TGeneralBoxFormat::Signed, -5, 1, -5, 5, true, false, false},
-    {"eDeployment", "SpinButton9", AW_INT(Deployment), TGeneralBoxFormat::Plain, 0, 10, 0, {}, true, false, false},
-    {"eManuver", "SpinButton2", AW_INT(Maneuver), TGeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
-    {"eFinalSize", "SpinButton10", AW_INT(FinalSize), TGeneralBoxFormat::ShownByResults, 1, 1, 1, {}, true, false, false},
+    {"eCrew", "crewSpin", AW_INT(Crew), TGeneralBoxFormat::Plain, 0, 1, 0, {}, true, false, false},
+    {"eArmor", "armorSpin", AW_INT(Armor), TGeneralBoxFormat::Plain, 1, 1, 0, {}, true, false, false},
+    {"eSensorRating", "sensorRatingSpin", AW_INT(SensorRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true,
+     false, false},
+    {"eSensorRange", "sensorRangeSpin", AW_REAL(SensorRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true,
+     false, true},
+    {"eComRating", "commRatingSpin", AW_INT(CommRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
+    {"eComRange", "commRangeSpin", AW_REAL(CommRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
+    {"eFiCon", "fireControlSpin", AW_INT(FireControl), TGeneralBoxFormat::Signed, -5, 1, -5, 5, true, false, false},
+    {"eDeployment", "deploymentSpin", AW_INT(Deployment), TGeneralBoxFormat::Plain, 0, 10, 0, {}, true, false, false},
+    {"eManuver", "maneuverSpin", AW_INT(Maneuver), TGeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
+    {"eFinalSize", "finalSizeSpin", AW_INT(FinalSize), TGeneralBoxFormat::ShownByResults, 1, 1, 1, {}, true, false,
+     false},
     {"eAvail", nullptr, AW_INT(Availability), TGeneralBoxFormat::Plain, {}, 0, {}, {}, false, false, false},
     {"eCurrMult", nullptr, AW_REAL(CurrencyMultiplier), TGeneralBoxFormat::Shortest18, 0, 0, {}, {}, true, false, false},
     {"eProCustomModel", nullptr, AW_INT(CustomProduction.CustomModelDice), TGeneralBoxFormat::Plain, -1, 0, {}, {}, true, true,
@@ -135,7 +138,7 @@ TGeneralPage::TGeneralPage(TEditorHost &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
-    setObjectName(QStringLiteral("TabSheet2"));
+    setObjectName(QStringLiteral("generalPage"));
     BuildControls();
 }
 

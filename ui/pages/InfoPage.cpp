@@ -46,8 +46,8 @@ const TInfoText kBoxes[TInfoPage::BoxCount] = {
 };
 
 const TInfoText kNotes[] = {
-    {"General", "Memo3", &TBaseVehicle::Description},
-    {"History", "Memo2", &TBaseVehicle::History},
+    {"General", "descriptionMemo", &TBaseVehicle::Description},
+    {"History", "historyMemo", &TBaseVehicle::History},
     {"Extra", "memoExtra", &TBaseVehicle::Extra},
 };
 
@@ -63,7 +63,7 @@ TInfoPage::TInfoPage(TEditorHost &host, QWidget *parent)
     QWidget *notes = BuildNotes();
     auto *splitter =
         new TPaneSplitter(notes, BuildPicture(), TPaneSplitter::TKeptSide::Left, kDefaultNotesWidth, this);
-    splitter->Handle()->setObjectName(QStringLiteral("Splitter2"));
+    splitter->Handle()->setObjectName(QStringLiteral("infoSplitter"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -109,7 +109,7 @@ QWidget *TInfoPage::BuildBoxes()
 QWidget *TInfoPage::BuildNotes()
 {
     m_notePages = new QTabWidget;
-    m_notePages->setObjectName(QStringLiteral("PageControl5"));
+    m_notePages->setObjectName(QStringLiteral("notePages"));
     for (size_t i = 0; i < m_notes.size(); ++i) {
         const TInfoText &text = kNotes[i];
         auto *memo = new TMemoBox;

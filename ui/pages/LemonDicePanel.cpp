@@ -27,7 +27,7 @@ TLemonDicePanel::TLemonDicePanel(TEditorHost &host, QWidget *parent)
     QFont bold = m_modelDice->font();
     bold.setBold(true);
     m_modelDice->setFont(bold);
-    m_roll->setObjectName(QStringLiteral("BitBtn3"));
+    m_roll->setObjectName(QStringLiteral("rollDiceButton"));
     m_rollList->setObjectName(QStringLiteral("RollList"));
     // Two columns of dice, filled column by column.
     m_rollList->setFlow(QListView::TopToBottom);

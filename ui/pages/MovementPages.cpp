@@ -26,15 +26,15 @@ TMovementPages::TMovementPages(TEditorHost &host, QWidget *parent)
     : QTabWidget(parent)
     , m_host(host)
 {
-    setObjectName(QStringLiteral("PageControl4"));
+    setObjectName(QStringLiteral("movementTabs"));
     addTab(BuildSystemTab(QStringLiteral("Pri"), QStringLiteral("Maneuver Modifier"), m_views[0]),
            QStringLiteral("Primary"));
     addTab(BuildSystemTab(QStringLiteral("Sec"), QStringLiteral("Maneuver Penalty"), m_views[1]),
            QStringLiteral("Secondary"));
     addTab(BuildMoreTab(), QStringLiteral("More"));
-    widget(0)->setObjectName(QStringLiteral("TabSheet7"));
-    widget(1)->setObjectName(QStringLiteral("TabSheet8"));
-    widget(2)->setObjectName(QStringLiteral("TabSheet9"));
+    widget(0)->setObjectName(QStringLiteral("primaryMovementTab"));
+    widget(1)->setObjectName(QStringLiteral("secondaryMovementTab"));
+    widget(2)->setObjectName(QStringLiteral("moreMovementTab"));
     ConnectSystem(0);
     ConnectSystem(1);
 }

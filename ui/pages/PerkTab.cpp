@@ -46,10 +46,12 @@ struct TPerkTabNames {
 namespace {
 
 const TPerkTabNames kNames[] = {
-    {"lbPerks", "perkGrid", "Button11", "bp1", "bp2", "Button16", "btnPc", "bp3", "Clear all perks from the vehicle?"},
-    {"lbFlaws", "flawGrid", "Button1", "bf1", "bf2", "Button4", "btnFc", "bf3", "Clear all flaws from the vehicle?"},
-    {"lbDefects", "defectGrid", "Button5", "bd1", "bd2", "Button12", "btnDc", "bd3",
-     "Clear all defects from the vehicle?"},
+    {"lbPerks", "perkGrid", "addPerkButton", "deletePerkButton", "configurePerkButton", "clearPerksButton", "btnPc",
+     "movePerkSpin", "Clear all perks from the vehicle?"},
+    {"lbFlaws", "flawGrid", "addFlawButton", "deleteFlawButton", "configureFlawButton", "clearFlawsButton", "btnFc",
+     "moveFlawSpin", "Clear all flaws from the vehicle?"},
+    {"lbDefects", "defectGrid", "addDefectButton", "deleteDefectButton", "configureDefectButton", "clearDefectsButton",
+     "btnDc", "moveDefectSpin", "Clear all defects from the vehicle?"},
 };
 constexpr int kDefaultGridWidth = 390;
 constexpr int kDefaultColumnWidths[TPerkTab::ColumnCount] = {130, 45, 170, 35};

@@ -32,7 +32,7 @@ QTableWidgetItem *ReadOnlyItem(const QString &text)
 TWeaponLibraryTabs::TWeaponLibraryTabs(QWidget *parent)
     : QTabWidget(parent)
 {
-    setObjectName(QStringLiteral("PageControl2"));
+    setObjectName(QStringLiteral("weaponLibraryTabs"));
     // All seven tabs stay in view; in a narrow window the longer captions are shortened.
     setUsesScrollButtons(false);
     setElideMode(Qt::ElideRight);
@@ -80,11 +80,11 @@ QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
     if (weaponType == kCustomWeaponType) {
         auto *buttons = new QHBoxLayout;
         m_new = new QPushButton(QStringLiteral("New"), tab);
-        m_new->setObjectName(QStringLiteral("Button7"));
+        m_new->setObjectName(QStringLiteral("newCustomWeaponButton"));
         m_edit = new QPushButton(QStringLiteral("Edit"), tab);
-        m_edit->setObjectName(QStringLiteral("Button8"));
+        m_edit->setObjectName(QStringLiteral("editCustomWeaponButton"));
         m_delete = new QPushButton(QStringLiteral("Delete"), tab);
-        m_delete->setObjectName(QStringLiteral("Button9"));
+        m_delete->setObjectName(QStringLiteral("deleteCustomWeaponButton"));
         for (QPushButton *button : {m_new, m_edit, m_delete})
             buttons->addWidget(button);
         buttons->addStretch(1);

@@ -10,7 +10,7 @@
 class QPushButton;
 class QTableWidget;
 
-// "PageControl2": the seven weapon library tabs of the Weapons page, each with a read-only
+// "weaponLibraryTabs": the seven weapon library tabs of the Weapons page, each with a read-only
 // grid of the library's records. Clicking a heading sorts the library (first click
 // descending, next ascending); the "Custom" tab also creates, edits and deletes the
 // user's custom weapons.

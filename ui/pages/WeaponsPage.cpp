@@ -70,11 +70,11 @@ TWeaponsPage::TWeaponsPage(TEditorHost &host, QWidget *parent)
 void TWeaponsPage::BuildControls()
 {
     m_splitter = new QSplitter(Qt::Vertical, this);
-    m_splitter->setObjectName(QStringLiteral("Splitter1"));
+    m_splitter->setObjectName(QStringLiteral("weaponsSplitter"));
     m_splitter->setChildrenCollapsible(false);
 
     m_gridPanel = new QWidget(m_splitter);
-    m_gridPanel->setObjectName(QStringLiteral("Panel16"));
+    m_gridPanel->setObjectName(QStringLiteral("weaponGridPanel"));
     auto *panelLayout = new QVBoxLayout(m_gridPanel);
     panelLayout->setContentsMargins(0, 0, 0, 2);
     panelLayout->setSpacing(3);
@@ -150,7 +150,7 @@ void TWeaponsPage::BuildControls()
     // The designed height holds as many rows in the font in use.
     const int panelHeight = kGridPanelHeight * rowHeight / kRowHeight;
     m_splitter->setSizes({panelHeight, 300});
-    // Until the page first shows, Panel16 reports the height it will get.
+    // Until the page first shows, the grid panel reports the height it will get.
     m_gridPanel->resize(m_gridPanel->width(), panelHeight);
 
     auto *layout = new QVBoxLayout(this);
@@ -215,7 +215,7 @@ void TWeaponsPage::showEvent(QShowEvent *event)
 
 void TWeaponsPage::setVisible(bool visible)
 {
-    // The remembered height of Panel16 was applied to it while the page was hidden; the
+    // The remembered height of the grid panel was applied to it while the page was hidden; the
     // splitter takes it over before it lays the page out for the first time.
     if (visible && !m_shownOnce && m_gridPanel->height() > 0)
         m_splitter->setSizes({m_gridPanel->height(), std::max(1, m_splitter->height() - m_gridPanel->height())});

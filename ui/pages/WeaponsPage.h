@@ -19,7 +19,7 @@ class TWeaponLibraryTabs;
 struct TPerkRecord;
 struct TPerkVehicleData;
 
-// The "Weapons" page: above (Panel16), the design's weapon grid with its clips,
+// The "Weapons" page: above, in the grid panel, the design's weapon grid with its clips,
 // ammunition sections and weapon links, and the perks, flaws and defects that feed the
 // offensive value; below, the weapon library tabs. A splitter parts the two.
 class TWeaponsPage : public QWidget, public TEditorPage {
