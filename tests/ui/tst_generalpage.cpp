@@ -63,12 +63,12 @@ private slots:
 
     void maneuverTypedAboveCapIsKeptUntilSpun()
     {
-        driver::Enter(edit("eManuver"), QStringLiteral("15"));
+        driver::Enter(edit("eManeuver"), QStringLiteral("15"));
         QCOMPARE(vehicle().Maneuver, 15);
-        QCOMPARE(edit("eManuver")->text(), QStringLiteral("+15"));
+        QCOMPARE(edit("eManeuver")->text(), QStringLiteral("+15"));
         driver::SpinUp(spin("maneuverSpin"));
         QCOMPARE(vehicle().Maneuver, 10);
-        driver::Enter(edit("eManuver"), QStringLiteral("-12"));
+        driver::Enter(edit("eManeuver"), QStringLiteral("-12"));
         QCOMPARE(vehicle().Maneuver, -10);
     }
 
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(vehicle().ProductionType, 0);
         QCOMPARE(list->currentText(), QStringLiteral("Testbed Prototype"));
         QCOMPARE(edit("eProStandardModel")->text(), QStringLiteral("12"));
-        QCOMPARE(edit("eProStandardIniv")->text(), QStringLiteral("2"));
+        QCOMPARE(edit("eProStandardIndiv")->text(), QStringLiteral("2"));
         QCOMPARE(edit("eProStandardMult")->text(), QStringLiteral("100x"));
         QVERIFY(!edit("eProCustomModel")->isEnabled());
         QVERIFY(edit("eProCustomModel")->text().isEmpty());
@@ -251,8 +251,8 @@ private slots:
         QCOMPARE(QString::fromStdString(vehicle().Height), QStringLiteral("3.5 to 4"));
         QVERIFY(vehicle().Modified);
         const QString longText(300, QLatin1Char('x'));
-        edit("eActuallMass")->setMaxLength(1000);
-        driver::Type(edit("eActuallMass"), longText);
+        edit("eActualMass")->setMaxLength(1000);
+        driver::Type(edit("eActualMass"), longText);
         QCOMPARE(vehicle().CombatMass.size(), size_t(250));
     }
 

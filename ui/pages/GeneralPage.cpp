@@ -63,7 +63,7 @@ const TGeneralNumberBox kNumberBoxes[] = {
     {"eComRange", "commRangeSpin", AW_REAL(CommRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
     {"eFiCon", "fireControlSpin", AW_INT(FireControl), TGeneralBoxFormat::Signed, -5, 1, -5, 5, true, false, false},
     {"eDeployment", "deploymentSpin", AW_INT(Deployment), TGeneralBoxFormat::Plain, 0, 10, 0, {}, true, false, false},
-    {"eManuver", "maneuverSpin", AW_INT(Maneuver), TGeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
+    {"eManeuver", "maneuverSpin", AW_INT(Maneuver), TGeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
     {"eFinalSize", "finalSizeSpin", AW_INT(FinalSize), TGeneralBoxFormat::ShownByResults, 1, 1, 1, {}, true, false,
      false},
     {"eAvail", nullptr, AW_INT(Availability), TGeneralBoxFormat::Plain, {}, 0, {}, {}, false, false, false},
@@ -206,7 +206,7 @@ void TGeneralPage::BuildControls()
     };
     auto *ratings = grid();
     const std::pair<const char *, const char *> ratingRows[] = {
-        {"Crew", "eCrew"}, {"Armor", "eArmor"}, {"Fire Control", "eFiCon"}, {"Maneuver", "eManuver"}};
+        {"Crew", "eCrew"}, {"Armor", "eArmor"}, {"Fire Control", "eFiCon"}, {"Maneuver", "eManeuver"}};
     int row = 0;
     for (const auto &[text, name] : ratingRows) {
         ratings->addWidget(caption(QString::fromLatin1(text), this), row, 0);
@@ -302,7 +302,7 @@ void TGeneralPage::BuildControls()
         m_cbProStandard->addItem(QString::fromLatin1(StandardProductionType(type)->Name));
     m_eProStandard = readOnlyBox("eProStandard", production);
     m_eProStandardModel = readOnlyBox("eProStandardModel", production);
-    m_eProStandardIniv = readOnlyBox("eProStandardIniv", production);
+    m_eProStandardIndiv = readOnlyBox("eProStandardIndiv", production);
     m_eProStandardMult = readOnlyBox("eProStandardMult", production);
     m_eProCustomName = textEdit("eProCustomName", 0);
     m_eProCustomDef = textEdit("eProCustomDef", 0);
@@ -317,7 +317,7 @@ void TGeneralPage::BuildControls()
     pro->addWidget(m_cbProStandard, 2, 1);
     pro->addWidget(m_eProStandard, 2, 2);
     pro->addWidget(m_eProStandardModel, 2, 3);
-    pro->addWidget(m_eProStandardIniv, 2, 4);
+    pro->addWidget(m_eProStandardIndiv, 2, 4);
     pro->addWidget(m_eProStandardMult, 2, 5);
     pro->addWidget(m_rbProCustom, 3, 0);
     pro->addWidget(m_eProCustomName, 3, 1);
@@ -325,7 +325,7 @@ void TGeneralPage::BuildControls()
     pro->addWidget(m_eProCustomModel, 3, 3);
     pro->addWidget(m_eProCustomIndiv, 3, 4);
     pro->addWidget(m_eProCustomMult, 3, 5);
-    for (QLineEdit *box : {m_eProStandardModel, m_eProStandardIniv, static_cast<QLineEdit *>(m_eProCustomModel),
+    for (QLineEdit *box : {m_eProStandardModel, m_eProStandardIndiv, static_cast<QLineEdit *>(m_eProCustomModel),
                            static_cast<QLineEdit *>(m_eProCustomIndiv)})
         box->setMaximumWidth(40);
     m_eProStandardMult->setMaximumWidth(90);
@@ -335,7 +335,7 @@ void TGeneralPage::BuildControls()
 
     // Descriptive mass and dimensions: free texts.
     auto *dimensions = grid();
-    m_eActualMass = textEdit("eActuallMass", 90);
+    m_eActualMass = textEdit("eActualMass", 90);
     m_eHeight = textEdit("eHeight", 90);
     m_eWidth = textEdit("eWidth", 90);
     m_eLength = textEdit("eLength", 90);
@@ -433,7 +433,7 @@ void TGeneralPage::ShowProduction()
     const bool custom = vehicle.ProductionType == CustomProductionType;
     QLineEdit *customBoxes[] = {m_eProCustomName, m_eProCustomDef, m_eProCustomModel, m_eProCustomIndiv,
                                 m_eProCustomMult};
-    QLineEdit *standardBoxes[] = {m_eProStandard, m_eProStandardModel, m_eProStandardIniv, m_eProStandardMult};
+    QLineEdit *standardBoxes[] = {m_eProStandard, m_eProStandardModel, m_eProStandardIndiv, m_eProStandardMult};
     if (custom) {
         m_rbProCustom->setChecked(true);
         m_cbProStandard->setEnabled(false);
@@ -455,7 +455,7 @@ void TGeneralPage::ShowProduction()
         const TProductionType *type = StandardProductionType(vehicle.ProductionType);
         m_eProStandard->setText(type ? QString::fromLatin1(type->Remark) : QString());
         m_eProStandardModel->setText(cp1252::ToQt(ModelDicePanelText(vehicle.ProductionType)));
-        m_eProStandardIniv->setText(type ? QString::fromLatin1(type->IndivDicePanel) : QString());
+        m_eProStandardIndiv->setText(type ? QString::fromLatin1(type->IndivDicePanel) : QString());
         m_eProStandardMult->setText(type ? QString::fromLatin1(type->CostMultiplierPanel) : QString());
         for (QLineEdit *box : customBoxes)
             box->clear();

@@ -66,7 +66,7 @@ private:
     TExitComboBox *m_cbProStandard = nullptr;
     QLineEdit *m_eProStandard = nullptr;
     QLineEdit *m_eProStandardModel = nullptr;
-    QLineEdit *m_eProStandardIniv = nullptr;
+    QLineEdit *m_eProStandardIndiv = nullptr;
     QLineEdit *m_eProStandardMult = nullptr;
     TExitEdit *m_eProCustomName = nullptr;
     TExitEdit *m_eProCustomDef = nullptr;

@@ -42,9 +42,9 @@ private:
 
     TEditorHost &m_host;
     TMovementSystemView m_views[2];
-    QListWidget *m_lbMov = nullptr;
-    QPushButton *m_btnMovNew = nullptr;
-    QPushButton *m_btnMovDelete = nullptr;
-    QPushButton *m_btnMovEdit = nullptr;
-    TSpinButton *m_sbtnMov = nullptr;
+    QListWidget *m_systemList = nullptr;
+    QPushButton *m_newSystemButton = nullptr;
+    QPushButton *m_deleteSystemButton = nullptr;
+    QPushButton *m_editSystemButton = nullptr;
+    TSpinButton *m_moveSystemSpin = nullptr;
 };
