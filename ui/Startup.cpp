@@ -7,7 +7,7 @@
 #include "ui/document/Autosave.h"
 #include "ui/CommandGuard.h"
 #include "ui/DesktopIdentity.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/NativePath.h"
 #include "ui/document/RecentFiles.h"
 #include "ui/document/RecoveryOffer.h"
@@ -85,13 +85,13 @@ int RunArmorwright(int argc, char **argv)
     QDir().mkpath(FromNativePath(SettingsFolder())); // a failure shows when the files are saved
     SetApplicationTitle(QString::fromLatin1(kProgramTitle));
 
-    auto splash = std::make_unique<TfrmSplashScreen>();
+    auto splash = std::make_unique<TSplashScreen>();
     splash->show();
     processMessages();
 
     TStoredProgramData data;
     SetProgramData(&data);
-    TfrmEditer window;
+    TMainWindow window;
     if (!options.designFile.isEmpty())
         window.OpenAtStartUp(options.designFile, options.asUnsavedCopy);
     processMessages();

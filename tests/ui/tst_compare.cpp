@@ -11,7 +11,7 @@
 #include "engine/Vehicle.h"
 #include "base/Stream.h"
 #include "ui/dialogs/CompareWindow.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/document/UndoSnapshot.h"
 #include "ui/document/VehicleDocument.h"
 #include "weapons/WeaponList.h"
@@ -156,7 +156,7 @@ private slots:
         const QString file = m_folder.filePath(QStringLiteral("saved.vkd"));
         editor.Vehicle().Name = "Saved";
         editor.dialogs->paths = {file};
-        editor.window->findChild<QAction *>(QStringLiteral("SaveAs1"))->trigger();
+        editor.window->findChild<QAction *>(QStringLiteral("saveAsAction"))->trigger();
         driver::Enter(editor.window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("9"));
         TStream before;
         SaveToStream(editor.Vehicle(), before);
@@ -172,7 +172,7 @@ private slots:
             }
             return int(QDialog::Rejected);
         };
-        editor.window->findChild<QAction *>(QStringLiteral("CompareWith1"))->trigger();
+        editor.window->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
         // The dialog offers the design's own file first.
         QCOMPARE(editor.dialogs->openDialogs.last().fileName, file);
         QCOMPARE(editor.dialogs->openDialogs.last().title, QStringLiteral("Compare With"));
@@ -192,7 +192,7 @@ private slots:
         broken.write("not a design");
         broken.close();
         editor.dialogs->paths = {broken.fileName()};
-        editor.window->findChild<QAction *>(QStringLiteral("CompareWith1"))->trigger();
+        editor.window->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
         QCOMPARE(editor.dialogs->modalDialogs, shown);
         QCOMPARE(editor.dialogs->errors.size(), 1);
         editor.Stop();

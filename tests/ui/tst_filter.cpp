@@ -7,7 +7,7 @@
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 #include "base/Stream.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/LibraryTooltip.h"
 #include "ui/document/VehicleDocument.h"
@@ -61,7 +61,7 @@ private:
     std::unique_ptr<TPerkTestLibraries> m_perks;
     TEditorFixture m_editor;
 
-    TfrmEditer &window() { return *m_editor.window; }
+    TMainWindow &window() { return *m_editor.window; }
     template <typename T> T *find(QWidget *in, const char *name)
     {
         T *control = in->findChild<T *>(QString::fromLatin1(name));
@@ -138,7 +138,7 @@ private slots:
 
         // The text holds for the other tabs as well.
         type(filter, QStringLiteral("g"));
-        auto *tabs = find<QTabWidget>(weaponsPage(), "PageControl2");
+        auto *tabs = find<QTabWidget>(weaponsPage(), "weaponLibraryTabs");
         tabs->setCurrentIndex(1);
         QCOMPARE(filter->text(), QStringLiteral("g"));
         QCOMPARE(shownCodes(library(1)), QStringList{"FG"});
@@ -191,7 +191,7 @@ private slots:
 
         type(filter, QStringLiteral("seat"));
         QCOMPARE(perks->currentRow(), 2);
-        QTest::mouseClick(find<QPushButton>(perksPage(), "Button11"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(perksPage(), "addPerkButton"), Qt::LeftButton);
         const TPerkList &added = *window().Document().Vehicle().Perks;
         QCOMPARE(added.Count(), 1);
         QCOMPARE(added.Get(0).PFDName, std::string("Passenger Seating"));

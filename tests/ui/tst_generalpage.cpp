@@ -4,7 +4,7 @@
 #include "support/EditorFixture.h"
 
 #include "engine/Vehicle.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -56,19 +56,19 @@ private slots:
 
         // The spin button's own limit is 0, but the refresh that follows raises the armour
         // again for the final size: the box shows what the design holds.
-        driver::SpinDown(spin("SpinButton3"));
+        driver::SpinDown(spin("armorSpin"));
         QCOMPARE(vehicle().Armor, 1);
         QCOMPARE(edit("eArmor")->text(), QStringLiteral("1"));
     }
 
     void maneuverTypedAboveCapIsKeptUntilSpun()
     {
-        driver::Enter(edit("eManuver"), QStringLiteral("15"));
+        driver::Enter(edit("eManeuver"), QStringLiteral("15"));
         QCOMPARE(vehicle().Maneuver, 15);
-        QCOMPARE(edit("eManuver")->text(), QStringLiteral("+15"));
-        driver::SpinUp(spin("SpinButton2"));
+        QCOMPARE(edit("eManeuver")->text(), QStringLiteral("+15"));
+        driver::SpinUp(spin("maneuverSpin"));
         QCOMPARE(vehicle().Maneuver, 10);
-        driver::Enter(edit("eManuver"), QStringLiteral("-12"));
+        driver::Enter(edit("eManeuver"), QStringLiteral("-12"));
         QCOMPARE(vehicle().Maneuver, -10);
     }
 
@@ -76,11 +76,11 @@ private slots:
     {
         driver::Enter(edit("eFiCon"), QStringLiteral("+5"));
         QCOMPARE(vehicle().FireControl, 5);
-        driver::SpinUp(spin("SpinButton8"));
+        driver::SpinUp(spin("fireControlSpin"));
         QCOMPARE(vehicle().FireControl, 5);
         driver::Enter(edit("eFiCon"), QStringLiteral("-4"));
-        driver::SpinDown(spin("SpinButton8"));
-        driver::SpinDown(spin("SpinButton8"));
+        driver::SpinDown(spin("fireControlSpin"));
+        driver::SpinDown(spin("fireControlSpin"));
         QCOMPARE(vehicle().FireControl, -5);
         QCOMPARE(edit("eFiCon")->text(), QStringLiteral("-5"));
     }
@@ -88,10 +88,10 @@ private slots:
     void deploymentSpinStepsByTenDownToZero()
     {
         driver::Enter(edit("eDeployment"), QStringLiteral("5"));
-        driver::SpinUp(spin("SpinButton9"));
+        driver::SpinUp(spin("deploymentSpin"));
         QCOMPARE(vehicle().Deployment, 15);
-        driver::SpinDown(spin("SpinButton9"));
-        driver::SpinDown(spin("SpinButton9"));
+        driver::SpinDown(spin("deploymentSpin"));
+        driver::SpinDown(spin("deploymentSpin"));
         QCOMPARE(vehicle().Deployment, 0);
     }
 
@@ -99,11 +99,11 @@ private slots:
     void spinStepsTheValueBeingTyped()
     {
         driver::Type(edit("eCrew"), QStringLiteral("5"));
-        driver::SpinUp(spin("SpinButton1"));
+        driver::SpinUp(spin("crewSpin"));
         QCOMPARE(vehicle().Crew, 6);
         QCOMPARE(edit("eCrew")->text(), QStringLiteral("6"));
         driver::Type(edit("eDeployment"), QStringLiteral("40"));
-        driver::SpinDown(spin("SpinButton9"));
+        driver::SpinDown(spin("deploymentSpin"));
         QCOMPARE(vehicle().Deployment, 30);
     }
 
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(vehicle().CommRange, 1300.5);
         driver::Enter(edit("eComRange"), QStringLiteral("-7"));
         QCOMPARE(vehicle().CommRange, 0.0);
-        driver::SpinUp(spin("SpinButton7"));
+        driver::SpinUp(spin("commRangeSpin"));
         QCOMPARE(vehicle().CommRange, 1.0);
     }
 
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(vehicle().ProductionType, 0);
         QCOMPARE(list->currentText(), QStringLiteral("Testbed Prototype"));
         QCOMPARE(edit("eProStandardModel")->text(), QStringLiteral("12"));
-        QCOMPARE(edit("eProStandardIniv")->text(), QStringLiteral("2"));
+        QCOMPARE(edit("eProStandardIndiv")->text(), QStringLiteral("2"));
         QCOMPARE(edit("eProStandardMult")->text(), QStringLiteral("100x"));
         QVERIFY(!edit("eProCustomModel")->isEnabled());
         QVERIFY(edit("eProCustomModel")->text().isEmpty());
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(QString::fromStdString(vehicle().NumberOnField), QStringLiteral("12 units"));
         QVERIFY(!vehicle().Modified);
 
-        m_editor.window->New1Click();
+        m_editor.window->NewDesign();
         QVERIFY(m_editor.dialogs->questions.isEmpty());
         QCOMPARE(vehicle().SizeType, 0);
     }
@@ -251,8 +251,8 @@ private slots:
         QCOMPARE(QString::fromStdString(vehicle().Height), QStringLiteral("3.5 to 4"));
         QVERIFY(vehicle().Modified);
         const QString longText(300, QLatin1Char('x'));
-        edit("eActuallMass")->setMaxLength(1000);
-        driver::Type(edit("eActuallMass"), longText);
+        edit("eActualMass")->setMaxLength(1000);
+        driver::Type(edit("eActualMass"), longText);
         QCOMPARE(vehicle().CombatMass.size(), size_t(250));
     }
 

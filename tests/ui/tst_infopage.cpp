@@ -5,9 +5,9 @@
 
 #include "engine/DesignFilePicture.h"
 #include "engine/Vehicle.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/pages/InfoPage.h"
-#include "ui/widgets/RaiImage.h"
+#include "ui/widgets/PictureView.h"
 #include "ui/document/VehicleDocument.h"
 
 #include <QApplication>
@@ -62,7 +62,7 @@ private:
     void loadPicture(const QString &path)
     {
         m_editor.dialogs->paths = {path};
-        page()->pmPictureDblClick();
+        page()->ChoosePicture();
     }
 
 private slots:
@@ -93,7 +93,7 @@ private slots:
         open();
         QCOMPARE(page()->Box(1)->currentText(), QStringLiteral("Recon"));
         QCOMPARE(page()->Box(7)->currentText(), QStringLiteral("12 cm"));
-        QCOMPARE(memo("Memo3")->toPlainText(), QStringLiteral("Line one\nLine two"));
+        QCOMPARE(memo("descriptionMemo")->toPlainText(), QStringLiteral("Line one\nLine two"));
         QCOMPARE(memo("memoExtra")->toPlainText(), QStringLiteral("x"));
         QVERIFY(!vehicle().Modified);
     }
@@ -116,14 +116,14 @@ private slots:
         open();
         const QString typed = QString::fromUtf8("Müller Ω 戦車 €");
         driver::KeyIn(page()->Box(3)->lineEdit(), typed);
-        driver::KeyIn(memo("Memo2"), typed);
+        driver::KeyIn(memo("historyMemo"), typed);
         const std::string stored("M\xfcller   \x80");
         QCOMPARE(vehicle().Affiliation, stored);
         QCOMPARE(vehicle().History, stored);
         m_editor.window->PageControl()->setCurrentIndex(0);
         open();
         QCOMPARE(page()->Box(3)->currentText(), QString::fromUtf8("Müller   €"));
-        QCOMPARE(memo("Memo2")->toPlainText(), QString::fromUtf8("Müller   €"));
+        QCOMPARE(memo("historyMemo")->toPlainText(), QString::fromUtf8("Müller   €"));
     }
 
     void pickingASuggestionStoresIt()
@@ -139,14 +139,14 @@ private slots:
     void notesAreStoredWithWindowsLineEnds()
     {
         open();
-        QPlainTextEdit *history = memo("Memo2");
+        QPlainTextEdit *history = memo("historyMemo");
         QTest::keyClicks(history, QStringLiteral("Built"));
         QTest::keyClick(history, Qt::Key_Return);
         QTest::keyClicks(history, QStringLiteral("Lost"));
         QCOMPARE(vehicle().History, std::string("Built\r\nLost"));
         QVERIFY(vehicle().Modified);
-        QCOMPARE(memo("Memo3")->objectName(), QStringLiteral("Memo3"));
-        QCOMPARE(m_editor.window->findChild<QTabWidget *>(QStringLiteral("PageControl5"))->tabText(1),
+        QCOMPARE(memo("descriptionMemo")->objectName(), QStringLiteral("descriptionMemo"));
+        QCOMPARE(m_editor.window->findChild<QTabWidget *>(QStringLiteral("notePages"))->tabText(1),
                  QStringLiteral("History"));
     }
 
@@ -270,7 +270,7 @@ private slots:
         loadPicture(picturePath("old.bmp", filled(8, 8, Qt::blue)));
         QVERIFY(!page()->Picture()->Picture().isNull());
         vehicle().Modified = false;
-        m_editor.window->New1Click();
+        m_editor.window->NewDesign();
         open();
         QVERIFY(vehicle().Picture.empty());
         QVERIFY(page()->Picture()->Picture().isNull());
@@ -280,8 +280,8 @@ private slots:
     void draggingTheSplitterKeepsBothPanesAtLeast110Wide()
     {
         open();
-        auto *handle = m_editor.window->findChild<QWidget *>(QStringLiteral("Splitter2"));
-        QWidget *notes = m_editor.window->findChild<QTabWidget *>(QStringLiteral("PageControl5"));
+        auto *handle = m_editor.window->findChild<QWidget *>(QStringLiteral("infoSplitter"));
+        QWidget *notes = m_editor.window->findChild<QTabWidget *>(QStringLiteral("notePages"));
         QWidget *splitter = handle->parentWidget();
         // The page lays the splitter out across its width (margins of 4) once it shows.
         QTRY_COMPARE(splitter->width(), splitter->parentWidget()->width() - 8);
@@ -313,7 +313,7 @@ private slots:
         values[1] = 250;
         m_editor.window->ApplyLayoutValues(values);
         open();
-        QTRY_COMPARE(m_editor.window->findChild<QTabWidget *>(QStringLiteral("PageControl5"))->width(), 250);
+        QTRY_COMPARE(m_editor.window->findChild<QTabWidget *>(QStringLiteral("notePages"))->width(), 250);
         QCOMPARE(m_editor.window->CurrentLayoutValues()[1], 250);
     }
 };

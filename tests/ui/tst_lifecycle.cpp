@@ -13,8 +13,8 @@
 #include "base/ProgramVersion.h"
 #include "tests/support/SampleRecords.h"
 #include "ui/DesktopIdentity.h"
-#include "ui/Editer.h"
-#include "ui/dialogs/LogView.h"
+#include "ui/MainWindow.h"
+#include "ui/dialogs/LogViewer.h"
 #include "ui/document/RecentFiles.h"
 #include "ui/StartupOptions.h"
 #include "ui/document/VehicleDocument.h"
@@ -128,19 +128,21 @@ private slots:
             return items;
         };
         QCOMPARE(texts(m_editor.window->menuBar()), (QStringList{"&File", "&Edit", "&Help"}));
-        QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("File1"));
+        QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("fileMenu"));
         QCOMPARE(texts(file), (QStringList{"&New", "&Open...", "Recent &Files", "-", "&Save...", "Save &As...",
                                            "&Revert to Saved", QStringLiteral("&Compare with\u2026"), "-", "&Print",
                                            "Print Previe&w...", "&Export", "-", "Create &Variant!", "-", "C&lose"}));
-        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("Export1"))),
+        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("exportMenu"))),
                  (QStringList{"Post to &Clipboard", "&Text", "&HTML", "&JPEG", "&PDF"}));
-        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("Edit1"))), (QStringList{"&Undo", "&Redo"}));
-        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("Help1"))),
+        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("editMenu"))),
+                 (QStringList{"&Undo", "&Redo"}));
+        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("helpMenu"))),
                  (QStringList{"View &TV Log", "View &Price Log", "-", "&Contents", "-", "&About"}));
 
         // a file name's own "&" is shown, not taken as a mnemonic
         m_editor.window->RecentFiles()->Add(path("Tom & Jerry.vkd"));
-        const QList<QAction *> recent = m_editor.window->findChild<QMenu *>(QStringLiteral("RecentFiles1"))->actions();
+        const QList<QAction *> recent =
+            m_editor.window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"))->actions();
         QCOMPARE(recent.first()->text(), QStringLiteral("&1 Tom && Jerry.vkd"));
     }
 
@@ -149,7 +151,7 @@ private slots:
         QLineEdit *name = focusedBox("eName");
         QVERIFY(name);
         QTest::keyClick(name, Qt::Key_F, Qt::AltModifier);
-        QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("File1"));
+        QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("fileMenu"));
         QTRY_VERIFY(file->isVisible());
         file->close();
         QVERIFY(name->text().isEmpty());
@@ -159,11 +161,11 @@ private slots:
     {
         const QString file = writeDesign("quiet.vkd", "Quiet", 2);
         m_editor.dialogs->paths = {file};
-        trigger("Open1");
+        trigger("openAction");
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Quiet"));
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Quiet - ") + file);
         QVERIFY(!vehicle().Modified);
-        trigger("Close1");
+        trigger("closeAction");
         QVERIFY(m_editor.dialogs->questions.isEmpty());
         QVERIFY(!m_editor.window->isVisible());
     }
@@ -172,13 +174,13 @@ private slots:
     {
         vehicle().Modified = true;
         m_editor.dialogs->answers = {TDialogAnswer::Cancel};
-        trigger("Close1");
+        trigger("closeAction");
         QCOMPARE(m_editor.dialogs->questions, QStringList{QStringLiteral("Do you wish to save the current vehicle?")});
         QVERIFY(m_editor.window->isVisible());
         QVERIFY(m_editor.data->positions.empty());
 
         m_editor.dialogs->answers = {TDialogAnswer::No};
-        trigger("Close1");
+        trigger("closeAction");
         QVERIFY(!m_editor.window->isVisible());
         QVERIFY(m_editor.dialogs->saveDialogs.isEmpty());
         QCOMPARE(m_editor.data->positions.count(0), size_t(1));
@@ -188,7 +190,7 @@ private slots:
     {
         vehicle().Name = "First";
         m_editor.dialogs->paths = {path("first.vkd")};
-        trigger("Save1");
+        trigger("saveAction");
         QCOMPARE(m_editor.dialogs->saveDialogs.size(), 1);
         QCOMPARE(m_editor.dialogs->saveDialogs[0].title, QStringLiteral("Armorwright Save"));
         QCOMPARE(m_editor.dialogs->saveDialogs[0].filter, QStringLiteral("Umbrant Files|*.vkd|All Files|*.*"));
@@ -198,13 +200,13 @@ private slots:
 
         driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Second"));
         QVERIFY(vehicle().Modified);
-        trigger("Save1");
+        trigger("saveAction");
         QCOMPARE(m_editor.dialogs->saveDialogs.size(), 1);
         QCOMPARE(nameIn(path("first.vkd")), std::string("Second"));
         QVERIFY(!vehicle().Modified);
 
         m_editor.dialogs->paths = {path("second.vkd")};
-        trigger("SaveAs1");
+        trigger("saveAsAction");
         QCOMPARE(m_editor.dialogs->saveDialogs.size(), 2);
         QCOMPARE(m_editor.window->Document().FileName(), path("second.vkd"));
         QVERIFY(QFile::exists(path("second.vkd")));
@@ -214,15 +216,15 @@ private slots:
         const QString shown = title();
         QCOMPARE(shown, QStringLiteral("Armorwright V0.6.8d - Third* - ") + path("second.vkd"));
         m_editor.dialogs->paths = {QString(), path("no folder/third.vkd")};
-        trigger("SaveAs1");
-        trigger("SaveAs1");
+        trigger("saveAsAction");
+        trigger("saveAsAction");
         QCOMPARE(m_editor.dialogs->saveDialogs.size(), 4);
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
         QVERIFY(m_editor.dialogs->errors[0].contains(QStringLiteral("third.vkd")));
         QCOMPARE(m_editor.window->Document().FileName(), path("second.vkd"));
         QCOMPARE(title(), shown);
         QVERIFY(vehicle().Modified);
-        trigger("Save1");
+        trigger("saveAction");
         QCOMPARE(m_editor.dialogs->saveDialogs.size(), 4);
         QCOMPARE(nameIn(path("second.vkd")), std::string("Third"));
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Third - ") + path("second.vkd"));
@@ -234,7 +236,7 @@ private slots:
         vehicle().Modified = true;
         m_editor.dialogs->answers = {TDialogAnswer::Yes};
         m_editor.dialogs->paths = {QString()};
-        trigger("New1");
+        trigger("newAction");
         QCOMPARE(m_editor.dialogs->saveDialogs.size(), 1);
         QVERIFY(vehicle().Name.empty());
         QVERIFY(!vehicle().Modified);
@@ -243,10 +245,10 @@ private slots:
     void forbiddenCharactersLeaveTheFileNamePreset()
     {
         vehicle().Name = "a\\b/c:d*e?f\"g<h>i|j";
-        trigger("Save1");
+        trigger("saveAction");
         QCOMPARE(m_editor.dialogs->saveDialogs.last().fileName, QStringLiteral("abcdefghij"));
         vehicle().Name = "\\/:*?\"<>|";
-        trigger("HTML1");
+        trigger("exportHtmlAction");
         QVERIFY(m_editor.dialogs->saveDialogs.last().fileName.isEmpty());
     }
 
@@ -271,7 +273,7 @@ private slots:
         QVERIFY(crew);
         driver::Type(crew, QStringLiteral("7"));
         m_editor.dialogs->paths = {path("typed.vkd")};
-        trigger("Save1");
+        trigger("saveAction");
         QCOMPARE(LoadDesignFile(path("typed.vkd").toStdString()).Vehicle->Crew, 7);
         QVERIFY(!vehicle().Modified);
     }
@@ -292,7 +294,7 @@ private slots:
     {
         vehicle().Modified = true;
         m_editor.dialogs->answers = {TDialogAnswer::No};
-        trigger("CreateVariant1");
+        trigger("createVariantAction");
         QCOMPARE(m_editor.dialogs->errors,
                  QStringList{QStringLiteral("The vehicle needs to be saved before a variant can be created from it!")});
         QVERIFY(m_started.isEmpty());
@@ -301,14 +303,14 @@ private slots:
     void createVariantStartsASecondEditor()
     {
         // never saved and unchanged: an empty path, so the second editor starts empty
-        trigger("CreateVariant1");
+        trigger("createVariantAction");
         QCOMPARE(m_started, (QStringList{QCoreApplication::applicationFilePath(), QString(), QStringLiteral("NEW")}));
 
         m_started.clear();
         vehicle().Modified = true;
         m_editor.dialogs->answers = {TDialogAnswer::Yes};
         m_editor.dialogs->paths = {path("variant.vkd")};
-        trigger("CreateVariant1");
+        trigger("createVariantAction");
         QVERIFY(m_editor.dialogs->errors.isEmpty());
         QCOMPARE(m_started, (QStringList{QCoreApplication::applicationFilePath(), path("variant.vkd"),
                                          QStringLiteral("NEW")}));
@@ -324,7 +326,7 @@ private slots:
         bad.close();
         m_editor.dialogs->answers = {TDialogAnswer::No};
         m_editor.dialogs->paths = {path("bad.vkd")};
-        trigger("Open1");
+        trigger("openAction");
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Keeper"));
         QVERIFY(vehicle().Modified);
@@ -336,7 +338,7 @@ private slots:
         vehicle().Modified = true;
         m_editor.dialogs->answers = {TDialogAnswer::Yes};
         m_editor.dialogs->paths = {path("missing-folder/x.vkd")};
-        trigger("Close1");
+        trigger("closeAction");
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
         QVERIFY(m_editor.window->isVisible());
         QVERIFY(vehicle().Modified);
@@ -364,7 +366,7 @@ private slots:
             },
             Qt::QueuedConnection);
         SetWriteFaultInjector([] { return false; });
-        trigger("Save1");
+        trigger("saveAction");
         SetWriteFaultInjector({});
         QVERIFY(waitCursor);
         QVERIFY(menusClosed);
@@ -376,7 +378,7 @@ private slots:
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(m_editor.window->menuBar()->isEnabled());
 
-        trigger("Save1");
+        trigger("saveAction");
         QVERIFY(!vehicle().Modified);
         QVERIFY(LoadDesignFile(file.toStdString()).Vehicle->Picture == vehicle().Picture);
     }
@@ -387,12 +389,12 @@ private slots:
         driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("6"));
         QStringList shown;
         m_editor.dialogs->modal = [&shown](QDialog &dialog) {
-            auto *viewer = qobject_cast<TfrmLogView *>(&dialog);
+            auto *viewer = qobject_cast<TLogViewer *>(&dialog);
             if (viewer)
                 shown = viewer->Lines();
             return int(QDialog::Accepted);
         };
-        trigger("ViewTVLog1");
+        trigger("viewThreatValueLogAction");
         TLogLines expected{"Logged", ""};
         {
             ScopedCalculationLog log(expected);
@@ -403,7 +405,7 @@ private slots:
             QCOMPARE(shown[static_cast<qsizetype>(i)], QString::fromStdString(expected[i]));
         QVERIFY(CalculationLog() == nullptr);
 
-        trigger("ViewPriceLog1");
+        trigger("viewPriceLogAction");
         TLogLines price{"Logged", ""};
         {
             ScopedCalculationLog log(price);
@@ -416,12 +418,12 @@ private slots:
     void sheetsGoToTheClipboardAndToFiles()
     {
         vehicle().Name = "Sheet<1>";
-        trigger("OutputText1");
+        trigger("postToClipboardAction");
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Sheet of Sheet<1>"));
 
         m_editor.dialogs->paths = {path("sheet.txt"), path("sheet.html")};
-        trigger("Text1");
-        trigger("HTML1");
+        trigger("exportTextAction");
+        trigger("exportHtmlAction");
         QCOMPARE(m_editor.dialogs->saveDialogs[0].defaultExtension, QStringLiteral("txt"));
         QCOMPARE(m_editor.dialogs->saveDialogs[0].filter, QStringLiteral("Text Files|*.txt|All Files|*.*"));
         QCOMPARE(m_editor.dialogs->saveDialogs[0].fileName, QStringLiteral("Sheet1"));
@@ -436,7 +438,7 @@ private slots:
 
         // a cancelled dialog writes nothing
         m_editor.dialogs->paths = {QString()};
-        trigger("Text1");
+        trigger("exportTextAction");
         QCOMPARE(m_editor.dialogs->saveDialogs.size(), 3);
     }
 
@@ -451,19 +453,19 @@ private slots:
         SaveDesignFile(panzer, QFile::encodeName(design).toStdString());
 
         m_editor.dialogs->paths = {design};
-        trigger("Open1");
+        trigger("openAction");
         QVERIFY(m_editor.dialogs->errors.isEmpty());
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Panzer"));
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + design);
-        QMenu *recent = m_editor.window->findChild<QMenu *>(QStringLiteral("RecentFiles1"));
+        QMenu *recent = m_editor.window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"));
         QCOMPARE(recent->actions().first()->text(), QStringLiteral("&1 Pänzer ß.vkd"));
 
         const QString copy = folder + QStringLiteral("/Kopie ä.vkd");
         const QString sheet = folder + QStringLiteral("/Blatt ö.txt");
         m_editor.dialogs->paths = {copy, sheet};
         vehicle().Crew = 3;
-        trigger("SaveAs1");
-        trigger("Text1");
+        trigger("saveAsAction");
+        trigger("exportTextAction");
         QVERIFY(m_editor.dialogs->errors.isEmpty());
         QCOMPARE(LoadDesignFile(QFile::encodeName(copy).toStdString()).Vehicle->Crew, 3);
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + copy);
@@ -477,7 +479,7 @@ private slots:
         QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("!HZL") == 4);
         garbage.close();
         m_editor.dialogs->paths = {damaged};
-        trigger("Open1");
+        trigger("openAction");
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
         QVERIFY2(m_editor.dialogs->errors[0].contains(QStringLiteral("Kaputt ü.vkd")), qPrintable(m_editor.dialogs->errors[0]));
 
@@ -491,13 +493,13 @@ private slots:
     void sheetErrorsAreShownAndWriteNothing()
     {
         m_editor.dialogs->paths = {path("sheet.jpg")};
-        trigger("JPEG1");
+        trigger("exportJpegAction");
         QCOMPARE(m_editor.dialogs->saveDialogs.last().title, QStringLiteral("Jpeg SaveDialog"));
         QCOMPARE(m_editor.dialogs->saveDialogs.last().filter, QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
         QCOMPARE(m_editor.dialogs->errors, QStringList{QStringLiteral("No sheet layout in the test data.")});
         QVERIFY(!QFile::exists(path("sheet.jpg")));
 
-        trigger("PrintSheet1");
+        trigger("printAction");
         QCOMPARE(m_editor.dialogs->errors.size(), 2);
         QCOMPARE(m_editor.dialogs->printerDialogs, 0);
         QVERIFY(m_editor.window->isVisible());
@@ -515,7 +517,7 @@ private slots:
         QApplication::sendEvent(m_editor.window.get(), &drop);
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Dropped"));
         QCOMPARE(m_editor.window->RecentFiles()->Paths().first(), file);
-        QMenu *recent = m_editor.window->findChild<QMenu *>(QStringLiteral("RecentFiles1"));
+        QMenu *recent = m_editor.window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"));
         QCOMPARE(recent->actions().size(), 1);
 
         // reopening from the list asks first when there are changes
@@ -544,12 +546,12 @@ private slots:
             shown = dialog.findChild<QTextBrowser *>()->toPlainText();
             return int(QDialog::Accepted);
         };
-        trigger("Contents1");
+        trigger("contentsAction");
         QCOMPARE(shown, QStringLiteral("Reading the results"));
         QVERIFY(m_editor.dialogs->warnings.isEmpty());
 
         QVERIFY(QFile::remove(guide));
-        trigger("Contents1");
+        trigger("contentsAction");
         QCOMPARE(m_editor.dialogs->modalDialogs, 1);
         QCOMPARE(m_editor.dialogs->warnings.size(), 1);
         QVERIFY(m_editor.dialogs->warnings.first().contains(guide));
@@ -561,7 +563,7 @@ private slots:
             aboutTitle = dialog.windowTitle();
             return int(QDialog::Accepted);
         };
-        trigger("About1");
+        trigger("aboutAction");
         QCOMPARE(aboutTitle, QStringLiteral("Armorwright V0.6.8d"));
     }
 
@@ -621,7 +623,7 @@ private slots:
         QCOMPARE(m_editor.window->Document().FileName(), file);
 
         // a first argument that is not an existing file is ignored
-        m_editor.window->New1Click();
+        m_editor.window->NewDesign();
         m_editor.window->OpenAtStartUp(path("nowhere.vkd"), false);
         QVERIFY(vehicle().Name.empty());
         QVERIFY(m_editor.dialogs->errors.isEmpty());
@@ -634,7 +636,7 @@ private slots:
         design.Name = "Pictured";
         design.Picture = {'B', 'M', 1, 2, 3};
         SaveDesignFile(design, path("pictured.vkd").toStdString());
-        m_editor.window = std::make_unique<TfrmEditer>();
+        m_editor.window = std::make_unique<TMainWindow>();
         m_editor.window->OpenAtStartUp(path("pictured.vkd"), false);
         QVERIFY(m_editor.dialogs->warnings.isEmpty());
         m_editor.window->show();
@@ -668,7 +670,7 @@ private slots:
     {
         m_editor.window.reset();
         m_editor.data->positions[0] = TWindowPosition{60, 70, 540, 700};
-        m_editor.window = std::make_unique<TfrmEditer>();
+        m_editor.window = std::make_unique<TMainWindow>();
         m_editor.window->show();
         QCOMPARE(m_editor.window->pos(), QPoint(70, 60));
         QCOMPARE(m_editor.window->size(), QSize(700, 540));
@@ -676,7 +678,7 @@ private slots:
         // stored values of 0 or below are not applied
         m_editor.window.reset();
         m_editor.data->positions[0] = TWindowPosition{0, 0, -1, 650};
-        m_editor.window = std::make_unique<TfrmEditer>();
+        m_editor.window = std::make_unique<TMainWindow>();
         const QPoint designed = m_editor.window->pos();
         const int designedHeight = m_editor.window->height();
         m_editor.window->show();

@@ -4,7 +4,7 @@
 #include "support/MemoryProgramData.h"
 #include "support/ScriptedDialogs.h"
 
-#include "ui/dialogs/FrmModify.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
 #include "ui/widgets/SpinButton.h"
 #include "weapons/Weapon.h"
 #include "weapons/WeaponRecord.h"
@@ -25,7 +25,7 @@ class ModifyTest : public QObject {
 private:
     std::unique_ptr<TMemoryProgramData> m_data;
     std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmModify> m_dialog;
+    std::unique_ptr<TWeaponModifyDialog> m_dialog;
 
     QString label(const char *name) { return m_dialog->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
     QGroupBox *group(const char *name) { return m_dialog->findChild<QGroupBox *>(QString::fromLatin1(name)); }
@@ -62,7 +62,7 @@ private slots:
     {
         m_data = std::make_unique<TMemoryProgramData>();
         m_dialogs = std::make_unique<TScriptedDialogs>();
-        m_dialog = std::make_unique<TfrmModify>();
+        m_dialog = std::make_unique<TWeaponModifyDialog>();
     }
 
     void cleanup()
@@ -84,24 +84,24 @@ private slots:
         r.Rating = 80;
         open(r);
         QCOMPARE(visiblePages(), QStringList{"Weapon Modifiers"});
-        QVERIFY(item("RadioGroup1", 2)->isChecked());
-        QVERIFY(item("RadioGroup2", 0)->isChecked());
-        QVERIFY(item("RadioGroup3", 1)->isChecked());
-        QVERIFY(item("RadioGroup5", 2)->isChecked());
+        QVERIFY(item("accuracyGroup", 2)->isChecked());
+        QVERIFY(item("damageGroup", 0)->isChecked());
+        QVERIFY(item("rangeGroup", 1)->isChecked());
+        QVERIFY(item("minimumSizeGroup", 2)->isChecked());
         QVERIFY(item("rgArc", 5)->isChecked());
         QCOMPARE(item("rgArc", 5)->text(), QStringLiteral("Fixed Right"));
-        QVERIFY(box(QStringLiteral("CheckBox3"))->isChecked());
-        QVERIFY(!box(QStringLiteral("CheckBox2"))->isChecked());
-        QCOMPARE(m_dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("2"));
+        QVERIFY(box(QStringLiteral("sniperBox"))->isChecked());
+        QVERIFY(!box(QStringLiteral("stabilizedBox"))->isChecked());
+        QCOMPARE(m_dialog->findChild<QLineEdit *>(QStringLiteral("poorWorkmanshipEdit"))->text(), QStringLiteral("2"));
         QCOMPARE(label("lWork"), QStringLiteral("0.8"));
         // 80 x 0.6 x 1.25 x 3/4 x 0.8 = 36, x 0.6 for the fixed arc
         QCOMPARE(label("lold"), QStringLiteral("21.6"));
         QCOMPARE(label("lnew"), QStringLiteral("21.60"));
-        QVERIFY(group("RadioGroup4")->isEnabled());
+        QVERIFY(group("rofGroup")->isEnabled());
 
         // Written back as chosen, perks included.
-        item("RadioGroup1", 0)->click();
-        box(QStringLiteral("CheckBox2"))->click();
+        item("accuracyGroup", 0)->click();
+        box(QStringLiteral("stabilizedBox"))->click();
         TWeaponRecord back = DefaultWeaponRecord();
         m_dialog->StoreWeapon(back);
         QCOMPARE(back.AccMod, 1);
@@ -117,21 +117,21 @@ private slots:
     void weaponWithoutRateOfFireDisablesTheROFGroup()
     {
         open(Weapon(0, 3));
-        QVERIFY(!group("RadioGroup4")->isEnabled());
-        QVERIFY(group("RadioGroup3")->isEnabled());
+        QVERIFY(!group("rofGroup")->isEnabled());
+        QVERIFY(group("rangeGroup")->isEnabled());
     }
 
     void radioItemsStandForOneMinusTheirIndex()
     {
         open(Weapon(1, 3));
-        item("RadioGroup2", 2)->click();
+        item("damageGroup", 2)->click();
         QCOMPARE(m_dialog->Values().Mods.DmgMod, -1);
         QCOMPARE(label("lnew"), QStringLiteral("85.00"));
-        item("RadioGroup4", 0)->click();
+        item("rofGroup", 0)->click();
         QCOMPARE(m_dialog->Values().Mods.ROFMod, 1);
         QCOMPARE(label("lnew"), QStringLiteral("94.00")); // 93.5 rounded up, as rated
-        item("RadioGroup2", 1)->click();
-        item("RadioGroup4", 1)->click();
+        item("damageGroup", 1)->click();
+        item("rofGroup", 1)->click();
         QCOMPARE(label("lnew"), QStringLiteral("100.00"));
     }
 
@@ -153,7 +153,7 @@ private slots:
         open(r);
         QCOMPARE(label("lold"), QStringLiteral("1684.8"));
         QCOMPARE(label("lnew"), QStringLiteral("1684.80"));
-        item("RadioGroup1", 1)->click();
+        item("accuracyGroup", 1)->click();
         QCOMPARE(label("lnew"), QStringLiteral("1123.20"));
     }
 
@@ -170,7 +170,7 @@ private slots:
     void smallerMountKeepsTheShareOfTheMinimumSize()
     {
         open(Weapon(1, 5, 50));
-        item("RadioGroup5", 2)->click();
+        item("minimumSizeGroup", 2)->click();
         QCOMPARE(m_dialog->Values().Mods.SizeMod, -1);
         QCOMPARE(label("lnew"), QStringLiteral("40.00"));
     }
@@ -178,8 +178,8 @@ private slots:
     void poorWorkmanshipStopsAtZero()
     {
         open(Weapon(1, 3, 40));
-        auto *spin = m_dialog->findChild<TSpinButton *>(QStringLiteral("SpinButton1"));
-        auto *edit = m_dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
+        auto *spin = m_dialog->findChild<TSpinButton *>(QStringLiteral("poorWorkmanshipSpin"));
+        auto *edit = m_dialog->findChild<QLineEdit *>(QStringLiteral("poorWorkmanshipEdit"));
         driver::SpinUp(spin);
         QCOMPARE(edit->text(), QStringLiteral("1"));
         QCOMPARE(label("lWork"), QStringLiteral("0.9"));
@@ -241,7 +241,7 @@ private slots:
         m_dialog->LoadClip(true);
         m_dialog->show();
         QCOMPARE(visiblePages(), QStringList{"Clip Modifiers"});
-        QCheckBox *storage = box(QStringLiteral("st1"));
+        QCheckBox *storage = box(QStringLiteral("ammoStorageBox"));
         QCOMPARE(storage->text(), QStringLiteral("Ammo Storage"));
         QVERIFY(storage->isChecked());
         storage->click();
@@ -251,7 +251,7 @@ private slots:
     void helpAndWindowSlot()
     {
         m_data->positions[4] = TWindowPosition{-1, -1, 420, 560};
-        m_dialog = std::make_unique<TfrmModify>();
+        m_dialog = std::make_unique<TWeaponModifyDialog>();
         QCOMPARE(m_dialog->height(), 420);
         QCOMPARE(m_dialog->width(), 560);
         m_dialog->findChild<QWidget *>(QStringLiteral("bHelp"))->setFocus();

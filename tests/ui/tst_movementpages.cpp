@@ -6,8 +6,8 @@
 #include "engine/MovementList.h"
 #include "engine/Vehicle.h"
 #include "base/Files.h"
-#include "ui/Editer.h"
-#include "ui/dialogs/MovementEditor.h"
+#include "ui/MainWindow.h"
+#include "ui/dialogs/MovementEditorDialog.h"
 #include "ui/pages/MovementPages.h"
 #include "ui/pages/GeneralPage.h"
 #include "ui/widgets/SpinButton.h"
@@ -263,7 +263,7 @@ private slots:
             SaveDesignFile(design, path.toStdString());
         }
         m_editor.dialogs->paths = {path};
-        m_editor.window->Open1Click();
+        m_editor.window->OpenDesign();
         QVERIFY(m_editor.dialogs->errors.isEmpty());
         auto *mode = find<QComboBox>("cbxPriMode");
         QCOMPARE(mode->currentText(), QStringLiteral("Steam Crawler"));
@@ -272,7 +272,7 @@ private slots:
         QCOMPARE(m_editor.data->library.ModeName(8), std::string("Steam Crawler"));
 
         // It can be chosen again after a new design.
-        m_editor.window->New1Click();
+        m_editor.window->NewDesign();
         choose("cbxPriMode", QStringLiteral("Steam Crawler"));
         QCOMPARE(movement().ModeName(0), std::string("Steam Crawler"));
         QCOMPARE(m_editor.data->library.Count(), 9);
@@ -346,14 +346,14 @@ private slots:
         setSystems({"Walker", "Ground", "Hover"});
         list()->setCurrentRow(0);
         m_editor.dialogs->modal = [](QDialog &dialog) {
-            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("90"));
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("topKphEdit")), QStringLiteral("90"));
             return int(QDialog::Rejected);
         };
         QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
         QCOMPARE(movement().TopSpeed(2), 0.0);
 
         m_editor.dialogs->modal = [](QDialog &dialog) {
-            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("90"));
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("topKphEdit")), QStringLiteral("90"));
             return int(QDialog::Accepted);
         };
         vehicle().Modified = false;
@@ -376,25 +376,25 @@ private slots:
         record.TopSpeed = 600;
         record.StallSpeed = 900;
         record.Maneuver = 4;
-        TfrmMovementEditor editor(m_editor.data->library, record);
+        TMovementEditorDialog editor(m_editor.data->library, record);
         QCOMPARE(editor.Record().StallSpeed, 600.0);
         QCOMPARE(editor.Record().Maneuver, 0);
-        QCOMPARE(editor.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QStringLiteral("20"));
-        auto *spin = editor.findChild<TSpinButton *>(QStringLiteral("SpinButton14"));
+        QCOMPARE(editor.findChild<QLineEdit *>(QStringLiteral("topMpEdit"))->text(), QStringLiteral("20"));
+        auto *spin = editor.findChild<TSpinButton *>(QStringLiteral("maneuverSpin"));
         driver::SpinDown(spin);
         QCOMPARE(editor.Record().Maneuver, -1);
         driver::SpinUp(spin);
         driver::SpinUp(spin);
         QCOMPARE(editor.Record().Maneuver, 0);
-        driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("Edit3")), QStringLiteral("4"));
+        driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("stallMpEdit")), QStringLiteral("4"));
         QCOMPARE(editor.Record().StallSpeed, 120.0);
         // untyped boxes keep the speeds; the spin steps the maneuver being typed
-        driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("610"));
-        driver::Leave(editor.findChild<QLineEdit *>(QStringLiteral("Edit2")));
-        driver::Leave(editor.findChild<QLineEdit *>(QStringLiteral("Edit3")));
+        driver::Enter(editor.findChild<QLineEdit *>(QStringLiteral("topKphEdit")), QStringLiteral("610"));
+        driver::Leave(editor.findChild<QLineEdit *>(QStringLiteral("topMpEdit")));
+        driver::Leave(editor.findChild<QLineEdit *>(QStringLiteral("stallMpEdit")));
         QCOMPARE(editor.Record().TopSpeed, 610.0);
         QCOMPARE(editor.Record().StallSpeed, 120.0);
-        driver::Type(editor.findChild<QLineEdit *>(QStringLiteral("Edit8")), QStringLiteral("-5"));
+        driver::Type(editor.findChild<QLineEdit *>(QStringLiteral("maneuverEdit")), QStringLiteral("-5"));
         driver::SpinUp(spin);
         QCOMPARE(editor.Record().Maneuver, -4);
 
@@ -413,7 +413,7 @@ private slots:
         const std::string previousFolder = ProgramFolder();
         const QTemporaryDir noGuide;
         SetProgramFolder(noGuide.path().toStdString());
-        QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("BitBtn3")), Qt::LeftButton);
+        QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("helpButton")), Qt::LeftButton);
         SetProgramFolder(previousFolder);
         QCOMPARE(m_editor.dialogs->warnings.size(), 1);
     }
@@ -421,7 +421,7 @@ private slots:
     void editorRemembersItsPosition()
     {
         m_editor.data->positions[3] = TWindowPosition{120, 140, 260, 420};
-        TfrmMovementEditor editor(m_editor.data->library, m_editor.data->library.Get(1));
+        TMovementEditorDialog editor(m_editor.data->library, m_editor.data->library.Get(1));
         QCOMPARE(editor.pos(), QPoint(140, 120));
         QCOMPARE(editor.size(), QSize(420, 260));
         editor.move(150, 170);

@@ -9,7 +9,7 @@
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
 #include "engine/PerkTemplates.h"
-#include "ui/dialogs/FrmPerkEditor.h"
+#include "ui/dialogs/PerkEditorDialog.h"
 #include "ui/dialogs/PerkNumberPanel.h"
 #include "ui/widgets/SpinButton.h"
 
@@ -32,13 +32,13 @@ class PerkEditorTest : public QObject {
 private:
     std::unique_ptr<TMemoryProgramData> m_data;
     std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmPerkEditor> m_editor;
+    std::unique_ptr<TPerkEditorDialog> m_editor;
     TPerkList m_flaws;
     TPerkVehicleData m_vehicle{2, 3, 4, 5, 3};
 
-    TfrmPerkEditor &open(const TPerkRecord &record)
+    TPerkEditorDialog &open(const TPerkRecord &record)
     {
-        m_editor = std::make_unique<TfrmPerkEditor>(record, m_vehicle, m_flaws);
+        m_editor = std::make_unique<TPerkEditorDialog>(record, m_vehicle, m_flaws);
         return *m_editor;
     }
     template <typename T>
@@ -58,7 +58,7 @@ private:
         box->setCurrentIndex(item);
         emit box->activated(item);
     }
-    void chooseFlaw(int row) { control<QListWidget>("ListBox1")->setCurrentRow(row); }
+    void chooseFlaw(int row) { control<QListWidget>("flawList")->setCurrentRow(row); }
     void spin(const char *name, bool up)
     {
         TSpinButton *button = control<TSpinButton>(name);
@@ -70,7 +70,7 @@ private:
     QStringList options()
     {
         QStringList texts;
-        for (QRadioButton *button : control<QGroupBox>("RadioGroup1")->findChildren<QRadioButton *>())
+        for (QRadioButton *button : control<QGroupBox>("optionsGroup")->findChildren<QRadioButton *>())
             texts << button->text();
         return texts;
     }
@@ -96,16 +96,16 @@ private slots:
     void customPerkShowsWorthAndAmountInItsName()
     {
         open(CustomEntryTemplate(TPerkKind::Perk));
-        enter("Edit8", QStringLiteral("5"));
-        QCOMPARE(text("Label6"), QStringLiteral("5"));
-        QCOMPARE(text("Label1"), QStringLiteral("Custom Perk.c"));
+        enter("customValueEdit", QStringLiteral("5"));
+        QCOMPARE(text("worthLabel"), QStringLiteral("5"));
+        QCOMPARE(text("nameLabel"), QStringLiteral("Custom Perk.c"));
         QCOMPARE(m_editor->windowTitle(), QStringLiteral("Custom Perk.c"));
-        enter("Edit5", QStringLiteral("2"));
-        QCOMPARE(text("Label1"), QStringLiteral("Custom Perk x2.c"));
-        QCOMPARE(text("Label6"), QStringLiteral("10"));
+        enter("amountEdit", QStringLiteral("2"));
+        QCOMPARE(text("nameLabel"), QStringLiteral("Custom Perk x2.c"));
+        QCOMPARE(text("worthLabel"), QStringLiteral("10"));
         QCOMPARE(m_editor->Record().Amount, 2);
         QCOMPARE(m_editor->Record().X, 5.0);
-        QCOMPARE(text("Label14"), QStringLiteral("Perk"));
+        QCOMPARE(text("kindLabel"), QStringLiteral("Perk"));
     }
 
     void customEntryShowsOnlyItsPanelAndAmount()
@@ -117,52 +117,52 @@ private slots:
         open(custom);
         QVERIFY(shown("pnlCustom"));
         QVERIFY(shown("pnlAmount"));
-        for (const char *hidden : {"Panel7", "Panel10", "Panel8", "Panel9", "pnlArc", "pnlLocation", "outsideOTV",
-                                   "InsideOTV", "RadioGroup1", "ListBox1", "Memo2"})
+        for (const char *hidden : {"ratingPanel", "xValuePanel", "yValuePanel", "zValuePanel", "pnlArc", "pnlLocation",
+                                   "outsideOTV", "InsideOTV", "optionsGroup", "flawList", "formulaMemo"})
             QVERIFY2(!shown(hidden), hidden);
-        QCOMPARE(m_editor->width(), TfrmPerkEditor::NormalWidth);
-        QVERIFY(!control<QPlainTextEdit>("Memo1")->isReadOnly());
+        QCOMPARE(m_editor->width(), TPerkEditorDialog::NormalWidth);
+        QVERIFY(!control<QPlainTextEdit>("effectMemo")->isReadOnly());
         QVERIFY(!m_editor->Record().ShowFormula);
-        QCOMPARE(text("Label14"), QStringLiteral("Flaw"));
+        QCOMPARE(text("kindLabel"), QStringLiteral("Flaw"));
     }
 
     void customNumbersAreTakenAsTypedNegativeIncluded()
     {
         open(CustomEntryTemplate(TPerkKind::Flaw));
-        enter("Edit14", QStringLiteral("-3"));
-        enter("Edit9", QStringLiteral("-100.5"));
-        enter("Edit18", QStringLiteral("-1"));
-        enter("Edit13", QStringLiteral("2"));
+        enter("maneuverModEdit", QStringLiteral("-3"));
+        enter("customCostEdit", QStringLiteral("-100.5"));
+        enter("addedCrewEdit", QStringLiteral("-1"));
+        enter("addedActionsEdit", QStringLiteral("2"));
         QCOMPARE(m_editor->Record().ManeuverMod, -3);
         QCOMPARE(m_editor->Record().CostValue, -100.5);
         QCOMPARE(m_editor->Record().AddedCrewValue, -1);
         QCOMPARE(m_editor->Record().AddedActionsValue, 2);
-        enter("Edit15", QStringLiteral("abc"));
+        enter("armorModEdit", QStringLiteral("abc"));
         QCOMPARE(m_editor->Record().ArmorMod, 0);
-        QCOMPARE(control<QLineEdit>("Edit15")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLineEdit>("armorModEdit")->text(), QStringLiteral("0"));
     }
 
     void customRatingIsShownOnlyWhenNotZero()
     {
         open(CustomEntryTemplate(TPerkKind::Perk));
-        enter("Edit7", QStringLiteral("2.5"));
+        enter("customRatingEdit", QStringLiteral("2.5"));
         QVERIFY(m_editor->Record().ShowRating);
-        QCOMPARE(text("Label3"), QStringLiteral("2.5"));
-        enter("Edit7", QStringLiteral("0"));
+        QCOMPARE(text("ratingLabel"), QStringLiteral("2.5"));
+        enter("customRatingEdit", QStringLiteral("0"));
         QVERIFY(!m_editor->Record().ShowRating);
-        QCOMPARE(text("Label3"), QString());
+        QCOMPARE(text("ratingLabel"), QString());
     }
 
     void customOtvChoiceSetsOneFlagAndClearsTheOther()
     {
         open(CustomEntryTemplate(TPerkKind::Perk));
-        choose("ComboBox2", 1);
+        choose("otvBox", 1);
         QVERIFY(m_editor->Record().InsideOTV);
         QVERIFY(!m_editor->Record().OutsideOTV);
-        choose("ComboBox2", 2);
+        choose("otvBox", 2);
         QVERIFY(!m_editor->Record().InsideOTV);
         QVERIFY(m_editor->Record().OutsideOTV);
-        choose("ComboBox2", 0);
+        choose("otvBox", 0);
         QVERIFY(!m_editor->Record().InsideOTV);
         QVERIFY(!m_editor->Record().OutsideOTV);
     }
@@ -170,12 +170,12 @@ private slots:
     void majorFlawCannotBeAcceptedUntilAFlawOfMinusTwoIsChosen()
     {
         open(defect(5));
-        QCOMPARE(m_editor->width(), TfrmPerkEditor::FlawListWidth);
-        QVERIFY(shown("ListBox1"));
-        QCOMPARE(text("Label15"), QStringLiteral("A Flaw worth -2 or worse"));
-        QCOMPARE(control<QListWidget>("ListBox1")->count(), 4);
-        QCOMPARE(control<QListWidget>("ListBox1")->item(1)->text(), QStringLiteral("Weak Point"));
-        auto *ok = control<QPushButton>("BitBtn1");
+        QCOMPARE(m_editor->width(), TPerkEditorDialog::FlawListWidth);
+        QVERIFY(shown("flawList"));
+        QCOMPARE(text("flawHeading"), QStringLiteral("A Flaw worth -2 or worse"));
+        QCOMPARE(control<QListWidget>("flawList")->count(), 4);
+        QCOMPARE(control<QListWidget>("flawList")->item(1)->text(), QStringLiteral("Weak Point"));
+        auto *ok = control<QPushButton>("okButton");
         QVERIFY(!ok->isEnabled());
 
         chooseFlaw(1); // worth -1
@@ -188,7 +188,7 @@ private slots:
         QVERIFY(ok->isEnabled());
         QCOMPARE(m_editor->Record().WorthFormula, WorthMajorFlawDefect);
         QCOMPARE(m_editor->Record().Variant, 0);
-        QCOMPARE(text("Label6"), QStringLiteral("-2"));
+        QCOMPARE(text("worthLabel"), QStringLiteral("-2"));
         ok->click();
         QCOMPARE(m_editor->result(), int(QDialog::Accepted));
     }
@@ -196,60 +196,61 @@ private slots:
     void adoptedFlawBringsItsPanels()
     {
         open(defect(4));
-        QCOMPARE(text("Label15"), QStringLiteral("A Flaw"));
-        QVERIFY(control<QPushButton>("BitBtn1")->isEnabled());
-        QVERIFY(!shown("Panel7"));
+        QCOMPARE(text("flawHeading"), QStringLiteral("A Flaw"));
+        QVERIFY(control<QPushButton>("okButton")->isEnabled());
+        QVERIFY(!shown("ratingPanel"));
         chooseFlaw(3); // "Unstable": rating 1 x -3, rating shown
         QCOMPARE(m_editor->Record().WorthFormula, WorthMinorFlawDefect);
         QCOMPARE(m_editor->Record().Variant, 3);
-        QVERIFY(shown("Panel7"));
-        QCOMPARE(control<TPerkNumberPanel>("Panel7")->Caption()->text(), QStringLiteral("Rating"));
-        QCOMPARE(text("Label6"), QStringLiteral("-3"));
-        QCOMPARE(text("Label3"), QStringLiteral("1"));
+        QVERIFY(shown("ratingPanel"));
+        QCOMPARE(control<TPerkNumberPanel>("ratingPanel")->Caption()->text(), QStringLiteral("Rating"));
+        QCOMPARE(text("worthLabel"), QStringLiteral("-3"));
+        QCOMPARE(text("ratingLabel"), QStringLiteral("1"));
     }
 
     void defectKindsShowOnlyTheirOptions()
     {
         open(defect(0));
-        QVERIFY(shown("RadioGroup1"));
+        QVERIFY(shown("optionsGroup"));
         QCOMPARE(options(), QStringList({"-1 maneuvering", "-10% to armor, rounding up"}));
-        for (const char *hidden : {"Panel7", "pnlAmount", "pnlArc", "pnlCustom", "ListBox1", "InsideOTV"})
+        for (const char *hidden : {"ratingPanel", "pnlAmount", "pnlArc", "pnlCustom", "flawList", "InsideOTV"})
             QVERIFY2(!shown(hidden), hidden);
-        control<QGroupBox>("RadioGroup1")->findChildren<QRadioButton *>()[1]->click();
+        control<QGroupBox>("optionsGroup")->findChildren<QRadioButton *>()[1]->click();
         QCOMPARE(m_editor->Record().Variant, 1);
         QCOMPARE(m_editor->Record().EffectText, std::string("-10% to armor, rounding up"));
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("-10% to armor, rounding up"));
+        QCOMPARE(control<QPlainTextEdit>("effectMemo")->toPlainText(), QStringLiteral("-10% to armor, rounding up"));
 
         open(defect(1));
         QCOMPARE(options(), QStringList({"-1 targeting", "-1 sensors", "-1 communications"}));
 
         open(defect(2));
         QCOMPARE(options(), QStringList({"-1 maneuver", "-10% speed (min 1 MP)"}));
-        QVERIFY(control<QGroupBox>("RadioGroup1")->findChildren<QRadioButton *>()[0]->isChecked());
+        QVERIFY(control<QGroupBox>("optionsGroup")->findChildren<QRadioButton *>()[0]->isChecked());
     }
 
     void libraryPerkPanelsFollowItsFlags()
     {
         open(TPerkTestLibraries::Perk(0)); // rating, arc, formula shown
-        QVERIFY(shown("Panel7"));
-        QCOMPARE(control<TPerkNumberPanel>("Panel7")->Caption()->text(), QStringLiteral("Rating"));
-        QCOMPARE(control<QLineEdit>("Edit1")->text(), QStringLiteral("1"));
+        QVERIFY(shown("ratingPanel"));
+        QCOMPARE(control<TPerkNumberPanel>("ratingPanel")->Caption()->text(), QStringLiteral("Rating"));
+        QCOMPARE(control<QLineEdit>("ratingEdit")->text(), QStringLiteral("1"));
         QVERIFY(shown("pnlArc"));
-        for (const char *hidden : {"Panel10", "Panel8", "Panel9", "pnlAmount", "pnlLocation", "outsideOTV",
-                                   "InsideOTV", "RadioGroup1", "pnlCustom", "ListBox1"})
+        for (const char *hidden : {"xValuePanel", "yValuePanel", "zValuePanel", "pnlAmount", "pnlLocation",
+                                   "outsideOTV", "InsideOTV", "optionsGroup", "pnlCustom", "flawList"})
             QVERIFY2(!shown(hidden), hidden);
-        QVERIFY(shown("Memo2"));
-        QCOMPARE(control<QPlainTextEdit>("Memo2")->toPlainText(), QStringLiteral(" Formula\n  0.5 * Rating, per arc"));
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->height(), 49);
-        QVERIFY(control<QPlainTextEdit>("Memo1")->isReadOnly());
-        QCOMPARE(text("Label6"), QStringLiteral("0.5"));
+        QVERIFY(shown("formulaMemo"));
+        QCOMPARE(control<QPlainTextEdit>("formulaMemo")->toPlainText(),
+                 QStringLiteral(" Formula\n  0.5 * Rating, per arc"));
+        QCOMPARE(control<QPlainTextEdit>("effectMemo")->height(), 49);
+        QVERIFY(control<QPlainTextEdit>("effectMemo")->isReadOnly());
+        QCOMPARE(text("worthLabel"), QStringLiteral("0.5"));
 
         open(TPerkTestLibraries::Perk(1)); // amount and "Can Punch"
         QVERIFY(shown("InsideOTV"));
         QVERIFY(shown("pnlAmount"));
-        QVERIFY(!shown("Memo2"));
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->height(), 89);
-        auto *punch = control<QCheckBox>("CheckBox2");
+        QVERIFY(!shown("formulaMemo"));
+        QCOMPARE(control<QPlainTextEdit>("effectMemo")->height(), 89);
+        auto *punch = control<QCheckBox>("insideOtvBox");
         QCOMPARE(punch->text(), QStringLiteral("Can Punch"));
         punch->click();
         QVERIFY(m_editor->Record().InsideOTV);
@@ -258,29 +259,29 @@ private slots:
     void numbersNeverGoBelowZero()
     {
         open(TPerkTestLibraries::Perk(0));
-        enter("Edit1", QStringLiteral("-3"));
+        enter("ratingEdit", QStringLiteral("-3"));
         QCOMPARE(m_editor->Record().RatingValue, 0.0);
-        QCOMPARE(control<QLineEdit>("Edit1")->text(), QStringLiteral("0"));
-        spin("SpinButton1", false);
+        QCOMPARE(control<QLineEdit>("ratingEdit")->text(), QStringLiteral("0"));
+        spin("ratingSpin", false);
         QCOMPARE(m_editor->Record().RatingValue, 0.0);
-        spin("SpinButton1", true);
-        spin("SpinButton1", true);
+        spin("ratingSpin", true);
+        spin("ratingSpin", true);
         QCOMPARE(m_editor->Record().RatingValue, 2.0);
-        QCOMPARE(text("Label6"), QStringLiteral("1"));
-        enter("Edit1", QStringLiteral("0.5"));
-        spin("SpinButton1", false);
+        QCOMPARE(text("worthLabel"), QStringLiteral("1"));
+        enter("ratingEdit", QStringLiteral("0.5"));
+        spin("ratingSpin", false);
         QCOMPARE(m_editor->Record().RatingValue, 0.0);
-        enter("Edit1", QStringLiteral("1.5"));
-        enter("Edit1", QStringLiteral("xyz"));
+        enter("ratingEdit", QStringLiteral("1.5"));
+        enter("ratingEdit", QStringLiteral("xyz"));
         QCOMPARE(m_editor->Record().RatingValue, 1.5);
-        QCOMPARE(control<QLineEdit>("Edit1")->text(), QStringLiteral("1.5"));
+        QCOMPARE(control<QLineEdit>("ratingEdit")->text(), QStringLiteral("1.5"));
 
         open(TPerkTestLibraries::Perk(1));
-        enter("Edit5", QStringLiteral("-2"));
+        enter("amountEdit", QStringLiteral("-2"));
         QCOMPARE(m_editor->Record().Amount, 0);
-        spin("SpinButton5", false);
+        spin("amountSpin", false);
         QCOMPARE(m_editor->Record().Amount, 0);
-        spin("SpinButton5", true);
+        spin("amountSpin", true);
         QCOMPARE(m_editor->Record().Amount, 1);
     }
 
@@ -288,36 +289,36 @@ private slots:
     void spinStepsTheNumberBeingTyped()
     {
         open(TPerkTestLibraries::Perk(0));
-        driver::Type(control<QLineEdit>("Edit1"), QStringLiteral("4"));
-        spin("SpinButton1", true);
+        driver::Type(control<QLineEdit>("ratingEdit"), QStringLiteral("4"));
+        spin("ratingSpin", true);
         QCOMPARE(m_editor->Record().RatingValue, 5.0);
         open(TPerkTestLibraries::Perk(1));
-        driver::Type(control<QLineEdit>("Edit5"), QStringLiteral("7"));
-        spin("SpinButton5", false);
+        driver::Type(control<QLineEdit>("amountEdit"), QStringLiteral("7"));
+        spin("amountSpin", false);
         QCOMPARE(m_editor->Record().Amount, 6);
     }
 
     void arcAndLocationFillTheEffectText()
     {
         open(TPerkTestLibraries::Perk(0));
-        auto *arcs = control<QComboBox>("ComboBox1");
+        auto *arcs = control<QComboBox>("arcBox");
         QCOMPARE(arcs->count(), 9);
         QCOMPARE(arcs->itemText(8), QStringLiteral("T"));
-        choose("ComboBox1", 5);
+        choose("arcBox", 5);
         QCOMPARE(m_editor->Record().Arc, 5);
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("1 ablative armor on FR"));
+        QCOMPARE(control<QPlainTextEdit>("effectMemo")->toPlainText(), QStringLiteral("1 ablative armor on FR"));
 
         open(TPerkTestLibraries::Flaw(1));
         QVERIFY(shown("pnlLocation"));
-        choose("ComboBox3", 3);
+        choose("locationBox", 3);
         QCOMPARE(m_editor->Record().Location, 3);
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("Weak Fi-Con"));
+        QCOMPARE(control<QPlainTextEdit>("effectMemo")->toPlainText(), QStringLiteral("Weak Fi-Con"));
     }
 
     void typedEffectTextIsStoredCutTo250()
     {
         open(TPerkTestLibraries::Flaw(0)); // formula 2: the text may be typed
-        auto *memo = control<QPlainTextEdit>("Memo1");
+        auto *memo = control<QPlainTextEdit>("effectMemo");
         QVERIFY(!memo->isReadOnly());
         memo->selectAll();
         QTest::keyClicks(memo, QStringLiteral("Loud engine"));
@@ -335,7 +336,7 @@ private slots:
         TPerkRecord perk = TPerkTestLibraries::Perk(2);
         perk.TextEditable = 1;
         open(perk);
-        auto *memo = control<QPlainTextEdit>("Memo1");
+        auto *memo = control<QPlainTextEdit>("effectMemo");
         QVERIFY(!memo->isReadOnly());
         QCOMPARE(memo->toPlainText(), QStringLiteral("Seats 4"));
         driver::Leave(memo);
@@ -347,19 +348,19 @@ private slots:
         const TPerkRecord original = TPerkTestLibraries::Perk(0);
         TPerkRecord entry = original;
         m_dialogs->modal = [](QDialog &dialog) {
-            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("4"));
-            dialog.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("ratingEdit")), QStringLiteral("4"));
+            dialog.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
             return dialog.result();
         };
-        QVERIFY(!TfrmPerkEditor::EditEntry(entry, m_vehicle, m_flaws));
+        QVERIFY(!TPerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws));
         QCOMPARE(entry, original);
 
         m_dialogs->modal = [](QDialog &dialog) {
-            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("4"));
-            dialog.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("ratingEdit")), QStringLiteral("4"));
+            dialog.findChild<QPushButton *>(QStringLiteral("okButton"))->click();
             return dialog.result();
         };
-        QVERIFY(TfrmPerkEditor::EditEntry(entry, m_vehicle, m_flaws));
+        QVERIFY(TPerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws));
         QCOMPARE(entry.RatingValue, 4.0);
     }
 };

@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(control<QListWidget>("lbDefects")->currentRow(), 0);
         QCOMPARE(grid(TPerkKind::Defect)->rowCount(), 1);
         QCOMPARE(row(TPerkKind::Defect, 0), QStringList({"-", "-", "-", "-"}));
-        for (const char *name : {"defectGrid", "bd1", "bd2", "bd3"})
+        for (const char *name : {"defectGrid", "deleteDefectButton", "configureDefectButton", "moveDefectSpin"})
             QVERIFY2(!control<QWidget>(name)->isEnabled(), name);
     }
 
@@ -146,7 +146,7 @@ private slots:
         QVERIFY(perks->item(0, 2)->text().endsWith(QStringLiteral("LC")));
         QCOMPARE(perks->item(0, 3)->text(), QStringLiteral("AUX"));
         QVERIFY(!perks->isEnabled());
-        QVERIFY(!control<QPushButton>("bp2")->isEnabled());
+        QVERIFY(!control<QPushButton>("configurePerkButton")->isEnabled());
 
         // With an entry, the weapon perk row follows it.
         addPerks({0});
@@ -178,7 +178,7 @@ private slots:
     {
         open(TPerkKind::Flaw);
         control<QListWidget>("lbFlaws")->setCurrentRow(1);
-        click("Button1");
+        click("addFlawButton");
         QCOMPARE(vehicle().Flaws->Count(), 1);
         QCOMPARE(vehicle().Flaws->Get(0), TPerkTestLibraries::Flaw(1));
         QVERIFY(vehicle().Modified);
@@ -186,7 +186,7 @@ private slots:
 
         vehicle().Modified = false;
         control<QListWidget>("lbFlaws")->setCurrentRow(-1);
-        click("Button1");
+        click("addFlawButton");
         QCOMPARE(vehicle().Flaws->Count(), 1);
         QVERIFY(vehicle().Modified);
 
@@ -200,7 +200,7 @@ private slots:
         addPerks({0, 1, 2});
         open(TPerkKind::Perk);
         grid(TPerkKind::Perk)->setCurrentCell(1, 0);
-        click("bp1");
+        click("deletePerkButton");
         QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Passenger Seating"}));
         QVERIFY(vehicle().Modified);
 
@@ -216,7 +216,7 @@ private slots:
         open(TPerkKind::Perk);
         grid(TPerkKind::Perk)->setCurrentCell(1, 0); // the weapon perk row
         vehicle().Modified = false;
-        click("bp1");
+        click("deletePerkButton");
         QCOMPARE(vehicle().Perks->Count(), 1);
         QCOMPARE(grid(TPerkKind::Perk)->rowCount(), 2);
         QVERIFY(vehicle().Modified);
@@ -229,11 +229,11 @@ private slots:
         open(TPerkKind::Flaw);
         grid(TPerkKind::Flaw)->setCurrentCell(0, 0);
         m_editor.dialogs->modal = [](QDialog &dialog) {
-            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("2"));
-            dialog.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("ratingEdit")), QStringLiteral("2"));
+            dialog.findChild<QPushButton *>(QStringLiteral("okButton"))->click();
             return dialog.result();
         };
-        click("bf2");
+        click("configureFlawButton");
         QCOMPARE(m_editor.dialogs->modalDialogs, 1);
         QCOMPARE(vehicle().Flaws->Get(0).RatingValue, 2.0);
         QCOMPARE(vehicle().Flaws->Get(1), TPerkTestLibraries::Flaw(2));
@@ -246,7 +246,7 @@ private slots:
         addSniperWeapon();
         open(TPerkKind::Perk);
         QTest::keyRelease(grid(TPerkKind::Perk), Qt::Key_Return); // disabled grid: only the extra row
-        click("bp2");
+        click("configurePerkButton");
         QCOMPARE(m_editor.dialogs->modalDialogs, 0);
 
         addPerks({1});
@@ -258,7 +258,7 @@ private slots:
         doubleClick(perks, perks->model()->index(0, 0));
         QCOMPARE(m_editor.dialogs->modalDialogs, 2);
         perks->setCurrentCell(1, 0);
-        click("bp2");
+        click("configurePerkButton");
         QCOMPARE(m_editor.dialogs->modalDialogs, 2);
     }
 
@@ -268,13 +268,13 @@ private slots:
         vehicle().Flaws->Add(TPerkTestLibraries::Flaw(1));
         open(TPerkKind::Flaw);
         m_editor.dialogs->answers = {TDialogAnswer::Cancel};
-        click("Button4");
+        click("clearFlawsButton");
         QCOMPARE(m_editor.dialogs->questions, QStringList({"Clear all flaws from the vehicle?"}));
         QCOMPARE(vehicle().Flaws->Count(), 2);
         QVERIFY(vehicle().Modified);
 
         m_editor.dialogs->answers = {TDialogAnswer::Ok};
-        click("Button4");
+        click("clearFlawsButton");
         QCOMPARE(vehicle().Flaws->Count(), 0);
         QVERIFY(!grid(TPerkKind::Flaw)->isEnabled());
     }
@@ -282,14 +282,14 @@ private slots:
     void clearOnAnEmptyListAsksNothingButMarksModified()
     {
         open(TPerkKind::Perk);
-        click("Button16");
+        click("clearPerksButton");
         QVERIFY(m_editor.dialogs->questions.isEmpty());
         QVERIFY(vehicle().Modified);
         open(TPerkKind::Defect);
         vehicle().Defects->Add(DefectTemplates()[0]);
         page()->ShowPFDGrid();
         m_editor.dialogs->answers = {TDialogAnswer::Ok};
-        click("Button12");
+        click("clearDefectsButton");
         QCOMPARE(m_editor.dialogs->questions, QStringList({"Clear all defects from the vehicle?"}));
         QCOMPARE(vehicle().Defects->Count(), 0);
     }
@@ -298,7 +298,7 @@ private slots:
     {
         addPerks({0, 1, 2});
         open(TPerkKind::Perk);
-        TSpinButton *move = control<TSpinButton>("bp3");
+        TSpinButton *move = control<TSpinButton>("movePerkSpin");
         grid(TPerkKind::Perk)->setCurrentCell(0, 0);
         QTest::mouseClick(move->UpButton(), Qt::LeftButton);
         grid(TPerkKind::Perk)->setCurrentCell(2, 0);
@@ -312,7 +312,7 @@ private slots:
     {
         addPerks({0, 1, 2});
         open(TPerkKind::Perk);
-        TSpinButton *move = control<TSpinButton>("bp3");
+        TSpinButton *move = control<TSpinButton>("movePerkSpin");
         grid(TPerkKind::Perk)->setCurrentCell(1, 0);
         QTest::mouseClick(move->UpButton(), Qt::LeftButton);
         QCOMPARE(names(*vehicle().Perks), QStringList({"Battle Arm", "Ablative Armor", "Passenger Seating"}));
@@ -329,7 +329,7 @@ private slots:
         addSniperWeapon();
         addPerks({0, 1});
         open(TPerkKind::Perk);
-        TSpinButton *move = control<TSpinButton>("bp3");
+        TSpinButton *move = control<TSpinButton>("movePerkSpin");
         grid(TPerkKind::Perk)->setCurrentCell(1, 0);
         QTest::mouseClick(move->DownButton(), Qt::LeftButton);
         QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Battle Arm"}));
@@ -358,7 +358,7 @@ private slots:
         open(TPerkKind::Defect);
         QCOMPARE(control<QLabel>("lModelDice")->text(), QStringLiteral("3"));
         page()->LemonDice()->SetGeneratorSource([] { return std::mt19937(5); });
-        click("BitBtn3");
+        click("rollDiceButton");
         QCOMPARE(control<QListWidget>("RollList")->count(), 3);
 
         useCustomModelDice(0);
@@ -366,7 +366,7 @@ private slots:
         vehicle().Modified = false;
         page()->ShowPFDGrid();
         QCOMPARE(control<QLabel>("lModelDice")->text(), QStringLiteral("0"));
-        click("BitBtn3");
+        click("rollDiceButton");
         QCOMPARE(control<QListWidget>("RollList")->count(), 0);
         QCOMPARE(vehicle().Defects->Count(), 0);
         QVERIFY(vehicle().Modified);
@@ -383,7 +383,7 @@ private slots:
         for (unsigned seed = 1; seed <= 20; ++seed) {
             vehicle().Defects->Clear();
             page()->LemonDice()->SetGeneratorSource([seed] { return std::mt19937(seed); });
-            click("BitBtn3");
+            click("rollDiceButton");
             QListWidget *rolls = control<QListWidget>("RollList");
             QCOMPARE(rolls->count(), 12);
             int rolledSixes = 0;
@@ -405,7 +405,7 @@ private slots:
     {
         useCustomModelDice(kMostLemonDice + 1);
         open(TPerkKind::Defect);
-        click("BitBtn3");
+        click("rollDiceButton");
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
         QCOMPARE(control<QListWidget>("RollList")->count(), 0);
         QCOMPARE(vehicle().Defects->Count(), 0);

@@ -6,7 +6,7 @@
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
 #include "tests/support/SampleDesigns.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/StoredProgramData.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -70,7 +70,7 @@ private:
     QTemporaryDir m_folder;
     std::unique_ptr<TMemoryProgramData> m_data;
     std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmEditer> m_window;
+    std::unique_ptr<TMainWindow> m_window;
 
     void trigger(const char *name) { m_window->findChild<QAction *>(QString::fromLatin1(name))->trigger(); }
     QString path(const char *name) { return m_folder.filePath(QString::fromLatin1(name)); }
@@ -86,7 +86,7 @@ private slots:
     {
         m_data = std::make_unique<TSheetProgramData>();
         m_dialogs = std::make_unique<TScriptedDialogs>();
-        m_window = std::make_unique<TfrmEditer>();
+        m_window = std::make_unique<TMainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->Document().Vehicle().Name = "Tank: <Mk II>";
@@ -105,7 +105,7 @@ private slots:
     QList<QByteArray> exportSheets(const QString &prefix)
     {
         QList<QByteArray> sheets;
-        for (const char *command : {"Text1", "HTML1", "JPEG1"}) {
+        for (const char *command : {"exportTextAction", "exportHtmlAction", "exportJpegAction"}) {
             const QString file = m_folder.filePath(prefix + QLatin1String(command));
             m_dialogs->paths = {file};
             trigger(command);
@@ -119,7 +119,7 @@ private slots:
     void pdfExportWritesOnePageDocument()
     {
         m_dialogs->paths = {path("sheet.pdf")};
-        trigger("PDF1");
+        trigger("exportPdfAction");
         QVERIFY(m_dialogs->errors.isEmpty());
         const TFileDialogOptions &asked = m_dialogs->saveDialogs.last();
         QCOMPARE(asked.defaultExtension, QStringLiteral("pdf"));
@@ -139,7 +139,7 @@ private slots:
 
         // Cancelled: nothing written.
         m_dialogs->paths = {QString()};
-        trigger("PDF1");
+        trigger("exportPdfAction");
         QVERIFY(!QFile::exists(path("cancelled.pdf")));
         QCOMPARE(m_dialogs->saveDialogs.size(), 2);
     }
@@ -162,7 +162,7 @@ private slots:
             pages = widget->pageCount();
             return int(QDialog::Rejected);
         };
-        trigger("PrintPreview1");
+        trigger("printPreviewAction");
         QVERIFY(m_dialogs->errors.isEmpty());
         QCOMPARE(m_dialogs->modalDialogs, 1);
         QVERIFY(painted);

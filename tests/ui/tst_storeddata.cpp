@@ -5,7 +5,7 @@
 #include "engine/MovementList.h"
 #include "engine/Vehicle.h"
 #include "storage/Libraries.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/StoredProgramData.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -39,7 +39,7 @@ private slots:
     void modeListsComeFromTheMovementLibrary()
     {
         TScriptedDialogs dialogs;
-        TfrmEditer window;
+        TMainWindow window;
         window.show();
         auto *mode = window.findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
         QCOMPARE(mode->count(), Libraries().Movement.Count() + 1);
@@ -88,19 +88,19 @@ private slots:
     void recordSheetIsSavedAsJpegAndPrinted()
     {
         TScriptedDialogs dialogs;
-        TfrmEditer window;
+        TMainWindow window;
         window.show();
         window.Document().Vehicle().Name = "Sheet Test";
         const QString jpeg = m_folder.filePath(QStringLiteral("sheet.jpg"));
         dialogs.paths = {jpeg};
-        window.findChild<QAction *>(QStringLiteral("JPEG1"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("exportJpegAction"))->trigger();
         QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join('\n')));
         QFile image(jpeg);
         QVERIFY(image.open(QIODevice::ReadOnly));
         QCOMPARE(image.read(3), QByteArray("\xff\xd8\xff"));
 
         // a printer dialog that is cancelled prints nothing
-        window.findChild<QAction *>(QStringLiteral("PrintSheet1"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("printAction"))->trigger();
         QCOMPARE(dialogs.printerDialogs, 1);
 
         const QString pdf = m_folder.filePath(QStringLiteral("printed.pdf"));
@@ -109,7 +109,7 @@ private slots:
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
         };
-        window.findChild<QAction *>(QStringLiteral("PrintSheet1"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("printAction"))->trigger();
         QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join('\n')));
         QFile printed(pdf);
         QVERIFY(printed.open(QIODevice::ReadOnly));

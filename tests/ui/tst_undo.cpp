@@ -10,7 +10,7 @@
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 #include "base/Stream.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/UndoHistory.h"
 #include "ui/document/UndoSnapshot.h"
@@ -74,7 +74,7 @@ private:
     QList<QStringList> m_shown;
 
     TVehicle &vehicle() { return m_editor.Vehicle(); }
-    TfrmEditer &window() { return *m_editor.window; }
+    TMainWindow &window() { return *m_editor.window; }
     QUndoStack &stack() { return *window().UndoHistory()->Stack(); }
     template <typename T = QLineEdit> T *find(const char *name)
     {
@@ -108,12 +108,12 @@ private:
     }
     void undo()
     {
-        action("Undo1")->trigger();
+        action("undoAction")->trigger();
         QCoreApplication::processEvents();
     }
     void redo()
     {
-        action("Redo1")->trigger();
+        action("redoAction")->trigger();
         QCoreApplication::processEvents();
     }
     void click(const char *name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
@@ -136,7 +136,7 @@ private:
     {
         const QString path = m_folder.filePath(QString::fromLatin1(name));
         m_editor.dialogs->paths = {path};
-        action("SaveAs1")->trigger();
+        action("saveAsAction")->trigger();
         QCoreApplication::processEvents();
         return path;
     }
@@ -171,15 +171,15 @@ private slots:
 
     void editMenuNamesTheChange()
     {
-        QVERIFY(!action("Undo1")->isEnabled());
-        QCOMPARE(action("Undo1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QVERIFY(action("Redo1")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
-        QVERIFY(action("Redo1")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+        QVERIFY(!action("undoAction")->isEnabled());
+        QCOMPARE(action("undoAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QVERIFY(action("redoAction")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+        QVERIFY(action("redoAction")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
         const QString shown = find("eArmor")->text();
         enter("eArmor", QStringLiteral("7"));
-        QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Armor change"));
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("&Undo Armor change"));
 
-        auto *edit = find<QMenu>("Edit1");
+        auto *edit = find<QMenu>("editMenu");
         edit->popup(window().mapToGlobal(QPoint(60, window().menuBar()->height())));
         QTRY_VERIFY(edit->isVisible());
         QPixmap shot = window().grab();
@@ -191,8 +191,8 @@ private slots:
         edit->hide();
 
         undo();
-        QCOMPARE(action("Redo1")->text(), QStringLiteral("&Redo Armor change"));
-        QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo"));
+        QCOMPARE(action("redoAction")->text(), QStringLiteral("&Redo Armor change"));
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("&Undo"));
         QCOMPARE(find("eArmor")->text(), shown);
     }
 
@@ -248,7 +248,7 @@ private slots:
             click("addWeaponButton");
             record();
         }
-        QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Weapons change"));
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("&Undo Weapons change"));
         auto *grid = find<QTableView>("weaponGrid");
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(0, weapongrid::Items));
@@ -268,13 +268,13 @@ private slots:
         window().PageControl()->setCurrentIndex(2);
         for (int row : {2, 0}) {
             find<QListWidget>("lbPerks")->setCurrentRow(row);
-            click("Button11");
+            click("addPerkButton");
             record();
         }
         find<QTableWidget>("perkGrid")->setCurrentCell(0, 0);
-        click("bp1");
+        click("deletePerkButton");
         record();
-        QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Perks change"));
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("&Undo Perks change"));
         QCOMPARE(stack().count(), m_bodies.size() - 1);
 
         for (int i = static_cast<int>(m_bodies.size()) - 2; i >= 0; --i) {
@@ -321,7 +321,7 @@ private slots:
         for (const int key : {Qt::Key_1, Qt::Key_2, Qt::Key_5})
             typeKey(height, key);
         QCOMPARE(stack().count(), 1);
-        QCOMPARE(action("Undo1")->text(), QStringLiteral("&Undo Height change"));
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("&Undo Height change"));
 
         // Another box is another step, and so is coming back to the first one.
         focus(find("eWidth"));
@@ -340,7 +340,7 @@ private slots:
         // Clicking a button twice is two steps.
         window().PageControl()->setCurrentIndex(2);
         for (int i = 0; i < 2; ++i) {
-            click("Button11");
+            click("addPerkButton");
             QCoreApplication::processEvents();
         }
         QCOMPARE(stack().count(), 2);
@@ -353,7 +353,7 @@ private slots:
         typeKey(height, Qt::Key_9);
         typeKey(height, Qt::Key_Backspace);
         QCOMPARE(stack().count(), 0);
-        QVERIFY(!action("Undo1")->isEnabled());
+        QVERIFY(!action("undoAction")->isEnabled());
     }
 
     void savedStateClearsModifiedAgain()
@@ -384,20 +384,20 @@ private slots:
     void newOpenAndRevertClearTheHistory()
     {
         // Without a file there is nothing to revert to.
-        emit find<QMenu>("File1")->aboutToShow();
-        QVERIFY(!action("RevertToSaved1")->isEnabled());
+        emit find<QMenu>("fileMenu")->aboutToShow();
+        QVERIFY(!action("revertToSavedAction")->isEnabled());
         enter("eArmor", QStringLiteral("4"));
         const QString file = saveAs("revert.vkd");
         const Body saved = body();
-        emit find<QMenu>("File1")->aboutToShow();
-        QVERIFY(action("RevertToSaved1")->isEnabled());
+        emit find<QMenu>("fileMenu")->aboutToShow();
+        QVERIFY(action("revertToSavedAction")->isEnabled());
         enter("eArmor", QStringLiteral("9"));
 
         // Revert asks first; No keeps everything.
         m_editor.dialogs->answers = {TDialogAnswer::No, TDialogAnswer::Yes};
-        action("RevertToSaved1")->trigger();
+        action("revertToSavedAction")->trigger();
         QCOMPARE(vehicle().Armor, 9);
-        action("RevertToSaved1")->trigger();
+        action("revertToSavedAction")->trigger();
         QCoreApplication::processEvents();
         QVERIFY(body() == saved);
         QVERIFY(!vehicle().Modified);
@@ -406,14 +406,14 @@ private slots:
 
         enter("eArmor", QStringLiteral("8"));
         m_editor.dialogs->answers = {TDialogAnswer::No};
-        action("New1")->trigger();
+        action("newAction")->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(stack().count(), 0);
 
         enter("eArmor", QStringLiteral("2"));
         m_editor.dialogs->answers = {TDialogAnswer::No};
         m_editor.dialogs->paths = {file};
-        action("Open1")->trigger();
+        action("openAction")->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(stack().count(), 0);
         // The first change after opening goes back to the opened design exactly.

@@ -10,9 +10,9 @@
 #include "base/Files.h"
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
-#include "ui/Editer.h"
-#include "ui/dialogs/FrmModify.h"
-#include "ui/dialogs/FrmWepEdit.h"
+#include "ui/MainWindow.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
+#include "ui/dialogs/CustomWeaponDialog.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponGridModel.h"
@@ -99,12 +99,12 @@ private:
     std::unique_ptr<TMemoryProgramData> m_data;
     std::unique_ptr<TScriptedDialogs> m_dialogs;
     std::unique_ptr<TMemoryWeaponLibraries> m_libraries;
-    std::unique_ptr<TfrmEditer> m_window;
+    std::unique_ptr<TMainWindow> m_window;
 
     TVehicle &vehicle() { return m_window->Document().Vehicle(); }
     TWeaponList &weapons() { return *vehicle().Weapons; }
     TWeaponsPage *page() { return m_window->findChild<TWeaponsPage *>(); }
-    QTabWidget *libraryTabs() { return page()->findChild<QTabWidget *>(QStringLiteral("PageControl2")); }
+    QTabWidget *libraryTabs() { return page()->findChild<QTabWidget *>(QStringLiteral("weaponLibraryTabs")); }
     QTableView *grid() { return page()->findChild<QTableView *>(QStringLiteral("weaponGrid")); }
     QModelIndex at(int row, int c) { return grid()->model()->index(row, c); }
     QTableWidget *library(int type) { return page()->findChild<QTableWidget *>(QStringLiteral("sg%1").arg(type)); }
@@ -184,7 +184,7 @@ private slots:
         m_libraries->WeaponLibrary(0).Add(Cannon("HC", 300));
         m_libraries->WeaponLibrary(0).Add(Cannon("MC", 200));
         SetWeaponLibraries(m_libraries.get());
-        m_window = std::make_unique<TfrmEditer>();
+        m_window = std::make_unique<TMainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->PageControl()->setCurrentIndex(1);
@@ -551,12 +551,15 @@ private slots:
         select(0, col::Items);
         const QString tvBefore = label("lblTV");
         m_dialogs->modal = [](QDialog &dialog) {
-            auto &modify = static_cast<TfrmModify &>(dialog);
+            auto &modify = static_cast<TWeaponModifyDialog &>(dialog);
             modify.show();
             // Old rating of the weapon as it is: 100.
             if (modify.findChild<QLabel *>(QStringLiteral("lold"))->text() != QStringLiteral("100"))
                 return int(QDialog::Rejected);
-            modify.findChild<QGroupBox *>(QStringLiteral("RadioGroup1"))->findChildren<QRadioButton *>().at(0)->click();
+            modify.findChild<QGroupBox *>(QStringLiteral("accuracyGroup"))
+                ->findChildren<QRadioButton *>()
+                .at(0)
+                ->click();
             modify.findChild<QGroupBox *>(QStringLiteral("rgArc"))->findChildren<QRadioButton *>().at(8)->click();
             return int(QDialog::Accepted);
         };
@@ -569,7 +572,10 @@ private slots:
         QVERIFY(label("lblTV") != tvBefore);
 
         m_dialogs->modal = [](QDialog &dialog) {
-            dialog.findChild<QGroupBox *>(QStringLiteral("RadioGroup1"))->findChildren<QRadioButton *>().at(2)->click();
+            dialog.findChild<QGroupBox *>(QStringLiteral("accuracyGroup"))
+                ->findChildren<QRadioButton *>()
+                .at(2)
+                ->click();
             return int(QDialog::Rejected);
         };
         vehicle().Modified = false;
@@ -596,7 +602,7 @@ private slots:
                     shown += pages->tabText(i) + QLatin1Char(';');
             if (auto *antiLaser = dialog.findChild<QAbstractButton *>(QStringLiteral("cbAmmo0")); antiLaser->isEnabled())
                 antiLaser->click();
-            dialog.findChild<QAbstractButton *>(QStringLiteral("st1"))->click();
+            dialog.findChild<QAbstractButton *>(QStringLiteral("ammoStorageBox"))->click();
             return int(QDialog::Accepted);
         };
         select(1, col::Ammo);
@@ -631,7 +637,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         click("modifyWeaponButton");
-        QCOMPARE(opener, QStringLiteral("TfrmPerkEditor"));
+        QCOMPARE(opener, QStringLiteral("TPerkEditorDialog"));
 
         int opened = 0;
         page()->SetPerkEditor([&opened](QWidget *, TPerkRecord &entry, const TPerkVehicleData &) {
@@ -699,11 +705,11 @@ private slots:
     void newCustomWeaponIsListedAndEditDeleteFollowTheList()
     {
         libraryTabs()->setCurrentIndex(6);
-        QVERIFY(!button("Button8")->isEnabled());
-        QVERIFY(!button("Button9")->isEnabled());
+        QVERIFY(!button("editCustomWeaponButton")->isEnabled());
+        QVERIFY(!button("deleteCustomWeaponButton")->isEnabled());
 
         m_dialogs->modal = [](QDialog &) { return int(QDialog::Accepted); };
-        click("Button7");
+        click("newCustomWeaponButton");
         const TBaseWeaponList &custom = m_libraries->WeaponLibrary(6);
         QCOMPARE(custom.Count(), 1);
         QCOMPARE(custom.Get(0).Name, std::string("Untitled"));
@@ -712,18 +718,18 @@ private slots:
         QCOMPARE(custom.Get(0).AreaEffect, -1);
         QCOMPARE(library(6)->item(0, 12)->text(), QStringLiteral("C"));
         QCOMPARE(library(6)->item(0, 1)->text(), QStringLiteral("Untitled"));
-        QVERIFY(button("Button8")->isEnabled());
-        QVERIFY(button("Button9")->isEnabled());
+        QVERIFY(button("editCustomWeaponButton")->isEnabled());
+        QVERIFY(button("deleteCustomWeaponButton")->isEnabled());
         QCOMPARE(m_libraries->CustomChanges(), 1);
         QVERIFY(!vehicle().Modified);
 
         // Edit replaces the record on OK.
         m_dialogs->modal = [](QDialog &dialog) {
-            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("Spitter"));
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("nameEdit")), QStringLiteral("Spitter"));
             return int(QDialog::Accepted);
         };
         library(6)->setCurrentCell(0, 0);
-        click("Button8");
+        click("editCustomWeaponButton");
         QCOMPARE(custom.Get(0).Name, std::string("Spitter"));
         QCOMPARE(m_libraries->CustomChanges(), 2);
 
@@ -732,15 +738,15 @@ private slots:
         QCOMPARE(weapons().Get(0).Data.Name, std::string("Spitter"));
 
         m_dialogs->answers = {TDialogAnswer::Cancel};
-        click("Button9");
+        click("deleteCustomWeaponButton");
         QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Delete the custom weapon?"));
         QCOMPARE(custom.Count(), 1);
         m_dialogs->answers = {TDialogAnswer::Ok};
-        click("Button9");
+        click("deleteCustomWeaponButton");
         QCOMPARE(custom.Count(), 0);
         QCOMPARE(m_libraries->CustomChanges(), 3);
-        QVERIFY(!button("Button8")->isEnabled());
-        QVERIFY(!button("Button9")->isEnabled());
+        QVERIFY(!button("editCustomWeaponButton")->isEnabled());
+        QVERIFY(!button("deleteCustomWeaponButton")->isEnabled());
         QVERIFY(!library(6)->isEnabled());
         QCOMPARE(weapons().Get(0).Data.Name, std::string("Spitter"));
     }
@@ -757,17 +763,17 @@ private slots:
         libraryTabs()->setCurrentIndex(6);
 
         m_dialogs->modal = [](QDialog &dialog) {
-            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("Edit2")), QStringLiteral("SAVED"));
+            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("codeEdit")), QStringLiteral("SAVED"));
             return int(QDialog::Accepted);
         };
-        click("Button7");
+        click("newCustomWeaponButton");
         const std::vector<TWeaponRecord> saved = ReadCustomWeaponFile(ProgramFolder());
         QCOMPARE(saved.size(), size_t(1));
         QCOMPARE(saved[0].Code, std::string("SAVED"));
         QCOMPARE(saved[0].WeaponType, 6);
 
         m_dialogs->answers = {TDialogAnswer::Ok};
-        click("Button9");
+        click("deleteCustomWeaponButton");
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("Custom.zel"))));
 
         Libraries().Clear();
@@ -776,20 +782,20 @@ private slots:
 
     void panelHeightIsRemembered()
     {
-        // A fresh window with a stored height for Panel16.
+        // A fresh window with a stored height for the grid panel.
         vehicle().Modified = false;
         m_window.reset();
         m_data->layout.fill(50);
         m_data->layout[0] = 220;
-        m_window = std::make_unique<TfrmEditer>();
+        m_window = std::make_unique<TMainWindow>();
         m_window->resize(800, 600);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->PageControl()->setCurrentIndex(1);
-        QWidget *panel = page()->findChild<QWidget *>(QStringLiteral("Panel16"));
+        QWidget *panel = page()->findChild<QWidget *>(QStringLiteral("weaponGridPanel"));
         QTRY_COMPARE(panel->height(), 220);
 
-        auto *splitter = page()->findChild<QSplitter *>(QStringLiteral("Splitter1"));
+        auto *splitter = page()->findChild<QSplitter *>(QStringLiteral("weaponsSplitter"));
         const int total = splitter->sizes().at(0) + splitter->sizes().at(1);
         splitter->setSizes({180, total - 180});
         QCOMPARE(panel->height(), 180);

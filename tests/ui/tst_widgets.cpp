@@ -8,10 +8,10 @@
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/widgets/ExitEdit.h"
-#include "ui/dialogs/LogView.h"
+#include "ui/dialogs/LogViewer.h"
 #include "ui/widgets/MemoBox.h"
 #include "ui/dialogs/QtDialogProvider.h"
-#include "ui/widgets/RaiImage.h"
+#include "ui/widgets/PictureView.h"
 #include "ui/document/RecentFiles.h"
 #include "ui/WindowPlacement.h"
 
@@ -37,36 +37,36 @@ class WidgetsTest : public QObject {
 private slots:
     void stretchedAndCentredPictureKeepsItsShape()
     {
-        QCOMPARE(TraiImage::DestinationRect(231, 267, 400, 100, true, true), QRect(0, 104, 231, 58));
+        QCOMPARE(TPictureView::DestinationRect(231, 267, 400, 100, true, true), QRect(0, 104, 231, 58));
         // a tall picture: the height decides
-        QCOMPARE(TraiImage::DestinationRect(200, 100, 100, 200, true, false), QRect(0, 0, 50, 100));
-        QCOMPARE(TraiImage::DestinationRect(200, 100, 100, 200, true, true), QRect(75, 0, 50, 100));
+        QCOMPARE(TPictureView::DestinationRect(200, 100, 100, 200, true, false), QRect(0, 0, 50, 100));
+        QCOMPARE(TPictureView::DestinationRect(200, 100, 100, 200, true, true), QRect(75, 0, 50, 100));
         // a small picture is scaled up as well
-        QCOMPARE(TraiImage::DestinationRect(300, 300, 30, 10, true, true), QRect(0, 100, 300, 100));
+        QCOMPARE(TPictureView::DestinationRect(300, 300, 30, 10, true, true), QRect(0, 100, 300, 100));
     }
 
     void unstretchedLargePictureIsDrawnAtANegativeOffset()
     {
-        QCOMPARE(TraiImage::DestinationRect(100, 100, 301, 150, false, true), QRect(-100, -25, 301, 150));
-        QCOMPARE(TraiImage::DestinationRect(100, 100, 301, 150, false, false), QRect(0, 0, 301, 150));
+        QCOMPARE(TPictureView::DestinationRect(100, 100, 301, 150, false, true), QRect(-100, -25, 301, 150));
+        QCOMPARE(TPictureView::DestinationRect(100, 100, 301, 150, false, false), QRect(0, 0, 301, 150));
     }
 
     void drawnSizeRoundsHalvesToEven()
     {
         // scale 1.25: 4 × 1.6 gives 4 × 2
-        QCOMPARE(TraiImage::DestinationRect(4, 4, 5, 2, true, false).size(), QSize(4, 2));
+        QCOMPARE(TPictureView::DestinationRect(4, 4, 5, 2, true, false).size(), QSize(4, 2));
         // scale 2.5: 2 × 0.4 gives 2 × 0
-        QCOMPARE(TraiImage::DestinationRect(2, 2, 5, 1, true, false).size(), QSize(2, 0));
+        QCOMPARE(TPictureView::DestinationRect(2, 2, 5, 1, true, false).size(), QSize(2, 0));
         // the height ratio is the larger: 6.4 × 4 gives 6 × 4
-        QCOMPARE(TraiImage::DestinationRect(16, 4, 8, 5, true, false).size(), QSize(6, 4));
+        QCOMPARE(TPictureView::DestinationRect(16, 4, 8, 5, true, false).size(), QSize(6, 4));
         // scale 2: heights 2.5 and 3.5 go to the even neighbours 2 and 4
-        QCOMPARE(TraiImage::DestinationRect(5, 100, 10, 5, true, false).size(), QSize(5, 2));
-        QCOMPARE(TraiImage::DestinationRect(5, 100, 10, 7, true, false).size(), QSize(5, 4));
+        QCOMPARE(TPictureView::DestinationRect(5, 100, 10, 5, true, false).size(), QSize(5, 2));
+        QCOMPARE(TPictureView::DestinationRect(5, 100, 10, 7, true, false).size(), QSize(5, 4));
     }
 
     void emptyPictureIsNotOpaque()
     {
-        TraiImage image;
+        TPictureView image;
         QCOMPARE(image.size(), QSize(105, 105));
         QVERIFY(!image.IsOpaque());
         QImage big(200, 150, QImage::Format_RGB32);
@@ -88,7 +88,7 @@ private slots:
 
     void stretchedPictureIsOpaqueOnlyWhileItCoversTheControl()
     {
-        TraiImage image;
+        TPictureView image;
         image.SetStretch(true);
         image.SetCenter(true);
         QImage square(50, 50, QImage::Format_RGB32);
@@ -221,11 +221,11 @@ private slots:
     {
         QTemporaryDir folder;
         TScriptedDialogs dialogs;
-        TfrmLogView viewer;
+        TLogViewer viewer;
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Log Viewer"));
         viewer.SetLines({"first", "", "  indented \xe9"});
         dialogs.paths = {folder.filePath(QStringLiteral("log.txt"))};
-        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
         QCOMPARE(dialogs.saveDialogs.size(), 1);
         QCOMPARE(dialogs.saveDialogs[0].title, QStringLiteral("Log File Save Location"));
         QCOMPARE(dialogs.saveDialogs[0].defaultExtension, QStringLiteral("txt"));
@@ -239,7 +239,7 @@ private slots:
     {
         QTemporaryDir folder;
         TScriptedDialogs dialogs;
-        TfrmLogView viewer;
+        TLogViewer viewer;
         viewer.SetLines({"one"});
         auto *log = viewer.findChild<QPlainTextEdit *>(QStringLiteral("mLog"));
         log->moveCursor(QTextCursor::End);
@@ -251,12 +251,12 @@ private slots:
 
         // a cancelled dialog writes nothing and leaves the text alone
         dialogs.paths = {QString()};
-        viewer.BitBtn2Click();
+        viewer.SaveLog();
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 0);
         QCOMPARE(viewer.Lines(), (QStringList{"one more", "two"}));
 
         dialogs.paths = {folder.filePath(QStringLiteral("typed.txt"))};
-        viewer.BitBtn2Click();
+        viewer.SaveLog();
         QFile saved(folder.filePath(QStringLiteral("typed.txt")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("one more\r\ntwo\r\n"));
@@ -269,10 +269,10 @@ private slots:
     {
         QTemporaryDir folder;
         TScriptedDialogs dialogs;
-        TfrmLogView viewer;
+        TLogViewer viewer;
         viewer.SetLines({"line"});
         dialogs.paths = {folder.filePath(QStringLiteral("no/such/folder/log.txt"))};
-        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(viewer.Lines(), QStringList{QStringLiteral("line")});
     }

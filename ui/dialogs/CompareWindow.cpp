@@ -80,7 +80,7 @@ TCompareWindow::TCompareWindow(const QString &captionA, TBaseVehicle &a, const Q
     , m_differencesOnly(new QCheckBox(QStringLiteral("Differences only"), this))
     , m_summary(new QLabel(this))
 {
-    setObjectName(QStringLiteral("frmCompare"));
+    setObjectName(QStringLiteral("compareWindow"));
     setWindowTitle(QStringLiteral("Compare Designs"));
     setSizeGripEnabled(true);
     m_tree->setObjectName(QStringLiteral("tvCompare"));

@@ -24,22 +24,23 @@ struct TCustomField {
 
 namespace {
 
-const TCustomField kName{"Name", "Edit6", "", &TPerkRecord::PFDName};
-const TCustomField kRating{"Rating", "Edit7", "(Displayed Rating)", nullptr, &TPerkRecord::RatingValue};
-const TCustomField kValue{"Value", "Edit8", "(Please enter a negative value for flaws)", nullptr, &TPerkRecord::X};
-const TCustomField kCost{"Added cost", "Edit9", "(is added after production multiplier)", nullptr,
+const TCustomField kName{"Name", "customNameEdit", "", &TPerkRecord::PFDName};
+const TCustomField kRating{"Rating", "customRatingEdit", "(Displayed Rating)", nullptr, &TPerkRecord::RatingValue};
+const TCustomField kValue{"Value", "customValueEdit", "(Please enter a negative value for flaws)", nullptr,
+                          &TPerkRecord::X};
+const TCustomField kCost{"Added cost", "customCostEdit", "(is added after production multiplier)", nullptr,
                          &TPerkRecord::CostValue};
 const TCustomField kModifiers[] = {
-    {"Maneuver", "Edit14", "", nullptr, nullptr, &TPerkRecord::ManeuverMod},
-    {"Armor (per 10%)", "Edit15", "", nullptr, nullptr, &TPerkRecord::ArmorMod},
-    {"Speed (per 10%)", "Edit16", "", nullptr, nullptr, &TPerkRecord::SpeedMod},
-    {"Sensor", "Edit10", "", nullptr, nullptr, &TPerkRecord::SensorMod},
-    {"Comm", "Edit11", "", nullptr, nullptr, &TPerkRecord::CommMod},
-    {"FiCon", "Edit12", "", nullptr, nullptr, &TPerkRecord::FireControlMod},
-    {"Actions", "Edit13", "", nullptr, nullptr, &TPerkRecord::AddedActionsValue},
+    {"Maneuver", "maneuverModEdit", "", nullptr, nullptr, &TPerkRecord::ManeuverMod},
+    {"Armor (per 10%)", "armorModEdit", "", nullptr, nullptr, &TPerkRecord::ArmorMod},
+    {"Speed (per 10%)", "speedModEdit", "", nullptr, nullptr, &TPerkRecord::SpeedMod},
+    {"Sensor", "sensorModEdit", "", nullptr, nullptr, &TPerkRecord::SensorMod},
+    {"Comm", "commModEdit", "", nullptr, nullptr, &TPerkRecord::CommMod},
+    {"FiCon", "fireControlModEdit", "", nullptr, nullptr, &TPerkRecord::FireControlMod},
+    {"Actions", "addedActionsEdit", "", nullptr, nullptr, &TPerkRecord::AddedActionsValue},
 };
-const TCustomField kOtvValue{"Value", "Edit17", "", nullptr, &TPerkRecord::Y};
-const TCustomField kCrew{"Added Crew", "Edit18", "", nullptr, nullptr, &TPerkRecord::AddedCrewValue};
+const TCustomField kOtvValue{"Value", "otvValueEdit", "", nullptr, &TPerkRecord::Y};
+const TCustomField kCrew{"Added Crew", "addedCrewEdit", "", nullptr, nullptr, &TPerkRecord::AddedCrewValue};
 
 enum { OtvNone, OtvInside, OtvOutside };
 
@@ -84,10 +85,10 @@ TPerkCustomPanel::TPerkCustomPanel(TPerkChange change, QWidget *parent)
 {
     setObjectName(QStringLiteral("pnlCustom"));
     setFrameShape(QFrame::StyledPanel);
-    m_aux->setObjectName(QStringLiteral("CheckBox3"));
-    m_otv->setObjectName(QStringLiteral("ComboBox2"));
+    m_aux->setObjectName(QStringLiteral("auxiliaryBox"));
+    m_otv->setObjectName(QStringLiteral("otvBox"));
     m_otv->addItems({QStringLiteral("None"), QStringLiteral("Inside"), QStringLiteral("Outside")});
-    m_people->setObjectName(QStringLiteral("CheckBox4"));
+    m_people->setObjectName(QStringLiteral("peopleBox"));
 
     auto *main = new QGridLayout;
     main->setVerticalSpacing(3);

@@ -12,7 +12,7 @@
 TRecoveryDialog::TRecoveryDialog(const TRecoveryFile &file, QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmRecovery"));
+    setObjectName(QStringLiteral("recoveryDialog"));
     setWindowTitle(QStringLiteral("Recover Unsaved Changes"));
 
     const QString name = file.DesignName.isEmpty() ? QStringLiteral("(unnamed)") : file.DesignName;

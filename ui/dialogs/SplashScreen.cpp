@@ -7,13 +7,13 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TfrmSplashScreen::TfrmSplashScreen(QWidget *parent)
+TSplashScreen::TSplashScreen(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("frmSplashScreen"));
+    setObjectName(QStringLiteral("splashScreen"));
     const QSize clientSize(512, 96);
     auto *picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setObjectName(QStringLiteral("splashImage"));
     picture->setPixmap(MakeBanner(clientSize));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -3,8 +3,8 @@
 #include <QWidget>
 
 // The start-up banner: borderless, always on top, centred, 512 × 96.
-class TfrmSplashScreen : public QWidget {
+class TSplashScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmSplashScreen(QWidget *parent = nullptr);
+    explicit TSplashScreen(QWidget *parent = nullptr);
 };

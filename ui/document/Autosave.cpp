@@ -4,8 +4,8 @@
 #include "engine/Vehicle.h"
 #include "base/Files.h"
 #include "ui/CommandGuard.h"
-#include "ui/NativePath.h"
 #include "ui/document/BackgroundWrite.h"
+#include "ui/NativePath.h"
 #include "ui/document/UndoSnapshot.h"
 #include "ui/document/VehicleDocument.h"
 

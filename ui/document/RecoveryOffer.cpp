@@ -5,7 +5,7 @@
 #include "ui/document/Autosave.h"
 #include "ui/CommandGuard.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 #include "ui/NativePath.h"
 #include "ui/dialogs/RecoveryDialog.h"
 #include "ui/document/RecoveryStore.h"
@@ -17,7 +17,7 @@ namespace {
 
 // Makes the recovered design the open one; false when it could not be read or the user
 // kept the design that was open.
-bool recover(TfrmEditer &window, TAutosave &autosave, const TRecoveryFile &file)
+bool recover(TMainWindow &window, TAutosave &autosave, const TRecoveryFile &file)
 {
     TLoadedDesign loaded;
     if (!RunGuarded(&window, [&] { loaded = LoadDesignFile(ToNativePath(file.DesignPath)); }))
@@ -32,7 +32,7 @@ bool recover(TfrmEditer &window, TAutosave &autosave, const TRecoveryFile &file)
 
 } // namespace
 
-int OfferRecovery(TfrmEditer &window, TAutosave &autosave, const QString &folder)
+int OfferRecovery(TMainWindow &window, TAutosave &autosave, const QString &folder)
 {
     int recovered = 0;
     for (const TRecoveryFile &file : TRecoveryStore(folder).Orphans()) {

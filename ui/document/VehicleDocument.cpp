@@ -2,8 +2,8 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "ui/NativePath.h"
 #include "ui/document/BackgroundWrite.h"
+#include "ui/NativePath.h"
 #include "ui/document/UndoSnapshot.h"
 
 TVehicleDocument::TVehicleDocument(QObject *parent)

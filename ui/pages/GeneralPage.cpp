@@ -54,16 +54,19 @@ namespace {
 #define AW_REAL(field) nullptr, [](TBaseVehicle &v) -> double * { return &v.field; }
 
 const TGeneralNumberBox kNumberBoxes[] = {
-    {"eCrew", "SpinButton1", AW_INT(Crew), TGeneralBoxFormat::Plain, 0, 1, 0, {}, true, false, false},
-    {"eArmor", "SpinButton3", AW_INT(Armor), TGeneralBoxFormat::Plain, 1, 1, 0, {}, true, false, false},
-    {"eSensorRating", "SpinButton4", AW_INT(SensorRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
-    {"eSensorRange", "SpinButton5", AW_REAL(SensorRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
-    {"eComRating", "SpinButton6", AW_INT(CommRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
-    {"eComRange", "SpinButton7", AW_REAL(CommRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
-    {"eFiCon", "SpinButton8", AW_INT(FireControl), TGeneralBoxFormat::Signed, -5, 1, -5, 5, true, false, false},
-    {"eDeployment", "SpinButton9", AW_INT(Deployment), TGeneralBoxFormat::Plain, 0, 10, 0, {}, true, false, false},
-    {"eManuver", "SpinButton2", AW_INT(Maneuver), TGeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
-    {"eFinalSize", "SpinButton10", AW_INT(FinalSize), TGeneralBoxFormat::ShownByResults, 1, 1, 1, {}, true, false, false},
+    {"eCrew", "crewSpin", AW_INT(Crew), TGeneralBoxFormat::Plain, 0, 1, 0, {}, true, false, false},
+    {"eArmor", "armorSpin", AW_INT(Armor), TGeneralBoxFormat::Plain, 1, 1, 0, {}, true, false, false},
+    {"eSensorRating", "sensorRatingSpin", AW_INT(SensorRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true,
+     false, false},
+    {"eSensorRange", "sensorRangeSpin", AW_REAL(SensorRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true,
+     false, true},
+    {"eComRating", "commRatingSpin", AW_INT(CommRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
+    {"eComRange", "commRangeSpin", AW_REAL(CommRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
+    {"eFiCon", "fireControlSpin", AW_INT(FireControl), TGeneralBoxFormat::Signed, -5, 1, -5, 5, true, false, false},
+    {"eDeployment", "deploymentSpin", AW_INT(Deployment), TGeneralBoxFormat::Plain, 0, 10, 0, {}, true, false, false},
+    {"eManeuver", "maneuverSpin", AW_INT(Maneuver), TGeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
+    {"eFinalSize", "finalSizeSpin", AW_INT(FinalSize), TGeneralBoxFormat::ShownByResults, 1, 1, 1, {}, true, false,
+     false},
     {"eAvail", nullptr, AW_INT(Availability), TGeneralBoxFormat::Plain, {}, 0, {}, {}, false, false, false},
     {"eCurrMult", nullptr, AW_REAL(CurrencyMultiplier), TGeneralBoxFormat::Shortest18, 0, 0, {}, {}, true, false, false},
     {"eProCustomModel", nullptr, AW_INT(CustomProduction.CustomModelDice), TGeneralBoxFormat::Plain, -1, 0, {}, {}, true, true,
@@ -124,7 +127,7 @@ TGeneralPage::TGeneralPage(TEditorHost &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
-    setObjectName(QStringLiteral("TabSheet2"));
+    setObjectName(QStringLiteral("generalPage"));
     BuildControls();
 }
 
@@ -149,7 +152,7 @@ void TGeneralPage::BuildControls()
             auto *edit = new TExitEdit(this);
             edit->setObjectName(QString::fromLatin1(name));
             edit->setMaximumWidth(rule.format == TGeneralBoxFormat::Grouped1 ? 76 : 48);
-            ConnectGuarded(edit, &TExitEdit::exited, this, [this, box, edit] { NumberExit(*box, edit); });
+            ConnectGuarded(edit, &TExitEdit::exited, this, [this, box, edit] { TakeNumber(*box, edit); });
             m_numberEdits.emplace_back(box, edit);
             TSpinButton *spin = nullptr;
             if (rule.spin) {
@@ -192,7 +195,7 @@ void TGeneralPage::BuildControls()
     };
     auto *ratings = grid();
     const std::pair<const char *, const char *> ratingRows[] = {
-        {"Crew", "eCrew"}, {"Armor", "eArmor"}, {"Fire Control", "eFiCon"}, {"Maneuver", "eManuver"}};
+        {"Crew", "eCrew"}, {"Armor", "eArmor"}, {"Fire Control", "eFiCon"}, {"Maneuver", "eManeuver"}};
     int row = 0;
     for (const auto &[text, name] : ratingRows) {
         ratings->addWidget(caption(QString::fromLatin1(text), this), row, 0);
@@ -288,7 +291,7 @@ void TGeneralPage::BuildControls()
         m_cbProStandard->addItem(QString::fromLatin1(StandardProductionType(type)->Name));
     m_eProStandard = readOnlyBox("eProStandard", production);
     m_eProStandardModel = readOnlyBox("eProStandardModel", production);
-    m_eProStandardIniv = readOnlyBox("eProStandardIniv", production);
+    m_eProStandardIndiv = readOnlyBox("eProStandardIndiv", production);
     m_eProStandardMult = readOnlyBox("eProStandardMult", production);
     m_eProCustomName = textEdit("eProCustomName", 0);
     m_eProCustomDef = textEdit("eProCustomDef", 0);
@@ -303,7 +306,7 @@ void TGeneralPage::BuildControls()
     pro->addWidget(m_cbProStandard, 2, 1);
     pro->addWidget(m_eProStandard, 2, 2);
     pro->addWidget(m_eProStandardModel, 2, 3);
-    pro->addWidget(m_eProStandardIniv, 2, 4);
+    pro->addWidget(m_eProStandardIndiv, 2, 4);
     pro->addWidget(m_eProStandardMult, 2, 5);
     pro->addWidget(m_rbProCustom, 3, 0);
     pro->addWidget(m_eProCustomName, 3, 1);
@@ -311,7 +314,7 @@ void TGeneralPage::BuildControls()
     pro->addWidget(m_eProCustomModel, 3, 3);
     pro->addWidget(m_eProCustomIndiv, 3, 4);
     pro->addWidget(m_eProCustomMult, 3, 5);
-    for (QLineEdit *box : {m_eProStandardModel, m_eProStandardIniv, static_cast<QLineEdit *>(m_eProCustomModel),
+    for (QLineEdit *box : {m_eProStandardModel, m_eProStandardIndiv, static_cast<QLineEdit *>(m_eProCustomModel),
                            static_cast<QLineEdit *>(m_eProCustomIndiv)})
         box->setMaximumWidth(40);
     m_eProStandardMult->setMaximumWidth(90);
@@ -321,12 +324,12 @@ void TGeneralPage::BuildControls()
 
     // Descriptive mass and dimensions: free texts.
     auto *dimensions = grid();
-    m_eActuallMass = textEdit("eActuallMass", 90);
+    m_eActualMass = textEdit("eActualMass", 90);
     m_eHeight = textEdit("eHeight", 90);
     m_eWidth = textEdit("eWidth", 90);
     m_eLength = textEdit("eLength", 90);
     const std::pair<QString, std::pair<TExitEdit *, QString>> dims[] = {
-        {QStringLiteral("Combat Mass"), {m_eActuallMass, QStringLiteral("kg")}},
+        {QStringLiteral("Combat Mass"), {m_eActualMass, QStringLiteral("kg")}},
         {QStringLiteral("Height"), {m_eHeight, QStringLiteral("m")}},
         {QStringLiteral("Width"), {m_eWidth, QStringLiteral("m")}},
         {QStringLiteral("Length"), {m_eLength, QStringLiteral("m")}},
@@ -358,7 +361,7 @@ void TGeneralPage::BuildControls()
             CutToWidth(cp1252::FromQt(m_eField->text()), TBaseVehicle::TextCapacity);
     });
     const std::pair<TExitEdit *, std::string TBaseVehicle::*> freeTexts[] = {
-        {m_eActuallMass, &TBaseVehicle::CombatMass},
+        {m_eActualMass, &TBaseVehicle::CombatMass},
         {m_eHeight, &TBaseVehicle::Height},
         {m_eWidth, &TBaseVehicle::Width},
         {m_eLength, &TBaseVehicle::Length},
@@ -376,9 +379,11 @@ void TGeneralPage::BuildControls()
 
     // Production group.
     ConnectGuarded(m_rbProStandard, &QRadioButton::clicked, this,
-                   [this](bool checked) { rbProStandardClick(checked); });
-    ConnectGuarded(m_rbProCustom, &QRadioButton::clicked, this, [this](bool checked) { rbProCustomClick(checked); });
-    ConnectGuarded(m_cbProStandard, &QComboBox::activated, this, [this](int index) { cbProStandardChange(index); });
+                   [this](bool checked) { ChooseStandardProduction(checked); });
+    ConnectGuarded(m_rbProCustom, &QRadioButton::clicked, this,
+                   [this](bool checked) { ChooseCustomProduction(checked); });
+    ConnectGuarded(m_cbProStandard, &QComboBox::activated, this,
+                   [this](int index) { SelectStandardProduction(index); });
     ConnectGuarded(m_cbProStandard, &TExitComboBox::exited, this, [this] { m_host.Document().SetModified(); });
     ConnectGuarded(m_eProCustomName, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_host.Document().Vehicle().CustomProduction.CustomName = cp1252::FromQt(text);
@@ -398,7 +403,7 @@ void TGeneralPage::ShowGeneral()
             edit->setText(formatBox(*box, vehicle));
     }
     m_eCurrName->setText(cp1252::ToQt(vehicle.CurrencyName));
-    m_eActuallMass->setText(cp1252::ToQt(vehicle.CombatMass));
+    m_eActualMass->setText(cp1252::ToQt(vehicle.CombatMass));
     m_eHeight->setText(cp1252::ToQt(vehicle.Height));
     m_eWidth->setText(cp1252::ToQt(vehicle.Width));
     m_eLength->setText(cp1252::ToQt(vehicle.Length));
@@ -417,7 +422,7 @@ void TGeneralPage::ShowProduction()
     const bool custom = vehicle.ProductionType == CustomProductionType;
     QLineEdit *customBoxes[] = {m_eProCustomName, m_eProCustomDef, m_eProCustomModel, m_eProCustomIndiv,
                                 m_eProCustomMult};
-    QLineEdit *standardBoxes[] = {m_eProStandard, m_eProStandardModel, m_eProStandardIniv, m_eProStandardMult};
+    QLineEdit *standardBoxes[] = {m_eProStandard, m_eProStandardModel, m_eProStandardIndiv, m_eProStandardMult};
     if (custom) {
         m_rbProCustom->setChecked(true);
         m_cbProStandard->setEnabled(false);
@@ -439,7 +444,7 @@ void TGeneralPage::ShowProduction()
         const TProductionType *type = StandardProductionType(vehicle.ProductionType);
         m_eProStandard->setText(type ? QString::fromLatin1(type->Remark) : QString());
         m_eProStandardModel->setText(cp1252::ToQt(ModelDicePanelText(vehicle.ProductionType)));
-        m_eProStandardIniv->setText(type ? QString::fromLatin1(type->IndivDicePanel) : QString());
+        m_eProStandardIndiv->setText(type ? QString::fromLatin1(type->IndivDicePanel) : QString());
         m_eProStandardMult->setText(type ? QString::fromLatin1(type->CostMultiplierPanel) : QString());
         for (QLineEdit *box : customBoxes)
             box->clear();
@@ -466,7 +471,7 @@ void TGeneralPage::ShowResultTexts(const TResultTexts &texts, int sizeType)
     }
 }
 
-void TGeneralPage::NumberExit(const TGeneralNumberBox &box, TExitEdit *edit)
+void TGeneralPage::TakeNumber(const TGeneralNumberBox &box, TExitEdit *edit)
 {
     TVehicle &vehicle = m_host.Document().Vehicle();
     if (box.setsModified)
@@ -519,7 +524,7 @@ void TGeneralPage::Redisplay(const TGeneralNumberBox &box)
         ShowGeneral();
 }
 
-void TGeneralPage::rbProStandardClick(bool checked)
+void TGeneralPage::ChooseStandardProduction(bool checked)
 {
     TVehicle &vehicle = m_host.Document().Vehicle();
     if (checked && vehicle.ProductionType >= CustomProductionType) {
@@ -532,7 +537,7 @@ void TGeneralPage::rbProStandardClick(bool checked)
     ShowProduction();
 }
 
-void TGeneralPage::rbProCustomClick(bool checked)
+void TGeneralPage::ChooseCustomProduction(bool checked)
 {
     TVehicle &vehicle = m_host.Document().Vehicle();
     m_host.Document().SetModified();
@@ -543,7 +548,7 @@ void TGeneralPage::rbProCustomClick(bool checked)
     ShowProduction();
 }
 
-void TGeneralPage::cbProStandardChange(int index)
+void TGeneralPage::SelectStandardProduction(int index)
 {
     m_host.Document().Vehicle().ProductionType = index < 0 ? CustomProductionType : index;
     ShowProduction();

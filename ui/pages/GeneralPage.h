@@ -37,12 +37,12 @@ public:
 
 private:
     void BuildControls();
-    void NumberExit(const TGeneralNumberBox &box, TExitEdit *edit);
+    void TakeNumber(const TGeneralNumberBox &box, TExitEdit *edit);
     void NumberSpin(const TGeneralNumberBox &box, int direction);
     void Redisplay(const TGeneralNumberBox &box);
-    void rbProStandardClick(bool checked);
-    void rbProCustomClick(bool checked);
-    void cbProStandardChange(int index);
+    void ChooseStandardProduction(bool checked);
+    void ChooseCustomProduction(bool checked);
+    void SelectStandardProduction(int index);
 
     TEditorHost &m_host;
     TMovementPages *m_movement = nullptr;
@@ -50,7 +50,7 @@ private:
 
     TExitEdit *m_eCurrName = nullptr;
     TExitEdit *m_eField = nullptr;
-    TExitEdit *m_eActuallMass = nullptr;
+    TExitEdit *m_eActualMass = nullptr;
     TExitEdit *m_eHeight = nullptr;
     TExitEdit *m_eWidth = nullptr;
     TExitEdit *m_eLength = nullptr;
@@ -66,7 +66,7 @@ private:
     TExitComboBox *m_cbProStandard = nullptr;
     QLineEdit *m_eProStandard = nullptr;
     QLineEdit *m_eProStandardModel = nullptr;
-    QLineEdit *m_eProStandardIniv = nullptr;
+    QLineEdit *m_eProStandardIndiv = nullptr;
     QLineEdit *m_eProStandardMult = nullptr;
     TExitEdit *m_eProCustomName = nullptr;
     TExitEdit *m_eProCustomDef = nullptr;

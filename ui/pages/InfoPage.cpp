@@ -13,7 +13,7 @@
 #include "ui/widgets/PaneSplitter.h"
 #include "ui/document/PictureFile.h"
 #include "ui/ProgramData.h"
-#include "ui/widgets/RaiImage.h"
+#include "ui/widgets/PictureView.h"
 #include "ui/document/VehicleDocument.h"
 
 #include <QComboBox>
@@ -46,8 +46,8 @@ const TInfoText kBoxes[TInfoPage::BoxCount] = {
 };
 
 const TInfoText kNotes[] = {
-    {"General", "Memo3", &TBaseVehicle::Description},
-    {"History", "Memo2", &TBaseVehicle::History},
+    {"General", "descriptionMemo", &TBaseVehicle::Description},
+    {"History", "historyMemo", &TBaseVehicle::History},
     {"Extra", "memoExtra", &TBaseVehicle::Extra},
 };
 
@@ -63,7 +63,7 @@ TInfoPage::TInfoPage(TEditorHost &host, QWidget *parent)
     QWidget *notes = BuildNotes();
     auto *splitter =
         new TPaneSplitter(notes, BuildPicture(), TPaneSplitter::TKeptSide::Left, kDefaultNotesWidth, this);
-    splitter->Handle()->setObjectName(QStringLiteral("Splitter2"));
+    splitter->Handle()->setObjectName(QStringLiteral("infoSplitter"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -109,7 +109,7 @@ QWidget *TInfoPage::BuildBoxes()
 QWidget *TInfoPage::BuildNotes()
 {
     m_notePages = new QTabWidget;
-    m_notePages->setObjectName(QStringLiteral("PageControl5"));
+    m_notePages->setObjectName(QStringLiteral("notePages"));
     for (size_t i = 0; i < m_notes.size(); ++i) {
         const TInfoText &text = kNotes[i];
         auto *memo = new TMemoBox;
@@ -134,7 +134,7 @@ QWidget *TInfoPage::BuildPicture()
     panel->setAlignment(Qt::AlignCenter);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setMinimumSize(120, 120);
-    m_picture = new TraiImage(panel);
+    m_picture = new TPictureView(panel);
     m_picture->setObjectName(QStringLiteral("pmPicture"));
     m_picture->SetCenter(true);
     auto *panelLayout = new QVBoxLayout(panel);
@@ -148,8 +148,8 @@ QWidget *TInfoPage::BuildPicture()
     layout->addWidget(panel, 1);
     layout->addWidget(hint);
 
-    ConnectGuarded(m_picture, &TraiImage::doubleClicked, this, [this] { pmPictureDblClick(); });
-    ConnectGuarded(m_picture, &TraiImage::mouseReleased, this, [this](Qt::MouseButton button) {
+    ConnectGuarded(m_picture, &TPictureView::doubleClicked, this, [this] { ChoosePicture(); });
+    ConnectGuarded(m_picture, &TPictureView::mouseReleased, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
             pmPictureRightUp();
     });
@@ -200,12 +200,12 @@ void TInfoPage::ShowPicture()
     m_picture->SetPicture(PictureFromDesign(bytes));
 }
 
-void TInfoPage::pmPictureDblClick()
+void TInfoPage::ChoosePicture()
 {
-    TFileDialogOptions OpenDialog1;
-    OpenDialog1.filter = PictureDialogFilter();
-    OpenDialog1.mustExist = true;
-    const QString path = Dialogs().OpenFileName(this, OpenDialog1);
+    TFileDialogOptions pictureDialog;
+    pictureDialog.filter = PictureDialogFilter();
+    pictureDialog.mustExist = true;
+    const QString path = Dialogs().OpenFileName(this, pictureDialog);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     // The design stores the picture uncompressed: a photo at full size makes a large file.

@@ -10,7 +10,7 @@ class QComboBox;
 class QPlainTextEdit;
 class QTabWidget;
 class TEditorHost;
-class TraiImage;
+class TPictureView;
 struct TInfoText;
 
 // The "Info" page: the design's descriptive data, which no calculation reads but the
@@ -33,12 +33,12 @@ public:
     void ShowPicture();
 
     // Double-click on the picture: choose a picture file and put it into the design.
-    void pmPictureDblClick();
+    void ChoosePicture();
     // Right mouse button released over the picture: offer to remove it.
     void pmPictureRightUp();
 
     QComboBox *Box(int index) const { return m_boxes[static_cast<size_t>(index)]; }
-    TraiImage *Picture() const { return m_picture; }
+    TPictureView *Picture() const { return m_picture; }
 
 private:
     QWidget *BuildBoxes();
@@ -51,5 +51,5 @@ private:
     std::array<QComboBox *, BoxCount> m_boxes{};
     std::array<QPlainTextEdit *, 3> m_notes{};
     QTabWidget *m_notePages = nullptr;
-    TraiImage *m_picture = nullptr;
+    TPictureView *m_picture = nullptr;
 };

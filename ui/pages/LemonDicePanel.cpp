@@ -27,7 +27,7 @@ TLemonDicePanel::TLemonDicePanel(TEditorHost &host, QWidget *parent)
     QFont bold = m_modelDice->font();
     bold.setBold(true);
     m_modelDice->setFont(bold);
-    m_roll->setObjectName(QStringLiteral("BitBtn3"));
+    m_roll->setObjectName(QStringLiteral("rollDiceButton"));
     m_rollList->setObjectName(QStringLiteral("RollList"));
     // Two columns of dice, filled column by column.
     m_rollList->setFlow(QListView::TopToBottom);
@@ -48,7 +48,7 @@ TLemonDicePanel::TLemonDicePanel(TEditorHost &host, QWidget *parent)
     // Wide enough for the button's caption.
     setMinimumWidth(m_roll->sizeHint().width());
 
-    ConnectGuarded(m_roll, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    ConnectGuarded(m_roll, &QPushButton::clicked, this, [this] { RollDice(); });
 }
 
 void TLemonDicePanel::ShowModelDice(int dice)
@@ -56,7 +56,7 @@ void TLemonDicePanel::ShowModelDice(int dice)
     m_modelDice->setText(QString::number(dice));
 }
 
-void TLemonDicePanel::BitBtn3Click()
+void TLemonDicePanel::RollDice()
 {
     std::mt19937 generator = m_generatorSource();
     m_rollList->clear();

@@ -24,7 +24,7 @@ public:
     // Each roll takes a fresh generator from source (by default seeded from the clock).
     void SetGeneratorSource(TGeneratorSource source) { m_generatorSource = std::move(source); }
 
-    void BitBtn3Click();
+    void RollDice();
 
     QListWidget *RollList() const { return m_rollList; }
 

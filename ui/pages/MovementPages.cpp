@@ -9,7 +9,7 @@
 #include "ui/pages/EditorHost.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
-#include "ui/dialogs/MovementEditor.h"
+#include "ui/dialogs/MovementEditorDialog.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -26,15 +26,15 @@ TMovementPages::TMovementPages(TEditorHost &host, QWidget *parent)
     : QTabWidget(parent)
     , m_host(host)
 {
-    setObjectName(QStringLiteral("PageControl4"));
+    setObjectName(QStringLiteral("movementTabs"));
     addTab(BuildSystemTab(QStringLiteral("Pri"), QStringLiteral("Maneuver Modifier"), m_views[0]),
            QStringLiteral("Primary"));
     addTab(BuildSystemTab(QStringLiteral("Sec"), QStringLiteral("Maneuver Penalty"), m_views[1]),
            QStringLiteral("Secondary"));
     addTab(BuildMoreTab(), QStringLiteral("More"));
-    widget(0)->setObjectName(QStringLiteral("TabSheet7"));
-    widget(1)->setObjectName(QStringLiteral("TabSheet8"));
-    widget(2)->setObjectName(QStringLiteral("TabSheet9"));
+    widget(0)->setObjectName(QStringLiteral("primaryMovementTab"));
+    widget(1)->setObjectName(QStringLiteral("secondaryMovementTab"));
+    widget(2)->setObjectName(QStringLiteral("moreMovementTab"));
     ConnectSystem(0);
     ConnectSystem(1);
 }
@@ -101,43 +101,43 @@ QWidget *TMovementPages::BuildSystemTab(const QString &prefix, const QString &ma
 QWidget *TMovementPages::BuildMoreTab()
 {
     auto *tab = new QWidget(this);
-    m_lbMov = new QListWidget(tab);
-    m_lbMov->setObjectName(QStringLiteral("lbMov"));
-    m_lbMov->setMaximumHeight(96);
-    m_btnMovNew = new QPushButton(QStringLiteral("New"), tab);
-    m_btnMovNew->setObjectName(QStringLiteral("btnMovNew"));
-    m_btnMovDelete = new QPushButton(QStringLiteral("Delete"), tab);
-    m_btnMovDelete->setObjectName(QStringLiteral("btnMovDelete"));
-    m_btnMovEdit = new QPushButton(QStringLiteral("Edit"), tab);
-    m_btnMovEdit->setObjectName(QStringLiteral("btnMovEdit"));
-    m_sbtnMov = new TSpinButton(tab);
-    m_sbtnMov->setObjectName(QStringLiteral("sbtnMov"));
+    m_systemList = new QListWidget(tab);
+    m_systemList->setObjectName(QStringLiteral("lbMov"));
+    m_systemList->setMaximumHeight(96);
+    m_newSystemButton = new QPushButton(QStringLiteral("New"), tab);
+    m_newSystemButton->setObjectName(QStringLiteral("btnMovNew"));
+    m_deleteSystemButton = new QPushButton(QStringLiteral("Delete"), tab);
+    m_deleteSystemButton->setObjectName(QStringLiteral("btnMovDelete"));
+    m_editSystemButton = new QPushButton(QStringLiteral("Edit"), tab);
+    m_editSystemButton->setObjectName(QStringLiteral("btnMovEdit"));
+    m_moveSystemSpin = new TSpinButton(tab);
+    m_moveSystemSpin->setObjectName(QStringLiteral("sbtnMov"));
 
     auto *buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    buttons->addWidget(m_btnMovNew);
-    buttons->addWidget(m_btnMovDelete);
-    buttons->addWidget(m_btnMovEdit);
+    buttons->addWidget(m_newSystemButton);
+    buttons->addWidget(m_deleteSystemButton);
+    buttons->addWidget(m_editSystemButton);
     buttons->addStretch();
     auto *layout = new QHBoxLayout(tab);
-    layout->addWidget(m_lbMov, 1);
-    layout->addWidget(m_sbtnMov, 0, Qt::AlignVCenter);
+    layout->addWidget(m_systemList, 1);
+    layout->addWidget(m_moveSystemSpin, 0, Qt::AlignVCenter);
     layout->addLayout(buttons);
 
-    ConnectGuarded(m_btnMovNew, &QPushButton::clicked, this, [this] { btnMovNewClick(); });
-    ConnectGuarded(m_btnMovDelete, &QPushButton::clicked, this, [this] { btnMovDeleteClick(); });
-    ConnectGuarded(m_btnMovEdit, &QPushButton::clicked, this, [this] { btnMovEditClick(); });
-    ConnectGuarded(m_lbMov, &QListWidget::itemDoubleClicked, this, [this] { btnMovEditClick(); });
-    ConnectGuarded(m_sbtnMov, &TSpinButton::downClick, this, [this] { sbtnMovDownClick(); });
-    ConnectGuarded(m_sbtnMov, &TSpinButton::upClick, this, [this] { sbtnMovUpClick(); });
+    ConnectGuarded(m_newSystemButton, &QPushButton::clicked, this, [this] { NewMovementSystem(); });
+    ConnectGuarded(m_deleteSystemButton, &QPushButton::clicked, this, [this] { DeleteMovementSystem(); });
+    ConnectGuarded(m_editSystemButton, &QPushButton::clicked, this, [this] { EditMovementSystem(); });
+    ConnectGuarded(m_systemList, &QListWidget::itemDoubleClicked, this, [this] { EditMovementSystem(); });
+    ConnectGuarded(m_moveSystemSpin, &TSpinButton::downClick, this, [this] { MoveMovementSystemDown(); });
+    ConnectGuarded(m_moveSystemSpin, &TSpinButton::upClick, this, [this] { MoveMovementSystemUp(); });
     return tab;
 }
 
 void TMovementPages::ConnectSystem(int slot)
 {
     const TMovementSystemView &view = m_views[slot];
-    ConnectGuarded(view.mode, &QComboBox::activated, this, [this, slot](int item) { ModeClick(slot, item); });
-    ConnectGuarded(view.mode, &TExitComboBox::exited, this, [this, slot] { ModeExit(slot); });
+    ConnectGuarded(view.mode, &QComboBox::activated, this, [this, slot](int item) { ChooseMode(slot, item); });
+    ConnectGuarded(view.mode, &TExitComboBox::exited, this, [this, slot] { TakeModeName(slot); });
     view.ConnectEdits(this, [this, slot](const TMovementSystemView::TEdit &edit) { ChangeSystem(slot, edit); });
 }
 
@@ -160,23 +160,23 @@ void TMovementPages::ShowMovement()
         m_views[0].Show(list, 0, library);
     m_views[1].mode->setEnabled(count >= 1);
 
-    m_btnMovNew->setEnabled(count >= 2);
+    m_newSystemButton->setEnabled(count >= 2);
     if (count < 2)
         m_views[1].Clear();
     else
         m_views[1].Show(list, 1, library);
 
     const bool more = count >= 3;
-    const int row = m_lbMov->currentRow();
-    m_lbMov->clear();
+    const int row = m_systemList->currentRow();
+    m_systemList->clear();
     if (more) {
         for (int i = 2; i < count; ++i)
-            m_lbMov->addItem(cp1252::ToQt(list.SummaryText(i)));
-        if (row >= 0 && row < m_lbMov->count())
-            m_lbMov->setCurrentRow(row);
+            m_systemList->addItem(cp1252::ToQt(list.SummaryText(i)));
+        if (row >= 0 && row < m_systemList->count())
+            m_systemList->setCurrentRow(row);
     }
-    for (QWidget *control : {static_cast<QWidget *>(m_lbMov), static_cast<QWidget *>(m_btnMovDelete),
-                             static_cast<QWidget *>(m_btnMovEdit), static_cast<QWidget *>(m_sbtnMov)})
+    for (QWidget *control : {static_cast<QWidget *>(m_systemList), static_cast<QWidget *>(m_deleteSystemButton),
+                             static_cast<QWidget *>(m_editSystemButton), static_cast<QWidget *>(m_moveSystemSpin)})
         control->setEnabled(more);
 
     m_host.ShowResults();
@@ -194,7 +194,7 @@ void TMovementPages::ChangeSystem(int slot, const TMovementSystemView::TEdit &ch
     ShowMovement();
 }
 
-void TMovementPages::ModeClick(int slot, int item)
+void TMovementPages::ChooseMode(int slot, int item)
 {
     TMovementList &list = *m_host.Document().Vehicle().Movement;
     TMovementList &library = m_host.MovementLibrary();
@@ -218,7 +218,7 @@ void TMovementPages::ModeClick(int slot, int item)
     ShowMovement();
 }
 
-void TMovementPages::ModeExit(int slot)
+void TMovementPages::TakeModeName(int slot)
 {
     TMovementList &list = *m_host.Document().Vehicle().Movement;
     if (slot >= list.Count() || !list.CustomMode(slot))
@@ -230,19 +230,19 @@ void TMovementPages::ModeExit(int slot)
     ChangeSystem(slot, [&](TMovementRecord &record) { record.ModeName = name; });
 }
 
-void TMovementPages::btnMovNewClick()
+void TMovementPages::NewMovementSystem()
 {
     m_host.Document().SetModified();
     TMovementList &library = m_host.MovementLibrary();
     m_host.Document().Vehicle().Movement->Add(library.Count() > 0 ? library.Get(0) : TMovementRecord{});
-    m_lbMov->addItem(QStringLiteral("------"));
-    m_lbMov->setCurrentRow(m_lbMov->count() - 1);
+    m_systemList->addItem(QStringLiteral("------"));
+    m_systemList->setCurrentRow(m_systemList->count() - 1);
     ShowMovement();
 }
 
-void TMovementPages::btnMovDeleteClick()
+void TMovementPages::DeleteMovementSystem()
 {
-    const int row = m_lbMov->currentRow();
+    const int row = m_systemList->currentRow();
     if (row < 0)
         return;
     if (Dialogs().AskYesNo(window(), QStringLiteral("Do you wish to remove this movement system?"))
@@ -253,13 +253,13 @@ void TMovementPages::btnMovDeleteClick()
     ShowMovement();
 }
 
-void TMovementPages::btnMovEditClick()
+void TMovementPages::EditMovementSystem()
 {
-    const int row = m_lbMov->currentRow();
+    const int row = m_systemList->currentRow();
     if (row < 0)
         return;
     TMovementList &list = *m_host.Document().Vehicle().Movement;
-    TfrmMovementEditor editor(m_host.MovementLibrary(), list.Get(row + 2), window());
+    TMovementEditorDialog editor(m_host.MovementLibrary(), list.Get(row + 2), window());
     if (Dialogs().RunModal(editor) != QDialog::Accepted)
         return;
     list.Set(row + 2, editor.Record());
@@ -267,19 +267,19 @@ void TMovementPages::btnMovEditClick()
     ShowMovement();
 }
 
-void TMovementPages::sbtnMovDownClick()
+void TMovementPages::MoveMovementSystemDown()
 {
-    const int row = m_lbMov->currentRow();
-    if (row < 0 || row >= m_lbMov->count() - 1)
+    const int row = m_systemList->currentRow();
+    if (row < 0 || row >= m_systemList->count() - 1)
         return;
     m_host.Document().SetModified();
     m_host.Document().Vehicle().Movement->Exchange(row + 2, row + 3);
     ShowMovement();
 }
 
-void TMovementPages::sbtnMovUpClick()
+void TMovementPages::MoveMovementSystemUp()
 {
-    const int row = m_lbMov->currentRow();
+    const int row = m_systemList->currentRow();
     if (row <= 0)
         return;
     m_host.Document().Vehicle().Movement->Exchange(row + 2, row + 1);

@@ -23,11 +23,11 @@ public:
     void ShowMovement();
 
     // The "More" tab's commands.
-    void btnMovNewClick();
-    void btnMovDeleteClick();
-    void btnMovEditClick();
-    void sbtnMovDownClick();
-    void sbtnMovUpClick();
+    void NewMovementSystem();
+    void DeleteMovementSystem();
+    void EditMovementSystem();
+    void MoveMovementSystemDown();
+    void MoveMovementSystemUp();
 
 private:
     QWidget *BuildSystemTab(const QString &prefix, const QString &maneuverCaption, TMovementSystemView &view);
@@ -35,16 +35,16 @@ private:
     void ConnectSystem(int slot);
 
     // Handlers of the Primary (slot 0) and Secondary (slot 1) tabs.
-    void ModeClick(int slot, int item);
-    void ModeExit(int slot);
+    void ChooseMode(int slot, int item);
+    void TakeModeName(int slot);
     // Applies edit to system slot when it exists; sets the flag and shows the systems.
     void ChangeSystem(int slot, const TMovementSystemView::TEdit &edit);
 
     TEditorHost &m_host;
     TMovementSystemView m_views[2];
-    QListWidget *m_lbMov = nullptr;
-    QPushButton *m_btnMovNew = nullptr;
-    QPushButton *m_btnMovDelete = nullptr;
-    QPushButton *m_btnMovEdit = nullptr;
-    TSpinButton *m_sbtnMov = nullptr;
+    QListWidget *m_systemList = nullptr;
+    QPushButton *m_newSystemButton = nullptr;
+    QPushButton *m_deleteSystemButton = nullptr;
+    QPushButton *m_editSystemButton = nullptr;
+    TSpinButton *m_moveSystemSpin = nullptr;
 };

@@ -11,7 +11,7 @@
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/pages/EditorHost.h"
-#include "ui/dialogs/FrmPerkEditor.h"
+#include "ui/dialogs/PerkEditorDialog.h"
 #include "ui/widgets/PaneSplitter.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
@@ -46,10 +46,12 @@ struct TPerkTabNames {
 namespace {
 
 const TPerkTabNames kNames[] = {
-    {"lbPerks", "perkGrid", "Button11", "bp1", "bp2", "Button16", "btnPc", "bp3", "Clear all perks from the vehicle?"},
-    {"lbFlaws", "flawGrid", "Button1", "bf1", "bf2", "Button4", "btnFc", "bf3", "Clear all flaws from the vehicle?"},
-    {"lbDefects", "defectGrid", "Button5", "bd1", "bd2", "Button12", "btnDc", "bd3",
-     "Clear all defects from the vehicle?"},
+    {"lbPerks", "perkGrid", "addPerkButton", "deletePerkButton", "configurePerkButton", "clearPerksButton", "btnPc",
+     "movePerkSpin", "Clear all perks from the vehicle?"},
+    {"lbFlaws", "flawGrid", "addFlawButton", "deleteFlawButton", "configureFlawButton", "clearFlawsButton", "btnFc",
+     "moveFlawSpin", "Clear all flaws from the vehicle?"},
+    {"lbDefects", "defectGrid", "addDefectButton", "deleteDefectButton", "configureDefectButton", "clearDefectsButton",
+     "btnDc", "moveDefectSpin", "Clear all defects from the vehicle?"},
 };
 constexpr int kDefaultGridWidth = 390;
 constexpr int kDefaultColumnWidths[TPerkTab::ColumnCount] = {130, 45, 170, 35};
@@ -183,15 +185,15 @@ TPerkTab::TPerkTab(TEditorHost &host, TPerkKind kind, QWidget *parent)
     layout->addWidget(splitter, 1);
     layout->addWidget(m_buttonColumn);
 
-    ConnectGuarded(add, &QPushButton::clicked, this, &TPerkTab::AddClick);
-    ConnectGuarded(m_library, &QListWidget::itemDoubleClicked, this, &TPerkTab::AddClick);
-    ConnectGuarded(custom, &QPushButton::clicked, this, &TPerkTab::CustomClick);
-    ConnectGuarded(m_delete, &QPushButton::clicked, this, &TPerkTab::DeleteClick);
-    ConnectGuarded(m_config, &QPushButton::clicked, this, &TPerkTab::ConfigClick);
-    ConnectGuarded(m_grid, &QTableWidget::doubleClicked, this, &TPerkTab::ConfigClick);
-    ConnectGuarded(clear, &QPushButton::clicked, this, &TPerkTab::ClearClick);
-    ConnectGuarded(m_move, &TSpinButton::upClick, this, &TPerkTab::MoveUpClick);
-    ConnectGuarded(m_move, &TSpinButton::downClick, this, &TPerkTab::MoveDownClick);
+    ConnectGuarded(add, &QPushButton::clicked, this, &TPerkTab::AddEntry);
+    ConnectGuarded(m_library, &QListWidget::itemDoubleClicked, this, &TPerkTab::AddEntry);
+    ConnectGuarded(custom, &QPushButton::clicked, this, &TPerkTab::AddCustomEntry);
+    ConnectGuarded(m_delete, &QPushButton::clicked, this, &TPerkTab::DeleteEntry);
+    ConnectGuarded(m_config, &QPushButton::clicked, this, &TPerkTab::ConfigureEntry);
+    ConnectGuarded(m_grid, &QTableWidget::doubleClicked, this, &TPerkTab::ConfigureEntry);
+    ConnectGuarded(clear, &QPushButton::clicked, this, &TPerkTab::ClearEntries);
+    ConnectGuarded(m_move, &TSpinButton::upClick, this, &TPerkTab::MoveEntryUp);
+    ConnectGuarded(m_move, &TSpinButton::downClick, this, &TPerkTab::MoveEntryDown);
 }
 
 void TPerkTab::AddBelowButtons(QWidget *widget)
@@ -276,7 +278,7 @@ void TPerkTab::Finish(bool modified)
     ShowGrid();
 }
 
-void TPerkTab::AddClick()
+void TPerkTab::AddEntry()
 {
     const TPerkList &library = libraryOf(m_kind);
     const int item = m_library->currentRow();
@@ -285,26 +287,26 @@ void TPerkTab::AddClick()
     Finish(true);
 }
 
-void TPerkTab::DeleteClick()
+void TPerkTab::DeleteEntry()
 {
     if (const int entry = SelectedEntry(); entry >= 0)
         Entries().Delete(entry);
     Finish(true);
 }
 
-void TPerkTab::ConfigClick()
+void TPerkTab::ConfigureEntry()
 {
     const int index = SelectedEntry();
     if (!m_grid->isEnabled() || index < 0)
         return;
     TPerkList &entries = Entries();
     TPerkRecord entry = entries.Get(index);
-    TfrmPerkEditor::EditEntry(entry, entries.VehicleData(), Libraries().Flaws, this);
+    TPerkEditorDialog::EditEntry(entry, entries.VehicleData(), Libraries().Flaws, this);
     entries.Set(index, entry);
     Finish(true);
 }
 
-void TPerkTab::ClearClick()
+void TPerkTab::ClearEntries()
 {
     if (m_grid->isEnabled()
         && Dialogs().AskOkCancel(this, QString::fromLatin1(m_names.clearQuestion)) == TDialogAnswer::Ok)
@@ -327,17 +329,17 @@ void TPerkTab::Move(int direction)
     Finish(true);
 }
 
-void TPerkTab::MoveUpClick()
+void TPerkTab::MoveEntryUp()
 {
     Move(-1);
 }
 
-void TPerkTab::MoveDownClick()
+void TPerkTab::MoveEntryDown()
 {
     Move(1);
 }
 
-void TPerkTab::CustomClick()
+void TPerkTab::AddCustomEntry()
 {
     Entries().Add(CustomEntryTemplate(m_kind));
     Finish(false);
@@ -348,9 +350,9 @@ bool TPerkTab::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_grid && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Delete)
-            RunGuarded(this, [this] { DeleteClick(); });
+            RunGuarded(this, [this] { DeleteEntry(); });
         else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            RunGuarded(this, [this] { ConfigClick(); });
+            RunGuarded(this, [this] { ConfigureEntry(); });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -39,13 +39,13 @@ public:
     // refreshes the results.
     void ShowGrid();
 
-    void AddClick();
-    void DeleteClick();
-    void ConfigClick();
-    void ClearClick();
-    void MoveUpClick();
-    void MoveDownClick();
-    void CustomClick();
+    void AddEntry();
+    void DeleteEntry();
+    void ConfigureEntry();
+    void ClearEntries();
+    void MoveEntryUp();
+    void MoveEntryDown();
+    void AddCustomEntry();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -32,7 +32,7 @@ TPerksPage::TPerksPage(TEditorHost &host, QWidget *parent)
     , m_tabs(new QTabWidget(this))
     , m_lemonDice(new TLemonDicePanel(host))
 {
-    m_tabs->setObjectName(QStringLiteral("PageControl3"));
+    m_tabs->setObjectName(QStringLiteral("perkTabs"));
     for (const TTabSheet &sheet : kSheets) {
         auto *tab = new TPerkTab(host, sheet.kind, m_tabs);
         tab->setObjectName(QString::fromLatin1(sheet.name));

@@ -4,7 +4,7 @@
 #include "ui/Cp1252.h"
 #include "ui/widgets/DesignedWidth.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/dialogs/FrmWepEdit.h"
+#include "ui/dialogs/CustomWeaponDialog.h"
 #include "ui/pages/WeaponLibraries.h"
 
 #include <QHBoxLayout>
@@ -32,7 +32,7 @@ QTableWidgetItem *ReadOnlyItem(const QString &text)
 TWeaponLibraryTabs::TWeaponLibraryTabs(QWidget *parent)
     : QTabWidget(parent)
 {
-    setObjectName(QStringLiteral("PageControl2"));
+    setObjectName(QStringLiteral("weaponLibraryTabs"));
     // All seven tabs stay in view; in a narrow window the longer captions are shortened.
     setUsesScrollButtons(false);
     setElideMode(Qt::ElideRight);
@@ -71,7 +71,7 @@ QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
     grid->horizontalHeader()->setHighlightSections(false);
     m_grids[static_cast<size_t>(weaponType)] = grid;
     ConnectGuarded(grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
-                   [this, weaponType](int column) { HeadingClick(weaponType, column); });
+                   [this, weaponType](int column) { SortLibrary(weaponType, column); });
     ConnectGuarded(grid, &QTableWidget::cellDoubleClicked, this, [this] { emit addRequested(); });
 
     auto *layout = new QVBoxLayout(tab);
@@ -80,18 +80,18 @@ QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
     if (weaponType == kCustomWeaponType) {
         auto *buttons = new QHBoxLayout;
         m_new = new QPushButton(QStringLiteral("New"), tab);
-        m_new->setObjectName(QStringLiteral("Button7"));
+        m_new->setObjectName(QStringLiteral("newCustomWeaponButton"));
         m_edit = new QPushButton(QStringLiteral("Edit"), tab);
-        m_edit->setObjectName(QStringLiteral("Button8"));
+        m_edit->setObjectName(QStringLiteral("editCustomWeaponButton"));
         m_delete = new QPushButton(QStringLiteral("Delete"), tab);
-        m_delete->setObjectName(QStringLiteral("Button9"));
+        m_delete->setObjectName(QStringLiteral("deleteCustomWeaponButton"));
         for (QPushButton *button : {m_new, m_edit, m_delete})
             buttons->addWidget(button);
         buttons->addStretch(1);
         layout->addLayout(buttons);
-        ConnectGuarded(m_new, &QPushButton::clicked, this, [this] { Button7Click(); });
-        ConnectGuarded(m_edit, &QPushButton::clicked, this, [this] { Button8Click(); });
-        ConnectGuarded(m_delete, &QPushButton::clicked, this, [this] { Button9Click(); });
+        ConnectGuarded(m_new, &QPushButton::clicked, this, [this] { NewCustomWeapon(); });
+        ConnectGuarded(m_edit, &QPushButton::clicked, this, [this] { EditCustomWeapon(); });
+        ConnectGuarded(m_delete, &QPushButton::clicked, this, [this] { DeleteCustomWeapon(); });
     }
     return tab;
 }
@@ -150,7 +150,7 @@ bool TWeaponLibraryTabs::SelectedRecord(TWeaponRecord &record) const
     return true;
 }
 
-void TWeaponLibraryTabs::HeadingClick(int weaponType, int column)
+void TWeaponLibraryTabs::SortLibrary(int weaponType, int column)
 {
     const int key = LibraryGridSortColumn(column);
     if (key <= 0)
@@ -171,9 +171,9 @@ void TWeaponLibraryTabs::CustomListChanged()
     WeaponLibraries().CustomWeaponsChanged();
 }
 
-void TWeaponLibraryTabs::Button7Click()
+void TWeaponLibraryTabs::NewCustomWeapon()
 {
-    TfrmWepEdit editor(DefaultWeaponRecord(), this);
+    TCustomWeaponDialog editor(DefaultWeaponRecord(), this);
     if (Dialogs().RunModal(editor) == QDialog::Accepted) {
         TBaseWeaponList &custom = WeaponLibraries().WeaponLibrary(kCustomWeaponType);
         custom.Add(editor.Record());
@@ -185,13 +185,13 @@ void TWeaponLibraryTabs::Button7Click()
     ShowLibrary(kCustomWeaponType);
 }
 
-void TWeaponLibraryTabs::Button8Click()
+void TWeaponLibraryTabs::EditCustomWeapon()
 {
     const int row = SelectedRow(kCustomWeaponType);
     if (row < 0)
         return;
     TBaseWeaponList &custom = WeaponLibraries().WeaponLibrary(kCustomWeaponType);
-    TfrmWepEdit editor(custom.Get(row), this);
+    TCustomWeaponDialog editor(custom.Get(row), this);
     if (Dialogs().RunModal(editor) == QDialog::Accepted) {
         custom.Set(row, editor.Record());
         CustomListChanged();
@@ -199,7 +199,7 @@ void TWeaponLibraryTabs::Button8Click()
     ShowLibrary(kCustomWeaponType);
 }
 
-void TWeaponLibraryTabs::Button9Click()
+void TWeaponLibraryTabs::DeleteCustomWeapon()
 {
     const int row = SelectedRow(kCustomWeaponType);
     if (row < 0)

@@ -10,7 +10,7 @@
 class QPushButton;
 class QTableWidget;
 
-// "PageControl2": the seven weapon library tabs of the Weapons page, each with a read-only
+// "weaponLibraryTabs": the seven weapon library tabs of the Weapons page, each with a read-only
 // grid of the library's records. Clicking a heading sorts the library (first click
 // descending, next ascending); the "Custom" tab also creates, edits and deletes the
 // user's custom weapons.
@@ -28,9 +28,9 @@ public:
     QTableWidget *Grid(int weaponType) const { return m_grids[static_cast<size_t>(weaponType)]; }
 
     // The Custom tab's "New", "Edit" and "Delete".
-    void Button7Click();
-    void Button8Click();
-    void Button9Click();
+    void NewCustomWeapon();
+    void EditCustomWeapon();
+    void DeleteCustomWeapon();
 
 signals:
     // A library row was double-clicked: the page mounts it.
@@ -38,7 +38,7 @@ signals:
 
 private:
     QWidget *BuildTab(int weaponType);
-    void HeadingClick(int weaponType, int column);
+    void SortLibrary(int weaponType, int column);
     void ShowLibrary(int weaponType);
     int SelectedRow(int weaponType) const;
     void CustomListChanged();

@@ -10,8 +10,8 @@
 #include "ui/widgets/DesignedWidth.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/pages/EditorHost.h"
-#include "ui/dialogs/FrmModify.h"
-#include "ui/dialogs/FrmPerkEditor.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
+#include "ui/dialogs/PerkEditorDialog.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/LibraryTooltip.h"
 #include "ui/widgets/PaneSplitter.h"
@@ -36,7 +36,7 @@
 
 namespace {
 
-constexpr int kPanel16Height = 153;
+constexpr int kGridPanelHeight = 153;
 constexpr int kRowHeight = 16;
 
 bool IsWeaponItem(TWeaponGridRowKind kind)
@@ -61,7 +61,7 @@ TWeaponsPage::TWeaponsPage(TEditorHost &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
     , m_perkEditor([](QWidget *owner, TPerkRecord &entry, const TPerkVehicleData &data) {
-        return TfrmPerkEditor::EditEntry(entry, data, Libraries().Flaws, owner);
+        return TPerkEditorDialog::EditEntry(entry, data, Libraries().Flaws, owner);
     })
 {
     BuildControls();
@@ -70,60 +70,60 @@ TWeaponsPage::TWeaponsPage(TEditorHost &host, QWidget *parent)
 void TWeaponsPage::BuildControls()
 {
     m_splitter = new QSplitter(Qt::Vertical, this);
-    m_splitter->setObjectName(QStringLiteral("Splitter1"));
+    m_splitter->setObjectName(QStringLiteral("weaponsSplitter"));
     m_splitter->setChildrenCollapsible(false);
 
-    m_panel16 = new QWidget(m_splitter);
-    m_panel16->setObjectName(QStringLiteral("Panel16"));
-    auto *panelLayout = new QVBoxLayout(m_panel16);
+    m_gridPanel = new QWidget(m_splitter);
+    m_gridPanel->setObjectName(QStringLiteral("weaponGridPanel"));
+    auto *panelLayout = new QVBoxLayout(m_gridPanel);
     panelLayout->setContentsMargins(0, 0, 0, 2);
     panelLayout->setSpacing(3);
 
     m_model = new TWeaponGridModel(this);
     m_model->SetEditHandler([this](const TWeaponGridItem &item, int column, const QString &text) {
         if (!m_filling)
-            RunGuarded(this, [&] { sgWSetEditText(item, column, text); });
+            RunGuarded(this, [&] { SetWeaponCellText(item, column, text); });
     });
-    m_sgW = new QTableView(m_panel16);
-    m_sgW->setObjectName(QStringLiteral("weaponGrid"));
-    m_sgW->setModel(m_model);
-    m_sgW->setItemDelegate(new TCp1252CellDelegate(m_sgW));
-    m_sgW->verticalHeader()->hide();
-    const int rowHeight = std::max(kRowHeight, m_sgW->fontMetrics().height() + 3);
-    m_sgW->verticalHeader()->setDefaultSectionSize(rowHeight);
-    m_sgW->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_sgW->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_sgW->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
-    m_sgW->setWordWrap(false);
-    m_sgW->horizontalHeader()->setHighlightSections(false);
-    m_sgW->horizontalHeader()->setMinimumSectionSize(0);
-    m_sgW->installEventFilter(this);
-    m_sgW->viewport()->installEventFilter(this);
+    m_weaponGrid = new QTableView(m_gridPanel);
+    m_weaponGrid->setObjectName(QStringLiteral("weaponGrid"));
+    m_weaponGrid->setModel(m_model);
+    m_weaponGrid->setItemDelegate(new TCp1252CellDelegate(m_weaponGrid));
+    m_weaponGrid->verticalHeader()->hide();
+    const int rowHeight = std::max(kRowHeight, m_weaponGrid->fontMetrics().height() + 3);
+    m_weaponGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_weaponGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_weaponGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_weaponGrid->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+    m_weaponGrid->setWordWrap(false);
+    m_weaponGrid->horizontalHeader()->setHighlightSections(false);
+    m_weaponGrid->horizontalHeader()->setMinimumSectionSize(0);
+    m_weaponGrid->installEventFilter(this);
+    m_weaponGrid->viewport()->installEventFilter(this);
     SetColumnWidths(0);
-    panelLayout->addWidget(m_sgW, 1);
+    panelLayout->addWidget(m_weaponGrid, 1);
 
     auto *bar = new QHBoxLayout;
     bar->setSpacing(4);
-    m_bAdd = Button("addWeaponButton", QStringLiteral("Add"), m_panel16);
-    m_bDel = Button("deleteWeaponButton", QStringLiteral("Del"), m_panel16);
-    m_bClear = Button("clearWeaponsButton", QStringLiteral("Clear"), m_panel16);
-    m_bMod = Button("modifyWeaponButton", QStringLiteral("Mod"), m_panel16);
-    m_bAddAmmo = Button("addAmmoButton", QStringLiteral("Ammo"), m_panel16);
-    m_bAddCLip = Button("addClipButton", QStringLiteral("Clip"), m_panel16);
-    m_sbMove = new TSpinButton(m_panel16);
-    m_sbMove->setObjectName(QStringLiteral("moveWeaponButtons"));
-    m_sbMove->setToolTip(QStringLiteral("Move up / down"));
-    for (QWidget *control : std::initializer_list<QWidget *>{m_bAdd, m_bDel, m_bClear, m_bMod, m_bAddAmmo,
-                                                              m_bAddCLip, m_sbMove})
+    m_addButton = Button("addWeaponButton", QStringLiteral("Add"), m_gridPanel);
+    m_deleteButton = Button("deleteWeaponButton", QStringLiteral("Del"), m_gridPanel);
+    m_clearButton = Button("clearWeaponsButton", QStringLiteral("Clear"), m_gridPanel);
+    m_modifyButton = Button("modifyWeaponButton", QStringLiteral("Mod"), m_gridPanel);
+    m_addAmmoButton = Button("addAmmoButton", QStringLiteral("Ammo"), m_gridPanel);
+    m_addClipButton = Button("addClipButton", QStringLiteral("Clip"), m_gridPanel);
+    m_moveSpin = new TSpinButton(m_gridPanel);
+    m_moveSpin->setObjectName(QStringLiteral("moveWeaponButtons"));
+    m_moveSpin->setToolTip(QStringLiteral("Move up / down"));
+    for (QWidget *control : std::initializer_list<QWidget *>{m_addButton, m_deleteButton, m_clearButton, m_modifyButton,
+                                                             m_addAmmoButton, m_addClipButton, m_moveSpin})
         bar->addWidget(control);
     bar->addStretch(1);
-    auto *linksCaption = new QLabel(QStringLiteral("Weapon Links"), m_panel16);
-    m_bWLadd = Button("addLinkButton", QStringLiteral("Add"), m_panel16);
-    m_bWLdelete = Button("deleteLinkButton", QStringLiteral("Delete"), m_panel16);
-    m_bWLdelete->setToolTip(QStringLiteral("Deletes the link whose column holds the cursor"));
+    auto *linksCaption = new QLabel(QStringLiteral("Weapon Links"), m_gridPanel);
+    m_addLinkButton = Button("addLinkButton", QStringLiteral("Add"), m_gridPanel);
+    m_deleteLinkButton = Button("deleteLinkButton", QStringLiteral("Delete"), m_gridPanel);
+    m_deleteLinkButton->setToolTip(QStringLiteral("Deletes the link whose column holds the cursor"));
     bar->addWidget(linksCaption);
-    bar->addWidget(m_bWLadd);
-    bar->addWidget(m_bWLdelete);
+    bar->addWidget(m_addLinkButton);
+    bar->addWidget(m_deleteLinkButton);
     panelLayout->addLayout(bar);
 
     // The libraries under a filter box that narrows every tab; a row's tooltip tells what
@@ -139,50 +139,50 @@ void TWeaponsPage::BuildControls()
     libraryLayout->setSpacing(2);
     libraryLayout->addWidget(filter);
     libraryLayout->addWidget(m_libraries, 1);
-    m_splitter->addWidget(m_panel16);
+    m_splitter->addWidget(m_gridPanel);
     m_splitter->addWidget(libraryPane);
     // As in the other splitters, no pane can be dragged smaller than the minimum.
-    for (QWidget *pane : {m_panel16, libraryPane})
+    for (QWidget *pane : {m_gridPanel, libraryPane})
         pane->setMinimumHeight(std::max(TPaneSplitter::MinimumPaneSize, pane->minimumSizeHint().height()));
     // The grid pane keeps its height when the window grows; the libraries take the rest.
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     // The designed height holds as many rows in the font in use.
-    const int panelHeight = kPanel16Height * rowHeight / kRowHeight;
+    const int panelHeight = kGridPanelHeight * rowHeight / kRowHeight;
     m_splitter->setSizes({panelHeight, 300});
-    // Until the page first shows, Panel16 reports the height it will get.
-    m_panel16->resize(m_panel16->width(), panelHeight);
+    // Until the page first shows, the grid panel reports the height it will get.
+    m_gridPanel->resize(m_gridPanel->width(), panelHeight);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_splitter);
 
-    ConnectGuarded(m_bAdd, &QPushButton::clicked, this, &TWeaponsPage::bAddClick);
-    ConnectGuarded(m_bDel, &QPushButton::clicked, this, &TWeaponsPage::bDelClick);
-    ConnectGuarded(m_bClear, &QPushButton::clicked, this, &TWeaponsPage::bClearClick);
-    ConnectGuarded(m_bMod, &QPushButton::clicked, this, &TWeaponsPage::bModClick);
-    ConnectGuarded(m_bAddAmmo, &QPushButton::clicked, this, &TWeaponsPage::bAddAmmoClick);
-    ConnectGuarded(m_bAddCLip, &QPushButton::clicked, this, &TWeaponsPage::bAddCLipClick);
-    ConnectGuarded(m_sbMove, &TSpinButton::upClick, this, &TWeaponsPage::sbMoveUpClick);
-    ConnectGuarded(m_sbMove, &TSpinButton::downClick, this, &TWeaponsPage::sbMoveDownClick);
-    ConnectGuarded(m_bWLadd, &QPushButton::clicked, this, &TWeaponsPage::bWLaddClick);
-    ConnectGuarded(m_bWLdelete, &QPushButton::clicked, this, &TWeaponsPage::bWLdeleteClick);
-    ConnectGuarded(m_libraries, &TWeaponLibraryTabs::addRequested, this, &TWeaponsPage::bAddClick);
-    ConnectGuarded(m_sgW, &QTableView::doubleClicked, this, &TWeaponsPage::bModClick);
+    ConnectGuarded(m_addButton, &QPushButton::clicked, this, &TWeaponsPage::AddWeapon);
+    ConnectGuarded(m_deleteButton, &QPushButton::clicked, this, &TWeaponsPage::DeleteSelected);
+    ConnectGuarded(m_clearButton, &QPushButton::clicked, this, &TWeaponsPage::ClearWeapons);
+    ConnectGuarded(m_modifyButton, &QPushButton::clicked, this, &TWeaponsPage::ModifySelected);
+    ConnectGuarded(m_addAmmoButton, &QPushButton::clicked, this, &TWeaponsPage::AddAmmo);
+    ConnectGuarded(m_addClipButton, &QPushButton::clicked, this, &TWeaponsPage::AddClip);
+    ConnectGuarded(m_moveSpin, &TSpinButton::upClick, this, &TWeaponsPage::MoveUp);
+    ConnectGuarded(m_moveSpin, &TSpinButton::downClick, this, &TWeaponsPage::MoveDown);
+    ConnectGuarded(m_addLinkButton, &QPushButton::clicked, this, &TWeaponsPage::AddWeaponLink);
+    ConnectGuarded(m_deleteLinkButton, &QPushButton::clicked, this, &TWeaponsPage::DeleteWeaponLink);
+    ConnectGuarded(m_libraries, &TWeaponLibraryTabs::addRequested, this, &TWeaponsPage::AddWeapon);
+    ConnectGuarded(m_weaponGrid, &QTableView::doubleClicked, this, &TWeaponsPage::ModifySelected);
 
-    ConnectGuarded(m_sgW->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    ConnectGuarded(m_weaponGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
                    [this](const QModelIndex &current) {
                        // A mouse press reports its cell itself (also when it is the current one).
                        if (!m_filling && !m_pressing)
-                           sgWSelectCell(current.row(), current.column());
+                           SelectWeaponCell(current.row(), current.column());
                    });
-    ConnectGuarded(m_sgW, &QTableView::pressed, this, [this](const QModelIndex &index) {
+    ConnectGuarded(m_weaponGrid, &QTableView::pressed, this, [this](const QModelIndex &index) {
         m_pressing = false;
-        sgWSelectCell(index.row(), index.column());
+        SelectWeaponCell(index.row(), index.column());
     });
     // Leaving the grid shows it afresh.
     ConnectGuarded(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
-        const auto inGrid = [this](QWidget *w) { return w && (w == m_sgW || m_sgW->isAncestorOf(w)); };
+        const auto inGrid = [this](QWidget *w) { return w && (w == m_weaponGrid || m_weaponGrid->isAncestorOf(w)); };
         if (now && inGrid(old) && !inGrid(now) && isVisible() && !m_filling)
             ShowVehicleWeapons();
     });
@@ -215,10 +215,10 @@ void TWeaponsPage::showEvent(QShowEvent *event)
 
 void TWeaponsPage::setVisible(bool visible)
 {
-    // The remembered height of Panel16 was applied to it while the page was hidden; the
+    // The remembered height of the grid panel was applied to it while the page was hidden; the
     // splitter takes it over before it lays the page out for the first time.
-    if (visible && !m_shownOnce && m_panel16->height() > 0)
-        m_splitter->setSizes({m_panel16->height(), std::max(1, m_splitter->height() - m_panel16->height())});
+    if (visible && !m_shownOnce && m_gridPanel->height() > 0)
+        m_splitter->setSizes({m_gridPanel->height(), std::max(1, m_splitter->height() - m_gridPanel->height())});
     QWidget::setVisible(visible);
 }
 
@@ -226,12 +226,12 @@ void TWeaponsPage::setVisible(bool visible)
 
 void TWeaponsPage::SetColumnWidths(int from)
 {
-    const QFontMetrics metrics = m_sgW->horizontalHeader()->fontMetrics();
+    const QFontMetrics metrics = m_weaponGrid->horizontalHeader()->fontMetrics();
     for (int column = from; column < m_model->columnCount(); ++column) {
         // The designed width in the font in use, or what the heading needs.
         const int designed = DesignedWidth(metrics, TWeaponGridModel::DesignedColumnWidth(column));
-        m_sgW->setColumnWidth(column,
-                              std::max(designed, metrics.horizontalAdvance(TWeaponGridModel::Caption(column)) + 10));
+        m_weaponGrid->setColumnWidth(
+            column, std::max(designed, metrics.horizontalAdvance(TWeaponGridModel::Caption(column)) + 10));
     }
 }
 
@@ -248,9 +248,10 @@ void TWeaponsPage::WriteGrid()
     TVehicle &vehicle = Vehicle();
     std::vector<TWeaponGridRow> rows = WeaponGridRows(vehicle);
     const bool any = !rows.empty();
-    m_sgW->setEnabled(any);
-    for (QWidget *control : std::initializer_list<QWidget *>{m_bWLadd, m_bWLdelete, m_bAddCLip, m_bAddAmmo, m_bMod,
-                                                              m_sbMove, m_bDel, m_bClear})
+    m_weaponGrid->setEnabled(any);
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_addLinkButton, m_deleteLinkButton, m_addClipButton, m_addAmmoButton,
+                                          m_modifyButton, m_moveSpin, m_deleteButton, m_clearButton})
         control->setEnabled(any);
     const int columns = m_model->columnCount();
     m_model->SetRows(std::move(rows), vehicle.Weapons->LinkCount());
@@ -259,8 +260,8 @@ void TWeaponsPage::WriteGrid()
 
 TWeaponGridItem TWeaponsPage::SelectedRowItem() const
 {
-    const int row = m_sgW->currentIndex().row();
-    if (row < 0 || !m_sgW->selectionModel()->isRowSelected(row, QModelIndex()))
+    const int row = m_weaponGrid->currentIndex().row();
+    if (row < 0 || !m_weaponGrid->selectionModel()->isRowSelected(row, QModelIndex()))
         return TWeaponGridItem();
     return m_model->Item(row);
 }
@@ -299,12 +300,12 @@ int TWeaponsPage::FindRow(int weapon, int clip, int section) const
 
 void TWeaponsPage::SelectRow(int row, int column)
 {
-    m_sgW->setFocus(Qt::OtherFocusReason);
+    m_weaponGrid->setFocus(Qt::OtherFocusReason);
     if (row < 0)
         return;
     // Moving the cursor here is not the user's selection: it flips no link.
     const QScopedValueRollback<bool> filling(m_filling, true);
-    m_sgW->setCurrentIndex(m_model->index(row, column));
+    m_weaponGrid->setCurrentIndex(m_model->index(row, column));
 }
 
 void TWeaponsPage::FindWeaponGridRow(int weapon, int clip, int section)
@@ -313,7 +314,7 @@ void TWeaponsPage::FindWeaponGridRow(int weapon, int clip, int section)
     SelectRow(FindRow(weapon, clip, section), column);
 }
 
-void TWeaponsPage::sgWSelectCell(int row, int column)
+void TWeaponsPage::SelectWeaponCell(int row, int column)
 {
     const TWeaponGridItem item = m_model->Item(row);
     if (!IsWeaponItem(item.kind))
@@ -329,7 +330,7 @@ void TWeaponsPage::sgWSelectCell(int row, int column)
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::sgWSetEditText(const TWeaponGridItem &item, int column, const QString &text)
+void TWeaponsPage::SetWeaponCellText(const TWeaponGridItem &item, int column, const QString &text)
 {
     TWeaponList &weapons = *Vehicle().Weapons;
     if (!IsWeaponItem(item.kind) || item.weapon >= weapons.Count())
@@ -366,13 +367,13 @@ void TWeaponsPage::sgWSetEditText(const TWeaponGridItem &item, int column, const
 
 bool TWeaponsPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_sgW && event->type() == QEvent::KeyRelease
+    if (watched == m_weaponGrid && event->type() == QEvent::KeyRelease
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
         // While a cell is being edited its editor takes the keys, so this is the grid's own.
-        RunGuarded(this, [this] { bDelClick(); });
-    } else if (watched == m_sgW->viewport()) {
+        RunGuarded(this, [this] { DeleteSelected(); });
+    } else if (watched == m_weaponGrid->viewport()) {
         if (event->type() == QEvent::MouseButtonPress)
-            m_pressing = m_sgW->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint()).isValid();
+            m_pressing = m_weaponGrid->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint()).isValid();
         else if (event->type() == QEvent::MouseButtonRelease)
             m_pressing = false;
     }
@@ -381,7 +382,7 @@ bool TWeaponsPage::eventFilter(QObject *watched, QEvent *event)
 
 // ---- commands ----
 
-void TWeaponsPage::bAddClick()
+void TWeaponsPage::AddWeapon()
 {
     TWeaponRecord record;
     if (!m_libraries->SelectedRecord(record))
@@ -392,7 +393,7 @@ void TWeaponsPage::bAddClick()
     FindWeaponGridRow(weapon, -1, -1);
 }
 
-void TWeaponsPage::bAddCLipClick()
+void TWeaponsPage::AddClip()
 {
     const TWeaponGridItem item = SelectedItem();
     if (item.kind == TWeaponGridRowKind::None)
@@ -405,7 +406,7 @@ void TWeaponsPage::bAddCLipClick()
     FindWeaponGridRow(item.weapon, index, -1);
 }
 
-void TWeaponsPage::bAddAmmoClick()
+void TWeaponsPage::AddAmmo()
 {
     const TWeaponGridItem item = SelectedItem();
     if (item.kind == TWeaponGridRowKind::None)
@@ -420,7 +421,7 @@ void TWeaponsPage::bAddAmmoClick()
     FindWeaponGridRow(item.weapon, item.clip, section);
 }
 
-void TWeaponsPage::bDelClick()
+void TWeaponsPage::DeleteSelected()
 {
     const TWeaponGridItem item = SelectedItem();
     if (item.kind == TWeaponGridRowKind::None)
@@ -437,7 +438,7 @@ void TWeaponsPage::bDelClick()
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::bClearClick()
+void TWeaponsPage::ClearWeapons()
 {
     if (Dialogs().AskOkCancel(this, QStringLiteral("Clear all weapons?")) != TDialogAnswer::Ok)
         return;
@@ -477,18 +478,18 @@ void TWeaponsPage::Move(int direction)
     }
     // The saved design keeps the order: an unsaved change.
     m_host.Document().SetModified();
-    const int column = m_sgW->currentIndex().column();
+    const int column = m_weaponGrid->currentIndex().column();
     ShowVehicleWeapons();
     // The moved item keeps the cursor.
     SelectRow(m_model->RowOf(moved), column);
 }
 
-void TWeaponsPage::sbMoveUpClick()
+void TWeaponsPage::MoveUp()
 {
     Move(-1);
 }
 
-void TWeaponsPage::sbMoveDownClick()
+void TWeaponsPage::MoveDown()
 {
     Move(1);
 }
@@ -508,7 +509,7 @@ void TWeaponsPage::ModifyPerkRow(TPerkKind kind, int index)
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::bModClick()
+void TWeaponsPage::ModifySelected()
 {
     if (const TWeaponGridItem row = SelectedRowItem(); row.kind == TWeaponGridRowKind::OffensiveEntry) {
         ModifyPerkRow(row.entryKind, row.entry);
@@ -518,7 +519,7 @@ void TWeaponsPage::bModClick()
     if (item.kind == TWeaponGridRowKind::None)
         return;
     TVehicle &vehicle = Vehicle();
-    TfrmModify dialog(this);
+    TWeaponModifyDialog dialog(this);
     {
         TWeapon &weapon = vehicle.Weapons->Get(item.weapon);
         const TClip &clip = weapon.Clips.Get(item.clip);
@@ -544,7 +545,7 @@ void TWeaponsPage::bModClick()
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::bWLaddClick()
+void TWeaponsPage::AddWeaponLink()
 {
     m_host.Document().SetModified();
     TWeaponList &weapons = *Vehicle().Weapons;
@@ -553,11 +554,11 @@ void TWeaponsPage::bWLaddClick()
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::bWLdeleteClick()
+void TWeaponsPage::DeleteWeaponLink()
 {
     m_host.Document().SetModified();
     TWeaponList &weapons = *Vehicle().Weapons;
-    const int column = m_sgW->currentIndex().column();
+    const int column = m_weaponGrid->currentIndex().column();
     if (weapons.Count() > 0 && column >= kWeaponGridLinkColumn)
         weapons.DeleteLink(column - kWeaponGridLinkColumn);
     ShowVehicleWeapons();

@@ -19,7 +19,7 @@ class TWeaponLibraryTabs;
 struct TPerkRecord;
 struct TPerkVehicleData;
 
-// The "Weapons" page: above (Panel16), the design's weapon grid with its clips,
+// The "Weapons" page: above, in the grid panel, the design's weapon grid with its clips,
 // ammunition sections and weapon links, and the perks, flaws and defects that feed the
 // offensive value; below, the weapon library tabs. A splitter parts the two.
 class TWeaponsPage : public QWidget, public TEditorPage {
@@ -45,18 +45,18 @@ public:
     void FindWeaponGridRow(int weapon, int clip, int section);
 
     // Commands of the buttons.
-    void bAddClick();
-    void bDelClick();
-    void bClearClick();
-    void bModClick();
-    void bAddAmmoClick();
-    void bAddCLipClick();
-    void sbMoveUpClick();
-    void sbMoveDownClick();
-    void bWLaddClick();
-    void bWLdeleteClick();
+    void AddWeapon();
+    void DeleteSelected();
+    void ClearWeapons();
+    void ModifySelected();
+    void AddAmmo();
+    void AddClip();
+    void MoveUp();
+    void MoveDown();
+    void AddWeaponLink();
+    void DeleteWeaponLink();
 
-    QTableView *WeaponGrid() const { return m_sgW; }
+    QTableView *WeaponGrid() const { return m_weaponGrid; }
     TWeaponLibraryTabs *LibraryTabs() const { return m_libraries; }
 
 protected:
@@ -84,26 +84,26 @@ private:
     void WriteGrid();
     void Move(int direction);
     void ModifyPerkRow(TPerkKind kind, int index);
-    void sgWSelectCell(int row, int column);
-    void sgWSetEditText(const TWeaponGridItem &item, int column, const QString &text);
+    void SelectWeaponCell(int row, int column);
+    void SetWeaponCellText(const TWeaponGridItem &item, int column, const QString &text);
     void ApplyPanelHeight();
 
     TEditorHost &m_host;
     TPerkEditorRunner m_perkEditor;
     QSplitter *m_splitter = nullptr;
-    QWidget *m_panel16 = nullptr;
+    QWidget *m_gridPanel = nullptr;
     TWeaponGridModel *m_model = nullptr;
-    QTableView *m_sgW = nullptr;
+    QTableView *m_weaponGrid = nullptr;
     TWeaponLibraryTabs *m_libraries = nullptr;
-    QPushButton *m_bAdd = nullptr;
-    QPushButton *m_bDel = nullptr;
-    QPushButton *m_bClear = nullptr;
-    QPushButton *m_bMod = nullptr;
-    QPushButton *m_bAddAmmo = nullptr;
-    QPushButton *m_bAddCLip = nullptr;
-    TSpinButton *m_sbMove = nullptr;
-    QPushButton *m_bWLadd = nullptr;
-    QPushButton *m_bWLdelete = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_deleteButton = nullptr;
+    QPushButton *m_clearButton = nullptr;
+    QPushButton *m_modifyButton = nullptr;
+    QPushButton *m_addAmmoButton = nullptr;
+    QPushButton *m_addClipButton = nullptr;
+    TSpinButton *m_moveSpin = nullptr;
+    QPushButton *m_addLinkButton = nullptr;
+    QPushButton *m_deleteLinkButton = nullptr;
     bool m_filling = false;   // the grid is being written: its signals are not the user's
     bool m_pressing = false;  // a mouse press is moving the cursor: the press handles the selection
     bool m_shownOnce = false;

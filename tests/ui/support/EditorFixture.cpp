@@ -9,7 +9,7 @@ bool TEditorFixture::Start()
 {
     data = std::make_unique<TMemoryProgramData>();
     dialogs = std::make_unique<TScriptedDialogs>();
-    window = std::make_unique<TfrmEditer>();
+    window = std::make_unique<TMainWindow>();
     window->show();
     return QTest::qWaitForWindowExposed(window.get());
 }

@@ -3,7 +3,7 @@
 #include "MemoryProgramData.h"
 #include "ScriptedDialogs.h"
 
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 
 #include <memory>
 
@@ -11,7 +11,7 @@
 struct TEditorFixture {
     std::unique_ptr<TMemoryProgramData> data;
     std::unique_ptr<TScriptedDialogs> dialogs;
-    std::unique_ptr<TfrmEditer> window;
+    std::unique_ptr<TMainWindow> window;
 
     // Makes data, dialogs and a shown window; false when the window did not appear.
     bool Start();

@@ -9,8 +9,8 @@
 void ShowUserGuide(QWidget *parent);
 
 // The viewer: the guide's pages with their links, and an OK button.
-class TfrmUserGuide : public QDialog {
+class TUserGuideWindow : public QDialog {
     Q_OBJECT
   public:
-    TfrmUserGuide(const QString &path, QWidget *parent = nullptr);
+    TUserGuideWindow(const QString &path, QWidget *parent = nullptr);
 };

@@ -1,4 +1,4 @@
-#include "ui/dialogs/MovementEditor.h"
+#include "ui/dialogs/MovementEditorDialog.h"
 
 #include "engine/MovementList.h"
 #include "engine/OpenedDesign.h"
@@ -8,7 +8,7 @@
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/dialogs/UserGuide.h"
+#include "ui/dialogs/UserGuideWindow.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCheckBox>
@@ -25,12 +25,12 @@ constexpr int kWindowSlot = 3;
 
 } // namespace
 
-TfrmMovementEditor::TfrmMovementEditor(TMovementList &library, const TMovementRecord &record, QWidget *parent)
+TMovementEditorDialog::TMovementEditorDialog(TMovementList &library, const TMovementRecord &record, QWidget *parent)
     : QDialog(parent)
     , m_library(library)
     , m_record(record)
 {
-    setObjectName(QStringLiteral("frmMovementEditor"));
+    setObjectName(QStringLiteral("movementEditorDialog"));
     setWindowTitle(QStringLiteral("Movement Editor"));
     BuildControls();
     m_view.FillModes(m_library);
@@ -38,26 +38,26 @@ TfrmMovementEditor::TfrmMovementEditor(TMovementList &library, const TMovementRe
     ShowRecord();
 }
 
-void TfrmMovementEditor::BuildControls()
+void TMovementEditorDialog::BuildControls()
 {
     m_view.withNone = false;
     m_view.mode = new TExitComboBox(this);
     m_view.mode->setObjectName(QStringLiteral("cbxPriMode"));
     m_view.mode->setInsertPolicy(QComboBox::NoInsert);
     m_view.mode->setMinimumWidth(130);
-    m_view.topKph = TMovementSystemView::MakeBox(QStringLiteral("Edit1"), this);
-    m_view.topMp = TMovementSystemView::MakeBox(QStringLiteral("Edit2"), this);
-    m_view.stallMp = TMovementSystemView::MakeBox(QStringLiteral("Edit3"), this);
-    m_view.stallKph = TMovementSystemView::MakeBox(QStringLiteral("Edit4"), this);
-    m_view.comMp = TMovementSystemView::MakeBox(QStringLiteral("Edit5"), this, true);
-    m_view.comKph = TMovementSystemView::MakeBox(QStringLiteral("Edit6"), this, true);
-    m_view.man = TMovementSystemView::MakeBox(QStringLiteral("Edit8"), this);
+    m_view.topKph = TMovementSystemView::MakeBox(QStringLiteral("topKphEdit"), this);
+    m_view.topMp = TMovementSystemView::MakeBox(QStringLiteral("topMpEdit"), this);
+    m_view.stallMp = TMovementSystemView::MakeBox(QStringLiteral("stallMpEdit"), this);
+    m_view.stallKph = TMovementSystemView::MakeBox(QStringLiteral("stallKphEdit"), this);
+    m_view.comMp = TMovementSystemView::MakeBox(QStringLiteral("combatMpEdit"), this, true);
+    m_view.comKph = TMovementSystemView::MakeBox(QStringLiteral("combatKphEdit"), this, true);
+    m_view.man = TMovementSystemView::MakeBox(QStringLiteral("maneuverEdit"), this);
     m_view.manSpin = new TSpinButton(this);
-    m_view.manSpin->setObjectName(QStringLiteral("SpinButton14"));
+    m_view.manSpin->setObjectName(QStringLiteral("maneuverSpin"));
     m_view.air = new QCheckBox(QStringLiteral("Flight"), this);
-    m_view.air->setObjectName(QStringLiteral("CheckBox1"));
+    m_view.air->setObjectName(QStringLiteral("airBox"));
     m_view.airLabel = new QLabel(QStringLiteral("Flight"), this);
-    m_view.airLabel->setObjectName(QStringLiteral("Label7"));
+    m_view.airLabel->setObjectName(QStringLiteral("airLabel"));
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Mode"), this), 0, 0);
@@ -89,11 +89,11 @@ void TfrmMovementEditor::BuildControls()
     grid->addLayout(flight, 4, 3, 1, 2);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     auto *help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("BitBtn3"));
+    help->setObjectName(QStringLiteral("helpButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -128,13 +128,13 @@ void TfrmMovementEditor::BuildControls()
     ConnectGuarded(help, &QPushButton::clicked, this, [this] { ShowUserGuide(this); });
 }
 
-void TfrmMovementEditor::Change(const TMovementSystemView::TEdit &change)
+void TMovementEditorDialog::Change(const TMovementSystemView::TEdit &change)
 {
     change(m_record);
     ShowRecord();
 }
 
-void TfrmMovementEditor::ShowRecord()
+void TMovementEditorDialog::ShowRecord()
 {
     // The editor keeps its system as the tabs keep the primary one: speeds in order and
     // the maneuver at or below 0.
@@ -145,7 +145,7 @@ void TfrmMovementEditor::ShowRecord()
     m_view.Show(single, 0, m_library);
 }
 
-void TfrmMovementEditor::done(int result)
+void TMovementEditorDialog::done(int result)
 {
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);

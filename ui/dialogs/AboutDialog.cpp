@@ -1,4 +1,4 @@
-#include "ui/dialogs/About.h"
+#include "ui/dialogs/AboutDialog.h"
 
 #include "ui/ApplicationTitle.h"
 #include "ui/widgets/BannerArt.h"
@@ -29,25 +29,25 @@ const char *const kCredits =
 
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget *parent)
+TAboutDialog::TAboutDialog(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutDialog"));
     resize(580, 358);
 
     auto *emblem = new QLabel(this);
-    emblem->setObjectName(QStringLiteral("Image1"));
+    emblem->setObjectName(QStringLiteral("emblemImage"));
     emblem->setPixmap(MakeEmblem(QSize(120, 140)));
     emblem->setAlignment(Qt::AlignCenter);
 
     auto *banner = new QLabel(this);
-    banner->setObjectName(QStringLiteral("Image2"));
+    banner->setObjectName(QStringLiteral("bannerImage"));
     banner->setPixmap(MakeBanner(QSize(256, 48)));
     banner->setScaledContents(true);
     banner->setFixedSize(256, 48);
 
     auto *credits = new QPlainTextEdit(this);
-    credits->setObjectName(QStringLiteral("Memo1"));
+    credits->setObjectName(QStringLiteral("creditsMemo"));
     credits->setPlainText(QString::fromUtf8(kCredits));
     credits->setReadOnly(true);
     credits->setFrameShape(QFrame::NoFrame);
@@ -55,7 +55,7 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     credits->viewport()->setAutoFillBackground(false);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -68,7 +68,7 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     layout->setRowStretch(0, 1);
 }
 
-void TfrmAbout::showEvent(QShowEvent *event)
+void TAboutDialog::showEvent(QShowEvent *event)
 {
     setWindowTitle(ApplicationTitle());
     QDialog::showEvent(event);

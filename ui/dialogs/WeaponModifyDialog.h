@@ -22,11 +22,11 @@ struct TWeaponRecord;
 // "Modify": the modification dialog of the Weapons page. One dialog serves a weapon row
 // ("Weapon Modifiers"), an ammunition row ("Ammo Modifiers") and a spare clip row
 // ("Clip Modifiers"); only the page of the row's kind shows.
-class TfrmModify : public QDialog {
+class TWeaponModifyDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmModify(QWidget *parent = nullptr);
-    ~TfrmModify() override;
+    explicit TWeaponModifyDialog(QWidget *parent = nullptr);
+    ~TWeaponModifyDialog() override;
 
     TModifyValues &Values() { return m_values; }
     const TModifyValues &Values() const { return m_values; }
@@ -54,8 +54,8 @@ private:
     QGroupBox *RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
                           QButtonGroup *&group);
     void ShowOnly(bool weapon, bool ammo, bool clip);
-    void Edit1Exit();
-    void HelpClick();
+    void TakePoorWorkmanship();
+    void ShowHelp();
 
     TModifyValues m_values;
     // The weapon as loaded: the preview rates a copy with the dialog's settings in place.
@@ -69,9 +69,9 @@ private:
     std::array<QButtonGroup *, 5> m_modGroups{};
     QGroupBox *m_rofGroup = nullptr;
     QButtonGroup *m_arc = nullptr;
-    TExitEdit *m_edit1 = nullptr;
+    TExitEdit *m_poorWorkmanship = nullptr;
     TSpinButton *m_spin = nullptr;
-    QLabel *m_lWork = nullptr;
+    QLabel *m_poorWorkmanshipFactor = nullptr;
     QCheckBox *m_stabilized = nullptr;
     QCheckBox *m_sniper = nullptr;
     QCheckBox *m_sporting = nullptr;

@@ -1,4 +1,4 @@
-#include "ui/dialogs/UserGuide.h"
+#include "ui/dialogs/UserGuideWindow.h"
 
 #include "base/Files.h"
 #include "ui/dialogs/DialogProvider.h"
@@ -43,13 +43,13 @@ void ShowUserGuide(QWidget *parent)
                                    guideCandidates().join(QLatin1Char('\n')));
         return;
     }
-    TfrmUserGuide viewer(path, parent);
+    TUserGuideWindow viewer(path, parent);
     Dialogs().RunModal(viewer);
 }
 
-TfrmUserGuide::TfrmUserGuide(const QString &path, QWidget *parent) : QDialog(parent)
+TUserGuideWindow::TUserGuideWindow(const QString &path, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmUserGuide"));
+    setObjectName(QStringLiteral("userGuideWindow"));
     setWindowTitle(QStringLiteral("Armorwright User Guide"));
     resize(680, 600);
 
@@ -59,7 +59,7 @@ TfrmUserGuide::TfrmUserGuide(const QString &path, QWidget *parent) : QDialog(par
     text->setSource(QUrl::fromLocalFile(path));
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto *buttons = new QHBoxLayout;

@@ -27,14 +27,14 @@ class TPerkNumberPanel;
 // depends on the entry: the number, amount, arc, location and OTV choices its flags offer,
 // the options of a defect kind, the flaw list of the minor and major flaw defects, or the
 // panel of a custom entry. OK hands the copy back; Cancel discards it.
-class TfrmPerkEditor : public QDialog {
+class TPerkEditorDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int NormalWidth = 407;
     static constexpr int FlawListWidth = 577;
 
     // flaws: the library flaws a minor or major flaw defect can adopt.
-    TfrmPerkEditor(const TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
+    TPerkEditorDialog(const TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
                    QWidget *parent = nullptr);
 
     const TPerkRecord &Record() const { return m_record; }
@@ -60,8 +60,8 @@ private:
     void Change(const TPerkEdit &edit);
     void ShowEntry();
     void FlawChosen(int row);
-    void Memo1Exit();
-    void OkClick();
+    void TakeEffectText();
+    void AcceptEntry();
 
     TPerkRecord m_record;
     const TPerkVehicleData m_vehicle;

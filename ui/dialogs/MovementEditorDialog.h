@@ -10,10 +10,10 @@ class TMovementList;
 
 // "Movement Editor": edits a copy of one additional movement system. The caller takes
 // Record() back when the dialog ends with OK.
-class TfrmMovementEditor : public QDialog {
+class TMovementEditorDialog : public QDialog {
     Q_OBJECT
 public:
-    TfrmMovementEditor(TMovementList &library, const TMovementRecord &record, QWidget *parent = nullptr);
+    TMovementEditorDialog(TMovementList &library, const TMovementRecord &record, QWidget *parent = nullptr);
 
     const TMovementRecord &Record() const { return m_record; }
     // Shows the record in the controls (after normalising it as the tabs do).

@@ -3,10 +3,10 @@
 #include <QDialog>
 
 // The About box: the program's emblem and banner on the left, the credits on the right.
-class TfrmAbout : public QDialog {
+class TAboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmAbout(QWidget *parent = nullptr);
+    explicit TAboutDialog(QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -4,7 +4,7 @@
 #include "support/MemoryProgramData.h"
 #include "support/ScriptedDialogs.h"
 
-#include "ui/dialogs/FrmWepEdit.h"
+#include "ui/dialogs/CustomWeaponDialog.h"
 #include "weapons/WeaponTexts.h"
 
 #include <QCheckBox>
@@ -16,13 +16,13 @@
 
 #include <memory>
 
-class WepEditTest : public QObject {
+class CustomWeaponDialogTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<TMemoryProgramData> m_data;
     std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TfrmWepEdit> m_dialog;
+    std::unique_ptr<TCustomWeaponDialog> m_dialog;
 
     QLineEdit *edit(const char *name) { return m_dialog->findChild<QLineEdit *>(QString::fromLatin1(name)); }
     QString label(const char *name) { return m_dialog->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
@@ -31,7 +31,7 @@ private:
 
     void open(const TWeaponRecord &r)
     {
-        m_dialog = std::make_unique<TfrmWepEdit>(r);
+        m_dialog = std::make_unique<TCustomWeaponDialog>(r);
         m_dialog->show();
     }
 
@@ -52,11 +52,11 @@ private slots:
 
     void newRecordIsAnUntitledCustomWeapon()
     {
-        QCOMPARE(edit("Edit1")->text(), QStringLiteral("Untitled"));
-        QCOMPARE(edit("Edit2")->text(), QStringLiteral("NONE"));
-        QCOMPARE(edit("Edit12")->text(), QStringLiteral("-1"));
+        QCOMPARE(edit("nameEdit")->text(), QStringLiteral("Untitled"));
+        QCOMPARE(edit("codeEdit")->text(), QStringLiteral("NONE"));
+        QCOMPARE(edit("areaEffectEdit")->text(), QStringLiteral("-1"));
         QCOMPARE(record().WeaponType, 6);
-        auto *type = m_dialog->findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+        auto *type = m_dialog->findChild<QComboBox *>(QStringLiteral("weaponTypeBox"));
         QCOMPARE(type->currentText(), QStringLiteral("custom"));
         QVERIFY(!type->isEnabled());
         QCOMPARE(type->count(), 7);
@@ -66,57 +66,57 @@ private slots:
     void textsAreCutToTheirWidth()
     {
         // Beyond what the box lets one type: a pasted or programmatic text.
-        edit("Edit1")->setMaxLength(100);
-        driver::Enter(edit("Edit1"), QString(70, QLatin1Char('w')));
+        edit("nameEdit")->setMaxLength(100);
+        driver::Enter(edit("nameEdit"), QString(70, QLatin1Char('w')));
         QCOMPARE(record().Name, std::string(64, 'w'));
-        QCOMPARE(edit("Edit1")->text(), QString(64, QLatin1Char('w')));
-        edit("Edit2")->setMaxLength(100);
-        driver::Enter(edit("Edit2"), QStringLiteral("ABCDEFGHIJKL"));
+        QCOMPARE(edit("nameEdit")->text(), QString(64, QLatin1Char('w')));
+        edit("codeEdit")->setMaxLength(100);
+        driver::Enter(edit("codeEdit"), QStringLiteral("ABCDEFGHIJKL"));
         QCOMPARE(record().Code, std::string("ABCDEFGHIJ"));
-        driver::Enter(edit("Edit2"), QString());
+        driver::Enter(edit("codeEdit"), QString());
         QCOMPARE(record().Code, std::string());
     }
 
     void numbersShowTheirFormatAtTheNextRefresh()
     {
-        driver::Enter(edit("Edit4"), QStringLiteral("3"));
-        driver::Enter(edit("Edit5"), QStringLiteral("2"));
-        driver::Enter(edit("Edit6"), QStringLiteral("-1"));
-        driver::Enter(edit("Edit7"), QStringLiteral("0"));
+        driver::Enter(edit("baseRangeEdit"), QStringLiteral("3"));
+        driver::Enter(edit("mediumBonusEdit"), QStringLiteral("2"));
+        driver::Enter(edit("longBonusEdit"), QStringLiteral("-1"));
+        driver::Enter(edit("extremeBonusEdit"), QStringLiteral("0"));
         QCOMPARE(record().BaseRange, 3);
         QCOMPARE(record().MediumBonus, 2);
         QCOMPARE(record().LongBonus, -1);
         // Leaving a number box does not refresh: the ranges are still those of the old record.
-        QCOMPARE(label("Label8"), QStringLiteral("0"));
-        driver::Enter(edit("Edit1"), QStringLiteral("Lance")); // leaving the name refreshes
-        QCOMPARE(label("Label8"), QStringLiteral("8"));
-        QCOMPARE(label("Label9"), QStringLiteral("11"));
-        QCOMPARE(label("Label10"), QStringLiteral("24"));
-        QCOMPARE(edit("Edit5")->text(), QStringLiteral("+2"));
-        QCOMPARE(edit("Edit6")->text(), QStringLiteral("-1"));
-        QCOMPARE(edit("Edit7")->text(), QStringLiteral("0"));
+        QCOMPARE(label("mediumRangeLabel"), QStringLiteral("0"));
+        driver::Enter(edit("nameEdit"), QStringLiteral("Lance")); // leaving the name refreshes
+        QCOMPARE(label("mediumRangeLabel"), QStringLiteral("8"));
+        QCOMPARE(label("longRangeLabel"), QStringLiteral("11"));
+        QCOMPARE(label("extremeRangeLabel"), QStringLiteral("24"));
+        QCOMPARE(edit("mediumBonusEdit")->text(), QStringLiteral("+2"));
+        QCOMPARE(edit("longBonusEdit")->text(), QStringLiteral("-1"));
+        QCOMPARE(edit("extremeBonusEdit")->text(), QStringLiteral("0"));
 
-        driver::Enter(edit("Edit8"), QStringLiteral("+1"));
-        driver::Enter(edit("Edit10"), QStringLiteral("4"));
-        driver::Enter(edit("Edit3"), QStringLiteral("-1"));
-        driver::Enter(edit("Edit15"), QStringLiteral("0.125"));
-        driver::Enter(edit("Edit1"), QStringLiteral("Lance II")); // a changed name refreshes
+        driver::Enter(edit("accuracyEdit"), QStringLiteral("+1"));
+        driver::Enter(edit("rofEdit"), QStringLiteral("4"));
+        driver::Enter(edit("ratingEdit"), QStringLiteral("-1"));
+        driver::Enter(edit("ammoBaseCostEdit"), QStringLiteral("0.125"));
+        driver::Enter(edit("nameEdit"), QStringLiteral("Lance II")); // a changed name refreshes
         QCOMPARE(record().Accuracy, 1);
         QCOMPARE(record().Rating, -1);
         QCOMPARE(record().AmmoBaseCost, 0.125);
-        QCOMPARE(edit("Edit8")->text(), QStringLiteral("+1"));
-        QCOMPARE(edit("Edit10")->text(), QStringLiteral("+4"));
-        QCOMPARE(edit("Edit3")->text(), QStringLiteral("-1"));
-        QCOMPARE(edit("Edit15")->text(), QStringLiteral("0.125"));
+        QCOMPARE(edit("accuracyEdit")->text(), QStringLiteral("+1"));
+        QCOMPARE(edit("rofEdit")->text(), QStringLiteral("+4"));
+        QCOMPARE(edit("ratingEdit")->text(), QStringLiteral("-1"));
+        QCOMPARE(edit("ammoBaseCostEdit")->text(), QStringLiteral("0.125"));
     }
 
     void textThatIsNoNumberIsRefused()
     {
-        driver::Enter(edit("Edit9"), QStringLiteral("7"));
-        driver::Enter(edit("Edit9"), QStringLiteral("x7"));
+        driver::Enter(edit("damageEdit"), QStringLiteral("7"));
+        driver::Enter(edit("damageEdit"), QStringLiteral("x7"));
         QCOMPARE(record().Damage, 7);
-        QCOMPARE(edit("Edit9")->text(), QStringLiteral("7"));
-        driver::Enter(edit("Edit15"), QStringLiteral("cheap"));
+        QCOMPARE(edit("damageEdit")->text(), QStringLiteral("7"));
+        driver::Enter(edit("ammoBaseCostEdit"), QStringLiteral("cheap"));
         QCOMPARE(record().AmmoBaseCost, 0.0);
         QCOMPARE(m_dialogs->errors, (QStringList{"'x7' is not a valid integer value",
                                                  "'cheap' is not a valid floating point value"}));
@@ -124,9 +124,9 @@ private slots:
 
     void checkBoxesSetTheirOwnFlags()
     {
-        box(QStringLiteral("CheckBox4"))->click();
+        box(QStringLiteral("incendiaryBox"))->click();
         QVERIFY(record().Incendiary);
-        box(QStringLiteral("CheckBox62"))->click();
+        box(QStringLiteral("disposableBox"))->click();
         QVERIFY(record().Disposable);
         QVERIFY(!record().Entangle);
 
@@ -156,8 +156,8 @@ private slots:
         r.BaseAmmo.Amount = 30;
         r.Haywire = true;
         open(r);
-        QVERIFY(box(QStringLiteral("CheckBox3"))->isChecked());
-        box(QStringLiteral("CheckBox3"))->click();
+        QVERIFY(box(QStringLiteral("haywireBox"))->isChecked());
+        box(QStringLiteral("haywireBox"))->click();
         QCOMPARE(record().WeaponType, 6);
         QVERIFY(record().SniperSystem);
         QCOMPARE(record().AccMod, -1);
@@ -169,21 +169,21 @@ private slots:
 
     void resetStartsFromTheDefaultRecord()
     {
-        driver::Enter(edit("Edit1"), QStringLiteral("Hammer"));
-        box(QStringLiteral("CheckBox1"))->click();
+        driver::Enter(edit("nameEdit"), QStringLiteral("Hammer"));
+        box(QStringLiteral("antiInfantryBox"))->click();
         QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("bReset")), Qt::LeftButton);
         TWeaponRecord expected = DefaultWeaponRecord();
         expected.WeaponType = 6;
         QVERIFY(record() == expected);
-        QCOMPARE(edit("Edit1")->text(), QStringLiteral("Untitled"));
-        QVERIFY(!box(QStringLiteral("CheckBox1"))->isChecked());
+        QCOMPARE(edit("nameEdit")->text(), QStringLiteral("Untitled"));
+        QVERIFY(!box(QStringLiteral("antiInfantryBox"))->isChecked());
     }
 
     void okTakesTheBoxBeingTyped()
     {
-        edit("Edit11")->setFocus();
-        QTRY_VERIFY(edit("Edit11")->hasFocus());
-        driver::Type(edit("Edit11"), QStringLiteral("6"));
+        edit("minSizeEdit")->setFocus();
+        QTRY_VERIFY(edit("minSizeEdit")->hasFocus());
+        driver::Type(edit("minSizeEdit"), QStringLiteral("6"));
         m_dialog->accept();
         QCOMPARE(record().MinSize, 6);
     }
@@ -201,5 +201,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WepEditTest)
-#include "tst_wepedit.moc"
+QTEST_MAIN(CustomWeaponDialogTest)
+#include "tst_customweapondialog.moc"

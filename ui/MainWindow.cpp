@@ -1,4 +1,4 @@
-#include "ui/Editer.h"
+#include "ui/MainWindow.h"
 
 #include "engine/CalculationReplay.h"
 #include "engine/DesignResults.h"
@@ -10,17 +10,17 @@
 #include "output/RecordSheetFiles.h"
 #include "output/SafeFileName.h"
 #include "output/SheetExport.h"
-#include "ui/dialogs/About.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/CompareWindow.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/CommandGuard.h"
-#include "ui/dialogs/CompareWindow.h"
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/pages/EditorPage.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/pages/GeneralPage.h"
 #include "ui/pages/InfoPage.h"
-#include "ui/dialogs/LogView.h"
+#include "ui/dialogs/LogViewer.h"
 #include "ui/pages/MovementPages.h"
 #include "ui/NativePath.h"
 #include "ui/pages/PerksPage.h"
@@ -29,7 +29,7 @@
 #include "ui/widgets/TextUndoFallback.h"
 #include "ui/document/UndoHistory.h"
 #include "ui/document/UndoSnapshot.h"
-#include "ui/dialogs/UserGuide.h"
+#include "ui/dialogs/UserGuideWindow.h"
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponsPage.h"
 #include "ui/WindowPlacement.h"
@@ -76,9 +76,9 @@ struct TPagePlaceholder {
     const char *caption;
 };
 const TPagePlaceholder kPlaceholders[] = {
-    {"TabSheet3", "Weapons"},
-    {"TabSheet4", "Perks, Flaws, and Defects"},
-    {"TabSheet6", "Info"},
+    {"weaponsPage", "Weapons"},
+    {"perksPage", "Perks, Flaws, and Defects"},
+    {"infoPage", "Info"},
 };
 
 bool isDesignFile(const QString &path)
@@ -103,7 +103,7 @@ bool printSheet(QPrinter &printer, const QImage &sheet)
 
 } // namespace
 
-TfrmEditer::TfrmEditer(QWidget *parent)
+TMainWindow::TMainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_document(new TVehicleDocument(this))
     , m_recent(new TRecentFiles(this))
@@ -112,7 +112,7 @@ TfrmEditer::TfrmEditer(QWidget *parent)
         return QProcess::startDetached(program, arguments);
     })
 {
-    setObjectName(QStringLiteral("frmEditer"));
+    setObjectName(QStringLiteral("mainWindow"));
     setAcceptDrops(true);
 
     auto *central = new QWidget(this);
@@ -122,7 +122,7 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     BuildTopBand(central);
 
     m_pageControl = new QTabWidget(central);
-    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_pageControl->setObjectName(QStringLiteral("pageTabs"));
     m_general = new TGeneralPage(*this, m_pageControl);
     m_pageControl->addTab(m_general, QStringLiteral("General"));
     for (const TPagePlaceholder &placeholder : kPlaceholders) {
@@ -136,7 +136,7 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     SetPage(3, new TInfoPage(*this, m_pageControl));
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
-    ConnectGuarded(m_pageControl, &QTabWidget::currentChanged, this, &TfrmEditer::PageControl1Change);
+    ConnectGuarded(m_pageControl, &QTabWidget::currentChanged, this, &TMainWindow::ShowChosenPage);
 
     BuildMenus();
     // Each change shows how it moved the threat value and the cost; an undone change shows
@@ -147,7 +147,7 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     statusBar()->addWidget(change, 1);
     connect(m_undo, &TUndoHistory::lastChangeChanged, change, &QLabel::setText);
     ConnectGuarded(m_undo, &TUndoHistory::restored, this, [this] {
-        PageControl1Change(m_pageControl->currentIndex());
+        ShowChosenPage(m_pageControl->currentIndex());
         ShowResults();
     });
     ConnectGuarded(m_recent, &TRecentFiles::changed, this, [this] { RebuildRecentMenu(); });
@@ -166,9 +166,9 @@ TfrmEditer::TfrmEditer(QWidget *parent)
     ShowResults();
 }
 
-TfrmEditer::~TfrmEditer() = default;
+TMainWindow::~TMainWindow() = default;
 
-void TfrmEditer::BuildTopBand(QWidget *central)
+void TMainWindow::BuildTopBand(QWidget *central)
 {
     auto *band = new QHBoxLayout;
     band->setSpacing(8);
@@ -203,10 +203,10 @@ void TfrmEditer::BuildTopBand(QWidget *central)
         }
         band->addWidget(box);
     };
-    resultBox("Panel1", 1,
+    resultBox("costAndSizeBox", 1,
               {{"Final Cost", "lblFinalCost", &m_lblFinalCost}, {"Size:", "lblFinalSize", &m_lblFinalSize}});
     m_lblFinalCost->setMinimumWidth(150);
-    resultBox("Panel2", 2,
+    resultBox("threatValueBox", 2,
               {{"TV", "lblTV", &m_lblTV},
                {"OTV", "lblOTV", &m_lblOTV},
                {"DTV", "lblDTV", &m_lblDTV},
@@ -226,9 +226,9 @@ void TfrmEditer::BuildTopBand(QWidget *central)
     });
 }
 
-void TfrmEditer::BuildMenus()
+void TMainWindow::BuildMenus()
 {
-    auto command = [this](QMenu *menu, const QString &caption, const char *name, void (TfrmEditer::*handler)(),
+    auto command = [this](QMenu *menu, const QString &caption, const char *name, void (TMainWindow::*handler)(),
                           QKeySequence shortcut = {}) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
@@ -239,54 +239,56 @@ void TfrmEditer::BuildMenus()
     };
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File1"));
-    command(file, QStringLiteral("&New"), "New1", &TfrmEditer::New1Click, QKeySequence::New);
-    command(file, QStringLiteral("&Open..."), "Open1", &TfrmEditer::Open1Click, QKeySequence::Open);
+    file->setObjectName(QStringLiteral("fileMenu"));
+    command(file, QStringLiteral("&New"), "newAction", &TMainWindow::NewDesign, QKeySequence::New);
+    command(file, QStringLiteral("&Open..."), "openAction", &TMainWindow::OpenDesign, QKeySequence::Open);
     m_recentMenu = file->addMenu(QStringLiteral("Recent &Files"));
-    m_recentMenu->setObjectName(QStringLiteral("RecentFiles1"));
+    m_recentMenu->setObjectName(QStringLiteral("recentFilesMenu"));
     file->addSeparator();
-    command(file, QStringLiteral("&Save..."), "Save1", &TfrmEditer::Save1Click, QKeySequence::Save);
-    command(file, QStringLiteral("Save &As..."), "SaveAs1", &TfrmEditer::SaveAs1Click,
+    command(file, QStringLiteral("&Save..."), "saveAction", &TMainWindow::SaveDesign, QKeySequence::Save);
+    command(file, QStringLiteral("Save &As..."), "saveAsAction", &TMainWindow::SaveDesignAs,
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction *revert =
-        command(file, QStringLiteral("&Revert to Saved"), "RevertToSaved1", &TfrmEditer::RevertToSaved1Click);
+        command(file, QStringLiteral("&Revert to Saved"), "revertToSavedAction", &TMainWindow::RevertToSaved);
     ConnectGuarded(file, &QMenu::aboutToShow, revert,
                    [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
-    command(file, QStringLiteral("&Compare with\u2026"), "CompareWith1", &TfrmEditer::CompareWith1Click);
+    command(file, QStringLiteral("&Compare with\u2026"), "compareWithAction", &TMainWindow::CompareWithDesign);
     file->addSeparator();
-    command(file, QStringLiteral("&Print"), "PrintSheet1", &TfrmEditer::PrintSheet1Click, QKeySequence::Print);
-    command(file, QStringLiteral("Print Previe&w..."), "PrintPreview1", &TfrmEditer::PrintPreview1Click);
+    command(file, QStringLiteral("&Print"), "printAction", &TMainWindow::PrintSheet, QKeySequence::Print);
+    command(file, QStringLiteral("Print Previe&w..."), "printPreviewAction", &TMainWindow::PreviewSheet);
     QMenu *exportMenu = file->addMenu(QStringLiteral("&Export"));
-    exportMenu->setObjectName(QStringLiteral("Export1"));
-    command(exportMenu, QStringLiteral("Post to &Clipboard"), "OutputText1", &TfrmEditer::OutputText1Click);
-    command(exportMenu, QStringLiteral("&Text"), "Text1", &TfrmEditer::Text1Click);
-    command(exportMenu, QStringLiteral("&HTML"), "HTML1", &TfrmEditer::HTML1Click);
-    command(exportMenu, QStringLiteral("&JPEG"), "JPEG1", &TfrmEditer::JPEG1Click);
-    command(exportMenu, QStringLiteral("&PDF"), "PDF1", &TfrmEditer::PDF1Click);
+    exportMenu->setObjectName(QStringLiteral("exportMenu"));
+    command(exportMenu, QStringLiteral("Post to &Clipboard"), "postToClipboardAction", &TMainWindow::CopySheetText);
+    command(exportMenu, QStringLiteral("&Text"), "exportTextAction", &TMainWindow::ExportTextSheet);
+    command(exportMenu, QStringLiteral("&HTML"), "exportHtmlAction", &TMainWindow::ExportHtmlSheet);
+    command(exportMenu, QStringLiteral("&JPEG"), "exportJpegAction", &TMainWindow::ExportJpegSheet);
+    command(exportMenu, QStringLiteral("&PDF"), "exportPdfAction", &TMainWindow::ExportPdfSheet);
     file->addSeparator();
-    command(file, QStringLiteral("Create &Variant!"), "CreateVariant1", &TfrmEditer::CreateVariant1Click);
+    command(file, QStringLiteral("Create &Variant!"), "createVariantAction", &TMainWindow::CreateVariant);
     file->addSeparator();
-    command(file, QStringLiteral("C&lose"), "Close1", &TfrmEditer::Close1Click, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    command(file, QStringLiteral("C&lose"), "closeAction", &TMainWindow::CloseWindow,
+            QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    QAction *undo = command(edit, QStringLiteral("&Undo"), "Undo1", &TfrmEditer::Undo1Click, QKeySequence::Undo);
-    QAction *redo = command(edit, QStringLiteral("&Redo"), "Redo1", &TfrmEditer::Redo1Click);
+    edit->setObjectName(QStringLiteral("editMenu"));
+    QAction *undo = command(edit, QStringLiteral("&Undo"), "undoAction", &TMainWindow::UndoChange, QKeySequence::Undo);
+    QAction *redo = command(edit, QStringLiteral("&Redo"), "redoAction", &TMainWindow::RedoChange);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m_undo->BindActions(undo, redo);
     new TTextUndoFallback(this, undo, redo);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("Help1"));
-    command(help, QStringLiteral("View &TV Log"), "ViewTVLog1", &TfrmEditer::ViewTVLog1Click);
-    command(help, QStringLiteral("View &Price Log"), "ViewPriceLog1", &TfrmEditer::ViewPriceLog1Click);
+    help->setObjectName(QStringLiteral("helpMenu"));
+    command(help, QStringLiteral("View &TV Log"), "viewThreatValueLogAction", &TMainWindow::ShowThreatValueLog);
+    command(help, QStringLiteral("View &Price Log"), "viewPriceLogAction", &TMainWindow::ShowPriceLog);
     help->addSeparator();
-    command(help, QStringLiteral("&Contents"), "Contents1", &TfrmEditer::Contents1Click, QKeySequence::HelpContents);
+    command(help, QStringLiteral("&Contents"), "contentsAction", &TMainWindow::OpenUserGuide,
+            QKeySequence::HelpContents);
     help->addSeparator();
-    command(help, QStringLiteral("&About"), "About1", &TfrmEditer::About1Click);
+    command(help, QStringLiteral("&About"), "aboutAction", &TMainWindow::ShowAbout);
 }
 
-void TfrmEditer::RebuildRecentMenu()
+void TMainWindow::RebuildRecentMenu()
 {
     m_recentMenu->clear();
     const QStringList &paths = m_recent->Paths();
@@ -302,7 +304,7 @@ void TfrmEditer::RebuildRecentMenu()
     m_recentMenu->setEnabled(!paths.isEmpty());
 }
 
-void TfrmEditer::TakeFocus()
+void TMainWindow::TakeFocus()
 {
     QWidget *before = QApplication::focusWidget();
     m_pageControl->setFocus(Qt::OtherFocusReason);
@@ -314,7 +316,7 @@ void TfrmEditer::TakeFocus()
     }
 }
 
-void TfrmEditer::ShowResults()
+void TMainWindow::ShowResults()
 {
     TVehicle &vehicle = m_document->Vehicle();
     const QString name = cp1252::ToQt(vehicle.Name);
@@ -341,7 +343,7 @@ void TfrmEditer::ShowResults()
     m_general->ShowResultTexts(texts, vehicle.SizeType);
 }
 
-QString TfrmEditer::Caption(bool withModifiedMarker) const
+QString TMainWindow::Caption(bool withModifiedMarker) const
 {
     QString name = cp1252::ToQt(m_document->Vehicle().Name);
     QString file = m_document->FileName();
@@ -355,7 +357,7 @@ QString TfrmEditer::Caption(bool withModifiedMarker) const
     return ApplicationTitle() + QStringLiteral(" - ") + name + QStringLiteral(" - ") + file;
 }
 
-bool TfrmEditer::AskSaveVehicle(bool allowCancel)
+bool TMainWindow::AskSaveVehicle(bool allowCancel)
 {
     if (!m_document->Modified())
         return true;
@@ -372,7 +374,7 @@ bool TfrmEditer::AskSaveVehicle(bool allowCancel)
     }
 }
 
-void TfrmEditer::ShowDesign()
+void TMainWindow::ShowDesign()
 {
     LoadDropDownLists();
     m_pageControl->setCurrentIndex(0);
@@ -381,22 +383,22 @@ void TfrmEditer::ShowDesign()
     ShowGeneral();
 }
 
-void TfrmEditer::ShowGeneral()
+void TMainWindow::ShowGeneral()
 {
     m_general->ShowGeneral();
 }
 
-void TfrmEditer::ShowProduction()
+void TMainWindow::ShowProduction()
 {
     m_general->ShowProduction();
 }
 
-void TfrmEditer::ShowMovement()
+void TMainWindow::ShowMovement()
 {
     m_general->MovementPages()->ShowMovement();
 }
 
-void TfrmEditer::LoadDropDownLists()
+void TMainWindow::LoadDropDownLists()
 {
     m_general->MovementPages()->LoadModeLists();
     for (int i = 1; i < m_pageControl->count(); ++i) {
@@ -405,7 +407,7 @@ void TfrmEditer::LoadDropDownLists()
     }
 }
 
-void TfrmEditer::PageControl1Change(int index)
+void TMainWindow::ShowChosenPage(int index)
 {
     if (index == 0) {
         ShowMovement();
@@ -416,7 +418,7 @@ void TfrmEditer::PageControl1Change(int index)
     }
 }
 
-void TfrmEditer::SetPage(int index, QWidget *page)
+void TMainWindow::SetPage(int index, QWidget *page)
 {
     if (index < 1 || index >= m_pageControl->count() || !page)
         return;
@@ -430,7 +432,7 @@ void TfrmEditer::SetPage(int index, QWidget *page)
     old->deleteLater();
 }
 
-void TfrmEditer::FormShow()
+void TMainWindow::ShowFirstTime()
 {
     ShowDesign();
     RestoreWindowPosition(*this, kMainWindowSlot);
@@ -446,16 +448,16 @@ void TfrmEditer::FormShow()
     }
 }
 
-void TfrmEditer::showEvent(QShowEvent *event)
+void TMainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (m_shownOnce || event->spontaneous())
         return;
     m_shownOnce = true;
-    RunGuarded(this, [this] { FormShow(); });
+    RunGuarded(this, [this] { ShowFirstTime(); });
 }
 
-void TfrmEditer::closeEvent(QCloseEvent *event)
+void TMainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_saving) {
         event->ignore(); // refused while the design is written; closing afterwards asks as usual
@@ -467,19 +469,19 @@ void TfrmEditer::closeEvent(QCloseEvent *event)
         TakeFocus();
         closing = AskSaveVehicle(true);
         if (closing)
-            FormClose();
+            StoreWindowLayout();
     });
     event->setAccepted(closing);
 }
 
-void TfrmEditer::FormClose()
+void TMainWindow::StoreWindowLayout()
 {
     StoreWindowPosition(*this, kMainWindowSlot);
     ProgramData().SetLayoutValues(CurrentLayoutValues());
     m_recent->Save();
 }
 
-void TfrmEditer::dragEnterEvent(QDragEnterEvent *event)
+void TMainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     const QMimeData *data = event->mimeData();
     if (!m_saving && data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile()
@@ -487,20 +489,20 @@ void TfrmEditer::dragEnterEvent(QDragEnterEvent *event)
         event->acceptProposedAction();
 }
 
-void TfrmEditer::dropEvent(QDropEvent *event)
+void TMainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = event->mimeData()->urls().first().toLocalFile();
     event->acceptProposedAction();
     RunGuarded(this, [&] { OpenFile(path); });
 }
 
-TLayoutValues TfrmEditer::CurrentLayoutValues() const
+TLayoutValues TMainWindow::CurrentLayoutValues() const
 {
     TLayoutValues values;
     values.fill(-1);
-    if (auto *panel = findChild<QWidget *>(QStringLiteral("Panel16")))
+    if (auto *panel = findChild<QWidget *>(QStringLiteral("weaponGridPanel")))
         values[0] = panel->height();
-    if (auto *pages = findChild<QWidget *>(QStringLiteral("PageControl5")))
+    if (auto *pages = findChild<QWidget *>(QStringLiteral("notePages")))
         values[1] = pages->width();
     const char *grids[] = {"perkGrid", "flawGrid", "defectGrid"};
     for (int g = 0; g < 3; ++g) {
@@ -514,11 +516,11 @@ TLayoutValues TfrmEditer::CurrentLayoutValues() const
     return values;
 }
 
-void TfrmEditer::ApplyLayoutValues(const TLayoutValues &values)
+void TMainWindow::ApplyLayoutValues(const TLayoutValues &values)
 {
-    if (auto *panel = findChild<QWidget *>(QStringLiteral("Panel16")); panel && values[0] > 0)
+    if (auto *panel = findChild<QWidget *>(QStringLiteral("weaponGridPanel")); panel && values[0] > 0)
         panel->resize(panel->width(), values[0]);
-    if (auto *pages = findChild<QWidget *>(QStringLiteral("PageControl5")); pages && values[1] > 0)
+    if (auto *pages = findChild<QWidget *>(QStringLiteral("notePages")); pages && values[1] > 0)
         pages->resize(values[1], pages->height());
     const char *grids[] = {"perkGrid", "flawGrid", "defectGrid"};
     for (int g = 0; g < 3; ++g) {
@@ -537,7 +539,7 @@ void TfrmEditer::ApplyLayoutValues(const TLayoutValues &values)
 
 // ---- the design lifecycle ----
 
-void TfrmEditer::New1Click()
+void TMainWindow::NewDesign()
 {
     TakeFocus();
     if (!AskSaveVehicle(true))
@@ -546,23 +548,23 @@ void TfrmEditer::New1Click()
     ShowDesign();
 }
 
-void TfrmEditer::Open1Click()
+void TMainWindow::OpenDesign()
 {
     TakeFocus();
     if (!AskSaveVehicle(true))
         return;
-    TFileDialogOptions OpenDialog2;
-    OpenDialog2.title = QStringLiteral("Armorwright File Open");
-    OpenDialog2.filter = kDesignFilter;
-    OpenDialog2.defaultExtension = QStringLiteral("vkd");
-    OpenDialog2.mustExist = true;
-    const QString path = Dialogs().OpenFileName(this, OpenDialog2);
+    TFileDialogOptions openDialog;
+    openDialog.title = QStringLiteral("Armorwright File Open");
+    openDialog.filter = kDesignFilter;
+    openDialog.defaultExtension = QStringLiteral("vkd");
+    openDialog.mustExist = true;
+    const QString path = Dialogs().OpenFileName(this, openDialog);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
-    OpenDesign(path);
+    ReadDesign(path);
 }
 
-void TfrmEditer::OpenFile(const QString &path)
+void TMainWindow::OpenFile(const QString &path)
 {
     TakeFocus();
     if (!QFileInfo(path).isFile()) {
@@ -572,10 +574,10 @@ void TfrmEditer::OpenFile(const QString &path)
     }
     if (!AskSaveVehicle(true))
         return;
-    OpenDesign(path);
+    ReadDesign(path);
 }
 
-void TfrmEditer::OpenDesign(const QString &path)
+void TMainWindow::ReadDesign(const QString &path)
 {
     QString warning;
     // A file that cannot be read leaves the open design as it was.
@@ -586,7 +588,7 @@ void TfrmEditer::OpenDesign(const QString &path)
         Dialogs().Warn(this, warning);
 }
 
-void TfrmEditer::OpenAtStartUp(const QString &path, bool asNew)
+void TMainWindow::OpenAtStartUp(const QString &path, bool asNew)
 {
     if (!QFileInfo(path).isFile())
         return;
@@ -605,18 +607,18 @@ void TfrmEditer::OpenAtStartUp(const QString &path, bool asNew)
         m_startUpWarning = warning;
 }
 
-TfrmEditer::TSaveResult TfrmEditer::Save(bool askForName)
+TMainWindow::TSaveResult TMainWindow::Save(bool askForName)
 {
-    TFileDialogOptions SaveDialog1;
-    SaveDialog1.title = QStringLiteral("Armorwright Save");
-    SaveDialog1.filter = kDesignFilter;
-    SaveDialog1.defaultExtension = QStringLiteral("vkd");
-    SaveDialog1.fileName = safeFileName(m_document->Vehicle());
+    TFileDialogOptions saveDialog;
+    saveDialog.title = QStringLiteral("Armorwright Save");
+    saveDialog.filter = kDesignFilter;
+    saveDialog.defaultExtension = QStringLiteral("vkd");
+    saveDialog.fileName = safeFileName(m_document->Vehicle());
     TakeFocus();
     // The design keeps its file until a save under another name has gone through.
     QString target = askForName ? QString() : m_document->FileName();
     if (target.isEmpty())
-        target = Dialogs().SaveFileName(this, SaveDialog1);
+        target = Dialogs().SaveFileName(this, saveDialog);
     TSaveResult result = TSaveResult::Cancelled;
     if (!target.isEmpty())
         result = RunGuarded(this, [&] { SaveBusy(target); }) ? TSaveResult::Saved : TSaveResult::Failed;
@@ -624,7 +626,7 @@ TfrmEditer::TSaveResult TfrmEditer::Save(bool askForName)
     return result;
 }
 
-void TfrmEditer::SaveBusy(const QString &target)
+void TMainWindow::SaveBusy(const QString &target)
 {
     // The window goes on painting meanwhile: it shows that it is busy and takes no command.
     const QScopedValueRollback<bool> saving(m_saving, true);
@@ -637,23 +639,23 @@ void TfrmEditer::SaveBusy(const QString &target)
     m_document->SaveTo(target);
 }
 
-void TfrmEditer::Save1Click()
+void TMainWindow::SaveDesign()
 {
     Save();
 }
 
-void TfrmEditer::SaveAs1Click()
+void TMainWindow::SaveDesignAs()
 {
     Save(true);
 }
 
-void TfrmEditer::Close1Click()
+void TMainWindow::CloseWindow()
 {
     TakeFocus();
     close();
 }
 
-void TfrmEditer::CreateVariant1Click()
+void TMainWindow::CreateVariant()
 {
     if (m_document->Modified())
         AskSaveVehicle(false);
@@ -668,40 +670,40 @@ void TfrmEditer::CreateVariant1Click()
 
 // ---- logs, help ----
 
-void TfrmEditer::ShowLog(bool price)
+void TMainWindow::ShowLog(bool price)
 {
-    TfrmLogView viewer(this);
+    TLogViewer viewer(this);
     TakeFocus();
     viewer.SetLines(ReplayCalculationLog(m_document->Vehicle(), price ? TLogKind::Price : TLogKind::ThreatValue));
     Dialogs().RunModal(viewer);
 }
 
-void TfrmEditer::ViewTVLog1Click()
+void TMainWindow::ShowThreatValueLog()
 {
     ShowLog(false);
 }
 
-void TfrmEditer::ViewPriceLog1Click()
+void TMainWindow::ShowPriceLog()
 {
     ShowLog(true);
 }
 
-void TfrmEditer::Contents1Click()
+void TMainWindow::OpenUserGuide()
 {
     TakeFocus();
     ShowUserGuide(this);
 }
 
-void TfrmEditer::About1Click()
+void TMainWindow::ShowAbout()
 {
     TakeFocus();
-    TfrmAbout about(this);
+    TAboutDialog about(this);
     Dialogs().RunModal(about);
 }
 
 // ---- sheets ----
 
-void TfrmEditer::OutputText1Click()
+void TMainWindow::CopySheetText()
 {
     TakeFocus();
     const TPrintJob job = MakePrintJob(m_document->Vehicle());
@@ -709,7 +711,7 @@ void TfrmEditer::OutputText1Click()
     QGuiApplication::clipboard()->setText(cp1252::ToQt(text));
 }
 
-void TfrmEditer::ExportSheetFile(bool html)
+void TMainWindow::ExportSheetFile(bool html)
 {
     TakeFocus();
     const TSheetKind kind = html ? TSheetKind::Html : TSheetKind::Text;
@@ -725,17 +727,17 @@ void TfrmEditer::ExportSheetFile(bool html)
     SaveSheet(kind, ToNativePath(path), ProgramData().SheetTemplate(kind), job);
 }
 
-void TfrmEditer::Text1Click()
+void TMainWindow::ExportTextSheet()
 {
     ExportSheetFile(false);
 }
 
-void TfrmEditer::HTML1Click()
+void TMainWindow::ExportHtmlSheet()
 {
     ExportSheetFile(true);
 }
 
-QString TfrmEditer::SheetImageFile(const QString &title, const QString &extension, const QString &filter)
+QString TMainWindow::SheetImageFile(const QString &title, const QString &extension, const QString &filter)
 {
     TakeFocus();
     TFileDialogOptions options;
@@ -746,7 +748,7 @@ QString TfrmEditer::SheetImageFile(const QString &title, const QString &extensio
     return Dialogs().SaveFileName(this, options);
 }
 
-void TfrmEditer::JPEG1Click()
+void TMainWindow::ExportJpegSheet()
 {
     const QString path = SheetImageFile(QStringLiteral("Jpeg SaveDialog"), QStringLiteral("jpg"),
                                         QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
@@ -756,13 +758,13 @@ void TfrmEditer::JPEG1Click()
     SaveJpeg(SheetImage(job), ToNativePath(path));
 }
 
-QImage TfrmEditer::SheetImage(const TPrintJob &job)
+QImage TMainWindow::SheetImage(const TPrintJob &job)
 {
     const std::vector<uint8_t> layout = ProgramData().SheetLayout(static_cast<int>(TSheetLayoutChoice::Image));
     return BuildSheetImageFromLayout(job, layout);
 }
 
-void TfrmEditer::PrintSheet1Click()
+void TMainWindow::PrintSheet()
 {
     TakeFocus();
     const TPrintJob job = MakePrintJob(m_document->Vehicle());
@@ -775,21 +777,21 @@ void TfrmEditer::PrintSheet1Click()
         throw EArmorwrightError("The printer could not be started.");
 }
 
-void TfrmEditer::PrintPreview1Click()
+void TMainWindow::PreviewSheet()
 {
     TakeFocus();
     const QImage sheet = SheetImage(MakePrintJob(m_document->Vehicle()));
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(Caption(false));
     QPrintPreviewDialog preview(&printer, this);
-    preview.setObjectName(QStringLiteral("PrintPreviewDialog1"));
+    preview.setObjectName(QStringLiteral("printPreviewDialog"));
     // Printing from the preview goes through the same placement as the Print command.
     ConnectGuarded(&preview, &QPrintPreviewDialog::paintRequested, this,
                    [&sheet](QPrinter *target) { printSheet(*target, sheet); });
     Dialogs().RunModal(preview);
 }
 
-void TfrmEditer::PDF1Click()
+void TMainWindow::ExportPdfSheet()
 {
     const QString path = SheetImageFile(QStringLiteral("PDF SaveDialog"), QStringLiteral("pdf"),
                                         QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
@@ -803,19 +805,19 @@ void TfrmEditer::PDF1Click()
 
 // ---- undo, revert, compare ----
 
-void TfrmEditer::Undo1Click()
+void TMainWindow::UndoChange()
 {
     TakeFocus();
     m_undo->Undo();
 }
 
-void TfrmEditer::Redo1Click()
+void TMainWindow::RedoChange()
 {
     TakeFocus();
     m_undo->Redo();
 }
 
-void TfrmEditer::RevertToSaved1Click()
+void TMainWindow::RevertToSaved()
 {
     TakeFocus();
     const QString path = m_document->FileName();
@@ -825,10 +827,10 @@ void TfrmEditer::RevertToSaved1Click()
         && Dialogs().AskYesNo(this, QStringLiteral("Discard the changes made since the vehicle was last saved?"))
                != TDialogAnswer::Yes)
         return;
-    OpenDesign(path);
+    ReadDesign(path);
 }
 
-void TfrmEditer::CompareWith1Click()
+void TMainWindow::CompareWithDesign()
 {
     TakeFocus();
     TFileDialogOptions options;

@@ -1,4 +1,4 @@
-#include "ui/dialogs/LogView.h"
+#include "ui/dialogs/LogViewer.h"
 
 #include "base/Files.h"
 #include "ui/CommandGuard.h"
@@ -14,21 +14,21 @@
 
 #include <string>
 
-TfrmLogView::TfrmLogView(QWidget *parent)
+TLogViewer::TLogViewer(QWidget *parent)
     : QDialog(parent)
     , m_log(new QPlainTextEdit(this))
     , m_ok(new QPushButton(QStringLiteral("OK"), this))
     , m_save(new QPushButton(QStringLiteral("Save"), this))
 {
-    setObjectName(QStringLiteral("frmLogView"));
+    setObjectName(QStringLiteral("logViewer"));
     setWindowTitle(QStringLiteral("Log Viewer"));
     resize(301, 387);
 
     m_log->setObjectName(QStringLiteral("mLog"));
     m_log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_ok->setObjectName(QStringLiteral("BitBtn1"));
-    m_save->setObjectName(QStringLiteral("BitBtn2"));
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_save->setObjectName(QStringLiteral("saveButton"));
     m_ok->setDefault(true);
 
     auto *bar = new QWidget(this);
@@ -46,10 +46,10 @@ TfrmLogView::TfrmLogView(QWidget *parent)
     layout->addWidget(bar);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    ConnectGuarded(m_save, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ConnectGuarded(m_save, &QPushButton::clicked, this, [this] { SaveLog(); });
 }
 
-void TfrmLogView::SetLines(const TLogLines &lines)
+void TLogViewer::SetLines(const TLogLines &lines)
 {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
@@ -58,7 +58,7 @@ void TfrmLogView::SetLines(const TLogLines &lines)
     m_log->setPlainText(texts.join(QLatin1Char('\n')));
 }
 
-QStringList TfrmLogView::Lines() const
+QStringList TLogViewer::Lines() const
 {
     const QString text = m_log->toPlainText();
     if (text.isEmpty())
@@ -69,19 +69,19 @@ QStringList TfrmLogView::Lines() const
     return lines;
 }
 
-void TfrmLogView::BitBtn2Click()
+void TLogViewer::SaveLog()
 {
-    TFileDialogOptions sdLog;
-    sdLog.title = QStringLiteral("Log File Save Location");
-    sdLog.defaultExtension = QStringLiteral("txt");
-    sdLog.filter = QStringLiteral("Text Files|*.txt|All Files|*.*");
-    const QString path = Dialogs().SaveFileName(this, sdLog);
+    TFileDialogOptions saveDialog;
+    saveDialog.title = QStringLiteral("Log File Save Location");
+    saveDialog.defaultExtension = QStringLiteral("txt");
+    saveDialog.filter = QStringLiteral("Text Files|*.txt|All Files|*.*");
+    const QString path = Dialogs().SaveFileName(this, saveDialog);
     if (path.isEmpty())
         return;
     SaveLines(Lines(), path);
 }
 
-void TfrmLogView::SaveLines(const QStringList &lines, const QString &path)
+void TLogViewer::SaveLines(const QStringList &lines, const QString &path)
 {
     std::string text;
     for (const QString &line : lines) {

@@ -11,22 +11,22 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class TExitEdit;
-struct TWepEditNumber;
+struct TCustomWeaponNumber;
 
 // "Custom Weapon Editor": edits one custom weapon record field by field. The caller takes
 // Record() back when the dialog ends with OK. The weapon perks, modifications, arc, item
 // count and base ammunition amount keep the values the record came with.
-class TfrmWepEdit : public QDialog {
+class TCustomWeaponDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmWepEdit(const TWeaponRecord &record = DefaultWeaponRecord(), QWidget *parent = nullptr);
+    explicit TCustomWeaponDialog(const TWeaponRecord &record = DefaultWeaponRecord(), QWidget *parent = nullptr);
 
     const TWeaponRecord &Record() const { return m_record; }
 
     // Makes the record a custom weapon and shows it in every control.
     void Refresh();
     // "Reset": back to the default record.
-    void ResetClick();
+    void ResetWeapon();
 
     void done(int result) override;
 
@@ -36,17 +36,17 @@ protected:
 private:
     QWidget *BuildGeneralPage();
     QWidget *BuildAmmoPage(int page, const char *note);
-    void NameExit();
-    void CodeExit();
-    void NumberExit(const TWepEditNumber &field, TExitEdit *edit);
-    void AmmoBaseCostExit();
-    void HelpClick();
+    void TakeName();
+    void TakeCode();
+    void TakeNumber(const TCustomWeaponNumber &field, TExitEdit *edit);
+    void TakeAmmoBaseCost();
+    void ShowHelp();
 
     TWeaponRecord m_record;
     TExitEdit *m_name = nullptr;
     TExitEdit *m_code = nullptr;
     TExitEdit *m_ammoBaseCost = nullptr;
-    std::vector<std::pair<const TWepEditNumber *, TExitEdit *>> m_numbers;
+    std::vector<std::pair<const TCustomWeaponNumber *, TExitEdit *>> m_numbers;
     QLabel *m_mediumRange = nullptr;
     QLabel *m_longRange = nullptr;
     QLabel *m_extremeRange = nullptr;

@@ -1,4 +1,4 @@
-#include "ui/dialogs/FrmWepEdit.h"
+#include "ui/dialogs/CustomWeaponDialog.h"
 
 #include "base/NumberFormat.h"
 #include "ui/CommandGuard.h"
@@ -22,7 +22,7 @@
 #include <QVBoxLayout>
 
 // One whole-number field of the General page.
-struct TWepEditNumber {
+struct TCustomWeaponNumber {
     const char *edit;
     const char *caption;
     int32_t TWeaponRecord::*field;
@@ -34,38 +34,38 @@ namespace {
 constexpr int kWindowSlot = 1;
 constexpr int kNumberWidth = 70;
 
-const TWepEditNumber kNumbers[] = {
-    {"Edit3", "Rating", &TWeaponRecord::Rating, false},
-    {"Edit4", "Base Range", &TWeaponRecord::BaseRange, false},
-    {"Edit5", "Medium Bonus", &TWeaponRecord::MediumBonus, true},
-    {"Edit6", "Long Bonus", &TWeaponRecord::LongBonus, true},
-    {"Edit7", "Extreme Bonus", &TWeaponRecord::ExtremeBonus, true},
-    {"Edit8", "Acc", &TWeaponRecord::Accuracy, true},
-    {"Edit9", "Damage", &TWeaponRecord::Damage, false},
-    {"Edit10", "ROF", &TWeaponRecord::ROF, true},
-    {"Edit11", "Min Size", &TWeaponRecord::MinSize, false},
-    {"Edit12", "Area Effect", &TWeaponRecord::AreaEffect, false},
-    {"Edit13", "Minimum Range", &TWeaponRecord::MinimumRange, false},
-    {"Edit14", "Damage Per RB", &TWeaponRecord::DamagePerRB, true},
+const TCustomWeaponNumber kNumbers[] = {
+    {"ratingEdit", "Rating", &TWeaponRecord::Rating, false},
+    {"baseRangeEdit", "Base Range", &TWeaponRecord::BaseRange, false},
+    {"mediumBonusEdit", "Medium Bonus", &TWeaponRecord::MediumBonus, true},
+    {"longBonusEdit", "Long Bonus", &TWeaponRecord::LongBonus, true},
+    {"extremeBonusEdit", "Extreme Bonus", &TWeaponRecord::ExtremeBonus, true},
+    {"accuracyEdit", "Acc", &TWeaponRecord::Accuracy, true},
+    {"damageEdit", "Damage", &TWeaponRecord::Damage, false},
+    {"rofEdit", "ROF", &TWeaponRecord::ROF, true},
+    {"minSizeEdit", "Min Size", &TWeaponRecord::MinSize, false},
+    {"areaEffectEdit", "Area Effect", &TWeaponRecord::AreaEffect, false},
+    {"minimumRangeEdit", "Minimum Range", &TWeaponRecord::MinimumRange, false},
+    {"damagePerRbEdit", "Damage Per RB", &TWeaponRecord::DamagePerRB, true},
 };
 
-struct TWepEditFlag {
+struct TCustomWeaponFlag {
     const char *box;
     const char *caption;
     bool TWeaponRecord::*field;
 };
 
-const TWepEditFlag kFlags[] = {
-    {"CheckBox1", "Anti Inf", &TWeaponRecord::AntiInf},
-    {"CheckBox2", "Guided", &TWeaponRecord::Guided},
-    {"CheckBox3", "Haywire", &TWeaponRecord::Haywire},
-    {"CheckBox4", "Slow Burn Incendiary", &TWeaponRecord::Incendiary},
-    {"CheckBox5", "Indirect Fire", &TWeaponRecord::IndirectFire},
-    {"CheckBox6", "Armor Piercing", &TWeaponRecord::ArmorPiercing},
-    {"CheckBox7", "Armor Crushing", &TWeaponRecord::ArmorCrushing},
-    {"CheckBox8", "Clumsy", &TWeaponRecord::Clumsy},
-    {"CheckBox9", "Entagle", &TWeaponRecord::Entangle},
-    {"CheckBox62", "Disposable", &TWeaponRecord::Disposable},
+const TCustomWeaponFlag kFlags[] = {
+    {"antiInfantryBox", "Anti Inf", &TWeaponRecord::AntiInf},
+    {"guidedBox", "Guided", &TWeaponRecord::Guided},
+    {"haywireBox", "Haywire", &TWeaponRecord::Haywire},
+    {"incendiaryBox", "Slow Burn Incendiary", &TWeaponRecord::Incendiary},
+    {"indirectFireBox", "Indirect Fire", &TWeaponRecord::IndirectFire},
+    {"armorPiercingBox", "Armor Piercing", &TWeaponRecord::ArmorPiercing},
+    {"armorCrushingBox", "Armor Crushing", &TWeaponRecord::ArmorCrushing},
+    {"clumsyBox", "Clumsy", &TWeaponRecord::Clumsy},
+    {"entangleBox", "Entagle", &TWeaponRecord::Entangle},
+    {"disposableBox", "Disposable", &TWeaponRecord::Disposable},
 };
 
 const char *const kWeaponTypes[] = {"Cannons",          "Rockets and missles", "Recoiless", "Suport Weapons",
@@ -130,15 +130,15 @@ TExitEdit *MakeEdit(const char *name, QWidget *parent)
 
 } // namespace
 
-TfrmWepEdit::TfrmWepEdit(const TWeaponRecord &record, QWidget *parent)
+TCustomWeaponDialog::TCustomWeaponDialog(const TWeaponRecord &record, QWidget *parent)
     : QDialog(parent)
     , m_record(record)
 {
-    setObjectName(QStringLiteral("frmWepEdit"));
+    setObjectName(QStringLiteral("customWeaponDialog"));
     setWindowTitle(QStringLiteral("Custom Weapon Editor"));
 
     auto *pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("pcWepEdit"));
+    pages->setObjectName(QStringLiteral("customWeaponPages"));
     pages->addTab(BuildGeneralPage(), QStringLiteral("General"));
     for (int page = 0; page < 3; ++page)
         pages->addTab(BuildAmmoPage(page, kAmmoPages[page].note), QString::fromLatin1(kAmmoPages[page].caption));
@@ -151,8 +151,8 @@ TfrmWepEdit::TfrmWepEdit(const TWeaponRecord &record, QWidget *parent)
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("bHelp"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    ConnectGuarded(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpClick(); });
-    ConnectGuarded(reset, &QPushButton::clicked, this, [this] { ResetClick(); });
+    ConnectGuarded(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(); });
+    ConnectGuarded(reset, &QPushButton::clicked, this, [this] { ResetWeapon(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages);
@@ -162,36 +162,36 @@ TfrmWepEdit::TfrmWepEdit(const TWeaponRecord &record, QWidget *parent)
     Refresh();
 }
 
-QWidget *TfrmWepEdit::BuildGeneralPage()
+QWidget *TCustomWeaponDialog::BuildGeneralPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(3);
 
-    m_name = MakeEdit("Edit1", page);
+    m_name = MakeEdit("nameEdit", page);
     m_name->setMaxLength(kWeaponNameCapacity);
-    m_code = MakeEdit("Edit2", page);
+    m_code = MakeEdit("codeEdit", page);
     m_code->setMaxLength(kWeaponCodeCapacity);
     grid->addWidget(new QLabel(QStringLiteral("Weapon Name - 64 Letters max"), page), 0, 0, 1, 4);
     grid->addWidget(m_name, 1, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Code - 10 letters max"), page), 2, 0, 1, 2);
     grid->addWidget(m_code, 3, 0, 1, 2);
-    ConnectGuarded(m_name, &TExitEdit::exited, this, [this] { NameExit(); });
-    ConnectGuarded(m_code, &TExitEdit::exited, this, [this] { CodeExit(); });
+    ConnectGuarded(m_name, &TExitEdit::exited, this, [this] { TakeName(); });
+    ConnectGuarded(m_code, &TExitEdit::exited, this, [this] { TakeCode(); });
 
     // The numbers in two columns; the range labels beside the bonuses.
     m_mediumRange = new QLabel(page);
-    m_mediumRange->setObjectName(QStringLiteral("Label8"));
+    m_mediumRange->setObjectName(QStringLiteral("mediumRangeLabel"));
     m_longRange = new QLabel(page);
-    m_longRange->setObjectName(QStringLiteral("Label9"));
+    m_longRange->setObjectName(QStringLiteral("longRangeLabel"));
     m_extremeRange = new QLabel(page);
-    m_extremeRange->setObjectName(QStringLiteral("Label10"));
+    m_extremeRange->setObjectName(QStringLiteral("extremeRangeLabel"));
     QLabel *rangeLabels[] = {m_mediumRange, m_longRange, m_extremeRange};
 
     int row = 4;
     int column = 0;
-    for (const TWepEditNumber &number : kNumbers) {
+    for (const TCustomWeaponNumber &number : kNumbers) {
         TExitEdit *edit = MakeEdit(number.edit, page);
         edit->setFixedWidth(kNumberWidth);
         auto *label = new QLabel(QString::fromLatin1(number.caption), page);
@@ -214,21 +214,21 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
         grid->addWidget(label, row, column);
         grid->addLayout(cell, row, column + 1);
         m_numbers.emplace_back(&number, edit);
-        ConnectGuarded(edit, &TExitEdit::exited, this, [this, &number, edit] { NumberExit(number, edit); });
+        ConnectGuarded(edit, &TExitEdit::exited, this, [this, &number, edit] { TakeNumber(number, edit); });
         // Rating..Extreme Bonus (the ranges) and Acc..Damage Per RB side by side.
         if (++row == 4 + 5 && column == 0) {
             row = 4;
             column = 2;
         }
     }
-    m_ammoBaseCost = MakeEdit("Edit15", page);
+    m_ammoBaseCost = MakeEdit("ammoBaseCostEdit", page);
     m_ammoBaseCost->setFixedWidth(kNumberWidth);
     grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), 9, 0);
     grid->addWidget(m_ammoBaseCost, 9, 1);
-    ConnectGuarded(m_ammoBaseCost, &TExitEdit::exited, this, [this] { AmmoBaseCostExit(); });
+    ConnectGuarded(m_ammoBaseCost, &TExitEdit::exited, this, [this] { TakeAmmoBaseCost(); });
 
     m_weaponType = new QComboBox(page);
-    m_weaponType->setObjectName(QStringLiteral("ComboBox1"));
+    m_weaponType->setObjectName(QStringLiteral("weaponTypeBox"));
     for (const char *type : kWeaponTypes)
         m_weaponType->addItem(QString::fromLatin1(type));
     grid->addWidget(new QLabel(QStringLiteral("Weapon Type"), page), 11, 2);
@@ -238,7 +238,7 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
     auto *flagBox = new QGroupBox(page);
     auto *flagLayout = new QVBoxLayout(flagBox);
     flagLayout->setSpacing(2);
-    for (const TWepEditFlag &flag : kFlags) {
+    for (const TCustomWeaponFlag &flag : kFlags) {
         auto *box = new QCheckBox(QString::fromLatin1(flag.caption), flagBox);
         box->setObjectName(QString::fromLatin1(flag.box));
         flagLayout->addWidget(box);
@@ -257,7 +257,7 @@ QWidget *TfrmWepEdit::BuildGeneralPage()
     return page;
 }
 
-QWidget *TfrmWepEdit::BuildAmmoPage(int page, const char *note)
+QWidget *TCustomWeaponDialog::BuildAmmoPage(int page, const char *note)
 {
     auto *widget = new QWidget;
     auto *layout = new QVBoxLayout(widget);
@@ -281,7 +281,7 @@ QWidget *TfrmWepEdit::BuildAmmoPage(int page, const char *note)
     return widget;
 }
 
-void TfrmWepEdit::Refresh()
+void TCustomWeaponDialog::Refresh()
 {
     m_record.WeaponType = kCustomWeaponType;
     m_name->setText(cp1252::ToQt(m_record.Name));
@@ -306,25 +306,25 @@ void TfrmWepEdit::Refresh()
     }
 }
 
-void TfrmWepEdit::ResetClick()
+void TCustomWeaponDialog::ResetWeapon()
 {
     m_record = DefaultWeaponRecord();
     Refresh();
 }
 
-void TfrmWepEdit::NameExit()
+void TCustomWeaponDialog::TakeName()
 {
     m_record.Name = cp1252::FromQt(m_name->text()).substr(0, kWeaponNameCapacity);
     Refresh();
 }
 
-void TfrmWepEdit::CodeExit()
+void TCustomWeaponDialog::TakeCode()
 {
     m_record.Code = cp1252::FromQt(m_code->text()).substr(0, kWeaponCodeCapacity);
     Refresh();
 }
 
-void TfrmWepEdit::NumberExit(const TWepEditNumber &field, TExitEdit *edit)
+void TCustomWeaponDialog::TakeNumber(const TCustomWeaponNumber &field, TExitEdit *edit)
 {
     int32_t value = 0;
     if (!fmt::ParseInteger(cp1252::FromQt(edit->text().trimmed()), value)) {
@@ -336,7 +336,7 @@ void TfrmWepEdit::NumberExit(const TWepEditNumber &field, TExitEdit *edit)
     m_record.*(field.field) = value;
 }
 
-void TfrmWepEdit::AmmoBaseCostExit()
+void TCustomWeaponDialog::TakeAmmoBaseCost()
 {
     double value = 0.0;
     if (!fmt::ParseReal(cp1252::FromQt(m_ammoBaseCost->text().trimmed()), value)) {
@@ -347,18 +347,18 @@ void TfrmWepEdit::AmmoBaseCostExit()
     m_record.AmmoBaseCost = value;
 }
 
-void TfrmWepEdit::HelpClick()
+void TCustomWeaponDialog::ShowHelp()
 {
     Dialogs().Inform(this, QString::fromLatin1(kHelpText));
 }
 
-void TfrmWepEdit::showEvent(QShowEvent *event)
+void TCustomWeaponDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     RunGuarded(this, [this] { Refresh(); });
 }
 
-void TfrmWepEdit::done(int result)
+void TCustomWeaponDialog::done(int result)
 {
     // The box being typed in takes its value before the record is handed back.
     if (result == QDialog::Accepted) {

@@ -1,4 +1,4 @@
-#include "ui/dialogs/FrmModify.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
 
 #include "base/NumberFormat.h"
 #include "ui/CommandGuard.h"
@@ -76,10 +76,10 @@ QLabel *Note(const QString &text, QWidget *parent)
 
 } // namespace
 
-TfrmModify::TfrmModify(QWidget *parent)
+TWeaponModifyDialog::TWeaponModifyDialog(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmModify"));
+    setObjectName(QStringLiteral("weaponModifyDialog"));
     setWindowTitle(QStringLiteral("Modify"));
 
     m_pages = new QTabWidget(this);
@@ -97,7 +97,7 @@ TfrmModify::TfrmModify(QWidget *parent)
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("bHelp"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    ConnectGuarded(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpClick(); });
+    ConnectGuarded(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
@@ -106,9 +106,9 @@ TfrmModify::TfrmModify(QWidget *parent)
     RestoreWindowPosition(*this, kWindowSlot);
 }
 
-TfrmModify::~TfrmModify() = default;
+TWeaponModifyDialog::~TWeaponModifyDialog() = default;
 
-QGroupBox *TfrmModify::RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
+QGroupBox *TWeaponModifyDialog::RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
                                   QButtonGroup *&group)
 {
     auto *box = new QGroupBox(title);
@@ -125,7 +125,7 @@ QGroupBox *TfrmModify::RadioGroup(const char *name, const QString &title, const 
     return box;
 }
 
-QWidget *TfrmModify::BuildWeaponPage()
+QWidget *TWeaponModifyDialog::BuildWeaponPage()
 {
     auto *page = new QWidget;
     const std::vector<QString> captions[] = {
@@ -135,7 +135,7 @@ QWidget *TfrmModify::BuildWeaponPage()
         {QStringLiteral("+1 ROF    1.1 TV"), QStringLiteral("+0 ROF    1.0 TV"), QStringLiteral("-1  ROF    0.9 TV")},
         {QStringLiteral("+1 Size  1.0 TV"), QStringLiteral("+0 Size  1.0 TV"), QStringLiteral("-1  Size  sp.TV")},
     };
-    const char *names[] = {"RadioGroup1", "RadioGroup2", "RadioGroup3", "RadioGroup4", "RadioGroup5"};
+    const char *names[] = {"accuracyGroup", "damageGroup", "rangeGroup", "rofGroup", "minimumSizeGroup"};
     const QString titles[] = {QStringLiteral("Accuracy Bonus"), QStringLiteral("Damage Bonus"),
                               QStringLiteral("Range Bonus"), QStringLiteral("ROF Bonus"), QStringLiteral("Minimum Size")};
 
@@ -156,20 +156,20 @@ QWidget *TfrmModify::BuildWeaponPage()
     // Poor workmanship: the level and the factor it leaves.
     auto *work = new QGroupBox(QStringLiteral("Poor Worksmanship"), page);
     auto *workLayout = new QHBoxLayout(work);
-    m_edit1 = new TExitEdit(work);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setMaximumWidth(50);
+    m_poorWorkmanship = new TExitEdit(work);
+    m_poorWorkmanship->setObjectName(QStringLiteral("poorWorkmanshipEdit"));
+    m_poorWorkmanship->setMaximumWidth(50);
     m_spin = new TSpinButton(work);
-    m_spin->setObjectName(QStringLiteral("SpinButton1"));
-    m_spin->SetBox(m_edit1);
-    m_lWork = new QLabel(work);
-    m_lWork->setObjectName(QStringLiteral("lWork"));
-    workLayout->addWidget(m_edit1);
+    m_spin->setObjectName(QStringLiteral("poorWorkmanshipSpin"));
+    m_spin->SetBox(m_poorWorkmanship);
+    m_poorWorkmanshipFactor = new QLabel(work);
+    m_poorWorkmanshipFactor->setObjectName(QStringLiteral("lWork"));
+    workLayout->addWidget(m_poorWorkmanship);
     workLayout->addWidget(m_spin);
     workLayout->addWidget(new QLabel(QStringLiteral("TV x"), work));
-    workLayout->addWidget(m_lWork);
+    workLayout->addWidget(m_poorWorkmanshipFactor);
     workLayout->addStretch(1);
-    ConnectGuarded(m_edit1, &TExitEdit::exited, this, [this] { Edit1Exit(); });
+    ConnectGuarded(m_poorWorkmanship, &TExitEdit::exited, this, [this] { TakePoorWorkmanship(); });
     ConnectGuarded(m_spin, &TSpinButton::upClick, this, [this] {
         ++m_values.Mods.PoorWorkmanship;
         Refresh();
@@ -183,11 +183,11 @@ QWidget *TfrmModify::BuildWeaponPage()
     auto *perks = new QVBoxLayout;
     perks->setSpacing(1);
     m_stabilized = new QCheckBox(QStringLiteral("Stabilized"), page);
-    m_stabilized->setObjectName(QStringLiteral("CheckBox2"));
+    m_stabilized->setObjectName(QStringLiteral("stabilizedBox"));
     m_sniper = new QCheckBox(QStringLiteral("Sniper System"), page);
-    m_sniper->setObjectName(QStringLiteral("CheckBox3"));
+    m_sniper->setObjectName(QStringLiteral("sniperBox"));
     m_sporting = new QCheckBox(QStringLiteral("Sporting Weapon"), page);
-    m_sporting->setObjectName(QStringLiteral("CheckBox4"));
+    m_sporting->setObjectName(QStringLiteral("sportingBox"));
     perks->addWidget(m_stabilized);
     perks->addWidget(Note(QStringLiteral("( -2 to Minimum Size)"), page));
     perks->addWidget(m_sniper);
@@ -244,7 +244,7 @@ QWidget *TfrmModify::BuildWeaponPage()
     return page;
 }
 
-QWidget *TfrmModify::BuildAmmoPage()
+QWidget *TWeaponModifyDialog::BuildAmmoPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
@@ -262,12 +262,12 @@ QWidget *TfrmModify::BuildAmmoPage()
     return page;
 }
 
-QWidget *TfrmModify::BuildClipPage()
+QWidget *TWeaponModifyDialog::BuildClipPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     m_shielded = new QCheckBox(QStringLiteral("Ammo Storage"), page);
-    m_shielded->setObjectName(QStringLiteral("st1"));
+    m_shielded->setObjectName(QStringLiteral("ammoStorageBox"));
     layout->addWidget(m_shielded);
     layout->addWidget(Note(QStringLiteral("Carries this spare clip in a shielded ammunition container."), page));
     layout->addStretch(1);
@@ -275,14 +275,14 @@ QWidget *TfrmModify::BuildClipPage()
     return page;
 }
 
-void TfrmModify::ShowOnly(bool weapon, bool ammo, bool clip)
+void TWeaponModifyDialog::ShowOnly(bool weapon, bool ammo, bool clip)
 {
     m_values.ShowWeaponPage = weapon;
     m_values.ShowAmmoPage = ammo;
     m_values.ShowClipPage = clip;
 }
 
-void TfrmModify::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
+void TWeaponModifyDialog::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
 {
     m_weapon = std::make_unique<TWeapon>(weapon);
     m_finalSize = finalSize;
@@ -303,7 +303,7 @@ void TfrmModify::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
     ShowOnly(true, false, false);
 }
 
-void TfrmModify::StoreWeapon(TWeaponRecord &record) const
+void TWeaponModifyDialog::StoreWeapon(TWeaponRecord &record) const
 {
     const TModificationSettings &mods = m_values.Mods;
     record.AccMod = mods.AccMod;
@@ -318,19 +318,19 @@ void TfrmModify::StoreWeapon(TWeaponRecord &record) const
     record.SizeMod = mods.SizeMod;
 }
 
-void TfrmModify::LoadSection(const TAmmoSection &section)
+void TWeaponModifyDialog::LoadSection(const TAmmoSection &section)
 {
     m_values.Section = section;
     ShowOnly(false, true, false);
 }
 
-void TfrmModify::LoadClip(bool shielded)
+void TWeaponModifyDialog::LoadClip(bool shielded)
 {
     m_values.Shielded = shielded;
     ShowOnly(false, false, true);
 }
 
-void TfrmModify::Refresh()
+void TWeaponModifyDialog::Refresh()
 {
     TModificationSettings &mods = m_values.Mods;
     for (size_t g = 0; g < m_modGroups.size(); ++g)
@@ -339,8 +339,8 @@ void TfrmModify::Refresh()
 
     if (mods.PoorWorkmanship < 0)
         mods.PoorWorkmanship = 0;
-    m_edit1->setText(QString::number(mods.PoorWorkmanship));
-    m_lWork->setText(QString::fromStdString(fmt::General(PoorWorkmanshipFactor(mods.PoorWorkmanship))));
+    m_poorWorkmanship->setText(QString::number(mods.PoorWorkmanship));
+    m_poorWorkmanshipFactor->setText(QString::fromStdString(fmt::General(PoorWorkmanshipFactor(mods.PoorWorkmanship))));
 
     for (size_t k = 0; k < m_ammo.size(); ++k) {
         m_ammo[k]->setChecked(m_values.Section.Selected[k]);
@@ -370,32 +370,32 @@ void TfrmModify::Refresh()
         m_pages->setCurrentWidget(m_clipPage);
 }
 
-void TfrmModify::Edit1Exit()
+void TWeaponModifyDialog::TakePoorWorkmanship()
 {
     int32_t level = 0;
-    if (fmt::ParseInteger(cp1252::FromQt(m_edit1->text().trimmed()), level))
+    if (fmt::ParseInteger(cp1252::FromQt(m_poorWorkmanship->text().trimmed()), level))
         m_values.Mods.PoorWorkmanship = level;
     else
-        Dialogs().ShowError(this, ConversionError(m_edit1->text(), false));
+        Dialogs().ShowError(this, ConversionError(m_poorWorkmanship->text(), false));
     Refresh();
 }
 
-void TfrmModify::HelpClick()
+void TWeaponModifyDialog::ShowHelp()
 {
     Dialogs().Inform(this, QString::fromLatin1(kHelpText));
 }
 
-void TfrmModify::showEvent(QShowEvent *event)
+void TWeaponModifyDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     RunGuarded(this, [this] { Refresh(); });
 }
 
-void TfrmModify::done(int result)
+void TWeaponModifyDialog::done(int result)
 {
     // A level still being typed counts when the dialog is confirmed.
     if (result == QDialog::Accepted)
-        m_edit1->CommitTyped();
+        m_poorWorkmanship->CommitTyped();
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);
 }

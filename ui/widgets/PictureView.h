@@ -7,10 +7,10 @@
 // The picture control of the Info page: an image display that, in stretch mode, scales
 // the picture to fit while keeping its proportions (optionally centred) instead of
 // distorting it to the control's shape.
-class TraiImage : public QWidget {
+class TPictureView : public QWidget {
     Q_OBJECT
 public:
-    explicit TraiImage(QWidget *parent = nullptr);
+    explicit TPictureView(QWidget *parent = nullptr);
 
     const QImage &Picture() const { return m_picture; }
     void SetPicture(const QImage &picture);

@@ -23,14 +23,14 @@ struct TPrintJob;
 // The main window: the design's name and results above four pages, the "File" and
 // "Help" menus, and the design lifecycle commands (New, Open, Save, Save As, Close,
 // Create Variant, the exports and the calculation logs).
-class TfrmEditer : public QMainWindow, public TEditorHost {
+class TMainWindow : public QMainWindow, public TEditorHost {
     Q_OBJECT
 public:
     // Starts a detached process; false when it could not be started.
     using TProcessStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
 
-    explicit TfrmEditer(QWidget *parent = nullptr);
-    ~TfrmEditer() override;
+    explicit TMainWindow(QWidget *parent = nullptr);
+    ~TMainWindow() override;
 
     // TEditorHost
     TVehicleDocument &Document() override { return *m_document; }
@@ -55,27 +55,27 @@ public:
     void OpenFile(const QString &path);
 
     // Menu commands.
-    void New1Click();
-    void Open1Click();
-    void Save1Click();
-    void SaveAs1Click();
-    void PrintSheet1Click();
-    void OutputText1Click();
-    void Text1Click();
-    void HTML1Click();
-    void JPEG1Click();
-    void PDF1Click();
-    void PrintPreview1Click();
-    void Undo1Click();
-    void Redo1Click();
-    void RevertToSaved1Click();
-    void CompareWith1Click();
-    void CreateVariant1Click();
-    void Close1Click();
-    void ViewTVLog1Click();
-    void ViewPriceLog1Click();
-    void Contents1Click();
-    void About1Click();
+    void NewDesign();
+    void OpenDesign();
+    void SaveDesign();
+    void SaveDesignAs();
+    void PrintSheet();
+    void CopySheetText();
+    void ExportTextSheet();
+    void ExportHtmlSheet();
+    void ExportJpegSheet();
+    void ExportPdfSheet();
+    void PreviewSheet();
+    void UndoChange();
+    void RedoChange();
+    void RevertToSaved();
+    void CompareWithDesign();
+    void CreateVariant();
+    void CloseWindow();
+    void ShowThreatValueLog();
+    void ShowPriceLog();
+    void OpenUserGuide();
+    void ShowAbout();
 
     // Puts page (which may implement TEditorPage) in place of the placeholder at index
     // 1 (Weapons), 2 (Perks, Flaws, and Defects) or 3 (Info).
@@ -112,15 +112,15 @@ private:
     TSaveResult Save(bool askForName = false);
     // Writes the design to target while the window shows that it is busy; throws on failure.
     void SaveBusy(const QString &target);
-    void OpenDesign(const QString &path);
+    void ReadDesign(const QString &path);
     void ShowLog(bool price);
     void ExportSheetFile(bool html);
     QImage SheetImage(const TPrintJob &job);
     // Takes the typed value, then asks where to save the record sheet; empty when cancelled.
     QString SheetImageFile(const QString &title, const QString &extension, const QString &filter);
-    void PageControl1Change(int index);
-    void FormShow();
-    void FormClose();
+    void ShowChosenPage(int index);
+    void ShowFirstTime();
+    void StoreWindowLayout();
 
     TVehicleDocument *m_document;
     TRecentFiles *m_recent;

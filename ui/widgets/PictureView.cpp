@@ -1,24 +1,24 @@
-#include "ui/widgets/RaiImage.h"
+#include "ui/widgets/PictureView.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
 
-TraiImage::TraiImage(QWidget *parent)
+TPictureView::TPictureView(QWidget *parent)
     : QWidget(parent)
 {
     resize(105, 105);
     PictureChanged();
 }
 
-void TraiImage::SetPicture(const QImage &picture)
+void TPictureView::SetPicture(const QImage &picture)
 {
     m_picture = picture;
     PictureChanged();
 }
 
-void TraiImage::SetAutoSize(bool value)
+void TPictureView::SetAutoSize(bool value)
 {
     if (m_autoSize == value)
         return;
@@ -26,7 +26,7 @@ void TraiImage::SetAutoSize(bool value)
     PictureChanged();
 }
 
-void TraiImage::SetStretch(bool value)
+void TPictureView::SetStretch(bool value)
 {
     if (m_stretch == value)
         return;
@@ -34,7 +34,7 @@ void TraiImage::SetStretch(bool value)
     PictureChanged();
 }
 
-void TraiImage::SetCenter(bool value)
+void TPictureView::SetCenter(bool value)
 {
     if (m_center == value)
         return;
@@ -42,7 +42,7 @@ void TraiImage::SetCenter(bool value)
     PictureChanged();
 }
 
-void TraiImage::SetTransparent(bool value)
+void TPictureView::SetTransparent(bool value)
 {
     if (m_transparent == value)
         return;
@@ -50,17 +50,17 @@ void TraiImage::SetTransparent(bool value)
     PictureChanged();
 }
 
-bool TraiImage::IsOpaque() const
+bool TPictureView::IsOpaque() const
 {
     return testAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QRect TraiImage::DestRect() const
+QRect TPictureView::DestRect() const
 {
     return DestinationRect(width(), height(), m_picture.width(), m_picture.height(), m_stretch, m_center);
 }
 
-QRect TraiImage::DestinationRect(int W, int H, int pw, int ph, bool stretch, bool center)
+QRect TPictureView::DestinationRect(int W, int H, int pw, int ph, bool stretch, bool center)
 {
     int drawnWidth = pw;
     int drawnHeight = ph;
@@ -79,7 +79,7 @@ QRect TraiImage::DestinationRect(int W, int H, int pw, int ph, bool stretch, boo
     return QRect((W - drawnWidth) / 2, (H - drawnHeight) / 2, drawnWidth, drawnHeight);
 }
 
-void TraiImage::PictureChanged()
+void TPictureView::PictureChanged()
 {
     if (m_autoSize && m_picture.width() > 0 && m_picture.height() > 0)
         resize(m_picture.size());
@@ -88,7 +88,7 @@ void TraiImage::PictureChanged()
         update();
 }
 
-void TraiImage::UpdateOpacity()
+void TPictureView::UpdateOpacity()
 {
     // Only a picture that covers every pixel may leave the background unpainted; the bands
     // beside a proportionally stretched one would otherwise keep whatever was there.
@@ -96,13 +96,13 @@ void TraiImage::UpdateOpacity()
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
 }
 
-void TraiImage::resizeEvent(QResizeEvent *event)
+void TPictureView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     UpdateOpacity();
 }
 
-void TraiImage::paintEvent(QPaintEvent *)
+void TPictureView::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
@@ -113,13 +113,13 @@ void TraiImage::paintEvent(QPaintEvent *)
     m_drawing = false;
 }
 
-void TraiImage::mouseDoubleClickEvent(QMouseEvent *event)
+void TPictureView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QWidget::mouseDoubleClickEvent(event);
     emit doubleClicked();
 }
 
-void TraiImage::mouseReleaseEvent(QMouseEvent *event)
+void TPictureView::mouseReleaseEvent(QMouseEvent *event)
 {
     QWidget::mouseReleaseEvent(event);
     emit mouseReleased(event->button());

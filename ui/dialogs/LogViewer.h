@@ -10,10 +10,10 @@ class QPushButton;
 
 // "Log Viewer": shows the lines of one calculation run, lets the user read and edit them
 // and save them as a text file with CR LF line ends.
-class TfrmLogView : public QDialog {
+class TLogViewer : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmLogView(QWidget *parent = nullptr);
+    explicit TLogViewer(QWidget *parent = nullptr);
 
     // Replaces the shown text by lines (Windows-1252 texts, one per line).
     void SetLines(const TLogLines &lines);
@@ -21,7 +21,7 @@ public:
     QStringList Lines() const;
 
     // The "Save" button: asks for a file with the sdLog dialog and writes the lines.
-    void BitBtn2Click();
+    void SaveLog();
 
     // Writes lines to path, each ended by CR LF, replacing an existing file.
     static void SaveLines(const QStringList &lines, const QString &path);

@@ -1,4 +1,4 @@
-#include "ui/dialogs/FrmPerkEditor.h"
+#include "ui/dialogs/PerkEditorDialog.h"
 
 #include "engine/FlawDefect.h"
 #include "engine/PerkEntry.h"
@@ -90,14 +90,14 @@ QLabel *namedLabel(const char *name, QWidget *parent)
 
 } // namespace
 
-TfrmPerkEditor::TfrmPerkEditor(const TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
+TPerkEditorDialog::TPerkEditorDialog(const TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
                                QWidget *parent)
     : QDialog(parent)
     , m_record(record)
     , m_vehicle(vehicle)
     , m_flaws(flaws)
 {
-    setObjectName(QStringLiteral("frmPerkEditor"));
+    setObjectName(QStringLiteral("perkEditorDialog"));
     if (m_record.WorthFormula == WorthCustom || m_record.WorthFormula == WorthAnnoyance)
         m_record.ShowFormula = false;
     BuildControls();
@@ -106,29 +106,29 @@ TfrmPerkEditor::TfrmPerkEditor(const TPerkRecord &record, const TPerkVehicleData
     ShowEntry();
 }
 
-bool TfrmPerkEditor::EditEntry(TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
+bool TPerkEditorDialog::EditEntry(TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
                                QWidget *parent)
 {
-    TfrmPerkEditor dialog(record, vehicle, flaws, parent);
+    TPerkEditorDialog dialog(record, vehicle, flaws, parent);
     if (Dialogs().RunModal(dialog) != QDialog::Accepted)
         return false;
     record = dialog.Record();
     return true;
 }
 
-void TfrmPerkEditor::BuildControls()
+void TPerkEditorDialog::BuildControls()
 {
-    m_name = namedLabel("Label1", this);
+    m_name = namedLabel("nameLabel", this);
     m_name->setText(QStringLiteral("XXXXXXXXX - Name - XXXXXXXXXXXXXXXX"));
     QFont bold = m_name->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     m_name->setFont(bold);
-    m_rating = namedLabel("Label3", this);
-    m_aux = namedLabel("Label4", this);
+    m_rating = namedLabel("ratingLabel", this);
+    m_aux = namedLabel("auxiliaryLabel", this);
     m_aux->setText(QStringLiteral("AUX"));
-    m_kind = namedLabel("Label14", this);
-    m_worth = namedLabel("Label6", this);
+    m_kind = namedLabel("kindLabel", this);
+    m_worth = namedLabel("worthLabel", this);
     m_kind->setFont(bold);
 
     auto *summary = new QHBoxLayout;
@@ -143,11 +143,11 @@ void TfrmPerkEditor::BuildControls()
     summary->addWidget(m_worth);
 
     m_effect = new TMemoBox(this);
-    m_effect->setObjectName(QStringLiteral("Memo1"));
+    m_effect->setObjectName(QStringLiteral("effectMemo"));
     m_effect->setTabChangesFocus(true);
     m_effect->installEventFilter(this);
     m_formula = new QPlainTextEdit(this);
-    m_formula->setObjectName(QStringLiteral("Memo2"));
+    m_formula->setObjectName(QStringLiteral("formulaMemo"));
     m_formula->setReadOnly(true);
     m_formula->setFixedHeight(40);
     SetBoxColour(m_formula, false);
@@ -169,11 +169,11 @@ void TfrmPerkEditor::BuildControls()
     body->addWidget(BuildFlawList());
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("BitBtn1"));
+    m_ok->setObjectName(QStringLiteral("okButton"));
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     auto *help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("BitBtn3"));
+    help->setObjectName(QStringLiteral("helpButton"));
     // Return in a number box takes the number; it does not close the dialog.
     for (QPushButton *button : {m_ok, cancel, help})
         button->setAutoDefault(false);
@@ -188,13 +188,13 @@ void TfrmPerkEditor::BuildControls()
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
-    ConnectGuarded(m_ok, &QPushButton::clicked, this, [this] { OkClick(); });
+    ConnectGuarded(m_ok, &QPushButton::clicked, this, [this] { AcceptEntry(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     ConnectGuarded(help, &QPushButton::clicked, this,
                    [this] { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); });
 }
 
-QWidget *TfrmPerkEditor::BuildChoicePanels()
+QWidget *TPerkEditorDialog::BuildChoicePanels()
 {
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
@@ -203,10 +203,14 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
     grid->setVerticalSpacing(3);
 
     m_numbers = {
-        new TPerkNumberPanel(QStringLiteral("Panel7"), QStringLiteral("Edit1"), QStringLiteral("SpinButton1"), box),
-        new TPerkNumberPanel(QStringLiteral("Panel10"), QStringLiteral("Edit2"), QStringLiteral("SpinButton2"), box),
-        new TPerkNumberPanel(QStringLiteral("Panel8"), QStringLiteral("Edit3"), QStringLiteral("SpinButton3"), box),
-        new TPerkNumberPanel(QStringLiteral("Panel9"), QStringLiteral("Edit4"), QStringLiteral("SpinButton4"), box),
+        new TPerkNumberPanel(QStringLiteral("ratingPanel"), QStringLiteral("ratingEdit"), QStringLiteral("ratingSpin"),
+                             box),
+        new TPerkNumberPanel(QStringLiteral("xValuePanel"), QStringLiteral("xValueEdit"), QStringLiteral("xValueSpin"),
+                             box),
+        new TPerkNumberPanel(QStringLiteral("yValuePanel"), QStringLiteral("yValueEdit"), QStringLiteral("yValueSpin"),
+                             box),
+        new TPerkNumberPanel(QStringLiteral("zValuePanel"), QStringLiteral("zValueEdit"), QStringLiteral("zValueSpin"),
+                             box),
     };
     double TPerkRecord::*const fields[] = {&TPerkRecord::RatingValue, &TPerkRecord::X, &TPerkRecord::Y,
                                            &TPerkRecord::Z};
@@ -215,8 +219,8 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
         grid->addWidget(m_numbers[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
 
-    m_amount = new TPerkNumberPanel(QStringLiteral("pnlAmount"), QStringLiteral("Edit5"),
-                                    QStringLiteral("SpinButton5"), box);
+    m_amount = new TPerkNumberPanel(QStringLiteral("pnlAmount"), QStringLiteral("amountEdit"),
+                                    QStringLiteral("amountSpin"), box);
     m_amount->SetCaption(QStringLiteral("Amount"));
     ConnectGuarded(m_amount, &TPerkNumberPanel::typed, this, [this](const QString &text) {
         int32_t value = 0;
@@ -258,15 +262,15 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
         });
         return check;
     };
-    m_arc = listChoice("ComboBox1", "pnlArc", QStringLiteral("Arc"), PerkArcCode, kArcCount, &TPerkRecord::Arc, 2, 1,
+    m_arc = listChoice("arcBox", "pnlArc", QStringLiteral("Arc"), PerkArcCode, kArcCount, &TPerkRecord::Arc, 2, 1,
                        m_arcPanel);
-    m_location = listChoice("ComboBox3", "pnlLocation", QStringLiteral("Location"), PerkLocationName, kLocationCount,
+    m_location = listChoice("locationBox", "pnlLocation", QStringLiteral("Location"), PerkLocationName, kLocationCount,
                             &TPerkRecord::Location, 3, 0, m_locationPanel);
-    m_outside = flagChoice("CheckBox1", "outsideOTV", &TPerkRecord::OutsideOTV, 0, m_outsidePanel);
-    m_inside = flagChoice("CheckBox2", "InsideOTV", &TPerkRecord::InsideOTV, 1, m_insidePanel);
+    m_outside = flagChoice("outsideOtvBox", "outsideOTV", &TPerkRecord::OutsideOTV, 0, m_outsidePanel);
+    m_inside = flagChoice("insideOtvBox", "InsideOTV", &TPerkRecord::InsideOTV, 1, m_insidePanel);
 
     m_options = new QGroupBox(box);
-    m_options->setObjectName(QStringLiteral("RadioGroup1"));
+    m_options->setObjectName(QStringLiteral("optionsGroup"));
     m_optionLayout = new QVBoxLayout(m_options);
     m_optionGroup = new QButtonGroup(m_options);
     grid->addWidget(m_options, 5, 0, 1, 2);
@@ -283,14 +287,14 @@ QWidget *TfrmPerkEditor::BuildChoicePanels()
     return box;
 }
 
-QWidget *TfrmPerkEditor::BuildFlawList()
+QWidget *TPerkEditorDialog::BuildFlawList()
 {
     m_flawPanel = new QWidget(this);
     m_flawPanel->setFixedWidth(FlawListWidth - NormalWidth - 6);
-    m_flawHeading = namedLabel("Label15", m_flawPanel);
+    m_flawHeading = namedLabel("flawHeading", m_flawPanel);
     m_flawHeading->setWordWrap(true);
     m_flawList = new QListWidget(m_flawPanel);
-    m_flawList->setObjectName(QStringLiteral("ListBox1"));
+    m_flawList->setObjectName(QStringLiteral("flawList"));
     for (int i = 0; i < m_flaws.Count(); ++i)
         m_flawList->addItem(cp1252::ToQt(DisplayName(m_flaws.Get(i))));
     auto *layout = new QVBoxLayout(m_flawPanel);
@@ -304,7 +308,7 @@ QWidget *TfrmPerkEditor::BuildFlawList()
     return m_flawPanel;
 }
 
-void TfrmPerkEditor::ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::*field)
+void TPerkEditorDialog::ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::*field)
 {
     ConnectGuarded(panel, &TPerkNumberPanel::typed, this, [this, field](const QString &text) {
         double value = 0;
@@ -319,7 +323,7 @@ void TfrmPerkEditor::ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::
     });
 }
 
-void TfrmPerkEditor::ArrangeForEntry()
+void TPerkEditorDialog::ArrangeForEntry()
 {
     const int32_t formula = m_record.WorthFormula;
     const bool custom = formula == WorthCustom;
@@ -358,7 +362,7 @@ void TfrmPerkEditor::ArrangeForEntry()
     setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : sizeHint().height());
 }
 
-void TfrmPerkEditor::FillOptions()
+void TPerkEditorDialog::FillOptions()
 {
     for (QAbstractButton *button : m_optionGroup->buttons()) {
         m_optionGroup->removeButton(button);
@@ -372,13 +376,13 @@ void TfrmPerkEditor::FillOptions()
     }
 }
 
-void TfrmPerkEditor::Change(const TPerkEdit &edit)
+void TPerkEditorDialog::Change(const TPerkEdit &edit)
 {
     edit(m_record);
     ShowEntry();
 }
 
-void TfrmPerkEditor::ShowEntry()
+void TPerkEditorDialog::ShowEntry()
 {
     m_showing = true;
     if (m_record.WorthFormula == WorthCustom)
@@ -417,7 +421,7 @@ void TfrmPerkEditor::ShowEntry()
     m_showing = false;
 }
 
-void TfrmPerkEditor::FlawChosen(int row)
+void TPerkEditorDialog::FlawChosen(int row)
 {
     if (row < 0 || row >= m_flaws.Count())
         return;
@@ -426,14 +430,14 @@ void TfrmPerkEditor::FlawChosen(int row)
     ShowEntry();
 }
 
-bool TfrmPerkEditor::eventFilter(QObject *watched, QEvent *event)
+bool TPerkEditorDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_effect && event->type() == QEvent::FocusOut)
-        Memo1Exit();
+        TakeEffectText();
     return QDialog::eventFilter(watched, event);
 }
 
-void TfrmPerkEditor::Memo1Exit()
+void TPerkEditorDialog::TakeEffectText()
 {
     // Only typed text is taken: the memo shows the effect with its numbers filled in, and
     // storing that unasked would lose the template's tokens.
@@ -445,15 +449,15 @@ void TfrmPerkEditor::Memo1Exit()
     Change([text](TPerkRecord &r) { r.EffectText = text; });
 }
 
-void TfrmPerkEditor::OkClick()
+void TPerkEditorDialog::AcceptEntry()
 {
-    Memo1Exit();
+    TakeEffectText();
     if (!EntryAcceptable(m_record, m_vehicle))
         return;
     accept();
 }
 
-void TfrmPerkEditor::done(int result)
+void TPerkEditorDialog::done(int result)
 {
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);
