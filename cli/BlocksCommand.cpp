@@ -19,7 +19,7 @@ int list()
 {
     std::cout << std::left << std::setw(10) << "BLOCK" << std::setw(15) << "OVERRIDE FILE" << std::right
               << std::setw(10) << "PACKED" << std::setw(10) << "SIZE" << "\n";
-    for (const TDataBlockName &name : kDataBlocks) {
+    for (const DataBlockName &name : kDataBlocks) {
         const std::span<const uint8_t> block = BuiltInBlock(name.block);
         const uint32_t size = block.size() >= 8 ? bytes::GetUInt32(block.data() + 4) : 0;
         std::cout << std::left << std::setw(10) << name.block << std::setw(15) << name.file << std::right
@@ -30,7 +30,7 @@ int list()
 
 int exportBlock(const std::string &name, const std::string &path)
 {
-    for (const TDataBlockName &known : kDataBlocks) {
+    for (const DataBlockName &known : kDataBlocks) {
         if (!SameBlockName(known.block, name))
             continue;
         const std::span<const uint8_t> block = BuiltInBlock(known.block);
@@ -38,7 +38,7 @@ int exportBlock(const std::string &name, const std::string &path)
         return 0;
     }
     std::cerr << "armorwright-cli blocks: unknown block '" << name << "'; one of:";
-    for (const TDataBlockName &known : kDataBlocks)
+    for (const DataBlockName &known : kDataBlocks)
         std::cerr << " " << known.block;
     std::cerr << "\n";
     return 2;

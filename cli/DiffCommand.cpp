@@ -10,7 +10,7 @@
 
 namespace {
 
-const TCommandSpec kSpec{
+const CommandSpec kSpec{
     "diff", "the differences between two designs",
     "[--stored] A.vkd B.vkd",
     "Compares two designs as the editor holds them after opening and prints one line per\n"
@@ -21,21 +21,21 @@ const TCommandSpec kSpec{
     "  --stored  compare the fields as stored in the files, before the editor's corrections\n",
     {{{"--stored"}, false}}};
 
-int run(const TCliArguments &args)
+int run(const CliArguments &args)
 {
     if (args.Words().size() != 2)
-        throw ECliUsage("give two design files");
+        throw CliUsage("give two design files");
     try {
-        TOpenedDesignFile a = OpenAsEditor(args.Words()[0]);
-        TOpenedDesignFile b = OpenAsEditor(args.Words()[1]);
-        TDesignDifferences differences =
+        OpenedDesignFile a = OpenAsEditor(args.Words()[0]);
+        OpenedDesignFile b = OpenAsEditor(args.Words()[1]);
+        DesignDifferences differences =
             args.Has("--stored")
-                ? DiffDesignFields(*LoadDesignFile(args.Words()[0]).Vehicle, *LoadDesignFile(args.Words()[1]).Vehicle)
-                : DiffDesignFields(*a.Vehicle, *b.Vehicle);
-        const TDesignDifferences results =
-            DiffDesignOutcomes(DesignOutcome(*a.Vehicle, a.Results), DesignOutcome(*b.Vehicle, b.Results));
+                ? DiffDesignFields(*LoadDesignFile(args.Words()[0]).Design, *LoadDesignFile(args.Words()[1]).Design)
+                : DiffDesignFields(*a.Design, *b.Design);
+        const DesignDifferences results =
+            DiffDesignOutcomes(DesignOutcomeOf(*a.Design, a.Results), DesignOutcomeOf(*b.Design, b.Results));
         differences.insert(differences.end(), results.begin(), results.end());
-        for (const TDesignDifference &d : differences)
+        for (const DesignDifference &d : differences)
             std::cout << cp1252::ToUtf8(d.Path + "\t" + d.A + "\t" + d.B) << "\n";
         return differences.empty() ? 0 : 1;
     } catch (const std::exception &e) {

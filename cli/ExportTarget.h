@@ -7,9 +7,9 @@
 // for a file name (SafeFileName, without control characters), or the design file's own
 // name when nothing is left of it, cut to the file-name length the file system takes,
 // in the output folder, with " (2)", " (3)"… for a name already used in this export.
-class TExportTarget {
+class ExportTarget {
   public:
-    TExportTarget(std::string folder, std::string extension);
+    ExportTarget(std::string folder, std::string extension);
 
     // name: the design's Name (Windows-1252); source: the path of its design file.
     std::string PathFor(const std::string &name, const std::string &source);

@@ -55,23 +55,23 @@ void PrintTable(std::ostream &out, const Row &header, const std::vector<Row> &ro
         print(row);
 }
 
-void PrintWeapons(std::ostream &out, const TBaseWeaponList &list)
+void PrintWeapons(std::ostream &out, const BaseWeaponList &list)
 {
-    const TLibraryGridRow &captions = LibraryGridCaptions();
+    const LibraryGridRow &captions = LibraryGridCaptions();
     std::vector<Row> rows;
     for (int i = 0; i < list.Count(); ++i) {
-        const TLibraryGridRow cells = LibraryGridRow(list.Get(i));
+        const LibraryGridRow cells = LibraryGridRowOf(list.Get(i));
         rows.emplace_back(cells.begin(), cells.end());
     }
     PrintTable(out, Row(captions.begin(), captions.end()), rows);
 }
 
-void PrintPerks(std::ostream &out, const TPerkList &list)
+void PrintPerks(std::ostream &out, const PerkList &list)
 {
     std::vector<Row> rows;
-    const TPerkVehicleData noDesign;
+    const PerkVehicleData noDesign;
     for (int i = 0; i < list.Count(); ++i) {
-        const TPerkRecord r = list.Get(i);
+        const PerkRecord r = list.Get(i);
         // Library templates are shown with their tokens; fixed defect texts come from the rules.
         const std::string effect = r.EffectText.empty() ? EffectTextFor(r, noDesign) : r.EffectText;
         rows.push_back({fmt::Integer(i + 1), DisplayName(r), RatingText(r), r.FormulaText, effect,
@@ -80,7 +80,7 @@ void PrintPerks(std::ostream &out, const TPerkList &list)
     PrintTable(out, {"#", "Name", "Rating", "Formula", "Game Effect", "AUX"}, rows);
 }
 
-void PrintMovement(std::ostream &out, const TMovementList &list)
+void PrintMovement(std::ostream &out, const MovementList &list)
 {
     auto yes = [](bool flag) { return std::string(flag ? "yes" : "-"); };
     std::vector<Row> rows;
@@ -151,7 +151,7 @@ int Run(const std::vector<std::string> &args)
     }
 
     // Loaded exactly as the editor loads them, so override files in the folder apply.
-    TLibraries libraries;
+    Libraries libraries;
     if (!folder.empty()) {
         SetProgramFolder(folder);
         LoadLibraries(libraries, ProgramFolder());

@@ -10,7 +10,7 @@
 
 namespace {
 
-const TCommandSpec kSpec{
+const CommandSpec kSpec{
     "log", "the TV or price calculation log of each design",
     "--tv|--price [-o OUT] FILE...",
     "Opens each design as the editor does and prints the calculation log its \"View TV Log\"\n"
@@ -23,21 +23,21 @@ const TCommandSpec kSpec{
     "                 line ends) instead of printing it; one file only\n",
     {{{"--tv"}, false}, {{"--price"}, false}, {{"-o", "--out"}, true}}};
 
-int run(const TCliArguments &args)
+int run(const CliArguments &args)
 {
     if (args.Has("--tv") == args.Has("--price"))
-        throw ECliUsage("give exactly one of --tv and --price");
+        throw CliUsage("give exactly one of --tv and --price");
     const auto &files = args.Words();
     if (files.empty())
-        throw ECliUsage("no design file given");
+        throw CliUsage("no design file given");
     if (args.Has("-o") && files.size() != 1)
-        throw ECliUsage("-o takes the log of one design");
-    const TLogKind kind = args.Has("--tv") ? TLogKind::ThreatValue : TLogKind::Price;
+        throw CliUsage("-o takes the log of one design");
+    const LogKind kind = args.Has("--tv") ? LogKind::ThreatValue : LogKind::Price;
     int failed = 0;
     for (size_t i = 0; i < files.size(); ++i) {
         try {
-            TOpenedDesignFile opened = OpenAsEditor(files[i]);
-            const TLogLines lines = ReplayCalculationLog(*opened.Vehicle, kind);
+            OpenedDesignFile opened = OpenAsEditor(files[i]);
+            const LogLines lines = ReplayCalculationLog(*opened.Design, kind);
             if (args.Has("-o")) {
                 WriteFileAtomically(args.Value("-o"), JoinLogLines(lines));
                 continue;

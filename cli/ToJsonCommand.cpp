@@ -9,7 +9,7 @@
 
 namespace {
 
-const TCommandSpec kSpec{
+const CommandSpec kSpec{
     "to-json", "a design file as JSON",
     "[--as-opened] FILE.vkd [-o OUT.json]",
     "Writes the whole design in its JSON form (docs/design-json.md): every field, list,\n"
@@ -20,20 +20,20 @@ const TCommandSpec kSpec{
     "  -o, --out OUT  write to OUT instead of printing\n",
     {{{"--as-opened"}, false}, {{"-o", "--out"}, true}}};
 
-int run(const TCliArguments &args)
+int run(const CliArguments &args)
 {
     if (args.Words().size() != 1)
-        throw ECliUsage("give one design file");
+        throw CliUsage("give one design file");
     const std::string &path = args.Words().front();
-    std::unique_ptr<TVehicle> vehicle;
+    std::unique_ptr<Vehicle> vehicle;
     std::string warning;
     if (args.Has("--as-opened")) {
-        TOpenedDesignFile opened = OpenAsEditor(path);
-        vehicle = std::move(opened.Vehicle);
+        OpenedDesignFile opened = OpenAsEditor(path);
+        vehicle = std::move(opened.Design);
         warning = opened.Warning;
     } else {
-        TLoadedDesign loaded = LoadDesignFile(path);
-        vehicle = std::move(loaded.Vehicle);
+        LoadedDesign loaded = LoadDesignFile(path);
+        vehicle = std::move(loaded.Design);
         warning = loaded.Warning;
     }
     if (!warning.empty())

@@ -49,7 +49,7 @@ long double ManeuverMultiplier(int maneuver)
     return table[maneuver + 10];
 }
 
-double OTV(const TBaseVehicle &vehicle)
+double OTV(const BaseVehicle &vehicle)
 {
     LogLine("  Begining OTV");
     const double subtotal = vehicle.Weapons->OTVSubtotal(vehicle.FinalSize);
@@ -75,7 +75,7 @@ double OTV(const TBaseVehicle &vehicle)
     return roundUpNotNegative(total, "    OTV is (Inside * Mult) + OutSide... ", "        OTV brought to 0");
 }
 
-double DTV(const TBaseVehicle &vehicle)
+double DTV(const BaseVehicle &vehicle)
 {
     LogLine("   DTV now.....");
     // 64 bits: the square of an armour above 46340 does not fit 32.
@@ -83,7 +83,7 @@ double DTV(const TBaseVehicle &vehicle)
     double d = static_cast<double>(squared);
     LogLine("     Armor Squared = ", squared);
 
-    const TMovementList &movement = *vehicle.Movement;
+    const MovementList &movement = *vehicle.Movement;
     const int systems = movement.Count();
     if (systems >= 1) {
         const long double fastest = movement.FastestSpeed();
@@ -121,7 +121,7 @@ double DTV(const TBaseVehicle &vehicle)
     return roundUpNotNegative(d, "        Final DTV = ", "         the DTV was < 0.... is now )");
 }
 
-double MTV(const TBaseVehicle &vehicle)
+double MTV(const BaseVehicle &vehicle)
 {
     LogLine("     MTV Calcs");
     const long double actions = CrewActions(vehicle.Crew);
@@ -160,7 +160,7 @@ double MTV(const TBaseVehicle &vehicle)
     return mtv;
 }
 
-double ThreatValue(const TBaseVehicle &vehicle)
+double ThreatValue(const BaseVehicle &vehicle)
 {
     LogLine("*Begining Threat Value Calcs");
     const double o = OTV(vehicle);

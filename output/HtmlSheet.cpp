@@ -29,24 +29,24 @@ void escapeAll(std::initializer_list<std::string *> texts)
 
 } // namespace
 
-TPrintJob HtmlEscapedJob(const TPrintJob &source)
+PrintJob HtmlEscapedJob(const PrintJob &source)
 {
-    TPrintJob job = source;
+    PrintJob job = source;
     escapeAll({&job.Name, &job.VehicleType, &job.VehicleUse, &job.Manufacturer, &job.Height, &job.Length,
                &job.Width, &job.Weight, &job.EngineType, &job.EngineOutput, &job.ArmorMaterial, &job.ArmorThickness,
                &job.Production, &job.NumberOnField, &job.Affiliation, &job.Cost, &job.General, &job.History,
                &job.Extra});
-    for (TPrintMovementRow &row : job.Movement.Rows())
+    for (PrintMovementRow &row : job.Movement.Rows())
         escapeAll({&row.Name});
-    for (TPrintWeaponRow &row : job.Weapons.Rows())
+    for (PrintWeaponRow &row : job.Weapons.Rows())
         escapeAll({&row.Name, &row.Code, &row.Arc, &row.Special, &row.ROF});
-    for (TPrintPFDList *list : {&job.Perks, &job.Flaws, &job.Defects})
-        for (TPrintPFDRow &row : list->Rows())
+    for (PrintPFDList *list : {&job.Perks, &job.Flaws, &job.Defects})
+        for (PrintPFDRow &row : list->Rows())
             escapeAll({&row.Name, &row.Rating, &row.Effect, &row.GameData});
     return job;
 }
 
-std::string HtmlSheetText(const std::string &templateText, const TPrintJob &job, const TSheetFormats &formats)
+std::string HtmlSheetText(const std::string &templateText, const PrintJob &job, const SheetFormats &formats)
 {
     return ExpandSheetText(templateText, HtmlEscapedJob(job), formats);
 }

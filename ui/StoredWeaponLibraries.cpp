@@ -3,12 +3,12 @@
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
 
-TBaseWeaponList &TStoredWeaponLibraries::WeaponLibrary(int weaponType)
+BaseWeaponList &StoredWeaponLibraries::WeaponLibrary(int weaponType)
 {
-    return Libraries().WeaponList(weaponType);
+    return SharedLibraries().WeaponList(weaponType);
 }
 
-void TStoredWeaponLibraries::CustomWeaponsChanged()
+void StoredWeaponLibraries::CustomWeaponsChanged()
 {
-    SaveCustomWeaponFile(Libraries().CustomWeapons());
+    SaveCustomWeaponFile(SharedLibraries().CustomWeapons());
 }

@@ -5,23 +5,23 @@
 #include <cstdlib>
 #include <utility>
 
-TWeaponRecord TBaseWeaponList::Get(int i) const
+WeaponRecord BaseWeaponList::Get(int i) const
 {
     return ListGet(m_records, i);
 }
 
-void TBaseWeaponList::Set(int i, const TWeaponRecord &record)
+void BaseWeaponList::Set(int i, const WeaponRecord &record)
 {
     ListSet(m_records, i, record);
 }
 
-int TBaseWeaponList::Add(const TWeaponRecord &record)
+int BaseWeaponList::Add(const WeaponRecord &record)
 {
     m_records.push_back(record);
     return Count() - 1;
 }
 
-void TBaseWeaponList::Delete(int i)
+void BaseWeaponList::Delete(int i)
 {
     ListDelete(m_records, i);
 }
@@ -31,7 +31,7 @@ namespace {
 // -1, 0 or +1 as a compares to b on sort column `column` (1..9); 0 for any other column.
 template <typename T> int compareValues(const T &a, const T &b) { return a < b ? -1 : (b < a ? 1 : 0); }
 
-int compareOn(int column, const TWeaponRecord &a, const TWeaponRecord &b)
+int compareOn(int column, const WeaponRecord &a, const WeaponRecord &b)
 {
     switch (column) {
     case 1: return compareValues(a.Code, b.Code); // std::string compares bytes unsigned, like the stored texts
@@ -49,7 +49,7 @@ int compareOn(int column, const TWeaponRecord &a, const TWeaponRecord &b)
 
 } // namespace
 
-void TBaseWeaponList::Sort(int column)
+void BaseWeaponList::Sort(int column)
 {
     if (column == std::abs(static_cast<int64_t>(m_sortKey)))
         m_sortKey = -m_sortKey;

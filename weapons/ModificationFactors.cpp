@@ -1,6 +1,6 @@
 #include "weapons/ModificationFactors.h"
 
-long double ModificationFactor(const TModificationFactors &factors, int32_t modification)
+long double ModificationFactor(const ModificationFactors &factors, int32_t modification)
 {
     if (modification == 0)
         return 1.0L;

@@ -32,7 +32,7 @@ int64_t ThresholdGrowth(int32_t m)
 
 } // namespace
 
-int32_t TWeapon::EffectiveMinSize() const
+int32_t Weapon::EffectiveMinSize() const
 {
     const int32_t m = Data.MinSize;
     int64_t threshold = AmmoThreshold(m);
@@ -48,14 +48,14 @@ int32_t TWeapon::EffectiveMinSize() const
     return SaturateInt32(size);
 }
 
-void TWeapon::LoadFromStream(TStream &stream, int fileVersion)
+void Weapon::LoadFromStream(Stream &stream, int fileVersion)
 {
     Data = LoadWeaponRecord(stream);
     Clips.LoadFromStream(stream, fileVersion);
     Links.LoadFromStream(stream);
 }
 
-void TWeapon::SaveToStream(TStream &stream) const
+void Weapon::SaveToStream(Stream &stream) const
 {
     SaveWeaponRecord(stream, Data);
     Clips.SaveToStream(stream);

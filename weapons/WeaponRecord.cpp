@@ -10,16 +10,16 @@ static_assert(off::BaseAmmo + kAmmoSectionSize == kWeaponRecordSize, "the weapon
 namespace {
 
 struct IntField {
-    int32_t TWeaponRecord::*member;
+    int32_t WeaponRecord::*member;
     int offset;
 };
 
 struct BoolField {
-    bool TWeaponRecord::*member;
+    bool WeaponRecord::*member;
     int offset;
 };
 
-using R = TWeaponRecord;
+using R = WeaponRecord;
 
 const IntField kIntFields[] = {
     {&R::Rating, off::Rating},           {&R::BaseRange, off::BaseRange},
@@ -47,9 +47,9 @@ const BoolField kBoolFields[] = {
 
 } // namespace
 
-TWeaponRecord DefaultWeaponRecord()
+WeaponRecord DefaultWeaponRecord()
 {
-    TWeaponRecord record;
+    WeaponRecord record;
     record.Name = "Untitled";
     record.Code = "NONE";
     record.NumberOfItems = 1;
@@ -57,9 +57,9 @@ TWeaponRecord DefaultWeaponRecord()
     return record;
 }
 
-TWeaponRecord ReadWeaponRecord(const uint8_t *p)
+WeaponRecord ReadWeaponRecord(const uint8_t *p)
 {
-    TWeaponRecord r;
+    WeaponRecord r;
     r.Name = bytes::GetShortString(p + off::Name, kWeaponNameCapacity);
     r.Code = bytes::GetShortString(p + off::Code, kWeaponCodeCapacity);
     for (const IntField &f : kIntFields)
@@ -72,7 +72,7 @@ TWeaponRecord ReadWeaponRecord(const uint8_t *p)
     return r;
 }
 
-void WriteWeaponRecord(const TWeaponRecord &r, uint8_t *p)
+void WriteWeaponRecord(const WeaponRecord &r, uint8_t *p)
 {
     bytes::PutShortString(p + off::Name, kWeaponNameCapacity, r.Name);
     bytes::PutShortString(p + off::Code, kWeaponCodeCapacity, r.Code);
@@ -84,9 +84,9 @@ void WriteWeaponRecord(const TWeaponRecord &r, uint8_t *p)
     WriteAmmoSection(r.BaseAmmo, p + off::BaseAmmo);
 }
 
-TWeaponRecord LoadWeaponRecord(TStream &stream) { return LoadFixedImage<kWeaponRecordSize>(stream, ReadWeaponRecord); }
+WeaponRecord LoadWeaponRecord(Stream &stream) { return LoadFixedImage<kWeaponRecordSize>(stream, ReadWeaponRecord); }
 
-void SaveWeaponRecord(TStream &stream, const TWeaponRecord &record)
+void SaveWeaponRecord(Stream &stream, const WeaponRecord &record)
 {
     SaveFixedImage<kWeaponRecordSize>(stream, record, WriteWeaponRecord);
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-class TStream;
+class Stream;
 
 // Stored size of a weapon record, used unchanged in the library data, the custom
 // weapon file and the design file.
@@ -14,7 +14,7 @@ constexpr int kWeaponNameCapacity = 64;
 constexpr int kWeaponCodeCapacity = 10;
 
 // One weapon: a library entry, a custom weapon, or the data of a mounted weapon line.
-struct TWeaponRecord {
+struct WeaponRecord {
     std::string Name;         // up to 64 characters
     std::string Code;         // up to 10 characters
     int32_t Rating = 0;       // base threat rating; -1: the vehicle's final size is used
@@ -52,9 +52,9 @@ struct TWeaponRecord {
     bool Entangle = false;
     bool Sporting = false;
     bool Disposable = false;
-    TAmmoSection BaseAmmo;
+    AmmoSection BaseAmmo;
 
-    bool operator==(const TWeaponRecord &) const = default;
+    bool operator==(const WeaponRecord &) const = default;
 };
 
 // Byte offsets of the fields in the stored image.
@@ -69,13 +69,13 @@ constexpr int Name = 0, Code = 65, Rating = 76, BaseRange = 80, MediumBonus = 84
 } // namespace weaponrecord
 
 // The record of a new weapon: "Untitled", "NONE", one item, no area effect, all else zero.
-TWeaponRecord DefaultWeaponRecord();
+WeaponRecord DefaultWeaponRecord();
 
 // Reads/writes the fixed byte image at p (kWeaponRecordSize bytes). Texts longer than
 // their capacity are cut; unused text bytes are written as zero.
-TWeaponRecord ReadWeaponRecord(const uint8_t *p);
-void WriteWeaponRecord(const TWeaponRecord &record, uint8_t *p);
+WeaponRecord ReadWeaponRecord(const uint8_t *p);
+void WriteWeaponRecord(const WeaponRecord &record, uint8_t *p);
 
-// Stream forms of the byte image; reading short data throws EStreamError.
-TWeaponRecord LoadWeaponRecord(TStream &stream);
-void SaveWeaponRecord(TStream &stream, const TWeaponRecord &record);
+// Stream forms of the byte image; reading short data throws StreamError.
+WeaponRecord LoadWeaponRecord(Stream &stream);
+void SaveWeaponRecord(Stream &stream, const WeaponRecord &record);

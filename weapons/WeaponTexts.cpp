@@ -43,7 +43,7 @@ bool IsFixedArc(int arc)
 
 bool IsTurretedArc(int arc) { return arc == 8 || arc == 17; }
 
-std::string SpecialCodes(const TWeaponRecord &r)
+std::string SpecialCodes(const WeaponRecord &r)
 {
     std::string text;
     if (r.WeaponType == kCustomWeaponType)
@@ -83,12 +83,12 @@ std::string SpecialCodes(const TWeaponRecord &r)
     return text;
 }
 
-TWeaponRanges RangeText(const TWeaponRecord &r, bool withRangeMod)
+WeaponRanges RangeText(const WeaponRecord &r, bool withRangeMod)
 {
     // Stored values are taken as they are; the sums wrap like the stored 32-bit numbers.
     const int64_t mod = withRangeMod ? r.RangeMod : 0;
     const int64_t base = r.BaseRange;
-    TWeaponRanges ranges;
+    WeaponRanges ranges;
     ranges.Short = static_cast<int32_t>(base + mod);
     ranges.Medium = static_cast<int32_t>(2 * base + r.MediumBonus + mod);
     ranges.Long = static_cast<int32_t>(4 * base + r.LongBonus + mod);
@@ -96,31 +96,31 @@ TWeaponRanges RangeText(const TWeaponRecord &r, bool withRangeMod)
     return ranges;
 }
 
-int64_t MountedAccuracy(const TWeaponRecord &r)
+int64_t MountedAccuracy(const WeaponRecord &r)
 {
     return int64_t{r.Accuracy} + r.AccMod;
 }
 
-int64_t MountedDamage(const TWeaponRecord &r)
+int64_t MountedDamage(const WeaponRecord &r)
 {
     return int64_t{r.Damage} + r.DmgMod;
 }
 
-int64_t MountedROF(const TWeaponRecord &r)
+int64_t MountedROF(const WeaponRecord &r)
 {
     return int64_t{r.ROF} + r.ROFMod;
 }
 
-const TLibraryGridRow &LibraryGridCaptions()
+const LibraryGridRow &LibraryGridCaptions()
 {
-    static const TLibraryGridRow captions = {"Code", "Description", "Rating", "Short", "Med.", "Long",   "Ext.",
+    static const LibraryGridRow captions = {"Code", "Description", "Rating", "Short", "Med.", "Long",   "Ext.",
                                              "Acc.", "DMG.",        "ROF",    "Ammo",  "Min Size", "Special"};
     return captions;
 }
 
-TLibraryGridRow LibraryGridRow(const TWeaponRecord &r)
+LibraryGridRow LibraryGridRowOf(const WeaponRecord &r)
 {
-    const TWeaponRanges ranges = RangeText(r, false);
+    const WeaponRanges ranges = RangeText(r, false);
     return {r.Code,
             r.Name,
             fmt::Integer(r.Rating),

@@ -13,7 +13,7 @@ namespace {
 
 // Runs armorwright-cli in a scratch folder; keeps its exit code and its output.
 struct PackFolder : ::testing::Test {
-    TTempFolder dir;
+    TempFolder dir;
     int exitCode = -1;
     std::string output;
 

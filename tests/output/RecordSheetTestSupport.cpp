@@ -21,7 +21,7 @@ namespace {
 class SheetRenderingEnvironment : public ::testing::Environment {
 public:
     void TearDown() override { context.reset(); }
-    std::unique_ptr<TSheetRenderContext> context;
+    std::unique_ptr<SheetRenderContext> context;
 };
 
 SheetRenderingEnvironment *const g_environment = static_cast<SheetRenderingEnvironment *>(
@@ -32,7 +32,7 @@ SheetRenderingEnvironment *const g_environment = static_cast<SheetRenderingEnvir
 void EnsureSheetRendering()
 {
     if (!g_environment->context)
-        g_environment->context = std::make_unique<TSheetRenderContext>();
+        g_environment->context = std::make_unique<SheetRenderContext>();
 }
 
 std::vector<uint8_t> BitmapFileOf(const QImage &image)
@@ -44,18 +44,18 @@ std::vector<uint8_t> BitmapFileOf(const QImage &image)
     return std::vector<uint8_t>(data.begin(), data.end());
 }
 
-TSheetLayout PlainLayout(QColor background, int width, int height)
+SheetLayout PlainLayout(QColor background, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(background);
-    TSheetLayout layout;
+    SheetLayout layout;
     layout.Background = BitmapFileOf(image);
     return layout;
 }
 
-TSheetLabel Label(const std::string &text, TSheetAlignment align, int points, bool bold, TSheetLayoutBox box)
+SheetLabel Label(const std::string &text, SheetAlignment align, int points, bool bold, SheetLayoutBox box)
 {
-    TSheetLabel label;
+    SheetLabel label;
     label.Text = text;
     label.Alignment = static_cast<uint8_t>(align);
     label.Colour = 0x80000008;

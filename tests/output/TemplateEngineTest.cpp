@@ -21,7 +21,7 @@ std::string convertErrorOf(const std::function<void()> &action)
 {
     try {
         action();
-    } catch (const EConvertError &error) {
+    } catch (const ConvertError &error) {
         return error.what();
     }
     return "no error";
@@ -56,7 +56,7 @@ TEST(TemplateExactToken, TemplateWithoutTokensIsUnchanged)
 {
     const std::string original = "plain\r\ntext | with a bar";
     std::string text = original;
-    TTokenSet set;
+    TokenSet set;
     set.Add("NAME", "Rhino");
     set.Apply(text);
     EXPECT_EQ(text, original);
@@ -122,7 +122,7 @@ TEST(TemplateWidthToken, ValueHoldingItsOwnTokenDoesNotLoop)
 
 TEST(TemplateWidthToken, LongestNameOfTheSetWins)
 {
-    TTokenSet set;
+    TokenSet set;
     set.Add("ARMOR", "7");
     set.Add("ARMORx2", "14");
     set.Add("ARMORMATERIAL", "Steel");
@@ -135,7 +135,7 @@ TEST(TemplateWidthToken, LongestNameOfTheSetWins)
 
 TEST(TemplateWidthToken, ExactAndWidthFormsMayCarryDifferentFormats)
 {
-    TTokenSet set;
+    TokenSet set;
     set.Add("TV", "1,235", "1,234.56");
     set.AddExactOnly("GENERAL", "note");
     std::string text = "|TV| |TV8| |GENERAL|";
@@ -150,7 +150,7 @@ TEST(TemplateWidthToken, ExactAndWidthFormsMayCarryDifferentFormats)
 
 TEST(TemplateWidthToken, WidthRowBeforeSpeedInKilometres)
 {
-    TTokenSet set;
+    TokenSet set;
     set.Add("MOVTOP", "10");
     set.Add("MOVTOPKPH", "60");
     std::string text = "|MOVTOPKPH10||MOVTOP3|";

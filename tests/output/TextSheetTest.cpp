@@ -11,13 +11,13 @@ using namespace sheettest;
 
 namespace {
 
-std::string textSheet(const TPrintJob &job) { return ExpandSheetText(TextTemplate(), job); }
+std::string textSheet(const PrintJob &job) { return ExpandSheetText(TextTemplate(), job); }
 
-TPrintJob jobWithMovement(int systems, int thirdStall = 0)
+PrintJob jobWithMovement(int systems, int thirdStall = 0)
 {
-    TPrintJob job = FullSheetJob();
+    PrintJob job = FullSheetJob();
     job.Movement.Clear();
-    const TPrintMovementRow rows[] = {
+    const PrintMovementRow rows[] = {
         Movement("Ground", 10, 5, 0, 0, 60, 30, 0), Movement("Flight", 10, 5, 2, -1, 300, 150, 60),
         Movement("Hover", 15, 7, thirdStall, 0, 90, 45, thirdStall * 6.0), Movement("Naval", 5, 2, 0, 0, 30, 15, 0)};
     for (int i = 0; i < systems; ++i)
@@ -95,9 +95,9 @@ TEST(TextSheet, OneMovementSystemLeavesTheSecondaryValuesEmpty)
 
 TEST(TextSheet, PrimaryStallLineFollowsItsStallPoints)
 {
-    TPrintJob job = jobWithMovement(2);
+    PrintJob job = jobWithMovement(2);
     EXPECT_EQ(count(textSheet(job), "Stall Speed"), 1u); // only the secondary's
-    TPrintMovementRow primary = job.Movement.Get(0);
+    PrintMovementRow primary = job.Movement.Get(0);
     primary.StallMP = 1;
     job.Movement.Put(0, primary);
     EXPECT_NE(textSheet(job).find("              Top Speed: 10\r\n            Stall Speed: 1\r\n    Secondary Move Mode:"),
@@ -110,7 +110,7 @@ TEST(TextSheet, PrimaryStallLineFollowsItsStallPoints)
 
 TEST(TextSheet, DesignWithoutWeaponsOrPerksKeepsOnlyTheHeaders)
 {
-    TPrintJob job = FullSheetJob();
+    PrintJob job = FullSheetJob();
     job.Weapons.Clear();
     job.Perks.Clear();
     const std::string text = textSheet(job);
@@ -130,7 +130,7 @@ TEST(TextSheet, WeaponNameIsCutToTwentyFiveColumns)
 
 TEST(SheetTokens, DesignNumberFormats)
 {
-    TPrintJob job;
+    PrintJob job;
     job.TV = 1234.56;
     job.SensorRange = 1234.5;
     job.CommRange = 0.25;
@@ -139,14 +139,14 @@ TEST(SheetTokens, DesignNumberFormats)
     job.Armor = 1500000000; // doubled and tripled beyond 32 bits
     const std::string text = "|TV|;|TV8|;|SENSRANGE|;|SENSRANGE8|;|COMMRANGE|;|MAN|;|FICON|;|ARMORx3|";
     EXPECT_EQ(ExpandSheetText(text, job), "1,235;1,234.56;1234.5;1,234.50;0.25;0;-2;4500000000");
-    EXPECT_EQ(ExpandSheetText(text, job, TSheetFormats({'.', ','})),
+    EXPECT_EQ(ExpandSheetText(text, job, SheetFormats({'.', ','})),
               "1.235;1.234,56;1234,5;1.234,50;0,25;0;-2;4500000000");
 }
 
 TEST(SheetTokens, WeaponRowFormats)
 {
-    TPrintJob job;
-    TPrintWeaponRow row = Weapon("Gun", "G", "F", {1, 2, 4, 8}, 0, 7, 1, "AI", 5, "+1");
+    PrintJob job;
+    PrintWeaponRow row = Weapon("Gun", "G", "F", {1, 2, 4, 8}, 0, 7, 1, "AI", 5, "+1");
     row.Rating = 1234.5;
     job.Weapons.Add(row);
     row.Accuracy = 1;
@@ -163,7 +163,7 @@ TEST(SheetTokens, WeaponRowFormats)
 
 TEST(SheetTokens, MovementRowWidthTokensTakeTheLongestName)
 {
-    TPrintJob job = jobWithMovement(4);
+    PrintJob job = jobWithMovement(4);
     const std::string text = "|MOV>2||MOVEMENT|<|MOVTOPKPH10||MOVTOP3||MOVSTALLKPH4||MOVMAN|>|/MOVEMENT||/MOV>2|"
                              "|MOV2TOPKPH5||MOV2TOP2||MOV2MAN|";
     EXPECT_EQ(ExpandSheetText(text, job), "<90        15 0   0><30        5  0   0>300  10-1");
@@ -171,7 +171,7 @@ TEST(SheetTokens, MovementRowWidthTokensTakeTheLongestName)
 
 TEST(SheetTokens, PerkSectionsRepeatWithAllRows)
 {
-    const TPrintJob job = FullSheetJob();
+    const PrintJob job = FullSheetJob();
     const std::string text = "|PERKS|<|PFDNAME|:|PFDAUX|>|/PERKS|--|PERKS|(|PFDRATING3|)|/PERKS|"
                              "|DEFECTS|{|PFDEFFECT|}|/DEFECTS|";
     EXPECT_EQ(ExpandSheetText(text, job), "<Ablative Armor:><Automation:AUX><Sniper System:AUX>--(1  )(2  )(   )"
@@ -183,7 +183,7 @@ TEST(SheetTokens, WidthTokenWithoutWidthEndsTheExpansion)
     try {
         ExpandSheetText("Cost: |COST| |TVx|", FullSheetJob());
         FAIL() << "expected the integer-conversion error";
-    } catch (const EConvertError &error) {
+    } catch (const ConvertError &error) {
         EXPECT_STREQ(error.what(), "'' is not a valid integer value");
     }
 }
@@ -191,7 +191,7 @@ TEST(SheetTokens, WidthTokenWithoutWidthEndsTheExpansion)
 TEST(SheetTokens, ExpandSheetRewritesTheStreamFromItsStart)
 {
     const std::string templ = "Name: |NAME|";
-    TStream stream(std::vector<uint8_t>(templ.begin(), templ.end()));
+    Stream stream(std::vector<uint8_t>(templ.begin(), templ.end()));
     stream.Seek(stream.Size());
     ExpandSheet(stream, FullSheetJob());
     EXPECT_EQ(stream.Position(), 0);

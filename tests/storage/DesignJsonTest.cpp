@@ -16,7 +16,7 @@ using nlohmann::ordered_json;
 
 namespace {
 
-ordered_json jsonOf(const TBaseVehicle &vehicle)
+ordered_json jsonOf(const BaseVehicle &vehicle)
 {
     return ordered_json::parse(DesignToJson(vehicle));
 }
@@ -25,7 +25,7 @@ std::string errorOf(const std::string &json)
 {
     try {
         DesignFromJson(json);
-    } catch (const EDesignJsonError &e) {
+    } catch (const DesignJsonError &e) {
         return e.what();
     }
     return "(accepted)";
@@ -90,7 +90,7 @@ TEST(DesignJson, RealsWithoutAJsonNumberSurvive)
     design->CommRange = -std::numeric_limits<double>::infinity();
     design->CurrencyMultiplier = std::numeric_limits<double>::quiet_NaN();
     design->Movement->Set(0, [&] {
-        TMovementRecord r = design->Movement->Get(0);
+        MovementRecord r = design->Movement->Get(0);
         r.TopSpeed = -0.0;
         return r;
     }());
@@ -108,16 +108,16 @@ TEST(DesignJson, RealsWithoutAJsonNumberSurvive)
 TEST(DesignJson, LeftOutFieldsTakeTheValuesOfANewDesign)
 {
     const auto minimal = DesignFromJson(R"({"format": "armorwright-design", "version": 1})");
-    EXPECT_EQ(BodyOf(*minimal), BodyOf(TVehicle()));
+    EXPECT_EQ(BodyOf(*minimal), BodyOf(Vehicle()));
 
     const auto partial = DesignFromJson(R"({"format": "armorwright-design", "version": 1, "Armor": 9,
         "perks": [{"PFDName": "Searchlight"}], "weapons": [{"Name": "Gun"}]})");
     EXPECT_EQ(partial->Armor, 9);
     EXPECT_EQ(partial->CurrencyMultiplier, 1.0);
-    TPerkRecord expectedPerk;
+    PerkRecord expectedPerk;
     expectedPerk.PFDName = "Searchlight";
     EXPECT_EQ(partial->Perks->Get(0), expectedPerk); // labels "Rating", "X"…, amount 1
-    TWeaponRecord expectedWeapon = DefaultWeaponRecord();
+    WeaponRecord expectedWeapon = DefaultWeaponRecord();
     expectedWeapon.Name = "Gun";
     EXPECT_EQ(partial->Weapons->Get(0).Data, expectedWeapon);
     EXPECT_EQ(partial->Weapons->Get(0).Clips.Count(), 1); // the internal magazine

@@ -55,13 +55,13 @@ TEST(LibraryDataMovement, EveryRecordSurvivesTheByteImage)
 {
     const auto &modes = Library().Movement;
     const std::vector<uint8_t> block = MovementBlock(modes);
-    ASSERT_EQ(block.size(), 8u * TMovementRecord::Size);
+    ASSERT_EQ(block.size(), 8u * MovementRecord::Size);
     for (size_t i = 0; i < modes.size(); ++i)
-        EXPECT_EQ(ReadMovementRecord(block.data() + i * TMovementRecord::Size), modes[i]) << modes[i].ModeName;
+        EXPECT_EQ(ReadMovementRecord(block.data() + i * MovementRecord::Size), modes[i]) << modes[i].ModeName;
     // The stored index is -1 in every record: all four bytes at offset 57 set.
     for (size_t i = 0; i < modes.size(); ++i) {
         for (size_t b = 57; b < 61; ++b)
-            EXPECT_EQ(block[i * TMovementRecord::Size + b], 0xff);
+            EXPECT_EQ(block[i * MovementRecord::Size + b], 0xff);
     }
 }
 
@@ -69,9 +69,9 @@ TEST(LibraryDataMovement, TableRejectsBadFlagsAndSections)
 {
     const std::string header = "ModeName | CustomMode | Flight | CanFly | HasStall\n";
     EXPECT_EQ(ReadMovementTable(header + "Sled | 0 | 0 | 0 | 1\n", "m").at(0).HasStall, true);
-    EXPECT_THROW(ReadMovementTable(header + "Sled | 0 | 2 | 0 | 1\n", "m"), EDataGenError);
-    EXPECT_THROW(ReadMovementTable(header + "[Land]\nSled | 0 | 0 | 0 | 1\n", "m"), EDataGenError);
-    EXPECT_THROW(ReadMovementTable("Mode | CustomMode | Flight | CanFly | HasStall\n", "m"), EDataGenError);
+    EXPECT_THROW(ReadMovementTable(header + "Sled | 0 | 2 | 0 | 1\n", "m"), DataGenError);
+    EXPECT_THROW(ReadMovementTable(header + "[Land]\nSled | 0 | 0 | 0 | 1\n", "m"), DataGenError);
+    EXPECT_THROW(ReadMovementTable("Mode | CustomMode | Flight | CanFly | HasStall\n", "m"), DataGenError);
 }
 
 TEST(LibraryDataDropDown, TextHasCrLfEndsAndATrailingBreak)

@@ -14,16 +14,16 @@
 
 namespace {
 
-const TWeaponRecord &ByCode(const std::string &code)
+const WeaponRecord &ByCode(const std::string &code)
 {
-    for (const TWeaponRecord &r : Library().Weapons) {
+    for (const WeaponRecord &r : Library().Weapons) {
         if (r.Code == code)
             return r;
     }
     throw std::runtime_error("no weapon " + code);
 }
 
-int AmmoIndex(const char *code) { return TAmmoProfiles::CodeIndex(code); }
+int AmmoIndex(const char *code) { return AmmoProfiles::CodeIndex(code); }
 
 using NameList = std::vector<std::pair<std::string, std::string>>; // code, name
 
@@ -101,7 +101,7 @@ TEST(LibraryDataWeapons, EachTabHoldsItsWeaponsInLibraryOrder)
 TEST(LibraryDataWeapons, TabCountsAndNoCustomWeapons)
 {
     std::map<int32_t, int> perType;
-    for (const TWeaponRecord &r : Library().Weapons)
+    for (const WeaponRecord &r : Library().Weapons)
         ++perType[r.WeaponType];
     EXPECT_EQ(perType[0], 22);
     EXPECT_EQ(perType[1], 22);
@@ -124,7 +124,7 @@ struct TellingRow {
 void ExpectTellingRow(const TellingRow &t)
 {
     SCOPED_TRACE(t.Code);
-    const TWeaponRecord &r = ByCode(t.Code);
+    const WeaponRecord &r = ByCode(t.Code);
     EXPECT_EQ(r.Name, t.Name);
     EXPECT_EQ(r.Rating, t.Rating);
     EXPECT_EQ(r.BaseRange, t.Range);
@@ -146,7 +146,7 @@ void ExpectTellingRow(const TellingRow &t)
     EXPECT_EQ(r.AccMod | r.DmgMod | r.RangeMod | r.ROFMod | r.SizeMod | r.PoorWorkmanship, 0);
 }
 
-std::vector<std::string> SetFlags(const TWeaponRecord &r)
+std::vector<std::string> SetFlags(const WeaponRecord &r)
 {
     const std::pair<bool, const char *> flags[] = {
         {r.AntiInf, "AntiInf"},         {r.Guided, "Guided"},           {r.Haywire, "Haywire"},
@@ -162,7 +162,7 @@ std::vector<std::string> SetFlags(const TWeaponRecord &r)
     return set;
 }
 
-std::vector<int> Indices(const TAmmoFlags &flags)
+std::vector<int> Indices(const AmmoFlags &flags)
 {
     std::vector<int> set;
     for (int k = 0; k < kAmmoTypeCount; ++k) {
@@ -218,7 +218,7 @@ TEST(LibraryDataWeapons, EveryRecordSurvivesTheByteImage)
     const std::vector<uint8_t> block = WeaponsBlock(weapons);
     ASSERT_EQ(block.size(), weapons.size() * kWeaponRecordSize);
     for (size_t i = 0; i < weapons.size(); ++i) {
-        const TWeaponRecord back = ReadWeaponRecord(block.data() + i * kWeaponRecordSize);
+        const WeaponRecord back = ReadWeaponRecord(block.data() + i * kWeaponRecordSize);
         EXPECT_EQ(back, weapons[i]) << weapons[i].Code;
     }
     // A code longer than six characters is stored and read back whole.
@@ -251,8 +251,8 @@ TEST(LibraryDataWeapons, HeavierFamilyMembersRateHigher)
 {
     for (const auto &family : Families()) {
         for (size_t i = 1; i < family.size(); ++i) {
-            const TWeaponRecord &lighter = ByCode(family[i - 1]);
-            const TWeaponRecord &heavier = ByCode(family[i]);
+            const WeaponRecord &lighter = ByCode(family[i - 1]);
+            const WeaponRecord &heavier = ByCode(family[i]);
             EXPECT_LT(lighter.Rating, heavier.Rating) << family[i - 1] << " vs " << family[i];
             EXPECT_LE(lighter.MinSize, heavier.MinSize) << family[i - 1] << " vs " << family[i];
             EXPECT_LE(lighter.AmmoBaseCost, heavier.AmmoBaseCost) << family[i - 1] << " vs " << family[i];
@@ -264,7 +264,7 @@ TEST(LibraryDataWeapons, FlagsFollowTheWeaponsNames)
 {
     const std::regex pack(R"(.*Rocket Pack/(\d+))");
     const int slowBurn = AmmoIndex("SlowBurn");
-    for (const TWeaponRecord &r : Library().Weapons) {
+    for (const WeaponRecord &r : Library().Weapons) {
         SCOPED_TRACE(r.Code);
         const std::string &n = r.Name;
         auto has = [&](const char *word) { return n.find(word) != std::string::npos; };
@@ -307,7 +307,7 @@ TEST(LibraryDataWeapons, FlagsFollowTheWeaponsNames)
 
 TEST(LibraryDataWeapons, DefaultAndFreeAmmunitionIsAllowed)
 {
-    for (const TWeaponRecord &r : Library().Weapons) {
+    for (const WeaponRecord &r : Library().Weapons) {
         for (int k = 0; k < kAmmoTypeCount; ++k) {
             const size_t i = static_cast<size_t>(k);
             if (r.BaseAmmo.Selected[i] || r.BaseAmmo.Free[i]) {
@@ -326,9 +326,9 @@ TEST(LibraryDataWeapons, DefaultLoadFitsTheMinimumSize)
 {
     // Adding the default load to the magazine must not make the weapon need a bigger
     // vehicle; only rocket packs, whose load is the rack's volley, may.
-    for (const TWeaponRecord &r : Library().Weapons) {
-        TWeapon weapon(r);
-        TClip magazine = weapon.Clips.Get(0);
+    for (const WeaponRecord &r : Library().Weapons) {
+        Weapon weapon(r);
+        Clip magazine = weapon.Clips.Get(0);
         magazine.AddSection(r.BaseAmmo);
         weapon.Clips.Set(0, magazine);
         if (r.Name.find("Rocket Pack") == std::string::npos) {
@@ -343,9 +343,9 @@ namespace {
 const char *kHeader = "Code | Name | Rating | Range | Med | Long | Ext | Dmg | Acc | ROF | MinSize | AE | MR | DpRB | "
                       "AmmoCost | Rounds | Flags | Base | Free | Allowed\n";
 
-std::vector<TWeaponRecord> ReadOne(const std::string &row, const std::string &tab = "Cannons")
+std::vector<WeaponRecord> ReadOne(const std::string &row, const std::string &tab = "Cannons")
 {
-    const TAmmoProfiles profiles("gun = Frag, NL\n", "profiles");
+    const AmmoProfiles profiles("gun = Frag, NL\n", "profiles");
     return ReadWeaponTable(std::string(kHeader) + "[" + tab + "]\n" + row + "\n", "t", profiles);
 }
 
@@ -353,7 +353,7 @@ std::string ErrorOf(const std::string &row, const std::string &tab = "Cannons")
 {
     try {
         ReadOne(row, tab);
-    } catch (const EDataGenError &e) {
+    } catch (const DataGenError &e) {
         return e.what();
     }
     return "no error";
@@ -368,7 +368,7 @@ TEST(LibraryDataWeaponTable, ReadsARowIntoARecord)
                 "Frag | gun, Smoke",
                 "Rockets & Missiles");
     ASSERT_EQ(records.size(), 1u);
-    const TWeaponRecord &r = records[0];
+    const WeaponRecord &r = records[0];
     EXPECT_EQ(r.WeaponType, 1);
     EXPECT_EQ(r.Rating, 10);
     EXPECT_EQ(r.LongBonus, 2);
@@ -409,17 +409,17 @@ TEST(LibraryDataWeaponTable, RejectsBadRowsNamingTheLine)
     EXPECT_NE(ErrorOf("XG | Test Gun | -2 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun")
                   .find("out of range"),
               std::string::npos);
-    EXPECT_THROW(ReadWeaponTable("Code | Name\n", "t", TAmmoProfiles()), EDataGenError);
+    EXPECT_THROW(ReadWeaponTable("Code | Name\n", "t", AmmoProfiles()), DataGenError);
 }
 
 TEST(LibraryDataWeaponTable, AmmoSetsRejectUnknownCodesAndDuplicateNames)
 {
-    EXPECT_THROW(TAmmoProfiles("a = Frag, Nope\n", "p"), EDataGenError);
-    EXPECT_THROW(TAmmoProfiles("a = Frag\na = NL\n", "p"), EDataGenError);
-    EXPECT_THROW(TAmmoProfiles("Frag = NL\n", "p"), EDataGenError); // a set may not shadow a code
-    const TAmmoProfiles empty("none =\n", "p");
+    EXPECT_THROW(AmmoProfiles("a = Frag, Nope\n", "p"), DataGenError);
+    EXPECT_THROW(AmmoProfiles("a = Frag\na = NL\n", "p"), DataGenError);
+    EXPECT_THROW(AmmoProfiles("Frag = NL\n", "p"), DataGenError); // a set may not shadow a code
+    const AmmoProfiles empty("none =\n", "p");
     EXPECT_TRUE(Indices(empty.Resolve("none", "t", 1)).empty());
-    EXPECT_EQ(TAmmoProfiles::CodeIndex("Art. Smoke"), 9);
-    EXPECT_EQ(TAmmoProfiles::CodeIndex("Under Water"), 26);
-    EXPECT_EQ(TAmmoProfiles::CodeIndex("Under"), -1);
+    EXPECT_EQ(AmmoProfiles::CodeIndex("Art. Smoke"), 9);
+    EXPECT_EQ(AmmoProfiles::CodeIndex("Under Water"), 26);
+    EXPECT_EQ(AmmoProfiles::CodeIndex("Under"), -1);
 }

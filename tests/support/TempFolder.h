@@ -8,12 +8,12 @@
 #include <vector>
 
 // A fresh folder, removed with everything in it when the object goes.
-class TTempFolder {
+class TempFolder {
   public:
-    TTempFolder();
-    ~TTempFolder();
-    TTempFolder(const TTempFolder &) = delete;
-    TTempFolder &operator=(const TTempFolder &) = delete;
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
 
     // The path of a file in the folder.
     std::string operator/(const std::string &name) const { return (m_path / name).string(); }

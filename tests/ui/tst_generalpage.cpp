@@ -21,11 +21,11 @@ class GeneralPageTest : public QObject {
     Q_OBJECT
 
 private:
-    TEditorFixture m_editor;
+    EditorFixture m_editor;
 
-    TVehicle &vehicle() { return m_editor.Vehicle(); }
+    Vehicle &vehicle() { return m_editor.Design(); }
     QLineEdit *edit(const char *name) { return m_editor.window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
-    TSpinButton *spin(const char *name) { return m_editor.window->findChild<TSpinButton *>(QString::fromLatin1(name)); }
+    SpinButton *spin(const char *name) { return m_editor.window->findChild<SpinButton *>(QString::fromLatin1(name)); }
     QString label(const char *name) { return m_editor.window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
 
 private slots:

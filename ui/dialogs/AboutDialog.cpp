@@ -29,7 +29,7 @@ const char *const kCredits =
 
 } // namespace
 
-TAboutDialog::TAboutDialog(QWidget *parent)
+AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
@@ -68,7 +68,7 @@ TAboutDialog::TAboutDialog(QWidget *parent)
     layout->setRowStretch(0, 1);
 }
 
-void TAboutDialog::showEvent(QShowEvent *event)
+void AboutDialog::showEvent(QShowEvent *event)
 {
     setWindowTitle(ApplicationTitle());
     QDialog::showEvent(event);

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TRecoveryDialog::TRecoveryDialog(const TRecoveryFile &file, QWidget *parent)
+RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("recoveryDialog"));
@@ -30,7 +30,7 @@ TRecoveryDialog::TRecoveryDialog(const TRecoveryFile &file, QWidget *parent)
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *buttons = new QDialogButtonBox(this);
-    const auto add = [&](const char *objectName, const QString &caption, TChoice choice) {
+    const auto add = [&](const char *objectName, const QString &caption, Choice choice) {
         QPushButton *button = buttons->addButton(caption, QDialogButtonBox::ActionRole);
         button->setObjectName(QString::fromLatin1(objectName));
         ConnectGuarded(button, &QPushButton::clicked, this, [this, choice] { done(choice); });

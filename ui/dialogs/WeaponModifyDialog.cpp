@@ -32,9 +32,9 @@ constexpr int kWindowSlot = 4;
 constexpr int kArcItems = 9;
 
 // The modification each of RadioGroup1..5 edits.
-int32_t TModificationSettings::*const kModFields[] = {&TModificationSettings::AccMod, &TModificationSettings::DmgMod,
-                                                     &TModificationSettings::RangeMod, &TModificationSettings::ROFMod,
-                                                     &TModificationSettings::SizeMod};
+int32_t ModificationSettings::*const kModFields[] = {&ModificationSettings::AccMod, &ModificationSettings::DmgMod,
+                                                     &ModificationSettings::RangeMod, &ModificationSettings::ROFMod,
+                                                     &ModificationSettings::SizeMod};
 
 constexpr const char *kHelpText =
     "Modify\n\n"
@@ -76,7 +76,7 @@ QLabel *Note(const QString &text, QWidget *parent)
 
 } // namespace
 
-TWeaponModifyDialog::TWeaponModifyDialog(QWidget *parent)
+WeaponModifyDialog::WeaponModifyDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("weaponModifyDialog"));
@@ -106,9 +106,9 @@ TWeaponModifyDialog::TWeaponModifyDialog(QWidget *parent)
     RestoreWindowPosition(*this, kWindowSlot);
 }
 
-TWeaponModifyDialog::~TWeaponModifyDialog() = default;
+WeaponModifyDialog::~WeaponModifyDialog() = default;
 
-QGroupBox *TWeaponModifyDialog::RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
+QGroupBox *WeaponModifyDialog::RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
                                   QButtonGroup *&group)
 {
     auto *box = new QGroupBox(title);
@@ -125,7 +125,7 @@ QGroupBox *TWeaponModifyDialog::RadioGroup(const char *name, const QString &titl
     return box;
 }
 
-QWidget *TWeaponModifyDialog::BuildWeaponPage()
+QWidget *WeaponModifyDialog::BuildWeaponPage()
 {
     auto *page = new QWidget;
     const std::vector<QString> captions[] = {
@@ -146,7 +146,7 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
         modifications->addWidget(box, g / 2, g % 2);
         if (g == 3)
             m_rofGroup = box;
-        int32_t TModificationSettings::*field = kModFields[g];
+        int32_t ModificationSettings::*field = kModFields[g];
         ConnectGuarded(m_modGroups[static_cast<size_t>(g)], &QButtonGroup::idClicked, this, [this, field](int item) {
             m_values.Mods.*field = 1 - item;
             Refresh();
@@ -156,10 +156,10 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
     // Poor workmanship: the level and the factor it leaves.
     auto *work = new QGroupBox(QStringLiteral("Poor Worksmanship"), page);
     auto *workLayout = new QHBoxLayout(work);
-    m_poorWorkmanship = new TExitEdit(work);
+    m_poorWorkmanship = new ExitEdit(work);
     m_poorWorkmanship->setObjectName(QStringLiteral("poorWorkmanshipEdit"));
     m_poorWorkmanship->setMaximumWidth(50);
-    m_spin = new TSpinButton(work);
+    m_spin = new SpinButton(work);
     m_spin->setObjectName(QStringLiteral("poorWorkmanshipSpin"));
     m_spin->SetBox(m_poorWorkmanship);
     m_poorWorkmanshipFactor = new QLabel(work);
@@ -169,12 +169,12 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
     workLayout->addWidget(new QLabel(QStringLiteral("TV x"), work));
     workLayout->addWidget(m_poorWorkmanshipFactor);
     workLayout->addStretch(1);
-    ConnectGuarded(m_poorWorkmanship, &TExitEdit::exited, this, [this] { TakePoorWorkmanship(); });
-    ConnectGuarded(m_spin, &TSpinButton::upClick, this, [this] {
+    ConnectGuarded(m_poorWorkmanship, &ExitEdit::exited, this, [this] { TakePoorWorkmanship(); });
+    ConnectGuarded(m_spin, &SpinButton::upClick, this, [this] {
         ++m_values.Mods.PoorWorkmanship;
         Refresh();
     });
-    ConnectGuarded(m_spin, &TSpinButton::downClick, this, [this] {
+    ConnectGuarded(m_spin, &SpinButton::downClick, this, [this] {
         --m_values.Mods.PoorWorkmanship;
         Refresh();
     });
@@ -244,14 +244,14 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
     return page;
 }
 
-QWidget *TWeaponModifyDialog::BuildAmmoPage()
+QWidget *WeaponModifyDialog::BuildAmmoPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
     grid->setVerticalSpacing(2);
     constexpr int kRows = 9;
     for (int k = 0; k < kAmmoTypeCount; ++k) {
-        auto *box = new QCheckBox(QString::fromLatin1(AmmoType(k).Caption), page);
+        auto *box = new QCheckBox(QString::fromLatin1(AmmoTypeAt(k).Caption), page);
         box->setObjectName(QStringLiteral("cbAmmo%1").arg(k));
         grid->addWidget(box, k % kRows, k / kRows);
         m_ammo.push_back(box);
@@ -262,7 +262,7 @@ QWidget *TWeaponModifyDialog::BuildAmmoPage()
     return page;
 }
 
-QWidget *TWeaponModifyDialog::BuildClipPage()
+QWidget *WeaponModifyDialog::BuildClipPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
@@ -275,19 +275,19 @@ QWidget *TWeaponModifyDialog::BuildClipPage()
     return page;
 }
 
-void TWeaponModifyDialog::ShowOnly(bool weapon, bool ammo, bool clip)
+void WeaponModifyDialog::ShowOnly(bool weapon, bool ammo, bool clip)
 {
     m_values.ShowWeaponPage = weapon;
     m_values.ShowAmmoPage = ammo;
     m_values.ShowClipPage = clip;
 }
 
-void TWeaponModifyDialog::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
+void WeaponModifyDialog::LoadWeapon(const Weapon &weapon, int32_t finalSize)
 {
-    m_weapon = std::make_unique<TWeapon>(weapon);
+    m_weapon = std::make_unique<Weapon>(weapon);
     m_finalSize = finalSize;
-    const TWeaponRecord &record = weapon.Data;
-    TModificationSettings &mods = m_values.Mods;
+    const WeaponRecord &record = weapon.Data;
+    ModificationSettings &mods = m_values.Mods;
     mods.AccMod = record.AccMod;
     mods.DmgMod = record.DmgMod;
     mods.RangeMod = record.RangeMod;
@@ -303,9 +303,9 @@ void TWeaponModifyDialog::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
     ShowOnly(true, false, false);
 }
 
-void TWeaponModifyDialog::StoreWeapon(TWeaponRecord &record) const
+void WeaponModifyDialog::StoreWeapon(WeaponRecord &record) const
 {
-    const TModificationSettings &mods = m_values.Mods;
+    const ModificationSettings &mods = m_values.Mods;
     record.AccMod = mods.AccMod;
     record.DmgMod = mods.DmgMod;
     record.RangeMod = mods.RangeMod;
@@ -318,21 +318,21 @@ void TWeaponModifyDialog::StoreWeapon(TWeaponRecord &record) const
     record.SizeMod = mods.SizeMod;
 }
 
-void TWeaponModifyDialog::LoadSection(const TAmmoSection &section)
+void WeaponModifyDialog::LoadSection(const AmmoSection &section)
 {
     m_values.Section = section;
     ShowOnly(false, true, false);
 }
 
-void TWeaponModifyDialog::LoadClip(bool shielded)
+void WeaponModifyDialog::LoadClip(bool shielded)
 {
     m_values.Shielded = shielded;
     ShowOnly(false, false, true);
 }
 
-void TWeaponModifyDialog::Refresh()
+void WeaponModifyDialog::Refresh()
 {
-    TModificationSettings &mods = m_values.Mods;
+    ModificationSettings &mods = m_values.Mods;
     for (size_t g = 0; g < m_modGroups.size(); ++g)
         CheckItem(m_modGroups[g], ItemOf(mods.*kModFields[g]));
     m_rofGroup->setEnabled(m_values.ROFEnabled);
@@ -354,7 +354,7 @@ void TWeaponModifyDialog::Refresh()
 
     m_old->setText(QString::fromStdString(fmt::General(m_values.OldRating)));
     if (m_weapon) {
-        TWeapon after = *m_weapon;
+        Weapon after = *m_weapon;
         StoreWeapon(after.Data);
         m_new->setText(QString::fromStdString(fmt::Fixed(after.Rating(m_finalSize), 2)));
     }
@@ -370,7 +370,7 @@ void TWeaponModifyDialog::Refresh()
         m_pages->setCurrentWidget(m_clipPage);
 }
 
-void TWeaponModifyDialog::TakePoorWorkmanship()
+void WeaponModifyDialog::TakePoorWorkmanship()
 {
     int32_t level = 0;
     if (fmt::ParseInteger(cp1252::FromQt(m_poorWorkmanship->text().trimmed()), level))
@@ -380,18 +380,18 @@ void TWeaponModifyDialog::TakePoorWorkmanship()
     Refresh();
 }
 
-void TWeaponModifyDialog::ShowHelp()
+void WeaponModifyDialog::ShowHelp()
 {
     Dialogs().Inform(this, QString::fromLatin1(kHelpText));
 }
 
-void TWeaponModifyDialog::showEvent(QShowEvent *event)
+void WeaponModifyDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     RunGuarded(this, [this] { Refresh(); });
 }
 
-void TWeaponModifyDialog::done(int result)
+void WeaponModifyDialog::done(int result)
 {
     // A level still being typed counts when the dialog is confirmed.
     if (result == QDialog::Accepted)

@@ -90,7 +90,7 @@ QImage PictureFromDesign(const std::vector<uint8_t> &bytes)
         return {};
     try {
         return LoadSheetBitmap(bytes);
-    } catch (const ESheetBitmapError &) {
+    } catch (const SheetBitmapError &) {
         return {};
     }
 }

@@ -54,12 +54,12 @@ QString withDifference(long double after, long double before, const std::functio
 
 } // namespace
 
-QString UndoChangeName(const TDesignDifferences &differences)
+QString UndoChangeName(const DesignDifferences &differences)
 {
     if (differences.empty())
         return QStringLiteral("Change");
     std::string field = topField(differences.front().Path);
-    for (const TDesignDifference &difference : differences) {
+    for (const DesignDifference &difference : differences) {
         const std::string top = topField(difference.Path);
         if (!kRaisedByConstraints.count(top)) {
             field = top;
@@ -69,7 +69,7 @@ QString UndoChangeName(const TDesignDifferences &differences)
     return FieldWords(field) + QStringLiteral(" change");
 }
 
-QString ResultChangeText(const TUndoState &from, const TUndoState &to, NumberSeparators separators)
+QString ResultChangeText(const UndoState &from, const UndoState &to, NumberSeparators separators)
 {
     // The threat value as the results area writes it; the cost grouped as there too.
     const auto threatValue = [separators](double value) { return ThreatValueText(value, separators); };

@@ -5,8 +5,8 @@ namespace {
 constexpr int kSnapshotStepId = 0x4157;
 } // namespace
 
-TUndoStep::TUndoStep(TUndoState before, TUndoState after, const QString &name, QString mergeKey, TRestorer restore,
-                     TChangeReport report)
+UndoStep::UndoStep(UndoState before, UndoState after, const QString &name, QString mergeKey, Restorer restore,
+                     ChangeReport report)
     : QUndoCommand(name)
     , m_before(std::move(before))
     , m_after(std::move(after))
@@ -16,13 +16,13 @@ TUndoStep::TUndoStep(TUndoState before, TUndoState after, const QString &name, Q
 {
 }
 
-void TUndoStep::undo()
+void UndoStep::undo()
 {
     m_restore(m_before);
     m_report(m_after, m_before);
 }
 
-void TUndoStep::redo()
+void UndoStep::redo()
 {
     // Pushed: the design already is in the after state.
     if (!m_done)
@@ -31,14 +31,14 @@ void TUndoStep::redo()
     m_report(m_before, m_after);
 }
 
-int TUndoStep::id() const
+int UndoStep::id() const
 {
     return m_mergeKey.isEmpty() ? -1 : kSnapshotStepId;
 }
 
-bool TUndoStep::mergeWith(const QUndoCommand *other)
+bool UndoStep::mergeWith(const QUndoCommand *other)
 {
-    const auto *next = dynamic_cast<const TUndoStep *>(other);
+    const auto *next = dynamic_cast<const UndoStep *>(other);
     if (!next || next->m_mergeKey != m_mergeKey)
         return false;
     m_after = next->m_after;

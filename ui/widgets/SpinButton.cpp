@@ -21,7 +21,7 @@ QToolButton *arrowButton(Qt::ArrowType arrow, const char *name, QWidget *parent)
 
 } // namespace
 
-TSpinButton::TSpinButton(QWidget *parent)
+SpinButton::SpinButton(QWidget *parent)
     : QWidget(parent)
     , m_up(arrowButton(Qt::UpArrow, "up", this))
     , m_down(arrowButton(Qt::DownArrow, "down", this))
@@ -42,7 +42,7 @@ TSpinButton::TSpinButton(QWidget *parent)
     });
 }
 
-void TSpinButton::CommitBox()
+void SpinButton::CommitBox()
 {
     if (m_box)
         m_box->CommitTyped();

@@ -26,7 +26,7 @@ bool keepsTheKey(QObject *control, bool undo)
 
 } // namespace
 
-TTextUndoFallback::TTextUndoFallback(QWidget *window, QAction *undo, QAction *redo)
+TextUndoFallback::TextUndoFallback(QWidget *window, QAction *undo, QAction *redo)
     : QObject(window)
     , m_window(window)
     , m_undo(undo)
@@ -37,7 +37,7 @@ TTextUndoFallback::TTextUndoFallback(QWidget *window, QAction *undo, QAction *re
     qApp->installEventFilter(this);
 }
 
-bool TTextUndoFallback::eventFilter(QObject *watched, QEvent *event)
+bool TextUndoFallback::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::ShortcutOverride)
         return false;

@@ -39,12 +39,12 @@ void KeyIn(QWidget *box, const QString &text)
     }
 }
 
-void SpinUp(TSpinButton *spin)
+void SpinUp(SpinButton *spin)
 {
     QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
 }
 
-void SpinDown(TSpinButton *spin)
+void SpinDown(SpinButton *spin)
 {
     QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
 }
