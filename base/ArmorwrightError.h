@@ -10,7 +10,7 @@
 // design texts are Windows-1252 (as the design holds them); file paths and texts of this system
 // (its reasons, JSON) are UTF-8. Each part is converted with its own mapping where it is shown.
 class ErrorText {
-  public:
+public:
     ErrorText() = default;
     // A message of Windows-1252 text only.
     explicit ErrorText(std::string text) { Text(std::move(text)); }
@@ -25,7 +25,7 @@ class ErrorText {
     std::string Bytes() const;
     std::string Utf8() const;
 
-  private:
+private:
     struct Part {
         std::string Bytes;
         bool Utf8;
@@ -37,14 +37,14 @@ class ErrorText {
 // The base of the program's errors. what() is the message's bytes; Utf8() is what the user
 // is shown.
 class ArmorwrightError : public std::runtime_error {
-  public:
+public:
     explicit ArmorwrightError(const std::string &windows1252) : ArmorwrightError(ErrorText(windows1252)) {}
     explicit ArmorwrightError(ErrorText text);
 
     const std::string &FilePath() const { return m_text->FilePath(); }
     std::string Utf8() const { return m_text->Utf8(); }
 
-  private:
+private:
     std::shared_ptr<const ErrorText> m_text; // shared: copying an exception does not throw
 };
 

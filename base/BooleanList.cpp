@@ -3,20 +3,11 @@
 #include "base/ListIndex.h"
 #include "base/Stream.h"
 
-bool BooleanList::Get(int index) const
-{
-    return ListGet(m_items, index);
-}
+bool BooleanList::Get(int index) const { return ListGet(m_items, index); }
 
-void BooleanList::Set(int index, bool value)
-{
-    ListSet(m_items, index, value);
-}
+void BooleanList::Set(int index, bool value) { ListSet(m_items, index, value); }
 
-void BooleanList::Delete(int index)
-{
-    ListDelete(m_items, index);
-}
+void BooleanList::Delete(int index) { ListDelete(m_items, index); }
 
 void BooleanList::SaveToStream(Stream &stream) const
 {

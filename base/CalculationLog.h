@@ -26,9 +26,12 @@ namespace logline {
 inline void Append(std::string &line, const char *text) { line += text; }
 inline void Append(std::string &line, std::string_view text) { line += text; }
 inline void Append(std::string &line, double value) { line += fmt::General(value); }
+// clang-format 14 mangles requires clauses.
+// clang-format off
 template <std::integral Whole>
     requires(!std::same_as<Whole, bool> && !std::same_as<Whole, char>)
 void Append(std::string &line, Whole value)
+// clang-format on
 {
     line += fmt::Integer(value);
 }
@@ -38,8 +41,7 @@ void Append(std::string &line, bool) = delete;
 
 // Appends one line made of the parts when the log is on. Nothing is formatted while it is
 // off, which is most of the time: a results refresh passes here thousands of times.
-template <typename... Parts>
-void LogLine(const Parts &...parts)
+template <typename... Parts> void LogLine(const Parts &...parts)
 {
     LogLines *target = CalculationLog();
     if (!target)

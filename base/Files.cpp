@@ -6,8 +6,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -143,10 +143,7 @@ void SetWriteFaultInjector(std::function<bool()> injector) { g_faultInjector = s
 
 const std::string &ProgramFolder() { return g_programFolder; }
 
-void SetProgramFolder(std::string folder)
-{
-    g_programFolder = WithTrailingSeparator(std::move(folder));
-}
+void SetProgramFolder(std::string folder) { g_programFolder = WithTrailingSeparator(std::move(folder)); }
 
 void SetProgramFolderFromExecutable(const char *argv0)
 {

@@ -1,9 +1,6 @@
 #include "base/SharedBytes.h"
 
-SharedBytes::SharedBytes(std::vector<uint8_t> bytes)
-{
-    *this = std::move(bytes);
-}
+SharedBytes::SharedBytes(std::vector<uint8_t> bytes) { *this = std::move(bytes); }
 
 SharedBytes &SharedBytes::operator=(std::vector<uint8_t> bytes)
 {

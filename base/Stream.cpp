@@ -6,10 +6,7 @@
 
 static_assert(std::endian::native == std::endian::little, "stored data is little-endian");
 
-void Stream::Seek(int64_t position)
-{
-    m_position = std::clamp<int64_t>(position, 0, Size());
-}
+void Stream::Seek(int64_t position) { m_position = std::clamp<int64_t>(position, 0, Size()); }
 
 void Stream::WriteBuffer(const void *data, size_t count)
 {

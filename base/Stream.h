@@ -21,12 +21,20 @@ public:
     explicit Stream(std::vector<uint8_t> bytes) : m_bytes(std::move(bytes)) {}
 
     const std::vector<uint8_t> &Bytes() const { return m_bytes; }
-    std::vector<uint8_t> TakeBytes() { m_position = 0; return std::move(m_bytes); }
+    std::vector<uint8_t> TakeBytes()
+    {
+        m_position = 0;
+        return std::move(m_bytes);
+    }
     int64_t Size() const { return static_cast<int64_t>(m_bytes.size()); }
     int64_t Position() const { return m_position; }
     void Seek(int64_t position);
     int64_t Remaining() const { return Size() - m_position; }
-    void Clear() { m_bytes.clear(); m_position = 0; }
+    void Clear()
+    {
+        m_bytes.clear();
+        m_position = 0;
+    }
 
     // Writes at the position, overwriting or growing the stream.
     void WriteBuffer(const void *data, size_t count);

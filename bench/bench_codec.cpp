@@ -3,8 +3,8 @@
 // incompressible bytes; each side by side with a plain port of the original LZHUF program
 // that must give the same bytes.
 #include "ReferenceLzhuf.h"
-#include "storage/BuiltInBlocks.h"
 #include "codec/LzhCompressor.h"
+#include "storage/BuiltInBlocks.h"
 
 #include <benchmark/benchmark.h>
 
@@ -134,10 +134,7 @@ void BM_DecodeRandom(benchmark::State &state) { decode(state, randomBytes()); }
 void BM_EncodePicture(benchmark::State &state) { encode(state, noisyPicture()); }
 void BM_DecodePicture(benchmark::State &state) { decode(state, noisyPicture()); }
 
-void BM_ReferenceEncodeSheetLayout(benchmark::State &state)
-{
-    encode(state, sheetLayout(), referencelzhuf::Compress);
-}
+void BM_ReferenceEncodeSheetLayout(benchmark::State &state) { encode(state, sheetLayout(), referencelzhuf::Compress); }
 void BM_ReferenceEncodePicture(benchmark::State &state) { encode(state, noisyPicture(), referencelzhuf::Compress); }
 void BM_ReferenceEncodeRandom(benchmark::State &state) { encode(state, randomBytes(), referencelzhuf::Compress); }
 void BM_ReferenceDecodeSheetLayout(benchmark::State &state)

@@ -1,5 +1,5 @@
-#include "engine/DesignResults.h"
 #include "base/CalculationLog.h"
+#include "engine/DesignResults.h"
 #include "tests/support/SampleDesigns.h"
 
 #include <benchmark/benchmark.h>

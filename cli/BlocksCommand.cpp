@@ -1,9 +1,9 @@
 // armorwright-cli blocks list / blocks export NAME FILE: shows the built-in data blocks and
 // writes one exactly as embedded (a compressed container), so a player can start an
 // override file from the built-in data.
-#include "cli/CliCommand.h"
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "cli/CliCommand.h"
 #include "storage/BuiltInBlocks.h"
 #include "storage/DataBlock.h"
 
@@ -18,7 +18,8 @@ const char *kUsage = "Usage: armorwright-cli blocks list\n"
 int list()
 {
     std::cout << std::left << std::setw(10) << "BLOCK" << std::setw(15) << "OVERRIDE FILE" << std::right
-              << std::setw(10) << "PACKED" << std::setw(10) << "SIZE" << "\n";
+              << std::setw(10) << "PACKED" << std::setw(10) << "SIZE"
+              << "\n";
     for (const DataBlockName &name : kDataBlocks) {
         const std::span<const uint8_t> block = BuiltInBlock(name.block);
         const uint32_t size = block.size() >= 8 ? bytes::GetUInt32(block.data() + 4) : 0;

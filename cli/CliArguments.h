@@ -10,7 +10,7 @@
 // commands report it with their usage line and exit code 2. It quotes the command line,
 // whose words are UTF-8.
 class CliUsage : public ArmorwrightError {
-  public:
+public:
     explicit CliUsage(const std::string &utf8) : ArmorwrightError(ErrorText().SystemText(utf8)) {}
 };
 
@@ -24,7 +24,7 @@ struct CliOption {
 // in order. Values follow as the next word or after "=" ("--out-dir=x"); "--" ends the
 // options. Throws CliUsage for an unknown option, a missing value or an option given twice.
 class CliArguments {
-  public:
+public:
     CliArguments(const std::vector<std::string> &args, const std::vector<CliOption> &options);
 
     bool Has(const std::string &name) const { return m_values.count(name) != 0; }
@@ -32,7 +32,7 @@ class CliArguments {
     std::string Value(const std::string &name, const std::string &fallback = "") const;
     const std::vector<std::string> &Words() const { return m_words; }
 
-  private:
+private:
     std::map<std::string, std::string> m_values;
     std::vector<std::string> m_words;
 };

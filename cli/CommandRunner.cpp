@@ -1,7 +1,7 @@
 #include "cli/CommandRunner.h"
 
-#include "cli/CliCommand.h"
 #include "base/ArmorwrightError.h"
+#include "cli/CliCommand.h"
 
 #include <iostream>
 

@@ -10,8 +10,8 @@
 struct CommandSpec {
     const char *Name;
     const char *Summary; // one line for the top-level --help
-    const char *Usage; // the arguments after the command name
-    const char *Help;  // what it does and its options, one paragraph or more
+    const char *Usage;   // the arguments after the command name
+    const char *Help;    // what it does and its options, one paragraph or more
     std::vector<CliOption> Options;
 };
 

@@ -1,9 +1,9 @@
 // armorwright-cli export: the text, HTML or record sheets of designs, one file each.
+#include "base/ArmorwrightError.h"
 #include "cli/CliCommand.h"
 #include "cli/ExportTarget.h"
 #include "cli/LocaleSeparators.h"
 #include "cli/OpenedDesignFile.h"
-#include "base/ArmorwrightError.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
@@ -20,7 +20,8 @@
 namespace {
 
 const CommandSpec kSpec{
-    "export", "text, HTML, JPEG, PNG or PDF sheets of designs",
+    "export",
+    "text, HTML, JPEG, PNG or PDF sheets of designs",
     "--format text|html|jpeg|png|pdf [--page a4|letter] [--locale NAME] FILE... [-o OUT | --out-dir DIR]",
     "Opens each design as the editor does and writes its sheet: the text or HTML sheet from\n"
     "the sheet templates, or the record sheet as a JPEG (as the editor saves it), a PNG, or\n"
@@ -138,8 +139,7 @@ int run(const CliArguments &args)
             OpenedDesignFile opened = OpenAsEditor(files[i]);
             if (!opened.Warning.empty())
                 PrintError(kSpec.Name, opened.Warning);
-            const std::string path =
-                args.Has("-o") ? args.Value("-o") : targets.PathFor(opened.Design->Name, files[i]);
+            const std::string path = args.Has("-o") ? args.Value("-o") : targets.PathFor(opened.Design->Name, files[i]);
             exportDesign(*opened.Design, settings, path);
             if (roster)
                 std::cout << progress << files[i] << " -> " << path << std::endl;
@@ -151,9 +151,8 @@ int run(const CliArguments &args)
         }
     }
     if (roster)
-        std::cout << "Exported " << files.size() - static_cast<size_t>(failed) << " of " << files.size()
-                  << " designs" << (failed ? ", " + std::to_string(failed) + " failed" : std::string()) << "."
-                  << std::endl;
+        std::cout << "Exported " << files.size() - static_cast<size_t>(failed) << " of " << files.size() << " designs"
+                  << (failed ? ", " + std::to_string(failed) + " failed" : std::string()) << "." << std::endl;
     return failed ? 1 : 0;
 }
 

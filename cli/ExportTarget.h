@@ -8,13 +8,13 @@
 // name when nothing is left of it, cut to the file-name length the file system takes,
 // in the output folder, with " (2)", " (3)"… for a name already used in this export.
 class ExportTarget {
-  public:
+public:
     ExportTarget(std::string folder, std::string extension);
 
     // name: the design's Name (Windows-1252); source: the path of its design file.
     std::string PathFor(const std::string &name, const std::string &source);
 
-  private:
+private:
     std::string m_folder;
     std::string m_extension;
     std::set<std::string> m_used;

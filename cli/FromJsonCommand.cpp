@@ -1,9 +1,9 @@
 // armorwright-cli from-json: a design file made from its JSON form.
+#include "base/ArmorwrightError.h"
+#include "base/Files.h"
 #include "cli/CliCommand.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "base/ArmorwrightError.h"
-#include "base/Files.h"
 #include "storage/DesignJson.h"
 
 #include <iostream>
@@ -11,15 +11,15 @@
 
 namespace {
 
-const CommandSpec kSpec{
-    "from-json", "a design file from JSON",
-    "FILE.json -o OUT.vkd",
-    "Reads a design in its JSON form (docs/design-json.md; \"-\" reads standard input),\n"
-    "checks every value and writes it as a design file. The first bad value is reported by\n"
-    "its JSON path, e.g. \"$.weapons[2].clips[0].sections[1].Amount: expected an integer\",\n"
-    "and nothing is written.\n\n"
-    "  -o, --out OUT  the design file to write (required)\n",
-    {{{"-o", "--out"}, true}}};
+const CommandSpec kSpec{"from-json",
+                        "a design file from JSON",
+                        "FILE.json -o OUT.vkd",
+                        "Reads a design in its JSON form (docs/design-json.md; \"-\" reads standard input),\n"
+                        "checks every value and writes it as a design file. The first bad value is reported by\n"
+                        "its JSON path, e.g. \"$.weapons[2].clips[0].sections[1].Amount: expected an integer\",\n"
+                        "and nothing is written.\n\n"
+                        "  -o, --out OUT  the design file to write (required)\n",
+                        {{{"-o", "--out"}, true}}};
 
 int run(const CliArguments &args)
 {

@@ -1,14 +1,14 @@
 // armorwright-cli library: prints one of the loaded libraries as a readable table.
 #include "cli/CliCommand.h"
 
-#include "engine/MovementList.h"
-#include "engine/PerkEntry.h"
-#include "engine/PerkList.h"
 #include "base/AsciiCase.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
 #include "base/NumberFormat.h"
 #include "base/SettingsFolder.h"
+#include "engine/MovementList.h"
+#include "engine/PerkEntry.h"
+#include "engine/PerkList.h"
 #include "storage/Libraries.h"
 #include "weapons/BaseWeaponList.h"
 #include "weapons/WeaponTexts.h"
@@ -74,8 +74,7 @@ void PrintPerks(std::ostream &out, const PerkList &list)
         const PerkRecord r = list.Get(i);
         // Library templates are shown with their tokens; fixed defect texts come from the rules.
         const std::string effect = r.EffectText.empty() ? EffectTextFor(r, noDesign) : r.EffectText;
-        rows.push_back({fmt::Integer(i + 1), DisplayName(r), RatingText(r), r.FormulaText, effect,
-                        r.Aux ? "AUX" : ""});
+        rows.push_back({fmt::Integer(i + 1), DisplayName(r), RatingText(r), r.FormulaText, effect, r.Aux ? "AUX" : ""});
     }
     PrintTable(out, {"#", "Name", "Rating", "Formula", "Game Effect", "AUX"}, rows);
 }
@@ -104,16 +103,15 @@ int WeaponTabOf(const std::string &word)
     return -1;
 }
 
-const char *kUsage =
-    "Usage: armorwright-cli library [--folder DIR] KIND [TAB]\n"
-    "Prints a loaded library as a table. KIND is one of:\n"
-    "  weapons TAB   the weapons of one tab: 0..6 or the start of its caption\n"
-    "                (cannons, rockets, recoiless, support, advanced, close, custom)\n"
-    "  perks, flaws, defects, movement\n"
-    "The libraries are loaded as the editor loads them: override files (Weapons.zel,\n"
-    "pfd.zel, Movement.zel) in the program folder replace the built-in data; custom weapons\n"
-    "come from the editor's Custom.zel.\n"
-    "  --folder DIR  look for those files and Custom.zel in DIR instead\n";
+const char *kUsage = "Usage: armorwright-cli library [--folder DIR] KIND [TAB]\n"
+                     "Prints a loaded library as a table. KIND is one of:\n"
+                     "  weapons TAB   the weapons of one tab: 0..6 or the start of its caption\n"
+                     "                (cannons, rockets, recoiless, support, advanced, close, custom)\n"
+                     "  perks, flaws, defects, movement\n"
+                     "The libraries are loaded as the editor loads them: override files (Weapons.zel,\n"
+                     "pfd.zel, Movement.zel) in the program folder replace the built-in data; custom weapons\n"
+                     "come from the editor's Custom.zel.\n"
+                     "  --folder DIR  look for those files and Custom.zel in DIR instead\n";
 
 int Run(const std::vector<std::string> &args)
 {

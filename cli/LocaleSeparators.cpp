@@ -1,7 +1,7 @@
 #include "cli/LocaleSeparators.h"
 
-#include "cli/CliArguments.h"
 #include "base/Cp1252.h"
+#include "cli/CliArguments.h"
 
 #include <QLocale>
 
@@ -16,7 +16,7 @@ char singleByte(const QString &separator, const std::string &locale, const char 
     char32_t bad = 0;
     if (!cp1252::FromUtf8(text.toStdString(), converted, bad) || converted.size() != 1)
         throw CliUsage("the " + std::string(what) + " separator of locale '" + locale +
-                        "' is not a single character the sheets can hold");
+                       "' is not a single character the sheets can hold");
     return converted.front();
 }
 

@@ -1,11 +1,11 @@
 // armorwright-cli report: the values of the editor's results area for each design.
+#include "base/ArmorwrightError.h"
+#include "base/Cp1252.h"
+#include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
 #include "cli/LocaleSeparators.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignOutcome.h"
-#include "base/ArmorwrightError.h"
-#include "base/Cp1252.h"
-#include "base/NumberFormat.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,17 +16,17 @@ using nlohmann::ordered_json;
 
 namespace {
 
-const CommandSpec kSpec{
-    "report", "the results the editor shows for each design",
-    "[--json] [--locale NAME] FILE...",
-    "Opens each design as the editor does and prints the values its results area shows:\n"
-    "final cost with the currency, TV, OTV, DTV, MTV, final size, default size, default\n"
-    "cost, default mass, pre-production cost and the model and individual lemon dice.\n"
-    "A file that cannot be read is reported and the others still are; the exit code is 1\n"
-    "when any failed.\n\n"
-    "  --json         one JSON array: per file its name, the numbers and the texts shown\n"
-    "  --locale NAME  thousands and decimal separators of that locale (default \",\" \".\")\n",
-    {{{"--json"}, false}, {{"--locale"}, true}}};
+const CommandSpec kSpec{"report",
+                        "the results the editor shows for each design",
+                        "[--json] [--locale NAME] FILE...",
+                        "Opens each design as the editor does and prints the values its results area shows:\n"
+                        "final cost with the currency, TV, OTV, DTV, MTV, final size, default size, default\n"
+                        "cost, default mass, pre-production cost and the model and individual lemon dice.\n"
+                        "A file that cannot be read is reported and the others still are; the exit code is 1\n"
+                        "when any failed.\n\n"
+                        "  --json         one JSON array: per file its name, the numbers and the texts shown\n"
+                        "  --locale NAME  thousands and decimal separators of that locale (default \",\" \".\")\n",
+                        {{{"--json"}, false}, {{"--locale"}, true}}};
 
 // One shown value: its name in the JSON, its caption in the editor, its text.
 struct ShownValue {

@@ -10,7 +10,7 @@
 // son[n], son[n] + 1, and a son value of kNodes or more denotes a leaf.
 class AdaptiveHuffman {
 public:
-    static constexpr unsigned kSymbols = 314;             // 256 literals + 58 lengths
+    static constexpr unsigned kSymbols = 314;            // 256 literals + 58 lengths
     static constexpr unsigned kNodes = 2 * kSymbols - 1; // 627
     static constexpr unsigned kRoot = kNodes - 1;
     static constexpr unsigned kMaxFreq = 0x8000; // root frequency that triggers halving

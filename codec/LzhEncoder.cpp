@@ -15,10 +15,7 @@ namespace {
 
 // A step of the coded stream as the match search hands it on: the symbol (a literal byte,
 // or a match length + 253) in the low 16 bits, a match's position above them.
-uint32_t step(unsigned symbol, unsigned position)
-{
-    return symbol | position << 16;
-}
+uint32_t step(unsigned symbol, unsigned position) { return symbol | position << 16; }
 
 // The search hands steps to `emit` in stream order.
 template <class Emit> void searchMatches(SourceBuffer &in, Emit &&emit)
@@ -73,7 +70,7 @@ template <class Emit> void searchMatches(SourceBuffer &in, Emit &&emit)
 }
 
 class StepCoder {
-  public:
+public:
     explicit StepCoder(BitWriter &out) : m_huffman(std::make_unique<AdaptiveHuffman>()), m_out(out) {}
 
     void Code(uint32_t step)
@@ -85,7 +82,7 @@ class StepCoder {
     }
     unsigned LongestCode() const { return m_huffman->LongestCodeWritten(); }
 
-  private:
+private:
     std::unique_ptr<AdaptiveHuffman> m_huffman;
     BitWriter &m_out;
 };

@@ -12,7 +12,7 @@
 // size, and either side can stop the other: the searcher by finishing (with the error that
 // stopped it, if any), the coder by abandoning.
 class StepQueue {
-  public:
+public:
     static constexpr size_t kBlockSteps = 8192;
     static constexpr size_t kBlocks = 4;
 
@@ -38,7 +38,7 @@ class StepQueue {
     // What stopped the search, once Filled has returned null.
     std::exception_ptr Error() const { return m_error; }
 
-  private:
+private:
     // Fixed lists (nothing allocated once built, so handing over cannot fail): the empty
     // blocks as a stack, the filled ones in order from m_firstFilled.
     std::array<std::unique_ptr<Block>, kBlocks> m_blocks;

@@ -101,7 +101,7 @@ struct ValueCollector {
 
 // Lists the values of two records: every value, or (differencesOnly) those that differ.
 class Differ {
-  public:
+public:
     Differ(DesignComparison &out, bool differencesOnly) : m_out(out), m_differencesOnly(differencesOnly) {}
 
     void add(const std::string &path, const std::string &a, const std::string &b, bool differs = true)
@@ -139,7 +139,7 @@ class Differ {
         }
     }
 
-  private:
+private:
     DesignComparison &m_out;
     bool m_differencesOnly;
 };
@@ -157,15 +157,9 @@ void diffPerks(Differ &d, const std::string &path, const PerkList &a, const Perk
         [&](int i) { return quoted(a.Get(i).PFDName); }, [&](int i) { return quoted(b.Get(i).PFDName); });
 }
 
-std::string sectionSummary(const AmmoSection &section)
-{
-    return std::to_string(section.Amount) + " rounds";
-}
+std::string sectionSummary(const AmmoSection &section) { return std::to_string(section.Amount) + " rounds"; }
 
-std::string clipSummary(const Clip &clip)
-{
-    return "clip of " + std::to_string(clip.SectionCount()) + " sections";
-}
+std::string clipSummary(const Clip &clip) { return "clip of " + std::to_string(clip.SectionCount()) + " sections"; }
 
 void diffClip(Differ &d, const std::string &path, const Clip &a, const Clip &b)
 {
@@ -190,7 +184,9 @@ void diffWeapon(Differ &d, const std::string &path, const Weapon &a, const Weapo
     };
     d.list(
         path + "." + designfields::kLinks, a.Links.Count(), b.Links.Count(),
-        [&](const std::string &p, int i) { d.add(p, link(a.Links)(i), link(b.Links)(i), a.Links.Get(i) != b.Links.Get(i)); },
+        [&](const std::string &p, int i) {
+            d.add(p, link(a.Links)(i), link(b.Links)(i), a.Links.Get(i) != b.Links.Get(i));
+        },
         link(a.Links), link(b.Links));
 }
 
@@ -262,12 +258,6 @@ DesignDifferences DiffDesignOutcomes(const DesignOutcome &a, const DesignOutcome
     return differencesOf(rows);
 }
 
-DesignDifferences CompareDesigns(BaseVehicle &a, BaseVehicle &b)
-{
-    return differencesOf(compare(a, b, true));
-}
+DesignDifferences CompareDesigns(BaseVehicle &a, BaseVehicle &b) { return differencesOf(compare(a, b, true)); }
 
-DesignComparison CompareDesignsSideBySide(BaseVehicle &a, BaseVehicle &b)
-{
-    return compare(a, b, false);
-}
+DesignComparison CompareDesignsSideBySide(BaseVehicle &a, BaseVehicle &b) { return compare(a, b, false); }

@@ -1,12 +1,12 @@
 #include "engine/DesignFile.h"
 
+#include "base/Files.h"
+#include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "engine/DesignFilePicture.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Files.h"
-#include "base/Stream.h"
-#include "codec/LzhCompressor.h"
 #include "weapons/WeaponList.h"
 
 #include <algorithm>
@@ -88,10 +88,7 @@ CustomProductionSettings readCustomProduction(Stream &stream)
     return production;
 }
 
-std::string shownName(const std::string &path)
-{
-    return std::filesystem::path(path).filename().string();
-}
+std::string shownName(const std::string &path) { return std::filesystem::path(path).filename().string(); }
 
 // "Stream read error: the data ends early" reads "the data ends early" after the file name.
 std::string damageDetail(const StreamError &e, const char *section)

@@ -23,13 +23,9 @@ DesignResults ComputeResults(BaseVehicle &vehicle)
     return results;
 }
 
-std::string ThreatValueText(double value, NumberSeparators separators)
-{
-    return fmt::Fixed(value, 1, separators);
-}
+std::string ThreatValueText(double value, NumberSeparators separators) { return fmt::Fixed(value, 1, separators); }
 
-ResultTexts FormatResults(const DesignResults &results, const std::string &currencyName,
-                           NumberSeparators separators)
+ResultTexts FormatResults(const DesignResults &results, const std::string &currencyName, NumberSeparators separators)
 {
     ResultTexts texts;
     texts.FinalCost = fmt::Grouped(static_cast<double>(results.FinalCost), 2, separators) + " " + currencyName;

@@ -19,20 +19,20 @@ struct DesignResults {
     int64_t DefaultCost = 0;
     double DefaultMass = 0;
     double PreProductionCost = 0;
-    int32_t FinalSize = 0;      // the final size once every calculation has run
+    int32_t FinalSize = 0; // the final size once every calculation has run
 };
 
 // The results as the editor's labels show them.
 struct ResultTexts {
-    std::string FinalCost;      // grouped, 2 decimals, " " + currency name
-    std::string ThreatValue;    // fixed, 1 decimal
+    std::string FinalCost;   // grouped, 2 decimals, " " + currency name
+    std::string ThreatValue; // fixed, 1 decimal
     std::string FinalSizeShown;
     std::string OTV;
     std::string DTV;
     std::string MTV;
     std::string DefaultSize;
     std::string DefaultCost;
-    std::string DefaultMass;    // general + "kg"
+    std::string DefaultMass;       // general + "kg"
     std::string PreProductionCost; // fixed, 2 decimals
     std::string FinalSize;
 };
@@ -46,4 +46,4 @@ DesignResults ComputeResults(BaseVehicle &vehicle);
 std::string ThreatValueText(double value, NumberSeparators separators = {});
 
 ResultTexts FormatResults(const DesignResults &results, const std::string &currencyName,
-                           NumberSeparators separators = {});
+                          NumberSeparators separators = {});

@@ -16,30 +16,15 @@ int32_t roundToEven(double value) { return SaturateInt32(TruncToInt64(RoundHalfE
 
 } // namespace
 
-const MovementRecord *MovementList::at(int i) const
-{
-    return ListFind(m_items, i);
-}
+const MovementRecord *MovementList::at(int i) const { return ListFind(m_items, i); }
 
-MovementRecord MovementList::Get(int i) const
-{
-    return ListGet(m_items, i);
-}
+MovementRecord MovementList::Get(int i) const { return ListGet(m_items, i); }
 
-void MovementList::Set(int i, const MovementRecord &record)
-{
-    ListSet(m_items, i, record);
-}
+void MovementList::Set(int i, const MovementRecord &record) { ListSet(m_items, i, record); }
 
-void MovementList::Delete(int i)
-{
-    ListDelete(m_items, i);
-}
+void MovementList::Delete(int i) { ListDelete(m_items, i); }
 
-void MovementList::Exchange(int i, int j)
-{
-    ListExchange(m_items, i, j);
-}
+void MovementList::Exchange(int i, int j) { ListExchange(m_items, i, j); }
 
 void MovementList::SaveToStream(Stream &stream) const
 {
@@ -66,48 +51,18 @@ void MovementList::LoadFromStream(Stream &stream)
     }
 }
 
-std::string MovementList::ModeName(int i) const
-{
-    return Get(i).ModeName;
-}
-bool MovementList::Flight(int i) const
-{
-    return Get(i).Flight;
-}
-bool MovementList::CanFly(int i) const
-{
-    return Get(i).CanFly;
-}
-bool MovementList::HasStall(int i) const
-{
-    return Get(i).HasStall;
-}
-bool MovementList::CustomMode(int i) const
-{
-    return Get(i).CustomMode;
-}
-int32_t MovementList::Maneuver(int i) const
-{
-    return at(i) ? at(i)->Maneuver : 0;
-}
-double MovementList::TopSpeed(int i) const
-{
-    return at(i) ? at(i)->TopSpeed : 0.0;
-}
-double MovementList::StallSpeed(int i) const
-{
-    return at(i) ? at(i)->StallSpeed : 0.0;
-}
+std::string MovementList::ModeName(int i) const { return Get(i).ModeName; }
+bool MovementList::Flight(int i) const { return Get(i).Flight; }
+bool MovementList::CanFly(int i) const { return Get(i).CanFly; }
+bool MovementList::HasStall(int i) const { return Get(i).HasStall; }
+bool MovementList::CustomMode(int i) const { return Get(i).CustomMode; }
+int32_t MovementList::Maneuver(int i) const { return at(i) ? at(i)->Maneuver : 0; }
+double MovementList::TopSpeed(int i) const { return at(i) ? at(i)->TopSpeed : 0.0; }
+double MovementList::StallSpeed(int i) const { return at(i) ? at(i)->StallSpeed : 0.0; }
 
-int32_t MovementList::MP(int i) const
-{
-    return roundToEven(TopSpeed(i) / KphPerSpeedPoint(Flight(i)));
-}
+int32_t MovementList::MP(int i) const { return roundToEven(TopSpeed(i) / KphPerSpeedPoint(Flight(i))); }
 
-int32_t MovementList::StallMP(int i) const
-{
-    return roundToEven(StallSpeed(i) / KphPerSpeedPoint(Flight(i)));
-}
+int32_t MovementList::StallMP(int i) const { return roundToEven(StallSpeed(i) / KphPerSpeedPoint(Flight(i))); }
 
 double MovementList::FastestSpeed() const
 {

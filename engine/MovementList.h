@@ -11,7 +11,7 @@ class Stream;
 // The vehicle's movement systems: entry 0 is the primary, entry 1 the secondary.
 // Lookups at or beyond the end yield 0, empty text or false; setting there appends.
 class MovementList {
-  public:
+public:
     int Count() const { return static_cast<int>(m_items.size()); }
     MovementRecord Get(int i) const;
     void Set(int i, const MovementRecord &record);
@@ -56,7 +56,7 @@ class MovementList {
 
     bool operator==(const MovementList &) const = default;
 
-  private:
+private:
     const MovementRecord *at(int i) const;
 
     std::vector<MovementRecord> m_items;

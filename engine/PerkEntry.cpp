@@ -174,25 +174,16 @@ double Cost(const PerkRecord &r)
     return static_cast<double>(cost * r.Amount);
 }
 
-int32_t People(const PerkRecord &r)
-{
-    return r.RatingIsPeople ? SaturateInt32(TruncToInt64(r.RatingValue)) : 0;
-}
+int32_t People(const PerkRecord &r) { return r.RatingIsPeople ? SaturateInt32(TruncToInt64(r.RatingValue)) : 0; }
 
 int32_t CrewAdded(const PerkRecord &r)
 {
     return r.AddedCrewValue == -1 ? SaturateInt32(TruncToInt64(r.RatingValue)) : r.AddedCrewValue;
 }
 
-int32_t ActionsAdded(const PerkRecord &r)
-{
-    return r.AddedActionsValue;
-}
+int32_t ActionsAdded(const PerkRecord &r) { return r.AddedActionsValue; }
 
-std::string RatingText(const PerkRecord &r)
-{
-    return r.ShowRating ? fmt::General(r.RatingValue) : std::string();
-}
+std::string RatingText(const PerkRecord &r) { return r.ShowRating ? fmt::General(r.RatingValue) : std::string(); }
 
 std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v)
 {

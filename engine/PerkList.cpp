@@ -1,35 +1,20 @@
 #include "engine/PerkList.h"
 
-#include "engine/PerkEntry.h"
 #include "base/CalculationLog.h"
 #include "base/ExtendedMath.h"
 #include "base/ListIndex.h"
 #include "base/Stream.h"
+#include "engine/PerkEntry.h"
 
-PerkVehicleData PerkList::VehicleData() const
-{
-    return m_vehicle ? PerkVehicleDataOf(*m_vehicle) : PerkVehicleData{};
-}
+PerkVehicleData PerkList::VehicleData() const { return m_vehicle ? PerkVehicleDataOf(*m_vehicle) : PerkVehicleData{}; }
 
-PerkRecord PerkList::Get(int i) const
-{
-    return ListGet(m_items, i);
-}
+PerkRecord PerkList::Get(int i) const { return ListGet(m_items, i); }
 
-void PerkList::Set(int i, const PerkRecord &record)
-{
-    ListSet(m_items, i, record);
-}
+void PerkList::Set(int i, const PerkRecord &record) { ListSet(m_items, i, record); }
 
-void PerkList::Delete(int i)
-{
-    ListDelete(m_items, i);
-}
+void PerkList::Delete(int i) { ListDelete(m_items, i); }
 
-void PerkList::Exchange(int i, int j)
-{
-    ListExchange(m_items, i, j);
-}
+void PerkList::Exchange(int i, int j) { ListExchange(m_items, i, j); }
 
 void PerkList::SaveToStream(Stream &stream) const
 {
@@ -137,10 +122,7 @@ int PerkList::OTVPerkCountLine() const
     return count;
 }
 
-std::string PerkList::EffectText(int i) const
-{
-    return EffectTextFor(Get(i), VehicleData());
-}
+std::string PerkList::EffectText(int i) const { return EffectTextFor(Get(i), VehicleData()); }
 
 std::vector<PrintPFDRow> PerkList::MakePrintRows() const
 {

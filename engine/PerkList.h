@@ -15,7 +15,7 @@ class Stream;
 // crew, armour, final size and three perk lists the formulas read.
 // Lookups at or beyond the end yield a cleared record; setting there appends.
 class PerkList {
-  public:
+public:
     void SetData(const BaseVehicle *vehicle) { m_vehicle = vehicle; }
     // The figures of the bound design (all 0 when unbound).
     PerkVehicleData VehicleData() const;
@@ -54,7 +54,7 @@ class PerkList {
 
     bool operator==(const PerkList &other) const { return m_items == other.m_items; }
 
-  private:
+private:
     const BaseVehicle *m_vehicle = nullptr;
     std::vector<PerkRecord> m_items;
 };

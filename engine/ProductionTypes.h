@@ -10,9 +10,9 @@ class BaseVehicle;
 struct ProductionType {
     const char *Name;
     const char *Remark;
-    int32_t ModelDice;       // -1: none ("-" on the panel)
+    int32_t ModelDice; // -1: none ("-" on the panel)
     const char *IndivDicePanel;
-    int32_t IndivDice;       // the value the rules use (may differ from the panel text)
+    int32_t IndivDice; // the value the rules use (may differ from the panel text)
     const char *CostMultiplierPanel;
     double CostMultiplier;
 };

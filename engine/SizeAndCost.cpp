@@ -1,14 +1,14 @@
 #include "engine/SizeAndCost.h"
 
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/NumberFormat.h"
+#include "base/RoundUp.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/ProductionTypes.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
-#include "base/CalculationLog.h"
-#include "base/ExtendedMath.h"
-#include "base/NumberFormat.h"
-#include "base/RoundUp.h"
 #include "weapons/WeaponList.h"
 
 #include <algorithm>

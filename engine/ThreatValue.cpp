@@ -1,12 +1,12 @@
 #include "engine/ThreatValue.h"
 
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/RoundUp.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/PerkVehicleData.h"
 #include "engine/Vehicle.h"
-#include "base/CalculationLog.h"
-#include "base/ExtendedMath.h"
-#include "base/RoundUp.h"
 #include "weapons/WeaponList.h"
 
 #include <cstdint>
@@ -32,8 +32,7 @@ double roundUpNotNegative(double value, const std::string &resultText, const cha
 
 long double FireControlMultiplier(int fireControl)
 {
-    static constexpr long double table[] = {0.167L, 0.2L, 0.25L, 0.333L, 0.5L, 1.0L,
-                                            2.0L,   6.0L, 24.0L, 120.0L, 700.0L};
+    static constexpr long double table[] = {0.167L, 0.2L, 0.25L, 0.333L, 0.5L, 1.0L, 2.0L, 6.0L, 24.0L, 120.0L, 700.0L};
     if (fireControl < -5 || fireControl > 5)
         return 0.0L;
     return table[fireControl + 5];
@@ -41,8 +40,8 @@ long double FireControlMultiplier(int fireControl)
 
 long double ManeuverMultiplier(int maneuver)
 {
-    static constexpr long double table[] = {0.167L, 0.182L, 0.2L,   0.222L,  0.25L,   0.286L,  0.333L,
-                                            0.4L,   0.5L,   0.667L, 1.0L,    1.5L,    3.0L,    9.0L,
+    static constexpr long double table[] = {0.167L, 0.182L, 0.2L,    0.222L,  0.25L,    0.286L,    0.333L,
+                                            0.4L,   0.5L,   0.667L,  1.0L,    1.5L,     3.0L,      9.0L,
                                             36.0L,  180.0L, 1000.0L, 7500.0L, 60000.0L, 550000.0L, 5500000.0L};
     if (maneuver < -10 || maneuver > 10)
         return 0.0L;

@@ -5,10 +5,8 @@
 #include "weapons/WeaponList.h"
 
 BaseVehicle::BaseVehicle()
-    : Movement(std::make_unique<MovementList>()),
-      Perks(std::make_unique<PerkList>()),
-      Flaws(std::make_unique<PerkList>()),
-      Defects(std::make_unique<PerkList>()),
+    : Movement(std::make_unique<MovementList>()), Perks(std::make_unique<PerkList>()),
+      Flaws(std::make_unique<PerkList>()), Defects(std::make_unique<PerkList>()),
       Weapons(std::make_unique<WeaponList>())
 {
     Perks->SetData(this);

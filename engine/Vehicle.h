@@ -63,15 +63,15 @@ public:
     std::string Affiliation;
 
     int32_t Availability = 0;
-    int32_t Crew = 0;          // raised by the constraint pass
-    int32_t Armor = 0;         // raised by the constraint pass
+    int32_t Crew = 0;  // raised by the constraint pass
+    int32_t Armor = 0; // raised by the constraint pass
     int32_t SensorRating = 0;
     int32_t CommRating = 0;
-    int32_t FireControl = 0;   // -5..5 selects the offensive multiplier
-    int32_t Deployment = 0;    // km
-    int32_t FinalSize = 0;     // corrected by the constraint pass
+    int32_t FireControl = 0; // -5..5 selects the offensive multiplier
+    int32_t Deployment = 0;  // km
+    int32_t FinalSize = 0;   // corrected by the constraint pass
     int32_t SizeType = SizeTypeNormal;
-    int32_t Maneuver = 0;      // -10..10 selects the defensive multiplier
+    int32_t Maneuver = 0;       // -10..10 selects the defensive multiplier
     int32_t ProductionType = 0; // 0..6 standard, 7 custom (ProductionTypes.h)
     CustomProductionSettings CustomProduction;
 
@@ -79,10 +79,10 @@ public:
     // the design (undo steps, the comparison) share these bytes.
     SharedBytes Picture;
 
-    double SensorRange = 0.0;  // km
-    double CommRange = 0.0;    // km
+    double SensorRange = 0.0; // km
+    double CommRange = 0.0;   // km
     double CurrencyMultiplier = 1.0;
-    std::string CurrencyName;  // at most CurrencyNameCapacity characters
+    std::string CurrencyName; // at most CurrencyNameCapacity characters
 
     std::unique_ptr<MovementList> Movement; // entry 0 primary, entry 1 secondary
     std::string Description;
@@ -102,7 +102,7 @@ class Vehicle : public BaseVehicle {
 public:
     Vehicle() = default;
 
-    std::string FileName; // the design file it was loaded from or last saved to; empty when new
+    std::string FileName;  // the design file it was loaded from or last saved to; empty when new
     bool Modified = false; // unsaved changes
 };
 

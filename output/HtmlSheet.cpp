@@ -9,11 +9,20 @@ std::string HtmlEscape(const std::string &text)
     escaped.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -32,8 +41,8 @@ void escapeAll(std::initializer_list<std::string *> texts)
 PrintJob HtmlEscapedJob(const PrintJob &source)
 {
     PrintJob job = source;
-    escapeAll({&job.Name, &job.VehicleType, &job.VehicleUse, &job.Manufacturer, &job.Height, &job.Length,
-               &job.Width, &job.Weight, &job.EngineType, &job.EngineOutput, &job.ArmorMaterial, &job.ArmorThickness,
+    escapeAll({&job.Name, &job.VehicleType, &job.VehicleUse, &job.Manufacturer, &job.Height, &job.Length, &job.Width,
+               &job.Weight, &job.EngineType, &job.EngineOutput, &job.ArmorMaterial, &job.ArmorThickness,
                &job.Production, &job.NumberOnField, &job.Affiliation, &job.Cost, &job.General, &job.History,
                &job.Extra});
     for (PrintMovementRow &row : job.Movement.Rows())

@@ -10,7 +10,7 @@
 
 // The JPEG library refused the image; the message is the library's.
 class JpegError : public ArmorwrightError {
-  public:
+public:
     using ArmorwrightError::ArmorwrightError;
 };
 

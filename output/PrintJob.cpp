@@ -1,5 +1,6 @@
 #include "output/PrintJob.h"
 
+#include "base/ExtendedMath.h"
 #include "engine/ManeuverFlawRows.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
@@ -7,7 +8,6 @@
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
-#include "base/ExtendedMath.h"
 #include "weapons/WeaponList.h"
 
 #include <bit>
@@ -50,9 +50,9 @@ PrintJob MakePrintJob(BaseVehicle &vehicle, NumberSeparators separators)
     // Summed in 64 bits: a damaged design's counts can add up beyond 32 bits; the sheet shows the limit.
     job.Crew = SaturateInt32(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew() + vehicle.Flaws->Addedcrew() +
                              vehicle.Defects->Addedcrew());
-    job.BonusActions = SaturateInt32(int64_t{sheetCrewActions(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew())} +
-                                     vehicle.Perks->AddedActions() + vehicle.Flaws->AddedActions() +
-                                     vehicle.Defects->AddedActions());
+    job.BonusActions =
+        SaturateInt32(int64_t{sheetCrewActions(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew())} +
+                      vehicle.Perks->AddedActions() + vehicle.Flaws->AddedActions() + vehicle.Defects->AddedActions());
 
     const MovementList &movement = *vehicle.Movement;
     for (int i = 0; i < movement.Count(); ++i) {

@@ -17,8 +17,8 @@ struct PrintJob {
     std::string Name;
     int32_t Availability = 0;
     int32_t Armor = 0;
-    int32_t Size = 0;          // the final size
-    int32_t Crew = 0;          // crew plus the crew the perk lists add
+    int32_t Size = 0; // the final size
+    int32_t Crew = 0; // crew plus the crew the perk lists add
     int32_t BonusActions = 0;
     int32_t Maneuver = 0;
     int32_t SensorRating = 0;
@@ -47,7 +47,7 @@ struct PrintJob {
     std::string Production;
     std::string NumberOnField;
     std::string Affiliation;
-    std::string Cost;          // final cost with two decimals and the currency name
+    std::string Cost;             // final cost with two decimals and the currency name
     std::vector<uint8_t> Picture; // the design's picture as bitmap file bytes; empty when none
     PrintMovementList Movement;
     PrintWeaponList Weapons;

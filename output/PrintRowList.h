@@ -6,8 +6,7 @@
 
 // An ordered list of owned sheet rows. Get past the end yields an empty row; Put past the
 // end appends.
-template <typename Row>
-class PrintRowList {
+template <typename Row> class PrintRowList {
 public:
     int Add(const Row &row)
     {

@@ -21,8 +21,7 @@ static QImage DecodePicture(const std::vector<uint8_t> &picture)
     }
 }
 
-QImage BuildSheetImageFromLayout(const PrintJob &job, std::span<const uint8_t> layoutBlock,
-                                 const SheetFormats &formats)
+QImage BuildSheetImageFromLayout(const PrintJob &job, std::span<const uint8_t> layoutBlock, const SheetFormats &formats)
 {
     const SheetLayout layout = ReadSheetLayout(layoutBlock);
     const SheetTokens tokens(job, formats);
@@ -36,7 +35,7 @@ QImage BuildSheetImageFromLayout(const PrintJob &job, std::span<const uint8_t> l
 std::vector<uint8_t> SheetLayoutBlock(int layout, const std::string &folder)
 {
     Stream block = layout == static_cast<int>(SheetLayoutChoice::Print) ? OpenDataBlock("Print.zel", "PRINT", folder)
-                                                                          : OpenDataBlock("Jpeg.zel", "JPEG", folder);
+                                                                        : OpenDataBlock("Jpeg.zel", "JPEG", folder);
     return block.TakeBytes();
 }
 
@@ -45,8 +44,7 @@ QImage BuildSheetImage(const PrintJob &job, int layout, const SheetFormats &form
     return BuildSheetImageFromLayout(job, SheetLayoutBlock(layout, folder), formats);
 }
 
-void SaveSheetJpeg(const PrintJob &job, const std::string &path, const SheetFormats &formats,
-                   const std::string &folder)
+void SaveSheetJpeg(const PrintJob &job, const std::string &path, const SheetFormats &formats, const std::string &folder)
 {
     SaveJpeg(BuildSheetImage(job, static_cast<int>(SheetLayoutChoice::Image), formats, folder), path);
 }

@@ -9,7 +9,7 @@
 
 // A sheet background or a design picture is not a bitmap that can be drawn.
 class SheetBitmapError : public ArmorwrightError {
-  public:
+public:
     using ArmorwrightError::ArmorwrightError;
 };
 

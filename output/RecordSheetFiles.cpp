@@ -25,10 +25,7 @@ std::vector<uint8_t> EncodePng(const QImage &image)
     return BufferBytes(data);
 }
 
-void SavePng(const QImage &image, const std::string &path)
-{
-    WriteFileAtomically(path, EncodePng(image));
-}
+void SavePng(const QImage &image, const std::string &path) { WriteFileAtomically(path, EncodePng(image)); }
 
 void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &printableArea)
 {

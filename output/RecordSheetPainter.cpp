@@ -23,18 +23,12 @@ constexpr uint8_t kFixedPitch = 1;
 constexpr double kMaxPixelSize = 4096;
 
 // A stored size in pixels, rounded and kept to a size a font can have.
-int PixelSize(double pixels)
-{
-    return static_cast<int>(std::lround(std::clamp(pixels, 1.0, kMaxPixelSize)));
-}
+int PixelSize(double pixels) { return static_cast<int>(std::lround(std::clamp(pixels, 1.0, kMaxPixelSize))); }
 
 // Sheet texts are single-byte Windows-1252; drawing needs them as Unicode.
 QString Unicode(const std::string &text) { return QString::fromStdString(cp1252::ToUtf8(text)); }
 
-QRect BoxRect(const SheetLayoutBox &box)
-{
-    return QRect(box.Left, box.Top, box.Width, box.Height);
-}
+QRect BoxRect(const SheetLayoutBox &box) { return QRect(box.Left, box.Top, box.Width, box.Height); }
 
 struct ItemPainter {
     QPainter &painter;

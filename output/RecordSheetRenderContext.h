@@ -9,13 +9,13 @@ class QGuiApplication;
 // lives. When no platform is chosen in QT_QPA_PLATFORM the window-less "offscreen" platform
 // is used. Does nothing when an application object already exists.
 class SheetRenderContext {
-  public:
+public:
     SheetRenderContext();
     ~SheetRenderContext();
     SheetRenderContext(const SheetRenderContext &) = delete;
     SheetRenderContext &operator=(const SheetRenderContext &) = delete;
 
-  private:
+private:
     std::unique_ptr<QGuiApplication> m_application;
 };
 

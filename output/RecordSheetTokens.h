@@ -12,14 +12,14 @@ struct PrintJob;
 // a row of the job's lists ("|WEPSR3|", "|MOVNAME2|", "|PERKNAME1|"). The values are formatted
 // once, when the set is made; Expand then fills any number of label texts.
 class SheetTokens {
-  public:
+public:
     explicit SheetTokens(const PrintJob &job, const SheetFormats &formats = SheetFormats());
 
     // Applies the exact tokens in order, then the indexed ones in order. Throws ConvertError
     // when an indexed token's row number is not a whole number.
     std::string Expand(const std::string &text) const;
 
-  private:
+private:
     void AddExact(const std::string &token, std::string value);
     void AddIndexed(const std::string &prefix, std::vector<std::string> rows);
 

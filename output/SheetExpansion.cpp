@@ -108,22 +108,23 @@ TokenSet pfdTokens(const PrintPFDRow &row, const SheetFormats &f)
 template <typename Row, typename Fill>
 void expandRows(const std::string &name, const std::vector<Row> &entries, Fill fill, std::string &text)
 {
-    ExpandSections("|" + name + "|", "|/" + name + "|",
-                   [&](const std::string &body) {
-                       std::vector<std::string> rows;
-                       rows.reserve(entries.size());
-                       size_t total = 0; // the rows never hold more than a sheet may
-                       for (const Row &entry : entries) {
-                           RequireSheetSize(total + body.size());
-                           std::string row = body;
-                           fill(row, entry);
-                           total += row.size();
-                           RequireSheetSize(total);
-                           rows.push_back(std::move(row));
-                       }
-                       return rows;
-                   },
-                   text);
+    ExpandSections(
+        "|" + name + "|", "|/" + name + "|",
+        [&](const std::string &body) {
+            std::vector<std::string> rows;
+            rows.reserve(entries.size());
+            size_t total = 0; // the rows never hold more than a sheet may
+            for (const Row &entry : entries) {
+                RequireSheetSize(total + body.size());
+                std::string row = body;
+                fill(row, entry);
+                total += row.size();
+                RequireSheetSize(total);
+                rows.push_back(std::move(row));
+            }
+            return rows;
+        },
+        text);
 }
 
 bool hasStall(const PrintJob &job, int index)
@@ -146,16 +147,18 @@ std::string ExpandSheetText(std::string text, const PrintJob &job, const SheetFo
     movementTokens("MOV2", movement.size() > 1 ? &movement[1] : nullptr, formats).Apply(text);
 
     const std::vector<PrintMovementRow> further(movement.begin() + std::min<size_t>(2, movement.size()),
-                                                 movement.end());
-    expandRows("MOVEMENT", further,
-               [&](std::string &row, const PrintMovementRow &entry) {
-                   ApplyCondition("|HASSTALL|", "|/HASSTALL|", entry.StallMP >= 1, row);
-                   movementTokens("MOV", &entry, formats).Apply(row);
-               },
-               text);
+                                                movement.end());
+    expandRows(
+        "MOVEMENT", further,
+        [&](std::string &row, const PrintMovementRow &entry) {
+            ApplyCondition("|HASSTALL|", "|/HASSTALL|", entry.StallMP >= 1, row);
+            movementTokens("MOV", &entry, formats).Apply(row);
+        },
+        text);
 
-    expandRows("WEAPONS", job.Weapons.Rows(),
-               [&](std::string &row, const PrintWeaponRow &entry) { weaponTokens(entry, formats).Apply(row); }, text);
+    expandRows(
+        "WEAPONS", job.Weapons.Rows(),
+        [&](std::string &row, const PrintWeaponRow &entry) { weaponTokens(entry, formats).Apply(row); }, text);
 
     const auto fillPfd = [&](std::string &row, const PrintPFDRow &entry) { pfdTokens(entry, formats).Apply(row); };
     expandRows("PERKS", job.Perks.Rows(), fillPfd, text);

@@ -5,8 +5,8 @@
 
 std::string SheetTemplate(SheetKind kind, const std::string &folder)
 {
-    const Stream block = kind == SheetKind::Html ? OpenDataBlock("html.zel", "HTML", folder)
-                                                   : OpenDataBlock("Text.zel", "TEXT", folder);
+    const Stream block =
+        kind == SheetKind::Html ? OpenDataBlock("html.zel", "HTML", folder) : OpenDataBlock("Text.zel", "TEXT", folder);
     return std::string(block.Bytes().begin(), block.Bytes().end());
 }
 

@@ -115,7 +115,7 @@ void replaceDelimitedTokens(const std::string &prefix, const std::string &termin
 // position, or npos when the finished part already holds one (so it stands before any open tag
 // found later) or there is none.
 class ExpandedText {
-  public:
+public:
     ExpandedText(const std::string &close, std::string &text)
         : m_close(close), m_text(text), m_nextClose(close.empty() ? std::string::npos : text.find(close))
     {
@@ -153,7 +153,7 @@ class ExpandedText {
         m_text = std::move(Done);
     }
 
-  private:
+private:
     // A close tag that begins in the finished part and ends in the rest of the text.
     bool closeAcrossBoundary() const
     {

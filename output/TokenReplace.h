@@ -58,8 +58,7 @@ using RowBuilder = std::function<std::vector<std::string>(const std::string &bod
 
 // Expands every occurrence of the section, first occurrence first, each with the rows built
 // from its own body. The search for the next occurrence resumes after the inserted rows.
-void ExpandSections(const std::string &open, const std::string &close, const RowBuilder &build,
-                    std::string &text);
+void ExpandSections(const std::string &open, const std::string &close, const RowBuilder &build, std::string &text);
 
 // A conditional section: kept deletes both tags everywhere and leaves the content; otherwise
 // every occurrence is removed together with its content.

@@ -2,8 +2,8 @@
 
 #include "base/Files.h"
 #include "base/Stream.h"
-#include "storage/RecordStream.h"
 #include "codec/LzhCompressor.h"
+#include "storage/RecordStream.h"
 
 std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
 {

@@ -1,7 +1,7 @@
 #include "storage/DataBlock.h"
 
-#include "storage/BuiltInBlocks.h"
 #include "codec/LzhCompressor.h"
+#include "storage/BuiltInBlocks.h"
 
 #include <stdexcept>
 

@@ -8,7 +8,7 @@
 // first bad value, e.g. "$.weapons[2].clips[0].sections[1].Amount: expected an integer"; it
 // quotes the JSON's own keys and values, so it is UTF-8.
 class DesignJsonError : public ArmorwrightError {
-  public:
+public:
     DesignJsonError(const std::string &path, const std::string &problem)
         : ArmorwrightError(ErrorText().SystemText(path + ": " + problem)), m_path(path)
     {
@@ -16,6 +16,6 @@ class DesignJsonError : public ArmorwrightError {
 
     const std::string &Path() const { return m_path; }
 
-  private:
+private:
     std::string m_path;
 };

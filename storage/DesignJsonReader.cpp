@@ -1,10 +1,10 @@
 #include "storage/DesignJson.h"
 
+#include "base/Cp1252.h"
 #include "engine/DesignFields.h"
 #include "engine/DesignFilePicture.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
-#include "base/Cp1252.h"
 #include "storage/Base64.h"
 #include "storage/DesignJsonKeys.h"
 #include "weapons/WeaponList.h"
@@ -24,10 +24,7 @@ namespace {
 using Setter = std::function<void(const ordered_json &value, const std::string &path)>;
 using Setters = std::map<std::string, Setter, std::less<>>;
 
-[[noreturn]] void fail(const std::string &path, const std::string &problem)
-{
-    throw DesignJsonError(path, problem);
-}
+[[noreturn]] void fail(const std::string &path, const std::string &problem) { throw DesignJsonError(path, problem); }
 
 std::string describeCodePoint(char32_t c)
 {
@@ -106,10 +103,7 @@ const ordered_json &readArray(const ordered_json &value, const std::string &path
     return value;
 }
 
-std::string itemPath(const std::string &path, size_t i)
-{
-    return path + "[" + std::to_string(i) + "]";
-}
+std::string itemPath(const std::string &path, size_t i) { return path + "[" + std::to_string(i) + "]"; }
 
 std::array<bool, kAmmoTypeCount> readFlags(const ordered_json &value, const std::string &path)
 {
@@ -118,7 +112,8 @@ std::array<bool, kAmmoTypeCount> readFlags(const ordered_json &value, const std:
     for (size_t i = 0; i < items.size(); ++i) {
         const int32_t k = readInt32(items[i], itemPath(path, i));
         if (k < 0 || k >= kAmmoTypeCount)
-            fail(itemPath(path, i), "expected an ammunition type number from 0 to " + std::to_string(kAmmoTypeCount - 1));
+            fail(itemPath(path, i),
+                 "expected an ammunition type number from 0 to " + std::to_string(kAmmoTypeCount - 1));
         flags[static_cast<size_t>(k)] = true;
     }
     return flags;
@@ -234,9 +229,9 @@ void readWeapons(const ordered_json &value, const std::string &path, WeaponList 
         Weapon weapon = readWeapon(items[i], weaponPath);
         // Every weapon lists every link; the list would silently fit a different count.
         if (i > 0 && weapon.Links.Count() != weapons.LinkCount())
-            fail(weaponPath + "." + designjson::kLinks,
-                 std::to_string(weapon.Links.Count()) + " entries where the first weapon has " +
-                     std::to_string(weapons.LinkCount()));
+            fail(weaponPath + "." + designjson::kLinks, std::to_string(weapon.Links.Count()) +
+                                                            " entries where the first weapon has " +
+                                                            std::to_string(weapons.LinkCount()));
         weapons.Add(weapon);
     }
 }

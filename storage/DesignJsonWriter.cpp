@@ -1,9 +1,9 @@
 #include "storage/DesignJson.h"
 
+#include "base/Cp1252.h"
 #include "engine/DesignFields.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
-#include "base/Cp1252.h"
 #include "storage/Base64.h"
 #include "storage/DesignJsonKeys.h"
 #include "weapons/WeaponList.h"
@@ -31,10 +31,7 @@ struct FieldWriter {
         else
             object[name] = value;
     }
-    void operator()(const char *name, TextField<const std::string> text)
-    {
-        object[name] = cp1252::ToUtf8(text.Value);
-    }
+    void operator()(const char *name, TextField<const std::string> text) { object[name] = cp1252::ToUtf8(text.Value); }
     void operator()(const char *name, BytesField<const SharedBytes> data)
     {
         object[name] = base64::Encode(data.Value.Bytes());

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/MovementList.h"
-#include "engine/PerkList.h"
 #include "base/Files.h"
 #include "base/SettingsFolder.h"
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
 #include "storage/WindowPositionStore.h"
 #include "weapons/BaseWeaponList.h"
 #include "weapons/WeaponTexts.h"

@@ -1,38 +1,38 @@
 #include "ui/MainWindow.h"
 
+#include "base/ArmorwrightError.h"
 #include "engine/CalculationReplay.h"
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
-#include "base/ArmorwrightError.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetFiles.h"
 #include "output/SafeFileName.h"
 #include "output/SheetExport.h"
-#include "ui/dialogs/AboutDialog.h"
-#include "ui/dialogs/CompareWindow.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/dialogs/DialogProvider.h"
-#include "ui/pages/EditorPage.h"
-#include "ui/widgets/ExitEdit.h"
-#include "ui/pages/GeneralPage.h"
-#include "ui/pages/InfoPage.h"
-#include "ui/dialogs/LogViewer.h"
-#include "ui/pages/MovementPages.h"
 #include "ui/NativePath.h"
-#include "ui/pages/PerksPage.h"
+#include "ui/WindowPlacement.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/CompareWindow.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/dialogs/LogViewer.h"
+#include "ui/dialogs/UserGuideWindow.h"
 #include "ui/document/RecentFiles.h"
-#include "ui/widgets/ResultLabel.h"
-#include "ui/widgets/TextUndoFallback.h"
 #include "ui/document/UndoHistory.h"
 #include "ui/document/UndoSnapshot.h"
-#include "ui/dialogs/UserGuideWindow.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/EditorPage.h"
+#include "ui/pages/GeneralPage.h"
+#include "ui/pages/InfoPage.h"
+#include "ui/pages/MovementPages.h"
+#include "ui/pages/PerksPage.h"
 #include "ui/pages/WeaponsPage.h"
-#include "ui/WindowPlacement.h"
+#include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/ResultLabel.h"
+#include "ui/widgets/TextUndoFallback.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,15 +81,9 @@ const PagePlaceholder kPlaceholders[] = {
     {"infoPage", "Info"},
 };
 
-bool isDesignFile(const QString &path)
-{
-    return path.endsWith(QStringLiteral(".vkd"), Qt::CaseInsensitive);
-}
+bool isDesignFile(const QString &path) { return path.endsWith(QStringLiteral(".vkd"), Qt::CaseInsensitive); }
 
-QString safeFileName(const Vehicle &vehicle)
-{
-    return cp1252::ToQt(SafeFileName(vehicle.Name));
-}
+QString safeFileName(const Vehicle &vehicle) { return cp1252::ToQt(SafeFileName(vehicle.Name)); }
 
 // Draws the record sheet on the printer's page; false when the printer could not start.
 bool printSheet(QPrinter &printer, const QImage &sheet)
@@ -104,13 +98,10 @@ bool printSheet(QPrinter &printer, const QImage &sheet)
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent)
-    , m_document(new VehicleDocument(this))
-    , m_recent(new RecentFiles(this))
-    , m_undo(new UndoHistory(*m_document))
-    , m_startProcess([](const QString &program, const QStringList &arguments) {
-        return QProcess::startDetached(program, arguments);
-    })
+    : QMainWindow(parent), m_document(new VehicleDocument(this)), m_recent(new RecentFiles(this)),
+      m_undo(new UndoHistory(*m_document)), m_startProcess([](const QString &program, const QStringList &arguments) {
+          return QProcess::startDetached(program, arguments);
+      })
 {
     setObjectName(QStringLiteral("mainWindow"));
     setAcceptDrops(true);
@@ -361,8 +352,8 @@ bool MainWindow::AskSaveVehicle(bool allowCancel)
 {
     if (!m_document->Modified())
         return true;
-    const DialogAnswer answer = allowCancel ? Dialogs().AskYesNoCancel(this, kSaveQuestion)
-                                             : Dialogs().AskYesNo(this, kSaveQuestion);
+    const DialogAnswer answer =
+        allowCancel ? Dialogs().AskYesNoCancel(this, kSaveQuestion) : Dialogs().AskYesNo(this, kSaveQuestion);
     switch (answer) {
     case DialogAnswer::Yes:
         // A cancelled save dialog goes on; a save that failed keeps the design open.
@@ -383,20 +374,11 @@ void MainWindow::ShowDesign()
     ShowGeneral();
 }
 
-void MainWindow::ShowGeneral()
-{
-    m_general->ShowGeneral();
-}
+void MainWindow::ShowGeneral() { m_general->ShowGeneral(); }
 
-void MainWindow::ShowProduction()
-{
-    m_general->ShowProduction();
-}
+void MainWindow::ShowProduction() { m_general->ShowProduction(); }
 
-void MainWindow::ShowMovement()
-{
-    m_general->MovementTabs()->ShowMovement();
-}
+void MainWindow::ShowMovement() { m_general->MovementTabs()->ShowMovement(); }
 
 void MainWindow::LoadDropDownLists()
 {
@@ -484,8 +466,8 @@ void MainWindow::StoreWindowLayout()
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     const QMimeData *data = event->mimeData();
-    if (!m_saving && data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile()
-        && isDesignFile(data->urls().first().toLocalFile()))
+    if (!m_saving && data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile() &&
+        isDesignFile(data->urls().first().toLocalFile()))
         event->acceptProposedAction();
 }
 
@@ -639,15 +621,9 @@ void MainWindow::SaveBusy(const QString &target)
     m_document->SaveTo(target);
 }
 
-void MainWindow::SaveDesign()
-{
-    Save();
-}
+void MainWindow::SaveDesign() { Save(); }
 
-void MainWindow::SaveDesignAs()
-{
-    Save(true);
-}
+void MainWindow::SaveDesignAs() { Save(true); }
 
 void MainWindow::CloseWindow()
 {
@@ -660,7 +636,8 @@ void MainWindow::CreateVariant()
     if (m_document->Modified())
         AskSaveVehicle(false);
     if (m_document->Modified()) {
-        Dialogs().ShowError(this, QStringLiteral("The vehicle needs to be saved before a variant can be created from it!"));
+        Dialogs().ShowError(this,
+                            QStringLiteral("The vehicle needs to be saved before a variant can be created from it!"));
         return;
     }
     const QStringList arguments{m_document->FileName(), QStringLiteral("NEW")};
@@ -678,15 +655,9 @@ void MainWindow::ShowLog(bool price)
     Dialogs().RunModal(viewer);
 }
 
-void MainWindow::ShowThreatValueLog()
-{
-    ShowLog(false);
-}
+void MainWindow::ShowThreatValueLog() { ShowLog(false); }
 
-void MainWindow::ShowPriceLog()
-{
-    ShowLog(true);
-}
+void MainWindow::ShowPriceLog() { ShowLog(true); }
 
 void MainWindow::OpenUserGuide()
 {
@@ -707,7 +678,8 @@ void MainWindow::CopySheetText()
 {
     TakeFocus();
     const PrintJob job = MakePrintJob(m_document->Design());
-    const std::string text = SheetFromTemplate(SheetKind::Text, CurrentProgramData().SheetTemplate(SheetKind::Text), job);
+    const std::string text =
+        SheetFromTemplate(SheetKind::Text, CurrentProgramData().SheetTemplate(SheetKind::Text), job);
     QGuiApplication::clipboard()->setText(cp1252::ToQt(text));
 }
 
@@ -727,15 +699,9 @@ void MainWindow::ExportSheetFile(bool html)
     SaveSheet(kind, ToNativePath(path), CurrentProgramData().SheetTemplate(kind), job);
 }
 
-void MainWindow::ExportTextSheet()
-{
-    ExportSheetFile(false);
-}
+void MainWindow::ExportTextSheet() { ExportSheetFile(false); }
 
-void MainWindow::ExportHtmlSheet()
-{
-    ExportSheetFile(true);
-}
+void MainWindow::ExportHtmlSheet() { ExportSheetFile(true); }
 
 QString MainWindow::SheetImageFile(const QString &title, const QString &extension, const QString &filter)
 {
@@ -823,9 +789,9 @@ void MainWindow::RevertToSaved()
     const QString path = m_document->FileName();
     if (path.isEmpty())
         return;
-    if (m_document->Modified()
-        && Dialogs().AskYesNo(this, QStringLiteral("Discard the changes made since the vehicle was last saved?"))
-               != DialogAnswer::Yes)
+    if (m_document->Modified() &&
+        Dialogs().AskYesNo(this, QStringLiteral("Discard the changes made since the vehicle was last saved?")) !=
+            DialogAnswer::Yes)
         return;
     ReadDesign(path);
 }

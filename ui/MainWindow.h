@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/pages/EditorHost.h"
 #include "ui/ProgramData.h"
+#include "ui/pages/EditorHost.h"
 
 #include <QImage>
 #include <QMainWindow>

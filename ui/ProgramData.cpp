@@ -13,7 +13,4 @@ ProgramData &CurrentProgramData()
     return *g_data;
 }
 
-void SetProgramData(ProgramData *data)
-{
-    g_data = data;
-}
+void SetProgramData(ProgramData *data) { g_data = data; }

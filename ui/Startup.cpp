@@ -4,17 +4,17 @@
 #include "base/SettingsFolder.h"
 #include "storage/Libraries.h"
 #include "ui/ApplicationTitle.h"
-#include "ui/document/Autosave.h"
 #include "ui/CommandGuard.h"
 #include "ui/DesktopIdentity.h"
 #include "ui/MainWindow.h"
 #include "ui/NativePath.h"
+#include "ui/StartupOptions.h"
+#include "ui/StoredProgramData.h"
+#include "ui/dialogs/SplashScreen.h"
+#include "ui/document/Autosave.h"
 #include "ui/document/RecentFiles.h"
 #include "ui/document/RecoveryOffer.h"
 #include "ui/document/RecoveryStore.h"
-#include "ui/dialogs/SplashScreen.h"
-#include "ui/StartupOptions.h"
-#include "ui/StoredProgramData.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,10 +26,7 @@
 
 namespace {
 
-void processMessages()
-{
-    QCoreApplication::processEvents();
-}
+void processMessages() { QCoreApplication::processEvents(); }
 
 // Ends the program once the window has been painted for the first time.
 class QuitWhenPainted : public QObject {
@@ -97,7 +94,9 @@ int RunArmorwright(int argc, char **argv)
     processMessages();
 
     // A damaged override or settings file is reported; the program goes on with what loaded.
-    RunGuarded(splash.get(), [] { LoadLibraries(SharedLibraries(), {ProgramFolder(), SettingsFolder()}, processMessages); });
+    RunGuarded(splash.get(), [] {
+        LoadLibraries(SharedLibraries(), {ProgramFolder(), SettingsFolder()}, processMessages);
+    });
     splash.reset();
 
     window.RecentFileList()->Load();

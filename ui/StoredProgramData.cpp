@@ -21,10 +21,7 @@ std::vector<uint8_t> blockBytes(const char *blockName)
 
 } // namespace
 
-MovementList &StoredProgramData::MovementLibrary()
-{
-    return SharedLibraries().Movement;
-}
+MovementList &StoredProgramData::MovementLibrary() { return SharedLibraries().Movement; }
 
 WindowPosition StoredProgramData::WindowPositionAt(int slot) const
 {
@@ -36,8 +33,8 @@ WindowPosition StoredProgramData::WindowPositionAt(int slot) const
 
 void StoredProgramData::SetWindowPosition(int slot, const WindowPosition &position)
 {
-    SharedLibraries().Positions.StoreWindowPosition(slot,
-                                              WindowRect{position.top, position.left, position.height, position.width});
+    SharedLibraries().Positions.StoreWindowPosition(
+        slot, WindowRect{position.top, position.left, position.height, position.width});
 }
 
 void StoredProgramData::GetLayoutValues(LayoutValues &values) const

@@ -8,7 +8,4 @@ BaseWeaponList &StoredWeaponLibraries::WeaponLibrary(int weaponType)
     return SharedLibraries().WeaponList(weaponType);
 }
 
-void StoredWeaponLibraries::CustomWeaponsChanged()
-{
-    SaveCustomWeaponFile(SharedLibraries().CustomWeapons());
-}
+void StoredWeaponLibraries::CustomWeaponsChanged() { SaveCustomWeaponFile(SharedLibraries().CustomWeapons()); }

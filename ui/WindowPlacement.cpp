@@ -18,8 +18,8 @@ QRect KeepOnScreen(const QRect &frame, const QList<QRect> &screens, const QRect 
 {
     for (const QRect &screen : screens) {
         const QRect seen = frame.intersected(screen);
-        if (seen.width() >= qMin(kGrabWidth, frame.width()) && seen.height() >= qMin(kGrabHeight, frame.height())
-            && !seen.isEmpty())
+        if (seen.width() >= qMin(kGrabWidth, frame.width()) && seen.height() >= qMin(kGrabHeight, frame.height()) &&
+            !seen.isEmpty())
             return frame;
     }
     QRect moved(frame.topLeft(), frame.size().boundedTo(primary.size()));

@@ -5,15 +5,9 @@
 #include <cstdlib>
 #include <utility>
 
-WeaponRecord BaseWeaponList::Get(int i) const
-{
-    return ListGet(m_records, i);
-}
+WeaponRecord BaseWeaponList::Get(int i) const { return ListGet(m_records, i); }
 
-void BaseWeaponList::Set(int i, const WeaponRecord &record)
-{
-    ListSet(m_records, i, record);
-}
+void BaseWeaponList::Set(int i, const WeaponRecord &record) { ListSet(m_records, i, record); }
 
 int BaseWeaponList::Add(const WeaponRecord &record)
 {
@@ -21,10 +15,7 @@ int BaseWeaponList::Add(const WeaponRecord &record)
     return Count() - 1;
 }
 
-void BaseWeaponList::Delete(int i)
-{
-    ListDelete(m_records, i);
-}
+void BaseWeaponList::Delete(int i) { ListDelete(m_records, i); }
 
 namespace {
 
@@ -34,16 +25,26 @@ template <typename T> int compareValues(const T &a, const T &b) { return a < b ?
 int compareOn(int column, const WeaponRecord &a, const WeaponRecord &b)
 {
     switch (column) {
-    case 1: return compareValues(a.Code, b.Code); // std::string compares bytes unsigned, like the stored texts
-    case 2: return compareValues(a.Name, b.Name);
-    case 3: return compareValues(a.Rating, b.Rating);
-    case 4: return compareValues(a.BaseRange, b.BaseRange);
-    case 5: return compareValues(a.Accuracy, b.Accuracy);
-    case 6: return compareValues(a.Damage, b.Damage);
-    case 7: return compareValues(a.ROF, b.ROF);
-    case 8: return compareValues(a.AmmoBaseCost, b.AmmoBaseCost);
-    case 9: return compareValues(a.MinSize, b.MinSize);
-    default: return 0;
+    case 1:
+        return compareValues(a.Code, b.Code); // std::string compares bytes unsigned, like the stored texts
+    case 2:
+        return compareValues(a.Name, b.Name);
+    case 3:
+        return compareValues(a.Rating, b.Rating);
+    case 4:
+        return compareValues(a.BaseRange, b.BaseRange);
+    case 5:
+        return compareValues(a.Accuracy, b.Accuracy);
+    case 6:
+        return compareValues(a.Damage, b.Damage);
+    case 7:
+        return compareValues(a.ROF, b.ROF);
+    case 8:
+        return compareValues(a.AmmoBaseCost, b.AmmoBaseCost);
+    case 9:
+        return compareValues(a.MinSize, b.MinSize);
+    default:
+        return 0;
     }
 }
 

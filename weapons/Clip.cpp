@@ -12,10 +12,7 @@ AmmoSection Clip::GetSection(int i) const
     return section ? *section : ClearAmmoSection();
 }
 
-void Clip::SetSection(int i, const AmmoSection &section)
-{
-    ListSet(m_sections, i, section);
-}
+void Clip::SetSection(int i, const AmmoSection &section) { ListSet(m_sections, i, section); }
 
 int Clip::AddSection(const AmmoSection &section)
 {
@@ -23,15 +20,9 @@ int Clip::AddSection(const AmmoSection &section)
     return SectionCount() - 1;
 }
 
-void Clip::DeleteSection(int i)
-{
-    ListDelete(m_sections, i);
-}
+void Clip::DeleteSection(int i) { ListDelete(m_sections, i); }
 
-void Clip::ExchangeSections(int i, int j)
-{
-    ListExchange(m_sections, i, j);
-}
+void Clip::ExchangeSections(int i, int j) { ListExchange(m_sections, i, j); }
 
 double Clip::SectionCost(int i, double ammoBaseCost) const
 {

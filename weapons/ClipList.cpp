@@ -22,15 +22,9 @@ const Clip &ClipList::Get(int i) const
     return clip ? *clip : empty;
 }
 
-Clip *ClipList::Mutable(int i)
-{
-    return ListFind(m_clips, i);
-}
+Clip *ClipList::Mutable(int i) { return ListFind(m_clips, i); }
 
-void ClipList::Set(int i, const Clip &clip)
-{
-    ListSet(m_clips, i, clip);
-}
+void ClipList::Set(int i, const Clip &clip) { ListSet(m_clips, i, clip); }
 
 int ClipList::Add(const Clip &clip)
 {
@@ -38,15 +32,9 @@ int ClipList::Add(const Clip &clip)
     return Count() - 1;
 }
 
-void ClipList::Delete(int i)
-{
-    ListDelete(m_clips, i);
-}
+void ClipList::Delete(int i) { ListDelete(m_clips, i); }
 
-void ClipList::Exchange(int i, int j)
-{
-    ListExchange(m_clips, i, j);
-}
+void ClipList::Exchange(int i, int j) { ListExchange(m_clips, i, j); }
 
 int64_t ClipList::TotalAmmo() const
 {

@@ -9,14 +9,22 @@ namespace {
 int64_t AmmoThreshold(int32_t m)
 {
     switch (m) {
-    case 1: return 625;
-    case 2: return 80;
-    case 3: return 25;
-    case 4: return 10;
-    case 5: return 5;
-    case 6: return 3;
-    case 7: return 2;
-    default: return 1;
+    case 1:
+        return 625;
+    case 2:
+        return 80;
+    case 3:
+        return 25;
+    case 4:
+        return 10;
+    case 5:
+        return 5;
+    case 6:
+        return 3;
+    case 7:
+        return 2;
+    default:
+        return 1;
     }
 }
 

@@ -12,7 +12,7 @@ class Stream;
 class Weapon {
 public:
     WeaponRecord Data = DefaultWeaponRecord();
-    ClipList Clips;   // always created with clip 0, the internal magazine
+    ClipList Clips;    // always created with clip 0, the internal magazine
     BooleanList Links; // entry i true: member of weapon link i+1
 
     Weapon() = default;

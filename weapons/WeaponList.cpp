@@ -56,15 +56,9 @@ const Weapon &WeaponList::Get(int i) const
     return *m_weapons[static_cast<size_t>(i)];
 }
 
-void WeaponList::Delete(int i)
-{
-    ListDelete(m_weapons, i);
-}
+void WeaponList::Delete(int i) { ListDelete(m_weapons, i); }
 
-void WeaponList::Exchange(int i, int j)
-{
-    ListExchange(m_weapons, i, j);
-}
+void WeaponList::Exchange(int i, int j) { ListExchange(m_weapons, i, j); }
 
 int WeaponList::Add(std::unique_ptr<Weapon> weapon)
 {

@@ -33,8 +33,8 @@ double Weapon::Rating(int32_t finalSize) const
     // A smaller mount scales by the share of the minimum size kept. A weapon without a
     // minimum size has nothing to scale, so it keeps its rating.
     if (d.SizeMod < 0 && d.MinSize != 0) {
-        const long double share = static_cast<long double>(static_cast<int64_t>(d.MinSize) + d.SizeMod) /
-                                  static_cast<long double>(d.MinSize);
+        const long double share =
+            static_cast<long double>(static_cast<int64_t>(d.MinSize) + d.SizeMod) / static_cast<long double>(d.MinSize);
         v = MultiplyExtended(v, share);
         LogLine("          After Size Mod = ", v);
     }

@@ -5,7 +5,8 @@
 
 namespace off = weaponrecord;
 
-static_assert(off::BaseAmmo + kAmmoSectionSize == kWeaponRecordSize, "the weapon record ends with its ammunition section");
+static_assert(off::BaseAmmo + kAmmoSectionSize == kWeaponRecordSize,
+              "the weapon record ends with its ammunition section");
 
 namespace {
 
@@ -22,26 +23,42 @@ struct BoolField {
 using R = WeaponRecord;
 
 const IntField kIntFields[] = {
-    {&R::Rating, off::Rating},           {&R::BaseRange, off::BaseRange},
-    {&R::MediumBonus, off::MediumBonus}, {&R::LongBonus, off::LongBonus},
-    {&R::ExtremeBonus, off::ExtremeBonus}, {&R::Damage, off::Damage},
-    {&R::Accuracy, off::Accuracy},       {&R::ROF, off::ROF},
-    {&R::MinSize, off::MinSize},         {&R::AreaEffect, off::AreaEffect},
-    {&R::MinimumRange, off::MinimumRange}, {&R::DamagePerRB, off::DamagePerRB},
-    {&R::AccMod, off::AccMod},           {&R::DmgMod, off::DmgMod},
-    {&R::RangeMod, off::RangeMod},       {&R::ROFMod, off::ROFMod},
-    {&R::SizeMod, off::SizeMod},         {&R::PoorWorkmanship, off::PoorWorkmanship},
-    {&R::WeaponType, off::WeaponType},   {&R::Arc, off::Arc},
+    {&R::Rating, off::Rating},
+    {&R::BaseRange, off::BaseRange},
+    {&R::MediumBonus, off::MediumBonus},
+    {&R::LongBonus, off::LongBonus},
+    {&R::ExtremeBonus, off::ExtremeBonus},
+    {&R::Damage, off::Damage},
+    {&R::Accuracy, off::Accuracy},
+    {&R::ROF, off::ROF},
+    {&R::MinSize, off::MinSize},
+    {&R::AreaEffect, off::AreaEffect},
+    {&R::MinimumRange, off::MinimumRange},
+    {&R::DamagePerRB, off::DamagePerRB},
+    {&R::AccMod, off::AccMod},
+    {&R::DmgMod, off::DmgMod},
+    {&R::RangeMod, off::RangeMod},
+    {&R::ROFMod, off::ROFMod},
+    {&R::SizeMod, off::SizeMod},
+    {&R::PoorWorkmanship, off::PoorWorkmanship},
+    {&R::WeaponType, off::WeaponType},
+    {&R::Arc, off::Arc},
     {&R::NumberOfItems, off::NumberOfItems},
 };
 
 const BoolField kBoolFields[] = {
-    {&R::AntiInf, off::AntiInf},           {&R::Guided, off::Guided},
-    {&R::Haywire, off::Haywire},           {&R::Incendiary, off::Incendiary},
-    {&R::IndirectFire, off::IndirectFire}, {&R::ArmorPiercing, off::ArmorPiercing},
-    {&R::ArmorCrushing, off::ArmorCrushing}, {&R::Clumsy, off::Clumsy},
-    {&R::SniperSystem, off::SniperSystem}, {&R::Stabilized, off::Stabilized},
-    {&R::Entangle, off::Entangle},         {&R::Sporting, off::Sporting},
+    {&R::AntiInf, off::AntiInf},
+    {&R::Guided, off::Guided},
+    {&R::Haywire, off::Haywire},
+    {&R::Incendiary, off::Incendiary},
+    {&R::IndirectFire, off::IndirectFire},
+    {&R::ArmorPiercing, off::ArmorPiercing},
+    {&R::ArmorCrushing, off::ArmorCrushing},
+    {&R::Clumsy, off::Clumsy},
+    {&R::SniperSystem, off::SniperSystem},
+    {&R::Stabilized, off::Stabilized},
+    {&R::Entangle, off::Entangle},
+    {&R::Sporting, off::Sporting},
     {&R::Disposable, off::Disposable},
 };
 

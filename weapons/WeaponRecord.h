@@ -26,17 +26,17 @@ struct WeaponRecord {
     int32_t Accuracy = 0;
     int32_t ROF = 0;
     int32_t MinSize = 0;
-    int32_t AreaEffect = 0;   // -1: none, otherwise the radius
+    int32_t AreaEffect = 0; // -1: none, otherwise the radius
     int32_t MinimumRange = 0;
     int32_t DamagePerRB = 0;
-    int32_t AccMod = 0;       // modifications: -1, 0 or +1
+    int32_t AccMod = 0; // modifications: -1, 0 or +1
     int32_t DmgMod = 0;
     int32_t RangeMod = 0;
     int32_t ROFMod = 0;
     int32_t SizeMod = 0;
     int32_t PoorWorkmanship = 0;
-    int32_t WeaponType = 0;   // library tab 0..6
-    int32_t Arc = 0;          // firing arc 0..17
+    int32_t WeaponType = 0; // library tab 0..6
+    int32_t Arc = 0;        // firing arc 0..17
     int32_t NumberOfItems = 0;
     double AmmoBaseCost = 0.0; // threat-value cost of one round
     bool AntiInf = false;
@@ -59,13 +59,13 @@ struct WeaponRecord {
 
 // Byte offsets of the fields in the stored image.
 namespace weaponrecord {
-constexpr int Name = 0, Code = 65, Rating = 76, BaseRange = 80, MediumBonus = 84, LongBonus = 88,
-              ExtremeBonus = 92, Damage = 96, Accuracy = 100, ROF = 104, MinSize = 108, AreaEffect = 112,
-              MinimumRange = 116, DamagePerRB = 120, AccMod = 124, DmgMod = 128, RangeMod = 132, ROFMod = 136,
-              SizeMod = 140, PoorWorkmanship = 144, WeaponType = 148, Arc = 152, NumberOfItems = 156,
-              AmmoBaseCost = 160, AntiInf = 168, Guided = 169, Haywire = 170, Incendiary = 171, IndirectFire = 172,
-              ArmorPiercing = 173, ArmorCrushing = 174, Clumsy = 175, SniperSystem = 176, Stabilized = 177,
-              Entangle = 178, Sporting = 179, Disposable = 180, BaseAmmo = 181;
+constexpr int Name = 0, Code = 65, Rating = 76, BaseRange = 80, MediumBonus = 84, LongBonus = 88, ExtremeBonus = 92,
+              Damage = 96, Accuracy = 100, ROF = 104, MinSize = 108, AreaEffect = 112, MinimumRange = 116,
+              DamagePerRB = 120, AccMod = 124, DmgMod = 128, RangeMod = 132, ROFMod = 136, SizeMod = 140,
+              PoorWorkmanship = 144, WeaponType = 148, Arc = 152, NumberOfItems = 156, AmmoBaseCost = 160,
+              AntiInf = 168, Guided = 169, Haywire = 170, Incendiary = 171, IndirectFire = 172, ArmorPiercing = 173,
+              ArmorCrushing = 174, Clumsy = 175, SniperSystem = 176, Stabilized = 177, Entangle = 178, Sporting = 179,
+              Disposable = 180, BaseAmmo = 181;
 } // namespace weaponrecord
 
 // The record of a new weapon: "Untitled", "NONE", one item, no area effect, all else zero.

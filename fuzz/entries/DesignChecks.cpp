@@ -1,16 +1,16 @@
 #include "fuzz/entries/DesignChecks.h"
 
+#include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "engine/DesignFile.h"
 #include "engine/OpenedDesign.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
 #include "fuzz/entries/FuzzEntries.h"
 #include "output/ConvertError.h"
-#include "output/SheetTooLarge.h"
 #include "output/PrintJob.h"
 #include "output/SheetExport.h"
 #include "output/SheetTemplate.h"
-#include "codec/LzhCompressor.h"
+#include "output/SheetTooLarge.h"
 
 namespace fuzzcheck {
 

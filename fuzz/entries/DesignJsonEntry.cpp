@@ -1,9 +1,9 @@
 #include "fuzz/entries/FuzzEntries.h"
 
 #if __has_include("storage/DesignJson.h")
+#include "base/Stream.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
 #include "fuzz/entries/DesignChecks.h"
 #include "storage/DesignJson.h"
 

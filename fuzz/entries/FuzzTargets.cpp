@@ -3,9 +3,8 @@
 const std::vector<FuzzTarget> &FuzzTargets()
 {
     static const std::vector<FuzzTarget> targets = {
-        {"container", FuzzContainer},         {"design_body", FuzzDesignBody},
-        {"override_file", FuzzOverrideFile},  {"sheet_layout", FuzzSheetLayout},
-        {"sheet_template", FuzzSheetTemplate}, {"design_json", FuzzDesignJson},
+        {"container", FuzzContainer},      {"design_body", FuzzDesignBody},       {"override_file", FuzzOverrideFile},
+        {"sheet_layout", FuzzSheetLayout}, {"sheet_template", FuzzSheetTemplate}, {"design_json", FuzzDesignJson},
     };
     return targets;
 }

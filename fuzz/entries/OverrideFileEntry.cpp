@@ -1,5 +1,6 @@
 #include "fuzz/entries/FuzzEntries.h"
 
+#include "codec/LzhCompressor.h"
 #include "engine/DesignResults.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
@@ -9,7 +10,6 @@
 #include "storage/DropDownLists.h"
 #include "storage/Libraries.h"
 #include "storage/RecordStream.h"
-#include "codec/LzhCompressor.h"
 #include "tests/support/TempFolder.h"
 #include "weapons/WeaponList.h"
 

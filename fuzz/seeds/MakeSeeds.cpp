@@ -1,15 +1,15 @@
 // Writes the seed corpora of the fuzz targets, each input made by the program's own writers:
 //   aw-fuzz-seeds <corpus folder>
 // One subfolder per target (see FuzzTargets); existing files of the same name are replaced.
+#include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
-#include "base/Stream.h"
 #include "fuzz/entries/FuzzEntries.h"
 #include "output/SheetLayout.h"
 #include "output/SheetTemplate.h"
 #include "storage/DataBlock.h"
 #include "storage/Libraries.h"
-#include "codec/LzhCompressor.h"
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/TestFiles.h"
 #include "weapons/WeaponList.h"
@@ -79,8 +79,9 @@ void overrideSeeds()
             WriteWeaponRecord(libs.WeaponList(type).Get(i), weapons.data() + weapons.size() - kWeaponRecordSize);
         }
     seed("override_file", "weapons", withSelector(OverrideFile::Weapons, weapons));
-    seed("override_file", "custom", withSelector(OverrideFile::Custom, CompressBytes(std::vector<uint8_t>(
-                                                                            weapons.begin(), weapons.begin() + 3 * kWeaponRecordSize))));
+    seed("override_file", "custom",
+         withSelector(OverrideFile::Custom,
+                      CompressBytes(std::vector<uint8_t>(weapons.begin(), weapons.begin() + 3 * kWeaponRecordSize))));
 
     std::vector<uint8_t> perks;
     for (const PerkList *list : {&libs.Perks, &libs.Flaws})
@@ -127,7 +128,8 @@ void layoutSeeds()
     small.Background = samples::BitmapFile(160, 120, 24, 5);
     small.Items.push_back(label("|NAME|", 2, 2, sheetstyle::Bold));
     small.Items.push_back(label("TV |TV| |WEPSR1| |WEPNAME2|", 20, 4, 0));
-    small.Items.push_back(label("|PERKNAME1||FLAWRATING1||DEFECTEFFECT1||MOVNAME2|", 40, 5, sheetstyle::Italic | sheetstyle::Underline));
+    small.Items.push_back(
+        label("|PERKNAME1||FLAWRATING1||DEFECTEFFECT1||MOVNAME2|", 40, 5, sheetstyle::Italic | sheetstyle::Underline));
     small.Items.push_back(SheetArmourBox{5, 0xFFFFFF, 0x202020, {60, 10, 8, 8}});
     small.Items.push_back(SheetArmourBox{50, 0x00FF00, 0x0000FF, {60, 20, 8, 8}});
     small.Items.push_back(SheetPictureFrame{{70, 60, 40, 80}});

@@ -33,8 +33,8 @@ TEST(RoundHalfEven, TiesGoToTheEvenNeighbourOthersToTheNearest)
     EXPECT_EQ(RoundHalfEven(2.5), 2.0);
     EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
     EXPECT_EQ(RoundHalfEven(-3.5), -4.0);
-    EXPECT_EQ(RoundHalfEven(2.5000000000000004), 3.0); // just above the tie
-    EXPECT_EQ(RoundHalfEven(0.49999999999999994), 0.0); // just below: not a tie
+    EXPECT_EQ(RoundHalfEven(2.5000000000000004), 3.0);                // just above the tie
+    EXPECT_EQ(RoundHalfEven(0.49999999999999994), 0.0);               // just below: not a tie
     EXPECT_EQ(RoundHalfEven(4503599627370497.0), 4503599627370497.0); // whole beyond 2^52
     EXPECT_TRUE(std::isnan(RoundHalfEven(std::nan(""))));
     EXPECT_EQ(RoundHalfEven(-INFINITY), -INFINITY);

@@ -2,13 +2,13 @@
 // writer, the built tool run as a separate process.
 #include "CliTestSupport.h"
 
+#include "base/Cp1252.h"
+#include "base/Files.h"
+#include "base/ProgramVersion.h"
 #include "engine/CalculationReplay.h"
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/OpenedDesign.h"
-#include "base/Cp1252.h"
-#include "base/Files.h"
-#include "base/ProgramVersion.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -19,7 +19,7 @@
 namespace {
 
 class CliCommands : public ::testing::Test {
-  protected:
+protected:
     // Saves the design in the test folder and returns the path.
     std::string save(const BaseVehicle &vehicle, const std::string &fileName)
     {
@@ -75,7 +75,7 @@ TEST_F(CliCommands, HelpListsEveryCommandAndUsageErrorsExitWithTwo)
     EXPECT_EQ(unknown.ExitCode, 2);
     EXPECT_EQ(unknown.Err, "armorwright-cli report: unknown option '--colour'\n"
                            "Usage: armorwright-cli report [--json] [--locale NAME] FILE...\n");
-    EXPECT_EQ(RunCli({"log", path("a.vkd")}).ExitCode, 2);               // neither --tv nor --price
+    EXPECT_EQ(RunCli({"log", path("a.vkd")}).ExitCode, 2); // neither --tv nor --price
     EXPECT_EQ(RunCli({"log", "--tv", "--price", path("a.vkd")}).ExitCode, 2);
     EXPECT_EQ(RunCli({"export", "--format", "gif", path("a.vkd")}).ExitCode, 2);
     EXPECT_EQ(RunCli({"export", "--format", "text", "-o", "x", path("a"), path("b")}).ExitCode, 2);

@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 CliRun RunCli(const std::vector<std::string> &args, const std::string &input, const std::string &executable,
-               const std::string &outputPath)
+              const std::string &outputPath)
 {
     const TempFolder io;
     const std::string in = io / "in", out = outputPath.empty() ? io / "out" : outputPath, err = io / "err";
@@ -45,7 +45,4 @@ CliRun RunCli(const std::vector<std::string> &args, const std::string &input, co
     return run;
 }
 
-std::vector<uint8_t> DesignBody(const std::string &path)
-{
-    return DecompressBytes(ReadWholeFile(path));
-}
+std::vector<uint8_t> DesignBody(const std::string &path) { return DecompressBytes(ReadWholeFile(path)); }

@@ -18,7 +18,7 @@ struct CliRun {
 // Runs the built command-line tool (or another executable) with the arguments, feeding
 // `input` to its standard input. Standard output goes to `outputPath` when one is given.
 CliRun RunCli(const std::vector<std::string> &args, const std::string &input = "",
-               const std::string &executable = AW_CLI_PATH, const std::string &outputPath = "");
+              const std::string &executable = AW_CLI_PATH, const std::string &outputPath = "");
 
 // The design body inside a design file (the container decompressed).
 std::vector<uint8_t> DesignBody(const std::string &path);

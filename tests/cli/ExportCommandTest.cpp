@@ -1,17 +1,17 @@
 // armorwright-cli export: the sheets are those the editor writes for the same design.
 #include "CliTestSupport.h"
 
-#include "engine/DesignFile.h"
-#include "engine/OpenedDesign.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
+#include "codec/LzhCompressor.h"
+#include "engine/DesignFile.h"
+#include "engine/OpenedDesign.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetRenderContext.h"
 #include "output/SheetExport.h"
 #include "storage/DataBlock.h"
-#include "codec/LzhCompressor.h"
 
 #include <QImage>
 
@@ -25,7 +25,7 @@ namespace {
 // The tool is copied into a folder of its own, so the override files of each test (and
 // none of anybody else's) lie beside it.
 class ExportCommand : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         std::filesystem::create_directories(m_program.Path());
@@ -47,7 +47,7 @@ class ExportCommand : public ::testing::Test {
         std::unique_ptr<Vehicle> vehicle = LoadDesignFile(file).Design;
         SettleOpenedDesign(*vehicle);
         const Stream block = OpenDataBlock(kind == SheetKind::Text ? "Text.zel" : "html.zel",
-                                            kind == SheetKind::Text ? "TEXT" : "HTML", m_designs.Path().string() + "/");
+                                           kind == SheetKind::Text ? "TEXT" : "HTML", m_designs.Path().string() + "/");
         const std::string templateText(block.Bytes().begin(), block.Bytes().end());
         return SheetFromTemplate(kind, templateText, MakePrintJob(*vehicle, separators), SheetFormats(separators));
     }
@@ -116,10 +116,15 @@ TEST_F(ExportCommand, ARosterIsExportedPastADamagedFile)
     const std::string folder = (m_out.Path() / "roster").string(); // made by the export
     const CliRun run = cli({"export", "--format", "text", a, bad, c, "--out-dir", folder});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.Out, "[1/3] " + a + " -> " + folder + "/Alpha.txt\n"
-                       "[2/3] " + bad + " failed\n"
-                       "[3/3] " + c + " -> " + folder + "/Charlie.txt\n"
-                       "Exported 2 of 3 designs, 1 failed.\n");
+    EXPECT_EQ(run.Out, "[1/3] " + a + " -> " + folder +
+                           "/Alpha.txt\n"
+                           "[2/3] " +
+                           bad +
+                           " failed\n"
+                           "[3/3] " +
+                           c + " -> " + folder +
+                           "/Charlie.txt\n"
+                           "Exported 2 of 3 designs, 1 failed.\n");
     EXPECT_EQ(run.Err.rfind("armorwright-cli export: " + bad + ": ", 0), 0u) << run.Err;
     EXPECT_EQ(ReadText(folder + "/Alpha.txt"), editorSheet(SheetKind::Text, a));
     EXPECT_EQ(ReadText(folder + "/Charlie.txt"), editorSheet(SheetKind::Text, c));
@@ -135,14 +140,13 @@ TEST_F(ExportCommand, OutputNamesComeFromTheDesignNames)
     const std::string dots = save(*SmallDesign(".."), "dots.vkd");
     const std::string latin = save(*SmallDesign("Sch\xFCtze"), "latin.vkd");
     const std::string longName = save(*SmallDesign(std::string(250, '\xE9')), "long.vkd");
-    const CliRun run =
-        cli({"export", "--format", "html", "--out-dir", m_out.Path().string(), twin1, twin2, slashes, nothing, dots,
-             latin, longName});
+    const CliRun run = cli({"export", "--format", "html", "--out-dir", m_out.Path().string(), twin1, twin2, slashes,
+                            nothing, dots, latin, longName});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     // 250 "é" are 500 bytes in UTF-8: cut to the 255 bytes a file name may have, less the
     // 7 of the temporary name of the atomic write.
-    std::vector<std::string> expected = {"AB C.html", "Sch\u00FCtze.html", "Twin (2).html", "Twin.html", "dots.html",
-                                         "only-forbidden.html"};
+    std::vector<std::string> expected = {"AB C.html", "Sch\u00FCtze.html", "Twin (2).html",
+                                         "Twin.html", "dots.html",         "only-forbidden.html"};
     std::string accents;
     for (int i = 0; i < 121; ++i)
         accents += "\u00E9";

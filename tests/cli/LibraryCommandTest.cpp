@@ -1,8 +1,8 @@
-#include "engine/MovementRecord.h"
 #include "base/Files.h"
 #include "codec/LzhCompressor.h"
-#include "weapons/WeaponRecord.h"
+#include "engine/MovementRecord.h"
 #include "tests/support/TempFolder.h"
+#include "weapons/WeaponRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "base/Files.h"
 #include "base/Stream.h"
-#include "storage/BuiltInBlocks.h"
 #include "codec/LzhCompressor.h"
+#include "storage/BuiltInBlocks.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

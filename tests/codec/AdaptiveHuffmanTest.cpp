@@ -1,5 +1,5 @@
-#include "base/Stream.h"
 #include "codec/AdaptiveHuffman.h"
+#include "base/Stream.h"
 #include "codec/CodecSink.h"
 #include "codec/CodecSource.h"
 
@@ -99,5 +99,4 @@ TEST(AdaptiveHuffman, CodesLongerThanSixteenBitsAreWrittenWhole)
     AdaptiveHuffman encoder, decoder;
     EXPECT_EQ(roundTrip(symbols, encoder, decoder), symbols);
     EXPECT_GT(encoder.LongestCodeWritten(), 16u);
-
 }

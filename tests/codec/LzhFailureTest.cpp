@@ -89,7 +89,9 @@ TEST(LzhFailure, SizesTheCodedBytesCannotHoldAreRefused)
     EXPECT_EQ(codecMessage([&] { DecompressStream(shortSource, shortDest); }), lzhmsg::kSizeMismatch);
     EXPECT_LE(shortDest.Size(), 560);
     // A last match running past the size.
-    EXPECT_EQ(codecMessage([] { DecompressBytes(BuildContainer({Lit('a'), Match(10, 0)}, 5)); }),
+    EXPECT_EQ(codecMessage([] {
+                  DecompressBytes(BuildContainer({Lit('a'), Match(10, 0)}, 5));
+              }),
               lzhmsg::kSizeMismatch);
 }
 

@@ -127,8 +127,10 @@ TEST(DesignFields, VehicleFieldListIsCompleteAndStored)
     // 14 descriptive texts, 11 whole numbers, 3 reals, the currency name, 3 long texts,
     // the file version and the picture.
     Vehicle vehicle;
-    expectEachFieldOnce(vehicle, [](auto &r, auto &&f) { ForEachVehicleField(r, f); }, 34);
-    expectEachFieldOnce(vehicle.CustomProduction, [](auto &r, auto &&f) { ForEachCustomProductionField(r, f); }, 5);
+    expectEachFieldOnce(
+        vehicle, [](auto &r, auto &&f) { ForEachVehicleField(r, f); }, 34);
+    expectEachFieldOnce(
+        vehicle.CustomProduction, [](auto &r, auto &&f) { ForEachCustomProductionField(r, f); }, 5);
 
     // Every vehicle field but the file version (always written as the current one) is in the body.
     const std::vector<uint8_t> cleared = BodyOf(vehicle);

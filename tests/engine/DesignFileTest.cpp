@@ -3,12 +3,12 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
 
-#include "engine/MovementList.h"
-#include "engine/PerkList.h"
-#include "engine/Vehicle.h"
 #include "base/Files.h"
 #include "base/Stream.h"
 #include "codec/LzhCompressor.h"
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "engine/Vehicle.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>

@@ -138,8 +138,8 @@ TEST(MovementList, ManeuverFlawsCountTwiceEachNegativeModifier)
     EXPECT_EQ(value, -8.0);
     EXPECT_TRUE(list.AnyFlight());
     const LogLines expected{"        Manuver Flaws...", "          movement 1 is flawed by -1",
-                             "         -2 Flaw value so far.", "          movement 3 is flawed by -3",
-                             "         -8 Flaw value so far."};
+                            "         -2 Flaw value so far.", "          movement 3 is flawed by -3",
+                            "         -8 Flaw value so far."};
     EXPECT_EQ(log, expected);
 }
 
@@ -181,7 +181,7 @@ TEST(MovementList, StreamFormIsCountThenRecordImages)
     list.SaveToStream(stream);
     ASSERT_EQ(stream.Size(), 4 + 2 * MovementRecord::Size);
     EXPECT_EQ(bytes::GetInt32(stream.Bytes().data()), 2);
-    EXPECT_EQ(stream.Bytes()[4], 6);                              // "Walker"
+    EXPECT_EQ(stream.Bytes()[4], 6);                             // "Walker"
     EXPECT_EQ(stream.Bytes()[4 + MovementRecord::Size], 6);      // "Flight"
     EXPECT_EQ(stream.Bytes()[4 + MovementRecord::Size + 34], 1); // flight flag of the second
 

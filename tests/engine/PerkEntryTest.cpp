@@ -29,10 +29,7 @@ PerkVehicleData vehicle(int32_t actions, int32_t people, int32_t size, int32_t a
     return v;
 }
 
-double worth(const PerkRecord &r, const PerkVehicleData &v = {})
-{
-    return Worth(r, v);
-}
+double worth(const PerkRecord &r, const PerkVehicleData &v = {}) { return Worth(r, v); }
 
 } // namespace
 

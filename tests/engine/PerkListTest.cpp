@@ -111,8 +111,8 @@ TEST(PerkList, RatingSumsTheWorths)
     }
     EXPECT_DOUBLE_EQ(total, 1.5);
     const LogLines expected{"          Getting a Perk/Flaw cost group", "              Perk/Flaw - A",
-                             "                    Worth - 2.5", "              Perk/Flaw - B",
-                             "                    Worth - -1"};
+                            "                    Worth - 2.5", "              Perk/Flaw - B",
+                            "                    Worth - -1"};
     EXPECT_EQ(log, expected);
 }
 

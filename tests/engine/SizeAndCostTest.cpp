@@ -1,10 +1,10 @@
 #include "tests/support/SampleDesigns.h"
 
+#include "base/CalculationLog.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
-#include "base/CalculationLog.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +13,13 @@
 
 namespace {
 
-const std::string kCycleLine =
-    "       DefaultSize Main loop... this loops until nothing changine the TV is changed";
+const std::string kCycleLine = "       DefaultSize Main loop... this loops until nothing changine the TV is changed";
 
-long CountLines(const LogLines &lines, const std::string &line)
-{
-    return std::count(lines.begin(), lines.end(), line);
-}
+long CountLines(const LogLines &lines, const std::string &line) { return std::count(lines.begin(), lines.end(), line); }
 
 long CountPrefixed(const LogLines &lines, const std::string &prefix)
 {
-    return std::count_if(lines.begin(), lines.end(),
-                         [&](const std::string &l) { return l.rfind(prefix, 0) == 0; });
+    return std::count_if(lines.begin(), lines.end(), [&](const std::string &l) { return l.rfind(prefix, 0) == 0; });
 }
 
 // Runs the constraint pass with the log on.
@@ -102,7 +97,8 @@ TEST(DefaultSize, ArmourIsRaisedOneByOneToATenthOfTheDefaultSize)
     LogLines lines;
     EXPECT_EQ(LoggedDefaultSize(v, lines), 30);
     EXPECT_EQ(v.Armor, 3);
-    EXPECT_EQ(CountLines(lines, "               not enuf armor... the armor can not be < 1/10 of the default size..."), 2);
+    EXPECT_EQ(CountLines(lines, "               not enuf armor... the armor can not be < 1/10 of the default size..."),
+              2);
     EXPECT_EQ(CountLines(lines, "                    we changed something that affects TV...Armor is now 2"), 1);
     EXPECT_EQ(CountLines(lines, "                    we changed something that affects TV...Armor is now 3"), 1);
     EXPECT_EQ(CountLines(lines, kCycleLine), 2);
@@ -275,8 +271,8 @@ TEST(FinalCost, ProductionMultiplierThenAdditionsThenCurrency)
     uplink.CostValue = 15000; // + 15000 regardless of the formula's Y and Z
     v.Perks->Add(uplink);
     // The weapon adds no threat, so pre-production stays at 1000.
-    const std::pair<int32_t, double> cases[] = {
-        {0, 115300}, {1, 35300}, {2, 20300}, {3, 16300}, {4, 17300}, {5, 15800}, {6, 15500}, {8, 15300}, {-1, 15300}};
+    const std::pair<int32_t, double> cases[] = {{0, 115300}, {1, 35300}, {2, 20300}, {3, 16300}, {4, 17300},
+                                                {5, 15800},  {6, 15500}, {8, 15300}, {-1, 15300}};
     for (auto [type, expected] : cases) {
         v.ProductionType = type;
         EXPECT_DOUBLE_EQ(static_cast<double>(FinalCost(v)), expected) << "production type " << type;
@@ -324,7 +320,7 @@ TEST(LemonDice, CustomProductionWithoutModelDiceActsAsScratchBuilt)
 {
     Vehicle v;
     WeaponRecord gun = WeaponWith("Gun", 0, 4);
-    gun.Stabilized = true; // 4 perk items
+    gun.Stabilized = true;   // 4 perk items
     gun.SniperSystem = true; // 1 more
     v.Weapons->AddRecord(gun);
     v.ProductionType = 7;

@@ -1,9 +1,9 @@
 #include "tests/support/SampleDesigns.h"
 
+#include "base/CalculationLog.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/ThreatValue.h"
-#include "base/CalculationLog.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>
@@ -187,7 +187,7 @@ TEST(MTV, SensorRangeIsCubedAndDeploymentSquared)
     v.SensorRange = 4; // (4/2)^3 = 8, not 4
     EXPECT_EQ(MTV(v), 8);
     v.SensorRange = 0;
-    v.CommRange = 30; // 27
+    v.CommRange = 30;   // 27
     v.Deployment = 100; // + 4
     EXPECT_EQ(MTV(v), 31);
 }
@@ -226,7 +226,7 @@ TEST(ThreatValue, IsTheMeanRoundedUp)
 {
     Vehicle v;
     v.Weapons->AddRecord(WeaponWith("Gun", 91));
-    v.Armor = 3; // DTV 9
+    v.Armor = 3;                   // DTV 9
     EXPECT_EQ(ThreatValue(v), 34); // 100 / 3 rounded up
 }
 

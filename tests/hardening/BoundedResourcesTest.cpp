@@ -2,14 +2,14 @@
 // allocated for them, and pictures claiming a huge size are refused before they are decoded.
 #include "AllocationProbe.h"
 
+#include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "engine/DesignFile.h"
 #include "engine/DesignFilePicture.h"
 #include "engine/MovementList.h"
-#include "base/Stream.h"
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetRenderContext.h"
 #include "output/SheetLayout.h"
-#include "codec/LzhCompressor.h"
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/TestFiles.h"
 #include "weapons/WeaponList.h"

@@ -7,12 +7,12 @@
 // check accepted designs for the round trip only; the other sweeps check them fully.
 #include "HardeningSupport.h"
 
-#include "engine/DesignFile.h"
 #include "base/AsciiCase.h"
 #include "base/Files.h"
+#include "codec/LzhCompressor.h"
+#include "engine/DesignFile.h"
 #include "fuzz/entries/DesignChecks.h"
 #include "storage/CustomWeaponFile.h"
-#include "codec/LzhCompressor.h"
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
@@ -126,7 +126,8 @@ TEST(CorruptionSweep, CutOffFilesOnDiskAreReportedAsDamaged)
         for (size_t cut : {size_t{1}, size_t{2}, size_t{8}, size_t{40}}) {
             if (cut >= whole.size())
                 continue;
-            hardening::PutFile(path, std::vector<uint8_t>(whole.begin(), whole.end() - static_cast<std::ptrdiff_t>(cut)));
+            hardening::PutFile(path,
+                               std::vector<uint8_t>(whole.begin(), whole.end() - static_cast<std::ptrdiff_t>(cut)));
             try {
                 LoadDesignFile(path);
                 ADD_FAILURE() << design.Name << " cut by " << cut << " bytes opened";

@@ -2,11 +2,11 @@
 // refresh must finish at once and keep the constraint pass's rules.
 #include "HardeningSupport.h"
 
+#include "base/CalculationLog.h"
 #include "engine/DesignResults.h"
+#include "engine/PerkList.h"
 #include "engine/SizeAndCost.h"
 #include "engine/Vehicle.h"
-#include "engine/PerkList.h"
-#include "base/CalculationLog.h"
 #include "output/PrintJob.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,8 @@ int countLines(const LogLines &lines, const std::string &line)
     return static_cast<int>(std::count(lines.begin(), lines.end(), line));
 }
 
-const std::string kRaisedLine = "                         we only increment the armor by 1... each time... so we don' over shoot";
+const std::string kRaisedLine =
+    "                         we only increment the armor by 1... each time... so we don' over shoot";
 const std::string kMorePrefix = "                   ... and ";
 const std::string kMoreSuffix = " more armor the same way";
 

@@ -50,7 +50,8 @@ std::vector<uint8_t> Mutator::Mutate(std::vector<uint8_t> bytes)
         }
         case 3: {
             const size_t n = std::min(bytes.size() - at, 1 + Below(64));
-            bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
+            bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                        bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
             break;
         }
         case 4:
@@ -58,7 +59,8 @@ std::vector<uint8_t> Mutator::Mutate(std::vector<uint8_t> bytes)
                 const size_t from = Below(bytes.size() - 4);
                 const size_t to = Below(bytes.size() - 4);
                 const size_t n = std::min({bytes.size() - from, bytes.size() - to, 1 + Below(32)});
-                std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(from), n, bytes.begin() + static_cast<std::ptrdiff_t>(to));
+                std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(from), n,
+                            bytes.begin() + static_cast<std::ptrdiff_t>(to));
             }
             break;
         default:

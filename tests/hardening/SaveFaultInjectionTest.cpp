@@ -3,8 +3,8 @@
 // temporary file behind.
 #include "HardeningSupport.h"
 
-#include "engine/DesignFile.h"
 #include "base/Files.h"
+#include "engine/DesignFile.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"

@@ -5,7 +5,6 @@
 
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "weapons/WeaponList.h"
 #include "output/ConvertError.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheetTokens.h"
@@ -13,6 +12,7 @@
 #include "output/SheetTemplate.h"
 #include "output/SheetTooLarge.h"
 #include "output/TokenReplace.h"
+#include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>
 

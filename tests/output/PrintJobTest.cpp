@@ -1,8 +1,8 @@
+#include "output/PrintJob.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/SizeAndCost.h"
 #include "engine/Vehicle.h"
-#include "output/PrintJob.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "output/ConvertError.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
-#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ namespace {
 
 // A program folder of its own, with override files written as compressed containers.
 class RecordSheetBlock : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { EnsureSheetRendering(); }
 
     void WriteOverride(const std::string &name, const SheetLayout &layout)

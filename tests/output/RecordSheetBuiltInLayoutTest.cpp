@@ -16,10 +16,7 @@ using namespace sheettest;
 
 namespace {
 
-std::vector<uint8_t> BuiltInBlock()
-{
-    return ReadWholeFile(AW_SHEET_LAYOUT_BLOCK);
-}
+std::vector<uint8_t> BuiltInBlock() { return ReadWholeFile(AW_SHEET_LAYOUT_BLOCK); }
 
 const SheetLabel &LabelAt(const SheetLayout &layout, size_t index)
 {

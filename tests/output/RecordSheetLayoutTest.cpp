@@ -29,10 +29,7 @@ SheetLayout SampleLayout()
     return layout;
 }
 
-int32_t Int32At(const std::vector<uint8_t> &b, size_t at)
-{
-    return bytes::GetInt32(b.data() + at);
-}
+int32_t Int32At(const std::vector<uint8_t> &b, size_t at) { return bytes::GetInt32(b.data() + at); }
 
 } // namespace
 

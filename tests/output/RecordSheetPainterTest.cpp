@@ -66,7 +66,7 @@ QImage Solid(int width, int height, QColor colour)
 }
 
 class RecordSheetPainter : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { EnsureSheetRendering(); }
 };
 

@@ -24,8 +24,8 @@ public:
     std::unique_ptr<SheetRenderContext> context;
 };
 
-SheetRenderingEnvironment *const g_environment = static_cast<SheetRenderingEnvironment *>(
-    ::testing::AddGlobalTestEnvironment(new SheetRenderingEnvironment));
+SheetRenderingEnvironment *const g_environment =
+    static_cast<SheetRenderingEnvironment *>(::testing::AddGlobalTestEnvironment(new SheetRenderingEnvironment));
 
 } // namespace
 
@@ -87,10 +87,7 @@ QRect InkBounds(const QImage &image, const QRect &rect)
     return bounds;
 }
 
-uint32_t RgbAt(const QImage &image, int x, int y)
-{
-    return image.pixel(x, y) & 0xFFFFFFu;
-}
+uint32_t RgbAt(const QImage &image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
 
 uint32_t DecodedJpeg::At(int x, int y) const
 {
@@ -104,10 +101,7 @@ struct DecodeErrors {
     std::jmp_buf jump;
 };
 
-void OnDecodeError(j_common_ptr info)
-{
-    std::longjmp(reinterpret_cast<DecodeErrors *>(info->err)->jump, 1);
-}
+void OnDecodeError(j_common_ptr info) { std::longjmp(reinterpret_cast<DecodeErrors *>(info->err)->jump, 1); }
 } // namespace
 
 bool DecodeJpeg(const std::vector<uint8_t> &file, DecodedJpeg &out)

@@ -34,10 +34,7 @@ PrintJob SampleJob()
     return job;
 }
 
-std::string Expand(const PrintJob &job, const std::string &text)
-{
-    return SheetTokens(job).Expand(text);
-}
+std::string Expand(const PrintJob &job, const std::string &text) { return SheetTokens(job).Expand(text); }
 
 } // namespace
 

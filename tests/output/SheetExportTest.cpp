@@ -17,10 +17,10 @@ namespace {
 
 class SheetExportTest : public ::testing::Test {
 protected:
-  void TearDown() override { SetWriteFaultInjector({}); }
-  std::string path(const std::string &name) const { return m_folder / name; }
+    void TearDown() override { SetWriteFaultInjector({}); }
+    std::string path(const std::string &name) const { return m_folder / name; }
 
-  TempFolder m_folder;
+    TempFolder m_folder;
 };
 
 } // namespace

@@ -3,8 +3,8 @@
 #include "tests/support/TestFiles.h"
 
 #include "base/Stream.h"
-#include "output/SheetTemplate.h"
 #include "codec/LzhCompressor.h"
+#include "output/SheetTemplate.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,8 @@ protected:
     void TearDown() override { SetProgramFolder(m_savedFolder); }
     void writeOverride(const std::string &name, const std::string &content)
     {
-        WriteFileAtomically(m_folder + name,
-                            CompressBytes(std::span(reinterpret_cast<const uint8_t *>(content.data()), content.size())));
+        WriteFileAtomically(m_folder + name, CompressBytes(std::span(reinterpret_cast<const uint8_t *>(content.data()),
+                                                                     content.size())));
     }
 
     TempFolder m_temp;

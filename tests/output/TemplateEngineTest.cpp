@@ -106,8 +106,7 @@ TEST(TemplateWidthToken, WithoutClosingBarStaysAsWritten)
 TEST(TemplateWidthToken, WithoutDigitsFailsWithTheIntegerConversionError)
 {
     std::string text = "x |NAME| y";
-    EXPECT_EQ(convertErrorOf([&] { ReplaceWidthToken("|NAME", "|", "v", text); }),
-              "'' is not a valid integer value");
+    EXPECT_EQ(convertErrorOf([&] { ReplaceWidthToken("|NAME", "|", "v", text); }), "'' is not a valid integer value");
     std::string huge = "|NAME99999999999|";
     EXPECT_EQ(convertErrorOf([&] { ReplaceWidthToken("|NAME", "|", "v", huge); }),
               "'99999999999' is not a valid integer value");
@@ -226,24 +225,28 @@ TEST(TemplateSections, MissingOrEarlierCloseTagRunsToTheLastCharacter)
 TEST(TemplateSections, EverySectionGetsAllRowsFirstOneFirst)
 {
     std::string text = "P:|PERKS|<|V|>|/PERKS|;Q:|PERKS|(|V|)|/PERKS|.";
-    ExpandSections("|PERKS|", "|/PERKS|",
-                   [](const std::string &body) { return rowsFromBody(body, {"a", "b"}); }, text);
+    ExpandSections(
+        "|PERKS|", "|/PERKS|",
+        [](const std::string &body) {
+            return rowsFromBody(body, {"a", "b"});
+        },
+        text);
     EXPECT_EQ(text, "P:<a><b>;Q:(a)(b).");
 }
 
 TEST(TemplateSections, EmptyRowListRemovesSectionWithTagsAndBody)
 {
     std::string text = "Weapons|WEAPONS|\r\n|V||/WEAPONS|\r\n\r\nPerks";
-    ExpandSections("|WEAPONS|", "|/WEAPONS|", [](const std::string &) { return std::vector<std::string>{}; },
-                   text);
+    ExpandSections(
+        "|WEAPONS|", "|/WEAPONS|", [](const std::string &) { return std::vector<std::string>{}; }, text);
     EXPECT_EQ(text, "Weapons\r\n\r\nPerks");
 }
 
 TEST(TemplateSections, RowHoldingTheOpenTagDoesNotLoop)
 {
     std::string text = "|PERKS|[|V|]|/PERKS|!";
-    ExpandSections("|PERKS|", "|/PERKS|",
-                   [](const std::string &body) { return rowsFromBody(body, {"|PERKS|"}); }, text);
+    ExpandSections(
+        "|PERKS|", "|/PERKS|", [](const std::string &body) { return rowsFromBody(body, {"|PERKS|"}); }, text);
     EXPECT_EQ(text, "[|PERKS|]!");
 }
 

@@ -70,12 +70,14 @@ TEST(TextSheet, ThreeMovementSystemsGiveEachAdditionalSystemItsOwnStallLine)
 {
     const std::string withStall = textSheet(jobWithMovement(3, 3));
     EXPECT_EQ(withStall.find('|'), std::string::npos);
-    EXPECT_NE(withStall.find("    Secondary Move Mode: Flight (300 kph)\r\n\t   Additional Move Mode: Hover (90 kph)\r\n"
-                             "       Deployment Range:"),
-              std::string::npos);
-    EXPECT_NE(withStall.find("            Stall Speed: 2\r\n   Additional Move Mode: Hover\r\n           Combat Speed: 7\r\n"
-                             "              Top Speed: 15\r\n\t\t\tStall Speed: 3\r\n               Maneuver: -1\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        withStall.find("    Secondary Move Mode: Flight (300 kph)\r\n\t   Additional Move Mode: Hover (90 kph)\r\n"
+                       "       Deployment Range:"),
+        std::string::npos);
+    EXPECT_NE(
+        withStall.find("            Stall Speed: 2\r\n   Additional Move Mode: Hover\r\n           Combat Speed: 7\r\n"
+                       "              Top Speed: 15\r\n\t\t\tStall Speed: 3\r\n               Maneuver: -1\r\n"),
+        std::string::npos);
 
     const std::string withoutStall = textSheet(jobWithMovement(3, 0));
     EXPECT_EQ(withoutStall.find('|'), std::string::npos);
@@ -100,8 +102,9 @@ TEST(TextSheet, PrimaryStallLineFollowsItsStallPoints)
     PrintMovementRow primary = job.Movement.Get(0);
     primary.StallMP = 1;
     job.Movement.Put(0, primary);
-    EXPECT_NE(textSheet(job).find("              Top Speed: 10\r\n            Stall Speed: 1\r\n    Secondary Move Mode:"),
-              std::string::npos);
+    EXPECT_NE(
+        textSheet(job).find("              Top Speed: 10\r\n            Stall Speed: 1\r\n    Secondary Move Mode:"),
+        std::string::npos);
 
     // Without any movement system both stall conditions are removed.
     job.Movement.Clear();
@@ -117,7 +120,8 @@ TEST(TextSheet, DesignWithoutWeaponsOrPerksKeepsOnlyTheHeaders)
     EXPECT_NE(text.find("Qty Name                      Code     Arc ACC Damage Range           ROF Ammo Special\r\n"
                         "\r\nPerks---"),
               std::string::npos);
-    EXPECT_NE(text.find("Game Effects                                          AUX\r\n\r\nFlaws---"), std::string::npos);
+    EXPECT_NE(text.find("Game Effects                                          AUX\r\n\r\nFlaws---"),
+              std::string::npos);
 }
 
 TEST(TextSheet, WeaponNameIsCutToTwentyFiveColumns)
@@ -155,7 +159,8 @@ TEST(SheetTokens, WeaponRowFormats)
     row.Accuracy = -1;
     row.Quantity = 2;
     job.Weapons.Add(row);
-    const std::string text = "|WEAPONS|[|WEPACC|;|WEPSQTY|;|WEPQTY|;|WEPDMG|;|WEPRATING|;|WEPACC4|;|WEPSQTY3|]|/WEAPONS|";
+    const std::string text =
+        "|WEAPONS|[|WEPACC|;|WEPSQTY|;|WEPQTY|;|WEPDMG|;|WEPRATING|;|WEPACC4|;|WEPSQTY3|]|/WEAPONS|";
     EXPECT_EQ(ExpandSheetText(text, job), "[0;;1;x7;1,234.50;0   ;|WEPSQTY3|]"
                                           "[+1;3 x;3;x7;1,234.50;+1  ;|WEPSQTY3|]"
                                           "[-1;2 x;2;x7;1,234.50;-1  ;|WEPSQTY3|]");

@@ -1,9 +1,9 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
 
+#include "codec/LzhCompressor.h"
 #include "storage/BuiltInBlocks.h"
 #include "storage/DataBlock.h"
-#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 

@@ -16,10 +16,7 @@ using nlohmann::ordered_json;
 
 namespace {
 
-ordered_json jsonOf(const BaseVehicle &vehicle)
-{
-    return ordered_json::parse(DesignToJson(vehicle));
-}
+ordered_json jsonOf(const BaseVehicle &vehicle) { return ordered_json::parse(DesignToJson(vehicle)); }
 
 std::string errorOf(const std::string &json)
 {
@@ -31,10 +28,7 @@ std::string errorOf(const std::string &json)
     return "(accepted)";
 }
 
-std::string errorOfJson(const ordered_json &json)
-{
-    return errorOf(json.dump());
-}
+std::string errorOfJson(const ordered_json &json) { return errorOf(json.dump()); }
 
 } // namespace
 
@@ -146,7 +140,8 @@ TEST(DesignJson, TheFirstBadValueIsNamedByItsPath)
         {"/Picture", "Zm9vYmFy", "$.Picture: not a readable bitmap: it is not a bitmap"},
         {"/weapons/0/BaseAmmo/Allowed", ordered_json::parse("[1, 27]"),
          "$.weapons[0].BaseAmmo.Allowed[1]: expected an ammunition type number from 0 to 26"},
-        {"/weapons/1/links", ordered_json::parse("[true]"), "$.weapons[1].links: 1 entries where the first weapon has 2"},
+        {"/weapons/1/links", ordered_json::parse("[true]"),
+         "$.weapons[1].links: 1 entries where the first weapon has 2"},
         {"/weapons/1/Rnage", 3, "$.weapons[1].Rnage: unknown field"},
         {"/flaws", ordered_json::object(), "$.flaws: expected a list"},
         {"/defects/0", "Minor Flaw", "$.defects[0]: expected an object"},
@@ -180,7 +175,7 @@ TEST(DesignJson, TextsThatAreNoDesignAreRefused)
     EXPECT_EQ(broken.rfind("$: not valid JSON: ", 0), 0u) << broken;
     EXPECT_EQ(broken.find("[json.exception"), std::string::npos) << broken;
     // Broken UTF-8 inside a text.
-    EXPECT_EQ(errorOf("{\"format\": \"armorwright-design\", \"version\": 1, \"Name\": \"\xC3\"}").rfind(
-                  "$: not valid JSON: ", 0),
+    EXPECT_EQ(errorOf("{\"format\": \"armorwright-design\", \"version\": 1, \"Name\": \"\xC3\"}")
+                  .rfind("$: not valid JSON: ", 0),
               0u);
 }

@@ -1,8 +1,8 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
 
-#include "storage/DropDownLists.h"
 #include "codec/LzhCompressor.h"
+#include "storage/DropDownLists.h"
 
 #include <gtest/gtest.h>
 

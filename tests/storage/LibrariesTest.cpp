@@ -2,8 +2,8 @@
 #include "tests/support/TestFiles.h"
 
 #include "base/Stream.h"
-#include "storage/Libraries.h"
 #include "codec/LzhCompressor.h"
+#include "storage/Libraries.h"
 
 #include <gtest/gtest.h>
 
@@ -42,9 +42,9 @@ TEST(Libraries, BuiltInDataGivesTheStandardLibraries)
     ASSERT_EQ(libraries.Movement.Count(), 8);
     EXPECT_EQ(libraries.Movement.Get(7).LibraryIndex, 7);
 
-    const std::pair<const char *, int32_t> defects[] = {{"Structural Weakness", -5}, {"Electronic Glitch", -4},
-                                                        {"Movement System Defect", -3}, {"Annoyance Flaw", 2},
-                                                        {"Minor Flaw", -2}, {"MajorFlaw", -1}};
+    const std::pair<const char *, int32_t> defects[] = {
+        {"Structural Weakness", -5}, {"Electronic Glitch", -4}, {"Movement System Defect", -3},
+        {"Annoyance Flaw", 2},       {"Minor Flaw", -2},        {"MajorFlaw", -1}};
     ASSERT_EQ(libraries.Defects.Count(), 6);
     for (int i = 0; i < 6; ++i) {
         uint8_t image[PerkRecord::Size];
@@ -61,9 +61,9 @@ TEST(Libraries, BuiltInDataGivesTheStandardLibraries)
 TEST(Libraries, CustomFileWeaponsStandBeforeTheBuiltInOnesOfTheirType)
 {
     TempFolder dir;
-    WriteFileAtomically(dir / "Custom.zel", CompressBytes(weaponImages({weapon("Home-made Mortar", 3),
-                                                                            weapon("Spud Gun", 6),
-                                                                            weapon("Bad Type", 9)})));
+    WriteFileAtomically(
+        dir / "Custom.zel",
+        CompressBytes(weaponImages({weapon("Home-made Mortar", 3), weapon("Spud Gun", 6), weapon("Bad Type", 9)})));
     Libraries libraries;
     LoadLibraries(libraries, dir.Folder());
     EXPECT_EQ(libraries.WeaponList(3).Count(), 34);

@@ -1,6 +1,6 @@
+#include "tests/storage/LibraryDataTables.h"
 #include "tools/datagen/AmmoProfiles.h"
 #include "tools/datagen/DataGenError.h"
-#include "tests/storage/LibraryDataTables.h"
 #include "tools/datagen/WeaponTable.h"
 #include "weapons/AmmoTypes.h"
 #include "weapons/Weapon.h"
@@ -31,49 +31,123 @@ using NameList = std::vector<std::pair<std::string, std::string>>; // code, name
 const std::vector<NameList> &ExpectedTabs()
 {
     static const std::vector<NameList> tabs = {
-        {{"VLMG", "Very Light Machine Gun"}, {"LMG", "Light Machine Gun"}, {"HMG", "Heavy Machine Gun"},
-         {"FGC", "Fragmentation Cannon"}, {"VLRF", "Very Light Rifle"}, {"LRF", "Light Rifle"},
-         {"MRF", "Medium Rifle"}, {"HRF", "Heavy Rifle"}, {"DPG", "Deployable Pack Gun"},
-         {"LAAC", "Light Anti-Air. Cannon"}, {"MAAC", "Medium Anti-Air. Cannon"}, {"HAAC", "Heavy Anti-Air Cannon"},
-         {"VLAC", "Very Light Autocannon"}, {"LAC", "Light Autocannon"}, {"MAC", "Medium Autocannon"},
-         {"HAC", "Heavy Autocannon"}, {"VHAC", "Very Heavy Autocannon"}, {"VLFG", "Very Light Field Gun"},
-         {"LFG", "Light Field Gun"}, {"HFG", "Heavy Field Gun"}, {"VHFG", "Very Heavy Field Gun"},
+        {{"VLMG", "Very Light Machine Gun"},
+         {"LMG", "Light Machine Gun"},
+         {"HMG", "Heavy Machine Gun"},
+         {"FGC", "Fragmentation Cannon"},
+         {"VLRF", "Very Light Rifle"},
+         {"LRF", "Light Rifle"},
+         {"MRF", "Medium Rifle"},
+         {"HRF", "Heavy Rifle"},
+         {"DPG", "Deployable Pack Gun"},
+         {"LAAC", "Light Anti-Air. Cannon"},
+         {"MAAC", "Medium Anti-Air. Cannon"},
+         {"HAAC", "Heavy Anti-Air Cannon"},
+         {"VLAC", "Very Light Autocannon"},
+         {"LAC", "Light Autocannon"},
+         {"MAC", "Medium Autocannon"},
+         {"HAC", "Heavy Autocannon"},
+         {"VHAC", "Very Heavy Autocannon"},
+         {"VLFG", "Very Light Field Gun"},
+         {"LFG", "Light Field Gun"},
+         {"HFG", "Heavy Field Gun"},
+         {"VHFG", "Very Heavy Field Gun"},
          {"SC", "Snub Cannon"}},
-        {{"VLRP/8", "Very Light Rocket Pack/8"}, {"VLRP/32", "Very Light Rocket Pack/32"},
-         {"VLRP/128", "Very Light Rocket Pack/128"}, {"LRP/8", "Light Rocket Pack/8"},
-         {"LRP/16", "Light Rocket Pack/16"}, {"LRP/24", "Light Rocket Pack/24"}, {"LRP/32", "Light Rocket Pack/32"},
-         {"MRP/9", "Medium Rocket Pack/9"}, {"MRP/18", "Medium Rocket Pack/18"}, {"MRP/36", "Medium Rocket Pack/36"},
-         {"IRP/10", "Incendiary Rocket Pack/10"}, {"IRP/20", "Incendiary Rocket Pack/20"},
-         {"IRP/30", "Incendiary Rocket Pack/30"}, {"HRP/24", "Heavy Rocket Pack/24"},
-         {"HRP/48", "Heavy Rocket Pack/48"}, {"HIRP/24", "Heavy Incendiary Rocket Pack/24"},
-         {"HIRP/48", "Heavy Incendiary Rocket Pack/48"}, {"AAM", "Anti-Aircraft Missile"},
-         {"ABM", "Airburst Missile"}, {"AGM", "Anti-Ground Vehicle Missile"}, {"ATM", "Anti-Tank Missile"},
+        {{"VLRP/8", "Very Light Rocket Pack/8"},
+         {"VLRP/32", "Very Light Rocket Pack/32"},
+         {"VLRP/128", "Very Light Rocket Pack/128"},
+         {"LRP/8", "Light Rocket Pack/8"},
+         {"LRP/16", "Light Rocket Pack/16"},
+         {"LRP/24", "Light Rocket Pack/24"},
+         {"LRP/32", "Light Rocket Pack/32"},
+         {"MRP/9", "Medium Rocket Pack/9"},
+         {"MRP/18", "Medium Rocket Pack/18"},
+         {"MRP/36", "Medium Rocket Pack/36"},
+         {"IRP/10", "Incendiary Rocket Pack/10"},
+         {"IRP/20", "Incendiary Rocket Pack/20"},
+         {"IRP/30", "Incendiary Rocket Pack/30"},
+         {"HRP/24", "Heavy Rocket Pack/24"},
+         {"HRP/48", "Heavy Rocket Pack/48"},
+         {"HIRP/24", "Heavy Incendiary Rocket Pack/24"},
+         {"HIRP/48", "Heavy Incendiary Rocket Pack/48"},
+         {"AAM", "Anti-Aircraft Missile"},
+         {"ABM", "Airburst Missile"},
+         {"AGM", "Anti-Ground Vehicle Missile"},
+         {"ATM", "Anti-Tank Missile"},
          {"HATM", "Heavy Anti-Tank Missile"}},
-        {{"LPZ", "Light Panzerfaust"}, {"MPZ", "Medium Panzerfaust"}, {"HPZ", "Heavy Panzerfaust"},
-         {"RFB", "Rapid-Fire Bazooka"}, {"LBZK", "Light Bazooka"}, {"MBZK", "Medium Bazooka"},
+        {{"LPZ", "Light Panzerfaust"},
+         {"MPZ", "Medium Panzerfaust"},
+         {"HPZ", "Heavy Panzerfaust"},
+         {"RFB", "Rapid-Fire Bazooka"},
+         {"LBZK", "Light Bazooka"},
+         {"MBZK", "Medium Bazooka"},
          {"HBZK", "Heavy Bazooka"}},
-        {{"LAG", "Light Artillery Gun"}, {"LFL", "Light Flamer"}, {"MLF", "Medium Flamer"}, {"HFL", "Heavy Flamer"},
-         {"APM", "Anti-Personnel Mortar"}, {"LGM", "Light Guided Mortar"}, {"HGM", "Heavy Guided Mortar"},
-         {"LFM", "Light Field Mortar"}, {"MFM", "Medium Field Mortar"}, {"HFM", "Heavy Field Mortar"},
-         {"APGL", "Anti-Personnel Grenade Launcher"}, {"LGL", "Light Grenade Launcher"},
-         {"HGL", "Heavy Grenade Launcher"}, {"CB", "Cluster Bomb Rack"}, {"DCL", "Detonation Cord Launcher"},
-         {"FAB", "Fuel-Air Bomb"}, {"HAG", "Heavy Artillery Gun"}, {"HAM", "Heavy Artillery Missile"},
-         {"HB", "Heavy Bomb Rack"}, {"HCB", "Heavy Cluster Rack"}, {"LAM", "Light Artillery Missile"},
-         {"LB", "Light Bomb Rack"}, {"MAA", "Mine, Anti-Armor"}, {"MAG", "Medium Artillery Gun"},
-         {"MAM", "Medium Artillery Missile"}, {"MAP", "Mine, Anti-Personnel"}, {"MB", "Medium Bomb Rack"},
-         {"MGP", "Mine, General Purpose"}, {"MHAA", "Mine, Heavy Anti-Armor"}, {"MHGP", "Mine, Heavy GP"},
-         {"MIAP", "Mine, Improved AP"}, {"VHAG", "Very Heavy Artillery Cannon"},
+        {{"LAG", "Light Artillery Gun"},
+         {"LFL", "Light Flamer"},
+         {"MLF", "Medium Flamer"},
+         {"HFL", "Heavy Flamer"},
+         {"APM", "Anti-Personnel Mortar"},
+         {"LGM", "Light Guided Mortar"},
+         {"HGM", "Heavy Guided Mortar"},
+         {"LFM", "Light Field Mortar"},
+         {"MFM", "Medium Field Mortar"},
+         {"HFM", "Heavy Field Mortar"},
+         {"APGL", "Anti-Personnel Grenade Launcher"},
+         {"LGL", "Light Grenade Launcher"},
+         {"HGL", "Heavy Grenade Launcher"},
+         {"CB", "Cluster Bomb Rack"},
+         {"DCL", "Detonation Cord Launcher"},
+         {"FAB", "Fuel-Air Bomb"},
+         {"HAG", "Heavy Artillery Gun"},
+         {"HAM", "Heavy Artillery Missile"},
+         {"HB", "Heavy Bomb Rack"},
+         {"HCB", "Heavy Cluster Rack"},
+         {"LAM", "Light Artillery Missile"},
+         {"LB", "Light Bomb Rack"},
+         {"MAA", "Mine, Anti-Armor"},
+         {"MAG", "Medium Artillery Gun"},
+         {"MAM", "Medium Artillery Missile"},
+         {"MAP", "Mine, Anti-Personnel"},
+         {"MB", "Medium Bomb Rack"},
+         {"MGP", "Mine, General Purpose"},
+         {"MHAA", "Mine, Heavy Anti-Armor"},
+         {"MHGP", "Mine, Heavy GP"},
+         {"MIAP", "Mine, Improved AP"},
+         {"VHAG", "Very Heavy Artillery Cannon"},
          {"VHAM", "Very Heavy Artillery Missile"}},
-        {{"LPA", "Light Particle Accelerator"}, {"HPA", "Heavy Particle Accelerator"}, {"LRG", "Light Railgun"},
-         {"HRG", "Heavy Railgun"}, {"SLC", "Sniper Laser Cannon"}, {"HGLC", "Gatling Laser Cannon"},
-         {"LLC", "Light Laser Cannon"}, {"HLC", "Heavy Laser Cannon"}, {"LPLC", "Light Pulse Laser Cannon"},
+        {{"LPA", "Light Particle Accelerator"},
+         {"HPA", "Heavy Particle Accelerator"},
+         {"LRG", "Light Railgun"},
+         {"HRG", "Heavy Railgun"},
+         {"SLC", "Sniper Laser Cannon"},
+         {"HGLC", "Gatling Laser Cannon"},
+         {"LLC", "Light Laser Cannon"},
+         {"HLC", "Heavy Laser Cannon"},
+         {"LPLC", "Light Pulse Laser Cannon"},
          {"HPLC", "Heavy Pulse Laser Cannon"}},
-        {{"CR", "Chassis Reinforcement"}, {"MF", "Mauler Fist"}, {"HWP", "Haywire Whip"}, {"CS", "Chain Sword"},
-         {"VB", "Vibroblade"}, {"VR", "Vibrorapier"}, {"VA", "Vibroax"}, {"SKG", "Spike Gun"},
-         {"HSKG", "Heavy Spike Gun"}, {"HWG", "Haywire Grenade"}, {"HG", "Hand Grenade"}, {"HHG", "Heavy Grenade"},
-         {"SDG", "Self-Destruct Grenade"}, {"DC", "Digging Cannon"}, {"ELN", "Explosive Lance"},
-         {"HLN", "Heavy Lance"}, {"HWLN", "Haywire Lance"}, {"LN", "Lance"}, {"MC", "Mace"},
-         {"MS", "Morningstar"}, {"NG", "Net Gun"}, {"PP", "Piston Punch"}, {"VC", "Vibro Claws"},
+        {{"CR", "Chassis Reinforcement"},
+         {"MF", "Mauler Fist"},
+         {"HWP", "Haywire Whip"},
+         {"CS", "Chain Sword"},
+         {"VB", "Vibroblade"},
+         {"VR", "Vibrorapier"},
+         {"VA", "Vibroax"},
+         {"SKG", "Spike Gun"},
+         {"HSKG", "Heavy Spike Gun"},
+         {"HWG", "Haywire Grenade"},
+         {"HG", "Hand Grenade"},
+         {"HHG", "Heavy Grenade"},
+         {"SDG", "Self-Destruct Grenade"},
+         {"DC", "Digging Cannon"},
+         {"ELN", "Explosive Lance"},
+         {"HLN", "Heavy Lance"},
+         {"HWLN", "Haywire Lance"},
+         {"LN", "Lance"},
+         {"MC", "Mace"},
+         {"MS", "Morningstar"},
+         {"NG", "Net Gun"},
+         {"PP", "Piston Punch"},
+         {"VC", "Vibro Claws"},
          {"WP", "Whip"}},
     };
     return tabs;
@@ -148,12 +222,19 @@ void ExpectTellingRow(const TellingRow &t)
 
 std::vector<std::string> SetFlags(const WeaponRecord &r)
 {
-    const std::pair<bool, const char *> flags[] = {
-        {r.AntiInf, "AntiInf"},         {r.Guided, "Guided"},           {r.Haywire, "Haywire"},
-        {r.Incendiary, "Incendiary"},   {r.IndirectFire, "IndirectFire"}, {r.ArmorPiercing, "ArmorPiercing"},
-        {r.ArmorCrushing, "ArmorCrushing"}, {r.Clumsy, "Clumsy"},       {r.SniperSystem, "SniperSystem"},
-        {r.Stabilized, "Stabilized"},   {r.Entangle, "Entangle"},       {r.Sporting, "Sporting"},
-        {r.Disposable, "Disposable"}};
+    const std::pair<bool, const char *> flags[] = {{r.AntiInf, "AntiInf"},
+                                                   {r.Guided, "Guided"},
+                                                   {r.Haywire, "Haywire"},
+                                                   {r.Incendiary, "Incendiary"},
+                                                   {r.IndirectFire, "IndirectFire"},
+                                                   {r.ArmorPiercing, "ArmorPiercing"},
+                                                   {r.ArmorCrushing, "ArmorCrushing"},
+                                                   {r.Clumsy, "Clumsy"},
+                                                   {r.SniperSystem, "SniperSystem"},
+                                                   {r.Stabilized, "Stabilized"},
+                                                   {r.Entangle, "Entangle"},
+                                                   {r.Sporting, "Sporting"},
+                                                   {r.Disposable, "Disposable"}};
     std::vector<std::string> set;
     for (const auto &[on, name] : flags) {
         if (on)
@@ -233,15 +314,37 @@ namespace {
 // Families whose members must grow in rating from the lightest to the heaviest.
 const std::vector<std::vector<const char *>> &Families()
 {
-    static const std::vector<std::vector<const char *>> families = {
-        {"VLMG", "LMG", "HMG"}, {"VLRF", "LRF", "MRF", "HRF"}, {"LAAC", "MAAC", "HAAC"},
-        {"VLAC", "LAC", "MAC", "HAC", "VHAC"}, {"VLFG", "LFG", "HFG", "VHFG"},
-        {"VLRP/8", "VLRP/32", "VLRP/128"}, {"LRP/8", "LRP/16", "LRP/24", "LRP/32"}, {"MRP/9", "MRP/18", "MRP/36"},
-        {"IRP/10", "IRP/20", "IRP/30"}, {"HRP/24", "HRP/48"}, {"HIRP/24", "HIRP/48"}, {"ATM", "HATM"},
-        {"LPZ", "MPZ", "HPZ"}, {"LBZK", "MBZK", "HBZK"}, {"LAG", "MAG", "HAG", "VHAG"},
-        {"LAM", "MAM", "HAM", "VHAM"}, {"LFL", "MLF", "HFL"}, {"LGM", "HGM"}, {"LFM", "MFM", "HFM"},
-        {"LGL", "HGL"}, {"LB", "MB", "HB"}, {"CB", "HCB"}, {"MAP", "MIAP"}, {"MGP", "MHGP"}, {"MAA", "MHAA"},
-        {"LPA", "HPA"}, {"LRG", "HRG"}, {"LLC", "HLC"}, {"LPLC", "HPLC"}, {"SKG", "HSKG"}, {"HG", "HHG"}};
+    static const std::vector<std::vector<const char *>> families = {{"VLMG", "LMG", "HMG"},
+                                                                    {"VLRF", "LRF", "MRF", "HRF"},
+                                                                    {"LAAC", "MAAC", "HAAC"},
+                                                                    {"VLAC", "LAC", "MAC", "HAC", "VHAC"},
+                                                                    {"VLFG", "LFG", "HFG", "VHFG"},
+                                                                    {"VLRP/8", "VLRP/32", "VLRP/128"},
+                                                                    {"LRP/8", "LRP/16", "LRP/24", "LRP/32"},
+                                                                    {"MRP/9", "MRP/18", "MRP/36"},
+                                                                    {"IRP/10", "IRP/20", "IRP/30"},
+                                                                    {"HRP/24", "HRP/48"},
+                                                                    {"HIRP/24", "HIRP/48"},
+                                                                    {"ATM", "HATM"},
+                                                                    {"LPZ", "MPZ", "HPZ"},
+                                                                    {"LBZK", "MBZK", "HBZK"},
+                                                                    {"LAG", "MAG", "HAG", "VHAG"},
+                                                                    {"LAM", "MAM", "HAM", "VHAM"},
+                                                                    {"LFL", "MLF", "HFL"},
+                                                                    {"LGM", "HGM"},
+                                                                    {"LFM", "MFM", "HFM"},
+                                                                    {"LGL", "HGL"},
+                                                                    {"LB", "MB", "HB"},
+                                                                    {"CB", "HCB"},
+                                                                    {"MAP", "MIAP"},
+                                                                    {"MGP", "MHGP"},
+                                                                    {"MAA", "MHAA"},
+                                                                    {"LPA", "HPA"},
+                                                                    {"LRG", "HRG"},
+                                                                    {"LLC", "HLC"},
+                                                                    {"LPLC", "HPLC"},
+                                                                    {"SKG", "HSKG"},
+                                                                    {"HG", "HHG"}};
     return families;
 }
 
@@ -380,18 +483,19 @@ TEST(LibraryDataWeaponTable, ReadsARowIntoARecord)
     EXPECT_TRUE(r.Guided && r.Clumsy);
     EXPECT_FALSE(r.AntiInf || r.Disposable);
     EXPECT_EQ(r.BaseAmmo.Amount, 7);
-    EXPECT_EQ(Indices(r.BaseAmmo.Allowed),
-              (std::vector<int>{AmmoIndex("Frag"), AmmoIndex("NL"), AmmoIndex("Smoke")}));
+    EXPECT_EQ(Indices(r.BaseAmmo.Allowed), (std::vector<int>{AmmoIndex("Frag"), AmmoIndex("NL"), AmmoIndex("Smoke")}));
 }
 
 TEST(LibraryDataWeaponTable, RejectsBadRowsNamingTheLine)
 {
-    const std::string good = "XG | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun";
+    const std::string good =
+        "XG | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun";
     EXPECT_EQ(ErrorOf(good), "no error");
     // Line 3: the header is line 1 and the tab line 2.
-    EXPECT_NE(ErrorOf("XG | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | Sneaky | - | - | gun")
-                  .find("t:3: \"Sneaky\" is not a weapon flag"),
-              std::string::npos);
+    EXPECT_NE(
+        ErrorOf("XG | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | Sneaky | - | - | gun")
+            .find("t:3: \"Sneaky\" is not a weapon flag"),
+        std::string::npos);
     EXPECT_NE(ErrorOf("XG | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | Frag | NL")
                   .find("free ammunition"),
               std::string::npos);
@@ -399,9 +503,10 @@ TEST(LibraryDataWeaponTable, RejectsBadRowsNamingTheLine)
                   .find("\"Bogus\""),
               std::string::npos);
     EXPECT_NE(ErrorOf(good, "Custom").find("is not a library tab"), std::string::npos);
-    EXPECT_NE(ErrorOf("VERYLONGCODE | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun")
-                  .find("longer than 10"),
-              std::string::npos);
+    EXPECT_NE(
+        ErrorOf("VERYLONGCODE | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun")
+            .find("longer than 10"),
+        std::string::npos);
     EXPECT_NE(ErrorOf("XG | Test Gun | ten | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun")
                   .find("not a whole number"),
               std::string::npos);

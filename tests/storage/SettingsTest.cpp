@@ -2,9 +2,9 @@
 #include "tests/support/TestFiles.h"
 
 #include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
-#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "tests/support/SampleDesigns.h"
 
+#include "base/Stream.h"
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/PerkTemplates.h"
-#include "base/Stream.h"
 #include "storage/Libraries.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"

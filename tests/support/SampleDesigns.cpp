@@ -1,9 +1,9 @@
 #include "SampleDesigns.h"
 
+#include "base/Stream.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/PerkTemplates.h"
-#include "base/Stream.h"
 #include "weapons/WeaponList.h"
 
 namespace {
@@ -13,8 +13,7 @@ constexpr int Frag = 4;
 constexpr int MassDestruction = 21;
 
 // A weapon with every column of the weapon grid filled.
-WeaponRecord fullWeapon(const std::string &name, const std::string &code, int32_t rating, int32_t damage,
-                         int32_t items)
+WeaponRecord fullWeapon(const std::string &name, const std::string &code, int32_t rating, int32_t damage, int32_t items)
 {
     WeaponRecord r = WeaponWith(name, rating, items);
     r.Code = code;
@@ -258,7 +257,8 @@ std::unique_ptr<Vehicle> FullDesign()
     v->SensorRange = 12.5;
     v->CommRange = 0.1; // not exact in binary: must come back to the last bit
     v->CurrencyMultiplier = 1.5;
-    v->CurrencyName = "Cr\xE9" "dits";
+    v->CurrencyName = "Cr\xE9"
+                      "dits";
     v->Description = "Line one\r\nLine \"two\"\twith a tab";
     v->History = "Built in \x85 some year";
     v->Extra = "";

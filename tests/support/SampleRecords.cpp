@@ -9,7 +9,7 @@ constexpr int kFrag = 4;
 } // namespace
 
 MovementRecord MovementSystem(const std::string &name, double top, double stall, int32_t maneuver, bool flight,
-                               int32_t libraryIndex)
+                              int32_t libraryIndex)
 {
     MovementRecord r;
     r.ModeName = name;

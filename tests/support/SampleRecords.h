@@ -13,7 +13,7 @@
 
 // A movement system; it can fly exactly when it flies. LibraryIndex -1 is "not from the library".
 MovementRecord MovementSystem(const std::string &name, double top, double stall = 0.0, int32_t maneuver = 0,
-                               bool flight = false, int32_t libraryIndex = -1);
+                              bool flight = false, int32_t libraryIndex = -1);
 
 // A weapon record with the default values and the given name, rating and items.
 WeaponRecord WeaponWith(const std::string &name, int32_t rating, int32_t items = 1);
@@ -21,7 +21,7 @@ WeaponRecord WeaponWith(const std::string &name, int32_t rating, int32_t items =
 // A section of `amount` rounds with the given ammunition types selected (and so allowed),
 // and the `free` ones given without cost.
 AmmoSection Rounds(int32_t amount, std::initializer_list<int> selectedTypes = {},
-                    std::initializer_list<int> freeTypes = {});
+                   std::initializer_list<int> freeTypes = {});
 
 // A perk (or flaw) entry whose worth is X (formula 0).
 PerkRecord PlainEntry(const std::string &name, double x, int32_t amount = 1);

@@ -5,24 +5,18 @@
 
 namespace sheettest {
 
-std::string TextTemplate()
-{
-    return ReadText(AW_SOURCE_DIR "/data/templates/Text.txt");
-}
+std::string TextTemplate() { return ReadText(AW_SOURCE_DIR "/data/templates/Text.txt"); }
 
-std::string HtmlTemplate()
-{
-    return ReadText(AW_SOURCE_DIR "/data/templates/html.txt");
-}
+std::string HtmlTemplate() { return ReadText(AW_SOURCE_DIR "/data/templates/html.txt"); }
 
 PrintMovementRow Movement(std::string name, int top, int combat, int stall, int maneuver, double topKph,
-                           double combatKph, double stallKph)
+                          double combatKph, double stallKph)
 {
     return {std::move(name), top, combat, stall, maneuver, topKph, combatKph, stallKph};
 }
 
-PrintWeaponRow Weapon(std::string name, std::string code, std::string arc, std::vector<int> ranges,
-                       int accuracy, int damage, int quantity, std::string special, int ammo, std::string rof)
+PrintWeaponRow Weapon(std::string name, std::string code, std::string arc, std::vector<int> ranges, int accuracy,
+                      int damage, int quantity, std::string special, int ammo, std::string rof)
 {
     PrintWeaponRow row;
     row.Name = std::move(name);

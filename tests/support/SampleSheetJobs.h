@@ -13,11 +13,11 @@ std::string TextTemplate();
 std::string HtmlTemplate();
 
 PrintMovementRow Movement(std::string name, int top, int combat, int stall, int maneuver, double topKph,
-                           double combatKph, double stallKph);
+                          double combatKph, double stallKph);
 
 // ranges: short, medium, long and extreme.
 PrintWeaponRow Weapon(std::string name, std::string code, std::string arc, std::vector<int> ranges, int accuracy,
-                       int damage, int quantity, std::string special, int ammo, std::string rof);
+                      int damage, int quantity, std::string special, int ammo, std::string rof);
 
 // A row of further ammunition under a weapon.
 PrintWeaponRow AmmoRow(std::string special, int ammo);

@@ -9,7 +9,7 @@
 
 // A fresh folder, removed with everything in it when the object goes.
 class TempFolder {
-  public:
+public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder &) = delete;
@@ -25,6 +25,6 @@ class TempFolder {
     // Every file directly inside with its bytes.
     std::map<std::string, std::vector<uint8_t>> Contents() const;
 
-  private:
+private:
     std::filesystem::path m_path;
 };

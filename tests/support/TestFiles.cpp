@@ -1,8 +1,8 @@
 #include "TestFiles.h"
 
-#include "engine/DesignFile.h"
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "engine/DesignFile.h"
 
 #include <fstream>
 #include <stdexcept>

@@ -4,13 +4,13 @@
 // none, and what each answer to the offer does.
 #include "support/EditorFixture.h"
 
+#include "base/Files.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "base/Files.h"
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/SampleRecords.h"
-#include "ui/document/Autosave.h"
 #include "ui/dialogs/RecoveryDialog.h"
+#include "ui/document/Autosave.h"
 #include "ui/document/RecoveryOffer.h"
 #include "ui/document/RecoveryStore.h"
 #include "ui/document/UndoHistory.h"

@@ -4,14 +4,14 @@
 #include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 
+#include "base/Stream.h"
 #include "engine/DesignDiff.h"
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
-#include "ui/dialogs/CompareWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/dialogs/CompareWindow.h"
 #include "ui/document/UndoSnapshot.h"
 #include "ui/document/VehicleDocument.h"
 #include "weapons/WeaponList.h"
@@ -61,7 +61,6 @@ void makeBeta(Vehicle &v)
     v.Movement->Add(ground);
 }
 
-
 // Saves a picture of a widget when AW_SCREENSHOT_DIR names a folder (to look at the result).
 void screenshot(const QPixmap &picture, const char *name)
 {
@@ -84,7 +83,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.filePath(QStringLiteral("settings")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_folder.filePath(QStringLiteral("settings")));
     }
 
     void everyValueSideBySideWithTheDifferencesMarked()
@@ -126,7 +126,8 @@ private slots:
         const DesignDifferences differences = CompareDesigns(alpha2, beta2);
         QCOMPARE(window.DifferenceCount(), static_cast<int>(differences.size()));
         for (const DesignDifference &difference : differences)
-            QVERIFY2(window.IsHighlighted(window.Row(QString::fromStdString(difference.Path))), difference.Path.c_str());
+            QVERIFY2(window.IsHighlighted(window.Row(QString::fromStdString(difference.Path))),
+                     difference.Path.c_str());
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblDifferences"))->text(),
                  QStringLiteral("%1 differences").arg(differences.size()));
 

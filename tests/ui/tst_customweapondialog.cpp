@@ -118,8 +118,8 @@ private slots:
         QCOMPARE(edit("damageEdit")->text(), QStringLiteral("7"));
         driver::Enter(edit("ammoBaseCostEdit"), QStringLiteral("cheap"));
         QCOMPARE(record().AmmoBaseCost, 0.0);
-        QCOMPARE(m_dialogs->errors, (QStringList{"'x7' is not a valid integer value",
-                                                 "'cheap' is not a valid floating point value"}));
+        QCOMPARE(m_dialogs->errors,
+                 (QStringList{"'x7' is not a valid integer value", "'cheap' is not a valid floating point value"}));
     }
 
     void checkBoxesSetTheirOwnFlags()

@@ -3,14 +3,14 @@
 #include "support/EditorFixture.h"
 #include "support/PerkTestLibraries.h"
 
+#include "base/Stream.h"
 #include "engine/DesignFile.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
 #include "ui/MainWindow.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/LibraryTooltip.h"
-#include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponLibraries.h"
 #include "ui/pages/WeaponsPage.h"
 #include "weapons/WeaponList.h"
@@ -42,7 +42,6 @@ WeaponRecord SampleWeapon(const char *name, const char *code, int32_t rating, in
     return r;
 }
 
-
 // Saves a picture of a widget when AW_SCREENSHOT_DIR names a folder (to look at the result).
 void screenshot(const QPixmap &picture, const char *name)
 {
@@ -72,7 +71,10 @@ private:
     QWidget *weaponsPage() { return window().PageControl()->widget(1); }
     QWidget *perksPage() { return window().PageControl()->widget(2); }
     QLineEdit *filterOf(QWidget *page) { return find<QLineEdit>(page, "eLibraryFilter"); }
-    QTableWidget *library(int type) { return find<QTableWidget>(weaponsPage(), qPrintable(QStringLiteral("sg%1").arg(type))); }
+    QTableWidget *library(int type)
+    {
+        return find<QTableWidget>(weaponsPage(), qPrintable(QStringLiteral("sg%1").arg(type)));
+    }
 
     // The codes of the rows a weapon grid shows, top to bottom.
     QStringList shownCodes(QTableWidget *grid)

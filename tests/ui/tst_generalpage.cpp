@@ -5,8 +5,8 @@
 
 #include "engine/Vehicle.h"
 #include "ui/MainWindow.h"
-#include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/widgets/SpinButton.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,10 +29,7 @@ private:
     QString label(const char *name) { return m_editor.window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
 
 private slots:
-    void init()
-    {
-        QVERIFY(m_editor.Start());
-    }
+    void init() { QVERIFY(m_editor.Start()); }
 
     void cleanup() { m_editor.Stop(); }
 

@@ -6,16 +6,16 @@
 #include "engine/DesignFilePicture.h"
 #include "engine/Vehicle.h"
 #include "ui/MainWindow.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/InfoPage.h"
 #include "ui/widgets/PictureView.h"
-#include "ui/document/VehicleDocument.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QMouseEvent>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -289,8 +289,8 @@ private slots:
         const int start = notes->width();
         auto drag = [handle](int toX) {
             const QPoint from(2, 10);
-            QMouseEvent press(QEvent::MouseButtonPress, from, handle->mapToGlobal(from), Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent press(QEvent::MouseButtonPress, from, handle->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
             QApplication::sendEvent(handle, &press);
             const QPoint to(toX, 10);
             QMouseEvent move(QEvent::MouseMove, to, handle->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,

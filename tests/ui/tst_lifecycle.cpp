@@ -4,19 +4,19 @@
 #include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 
+#include "base/CalculationLog.h"
+#include "base/Files.h"
+#include "base/ProgramVersion.h"
 #include "engine/DesignFile.h"
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
-#include "base/CalculationLog.h"
-#include "base/Files.h"
-#include "base/ProgramVersion.h"
 #include "tests/support/SampleRecords.h"
 #include "ui/DesktopIdentity.h"
 #include "ui/MainWindow.h"
+#include "ui/StartupOptions.h"
 #include "ui/dialogs/LogViewer.h"
 #include "ui/document/RecentFiles.h"
-#include "ui/StartupOptions.h"
 #include "ui/document/VehicleDocument.h"
 
 #include <QAction>
@@ -54,7 +54,10 @@ private:
     Vehicle &vehicle() { return m_editor.Design(); }
     QString path(const char *name) { return m_folder.filePath(QString::fromLatin1(name)); }
     void trigger(const char *action) { m_editor.window->findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
-    QString caption(const char *label) { return m_editor.window->findChild<QLabel *>(QString::fromLatin1(label))->text(); }
+    QString caption(const char *label)
+    {
+        return m_editor.window->findChild<QLabel *>(QString::fromLatin1(label))->text();
+    }
     // The window made active and the keyboard focus in the named box; nullptr when it did not get there.
     QLineEdit *focusedBox(const char *name)
     {
@@ -78,16 +81,14 @@ private:
         SaveDesignFile(design, target.toStdString());
         return target;
     }
-    static std::string nameIn(const QString &file)
-    {
-        return LoadDesignFile(file.toStdString()).Design->Name;
-    }
+    static std::string nameIn(const QString &file) { return LoadDesignFile(file.toStdString()).Design->Name; }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.filePath(QStringLiteral("settings")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_folder.filePath(QStringLiteral("settings")));
         // The design file type as installed, seen before the system's types (read at the first MIME look-up).
         const QString packages = path("xdg/mime/packages");
         QVERIFY(QDir().mkpath(packages));
@@ -312,8 +313,8 @@ private slots:
         m_editor.dialogs->paths = {path("variant.vkd")};
         trigger("createVariantAction");
         QVERIFY(m_editor.dialogs->errors.isEmpty());
-        QCOMPARE(m_started, (QStringList{QCoreApplication::applicationFilePath(), path("variant.vkd"),
-                                         QStringLiteral("NEW")}));
+        QCOMPARE(m_started,
+                 (QStringList{QCoreApplication::applicationFilePath(), path("variant.vkd"), QStringLiteral("NEW")}));
     }
 
     void damagedFileLeavesTheDesignAsItWas()
@@ -481,7 +482,8 @@ private slots:
         m_editor.dialogs->paths = {damaged};
         trigger("openAction");
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
-        QVERIFY2(m_editor.dialogs->errors[0].contains(QStringLiteral("Kaputt ü.vkd")), qPrintable(m_editor.dialogs->errors[0]));
+        QVERIFY2(m_editor.dialogs->errors[0].contains(QStringLiteral("Kaputt ü.vkd")),
+                 qPrintable(m_editor.dialogs->errors[0]));
 
         // The list comes back from the settings with the names whole.
         m_editor.window->RecentFileList()->Save();

@@ -2,16 +2,16 @@
 #include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 
+#include "base/Files.h"
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/Vehicle.h"
-#include "base/Files.h"
 #include "ui/MainWindow.h"
 #include "ui/dialogs/MovementEditorDialog.h"
-#include "ui/pages/MovementPages.h"
-#include "ui/pages/GeneralPage.h"
-#include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/GeneralPage.h"
+#include "ui/pages/MovementPages.h"
+#include "ui/widgets/SpinButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,10 +62,7 @@ private:
     QListWidget *list() { return find<QListWidget>("lbMov"); }
 
 private slots:
-    void init()
-    {
-        QVERIFY(m_editor.Start());
-    }
+    void init() { QVERIFY(m_editor.Start()); }
 
     void cleanup() { m_editor.Stop(); }
 
@@ -233,7 +230,8 @@ private slots:
 
         m_editor.dialogs->answers = {DialogAnswer::Yes};
         choose("cbxPriMode", QStringLiteral("<None>"));
-        QCOMPARE(m_editor.dialogs->questions.last(), QStringLiteral("Do you wish to remove the primary movement system?"));
+        QCOMPARE(m_editor.dialogs->questions.last(),
+                 QStringLiteral("Do you wish to remove the primary movement system?"));
         QCOMPARE(movement().Count(), 2);
         QCOMPARE(find<QComboBox>("cbxPriMode")->currentText(), QStringLiteral("Ground"));
         QCOMPARE(find<QComboBox>("cbxSecMode")->currentText(), QStringLiteral("Hover"));
@@ -246,7 +244,8 @@ private slots:
         setSystems({"Walker", "Ground", "Hover"});
         m_editor.dialogs->answers = {DialogAnswer::Yes};
         choose("cbxSecMode", QStringLiteral("<None>"));
-        QCOMPARE(m_editor.dialogs->questions.last(), QStringLiteral("Do you wish to remove the Secondary movement system?"));
+        QCOMPARE(m_editor.dialogs->questions.last(),
+                 QStringLiteral("Do you wish to remove the Secondary movement system?"));
         QCOMPARE(movement().Count(), 2);
         QCOMPARE(movement().ModeName(1), std::string("Hover"));
     }

@@ -41,8 +41,7 @@ private:
         m_editor = std::make_unique<PerkEditorDialog>(record, m_vehicle, m_flaws);
         return *m_editor;
     }
-    template <typename T>
-    T *control(const char *name)
+    template <typename T> T *control(const char *name)
     {
         T *found = m_editor->findChild<T *>(QString::fromLatin1(name));
         if (!found)

@@ -11,11 +11,11 @@
 #include "engine/PerkTemplates.h"
 #include "engine/ProductionTypes.h"
 #include "engine/Vehicle.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/LemonDicePanel.h"
 #include "ui/pages/PerkTab.h"
 #include "ui/pages/PerksPage.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/document/VehicleDocument.h"
 #include "weapons/WeaponList.h"
 
 #include <QDialog>
@@ -41,8 +41,7 @@ private:
     Vehicle &vehicle() { return m_editor.Design(); }
     PerksPage *page() { return static_cast<PerksPage *>(m_editor.window->PageControl()->widget(2)); }
     QTableWidget *grid(PerkKind kind) { return page()->Tab(kind)->Grid(); }
-    template <typename T>
-    T *control(const char *name)
+    template <typename T> T *control(const char *name)
     {
         return m_editor.window->findChild<T *>(QString::fromLatin1(name));
     }
@@ -431,7 +430,6 @@ private slots:
         QTRY_COMPARE(grid(PerkKind::Defect)->width(), 260);
         QCOMPARE(m_editor.window->CurrentLayoutValues()[16], 260);
     }
-
 };
 
 QTEST_MAIN(PerksPageTest)

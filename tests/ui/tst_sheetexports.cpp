@@ -11,8 +11,8 @@
 #include "ui/document/VehicleDocument.h"
 
 #include <QAction>
-#include <QLocale>
 #include <QFile>
+#include <QLocale>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -38,9 +38,7 @@ public:
 // std::locale("") reads); the locale before afterwards.
 class CLocale {
 public:
-    CLocale()
-        : m_before(std::setlocale(LC_ALL, nullptr))
-        , m_environment(qgetenv("LC_ALL"))
+    CLocale() : m_before(std::setlocale(LC_ALL, nullptr)), m_environment(qgetenv("LC_ALL"))
     {
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale::c());

@@ -6,10 +6,10 @@
 #include "support/PerkTestLibraries.h"
 #include "tests/support/SampleRecords.h"
 
+#include "base/Stream.h"
 #include "engine/DesignFile.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
 #include "ui/MainWindow.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/UndoHistory.h"
@@ -23,12 +23,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -145,7 +145,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.filePath(QStringLiteral("settings")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_folder.filePath(QStringLiteral("settings")));
     }
 
     void init()

@@ -5,19 +5,19 @@
 #include "support/ScriptedDialogs.h"
 #include "tests/support/SampleRecords.h"
 
+#include "base/Files.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Files.h"
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
 #include "ui/MainWindow.h"
-#include "ui/dialogs/WeaponModifyDialog.h"
 #include "ui/dialogs/CustomWeaponDialog.h"
-#include "ui/widgets/SpinButton.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponGridModel.h"
 #include "ui/pages/WeaponLibraries.h"
 #include "ui/pages/WeaponsPage.h"
+#include "ui/widgets/SpinButton.h"
 #include "weapons/WeaponList.h"
 
 #include <QAbstractButton>
@@ -108,7 +108,10 @@ private:
     QTableView *grid() { return page()->findChild<QTableView *>(QStringLiteral("weaponGrid")); }
     QModelIndex at(int row, int c) { return grid()->model()->index(row, c); }
     QTableWidget *library(int type) { return page()->findChild<QTableWidget *>(QStringLiteral("sg%1").arg(type)); }
-    QAbstractButton *button(const char *name) { return page()->findChild<QAbstractButton *>(QString::fromLatin1(name)); }
+    QAbstractButton *button(const char *name)
+    {
+        return page()->findChild<QAbstractButton *>(QString::fromLatin1(name));
+    }
     SpinButton *moveButtons() { return page()->findChild<SpinButton *>(QStringLiteral("moveWeaponButtons")); }
     QString label(const char *name) { return m_window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
     QString cell(int row, int c) { return at(row, c).data().toString(); }
@@ -600,7 +603,8 @@ private slots:
             for (int i = 0; i < pages->count(); ++i)
                 if (pages->isTabVisible(i))
                     shown += pages->tabText(i) + QLatin1Char(';');
-            if (auto *antiLaser = dialog.findChild<QAbstractButton *>(QStringLiteral("cbAmmo0")); antiLaser->isEnabled())
+            if (auto *antiLaser = dialog.findChild<QAbstractButton *>(QStringLiteral("cbAmmo0"));
+                antiLaser->isEnabled())
                 antiLaser->click();
             dialog.findChild<QAbstractButton *>(QStringLiteral("ammoStorageBox"))->click();
             return int(QDialog::Accepted);

@@ -7,13 +7,13 @@
 #include "base/Files.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/widgets/ExitEdit.h"
-#include "ui/dialogs/LogViewer.h"
-#include "ui/widgets/MemoBox.h"
-#include "ui/dialogs/QtDialogProvider.h"
-#include "ui/widgets/PictureView.h"
-#include "ui/document/RecentFiles.h"
 #include "ui/WindowPlacement.h"
+#include "ui/dialogs/LogViewer.h"
+#include "ui/dialogs/QtDialogProvider.h"
+#include "ui/document/RecentFiles.h"
+#include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/MemoBox.h"
+#include "ui/widgets/PictureView.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -160,8 +160,8 @@ private slots:
         ScriptedDialogs dialogs;
         QVERIFY(!RunGuarded(nullptr, [] {
             throw FileError(ErrorText("Caf\xe9 \xc3\xa9 cannot be written to ")
-                                 .File("/tmp/J\xc3\xb6rg/a.vkd")
-                                 .SystemText(": Zugriff verweigert \xe2\x80\x93 gesperrt"));
+                                .File("/tmp/J\xc3\xb6rg/a.vkd")
+                                .SystemText(": Zugriff verweigert \xe2\x80\x93 gesperrt"));
         }));
         QCOMPARE(dialogs.errors,
                  QStringList{QString::fromUtf8(

@@ -83,12 +83,8 @@ TEST(ClipWorth, SumsSectionsAndLogsEachSection)
     ScopedCalculationLog on(log);
     EXPECT_EQ(clip.Worth(0.02), 10.02);
     const LogLines expected = {
-        "        Ammo section 1",
-        kBaseLine + std::string("2"),
-        "               Cost after Anti-Laser = 10",
-        "        Ammo section 2",
-        kBaseLine + std::string("0.02"),
-        "          CLip is worth 10.02",
+        "        Ammo section 1", kBaseLine + std::string("2"),    "               Cost after Anti-Laser = 10",
+        "        Ammo section 2", kBaseLine + std::string("0.02"), "          CLip is worth 10.02",
     };
     EXPECT_EQ(log, expected);
 
@@ -139,10 +135,10 @@ TEST(EffectiveMinSize, AmmunitionBeyondTheThresholdAddsSizeSteps)
         int32_t minSize, rounds, expected;
     };
     const Case cases[] = {
-        {2, 81, 2},  {2, 82, 3},  {2, 321, 3}, {2, 322, 4},  // threshold 80, x4
-        {1, 626, 1}, {1, 627, 2}, {7, 3, 7},   {7, 4, 8},    // thresholds 625 and 2
-        {0, 2, 0},   {0, 3, 1},   {0, 5, 1},   {0, 6, 2},    // threshold 1, x4
-        {12, 4, 13}, {12, 5, 14}, {25, 3, 26}, {25, 4, 27},  // x3 from 10, x2 from 20
+        {2, 81, 2},  {2, 82, 3},  {2, 321, 3}, {2, 322, 4}, // threshold 80, x4
+        {1, 626, 1}, {1, 627, 2}, {7, 3, 7},   {7, 4, 8},   // thresholds 625 and 2
+        {0, 2, 0},   {0, 3, 1},   {0, 5, 1},   {0, 6, 2},   // threshold 1, x4
+        {12, 4, 13}, {12, 5, 14}, {25, 3, 26}, {25, 4, 27}, // x3 from 10, x2 from 20
         {3, -50, 3},
     };
     for (const Case &c : cases) {

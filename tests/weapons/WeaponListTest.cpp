@@ -1,5 +1,5 @@
-#include "base/Stream.h"
 #include "weapons/WeaponList.h"
+#include "base/Stream.h"
 
 #include "tests/support/SampleRecords.h"
 
@@ -166,11 +166,11 @@ TEST(WeaponListStream, VersionSixClipsHaveNoClipCount)
     Stream stream;
     stream.WriteInt32(1);
     SaveWeaponRecord(stream, LightArtilleryGun());
-    stream.WriteInt32(2);          // clips, each without ClipCount:
-    stream.WriteInt32(1);          //   one section
+    stream.WriteInt32(2); // clips, each without ClipCount:
+    stream.WriteInt32(1); //   one section
     SaveAmmoSection(stream, Rounds(33));
-    stream.WriteInt32(0);          //   no sections
-    stream.WriteInt32(0);          // links
+    stream.WriteInt32(0); //   no sections
+    stream.WriteInt32(0); // links
     stream.Seek(0);
 
     WeaponList list;

@@ -118,7 +118,8 @@ TEST(WeaponTotals, PerkItemCountCountsTheSniperAndShieldOnce)
     list.Get(0).Clips.Add(SpareClip(10, true));
     list.Get(1).Clips.Add(SpareClip(10, true));
     EXPECT_EQ(list.PerkItemCount(), 7);
-    EXPECT_EQ(list.TotalPerkCost(), 5 + 5 + 2 * 3.0); // two snipers, stabilizer x 3; the shielded clips hold nothing of worth
+    EXPECT_EQ(list.TotalPerkCost(),
+              5 + 5 + 2 * 3.0); // two snipers, stabilizer x 3; the shielded clips hold nothing of worth
 }
 
 TEST(WeaponTotals, EmptyListGivesZeroEverywhere)
@@ -141,7 +142,7 @@ TEST(WeaponOTV, RatingPlusItemsTimesClipsTimesWorthPerLine)
     list.AddRecord(r);
     Weapon &w = list.Get(0);
     w.Clips.Mutable(0)->AddSection(Rounds(4)); // worth 2
-    Clip spare = SpareClip(6, false);           // worth 3
+    Clip spare = SpareClip(6, false);          // worth 3
     spare.ClipCount = 3;
     w.Clips.Add(spare);
 

@@ -126,16 +126,16 @@ TEST(WeaponRating, FractionRoundsUpWithALineWholeValueDoesNot)
     log.clear();
     EXPECT_EQ(RateLogged(whole, 1, log), 8.0);
     const LogLines expected = {"       Base rating = 10", "          After Poor Workmanship Mod = 8",
-                                "          Times ammount of weapons(1) = 8"};
+                               "          Times ammount of weapons(1) = 8"};
     EXPECT_EQ(log, expected);
 }
 
 TEST(WeaponRating, ArcFactors)
 {
     // Forward, pF and values outside the table: no factor; fixed arcs 0.6; turrets 1.8.
-    const std::pair<int32_t, double> cases[] = {{0, 10}, {9, 10}, {18, 10}, {32, 10}, {-1, 10}, {2, 10}, {15, 10},
-                                                {1, 6},  {3, 6},  {5, 6},   {7, 6},   {10, 6},  {12, 6}, {14, 6},
-                                                {16, 6}, {8, 18}, {17, 18}};
+    const std::pair<int32_t, double> cases[] = {{0, 10},  {9, 10}, {18, 10}, {32, 10}, {-1, 10}, {2, 10},
+                                                {15, 10}, {1, 6},  {3, 6},   {5, 6},   {7, 6},   {10, 6},
+                                                {12, 6},  {14, 6}, {16, 6},  {8, 18},  {17, 18}};
     for (auto [arc, expected] : cases) {
         Weapon w = WeaponRated(10);
         w.Data.Arc = arc;

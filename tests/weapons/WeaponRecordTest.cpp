@@ -1,5 +1,5 @@
-#include "base/Stream.h"
 #include "weapons/WeaponRecord.h"
+#include "base/Stream.h"
 
 #include "tests/support/SampleRecords.h"
 
@@ -19,10 +19,10 @@ WeaponRecord DistinctRecord()
     r.Name = "Very Light Rocket Pack/128";
     r.Code = "VLRP/128";
     int32_t v = 1001;
-    for (int32_t *field : {&r.Rating, &r.BaseRange, &r.MediumBonus, &r.LongBonus, &r.ExtremeBonus, &r.Damage,
-                           &r.Accuracy, &r.ROF, &r.MinSize, &r.AreaEffect, &r.MinimumRange, &r.DamagePerRB,
-                           &r.AccMod, &r.DmgMod, &r.RangeMod, &r.ROFMod, &r.SizeMod, &r.PoorWorkmanship,
-                           &r.WeaponType, &r.Arc, &r.NumberOfItems})
+    for (int32_t *field :
+         {&r.Rating,   &r.BaseRange, &r.MediumBonus, &r.LongBonus,       &r.ExtremeBonus, &r.Damage, &r.Accuracy,
+          &r.ROF,      &r.MinSize,   &r.AreaEffect,  &r.MinimumRange,    &r.DamagePerRB,  &r.AccMod, &r.DmgMod,
+          &r.RangeMod, &r.ROFMod,    &r.SizeMod,     &r.PoorWorkmanship, &r.WeaponType,   &r.Arc,    &r.NumberOfItems})
         *field = v++;
     r.Rating = -1;
     r.AmmoBaseCost = 0.27;

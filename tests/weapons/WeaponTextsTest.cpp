@@ -86,8 +86,8 @@ TEST(LibraryGrid, RowShowsTheRecordWithoutItsModifications)
     hfl.RangeMod = 1;
     hfl.Incendiary = true;
     hfl.IndirectFire = true;
-    const LibraryGridRow expected = {"HFL", "Heavy Flamer", "134", "0",    "0", "1",   "2",
-                                      "+1",  "9",            "+2",  "0.27", "3", "M, Inc, IF"};
+    const LibraryGridRow expected = {"HFL", "Heavy Flamer", "134",  "0", "0",         "1", "2", "+1",
+                                     "9",   "+2",           "0.27", "3", "M, Inc, IF"};
     EXPECT_EQ(LibraryGridRowOf(hfl), expected);
 
     WeaponRecord cr = DefaultWeaponRecord();

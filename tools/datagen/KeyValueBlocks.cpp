@@ -20,7 +20,7 @@ std::vector<KeyValueBlock> ReadKeyValueBlocks(const std::string &text, const std
         if (blocks.empty())
             throw DataGenError(source, line.Number, "\"key = value\" before the first [block]");
         KeyValue entry{sourcetext::Trim(trimmed.substr(0, equals)), sourcetext::Trim(trimmed.substr(equals + 1)),
-                        line.Number};
+                       line.Number};
         for (const KeyValue &earlier : blocks.back().Entries) {
             if (earlier.Key == entry.Key)
                 throw DataGenError(source, line.Number, "\"" + entry.Key + "\" is given twice in one block");

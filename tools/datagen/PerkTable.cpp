@@ -26,7 +26,7 @@ Setter Int(int32_t PerkRecord::*field, int32_t low, int32_t high)
         const int32_t n = sourcetext::ToInt(value, source, line);
         if (n < low || n > high)
             throw DataGenError(source, line,
-                                "\"" + value + "\" is outside " + std::to_string(low) + ".." + std::to_string(high));
+                               "\"" + value + "\" is outside " + std::to_string(low) + ".." + std::to_string(high));
         r.*field = n;
     };
 }
@@ -52,7 +52,8 @@ const std::map<std::string, Setter> &Setters()
     constexpr int32_t kAny = INT32_MAX;
     static const std::map<std::string, Setter> setters = {
         // WorthFormula 1 marks a user's custom entry, so the library never uses it.
-        {"WorthFormula", [](PerkRecord &r, const std::string &v, const std::string &s, int line) {
+        {"WorthFormula",
+         [](PerkRecord &r, const std::string &v, const std::string &s, int line) {
              Int(&PerkRecord::WorthFormula, 0, 12)(r, v, s, line);
              if (r.WorthFormula == 1)
                  throw DataGenError(s, line, "worth formula 1 marks a custom entry; use 0 for a flat worth");
@@ -133,7 +134,7 @@ void RequireKnownTokens(const std::string &text, const std::string &source, int 
 
 const std::vector<std::string> &EffectTextTokens()
 {
-    static const std::vector<std::string> tokens = {"|R|", "|X|", "|Y|", "|Z|", "|A|",
+    static const std::vector<std::string> tokens = {"|R|", "|X|", "|Y|", "|Z|",  "|A|",
                                                     "|C|", "|P|", "|S|", "|AR|", "|LOC|"};
     return tokens;
 }

@@ -36,8 +36,8 @@ PipeTable::PipeTable(const std::string &text, const std::string &source, const s
         }
         if (cells.size() != columns.size())
             throw DataGenError(source, line.Number,
-                                "expected " + std::to_string(columns.size()) + " cells, found " +
-                                    std::to_string(cells.size()));
+                               "expected " + std::to_string(columns.size()) + " cells, found " +
+                                   std::to_string(cells.size()));
         m_rows.push_back({section, std::move(cells), line.Number});
     }
     if (!headerSeen)

@@ -89,7 +89,7 @@ void RequireStoredText(const std::string &text, int capacity, const std::string 
 {
     if (static_cast<int>(text.size()) > capacity)
         throw DataGenError(source, line,
-                            what + " \"" + text + "\" is longer than " + std::to_string(capacity) + " characters");
+                           what + " \"" + text + "\" is longer than " + std::to_string(capacity) + " characters");
     for (unsigned char c : text) {
         if (c < 0x20 || c >= 0x7f)
             throw DataGenError(source, line, what + " \"" + text + "\" holds a character that is not plain text");

@@ -11,8 +11,26 @@
 namespace {
 
 enum Column {
-    Code, Name, Rating, Range, Med, Long, Ext, Dmg, Acc, ROF, MinSize, AE, MR, DpRB, AmmoCost, Rounds, Flags, Base,
-    Free, Allowed
+    Code,
+    Name,
+    Rating,
+    Range,
+    Med,
+    Long,
+    Ext,
+    Dmg,
+    Acc,
+    ROF,
+    MinSize,
+    AE,
+    MR,
+    DpRB,
+    AmmoCost,
+    Rounds,
+    Flags,
+    Base,
+    Free,
+    Allowed
 };
 
 int WeaponTypeOfCaption(const std::string &caption)
@@ -31,12 +49,18 @@ int WeaponTypeOfCaption(const std::string &caption)
 void SetFlags(WeaponRecord &r, const std::string &cell, const std::string &source, int line)
 {
     const std::map<std::string, bool WeaponRecord::*> fields = {
-        {"AntiInf", &WeaponRecord::AntiInf},           {"Guided", &WeaponRecord::Guided},
-        {"Haywire", &WeaponRecord::Haywire},           {"Incendiary", &WeaponRecord::Incendiary},
-        {"IndirectFire", &WeaponRecord::IndirectFire}, {"ArmorPiercing", &WeaponRecord::ArmorPiercing},
-        {"ArmorCrushing", &WeaponRecord::ArmorCrushing}, {"Clumsy", &WeaponRecord::Clumsy},
-        {"SniperSystem", &WeaponRecord::SniperSystem}, {"Stabilized", &WeaponRecord::Stabilized},
-        {"Entangle", &WeaponRecord::Entangle},         {"Sporting", &WeaponRecord::Sporting},
+        {"AntiInf", &WeaponRecord::AntiInf},
+        {"Guided", &WeaponRecord::Guided},
+        {"Haywire", &WeaponRecord::Haywire},
+        {"Incendiary", &WeaponRecord::Incendiary},
+        {"IndirectFire", &WeaponRecord::IndirectFire},
+        {"ArmorPiercing", &WeaponRecord::ArmorPiercing},
+        {"ArmorCrushing", &WeaponRecord::ArmorCrushing},
+        {"Clumsy", &WeaponRecord::Clumsy},
+        {"SniperSystem", &WeaponRecord::SniperSystem},
+        {"Stabilized", &WeaponRecord::Stabilized},
+        {"Entangle", &WeaponRecord::Entangle},
+        {"Sporting", &WeaponRecord::Sporting},
         {"Disposable", &WeaponRecord::Disposable},
     };
     if (cell == "-" || cell.empty())
@@ -55,7 +79,8 @@ void RequireAllowed(const AmmoFlags &flags, const AmmoFlags &allowed, const char
     for (int k = 0; k < kAmmoTypeCount; ++k) {
         if (flags[static_cast<size_t>(k)] && !allowed[static_cast<size_t>(k)])
             throw DataGenError(source, line,
-                                std::string(what) + " ammunition" + AmmoTypeAt(k).Code + " is not allowed for the weapon");
+                               std::string(what) + " ammunition" + AmmoTypeAt(k).Code +
+                                   " is not allowed for the weapon");
     }
 }
 
@@ -64,13 +89,13 @@ void RequireAllowed(const AmmoFlags &flags, const AmmoFlags &allowed, const char
 const std::vector<std::string> &WeaponTableColumns()
 {
     static const std::vector<std::string> columns = {
-        "Code", "Name", "Rating", "Range", "Med", "Long", "Ext", "Dmg", "Acc", "ROF", "MinSize", "AE", "MR", "DpRB",
-        "AmmoCost", "Rounds", "Flags", "Base", "Free", "Allowed"};
+        "Code",    "Name", "Rating", "Range", "Med",      "Long",   "Ext",   "Dmg",  "Acc",  "ROF",
+        "MinSize", "AE",   "MR",     "DpRB",  "AmmoCost", "Rounds", "Flags", "Base", "Free", "Allowed"};
     return columns;
 }
 
 std::vector<WeaponRecord> ReadWeaponTable(const std::string &text, const std::string &source,
-                                           const AmmoProfiles &profiles)
+                                          const AmmoProfiles &profiles)
 {
     const PipeTable table(text, source, WeaponTableColumns());
     std::vector<WeaponRecord> records;
@@ -102,10 +127,11 @@ std::vector<WeaponRecord> ReadWeaponTable(const std::string &text, const std::st
         r.MinimumRange = integer(MR);
         r.DamagePerRB = integer(DpRB);
         r.AmmoBaseCost = sourcetext::ToDouble(c[AmmoCost], source, line);
-        if (r.Rating < -1 || r.BaseRange < 0 || r.MinSize < 0 || r.AreaEffect < -1 || r.MinimumRange < 0 ||
-            r.ROF < 0 || r.AmmoBaseCost < 0.0)
-            throw DataGenError(source, line, "a rating, range, size, area effect, rate of fire or ammunition cost "
-                                              "is out of range");
+        if (r.Rating < -1 || r.BaseRange < 0 || r.MinSize < 0 || r.AreaEffect < -1 || r.MinimumRange < 0 || r.ROF < 0 ||
+            r.AmmoBaseCost < 0.0)
+            throw DataGenError(source, line,
+                               "a rating, range, size, area effect, rate of fire or ammunition cost "
+                               "is out of range");
         SetFlags(r, c[Flags], source, line);
 
         r.BaseAmmo = ClearAmmoSection();

@@ -15,4 +15,4 @@ const std::vector<std::string> &WeaponTableColumns();
 // of a new weapon for everything the table does not give. Checks lengths, flags, ammunition
 // codes and that default and free ammunition are allowed. Throws DataGenError.
 std::vector<WeaponRecord> ReadWeaponTable(const std::string &text, const std::string &source,
-                                           const AmmoProfiles &profiles);
+                                          const AmmoProfiles &profiles);

@@ -15,7 +15,7 @@ constexpr int kFooter = 0x70;
 
 // Inclusive pixel coordinates throughout: Outline(0, 0, 9, 9) is a ten-pixel square.
 class Form {
-  public:
+public:
     explicit Form(QImage &image) : m_painter(&image)
     {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -83,7 +83,7 @@ class Form {
             CheckBox(x + i * step, y);
     }
 
-  private:
+private:
     void Line(int x1, int y1, int x2, int y2, int grey)
     {
         m_painter.setPen(QPen(QColor(grey, grey, grey), 1));

@@ -4,11 +4,11 @@
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
 #include "ui/CommandGuard.h"
-#include "ui/dialogs/DialogProvider.h"
-#include "ui/NativePath.h"
-#include "ui/document/UndoSnapshot.h"
 #include "ui/Cp1252.h"
+#include "ui/NativePath.h"
+#include "ui/dialogs/DialogProvider.h"
 #include "ui/document/UndoChangeText.h"
+#include "ui/document/UndoSnapshot.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -74,11 +74,9 @@ void markDiffering(QTreeWidgetItem *row)
 } // namespace
 
 CompareWindow::CompareWindow(const QString &captionA, BaseVehicle &a, const QString &captionB, BaseVehicle &b,
-                               QWidget *parent)
-    : QDialog(parent)
-    , m_tree(new QTreeWidget(this))
-    , m_differencesOnly(new QCheckBox(QStringLiteral("Differences only"), this))
-    , m_summary(new QLabel(this))
+                             QWidget *parent)
+    : QDialog(parent), m_tree(new QTreeWidget(this)),
+      m_differencesOnly(new QCheckBox(QStringLiteral("Differences only"), this)), m_summary(new QLabel(this))
 {
     setObjectName(QStringLiteral("compareWindow"));
     setWindowTitle(QStringLiteral("Compare Designs"));

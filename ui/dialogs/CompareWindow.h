@@ -18,7 +18,7 @@ public:
     // Both designs have their results computed (which may correct Armor, FinalSize and Crew
     // as the editor's refresh does): pass copies of a design that is being edited.
     CompareWindow(const QString &captionA, BaseVehicle &a, const QString &captionB, BaseVehicle &b,
-                   QWidget *parent = nullptr);
+                  QWidget *parent = nullptr);
 
     // Shows the open design (a copy of it) beside the design file at path. Throws when the
     // file cannot be read.

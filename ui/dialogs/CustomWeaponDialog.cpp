@@ -2,11 +2,11 @@
 
 #include "base/NumberFormat.h"
 #include "ui/CommandGuard.h"
-#include "ui/dialogs/ConversionError.h"
 #include "ui/Cp1252.h"
+#include "ui/WindowPlacement.h"
+#include "ui/dialogs/ConversionError.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/widgets/ExitEdit.h"
-#include "ui/WindowPlacement.h"
 #include "weapons/AmmoTypes.h"
 #include "weapons/WeaponTexts.h"
 
@@ -105,9 +105,12 @@ constexpr const char *kHelpText =
 std::array<bool, kAmmoTypeCount> &AmmoFlagsOf(AmmoSection &section, int page)
 {
     switch (page) {
-    case 0: return section.Selected;
-    case 1: return section.Allowed;
-    default: return section.Free;
+    case 0:
+        return section.Selected;
+    case 1:
+        return section.Allowed;
+    default:
+        return section.Free;
     }
 }
 
@@ -130,9 +133,7 @@ ExitEdit *MakeEdit(const char *name, QWidget *parent)
 
 } // namespace
 
-CustomWeaponDialog::CustomWeaponDialog(const WeaponRecord &record, QWidget *parent)
-    : QDialog(parent)
-    , m_record(record)
+CustomWeaponDialog::CustomWeaponDialog(const WeaponRecord &record, QWidget *parent) : QDialog(parent), m_record(record)
 {
     setObjectName(QStringLiteral("customWeaponDialog"));
     setWindowTitle(QStringLiteral("Custom Weapon Editor"));
@@ -143,7 +144,8 @@ CustomWeaponDialog::CustomWeaponDialog(const WeaponRecord &record, QWidget *pare
     for (int page = 0; page < 3; ++page)
         pages->addTab(BuildAmmoPage(page, kAmmoPages[page].note), QString::fromLatin1(kAmmoPages[page].caption));
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    auto *buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     QPushButton *reset = buttons->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
     reset->setObjectName(QStringLiteral("bReset"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("bOK"));
@@ -202,10 +204,10 @@ QWidget *CustomWeaponDialog::BuildGeneralPage()
             edit->setToolTip(QStringLiteral("(-1 for vehicle size)"));
         if (number.field == &WeaponRecord::Damage)
             cell->insertWidget(0, new QLabel(QStringLiteral("x"), page));
-        const int bonus = number.field == &WeaponRecord::MediumBonus ? 0
-                          : number.field == &WeaponRecord::LongBonus  ? 1
+        const int bonus = number.field == &WeaponRecord::MediumBonus    ? 0
+                          : number.field == &WeaponRecord::LongBonus    ? 1
                           : number.field == &WeaponRecord::ExtremeBonus ? 2
-                                                                          : -1;
+                                                                        : -1;
         if (bonus >= 0) {
             rangeLabels[bonus]->setMinimumWidth(36);
             cell->addWidget(rangeLabels[bonus]);
@@ -347,10 +349,7 @@ void CustomWeaponDialog::TakeAmmoBaseCost()
     m_record.AmmoBaseCost = value;
 }
 
-void CustomWeaponDialog::ShowHelp()
-{
-    Dialogs().Inform(this, QString::fromLatin1(kHelpText));
-}
+void CustomWeaponDialog::ShowHelp() { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); }
 
 void CustomWeaponDialog::showEvent(QShowEvent *event)
 {

@@ -14,7 +14,4 @@ DialogProvider &Dialogs()
     return standard;
 }
 
-void SetDialogProvider(DialogProvider *provider)
-{
-    g_installed = provider;
-}
+void SetDialogProvider(DialogProvider *provider) { g_installed = provider; }

@@ -3,8 +3,8 @@
 #include "base/Files.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/dialogs/DialogProvider.h"
 #include "ui/NativePath.h"
+#include "ui/dialogs/DialogProvider.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -15,10 +15,8 @@
 #include <string>
 
 LogViewer::LogViewer(QWidget *parent)
-    : QDialog(parent)
-    , m_log(new QPlainTextEdit(this))
-    , m_ok(new QPushButton(QStringLiteral("OK"), this))
-    , m_save(new QPushButton(QStringLiteral("Save"), this))
+    : QDialog(parent), m_log(new QPlainTextEdit(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
+      m_save(new QPushButton(QStringLiteral("Save"), this))
 {
     setObjectName(QStringLiteral("logViewer"));
     setWindowTitle(QStringLiteral("Log Viewer"));

@@ -19,7 +19,7 @@ struct ModificationSettings {
 // dialog shows and copies it back after OK.
 struct ModifyValues {
     ModificationSettings Mods;
-    double OldRating = 0.0;     // read only
+    double OldRating = 0.0; // read only
     AmmoSection Section = ClearAmmoSection();
     bool Sniper = false;
     bool Stabilized = false;

@@ -5,11 +5,11 @@
 #include "engine/Vehicle.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/WindowPlacement.h"
+#include "ui/dialogs/UserGuideWindow.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/dialogs/UserGuideWindow.h"
-#include "ui/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 namespace {
 
 constexpr int kWindowSlot = 3;
@@ -26,9 +25,7 @@ constexpr int kWindowSlot = 3;
 } // namespace
 
 MovementEditorDialog::MovementEditorDialog(MovementList &library, const MovementRecord &record, QWidget *parent)
-    : QDialog(parent)
-    , m_library(library)
-    , m_record(record)
+    : QDialog(parent), m_library(library), m_record(record)
 {
     setObjectName(QStringLiteral("movementEditorDialog"));
     setWindowTitle(QStringLiteral("Movement Editor"));

@@ -2,8 +2,8 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/widgets/ExitEdit.h"
 #include "ui/dialogs/PerkNumberText.h"
+#include "ui/widgets/ExitEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,9 +27,9 @@ namespace {
 const CustomField kName{"Name", "customNameEdit", "", &PerkRecord::PFDName};
 const CustomField kRating{"Rating", "customRatingEdit", "(Displayed Rating)", nullptr, &PerkRecord::RatingValue};
 const CustomField kValue{"Value", "customValueEdit", "(Please enter a negative value for flaws)", nullptr,
-                          &PerkRecord::X};
+                         &PerkRecord::X};
 const CustomField kCost{"Added cost", "customCostEdit", "(is added after production multiplier)", nullptr,
-                         &PerkRecord::CostValue};
+                        &PerkRecord::CostValue};
 const CustomField kModifiers[] = {
     {"Maneuver", "maneuverModEdit", "", nullptr, nullptr, &PerkRecord::ManeuverMod},
     {"Armor (per 10%)", "armorModEdit", "", nullptr, nullptr, &PerkRecord::ArmorMod},
@@ -77,11 +77,8 @@ PerkEdit fieldEdit(const CustomField &field, const QString &text)
 } // namespace
 
 PerkCustomPanel::PerkCustomPanel(PerkChange change, QWidget *parent)
-    : QFrame(parent)
-    , m_change(std::move(change))
-    , m_aux(new QCheckBox(QStringLiteral("AUX"), this))
-    , m_otv(new QComboBox(this))
-    , m_people(new QCheckBox(QStringLiteral("Rating = added ppl"), this))
+    : QFrame(parent), m_change(std::move(change)), m_aux(new QCheckBox(QStringLiteral("AUX"), this)),
+      m_otv(new QComboBox(this)), m_people(new QCheckBox(QStringLiteral("Rating = added ppl"), this))
 {
     setObjectName(QStringLiteral("pnlCustom"));
     setFrameShape(QFrame::StyledPanel);

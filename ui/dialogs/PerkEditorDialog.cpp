@@ -3,16 +3,16 @@
 #include "engine/FlawDefect.h"
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
-#include "ui/widgets/BoxColour.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/WindowPlacement.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/widgets/MemoBox.h"
-#include "ui/widgets/MemoText.h"
 #include "ui/dialogs/PerkCustomPanel.h"
 #include "ui/dialogs/PerkNumberPanel.h"
 #include "ui/dialogs/PerkNumberText.h"
-#include "ui/WindowPlacement.h"
+#include "ui/widgets/BoxColour.h"
+#include "ui/widgets/MemoBox.h"
+#include "ui/widgets/MemoText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -39,10 +39,9 @@ constexpr int kLocationCount = 5;
 constexpr int kMemoHeightWithFormula = 49;
 constexpr int kMemoHeight = 89;
 
-const char *const kHelpText =
-    "Set up the perk, flaw or defect here. The name, value, rating and game effect above "
-    "follow every change. Numbers are taken when you leave their box; the arrows beside a "
-    "box add or take one. OK keeps the changes, Cancel leaves the entry as it was.";
+const char *const kHelpText = "Set up the perk, flaw or defect here. The name, value, rating and game effect above "
+                              "follow every change. Numbers are taken when you leave their box; the arrows beside a "
+                              "box add or take one. OK keeps the changes, Cancel leaves the entry as it was.";
 
 // The options a defect kind offers; option i sets Variant i.
 std::vector<QString> defectOptions(int32_t worthFormula)
@@ -59,10 +58,7 @@ std::vector<QString> defectOptions(int32_t worthFormula)
     }
 }
 
-bool isDefectKind(int32_t worthFormula)
-{
-    return !defectOptions(worthFormula).empty();
-}
+bool isDefectKind(int32_t worthFormula) { return !defectOptions(worthFormula).empty(); }
 
 QWidget *choicePanel(const char *name, const QString &caption, QWidget *control, QWidget *parent)
 {
@@ -91,11 +87,8 @@ QLabel *namedLabel(const char *name, QWidget *parent)
 } // namespace
 
 PerkEditorDialog::PerkEditorDialog(const PerkRecord &record, const PerkVehicleData &vehicle, const PerkList &flaws,
-                               QWidget *parent)
-    : QDialog(parent)
-    , m_record(record)
-    , m_vehicle(vehicle)
-    , m_flaws(flaws)
+                                   QWidget *parent)
+    : QDialog(parent), m_record(record), m_vehicle(vehicle), m_flaws(flaws)
 {
     setObjectName(QStringLiteral("perkEditorDialog"));
     if (m_record.WorthFormula == WorthCustom || m_record.WorthFormula == WorthAnnoyance)
@@ -107,7 +100,7 @@ PerkEditorDialog::PerkEditorDialog(const PerkRecord &record, const PerkVehicleDa
 }
 
 bool PerkEditorDialog::EditEntry(PerkRecord &record, const PerkVehicleData &vehicle, const PerkList &flaws,
-                               QWidget *parent)
+                                 QWidget *parent)
 {
     PerkEditorDialog dialog(record, vehicle, flaws, parent);
     if (Dialogs().RunModal(dialog) != QDialog::Accepted)
@@ -204,23 +197,22 @@ QWidget *PerkEditorDialog::BuildChoicePanels()
 
     m_numbers = {
         new PerkNumberPanel(QStringLiteral("ratingPanel"), QStringLiteral("ratingEdit"), QStringLiteral("ratingSpin"),
-                             box),
+                            box),
         new PerkNumberPanel(QStringLiteral("xValuePanel"), QStringLiteral("xValueEdit"), QStringLiteral("xValueSpin"),
-                             box),
+                            box),
         new PerkNumberPanel(QStringLiteral("yValuePanel"), QStringLiteral("yValueEdit"), QStringLiteral("yValueSpin"),
-                             box),
+                            box),
         new PerkNumberPanel(QStringLiteral("zValuePanel"), QStringLiteral("zValueEdit"), QStringLiteral("zValueSpin"),
-                             box),
+                            box),
     };
-    double PerkRecord::*const fields[] = {&PerkRecord::RatingValue, &PerkRecord::X, &PerkRecord::Y,
-                                           &PerkRecord::Z};
+    double PerkRecord::*const fields[] = {&PerkRecord::RatingValue, &PerkRecord::X, &PerkRecord::Y, &PerkRecord::Z};
     for (size_t i = 0; i < m_numbers.size(); ++i) {
         ConnectNumber(m_numbers[i], fields[i]);
         grid->addWidget(m_numbers[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
 
     m_amount = new PerkNumberPanel(QStringLiteral("pnlAmount"), QStringLiteral("amountEdit"),
-                                    QStringLiteral("amountSpin"), box);
+                                   QStringLiteral("amountSpin"), box);
     m_amount->SetCaption(QStringLiteral("Amount"));
     ConnectGuarded(m_amount, &PerkNumberPanel::typed, this, [this](const QString &text) {
         int32_t value = 0;
@@ -239,8 +231,8 @@ QWidget *PerkEditorDialog::BuildChoicePanels()
 
     // A pick list or a check box on a panel of its own, shown only when the entry offers it.
     auto listChoice = [&](const char *comboName, const char *panelName, const QString &caption,
-                          std::string (*itemText)(int32_t), int count, int32_t PerkRecord::*field, int row,
-                          int column, QWidget *&panel) {
+                          std::string (*itemText)(int32_t), int count, int32_t PerkRecord::*field, int row, int column,
+                          QWidget *&panel) {
         auto *combo = new QComboBox;
         combo->setObjectName(QString::fromLatin1(comboName));
         for (int item = 0; item < count; ++item)
@@ -408,8 +400,7 @@ void PerkEditorDialog::ShowEntry()
     }
     m_amount->SetValueText(perktext::Integer(m_record.Amount));
     m_arc->setCurrentIndex(m_record.Arc >= 0 && m_record.Arc < kArcCount ? m_record.Arc : -1);
-    m_location->setCurrentIndex(m_record.Location >= 0 && m_record.Location < kLocationCount ? m_record.Location
-                                                                                             : -1);
+    m_location->setCurrentIndex(m_record.Location >= 0 && m_record.Location < kLocationCount ? m_record.Location : -1);
     m_outside->setText(cp1252::ToQt(m_record.OutsideLabel));
     m_outside->setChecked(m_record.OutsideOTV);
     m_inside->setText(cp1252::ToQt(m_record.InsideLabel));

@@ -35,7 +35,7 @@ public:
 
     // flaws: the library flaws a minor or major flaw defect can adopt.
     PerkEditorDialog(const PerkRecord &record, const PerkVehicleData &vehicle, const PerkList &flaws,
-                   QWidget *parent = nullptr);
+                     QWidget *parent = nullptr);
 
     const PerkRecord &Record() const { return m_record; }
 

@@ -8,11 +8,8 @@
 #include <QLabel>
 
 PerkNumberPanel::PerkNumberPanel(const QString &panelName, const QString &editName, const QString &spinName,
-                                   QWidget *parent)
-    : QFrame(parent)
-    , m_caption(new QLabel(this))
-    , m_edit(new ExitEdit(this))
-    , m_spin(new SpinButton(this))
+                                 QWidget *parent)
+    : QFrame(parent), m_caption(new QLabel(this)), m_edit(new ExitEdit(this)), m_spin(new SpinButton(this))
 {
     setObjectName(panelName);
     m_edit->setObjectName(editName);
@@ -35,10 +32,7 @@ PerkNumberPanel::PerkNumberPanel(const QString &panelName, const QString &editNa
     ConnectGuarded(m_spin, &SpinButton::downClick, this, [this] { emit stepped(-1); });
 }
 
-void PerkNumberPanel::SetCaption(const QString &caption)
-{
-    m_caption->setText(caption);
-}
+void PerkNumberPanel::SetCaption(const QString &caption) { m_caption->setText(caption); }
 
 void PerkNumberPanel::SetValueText(const QString &text)
 {

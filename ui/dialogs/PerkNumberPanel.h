@@ -13,7 +13,7 @@ class PerkNumberPanel : public QFrame {
     Q_OBJECT
 public:
     PerkNumberPanel(const QString &panelName, const QString &editName, const QString &spinName,
-                     QWidget *parent = nullptr);
+                    QWidget *parent = nullptr);
 
     void SetCaption(const QString &caption);
     // Shows text in the box (not a user change).

@@ -10,18 +10,19 @@
 
 namespace {
 
-QString boxTitle()
-{
-    return ApplicationTitle();
-}
+QString boxTitle() { return ApplicationTitle(); }
 
 DialogAnswer toAnswer(QMessageBox::StandardButton button)
 {
     switch (button) {
-    case QMessageBox::Yes: return DialogAnswer::Yes;
-    case QMessageBox::No: return DialogAnswer::No;
-    case QMessageBox::Ok: return DialogAnswer::Ok;
-    default: return DialogAnswer::Cancel;
+    case QMessageBox::Yes:
+        return DialogAnswer::Yes;
+    case QMessageBox::No:
+        return DialogAnswer::No;
+    case QMessageBox::Ok:
+        return DialogAnswer::Ok;
+    default:
+        return DialogAnswer::Cancel;
     }
 }
 
@@ -37,7 +38,7 @@ QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const 
 }
 
 DialogAnswer ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
-                  QMessageBox::StandardButton escape)
+                 QMessageBox::StandardButton escape)
 {
     return toAnswer(show(parent, QMessageBox::Question, text, buttons, escape));
 }
@@ -111,10 +112,7 @@ bool QtDialogProvider::PrinterSetup(QWidget *parent, QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-int QtDialogProvider::RunModal(QDialog &dialog)
-{
-    return dialog.exec();
-}
+int QtDialogProvider::RunModal(QDialog &dialog) { return dialog.exec(); }
 
 QString QtDialogProvider::QtFilter(const QString &pairs)
 {

@@ -9,16 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent)
-    : QDialog(parent)
+RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("recoveryDialog"));
     setWindowTitle(QStringLiteral("Recover Unsaved Changes"));
 
     const QString name = file.DesignName.isEmpty() ? QStringLiteral("(unnamed)") : file.DesignName;
-    const QString belongsTo = file.SourcePath.isEmpty()
-                                  ? QStringLiteral("It was never saved.")
-                                  : QStringLiteral("Its file is \"%1\".").arg(file.SourcePath);
+    const QString belongsTo = file.SourcePath.isEmpty() ? QStringLiteral("It was never saved.")
+                                                        : QStringLiteral("Its file is \"%1\".").arg(file.SourcePath);
     m_text = QStringLiteral("Armorwright did not close normally. Unsaved changes to the vehicle \"%1\" were kept "
                             "on %2.\n%3\n\nRecover the changes, open the saved file instead, or discard the changes?")
                  .arg(name, QLocale().toString(file.Saved, QLocale::ShortFormat), belongsTo);

@@ -1,8 +1,8 @@
 #include "ui/dialogs/UserGuideWindow.h"
 
 #include "base/Files.h"
-#include "ui/dialogs/DialogProvider.h"
 #include "ui/NativePath.h"
+#include "ui/dialogs/DialogProvider.h"
 
 #include <QDir>
 #include <QFileInfo>

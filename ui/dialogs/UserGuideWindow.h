@@ -11,6 +11,6 @@ void ShowUserGuide(QWidget *parent);
 // The viewer: the guide's pages with their links, and an OK button.
 class UserGuideWindow : public QDialog {
     Q_OBJECT
-  public:
+public:
     UserGuideWindow(const QString &path, QWidget *parent = nullptr);
 };

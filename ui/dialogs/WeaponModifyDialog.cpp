@@ -2,12 +2,12 @@
 
 #include "base/NumberFormat.h"
 #include "ui/CommandGuard.h"
-#include "ui/dialogs/ConversionError.h"
 #include "ui/Cp1252.h"
+#include "ui/WindowPlacement.h"
+#include "ui/dialogs/ConversionError.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/WindowPlacement.h"
 #include "weapons/AmmoTypes.h"
 #include "weapons/ModificationFactors.h"
 #include "weapons/Weapon.h"
@@ -46,10 +46,7 @@ constexpr const char *kHelpText =
     "Clip Modifiers: carry the spare clip in a shielded ammunition container.";
 
 // Radio item i stands for modification 1 - i.
-int ItemOf(int32_t modification)
-{
-    return 1 - modification;
-}
+int ItemOf(int32_t modification) { return 1 - modification; }
 
 void CheckItem(QButtonGroup *group, int id)
 {
@@ -76,8 +73,7 @@ QLabel *Note(const QString &text, QWidget *parent)
 
 } // namespace
 
-WeaponModifyDialog::WeaponModifyDialog(QWidget *parent)
-    : QDialog(parent)
+WeaponModifyDialog::WeaponModifyDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("weaponModifyDialog"));
     setWindowTitle(QStringLiteral("Modify"));
@@ -91,7 +87,8 @@ WeaponModifyDialog::WeaponModifyDialog(QWidget *parent)
     m_pages->addTab(m_ammoPage, QStringLiteral("Ammo Modifiers"));
     m_pages->addTab(m_clipPage, QStringLiteral("Clip Modifiers"));
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    auto *buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("bOK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("bCancel"));
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("bHelp"));
@@ -109,7 +106,7 @@ WeaponModifyDialog::WeaponModifyDialog(QWidget *parent)
 WeaponModifyDialog::~WeaponModifyDialog() = default;
 
 QGroupBox *WeaponModifyDialog::RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
-                                  QButtonGroup *&group)
+                                          QButtonGroup *&group)
 {
     auto *box = new QGroupBox(title);
     box->setObjectName(QString::fromLatin1(name));
@@ -130,14 +127,16 @@ QWidget *WeaponModifyDialog::BuildWeaponPage()
     auto *page = new QWidget;
     const std::vector<QString> captions[] = {
         {QStringLiteral("+1 Acc    1.5 TV"), QStringLiteral("+0 Acc    1.0 TV"), QStringLiteral("-1  Acc    0.6 TV")},
-        {QStringLiteral("+1 Dmg    1.25 TV"), QStringLiteral("+0 Dmg    1.00 TV"), QStringLiteral("-1  Dmg    0.85 TV")},
+        {QStringLiteral("+1 Dmg    1.25 TV"), QStringLiteral("+0 Dmg    1.00 TV"),
+         QStringLiteral("-1  Dmg    0.85 TV")},
         {QStringLiteral("+1 Rng    1.1 TV"), QStringLiteral("+0 Rng    1.0 TV"), QStringLiteral("-1  Rng    0.9 TV")},
         {QStringLiteral("+1 ROF    1.1 TV"), QStringLiteral("+0 ROF    1.0 TV"), QStringLiteral("-1  ROF    0.9 TV")},
         {QStringLiteral("+1 Size  1.0 TV"), QStringLiteral("+0 Size  1.0 TV"), QStringLiteral("-1  Size  sp.TV")},
     };
     const char *names[] = {"accuracyGroup", "damageGroup", "rangeGroup", "rofGroup", "minimumSizeGroup"};
     const QString titles[] = {QStringLiteral("Accuracy Bonus"), QStringLiteral("Damage Bonus"),
-                              QStringLiteral("Range Bonus"), QStringLiteral("ROF Bonus"), QStringLiteral("Minimum Size")};
+                              QStringLiteral("Range Bonus"), QStringLiteral("ROF Bonus"),
+                              QStringLiteral("Minimum Size")};
 
     auto *modifications = new QGridLayout;
     for (int g = 0; g < 5; ++g) {
@@ -380,10 +379,7 @@ void WeaponModifyDialog::TakePoorWorkmanship()
     Refresh();
 }
 
-void WeaponModifyDialog::ShowHelp()
-{
-    Dialogs().Inform(this, QString::fromLatin1(kHelpText));
-}
+void WeaponModifyDialog::ShowHelp() { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); }
 
 void WeaponModifyDialog::showEvent(QShowEvent *event)
 {

@@ -1,11 +1,11 @@
 #include "ui/document/Autosave.h"
 
+#include "base/Files.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "base/Files.h"
 #include "ui/CommandGuard.h"
-#include "ui/document/BackgroundWrite.h"
 #include "ui/NativePath.h"
+#include "ui/document/BackgroundWrite.h"
 #include "ui/document/UndoSnapshot.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -18,12 +18,9 @@
 #include <QtGlobal>
 
 Autosave::Autosave(VehicleDocument &document, const QString &folder, QObject *parent)
-    : QObject(parent)
-    , m_document(document)
-    , m_store(folder)
-    , m_session(QStringLiteral("session-%1-%2")
-                    .arg(QCoreApplication::applicationPid())
-                    .arg(QDateTime::currentMSecsSinceEpoch()))
+    : QObject(parent), m_document(document), m_store(folder), m_session(QStringLiteral("session-%1-%2")
+                                                                            .arg(QCoreApplication::applicationPid())
+                                                                            .arg(QDateTime::currentMSecsSinceEpoch()))
 {
     QDir().mkpath(folder);
     m_lock = std::make_unique<QLockFile>(m_store.LockPath(m_session));
@@ -49,10 +46,7 @@ Autosave::~Autosave()
     RemoveFiles();
 }
 
-QString Autosave::DesignPath() const
-{
-    return m_store.DesignPath(m_session);
-}
+QString Autosave::DesignPath() const { return m_store.DesignPath(m_session); }
 
 void Autosave::DocumentEdited()
 {

@@ -13,10 +13,7 @@ QString normalised(const QString &path)
 }
 } // namespace
 
-RecentFiles::RecentFiles(QObject *parent)
-    : QObject(parent)
-{
-}
+RecentFiles::RecentFiles(QObject *parent) : QObject(parent) {}
 
 void RecentFiles::Add(const QString &path)
 {

@@ -2,12 +2,12 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "ui/document/Autosave.h"
 #include "ui/CommandGuard.h"
-#include "ui/dialogs/DialogProvider.h"
 #include "ui/MainWindow.h"
 #include "ui/NativePath.h"
+#include "ui/dialogs/DialogProvider.h"
 #include "ui/dialogs/RecoveryDialog.h"
+#include "ui/document/Autosave.h"
 #include "ui/document/RecoveryStore.h"
 #include "ui/document/VehicleDocument.h"
 

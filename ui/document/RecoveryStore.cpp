@@ -1,8 +1,8 @@
 #include "ui/document/RecoveryStore.h"
 
+#include "base/SettingsFolder.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "base/SettingsFolder.h"
 #include "ui/Cp1252.h"
 #include "ui/NativePath.h"
 
@@ -29,15 +29,9 @@ QString readNote(const QString &path)
 
 } // namespace
 
-QString RecoveryStore::DefaultFolder()
-{
-    return FromNativePath(UserDataFolder()) + QStringLiteral("Recovery");
-}
+QString RecoveryStore::DefaultFolder() { return FromNativePath(UserDataFolder()) + QStringLiteral("Recovery"); }
 
-RecoveryStore::RecoveryStore(QString folder)
-    : m_folder(std::move(folder))
-{
-}
+RecoveryStore::RecoveryStore(QString folder) : m_folder(std::move(folder)) {}
 
 QString RecoveryStore::DesignPath(const QString &session) const
 {
@@ -49,10 +43,7 @@ QString RecoveryStore::SourceNotePath(const QString &session) const
     return QDir(m_folder).filePath(session + kNoteSuffix);
 }
 
-QString RecoveryStore::LockPath(const QString &session) const
-{
-    return QDir(m_folder).filePath(session + kLockSuffix);
-}
+QString RecoveryStore::LockPath(const QString &session) const { return QDir(m_folder).filePath(session + kLockSuffix); }
 
 QList<RecoveryFile> RecoveryStore::Orphans() const
 {
@@ -68,10 +59,10 @@ QList<RecoveryFile> RecoveryStore::Orphans() const
     }
 
     QList<RecoveryFile> found;
-    QFileInfoList designs = QDir(m_folder).entryInfoList({QStringLiteral("*") + kDesignSuffix}, QDir::Files, QDir::Name);
-    std::stable_sort(designs.begin(), designs.end(), [](const QFileInfo &a, const QFileInfo &b) {
-        return a.lastModified() < b.lastModified();
-    });
+    QFileInfoList designs =
+        QDir(m_folder).entryInfoList({QStringLiteral("*") + kDesignSuffix}, QDir::Files, QDir::Name);
+    std::stable_sort(designs.begin(), designs.end(),
+                     [](const QFileInfo &a, const QFileInfo &b) { return a.lastModified() < b.lastModified(); });
     for (const QFileInfo &design : designs) {
         const QString session = design.completeBaseName();
         auto lock = std::make_shared<QLockFile>(LockPath(session));

@@ -11,8 +11,8 @@ class QLockFile;
 // One session's recovery file: the unsaved design as a design file, the path of the file it
 // belongs to, and the lock that says its session is still running.
 struct RecoveryFile {
-    QString DesignPath;      // <folder>/<session>.vkd
-    QString SourcePath;      // the design's own file; empty for a design never saved
+    QString DesignPath; // <folder>/<session>.vkd
+    QString SourcePath; // the design's own file; empty for a design never saved
     QString DesignName;
     QDateTime Saved;
     std::shared_ptr<QLockFile> Lock; // held while this session deals with the file

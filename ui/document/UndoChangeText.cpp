@@ -1,7 +1,7 @@
 #include "ui/document/UndoChangeText.h"
 
-#include "engine/DesignResults.h"
 #include "base/AsciiCase.h"
+#include "engine/DesignResults.h"
 #include "ui/Cp1252.h"
 #include "ui/document/UndoStep.h"
 
@@ -15,10 +15,7 @@ namespace {
 const std::set<std::string> kRaisedByConstraints = {"Armor", "FinalSize", "Crew"};
 
 // "weapons[2].clips[0].Amount" -> "weapons"; "CustomProduction.CustomName" -> "CustomProduction".
-std::string topField(const std::string &path)
-{
-    return path.substr(0, path.find_first_of(".["));
-}
+std::string topField(const std::string &path) { return path.substr(0, path.find_first_of(".[")); }
 
 } // namespace
 

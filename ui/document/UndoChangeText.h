@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/DesignDiff.h"
 #include "base/NumberFormat.h"
+#include "engine/DesignDiff.h"
 
 #include <QString>
 

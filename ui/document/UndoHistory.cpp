@@ -18,9 +18,7 @@ constexpr int kUndoLimit = 100;
 } // namespace
 
 UndoHistory::UndoHistory(VehicleDocument &document)
-    : QObject(&document)
-    , m_document(document)
-    , m_stack(new QUndoStack(this))
+    : QObject(&document), m_document(document), m_stack(new QUndoStack(this))
 {
     setObjectName(QStringLiteral("UndoHistory"));
     // Each step holds two design bodies (the picture and unchanged long texts are shared):
@@ -122,8 +120,7 @@ void UndoHistory::Flush()
     m_baselineCopy = std::move(copy);
     const QString mergeKey = m_editTyped ? name + QLatin1Char('@') + QString::number(m_editEpoch) : QString();
     m_stack->push(new UndoStep(
-        std::move(before), std::move(after), name, mergeKey,
-        [this](const UndoState &state) { Restore(state); },
+        std::move(before), std::move(after), name, mergeKey, [this](const UndoState &state) { Restore(state); },
         [this](const UndoState &from, const UndoState &to) { ReportChange(from, to); }));
 }
 

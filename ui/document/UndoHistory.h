@@ -58,13 +58,13 @@ private:
 
     VehicleDocument &m_document;
     QUndoStack *m_stack;
-    UndoState m_baseline;              // the design as the last step left it
+    UndoState m_baseline; // the design as the last step left it
     std::unique_ptr<Vehicle> m_baselineCopy;
     QString m_lastChange;
-    int m_focusEpoch = 0;               // counts focus changes: typing in one box is one epoch
+    int m_focusEpoch = 0; // counts focus changes: typing in one box is one epoch
     int m_editEpoch = 0;
-    bool m_typing = false;              // the input being handled is a key press
-    bool m_editTyped = false;           // the change to record came from typing
+    bool m_typing = false;    // the input being handled is a key press
+    bool m_editTyped = false; // the change to record came from typing
     bool m_saving = false;
     bool m_pending = false;
     bool m_restoring = false;

@@ -1,11 +1,11 @@
 #include "ui/document/UndoSnapshot.h"
 
+#include "base/Stream.h"
 #include "engine/DesignFields.h"
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
 #include "weapons/WeaponList.h"
 
 #include <cstring>
@@ -90,10 +90,7 @@ std::unique_ptr<Vehicle> SnapshotDesign(const DesignSnapshot &snapshot)
     return design;
 }
 
-std::unique_ptr<Vehicle> CopyDesign(const BaseVehicle &vehicle)
-{
-    return SnapshotDesign(TakeSnapshot(vehicle));
-}
+std::unique_ptr<Vehicle> CopyDesign(const BaseVehicle &vehicle) { return SnapshotDesign(TakeSnapshot(vehicle)); }
 
 void RestoreSnapshot(Vehicle &target, const DesignSnapshot &snapshot)
 {

@@ -6,13 +6,9 @@ constexpr int kSnapshotStepId = 0x4157;
 } // namespace
 
 UndoStep::UndoStep(UndoState before, UndoState after, const QString &name, QString mergeKey, Restorer restore,
-                     ChangeReport report)
-    : QUndoCommand(name)
-    , m_before(std::move(before))
-    , m_after(std::move(after))
-    , m_mergeKey(std::move(mergeKey))
-    , m_restore(std::move(restore))
-    , m_report(std::move(report))
+                   ChangeReport report)
+    : QUndoCommand(name), m_before(std::move(before)), m_after(std::move(after)), m_mergeKey(std::move(mergeKey)),
+      m_restore(std::move(restore)), m_report(std::move(report))
 {
 }
 
@@ -31,10 +27,7 @@ void UndoStep::redo()
     m_report(m_before, m_after);
 }
 
-int UndoStep::id() const
-{
-    return m_mergeKey.isEmpty() ? -1 : kSnapshotStepId;
-}
+int UndoStep::id() const { return m_mergeKey.isEmpty() ? -1 : kSnapshotStepId; }
 
 bool UndoStep::mergeWith(const QUndoCommand *other)
 {

@@ -26,7 +26,7 @@ public:
     using ChangeReport = std::function<void(const UndoState &from, const UndoState &to)>;
 
     UndoStep(UndoState before, UndoState after, const QString &name, QString mergeKey, Restorer restore,
-              ChangeReport report);
+             ChangeReport report);
 
     void undo() override;
     void redo() override;

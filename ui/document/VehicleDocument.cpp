@@ -2,22 +2,15 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "ui/document/BackgroundWrite.h"
 #include "ui/NativePath.h"
+#include "ui/document/BackgroundWrite.h"
 #include "ui/document/UndoSnapshot.h"
 
-VehicleDocument::VehicleDocument(QObject *parent)
-    : QObject(parent)
-    , m_vehicle(std::make_unique<Vehicle>())
-{
-}
+VehicleDocument::VehicleDocument(QObject *parent) : QObject(parent), m_vehicle(std::make_unique<Vehicle>()) {}
 
 VehicleDocument::~VehicleDocument() = default;
 
-bool VehicleDocument::Modified() const
-{
-    return m_vehicle->Modified;
-}
+bool VehicleDocument::Modified() const { return m_vehicle->Modified; }
 
 void VehicleDocument::SetModified()
 {
@@ -25,10 +18,7 @@ void VehicleDocument::SetModified()
     emit edited();
 }
 
-void VehicleDocument::ClearModified()
-{
-    SetModifiedFlag(false);
-}
+void VehicleDocument::ClearModified() { SetModifiedFlag(false); }
 
 void VehicleDocument::SetModifiedFlag(bool modified)
 {
@@ -38,15 +28,9 @@ void VehicleDocument::SetModifiedFlag(bool modified)
     emit modifiedChanged(modified);
 }
 
-QString VehicleDocument::FileName() const
-{
-    return FromNativePath(m_vehicle->FileName);
-}
+QString VehicleDocument::FileName() const { return FromNativePath(m_vehicle->FileName); }
 
-void VehicleDocument::ClearFileName()
-{
-    m_vehicle->FileName.clear();
-}
+void VehicleDocument::ClearFileName() { m_vehicle->FileName.clear(); }
 
 void VehicleDocument::NewDesign()
 {

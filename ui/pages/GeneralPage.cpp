@@ -1,19 +1,19 @@
 #include "ui/pages/GeneralPage.h"
 
+#include "base/NumberFormat.h"
 #include "engine/DesignResults.h"
 #include "engine/ProductionTypes.h"
 #include "engine/Vehicle.h"
-#include "base/NumberFormat.h"
-#include "ui/widgets/BoxColour.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/EditorHost.h"
+#include "ui/pages/MovementPages.h"
+#include "ui/widgets/BoxColour.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
-#include "ui/pages/MovementPages.h"
 #include "ui/widgets/ResultLabel.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/document/VehicleDocument.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -56,25 +56,79 @@ namespace {
 const GeneralNumberBox kNumberBoxes[] = {
     {"eCrew", "crewSpin", AW_INT(Crew), GeneralBoxFormat::Plain, 0, 1, 0, {}, true, false, false},
     {"eArmor", "armorSpin", AW_INT(Armor), GeneralBoxFormat::Plain, 1, 1, 0, {}, true, false, false},
-    {"eSensorRating", "sensorRatingSpin", AW_INT(SensorRating), GeneralBoxFormat::Signed, -5, 1, -5, {}, true,
-     false, false},
-    {"eSensorRange", "sensorRangeSpin", AW_REAL(SensorRange), GeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true,
-     false, true},
+    {"eSensorRating",
+     "sensorRatingSpin",
+     AW_INT(SensorRating),
+     GeneralBoxFormat::Signed,
+     -5,
+     1,
+     -5,
+     {},
+     true,
+     false,
+     false},
+    {"eSensorRange",
+     "sensorRangeSpin",
+     AW_REAL(SensorRange),
+     GeneralBoxFormat::Grouped1,
+     0,
+     1.0,
+     0,
+     {},
+     true,
+     false,
+     true},
     {"eComRating", "commRatingSpin", AW_INT(CommRating), GeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
     {"eComRange", "commRangeSpin", AW_REAL(CommRange), GeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
     {"eFiCon", "fireControlSpin", AW_INT(FireControl), GeneralBoxFormat::Signed, -5, 1, -5, 5, true, false, false},
     {"eDeployment", "deploymentSpin", AW_INT(Deployment), GeneralBoxFormat::Plain, 0, 10, 0, {}, true, false, false},
     {"eManeuver", "maneuverSpin", AW_INT(Maneuver), GeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
-    {"eFinalSize", "finalSizeSpin", AW_INT(FinalSize), GeneralBoxFormat::ShownByResults, 1, 1, 1, {}, true, false,
+    {"eFinalSize",
+     "finalSizeSpin",
+     AW_INT(FinalSize),
+     GeneralBoxFormat::ShownByResults,
+     1,
+     1,
+     1,
+     {},
+     true,
+     false,
      false},
     {"eAvail", nullptr, AW_INT(Availability), GeneralBoxFormat::Plain, {}, 0, {}, {}, false, false, false},
     {"eCurrMult", nullptr, AW_REAL(CurrencyMultiplier), GeneralBoxFormat::Shortest18, 0, 0, {}, {}, true, false, false},
-    {"eProCustomModel", nullptr, AW_INT(CustomProduction.CustomModelDice), GeneralBoxFormat::Plain, -1, 0, {}, {}, true, true,
+    {"eProCustomModel",
+     nullptr,
+     AW_INT(CustomProduction.CustomModelDice),
+     GeneralBoxFormat::Plain,
+     -1,
+     0,
+     {},
+     {},
+     true,
+     true,
      false},
-    {"eProCustomIndiv", nullptr, AW_INT(CustomProduction.CustomIndivDice), GeneralBoxFormat::Plain, 0, 0, {}, {}, true, true,
+    {"eProCustomIndiv",
+     nullptr,
+     AW_INT(CustomProduction.CustomIndivDice),
+     GeneralBoxFormat::Plain,
+     0,
+     0,
+     {},
+     {},
+     true,
+     true,
      false},
-    {"eProCustomMult", nullptr, AW_REAL(CustomProduction.CustomCostMultiplier), GeneralBoxFormat::General15, 0, 0, {}, {},
-     true, true, false},
+    {"eProCustomMult",
+     nullptr,
+     AW_REAL(CustomProduction.CustomCostMultiplier),
+     GeneralBoxFormat::General15,
+     0,
+     0,
+     {},
+     {},
+     true,
+     true,
+     false},
 };
 
 #undef AW_INT
@@ -83,12 +137,18 @@ const GeneralNumberBox kNumberBoxes[] = {
 QString formatBox(const GeneralNumberBox &rule, BaseVehicle &vehicle)
 {
     switch (rule.format) {
-    case GeneralBoxFormat::Plain: return cp1252::ToQt(fmt::Integer(*rule.intField(vehicle)));
-    case GeneralBoxFormat::Signed: return cp1252::ToQt(fmt::Signed(*rule.intField(vehicle)));
-    case GeneralBoxFormat::Grouped1: return cp1252::ToQt(fmt::Grouped(*rule.realField(vehicle), 1));
-    case GeneralBoxFormat::Shortest18: return cp1252::ToQt(fmt::Shortest(*rule.realField(vehicle), 18));
-    case GeneralBoxFormat::General15: return cp1252::ToQt(fmt::General(*rule.realField(vehicle), 15));
-    case GeneralBoxFormat::ShownByResults: break;
+    case GeneralBoxFormat::Plain:
+        return cp1252::ToQt(fmt::Integer(*rule.intField(vehicle)));
+    case GeneralBoxFormat::Signed:
+        return cp1252::ToQt(fmt::Signed(*rule.intField(vehicle)));
+    case GeneralBoxFormat::Grouped1:
+        return cp1252::ToQt(fmt::Grouped(*rule.realField(vehicle), 1));
+    case GeneralBoxFormat::Shortest18:
+        return cp1252::ToQt(fmt::Shortest(*rule.realField(vehicle), 18));
+    case GeneralBoxFormat::General15:
+        return cp1252::ToQt(fmt::General(*rule.realField(vehicle), 15));
+    case GeneralBoxFormat::ShownByResults:
+        break;
     }
     return {};
 }
@@ -106,10 +166,7 @@ bool raisedByRefresh(const GeneralNumberBox &box)
     return qstrcmp(box.edit, "eCrew") == 0 || qstrcmp(box.edit, "eArmor") == 0;
 }
 
-QLabel *caption(const QString &text, QWidget *parent)
-{
-    return new QLabel(text, parent);
-}
+QLabel *caption(const QString &text, QWidget *parent) { return new QLabel(text, parent); }
 
 QLineEdit *readOnlyBox(const char *name, QWidget *parent)
 {
@@ -123,9 +180,7 @@ QLineEdit *readOnlyBox(const char *name, QWidget *parent)
 
 } // namespace
 
-GeneralPage::GeneralPage(EditorHost &host, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
+GeneralPage::GeneralPage(EditorHost &host, QWidget *parent) : QWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("generalPage"));
     BuildControls();
@@ -230,8 +285,8 @@ void GeneralPage::BuildControls()
     senses->addLayout(finalSize.first, 3, 1);
     m_cbSizeType = new QComboBox(this);
     m_cbSizeType->setObjectName(QStringLiteral("cbSizeType"));
-    m_cbSizeType->addItems({QStringLiteral("Normal"), QStringLiteral("Carriage"), QStringLiteral("Emplacement"),
-                            QStringLiteral("Drone")});
+    m_cbSizeType->addItems(
+        {QStringLiteral("Normal"), QStringLiteral("Carriage"), QStringLiteral("Emplacement"), QStringLiteral("Drone")});
     auto *sizeType = new QHBoxLayout;
     sizeType->addWidget(caption(QStringLiteral("Type"), this));
     sizeType->addWidget(m_cbSizeType);
@@ -408,7 +463,8 @@ void GeneralPage::ShowGeneral()
     m_eWidth->setText(cp1252::ToQt(vehicle.Width));
     m_eLength->setText(cp1252::ToQt(vehicle.Length));
     m_eField->setText(cp1252::ToQt(vehicle.NumberOnField));
-    for (QLineEdit *box : {static_cast<QLineEdit *>(m_eCurrName), findChild<QLineEdit *>(QStringLiteral("eCurrMult"))}) {
+    for (QLineEdit *box :
+         {static_cast<QLineEdit *>(m_eCurrName), findChild<QLineEdit *>(QStringLiteral("eCurrMult"))}) {
         box->setReadOnly(false);
         SetBoxColour(box, true);
     }

@@ -5,16 +5,16 @@
 #include "storage/DropDownLists.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/widgets/Cp1252Validator.h"
+#include "ui/ProgramData.h"
 #include "ui/dialogs/DialogProvider.h"
+#include "ui/document/PictureFile.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/EditorHost.h"
+#include "ui/widgets/Cp1252Validator.h"
 #include "ui/widgets/MemoBox.h"
 #include "ui/widgets/MemoText.h"
 #include "ui/widgets/PaneSplitter.h"
-#include "ui/document/PictureFile.h"
-#include "ui/ProgramData.h"
 #include "ui/widgets/PictureView.h"
-#include "ui/document/VehicleDocument.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -56,13 +56,10 @@ const QString kRemoveQuestion = QStringLiteral("Do you wish to remove the pictur
 
 } // namespace
 
-InfoPage::InfoPage(EditorHost &host, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
+InfoPage::InfoPage(EditorHost &host, QWidget *parent) : QWidget(parent), m_host(host)
 {
     QWidget *notes = BuildNotes();
-    auto *splitter =
-        new PaneSplitter(notes, BuildPicture(), PaneSplitter::KeptSide::Left, kDefaultNotesWidth, this);
+    auto *splitter = new PaneSplitter(notes, BuildPicture(), PaneSplitter::KeptSide::Left, kDefaultNotesWidth, this);
     splitter->Handle()->setObjectName(QStringLiteral("infoSplitter"));
 
     auto *layout = new QVBoxLayout(this);

@@ -7,8 +7,8 @@
 #include "storage/Libraries.h"
 #include "ui/CommandGuard.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/pages/EditorHost.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/EditorHost.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -16,12 +16,8 @@
 #include <QVBoxLayout>
 
 LemonDicePanel::LemonDicePanel(EditorHost &host, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
-    , m_generatorSource(ClockSeededGenerator)
-    , m_modelDice(new QLabel(this))
-    , m_roll(new QPushButton(QStringLiteral("Roll Lemon Dice"), this))
-    , m_rollList(new QListWidget(this))
+    : QWidget(parent), m_host(host), m_generatorSource(ClockSeededGenerator), m_modelDice(new QLabel(this)),
+      m_roll(new QPushButton(QStringLiteral("Roll Lemon Dice"), this)), m_rollList(new QListWidget(this))
 {
     m_modelDice->setObjectName(QStringLiteral("lModelDice"));
     QFont bold = m_modelDice->font();
@@ -51,10 +47,7 @@ LemonDicePanel::LemonDicePanel(EditorHost &host, QWidget *parent)
     ConnectGuarded(m_roll, &QPushButton::clicked, this, [this] { RollDice(); });
 }
 
-void LemonDicePanel::ShowModelDice(int dice)
-{
-    m_modelDice->setText(QString::number(dice));
-}
+void LemonDicePanel::ShowModelDice(int dice) { m_modelDice->setText(QString::number(dice)); }
 
 void LemonDicePanel::RollDice()
 {

@@ -10,9 +10,7 @@
 #include <QPointer>
 #include <QTableWidget>
 
-LibraryFilter::LibraryFilter(const QString &caption, QWidget *parent)
-    : QWidget(parent)
-    , m_edit(new QLineEdit(this))
+LibraryFilter::LibraryFilter(const QString &caption, QWidget *parent) : QWidget(parent), m_edit(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("pnlLibraryFilter"));
     m_edit->setObjectName(QStringLiteral("eLibraryFilter"));
@@ -27,15 +25,9 @@ LibraryFilter::LibraryFilter(const QString &caption, QWidget *parent)
     ConnectGuarded(m_edit, &QLineEdit::textChanged, this, [this] { ApplyAll(); });
 }
 
-QString LibraryFilter::Text() const
-{
-    return m_edit->text();
-}
+QString LibraryFilter::Text() const { return m_edit->text(); }
 
-void LibraryFilter::SetText(const QString &text)
-{
-    m_edit->setText(text);
-}
+void LibraryFilter::SetText(const QString &text) { m_edit->setText(text); }
 
 bool LibraryFilter::Matches(const QString &filter, const QStringList &texts)
 {
@@ -49,15 +41,9 @@ bool LibraryFilter::Matches(const QString &filter, const QStringList &texts)
     return false;
 }
 
-void LibraryFilter::AddGrid(QTableWidget *grid, std::vector<int> columns)
-{
-    Attach({grid, std::move(columns)});
-}
+void LibraryFilter::AddGrid(QTableWidget *grid, std::vector<int> columns) { Attach({grid, std::move(columns)}); }
 
-void LibraryFilter::AddList(QListWidget *list)
-{
-    Attach({list, {}});
-}
+void LibraryFilter::AddList(QListWidget *list) { Attach({list, {}}); }
 
 void LibraryFilter::Attach(const Target &target)
 {

@@ -1,9 +1,9 @@
 #include "ui/pages/LibraryTooltip.h"
 
+#include "base/NumberFormat.h"
 #include "engine/DesignFields.h"
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
-#include "base/NumberFormat.h"
 #include "ui/Cp1252.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/UndoSnapshot.h"
@@ -44,9 +44,7 @@ struct FieldLister {
 } // namespace
 
 LibraryTooltip::LibraryTooltip(WeaponLibraryTabs &libraries, DesignSource design)
-    : QObject(&libraries)
-    , m_libraries(libraries)
-    , m_design(std::move(design))
+    : QObject(&libraries), m_libraries(libraries), m_design(std::move(design))
 {
     for (int type = 0; type < kWeaponTypeCount; ++type)
         libraries.Grid(type)->viewport()->installEventFilter(this);

@@ -6,12 +6,12 @@
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
+#include "ui/dialogs/MovementEditorDialog.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/EditorHost.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
-#include "ui/dialogs/MovementEditorDialog.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/document/VehicleDocument.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,10 +21,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
-MovementPages::MovementPages(EditorHost &host, QWidget *parent)
-    : QTabWidget(parent)
-    , m_host(host)
+MovementPages::MovementPages(EditorHost &host, QWidget *parent) : QTabWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("movementTabs"));
     addTab(BuildSystemTab(QStringLiteral("Pri"), QStringLiteral("Maneuver Modifier"), m_views[0]),
@@ -39,8 +36,7 @@ MovementPages::MovementPages(EditorHost &host, QWidget *parent)
     ConnectSystem(1);
 }
 
-QWidget *MovementPages::BuildSystemTab(const QString &prefix, const QString &maneuverCaption,
-                                        MovementSystemView &view)
+QWidget *MovementPages::BuildSystemTab(const QString &prefix, const QString &maneuverCaption, MovementSystemView &view)
 {
     auto *tab = new QWidget(this);
     view.withNone = true;
@@ -223,8 +219,8 @@ void MovementPages::TakeModeName(int slot)
     MovementList &list = *m_host.Document().Design().Movement;
     if (slot >= list.Count() || !list.CustomMode(slot))
         return;
-    const std::string name = CutToWidth(cp1252::FromQt(m_views[slot].mode->currentText()),
-                                        MovementRecord::ModeNameCapacity);
+    const std::string name =
+        CutToWidth(cp1252::FromQt(m_views[slot].mode->currentText()), MovementRecord::ModeNameCapacity);
     if (name == list.ModeName(slot))
         return;
     ChangeSystem(slot, [&](MovementRecord &record) { record.ModeName = name; });
@@ -245,8 +241,8 @@ void MovementPages::DeleteMovementSystem()
     const int row = m_systemList->currentRow();
     if (row < 0)
         return;
-    if (Dialogs().AskYesNo(window(), QStringLiteral("Do you wish to remove this movement system?"))
-        != DialogAnswer::Yes)
+    if (Dialogs().AskYesNo(window(), QStringLiteral("Do you wish to remove this movement system?")) !=
+        DialogAnswer::Yes)
         return;
     m_host.Document().SetModified();
     m_host.Document().Design().Movement->Delete(row + 2);

@@ -1,11 +1,11 @@
 #include "ui/pages/MovementSystemView.h"
 
+#include "base/NumberFormat.h"
 #include "engine/MovementList.h"
 #include "engine/MovementSpeed.h"
-#include "base/NumberFormat.h"
-#include "ui/widgets/BoxColour.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/widgets/BoxColour.h"
 #include "ui/widgets/Cp1252Validator.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
@@ -22,20 +22,11 @@ namespace {
 
 const QString kNone = QStringLiteral("<None>");
 
-QString general(double value)
-{
-    return cp1252::ToQt(fmt::General(value));
-}
+QString general(double value) { return cp1252::ToQt(fmt::General(value)); }
 
-QString integer(int value)
-{
-    return cp1252::ToQt(fmt::Integer(value));
-}
+QString integer(int value) { return cp1252::ToQt(fmt::Integer(value)); }
 
-bool parseReal(const QLineEdit *box, double &value)
-{
-    return fmt::ParseReal(cp1252::FromQt(box->text()), value);
-}
+bool parseReal(const QLineEdit *box, double &value) { return fmt::ParseReal(cp1252::FromQt(box->text()), value); }
 
 } // namespace
 

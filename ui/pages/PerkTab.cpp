@@ -1,20 +1,20 @@
 #include "ui/pages/PerkTab.h"
 
+#include "base/NumberFormat.h"
 #include "engine/ManeuverFlawRows.h"
 #include "engine/MovementList.h"
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/NumberFormat.h"
 #include "storage/Libraries.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/pages/EditorHost.h"
 #include "ui/dialogs/PerkEditorDialog.h"
+#include "ui/document/VehicleDocument.h"
+#include "ui/pages/EditorHost.h"
 #include "ui/widgets/PaneSplitter.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/document/VehicleDocument.h"
 #include "weapons/WeaponList.h"
 
 #include <QHBoxLayout>
@@ -65,10 +65,7 @@ QPushButton *button(const char *name, const QString &caption, QWidget *parent)
     return b;
 }
 
-QString auxMark(bool aux)
-{
-    return aux ? QStringLiteral("AUX") : QString();
-}
+QString auxMark(bool aux) { return aux ? QStringLiteral("AUX") : QString(); }
 
 // The read-only rows after the entries: the weapons' perks on "Perks", the movement
 // systems' maneuver flaws on "Flaws".
@@ -77,8 +74,8 @@ std::vector<GridRow> extraRows(PerkKind kind, const Vehicle &vehicle)
     std::vector<GridRow> rows;
     if (kind == PerkKind::Perk) {
         for (const PrintPFDRow &row : vehicle.Weapons->BuildPerkPrintList())
-            rows.push_back({cp1252::ToQt(row.Name), cp1252::ToQt(row.Rating), cp1252::ToQt(row.Effect),
-                            auxMark(row.Aux != 0)});
+            rows.push_back(
+                {cp1252::ToQt(row.Name), cp1252::ToQt(row.Rating), cp1252::ToQt(row.Effect), auxMark(row.Aux != 0)});
     } else if (kind == PerkKind::Flaw) {
         for (const ManeuverFlawRow &row : ManeuverFlawRows(*vehicle.Movement))
             rows.push_back({QString::fromLatin1(kManeuverFlawName), cp1252::ToQt(fmt::Integer(row.Maneuver)),
@@ -88,8 +85,7 @@ std::vector<GridRow> extraRows(PerkKind kind, const Vehicle &vehicle)
 }
 
 // The list of a kind in the libraries or in a design (which holds its lists by pointer).
-template <typename Owner>
-auto &ofKind(Owner &owner, PerkKind kind)
+template <typename Owner> auto &ofKind(Owner &owner, PerkKind kind)
 {
     switch (kind) {
     case PerkKind::Flaw:
@@ -102,10 +98,7 @@ auto &ofKind(Owner &owner, PerkKind kind)
     return owner.Perks;
 }
 
-const PerkList &libraryOf(PerkKind kind)
-{
-    return ofKind(SharedLibraries(), kind);
-}
+const PerkList &libraryOf(PerkKind kind) { return ofKind(SharedLibraries(), kind); }
 
 void writeRow(QTableWidget *grid, int row, const GridRow &cells, int entry)
 {
@@ -124,12 +117,8 @@ void writeRow(QTableWidget *grid, int row, const GridRow &cells, int entry)
 } // namespace
 
 PerkTab::PerkTab(EditorHost &host, PerkKind kind, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
-    , m_kind(kind)
-    , m_names(kNames[static_cast<int>(kind)])
-    , m_library(new QListWidget)
-    , m_grid(new QTableWidget)
+    : QWidget(parent), m_host(host), m_kind(kind), m_names(kNames[static_cast<int>(kind)]), m_library(new QListWidget),
+      m_grid(new QTableWidget)
 {
     m_library->setObjectName(QString::fromLatin1(m_names.library));
     m_grid->setObjectName(QString::fromLatin1(m_names.grid));
@@ -204,15 +193,9 @@ void PerkTab::AddBelowButtons(QWidget *widget)
         std::max({m_buttonColumn->width(), widget->minimumWidth(), widget->minimumSizeHint().width()}));
 }
 
-Vehicle &PerkTab::Design()
-{
-    return m_host.Document().Design();
-}
+Vehicle &PerkTab::Design() { return m_host.Document().Design(); }
 
-PerkList &PerkTab::Entries()
-{
-    return *ofKind(Design(), m_kind);
-}
+PerkList &PerkTab::Entries() { return *ofKind(Design(), m_kind); }
 
 int PerkTab::EntryAt(int row)
 {
@@ -222,10 +205,7 @@ int PerkTab::EntryAt(int row)
     return entry < Entries().Count() ? entry : -1;
 }
 
-int PerkTab::SelectedEntry()
-{
-    return EntryAt(m_grid->currentRow());
-}
+int PerkTab::SelectedEntry() { return EntryAt(m_grid->currentRow()); }
 
 void PerkTab::ShowLibrary()
 {
@@ -308,8 +288,8 @@ void PerkTab::ConfigureEntry()
 
 void PerkTab::ClearEntries()
 {
-    if (m_grid->isEnabled()
-        && Dialogs().AskOkCancel(this, QString::fromLatin1(m_names.clearQuestion)) == DialogAnswer::Ok)
+    if (m_grid->isEnabled() &&
+        Dialogs().AskOkCancel(this, QString::fromLatin1(m_names.clearQuestion)) == DialogAnswer::Ok)
         Entries().Clear();
     Finish(true);
 }
@@ -329,15 +309,9 @@ void PerkTab::Move(int direction)
     Finish(true);
 }
 
-void PerkTab::MoveEntryUp()
-{
-    Move(-1);
-}
+void PerkTab::MoveEntryUp() { Move(-1); }
 
-void PerkTab::MoveEntryDown()
-{
-    Move(1);
-}
+void PerkTab::MoveEntryDown() { Move(1); }
 
 void PerkTab::AddCustomEntry()
 {

@@ -3,11 +3,11 @@
 #include "engine/SizeAndCost.h"
 #include "engine/Vehicle.h"
 #include "ui/CommandGuard.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/EditorHost.h"
 #include "ui/pages/LemonDicePanel.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/PerkTab.h"
-#include "ui/document/VehicleDocument.h"
 
 #include <QLineEdit>
 #include <QTabWidget>
@@ -27,10 +27,7 @@ const TabSheet kSheets[] = {
 } // namespace
 
 PerksPage::PerksPage(EditorHost &host, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
-    , m_tabs(new QTabWidget(this))
-    , m_lemonDice(new LemonDicePanel(host))
+    : QWidget(parent), m_host(host), m_tabs(new QTabWidget(this)), m_lemonDice(new LemonDicePanel(host))
 {
     m_tabs->setObjectName(QStringLiteral("perkTabs"));
     for (const TabSheet &sheet : kSheets) {

@@ -89,10 +89,7 @@ int WeaponGridModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
-int WeaponGridModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_columns;
-}
+int WeaponGridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_columns; }
 
 QVariant WeaponGridModel::data(const QModelIndex &index, int role) const
 {

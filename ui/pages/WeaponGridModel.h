@@ -11,7 +11,7 @@
 // an edit goes to the edit handler, which stores it and writes the rows afresh.
 class WeaponGridModel : public QAbstractTableModel {
     Q_OBJECT
-  public:
+public:
     static constexpr int ItemRole = Qt::UserRole; // a WeaponGridItem
     using EditHandler = std::function<void(const WeaponGridItem &item, int column, const QString &text)>;
 
@@ -36,7 +36,7 @@ class WeaponGridModel : public QAbstractTableModel {
     static QString Caption(int column);
     static int DesignedColumnWidth(int column);
 
-  private:
+private:
     std::vector<WeaponGridRow> m_rows{WeaponGridRow{}};
     int m_columns = kWeaponGridColumns;
     EditHandler m_edit;

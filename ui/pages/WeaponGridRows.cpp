@@ -1,9 +1,9 @@
 #include "ui/pages/WeaponGridRows.h"
 
+#include "base/NumberFormat.h"
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/NumberFormat.h"
 #include "ui/Cp1252.h"
 #include "weapons/WeaponList.h"
 #include "weapons/WeaponTexts.h"
@@ -11,7 +11,7 @@
 namespace {
 
 class RowWriter {
-  public:
+public:
     explicit RowWriter(int linkCount) : m_columns(kWeaponGridColumns + linkCount) {}
 
     // Starts a row of empty cells for an item.
@@ -21,14 +21,11 @@ class RowWriter {
         m_rows.back().cells.resize(m_columns);
         return m_rows.back();
     }
-    static void Set(WeaponGridRow &row, int column, const std::string &text)
-    {
-        row.cells[column] = cp1252::ToQt(text);
-    }
+    static void Set(WeaponGridRow &row, int column, const std::string &text) { row.cells[column] = cp1252::ToQt(text); }
 
     std::vector<WeaponGridRow> Rows() { return std::move(m_rows); }
 
-  private:
+private:
     const int m_columns;
     std::vector<WeaponGridRow> m_rows;
 };

@@ -21,7 +21,4 @@ WeaponLibraries &CurrentWeaponLibraries()
     return g_installed ? *g_installed : loaded;
 }
 
-void SetWeaponLibraries(WeaponLibraries *libraries)
-{
-    g_installed = libraries;
-}
+void SetWeaponLibraries(WeaponLibraries *libraries) { g_installed = libraries; }

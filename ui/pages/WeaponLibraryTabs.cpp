@@ -2,10 +2,10 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/widgets/DesignedWidth.h"
-#include "ui/dialogs/DialogProvider.h"
 #include "ui/dialogs/CustomWeaponDialog.h"
+#include "ui/dialogs/DialogProvider.h"
 #include "ui/pages/WeaponLibraries.h"
+#include "ui/widgets/DesignedWidth.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,8 +29,7 @@ QTableWidgetItem *ReadOnlyItem(const QString &text)
 
 } // namespace
 
-WeaponLibraryTabs::WeaponLibraryTabs(QWidget *parent)
-    : QTabWidget(parent)
+WeaponLibraryTabs::WeaponLibraryTabs(QWidget *parent) : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("weaponLibraryTabs"));
     // All seven tabs stay in view; in a narrow window the longer captions are shortened.
@@ -96,10 +95,7 @@ QWidget *WeaponLibraryTabs::BuildTab(int weaponType)
     return tab;
 }
 
-void WeaponLibraryTabs::ShowWeaponLibrary()
-{
-    ShowLibrary(currentIndex());
-}
+void WeaponLibraryTabs::ShowWeaponLibrary() { ShowLibrary(currentIndex()); }
 
 void WeaponLibraryTabs::ShowLibrary(int weaponType)
 {
@@ -159,17 +155,14 @@ void WeaponLibraryTabs::SortLibrary(int weaponType, int column)
     library.Sort(key);
     QTableWidget *grid = Grid(weaponType);
     grid->horizontalHeader()->setSortIndicatorShown(true);
-    grid->horizontalHeader()->setSortIndicator(column, library.SortKey() > 0 ? Qt::DescendingOrder
-                                                                             : Qt::AscendingOrder);
+    grid->horizontalHeader()->setSortIndicator(column,
+                                               library.SortKey() > 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
     if (weaponType == kCustomWeaponType)
         CustomListChanged();
     ShowLibrary(weaponType);
 }
 
-void WeaponLibraryTabs::CustomListChanged()
-{
-    CurrentWeaponLibraries().CustomWeaponsChanged();
-}
+void WeaponLibraryTabs::CustomListChanged() { CurrentWeaponLibraries().CustomWeaponsChanged(); }
 
 void WeaponLibraryTabs::NewCustomWeapon()
 {

@@ -1,24 +1,24 @@
 #include "ui/pages/WeaponsPage.h"
 
+#include "base/NumberFormat.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/NumberFormat.h"
 #include "storage/Libraries.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/widgets/Cp1252CellDelegate.h"
-#include "ui/widgets/DesignedWidth.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/pages/EditorHost.h"
-#include "ui/dialogs/WeaponModifyDialog.h"
 #include "ui/dialogs/PerkEditorDialog.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
+#include "ui/document/VehicleDocument.h"
+#include "ui/pages/EditorHost.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/LibraryTooltip.h"
-#include "ui/widgets/PaneSplitter.h"
-#include "ui/widgets/SpinButton.h"
-#include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponGridModel.h"
 #include "ui/pages/WeaponLibraryTabs.h"
+#include "ui/widgets/Cp1252CellDelegate.h"
+#include "ui/widgets/DesignedWidth.h"
+#include "ui/widgets/PaneSplitter.h"
+#include "ui/widgets/SpinButton.h"
 #include "weapons/WeaponList.h"
 
 #include <QApplication>
@@ -58,11 +58,9 @@ QPushButton *Button(const char *name, const QString &caption, QWidget *parent)
 } // namespace
 
 WeaponsPage::WeaponsPage(EditorHost &host, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
-    , m_perkEditor([](QWidget *owner, PerkRecord &entry, const PerkVehicleData &data) {
-        return PerkEditorDialog::EditEntry(entry, data, SharedLibraries().Flaws, owner);
-    })
+    : QWidget(parent), m_host(host), m_perkEditor([](QWidget *owner, PerkRecord &entry, const PerkVehicleData &data) {
+          return PerkEditorDialog::EditEntry(entry, data, SharedLibraries().Flaws, owner);
+      })
 {
     BuildControls();
 }
@@ -188,10 +186,7 @@ void WeaponsPage::BuildControls()
     });
 }
 
-Vehicle &WeaponsPage::Design()
-{
-    return m_host.Document().Design();
-}
+Vehicle &WeaponsPage::Design() { return m_host.Document().Design(); }
 
 void WeaponsPage::ShowPage()
 {
@@ -199,10 +194,7 @@ void WeaponsPage::ShowPage()
     ShowWeaponLibrary();
 }
 
-void WeaponsPage::ShowWeaponLibrary()
-{
-    m_libraries->ShowWeaponLibrary();
-}
+void WeaponsPage::ShowWeaponLibrary() { m_libraries->ShowWeaponLibrary(); }
 
 void WeaponsPage::showEvent(QShowEvent *event)
 {
@@ -367,8 +359,8 @@ void WeaponsPage::SetWeaponCellText(const WeaponGridItem &item, int column, cons
 
 bool WeaponsPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_weaponGrid && event->type() == QEvent::KeyRelease
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+    if (watched == m_weaponGrid && event->type() == QEvent::KeyRelease &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
         // While a cell is being edited its editor takes the keys, so this is the grid's own.
         RunGuarded(this, [this] { DeleteSelected(); });
     } else if (watched == m_weaponGrid->viewport()) {
@@ -484,22 +476,16 @@ void WeaponsPage::Move(int direction)
     SelectRow(m_model->RowOf(moved), column);
 }
 
-void WeaponsPage::MoveUp()
-{
-    Move(-1);
-}
+void WeaponsPage::MoveUp() { Move(-1); }
 
-void WeaponsPage::MoveDown()
-{
-    Move(1);
-}
+void WeaponsPage::MoveDown() { Move(1); }
 
 void WeaponsPage::ModifyPerkRow(PerkKind kind, int index)
 {
     Vehicle &vehicle = Design();
     PerkList &list = kind == PerkKind::Perk   ? *vehicle.Perks
-                      : kind == PerkKind::Flaw ? *vehicle.Flaws
-                                                : *vehicle.Defects;
+                     : kind == PerkKind::Flaw ? *vehicle.Flaws
+                                              : *vehicle.Defects;
     if (index < 0 || index >= list.Count())
         return;
     PerkRecord entry = list.Get(index);

@@ -67,7 +67,6 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-
 private:
     void BuildControls();
     Vehicle &Design();
@@ -104,7 +103,7 @@ private:
     SpinButton *m_moveSpin = nullptr;
     QPushButton *m_addLinkButton = nullptr;
     QPushButton *m_deleteLinkButton = nullptr;
-    bool m_filling = false;   // the grid is being written: its signals are not the user's
-    bool m_pressing = false;  // a mouse press is moving the cursor: the press handles the selection
+    bool m_filling = false;  // the grid is being written: its signals are not the user's
+    bool m_pressing = false; // a mouse press is moving the cursor: the press handles the selection
     bool m_shownOnce = false;
 };

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 QWidget *Cp1252CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                                           const QModelIndex &index) const
+                                          const QModelIndex &index) const
 {
     QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto *line = qobject_cast<QLineEdit *>(editor))

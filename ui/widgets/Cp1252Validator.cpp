@@ -2,10 +2,7 @@
 
 #include "ui/Cp1252.h"
 
-Cp1252Validator::Cp1252Validator(QObject *parent)
-    : QValidator(parent)
-{
-}
+Cp1252Validator::Cp1252Validator(QObject *parent) : QValidator(parent) {}
 
 QValidator::State Cp1252Validator::validate(QString &input, int &) const
 {

@@ -2,10 +2,7 @@
 
 #include <QFocusEvent>
 
-ExitComboBox::ExitComboBox(QWidget *parent)
-    : QComboBox(parent)
-{
-}
+ExitComboBox::ExitComboBox(QWidget *parent) : QComboBox(parent) {}
 
 void ExitComboBox::focusOutEvent(QFocusEvent *event)
 {

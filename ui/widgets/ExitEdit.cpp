@@ -5,11 +5,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-ExitEdit::ExitEdit(QWidget *parent)
-    : QLineEdit(parent)
-{
-    setValidator(new Cp1252Validator(this));
-}
+ExitEdit::ExitEdit(QWidget *parent) : QLineEdit(parent) { setValidator(new Cp1252Validator(this)); }
 
 bool ExitEdit::event(QEvent *event)
 {

@@ -6,15 +6,9 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
-MemoBox::MemoBox(QWidget *parent)
-    : QPlainTextEdit(parent)
-{
-}
+MemoBox::MemoBox(QWidget *parent) : QPlainTextEdit(parent) {}
 
-bool MemoBox::Refuses(const QString &typed) const
-{
-    return !cp1252::Holds(typed);
-}
+bool MemoBox::Refuses(const QString &typed) const { return !cp1252::Holds(typed); }
 
 void MemoBox::keyPressEvent(QKeyEvent *event)
 {

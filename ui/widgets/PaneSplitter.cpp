@@ -11,13 +11,8 @@ constexpr int kHandleWidth = 5;
 }
 
 PaneSplitter::PaneSplitter(QWidget *kept, QWidget *filling, KeptSide side, int keptWidth, QWidget *parent)
-    : QWidget(parent)
-    , m_kept(kept)
-    , m_filling(filling)
-    , m_handle(new QFrame(this))
-    , m_side(side)
-    , m_wantedWidth(keptWidth)
-    , m_assignedWidth(keptWidth)
+    : QWidget(parent), m_kept(kept), m_filling(filling), m_handle(new QFrame(this)), m_side(side),
+      m_wantedWidth(keptWidth), m_assignedWidth(keptWidth)
 {
     m_kept->setParent(this);
     m_filling->setParent(this);

@@ -5,8 +5,7 @@
 
 #include <cmath>
 
-PictureView::PictureView(QWidget *parent)
-    : QWidget(parent)
+PictureView::PictureView(QWidget *parent) : QWidget(parent)
 {
     resize(105, 105);
     PictureChanged();
@@ -50,10 +49,7 @@ void PictureView::SetTransparent(bool value)
     PictureChanged();
 }
 
-bool PictureView::IsOpaque() const
-{
-    return testAttribute(Qt::WA_OpaquePaintEvent);
-}
+bool PictureView::IsOpaque() const { return testAttribute(Qt::WA_OpaquePaintEvent); }
 
 QRect PictureView::DestRect() const
 {

@@ -22,9 +22,7 @@ QToolButton *arrowButton(Qt::ArrowType arrow, const char *name, QWidget *parent)
 } // namespace
 
 SpinButton::SpinButton(QWidget *parent)
-    : QWidget(parent)
-    , m_up(arrowButton(Qt::UpArrow, "up", this))
-    , m_down(arrowButton(Qt::DownArrow, "down", this))
+    : QWidget(parent), m_up(arrowButton(Qt::UpArrow, "up", this)), m_down(arrowButton(Qt::DownArrow, "down", this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

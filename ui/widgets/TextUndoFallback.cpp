@@ -27,10 +27,7 @@ bool keepsTheKey(QObject *control, bool undo)
 } // namespace
 
 TextUndoFallback::TextUndoFallback(QWidget *window, QAction *undo, QAction *redo)
-    : QObject(window)
-    , m_window(window)
-    , m_undo(undo)
-    , m_redo(redo)
+    : QObject(window), m_window(window), m_undo(undo), m_redo(redo)
 {
     // The key is offered to the focused box first (a shortcut override), so it is watched
     // for every box of the window, including those of pages added later.

@@ -23,7 +23,4 @@ void EditorFixture::Stop()
     data.reset();
 }
 
-Vehicle &EditorFixture::Design()
-{
-    return window->Document().Design();
-}
+Vehicle &EditorFixture::Design() { return window->Document().Design(); }

@@ -27,10 +27,7 @@ MemoryProgramData::MemoryProgramData()
     SetProgramData(this);
 }
 
-MemoryProgramData::~MemoryProgramData()
-{
-    SetProgramData(nullptr);
-}
+MemoryProgramData::~MemoryProgramData() { SetProgramData(nullptr); }
 
 WindowPosition MemoryProgramData::WindowPositionAt(int slot) const
 {
@@ -38,10 +35,7 @@ WindowPosition MemoryProgramData::WindowPositionAt(int slot) const
     return found == positions.end() ? WindowPosition{} : found->second;
 }
 
-void MemoryProgramData::SetWindowPosition(int slot, const WindowPosition &position)
-{
-    positions[slot] = position;
-}
+void MemoryProgramData::SetWindowPosition(int slot, const WindowPosition &position) { positions[slot] = position; }
 
 void MemoryProgramData::GetLayoutValues(LayoutValues &values) const
 {
@@ -49,10 +43,7 @@ void MemoryProgramData::GetLayoutValues(LayoutValues &values) const
         values = layout;
 }
 
-void MemoryProgramData::SetLayoutValues(const LayoutValues &values)
-{
-    layout = values;
-}
+void MemoryProgramData::SetLayoutValues(const LayoutValues &values) { layout = values; }
 
 std::string MemoryProgramData::SheetTemplate(SheetKind kind)
 {

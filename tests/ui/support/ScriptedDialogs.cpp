@@ -2,15 +2,9 @@
 
 #include <QDialog>
 
-ScriptedDialogs::ScriptedDialogs()
-{
-    SetDialogProvider(this);
-}
+ScriptedDialogs::ScriptedDialogs() { SetDialogProvider(this); }
 
-ScriptedDialogs::~ScriptedDialogs()
-{
-    SetDialogProvider(nullptr);
-}
+ScriptedDialogs::~ScriptedDialogs() { SetDialogProvider(nullptr); }
 
 DialogAnswer ScriptedDialogs::Next(const QString &text, DialogAnswer whenNone)
 {
@@ -22,40 +16,22 @@ DialogAnswer ScriptedDialogs::Next(const QString &text, DialogAnswer whenNone)
     return answers.takeFirst();
 }
 
-QString ScriptedDialogs::NextPath()
-{
-    return paths.isEmpty() ? QString() : paths.takeFirst();
-}
+QString ScriptedDialogs::NextPath() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
 
-DialogAnswer ScriptedDialogs::AskYesNo(QWidget *, const QString &text)
-{
-    return Next(text, DialogAnswer::No);
-}
+DialogAnswer ScriptedDialogs::AskYesNo(QWidget *, const QString &text) { return Next(text, DialogAnswer::No); }
 
 DialogAnswer ScriptedDialogs::AskYesNoCancel(QWidget *, const QString &text)
 {
     return Next(text, DialogAnswer::Cancel);
 }
 
-DialogAnswer ScriptedDialogs::AskOkCancel(QWidget *, const QString &text)
-{
-    return Next(text, DialogAnswer::Cancel);
-}
+DialogAnswer ScriptedDialogs::AskOkCancel(QWidget *, const QString &text) { return Next(text, DialogAnswer::Cancel); }
 
-void ScriptedDialogs::Inform(QWidget *, const QString &text)
-{
-    informations << text;
-}
+void ScriptedDialogs::Inform(QWidget *, const QString &text) { informations << text; }
 
-void ScriptedDialogs::Warn(QWidget *, const QString &text)
-{
-    warnings << text;
-}
+void ScriptedDialogs::Warn(QWidget *, const QString &text) { warnings << text; }
 
-void ScriptedDialogs::ShowError(QWidget *, const QString &text)
-{
-    errors << text;
-}
+void ScriptedDialogs::ShowError(QWidget *, const QString &text) { errors << text; }
 
 QString ScriptedDialogs::OpenFileName(QWidget *, const FileDialogOptions &options)
 {
