@@ -1,6 +1,3 @@
 #include "ui/Startup.h"
 
-int main(int argc, char *argv[])
-{
-    return RunArmorwright(argc, argv);
-}
+int main(int argc, char *argv[]) { return RunArmorwright(argc, argv); }

@@ -3,29 +3,20 @@
 #include "base/ListIndex.h"
 #include "base/Stream.h"
 
-bool TBooleanList::Get(int index) const
-{
-    return ListGet(m_items, index);
-}
+bool BooleanList::Get(int index) const { return ListGet(m_items, index); }
 
-void TBooleanList::Set(int index, bool value)
-{
-    ListSet(m_items, index, value);
-}
+void BooleanList::Set(int index, bool value) { ListSet(m_items, index, value); }
 
-void TBooleanList::Delete(int index)
-{
-    ListDelete(m_items, index);
-}
+void BooleanList::Delete(int index) { ListDelete(m_items, index); }
 
-void TBooleanList::SaveToStream(TStream &stream) const
+void BooleanList::SaveToStream(Stream &stream) const
 {
     stream.WriteInt32(Count());
     for (bool item : m_items)
         stream.WriteUInt8(item ? 1 : 0);
 }
 
-void TBooleanList::LoadFromStream(TStream &stream)
+void BooleanList::LoadFromStream(Stream &stream)
 {
     Clear();
     const int32_t count = stream.ReadInt32();

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-class TStream;
+class Stream;
 
 // An ordered list of booleans; the stream form of a weapon's link memberships.
 // Reading past the end yields false; setting past the end appends.
-class TBooleanList {
+class BooleanList {
 public:
     bool Get(int index) const;
     void Set(int index, bool value);
@@ -16,11 +16,11 @@ public:
     void Clear() { m_items.clear(); }
 
     // Count as little-endian int32, then one byte per entry (1 true, 0 false).
-    void SaveToStream(TStream &stream) const;
+    void SaveToStream(Stream &stream) const;
     // Clears, then reads the count and that many bytes; any non-zero byte is true.
-    void LoadFromStream(TStream &stream);
+    void LoadFromStream(Stream &stream);
 
-    bool operator==(const TBooleanList &) const = default;
+    bool operator==(const BooleanList &) const = default;
 
 private:
     std::vector<bool> m_items;

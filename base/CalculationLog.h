@@ -10,10 +10,10 @@
 
 // The calculation log: the one place every calculation step writes its line to.
 // It is off (no target) except while a caller collects a log through a ScopedCalculationLog.
-using TLogLines = std::vector<std::string>;
+using LogLines = std::vector<std::string>;
 
 // The current target, or nullptr when the log is off.
-TLogLines *CalculationLog();
+LogLines *CalculationLog();
 
 // True while the log is on. A step whose line needs more than formatting numbers (a name
 // looked up or built) asks first, so the work is skipped while the log is off.
@@ -26,9 +26,12 @@ namespace logline {
 inline void Append(std::string &line, const char *text) { line += text; }
 inline void Append(std::string &line, std::string_view text) { line += text; }
 inline void Append(std::string &line, double value) { line += fmt::General(value); }
+// clang-format 14 mangles requires clauses.
+// clang-format off
 template <std::integral Whole>
     requires(!std::same_as<Whole, bool> && !std::same_as<Whole, char>)
 void Append(std::string &line, Whole value)
+// clang-format on
 {
     line += fmt::Integer(value);
 }
@@ -38,10 +41,9 @@ void Append(std::string &line, bool) = delete;
 
 // Appends one line made of the parts when the log is on. Nothing is formatted while it is
 // off, which is most of the time: a results refresh passes here thousands of times.
-template <typename... Parts>
-void LogLine(const Parts &...parts)
+template <typename... Parts> void LogLine(const Parts &...parts)
 {
-    TLogLines *target = CalculationLog();
+    LogLines *target = CalculationLog();
     if (!target)
         return;
     std::string line;
@@ -53,12 +55,12 @@ void LogLine(const Parts &...parts)
 // previous target after.
 class ScopedCalculationLog {
 public:
-    explicit ScopedCalculationLog(TLogLines *target);
-    explicit ScopedCalculationLog(TLogLines &target) : ScopedCalculationLog(&target) {}
+    explicit ScopedCalculationLog(LogLines *target);
+    explicit ScopedCalculationLog(LogLines &target) : ScopedCalculationLog(&target) {}
     ~ScopedCalculationLog();
     ScopedCalculationLog(const ScopedCalculationLog &) = delete;
     ScopedCalculationLog &operator=(const ScopedCalculationLog &) = delete;
 
 private:
-    TLogLines *m_previous;
+    LogLines *m_previous;
 };

@@ -8,10 +8,9 @@ namespace {
 
 // Code points of the bytes 0x80..0x9F; 0 marks a byte Windows-1252 leaves undefined.
 constexpr char32_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 void appendUtf8(std::string &out, char32_t c)
@@ -125,10 +124,7 @@ bool FromUtf8(const std::string &utf8, std::string &out, char32_t &bad)
     return true;
 }
 
-std::string FileNameToUtf8(const std::string &name)
-{
-    return isValidUtf8(name) ? name : ToUtf8(name);
-}
+std::string FileNameToUtf8(const std::string &name) { return isValidUtf8(name) ? name : ToUtf8(name); }
 
 std::u16string ToUtf16(std::string_view text)
 {

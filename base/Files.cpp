@@ -6,8 +6,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,9 +17,9 @@ std::function<bool()> g_faultInjector;
 std::string g_programFolder;
 
 // The system's reason is in the locale's encoding, UTF-8 on this platform.
-TErrorText describeErrno(const std::string &what, const std::string &path, int error)
+ErrorText describeErrno(const std::string &what, const std::string &path, int error)
 {
-    return TErrorText(what + " ").File(path).SystemText(std::string(": ") + std::strerror(error));
+    return ErrorText(what + " ").File(path).SystemText(std::string(": ") + std::strerror(error));
 }
 
 // Writes all bytes to fd in chunks, consulting the fault injector before each chunk.
@@ -74,7 +74,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string &path)
 {
     FILE *f = std::fopen(path.c_str(), "rb");
     if (!f)
-        throw EFileError(describeErrno("Cannot open file", path, errno));
+        throw FileError(describeErrno("Cannot open file", path, errno));
     std::vector<uint8_t> bytes;
     uint8_t buffer[64 * 1024];
     size_t n;
@@ -84,7 +84,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string &path)
     const int error = errno;
     std::fclose(f);
     if (failed)
-        throw EFileError(describeErrno("Cannot read file", path, error));
+        throw FileError(describeErrno("Cannot read file", path, error));
     return bytes;
 }
 
@@ -99,7 +99,7 @@ void WriteFileAtomically(const std::string &path, const std::vector<uint8_t> &by
     std::string temp = temporaryPattern(path);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        throw EFileError(describeErrno("Cannot create file", path, errno));
+        throw FileError(describeErrno("Cannot create file", path, errno));
     int error = 0;
     bool ok = writeAll(fd, bytes.data(), bytes.size(), error);
     if (ok && ::fsync(fd) != 0) {
@@ -124,7 +124,7 @@ void WriteFileAtomically(const std::string &path, const std::vector<uint8_t> &by
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        throw EFileError(describeErrno("Cannot write file", path, error));
+        throw FileError(describeErrno("Cannot write file", path, error));
     }
 }
 
@@ -136,17 +136,14 @@ void WriteFileAtomically(const std::string &path, const std::string &text)
 void RemoveFileIfExists(const std::string &path)
 {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-        throw EFileError(describeErrno("Cannot delete file", path, errno));
+        throw FileError(describeErrno("Cannot delete file", path, errno));
 }
 
 void SetWriteFaultInjector(std::function<bool()> injector) { g_faultInjector = std::move(injector); }
 
 const std::string &ProgramFolder() { return g_programFolder; }
 
-void SetProgramFolder(std::string folder)
-{
-    g_programFolder = WithTrailingSeparator(std::move(folder));
-}
+void SetProgramFolder(std::string folder) { g_programFolder = WithTrailingSeparator(std::move(folder)); }
 
 void SetProgramFolderFromExecutable(const char *argv0)
 {

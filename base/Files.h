@@ -8,22 +8,22 @@
 #include <vector>
 
 // A file could not be read or written; the message names the file and the reason.
-class EFileError : public EArmorwrightError {
+class FileError : public ArmorwrightError {
 public:
-    using EArmorwrightError::EArmorwrightError;
+    using ArmorwrightError::ArmorwrightError;
 };
 
-// Reads a whole file. Throws EFileError naming the file when it cannot be read.
+// Reads a whole file. Throws FileError naming the file when it cannot be read.
 std::vector<uint8_t> ReadWholeFile(const std::string &path);
 bool FileExists(const std::string &path);
 
 // Writes bytes to path atomically: into a temporary file beside it, flushed to disk,
 // then renamed over path. On any failure the temporary file is removed, the previous
-// file stays as it was, and EFileError is thrown.
+// file stays as it was, and FileError is thrown.
 void WriteFileAtomically(const std::string &path, const std::vector<uint8_t> &bytes);
 void WriteFileAtomically(const std::string &path, const std::string &text);
 
-// Deletes path when it exists; throws EFileError when it exists and cannot be removed.
+// Deletes path when it exists; throws FileError when it exists and cannot be removed.
 void RemoveFileIfExists(const std::string &path);
 
 // Test seam: called before every low-level write of WriteFileAtomically; returning false

@@ -2,12 +2,6 @@
 
 #include "base/ListIndex.h"
 
-int32_t TIntegerList::Get(int index) const
-{
-    return ListGet(m_items, index);
-}
+int32_t IntegerList::Get(int index) const { return ListGet(m_items, index); }
 
-void TIntegerList::Set(int index, int32_t value)
-{
-    ListSet(m_items, index, value);
-}
+void IntegerList::Set(int index, int32_t value) { ListSet(m_items, index, value); }

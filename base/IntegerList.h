@@ -6,7 +6,7 @@
 
 // An ordered list of signed 32-bit integers. Reading past the end yields 0;
 // setting past the end appends.
-class TIntegerList {
+class IntegerList {
 public:
     int32_t Get(int index) const;
     void Set(int index, int32_t value);

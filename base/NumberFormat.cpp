@@ -178,8 +178,7 @@ namespace {
 
 // Reads the whole text as a number with from_chars, which follows no locale but takes no
 // leading "+" (accepted here) and no white space (refused).
-template <typename Number>
-bool parseWhole(const std::string &text, Number &value)
+template <typename Number> bool parseWhole(const std::string &text, Number &value)
 {
     const size_t start = text.size() > 1 && text[0] == '+' && text[1] != '-' ? 1 : 0;
     Number v{};

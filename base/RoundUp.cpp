@@ -18,8 +18,7 @@ int32_t RoundUp(double x)
 
 namespace {
 
-template <typename Real>
-Real roundHalfEven(Real x)
+template <typename Real> Real roundHalfEven(Real x)
 {
     const Real away = std::round(x); // halves away from zero
     // The difference is exact (the two lie within a factor of two of each other), so a

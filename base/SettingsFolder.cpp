@@ -14,10 +14,7 @@ bool g_settingsFolderSet = false;
 
 } // namespace
 
-const std::string &SettingsFolder()
-{
-    return g_settingsFolderSet ? g_settingsFolder : ProgramFolder();
-}
+const std::string &SettingsFolder() { return g_settingsFolderSet ? g_settingsFolder : ProgramFolder(); }
 
 void SetSettingsFolder(std::string folder)
 {

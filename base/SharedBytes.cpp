@@ -1,11 +1,8 @@
 #include "base/SharedBytes.h"
 
-TSharedBytes::TSharedBytes(std::vector<uint8_t> bytes)
-{
-    *this = std::move(bytes);
-}
+SharedBytes::SharedBytes(std::vector<uint8_t> bytes) { *this = std::move(bytes); }
 
-TSharedBytes &TSharedBytes::operator=(std::vector<uint8_t> bytes)
+SharedBytes &SharedBytes::operator=(std::vector<uint8_t> bytes)
 {
     if (bytes.empty())
         m_bytes.reset();
@@ -14,13 +11,13 @@ TSharedBytes &TSharedBytes::operator=(std::vector<uint8_t> bytes)
     return *this;
 }
 
-const std::vector<uint8_t> &TSharedBytes::Bytes() const
+const std::vector<uint8_t> &SharedBytes::Bytes() const
 {
     static const std::vector<uint8_t> none;
     return m_bytes ? *m_bytes : none;
 }
 
-bool TSharedBytes::operator==(const TSharedBytes &other) const
+bool SharedBytes::operator==(const SharedBytes &other) const
 {
     return m_bytes == other.m_bytes || Bytes() == other.Bytes();
 }

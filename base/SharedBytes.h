@@ -9,11 +9,11 @@
 // an undo step that holds a picture costs a pointer, not megabytes. A holder changes its
 // bytes only by taking new ones, so another thread may keep reading a copy meanwhile.
 // Reads like the vector it stands for.
-class TSharedBytes {
+class SharedBytes {
 public:
-    TSharedBytes() = default;
-    TSharedBytes(std::vector<uint8_t> bytes);
-    TSharedBytes &operator=(std::vector<uint8_t> bytes);
+    SharedBytes() = default;
+    SharedBytes(std::vector<uint8_t> bytes);
+    SharedBytes &operator=(std::vector<uint8_t> bytes);
 
     const std::vector<uint8_t> &Bytes() const;
     operator const std::vector<uint8_t> &() const { return Bytes(); }
@@ -26,11 +26,11 @@ public:
     void clear() { m_bytes.reset(); }
 
     // Equal bytes; copies of one buffer compare without reading it.
-    bool operator==(const TSharedBytes &other) const;
+    bool operator==(const SharedBytes &other) const;
     bool operator==(const std::vector<uint8_t> &other) const { return Bytes() == other; }
 
     // Whether both hold the very same buffer (a copy, not just equal bytes).
-    bool SharesWith(const TSharedBytes &other) const { return m_bytes == other.m_bytes; }
+    bool SharesWith(const SharedBytes &other) const { return m_bytes == other.m_bytes; }
 
 private:
     std::shared_ptr<const std::vector<uint8_t>> m_bytes; // null when empty

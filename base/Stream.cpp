@@ -6,12 +6,9 @@
 
 static_assert(std::endian::native == std::endian::little, "stored data is little-endian");
 
-void TStream::Seek(int64_t position)
-{
-    m_position = std::clamp<int64_t>(position, 0, Size());
-}
+void Stream::Seek(int64_t position) { m_position = std::clamp<int64_t>(position, 0, Size()); }
 
-void TStream::WriteBuffer(const void *data, size_t count)
+void Stream::WriteBuffer(const void *data, size_t count)
 {
     if (count == 0)
         return;
@@ -22,12 +19,12 @@ void TStream::WriteBuffer(const void *data, size_t count)
     m_position = static_cast<int64_t>(end);
 }
 
-void TStream::WriteInt16(int16_t value) { WriteBuffer(&value, sizeof value); }
-void TStream::WriteInt32(int32_t value) { WriteBuffer(&value, sizeof value); }
-void TStream::WriteUInt32(uint32_t value) { WriteBuffer(&value, sizeof value); }
-void TStream::WriteDouble(double value) { WriteBuffer(&value, sizeof value); }
+void Stream::WriteInt16(int16_t value) { WriteBuffer(&value, sizeof value); }
+void Stream::WriteInt32(int32_t value) { WriteBuffer(&value, sizeof value); }
+void Stream::WriteUInt32(uint32_t value) { WriteBuffer(&value, sizeof value); }
+void Stream::WriteDouble(double value) { WriteBuffer(&value, sizeof value); }
 
-size_t TStream::Read(void *data, size_t count)
+size_t Stream::Read(void *data, size_t count)
 {
     const size_t n = std::min<size_t>(count, static_cast<size_t>(Remaining()));
     if (n > 0)
@@ -36,52 +33,52 @@ size_t TStream::Read(void *data, size_t count)
     return n;
 }
 
-void TStream::ReadBuffer(void *data, size_t count)
+void Stream::ReadBuffer(void *data, size_t count)
 {
     if (static_cast<uint64_t>(Remaining()) < count)
-        throw EStreamError("Stream read error: the data ends early");
+        throw StreamError("Stream read error: the data ends early");
     Read(data, count);
 }
 
-uint8_t TStream::ReadUInt8()
+uint8_t Stream::ReadUInt8()
 {
     uint8_t v;
     ReadBuffer(&v, sizeof v);
     return v;
 }
 
-int16_t TStream::ReadInt16()
+int16_t Stream::ReadInt16()
 {
     int16_t v;
     ReadBuffer(&v, sizeof v);
     return v;
 }
 
-int32_t TStream::ReadInt32()
+int32_t Stream::ReadInt32()
 {
     int32_t v;
     ReadBuffer(&v, sizeof v);
     return v;
 }
 
-uint32_t TStream::ReadUInt32()
+uint32_t Stream::ReadUInt32()
 {
     uint32_t v;
     ReadBuffer(&v, sizeof v);
     return v;
 }
 
-double TStream::ReadDouble()
+double Stream::ReadDouble()
 {
     double v;
     ReadBuffer(&v, sizeof v);
     return v;
 }
 
-void TStream::RequireRemaining(int64_t count, const char *what) const
+void Stream::RequireRemaining(int64_t count, const char *what) const
 {
     if (count < 0 || count > Remaining())
-        throw EStreamError(std::string("Stream read error: the ") + what + " claims more data than remains");
+        throw StreamError(std::string("Stream read error: the ") + what + " claims more data than remains");
 }
 
 namespace bytes {

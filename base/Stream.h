@@ -8,25 +8,33 @@
 
 // Raised when a stream ends before a read is complete, or when stored counts and
 // lengths claim more bytes than remain: the data is damaged or not what it claims.
-class EStreamError : public EArmorwrightError {
+class StreamError : public ArmorwrightError {
 public:
-    using EArmorwrightError::EArmorwrightError;
+    using ArmorwrightError::ArmorwrightError;
 };
 
 // A growable in-memory byte stream with a position: what the design file, the
 // records and the codec read from and write to. Stored numbers are little-endian.
-class TStream {
+class Stream {
 public:
-    TStream() = default;
-    explicit TStream(std::vector<uint8_t> bytes) : m_bytes(std::move(bytes)) {}
+    Stream() = default;
+    explicit Stream(std::vector<uint8_t> bytes) : m_bytes(std::move(bytes)) {}
 
     const std::vector<uint8_t> &Bytes() const { return m_bytes; }
-    std::vector<uint8_t> TakeBytes() { m_position = 0; return std::move(m_bytes); }
+    std::vector<uint8_t> TakeBytes()
+    {
+        m_position = 0;
+        return std::move(m_bytes);
+    }
     int64_t Size() const { return static_cast<int64_t>(m_bytes.size()); }
     int64_t Position() const { return m_position; }
     void Seek(int64_t position);
     int64_t Remaining() const { return Size() - m_position; }
-    void Clear() { m_bytes.clear(); m_position = 0; }
+    void Clear()
+    {
+        m_bytes.clear();
+        m_position = 0;
+    }
 
     // Writes at the position, overwriting or growing the stream.
     void WriteBuffer(const void *data, size_t count);
@@ -38,7 +46,7 @@ public:
 
     // Reads up to count bytes and returns how many were read.
     size_t Read(void *data, size_t count);
-    // Reads exactly count bytes or throws EStreamError.
+    // Reads exactly count bytes or throws StreamError.
     void ReadBuffer(void *data, size_t count);
     uint8_t ReadUInt8();
     int16_t ReadInt16();
@@ -46,7 +54,7 @@ public:
     uint32_t ReadUInt32();
     double ReadDouble();
 
-    // Throws EStreamError naming `what` unless at least `count` bytes remain.
+    // Throws StreamError naming `what` unless at least `count` bytes remain.
     void RequireRemaining(int64_t count, const char *what) const;
 
 private:

@@ -449,13 +449,7 @@ std::vector<uint8_t> run(const std::vector<uint8_t> &in, bool encode)
 
 } // namespace
 
-std::vector<uint8_t> Compress(const std::vector<uint8_t> &data)
-{
-    return run(data, true);
-}
-std::vector<uint8_t> Decompress(const std::vector<uint8_t> &container)
-{
-    return run(container, false);
-}
+std::vector<uint8_t> Compress(const std::vector<uint8_t> &data) { return run(data, true); }
+std::vector<uint8_t> Decompress(const std::vector<uint8_t> &container) { return run(container, false); }
 
 } // namespace referencelzhuf

@@ -32,10 +32,10 @@ void BM_AutosaveOfAPicturedDesign(benchmark::State &state)
     char *argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
-    TVehicleDocument document;
-    document.Vehicle().Picture = noisyPicture();
-    TAutosave autosave(document, folder.path());
-    document.Vehicle().Modified = true;
+    VehicleDocument document;
+    document.Design().Picture = noisyPicture();
+    Autosave autosave(document, folder.path());
+    document.Design().Modified = true;
     for (auto _ : state) {
         if (!autosave.WriteNow())
             state.SkipWithError("nothing was written");

@@ -3,8 +3,8 @@
 // incompressible bytes; each side by side with a plain port of the original LZHUF program
 // that must give the same bytes.
 #include "ReferenceLzhuf.h"
-#include "storage/BuiltInBlocks.h"
 #include "codec/LzhCompressor.h"
+#include "storage/BuiltInBlocks.h"
 
 #include <benchmark/benchmark.h>
 
@@ -81,7 +81,7 @@ const std::vector<uint8_t> &noisyPicture()
     return bitmap;
 }
 
-using TCoder = std::vector<uint8_t> (*)(const std::vector<uint8_t> &);
+using Coder = std::vector<uint8_t> (*)(const std::vector<uint8_t> &);
 std::vector<uint8_t> ours(const std::vector<uint8_t> &data) { return CompressBytes(data); }
 std::vector<uint8_t> oursDecoded(const std::vector<uint8_t> &c) { return DecompressBytes(c); }
 
@@ -106,7 +106,7 @@ const std::vector<uint8_t> *checkedContainer(const std::vector<uint8_t> &data, b
     return &found->second;
 }
 
-void encode(benchmark::State &state, const std::vector<uint8_t> &data, TCoder coder = ours)
+void encode(benchmark::State &state, const std::vector<uint8_t> &data, Coder coder = ours)
 {
     if (checkedContainer(data, state) == nullptr)
         return;
@@ -115,7 +115,7 @@ void encode(benchmark::State &state, const std::vector<uint8_t> &data, TCoder co
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(data.size()));
 }
 
-void decode(benchmark::State &state, const std::vector<uint8_t> &data, TCoder decoder = oursDecoded)
+void decode(benchmark::State &state, const std::vector<uint8_t> &data, Coder decoder = oursDecoded)
 {
     const std::vector<uint8_t> *container = checkedContainer(data, state);
     if (container == nullptr)
@@ -134,10 +134,7 @@ void BM_DecodeRandom(benchmark::State &state) { decode(state, randomBytes()); }
 void BM_EncodePicture(benchmark::State &state) { encode(state, noisyPicture()); }
 void BM_DecodePicture(benchmark::State &state) { decode(state, noisyPicture()); }
 
-void BM_ReferenceEncodeSheetLayout(benchmark::State &state)
-{
-    encode(state, sheetLayout(), referencelzhuf::Compress);
-}
+void BM_ReferenceEncodeSheetLayout(benchmark::State &state) { encode(state, sheetLayout(), referencelzhuf::Compress); }
 void BM_ReferenceEncodePicture(benchmark::State &state) { encode(state, noisyPicture(), referencelzhuf::Compress); }
 void BM_ReferenceEncodeRandom(benchmark::State &state) { encode(state, randomBytes(), referencelzhuf::Compress); }
 void BM_ReferenceDecodeSheetLayout(benchmark::State &state)

@@ -1,5 +1,5 @@
-#include "engine/DesignResults.h"
 #include "base/CalculationLog.h"
+#include "engine/DesignResults.h"
 #include "tests/support/SampleDesigns.h"
 
 #include <benchmark/benchmark.h>
@@ -9,7 +9,7 @@
 namespace {
 
 // The heavy design with its constraint pass settled once.
-std::unique_ptr<TVehicle> settledHeavyDesign()
+std::unique_ptr<Vehicle> settledHeavyDesign()
 {
     auto v = HeavyDesign();
     ComputeResults(*v);
@@ -20,7 +20,7 @@ void BM_ResultsRefreshLogOff(benchmark::State &state)
 {
     auto v = settledHeavyDesign();
     for (auto _ : state) {
-        TDesignResults r = ComputeResults(*v);
+        DesignResults r = ComputeResults(*v);
         benchmark::DoNotOptimize(r);
     }
 }
@@ -29,11 +29,11 @@ BENCHMARK(BM_ResultsRefreshLogOff)->Unit(benchmark::kMicrosecond);
 void BM_ResultsRefreshLogOn(benchmark::State &state)
 {
     auto v = settledHeavyDesign();
-    TLogLines lines;
+    LogLines lines;
     for (auto _ : state) {
         lines.clear();
         ScopedCalculationLog log(lines);
-        TDesignResults r = ComputeResults(*v);
+        DesignResults r = ComputeResults(*v);
         benchmark::DoNotOptimize(r);
     }
     state.counters["log_lines"] = static_cast<double>(lines.size());

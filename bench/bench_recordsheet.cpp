@@ -16,14 +16,14 @@ const std::string kNoFolder = "/nonexistent-armorwright-folder/";
 // One application object for the whole run (fonts need it), never destroyed.
 void Fonts()
 {
-    static TSheetRenderContext *context = new TSheetRenderContext;
+    static SheetRenderContext *context = new SheetRenderContext;
     (void)context;
 }
 
 // The sheet tests' full design, its tables filled to the sheet's last row.
-TPrintJob FullJob()
+PrintJob FullJob()
 {
-    TPrintJob job = sheettest::FullSheetJob();
+    PrintJob job = sheettest::FullSheetJob();
     while (job.Weapons.Count() < 10)
         job.Weapons.Add(job.Weapons.Get(0));
     while (job.Perks.Count() < 11)
@@ -38,11 +38,11 @@ TPrintJob FullJob()
 void BM_RecordSheetJpeg(benchmark::State &state)
 {
     Fonts();
-    const TPrintJob job = FullJob();
+    const PrintJob job = FullJob();
     size_t jpegBytes = 0;
     for (auto _ : state) {
         const QImage sheet =
-            BuildSheetImage(job, static_cast<int>(TSheetLayoutChoice::Image), TSheetFormats(), kNoFolder);
+            BuildSheetImage(job, static_cast<int>(SheetLayoutChoice::Image), SheetFormats(), kNoFolder);
         const std::vector<uint8_t> jpeg = EncodeJpeg(sheet);
         jpegBytes = jpeg.size();
         benchmark::DoNotOptimize(jpeg.data());
@@ -55,15 +55,15 @@ BENCHMARK(BM_RecordSheetJpeg)->Unit(benchmark::kMillisecond);
 void BM_SheetLayoutDecompress(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(SheetLayoutBlock(static_cast<int>(TSheetLayoutChoice::Image), kNoFolder).data());
+        benchmark::DoNotOptimize(SheetLayoutBlock(static_cast<int>(SheetLayoutChoice::Image), kNoFolder).data());
 }
 BENCHMARK(BM_SheetLayoutDecompress)->Unit(benchmark::kMillisecond);
 
 void BM_SheetDraw(benchmark::State &state)
 {
     Fonts();
-    const std::vector<uint8_t> block = SheetLayoutBlock(static_cast<int>(TSheetLayoutChoice::Image), kNoFolder);
-    const TPrintJob job = FullJob();
+    const std::vector<uint8_t> block = SheetLayoutBlock(static_cast<int>(SheetLayoutChoice::Image), kNoFolder);
+    const PrintJob job = FullJob();
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildSheetImageFromLayout(job, block).constBits());
 }
@@ -73,7 +73,7 @@ void BM_SheetJpegEncode(benchmark::State &state)
 {
     Fonts();
     const QImage sheet =
-        BuildSheetImage(FullJob(), static_cast<int>(TSheetLayoutChoice::Image), TSheetFormats(), kNoFolder);
+        BuildSheetImage(FullJob(), static_cast<int>(SheetLayoutChoice::Image), SheetFormats(), kNoFolder);
     for (auto _ : state)
         benchmark::DoNotOptimize(EncodeJpeg(sheet).data());
 }

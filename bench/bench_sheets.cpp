@@ -15,18 +15,18 @@ namespace {
 
 // The test sheet's design with its lists grown to a heavy load: 40 weapon lines, 20 perks,
 // 20 flaws, 6 defects.
-TPrintJob heavyJob()
+PrintJob heavyJob()
 {
-    TPrintJob job = sheettest::FullSheetJob();
-    const TPrintJob base = job;
+    PrintJob job = sheettest::FullSheetJob();
+    const PrintJob base = job;
     while (job.Weapons.Count() < 40)
-        for (const TPrintWeaponRow &row : base.Weapons.Rows())
+        for (const PrintWeaponRow &row : base.Weapons.Rows())
             job.Weapons.Add(row);
     while (job.Perks.Count() < 20)
-        for (const TPrintPFDRow &row : base.Perks.Rows())
+        for (const PrintPFDRow &row : base.Perks.Rows())
             job.Perks.Add(row);
     while (job.Flaws.Count() < 20)
-        for (const TPrintPFDRow &row : base.Flaws.Rows())
+        for (const PrintPFDRow &row : base.Flaws.Rows())
             job.Flaws.Add(row);
     while (job.Defects.Count() < 6)
         job.Defects.Add(base.Defects.Get(0));
@@ -38,7 +38,7 @@ TPrintJob heavyJob()
 void BM_TextSheet(benchmark::State &state)
 {
     const std::string templ = sheettest::TextTemplate();
-    const TPrintJob job = heavyJob();
+    const PrintJob job = heavyJob();
     for (auto _ : state)
         benchmark::DoNotOptimize(ExpandSheetText(templ, job));
 }
@@ -47,7 +47,7 @@ BENCHMARK(BM_TextSheet)->Unit(benchmark::kMillisecond);
 void BM_HtmlSheet(benchmark::State &state)
 {
     const std::string templ = sheettest::HtmlTemplate();
-    const TPrintJob job = heavyJob();
+    const PrintJob job = heavyJob();
     for (auto _ : state)
         benchmark::DoNotOptimize(HtmlSheetText(templ, job));
 }
@@ -56,7 +56,7 @@ BENCHMARK(BM_HtmlSheet)->Unit(benchmark::kMillisecond);
 // The whole export path: the built-in template decompressed, then expanded.
 void BM_BuildTextSheet(benchmark::State &state)
 {
-    const TPrintJob job = heavyJob();
+    const PrintJob job = heavyJob();
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildTextSheet(job));
 }
@@ -64,7 +64,7 @@ BENCHMARK(BM_BuildTextSheet)->Unit(benchmark::kMillisecond);
 
 void BM_BuildHtmlSheet(benchmark::State &state)
 {
-    const TPrintJob job = heavyJob();
+    const PrintJob job = heavyJob();
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildHtmlSheet(job));
 }
@@ -73,17 +73,17 @@ BENCHMARK(BM_BuildHtmlSheet)->Unit(benchmark::kMillisecond);
 // The print job of a design with 40 weapon lines, 20 perks and flaws and four movement systems.
 void BM_MakePrintJob(benchmark::State &state)
 {
-    TVehicle vehicle;
+    Vehicle vehicle;
     vehicle.Name = "Heavy";
     for (int i = 0; i < 4; ++i) {
-        TMovementRecord movement;
+        MovementRecord movement;
         movement.ModeName = "Mode " + std::to_string(i);
         movement.TopSpeed = 60.0 * (i + 1);
         movement.Maneuver = -(i % 2);
         vehicle.Movement->Add(movement);
     }
     for (int i = 0; i < 40; ++i) {
-        TWeaponRecord record = DefaultWeaponRecord();
+        WeaponRecord record = DefaultWeaponRecord();
         record.Name = "Weapon " + std::to_string(i);
         record.Code = "W" + std::to_string(i);
         record.Rating = 50 + i;
@@ -92,7 +92,7 @@ void BM_MakePrintJob(benchmark::State &state)
         vehicle.Weapons->AddRecord(record);
     }
     for (int i = 0; i < 20; ++i) {
-        TPerkRecord perk;
+        PerkRecord perk;
         perk.PFDName = "Perk " + std::to_string(i);
         perk.EffectText = "+|R| to something";
         perk.ShowRating = true;

@@ -44,24 +44,24 @@ std::vector<uint8_t> photoBitmap()
 }
 
 // The full sample design with the photo, open in a document with its history started.
-struct TPicturedDocument {
-    TVehicleDocument Document;
-    std::unique_ptr<TUndoHistory> History;
+struct PicturedDocument {
+    VehicleDocument Document;
+    std::unique_ptr<UndoHistory> History;
 
-    TPicturedDocument()
+    PicturedDocument()
     {
         ensureApplication();
-        std::unique_ptr<TVehicle> design = FullDesign();
+        std::unique_ptr<Vehicle> design = FullDesign();
         design->Picture = photoBitmap();
         Document.Adopt(std::move(design), QString());
-        History = std::make_unique<TUndoHistory>(Document);
+        History = std::make_unique<UndoHistory>(Document);
         QCoreApplication::processEvents(); // the history settles its starting state
     }
 
     // One edit of the crew box, recorded as one step.
     void EditCrew(int32_t crew)
     {
-        Document.Vehicle().Crew = crew;
+        Document.Design().Crew = crew;
         Document.SetModified();
         History->Flush();
     }
@@ -81,7 +81,7 @@ double residentBytes()
 // One edit and its step, on a history already full (the oldest step gives way each time).
 void BM_UndoStepOnPicturedDesign(benchmark::State &state)
 {
-    TPicturedDocument pictured;
+    PicturedDocument pictured;
     int32_t crew = 1000;
     for (int i = 0; i < kHistoryLength; ++i)
         pictured.EditCrew(++crew);
@@ -95,7 +95,7 @@ void BM_UndoHistoryMemoryOnPicturedDesign(benchmark::State &state)
 {
     double added = 0;
     for (auto _ : state) {
-        TPicturedDocument pictured;
+        PicturedDocument pictured;
         const double before = residentBytes();
         for (int i = 0; i < kHistoryLength; ++i)
             pictured.EditCrew(1000 + i);

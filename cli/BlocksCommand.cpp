@@ -1,9 +1,9 @@
 // armorwright-cli blocks list / blocks export NAME FILE: shows the built-in data blocks and
 // writes one exactly as embedded (a compressed container), so a player can start an
 // override file from the built-in data.
-#include "cli/CliCommand.h"
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "cli/CliCommand.h"
 #include "storage/BuiltInBlocks.h"
 #include "storage/DataBlock.h"
 
@@ -18,8 +18,9 @@ const char *kUsage = "Usage: armorwright-cli blocks list\n"
 int list()
 {
     std::cout << std::left << std::setw(10) << "BLOCK" << std::setw(15) << "OVERRIDE FILE" << std::right
-              << std::setw(10) << "PACKED" << std::setw(10) << "SIZE" << "\n";
-    for (const TDataBlockName &name : kDataBlocks) {
+              << std::setw(10) << "PACKED" << std::setw(10) << "SIZE"
+              << "\n";
+    for (const DataBlockName &name : kDataBlocks) {
         const std::span<const uint8_t> block = BuiltInBlock(name.block);
         const uint32_t size = block.size() >= 8 ? bytes::GetUInt32(block.data() + 4) : 0;
         std::cout << std::left << std::setw(10) << name.block << std::setw(15) << name.file << std::right
@@ -30,7 +31,7 @@ int list()
 
 int exportBlock(const std::string &name, const std::string &path)
 {
-    for (const TDataBlockName &known : kDataBlocks) {
+    for (const DataBlockName &known : kDataBlocks) {
         if (!SameBlockName(known.block, name))
             continue;
         const std::span<const uint8_t> block = BuiltInBlock(known.block);
@@ -38,7 +39,7 @@ int exportBlock(const std::string &name, const std::string &path)
         return 0;
     }
     std::cerr << "armorwright-cli blocks: unknown block '" << name << "'; one of:";
-    for (const TDataBlockName &known : kDataBlocks)
+    for (const DataBlockName &known : kDataBlocks)
         std::cerr << " " << known.block;
     std::cerr << "\n";
     return 2;

@@ -8,7 +8,7 @@ std::vector<CliCommand> &CliCommands()
     return commands;
 }
 
-CliRegistration::CliRegistration(const TCommandSpec &spec, std::function<int(const TCliArguments &)> body)
+CliRegistration::CliRegistration(const CommandSpec &spec, std::function<int(const CliArguments &)> body)
 {
     CliCommands().push_back(
         {spec.Name, spec.Summary, [&spec, body = std::move(body)](const std::vector<std::string> &args) {

@@ -21,7 +21,7 @@ struct CliRegistration {
     // A command that reads its arguments itself.
     explicit CliRegistration(CliCommand command) { CliCommands().push_back(std::move(command)); }
     // A command described by `spec` (kept for the program's lifetime), run through RunCommand.
-    CliRegistration(const TCommandSpec &spec, std::function<int(const TCliArguments &)> body);
+    CliRegistration(const CommandSpec &spec, std::function<int(const CliArguments &)> body);
 };
 
 // True when args hold "-h" or "--help".

@@ -1,12 +1,12 @@
 #include "cli/CommandRunner.h"
 
-#include "cli/CliCommand.h"
 #include "base/ArmorwrightError.h"
+#include "cli/CliCommand.h"
 
 #include <iostream>
 
-int RunCommand(const TCommandSpec &command, const std::vector<std::string> &args,
-               const std::function<int(const TCliArguments &)> &body)
+int RunCommand(const CommandSpec &command, const std::vector<std::string> &args,
+               const std::function<int(const CliArguments &)> &body)
 {
     const std::string usage = std::string("Usage: armorwright-cli ") + command.Name + " " + command.Usage + "\n";
     if (WantsHelp(args)) {
@@ -14,9 +14,9 @@ int RunCommand(const TCommandSpec &command, const std::vector<std::string> &args
         return 0;
     }
     try {
-        const TCliArguments parsed(args, command.Options);
+        const CliArguments parsed(args, command.Options);
         return body(parsed);
-    } catch (const ECliUsage &e) {
+    } catch (const CliUsage &e) {
         PrintError(command.Name, ErrorUtf8(e));
         std::cerr << usage;
         return 2;

@@ -7,18 +7,18 @@
 #include <vector>
 
 // What a command tells the command list, its --help and its usage errors.
-struct TCommandSpec {
+struct CommandSpec {
     const char *Name;
     const char *Summary; // one line for the top-level --help
-    const char *Usage; // the arguments after the command name
-    const char *Help;  // what it does and its options, one paragraph or more
-    std::vector<TCliOption> Options;
+    const char *Usage;   // the arguments after the command name
+    const char *Help;    // what it does and its options, one paragraph or more
+    std::vector<CliOption> Options;
 };
 
 // Answers --help (exit 0), parses the arguments and runs body. A usage error prints the
 // message and the usage line to stderr and gives exit code 2; other errors reach main().
-int RunCommand(const TCommandSpec &command, const std::vector<std::string> &args,
-               const std::function<int(const TCliArguments &)> &body);
+int RunCommand(const CommandSpec &command, const std::vector<std::string> &args,
+               const std::function<int(const CliArguments &)> &body);
 
 // Prints "armorwright-cli NAME: message" to stderr; the message is UTF-8 (ErrorUtf8 for an error).
 void PrintError(const char *command, const std::string &message);

@@ -1,41 +1,40 @@
 // armorwright-cli diff: every field, result and list entry in which two designs differ.
+#include "base/ArmorwrightError.h"
+#include "base/Cp1252.h"
 #include "cli/CliCommand.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignDiff.h"
 #include "engine/DesignFile.h"
-#include "base/ArmorwrightError.h"
-#include "base/Cp1252.h"
 
 #include <iostream>
 
 namespace {
 
-const TCommandSpec kSpec{
-    "diff", "the differences between two designs",
-    "[--stored] A.vkd B.vkd",
-    "Compares two designs as the editor holds them after opening and prints one line per\n"
-    "difference: the path of the value (as in the JSON form), its value in A and in B,\n"
-    "separated by tabs. Texts are quoted; \"(none)\" stands for a list entry only one design\n"
-    "has. The results the editor shows are compared as \"results.<name>\".\n"
-    "Exit code 0 when the designs are equal, 1 when they differ, 2 on an error.\n\n"
-    "  --stored  compare the fields as stored in the files, before the editor's corrections\n",
-    {{{"--stored"}, false}}};
+const CommandSpec kSpec{"diff",
+                        "the differences between two designs",
+                        "[--stored] A.vkd B.vkd",
+                        "Compares two designs as the editor holds them after opening and prints one line per\n"
+                        "difference: the path of the value (as in the JSON form), its value in A and in B,\n"
+                        "separated by tabs. Texts are quoted; \"(none)\" stands for a list entry only one design\n"
+                        "has. The results the editor shows are compared as \"results.<name>\".\n"
+                        "Exit code 0 when the designs are equal, 1 when they differ, 2 on an error.\n\n"
+                        "  --stored  compare the fields as stored in the files, before the editor's corrections\n",
+                        {{{"--stored"}, false}}};
 
-int run(const TCliArguments &args)
+int run(const CliArguments &args)
 {
     if (args.Words().size() != 2)
-        throw ECliUsage("give two design files");
+        throw CliUsage("give two design files");
     try {
-        TOpenedDesignFile a = OpenAsEditor(args.Words()[0]);
-        TOpenedDesignFile b = OpenAsEditor(args.Words()[1]);
-        TDesignDifferences differences =
-            args.Has("--stored")
-                ? DiffDesignFields(*LoadDesignFile(args.Words()[0]).Vehicle, *LoadDesignFile(args.Words()[1]).Vehicle)
-                : DiffDesignFields(*a.Vehicle, *b.Vehicle);
-        const TDesignDifferences results =
-            DiffDesignOutcomes(DesignOutcome(*a.Vehicle, a.Results), DesignOutcome(*b.Vehicle, b.Results));
+        OpenedDesignFile a = OpenAsEditor(args.Words()[0]);
+        OpenedDesignFile b = OpenAsEditor(args.Words()[1]);
+        DesignDifferences differences = args.Has("--stored") ? DiffDesignFields(*LoadDesignFile(args.Words()[0]).Design,
+                                                                                *LoadDesignFile(args.Words()[1]).Design)
+                                                             : DiffDesignFields(*a.Design, *b.Design);
+        const DesignDifferences results =
+            DiffDesignOutcomes(DesignOutcomeOf(*a.Design, a.Results), DesignOutcomeOf(*b.Design, b.Results));
         differences.insert(differences.end(), results.begin(), results.end());
-        for (const TDesignDifference &d : differences)
+        for (const DesignDifference &d : differences)
             std::cout << cp1252::ToUtf8(d.Path + "\t" + d.A + "\t" + d.B) << "\n";
         return differences.empty() ? 0 : 1;
     } catch (const std::exception &e) {

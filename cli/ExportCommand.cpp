@@ -1,9 +1,9 @@
 // armorwright-cli export: the text, HTML or record sheets of designs, one file each.
+#include "base/ArmorwrightError.h"
 #include "cli/CliCommand.h"
 #include "cli/ExportTarget.h"
 #include "cli/LocaleSeparators.h"
 #include "cli/OpenedDesignFile.h"
-#include "base/ArmorwrightError.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
@@ -19,8 +19,9 @@
 
 namespace {
 
-const TCommandSpec kSpec{
-    "export", "text, HTML, JPEG, PNG or PDF sheets of designs",
+const CommandSpec kSpec{
+    "export",
+    "text, HTML, JPEG, PNG or PDF sheets of designs",
     "--format text|html|jpeg|png|pdf [--page a4|letter] [--locale NAME] FILE... [-o OUT | --out-dir DIR]",
     "Opens each design as the editor does and writes its sheet: the text or HTML sheet from\n"
     "the sheet templates, or the record sheet as a JPEG (as the editor saves it), a PNG, or\n"
@@ -55,7 +56,7 @@ const FormatName &formatNamed(const std::string &name)
     for (const FormatName &format : kFormats)
         if (name == format.Name)
             return format;
-    throw ECliUsage(name.empty() ? "--format is required" : "unknown format '" + name + "'");
+    throw CliUsage(name.empty() ? "--format is required" : "unknown format '" + name + "'");
 }
 
 QPageSize pageNamed(const std::string &name)
@@ -64,21 +65,21 @@ QPageSize pageNamed(const std::string &name)
         return QPageSize(QPageSize::A4);
     if (name == "letter")
         return QPageSize(QPageSize::Letter);
-    throw ECliUsage("unknown page size '" + name + "' (a4 or letter)");
+    throw CliUsage("unknown page size '" + name + "' (a4 or letter)");
 }
 
 // The uncompressed content of a data block, read afresh as each export of the editor reads it.
 std::vector<uint8_t> dataBlock(const std::string &blockName)
 {
-    for (const TDataBlockName &block : kDataBlocks)
+    for (const DataBlockName &block : kDataBlocks)
         if (blockName == block.block)
             return OpenDataBlock(block.file, block.block).TakeBytes();
     throw std::logic_error("no data block " + blockName);
 }
 
-std::string templateText(TSheetKind kind)
+std::string templateText(SheetKind kind)
 {
-    const std::vector<uint8_t> bytes = dataBlock(kind == TSheetKind::Text ? "TEXT" : "HTML");
+    const std::vector<uint8_t> bytes = dataBlock(kind == SheetKind::Text ? "TEXT" : "HTML");
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -89,12 +90,12 @@ struct ExportSettings {
 };
 
 // Writes the sheet of one opened design; the editor's export of the same design gives the same bytes.
-void exportDesign(TVehicle &vehicle, const ExportSettings &settings, const std::string &path)
+void exportDesign(Vehicle &vehicle, const ExportSettings &settings, const std::string &path)
 {
-    const TSheetFormats formats(settings.Separators);
-    const TPrintJob job = MakePrintJob(vehicle, settings.Separators);
+    const SheetFormats formats(settings.Separators);
+    const PrintJob job = MakePrintJob(vehicle, settings.Separators);
     if (settings.Kind == Format::Text || settings.Kind == Format::Html) {
-        const TSheetKind kind = settings.Kind == Format::Text ? TSheetKind::Text : TSheetKind::Html;
+        const SheetKind kind = settings.Kind == Format::Text ? SheetKind::Text : SheetKind::Html;
         SaveSheet(kind, path, templateText(kind), job, formats);
         return;
     }
@@ -111,36 +112,35 @@ void exportDesign(TVehicle &vehicle, const ExportSettings &settings, const std::
         RenderSheetToPdf(sheet, path, settings.Page, vehicle.Name);
 }
 
-int run(const TCliArguments &args)
+int run(const CliArguments &args)
 {
     const FormatName &format = formatNamed(args.Value("--format"));
     const auto &files = args.Words();
     if (files.empty())
-        throw ECliUsage("no design file given");
+        throw CliUsage("no design file given");
     if (args.Has("-o") && args.Has("--out-dir"))
-        throw ECliUsage("give either -o or --out-dir");
+        throw CliUsage("give either -o or --out-dir");
     if (args.Has("-o") && files.size() != 1)
-        throw ECliUsage("-o names the output of one design; use --out-dir for several");
+        throw CliUsage("-o names the output of one design; use --out-dir for several");
     if (args.Has("--page") && format.Kind != Format::Pdf)
-        throw ECliUsage("--page is for the pdf format");
+        throw CliUsage("--page is for the pdf format");
     const ExportSettings settings{format.Kind, LocaleSeparators(args.Value("--locale")),
                                   pageNamed(args.Value("--page"))};
 
     const std::string folder = args.Value("--out-dir", ".");
     if (!args.Has("-o"))
         std::filesystem::create_directories(folder);
-    TExportTarget targets(folder, format.Extension);
+    ExportTarget targets(folder, format.Extension);
     const bool roster = files.size() > 1;
     int failed = 0;
     for (size_t i = 0; i < files.size(); ++i) {
         const std::string progress = "[" + std::to_string(i + 1) + "/" + std::to_string(files.size()) + "] ";
         try {
-            TOpenedDesignFile opened = OpenAsEditor(files[i]);
+            OpenedDesignFile opened = OpenAsEditor(files[i]);
             if (!opened.Warning.empty())
                 PrintError(kSpec.Name, opened.Warning);
-            const std::string path =
-                args.Has("-o") ? args.Value("-o") : targets.PathFor(opened.Vehicle->Name, files[i]);
-            exportDesign(*opened.Vehicle, settings, path);
+            const std::string path = args.Has("-o") ? args.Value("-o") : targets.PathFor(opened.Design->Name, files[i]);
+            exportDesign(*opened.Design, settings, path);
             if (roster)
                 std::cout << progress << files[i] << " -> " << path << std::endl;
         } catch (const std::exception &e) {
@@ -151,9 +151,8 @@ int run(const TCliArguments &args)
         }
     }
     if (roster)
-        std::cout << "Exported " << files.size() - static_cast<size_t>(failed) << " of " << files.size()
-                  << " designs" << (failed ? ", " + std::to_string(failed) + " failed" : std::string()) << "."
-                  << std::endl;
+        std::cout << "Exported " << files.size() - static_cast<size_t>(failed) << " of " << files.size() << " designs"
+                  << (failed ? ", " + std::to_string(failed) + " failed" : std::string()) << "." << std::endl;
     return failed ? 1 : 0;
 }
 

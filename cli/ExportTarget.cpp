@@ -41,12 +41,12 @@ std::string fittedFileName(const std::string &name, size_t room)
 
 } // namespace
 
-TExportTarget::TExportTarget(std::string folder, std::string extension)
+ExportTarget::ExportTarget(std::string folder, std::string extension)
     : m_folder(std::move(folder)), m_extension(std::move(extension))
 {
 }
 
-std::string TExportTarget::PathFor(const std::string &name, const std::string &source)
+std::string ExportTarget::PathFor(const std::string &name, const std::string &source)
 {
     const std::string safe = withoutControlCharacters(SafeFileName(name));
     // A name of nothing but dots and blanks ("", "..") says nothing: the design file's own

@@ -7,14 +7,14 @@
 // for a file name (SafeFileName, without control characters), or the design file's own
 // name when nothing is left of it, cut to the file-name length the file system takes,
 // in the output folder, with " (2)", " (3)"… for a name already used in this export.
-class TExportTarget {
-  public:
-    TExportTarget(std::string folder, std::string extension);
+class ExportTarget {
+public:
+    ExportTarget(std::string folder, std::string extension);
 
     // name: the design's Name (Windows-1252); source: the path of its design file.
     std::string PathFor(const std::string &name, const std::string &source);
 
-  private:
+private:
     std::string m_folder;
     std::string m_extension;
     std::set<std::string> m_used;

@@ -1,9 +1,9 @@
 // armorwright-cli from-json: a design file made from its JSON form.
+#include "base/ArmorwrightError.h"
+#include "base/Files.h"
 #include "cli/CliCommand.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "base/ArmorwrightError.h"
-#include "base/Files.h"
 #include "storage/DesignJson.h"
 
 #include <iostream>
@@ -11,22 +11,22 @@
 
 namespace {
 
-const TCommandSpec kSpec{
-    "from-json", "a design file from JSON",
-    "FILE.json -o OUT.vkd",
-    "Reads a design in its JSON form (docs/design-json.md; \"-\" reads standard input),\n"
-    "checks every value and writes it as a design file. The first bad value is reported by\n"
-    "its JSON path, e.g. \"$.weapons[2].clips[0].sections[1].Amount: expected an integer\",\n"
-    "and nothing is written.\n\n"
-    "  -o, --out OUT  the design file to write (required)\n",
-    {{{"-o", "--out"}, true}}};
+const CommandSpec kSpec{"from-json",
+                        "a design file from JSON",
+                        "FILE.json -o OUT.vkd",
+                        "Reads a design in its JSON form (docs/design-json.md; \"-\" reads standard input),\n"
+                        "checks every value and writes it as a design file. The first bad value is reported by\n"
+                        "its JSON path, e.g. \"$.weapons[2].clips[0].sections[1].Amount: expected an integer\",\n"
+                        "and nothing is written.\n\n"
+                        "  -o, --out OUT  the design file to write (required)\n",
+                        {{{"-o", "--out"}, true}}};
 
-int run(const TCliArguments &args)
+int run(const CliArguments &args)
 {
     if (args.Words().size() != 1)
-        throw ECliUsage("give one JSON file");
+        throw CliUsage("give one JSON file");
     if (!args.Has("-o"))
-        throw ECliUsage("-o OUT.vkd is required");
+        throw CliUsage("-o OUT.vkd is required");
     const std::string &path = args.Words().front();
     std::string json;
     if (path == "-") {
@@ -35,10 +35,10 @@ int run(const TCliArguments &args)
         const std::vector<uint8_t> bytes = ReadWholeFile(path);
         json.assign(bytes.begin(), bytes.end());
     }
-    std::unique_ptr<TVehicle> vehicle;
+    std::unique_ptr<Vehicle> vehicle;
     try {
         vehicle = DesignFromJson(json);
-    } catch (const EDesignJsonError &e) {
+    } catch (const DesignJsonError &e) {
         PrintError(kSpec.Name, (path == "-" ? std::string("standard input") : path) + ": " + ErrorUtf8(e));
         return 1;
     }

@@ -1,14 +1,14 @@
 // armorwright-cli library: prints one of the loaded libraries as a readable table.
 #include "cli/CliCommand.h"
 
-#include "engine/MovementList.h"
-#include "engine/PerkEntry.h"
-#include "engine/PerkList.h"
 #include "base/AsciiCase.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
 #include "base/NumberFormat.h"
 #include "base/SettingsFolder.h"
+#include "engine/MovementList.h"
+#include "engine/PerkEntry.h"
+#include "engine/PerkList.h"
 #include "storage/Libraries.h"
 #include "weapons/BaseWeaponList.h"
 #include "weapons/WeaponTexts.h"
@@ -55,32 +55,31 @@ void PrintTable(std::ostream &out, const Row &header, const std::vector<Row> &ro
         print(row);
 }
 
-void PrintWeapons(std::ostream &out, const TBaseWeaponList &list)
+void PrintWeapons(std::ostream &out, const BaseWeaponList &list)
 {
-    const TLibraryGridRow &captions = LibraryGridCaptions();
+    const LibraryGridRow &captions = LibraryGridCaptions();
     std::vector<Row> rows;
     for (int i = 0; i < list.Count(); ++i) {
-        const TLibraryGridRow cells = LibraryGridRow(list.Get(i));
+        const LibraryGridRow cells = LibraryGridRowOf(list.Get(i));
         rows.emplace_back(cells.begin(), cells.end());
     }
     PrintTable(out, Row(captions.begin(), captions.end()), rows);
 }
 
-void PrintPerks(std::ostream &out, const TPerkList &list)
+void PrintPerks(std::ostream &out, const PerkList &list)
 {
     std::vector<Row> rows;
-    const TPerkVehicleData noDesign;
+    const PerkVehicleData noDesign;
     for (int i = 0; i < list.Count(); ++i) {
-        const TPerkRecord r = list.Get(i);
+        const PerkRecord r = list.Get(i);
         // Library templates are shown with their tokens; fixed defect texts come from the rules.
         const std::string effect = r.EffectText.empty() ? EffectTextFor(r, noDesign) : r.EffectText;
-        rows.push_back({fmt::Integer(i + 1), DisplayName(r), RatingText(r), r.FormulaText, effect,
-                        r.Aux ? "AUX" : ""});
+        rows.push_back({fmt::Integer(i + 1), DisplayName(r), RatingText(r), r.FormulaText, effect, r.Aux ? "AUX" : ""});
     }
     PrintTable(out, {"#", "Name", "Rating", "Formula", "Game Effect", "AUX"}, rows);
 }
 
-void PrintMovement(std::ostream &out, const TMovementList &list)
+void PrintMovement(std::ostream &out, const MovementList &list)
 {
     auto yes = [](bool flag) { return std::string(flag ? "yes" : "-"); };
     std::vector<Row> rows;
@@ -104,16 +103,15 @@ int WeaponTabOf(const std::string &word)
     return -1;
 }
 
-const char *kUsage =
-    "Usage: armorwright-cli library [--folder DIR] KIND [TAB]\n"
-    "Prints a loaded library as a table. KIND is one of:\n"
-    "  weapons TAB   the weapons of one tab: 0..6 or the start of its caption\n"
-    "                (cannons, rockets, recoiless, support, advanced, close, custom)\n"
-    "  perks, flaws, defects, movement\n"
-    "The libraries are loaded as the editor loads them: override files (Weapons.zel,\n"
-    "pfd.zel, Movement.zel) in the program folder replace the built-in data; custom weapons\n"
-    "come from the editor's Custom.zel.\n"
-    "  --folder DIR  look for those files and Custom.zel in DIR instead\n";
+const char *kUsage = "Usage: armorwright-cli library [--folder DIR] KIND [TAB]\n"
+                     "Prints a loaded library as a table. KIND is one of:\n"
+                     "  weapons TAB   the weapons of one tab: 0..6 or the start of its caption\n"
+                     "                (cannons, rockets, recoiless, support, advanced, close, custom)\n"
+                     "  perks, flaws, defects, movement\n"
+                     "The libraries are loaded as the editor loads them: override files (Weapons.zel,\n"
+                     "pfd.zel, Movement.zel) in the program folder replace the built-in data; custom weapons\n"
+                     "come from the editor's Custom.zel.\n"
+                     "  --folder DIR  look for those files and Custom.zel in DIR instead\n";
 
 int Run(const std::vector<std::string> &args)
 {
@@ -151,7 +149,7 @@ int Run(const std::vector<std::string> &args)
     }
 
     // Loaded exactly as the editor loads them, so override files in the folder apply.
-    TLibraries libraries;
+    Libraries libraries;
     if (!folder.empty()) {
         SetProgramFolder(folder);
         LoadLibraries(libraries, ProgramFolder());

@@ -1,7 +1,7 @@
 #include "cli/LocaleSeparators.h"
 
-#include "cli/CliArguments.h"
 #include "base/Cp1252.h"
+#include "cli/CliArguments.h"
 
 #include <QLocale>
 
@@ -15,8 +15,8 @@ char singleByte(const QString &separator, const std::string &locale, const char 
     std::string converted;
     char32_t bad = 0;
     if (!cp1252::FromUtf8(text.toStdString(), converted, bad) || converted.size() != 1)
-        throw ECliUsage("the " + std::string(what) + " separator of locale '" + locale +
-                        "' is not a single character the sheets can hold");
+        throw CliUsage("the " + std::string(what) + " separator of locale '" + locale +
+                       "' is not a single character the sheets can hold");
     return converted.front();
 }
 
@@ -28,11 +28,11 @@ NumberSeparators LocaleSeparators(const std::string &name)
         return {};
     const QLocale locale(QString::fromStdString(name));
     if (locale.language() == QLocale::C && name != "C" && name != "POSIX")
-        throw ECliUsage("unknown locale '" + name + "'");
+        throw CliUsage("unknown locale '" + name + "'");
     NumberSeparators separators;
     separators.thousands = singleByte(locale.groupSeparator(), name, "thousands");
     separators.decimal = singleByte(locale.decimalPoint(), name, "decimal");
     if (separators.thousands == separators.decimal)
-        throw ECliUsage("locale '" + name + "' uses one character for both separators");
+        throw CliUsage("locale '" + name + "' uses one character for both separators");
     return separators;
 }

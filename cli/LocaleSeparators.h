@@ -5,6 +5,6 @@
 #include <string>
 
 // The thousands and decimal separators of a named locale ("de_DE", "fr_FR"), for the
-// --locale option. An empty name gives "," and ".". Throws ECliUsage for a name Qt does not
+// --locale option. An empty name gives "," and ".". Throws CliUsage for a name Qt does not
 // know and for separators that have no single Windows-1252 character.
 NumberSeparators LocaleSeparators(const std::string &name);

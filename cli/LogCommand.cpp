@@ -1,43 +1,43 @@
 // armorwright-cli log: the calculation log of a design, as the editor's log viewer shows it.
-#include "cli/CliCommand.h"
-#include "cli/OpenedDesignFile.h"
-#include "engine/CalculationReplay.h"
 #include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
+#include "cli/CliCommand.h"
+#include "cli/OpenedDesignFile.h"
+#include "engine/CalculationReplay.h"
 
 #include <iostream>
 
 namespace {
 
-const TCommandSpec kSpec{
-    "log", "the TV or price calculation log of each design",
-    "--tv|--price [-o OUT] FILE...",
-    "Opens each design as the editor does and prints the calculation log its \"View TV Log\"\n"
-    "(--tv) or \"View Price Log\" (--price) shows: the design's name, an empty line, then\n"
-    "every step of one run of the threat value or of the final cost. With several files each\n"
-    "log is headed by \"==> FILE <==\"; a file that cannot be read is reported and the others\n"
-    "still are (exit code 1).\n\n"
-    "  --tv, --price  which log\n"
-    "  -o, --out OUT  write the log to OUT as the log viewer saves it (Windows-1252, CR LF\n"
-    "                 line ends) instead of printing it; one file only\n",
-    {{{"--tv"}, false}, {{"--price"}, false}, {{"-o", "--out"}, true}}};
+const CommandSpec kSpec{"log",
+                        "the TV or price calculation log of each design",
+                        "--tv|--price [-o OUT] FILE...",
+                        "Opens each design as the editor does and prints the calculation log its \"View TV Log\"\n"
+                        "(--tv) or \"View Price Log\" (--price) shows: the design's name, an empty line, then\n"
+                        "every step of one run of the threat value or of the final cost. With several files each\n"
+                        "log is headed by \"==> FILE <==\"; a file that cannot be read is reported and the others\n"
+                        "still are (exit code 1).\n\n"
+                        "  --tv, --price  which log\n"
+                        "  -o, --out OUT  write the log to OUT as the log viewer saves it (Windows-1252, CR LF\n"
+                        "                 line ends) instead of printing it; one file only\n",
+                        {{{"--tv"}, false}, {{"--price"}, false}, {{"-o", "--out"}, true}}};
 
-int run(const TCliArguments &args)
+int run(const CliArguments &args)
 {
     if (args.Has("--tv") == args.Has("--price"))
-        throw ECliUsage("give exactly one of --tv and --price");
+        throw CliUsage("give exactly one of --tv and --price");
     const auto &files = args.Words();
     if (files.empty())
-        throw ECliUsage("no design file given");
+        throw CliUsage("no design file given");
     if (args.Has("-o") && files.size() != 1)
-        throw ECliUsage("-o takes the log of one design");
-    const TLogKind kind = args.Has("--tv") ? TLogKind::ThreatValue : TLogKind::Price;
+        throw CliUsage("-o takes the log of one design");
+    const LogKind kind = args.Has("--tv") ? LogKind::ThreatValue : LogKind::Price;
     int failed = 0;
     for (size_t i = 0; i < files.size(); ++i) {
         try {
-            TOpenedDesignFile opened = OpenAsEditor(files[i]);
-            const TLogLines lines = ReplayCalculationLog(*opened.Vehicle, kind);
+            OpenedDesignFile opened = OpenAsEditor(files[i]);
+            const LogLines lines = ReplayCalculationLog(*opened.Design, kind);
             if (args.Has("-o")) {
                 WriteFileAtomically(args.Value("-o"), JoinLogLines(lines));
                 continue;

@@ -3,12 +3,12 @@
 #include "engine/DesignFile.h"
 #include "engine/OpenedDesign.h"
 
-TOpenedDesignFile OpenAsEditor(const std::string &path)
+OpenedDesignFile OpenAsEditor(const std::string &path)
 {
-    TLoadedDesign loaded = LoadDesignFile(path);
-    TOpenedDesignFile opened;
-    opened.Vehicle = std::move(loaded.Vehicle);
+    LoadedDesign loaded = LoadDesignFile(path);
+    OpenedDesignFile opened;
+    opened.Design = std::move(loaded.Design);
     opened.Warning = std::move(loaded.Warning);
-    opened.Results = SettleOpenedDesign(*opened.Vehicle);
+    opened.Results = SettleOpenedDesign(*opened.Design);
     return opened;
 }

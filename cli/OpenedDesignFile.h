@@ -8,11 +8,11 @@
 
 // A design file as the editor holds it right after opening it: read, then settled as the
 // editor's pages settle it, with the results of the last refresh.
-struct TOpenedDesignFile {
-    std::unique_ptr<TVehicle> Vehicle;
-    TDesignResults Results;
+struct OpenedDesignFile {
+    std::unique_ptr<Vehicle> Design;
+    DesignResults Results;
     std::string Warning; // what was left out while reading, or empty
 };
 
-// Throws EFileError or EDesignFileError as opening in the editor does.
-TOpenedDesignFile OpenAsEditor(const std::string &path);
+// Throws FileError or DesignFileError as opening in the editor does.
+OpenedDesignFile OpenAsEditor(const std::string &path);

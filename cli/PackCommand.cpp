@@ -1,7 +1,7 @@
 // armorwright-cli pack / unpack: wraps any file in the compressed container and back, so
 // a player can make or read override files and designs by hand.
-#include "cli/CliCommand.h"
 #include "base/Files.h"
+#include "cli/CliCommand.h"
 #include "codec/LzhCompressor.h"
 
 #include <iostream>
@@ -26,18 +26,14 @@ int convert(const std::vector<std::string> &args, const char *name, const char *
     return 0;
 }
 
-const CliRegistration pack{{"pack", "wrap a file in the compressed container",
-                            [](const std::vector<std::string> &args) {
-                                return convert(args, "pack",
-                                               "Compresses IN into the \"!HZL\" container and writes it to OUT.",
-                                               CompressBytes);
-                            }}};
+const CliRegistration pack{
+    {"pack", "wrap a file in the compressed container", [](const std::vector<std::string> &args) {
+         return convert(args, "pack", "Compresses IN into the \"!HZL\" container and writes it to OUT.", CompressBytes);
+     }}};
 
-const CliRegistration unpack{{"unpack", "unwrap a compressed container",
-                              [](const std::vector<std::string> &args) {
-                                  return convert(args, "unpack",
-                                                 "Decompresses the container IN and writes its bytes to OUT.",
-                                                 DecompressBytes);
-                              }}};
+const CliRegistration unpack{
+    {"unpack", "unwrap a compressed container", [](const std::vector<std::string> &args) {
+         return convert(args, "unpack", "Decompresses the container IN and writes its bytes to OUT.", DecompressBytes);
+     }}};
 
 } // namespace

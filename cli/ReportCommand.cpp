@@ -1,11 +1,11 @@
 // armorwright-cli report: the values of the editor's results area for each design.
+#include "base/ArmorwrightError.h"
+#include "base/Cp1252.h"
+#include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
 #include "cli/LocaleSeparators.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignOutcome.h"
-#include "base/ArmorwrightError.h"
-#include "base/Cp1252.h"
-#include "base/NumberFormat.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,17 +16,17 @@ using nlohmann::ordered_json;
 
 namespace {
 
-const TCommandSpec kSpec{
-    "report", "the results the editor shows for each design",
-    "[--json] [--locale NAME] FILE...",
-    "Opens each design as the editor does and prints the values its results area shows:\n"
-    "final cost with the currency, TV, OTV, DTV, MTV, final size, default size, default\n"
-    "cost, default mass, pre-production cost and the model and individual lemon dice.\n"
-    "A file that cannot be read is reported and the others still are; the exit code is 1\n"
-    "when any failed.\n\n"
-    "  --json         one JSON array: per file its name, the numbers and the texts shown\n"
-    "  --locale NAME  thousands and decimal separators of that locale (default \",\" \".\")\n",
-    {{{"--json"}, false}, {{"--locale"}, true}}};
+const CommandSpec kSpec{"report",
+                        "the results the editor shows for each design",
+                        "[--json] [--locale NAME] FILE...",
+                        "Opens each design as the editor does and prints the values its results area shows:\n"
+                        "final cost with the currency, TV, OTV, DTV, MTV, final size, default size, default\n"
+                        "cost, default mass, pre-production cost and the model and individual lemon dice.\n"
+                        "A file that cannot be read is reported and the others still are; the exit code is 1\n"
+                        "when any failed.\n\n"
+                        "  --json         one JSON array: per file its name, the numbers and the texts shown\n"
+                        "  --locale NAME  thousands and decimal separators of that locale (default \",\" \".\")\n",
+                        {{{"--json"}, false}, {{"--locale"}, true}}};
 
 // One shown value: its name in the JSON, its caption in the editor, its text.
 struct ShownValue {
@@ -35,7 +35,7 @@ struct ShownValue {
     std::string Text;
 };
 
-std::vector<ShownValue> shownValues(const TDesignOutcome &outcome, const TResultTexts &texts)
+std::vector<ShownValue> shownValues(const DesignOutcome &outcome, const ResultTexts &texts)
 {
     return {{"FinalCost", "Final Cost", texts.FinalCost},
             {"ThreatValue", "TV", texts.ThreatValue},
@@ -57,10 +57,10 @@ struct NumberWriter {
     template <typename T> void operator()(const char *name, T value) { object[name] = value; }
 };
 
-int run(const TCliArguments &args)
+int run(const CliArguments &args)
 {
     if (args.Words().empty())
-        throw ECliUsage("no design file given");
+        throw CliUsage("no design file given");
     const NumberSeparators separators = LocaleSeparators(args.Value("--locale"));
     const bool json = args.Has("--json");
     ordered_json reports = ordered_json::array();
@@ -69,11 +69,11 @@ int run(const TCliArguments &args)
     for (const std::string &path : args.Words()) {
         ordered_json report = {{"file", cp1252::FileNameToUtf8(path)}};
         try {
-            TOpenedDesignFile opened = OpenAsEditor(path);
-            const TVehicle &vehicle = *opened.Vehicle;
+            OpenedDesignFile opened = OpenAsEditor(path);
+            const Vehicle &vehicle = *opened.Design;
             if (!opened.Warning.empty())
                 PrintError(kSpec.Name, opened.Warning);
-            const TDesignOutcome outcome = DesignOutcome(vehicle, opened.Results);
+            const DesignOutcome outcome = DesignOutcomeOf(vehicle, opened.Results);
             const auto values = shownValues(outcome, FormatResults(opened.Results, vehicle.CurrencyName, separators));
             if (json) {
                 report["Name"] = cp1252::ToUtf8(vehicle.Name);

@@ -1,39 +1,39 @@
 // armorwright-cli to-json: a design file in its JSON form.
+#include "base/Files.h"
 #include "cli/CliCommand.h"
 #include "cli/OpenedDesignFile.h"
 #include "engine/DesignFile.h"
-#include "base/Files.h"
 #include "storage/DesignJson.h"
 
 #include <iostream>
 
 namespace {
 
-const TCommandSpec kSpec{
-    "to-json", "a design file as JSON",
-    "[--as-opened] FILE.vkd [-o OUT.json]",
-    "Writes the whole design in its JSON form (docs/design-json.md): every field, list,\n"
-    "weapon, clip, section and link, the picture as base64. By default the design is taken\n"
-    "as stored in the file, so from-json gives the same design body back.\n\n"
-    "  --as-opened    the design as the editor holds it after opening the file (the editor's\n"
-    "                 corrections made and its constraint pass run)\n"
-    "  -o, --out OUT  write to OUT instead of printing\n",
-    {{{"--as-opened"}, false}, {{"-o", "--out"}, true}}};
+const CommandSpec kSpec{"to-json",
+                        "a design file as JSON",
+                        "[--as-opened] FILE.vkd [-o OUT.json]",
+                        "Writes the whole design in its JSON form (docs/design-json.md): every field, list,\n"
+                        "weapon, clip, section and link, the picture as base64. By default the design is taken\n"
+                        "as stored in the file, so from-json gives the same design body back.\n\n"
+                        "  --as-opened    the design as the editor holds it after opening the file (the editor's\n"
+                        "                 corrections made and its constraint pass run)\n"
+                        "  -o, --out OUT  write to OUT instead of printing\n",
+                        {{{"--as-opened"}, false}, {{"-o", "--out"}, true}}};
 
-int run(const TCliArguments &args)
+int run(const CliArguments &args)
 {
     if (args.Words().size() != 1)
-        throw ECliUsage("give one design file");
+        throw CliUsage("give one design file");
     const std::string &path = args.Words().front();
-    std::unique_ptr<TVehicle> vehicle;
+    std::unique_ptr<Vehicle> vehicle;
     std::string warning;
     if (args.Has("--as-opened")) {
-        TOpenedDesignFile opened = OpenAsEditor(path);
-        vehicle = std::move(opened.Vehicle);
+        OpenedDesignFile opened = OpenAsEditor(path);
+        vehicle = std::move(opened.Design);
         warning = opened.Warning;
     } else {
-        TLoadedDesign loaded = LoadDesignFile(path);
-        vehicle = std::move(loaded.Vehicle);
+        LoadedDesign loaded = LoadDesignFile(path);
+        vehicle = std::move(loaded.Design);
         warning = loaded.Warning;
     }
     if (!warning.empty())

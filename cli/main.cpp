@@ -1,7 +1,7 @@
-#include "cli/CliCommand.h"
 #include "base/ArmorwrightError.h"
 #include "base/Files.h"
 #include "base/ProgramVersion.h"
+#include "cli/CliCommand.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -15,7 +15,8 @@ namespace {
 void printUsage(std::ostream &out)
 {
     auto commands = CliCommands();
-    std::sort(commands.begin(), commands.end(), [](const CliCommand &a, const CliCommand &b) { return a.name < b.name; });
+    std::sort(commands.begin(), commands.end(),
+              [](const CliCommand &a, const CliCommand &b) { return a.name < b.name; });
     out << "Usage: armorwright-cli COMMAND [ARGS...]\n\n"
            "Designs, sheets and data files of Armorwright without a window.\n\n"
            "Commands:\n";

@@ -31,7 +31,7 @@ inline unsigned firstNotBelow(const uint16_t *freq, unsigned from, unsigned k)
 
 } // namespace
 
-void TAdaptiveHuffman::Start()
+void AdaptiveHuffman::Start()
 {
     for (unsigned i = 0; i < kSymbols; ++i) {
         m_freq[i] = 1;
@@ -51,14 +51,14 @@ void TAdaptiveHuffman::Start()
     m_rebuilds = 0;
 }
 
-inline void TAdaptiveHuffman::Increment(unsigned &c)
+inline void AdaptiveHuffman::Increment(unsigned &c)
 {
     const unsigned k = ++m_freq[c];
     if (k > m_freq[c + 1]) [[unlikely]]
         c = MoveUp(c, k);
 }
 
-unsigned TAdaptiveHuffman::MoveUp(unsigned c, unsigned k)
+unsigned AdaptiveHuffman::MoveUp(unsigned c, unsigned k)
 {
     // Move the node past every node of lower frequency: swap it with the last one.
     const unsigned l = firstNotBelow(m_freq, c + 2, k) - 1;
@@ -83,7 +83,7 @@ unsigned TAdaptiveHuffman::MoveUp(unsigned c, unsigned k)
     return l;
 }
 
-void TAdaptiveHuffman::Encode(unsigned symbol, TBitWriter &out)
+void AdaptiveHuffman::Encode(unsigned symbol, BitWriter &out)
 {
     // Deep trees can give codes longer than 16 bits: the code is written whole.
     unsigned length;
@@ -97,7 +97,7 @@ void TAdaptiveHuffman::Encode(unsigned symbol, TBitWriter &out)
     Update(symbol);
 }
 
-unsigned TAdaptiveHuffman::Decode(TBitReader &in)
+unsigned AdaptiveHuffman::Decode(BitReader &in)
 {
     // Two levels per step; a leaf one level down ends the walk a bit early.
     if (!m_pairsKept) [[unlikely]]
@@ -123,7 +123,7 @@ unsigned TAdaptiveHuffman::Decode(TBitReader &in)
     return c;
 }
 
-uint64_t TAdaptiveHuffman::Code(unsigned symbol, unsigned &length) const
+uint64_t AdaptiveHuffman::Code(unsigned symbol, unsigned &length) const
 {
     // Walk leaf to root; a node's parity says which son of its father it is.
     uint64_t code = 0;
@@ -136,14 +136,14 @@ uint64_t TAdaptiveHuffman::Code(unsigned symbol, unsigned &length) const
     return code;
 }
 
-unsigned TAdaptiveHuffman::CodeLength(unsigned symbol) const
+unsigned AdaptiveHuffman::CodeLength(unsigned symbol) const
 {
     unsigned length;
     Code(symbol, length);
     return length;
 }
 
-void TAdaptiveHuffman::Update(unsigned symbol)
+void AdaptiveHuffman::Update(unsigned symbol)
 {
     if (m_freq[kRoot] == kMaxFreq)
         Reconstruct();
@@ -153,7 +153,7 @@ void TAdaptiveHuffman::Update(unsigned symbol)
     } while ((c = m_prnt[c]) != 0);
 }
 
-void TAdaptiveHuffman::Reconstruct()
+void AdaptiveHuffman::Reconstruct()
 {
     ++m_rebuilds;
     // Gather the leaves, in node order, at the front with halved frequencies.
@@ -189,20 +189,20 @@ void TAdaptiveHuffman::Reconstruct()
         RebuildPairs();
 }
 
-inline uint16_t TAdaptiveHuffman::PairStep(unsigned node, unsigned bit) const
+inline uint16_t AdaptiveHuffman::PairStep(unsigned node, unsigned bit) const
 {
     const unsigned son = m_son[node];
     return static_cast<uint16_t>(son >= kNodes ? son | kOneBit : m_son[son + bit]);
 }
 
-inline void TAdaptiveHuffman::SonChanged(unsigned node)
+inline void AdaptiveHuffman::SonChanged(unsigned node)
 {
     m_pairs[2 * node] = PairStep(node, 0);
     m_pairs[2 * node + 1] = PairStep(node, 1);
     m_pairs[2 * m_prnt[node] + (node & 1)] = m_son[node];
 }
 
-void TAdaptiveHuffman::RebuildPairs()
+void AdaptiveHuffman::RebuildPairs()
 {
     for (unsigned node = 0; node < kNodes; ++node) {
         m_pairs[2 * node] = PairStep(node, 0);

@@ -8,21 +8,21 @@
 // The adaptive Huffman coder of literals (0..255) and match lengths (256..313 for 3..60).
 // The tree is kept in node order of non-decreasing frequency; a node's sons are the pair
 // son[n], son[n] + 1, and a son value of kNodes or more denotes a leaf.
-class TAdaptiveHuffman {
+class AdaptiveHuffman {
 public:
-    static constexpr unsigned kSymbols = 314;             // 256 literals + 58 lengths
+    static constexpr unsigned kSymbols = 314;            // 256 literals + 58 lengths
     static constexpr unsigned kNodes = 2 * kSymbols - 1; // 627
     static constexpr unsigned kRoot = kNodes - 1;
     static constexpr unsigned kMaxFreq = 0x8000; // root frequency that triggers halving
 
-    TAdaptiveHuffman() { Start(); }
+    AdaptiveHuffman() { Start(); }
 
     // The initial tree: every symbol with frequency 1.
     void Start();
     // Writes the symbol's code (root-most bit first) and adapts the tree.
-    void Encode(unsigned symbol, TBitWriter &out);
+    void Encode(unsigned symbol, BitWriter &out);
     // Reads one symbol's code and adapts the tree.
-    unsigned Decode(TBitReader &in);
+    unsigned Decode(BitReader &in);
 
     // The current code of a symbol (root end in the highest of `length` bits), its length,
     // and the longest code written so far.

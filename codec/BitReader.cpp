@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-void TBitReader::Refill()
+void BitReader::Refill()
 {
     // Fast path: a whole word is buffered, so take as many bytes of it as fit.
     if (m_in.Available() >= 8) {

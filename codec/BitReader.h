@@ -7,9 +7,9 @@
 // Takes bits most significant bit first. Past the end of the source the bits read as
 // zero; how far past the end the reader has gone is counted so that the decoder can stop
 // on input that cannot be a coded stream.
-class TBitReader {
+class BitReader {
 public:
-    explicit TBitReader(TSourceBuffer &in) : m_in(in) {}
+    explicit BitReader(SourceBuffer &in) : m_in(in) {}
 
     unsigned Bit()
     {
@@ -61,7 +61,7 @@ private:
     // Tops the buffer up to at least 57 bits.
     void Refill();
 
-    TSourceBuffer &m_in;
+    SourceBuffer &m_in;
     uint64_t m_buf = 0; // the top m_count bits are unread; below them zeros or the next bits
     unsigned m_count = 0;
     uint64_t m_zeroBytes = 0; // zero bytes supplied after the source ended

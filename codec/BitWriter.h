@@ -6,9 +6,9 @@
 
 // Packs codes most significant bit first into bytes. Codes of any length up to 64 bits
 // are written in full.
-class TBitWriter {
+class BitWriter {
 public:
-    explicit TBitWriter(TSinkBuffer &out) : m_out(out) {}
+    explicit BitWriter(SinkBuffer &out) : m_out(out) {}
 
     // Appends the low `length` bits of code (length 0..32).
     void Put(unsigned length, uint32_t code)
@@ -48,7 +48,7 @@ public:
     }
 
 private:
-    TSinkBuffer &m_out;
+    SinkBuffer &m_out;
     uint64_t m_acc = 0; // the low m_bits bits are pending, older bits above them are ignored
     unsigned m_bits = 0;
 };

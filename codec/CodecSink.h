@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-// Where the codec writes to (see TCodecSource).
-class TCodecSink {
+// Where the codec writes to (see CodecSource).
+class CodecSink {
 public:
-    virtual ~TCodecSink() = default;
+    virtual ~CodecSink() = default;
     // Current position; negative when the stream cannot be used.
     virtual int64_t Position() = 0;
     // Writes count bytes and returns how many were written.
@@ -15,9 +15,9 @@ public:
 };
 
 // A memory stream as a codec sink, written at its position.
-class TStreamSink : public TCodecSink {
+class StreamSink : public CodecSink {
 public:
-    explicit TStreamSink(TStream &stream) : m_stream(stream) {}
+    explicit StreamSink(Stream &stream) : m_stream(stream) {}
     int64_t Position() override { return m_stream.Position(); }
     int64_t Write(const uint8_t *data, int64_t count) override
     {
@@ -26,5 +26,5 @@ public:
     }
 
 private:
-    TStream &m_stream;
+    Stream &m_stream;
 };

@@ -6,9 +6,9 @@
 
 // Where the codec reads from. Kept abstract so the codec can run over any stream and so
 // stream failures can be exercised; the memory stream is the usual one.
-class TCodecSource {
+class CodecSource {
 public:
-    virtual ~TCodecSource() = default;
+    virtual ~CodecSource() = default;
     // Current position; negative when the stream cannot be used.
     virtual int64_t Position() = 0;
     // Total size in bytes; negative when unknown.
@@ -18,9 +18,9 @@ public:
 };
 
 // A memory stream as a codec source; reading advances the stream's position.
-class TStreamSource : public TCodecSource {
+class StreamSource : public CodecSource {
 public:
-    explicit TStreamSource(TStream &stream) : m_stream(stream) {}
+    explicit StreamSource(Stream &stream) : m_stream(stream) {}
     int64_t Position() override { return m_stream.Position(); }
     int64_t Size() override { return m_stream.Size(); }
     int64_t Read(uint8_t *buffer, int64_t count) override
@@ -29,5 +29,5 @@ public:
     }
 
 private:
-    TStream &m_stream;
+    Stream &m_stream;
 };

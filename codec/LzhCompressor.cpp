@@ -12,19 +12,19 @@
 
 namespace {
 
-void writeHeaderField(TCodecSink &sink, uint32_t value)
+void writeHeaderField(CodecSink &sink, uint32_t value)
 {
     uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
                         static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
     if (sink.Write(bytes, 4) != 4)
-        throw ELZHException(lzhmsg::kWriteError);
+        throw LZHException(lzhmsg::kWriteError);
 }
 
-uint32_t readHeaderField(TCodecSource &source)
+uint32_t readHeaderField(CodecSource &source)
 {
     uint8_t bytes[4];
     if (source.Read(bytes, 4) != 4)
-        throw ELZHException(lzhmsg::kHeaderReadError);
+        throw LZHException(lzhmsg::kHeaderReadError);
     return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
            static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
@@ -34,9 +34,9 @@ uint32_t readHeaderField(TCodecSource &source)
 void LZHCompressor::CheckStreams()
 {
     if (m_input.Position() < 0)
-        throw ELZHException(lzhmsg::kInputInit);
+        throw LZHException(lzhmsg::kInputInit);
     if (m_output.Position() < 0)
-        throw ELZHException(lzhmsg::kOutputInit);
+        throw LZHException(lzhmsg::kOutputInit);
 }
 
 uint32_t LZHCompressor::Compress()
@@ -46,15 +46,15 @@ uint32_t LZHCompressor::Compress()
     const int64_t size = m_input.Size();
     const int64_t remaining = size - m_input.Position();
     if (size < 0 || remaining < 0 || remaining > static_cast<int64_t>(UINT32_MAX))
-        throw ELZHException(lzhmsg::kInputInit);
+        throw LZHException(lzhmsg::kInputInit);
     writeHeaderField(m_output, lzhformat::kMagic);
     writeHeaderField(m_output, static_cast<uint32_t>(remaining));
 
-    TSourceBuffer in(m_input);
-    TSinkBuffer out(m_output);
-    TBitWriter bits(out);
+    SourceBuffer in(m_input);
+    SinkBuffer out(m_output);
+    BitWriter bits(out);
     const bool large = static_cast<uint64_t>(remaining) >= kLzhTwoThreadSize;
-    m_longestCode = EncodeLzh(in, bits, large ? TEncodeThreads::Two : TEncodeThreads::One);
+    m_longestCode = EncodeLzh(in, bits, large ? EncodeThreads::Two : EncodeThreads::One);
     bits.Finish();
     out.Flush();
     return static_cast<uint32_t>(lzhformat::kHeaderSize + out.Total());
@@ -64,7 +64,7 @@ uint32_t LZHCompressor::Decompress()
 {
     CheckStreams();
     if (readHeaderField(m_input) != lzhformat::kMagic)
-        throw ELZHException(lzhmsg::kNoHeader);
+        throw LZHException(lzhmsg::kNoHeader);
     const uint32_t size = readHeaderField(m_input);
 
     // Refuse a size the coded bytes cannot possibly hold before producing anything.
@@ -73,59 +73,59 @@ uint32_t LZHCompressor::Decompress()
     if (total >= 0 && position >= 0 && total >= position) {
         const uint64_t coded = static_cast<uint64_t>(total - position);
         if (size > (coded + lzhformat::kPaddingBytes) * lzhformat::kMaxBytesPerCodedByte)
-            throw ELZHException(lzhmsg::kSizeMismatch);
+            throw LZHException(lzhmsg::kSizeMismatch);
     }
 
-    TSourceBuffer in(m_input);
-    TSinkBuffer out(m_output);
-    TBitReader bits(in);
+    SourceBuffer in(m_input);
+    SinkBuffer out(m_output);
+    BitReader bits(in);
     const uint64_t written = DecodeLzh(bits, out, size);
     m_bitsPastEnd = bits.BitsPastEnd();
     out.Flush();
     if (written != size)
-        throw ELZHException(lzhmsg::kSizeMismatch);
+        throw LZHException(lzhmsg::kSizeMismatch);
     return size;
 }
 
-void CompressStream(TStream &source, TStream &dest)
+void CompressStream(Stream &source, Stream &dest)
 {
-    TStreamSource input(source);
-    TStreamSink output(dest);
+    StreamSource input(source);
+    StreamSink output(dest);
     LZHCompressor(input, output).Compress();
 }
 
-void DecompressStream(TStream &source, TStream &dest)
+void DecompressStream(Stream &source, Stream &dest)
 {
-    TStreamSource input(source);
-    TStreamSink output(dest);
+    StreamSource input(source);
+    StreamSink output(dest);
     LZHCompressor(input, output).Decompress();
 }
 
 std::vector<uint8_t> CompressBytes(std::span<const uint8_t> data)
 {
-    TStream source(std::vector<uint8_t>(data.begin(), data.end()));
-    TStream dest;
+    Stream source(std::vector<uint8_t>(data.begin(), data.end()));
+    Stream dest;
     CompressStream(source, dest);
     return dest.TakeBytes();
 }
 
 std::vector<uint8_t> DecompressBytes(std::span<const uint8_t> container)
 {
-    TStream source(std::vector<uint8_t>(container.begin(), container.end()));
-    TStream dest;
+    Stream source(std::vector<uint8_t>(container.begin(), container.end()));
+    Stream dest;
     DecompressStream(source, dest);
     return dest.TakeBytes();
 }
 
 std::vector<uint8_t> DecompressWholeBytes(std::span<const uint8_t> container)
 {
-    TStream source(std::vector<uint8_t>(container.begin(), container.end()));
-    TStream dest;
-    TStreamSource input(source);
-    TStreamSink output(dest);
+    Stream source(std::vector<uint8_t>(container.begin(), container.end()));
+    Stream dest;
+    StreamSource input(source);
+    StreamSink output(dest);
     LZHCompressor codec(input, output);
     codec.Decompress();
     if (codec.BitsPastEnd() > 0)
-        throw ELZHException(lzhmsg::kSizeMismatch);
+        throw LZHException(lzhmsg::kSizeMismatch);
     return dest.TakeBytes();
 }

@@ -6,14 +6,14 @@
 #include <span>
 #include <vector>
 
-class TStream;
-class TCodecSource;
-class TCodecSink;
+class Stream;
+class CodecSource;
+class CodecSink;
 
 // A codec failure; the message is one of the codec's fixed texts (lzhmsg).
-class ELZHException : public EArmorwrightError {
+class LZHException : public ArmorwrightError {
 public:
-    using EArmorwrightError::EArmorwrightError;
+    using ArmorwrightError::ArmorwrightError;
 };
 
 namespace lzhmsg {
@@ -41,7 +41,7 @@ inline constexpr uint64_t kMaxBytesPerCodedByte = 8 * 60 / 10;
 // Compresses or decompresses between two streams it does not own.
 class LZHCompressor {
 public:
-    LZHCompressor(TCodecSource &input, TCodecSink &output) : m_input(input), m_output(output) {}
+    LZHCompressor(CodecSource &input, CodecSink &output) : m_input(input), m_output(output) {}
 
     // Writes the container of the input's remaining bytes; returns the bytes written,
     // header included.
@@ -58,16 +58,16 @@ public:
 private:
     void CheckStreams();
 
-    TCodecSource &m_input;
-    TCodecSink &m_output;
+    CodecSource &m_input;
+    CodecSink &m_output;
     unsigned m_longestCode = 0;
     uint64_t m_bitsPastEnd = 0;
 };
 
 // Writes the "!HZL" container of source's bytes (from its position to its end) at dest's position.
-void CompressStream(TStream &source, TStream &dest);
+void CompressStream(Stream &source, Stream &dest);
 // Reads the container at source's position and writes exactly the uncompressed bytes at dest's position.
-void DecompressStream(TStream &source, TStream &dest);
+void DecompressStream(Stream &source, Stream &dest);
 
 // The same on whole byte buffers.
 std::vector<uint8_t> CompressBytes(std::span<const uint8_t> data);

@@ -8,12 +8,12 @@
 #include <cstring>
 #include <memory>
 
-uint64_t DecodeLzh(TBitReader &in, TSinkBuffer &out, uint32_t size)
+uint64_t DecodeLzh(BitReader &in, SinkBuffer &out, uint32_t size)
 {
     constexpr unsigned N = 4096;
     constexpr unsigned F = 60;
     constexpr uint64_t kPaddingBits = lzhformat::kPaddingBytes * 8;
-    auto huffman = std::make_unique<TAdaptiveHuffman>();
+    auto huffman = std::make_unique<AdaptiveHuffman>();
     uint8_t text[N];
     std::memset(text, ' ', N - F);
     std::memset(text + N - F, 0, F);
@@ -52,7 +52,7 @@ uint64_t DecodeLzh(TBitReader &in, TSinkBuffer &out, uint32_t size)
             count += n;
         }
         if (in.BitsPastEnd() > kPaddingBits)
-            throw ELZHException(lzhmsg::kSizeMismatch);
+            throw LZHException(lzhmsg::kSizeMismatch);
     }
     return count;
 }

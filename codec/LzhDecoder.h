@@ -8,4 +8,4 @@
 // Decodes symbols until at least `size` bytes have been written to out (a last match may
 // run past it); returns the number of bytes written. Stops with the size-mismatch error
 // once it has read well past the end of the coded bytes.
-uint64_t DecodeLzh(TBitReader &in, TSinkBuffer &out, uint32_t size);
+uint64_t DecodeLzh(BitReader &in, SinkBuffer &out, uint32_t size);

@@ -15,17 +15,14 @@ namespace {
 
 // A step of the coded stream as the match search hands it on: the symbol (a literal byte,
 // or a match length + 253) in the low 16 bits, a match's position above them.
-uint32_t step(unsigned symbol, unsigned position)
-{
-    return symbol | position << 16;
-}
+uint32_t step(unsigned symbol, unsigned position) { return symbol | position << 16; }
 
 // The search hands steps to `emit` in stream order.
-template <class Emit> void searchMatches(TSourceBuffer &in, Emit &&emit)
+template <class Emit> void searchMatches(SourceBuffer &in, Emit &&emit)
 {
-    constexpr int N = TMatchTree::kWindow;
-    constexpr int F = TMatchTree::kLongest;
-    auto tree = std::make_unique<TMatchTree>();
+    constexpr int N = MatchTree::kWindow;
+    constexpr int F = MatchTree::kLongest;
+    auto tree = std::make_unique<MatchTree>();
     uint8_t *text = tree->Text();
 
     std::memset(text, ' ', N - F);
@@ -44,7 +41,7 @@ template <class Emit> void searchMatches(TSourceBuffer &in, Emit &&emit)
     do {
         if (tree->MatchLength > len)
             tree->MatchLength = len;
-        if (tree->MatchLength <= TMatchTree::kThreshold) {
+        if (tree->MatchLength <= MatchTree::kThreshold) {
             tree->MatchLength = 1;
             emit(step(text[r], 0));
         } else {
@@ -72,9 +69,9 @@ template <class Emit> void searchMatches(TSourceBuffer &in, Emit &&emit)
     } while (len > 0);
 }
 
-class TStepCoder {
-  public:
-    explicit TStepCoder(TBitWriter &out) : m_huffman(std::make_unique<TAdaptiveHuffman>()), m_out(out) {}
+class StepCoder {
+public:
+    explicit StepCoder(BitWriter &out) : m_huffman(std::make_unique<AdaptiveHuffman>()), m_out(out) {}
 
     void Code(uint32_t step)
     {
@@ -85,31 +82,31 @@ class TStepCoder {
     }
     unsigned LongestCode() const { return m_huffman->LongestCodeWritten(); }
 
-  private:
-    std::unique_ptr<TAdaptiveHuffman> m_huffman;
-    TBitWriter &m_out;
+private:
+    std::unique_ptr<AdaptiveHuffman> m_huffman;
+    BitWriter &m_out;
 };
 
-struct TCoderAbandoned {}; // ends the search quietly once the coder has stopped
+struct CoderAbandoned {}; // ends the search quietly once the coder has stopped
 
 // The searcher thread: fills blocks and hands them over. What it raises goes to the queue,
 // after the steps found before it, so the coder codes them first as one thread would.
-void searchIntoQueue(TSourceBuffer &in, TStepQueue &queue)
+void searchIntoQueue(SourceBuffer &in, StepQueue &queue)
 {
-    TStepQueue::TBlock *block = nullptr;
+    StepQueue::Block *block = nullptr;
     std::exception_ptr error;
     try {
         searchMatches(in, [&](uint32_t s) {
-            if (block == nullptr || block->count == TStepQueue::kBlockSteps) {
+            if (block == nullptr || block->count == StepQueue::kBlockSteps) {
                 if (block != nullptr)
                     queue.Publish(std::exchange(block, nullptr));
                 block = queue.Empty();
                 if (block == nullptr)
-                    throw TCoderAbandoned();
+                    throw CoderAbandoned();
             }
             block->steps[block->count++] = s;
         });
-    } catch (const TCoderAbandoned &) {
+    } catch (const CoderAbandoned &) {
     } catch (...) {
         error = std::current_exception();
     }
@@ -118,15 +115,15 @@ void searchIntoQueue(TSourceBuffer &in, TStepQueue &queue)
     queue.Finish(error);
 }
 
-unsigned encodeOnOneThread(TSourceBuffer &in, TStepCoder &coder)
+unsigned encodeOnOneThread(SourceBuffer &in, StepCoder &coder)
 {
     searchMatches(in, [&](uint32_t s) { coder.Code(s); });
     return coder.LongestCode();
 }
 
-unsigned encodeOnTwoThreads(TSourceBuffer &in, TStepCoder &coder)
+unsigned encodeOnTwoThreads(SourceBuffer &in, StepCoder &coder)
 {
-    TStepQueue queue;
+    StepQueue queue;
     std::thread searcher;
     try {
         searcher = std::thread(searchIntoQueue, std::ref(in), std::ref(queue));
@@ -134,7 +131,7 @@ unsigned encodeOnTwoThreads(TSourceBuffer &in, TStepCoder &coder)
         return encodeOnOneThread(in, coder); // no thread to be had: nothing is lost but time
     }
     try {
-        while (TStepQueue::TBlock *block = queue.Filled()) {
+        while (StepQueue::Block *block = queue.Filled()) {
             for (size_t i = 0; i < block->count; ++i)
                 coder.Code(block->steps[i]);
             queue.Release(block);
@@ -152,8 +149,8 @@ unsigned encodeOnTwoThreads(TSourceBuffer &in, TStepCoder &coder)
 
 } // namespace
 
-unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out, TEncodeThreads threads)
+unsigned EncodeLzh(SourceBuffer &in, BitWriter &out, EncodeThreads threads)
 {
-    TStepCoder coder(out);
-    return threads == TEncodeThreads::Two ? encodeOnTwoThreads(in, coder) : encodeOnOneThread(in, coder);
+    StepCoder coder(out);
+    return threads == EncodeThreads::Two ? encodeOnTwoThreads(in, coder) : encodeOnOneThread(in, coder);
 }

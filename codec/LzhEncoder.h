@@ -9,9 +9,9 @@
 // coder; for shorter ones starting a thread costs more than it saves.
 inline constexpr uint64_t kLzhTwoThreadSize = 64 * 1024;
 
-enum class TEncodeThreads { One, Two };
+enum class EncodeThreads { One, Two };
 
 // Codes every byte the input yields as LZHUF symbols into out; returns the longest
 // Huffman code written, in bits. Both ways give the same bytes and the same errors; with
 // two, the input is read on the second thread and what it raises is raised here.
-unsigned EncodeLzh(TSourceBuffer &in, TBitWriter &out, TEncodeThreads threads = TEncodeThreads::One);
+unsigned EncodeLzh(SourceBuffer &in, BitWriter &out, EncodeThreads threads = EncodeThreads::One);

@@ -36,7 +36,7 @@ inline uint64_t equalBytes64(const uint8_t *a, const uint8_t *b)
 #endif
 }
 
-constexpr uint64_t kAllBytes = (1ull << TMatchTree::kLongest) - 1;
+constexpr uint64_t kAllBytes = (1ull << MatchTree::kLongest) - 1;
 
 // Common prefix length (1..60) of two strings whose first bytes are equal, and the sign of
 // their first difference (0 when none).
@@ -52,7 +52,7 @@ inline int commonLength(const uint8_t *a, const uint8_t *b, int &cmp)
     const uint64_t differ = ~equalBytes64(a, b) & kAllBytes;
     if (differ == 0) {
         cmp = 0;
-        return TMatchTree::kLongest;
+        return MatchTree::kLongest;
     }
     const int i = std::countr_zero(differ);
     cmp = static_cast<int>(a[i]) - static_cast<int>(b[i]);
@@ -61,12 +61,12 @@ inline int commonLength(const uint8_t *a, const uint8_t *b, int &cmp)
 
 } // namespace
 
-TMatchTree::TMatchTree()
+MatchTree::MatchTree()
     : m_text(kWindow + kLongest - 1 + kPadding, 0), m_son(2 * (kWindow + 257), kNil), m_dad(kWindow + 1, kNil)
 {
 }
 
-void TMatchTree::Insert(int r)
+void MatchTree::Insert(int r)
 {
     // The string one after the last full match often equals this one (runs, repeated
     // rows). A string equal to the key is unique in the tree, and a search for the key
@@ -92,7 +92,7 @@ void TMatchTree::Insert(int r)
         Search<true>(r);
 }
 
-template <bool Branchy> void TMatchTree::Search(int r)
+template <bool Branchy> void MatchTree::Search(int r)
 {
     const uint8_t *text = m_text.data();
     const uint8_t *key = text + r;
@@ -151,7 +151,7 @@ template <bool Branchy> void TMatchTree::Search(int r)
     MatchPosition = position;
 }
 
-void TMatchTree::ReplaceNode(int p, int r)
+void MatchTree::ReplaceNode(int p, int r)
 {
     const int left = Son(p, 0);
     const int right = Son(p, 1);
@@ -167,7 +167,7 @@ void TMatchTree::ReplaceNode(int p, int r)
     m_dad[p] = kNil;
 }
 
-void TMatchTree::Delete(int p)
+void MatchTree::Delete(int p)
 {
     if (m_dad[p] == kNil)
         return;

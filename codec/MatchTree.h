@@ -7,14 +7,14 @@
 // mirror of its first 59 bytes so a 60-byte comparison never wraps) and, for every first
 // byte, a binary search tree of the window's strings. Inserting a string finds the longest
 // earlier match on the way down.
-class TMatchTree {
+class MatchTree {
 public:
     static constexpr int kWindow = 4096; // N
     static constexpr int kLongest = 60;  // F
     static constexpr int kThreshold = 2; // matches up to this length are sent as literals
     static constexpr int kNil = kWindow;
 
-    TMatchTree();
+    MatchTree();
 
     uint8_t *Text() { return m_text.data(); }
 

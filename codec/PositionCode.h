@@ -19,7 +19,7 @@ struct Tables {
 
 const Tables &GetTables();
 
-inline void Encode(unsigned position, TBitWriter &out)
+inline void Encode(unsigned position, BitWriter &out)
 {
     const Tables &t = GetTables();
     const unsigned upper = position >> 6;
@@ -28,7 +28,7 @@ inline void Encode(unsigned position, TBitWriter &out)
     out.Put(length + 6, (prefix << 6) | (position & 0x3F));
 }
 
-inline unsigned Decode(TBitReader &in)
+inline unsigned Decode(BitReader &in)
 {
     const Tables &t = GetTables();
     const uint32_t bits = in.Peek(14);

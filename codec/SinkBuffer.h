@@ -7,11 +7,11 @@
 
 // The codec's 32768-byte output buffer: bytes collect here and go to the sink in blocks,
 // so the per-byte coder never calls the stream.
-class TSinkBuffer {
+class SinkBuffer {
 public:
     static constexpr size_t kCapacity = 32768;
 
-    explicit TSinkBuffer(TCodecSink &sink);
+    explicit SinkBuffer(CodecSink &sink);
 
     void Put(uint8_t byte)
     {
@@ -34,7 +34,7 @@ public:
     uint64_t Total() const { return m_flushed + m_used; }
 
 private:
-    TCodecSink &m_sink;
+    CodecSink &m_sink;
     std::vector<uint8_t> m_data;
     size_t m_used = 0;
     uint64_t m_flushed = 0;

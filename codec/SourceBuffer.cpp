@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-TSourceBuffer::TSourceBuffer(TCodecSource &source) : m_source(source), m_data(kCapacity + kSlack, 0) {}
+SourceBuffer::SourceBuffer(CodecSource &source) : m_source(source), m_data(kCapacity + kSlack, 0) {}
 
-bool TSourceBuffer::Fill()
+bool SourceBuffer::Fill()
 {
     if (m_pos < m_end)
         return true;
@@ -14,7 +14,7 @@ bool TSourceBuffer::Fill()
         return false;
     const int64_t n = m_source.Read(m_data.data(), static_cast<int64_t>(kCapacity));
     if (n < 0 || n > static_cast<int64_t>(kCapacity))
-        throw ELZHException(lzhmsg::kBlockReadError);
+        throw LZHException(lzhmsg::kBlockReadError);
     m_pos = 0;
     m_end = static_cast<size_t>(n);
     std::memset(m_data.data() + m_end, 0, kSlack);

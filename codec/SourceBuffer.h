@@ -6,14 +6,14 @@
 #include <vector>
 
 // The codec's 32768-byte input buffer, refilled from the source in blocks.
-class TSourceBuffer {
+class SourceBuffer {
 public:
     static constexpr size_t kCapacity = 32768;
     // Bytes after the buffered data that may be read (they are zero), so word loads near
     // the end stay inside the buffer.
     static constexpr size_t kSlack = 8;
 
-    explicit TSourceBuffer(TCodecSource &source);
+    explicit SourceBuffer(CodecSource &source);
 
     // The next byte, or -1 at the end of the source.
     int Next()
@@ -32,7 +32,7 @@ public:
     bool Fill();
 
 private:
-    TCodecSource &m_source;
+    CodecSource &m_source;
     std::vector<uint8_t> m_data;
     size_t m_pos = 0;
     size_t m_end = 0;

@@ -1,25 +1,25 @@
 #include "codec/StepQueue.h"
 
-TStepQueue::TStepQueue()
+StepQueue::StepQueue()
 {
-    for (std::unique_ptr<TBlock> &block : m_blocks) {
-        block = std::make_unique<TBlock>();
+    for (std::unique_ptr<Block> &block : m_blocks) {
+        block = std::make_unique<Block>();
         m_empty[m_emptyCount++] = block.get();
     }
 }
 
-TStepQueue::TBlock *TStepQueue::Empty()
+StepQueue::Block *StepQueue::Empty()
 {
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [this] { return m_abandoned || m_emptyCount > 0; });
     if (m_abandoned)
         return nullptr;
-    TBlock *block = m_empty[--m_emptyCount];
+    Block *block = m_empty[--m_emptyCount];
     block->count = 0;
     return block;
 }
 
-void TStepQueue::Publish(TBlock *block)
+void StepQueue::Publish(Block *block)
 {
     {
         std::lock_guard lock(m_mutex);
@@ -28,7 +28,7 @@ void TStepQueue::Publish(TBlock *block)
     m_changed.notify_all();
 }
 
-void TStepQueue::Finish(std::exception_ptr error)
+void StepQueue::Finish(std::exception_ptr error)
 {
     {
         std::lock_guard lock(m_mutex);
@@ -38,19 +38,19 @@ void TStepQueue::Finish(std::exception_ptr error)
     m_changed.notify_all();
 }
 
-TStepQueue::TBlock *TStepQueue::Filled()
+StepQueue::Block *StepQueue::Filled()
 {
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [this] { return m_finished || m_filledCount > 0; });
     if (m_filledCount == 0)
         return nullptr;
-    TBlock *block = m_filled[m_firstFilled];
+    Block *block = m_filled[m_firstFilled];
     m_firstFilled = (m_firstFilled + 1) % kBlocks;
     --m_filledCount;
     return block;
 }
 
-void TStepQueue::Release(TBlock *block)
+void StepQueue::Release(Block *block)
 {
     {
         std::lock_guard lock(m_mutex);
@@ -59,7 +59,7 @@ void TStepQueue::Release(TBlock *block)
     m_changed.notify_all();
 }
 
-void TStepQueue::Abandon()
+void StepQueue::Abandon()
 {
     {
         std::lock_guard lock(m_mutex);

@@ -11,42 +11,42 @@
 // coder. A few blocks circulate between the two, so memory stays bounded whatever the input
 // size, and either side can stop the other: the searcher by finishing (with the error that
 // stopped it, if any), the coder by abandoning.
-class TStepQueue {
-  public:
+class StepQueue {
+public:
     static constexpr size_t kBlockSteps = 8192;
     static constexpr size_t kBlocks = 4;
 
-    struct TBlock {
+    struct Block {
         uint32_t steps[kBlockSteps];
         size_t count = 0;
     };
 
-    TStepQueue();
+    StepQueue();
 
     // Search side. An empty block to fill; null once the coder has abandoned.
-    TBlock *Empty();
-    void Publish(TBlock *block);
+    Block *Empty();
+    void Publish(Block *block);
     // No more blocks will come; `error` is why the search stopped early (null if it did not).
     void Finish(std::exception_ptr error);
 
     // Coder side. The next filled block; null once the search has finished and every block
     // has been taken.
-    TBlock *Filled();
-    void Release(TBlock *block);
+    Block *Filled();
+    void Release(Block *block);
     // The coder stops taking blocks; a waiting searcher is woken.
     void Abandon();
     // What stopped the search, once Filled has returned null.
     std::exception_ptr Error() const { return m_error; }
 
-  private:
+private:
     // Fixed lists (nothing allocated once built, so handing over cannot fail): the empty
     // blocks as a stack, the filled ones in order from m_firstFilled.
-    std::array<std::unique_ptr<TBlock>, kBlocks> m_blocks;
+    std::array<std::unique_ptr<Block>, kBlocks> m_blocks;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::array<TBlock *, kBlocks> m_empty{};
+    std::array<Block *, kBlocks> m_empty{};
     size_t m_emptyCount = 0;
-    std::array<TBlock *, kBlocks> m_filled{};
+    std::array<Block *, kBlocks> m_filled{};
     size_t m_firstFilled = 0;
     size_t m_filledCount = 0;
     bool m_finished = false;

@@ -4,20 +4,20 @@
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
 
-TLogLines ReplayCalculationLog(TBaseVehicle &vehicle, TLogKind kind)
+LogLines ReplayCalculationLog(BaseVehicle &vehicle, LogKind kind)
 {
-    TLogLines lines;
+    LogLines lines;
     ScopedCalculationLog log(lines);
     LogLine(vehicle.Name);
     LogLine("");
-    if (kind == TLogKind::ThreatValue)
+    if (kind == LogKind::ThreatValue)
         ThreatValue(vehicle);
     else
         FinalCost(vehicle);
     return lines;
 }
 
-std::string JoinLogLines(const TLogLines &lines, const std::string &lineEnd)
+std::string JoinLogLines(const LogLines &lines, const std::string &lineEnd)
 {
     std::string text;
     for (const std::string &line : lines)

@@ -4,9 +4,9 @@
 
 #include <string>
 
-class TBaseVehicle;
+class BaseVehicle;
 
-enum class TLogKind {
+enum class LogKind {
     ThreatValue, // "View TV Log": one run of the threat value
     Price,       // "View Price Log": one run of the final cost, constraint pass included
 };
@@ -14,7 +14,7 @@ enum class TLogKind {
 // The calculation log of one run: the design's name, an empty line, then every step of
 // the chosen calculation. The price run may raise Armor, FinalSize and Crew as any
 // refresh does. The log is switched off again afterwards, also when a step throws.
-TLogLines ReplayCalculationLog(TBaseVehicle &vehicle, TLogKind kind);
+LogLines ReplayCalculationLog(BaseVehicle &vehicle, LogKind kind);
 
 // The lines joined as a text file: each line ended by lineEnd.
-std::string JoinLogLines(const TLogLines &lines, const std::string &lineEnd = "\r\n");
+std::string JoinLogLines(const LogLines &lines, const std::string &lineEnd = "\r\n");

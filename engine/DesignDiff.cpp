@@ -49,7 +49,7 @@ template <typename Real> std::string realText(Real value)
 }
 
 // A picture as shown: a checksum tells two pictures of one size apart at a glance.
-std::string pictureText(const TSharedBytes &picture)
+std::string pictureText(const SharedBytes &picture)
 {
     if (picture.empty())
         return kNone;
@@ -67,7 +67,7 @@ struct FieldValue {
     std::string name;
     std::string text;
     std::string key;
-    const TSharedBytes *picture = nullptr;
+    const SharedBytes *picture = nullptr;
 
     bool operator==(const FieldValue &other) const { return picture ? *picture == *other.picture : key == other.key; }
     std::string shown() const { return picture ? pictureText(*picture) : text; }
@@ -83,8 +83,8 @@ struct ValueCollector {
     void operator()(const char *name, bool value) { add(name, value ? "true" : "false"); }
     void operator()(const char *name, double value) { add(name, realText(value)); }
     void operator()(const char *name, long double value) { add(name, realText(value)); }
-    void operator()(const char *name, TTextField<const std::string> text) { add(name, quoted(text.Value)); }
-    void operator()(const char *name, TBytes<const TSharedBytes> picture)
+    void operator()(const char *name, TextField<const std::string> text) { add(name, quoted(text.Value)); }
+    void operator()(const char *name, BytesField<const SharedBytes> picture)
     {
         values.push_back({name, {}, {}, &picture.Value});
     }
@@ -101,8 +101,8 @@ struct ValueCollector {
 
 // Lists the values of two records: every value, or (differencesOnly) those that differ.
 class Differ {
-  public:
-    Differ(TDesignComparison &out, bool differencesOnly) : m_out(out), m_differencesOnly(differencesOnly) {}
+public:
+    Differ(DesignComparison &out, bool differencesOnly) : m_out(out), m_differencesOnly(differencesOnly) {}
 
     void add(const std::string &path, const std::string &a, const std::string &b, bool differs = true)
     {
@@ -139,8 +139,8 @@ class Differ {
         }
     }
 
-  private:
-    TDesignComparison &m_out;
+private:
+    DesignComparison &m_out;
     bool m_differencesOnly;
 };
 
@@ -149,7 +149,7 @@ const auto perkFields = [](auto &r, auto &&f) { ForEachPerkField(r, f); };
 const auto weaponFields = [](auto &r, auto &&f) { ForEachWeaponField(r, f); };
 const auto sectionFields = [](auto &r, auto &&f) { ForEachAmmoSectionField(r, f); };
 
-void diffPerks(Differ &d, const std::string &path, const TPerkList &a, const TPerkList &b)
+void diffPerks(Differ &d, const std::string &path, const PerkList &a, const PerkList &b)
 {
     d.list(
         path, a.Count(), b.Count(),
@@ -157,17 +157,11 @@ void diffPerks(Differ &d, const std::string &path, const TPerkList &a, const TPe
         [&](int i) { return quoted(a.Get(i).PFDName); }, [&](int i) { return quoted(b.Get(i).PFDName); });
 }
 
-std::string sectionSummary(const TAmmoSection &section)
-{
-    return std::to_string(section.Amount) + " rounds";
-}
+std::string sectionSummary(const AmmoSection &section) { return std::to_string(section.Amount) + " rounds"; }
 
-std::string clipSummary(const TClip &clip)
-{
-    return "clip of " + std::to_string(clip.SectionCount()) + " sections";
-}
+std::string clipSummary(const Clip &clip) { return "clip of " + std::to_string(clip.SectionCount()) + " sections"; }
 
-void diffClip(Differ &d, const std::string &path, const TClip &a, const TClip &b)
+void diffClip(Differ &d, const std::string &path, const Clip &a, const Clip &b)
 {
     d.add(path + "." + designfields::kClipCount, std::to_string(a.ClipCount), std::to_string(b.ClipCount),
           a.ClipCount != b.ClipCount);
@@ -177,7 +171,7 @@ void diffClip(Differ &d, const std::string &path, const TClip &a, const TClip &b
         [&](int i) { return sectionSummary(a.GetSection(i)); }, [&](int i) { return sectionSummary(b.GetSection(i)); });
 }
 
-void diffWeapon(Differ &d, const std::string &path, const TWeapon &a, const TWeapon &b)
+void diffWeapon(Differ &d, const std::string &path, const Weapon &a, const Weapon &b)
 {
     d.fields(path + ".", a.Data, b.Data, weaponFields);
     d.fields(path + "." + designfields::kBaseAmmo + ".", a.Data.BaseAmmo, b.Data.BaseAmmo, sectionFields);
@@ -185,23 +179,25 @@ void diffWeapon(Differ &d, const std::string &path, const TWeapon &a, const TWea
         path + "." + designfields::kClips, a.Clips.Count(), b.Clips.Count(),
         [&](const std::string &p, int i) { diffClip(d, p, a.Clips.Get(i), b.Clips.Get(i)); },
         [&](int i) { return clipSummary(a.Clips.Get(i)); }, [&](int i) { return clipSummary(b.Clips.Get(i)); });
-    const auto link = [](const TBooleanList &links) {
+    const auto link = [](const BooleanList &links) {
         return [&links](int i) { return std::string(links.Get(i) ? "true" : "false"); };
     };
     d.list(
         path + "." + designfields::kLinks, a.Links.Count(), b.Links.Count(),
-        [&](const std::string &p, int i) { d.add(p, link(a.Links)(i), link(b.Links)(i), a.Links.Get(i) != b.Links.Get(i)); },
+        [&](const std::string &p, int i) {
+            d.add(p, link(a.Links)(i), link(b.Links)(i), a.Links.Get(i) != b.Links.Get(i));
+        },
         link(a.Links), link(b.Links));
 }
 
-void fieldRows(Differ &d, const TBaseVehicle &a, const TBaseVehicle &b)
+void fieldRows(Differ &d, const BaseVehicle &a, const BaseVehicle &b)
 {
     d.fields("", a, b, [](auto &r, auto &&f) { ForEachVehicleField(r, f); });
     d.fields(std::string(designfields::kCustomProduction) + ".", a.CustomProduction, b.CustomProduction,
              [](auto &r, auto &&f) { ForEachCustomProductionField(r, f); });
 
-    const TMovementList &ma = *a.Movement;
-    const TMovementList &mb = *b.Movement;
+    const MovementList &ma = *a.Movement;
+    const MovementList &mb = *b.Movement;
     d.list(
         designfields::kMovement, ma.Count(), mb.Count(),
         [&](const std::string &p, int i) { d.fields(p + ".", ma.Get(i), mb.Get(i), movementFields); },
@@ -211,33 +207,33 @@ void fieldRows(Differ &d, const TBaseVehicle &a, const TBaseVehicle &b)
     diffPerks(d, designfields::kFlaws, *a.Flaws, *b.Flaws);
     diffPerks(d, designfields::kDefects, *a.Defects, *b.Defects);
 
-    const TWeaponList &wa = *a.Weapons;
-    const TWeaponList &wb = *b.Weapons;
+    const WeaponList &wa = *a.Weapons;
+    const WeaponList &wb = *b.Weapons;
     d.list(
         designfields::kWeapons, wa.Count(), wb.Count(),
         [&](const std::string &p, int i) { diffWeapon(d, p, wa.Get(i), wb.Get(i)); },
         [&](int i) { return quoted(wa.Get(i).Data.Name); }, [&](int i) { return quoted(wb.Get(i).Data.Name); });
 }
 
-void outcomeRows(Differ &d, const TDesignOutcome &a, const TDesignOutcome &b)
+void outcomeRows(Differ &d, const DesignOutcome &a, const DesignOutcome &b)
 {
     d.fields("results.", a, b, [](auto &r, auto &&f) { ForEachOutcomeField(r, f); });
 }
 
-TDesignDifferences differencesOf(const TDesignComparison &rows)
+DesignDifferences differencesOf(const DesignComparison &rows)
 {
-    TDesignDifferences out;
+    DesignDifferences out;
     out.reserve(rows.size());
-    for (const TDesignComparisonRow &row : rows)
+    for (const DesignComparisonRow &row : rows)
         out.push_back({row.Path, row.A, row.B});
     return out;
 }
 
-TDesignComparison compare(TBaseVehicle &a, TBaseVehicle &b, bool differencesOnly)
+DesignComparison compare(BaseVehicle &a, BaseVehicle &b, bool differencesOnly)
 {
-    const TDesignOutcome outcomeA = DesignOutcome(a, ComputeResults(a));
-    const TDesignOutcome outcomeB = DesignOutcome(b, ComputeResults(b));
-    TDesignComparison rows;
+    const DesignOutcome outcomeA = DesignOutcomeOf(a, ComputeResults(a));
+    const DesignOutcome outcomeB = DesignOutcomeOf(b, ComputeResults(b));
+    DesignComparison rows;
     Differ d(rows, differencesOnly);
     fieldRows(d, a, b);
     outcomeRows(d, outcomeA, outcomeB);
@@ -246,28 +242,22 @@ TDesignComparison compare(TBaseVehicle &a, TBaseVehicle &b, bool differencesOnly
 
 } // namespace
 
-TDesignDifferences DiffDesignFields(const TBaseVehicle &a, const TBaseVehicle &b)
+DesignDifferences DiffDesignFields(const BaseVehicle &a, const BaseVehicle &b)
 {
-    TDesignComparison rows;
+    DesignComparison rows;
     Differ d(rows, true);
     fieldRows(d, a, b);
     return differencesOf(rows);
 }
 
-TDesignDifferences DiffDesignOutcomes(const TDesignOutcome &a, const TDesignOutcome &b)
+DesignDifferences DiffDesignOutcomes(const DesignOutcome &a, const DesignOutcome &b)
 {
-    TDesignComparison rows;
+    DesignComparison rows;
     Differ d(rows, true);
     outcomeRows(d, a, b);
     return differencesOf(rows);
 }
 
-TDesignDifferences CompareDesigns(TBaseVehicle &a, TBaseVehicle &b)
-{
-    return differencesOf(compare(a, b, true));
-}
+DesignDifferences CompareDesigns(BaseVehicle &a, BaseVehicle &b) { return differencesOf(compare(a, b, true)); }
 
-TDesignComparison CompareDesignsSideBySide(TBaseVehicle &a, TBaseVehicle &b)
-{
-    return compare(a, b, false);
-}
+DesignComparison CompareDesignsSideBySide(BaseVehicle &a, BaseVehicle &b) { return compare(a, b, false); }

@@ -5,45 +5,45 @@
 #include <string>
 #include <vector>
 
-class TBaseVehicle;
+class BaseVehicle;
 
 // One value that differs between two designs. Path names it as the JSON form of a design
 // does, without the leading "$." ("Armor", "weapons[2].clips[0].sections[1].Amount",
 // "results.ThreatValue"); A and B are the two values as text (texts quoted, Windows-1252),
 // "(none)" where one list has no such entry.
-struct TDesignDifference {
+struct DesignDifference {
     std::string Path;
     std::string A;
     std::string B;
 
-    bool operator==(const TDesignDifference &) const = default;
+    bool operator==(const DesignDifference &) const = default;
 };
-using TDesignDifferences = std::vector<TDesignDifference>;
+using DesignDifferences = std::vector<DesignDifference>;
 
-// One value of two designs side by side, named and written as in TDesignDifference; Differs
+// One value of two designs side by side, named and written as in DesignDifference; Differs
 // is false where both designs hold the same value (a picture is compared by its bytes).
-struct TDesignComparisonRow {
+struct DesignComparisonRow {
     std::string Path;
     std::string A;
     std::string B;
     bool Differs = false;
 
-    bool operator==(const TDesignComparisonRow &) const = default;
+    bool operator==(const DesignComparisonRow &) const = default;
 };
-using TDesignComparison = std::vector<TDesignComparisonRow>;
+using DesignComparison = std::vector<DesignComparisonRow>;
 
 // Every stored field that differs, in field order; lists are compared entry by entry
 // (an entry that only one design has is one difference).
-TDesignDifferences DiffDesignFields(const TBaseVehicle &a, const TBaseVehicle &b);
+DesignDifferences DiffDesignFields(const BaseVehicle &a, const BaseVehicle &b);
 
 // Every result that differs, with paths "results.<name>".
-TDesignDifferences DiffDesignOutcomes(const TDesignOutcome &a, const TDesignOutcome &b);
+DesignDifferences DiffDesignOutcomes(const DesignOutcome &a, const DesignOutcome &b);
 
 // Fields, then results, of two designs as they stand: each design's results are computed
 // with the editor's refresh, which may raise Armor, FinalSize and Crew first.
-TDesignDifferences CompareDesigns(TBaseVehicle &a, TBaseVehicle &b);
+DesignDifferences CompareDesigns(BaseVehicle &a, BaseVehicle &b);
 
 // Every field and every result of two designs side by side, equal or not, in the order of
 // CompareDesigns: a list entry both designs have is listed field by field, an entry only one
 // has is one row. Each design's results are computed as CompareDesigns does.
-TDesignComparison CompareDesignsSideBySide(TBaseVehicle &a, TBaseVehicle &b);
+DesignComparison CompareDesignsSideBySide(BaseVehicle &a, BaseVehicle &b);

@@ -13,19 +13,19 @@
 // The named fields of a design and of its records, listed once so that every form that
 // walks a design field by field (the JSON form, the comparison) uses the same names and
 // misses none. A visitor is called as f(name, field) where field is one of
-//   int32_t&, double&, bool&, TTextField<S>, TBytes<V>, or the ammunition-type flags
+//   int32_t&, double&, bool&, TextField<S>, BytesField<V>, or the ammunition-type flags
 //   std::array<bool, kAmmoTypeCount>&
 // (const-qualified when the record is const). Nested records and lists are not visited;
 // each caller walks them itself, naming them by the names below.
 
 // A stored text with its width; Capacity 0 means a long text without a width.
-template <typename S> struct TTextField {
+template <typename S> struct TextField {
     S &Value;
     int Capacity;
 };
 
 // The picture: the bytes of a bitmap file.
-template <typename V> struct TBytes {
+template <typename V> struct BytesField {
     V &Value;
 };
 
@@ -44,8 +44,8 @@ inline constexpr const char *kClipCount = "ClipCount";
 inline constexpr const char *kSections = "sections";
 inline constexpr const char *kLinks = "links";
 
-template <typename S> TTextField<S> Text(S &value, int capacity) { return {value, capacity}; }
-template <typename V> TBytes<V> Bytes(V &value) { return {value}; }
+template <typename S> TextField<S> Text(S &value, int capacity) { return {value, capacity}; }
+template <typename V> BytesField<V> Bytes(V &value) { return {value}; }
 
 } // namespace designfields
 
@@ -54,7 +54,7 @@ template <typename V> TBytes<V> Bytes(V &value) { return {value}; }
 template <typename R, typename F> void ForEachVehicleField(R &v, F &&f)
 {
     using designfields::Text;
-    constexpr int w = TBaseVehicle::TextCapacity;
+    constexpr int w = BaseVehicle::TextCapacity;
     f("Name", Text(v.Name, w));
     f("VehicleType", Text(v.VehicleType, w));
     f("VehicleUse", Text(v.VehicleUse, w));
@@ -83,7 +83,7 @@ template <typename R, typename F> void ForEachVehicleField(R &v, F &&f)
     f("SensorRange", v.SensorRange);
     f("CommRange", v.CommRange);
     f("CurrencyMultiplier", v.CurrencyMultiplier);
-    f("CurrencyName", Text(v.CurrencyName, TBaseVehicle::CurrencyNameCapacity));
+    f("CurrencyName", Text(v.CurrencyName, BaseVehicle::CurrencyNameCapacity));
     f("Description", Text(v.Description, 0));
     f("History", Text(v.History, 0));
     f("Extra", Text(v.Extra, 0));
@@ -103,7 +103,7 @@ template <typename R, typename F> void ForEachCustomProductionField(R &c, F &&f)
 
 template <typename R, typename F> void ForEachMovementField(R &m, F &&f)
 {
-    f("ModeName", designfields::Text(m.ModeName, TMovementRecord::ModeNameCapacity));
+    f("ModeName", designfields::Text(m.ModeName, MovementRecord::ModeNameCapacity));
     f("CustomMode", m.CustomMode);
     f("Flight", m.Flight);
     f("CanFly", m.CanFly);
@@ -117,8 +117,8 @@ template <typename R, typename F> void ForEachMovementField(R &m, F &&f)
 template <typename R, typename F> void ForEachPerkField(R &p, F &&f)
 {
     using designfields::Text;
-    constexpr int n = TPerkRecord::NameCapacity;
-    constexpr int l = TPerkRecord::LongTextCapacity;
+    constexpr int n = PerkRecord::NameCapacity;
+    constexpr int l = PerkRecord::LongTextCapacity;
     f("PFDName", Text(p.PFDName, n));
     f("RoundMode", p.RoundMode);
     f("Arc", p.Arc);

@@ -1,12 +1,12 @@
 #include "engine/DesignFile.h"
 
+#include "base/Files.h"
+#include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "engine/DesignFilePicture.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Files.h"
-#include "base/Stream.h"
-#include "codec/LzhCompressor.h"
 #include "weapons/WeaponList.h"
 
 #include <algorithm>
@@ -18,45 +18,45 @@ namespace {
 constexpr int32_t kOldestReadableVersion = 6;
 
 // The thirteen texts before Availability, in their stored order.
-std::array<std::string TBaseVehicle::*, 13> leadingTexts()
+std::array<std::string BaseVehicle::*, 13> leadingTexts()
 {
-    return {&TBaseVehicle::Name,          &TBaseVehicle::VehicleType,    &TBaseVehicle::VehicleUse,
-            &TBaseVehicle::Height,        &TBaseVehicle::Length,         &TBaseVehicle::Width,
-            &TBaseVehicle::CombatMass,    &TBaseVehicle::EngineType,     &TBaseVehicle::EngineOutput,
-            &TBaseVehicle::ArmorMaterial, &TBaseVehicle::ArmorThickness, &TBaseVehicle::Manufacturer,
-            &TBaseVehicle::Affiliation};
+    return {&BaseVehicle::Name,          &BaseVehicle::VehicleType,    &BaseVehicle::VehicleUse,
+            &BaseVehicle::Height,        &BaseVehicle::Length,         &BaseVehicle::Width,
+            &BaseVehicle::CombatMass,    &BaseVehicle::EngineType,     &BaseVehicle::EngineOutput,
+            &BaseVehicle::ArmorMaterial, &BaseVehicle::ArmorThickness, &BaseVehicle::Manufacturer,
+            &BaseVehicle::Affiliation};
 }
 
 // The ten ratings after NumberOnField, in their stored order.
-std::array<int32_t TBaseVehicle::*, 10> ratings()
+std::array<int32_t BaseVehicle::*, 10> ratings()
 {
-    return {&TBaseVehicle::Crew,          &TBaseVehicle::Armor,       &TBaseVehicle::SensorRating,
-            &TBaseVehicle::CommRating,    &TBaseVehicle::FireControl, &TBaseVehicle::Deployment,
-            &TBaseVehicle::FinalSize,     &TBaseVehicle::SizeType,    &TBaseVehicle::Maneuver,
-            &TBaseVehicle::ProductionType};
+    return {&BaseVehicle::Crew,          &BaseVehicle::Armor,       &BaseVehicle::SensorRating,
+            &BaseVehicle::CommRating,    &BaseVehicle::FireControl, &BaseVehicle::Deployment,
+            &BaseVehicle::FinalSize,     &BaseVehicle::SizeType,    &BaseVehicle::Maneuver,
+            &BaseVehicle::ProductionType};
 }
 
-void writeShortText(TStream &stream, const std::string &text, int capacity)
+void writeShortText(Stream &stream, const std::string &text, int capacity)
 {
     std::vector<uint8_t> field(static_cast<size_t>(capacity) + 1);
     bytes::PutShortString(field.data(), capacity, text);
     stream.WriteBuffer(field.data(), field.size());
 }
 
-std::string readShortText(TStream &stream, int capacity)
+std::string readShortText(Stream &stream, int capacity)
 {
     std::vector<uint8_t> field(static_cast<size_t>(capacity) + 1);
     stream.ReadBuffer(field.data(), field.size());
     return bytes::GetShortString(field.data(), capacity);
 }
 
-void writeLongText(TStream &stream, const std::string &text)
+void writeLongText(Stream &stream, const std::string &text)
 {
     stream.WriteInt32(static_cast<int32_t>(text.size()));
     stream.WriteBuffer(text.data(), text.size());
 }
 
-std::string readLongText(TStream &stream)
+std::string readLongText(Stream &stream)
 {
     const int32_t length = stream.ReadInt32();
     if (length <= 0)
@@ -68,7 +68,7 @@ std::string readLongText(TStream &stream)
 }
 
 // The 24-byte custom production block: two slots that carry no text, the dice and the multiplier.
-void writeCustomProduction(TStream &stream, const TCustomProduction &production)
+void writeCustomProduction(Stream &stream, const CustomProductionSettings &production)
 {
     stream.WriteInt32(0);
     stream.WriteInt32(0);
@@ -77,9 +77,9 @@ void writeCustomProduction(TStream &stream, const TCustomProduction &production)
     stream.WriteDouble(production.CustomCostMultiplier);
 }
 
-TCustomProduction readCustomProduction(TStream &stream)
+CustomProductionSettings readCustomProduction(Stream &stream)
 {
-    TCustomProduction production;
+    CustomProductionSettings production;
     stream.ReadInt32(); // the name slot
     stream.ReadInt32(); // the definition slot
     production.CustomModelDice = stream.ReadInt32();
@@ -88,13 +88,10 @@ TCustomProduction readCustomProduction(TStream &stream)
     return production;
 }
 
-std::string shownName(const std::string &path)
-{
-    return std::filesystem::path(path).filename().string();
-}
+std::string shownName(const std::string &path) { return std::filesystem::path(path).filename().string(); }
 
 // "Stream read error: the data ends early" reads "the data ends early" after the file name.
-std::string damageDetail(const EStreamError &e, const char *section)
+std::string damageDetail(const StreamError &e, const char *section)
 {
     std::string detail = e.what();
     const std::string prefix = "Stream read error: ";
@@ -105,19 +102,19 @@ std::string damageDetail(const EStreamError &e, const char *section)
 
 // Reads everything after the version mark into vehicle; `section` follows the reading so
 // a damage report can say where the body broke off.
-void readBody(TBaseVehicle &v, TStream &stream, int32_t version, const char *&section, std::string &pictureProblem)
+void readBody(BaseVehicle &v, Stream &stream, int32_t version, const char *&section, std::string &pictureProblem)
 {
     section = "texts";
-    for (std::string TBaseVehicle::*field : leadingTexts())
-        v.*field = readShortText(stream, TBaseVehicle::TextCapacity);
+    for (std::string BaseVehicle::*field : leadingTexts())
+        v.*field = readShortText(stream, BaseVehicle::TextCapacity);
     section = "ratings";
     v.Availability = stream.ReadInt32();
-    v.NumberOnField = readShortText(stream, TBaseVehicle::TextCapacity);
-    for (int32_t TBaseVehicle::*field : ratings())
+    v.NumberOnField = readShortText(stream, BaseVehicle::TextCapacity);
+    for (int32_t BaseVehicle::*field : ratings())
         v.*field = stream.ReadInt32();
     section = "production and currency";
     v.CustomProduction = readCustomProduction(stream);
-    v.CurrencyName = readShortText(stream, TBaseVehicle::CurrencyNameCapacity);
+    v.CurrencyName = readShortText(stream, BaseVehicle::CurrencyNameCapacity);
     v.SensorRange = stream.ReadDouble();
     v.CommRange = stream.ReadDouble();
     v.CurrencyMultiplier = stream.ReadDouble();
@@ -136,7 +133,7 @@ void readBody(TBaseVehicle &v, TStream &stream, int32_t version, const char *&se
     section = "movement systems";
     v.Movement->LoadFromStream(stream);
     section = "long texts";
-    for (std::string TBaseVehicle::*text : LongTextFields())
+    for (std::string BaseVehicle::*text : LongTextFields())
         v.*text = readLongText(stream);
     section = "perks";
     v.Perks->LoadFromStream(stream);
@@ -151,23 +148,23 @@ void readBody(TBaseVehicle &v, TStream &stream, int32_t version, const char *&se
 
 } // namespace
 
-std::array<std::string TBaseVehicle::*, 3> LongTextFields()
+std::array<std::string BaseVehicle::*, 3> LongTextFields()
 {
-    return {&TBaseVehicle::Description, &TBaseVehicle::History, &TBaseVehicle::Extra};
+    return {&BaseVehicle::Description, &BaseVehicle::History, &BaseVehicle::Extra};
 }
 
-void SaveToStream(const TBaseVehicle &v, TStream &stream, TBodyContent content)
+void SaveToStream(const BaseVehicle &v, Stream &stream, BodyContent content)
 {
-    const bool whole = content == TBodyContent::Whole;
+    const bool whole = content == BodyContent::Whole;
     stream.WriteInt32(kDesignBodyVersion);
-    for (std::string TBaseVehicle::*field : leadingTexts())
-        writeShortText(stream, v.*field, TBaseVehicle::TextCapacity);
+    for (std::string BaseVehicle::*field : leadingTexts())
+        writeShortText(stream, v.*field, BaseVehicle::TextCapacity);
     stream.WriteInt32(v.Availability);
-    writeShortText(stream, v.NumberOnField, TBaseVehicle::TextCapacity);
-    for (int32_t TBaseVehicle::*field : ratings())
+    writeShortText(stream, v.NumberOnField, BaseVehicle::TextCapacity);
+    for (int32_t BaseVehicle::*field : ratings())
         stream.WriteInt32(v.*field);
     writeCustomProduction(stream, v.CustomProduction);
-    writeShortText(stream, v.CurrencyName, TBaseVehicle::CurrencyNameCapacity);
+    writeShortText(stream, v.CurrencyName, BaseVehicle::CurrencyNameCapacity);
     stream.WriteDouble(v.SensorRange);
     stream.WriteDouble(v.CommRange);
     stream.WriteDouble(v.CurrencyMultiplier);
@@ -180,7 +177,7 @@ void SaveToStream(const TBaseVehicle &v, TStream &stream, TBodyContent content)
     }
 
     v.Movement->SaveToStream(stream);
-    for (std::string TBaseVehicle::*text : LongTextFields())
+    for (std::string BaseVehicle::*text : LongTextFields())
         writeLongText(stream, whole ? v.*text : std::string());
     v.Perks->SaveToStream(stream);
     v.Flaws->SaveToStream(stream);
@@ -188,52 +185,52 @@ void SaveToStream(const TBaseVehicle &v, TStream &stream, TBodyContent content)
     v.Weapons->SaveToStream(stream);
 }
 
-TLoadedDesign LoadFromStream(TStream &stream, const std::string &fileName)
+LoadedDesign LoadFromStream(Stream &stream, const std::string &fileName)
 {
-    using TReason = EDesignFileError::TReason;
-    auto vehicle = std::make_unique<TVehicle>();
+    using Failure = DesignFileError::Failure;
+    auto vehicle = std::make_unique<Vehicle>();
     const char *section = "version mark";
     std::string pictureProblem;
     try {
         const int32_t version = stream.ReadInt32();
         if (version != kDesignBodyVersion && version != kOldestReadableVersion)
-            throw EDesignFileError(TReason::NotADesign, fileName, "its version mark is " + std::to_string(version));
+            throw DesignFileError(Failure::NotADesign, fileName, "its version mark is " + std::to_string(version));
         readBody(*vehicle, stream, version, section, pictureProblem);
-    } catch (const EStreamError &e) {
-        throw EDesignFileError(TReason::Damaged, fileName, damageDetail(e, section));
+    } catch (const StreamError &e) {
+        throw DesignFileError(Failure::Damaged, fileName, damageDetail(e, section));
     }
-    TLoadedDesign loaded;
-    loaded.Vehicle = std::move(vehicle);
+    LoadedDesign loaded;
+    loaded.Design = std::move(vehicle);
     if (!pictureProblem.empty())
         loaded.Warning =
             "The picture in \"" + fileName + "\" cannot be shown and was left out: " + pictureProblem + ".";
     return loaded;
 }
 
-void SaveDesignFile(const TBaseVehicle &vehicle, const std::string &path)
+void SaveDesignFile(const BaseVehicle &vehicle, const std::string &path)
 {
-    TStream body;
+    Stream body;
     SaveToStream(vehicle, body);
     WriteFileAtomically(path, CompressBytes(body.Bytes()));
 }
 
-TLoadedDesign LoadDesignFile(const std::string &path)
+LoadedDesign LoadDesignFile(const std::string &path)
 {
-    using TReason = EDesignFileError::TReason;
+    using Failure = DesignFileError::Failure;
     const std::string name = shownName(path);
     const std::vector<uint8_t> file = ReadWholeFile(path);
     static constexpr uint8_t magic[] = {'!', 'H', 'Z', 'L'};
     if (file.size() < 8 || !std::equal(std::begin(magic), std::end(magic), file.begin()))
-        throw EDesignFileError(TReason::NotADesign, name, "");
+        throw DesignFileError(Failure::NotADesign, name, "");
     std::vector<uint8_t> body;
     try {
         body = DecompressWholeBytes(file);
-    } catch (const ELZHException &e) {
-        throw EDesignFileError(TReason::Damaged, name, e.what());
+    } catch (const LZHException &e) {
+        throw DesignFileError(Failure::Damaged, name, e.what());
     }
-    TStream stream(std::move(body));
-    TLoadedDesign loaded = LoadFromStream(stream, name);
-    loaded.Vehicle->FileName = path;
-    loaded.Vehicle->Modified = false;
+    Stream stream(std::move(body));
+    LoadedDesign loaded = LoadFromStream(stream, name);
+    loaded.Design->FileName = path;
+    loaded.Design->Modified = false;
     return loaded;
 }

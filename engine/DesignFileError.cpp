@@ -2,18 +2,18 @@
 
 namespace {
 
-TErrorText messageFor(EDesignFileError::TReason reason, const std::string &fileName, const std::string &detail)
+ErrorText messageFor(DesignFileError::Failure reason, const std::string &fileName, const std::string &detail)
 {
-    TErrorText text;
+    ErrorText text;
     text.File(fileName);
-    if (reason == EDesignFileError::TReason::NotADesign)
+    if (reason == DesignFileError::Failure::NotADesign)
         return text.Text(" is not a design file this program can read" + (detail.empty() ? "" : " (" + detail + ")"));
     return text.Text(" is damaged: " + detail);
 }
 
 } // namespace
 
-EDesignFileError::EDesignFileError(TReason reason, const std::string &fileName, const std::string &detail)
-    : EArmorwrightError(messageFor(reason, fileName, detail)), m_reason(reason)
+DesignFileError::DesignFileError(Failure reason, const std::string &fileName, const std::string &detail)
+    : ArmorwrightError(messageFor(reason, fileName, detail)), m_reason(reason)
 {
 }

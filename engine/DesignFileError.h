@@ -6,14 +6,14 @@
 
 // A design file could not be opened: it is damaged, or it is not a design file this
 // program can read. The message names the file and says which of the two.
-class EDesignFileError : public EArmorwrightError {
-  public:
-    enum class TReason { Damaged, NotADesign };
+class DesignFileError : public ArmorwrightError {
+public:
+    enum class Failure { Damaged, NotADesign };
 
-    EDesignFileError(TReason reason, const std::string &fileName, const std::string &detail);
+    DesignFileError(Failure reason, const std::string &fileName, const std::string &detail);
 
-    TReason Reason() const { return m_reason; }
+    Failure Reason() const { return m_reason; }
 
-  private:
-    TReason m_reason;
+private:
+    Failure m_reason;
 };

@@ -2,9 +2,9 @@
 
 #include "engine/SizeAndCost.h"
 
-TDesignOutcome DesignOutcome(const TBaseVehicle &vehicle, const TDesignResults &results)
+DesignOutcome DesignOutcomeOf(const BaseVehicle &vehicle, const DesignResults &results)
 {
-    TDesignOutcome outcome;
+    DesignOutcome outcome;
     outcome.Results = results;
     outcome.ModelLemonDice = ModelLemonDice(vehicle);
     outcome.IndivLemonDice = IndivLemonDice(vehicle);

@@ -4,23 +4,23 @@
 
 #include <cstdint>
 
-class TBaseVehicle;
+class BaseVehicle;
 
 // Every result the editor shows for a design: the results area and the lemon dice of the
 // production panel and the Defects tab.
-struct TDesignOutcome {
-    TDesignResults Results;
+struct DesignOutcome {
+    DesignResults Results;
     int32_t ModelLemonDice = 0;
     int32_t IndivLemonDice = 0;
 };
 
 // The outcome of a design whose results were just computed (ComputeResults or
 // SettleOpenedDesign); adds the lemon dice.
-TDesignOutcome DesignOutcome(const TBaseVehicle &vehicle, const TDesignResults &results);
+DesignOutcome DesignOutcomeOf(const BaseVehicle &vehicle, const DesignResults &results);
 
 // The outcome's values by name, in the order the editor shows them. f(name, value) with
 // value a long double, double, int32_t or int64_t.
-template <typename F> void ForEachOutcomeField(const TDesignOutcome &o, F &&f)
+template <typename F> void ForEachOutcomeField(const DesignOutcome &o, F &&f)
 {
     f("FinalCost", o.Results.FinalCost);
     f("ThreatValue", o.Results.ThreatValue);

@@ -4,11 +4,11 @@
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
 
-TDesignResults ComputeResults(TBaseVehicle &vehicle)
+DesignResults ComputeResults(BaseVehicle &vehicle)
 {
     // The order matters: the constraint pass inside the cost changes the design the
     // later values are taken from.
-    TDesignResults results;
+    DesignResults results;
     results.FinalCost = FinalCost(vehicle);
     results.ThreatValue = ThreatValue(vehicle);
     results.FinalSizeShown = vehicle.FinalSize;
@@ -23,15 +23,11 @@ TDesignResults ComputeResults(TBaseVehicle &vehicle)
     return results;
 }
 
-std::string ThreatValueText(double value, NumberSeparators separators)
-{
-    return fmt::Fixed(value, 1, separators);
-}
+std::string ThreatValueText(double value, NumberSeparators separators) { return fmt::Fixed(value, 1, separators); }
 
-TResultTexts FormatResults(const TDesignResults &results, const std::string &currencyName,
-                           NumberSeparators separators)
+ResultTexts FormatResults(const DesignResults &results, const std::string &currencyName, NumberSeparators separators)
 {
-    TResultTexts texts;
+    ResultTexts texts;
     texts.FinalCost = fmt::Grouped(static_cast<double>(results.FinalCost), 2, separators) + " " + currencyName;
     texts.ThreatValue = ThreatValueText(results.ThreatValue, separators);
     texts.FinalSizeShown = fmt::Integer(results.FinalSizeShown);

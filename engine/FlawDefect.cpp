@@ -6,20 +6,20 @@ namespace {
 constexpr double kMajorFlawWorth = -2.0;
 }
 
-bool AdoptsFlaw(const TPerkRecord &entry)
+bool AdoptsFlaw(const PerkRecord &entry)
 {
     return entry.WorthFormula == WorthMajorFlawDefect || entry.WorthFormula == WorthMinorFlawDefect;
 }
 
-TPerkRecord AdoptFlaw(const TPerkRecord &defect, const TPerkRecord &flaw)
+PerkRecord AdoptFlaw(const PerkRecord &defect, const PerkRecord &flaw)
 {
-    TPerkRecord adopted = flaw;
+    PerkRecord adopted = flaw;
     adopted.WorthFormula = defect.WorthFormula;
     adopted.Variant = flaw.WorthFormula;
     return adopted;
 }
 
-bool EntryAcceptable(const TPerkRecord &entry, const TPerkVehicleData &vehicle)
+bool EntryAcceptable(const PerkRecord &entry, const PerkVehicleData &vehicle)
 {
     if (entry.WorthFormula != WorthMajorFlawDefect)
         return true;

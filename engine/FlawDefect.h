@@ -8,9 +8,9 @@
 // kept in Variant.
 
 // True for the minor and major flaw defects, which adopt a flaw.
-bool AdoptsFlaw(const TPerkRecord &entry);
+bool AdoptsFlaw(const PerkRecord &entry);
 // The defect after adopting flaw.
-TPerkRecord AdoptFlaw(const TPerkRecord &defect, const TPerkRecord &flaw);
+PerkRecord AdoptFlaw(const PerkRecord &defect, const PerkRecord &flaw);
 // Whether the entry may be accepted as configured: a major flaw defect needs a flaw worth
 // -2 or worse; every other entry may always be accepted.
-bool EntryAcceptable(const TPerkRecord &entry, const TPerkVehicleData &vehicle);
+bool EntryAcceptable(const PerkRecord &entry, const PerkVehicleData &vehicle);

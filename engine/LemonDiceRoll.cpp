@@ -2,9 +2,9 @@
 
 #include <chrono>
 
-TLemonDiceRoll RollLemonDice(int32_t dice, int defectCount, std::mt19937 &generator)
+LemonDiceRoll RollLemonDice(int32_t dice, int defectCount, std::mt19937 &generator)
 {
-    TLemonDiceRoll roll;
+    LemonDiceRoll roll;
     if (dice <= 0)
         return roll;
     std::uniform_int_distribution<int> die(1, 6);

@@ -6,9 +6,9 @@ namespace {
 constexpr size_t kEffectWidth = 53;
 }
 
-std::vector<TManeuverFlawRow> ManeuverFlawRows(const TMovementList &movement)
+std::vector<ManeuverFlawRow> ManeuverFlawRows(const MovementList &movement)
 {
-    std::vector<TManeuverFlawRow> rows;
+    std::vector<ManeuverFlawRow> rows;
     for (int i = 0; i < movement.Count(); ++i) {
         const int32_t maneuver = movement.Maneuver(i);
         if (maneuver >= 0)

@@ -16,109 +16,64 @@ int32_t roundToEven(double value) { return SaturateInt32(TruncToInt64(RoundHalfE
 
 } // namespace
 
-const TMovementRecord *TMovementList::at(int i) const
-{
-    return ListFind(m_items, i);
-}
+const MovementRecord *MovementList::at(int i) const { return ListFind(m_items, i); }
 
-TMovementRecord TMovementList::Get(int i) const
-{
-    return ListGet(m_items, i);
-}
+MovementRecord MovementList::Get(int i) const { return ListGet(m_items, i); }
 
-void TMovementList::Set(int i, const TMovementRecord &record)
-{
-    ListSet(m_items, i, record);
-}
+void MovementList::Set(int i, const MovementRecord &record) { ListSet(m_items, i, record); }
 
-void TMovementList::Delete(int i)
-{
-    ListDelete(m_items, i);
-}
+void MovementList::Delete(int i) { ListDelete(m_items, i); }
 
-void TMovementList::Exchange(int i, int j)
-{
-    ListExchange(m_items, i, j);
-}
+void MovementList::Exchange(int i, int j) { ListExchange(m_items, i, j); }
 
-void TMovementList::SaveToStream(TStream &stream) const
+void MovementList::SaveToStream(Stream &stream) const
 {
     stream.WriteInt32(Count());
-    uint8_t image[TMovementRecord::Size];
-    for (const TMovementRecord &r : m_items) {
+    uint8_t image[MovementRecord::Size];
+    for (const MovementRecord &r : m_items) {
         WriteMovementRecord(r, image);
         stream.WriteBuffer(image, sizeof image);
     }
 }
 
-void TMovementList::LoadFromStream(TStream &stream)
+void MovementList::LoadFromStream(Stream &stream)
 {
     Clear();
     const int32_t count = stream.ReadInt32();
     if (count <= 0)
         return;
-    stream.RequireRemaining(static_cast<int64_t>(count) * TMovementRecord::Size, "movement count");
+    stream.RequireRemaining(static_cast<int64_t>(count) * MovementRecord::Size, "movement count");
     m_items.reserve(static_cast<size_t>(count));
-    uint8_t image[TMovementRecord::Size];
+    uint8_t image[MovementRecord::Size];
     for (int32_t i = 0; i < count; ++i) {
         stream.ReadBuffer(image, sizeof image);
         m_items.push_back(ReadMovementRecord(image));
     }
 }
 
-std::string TMovementList::ModeName(int i) const
-{
-    return Get(i).ModeName;
-}
-bool TMovementList::Flight(int i) const
-{
-    return Get(i).Flight;
-}
-bool TMovementList::CanFly(int i) const
-{
-    return Get(i).CanFly;
-}
-bool TMovementList::HasStall(int i) const
-{
-    return Get(i).HasStall;
-}
-bool TMovementList::CustomMode(int i) const
-{
-    return Get(i).CustomMode;
-}
-int32_t TMovementList::Maneuver(int i) const
-{
-    return at(i) ? at(i)->Maneuver : 0;
-}
-double TMovementList::TopSpeed(int i) const
-{
-    return at(i) ? at(i)->TopSpeed : 0.0;
-}
-double TMovementList::StallSpeed(int i) const
-{
-    return at(i) ? at(i)->StallSpeed : 0.0;
-}
+std::string MovementList::ModeName(int i) const { return Get(i).ModeName; }
+bool MovementList::Flight(int i) const { return Get(i).Flight; }
+bool MovementList::CanFly(int i) const { return Get(i).CanFly; }
+bool MovementList::HasStall(int i) const { return Get(i).HasStall; }
+bool MovementList::CustomMode(int i) const { return Get(i).CustomMode; }
+int32_t MovementList::Maneuver(int i) const { return at(i) ? at(i)->Maneuver : 0; }
+double MovementList::TopSpeed(int i) const { return at(i) ? at(i)->TopSpeed : 0.0; }
+double MovementList::StallSpeed(int i) const { return at(i) ? at(i)->StallSpeed : 0.0; }
 
-int32_t TMovementList::MP(int i) const
-{
-    return roundToEven(TopSpeed(i) / KphPerSpeedPoint(Flight(i)));
-}
+int32_t MovementList::MP(int i) const { return roundToEven(TopSpeed(i) / KphPerSpeedPoint(Flight(i))); }
 
-int32_t TMovementList::StallMP(int i) const
-{
-    return roundToEven(StallSpeed(i) / KphPerSpeedPoint(Flight(i)));
-}
+int32_t MovementList::StallMP(int i) const { return roundToEven(StallSpeed(i) / KphPerSpeedPoint(Flight(i))); }
 
-double TMovementList::FastestSpeed() const
+double MovementList::FastestSpeed() const
 {
     double best = 0.0;
-    for (const TMovementRecord &r : m_items)
+    for (const MovementRecord &r : m_items)
         if (r.TopSpeed > best)
             best = r.TopSpeed;
     return best;
 }
 
-double TMovementList::FastestStall() const
+double MovementList::FastestStall() const
 {
     int fastest = 0;
     double best = 0.0;
@@ -130,11 +85,11 @@ double TMovementList::FastestStall() const
     return StallSpeed(fastest);
 }
 
-double TMovementList::SumOfOthers() const
+double MovementList::SumOfOthers() const
 {
     double best = 0.0;
     double sum = 0.0;
-    for (const TMovementRecord &r : m_items) {
+    for (const MovementRecord &r : m_items) {
         if (r.TopSpeed <= best) {
             sum += r.TopSpeed;
         } else {
@@ -145,15 +100,15 @@ double TMovementList::SumOfOthers() const
     return sum;
 }
 
-bool TMovementList::AnyFlight() const
+bool MovementList::AnyFlight() const
 {
-    for (const TMovementRecord &r : m_items)
+    for (const MovementRecord &r : m_items)
         if (r.Flight)
             return true;
     return false;
 }
 
-double TMovementList::ManeuverFlawValue() const
+double MovementList::ManeuverFlawValue() const
 {
     LogLine("        Manuver Flaws...");
     double v = 0.0;
@@ -169,7 +124,7 @@ double TMovementList::ManeuverFlawValue() const
     return v;
 }
 
-std::string TMovementList::SummaryText(int i) const
+std::string MovementList::SummaryText(int i) const
 {
     std::string text = "(" + fmt::Integer(MP(i));
     if (StallMP(i) > 0)

@@ -6,25 +6,25 @@
 #include <string>
 #include <vector>
 
-class TStream;
+class Stream;
 
 // The vehicle's movement systems: entry 0 is the primary, entry 1 the secondary.
 // Lookups at or beyond the end yield 0, empty text or false; setting there appends.
-class TMovementList {
-  public:
+class MovementList {
+public:
     int Count() const { return static_cast<int>(m_items.size()); }
-    TMovementRecord Get(int i) const;
-    void Set(int i, const TMovementRecord &record);
-    void Add(const TMovementRecord &record) { m_items.push_back(record); }
+    MovementRecord Get(int i) const;
+    void Set(int i, const MovementRecord &record);
+    void Add(const MovementRecord &record) { m_items.push_back(record); }
     void Delete(int i);
     void Exchange(int i, int j);
     void Clear() { m_items.clear(); }
 
     // Count as signed 32-bit, then each record's 61-byte image.
-    void SaveToStream(TStream &stream) const;
+    void SaveToStream(Stream &stream) const;
     // Clears, reads the count and that many records. A count beyond the bytes that
-    // remain throws EStreamError before anything is read.
-    void LoadFromStream(TStream &stream);
+    // remain throws StreamError before anything is read.
+    void LoadFromStream(Stream &stream);
 
     // Per-system queries.
     std::string ModeName(int i) const;
@@ -54,10 +54,10 @@ class TMovementList {
     // The one-line text of the "More" list, e.g. "(10/2 -flt)( -1man) Flight -300kph".
     std::string SummaryText(int i) const;
 
-    bool operator==(const TMovementList &) const = default;
+    bool operator==(const MovementList &) const = default;
 
-  private:
-    const TMovementRecord *at(int i) const;
+private:
+    const MovementRecord *at(int i) const;
 
-    std::vector<TMovementRecord> m_items;
+    std::vector<MovementRecord> m_items;
 };

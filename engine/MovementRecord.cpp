@@ -15,10 +15,10 @@ constexpr int kManeuver = 53;
 constexpr int kLibraryIndex = 57;
 } // namespace
 
-TMovementRecord ReadMovementRecord(const uint8_t *p)
+MovementRecord ReadMovementRecord(const uint8_t *p)
 {
-    TMovementRecord r;
-    r.ModeName = bytes::GetShortString(p + kModeName, TMovementRecord::ModeNameCapacity);
+    MovementRecord r;
+    r.ModeName = bytes::GetShortString(p + kModeName, MovementRecord::ModeNameCapacity);
     r.CustomMode = p[kCustomMode] != 0;
     r.Flight = p[kFlight] != 0;
     r.CanFly = p[kCanFly] != 0;
@@ -30,9 +30,9 @@ TMovementRecord ReadMovementRecord(const uint8_t *p)
     return r;
 }
 
-void WriteMovementRecord(const TMovementRecord &record, uint8_t *p)
+void WriteMovementRecord(const MovementRecord &record, uint8_t *p)
 {
-    bytes::PutShortString(p + kModeName, TMovementRecord::ModeNameCapacity, record.ModeName);
+    bytes::PutShortString(p + kModeName, MovementRecord::ModeNameCapacity, record.ModeName);
     p[kCustomMode] = record.CustomMode ? 1 : 0;
     p[kFlight] = record.Flight ? 1 : 0;
     p[kCanFly] = record.CanFly ? 1 : 0;

@@ -5,7 +5,7 @@
 
 // One movement system: the element of the vehicle's movement list, of the movement
 // library and of the design file, stored as a fixed 61-byte image.
-struct TMovementRecord {
+struct MovementRecord {
     static constexpr int Size = 61;
     static constexpr int ModeNameCapacity = 32;
 
@@ -19,10 +19,10 @@ struct TMovementRecord {
     int32_t Maneuver = 0;      // kept <= 0 by the editors
     int32_t LibraryIndex = -1; // position in the movement library; no calculation reads it
 
-    bool operator==(const TMovementRecord &) const = default;
+    bool operator==(const MovementRecord &) const = default;
 };
 
-// Reads a record from its byte image (TMovementRecord::Size bytes at p).
-TMovementRecord ReadMovementRecord(const uint8_t *p);
-// Writes the record's byte image (TMovementRecord::Size bytes at p); unused text bytes are 0.
-void WriteMovementRecord(const TMovementRecord &record, uint8_t *p);
+// Reads a record from its byte image (MovementRecord::Size bytes at p).
+MovementRecord ReadMovementRecord(const uint8_t *p);
+// Writes the record's byte image (MovementRecord::Size bytes at p); unused text bytes are 0.
+void WriteMovementRecord(const MovementRecord &record, uint8_t *p);

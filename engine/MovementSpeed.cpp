@@ -2,17 +2,8 @@
 
 #include <algorithm>
 
-double KphPerSpeedPoint(bool flight)
-{
-    return flight ? 30.0 : 6.0;
-}
+double KphPerSpeedPoint(bool flight) { return flight ? 30.0 : 6.0; }
 
-double CapTopSpeed(double kph)
-{
-    return std::min(kph, kMaxTopSpeed);
-}
+double CapTopSpeed(double kph) { return std::min(kph, kMaxTopSpeed); }
 
-double KphFromMP(double mp, bool flight)
-{
-    return mp * KphPerSpeedPoint(flight);
-}
+double KphFromMP(double mp, bool flight) { return mp * KphPerSpeedPoint(flight); }

@@ -4,12 +4,12 @@
 #include "engine/ProductionTypes.h"
 #include "engine/Vehicle.h"
 
-bool NormalizeMovementSystems(TMovementList &movement)
+bool NormalizeMovementSystems(MovementList &movement)
 {
     bool changed = false;
     for (int i = 0; i < movement.Count(); ++i) {
-        TMovementRecord record = movement.Get(i);
-        const TMovementRecord before = record;
+        MovementRecord record = movement.Get(i);
+        const MovementRecord before = record;
         if (record.TopSpeed < 0)
             record.TopSpeed = 0;
         if (record.StallSpeed > record.TopSpeed)
@@ -25,7 +25,7 @@ bool NormalizeMovementSystems(TMovementList &movement)
     return changed;
 }
 
-TDesignResults SettleOpenedDesign(TBaseVehicle &vehicle)
+DesignResults SettleOpenedDesign(BaseVehicle &vehicle)
 {
     // Showing the production panel, then the movement systems, then the general page;
     // each ends with a full refresh of the results.

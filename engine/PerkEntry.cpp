@@ -20,7 +20,7 @@ long double divideOrKeep(long double dividend, long double divisor)
 }
 
 // The worth before rounding and amount; products in extended precision.
-double formulaValue(int32_t formula, const TPerkRecord &r, const TPerkVehicleData &v)
+double formulaValue(int32_t formula, const PerkRecord &r, const PerkVehicleData &v)
 {
     const long double R = r.RatingValue, X = r.X, Y = r.Y, Z = r.Z;
     switch (formula) {
@@ -92,7 +92,7 @@ std::string replaceTokens(const std::string &text, const std::vector<std::pair<s
 
 } // namespace
 
-std::string DisplayName(const TPerkRecord &r)
+std::string DisplayName(const PerkRecord &r)
 {
     std::string name = r.PFDName;
     if (r.Amount != 1)
@@ -102,7 +102,7 @@ std::string DisplayName(const TPerkRecord &r)
     return name;
 }
 
-double Worth(const TPerkRecord &r, const TPerkVehicleData &v)
+double Worth(const PerkRecord &r, const PerkVehicleData &v)
 {
     if (LogEnabled())
         LogLine("              Perk/Flaw - ", DisplayName(r));
@@ -119,7 +119,7 @@ double Worth(const TPerkRecord &r, const TPerkVehicleData &v)
     return w;
 }
 
-double OTVValue(const TPerkRecord &r)
+double OTVValue(const PerkRecord &r)
 {
     auto halfSquared = [](long double value) { return static_cast<double>((value * 0.5L) * (value * 0.5L)); };
     double value;
@@ -164,7 +164,7 @@ double OTVValue(const TPerkRecord &r)
     return MultiplyExtended(value, r.Amount);
 }
 
-double Cost(const TPerkRecord &r)
+double Cost(const PerkRecord &r)
 {
     long double cost;
     if (r.WorthFormula != 0)
@@ -174,27 +174,18 @@ double Cost(const TPerkRecord &r)
     return static_cast<double>(cost * r.Amount);
 }
 
-int32_t People(const TPerkRecord &r)
-{
-    return r.RatingIsPeople ? SaturateInt32(TruncToInt64(r.RatingValue)) : 0;
-}
+int32_t People(const PerkRecord &r) { return r.RatingIsPeople ? SaturateInt32(TruncToInt64(r.RatingValue)) : 0; }
 
-int32_t CrewAdded(const TPerkRecord &r)
+int32_t CrewAdded(const PerkRecord &r)
 {
     return r.AddedCrewValue == -1 ? SaturateInt32(TruncToInt64(r.RatingValue)) : r.AddedCrewValue;
 }
 
-int32_t ActionsAdded(const TPerkRecord &r)
-{
-    return r.AddedActionsValue;
-}
+int32_t ActionsAdded(const PerkRecord &r) { return r.AddedActionsValue; }
 
-std::string RatingText(const TPerkRecord &r)
-{
-    return r.ShowRating ? fmt::General(r.RatingValue) : std::string();
-}
+std::string RatingText(const PerkRecord &r) { return r.ShowRating ? fmt::General(r.RatingValue) : std::string(); }
 
-std::string EffectTextFor(const TPerkRecord &r, const TPerkVehicleData &v)
+std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v)
 {
     switch (r.WorthFormula) {
     case WorthStructuralDefect:

@@ -20,23 +20,23 @@ enum : int32_t {
 };
 
 // The name with " x" + amount when the amount is not 1, and ".c" for a custom entry.
-std::string DisplayName(const TPerkRecord &r);
+std::string DisplayName(const PerkRecord &r);
 // The entry's worth for the threat value, rounded as the record asks and times the amount.
 // Writes the calculation log.
-double Worth(const TPerkRecord &r, const TPerkVehicleData &v);
+double Worth(const PerkRecord &r, const PerkVehicleData &v);
 // The value the entry adds to the offensive threat value, times the amount.
-double OTVValue(const TPerkRecord &r);
+double OTVValue(const PerkRecord &r);
 // The cost the entry adds after the production multiplier, times the amount.
-double Cost(const TPerkRecord &r);
+double Cost(const PerkRecord &r);
 // People carried: the rating when it counts people, else 0.
-int32_t People(const TPerkRecord &r);
+int32_t People(const PerkRecord &r);
 // Crew added: AddedCrewValue, or the truncated rating when that is -1.
-int32_t CrewAdded(const TPerkRecord &r);
-int32_t ActionsAdded(const TPerkRecord &r);
+int32_t CrewAdded(const PerkRecord &r);
+int32_t ActionsAdded(const PerkRecord &r);
 // The rating in general format when it is shown, else empty.
-std::string RatingText(const TPerkRecord &r);
+std::string RatingText(const PerkRecord &r);
 // The game-effect text: a defect kind's fixed text, or the template with its tokens filled.
-std::string EffectTextFor(const TPerkRecord &r, const TPerkVehicleData &v);
+std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v);
 
 // The arc codes of the arc token and the perk editor ("F" .. "T" for 0..8, else empty).
 std::string PerkArcCode(int32_t arc);

@@ -1,82 +1,67 @@
 #include "engine/PerkList.h"
 
-#include "engine/PerkEntry.h"
 #include "base/CalculationLog.h"
 #include "base/ExtendedMath.h"
 #include "base/ListIndex.h"
 #include "base/Stream.h"
+#include "engine/PerkEntry.h"
 
-TPerkVehicleData TPerkList::VehicleData() const
-{
-    return m_vehicle ? PerkVehicleData(*m_vehicle) : TPerkVehicleData{};
-}
+PerkVehicleData PerkList::VehicleData() const { return m_vehicle ? PerkVehicleDataOf(*m_vehicle) : PerkVehicleData{}; }
 
-TPerkRecord TPerkList::Get(int i) const
-{
-    return ListGet(m_items, i);
-}
+PerkRecord PerkList::Get(int i) const { return ListGet(m_items, i); }
 
-void TPerkList::Set(int i, const TPerkRecord &record)
-{
-    ListSet(m_items, i, record);
-}
+void PerkList::Set(int i, const PerkRecord &record) { ListSet(m_items, i, record); }
 
-void TPerkList::Delete(int i)
-{
-    ListDelete(m_items, i);
-}
+void PerkList::Delete(int i) { ListDelete(m_items, i); }
 
-void TPerkList::Exchange(int i, int j)
-{
-    ListExchange(m_items, i, j);
-}
+void PerkList::Exchange(int i, int j) { ListExchange(m_items, i, j); }
 
-void TPerkList::SaveToStream(TStream &stream) const
+void PerkList::SaveToStream(Stream &stream) const
 {
     stream.WriteInt32(Count());
-    std::vector<uint8_t> image(TPerkRecord::Size);
-    for (const TPerkRecord &r : m_items) {
+    std::vector<uint8_t> image(PerkRecord::Size);
+    for (const PerkRecord &r : m_items) {
         WritePerkRecord(r, image.data());
         stream.WriteBuffer(image.data(), image.size());
     }
 }
 
-void TPerkList::LoadFromStream(TStream &stream)
+void PerkList::LoadFromStream(Stream &stream)
 {
     Clear();
     const int32_t count = stream.ReadInt32();
     if (count <= 0)
         return;
-    stream.RequireRemaining(static_cast<int64_t>(count) * TPerkRecord::Size, "perk count");
+    stream.RequireRemaining(static_cast<int64_t>(count) * PerkRecord::Size, "perk count");
     m_items.reserve(static_cast<size_t>(count));
-    std::vector<uint8_t> image(TPerkRecord::Size);
+    std::vector<uint8_t> image(PerkRecord::Size);
     for (int32_t i = 0; i < count; ++i) {
         stream.ReadBuffer(image.data(), image.size());
         m_items.push_back(ReadPerkRecord(image.data()));
     }
 }
 
-int32_t TPerkList::TotalItems() const
+int32_t PerkList::TotalItems() const
 {
     int64_t total = 0;
-    for (const TPerkRecord &r : m_items)
+    for (const PerkRecord &r : m_items)
         total += r.Amount;
     return SaturateInt32(total);
 }
 
-double TPerkList::rating() const
+double PerkList::rating() const
 {
     LogLine("          Getting a Perk/Flaw cost group");
     double total = 0.0;
-    for (const TPerkRecord &r : m_items)
+    for (const PerkRecord &r : m_items)
         total += Worth(r, VehicleData());
     return total;
 }
 
-double TPerkList::AddedInsideOTV() const
+double PerkList::AddedInsideOTV() const
 {
     double total = 0.0;
-    for (const TPerkRecord &r : m_items) {
+    for (const PerkRecord &r : m_items) {
         if (!r.InsideOTV)
             continue;
         const double value = OTVValue(r);
@@ -87,67 +72,64 @@ double TPerkList::AddedInsideOTV() const
     return total;
 }
 
-double TPerkList::AddedOutSideOTV() const
+double PerkList::AddedOutSideOTV() const
 {
     double total = 0.0;
-    for (const TPerkRecord &r : m_items)
+    for (const PerkRecord &r : m_items)
         if (r.OutsideOTV)
             total += OTVValue(r);
     return total;
 }
 
-double TPerkList::AddedCost() const
+double PerkList::AddedCost() const
 {
     double total = 0.0;
-    for (const TPerkRecord &r : m_items)
+    for (const PerkRecord &r : m_items)
         total += Cost(r);
     return total;
 }
 
-int32_t TPerkList::AddedPpl() const
+int32_t PerkList::AddedPpl() const
 {
     int64_t total = 0;
-    for (const TPerkRecord &r : m_items)
+    for (const PerkRecord &r : m_items)
         total += People(r);
     return SaturateInt32(total);
 }
 
-int32_t TPerkList::AddedActions() const
+int32_t PerkList::AddedActions() const
 {
     int64_t total = 0;
-    for (const TPerkRecord &r : m_items)
+    for (const PerkRecord &r : m_items)
         total += ActionsAdded(r);
     return SaturateInt32(total);
 }
 
-int32_t TPerkList::Addedcrew() const
+int32_t PerkList::Addedcrew() const
 {
     int64_t total = 0;
-    for (const TPerkRecord &r : m_items)
+    for (const PerkRecord &r : m_items)
         total += CrewAdded(r);
     return SaturateInt32(total);
 }
 
-int TPerkList::OTVPerkCountLine() const
+int PerkList::OTVPerkCountLine() const
 {
     int count = 0;
-    for (const TPerkRecord &r : m_items)
+    for (const PerkRecord &r : m_items)
         if (r.InsideOTV || r.OutsideOTV)
             ++count;
     return count;
 }
 
-std::string TPerkList::EffectText(int i) const
-{
-    return EffectTextFor(Get(i), VehicleData());
-}
+std::string PerkList::EffectText(int i) const { return EffectTextFor(Get(i), VehicleData()); }
 
-std::vector<TPrintPFDRow> TPerkList::MakePrintRows() const
+std::vector<PrintPFDRow> PerkList::MakePrintRows() const
 {
-    const TPerkVehicleData data = VehicleData();
-    std::vector<TPrintPFDRow> rows;
+    const PerkVehicleData data = VehicleData();
+    std::vector<PrintPFDRow> rows;
     rows.reserve(m_items.size());
-    for (const TPerkRecord &r : m_items)
+    for (const PerkRecord &r : m_items)
         rows.push_back({DisplayName(r), RatingText(r), EffectTextFor(r, data), "", r.Aux ? 1 : 0});
     return rows;
 }

@@ -8,31 +8,31 @@
 #include <string>
 #include <vector>
 
-class TBaseVehicle;
-class TStream;
+class BaseVehicle;
+class Stream;
 
 // The perks, the flaws or the defects of a design. Bound to its design by SetData, whose
 // crew, armour, final size and three perk lists the formulas read.
 // Lookups at or beyond the end yield a cleared record; setting there appends.
-class TPerkList {
-  public:
-    void SetData(const TBaseVehicle *vehicle) { m_vehicle = vehicle; }
+class PerkList {
+public:
+    void SetData(const BaseVehicle *vehicle) { m_vehicle = vehicle; }
     // The figures of the bound design (all 0 when unbound).
-    TPerkVehicleData VehicleData() const;
+    PerkVehicleData VehicleData() const;
 
     int Count() const { return static_cast<int>(m_items.size()); }
-    TPerkRecord Get(int i) const;
-    void Set(int i, const TPerkRecord &record);
-    void Add(const TPerkRecord &record) { m_items.push_back(record); }
+    PerkRecord Get(int i) const;
+    void Set(int i, const PerkRecord &record);
+    void Add(const PerkRecord &record) { m_items.push_back(record); }
     void Delete(int i);
     void Exchange(int i, int j);
     void Clear() { m_items.clear(); }
 
     // Count as signed 32-bit, then each record's 879-byte image.
-    void SaveToStream(TStream &stream) const;
+    void SaveToStream(Stream &stream) const;
     // Clears, reads the count and that many records. A count beyond the bytes that
-    // remain throws EStreamError before anything is read.
-    void LoadFromStream(TStream &stream);
+    // remain throws StreamError before anything is read.
+    void LoadFromStream(Stream &stream);
 
     // Totals over all entries in order.
     int32_t TotalItems() const;
@@ -50,11 +50,11 @@ class TPerkList {
     // The effect text of entry i with this list's design figures.
     std::string EffectText(int i) const;
     // The entries as rows of a sheet's perk, flaw or defect block.
-    std::vector<TPrintPFDRow> MakePrintRows() const;
+    std::vector<PrintPFDRow> MakePrintRows() const;
 
-    bool operator==(const TPerkList &other) const { return m_items == other.m_items; }
+    bool operator==(const PerkList &other) const { return m_items == other.m_items; }
 
-  private:
-    const TBaseVehicle *m_vehicle = nullptr;
-    std::vector<TPerkRecord> m_items;
+private:
+    const BaseVehicle *m_vehicle = nullptr;
+    std::vector<PerkRecord> m_items;
 };

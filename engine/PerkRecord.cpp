@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr int kName = TPerkRecord::NameCapacity;
-constexpr int kLong = TPerkRecord::LongTextCapacity;
+constexpr int kName = PerkRecord::NameCapacity;
+constexpr int kLong = PerkRecord::LongTextCapacity;
 
 // The stored layout, once: hands each field with its offset to a reader or a writer.
-// Record is TPerkRecord or const TPerkRecord.
+// Record is PerkRecord or const PerkRecord.
 template <typename Record, typename Visitor> void visitFields(Record &r, Visitor &&v)
 {
     v.text(0, kName, r.PFDName);
@@ -82,15 +82,15 @@ struct Writer {
 
 } // namespace
 
-TPerkRecord ReadPerkRecord(const uint8_t *p)
+PerkRecord ReadPerkRecord(const uint8_t *p)
 {
-    TPerkRecord r;
+    PerkRecord r;
     visitFields(r, Reader{p});
     return r;
 }
 
-void WritePerkRecord(const TPerkRecord &record, uint8_t *p)
+void WritePerkRecord(const PerkRecord &record, uint8_t *p)
 {
-    std::memset(p, 0, TPerkRecord::Size);
+    std::memset(p, 0, PerkRecord::Size);
     visitFields(record, Writer{p});
 }

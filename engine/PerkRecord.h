@@ -6,7 +6,7 @@
 // One perk, flaw or defect: the element of the vehicle's three perk lists, of the
 // perk/flaw library and of the design file, stored as a fixed 879-byte image.
 // A default-constructed record is the cleared record.
-struct TPerkRecord {
+struct PerkRecord {
     static constexpr int Size = 879;
     static constexpr int NameCapacity = 32;
     static constexpr int LongTextCapacity = 250;
@@ -62,10 +62,10 @@ struct TPerkRecord {
     std::string InsideLabel;
     int32_t OTVFormula = 0; // 0..11, selects the OTV value
 
-    bool operator==(const TPerkRecord &) const = default;
+    bool operator==(const PerkRecord &) const = default;
 };
 
-// Reads a record from its byte image (TPerkRecord::Size bytes at p).
-TPerkRecord ReadPerkRecord(const uint8_t *p);
-// Writes the record's byte image (TPerkRecord::Size bytes at p); unused text bytes are 0.
-void WritePerkRecord(const TPerkRecord &record, uint8_t *p);
+// Reads a record from its byte image (PerkRecord::Size bytes at p).
+PerkRecord ReadPerkRecord(const uint8_t *p);
+// Writes the record's byte image (PerkRecord::Size bytes at p); unused text bytes are 0.
+void WritePerkRecord(const PerkRecord &record, uint8_t *p);

@@ -4,9 +4,9 @@
 
 namespace {
 
-TPerkRecord defect(const char *name, int32_t formula)
+PerkRecord defect(const char *name, int32_t formula)
 {
-    TPerkRecord r;
+    PerkRecord r;
     r.PFDName = name;
     r.WorthFormula = formula;
     return r;
@@ -14,9 +14,9 @@ TPerkRecord defect(const char *name, int32_t formula)
 
 } // namespace
 
-std::vector<TPerkRecord> DefectTemplates()
+std::vector<PerkRecord> DefectTemplates()
 {
-    TPerkRecord annoyance = defect("Annoyance Flaw", WorthAnnoyance);
+    PerkRecord annoyance = defect("Annoyance Flaw", WorthAnnoyance);
     annoyance.EffectText = "Vehicle has one Annoyance Flaw";
     return {
         defect("Structural Weakness", WorthStructuralDefect),
@@ -28,18 +28,18 @@ std::vector<TPerkRecord> DefectTemplates()
     };
 }
 
-TPerkRecord CustomEntryTemplate(TPerkKind kind)
+PerkRecord CustomEntryTemplate(PerkKind kind)
 {
-    TPerkRecord r;
+    PerkRecord r;
     switch (kind) {
-    case TPerkKind::Perk:
+    case PerkKind::Perk:
         r.PFDName = "Custom Perk";
         break;
-    case TPerkKind::Flaw:
+    case PerkKind::Flaw:
         r.PFDName = "Custom Flaw";
         r.IsFlaw = true;
         break;
-    case TPerkKind::Defect:
+    case PerkKind::Defect:
         r.PFDName = "Custom Defect";
         r.IsFlaw = true;
         break;

@@ -14,20 +14,20 @@ int32_t CrewActions(int64_t crew)
     return static_cast<int32_t>(std::bit_width(static_cast<uint64_t>(crew)));
 }
 
-TPerkVehicleData PerkVehicleData(const TBaseVehicle &vehicle)
+PerkVehicleData PerkVehicleDataOf(const BaseVehicle &vehicle)
 {
-    const TPerkList *lists[] = {vehicle.Perks.get(), vehicle.Flaws.get(), vehicle.Defects.get()};
+    const PerkList *lists[] = {vehicle.Perks.get(), vehicle.Flaws.get(), vehicle.Defects.get()};
     int64_t crew = vehicle.Crew;
     int64_t addedActions = 0;
     int64_t people = vehicle.Crew;
-    for (const TPerkList *list : lists) {
+    for (const PerkList *list : lists) {
         if (!list)
             continue;
         crew += list->Addedcrew();
         addedActions += list->AddedActions();
         people += list->AddedPpl();
     }
-    TPerkVehicleData data;
+    PerkVehicleData data;
     data.Actions = static_cast<int32_t>(CrewActions(crew) + addedActions);
     data.People = static_cast<int32_t>(people);
     data.Size = vehicle.FinalSize;

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-class TBaseVehicle;
+class BaseVehicle;
 
 // The vehicle figures the perk formulas and effect texts read, taken fresh for each evaluation.
-struct TPerkVehicleData {
+struct PerkVehicleData {
     int32_t Actions = 0;
     int32_t People = 0;
     int32_t Size = 0;
@@ -18,4 +18,4 @@ int32_t CrewActions(int64_t crew);
 
 // Takes the figures from a design: actions from the crew plus the crew added by all three
 // perk lists, plus the actions they add; people from the crew plus the people they add.
-TPerkVehicleData PerkVehicleData(const TBaseVehicle &vehicle);
+PerkVehicleData PerkVehicleDataOf(const BaseVehicle &vehicle);

@@ -5,7 +5,7 @@
 namespace {
 
 // The testbed panel shows "2" individual dice, while the rules use 1.
-constexpr TProductionType g_types[StandardProductionTypeCount] = {
+constexpr ProductionType g_types[StandardProductionTypeCount] = {
     {"Testbed Prototype", "New Tech", 12, "2", 1, "100x", 100.0},
     {"Early Prototype", "New Model", 8, "1", 1, "20x", 20.0},
     {"Late Prototype", "New Model", 4, "1", 1, "5x", 5.0},
@@ -17,16 +17,16 @@ constexpr TProductionType g_types[StandardProductionTypeCount] = {
 
 } // namespace
 
-const TProductionType *StandardProductionType(int32_t productionType)
+const ProductionType *StandardProductionType(int32_t productionType)
 {
     if (productionType < 0 || productionType >= StandardProductionTypeCount)
         return nullptr;
     return &g_types[productionType];
 }
 
-std::string ProductionName(const TBaseVehicle &vehicle)
+std::string ProductionName(const BaseVehicle &vehicle)
 {
-    if (const TProductionType *type = StandardProductionType(vehicle.ProductionType))
+    if (const ProductionType *type = StandardProductionType(vehicle.ProductionType))
         return type->Name;
     if (vehicle.ProductionType == CustomProductionType)
         return vehicle.CustomProduction.CustomName;
@@ -35,22 +35,22 @@ std::string ProductionName(const TBaseVehicle &vehicle)
 
 std::string ModelDicePanelText(int32_t productionType)
 {
-    const TProductionType *type = StandardProductionType(productionType);
+    const ProductionType *type = StandardProductionType(productionType);
     if (!type)
         return {};
     return type->ModelDice < 0 ? "-" : std::to_string(type->ModelDice);
 }
 
-double ProductionCostMultiplier(const TBaseVehicle &vehicle)
+double ProductionCostMultiplier(const BaseVehicle &vehicle)
 {
-    if (const TProductionType *type = StandardProductionType(vehicle.ProductionType))
+    if (const ProductionType *type = StandardProductionType(vehicle.ProductionType))
         return type->CostMultiplier;
     if (vehicle.ProductionType == CustomProductionType)
         return vehicle.CustomProduction.CustomCostMultiplier;
     return 0.0;
 }
 
-bool NormalizeProductionType(TBaseVehicle &vehicle)
+bool NormalizeProductionType(BaseVehicle &vehicle)
 {
     if (vehicle.ProductionType <= CustomProductionType)
         return false;

@@ -1,14 +1,14 @@
 #include "engine/SizeAndCost.h"
 
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/NumberFormat.h"
+#include "base/RoundUp.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/ProductionTypes.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
-#include "base/CalculationLog.h"
-#include "base/ExtendedMath.h"
-#include "base/NumberFormat.h"
-#include "base/RoundUp.h"
 #include "weapons/WeaponList.h"
 
 #include <algorithm>
@@ -28,7 +28,7 @@ int64_t roundHalfEven(double value) { return TruncToInt64(RoundHalfEven(value));
 constexpr int64_t kLoggedArmorSteps = 1000;
 
 // Raises the armour to `target` when it is below; returns true when it did.
-bool raiseArmor(TBaseVehicle &vehicle, int64_t target, const char *reason)
+bool raiseArmor(BaseVehicle &vehicle, int64_t target, const char *reason)
 {
     const int64_t missing = target - vehicle.Armor;
     if (missing <= 0)
@@ -51,7 +51,7 @@ bool raiseArmor(TBaseVehicle &vehicle, int64_t target, const char *reason)
 int64_t ceilDiv(int64_t value, int64_t divisor) { return value / divisor + (value % divisor > 0 ? 1 : 0); }
 
 // The weapon's minimum size as the carriage and emplacement size types mount it.
-int64_t weaponSizeNeed(const TBaseVehicle &vehicle, const TWeapon &weapon)
+int64_t weaponSizeNeed(const BaseVehicle &vehicle, const Weapon &weapon)
 {
     int64_t need = weapon.EffectiveMinSize();
     if (vehicle.SizeType == SizeTypeCarriage || vehicle.SizeType == SizeTypeEmplacement)
@@ -70,7 +70,7 @@ std::string weaponTooLargeLine(const std::string &weaponName, int32_t finalSize)
     return text + fmt::Integer(finalSize);
 }
 
-int64_t peopleAdded(const TBaseVehicle &vehicle)
+int64_t peopleAdded(const BaseVehicle &vehicle)
 {
     return int64_t{vehicle.Flaws->AddedPpl()} + vehicle.Defects->AddedPpl() + vehicle.Perks->AddedPpl();
 }
@@ -80,7 +80,7 @@ int64_t peopleAdded(const TBaseVehicle &vehicle)
 // how many more followed, so the log stays readable and bounded.
 constexpr int64_t kLoggedCrewSteps = 1000;
 
-void addCrew(TBaseVehicle &vehicle, int64_t missing)
+void addCrew(BaseVehicle &vehicle, int64_t missing)
 {
     if (LogEnabled()) {
         const int64_t logged = std::min(missing, kLoggedCrewSteps);
@@ -98,7 +98,7 @@ void addCrew(TBaseVehicle &vehicle, int64_t missing)
 
 // One cycle of the constraint pass; returns the default size and sets changed when it
 // raised the armour or the crew (both change the threat value).
-int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
+int32_t constraintCycle(BaseVehicle &vehicle, bool &changed)
 {
     LogLine("       DefaultSize Main loop... this loops until nothing changine the TV is changed");
     changed = false;
@@ -117,9 +117,9 @@ int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
                    "               not enuf armor... the armor can not be < 1/10 of the default size..."))
         changed = true;
 
-    const TWeaponList &weapons = *vehicle.Weapons;
+    const WeaponList &weapons = *vehicle.Weapons;
     for (int i = 0; i < weapons.Count(); ++i) {
-        const TWeapon &weapon = weapons.Get(i);
+        const Weapon &weapon = weapons.Get(i);
         const int64_t need = std::min<int64_t>(weaponSizeNeed(vehicle, weapon), INT32_MAX);
         if (need > vehicle.FinalSize) {
             vehicle.FinalSize = static_cast<int32_t>(need);
@@ -163,7 +163,7 @@ int32_t constraintCycle(TBaseVehicle &vehicle, bool &changed)
 
 } // namespace
 
-int32_t DefaultSize(TBaseVehicle &vehicle)
+int32_t DefaultSize(BaseVehicle &vehicle)
 {
     LogLine("    Default Size.... this is were we check for size constraints");
     bool changed = false;
@@ -174,7 +174,7 @@ int32_t DefaultSize(TBaseVehicle &vehicle)
     return size;
 }
 
-double PreProductionCost(TBaseVehicle &vehicle)
+double PreProductionCost(BaseVehicle &vehicle)
 {
     LogLine("    Getting the PreProduction Cost");
     // The TV is taken before this call's constraint pass.
@@ -190,7 +190,7 @@ double PreProductionCost(TBaseVehicle &vehicle)
     return cost;
 }
 
-long double FinalCost(TBaseVehicle &vehicle)
+long double FinalCost(BaseVehicle &vehicle)
 {
     LogLine("* final cost calcs!");
     long double cost = PreProductionCost(vehicle);
@@ -217,26 +217,26 @@ long double FinalCost(TBaseVehicle &vehicle)
     return cost;
 }
 
-double DefaultMass(const TBaseVehicle &vehicle)
+double DefaultMass(const BaseVehicle &vehicle)
 {
     const long double side = (vehicle.FinalSize + 0.5L) * 3.0L;
     return static_cast<double>(side * side * side);
 }
 
-int64_t DefaultCost(const TBaseVehicle &vehicle) { return roundHalfEven(ThreatValue(vehicle)) * 1000; }
+int64_t DefaultCost(const BaseVehicle &vehicle) { return roundHalfEven(ThreatValue(vehicle)) * 1000; }
 
 namespace {
 
 // Scratch-built vehicles, and custom ones without model dice, have no model dice.
-bool hasNoModelDice(const TBaseVehicle &vehicle)
+bool hasNoModelDice(const BaseVehicle &vehicle)
 {
-    if (const TProductionType *type = StandardProductionType(vehicle.ProductionType))
+    if (const ProductionType *type = StandardProductionType(vehicle.ProductionType))
         return type->ModelDice < 0;
     return vehicle.ProductionType == CustomProductionType && vehicle.CustomProduction.CustomModelDice == -1;
 }
 
 // Extra dice for the weapon perks and perks fitted: one per 5 items, per 10 on a flyer.
-int32_t itemDice(const TBaseVehicle &vehicle)
+int32_t itemDice(const BaseVehicle &vehicle)
 {
     const int64_t items = int64_t{vehicle.Weapons->PerkItemCount()} + vehicle.Perks->TotalItems();
     return static_cast<int32_t>(items / (vehicle.Movement->AnyFlight() ? 10 : 5));
@@ -244,20 +244,20 @@ int32_t itemDice(const TBaseVehicle &vehicle)
 
 } // namespace
 
-int32_t ModelLemonDice(const TBaseVehicle &vehicle)
+int32_t ModelLemonDice(const BaseVehicle &vehicle)
 {
     if (hasNoModelDice(vehicle))
         return 0;
-    const TProductionType *type = StandardProductionType(vehicle.ProductionType);
+    const ProductionType *type = StandardProductionType(vehicle.ProductionType);
     const int64_t dice =
         int64_t{itemDice(vehicle)} + (type ? type->ModelDice : vehicle.CustomProduction.CustomModelDice);
     return static_cast<int32_t>(std::clamp<int64_t>(dice, 0, INT32_MAX));
 }
 
-int32_t IndivLemonDice(const TBaseVehicle &vehicle)
+int32_t IndivLemonDice(const BaseVehicle &vehicle)
 {
     const int64_t base = hasNoModelDice(vehicle) ? itemDice(vehicle) : 0;
-    const TProductionType *type = StandardProductionType(vehicle.ProductionType);
+    const ProductionType *type = StandardProductionType(vehicle.ProductionType);
     const int64_t dice = base + (type ? type->IndivDice : vehicle.CustomProduction.CustomIndivDice);
     return SaturateInt32(dice);
 }

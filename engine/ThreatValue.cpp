@@ -1,12 +1,12 @@
 #include "engine/ThreatValue.h"
 
+#include "base/CalculationLog.h"
+#include "base/ExtendedMath.h"
+#include "base/RoundUp.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/PerkVehicleData.h"
 #include "engine/Vehicle.h"
-#include "base/CalculationLog.h"
-#include "base/ExtendedMath.h"
-#include "base/RoundUp.h"
 #include "weapons/WeaponList.h"
 
 #include <cstdint>
@@ -32,8 +32,7 @@ double roundUpNotNegative(double value, const std::string &resultText, const cha
 
 long double FireControlMultiplier(int fireControl)
 {
-    static constexpr long double table[] = {0.167L, 0.2L, 0.25L, 0.333L, 0.5L, 1.0L,
-                                            2.0L,   6.0L, 24.0L, 120.0L, 700.0L};
+    static constexpr long double table[] = {0.167L, 0.2L, 0.25L, 0.333L, 0.5L, 1.0L, 2.0L, 6.0L, 24.0L, 120.0L, 700.0L};
     if (fireControl < -5 || fireControl > 5)
         return 0.0L;
     return table[fireControl + 5];
@@ -41,15 +40,15 @@ long double FireControlMultiplier(int fireControl)
 
 long double ManeuverMultiplier(int maneuver)
 {
-    static constexpr long double table[] = {0.167L, 0.182L, 0.2L,   0.222L,  0.25L,   0.286L,  0.333L,
-                                            0.4L,   0.5L,   0.667L, 1.0L,    1.5L,    3.0L,    9.0L,
+    static constexpr long double table[] = {0.167L, 0.182L, 0.2L,    0.222L,  0.25L,    0.286L,    0.333L,
+                                            0.4L,   0.5L,   0.667L,  1.0L,    1.5L,     3.0L,      9.0L,
                                             36.0L,  180.0L, 1000.0L, 7500.0L, 60000.0L, 550000.0L, 5500000.0L};
     if (maneuver < -10 || maneuver > 10)
         return 0.0L;
     return table[maneuver + 10];
 }
 
-double OTV(const TBaseVehicle &vehicle)
+double OTV(const BaseVehicle &vehicle)
 {
     LogLine("  Begining OTV");
     const double subtotal = vehicle.Weapons->OTVSubtotal(vehicle.FinalSize);
@@ -75,7 +74,7 @@ double OTV(const TBaseVehicle &vehicle)
     return roundUpNotNegative(total, "    OTV is (Inside * Mult) + OutSide... ", "        OTV brought to 0");
 }
 
-double DTV(const TBaseVehicle &vehicle)
+double DTV(const BaseVehicle &vehicle)
 {
     LogLine("   DTV now.....");
     // 64 bits: the square of an armour above 46340 does not fit 32.
@@ -83,7 +82,7 @@ double DTV(const TBaseVehicle &vehicle)
     double d = static_cast<double>(squared);
     LogLine("     Armor Squared = ", squared);
 
-    const TMovementList &movement = *vehicle.Movement;
+    const MovementList &movement = *vehicle.Movement;
     const int systems = movement.Count();
     if (systems >= 1) {
         const long double fastest = movement.FastestSpeed();
@@ -121,7 +120,7 @@ double DTV(const TBaseVehicle &vehicle)
     return roundUpNotNegative(d, "        Final DTV = ", "         the DTV was < 0.... is now )");
 }
 
-double MTV(const TBaseVehicle &vehicle)
+double MTV(const BaseVehicle &vehicle)
 {
     LogLine("     MTV Calcs");
     const long double actions = CrewActions(vehicle.Crew);
@@ -160,7 +159,7 @@ double MTV(const TBaseVehicle &vehicle)
     return mtv;
 }
 
-double ThreatValue(const TBaseVehicle &vehicle)
+double ThreatValue(const BaseVehicle &vehicle)
 {
     LogLine("*Begining Threat Value Calcs");
     const double o = OTV(vehicle);

@@ -4,19 +4,17 @@
 #include "engine/PerkList.h"
 #include "weapons/WeaponList.h"
 
-TBaseVehicle::TBaseVehicle()
-    : Movement(std::make_unique<TMovementList>()),
-      Perks(std::make_unique<TPerkList>()),
-      Flaws(std::make_unique<TPerkList>()),
-      Defects(std::make_unique<TPerkList>()),
-      Weapons(std::make_unique<TWeaponList>())
+BaseVehicle::BaseVehicle()
+    : Movement(std::make_unique<MovementList>()), Perks(std::make_unique<PerkList>()),
+      Flaws(std::make_unique<PerkList>()), Defects(std::make_unique<PerkList>()),
+      Weapons(std::make_unique<WeaponList>())
 {
     Perks->SetData(this);
     Flaws->SetData(this);
     Defects->SetData(this);
 }
 
-TBaseVehicle::~TBaseVehicle() = default;
+BaseVehicle::~BaseVehicle() = default;
 
 std::string CutToWidth(const std::string &text, int width)
 {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-class TMovementList;
-class TPerkList;
-class TWeaponList;
+class MovementList;
+class PerkList;
+class WeaponList;
 
 // The production settings of a custom production type (ProductionType 7).
-struct TCustomProduction {
+struct CustomProductionSettings {
     std::string CustomName;
     std::string CustomDefinition;
     int32_t CustomModelDice = 0; // -1 means none
@@ -35,16 +35,16 @@ enum : int32_t {
 //
 // The calculations (ThreatValue.h, SizeAndCost.h) read the design; only the constraint
 // pass writes back Armor, FinalSize and Crew. The design body stream is in DesignFile.h.
-class TBaseVehicle {
+class BaseVehicle {
 public:
     // Widths of the stored text fields; longer texts are cut to these.
     static constexpr int TextCapacity = 250;
     static constexpr int CurrencyNameCapacity = 16;
 
-    TBaseVehicle();
-    virtual ~TBaseVehicle();
-    TBaseVehicle(const TBaseVehicle &) = delete;
-    TBaseVehicle &operator=(const TBaseVehicle &) = delete;
+    BaseVehicle();
+    virtual ~BaseVehicle();
+    BaseVehicle(const BaseVehicle &) = delete;
+    BaseVehicle &operator=(const BaseVehicle &) = delete;
 
     // Texts of at most TextCapacity characters.
     std::string Name;
@@ -63,48 +63,48 @@ public:
     std::string Affiliation;
 
     int32_t Availability = 0;
-    int32_t Crew = 0;          // raised by the constraint pass
-    int32_t Armor = 0;         // raised by the constraint pass
+    int32_t Crew = 0;  // raised by the constraint pass
+    int32_t Armor = 0; // raised by the constraint pass
     int32_t SensorRating = 0;
     int32_t CommRating = 0;
-    int32_t FireControl = 0;   // -5..5 selects the offensive multiplier
-    int32_t Deployment = 0;    // km
-    int32_t FinalSize = 0;     // corrected by the constraint pass
+    int32_t FireControl = 0; // -5..5 selects the offensive multiplier
+    int32_t Deployment = 0;  // km
+    int32_t FinalSize = 0;   // corrected by the constraint pass
     int32_t SizeType = SizeTypeNormal;
-    int32_t Maneuver = 0;      // -10..10 selects the defensive multiplier
+    int32_t Maneuver = 0;       // -10..10 selects the defensive multiplier
     int32_t ProductionType = 0; // 0..6 standard, 7 custom (ProductionTypes.h)
-    TCustomProduction CustomProduction;
+    CustomProductionSettings CustomProduction;
 
     // The picture as the bytes of a Windows bitmap file; empty when there is none. Copies of
     // the design (undo steps, the comparison) share these bytes.
-    TSharedBytes Picture;
+    SharedBytes Picture;
 
-    double SensorRange = 0.0;  // km
-    double CommRange = 0.0;    // km
+    double SensorRange = 0.0; // km
+    double CommRange = 0.0;   // km
     double CurrencyMultiplier = 1.0;
-    std::string CurrencyName;  // at most CurrencyNameCapacity characters
+    std::string CurrencyName; // at most CurrencyNameCapacity characters
 
-    std::unique_ptr<TMovementList> Movement; // entry 0 primary, entry 1 secondary
+    std::unique_ptr<MovementList> Movement; // entry 0 primary, entry 1 secondary
     std::string Description;
     std::string History;
     std::string Extra;
-    std::unique_ptr<TPerkList> Perks;
-    std::unique_ptr<TPerkList> Flaws;
-    std::unique_ptr<TPerkList> Defects;
-    std::unique_ptr<TWeaponList> Weapons;
+    std::unique_ptr<PerkList> Perks;
+    std::unique_ptr<PerkList> Flaws;
+    std::unique_ptr<PerkList> Defects;
+    std::unique_ptr<WeaponList> Weapons;
 
     // The version mark read from the design file (6 or 7); 0 for a new design.
     int32_t FileVersion = 0;
 };
 
 // The one current design of the editor.
-class TVehicle : public TBaseVehicle {
+class Vehicle : public BaseVehicle {
 public:
-    TVehicle() = default;
+    Vehicle() = default;
 
-    std::string FileName; // the design file it was loaded from or last saved to; empty when new
+    std::string FileName;  // the design file it was loaded from or last saved to; empty when new
     bool Modified = false; // unsaved changes
 };
 
-// Cuts a text to a field width (TBaseVehicle::TextCapacity or CurrencyNameCapacity).
+// Cuts a text to a field width (BaseVehicle::TextCapacity or CurrencyNameCapacity).
 std::string CutToWidth(const std::string &text, int width);

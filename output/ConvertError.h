@@ -7,10 +7,10 @@
 
 // Text that should hold a whole number does not; the message is
 // "'<text>' is not a valid integer value", as the platform reports it.
-class EConvertError : public EArmorwrightError {
+class ConvertError : public ArmorwrightError {
 public:
-    using EArmorwrightError::EArmorwrightError;
+    using ArmorwrightError::ArmorwrightError;
 };
 
-// Reads text as a 32-bit decimal integer or throws EConvertError.
+// Reads text as a 32-bit decimal integer or throws ConvertError.
 int32_t StrToInt(const std::string &text);

@@ -9,11 +9,20 @@ std::string HtmlEscape(const std::string &text)
     escaped.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -29,24 +38,24 @@ void escapeAll(std::initializer_list<std::string *> texts)
 
 } // namespace
 
-TPrintJob HtmlEscapedJob(const TPrintJob &source)
+PrintJob HtmlEscapedJob(const PrintJob &source)
 {
-    TPrintJob job = source;
-    escapeAll({&job.Name, &job.VehicleType, &job.VehicleUse, &job.Manufacturer, &job.Height, &job.Length,
-               &job.Width, &job.Weight, &job.EngineType, &job.EngineOutput, &job.ArmorMaterial, &job.ArmorThickness,
+    PrintJob job = source;
+    escapeAll({&job.Name, &job.VehicleType, &job.VehicleUse, &job.Manufacturer, &job.Height, &job.Length, &job.Width,
+               &job.Weight, &job.EngineType, &job.EngineOutput, &job.ArmorMaterial, &job.ArmorThickness,
                &job.Production, &job.NumberOnField, &job.Affiliation, &job.Cost, &job.General, &job.History,
                &job.Extra});
-    for (TPrintMovementRow &row : job.Movement.Rows())
+    for (PrintMovementRow &row : job.Movement.Rows())
         escapeAll({&row.Name});
-    for (TPrintWeaponRow &row : job.Weapons.Rows())
+    for (PrintWeaponRow &row : job.Weapons.Rows())
         escapeAll({&row.Name, &row.Code, &row.Arc, &row.Special, &row.ROF});
-    for (TPrintPFDList *list : {&job.Perks, &job.Flaws, &job.Defects})
-        for (TPrintPFDRow &row : list->Rows())
+    for (PrintPFDList *list : {&job.Perks, &job.Flaws, &job.Defects})
+        for (PrintPFDRow &row : list->Rows())
             escapeAll({&row.Name, &row.Rating, &row.Effect, &row.GameData});
     return job;
 }
 
-std::string HtmlSheetText(const std::string &templateText, const TPrintJob &job, const TSheetFormats &formats)
+std::string HtmlSheetText(const std::string &templateText, const PrintJob &job, const SheetFormats &formats)
 {
     return ExpandSheetText(templateText, HtmlEscapedJob(job), formats);
 }

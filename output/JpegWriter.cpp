@@ -71,11 +71,11 @@ bool Encode(Encoder &encoder, const QImage &rgb, int quality)
 std::vector<uint8_t> EncodeJpeg(const QImage &image, int quality)
 {
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
-        throw EJpegError("An empty image cannot be saved as JPEG");
+        throw JpegError("An empty image cannot be saved as JPEG");
     const QImage rgb = image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
     Encoder encoder;
     if (!Encode(encoder, rgb, quality))
-        throw EJpegError(std::string("JPEG error: ") + encoder.errors.message);
+        throw JpegError(std::string("JPEG error: ") + encoder.errors.message);
     return std::vector<uint8_t>(encoder.buffer, encoder.buffer + encoder.size);
 }
 

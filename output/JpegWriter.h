@@ -9,16 +9,16 @@
 #include <vector>
 
 // The JPEG library refused the image; the message is the library's.
-class EJpegError : public EArmorwrightError {
-  public:
-    using EArmorwrightError::EArmorwrightError;
+class JpegError : public ArmorwrightError {
+public:
+    using ArmorwrightError::ArmorwrightError;
 };
 
 // The quality record sheets are saved with.
 constexpr int kSheetJpegQuality = 85;
 
 // Encodes the image as a baseline JPEG with 24-bit colour (three 8-bit components) through
-// libjpeg. Throws EJpegError for an empty image or a library failure.
+// libjpeg. Throws JpegError for an empty image or a library failure.
 std::vector<uint8_t> EncodeJpeg(const QImage &image, int quality = kSheetJpegQuality);
 
 // Encodes the whole image first, then writes the file atomically: a failure never leaves a

@@ -1,5 +1,6 @@
 #include "output/PrintJob.h"
 
+#include "base/ExtendedMath.h"
 #include "engine/ManeuverFlawRows.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
@@ -7,7 +8,6 @@
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
-#include "base/ExtendedMath.h"
 #include "weapons/WeaponList.h"
 
 #include <bit>
@@ -23,23 +23,23 @@ int32_t sheetCrewActions(int64_t crew)
     return static_cast<int32_t>(std::bit_width(static_cast<uint64_t>(crew))) - 1;
 }
 
-void addRows(const std::vector<TPrintPFDRow> &from, TPrintPFDList &rows)
+void addRows(const std::vector<PrintPFDRow> &from, PrintPFDList &rows)
 {
-    for (const TPrintPFDRow &row : from)
+    for (const PrintPFDRow &row : from)
         rows.Add(row);
 }
 
-void addManeuverFlawRows(const TMovementList &movement, TPrintPFDList &rows)
+void addManeuverFlawRows(const MovementList &movement, PrintPFDList &rows)
 {
-    for (const TManeuverFlawRow &row : ManeuverFlawRows(movement))
+    for (const ManeuverFlawRow &row : ManeuverFlawRows(movement))
         rows.Add({kManeuverFlawName, fmt::Signed(row.Maneuver), row.Effect, "", 0});
 }
 
 } // namespace
 
-TPrintJob MakePrintJob(TBaseVehicle &vehicle, NumberSeparators separators)
+PrintJob MakePrintJob(BaseVehicle &vehicle, NumberSeparators separators)
 {
-    TPrintJob job;
+    PrintJob job;
     job.Name = vehicle.Name;
     job.Availability = vehicle.Availability;
     job.NumberOnField = vehicle.NumberOnField;
@@ -50,13 +50,13 @@ TPrintJob MakePrintJob(TBaseVehicle &vehicle, NumberSeparators separators)
     // Summed in 64 bits: a damaged design's counts can add up beyond 32 bits; the sheet shows the limit.
     job.Crew = SaturateInt32(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew() + vehicle.Flaws->Addedcrew() +
                              vehicle.Defects->Addedcrew());
-    job.BonusActions = SaturateInt32(int64_t{sheetCrewActions(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew())} +
-                                     vehicle.Perks->AddedActions() + vehicle.Flaws->AddedActions() +
-                                     vehicle.Defects->AddedActions());
+    job.BonusActions =
+        SaturateInt32(int64_t{sheetCrewActions(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew())} +
+                      vehicle.Perks->AddedActions() + vehicle.Flaws->AddedActions() + vehicle.Defects->AddedActions());
 
-    const TMovementList &movement = *vehicle.Movement;
+    const MovementList &movement = *vehicle.Movement;
     for (int i = 0; i < movement.Count(); ++i) {
-        TPrintMovementRow row;
+        PrintMovementRow row;
         row.Name = movement.ModeName(i);
         row.TopMP = movement.MP(i);
         row.TopKPH = movement.TopSpeed(i);
@@ -99,7 +99,7 @@ TPrintJob MakePrintJob(TBaseVehicle &vehicle, NumberSeparators separators)
     job.CommRange = vehicle.CommRange;
     job.FireControl = vehicle.FireControl;
 
-    for (const TPrintWeaponRow &row : vehicle.Weapons->BuildPrintList(vehicle.FinalSize))
+    for (const PrintWeaponRow &row : vehicle.Weapons->BuildPrintList(vehicle.FinalSize))
         job.Weapons.Add(row);
     addRows(vehicle.Perks->MakePrintRows(), job.Perks);
     addRows(vehicle.Weapons->BuildPerkPrintList(), job.Perks);

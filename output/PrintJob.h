@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
-class TBaseVehicle;
+class BaseVehicle;
 
 // A snapshot of every value a sheet shows, taken from a design at the moment of an export.
 // Texts are single-byte Windows-1252 as in the design.
-struct TPrintJob {
+struct PrintJob {
     std::string Name;
     int32_t Availability = 0;
     int32_t Armor = 0;
-    int32_t Size = 0;          // the final size
-    int32_t Crew = 0;          // crew plus the crew the perk lists add
+    int32_t Size = 0; // the final size
+    int32_t Crew = 0; // crew plus the crew the perk lists add
     int32_t BonusActions = 0;
     int32_t Maneuver = 0;
     int32_t SensorRating = 0;
@@ -47,21 +47,21 @@ struct TPrintJob {
     std::string Production;
     std::string NumberOnField;
     std::string Affiliation;
-    std::string Cost;          // final cost with two decimals and the currency name
+    std::string Cost;             // final cost with two decimals and the currency name
     std::vector<uint8_t> Picture; // the design's picture as bitmap file bytes; empty when none
-    TPrintMovementList Movement;
-    TPrintWeaponList Weapons;
-    TPrintPFDList Perks;
-    TPrintPFDList Flaws;
-    TPrintPFDList Defects;
+    PrintMovementList Movement;
+    PrintWeaponList Weapons;
+    PrintPFDList Perks;
+    PrintPFDList Flaws;
+    PrintPFDList Defects;
     std::string General;
     std::string History;
     std::string Extra;
 
-    bool operator==(const TPrintJob &) const = default;
+    bool operator==(const PrintJob &) const = default;
 };
 
 // Fills a new print job from the design. Runs the constraint pass and the threat value and
 // cost calculations (which may raise the design's armour, final size and crew, and write the
 // calculation log when it is on). The separators format the cost text.
-TPrintJob MakePrintJob(TBaseVehicle &vehicle, NumberSeparators separators = {});
+PrintJob MakePrintJob(BaseVehicle &vehicle, NumberSeparators separators = {});

@@ -6,7 +6,7 @@
 #include <string>
 
 // One movement system as a sheet shows it: points and km/h of its top, combat and stall speeds.
-struct TPrintMovementRow {
+struct PrintMovementRow {
     std::string Name;
     int32_t TopMP = 0;
     int32_t CombatMP = 0;
@@ -16,7 +16,7 @@ struct TPrintMovementRow {
     double CombatKPH = 0.0;
     double StallKPH = 0.0;
 
-    bool operator==(const TPrintMovementRow &) const = default;
+    bool operator==(const PrintMovementRow &) const = default;
 };
 
-using TPrintMovementList = TPrintRowList<TPrintMovementRow>;
+using PrintMovementList = PrintRowList<PrintMovementRow>;

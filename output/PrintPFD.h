@@ -4,4 +4,4 @@
 #include "weapons/PrintRows.h"
 
 // The perk, flaw or defect block of a sheet.
-using TPrintPFDList = TPrintRowList<TPrintPFDRow>;
+using PrintPFDList = PrintRowList<PrintPFDRow>;

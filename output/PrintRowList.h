@@ -6,8 +6,7 @@
 
 // An ordered list of owned sheet rows. Get past the end yields an empty row; Put past the
 // end appends.
-template <typename Row>
-class TPrintRowList {
+template <typename Row> class PrintRowList {
 public:
     int Add(const Row &row)
     {
@@ -22,7 +21,7 @@ public:
     const std::vector<Row> &Rows() const { return m_rows; }
     std::vector<Row> &Rows() { return m_rows; }
 
-    bool operator==(const TPrintRowList &) const = default;
+    bool operator==(const PrintRowList &) const = default;
 
 private:
     std::vector<Row> m_rows;

@@ -4,4 +4,4 @@
 #include "weapons/PrintRows.h"
 
 // The weapons block of a sheet: weapon lines, further ammunition sections and spare clips.
-using TPrintWeaponList = TPrintRowList<TPrintWeaponRow>;
+using PrintWeaponList = PrintRowList<PrintWeaponRow>;

@@ -16,17 +16,16 @@ static QImage DecodePicture(const std::vector<uint8_t> &picture)
         return {};
     try {
         return LoadSheetBitmap(picture);
-    } catch (const ESheetBitmapError &) {
+    } catch (const SheetBitmapError &) {
         return {};
     }
 }
 
-QImage BuildSheetImageFromLayout(const TPrintJob &job, std::span<const uint8_t> layoutBlock,
-                                 const TSheetFormats &formats)
+QImage BuildSheetImageFromLayout(const PrintJob &job, std::span<const uint8_t> layoutBlock, const SheetFormats &formats)
 {
-    const TSheetLayout layout = ReadSheetLayout(layoutBlock);
-    const TSheetTokens tokens(job, formats);
-    TSheetValues values;
+    const SheetLayout layout = ReadSheetLayout(layoutBlock);
+    const SheetTokens tokens(job, formats);
+    SheetValues values;
     values.Armor = job.Armor;
     values.Picture = DecodePicture(job.Picture);
     values.ExpandText = [&tokens](const std::string &text) { return tokens.Expand(text); };
@@ -35,18 +34,17 @@ QImage BuildSheetImageFromLayout(const TPrintJob &job, std::span<const uint8_t> 
 
 std::vector<uint8_t> SheetLayoutBlock(int layout, const std::string &folder)
 {
-    TStream block = layout == static_cast<int>(TSheetLayoutChoice::Print) ? OpenDataBlock("Print.zel", "PRINT", folder)
-                                                                          : OpenDataBlock("Jpeg.zel", "JPEG", folder);
+    Stream block = layout == static_cast<int>(SheetLayoutChoice::Print) ? OpenDataBlock("Print.zel", "PRINT", folder)
+                                                                        : OpenDataBlock("Jpeg.zel", "JPEG", folder);
     return block.TakeBytes();
 }
 
-QImage BuildSheetImage(const TPrintJob &job, int layout, const TSheetFormats &formats, const std::string &folder)
+QImage BuildSheetImage(const PrintJob &job, int layout, const SheetFormats &formats, const std::string &folder)
 {
     return BuildSheetImageFromLayout(job, SheetLayoutBlock(layout, folder), formats);
 }
 
-void SaveSheetJpeg(const TPrintJob &job, const std::string &path, const TSheetFormats &formats,
-                   const std::string &folder)
+void SaveSheetJpeg(const PrintJob &job, const std::string &path, const SheetFormats &formats, const std::string &folder)
 {
-    SaveJpeg(BuildSheetImage(job, static_cast<int>(TSheetLayoutChoice::Image), formats, folder), path);
+    SaveJpeg(BuildSheetImage(job, static_cast<int>(SheetLayoutChoice::Image), formats, folder), path);
 }

@@ -10,11 +10,11 @@ QImage LoadSheetBitmap(const std::vector<uint8_t> &bitmapFile)
 {
     const std::string problem = BitmapProblem(bitmapFile);
     if (!problem.empty())
-        throw ESheetBitmapError("Not a usable bitmap: " + problem);
+        throw SheetBitmapError("Not a usable bitmap: " + problem);
     QImage image;
     const QByteArrayView data(reinterpret_cast<const char *>(bitmapFile.data()),
                               static_cast<qsizetype>(bitmapFile.size()));
     if (!image.loadFromData(data, "BMP") || image.isNull())
-        throw ESheetBitmapError("Not a usable bitmap: it could not be decoded");
+        throw SheetBitmapError("Not a usable bitmap: it could not be decoded");
     return image.convertToFormat(QImage::Format_RGB32);
 }

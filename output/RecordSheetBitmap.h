@@ -8,9 +8,9 @@
 #include <vector>
 
 // A sheet background or a design picture is not a bitmap that can be drawn.
-class ESheetBitmapError : public EArmorwrightError {
-  public:
-    using EArmorwrightError::EArmorwrightError;
+class SheetBitmapError : public ArmorwrightError {
+public:
+    using ArmorwrightError::ArmorwrightError;
 };
 
 // Loads a bitmap file ("BM" header) as a 32-bit RGB image. The file is checked first with the

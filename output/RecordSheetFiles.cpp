@@ -21,14 +21,11 @@ std::vector<uint8_t> EncodePng(const QImage &image)
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "PNG"))
-        throw EArmorwrightError("The sheet image could not be encoded as PNG");
+        throw ArmorwrightError("The sheet image could not be encoded as PNG");
     return BufferBytes(data);
 }
 
-void SavePng(const QImage &image, const std::string &path)
-{
-    WriteFileAtomically(path, EncodePng(image));
-}
+void SavePng(const QImage &image, const std::string &path) { WriteFileAtomically(path, EncodePng(image)); }
 
 void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &printableArea)
 {
@@ -45,7 +42,7 @@ void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &print
 void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize, const std::string &title)
 {
     if (sheet.isNull())
-        throw EArmorwrightError("An empty sheet cannot be written as PDF");
+        throw ArmorwrightError("An empty sheet cannot be written as PDF");
     QByteArray data;
     {
         QBuffer buffer(&data);
@@ -57,10 +54,10 @@ void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageS
         writer.setTitle(QString::fromStdString(cp1252::ToUtf8(title)));
         QPainter painter;
         if (!painter.begin(&writer))
-            throw EArmorwrightError("The PDF document could not be started");
+            throw ArmorwrightError("The PDF document could not be started");
         PaintSheetOnPage(painter, sheet, QRect(0, 0, writer.width(), writer.height()));
         if (!painter.end())
-            throw EArmorwrightError("The PDF document could not be finished");
+            throw ArmorwrightError("The PDF document could not be finished");
     }
     WriteFileAtomically(path, BufferBytes(data));
 }

@@ -12,7 +12,7 @@ class QPainter;
 
 // The record sheet as a lossless PNG file.
 std::vector<uint8_t> EncodePng(const QImage &image);
-// Encodes first, then writes atomically; throws EFileError or EArmorwrightError.
+// Encodes first, then writes atomically; throws FileError or ArmorwrightError.
 void SavePng(const QImage &image, const std::string &path);
 
 // Draws the sheet onto a page whose printable area is given in the painter's device units,

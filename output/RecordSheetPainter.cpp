@@ -23,33 +23,27 @@ constexpr uint8_t kFixedPitch = 1;
 constexpr double kMaxPixelSize = 4096;
 
 // A stored size in pixels, rounded and kept to a size a font can have.
-int PixelSize(double pixels)
-{
-    return static_cast<int>(std::lround(std::clamp(pixels, 1.0, kMaxPixelSize)));
-}
+int PixelSize(double pixels) { return static_cast<int>(std::lround(std::clamp(pixels, 1.0, kMaxPixelSize))); }
 
 // Sheet texts are single-byte Windows-1252; drawing needs them as Unicode.
 QString Unicode(const std::string &text) { return QString::fromStdString(cp1252::ToUtf8(text)); }
 
-QRect BoxRect(const TSheetLayoutBox &box)
-{
-    return QRect(box.Left, box.Top, box.Width, box.Height);
-}
+QRect BoxRect(const SheetLayoutBox &box) { return QRect(box.Left, box.Top, box.Width, box.Height); }
 
 struct ItemPainter {
     QPainter &painter;
-    const TSheetValues &values;
-    void operator()(const TSheetLabel &label) const
+    const SheetValues &values;
+    void operator()(const SheetLabel &label) const
     {
         DrawSheetLabel(painter, label, values.ExpandText ? values.ExpandText(label.Text) : label.Text);
     }
-    void operator()(const TSheetArmourBox &box) const { DrawSheetArmourBox(painter, box, values.Armor); }
-    void operator()(const TSheetPictureFrame &frame) const { DrawSheetPicture(painter, frame, values.Picture); }
+    void operator()(const SheetArmourBox &box) const { DrawSheetArmourBox(painter, box, values.Armor); }
+    void operator()(const SheetPictureFrame &frame) const { DrawSheetPicture(painter, frame, values.Picture); }
 };
 
 } // namespace
 
-QFont SheetLabelFont(const TSheetLabel &label)
+QFont SheetLabelFont(const SheetLabel &label)
 {
     QFont font(Unicode(label.FontName));
     int pixels = kDefaultPixelSize;
@@ -69,7 +63,7 @@ QFont SheetLabelFont(const TSheetLabel &label)
     return font;
 }
 
-void DrawSheetLabel(QPainter &painter, const TSheetLabel &label, const std::string &text)
+void DrawSheetLabel(QPainter &painter, const SheetLabel &label, const std::string &text)
 {
     if (text.empty() || !label.Box.IsDrawable())
         return;
@@ -78,14 +72,14 @@ void DrawSheetLabel(QPainter &painter, const TSheetLabel &label, const std::stri
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(shown);
     const int height = metrics.height();
-    const TSheetLayoutBox &box = label.Box;
+    const SheetLayoutBox &box = label.Box;
     // Offsets truncate towards zero, so text taller or wider than its box starts above or
     // left of it and is cut at both edges.
     const int top = (box.Height - height) / 2;
     int left = 0;
-    if (label.Alignment == static_cast<uint8_t>(TSheetAlignment::Centre))
+    if (label.Alignment == static_cast<uint8_t>(SheetAlignment::Centre))
         left = (box.Width - width) / 2;
-    else if (label.Alignment == static_cast<uint8_t>(TSheetAlignment::Right))
+    else if (label.Alignment == static_cast<uint8_t>(SheetAlignment::Right))
         left = box.Width - width;
 
     painter.save();
@@ -96,14 +90,14 @@ void DrawSheetLabel(QPainter &painter, const TSheetLabel &label, const std::stri
     painter.restore();
 }
 
-void DrawSheetArmourBox(QPainter &painter, const TSheetArmourBox &box, int32_t armor)
+void DrawSheetArmourBox(QPainter &painter, const SheetArmourBox &box, int32_t armor)
 {
     const uint32_t colour = armor >= box.Threshold ? box.ColourReached : box.ColourBelow;
     if (box.Box.IsDrawable())
         painter.fillRect(BoxRect(box.Box), SheetColour(colour));
 }
 
-QRect FitPictureInFrame(int pictureWidth, int pictureHeight, const TSheetLayoutBox &frame)
+QRect FitPictureInFrame(int pictureWidth, int pictureHeight, const SheetLayoutBox &frame)
 {
     int left = frame.Left, top = frame.Top, right = frame.Right(), bottom = frame.Bottom();
     const double sx = static_cast<double>(frame.Width) / pictureWidth;
@@ -122,7 +116,7 @@ QRect FitPictureInFrame(int pictureWidth, int pictureHeight, const TSheetLayoutB
     return QRect(left, top, right - left, bottom - top);
 }
 
-void DrawSheetPicture(QPainter &painter, const TSheetPictureFrame &frame, const QImage &picture)
+void DrawSheetPicture(QPainter &painter, const SheetPictureFrame &frame, const QImage &picture)
 {
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
         return;
@@ -136,7 +130,7 @@ void DrawSheetPicture(QPainter &painter, const TSheetPictureFrame &frame, const 
     painter.restore();
 }
 
-QImage DrawRecordSheet(const TSheetLayout &layout, const TSheetValues &values)
+QImage DrawRecordSheet(const SheetLayout &layout, const SheetValues &values)
 {
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         throw std::logic_error("The record sheet is drawn only while a QGuiApplication exists");
@@ -144,7 +138,7 @@ QImage DrawRecordSheet(const TSheetLayout &layout, const TSheetValues &values)
     {
         QPainter painter(&sheet);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
-        for (const TSheetItem &item : layout.Items)
+        for (const SheetItem &item : layout.Items)
             std::visit(ItemPainter{painter, values}, item);
     }
     return sheet.convertToFormat(QImage::Format_RGB888);

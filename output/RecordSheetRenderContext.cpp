@@ -9,7 +9,7 @@ char g_name[] = "armorwright";
 char *g_argv[] = {g_name, nullptr};
 } // namespace
 
-TSheetRenderContext::TSheetRenderContext()
+SheetRenderContext::SheetRenderContext()
 {
     if (QCoreApplication::instance())
         return;
@@ -18,13 +18,13 @@ TSheetRenderContext::TSheetRenderContext()
     m_application = std::make_unique<QGuiApplication>(g_argc, g_argv);
 }
 
-TSheetRenderContext::~TSheetRenderContext() = default;
+SheetRenderContext::~SheetRenderContext() = default;
 
 // Not static: a global the program never reads again could otherwise be left out.
-TSheetRenderContext *g_keptSheetRenderContext = nullptr;
+SheetRenderContext *g_keptSheetRenderContext = nullptr;
 
 void KeepSheetRenderContext()
 {
     if (!g_keptSheetRenderContext)
-        g_keptSheetRenderContext = new TSheetRenderContext;
+        g_keptSheetRenderContext = new SheetRenderContext;
 }

@@ -8,14 +8,14 @@ class QGuiApplication;
 // command-line tool, a test or a benchmark makes one with this object for as long as it
 // lives. When no platform is chosen in QT_QPA_PLATFORM the window-less "offscreen" platform
 // is used. Does nothing when an application object already exists.
-class TSheetRenderContext {
-  public:
-    TSheetRenderContext();
-    ~TSheetRenderContext();
-    TSheetRenderContext(const TSheetRenderContext &) = delete;
-    TSheetRenderContext &operator=(const TSheetRenderContext &) = delete;
+class SheetRenderContext {
+public:
+    SheetRenderContext();
+    ~SheetRenderContext();
+    SheetRenderContext(const SheetRenderContext &) = delete;
+    SheetRenderContext &operator=(const SheetRenderContext &) = delete;
 
-  private:
+private:
     std::unique_ptr<QGuiApplication> m_application;
 };
 

@@ -20,17 +20,17 @@ std::vector<std::string> Column(const std::vector<Row> &rows, const std::functio
 
 } // namespace
 
-void TSheetTokens::AddExact(const std::string &token, std::string value)
+void SheetTokens::AddExact(const std::string &token, std::string value)
 {
     m_exact.emplace_back(token, std::move(value));
 }
 
-void TSheetTokens::AddIndexed(const std::string &prefix, std::vector<std::string> rows)
+void SheetTokens::AddIndexed(const std::string &prefix, std::vector<std::string> rows)
 {
     m_indexed.emplace_back(prefix, std::move(rows));
 }
 
-TSheetTokens::TSheetTokens(const TPrintJob &job, const TSheetFormats &formats)
+SheetTokens::SheetTokens(const PrintJob &job, const SheetFormats &formats)
 {
     const auto Integer = [&formats](int64_t v) { return formats.Integer(v); };
     const auto Signed = [&formats](int64_t v) { return formats.Signed(v); };
@@ -75,7 +75,7 @@ TSheetTokens::TSheetTokens(const TPrintJob &job, const TSheetFormats &formats)
     AddExact("|PRODUCTION|", job.Production);
     AddExact("|COST|", job.Cost);
 
-    using Mov = TPrintMovementRow;
+    using Mov = PrintMovementRow;
     const auto &movement = job.Movement.Rows();
     AddIndexed("|MOVNAME", Column<Mov>(movement, [](const Mov &m) { return m.Name; }));
     AddIndexed("|MOVTOPMP", Column<Mov>(movement, [&](const Mov &m) { return Integer(m.TopMP); }));
@@ -86,7 +86,7 @@ TSheetTokens::TSheetTokens(const TPrintJob &job, const TSheetFormats &formats)
     AddIndexed("|MOVSTALLKPH", Column<Mov>(movement, [&](const Mov &m) { return general(m.StallKPH); }));
     AddIndexed("|MOVMAN", Column<Mov>(movement, [&](const Mov &m) { return Integer(m.Maneuver); }));
 
-    using Wep = TPrintWeaponRow;
+    using Wep = PrintWeaponRow;
     const auto &weapons = job.Weapons.Rows();
     AddIndexed("|WEPNAME", Column<Wep>(weapons, [](const Wep &w) { return w.Name; }));
     AddIndexed("|WEPCODE", Column<Wep>(weapons, [](const Wep &w) { return w.Code; }));
@@ -105,8 +105,8 @@ TSheetTokens::TSheetTokens(const TPrintJob &job, const TSheetFormats &formats)
     AddIndexed("|WEPAMMO", Column<Wep>(weapons, [&](const Wep &w) { return Integer(w.Ammo); }));
     AddIndexed("|WEPRATING", Column<Wep>(weapons, [&](const Wep &w) { return general(w.Rating); }));
 
-    using Pfd = TPrintPFDRow;
-    const std::pair<const char *, const TPrintPFDList *> blocks[] = {
+    using Pfd = PrintPFDRow;
+    const std::pair<const char *, const PrintPFDList *> blocks[] = {
         {"|PERK", &job.Perks}, {"|FLAW", &job.Flaws}, {"|DEFECT", &job.Defects}};
     for (const auto &[prefix, list] : blocks) {
         const std::string p = prefix;
@@ -119,7 +119,7 @@ TSheetTokens::TSheetTokens(const TPrintJob &job, const TSheetFormats &formats)
     }
 }
 
-std::string TSheetTokens::Expand(const std::string &text) const
+std::string SheetTokens::Expand(const std::string &text) const
 {
     std::string result = text;
     for (const auto &[token, value] : m_exact)

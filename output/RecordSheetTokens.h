@@ -6,20 +6,20 @@
 #include <utility>
 #include <vector>
 
-struct TPrintJob;
+struct PrintJob;
 
 // The record sheet's own token set: exact tokens ("|ARMOR*2|") and indexed tokens that address
 // a row of the job's lists ("|WEPSR3|", "|MOVNAME2|", "|PERKNAME1|"). The values are formatted
 // once, when the set is made; Expand then fills any number of label texts.
-class TSheetTokens {
-  public:
-    explicit TSheetTokens(const TPrintJob &job, const TSheetFormats &formats = TSheetFormats());
+class SheetTokens {
+public:
+    explicit SheetTokens(const PrintJob &job, const SheetFormats &formats = SheetFormats());
 
-    // Applies the exact tokens in order, then the indexed ones in order. Throws EConvertError
+    // Applies the exact tokens in order, then the indexed ones in order. Throws ConvertError
     // when an indexed token's row number is not a whole number.
     std::string Expand(const std::string &text) const;
 
-  private:
+private:
     void AddExact(const std::string &token, std::string value);
     void AddIndexed(const std::string &prefix, std::vector<std::string> rows);
 

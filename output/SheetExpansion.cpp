@@ -8,9 +8,9 @@
 
 namespace {
 
-TTokenSet designTokens(const TPrintJob &job, const TSheetFormats &f)
+TokenSet designTokens(const PrintJob &job, const SheetFormats &f)
 {
-    TTokenSet set;
+    TokenSet set;
     set.AddExactOnly("GENERAL", job.General);
     set.AddExactOnly("HISTORY", job.History);
     set.AddExactOnly("EXTRA", job.Extra);
@@ -55,11 +55,11 @@ TTokenSet designTokens(const TPrintJob &job, const TSheetFormats &f)
 
 // The tokens of one movement system under a name prefix ("MOV1", "MOV2", "MOV"); all empty
 // when the design has no such system.
-TTokenSet movementTokens(const std::string &prefix, const TPrintMovementRow *row, const TSheetFormats &f)
+TokenSet movementTokens(const std::string &prefix, const PrintMovementRow *row, const SheetFormats &f)
 {
     const auto value = [row](const auto &text) { return row ? text : std::string(); };
-    const TPrintMovementRow r = row ? *row : TPrintMovementRow{};
-    TTokenSet set;
+    const PrintMovementRow r = row ? *row : PrintMovementRow{};
+    TokenSet set;
     set.Add(prefix + "NAME", r.Name);
     set.Add(prefix + "TOP", value(f.Integer(r.TopMP)));
     set.Add(prefix + "COMBAT", value(f.Integer(r.CombatMP)));
@@ -71,9 +71,9 @@ TTokenSet movementTokens(const std::string &prefix, const TPrintMovementRow *row
     return set;
 }
 
-TTokenSet weaponTokens(const TPrintWeaponRow &row, const TSheetFormats &f)
+TokenSet weaponTokens(const PrintWeaponRow &row, const SheetFormats &f)
 {
-    TTokenSet set;
+    TokenSet set;
     set.Add("WEPNAME", row.Name);
     set.Add("WEPCODE", row.Code);
     set.Add("WEPARC", row.Arc);
@@ -92,9 +92,9 @@ TTokenSet weaponTokens(const TPrintWeaponRow &row, const TSheetFormats &f)
     return set;
 }
 
-TTokenSet pfdTokens(const TPrintPFDRow &row, const TSheetFormats &f)
+TokenSet pfdTokens(const PrintPFDRow &row, const SheetFormats &f)
 {
-    TTokenSet set;
+    TokenSet set;
     set.Add("PFDNAME", row.Name);
     set.Add("PFDRATING", row.Rating);
     set.Add("PFDEFFECT", row.Effect);
@@ -108,34 +108,35 @@ TTokenSet pfdTokens(const TPrintPFDRow &row, const TSheetFormats &f)
 template <typename Row, typename Fill>
 void expandRows(const std::string &name, const std::vector<Row> &entries, Fill fill, std::string &text)
 {
-    ExpandSections("|" + name + "|", "|/" + name + "|",
-                   [&](const std::string &body) {
-                       std::vector<std::string> rows;
-                       rows.reserve(entries.size());
-                       size_t total = 0; // the rows never hold more than a sheet may
-                       for (const Row &entry : entries) {
-                           RequireSheetSize(total + body.size());
-                           std::string row = body;
-                           fill(row, entry);
-                           total += row.size();
-                           RequireSheetSize(total);
-                           rows.push_back(std::move(row));
-                       }
-                       return rows;
-                   },
-                   text);
+    ExpandSections(
+        "|" + name + "|", "|/" + name + "|",
+        [&](const std::string &body) {
+            std::vector<std::string> rows;
+            rows.reserve(entries.size());
+            size_t total = 0; // the rows never hold more than a sheet may
+            for (const Row &entry : entries) {
+                RequireSheetSize(total + body.size());
+                std::string row = body;
+                fill(row, entry);
+                total += row.size();
+                RequireSheetSize(total);
+                rows.push_back(std::move(row));
+            }
+            return rows;
+        },
+        text);
 }
 
-bool hasStall(const TPrintJob &job, int index)
+bool hasStall(const PrintJob &job, int index)
 {
     return index < job.Movement.Count() && job.Movement.Get(index).StallMP > 0;
 }
 
 } // namespace
 
-std::string ExpandSheetText(std::string text, const TPrintJob &job, const TSheetFormats &formats)
+std::string ExpandSheetText(std::string text, const PrintJob &job, const SheetFormats &formats)
 {
-    const std::vector<TPrintMovementRow> &movement = job.Movement.Rows();
+    const std::vector<PrintMovementRow> &movement = job.Movement.Rows();
     ApplyCondition("|MOV>2|", "|/MOV>2|", movement.size() >= 3, text);
 
     designTokens(job, formats).Apply(text);
@@ -145,26 +146,28 @@ std::string ExpandSheetText(std::string text, const TPrintJob &job, const TSheet
     movementTokens("MOV1", movement.size() > 0 ? &movement[0] : nullptr, formats).Apply(text);
     movementTokens("MOV2", movement.size() > 1 ? &movement[1] : nullptr, formats).Apply(text);
 
-    const std::vector<TPrintMovementRow> further(movement.begin() + std::min<size_t>(2, movement.size()),
-                                                 movement.end());
-    expandRows("MOVEMENT", further,
-               [&](std::string &row, const TPrintMovementRow &entry) {
-                   ApplyCondition("|HASSTALL|", "|/HASSTALL|", entry.StallMP >= 1, row);
-                   movementTokens("MOV", &entry, formats).Apply(row);
-               },
-               text);
+    const std::vector<PrintMovementRow> further(movement.begin() + std::min<size_t>(2, movement.size()),
+                                                movement.end());
+    expandRows(
+        "MOVEMENT", further,
+        [&](std::string &row, const PrintMovementRow &entry) {
+            ApplyCondition("|HASSTALL|", "|/HASSTALL|", entry.StallMP >= 1, row);
+            movementTokens("MOV", &entry, formats).Apply(row);
+        },
+        text);
 
-    expandRows("WEAPONS", job.Weapons.Rows(),
-               [&](std::string &row, const TPrintWeaponRow &entry) { weaponTokens(entry, formats).Apply(row); }, text);
+    expandRows(
+        "WEAPONS", job.Weapons.Rows(),
+        [&](std::string &row, const PrintWeaponRow &entry) { weaponTokens(entry, formats).Apply(row); }, text);
 
-    const auto fillPfd = [&](std::string &row, const TPrintPFDRow &entry) { pfdTokens(entry, formats).Apply(row); };
+    const auto fillPfd = [&](std::string &row, const PrintPFDRow &entry) { pfdTokens(entry, formats).Apply(row); };
     expandRows("PERKS", job.Perks.Rows(), fillPfd, text);
     expandRows("FLAWS", job.Flaws.Rows(), fillPfd, text);
     expandRows("DEFECTS", job.Defects.Rows(), fillPfd, text);
     return text;
 }
 
-void ExpandSheet(TStream &stream, const TPrintJob &job, const TSheetFormats &formats)
+void ExpandSheet(Stream &stream, const PrintJob &job, const SheetFormats &formats)
 {
     const std::vector<uint8_t> &bytes = stream.Bytes();
     const std::string expanded = ExpandSheetText(std::string(bytes.begin(), bytes.end()), job, formats);

@@ -4,15 +4,15 @@
 
 #include <string>
 
-class TStream;
-struct TPrintJob;
+class Stream;
+struct PrintJob;
 
 // Fills a text or HTML sheet template with a print job: the "|MOV>2|" condition, the design
 // tokens (exact, then width), the first two movement systems with their stall conditions,
 // then the repeated sections for further movement systems, weapons, perks, flaws and defects.
-// Throws EConvertError for a width token without a width.
-std::string ExpandSheetText(std::string text, const TPrintJob &job, const TSheetFormats &formats = TSheetFormats());
+// Throws ConvertError for a width token without a width.
+std::string ExpandSheetText(std::string text, const PrintJob &job, const SheetFormats &formats = SheetFormats());
 
 // Reads the template from the stream, expands it and writes the result back in its place,
 // positioned at the start.
-void ExpandSheet(TStream &stream, const TPrintJob &job, const TSheetFormats &formats = TSheetFormats());
+void ExpandSheet(Stream &stream, const PrintJob &job, const SheetFormats &formats = SheetFormats());

@@ -5,23 +5,23 @@
 #include "output/PrintJob.h"
 #include "output/SheetExpansion.h"
 
-TSheetSaveDialog SheetSaveDialog(TSheetKind kind)
+SheetSaveDialog SheetSaveDialogFor(SheetKind kind)
 {
-    if (kind == TSheetKind::Html)
+    if (kind == SheetKind::Html)
         return {"html", "HTML Files|*.html;*.htm|All Files|*.*"};
     return {"txt", "Text Files|*.txt|All Files|*.*"};
 }
 
-std::string SheetFromTemplate(TSheetKind kind, const std::string &templateText, const TPrintJob &job,
-                              const TSheetFormats &formats)
+std::string SheetFromTemplate(SheetKind kind, const std::string &templateText, const PrintJob &job,
+                              const SheetFormats &formats)
 {
-    if (kind == TSheetKind::Html)
+    if (kind == SheetKind::Html)
         return HtmlSheetText(templateText, job, formats);
     return ExpandSheetText(templateText, job, formats);
 }
 
-void SaveSheet(TSheetKind kind, const std::string &path, const std::string &templateText, const TPrintJob &job,
-               const TSheetFormats &formats)
+void SaveSheet(SheetKind kind, const std::string &path, const std::string &templateText, const PrintJob &job,
+               const SheetFormats &formats)
 {
     WriteFileAtomically(path, SheetFromTemplate(kind, templateText, job, formats));
 }

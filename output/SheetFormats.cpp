@@ -1,20 +1,20 @@
 #include "output/SheetFormats.h"
 
-std::string TSheetFormats::Integer(int64_t value) const { return fmt::Integer(value); }
+std::string SheetFormats::Integer(int64_t value) const { return fmt::Integer(value); }
 
-std::string TSheetFormats::Signed(int64_t value) const { return fmt::Signed(value); }
+std::string SheetFormats::Signed(int64_t value) const { return fmt::Signed(value); }
 
-std::string TSheetFormats::General(double value) const { return fmt::General(value, 15, m_separators); }
+std::string SheetFormats::General(double value) const { return fmt::General(value, 15, m_separators); }
 
-std::string TSheetFormats::Grouped0(double value) const { return fmt::Grouped(value, 0, m_separators); }
+std::string SheetFormats::Grouped0(double value) const { return fmt::Grouped(value, 0, m_separators); }
 
-std::string TSheetFormats::Grouped2(double value) const { return fmt::Grouped(value, 2, m_separators); }
+std::string SheetFormats::Grouped2(double value) const { return fmt::Grouped(value, 2, m_separators); }
 
-std::string TSheetFormats::Damage(int64_t damage) const { return "x" + Integer(damage); }
+std::string SheetFormats::Damage(int64_t damage) const { return "x" + Integer(damage); }
 
-std::string TSheetFormats::QuantityPrefix(int64_t quantity) const
+std::string SheetFormats::QuantityPrefix(int64_t quantity) const
 {
     return quantity >= 2 ? Integer(quantity) + " x" : "";
 }
 
-std::string TSheetFormats::AuxMark(int32_t aux) const { return aux != 0 ? "AUX" : ""; }
+std::string SheetFormats::AuxMark(int32_t aux) const { return aux != 0 ? "AUX" : ""; }

@@ -7,9 +7,9 @@
 
 // The number formats of the text and HTML sheets, with the thousands and decimal separators
 // of a chosen locale.
-class TSheetFormats {
+class SheetFormats {
 public:
-    explicit TSheetFormats(NumberSeparators separators = {}) : m_separators(separators) {}
+    explicit SheetFormats(NumberSeparators separators = {}) : m_separators(separators) {}
 
     NumberSeparators Separators() const { return m_separators; }
 

@@ -2,7 +2,7 @@
 
 #include "base/Stream.h"
 
-static TSheetItem ReadSheetItem(TStream &stream)
+static SheetItem ReadSheetItem(Stream &stream)
 {
     switch (stream.ReadUInt8()) {
     case sheetkind::Label:
@@ -10,13 +10,13 @@ static TSheetItem ReadSheetItem(TStream &stream)
     case sheetkind::ArmourBox:
         return ReadSheetArmourBox(stream);
     default:
-        return TSheetPictureFrame{ReadSheetLayoutBox(stream)};
+        return SheetPictureFrame{ReadSheetLayoutBox(stream)};
     }
 }
 
-TSheetLayout ReadSheetLayout(TStream &stream)
+SheetLayout ReadSheetLayout(Stream &stream)
 {
-    TSheetLayout layout;
+    SheetLayout layout;
     const int32_t backgroundLength = stream.ReadInt32();
     stream.RequireRemaining(backgroundLength, "sheet background length");
     layout.Background.resize(static_cast<size_t>(backgroundLength));
@@ -29,26 +29,26 @@ TSheetLayout ReadSheetLayout(TStream &stream)
     return layout;
 }
 
-TSheetLayout ReadSheetLayout(std::span<const uint8_t> block)
+SheetLayout ReadSheetLayout(std::span<const uint8_t> block)
 {
-    TStream stream(std::vector<uint8_t>(block.begin(), block.end()));
+    Stream stream(std::vector<uint8_t>(block.begin(), block.end()));
     return ReadSheetLayout(stream);
 }
 
 namespace {
 struct ItemWriter {
-    TStream &stream;
-    void operator()(const TSheetLabel &label) const
+    Stream &stream;
+    void operator()(const SheetLabel &label) const
     {
         stream.WriteUInt8(sheetkind::Label);
         WriteSheetLabel(stream, label);
     }
-    void operator()(const TSheetArmourBox &box) const
+    void operator()(const SheetArmourBox &box) const
     {
         stream.WriteUInt8(sheetkind::ArmourBox);
         WriteSheetArmourBox(stream, box);
     }
-    void operator()(const TSheetPictureFrame &frame) const
+    void operator()(const SheetPictureFrame &frame) const
     {
         stream.WriteUInt8(sheetkind::PictureFrame);
         WriteSheetLayoutBox(stream, frame.Box);
@@ -56,18 +56,18 @@ struct ItemWriter {
 };
 } // namespace
 
-void WriteSheetLayout(TStream &stream, const TSheetLayout &layout)
+void WriteSheetLayout(Stream &stream, const SheetLayout &layout)
 {
     stream.WriteInt32(static_cast<int32_t>(layout.Background.size()));
     stream.WriteBuffer(layout.Background.data(), layout.Background.size());
     stream.WriteInt32(static_cast<int32_t>(layout.Items.size()));
-    for (const TSheetItem &item : layout.Items)
+    for (const SheetItem &item : layout.Items)
         std::visit(ItemWriter{stream}, item);
 }
 
-std::vector<uint8_t> SheetLayoutBytes(const TSheetLayout &layout)
+std::vector<uint8_t> SheetLayoutBytes(const SheetLayout &layout)
 {
-    TStream stream;
+    Stream stream;
     WriteSheetLayout(stream, layout);
     return stream.TakeBytes();
 }

@@ -2,9 +2,9 @@
 
 #include "base/Stream.h"
 
-TSheetArmourBox ReadSheetArmourBox(TStream &stream)
+SheetArmourBox ReadSheetArmourBox(Stream &stream)
 {
-    TSheetArmourBox box;
+    SheetArmourBox box;
     box.Threshold = stream.ReadInt32();
     box.ColourReached = stream.ReadUInt32();
     box.ColourBelow = stream.ReadUInt32();
@@ -12,7 +12,7 @@ TSheetArmourBox ReadSheetArmourBox(TStream &stream)
     return box;
 }
 
-void WriteSheetArmourBox(TStream &stream, const TSheetArmourBox &box)
+void WriteSheetArmourBox(Stream &stream, const SheetArmourBox &box)
 {
     stream.WriteInt32(box.Threshold);
     stream.WriteUInt32(box.ColourReached);

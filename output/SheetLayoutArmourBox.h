@@ -4,18 +4,18 @@
 
 #include <cstdint>
 
-class TStream;
+class Stream;
 
 // A box filled with one colour when the design's armour reaches the threshold and with
 // another below it. Fields follow the stored order after the kind byte "S".
-struct TSheetArmourBox {
+struct SheetArmourBox {
     int32_t Threshold = 0;
     uint32_t ColourReached = 0xFFFFFF; // 0x00BBGGRR
     uint32_t ColourBelow = 0x000000;
-    TSheetLayoutBox Box;
+    SheetLayoutBox Box;
 
-    bool operator==(const TSheetArmourBox &) const = default;
+    bool operator==(const SheetArmourBox &) const = default;
 };
 
-TSheetArmourBox ReadSheetArmourBox(TStream &stream);
-void WriteSheetArmourBox(TStream &stream, const TSheetArmourBox &box);
+SheetArmourBox ReadSheetArmourBox(Stream &stream);
+void WriteSheetArmourBox(Stream &stream, const SheetArmourBox &box);

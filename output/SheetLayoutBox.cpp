@@ -2,9 +2,9 @@
 
 #include "base/Stream.h"
 
-TSheetLayoutBox ReadSheetLayoutBox(TStream &stream)
+SheetLayoutBox ReadSheetLayoutBox(Stream &stream)
 {
-    TSheetLayoutBox box;
+    SheetLayoutBox box;
     box.Top = stream.ReadInt32();
     box.Left = stream.ReadInt32();
     box.Height = stream.ReadInt32();
@@ -12,7 +12,7 @@ TSheetLayoutBox ReadSheetLayoutBox(TStream &stream)
     return box;
 }
 
-void WriteSheetLayoutBox(TStream &stream, const TSheetLayoutBox &box)
+void WriteSheetLayoutBox(Stream &stream, const SheetLayoutBox &box)
 {
     stream.WriteInt32(box.Top);
     stream.WriteInt32(box.Left);

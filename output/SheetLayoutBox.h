@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-class TStream;
+class Stream;
 
 // The rectangle of a sheet-layout item as stored: top, left, height, width (32-bit each).
 // The right and bottom edges (left + width, top + height) are exclusive.
-struct TSheetLayoutBox {
+struct SheetLayoutBox {
     int32_t Top = 0;
     int32_t Left = 0;
     int32_t Height = 0;
@@ -21,8 +21,8 @@ struct TSheetLayoutBox {
         return Width > 0 && Height > 0 && Width < limit && Height < limit && Left > -limit && Left < limit &&
                Top > -limit && Top < limit;
     }
-    bool operator==(const TSheetLayoutBox &) const = default;
+    bool operator==(const SheetLayoutBox &) const = default;
 };
 
-TSheetLayoutBox ReadSheetLayoutBox(TStream &stream);
-void WriteSheetLayoutBox(TStream &stream, const TSheetLayoutBox &box);
+SheetLayoutBox ReadSheetLayoutBox(Stream &stream);
+void WriteSheetLayoutBox(Stream &stream, const SheetLayoutBox &box);

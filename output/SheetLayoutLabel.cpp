@@ -4,7 +4,7 @@
 
 // A 32-bit length followed by that many bytes; the length is checked against what remains
 // before anything is allocated.
-static std::string ReadLongText(TStream &stream, const char *what)
+static std::string ReadLongText(Stream &stream, const char *what)
 {
     const int32_t length = stream.ReadInt32();
     stream.RequireRemaining(length, what);
@@ -13,15 +13,15 @@ static std::string ReadLongText(TStream &stream, const char *what)
     return text;
 }
 
-static void WriteLongText(TStream &stream, const std::string &text)
+static void WriteLongText(Stream &stream, const std::string &text)
 {
     stream.WriteInt32(static_cast<int32_t>(text.size()));
     stream.WriteBuffer(text.data(), text.size());
 }
 
-TSheetLabel ReadSheetLabel(TStream &stream)
+SheetLabel ReadSheetLabel(Stream &stream)
 {
-    TSheetLabel label;
+    SheetLabel label;
     label.Text = ReadLongText(stream, "label text length");
     label.Alignment = stream.ReadUInt8();
     label.Colour = stream.ReadUInt32();
@@ -35,7 +35,7 @@ TSheetLabel ReadSheetLabel(TStream &stream)
     return label;
 }
 
-void WriteSheetLabel(TStream &stream, const TSheetLabel &label)
+void WriteSheetLabel(Stream &stream, const SheetLabel &label)
 {
     WriteLongText(stream, label.Text);
     stream.WriteUInt8(label.Alignment);

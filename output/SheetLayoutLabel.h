@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-class TStream;
+class Stream;
 
 // Label alignment byte.
-enum class TSheetAlignment : uint8_t { Left = 0, Right = 1, Centre = 2 };
+enum class SheetAlignment : uint8_t { Left = 0, Right = 1, Centre = 2 };
 
 // Font style bits.
 namespace sheetstyle {
@@ -20,9 +20,9 @@ constexpr uint8_t StrikeOut = 0x08;
 
 // A text drawn into a box of the sheet; the text may hold sheet tokens. Fields follow the
 // stored order after the kind byte "L". Texts are single-byte Windows-1252.
-struct TSheetLabel {
+struct SheetLabel {
     std::string Text;
-    uint8_t Alignment = 0;  // TSheetAlignment; other values draw left-aligned
+    uint8_t Alignment = 0;  // SheetAlignment; other values draw left-aligned
     uint32_t Colour = 0;    // 0x00BBGGRR, or a system colour when the top bit is set
     int32_t FontHeight = 0; // pixels, negative for character height; replaced by PointSize
     uint8_t CharSet = 0;
@@ -30,13 +30,13 @@ struct TSheetLabel {
     uint8_t Pitch = 0;
     int32_t PointSize = 0;
     uint8_t Style = 0; // sheetstyle bits
-    TSheetLayoutBox Box;
+    SheetLayoutBox Box;
 
-    bool operator==(const TSheetLabel &) const = default;
+    bool operator==(const SheetLabel &) const = default;
 };
 
-// Reads the fields after the kind byte. Throws EStreamError when the data ends early or
+// Reads the fields after the kind byte. Throws StreamError when the data ends early or
 // a stored length claims more bytes than remain.
-TSheetLabel ReadSheetLabel(TStream &stream);
+SheetLabel ReadSheetLabel(Stream &stream);
 // Writes the fields after the kind byte.
-void WriteSheetLabel(TStream &stream, const TSheetLabel &label);
+void WriteSheetLabel(Stream &stream, const SheetLabel &label);

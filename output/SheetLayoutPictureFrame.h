@@ -3,8 +3,8 @@
 #include "output/SheetLayoutBox.h"
 
 // The frame the design's picture is fitted into (kind byte "P", or any unknown kind byte).
-struct TSheetPictureFrame {
-    TSheetLayoutBox Box;
+struct SheetPictureFrame {
+    SheetLayoutBox Box;
 
-    bool operator==(const TSheetPictureFrame &) const = default;
+    bool operator==(const SheetPictureFrame &) const = default;
 };

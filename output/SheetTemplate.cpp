@@ -3,19 +3,19 @@
 #include "base/Stream.h"
 #include "storage/DataBlock.h"
 
-std::string SheetTemplate(TSheetKind kind, const std::string &folder)
+std::string SheetTemplate(SheetKind kind, const std::string &folder)
 {
-    const TStream block = kind == TSheetKind::Html ? OpenDataBlock("html.zel", "HTML", folder)
-                                                   : OpenDataBlock("Text.zel", "TEXT", folder);
+    const Stream block =
+        kind == SheetKind::Html ? OpenDataBlock("html.zel", "HTML", folder) : OpenDataBlock("Text.zel", "TEXT", folder);
     return std::string(block.Bytes().begin(), block.Bytes().end());
 }
 
 namespace {
 
-TStream sheetStream(TSheetKind kind, const TPrintJob &job, const TSheetFormats &formats)
+Stream sheetStream(SheetKind kind, const PrintJob &job, const SheetFormats &formats)
 {
     const std::string sheet = SheetFromTemplate(kind, SheetTemplate(kind), job, formats);
-    TStream stream;
+    Stream stream;
     stream.WriteBuffer(sheet.data(), sheet.size());
     stream.Seek(0);
     return stream;
@@ -23,17 +23,17 @@ TStream sheetStream(TSheetKind kind, const TPrintJob &job, const TSheetFormats &
 
 } // namespace
 
-TStream BuildTextSheet(const TPrintJob &job, const TSheetFormats &formats)
+Stream BuildTextSheet(const PrintJob &job, const SheetFormats &formats)
 {
-    return sheetStream(TSheetKind::Text, job, formats);
+    return sheetStream(SheetKind::Text, job, formats);
 }
 
-TStream BuildHtmlSheet(const TPrintJob &job, const TSheetFormats &formats)
+Stream BuildHtmlSheet(const PrintJob &job, const SheetFormats &formats)
 {
-    return sheetStream(TSheetKind::Html, job, formats);
+    return sheetStream(SheetKind::Html, job, formats);
 }
 
-void SaveSheet(TSheetKind kind, const std::string &path, const TPrintJob &job, const TSheetFormats &formats)
+void SaveSheet(SheetKind kind, const std::string &path, const PrintJob &job, const SheetFormats &formats)
 {
     SaveSheet(kind, path, SheetTemplate(kind), job, formats);
 }

@@ -8,14 +8,14 @@
 
 // The current template of a sheet: the override file ("Text.zel", "html.zel") in folder when it
 // exists, else the built-in block ("TEXT", "HTML"). Read anew for every export, so a template
-// placed beside the program takes effect at the next export. Throws ELZHException for an
+// placed beside the program takes effect at the next export. Throws LZHException for an
 // override file that is not a valid container.
-std::string SheetTemplate(TSheetKind kind, const std::string &folder = ProgramFolder());
+std::string SheetTemplate(SheetKind kind, const std::string &folder = ProgramFolder());
 
 // The sheets from the current templates, in a memory stream positioned at its start.
-TStream BuildTextSheet(const TPrintJob &job, const TSheetFormats &formats = TSheetFormats());
-TStream BuildHtmlSheet(const TPrintJob &job, const TSheetFormats &formats = TSheetFormats());
+Stream BuildTextSheet(const PrintJob &job, const SheetFormats &formats = SheetFormats());
+Stream BuildHtmlSheet(const PrintJob &job, const SheetFormats &formats = SheetFormats());
 
 // Writes the sheet from the current template to path (see SaveSheet with a template).
-void SaveSheet(TSheetKind kind, const std::string &path, const TPrintJob &job,
-               const TSheetFormats &formats = TSheetFormats());
+void SaveSheet(SheetKind kind, const std::string &path, const PrintJob &job,
+               const SheetFormats &formats = SheetFormats());

@@ -11,18 +11,18 @@
 constexpr size_t kMaxSheetText = size_t{8} * 1024 * 1024;
 
 // A sheet would grow beyond kMaxSheetText characters.
-class ESheetTooLarge : public EArmorwrightError {
+class SheetTooLarge : public ArmorwrightError {
 public:
-    ESheetTooLarge()
-        : EArmorwrightError("The sheet would be larger than " + std::to_string(kMaxSheetText / (1024 * 1024)) +
-                            " MB: the design's texts name sheet tokens over and over")
+    SheetTooLarge()
+        : ArmorwrightError("The sheet would be larger than " + std::to_string(kMaxSheetText / (1024 * 1024)) +
+                           " MB: the design's texts name sheet tokens over and over")
     {
     }
 };
 
-// Throws ESheetTooLarge when size is above kMaxSheetText.
+// Throws SheetTooLarge when size is above kMaxSheetText.
 inline void RequireSheetSize(size_t size)
 {
     if (size > kMaxSheetText)
-        throw ESheetTooLarge();
+        throw SheetTooLarge();
 }

@@ -114,9 +114,9 @@ void replaceDelimitedTokens(const std::string &prefix, const std::string &termin
 // continues. Tells where the first close tag of the whole text stands, as the original text's
 // position, or npos when the finished part already holds one (so it stands before any open tag
 // found later) or there is none.
-class TExpandedText {
-  public:
-    TExpandedText(const std::string &close, std::string &text)
+class ExpandedText {
+public:
+    ExpandedText(const std::string &close, std::string &text)
         : m_close(close), m_text(text), m_nextClose(close.empty() ? std::string::npos : text.find(close))
     {
     }
@@ -153,7 +153,7 @@ class TExpandedText {
         m_text = std::move(Done);
     }
 
-  private:
+private:
     // A close tag that begins in the finished part and ends in the rest of the text.
     bool closeAcrossBoundary() const
     {
@@ -256,14 +256,14 @@ void ReplaceSection(const std::string &open, const std::string &close, const std
     text.replace(span->begin, span->end - span->begin, joined);
 }
 
-void ExpandSections(const std::string &open, const std::string &close, const TRowBuilder &build, std::string &text)
+void ExpandSections(const std::string &open, const std::string &close, const RowBuilder &build, std::string &text)
 {
     if (open.empty())
         return;
     // The text as it stands is `Done` followed by text[Copied, end). Sections are expanded by
     // appending to `Done`, so a template with many sections is not moved once per section; the
     // part not reached yet is read where it stands in the original text.
-    TExpandedText current(close, text);
+    ExpandedText current(close, text);
     size_t at;
     while ((at = text.find(open, current.Copied)) != std::string::npos) {
         const size_t bodyBegin = at + open.size();

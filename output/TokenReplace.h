@@ -11,7 +11,7 @@
 //
 // Text inserted by a call is never searched again by that same call (so a value holding its
 // own token cannot loop); later calls do search it, which is how a designer's note containing
-// "|NAME|" shows the vehicle name. Every operation throws ESheetTooLarge (SheetTooLarge.h)
+// "|NAME|" shows the vehicle name. Every operation throws SheetTooLarge (SheetTooLarge.h)
 // rather than let the text grow beyond kMaxSheetText characters.
 
 // Replaces every occurrence of token (found left to right, non-overlapping) by value.
@@ -29,15 +29,15 @@ std::string FitToWidth(const std::string &value, int width);
 // by the value fitted to the width written between them. Digits inside the token make the
 // width; any other character there is dropped. An occurrence that begins one of
 // longerPrefixes is left alone: it belongs to that longer name ("|ARMORx2" is never "|ARMOR").
-// An occurrence with no terminator after it stays as it is. Throws EConvertError when a
-// token holds no digits or more than a 32-bit width, and ESheetTooLarge when it asks for more
+// An occurrence with no terminator after it stays as it is. Throws ConvertError when a
+// token holds no digits or more than a 32-bit width, and SheetTooLarge when it asks for more
 // columns than a whole sheet may hold.
 void ReplaceWidthToken(const std::string &prefix, const std::string &terminator, const std::string &value,
                        std::string &text, const std::vector<std::string> &longerPrefixes = {});
 
 // Replaces every indexed token that starts with prefix ("|WEPSR") by the row it addresses:
 // "|WEPSR3|" is list[2]; a number outside 1..list size gives the empty text. Throws
-// EConvertError when the text before the closing bar is not a whole number. Callers apply
+// ConvertError when the text before the closing bar is not a whole number. Callers apply
 // longer names first ("|WEPSROF" before "|WEPSR"). An occurrence with no closing bar after it
 // stays as it is.
 void ReplaceIndexedToken(const std::string &prefix, const std::vector<std::string> &list, std::string &text);
@@ -54,12 +54,11 @@ void ReplaceSection(const std::string &open, const std::string &close, const std
                     std::string &text);
 
 // Builds the rows of a repeated section from a copy of its body.
-using TRowBuilder = std::function<std::vector<std::string>(const std::string &body)>;
+using RowBuilder = std::function<std::vector<std::string>(const std::string &body)>;
 
 // Expands every occurrence of the section, first occurrence first, each with the rows built
 // from its own body. The search for the next occurrence resumes after the inserted rows.
-void ExpandSections(const std::string &open, const std::string &close, const TRowBuilder &build,
-                    std::string &text);
+void ExpandSections(const std::string &open, const std::string &close, const RowBuilder &build, std::string &text);
 
 // A conditional section: kept deletes both tags everywhere and leaves the content; otherwise
 // every occurrence is removed together with its content.

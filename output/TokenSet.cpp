@@ -2,34 +2,34 @@
 
 #include "output/TokenReplace.h"
 
-void TTokenSet::Add(const std::string &name, const std::string &value)
+void TokenSet::Add(const std::string &name, const std::string &value)
 {
     m_entries.push_back({name, value, value, true});
 }
 
-void TTokenSet::Add(const std::string &name, const std::string &exactValue, const std::string &widthValue)
+void TokenSet::Add(const std::string &name, const std::string &exactValue, const std::string &widthValue)
 {
     m_entries.push_back({name, exactValue, widthValue, true});
 }
 
-void TTokenSet::AddExactOnly(const std::string &name, const std::string &value)
+void TokenSet::AddExactOnly(const std::string &name, const std::string &value)
 {
     m_entries.push_back({name, value, {}, false});
 }
 
-void TTokenSet::Apply(std::string &text) const
+void TokenSet::Apply(std::string &text) const
 {
     ApplyExact(text);
     ApplyWidth(text);
 }
 
-void TTokenSet::ApplyExact(std::string &text) const
+void TokenSet::ApplyExact(std::string &text) const
 {
     for (const Entry &entry : m_entries)
         ReplaceToken("|" + entry.name + "|", entry.exactValue, text);
 }
 
-void TTokenSet::ApplyWidth(std::string &text) const
+void TokenSet::ApplyWidth(std::string &text) const
 {
     for (const Entry &entry : m_entries) {
         if (!entry.hasWidth)

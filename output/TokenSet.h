@@ -7,7 +7,7 @@
 // in the order added, then every width token ("|NAME12|") in the same order. The set knows
 // which of its names begin others, so a width token is always read as the longest name it
 // spells ("|ARMORx2" never as "|ARMOR").
-class TTokenSet {
+class TokenSet {
 public:
     // A token whose exact and width forms show the same value.
     void Add(const std::string &name, const std::string &value);

@@ -11,6 +11,7 @@ packages=(
   nlohmann-json3-dev
   fonts-liberation fontconfig
   xvfb xauth tidy
+  clang-format
   locales
 )
 

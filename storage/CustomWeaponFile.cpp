@@ -2,21 +2,21 @@
 
 #include "base/Files.h"
 #include "base/Stream.h"
-#include "storage/RecordStream.h"
 #include "codec/LzhCompressor.h"
+#include "storage/RecordStream.h"
 
-std::vector<TWeaponRecord> ReadCustomWeaponFile(const std::string &folder)
+std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
 {
-    std::vector<TWeaponRecord> records;
+    std::vector<WeaponRecord> records;
     const std::string path = folder + kCustomWeaponFile;
     if (!FileExists(path))
         return records;
-    TStream content(DecompressWholeBytes(ReadWholeFile(path)));
+    Stream content(DecompressWholeBytes(ReadWholeFile(path)));
     ForEachRecord(content, kWeaponRecordSize, [&](const uint8_t *p, int) { records.push_back(ReadWeaponRecord(p)); });
     return records;
 }
 
-void SaveCustomWeaponFile(const TBaseWeaponList &custom, const std::string &folder)
+void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder)
 {
     const std::string path = folder + kCustomWeaponFile;
     if (custom.Count() == 0) {

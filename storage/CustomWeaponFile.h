@@ -11,9 +11,9 @@
 inline constexpr const char *kCustomWeaponFile = "Custom.zel";
 
 // The records of "Custom.zel" in the folder (none when the file does not exist). A file
-// that is not a valid container fails with the codec's ELZHException.
-std::vector<TWeaponRecord> ReadCustomWeaponFile(const std::string &folder = SettingsFolder());
+// that is not a valid container fails with the codec's LZHException.
+std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder = SettingsFolder());
 
 // Writes the custom list to "Custom.zel" atomically, or deletes the file when the list is
 // empty. The editor calls this whenever the custom list changes, and at shutdown.
-void SaveCustomWeaponFile(const TBaseWeaponList &custom, const std::string &folder = SettingsFolder());
+void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder = SettingsFolder());

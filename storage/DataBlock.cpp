@@ -1,23 +1,23 @@
 #include "storage/DataBlock.h"
 
-#include "storage/BuiltInBlocks.h"
 #include "codec/LzhCompressor.h"
+#include "storage/BuiltInBlocks.h"
 
 #include <stdexcept>
 
-TStream OpenDataBlock(const std::string &fileName, const std::string &blockName, const std::string &folder)
+Stream OpenDataBlock(const std::string &fileName, const std::string &blockName, const std::string &folder)
 {
     const std::string path = folder + fileName;
-    TStream container;
+    Stream container;
     if (FileExists(path)) {
-        container = TStream(ReadWholeFile(path));
+        container = Stream(ReadWholeFile(path));
     } else {
         const std::span<const uint8_t> block = BuiltInBlock(blockName);
         if (block.empty())
             throw std::invalid_argument("no built-in data block \"" + blockName + "\"");
-        container = TStream(std::vector<uint8_t>(block.begin(), block.end()));
+        container = Stream(std::vector<uint8_t>(block.begin(), block.end()));
     }
-    TStream content;
+    Stream content;
     DecompressStream(container, content);
     content.Seek(0);
     return content;

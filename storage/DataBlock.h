@@ -7,24 +7,24 @@
 #include <string>
 
 // A built-in data block and the override file that stands in for it when present.
-struct TDataBlockName {
+struct DataBlockName {
     const char *block;
     const char *file;
 };
 
 // Every data block the program carries, in its stored order.
-inline constexpr std::array<TDataBlockName, 8> kDataBlocks = {{{"WEAPONS", "Weapons.zel"},
-                                                                {"PFD", "pfd.zel"},
-                                                                {"MOVEMENT", "Movement.zel"},
-                                                                {"DROPDOWN", "DropDown.zel"},
-                                                                {"TEXT", "Text.zel"},
-                                                                {"HTML", "html.zel"},
-                                                                {"JPEG", "Jpeg.zel"},
-                                                                {"PRINT", "Print.zel"}}};
+inline constexpr std::array<DataBlockName, 8> kDataBlocks = {{{"WEAPONS", "Weapons.zel"},
+                                                              {"PFD", "pfd.zel"},
+                                                              {"MOVEMENT", "Movement.zel"},
+                                                              {"DROPDOWN", "DropDown.zel"},
+                                                              {"TEXT", "Text.zel"},
+                                                              {"HTML", "html.zel"},
+                                                              {"JPEG", "Jpeg.zel"},
+                                                              {"PRINT", "Print.zel"}}};
 
 // The uncompressed content of a data block: the file `fileName` in `folder` when it
 // exists (read afresh on every call), otherwise the built-in block `blockName`. The stream
 // is positioned at its start. A file that is not a valid container fails with the codec's
-// ELZHException; an unknown block name is a programming error (std::invalid_argument).
-TStream OpenDataBlock(const std::string &fileName, const std::string &blockName,
-                      const std::string &folder = ProgramFolder());
+// LZHException; an unknown block name is a programming error (std::invalid_argument).
+Stream OpenDataBlock(const std::string &fileName, const std::string &blockName,
+                     const std::string &folder = ProgramFolder());

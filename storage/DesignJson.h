@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-class TBaseVehicle;
-class TVehicle;
+class BaseVehicle;
+class Vehicle;
 
 // The JSON form of a whole design (docs/design-json.md): every field, list, weapon, clip,
 // section and link, the picture as base64. Texts are UTF-8 in the JSON and Windows-1252 in
@@ -17,10 +17,10 @@ constexpr int kDesignJsonVersion = 1;
 
 // The design as JSON text: indented by two blanks, keys in the design's field order,
 // ended by a line break.
-std::string DesignToJson(const TBaseVehicle &vehicle);
+std::string DesignToJson(const BaseVehicle &vehicle);
 
 // Reads a design from JSON text. Fields left out keep the values of a new design (or of a
 // cleared record); unknown fields, wrong types, numbers out of range, texts longer than
 // their field or with characters Windows-1252 cannot hold, and a picture that is not a
-// readable bitmap are refused. Throws EDesignJsonError naming the first bad value.
-std::unique_ptr<TVehicle> DesignFromJson(const std::string &json);
+// readable bitmap are refused. Throws DesignJsonError naming the first bad value.
+std::unique_ptr<Vehicle> DesignFromJson(const std::string &json);

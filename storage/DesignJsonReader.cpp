@@ -1,10 +1,10 @@
 #include "storage/DesignJson.h"
 
+#include "base/Cp1252.h"
 #include "engine/DesignFields.h"
 #include "engine/DesignFilePicture.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
-#include "base/Cp1252.h"
 #include "storage/Base64.h"
 #include "storage/DesignJsonKeys.h"
 #include "weapons/WeaponList.h"
@@ -24,10 +24,7 @@ namespace {
 using Setter = std::function<void(const ordered_json &value, const std::string &path)>;
 using Setters = std::map<std::string, Setter, std::less<>>;
 
-[[noreturn]] void fail(const std::string &path, const std::string &problem)
-{
-    throw EDesignJsonError(path, problem);
-}
+[[noreturn]] void fail(const std::string &path, const std::string &problem) { throw DesignJsonError(path, problem); }
 
 std::string describeCodePoint(char32_t c)
 {
@@ -106,10 +103,7 @@ const ordered_json &readArray(const ordered_json &value, const std::string &path
     return value;
 }
 
-std::string itemPath(const std::string &path, size_t i)
-{
-    return path + "[" + std::to_string(i) + "]";
-}
+std::string itemPath(const std::string &path, size_t i) { return path + "[" + std::to_string(i) + "]"; }
 
 std::array<bool, kAmmoTypeCount> readFlags(const ordered_json &value, const std::string &path)
 {
@@ -118,7 +112,8 @@ std::array<bool, kAmmoTypeCount> readFlags(const ordered_json &value, const std:
     for (size_t i = 0; i < items.size(); ++i) {
         const int32_t k = readInt32(items[i], itemPath(path, i));
         if (k < 0 || k >= kAmmoTypeCount)
-            fail(itemPath(path, i), "expected an ammunition type number from 0 to " + std::to_string(kAmmoTypeCount - 1));
+            fail(itemPath(path, i),
+                 "expected an ammunition type number from 0 to " + std::to_string(kAmmoTypeCount - 1));
         flags[static_cast<size_t>(k)] = true;
     }
     return flags;
@@ -140,13 +135,13 @@ struct SetterCollector {
     {
         setters[name] = [&field](const ordered_json &v, const std::string &p) { field = readBool(v, p); };
     }
-    void operator()(const char *name, TTextField<std::string> text)
+    void operator()(const char *name, TextField<std::string> text)
     {
         setters[name] = [text](const ordered_json &v, const std::string &p) {
             text.Value = readText(v, p, text.Capacity);
         };
     }
-    void operator()(const char *name, TBytes<TSharedBytes> data)
+    void operator()(const char *name, BytesField<SharedBytes> data)
     {
         setters[name] = [data](const ordered_json &v, const std::string &p) { data.Value = readPicture(v, p); };
     }
@@ -178,16 +173,16 @@ template <typename Visit, typename R> Setters fieldSetters(Visit visit, R &recor
     return setters;
 }
 
-TAmmoSection readSection(const ordered_json &value, const std::string &path)
+AmmoSection readSection(const ordered_json &value, const std::string &path)
 {
-    TAmmoSection section = ClearAmmoSection();
+    AmmoSection section = ClearAmmoSection();
     readObject(value, path, fieldSetters([](auto &r, auto &&f) { ForEachAmmoSectionField(r, f); }, section));
     return section;
 }
 
-TClip readClip(const ordered_json &value, const std::string &path)
+Clip readClip(const ordered_json &value, const std::string &path)
 {
-    TClip clip;
+    Clip clip;
     Setters setters;
     setters[designjson::kClipCount] = [&clip](const ordered_json &v, const std::string &p) {
         clip.ClipCount = readInt32(v, p);
@@ -202,9 +197,9 @@ TClip readClip(const ordered_json &value, const std::string &path)
     return clip;
 }
 
-TWeapon readWeapon(const ordered_json &value, const std::string &path)
+Weapon readWeapon(const ordered_json &value, const std::string &path)
 {
-    TWeapon weapon;
+    Weapon weapon;
     Setters setters = fieldSetters([](auto &r, auto &&f) { ForEachWeaponField(r, f); }, weapon.Data);
     setters[designjson::kBaseAmmo] = [&weapon](const ordered_json &v, const std::string &p) {
         weapon.Data.BaseAmmo = readSection(v, p);
@@ -225,18 +220,18 @@ TWeapon readWeapon(const ordered_json &value, const std::string &path)
     return weapon;
 }
 
-void readWeapons(const ordered_json &value, const std::string &path, TWeaponList &weapons)
+void readWeapons(const ordered_json &value, const std::string &path, WeaponList &weapons)
 {
     const ordered_json &items = readArray(value, path);
     weapons.Clear();
     for (size_t i = 0; i < items.size(); ++i) {
         const std::string weaponPath = itemPath(path, i);
-        TWeapon weapon = readWeapon(items[i], weaponPath);
+        Weapon weapon = readWeapon(items[i], weaponPath);
         // Every weapon lists every link; the list would silently fit a different count.
         if (i > 0 && weapon.Links.Count() != weapons.LinkCount())
-            fail(weaponPath + "." + designjson::kLinks,
-                 std::to_string(weapon.Links.Count()) + " entries where the first weapon has " +
-                     std::to_string(weapons.LinkCount()));
+            fail(weaponPath + "." + designjson::kLinks, std::to_string(weapon.Links.Count()) +
+                                                            " entries where the first weapon has " +
+                                                            std::to_string(weapons.LinkCount()));
         weapons.Add(weapon);
     }
 }
@@ -275,7 +270,7 @@ void checkFormat(const ordered_json &root)
 
 } // namespace
 
-std::unique_ptr<TVehicle> DesignFromJson(const std::string &json)
+std::unique_ptr<Vehicle> DesignFromJson(const std::string &json)
 {
     ordered_json root;
     try {
@@ -290,8 +285,8 @@ std::unique_ptr<TVehicle> DesignFromJson(const std::string &json)
     }
     checkFormat(root);
 
-    auto vehicle = std::make_unique<TVehicle>();
-    TVehicle &v = *vehicle;
+    auto vehicle = std::make_unique<Vehicle>();
+    Vehicle &v = *vehicle;
     Setters setters = fieldSetters([](auto &r, auto &&f) { ForEachVehicleField(r, f); }, v);
     const auto checked = [](const ordered_json &, const std::string &) {};
     setters[designjson::kFormat] = checked;
@@ -301,11 +296,11 @@ std::unique_ptr<TVehicle> DesignFromJson(const std::string &json)
                    fieldSetters([](auto &r, auto &&f) { ForEachCustomProductionField(r, f); }, v.CustomProduction));
     };
     setters[designjson::kMovement] = [&v](const ordered_json &value, const std::string &path) {
-        readRecords<TMovementRecord>(value, path, *v.Movement, [](auto &r, auto &&f) { ForEachMovementField(r, f); });
+        readRecords<MovementRecord>(value, path, *v.Movement, [](auto &r, auto &&f) { ForEachMovementField(r, f); });
     };
-    const auto perkList = [](TPerkList &list) {
+    const auto perkList = [](PerkList &list) {
         return [&list](const ordered_json &value, const std::string &path) {
-            readRecords<TPerkRecord>(value, path, list, [](auto &r, auto &&f) { ForEachPerkField(r, f); });
+            readRecords<PerkRecord>(value, path, list, [](auto &r, auto &&f) { ForEachPerkField(r, f); });
         };
     };
     setters[designjson::kPerks] = perkList(*v.Perks);

@@ -1,9 +1,9 @@
 #include "storage/DesignJson.h"
 
+#include "base/Cp1252.h"
 #include "engine/DesignFields.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
-#include "base/Cp1252.h"
 #include "storage/Base64.h"
 #include "storage/DesignJsonKeys.h"
 #include "weapons/WeaponList.h"
@@ -31,11 +31,8 @@ struct FieldWriter {
         else
             object[name] = value;
     }
-    void operator()(const char *name, TTextField<const std::string> text)
-    {
-        object[name] = cp1252::ToUtf8(text.Value);
-    }
-    void operator()(const char *name, TBytes<const TSharedBytes> data)
+    void operator()(const char *name, TextField<const std::string> text) { object[name] = cp1252::ToUtf8(text.Value); }
+    void operator()(const char *name, BytesField<const SharedBytes> data)
     {
         object[name] = base64::Encode(data.Value.Bytes());
     }
@@ -50,18 +47,18 @@ struct FieldWriter {
     }
 };
 
-ordered_json sectionJson(const TAmmoSection &section)
+ordered_json sectionJson(const AmmoSection &section)
 {
     ordered_json object = ordered_json::object();
     ForEachAmmoSectionField(section, FieldWriter{object});
     return object;
 }
 
-ordered_json perkListJson(const TPerkList &list)
+ordered_json perkListJson(const PerkList &list)
 {
     ordered_json entries = ordered_json::array();
     for (int i = 0; i < list.Count(); ++i) {
-        const TPerkRecord record = list.Get(i);
+        const PerkRecord record = list.Get(i);
         ordered_json object = ordered_json::object();
         ForEachPerkField(record, FieldWriter{object});
         entries.push_back(std::move(object));
@@ -69,14 +66,14 @@ ordered_json perkListJson(const TPerkList &list)
     return entries;
 }
 
-ordered_json weaponJson(const TWeapon &weapon)
+ordered_json weaponJson(const Weapon &weapon)
 {
     ordered_json object = ordered_json::object();
     ForEachWeaponField(weapon.Data, FieldWriter{object});
     object[designjson::kBaseAmmo] = sectionJson(weapon.Data.BaseAmmo);
     ordered_json clips = ordered_json::array();
     for (int c = 0; c < weapon.Clips.Count(); ++c) {
-        const TClip &clip = weapon.Clips.Get(c);
+        const Clip &clip = weapon.Clips.Get(c);
         ordered_json sections = ordered_json::array();
         for (int s = 0; s < clip.SectionCount(); ++s)
             sections.push_back(sectionJson(clip.GetSection(s)));
@@ -92,7 +89,7 @@ ordered_json weaponJson(const TWeapon &weapon)
 
 } // namespace
 
-std::string DesignToJson(const TBaseVehicle &vehicle)
+std::string DesignToJson(const BaseVehicle &vehicle)
 {
     ordered_json root = ordered_json::object();
     root[designjson::kFormat] = kDesignJsonFormat;
@@ -105,7 +102,7 @@ std::string DesignToJson(const TBaseVehicle &vehicle)
 
     ordered_json movement = ordered_json::array();
     for (int i = 0; i < vehicle.Movement->Count(); ++i) {
-        const TMovementRecord record = vehicle.Movement->Get(i);
+        const MovementRecord record = vehicle.Movement->Get(i);
         ordered_json object = ordered_json::object();
         ForEachMovementField(record, FieldWriter{object});
         movement.push_back(std::move(object));

@@ -26,9 +26,9 @@ std::vector<std::string> splitLines(const std::string &text)
 
 } // namespace
 
-TDropDownLists SplitDropDownLists(const std::string &text)
+DropDownLists SplitDropDownLists(const std::string &text)
 {
-    TDropDownLists lists;
+    DropDownLists lists;
     size_t list = 0;
     for (const std::string &line : splitLines(text)) {
         if (list >= lists.size())
@@ -41,8 +41,8 @@ TDropDownLists SplitDropDownLists(const std::string &text)
     return lists;
 }
 
-TDropDownLists LoadDropDownLists(const std::string &folder)
+DropDownLists LoadDropDownLists(const std::string &folder)
 {
-    const TStream block = OpenDataBlock("DropDown.zel", "DROPDOWN", folder);
+    const Stream block = OpenDataBlock("DropDown.zel", "DROPDOWN", folder);
     return SplitDropDownLists(std::string(block.Bytes().begin(), block.Bytes().end()));
 }

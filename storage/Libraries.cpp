@@ -7,29 +7,29 @@
 
 #include <stdexcept>
 
-TBaseWeaponList &TLibraries::WeaponList(int weaponType)
+BaseWeaponList &Libraries::WeaponList(int weaponType)
 {
     if (weaponType < 0 || weaponType >= kWeaponTypeCount)
         throw std::out_of_range("weapon type " + std::to_string(weaponType));
     return m_weapons[static_cast<size_t>(weaponType)];
 }
 
-const TBaseWeaponList &TLibraries::WeaponList(int weaponType) const
+const BaseWeaponList &Libraries::WeaponList(int weaponType) const
 {
-    return const_cast<TLibraries *>(this)->WeaponList(weaponType);
+    return const_cast<Libraries *>(this)->WeaponList(weaponType);
 }
 
-int TLibraries::WeaponCount() const
+int Libraries::WeaponCount() const
 {
     int count = 0;
-    for (const TBaseWeaponList &list : m_weapons)
+    for (const BaseWeaponList &list : m_weapons)
         count += list.Count();
     return count;
 }
 
-void TLibraries::Clear()
+void Libraries::Clear()
 {
-    for (TBaseWeaponList &list : m_weapons)
+    for (BaseWeaponList &list : m_weapons)
         list.Clear();
     Perks.Clear();
     Flaws.Clear();
@@ -38,24 +38,24 @@ void TLibraries::Clear()
     Positions.Reset();
 }
 
-void TLibraries::AddWeapon(const TWeaponRecord &record)
+void Libraries::AddWeapon(const WeaponRecord &record)
 {
     if (record.WeaponType >= 0 && record.WeaponType < kWeaponTypeCount)
         m_weapons[static_cast<size_t>(record.WeaponType)].Add(record);
 }
 
-TLibraries &Libraries()
+Libraries &SharedLibraries()
 {
-    static TLibraries libraries;
+    static Libraries libraries;
     return libraries;
 }
 
-void LoadLibraries(TLibraries &libraries, const std::string &folder, const std::function<void()> &processMessages)
+void LoadLibraries(Libraries &libraries, const std::string &folder, const std::function<void()> &processMessages)
 {
-    LoadLibraries(libraries, TLibraryFolders{folder, folder}, processMessages);
+    LoadLibraries(libraries, LibraryFolders{folder, folder}, processMessages);
 }
 
-void LoadLibraries(TLibraries &libraries, const TLibraryFolders &folders, const std::function<void()> &processMessages)
+void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const std::function<void()> &processMessages)
 {
     const auto pump = [&] {
         if (processMessages)
@@ -68,34 +68,34 @@ void LoadLibraries(TLibraries &libraries, const TLibraryFolders &folders, const 
     if (FileExists(screenFile))
         libraries.Positions.ReadFrom(ReadWholeFile(screenFile));
 
-    for (const TWeaponRecord &record : ReadCustomWeaponFile(folders.Settings))
+    for (const WeaponRecord &record : ReadCustomWeaponFile(folders.Settings))
         libraries.AddWeapon(record);
 
     pump();
-    TStream weapons = OpenDataBlock("Weapons.zel", "WEAPONS", folders.Data);
+    Stream weapons = OpenDataBlock("Weapons.zel", "WEAPONS", folders.Data);
     ForEachRecord(weapons, kWeaponRecordSize, [&](const uint8_t *p, int) { libraries.AddWeapon(ReadWeaponRecord(p)); });
 
     pump();
-    TStream perks = OpenDataBlock("pfd.zel", "PFD", folders.Data);
-    ForEachRecord(perks, TPerkRecord::Size, [&](const uint8_t *p, int) {
-        const TPerkRecord record = ReadPerkRecord(p);
+    Stream perks = OpenDataBlock("pfd.zel", "PFD", folders.Data);
+    ForEachRecord(perks, PerkRecord::Size, [&](const uint8_t *p, int) {
+        const PerkRecord record = ReadPerkRecord(p);
         (record.IsFlaw ? libraries.Flaws : libraries.Perks).Add(record);
     });
 
     pump();
-    TStream movement = OpenDataBlock("Movement.zel", "MOVEMENT", folders.Data);
-    ForEachRecord(movement, TMovementRecord::Size, [&](const uint8_t *p, int index) {
-        TMovementRecord record = ReadMovementRecord(p);
+    Stream movement = OpenDataBlock("Movement.zel", "MOVEMENT", folders.Data);
+    ForEachRecord(movement, MovementRecord::Size, [&](const uint8_t *p, int index) {
+        MovementRecord record = ReadMovementRecord(p);
         record.LibraryIndex = index;
         libraries.Movement.Add(record);
     });
 
     libraries.Defects.Clear();
-    for (const TPerkRecord &defect : DefectTemplates())
+    for (const PerkRecord &defect : DefectTemplates())
         libraries.Defects.Add(defect);
 }
 
-void SaveSettings(TLibraries &libraries, const std::string &folder)
+void SaveSettings(Libraries &libraries, const std::string &folder)
 {
     WriteFileAtomically(folder + kScreenFile, libraries.Positions.FileBytes());
     SaveCustomWeaponFile(libraries.CustomWeapons(), folder);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/MovementList.h"
-#include "engine/PerkList.h"
 #include "base/Files.h"
 #include "base/SettingsFolder.h"
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
 #include "storage/WindowPositionStore.h"
 #include "weapons/BaseWeaponList.h"
 #include "weapons/WeaponTexts.h"
@@ -15,36 +15,36 @@
 // The program-wide libraries, loaded once at start-up and kept until shutdown: the seven
 // weapon lists (one per weapon type; type 6 is the user's custom list), the perk, flaw and
 // defect lists, the movement-system list and the window-position store.
-class TLibraries {
+class Libraries {
 public:
     // The weapon list of a type 0..6; other types throw std::out_of_range.
-    TBaseWeaponList &WeaponList(int weaponType);
-    const TBaseWeaponList &WeaponList(int weaponType) const;
-    TBaseWeaponList &CustomWeapons() { return m_weapons[kCustomWeaponType]; }
-    const TBaseWeaponList &CustomWeapons() const { return m_weapons[kCustomWeaponType]; }
+    BaseWeaponList &WeaponList(int weaponType);
+    const BaseWeaponList &WeaponList(int weaponType) const;
+    BaseWeaponList &CustomWeapons() { return m_weapons[kCustomWeaponType]; }
+    const BaseWeaponList &CustomWeapons() const { return m_weapons[kCustomWeaponType]; }
     int WeaponCount() const;
 
-    TPerkList Perks;
-    TPerkList Flaws;
-    TPerkList Defects;
-    TMovementList Movement;
-    TWindowPositionStore Positions;
+    PerkList Perks;
+    PerkList Flaws;
+    PerkList Defects;
+    MovementList Movement;
+    WindowPositionStore Positions;
 
     // Every list emptied and every position and layout value back to -1.
     void Clear();
     // Adds a weapon record to the list of its type; records of other types are dropped.
-    void AddWeapon(const TWeaponRecord &record);
+    void AddWeapon(const WeaponRecord &record);
 
 private:
-    std::array<TBaseWeaponList, kWeaponTypeCount> m_weapons;
+    std::array<BaseWeaponList, kWeaponTypeCount> m_weapons;
 };
 
 // The one set of libraries the editor and the command-line tool share.
-TLibraries &Libraries();
+Libraries &SharedLibraries();
 
 // Where LoadLibraries looks: override files of the built-in data in Data (the program
 // folder), "Screen.zel" and "Custom.zel" in Settings.
-struct TLibraryFolders {
+struct LibraryFolders {
     std::string Data;
     std::string Settings;
 };
@@ -54,15 +54,15 @@ struct TLibraryFolders {
 // built-in block; each movement record numbered by its place in the data), then the six
 // fixed defects. processMessages, when given, runs before the longer steps so a splash
 // screen stays painted. Codec and file errors are not caught.
-void LoadLibraries(TLibraries &libraries, const TLibraryFolders &folders,
+void LoadLibraries(Libraries &libraries, const LibraryFolders &folders,
                    const std::function<void()> &processMessages = {});
 // The same with every file in one folder.
-void LoadLibraries(TLibraries &libraries, const std::string &folder = ProgramFolder(),
+void LoadLibraries(Libraries &libraries, const std::string &folder = ProgramFolder(),
                    const std::function<void()> &processMessages = {});
 
 // Shutdown: writes "Screen.zel" (atomically) and "Custom.zel" (atomically, or deletes it
 // when the custom list is empty) to the folder, then empties the lists.
-void SaveSettings(TLibraries &libraries, const std::string &folder = SettingsFolder());
+void SaveSettings(Libraries &libraries, const std::string &folder = SettingsFolder());
 
 // The settings file name.
 inline constexpr const char *kScreenFile = "Screen.zel";

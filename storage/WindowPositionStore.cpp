@@ -2,9 +2,9 @@
 
 #include "base/Stream.h"
 
-void TWindowPositionStore::Reset()
+void WindowPositionStore::Reset()
 {
-    for (TIntegerList *list : {&m_top, &m_left, &m_height, &m_width}) {
+    for (IntegerList *list : {&m_top, &m_left, &m_height, &m_width}) {
         list->Clear();
         for (int i = 0; i < kSlots; ++i)
             list->Add(-1);
@@ -12,7 +12,7 @@ void TWindowPositionStore::Reset()
     m_layout.fill(-1);
 }
 
-void TWindowPositionStore::RestoreWindowPosition(int slot, TWindowRect &rect) const
+void WindowPositionStore::RestoreWindowPosition(int slot, WindowRect &rect) const
 {
     if (!ValidSlot(slot))
         return;
@@ -26,7 +26,7 @@ void TWindowPositionStore::RestoreWindowPosition(int slot, TWindowRect &rect) co
     apply(m_width.Get(slot), rect.Width);
 }
 
-void TWindowPositionStore::StoreWindowPosition(int slot, const TWindowRect &rect)
+void WindowPositionStore::StoreWindowPosition(int slot, const WindowRect &rect)
 {
     if (!ValidSlot(slot))
         return;
@@ -36,29 +36,29 @@ void TWindowPositionStore::StoreWindowPosition(int slot, const TWindowRect &rect
     m_width.Set(slot, rect.Width);
 }
 
-void TWindowPositionStore::GetLayoutValues(TLayoutValues &values) const
+void WindowPositionStore::GetLayoutValues(LayoutValues &values) const
 {
     if (m_layout[kLayoutMarker] != -1)
         values = m_layout;
 }
 
-void TWindowPositionStore::ReadFrom(const std::vector<uint8_t> &bytes)
+void WindowPositionStore::ReadFrom(const std::vector<uint8_t> &bytes)
 {
     const size_t count = bytes.size() / 4;
     const auto value = [&](size_t index) { return bytes::GetInt32(bytes.data() + 4 * index); };
-    TIntegerList *lists[] = {&m_top, &m_left, &m_height, &m_width};
+    IntegerList *lists[] = {&m_top, &m_left, &m_height, &m_width};
     for (size_t i = 0; i < count && i < kSlots * 4; ++i)
         lists[i % 4]->Set(static_cast<int>(i / 4), value(i));
     for (size_t i = kSlots * 4; i < count && i < kSlots * 4 + m_layout.size(); ++i)
         m_layout[i - kSlots * 4] = value(i);
 }
 
-std::vector<uint8_t> TWindowPositionStore::FileBytes() const
+std::vector<uint8_t> WindowPositionStore::FileBytes() const
 {
     std::vector<uint8_t> bytes(kFileSize);
     uint8_t *p = bytes.data();
     for (int slot = 0; slot < kSlots; ++slot) {
-        for (const TIntegerList *list : {&m_top, &m_left, &m_height, &m_width}) {
+        for (const IntegerList *list : {&m_top, &m_left, &m_height, &m_width}) {
             bytes::PutInt32(p, list->Get(slot));
             p += 4;
         }

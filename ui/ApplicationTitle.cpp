@@ -8,12 +8,6 @@ QString &storedTitle()
 }
 } // namespace
 
-QString ApplicationTitle()
-{
-    return storedTitle();
-}
+QString ApplicationTitle() { return storedTitle(); }
 
-void SetApplicationTitle(const QString &title)
-{
-    storedTitle() = title;
-}
+void SetApplicationTitle(const QString &title) { storedTitle() = title; }

@@ -4,19 +4,10 @@
 
 namespace cp1252 {
 
-QString ToQt(const std::string &text)
-{
-    return QString::fromStdU16String(ToUtf16(text));
-}
+QString ToQt(const std::string &text) { return QString::fromStdU16String(ToUtf16(text)); }
 
-std::string FromQt(const QString &text)
-{
-    return FromUtf16(text.toStdU16String());
-}
+std::string FromQt(const QString &text) { return FromUtf16(text.toStdU16String()); }
 
-bool Holds(const QString &text)
-{
-    return ToQt(FromQt(text)) == text;
-}
+bool Holds(const QString &text) { return ToQt(FromQt(text)) == text; }
 
 } // namespace cp1252

@@ -1,38 +1,38 @@
 #include "ui/MainWindow.h"
 
+#include "base/ArmorwrightError.h"
 #include "engine/CalculationReplay.h"
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
-#include "base/ArmorwrightError.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetFiles.h"
 #include "output/SafeFileName.h"
 #include "output/SheetExport.h"
-#include "ui/dialogs/AboutDialog.h"
-#include "ui/dialogs/CompareWindow.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/dialogs/DialogProvider.h"
-#include "ui/pages/EditorPage.h"
-#include "ui/widgets/ExitEdit.h"
-#include "ui/pages/GeneralPage.h"
-#include "ui/pages/InfoPage.h"
-#include "ui/dialogs/LogViewer.h"
-#include "ui/pages/MovementPages.h"
 #include "ui/NativePath.h"
-#include "ui/pages/PerksPage.h"
+#include "ui/WindowPlacement.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/CompareWindow.h"
+#include "ui/dialogs/DialogProvider.h"
+#include "ui/dialogs/LogViewer.h"
+#include "ui/dialogs/UserGuideWindow.h"
 #include "ui/document/RecentFiles.h"
-#include "ui/widgets/ResultLabel.h"
-#include "ui/widgets/TextUndoFallback.h"
 #include "ui/document/UndoHistory.h"
 #include "ui/document/UndoSnapshot.h"
-#include "ui/dialogs/UserGuideWindow.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/EditorPage.h"
+#include "ui/pages/GeneralPage.h"
+#include "ui/pages/InfoPage.h"
+#include "ui/pages/MovementPages.h"
+#include "ui/pages/PerksPage.h"
 #include "ui/pages/WeaponsPage.h"
-#include "ui/WindowPlacement.h"
+#include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/ResultLabel.h"
+#include "ui/widgets/TextUndoFallback.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,25 +71,19 @@ const QString kDesignFilter = QStringLiteral("Umbrant Files|*.vkd|All Files|*.*"
 const QString kSaveQuestion = QStringLiteral("Do you wish to save the current vehicle?");
 
 // The placeholder pages other parts of the editor plug into.
-struct TPagePlaceholder {
+struct PagePlaceholder {
     const char *name;
     const char *caption;
 };
-const TPagePlaceholder kPlaceholders[] = {
+const PagePlaceholder kPlaceholders[] = {
     {"weaponsPage", "Weapons"},
     {"perksPage", "Perks, Flaws, and Defects"},
     {"infoPage", "Info"},
 };
 
-bool isDesignFile(const QString &path)
-{
-    return path.endsWith(QStringLiteral(".vkd"), Qt::CaseInsensitive);
-}
+bool isDesignFile(const QString &path) { return path.endsWith(QStringLiteral(".vkd"), Qt::CaseInsensitive); }
 
-QString safeFileName(const TVehicle &vehicle)
-{
-    return cp1252::ToQt(SafeFileName(vehicle.Name));
-}
+QString safeFileName(const Vehicle &vehicle) { return cp1252::ToQt(SafeFileName(vehicle.Name)); }
 
 // Draws the record sheet on the printer's page; false when the printer could not start.
 bool printSheet(QPrinter &printer, const QImage &sheet)
@@ -103,14 +97,11 @@ bool printSheet(QPrinter &printer, const QImage &sheet)
 
 } // namespace
 
-TMainWindow::TMainWindow(QWidget *parent)
-    : QMainWindow(parent)
-    , m_document(new TVehicleDocument(this))
-    , m_recent(new TRecentFiles(this))
-    , m_undo(new TUndoHistory(*m_document))
-    , m_startProcess([](const QString &program, const QStringList &arguments) {
-        return QProcess::startDetached(program, arguments);
-    })
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), m_document(new VehicleDocument(this)), m_recent(new RecentFiles(this)),
+      m_undo(new UndoHistory(*m_document)), m_startProcess([](const QString &program, const QStringList &arguments) {
+          return QProcess::startDetached(program, arguments);
+      })
 {
     setObjectName(QStringLiteral("mainWindow"));
     setAcceptDrops(true);
@@ -123,20 +114,20 @@ TMainWindow::TMainWindow(QWidget *parent)
 
     m_pageControl = new QTabWidget(central);
     m_pageControl->setObjectName(QStringLiteral("pageTabs"));
-    m_general = new TGeneralPage(*this, m_pageControl);
+    m_general = new GeneralPage(*this, m_pageControl);
     m_pageControl->addTab(m_general, QStringLiteral("General"));
-    for (const TPagePlaceholder &placeholder : kPlaceholders) {
+    for (const PagePlaceholder &placeholder : kPlaceholders) {
         auto *page = new QWidget(m_pageControl);
         page->setObjectName(QString::fromLatin1(placeholder.name));
         new QVBoxLayout(page);
         m_pageControl->addTab(page, QString::fromLatin1(placeholder.caption));
     }
-    SetPage(1, new TWeaponsPage(*this, m_pageControl));
-    SetPage(2, new TPerksPage(*this, m_pageControl));
-    SetPage(3, new TInfoPage(*this, m_pageControl));
+    SetPage(1, new WeaponsPage(*this, m_pageControl));
+    SetPage(2, new PerksPage(*this, m_pageControl));
+    SetPage(3, new InfoPage(*this, m_pageControl));
     layout->addWidget(m_pageControl, 1);
     setCentralWidget(central);
-    ConnectGuarded(m_pageControl, &QTabWidget::currentChanged, this, &TMainWindow::ShowChosenPage);
+    ConnectGuarded(m_pageControl, &QTabWidget::currentChanged, this, &MainWindow::ShowChosenPage);
 
     BuildMenus();
     // Each change shows how it moved the threat value and the cost; an undone change shows
@@ -145,14 +136,14 @@ TMainWindow::TMainWindow(QWidget *parent)
     change->setObjectName(QStringLiteral("lblChange"));
     change->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(change, 1);
-    connect(m_undo, &TUndoHistory::lastChangeChanged, change, &QLabel::setText);
-    ConnectGuarded(m_undo, &TUndoHistory::restored, this, [this] {
+    connect(m_undo, &UndoHistory::lastChangeChanged, change, &QLabel::setText);
+    ConnectGuarded(m_undo, &UndoHistory::restored, this, [this] {
         ShowChosenPage(m_pageControl->currentIndex());
         ShowResults();
     });
-    ConnectGuarded(m_recent, &TRecentFiles::changed, this, [this] { RebuildRecentMenu(); });
-    ConnectGuarded(m_document, &TVehicleDocument::fileUsed, m_recent, &TRecentFiles::Add);
-    connect(m_document, &TVehicleDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    ConnectGuarded(m_recent, &RecentFiles::changed, this, [this] { RebuildRecentMenu(); });
+    ConnectGuarded(m_document, &VehicleDocument::fileUsed, m_recent, &RecentFiles::Add);
+    connect(m_document, &VehicleDocument::modifiedChanged, this, &QWidget::setWindowModified);
     RebuildRecentMenu();
 
     // 640 × 491 as designed, or what the pages need, centred on the screen. No fixed
@@ -166,15 +157,15 @@ TMainWindow::TMainWindow(QWidget *parent)
     ShowResults();
 }
 
-TMainWindow::~TMainWindow() = default;
+MainWindow::~MainWindow() = default;
 
-void TMainWindow::BuildTopBand(QWidget *central)
+void MainWindow::BuildTopBand(QWidget *central)
 {
     auto *band = new QHBoxLayout;
     band->setSpacing(8);
 
     auto *nameLabel = new QLabel(QStringLiteral("Name"), central);
-    m_eName = new TExitEdit(central);
+    m_eName = new ExitEdit(central);
     m_eName->setObjectName(QStringLiteral("eName"));
     nameLabel->setBuddy(m_eName);
     band->addWidget(nameLabel);
@@ -182,12 +173,12 @@ void TMainWindow::BuildTopBand(QWidget *central)
     band->addWidget(m_eName, 1);
 
     // Two framed boxes of results, each caption followed by its label.
-    struct TResultCell {
+    struct ResultCell {
         const char *caption;
         const char *name;
         QLabel **label;
     };
-    auto resultBox = [&](const char *name, int columns, std::initializer_list<TResultCell> cells) {
+    auto resultBox = [&](const char *name, int columns, std::initializer_list<ResultCell> cells) {
         auto *box = new QFrame(central);
         box->setObjectName(QString::fromLatin1(name));
         box->setFrameShape(QFrame::StyledPanel);
@@ -195,8 +186,8 @@ void TMainWindow::BuildTopBand(QWidget *central)
         grid->setContentsMargins(6, 2, 6, 2);
         grid->setVerticalSpacing(0);
         int index = 0;
-        for (const TResultCell &cell : cells) {
-            *cell.label = NewResultLabel(cell.name, TResultLook::Bold, box);
+        for (const ResultCell &cell : cells) {
+            *cell.label = NewResultLabel(cell.name, ResultLook::Bold, box);
             grid->addWidget(new QLabel(QString::fromLatin1(cell.caption), box), index / columns, 2 * (index % columns));
             grid->addWidget(*cell.label, index / columns, 2 * (index % columns) + 1);
             ++index;
@@ -217,18 +208,18 @@ void TMainWindow::BuildTopBand(QWidget *central)
     // While typing, the name goes into the design without counting as a change; leaving
     // the box takes it again, marks the design changed and refreshes the caption.
     ConnectGuarded(m_eName, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_document->Vehicle().Name = CutToWidth(cp1252::FromQt(text), TBaseVehicle::TextCapacity);
+        m_document->Design().Name = CutToWidth(cp1252::FromQt(text), BaseVehicle::TextCapacity);
     });
-    ConnectGuarded(m_eName, &TExitEdit::exited, this, [this] {
-        m_document->Vehicle().Name = CutToWidth(cp1252::FromQt(m_eName->text()), TBaseVehicle::TextCapacity);
+    ConnectGuarded(m_eName, &ExitEdit::exited, this, [this] {
+        m_document->Design().Name = CutToWidth(cp1252::FromQt(m_eName->text()), BaseVehicle::TextCapacity);
         m_document->SetModified();
         ShowResults();
     });
 }
 
-void TMainWindow::BuildMenus()
+void MainWindow::BuildMenus()
 {
-    auto command = [this](QMenu *menu, const QString &caption, const char *name, void (TMainWindow::*handler)(),
+    auto command = [this](QMenu *menu, const QString &caption, const char *name, void (MainWindow::*handler)(),
                           QKeySequence shortcut = {}) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
@@ -240,55 +231,55 @@ void TMainWindow::BuildMenus()
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    command(file, QStringLiteral("&New"), "newAction", &TMainWindow::NewDesign, QKeySequence::New);
-    command(file, QStringLiteral("&Open..."), "openAction", &TMainWindow::OpenDesign, QKeySequence::Open);
+    command(file, QStringLiteral("&New"), "newAction", &MainWindow::NewDesign, QKeySequence::New);
+    command(file, QStringLiteral("&Open..."), "openAction", &MainWindow::OpenDesign, QKeySequence::Open);
     m_recentMenu = file->addMenu(QStringLiteral("Recent &Files"));
     m_recentMenu->setObjectName(QStringLiteral("recentFilesMenu"));
     file->addSeparator();
-    command(file, QStringLiteral("&Save..."), "saveAction", &TMainWindow::SaveDesign, QKeySequence::Save);
-    command(file, QStringLiteral("Save &As..."), "saveAsAction", &TMainWindow::SaveDesignAs,
+    command(file, QStringLiteral("&Save..."), "saveAction", &MainWindow::SaveDesign, QKeySequence::Save);
+    command(file, QStringLiteral("Save &As..."), "saveAsAction", &MainWindow::SaveDesignAs,
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction *revert =
-        command(file, QStringLiteral("&Revert to Saved"), "revertToSavedAction", &TMainWindow::RevertToSaved);
+        command(file, QStringLiteral("&Revert to Saved"), "revertToSavedAction", &MainWindow::RevertToSaved);
     ConnectGuarded(file, &QMenu::aboutToShow, revert,
                    [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
-    command(file, QStringLiteral("&Compare with\u2026"), "compareWithAction", &TMainWindow::CompareWithDesign);
+    command(file, QStringLiteral("&Compare with\u2026"), "compareWithAction", &MainWindow::CompareWithDesign);
     file->addSeparator();
-    command(file, QStringLiteral("&Print"), "printAction", &TMainWindow::PrintSheet, QKeySequence::Print);
-    command(file, QStringLiteral("Print Previe&w..."), "printPreviewAction", &TMainWindow::PreviewSheet);
+    command(file, QStringLiteral("&Print"), "printAction", &MainWindow::PrintSheet, QKeySequence::Print);
+    command(file, QStringLiteral("Print Previe&w..."), "printPreviewAction", &MainWindow::PreviewSheet);
     QMenu *exportMenu = file->addMenu(QStringLiteral("&Export"));
     exportMenu->setObjectName(QStringLiteral("exportMenu"));
-    command(exportMenu, QStringLiteral("Post to &Clipboard"), "postToClipboardAction", &TMainWindow::CopySheetText);
-    command(exportMenu, QStringLiteral("&Text"), "exportTextAction", &TMainWindow::ExportTextSheet);
-    command(exportMenu, QStringLiteral("&HTML"), "exportHtmlAction", &TMainWindow::ExportHtmlSheet);
-    command(exportMenu, QStringLiteral("&JPEG"), "exportJpegAction", &TMainWindow::ExportJpegSheet);
-    command(exportMenu, QStringLiteral("&PDF"), "exportPdfAction", &TMainWindow::ExportPdfSheet);
+    command(exportMenu, QStringLiteral("Post to &Clipboard"), "postToClipboardAction", &MainWindow::CopySheetText);
+    command(exportMenu, QStringLiteral("&Text"), "exportTextAction", &MainWindow::ExportTextSheet);
+    command(exportMenu, QStringLiteral("&HTML"), "exportHtmlAction", &MainWindow::ExportHtmlSheet);
+    command(exportMenu, QStringLiteral("&JPEG"), "exportJpegAction", &MainWindow::ExportJpegSheet);
+    command(exportMenu, QStringLiteral("&PDF"), "exportPdfAction", &MainWindow::ExportPdfSheet);
     file->addSeparator();
-    command(file, QStringLiteral("Create &Variant!"), "createVariantAction", &TMainWindow::CreateVariant);
+    command(file, QStringLiteral("Create &Variant!"), "createVariantAction", &MainWindow::CreateVariant);
     file->addSeparator();
-    command(file, QStringLiteral("C&lose"), "closeAction", &TMainWindow::CloseWindow,
+    command(file, QStringLiteral("C&lose"), "closeAction", &MainWindow::CloseWindow,
             QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
-    QAction *undo = command(edit, QStringLiteral("&Undo"), "undoAction", &TMainWindow::UndoChange, QKeySequence::Undo);
-    QAction *redo = command(edit, QStringLiteral("&Redo"), "redoAction", &TMainWindow::RedoChange);
+    QAction *undo = command(edit, QStringLiteral("&Undo"), "undoAction", &MainWindow::UndoChange, QKeySequence::Undo);
+    QAction *redo = command(edit, QStringLiteral("&Redo"), "redoAction", &MainWindow::RedoChange);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m_undo->BindActions(undo, redo);
-    new TTextUndoFallback(this, undo, redo);
+    new TextUndoFallback(this, undo, redo);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    command(help, QStringLiteral("View &TV Log"), "viewThreatValueLogAction", &TMainWindow::ShowThreatValueLog);
-    command(help, QStringLiteral("View &Price Log"), "viewPriceLogAction", &TMainWindow::ShowPriceLog);
+    command(help, QStringLiteral("View &TV Log"), "viewThreatValueLogAction", &MainWindow::ShowThreatValueLog);
+    command(help, QStringLiteral("View &Price Log"), "viewPriceLogAction", &MainWindow::ShowPriceLog);
     help->addSeparator();
-    command(help, QStringLiteral("&Contents"), "contentsAction", &TMainWindow::OpenUserGuide,
+    command(help, QStringLiteral("&Contents"), "contentsAction", &MainWindow::OpenUserGuide,
             QKeySequence::HelpContents);
     help->addSeparator();
-    command(help, QStringLiteral("&About"), "aboutAction", &TMainWindow::ShowAbout);
+    command(help, QStringLiteral("&About"), "aboutAction", &MainWindow::ShowAbout);
 }
 
-void TMainWindow::RebuildRecentMenu()
+void MainWindow::RebuildRecentMenu()
 {
     m_recentMenu->clear();
     const QStringList &paths = m_recent->Paths();
@@ -304,7 +295,7 @@ void TMainWindow::RebuildRecentMenu()
     m_recentMenu->setEnabled(!paths.isEmpty());
 }
 
-void TMainWindow::TakeFocus()
+void MainWindow::TakeFocus()
 {
     QWidget *before = QApplication::focusWidget();
     m_pageControl->setFocus(Qt::OtherFocusReason);
@@ -316,9 +307,9 @@ void TMainWindow::TakeFocus()
     }
 }
 
-void TMainWindow::ShowResults()
+void MainWindow::ShowResults()
 {
-    TVehicle &vehicle = m_document->Vehicle();
+    Vehicle &vehicle = m_document->Design();
     const QString name = cp1252::ToQt(vehicle.Name);
     if (m_eName->text() != name)
         m_eName->setText(name);
@@ -330,10 +321,10 @@ void TMainWindow::ShowResults()
     // one, they are computed again on a copy, so the design itself stays as the refresh made it.
     const auto raisedFields = [&vehicle] { return std::tuple(vehicle.Armor, vehicle.Crew, vehicle.FinalSize); };
     const auto before = raisedFields();
-    TDesignResults results = ComputeResults(vehicle);
+    DesignResults results = ComputeResults(vehicle);
     if (raisedFields() != before)
         results = ComputeResults(*CopyDesign(vehicle));
-    const TResultTexts texts = FormatResults(results, vehicle.CurrencyName);
+    const ResultTexts texts = FormatResults(results, vehicle.CurrencyName);
     m_lblFinalCost->setText(cp1252::ToQt(texts.FinalCost));
     m_lblTV->setText(cp1252::ToQt(texts.ThreatValue));
     m_lblFinalSize->setText(cp1252::ToQt(texts.FinalSizeShown));
@@ -343,9 +334,9 @@ void TMainWindow::ShowResults()
     m_general->ShowResultTexts(texts, vehicle.SizeType);
 }
 
-QString TMainWindow::Caption(bool withModifiedMarker) const
+QString MainWindow::Caption(bool withModifiedMarker) const
 {
-    QString name = cp1252::ToQt(m_document->Vehicle().Name);
+    QString name = cp1252::ToQt(m_document->Design().Name);
     QString file = m_document->FileName();
     if (withModifiedMarker) {
         // Qt shows "*" in place of "[*]" while there are unsaved changes; a "[*]" of the
@@ -357,24 +348,24 @@ QString TMainWindow::Caption(bool withModifiedMarker) const
     return ApplicationTitle() + QStringLiteral(" - ") + name + QStringLiteral(" - ") + file;
 }
 
-bool TMainWindow::AskSaveVehicle(bool allowCancel)
+bool MainWindow::AskSaveVehicle(bool allowCancel)
 {
     if (!m_document->Modified())
         return true;
-    const TDialogAnswer answer = allowCancel ? Dialogs().AskYesNoCancel(this, kSaveQuestion)
-                                             : Dialogs().AskYesNo(this, kSaveQuestion);
+    const DialogAnswer answer =
+        allowCancel ? Dialogs().AskYesNoCancel(this, kSaveQuestion) : Dialogs().AskYesNo(this, kSaveQuestion);
     switch (answer) {
-    case TDialogAnswer::Yes:
+    case DialogAnswer::Yes:
         // A cancelled save dialog goes on; a save that failed keeps the design open.
-        return Save() != TSaveResult::Failed;
-    case TDialogAnswer::No:
+        return Save() != SaveResult::Failed;
+    case DialogAnswer::No:
         return true;
     default:
         return false;
     }
 }
 
-void TMainWindow::ShowDesign()
+void MainWindow::ShowDesign()
 {
     LoadDropDownLists();
     m_pageControl->setCurrentIndex(0);
@@ -383,42 +374,33 @@ void TMainWindow::ShowDesign()
     ShowGeneral();
 }
 
-void TMainWindow::ShowGeneral()
-{
-    m_general->ShowGeneral();
-}
+void MainWindow::ShowGeneral() { m_general->ShowGeneral(); }
 
-void TMainWindow::ShowProduction()
-{
-    m_general->ShowProduction();
-}
+void MainWindow::ShowProduction() { m_general->ShowProduction(); }
 
-void TMainWindow::ShowMovement()
-{
-    m_general->MovementPages()->ShowMovement();
-}
+void MainWindow::ShowMovement() { m_general->MovementTabs()->ShowMovement(); }
 
-void TMainWindow::LoadDropDownLists()
+void MainWindow::LoadDropDownLists()
 {
-    m_general->MovementPages()->LoadModeLists();
+    m_general->MovementTabs()->LoadModeLists();
     for (int i = 1; i < m_pageControl->count(); ++i) {
-        if (auto *page = dynamic_cast<TEditorPage *>(m_pageControl->widget(i)))
+        if (auto *page = dynamic_cast<EditorPage *>(m_pageControl->widget(i)))
             page->LoadDropDownLists();
     }
 }
 
-void TMainWindow::ShowChosenPage(int index)
+void MainWindow::ShowChosenPage(int index)
 {
     if (index == 0) {
         ShowMovement();
         ShowProduction();
         ShowGeneral();
-    } else if (auto *page = dynamic_cast<TEditorPage *>(m_pageControl->widget(index))) {
+    } else if (auto *page = dynamic_cast<EditorPage *>(m_pageControl->widget(index))) {
         page->ShowPage();
     }
 }
 
-void TMainWindow::SetPage(int index, QWidget *page)
+void MainWindow::SetPage(int index, QWidget *page)
 {
     if (index < 1 || index >= m_pageControl->count() || !page)
         return;
@@ -432,23 +414,23 @@ void TMainWindow::SetPage(int index, QWidget *page)
     old->deleteLater();
 }
 
-void TMainWindow::ShowFirstTime()
+void MainWindow::ShowFirstTime()
 {
     ShowDesign();
     RestoreWindowPosition(*this, kMainWindowSlot);
-    TLayoutValues values = CurrentLayoutValues();
-    ProgramData().GetLayoutValues(values);
+    LayoutValues values = CurrentLayoutValues();
+    CurrentProgramData().GetLayoutValues(values);
     ApplyLayoutValues(values);
     // No box holds the focus at first, so no box reports a change it did not have.
     m_pageControl->setFocus(Qt::OtherFocusReason);
     if (!m_startUpWarning.isEmpty()) {
-        QTimer::singleShot(0, this, TGuardedSlot(this, [this, warning = std::exchange(m_startUpWarning, QString())] {
+        QTimer::singleShot(0, this, GuardedSlot(this, [this, warning = std::exchange(m_startUpWarning, QString())] {
                                Dialogs().Warn(this, warning);
                            }));
     }
 }
 
-void TMainWindow::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (m_shownOnce || event->spontaneous())
@@ -457,7 +439,7 @@ void TMainWindow::showEvent(QShowEvent *event)
     RunGuarded(this, [this] { ShowFirstTime(); });
 }
 
-void TMainWindow::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_saving) {
         event->ignore(); // refused while the design is written; closing afterwards asks as usual
@@ -474,31 +456,31 @@ void TMainWindow::closeEvent(QCloseEvent *event)
     event->setAccepted(closing);
 }
 
-void TMainWindow::StoreWindowLayout()
+void MainWindow::StoreWindowLayout()
 {
     StoreWindowPosition(*this, kMainWindowSlot);
-    ProgramData().SetLayoutValues(CurrentLayoutValues());
+    CurrentProgramData().SetLayoutValues(CurrentLayoutValues());
     m_recent->Save();
 }
 
-void TMainWindow::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     const QMimeData *data = event->mimeData();
-    if (!m_saving && data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile()
-        && isDesignFile(data->urls().first().toLocalFile()))
+    if (!m_saving && data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile() &&
+        isDesignFile(data->urls().first().toLocalFile()))
         event->acceptProposedAction();
 }
 
-void TMainWindow::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = event->mimeData()->urls().first().toLocalFile();
     event->acceptProposedAction();
     RunGuarded(this, [&] { OpenFile(path); });
 }
 
-TLayoutValues TMainWindow::CurrentLayoutValues() const
+LayoutValues MainWindow::CurrentLayoutValues() const
 {
-    TLayoutValues values;
+    LayoutValues values;
     values.fill(-1);
     if (auto *panel = findChild<QWidget *>(QStringLiteral("weaponGridPanel")))
         values[0] = panel->height();
@@ -516,7 +498,7 @@ TLayoutValues TMainWindow::CurrentLayoutValues() const
     return values;
 }
 
-void TMainWindow::ApplyLayoutValues(const TLayoutValues &values)
+void MainWindow::ApplyLayoutValues(const LayoutValues &values)
 {
     if (auto *panel = findChild<QWidget *>(QStringLiteral("weaponGridPanel")); panel && values[0] > 0)
         panel->resize(panel->width(), values[0]);
@@ -539,7 +521,7 @@ void TMainWindow::ApplyLayoutValues(const TLayoutValues &values)
 
 // ---- the design lifecycle ----
 
-void TMainWindow::NewDesign()
+void MainWindow::NewDesign()
 {
     TakeFocus();
     if (!AskSaveVehicle(true))
@@ -548,12 +530,12 @@ void TMainWindow::NewDesign()
     ShowDesign();
 }
 
-void TMainWindow::OpenDesign()
+void MainWindow::OpenDesign()
 {
     TakeFocus();
     if (!AskSaveVehicle(true))
         return;
-    TFileDialogOptions openDialog;
+    FileDialogOptions openDialog;
     openDialog.title = QStringLiteral("Armorwright File Open");
     openDialog.filter = kDesignFilter;
     openDialog.defaultExtension = QStringLiteral("vkd");
@@ -564,7 +546,7 @@ void TMainWindow::OpenDesign()
     ReadDesign(path);
 }
 
-void TMainWindow::OpenFile(const QString &path)
+void MainWindow::OpenFile(const QString &path)
 {
     TakeFocus();
     if (!QFileInfo(path).isFile()) {
@@ -577,7 +559,7 @@ void TMainWindow::OpenFile(const QString &path)
     ReadDesign(path);
 }
 
-void TMainWindow::ReadDesign(const QString &path)
+void MainWindow::ReadDesign(const QString &path)
 {
     QString warning;
     // A file that cannot be read leaves the open design as it was.
@@ -588,7 +570,7 @@ void TMainWindow::ReadDesign(const QString &path)
         Dialogs().Warn(this, warning);
 }
 
-void TMainWindow::OpenAtStartUp(const QString &path, bool asNew)
+void MainWindow::OpenAtStartUp(const QString &path, bool asNew)
 {
     if (!QFileInfo(path).isFile())
         return;
@@ -607,26 +589,26 @@ void TMainWindow::OpenAtStartUp(const QString &path, bool asNew)
         m_startUpWarning = warning;
 }
 
-TMainWindow::TSaveResult TMainWindow::Save(bool askForName)
+MainWindow::SaveResult MainWindow::Save(bool askForName)
 {
-    TFileDialogOptions saveDialog;
+    FileDialogOptions saveDialog;
     saveDialog.title = QStringLiteral("Armorwright Save");
     saveDialog.filter = kDesignFilter;
     saveDialog.defaultExtension = QStringLiteral("vkd");
-    saveDialog.fileName = safeFileName(m_document->Vehicle());
+    saveDialog.fileName = safeFileName(m_document->Design());
     TakeFocus();
     // The design keeps its file until a save under another name has gone through.
     QString target = askForName ? QString() : m_document->FileName();
     if (target.isEmpty())
         target = Dialogs().SaveFileName(this, saveDialog);
-    TSaveResult result = TSaveResult::Cancelled;
+    SaveResult result = SaveResult::Cancelled;
     if (!target.isEmpty())
-        result = RunGuarded(this, [&] { SaveBusy(target); }) ? TSaveResult::Saved : TSaveResult::Failed;
+        result = RunGuarded(this, [&] { SaveBusy(target); }) ? SaveResult::Saved : SaveResult::Failed;
     ShowResults();
     return result;
 }
 
-void TMainWindow::SaveBusy(const QString &target)
+void MainWindow::SaveBusy(const QString &target)
 {
     // The window goes on painting meanwhile: it shows that it is busy and takes no command.
     const QScopedValueRollback<bool> saving(m_saving, true);
@@ -639,28 +621,23 @@ void TMainWindow::SaveBusy(const QString &target)
     m_document->SaveTo(target);
 }
 
-void TMainWindow::SaveDesign()
-{
-    Save();
-}
+void MainWindow::SaveDesign() { Save(); }
 
-void TMainWindow::SaveDesignAs()
-{
-    Save(true);
-}
+void MainWindow::SaveDesignAs() { Save(true); }
 
-void TMainWindow::CloseWindow()
+void MainWindow::CloseWindow()
 {
     TakeFocus();
     close();
 }
 
-void TMainWindow::CreateVariant()
+void MainWindow::CreateVariant()
 {
     if (m_document->Modified())
         AskSaveVehicle(false);
     if (m_document->Modified()) {
-        Dialogs().ShowError(this, QStringLiteral("The vehicle needs to be saved before a variant can be created from it!"));
+        Dialogs().ShowError(this,
+                            QStringLiteral("The vehicle needs to be saved before a variant can be created from it!"));
         return;
     }
     const QStringList arguments{m_document->FileName(), QStringLiteral("NEW")};
@@ -670,117 +647,106 @@ void TMainWindow::CreateVariant()
 
 // ---- logs, help ----
 
-void TMainWindow::ShowLog(bool price)
+void MainWindow::ShowLog(bool price)
 {
-    TLogViewer viewer(this);
+    LogViewer viewer(this);
     TakeFocus();
-    viewer.SetLines(ReplayCalculationLog(m_document->Vehicle(), price ? TLogKind::Price : TLogKind::ThreatValue));
+    viewer.SetLines(ReplayCalculationLog(m_document->Design(), price ? LogKind::Price : LogKind::ThreatValue));
     Dialogs().RunModal(viewer);
 }
 
-void TMainWindow::ShowThreatValueLog()
-{
-    ShowLog(false);
-}
+void MainWindow::ShowThreatValueLog() { ShowLog(false); }
 
-void TMainWindow::ShowPriceLog()
-{
-    ShowLog(true);
-}
+void MainWindow::ShowPriceLog() { ShowLog(true); }
 
-void TMainWindow::OpenUserGuide()
+void MainWindow::OpenUserGuide()
 {
     TakeFocus();
     ShowUserGuide(this);
 }
 
-void TMainWindow::ShowAbout()
+void MainWindow::ShowAbout()
 {
     TakeFocus();
-    TAboutDialog about(this);
+    AboutDialog about(this);
     Dialogs().RunModal(about);
 }
 
 // ---- sheets ----
 
-void TMainWindow::CopySheetText()
+void MainWindow::CopySheetText()
 {
     TakeFocus();
-    const TPrintJob job = MakePrintJob(m_document->Vehicle());
-    const std::string text = SheetFromTemplate(TSheetKind::Text, ProgramData().SheetTemplate(TSheetKind::Text), job);
+    const PrintJob job = MakePrintJob(m_document->Design());
+    const std::string text =
+        SheetFromTemplate(SheetKind::Text, CurrentProgramData().SheetTemplate(SheetKind::Text), job);
     QGuiApplication::clipboard()->setText(cp1252::ToQt(text));
 }
 
-void TMainWindow::ExportSheetFile(bool html)
+void MainWindow::ExportSheetFile(bool html)
 {
     TakeFocus();
-    const TSheetKind kind = html ? TSheetKind::Html : TSheetKind::Text;
-    const TPrintJob job = MakePrintJob(m_document->Vehicle());
-    const TSheetSaveDialog dialog = SheetSaveDialog(kind);
-    TFileDialogOptions options;
+    const SheetKind kind = html ? SheetKind::Html : SheetKind::Text;
+    const PrintJob job = MakePrintJob(m_document->Design());
+    const SheetSaveDialog dialog = SheetSaveDialogFor(kind);
+    FileDialogOptions options;
     options.defaultExtension = QString::fromLatin1(dialog.DefaultExtension);
     options.filter = QString::fromLatin1(dialog.Filter);
-    options.fileName = safeFileName(m_document->Vehicle());
+    options.fileName = safeFileName(m_document->Design());
     const QString path = Dialogs().SaveFileName(this, options);
     if (path.isEmpty())
         return;
-    SaveSheet(kind, ToNativePath(path), ProgramData().SheetTemplate(kind), job);
+    SaveSheet(kind, ToNativePath(path), CurrentProgramData().SheetTemplate(kind), job);
 }
 
-void TMainWindow::ExportTextSheet()
-{
-    ExportSheetFile(false);
-}
+void MainWindow::ExportTextSheet() { ExportSheetFile(false); }
 
-void TMainWindow::ExportHtmlSheet()
-{
-    ExportSheetFile(true);
-}
+void MainWindow::ExportHtmlSheet() { ExportSheetFile(true); }
 
-QString TMainWindow::SheetImageFile(const QString &title, const QString &extension, const QString &filter)
+QString MainWindow::SheetImageFile(const QString &title, const QString &extension, const QString &filter)
 {
     TakeFocus();
-    TFileDialogOptions options;
+    FileDialogOptions options;
     options.title = title;
     options.defaultExtension = extension;
     options.filter = filter;
-    options.fileName = safeFileName(m_document->Vehicle());
+    options.fileName = safeFileName(m_document->Design());
     return Dialogs().SaveFileName(this, options);
 }
 
-void TMainWindow::ExportJpegSheet()
+void MainWindow::ExportJpegSheet()
 {
     const QString path = SheetImageFile(QStringLiteral("Jpeg SaveDialog"), QStringLiteral("jpg"),
                                         QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
     if (path.isEmpty())
         return;
-    const TPrintJob job = MakePrintJob(m_document->Vehicle());
+    const PrintJob job = MakePrintJob(m_document->Design());
     SaveJpeg(SheetImage(job), ToNativePath(path));
 }
 
-QImage TMainWindow::SheetImage(const TPrintJob &job)
+QImage MainWindow::SheetImage(const PrintJob &job)
 {
-    const std::vector<uint8_t> layout = ProgramData().SheetLayout(static_cast<int>(TSheetLayoutChoice::Image));
+    const std::vector<uint8_t> layout = CurrentProgramData().SheetLayout(static_cast<int>(SheetLayoutChoice::Image));
     return BuildSheetImageFromLayout(job, layout);
 }
 
-void TMainWindow::PrintSheet()
+void MainWindow::PrintSheet()
 {
     TakeFocus();
-    const TPrintJob job = MakePrintJob(m_document->Vehicle());
+    const PrintJob job = MakePrintJob(m_document->Design());
     const QImage sheet = SheetImage(job);
     QPrinter printer(QPrinter::HighResolution);
     if (!Dialogs().PrinterSetup(this, printer))
         return;
     printer.setDocName(Caption(false));
     if (!printSheet(printer, sheet))
-        throw EArmorwrightError("The printer could not be started.");
+        throw ArmorwrightError("The printer could not be started.");
 }
 
-void TMainWindow::PreviewSheet()
+void MainWindow::PreviewSheet()
 {
     TakeFocus();
-    const QImage sheet = SheetImage(MakePrintJob(m_document->Vehicle()));
+    const QImage sheet = SheetImage(MakePrintJob(m_document->Design()));
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(Caption(false));
     QPrintPreviewDialog preview(&printer, this);
@@ -791,49 +757,49 @@ void TMainWindow::PreviewSheet()
     Dialogs().RunModal(preview);
 }
 
-void TMainWindow::ExportPdfSheet()
+void MainWindow::ExportPdfSheet()
 {
     const QString path = SheetImageFile(QStringLiteral("PDF SaveDialog"), QStringLiteral("pdf"),
                                         QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
     if (path.isEmpty())
         return;
-    const TPrintJob job = MakePrintJob(m_document->Vehicle());
+    const PrintJob job = MakePrintJob(m_document->Design());
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
     RenderSheetToPdf(SheetImage(job), ToNativePath(path), QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
-                     m_document->Vehicle().Name);
+                     m_document->Design().Name);
 }
 
 // ---- undo, revert, compare ----
 
-void TMainWindow::UndoChange()
+void MainWindow::UndoChange()
 {
     TakeFocus();
     m_undo->Undo();
 }
 
-void TMainWindow::RedoChange()
+void MainWindow::RedoChange()
 {
     TakeFocus();
     m_undo->Redo();
 }
 
-void TMainWindow::RevertToSaved()
+void MainWindow::RevertToSaved()
 {
     TakeFocus();
     const QString path = m_document->FileName();
     if (path.isEmpty())
         return;
-    if (m_document->Modified()
-        && Dialogs().AskYesNo(this, QStringLiteral("Discard the changes made since the vehicle was last saved?"))
-               != TDialogAnswer::Yes)
+    if (m_document->Modified() &&
+        Dialogs().AskYesNo(this, QStringLiteral("Discard the changes made since the vehicle was last saved?")) !=
+            DialogAnswer::Yes)
         return;
     ReadDesign(path);
 }
 
-void TMainWindow::CompareWithDesign()
+void MainWindow::CompareWithDesign()
 {
     TakeFocus();
-    TFileDialogOptions options;
+    FileDialogOptions options;
     options.title = QStringLiteral("Compare With");
     options.filter = kDesignFilter;
     options.defaultExtension = QStringLiteral("vkd");
@@ -843,5 +809,5 @@ void TMainWindow::CompareWithDesign()
     const QString path = Dialogs().OpenFileName(this, options);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
-    TCompareWindow::CompareWithFile(this, m_document->Vehicle(), path);
+    CompareWindow::CompareWithFile(this, m_document->Design(), path);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/pages/EditorHost.h"
 #include "ui/ProgramData.h"
+#include "ui/pages/EditorHost.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -13,29 +13,29 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTabWidget;
-class TExitEdit;
-class TGeneralPage;
-class TRecentFiles;
-class TUndoHistory;
-class TVehicleDocument;
-struct TPrintJob;
+class ExitEdit;
+class GeneralPage;
+class RecentFiles;
+class UndoHistory;
+class VehicleDocument;
+struct PrintJob;
 
 // The main window: the design's name and results above four pages, the "File" and
 // "Help" menus, and the design lifecycle commands (New, Open, Save, Save As, Close,
 // Create Variant, the exports and the calculation logs).
-class TMainWindow : public QMainWindow, public TEditorHost {
+class MainWindow : public QMainWindow, public EditorHost {
     Q_OBJECT
 public:
     // Starts a detached process; false when it could not be started.
-    using TProcessStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
+    using ProcessStarter = std::function<bool(const QString &program, const QStringList &arguments)>;
 
-    explicit TMainWindow(QWidget *parent = nullptr);
-    ~TMainWindow() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    // TEditorHost
-    TVehicleDocument &Document() override { return *m_document; }
+    // EditorHost
+    VehicleDocument &Document() override { return *m_document; }
     void ShowResults() override;
-    TMovementList &MovementLibrary() override { return ProgramData().MovementLibrary(); }
+    MovementList &MovementLibrary() override { return CurrentProgramData().MovementLibrary(); }
 
     // Asks "Do you wish to save the current vehicle?" when there are unsaved changes.
     // Returns false when the user cancelled (or the save failed): the command must stop.
@@ -77,20 +77,20 @@ public:
     void OpenUserGuide();
     void ShowAbout();
 
-    // Puts page (which may implement TEditorPage) in place of the placeholder at index
+    // Puts page (which may implement EditorPage) in place of the placeholder at index
     // 1 (Weapons), 2 (Perks, Flaws, and Defects) or 3 (Info).
     void SetPage(int index, QWidget *page);
 
-    TGeneralPage *GeneralPage() const { return m_general; }
+    GeneralPage *GeneralTab() const { return m_general; }
     QTabWidget *PageControl() const { return m_pageControl; }
-    TRecentFiles *RecentFiles() const { return m_recent; }
-    TUndoHistory *UndoHistory() const { return m_undo; }
-    void SetProcessStarter(TProcessStarter starter) { m_startProcess = std::move(starter); }
+    RecentFiles *RecentFileList() const { return m_recent; }
+    UndoHistory *History() const { return m_undo; }
+    void SetProcessStarter(ProcessStarter starter) { m_startProcess = std::move(starter); }
 
     // The layout sizes as the controls have them now (-1 for a control not present) and
     // applying stored ones (values of 0 or below are left alone).
-    TLayoutValues CurrentLayoutValues() const;
-    void ApplyLayoutValues(const TLayoutValues &values);
+    LayoutValues CurrentLayoutValues() const;
+    void ApplyLayoutValues(const LayoutValues &values);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -99,7 +99,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    enum class TSaveResult { Saved, Cancelled, Failed };
+    enum class SaveResult { Saved, Cancelled, Failed };
 
     // "Armorwright V… - name - file"; with the marker Qt replaces by "*" while modified.
     QString Caption(bool withModifiedMarker) const;
@@ -109,28 +109,28 @@ private:
     // Moves the keyboard focus to the page control so the box being typed in takes its value.
     void TakeFocus();
     // Saves to the design's file, or to one the user names when there is none or askForName.
-    TSaveResult Save(bool askForName = false);
+    SaveResult Save(bool askForName = false);
     // Writes the design to target while the window shows that it is busy; throws on failure.
     void SaveBusy(const QString &target);
     void ReadDesign(const QString &path);
     void ShowLog(bool price);
     void ExportSheetFile(bool html);
-    QImage SheetImage(const TPrintJob &job);
+    QImage SheetImage(const PrintJob &job);
     // Takes the typed value, then asks where to save the record sheet; empty when cancelled.
     QString SheetImageFile(const QString &title, const QString &extension, const QString &filter);
     void ShowChosenPage(int index);
     void ShowFirstTime();
     void StoreWindowLayout();
 
-    TVehicleDocument *m_document;
-    TRecentFiles *m_recent;
-    TUndoHistory *m_undo;
-    TProcessStarter m_startProcess;
+    VehicleDocument *m_document;
+    RecentFiles *m_recent;
+    UndoHistory *m_undo;
+    ProcessStarter m_startProcess;
     bool m_shownOnce = false;
     bool m_saving = false;
     QString m_startUpWarning; // about the design opened at start-up, shown with the window
 
-    TExitEdit *m_eName = nullptr;
+    ExitEdit *m_eName = nullptr;
     QLabel *m_lblFinalCost = nullptr;
     QLabel *m_lblFinalSize = nullptr;
     QLabel *m_lblTV = nullptr;
@@ -138,6 +138,6 @@ private:
     QLabel *m_lblDTV = nullptr;
     QLabel *m_lblMTV = nullptr;
     QTabWidget *m_pageControl = nullptr;
-    TGeneralPage *m_general = nullptr;
+    GeneralPage *m_general = nullptr;
     QMenu *m_recentMenu = nullptr;
 };

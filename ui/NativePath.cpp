@@ -2,12 +2,6 @@
 
 #include <QFile>
 
-std::string ToNativePath(const QString &path)
-{
-    return QFile::encodeName(path).toStdString();
-}
+std::string ToNativePath(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
-QString FromNativePath(const std::string &path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
+QString FromNativePath(const std::string &path) { return QFile::decodeName(QByteArray::fromStdString(path)); }

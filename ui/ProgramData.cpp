@@ -3,17 +3,14 @@
 #include <stdexcept>
 
 namespace {
-TProgramData *g_data = nullptr;
+ProgramData *g_data = nullptr;
 }
 
-TProgramData &ProgramData()
+ProgramData &CurrentProgramData()
 {
     if (!g_data)
         throw std::logic_error("The program data is not loaded.");
     return *g_data;
 }
 
-void SetProgramData(TProgramData *data)
-{
-    g_data = data;
-}
+void SetProgramData(ProgramData *data) { g_data = data; }

@@ -4,17 +4,17 @@
 #include "base/SettingsFolder.h"
 #include "storage/Libraries.h"
 #include "ui/ApplicationTitle.h"
-#include "ui/document/Autosave.h"
 #include "ui/CommandGuard.h"
 #include "ui/DesktopIdentity.h"
 #include "ui/MainWindow.h"
 #include "ui/NativePath.h"
+#include "ui/StartupOptions.h"
+#include "ui/StoredProgramData.h"
+#include "ui/dialogs/SplashScreen.h"
+#include "ui/document/Autosave.h"
 #include "ui/document/RecentFiles.h"
 #include "ui/document/RecoveryOffer.h"
 #include "ui/document/RecoveryStore.h"
-#include "ui/dialogs/SplashScreen.h"
-#include "ui/StartupOptions.h"
-#include "ui/StoredProgramData.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,13 +26,10 @@
 
 namespace {
 
-void processMessages()
-{
-    QCoreApplication::processEvents();
-}
+void processMessages() { QCoreApplication::processEvents(); }
 
 // Ends the program once the window has been painted for the first time.
-class TQuitWhenPainted : public QObject {
+class QuitWhenPainted : public QObject {
 public:
     using QObject::QObject;
 
@@ -55,9 +52,9 @@ QStringList argumentsOf(int argc, char **argv)
     return arguments;
 }
 
-bool answersWithText(const TStartupOptions &options)
+bool answersWithText(const StartupOptions &options)
 {
-    return options.request == TStartupOptions::TRequest::Help || options.request == TStartupOptions::TRequest::Version;
+    return options.request == StartupOptions::Request::Help || options.request == StartupOptions::Request::Version;
 }
 
 } // namespace
@@ -72,8 +69,8 @@ int RunArmorwright(int argc, char **argv)
     }
     QApplication app(argc, argv);
     // Qt has taken out its own options (-platform, -style, ...) by now.
-    const TStartupOptions options = ReadStartupOptions(QCoreApplication::arguments());
-    if (options.request == TStartupOptions::TRequest::UsageError) {
+    const StartupOptions options = ReadStartupOptions(QCoreApplication::arguments());
+    if (options.request == StartupOptions::Request::UsageError) {
         std::cerr << options.message.toLocal8Bit().constData();
         return 2;
     }
@@ -85,36 +82,38 @@ int RunArmorwright(int argc, char **argv)
     QDir().mkpath(FromNativePath(SettingsFolder())); // a failure shows when the files are saved
     SetApplicationTitle(QString::fromLatin1(kProgramTitle));
 
-    auto splash = std::make_unique<TSplashScreen>();
+    auto splash = std::make_unique<SplashScreen>();
     splash->show();
     processMessages();
 
-    TStoredProgramData data;
+    StoredProgramData data;
     SetProgramData(&data);
-    TMainWindow window;
+    MainWindow window;
     if (!options.designFile.isEmpty())
         window.OpenAtStartUp(options.designFile, options.asUnsavedCopy);
     processMessages();
 
     // A damaged override or settings file is reported; the program goes on with what loaded.
-    RunGuarded(splash.get(), [] { LoadLibraries(Libraries(), {ProgramFolder(), SettingsFolder()}, processMessages); });
+    RunGuarded(splash.get(), [] {
+        LoadLibraries(SharedLibraries(), {ProgramFolder(), SettingsFolder()}, processMessages);
+    });
     splash.reset();
 
-    window.RecentFiles()->Load();
+    window.RecentFileList()->Load();
     // Unsaved changes are kept aside while the program runs (and removed at a clean exit);
     // those of a run that ended without one are offered once the window shows.
-    const QString recoveryFolder = TRecoveryStore::DefaultFolder();
-    TAutosave autosave(window.Document(), recoveryFolder);
+    const QString recoveryFolder = RecoveryStore::DefaultFolder();
+    Autosave autosave(window.Document(), recoveryFolder);
     if (!options.quitAfterShow)
-        QTimer::singleShot(0, &window, TGuardedSlot(&window, [&] { OfferRecovery(window, autosave, recoveryFolder); }));
-    TQuitWhenPainted quitWhenPainted;
+        QTimer::singleShot(0, &window, GuardedSlot(&window, [&] { OfferRecovery(window, autosave, recoveryFolder); }));
+    QuitWhenPainted quitWhenPainted;
     if (options.quitAfterShow)
         window.installEventFilter(&quitWhenPainted);
     window.show();
     const int result = app.exec();
 
     if (!options.quitAfterShow)
-        RunGuarded(nullptr, [] { SaveSettings(Libraries()); });
+        RunGuarded(nullptr, [] { SaveSettings(SharedLibraries()); });
     SetProgramData(nullptr);
     return result;
 }

@@ -4,7 +4,7 @@
 
 #include <QCommandLineParser>
 
-TStartupOptions ReadStartupOptions(const QStringList &arguments)
+StartupOptions ReadStartupOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -23,15 +23,15 @@ TStartupOptions ReadStartupOptions(const QStringList &arguments)
                                  QStringLiteral("[NEW]]"));
     const bool parsed = parser.parse(arguments);
 
-    TStartupOptions options;
+    StartupOptions options;
     if (parser.isSet(help)) {
-        options.request = TStartupOptions::TRequest::Help;
+        options.request = StartupOptions::Request::Help;
         options.message = parser.helpText();
     } else if (parser.isSet(version)) {
-        options.request = TStartupOptions::TRequest::Version;
+        options.request = StartupOptions::Request::Version;
         options.message = QStringLiteral("Armorwright %1\n").arg(QString::fromLatin1(kProgramVersion));
     } else if (!parsed) {
-        options.request = TStartupOptions::TRequest::UsageError;
+        options.request = StartupOptions::Request::UsageError;
         options.message =
             QStringLiteral("armorwright: %1\nRun 'armorwright --help' for the options.\n").arg(parser.errorText());
     }

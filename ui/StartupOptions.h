@@ -4,9 +4,9 @@
 #include <QStringList>
 
 // What the editor's command line asks for: [--help] [--version] [design.vkd [NEW]].
-struct TStartupOptions {
-    enum class TRequest { Run, Help, Version, UsageError };
-    TRequest request = TRequest::Run;
+struct StartupOptions {
+    enum class Request { Run, Help, Version, UsageError };
+    Request request = Request::Run;
     // The help or version text, or the usage error, ready to print.
     QString message;
     // The design to open; empty for a new design.
@@ -20,4 +20,4 @@ struct TStartupOptions {
 // Reads the arguments, the program's own name first. --help and --version win over every
 // other argument and over an unknown option, so they can be answered before Qt has taken
 // out its own options (-platform, -style, ...).
-TStartupOptions ReadStartupOptions(const QStringList &arguments);
+StartupOptions ReadStartupOptions(const QStringList &arguments);

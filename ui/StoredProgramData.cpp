@@ -12,7 +12,7 @@ namespace {
 // The content of a data block: its override file in the program folder or the built-in block.
 std::vector<uint8_t> blockBytes(const char *blockName)
 {
-    for (const TDataBlockName &block : kDataBlocks) {
+    for (const DataBlockName &block : kDataBlocks) {
         if (SameBlockName(block.block, blockName))
             return OpenDataBlock(block.file, block.block).TakeBytes();
     }
@@ -21,47 +21,44 @@ std::vector<uint8_t> blockBytes(const char *blockName)
 
 } // namespace
 
-TMovementList &TStoredProgramData::MovementLibrary()
-{
-    return Libraries().Movement;
-}
+MovementList &StoredProgramData::MovementLibrary() { return SharedLibraries().Movement; }
 
-TWindowPosition TStoredProgramData::WindowPosition(int slot) const
+WindowPosition StoredProgramData::WindowPositionAt(int slot) const
 {
     // Each value the store holds above 0 replaces the "not stored" -1.
-    TWindowRect rect{-1, -1, -1, -1};
-    Libraries().Positions.RestoreWindowPosition(slot, rect);
-    return TWindowPosition{rect.Top, rect.Left, rect.Height, rect.Width};
+    WindowRect rect{-1, -1, -1, -1};
+    SharedLibraries().Positions.RestoreWindowPosition(slot, rect);
+    return WindowPosition{rect.Top, rect.Left, rect.Height, rect.Width};
 }
 
-void TStoredProgramData::SetWindowPosition(int slot, const TWindowPosition &position)
+void StoredProgramData::SetWindowPosition(int slot, const WindowPosition &position)
 {
-    Libraries().Positions.StoreWindowPosition(slot,
-                                              TWindowRect{position.top, position.left, position.height, position.width});
+    SharedLibraries().Positions.StoreWindowPosition(
+        slot, WindowRect{position.top, position.left, position.height, position.width});
 }
 
-void TStoredProgramData::GetLayoutValues(TLayoutValues &values) const
+void StoredProgramData::GetLayoutValues(LayoutValues &values) const
 {
-    Libraries().Positions.GetLayoutValues(values);
+    SharedLibraries().Positions.GetLayoutValues(values);
 }
 
-void TStoredProgramData::SetLayoutValues(const TLayoutValues &values)
+void StoredProgramData::SetLayoutValues(const LayoutValues &values)
 {
-    Libraries().Positions.SetLayoutValues(values);
+    SharedLibraries().Positions.SetLayoutValues(values);
 }
 
-std::string TStoredProgramData::SheetTemplate(TSheetKind kind)
+std::string StoredProgramData::SheetTemplate(SheetKind kind)
 {
-    const std::vector<uint8_t> bytes = blockBytes(kind == TSheetKind::Html ? "HTML" : "TEXT");
+    const std::vector<uint8_t> bytes = blockBytes(kind == SheetKind::Html ? "HTML" : "TEXT");
     return std::string(bytes.begin(), bytes.end());
 }
 
-std::vector<uint8_t> TStoredProgramData::SheetLayout(int layout)
+std::vector<uint8_t> StoredProgramData::SheetLayout(int layout)
 {
-    return blockBytes(layout == static_cast<int>(TSheetLayoutChoice::Print) ? "PRINT" : "JPEG");
+    return blockBytes(layout == static_cast<int>(SheetLayoutChoice::Print) ? "PRINT" : "JPEG");
 }
 
-std::string TStoredProgramData::DropDownText()
+std::string StoredProgramData::DropDownText()
 {
     const std::vector<uint8_t> bytes = blockBytes("DROPDOWN");
     return std::string(bytes.begin(), bytes.end());

@@ -5,14 +5,14 @@
 // The program data of a running editor: the libraries loaded by LoadLibraries (with their
 // window-position store) and the data blocks of the program folder (override files) or
 // built into the program.
-class TStoredProgramData : public TProgramData {
+class StoredProgramData : public ProgramData {
 public:
-    TMovementList &MovementLibrary() override;
-    TWindowPosition WindowPosition(int slot) const override;
-    void SetWindowPosition(int slot, const TWindowPosition &position) override;
-    void GetLayoutValues(TLayoutValues &values) const override;
-    void SetLayoutValues(const TLayoutValues &values) override;
-    std::string SheetTemplate(TSheetKind kind) override;
+    MovementList &MovementLibrary() override;
+    WindowPosition WindowPositionAt(int slot) const override;
+    void SetWindowPosition(int slot, const WindowPosition &position) override;
+    void GetLayoutValues(LayoutValues &values) const override;
+    void SetLayoutValues(const LayoutValues &values) override;
+    std::string SheetTemplate(SheetKind kind) override;
     std::vector<uint8_t> SheetLayout(int layout) override;
     std::string DropDownText() override;
 };

@@ -3,12 +3,9 @@
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
 
-TBaseWeaponList &TStoredWeaponLibraries::WeaponLibrary(int weaponType)
+BaseWeaponList &StoredWeaponLibraries::WeaponLibrary(int weaponType)
 {
-    return Libraries().WeaponList(weaponType);
+    return SharedLibraries().WeaponList(weaponType);
 }
 
-void TStoredWeaponLibraries::CustomWeaponsChanged()
-{
-    SaveCustomWeaponFile(Libraries().CustomWeapons());
-}
+void StoredWeaponLibraries::CustomWeaponsChanged() { SaveCustomWeaponFile(SharedLibraries().CustomWeapons()); }

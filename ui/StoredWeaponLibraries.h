@@ -5,8 +5,8 @@
 // The program's weapon libraries as loaded at start-up (storage's Libraries()); every
 // change of the custom list is written to the custom weapon file at once, so a crash or a
 // killed program loses none of the user's custom weapons.
-class TStoredWeaponLibraries : public TWeaponLibraries {
+class StoredWeaponLibraries : public WeaponLibraries {
 public:
-    TBaseWeaponList &WeaponLibrary(int weaponType) override;
+    BaseWeaponList &WeaponLibrary(int weaponType) override;
     void CustomWeaponsChanged() override;
 };

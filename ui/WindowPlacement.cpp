@@ -18,8 +18,8 @@ QRect KeepOnScreen(const QRect &frame, const QList<QRect> &screens, const QRect 
 {
     for (const QRect &screen : screens) {
         const QRect seen = frame.intersected(screen);
-        if (seen.width() >= qMin(kGrabWidth, frame.width()) && seen.height() >= qMin(kGrabHeight, frame.height())
-            && !seen.isEmpty())
+        if (seen.width() >= qMin(kGrabWidth, frame.width()) && seen.height() >= qMin(kGrabHeight, frame.height()) &&
+            !seen.isEmpty())
             return frame;
     }
     QRect moved(frame.topLeft(), frame.size().boundedTo(primary.size()));
@@ -27,7 +27,7 @@ QRect KeepOnScreen(const QRect &frame, const QList<QRect> &screens, const QRect 
     return moved;
 }
 
-void ApplyWindowPosition(QWidget &window, const TWindowPosition &stored)
+void ApplyWindowPosition(QWidget &window, const WindowPosition &stored)
 {
     QPoint position = window.pos();
     if (stored.top > 0)
@@ -54,9 +54,9 @@ void ApplyWindowPosition(QWidget &window, const TWindowPosition &stored)
     window.move(position);
 }
 
-TWindowPosition CurrentWindowPosition(const QWidget &window)
+WindowPosition CurrentWindowPosition(const QWidget &window)
 {
-    TWindowPosition current;
+    WindowPosition current;
     current.top = window.pos().y();
     current.left = window.pos().x();
     current.height = window.height();
@@ -66,10 +66,10 @@ TWindowPosition CurrentWindowPosition(const QWidget &window)
 
 void RestoreWindowPosition(QWidget &window, int slot)
 {
-    ApplyWindowPosition(window, ProgramData().WindowPosition(slot));
+    ApplyWindowPosition(window, CurrentProgramData().WindowPositionAt(slot));
 }
 
 void StoreWindowPosition(const QWidget &window, int slot)
 {
-    ProgramData().SetWindowPosition(slot, CurrentWindowPosition(window));
+    CurrentProgramData().SetWindowPosition(slot, CurrentWindowPosition(window));
 }

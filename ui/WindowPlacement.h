@@ -7,7 +7,7 @@ class QWidget;
 
 // A window's stored top, left, height and width; -1 (or any value of 0 or below) means
 // "not stored" for that value.
-struct TWindowPosition {
+struct WindowPosition {
     int top = -1;
     int left = -1;
     int height = -1;
@@ -16,9 +16,9 @@ struct TWindowPosition {
 
 // Applies each stored value above 0 to the window (top, left, height, width), then moves
 // a window that would open off every screen onto the primary screen.
-void ApplyWindowPosition(QWidget &window, const TWindowPosition &stored);
+void ApplyWindowPosition(QWidget &window, const WindowPosition &stored);
 // The window's current top, left, height and width.
-TWindowPosition CurrentWindowPosition(const QWidget &window);
+WindowPosition CurrentWindowPosition(const QWidget &window);
 
 // The frame rectangle moved (and if need be shrunk) onto primary when no screen shows
 // enough of it to grab it; otherwise unchanged.

@@ -3,11 +3,11 @@
 #include "base/Stream.h"
 #include "weapons/FixedImage.h"
 
-TAmmoSection ClearAmmoSection() { return TAmmoSection{}; }
+AmmoSection ClearAmmoSection() { return AmmoSection{}; }
 
-TAmmoSection ReadAmmoSection(const uint8_t *p)
+AmmoSection ReadAmmoSection(const uint8_t *p)
 {
-    TAmmoSection section;
+    AmmoSection section;
     section.Amount = bytes::GetInt32(p);
     for (size_t k = 0; k < kAmmoTypeCount; ++k) {
         const uint8_t *flags = p + 4 + 3 * k;
@@ -18,7 +18,7 @@ TAmmoSection ReadAmmoSection(const uint8_t *p)
     return section;
 }
 
-void WriteAmmoSection(const TAmmoSection &section, uint8_t *p)
+void WriteAmmoSection(const AmmoSection &section, uint8_t *p)
 {
     bytes::PutInt32(p, section.Amount);
     for (size_t k = 0; k < kAmmoTypeCount; ++k) {
@@ -29,19 +29,19 @@ void WriteAmmoSection(const TAmmoSection &section, uint8_t *p)
     }
 }
 
-TAmmoSection LoadAmmoSection(TStream &stream) { return LoadFixedImage<kAmmoSectionSize>(stream, ReadAmmoSection); }
+AmmoSection LoadAmmoSection(Stream &stream) { return LoadFixedImage<kAmmoSectionSize>(stream, ReadAmmoSection); }
 
-void SaveAmmoSection(TStream &stream, const TAmmoSection &section)
+void SaveAmmoSection(Stream &stream, const AmmoSection &section)
 {
     SaveFixedImage<kAmmoSectionSize>(stream, section, WriteAmmoSection);
 }
 
-std::string AmmoCodes(const TAmmoSection &section)
+std::string AmmoCodes(const AmmoSection &section)
 {
     std::string text;
     for (int k = 0; k < kAmmoTypeCount; ++k)
         if (section.Selected[static_cast<size_t>(k)])
-            text += AmmoType(k).Code;
+            text += AmmoTypeAt(k).Code;
     if (!text.empty() && text.back() == ',')
         text.pop_back();
     if (!text.empty() && text.front() == ' ')

@@ -6,7 +6,7 @@
 namespace {
 
 // Log labels keep the program's own wording, misspellings included.
-const std::array<TAmmoType, kAmmoTypeCount> kTypes = {{
+const std::array<AmmoType, kAmmoTypeCount> kTypes = {{
     {"Anti-Laser", " AL,", 5, "               Cost after Anti-Laser = "},
     {"Anti-Structure", " AS,", 15, "               Cost after Anti Struc = "},
     {"Area Effect", " AE Boost,", 15, "               Cost after Area Affect = "},
@@ -37,11 +37,11 @@ const std::array<TAmmoType, kAmmoTypeCount> kTypes = {{
     {"Underwater only", " Under Water,", 10, "               Cost after Under Water = "},
 }};
 
-const TAmmoType kNoType = {"", "", 1, ""};
+const AmmoType kNoType = {"", "", 1, ""};
 
 } // namespace
 
-const TAmmoType &AmmoType(int k)
+const AmmoType &AmmoTypeAt(int k)
 {
     if (k < 0 || k >= kAmmoTypeCount)
         return kNoType;

@@ -6,7 +6,7 @@ constexpr int kAmmoTypeCount = 27;
 // Index of the mass-destruction type: it costs nothing per round, the whole threat value reacts to it.
 constexpr int kMassDestructionAmmo = 21;
 
-struct TAmmoType {
+struct AmmoType {
     const char *Caption;  // check-box caption in the weapon dialogs
     const char *Code;     // text AmmoCodes appends, with its leading blank and trailing comma
     int Factor;           // threat-value cost factor per round
@@ -14,4 +14,4 @@ struct TAmmoType {
 };
 
 // The type at index k (0..26); any other index yields an empty type with factor 1.
-const TAmmoType &AmmoType(int k);
+const AmmoType &AmmoTypeAt(int k);

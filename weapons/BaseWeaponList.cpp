@@ -5,51 +5,52 @@
 #include <cstdlib>
 #include <utility>
 
-TWeaponRecord TBaseWeaponList::Get(int i) const
-{
-    return ListGet(m_records, i);
-}
+WeaponRecord BaseWeaponList::Get(int i) const { return ListGet(m_records, i); }
 
-void TBaseWeaponList::Set(int i, const TWeaponRecord &record)
-{
-    ListSet(m_records, i, record);
-}
+void BaseWeaponList::Set(int i, const WeaponRecord &record) { ListSet(m_records, i, record); }
 
-int TBaseWeaponList::Add(const TWeaponRecord &record)
+int BaseWeaponList::Add(const WeaponRecord &record)
 {
     m_records.push_back(record);
     return Count() - 1;
 }
 
-void TBaseWeaponList::Delete(int i)
-{
-    ListDelete(m_records, i);
-}
+void BaseWeaponList::Delete(int i) { ListDelete(m_records, i); }
 
 namespace {
 
 // -1, 0 or +1 as a compares to b on sort column `column` (1..9); 0 for any other column.
 template <typename T> int compareValues(const T &a, const T &b) { return a < b ? -1 : (b < a ? 1 : 0); }
 
-int compareOn(int column, const TWeaponRecord &a, const TWeaponRecord &b)
+int compareOn(int column, const WeaponRecord &a, const WeaponRecord &b)
 {
     switch (column) {
-    case 1: return compareValues(a.Code, b.Code); // std::string compares bytes unsigned, like the stored texts
-    case 2: return compareValues(a.Name, b.Name);
-    case 3: return compareValues(a.Rating, b.Rating);
-    case 4: return compareValues(a.BaseRange, b.BaseRange);
-    case 5: return compareValues(a.Accuracy, b.Accuracy);
-    case 6: return compareValues(a.Damage, b.Damage);
-    case 7: return compareValues(a.ROF, b.ROF);
-    case 8: return compareValues(a.AmmoBaseCost, b.AmmoBaseCost);
-    case 9: return compareValues(a.MinSize, b.MinSize);
-    default: return 0;
+    case 1:
+        return compareValues(a.Code, b.Code); // std::string compares bytes unsigned, like the stored texts
+    case 2:
+        return compareValues(a.Name, b.Name);
+    case 3:
+        return compareValues(a.Rating, b.Rating);
+    case 4:
+        return compareValues(a.BaseRange, b.BaseRange);
+    case 5:
+        return compareValues(a.Accuracy, b.Accuracy);
+    case 6:
+        return compareValues(a.Damage, b.Damage);
+    case 7:
+        return compareValues(a.ROF, b.ROF);
+    case 8:
+        return compareValues(a.AmmoBaseCost, b.AmmoBaseCost);
+    case 9:
+        return compareValues(a.MinSize, b.MinSize);
+    default:
+        return 0;
     }
 }
 
 } // namespace
 
-void TBaseWeaponList::Sort(int column)
+void BaseWeaponList::Sort(int column)
 {
     if (column == std::abs(static_cast<int64_t>(m_sortKey)))
         m_sortKey = -m_sortKey;

@@ -6,14 +6,14 @@
 #include <vector>
 
 // A weapon library list (one per library tab): owned copies of weapon records.
-class TBaseWeaponList {
+class BaseWeaponList {
 public:
     int Count() const { return static_cast<int>(m_records.size()); }
     // Record i, or a cleared record when i is out of range.
-    TWeaponRecord Get(int i) const;
+    WeaponRecord Get(int i) const;
     // Replaces record i, or appends when i is at or past the end.
-    void Set(int i, const TWeaponRecord &record);
-    int Add(const TWeaponRecord &record);
+    void Set(int i, const WeaponRecord &record);
+    int Add(const WeaponRecord &record);
     void Delete(int i);
     void Clear() { m_records.clear(); }
 
@@ -24,6 +24,6 @@ public:
     void Sort(int column);
 
 private:
-    std::vector<TWeaponRecord> m_records;
+    std::vector<WeaponRecord> m_records;
     int32_t m_sortKey = 0;
 };

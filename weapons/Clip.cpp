@@ -6,45 +6,36 @@
 #include "base/RoundUp.h"
 #include "base/Stream.h"
 
-TAmmoSection TClip::GetSection(int i) const
+AmmoSection Clip::GetSection(int i) const
 {
-    const TAmmoSection *section = ListFind(m_sections, i);
+    const AmmoSection *section = ListFind(m_sections, i);
     return section ? *section : ClearAmmoSection();
 }
 
-void TClip::SetSection(int i, const TAmmoSection &section)
-{
-    ListSet(m_sections, i, section);
-}
+void Clip::SetSection(int i, const AmmoSection &section) { ListSet(m_sections, i, section); }
 
-int TClip::AddSection(const TAmmoSection &section)
+int Clip::AddSection(const AmmoSection &section)
 {
     m_sections.push_back(section);
     return SectionCount() - 1;
 }
 
-void TClip::DeleteSection(int i)
-{
-    ListDelete(m_sections, i);
-}
+void Clip::DeleteSection(int i) { ListDelete(m_sections, i); }
 
-void TClip::ExchangeSections(int i, int j)
-{
-    ListExchange(m_sections, i, j);
-}
+void Clip::ExchangeSections(int i, int j) { ListExchange(m_sections, i, j); }
 
-double TClip::SectionCost(int i, double ammoBaseCost) const
+double Clip::SectionCost(int i, double ammoBaseCost) const
 {
     if (i < 0 || i >= SectionCount())
         return 0.0;
-    const TAmmoSection &section = m_sections[static_cast<size_t>(i)];
+    const AmmoSection &section = m_sections[static_cast<size_t>(i)];
     double c = MultiplyExtended(static_cast<double>(section.Amount), ammoBaseCost);
     LogLine("              Base Cost (cost * ammount) of this section of ammo - ", c);
     for (int k = 0; k < kAmmoTypeCount; ++k) {
         const size_t at = static_cast<size_t>(k);
         if (!section.Selected[at] || section.Free[at])
             continue;
-        const TAmmoType &type = AmmoType(k);
+        const AmmoType &type = AmmoTypeAt(k);
         c = MultiplyExtended(c, type.Factor);
         if (k == kMassDestructionAmmo)
             LogLine(type.LogLabel);
@@ -61,7 +52,7 @@ double TClip::SectionCost(int i, double ammoBaseCost) const
     return c;
 }
 
-double TClip::Worth(double ammoBaseCost) const
+double Clip::Worth(double ammoBaseCost) const
 {
     double total = 0.0;
     for (int i = 0; i < SectionCount(); ++i) {
@@ -72,23 +63,23 @@ double TClip::Worth(double ammoBaseCost) const
     return total;
 }
 
-int64_t TClip::TotalAmmo() const
+int64_t Clip::TotalAmmo() const
 {
     int64_t total = 0;
-    for (const TAmmoSection &section : m_sections)
+    for (const AmmoSection &section : m_sections)
         total += section.Amount;
     return total;
 }
 
-bool TClip::HasMassDestruction() const
+bool Clip::HasMassDestruction() const
 {
-    for (const TAmmoSection &section : m_sections)
+    for (const AmmoSection &section : m_sections)
         if (section.Selected[kMassDestructionAmmo])
             return true;
     return false;
 }
 
-void TClip::LoadFromStream(TStream &stream, int fileVersion)
+void Clip::LoadFromStream(Stream &stream, int fileVersion)
 {
     Clear();
     Shielded = false;
@@ -102,10 +93,10 @@ void TClip::LoadFromStream(TStream &stream, int fileVersion)
         m_sections.push_back(LoadAmmoSection(stream));
 }
 
-void TClip::SaveToStream(TStream &stream) const
+void Clip::SaveToStream(Stream &stream) const
 {
     stream.WriteInt32(ClipCount);
     stream.WriteInt32(SectionCount());
-    for (const TAmmoSection &section : m_sections)
+    for (const AmmoSection &section : m_sections)
         SaveAmmoSection(stream, section);
 }

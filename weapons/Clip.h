@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-class TStream;
+class Stream;
 
 // Design files of this version store clips without their ClipCount.
 constexpr int kClipCountlessFileVersion = 6;
@@ -13,7 +13,7 @@ constexpr int kClipCountlessFileVersion = 6;
 constexpr int kCurrentDesignFileVersion = 7;
 
 // One clip of a weapon: its ammunition sections and how many identical clips are carried.
-class TClip {
+class Clip {
 public:
     bool Shielded = false; // shielded ammunition container; not stored, lives until the design closes
     int32_t ClipCount = 1;
@@ -22,10 +22,10 @@ public:
 
     int SectionCount() const { return static_cast<int>(m_sections.size()); }
     // Section i, or a cleared section when i is out of range.
-    TAmmoSection GetSection(int i) const;
+    AmmoSection GetSection(int i) const;
     // Replaces section i, or appends when i is at or past the end.
-    void SetSection(int i, const TAmmoSection &section);
-    int AddSection(const TAmmoSection &section);
+    void SetSection(int i, const AmmoSection &section);
+    int AddSection(const AmmoSection &section);
     void DeleteSection(int i);
     void ExchangeSections(int i, int j);
 
@@ -38,12 +38,12 @@ public:
     bool HasMassDestruction() const;
 
     // Reads ClipCount (except in version 6 files, where it stays 1), the section count
-    // and the sections. Damaged data throws EStreamError.
-    void LoadFromStream(TStream &stream, int fileVersion = kCurrentDesignFileVersion);
-    void SaveToStream(TStream &stream) const;
+    // and the sections. Damaged data throws StreamError.
+    void LoadFromStream(Stream &stream, int fileVersion = kCurrentDesignFileVersion);
+    void SaveToStream(Stream &stream) const;
 
-    bool operator==(const TClip &) const = default;
+    bool operator==(const Clip &) const = default;
 
 private:
-    std::vector<TAmmoSection> m_sections;
+    std::vector<AmmoSection> m_sections;
 };

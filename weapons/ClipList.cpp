@@ -13,42 +13,30 @@ namespace {
 constexpr int64_t kMinStoredClipSize = 8;
 } // namespace
 
-TClipList::TClipList() : m_clips(1) {}
+ClipList::ClipList() : m_clips(1) {}
 
-const TClip &TClipList::Get(int i) const
+const Clip &ClipList::Get(int i) const
 {
-    static const TClip empty;
-    const TClip *clip = ListFind(m_clips, i);
+    static const Clip empty;
+    const Clip *clip = ListFind(m_clips, i);
     return clip ? *clip : empty;
 }
 
-TClip *TClipList::Mutable(int i)
-{
-    return ListFind(m_clips, i);
-}
+Clip *ClipList::Mutable(int i) { return ListFind(m_clips, i); }
 
-void TClipList::Set(int i, const TClip &clip)
-{
-    ListSet(m_clips, i, clip);
-}
+void ClipList::Set(int i, const Clip &clip) { ListSet(m_clips, i, clip); }
 
-int TClipList::Add(const TClip &clip)
+int ClipList::Add(const Clip &clip)
 {
     m_clips.push_back(clip);
     return Count() - 1;
 }
 
-void TClipList::Delete(int i)
-{
-    ListDelete(m_clips, i);
-}
+void ClipList::Delete(int i) { ListDelete(m_clips, i); }
 
-void TClipList::Exchange(int i, int j)
-{
-    ListExchange(m_clips, i, j);
-}
+void ClipList::Exchange(int i, int j) { ListExchange(m_clips, i, j); }
 
-int64_t TClipList::TotalAmmo() const
+int64_t ClipList::TotalAmmo() const
 {
     // Only one spare clip is loaded at a time: the largest one counts.
     int64_t largestSpare = 0;
@@ -57,12 +45,12 @@ int64_t TClipList::TotalAmmo() const
     return Get(0).TotalAmmo() + largestSpare;
 }
 
-bool TClipList::HasMassDestruction() const
+bool ClipList::HasMassDestruction() const
 {
-    return std::any_of(m_clips.begin(), m_clips.end(), [](const TClip &clip) { return clip.HasMassDestruction(); });
+    return std::any_of(m_clips.begin(), m_clips.end(), [](const Clip &clip) { return clip.HasMassDestruction(); });
 }
 
-bool TClipList::HasShieldedClip() const
+bool ClipList::HasShieldedClip() const
 {
     for (int i = 1; i < Count(); ++i)
         if (m_clips[static_cast<size_t>(i)].Shielded)
@@ -70,12 +58,12 @@ bool TClipList::HasShieldedClip() const
     return false;
 }
 
-int32_t TClipList::ShieldedClipCost(double ammoBaseCost) const
+int32_t ClipList::ShieldedClipCost(double ammoBaseCost) const
 {
     LogLine("              Checking if any of the perks are ammo contained");
     int64_t total = 0;
     for (int i = 1; i < Count(); ++i) {
-        const TClip &clip = m_clips[static_cast<size_t>(i)];
+        const Clip &clip = m_clips[static_cast<size_t>(i)];
         if (!clip.Shielded)
             continue;
         // A tenth of the worth, rounded up; the worth is evaluated (and logged) once
@@ -89,7 +77,7 @@ int32_t TClipList::ShieldedClipCost(double ammoBaseCost) const
     return SaturateInt32(total);
 }
 
-void TClipList::LoadFromStream(TStream &stream, int fileVersion)
+void ClipList::LoadFromStream(Stream &stream, int fileVersion)
 {
     Clear();
     const int32_t count = stream.ReadInt32();
@@ -99,15 +87,15 @@ void TClipList::LoadFromStream(TStream &stream, int fileVersion)
     stream.RequireRemaining(static_cast<int64_t>(count) * minClipSize, "clip count");
     m_clips.reserve(static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
-        TClip clip;
+        Clip clip;
         clip.LoadFromStream(stream, fileVersion);
         m_clips.push_back(std::move(clip));
     }
 }
 
-void TClipList::SaveToStream(TStream &stream) const
+void ClipList::SaveToStream(Stream &stream) const
 {
     stream.WriteInt32(Count());
-    for (const TClip &clip : m_clips)
+    for (const Clip &clip : m_clips)
         clip.SaveToStream(stream);
 }

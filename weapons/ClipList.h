@@ -5,22 +5,22 @@
 #include <cstdint>
 #include <vector>
 
-class TStream;
+class Stream;
 
 // A weapon's clips. Clip 0 is the internal magazine and exists from creation on;
 // further clips are spare clips.
-class TClipList {
+class ClipList {
 public:
-    TClipList();
+    ClipList();
 
     int Count() const { return static_cast<int>(m_clips.size()); }
     // Clip i; for an index out of range an empty clip that is not part of the list.
-    const TClip &Get(int i) const;
+    const Clip &Get(int i) const;
     // Clip i for editing, or nullptr when out of range.
-    TClip *Mutable(int i);
+    Clip *Mutable(int i);
     // Replaces clip i, or appends when i is at or past the end.
-    void Set(int i, const TClip &clip);
-    int Add(const TClip &clip);
+    void Set(int i, const Clip &clip);
+    int Add(const Clip &clip);
     void Delete(int i);
     void Exchange(int i, int j);
     void Clear() { m_clips.clear(); }
@@ -33,12 +33,12 @@ public:
     // Perk cost of the shielded spare clips, with its log lines.
     int32_t ShieldedClipCost(double ammoBaseCost) const;
 
-    // Replaces the whole list (clip 0 included) with the stored one. Damaged data throws EStreamError.
-    void LoadFromStream(TStream &stream, int fileVersion = kCurrentDesignFileVersion);
-    void SaveToStream(TStream &stream) const;
+    // Replaces the whole list (clip 0 included) with the stored one. Damaged data throws StreamError.
+    void LoadFromStream(Stream &stream, int fileVersion = kCurrentDesignFileVersion);
+    void SaveToStream(Stream &stream) const;
 
-    bool operator==(const TClipList &) const = default;
+    bool operator==(const ClipList &) const = default;
 
 private:
-    std::vector<TClip> m_clips;
+    std::vector<Clip> m_clips;
 };

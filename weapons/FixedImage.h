@@ -6,8 +6,8 @@
 #include <cstdint>
 
 // Stream access to a record stored as a fixed byte image of Size bytes, given the
-// record's own image reader or writer. Short data throws EStreamError.
-template <size_t Size, typename ReadImage> auto LoadFixedImage(TStream &stream, ReadImage read)
+// record's own image reader or writer. Short data throws StreamError.
+template <size_t Size, typename ReadImage> auto LoadFixedImage(Stream &stream, ReadImage read)
 {
     uint8_t image[Size];
     stream.ReadBuffer(image, Size);
@@ -15,7 +15,7 @@ template <size_t Size, typename ReadImage> auto LoadFixedImage(TStream &stream, 
 }
 
 template <size_t Size, typename Record, typename WriteImage>
-void SaveFixedImage(TStream &stream, const Record &record, WriteImage write)
+void SaveFixedImage(Stream &stream, const Record &record, WriteImage write)
 {
     uint8_t image[Size];
     write(record, image);

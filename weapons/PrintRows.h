@@ -5,7 +5,7 @@
 
 // One row of the weapons block of a sheet: a weapon line, a further ammunition
 // section ("AMMO") or a spare clip ("CLIP").
-struct TPrintWeaponRow {
+struct PrintWeaponRow {
     std::string Name;
     std::string Code;
     std::string Arc;
@@ -21,16 +21,16 @@ struct TPrintWeaponRow {
     double Rating = 0.0;
     std::string ROF;
 
-    bool operator==(const TPrintWeaponRow &) const = default;
+    bool operator==(const PrintWeaponRow &) const = default;
 };
 
 // One row of a perk, flaw or defect block of a sheet.
-struct TPrintPFDRow {
+struct PrintPFDRow {
     std::string Name;
     std::string Rating;
     std::string Effect;
     std::string GameData;
     int32_t Aux = 0; // non-zero: printed as "AUX"
 
-    bool operator==(const TPrintPFDRow &) const = default;
+    bool operator==(const PrintPFDRow &) const = default;
 };

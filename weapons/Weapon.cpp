@@ -9,14 +9,22 @@ namespace {
 int64_t AmmoThreshold(int32_t m)
 {
     switch (m) {
-    case 1: return 625;
-    case 2: return 80;
-    case 3: return 25;
-    case 4: return 10;
-    case 5: return 5;
-    case 6: return 3;
-    case 7: return 2;
-    default: return 1;
+    case 1:
+        return 625;
+    case 2:
+        return 80;
+    case 3:
+        return 25;
+    case 4:
+        return 10;
+    case 5:
+        return 5;
+    case 6:
+        return 3;
+    case 7:
+        return 2;
+    default:
+        return 1;
     }
 }
 
@@ -32,7 +40,7 @@ int64_t ThresholdGrowth(int32_t m)
 
 } // namespace
 
-int32_t TWeapon::EffectiveMinSize() const
+int32_t Weapon::EffectiveMinSize() const
 {
     const int32_t m = Data.MinSize;
     int64_t threshold = AmmoThreshold(m);
@@ -48,14 +56,14 @@ int32_t TWeapon::EffectiveMinSize() const
     return SaturateInt32(size);
 }
 
-void TWeapon::LoadFromStream(TStream &stream, int fileVersion)
+void Weapon::LoadFromStream(Stream &stream, int fileVersion)
 {
     Data = LoadWeaponRecord(stream);
     Clips.LoadFromStream(stream, fileVersion);
     Links.LoadFromStream(stream);
 }
 
-void TWeapon::SaveToStream(TStream &stream) const
+void Weapon::SaveToStream(Stream &stream) const
 {
     SaveWeaponRecord(stream, Data);
     Clips.SaveToStream(stream);

@@ -6,17 +6,17 @@
 
 #include <cstdint>
 
-class TStream;
+class Stream;
 
 // One weapon line of the vehicle: its record, its clips and its link memberships.
-class TWeapon {
+class Weapon {
 public:
-    TWeaponRecord Data = DefaultWeaponRecord();
-    TClipList Clips;   // always created with clip 0, the internal magazine
-    TBooleanList Links; // entry i true: member of weapon link i+1
+    WeaponRecord Data = DefaultWeaponRecord();
+    ClipList Clips;    // always created with clip 0, the internal magazine
+    BooleanList Links; // entry i true: member of weapon link i+1
 
-    TWeapon() = default;
-    explicit TWeapon(const TWeaponRecord &record) : Data(record) {}
+    Weapon() = default;
+    explicit Weapon(const WeaponRecord &record) : Data(record) {}
 
     // Threat rating of the line for a vehicle of final size finalSize, with its log lines.
     double Rating(int32_t finalSize) const;
@@ -25,9 +25,9 @@ public:
     // Perk points of the line (sniper, stabilizer, links, shielded clips), with its log lines.
     int32_t PerkCost() const;
 
-    // Record, then clips, then links. Damaged data throws EStreamError.
-    void LoadFromStream(TStream &stream, int fileVersion = kCurrentDesignFileVersion);
-    void SaveToStream(TStream &stream) const;
+    // Record, then clips, then links. Damaged data throws StreamError.
+    void LoadFromStream(Stream &stream, int fileVersion = kCurrentDesignFileVersion);
+    void SaveToStream(Stream &stream) const;
 
-    bool operator==(const TWeapon &) const = default;
+    bool operator==(const Weapon &) const = default;
 };

@@ -7,31 +7,31 @@
 #include <memory>
 #include <vector>
 
-class TStream;
+class Stream;
 
 // The vehicle's weapon lines. Every weapon's Links has LinkCount() entries; the
 // operations below keep it so.
-class TWeaponList {
+class WeaponList {
 public:
-    TWeaponList() = default;
-    TWeaponList(const TWeaponList &other);
-    TWeaponList &operator=(const TWeaponList &other);
-    TWeaponList(TWeaponList &&) noexcept = default;
-    TWeaponList &operator=(TWeaponList &&) noexcept = default;
+    WeaponList() = default;
+    WeaponList(const WeaponList &other);
+    WeaponList &operator=(const WeaponList &other);
+    WeaponList(WeaponList &&) noexcept = default;
+    WeaponList &operator=(WeaponList &&) noexcept = default;
 
     int Count() const { return static_cast<int>(m_weapons.size()); }
     // Weapon i; throws std::out_of_range unless 0 <= i < Count().
-    TWeapon &Get(int i);
-    const TWeapon &Get(int i) const;
+    Weapon &Get(int i);
+    const Weapon &Get(int i) const;
     void Delete(int i);
     void Exchange(int i, int j);
     void Clear() { m_weapons.clear(); }
 
     // Appends the weapon after fitting its Links to the list's link count. Returns its index.
-    int Add(std::unique_ptr<TWeapon> weapon);
-    int Add(const TWeapon &weapon);
+    int Add(std::unique_ptr<Weapon> weapon);
+    int Add(const Weapon &weapon);
     // Mounts a copy of a library or custom record: clip 0 only, no link memberships.
-    int AddRecord(const TWeaponRecord &record);
+    int AddRecord(const WeaponRecord &record);
 
     void AddLink();
     void DeleteLink(int i);
@@ -48,14 +48,14 @@ public:
 
     // Sheet rows: weapon, ammunition and clip rows; and the weapon perk rows.
     // Weapon rows carry the line's rating for a vehicle of final size finalSize.
-    std::vector<TPrintWeaponRow> BuildPrintList(int32_t finalSize) const;
-    std::vector<TPrintPFDRow> BuildPerkPrintList() const;
+    std::vector<PrintWeaponRow> BuildPrintList(int32_t finalSize) const;
+    std::vector<PrintPFDRow> BuildPerkPrintList() const;
 
     // Replaces the list with the stored one; the link lists are grown to match.
-    // Damaged data throws EStreamError and leaves the list unchanged.
-    void LoadFromStream(TStream &stream, int fileVersion = kCurrentDesignFileVersion);
-    void SaveToStream(TStream &stream) const;
+    // Damaged data throws StreamError and leaves the list unchanged.
+    void LoadFromStream(Stream &stream, int fileVersion = kCurrentDesignFileVersion);
+    void SaveToStream(Stream &stream) const;
 
 private:
-    std::vector<std::unique_ptr<TWeapon>> m_weapons;
+    std::vector<std::unique_ptr<Weapon>> m_weapons;
 };

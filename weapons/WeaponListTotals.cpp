@@ -3,7 +3,7 @@
 #include "base/CalculationLog.h"
 #include "base/ExtendedMath.h"
 
-int32_t TWeaponList::PerkItemCount() const
+int32_t WeaponList::PerkItemCount() const
 {
     bool anySniper = false;
     bool anyShieldedClip = false;
@@ -18,7 +18,7 @@ int32_t TWeaponList::PerkItemCount() const
     return SaturateInt32((anySniper ? 1 : 0) + stabilized + LinkCount() + (anyShieldedClip ? 1 : 0));
 }
 
-double TWeaponList::TotalPerkCost() const
+double WeaponList::TotalPerkCost() const
 {
     LogLine("      Total Perks stored with weapons");
     double total = 0.0;
@@ -27,7 +27,7 @@ double TWeaponList::TotalPerkCost() const
     return total;
 }
 
-double TWeaponList::SportingCost() const
+double WeaponList::SportingCost() const
 {
     double total = 0.0;
     for (const auto &weapon : m_weapons)
@@ -36,7 +36,7 @@ double TWeaponList::SportingCost() const
     return total;
 }
 
-bool TWeaponList::HasMassDestruction() const
+bool WeaponList::HasMassDestruction() const
 {
     for (const auto &weapon : m_weapons)
         if (weapon->Clips.HasMassDestruction())
@@ -44,17 +44,17 @@ bool TWeaponList::HasMassDestruction() const
     return false;
 }
 
-double TWeaponList::OTVSubtotal(int32_t finalSize) const
+double WeaponList::OTVSubtotal(int32_t finalSize) const
 {
     double subtotal = 0.0;
     for (int i = 0; i < Count(); ++i) {
-        const TWeapon &weapon = *m_weapons[static_cast<size_t>(i)];
+        const Weapon &weapon = *m_weapons[static_cast<size_t>(i)];
         LogLine("   Weapon ", i + 1);
         subtotal += weapon.Rating(finalSize);
         LogLine("       Now ammo... clip 0 is the internal magazine");
         for (int c = 0; c < weapon.Clips.Count(); ++c) {
             LogLine("        Clip ", c);
-            const TClip &clip = weapon.Clips.Get(c);
+            const Clip &clip = weapon.Clips.Get(c);
             const double worth = clip.Worth(weapon.Data.AmmoBaseCost);
             // Items x (clips x worth), formed in extended precision.
             const long double clipsWorth = static_cast<long double>(clip.ClipCount) * worth;

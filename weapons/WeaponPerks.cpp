@@ -3,7 +3,7 @@
 #include "base/CalculationLog.h"
 #include "base/ExtendedMath.h"
 
-int32_t TWeapon::PerkCost() const
+int32_t Weapon::PerkCost() const
 {
     int64_t p = 0;
     if (Data.SniperSystem) {

@@ -6,9 +6,9 @@
 
 namespace {
 
-TPrintWeaponRow AmmoRow(const TAmmoSection &section)
+PrintWeaponRow AmmoRow(const AmmoSection &section)
 {
-    TPrintWeaponRow row;
+    PrintWeaponRow row;
     row.Code = "AMMO";
     row.Special = AmmoCodes(section);
     row.Ammo = section.Amount;
@@ -16,16 +16,16 @@ TPrintWeaponRow AmmoRow(const TAmmoSection &section)
 }
 
 // " " + code for one item, " " + count + "x" + code for several.
-std::string WeaponMention(const TWeaponRecord &record)
+std::string WeaponMention(const WeaponRecord &record)
 {
     if (record.NumberOfItems == 1)
         return " " + record.Code;
     return " " + fmt::Integer(record.NumberOfItems) + "x" + record.Code;
 }
 
-TPrintPFDRow PerkRow(std::string name, std::string effect)
+PrintPFDRow PerkRow(std::string name, std::string effect)
 {
-    TPrintPFDRow row;
+    PrintPFDRow row;
     row.Name = std::move(name);
     row.Effect = std::move(effect);
     row.Aux = 1;
@@ -34,15 +34,15 @@ TPrintPFDRow PerkRow(std::string name, std::string effect)
 
 } // namespace
 
-std::vector<TPrintWeaponRow> TWeaponList::BuildPrintList(int32_t finalSize) const
+std::vector<PrintWeaponRow> WeaponList::BuildPrintList(int32_t finalSize) const
 {
-    std::vector<TPrintWeaponRow> rows;
+    std::vector<PrintWeaponRow> rows;
     for (const auto &weapon : m_weapons) {
-        const TWeaponRecord &d = weapon->Data;
-        const TClip &magazine = weapon->Clips.Get(0);
-        const TWeaponRanges ranges = RangeText(d, true);
+        const WeaponRecord &d = weapon->Data;
+        const Clip &magazine = weapon->Clips.Get(0);
+        const WeaponRanges ranges = RangeText(d, true);
 
-        TPrintWeaponRow row;
+        PrintWeaponRow row;
         row.Name = d.Name;
         row.Code = d.Code;
         row.Arc = ArcCode(d);
@@ -57,7 +57,7 @@ std::vector<TPrintWeaponRow> TWeaponList::BuildPrintList(int32_t finalSize) cons
         if (rof >= 1)
             row.ROF = "+" + fmt::Integer(rof);
         // The codes of the ammunition actually loaded rather than the weapon's default load.
-        TWeaponRecord loaded = d;
+        WeaponRecord loaded = d;
         loaded.BaseAmmo = magazine.GetSection(0);
         for (int n = 0; n < weapon->Links.Count(); ++n)
             if (weapon->Links.Get(n))
@@ -75,8 +75,8 @@ std::vector<TPrintWeaponRow> TWeaponList::BuildPrintList(int32_t finalSize) cons
             rows.push_back(AmmoRow(magazine.GetSection(s)));
 
         for (int c = 1; c < weapon->Clips.Count(); ++c) {
-            const TClip &clip = weapon->Clips.Get(c);
-            TPrintWeaponRow clipRow;
+            const Clip &clip = weapon->Clips.Get(c);
+            PrintWeaponRow clipRow;
             clipRow.Code = "CLIP";
             clipRow.Quantity = clip.ClipCount;
             rows.push_back(clipRow);
@@ -87,9 +87,9 @@ std::vector<TPrintWeaponRow> TWeaponList::BuildPrintList(int32_t finalSize) cons
     return rows;
 }
 
-std::vector<TPrintPFDRow> TWeaponList::BuildPerkPrintList() const
+std::vector<PrintPFDRow> WeaponList::BuildPerkPrintList() const
 {
-    std::vector<TPrintPFDRow> rows;
+    std::vector<PrintPFDRow> rows;
 
     std::string snipers;
     std::string sporting;
@@ -105,7 +105,7 @@ std::vector<TPrintPFDRow> TWeaponList::BuildPerkPrintList() const
         rows.push_back(PerkRow("Sporting Weapons", "Weapons do no damage - " + sporting));
 
     for (const auto &weapon : m_weapons) {
-        const TWeaponRecord &d = weapon->Data;
+        const WeaponRecord &d = weapon->Data;
         if (!d.Stabilized)
             continue;
         std::string effect;

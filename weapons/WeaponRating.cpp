@@ -9,7 +9,7 @@
 namespace {
 
 // Applies a modification's factor and logs the result; no modification, no line.
-void ApplyModification(double &v, int32_t modification, const TModificationFactors &factors, const char *label)
+void ApplyModification(double &v, int32_t modification, const ModificationFactors &factors, const char *label)
 {
     if (modification == 0)
         return;
@@ -19,9 +19,9 @@ void ApplyModification(double &v, int32_t modification, const TModificationFacto
 
 } // namespace
 
-double TWeapon::Rating(int32_t finalSize) const
+double Weapon::Rating(int32_t finalSize) const
 {
-    const TWeaponRecord &d = Data;
+    const WeaponRecord &d = Data;
     double v = d.Rating == -1 ? static_cast<double>(finalSize) : static_cast<double>(d.Rating);
     LogLine("       Base rating = ", v);
 
@@ -33,8 +33,8 @@ double TWeapon::Rating(int32_t finalSize) const
     // A smaller mount scales by the share of the minimum size kept. A weapon without a
     // minimum size has nothing to scale, so it keeps its rating.
     if (d.SizeMod < 0 && d.MinSize != 0) {
-        const long double share = static_cast<long double>(static_cast<int64_t>(d.MinSize) + d.SizeMod) /
-                                  static_cast<long double>(d.MinSize);
+        const long double share =
+            static_cast<long double>(static_cast<int64_t>(d.MinSize) + d.SizeMod) / static_cast<long double>(d.MinSize);
         v = MultiplyExtended(v, share);
         LogLine("          After Size Mod = ", v);
     }

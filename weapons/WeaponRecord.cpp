@@ -5,51 +5,68 @@
 
 namespace off = weaponrecord;
 
-static_assert(off::BaseAmmo + kAmmoSectionSize == kWeaponRecordSize, "the weapon record ends with its ammunition section");
+static_assert(off::BaseAmmo + kAmmoSectionSize == kWeaponRecordSize,
+              "the weapon record ends with its ammunition section");
 
 namespace {
 
 struct IntField {
-    int32_t TWeaponRecord::*member;
+    int32_t WeaponRecord::*member;
     int offset;
 };
 
 struct BoolField {
-    bool TWeaponRecord::*member;
+    bool WeaponRecord::*member;
     int offset;
 };
 
-using R = TWeaponRecord;
+using R = WeaponRecord;
 
 const IntField kIntFields[] = {
-    {&R::Rating, off::Rating},           {&R::BaseRange, off::BaseRange},
-    {&R::MediumBonus, off::MediumBonus}, {&R::LongBonus, off::LongBonus},
-    {&R::ExtremeBonus, off::ExtremeBonus}, {&R::Damage, off::Damage},
-    {&R::Accuracy, off::Accuracy},       {&R::ROF, off::ROF},
-    {&R::MinSize, off::MinSize},         {&R::AreaEffect, off::AreaEffect},
-    {&R::MinimumRange, off::MinimumRange}, {&R::DamagePerRB, off::DamagePerRB},
-    {&R::AccMod, off::AccMod},           {&R::DmgMod, off::DmgMod},
-    {&R::RangeMod, off::RangeMod},       {&R::ROFMod, off::ROFMod},
-    {&R::SizeMod, off::SizeMod},         {&R::PoorWorkmanship, off::PoorWorkmanship},
-    {&R::WeaponType, off::WeaponType},   {&R::Arc, off::Arc},
+    {&R::Rating, off::Rating},
+    {&R::BaseRange, off::BaseRange},
+    {&R::MediumBonus, off::MediumBonus},
+    {&R::LongBonus, off::LongBonus},
+    {&R::ExtremeBonus, off::ExtremeBonus},
+    {&R::Damage, off::Damage},
+    {&R::Accuracy, off::Accuracy},
+    {&R::ROF, off::ROF},
+    {&R::MinSize, off::MinSize},
+    {&R::AreaEffect, off::AreaEffect},
+    {&R::MinimumRange, off::MinimumRange},
+    {&R::DamagePerRB, off::DamagePerRB},
+    {&R::AccMod, off::AccMod},
+    {&R::DmgMod, off::DmgMod},
+    {&R::RangeMod, off::RangeMod},
+    {&R::ROFMod, off::ROFMod},
+    {&R::SizeMod, off::SizeMod},
+    {&R::PoorWorkmanship, off::PoorWorkmanship},
+    {&R::WeaponType, off::WeaponType},
+    {&R::Arc, off::Arc},
     {&R::NumberOfItems, off::NumberOfItems},
 };
 
 const BoolField kBoolFields[] = {
-    {&R::AntiInf, off::AntiInf},           {&R::Guided, off::Guided},
-    {&R::Haywire, off::Haywire},           {&R::Incendiary, off::Incendiary},
-    {&R::IndirectFire, off::IndirectFire}, {&R::ArmorPiercing, off::ArmorPiercing},
-    {&R::ArmorCrushing, off::ArmorCrushing}, {&R::Clumsy, off::Clumsy},
-    {&R::SniperSystem, off::SniperSystem}, {&R::Stabilized, off::Stabilized},
-    {&R::Entangle, off::Entangle},         {&R::Sporting, off::Sporting},
+    {&R::AntiInf, off::AntiInf},
+    {&R::Guided, off::Guided},
+    {&R::Haywire, off::Haywire},
+    {&R::Incendiary, off::Incendiary},
+    {&R::IndirectFire, off::IndirectFire},
+    {&R::ArmorPiercing, off::ArmorPiercing},
+    {&R::ArmorCrushing, off::ArmorCrushing},
+    {&R::Clumsy, off::Clumsy},
+    {&R::SniperSystem, off::SniperSystem},
+    {&R::Stabilized, off::Stabilized},
+    {&R::Entangle, off::Entangle},
+    {&R::Sporting, off::Sporting},
     {&R::Disposable, off::Disposable},
 };
 
 } // namespace
 
-TWeaponRecord DefaultWeaponRecord()
+WeaponRecord DefaultWeaponRecord()
 {
-    TWeaponRecord record;
+    WeaponRecord record;
     record.Name = "Untitled";
     record.Code = "NONE";
     record.NumberOfItems = 1;
@@ -57,9 +74,9 @@ TWeaponRecord DefaultWeaponRecord()
     return record;
 }
 
-TWeaponRecord ReadWeaponRecord(const uint8_t *p)
+WeaponRecord ReadWeaponRecord(const uint8_t *p)
 {
-    TWeaponRecord r;
+    WeaponRecord r;
     r.Name = bytes::GetShortString(p + off::Name, kWeaponNameCapacity);
     r.Code = bytes::GetShortString(p + off::Code, kWeaponCodeCapacity);
     for (const IntField &f : kIntFields)
@@ -72,7 +89,7 @@ TWeaponRecord ReadWeaponRecord(const uint8_t *p)
     return r;
 }
 
-void WriteWeaponRecord(const TWeaponRecord &r, uint8_t *p)
+void WriteWeaponRecord(const WeaponRecord &r, uint8_t *p)
 {
     bytes::PutShortString(p + off::Name, kWeaponNameCapacity, r.Name);
     bytes::PutShortString(p + off::Code, kWeaponCodeCapacity, r.Code);
@@ -84,9 +101,9 @@ void WriteWeaponRecord(const TWeaponRecord &r, uint8_t *p)
     WriteAmmoSection(r.BaseAmmo, p + off::BaseAmmo);
 }
 
-TWeaponRecord LoadWeaponRecord(TStream &stream) { return LoadFixedImage<kWeaponRecordSize>(stream, ReadWeaponRecord); }
+WeaponRecord LoadWeaponRecord(Stream &stream) { return LoadFixedImage<kWeaponRecordSize>(stream, ReadWeaponRecord); }
 
-void SaveWeaponRecord(TStream &stream, const TWeaponRecord &record)
+void SaveWeaponRecord(Stream &stream, const WeaponRecord &record)
 {
     SaveFixedImage<kWeaponRecordSize>(stream, record, WriteWeaponRecord);
 }

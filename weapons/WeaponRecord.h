@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-class TStream;
+class Stream;
 
 // Stored size of a weapon record, used unchanged in the library data, the custom
 // weapon file and the design file.
@@ -14,7 +14,7 @@ constexpr int kWeaponNameCapacity = 64;
 constexpr int kWeaponCodeCapacity = 10;
 
 // One weapon: a library entry, a custom weapon, or the data of a mounted weapon line.
-struct TWeaponRecord {
+struct WeaponRecord {
     std::string Name;         // up to 64 characters
     std::string Code;         // up to 10 characters
     int32_t Rating = 0;       // base threat rating; -1: the vehicle's final size is used
@@ -26,17 +26,17 @@ struct TWeaponRecord {
     int32_t Accuracy = 0;
     int32_t ROF = 0;
     int32_t MinSize = 0;
-    int32_t AreaEffect = 0;   // -1: none, otherwise the radius
+    int32_t AreaEffect = 0; // -1: none, otherwise the radius
     int32_t MinimumRange = 0;
     int32_t DamagePerRB = 0;
-    int32_t AccMod = 0;       // modifications: -1, 0 or +1
+    int32_t AccMod = 0; // modifications: -1, 0 or +1
     int32_t DmgMod = 0;
     int32_t RangeMod = 0;
     int32_t ROFMod = 0;
     int32_t SizeMod = 0;
     int32_t PoorWorkmanship = 0;
-    int32_t WeaponType = 0;   // library tab 0..6
-    int32_t Arc = 0;          // firing arc 0..17
+    int32_t WeaponType = 0; // library tab 0..6
+    int32_t Arc = 0;        // firing arc 0..17
     int32_t NumberOfItems = 0;
     double AmmoBaseCost = 0.0; // threat-value cost of one round
     bool AntiInf = false;
@@ -52,30 +52,30 @@ struct TWeaponRecord {
     bool Entangle = false;
     bool Sporting = false;
     bool Disposable = false;
-    TAmmoSection BaseAmmo;
+    AmmoSection BaseAmmo;
 
-    bool operator==(const TWeaponRecord &) const = default;
+    bool operator==(const WeaponRecord &) const = default;
 };
 
 // Byte offsets of the fields in the stored image.
 namespace weaponrecord {
-constexpr int Name = 0, Code = 65, Rating = 76, BaseRange = 80, MediumBonus = 84, LongBonus = 88,
-              ExtremeBonus = 92, Damage = 96, Accuracy = 100, ROF = 104, MinSize = 108, AreaEffect = 112,
-              MinimumRange = 116, DamagePerRB = 120, AccMod = 124, DmgMod = 128, RangeMod = 132, ROFMod = 136,
-              SizeMod = 140, PoorWorkmanship = 144, WeaponType = 148, Arc = 152, NumberOfItems = 156,
-              AmmoBaseCost = 160, AntiInf = 168, Guided = 169, Haywire = 170, Incendiary = 171, IndirectFire = 172,
-              ArmorPiercing = 173, ArmorCrushing = 174, Clumsy = 175, SniperSystem = 176, Stabilized = 177,
-              Entangle = 178, Sporting = 179, Disposable = 180, BaseAmmo = 181;
+constexpr int Name = 0, Code = 65, Rating = 76, BaseRange = 80, MediumBonus = 84, LongBonus = 88, ExtremeBonus = 92,
+              Damage = 96, Accuracy = 100, ROF = 104, MinSize = 108, AreaEffect = 112, MinimumRange = 116,
+              DamagePerRB = 120, AccMod = 124, DmgMod = 128, RangeMod = 132, ROFMod = 136, SizeMod = 140,
+              PoorWorkmanship = 144, WeaponType = 148, Arc = 152, NumberOfItems = 156, AmmoBaseCost = 160,
+              AntiInf = 168, Guided = 169, Haywire = 170, Incendiary = 171, IndirectFire = 172, ArmorPiercing = 173,
+              ArmorCrushing = 174, Clumsy = 175, SniperSystem = 176, Stabilized = 177, Entangle = 178, Sporting = 179,
+              Disposable = 180, BaseAmmo = 181;
 } // namespace weaponrecord
 
 // The record of a new weapon: "Untitled", "NONE", one item, no area effect, all else zero.
-TWeaponRecord DefaultWeaponRecord();
+WeaponRecord DefaultWeaponRecord();
 
 // Reads/writes the fixed byte image at p (kWeaponRecordSize bytes). Texts longer than
 // their capacity are cut; unused text bytes are written as zero.
-TWeaponRecord ReadWeaponRecord(const uint8_t *p);
-void WriteWeaponRecord(const TWeaponRecord &record, uint8_t *p);
+WeaponRecord ReadWeaponRecord(const uint8_t *p);
+void WriteWeaponRecord(const WeaponRecord &record, uint8_t *p);
 
-// Stream forms of the byte image; reading short data throws EStreamError.
-TWeaponRecord LoadWeaponRecord(TStream &stream);
-void SaveWeaponRecord(TStream &stream, const TWeaponRecord &record);
+// Stream forms of the byte image; reading short data throws StreamError.
+WeaponRecord LoadWeaponRecord(Stream &stream);
+void SaveWeaponRecord(Stream &stream, const WeaponRecord &record);

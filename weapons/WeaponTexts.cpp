@@ -7,8 +7,8 @@
 std::string WeaponTypeCaption(int weaponType)
 {
     static const std::array<const char *, kWeaponTypeCount> captions = {
-        "Cannons", "Rockets && Missiles", "Recoiless Weapons", "Support Weapons",
-        "Advanced Weapons", "Close Combat", "Custom"};
+        "Cannons", "Rockets && Missiles", "Recoiless Weapons", "Support Weapons", "Advanced Weapons", "Close Combat",
+        "Custom"};
     if (weaponType < 0 || weaponType >= kWeaponTypeCount)
         return {};
     return captions[static_cast<size_t>(weaponType)];
@@ -17,8 +17,8 @@ std::string WeaponTypeCaption(int weaponType)
 std::string ArcCode(int arc)
 {
     // Arcs 9..17 are the same nine arcs with a "p" prefix.
-    static const std::array<const char *, kArcCount> codes = {"F",  "FF",  "L",  "FL",  "R",  "FR",  "Rr",  "FRr",  "T",
-                                                              "pF", "pFF", "pL", "pFL", "pR", "pFR", "pRr", "pFRr", "pT"};
+    static const std::array<const char *, kArcCount> codes = {
+        "F", "FF", "L", "FL", "R", "FR", "Rr", "FRr", "T", "pF", "pFF", "pL", "pFL", "pR", "pFR", "pRr", "pFRr", "pT"};
     if (arc < 0 || arc >= kArcCount)
         return {};
     return codes[static_cast<size_t>(arc)];
@@ -26,8 +26,8 @@ std::string ArcCode(int arc)
 
 std::string ArcCaption(int arc)
 {
-    static const std::array<const char *, 9> captions = {"Forward", "Fixed Forward", "Left",       "Fixed Left", "Right",
-                                                         "Fixed Right", "Rear",     "Fixed Rear", "Turreted"};
+    static const std::array<const char *, 9> captions = {
+        "Forward", "Fixed Forward", "Left", "Fixed Left", "Right", "Fixed Right", "Rear", "Fixed Rear", "Turreted"};
     if (arc < 0 || arc >= static_cast<int>(captions.size()))
         return {};
     return captions[static_cast<size_t>(arc)];
@@ -36,14 +36,23 @@ std::string ArcCaption(int arc)
 bool IsFixedArc(int arc)
 {
     switch (arc) {
-    case 1: case 3: case 5: case 7: case 10: case 12: case 14: case 16: return true;
-    default: return false;
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 10:
+    case 12:
+    case 14:
+    case 16:
+        return true;
+    default:
+        return false;
     }
 }
 
 bool IsTurretedArc(int arc) { return arc == 8 || arc == 17; }
 
-std::string SpecialCodes(const TWeaponRecord &r)
+std::string SpecialCodes(const WeaponRecord &r)
 {
     std::string text;
     if (r.WeaponType == kCustomWeaponType)
@@ -60,10 +69,9 @@ std::string SpecialCodes(const TWeaponRecord &r)
         text += " DpRB" + fmt::Integer(r.DamagePerRB) + ",";
 
     const std::pair<bool, const char *> flags[] = {
-        {r.AntiInf, " AI,"},        {r.Guided, " Guid,"},        {r.Haywire, " Hay,"},
-        {r.Incendiary, " Inc,"},    {r.IndirectFire, " IF,"},    {r.ArmorPiercing, " AP,"},
-        {r.ArmorCrushing, " AC,"},  {r.Clumsy, " Cl,"},          {r.Entangle, " En,"},
-        {r.Disposable, " Dis,"},    {r.SniperSystem, " Snpr,"},  {r.Stabilized, " Stbl,"},
+        {r.AntiInf, " AI,"},      {r.Guided, " Guid,"},      {r.Haywire, " Hay,"},       {r.Incendiary, " Inc,"},
+        {r.IndirectFire, " IF,"}, {r.ArmorPiercing, " AP,"}, {r.ArmorCrushing, " AC,"},  {r.Clumsy, " Cl,"},
+        {r.Entangle, " En,"},     {r.Disposable, " Dis,"},   {r.SniperSystem, " Snpr,"}, {r.Stabilized, " Stbl,"},
         {r.Sporting, " Sport,"}};
     for (const auto &[set, code] : flags)
         if (set)
@@ -83,12 +91,12 @@ std::string SpecialCodes(const TWeaponRecord &r)
     return text;
 }
 
-TWeaponRanges RangeText(const TWeaponRecord &r, bool withRangeMod)
+WeaponRanges RangeText(const WeaponRecord &r, bool withRangeMod)
 {
     // Stored values are taken as they are; the sums wrap like the stored 32-bit numbers.
     const int64_t mod = withRangeMod ? r.RangeMod : 0;
     const int64_t base = r.BaseRange;
-    TWeaponRanges ranges;
+    WeaponRanges ranges;
     ranges.Short = static_cast<int32_t>(base + mod);
     ranges.Medium = static_cast<int32_t>(2 * base + r.MediumBonus + mod);
     ranges.Long = static_cast<int32_t>(4 * base + r.LongBonus + mod);
@@ -96,31 +104,22 @@ TWeaponRanges RangeText(const TWeaponRecord &r, bool withRangeMod)
     return ranges;
 }
 
-int64_t MountedAccuracy(const TWeaponRecord &r)
-{
-    return int64_t{r.Accuracy} + r.AccMod;
-}
+int64_t MountedAccuracy(const WeaponRecord &r) { return int64_t{r.Accuracy} + r.AccMod; }
 
-int64_t MountedDamage(const TWeaponRecord &r)
-{
-    return int64_t{r.Damage} + r.DmgMod;
-}
+int64_t MountedDamage(const WeaponRecord &r) { return int64_t{r.Damage} + r.DmgMod; }
 
-int64_t MountedROF(const TWeaponRecord &r)
-{
-    return int64_t{r.ROF} + r.ROFMod;
-}
+int64_t MountedROF(const WeaponRecord &r) { return int64_t{r.ROF} + r.ROFMod; }
 
-const TLibraryGridRow &LibraryGridCaptions()
+const LibraryGridRow &LibraryGridCaptions()
 {
-    static const TLibraryGridRow captions = {"Code", "Description", "Rating", "Short", "Med.", "Long",   "Ext.",
-                                             "Acc.", "DMG.",        "ROF",    "Ammo",  "Min Size", "Special"};
+    static const LibraryGridRow captions = {"Code", "Description", "Rating", "Short", "Med.",     "Long",   "Ext.",
+                                            "Acc.", "DMG.",        "ROF",    "Ammo",  "Min Size", "Special"};
     return captions;
 }
 
-TLibraryGridRow LibraryGridRow(const TWeaponRecord &r)
+LibraryGridRow LibraryGridRowOf(const WeaponRecord &r)
 {
-    const TWeaponRanges ranges = RangeText(r, false);
+    const WeaponRanges ranges = RangeText(r, false);
     return {r.Code,
             r.Name,
             fmt::Integer(r.Rating),

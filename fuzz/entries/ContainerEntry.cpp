@@ -14,14 +14,14 @@ void FuzzContainer(std::span<const uint8_t> data)
     std::vector<uint8_t> decoded;
     try {
         decoded = DecompressBytes(data);
-    } catch (const ELZHException &) {
+    } catch (const LZHException &) {
         return;
     }
     // The header's size is what came out.
     const uint32_t stated = static_cast<uint32_t>(data[4]) | static_cast<uint32_t>(data[5]) << 8 |
                             static_cast<uint32_t>(data[6]) << 16 | static_cast<uint32_t>(data[7]) << 24;
     if (decoded.size() != stated)
-        throw EFuzzFinding("decoded size differs from the header's");
+        throw FuzzFinding("decoded size differs from the header's");
     if (decoded.size() <= RoundTripLimit && DecompressBytes(CompressBytes(decoded)) != decoded)
-        throw EFuzzFinding("decoded data does not survive compressing again");
+        throw FuzzFinding("decoded data does not survive compressing again");
 }

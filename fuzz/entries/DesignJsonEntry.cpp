@@ -1,16 +1,16 @@
 #include "fuzz/entries/FuzzEntries.h"
 
 #if __has_include("storage/DesignJson.h")
+#include "base/Stream.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
 #include "fuzz/entries/DesignChecks.h"
 #include "storage/DesignJson.h"
 
 namespace {
-std::vector<uint8_t> bodyOf(const TBaseVehicle &vehicle)
+std::vector<uint8_t> bodyOf(const BaseVehicle &vehicle)
 {
-    TStream body;
+    Stream body;
     SaveToStream(vehicle, body);
     return body.TakeBytes();
 }
@@ -18,16 +18,16 @@ std::vector<uint8_t> bodyOf(const TBaseVehicle &vehicle)
 
 void FuzzDesignJson(std::span<const uint8_t> data)
 {
-    std::unique_ptr<TVehicle> vehicle;
+    std::unique_ptr<Vehicle> vehicle;
     try {
         vehicle = DesignFromJson(std::string(data.begin(), data.end()));
-    } catch (const EDesignJsonError &) {
+    } catch (const DesignJsonError &) {
         return;
     }
     // The written form reads back to the same design.
-    const std::unique_ptr<TVehicle> again = DesignFromJson(DesignToJson(*vehicle));
+    const std::unique_ptr<Vehicle> again = DesignFromJson(DesignToJson(*vehicle));
     if (bodyOf(*again) != bodyOf(*vehicle))
-        throw EFuzzFinding("a design read from JSON does not survive writing and reading it again");
+        throw FuzzFinding("a design read from JSON does not survive writing and reading it again");
     fuzzcheck::CheckAcceptedDesign(*vehicle);
 }
 #else

@@ -12,7 +12,7 @@
 // check) is a finding. The same functions replay the checked-in corpora in the test suite.
 
 // A check on accepted data did not hold.
-class EFuzzFinding : public std::logic_error {
+class FuzzFinding : public std::logic_error {
 public:
     using std::logic_error::logic_error;
 };
@@ -35,12 +35,12 @@ void FuzzSheetTemplate(std::span<const uint8_t> data);
 void FuzzDesignJson(std::span<const uint8_t> data);
 
 // Selectors of FuzzOverrideFile.
-enum class TOverrideFile : uint8_t { Weapons, Perks, Movement, DropDown, Screen, Custom, Count };
+enum class OverrideFile : uint8_t { Weapons, Perks, Movement, DropDown, Screen, Custom, Count };
 
-struct TFuzzTarget {
+struct FuzzTarget {
     const char *Name; // also the corpus folder and the dictionary name
     void (*Entry)(std::span<const uint8_t>);
 };
 
 // Every target, in a fixed order.
-const std::vector<TFuzzTarget> &FuzzTargets();
+const std::vector<FuzzTarget> &FuzzTargets();

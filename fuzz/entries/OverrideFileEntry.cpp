@@ -1,5 +1,6 @@
 #include "fuzz/entries/FuzzEntries.h"
 
+#include "codec/LzhCompressor.h"
 #include "engine/DesignResults.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
@@ -9,7 +10,6 @@
 #include "storage/DropDownLists.h"
 #include "storage/Libraries.h"
 #include "storage/RecordStream.h"
-#include "codec/LzhCompressor.h"
 #include "tests/support/TempFolder.h"
 #include "weapons/WeaponList.h"
 
@@ -21,19 +21,19 @@ namespace {
 // into one design, whose results and sheet values are then computed.
 constexpr int kMountedEntries = 8;
 
-void useDesign(TVehicle &vehicle)
+void useDesign(Vehicle &vehicle)
 {
     ComputeResults(vehicle);
     MakePrintJob(vehicle);
 }
 
-void weapons(TStream &content)
+void weapons(Stream &content)
 {
-    TLibraries libraries;
-    TVehicle vehicle;
+    Libraries libraries;
+    Vehicle vehicle;
     vehicle.FinalSize = 10;
     ForEachRecord(content, kWeaponRecordSize, [&](const uint8_t *p, int n) {
-        const TWeaponRecord record = ReadWeaponRecord(p);
+        const WeaponRecord record = ReadWeaponRecord(p);
         libraries.AddWeapon(record);
         if (n < kMountedEntries)
             vehicle.Weapons->AddRecord(record);
@@ -43,12 +43,12 @@ void weapons(TStream &content)
     useDesign(vehicle);
 }
 
-void perks(TStream &content)
+void perks(Stream &content)
 {
-    TLibraries libraries;
-    TVehicle vehicle;
-    ForEachRecord(content, TPerkRecord::Size, [&](const uint8_t *p, int n) {
-        const TPerkRecord record = ReadPerkRecord(p);
+    Libraries libraries;
+    Vehicle vehicle;
+    ForEachRecord(content, PerkRecord::Size, [&](const uint8_t *p, int n) {
+        const PerkRecord record = ReadPerkRecord(p);
         (record.IsFlaw ? libraries.Flaws : libraries.Perks).Add(record);
         if (n < kMountedEntries)
             (n % 3 == 0 ? *vehicle.Perks : n % 3 == 1 ? *vehicle.Flaws : *vehicle.Defects).Add(record);
@@ -56,11 +56,11 @@ void perks(TStream &content)
     useDesign(vehicle);
 }
 
-void movement(TStream &content)
+void movement(Stream &content)
 {
-    TVehicle vehicle;
-    ForEachRecord(content, TMovementRecord::Size, [&](const uint8_t *p, int n) {
-        TMovementRecord record = ReadMovementRecord(p);
+    Vehicle vehicle;
+    ForEachRecord(content, MovementRecord::Size, [&](const uint8_t *p, int n) {
+        MovementRecord record = ReadMovementRecord(p);
         record.LibraryIndex = n;
         if (n < kMountedEntries)
             vehicle.Movement->Add(record);
@@ -71,37 +71,37 @@ void movement(TStream &content)
 void dropDown(std::span<const uint8_t> content)
 {
     const std::string text(content.begin(), content.end());
-    const TDropDownLists lists = SplitDropDownLists(text);
+    const DropDownLists lists = SplitDropDownLists(text);
     size_t characters = 0;
     for (const auto &list : lists)
         for (const std::string &entry : list)
             characters += entry.size();
     if (characters > text.size())
-        throw EFuzzFinding("drop-down entries hold more characters than the text");
+        throw FuzzFinding("drop-down entries hold more characters than the text");
 }
 
 void screen(std::span<const uint8_t> content)
 {
-    TWindowPositionStore store;
+    WindowPositionStore store;
     store.ReadFrom(std::vector<uint8_t>(content.begin(), content.end()));
     const std::vector<uint8_t> written = store.FileBytes();
-    if (written.size() != TWindowPositionStore::kFileSize)
-        throw EFuzzFinding("the settings file is not of its fixed size");
+    if (written.size() != WindowPositionStore::kFileSize)
+        throw FuzzFinding("the settings file is not of its fixed size");
     const size_t common = std::min(written.size(), content.size() / 4 * 4);
     if (!std::equal(written.begin(), written.begin() + static_cast<std::ptrdiff_t>(common), content.begin()))
-        throw EFuzzFinding("the settings read are not the settings written");
-    for (int slot = -1; slot <= TWindowPositionStore::kSlots; ++slot) {
-        TWindowRect rect;
+        throw FuzzFinding("the settings read are not the settings written");
+    for (int slot = -1; slot <= WindowPositionStore::kSlots; ++slot) {
+        WindowRect rect;
         store.RestoreWindowPosition(slot, rect);
     }
-    TLayoutValues values{};
+    LayoutValues values{};
     store.GetLayoutValues(values);
 }
 
 // "Custom.zel" is read from a folder: one per process, the file rewritten for each input.
 const std::string &customFolder()
 {
-    static const TTempFolder folder;
+    static const TempFolder folder;
     static const std::string path = folder.Folder();
     return path;
 }
@@ -112,24 +112,24 @@ void custom(std::span<const uint8_t> content)
         std::ofstream out(customFolder() + kCustomWeaponFile, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char *>(content.data()), static_cast<std::streamsize>(content.size()));
     }
-    std::vector<TWeaponRecord> records;
+    std::vector<WeaponRecord> records;
     try {
         records = ReadCustomWeaponFile(customFolder());
-    } catch (const ELZHException &) {
+    } catch (const LZHException &) {
         return;
     }
-    TLibraries libraries;
-    for (const TWeaponRecord &record : records)
+    Libraries libraries;
+    for (const WeaponRecord &record : records)
         libraries.AddWeapon(record);
     // The custom tab saved and read again is the same list.
-    const TBaseWeaponList &saved = libraries.CustomWeapons();
+    const BaseWeaponList &saved = libraries.CustomWeapons();
     SaveCustomWeaponFile(saved, customFolder());
-    const std::vector<TWeaponRecord> reread = ReadCustomWeaponFile(customFolder());
+    const std::vector<WeaponRecord> reread = ReadCustomWeaponFile(customFolder());
     bool same = static_cast<int>(reread.size()) == saved.Count();
     for (size_t i = 0; same && i < reread.size(); ++i)
         same = reread[i] == saved.Get(static_cast<int>(i));
     if (!same)
-        throw EFuzzFinding("custom weapons saved and read again differ");
+        throw FuzzFinding("custom weapons saved and read again differ");
 }
 
 } // namespace
@@ -138,22 +138,22 @@ void FuzzOverrideFile(std::span<const uint8_t> data)
 {
     if (data.empty())
         return;
-    const auto which = static_cast<TOverrideFile>(data[0] % static_cast<uint8_t>(TOverrideFile::Count));
+    const auto which = static_cast<OverrideFile>(data[0] % static_cast<uint8_t>(OverrideFile::Count));
     const std::span<const uint8_t> content = data.subspan(1);
-    TStream stream(std::vector<uint8_t>(content.begin(), content.end()));
+    Stream stream(std::vector<uint8_t>(content.begin(), content.end()));
     switch (which) {
-    case TOverrideFile::Weapons:
+    case OverrideFile::Weapons:
         return weapons(stream);
-    case TOverrideFile::Perks:
+    case OverrideFile::Perks:
         return perks(stream);
-    case TOverrideFile::Movement:
+    case OverrideFile::Movement:
         return movement(stream);
-    case TOverrideFile::DropDown:
+    case OverrideFile::DropDown:
         return dropDown(content);
-    case TOverrideFile::Screen:
+    case OverrideFile::Screen:
         return screen(content);
-    case TOverrideFile::Custom:
-    case TOverrideFile::Count:
+    case OverrideFile::Custom:
+    case OverrideFile::Count:
         return custom(content);
     }
 }

@@ -14,24 +14,24 @@ void FuzzSheetLayout(std::span<const uint8_t> data)
 {
     KeepSheetRenderContext(); // fonts need an application object
 
-    TSheetLayout layout;
+    SheetLayout layout;
     try {
         layout = ReadSheetLayout(data);
-    } catch (const EStreamError &) {
+    } catch (const StreamError &) {
         return;
     }
     // A block the reader accepts is written back to the bytes it was read from (items after the
     // last whole one excepted, which the reader leaves out).
     const std::vector<uint8_t> written = SheetLayoutBytes(layout);
     if (written.size() > data.size())
-        throw EFuzzFinding("a layout writes more bytes than it was read from");
+        throw FuzzFinding("a layout writes more bytes than it was read from");
 
     try {
         const QImage sheet = BuildSheetImageFromLayout(sheettest::EverythingJob(), data);
         if (sheet.isNull())
-            throw EFuzzFinding("a sheet was drawn as a null image");
-    } catch (const ESheetBitmapError &) {
-    } catch (const EConvertError &) {
-    } catch (const ESheetTooLarge &) {
+            throw FuzzFinding("a sheet was drawn as a null image");
+    } catch (const SheetBitmapError &) {
+    } catch (const ConvertError &) {
+    } catch (const SheetTooLarge &) {
     }
 }

@@ -10,11 +10,11 @@ void FuzzSheetTemplate(std::span<const uint8_t> data)
 {
     if (data.empty())
         return;
-    const TSheetKind kind = data[0] % 2 == 0 ? TSheetKind::Text : TSheetKind::Html;
+    const SheetKind kind = data[0] % 2 == 0 ? SheetKind::Text : SheetKind::Html;
     const std::string templateText(data.begin() + 1, data.end());
     try {
         SheetFromTemplate(kind, templateText, sheettest::EverythingJob());
-    } catch (const EConvertError &) {
-    } catch (const ESheetTooLarge &) {
+    } catch (const ConvertError &) {
+    } catch (const SheetTooLarge &) {
     }
 }

@@ -1,15 +1,15 @@
 // Writes the seed corpora of the fuzz targets, each input made by the program's own writers:
 //   aw-fuzz-seeds <corpus folder>
 // One subfolder per target (see FuzzTargets); existing files of the same name are replaced.
+#include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
-#include "base/Stream.h"
 #include "fuzz/entries/FuzzEntries.h"
 #include "output/SheetLayout.h"
 #include "output/SheetTemplate.h"
 #include "storage/DataBlock.h"
 #include "storage/Libraries.h"
-#include "codec/LzhCompressor.h"
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/TestFiles.h"
 #include "weapons/WeaponList.h"
@@ -43,7 +43,7 @@ void seed(const char *target, const std::string &name, const std::vector<uint8_t
     ++g_written;
 }
 
-std::vector<uint8_t> withSelector(TOverrideFile which, const std::vector<uint8_t> &content)
+std::vector<uint8_t> withSelector(OverrideFile which, const std::vector<uint8_t> &content)
 {
     std::vector<uint8_t> bytes{static_cast<uint8_t>(which)};
     bytes.insert(bytes.end(), content.begin(), content.end());
@@ -54,12 +54,12 @@ std::vector<uint8_t> textBytes(const std::string &text) { return {text.begin(), 
 
 void designSeeds()
 {
-    for (const samples::TSampleDesign &design : samples::SampleDesigns()) {
-        const std::vector<uint8_t> body = BodyOf(*design.Vehicle);
+    for (const samples::SampleDesign &design : samples::SampleDesigns()) {
+        const std::vector<uint8_t> body = BodyOf(*design.Design);
         seed("design_body", design.Name, body);
         seed("container", design.Name, CompressBytes(body));
 #ifdef AW_HAVE_DESIGN_JSON
-        seed("design_json", design.Name, textBytes(DesignToJson(*design.Vehicle)));
+        seed("design_json", design.Name, textBytes(DesignToJson(*design.Design)));
 #endif
     }
     seed("design_body", "version-6", samples::Version6Body());
@@ -70,7 +70,7 @@ void designSeeds()
 
 void overrideSeeds()
 {
-    const TLibraries &libs = samples::BuiltInLibraries();
+    const Libraries &libs = samples::BuiltInLibraries();
 
     std::vector<uint8_t> weapons;
     for (int type = 0; type < kWeaponTypeCount; ++type)
@@ -78,40 +78,41 @@ void overrideSeeds()
             weapons.resize(weapons.size() + kWeaponRecordSize);
             WriteWeaponRecord(libs.WeaponList(type).Get(i), weapons.data() + weapons.size() - kWeaponRecordSize);
         }
-    seed("override_file", "weapons", withSelector(TOverrideFile::Weapons, weapons));
-    seed("override_file", "custom", withSelector(TOverrideFile::Custom, CompressBytes(std::vector<uint8_t>(
-                                                                            weapons.begin(), weapons.begin() + 3 * kWeaponRecordSize))));
+    seed("override_file", "weapons", withSelector(OverrideFile::Weapons, weapons));
+    seed("override_file", "custom",
+         withSelector(OverrideFile::Custom,
+                      CompressBytes(std::vector<uint8_t>(weapons.begin(), weapons.begin() + 3 * kWeaponRecordSize))));
 
     std::vector<uint8_t> perks;
-    for (const TPerkList *list : {&libs.Perks, &libs.Flaws})
+    for (const PerkList *list : {&libs.Perks, &libs.Flaws})
         for (int i = 0; i < list->Count(); i += 12) {
-            perks.resize(perks.size() + TPerkRecord::Size);
-            WritePerkRecord(list->Get(i), perks.data() + perks.size() - TPerkRecord::Size);
+            perks.resize(perks.size() + PerkRecord::Size);
+            WritePerkRecord(list->Get(i), perks.data() + perks.size() - PerkRecord::Size);
         }
-    seed("override_file", "perks", withSelector(TOverrideFile::Perks, perks));
+    seed("override_file", "perks", withSelector(OverrideFile::Perks, perks));
 
-    std::vector<uint8_t> movement(static_cast<size_t>(libs.Movement.Count()) * TMovementRecord::Size);
+    std::vector<uint8_t> movement(static_cast<size_t>(libs.Movement.Count()) * MovementRecord::Size);
     for (int i = 0; i < libs.Movement.Count(); ++i)
-        WriteMovementRecord(libs.Movement.Get(i), movement.data() + static_cast<size_t>(i) * TMovementRecord::Size);
-    seed("override_file", "movement", withSelector(TOverrideFile::Movement, movement));
+        WriteMovementRecord(libs.Movement.Get(i), movement.data() + static_cast<size_t>(i) * MovementRecord::Size);
+    seed("override_file", "movement", withSelector(OverrideFile::Movement, movement));
 
-    const TStream dropDown = OpenDataBlock("DropDown.zel", "DROPDOWN", kNoOverrides);
-    seed("override_file", "dropdown", withSelector(TOverrideFile::DropDown, dropDown.Bytes()));
-    seed("override_file", "dropdown-short", withSelector(TOverrideFile::DropDown, textBytes("a\r\n|\r\nb\n|\n\n| \r")));
+    const Stream dropDown = OpenDataBlock("DropDown.zel", "DROPDOWN", kNoOverrides);
+    seed("override_file", "dropdown", withSelector(OverrideFile::DropDown, dropDown.Bytes()));
+    seed("override_file", "dropdown-short", withSelector(OverrideFile::DropDown, textBytes("a\r\n|\r\nb\n|\n\n| \r")));
 
-    TWindowPositionStore store;
+    WindowPositionStore store;
     store.StoreWindowPosition(0, {10, 20, 600, 800});
     store.StoreWindowPosition(3, {0, 0, 300, 400});
-    TLayoutValues layout;
+    LayoutValues layout;
     for (size_t i = 0; i < layout.size(); ++i)
         layout[i] = static_cast<int32_t>(50 + i);
     store.SetLayoutValues(layout);
-    seed("override_file", "screen", withSelector(TOverrideFile::Screen, store.FileBytes()));
+    seed("override_file", "screen", withSelector(OverrideFile::Screen, store.FileBytes()));
 }
 
-TSheetLabel label(const std::string &text, int top, int left, uint8_t style)
+SheetLabel label(const std::string &text, int top, int left, uint8_t style)
 {
-    TSheetLabel l;
+    SheetLabel l;
     l.Text = text;
     l.FontName = "Arial";
     l.PointSize = 8 + top % 5;
@@ -123,24 +124,25 @@ TSheetLabel label(const std::string &text, int top, int left, uint8_t style)
 
 void layoutSeeds()
 {
-    TSheetLayout small;
+    SheetLayout small;
     small.Background = samples::BitmapFile(160, 120, 24, 5);
     small.Items.push_back(label("|NAME|", 2, 2, sheetstyle::Bold));
     small.Items.push_back(label("TV |TV| |WEPSR1| |WEPNAME2|", 20, 4, 0));
-    small.Items.push_back(label("|PERKNAME1||FLAWRATING1||DEFECTEFFECT1||MOVNAME2|", 40, 5, sheetstyle::Italic | sheetstyle::Underline));
-    small.Items.push_back(TSheetArmourBox{5, 0xFFFFFF, 0x202020, {60, 10, 8, 8}});
-    small.Items.push_back(TSheetArmourBox{50, 0x00FF00, 0x0000FF, {60, 20, 8, 8}});
-    small.Items.push_back(TSheetPictureFrame{{70, 60, 40, 80}});
+    small.Items.push_back(
+        label("|PERKNAME1||FLAWRATING1||DEFECTEFFECT1||MOVNAME2|", 40, 5, sheetstyle::Italic | sheetstyle::Underline));
+    small.Items.push_back(SheetArmourBox{5, 0xFFFFFF, 0x202020, {60, 10, 8, 8}});
+    small.Items.push_back(SheetArmourBox{50, 0x00FF00, 0x0000FF, {60, 20, 8, 8}});
+    small.Items.push_back(SheetPictureFrame{{70, 60, 40, 80}});
     seed("sheet_layout", "small", SheetLayoutBytes(small));
 
-    TSheetLayout paletted = small;
+    SheetLayout paletted = small;
     paletted.Background = samples::BitmapFile(90, 70, 8, 6);
     seed("sheet_layout", "paletted", SheetLayoutBytes(paletted));
 
     // The built-in sheet's items on a small background, as many as fit a seed.
-    const TStream block = OpenDataBlock("Jpeg.zel", "JPEG", kNoOverrides);
-    TStream stream(block.Bytes());
-    TSheetLayout builtIn = ReadSheetLayout(stream);
+    const Stream block = OpenDataBlock("Jpeg.zel", "JPEG", kNoOverrides);
+    Stream stream(block.Bytes());
+    SheetLayout builtIn = ReadSheetLayout(stream);
     builtIn.Background = samples::BitmapFile(300, 390, 4, 7);
     while (!builtIn.Items.empty() && SheetLayoutBytes(builtIn).size() > kMaxSeed)
         builtIn.Items.resize(builtIn.Items.size() * 3 / 4);
@@ -149,14 +151,14 @@ void layoutSeeds()
 
 void templateSeeds()
 {
-    const auto templateSeed = [](const char *name, TSheetKind kind, const std::string &text) {
-        std::vector<uint8_t> bytes{static_cast<uint8_t>(kind == TSheetKind::Html ? 1 : 0)};
+    const auto templateSeed = [](const char *name, SheetKind kind, const std::string &text) {
+        std::vector<uint8_t> bytes{static_cast<uint8_t>(kind == SheetKind::Html ? 1 : 0)};
         bytes.insert(bytes.end(), text.begin(), text.end());
         seed("sheet_template", name, bytes);
     };
-    templateSeed("text", TSheetKind::Text, SheetTemplate(TSheetKind::Text, kNoOverrides));
-    templateSeed("html", TSheetKind::Html, SheetTemplate(TSheetKind::Html, kNoOverrides));
-    templateSeed("sections", TSheetKind::Text,
+    templateSeed("text", SheetKind::Text, SheetTemplate(SheetKind::Text, kNoOverrides));
+    templateSeed("html", SheetKind::Html, SheetTemplate(SheetKind::Html, kNoOverrides));
+    templateSeed("sections", SheetKind::Text,
                  "|MOV>2|x|/MOV>2||MOVEMENT||MOVNAME||HASSTALL||MOVSTALL||/HASSTALL|\n|/MOVEMENT|"
                  "|WEAPONS||WEPNAME25| |WEPSR3|\n|/WEAPONS||PERKS||PFDNAME21||PFDEFFECT53|\n|/PERKS|"
                  "|FLAWS||PFDRATING6||/FLAWS||DEFECTS||PFDAUX3||/DEFECTS||NAME15||ARMORx2||GENERAL|");

@@ -33,8 +33,8 @@ TEST(RoundHalfEven, TiesGoToTheEvenNeighbourOthersToTheNearest)
     EXPECT_EQ(RoundHalfEven(2.5), 2.0);
     EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
     EXPECT_EQ(RoundHalfEven(-3.5), -4.0);
-    EXPECT_EQ(RoundHalfEven(2.5000000000000004), 3.0); // just above the tie
-    EXPECT_EQ(RoundHalfEven(0.49999999999999994), 0.0); // just below: not a tie
+    EXPECT_EQ(RoundHalfEven(2.5000000000000004), 3.0);                // just above the tie
+    EXPECT_EQ(RoundHalfEven(0.49999999999999994), 0.0);               // just below: not a tie
     EXPECT_EQ(RoundHalfEven(4503599627370497.0), 4503599627370497.0); // whole beyond 2^52
     EXPECT_TRUE(std::isnan(RoundHalfEven(std::nan(""))));
     EXPECT_EQ(RoundHalfEven(-INFINITY), -INFINITY);
@@ -57,7 +57,7 @@ TEST(RoundHalfEven, IgnoresTheFloatingPointRoundingMode)
 
 TEST(IntegerList, ReadsZeroPastTheEndAndAppendsOnSetPastTheEnd)
 {
-    TIntegerList list;
+    IntegerList list;
     EXPECT_EQ(list.Get(0), 0);
     list.Add(7);
     list.Add(8);
@@ -71,16 +71,16 @@ TEST(IntegerList, ReadsZeroPastTheEndAndAppendsOnSetPastTheEnd)
 
 TEST(BooleanList, StreamFormIsCountThenOneBytePerEntry)
 {
-    TBooleanList list;
+    BooleanList list;
     list.Add(true);
     list.Add(false);
     list.Add(true);
-    TStream stream;
+    Stream stream;
     list.SaveToStream(stream);
     EXPECT_EQ(stream.Bytes(), (std::vector<uint8_t>{3, 0, 0, 0, 1, 0, 1}));
 
-    TStream in(std::vector<uint8_t>{3, 0, 0, 0, 1, 0, 7});
-    TBooleanList read;
+    Stream in(std::vector<uint8_t>{3, 0, 0, 0, 1, 0, 7});
+    BooleanList read;
     read.Add(false);
     read.LoadFromStream(in);
     ASSERT_EQ(read.Count(), 3);
@@ -92,19 +92,19 @@ TEST(BooleanList, StreamFormIsCountThenOneBytePerEntry)
 
 TEST(BooleanList, NegativeCountReadsNothingAndOverlongCountIsDamage)
 {
-    TStream negative(std::vector<uint8_t>{0xff, 0xff, 0xff, 0xff, 1});
-    TBooleanList list;
+    Stream negative(std::vector<uint8_t>{0xff, 0xff, 0xff, 0xff, 1});
+    BooleanList list;
     list.LoadFromStream(negative);
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(negative.Position(), 4);
 
-    TStream overlong(std::vector<uint8_t>{0x00, 0x00, 0x00, 0x40, 1});
-    EXPECT_THROW(list.LoadFromStream(overlong), EStreamError);
+    Stream overlong(std::vector<uint8_t>{0x00, 0x00, 0x00, 0x40, 1});
+    EXPECT_THROW(list.LoadFromStream(overlong), StreamError);
 }
 
 TEST(BooleanList, DeleteAndSetFollowTheListRules)
 {
-    TBooleanList list;
+    BooleanList list;
     list.Set(3, true);
     list.Add(false);
     list.Delete(9);
@@ -119,7 +119,7 @@ TEST(CalculationLog, OffByDefaultAndScopedTargetsNest)
     EXPECT_EQ(CalculationLog(), nullptr);
     EXPECT_FALSE(LogEnabled());
     LogLine("lost");
-    TLogLines outer, inner;
+    LogLines outer, inner;
     {
         ScopedCalculationLog a(outer);
         LogLine("one");
@@ -130,13 +130,13 @@ TEST(CalculationLog, OffByDefaultAndScopedTargetsNest)
         LogLine("three");
     }
     EXPECT_EQ(CalculationLog(), nullptr);
-    EXPECT_EQ(outer, (TLogLines{"one", "three"}));
-    EXPECT_EQ(inner, (TLogLines{"two"}));
+    EXPECT_EQ(outer, (LogLines{"one", "three"}));
+    EXPECT_EQ(inner, (LogLines{"two"}));
 }
 
 TEST(CalculationLog, LinePartsAreTextsWholeNumbersAndGeneralReals)
 {
-    TLogLines lines;
+    LogLines lines;
     ScopedCalculationLog on(lines);
     EXPECT_TRUE(LogEnabled());
     const std::string name = "Gun";
@@ -145,13 +145,13 @@ TEST(CalculationLog, LinePartsAreTextsWholeNumbersAndGeneralReals)
     // stays a count however large.
     LogLine(300.0, "|", 1.5e20, "|", 0.000001, "|", int64_t{1} << 60);
     LogLine();
-    EXPECT_EQ(lines, (TLogLines{"  Gun = 37.5 x2 of -3000000000", "300|1.5E20|1E-6|1152921504606846976", ""}));
+    EXPECT_EQ(lines, (LogLines{"  Gun = 37.5 x2 of -3000000000", "300|1.5E20|1E-6|1152921504606846976", ""}));
 }
 
 TEST(Stream, ShortReadsThrowAndShortStringsAreCutToCapacity)
 {
-    TStream s(std::vector<uint8_t>{1, 2, 3});
-    EXPECT_THROW(s.ReadInt32(), EStreamError);
+    Stream s(std::vector<uint8_t>{1, 2, 3});
+    EXPECT_THROW(s.ReadInt32(), StreamError);
     uint8_t record[6];
     bytes::PutShortString(record, 5, "abcdefgh");
     EXPECT_EQ(record[0], 5);

@@ -30,7 +30,7 @@ TEST(Cp1252, CharactersMapToTheirWindowsBytes)
     EXPECT_EQ(bad, U'\u0100');
     EXPECT_FALSE(cp1252::FromUtf8("\xE2\x82", out, bad)); // cut short
     EXPECT_EQ(bad, U'\uFFFD');
-    EXPECT_FALSE(cp1252::FromUtf8("\xC0\xAF", out, bad)); // overlong "/"
+    EXPECT_FALSE(cp1252::FromUtf8("\xC0\xAF", out, bad));     // overlong "/"
     EXPECT_FALSE(cp1252::FromUtf8("\xED\xA0\x80", out, bad)); // a surrogate
 }
 

@@ -7,7 +7,7 @@
 
 TEST(Files, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
 {
-    TTempFolder dir;
+    TempFolder dir;
     const std::string file = dir / "a.bin";
     WriteFileAtomically(file, std::string("first"));
     WriteFileAtomically(file, std::string("second"));
@@ -18,7 +18,7 @@ TEST(Files, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
 
 TEST(Files, ANameThatFitsIsWrittenHoweverLongItIs)
 {
-    TTempFolder dir;
+    TempFolder dir;
     // 250 bytes: the name fits the usual 255, the name with a temporary suffix would not.
     const std::string name = std::string(119, 'a') + "\xc3\xbc" + std::string(125, 'b') + ".vkd";
     ASSERT_EQ(name.size(), 250u);
@@ -32,7 +32,7 @@ TEST(Files, ANameThatFitsIsWrittenHoweverLongItIs)
 
 TEST(Files, EveryInjectedWriteFailureKeepsThePreviousFile)
 {
-    TTempFolder dir;
+    TempFolder dir;
     const std::string file = dir / "a.bin";
     WriteFileAtomically(file, std::string("old"));
     const std::vector<uint8_t> big(200 * 1024, 7); // several chunks
@@ -42,7 +42,7 @@ TEST(Files, EveryInjectedWriteFailureKeepsThePreviousFile)
         bool saved = true;
         try {
             WriteFileAtomically(file, big);
-        } catch (const EFileError &e) {
+        } catch (const FileError &e) {
             saved = false;
             EXPECT_NE(std::string(e.what()).find("a.bin"), std::string::npos);
         }
@@ -60,11 +60,11 @@ TEST(Files, EveryInjectedWriteFailureKeepsThePreviousFile)
 
 TEST(Files, MissingFileAndUnwritableFolderAreReportedWithTheName)
 {
-    EXPECT_THROW(ReadWholeFile("/nonexistent/x.vkd"), EFileError);
+    EXPECT_THROW(ReadWholeFile("/nonexistent/x.vkd"), FileError);
     try {
         WriteFileAtomically("/nonexistent/x.vkd", std::string("x"));
         FAIL();
-    } catch (const EFileError &e) {
+    } catch (const FileError &e) {
         EXPECT_NE(std::string(e.what()).find("/nonexistent/x.vkd"), std::string::npos);
     }
 }

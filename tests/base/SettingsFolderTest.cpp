@@ -12,9 +12,9 @@
 namespace {
 
 // Sets an environment variable for one test and puts the old value back.
-class TEnvironmentValue {
+class EnvironmentValue {
 public:
-    TEnvironmentValue(const char *name, const std::optional<std::string> &value) : m_name(name)
+    EnvironmentValue(const char *name, const std::optional<std::string> &value) : m_name(name)
     {
         if (const char *old = std::getenv(name))
             m_old = old;
@@ -23,7 +23,7 @@ public:
         else
             ::unsetenv(name);
     }
-    ~TEnvironmentValue()
+    ~EnvironmentValue()
     {
         if (m_old)
             ::setenv(m_name, m_old->c_str(), 1);
@@ -41,22 +41,22 @@ private:
 TEST(SettingsFolder, UserDataFolderFollowsXdgDataHomeElseHome)
 {
     {
-        TEnvironmentValue xdg("XDG_DATA_HOME", "/data/home");
+        EnvironmentValue xdg("XDG_DATA_HOME", "/data/home");
         EXPECT_EQ(UserDataFolder(), "/data/home/Armorwright/Armorwright/");
     }
     {
         // A relative XDG_DATA_HOME is to be ignored.
-        TEnvironmentValue xdg("XDG_DATA_HOME", "relative/path");
-        TEnvironmentValue home("HOME", "/home/player");
+        EnvironmentValue xdg("XDG_DATA_HOME", "relative/path");
+        EnvironmentValue home("HOME", "/home/player");
         EXPECT_EQ(UserDataFolder(), "/home/player/.local/share/Armorwright/Armorwright/");
     }
 }
 
 TEST(SettingsFolder, WritableProgramFolderKeepsTheSettingsElseTheUserFolder)
 {
-    const TTempFolder folder;
+    const TempFolder folder;
     const std::filesystem::path &base = folder.Path();
-    TEnvironmentValue xdg("XDG_DATA_HOME", base.string());
+    EnvironmentValue xdg("XDG_DATA_HOME", base.string());
 
     EXPECT_EQ(SettingsFolderFor(base.string()), base.string() + "/");
 

@@ -2,13 +2,13 @@
 // writer, the built tool run as a separate process.
 #include "CliTestSupport.h"
 
+#include "base/Cp1252.h"
+#include "base/Files.h"
+#include "base/ProgramVersion.h"
 #include "engine/CalculationReplay.h"
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/OpenedDesign.h"
-#include "base/Cp1252.h"
-#include "base/Files.h"
-#include "base/ProgramVersion.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -19,9 +19,9 @@
 namespace {
 
 class CliCommands : public ::testing::Test {
-  protected:
+protected:
     // Saves the design in the test folder and returns the path.
-    std::string save(const TBaseVehicle &vehicle, const std::string &fileName)
+    std::string save(const BaseVehicle &vehicle, const std::string &fileName)
     {
         const std::string path = m_folder / fileName;
         SaveDesignFile(vehicle, path);
@@ -37,14 +37,14 @@ class CliCommands : public ::testing::Test {
     }
     std::string path(const std::string &name) const { return m_folder / name; }
 
-    TTempFolder m_folder;
+    TempFolder m_folder;
 };
 
 // The design of a file as the editor holds it after opening it.
-std::unique_ptr<TVehicle> openedAsEditor(const std::string &path, TDesignResults *results = nullptr)
+std::unique_ptr<Vehicle> openedAsEditor(const std::string &path, DesignResults *results = nullptr)
 {
-    std::unique_ptr<TVehicle> vehicle = LoadDesignFile(path).Vehicle;
-    const TDesignResults settled = SettleOpenedDesign(*vehicle);
+    std::unique_ptr<Vehicle> vehicle = LoadDesignFile(path).Design;
+    const DesignResults settled = SettleOpenedDesign(*vehicle);
     if (results)
         *results = settled;
     return vehicle;
@@ -63,19 +63,19 @@ std::vector<std::string> linesOf(const std::string &text)
 
 TEST_F(CliCommands, HelpListsEveryCommandAndUsageErrorsExitWithTwo)
 {
-    const TCliRun help = RunCli({"--help"});
+    const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.ExitCode, 0);
     for (const char *command : {"report", "log", "export", "to-json", "from-json", "diff", "pack", "unpack"}) {
         EXPECT_NE(help.Out.find(std::string("  ") + command + " "), std::string::npos) << command;
-        const TCliRun own = RunCli({command, "--help"});
+        const CliRun own = RunCli({command, "--help"});
         EXPECT_EQ(own.ExitCode, 0) << command;
         EXPECT_EQ(own.Out.rfind(std::string("Usage: armorwright-cli ") + command + " ", 0), 0u) << own.Out;
     }
-    const TCliRun unknown = RunCli({"report", "--colour", path("a.vkd")});
+    const CliRun unknown = RunCli({"report", "--colour", path("a.vkd")});
     EXPECT_EQ(unknown.ExitCode, 2);
     EXPECT_EQ(unknown.Err, "armorwright-cli report: unknown option '--colour'\n"
                            "Usage: armorwright-cli report [--json] [--locale NAME] FILE...\n");
-    EXPECT_EQ(RunCli({"log", path("a.vkd")}).ExitCode, 2);               // neither --tv nor --price
+    EXPECT_EQ(RunCli({"log", path("a.vkd")}).ExitCode, 2); // neither --tv nor --price
     EXPECT_EQ(RunCli({"log", "--tv", "--price", path("a.vkd")}).ExitCode, 2);
     EXPECT_EQ(RunCli({"export", "--format", "gif", path("a.vkd")}).ExitCode, 2);
     EXPECT_EQ(RunCli({"export", "--format", "text", "-o", "x", path("a"), path("b")}).ExitCode, 2);
@@ -88,7 +88,7 @@ TEST_F(CliCommands, HelpListsEveryCommandAndUsageErrorsExitWithTwo)
 
 TEST_F(CliCommands, VersionAnswersBesideTheCommands)
 {
-    const TCliRun version = RunCli({"--version"});
+    const CliRun version = RunCli({"--version"});
     EXPECT_EQ(version.ExitCode, 0);
     EXPECT_EQ(version.Out, std::string("armorwright-cli ") + kProgramVersion + "\n");
     EXPECT_NE(RunCli({"--help"}).Out.find("  --version "), std::string::npos);
@@ -97,11 +97,11 @@ TEST_F(CliCommands, VersionAnswersBesideTheCommands)
 TEST_F(CliCommands, ReportShowsTheEditorsResults)
 {
     const std::string file = save(*FullDesign(), "full.vkd");
-    TDesignResults results;
+    DesignResults results;
     const auto opened = openedAsEditor(file, &results);
-    const TResultTexts texts = FormatResults(results, opened->CurrencyName);
+    const ResultTexts texts = FormatResults(results, opened->CurrencyName);
 
-    const TCliRun run = RunCli({"report", file});
+    const CliRun run = RunCli({"report", file});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const std::vector<std::string> lines = linesOf(run.Out);
     ASSERT_EQ(lines.size(), 13u) << run.Out;
@@ -116,7 +116,7 @@ TEST_F(CliCommands, ReportShowsTheEditorsResults)
     EXPECT_EQ(lines[11], "  Model Lemon Dice     2");
     EXPECT_EQ(lines[12], "  Indiv. Lemon Dice    4");
 
-    const TCliRun json = RunCli({"report", "--json", file});
+    const CliRun json = RunCli({"report", "--json", file});
     ASSERT_EQ(json.ExitCode, 0) << json.Err;
     const auto parsed = nlohmann::json::parse(json.Out);
     ASSERT_EQ(parsed.size(), 1u);
@@ -135,7 +135,7 @@ TEST_F(CliCommands, ReportUsesTheSeparatorsOfTheChosenLocale)
     auto design = SmallDesign("Costly");
     design->CurrencyMultiplier = 1000; // a cost with thousands separators
     const std::string file = save(*design, "costly.vkd");
-    TDesignResults results;
+    DesignResults results;
     openedAsEditor(file, &results);
     ASSERT_GE(static_cast<double>(results.FinalCost), 1000000.0);
 
@@ -152,7 +152,7 @@ TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
     const std::string bad = damaged("broken.vkd");
     const std::string c = save(*SmallDesign("Charlie"), "charlie.vkd");
 
-    const TCliRun run = RunCli({"report", a, bad, c});
+    const CliRun run = RunCli({"report", a, bad, c});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_NE(run.Out.find("Alpha (" + a + ")"), std::string::npos);
     EXPECT_NE(run.Out.find("Charlie (" + c + ")"), std::string::npos);
@@ -166,7 +166,7 @@ TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
     EXPECT_FALSE(json[1].contains("results"));
     EXPECT_EQ(json[2]["Name"], "Charlie");
 
-    const TCliRun missing = RunCli({"log", "--tv", path("nowhere.vkd"), a});
+    const CliRun missing = RunCli({"log", "--tv", path("nowhere.vkd"), a});
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_NE(missing.Out.find("==> " + a + " <==\nAlpha\n\n"), std::string::npos);
 }
@@ -177,16 +177,16 @@ TEST_F(CliCommands, LogIsTheEnginesLogOfTheOpenedDesign)
     auto design = FullDesign();
     design->Armor = 0;
     const std::string file = save(*design, "full.vkd");
-    for (const TLogKind kind : {TLogKind::ThreatValue, TLogKind::Price}) {
-        const char *option = kind == TLogKind::ThreatValue ? "--tv" : "--price";
-        const TLogLines expected = ReplayCalculationLog(*openedAsEditor(file), kind);
-        const TLogLines stored = ReplayCalculationLog(*LoadDesignFile(file).Vehicle, kind);
+    for (const LogKind kind : {LogKind::ThreatValue, LogKind::Price}) {
+        const char *option = kind == LogKind::ThreatValue ? "--tv" : "--price";
+        const LogLines expected = ReplayCalculationLog(*openedAsEditor(file), kind);
+        const LogLines stored = ReplayCalculationLog(*LoadDesignFile(file).Design, kind);
         ASSERT_NE(expected, stored);
         ASSERT_GE(expected.size(), 3u);
         EXPECT_EQ(expected[0], design->Name);
         EXPECT_EQ(expected[1], "");
 
-        const TCliRun run = RunCli({"log", option, file});
+        const CliRun run = RunCli({"log", option, file});
         ASSERT_EQ(run.ExitCode, 0) << run.Err;
         EXPECT_EQ(run.Out, cp1252::ToUtf8(JoinLogLines(expected, "\n"))) << option;
 
@@ -202,14 +202,14 @@ TEST_F(CliCommands, JsonRoundTripReproducesTheDesignBody)
     const std::string file = save(*FullDesign(), "full.vkd");
     const std::string json = path("full.json");
     const std::string back = path("back.vkd");
-    const TCliRun to = RunCli({"to-json", file, "-o", json});
+    const CliRun to = RunCli({"to-json", file, "-o", json});
     ASSERT_EQ(to.ExitCode, 0) << to.Err;
-    const TCliRun from = RunCli({"from-json", json, "-o", back});
+    const CliRun from = RunCli({"from-json", json, "-o", back});
     ASSERT_EQ(from.ExitCode, 0) << from.Err;
     EXPECT_EQ(DesignBody(back), DesignBody(file));
 
     // Printed JSON is the same text; standard input reads it back.
-    const TCliRun printed = RunCli({"to-json", file});
+    const CliRun printed = RunCli({"to-json", file});
     EXPECT_EQ(printed.Out, ReadText(json));
     const std::string piped = path("piped.vkd");
     ASSERT_EQ(RunCli({"from-json", "-", "-o", piped}, printed.Out).ExitCode, 0);
@@ -234,7 +234,7 @@ TEST_F(CliCommands, FromJsonReportsTheBadValueAndWritesNothing)
     WriteFileAtomically(bad, json.dump());
 
     const std::string fresh = path("fresh.vkd");
-    const TCliRun run = RunCli({"from-json", bad, "-o", fresh});
+    const CliRun run = RunCli({"from-json", bad, "-o", fresh});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, "armorwright-cli from-json: " + bad +
                            ": $.weapons[2].clips[0].sections[0].Amount: expected an integer\n");
@@ -251,7 +251,7 @@ TEST_F(CliCommands, FromJsonReportsTheBadValueAndWritesNothing)
 TEST_F(CliCommands, OutputThatCannotBeWrittenIsAFailure)
 {
     const std::string file = save(*SmallDesign("Full"), "full.vkd");
-    const TCliRun run = RunCli({"to-json", file}, "", AW_CLI_PATH, "/dev/full");
+    const CliRun run = RunCli({"to-json", file}, "", AW_CLI_PATH, "/dev/full");
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, "armorwright-cli to-json: the output could not be written\n");
 }
@@ -265,22 +265,22 @@ TEST_F(CliCommands, DiffOfTwoKnownDesigns)
     const std::string a = save(*alpha, "alpha.vkd");
     const std::string b = save(*bravo, "bravo.vkd");
 
-    const TCliRun run = RunCli({"diff", a, b});
+    const CliRun run = RunCli({"diff", a, b});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Out, "Name\t\"Alpha\"\t\"Bravo\"\n"
                        "VehicleType\t\"\"\t\"Walker\"\n"
                        "Availability\t0\t4\n");
 
-    const TCliRun same = RunCli({"diff", a, a});
+    const CliRun same = RunCli({"diff", a, a});
     EXPECT_EQ(same.ExitCode, 0);
     EXPECT_EQ(same.Out, "");
 
     // A faster system changes results as well as the field.
     auto fast = SmallDesign("Alpha");
-    TMovementRecord ground = fast->Movement->Get(0);
+    MovementRecord ground = fast->Movement->Get(0);
     ground.TopSpeed = 144;
     fast->Movement->Set(0, ground);
-    const TCliRun moved = RunCli({"diff", a, save(*fast, "fast.vkd")});
+    const CliRun moved = RunCli({"diff", a, save(*fast, "fast.vkd")});
     EXPECT_EQ(moved.ExitCode, 1);
     const std::vector<std::string> lines = linesOf(moved.Out);
     ASSERT_GE(lines.size(), 2u);
@@ -297,9 +297,9 @@ TEST_F(CliCommands, DiffComparesOpenedDesignsUnlessAskedForTheStoredOnes)
     const std::string b = save(*SmallDesign("Same", 1), "one.vkd");
     ASSERT_EQ(openedAsEditor(a)->Armor, openedAsEditor(b)->Armor);
 
-    const TCliRun opened = RunCli({"diff", a, b});
+    const CliRun opened = RunCli({"diff", a, b});
     EXPECT_EQ(opened.ExitCode, 0) << opened.Out;
-    const TCliRun stored = RunCli({"diff", "--stored", a, b});
+    const CliRun stored = RunCli({"diff", "--stored", a, b});
     EXPECT_EQ(stored.ExitCode, 1);
     EXPECT_EQ(stored.Out, "Armor\t0\t1\n");
 }

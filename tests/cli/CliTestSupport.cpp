@@ -9,10 +9,10 @@
 
 #include <stdexcept>
 
-TCliRun RunCli(const std::vector<std::string> &args, const std::string &input, const std::string &executable,
-               const std::string &outputPath)
+CliRun RunCli(const std::vector<std::string> &args, const std::string &input, const std::string &executable,
+              const std::string &outputPath)
 {
-    const TTempFolder io;
+    const TempFolder io;
     const std::string in = io / "in", out = outputPath.empty() ? io / "out" : outputPath, err = io / "err";
     WriteFileAtomically(in, input);
     const pid_t pid = fork();
@@ -37,7 +37,7 @@ TCliRun RunCli(const std::vector<std::string> &args, const std::string &input, c
     }
     int status = 0;
     waitpid(pid, &status, 0);
-    TCliRun run;
+    CliRun run;
     run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     if (outputPath.empty())
         run.Out = ReadText(out);
@@ -45,7 +45,4 @@ TCliRun RunCli(const std::vector<std::string> &args, const std::string &input, c
     return run;
 }
 
-std::vector<uint8_t> DesignBody(const std::string &path)
-{
-    return DecompressBytes(ReadWholeFile(path));
-}
+std::vector<uint8_t> DesignBody(const std::string &path) { return DecompressBytes(ReadWholeFile(path)); }

@@ -9,7 +9,7 @@
 #include <vector>
 
 // What one run of armorwright-cli gave.
-struct TCliRun {
+struct CliRun {
     int ExitCode = -1;
     std::string Out;
     std::string Err;
@@ -17,8 +17,8 @@ struct TCliRun {
 
 // Runs the built command-line tool (or another executable) with the arguments, feeding
 // `input` to its standard input. Standard output goes to `outputPath` when one is given.
-TCliRun RunCli(const std::vector<std::string> &args, const std::string &input = "",
-               const std::string &executable = AW_CLI_PATH, const std::string &outputPath = "");
+CliRun RunCli(const std::vector<std::string> &args, const std::string &input = "",
+              const std::string &executable = AW_CLI_PATH, const std::string &outputPath = "");
 
 // The design body inside a design file (the container decompressed).
 std::vector<uint8_t> DesignBody(const std::string &path);

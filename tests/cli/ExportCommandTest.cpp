@@ -1,17 +1,17 @@
 // armorwright-cli export: the sheets are those the editor writes for the same design.
 #include "CliTestSupport.h"
 
-#include "engine/DesignFile.h"
-#include "engine/OpenedDesign.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
+#include "codec/LzhCompressor.h"
+#include "engine/DesignFile.h"
+#include "engine/OpenedDesign.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetRenderContext.h"
 #include "output/SheetExport.h"
 #include "storage/DataBlock.h"
-#include "codec/LzhCompressor.h"
 
 #include <QImage>
 
@@ -25,16 +25,16 @@ namespace {
 // The tool is copied into a folder of its own, so the override files of each test (and
 // none of anybody else's) lie beside it.
 class ExportCommand : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         std::filesystem::create_directories(m_program.Path());
         std::filesystem::copy_file(AW_CLI_PATH, m_cli);
     }
 
-    TCliRun cli(const std::vector<std::string> &args) { return RunCli(args, "", m_cli); }
+    CliRun cli(const std::vector<std::string> &args) { return RunCli(args, "", m_cli); }
 
-    std::string save(const TBaseVehicle &vehicle, const std::string &fileName)
+    std::string save(const BaseVehicle &vehicle, const std::string &fileName)
     {
         const std::string path = m_designs / fileName;
         SaveDesignFile(vehicle, path);
@@ -42,23 +42,23 @@ class ExportCommand : public ::testing::Test {
     }
 
     // The sheet the editor exports for the design in the file, with no override files.
-    std::string editorSheet(TSheetKind kind, const std::string &file, NumberSeparators separators = {})
+    std::string editorSheet(SheetKind kind, const std::string &file, NumberSeparators separators = {})
     {
-        std::unique_ptr<TVehicle> vehicle = LoadDesignFile(file).Vehicle;
+        std::unique_ptr<Vehicle> vehicle = LoadDesignFile(file).Design;
         SettleOpenedDesign(*vehicle);
-        const TStream block = OpenDataBlock(kind == TSheetKind::Text ? "Text.zel" : "html.zel",
-                                            kind == TSheetKind::Text ? "TEXT" : "HTML", m_designs.Path().string() + "/");
+        const Stream block = OpenDataBlock(kind == SheetKind::Text ? "Text.zel" : "html.zel",
+                                           kind == SheetKind::Text ? "TEXT" : "HTML", m_designs.Path().string() + "/");
         const std::string templateText(block.Bytes().begin(), block.Bytes().end());
-        return SheetFromTemplate(kind, templateText, MakePrintJob(*vehicle, separators), TSheetFormats(separators));
+        return SheetFromTemplate(kind, templateText, MakePrintJob(*vehicle, separators), SheetFormats(separators));
     }
 
-    TTempFolder m_program;
-    TTempFolder m_designs;
-    TTempFolder m_out;
+    TempFolder m_program;
+    TempFolder m_designs;
+    TempFolder m_out;
     std::string m_cli = m_program / "armorwright-cli";
 };
 
-std::vector<std::string> filesIn(const TTempFolder &folder)
+std::vector<std::string> filesIn(const TempFolder &folder)
 {
     std::vector<std::string> names;
     for (const auto &entry : std::filesystem::directory_iterator(folder.Path()))
@@ -76,13 +76,13 @@ TEST_F(ExportCommand, TextAndHtmlSheetsAreTheEditorsSheets)
     const std::string html = m_out / "sheet.html";
     ASSERT_EQ(cli({"export", "--format", "text", file, "-o", text}).ExitCode, 0);
     ASSERT_EQ(cli({"export", "--format", "html", file, "-o", html}).ExitCode, 0);
-    EXPECT_EQ(ReadText(text), editorSheet(TSheetKind::Text, file));
-    EXPECT_EQ(ReadText(html), editorSheet(TSheetKind::Html, file));
+    EXPECT_EQ(ReadText(text), editorSheet(SheetKind::Text, file));
+    EXPECT_EQ(ReadText(html), editorSheet(SheetKind::Html, file));
 
     // Another locale's separators, asked for by name.
     const std::string german = m_out / "de.txt";
     ASSERT_EQ(cli({"export", "--format", "text", "--locale", "de_DE", file, "-o", german}).ExitCode, 0);
-    EXPECT_EQ(ReadText(german), editorSheet(TSheetKind::Text, file, NumberSeparators{'.', ','}));
+    EXPECT_EQ(ReadText(german), editorSheet(SheetKind::Text, file, NumberSeparators{'.', ','}));
     EXPECT_NE(ReadText(german), ReadText(text));
 }
 
@@ -99,7 +99,7 @@ TEST_F(ExportCommand, AnOverrideTemplateBesideTheToolIsUsed)
     // A damaged override ends the export with the codec's message and writes nothing.
     WriteFileAtomically(m_program / "Text.zel", std::string("not a container"));
     const std::string none = m_out / "none.txt";
-    const TCliRun run = cli({"export", "--format", "text", file, "-o", none});
+    const CliRun run = cli({"export", "--format", "text", file, "-o", none});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_NE(run.Err.find(lzhmsg::kNoHeader), std::string::npos) << run.Err;
     EXPECT_FALSE(std::filesystem::exists(none));
@@ -114,15 +114,20 @@ TEST_F(ExportCommand, ARosterIsExportedPastADamagedFile)
     WriteFileAtomically(bad, std::vector<uint8_t>(whole.begin(), whole.begin() + 20));
 
     const std::string folder = (m_out.Path() / "roster").string(); // made by the export
-    const TCliRun run = cli({"export", "--format", "text", a, bad, c, "--out-dir", folder});
+    const CliRun run = cli({"export", "--format", "text", a, bad, c, "--out-dir", folder});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.Out, "[1/3] " + a + " -> " + folder + "/Alpha.txt\n"
-                       "[2/3] " + bad + " failed\n"
-                       "[3/3] " + c + " -> " + folder + "/Charlie.txt\n"
-                       "Exported 2 of 3 designs, 1 failed.\n");
+    EXPECT_EQ(run.Out, "[1/3] " + a + " -> " + folder +
+                           "/Alpha.txt\n"
+                           "[2/3] " +
+                           bad +
+                           " failed\n"
+                           "[3/3] " +
+                           c + " -> " + folder +
+                           "/Charlie.txt\n"
+                           "Exported 2 of 3 designs, 1 failed.\n");
     EXPECT_EQ(run.Err.rfind("armorwright-cli export: " + bad + ": ", 0), 0u) << run.Err;
-    EXPECT_EQ(ReadText(folder + "/Alpha.txt"), editorSheet(TSheetKind::Text, a));
-    EXPECT_EQ(ReadText(folder + "/Charlie.txt"), editorSheet(TSheetKind::Text, c));
+    EXPECT_EQ(ReadText(folder + "/Alpha.txt"), editorSheet(SheetKind::Text, a));
+    EXPECT_EQ(ReadText(folder + "/Charlie.txt"), editorSheet(SheetKind::Text, c));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2);
 }
 
@@ -135,14 +140,13 @@ TEST_F(ExportCommand, OutputNamesComeFromTheDesignNames)
     const std::string dots = save(*SmallDesign(".."), "dots.vkd");
     const std::string latin = save(*SmallDesign("Sch\xFCtze"), "latin.vkd");
     const std::string longName = save(*SmallDesign(std::string(250, '\xE9')), "long.vkd");
-    const TCliRun run =
-        cli({"export", "--format", "html", "--out-dir", m_out.Path().string(), twin1, twin2, slashes, nothing, dots,
-             latin, longName});
+    const CliRun run = cli({"export", "--format", "html", "--out-dir", m_out.Path().string(), twin1, twin2, slashes,
+                            nothing, dots, latin, longName});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     // 250 "é" are 500 bytes in UTF-8: cut to the 255 bytes a file name may have, less the
     // 7 of the temporary name of the atomic write.
-    std::vector<std::string> expected = {"AB C.html", "Sch\u00FCtze.html", "Twin (2).html", "Twin.html", "dots.html",
-                                         "only-forbidden.html"};
+    std::vector<std::string> expected = {"AB C.html", "Sch\u00FCtze.html", "Twin (2).html",
+                                         "Twin.html", "dots.html",         "only-forbidden.html"};
     std::string accents;
     for (int i = 0; i < 121; ++i)
         accents += "\u00E9";
@@ -160,12 +164,12 @@ TEST_F(ExportCommand, FoldersAndFilesNamedOutsideAsciiAreReadAndWritten)
     const std::string unnamed = (folder / "Zweite ä.vkd").string(); // named after its file
     SaveDesignFile(*SmallDesign(""), unnamed);
     const std::string out = (m_out.Path() / "Blätter").string();
-    const TCliRun roster = cli({"export", "--format", "text", file, unnamed, "--out-dir", out});
+    const CliRun roster = cli({"export", "--format", "text", file, unnamed, "--out-dir", out});
     ASSERT_EQ(roster.ExitCode, 0) << roster.Err;
     EXPECT_EQ(roster.Out, "[1/2] " + file + " -> " + out + "/Hunter.txt\n[2/2] " + unnamed + " -> " + out +
                               "/Zweite ä.txt\nExported 2 of 2 designs.\n");
-    EXPECT_EQ(ReadText(out + "/Hunter.txt"), editorSheet(TSheetKind::Text, file));
-    EXPECT_EQ(ReadText(out + "/Zweite ä.txt"), editorSheet(TSheetKind::Text, unnamed));
+    EXPECT_EQ(ReadText(out + "/Hunter.txt"), editorSheet(SheetKind::Text, file));
+    EXPECT_EQ(ReadText(out + "/Zweite ä.txt"), editorSheet(SheetKind::Text, unnamed));
 
     const std::string jpeg = out + "/Blatt ö.jpg";
     ASSERT_EQ(cli({"export", "--format", "jpeg", file, "-o", jpeg}).ExitCode, 0);
@@ -188,10 +192,10 @@ TEST_F(ExportCommand, RecordSheetImagesAndPdf)
     ASSERT_EQ(cli({"export", "--format", "pdf", "--page", "letter", file, "-o", letter}).ExitCode, 0);
 
     // The JPEG is byte for byte what the editor saves.
-    const TSheetRenderContext rendering;
-    std::unique_ptr<TVehicle> vehicle = LoadDesignFile(file).Vehicle;
+    const SheetRenderContext rendering;
+    std::unique_ptr<Vehicle> vehicle = LoadDesignFile(file).Design;
     SettleOpenedDesign(*vehicle);
-    const TStream layout = OpenDataBlock("Jpeg.zel", "JPEG", m_designs.Path().string() + "/");
+    const Stream layout = OpenDataBlock("Jpeg.zel", "JPEG", m_designs.Path().string() + "/");
     const QImage sheet = BuildSheetImageFromLayout(MakePrintJob(*vehicle), layout.Bytes());
     EXPECT_EQ(ReadWholeFile(jpeg), EncodeJpeg(sheet));
 

@@ -1,8 +1,8 @@
-#include "engine/MovementRecord.h"
 #include "base/Files.h"
 #include "codec/LzhCompressor.h"
-#include "weapons/WeaponRecord.h"
+#include "engine/MovementRecord.h"
 #include "tests/support/TempFolder.h"
+#include "weapons/WeaponRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ struct LibraryRun {
 };
 
 struct LibraryFolder : ::testing::Test {
-    TTempFolder dir;
+    TempFolder dir;
 
     // Runs "armorwright-cli library --folder DIR arguments" and keeps its standard output.
     LibraryRun run(const std::string &arguments) const
@@ -61,14 +61,14 @@ TEST_F(LibraryFolder, BuiltInLibrariesWithoutOverrides)
 
 TEST_F(LibraryFolder, OverrideFileReplacesTheBuiltInLibrary)
 {
-    std::vector<uint8_t> raw(2 * TMovementRecord::Size);
-    TMovementRecord sled;
+    std::vector<uint8_t> raw(2 * MovementRecord::Size);
+    MovementRecord sled;
     sled.ModeName = "Ice Sled";
     WriteMovementRecord(sled, raw.data());
-    TMovementRecord balloon;
+    MovementRecord balloon;
     balloon.ModeName = "Balloon";
     balloon.Flight = true;
-    WriteMovementRecord(balloon, raw.data() + TMovementRecord::Size);
+    WriteMovementRecord(balloon, raw.data() + MovementRecord::Size);
     writeOverride("Movement.zel", raw);
 
     const LibraryRun movement = run("movement");
@@ -80,7 +80,7 @@ TEST_F(LibraryFolder, OverrideFileReplacesTheBuiltInLibrary)
 
 TEST_F(LibraryFolder, CustomWeaponsStandBeforeTheBuiltInOnesOfTheirTab)
 {
-    TWeaponRecord gun = DefaultWeaponRecord();
+    WeaponRecord gun = DefaultWeaponRecord();
     gun.Name = "Home-Made Cannon";
     gun.Code = "HMC";
     gun.WeaponType = 0;

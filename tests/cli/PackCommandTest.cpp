@@ -1,7 +1,7 @@
 #include "base/Files.h"
 #include "base/Stream.h"
-#include "storage/BuiltInBlocks.h"
 #include "codec/LzhCompressor.h"
+#include "storage/BuiltInBlocks.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace {
 
 // Runs armorwright-cli in a scratch folder; keeps its exit code and its output.
 struct PackFolder : ::testing::Test {
-    TTempFolder dir;
+    TempFolder dir;
     int exitCode = -1;
     std::string output;
 

@@ -1,5 +1,5 @@
-#include "base/Stream.h"
 #include "codec/AdaptiveHuffman.h"
+#include "base/Stream.h"
 #include "codec/CodecSink.h"
 #include "codec/CodecSource.h"
 
@@ -9,12 +9,12 @@
 
 namespace {
 
-TStream encodeAll(TAdaptiveHuffman &tree, const std::vector<unsigned> &symbols)
+Stream encodeAll(AdaptiveHuffman &tree, const std::vector<unsigned> &symbols)
 {
-    TStream stream;
-    TStreamSink sink(stream);
-    TSinkBuffer buffer(sink);
-    TBitWriter bits(buffer);
+    Stream stream;
+    StreamSink sink(stream);
+    SinkBuffer buffer(sink);
+    BitWriter bits(buffer);
     for (unsigned s : symbols)
         tree.Encode(s, bits);
     bits.Finish();
@@ -24,13 +24,13 @@ TStream encodeAll(TAdaptiveHuffman &tree, const std::vector<unsigned> &symbols)
 }
 
 // Codes symbols with one tree and reads them back with another.
-std::vector<unsigned> roundTrip(const std::vector<unsigned> &symbols, TAdaptiveHuffman &encoder,
-                                TAdaptiveHuffman &decoder)
+std::vector<unsigned> roundTrip(const std::vector<unsigned> &symbols, AdaptiveHuffman &encoder,
+                                AdaptiveHuffman &decoder)
 {
-    TStream stream = encodeAll(encoder, symbols);
-    TStreamSource source(stream);
-    TSourceBuffer buffer(source);
-    TBitReader bits(buffer);
+    Stream stream = encodeAll(encoder, symbols);
+    StreamSource source(stream);
+    SourceBuffer buffer(source);
+    BitReader bits(buffer);
     std::vector<unsigned> decoded;
     for (size_t i = 0; i < symbols.size(); ++i)
         decoded.push_back(decoder.Decode(bits));
@@ -56,7 +56,7 @@ std::vector<unsigned> skewedLiterals()
 
 TEST(AdaptiveHuffman, RebuildsWithHalvedCountsWhenTheRootReaches0x8000)
 {
-    TAdaptiveHuffman tree;
+    AdaptiveHuffman tree;
     encodeAll(tree, std::vector<unsigned>(0x8000 - 314, 'a')); // 314 leaves of 1 to start
     EXPECT_EQ(tree.RootFrequency(), 0x8000u);
     EXPECT_EQ(tree.Rebuilds(), 0u);
@@ -72,9 +72,9 @@ TEST(AdaptiveHuffman, EncoderAndDecoderRebuildAtTheSameSymbol)
     std::vector<unsigned> symbols;
     for (int i = 0; i < 150000; ++i) {
         const unsigned r = rng();
-        symbols.push_back((r & 3) ? r % 40 : r % TAdaptiveHuffman::kSymbols);
+        symbols.push_back((r & 3) ? r % 40 : r % AdaptiveHuffman::kSymbols);
     }
-    TAdaptiveHuffman encoder, decoder;
+    AdaptiveHuffman encoder, decoder;
     EXPECT_EQ(roundTrip(symbols, encoder, decoder), symbols);
     EXPECT_GE(encoder.Rebuilds(), 4u);
     EXPECT_EQ(decoder.RootFrequency(), encoder.RootFrequency());
@@ -83,21 +83,20 @@ TEST(AdaptiveHuffman, EncoderAndDecoderRebuildAtTheSameSymbol)
 TEST(AdaptiveHuffman, CodesLongerThanSixteenBitsAreWrittenWhole)
 {
     std::vector<unsigned> symbols = skewedLiterals();
-    TAdaptiveHuffman probe;
+    AdaptiveHuffman probe;
     encodeAll(probe, symbols);
     // An unseen symbol whose code is over 16 bits and ends in a 1: a 16-bit code register
     // would lose exactly that last bit.
-    unsigned deep = TAdaptiveHuffman::kSymbols;
-    for (unsigned s = 0; s < TAdaptiveHuffman::kSymbols && deep == TAdaptiveHuffman::kSymbols; ++s) {
+    unsigned deep = AdaptiveHuffman::kSymbols;
+    for (unsigned s = 0; s < AdaptiveHuffman::kSymbols && deep == AdaptiveHuffman::kSymbols; ++s) {
         unsigned length;
         if ((probe.Code(s, length) & 1) && length > 16)
             deep = s;
     }
-    ASSERT_LT(deep, TAdaptiveHuffman::kSymbols) << "the skewed input no longer makes a deep tree";
+    ASSERT_LT(deep, AdaptiveHuffman::kSymbols) << "the skewed input no longer makes a deep tree";
     symbols.push_back(deep);
     symbols.push_back('A');
-    TAdaptiveHuffman encoder, decoder;
+    AdaptiveHuffman encoder, decoder;
     EXPECT_EQ(roundTrip(symbols, encoder, decoder), symbols);
     EXPECT_GT(encoder.LongestCodeWritten(), 16u);
-
 }

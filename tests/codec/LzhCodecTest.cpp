@@ -33,14 +33,14 @@ void expectRoundTrip(const std::vector<uint8_t> &data)
 }
 
 // The coded bytes (no header) of data, its matches searched on a thread of their own or not.
-std::vector<uint8_t> codedOn(TEncodeThreads threads, const std::vector<uint8_t> &data)
+std::vector<uint8_t> codedOn(EncodeThreads threads, const std::vector<uint8_t> &data)
 {
-    TStream source(data), dest;
-    TStreamSource input(source);
-    TStreamSink output(dest);
-    TSourceBuffer in(input);
-    TSinkBuffer out(output);
-    TBitWriter bits(out);
+    Stream source(data), dest;
+    StreamSource input(source);
+    StreamSink output(dest);
+    SourceBuffer in(input);
+    SinkBuffer out(output);
+    BitWriter bits(out);
     EncodeLzh(in, bits, threads);
     bits.Finish();
     out.Flush();
@@ -117,15 +117,15 @@ TEST(LzhCodec, RoundTrips)
 
 TEST(LzhCodec, StreamsAreUsedFromTheirPositions)
 {
-    TStream source(Bytes("skipped|kept part"));
+    Stream source(Bytes("skipped|kept part"));
     source.Seek(8);
-    TStream dest;
+    Stream dest;
     dest.WriteBuffer("PREFIX", 6);
     CompressStream(source, dest);
     // The header counts the bytes coded, not the whole source.
     EXPECT_EQ(bytes::GetUInt32(dest.Bytes().data() + 6 + 4), 9u);
     dest.Seek(6);
-    TStream out;
+    Stream out;
     out.WriteBuffer("<<", 2);
     DecompressStream(dest, out);
     EXPECT_EQ(std::string(out.Bytes().begin(), out.Bytes().end()), "<<kept part");
@@ -139,15 +139,15 @@ TEST(LzhCodec, OneAndTwoThreadsCodeTheSameBytes)
         inputs.push_back(randomBytes(size, static_cast<uint32_t>(size)));
     // A run codes as one literal and then 60-byte matches: exactly one block of steps, one
     // step short of it, and one step into the next block.
-    constexpr size_t kBlock = TStepQueue::kBlockSteps;
+    constexpr size_t kBlock = StepQueue::kBlockSteps;
     for (size_t size : {1 + 60 * (kBlock - 1), 1 + 60 * (kBlock - 2), 2 + 60 * (kBlock - 1)})
         inputs.emplace_back(size, 'q');
     for (const std::vector<uint8_t> &data : inputs) {
-        const std::vector<uint8_t> coded = codedOn(TEncodeThreads::One, data);
-        EXPECT_EQ(codedOn(TEncodeThreads::Two, data), coded) << data.size();
+        const std::vector<uint8_t> coded = codedOn(EncodeThreads::One, data);
+        EXPECT_EQ(codedOn(EncodeThreads::Two, data), coded) << data.size();
         const std::vector<uint8_t> container = CompressBytes(data);
         EXPECT_TRUE(std::equal(container.begin() + 8, container.end(), coded.begin(), coded.end())) << data.size();
     }
-    EXPECT_EQ(TraceSymbols(CompressBytes(inputs[3])).size(), TStepQueue::kBlockSteps);
+    EXPECT_EQ(TraceSymbols(CompressBytes(inputs[3])).size(), StepQueue::kBlockSteps);
     EXPECT_EQ(DecompressBytes(CompressBytes(inputs.back())), inputs.back());
 }

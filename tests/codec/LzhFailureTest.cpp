@@ -19,7 +19,7 @@ std::string codecMessage(const std::function<void()> &f)
 {
     try {
         f();
-    } catch (const ELZHException &e) {
+    } catch (const LZHException &e) {
         return e.what();
     }
     return "";
@@ -32,7 +32,7 @@ std::vector<uint8_t> withSize(std::vector<uint8_t> container, uint32_t size)
 }
 
 // Memory streams whose answers can be spoiled.
-struct FaultySource : TCodecSource {
+struct FaultySource : CodecSource {
     std::vector<uint8_t> bytes;
     int64_t position = 0;
     bool badPosition = false;
@@ -52,7 +52,7 @@ struct FaultySource : TCodecSource {
     }
 };
 
-struct FaultySink : TCodecSink {
+struct FaultySink : CodecSink {
     std::vector<uint8_t> bytes;
     bool badPosition = false;
     size_t capacity = SIZE_MAX;
@@ -69,7 +69,7 @@ struct FaultySink : TCodecSink {
 
 TEST(LzhFailure, BadHeaders)
 {
-    TStream text(Bytes("Name: Scout Walker\r\nArmor: 12\r\n")), dest;
+    Stream text(Bytes("Name: Scout Walker\r\nArmor: 12\r\n")), dest;
     EXPECT_EQ(codecMessage([&] { DecompressStream(text, dest); }), lzhmsg::kNoHeader);
     EXPECT_EQ(dest.Size(), 0);
     EXPECT_EQ(codecMessage([] { DecompressBytes(Bytes("!HZ")); }), lzhmsg::kHeaderReadError);
@@ -81,15 +81,17 @@ TEST(LzhFailure, BadHeaders)
 TEST(LzhFailure, SizesTheCodedBytesCannotHoldAreRefused)
 {
     // Refused before decoding anything: four coded bytes never make 4 GB.
-    TStream source(withSize(CompressBytes(Bytes("abc")), 0xFFFFFFFFu)), dest;
+    Stream source(withSize(CompressBytes(Bytes("abc")), 0xFFFFFFFFu)), dest;
     EXPECT_EQ(codecMessage([&] { DecompressStream(source, dest); }), lzhmsg::kSizeMismatch);
     EXPECT_EQ(dest.Size(), 0);
     // A size the bytes might hold, but they end long before: decoding stops, bounded.
-    TStream shortSource(withSize(CompressBytes(Bytes("abc")), 500)), shortDest;
+    Stream shortSource(withSize(CompressBytes(Bytes("abc")), 500)), shortDest;
     EXPECT_EQ(codecMessage([&] { DecompressStream(shortSource, shortDest); }), lzhmsg::kSizeMismatch);
     EXPECT_LE(shortDest.Size(), 560);
     // A last match running past the size.
-    EXPECT_EQ(codecMessage([] { DecompressBytes(BuildContainer({Lit('a'), Match(10, 0)}, 5)); }),
+    EXPECT_EQ(codecMessage([] {
+                  DecompressBytes(BuildContainer({Lit('a'), Match(10, 0)}, 5));
+              }),
               lzhmsg::kSizeMismatch);
 }
 
@@ -139,13 +141,13 @@ TEST(LzhFailure, ReadErrorWhileCodingIsRaisedAfterCodingWhatWasReadOnOneOrTwoThr
     for (uint8_t &b : data)
         b = static_cast<uint8_t>(rng());
     std::vector<std::vector<uint8_t>> written;
-    for (TEncodeThreads threads : {TEncodeThreads::One, TEncodeThreads::Two}) {
+    for (EncodeThreads threads : {EncodeThreads::One, EncodeThreads::Two}) {
         FaultySource source(data);
         source.failingRead = 4; // the fourth block of input
         FaultySink sink;
-        TSourceBuffer in(source);
-        TSinkBuffer out(sink);
-        TBitWriter bits(out);
+        SourceBuffer in(source);
+        SinkBuffer out(sink);
+        BitWriter bits(out);
         EXPECT_EQ(codecMessage([&] { EncodeLzh(in, bits, threads); }), lzhmsg::kBlockReadError);
         // Everything found before the error has been coded.
         bits.Finish();
@@ -153,5 +155,5 @@ TEST(LzhFailure, ReadErrorWhileCodingIsRaisedAfterCodingWhatWasReadOnOneOrTwoThr
         written.push_back(sink.bytes);
     }
     EXPECT_EQ(written[1], written[0]);
-    EXPECT_GT(written[0].size(), 2 * TSourceBuffer::kCapacity);
+    EXPECT_GT(written[0].size(), 2 * SourceBuffer::kCapacity);
 }

@@ -8,13 +8,13 @@
 
 std::vector<TracedSymbol> TraceSymbols(const std::vector<uint8_t> &container)
 {
-    TStream stream(container);
+    Stream stream(container);
     stream.Seek(4);
     const uint32_t size = stream.ReadUInt32();
-    TStreamSource source(stream);
-    TSourceBuffer buffer(source);
-    TBitReader bits(buffer);
-    TAdaptiveHuffman huffman;
+    StreamSource source(stream);
+    SourceBuffer buffer(source);
+    BitReader bits(buffer);
+    AdaptiveHuffman huffman;
     std::vector<TracedSymbol> symbols;
     for (uint64_t produced = 0; produced < size;) {
         const int c = static_cast<int>(huffman.Decode(bits));
@@ -26,13 +26,13 @@ std::vector<TracedSymbol> TraceSymbols(const std::vector<uint8_t> &container)
 
 std::vector<uint8_t> BuildContainer(const std::vector<TracedSymbol> &symbols, uint32_t size)
 {
-    TStream stream;
+    Stream stream;
     stream.WriteUInt32(0x4C5A4821);
     stream.WriteUInt32(size);
-    TStreamSink sink(stream);
-    TSinkBuffer buffer(sink);
-    TBitWriter bits(buffer);
-    TAdaptiveHuffman huffman;
+    StreamSink sink(stream);
+    SinkBuffer buffer(sink);
+    BitWriter bits(buffer);
+    AdaptiveHuffman huffman;
     for (const TracedSymbol &s : symbols) {
         huffman.Encode(static_cast<unsigned>(s.literal ? s.value : s.value + 253), bits);
         if (!s.literal)

@@ -22,4 +22,3 @@ std::vector<TracedSymbol> TraceSymbols(const std::vector<uint8_t> &container);
 // Codes symbols as a container claiming `size` bytes with the codec's own coders: a way to
 // build streams the encoder would never choose.
 std::vector<uint8_t> BuildContainer(const std::vector<TracedSymbol> &symbols, uint32_t size);
-

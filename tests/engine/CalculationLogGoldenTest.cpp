@@ -63,13 +63,13 @@ void ExpectSameLines(const std::vector<std::string> &expected, const std::vector
 TEST(CalculationLogGolden, StrikerThreatValueLog)
 {
     auto v = StrikerDesign();
-    ExpectSameLines(ReadTestLines("logs/striker_tv.txt"), ReplayCalculationLog(*v, TLogKind::ThreatValue));
+    ExpectSameLines(ReadTestLines("logs/striker_tv.txt"), ReplayCalculationLog(*v, LogKind::ThreatValue));
 }
 
 TEST(CalculationLogGolden, HammerPriceLogRunsTwoConstraintCycles)
 {
     auto v = HammerDesign();
-    ExpectSameLines(ReadTestLines("logs/hammer_price.txt"), ReplayCalculationLog(*v, TLogKind::Price));
+    ExpectSameLines(ReadTestLines("logs/hammer_price.txt"), ReplayCalculationLog(*v, LogKind::Price));
     // The pass left its corrections in the design.
     EXPECT_EQ(v->Armor, 5);
     EXPECT_EQ(v->Crew, 1);
@@ -79,7 +79,7 @@ TEST(CalculationLogGolden, HammerPriceLogRunsTwoConstraintCycles)
 TEST(CalculationLogGolden, CarriageGunPriceLog)
 {
     auto v = CarriageGunDesign();
-    ExpectSameLines(ReadTestLines("logs/carriage_price.txt"), ReplayCalculationLog(*v, TLogKind::Price));
+    ExpectSameLines(ReadTestLines("logs/carriage_price.txt"), ReplayCalculationLog(*v, LogKind::Price));
     EXPECT_EQ(v->FinalSize, 6);
     EXPECT_EQ(v->Crew, 0);
 }
@@ -87,7 +87,7 @@ TEST(CalculationLogGolden, CarriageGunPriceLog)
 TEST(CalculationLogGolden, ReplayLeavesTheLogOff)
 {
     auto v = StrikerDesign();
-    ReplayCalculationLog(*v, TLogKind::ThreatValue);
+    ReplayCalculationLog(*v, LogKind::ThreatValue);
     EXPECT_EQ(CalculationLog(), nullptr);
 }
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-TDesignDifference diff(std::string path, std::string a, std::string b)
+DesignDifference diff(std::string path, std::string a, std::string b)
 {
     return {std::move(path), std::move(a), std::move(b)};
 }
@@ -36,19 +36,19 @@ TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
     a->CommRange = 0.3;
     b->CustomProduction.CustomModelDice = -1;
     b->Picture = TinyBitmap(5, 3, 0x41); // same size, other pixels
-    TMovementRecord fast = b->Movement->Get(2);
+    MovementRecord fast = b->Movement->Get(2);
     fast.TopSpeed = 120;
     b->Movement->Set(2, fast);
     b->Perks->Delete(0);
-    TClip &spare = *b->Weapons->Get(0).Clips.Mutable(1);
-    TAmmoSection s = spare.GetSection(0);
+    Clip &spare = *b->Weapons->Get(0).Clips.Mutable(1);
+    AmmoSection s = spare.GetSection(0);
     s.Selected[21] = true;
     spare.SetSection(0, s);
     spare.AddSection(ClearAmmoSection());
     b->Weapons->Get(2).Links.Set(1, true);
     b->Weapons->Get(1).Data.BaseAmmo.Amount = 5;
 
-    const TDesignDifferences expected = {
+    const DesignDifferences expected = {
         diff("Name", "\"Sch\xFCtze \x80 \\\"Mk II\\\"\"", "\"Sch\xFCtze\\t2\""),
         diff("Armor", "12", "14"),
         diff("CommRange", "0.3", "0.30000000000000004"),
@@ -62,10 +62,10 @@ TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
         diff("weapons[1].BaseAmmo.Amount", "0", "5"),
         diff("weapons[2].links[1]", "false", "true"),
     };
-    const TDesignDifferences found = DiffDesignFields(*a, *b);
+    const DesignDifferences found = DiffDesignFields(*a, *b);
     // The two perks differ in many fields; keep the first of entry 0 and the missing entry 1.
-    TDesignDifferences shown;
-    for (const TDesignDifference &d : found)
+    DesignDifferences shown;
+    for (const DesignDifference &d : found)
         if (d.Path.rfind("perks[0].", 0) != 0 || d.Path == "perks[0].PFDName")
             shown.push_back(d);
     ASSERT_EQ(shown.size(), expected.size());
@@ -88,7 +88,7 @@ TEST(DesignDiff, APictureOnOneSideOnlyAndMissingEntries)
     b->Picture = TinyBitmap(1, 1);
     b->Weapons->Clear();
     b->Movement->Add(b->Movement->Get(0));
-    const TDesignDifferences found = DiffDesignFields(*a, *b);
+    const DesignDifferences found = DiffDesignFields(*a, *b);
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(found[0].Path, "Picture");
     EXPECT_EQ(found[0].A, "(none)");
@@ -100,12 +100,12 @@ TEST(DesignDiff, ResultsThatDifferAreListedByName)
 {
     auto a = SmallDesign("A", 6);
     auto b = SmallDesign("A", 30);
-    const TDesignDifferences found = CompareDesigns(*a, *b);
+    const DesignDifferences found = CompareDesigns(*a, *b);
     ASSERT_FALSE(found.empty());
     EXPECT_EQ(found.front().Path, "Armor");
     // More armour means a higher defensive value and threat value; the offensive value stays.
     std::vector<std::string> paths;
-    for (const TDesignDifference &d : found)
+    for (const DesignDifference &d : found)
         paths.push_back(d.Path);
     EXPECT_NE(std::find(paths.begin(), paths.end(), "results.DTV"), paths.end());
     EXPECT_NE(std::find(paths.begin(), paths.end(), "results.ThreatValue"), paths.end());
@@ -113,11 +113,11 @@ TEST(DesignDiff, ResultsThatDifferAreListedByName)
     EXPECT_EQ(std::find(paths.begin(), paths.end(), "results.OTV"), paths.end());
     EXPECT_EQ(std::find(paths.begin(), paths.end(), "results.ModelLemonDice"), paths.end());
 
-    TDesignOutcome x, y;
+    DesignOutcome x, y;
     y.ModelLemonDice = 3;
     y.Results.FinalCost = 1e18L + 1; // beyond a double's precision: still told apart
     x.Results.FinalCost = 1e18L;
-    const TDesignDifferences outcomes = DiffDesignOutcomes(x, y);
+    const DesignDifferences outcomes = DiffDesignOutcomes(x, y);
     ASSERT_EQ(outcomes.size(), 2u);
     EXPECT_EQ(outcomes[0], diff("results.FinalCost", "1e+18", "1000000000000000001"));
     EXPECT_EQ(outcomes[1], diff("results.ModelLemonDice", "0", "3"));

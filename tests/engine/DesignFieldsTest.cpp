@@ -25,8 +25,8 @@ struct FieldSeen {
         addresses.push_back(address);
     }
     template <typename T> void operator()(const char *name, T &value) { note(name, &value); }
-    template <typename S> void operator()(const char *name, TTextField<S> text) { note(name, &text.Value); }
-    template <typename V> void operator()(const char *name, TBytes<V> data) { note(name, &data.Value); }
+    template <typename S> void operator()(const char *name, TextField<S> text) { note(name, &text.Value); }
+    template <typename V> void operator()(const char *name, BytesField<V> data) { note(name, &data.Value); }
 };
 
 // Changes the one visited field whose turn it is to a value no cleared record has.
@@ -43,12 +43,12 @@ struct Nudge {
         if (mine())
             flags[3] = !flags[3];
     }
-    void operator()(const char *, TTextField<std::string> text)
+    void operator()(const char *, TextField<std::string> text)
     {
         if (mine())
             text.Value = text.Value.empty() ? "Q" : "Q" + text.Value.substr(1);
     }
-    void operator()(const char *, TBytes<TSharedBytes> data)
+    void operator()(const char *, BytesField<SharedBytes> data)
     {
         if (mine())
             data.Value = TinyBitmap(1, 1);
@@ -105,19 +105,19 @@ TEST(DesignFields, RecordFieldListsAreCompleteAndStored)
 {
     // The counts are those of the stored layouts: 9 movement fields, 49 perk/flaw/defect
     // fields, 37 weapon fields besides its base ammunition, 4 section fields.
-    TMovementRecord movement;
+    MovementRecord movement;
     expectEachFieldOnce(movement, movementFields, 9);
-    expectEachFieldStored(movement, movementFields, TMovementRecord::Size, WriteMovementRecord);
+    expectEachFieldStored(movement, movementFields, MovementRecord::Size, WriteMovementRecord);
 
-    TPerkRecord perk;
+    PerkRecord perk;
     expectEachFieldOnce(perk, perkFields, 49);
-    expectEachFieldStored(perk, perkFields, TPerkRecord::Size, WritePerkRecord);
+    expectEachFieldStored(perk, perkFields, PerkRecord::Size, WritePerkRecord);
 
-    TWeaponRecord weapon = DefaultWeaponRecord();
+    WeaponRecord weapon = DefaultWeaponRecord();
     expectEachFieldOnce(weapon, weaponFields, 37);
     expectEachFieldStored(weapon, weaponFields, kWeaponRecordSize, WriteWeaponRecord);
 
-    TAmmoSection section = ClearAmmoSection();
+    AmmoSection section = ClearAmmoSection();
     expectEachFieldOnce(section, sectionFields, 4);
     expectEachFieldStored(section, sectionFields, kAmmoSectionSize, WriteAmmoSection);
 }
@@ -126,15 +126,17 @@ TEST(DesignFields, VehicleFieldListIsCompleteAndStored)
 {
     // 14 descriptive texts, 11 whole numbers, 3 reals, the currency name, 3 long texts,
     // the file version and the picture.
-    TVehicle vehicle;
-    expectEachFieldOnce(vehicle, [](auto &r, auto &&f) { ForEachVehicleField(r, f); }, 34);
-    expectEachFieldOnce(vehicle.CustomProduction, [](auto &r, auto &&f) { ForEachCustomProductionField(r, f); }, 5);
+    Vehicle vehicle;
+    expectEachFieldOnce(
+        vehicle, [](auto &r, auto &&f) { ForEachVehicleField(r, f); }, 34);
+    expectEachFieldOnce(
+        vehicle.CustomProduction, [](auto &r, auto &&f) { ForEachCustomProductionField(r, f); }, 5);
 
     // Every vehicle field but the file version (always written as the current one) is in the body.
     const std::vector<uint8_t> cleared = BodyOf(vehicle);
     const FieldSeen seen = fieldsOf(vehicle, [](auto &r, auto &&f) { ForEachVehicleField(r, f); });
     for (size_t i = 0; i < seen.names.size(); ++i) {
-        TVehicle changed;
+        Vehicle changed;
         ForEachVehicleField(changed, Nudge{static_cast<int>(i)});
         if (seen.names[i] == "FileVersion")
             EXPECT_EQ(BodyOf(changed), cleared);

@@ -3,12 +3,12 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
 
-#include "engine/MovementList.h"
-#include "engine/PerkList.h"
-#include "engine/Vehicle.h"
 #include "base/Files.h"
 #include "base/Stream.h"
 #include "codec/LzhCompressor.h"
+#include "engine/MovementList.h"
+#include "engine/PerkList.h"
+#include "engine/Vehicle.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>
@@ -17,9 +17,9 @@
 
 namespace {
 
-TLoadedDesign load(const std::vector<uint8_t> &body)
+LoadedDesign load(const std::vector<uint8_t> &body)
 {
-    TStream stream(body);
+    Stream stream(body);
     return LoadFromStream(stream, "test.vkd");
 }
 
@@ -61,7 +61,7 @@ TEST(DesignFileBody, FixedPartLayout)
 
 TEST(DesignFileBody, WithoutPictureNoLengthFollowsAndEmptyTextsHaveNoBytes)
 {
-    TVehicle v;
+    Vehicle v;
     const std::vector<uint8_t> body = BodyOf(v);
     EXPECT_EQ(body[kPictureFlag], 0);
     // flag, movement count, three empty texts, three empty perk lists, no weapons.
@@ -75,10 +75,10 @@ TEST(DesignFileBody, RoundTripKeepsEverything)
 {
     const auto original = GrizzlyDesign();
     const std::vector<uint8_t> body = BodyOf(*original);
-    const TLoadedDesign loaded = load(body);
-    ASSERT_TRUE(loaded.Vehicle);
+    const LoadedDesign loaded = load(body);
+    ASSERT_TRUE(loaded.Design);
     EXPECT_EQ(loaded.Warning, "");
-    const TVehicle &v = *loaded.Vehicle;
+    const Vehicle &v = *loaded.Design;
     EXPECT_EQ(v.Name, original->Name);
     EXPECT_EQ(v.Affiliation, original->Affiliation);
     EXPECT_EQ(v.ArmorThickness, "120 mm");
@@ -112,23 +112,23 @@ TEST(DesignFileBody, BytesWithoutMeaningAreRewrittenAsZeros)
     for (size_t i = kCustomProduction; i < kCustomProduction + 8; ++i)
         dirty[i] = 0x5A;
     dirty[3586 + 1 + 6] = 'Q';
-    const TLoadedDesign loaded = load(dirty);
-    EXPECT_EQ(loaded.Vehicle->CustomProduction.CustomName, "");
-    EXPECT_EQ(loaded.Vehicle->CurrencyName, "Crowns");
-    EXPECT_EQ(BodyOf(*loaded.Vehicle), clean);
+    const LoadedDesign loaded = load(dirty);
+    EXPECT_EQ(loaded.Design->CustomProduction.CustomName, "");
+    EXPECT_EQ(loaded.Design->CurrencyName, "Crowns");
+    EXPECT_EQ(BodyOf(*loaded.Design), clean);
 }
 
 TEST(DesignFileBody, EveryTruncationIsReportedAsDamage)
 {
     const std::vector<uint8_t> body = BodyOf(*GrizzlyDesign());
     for (size_t length = 0; length < body.size(); ++length) {
-        TStream stream(std::vector<uint8_t>(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(length)));
+        Stream stream(std::vector<uint8_t>(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(length)));
         try {
             LoadFromStream(stream, "cut.vkd");
             ADD_FAILURE() << "a body cut to " << length << " bytes was accepted";
             return;
-        } catch (const EDesignFileError &e) {
-            ASSERT_EQ(e.Reason(), EDesignFileError::TReason::Damaged) << length;
+        } catch (const DesignFileError &e) {
+            ASSERT_EQ(e.Reason(), DesignFileError::Failure::Damaged) << length;
             ASSERT_EQ(std::string(e.what()).rfind("\"cut.vkd\" is damaged: ", 0), 0u) << e.what();
         }
     }
@@ -147,14 +147,14 @@ TEST(DesignFileBody, CountsAndLengthsBeyondTheDataAreDamage)
             try {
                 load(damaged);
                 ADD_FAILURE() << "a count of " << claim << " at " << at << " was accepted";
-            } catch (const EDesignFileError &e) {
-                EXPECT_EQ(e.Reason(), EDesignFileError::TReason::Damaged);
+            } catch (const DesignFileError &e) {
+                EXPECT_EQ(e.Reason(), DesignFileError::Failure::Damaged);
             }
         }
     }
     std::vector<uint8_t> negativePicture = body;
     bytes::PutInt32(negativePicture.data() + pictureLength, -5);
-    EXPECT_THROW(load(negativePicture), EDesignFileError);
+    EXPECT_THROW(load(negativePicture), DesignFileError);
 }
 
 TEST(DesignFileBody, UnknownVersionMarksAreRefused)
@@ -165,8 +165,8 @@ TEST(DesignFileBody, UnknownVersionMarksAreRefused)
         try {
             load(body);
             ADD_FAILURE() << "version " << version << " was accepted";
-        } catch (const EDesignFileError &e) {
-            EXPECT_EQ(e.Reason(), EDesignFileError::TReason::NotADesign);
+        } catch (const DesignFileError &e) {
+            EXPECT_EQ(e.Reason(), DesignFileError::Failure::NotADesign);
             EXPECT_EQ(std::string(e.what()).rfind("\"test.vkd\" is not a design file this program can read", 0), 0u);
         }
     }
@@ -181,15 +181,15 @@ TEST(DesignFileBody, VersionSixClipsHaveNoCountAndLoadAsOne)
     std::vector<uint8_t> v6 = BodyOf(*unarmed);
     v6.resize(v6.size() - 4);
     bytes::PutInt32(v6.data(), 6);
-    TStream weapons(v6);
+    Stream weapons(v6);
     weapons.Seek(weapons.Size());
     weapons.WriteInt32(design->Weapons->Count());
     for (int w = 0; w < design->Weapons->Count(); ++w) {
-        const TWeapon &weapon = design->Weapons->Get(w);
+        const Weapon &weapon = design->Weapons->Get(w);
         SaveWeaponRecord(weapons, weapon.Data);
         weapons.WriteInt32(weapon.Clips.Count());
         for (int c = 0; c < weapon.Clips.Count(); ++c) {
-            const TClip &clip = weapon.Clips.Get(c);
+            const Clip &clip = weapon.Clips.Get(c);
             weapons.WriteInt32(clip.SectionCount()); // no ClipCount before it
             for (int s = 0; s < clip.SectionCount(); ++s)
                 SaveAmmoSection(weapons, clip.GetSection(s));
@@ -197,11 +197,11 @@ TEST(DesignFileBody, VersionSixClipsHaveNoCountAndLoadAsOne)
         weapon.Links.SaveToStream(weapons);
     }
 
-    const TLoadedDesign loaded = load(weapons.Bytes());
-    const TVehicle &v = *loaded.Vehicle;
+    const LoadedDesign loaded = load(weapons.Bytes());
+    const Vehicle &v = *loaded.Design;
     EXPECT_EQ(v.FileVersion, 6);
     ASSERT_EQ(v.Weapons->Count(), 2);
-    const TClipList &clips = v.Weapons->Get(0).Clips;
+    const ClipList &clips = v.Weapons->Get(0).Clips;
     ASSERT_EQ(clips.Count(), 2);
     EXPECT_EQ(clips.Get(1).ClipCount, 1);
     EXPECT_EQ(clips.Get(1).GetSection(0), design->Weapons->Get(0).Clips.Get(1).GetSection(0));
@@ -237,12 +237,12 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
         std::vector<uint8_t> picture = v->Picture;
         c.spoil(picture);
         v->Picture = std::move(picture);
-        const TLoadedDesign loaded = load(BodyOf(*v));
-        EXPECT_TRUE(loaded.Vehicle->Picture.empty()) << c.what;
+        const LoadedDesign loaded = load(BodyOf(*v));
+        EXPECT_TRUE(loaded.Design->Picture.empty()) << c.what;
         EXPECT_NE(loaded.Warning.find("\"test.vkd\""), std::string::npos) << c.what << ": " << loaded.Warning;
         // Everything after the picture is still read.
-        EXPECT_EQ(*loaded.Vehicle->Movement, *design->Movement) << c.what;
-        EXPECT_EQ(loaded.Vehicle->Weapons->Count(), 2) << c.what;
+        EXPECT_EQ(*loaded.Design->Movement, *design->Movement) << c.what;
+        EXPECT_EQ(loaded.Design->Weapons->Count(), 2) << c.what;
     }
 
     auto largest = GrizzlyDesign();
@@ -251,14 +251,14 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
     bytes::PutInt32(row.data() + 22, 1);
     row.resize(54 + 16384 * 3); // one row of 16384 pixels fits exactly
     largest->Picture = std::move(row);
-    const TLoadedDesign loaded = load(BodyOf(*largest));
+    const LoadedDesign loaded = load(BodyOf(*largest));
     EXPECT_EQ(loaded.Warning, "");
-    EXPECT_EQ(loaded.Vehicle->Picture.size(), 54u + 16384 * 3);
+    EXPECT_EQ(loaded.Design->Picture.size(), 54u + 16384 * 3);
 }
 
 TEST(DesignFile, SaveAndOpenThroughTheCompressedFile)
 {
-    TTempFolder folder;
+    TempFolder folder;
     const std::string path = folder / "grizzly.vkd";
     const auto design = GrizzlyDesign();
     SaveDesignFile(*design, path);
@@ -267,29 +267,29 @@ TEST(DesignFile, SaveAndOpenThroughTheCompressedFile)
     EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "!HZL");
     EXPECT_EQ(DecompressBytes(file), BodyOf(*design));
 
-    const TLoadedDesign loaded = LoadDesignFile(path);
-    EXPECT_EQ(loaded.Vehicle->FileName, path);
-    EXPECT_FALSE(loaded.Vehicle->Modified);
-    EXPECT_EQ(BodyOf(*loaded.Vehicle), BodyOf(*design));
+    const LoadedDesign loaded = LoadDesignFile(path);
+    EXPECT_EQ(loaded.Design->FileName, path);
+    EXPECT_FALSE(loaded.Design->Modified);
+    EXPECT_EQ(BodyOf(*loaded.Design), BodyOf(*design));
     EXPECT_EQ(folder.EntryCount(), 1u);
 }
 
 TEST(DesignFile, FilesThatAreNotDesignsOrDamagedNameTheFile)
 {
-    TTempFolder folder;
+    TempFolder folder;
     const std::string text = folder / "notes.vkd";
     WriteFileAtomically(text, std::string("just some text, not a design"));
     try {
         LoadDesignFile(text);
         ADD_FAILURE() << "a text file was opened";
-    } catch (const EDesignFileError &e) {
-        EXPECT_EQ(e.Reason(), EDesignFileError::TReason::NotADesign);
+    } catch (const DesignFileError &e) {
+        EXPECT_EQ(e.Reason(), DesignFileError::Failure::NotADesign);
         EXPECT_EQ(std::string(e.what()), "\"notes.vkd\" is not a design file this program can read");
     }
 
     const std::string empty = folder / "empty.vkd";
     WriteFileAtomically(empty, std::vector<uint8_t>{});
-    EXPECT_THROW(LoadDesignFile(empty), EDesignFileError);
+    EXPECT_THROW(LoadDesignFile(empty), DesignFileError);
 
     std::vector<uint8_t> body = BodyOf(*GrizzlyDesign());
     body.resize(body.size() / 2);
@@ -298,19 +298,19 @@ TEST(DesignFile, FilesThatAreNotDesignsOrDamagedNameTheFile)
     try {
         LoadDesignFile(half);
         ADD_FAILURE() << "half a design was opened";
-    } catch (const EDesignFileError &e) {
-        EXPECT_EQ(e.Reason(), EDesignFileError::TReason::Damaged);
+    } catch (const DesignFileError &e) {
+        EXPECT_EQ(e.Reason(), DesignFileError::Failure::Damaged);
         EXPECT_EQ(std::string(e.what()).rfind("\"half.vkd\" is damaged: ", 0), 0u) << e.what();
     }
 
-    EXPECT_THROW(LoadDesignFile(folder / "missing.vkd"), EFileError);
+    EXPECT_THROW(LoadDesignFile(folder / "missing.vkd"), FileError);
 }
 
 TEST(DesignFile, InterruptedSaveLeavesThePreviousFile)
 {
-    TTempFolder folder;
+    TempFolder folder;
     const std::string path = folder / "keep.vkd";
-    TVehicle old;
+    Vehicle old;
     old.Name = "Old design";
     SaveDesignFile(old, path);
     const std::vector<uint8_t> before = ReadWholeFile(path);
@@ -321,13 +321,13 @@ TEST(DesignFile, InterruptedSaveLeavesThePreviousFile)
         ++writes;
         return false; // the disk is full
     });
-    EXPECT_THROW(SaveDesignFile(*design, path), EFileError);
+    EXPECT_THROW(SaveDesignFile(*design, path), FileError);
     SetWriteFaultInjector({});
 
     EXPECT_GE(writes, 1);
     EXPECT_EQ(ReadWholeFile(path), before);
     EXPECT_EQ(folder.EntryCount(), 1u); // no temporary file left behind
-    EXPECT_EQ(LoadDesignFile(path).Vehicle->Name, "Old design");
+    EXPECT_EQ(LoadDesignFile(path).Design->Name, "Old design");
 }
 
 TEST(DesignFileBody, SpoiledBytesGiveADesignOrTheDesignFileError)
@@ -342,7 +342,7 @@ TEST(DesignFileBody, SpoiledBytesGiveADesignOrTheDesignFileError)
             spoiled[i] = static_cast<uint8_t>(random());
         try {
             load(spoiled);
-        } catch (const EDesignFileError &) {
+        } catch (const DesignFileError &) {
         } catch (const std::exception &e) {
             FAIL() << "bytes spoiled at " << at << " gave another error: " << e.what();
         }

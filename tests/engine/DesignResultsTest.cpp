@@ -11,7 +11,7 @@
 
 TEST(Vehicle, NewDesignIsEmptyWithCurrencyMultiplierOne)
 {
-    TVehicle v;
+    Vehicle v;
     EXPECT_EQ(v.CurrencyMultiplier, 1.0);
     EXPECT_EQ(v.FileVersion, 0);
     EXPECT_EQ(v.Crew, 0);
@@ -31,15 +31,15 @@ TEST(Vehicle, NewDesignIsEmptyWithCurrencyMultiplierOne)
 
 TEST(Vehicle, PerkListsReadTheirOwnDesign)
 {
-    TVehicle v;
+    Vehicle v;
     v.FinalSize = 7;
     v.Armor = 4;
     v.Crew = 2;
     v.Defects->Add(PlainEntry("Extra hand", 0));
-    TPerkRecord crew = PlainEntry("Crew seat", 0);
+    PerkRecord crew = PlainEntry("Crew seat", 0);
     crew.AddedCrewValue = 2;
     v.Defects->Set(0, crew);
-    const TPerkVehicleData data = v.Flaws->VehicleData();
+    const PerkVehicleData data = v.Flaws->VehicleData();
     EXPECT_EQ(data.Size, 7);
     EXPECT_EQ(data.ArmorValue, 4);
     EXPECT_EQ(data.CrewValue, 2);
@@ -48,7 +48,7 @@ TEST(Vehicle, PerkListsReadTheirOwnDesign)
 
 TEST(ProductionTypes, CustomNameOnlyForTypeSeven)
 {
-    TVehicle v;
+    Vehicle v;
     v.CustomProduction.CustomName = "Workshop run";
     v.ProductionType = 7;
     EXPECT_EQ(ProductionName(v), "Workshop run");
@@ -61,7 +61,7 @@ TEST(ProductionTypes, CustomNameOnlyForTypeSeven)
 
 TEST(ProductionTypes, TypesAboveSevenAreShownAsCustom)
 {
-    TVehicle v;
+    Vehicle v;
     v.ProductionType = 12;
     EXPECT_TRUE(NormalizeProductionType(v));
     EXPECT_EQ(v.ProductionType, 7);
@@ -73,8 +73,8 @@ TEST(ProductionTypes, TypesAboveSevenAreShownAsCustom)
 
 TEST(DesignResults, FirstRefreshOfANewDesign)
 {
-    TVehicle v;
-    const TDesignResults r = ComputeResults(v);
+    Vehicle v;
+    const DesignResults r = ComputeResults(v);
     // The cost is taken from the TV before the first pass (0); everything after sees the
     // corrected design: final size 1, armour 1, crew 1, so DTV 1, MTV 1, TV 1.
     EXPECT_EQ(r.FinalCost, 0);
@@ -97,7 +97,7 @@ TEST(DesignResults, FirstRefreshOfANewDesign)
 
 TEST(DesignResults, LabelTexts)
 {
-    TDesignResults r;
+    DesignResults r;
     r.FinalCost = 1234567.891L;
     r.ThreatValue = 398;
     r.FinalSizeShown = 9;
@@ -109,7 +109,7 @@ TEST(DesignResults, LabelTexts)
     r.DefaultMass = 91.125;
     r.PreProductionCost = 1447111.1111;
     r.FinalSize = 10;
-    const TResultTexts t = FormatResults(r, "Cr");
+    const ResultTexts t = FormatResults(r, "Cr");
     EXPECT_EQ(t.FinalCost, "1,234,567.89 Cr");
     EXPECT_EQ(t.ThreatValue, "398.0");
     EXPECT_EQ(t.FinalSizeShown, "9");
@@ -121,7 +121,7 @@ TEST(DesignResults, LabelTexts)
     EXPECT_EQ(t.PreProductionCost, "1447111.11");
     EXPECT_EQ(t.FinalSize, "10");
 
-    const TResultTexts german = FormatResults(r, "DM", NumberSeparators{'.', ','});
+    const ResultTexts german = FormatResults(r, "DM", NumberSeparators{'.', ','});
     EXPECT_EQ(german.FinalCost, "1.234.567,89 DM");
     EXPECT_EQ(german.DefaultMass, "91,125kg");
 }
@@ -130,7 +130,7 @@ TEST(OpenedDesign, SettlingAppliesTheEditorsCorrectionsAndRefreshes)
 {
     auto v = HammerDesign();
     v->ProductionType = 5;
-    const TDesignResults r = SettleOpenedDesign(*v);
+    const DesignResults r = SettleOpenedDesign(*v);
     // The first refresh corrects armour 3 -> 5, crew 0 -> 1, final size 4 -> 9 (see the
     // hammer price log); later refreshes price the corrected design: TV 1184, size 11,
     // (11 / 9) x 1184000 x 0.5 + 5100, x 1.5.
@@ -149,14 +149,14 @@ TEST(OpenedDesign, ProductionAboveSevenBecomesCustom)
     auto v = StrikerDesign();
     v->ProductionType = 9;
     v->CustomProduction.CustomCostMultiplier = 0;
-    const TDesignResults r = SettleOpenedDesign(*v);
+    const DesignResults r = SettleOpenedDesign(*v);
     EXPECT_EQ(v->ProductionType, 7);
     EXPECT_GT(r.ThreatValue, 0);
 }
 
 TEST(OpenedDesign, MovementSystemsAreNormalisedAsTheEditorShowsThem)
 {
-    TMovementList movement;
+    MovementList movement;
     movement.Add(MovementSystem("Reverse", -10, 5, 2));
     movement.Add(MovementSystem("Slow", 20, 30, 1));
     movement.Add(MovementSystem("Extra", 10, 50, 3));

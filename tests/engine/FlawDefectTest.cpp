@@ -7,18 +7,18 @@
 
 namespace {
 
-TPerkRecord defectNamed(const std::string &name)
+PerkRecord defectNamed(const std::string &name)
 {
-    for (const TPerkRecord &r : DefectTemplates())
+    for (const PerkRecord &r : DefectTemplates())
         if (r.PFDName == name)
             return r;
     ADD_FAILURE() << "no defect " << name;
     return {};
 }
 
-TPerkRecord flaw(const char *name, int32_t formula, double rating, double x)
+PerkRecord flaw(const char *name, int32_t formula, double rating, double x)
 {
-    TPerkRecord r;
+    PerkRecord r;
     r.PFDName = name;
     r.IsFlaw = true;
     r.WorthFormula = formula;
@@ -38,13 +38,13 @@ TEST(FlawDefect, OnlyMinorAndMajorFlawDefectsAdopt)
     EXPECT_TRUE(AdoptsFlaw(defectNamed("MajorFlaw")));
     EXPECT_FALSE(AdoptsFlaw(defectNamed("Structural Weakness")));
     EXPECT_FALSE(AdoptsFlaw(defectNamed("Annoyance Flaw")));
-    EXPECT_FALSE(AdoptsFlaw(CustomEntryTemplate(TPerkKind::Defect)));
+    EXPECT_FALSE(AdoptsFlaw(CustomEntryTemplate(PerkKind::Defect)));
 }
 
 TEST(FlawDefect, AdoptingCopiesTheFlawButKeepsTheDefectKind)
 {
-    const TPerkRecord weak = flaw("Weak Point", 3, 2, -1.5);
-    const TPerkRecord adopted = AdoptFlaw(defectNamed("Minor Flaw"), weak);
+    const PerkRecord weak = flaw("Weak Point", 3, 2, -1.5);
+    const PerkRecord adopted = AdoptFlaw(defectNamed("Minor Flaw"), weak);
     EXPECT_EQ(adopted.PFDName, "Weak Point");
     EXPECT_EQ(adopted.WorthFormula, WorthMinorFlawDefect);
     EXPECT_EQ(adopted.Variant, 3);
@@ -56,7 +56,7 @@ TEST(FlawDefect, AdoptingCopiesTheFlawButKeepsTheDefectKind)
 
 TEST(FlawDefect, MajorFlawNeedsAFlawWorthMinusTwoOrWorse)
 {
-    const TPerkRecord major = defectNamed("MajorFlaw");
+    const PerkRecord major = defectNamed("MajorFlaw");
     EXPECT_FALSE(EntryAcceptable(major, {})); // nothing adopted yet: worth 0
     EXPECT_FALSE(EntryAcceptable(AdoptFlaw(major, flaw("Mild", 0, 0, -1.99)), {}));
     EXPECT_TRUE(EntryAcceptable(AdoptFlaw(major, flaw("Exact", 0, 0, -2)), {}));
@@ -67,5 +67,5 @@ TEST(FlawDefect, OtherEntriesAreAlwaysAcceptable)
 {
     EXPECT_TRUE(EntryAcceptable(defectNamed("Minor Flaw"), {}));
     EXPECT_TRUE(EntryAcceptable(AdoptFlaw(defectNamed("Minor Flaw"), flaw("Mild", 0, 0, -1)), {}));
-    EXPECT_TRUE(EntryAcceptable(CustomEntryTemplate(TPerkKind::Perk), {}));
+    EXPECT_TRUE(EntryAcceptable(CustomEntryTemplate(PerkKind::Perk), {}));
 }

@@ -9,7 +9,7 @@ TEST(LemonDiceRoll, NoDiceRollsNothingAndPicksNothing)
 {
     std::mt19937 generator(7);
     for (int32_t dice : {0, -1, INT32_MIN}) {
-        const TLemonDiceRoll roll = RollLemonDice(dice, 6, generator);
+        const LemonDiceRoll roll = RollLemonDice(dice, 6, generator);
         EXPECT_TRUE(roll.Dice.empty()) << dice;
         EXPECT_TRUE(roll.DefectIndexes.empty()) << dice;
     }
@@ -20,7 +20,7 @@ TEST(LemonDiceRoll, EverySixPicksOneDefectInRange)
     std::mt19937 generator(12345);
     int sixes = 0;
     for (int round = 0; round < 200; ++round) {
-        const TLemonDiceRoll roll = RollLemonDice(12, 6, generator);
+        const LemonDiceRoll roll = RollLemonDice(12, 6, generator);
         ASSERT_EQ(roll.Dice.size(), 12u);
         const auto rolledSixes = std::count(roll.Dice.begin(), roll.Dice.end(), 6);
         EXPECT_EQ(static_cast<long>(roll.DefectIndexes.size()), rolledSixes);
@@ -38,7 +38,7 @@ TEST(LemonDiceRoll, FacesAndPicksAreRoughlyUniform)
     std::mt19937 generator(99);
     std::array<int, 7> faces{};
     std::array<int, 6> picks{};
-    const TLemonDiceRoll roll = RollLemonDice(60000, 6, generator);
+    const LemonDiceRoll roll = RollLemonDice(60000, 6, generator);
     for (int value : roll.Dice)
         ++faces[static_cast<size_t>(value)];
     for (int index : roll.DefectIndexes)
@@ -54,7 +54,7 @@ TEST(LemonDiceRoll, FacesAndPicksAreRoughlyUniform)
 TEST(LemonDiceRoll, NoDefectsToPickStillRollsTheDice)
 {
     std::mt19937 generator(3);
-    const TLemonDiceRoll roll = RollLemonDice(50, 0, generator);
+    const LemonDiceRoll roll = RollLemonDice(50, 0, generator);
     EXPECT_EQ(roll.Dice.size(), 50u);
     EXPECT_TRUE(roll.DefectIndexes.empty());
 }

@@ -8,25 +8,25 @@
 
 TEST(ManeuverFlawRows, OnlyNegativeManeuversInListOrder)
 {
-    TMovementList movement;
+    MovementList movement;
     movement.Add(MovementSystem("Walker", 0));
     movement.Add(MovementSystem("Hover", 0, 0, -2));
     movement.Add(MovementSystem("Ground", 0, 0, 1));
     movement.Add(MovementSystem("Flight", 0, 0, -1));
-    const std::vector<TManeuverFlawRow> rows = ManeuverFlawRows(movement);
+    const std::vector<ManeuverFlawRow> rows = ManeuverFlawRows(movement);
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], (TManeuverFlawRow{-2, "Hover reduced in maneuver."}));
-    EXPECT_EQ(rows[1], (TManeuverFlawRow{-1, "Flight reduced in maneuver."}));
+    EXPECT_EQ(rows[0], (ManeuverFlawRow{-2, "Hover reduced in maneuver."}));
+    EXPECT_EQ(rows[1], (ManeuverFlawRow{-1, "Flight reduced in maneuver."}));
 }
 
 TEST(ManeuverFlawRows, EffectIsCutTo53Characters)
 {
-    TMovementList movement;
+    MovementList movement;
     const std::string longest(32, 'M'); // the longest name a stored record holds: 53 in all
     const std::string longer(40, 'L');
     movement.Add(MovementSystem(longest, 0, 0, -3));
     movement.Add(MovementSystem(longer, 0, 0, -1));
-    const std::vector<TManeuverFlawRow> rows = ManeuverFlawRows(movement);
+    const std::vector<ManeuverFlawRow> rows = ManeuverFlawRows(movement);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].Effect, longest + " reduced in maneuver.");
     EXPECT_EQ(rows[1].Effect, longer + " reduced in m");

@@ -10,10 +10,10 @@
 
 namespace {
 
-TMovementList listOf(std::initializer_list<TMovementRecord> records)
+MovementList listOf(std::initializer_list<MovementRecord> records)
 {
-    TMovementList list;
-    for (const TMovementRecord &r : records)
+    MovementList list;
+    for (const MovementRecord &r : records)
         list.Add(r);
     return list;
 }
@@ -22,7 +22,7 @@ TMovementList listOf(std::initializer_list<TMovementRecord> records)
 
 TEST(MovementRecord, ByteImageHasEveryFieldAtItsOffset)
 {
-    TMovementRecord r;
+    MovementRecord r;
     r.ModeName = "Hydrofoil";
     r.CustomMode = true;
     r.Flight = true;
@@ -32,7 +32,7 @@ TEST(MovementRecord, ByteImageHasEveryFieldAtItsOffset)
     r.HasStall = true;
     r.Maneuver = -3;
     r.LibraryIndex = 4;
-    uint8_t image[TMovementRecord::Size];
+    uint8_t image[MovementRecord::Size];
     std::fill(std::begin(image), std::end(image), 0xAA);
     WriteMovementRecord(r, image);
 
@@ -53,9 +53,9 @@ TEST(MovementRecord, ByteImageHasEveryFieldAtItsOffset)
 
 TEST(MovementRecord, ClearedRecord)
 {
-    const TMovementRecord cleared;
+    const MovementRecord cleared;
     EXPECT_EQ(cleared.LibraryIndex, -1);
-    uint8_t image[TMovementRecord::Size];
+    uint8_t image[MovementRecord::Size];
     WriteMovementRecord(cleared, image);
     EXPECT_EQ(bytes::GetInt32(image + 57), -1);
     for (int i = 0; i < 57; ++i)
@@ -64,7 +64,7 @@ TEST(MovementRecord, ClearedRecord)
 
 TEST(MovementList, SpeedPointsRoundHalfToEven)
 {
-    const TMovementList list =
+    const MovementList list =
         listOf({MovementSystem("Ground", 9), MovementSystem("Ground", 15), MovementSystem("Ground", 21),
                 MovementSystem("Flight", 45, 15, 0, true), MovementSystem("Flight", 75, 0, 0, true)});
     EXPECT_EQ(list.MP(0), 2);      // 1.5
@@ -77,7 +77,7 @@ TEST(MovementList, SpeedPointsRoundHalfToEven)
 
 TEST(MovementList, CombatFiguresHalveTheSpeed)
 {
-    const TMovementList list = listOf({MovementSystem("Ground", 30), MovementSystem("Ground", -30)});
+    const MovementList list = listOf({MovementSystem("Ground", 30), MovementSystem("Ground", -30)});
     EXPECT_EQ(list.MP(0), 5);
     EXPECT_EQ(list.CombatMP(0), 2);
     EXPECT_EQ(list.CombatMP(1), -2); // truncates toward zero
@@ -86,7 +86,7 @@ TEST(MovementList, CombatFiguresHalveTheSpeed)
 
 TEST(MovementList, QueriesPastTheEndYieldZeroValues)
 {
-    const TMovementList list = listOf({MovementSystem("Walker", 60, 12, -2, true)});
+    const MovementList list = listOf({MovementSystem("Walker", 60, 12, -2, true)});
     EXPECT_EQ(list.ModeName(1), "");
     EXPECT_FALSE(list.Flight(1));
     EXPECT_EQ(list.Maneuver(1), 0);
@@ -97,39 +97,39 @@ TEST(MovementList, QueriesPastTheEndYieldZeroValues)
 
 TEST(MovementList, FastestAndSumOfOthers)
 {
-    const TMovementList list =
+    const MovementList list =
         listOf({MovementSystem("a", 80, 1), MovementSystem("b", 100, 2), MovementSystem("c", 100, 3)});
     EXPECT_EQ(list.FastestSpeed(), 100.0);
     EXPECT_EQ(list.FastestStall(), 2.0); // the first of the two fastest
     EXPECT_EQ(list.SumOfOthers(), 180.0);
 
-    const TMovementList risingLast =
+    const MovementList risingLast =
         listOf({MovementSystem("a", 50, 1), MovementSystem("b", 20, 2), MovementSystem("c", 90, 9)});
     EXPECT_EQ(risingLast.FastestStall(), 9.0);
     EXPECT_EQ(risingLast.SumOfOthers(), 70.0);
 
-    const TMovementList stopped = listOf({MovementSystem("a", 0, 5), MovementSystem("b", 0, 7)});
+    const MovementList stopped = listOf({MovementSystem("a", 0, 5), MovementSystem("b", 0, 7)});
     EXPECT_EQ(stopped.FastestStall(), 5.0); // entry 0 when nothing is faster than 0
 }
 
 TEST(MovementList, EmptyListHasNoSpeedsNoFlawsNoFlight)
 {
-    const TMovementList list;
-    TLogLines log;
+    const MovementList list;
+    LogLines log;
     ScopedCalculationLog scope(log);
     EXPECT_EQ(list.FastestSpeed(), 0.0);
     EXPECT_EQ(list.FastestStall(), 0.0);
     EXPECT_EQ(list.SumOfOthers(), 0.0);
     EXPECT_EQ(list.ManeuverFlawValue(), 0.0);
     EXPECT_FALSE(list.AnyFlight());
-    EXPECT_EQ(log, TLogLines{"        Manuver Flaws..."});
+    EXPECT_EQ(log, LogLines{"        Manuver Flaws..."});
 }
 
 TEST(MovementList, ManeuverFlawsCountTwiceEachNegativeModifier)
 {
-    const TMovementList list =
+    const MovementList list =
         listOf({MovementSystem("a", 10, 0, -1), MovementSystem("b", 10, 0, 2), MovementSystem("c", 10, 0, -3, true)});
-    TLogLines log;
+    LogLines log;
     double value;
     {
         ScopedCalculationLog scope(log);
@@ -137,15 +137,15 @@ TEST(MovementList, ManeuverFlawsCountTwiceEachNegativeModifier)
     }
     EXPECT_EQ(value, -8.0);
     EXPECT_TRUE(list.AnyFlight());
-    const TLogLines expected{"        Manuver Flaws...", "          movement 1 is flawed by -1",
-                             "         -2 Flaw value so far.", "          movement 3 is flawed by -3",
-                             "         -8 Flaw value so far."};
+    const LogLines expected{"        Manuver Flaws...", "          movement 1 is flawed by -1",
+                            "         -2 Flaw value so far.", "          movement 3 is flawed by -3",
+                            "         -8 Flaw value so far."};
     EXPECT_EQ(log, expected);
 }
 
 TEST(MovementList, SummaryText)
 {
-    const TMovementList list = listOf(
+    const MovementList list = listOf(
         {MovementSystem("Flight", 300, 60, -1, true), MovementSystem("Ground", 45.5), MovementSystem("Hover", 66, 6)});
     EXPECT_EQ(list.SummaryText(0), "(10/2 -flt)( -1man) Flight -300kph");
     EXPECT_EQ(list.SummaryText(1), "(8) Ground -45.5kph");
@@ -154,7 +154,7 @@ TEST(MovementList, SummaryText)
 
 TEST(MovementList, ListOperationsReplaceAppendDeleteAndExchange)
 {
-    TMovementList list = listOf({MovementSystem("a", 1), MovementSystem("b", 2)});
+    MovementList list = listOf({MovementSystem("a", 1), MovementSystem("b", 2)});
     list.Set(1, MovementSystem("B", 20));
     list.Set(7, MovementSystem("c", 3));
     ASSERT_EQ(list.Count(), 3);
@@ -175,18 +175,18 @@ TEST(MovementList, ListOperationsReplaceAppendDeleteAndExchange)
 
 TEST(MovementList, StreamFormIsCountThenRecordImages)
 {
-    const TMovementList list =
+    const MovementList list =
         listOf({MovementSystem("Walker", 36, 0, -1), MovementSystem("Flight", 900, 150, 0, true)});
-    TStream stream;
+    Stream stream;
     list.SaveToStream(stream);
-    ASSERT_EQ(stream.Size(), 4 + 2 * TMovementRecord::Size);
+    ASSERT_EQ(stream.Size(), 4 + 2 * MovementRecord::Size);
     EXPECT_EQ(bytes::GetInt32(stream.Bytes().data()), 2);
-    EXPECT_EQ(stream.Bytes()[4], 6);                              // "Walker"
-    EXPECT_EQ(stream.Bytes()[4 + TMovementRecord::Size], 6);      // "Flight"
-    EXPECT_EQ(stream.Bytes()[4 + TMovementRecord::Size + 34], 1); // flight flag of the second
+    EXPECT_EQ(stream.Bytes()[4], 6);                             // "Walker"
+    EXPECT_EQ(stream.Bytes()[4 + MovementRecord::Size], 6);      // "Flight"
+    EXPECT_EQ(stream.Bytes()[4 + MovementRecord::Size + 34], 1); // flight flag of the second
 
     stream.Seek(0);
-    TMovementList read = listOf({MovementSystem("old", 1)});
+    MovementList read = listOf({MovementSystem("old", 1)});
     read.LoadFromStream(stream);
     EXPECT_EQ(read, list);
     EXPECT_EQ(stream.Remaining(), 0);
@@ -194,20 +194,20 @@ TEST(MovementList, StreamFormIsCountThenRecordImages)
 
 TEST(MovementList, DamagedStreamsAreRejected)
 {
-    TStream claimsTooMany;
+    Stream claimsTooMany;
     claimsTooMany.WriteInt32(2);
-    uint8_t image[TMovementRecord::Size] = {};
+    uint8_t image[MovementRecord::Size] = {};
     claimsTooMany.WriteBuffer(image, sizeof image);
     claimsTooMany.Seek(0);
-    TMovementList list;
-    EXPECT_THROW(list.LoadFromStream(claimsTooMany), EStreamError);
+    MovementList list;
+    EXPECT_THROW(list.LoadFromStream(claimsTooMany), StreamError);
 
-    TStream hugeCount;
+    Stream hugeCount;
     hugeCount.WriteInt32(0x7fffffff);
     hugeCount.Seek(0);
-    EXPECT_THROW(list.LoadFromStream(hugeCount), EStreamError);
+    EXPECT_THROW(list.LoadFromStream(hugeCount), StreamError);
 
-    TStream negative;
+    Stream negative;
     negative.WriteInt32(-4);
     negative.Seek(0);
     list.Add(MovementSystem("x", 1));
@@ -223,7 +223,7 @@ TEST(MovementSpeed, TypedSpeedsAsStored)
     EXPECT_EQ(KphFromMP(200, true), 6000.0);
     EXPECT_EQ(KphFromMP(200, false), 1200.0);
     // A speed typed in points gives back the same points.
-    TMovementList list = listOf(
+    MovementList list = listOf(
         {MovementSystem("Flight", KphFromMP(7, true), 0, 0, true), MovementSystem("Ground", KphFromMP(7, false))});
     EXPECT_EQ(list.MP(0), 7);
     EXPECT_EQ(list.MP(1), 7);

@@ -6,9 +6,9 @@
 
 namespace {
 
-TPerkRecord entry(int32_t formula, double rating, double x, double y, double z)
+PerkRecord entry(int32_t formula, double rating, double x, double y, double z)
 {
-    TPerkRecord r;
+    PerkRecord r;
     r.PFDName = "Test";
     r.WorthFormula = formula;
     r.RatingValue = rating;
@@ -18,9 +18,9 @@ TPerkRecord entry(int32_t formula, double rating, double x, double y, double z)
     return r;
 }
 
-TPerkVehicleData vehicle(int32_t actions, int32_t people, int32_t size, int32_t armor, int32_t crew)
+PerkVehicleData vehicle(int32_t actions, int32_t people, int32_t size, int32_t armor, int32_t crew)
 {
-    TPerkVehicleData v;
+    PerkVehicleData v;
     v.Actions = actions;
     v.People = people;
     v.Size = size;
@@ -29,10 +29,7 @@ TPerkVehicleData vehicle(int32_t actions, int32_t people, int32_t size, int32_t 
     return v;
 }
 
-double worth(const TPerkRecord &r, const TPerkVehicleData &v = {})
-{
-    return Worth(r, v);
-}
+double worth(const PerkRecord &r, const PerkVehicleData &v = {}) { return Worth(r, v); }
 
 } // namespace
 
@@ -51,7 +48,7 @@ TEST(PerkWorth, FormulasOfRatingAndXYZ)
 
 TEST(PerkWorth, FormulasOfTheVehicle)
 {
-    const TPerkVehicleData v = vehicle(3, 4, 10, 12, 3);
+    const PerkVehicleData v = vehicle(3, 4, 10, 12, 3);
     EXPECT_DOUBLE_EQ(worth(entry(5, 0, 1, 2, 0), v), 7.0);    // actions 3*2 + 1
     EXPECT_DOUBLE_EQ(worth(entry(6, 0, 1, 0.5, 0), v), 3.0);  // people 4*0.5 + 1
     EXPECT_DOUBLE_EQ(worth(entry(7, 2, 0.25, 0, 0), v), 5.0); // size 10*2*0.25
@@ -59,7 +56,7 @@ TEST(PerkWorth, FormulasOfTheVehicle)
     EXPECT_DOUBLE_EQ(worth(entry(11, 0, 6, 2, 0), v), 3.0);   // 6*2 / people 4
     EXPECT_DOUBLE_EQ(worth(entry(12, 0, 6, 2, 0), v), 4.0);   // 6*2 / crew 3
 
-    const TPerkVehicleData nobody = vehicle(0, 0, 0, 0, 0);
+    const PerkVehicleData nobody = vehicle(0, 0, 0, 0, 0);
     EXPECT_DOUBLE_EQ(worth(entry(11, 0, 6, 2, 0), nobody), 12.0);
     EXPECT_DOUBLE_EQ(worth(entry(12, 0, 6, 2, 0), nobody), 12.0);
 }
@@ -72,10 +69,10 @@ TEST(PerkWorth, DefectKindsAndUnknownFormulasAreWorthNothing)
 
 TEST(PerkWorth, FlawDefectsUseTheAdoptedFormula)
 {
-    TPerkRecord minor = entry(-2, 2, 1.5, 4, 0.25);
+    PerkRecord minor = entry(-2, 2, 1.5, 4, 0.25);
     minor.Variant = 3;
     EXPECT_DOUBLE_EQ(worth(minor), 4.0);
-    TPerkRecord major = entry(-1, 0, -3, 0, 0);
+    PerkRecord major = entry(-1, 0, -3, 0, 0);
     major.Variant = 0;
     EXPECT_DOUBLE_EQ(worth(major), -3.0);
     major.Variant = -5; // an adopted defect kind is worth nothing
@@ -84,22 +81,22 @@ TEST(PerkWorth, FlawDefectsUseTheAdoptedFormula)
 
 TEST(PerkWorth, RoundingModesApplyBeforeTheAmount)
 {
-    TPerkRecord ammoStorage = entry(3, 0, 0, 35, 0.1);
+    PerkRecord ammoStorage = entry(3, 0, 0, 35, 0.1);
     ammoStorage.RoundMode = 1;
     EXPECT_EQ(worth(ammoStorage), 4.0); // 3.5 rounded up
 
-    TPerkRecord up = entry(0, 0, 0.5, 0, 0);
+    PerkRecord up = entry(0, 0, 0.5, 0, 0);
     up.RoundMode = 1;
     up.Amount = 3;
     EXPECT_EQ(worth(up), 3.0); // round-up of 0.5 is 1, three times; not round-up of 1.5
 
-    TPerkRecord down = entry(0, 0, 2.9, 0, 0);
+    PerkRecord down = entry(0, 0, 2.9, 0, 0);
     down.RoundMode = 2;
     EXPECT_EQ(worth(down), 2.0);
     down.X = -2.9;
     EXPECT_EQ(worth(down), -2.0);
 
-    TPerkRecord none = entry(0, 0, 2.9, 0, 0);
+    PerkRecord none = entry(0, 0, 2.9, 0, 0);
     none.RoundMode = 7;
     none.Amount = 2;
     EXPECT_DOUBLE_EQ(worth(none), 5.8);
@@ -107,21 +104,21 @@ TEST(PerkWorth, RoundingModesApplyBeforeTheAmount)
 
 TEST(PerkWorth, WritesNameAndWorthToTheLog)
 {
-    TPerkRecord r = entry(0, 0, 1.25, 0, 0);
+    PerkRecord r = entry(0, 0, 1.25, 0, 0);
     r.PFDName = "Jump Jets";
     r.Amount = 2;
-    TLogLines log;
+    LogLines log;
     {
         ScopedCalculationLog scope(log);
         worth(r);
     }
-    const TLogLines expected{"              Perk/Flaw - Jump Jets x2", "                    Worth - 2.5"};
+    const LogLines expected{"              Perk/Flaw - Jump Jets x2", "                    Worth - 2.5"};
     EXPECT_EQ(log, expected);
 }
 
 TEST(PerkOTVValue, EachFormulaTimesTheAmount)
 {
-    TPerkRecord r = entry(0, 6, 4, 10, 2);
+    PerkRecord r = entry(0, 6, 4, 10, 2);
     r.OTVValueA = 1.5;
     r.OTVValueB = 2.5;
     r.OTVValueC = 7;
@@ -138,12 +135,12 @@ TEST(PerkOTVValue, EachFormulaTimesTheAmount)
 
 TEST(PerkCost, AddedCostOrUnitCost)
 {
-    TPerkRecord fixed = entry(3, 0, 0, 10, 4);
+    PerkRecord fixed = entry(3, 0, 0, 10, 4);
     fixed.CostValue = 5000;
     fixed.Amount = 2;
     EXPECT_DOUBLE_EQ(Cost(fixed), 10000.0);
 
-    TPerkRecord perUnit = entry(0, 0, 0, 10, 4);
+    PerkRecord perUnit = entry(0, 0, 0, 10, 4);
     perUnit.CostValue = 100;
     EXPECT_DOUBLE_EQ(Cost(perUnit), 250.0); // 10 * 100 / 4
     perUnit.Z = 0;
@@ -153,7 +150,7 @@ TEST(PerkCost, AddedCostOrUnitCost)
 
 TEST(PerkPeopleAndCrew, TruncatedRatings)
 {
-    TPerkRecord r = entry(0, 2.7, 0, 0, 0);
+    PerkRecord r = entry(0, 2.7, 0, 0, 0);
     EXPECT_EQ(People(r), 0);
     r.RatingIsPeople = true;
     EXPECT_EQ(People(r), 2);
@@ -170,7 +167,7 @@ TEST(PerkPeopleAndCrew, TruncatedRatings)
 
 TEST(PerkDisplayName, AmountAndCustomMark)
 {
-    TPerkRecord r;
+    PerkRecord r;
     r.PFDName = "Battle Arm";
     EXPECT_EQ(DisplayName(r), "Battle Arm");
     r.Amount = 3;
@@ -178,14 +175,14 @@ TEST(PerkDisplayName, AmountAndCustomMark)
     r.Amount = 0;
     EXPECT_EQ(DisplayName(r), "Battle Arm x0");
 
-    TPerkRecord custom;
+    PerkRecord custom;
     custom.PFDName = "Custom Perk";
     custom.WorthFormula = 1;
     EXPECT_EQ(DisplayName(custom), "Custom Perk.c");
     custom.Amount = 2;
     EXPECT_EQ(DisplayName(custom), "Custom Perk x2.c");
 
-    TPerkRecord longName;
+    PerkRecord longName;
     longName.PFDName = std::string(32, 'n');
     longName.Amount = 12;
     EXPECT_EQ(DisplayName(longName), std::string(32, 'n') + " x12");
@@ -193,7 +190,7 @@ TEST(PerkDisplayName, AmountAndCustomMark)
 
 TEST(PerkEffectText, EveryTokenIsFilled)
 {
-    TPerkRecord r = entry(3, 2.5, 0.5, 10, 0.125);
+    PerkRecord r = entry(3, 2.5, 0.5, 10, 0.125);
     r.Arc = 7;
     r.HasLocation = 1;
     r.Location = 3;
@@ -204,7 +201,7 @@ TEST(PerkEffectText, EveryTokenIsFilled)
 
 TEST(PerkEffectText, LocationOnlyWhenChosenAndCodesOutOfRangeAreEmpty)
 {
-    TPerkRecord r;
+    PerkRecord r;
     r.EffectText = "[|LOC|][|A|]";
     r.Location = 4;
     r.Arc = 9;
@@ -221,7 +218,7 @@ TEST(PerkEffectText, LocationOnlyWhenChosenAndCodesOutOfRangeAreEmpty)
 
 TEST(PerkEffectText, DefectKindsHaveFixedTexts)
 {
-    TPerkRecord r;
+    PerkRecord r;
     r.EffectText = "ignored";
     r.WorthFormula = -5;
     EXPECT_EQ(EffectTextFor(r, {}), "-1 maneuvering");

@@ -9,9 +9,9 @@
 
 namespace {
 
-TPerkRecord named(const std::string &name, double x = 0.0)
+PerkRecord named(const std::string &name, double x = 0.0)
 {
-    TPerkRecord r;
+    PerkRecord r;
     r.PFDName = name;
     r.X = x;
     return r;
@@ -21,8 +21,8 @@ TPerkRecord named(const std::string &name, double x = 0.0)
 
 TEST(PerkList, EmptyListTotalsAreZeroAndRatingStillWritesItsHeading)
 {
-    TPerkList list;
-    TLogLines log;
+    PerkList list;
+    LogLines log;
     {
         ScopedCalculationLog scope(log);
         EXPECT_EQ(list.rating(), 0.0);
@@ -35,24 +35,24 @@ TEST(PerkList, EmptyListTotalsAreZeroAndRatingStillWritesItsHeading)
     EXPECT_EQ(list.AddedActions(), 0);
     EXPECT_EQ(list.Addedcrew(), 0);
     EXPECT_EQ(list.OTVPerkCountLine(), 0);
-    EXPECT_EQ(log, TLogLines{"          Getting a Perk/Flaw cost group"});
+    EXPECT_EQ(log, LogLines{"          Getting a Perk/Flaw cost group"});
 }
 
 TEST(PerkList, TotalsOverAllEntries)
 {
-    TPerkList list;
-    TPerkRecord seats = named("Passenger Seating");
+    PerkList list;
+    PerkRecord seats = named("Passenger Seating");
     seats.RatingValue = 6.9;
     seats.RatingIsPeople = true;
     seats.CostValue = 100;
     seats.WorthFormula = 3;
     list.Add(seats);
-    TPerkRecord automation = named("Automation");
+    PerkRecord automation = named("Automation");
     automation.RatingValue = 2.7;
     automation.AddedCrewValue = -1;
     automation.Amount = 3;
     list.Add(automation);
-    TPerkRecord controls = named("Advanced Controls");
+    PerkRecord controls = named("Advanced Controls");
     controls.AddedActionsValue = 1;
     controls.AddedCrewValue = 2;
     controls.CostValue = 50;
@@ -68,24 +68,24 @@ TEST(PerkList, TotalsOverAllEntries)
 
 TEST(PerkList, InsideAndOutsideOTV)
 {
-    TPerkList list;
-    TPerkRecord arm = named("Battle Arm");
+    PerkList list;
+    PerkRecord arm = named("Battle Arm");
     arm.RatingValue = 5;
     arm.OTVFormula = 8;
     arm.InsideOTV = true;
     arm.Amount = 2;
     list.Add(arm);
-    TPerkRecord charges = named("Anti-Personnel Charges");
+    PerkRecord charges = named("Anti-Personnel Charges");
     charges.OTVValueA = 3;
     charges.OTVFormula = 0;
     charges.OutsideOTV = true;
     list.Add(charges);
-    TPerkRecord offered = named("Offered only");
+    PerkRecord offered = named("Offered only");
     offered.OTVValueA = 100;
     offered.OffersInside = true;
     list.Add(offered);
 
-    TLogLines log;
+    LogLines log;
     double inside, outside;
     {
         ScopedCalculationLog scope(log);
@@ -94,69 +94,69 @@ TEST(PerkList, InsideAndOutsideOTV)
     }
     EXPECT_DOUBLE_EQ(inside, 12.5); // (5 * 0.5)^2 twice
     EXPECT_DOUBLE_EQ(outside, 3.0);
-    EXPECT_EQ(log, TLogLines{"          Battle Arm x2 has a 12.5 Inside OTV"});
+    EXPECT_EQ(log, LogLines{"          Battle Arm x2 has a 12.5 Inside OTV"});
     EXPECT_EQ(list.OTVPerkCountLine(), 2);
 }
 
 TEST(PerkList, RatingSumsTheWorths)
 {
-    TPerkList list;
+    PerkList list;
     list.Add(named("A", 2.5));
     list.Add(named("B", -1));
-    TLogLines log;
+    LogLines log;
     double total;
     {
         ScopedCalculationLog scope(log);
         total = list.rating();
     }
     EXPECT_DOUBLE_EQ(total, 1.5);
-    const TLogLines expected{"          Getting a Perk/Flaw cost group", "              Perk/Flaw - A",
-                             "                    Worth - 2.5", "              Perk/Flaw - B",
-                             "                    Worth - -1"};
+    const LogLines expected{"          Getting a Perk/Flaw cost group", "              Perk/Flaw - A",
+                            "                    Worth - 2.5", "              Perk/Flaw - B",
+                            "                    Worth - -1"};
     EXPECT_EQ(log, expected);
 }
 
 TEST(PerkList, StreamRoundTripAndDamage)
 {
-    TPerkList list;
-    TPerkRecord a = named("Ablative Armor", 0.5);
+    PerkList list;
+    PerkRecord a = named("Ablative Armor", 0.5);
     a.HasArc = true;
     a.FormulaText = "0.5 * Rating, per arc";
     list.Add(a);
     list.Add(named("Weak Point", -1));
-    TStream stream;
+    Stream stream;
     list.SaveToStream(stream);
-    ASSERT_EQ(stream.Size(), 4 + 2 * TPerkRecord::Size);
+    ASSERT_EQ(stream.Size(), 4 + 2 * PerkRecord::Size);
     EXPECT_EQ(bytes::GetInt32(stream.Bytes().data()), 2);
 
     stream.Seek(0);
-    TPerkList read;
+    PerkList read;
     read.Add(named("stale"));
     read.LoadFromStream(stream);
     EXPECT_EQ(read, list);
 
     std::vector<uint8_t> cut = stream.Bytes();
     cut.pop_back();
-    TStream damaged(cut);
-    EXPECT_THROW(read.LoadFromStream(damaged), EStreamError);
-    TStream huge;
+    Stream damaged(cut);
+    EXPECT_THROW(read.LoadFromStream(damaged), StreamError);
+    Stream huge;
     huge.WriteInt32(1 << 30);
     huge.Seek(0);
-    EXPECT_THROW(read.LoadFromStream(huge), EStreamError);
+    EXPECT_THROW(read.LoadFromStream(huge), StreamError);
 }
 
 TEST(PerkList, PrintRows)
 {
-    TPerkList list;
-    TPerkRecord r = named("Searchlight");
+    PerkList list;
+    PerkRecord r = named("Searchlight");
     r.ShowRating = true;
     r.RatingValue = 2;
     r.EffectText = "Lights |R| hexes";
     r.Aux = true;
     list.Add(r);
-    const std::vector<TPrintPFDRow> rows = list.MakePrintRows();
+    const std::vector<PrintPFDRow> rows = list.MakePrintRows();
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0], (TPrintPFDRow{"Searchlight", "2", "Lights 2 hexes", "", 1}));
+    EXPECT_EQ(rows[0], (PrintPFDRow{"Searchlight", "2", "Lights 2 hexes", "", 1}));
     EXPECT_EQ(list.EffectText(0), "Lights 2 hexes");
     r.ShowRating = false;
     list.Set(0, r);
@@ -165,25 +165,25 @@ TEST(PerkList, PrintRows)
 
 TEST(PerkVehicleData, ActionsAndPeopleCountTheCrewOfAllThreeLists)
 {
-    TVehicle v;
+    Vehicle v;
     v.FinalSize = 8;
     v.Armor = 11;
     EXPECT_EQ(v.Perks->VehicleData().Actions, 0); // no crew: no actions, not log2(0)
 
     v.Crew = 3;
-    TPerkRecord automation = named("Automation");
+    PerkRecord automation = named("Automation");
     automation.RatingValue = 2.9;
     automation.AddedCrewValue = -1;
     v.Perks->Add(automation); // 2 crew
-    TPerkRecord seats = named("Passenger Seating");
+    PerkRecord seats = named("Passenger Seating");
     seats.RatingValue = 6;
     seats.RatingIsPeople = true;
     v.Flaws->Add(seats);
-    TPerkRecord controls = named("Advanced Controls");
+    PerkRecord controls = named("Advanced Controls");
     controls.AddedActionsValue = 1;
     v.Defects->Add(controls);
 
-    const TPerkVehicleData data = v.Defects->VehicleData();
+    const PerkVehicleData data = v.Defects->VehicleData();
     EXPECT_EQ(data.Actions, 4); // crew 5: log2(5) = 2.3 gives 3, plus 1 added
     EXPECT_EQ(data.People, 9);  // crew 3 plus 6 seats
     EXPECT_EQ(data.Size, 8);

@@ -9,9 +9,9 @@
 
 namespace {
 
-std::vector<uint8_t> imageOf(const TPerkRecord &r)
+std::vector<uint8_t> imageOf(const PerkRecord &r)
 {
-    std::vector<uint8_t> image(TPerkRecord::Size, 0xCC);
+    std::vector<uint8_t> image(PerkRecord::Size, 0xCC);
     WritePerkRecord(r, image.data());
     return image;
 }
@@ -25,7 +25,7 @@ std::string textAt(const std::vector<uint8_t> &image, int offset)
 
 TEST(PerkRecord, ClearedRecordImage)
 {
-    const std::vector<uint8_t> image = imageOf(TPerkRecord{});
+    const std::vector<uint8_t> image = imageOf(PerkRecord{});
     EXPECT_EQ(textAt(image, 581), "Rating");
     EXPECT_EQ(textAt(image, 614), "X");
     EXPECT_EQ(textAt(image, 647), "Y");
@@ -40,7 +40,7 @@ TEST(PerkRecord, ClearedRecordImage)
 
 TEST(PerkRecord, EveryFieldAtItsOffset)
 {
-    TPerkRecord r;
+    PerkRecord r;
     r.PFDName = "Ammo Storage";
     r.RoundMode = 1;
     r.Arc = 8;
@@ -142,7 +142,7 @@ TEST(PerkRecord, EveryFieldAtItsOffset)
 
 TEST(PerkTemplates, SixFixedDefectsInOrder)
 {
-    const std::vector<TPerkRecord> defects = DefectTemplates();
+    const std::vector<PerkRecord> defects = DefectTemplates();
     ASSERT_EQ(defects.size(), 6u);
     const std::pair<const char *, int32_t> expected[] = {
         {"Structural Weakness", -5}, {"Electronic Glitch", -4}, {"Movement System Defect", -3},
@@ -150,11 +150,11 @@ TEST(PerkTemplates, SixFixedDefectsInOrder)
     for (size_t i = 0; i < 6; ++i) {
         EXPECT_EQ(defects[i].PFDName, expected[i].first);
         EXPECT_EQ(defects[i].WorthFormula, expected[i].second);
-        TPerkRecord rest = defects[i];
+        PerkRecord rest = defects[i];
         rest.PFDName.clear();
         rest.WorthFormula = 0;
         rest.EffectText.clear();
-        EXPECT_EQ(rest, TPerkRecord{}) << "everything else cleared in " << expected[i].first;
+        EXPECT_EQ(rest, PerkRecord{}) << "everything else cleared in " << expected[i].first;
     }
     EXPECT_EQ(defects[3].EffectText, "Vehicle has one Annoyance Flaw");
     EXPECT_EQ(defects[0].EffectText, "");
@@ -162,16 +162,16 @@ TEST(PerkTemplates, SixFixedDefectsInOrder)
 
 TEST(PerkTemplates, CustomEntriesOfEachKind)
 {
-    const TPerkRecord perk = CustomEntryTemplate(TPerkKind::Perk);
-    const TPerkRecord flaw = CustomEntryTemplate(TPerkKind::Flaw);
-    const TPerkRecord defect = CustomEntryTemplate(TPerkKind::Defect);
+    const PerkRecord perk = CustomEntryTemplate(PerkKind::Perk);
+    const PerkRecord flaw = CustomEntryTemplate(PerkKind::Flaw);
+    const PerkRecord defect = CustomEntryTemplate(PerkKind::Defect);
     EXPECT_EQ(perk.PFDName, "Custom Perk");
     EXPECT_FALSE(perk.IsFlaw);
     EXPECT_EQ(flaw.PFDName, "Custom Flaw");
     EXPECT_TRUE(flaw.IsFlaw);
     EXPECT_EQ(defect.PFDName, "Custom Defect");
     EXPECT_TRUE(defect.IsFlaw);
-    for (const TPerkRecord &r : {perk, flaw, defect}) {
+    for (const PerkRecord &r : {perk, flaw, defect}) {
         EXPECT_EQ(r.EffectText, "Please Edit...");
         EXPECT_EQ(r.WorthFormula, 1);
         EXPECT_TRUE(r.HasAmount);

@@ -1,10 +1,10 @@
 #include "tests/support/SampleDesigns.h"
 
+#include "base/CalculationLog.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
-#include "base/CalculationLog.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>
@@ -13,22 +13,17 @@
 
 namespace {
 
-const std::string kCycleLine =
-    "       DefaultSize Main loop... this loops until nothing changine the TV is changed";
+const std::string kCycleLine = "       DefaultSize Main loop... this loops until nothing changine the TV is changed";
 
-long CountLines(const TLogLines &lines, const std::string &line)
-{
-    return std::count(lines.begin(), lines.end(), line);
-}
+long CountLines(const LogLines &lines, const std::string &line) { return std::count(lines.begin(), lines.end(), line); }
 
-long CountPrefixed(const TLogLines &lines, const std::string &prefix)
+long CountPrefixed(const LogLines &lines, const std::string &prefix)
 {
-    return std::count_if(lines.begin(), lines.end(),
-                         [&](const std::string &l) { return l.rfind(prefix, 0) == 0; });
+    return std::count_if(lines.begin(), lines.end(), [&](const std::string &l) { return l.rfind(prefix, 0) == 0; });
 }
 
 // Runs the constraint pass with the log on.
-int32_t LoggedDefaultSize(TBaseVehicle &v, TLogLines &lines)
+int32_t LoggedDefaultSize(BaseVehicle &v, LogLines &lines)
 {
     ScopedCalculationLog log(lines);
     return DefaultSize(v);
@@ -38,8 +33,8 @@ int32_t LoggedDefaultSize(TBaseVehicle &v, TLogLines &lines)
 
 TEST(DefaultSize, NewVehicleGetsFinalSizeArmourAndCrewThenRunsASecondCycle)
 {
-    TVehicle v;
-    TLogLines lines;
+    Vehicle v;
+    LogLines lines;
     const int32_t size = LoggedDefaultSize(v, lines);
     EXPECT_EQ(v.FinalSize, 1);
     EXPECT_EQ(v.Armor, 1);
@@ -55,10 +50,10 @@ TEST(DefaultSize, NewVehicleGetsFinalSizeArmourAndCrewThenRunsASecondCycle)
 
 TEST(DefaultSize, SecondRunChangesNothingAndWritesOneCycle)
 {
-    TVehicle v;
+    Vehicle v;
     DefaultSize(v);
     const int32_t armor = v.Armor, crew = v.Crew, finalSize = v.FinalSize;
-    TLogLines lines;
+    LogLines lines;
     LoggedDefaultSize(v, lines);
     EXPECT_EQ(CountLines(lines, kCycleLine), 1);
     EXPECT_EQ(v.Armor, armor);
@@ -69,17 +64,17 @@ TEST(DefaultSize, SecondRunChangesNothingAndWritesOneCycle)
 TEST(DefaultSize, ArmourFifthTestsRoundedButRaisesRoundedUp)
 {
     // Armour 12 with maneuver -10: DTV 144 x 0.167 -> 25, MTV 1, TV 9, size 2 = round(2.4).
-    TVehicle v;
+    Vehicle v;
     v.Armor = 12;
     v.Crew = 1;
     v.FinalSize = 2;
     v.Maneuver = -10;
-    TLogLines lines;
+    LogLines lines;
     EXPECT_EQ(LoggedDefaultSize(v, lines), 2);
     EXPECT_EQ(CountPrefixed(lines, "               the default size was to small"), 0);
 
     // With no defensive multiplier the TV is 2 (OTV 5, MTV 1): size 1 becomes round up(2.4) = 3.
-    TVehicle w;
+    Vehicle w;
     w.Armor = 12;
     w.Crew = 1;
     w.FinalSize = 2;
@@ -94,15 +89,16 @@ TEST(DefaultSize, ArmourFifthTestsRoundedButRaisesRoundedUp)
 TEST(DefaultSize, ArmourIsRaisedOneByOneToATenthOfTheDefaultSize)
 {
     // OTV 81000 gives a default size of 30; armour 1 must reach 3.
-    TVehicle v;
+    Vehicle v;
     v.Armor = 1;
     v.Crew = 1;
     v.FinalSize = 6;
     v.Weapons->AddRecord(WeaponWith("Big Gun", 81000));
-    TLogLines lines;
+    LogLines lines;
     EXPECT_EQ(LoggedDefaultSize(v, lines), 30);
     EXPECT_EQ(v.Armor, 3);
-    EXPECT_EQ(CountLines(lines, "               not enuf armor... the armor can not be < 1/10 of the default size..."), 2);
+    EXPECT_EQ(CountLines(lines, "               not enuf armor... the armor can not be < 1/10 of the default size..."),
+              2);
     EXPECT_EQ(CountLines(lines, "                    we changed something that affects TV...Armor is now 2"), 1);
     EXPECT_EQ(CountLines(lines, "                    we changed something that affects TV...Armor is now 3"), 1);
     EXPECT_EQ(CountLines(lines, kCycleLine), 2);
@@ -111,14 +107,14 @@ TEST(DefaultSize, ArmourIsRaisedOneByOneToATenthOfTheDefaultSize)
 TEST(DefaultSize, DoubleSizeCapWinsOverAWeaponsMinimumSize)
 {
     // Armour 5, crew 1: TV 9, size 2. A 30-size weapon raises the final size, the cap brings it to 4.
-    TVehicle v;
+    Vehicle v;
     v.Armor = 5;
     v.Crew = 1;
     v.FinalSize = 3;
-    TWeaponRecord huge = WeaponWith("Huge Gun", 0);
+    WeaponRecord huge = WeaponWith("Huge Gun", 0);
     huge.MinSize = 30;
     v.Weapons->AddRecord(huge);
-    TLogLines lines;
+    LogLines lines;
     EXPECT_EQ(LoggedDefaultSize(v, lines), 2);
     EXPECT_EQ(v.FinalSize, 4);
     EXPECT_EQ(CountLines(lines, "                    FinalSize was to small for weapon Huge Gun... it is now 30"), 1);
@@ -129,12 +125,12 @@ TEST(DefaultSize, DoubleSizeCapWinsOverAWeaponsMinimumSize)
 
 TEST(DefaultSize, FinalSizeIsAtLeastAFifthOfTheDefaultSize)
 {
-    TVehicle v;
+    Vehicle v;
     v.Armor = 3;
     v.Crew = 1;
     v.FinalSize = 1;
     v.Weapons->AddRecord(WeaponWith("Big Gun", 81000)); // size 30
-    TLogLines lines;
+    LogLines lines;
     LoggedDefaultSize(v, lines);
     EXPECT_EQ(v.FinalSize, 6);
     EXPECT_EQ(CountPrefixed(lines, "                    FinalSize was to small... the final size may only be upto 1/5 "
@@ -148,12 +144,12 @@ TEST(DefaultSize, CarriagesAndEmplacementsMountWeaponsFiveSizesSmaller)
     const std::pair<int32_t, int32_t> cases[] = {
         {SizeTypeNormal, 8}, {SizeTypeCarriage, 3}, {SizeTypeEmplacement, 3}, {SizeTypeDrone, 8}};
     for (auto [sizeType, expected] : cases) {
-        TVehicle v;
+        Vehicle v;
         v.SizeType = sizeType;
         v.Armor = 20;
         v.Crew = 1;
         v.FinalSize = 1;
-        TWeaponRecord gun = WeaponWith("Gun", 0);
+        WeaponRecord gun = WeaponWith("Gun", 0);
         gun.MinSize = 8;
         v.Weapons->AddRecord(gun);
         EXPECT_EQ(DefaultSize(v), 5);
@@ -163,14 +159,14 @@ TEST(DefaultSize, CarriagesAndEmplacementsMountWeaponsFiveSizesSmaller)
 
 TEST(DefaultSize, WeaponLineIsCutAfterTheNameWidth)
 {
-    TVehicle v;
+    Vehicle v;
     v.Armor = 20;
     v.Crew = 1;
     v.FinalSize = 1;
-    TWeaponRecord gun = WeaponWith(std::string(100, 'N'), 0);
+    WeaponRecord gun = WeaponWith(std::string(100, 'N'), 0);
     gun.MinSize = 8;
     v.Weapons->AddRecord(gun);
-    TLogLines lines;
+    LogLines lines;
     LoggedDefaultSize(v, lines);
     const std::string expected =
         "                    FinalSize was to small for weapon " + std::string(64, 'N') + "... it is now 8";
@@ -180,7 +176,7 @@ TEST(DefaultSize, WeaponLineIsCutAfterTheNameWidth)
 namespace {
 
 // A design whose default size (13) allows a final size of 25 without corrections.
-void MakeSize25(TVehicle &v)
+void MakeSize25(Vehicle &v)
 {
     v.Armor = 13;
     v.FinalSize = 25;
@@ -191,9 +187,9 @@ void MakeSize25(TVehicle &v)
 
 TEST(DefaultSize, CrewOfOnePerTenFinalSizeRoundedUp)
 {
-    TVehicle v;
+    Vehicle v;
     MakeSize25(v);
-    TLogLines lines;
+    LogLines lines;
     EXPECT_EQ(LoggedDefaultSize(v, lines), 13);
     EXPECT_EQ(v.FinalSize, 25);
     EXPECT_EQ(v.Crew, 3);
@@ -205,13 +201,13 @@ TEST(DefaultSize, CrewOfOnePerTenFinalSizeRoundedUp)
 
 TEST(DefaultSize, DronesAndCrewedVehiclesGetNoCrewAdded)
 {
-    TVehicle drone;
+    Vehicle drone;
     MakeSize25(drone);
     drone.SizeType = SizeTypeDrone;
     DefaultSize(drone);
     EXPECT_EQ(drone.Crew, 0);
 
-    TVehicle crewed;
+    Vehicle crewed;
     MakeSize25(crewed);
     crewed.Crew = 1; // needs 3, but a crewed vehicle is not tested
     DefaultSize(crewed);
@@ -220,9 +216,9 @@ TEST(DefaultSize, DronesAndCrewedVehiclesGetNoCrewAdded)
 
 TEST(DefaultSize, PeopleAddedByPerksCountTowardsTheCrewRule)
 {
-    TVehicle v;
+    Vehicle v;
     MakeSize25(v);
-    TPerkRecord seats = PlainEntry("Seats", 0);
+    PerkRecord seats = PlainEntry("Seats", 0);
     seats.RatingValue = 2;
     seats.RatingIsPeople = true;
     v.Flaws->Add(seats);
@@ -234,17 +230,17 @@ TEST(DefaultSize, HugeArmourDemandsMillionsOfCrewWithoutEndlessLogging)
 {
     // Armour 10^9: size round up(10^9 / 5) = 2 x 10^8, final size raised to a fifth of it
     // (4 x 10^7), so 4 x 10^6 crew are needed.
-    TVehicle v;
+    Vehicle v;
     v.Armor = 1000000000;
     v.FinalSize = 1;
-    TLogLines lines;
+    LogLines lines;
     EXPECT_EQ(LoggedDefaultSize(v, lines), 200000000);
     EXPECT_EQ(v.FinalSize, 40000000);
     EXPECT_EQ(v.Crew, 4000000);
     EXPECT_EQ(CountLines(lines, "                   bumping it up by 1... will recalc the TV"), 1000);
     EXPECT_EQ(CountLines(lines, "                   ... and 3999000 more crew the same way"), 1);
 
-    TVehicle quiet; // the same pass with the log off
+    Vehicle quiet; // the same pass with the log off
     quiet.Armor = 1000000000;
     quiet.FinalSize = 1;
     DefaultSize(quiet);
@@ -254,7 +250,7 @@ TEST(DefaultSize, HugeArmourDemandsMillionsOfCrewWithoutEndlessLogging)
 TEST(PreProductionCost, UsesTheThreatValueTakenBeforeThePass)
 {
     // New vehicle: the TV is 0 before the pass (1 after it).
-    TVehicle v;
+    Vehicle v;
     EXPECT_EQ(PreProductionCost(v), 0);
     EXPECT_EQ(v.FinalSize, 1);
     // Settled: TV 1, default size 1, final size 1.
@@ -265,18 +261,18 @@ TEST(PreProductionCost, UsesTheThreatValueTakenBeforeThePass)
 
 TEST(FinalCost, ProductionMultiplierThenAdditionsThenCurrency)
 {
-    TVehicle v;
+    Vehicle v;
     DefaultSize(v); // settled: pre-production cost 1000
-    TWeaponRecord sport = WeaponWith("Paintball", 0, 3);
+    WeaponRecord sport = WeaponWith("Paintball", 0, 3);
     sport.Sporting = true;
     v.Weapons->AddRecord(sport); // + 300
-    TPerkRecord uplink = PlainEntry("Uplink", 0);
+    PerkRecord uplink = PlainEntry("Uplink", 0);
     uplink.WorthFormula = 3;
     uplink.CostValue = 15000; // + 15000 regardless of the formula's Y and Z
     v.Perks->Add(uplink);
     // The weapon adds no threat, so pre-production stays at 1000.
-    const std::pair<int32_t, double> cases[] = {
-        {0, 115300}, {1, 35300}, {2, 20300}, {3, 16300}, {4, 17300}, {5, 15800}, {6, 15500}, {8, 15300}, {-1, 15300}};
+    const std::pair<int32_t, double> cases[] = {{0, 115300}, {1, 35300}, {2, 20300}, {3, 16300}, {4, 17300},
+                                                {5, 15800},  {6, 15500}, {8, 15300}, {-1, 15300}};
     for (auto [type, expected] : cases) {
         v.ProductionType = type;
         EXPECT_DOUBLE_EQ(static_cast<double>(FinalCost(v)), expected) << "production type " << type;
@@ -292,7 +288,7 @@ TEST(FinalCost, ProductionMultiplierThenAdditionsThenCurrency)
 
 TEST(DefaultMassAndCost, FollowFinalSizeAndThreatValue)
 {
-    TVehicle v;
+    Vehicle v;
     EXPECT_DOUBLE_EQ(DefaultMass(v), 3.375); // (0.5 x 3)^3
     v.FinalSize = 1;
     EXPECT_DOUBLE_EQ(DefaultMass(v), 91.125); // 4.5^3
@@ -303,7 +299,7 @@ TEST(DefaultMassAndCost, FollowFinalSizeAndThreatValue)
 
 TEST(LemonDice, ProductionTypesAndItemBase)
 {
-    TVehicle v;
+    Vehicle v;
     for (int i = 0; i < 12; ++i)
         v.Perks->Add(PlainEntry("Perk", 0)); // 12 items: base 2 on the ground
     const int32_t model[] = {14, 10, 6, 5, 3, 4, 0};
@@ -322,9 +318,9 @@ TEST(LemonDice, ProductionTypesAndItemBase)
 
 TEST(LemonDice, CustomProductionWithoutModelDiceActsAsScratchBuilt)
 {
-    TVehicle v;
-    TWeaponRecord gun = WeaponWith("Gun", 0, 4);
-    gun.Stabilized = true; // 4 perk items
+    Vehicle v;
+    WeaponRecord gun = WeaponWith("Gun", 0, 4);
+    gun.Stabilized = true;   // 4 perk items
     gun.SniperSystem = true; // 1 more
     v.Weapons->AddRecord(gun);
     v.ProductionType = 7;

@@ -1,9 +1,9 @@
 #include "tests/support/SampleDesigns.h"
 
+#include "base/CalculationLog.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/ThreatValue.h"
-#include "base/CalculationLog.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>
@@ -14,15 +14,15 @@ namespace {
 
 constexpr int MassDestruction = 21;
 
-bool HasLine(const TLogLines &lines, const std::string &line)
+bool HasLine(const LogLines &lines, const std::string &line)
 {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 // An entry adding `value` to the offensive value inside or outside the multiplier.
-TPerkRecord OTVEntry(const std::string &name, double value, bool inside)
+PerkRecord OTVEntry(const std::string &name, double value, bool inside)
 {
-    TPerkRecord r = PlainEntry(name, 0);
+    PerkRecord r = PlainEntry(name, 0);
     r.OTVFormula = 0;
     r.OTVValueA = value;
     r.InsideOTV = inside;
@@ -34,8 +34,8 @@ TPerkRecord OTVEntry(const std::string &name, double value, bool inside)
 
 TEST(OTV, NoWeaponsAndNoPerksIsZeroAndSaysSo)
 {
-    TVehicle v;
-    TLogLines lines;
+    Vehicle v;
+    LogLines lines;
     {
         ScopedCalculationLog log(lines);
         EXPECT_EQ(OTV(v), 0);
@@ -48,7 +48,7 @@ TEST(OTV, NoWeaponsAndNoPerksIsZeroAndSaysSo)
 TEST(OTV, FireControlOutsideTheTableLeavesOnlyTheOutsideShare)
 {
     for (int fireControl : {6, -6, 100}) {
-        TVehicle v;
+        Vehicle v;
         v.FireControl = fireControl;
         v.Weapons->AddRecord(WeaponWith("Gun", 50));
         v.Perks->Add(OTVEntry("Fist", 10, true));
@@ -59,7 +59,7 @@ TEST(OTV, FireControlOutsideTheTableLeavesOnlyTheOutsideShare)
 
 TEST(OTV, MultipliesTheInsideShareOfAllThreeListsOnly)
 {
-    TVehicle v;
+    Vehicle v;
     v.FireControl = 1; // x2
     v.Flaws->Add(OTVEntry("Inside flaw", 3, true));
     v.Defects->Add(OTVEntry("Inside defect", 1, true));
@@ -69,7 +69,7 @@ TEST(OTV, MultipliesTheInsideShareOfAllThreeListsOnly)
 
 TEST(OTV, TableEndsUseTheDecimalMultipliersWithoutBinaryNoise)
 {
-    TVehicle v;
+    Vehicle v;
     v.Weapons->AddRecord(WeaponWith("Gun", 1000));
     v.FireControl = -5; // 0.167: 1000 x 0.167 is exactly 167, not a hair above it
     EXPECT_EQ(OTV(v), 167);
@@ -81,9 +81,9 @@ TEST(OTV, TableEndsUseTheDecimalMultipliersWithoutBinaryNoise)
 
 TEST(OTV, NegativeResultIsBroughtToZero)
 {
-    TVehicle v;
+    Vehicle v;
     v.Perks->Add(OTVEntry("Drag", -5, false));
-    TLogLines lines;
+    LogLines lines;
     {
         ScopedCalculationLog log(lines);
         EXPECT_EQ(OTV(v), 0);
@@ -94,7 +94,7 @@ TEST(OTV, NegativeResultIsBroughtToZero)
 
 TEST(DTV, StallAboveAThirdOfTopSpeedLowersTheValue)
 {
-    TVehicle v;
+    Vehicle v;
     v.Armor = 10;
     EXPECT_EQ(DTV(v), 100);
     v.Movement->Add(MovementSystem("Flight", 40, 40));
@@ -104,10 +104,10 @@ TEST(DTV, StallAboveAThirdOfTopSpeedLowersTheValue)
 
 TEST(DTV, EqualTopSpeedsTakeTheFirstAsFastest)
 {
-    TVehicle v;
+    Vehicle v;
     v.Movement->Add(MovementSystem("A", 50, 10));
     v.Movement->Add(MovementSystem("B", 50, 0));
-    TLogLines lines;
+    LogLines lines;
     double dtv;
     {
         ScopedCalculationLog log(lines);
@@ -121,25 +121,25 @@ TEST(DTV, EqualTopSpeedsTakeTheFirstAsFastest)
 
 TEST(DTV, NegativeTotalIsBroughtToZeroButASmallNegativeFractionRoundsUpToOne)
 {
-    TVehicle v;
+    Vehicle v;
     v.Movement->Add(MovementSystem("Stalled", 40, 40)); // -8
-    TLogLines lines;
+    LogLines lines;
     {
         ScopedCalculationLog log(lines);
         EXPECT_EQ(DTV(v), 0);
     }
     EXPECT_EQ(lines.back(), "         the DTV was < 0.... is now )");
 
-    TVehicle w;
+    Vehicle w;
     w.Movement->Add(MovementSystem("Barely", 0, 10)); // (-30/40)^3 = -0.421875
     EXPECT_EQ(DTV(w), 1);
 }
 
 TEST(DTV, LargeArmourSquaresInSixtyFourBits)
 {
-    TVehicle v;
+    Vehicle v;
     v.Armor = 50000;
-    TLogLines lines;
+    LogLines lines;
     double dtv;
     {
         ScopedCalculationLog log(lines);
@@ -157,7 +157,7 @@ TEST(DTV, LargeArmourSquaresInSixtyFourBits)
 
 TEST(DTV, ManeuverSelectsTheMultiplierAndUnknownValuesGiveZero)
 {
-    TVehicle v;
+    Vehicle v;
     v.Armor = 10;
     v.Maneuver = -10; // 0.167
     EXPECT_EQ(DTV(v), 17);
@@ -173,7 +173,7 @@ TEST(DTV, ManeuverSelectsTheMultiplierAndUnknownValuesGiveZero)
 
 TEST(MTV, CrewActionsCubed)
 {
-    TVehicle v;
+    Vehicle v;
     const std::pair<int, double> cases[] = {{0, 0}, {1, 1}, {2, 8}, {3, 8}, {4, 27}, {7, 27}, {8, 64}, {-3, 0}};
     for (auto [crew, expected] : cases) {
         v.Crew = crew;
@@ -183,24 +183,24 @@ TEST(MTV, CrewActionsCubed)
 
 TEST(MTV, SensorRangeIsCubedAndDeploymentSquared)
 {
-    TVehicle v;
+    Vehicle v;
     v.SensorRange = 4; // (4/2)^3 = 8, not 4
     EXPECT_EQ(MTV(v), 8);
     v.SensorRange = 0;
-    v.CommRange = 30; // 27
+    v.CommRange = 30;   // 27
     v.Deployment = 100; // + 4
     EXPECT_EQ(MTV(v), 31);
 }
 
 TEST(MTV, NegativeGroupCountsAsZeroAndDefectsTakeNoPart)
 {
-    TVehicle v;
+    Vehicle v;
     v.Crew = 1;
     v.SensorRating = -5;
     v.CommRating = -5;
     EXPECT_EQ(MTV(v), 1); // a group of -10 would add 100 if squared
 
-    TVehicle w;
+    Vehicle w;
     w.Crew = 1;
     w.Defects->Add(PlainEntry("Heavy defect", 5));
     EXPECT_EQ(MTV(w), 1);
@@ -211,11 +211,11 @@ TEST(MTV, NegativeGroupCountsAsZeroAndDefectsTakeNoPart)
 
 TEST(MTV, ManeuverFlawsAndWeaponPerksEnterTheGroup)
 {
-    TVehicle v;
+    Vehicle v;
     v.Movement->Add(MovementSystem("Ground", 60, 0, -1));
     v.Movement->Add(MovementSystem("Hover", 60, 0, -2));
     v.SensorRating = 5;
-    TWeaponRecord sniper = WeaponWith("Rifle", 10);
+    WeaponRecord sniper = WeaponWith("Rifle", 10);
     sniper.SniperSystem = true;
     v.Weapons->AddRecord(sniper);
     // -2 - 4 + 5 + 5 = 4 -> 16
@@ -224,19 +224,19 @@ TEST(MTV, ManeuverFlawsAndWeaponPerksEnterTheGroup)
 
 TEST(ThreatValue, IsTheMeanRoundedUp)
 {
-    TVehicle v;
+    Vehicle v;
     v.Weapons->AddRecord(WeaponWith("Gun", 91));
-    v.Armor = 3; // DTV 9
+    v.Armor = 3;                   // DTV 9
     EXPECT_EQ(ThreatValue(v), 34); // 100 / 3 rounded up
 }
 
 TEST(ThreatValue, MassDestructionMultipliesBeforeRoundingUp)
 {
-    TVehicle v;
+    Vehicle v;
     const int w = v.Weapons->AddRecord(WeaponWith("Bomb", 91));
     v.Weapons->Get(w).Clips.Mutable(0)->AddSection(Rounds(1, {MassDestruction}));
     v.Armor = 3;
-    TLogLines lines;
+    LogLines lines;
     double tv;
     {
         ScopedCalculationLog log(lines);
@@ -251,9 +251,9 @@ TEST(ThreatValue, MassDestructionMultipliesBeforeRoundingUp)
 
 TEST(ThreatValue, SectionsAppearInOrder)
 {
-    TVehicle v;
+    Vehicle v;
     v.Armor = 2;
-    TLogLines lines;
+    LogLines lines;
     {
         ScopedCalculationLog log(lines);
         ThreatValue(v);

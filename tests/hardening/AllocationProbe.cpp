@@ -28,12 +28,12 @@ void operator delete[](void *p) noexcept { std::free(p); }
 void operator delete(void *p, size_t) noexcept { std::free(p); }
 void operator delete[](void *p, size_t) noexcept { std::free(p); }
 
-TAllocationProbe::TAllocationProbe()
+AllocationProbe::AllocationProbe()
 {
     g_largest = 0;
     ++g_watching;
 }
 
-TAllocationProbe::~TAllocationProbe() { --g_watching; }
+AllocationProbe::~AllocationProbe() { --g_watching; }
 
-size_t TAllocationProbe::Largest() const { return g_largest.load(); }
+size_t AllocationProbe::Largest() const { return g_largest.load(); }

@@ -4,12 +4,12 @@
 
 // Watches the sizes of the allocations made through operator new while it lives (this test
 // program replaces the global operator new to see them).
-class TAllocationProbe {
+class AllocationProbe {
 public:
-    TAllocationProbe();
-    ~TAllocationProbe();
-    TAllocationProbe(const TAllocationProbe &) = delete;
-    TAllocationProbe &operator=(const TAllocationProbe &) = delete;
+    AllocationProbe();
+    ~AllocationProbe();
+    AllocationProbe(const AllocationProbe &) = delete;
+    AllocationProbe &operator=(const AllocationProbe &) = delete;
 
     // The largest single allocation seen so far.
     size_t Largest() const;

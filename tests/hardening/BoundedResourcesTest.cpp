@@ -2,14 +2,14 @@
 // allocated for them, and pictures claiming a huge size are refused before they are decoded.
 #include "AllocationProbe.h"
 
+#include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "engine/DesignFile.h"
 #include "engine/DesignFilePicture.h"
 #include "engine/MovementList.h"
-#include "base/Stream.h"
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetRenderContext.h"
 #include "output/SheetLayout.h"
-#include "codec/LzhCompressor.h"
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/TestFiles.h"
 #include "weapons/WeaponList.h"
@@ -42,40 +42,40 @@ TEST(BoundedResources, CompressedPicturesClaimingHugeSizesAreRefused)
     EXPECT_EQ(BitmapProblem(rleBitmap(16384, 1)), "") << "a long thin picture is fine";
 
     KeepSheetRenderContext();
-    EXPECT_THROW(LoadSheetBitmap(rleBitmap(16384, 16384)), ESheetBitmapError);
-    EXPECT_THROW(LoadSheetBitmap(rleBitmap(4096, 4097)), ESheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(rleBitmap(16384, 16384)), SheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(rleBitmap(4096, 4097)), SheetBitmapError);
     const QImage thin = LoadSheetBitmap(rleBitmap(300, 2));
     EXPECT_EQ(thin.width(), 300);
 }
 
 TEST(BoundedResources, HugePictureInADesignIsLeftOutWithAWarning)
 {
-    TVehicle v;
+    Vehicle v;
     v.Picture = rleBitmap(16000, 16000);
-    TStream body;
+    Stream body;
     SaveToStream(v, body);
     body.Seek(0);
-    const TLoadedDesign loaded = LoadFromStream(body, "huge.vkd");
-    EXPECT_TRUE(loaded.Vehicle->Picture.empty());
+    const LoadedDesign loaded = LoadFromStream(body, "huge.vkd");
+    EXPECT_TRUE(loaded.Design->Picture.empty());
     EXPECT_NE(loaded.Warning.find("huge.vkd"), std::string::npos) << loaded.Warning;
 }
 
 // Where each count and length of a design body stands, for a design of known content: no
 // picture, one movement system, three empty long texts, no perks, flaws or defects, and one
 // weapon with one clip of one section and one link.
-struct TBodyFields {
+struct BodyFields {
     std::vector<uint8_t> Body;
     std::vector<std::pair<const char *, size_t>> Counts;
 };
 
-TBodyFields knownBody()
+BodyFields knownBody()
 {
-    TVehicle v;
+    Vehicle v;
     v.Movement->Add({});
     const int w = v.Weapons->AddRecord(DefaultWeaponRecord());
     v.Weapons->Get(w).Clips.Mutable(0)->AddSection(ClearAmmoSection());
     v.Weapons->AddLink();
-    TBodyFields fields;
+    BodyFields fields;
     fields.Body = BodyOf(v);
 
     constexpr size_t kFixedPart = 3628;
@@ -104,22 +104,22 @@ TBodyFields knownBody()
 
 TEST(BoundedResources, CountsBeyondTheRemainingBytesAreRefusedBeforeAllocating)
 {
-    const TBodyFields fields = knownBody();
+    const BodyFields fields = knownBody();
     {
-        TStream intact(fields.Body);
+        Stream intact(fields.Body);
         EXPECT_NO_THROW(LoadFromStream(intact, "intact.vkd"));
     }
     for (const auto &[name, offset] : fields.Counts) {
         for (int32_t claimed : {0x7FFFFFFF, 0x00100000, 100000}) {
             std::vector<uint8_t> body = fields.Body;
             bytes::PutInt32(body.data() + offset, claimed);
-            TStream stream(body);
-            TAllocationProbe probe;
+            Stream stream(body);
+            AllocationProbe probe;
             try {
                 LoadFromStream(stream, "claims.vkd");
                 ADD_FAILURE() << name << " = " << claimed << " was accepted";
-            } catch (const EDesignFileError &e) {
-                EXPECT_EQ(e.Reason(), EDesignFileError::TReason::Damaged) << name;
+            } catch (const DesignFileError &e) {
+                EXPECT_EQ(e.Reason(), DesignFileError::Failure::Damaged) << name;
             }
             // Nothing near the claimed size is ever asked for: only what a design this small needs.
             EXPECT_LT(probe.Largest(), 64 * 1024u) << name << " = " << claimed;
@@ -129,18 +129,18 @@ TEST(BoundedResources, CountsBeyondTheRemainingBytesAreRefusedBeforeAllocating)
 
 TEST(BoundedResources, NegativeCountsReadAsNone)
 {
-    const TBodyFields fields = knownBody();
+    const BodyFields fields = knownBody();
     for (const auto &[name, offset] : fields.Counts) {
         const bool wasEmpty = bytes::GetInt32(fields.Body.data() + offset) == 0;
         std::vector<uint8_t> body = fields.Body;
         bytes::PutInt32(body.data() + offset, -5);
-        TStream stream(body);
-        TAllocationProbe probe;
+        Stream stream(body);
+        AllocationProbe probe;
         try {
-            const TLoadedDesign loaded = LoadFromStream(stream, "negative.vkd");
+            const LoadedDesign loaded = LoadFromStream(stream, "negative.vkd");
             // A negative count reads as none: where there was none, nothing changes.
-            EXPECT_EQ(BodyOf(*loaded.Vehicle) == fields.Body, wasEmpty) << name;
-        } catch (const EDesignFileError &) {
+            EXPECT_EQ(BodyOf(*loaded.Design) == fields.Body, wasEmpty) << name;
+        } catch (const DesignFileError &) {
             EXPECT_FALSE(wasEmpty) << name;
         }
         EXPECT_LT(probe.Largest(), 64 * 1024u) << name;
@@ -152,17 +152,17 @@ TEST(BoundedResources, ContainerSizesBeyondWhatTheBytesCanHoldAreRefusedAtOnce)
     std::vector<uint8_t> file = CompressBytes(std::vector<uint8_t>(1000, 'a'));
     for (uint32_t claimed : {0xFFFFFFFFu, 0x10000000u, 2000000u}) {
         bytes::PutUInt32(file.data() + 4, claimed);
-        TAllocationProbe probe;
-        EXPECT_THROW(DecompressBytes(file), ELZHException) << claimed;
+        AllocationProbe probe;
+        EXPECT_THROW(DecompressBytes(file), LZHException) << claimed;
         EXPECT_LT(probe.Largest(), 1024 * 1024u) << claimed;
     }
 }
 
 TEST(BoundedResources, SheetLayoutLengthsAreCheckedBeforeAllocating)
 {
-    TSheetLayout layout;
+    SheetLayout layout;
     layout.Background = samples::BitmapFile(4, 4, 24);
-    TSheetLabel label;
+    SheetLabel label;
     label.Text = "|NAME|";
     label.FontName = "Arial";
     layout.Items.push_back(label);
@@ -172,8 +172,8 @@ TEST(BoundedResources, SheetLayoutLengthsAreCheckedBeforeAllocating)
     for (size_t offset : {size_t{0}, labelText, fontName}) {
         std::vector<uint8_t> block = intact;
         bytes::PutInt32(block.data() + offset, 0x7FFFFFF0);
-        TAllocationProbe probe;
-        EXPECT_THROW(ReadSheetLayout(block), EStreamError) << offset;
+        AllocationProbe probe;
+        EXPECT_THROW(ReadSheetLayout(block), StreamError) << offset;
         EXPECT_LT(probe.Largest(), 64 * 1024u) << offset;
     }
     EXPECT_EQ(ReadSheetLayout(intact).Items.size(), 1u);

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 TEST(CorpusReplay, EveryTargetHasACorpusAndEveryInputPasses)
 {
     int replayed = 0;
-    for (const TFuzzTarget &target : FuzzTargets()) {
+    for (const FuzzTarget &target : FuzzTargets()) {
         const fs::path folder = fs::path(AW_FUZZ_CORPUS_DIR) / target.Name;
         ASSERT_TRUE(fs::is_directory(folder)) << "no corpus for " << target.Name;
         int files = 0;
@@ -24,7 +24,7 @@ TEST(CorpusReplay, EveryTargetHasACorpusAndEveryInputPasses)
             if (!entry.is_regular_file())
                 continue;
             const std::vector<uint8_t> input = ReadWholeFile(entry.path().string());
-            const hardening::TCpuTimer timer;
+            const hardening::CpuTimer timer;
             EXPECT_NO_THROW(target.Entry(input)) << target.Name << ": " << entry.path().filename();
             // The fuzzers count an input that runs 2 s as a finding; the replay counts processor
             // time only, with a wider bound, so a busy machine does not fail it.
@@ -41,7 +41,7 @@ TEST(CorpusReplay, EveryTargetHasACorpusAndEveryInputPasses)
 TEST(CorpusReplay, EntriesAcceptDocumentedBadData)
 {
     const std::vector<uint8_t> garbage = {'!', 'H', 'Z', 'L', 0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3};
-    for (const TFuzzTarget &target : FuzzTargets())
+    for (const FuzzTarget &target : FuzzTargets())
         EXPECT_NO_THROW(target.Entry(garbage)) << target.Name;
     EXPECT_NO_THROW(FuzzContainer({}));
     EXPECT_NO_THROW(FuzzDesignBody({}));

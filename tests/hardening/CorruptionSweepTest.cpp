@@ -7,12 +7,12 @@
 // check accepted designs for the round trip only; the other sweeps check them fully.
 #include "HardeningSupport.h"
 
-#include "engine/DesignFile.h"
 #include "base/AsciiCase.h"
 #include "base/Files.h"
+#include "codec/LzhCompressor.h"
+#include "engine/DesignFile.h"
 #include "fuzz/entries/DesignChecks.h"
 #include "storage/CustomWeaponFile.h"
-#include "codec/LzhCompressor.h"
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
@@ -26,17 +26,17 @@ constexpr int kMutations = 10000; // per design, of the file and of the body eac
 constexpr size_t kFlippedBytes = 4096;
 constexpr size_t kParts = 4; // the long sweeps of each design run in this many parts
 
-struct TForm {
+struct Form {
     std::string Name;
     std::vector<uint8_t> Body;
     std::vector<uint8_t> File;
 };
 
-std::vector<TForm> sampleForms()
+std::vector<Form> sampleForms()
 {
-    std::vector<TForm> forms;
-    for (const samples::TSampleDesign &design : samples::SampleDesigns()) {
-        std::vector<uint8_t> body = BodyOf(*design.Vehicle);
+    std::vector<Form> forms;
+    for (const samples::SampleDesign &design : samples::SampleDesigns()) {
+        std::vector<uint8_t> body = BodyOf(*design.Design);
         forms.push_back({design.Name, body, CompressBytes(body)});
     }
     const std::vector<uint8_t> old = samples::Version6Body();
@@ -44,21 +44,21 @@ std::vector<TForm> sampleForms()
     return forms;
 }
 
-const std::vector<TForm> &forms()
+const std::vector<Form> &forms()
 {
-    static const std::vector<TForm> all = sampleForms();
+    static const std::vector<Form> all = sampleForms();
     return all;
 }
 
 // Tallies the outcomes of one sweep.
-struct TTally {
+struct Tally {
     int Errors = 0;
     int Designs = 0;
 
     // Runs one case; returns true when a design was read.
     bool Run(const std::function<std::string()> &load, const std::string &what)
     {
-        const hardening::TCpuTimer timer;
+        const hardening::CpuTimer timer;
         std::string error;
         try {
             error = load();
@@ -78,7 +78,7 @@ std::string fromFile(std::span<const uint8_t> bytes) { return fuzzcheck::OpenDes
 TEST(CorruptionSweep, SamplesCoverEveryKindOfContent)
 {
     ASSERT_GE(forms().size(), 10u);
-    for (const TForm &form : forms()) {
+    for (const Form &form : forms()) {
         EXPECT_EQ(fromBody(form.Body), "") << form.Name;
         EXPECT_EQ(fromFile(form.File), "") << form.Name;
     }
@@ -87,13 +87,13 @@ TEST(CorruptionSweep, SamplesCoverEveryKindOfContent)
 // The sweeps over one sample form each.
 class CorruptionSweepOf : public testing::TestWithParam<size_t> {
 protected:
-    const TForm &form() const { return forms()[GetParam()]; }
+    const Form &form() const { return forms()[GetParam()]; }
 };
 
 TEST_P(CorruptionSweepOf, EveryShorterBodyIsReportedAsDamaged)
 {
-    const TForm &form = this->form();
-    TTally tally;
+    const Form &form = this->form();
+    Tally tally;
     for (size_t n = 0; n < form.Body.size(); ++n) {
         const std::span<const uint8_t> prefix(form.Body.data(), n);
         EXPECT_FALSE(tally.Run([&] { return fromBody(prefix); }, form.Name + " body prefix " + std::to_string(n)))
@@ -106,8 +106,8 @@ TEST_P(CorruptionSweepOf, EveryShorterFileIsReportedAsDamaged)
 {
     // The codec reads missing bits as zeros; a design file cut short anywhere must still not
     // open as some other design.
-    const TForm &form = this->form();
-    TTally tally;
+    const Form &form = this->form();
+    Tally tally;
     for (size_t n = 0; n < form.File.size(); ++n) {
         const std::span<const uint8_t> prefix(form.File.data(), n);
         EXPECT_FALSE(tally.Run([&] { return fromFile(prefix); }, form.Name + " file prefix " + std::to_string(n)))
@@ -117,21 +117,22 @@ TEST_P(CorruptionSweepOf, EveryShorterFileIsReportedAsDamaged)
 
 TEST(CorruptionSweep, CutOffFilesOnDiskAreReportedAsDamaged)
 {
-    TTempFolder folder;
-    const std::vector<samples::TSampleDesign> designs = samples::SampleDesigns();
+    TempFolder folder;
+    const std::vector<samples::SampleDesign> designs = samples::SampleDesigns();
     const std::string path = folder / "cut.vkd";
-    for (const samples::TSampleDesign &design : designs) {
-        SaveDesignFile(*design.Vehicle, path);
+    for (const samples::SampleDesign &design : designs) {
+        SaveDesignFile(*design.Design, path);
         const std::vector<uint8_t> whole = ReadWholeFile(path);
         for (size_t cut : {size_t{1}, size_t{2}, size_t{8}, size_t{40}}) {
             if (cut >= whole.size())
                 continue;
-            hardening::PutFile(path, std::vector<uint8_t>(whole.begin(), whole.end() - static_cast<std::ptrdiff_t>(cut)));
+            hardening::PutFile(path,
+                               std::vector<uint8_t>(whole.begin(), whole.end() - static_cast<std::ptrdiff_t>(cut)));
             try {
                 LoadDesignFile(path);
                 ADD_FAILURE() << design.Name << " cut by " << cut << " bytes opened";
-            } catch (const EDesignFileError &e) {
-                EXPECT_EQ(e.Reason(), EDesignFileError::TReason::Damaged) << design.Name;
+            } catch (const DesignFileError &e) {
+                EXPECT_EQ(e.Reason(), DesignFileError::Failure::Damaged) << design.Name;
                 EXPECT_NE(std::string(e.what()).find("cut.vkd"), std::string::npos) << e.what();
             }
         }
@@ -140,10 +141,10 @@ TEST(CorruptionSweep, CutOffFilesOnDiskAreReportedAsDamaged)
 
 TEST(CorruptionSweep, CutOffCustomWeaponFileIsRefused)
 {
-    TTempFolder folder;
-    TBaseWeaponList custom;
+    TempFolder folder;
+    BaseWeaponList custom;
     for (int i = 0; i < 5; ++i) {
-        TWeaponRecord record = DefaultWeaponRecord();
+        WeaponRecord record = DefaultWeaponRecord();
         record.Name = "Custom " + std::to_string(i);
         record.WeaponType = kCustomWeaponType;
         record.Rating = 10 + i;
@@ -154,13 +155,13 @@ TEST(CorruptionSweep, CutOffCustomWeaponFileIsRefused)
     const std::vector<uint8_t> whole = ReadWholeFile(path);
     ASSERT_EQ(ReadCustomWeaponFile(folder.Folder()).size(), 5u);
     hardening::PutFile(path, std::vector<uint8_t>(whole.begin(), whole.end() - 1));
-    EXPECT_THROW(ReadCustomWeaponFile(folder.Folder()), ELZHException);
+    EXPECT_THROW(ReadCustomWeaponFile(folder.Folder()), LZHException);
 }
 
 // The long sweeps over one part of one sample form each.
 class CorruptionSweepPart : public testing::TestWithParam<size_t> {
 protected:
-    const TForm &form() const { return forms()[GetParam() / kParts]; }
+    const Form &form() const { return forms()[GetParam() / kParts]; }
     size_t part() const { return GetParam() % kParts; }
     // This part's share of 0 .. count.
     size_t partBegin(size_t count) const { return count * part() / kParts; }
@@ -169,14 +170,14 @@ protected:
 
 TEST_P(CorruptionSweepPart, EveryBitFlipInTheFirst4KBIsReportedOrReadable)
 {
-    const TForm &form = this->form();
-    TTally tally;
+    const Form &form = this->form();
+    Tally tally;
     std::vector<uint8_t> file = form.File;
     const size_t flipped = std::min(file.size(), kFlippedBytes);
     for (size_t i = partBegin(flipped); i < partEnd(flipped); ++i)
         for (int bit = 0; bit < 8; ++bit) {
             file[i] ^= static_cast<uint8_t>(1u << bit);
-            tally.Run([&] { return fuzzcheck::OpenDesignBytes(file, fuzzcheck::TDesignCheck::RoundTrip); },
+            tally.Run([&] { return fuzzcheck::OpenDesignBytes(file, fuzzcheck::DesignCheck::RoundTrip); },
                       form.Name + " flip " + std::to_string(i) + "." + std::to_string(bit));
             file[i] ^= static_cast<uint8_t>(1u << bit);
         }
@@ -189,9 +190,9 @@ TEST_P(CorruptionSweepPart, EveryBitFlipInTheFirst4KBIsReportedOrReadable)
 
 TEST_P(CorruptionSweepPart, RandomMutationsAreReportedOrReadable)
 {
-    const TForm &form = this->form();
-    hardening::TMutator mutator(std::hash<std::string>()(form.Name) + part());
-    TTally fileTally, bodyTally;
+    const Form &form = this->form();
+    hardening::Mutator mutator(std::hash<std::string>()(form.Name) + part());
+    Tally fileTally, bodyTally;
     for (size_t i = partBegin(kMutations); i < partEnd(kMutations); ++i) {
         const std::vector<uint8_t> file = mutator.Mutate(form.File);
         fileTally.Run([&] { return fromFile(file); }, form.Name + " file mutation " + std::to_string(i));
@@ -234,7 +235,7 @@ TEST(CutOffStream, LenientDecodingCompletesWithZerosWholeDecodingRefuses)
     try {
         DecompressWholeBytes(cut);
         ADD_FAILURE() << "a cut-off stream was completed";
-    } catch (const ELZHException &e) {
+    } catch (const LZHException &e) {
         EXPECT_STREQ(e.what(), lzhmsg::kSizeMismatch);
     }
     // Nothing coded at all is still fine when nothing is to be produced.

@@ -10,7 +10,7 @@ namespace {
 // The JSON of a new design with one value replaced by raw text.
 std::string withValue(const std::string &key, const std::string &raw)
 {
-    TVehicle v;
+    Vehicle v;
     std::string json = DesignToJson(v);
     const std::string field = "\"" + key + "\": ";
     const size_t at = json.find(field);
@@ -27,7 +27,7 @@ TEST(DesignJsonInput, NumbersBeyondEveryNumberTypeAreTheReadersError)
         try {
             DesignFromJson(withValue("Armor", raw));
             ADD_FAILURE() << raw << " was accepted";
-        } catch (const EDesignJsonError &e) {
+        } catch (const DesignJsonError &e) {
             EXPECT_EQ(e.Path(), "$") << e.what();
         }
     }
@@ -35,7 +35,7 @@ TEST(DesignJsonInput, NumbersBeyondEveryNumberTypeAreTheReadersError)
     try {
         DesignFromJson(withValue("Armor", "2147483648"));
         ADD_FAILURE() << "2147483648 was accepted";
-    } catch (const EDesignJsonError &e) {
+    } catch (const DesignJsonError &e) {
         EXPECT_NE(e.Path().find("Armor"), std::string::npos) << e.what();
     }
     EXPECT_EQ(DesignFromJson(withValue("Armor", "12"))->Armor, 12);
@@ -44,9 +44,9 @@ TEST(DesignJsonInput, NumbersBeyondEveryNumberTypeAreTheReadersError)
 TEST(DesignJsonInput, DeepNestingIsRefusedWithoutExhaustingTheStack)
 {
     const std::string deep = std::string(100000, '[') + std::string(100000, ']');
-    EXPECT_THROW(DesignFromJson(deep), EDesignJsonError);
+    EXPECT_THROW(DesignFromJson(deep), DesignJsonError);
     const std::string object = "{\"format\":" + std::string(50000, '[') + std::string(50000, ']') + "}";
-    EXPECT_THROW(DesignFromJson(object), EDesignJsonError);
+    EXPECT_THROW(DesignFromJson(object), DesignJsonError);
 }
 
 } // namespace

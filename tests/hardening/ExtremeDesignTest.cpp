@@ -2,11 +2,11 @@
 // refresh must finish at once and keep the constraint pass's rules.
 #include "HardeningSupport.h"
 
+#include "base/CalculationLog.h"
 #include "engine/DesignResults.h"
+#include "engine/PerkList.h"
 #include "engine/SizeAndCost.h"
 #include "engine/Vehicle.h"
-#include "engine/PerkList.h"
-#include "base/CalculationLog.h"
 #include "output/PrintJob.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +15,19 @@
 
 namespace {
 
-int countLines(const TLogLines &lines, const std::string &line)
+int countLines(const LogLines &lines, const std::string &line)
 {
     return static_cast<int>(std::count(lines.begin(), lines.end(), line));
 }
 
-const std::string kRaisedLine = "                         we only increment the armor by 1... each time... so we don' over shoot";
+const std::string kRaisedLine =
+    "                         we only increment the armor by 1... each time... so we don' over shoot";
 const std::string kMorePrefix = "                   ... and ";
 const std::string kMoreSuffix = " more armor the same way";
 
 // The armour steps the log accounts for: one per logged step plus those summed up in the
 // "... and N more" lines. Counts those lines in summaries.
-int64_t loggedArmourSteps(const TLogLines &lines, int &summaries)
+int64_t loggedArmourSteps(const LogLines &lines, int &summaries)
 {
     int64_t steps = countLines(lines, kRaisedLine);
     summaries = 0;
@@ -39,7 +40,7 @@ int64_t loggedArmourSteps(const TLogLines &lines, int &summaries)
 }
 
 // The constraint pass with the log on; returns the default size.
-int32_t loggedPass(TVehicle &v, TLogLines &lines)
+int32_t loggedPass(Vehicle &v, LogLines &lines)
 {
     ScopedCalculationLog log(lines);
     return DefaultSize(v);
@@ -47,11 +48,11 @@ int32_t loggedPass(TVehicle &v, TLogLines &lines)
 
 TEST(ExtremeDesign, ArmourFarBelowTheFinalSizeIsRaisedInOneStep)
 {
-    TVehicle v;
+    Vehicle v;
     v.Armor = -2000000000;
     v.FinalSize = 1;
-    const hardening::TCpuTimer timer;
-    TLogLines lines;
+    const hardening::CpuTimer timer;
+    LogLines lines;
     const int32_t size = loggedPass(v, lines);
     EXPECT_LT(timer.Elapsed(), hardening::kCaseCpuLimit);
     EXPECT_GE(int64_t{v.Armor} * 2, v.FinalSize);
@@ -66,11 +67,11 @@ TEST(ExtremeDesign, ArmourFarBelowTheFinalSizeIsRaisedInOneStep)
 
 TEST(ExtremeDesign, SmallArmourRaisesAreLoggedStepByStep)
 {
-    TVehicle v;
+    Vehicle v;
     v.Armor = 0;
     v.FinalSize = 7;
     v.Crew = 1;
-    TLogLines lines;
+    LogLines lines;
     loggedPass(v, lines);
     ASSERT_GT(v.Armor, 0);
     int summaries = 0;
@@ -83,12 +84,12 @@ TEST(ExtremeDesign, SmallArmourRaisesAreLoggedStepByStep)
 
 TEST(ExtremeDesign, NegativeArmourBelowTheDefaultSizeFinishesWithTheLogOff)
 {
-    TVehicle v;
+    Vehicle v;
     v.Armor = INT32_MIN;
     v.FinalSize = INT32_MAX;
     v.Crew = 0;
-    const hardening::TCpuTimer timer;
-    const TDesignResults results = ComputeResults(v);
+    const hardening::CpuTimer timer;
+    const DesignResults results = ComputeResults(v);
     EXPECT_LT(timer.Elapsed(), hardening::kCaseCpuLimit);
     EXPECT_GE(int64_t{v.Armor} * 2, v.FinalSize);
     EXPECT_GE(int64_t{v.Armor} * 10, results.DefaultSize);
@@ -101,24 +102,24 @@ namespace {
 
 TEST(ExtremeDesign, SheetCrewAndActionsStopAtTheLargestNumber)
 {
-    TVehicle v;
+    Vehicle v;
     v.Crew = 2000000000;
-    TPerkRecord crew;
+    PerkRecord crew;
     crew.PFDName = "Barracks";
     crew.AddedCrewValue = 2000000000;
     crew.AddedActionsValue = 2000000000;
     v.Perks->Add(crew);
     v.Flaws->Add(crew);
-    const TPrintJob job = MakePrintJob(v);
+    const PrintJob job = MakePrintJob(v);
     EXPECT_EQ(job.Crew, INT32_MAX);
     EXPECT_EQ(job.BonusActions, INT32_MAX);
 
-    TVehicle few; // small sums are unchanged
+    Vehicle few; // small sums are unchanged
     few.Crew = 3;
     crew.AddedCrewValue = 2;
     crew.AddedActionsValue = 1;
     few.Perks->Add(crew);
-    const TPrintJob small = MakePrintJob(few);
+    const PrintJob small = MakePrintJob(few);
     EXPECT_EQ(small.Crew, 5);
     EXPECT_EQ(small.BonusActions, 2 + 1); // whole part of log2(3 + 2), plus the perk's action
 }

@@ -19,7 +19,7 @@ void PutFile(const std::string &path, const std::vector<uint8_t> &bytes)
     out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-uint64_t TMutator::Next()
+uint64_t Mutator::Next()
 {
     // xorshift64*
     m_state ^= m_state >> 12;
@@ -28,7 +28,7 @@ uint64_t TMutator::Next()
     return m_state * 0x2545F4914F6CDD1Dull;
 }
 
-std::vector<uint8_t> TMutator::Mutate(std::vector<uint8_t> bytes)
+std::vector<uint8_t> Mutator::Mutate(std::vector<uint8_t> bytes)
 {
     static constexpr uint32_t edges[] = {0, 1, 0x7F, 0x80, 0xFF, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0x10000, 250, 879};
     const size_t edits = 1 + Below(8);
@@ -50,7 +50,8 @@ std::vector<uint8_t> TMutator::Mutate(std::vector<uint8_t> bytes)
         }
         case 3: {
             const size_t n = std::min(bytes.size() - at, 1 + Below(64));
-            bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
+            bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                        bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
             break;
         }
         case 4:
@@ -58,7 +59,8 @@ std::vector<uint8_t> TMutator::Mutate(std::vector<uint8_t> bytes)
                 const size_t from = Below(bytes.size() - 4);
                 const size_t to = Below(bytes.size() - 4);
                 const size_t n = std::min({bytes.size() - from, bytes.size() - to, 1 + Below(32)});
-                std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(from), n, bytes.begin() + static_cast<std::ptrdiff_t>(to));
+                std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(from), n,
+                            bytes.begin() + static_cast<std::ptrdiff_t>(to));
             }
             break;
         default:

@@ -18,9 +18,9 @@ std::chrono::nanoseconds ThreadCpuTime();
 inline constexpr std::chrono::seconds kCaseCpuLimit{10};
 
 // Measures the processor time of the calling thread from its construction.
-class TCpuTimer {
+class CpuTimer {
 public:
-    TCpuTimer() : m_start(ThreadCpuTime()) {}
+    CpuTimer() : m_start(ThreadCpuTime()) {}
     std::chrono::nanoseconds Elapsed() const { return ThreadCpuTime() - m_start; }
 
 private:
@@ -31,9 +31,9 @@ private:
 void PutFile(const std::string &path, const std::vector<uint8_t> &bytes);
 
 // A small deterministic pseudo-random generator for mutations.
-class TMutator {
+class Mutator {
 public:
-    explicit TMutator(uint64_t seed) : m_state(seed * 0x9E3779B97F4A7C15ull + 1) {}
+    explicit Mutator(uint64_t seed) : m_state(seed * 0x9E3779B97F4A7C15ull + 1) {}
     uint64_t Next();
     size_t Below(size_t bound) { return bound == 0 ? 0 : static_cast<size_t>(Next() % bound); }
     // One to eight random edits: bit flips, byte overwrites with edge values, inserted or

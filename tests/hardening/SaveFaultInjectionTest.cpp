@@ -3,8 +3,8 @@
 // temporary file behind.
 #include "HardeningSupport.h"
 
-#include "engine/DesignFile.h"
 #include "base/Files.h"
+#include "engine/DesignFile.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
@@ -28,13 +28,13 @@ namespace {
 const char *const kNoOverrides = "/nonexistent-aw-folder/";
 
 // Fails the k-th write (counting from 1) while it lives.
-class TFailingWrite {
+class FailingWrite {
 public:
-    explicit TFailingWrite(int k)
+    explicit FailingWrite(int k)
     {
         SetWriteFaultInjector([this, k] { return ++m_calls != k; });
     }
-    ~TFailingWrite() { SetWriteFaultInjector({}); }
+    ~FailingWrite() { SetWriteFaultInjector({}); }
     int Calls() const { return m_calls; }
 
 private:
@@ -44,15 +44,15 @@ private:
 // Runs save with the k-th write failing for k = 1, 2, ... until it succeeds. Returns how many
 // saves failed. `file` is the file the save writes, already holding an earlier version (or
 // absent).
-int SweepWriteFaults(const TTempFolder &folder, const std::string &file, const std::function<void()> &save)
+int SweepWriteFaults(const TempFolder &folder, const std::string &file, const std::function<void()> &save)
 {
     const auto before = folder.Contents();
     int failures = 0;
     for (int k = 1; k < 1000; ++k) {
-        TFailingWrite fault(k);
+        FailingWrite fault(k);
         try {
             save();
-        } catch (const EFileError &e) {
+        } catch (const FileError &e) {
             ++failures;
             EXPECT_NE(std::string(e.what()).find(file), std::string::npos) << "the error names the file: " << e.what();
             EXPECT_EQ(folder.Contents(), before) << "write " << k << " failed: the folder changed";
@@ -70,54 +70,54 @@ int SweepWriteFaults(const TTempFolder &folder, const std::string &file, const s
 
 TEST(SaveFaultInjection, DesignSaveKeepsThePreviousFile)
 {
-    TTempFolder folder;
+    TempFolder folder;
     const std::string path = folder / "design.vkd";
-    std::vector<samples::TSampleDesign> designs = samples::SampleDesigns();
-    SaveDesignFile(*designs.front().Vehicle, path);
+    std::vector<samples::SampleDesign> designs = samples::SampleDesigns();
+    SaveDesignFile(*designs.front().Design, path);
 
     // A picture of noise that does not compress: the file takes several writes.
-    TVehicle &big = *designs.back().Vehicle;
+    Vehicle &big = *designs.back().Design;
     big.Picture = samples::BitmapFile(400, 300, 24, 1234);
     const int failures = SweepWriteFaults(folder, "design.vkd", [&] { SaveDesignFile(big, path); });
     EXPECT_GE(failures, 3) << "a design this size is written in several pieces";
 
-    const TLoadedDesign reread = LoadDesignFile(path);
-    EXPECT_EQ(BodyOf(*reread.Vehicle), BodyOf(big));
+    const LoadedDesign reread = LoadDesignFile(path);
+    EXPECT_EQ(BodyOf(*reread.Design), BodyOf(big));
 }
 
 TEST(SaveFaultInjection, FirstDesignSaveLeavesNoFileWhenItFails)
 {
-    TTempFolder folder;
-    const std::vector<samples::TSampleDesign> designs = samples::SampleDesigns();
+    TempFolder folder;
+    const std::vector<samples::SampleDesign> designs = samples::SampleDesigns();
     const std::string path = folder / "new.vkd";
-    EXPECT_GE(SweepWriteFaults(folder, "new.vkd", [&] { SaveDesignFile(*designs[1].Vehicle, path); }), 1);
+    EXPECT_GE(SweepWriteFaults(folder, "new.vkd", [&] { SaveDesignFile(*designs[1].Design, path); }), 1);
 }
 
 TEST(SaveFaultInjection, CustomWeaponFileKeepsThePreviousFile)
 {
-    TTempFolder folder;
-    const TLibraries &libs = samples::BuiltInLibraries();
-    TBaseWeaponList custom;
+    TempFolder folder;
+    const Libraries &libs = samples::BuiltInLibraries();
+    BaseWeaponList custom;
     for (int type = 0; type < kWeaponTypeCount; ++type)
         for (int i = 0; i < libs.WeaponList(type).Count(); ++i) {
-            TWeaponRecord record = libs.WeaponList(type).Get(i);
+            WeaponRecord record = libs.WeaponList(type).Get(i);
             record.WeaponType = kCustomWeaponType;
             custom.Add(record);
         }
-    TBaseWeaponList earlier;
+    BaseWeaponList earlier;
     earlier.Add(custom.Get(0));
     SaveCustomWeaponFile(earlier, folder.Folder());
 
     SweepWriteFaults(folder, kCustomWeaponFile, [&] { SaveCustomWeaponFile(custom, folder.Folder()); });
-    const std::vector<TWeaponRecord> reread = ReadCustomWeaponFile(folder.Folder());
+    const std::vector<WeaponRecord> reread = ReadCustomWeaponFile(folder.Folder());
     ASSERT_EQ(static_cast<int>(reread.size()), custom.Count());
     EXPECT_EQ(reread.back(), custom.Get(custom.Count() - 1));
 }
 
 TEST(SaveFaultInjection, SettingsFileKeepsThePreviousFile)
 {
-    TTempFolder folder;
-    TLibraries libraries;
+    TempFolder folder;
+    Libraries libraries;
     libraries.Positions.StoreWindowPosition(0, {1, 2, 3, 4});
     hardening::PutFile(folder / kScreenFile, libraries.Positions.FileBytes());
     libraries.Positions.StoreWindowPosition(0, {10, 20, 300, 400});
@@ -129,10 +129,10 @@ TEST(SaveFaultInjection, SettingsFileKeepsThePreviousFile)
 
 TEST(SaveFaultInjection, TextAndHtmlExportsKeepThePreviousFile)
 {
-    const TPrintJob &job = sheettest::EverythingJob();
-    for (TSheetKind kind : {TSheetKind::Text, TSheetKind::Html}) {
-        TTempFolder folder;
-        const std::string name = kind == TSheetKind::Html ? "sheet.html" : "sheet.txt";
+    const PrintJob &job = sheettest::EverythingJob();
+    for (SheetKind kind : {SheetKind::Text, SheetKind::Html}) {
+        TempFolder folder;
+        const std::string name = kind == SheetKind::Html ? "sheet.html" : "sheet.txt";
         const std::string path = folder / name;
         hardening::PutFile(path, {'o', 'l', 'd'});
         // A template that repeats the weapon rows until the sheet needs several writes.
@@ -148,10 +148,10 @@ TEST(SaveFaultInjection, TextAndHtmlExportsKeepThePreviousFile)
 TEST(SaveFaultInjection, JpegExportKeepsThePreviousFile)
 {
     KeepSheetRenderContext();
-    TTempFolder folder;
+    TempFolder folder;
     const std::string path = folder / "sheet.jpg";
     hardening::PutFile(path, {0xFF, 0xD8, 0xFF, 0xD9});
-    const TStream layout = OpenDataBlock("Jpeg.zel", "JPEG", kNoOverrides);
+    const Stream layout = OpenDataBlock("Jpeg.zel", "JPEG", kNoOverrides);
     const QImage sheet = BuildSheetImageFromLayout(sheettest::EverythingJob(), layout.Bytes());
     ASSERT_FALSE(sheet.isNull());
 

@@ -5,7 +5,6 @@
 
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "weapons/WeaponList.h"
 #include "output/ConvertError.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheetTokens.h"
@@ -13,6 +12,7 @@
 #include "output/SheetTemplate.h"
 #include "output/SheetTooLarge.h"
 #include "output/TokenReplace.h"
+#include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ std::string repeat(const std::string &text, size_t times)
 
 // Texts that name each other's tokens: the note names the name 10,000 times, the name the
 // affiliation 35 times, and so on; each later token multiplies the sheet again.
-void chainTokens(TVehicle &v)
+void chainTokens(Vehicle &v)
 {
     v.Description = repeat("|NAME|", 10000);
     v.Name = repeat("|AFFIL|", 35);
@@ -41,64 +41,64 @@ void chainTokens(TVehicle &v)
 
 TEST(SheetGrowth, TextsNamingEachOthersTokensStopAtTheLimit)
 {
-    TVehicle v;
+    Vehicle v;
     chainTokens(v);
-    const TPrintJob job = MakePrintJob(v);
-    for (TSheetKind kind : {TSheetKind::Text, TSheetKind::Html}) {
+    const PrintJob job = MakePrintJob(v);
+    for (SheetKind kind : {SheetKind::Text, SheetKind::Html}) {
         const std::string templateText = SheetTemplate(kind, "/nonexistent-aw-folder/");
-        const hardening::TCpuTimer timer;
-        TAllocationProbe probe;
-        EXPECT_THROW(SheetFromTemplate(kind, templateText, job), ESheetTooLarge);
+        const hardening::CpuTimer timer;
+        AllocationProbe probe;
+        EXPECT_THROW(SheetFromTemplate(kind, templateText, job), SheetTooLarge);
         EXPECT_LT(timer.Elapsed(), hardening::kCaseCpuLimit);
         EXPECT_LT(probe.Largest(), 4 * kMaxSheetText);
     }
     // The record sheet's labels expand the same way.
-    const TSheetTokens tokens(job, TSheetFormats());
-    EXPECT_THROW(tokens.Expand("|NAME| and |GENERAL|"), ESheetTooLarge);
+    const SheetTokens tokens(job, SheetFormats());
+    EXPECT_THROW(tokens.Expand("|NAME| and |GENERAL|"), SheetTooLarge);
 }
 
 TEST(SheetGrowth, UnclosedSectionsInsideEachOtherStopAtTheLimit)
 {
     // Each unclosed section repeats the rest of the sheet once per row, and the later sections
     // repeat the rows of the earlier ones: ten weapons, perks, flaws and defects make 10^4 copies.
-    TVehicle v;
+    Vehicle v;
     for (int i = 0; i < 10; ++i) {
         v.Weapons->AddRecord(DefaultWeaponRecord());
-        TPerkRecord entry;
+        PerkRecord entry;
         entry.PFDName = "Entry " + std::to_string(i);
         v.Perks->Add(entry);
         v.Flaws->Add(entry);
         v.Defects->Add(entry);
     }
-    const TPrintJob job = MakePrintJob(v);
+    const PrintJob job = MakePrintJob(v);
     const std::string templateText = "|WEAPONS||PERKS||FLAWS||DEFECTS|" + std::string(20000, 'x') + "|WEPNAME10|";
-    const hardening::TCpuTimer timer;
-    TAllocationProbe probe;
-    EXPECT_THROW(SheetFromTemplate(TSheetKind::Text, templateText, job), ESheetTooLarge);
+    const hardening::CpuTimer timer;
+    AllocationProbe probe;
+    EXPECT_THROW(SheetFromTemplate(SheetKind::Text, templateText, job), SheetTooLarge);
     EXPECT_LT(timer.Elapsed(), hardening::kCaseCpuLimit);
     EXPECT_LT(probe.Largest(), 2 * kMaxSheetText);
 
     // Closed sections of the same lists stay small and complete.
-    const std::string closed = SheetFromTemplate(TSheetKind::Text, "|PERKS|<|PFDNAME|>|/PERKS|", job);
+    const std::string closed = SheetFromTemplate(SheetKind::Text, "|PERKS|<|PFDNAME|>|/PERKS|", job);
     EXPECT_EQ(closed.size(), 10 * std::string("<Entry 0>").size());
 }
 
 TEST(SheetGrowth, NotesNamingTokensStillShowTheirValues)
 {
-    TVehicle v;
+    Vehicle v;
     v.Name = "Rhino";
     v.Description = "The |NAME| carries |CREW| crew.";
     v.Crew = 3;
-    const TPrintJob job = MakePrintJob(v);
-    const std::string sheet = SheetFromTemplate(TSheetKind::Text, "[|GENERAL|]", job);
+    const PrintJob job = MakePrintJob(v);
+    const std::string sheet = SheetFromTemplate(SheetKind::Text, "[|GENERAL|]", job);
     EXPECT_EQ(sheet, "[The Rhino carries " + std::to_string(job.Crew) + " crew.]");
 }
 
 TEST(SheetGrowth, HugeWidthsAreRefusedWithoutAllocatingThem)
 {
     std::string text = "a |NAME2000000000| b";
-    TAllocationProbe probe;
-    EXPECT_THROW(ReplaceWidthToken("|NAME", "|", "Rhino", text), ESheetTooLarge);
+    AllocationProbe probe;
+    EXPECT_THROW(ReplaceWidthToken("|NAME", "|", "Rhino", text), SheetTooLarge);
     EXPECT_LT(probe.Largest(), 1024u * 1024);
     // A width within the limit is filled as before.
     std::string fits = "a |NAME8| b";
@@ -111,7 +111,7 @@ TEST(SheetGrowth, ManyTokensAreFilledInLinearTime)
     constexpr size_t kTokens = 200000;
     std::string widths = repeat("x|NAME5|", kTokens);
     std::string indexed = repeat("y|WEPSR2|", kTokens);
-    const hardening::TCpuTimer timer;
+    const hardening::CpuTimer timer;
     ReplaceWidthToken("|NAME", "|", "Rhinoceros", widths);
     ReplaceIndexedToken("|WEPSR", {"one", "two"}, indexed);
     // Moving the rest of a 1.6 MB text once per token would take minutes.
@@ -128,7 +128,7 @@ TEST(SheetGrowth, WidthTokensKeepTheirRulesWhenBuiltByAppending)
     ReplaceWidthToken("|ARMOR", "|", "|ARMOR9|", text, {"|ARMORx"});
     EXPECT_EQ(text, "|ARMORx2| |ARMOR9| |AR x|ARMOR4");
     std::string bad = "|ARMORxx|";
-    EXPECT_THROW(ReplaceWidthToken("|ARMOR", "|", "7", bad), EConvertError);
+    EXPECT_THROW(ReplaceWidthToken("|ARMOR", "|", "7", bad), ConvertError);
 }
 
 } // namespace

@@ -14,7 +14,7 @@ using namespace sheettest;
 
 namespace {
 
-std::string htmlSheet(const TPrintJob &job) { return HtmlSheetText(HtmlTemplate(), job); }
+std::string htmlSheet(const PrintJob &job) { return HtmlSheetText(HtmlTemplate(), job); }
 
 struct TidyResult {
     int exitCode = -1;
@@ -24,7 +24,7 @@ struct TidyResult {
 // Runs "tidy -errors -q" on the page; exit code 0 means neither errors nor warnings.
 TidyResult runTidy(const std::string &page, const std::string &name)
 {
-    const TTempFolder folder;
+    const TempFolder folder;
     const std::string path = folder / (name + ".html");
     WriteFileAtomically(path, page);
     TidyResult result;
@@ -53,23 +53,23 @@ TEST(HtmlEscaping, EscapesTheFourCharactersOnly)
 
 TEST(HtmlEscaping, EveryShownTextOfTheJobIsEscapedAndNumbersAreNot)
 {
-    TPrintJob job = FullSheetJob();
+    PrintJob job = FullSheetJob();
     job.Name = "A<B>";
     job.Affiliation = "A&B";
     job.NumberOnField = "<5";
     job.Production = "\"Mass\"";
     job.Cost = "1 <Cr>";
     job.History = "x>y";
-    TPrintMovementRow movement = job.Movement.Get(0);
+    PrintMovementRow movement = job.Movement.Get(0);
     movement.Name = "G&G";
     job.Movement.Put(0, movement);
-    TPrintWeaponRow weapon = job.Weapons.Get(0);
+    PrintWeaponRow weapon = job.Weapons.Get(0);
     weapon.Code = "A&B";
     weapon.ROF = "<1>";
     job.Weapons.Put(0, weapon);
     job.Flaws.Put(0, {"N&", "R<", "E>", "G\"", 1});
 
-    const TPrintJob escaped = HtmlEscapedJob(job);
+    const PrintJob escaped = HtmlEscapedJob(job);
     EXPECT_EQ(escaped.Name, "A&lt;B&gt;");
     EXPECT_EQ(escaped.Affiliation, "A&amp;B");
     EXPECT_EQ(escaped.NumberOnField, "&lt;5");
@@ -91,7 +91,7 @@ TEST(HtmlEscaping, EveryShownTextOfTheJobIsEscapedAndNumbersAreNot)
 
 TEST(HtmlSheet, NameAndAffiliationAreWrittenEscaped)
 {
-    TPrintJob job = FullSheetJob();
+    PrintJob job = FullSheetJob();
     job.Name = "A<B>";
     job.Affiliation = "A&B";
     const std::string page = htmlSheet(job);
@@ -106,7 +106,7 @@ TEST(HtmlSheet, NameAndAffiliationAreWrittenEscaped)
 
 TEST(HtmlSheet, EveryTokenExpandsForThreeMovementSystemsWithStall)
 {
-    TPrintJob job = FullSheetJob();
+    PrintJob job = FullSheetJob();
     const std::string page = htmlSheet(job);
     EXPECT_EQ(page.find('|'), std::string::npos);
     EXPECT_NE(page.find("<td>4<br>1</td>"), std::string::npos) << "the fourth system's top and stall points";
@@ -118,11 +118,11 @@ TEST(HtmlSheet, PageIsValidForEveryShapeOfDesign)
 {
     if (!tidyInstalled())
         GTEST_SKIP() << "tidy is not installed";
-    TPrintJob full = FullSheetJob();
+    PrintJob full = FullSheetJob();
     full.Name = "A<B> & \"C\"";
     full.History = "Line <one>\r\n\r\nLine two";
-    TPrintJob bare; // no movement, weapons, perks or notes
-    TPrintJob oneSystem = FullSheetJob();
+    PrintJob bare; // no movement, weapons, perks or notes
+    PrintJob oneSystem = FullSheetJob();
     while (oneSystem.Movement.Count() > 1)
         oneSystem.Movement.Rows().pop_back();
     oneSystem.Weapons.Clear();

@@ -1,8 +1,8 @@
+#include "output/PrintJob.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/SizeAndCost.h"
 #include "engine/Vehicle.h"
-#include "output/PrintJob.h"
 #include "weapons/WeaponList.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,9 @@
 
 namespace {
 
-TMovementRecord movement(std::string name, double top, double stall, bool flight, int maneuver)
+MovementRecord movement(std::string name, double top, double stall, bool flight, int maneuver)
 {
-    TMovementRecord record;
+    MovementRecord record;
     record.ModeName = std::move(name);
     record.TopSpeed = top;
     record.StallSpeed = stall;
@@ -22,9 +22,9 @@ TMovementRecord movement(std::string name, double top, double stall, bool flight
     return record;
 }
 
-TPerkRecord perk(std::string name, int addedCrew, int addedActions)
+PerkRecord perk(std::string name, int addedCrew, int addedActions)
 {
-    TPerkRecord record;
+    PerkRecord record;
     record.PFDName = std::move(name);
     record.EffectText = "Effect of " + record.PFDName;
     record.AddedCrewValue = addedCrew;
@@ -32,9 +32,9 @@ TPerkRecord perk(std::string name, int addedCrew, int addedActions)
     return record;
 }
 
-TWeaponRecord sniperWeapon()
+WeaponRecord sniperWeapon()
 {
-    TWeaponRecord record = DefaultWeaponRecord();
+    WeaponRecord record = DefaultWeaponRecord();
     record.Name = "Sniper Laser Cannon";
     record.Code = "SLC";
     record.Rating = 100;
@@ -43,7 +43,7 @@ TWeaponRecord sniperWeapon()
 }
 
 // A design whose constraint pass has already settled, as the editor holds it.
-void settle(TVehicle &vehicle)
+void settle(Vehicle &vehicle)
 {
     DefaultSize(vehicle);
     DefaultSize(vehicle);
@@ -53,11 +53,11 @@ void settle(TVehicle &vehicle)
 
 TEST(PrintRowList, LookupsPastTheEndAreEmptyAndPutsThereAppend)
 {
-    TPrintMovementList list;
+    PrintMovementList list;
     EXPECT_EQ(list.Add({"Ground", 10, 5, 0, 0, 60, 30, 0}), 0);
     EXPECT_EQ(list.Add({"Hover", 15, 7, 0, 0, 90, 45, 0}), 1);
-    EXPECT_EQ(list.Get(2), TPrintMovementRow{});
-    EXPECT_EQ(list.Get(-1), TPrintMovementRow{});
+    EXPECT_EQ(list.Get(2), PrintMovementRow{});
+    EXPECT_EQ(list.Get(-1), PrintMovementRow{});
     list.Put(0, {"Walker", 1, 0, 0, 0, 6, 3, 0});
     EXPECT_EQ(list.Get(0).Name, "Walker");
     list.Put(7, {"Naval", 2, 1, 0, 0, 12, 6, 0});
@@ -67,7 +67,7 @@ TEST(PrintRowList, LookupsPastTheEndAreEmptyAndPutsThereAppend)
 
 TEST(MakePrintJob, CrewAndActionsIncludeWhatThePerkListsAdd)
 {
-    TVehicle vehicle;
+    Vehicle vehicle;
     vehicle.Crew = 6;
     vehicle.Perks->Add(perk("Extra Gunner", 2, 1));
     vehicle.Flaws->Add(perk("Drafted Mechanic", 1, 0));
@@ -75,7 +75,7 @@ TEST(MakePrintJob, CrewAndActionsIncludeWhatThePerkListsAdd)
     settle(vehicle);
     ASSERT_EQ(vehicle.Crew, 6) << "the test design keeps its crew";
 
-    const TPrintJob job = MakePrintJob(vehicle);
+    const PrintJob job = MakePrintJob(vehicle);
     EXPECT_EQ(job.Crew, 9);
     // log2(6 + 2) = 3, plus the two actions the perk and the defect add; the flaw's crew does not count.
     EXPECT_EQ(job.BonusActions, 5);
@@ -83,14 +83,14 @@ TEST(MakePrintJob, CrewAndActionsIncludeWhatThePerkListsAdd)
 
 TEST(MakePrintJob, ActionsWithoutCrewAreOnlyTheAddedActions)
 {
-    TVehicle vehicle;
+    Vehicle vehicle;
     vehicle.Defects->Add(perk("Loose Seat", 0, 1));
     vehicle.Crew = 0;
-    TPrintJob job = MakePrintJob(vehicle);
+    PrintJob job = MakePrintJob(vehicle);
     EXPECT_EQ(job.Crew, 0);
     EXPECT_EQ(job.BonusActions, 1);
 
-    TVehicle one;
+    Vehicle one;
     settle(one);
     one.Crew = 1;
     one.Perks->Add(perk("Second Seat", 2, 0));
@@ -100,7 +100,7 @@ TEST(MakePrintJob, ActionsWithoutCrewAreOnlyTheAddedActions)
 
 TEST(MakePrintJob, MovementRowsAndManeuverFlaws)
 {
-    TVehicle vehicle;
+    Vehicle vehicle;
     const std::string longName = "Experimental Magnetic Levitation Drive"; // 38 characters
     vehicle.Movement->Add(movement("Ground", 60, 0, false, 0));
     vehicle.Movement->Add(movement("Flight", 300, 60, true, -2));
@@ -108,15 +108,15 @@ TEST(MakePrintJob, MovementRowsAndManeuverFlaws)
     vehicle.Flaws->Add(perk("Annoyance", 0, 0));
     settle(vehicle);
 
-    const TPrintJob job = MakePrintJob(vehicle);
+    const PrintJob job = MakePrintJob(vehicle);
     ASSERT_EQ(job.Movement.Count(), 3);
-    EXPECT_EQ(job.Movement.Get(1), (TPrintMovementRow{"Flight", 10, 5, 2, -2, 300.0, 150.0, 60.0}));
-    EXPECT_EQ(job.Movement.Get(0), (TPrintMovementRow{"Ground", 10, 5, 0, 0, 60.0, 30.0, 0.0}));
+    EXPECT_EQ(job.Movement.Get(1), (PrintMovementRow{"Flight", 10, 5, 2, -2, 300.0, 150.0, 60.0}));
+    EXPECT_EQ(job.Movement.Get(0), (PrintMovementRow{"Ground", 10, 5, 0, 0, 60.0, 30.0, 0.0}));
 
     ASSERT_EQ(job.Flaws.Count(), 3);
     EXPECT_EQ(job.Flaws.Get(0).Name, "Annoyance");
-    EXPECT_EQ(job.Flaws.Get(1), (TPrintPFDRow{"Man. Flaw", "-2", "Flight reduced in maneuver.", "", 0}));
-    const TPrintPFDRow cut = job.Flaws.Get(2);
+    EXPECT_EQ(job.Flaws.Get(1), (PrintPFDRow{"Man. Flaw", "-2", "Flight reduced in maneuver.", "", 0}));
+    const PrintPFDRow cut = job.Flaws.Get(2);
     EXPECT_EQ(cut.Rating, "-1");
     EXPECT_EQ(cut.Effect, longName + " reduced in man");
     EXPECT_EQ(cut.Effect.size(), 53u);
@@ -124,8 +124,8 @@ TEST(MakePrintJob, MovementRowsAndManeuverFlaws)
 
 TEST(MakePrintJob, PerkRowsAreFollowedByTheWeaponPerkRows)
 {
-    TVehicle vehicle;
-    TPerkRecord shown = perk("Searchlight", 0, 0);
+    Vehicle vehicle;
+    PerkRecord shown = perk("Searchlight", 0, 0);
     shown.ShowRating = true;
     shown.RatingValue = 2.5;
     shown.Aux = true;
@@ -133,9 +133,9 @@ TEST(MakePrintJob, PerkRowsAreFollowedByTheWeaponPerkRows)
     vehicle.Weapons->AddRecord(sniperWeapon());
     settle(vehicle);
 
-    const TPrintJob job = MakePrintJob(vehicle);
+    const PrintJob job = MakePrintJob(vehicle);
     ASSERT_EQ(job.Perks.Count(), 2);
-    EXPECT_EQ(job.Perks.Get(0), (TPrintPFDRow{"Searchlight", "2.5", "Effect of Searchlight", "", 1}));
+    EXPECT_EQ(job.Perks.Get(0), (PrintPFDRow{"Searchlight", "2.5", "Effect of Searchlight", "", 1}));
     EXPECT_EQ(job.Perks.Get(1).Name, "Sniper System");
     EXPECT_EQ(job.Perks.Get(1).Effect, "+1 to long and Extreme rolls for SLC");
     ASSERT_EQ(job.Weapons.Count(), 1);
@@ -145,7 +145,7 @@ TEST(MakePrintJob, PerkRowsAreFollowedByTheWeaponPerkRows)
 
 TEST(MakePrintJob, TextsProductionAndCost)
 {
-    TVehicle vehicle;
+    Vehicle vehicle;
     vehicle.Name = "Rhino";
     vehicle.CombatMass = "42 t";
     vehicle.Description = "General notes";
@@ -159,7 +159,7 @@ TEST(MakePrintJob, TextsProductionAndCost)
     vehicle.Weapons->AddRecord(sniperWeapon());
     settle(vehicle);
 
-    TPrintJob job = MakePrintJob(vehicle);
+    PrintJob job = MakePrintJob(vehicle);
     EXPECT_EQ(job.Name, "Rhino");
     EXPECT_EQ(job.Weight, "42 t");
     EXPECT_EQ(job.General, "General notes");

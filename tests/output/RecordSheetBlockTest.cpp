@@ -3,10 +3,10 @@
 
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "output/ConvertError.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
-#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 
@@ -18,24 +18,24 @@ namespace {
 
 // A program folder of its own, with override files written as compressed containers.
 class RecordSheetBlock : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { EnsureSheetRendering(); }
 
-    void WriteOverride(const std::string &name, const TSheetLayout &layout)
+    void WriteOverride(const std::string &name, const SheetLayout &layout)
     {
         WriteFileAtomically(m_folder + name, CompressBytes(SheetLayoutBytes(layout)));
     }
 
     // A small layout whose size tells it apart from the built-in one.
-    static TSheetLayout Small(QColor colour) { return PlainLayout(colour, 40, 20); }
+    static SheetLayout Small(QColor colour) { return PlainLayout(colour, 40, 20); }
 
-    TTempFolder m_temp;
+    TempFolder m_temp;
     const std::string m_folder = m_temp.Path().string() + "/";
 };
 
-TPrintJob Job()
+PrintJob Job()
 {
-    TPrintJob job;
+    PrintJob job;
     job.Name = "Hunter";
     job.Armor = 10;
     return job;
@@ -49,7 +49,7 @@ TEST_F(RecordSheetBlock, BothBuiltInLayoutsHoldTheGeneratedBlock)
     const std::vector<uint8_t> generated = ReadWholeFile(AW_SHEET_LAYOUT_BLOCK);
     EXPECT_EQ(SheetLayoutBlock(0, m_folder), generated);
     EXPECT_EQ(SheetLayoutBlock(1, m_folder), generated);
-    EXPECT_EQ(BuildSheetImage(Job(), 1, TSheetFormats(), m_folder).size(), QSize(1200, 1572));
+    EXPECT_EQ(BuildSheetImage(Job(), 1, SheetFormats(), m_folder).size(), QSize(1200, 1572));
 }
 #endif
 
@@ -57,11 +57,11 @@ TEST_F(RecordSheetBlock, LayoutZeroIsThePrintLayoutAndEveryOtherValueTheImageLay
 {
     WriteOverride("Print.zel", Small(Qt::red));
     WriteOverride("Jpeg.zel", Small(Qt::blue));
-    const QImage print = BuildSheetImage(Job(), 0, TSheetFormats(), m_folder);
+    const QImage print = BuildSheetImage(Job(), 0, SheetFormats(), m_folder);
     ASSERT_EQ(print.size(), QSize(40, 20));
     EXPECT_EQ(RgbAt(print, 5, 5), 0xFF0000u);
     for (const int layout : {1, 2, -1}) {
-        const QImage image = BuildSheetImage(Job(), layout, TSheetFormats(), m_folder);
+        const QImage image = BuildSheetImage(Job(), layout, SheetFormats(), m_folder);
         ASSERT_EQ(image.size(), QSize(40, 20)) << layout;
         EXPECT_EQ(RgbAt(image, 5, 5), 0x0000FFu) << layout;
     }
@@ -69,21 +69,21 @@ TEST_F(RecordSheetBlock, LayoutZeroIsThePrintLayoutAndEveryOtherValueTheImageLay
 
 TEST_F(RecordSheetBlock, AnOverrideTakesEffectAtTheNextExportAndRemovingItRestoresTheBuiltIn)
 {
-    const QSize builtIn = BuildSheetImage(Job(), 1, TSheetFormats(), m_folder).size();
+    const QSize builtIn = BuildSheetImage(Job(), 1, SheetFormats(), m_folder).size();
     WriteOverride("Jpeg.zel", Small(Qt::green));
-    EXPECT_EQ(BuildSheetImage(Job(), 1, TSheetFormats(), m_folder).size(), QSize(40, 20));
+    EXPECT_EQ(BuildSheetImage(Job(), 1, SheetFormats(), m_folder).size(), QSize(40, 20));
     std::filesystem::remove(m_folder + "Jpeg.zel");
-    EXPECT_EQ(BuildSheetImage(Job(), 1, TSheetFormats(), m_folder).size(), builtIn);
+    EXPECT_EQ(BuildSheetImage(Job(), 1, SheetFormats(), m_folder).size(), builtIn);
 }
 
 TEST_F(RecordSheetBlock, TheJpegExportWritesTheImageLayoutSheet)
 {
-    TSheetLayout layout = Small(Qt::white);
-    layout.Items.push_back(TSheetArmourBox{11, 0xFFFFFF, 0x000000, {0, 0, 20, 20}});
+    SheetLayout layout = Small(Qt::white);
+    layout.Items.push_back(SheetArmourBox{11, 0xFFFFFF, 0x000000, {0, 0, 20, 20}});
     WriteOverride("Jpeg.zel", layout);
     WriteOverride("Print.zel", Small(Qt::red));
     const std::string file = m_folder + "sheet.jpg";
-    SaveSheetJpeg(Job(), file, TSheetFormats(), m_folder);
+    SaveSheetJpeg(Job(), file, SheetFormats(), m_folder);
     DecodedJpeg decoded;
     ASSERT_TRUE(DecodeJpeg(ReadWholeFile(file), decoded));
     EXPECT_EQ(decoded.width, 40);
@@ -97,15 +97,15 @@ TEST_F(RecordSheetBlock, AFailedExportWritesNothingAndKeepsAnExistingFile)
     const std::string file = m_folder + "sheet.jpg";
     // an override that is not a container
     WriteFileAtomically(m_folder + "Jpeg.zel", std::string("not a container"));
-    EXPECT_THROW(SaveSheetJpeg(Job(), file, TSheetFormats(), m_folder), ELZHException);
+    EXPECT_THROW(SaveSheetJpeg(Job(), file, SheetFormats(), m_folder), LZHException);
     EXPECT_FALSE(std::filesystem::exists(file));
 
     // a label whose row number is not a number
-    TSheetLayout layout = Small(Qt::white);
-    layout.Items.push_back(Label("|WEPNAMEone|", TSheetAlignment::Left, 8, false, {0, 0, 20, 40}));
+    SheetLayout layout = Small(Qt::white);
+    layout.Items.push_back(Label("|WEPNAMEone|", SheetAlignment::Left, 8, false, {0, 0, 20, 40}));
     WriteOverride("Jpeg.zel", layout);
     WriteFileAtomically(file, std::string("previous"));
-    EXPECT_THROW(SaveSheetJpeg(Job(), file, TSheetFormats(), m_folder), EConvertError);
+    EXPECT_THROW(SaveSheetJpeg(Job(), file, SheetFormats(), m_folder), ConvertError);
     const std::vector<uint8_t> kept = ReadWholeFile(file);
     EXPECT_EQ(std::string(kept.begin(), kept.end()), "previous");
 
@@ -113,6 +113,6 @@ TEST_F(RecordSheetBlock, AFailedExportWritesNothingAndKeepsAnExistingFile)
     std::vector<uint8_t> cut = SheetLayoutBytes(Small(Qt::white));
     cut.resize(30);
     WriteFileAtomically(m_folder + "Jpeg.zel", CompressBytes(cut));
-    EXPECT_THROW(SaveSheetJpeg(Job(), file, TSheetFormats(), m_folder), EStreamError);
+    EXPECT_THROW(SaveSheetJpeg(Job(), file, SheetFormats(), m_folder), StreamError);
     EXPECT_EQ(ReadWholeFile(file), kept);
 }

@@ -78,9 +78,9 @@ TEST(RecordSheetJpeg, QualityEightyFiveLiesBetweenLowerAndHigherQualities)
 
 TEST(RecordSheetJpeg, AnEmptyImageIsRefusedAndNothingIsWritten)
 {
-    TTempFolder dir;
+    TempFolder dir;
     const std::string file = dir / "empty.jpg";
-    EXPECT_THROW(SaveJpeg(QImage(), file), EJpegError);
+    EXPECT_THROW(SaveJpeg(QImage(), file), JpegError);
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
@@ -89,16 +89,16 @@ TEST(RecordSheetJpeg, ALibraryErrorBecomesAnExceptionNotAnExit)
     // libjpeg refuses images wider than 65500 pixels.
     QImage wide(65501, 1, QImage::Format_RGB888);
     wide.fill(Qt::white);
-    EXPECT_THROW(EncodeJpeg(wide), EJpegError);
+    EXPECT_THROW(EncodeJpeg(wide), JpegError);
 }
 
 TEST(RecordSheetJpeg, AFailedWriteKeepsThePreviousFile)
 {
-    TTempFolder dir;
+    TempFolder dir;
     const std::string file = dir / "sheet.jpg";
     WriteFileAtomically(file, std::string("previous"));
     SetWriteFaultInjector([] { return false; });
-    EXPECT_THROW(SaveJpeg(ColourTestImage(), file), EFileError);
+    EXPECT_THROW(SaveJpeg(ColourTestImage(), file), FileError);
     SetWriteFaultInjector({});
     const std::vector<uint8_t> kept = ReadWholeFile(file);
     EXPECT_EQ(std::string(kept.begin(), kept.end()), "previous");
@@ -114,7 +114,7 @@ TEST(RecordSheetPng, IsLossless)
     EnsureSheetRendering();
     QImage image = ColourTestImage();
     image.setPixelColor(600, 700, QColor(1, 2, 3));
-    TTempFolder dir;
+    TempFolder dir;
     const std::string file = dir / "sheet.png";
     SavePng(image, file);
     const QImage back(QString::fromStdString(file));
@@ -126,7 +126,7 @@ TEST(RecordSheetPng, IsLossless)
 TEST(RecordSheetPdf, WritesOnePdfDocument)
 {
     EnsureSheetRendering();
-    TTempFolder dir;
+    TempFolder dir;
     const std::string file = dir / "sheet.pdf";
     RenderSheetToPdf(ColourTestImage(), file, QPageSize(QPageSize::A4), "Panzer \xdf");
     const std::vector<uint8_t> pdf = ReadWholeFile(file);

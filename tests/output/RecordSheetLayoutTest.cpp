@@ -5,9 +5,9 @@
 
 namespace {
 
-TSheetLabel SampleLabel()
+SheetLabel SampleLabel()
 {
-    TSheetLabel label;
+    SheetLabel label;
     label.Text = "|TV|";
     label.Alignment = 2;
     label.Colour = 0x80000008;
@@ -19,26 +19,23 @@ TSheetLabel SampleLabel()
     return label;
 }
 
-TSheetLayout SampleLayout()
+SheetLayout SampleLayout()
 {
-    TSheetLayout layout;
+    SheetLayout layout;
     layout.Background = {'B', 'M', 1, 2, 3};
     layout.Items.push_back(SampleLabel());
-    layout.Items.push_back(TSheetPictureFrame{{79, 14, 483, 520}});
-    layout.Items.push_back(TSheetArmourBox{7, 0xFFFFFF, 0x000000, {176, 577, 18, 18}});
+    layout.Items.push_back(SheetPictureFrame{{79, 14, 483, 520}});
+    layout.Items.push_back(SheetArmourBox{7, 0xFFFFFF, 0x000000, {176, 577, 18, 18}});
     return layout;
 }
 
-int32_t Int32At(const std::vector<uint8_t> &b, size_t at)
-{
-    return bytes::GetInt32(b.data() + at);
-}
+int32_t Int32At(const std::vector<uint8_t> &b, size_t at) { return bytes::GetInt32(b.data() + at); }
 
 } // namespace
 
 TEST(SheetLayout, LabelFieldsAreStoredInTheirOrderAfterTheKindByte)
 {
-    TSheetLayout layout;
+    SheetLayout layout;
     layout.Items.push_back(SampleLabel());
     const std::vector<uint8_t> b = SheetLayoutBytes(layout);
     // background length 0, item count 1, then the label: 46 bytes plus its text and font name
@@ -65,9 +62,9 @@ TEST(SheetLayout, LabelFieldsAreStoredInTheirOrderAfterTheKindByte)
 
 TEST(SheetLayout, ArmourBoxAndPictureFrameImages)
 {
-    TSheetLayout layout;
-    layout.Items.push_back(TSheetArmourBox{37, 0xFFFFFF, 0x0000FF, {437, 624, 18, 17}});
-    layout.Items.push_back(TSheetPictureFrame{{79, 14, 483, 520}});
+    SheetLayout layout;
+    layout.Items.push_back(SheetArmourBox{37, 0xFFFFFF, 0x0000FF, {437, 624, 18, 17}});
+    layout.Items.push_back(SheetPictureFrame{{79, 14, 483, 520}});
     const std::vector<uint8_t> b = SheetLayoutBytes(layout);
     ASSERT_EQ(b.size(), 8u + 29u + 17u);
     EXPECT_EQ(b[8], 'S');
@@ -83,8 +80,8 @@ TEST(SheetLayout, ArmourBoxAndPictureFrameImages)
 
 TEST(SheetLayout, ReadsBackWhatWasWritten)
 {
-    const TSheetLayout layout = SampleLayout();
-    const TSheetLayout read = ReadSheetLayout(SheetLayoutBytes(layout));
+    const SheetLayout layout = SampleLayout();
+    const SheetLayout read = ReadSheetLayout(SheetLayoutBytes(layout));
     EXPECT_EQ(read.Background, layout.Background);
     EXPECT_EQ(read.Items, layout.Items);
 }
@@ -95,10 +92,10 @@ TEST(SheetLayout, AnUnknownKindByteIsAPictureFrame)
     const size_t frameKind = b.size() - 29 - 17;
     ASSERT_EQ(b[frameKind], 'P');
     b[frameKind] = 0x01;
-    const TSheetLayout read = ReadSheetLayout(b);
+    const SheetLayout read = ReadSheetLayout(b);
     ASSERT_EQ(read.Items.size(), 3u);
-    ASSERT_TRUE(std::holds_alternative<TSheetPictureFrame>(read.Items[1]));
-    EXPECT_EQ(std::get<TSheetPictureFrame>(read.Items[1]).Box, (TSheetLayoutBox{79, 14, 483, 520}));
+    ASSERT_TRUE(std::holds_alternative<SheetPictureFrame>(read.Items[1]));
+    EXPECT_EQ(std::get<SheetPictureFrame>(read.Items[1]).Box, (SheetLayoutBox{79, 14, 483, 520}));
 }
 
 TEST(SheetLayout, ACountBeyondTheDataStopsAtTheLastWholeItem)
@@ -113,7 +110,7 @@ TEST(SheetLayout, ACountBeyondTheDataStopsAtTheLastWholeItem)
 
 TEST(SheetLayout, EveryTruncationEitherKeepsWholeItemsOrIsRefused)
 {
-    const TSheetLayout layout = SampleLayout();
+    const SheetLayout layout = SampleLayout();
     const std::vector<uint8_t> full = SheetLayoutBytes(layout);
     // Where each item ends: a block cut exactly there holds the items before it.
     const size_t labelEnd = 4 + 5 + 4 + 46 + 4; // a label takes 46 bytes with "Arial", plus its text
@@ -123,9 +120,9 @@ TEST(SheetLayout, EveryTruncationEitherKeepsWholeItemsOrIsRefused)
         const std::vector<uint8_t> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
         const auto boundary = std::find(itemEnds.begin(), itemEnds.end(), length);
         if (boundary == itemEnds.end()) {
-            EXPECT_THROW(ReadSheetLayout(cut), EStreamError) << "cut at " << length;
+            EXPECT_THROW(ReadSheetLayout(cut), StreamError) << "cut at " << length;
         } else {
-            const TSheetLayout read = ReadSheetLayout(cut);
+            const SheetLayout read = ReadSheetLayout(cut);
             const size_t whole = static_cast<size_t>(boundary - itemEnds.begin());
             ASSERT_EQ(read.Items.size(), whole) << "cut at " << length;
             EXPECT_TRUE(std::equal(read.Items.begin(), read.Items.end(), layout.Items.begin()));
@@ -138,14 +135,14 @@ TEST(SheetLayout, LengthsThatClaimMoreThanRemainsAreRefusedBeforeReading)
     std::vector<uint8_t> b = SheetLayoutBytes(SampleLayout());
     std::vector<uint8_t> huge = b;
     bytes::PutInt32(huge.data(), 0x7FFFFFFF); // background length
-    EXPECT_THROW(ReadSheetLayout(huge), EStreamError);
+    EXPECT_THROW(ReadSheetLayout(huge), StreamError);
     std::vector<uint8_t> negative = b;
     bytes::PutInt32(negative.data(), -5);
-    EXPECT_THROW(ReadSheetLayout(negative), EStreamError);
+    EXPECT_THROW(ReadSheetLayout(negative), StreamError);
     std::vector<uint8_t> text = b;
     bytes::PutInt32(text.data() + 4 + 5 + 4 + 1, 0x7FFFFFF0); // label text length
-    EXPECT_THROW(ReadSheetLayout(text), EStreamError);
+    EXPECT_THROW(ReadSheetLayout(text), StreamError);
     std::vector<uint8_t> font = b;
     bytes::PutInt32(font.data() + 4 + 5 + 4 + 1 + 4 + 4 + 1 + 4 + 4 + 1, -1); // font-name length
-    EXPECT_THROW(ReadSheetLayout(font), EStreamError);
+    EXPECT_THROW(ReadSheetLayout(font), StreamError);
 }

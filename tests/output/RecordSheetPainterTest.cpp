@@ -18,19 +18,19 @@ const int kRowTops[10] = {153, 176, 242, 265, 326, 349, 414, 437, 507, 530};
 const int kRowHeights[10] = {18, 18, 17, 18, 17, 17, 18, 18, 18, 18};
 const int kColumnLefts[5] = {554, 577, 601, 624, 647};
 const int kColumnWidths[5] = {18, 18, 17, 17, 18};
-const TSheetLayoutBox kFrame{79, 14, 483, 520};
+const SheetLayoutBox kFrame{79, 14, 483, 520};
 
-TSheetLayoutBox ArmourBox(int k)
+SheetLayoutBox ArmourBox(int k)
 {
     const int row = (k - 1) / 5, column = (k - 1) % 5;
     return {kRowTops[row], kColumnLefts[column], kRowHeights[row], kColumnWidths[column]};
 }
 
-TSheetLayout ArmourLayout()
+SheetLayout ArmourLayout()
 {
-    TSheetLayout layout = PlainLayout(QColor(128, 128, 128));
+    SheetLayout layout = PlainLayout(QColor(128, 128, 128));
     for (int k = 1; k <= 50; ++k)
-        layout.Items.push_back(TSheetArmourBox{k, 0xFFFFFF, 0x000000, ArmourBox(k)});
+        layout.Items.push_back(SheetArmourBox{k, 0xFFFFFF, 0x000000, ArmourBox(k)});
     return layout;
 }
 
@@ -39,7 +39,7 @@ std::vector<int> WhiteBoxes(const QImage &sheet)
 {
     std::vector<int> white;
     for (int k = 1; k <= 50; ++k) {
-        const TSheetLayoutBox b = ArmourBox(k);
+        const SheetLayoutBox b = ArmourBox(k);
         const uint32_t topLeft = RgbAt(sheet, b.Left, b.Top);
         const uint32_t bottomRight = RgbAt(sheet, b.Right() - 1, b.Bottom() - 1);
         EXPECT_EQ(topLeft, bottomRight) << "box " << k;
@@ -66,7 +66,7 @@ QImage Solid(int width, int height, QColor colour)
 }
 
 class RecordSheetPainter : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { EnsureSheetRendering(); }
 };
 
@@ -74,7 +74,7 @@ class RecordSheetPainter : public ::testing::Test {
 
 TEST_F(RecordSheetPainter, ArmourBoxesUpToTheArmourAreWhiteAndTheRestBlack)
 {
-    const TSheetLayout layout = ArmourLayout();
+    const SheetLayout layout = ArmourLayout();
     EXPECT_EQ(WhiteBoxes(DrawRecordSheet(layout, {37, {}, {}})), Range(1, 37));
     EXPECT_EQ(WhiteBoxes(DrawRecordSheet(layout, {0, {}, {}})), Range(1, 0));
     EXPECT_EQ(WhiteBoxes(DrawRecordSheet(layout, {51, {}, {}})), Range(1, 50));
@@ -84,7 +84,7 @@ TEST_F(RecordSheetPainter, ArmourBoxesUpToTheArmourAreWhiteAndTheRestBlack)
 TEST_F(RecordSheetPainter, ArmourBoxRightAndBottomEdgesAreExclusive)
 {
     const QImage sheet = DrawRecordSheet(ArmourLayout(), {0, {}, {}});
-    const TSheetLayoutBox b = ArmourBox(1); // 554..571 x 153..170
+    const SheetLayoutBox b = ArmourBox(1); // 554..571 x 153..170
     EXPECT_EQ(RgbAt(sheet, 571, 170), 0x000000u);
     EXPECT_EQ(RgbAt(sheet, 572, 160), 0x808080u);
     EXPECT_EQ(RgbAt(sheet, 560, 171), 0x808080u);
@@ -95,9 +95,9 @@ TEST_F(RecordSheetPainter, ArmourBoxRightAndBottomEdgesAreExclusive)
 
 TEST_F(RecordSheetPainter, ArmourBoxColoursAreStoredRedFirst)
 {
-    TSheetLayout layout = PlainLayout(Qt::white);
-    layout.Items.push_back(TSheetArmourBox{5, 0x0000FF, 0xFF0000, {10, 10, 5, 5}});
-    layout.Items.push_back(TSheetArmourBox{6, 0x0000FF, 0xFF0000, {20, 10, 5, 5}});
+    SheetLayout layout = PlainLayout(Qt::white);
+    layout.Items.push_back(SheetArmourBox{5, 0x0000FF, 0xFF0000, {10, 10, 5, 5}});
+    layout.Items.push_back(SheetArmourBox{6, 0x0000FF, 0xFF0000, {20, 10, 5, 5}});
     const QImage sheet = DrawRecordSheet(layout, {5, {}, {}});
     EXPECT_EQ(RgbAt(sheet, 12, 12), 0xFF0000u); // reached: 0x0000FF is red
     EXPECT_EQ(RgbAt(sheet, 12, 22), 0x0000FFu); // below: 0xFF0000 is blue
@@ -132,8 +132,8 @@ TEST(RecordSheetPicture, DrawnSizeRoundsHalvesToEven)
 
 TEST_F(RecordSheetPainter, ThePictureIsStretchedIntoItsPlaceAndTheRestOfTheFrameIsLeftAlone)
 {
-    TSheetLayout layout = PlainLayout(Qt::white);
-    layout.Items.push_back(TSheetPictureFrame{kFrame});
+    SheetLayout layout = PlainLayout(Qt::white);
+    layout.Items.push_back(SheetPictureFrame{kFrame});
     const QImage sheet = DrawRecordSheet(layout, {0, Solid(200, 100, QColor(255, 0, 0)), {}});
     EXPECT_EQ(RgbAt(sheet, 14, 190), 0xFF0000u);
     EXPECT_EQ(RgbAt(sheet, 533, 450), 0xFF0000u);
@@ -146,8 +146,8 @@ TEST_F(RecordSheetPainter, ThePictureIsStretchedIntoItsPlaceAndTheRestOfTheFrame
 
 TEST_F(RecordSheetPainter, AnEmptyPictureLeavesTheFrameAsTheBackgroundShowsIt)
 {
-    TSheetLayout layout = PlainLayout(QColor(10, 200, 30));
-    layout.Items.push_back(TSheetPictureFrame{kFrame});
+    SheetLayout layout = PlainLayout(QColor(10, 200, 30));
+    layout.Items.push_back(SheetPictureFrame{kFrame});
     const QImage sheet = DrawRecordSheet(layout, {0, QImage(), {}});
     EXPECT_EQ(RgbAt(sheet, 274, 320), 0x0AC81Eu);
 }
@@ -168,7 +168,7 @@ TEST_F(RecordSheetPainter, AnIndexedBackgroundKeepsItsPaletteColours)
     indexed.setColorTable(palette);
     indexed.fill(1);
     indexed.setPixel(3, 4, 0);
-    TSheetLayout layout;
+    SheetLayout layout;
     layout.Background = BitmapFileOf(indexed);
     ASSERT_EQ(layout.Background[28], 8); // stored with 8 bits per pixel
     const QImage sheet = DrawRecordSheet(layout, {});
@@ -178,10 +178,10 @@ TEST_F(RecordSheetPainter, AnIndexedBackgroundKeepsItsPaletteColours)
 
 TEST_F(RecordSheetPainter, LabelTextLandsInsideItsBox)
 {
-    const TSheetLayoutBox name{22, 20, 36, 600};
-    TSheetLayout layout = PlainLayout(Qt::white);
-    layout.Items.push_back(Label("|NAME|", TSheetAlignment::Left, 16, true, name));
-    TSheetValues values;
+    const SheetLayoutBox name{22, 20, 36, 600};
+    SheetLayout layout = PlainLayout(Qt::white);
+    layout.Items.push_back(Label("|NAME|", SheetAlignment::Left, 16, true, name));
+    SheetValues values;
     values.ExpandText = [](const std::string &text) { return text == "|NAME|" ? std::string("Hunter Mk. II") : text; };
     const QImage sheet = DrawRecordSheet(layout, values);
     const QRect box(name.Left, name.Top, name.Width, name.Height);
@@ -197,11 +197,11 @@ TEST_F(RecordSheetPainter, LabelTextLandsInsideItsBox)
 
 TEST_F(RecordSheetPainter, CentredAndRightAlignedLabels)
 {
-    const TSheetLayoutBox centred{100, 100, 18, 200};
-    const TSheetLayoutBox right{200, 100, 18, 200};
-    TSheetLayout layout = PlainLayout(Qt::white);
-    layout.Items.push_back(Label("MMMM", TSheetAlignment::Centre, 8, false, centred));
-    layout.Items.push_back(Label("MMMM", TSheetAlignment::Right, 8, false, right));
+    const SheetLayoutBox centred{100, 100, 18, 200};
+    const SheetLayoutBox right{200, 100, 18, 200};
+    SheetLayout layout = PlainLayout(Qt::white);
+    layout.Items.push_back(Label("MMMM", SheetAlignment::Centre, 8, false, centred));
+    layout.Items.push_back(Label("MMMM", SheetAlignment::Right, 8, false, right));
     const QImage sheet = DrawRecordSheet(layout, {});
     const QRect c = InkBounds(sheet, QRect(0, 90, 1200, 40));
     const QRect r = InkBounds(sheet, QRect(0, 190, 1200, 40));
@@ -213,9 +213,9 @@ TEST_F(RecordSheetPainter, CentredAndRightAlignedLabels)
 
 TEST_F(RecordSheetPainter, TextWiderThanItsBoxIsCutAtTheBoxEdgeNotWrapped)
 {
-    const TSheetLayoutBox cost{693, 427, 18, 60};
-    TSheetLayout layout = PlainLayout(Qt::white);
-    layout.Items.push_back(Label("1,234,567,890,123.45 Mark", TSheetAlignment::Left, 8, false, cost));
+    const SheetLayoutBox cost{693, 427, 18, 60};
+    SheetLayout layout = PlainLayout(Qt::white);
+    layout.Items.push_back(Label("1,234,567,890,123.45 Mark", SheetAlignment::Left, 8, false, cost));
     const QImage sheet = DrawRecordSheet(layout, {});
     const QRect ink = InkBounds(sheet, sheet.rect());
     EXPECT_EQ(ink.right(), cost.Right() - 1) << "the text runs to the edge and stops there";
@@ -225,9 +225,9 @@ TEST_F(RecordSheetPainter, TextWiderThanItsBoxIsCutAtTheBoxEdgeNotWrapped)
 
 TEST_F(RecordSheetPainter, AnEmptyExpansionDrawsNothing)
 {
-    TSheetLayout layout = PlainLayout(Qt::white);
-    layout.Items.push_back(Label("|WEPNAME11|", TSheetAlignment::Left, 8, false, {100, 100, 18, 200}));
-    TSheetValues values;
+    SheetLayout layout = PlainLayout(Qt::white);
+    layout.Items.push_back(Label("|WEPNAME11|", SheetAlignment::Left, 8, false, {100, 100, 18, 200}));
+    SheetValues values;
     values.ExpandText = [](const std::string &) { return std::string(); };
     EXPECT_EQ(InkCount(DrawRecordSheet(layout, values), QRect(0, 0, 1200, 1572)), 0);
 }
@@ -235,28 +235,28 @@ TEST_F(RecordSheetPainter, AnEmptyExpansionDrawsNothing)
 TEST_F(RecordSheetPainter, BoxesThatAreEmptyOrFarOutsideDrawNothing)
 {
     const int32_t far = 0x7FFFFFF0;
-    TSheetLayout layout = PlainLayout(Qt::white);
-    layout.Items.push_back(Label("WWWW", TSheetAlignment::Left, 8, false, {100, 100, 18, 0}));
-    layout.Items.push_back(Label("WWWW", TSheetAlignment::Right, 8, false, {100, far, 18, 100}));
-    layout.Items.push_back(TSheetArmourBox{1, 0, 0, {10, 10, -5, 20}});
-    layout.Items.push_back(TSheetArmourBox{1, 0, 0, {far, far, far, far}});
-    layout.Items.push_back(TSheetPictureFrame{{0, 0, far, far}});
-    layout.Items.push_back(TSheetPictureFrame{{0, 0, 100, 0}});
+    SheetLayout layout = PlainLayout(Qt::white);
+    layout.Items.push_back(Label("WWWW", SheetAlignment::Left, 8, false, {100, 100, 18, 0}));
+    layout.Items.push_back(Label("WWWW", SheetAlignment::Right, 8, false, {100, far, 18, 100}));
+    layout.Items.push_back(SheetArmourBox{1, 0, 0, {10, 10, -5, 20}});
+    layout.Items.push_back(SheetArmourBox{1, 0, 0, {far, far, far, far}});
+    layout.Items.push_back(SheetPictureFrame{{0, 0, far, far}});
+    layout.Items.push_back(SheetPictureFrame{{0, 0, 100, 0}});
     const QImage sheet = DrawRecordSheet(layout, {0, Solid(20, 10, Qt::black), {}});
     EXPECT_EQ(InkCount(sheet, sheet.rect()), 0);
 }
 
 TEST_F(RecordSheetPainter, ItemsAreDrawnInStoredOrder)
 {
-    TSheetLayout layout = PlainLayout(Qt::white);
-    layout.Items.push_back(Label("WWWWWWWW", TSheetAlignment::Left, 12, true, {100, 100, 20, 200}));
-    layout.Items.push_back(TSheetArmourBox{1, 0xFFFFFF, 0x000000, {100, 100, 20, 200}});
+    SheetLayout layout = PlainLayout(Qt::white);
+    layout.Items.push_back(Label("WWWWWWWW", SheetAlignment::Left, 12, true, {100, 100, 20, 200}));
+    layout.Items.push_back(SheetArmourBox{1, 0xFFFFFF, 0x000000, {100, 100, 20, 200}});
     EXPECT_EQ(InkCount(DrawRecordSheet(layout, {1, {}, {}}), QRect(100, 100, 200, 20)), 0);
 }
 
 TEST_F(RecordSheetPainter, PointSizeReplacesTheStoredFontHeight)
 {
-    TSheetLabel label = Label("x", TSheetAlignment::Left, 8, false, {});
+    SheetLabel label = Label("x", SheetAlignment::Left, 8, false, {});
     label.FontHeight = -40;
     EXPECT_EQ(SheetLabelFont(label).pixelSize(), 11); // 8 points at 96 per inch
     label.PointSize = 16;
@@ -283,27 +283,27 @@ TEST(RecordSheetBitmap, DamagedOrHugeBitmapsAreRefusedBeforeDecoding)
 
     std::vector<uint8_t> notBitmap = good;
     notBitmap[0] = 'P';
-    EXPECT_THROW(LoadSheetBitmap(notBitmap), ESheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(notBitmap), SheetBitmapError);
 
     std::vector<uint8_t> huge = good;
     huge[18] = 0xFF;
     huge[19] = 0xFF;
     huge[20] = 0x00;
     huge[21] = 0x00; // width 65535
-    EXPECT_THROW(LoadSheetBitmap(huge), ESheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(huge), SheetBitmapError);
 
     std::vector<uint8_t> zeroHeight = good;
     std::fill(zeroHeight.begin() + 22, zeroHeight.begin() + 26, 0);
-    EXPECT_THROW(LoadSheetBitmap(zeroHeight), ESheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(zeroHeight), SheetBitmapError);
 
     std::vector<uint8_t> shortPixels(good.begin(), good.end() - 1);
-    EXPECT_THROW(LoadSheetBitmap(shortPixels), ESheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(shortPixels), SheetBitmapError);
 
     std::vector<uint8_t> badDepth = good;
     badDepth[28] = 7;
-    EXPECT_THROW(LoadSheetBitmap(badDepth), ESheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(badDepth), SheetBitmapError);
 
-    EXPECT_THROW(LoadSheetBitmap(std::vector<uint8_t>{'B', 'M'}), ESheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(std::vector<uint8_t>{'B', 'M'}), SheetBitmapError);
 
     // run-length coded pixels can claim any size in a few bytes: 16000 x 16000 is refused
     QList<QRgb> palette(256, qRgb(0, 0, 0));
@@ -314,5 +314,5 @@ TEST(RecordSheetBitmap, DamagedOrHugeBitmapsAreRefusedBeforeDecoding)
     bytes::PutInt32(claimed.data() + 18, 16000);
     bytes::PutInt32(claimed.data() + 22, 16000);
     bytes::PutUInt32(claimed.data() + 30, 1); // RLE8
-    EXPECT_THROW(LoadSheetBitmap(claimed), ESheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(claimed), SheetBitmapError);
 }

@@ -21,18 +21,18 @@ namespace {
 class SheetRenderingEnvironment : public ::testing::Environment {
 public:
     void TearDown() override { context.reset(); }
-    std::unique_ptr<TSheetRenderContext> context;
+    std::unique_ptr<SheetRenderContext> context;
 };
 
-SheetRenderingEnvironment *const g_environment = static_cast<SheetRenderingEnvironment *>(
-    ::testing::AddGlobalTestEnvironment(new SheetRenderingEnvironment));
+SheetRenderingEnvironment *const g_environment =
+    static_cast<SheetRenderingEnvironment *>(::testing::AddGlobalTestEnvironment(new SheetRenderingEnvironment));
 
 } // namespace
 
 void EnsureSheetRendering()
 {
     if (!g_environment->context)
-        g_environment->context = std::make_unique<TSheetRenderContext>();
+        g_environment->context = std::make_unique<SheetRenderContext>();
 }
 
 std::vector<uint8_t> BitmapFileOf(const QImage &image)
@@ -44,18 +44,18 @@ std::vector<uint8_t> BitmapFileOf(const QImage &image)
     return std::vector<uint8_t>(data.begin(), data.end());
 }
 
-TSheetLayout PlainLayout(QColor background, int width, int height)
+SheetLayout PlainLayout(QColor background, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(background);
-    TSheetLayout layout;
+    SheetLayout layout;
     layout.Background = BitmapFileOf(image);
     return layout;
 }
 
-TSheetLabel Label(const std::string &text, TSheetAlignment align, int points, bool bold, TSheetLayoutBox box)
+SheetLabel Label(const std::string &text, SheetAlignment align, int points, bool bold, SheetLayoutBox box)
 {
-    TSheetLabel label;
+    SheetLabel label;
     label.Text = text;
     label.Alignment = static_cast<uint8_t>(align);
     label.Colour = 0x80000008;
@@ -87,10 +87,7 @@ QRect InkBounds(const QImage &image, const QRect &rect)
     return bounds;
 }
 
-uint32_t RgbAt(const QImage &image, int x, int y)
-{
-    return image.pixel(x, y) & 0xFFFFFFu;
-}
+uint32_t RgbAt(const QImage &image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
 
 uint32_t DecodedJpeg::At(int x, int y) const
 {
@@ -104,10 +101,7 @@ struct DecodeErrors {
     std::jmp_buf jump;
 };
 
-void OnDecodeError(j_common_ptr info)
-{
-    std::longjmp(reinterpret_cast<DecodeErrors *>(info->err)->jump, 1);
-}
+void OnDecodeError(j_common_ptr info) { std::longjmp(reinterpret_cast<DecodeErrors *>(info->err)->jump, 1); }
 } // namespace
 
 bool DecodeJpeg(const std::vector<uint8_t> &file, DecodedJpeg &out)

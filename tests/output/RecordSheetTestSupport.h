@@ -20,10 +20,10 @@ void EnsureSheetRendering();
 std::vector<uint8_t> BitmapFileOf(const QImage &image);
 
 // A layout of the sheet's size on a plain background of the given colour, without items.
-TSheetLayout PlainLayout(QColor background, int width = 1200, int height = 1572);
+SheetLayout PlainLayout(QColor background, int width = 1200, int height = 1572);
 
 // A label as the built-in sheet stores them: Arial, window-text colour.
-TSheetLabel Label(const std::string &text, TSheetAlignment align, int points, bool bold, TSheetLayoutBox box);
+SheetLabel Label(const std::string &text, SheetAlignment align, int points, bool bold, SheetLayoutBox box);
 
 // Pixels darker than mid-grey inside rect, and their bounding box.
 int InkCount(const QImage &image, const QRect &rect);

@@ -8,14 +8,14 @@
 namespace {
 
 // A heavy autocannon row under another name and count.
-TPrintWeaponRow Weapon(const std::string &name, int quantity)
+PrintWeaponRow Weapon(const std::string &name, int quantity)
 {
     return sheettest::Weapon(name, "HAC", "F", {2, 4, 8, 16}, 0, 12, quantity, "AP", 30, "");
 }
 
-TPrintJob SampleJob()
+PrintJob SampleJob()
 {
-    TPrintJob job;
+    PrintJob job;
     job.Name = "Hunter";
     job.Armor = 37;
     job.Maneuver = 2;
@@ -34,23 +34,20 @@ TPrintJob SampleJob()
     return job;
 }
 
-std::string Expand(const TPrintJob &job, const std::string &text)
-{
-    return TSheetTokens(job).Expand(text);
-}
+std::string Expand(const PrintJob &job, const std::string &text) { return SheetTokens(job).Expand(text); }
 
 } // namespace
 
 TEST(RecordSheetTokens, QuantityPrefixOnTheWeaponNameCell)
 {
-    const TPrintJob job = SampleJob();
+    const PrintJob job = SampleJob();
     EXPECT_EQ(Expand(job, "|WEPSQTY1| |WEPNAME1|"), " Autocannon");
     EXPECT_EQ(Expand(job, "|WEPSQTY2| |WEPNAME2|"), "2 x Rifle");
 }
 
 TEST(RecordSheetTokens, RowsBeyondTheListAreEmpty)
 {
-    TPrintJob job = SampleJob();
+    PrintJob job = SampleJob();
     for (int i = 0; i < 8; ++i)
         job.Weapons.Add(Weapon("Extra", 1));
     ASSERT_EQ(job.Weapons.Count(), 10);
@@ -62,7 +59,7 @@ TEST(RecordSheetTokens, RowsBeyondTheListAreEmpty)
 
 TEST(RecordSheetTokens, OneMovementSystemLeavesOnlyTheWordsOfTheSecond)
 {
-    const TPrintJob job = SampleJob();
+    const PrintJob job = SampleJob();
     EXPECT_EQ(Expand(job, "|MOVNAME1| COMBAT"), "Ground COMBAT");
     EXPECT_EQ(Expand(job, "|MOVNAME2| COMBAT"), " COMBAT");
     EXPECT_EQ(Expand(job, "|MOVNAME2| TOP"), " TOP");
@@ -73,7 +70,7 @@ TEST(RecordSheetTokens, OneMovementSystemLeavesOnlyTheWordsOfTheSecond)
 
 TEST(RecordSheetTokens, DesignValuesInTheSheetsFormats)
 {
-    const TPrintJob job = SampleJob();
+    const PrintJob job = SampleJob();
     EXPECT_EQ(Expand(job, "|ARMOR| |ARMOR*2| |ARMOR*3|"), "37 74 111");
     EXPECT_EQ(Expand(job, "|TV|"), "1235") << "whole number without separators";
     EXPECT_EQ(Expand(job, "|MAN| |SENSRATING| |FICON|"), "+2 -1 0");
@@ -83,7 +80,7 @@ TEST(RecordSheetTokens, DesignValuesInTheSheetsFormats)
 
 TEST(RecordSheetTokens, WeaponCells)
 {
-    TPrintJob job = SampleJob();
+    PrintJob job = SampleJob();
     job.Weapons.Rows()[0].Accuracy = 1;
     job.Weapons.Rows()[1].Accuracy = -1;
     job.Weapons.Rows()[0].ROF = "3";
@@ -97,7 +94,7 @@ TEST(RecordSheetTokens, WeaponCells)
 
 TEST(RecordSheetTokens, PerkFlawAndDefectRows)
 {
-    const TPrintJob job = SampleJob();
+    const PrintJob job = SampleJob();
     EXPECT_EQ(Expand(job, "|PERKNAME1|:|PERKRATING1|:|PERKAUX1|"), "Armored Cockpit:+2:AUX");
     EXPECT_EQ(Expand(job, "|FLAWNAME2| |FLAWRATING2|"), "Man. Flaw -2");
     EXPECT_EQ(Expand(job, "|FLAWAUX1|"), "");
@@ -106,18 +103,18 @@ TEST(RecordSheetTokens, PerkFlawAndDefectRows)
 
 TEST(RecordSheetTokens, ExactTokensComeFirstSoTheirValuesAreExpandedByTheIndexedOnes)
 {
-    TPrintJob job = SampleJob();
+    PrintJob job = SampleJob();
     job.Name = "Carrier of |WEPNAME2|";
     EXPECT_EQ(Expand(job, "|NAME|"), "Carrier of Rifle");
 }
 
 TEST(RecordSheetTokens, ARowNumberThatIsNotANumberFails)
 {
-    const TPrintJob job = SampleJob();
+    const PrintJob job = SampleJob();
     try {
         Expand(job, "|WEPNAMEx|");
         FAIL() << "no error";
-    } catch (const EConvertError &e) {
+    } catch (const ConvertError &e) {
         EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
     }
 }

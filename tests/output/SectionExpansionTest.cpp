@@ -12,7 +12,7 @@
 namespace {
 
 // The in-place expansion, step by step as the rule states it.
-std::string expandInPlace(const std::string &open, const std::string &close, const TRowBuilder &build, std::string text)
+std::string expandInPlace(const std::string &open, const std::string &close, const RowBuilder &build, std::string text)
 {
     size_t from = 0;
     size_t begin;
@@ -109,7 +109,7 @@ TEST(SectionExpansion, ThousandsOfSectionsWithLargeRowsStayWithinTheSheetLimit)
     for (int i = 0; i < 3000; ++i)
         text += "|S|.|/S|";
     const auto big = [](const std::string &) { return std::vector<std::string>{std::string(4096, 'x')}; };
-    EXPECT_THROW(ExpandSections("|S|", "|/S|", big, text), ESheetTooLarge);
+    EXPECT_THROW(ExpandSections("|S|", "|/S|", big, text), SheetTooLarge);
 
     std::string fits;
     for (int i = 0; i < 1000; ++i)

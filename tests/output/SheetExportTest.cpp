@@ -17,10 +17,10 @@ namespace {
 
 class SheetExportTest : public ::testing::Test {
 protected:
-  void TearDown() override { SetWriteFaultInjector({}); }
-  std::string path(const std::string &name) const { return m_folder / name; }
+    void TearDown() override { SetWriteFaultInjector({}); }
+    std::string path(const std::string &name) const { return m_folder / name; }
 
-  TTempFolder m_folder;
+    TempFolder m_folder;
 };
 
 } // namespace
@@ -36,25 +36,25 @@ TEST_F(SheetExportTest, WritesTheWholeSheetReplacingAnOldFile)
 {
     const std::string target = path("Rhino.txt");
     WriteFileAtomically(target, std::string("an older, longer sheet that must disappear completely"));
-    SaveSheet(TSheetKind::Text, target, "Name: |NAME|\r\n", FullSheetJob());
+    SaveSheet(SheetKind::Text, target, "Name: |NAME|\r\n", FullSheetJob());
     EXPECT_EQ(ReadText(target), "Name: Rhino Mk II\r\n");
 
     const std::string page = path("Rhino.html");
-    TPrintJob job = FullSheetJob();
+    PrintJob job = FullSheetJob();
     job.Name = "A&B";
-    SaveSheet(TSheetKind::Html, page, "<p>|NAME|</p>", job);
+    SaveSheet(SheetKind::Html, page, "<p>|NAME|</p>", job);
     EXPECT_EQ(ReadText(page), "<p>A&amp;B</p>");
 }
 
 TEST_F(SheetExportTest, TemplateErrorLeavesNoFileAndKeepsAnOldOne)
 {
     const std::string fresh = path("new.txt");
-    EXPECT_THROW(SaveSheet(TSheetKind::Text, fresh, "|NAME| |TVx|", FullSheetJob()), EConvertError);
+    EXPECT_THROW(SaveSheet(SheetKind::Text, fresh, "|NAME| |TVx|", FullSheetJob()), ConvertError);
     EXPECT_FALSE(FileExists(fresh));
 
     const std::string old = path("old.html");
     WriteFileAtomically(old, std::string("old sheet"));
-    EXPECT_THROW(SaveSheet(TSheetKind::Html, old, "|NAME| |COSTabc|", FullSheetJob()), EConvertError);
+    EXPECT_THROW(SaveSheet(SheetKind::Html, old, "|NAME| |COSTabc|", FullSheetJob()), ConvertError);
     EXPECT_EQ(ReadText(old), "old sheet");
     EXPECT_EQ(m_folder.EntryCount(), 1u) << "no temporary file is left";
 }
@@ -64,7 +64,7 @@ TEST_F(SheetExportTest, FailedWriteKeepsTheOldFile)
     const std::string old = path("old.txt");
     WriteFileAtomically(old, std::string("old sheet"));
     SetWriteFaultInjector([] { return false; });
-    EXPECT_THROW(SaveSheet(TSheetKind::Text, old, TextTemplate(), FullSheetJob()), EFileError);
+    EXPECT_THROW(SaveSheet(SheetKind::Text, old, TextTemplate(), FullSheetJob()), FileError);
     SetWriteFaultInjector({});
     EXPECT_EQ(ReadText(old), "old sheet");
     EXPECT_EQ(m_folder.EntryCount(), 1u);

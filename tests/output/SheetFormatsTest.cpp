@@ -4,7 +4,7 @@
 
 TEST(SheetFormats, WeaponAndPerkBlockTexts)
 {
-    const TSheetFormats f({'.', ','});
+    const SheetFormats f({'.', ','});
     EXPECT_EQ(f.Damage(12), "x12");
     EXPECT_EQ(f.Damage(1234), "x1234"); // never grouped
     EXPECT_EQ(f.Damage(-3), "x-3");

@@ -3,8 +3,8 @@
 #include "tests/support/TestFiles.h"
 
 #include "base/Stream.h"
-#include "output/SheetTemplate.h"
 #include "codec/LzhCompressor.h"
+#include "output/SheetTemplate.h"
 
 #include <gtest/gtest.h>
 
@@ -24,24 +24,24 @@ protected:
     void TearDown() override { SetProgramFolder(m_savedFolder); }
     void writeOverride(const std::string &name, const std::string &content)
     {
-        WriteFileAtomically(m_folder + name,
-                            CompressBytes(std::span(reinterpret_cast<const uint8_t *>(content.data()), content.size())));
+        WriteFileAtomically(m_folder + name, CompressBytes(std::span(reinterpret_cast<const uint8_t *>(content.data()),
+                                                                     content.size())));
     }
 
-    TTempFolder m_temp;
+    TempFolder m_temp;
     const std::string m_folder = m_temp.Path().string() + "/";
     std::string m_savedFolder;
 };
 
-std::string streamText(const TStream &stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
+std::string streamText(const Stream &stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
 
 } // namespace
 
 TEST_F(SheetTemplateTest, BuiltInTemplatesAreTheTemplateFiles)
 {
-    EXPECT_EQ(SheetTemplate(TSheetKind::Text), TextTemplate());
-    EXPECT_EQ(SheetTemplate(TSheetKind::Html), HtmlTemplate());
-    const TStream text = BuildTextSheet(FullSheetJob());
+    EXPECT_EQ(SheetTemplate(SheetKind::Text), TextTemplate());
+    EXPECT_EQ(SheetTemplate(SheetKind::Html), HtmlTemplate());
+    const Stream text = BuildTextSheet(FullSheetJob());
     EXPECT_EQ(text.Position(), 0);
     EXPECT_EQ(streamText(text), ReadText(AW_TEST_DATA_DIR "/sheets/full-design.txt"));
 }
@@ -50,13 +50,13 @@ TEST_F(SheetTemplateTest, OverrideFileTakesEffectAtTheNextExportAndRemovingItRes
 {
     writeOverride("Text.zel", "Only |NAME|");
     writeOverride("html.zel", "<b>|NAME|</b>");
-    TPrintJob job = FullSheetJob();
+    PrintJob job = FullSheetJob();
     job.Name = "R&D";
     EXPECT_EQ(streamText(BuildTextSheet(job)), "Only R&D");
     EXPECT_EQ(streamText(BuildHtmlSheet(job)), "<b>R&amp;D</b>");
 
     std::filesystem::remove(m_folder + "Text.zel");
-    EXPECT_EQ(SheetTemplate(TSheetKind::Text), TextTemplate());
+    EXPECT_EQ(SheetTemplate(SheetKind::Text), TextTemplate());
 }
 
 TEST_F(SheetTemplateTest, DamagedOverrideEndsTheExportWithoutWriting)
@@ -64,6 +64,6 @@ TEST_F(SheetTemplateTest, DamagedOverrideEndsTheExportWithoutWriting)
     WriteFileAtomically(m_folder + "Text.zel", std::string("not a container"));
     const std::string target = m_folder + "sheet.txt";
     WriteFileAtomically(target, std::string("old sheet"));
-    EXPECT_THROW(SaveSheet(TSheetKind::Text, target, FullSheetJob()), ELZHException);
+    EXPECT_THROW(SaveSheet(SheetKind::Text, target, FullSheetJob()), LZHException);
     EXPECT_EQ(ReadText(target), "old sheet");
 }

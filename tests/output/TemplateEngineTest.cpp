@@ -21,7 +21,7 @@ std::string convertErrorOf(const std::function<void()> &action)
 {
     try {
         action();
-    } catch (const EConvertError &error) {
+    } catch (const ConvertError &error) {
         return error.what();
     }
     return "no error";
@@ -56,7 +56,7 @@ TEST(TemplateExactToken, TemplateWithoutTokensIsUnchanged)
 {
     const std::string original = "plain\r\ntext | with a bar";
     std::string text = original;
-    TTokenSet set;
+    TokenSet set;
     set.Add("NAME", "Rhino");
     set.Apply(text);
     EXPECT_EQ(text, original);
@@ -106,8 +106,7 @@ TEST(TemplateWidthToken, WithoutClosingBarStaysAsWritten)
 TEST(TemplateWidthToken, WithoutDigitsFailsWithTheIntegerConversionError)
 {
     std::string text = "x |NAME| y";
-    EXPECT_EQ(convertErrorOf([&] { ReplaceWidthToken("|NAME", "|", "v", text); }),
-              "'' is not a valid integer value");
+    EXPECT_EQ(convertErrorOf([&] { ReplaceWidthToken("|NAME", "|", "v", text); }), "'' is not a valid integer value");
     std::string huge = "|NAME99999999999|";
     EXPECT_EQ(convertErrorOf([&] { ReplaceWidthToken("|NAME", "|", "v", huge); }),
               "'99999999999' is not a valid integer value");
@@ -122,7 +121,7 @@ TEST(TemplateWidthToken, ValueHoldingItsOwnTokenDoesNotLoop)
 
 TEST(TemplateWidthToken, LongestNameOfTheSetWins)
 {
-    TTokenSet set;
+    TokenSet set;
     set.Add("ARMOR", "7");
     set.Add("ARMORx2", "14");
     set.Add("ARMORMATERIAL", "Steel");
@@ -135,7 +134,7 @@ TEST(TemplateWidthToken, LongestNameOfTheSetWins)
 
 TEST(TemplateWidthToken, ExactAndWidthFormsMayCarryDifferentFormats)
 {
-    TTokenSet set;
+    TokenSet set;
     set.Add("TV", "1,235", "1,234.56");
     set.AddExactOnly("GENERAL", "note");
     std::string text = "|TV| |TV8| |GENERAL|";
@@ -150,7 +149,7 @@ TEST(TemplateWidthToken, ExactAndWidthFormsMayCarryDifferentFormats)
 
 TEST(TemplateWidthToken, WidthRowBeforeSpeedInKilometres)
 {
-    TTokenSet set;
+    TokenSet set;
     set.Add("MOVTOP", "10");
     set.Add("MOVTOPKPH", "60");
     std::string text = "|MOVTOPKPH10||MOVTOP3|";
@@ -226,24 +225,28 @@ TEST(TemplateSections, MissingOrEarlierCloseTagRunsToTheLastCharacter)
 TEST(TemplateSections, EverySectionGetsAllRowsFirstOneFirst)
 {
     std::string text = "P:|PERKS|<|V|>|/PERKS|;Q:|PERKS|(|V|)|/PERKS|.";
-    ExpandSections("|PERKS|", "|/PERKS|",
-                   [](const std::string &body) { return rowsFromBody(body, {"a", "b"}); }, text);
+    ExpandSections(
+        "|PERKS|", "|/PERKS|",
+        [](const std::string &body) {
+            return rowsFromBody(body, {"a", "b"});
+        },
+        text);
     EXPECT_EQ(text, "P:<a><b>;Q:(a)(b).");
 }
 
 TEST(TemplateSections, EmptyRowListRemovesSectionWithTagsAndBody)
 {
     std::string text = "Weapons|WEAPONS|\r\n|V||/WEAPONS|\r\n\r\nPerks";
-    ExpandSections("|WEAPONS|", "|/WEAPONS|", [](const std::string &) { return std::vector<std::string>{}; },
-                   text);
+    ExpandSections(
+        "|WEAPONS|", "|/WEAPONS|", [](const std::string &) { return std::vector<std::string>{}; }, text);
     EXPECT_EQ(text, "Weapons\r\n\r\nPerks");
 }
 
 TEST(TemplateSections, RowHoldingTheOpenTagDoesNotLoop)
 {
     std::string text = "|PERKS|[|V|]|/PERKS|!";
-    ExpandSections("|PERKS|", "|/PERKS|",
-                   [](const std::string &body) { return rowsFromBody(body, {"|PERKS|"}); }, text);
+    ExpandSections(
+        "|PERKS|", "|/PERKS|", [](const std::string &body) { return rowsFromBody(body, {"|PERKS|"}); }, text);
     EXPECT_EQ(text, "[|PERKS|]!");
 }
 

@@ -11,13 +11,13 @@ using namespace sheettest;
 
 namespace {
 
-std::string textSheet(const TPrintJob &job) { return ExpandSheetText(TextTemplate(), job); }
+std::string textSheet(const PrintJob &job) { return ExpandSheetText(TextTemplate(), job); }
 
-TPrintJob jobWithMovement(int systems, int thirdStall = 0)
+PrintJob jobWithMovement(int systems, int thirdStall = 0)
 {
-    TPrintJob job = FullSheetJob();
+    PrintJob job = FullSheetJob();
     job.Movement.Clear();
-    const TPrintMovementRow rows[] = {
+    const PrintMovementRow rows[] = {
         Movement("Ground", 10, 5, 0, 0, 60, 30, 0), Movement("Flight", 10, 5, 2, -1, 300, 150, 60),
         Movement("Hover", 15, 7, thirdStall, 0, 90, 45, thirdStall * 6.0), Movement("Naval", 5, 2, 0, 0, 30, 15, 0)};
     for (int i = 0; i < systems; ++i)
@@ -70,12 +70,14 @@ TEST(TextSheet, ThreeMovementSystemsGiveEachAdditionalSystemItsOwnStallLine)
 {
     const std::string withStall = textSheet(jobWithMovement(3, 3));
     EXPECT_EQ(withStall.find('|'), std::string::npos);
-    EXPECT_NE(withStall.find("    Secondary Move Mode: Flight (300 kph)\r\n\t   Additional Move Mode: Hover (90 kph)\r\n"
-                             "       Deployment Range:"),
-              std::string::npos);
-    EXPECT_NE(withStall.find("            Stall Speed: 2\r\n   Additional Move Mode: Hover\r\n           Combat Speed: 7\r\n"
-                             "              Top Speed: 15\r\n\t\t\tStall Speed: 3\r\n               Maneuver: -1\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        withStall.find("    Secondary Move Mode: Flight (300 kph)\r\n\t   Additional Move Mode: Hover (90 kph)\r\n"
+                       "       Deployment Range:"),
+        std::string::npos);
+    EXPECT_NE(
+        withStall.find("            Stall Speed: 2\r\n   Additional Move Mode: Hover\r\n           Combat Speed: 7\r\n"
+                       "              Top Speed: 15\r\n\t\t\tStall Speed: 3\r\n               Maneuver: -1\r\n"),
+        std::string::npos);
 
     const std::string withoutStall = textSheet(jobWithMovement(3, 0));
     EXPECT_EQ(withoutStall.find('|'), std::string::npos);
@@ -95,13 +97,14 @@ TEST(TextSheet, OneMovementSystemLeavesTheSecondaryValuesEmpty)
 
 TEST(TextSheet, PrimaryStallLineFollowsItsStallPoints)
 {
-    TPrintJob job = jobWithMovement(2);
+    PrintJob job = jobWithMovement(2);
     EXPECT_EQ(count(textSheet(job), "Stall Speed"), 1u); // only the secondary's
-    TPrintMovementRow primary = job.Movement.Get(0);
+    PrintMovementRow primary = job.Movement.Get(0);
     primary.StallMP = 1;
     job.Movement.Put(0, primary);
-    EXPECT_NE(textSheet(job).find("              Top Speed: 10\r\n            Stall Speed: 1\r\n    Secondary Move Mode:"),
-              std::string::npos);
+    EXPECT_NE(
+        textSheet(job).find("              Top Speed: 10\r\n            Stall Speed: 1\r\n    Secondary Move Mode:"),
+        std::string::npos);
 
     // Without any movement system both stall conditions are removed.
     job.Movement.Clear();
@@ -110,14 +113,15 @@ TEST(TextSheet, PrimaryStallLineFollowsItsStallPoints)
 
 TEST(TextSheet, DesignWithoutWeaponsOrPerksKeepsOnlyTheHeaders)
 {
-    TPrintJob job = FullSheetJob();
+    PrintJob job = FullSheetJob();
     job.Weapons.Clear();
     job.Perks.Clear();
     const std::string text = textSheet(job);
     EXPECT_NE(text.find("Qty Name                      Code     Arc ACC Damage Range           ROF Ammo Special\r\n"
                         "\r\nPerks---"),
               std::string::npos);
-    EXPECT_NE(text.find("Game Effects                                          AUX\r\n\r\nFlaws---"), std::string::npos);
+    EXPECT_NE(text.find("Game Effects                                          AUX\r\n\r\nFlaws---"),
+              std::string::npos);
 }
 
 TEST(TextSheet, WeaponNameIsCutToTwentyFiveColumns)
@@ -130,7 +134,7 @@ TEST(TextSheet, WeaponNameIsCutToTwentyFiveColumns)
 
 TEST(SheetTokens, DesignNumberFormats)
 {
-    TPrintJob job;
+    PrintJob job;
     job.TV = 1234.56;
     job.SensorRange = 1234.5;
     job.CommRange = 0.25;
@@ -139,14 +143,14 @@ TEST(SheetTokens, DesignNumberFormats)
     job.Armor = 1500000000; // doubled and tripled beyond 32 bits
     const std::string text = "|TV|;|TV8|;|SENSRANGE|;|SENSRANGE8|;|COMMRANGE|;|MAN|;|FICON|;|ARMORx3|";
     EXPECT_EQ(ExpandSheetText(text, job), "1,235;1,234.56;1234.5;1,234.50;0.25;0;-2;4500000000");
-    EXPECT_EQ(ExpandSheetText(text, job, TSheetFormats({'.', ','})),
+    EXPECT_EQ(ExpandSheetText(text, job, SheetFormats({'.', ','})),
               "1.235;1.234,56;1234,5;1.234,50;0,25;0;-2;4500000000");
 }
 
 TEST(SheetTokens, WeaponRowFormats)
 {
-    TPrintJob job;
-    TPrintWeaponRow row = Weapon("Gun", "G", "F", {1, 2, 4, 8}, 0, 7, 1, "AI", 5, "+1");
+    PrintJob job;
+    PrintWeaponRow row = Weapon("Gun", "G", "F", {1, 2, 4, 8}, 0, 7, 1, "AI", 5, "+1");
     row.Rating = 1234.5;
     job.Weapons.Add(row);
     row.Accuracy = 1;
@@ -155,7 +159,8 @@ TEST(SheetTokens, WeaponRowFormats)
     row.Accuracy = -1;
     row.Quantity = 2;
     job.Weapons.Add(row);
-    const std::string text = "|WEAPONS|[|WEPACC|;|WEPSQTY|;|WEPQTY|;|WEPDMG|;|WEPRATING|;|WEPACC4|;|WEPSQTY3|]|/WEAPONS|";
+    const std::string text =
+        "|WEAPONS|[|WEPACC|;|WEPSQTY|;|WEPQTY|;|WEPDMG|;|WEPRATING|;|WEPACC4|;|WEPSQTY3|]|/WEAPONS|";
     EXPECT_EQ(ExpandSheetText(text, job), "[0;;1;x7;1,234.50;0   ;|WEPSQTY3|]"
                                           "[+1;3 x;3;x7;1,234.50;+1  ;|WEPSQTY3|]"
                                           "[-1;2 x;2;x7;1,234.50;-1  ;|WEPSQTY3|]");
@@ -163,7 +168,7 @@ TEST(SheetTokens, WeaponRowFormats)
 
 TEST(SheetTokens, MovementRowWidthTokensTakeTheLongestName)
 {
-    TPrintJob job = jobWithMovement(4);
+    PrintJob job = jobWithMovement(4);
     const std::string text = "|MOV>2||MOVEMENT|<|MOVTOPKPH10||MOVTOP3||MOVSTALLKPH4||MOVMAN|>|/MOVEMENT||/MOV>2|"
                              "|MOV2TOPKPH5||MOV2TOP2||MOV2MAN|";
     EXPECT_EQ(ExpandSheetText(text, job), "<90        15 0   0><30        5  0   0>300  10-1");
@@ -171,7 +176,7 @@ TEST(SheetTokens, MovementRowWidthTokensTakeTheLongestName)
 
 TEST(SheetTokens, PerkSectionsRepeatWithAllRows)
 {
-    const TPrintJob job = FullSheetJob();
+    const PrintJob job = FullSheetJob();
     const std::string text = "|PERKS|<|PFDNAME|:|PFDAUX|>|/PERKS|--|PERKS|(|PFDRATING3|)|/PERKS|"
                              "|DEFECTS|{|PFDEFFECT|}|/DEFECTS|";
     EXPECT_EQ(ExpandSheetText(text, job), "<Ablative Armor:><Automation:AUX><Sniper System:AUX>--(1  )(2  )(   )"
@@ -183,7 +188,7 @@ TEST(SheetTokens, WidthTokenWithoutWidthEndsTheExpansion)
     try {
         ExpandSheetText("Cost: |COST| |TVx|", FullSheetJob());
         FAIL() << "expected the integer-conversion error";
-    } catch (const EConvertError &error) {
+    } catch (const ConvertError &error) {
         EXPECT_STREQ(error.what(), "'' is not a valid integer value");
     }
 }
@@ -191,7 +196,7 @@ TEST(SheetTokens, WidthTokenWithoutWidthEndsTheExpansion)
 TEST(SheetTokens, ExpandSheetRewritesTheStreamFromItsStart)
 {
     const std::string templ = "Name: |NAME|";
-    TStream stream(std::vector<uint8_t>(templ.begin(), templ.end()));
+    Stream stream(std::vector<uint8_t>(templ.begin(), templ.end()));
     stream.Seek(stream.Size());
     ExpandSheet(stream, FullSheetJob());
     EXPECT_EQ(stream.Position(), 0);

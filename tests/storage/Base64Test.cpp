@@ -7,7 +7,12 @@ TEST(Base64, StandardTestVectors)
 {
     // The test vectors of RFC 4648, section 10.
     const std::pair<const char *, const char *> vectors[] = {
-        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="},
+        {"", ""},
+        {"f", "Zg=="},
+        {"fo", "Zm8="},
+        {"foo", "Zm9v"},
+        {"foob", "Zm9vYg=="},
+        {"fooba", "Zm9vYmE="},
         {"foobar", "Zm9vYmFy"},
     };
     for (const auto &[plain, coded] : vectors) {
@@ -29,6 +34,7 @@ TEST(Base64, StandardTestVectors)
 TEST(Base64, MalformedTextIsRefused)
 {
     std::vector<uint8_t> out;
-    for (const char *bad : {"Zg=", "Zg", "Z===", "Zm9", "Zm=v", "Zg==Zg==", "Zm9v\n", "Zm9-", "Zh==", "Zm9=" /* spare bits */})
+    for (const char *bad :
+         {"Zg=", "Zg", "Z===", "Zm9", "Zm=v", "Zg==Zg==", "Zm9v\n", "Zm9-", "Zh==", "Zm9=" /* spare bits */})
         EXPECT_FALSE(base64::Decode(bad, out)) << bad;
 }

@@ -1,9 +1,9 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
 
+#include "codec/LzhCompressor.h"
 #include "storage/BuiltInBlocks.h"
 #include "storage/DataBlock.h"
-#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-std::string text(const TStream &stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
+std::string text(const Stream &stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
 
 } // namespace
 
@@ -38,10 +38,10 @@ TEST(DataBlock, EveryBuiltInBlockDecodesToItsRawSourceInWholeRecords)
 
 TEST(DataBlock, OverrideFileIsReadAfreshOnEveryCall)
 {
-    TTempFolder dir;
+    TempFolder dir;
     const std::string builtIn = text(OpenDataBlock("Text.zel", "TEXT", dir.Folder()));
     WriteFileAtomically(dir / "Text.zel", CompressBytes(Bytes("one")));
-    TStream first = OpenDataBlock("Text.zel", "TEXT", dir.Folder());
+    Stream first = OpenDataBlock("Text.zel", "TEXT", dir.Folder());
     EXPECT_EQ(first.Position(), 0);
     EXPECT_EQ(text(first), "one");
     WriteFileAtomically(dir / "Text.zel", CompressBytes(Bytes("two")));
@@ -52,12 +52,12 @@ TEST(DataBlock, OverrideFileIsReadAfreshOnEveryCall)
 
 TEST(DataBlock, BadOverridesAndUnknownBlocksFail)
 {
-    TTempFolder dir;
+    TempFolder dir;
     WriteFileAtomically(dir / "html.zel", std::string("<html>plain, not packed</html>"));
     try {
         OpenDataBlock("html.zel", "HTML", dir.Folder());
         ADD_FAILURE() << "a plain file was accepted";
-    } catch (const ELZHException &e) {
+    } catch (const LZHException &e) {
         EXPECT_STREQ(e.what(), lzhmsg::kNoHeader);
     }
     EXPECT_THROW(OpenDataBlock("Nothing.zel", "NOTHING", dir.Folder()), std::invalid_argument);

@@ -16,25 +16,19 @@ using nlohmann::ordered_json;
 
 namespace {
 
-ordered_json jsonOf(const TBaseVehicle &vehicle)
-{
-    return ordered_json::parse(DesignToJson(vehicle));
-}
+ordered_json jsonOf(const BaseVehicle &vehicle) { return ordered_json::parse(DesignToJson(vehicle)); }
 
 std::string errorOf(const std::string &json)
 {
     try {
         DesignFromJson(json);
-    } catch (const EDesignJsonError &e) {
+    } catch (const DesignJsonError &e) {
         return e.what();
     }
     return "(accepted)";
 }
 
-std::string errorOfJson(const ordered_json &json)
-{
-    return errorOf(json.dump());
-}
+std::string errorOfJson(const ordered_json &json) { return errorOf(json.dump()); }
 
 } // namespace
 
@@ -90,7 +84,7 @@ TEST(DesignJson, RealsWithoutAJsonNumberSurvive)
     design->CommRange = -std::numeric_limits<double>::infinity();
     design->CurrencyMultiplier = std::numeric_limits<double>::quiet_NaN();
     design->Movement->Set(0, [&] {
-        TMovementRecord r = design->Movement->Get(0);
+        MovementRecord r = design->Movement->Get(0);
         r.TopSpeed = -0.0;
         return r;
     }());
@@ -108,16 +102,16 @@ TEST(DesignJson, RealsWithoutAJsonNumberSurvive)
 TEST(DesignJson, LeftOutFieldsTakeTheValuesOfANewDesign)
 {
     const auto minimal = DesignFromJson(R"({"format": "armorwright-design", "version": 1})");
-    EXPECT_EQ(BodyOf(*minimal), BodyOf(TVehicle()));
+    EXPECT_EQ(BodyOf(*minimal), BodyOf(Vehicle()));
 
     const auto partial = DesignFromJson(R"({"format": "armorwright-design", "version": 1, "Armor": 9,
         "perks": [{"PFDName": "Searchlight"}], "weapons": [{"Name": "Gun"}]})");
     EXPECT_EQ(partial->Armor, 9);
     EXPECT_EQ(partial->CurrencyMultiplier, 1.0);
-    TPerkRecord expectedPerk;
+    PerkRecord expectedPerk;
     expectedPerk.PFDName = "Searchlight";
     EXPECT_EQ(partial->Perks->Get(0), expectedPerk); // labels "Rating", "X"…, amount 1
-    TWeaponRecord expectedWeapon = DefaultWeaponRecord();
+    WeaponRecord expectedWeapon = DefaultWeaponRecord();
     expectedWeapon.Name = "Gun";
     EXPECT_EQ(partial->Weapons->Get(0).Data, expectedWeapon);
     EXPECT_EQ(partial->Weapons->Get(0).Clips.Count(), 1); // the internal magazine
@@ -146,7 +140,8 @@ TEST(DesignJson, TheFirstBadValueIsNamedByItsPath)
         {"/Picture", "Zm9vYmFy", "$.Picture: not a readable bitmap: it is not a bitmap"},
         {"/weapons/0/BaseAmmo/Allowed", ordered_json::parse("[1, 27]"),
          "$.weapons[0].BaseAmmo.Allowed[1]: expected an ammunition type number from 0 to 26"},
-        {"/weapons/1/links", ordered_json::parse("[true]"), "$.weapons[1].links: 1 entries where the first weapon has 2"},
+        {"/weapons/1/links", ordered_json::parse("[true]"),
+         "$.weapons[1].links: 1 entries where the first weapon has 2"},
         {"/weapons/1/Rnage", 3, "$.weapons[1].Rnage: unknown field"},
         {"/flaws", ordered_json::object(), "$.flaws: expected a list"},
         {"/defects/0", "Minor Flaw", "$.defects[0]: expected an object"},
@@ -180,7 +175,7 @@ TEST(DesignJson, TextsThatAreNoDesignAreRefused)
     EXPECT_EQ(broken.rfind("$: not valid JSON: ", 0), 0u) << broken;
     EXPECT_EQ(broken.find("[json.exception"), std::string::npos) << broken;
     // Broken UTF-8 inside a text.
-    EXPECT_EQ(errorOf("{\"format\": \"armorwright-design\", \"version\": 1, \"Name\": \"\xC3\"}").rfind(
-                  "$: not valid JSON: ", 0),
+    EXPECT_EQ(errorOf("{\"format\": \"armorwright-design\", \"version\": 1, \"Name\": \"\xC3\"}")
+                  .rfind("$: not valid JSON: ", 0),
               0u);
 }

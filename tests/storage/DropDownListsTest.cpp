@@ -1,8 +1,8 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
 
-#include "storage/DropDownLists.h"
 #include "codec/LzhCompressor.h"
+#include "storage/DropDownLists.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@ using Entries = std::vector<std::string>;
 
 TEST(DropDownLists, BuiltInTextFillsTheEightBoxes)
 {
-    TTempFolder dir;
-    const TDropDownLists lists = LoadDropDownLists(dir.Folder());
+    TempFolder dir;
+    const DropDownLists lists = LoadDropDownLists(dir.Folder());
     const size_t counts[] = {23, 28, 2, 2, 23, 2, 13, 2};
     for (size_t i = 0; i < 8; ++i)
         EXPECT_EQ(lists[i].size(), counts[i]) << "list " << i + 1;
@@ -21,9 +21,9 @@ TEST(DropDownLists, BuiltInTextFillsTheEightBoxes)
 
 TEST(DropDownLists, ThreeListsLeaveTheOtherFiveEmpty)
 {
-    TTempFolder dir;
+    TempFolder dir;
     WriteFileAtomically(dir / "DropDown.zel", CompressBytes(Bytes("Tank\r\nBoat\r\n|\r\nRecon\r\n|\r\nAcme\r\n")));
-    const TDropDownLists lists = LoadDropDownLists(dir.Folder());
+    const DropDownLists lists = LoadDropDownLists(dir.Folder());
     EXPECT_EQ(lists[0], (Entries{"Tank", "Boat"}));
     EXPECT_EQ(lists[1], (Entries{"Recon"}));
     EXPECT_EQ(lists[2], (Entries{"Acme"}));
@@ -34,7 +34,7 @@ TEST(DropDownLists, ThreeListsLeaveTheOtherFiveEmpty)
 TEST(DropDownLists, SplittingRules)
 {
     // Only a bare "|" separates.
-    const TDropDownLists bars = SplitDropDownLists("a\n | \n|x\n|\nb\n");
+    const DropDownLists bars = SplitDropDownLists("a\n | \n|x\n|\nb\n");
     EXPECT_EQ(bars[0], (Entries{"a", " | ", "|x"}));
     EXPECT_EQ(bars[1], (Entries{"b"}));
     // CR, LF and CR LF end lines; LF CR is two ends; empty lines are entries; text after the
@@ -46,6 +46,6 @@ TEST(DropDownLists, SplittingRules)
     std::string text;
     for (int i = 1; i <= 10; ++i)
         text += "e" + std::to_string(i) + "\n|\n";
-    const TDropDownLists lists = SplitDropDownLists(text);
+    const DropDownLists lists = SplitDropDownLists(text);
     EXPECT_EQ(lists[7], (Entries{"e8"}));
 }

@@ -2,22 +2,22 @@
 #include "tests/support/TestFiles.h"
 
 #include "base/Stream.h"
-#include "storage/Libraries.h"
 #include "codec/LzhCompressor.h"
+#include "storage/Libraries.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TWeaponRecord weapon(const std::string &name, int type)
+WeaponRecord weapon(const std::string &name, int type)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.Name = name;
     r.WeaponType = type;
     return r;
 }
 
-std::vector<uint8_t> weaponImages(const std::vector<TWeaponRecord> &records)
+std::vector<uint8_t> weaponImages(const std::vector<WeaponRecord> &records)
 {
     std::vector<uint8_t> bytes(records.size() * kWeaponRecordSize);
     for (size_t i = 0; i < records.size(); ++i)
@@ -29,8 +29,8 @@ std::vector<uint8_t> weaponImages(const std::vector<TWeaponRecord> &records)
 
 TEST(Libraries, BuiltInDataGivesTheStandardLibraries)
 {
-    TTempFolder dir;
-    TLibraries libraries;
+    TempFolder dir;
+    Libraries libraries;
     int pumps = 0;
     LoadLibraries(libraries, dir.Folder(), [&] { ++pumps; });
     EXPECT_EQ(pumps, 4);
@@ -42,12 +42,12 @@ TEST(Libraries, BuiltInDataGivesTheStandardLibraries)
     ASSERT_EQ(libraries.Movement.Count(), 8);
     EXPECT_EQ(libraries.Movement.Get(7).LibraryIndex, 7);
 
-    const std::pair<const char *, int32_t> defects[] = {{"Structural Weakness", -5}, {"Electronic Glitch", -4},
-                                                        {"Movement System Defect", -3}, {"Annoyance Flaw", 2},
-                                                        {"Minor Flaw", -2}, {"MajorFlaw", -1}};
+    const std::pair<const char *, int32_t> defects[] = {
+        {"Structural Weakness", -5}, {"Electronic Glitch", -4}, {"Movement System Defect", -3},
+        {"Annoyance Flaw", 2},       {"Minor Flaw", -2},        {"MajorFlaw", -1}};
     ASSERT_EQ(libraries.Defects.Count(), 6);
     for (int i = 0; i < 6; ++i) {
-        uint8_t image[TPerkRecord::Size];
+        uint8_t image[PerkRecord::Size];
         WritePerkRecord(libraries.Defects.Get(i), image);
         EXPECT_EQ(libraries.Defects.Get(i).PFDName, defects[i].first);
         EXPECT_EQ(bytes::GetInt32(image + 713), defects[i].second);
@@ -60,11 +60,11 @@ TEST(Libraries, BuiltInDataGivesTheStandardLibraries)
 
 TEST(Libraries, CustomFileWeaponsStandBeforeTheBuiltInOnesOfTheirType)
 {
-    TTempFolder dir;
-    WriteFileAtomically(dir / "Custom.zel", CompressBytes(weaponImages({weapon("Home-made Mortar", 3),
-                                                                            weapon("Spud Gun", 6),
-                                                                            weapon("Bad Type", 9)})));
-    TLibraries libraries;
+    TempFolder dir;
+    WriteFileAtomically(
+        dir / "Custom.zel",
+        CompressBytes(weaponImages({weapon("Home-made Mortar", 3), weapon("Spud Gun", 6), weapon("Bad Type", 9)})));
+    Libraries libraries;
     LoadLibraries(libraries, dir.Folder());
     EXPECT_EQ(libraries.WeaponList(3).Count(), 34);
     EXPECT_EQ(libraries.WeaponList(3).Get(0).Name, "Home-made Mortar");
@@ -74,19 +74,19 @@ TEST(Libraries, CustomFileWeaponsStandBeforeTheBuiltInOnesOfTheirType)
 
 TEST(Libraries, OverrideFilesReplaceTheBuiltInLibraries)
 {
-    TTempFolder dir;
+    TempFolder dir;
     std::vector<uint8_t> weapons = weaponImages({weapon("Only Cannon", 0), weapon("Only Blade", 5)});
     weapons.resize(weapons.size() + 100, 0xEE); // a partial last record is not used
     WriteFileAtomically(dir / "Weapons.zel", CompressBytes(weapons));
-    std::vector<uint8_t> movement(3 * TMovementRecord::Size);
+    std::vector<uint8_t> movement(3 * MovementRecord::Size);
     for (int i = 0; i < 3; ++i) {
-        TMovementRecord r;
+        MovementRecord r;
         r.LibraryIndex = 77; // replaced by the record's place in the file
-        WriteMovementRecord(r, movement.data() + i * TMovementRecord::Size);
+        WriteMovementRecord(r, movement.data() + i * MovementRecord::Size);
     }
     WriteFileAtomically(dir / "Movement.zel", CompressBytes(movement));
 
-    TLibraries libraries;
+    Libraries libraries;
     LoadLibraries(libraries, dir.Folder());
     EXPECT_EQ(libraries.WeaponCount(), 2);
     EXPECT_EQ(libraries.WeaponList(5).Get(0).Name, "Only Blade");
@@ -94,5 +94,5 @@ TEST(Libraries, OverrideFilesReplaceTheBuiltInLibraries)
     EXPECT_EQ(libraries.Movement.Get(2).LibraryIndex, 2);
 
     WriteFileAtomically(dir / "pfd.zel", std::string("not a container")); // not caught
-    EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), ELZHException);
+    EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LZHException);
 }

@@ -1,6 +1,6 @@
+#include "tests/storage/LibraryDataTables.h"
 #include "tools/datagen/DataGenError.h"
 #include "tools/datagen/DropDownText.h"
-#include "tests/storage/LibraryDataTables.h"
 #include "tools/datagen/MovementTable.h"
 
 #include <gtest/gtest.h>
@@ -31,9 +31,9 @@ TEST(LibraryDataMovement, EightModesWithTheirFlags)
         const char *Name;
         bool Custom, Flight, CanFly, HasStall;
     };
-    const Mode expected[] = {{"Custom", true, false, true, true},     {"Walker", false, false, false, false},
-                             {"Ground", false, false, false, false},  {"Hover", false, false, false, false},
-                             {"Hydrofoil", false, true, false, true}, {"Naval", false, false, false, false},
+    const Mode expected[] = {{"Custom", true, false, true, true},       {"Walker", false, false, false, false},
+                             {"Ground", false, false, false, false},    {"Hover", false, false, false, false},
+                             {"Hydrofoil", false, true, false, true},   {"Naval", false, false, false, false},
                              {"Submarine", false, false, false, false}, {"Flight", false, true, false, true}};
     const auto &modes = Library().Movement;
     ASSERT_EQ(modes.size(), 8u);
@@ -55,13 +55,13 @@ TEST(LibraryDataMovement, EveryRecordSurvivesTheByteImage)
 {
     const auto &modes = Library().Movement;
     const std::vector<uint8_t> block = MovementBlock(modes);
-    ASSERT_EQ(block.size(), 8u * TMovementRecord::Size);
+    ASSERT_EQ(block.size(), 8u * MovementRecord::Size);
     for (size_t i = 0; i < modes.size(); ++i)
-        EXPECT_EQ(ReadMovementRecord(block.data() + i * TMovementRecord::Size), modes[i]) << modes[i].ModeName;
+        EXPECT_EQ(ReadMovementRecord(block.data() + i * MovementRecord::Size), modes[i]) << modes[i].ModeName;
     // The stored index is -1 in every record: all four bytes at offset 57 set.
     for (size_t i = 0; i < modes.size(); ++i) {
         for (size_t b = 57; b < 61; ++b)
-            EXPECT_EQ(block[i * TMovementRecord::Size + b], 0xff);
+            EXPECT_EQ(block[i * MovementRecord::Size + b], 0xff);
     }
 }
 
@@ -69,9 +69,9 @@ TEST(LibraryDataMovement, TableRejectsBadFlagsAndSections)
 {
     const std::string header = "ModeName | CustomMode | Flight | CanFly | HasStall\n";
     EXPECT_EQ(ReadMovementTable(header + "Sled | 0 | 0 | 0 | 1\n", "m").at(0).HasStall, true);
-    EXPECT_THROW(ReadMovementTable(header + "Sled | 0 | 2 | 0 | 1\n", "m"), EDataGenError);
-    EXPECT_THROW(ReadMovementTable(header + "[Land]\nSled | 0 | 0 | 0 | 1\n", "m"), EDataGenError);
-    EXPECT_THROW(ReadMovementTable("Mode | CustomMode | Flight | CanFly | HasStall\n", "m"), EDataGenError);
+    EXPECT_THROW(ReadMovementTable(header + "Sled | 0 | 2 | 0 | 1\n", "m"), DataGenError);
+    EXPECT_THROW(ReadMovementTable(header + "[Land]\nSled | 0 | 0 | 0 | 1\n", "m"), DataGenError);
+    EXPECT_THROW(ReadMovementTable("Mode | CustomMode | Flight | CanFly | HasStall\n", "m"), DataGenError);
 }
 
 TEST(LibraryDataDropDown, TextHasCrLfEndsAndATrailingBreak)
@@ -94,19 +94,82 @@ TEST(LibraryDataDropDown, TextHasCrLfEndsAndATrailingBreak)
 TEST(LibraryDataDropDown, TextSplitsIntoTheEightLists)
 {
     const std::vector<std::vector<std::string>> expected = {
-        {"Boat", "Dirigible", "Automobile", "Truck", "Tank", "APC", "IFV", "Walker", "Submarine", "Airplane",
-         "Jet/Turbine Aircraft", "Space Shuttle", "Space Ship", "VTOL", "Tractor/Trailer", "Bus", "Helicopter",
-         "Tilt-Rotor", "Motorcycle", "Tri-Cycle", "Volkswagen", "<Unkown>", "<Other>"},
-        {"Assualt", "Recon", "Deep Strike", "Stealth", "Construction", "Defense", "Repair", "Resupply",
-         "Cargo Transport", "Troop Transport", "Fighter", "Bomber", "Inflitration", "Sniper", "Sabotage", "CCC",
-         "Electronic Warfare", "Agricultural", "Vell Corps Transport", "Civillian Transport", "Moble Lab", "Racing",
-         "Arena Combat", "Paratrooper", "Commando", "Combat Engineering", "<Unkown>", "<Other>"},
+        {"Boat",
+         "Dirigible",
+         "Automobile",
+         "Truck",
+         "Tank",
+         "APC",
+         "IFV",
+         "Walker",
+         "Submarine",
+         "Airplane",
+         "Jet/Turbine Aircraft",
+         "Space Shuttle",
+         "Space Ship",
+         "VTOL",
+         "Tractor/Trailer",
+         "Bus",
+         "Helicopter",
+         "Tilt-Rotor",
+         "Motorcycle",
+         "Tri-Cycle",
+         "Volkswagen",
+         "<Unkown>",
+         "<Other>"},
+        {"Assualt",
+         "Recon",
+         "Deep Strike",
+         "Stealth",
+         "Construction",
+         "Defense",
+         "Repair",
+         "Resupply",
+         "Cargo Transport",
+         "Troop Transport",
+         "Fighter",
+         "Bomber",
+         "Inflitration",
+         "Sniper",
+         "Sabotage",
+         "CCC",
+         "Electronic Warfare",
+         "Agricultural",
+         "Vell Corps Transport",
+         "Civillian Transport",
+         "Moble Lab",
+         "Racing",
+         "Arena Combat",
+         "Paratrooper",
+         "Commando",
+         "Combat Engineering",
+         "<Unkown>",
+         "<Other>"},
         {"<Unkown>", "<Other>"},
         {"<Unkown>", "<Other>"},
-        {"Turbine", "Superconducting Coil", "Turbine & Superconducting Coil", "Wankel", "Fuel Cell",
-         "Fusion Reactor", "Fission Reactor", "Anti-Matter/Matter Reactor", "Diesel", "Piston Engine", "Steam ",
-         "Electric", "Solar", "Ion", "Sail", "Cold Fusion", "Free NRG Collector", "Pulp Super-Science Power Source",
-         "Man Powered ", "Animal Drawn", "Gravtiic", "<Unkown>", "<Other>"},
+        {"Turbine",
+         "Superconducting Coil",
+         "Turbine & Superconducting Coil",
+         "Wankel",
+         "Fuel Cell",
+         "Fusion Reactor",
+         "Fission Reactor",
+         "Anti-Matter/Matter Reactor",
+         "Diesel",
+         "Piston Engine",
+         "Steam ",
+         "Electric",
+         "Solar",
+         "Ion",
+         "Sail",
+         "Cold Fusion",
+         "Free NRG Collector",
+         "Pulp Super-Science Power Source",
+         "Man Powered ",
+         "Animal Drawn",
+         "Gravtiic",
+         "<Unkown>",
+         "<Other>"},
         {"<Unkown>", "<Other>"},
         {"Armor Grade Steel", "Ceramic", "Polymer", "Chobam", "Depleted Uranium", "Composites",
          "Duct Tape, Chewing Gum and Bailing Wire", "Honeycombed Alumininum", "Organic", "Pig Iron", "Paper Mache",

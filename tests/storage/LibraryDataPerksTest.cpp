@@ -1,6 +1,6 @@
 #include "engine/PerkEntry.h"
-#include "tools/datagen/DataGenError.h"
 #include "tests/storage/LibraryDataTables.h"
+#include "tools/datagen/DataGenError.h"
 #include "tools/datagen/PerkTable.h"
 
 #include <gtest/gtest.h>
@@ -9,49 +9,157 @@
 
 namespace {
 
-const TPerkRecord &ByName(const std::string &name)
+const PerkRecord &ByName(const std::string &name)
 {
-    for (const TPerkRecord &r : Library().PerksAndFlaws) {
+    for (const PerkRecord &r : Library().PerksAndFlaws) {
         if (r.PFDName == name)
             return r;
     }
     throw std::runtime_error("no entry " + name);
 }
 
-const std::vector<std::string> kPerks = {
-    "Ablative Armor", "Acrobatic Handling", "Advanced Controls", "Advanced Neural Net", "Airdroppable",
-    "Airlift Winch", "Ammo Storage", "Ammo/Fuel Containment", "Amphibious", "Anti-Missile System",
-    "Anti-Personnel Charges", "Aquatic Sensors BOTH", "Aquatic Sensors ONLY", "Artificial Intelligence",
-    "Audio System", "Automation", "Autopilot", "Backup Communications", "Backup Fire Control",
-    "Backup Life Support", "Backup Sensors", "Battle Arm", "Camo Netting", "Cargo Bay", "Catapult Hook",
-    "Chaff/Flare Dispenser", "Climbing Apparatus", "Counter-Battery Sensor", "Diving Wings",
-    "Double Towing Capacity", "Easy to Modify", "ECCM", "ECM", "Ejection System", "Emergency Medical",
-    "Fire Resistant", "Fuel Efficient, x1.5", "Fuel Efficient, x2", "Fuel Efficient, x3", "Full Life Support",
-    "Geological Sensors", "Glider", "Grapple Launchers", "Haywire Resistant", "HEAT Resistant Armor",
-    "Heavy Mining Equip", "HEP: Desert", "HEP: Extreme Cold", "HEP: Extreme Heat", "HEP: Extreme Pressure",
-    "HEP: High Pressure", "HEP: Underwater", "High Capacity Computer", "Improved Off-Road",
-    "Improved Rear Defense", "Jump Jets", "Laboratories", "Light Mining Equip", "Lighter-than-Air",
-    "Limited Life Support", "Loudspeakers", "Low Profile", "Luxury Crew Accom", "Luxury Passenger Accom",
-    "Manipulator Arm", "Micro-Lab", "Military Crew Accom", "Military Passenger Accom", "Mine Detectors",
-    "Mine Laying Equipment", "Mine Sweeping Equipment", "NOE Flyer", "Passenger Seating", "Pintle Mount",
-    "Ram Plate", "Reactive Armor", "Reduced G Effect", "Refueling Equipment - Intake",
-    "Refueling Equipment - Outake", "Reinforced Armor", "Reinforced Chassis", "Reinforced Crew Compartment",
-    "Reinforced Location Armor", "Rugged Movement System", "Satellite Uplink", "Scoring Sensors",
-    "Sea Plane - Dual Purpose", "Sea Plane - Single Purpose", "Searchlight", "Shielded Weapons", "Shields",
-    "Sick Bay", "Smoke Launcher", "Stealth", "Stratosphere Flight", "Target Designator", "Tool Arm",
-    "Trideo Link-Up", "Triple Towing Capacity", "Urban Friendly", "Vehicle Bay", "Very Loudspeakers",
-    "Wide Angle Searchlight"};
+const std::vector<std::string> kPerks = {"Ablative Armor",
+                                         "Acrobatic Handling",
+                                         "Advanced Controls",
+                                         "Advanced Neural Net",
+                                         "Airdroppable",
+                                         "Airlift Winch",
+                                         "Ammo Storage",
+                                         "Ammo/Fuel Containment",
+                                         "Amphibious",
+                                         "Anti-Missile System",
+                                         "Anti-Personnel Charges",
+                                         "Aquatic Sensors BOTH",
+                                         "Aquatic Sensors ONLY",
+                                         "Artificial Intelligence",
+                                         "Audio System",
+                                         "Automation",
+                                         "Autopilot",
+                                         "Backup Communications",
+                                         "Backup Fire Control",
+                                         "Backup Life Support",
+                                         "Backup Sensors",
+                                         "Battle Arm",
+                                         "Camo Netting",
+                                         "Cargo Bay",
+                                         "Catapult Hook",
+                                         "Chaff/Flare Dispenser",
+                                         "Climbing Apparatus",
+                                         "Counter-Battery Sensor",
+                                         "Diving Wings",
+                                         "Double Towing Capacity",
+                                         "Easy to Modify",
+                                         "ECCM",
+                                         "ECM",
+                                         "Ejection System",
+                                         "Emergency Medical",
+                                         "Fire Resistant",
+                                         "Fuel Efficient, x1.5",
+                                         "Fuel Efficient, x2",
+                                         "Fuel Efficient, x3",
+                                         "Full Life Support",
+                                         "Geological Sensors",
+                                         "Glider",
+                                         "Grapple Launchers",
+                                         "Haywire Resistant",
+                                         "HEAT Resistant Armor",
+                                         "Heavy Mining Equip",
+                                         "HEP: Desert",
+                                         "HEP: Extreme Cold",
+                                         "HEP: Extreme Heat",
+                                         "HEP: Extreme Pressure",
+                                         "HEP: High Pressure",
+                                         "HEP: Underwater",
+                                         "High Capacity Computer",
+                                         "Improved Off-Road",
+                                         "Improved Rear Defense",
+                                         "Jump Jets",
+                                         "Laboratories",
+                                         "Light Mining Equip",
+                                         "Lighter-than-Air",
+                                         "Limited Life Support",
+                                         "Loudspeakers",
+                                         "Low Profile",
+                                         "Luxury Crew Accom",
+                                         "Luxury Passenger Accom",
+                                         "Manipulator Arm",
+                                         "Micro-Lab",
+                                         "Military Crew Accom",
+                                         "Military Passenger Accom",
+                                         "Mine Detectors",
+                                         "Mine Laying Equipment",
+                                         "Mine Sweeping Equipment",
+                                         "NOE Flyer",
+                                         "Passenger Seating",
+                                         "Pintle Mount",
+                                         "Ram Plate",
+                                         "Reactive Armor",
+                                         "Reduced G Effect",
+                                         "Refueling Equipment - Intake",
+                                         "Refueling Equipment - Outake",
+                                         "Reinforced Armor",
+                                         "Reinforced Chassis",
+                                         "Reinforced Crew Compartment",
+                                         "Reinforced Location Armor",
+                                         "Rugged Movement System",
+                                         "Satellite Uplink",
+                                         "Scoring Sensors",
+                                         "Sea Plane - Dual Purpose",
+                                         "Sea Plane - Single Purpose",
+                                         "Searchlight",
+                                         "Shielded Weapons",
+                                         "Shields",
+                                         "Sick Bay",
+                                         "Smoke Launcher",
+                                         "Stealth",
+                                         "Stratosphere Flight",
+                                         "Target Designator",
+                                         "Tool Arm",
+                                         "Trideo Link-Up",
+                                         "Triple Towing Capacity",
+                                         "Urban Friendly",
+                                         "Vehicle Bay",
+                                         "Very Loudspeakers",
+                                         "Wide Angle Searchlight"};
 
-const std::vector<std::string> kFlaws = {
-    "Annoyance", "Brittle Armor", "Can Not Glide", "Defective Active Sensors", "Defective Fire Control",
-    "Difficult to Modify", "Exposed Auxiliary Systems", "Exposed Crew Compartment",
-    "Exposed Fire Control Systems", "Exposed Movement System", "Extreme Overheating", "Fragile Chassis",
-    "Fuel Inefficient", "Hazardous Ammo/Fuel Storage", "HEAT Vulnerable", "Highly Flammable",
-    "Inefficient Combat Computer", "Inefficient Controls", "Large Sensor Profile", "Max Climbing Angle",
-    "Maximum Ceiling", "No Communications", "No Engine", "No Sensors", "Overheating", "Partial Exposed Crew",
-    "Poor Off-Road Ability", "Poor Towing Capability", "Problem Prone", "Random Shutdown", "Requires Airstrip",
-    "Sensor Dependent", "Traceable Emissions", "Unstable", "Vulnerable to Haywire Effects", "Weak Facing",
-    "Weak Point", "Weak Underbelly"};
+const std::vector<std::string> kFlaws = {"Annoyance",
+                                         "Brittle Armor",
+                                         "Can Not Glide",
+                                         "Defective Active Sensors",
+                                         "Defective Fire Control",
+                                         "Difficult to Modify",
+                                         "Exposed Auxiliary Systems",
+                                         "Exposed Crew Compartment",
+                                         "Exposed Fire Control Systems",
+                                         "Exposed Movement System",
+                                         "Extreme Overheating",
+                                         "Fragile Chassis",
+                                         "Fuel Inefficient",
+                                         "Hazardous Ammo/Fuel Storage",
+                                         "HEAT Vulnerable",
+                                         "Highly Flammable",
+                                         "Inefficient Combat Computer",
+                                         "Inefficient Controls",
+                                         "Large Sensor Profile",
+                                         "Max Climbing Angle",
+                                         "Maximum Ceiling",
+                                         "No Communications",
+                                         "No Engine",
+                                         "No Sensors",
+                                         "Overheating",
+                                         "Partial Exposed Crew",
+                                         "Poor Off-Road Ability",
+                                         "Poor Towing Capability",
+                                         "Problem Prone",
+                                         "Random Shutdown",
+                                         "Requires Airstrip",
+                                         "Sensor Dependent",
+                                         "Traceable Emissions",
+                                         "Unstable",
+                                         "Vulnerable to Haywire Effects",
+                                         "Weak Facing",
+                                         "Weak Point",
+                                         "Weak Underbelly"};
 
 } // namespace
 
@@ -72,28 +180,28 @@ TEST(LibraryDataPerks, PerksThenFlawsInLibraryOrder)
 
 TEST(LibraryDataPerks, TellingRowsFieldByField)
 {
-    const TPerkRecord &ablative = ByName("Ablative Armor");
+    const PerkRecord &ablative = ByName("Ablative Armor");
     EXPECT_EQ(ablative.WorthFormula, 3);
     EXPECT_EQ(ablative.RatingValue, 1.0);
     EXPECT_EQ(ablative.X, 0.5);
     EXPECT_TRUE(ablative.HasArc);
     EXPECT_EQ(ablative.FormulaText, "0.5 * Rating, per arc");
 
-    const TPerkRecord &ammo = ByName("Ammo Storage");
+    const PerkRecord &ammo = ByName("Ammo Storage");
     EXPECT_EQ(ammo.WorthFormula, 3);
     EXPECT_EQ(ammo.Y, 1.0);
     EXPECT_EQ(ammo.Z, 0.1);
     EXPECT_EQ(ammo.RoundMode, 1);
     EXPECT_TRUE(ammo.HasAmount);
 
-    const TPerkRecord &arm = ByName("Battle Arm");
+    const PerkRecord &arm = ByName("Battle Arm");
     EXPECT_EQ(arm.OTVFormula, 8);
     EXPECT_TRUE(arm.OffersInside);
     EXPECT_EQ(arm.InsideLabel, "Can Punch");
     EXPECT_TRUE(arm.HasAmount);
     EXPECT_FALSE(arm.InsideOTV) << "the user chooses whether the arm can punch";
 
-    const TPerkRecord &seating = ByName("Passenger Seating");
+    const PerkRecord &seating = ByName("Passenger Seating");
     EXPECT_EQ(seating.WorthFormula, 4);
     EXPECT_TRUE(seating.RatingIsPeople);
 
@@ -102,7 +210,7 @@ TEST(LibraryDataPerks, TellingRowsFieldByField)
     EXPECT_EQ(ByName("Scoring Sensors").CostValue, 5000.0);
     EXPECT_EQ(ByName("Trideo Link-Up").CostValue, 15000.0);
 
-    const TPerkRecord &weak = ByName("Weak Point");
+    const PerkRecord &weak = ByName("Weak Point");
     EXPECT_EQ(weak.RoundMode, 2);
     EXPECT_EQ(weak.HasLocation, 1);
     EXPECT_EQ(ByName("Annoyance").WorthFormula, 2);
@@ -114,25 +222,25 @@ TEST(LibraryDataPerks, TellingRowsPriceAndCountAsTheRulesSay)
     EXPECT_EQ(Cost(ByName("Scoring Sensors")), 5000.0);
     EXPECT_EQ(Cost(ByName("Trideo Link-Up")), 15000.0);
 
-    TPerkRecord ammo = ByName("Ammo Storage");
+    PerkRecord ammo = ByName("Ammo Storage");
     ammo.Y = 35;
     EXPECT_EQ(Worth(ammo, {}), 4.0); // 3.5 rounded up
 
-    TPerkRecord automation = ByName("Automation");
+    PerkRecord automation = ByName("Automation");
     automation.RatingValue = 2.7;
     EXPECT_EQ(CrewAdded(automation), 2);
     EXPECT_EQ(ActionsAdded(ByName("Advanced Controls")), 1);
 
-    TPerkRecord seating = ByName("Passenger Seating");
+    PerkRecord seating = ByName("Passenger Seating");
     seating.RatingValue = 6;
     EXPECT_EQ(People(seating), 6);
 
-    TPerkRecord arm = ByName("Battle Arm");
+    PerkRecord arm = ByName("Battle Arm");
     arm.RatingValue = 4;
     EXPECT_EQ(OTVValue(arm), 4.0); // (4 * 0.5)^2
 
     EXPECT_DOUBLE_EQ(Worth(ByName("Annoyance"), {}), -0.2);
-    TPerkRecord weak = ByName("Weak Point");
+    PerkRecord weak = ByName("Weak Point");
     weak.Location = 3;
     EXPECT_NE(EffectTextFor(weak, {}).find("Fi-Con"), std::string::npos);
 }
@@ -140,9 +248,9 @@ TEST(LibraryDataPerks, TellingRowsPriceAndCountAsTheRulesSay)
 namespace {
 
 // Small, middling and large designs the library worth is checked against.
-const std::vector<TPerkVehicleData> &Designs()
+const std::vector<PerkVehicleData> &Designs()
 {
-    static const std::vector<TPerkVehicleData> designs = {
+    static const std::vector<PerkVehicleData> designs = {
         {1, 1, 1, 1, 1}, {2, 3, 6, 12, 2}, {4, 12, 30, 40, 8}, {0, 0, 1, 1, 0}};
     return designs;
 }
@@ -151,8 +259,8 @@ const std::vector<TPerkVehicleData> &Designs()
 
 TEST(LibraryDataPerks, WorthHasTheSignOfItsKind)
 {
-    for (const TPerkRecord &r : Library().PerksAndFlaws) {
-        for (const TPerkVehicleData &v : Designs()) {
+    for (const PerkRecord &r : Library().PerksAndFlaws) {
+        for (const PerkVehicleData &v : Designs()) {
             const double w = Worth(r, v);
             if (r.IsFlaw) {
                 EXPECT_LT(w, 0.0) << r.PFDName << " on a design of size " << v.Size;
@@ -170,7 +278,7 @@ TEST(LibraryDataPerks, WorthHasTheSignOfItsKind)
 TEST(LibraryDataPerks, EffectTextsUseOnlyKnownTokens)
 {
     const std::vector<std::string> tokens = {"|LOC|", "|AR|", "|R|", "|X|", "|Y|", "|Z|", "|A|", "|C|", "|P|", "|S|"};
-    for (const TPerkRecord &r : Library().PerksAndFlaws) {
+    for (const PerkRecord &r : Library().PerksAndFlaws) {
         std::string text = r.EffectText;
         for (const std::string &token : tokens) {
             for (size_t at = text.find(token); at != std::string::npos; at = text.find(token))
@@ -191,7 +299,7 @@ TEST(LibraryDataPerks, EffectTextsUseOnlyKnownTokens)
 
 TEST(LibraryDataPerks, PeopleCrewAndOtvOptionsFitTheNames)
 {
-    for (const TPerkRecord &r : Library().PerksAndFlaws) {
+    for (const PerkRecord &r : Library().PerksAndFlaws) {
         const bool passengers = r.PFDName.find("Passenger") != std::string::npos;
         EXPECT_EQ(r.RatingIsPeople, passengers) << r.PFDName;
         if (r.RatingIsPeople || r.AddedCrewValue == -1) {
@@ -214,12 +322,12 @@ TEST(LibraryDataPerks, EveryRecordSurvivesTheByteImage)
 {
     const auto &entries = Library().PerksAndFlaws;
     const std::vector<uint8_t> block = PerksBlock(entries);
-    ASSERT_EQ(block.size(), entries.size() * TPerkRecord::Size);
+    ASSERT_EQ(block.size(), entries.size() * PerkRecord::Size);
     for (size_t i = 0; i < entries.size(); ++i)
-        EXPECT_EQ(ReadPerkRecord(block.data() + i * TPerkRecord::Size), entries[i]) << entries[i].PFDName;
+        EXPECT_EQ(ReadPerkRecord(block.data() + i * PerkRecord::Size), entries[i]) << entries[i].PFDName;
     // The library's split into perks and flaws goes by the byte at offset 721.
     EXPECT_EQ(block[721], 0);
-    EXPECT_NE(block[103 * TPerkRecord::Size + 721], 0);
+    EXPECT_NE(block[103 * PerkRecord::Size + 721], 0);
 }
 
 namespace {
@@ -228,7 +336,7 @@ std::string ErrorOf(const std::string &text)
 {
     try {
         ReadPerkTable(text, "p");
-    } catch (const EDataGenError &e) {
+    } catch (const DataGenError &e) {
         return e.what();
     }
     return "no error";

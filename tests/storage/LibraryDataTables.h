@@ -3,8 +3,8 @@
 #include "tools/datagen/LibraryData.h"
 
 // The libraries as the data folder's tables describe them, read once per test program.
-inline const TLibraryData &Library()
+inline const LibraryData &Library()
 {
-    static const TLibraryData data = ReadLibraryData(AW_SOURCE_DIR "/data");
+    static const LibraryData data = ReadLibraryData(AW_SOURCE_DIR "/data");
     return data;
 }

@@ -1,6 +1,6 @@
+#include "tests/storage/LibraryDataTables.h"
 #include "tools/datagen/AmmoProfiles.h"
 #include "tools/datagen/DataGenError.h"
-#include "tests/storage/LibraryDataTables.h"
 #include "tools/datagen/WeaponTable.h"
 #include "weapons/AmmoTypes.h"
 #include "weapons/Weapon.h"
@@ -14,16 +14,16 @@
 
 namespace {
 
-const TWeaponRecord &ByCode(const std::string &code)
+const WeaponRecord &ByCode(const std::string &code)
 {
-    for (const TWeaponRecord &r : Library().Weapons) {
+    for (const WeaponRecord &r : Library().Weapons) {
         if (r.Code == code)
             return r;
     }
     throw std::runtime_error("no weapon " + code);
 }
 
-int AmmoIndex(const char *code) { return TAmmoProfiles::CodeIndex(code); }
+int AmmoIndex(const char *code) { return AmmoProfiles::CodeIndex(code); }
 
 using NameList = std::vector<std::pair<std::string, std::string>>; // code, name
 
@@ -31,49 +31,123 @@ using NameList = std::vector<std::pair<std::string, std::string>>; // code, name
 const std::vector<NameList> &ExpectedTabs()
 {
     static const std::vector<NameList> tabs = {
-        {{"VLMG", "Very Light Machine Gun"}, {"LMG", "Light Machine Gun"}, {"HMG", "Heavy Machine Gun"},
-         {"FGC", "Fragmentation Cannon"}, {"VLRF", "Very Light Rifle"}, {"LRF", "Light Rifle"},
-         {"MRF", "Medium Rifle"}, {"HRF", "Heavy Rifle"}, {"DPG", "Deployable Pack Gun"},
-         {"LAAC", "Light Anti-Air. Cannon"}, {"MAAC", "Medium Anti-Air. Cannon"}, {"HAAC", "Heavy Anti-Air Cannon"},
-         {"VLAC", "Very Light Autocannon"}, {"LAC", "Light Autocannon"}, {"MAC", "Medium Autocannon"},
-         {"HAC", "Heavy Autocannon"}, {"VHAC", "Very Heavy Autocannon"}, {"VLFG", "Very Light Field Gun"},
-         {"LFG", "Light Field Gun"}, {"HFG", "Heavy Field Gun"}, {"VHFG", "Very Heavy Field Gun"},
+        {{"VLMG", "Very Light Machine Gun"},
+         {"LMG", "Light Machine Gun"},
+         {"HMG", "Heavy Machine Gun"},
+         {"FGC", "Fragmentation Cannon"},
+         {"VLRF", "Very Light Rifle"},
+         {"LRF", "Light Rifle"},
+         {"MRF", "Medium Rifle"},
+         {"HRF", "Heavy Rifle"},
+         {"DPG", "Deployable Pack Gun"},
+         {"LAAC", "Light Anti-Air. Cannon"},
+         {"MAAC", "Medium Anti-Air. Cannon"},
+         {"HAAC", "Heavy Anti-Air Cannon"},
+         {"VLAC", "Very Light Autocannon"},
+         {"LAC", "Light Autocannon"},
+         {"MAC", "Medium Autocannon"},
+         {"HAC", "Heavy Autocannon"},
+         {"VHAC", "Very Heavy Autocannon"},
+         {"VLFG", "Very Light Field Gun"},
+         {"LFG", "Light Field Gun"},
+         {"HFG", "Heavy Field Gun"},
+         {"VHFG", "Very Heavy Field Gun"},
          {"SC", "Snub Cannon"}},
-        {{"VLRP/8", "Very Light Rocket Pack/8"}, {"VLRP/32", "Very Light Rocket Pack/32"},
-         {"VLRP/128", "Very Light Rocket Pack/128"}, {"LRP/8", "Light Rocket Pack/8"},
-         {"LRP/16", "Light Rocket Pack/16"}, {"LRP/24", "Light Rocket Pack/24"}, {"LRP/32", "Light Rocket Pack/32"},
-         {"MRP/9", "Medium Rocket Pack/9"}, {"MRP/18", "Medium Rocket Pack/18"}, {"MRP/36", "Medium Rocket Pack/36"},
-         {"IRP/10", "Incendiary Rocket Pack/10"}, {"IRP/20", "Incendiary Rocket Pack/20"},
-         {"IRP/30", "Incendiary Rocket Pack/30"}, {"HRP/24", "Heavy Rocket Pack/24"},
-         {"HRP/48", "Heavy Rocket Pack/48"}, {"HIRP/24", "Heavy Incendiary Rocket Pack/24"},
-         {"HIRP/48", "Heavy Incendiary Rocket Pack/48"}, {"AAM", "Anti-Aircraft Missile"},
-         {"ABM", "Airburst Missile"}, {"AGM", "Anti-Ground Vehicle Missile"}, {"ATM", "Anti-Tank Missile"},
+        {{"VLRP/8", "Very Light Rocket Pack/8"},
+         {"VLRP/32", "Very Light Rocket Pack/32"},
+         {"VLRP/128", "Very Light Rocket Pack/128"},
+         {"LRP/8", "Light Rocket Pack/8"},
+         {"LRP/16", "Light Rocket Pack/16"},
+         {"LRP/24", "Light Rocket Pack/24"},
+         {"LRP/32", "Light Rocket Pack/32"},
+         {"MRP/9", "Medium Rocket Pack/9"},
+         {"MRP/18", "Medium Rocket Pack/18"},
+         {"MRP/36", "Medium Rocket Pack/36"},
+         {"IRP/10", "Incendiary Rocket Pack/10"},
+         {"IRP/20", "Incendiary Rocket Pack/20"},
+         {"IRP/30", "Incendiary Rocket Pack/30"},
+         {"HRP/24", "Heavy Rocket Pack/24"},
+         {"HRP/48", "Heavy Rocket Pack/48"},
+         {"HIRP/24", "Heavy Incendiary Rocket Pack/24"},
+         {"HIRP/48", "Heavy Incendiary Rocket Pack/48"},
+         {"AAM", "Anti-Aircraft Missile"},
+         {"ABM", "Airburst Missile"},
+         {"AGM", "Anti-Ground Vehicle Missile"},
+         {"ATM", "Anti-Tank Missile"},
          {"HATM", "Heavy Anti-Tank Missile"}},
-        {{"LPZ", "Light Panzerfaust"}, {"MPZ", "Medium Panzerfaust"}, {"HPZ", "Heavy Panzerfaust"},
-         {"RFB", "Rapid-Fire Bazooka"}, {"LBZK", "Light Bazooka"}, {"MBZK", "Medium Bazooka"},
+        {{"LPZ", "Light Panzerfaust"},
+         {"MPZ", "Medium Panzerfaust"},
+         {"HPZ", "Heavy Panzerfaust"},
+         {"RFB", "Rapid-Fire Bazooka"},
+         {"LBZK", "Light Bazooka"},
+         {"MBZK", "Medium Bazooka"},
          {"HBZK", "Heavy Bazooka"}},
-        {{"LAG", "Light Artillery Gun"}, {"LFL", "Light Flamer"}, {"MLF", "Medium Flamer"}, {"HFL", "Heavy Flamer"},
-         {"APM", "Anti-Personnel Mortar"}, {"LGM", "Light Guided Mortar"}, {"HGM", "Heavy Guided Mortar"},
-         {"LFM", "Light Field Mortar"}, {"MFM", "Medium Field Mortar"}, {"HFM", "Heavy Field Mortar"},
-         {"APGL", "Anti-Personnel Grenade Launcher"}, {"LGL", "Light Grenade Launcher"},
-         {"HGL", "Heavy Grenade Launcher"}, {"CB", "Cluster Bomb Rack"}, {"DCL", "Detonation Cord Launcher"},
-         {"FAB", "Fuel-Air Bomb"}, {"HAG", "Heavy Artillery Gun"}, {"HAM", "Heavy Artillery Missile"},
-         {"HB", "Heavy Bomb Rack"}, {"HCB", "Heavy Cluster Rack"}, {"LAM", "Light Artillery Missile"},
-         {"LB", "Light Bomb Rack"}, {"MAA", "Mine, Anti-Armor"}, {"MAG", "Medium Artillery Gun"},
-         {"MAM", "Medium Artillery Missile"}, {"MAP", "Mine, Anti-Personnel"}, {"MB", "Medium Bomb Rack"},
-         {"MGP", "Mine, General Purpose"}, {"MHAA", "Mine, Heavy Anti-Armor"}, {"MHGP", "Mine, Heavy GP"},
-         {"MIAP", "Mine, Improved AP"}, {"VHAG", "Very Heavy Artillery Cannon"},
+        {{"LAG", "Light Artillery Gun"},
+         {"LFL", "Light Flamer"},
+         {"MLF", "Medium Flamer"},
+         {"HFL", "Heavy Flamer"},
+         {"APM", "Anti-Personnel Mortar"},
+         {"LGM", "Light Guided Mortar"},
+         {"HGM", "Heavy Guided Mortar"},
+         {"LFM", "Light Field Mortar"},
+         {"MFM", "Medium Field Mortar"},
+         {"HFM", "Heavy Field Mortar"},
+         {"APGL", "Anti-Personnel Grenade Launcher"},
+         {"LGL", "Light Grenade Launcher"},
+         {"HGL", "Heavy Grenade Launcher"},
+         {"CB", "Cluster Bomb Rack"},
+         {"DCL", "Detonation Cord Launcher"},
+         {"FAB", "Fuel-Air Bomb"},
+         {"HAG", "Heavy Artillery Gun"},
+         {"HAM", "Heavy Artillery Missile"},
+         {"HB", "Heavy Bomb Rack"},
+         {"HCB", "Heavy Cluster Rack"},
+         {"LAM", "Light Artillery Missile"},
+         {"LB", "Light Bomb Rack"},
+         {"MAA", "Mine, Anti-Armor"},
+         {"MAG", "Medium Artillery Gun"},
+         {"MAM", "Medium Artillery Missile"},
+         {"MAP", "Mine, Anti-Personnel"},
+         {"MB", "Medium Bomb Rack"},
+         {"MGP", "Mine, General Purpose"},
+         {"MHAA", "Mine, Heavy Anti-Armor"},
+         {"MHGP", "Mine, Heavy GP"},
+         {"MIAP", "Mine, Improved AP"},
+         {"VHAG", "Very Heavy Artillery Cannon"},
          {"VHAM", "Very Heavy Artillery Missile"}},
-        {{"LPA", "Light Particle Accelerator"}, {"HPA", "Heavy Particle Accelerator"}, {"LRG", "Light Railgun"},
-         {"HRG", "Heavy Railgun"}, {"SLC", "Sniper Laser Cannon"}, {"HGLC", "Gatling Laser Cannon"},
-         {"LLC", "Light Laser Cannon"}, {"HLC", "Heavy Laser Cannon"}, {"LPLC", "Light Pulse Laser Cannon"},
+        {{"LPA", "Light Particle Accelerator"},
+         {"HPA", "Heavy Particle Accelerator"},
+         {"LRG", "Light Railgun"},
+         {"HRG", "Heavy Railgun"},
+         {"SLC", "Sniper Laser Cannon"},
+         {"HGLC", "Gatling Laser Cannon"},
+         {"LLC", "Light Laser Cannon"},
+         {"HLC", "Heavy Laser Cannon"},
+         {"LPLC", "Light Pulse Laser Cannon"},
          {"HPLC", "Heavy Pulse Laser Cannon"}},
-        {{"CR", "Chassis Reinforcement"}, {"MF", "Mauler Fist"}, {"HWP", "Haywire Whip"}, {"CS", "Chain Sword"},
-         {"VB", "Vibroblade"}, {"VR", "Vibrorapier"}, {"VA", "Vibroax"}, {"SKG", "Spike Gun"},
-         {"HSKG", "Heavy Spike Gun"}, {"HWG", "Haywire Grenade"}, {"HG", "Hand Grenade"}, {"HHG", "Heavy Grenade"},
-         {"SDG", "Self-Destruct Grenade"}, {"DC", "Digging Cannon"}, {"ELN", "Explosive Lance"},
-         {"HLN", "Heavy Lance"}, {"HWLN", "Haywire Lance"}, {"LN", "Lance"}, {"MC", "Mace"},
-         {"MS", "Morningstar"}, {"NG", "Net Gun"}, {"PP", "Piston Punch"}, {"VC", "Vibro Claws"},
+        {{"CR", "Chassis Reinforcement"},
+         {"MF", "Mauler Fist"},
+         {"HWP", "Haywire Whip"},
+         {"CS", "Chain Sword"},
+         {"VB", "Vibroblade"},
+         {"VR", "Vibrorapier"},
+         {"VA", "Vibroax"},
+         {"SKG", "Spike Gun"},
+         {"HSKG", "Heavy Spike Gun"},
+         {"HWG", "Haywire Grenade"},
+         {"HG", "Hand Grenade"},
+         {"HHG", "Heavy Grenade"},
+         {"SDG", "Self-Destruct Grenade"},
+         {"DC", "Digging Cannon"},
+         {"ELN", "Explosive Lance"},
+         {"HLN", "Heavy Lance"},
+         {"HWLN", "Haywire Lance"},
+         {"LN", "Lance"},
+         {"MC", "Mace"},
+         {"MS", "Morningstar"},
+         {"NG", "Net Gun"},
+         {"PP", "Piston Punch"},
+         {"VC", "Vibro Claws"},
          {"WP", "Whip"}},
     };
     return tabs;
@@ -101,7 +175,7 @@ TEST(LibraryDataWeapons, EachTabHoldsItsWeaponsInLibraryOrder)
 TEST(LibraryDataWeapons, TabCountsAndNoCustomWeapons)
 {
     std::map<int32_t, int> perType;
-    for (const TWeaponRecord &r : Library().Weapons)
+    for (const WeaponRecord &r : Library().Weapons)
         ++perType[r.WeaponType];
     EXPECT_EQ(perType[0], 22);
     EXPECT_EQ(perType[1], 22);
@@ -124,7 +198,7 @@ struct TellingRow {
 void ExpectTellingRow(const TellingRow &t)
 {
     SCOPED_TRACE(t.Code);
-    const TWeaponRecord &r = ByCode(t.Code);
+    const WeaponRecord &r = ByCode(t.Code);
     EXPECT_EQ(r.Name, t.Name);
     EXPECT_EQ(r.Rating, t.Rating);
     EXPECT_EQ(r.BaseRange, t.Range);
@@ -146,14 +220,21 @@ void ExpectTellingRow(const TellingRow &t)
     EXPECT_EQ(r.AccMod | r.DmgMod | r.RangeMod | r.ROFMod | r.SizeMod | r.PoorWorkmanship, 0);
 }
 
-std::vector<std::string> SetFlags(const TWeaponRecord &r)
+std::vector<std::string> SetFlags(const WeaponRecord &r)
 {
-    const std::pair<bool, const char *> flags[] = {
-        {r.AntiInf, "AntiInf"},         {r.Guided, "Guided"},           {r.Haywire, "Haywire"},
-        {r.Incendiary, "Incendiary"},   {r.IndirectFire, "IndirectFire"}, {r.ArmorPiercing, "ArmorPiercing"},
-        {r.ArmorCrushing, "ArmorCrushing"}, {r.Clumsy, "Clumsy"},       {r.SniperSystem, "SniperSystem"},
-        {r.Stabilized, "Stabilized"},   {r.Entangle, "Entangle"},       {r.Sporting, "Sporting"},
-        {r.Disposable, "Disposable"}};
+    const std::pair<bool, const char *> flags[] = {{r.AntiInf, "AntiInf"},
+                                                   {r.Guided, "Guided"},
+                                                   {r.Haywire, "Haywire"},
+                                                   {r.Incendiary, "Incendiary"},
+                                                   {r.IndirectFire, "IndirectFire"},
+                                                   {r.ArmorPiercing, "ArmorPiercing"},
+                                                   {r.ArmorCrushing, "ArmorCrushing"},
+                                                   {r.Clumsy, "Clumsy"},
+                                                   {r.SniperSystem, "SniperSystem"},
+                                                   {r.Stabilized, "Stabilized"},
+                                                   {r.Entangle, "Entangle"},
+                                                   {r.Sporting, "Sporting"},
+                                                   {r.Disposable, "Disposable"}};
     std::vector<std::string> set;
     for (const auto &[on, name] : flags) {
         if (on)
@@ -162,7 +243,7 @@ std::vector<std::string> SetFlags(const TWeaponRecord &r)
     return set;
 }
 
-std::vector<int> Indices(const TAmmoFlags &flags)
+std::vector<int> Indices(const AmmoFlags &flags)
 {
     std::vector<int> set;
     for (int k = 0; k < kAmmoTypeCount; ++k) {
@@ -218,7 +299,7 @@ TEST(LibraryDataWeapons, EveryRecordSurvivesTheByteImage)
     const std::vector<uint8_t> block = WeaponsBlock(weapons);
     ASSERT_EQ(block.size(), weapons.size() * kWeaponRecordSize);
     for (size_t i = 0; i < weapons.size(); ++i) {
-        const TWeaponRecord back = ReadWeaponRecord(block.data() + i * kWeaponRecordSize);
+        const WeaponRecord back = ReadWeaponRecord(block.data() + i * kWeaponRecordSize);
         EXPECT_EQ(back, weapons[i]) << weapons[i].Code;
     }
     // A code longer than six characters is stored and read back whole.
@@ -233,15 +314,37 @@ namespace {
 // Families whose members must grow in rating from the lightest to the heaviest.
 const std::vector<std::vector<const char *>> &Families()
 {
-    static const std::vector<std::vector<const char *>> families = {
-        {"VLMG", "LMG", "HMG"}, {"VLRF", "LRF", "MRF", "HRF"}, {"LAAC", "MAAC", "HAAC"},
-        {"VLAC", "LAC", "MAC", "HAC", "VHAC"}, {"VLFG", "LFG", "HFG", "VHFG"},
-        {"VLRP/8", "VLRP/32", "VLRP/128"}, {"LRP/8", "LRP/16", "LRP/24", "LRP/32"}, {"MRP/9", "MRP/18", "MRP/36"},
-        {"IRP/10", "IRP/20", "IRP/30"}, {"HRP/24", "HRP/48"}, {"HIRP/24", "HIRP/48"}, {"ATM", "HATM"},
-        {"LPZ", "MPZ", "HPZ"}, {"LBZK", "MBZK", "HBZK"}, {"LAG", "MAG", "HAG", "VHAG"},
-        {"LAM", "MAM", "HAM", "VHAM"}, {"LFL", "MLF", "HFL"}, {"LGM", "HGM"}, {"LFM", "MFM", "HFM"},
-        {"LGL", "HGL"}, {"LB", "MB", "HB"}, {"CB", "HCB"}, {"MAP", "MIAP"}, {"MGP", "MHGP"}, {"MAA", "MHAA"},
-        {"LPA", "HPA"}, {"LRG", "HRG"}, {"LLC", "HLC"}, {"LPLC", "HPLC"}, {"SKG", "HSKG"}, {"HG", "HHG"}};
+    static const std::vector<std::vector<const char *>> families = {{"VLMG", "LMG", "HMG"},
+                                                                    {"VLRF", "LRF", "MRF", "HRF"},
+                                                                    {"LAAC", "MAAC", "HAAC"},
+                                                                    {"VLAC", "LAC", "MAC", "HAC", "VHAC"},
+                                                                    {"VLFG", "LFG", "HFG", "VHFG"},
+                                                                    {"VLRP/8", "VLRP/32", "VLRP/128"},
+                                                                    {"LRP/8", "LRP/16", "LRP/24", "LRP/32"},
+                                                                    {"MRP/9", "MRP/18", "MRP/36"},
+                                                                    {"IRP/10", "IRP/20", "IRP/30"},
+                                                                    {"HRP/24", "HRP/48"},
+                                                                    {"HIRP/24", "HIRP/48"},
+                                                                    {"ATM", "HATM"},
+                                                                    {"LPZ", "MPZ", "HPZ"},
+                                                                    {"LBZK", "MBZK", "HBZK"},
+                                                                    {"LAG", "MAG", "HAG", "VHAG"},
+                                                                    {"LAM", "MAM", "HAM", "VHAM"},
+                                                                    {"LFL", "MLF", "HFL"},
+                                                                    {"LGM", "HGM"},
+                                                                    {"LFM", "MFM", "HFM"},
+                                                                    {"LGL", "HGL"},
+                                                                    {"LB", "MB", "HB"},
+                                                                    {"CB", "HCB"},
+                                                                    {"MAP", "MIAP"},
+                                                                    {"MGP", "MHGP"},
+                                                                    {"MAA", "MHAA"},
+                                                                    {"LPA", "HPA"},
+                                                                    {"LRG", "HRG"},
+                                                                    {"LLC", "HLC"},
+                                                                    {"LPLC", "HPLC"},
+                                                                    {"SKG", "HSKG"},
+                                                                    {"HG", "HHG"}};
     return families;
 }
 
@@ -251,8 +354,8 @@ TEST(LibraryDataWeapons, HeavierFamilyMembersRateHigher)
 {
     for (const auto &family : Families()) {
         for (size_t i = 1; i < family.size(); ++i) {
-            const TWeaponRecord &lighter = ByCode(family[i - 1]);
-            const TWeaponRecord &heavier = ByCode(family[i]);
+            const WeaponRecord &lighter = ByCode(family[i - 1]);
+            const WeaponRecord &heavier = ByCode(family[i]);
             EXPECT_LT(lighter.Rating, heavier.Rating) << family[i - 1] << " vs " << family[i];
             EXPECT_LE(lighter.MinSize, heavier.MinSize) << family[i - 1] << " vs " << family[i];
             EXPECT_LE(lighter.AmmoBaseCost, heavier.AmmoBaseCost) << family[i - 1] << " vs " << family[i];
@@ -264,7 +367,7 @@ TEST(LibraryDataWeapons, FlagsFollowTheWeaponsNames)
 {
     const std::regex pack(R"(.*Rocket Pack/(\d+))");
     const int slowBurn = AmmoIndex("SlowBurn");
-    for (const TWeaponRecord &r : Library().Weapons) {
+    for (const WeaponRecord &r : Library().Weapons) {
         SCOPED_TRACE(r.Code);
         const std::string &n = r.Name;
         auto has = [&](const char *word) { return n.find(word) != std::string::npos; };
@@ -307,7 +410,7 @@ TEST(LibraryDataWeapons, FlagsFollowTheWeaponsNames)
 
 TEST(LibraryDataWeapons, DefaultAndFreeAmmunitionIsAllowed)
 {
-    for (const TWeaponRecord &r : Library().Weapons) {
+    for (const WeaponRecord &r : Library().Weapons) {
         for (int k = 0; k < kAmmoTypeCount; ++k) {
             const size_t i = static_cast<size_t>(k);
             if (r.BaseAmmo.Selected[i] || r.BaseAmmo.Free[i]) {
@@ -326,9 +429,9 @@ TEST(LibraryDataWeapons, DefaultLoadFitsTheMinimumSize)
 {
     // Adding the default load to the magazine must not make the weapon need a bigger
     // vehicle; only rocket packs, whose load is the rack's volley, may.
-    for (const TWeaponRecord &r : Library().Weapons) {
-        TWeapon weapon(r);
-        TClip magazine = weapon.Clips.Get(0);
+    for (const WeaponRecord &r : Library().Weapons) {
+        Weapon weapon(r);
+        Clip magazine = weapon.Clips.Get(0);
         magazine.AddSection(r.BaseAmmo);
         weapon.Clips.Set(0, magazine);
         if (r.Name.find("Rocket Pack") == std::string::npos) {
@@ -343,9 +446,9 @@ namespace {
 const char *kHeader = "Code | Name | Rating | Range | Med | Long | Ext | Dmg | Acc | ROF | MinSize | AE | MR | DpRB | "
                       "AmmoCost | Rounds | Flags | Base | Free | Allowed\n";
 
-std::vector<TWeaponRecord> ReadOne(const std::string &row, const std::string &tab = "Cannons")
+std::vector<WeaponRecord> ReadOne(const std::string &row, const std::string &tab = "Cannons")
 {
-    const TAmmoProfiles profiles("gun = Frag, NL\n", "profiles");
+    const AmmoProfiles profiles("gun = Frag, NL\n", "profiles");
     return ReadWeaponTable(std::string(kHeader) + "[" + tab + "]\n" + row + "\n", "t", profiles);
 }
 
@@ -353,7 +456,7 @@ std::string ErrorOf(const std::string &row, const std::string &tab = "Cannons")
 {
     try {
         ReadOne(row, tab);
-    } catch (const EDataGenError &e) {
+    } catch (const DataGenError &e) {
         return e.what();
     }
     return "no error";
@@ -368,7 +471,7 @@ TEST(LibraryDataWeaponTable, ReadsARowIntoARecord)
                 "Frag | gun, Smoke",
                 "Rockets & Missiles");
     ASSERT_EQ(records.size(), 1u);
-    const TWeaponRecord &r = records[0];
+    const WeaponRecord &r = records[0];
     EXPECT_EQ(r.WeaponType, 1);
     EXPECT_EQ(r.Rating, 10);
     EXPECT_EQ(r.LongBonus, 2);
@@ -380,18 +483,19 @@ TEST(LibraryDataWeaponTable, ReadsARowIntoARecord)
     EXPECT_TRUE(r.Guided && r.Clumsy);
     EXPECT_FALSE(r.AntiInf || r.Disposable);
     EXPECT_EQ(r.BaseAmmo.Amount, 7);
-    EXPECT_EQ(Indices(r.BaseAmmo.Allowed),
-              (std::vector<int>{AmmoIndex("Frag"), AmmoIndex("NL"), AmmoIndex("Smoke")}));
+    EXPECT_EQ(Indices(r.BaseAmmo.Allowed), (std::vector<int>{AmmoIndex("Frag"), AmmoIndex("NL"), AmmoIndex("Smoke")}));
 }
 
 TEST(LibraryDataWeaponTable, RejectsBadRowsNamingTheLine)
 {
-    const std::string good = "XG | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun";
+    const std::string good =
+        "XG | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun";
     EXPECT_EQ(ErrorOf(good), "no error");
     // Line 3: the header is line 1 and the tab line 2.
-    EXPECT_NE(ErrorOf("XG | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | Sneaky | - | - | gun")
-                  .find("t:3: \"Sneaky\" is not a weapon flag"),
-              std::string::npos);
+    EXPECT_NE(
+        ErrorOf("XG | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | Sneaky | - | - | gun")
+            .find("t:3: \"Sneaky\" is not a weapon flag"),
+        std::string::npos);
     EXPECT_NE(ErrorOf("XG | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | Frag | NL")
                   .find("free ammunition"),
               std::string::npos);
@@ -399,9 +503,10 @@ TEST(LibraryDataWeaponTable, RejectsBadRowsNamingTheLine)
                   .find("\"Bogus\""),
               std::string::npos);
     EXPECT_NE(ErrorOf(good, "Custom").find("is not a library tab"), std::string::npos);
-    EXPECT_NE(ErrorOf("VERYLONGCODE | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun")
-                  .find("longer than 10"),
-              std::string::npos);
+    EXPECT_NE(
+        ErrorOf("VERYLONGCODE | Test Gun | 10 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun")
+            .find("longer than 10"),
+        std::string::npos);
     EXPECT_NE(ErrorOf("XG | Test Gun | ten | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun")
                   .find("not a whole number"),
               std::string::npos);
@@ -409,17 +514,17 @@ TEST(LibraryDataWeaponTable, RejectsBadRowsNamingTheLine)
     EXPECT_NE(ErrorOf("XG | Test Gun | -2 | 2 | 0 | 0 | 0 | 4 | 0 | 0 | 3 | -1 | 0 | 0 | 0.5 | 7 | - | - | - | gun")
                   .find("out of range"),
               std::string::npos);
-    EXPECT_THROW(ReadWeaponTable("Code | Name\n", "t", TAmmoProfiles()), EDataGenError);
+    EXPECT_THROW(ReadWeaponTable("Code | Name\n", "t", AmmoProfiles()), DataGenError);
 }
 
 TEST(LibraryDataWeaponTable, AmmoSetsRejectUnknownCodesAndDuplicateNames)
 {
-    EXPECT_THROW(TAmmoProfiles("a = Frag, Nope\n", "p"), EDataGenError);
-    EXPECT_THROW(TAmmoProfiles("a = Frag\na = NL\n", "p"), EDataGenError);
-    EXPECT_THROW(TAmmoProfiles("Frag = NL\n", "p"), EDataGenError); // a set may not shadow a code
-    const TAmmoProfiles empty("none =\n", "p");
+    EXPECT_THROW(AmmoProfiles("a = Frag, Nope\n", "p"), DataGenError);
+    EXPECT_THROW(AmmoProfiles("a = Frag\na = NL\n", "p"), DataGenError);
+    EXPECT_THROW(AmmoProfiles("Frag = NL\n", "p"), DataGenError); // a set may not shadow a code
+    const AmmoProfiles empty("none =\n", "p");
     EXPECT_TRUE(Indices(empty.Resolve("none", "t", 1)).empty());
-    EXPECT_EQ(TAmmoProfiles::CodeIndex("Art. Smoke"), 9);
-    EXPECT_EQ(TAmmoProfiles::CodeIndex("Under Water"), 26);
-    EXPECT_EQ(TAmmoProfiles::CodeIndex("Under"), -1);
+    EXPECT_EQ(AmmoProfiles::CodeIndex("Art. Smoke"), 9);
+    EXPECT_EQ(AmmoProfiles::CodeIndex("Under Water"), 26);
+    EXPECT_EQ(AmmoProfiles::CodeIndex("Under"), -1);
 }

@@ -2,17 +2,17 @@
 #include "tests/support/TestFiles.h"
 
 #include "base/Stream.h"
+#include "codec/LzhCompressor.h"
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
-#include "codec/LzhCompressor.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TWeaponRecord customWeapon(const std::string &name, int type = kCustomWeaponType)
+WeaponRecord customWeapon(const std::string &name, int type = kCustomWeaponType)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.Name = name;
     r.WeaponType = type;
     return r;
@@ -24,10 +24,10 @@ int32_t valueAt(const std::vector<uint8_t> &file, size_t offset) { return bytes:
 
 TEST(Settings, ScreenFileRoundTripsInItsFieldOrder)
 {
-    TTempFolder dir;
-    TLibraries libraries;
+    TempFolder dir;
+    Libraries libraries;
     LoadLibraries(libraries, dir.Folder());
-    TLayoutValues untouched;
+    LayoutValues untouched;
     untouched.fill(55);
     libraries.Positions.GetLayoutValues(untouched); // first run: nothing stored
     EXPECT_EQ(untouched[0], 55);
@@ -37,9 +37,9 @@ TEST(Settings, ScreenFileRoundTripsInItsFieldOrder)
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Custom.zel"));
 
     LoadLibraries(libraries, dir.Folder());
-    libraries.Positions.StoreWindowPosition(3, TWindowRect{31, 32, 33, 34});
-    libraries.Positions.StoreWindowPosition(8, TWindowRect{81, 82, 83, 84}); // no such slot
-    TLayoutValues layout;
+    libraries.Positions.StoreWindowPosition(3, WindowRect{31, 32, 33, 34});
+    libraries.Positions.StoreWindowPosition(8, WindowRect{81, 82, 83, 84}); // no such slot
+    LayoutValues layout;
     for (size_t i = 0; i < layout.size(); ++i)
         layout[i] = 100 + static_cast<int32_t>(i);
     libraries.Positions.SetLayoutValues(layout);
@@ -52,20 +52,20 @@ TEST(Settings, ScreenFileRoundTripsInItsFieldOrder)
     EXPECT_EQ(valueAt(screen, 192), 116); // defect grid width
 
     LoadLibraries(libraries, dir.Folder());
-    TWindowRect rect{1, 1, 1, 1};
+    WindowRect rect{1, 1, 1, 1};
     libraries.Positions.RestoreWindowPosition(3, rect);
     EXPECT_EQ(rect.Left, 32);
     EXPECT_EQ(rect.Height, 33);
-    TLayoutValues read{};
+    LayoutValues read{};
     libraries.Positions.GetLayoutValues(read);
     EXPECT_EQ(read, layout);
 }
 
 TEST(Settings, OnlyStoredValuesAboveZeroAreApplied)
 {
-    TWindowPositionStore store;
-    store.StoreWindowPosition(1, TWindowRect{0, 0, 480, -3}); // closed at the top-left corner
-    TWindowRect rect{70, 80, 300, 400};
+    WindowPositionStore store;
+    store.StoreWindowPosition(1, WindowRect{0, 0, 480, -3}); // closed at the top-left corner
+    WindowRect rect{70, 80, 300, 400};
     store.RestoreWindowPosition(1, rect);
     store.RestoreWindowPosition(-1, rect);
     EXPECT_EQ(rect.Top, 70);
@@ -76,7 +76,7 @@ TEST(Settings, OnlyStoredValuesAboveZeroAreApplied)
 
 TEST(Settings, ShortScreenFileGivesOnlyTheValuesItHolds)
 {
-    TWindowPositionStore store;
+    WindowPositionStore store;
     store.ReadFrom({5, 0, 0, 0, 6, 0, 0, 0, 7, 0}); // top and left of slot 0, half a height
     EXPECT_EQ(store.Tops().Get(0), 5);
     EXPECT_EQ(store.Lefts().Get(0), 6);
@@ -85,7 +85,7 @@ TEST(Settings, ShortScreenFileGivesOnlyTheValuesItHolds)
     std::vector<uint8_t> bytes(196, 0xFF);
     bytes[132] = 9; // PageControl5 width set, perk grid column 0 still -1
     store.ReadFrom(bytes);
-    TLayoutValues layout;
+    LayoutValues layout;
     layout.fill(1);
     store.GetLayoutValues(layout);
     EXPECT_EQ(layout[1], 1);
@@ -93,8 +93,8 @@ TEST(Settings, ShortScreenFileGivesOnlyTheValuesItHolds)
 
 TEST(Settings, CustomFileFollowsTheCustomList)
 {
-    TTempFolder dir;
-    TBaseWeaponList custom;
+    TempFolder dir;
+    BaseWeaponList custom;
     custom.Add(customWeapon("First"));
     custom.Add(customWeapon("Second"));
     SaveCustomWeaponFile(custom, dir.Folder());
@@ -108,7 +108,7 @@ TEST(Settings, CustomFileFollowsTheCustomList)
     // A record of a library type lasts one run: it is not written back.
     custom.Add(customWeapon("Borrowed Cannon", 3));
     SaveCustomWeaponFile(custom, dir.Folder());
-    TLibraries libraries;
+    Libraries libraries;
     LoadLibraries(libraries, dir.Folder());
     EXPECT_EQ(libraries.WeaponList(3).Get(0).Name, "Borrowed Cannon");
     SaveSettings(libraries, dir.Folder());
@@ -117,8 +117,8 @@ TEST(Settings, CustomFileFollowsTheCustomList)
 
 TEST(Settings, InterruptedWritesLeaveTheOldFilesByteForByte)
 {
-    TTempFolder dir;
-    TLibraries libraries;
+    TempFolder dir;
+    Libraries libraries;
     LoadLibraries(libraries, dir.Folder());
     libraries.CustomWeapons().Add(customWeapon("Keeper"));
     SaveSettings(libraries, dir.Folder());
@@ -127,10 +127,10 @@ TEST(Settings, InterruptedWritesLeaveTheOldFilesByteForByte)
 
     LoadLibraries(libraries, dir.Folder());
     libraries.CustomWeapons().Add(customWeapon("Newcomer"));
-    libraries.Positions.StoreWindowPosition(0, TWindowRect{9, 9, 9, 9});
+    libraries.Positions.StoreWindowPosition(0, WindowRect{9, 9, 9, 9});
     SetWriteFaultInjector([] { return false; });
-    EXPECT_THROW(SaveCustomWeaponFile(libraries.CustomWeapons(), dir.Folder()), EFileError);
-    EXPECT_THROW(SaveSettings(libraries, dir.Folder()), EFileError);
+    EXPECT_THROW(SaveCustomWeaponFile(libraries.CustomWeapons(), dir.Folder()), FileError);
+    EXPECT_THROW(SaveSettings(libraries, dir.Folder()), FileError);
     SetWriteFaultInjector({});
     EXPECT_EQ(ReadWholeFile(dir / "Screen.zel"), oldScreen);
     EXPECT_EQ(ReadWholeFile(dir / "Custom.zel"), oldCustom);
@@ -141,22 +141,22 @@ TEST(Settings, SettingsFolderApartFromTheDataFolder)
 {
     // An installed program: override files beside it, settings and custom weapons in the
     // user's folder.
-    TTempFolder program;
-    TTempFolder user;
-    TBaseWeaponList custom;
+    TempFolder program;
+    TempFolder user;
+    BaseWeaponList custom;
     custom.Add(customWeapon("Mine"));
     SaveCustomWeaponFile(custom, user.Folder());
-    TBaseWeaponList elsewhere;
+    BaseWeaponList elsewhere;
     elsewhere.Add(customWeapon("Not mine"));
     SaveCustomWeaponFile(elsewhere, program.Folder()); // a stray file beside the program is not read
 
-    TLibraries libraries;
-    LoadLibraries(libraries, TLibraryFolders{program.Folder(), user.Folder()});
+    Libraries libraries;
+    LoadLibraries(libraries, LibraryFolders{program.Folder(), user.Folder()});
     ASSERT_EQ(libraries.CustomWeapons().Count(), 1);
     EXPECT_EQ(libraries.CustomWeapons().Get(0).Name, "Mine");
     EXPECT_GT(libraries.WeaponList(0).Count(), 0); // the built-in library, no override beside the program
 
-    libraries.Positions.StoreWindowPosition(0, TWindowRect{7, 7, 7, 7});
+    libraries.Positions.StoreWindowPosition(0, WindowRect{7, 7, 7, 7});
     SaveSettings(libraries, user.Folder());
     EXPECT_TRUE(std::filesystem::exists(user.Path() / "Screen.zel"));
     EXPECT_FALSE(std::filesystem::exists(program.Path() / "Screen.zel"));

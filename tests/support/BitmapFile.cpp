@@ -11,7 +11,7 @@ std::vector<uint8_t> BitmapFile(int width, int height, int bitCount, uint32_t se
     const int64_t pixelOffset = 14 + 40 + 4 * paletteEntries;
     const int64_t fileSize = pixelOffset + stride * height;
 
-    TStream s;
+    Stream s;
     s.WriteUInt8('B');
     s.WriteUInt8('M');
     s.WriteUInt32(static_cast<uint32_t>(fileSize));

@@ -1,10 +1,10 @@
 #include "tests/support/SampleDesigns.h"
 
+#include "base/Stream.h"
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/PerkTemplates.h"
-#include "base/Stream.h"
 #include "storage/Libraries.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFiles.h"
@@ -24,44 +24,44 @@ std::string filledText(size_t length, uint8_t first)
 }
 
 // Mounts library weapon `index` of `tab` (or the default record when the tab is shorter).
-int mount(TBaseVehicle &v, int tab, int index)
+int mount(BaseVehicle &v, int tab, int index)
 {
-    TWeaponRecord record = BuiltInLibraries().WeaponList(tab).Get(index);
+    WeaponRecord record = BuiltInLibraries().WeaponList(tab).Get(index);
     if (record.Name.empty())
         record = DefaultWeaponRecord();
     return v.Weapons->AddRecord(record);
 }
 
-std::unique_ptr<TVehicle> named(const std::string &name)
+std::unique_ptr<Vehicle> named(const std::string &name)
 {
-    auto v = std::make_unique<TVehicle>();
+    auto v = std::make_unique<Vehicle>();
     v->Name = name;
     return v;
 }
 
-std::unique_ptr<TVehicle> fullWidthTexts()
+std::unique_ptr<Vehicle> fullWidthTexts()
 {
-    auto v = named(filledText(TBaseVehicle::TextCapacity, 'A'));
+    auto v = named(filledText(BaseVehicle::TextCapacity, 'A'));
     v->VehicleType = "Tank";
-    v->VehicleUse = filledText(TBaseVehicle::TextCapacity, 0x80);
+    v->VehicleUse = filledText(BaseVehicle::TextCapacity, 0x80);
     v->Height = "3.2 m";
-    v->Length = filledText(TBaseVehicle::TextCapacity, 7);
+    v->Length = filledText(BaseVehicle::TextCapacity, 7);
     v->Width = "\xE9\xE8\xFC";
     v->CombatMass = "42 t";
     v->EngineType = "Diesel";
-    v->EngineOutput = filledText(TBaseVehicle::TextCapacity, 200);
+    v->EngineOutput = filledText(BaseVehicle::TextCapacity, 200);
     v->ArmorMaterial = "Ceramic";
     v->ArmorThickness = "|";
     v->Manufacturer = "<Unkown>";
     v->Affiliation = "<Other>";
-    v->NumberOnField = filledText(TBaseVehicle::TextCapacity, 33);
-    v->CurrencyName = filledText(TBaseVehicle::CurrencyNameCapacity, 90);
+    v->NumberOnField = filledText(BaseVehicle::TextCapacity, 33);
+    v->CurrencyName = filledText(BaseVehicle::CurrencyNameCapacity, 90);
     v->CurrencyMultiplier = 0.25;
     v->Availability = 3;
     return v;
 }
 
-std::unique_ptr<TVehicle> pictured(int bitCount, int width, int height)
+std::unique_ptr<Vehicle> pictured(int bitCount, int width, int height)
 {
     auto v = named("Picture " + std::to_string(bitCount));
     v->Picture = BitmapFile(width, height, bitCount, static_cast<uint32_t>(bitCount));
@@ -70,26 +70,26 @@ std::unique_ptr<TVehicle> pictured(int bitCount, int width, int height)
     return v;
 }
 
-std::unique_ptr<TVehicle> movers()
+std::unique_ptr<Vehicle> movers()
 {
     auto v = named("Movers");
-    const TMovementList &library = BuiltInLibraries().Movement;
+    const MovementList &library = BuiltInLibraries().Movement;
     for (int i = 0; i < library.Count(); ++i) {
-        TMovementRecord r = library.Get(i);
+        MovementRecord r = library.Get(i);
         r.TopSpeed = 30.0 * (i + 1);
         r.StallSpeed = r.CanFly ? 10.0 * i : 0.0;
         r.HasStall = r.StallSpeed > 0;
         r.Maneuver = -(i % 3);
         v->Movement->Add(r);
     }
-    TMovementRecord custom = MovementSystem(filledText(TMovementRecord::ModeNameCapacity, 'a'), 1234.5, 400, -2, true);
+    MovementRecord custom = MovementSystem(filledText(MovementRecord::ModeNameCapacity, 'a'), 1234.5, 400, -2, true);
     custom.CustomMode = true;
     v->Movement->Add(custom);
     v->Maneuver = -3;
     return v;
 }
 
-std::unique_ptr<TVehicle> notes()
+std::unique_ptr<Vehicle> notes()
 {
     auto v = named("Notes |NAME|");
     std::string description;
@@ -101,23 +101,23 @@ std::unique_ptr<TVehicle> notes()
     return v;
 }
 
-std::unique_ptr<TVehicle> perky()
+std::unique_ptr<Vehicle> perky()
 {
     auto v = named("Perks and flaws");
-    const TLibraries &libs = BuiltInLibraries();
+    const Libraries &libs = BuiltInLibraries();
     for (int i = 0; i < libs.Perks.Count(); i += 9) {
-        TPerkRecord r = libs.Perks.Get(i);
+        PerkRecord r = libs.Perks.Get(i);
         r.Amount = 1 + i % 3;
         r.RatingValue = i % 5;
         v->Perks->Add(r);
     }
     for (int i = 0; i < libs.Flaws.Count(); i += 7)
         v->Flaws->Add(libs.Flaws.Get(i));
-    for (const TPerkRecord &defect : DefectTemplates())
+    for (const PerkRecord &defect : DefectTemplates())
         v->Defects->Add(defect);
-    TPerkRecord custom = CustomEntryTemplate(TPerkKind::Perk);
-    custom.PFDName = filledText(TPerkRecord::NameCapacity, 'p');
-    custom.EffectText = filledText(TPerkRecord::LongTextCapacity, 12);
+    PerkRecord custom = CustomEntryTemplate(PerkKind::Perk);
+    custom.PFDName = filledText(PerkRecord::NameCapacity, 'p');
+    custom.EffectText = filledText(PerkRecord::LongTextCapacity, 12);
     custom.X = 2.5;
     v->Perks->Add(custom);
     v->Crew = 3;
@@ -126,7 +126,7 @@ std::unique_ptr<TVehicle> perky()
     return v;
 }
 
-std::unique_ptr<TVehicle> armory()
+std::unique_ptr<Vehicle> armory()
 {
     auto v = named("Armory");
     v->FinalSize = 12;
@@ -136,11 +136,11 @@ std::unique_ptr<TVehicle> armory()
     for (int tab = 0; tab < 6; ++tab)
         for (int k = 0; k < 2; ++k) {
             const int w = mount(*v, tab, k * 3);
-            TWeapon &weapon = v->Weapons->Get(w);
+            Weapon &weapon = v->Weapons->Get(w);
             weapon.Clips.Mutable(0)->AddSection(Rounds(10 + tab, {tab}));
             weapon.Clips.Mutable(0)->AddSection(Rounds(5));
             if (k == 1) {
-                TClip spare;
+                Clip spare;
                 spare.ClipCount = 1 + tab;
                 spare.Shielded = tab % 2 == 0;
                 spare.AddSection(Rounds(20, {tab + 6}));
@@ -155,7 +155,7 @@ std::unique_ptr<TVehicle> armory()
     return v;
 }
 
-std::unique_ptr<TVehicle> customProduction()
+std::unique_ptr<Vehicle> customProduction()
 {
     auto v = named("Custom production drone");
     v->ProductionType = 7;
@@ -174,7 +174,7 @@ std::unique_ptr<TVehicle> customProduction()
     return v;
 }
 
-std::unique_ptr<TVehicle> emplacement()
+std::unique_ptr<Vehicle> emplacement()
 {
     auto v = named("Emplacement");
     v->SizeType = SizeTypeEmplacement;
@@ -183,7 +183,7 @@ std::unique_ptr<TVehicle> emplacement()
     v->Crew = 12;
     v->ProductionType = 1;
     const int w = mount(*v, 3, 0);
-    TWeapon &gun = v->Weapons->Get(w);
+    Weapon &gun = v->Weapons->Get(w);
     gun.Data.NumberOfItems = 6;
     gun.Data.AccMod = 1;
     gun.Data.DmgMod = -1;
@@ -195,14 +195,14 @@ std::unique_ptr<TVehicle> emplacement()
     return v;
 }
 
-std::unique_ptr<TVehicle> everything()
+std::unique_ptr<Vehicle> everything()
 {
     auto v = armory();
     v->Name = "Everything";
     v->Picture = BitmapFile(40, 24, 24, 99);
     v->Description = "All at once.\r\nSecond line.";
     v->History = "Built in one test.";
-    const TLibraries &libs = BuiltInLibraries();
+    const Libraries &libs = BuiltInLibraries();
     v->Perks->Add(libs.Perks.Get(0));
     v->Flaws->Add(libs.Flaws.Get(0));
     v->Defects->Add(DefectTemplates().front());
@@ -213,10 +213,10 @@ std::unique_ptr<TVehicle> everything()
     return v;
 }
 
-std::unique_ptr<TVehicle> customWeapons()
+std::unique_ptr<Vehicle> customWeapons()
 {
     auto v = named("Custom weapons");
-    TWeaponRecord odd = DefaultWeaponRecord();
+    WeaponRecord odd = DefaultWeaponRecord();
     odd.Name = filledText(kWeaponNameCapacity, 'w');
     odd.Code = filledText(kWeaponCodeCapacity, 'c');
     odd.WeaponType = kCustomWeaponType;
@@ -236,23 +236,23 @@ std::unique_ptr<TVehicle> customWeapons()
 
 } // namespace
 
-const TLibraries &BuiltInLibraries()
+const Libraries &BuiltInLibraries()
 {
-    static const TLibraries libraries = [] {
+    static const Libraries libraries = [] {
         // An empty folder: no override file stands in for a built-in block.
-        const TTempFolder folder;
-        TLibraries loaded;
+        const TempFolder folder;
+        Libraries loaded;
         LoadLibraries(loaded, folder.Folder());
         return loaded;
     }();
     return libraries;
 }
 
-std::vector<TSampleDesign> SampleDesigns()
+std::vector<SampleDesign> SampleDesigns()
 {
-    std::vector<TSampleDesign> designs;
-    const auto add = [&](const char *name, std::unique_ptr<TVehicle> v) { designs.push_back({name, std::move(v)}); };
-    add("empty", std::make_unique<TVehicle>());
+    std::vector<SampleDesign> designs;
+    const auto add = [&](const char *name, std::unique_ptr<Vehicle> v) { designs.push_back({name, std::move(v)}); };
+    add("empty", std::make_unique<Vehicle>());
     add("full-width-texts", fullWidthTexts());
     add("picture-1bit", pictured(1, 33, 17));
     add("picture-8bit", pictured(8, 21, 13));
@@ -276,7 +276,7 @@ std::vector<uint8_t> Version6Body()
     v->Movement->Add(MovementSystem("Ground", 50, 0, 0, false));
     std::vector<uint8_t> body = BodyOf(*v);
     body.resize(body.size() - 4);
-    TStream s(std::move(body));
+    Stream s(std::move(body));
     s.Seek(0);
     s.WriteInt32(kClipCountlessFileVersion);
     s.Seek(s.Size());

@@ -1,9 +1,9 @@
 #include "SampleDesigns.h"
 
+#include "base/Stream.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/PerkTemplates.h"
-#include "base/Stream.h"
 #include "weapons/WeaponList.h"
 
 namespace {
@@ -13,10 +13,9 @@ constexpr int Frag = 4;
 constexpr int MassDestruction = 21;
 
 // A weapon with every column of the weapon grid filled.
-TWeaponRecord fullWeapon(const std::string &name, const std::string &code, int32_t rating, int32_t damage,
-                         int32_t items)
+WeaponRecord fullWeapon(const std::string &name, const std::string &code, int32_t rating, int32_t damage, int32_t items)
 {
-    TWeaponRecord r = WeaponWith(name, rating, items);
+    WeaponRecord r = WeaponWith(name, rating, items);
     r.Code = code;
     r.Damage = damage;
     r.Accuracy = 1;
@@ -33,9 +32,9 @@ TWeaponRecord fullWeapon(const std::string &name, const std::string &code, int32
 }
 
 // An entry of the given worth formula whose effect text names it.
-TPerkRecord describedEntry(const std::string &name, int32_t formula, double x)
+PerkRecord describedEntry(const std::string &name, int32_t formula, double x)
 {
-    TPerkRecord r = PlainEntry(name, x);
+    PerkRecord r = PlainEntry(name, x);
     r.WorthFormula = formula;
     r.EffectText = name + " effect |X|";
     return r;
@@ -46,9 +45,9 @@ TPerkRecord describedEntry(const std::string &name, int32_t formula, double x)
 // Striker: two weapon lines in one link, a spare clip, inside and outside OTV perks,
 // a flaw and two movement systems. The expected TV log is worked out in
 // CalculationLogGoldenTest.cpp.
-std::unique_ptr<TVehicle> StrikerDesign()
+std::unique_ptr<Vehicle> StrikerDesign()
 {
-    auto v = std::make_unique<TVehicle>();
+    auto v = std::make_unique<Vehicle>();
     v->Name = "Striker";
     v->Armor = 10;
     v->Crew = 2;
@@ -65,22 +64,22 @@ std::unique_ptr<TVehicle> StrikerDesign()
     v->Movement->Add(MovementSystem("Ground", 60));
     v->Movement->Add(MovementSystem("Hover", 90, 6, -1));
 
-    TWeaponRecord gun = WeaponWith("Twin Autogun", 25, 2);
+    WeaponRecord gun = WeaponWith("Twin Autogun", 25, 2);
     gun.AccMod = 1;
     gun.PoorWorkmanship = 1;
     gun.Arc = 1; // fixed forward
     gun.AmmoBaseCost = 0.02;
     gun.SniperSystem = true;
-    TWeaponList &weapons = *v->Weapons;
+    WeaponList &weapons = *v->Weapons;
     const int g = weapons.AddRecord(gun);
-    TClipList &gunClips = weapons.Get(g).Clips;
+    ClipList &gunClips = weapons.Get(g).Clips;
     gunClips.Mutable(0)->AddSection(Rounds(100, {AntiLaser}));
-    TClip spare;
+    Clip spare;
     spare.ClipCount = 2;
     spare.AddSection(Rounds(50));
     gunClips.Add(spare);
 
-    TWeaponRecord turret = WeaponWith("Turret Lance", -1, 1);
+    WeaponRecord turret = WeaponWith("Turret Lance", -1, 1);
     turret.Arc = 8; // turreted
     turret.AmmoBaseCost = 0.125;
     turret.Stabilized = true;
@@ -91,19 +90,19 @@ std::unique_ptr<TVehicle> StrikerDesign()
     weapons.Get(g).Links.Set(0, true);
     weapons.Get(t).Links.Set(0, true);
 
-    TPerkRecord arm = PlainEntry("Battle Arm", 3);
+    PerkRecord arm = PlainEntry("Battle Arm", 3);
     arm.RatingValue = 4;
     arm.OTVFormula = 8; // (rating x 0.5)^2
     arm.OffersInside = true;
     arm.InsideOTV = true;
     v->Perks->Add(arm);
-    TPerkRecord port = PlainEntry("Gun Port", 6, 2);
+    PerkRecord port = PlainEntry("Gun Port", 6, 2);
     port.OTVFormula = 5; // X
     port.OffersOutside = true;
     port.OutsideOTV = true;
     v->Perks->Add(port);
 
-    TPerkRecord annoyance = PlainEntry("Annoyance", 0);
+    PerkRecord annoyance = PlainEntry("Annoyance", 0);
     annoyance.IsFlaw = true;
     annoyance.WorthFormula = 2; // -0.2
     v->Flaws->Add(annoyance);
@@ -113,9 +112,9 @@ std::unique_ptr<TVehicle> StrikerDesign()
 // Hammer: mass-destruction ammunition, one flying system stalling above a third of its
 // speed, a weapon larger than the final size, and too little armour and crew, so the
 // constraint pass runs two cycles.
-std::unique_ptr<TVehicle> HammerDesign()
+std::unique_ptr<Vehicle> HammerDesign()
 {
-    auto v = std::make_unique<TVehicle>();
+    auto v = std::make_unique<Vehicle>();
     v->Name = "Hammer";
     v->Armor = 3;
     v->Crew = 0;
@@ -125,20 +124,20 @@ std::unique_ptr<TVehicle> HammerDesign()
     v->CurrencyName = "Cr";
     v->Movement->Add(MovementSystem("Flight", 100, 40, 0, true));
 
-    TWeaponRecord lance = WeaponWith("Rocket Lance", 30);
+    WeaponRecord lance = WeaponWith("Rocket Lance", 30);
     lance.MinSize = 8;
     lance.AmmoBaseCost = 2;
     lance.Sporting = true;
     const int w = v->Weapons->AddRecord(lance);
     v->Weapons->Get(w).Clips.Mutable(0)->AddSection(Rounds(3, {MassDestruction}));
 
-    TPerkRecord sensors = PlainEntry("Scoring Sensors", 1.5);
+    PerkRecord sensors = PlainEntry("Scoring Sensors", 1.5);
     sensors.WorthFormula = 3; // rating x X + Y x Z
     sensors.RatingValue = 2;
     sensors.CostValue = 5000;
     v->Perks->Add(sensors);
 
-    TPerkRecord weakness;
+    PerkRecord weakness;
     weakness.PFDName = "Structural Weakness";
     weakness.WorthFormula = -5;
     weakness.IsFlaw = true;
@@ -149,9 +148,9 @@ std::unique_ptr<TVehicle> HammerDesign()
 // Carriage Gun: a carriage (weapons need 5 less size) with three movement systems, two
 // of equal top speed, fire control outside the table, a shielded spare clip, a custom
 // production type and people carried by a perk instead of crew.
-std::unique_ptr<TVehicle> CarriageGunDesign()
+std::unique_ptr<Vehicle> CarriageGunDesign()
 {
-    auto v = std::make_unique<TVehicle>();
+    auto v = std::make_unique<Vehicle>();
     v->Name = "Carriage Gun";
     v->SizeType = SizeTypeCarriage;
     v->Armor = 10;
@@ -171,19 +170,19 @@ std::unique_ptr<TVehicle> CarriageGunDesign()
     v->Movement->Add(MovementSystem("Hover", 60, 10, -2));
     v->Movement->Add(MovementSystem("Ground", 60, 0, -1));
 
-    TWeaponList &weapons = *v->Weapons;
-    TWeaponRecord gun = WeaponWith("Field Gun", 40);
+    WeaponList &weapons = *v->Weapons;
+    WeaponRecord gun = WeaponWith("Field Gun", 40);
     gun.MinSize = 9;
     gun.AmmoBaseCost = 1.5;
     gun.BaseAmmo.Allowed[Frag] = true;
     const int g = weapons.AddRecord(gun);
     weapons.Get(g).Clips.Mutable(0)->AddSection(Rounds(2));
-    TClip spare;
+    Clip spare;
     spare.Shielded = true;
     spare.AddSection(Rounds(5, {Frag}));
     weapons.Get(g).Clips.Add(spare);
 
-    TWeaponRecord mg = WeaponWith("Spotter MG", 5, 3);
+    WeaponRecord mg = WeaponWith("Spotter MG", 5, 3);
     mg.MinSize = 2;
     mg.AccMod = -1;
     mg.Arc = 5; // fixed right
@@ -193,12 +192,12 @@ std::unique_ptr<TVehicle> CarriageGunDesign()
     weapons.AddLink();
     weapons.Get(g).Links.Set(0, true);
 
-    TPerkRecord seats = PlainEntry("Passenger Seating", 4);
+    PerkRecord seats = PlainEntry("Passenger Seating", 4);
     seats.WorthFormula = 4; // square root of (rating x X + Y x Z)
     seats.RatingValue = 4;
     seats.RatingIsPeople = true;
     v->Perks->Add(seats);
-    TPerkRecord ram = PlainEntry("Ram Plate", 2);
+    PerkRecord ram = PlainEntry("Ram Plate", 2);
     ram.OTVFormula = 0;
     ram.OTVValueA = 7.5;
     ram.OutsideOTV = true;
@@ -206,12 +205,12 @@ std::unique_ptr<TVehicle> CarriageGunDesign()
     ram.CostValue = 250;
     v->Perks->Add(ram);
 
-    TPerkRecord weakPoint = PlainEntry("Weak Point", -1.5);
+    PerkRecord weakPoint = PlainEntry("Weak Point", -1.5);
     weakPoint.IsFlaw = true;
     weakPoint.RoundMode = 2; // truncate
     v->Flaws->Add(weakPoint);
 
-    TPerkRecord mount = PlainEntry("Glitchy Mount", 0);
+    PerkRecord mount = PlainEntry("Glitchy Mount", 0);
     mount.IsFlaw = true;
     mount.OTVFormula = 6; // Y
     mount.Y = 3;
@@ -221,9 +220,9 @@ std::unique_ptr<TVehicle> CarriageGunDesign()
     return v;
 }
 
-std::unique_ptr<TVehicle> FullDesign()
+std::unique_ptr<Vehicle> FullDesign()
 {
-    auto v = std::make_unique<TVehicle>();
+    auto v = std::make_unique<Vehicle>();
     v->Name = "Sch\xFCtze \x80 \"Mk II\"";
     v->VehicleType = "Tank";
     v->VehicleUse = "Assualt";
@@ -258,7 +257,8 @@ std::unique_ptr<TVehicle> FullDesign()
     v->SensorRange = 12.5;
     v->CommRange = 0.1; // not exact in binary: must come back to the last bit
     v->CurrencyMultiplier = 1.5;
-    v->CurrencyName = "Cr\xE9" "dits";
+    v->CurrencyName = "Cr\xE9"
+                      "dits";
     v->Description = "Line one\r\nLine \"two\"\twith a tab";
     v->History = "Built in \x85 some year";
     v->Extra = "";
@@ -267,7 +267,7 @@ std::unique_ptr<TVehicle> FullDesign()
     v->Movement->Add(MovementSystem("Flight", 300, 60, -1, true, 7));
     v->Movement->Add(MovementSystem("Sky Sled", 90.5, 12, -2, false, 0));
 
-    TPerkRecord perk;
+    PerkRecord perk;
     perk.PFDName = "Ammo Storage";
     perk.RoundMode = 1;
     perk.WorthFormula = 3;
@@ -280,7 +280,7 @@ std::unique_ptr<TVehicle> FullDesign()
     perk.Location = 2;
     perk.EntryId = 7;
     v->Perks->Add(perk);
-    TPerkRecord punch;
+    PerkRecord punch;
     punch.PFDName = "Battle Arm";
     punch.OTVFormula = 8;
     punch.RatingValue = 4;
@@ -294,23 +294,23 @@ std::unique_ptr<TVehicle> FullDesign()
     punch.Arc = 5;
     punch.HasArc = true;
     v->Perks->Add(punch);
-    TPerkRecord flaw;
+    PerkRecord flaw;
     flaw.PFDName = "Annoyance";
     flaw.IsFlaw = true;
     flaw.WorthFormula = 2;
     v->Flaws->Add(flaw);
-    TPerkRecord defect;
+    PerkRecord defect;
     defect.PFDName = "Minor Flaw";
     defect.WorthFormula = -2;
     defect.Variant = 3;
     defect.IsFlaw = true;
     v->Defects->Add(defect);
 
-    TWeapon gun(fullWeapon("Autocannon", "AC", 20, 4, 2));
+    Weapon gun(fullWeapon("Autocannon", "AC", 20, 4, 2));
     gun.Data.BaseAmmo = Rounds(30, {0, 4}, {4});
     gun.Clips.Mutable(0)->SetSection(0, Rounds(20, {0}));
     gun.Clips.Mutable(0)->AddSection(Rounds(10, {4, 21}));
-    TClip spare;
+    Clip spare;
     spare.ClipCount = 3;
     spare.AddSection(Rounds(15, {4}));
     gun.Clips.Add(spare);
@@ -318,7 +318,7 @@ std::unique_ptr<TVehicle> FullDesign()
     v->Weapons->AddLink();
     v->Weapons->AddRecord(fullWeapon("Rocket Pod", "RP", 15, 6, 1));
     v->Weapons->AddLink();
-    TWeapon laser(fullWeapon("Pulse Laser \x96 L", "PL", 25, 5, 1));
+    Weapon laser(fullWeapon("Pulse Laser \x96 L", "PL", 25, 5, 1));
     laser.Data.Guided = true;
     laser.Data.Stabilized = true;
     laser.Data.AccMod = 1;
@@ -331,9 +331,9 @@ std::unique_ptr<TVehicle> FullDesign()
     return v;
 }
 
-std::unique_ptr<TVehicle> SmallDesign(const std::string &name, int32_t armor)
+std::unique_ptr<Vehicle> SmallDesign(const std::string &name, int32_t armor)
 {
-    auto v = std::make_unique<TVehicle>();
+    auto v = std::make_unique<Vehicle>();
     v->Name = name;
     v->Armor = armor;
     v->Crew = 2;
@@ -346,9 +346,9 @@ std::unique_ptr<TVehicle> SmallDesign(const std::string &name, int32_t armor)
     return v;
 }
 
-std::unique_ptr<TVehicle> GrizzlyDesign()
+std::unique_ptr<Vehicle> GrizzlyDesign()
 {
-    auto v = std::make_unique<TVehicle>();
+    auto v = std::make_unique<Vehicle>();
     v->Name = "Grizzly Mk II";
     v->VehicleType = "Tank";
     v->VehicleUse = "Assault";
@@ -389,31 +389,31 @@ std::unique_ptr<TVehicle> GrizzlyDesign()
     v->History = "";
     v->Extra = std::string("with \xE9 and \0 inside", 19);
     v->Perks->Add(describedEntry("Ablative Armor", 3, 0.5));
-    TPerkRecord arm = describedEntry("Battle Arm", 0, 1);
+    PerkRecord arm = describedEntry("Battle Arm", 0, 1);
     arm.Amount = 2;
     arm.InsideOTV = true;
     arm.OTVFormula = 8;
     v->Perks->Add(arm);
     v->Flaws->Add(describedEntry("Weak Point", 0, -1));
     v->Defects->Add(DefectTemplates()[0]);
-    TPerkRecord minor = DefectTemplates()[4];
+    PerkRecord minor = DefectTemplates()[4];
     minor.Variant = 3;
     v->Defects->Add(minor);
 
-    TWeaponRecord gun = DefaultWeaponRecord();
+    WeaponRecord gun = DefaultWeaponRecord();
     gun.Name = "Heavy Gauss Cannon";
     gun.Code = "HGC";
     gun.Rating = 30;
     gun.AmmoBaseCost = 0.05;
-    TWeaponRecord rockets = DefaultWeaponRecord();
+    WeaponRecord rockets = DefaultWeaponRecord();
     rockets.Name = "Light Rocket Pack/16";
     rockets.Code = "LRP/16";
     v->Weapons->AddRecord(gun);
     v->Weapons->AddRecord(rockets);
-    TWeapon &first = v->Weapons->Get(0);
+    Weapon &first = v->Weapons->Get(0);
     first.Clips.Mutable(0)->AddSection(Rounds(20, {1}));
     first.Clips.Mutable(0)->AddSection(Rounds(10, {3}));
-    TClip spare;
+    Clip spare;
     spare.ClipCount = 3;
     spare.AddSection(Rounds(30, {2}));
     first.Clips.Add(spare);
@@ -425,9 +425,9 @@ std::unique_ptr<TVehicle> GrizzlyDesign()
     return v;
 }
 
-std::unique_ptr<TVehicle> HeavyDesign()
+std::unique_ptr<Vehicle> HeavyDesign()
 {
-    auto v = std::make_unique<TVehicle>();
+    auto v = std::make_unique<Vehicle>();
     v->Name = "Heavy";
     v->Armor = 40;
     v->Crew = 4;
@@ -439,7 +439,7 @@ std::unique_ptr<TVehicle> HeavyDesign()
     v->Deployment = 200;
 
     for (int i = 0; i < 4; ++i) {
-        TMovementRecord m;
+        MovementRecord m;
         m.ModeName = "Mode " + std::to_string(i);
         m.TopSpeed = 60.0 + 15 * i;
         m.StallSpeed = 5.0 * i;
@@ -447,11 +447,11 @@ std::unique_ptr<TVehicle> HeavyDesign()
         v->Movement->Add(m);
     }
 
-    TWeaponList &weapons = *v->Weapons;
+    WeaponList &weapons = *v->Weapons;
     for (int link = 0; link < 4; ++link)
         weapons.AddLink();
     for (int i = 0; i < 40; ++i) {
-        TWeaponRecord r = WeaponWith("Weapon " + std::to_string(i), 20 + i, 1 + i % 3);
+        WeaponRecord r = WeaponWith("Weapon " + std::to_string(i), 20 + i, 1 + i % 3);
         r.AccMod = i % 3 - 1;
         r.PoorWorkmanship = i % 2;
         r.Arc = i % 18;
@@ -460,14 +460,14 @@ std::unique_ptr<TVehicle> HeavyDesign()
         r.SniperSystem = i % 5 == 0;
         r.Stabilized = i % 7 == 0;
         const int w = weapons.AddRecord(r);
-        TWeapon &weapon = weapons.Get(w);
+        Weapon &weapon = weapons.Get(w);
         weapon.Links.Set(i % 4, true);
         for (int c = 0; c < 3; ++c) {
-            TClip clip;
+            Clip clip;
             clip.ClipCount = 1 + c;
             clip.Shielded = c == 2;
             for (int s = 0; s < 3; ++s) {
-                TAmmoSection section = ClearAmmoSection();
+                AmmoSection section = ClearAmmoSection();
                 section.Amount = 10 + 5 * s;
                 section.Selected[static_cast<size_t>((i + s) % kAmmoTypeCount)] = true;
                 clip.AddSection(section);
@@ -480,7 +480,7 @@ std::unique_ptr<TVehicle> HeavyDesign()
     }
 
     for (int i = 0; i < 40; ++i) {
-        TPerkRecord p = PlainEntry("Entry " + std::to_string(i), 0.5 * (i % 5), 1 + i % 2);
+        PerkRecord p = PlainEntry("Entry " + std::to_string(i), 0.5 * (i % 5), 1 + i % 2);
         p.WorthFormula = i % 13;
         p.RatingValue = 1 + i % 4;
         p.Y = 1 + i % 3;

@@ -8,10 +8,10 @@ constexpr int kFrag = 4;
 
 } // namespace
 
-TMovementRecord MovementSystem(const std::string &name, double top, double stall, int32_t maneuver, bool flight,
-                               int32_t libraryIndex)
+MovementRecord MovementSystem(const std::string &name, double top, double stall, int32_t maneuver, bool flight,
+                              int32_t libraryIndex)
 {
-    TMovementRecord r;
+    MovementRecord r;
     r.ModeName = name;
     r.TopSpeed = top;
     r.StallSpeed = stall;
@@ -23,18 +23,18 @@ TMovementRecord MovementSystem(const std::string &name, double top, double stall
     return r;
 }
 
-TWeaponRecord WeaponWith(const std::string &name, int32_t rating, int32_t items)
+WeaponRecord WeaponWith(const std::string &name, int32_t rating, int32_t items)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.Name = name;
     r.Rating = rating;
     r.NumberOfItems = items;
     return r;
 }
 
-TAmmoSection Rounds(int32_t amount, std::initializer_list<int> selectedTypes, std::initializer_list<int> freeTypes)
+AmmoSection Rounds(int32_t amount, std::initializer_list<int> selectedTypes, std::initializer_list<int> freeTypes)
 {
-    TAmmoSection s = ClearAmmoSection();
+    AmmoSection s = ClearAmmoSection();
     s.Amount = amount;
     for (int k : selectedTypes)
         s.Selected[static_cast<size_t>(k)] = s.Allowed[static_cast<size_t>(k)] = true;
@@ -43,9 +43,9 @@ TAmmoSection Rounds(int32_t amount, std::initializer_list<int> selectedTypes, st
     return s;
 }
 
-TPerkRecord PlainEntry(const std::string &name, double x, int32_t amount)
+PerkRecord PlainEntry(const std::string &name, double x, int32_t amount)
 {
-    TPerkRecord r;
+    PerkRecord r;
     r.PFDName = name;
     r.X = x;
     r.Amount = amount;
@@ -72,9 +72,9 @@ std::vector<uint8_t> TinyBitmap(int width, int height, uint8_t shade)
     return bmp;
 }
 
-TWeaponRecord LightArtilleryGun()
+WeaponRecord LightArtilleryGun()
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.Name = "Light Artillery Gun";
     r.Code = "LAG";
     r.Rating = 1107;
@@ -91,9 +91,9 @@ TWeaponRecord LightArtilleryGun()
     return r;
 }
 
-TWeaponRecord FragmentationCannon()
+WeaponRecord FragmentationCannon()
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.Name = "Fragmentation Cannon";
     r.Code = "FGC";
     r.Rating = 195;

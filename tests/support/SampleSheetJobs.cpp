@@ -5,26 +5,20 @@
 
 namespace sheettest {
 
-std::string TextTemplate()
-{
-    return ReadText(AW_SOURCE_DIR "/data/templates/Text.txt");
-}
+std::string TextTemplate() { return ReadText(AW_SOURCE_DIR "/data/templates/Text.txt"); }
 
-std::string HtmlTemplate()
-{
-    return ReadText(AW_SOURCE_DIR "/data/templates/html.txt");
-}
+std::string HtmlTemplate() { return ReadText(AW_SOURCE_DIR "/data/templates/html.txt"); }
 
-TPrintMovementRow Movement(std::string name, int top, int combat, int stall, int maneuver, double topKph,
-                           double combatKph, double stallKph)
+PrintMovementRow Movement(std::string name, int top, int combat, int stall, int maneuver, double topKph,
+                          double combatKph, double stallKph)
 {
     return {std::move(name), top, combat, stall, maneuver, topKph, combatKph, stallKph};
 }
 
-TPrintWeaponRow Weapon(std::string name, std::string code, std::string arc, std::vector<int> ranges,
-                       int accuracy, int damage, int quantity, std::string special, int ammo, std::string rof)
+PrintWeaponRow Weapon(std::string name, std::string code, std::string arc, std::vector<int> ranges, int accuracy,
+                      int damage, int quantity, std::string special, int ammo, std::string rof)
 {
-    TPrintWeaponRow row;
+    PrintWeaponRow row;
     row.Name = std::move(name);
     row.Code = std::move(code);
     row.Arc = std::move(arc);
@@ -41,14 +35,14 @@ TPrintWeaponRow Weapon(std::string name, std::string code, std::string arc, std:
     return row;
 }
 
-TPrintWeaponRow AmmoRow(std::string special, int ammo)
+PrintWeaponRow AmmoRow(std::string special, int ammo)
 {
     return Weapon("", "AMMO", "", {0, 0, 0, 0}, 0, 0, 0, std::move(special), ammo, "");
 }
 
-TPrintJob FullSheetJob()
+PrintJob FullSheetJob()
 {
-    TPrintJob job;
+    PrintJob job;
     job.Name = "Rhino Mk II";
     job.Availability = 7;
     job.Armor = 12;
@@ -105,13 +99,13 @@ TPrintJob FullSheetJob()
     return job;
 }
 
-const TPrintJob &EverythingJob()
+const PrintJob &EverythingJob()
 {
-    static const TPrintJob job = [] {
-        for (samples::TSampleDesign &design : samples::SampleDesigns())
+    static const PrintJob job = [] {
+        for (samples::SampleDesign &design : samples::SampleDesigns())
             if (design.Name == "everything")
-                return MakePrintJob(*design.Vehicle);
-        return TPrintJob();
+                return MakePrintJob(*design.Design);
+        return PrintJob();
     }();
     return job;
 }

@@ -12,21 +12,21 @@ namespace sheettest {
 std::string TextTemplate();
 std::string HtmlTemplate();
 
-TPrintMovementRow Movement(std::string name, int top, int combat, int stall, int maneuver, double topKph,
-                           double combatKph, double stallKph);
+PrintMovementRow Movement(std::string name, int top, int combat, int stall, int maneuver, double topKph,
+                          double combatKph, double stallKph);
 
 // ranges: short, medium, long and extreme.
-TPrintWeaponRow Weapon(std::string name, std::string code, std::string arc, std::vector<int> ranges, int accuracy,
-                       int damage, int quantity, std::string special, int ammo, std::string rof);
+PrintWeaponRow Weapon(std::string name, std::string code, std::string arc, std::vector<int> ranges, int accuracy,
+                      int damage, int quantity, std::string special, int ammo, std::string rof);
 
 // A row of further ammunition under a weapon.
-TPrintWeaponRow AmmoRow(std::string special, int ammo);
+PrintWeaponRow AmmoRow(std::string special, int ammo);
 
 // A design with every kind of value: four movement systems (stall on the second and fourth),
 // weapons with further ammunition and a spare clip, perks, flaws and a defect.
-TPrintJob FullSheetJob();
+PrintJob FullSheetJob();
 
 // The print job of the sample design with every kind of content (made once).
-const TPrintJob &EverythingJob();
+const PrintJob &EverythingJob();
 
 } // namespace sheettest

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <iterator>
 
-TTempFolder::TTempFolder()
+TempFolder::TempFolder()
 {
     // Unique per process and per folder, so tests running side by side never share one.
     static std::atomic<int> counter{0};
@@ -17,18 +17,18 @@ TTempFolder::TTempFolder()
     std::filesystem::create_directories(m_path);
 }
 
-TTempFolder::~TTempFolder()
+TempFolder::~TempFolder()
 {
     std::error_code ignored;
     std::filesystem::remove_all(m_path, ignored);
 }
 
-size_t TTempFolder::EntryCount() const
+size_t TempFolder::EntryCount() const
 {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(m_path), {}));
 }
 
-std::map<std::string, std::vector<uint8_t>> TTempFolder::Contents() const
+std::map<std::string, std::vector<uint8_t>> TempFolder::Contents() const
 {
     std::map<std::string, std::vector<uint8_t>> files;
     for (const auto &entry : std::filesystem::directory_iterator(m_path))

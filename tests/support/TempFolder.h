@@ -8,12 +8,12 @@
 #include <vector>
 
 // A fresh folder, removed with everything in it when the object goes.
-class TTempFolder {
-  public:
-    TTempFolder();
-    ~TTempFolder();
-    TTempFolder(const TTempFolder &) = delete;
-    TTempFolder &operator=(const TTempFolder &) = delete;
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
 
     // The path of a file in the folder.
     std::string operator/(const std::string &name) const { return (m_path / name).string(); }
@@ -25,6 +25,6 @@ class TTempFolder {
     // Every file directly inside with its bytes.
     std::map<std::string, std::vector<uint8_t>> Contents() const;
 
-  private:
+private:
     std::filesystem::path m_path;
 };

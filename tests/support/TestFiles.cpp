@@ -1,8 +1,8 @@
 #include "TestFiles.h"
 
-#include "engine/DesignFile.h"
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "engine/DesignFile.h"
 
 #include <fstream>
 #include <stdexcept>
@@ -29,9 +29,9 @@ std::vector<std::string> ReadTestLines(const std::string &relativePath)
     return lines;
 }
 
-std::vector<uint8_t> BodyOf(const TBaseVehicle &vehicle)
+std::vector<uint8_t> BodyOf(const BaseVehicle &vehicle)
 {
-    TStream stream;
+    Stream stream;
     SaveToStream(vehicle, stream);
     return stream.TakeBytes();
 }

@@ -16,4 +16,4 @@ std::string ReadText(const std::string &path);
 std::vector<std::string> ReadTestLines(const std::string &relativePath);
 
 // The body the writer makes of a design (what a design file holds before compression).
-std::vector<uint8_t> BodyOf(const TBaseVehicle &vehicle);
+std::vector<uint8_t> BodyOf(const BaseVehicle &vehicle);

@@ -4,13 +4,13 @@
 // none, and what each answer to the offer does.
 #include "support/EditorFixture.h"
 
+#include "base/Files.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "base/Files.h"
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/SampleRecords.h"
-#include "ui/document/Autosave.h"
 #include "ui/dialogs/RecoveryDialog.h"
+#include "ui/document/Autosave.h"
 #include "ui/document/RecoveryOffer.h"
 #include "ui/document/RecoveryStore.h"
 #include "ui/document/UndoHistory.h"
@@ -51,10 +51,10 @@ int runChild(int argc, char **argv)
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const bool idle = qstrcmp(argv[3], "idle") == 0;
     const bool crash = idle || qstrcmp(argv[3], "crash") == 0;
-    TVehicleDocument document;
-    document.Vehicle().FileName = argv[4];
-    TAutosave autosave(document, folder);
-    QObject::connect(&autosave, &TAutosave::written, [] {
+    VehicleDocument document;
+    document.Design().FileName = argv[4];
+    Autosave autosave(document, folder);
+    QObject::connect(&autosave, &Autosave::written, [] {
         std::printf("written\n");
         std::fflush(stdout);
     });
@@ -62,9 +62,9 @@ int runChild(int argc, char **argv)
         std::printf("ready\n");
         std::fflush(stdout);
     } else {
-        document.Vehicle().Picture = TinyBitmap(2000, 1500);
-        document.Vehicle().Name = "Interrupted";
-        document.Vehicle().Armor = 17;
+        document.Design().Picture = TinyBitmap(2000, 1500);
+        document.Design().Name = "Interrupted";
+        document.Design().Armor = 17;
         document.SetModified();
         QCoreApplication::processEvents();
     }
@@ -110,9 +110,9 @@ private:
     // A recovery file as a crashed session leaves it: design and note, no live lock.
     QString leaveRecoveryFile(const char *session, const char *name, const QString &source)
     {
-        TRecoveryStore store(recoveryFolder());
+        RecoveryStore store(recoveryFolder());
         QDir().mkpath(recoveryFolder());
-        TVehicle design;
+        Vehicle design;
         design.Name = name;
         design.Armor = 21;
         SaveDesignFile(design, store.DesignPath(QString::fromLatin1(session)).toStdString());
@@ -123,7 +123,7 @@ private:
 
     QString saveUserDesign(const char *file, const char *name)
     {
-        TVehicle design;
+        Vehicle design;
         design.Name = name;
         design.Armor = 2;
         SaveDesignFile(design, userFile(file).toStdString());
@@ -153,25 +153,25 @@ private slots:
         QVERIFY(clean->waitForFinished(10000));
         QCOMPARE(clean->exitCode(), 0);
         QVERIFY(designFiles(recoveryFolder()).isEmpty());
-        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+        QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
 
         std::unique_ptr<QProcess> crashing = startChild("crash", source);
         QVERIFY(crashing);
         QCOMPARE(crashing->readLine().trimmed(), QByteArray("written"));
         QCOMPARE(designFiles(recoveryFolder()).size(), 1);
         // While that editor runs its copy is its own: nobody else offers it.
-        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+        QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
 
         crashing->kill(); // SIGKILL: no clean-up of any kind
         QVERIFY(crashing->waitForFinished(10000));
-        const QList<TRecoveryFile> orphans = TRecoveryStore(recoveryFolder()).Orphans();
+        const QList<RecoveryFile> orphans = RecoveryStore(recoveryFolder()).Orphans();
         QCOMPARE(orphans.size(), 1);
         QCOMPARE(orphans[0].DesignName, QStringLiteral("Interrupted"));
         QCOMPARE(orphans[0].SourcePath, source);
-        QCOMPARE(LoadDesignFile(orphans[0].DesignPath.toStdString()).Vehicle->Armor, 17);
+        QCOMPARE(LoadDesignFile(orphans[0].DesignPath.toStdString()).Design->Armor, 17);
         // Held for this session while it decides: a second look does not offer it again.
-        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
-        TRecoveryStore::Remove(orphans[0]);
+        QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
+        RecoveryStore::Remove(orphans[0]);
     }
 
     void lockOfACrashWithNothingUnsavedIsCleared()
@@ -179,11 +179,11 @@ private slots:
         std::unique_ptr<QProcess> idle = startChild("idle", QString());
         QVERIFY(idle);
         QCOMPARE(QDir(recoveryFolder()).entryList(QDir::Files).size(), 1); // its lock
-        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+        QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
         QCOMPARE(QDir(recoveryFolder()).entryList(QDir::Files).size(), 1); // still running
         idle->kill();
         QVERIFY(idle->waitForFinished(10000));
-        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+        QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
         QVERIFY(QDir(recoveryFolder()).entryList(QDir::Files).isEmpty());
     }
 
@@ -192,22 +192,22 @@ private slots:
         // The intervals end when the test says so: one far longer than the test ends only
         // when it is set to 0.
         constexpr int kNeverEnds = 24 * 60 * 60 * 1000;
-        TVehicleDocument document;
-        TAutosave autosave(document, recoveryFolder());
+        VehicleDocument document;
+        Autosave autosave(document, recoveryFolder());
         autosave.SetInterval(kNeverEnds);
-        QSignalSpy written(&autosave, &TAutosave::written);
+        QSignalSpy written(&autosave, &Autosave::written);
         QVERIFY(!autosave.WriteNow()); // nothing unsaved yet
 
-        document.Vehicle().Armor = 1;
+        document.Design().Armor = 1;
         document.SetModified();
         QCOMPARE(written.count(), 0); // not before the handler has written its value
         QVERIFY(written.wait());
-        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Armor, 1);
+        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Design->Armor, 1);
 
         // Changes that follow wait for the interval and are written once.
-        document.Vehicle().Armor = 2;
+        document.Design().Armor = 2;
         document.SetModified();
-        document.Vehicle().Armor = 3;
+        document.Design().Armor = 3;
         document.SetModified();
         QCoreApplication::processEvents();
         autosave.FinishWrites();
@@ -216,36 +216,36 @@ private slots:
         autosave.SetInterval(0);
         QVERIFY(written.wait());
         QCOMPARE(written.count(), 2);
-        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Armor, 3);
+        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Design->Armor, 3);
 
         // An interval without changes ends the run; the next change is written at once.
         QTRY_VERIFY(!autosave.IntervalRunning());
         QCOMPARE(written.count(), 2);
         autosave.SetInterval(kNeverEnds);
-        document.Vehicle().Armor = 4;
+        document.Design().Armor = 4;
         document.SetModified();
         QVERIFY(written.wait());
     }
 
     void copyIsWrittenOffTheWindowsThreadAsASaveWritesIt()
     {
-        TVehicleDocument document;
+        VehicleDocument document;
         document.Adopt(FullDesign(), QString());
-        TAutosave autosave(document, recoveryFolder());
+        Autosave autosave(document, recoveryFolder());
         std::atomic<int> writesOnTheWindowsThread = 0, writesElsewhere = 0;
         QThread *const windowThread = QThread::currentThread();
         SetWriteFaultInjector([&] {
             ++(QThread::currentThread() == windowThread ? writesOnTheWindowsThread : writesElsewhere);
             return true;
         });
-        QSignalSpy written(&autosave, &TAutosave::written);
+        QSignalSpy written(&autosave, &Autosave::written);
         QVERIFY(autosave.WriteNow());
         QVERIFY(written.wait());
         SetWriteFaultInjector({});
         QCOMPARE(writesOnTheWindowsThread.load(), 0);
         QVERIFY(writesElsewhere > 0);
         const std::string saved = userFile("saved.vkd").toStdString();
-        SaveDesignFile(document.Vehicle(), saved);
+        SaveDesignFile(document.Design(), saved);
         QVERIFY(ReadWholeFile(autosave.DesignPath().toStdString()) == ReadWholeFile(saved));
     }
 
@@ -253,11 +253,11 @@ private slots:
     // the design was saved goes at once.
     void newestCopyWaitsForTheOneBeingWritten()
     {
-        TVehicleDocument document;
-        TAutosave autosave(document, recoveryFolder());
+        VehicleDocument document;
+        Autosave autosave(document, recoveryFolder());
         QList<int> writtenArmor;
-        connect(&autosave, &TAutosave::written, this,
-                [&] { writtenArmor << LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Armor; });
+        connect(&autosave, &Autosave::written, this,
+                [&] { writtenArmor << LoadDesignFile(autosave.DesignPath().toStdString()).Design->Armor; });
         // The next write waits for the gate.
         QSemaphore gate;
         std::atomic<bool> holdNext = true;
@@ -267,7 +267,7 @@ private slots:
             return true;
         });
         for (int armor : {1, 2, 3}) {
-            document.Vehicle().Armor = armor;
+            document.Design().Armor = armor;
             document.SetModified();
             QVERIFY(autosave.WriteNow());
         }
@@ -276,7 +276,7 @@ private slots:
         QCOMPARE(writtenArmor, (QList<int>{1, 3}));
 
         holdNext = true;
-        document.Vehicle().Armor = 4;
+        document.Design().Armor = 4;
         QVERIFY(autosave.WriteNow());
         document.ClearModified();
         gate.release();
@@ -290,10 +290,10 @@ private slots:
     {
         const QString own = saveUserDesign("own.vkd", "Own");
         const std::vector<uint8_t> before = ReadWholeFile(own.toStdString());
-        TVehicleDocument document;
+        VehicleDocument document;
         document.Open(own);
-        auto autosave = std::make_unique<TAutosave>(document, recoveryFolder());
-        document.Vehicle().Armor = 9;
+        auto autosave = std::make_unique<Autosave>(document, recoveryFolder());
+        document.Design().Armor = 9;
         document.SetModified();
         QTRY_VERIFY(QFile::exists(autosave->DesignPath()));
         QVERIFY(ReadWholeFile(own.toStdString()) == before);
@@ -315,20 +315,20 @@ private slots:
     {
         const QString source = saveUserDesign("saved.vkd", "Saved");
         const QString left = leaveRecoveryFile("old", "<b>Recovered", source);
-        TEditorFixture editor;
+        EditorFixture editor;
         QVERIFY(editor.Start());
-        TAutosave autosave(editor.window->Document(), recoveryFolder());
+        Autosave autosave(editor.window->Document(), recoveryFolder());
         QString asked;
         Qt::TextFormat askedAs = Qt::RichText;
         bool openSavedOffered = false;
         editor.dialogs->modal = [&](QDialog &dialog) {
-            auto *recovery = qobject_cast<TRecoveryDialog *>(&dialog);
+            auto *recovery = qobject_cast<RecoveryDialog *>(&dialog);
             if (!recovery)
                 return int(QDialog::Rejected);
             asked = recovery->Text();
             askedAs = recovery->findChild<QLabel *>(QStringLiteral("lblRecovery"))->textFormat();
             openSavedOffered = recovery->findChild<QPushButton *>(QStringLiteral("btnOpenSaved"))->isEnabled();
-            return int(TRecoveryDialog::Recover);
+            return int(RecoveryDialog::Recover);
         };
         QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 1);
         QCoreApplication::processEvents();
@@ -337,15 +337,15 @@ private slots:
         QVERIFY(asked.contains(source));
         QVERIFY(openSavedOffered);
 
-        TVehicle &vehicle = editor.Vehicle();
+        Vehicle &vehicle = editor.Design();
         QCOMPARE(vehicle.Name, std::string("<b>Recovered"));
         QCOMPARE(vehicle.Armor, 21);
         QCOMPARE(editor.window->Document().FileName(), source);
         QVERIFY(vehicle.Modified);
-        QVERIFY(!editor.window->UndoHistory()->Stack()->isClean());
+        QVERIFY(!editor.window->History()->Stack()->isClean());
         // Kept under this session before the old copy went.
         QVERIFY(!QFile::exists(left));
-        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Vehicle->Name, std::string("<b>Recovered"));
+        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Design->Name, std::string("<b>Recovered"));
         editor.Stop();
     }
 
@@ -354,36 +354,36 @@ private slots:
         const QString source = saveUserDesign("mine.vkd", "Mine");
         const QString withSource = leaveRecoveryFile("a", "First", source);
         const QString neverSaved = leaveRecoveryFile("b", "Second", QString());
-        TEditorFixture editor;
+        EditorFixture editor;
         QVERIFY(editor.Start());
-        TAutosave autosave(editor.window->Document(), recoveryFolder());
+        Autosave autosave(editor.window->Document(), recoveryFolder());
         // Recover, but the open design's save question is cancelled: kept for later.
-        editor.Vehicle().Name = "Busy";
+        editor.Design().Name = "Busy";
         editor.window->Document().SetModified();
-        editor.dialogs->answers = {TDialogAnswer::Cancel};
-        QList<int> choices{TRecoveryDialog::Recover, TRecoveryDialog::Recover, TRecoveryDialog::OpenSaved,
-                           TRecoveryDialog::Undecided};
+        editor.dialogs->answers = {DialogAnswer::Cancel};
+        QList<int> choices{RecoveryDialog::Recover, RecoveryDialog::Recover, RecoveryDialog::OpenSaved,
+                           RecoveryDialog::Undecided};
         QList<bool> openSavedEnabled;
         editor.dialogs->modal = [&](QDialog &dialog) {
             openSavedEnabled << dialog.findChild<QPushButton *>(QStringLiteral("btnOpenSaved"))->isEnabled();
             return choices.takeFirst();
         };
         QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
-        QCOMPARE(editor.Vehicle().Name, std::string("Busy"));
+        QCOMPARE(editor.Design().Name, std::string("Busy"));
         QVERIFY(QFile::exists(withSource) && QFile::exists(neverSaved));
-        editor.Vehicle().Modified = false;
+        editor.Design().Modified = false;
         QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
         QCOMPARE(openSavedEnabled, (QList<bool>{true, false, true, false}));
-        QCOMPARE(editor.Vehicle().Name, std::string("Mine"));
-        QVERIFY(!editor.Vehicle().Modified);
+        QCOMPARE(editor.Design().Name, std::string("Mine"));
+        QVERIFY(!editor.Design().Modified);
         QVERIFY(!QFile::exists(withSource));
         QVERIFY(QFile::exists(neverSaved)); // offered again next time
 
-        choices = {TRecoveryDialog::Discard};
+        choices = {RecoveryDialog::Discard};
         QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
         QVERIFY(!QFile::exists(neverSaved));
-        QCOMPARE(editor.Vehicle().Name, std::string("Mine"));
-        QVERIFY(TRecoveryStore(recoveryFolder()).Orphans().isEmpty());
+        QCOMPARE(editor.Design().Name, std::string("Mine"));
+        QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
         editor.Stop();
     }
 };

@@ -4,14 +4,14 @@
 #include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 
+#include "base/Stream.h"
 #include "engine/DesignDiff.h"
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
-#include "ui/dialogs/CompareWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/dialogs/CompareWindow.h"
 #include "ui/document/UndoSnapshot.h"
 #include "ui/document/VehicleDocument.h"
 #include "weapons/WeaponList.h"
@@ -31,9 +31,9 @@
 
 namespace {
 
-TWeaponRecord Weapon(const char *name, const char *code, int32_t rating)
+WeaponRecord SampleWeapon(const char *name, const char *code, int32_t rating)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.Name = name;
     r.Code = code;
     r.Rating = rating;
@@ -42,25 +42,24 @@ TWeaponRecord Weapon(const char *name, const char *code, int32_t rating)
 }
 
 // Alpha: armour 5, one laser. Beta: the same armour, the laser and a cannon, ground movement.
-void makeAlpha(TVehicle &v)
+void makeAlpha(Vehicle &v)
 {
     v.Name = "Alpha";
     v.Armor = 5;
-    v.Weapons->AddRecord(Weapon("Laser", "LS", 40));
+    v.Weapons->AddRecord(SampleWeapon("Laser", "LS", 40));
 }
 
-void makeBeta(TVehicle &v)
+void makeBeta(Vehicle &v)
 {
     v.Name = "Beta";
     v.Armor = 5;
-    v.Weapons->AddRecord(Weapon("Laser", "LS", 40));
-    v.Weapons->AddRecord(Weapon("Cannon", "HC", 300));
-    TMovementRecord ground;
+    v.Weapons->AddRecord(SampleWeapon("Laser", "LS", 40));
+    v.Weapons->AddRecord(SampleWeapon("Cannon", "HC", 300));
+    MovementRecord ground;
     ground.ModeName = "Ground";
     ground.TopSpeed = 60;
     v.Movement->Add(ground);
 }
-
 
 // Saves a picture of a widget when AW_SCREENSHOT_DIR names a folder (to look at the result).
 void screenshot(const QPixmap &picture, const char *name)
@@ -84,15 +83,16 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.filePath(QStringLiteral("settings")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_folder.filePath(QStringLiteral("settings")));
     }
 
     void everyValueSideBySideWithTheDifferencesMarked()
     {
-        TVehicle alpha, beta;
+        Vehicle alpha, beta;
         makeAlpha(alpha);
         makeBeta(beta);
-        TCompareWindow window(QStringLiteral("Alpha file"), alpha, QStringLiteral("Beta file"), beta);
+        CompareWindow window(QStringLiteral("Alpha file"), alpha, QStringLiteral("Beta file"), beta);
         QCOMPARE(window.Tree()->headerItem()->text(2), QStringLiteral("Beta file"));
 
         QTreeWidgetItem *name = window.Row(QStringLiteral("Name"));
@@ -120,13 +120,14 @@ private slots:
         screenshot(window.grab(), "compare-window.png");
 
         // Exactly what the command-line comparison finds is marked.
-        TVehicle alpha2, beta2;
+        Vehicle alpha2, beta2;
         makeAlpha(alpha2);
         makeBeta(beta2);
-        const TDesignDifferences differences = CompareDesigns(alpha2, beta2);
+        const DesignDifferences differences = CompareDesigns(alpha2, beta2);
         QCOMPARE(window.DifferenceCount(), static_cast<int>(differences.size()));
-        for (const TDesignDifference &difference : differences)
-            QVERIFY2(window.IsHighlighted(window.Row(QString::fromStdString(difference.Path))), difference.Path.c_str());
+        for (const DesignDifference &difference : differences)
+            QVERIFY2(window.IsHighlighted(window.Row(QString::fromStdString(difference.Path))),
+                     difference.Path.c_str());
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblDifferences"))->text(),
                  QStringLiteral("%1 differences").arg(differences.size()));
 
@@ -140,10 +141,10 @@ private slots:
 
     void sameDesignsHaveNothingMarked()
     {
-        TVehicle a, b;
+        Vehicle a, b;
         makeBeta(a);
         makeBeta(b);
-        TCompareWindow window(QStringLiteral("A"), a, QStringLiteral("B"), b);
+        CompareWindow window(QStringLiteral("A"), a, QStringLiteral("B"), b);
         QCOMPARE(window.DifferenceCount(), 0);
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblDifferences"))->text(),
                  QStringLiteral("The designs are the same."));
@@ -151,20 +152,20 @@ private slots:
 
     void openDesignAgainstItsSavedFile()
     {
-        TEditorFixture editor;
+        EditorFixture editor;
         QVERIFY(editor.Start());
         const QString file = m_folder.filePath(QStringLiteral("saved.vkd"));
-        editor.Vehicle().Name = "Saved";
+        editor.Design().Name = "Saved";
         editor.dialogs->paths = {file};
         editor.window->findChild<QAction *>(QStringLiteral("saveAsAction"))->trigger();
         driver::Enter(editor.window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("9"));
-        TStream before;
-        SaveToStream(editor.Vehicle(), before);
+        Stream before;
+        SaveToStream(editor.Design(), before);
 
         QString armorOpen, armorSaved, captionB;
         editor.dialogs->paths = {file};
         editor.dialogs->modal = [&](QDialog &dialog) {
-            auto *window = qobject_cast<TCompareWindow *>(&dialog);
+            auto *window = qobject_cast<CompareWindow *>(&dialog);
             if (window) {
                 captionB = window->Tree()->headerItem()->text(2);
                 armorOpen = window->Row(QStringLiteral("Armor"))->text(1);
@@ -178,11 +179,11 @@ private slots:
         QCOMPARE(editor.dialogs->openDialogs.last().title, QStringLiteral("Compare With"));
         QCOMPARE(captionB, QStringLiteral("saved.vkd"));
         QCOMPARE(armorOpen, QStringLiteral("9"));
-        QCOMPARE(armorSaved, QString::number(LoadDesignFile(file.toStdString()).Vehicle->Armor));
+        QCOMPARE(armorSaved, QString::number(LoadDesignFile(file.toStdString()).Design->Armor));
         QVERIFY(armorSaved != armorOpen);
         // Comparing works on a copy: the open design is untouched.
-        TStream after;
-        SaveToStream(editor.Vehicle(), after);
+        Stream after;
+        SaveToStream(editor.Design(), after);
         QVERIFY(after.Bytes() == before.Bytes());
 
         // A file that cannot be read is reported; no window opens.

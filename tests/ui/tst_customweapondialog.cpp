@@ -20,26 +20,26 @@ class CustomWeaponDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMemoryProgramData> m_data;
-    std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TCustomWeaponDialog> m_dialog;
+    std::unique_ptr<MemoryProgramData> m_data;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<CustomWeaponDialog> m_dialog;
 
     QLineEdit *edit(const char *name) { return m_dialog->findChild<QLineEdit *>(QString::fromLatin1(name)); }
     QString label(const char *name) { return m_dialog->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
     QCheckBox *box(const QString &name) { return m_dialog->findChild<QCheckBox *>(name); }
-    const TWeaponRecord &record() { return m_dialog->Record(); }
+    const WeaponRecord &record() { return m_dialog->Record(); }
 
-    void open(const TWeaponRecord &r)
+    void open(const WeaponRecord &r)
     {
-        m_dialog = std::make_unique<TCustomWeaponDialog>(r);
+        m_dialog = std::make_unique<CustomWeaponDialog>(r);
         m_dialog->show();
     }
 
 private slots:
     void init()
     {
-        m_data = std::make_unique<TMemoryProgramData>();
-        m_dialogs = std::make_unique<TScriptedDialogs>();
+        m_data = std::make_unique<MemoryProgramData>();
+        m_dialogs = std::make_unique<ScriptedDialogs>();
         open(DefaultWeaponRecord());
     }
 
@@ -118,8 +118,8 @@ private slots:
         QCOMPARE(edit("damageEdit")->text(), QStringLiteral("7"));
         driver::Enter(edit("ammoBaseCostEdit"), QStringLiteral("cheap"));
         QCOMPARE(record().AmmoBaseCost, 0.0);
-        QCOMPARE(m_dialogs->errors, (QStringList{"'x7' is not a valid integer value",
-                                                 "'cheap' is not a valid floating point value"}));
+        QCOMPARE(m_dialogs->errors,
+                 (QStringList{"'x7' is not a valid integer value", "'cheap' is not a valid floating point value"}));
     }
 
     void checkBoxesSetTheirOwnFlags()
@@ -147,7 +147,7 @@ private slots:
 
     void untouchedFieldsKeepTheirValues()
     {
-        TWeaponRecord r = DefaultWeaponRecord();
+        WeaponRecord r = DefaultWeaponRecord();
         r.WeaponType = 2;
         r.SniperSystem = true;
         r.AccMod = -1;
@@ -172,7 +172,7 @@ private slots:
         driver::Enter(edit("nameEdit"), QStringLiteral("Hammer"));
         box(QStringLiteral("antiInfantryBox"))->click();
         QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("bReset")), Qt::LeftButton);
-        TWeaponRecord expected = DefaultWeaponRecord();
+        WeaponRecord expected = DefaultWeaponRecord();
         expected.WeaponType = 6;
         QVERIFY(record() == expected);
         QCOMPARE(edit("nameEdit")->text(), QStringLiteral("Untitled"));

@@ -3,14 +3,14 @@
 #include "support/EditorFixture.h"
 #include "support/PerkTestLibraries.h"
 
+#include "base/Stream.h"
 #include "engine/DesignFile.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
 #include "ui/MainWindow.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/LibraryTooltip.h"
-#include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponLibraries.h"
 #include "ui/pages/WeaponsPage.h"
 #include "weapons/WeaponList.h"
@@ -31,9 +31,9 @@
 
 namespace {
 
-TWeaponRecord Weapon(const char *name, const char *code, int32_t rating, int type)
+WeaponRecord SampleWeapon(const char *name, const char *code, int32_t rating, int type)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.Name = name;
     r.Code = code;
     r.Rating = rating;
@@ -41,7 +41,6 @@ TWeaponRecord Weapon(const char *name, const char *code, int32_t rating, int typ
     r.WeaponType = type;
     return r;
 }
-
 
 // Saves a picture of a widget when AW_SCREENSHOT_DIR names a folder (to look at the result).
 void screenshot(const QPixmap &picture, const char *name)
@@ -57,11 +56,11 @@ class FilterTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMemoryWeaponLibraries> m_weapons;
-    std::unique_ptr<TPerkTestLibraries> m_perks;
-    TEditorFixture m_editor;
+    std::unique_ptr<MemoryWeaponLibraries> m_weapons;
+    std::unique_ptr<PerkTestLibraries> m_perks;
+    EditorFixture m_editor;
 
-    TMainWindow &window() { return *m_editor.window; }
+    MainWindow &window() { return *m_editor.window; }
     template <typename T> T *find(QWidget *in, const char *name)
     {
         T *control = in->findChild<T *>(QString::fromLatin1(name));
@@ -72,7 +71,10 @@ private:
     QWidget *weaponsPage() { return window().PageControl()->widget(1); }
     QWidget *perksPage() { return window().PageControl()->widget(2); }
     QLineEdit *filterOf(QWidget *page) { return find<QLineEdit>(page, "eLibraryFilter"); }
-    QTableWidget *library(int type) { return find<QTableWidget>(weaponsPage(), qPrintable(QStringLiteral("sg%1").arg(type))); }
+    QTableWidget *library(int type)
+    {
+        return find<QTableWidget>(weaponsPage(), qPrintable(QStringLiteral("sg%1").arg(type)));
+    }
 
     // The codes of the rows a weapon grid shows, top to bottom.
     QStringList shownCodes(QTableWidget *grid)
@@ -102,16 +104,16 @@ private:
 private slots:
     void init()
     {
-        m_weapons = std::make_unique<TMemoryWeaponLibraries>();
-        TWeaponRecord guided = Weapon("Light Cannon", "LC", 10, 0);
+        m_weapons = std::make_unique<MemoryWeaponLibraries>();
+        WeaponRecord guided = SampleWeapon("Light Cannon", "LC", 10, 0);
         guided.Guided = true;
         m_weapons->WeaponLibrary(0).Add(guided);
-        m_weapons->WeaponLibrary(0).Add(Weapon("Heavy Cannon", "HC", 30, 0));
-        m_weapons->WeaponLibrary(0).Add(Weapon("Gatling", "GT", 20, 0));
-        m_weapons->WeaponLibrary(1).Add(Weapon("Field Gun", "FG", 15, 1));
-        m_weapons->WeaponLibrary(1).Add(Weapon("Mortar", "MT", 12, 1));
+        m_weapons->WeaponLibrary(0).Add(SampleWeapon("Heavy Cannon", "HC", 30, 0));
+        m_weapons->WeaponLibrary(0).Add(SampleWeapon("Gatling", "GT", 20, 0));
+        m_weapons->WeaponLibrary(1).Add(SampleWeapon("Field Gun", "FG", 15, 1));
+        m_weapons->WeaponLibrary(1).Add(SampleWeapon("Mortar", "MT", 12, 1));
         SetWeaponLibraries(m_weapons.get());
-        m_perks = std::make_unique<TPerkTestLibraries>();
+        m_perks = std::make_unique<PerkTestLibraries>();
         QVERIFY(m_editor.Start());
     }
 
@@ -160,13 +162,13 @@ private slots:
         type(filter, QStringLiteral("heavy"));
         QCOMPARE(library(0)->currentRow(), 1); // moved off the hidden row
         QTest::mouseClick(find<QPushButton>(weaponsPage(), "addWeaponButton"), Qt::LeftButton);
-        QCOMPARE(window().Document().Vehicle().Weapons->Count(), 1);
-        QCOMPARE(window().Document().Vehicle().Weapons->Get(0).Data.Code, std::string("HC"));
+        QCOMPARE(window().Document().Design().Weapons->Count(), 1);
+        QCOMPARE(window().Document().Design().Weapons->Get(0).Data.Code, std::string("HC"));
 
         type(filter, QStringLiteral("nothing like it"));
         QVERIFY(shownCodes(library(0)).isEmpty());
         QTest::mouseClick(find<QPushButton>(weaponsPage(), "addWeaponButton"), Qt::LeftButton);
-        QCOMPARE(window().Document().Vehicle().Weapons->Count(), 1);
+        QCOMPARE(window().Document().Design().Weapons->Count(), 1);
 
         // Shown again, the first row is selected as in a freshly filled library.
         type(filter, QString());
@@ -192,7 +194,7 @@ private slots:
         type(filter, QStringLiteral("seat"));
         QCOMPARE(perks->currentRow(), 2);
         QTest::mouseClick(find<QPushButton>(perksPage(), "addPerkButton"), Qt::LeftButton);
-        const TPerkList &added = *window().Document().Vehicle().Perks;
+        const PerkList &added = *window().Document().Design().Perks;
         QCOMPARE(added.Count(), 1);
         QCOMPARE(added.Get(0).PFDName, std::string("Passenger Seating"));
     }
@@ -200,18 +202,18 @@ private slots:
     void tooltipShowsTheRecordAndWhatItWouldAdd()
     {
         window().PageControl()->setCurrentIndex(1);
-        TVehicle &design = window().Document().Vehicle();
-        design.Weapons->AddRecord(Weapon("Gatling", "GT", 20, 0));
-        TStream before;
+        Vehicle &design = window().Document().Design();
+        design.Weapons->AddRecord(SampleWeapon("Gatling", "GT", 20, 0));
+        Stream before;
         SaveToStream(design, before);
 
-        const TWeaponRecord heavy = m_weapons->WeaponLibrary(0).Get(1);
-        const QString text = TLibraryTooltip::Text(heavy, design);
+        const WeaponRecord heavy = m_weapons->WeaponLibrary(0).Get(1);
+        const QString text = LibraryTooltip::Text(heavy, design);
         QVERIFY(text.contains(QStringLiteral("<b>Heavy Cannon</b>")));
         QVERIFY(text.contains(QStringLiteral("Rating:</td><td><b>30</b>")));
         QVERIFY(text.contains(QStringLiteral("Guided:</td><td><b>No</b>")));
         QVERIFY(text.contains(QStringLiteral("Base Ammo Amount:")));
-        TStream after;
+        Stream after;
         SaveToStream(design, after);
         QVERIFY(after.Bytes() == before.Bytes()); // worked out on a copy
 

@@ -5,8 +5,8 @@
 
 #include "engine/Vehicle.h"
 #include "ui/MainWindow.h"
-#include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/widgets/SpinButton.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,18 +21,15 @@ class GeneralPageTest : public QObject {
     Q_OBJECT
 
 private:
-    TEditorFixture m_editor;
+    EditorFixture m_editor;
 
-    TVehicle &vehicle() { return m_editor.Vehicle(); }
+    Vehicle &vehicle() { return m_editor.Design(); }
     QLineEdit *edit(const char *name) { return m_editor.window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
-    TSpinButton *spin(const char *name) { return m_editor.window->findChild<TSpinButton *>(QString::fromLatin1(name)); }
+    SpinButton *spin(const char *name) { return m_editor.window->findChild<SpinButton *>(QString::fromLatin1(name)); }
     QString label(const char *name) { return m_editor.window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
 
 private slots:
-    void init()
-    {
-        QVERIFY(m_editor.Start());
-    }
+    void init() { QVERIFY(m_editor.Start()); }
 
     void cleanup() { m_editor.Stop(); }
 

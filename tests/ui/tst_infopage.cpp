@@ -6,16 +6,16 @@
 #include "engine/DesignFilePicture.h"
 #include "engine/Vehicle.h"
 #include "ui/MainWindow.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/InfoPage.h"
 #include "ui/widgets/PictureView.h"
-#include "ui/document/VehicleDocument.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QMouseEvent>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -26,10 +26,10 @@ class InfoPageTest : public QObject {
 
 private:
     QTemporaryDir m_folder;
-    TEditorFixture m_editor;
+    EditorFixture m_editor;
 
-    TVehicle &vehicle() { return m_editor.Vehicle(); }
-    TInfoPage *page() { return static_cast<TInfoPage *>(m_editor.window->PageControl()->widget(3)); }
+    Vehicle &vehicle() { return m_editor.Design(); }
+    InfoPage *page() { return static_cast<InfoPage *>(m_editor.window->PageControl()->widget(3)); }
     void open() { m_editor.window->PageControl()->setCurrentIndex(3); }
     QStringList items(int box)
     {
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(items(0), QStringList({"Boat", "Tank"}));
         QCOMPARE(items(1), QStringList({"Recon", ""}));
         QCOMPARE(items(2), QStringList({"Acme"}));
-        for (int box = 3; box < TInfoPage::BoxCount; ++box)
+        for (int box = 3; box < InfoPage::BoxCount; ++box)
             QCOMPARE(page()->Box(box)->count(), 0);
         // Filling the suggestions is no change of the design, and the boxes still show it.
         QVERIFY(!vehicle().Modified);
@@ -211,7 +211,7 @@ private slots:
     {
         open();
         const QString large = picturePath("large.png", filled(3200, 1000, Qt::blue));
-        m_editor.dialogs->answers = {TDialogAnswer::Yes, TDialogAnswer::No};
+        m_editor.dialogs->answers = {DialogAnswer::Yes, DialogAnswer::No};
         loadPicture(large);
         QCOMPARE(m_editor.dialogs->questions.size(), 1);
         QVERIFY2(m_editor.dialogs->questions[0].contains(QStringLiteral("3200 x 1000")),
@@ -232,13 +232,13 @@ private slots:
         loadPicture(picturePath("keep.bmp", filled(8, 8, Qt::blue)));
         const std::vector<uint8_t> picture = vehicle().Picture;
         vehicle().Modified = false;
-        m_editor.dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {DialogAnswer::No};
         QTest::mouseRelease(page()->Picture(), Qt::RightButton);
         QCOMPARE(m_editor.dialogs->questions, QStringList({"Do you wish to remove the picture?"}));
         QCOMPARE(vehicle().Picture, picture);
         QVERIFY(!vehicle().Modified);
 
-        m_editor.dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {DialogAnswer::Yes};
         QTest::mouseRelease(page()->Picture(), Qt::RightButton);
         QVERIFY(vehicle().Picture.empty());
         QVERIFY(vehicle().Modified);
@@ -289,8 +289,8 @@ private slots:
         const int start = notes->width();
         auto drag = [handle](int toX) {
             const QPoint from(2, 10);
-            QMouseEvent press(QEvent::MouseButtonPress, from, handle->mapToGlobal(from), Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent press(QEvent::MouseButtonPress, from, handle->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
             QApplication::sendEvent(handle, &press);
             const QPoint to(toX, 10);
             QMouseEvent move(QEvent::MouseMove, to, handle->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
@@ -308,7 +308,7 @@ private slots:
 
     void notesWidthIsARememberedLayoutValue()
     {
-        TLayoutValues values;
+        LayoutValues values;
         values.fill(-1);
         values[1] = 250;
         m_editor.window->ApplyLayoutValues(values);

@@ -4,19 +4,19 @@
 #include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 
+#include "base/CalculationLog.h"
+#include "base/Files.h"
+#include "base/ProgramVersion.h"
 #include "engine/DesignFile.h"
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
-#include "base/CalculationLog.h"
-#include "base/Files.h"
-#include "base/ProgramVersion.h"
 #include "tests/support/SampleRecords.h"
 #include "ui/DesktopIdentity.h"
 #include "ui/MainWindow.h"
+#include "ui/StartupOptions.h"
 #include "ui/dialogs/LogViewer.h"
 #include "ui/document/RecentFiles.h"
-#include "ui/StartupOptions.h"
 #include "ui/document/VehicleDocument.h"
 
 #include <QAction>
@@ -48,13 +48,16 @@ class LifecycleTest : public QObject {
 
 private:
     QTemporaryDir m_folder;
-    TEditorFixture m_editor;
+    EditorFixture m_editor;
     QStringList m_started;
 
-    TVehicle &vehicle() { return m_editor.Vehicle(); }
+    Vehicle &vehicle() { return m_editor.Design(); }
     QString path(const char *name) { return m_folder.filePath(QString::fromLatin1(name)); }
     void trigger(const char *action) { m_editor.window->findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
-    QString caption(const char *label) { return m_editor.window->findChild<QLabel *>(QString::fromLatin1(label))->text(); }
+    QString caption(const char *label)
+    {
+        return m_editor.window->findChild<QLabel *>(QString::fromLatin1(label))->text();
+    }
     // The window made active and the keyboard focus in the named box; nullptr when it did not get there.
     QLineEdit *focusedBox(const char *name)
     {
@@ -71,23 +74,21 @@ private:
     // A design file on disk with the given name and crew.
     QString writeDesign(const char *file, const char *name, int crew)
     {
-        TVehicle design;
+        Vehicle design;
         design.Name = name;
         design.Crew = crew;
         const QString target = path(file);
         SaveDesignFile(design, target.toStdString());
         return target;
     }
-    static std::string nameIn(const QString &file)
-    {
-        return LoadDesignFile(file.toStdString()).Vehicle->Name;
-    }
+    static std::string nameIn(const QString &file) { return LoadDesignFile(file.toStdString()).Design->Name; }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.filePath(QStringLiteral("settings")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_folder.filePath(QStringLiteral("settings")));
         // The design file type as installed, seen before the system's types (read at the first MIME look-up).
         const QString packages = path("xdg/mime/packages");
         QVERIFY(QDir().mkpath(packages));
@@ -140,7 +141,7 @@ private slots:
                  (QStringList{"View &TV Log", "View &Price Log", "-", "&Contents", "-", "&About"}));
 
         // a file name's own "&" is shown, not taken as a mnemonic
-        m_editor.window->RecentFiles()->Add(path("Tom & Jerry.vkd"));
+        m_editor.window->RecentFileList()->Add(path("Tom & Jerry.vkd"));
         const QList<QAction *> recent =
             m_editor.window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"))->actions();
         QCOMPARE(recent.first()->text(), QStringLiteral("&1 Tom && Jerry.vkd"));
@@ -173,13 +174,13 @@ private slots:
     void cancellingTheCloseQuestionKeepsTheWindow()
     {
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {TDialogAnswer::Cancel};
+        m_editor.dialogs->answers = {DialogAnswer::Cancel};
         trigger("closeAction");
         QCOMPARE(m_editor.dialogs->questions, QStringList{QStringLiteral("Do you wish to save the current vehicle?")});
         QVERIFY(m_editor.window->isVisible());
         QVERIFY(m_editor.data->positions.empty());
 
-        m_editor.dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {DialogAnswer::No};
         trigger("closeAction");
         QVERIFY(!m_editor.window->isVisible());
         QVERIFY(m_editor.dialogs->saveDialogs.isEmpty());
@@ -234,7 +235,7 @@ private slots:
     {
         vehicle().Name = "Unsaved";
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {DialogAnswer::Yes};
         m_editor.dialogs->paths = {QString()};
         trigger("newAction");
         QCOMPARE(m_editor.dialogs->saveDialogs.size(), 1);
@@ -274,7 +275,7 @@ private slots:
         driver::Type(crew, QStringLiteral("7"));
         m_editor.dialogs->paths = {path("typed.vkd")};
         trigger("saveAction");
-        QCOMPARE(LoadDesignFile(path("typed.vkd").toStdString()).Vehicle->Crew, 7);
+        QCOMPARE(LoadDesignFile(path("typed.vkd").toStdString()).Design->Crew, 7);
         QVERIFY(!vehicle().Modified);
     }
 
@@ -283,7 +284,7 @@ private slots:
         QLineEdit *crew = focusedBox("eCrew");
         QVERIFY(crew);
         driver::Type(crew, QStringLiteral("5"));
-        m_editor.dialogs->answers = {TDialogAnswer::Cancel};
+        m_editor.dialogs->answers = {DialogAnswer::Cancel};
         m_editor.window->close();
         QCOMPARE(vehicle().Crew, 5);
         QCOMPARE(m_editor.dialogs->questions.size(), 1);
@@ -293,7 +294,7 @@ private slots:
     void createVariantRefusesAnUnsavedDesign()
     {
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {DialogAnswer::No};
         trigger("createVariantAction");
         QCOMPARE(m_editor.dialogs->errors,
                  QStringList{QStringLiteral("The vehicle needs to be saved before a variant can be created from it!")});
@@ -308,12 +309,12 @@ private slots:
 
         m_started.clear();
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {DialogAnswer::Yes};
         m_editor.dialogs->paths = {path("variant.vkd")};
         trigger("createVariantAction");
         QVERIFY(m_editor.dialogs->errors.isEmpty());
-        QCOMPARE(m_started, (QStringList{QCoreApplication::applicationFilePath(), path("variant.vkd"),
-                                         QStringLiteral("NEW")}));
+        QCOMPARE(m_started,
+                 (QStringList{QCoreApplication::applicationFilePath(), path("variant.vkd"), QStringLiteral("NEW")}));
     }
 
     void damagedFileLeavesTheDesignAsItWas()
@@ -324,7 +325,7 @@ private slots:
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("this is not a design file");
         bad.close();
-        m_editor.dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {DialogAnswer::No};
         m_editor.dialogs->paths = {path("bad.vkd")};
         trigger("openAction");
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
@@ -336,7 +337,7 @@ private slots:
     void failedSaveKeepsTheChangesAndTheWindow()
     {
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {DialogAnswer::Yes};
         m_editor.dialogs->paths = {path("missing-folder/x.vkd")};
         trigger("closeAction");
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
@@ -380,7 +381,7 @@ private slots:
 
         trigger("saveAction");
         QVERIFY(!vehicle().Modified);
-        QVERIFY(LoadDesignFile(file.toStdString()).Vehicle->Picture == vehicle().Picture);
+        QVERIFY(LoadDesignFile(file.toStdString()).Design->Picture == vehicle().Picture);
     }
 
     void logViewerShowsOneRunOfTheCalculation()
@@ -389,13 +390,13 @@ private slots:
         driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("6"));
         QStringList shown;
         m_editor.dialogs->modal = [&shown](QDialog &dialog) {
-            auto *viewer = qobject_cast<TLogViewer *>(&dialog);
+            auto *viewer = qobject_cast<LogViewer *>(&dialog);
             if (viewer)
                 shown = viewer->Lines();
             return int(QDialog::Accepted);
         };
         trigger("viewThreatValueLogAction");
-        TLogLines expected{"Logged", ""};
+        LogLines expected{"Logged", ""};
         {
             ScopedCalculationLog log(expected);
             ThreatValue(vehicle());
@@ -406,7 +407,7 @@ private slots:
         QVERIFY(CalculationLog() == nullptr);
 
         trigger("viewPriceLogAction");
-        TLogLines price{"Logged", ""};
+        LogLines price{"Logged", ""};
         {
             ScopedCalculationLog log(price);
             FinalCost(vehicle());
@@ -448,7 +449,7 @@ private slots:
         const QString folder = m_folder.filePath(QStringLiteral("Ünïcødé"));
         QVERIFY(QDir().mkpath(folder));
         const QString design = folder + QStringLiteral("/Pänzer ß.vkd");
-        TVehicle panzer;
+        Vehicle panzer;
         panzer.Name = "Panzer";
         SaveDesignFile(panzer, QFile::encodeName(design).toStdString());
 
@@ -467,7 +468,7 @@ private slots:
         trigger("saveAsAction");
         trigger("exportTextAction");
         QVERIFY(m_editor.dialogs->errors.isEmpty());
-        QCOMPARE(LoadDesignFile(QFile::encodeName(copy).toStdString()).Vehicle->Crew, 3);
+        QCOMPARE(LoadDesignFile(QFile::encodeName(copy).toStdString()).Design->Crew, 3);
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + copy);
         QFile text(sheet);
         QVERIFY(text.open(QIODevice::ReadOnly));
@@ -481,11 +482,12 @@ private slots:
         m_editor.dialogs->paths = {damaged};
         trigger("openAction");
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
-        QVERIFY2(m_editor.dialogs->errors[0].contains(QStringLiteral("Kaputt ü.vkd")), qPrintable(m_editor.dialogs->errors[0]));
+        QVERIFY2(m_editor.dialogs->errors[0].contains(QStringLiteral("Kaputt ü.vkd")),
+                 qPrintable(m_editor.dialogs->errors[0]));
 
         // The list comes back from the settings with the names whole.
-        m_editor.window->RecentFiles()->Save();
-        TRecentFiles stored;
+        m_editor.window->RecentFileList()->Save();
+        RecentFiles stored;
         stored.Load();
         QCOMPARE(stored.Paths().mid(0, 2), (QStringList{copy, design}));
     }
@@ -516,17 +518,17 @@ private slots:
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_editor.window.get(), &drop);
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Dropped"));
-        QCOMPARE(m_editor.window->RecentFiles()->Paths().first(), file);
+        QCOMPARE(m_editor.window->RecentFileList()->Paths().first(), file);
         QMenu *recent = m_editor.window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"));
         QCOMPARE(recent->actions().size(), 1);
 
         // reopening from the list asks first when there are changes
         vehicle().Name = "Changed";
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {TDialogAnswer::Cancel};
+        m_editor.dialogs->answers = {DialogAnswer::Cancel};
         recent->actions().first()->trigger();
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Changed"));
-        m_editor.dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {DialogAnswer::No};
         recent->actions().first()->trigger();
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Dropped"));
     }
@@ -573,8 +575,8 @@ private slots:
             arguments.prepend(QStringLiteral("armorwright"));
             return ReadStartupOptions(arguments);
         };
-        const TStartupOptions copy = read({"tank.vkd", "new"});
-        QVERIFY(copy.request == TStartupOptions::TRequest::Run);
+        const StartupOptions copy = read({"tank.vkd", "new"});
+        QVERIFY(copy.request == StartupOptions::Request::Run);
         QCOMPARE(copy.designFile, QStringLiteral("tank.vkd"));
         QVERIFY(copy.asUnsavedCopy && !copy.quitAfterShow);
         QVERIFY(!read({"tank.vkd", "newer"}).asUnsavedCopy);
@@ -582,16 +584,16 @@ private slots:
         QCOMPARE(read({"--", "-odd.vkd"}).designFile, QStringLiteral("-odd.vkd"));
 
         // help and version win over anything else on the line (Qt's own options are still there)
-        const TStartupOptions help = read({"-platform", "offscreen", "--help"});
-        QVERIFY(help.request == TStartupOptions::TRequest::Help);
+        const StartupOptions help = read({"-platform", "offscreen", "--help"});
+        QVERIFY(help.request == StartupOptions::Request::Help);
         QVERIFY(help.message.contains(QStringLiteral("--version")) && help.message.contains(QStringLiteral("NEW")));
         QVERIFY(!help.message.contains(QStringLiteral("quit-after-show")));
-        const TStartupOptions version = read({"tank.vkd", "-v"});
-        QVERIFY(version.request == TStartupOptions::TRequest::Version);
+        const StartupOptions version = read({"tank.vkd", "-v"});
+        QVERIFY(version.request == StartupOptions::Request::Version);
         QCOMPARE(version.message, QStringLiteral("Armorwright %1\n").arg(QString::fromLatin1(kProgramVersion)));
 
-        const TStartupOptions wrong = read({"--colour", "tank.vkd"});
-        QVERIFY(wrong.request == TStartupOptions::TRequest::UsageError);
+        const StartupOptions wrong = read({"--colour", "tank.vkd"});
+        QVERIFY(wrong.request == StartupOptions::Request::UsageError);
         QVERIFY(wrong.message.contains(QStringLiteral("colour")));
     }
 
@@ -632,11 +634,11 @@ private slots:
 
     void aPictureLeftOutAtStartUpIsReportedOnceTheWindowShows()
     {
-        TVehicle design;
+        Vehicle design;
         design.Name = "Pictured";
         design.Picture = {'B', 'M', 1, 2, 3};
         SaveDesignFile(design, path("pictured.vkd").toStdString());
-        m_editor.window = std::make_unique<TMainWindow>();
+        m_editor.window = std::make_unique<MainWindow>();
         m_editor.window->OpenAtStartUp(path("pictured.vkd"), false);
         QVERIFY(m_editor.dialogs->warnings.isEmpty());
         m_editor.window->show();
@@ -669,16 +671,16 @@ private slots:
     void storedWindowPositionIsRestored()
     {
         m_editor.window.reset();
-        m_editor.data->positions[0] = TWindowPosition{60, 70, 540, 700};
-        m_editor.window = std::make_unique<TMainWindow>();
+        m_editor.data->positions[0] = WindowPosition{60, 70, 540, 700};
+        m_editor.window = std::make_unique<MainWindow>();
         m_editor.window->show();
         QCOMPARE(m_editor.window->pos(), QPoint(70, 60));
         QCOMPARE(m_editor.window->size(), QSize(700, 540));
 
         // stored values of 0 or below are not applied
         m_editor.window.reset();
-        m_editor.data->positions[0] = TWindowPosition{0, 0, -1, 650};
-        m_editor.window = std::make_unique<TMainWindow>();
+        m_editor.data->positions[0] = WindowPosition{0, 0, -1, 650};
+        m_editor.window = std::make_unique<MainWindow>();
         const QPoint designed = m_editor.window->pos();
         const int designedHeight = m_editor.window->height();
         m_editor.window->show();

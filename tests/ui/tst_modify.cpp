@@ -23,9 +23,9 @@ class ModifyTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMemoryProgramData> m_data;
-    std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TWeaponModifyDialog> m_dialog;
+    std::unique_ptr<MemoryProgramData> m_data;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<WeaponModifyDialog> m_dialog;
 
     QString label(const char *name) { return m_dialog->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
     QGroupBox *group(const char *name) { return m_dialog->findChild<QGroupBox *>(QString::fromLatin1(name)); }
@@ -42,27 +42,27 @@ private:
         return shown;
     }
 
-    static TWeaponRecord Weapon(int32_t rof, int32_t minSize, int32_t rating = 100)
+    static WeaponRecord SampleWeapon(int32_t rof, int32_t minSize, int32_t rating = 100)
     {
-        TWeaponRecord r = DefaultWeaponRecord();
+        WeaponRecord r = DefaultWeaponRecord();
         r.ROF = rof;
         r.MinSize = minSize;
         r.Rating = rating;
         return r;
     }
 
-    void open(const TWeaponRecord &record)
+    void open(const WeaponRecord &record)
     {
-        m_dialog->LoadWeapon(TWeapon(record), 6);
+        m_dialog->LoadWeapon(Weapon(record), 6);
         m_dialog->show();
     }
 
 private slots:
     void init()
     {
-        m_data = std::make_unique<TMemoryProgramData>();
-        m_dialogs = std::make_unique<TScriptedDialogs>();
-        m_dialog = std::make_unique<TWeaponModifyDialog>();
+        m_data = std::make_unique<MemoryProgramData>();
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_dialog = std::make_unique<WeaponModifyDialog>();
     }
 
     void cleanup()
@@ -74,7 +74,7 @@ private slots:
 
     void weaponModeShowsItsRecord()
     {
-        TWeaponRecord r = Weapon(2, 4);
+        WeaponRecord r = SampleWeapon(2, 4);
         r.AccMod = -1;
         r.DmgMod = 1;
         r.SizeMod = -1;
@@ -102,7 +102,7 @@ private slots:
         // Written back as chosen, perks included.
         item("accuracyGroup", 0)->click();
         box(QStringLiteral("stabilizedBox"))->click();
-        TWeaponRecord back = DefaultWeaponRecord();
+        WeaponRecord back = DefaultWeaponRecord();
         m_dialog->StoreWeapon(back);
         QCOMPARE(back.AccMod, 1);
         QCOMPARE(back.DmgMod, 1);
@@ -116,14 +116,14 @@ private slots:
 
     void weaponWithoutRateOfFireDisablesTheROFGroup()
     {
-        open(Weapon(0, 3));
+        open(SampleWeapon(0, 3));
         QVERIFY(!group("rofGroup")->isEnabled());
         QVERIFY(group("rangeGroup")->isEnabled());
     }
 
     void radioItemsStandForOneMinusTheirIndex()
     {
-        open(Weapon(1, 3));
+        open(SampleWeapon(1, 3));
         item("damageGroup", 2)->click();
         QCOMPARE(m_dialog->Values().Mods.DmgMod, -1);
         QCOMPARE(label("lnew"), QStringLiteral("85.00"));
@@ -137,7 +137,7 @@ private slots:
 
     void neutralOptionsPreviewTheOldRating()
     {
-        TWeaponRecord r = Weapon(1, 3, -1); // rated at the vehicle's final size, 6
+        WeaponRecord r = SampleWeapon(1, 3, -1); // rated at the vehicle's final size, 6
         r.NumberOfItems = 3;
         open(r);
         QCOMPARE(label("lold"), QStringLiteral("18"));
@@ -147,7 +147,7 @@ private slots:
     // The preview is the rating after OK: modifications the weapon has count once.
     void presentModificationsAreNotCountedTwice()
     {
-        TWeaponRecord r = Weapon(1, 3, 624);
+        WeaponRecord r = SampleWeapon(1, 3, 624);
         r.AccMod = 1;
         r.Arc = 8; // turreted
         open(r);
@@ -159,7 +159,7 @@ private slots:
 
     void fixedForwardOnFiftyPreviewsThirty()
     {
-        open(Weapon(1, 3, 50));
+        open(SampleWeapon(1, 3, 50));
         item("rgArc", 1)->click();
         QCOMPARE(m_dialog->Values().Mods.Arc, 1);
         QCOMPARE(label("lnew"), QStringLiteral("30.00"));
@@ -169,7 +169,7 @@ private slots:
 
     void smallerMountKeepsTheShareOfTheMinimumSize()
     {
-        open(Weapon(1, 5, 50));
+        open(SampleWeapon(1, 5, 50));
         item("minimumSizeGroup", 2)->click();
         QCOMPARE(m_dialog->Values().Mods.SizeMod, -1);
         QCOMPARE(label("lnew"), QStringLiteral("40.00"));
@@ -177,8 +177,8 @@ private slots:
 
     void poorWorkmanshipStopsAtZero()
     {
-        open(Weapon(1, 3, 40));
-        auto *spin = m_dialog->findChild<TSpinButton *>(QStringLiteral("poorWorkmanshipSpin"));
+        open(SampleWeapon(1, 3, 40));
+        auto *spin = m_dialog->findChild<SpinButton *>(QStringLiteral("poorWorkmanshipSpin"));
         auto *edit = m_dialog->findChild<QLineEdit *>(QStringLiteral("poorWorkmanshipEdit"));
         driver::SpinUp(spin);
         QCOMPARE(edit->text(), QStringLiteral("1"));
@@ -211,7 +211,7 @@ private slots:
 
     void ammunitionBoxesFollowTheAllowedTypes()
     {
-        TAmmoSection section;
+        AmmoSection section;
         section.Amount = 12;
         section.Selected[4] = true; // Frag, selected but not allowed
         section.Allowed[0] = true;
@@ -250,8 +250,8 @@ private slots:
 
     void helpAndWindowSlot()
     {
-        m_data->positions[4] = TWindowPosition{-1, -1, 420, 560};
-        m_dialog = std::make_unique<TWeaponModifyDialog>();
+        m_data->positions[4] = WindowPosition{-1, -1, 420, 560};
+        m_dialog = std::make_unique<WeaponModifyDialog>();
         QCOMPARE(m_dialog->height(), 420);
         QCOMPARE(m_dialog->width(), 560);
         m_dialog->findChild<QWidget *>(QStringLiteral("bHelp"))->setFocus();

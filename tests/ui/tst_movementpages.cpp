@@ -2,16 +2,16 @@
 #include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 
+#include "base/Files.h"
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/Vehicle.h"
-#include "base/Files.h"
 #include "ui/MainWindow.h"
 #include "ui/dialogs/MovementEditorDialog.h"
-#include "ui/pages/MovementPages.h"
-#include "ui/pages/GeneralPage.h"
-#include "ui/widgets/SpinButton.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/GeneralPage.h"
+#include "ui/pages/MovementPages.h"
+#include "ui/widgets/SpinButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,10 +28,10 @@ class MovementPagesTest : public QObject {
     Q_OBJECT
 
 private:
-    TEditorFixture m_editor;
+    EditorFixture m_editor;
 
-    TVehicle &vehicle() { return m_editor.Vehicle(); }
-    TMovementList &movement() { return *vehicle().Movement; }
+    Vehicle &vehicle() { return m_editor.Design(); }
+    MovementList &movement() { return *vehicle().Movement; }
     template <typename T = QLineEdit> T *find(const char *name)
     {
         T *control = m_editor.window->findChild<T *>(QString::fromLatin1(name));
@@ -62,10 +62,7 @@ private:
     QListWidget *list() { return find<QListWidget>("lbMov"); }
 
 private slots:
-    void init()
-    {
-        QVERIFY(m_editor.Start());
-    }
+    void init() { QVERIFY(m_editor.Start()); }
 
     void cleanup() { m_editor.Stop(); }
 
@@ -189,12 +186,12 @@ private slots:
         choose("cbxPriMode", QStringLiteral("Ground"));
         driver::Enter(find("ePriMan"), QStringLiteral("3"));
         QCOMPARE(movement().Maneuver(0), 0);
-        driver::SpinDown(find<TSpinButton>("sbPriMan"));
-        driver::SpinDown(find<TSpinButton>("sbPriMan"));
+        driver::SpinDown(find<SpinButton>("sbPriMan"));
+        driver::SpinDown(find<SpinButton>("sbPriMan"));
         QCOMPARE(movement().Maneuver(0), -2);
-        driver::SpinUp(find<TSpinButton>("sbPriMan"));
-        driver::SpinUp(find<TSpinButton>("sbPriMan"));
-        driver::SpinUp(find<TSpinButton>("sbPriMan"));
+        driver::SpinUp(find<SpinButton>("sbPriMan"));
+        driver::SpinUp(find<SpinButton>("sbPriMan"));
+        driver::SpinUp(find<SpinButton>("sbPriMan"));
         QCOMPARE(movement().Maneuver(0), 0);
     }
 
@@ -226,14 +223,15 @@ private slots:
     void removingThePrimaryOfThreeSystems()
     {
         setSystems({"Walker", "Ground", "Hover"});
-        m_editor.dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {DialogAnswer::No};
         choose("cbxPriMode", QStringLiteral("<None>"));
         QCOMPARE(movement().Count(), 3);
         QCOMPARE(find<QComboBox>("cbxPriMode")->currentText(), QStringLiteral("Walker"));
 
-        m_editor.dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {DialogAnswer::Yes};
         choose("cbxPriMode", QStringLiteral("<None>"));
-        QCOMPARE(m_editor.dialogs->questions.last(), QStringLiteral("Do you wish to remove the primary movement system?"));
+        QCOMPARE(m_editor.dialogs->questions.last(),
+                 QStringLiteral("Do you wish to remove the primary movement system?"));
         QCOMPARE(movement().Count(), 2);
         QCOMPARE(find<QComboBox>("cbxPriMode")->currentText(), QStringLiteral("Ground"));
         QCOMPARE(find<QComboBox>("cbxSecMode")->currentText(), QStringLiteral("Hover"));
@@ -244,9 +242,10 @@ private slots:
     void removingTheSecondarySystem()
     {
         setSystems({"Walker", "Ground", "Hover"});
-        m_editor.dialogs->answers = {TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {DialogAnswer::Yes};
         choose("cbxSecMode", QStringLiteral("<None>"));
-        QCOMPARE(m_editor.dialogs->questions.last(), QStringLiteral("Do you wish to remove the Secondary movement system?"));
+        QCOMPARE(m_editor.dialogs->questions.last(),
+                 QStringLiteral("Do you wish to remove the Secondary movement system?"));
         QCOMPARE(movement().Count(), 2);
         QCOMPARE(movement().ModeName(1), std::string("Hover"));
     }
@@ -256,8 +255,8 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("crawler.vkd"));
         {
-            TVehicle design;
-            TMovementRecord crawler = TMemoryProgramData::Mode("Steam Crawler", false, false, false, false);
+            Vehicle design;
+            MovementRecord crawler = MemoryProgramData::Mode("Steam Crawler", false, false, false, false);
             crawler.TopSpeed = 30;
             design.Movement->Add(crawler);
             SaveDesignFile(design, path.toStdString());
@@ -299,8 +298,8 @@ private slots:
         vehicle().Modified = false;
         QTest::mouseClick(find<QPushButton>("btnMovDelete"), Qt::LeftButton);
         QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
-        driver::SpinDown(find<TSpinButton>("sbtnMov"));
-        driver::SpinUp(find<TSpinButton>("sbtnMov"));
+        driver::SpinDown(find<SpinButton>("sbtnMov"));
+        driver::SpinUp(find<SpinButton>("sbtnMov"));
         QVERIFY(m_editor.dialogs->questions.isEmpty());
         QCOMPARE(m_editor.dialogs->modalDialogs, 0);
         QCOMPARE(movement().ModeName(2), std::string("Hover"));
@@ -312,17 +311,17 @@ private slots:
     {
         setSystems({"Walker", "Ground", "Hover", "Naval", "Submarine"});
         list()->setCurrentRow(0);
-        driver::SpinDown(find<TSpinButton>("sbtnMov"));
+        driver::SpinDown(find<SpinButton>("sbtnMov"));
         QCOMPARE(movement().ModeName(2), std::string("Naval"));
         QCOMPARE(movement().ModeName(3), std::string("Hover"));
         QCOMPARE(list()->currentRow(), 0);
         // the first line cannot move up
-        driver::SpinUp(find<TSpinButton>("sbtnMov"));
+        driver::SpinUp(find<SpinButton>("sbtnMov"));
         QCOMPARE(movement().ModeName(2), std::string("Naval"));
         list()->setCurrentRow(2);
-        driver::SpinDown(find<TSpinButton>("sbtnMov")); // the last line cannot move down
+        driver::SpinDown(find<SpinButton>("sbtnMov")); // the last line cannot move down
         QCOMPARE(movement().ModeName(4), std::string("Submarine"));
-        driver::SpinUp(find<TSpinButton>("sbtnMov"));
+        driver::SpinUp(find<SpinButton>("sbtnMov"));
         QCOMPARE(movement().ModeName(3), std::string("Submarine"));
         QCOMPARE(movement().ModeName(4), std::string("Hover"));
         QCOMPARE(list()->currentRow(), 2);
@@ -332,7 +331,7 @@ private slots:
     {
         setSystems({"Walker", "Ground", "Hover", "Naval"});
         list()->setCurrentRow(1);
-        m_editor.dialogs->answers = {TDialogAnswer::No, TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {DialogAnswer::No, DialogAnswer::Yes};
         QTest::mouseClick(find<QPushButton>("btnMovDelete"), Qt::LeftButton);
         QCOMPARE(movement().Count(), 4);
         QTest::mouseClick(find<QPushButton>("btnMovDelete"), Qt::LeftButton);
@@ -364,7 +363,7 @@ private slots:
         QCOMPARE(list()->item(0)->text(), QString::fromStdString(movement().SummaryText(2)));
 
         // a dialog that fails shows its error and leaves the system as it was
-        m_editor.dialogs->modal = [](QDialog &) -> int { throw EArmorwrightError("The editor could not be shown."); };
+        m_editor.dialogs->modal = [](QDialog &) -> int { throw ArmorwrightError("The editor could not be shown."); };
         QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
         QCOMPARE(m_editor.dialogs->errors, QStringList{QStringLiteral("The editor could not be shown.")});
         QCOMPARE(movement().TopSpeed(2), 90.0);
@@ -372,15 +371,15 @@ private slots:
 
     void editorKeepsItsRecordInShape()
     {
-        TMovementRecord record = m_editor.data->library.Get(7); // Flight
+        MovementRecord record = m_editor.data->library.Get(7); // Flight
         record.TopSpeed = 600;
         record.StallSpeed = 900;
         record.Maneuver = 4;
-        TMovementEditorDialog editor(m_editor.data->library, record);
+        MovementEditorDialog editor(m_editor.data->library, record);
         QCOMPARE(editor.Record().StallSpeed, 600.0);
         QCOMPARE(editor.Record().Maneuver, 0);
         QCOMPARE(editor.findChild<QLineEdit *>(QStringLiteral("topMpEdit"))->text(), QStringLiteral("20"));
-        auto *spin = editor.findChild<TSpinButton *>(QStringLiteral("maneuverSpin"));
+        auto *spin = editor.findChild<SpinButton *>(QStringLiteral("maneuverSpin"));
         driver::SpinDown(spin);
         QCOMPARE(editor.Record().Maneuver, -1);
         driver::SpinUp(spin);
@@ -400,7 +399,7 @@ private slots:
 
         // choosing the shown mode keeps the record; another takes the library record whole
         auto *mode = editor.findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
-        const TMovementRecord before = editor.Record();
+        const MovementRecord before = editor.Record();
         mode->setCurrentIndex(7);
         emit mode->activated(7);
         QCOMPARE(editor.Record(), before);
@@ -420,8 +419,8 @@ private slots:
 
     void editorRemembersItsPosition()
     {
-        m_editor.data->positions[3] = TWindowPosition{120, 140, 260, 420};
-        TMovementEditorDialog editor(m_editor.data->library, m_editor.data->library.Get(1));
+        m_editor.data->positions[3] = WindowPosition{120, 140, 260, 420};
+        MovementEditorDialog editor(m_editor.data->library, m_editor.data->library.Get(1));
         QCOMPARE(editor.pos(), QPoint(140, 120));
         QCOMPARE(editor.size(), QSize(420, 260));
         editor.move(150, 170);

@@ -30,19 +30,18 @@ class PerkEditorTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMemoryProgramData> m_data;
-    std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TPerkEditorDialog> m_editor;
-    TPerkList m_flaws;
-    TPerkVehicleData m_vehicle{2, 3, 4, 5, 3};
+    std::unique_ptr<MemoryProgramData> m_data;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<PerkEditorDialog> m_editor;
+    PerkList m_flaws;
+    PerkVehicleData m_vehicle{2, 3, 4, 5, 3};
 
-    TPerkEditorDialog &open(const TPerkRecord &record)
+    PerkEditorDialog &open(const PerkRecord &record)
     {
-        m_editor = std::make_unique<TPerkEditorDialog>(record, m_vehicle, m_flaws);
+        m_editor = std::make_unique<PerkEditorDialog>(record, m_vehicle, m_flaws);
         return *m_editor;
     }
-    template <typename T>
-    T *control(const char *name)
+    template <typename T> T *control(const char *name)
     {
         T *found = m_editor->findChild<T *>(QString::fromLatin1(name));
         if (!found)
@@ -61,7 +60,7 @@ private:
     void chooseFlaw(int row) { control<QListWidget>("flawList")->setCurrentRow(row); }
     void spin(const char *name, bool up)
     {
-        TSpinButton *button = control<TSpinButton>(name);
+        SpinButton *button = control<SpinButton>(name);
         if (up)
             driver::SpinUp(button);
         else
@@ -74,16 +73,16 @@ private:
             texts << button->text();
         return texts;
     }
-    static TPerkRecord defect(int index) { return DefectTemplates()[static_cast<size_t>(index)]; }
+    static PerkRecord defect(int index) { return DefectTemplates()[static_cast<size_t>(index)]; }
 
 private slots:
     void init()
     {
-        m_data = std::make_unique<TMemoryProgramData>();
-        m_dialogs = std::make_unique<TScriptedDialogs>();
+        m_data = std::make_unique<MemoryProgramData>();
+        m_dialogs = std::make_unique<ScriptedDialogs>();
         m_flaws.Clear();
         for (int i = 0; i < 4; ++i)
-            m_flaws.Add(TPerkTestLibraries::Flaw(i));
+            m_flaws.Add(PerkTestLibraries::Flaw(i));
     }
 
     void cleanup()
@@ -95,7 +94,7 @@ private slots:
 
     void customPerkShowsWorthAndAmountInItsName()
     {
-        open(CustomEntryTemplate(TPerkKind::Perk));
+        open(CustomEntryTemplate(PerkKind::Perk));
         enter("customValueEdit", QStringLiteral("5"));
         QCOMPARE(text("worthLabel"), QStringLiteral("5"));
         QCOMPARE(text("nameLabel"), QStringLiteral("Custom Perk.c"));
@@ -110,7 +109,7 @@ private slots:
 
     void customEntryShowsOnlyItsPanelAndAmount()
     {
-        TPerkRecord custom = CustomEntryTemplate(TPerkKind::Flaw);
+        PerkRecord custom = CustomEntryTemplate(PerkKind::Flaw);
         custom.ShowFormula = true;
         custom.ShowRating = true;
         custom.HasArc = true;
@@ -120,7 +119,7 @@ private slots:
         for (const char *hidden : {"ratingPanel", "xValuePanel", "yValuePanel", "zValuePanel", "pnlArc", "pnlLocation",
                                    "outsideOTV", "InsideOTV", "optionsGroup", "flawList", "formulaMemo"})
             QVERIFY2(!shown(hidden), hidden);
-        QCOMPARE(m_editor->width(), TPerkEditorDialog::NormalWidth);
+        QCOMPARE(m_editor->width(), PerkEditorDialog::NormalWidth);
         QVERIFY(!control<QPlainTextEdit>("effectMemo")->isReadOnly());
         QVERIFY(!m_editor->Record().ShowFormula);
         QCOMPARE(text("kindLabel"), QStringLiteral("Flaw"));
@@ -128,7 +127,7 @@ private slots:
 
     void customNumbersAreTakenAsTypedNegativeIncluded()
     {
-        open(CustomEntryTemplate(TPerkKind::Flaw));
+        open(CustomEntryTemplate(PerkKind::Flaw));
         enter("maneuverModEdit", QStringLiteral("-3"));
         enter("customCostEdit", QStringLiteral("-100.5"));
         enter("addedCrewEdit", QStringLiteral("-1"));
@@ -144,7 +143,7 @@ private slots:
 
     void customRatingIsShownOnlyWhenNotZero()
     {
-        open(CustomEntryTemplate(TPerkKind::Perk));
+        open(CustomEntryTemplate(PerkKind::Perk));
         enter("customRatingEdit", QStringLiteral("2.5"));
         QVERIFY(m_editor->Record().ShowRating);
         QCOMPARE(text("ratingLabel"), QStringLiteral("2.5"));
@@ -155,7 +154,7 @@ private slots:
 
     void customOtvChoiceSetsOneFlagAndClearsTheOther()
     {
-        open(CustomEntryTemplate(TPerkKind::Perk));
+        open(CustomEntryTemplate(PerkKind::Perk));
         choose("otvBox", 1);
         QVERIFY(m_editor->Record().InsideOTV);
         QVERIFY(!m_editor->Record().OutsideOTV);
@@ -170,7 +169,7 @@ private slots:
     void majorFlawCannotBeAcceptedUntilAFlawOfMinusTwoIsChosen()
     {
         open(defect(5));
-        QCOMPARE(m_editor->width(), TPerkEditorDialog::FlawListWidth);
+        QCOMPARE(m_editor->width(), PerkEditorDialog::FlawListWidth);
         QVERIFY(shown("flawList"));
         QCOMPARE(text("flawHeading"), QStringLiteral("A Flaw worth -2 or worse"));
         QCOMPARE(control<QListWidget>("flawList")->count(), 4);
@@ -203,7 +202,7 @@ private slots:
         QCOMPARE(m_editor->Record().WorthFormula, WorthMinorFlawDefect);
         QCOMPARE(m_editor->Record().Variant, 3);
         QVERIFY(shown("ratingPanel"));
-        QCOMPARE(control<TPerkNumberPanel>("ratingPanel")->Caption()->text(), QStringLiteral("Rating"));
+        QCOMPARE(control<PerkNumberPanel>("ratingPanel")->Caption()->text(), QStringLiteral("Rating"));
         QCOMPARE(text("worthLabel"), QStringLiteral("-3"));
         QCOMPARE(text("ratingLabel"), QStringLiteral("1"));
     }
@@ -230,9 +229,9 @@ private slots:
 
     void libraryPerkPanelsFollowItsFlags()
     {
-        open(TPerkTestLibraries::Perk(0)); // rating, arc, formula shown
+        open(PerkTestLibraries::Perk(0)); // rating, arc, formula shown
         QVERIFY(shown("ratingPanel"));
-        QCOMPARE(control<TPerkNumberPanel>("ratingPanel")->Caption()->text(), QStringLiteral("Rating"));
+        QCOMPARE(control<PerkNumberPanel>("ratingPanel")->Caption()->text(), QStringLiteral("Rating"));
         QCOMPARE(control<QLineEdit>("ratingEdit")->text(), QStringLiteral("1"));
         QVERIFY(shown("pnlArc"));
         for (const char *hidden : {"xValuePanel", "yValuePanel", "zValuePanel", "pnlAmount", "pnlLocation",
@@ -245,7 +244,7 @@ private slots:
         QVERIFY(control<QPlainTextEdit>("effectMemo")->isReadOnly());
         QCOMPARE(text("worthLabel"), QStringLiteral("0.5"));
 
-        open(TPerkTestLibraries::Perk(1)); // amount and "Can Punch"
+        open(PerkTestLibraries::Perk(1)); // amount and "Can Punch"
         QVERIFY(shown("InsideOTV"));
         QVERIFY(shown("pnlAmount"));
         QVERIFY(!shown("formulaMemo"));
@@ -258,7 +257,7 @@ private slots:
 
     void numbersNeverGoBelowZero()
     {
-        open(TPerkTestLibraries::Perk(0));
+        open(PerkTestLibraries::Perk(0));
         enter("ratingEdit", QStringLiteral("-3"));
         QCOMPARE(m_editor->Record().RatingValue, 0.0);
         QCOMPARE(control<QLineEdit>("ratingEdit")->text(), QStringLiteral("0"));
@@ -276,7 +275,7 @@ private slots:
         QCOMPARE(m_editor->Record().RatingValue, 1.5);
         QCOMPARE(control<QLineEdit>("ratingEdit")->text(), QStringLiteral("1.5"));
 
-        open(TPerkTestLibraries::Perk(1));
+        open(PerkTestLibraries::Perk(1));
         enter("amountEdit", QStringLiteral("-2"));
         QCOMPARE(m_editor->Record().Amount, 0);
         spin("amountSpin", false);
@@ -288,11 +287,11 @@ private slots:
     // A spin click while a number is being typed steps the typed number.
     void spinStepsTheNumberBeingTyped()
     {
-        open(TPerkTestLibraries::Perk(0));
+        open(PerkTestLibraries::Perk(0));
         driver::Type(control<QLineEdit>("ratingEdit"), QStringLiteral("4"));
         spin("ratingSpin", true);
         QCOMPARE(m_editor->Record().RatingValue, 5.0);
-        open(TPerkTestLibraries::Perk(1));
+        open(PerkTestLibraries::Perk(1));
         driver::Type(control<QLineEdit>("amountEdit"), QStringLiteral("7"));
         spin("amountSpin", false);
         QCOMPARE(m_editor->Record().Amount, 6);
@@ -300,7 +299,7 @@ private slots:
 
     void arcAndLocationFillTheEffectText()
     {
-        open(TPerkTestLibraries::Perk(0));
+        open(PerkTestLibraries::Perk(0));
         auto *arcs = control<QComboBox>("arcBox");
         QCOMPARE(arcs->count(), 9);
         QCOMPARE(arcs->itemText(8), QStringLiteral("T"));
@@ -308,7 +307,7 @@ private slots:
         QCOMPARE(m_editor->Record().Arc, 5);
         QCOMPARE(control<QPlainTextEdit>("effectMemo")->toPlainText(), QStringLiteral("1 ablative armor on FR"));
 
-        open(TPerkTestLibraries::Flaw(1));
+        open(PerkTestLibraries::Flaw(1));
         QVERIFY(shown("pnlLocation"));
         choose("locationBox", 3);
         QCOMPARE(m_editor->Record().Location, 3);
@@ -317,7 +316,7 @@ private slots:
 
     void typedEffectTextIsStoredCutTo250()
     {
-        open(TPerkTestLibraries::Flaw(0)); // formula 2: the text may be typed
+        open(PerkTestLibraries::Flaw(0)); // formula 2: the text may be typed
         auto *memo = control<QPlainTextEdit>("effectMemo");
         QVERIFY(!memo->isReadOnly());
         memo->selectAll();
@@ -333,7 +332,7 @@ private slots:
 
     void leavingTheMemoUntouchedKeepsTheTemplate()
     {
-        TPerkRecord perk = TPerkTestLibraries::Perk(2);
+        PerkRecord perk = PerkTestLibraries::Perk(2);
         perk.TextEditable = 1;
         open(perk);
         auto *memo = control<QPlainTextEdit>("effectMemo");
@@ -345,14 +344,14 @@ private slots:
 
     void cancelLeavesTheEntryUnchangedAndOkHandsItBack()
     {
-        const TPerkRecord original = TPerkTestLibraries::Perk(0);
-        TPerkRecord entry = original;
+        const PerkRecord original = PerkTestLibraries::Perk(0);
+        PerkRecord entry = original;
         m_dialogs->modal = [](QDialog &dialog) {
             driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("ratingEdit")), QStringLiteral("4"));
             dialog.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
             return dialog.result();
         };
-        QVERIFY(!TPerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws));
+        QVERIFY(!PerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws));
         QCOMPARE(entry, original);
 
         m_dialogs->modal = [](QDialog &dialog) {
@@ -360,7 +359,7 @@ private slots:
             dialog.findChild<QPushButton *>(QStringLiteral("okButton"))->click();
             return dialog.result();
         };
-        QVERIFY(TPerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws));
+        QVERIFY(PerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws));
         QCOMPARE(entry.RatingValue, 4.0);
     }
 };

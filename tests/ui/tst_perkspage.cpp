@@ -11,11 +11,11 @@
 #include "engine/PerkTemplates.h"
 #include "engine/ProductionTypes.h"
 #include "engine/Vehicle.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/LemonDicePanel.h"
 #include "ui/pages/PerkTab.h"
 #include "ui/pages/PerksPage.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/document/VehicleDocument.h"
 #include "weapons/WeaponList.h"
 
 #include <QDialog>
@@ -35,35 +35,34 @@ class PerksPageTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TPerkTestLibraries> m_libraries;
-    TEditorFixture m_editor;
+    std::unique_ptr<PerkTestLibraries> m_libraries;
+    EditorFixture m_editor;
 
-    TVehicle &vehicle() { return m_editor.Vehicle(); }
-    TPerksPage *page() { return static_cast<TPerksPage *>(m_editor.window->PageControl()->widget(2)); }
-    QTableWidget *grid(TPerkKind kind) { return page()->Tab(kind)->Grid(); }
-    template <typename T>
-    T *control(const char *name)
+    Vehicle &vehicle() { return m_editor.Design(); }
+    PerksPage *page() { return static_cast<PerksPage *>(m_editor.window->PageControl()->widget(2)); }
+    QTableWidget *grid(PerkKind kind) { return page()->Tab(kind)->Grid(); }
+    template <typename T> T *control(const char *name)
     {
         return m_editor.window->findChild<T *>(QString::fromLatin1(name));
     }
     void click(const char *name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
 
-    void open(TPerkKind kind)
+    void open(PerkKind kind)
     {
         m_editor.window->PageControl()->setCurrentIndex(2);
         page()->Tabs()->setCurrentIndex(static_cast<int>(kind));
         page()->ShowPFDGrid();
     }
 
-    QStringList row(TPerkKind kind, int r)
+    QStringList row(PerkKind kind, int r)
     {
         QStringList cells;
-        for (int c = 0; c < TPerkTab::ColumnCount; ++c)
+        for (int c = 0; c < PerkTab::ColumnCount; ++c)
             cells << grid(kind)->item(r, c)->text();
         return cells;
     }
 
-    QStringList names(const TPerkList &list)
+    QStringList names(const PerkList &list)
     {
         QStringList result;
         for (int i = 0; i < list.Count(); ++i)
@@ -74,12 +73,12 @@ private:
     void addPerks(std::initializer_list<int> indexes)
     {
         for (int i : indexes)
-            vehicle().Perks->Add(TPerkTestLibraries::Perk(i));
+            vehicle().Perks->Add(PerkTestLibraries::Perk(i));
     }
 
     void addSniperWeapon()
     {
-        TWeaponRecord laser = DefaultWeaponRecord();
+        WeaponRecord laser = DefaultWeaponRecord();
         laser.Name = "Laser";
         laser.Code = "LC";
         laser.SniperSystem = true;
@@ -104,7 +103,7 @@ private:
 private slots:
     void init()
     {
-        m_libraries = std::make_unique<TPerkTestLibraries>();
+        m_libraries = std::make_unique<PerkTestLibraries>();
         QVERIFY(m_editor.Start());
     }
 
@@ -116,31 +115,31 @@ private slots:
 
     void emptyGridShowsDashesAndDisablesItsCommands()
     {
-        open(TPerkKind::Defect);
+        open(PerkKind::Defect);
         QCOMPARE(control<QListWidget>("lbDefects")->count(), 6);
         QCOMPARE(control<QListWidget>("lbDefects")->currentRow(), 0);
-        QCOMPARE(grid(TPerkKind::Defect)->rowCount(), 1);
-        QCOMPARE(row(TPerkKind::Defect, 0), QStringList({"-", "-", "-", "-"}));
+        QCOMPARE(grid(PerkKind::Defect)->rowCount(), 1);
+        QCOMPARE(row(PerkKind::Defect, 0), QStringList({"-", "-", "-", "-"}));
         for (const char *name : {"defectGrid", "deleteDefectButton", "configureDefectButton", "moveDefectSpin"})
             QVERIFY2(!control<QWidget>(name)->isEnabled(), name);
     }
 
     void gridRowsShowNameRatingEffectAndAux()
     {
-        TPerkRecord seats = TPerkTestLibraries::Perk(2);
+        PerkRecord seats = PerkTestLibraries::Perk(2);
         seats.Amount = 2;
         seats.Aux = true;
         vehicle().Perks->Add(seats);
-        open(TPerkKind::Perk);
-        QCOMPARE(row(TPerkKind::Perk, 0), QStringList({"Passenger Seating x2", "4", "Seats 4", "AUX"}));
-        QVERIFY(grid(TPerkKind::Perk)->isEnabled());
+        open(PerkKind::Perk);
+        QCOMPARE(row(PerkKind::Perk, 0), QStringList({"Passenger Seating x2", "4", "Seats 4", "AUX"}));
+        QVERIFY(grid(PerkKind::Perk)->isEnabled());
     }
 
     void weaponPerkTakesTheFirstRowOfAnEmptyPerksGrid()
     {
         addSniperWeapon();
-        open(TPerkKind::Perk);
-        QTableWidget *perks = grid(TPerkKind::Perk);
+        open(PerkKind::Perk);
+        QTableWidget *perks = grid(PerkKind::Perk);
         QCOMPARE(perks->rowCount(), 1);
         QCOMPARE(perks->item(0, 0)->text(), QStringLiteral("Sniper System"));
         QVERIFY(perks->item(0, 2)->text().endsWith(QStringLiteral("LC")));
@@ -159,30 +158,30 @@ private slots:
 
     void negativeManeuverShowsAManeuverFlawRow()
     {
-        TMovementRecord hover = m_editor.data->library.Get(3);
+        MovementRecord hover = m_editor.data->library.Get(3);
         hover.Maneuver = -2;
         vehicle().Movement->Add(hover);
-        open(TPerkKind::Flaw);
-        QCOMPARE(grid(TPerkKind::Flaw)->rowCount(), 1);
-        QCOMPARE(row(TPerkKind::Flaw, 0), QStringList({"Man. Flaw", "-2", "Hover reduced in maneuver.", ""}));
-        QVERIFY(!grid(TPerkKind::Flaw)->isEnabled());
+        open(PerkKind::Flaw);
+        QCOMPARE(grid(PerkKind::Flaw)->rowCount(), 1);
+        QCOMPARE(row(PerkKind::Flaw, 0), QStringList({"Man. Flaw", "-2", "Hover reduced in maneuver.", ""}));
+        QVERIFY(!grid(PerkKind::Flaw)->isEnabled());
 
-        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(2));
+        vehicle().Flaws->Add(PerkTestLibraries::Flaw(2));
         page()->ShowPFDGrid();
-        QCOMPARE(grid(TPerkKind::Flaw)->rowCount(), 2);
-        QCOMPARE(row(TPerkKind::Flaw, 0)[0], QStringLiteral("Brittle Armor"));
-        QCOMPARE(row(TPerkKind::Flaw, 1)[0], QStringLiteral("Man. Flaw"));
+        QCOMPARE(grid(PerkKind::Flaw)->rowCount(), 2);
+        QCOMPARE(row(PerkKind::Flaw, 0)[0], QStringLiteral("Brittle Armor"));
+        QCOMPARE(row(PerkKind::Flaw, 1)[0], QStringLiteral("Man. Flaw"));
     }
 
     void addCopiesTheSelectedLibraryEntryAndAlwaysMarksModified()
     {
-        open(TPerkKind::Flaw);
+        open(PerkKind::Flaw);
         control<QListWidget>("lbFlaws")->setCurrentRow(1);
         click("addFlawButton");
         QCOMPARE(vehicle().Flaws->Count(), 1);
-        QCOMPARE(vehicle().Flaws->Get(0), TPerkTestLibraries::Flaw(1));
+        QCOMPARE(vehicle().Flaws->Get(0), PerkTestLibraries::Flaw(1));
         QVERIFY(vehicle().Modified);
-        QCOMPARE(row(TPerkKind::Flaw, 0)[0], QStringLiteral("Weak Point"));
+        QCOMPARE(row(PerkKind::Flaw, 0)[0], QStringLiteral("Weak Point"));
 
         vehicle().Modified = false;
         control<QListWidget>("lbFlaws")->setCurrentRow(-1);
@@ -198,14 +197,14 @@ private slots:
     void deleteRemovesTheSelectedEntryOnly()
     {
         addPerks({0, 1, 2});
-        open(TPerkKind::Perk);
-        grid(TPerkKind::Perk)->setCurrentCell(1, 0);
+        open(PerkKind::Perk);
+        grid(PerkKind::Perk)->setCurrentCell(1, 0);
         click("deletePerkButton");
         QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Passenger Seating"}));
         QVERIFY(vehicle().Modified);
 
-        grid(TPerkKind::Perk)->setCurrentCell(0, 0);
-        QTest::keyRelease(grid(TPerkKind::Perk), Qt::Key_Delete);
+        grid(PerkKind::Perk)->setCurrentCell(0, 0);
+        QTest::keyRelease(grid(PerkKind::Perk), Qt::Key_Delete);
         QCOMPARE(names(*vehicle().Perks), QStringList({"Passenger Seating"}));
     }
 
@@ -213,21 +212,21 @@ private slots:
     {
         addSniperWeapon();
         addPerks({0});
-        open(TPerkKind::Perk);
-        grid(TPerkKind::Perk)->setCurrentCell(1, 0); // the weapon perk row
+        open(PerkKind::Perk);
+        grid(PerkKind::Perk)->setCurrentCell(1, 0); // the weapon perk row
         vehicle().Modified = false;
         click("deletePerkButton");
         QCOMPARE(vehicle().Perks->Count(), 1);
-        QCOMPARE(grid(TPerkKind::Perk)->rowCount(), 2);
+        QCOMPARE(grid(PerkKind::Perk)->rowCount(), 2);
         QVERIFY(vehicle().Modified);
     }
 
     void configStoresTheEditedEntry()
     {
-        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(3));
-        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(2));
-        open(TPerkKind::Flaw);
-        grid(TPerkKind::Flaw)->setCurrentCell(0, 0);
+        vehicle().Flaws->Add(PerkTestLibraries::Flaw(3));
+        vehicle().Flaws->Add(PerkTestLibraries::Flaw(2));
+        open(PerkKind::Flaw);
+        grid(PerkKind::Flaw)->setCurrentCell(0, 0);
         m_editor.dialogs->modal = [](QDialog &dialog) {
             driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("ratingEdit")), QStringLiteral("2"));
             dialog.findChild<QPushButton *>(QStringLiteral("okButton"))->click();
@@ -236,25 +235,25 @@ private slots:
         click("configureFlawButton");
         QCOMPARE(m_editor.dialogs->modalDialogs, 1);
         QCOMPARE(vehicle().Flaws->Get(0).RatingValue, 2.0);
-        QCOMPARE(vehicle().Flaws->Get(1), TPerkTestLibraries::Flaw(2));
-        QCOMPARE(row(TPerkKind::Flaw, 0)[1], QStringLiteral("2"));
+        QCOMPARE(vehicle().Flaws->Get(1), PerkTestLibraries::Flaw(2));
+        QCOMPARE(row(PerkKind::Flaw, 0)[1], QStringLiteral("2"));
         QVERIFY(vehicle().Modified);
     }
 
     void enterAndDoubleClickOpenTheEditorButNotOnExtraRows()
     {
         addSniperWeapon();
-        open(TPerkKind::Perk);
-        QTest::keyRelease(grid(TPerkKind::Perk), Qt::Key_Return); // disabled grid: only the extra row
+        open(PerkKind::Perk);
+        QTest::keyRelease(grid(PerkKind::Perk), Qt::Key_Return); // disabled grid: only the extra row
         click("configurePerkButton");
         QCOMPARE(m_editor.dialogs->modalDialogs, 0);
 
         addPerks({1});
         page()->ShowPFDGrid();
-        grid(TPerkKind::Perk)->setCurrentCell(0, 0);
-        QTest::keyRelease(grid(TPerkKind::Perk), Qt::Key_Return);
+        grid(PerkKind::Perk)->setCurrentCell(0, 0);
+        QTest::keyRelease(grid(PerkKind::Perk), Qt::Key_Return);
         QCOMPARE(m_editor.dialogs->modalDialogs, 1);
-        QTableWidget *perks = grid(TPerkKind::Perk);
+        QTableWidget *perks = grid(PerkKind::Perk);
         doubleClick(perks, perks->model()->index(0, 0));
         QCOMPARE(m_editor.dialogs->modalDialogs, 2);
         perks->setCurrentCell(1, 0);
@@ -264,31 +263,31 @@ private slots:
 
     void clearAsksAndKeepsTheFlawsOnCancel()
     {
-        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(0));
-        vehicle().Flaws->Add(TPerkTestLibraries::Flaw(1));
-        open(TPerkKind::Flaw);
-        m_editor.dialogs->answers = {TDialogAnswer::Cancel};
+        vehicle().Flaws->Add(PerkTestLibraries::Flaw(0));
+        vehicle().Flaws->Add(PerkTestLibraries::Flaw(1));
+        open(PerkKind::Flaw);
+        m_editor.dialogs->answers = {DialogAnswer::Cancel};
         click("clearFlawsButton");
         QCOMPARE(m_editor.dialogs->questions, QStringList({"Clear all flaws from the vehicle?"}));
         QCOMPARE(vehicle().Flaws->Count(), 2);
         QVERIFY(vehicle().Modified);
 
-        m_editor.dialogs->answers = {TDialogAnswer::Ok};
+        m_editor.dialogs->answers = {DialogAnswer::Ok};
         click("clearFlawsButton");
         QCOMPARE(vehicle().Flaws->Count(), 0);
-        QVERIFY(!grid(TPerkKind::Flaw)->isEnabled());
+        QVERIFY(!grid(PerkKind::Flaw)->isEnabled());
     }
 
     void clearOnAnEmptyListAsksNothingButMarksModified()
     {
-        open(TPerkKind::Perk);
+        open(PerkKind::Perk);
         click("clearPerksButton");
         QVERIFY(m_editor.dialogs->questions.isEmpty());
         QVERIFY(vehicle().Modified);
-        open(TPerkKind::Defect);
+        open(PerkKind::Defect);
         vehicle().Defects->Add(DefectTemplates()[0]);
         page()->ShowPFDGrid();
-        m_editor.dialogs->answers = {TDialogAnswer::Ok};
+        m_editor.dialogs->answers = {DialogAnswer::Ok};
         click("clearDefectsButton");
         QCOMPARE(m_editor.dialogs->questions, QStringList({"Clear all defects from the vehicle?"}));
         QCOMPARE(vehicle().Defects->Count(), 0);
@@ -297,65 +296,65 @@ private slots:
     void movingFirstUpOrLastDownDoesNothing()
     {
         addPerks({0, 1, 2});
-        open(TPerkKind::Perk);
-        TSpinButton *move = control<TSpinButton>("movePerkSpin");
-        grid(TPerkKind::Perk)->setCurrentCell(0, 0);
+        open(PerkKind::Perk);
+        SpinButton *move = control<SpinButton>("movePerkSpin");
+        grid(PerkKind::Perk)->setCurrentCell(0, 0);
         QTest::mouseClick(move->UpButton(), Qt::LeftButton);
-        grid(TPerkKind::Perk)->setCurrentCell(2, 0);
+        grid(PerkKind::Perk)->setCurrentCell(2, 0);
         QTest::mouseClick(move->DownButton(), Qt::LeftButton);
         QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Battle Arm", "Passenger Seating"}));
-        QCOMPARE(grid(TPerkKind::Perk)->currentRow(), 2);
+        QCOMPARE(grid(PerkKind::Perk)->currentRow(), 2);
         QVERIFY(!vehicle().Modified);
     }
 
     void movingSwapsEntriesAndTheSelectionFollows()
     {
         addPerks({0, 1, 2});
-        open(TPerkKind::Perk);
-        TSpinButton *move = control<TSpinButton>("movePerkSpin");
-        grid(TPerkKind::Perk)->setCurrentCell(1, 0);
+        open(PerkKind::Perk);
+        SpinButton *move = control<SpinButton>("movePerkSpin");
+        grid(PerkKind::Perk)->setCurrentCell(1, 0);
         QTest::mouseClick(move->UpButton(), Qt::LeftButton);
         QCOMPARE(names(*vehicle().Perks), QStringList({"Battle Arm", "Ablative Armor", "Passenger Seating"}));
-        QCOMPARE(grid(TPerkKind::Perk)->currentRow(), 0);
-        QCOMPARE(row(TPerkKind::Perk, 0)[0], QStringLiteral("Battle Arm"));
+        QCOMPARE(grid(PerkKind::Perk)->currentRow(), 0);
+        QCOMPARE(row(PerkKind::Perk, 0)[0], QStringLiteral("Battle Arm"));
         QVERIFY(vehicle().Modified);
         QTest::mouseClick(move->DownButton(), Qt::LeftButton);
         QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Battle Arm", "Passenger Seating"}));
-        QCOMPARE(grid(TPerkKind::Perk)->currentRow(), 1);
+        QCOMPARE(grid(PerkKind::Perk)->currentRow(), 1);
     }
 
     void movingOntoAnExtraRowMovesOnlyTheSelection()
     {
         addSniperWeapon();
         addPerks({0, 1});
-        open(TPerkKind::Perk);
-        TSpinButton *move = control<TSpinButton>("movePerkSpin");
-        grid(TPerkKind::Perk)->setCurrentCell(1, 0);
+        open(PerkKind::Perk);
+        SpinButton *move = control<SpinButton>("movePerkSpin");
+        grid(PerkKind::Perk)->setCurrentCell(1, 0);
         QTest::mouseClick(move->DownButton(), Qt::LeftButton);
         QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Battle Arm"}));
-        QCOMPARE(grid(TPerkKind::Perk)->currentRow(), 2);
+        QCOMPARE(grid(PerkKind::Perk)->currentRow(), 2);
         QVERIFY(vehicle().Modified);
         QTest::mouseClick(move->UpButton(), Qt::LeftButton);
         QCOMPARE(names(*vehicle().Perks), QStringList({"Ablative Armor", "Battle Arm"}));
-        QCOMPARE(grid(TPerkKind::Perk)->currentRow(), 1);
+        QCOMPARE(grid(PerkKind::Perk)->currentRow(), 1);
     }
 
     void customAppendsAnUnconfiguredEntryWithoutMarkingModified()
     {
-        open(TPerkKind::Flaw);
+        open(PerkKind::Flaw);
         click("btnFc");
         QCOMPARE(vehicle().Flaws->Count(), 1);
-        const TPerkRecord custom = vehicle().Flaws->Get(0);
-        QCOMPARE(custom, CustomEntryTemplate(TPerkKind::Flaw));
-        QCOMPARE(row(TPerkKind::Flaw, 0)[0], QStringLiteral("Custom Flaw.c"));
-        QCOMPARE(row(TPerkKind::Flaw, 0)[2], QStringLiteral("Please Edit..."));
+        const PerkRecord custom = vehicle().Flaws->Get(0);
+        QCOMPARE(custom, CustomEntryTemplate(PerkKind::Flaw));
+        QCOMPARE(row(PerkKind::Flaw, 0)[0], QStringLiteral("Custom Flaw.c"));
+        QCOMPARE(row(PerkKind::Flaw, 0)[2], QStringLiteral("Please Edit..."));
         QVERIFY(!vehicle().Modified);
     }
 
     void rollingNoDiceEmptiesTheRollListAndAddsNothing()
     {
         useCustomModelDice(3);
-        open(TPerkKind::Defect);
+        open(PerkKind::Defect);
         QCOMPARE(control<QLabel>("lModelDice")->text(), QStringLiteral("3"));
         page()->LemonDice()->SetGeneratorSource([] { return std::mt19937(5); });
         click("rollDiceButton");
@@ -375,9 +374,9 @@ private slots:
     void everySixRolledAddsOneOfTheFixedDefects()
     {
         useCustomModelDice(12);
-        open(TPerkKind::Defect);
+        open(PerkKind::Defect);
         std::set<std::string> fixed;
-        for (const TPerkRecord &defect : DefectTemplates())
+        for (const PerkRecord &defect : DefectTemplates())
             fixed.insert(defect.PFDName);
         int sixes = 0;
         for (unsigned seed = 1; seed <= 20; ++seed) {
@@ -395,7 +394,7 @@ private slots:
             QCOMPARE(vehicle().Defects->Count(), rolledSixes);
             for (int i = 0; i < vehicle().Defects->Count(); ++i)
                 QVERIFY(fixed.count(vehicle().Defects->Get(i).PFDName) == 1);
-            QCOMPARE(grid(TPerkKind::Defect)->isEnabled(), rolledSixes > 0);
+            QCOMPARE(grid(PerkKind::Defect)->isEnabled(), rolledSixes > 0);
             sixes += rolledSixes;
         }
         QVERIFY(sixes > 0);
@@ -404,7 +403,7 @@ private slots:
     void tooManyLemonDiceAreRefused()
     {
         useCustomModelDice(kMostLemonDice + 1);
-        open(TPerkKind::Defect);
+        open(PerkKind::Defect);
         click("rollDiceButton");
         QCOMPARE(m_editor.dialogs->errors.size(), 1);
         QCOMPARE(control<QListWidget>("RollList")->count(), 0);
@@ -413,25 +412,24 @@ private slots:
 
     void gridWidthsAreRememberedLayoutValues()
     {
-        TLayoutValues values;
+        LayoutValues values;
         values.fill(-1);
         values[2] = 150;  // perkGrid column 0
         values[8] = 61;   // perkGrid column 2
         values[14] = 300; // perkGrid width
         values[16] = 260; // defectGrid width, on a tab not shown yet
         m_editor.window->ApplyLayoutValues(values);
-        open(TPerkKind::Perk);
+        open(PerkKind::Perk);
         QTRY_COMPARE(m_editor.window->CurrentLayoutValues()[14], 300);
-        const TLayoutValues shown = m_editor.window->CurrentLayoutValues();
+        const LayoutValues shown = m_editor.window->CurrentLayoutValues();
         QCOMPARE(shown[2], 150);
         QCOMPARE(shown[8], 61);
         QCOMPARE(shown[14], 300);
         QCOMPARE(shown[16], 260);
-        open(TPerkKind::Defect);
-        QTRY_COMPARE(grid(TPerkKind::Defect)->width(), 260);
+        open(PerkKind::Defect);
+        QTRY_COMPARE(grid(PerkKind::Defect)->width(), 260);
         QCOMPARE(m_editor.window->CurrentLayoutValues()[16], 260);
     }
-
 };
 
 QTEST_MAIN(PerksPageTest)

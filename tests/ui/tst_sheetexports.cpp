@@ -11,8 +11,8 @@
 #include "ui/document/VehicleDocument.h"
 
 #include <QAction>
-#include <QLocale>
 #include <QFile>
+#include <QLocale>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -28,25 +28,23 @@
 namespace {
 
 // Test program data with the program's own record-sheet layout and templates.
-class TSheetProgramData : public TMemoryProgramData {
+class SheetProgramData : public MemoryProgramData {
 public:
-    std::vector<uint8_t> SheetLayout(int layout) override { return TStoredProgramData().SheetLayout(layout); }
-    std::string SheetTemplate(TSheetKind kind) override { return TStoredProgramData().SheetTemplate(kind); }
+    std::vector<uint8_t> SheetLayout(int layout) override { return StoredProgramData().SheetLayout(layout); }
+    std::string SheetTemplate(SheetKind kind) override { return StoredProgramData().SheetTemplate(kind); }
 };
 
 // The C locale while it lives, for the C library, for Qt and in the environment (which
 // std::locale("") reads); the locale before afterwards.
-class TCLocale {
+class CLocale {
 public:
-    TCLocale()
-        : m_before(std::setlocale(LC_ALL, nullptr))
-        , m_environment(qgetenv("LC_ALL"))
+    CLocale() : m_before(std::setlocale(LC_ALL, nullptr)), m_environment(qgetenv("LC_ALL"))
     {
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale::c());
         qputenv("LC_ALL", "C");
     }
-    ~TCLocale()
+    ~CLocale()
     {
         std::setlocale(LC_ALL, m_before.c_str());
         QLocale::setDefault(QLocale::system());
@@ -68,9 +66,9 @@ class SheetExportsTest : public QObject {
 
 private:
     QTemporaryDir m_folder;
-    std::unique_ptr<TMemoryProgramData> m_data;
-    std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TMainWindow> m_window;
+    std::unique_ptr<MemoryProgramData> m_data;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<MainWindow> m_window;
 
     void trigger(const char *name) { m_window->findChild<QAction *>(QString::fromLatin1(name))->trigger(); }
     QString path(const char *name) { return m_folder.filePath(QString::fromLatin1(name)); }
@@ -84,18 +82,18 @@ private slots:
 
     void init()
     {
-        m_data = std::make_unique<TSheetProgramData>();
-        m_dialogs = std::make_unique<TScriptedDialogs>();
-        m_window = std::make_unique<TMainWindow>();
+        m_data = std::make_unique<SheetProgramData>();
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_window = std::make_unique<MainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_window->Document().Vehicle().Name = "Tank: <Mk II>";
+        m_window->Document().Design().Name = "Tank: <Mk II>";
         m_window->ShowResults();
     }
 
     void cleanup()
     {
-        m_window->Document().Vehicle().Modified = false;
+        m_window->Document().Design().Modified = false;
         m_window.reset();
         m_dialogs.reset();
         m_data.reset();
@@ -121,7 +119,7 @@ private slots:
         m_dialogs->paths = {path("sheet.pdf")};
         trigger("exportPdfAction");
         QVERIFY(m_dialogs->errors.isEmpty());
-        const TFileDialogOptions &asked = m_dialogs->saveDialogs.last();
+        const FileDialogOptions &asked = m_dialogs->saveDialogs.last();
         QCOMPARE(asked.defaultExtension, QStringLiteral("pdf"));
         QCOMPARE(asked.filter, QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
         QCOMPARE(asked.fileName, QStringLiteral("Tank Mk II")); // without the characters a file name cannot hold
@@ -181,14 +179,14 @@ private slots:
             QCOMPARE(QByteArray(std::setlocale(LC_NUMERIC, nullptr)), wanted);
 
         SaveDesignFile(*FullDesign(), QFile::encodeName(path("design.vkd")).toStdString());
-        m_window->Document().Vehicle().Modified = false;
+        m_window->Document().Design().Modified = false;
         m_window->OpenFile(path("design.vkd"));
         QCOMPARE(m_window->Document().FileName(), path("design.vkd"));
         m_window->ShowResults();
         const QList<QByteArray> here = exportSheets(QStringLiteral("here-"));
         QList<QByteArray> inC;
         {
-            const TCLocale c;
+            const CLocale c;
             m_window->ShowResults();
             inC = exportSheets(QStringLiteral("c-"));
         }

@@ -23,14 +23,14 @@ class StoredDataTest : public QObject {
 
 private:
     QTemporaryDir m_folder;
-    TStoredProgramData m_data;
+    StoredProgramData m_data;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
         SetProgramFolder(m_folder.path().toStdString() + "/");
-        LoadLibraries(Libraries(), ProgramFolder());
+        LoadLibraries(SharedLibraries(), ProgramFolder());
         SetProgramData(&m_data);
     }
 
@@ -38,48 +38,48 @@ private slots:
 
     void modeListsComeFromTheMovementLibrary()
     {
-        TScriptedDialogs dialogs;
-        TMainWindow window;
+        ScriptedDialogs dialogs;
+        MainWindow window;
         window.show();
         auto *mode = window.findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
-        QCOMPARE(mode->count(), Libraries().Movement.Count() + 1);
-        QCOMPARE(mode->itemText(1), QString::fromStdString(Libraries().Movement.ModeName(0)));
-        window.Document().Vehicle().Modified = false;
+        QCOMPARE(mode->count(), SharedLibraries().Movement.Count() + 1);
+        QCOMPARE(mode->itemText(1), QString::fromStdString(SharedLibraries().Movement.ModeName(0)));
+        window.Document().Design().Modified = false;
     }
 
     void windowPositionsGoThroughTheSettingsStore()
     {
-        Libraries().Positions.Reset();
-        const TWindowPosition none = m_data.WindowPosition(3);
+        SharedLibraries().Positions.Reset();
+        const WindowPosition none = m_data.WindowPositionAt(3);
         QCOMPARE(none.top, -1);
         QCOMPARE(none.width, -1);
-        m_data.SetWindowPosition(3, TWindowPosition{0, 25, 300, 400});
-        const TWindowPosition stored = m_data.WindowPosition(3);
+        m_data.SetWindowPosition(3, WindowPosition{0, 25, 300, 400});
+        const WindowPosition stored = m_data.WindowPositionAt(3);
         // values of 0 or below count as not stored
         QCOMPARE(stored.top, -1);
         QCOMPARE(stored.left, 25);
         QCOMPARE(stored.height, 300);
         QCOMPARE(stored.width, 400);
         // a slot the store does not have
-        QCOMPARE(m_data.WindowPosition(12).left, -1);
+        QCOMPARE(m_data.WindowPositionAt(12).left, -1);
 
-        TLayoutValues values;
+        LayoutValues values;
         values.fill(7);
         m_data.GetLayoutValues(values);
         QCOMPARE(values[0], 7); // nothing stored yet: left alone
-        TLayoutValues stored17;
+        LayoutValues stored17;
         for (size_t i = 0; i < stored17.size(); ++i)
             stored17[i] = static_cast<int>(100 + i);
         m_data.SetLayoutValues(stored17);
         m_data.GetLayoutValues(values);
         QCOMPARE(values, stored17);
-        Libraries().Positions.Reset();
+        SharedLibraries().Positions.Reset();
     }
 
     void templatesAndWordListsAreReadFromTheBlocks()
     {
-        QVERIFY(m_data.SheetTemplate(TSheetKind::Text).find("|NAME") != std::string::npos);
-        QVERIFY(m_data.SheetTemplate(TSheetKind::Html).find("<") != std::string::npos);
+        QVERIFY(m_data.SheetTemplate(SheetKind::Text).find("|NAME") != std::string::npos);
+        QVERIFY(m_data.SheetTemplate(SheetKind::Html).find("<") != std::string::npos);
         QVERIFY(m_data.DropDownText().find("|") != std::string::npos);
         QVERIFY(!m_data.SheetLayout(0).empty());
         QVERIFY(m_data.SheetLayout(0) == m_data.SheetLayout(1));
@@ -87,10 +87,10 @@ private slots:
 
     void recordSheetIsSavedAsJpegAndPrinted()
     {
-        TScriptedDialogs dialogs;
-        TMainWindow window;
+        ScriptedDialogs dialogs;
+        MainWindow window;
         window.show();
-        window.Document().Vehicle().Name = "Sheet Test";
+        window.Document().Design().Name = "Sheet Test";
         const QString jpeg = m_folder.filePath(QStringLiteral("sheet.jpg"));
         dialogs.paths = {jpeg};
         window.findChild<QAction *>(QStringLiteral("exportJpegAction"))->trigger();
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(printed.open(QIODevice::ReadOnly));
         QCOMPARE(printed.read(4), QByteArray("%PDF"));
         QVERIFY(printed.size() > 10000);
-        window.Document().Vehicle().Modified = false;
+        window.Document().Design().Modified = false;
     }
 };
 

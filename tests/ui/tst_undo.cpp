@@ -6,10 +6,10 @@
 #include "support/PerkTestLibraries.h"
 #include "tests/support/SampleRecords.h"
 
+#include "base/Stream.h"
 #include "engine/DesignFile.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
 #include "ui/MainWindow.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/UndoHistory.h"
@@ -23,12 +23,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -51,9 +51,9 @@ void screenshot(const QPixmap &picture, const char *name)
         picture.save(QDir(folder).filePath(QString::fromLatin1(name)));
 }
 
-TWeaponRecord Cannon(const char *code, int32_t rating)
+WeaponRecord Cannon(const char *code, int32_t rating)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.Code = code;
     r.Rating = rating;
     r.Damage = 5;
@@ -67,15 +67,15 @@ class UndoTest : public QObject {
 
 private:
     QTemporaryDir m_folder;
-    std::unique_ptr<TMemoryWeaponLibraries> m_weapons;
-    std::unique_ptr<TPerkTestLibraries> m_perks;
-    TEditorFixture m_editor;
+    std::unique_ptr<MemoryWeaponLibraries> m_weapons;
+    std::unique_ptr<PerkTestLibraries> m_perks;
+    EditorFixture m_editor;
     QList<Body> m_bodies;
     QList<QStringList> m_shown;
 
-    TVehicle &vehicle() { return m_editor.Vehicle(); }
-    TMainWindow &window() { return *m_editor.window; }
-    QUndoStack &stack() { return *window().UndoHistory()->Stack(); }
+    Vehicle &vehicle() { return m_editor.Design(); }
+    MainWindow &window() { return *m_editor.window; }
+    QUndoStack &stack() { return *window().History()->Stack(); }
     template <typename T = QLineEdit> T *find(const char *name)
     {
         T *control = window().findChild<T *>(QString::fromLatin1(name));
@@ -88,7 +88,7 @@ private:
     // The design body as the design file stores it.
     Body body()
     {
-        TStream stream;
+        Stream stream;
         SaveToStream(vehicle(), stream);
         return stream.Bytes();
     }
@@ -145,16 +145,17 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.filePath(QStringLiteral("settings")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_folder.filePath(QStringLiteral("settings")));
     }
 
     void init()
     {
-        m_weapons = std::make_unique<TMemoryWeaponLibraries>();
+        m_weapons = std::make_unique<MemoryWeaponLibraries>();
         m_weapons->WeaponLibrary(0).Add(Cannon("LC", 100));
         m_weapons->WeaponLibrary(0).Add(Cannon("HC", 300));
         SetWeaponLibraries(m_weapons.get());
-        m_perks = std::make_unique<TPerkTestLibraries>();
+        m_perks = std::make_unique<PerkTestLibraries>();
         QVERIFY(m_editor.Start());
         m_bodies.clear();
         m_shown.clear();
@@ -394,7 +395,7 @@ private slots:
         enter("eArmor", QStringLiteral("9"));
 
         // Revert asks first; No keeps everything.
-        m_editor.dialogs->answers = {TDialogAnswer::No, TDialogAnswer::Yes};
+        m_editor.dialogs->answers = {DialogAnswer::No, DialogAnswer::Yes};
         action("revertToSavedAction")->trigger();
         QCOMPARE(vehicle().Armor, 9);
         action("revertToSavedAction")->trigger();
@@ -405,13 +406,13 @@ private slots:
         QCOMPARE(find("eArmor")->text(), QStringLiteral("4"));
 
         enter("eArmor", QStringLiteral("8"));
-        m_editor.dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {DialogAnswer::No};
         action("newAction")->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(stack().count(), 0);
 
         enter("eArmor", QStringLiteral("2"));
-        m_editor.dialogs->answers = {TDialogAnswer::No};
+        m_editor.dialogs->answers = {DialogAnswer::No};
         m_editor.dialogs->paths = {file};
         action("openAction")->trigger();
         QCoreApplication::processEvents();
@@ -431,10 +432,10 @@ private slots:
         undo();
         QVERIFY(label("lblChange").startsWith(QStringLiteral("TV ") + label("lblTV") + QStringLiteral(" (-")));
 
-        TUndoState from;
+        UndoState from;
         from.ThreatValue = 1178.0;
         from.FinalCost = 10000.0L;
-        TUndoState to = from;
+        UndoState to = from;
         to.ThreatValue = 1234.0;
         to.FinalCost = 9990.5L;
         to.CurrencyName = "Cr ";
@@ -449,7 +450,7 @@ private slots:
     void changeNamesPreferWhatTheUserChanged()
     {
         const auto name = [](std::initializer_list<const char *> paths) {
-            TDesignDifferences differences;
+            DesignDifferences differences;
             for (const char *path : paths)
                 differences.push_back({path, "a", "b"});
             return UndoChangeName(differences);
@@ -461,19 +462,19 @@ private slots:
 
     void restoreKeepsTheDesignsOwnState()
     {
-        TVehicle source;
+        Vehicle source;
         source.Crew = 5;
         source.CustomProduction.CustomName = "Hand built";
         source.History = "Built in a barn.";
-        source.Perks->Add(TPerkTestLibraries::Perk(2));
-        const TDesignSnapshot snapshot = TakeSnapshot(source);
+        source.Perks->Add(PerkTestLibraries::Perk(2));
+        const DesignSnapshot snapshot = TakeSnapshot(source);
 
-        TVehicle target;
+        Vehicle target;
         target.FileName = "/somewhere/target.vkd";
         target.Modified = true;
         target.FileVersion = 6;
-        target.Flaws->Add(TPerkTestLibraries::Flaw(1));
-        const TPerkList *perks = target.Perks.get();
+        target.Flaws->Add(PerkTestLibraries::Flaw(1));
+        const PerkList *perks = target.Perks.get();
         RestoreSnapshot(target, snapshot);
         QCOMPARE(target.CustomProduction.CustomName, std::string("Hand built"));
         QCOMPARE(target.Flaws->Count(), 0);
@@ -488,7 +489,7 @@ private slots:
 
         // A later state keeps the one copy of a long text it leaves alone, and only that.
         source.Crew = 6;
-        TDesignSnapshot next = TakeSnapshot(source);
+        DesignSnapshot next = TakeSnapshot(source);
         ShareUnchangedParts(next, snapshot);
         QVERIFY(next.LongTexts[1].SharesWith(snapshot.LongTexts[1]));
         QVERIFY(!next.Body.SharesWith(snapshot.Body));

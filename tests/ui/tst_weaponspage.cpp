@@ -5,19 +5,19 @@
 #include "support/ScriptedDialogs.h"
 #include "tests/support/SampleRecords.h"
 
+#include "base/Files.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Files.h"
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
 #include "ui/MainWindow.h"
-#include "ui/dialogs/WeaponModifyDialog.h"
 #include "ui/dialogs/CustomWeaponDialog.h"
-#include "ui/widgets/SpinButton.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponGridModel.h"
 #include "ui/pages/WeaponLibraries.h"
 #include "ui/pages/WeaponsPage.h"
+#include "ui/widgets/SpinButton.h"
 #include "weapons/WeaponList.h"
 
 #include <QAbstractButton>
@@ -43,9 +43,9 @@
 namespace {
 
 // A cannon with a rate of fire, ten rounds of base ammunition and Anti-Laser allowed.
-TWeaponRecord Cannon(const char *code, int32_t rating)
+WeaponRecord Cannon(const char *code, int32_t rating)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.Name = std::string("Cannon ") + code;
     r.Code = code;
     r.Rating = rating;
@@ -60,9 +60,9 @@ TWeaponRecord Cannon(const char *code, int32_t rating)
 }
 
 // A perk that adds to the offensive value.
-TPerkRecord OffensivePerk()
+PerkRecord OffensivePerk()
 {
-    TPerkRecord perk;
+    PerkRecord perk;
     perk.PFDName = "Gunnery Computer";
     perk.InsideOTV = true;
     perk.Amount = 1;
@@ -73,18 +73,18 @@ namespace col = weapongrid;
 
 // A row's item as its kind letter and its own index: "W0" for weapon 0, "C1" for clip 1,
 // "A0" for section 0, "F2" for flaw 2.
-QString RowId(const TWeaponGridItem &item)
+QString RowId(const WeaponGridItem &item)
 {
     switch (item.kind) {
-    case TWeaponGridRowKind::Weapon:
+    case WeaponGridRowKind::Weapon:
         return QStringLiteral("W%1").arg(item.weapon);
-    case TWeaponGridRowKind::Clip:
+    case WeaponGridRowKind::Clip:
         return QStringLiteral("C%1").arg(item.clip);
-    case TWeaponGridRowKind::Ammunition:
+    case WeaponGridRowKind::Ammunition:
         return QStringLiteral("A%1").arg(item.section);
-    case TWeaponGridRowKind::OffensiveEntry:
+    case WeaponGridRowKind::OffensiveEntry:
         return QLatin1Char("PFD"[static_cast<int>(item.entryKind)]) + QString::number(item.entry);
-    case TWeaponGridRowKind::None:
+    case WeaponGridRowKind::None:
         break;
     }
     return QStringLiteral("-");
@@ -96,20 +96,23 @@ class WeaponsPageTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TMemoryProgramData> m_data;
-    std::unique_ptr<TScriptedDialogs> m_dialogs;
-    std::unique_ptr<TMemoryWeaponLibraries> m_libraries;
-    std::unique_ptr<TMainWindow> m_window;
+    std::unique_ptr<MemoryProgramData> m_data;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<MemoryWeaponLibraries> m_libraries;
+    std::unique_ptr<MainWindow> m_window;
 
-    TVehicle &vehicle() { return m_window->Document().Vehicle(); }
-    TWeaponList &weapons() { return *vehicle().Weapons; }
-    TWeaponsPage *page() { return m_window->findChild<TWeaponsPage *>(); }
+    Vehicle &vehicle() { return m_window->Document().Design(); }
+    WeaponList &weapons() { return *vehicle().Weapons; }
+    WeaponsPage *page() { return m_window->findChild<WeaponsPage *>(); }
     QTabWidget *libraryTabs() { return page()->findChild<QTabWidget *>(QStringLiteral("weaponLibraryTabs")); }
     QTableView *grid() { return page()->findChild<QTableView *>(QStringLiteral("weaponGrid")); }
     QModelIndex at(int row, int c) { return grid()->model()->index(row, c); }
     QTableWidget *library(int type) { return page()->findChild<QTableWidget *>(QStringLiteral("sg%1").arg(type)); }
-    QAbstractButton *button(const char *name) { return page()->findChild<QAbstractButton *>(QString::fromLatin1(name)); }
-    TSpinButton *moveButtons() { return page()->findChild<TSpinButton *>(QStringLiteral("moveWeaponButtons")); }
+    QAbstractButton *button(const char *name)
+    {
+        return page()->findChild<QAbstractButton *>(QString::fromLatin1(name));
+    }
+    SpinButton *moveButtons() { return page()->findChild<SpinButton *>(QStringLiteral("moveWeaponButtons")); }
     QString label(const char *name) { return m_window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
     QString cell(int row, int c) { return at(row, c).data().toString(); }
     bool editable(int row, int c) { return at(row, c).flags() & Qt::ItemIsEditable; }
@@ -118,7 +121,7 @@ private:
     {
         QStringList ids;
         for (int row = 0; row < grid()->model()->rowCount(); ++row)
-            ids << RowId(at(row, 0).data(TWeaponGridModel::ItemRole).value<TWeaponGridItem>());
+            ids << RowId(at(row, 0).data(WeaponGridModel::ItemRole).value<WeaponGridItem>());
         return ids;
     }
 
@@ -177,14 +180,14 @@ private:
 private slots:
     void init()
     {
-        m_data = std::make_unique<TMemoryProgramData>();
-        m_dialogs = std::make_unique<TScriptedDialogs>();
-        m_libraries = std::make_unique<TMemoryWeaponLibraries>();
+        m_data = std::make_unique<MemoryProgramData>();
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_libraries = std::make_unique<MemoryWeaponLibraries>();
         m_libraries->WeaponLibrary(0).Add(Cannon("LC", 100));
         m_libraries->WeaponLibrary(0).Add(Cannon("HC", 300));
         m_libraries->WeaponLibrary(0).Add(Cannon("MC", 200));
         SetWeaponLibraries(m_libraries.get());
-        m_window = std::make_unique<TMainWindow>();
+        m_window = std::make_unique<MainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->PageControl()->setCurrentIndex(1);
@@ -312,13 +315,13 @@ private slots:
     void threeClipsListInOrder()
     {
         addFromLibrary(0);
-        TWeapon &gun = weapons().Get(0);
-        TClip magazine;
-        magazine.AddSection(TAmmoSection{});
+        Weapon &gun = weapons().Get(0);
+        Clip magazine;
+        magazine.AddSection(AmmoSection{});
         gun.Clips.Set(0, magazine);
-        TClip spare;
-        spare.AddSection(TAmmoSection{});
-        spare.AddSection(TAmmoSection{});
+        Clip spare;
+        spare.AddSection(AmmoSection{});
+        spare.AddSection(AmmoSection{});
         gun.Clips.Add(spare);
         gun.Clips.Add(spare);
         page()->ShowVehicleWeapons();
@@ -335,7 +338,7 @@ private slots:
 
     void rowsShowModifiedValuesClipsSectionsAndLinks()
     {
-        TWeaponRecord frag = FragmentationCannon(); // range 1, acc +1, dmg 7, ROF 0, min size 5
+        WeaponRecord frag = FragmentationCannon(); // range 1, acc +1, dmg 7, ROF 0, min size 5
         frag.RangeMod = 1;
         frag.AccMod = -1;
         frag.DmgMod = 1;
@@ -344,7 +347,7 @@ private slots:
         frag.NumberOfItems = 3;
         weapons().AddRecord(frag);
         weapons().AddRecord(LightArtilleryGun());
-        TClip spare;
+        Clip spare;
         spare.ClipCount = 3;
         spare.Shielded = true;
         spare.AddSection(Rounds(40, {0, 4}));
@@ -374,7 +377,7 @@ private slots:
         QCOMPARE(cell(1, kWeaponGridLinkColumn + 1), QString());
         QCOMPARE(cell(3, kWeaponGridLinkColumn), QStringLiteral("X"));
         // A section row knows its weapon and clip.
-        const auto section = at(2, col::Ammo).data(TWeaponGridModel::ItemRole).value<TWeaponGridItem>();
+        const auto section = at(2, col::Ammo).data(WeaponGridModel::ItemRole).value<WeaponGridItem>();
         QCOMPARE(section.weapon, 0);
         QCOMPARE(section.clip, 1);
 
@@ -388,7 +391,7 @@ private slots:
 
         // The minimum size counts the ammunition carried.
         weapons().Get(1).Data.MinSize = 2;
-        TClip magazine;
+        Clip magazine;
         magazine.AddSection(Rounds(81));
         weapons().Get(1).Clips.Set(0, magazine);
         page()->ShowVehicleWeapons();
@@ -533,11 +536,11 @@ private slots:
         QCOMPARE(weapons().Count(), 1);
         QCOMPARE(weapons().Get(0).Data.Code, std::string("HC"));
 
-        m_dialogs->answers = {TDialogAnswer::Cancel};
+        m_dialogs->answers = {DialogAnswer::Cancel};
         click("clearWeaponsButton");
         QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Clear all weapons?"));
         QCOMPARE(weapons().Count(), 1);
-        m_dialogs->answers = {TDialogAnswer::Ok};
+        m_dialogs->answers = {DialogAnswer::Ok};
         vehicle().Modified = false;
         click("clearWeaponsButton");
         QCOMPARE(weapons().Count(), 0);
@@ -551,7 +554,7 @@ private slots:
         select(0, col::Items);
         const QString tvBefore = label("lblTV");
         m_dialogs->modal = [](QDialog &dialog) {
-            auto &modify = static_cast<TWeaponModifyDialog &>(dialog);
+            auto &modify = static_cast<WeaponModifyDialog &>(dialog);
             modify.show();
             // Old rating of the weapon as it is: 100.
             if (modify.findChild<QLabel *>(QStringLiteral("lold"))->text() != QStringLiteral("100"))
@@ -600,7 +603,8 @@ private slots:
             for (int i = 0; i < pages->count(); ++i)
                 if (pages->isTabVisible(i))
                     shown += pages->tabText(i) + QLatin1Char(';');
-            if (auto *antiLaser = dialog.findChild<QAbstractButton *>(QStringLiteral("cbAmmo0")); antiLaser->isEnabled())
+            if (auto *antiLaser = dialog.findChild<QAbstractButton *>(QStringLiteral("cbAmmo0"));
+                antiLaser->isEnabled())
                 antiLaser->click();
             dialog.findChild<QAbstractButton *>(QStringLiteral("ammoStorageBox"))->click();
             return int(QDialog::Accepted);
@@ -625,7 +629,7 @@ private slots:
     void perkRowOpensThePerkEditor()
     {
         vehicle().Flaws->Add(OffensivePerk());
-        TPerkRecord quiet = OffensivePerk();
+        PerkRecord quiet = OffensivePerk();
         quiet.InsideOTV = false;
         vehicle().Perks->Add(quiet); // not offensive: no row
         page()->ShowVehicleWeapons();
@@ -637,10 +641,10 @@ private slots:
             return int(QDialog::Rejected);
         };
         click("modifyWeaponButton");
-        QCOMPARE(opener, QStringLiteral("TPerkEditorDialog"));
+        QCOMPARE(opener, QStringLiteral("PerkEditorDialog"));
 
         int opened = 0;
-        page()->SetPerkEditor([&opened](QWidget *, TPerkRecord &entry, const TPerkVehicleData &) {
+        page()->SetPerkEditor([&opened](QWidget *, PerkRecord &entry, const PerkVehicleData &) {
             ++opened;
             entry.Amount = 3;
             return opened == 1;
@@ -710,7 +714,7 @@ private slots:
 
         m_dialogs->modal = [](QDialog &) { return int(QDialog::Accepted); };
         click("newCustomWeaponButton");
-        const TBaseWeaponList &custom = m_libraries->WeaponLibrary(6);
+        const BaseWeaponList &custom = m_libraries->WeaponLibrary(6);
         QCOMPARE(custom.Count(), 1);
         QCOMPARE(custom.Get(0).Name, std::string("Untitled"));
         QCOMPARE(custom.Get(0).Code, std::string("NONE"));
@@ -737,11 +741,11 @@ private slots:
         click("addWeaponButton");
         QCOMPARE(weapons().Get(0).Data.Name, std::string("Spitter"));
 
-        m_dialogs->answers = {TDialogAnswer::Cancel};
+        m_dialogs->answers = {DialogAnswer::Cancel};
         click("deleteCustomWeaponButton");
         QCOMPARE(m_dialogs->questions.last(), QStringLiteral("Delete the custom weapon?"));
         QCOMPARE(custom.Count(), 1);
-        m_dialogs->answers = {TDialogAnswer::Ok};
+        m_dialogs->answers = {DialogAnswer::Ok};
         click("deleteCustomWeaponButton");
         QCOMPARE(custom.Count(), 0);
         QCOMPARE(m_libraries->CustomChanges(), 3);
@@ -758,7 +762,7 @@ private slots:
         QVERIFY(folder.isValid());
         const std::string previousFolder = ProgramFolder();
         SetProgramFolder(folder.path().toStdString() + "/");
-        Libraries().Clear();
+        SharedLibraries().Clear();
         SetWeaponLibraries(nullptr);
         libraryTabs()->setCurrentIndex(6);
 
@@ -767,16 +771,16 @@ private slots:
             return int(QDialog::Accepted);
         };
         click("newCustomWeaponButton");
-        const std::vector<TWeaponRecord> saved = ReadCustomWeaponFile(ProgramFolder());
+        const std::vector<WeaponRecord> saved = ReadCustomWeaponFile(ProgramFolder());
         QCOMPARE(saved.size(), size_t(1));
         QCOMPARE(saved[0].Code, std::string("SAVED"));
         QCOMPARE(saved[0].WeaponType, 6);
 
-        m_dialogs->answers = {TDialogAnswer::Ok};
+        m_dialogs->answers = {DialogAnswer::Ok};
         click("deleteCustomWeaponButton");
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("Custom.zel"))));
 
-        Libraries().Clear();
+        SharedLibraries().Clear();
         SetProgramFolder(previousFolder);
     }
 
@@ -787,7 +791,7 @@ private slots:
         m_window.reset();
         m_data->layout.fill(50);
         m_data->layout[0] = 220;
-        m_window = std::make_unique<TMainWindow>();
+        m_window = std::make_unique<MainWindow>();
         m_window->resize(800, 600);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));

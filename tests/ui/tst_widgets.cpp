@@ -7,13 +7,13 @@
 #include "base/Files.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/widgets/ExitEdit.h"
-#include "ui/dialogs/LogViewer.h"
-#include "ui/widgets/MemoBox.h"
-#include "ui/dialogs/QtDialogProvider.h"
-#include "ui/widgets/PictureView.h"
-#include "ui/document/RecentFiles.h"
 #include "ui/WindowPlacement.h"
+#include "ui/dialogs/LogViewer.h"
+#include "ui/dialogs/QtDialogProvider.h"
+#include "ui/document/RecentFiles.h"
+#include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/MemoBox.h"
+#include "ui/widgets/PictureView.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -37,36 +37,36 @@ class WidgetsTest : public QObject {
 private slots:
     void stretchedAndCentredPictureKeepsItsShape()
     {
-        QCOMPARE(TPictureView::DestinationRect(231, 267, 400, 100, true, true), QRect(0, 104, 231, 58));
+        QCOMPARE(PictureView::DestinationRect(231, 267, 400, 100, true, true), QRect(0, 104, 231, 58));
         // a tall picture: the height decides
-        QCOMPARE(TPictureView::DestinationRect(200, 100, 100, 200, true, false), QRect(0, 0, 50, 100));
-        QCOMPARE(TPictureView::DestinationRect(200, 100, 100, 200, true, true), QRect(75, 0, 50, 100));
+        QCOMPARE(PictureView::DestinationRect(200, 100, 100, 200, true, false), QRect(0, 0, 50, 100));
+        QCOMPARE(PictureView::DestinationRect(200, 100, 100, 200, true, true), QRect(75, 0, 50, 100));
         // a small picture is scaled up as well
-        QCOMPARE(TPictureView::DestinationRect(300, 300, 30, 10, true, true), QRect(0, 100, 300, 100));
+        QCOMPARE(PictureView::DestinationRect(300, 300, 30, 10, true, true), QRect(0, 100, 300, 100));
     }
 
     void unstretchedLargePictureIsDrawnAtANegativeOffset()
     {
-        QCOMPARE(TPictureView::DestinationRect(100, 100, 301, 150, false, true), QRect(-100, -25, 301, 150));
-        QCOMPARE(TPictureView::DestinationRect(100, 100, 301, 150, false, false), QRect(0, 0, 301, 150));
+        QCOMPARE(PictureView::DestinationRect(100, 100, 301, 150, false, true), QRect(-100, -25, 301, 150));
+        QCOMPARE(PictureView::DestinationRect(100, 100, 301, 150, false, false), QRect(0, 0, 301, 150));
     }
 
     void drawnSizeRoundsHalvesToEven()
     {
         // scale 1.25: 4 × 1.6 gives 4 × 2
-        QCOMPARE(TPictureView::DestinationRect(4, 4, 5, 2, true, false).size(), QSize(4, 2));
+        QCOMPARE(PictureView::DestinationRect(4, 4, 5, 2, true, false).size(), QSize(4, 2));
         // scale 2.5: 2 × 0.4 gives 2 × 0
-        QCOMPARE(TPictureView::DestinationRect(2, 2, 5, 1, true, false).size(), QSize(2, 0));
+        QCOMPARE(PictureView::DestinationRect(2, 2, 5, 1, true, false).size(), QSize(2, 0));
         // the height ratio is the larger: 6.4 × 4 gives 6 × 4
-        QCOMPARE(TPictureView::DestinationRect(16, 4, 8, 5, true, false).size(), QSize(6, 4));
+        QCOMPARE(PictureView::DestinationRect(16, 4, 8, 5, true, false).size(), QSize(6, 4));
         // scale 2: heights 2.5 and 3.5 go to the even neighbours 2 and 4
-        QCOMPARE(TPictureView::DestinationRect(5, 100, 10, 5, true, false).size(), QSize(5, 2));
-        QCOMPARE(TPictureView::DestinationRect(5, 100, 10, 7, true, false).size(), QSize(5, 4));
+        QCOMPARE(PictureView::DestinationRect(5, 100, 10, 5, true, false).size(), QSize(5, 2));
+        QCOMPARE(PictureView::DestinationRect(5, 100, 10, 7, true, false).size(), QSize(5, 4));
     }
 
     void emptyPictureIsNotOpaque()
     {
-        TPictureView image;
+        PictureView image;
         QCOMPARE(image.size(), QSize(105, 105));
         QVERIFY(!image.IsOpaque());
         QImage big(200, 150, QImage::Format_RGB32);
@@ -88,7 +88,7 @@ private slots:
 
     void stretchedPictureIsOpaqueOnlyWhileItCoversTheControl()
     {
-        TPictureView image;
+        PictureView image;
         image.SetStretch(true);
         image.SetCenter(true);
         QImage square(50, 50, QImage::Format_RGB32);
@@ -109,15 +109,15 @@ private slots:
 
     void messageBoxesShowTextsAsTyped()
     {
-        TQtDialogProvider qt;
+        QtDialogProvider qt;
         const QString text = QStringLiteral("<b>Striker &amp; \"C:/a<b>.vkd\"");
-        using TShow = std::function<void()>;
-        const QList<TShow> boxes{
+        using Show = std::function<void()>;
+        const QList<Show> boxes{
             [&] { qt.AskYesNo(nullptr, text); },    [&] { qt.AskYesNoCancel(nullptr, text); },
             [&] { qt.AskOkCancel(nullptr, text); }, [&] { qt.Inform(nullptr, text); },
             [&] { qt.Warn(nullptr, text); },        [&] { qt.ShowError(nullptr, text); },
         };
-        for (const TShow &show : boxes) {
+        for (const Show &show : boxes) {
             Qt::TextFormat format = Qt::RichText;
             QString shown;
             QTimer closer;
@@ -157,11 +157,11 @@ private slots:
     // message holds both and a design text happens to look like UTF-8.
     void errorBoxReadsPathsAndDesignTextsEachTheirOwnWay()
     {
-        TScriptedDialogs dialogs;
+        ScriptedDialogs dialogs;
         QVERIFY(!RunGuarded(nullptr, [] {
-            throw EFileError(TErrorText("Caf\xe9 \xc3\xa9 cannot be written to ")
-                                 .File("/tmp/J\xc3\xb6rg/a.vkd")
-                                 .SystemText(": Zugriff verweigert \xe2\x80\x93 gesperrt"));
+            throw FileError(ErrorText("Caf\xe9 \xc3\xa9 cannot be written to ")
+                                .File("/tmp/J\xc3\xb6rg/a.vkd")
+                                .SystemText(": Zugriff verweigert \xe2\x80\x93 gesperrt"));
         }));
         QCOMPARE(dialogs.errors,
                  QStringList{QString::fromUtf8(
@@ -173,11 +173,11 @@ private slots:
     {
         const QString typed = QString::fromUtf8("Müller Ω 戦車 €");
         const QString kept = QString::fromUtf8("Müller   €");
-        TExitEdit line;
+        ExitEdit line;
         driver::KeyIn(&line, typed);
         QCOMPARE(line.text(), kept);
 
-        TMemoBox memo;
+        MemoBox memo;
         driver::KeyIn(&memo, typed);
         QCOMPARE(memo.toPlainText(), kept);
         QApplication::clipboard()->setText(QString::fromUtf8("x戦"));
@@ -191,12 +191,12 @@ private slots:
     void dialogFiltersBecomeQtFilters()
     {
         // "All Files" shows the files without an extension too
-        QCOMPARE(TQtDialogProvider::QtFilter(QStringLiteral("Umbrant Files|*.vkd|All Files|*.*")),
+        QCOMPARE(QtDialogProvider::QtFilter(QStringLiteral("Umbrant Files|*.vkd|All Files|*.*")),
                  QStringLiteral("Umbrant Files (*.vkd);;All Files (*)"));
-        QCOMPARE(TQtDialogProvider::QtFilter(QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*")),
+        QCOMPARE(QtDialogProvider::QtFilter(QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*")),
                  QStringLiteral("HTML Files (*.html *.htm);;All Files (*)"));
-        QCOMPARE(TQtDialogProvider::QtFilter(QStringLiteral("Odd|")), QStringLiteral("Odd ()"));
-        QVERIFY(TQtDialogProvider::QtFilter(QStringLiteral("Lonely")).isEmpty());
+        QCOMPARE(QtDialogProvider::QtFilter(QStringLiteral("Odd|")), QStringLiteral("Odd ()"));
+        QVERIFY(QtDialogProvider::QtFilter(QStringLiteral("Lonely")).isEmpty());
     }
 
     void windowOffEveryScreenMovesOntoThePrimary()
@@ -220,8 +220,8 @@ private slots:
     void logViewerSavesLinesWithCrLf()
     {
         QTemporaryDir folder;
-        TScriptedDialogs dialogs;
-        TLogViewer viewer;
+        ScriptedDialogs dialogs;
+        LogViewer viewer;
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Log Viewer"));
         viewer.SetLines({"first", "", "  indented \xe9"});
         dialogs.paths = {folder.filePath(QStringLiteral("log.txt"))};
@@ -238,8 +238,8 @@ private slots:
     void logViewerSavesWhatWasTyped()
     {
         QTemporaryDir folder;
-        TScriptedDialogs dialogs;
-        TLogViewer viewer;
+        ScriptedDialogs dialogs;
+        LogViewer viewer;
         viewer.SetLines({"one"});
         auto *log = viewer.findChild<QPlainTextEdit *>(QStringLiteral("mLog"));
         log->moveCursor(QTextCursor::End);
@@ -268,8 +268,8 @@ private slots:
     void logViewerReportsAFileThatCannotBeCreated()
     {
         QTemporaryDir folder;
-        TScriptedDialogs dialogs;
-        TLogViewer viewer;
+        ScriptedDialogs dialogs;
+        LogViewer viewer;
         viewer.SetLines({"line"});
         dialogs.paths = {folder.filePath(QStringLiteral("no/such/folder/log.txt"))};
         QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
@@ -281,27 +281,27 @@ private slots:
     {
         QTemporaryDir folder;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-        TRecentFiles recent;
-        QSignalSpy changed(&recent, &TRecentFiles::changed);
-        for (int i = 0; i < TRecentFiles::Capacity + 2; ++i)
+        RecentFiles recent;
+        QSignalSpy changed(&recent, &RecentFiles::changed);
+        for (int i = 0; i < RecentFiles::Capacity + 2; ++i)
             recent.Add(folder.filePath(QStringLiteral("d%1.vkd").arg(i)));
-        QCOMPARE(recent.Paths().size(), TRecentFiles::Capacity);
+        QCOMPARE(recent.Paths().size(), RecentFiles::Capacity);
         QCOMPARE(recent.Paths().first(), folder.filePath(QStringLiteral("d9.vkd")));
         QCOMPARE(recent.Paths().last(), folder.filePath(QStringLiteral("d2.vkd")));
         recent.Add(folder.filePath(QStringLiteral("d5.vkd")));
         QCOMPARE(recent.Paths().first(), folder.filePath(QStringLiteral("d5.vkd")));
         QCOMPARE(recent.Paths().count(folder.filePath(QStringLiteral("d5.vkd"))), 1);
         recent.Remove(folder.filePath(QStringLiteral("d9.vkd")));
-        QCOMPARE(recent.Paths().size(), TRecentFiles::Capacity - 1);
-        QVERIFY(changed.count() >= TRecentFiles::Capacity + 4);
+        QCOMPARE(recent.Paths().size(), RecentFiles::Capacity - 1);
+        QVERIFY(changed.count() >= RecentFiles::Capacity + 4);
 
         recent.Save();
-        TRecentFiles again;
+        RecentFiles again;
         again.Load();
         QCOMPARE(again.Paths(), recent.Paths());
 
         // a design opened before the list is read (named on the command line) stays first
-        TRecentFiles started;
+        RecentFiles started;
         started.Add(folder.filePath(QStringLiteral("started.vkd")));
         started.Load();
         QCOMPARE(started.Paths().first(), folder.filePath(QStringLiteral("started.vkd")));
@@ -310,9 +310,9 @@ private slots:
 
     void editBoxIsLeftOnlyForAnotherControl()
     {
-        TExitEdit edit;
+        ExitEdit edit;
         QTest::keyClicks(&edit, QStringLiteral("5"));
-        QSignalSpy exited(&edit, &TExitEdit::exited);
+        QSignalSpy exited(&edit, &ExitEdit::exited);
         QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
         QApplication::sendEvent(&edit, &popup);
         QFocusEvent window(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
@@ -329,9 +329,9 @@ private slots:
     // Leaving a box commits only a text that differs from the one last shown or committed.
     void editBoxCommitsOnlyAChangedText()
     {
-        TExitEdit edit;
+        ExitEdit edit;
         edit.setText(QStringLiteral("100"));
-        QSignalSpy exited(&edit, &TExitEdit::exited);
+        QSignalSpy exited(&edit, &ExitEdit::exited);
         QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(&edit, &tab);
         QTest::keyClick(&edit, Qt::Key_Return);

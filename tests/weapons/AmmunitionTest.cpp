@@ -14,10 +14,10 @@ constexpr int kFrag = 4;
 constexpr int kPaint = 7;
 constexpr int kSensorHoming = 22;
 
-TClip ClipOf(std::initializer_list<TAmmoSection> sections)
+Clip ClipOf(std::initializer_list<AmmoSection> sections)
 {
-    TClip clip;
-    for (const TAmmoSection &s : sections)
+    Clip clip;
+    for (const AmmoSection &s : sections)
         clip.AddSection(s);
     return clip;
 }
@@ -27,45 +27,45 @@ const char *const kBaseLine = "              Base Cost (cost * ammount) of this 
 
 TEST(SectionCost, AntiLaserMultipliesByFiveAndNeedsNoRounding)
 {
-    const TClip clip = ClipOf({Rounds(100, {kAntiLaser})});
-    TLogLines log;
+    const Clip clip = ClipOf({Rounds(100, {kAntiLaser})});
+    LogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(clip.SectionCost(0, 0.02), 10.0);
-    EXPECT_EQ(log, (TLogLines{kBaseLine + std::string("2"), "               Cost after Anti-Laser = 10"}));
+    EXPECT_EQ(log, (LogLines{kBaseLine + std::string("2"), "               Cost after Anti-Laser = 10"}));
 }
 
 TEST(SectionCost, RoundsHalvesToEvenHundredths)
 {
-    const TClip clip = ClipOf({Rounds(1), Rounds(1), Rounds(1), Rounds(0)});
-    TLogLines log;
+    const Clip clip = ClipOf({Rounds(1), Rounds(1), Rounds(1), Rounds(0)});
+    LogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(clip.SectionCost(0, 0.125), 0.12); // 12.5 hundredths: even 12
-    EXPECT_EQ(log, (TLogLines{kBaseLine + std::string("0.125"), "               Cost after rounding = 0.12"}));
+    EXPECT_EQ(log, (LogLines{kBaseLine + std::string("0.125"), "               Cost after rounding = 0.12"}));
     EXPECT_EQ(clip.SectionCost(1, 0.375), 0.38); // 37.5: even 38
     EXPECT_EQ(clip.SectionCost(2, 0.0149), 0.01);
 
     // No rounds: zero, only the base line.
     log.clear();
     EXPECT_EQ(clip.SectionCost(3, 0.33), 0.0);
-    EXPECT_EQ(log, TLogLines{kBaseLine + std::string("0")});
+    EXPECT_EQ(log, LogLines{kBaseLine + std::string("0")});
 }
 
 TEST(SectionCost, FreeTypesCostNothingExtra)
 {
-    TAmmoSection freeFrag = Rounds(10, {kFrag});
+    AmmoSection freeFrag = Rounds(10, {kFrag});
     freeFrag.Free[kFrag] = true;
-    const TClip clip = ClipOf({freeFrag, Rounds(10, {kFrag})});
+    const Clip clip = ClipOf({freeFrag, Rounds(10, {kFrag})});
     EXPECT_EQ(clip.SectionCost(0, 1.0), 10.0);
     EXPECT_EQ(clip.SectionCost(1, 1.0), 150.0);
 }
 
 TEST(SectionCost, FactorsApplyInTypeOrderAndMassDestructionOnlyLogs)
 {
-    const TClip clip = ClipOf({Rounds(2, {kSensorHoming, kMassDestructionAmmo, kPaint})});
-    TLogLines log;
+    const Clip clip = ClipOf({Rounds(2, {kSensorHoming, kMassDestructionAmmo, kPaint})});
+    LogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(clip.SectionCost(0, 0.5), 60.0);
-    const TLogLines expected = {
+    const LogLines expected = {
         kBaseLine + std::string("1"),
         "               Cost after Paint = 2",
         "               Mass Distruct calced later",
@@ -78,28 +78,24 @@ TEST(SectionCost, FactorsApplyInTypeOrderAndMassDestructionOnlyLogs)
 
 TEST(ClipWorth, SumsSectionsAndLogsEachSection)
 {
-    const TClip clip = ClipOf({Rounds(100, {kAntiLaser}), Rounds(1)});
-    TLogLines log;
+    const Clip clip = ClipOf({Rounds(100, {kAntiLaser}), Rounds(1)});
+    LogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(clip.Worth(0.02), 10.02);
-    const TLogLines expected = {
-        "        Ammo section 1",
-        kBaseLine + std::string("2"),
-        "               Cost after Anti-Laser = 10",
-        "        Ammo section 2",
-        kBaseLine + std::string("0.02"),
-        "          CLip is worth 10.02",
+    const LogLines expected = {
+        "        Ammo section 1", kBaseLine + std::string("2"),    "               Cost after Anti-Laser = 10",
+        "        Ammo section 2", kBaseLine + std::string("0.02"), "          CLip is worth 10.02",
     };
     EXPECT_EQ(log, expected);
 
     log.clear();
-    EXPECT_EQ(TClip().Worth(5.0), 0.0);
-    EXPECT_EQ(log, TLogLines{"          CLip is worth 0"});
+    EXPECT_EQ(Clip().Worth(5.0), 0.0);
+    EXPECT_EQ(log, LogLines{"          CLip is worth 0"});
 }
 
 TEST(AmmoCodes, ListsSelectedTypesIncludingFreeOnes)
 {
-    TAmmoSection s = Rounds(1, {kAntiLaser, kFrag});
+    AmmoSection s = Rounds(1, {kAntiLaser, kFrag});
     s.Free[kFrag] = true;
     s.Allowed[3] = true; // allowed but not loaded: no code
     EXPECT_EQ(AmmoCodes(s), "AL, Frag");
@@ -108,14 +104,14 @@ TEST(AmmoCodes, ListsSelectedTypesIncludingFreeOnes)
 
 TEST(ClipList, OutOfRangeClipsAndSectionsAreEmptyAndNotAdded)
 {
-    TClipList clips;
+    ClipList clips;
     ASSERT_EQ(clips.Count(), 1);
     EXPECT_EQ(clips.Get(5).SectionCount(), 0);
     EXPECT_EQ(clips.Get(-1).ClipCount, 1);
     EXPECT_EQ(clips.Mutable(1), nullptr);
     EXPECT_EQ(clips.Count(), 1);
 
-    TClip clip = ClipOf({Rounds(3)});
+    Clip clip = ClipOf({Rounds(3)});
     EXPECT_EQ(clip.GetSection(1), ClearAmmoSection());
     clip.SetSection(7, Rounds(9));
     clip.ExchangeSections(0, 2);
@@ -125,7 +121,7 @@ TEST(ClipList, OutOfRangeClipsAndSectionsAreEmptyAndNotAdded)
 
 TEST(ClipList, TotalAmmoIsMagazinePlusLargestSpare)
 {
-    TClipList clips;
+    ClipList clips;
     clips.Mutable(0)->AddSection(Rounds(30));
     clips.Add(ClipOf({Rounds(20)}));
     clips.Add(ClipOf({Rounds(25), Rounds(25)}));
@@ -139,14 +135,14 @@ TEST(EffectiveMinSize, AmmunitionBeyondTheThresholdAddsSizeSteps)
         int32_t minSize, rounds, expected;
     };
     const Case cases[] = {
-        {2, 81, 2},  {2, 82, 3},  {2, 321, 3}, {2, 322, 4},  // threshold 80, x4
-        {1, 626, 1}, {1, 627, 2}, {7, 3, 7},   {7, 4, 8},    // thresholds 625 and 2
-        {0, 2, 0},   {0, 3, 1},   {0, 5, 1},   {0, 6, 2},    // threshold 1, x4
-        {12, 4, 13}, {12, 5, 14}, {25, 3, 26}, {25, 4, 27},  // x3 from 10, x2 from 20
+        {2, 81, 2},  {2, 82, 3},  {2, 321, 3}, {2, 322, 4}, // threshold 80, x4
+        {1, 626, 1}, {1, 627, 2}, {7, 3, 7},   {7, 4, 8},   // thresholds 625 and 2
+        {0, 2, 0},   {0, 3, 1},   {0, 5, 1},   {0, 6, 2},   // threshold 1, x4
+        {12, 4, 13}, {12, 5, 14}, {25, 3, 26}, {25, 4, 27}, // x3 from 10, x2 from 20
         {3, -50, 3},
     };
     for (const Case &c : cases) {
-        TWeapon w;
+        Weapon w;
         w.Data.MinSize = c.minSize;
         w.Clips.Mutable(0)->AddSection(Rounds(c.rounds));
         EXPECT_EQ(w.EffectiveMinSize(), c.expected) << "min size " << c.minSize << ", rounds " << c.rounds;
@@ -155,7 +151,7 @@ TEST(EffectiveMinSize, AmmunitionBeyondTheThresholdAddsSizeSteps)
 
 TEST(EffectiveMinSize, StabilizerSizeModificationAndHugeValues)
 {
-    TWeapon w;
+    Weapon w;
     w.Data.MinSize = 2;
     w.Clips.Mutable(0)->AddSection(Rounds(82));
     w.Data.Stabilized = true;
@@ -163,7 +159,7 @@ TEST(EffectiveMinSize, StabilizerSizeModificationAndHugeValues)
     w.Data.SizeMod = -1;
     EXPECT_EQ(w.EffectiveMinSize(), 0);
 
-    TWeapon huge;
+    Weapon huge;
     huge.Data.MinSize = 2147483647;
     for (int i = 0; i < 3; ++i)
         huge.Clips.Mutable(0)->AddSection(Rounds(2147483647));
@@ -172,11 +168,11 @@ TEST(EffectiveMinSize, StabilizerSizeModificationAndHugeValues)
 
 TEST(MassDestruction, SelectedInAnyClipOfAnyWeapon)
 {
-    TWeaponList list;
+    WeaponList list;
     EXPECT_FALSE(list.HasMassDestruction());
     list.AddRecord(DefaultWeaponRecord());
     list.AddRecord(DefaultWeaponRecord());
-    TAmmoSection onlyAllowed = Rounds(5, {kFrag});
+    AmmoSection onlyAllowed = Rounds(5, {kFrag});
     onlyAllowed.Allowed[kMassDestructionAmmo] = true;
     onlyAllowed.Free[kMassDestructionAmmo] = true;
     list.Get(1).Clips.Add(ClipOf({onlyAllowed}));
@@ -188,12 +184,12 @@ TEST(MassDestruction, SelectedInAnyClipOfAnyWeapon)
 
 TEST(ClipStream, LoadingDropsTheShieldAndReadsTheClipCount)
 {
-    TClip stored = ClipOf({Rounds(12, {kFrag})});
+    Clip stored = ClipOf({Rounds(12, {kFrag})});
     stored.ClipCount = 5;
-    TStream stream;
+    Stream stream;
     stored.SaveToStream(stream);
 
-    TClip clip = ClipOf({Rounds(1), Rounds(2)});
+    Clip clip = ClipOf({Rounds(1), Rounds(2)});
     clip.Shielded = true;
     stream.Seek(0);
     clip.LoadFromStream(stream);

@@ -9,11 +9,11 @@ namespace {
 
 using Codes = std::vector<std::string>;
 
-TBaseWeaponList ListOf(std::initializer_list<std::pair<const char *, int32_t>> codeAndRating)
+BaseWeaponList ListOf(std::initializer_list<std::pair<const char *, int32_t>> codeAndRating)
 {
-    TBaseWeaponList list;
+    BaseWeaponList list;
     for (auto [code, rating] : codeAndRating) {
-        TWeaponRecord r = DefaultWeaponRecord();
+        WeaponRecord r = DefaultWeaponRecord();
         r.Code = code;
         r.Rating = rating;
         list.Add(r);
@@ -21,7 +21,7 @@ TBaseWeaponList ListOf(std::initializer_list<std::pair<const char *, int32_t>> c
     return list;
 }
 
-Codes CodesOf(const TBaseWeaponList &list)
+Codes CodesOf(const BaseWeaponList &list)
 {
     Codes codes;
     for (int i = 0; i < list.Count(); ++i)
@@ -33,9 +33,9 @@ Codes CodesOf(const TBaseWeaponList &list)
 
 TEST(BaseWeaponList, LookupsPastTheEndAreEmptyAndSetPastTheEndAppends)
 {
-    TBaseWeaponList list = ListOf({{"A", 1}});
-    EXPECT_EQ(list.Get(1), TWeaponRecord{});
-    TWeaponRecord b = DefaultWeaponRecord();
+    BaseWeaponList list = ListOf({{"A", 1}});
+    EXPECT_EQ(list.Get(1), WeaponRecord{});
+    WeaponRecord b = DefaultWeaponRecord();
     b.Code = "B";
     list.Set(9, b);
     list.Delete(2);
@@ -44,7 +44,7 @@ TEST(BaseWeaponList, LookupsPastTheEndAreEmptyAndSetPastTheEndAppends)
 
 TEST(BaseWeaponListSort, FirstClickDescendsSecondAscendsTiesKeepTheirOrder)
 {
-    TBaseWeaponList list = ListOf({{"B", 20}, {"A", 35}, {"D", 5}, {"C", 20}});
+    BaseWeaponList list = ListOf({{"B", 20}, {"A", 35}, {"D", 5}, {"C", 20}});
     list.Sort(3);
     EXPECT_EQ(list.SortKey(), 3);
     EXPECT_EQ(CodesOf(list), (Codes{"A", "B", "C", "D"}));
@@ -52,7 +52,7 @@ TEST(BaseWeaponListSort, FirstClickDescendsSecondAscendsTiesKeepTheirOrder)
     EXPECT_EQ(list.SortKey(), -3);
     EXPECT_EQ(CodesOf(list), (Codes{"D", "B", "C", "A"}));
 
-    TBaseWeaponList ties = ListOf({{"E", 7}, {"B", 7}, {"D", 7}});
+    BaseWeaponList ties = ListOf({{"E", 7}, {"B", 7}, {"D", 7}});
     ties.Sort(3);
     ties.Sort(3);
     EXPECT_EQ(CodesOf(ties), (Codes{"E", "B", "D"}));
@@ -60,7 +60,7 @@ TEST(BaseWeaponListSort, FirstClickDescendsSecondAscendsTiesKeepTheirOrder)
 
 TEST(BaseWeaponListSort, TextsCompareByteWiseAndCaseSensitive)
 {
-    TBaseWeaponList list = ListOf({{"b", 0}, {"B", 0}, {"AB", 0}, {"A", 0}, {"\xE9", 0}});
+    BaseWeaponList list = ListOf({{"b", 0}, {"B", 0}, {"AB", 0}, {"A", 0}, {"\xE9", 0}});
     list.Sort(1);
     list.Sort(1); // ascending
     EXPECT_EQ(CodesOf(list), (Codes{"A", "AB", "B", "b", "\xE9"}));
@@ -68,7 +68,7 @@ TEST(BaseWeaponListSort, TextsCompareByteWiseAndCaseSensitive)
 
 TEST(BaseWeaponListSort, KeysOutsideTheColumnsLeaveTheOrder)
 {
-    TBaseWeaponList list = ListOf({{"B", 1}, {"A", 3}, {"C", 2}});
+    BaseWeaponList list = ListOf({{"B", 1}, {"A", 3}, {"C", 2}});
     list.Sort(0);
     EXPECT_EQ(list.SortKey(), 0);
     list.Sort(-10);

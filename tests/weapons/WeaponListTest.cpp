@@ -1,5 +1,5 @@
-#include "base/Stream.h"
 #include "weapons/WeaponList.h"
+#include "base/Stream.h"
 
 #include "tests/support/SampleRecords.h"
 
@@ -8,42 +8,42 @@
 namespace {
 
 // Every weapon has as many link entries as the list's link count.
-void ExpectLinksAligned(const TWeaponList &list)
+void ExpectLinksAligned(const WeaponList &list)
 {
     for (int i = 0; i < list.Count(); ++i)
         EXPECT_EQ(list.Get(i).Links.Count(), list.LinkCount()) << "weapon " << i;
 }
 
-TWeapon WeaponWithLinks(std::initializer_list<bool> links)
+Weapon WeaponWithLinks(std::initializer_list<bool> links)
 {
-    TWeapon w;
+    Weapon w;
     for (bool l : links)
         w.Links.Add(l);
     return w;
 }
 
 // Writes a weapon the way a design file stores it, with the given link bytes.
-void WriteStoredWeapon(TStream &stream, std::initializer_list<uint8_t> links)
+void WriteStoredWeapon(Stream &stream, std::initializer_list<uint8_t> links)
 {
     SaveWeaponRecord(stream, DefaultWeaponRecord());
-    TClipList().SaveToStream(stream);
+    ClipList().SaveToStream(stream);
     stream.WriteInt32(static_cast<int32_t>(links.size()));
     for (uint8_t e : links)
         stream.WriteUInt8(e);
 }
 
-TWeaponList SampleList()
+WeaponList SampleList()
 {
-    TWeaponList list;
+    WeaponList list;
     list.AddRecord(LightArtilleryGun());
     list.AddRecord(FragmentationCannon());
     list.AddLink();
     list.AddLink();
     list.Get(1).Links.Set(1, true);
-    TClipList &clips = list.Get(1).Clips;
+    ClipList &clips = list.Get(1).Clips;
     clips.Mutable(0)->AddSection(Rounds(20, {4}));
     clips.Mutable(0)->AddSection(Rounds(5, {0}));
-    TClip spare;
+    Clip spare;
     spare.ClipCount = 3;
     spare.AddSection(Rounds(12, {21}));
     clips.Add(spare);
@@ -54,7 +54,7 @@ TWeaponList SampleList()
 
 TEST(WeaponList, AddFitsTheNewWeaponsLinksToTheList)
 {
-    TWeaponList list;
+    WeaponList list;
     list.Add(WeaponWithLinks({true, false, true})); // the first weapon sets the count
     list.Add(WeaponWithLinks({true}));
     EXPECT_EQ(list.LinkCount(), 3);
@@ -62,7 +62,7 @@ TEST(WeaponList, AddFitsTheNewWeaponsLinksToTheList)
 
     // Surplus entries go from the front.
     list.Add(WeaponWithLinks({true, false, false, true, false}));
-    const TWeapon &third = list.Get(2);
+    const Weapon &third = list.Get(2);
     EXPECT_FALSE(third.Links.Get(0));
     EXPECT_TRUE(third.Links.Get(1));
     ExpectLinksAligned(list);
@@ -70,23 +70,23 @@ TEST(WeaponList, AddFitsTheNewWeaponsLinksToTheList)
 
 TEST(WeaponList, AddRecordMountsACopyWithFreshClipsAndFalseLinks)
 {
-    TWeaponList list;
+    WeaponList list;
     list.AddRecord(DefaultWeaponRecord());
     list.AddLink();
     list.AddLink();
     list.Get(0).Links.Set(1, true);
 
     EXPECT_EQ(list.AddRecord(LightArtilleryGun()), 1);
-    const TWeapon &mounted = list.Get(1);
+    const Weapon &mounted = list.Get(1);
     EXPECT_EQ(mounted.Data, LightArtilleryGun());
-    EXPECT_EQ(mounted.Clips, TClipList());
+    EXPECT_EQ(mounted.Clips, ClipList());
     EXPECT_EQ(mounted.Links.Count(), 2);
     EXPECT_FALSE(mounted.Links.Get(1));
 }
 
 TEST(WeaponList, AddAndDeleteLinkKeepEveryWeaponAligned)
 {
-    TWeaponList list;
+    WeaponList list;
     list.AddLink(); // nothing to add to
     EXPECT_EQ(list.LinkCount(), 0);
     for (int i = 0; i < 3; ++i)
@@ -107,27 +107,27 @@ TEST(WeaponList, AddAndDeleteLinkKeepEveryWeaponAligned)
 
 TEST(WeaponList, OutOfRangeOperationsDoNothingGetThrowsCopiesAreDeep)
 {
-    TWeaponList list;
+    WeaponList list;
     list.AddRecord(LightArtilleryGun());
     list.Delete(1);
     list.Exchange(0, 1);
     EXPECT_EQ(list.Count(), 1);
     EXPECT_THROW(list.Get(1), std::out_of_range);
 
-    TWeaponList copy = list;
+    WeaponList copy = list;
     copy.Get(0).Clips.Mutable(0)->AddSection(Rounds(4));
     EXPECT_EQ(list.Get(0).Clips.Get(0).SectionCount(), 0);
 }
 
 TEST(WeaponListStream, RoundTripKeepsEverythingButTheShield)
 {
-    TWeaponList list = SampleList();
+    WeaponList list = SampleList();
     list.Get(1).Clips.Mutable(1)->Shielded = true;
-    TStream stream;
+    Stream stream;
     list.SaveToStream(stream);
 
     stream.Seek(0);
-    TWeaponList loaded;
+    WeaponList loaded;
     loaded.LoadFromStream(stream);
     EXPECT_EQ(stream.Remaining(), 0);
     ASSERT_EQ(loaded.Count(), 2);
@@ -139,13 +139,13 @@ TEST(WeaponListStream, RoundTripKeepsEverythingButTheShield)
 
 TEST(WeaponListStream, LayoutIsCountThenRecordClipsAndLinksPerWeapon)
 {
-    TWeaponList list;
+    WeaponList list;
     list.AddRecord(FragmentationCannon());
     list.AddLink();
     list.Get(0).Links.Set(0, true);
     list.Get(0).Clips.Mutable(0)->ClipCount = 7;
     list.Get(0).Clips.Mutable(0)->AddSection(Rounds(9));
-    TStream stream;
+    Stream stream;
     list.SaveToStream(stream);
 
     const std::vector<uint8_t> &b = stream.Bytes();
@@ -163,39 +163,39 @@ TEST(WeaponListStream, LayoutIsCountThenRecordClipsAndLinksPerWeapon)
 
 TEST(WeaponListStream, VersionSixClipsHaveNoClipCount)
 {
-    TStream stream;
+    Stream stream;
     stream.WriteInt32(1);
     SaveWeaponRecord(stream, LightArtilleryGun());
-    stream.WriteInt32(2);          // clips, each without ClipCount:
-    stream.WriteInt32(1);          //   one section
+    stream.WriteInt32(2); // clips, each without ClipCount:
+    stream.WriteInt32(1); //   one section
     SaveAmmoSection(stream, Rounds(33));
-    stream.WriteInt32(0);          //   no sections
-    stream.WriteInt32(0);          // links
+    stream.WriteInt32(0); //   no sections
+    stream.WriteInt32(0); // links
     stream.Seek(0);
 
-    TWeaponList list;
+    WeaponList list;
     list.LoadFromStream(stream, 6);
     EXPECT_EQ(stream.Remaining(), 0);
-    const TClipList &clips = list.Get(0).Clips;
+    const ClipList &clips = list.Get(0).Clips;
     ASSERT_EQ(clips.Count(), 2);
     EXPECT_EQ(clips.Get(0).ClipCount, 1);
     EXPECT_EQ(clips.Get(0).GetSection(0).Amount, 33);
     EXPECT_EQ(clips.Get(1).ClipCount, 1);
 
-    TStream saved; // saved again it carries the two clip counts
+    Stream saved; // saved again it carries the two clip counts
     list.SaveToStream(saved);
     EXPECT_EQ(saved.Size(), stream.Size() + 8);
 }
 
 TEST(WeaponListStream, LaterWeaponWithMoreLinksGrowsTheEarlierOnes)
 {
-    TStream stream;
+    Stream stream;
     stream.WriteInt32(3);
     WriteStoredWeapon(stream, {1});
     WriteStoredWeapon(stream, {0, 1, 1});
     WriteStoredWeapon(stream, {});
     stream.Seek(0);
-    TWeaponList list;
+    WeaponList list;
     list.LoadFromStream(stream);
     EXPECT_EQ(list.LinkCount(), 3);
     ExpectLinksAligned(list);
@@ -205,35 +205,35 @@ TEST(WeaponListStream, LaterWeaponWithMoreLinksGrowsTheEarlierOnes)
 
 TEST(WeaponListStream, EveryTruncationIsRejectedAndLeavesTheListAlone)
 {
-    TStream full;
+    Stream full;
     SampleList().SaveToStream(full);
     const std::vector<uint8_t> &bytes = full.Bytes();
     for (size_t n = 0; n < bytes.size(); ++n) {
-        TStream cut(std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n)));
-        TWeaponList list;
+        Stream cut(std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n)));
+        WeaponList list;
         list.AddRecord(LightArtilleryGun());
-        EXPECT_THROW(list.LoadFromStream(cut), EStreamError) << "prefix " << n;
+        EXPECT_THROW(list.LoadFromStream(cut), StreamError) << "prefix " << n;
         ASSERT_EQ(list.Count(), 1);
     }
 }
 
 TEST(WeaponListStream, ImplausibleCountsAreRejectedBeforeReserving)
 {
-    TStream weapons;
+    Stream weapons;
     weapons.WriteInt32(2000000000);
     weapons.Seek(0);
-    TWeaponList list;
-    EXPECT_THROW(list.LoadFromStream(weapons), EStreamError);
+    WeaponList list;
+    EXPECT_THROW(list.LoadFromStream(weapons), StreamError);
 
-    TStream sections;
+    Stream sections;
     sections.WriteInt32(1);        // ClipCount
     sections.WriteInt32(50000000); // sections
     sections.Seek(0);
-    TClip clip;
-    EXPECT_THROW(clip.LoadFromStream(sections), EStreamError);
+    Clip clip;
+    EXPECT_THROW(clip.LoadFromStream(sections), StreamError);
 
     // Link counts far beyond any design would grow every weapon to them.
-    TStream links;
+    Stream links;
     links.WriteInt32(2);
     WriteStoredWeapon(links, {0});
     WriteStoredWeapon(links, {});
@@ -241,5 +241,5 @@ TEST(WeaponListStream, ImplausibleCountsAreRejectedBeforeReserving)
     links.WriteInt32(100000);
     links.WriteBuffer(std::vector<uint8_t>(100000, 0).data(), 100000);
     links.Seek(0);
-    EXPECT_THROW(list.LoadFromStream(links), EStreamError);
+    EXPECT_THROW(list.LoadFromStream(links), StreamError);
 }

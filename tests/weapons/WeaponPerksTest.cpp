@@ -8,9 +8,9 @@
 namespace {
 
 // A spare clip of `rounds` rounds; at 0.5 per round its worth is rounds / 2.
-TClip SpareClip(int32_t rounds, bool shielded)
+Clip SpareClip(int32_t rounds, bool shielded)
 {
-    TClip clip;
+    Clip clip;
     clip.AddSection(Rounds(rounds));
     clip.Shielded = shielded;
     return clip;
@@ -18,14 +18,14 @@ TClip SpareClip(int32_t rounds, bool shielded)
 
 int32_t ShieldedCostOfRoundsAtHalf(int32_t rounds)
 {
-    TClipList clips;
+    ClipList clips;
     clips.Add(SpareClip(rounds, true));
     return clips.ShieldedClipCost(0.5);
 }
 
-TWeaponRecord RecordWith(bool TWeaponRecord::*flag, int32_t items = 1)
+WeaponRecord RecordWith(bool WeaponRecord::*flag, int32_t items = 1)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.*flag = true;
     r.NumberOfItems = items;
     return r;
@@ -35,21 +35,21 @@ TWeaponRecord RecordWith(bool TWeaponRecord::*flag, int32_t items = 1)
 
 TEST(WeaponPerkCost, SniperStabilizerAndTwoLinksTimesTwoItems)
 {
-    TWeaponList list;
+    WeaponList list;
     list.AddRecord(DefaultWeaponRecord());
     for (int i = 0; i < 3; ++i)
         list.AddLink();
-    TWeapon &w = list.Get(0);
+    Weapon &w = list.Get(0);
     w.Data.SniperSystem = true;
     w.Data.Stabilized = true;
     w.Data.NumberOfItems = 2;
     w.Links.Set(0, true);
     w.Links.Set(2, true);
 
-    TLogLines log;
+    LogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(w.PerkCost(), 18);
-    const TLogLines expected = {
+    const LogLines expected = {
         "          Weapon is Snipered... cost 5",
         "          Weapon is Stabilized... cost 2",
         "          Part of link 1... cost 1",
@@ -70,9 +70,9 @@ TEST(ShieldedClipCost, ATenthOfTheWorthRoundedUp)
 
 TEST(ShieldedClipCost, LogsTheWorthTwiceThenTheClipCost)
 {
-    TClipList clips;
+    ClipList clips;
     clips.Add(SpareClip(51, true));
-    TLogLines log;
+    LogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(clips.ShieldedClipCost(0.5), 3);
     ASSERT_EQ(log.size(), 8u);
@@ -83,7 +83,7 @@ TEST(ShieldedClipCost, LogsTheWorthTwiceThenTheClipCost)
 
 TEST(ShieldedClipCost, OnlyShieldedSpareClipsCountAndItemsMultiply)
 {
-    TWeapon w;
+    Weapon w;
     w.Data.AmmoBaseCost = 1.0;
     w.Clips.Mutable(0)->AddSection(Rounds(100));
     w.Clips.Mutable(0)->Shielded = true; // the magazine never counts
@@ -98,32 +98,33 @@ TEST(ShieldedClipCost, OnlyShieldedSpareClipsCountAndItemsMultiply)
 
 TEST(WeaponTotals, SportingLinesAddAHundredPerItem)
 {
-    TWeaponList list;
-    list.AddRecord(RecordWith(&TWeaponRecord::Sporting));
+    WeaponList list;
+    list.AddRecord(RecordWith(&WeaponRecord::Sporting));
     list.AddRecord(DefaultWeaponRecord());
-    list.AddRecord(RecordWith(&TWeaponRecord::Sporting, 3));
+    list.AddRecord(RecordWith(&WeaponRecord::Sporting, 3));
     EXPECT_EQ(list.SportingCost(), 400.0);
 }
 
 TEST(WeaponTotals, PerkItemCountCountsTheSniperAndShieldOnce)
 {
-    TWeaponList list;
-    list.AddRecord(RecordWith(&TWeaponRecord::SniperSystem));
-    list.AddRecord(RecordWith(&TWeaponRecord::SniperSystem));
+    WeaponList list;
+    list.AddRecord(RecordWith(&WeaponRecord::SniperSystem));
+    list.AddRecord(RecordWith(&WeaponRecord::SniperSystem));
     EXPECT_EQ(list.PerkItemCount(), 1);
-    list.AddRecord(RecordWith(&TWeaponRecord::Stabilized, 3));
+    list.AddRecord(RecordWith(&WeaponRecord::Stabilized, 3));
     list.AddLink();
     list.AddLink();
     EXPECT_EQ(list.PerkItemCount(), 6);
     list.Get(0).Clips.Add(SpareClip(10, true));
     list.Get(1).Clips.Add(SpareClip(10, true));
     EXPECT_EQ(list.PerkItemCount(), 7);
-    EXPECT_EQ(list.TotalPerkCost(), 5 + 5 + 2 * 3.0); // two snipers, stabilizer x 3; the shielded clips hold nothing of worth
+    EXPECT_EQ(list.TotalPerkCost(),
+              5 + 5 + 2 * 3.0); // two snipers, stabilizer x 3; the shielded clips hold nothing of worth
 }
 
 TEST(WeaponTotals, EmptyListGivesZeroEverywhere)
 {
-    const TWeaponList list;
+    const WeaponList list;
     EXPECT_EQ(list.PerkItemCount(), 0);
     EXPECT_EQ(list.TotalPerkCost(), 0.0);
     EXPECT_EQ(list.SportingCost(), 0.0);
@@ -133,19 +134,19 @@ TEST(WeaponTotals, EmptyListGivesZeroEverywhere)
 
 TEST(WeaponOTV, RatingPlusItemsTimesClipsTimesWorthPerLine)
 {
-    TWeaponList list;
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponList list;
+    WeaponRecord r = DefaultWeaponRecord();
     r.Rating = 10;
     r.NumberOfItems = 2;
     r.AmmoBaseCost = 0.5;
     list.AddRecord(r);
-    TWeapon &w = list.Get(0);
+    Weapon &w = list.Get(0);
     w.Clips.Mutable(0)->AddSection(Rounds(4)); // worth 2
-    TClip spare = SpareClip(6, false);           // worth 3
+    Clip spare = SpareClip(6, false);          // worth 3
     spare.ClipCount = 3;
     w.Clips.Add(spare);
 
-    TLogLines log;
+    LogLines log;
     ScopedCalculationLog on(log);
     EXPECT_EQ(list.OTVSubtotal(1), 10 * 2 + 2 * 1 * 2 + 2 * 3 * 3.0);
     ASSERT_GE(log.size(), 5u);

@@ -7,10 +7,10 @@
 
 namespace {
 
-TWeaponList PrintSample()
+WeaponList PrintSample()
 {
-    TWeaponList list;
-    TWeaponRecord lag = LightArtilleryGun();
+    WeaponList list;
+    WeaponRecord lag = LightArtilleryGun();
     lag.AccMod = 1;
     lag.DmgMod = -1;
     lag.RangeMod = 1;
@@ -18,7 +18,7 @@ TWeaponList PrintSample()
     lag.Arc = 8;
     list.AddRecord(lag);
 
-    TWeaponRecord fgc = FragmentationCannon();
+    WeaponRecord fgc = FragmentationCannon();
     fgc.NumberOfItems = 2;
     fgc.ROF = 1;
     list.AddRecord(fgc);
@@ -26,10 +26,10 @@ TWeaponList PrintSample()
     list.AddLink();
     list.Get(1).Links.Set(0, true);
     list.Get(1).Links.Set(1, true);
-    TClipList &clips = list.Get(1).Clips;
+    ClipList &clips = list.Get(1).Clips;
     clips.Mutable(0)->AddSection(Rounds(20, {0}));
     clips.Mutable(0)->AddSection(Rounds(6, {4}));
-    TClip spare;
+    Clip spare;
     spare.ClipCount = 4;
     spare.AddSection(Rounds(15, {8}));
     clips.Add(spare);
@@ -40,13 +40,13 @@ TWeaponList PrintSample()
 
 TEST(WeaponPrintList, WeaponAmmoAndClipRows)
 {
-    const TWeaponList list = PrintSample();
-    const TWeaponRecord before = list.Get(1).Data;
-    const std::vector<TPrintWeaponRow> rows = list.BuildPrintList(6);
+    const WeaponList list = PrintSample();
+    const WeaponRecord before = list.Get(1).Data;
+    const std::vector<PrintWeaponRow> rows = list.BuildPrintList(6);
     EXPECT_EQ(list.Get(1).Data, before);
     ASSERT_EQ(rows.size(), 5u);
 
-    const TPrintWeaponRow &lag = rows[0];
+    const PrintWeaponRow &lag = rows[0];
     EXPECT_EQ(lag.Name, "Light Artillery Gun");
     EXPECT_EQ(lag.Arc, "T");
     EXPECT_EQ(lag.ShortRange, 26);
@@ -58,7 +58,7 @@ TEST(WeaponPrintList, WeaponAmmoAndClipRows)
     EXPECT_EQ(lag.Special, "M, AE0, MR10, IF");
     EXPECT_EQ(lag.Ammo, 0);
 
-    const TPrintWeaponRow &fgc = rows[1];
+    const PrintWeaponRow &fgc = rows[1];
     EXPECT_EQ(fgc.Quantity, 2);
     EXPECT_EQ(fgc.ROF, "+1");
     // Link marks, then the codes of what the magazine holds (Anti-Laser, not the default Frag).
@@ -67,7 +67,7 @@ TEST(WeaponPrintList, WeaponAmmoAndClipRows)
 
     // Ammunition and clip rows carry nothing but their code, count and codes.
     const auto row = [](const char *code, int32_t quantity, const char *special, int32_t ammo) {
-        TPrintWeaponRow r;
+        PrintWeaponRow r;
         r.Code = code;
         r.Quantity = quantity;
         r.Special = special;
@@ -81,10 +81,10 @@ TEST(WeaponPrintList, WeaponAmmoAndClipRows)
 
 TEST(WeaponPrintList, WeaponRowsCarryTheRatingWithoutWritingTheLog)
 {
-    const TWeaponList list = PrintSample();
-    TLogLines log;
+    const WeaponList list = PrintSample();
+    LogLines log;
     ScopedCalculationLog on(log);
-    const std::vector<TPrintWeaponRow> rows = list.BuildPrintList(6);
+    const std::vector<PrintWeaponRow> rows = list.BuildPrintList(6);
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(CalculationLog(), &log);
     EXPECT_EQ(rows[1].Rating, 390.0); // 195 x 2 items
@@ -92,13 +92,13 @@ TEST(WeaponPrintList, WeaponRowsCarryTheRatingWithoutWritingTheLog)
 
 TEST(WeaponPerkPrintList, RowsInOrderWithMentions)
 {
-    TWeaponList list;
-    TWeaponRecord a = DefaultWeaponRecord();
+    WeaponList list;
+    WeaponRecord a = DefaultWeaponRecord();
     a.Code = "HATM";
     a.SniperSystem = true;
     a.Stabilized = true;
     list.AddRecord(a);
-    TWeaponRecord b = a;
+    WeaponRecord b = a;
     b.Code = "LPA";
     b.NumberOfItems = 3;
     b.Sporting = true;
@@ -108,7 +108,7 @@ TEST(WeaponPerkPrintList, RowsInOrderWithMentions)
     list.Get(0).Links.Set(1, true);
     list.Get(1).Links.Set(1, true);
 
-    const std::vector<TPrintPFDRow> rows = list.BuildPerkPrintList();
+    const std::vector<PrintPFDRow> rows = list.BuildPerkPrintList();
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows[0].Name, "Sniper System");
     EXPECT_EQ(rows[0].Effect, "+1 to long and Extreme rolls for HATM 3xLPA");
@@ -120,14 +120,14 @@ TEST(WeaponPerkPrintList, RowsInOrderWithMentions)
     EXPECT_EQ(rows[4].Name, "Weapon Link");
     EXPECT_EQ(rows[4].Effect, "L1:");
     EXPECT_EQ(rows[5].Effect, "L2: HATM 3xLPA");
-    for (const TPrintPFDRow &row : rows)
+    for (const PrintPFDRow &row : rows)
         EXPECT_TRUE(row.Rating.empty() && row.GameData.empty() && row.Aux != 0) << row.Name;
 }
 
 TEST(WeaponPerkPrintList, SingleStabilizerTextIsCutToFifty)
 {
-    TWeaponList list;
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponList list;
+    WeaponRecord r = DefaultWeaponRecord();
     r.Code = "ABCDEFGHIJ";
     r.Stabilized = true;
     list.AddRecord(r);

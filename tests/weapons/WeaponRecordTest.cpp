@@ -1,5 +1,5 @@
-#include "base/Stream.h"
 #include "weapons/WeaponRecord.h"
+#include "base/Stream.h"
 
 #include "tests/support/SampleRecords.h"
 
@@ -13,16 +13,16 @@ namespace {
 using Image = std::array<uint8_t, kWeaponRecordSize>;
 
 // A record whose number fields hold distinct values.
-TWeaponRecord DistinctRecord()
+WeaponRecord DistinctRecord()
 {
-    TWeaponRecord r;
+    WeaponRecord r;
     r.Name = "Very Light Rocket Pack/128";
     r.Code = "VLRP/128";
     int32_t v = 1001;
-    for (int32_t *field : {&r.Rating, &r.BaseRange, &r.MediumBonus, &r.LongBonus, &r.ExtremeBonus, &r.Damage,
-                           &r.Accuracy, &r.ROF, &r.MinSize, &r.AreaEffect, &r.MinimumRange, &r.DamagePerRB,
-                           &r.AccMod, &r.DmgMod, &r.RangeMod, &r.ROFMod, &r.SizeMod, &r.PoorWorkmanship,
-                           &r.WeaponType, &r.Arc, &r.NumberOfItems})
+    for (int32_t *field :
+         {&r.Rating,   &r.BaseRange, &r.MediumBonus, &r.LongBonus,       &r.ExtremeBonus, &r.Damage, &r.Accuracy,
+          &r.ROF,      &r.MinSize,   &r.AreaEffect,  &r.MinimumRange,    &r.DamagePerRB,  &r.AccMod, &r.DmgMod,
+          &r.RangeMod, &r.ROFMod,    &r.SizeMod,     &r.PoorWorkmanship, &r.WeaponType,   &r.Arc,    &r.NumberOfItems})
         *field = v++;
     r.Rating = -1;
     r.AmmoBaseCost = 0.27;
@@ -40,7 +40,7 @@ TWeaponRecord DistinctRecord()
 
 TEST(WeaponRecordImage, FieldsSitAtTheirOffsetsAndReadBack)
 {
-    const TWeaponRecord r = DistinctRecord();
+    const WeaponRecord r = DistinctRecord();
     Image b{};
     WriteWeaponRecord(r, b.data());
 
@@ -65,7 +65,7 @@ TEST(WeaponRecordImage, FieldsSitAtTheirOffsetsAndReadBack)
     EXPECT_EQ(b[265], 1); // Allowed of type 26 is the last byte
 
     EXPECT_EQ(ReadWeaponRecord(b.data()), r);
-    TStream stream;
+    Stream stream;
     SaveWeaponRecord(stream, r);
     EXPECT_EQ(stream.Bytes(), std::vector<uint8_t>(b.begin(), b.end()));
 }
@@ -78,7 +78,7 @@ TEST(WeaponRecordImage, IgnoresLeftoverTextBytesAndReadsAnyNonZeroFlagAsTrue)
     std::memset(&b[66 + 4], 'y', 6); // and after "NONE"
     b[168] = 0x80;
     b[181 + 4] = 7;
-    const TWeaponRecord r = ReadWeaponRecord(b.data());
+    const WeaponRecord r = ReadWeaponRecord(b.data());
     EXPECT_EQ(r.Name, "Untitled");
     EXPECT_EQ(r.Code, "NONE");
     EXPECT_TRUE(r.AntiInf);
@@ -92,11 +92,11 @@ TEST(WeaponRecordImage, TextsAreKeptWithinTheirCapacity)
     WriteWeaponRecord(DefaultWeaponRecord(), b.data());
     b[0] = 255;
     b[65] = 200;
-    const TWeaponRecord r = ReadWeaponRecord(b.data());
+    const WeaponRecord r = ReadWeaponRecord(b.data());
     EXPECT_EQ(r.Name.size(), 64u);
     EXPECT_EQ(r.Code.size(), 10u);
 
-    TWeaponRecord longCode = DefaultWeaponRecord();
+    WeaponRecord longCode = DefaultWeaponRecord();
     longCode.Code = "ABCDEFGHIJKLMN";
     WriteWeaponRecord(longCode, b.data());
     EXPECT_EQ(ReadWeaponRecord(b.data()).Code, "ABCDEFGHIJ");
@@ -105,8 +105,8 @@ TEST(WeaponRecordImage, TextsAreKeptWithinTheirCapacity)
 
 TEST(WeaponRecordImage, ShortDataIsAStreamError)
 {
-    TStream stream(std::vector<uint8_t>(kWeaponRecordSize - 1, 0));
-    EXPECT_THROW(LoadWeaponRecord(stream), EStreamError);
-    TStream section(std::vector<uint8_t>(kAmmoSectionSize - 1, 0));
-    EXPECT_THROW(LoadAmmoSection(section), EStreamError);
+    Stream stream(std::vector<uint8_t>(kWeaponRecordSize - 1, 0));
+    EXPECT_THROW(LoadWeaponRecord(stream), StreamError);
+    Stream section(std::vector<uint8_t>(kAmmoSectionSize - 1, 0));
+    EXPECT_THROW(LoadAmmoSection(section), StreamError);
 }

@@ -13,7 +13,7 @@ TEST(SpecialCodes, LibraryRecords)
 TEST(SpecialCodes, DefaultIsEmptyAndBareCustomIsC)
 {
     EXPECT_EQ(SpecialCodes(DefaultWeaponRecord()), "");
-    TWeaponRecord custom = DefaultWeaponRecord();
+    WeaponRecord custom = DefaultWeaponRecord();
     custom.WeaponType = kCustomWeaponType;
     EXPECT_EQ(SpecialCodes(custom), "C");
     custom.Haywire = true;
@@ -22,7 +22,7 @@ TEST(SpecialCodes, DefaultIsEmptyAndBareCustomIsC)
 
 TEST(SpecialCodes, NumbersModificationsFlagsAndAmmunitionInOrder)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.RangeMod = -1;
     r.PoorWorkmanship = 2;
     r.DamagePerRB = -3;
@@ -39,13 +39,13 @@ TEST(SpecialCodes, NumbersModificationsFlagsAndAmmunitionInOrder)
 
 TEST(WeaponRanges, BandsFromBaseAndBonusesWithOptionalModification)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.BaseRange = 3;
     r.MediumBonus = 1;
     r.LongBonus = 2;
     r.ExtremeBonus = -4;
     r.RangeMod = -1;
-    const TWeaponRanges plain = RangeText(r, false);
+    const WeaponRanges plain = RangeText(r, false);
     EXPECT_EQ(plain.Short, 3);
     EXPECT_EQ(plain.Medium, 7);
     EXPECT_EQ(plain.Long, 14);
@@ -55,7 +55,7 @@ TEST(WeaponRanges, BandsFromBaseAndBonusesWithOptionalModification)
 
 TEST(MountedFigures, RecordValuePlusModificationWithoutWrapping)
 {
-    TWeaponRecord r = DefaultWeaponRecord();
+    WeaponRecord r = DefaultWeaponRecord();
     r.Accuracy = -2;
     r.AccMod = 1;
     r.Damage = 12;
@@ -72,7 +72,7 @@ TEST(MountedFigures, RecordValuePlusModificationWithoutWrapping)
 
 TEST(LibraryGrid, RowShowsTheRecordWithoutItsModifications)
 {
-    TWeaponRecord hfl = DefaultWeaponRecord();
+    WeaponRecord hfl = DefaultWeaponRecord();
     hfl.Name = "Heavy Flamer";
     hfl.Code = "HFL";
     hfl.Rating = 134;
@@ -86,14 +86,14 @@ TEST(LibraryGrid, RowShowsTheRecordWithoutItsModifications)
     hfl.RangeMod = 1;
     hfl.Incendiary = true;
     hfl.IndirectFire = true;
-    const TLibraryGridRow expected = {"HFL", "Heavy Flamer", "134", "0",    "0", "1",   "2",
-                                      "+1",  "9",            "+2",  "0.27", "3", "M, Inc, IF"};
-    EXPECT_EQ(LibraryGridRow(hfl), expected);
+    const LibraryGridRow expected = {"HFL", "Heavy Flamer", "134",  "0", "0",         "1", "2", "+1",
+                                     "9",   "+2",           "0.27", "3", "M, Inc, IF"};
+    EXPECT_EQ(LibraryGridRowOf(hfl), expected);
 
-    TWeaponRecord cr = DefaultWeaponRecord();
+    WeaponRecord cr = DefaultWeaponRecord();
     cr.Rating = -1;
     cr.Accuracy = -2;
-    const TLibraryGridRow row = LibraryGridRow(cr);
+    const LibraryGridRow row = LibraryGridRowOf(cr);
     EXPECT_EQ(row[2], "-1");
     EXPECT_EQ(row[7], "-2");
     EXPECT_EQ(row[9], "0");

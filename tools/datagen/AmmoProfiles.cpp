@@ -8,7 +8,7 @@ namespace {
 // A type's code without the blank and comma AmmoCodes puts around it.
 std::string BareCode(int k)
 {
-    std::string code = AmmoType(k).Code;
+    std::string code = AmmoTypeAt(k).Code;
     if (!code.empty() && code.back() == ',')
         code.pop_back();
     return sourcetext::Trim(code);
@@ -16,7 +16,7 @@ std::string BareCode(int k)
 
 } // namespace
 
-int TAmmoProfiles::CodeIndex(const std::string &code)
+int AmmoProfiles::CodeIndex(const std::string &code)
 {
     for (int k = 0; k < kAmmoTypeCount; ++k) {
         if (BareCode(k) == code)
@@ -25,22 +25,22 @@ int TAmmoProfiles::CodeIndex(const std::string &code)
     return -1;
 }
 
-TAmmoProfiles::TAmmoProfiles(const std::string &text, const std::string &source)
+AmmoProfiles::AmmoProfiles(const std::string &text, const std::string &source)
 {
     for (const sourcetext::Line &line : sourcetext::ContentLines(text)) {
         const size_t equals = line.Text.find('=');
         if (equals == std::string::npos)
-            throw EDataGenError(source, line.Number, "expected \"name = codes\"");
+            throw DataGenError(source, line.Number, "expected \"name = codes\"");
         const std::string name = sourcetext::Trim(line.Text.substr(0, equals));
         if (name.empty() || CodeIndex(name) >= 0 || m_sets.count(name))
-            throw EDataGenError(source, line.Number, "\"" + name + "\" is not a new set name");
-        TAmmoFlags flags{};
+            throw DataGenError(source, line.Number, "\"" + name + "\" is not a new set name");
+        AmmoFlags flags{};
         const std::string codes = sourcetext::Trim(line.Text.substr(equals + 1));
         if (!codes.empty()) {
             for (const std::string &code : sourcetext::SplitTrimmed(codes, ',')) {
                 const int k = CodeIndex(code);
                 if (k < 0)
-                    throw EDataGenError(source, line.Number, "\"" + code + "\" is not an ammunition code");
+                    throw DataGenError(source, line.Number, "\"" + code + "\" is not an ammunition code");
                 flags[static_cast<size_t>(k)] = true;
             }
         }
@@ -48,9 +48,9 @@ TAmmoProfiles::TAmmoProfiles(const std::string &text, const std::string &source)
     }
 }
 
-TAmmoFlags TAmmoProfiles::Resolve(const std::string &cell, const std::string &source, int line) const
+AmmoFlags AmmoProfiles::Resolve(const std::string &cell, const std::string &source, int line) const
 {
-    TAmmoFlags flags{};
+    AmmoFlags flags{};
     const std::string trimmed = sourcetext::Trim(cell);
     if (trimmed.empty() || trimmed == "-")
         return flags;
@@ -62,7 +62,7 @@ TAmmoFlags TAmmoProfiles::Resolve(const std::string &cell, const std::string &so
         }
         const int k = CodeIndex(item);
         if (k < 0)
-            throw EDataGenError(source, line, "\"" + item + "\" is neither an ammunition code nor a set name");
+            throw DataGenError(source, line, "\"" + item + "\" is neither an ammunition code nor a set name");
         flags[static_cast<size_t>(k)] = true;
     }
     return flags;

@@ -26,29 +26,29 @@ std::vector<uint8_t> Pack(const std::vector<Record> &records, size_t size, Write
     return block;
 }
 
-std::vector<TPerkRecord> ReadKind(const std::string &dataDir, const std::string &name, bool flaws)
+std::vector<PerkRecord> ReadKind(const std::string &dataDir, const std::string &name, bool flaws)
 {
-    std::vector<TPerkRecord> records = ReadPerkTable(ReadText(dataDir, name), name);
-    for (const TPerkRecord &r : records) {
+    std::vector<PerkRecord> records = ReadPerkTable(ReadText(dataDir, name), name);
+    for (const PerkRecord &r : records) {
         if (r.IsFlaw != flaws)
-            throw EDataGenError(name, 0, "\"" + r.PFDName + "\" must " + (flaws ? "" : "not ") + "be a flaw");
+            throw DataGenError(name, 0, "\"" + r.PFDName + "\" must " + (flaws ? "" : "not ") + "be a flaw");
     }
     return records;
 }
 
 } // namespace
 
-TLibraryData ReadLibraryData(const std::string &dataDir)
+LibraryData ReadLibraryData(const std::string &dataDir)
 {
-    TLibraryData data;
-    const TAmmoProfiles profiles(ReadText(dataDir, "ammo-profiles.txt"), "ammo-profiles.txt");
+    LibraryData data;
+    const AmmoProfiles profiles(ReadText(dataDir, "ammo-profiles.txt"), "ammo-profiles.txt");
     data.Weapons = ReadWeaponTable(ReadText(dataDir, "weapons.txt"), "weapons.txt", profiles);
 
     data.PerksAndFlaws = ReadKind(dataDir, "perks.txt", false);
-    for (TPerkRecord &flaw : ReadKind(dataDir, "flaws.txt", true))
+    for (PerkRecord &flaw : ReadKind(dataDir, "flaws.txt", true))
         data.PerksAndFlaws.push_back(std::move(flaw));
     int32_t id = 0;
-    for (TPerkRecord &r : data.PerksAndFlaws)
+    for (PerkRecord &r : data.PerksAndFlaws)
         r.EntryId = ++id;
 
     data.Movement = ReadMovementTable(ReadText(dataDir, "movement.txt"), "movement.txt");
@@ -56,22 +56,22 @@ TLibraryData ReadLibraryData(const std::string &dataDir)
     return data;
 }
 
-std::vector<uint8_t> WeaponsBlock(const std::vector<TWeaponRecord> &records)
+std::vector<uint8_t> WeaponsBlock(const std::vector<WeaponRecord> &records)
 {
     return Pack(records, kWeaponRecordSize, WriteWeaponRecord);
 }
 
-std::vector<uint8_t> PerksBlock(const std::vector<TPerkRecord> &records)
+std::vector<uint8_t> PerksBlock(const std::vector<PerkRecord> &records)
 {
-    return Pack(records, TPerkRecord::Size, WritePerkRecord);
+    return Pack(records, PerkRecord::Size, WritePerkRecord);
 }
 
-std::vector<uint8_t> MovementBlock(const std::vector<TMovementRecord> &records)
+std::vector<uint8_t> MovementBlock(const std::vector<MovementRecord> &records)
 {
-    return Pack(records, TMovementRecord::Size, WriteMovementRecord);
+    return Pack(records, MovementRecord::Size, WriteMovementRecord);
 }
 
-void WriteLibraryBlocks(const TLibraryData &data, const std::string &outDir)
+void WriteLibraryBlocks(const LibraryData &data, const std::string &outDir)
 {
     WriteFileAtomically(outDir + "/WEAPONS.bin", WeaponsBlock(data.Weapons));
     WriteFileAtomically(outDir + "/PFD.bin", PerksBlock(data.PerksAndFlaws));

@@ -11,21 +11,21 @@
 // The built-in libraries as read from the source tables of the data folder:
 // weapons.txt (with ammo-profiles.txt), perks.txt then flaws.txt, movement.txt and
 // dropdown.txt.
-struct TLibraryData {
-    std::vector<TWeaponRecord> Weapons;
-    std::vector<TPerkRecord> PerksAndFlaws; // perks first, then flaws; EntryId 1, 2, 3, ...
-    std::vector<TMovementRecord> Movement;
+struct LibraryData {
+    std::vector<WeaponRecord> Weapons;
+    std::vector<PerkRecord> PerksAndFlaws; // perks first, then flaws; EntryId 1, 2, 3, ...
+    std::vector<MovementRecord> Movement;
     std::string DropDown; // the stored text, CR LF line ends
 };
 
-// Reads and checks every table of dataDir. Throws EDataGenError for bad content and
-// EFileError for a file that cannot be read.
-TLibraryData ReadLibraryData(const std::string &dataDir);
+// Reads and checks every table of dataDir. Throws DataGenError for bad content and
+// FileError for a file that cannot be read.
+LibraryData ReadLibraryData(const std::string &dataDir);
 
 // The raw (uncompressed) data blocks: records back to back, no header or count.
-std::vector<uint8_t> WeaponsBlock(const std::vector<TWeaponRecord> &records);
-std::vector<uint8_t> PerksBlock(const std::vector<TPerkRecord> &records);
-std::vector<uint8_t> MovementBlock(const std::vector<TMovementRecord> &records);
+std::vector<uint8_t> WeaponsBlock(const std::vector<WeaponRecord> &records);
+std::vector<uint8_t> PerksBlock(const std::vector<PerkRecord> &records);
+std::vector<uint8_t> MovementBlock(const std::vector<MovementRecord> &records);
 
 // Writes WEAPONS.bin, PFD.bin, MOVEMENT.bin and DROPDOWN.bin into outDir.
-void WriteLibraryBlocks(const TLibraryData &data, const std::string &outDir);
+void WriteLibraryBlocks(const LibraryData &data, const std::string &outDir);

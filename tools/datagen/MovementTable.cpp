@@ -4,16 +4,16 @@
 #include "tools/datagen/PipeTable.h"
 #include "tools/datagen/SourceText.h"
 
-std::vector<TMovementRecord> ReadMovementTable(const std::string &text, const std::string &source)
+std::vector<MovementRecord> ReadMovementTable(const std::string &text, const std::string &source)
 {
-    const TPipeTable table(text, source, {"ModeName", "CustomMode", "Flight", "CanFly", "HasStall"});
-    std::vector<TMovementRecord> records;
-    for (const TPipeRow &row : table.Rows()) {
+    const PipeTable table(text, source, {"ModeName", "CustomMode", "Flight", "CanFly", "HasStall"});
+    std::vector<MovementRecord> records;
+    for (const PipeRow &row : table.Rows()) {
         if (!row.Section.empty())
-            throw EDataGenError(source, row.Line, "the movement table has no sections");
+            throw DataGenError(source, row.Line, "the movement table has no sections");
         const auto &c = row.Cells;
-        sourcetext::RequireStoredText(c[0], TMovementRecord::ModeNameCapacity, "mode name", source, row.Line);
-        TMovementRecord r;
+        sourcetext::RequireStoredText(c[0], MovementRecord::ModeNameCapacity, "mode name", source, row.Line);
+        MovementRecord r;
         r.ModeName = c[0];
         r.CustomMode = sourcetext::ToFlag(c[1], source, row.Line);
         r.Flight = sourcetext::ToFlag(c[2], source, row.Line);

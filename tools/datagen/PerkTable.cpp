@@ -10,107 +10,108 @@
 
 namespace {
 
-using Setter = std::function<void(TPerkRecord &, const std::string &value, const std::string &source, int line)>;
+using Setter = std::function<void(PerkRecord &, const std::string &value, const std::string &source, int line)>;
 
-Setter Text(std::string TPerkRecord::*field, int capacity, const char *what)
+Setter Text(std::string PerkRecord::*field, int capacity, const char *what)
 {
-    return [=](TPerkRecord &r, const std::string &value, const std::string &source, int line) {
+    return [=](PerkRecord &r, const std::string &value, const std::string &source, int line) {
         sourcetext::RequireStoredText(value, capacity, what, source, line);
         r.*field = value;
     };
 }
 
-Setter Int(int32_t TPerkRecord::*field, int32_t low, int32_t high)
+Setter Int(int32_t PerkRecord::*field, int32_t low, int32_t high)
 {
-    return [=](TPerkRecord &r, const std::string &value, const std::string &source, int line) {
+    return [=](PerkRecord &r, const std::string &value, const std::string &source, int line) {
         const int32_t n = sourcetext::ToInt(value, source, line);
         if (n < low || n > high)
-            throw EDataGenError(source, line,
-                                "\"" + value + "\" is outside " + std::to_string(low) + ".." + std::to_string(high));
+            throw DataGenError(source, line,
+                               "\"" + value + "\" is outside " + std::to_string(low) + ".." + std::to_string(high));
         r.*field = n;
     };
 }
 
-Setter Real(double TPerkRecord::*field)
+Setter Real(double PerkRecord::*field)
 {
-    return [=](TPerkRecord &r, const std::string &value, const std::string &source, int line) {
+    return [=](PerkRecord &r, const std::string &value, const std::string &source, int line) {
         r.*field = sourcetext::ToDouble(value, source, line);
     };
 }
 
-Setter Flag(bool TPerkRecord::*field)
+Setter Flag(bool PerkRecord::*field)
 {
-    return [=](TPerkRecord &r, const std::string &value, const std::string &source, int line) {
+    return [=](PerkRecord &r, const std::string &value, const std::string &source, int line) {
         r.*field = sourcetext::ToFlag(value, source, line);
     };
 }
 
 const std::map<std::string, Setter> &Setters()
 {
-    constexpr int kName = TPerkRecord::NameCapacity;
-    constexpr int kLong = TPerkRecord::LongTextCapacity;
+    constexpr int kName = PerkRecord::NameCapacity;
+    constexpr int kLong = PerkRecord::LongTextCapacity;
     constexpr int32_t kAny = INT32_MAX;
     static const std::map<std::string, Setter> setters = {
         // WorthFormula 1 marks a user's custom entry, so the library never uses it.
-        {"WorthFormula", [](TPerkRecord &r, const std::string &v, const std::string &s, int line) {
-             Int(&TPerkRecord::WorthFormula, 0, 12)(r, v, s, line);
+        {"WorthFormula",
+         [](PerkRecord &r, const std::string &v, const std::string &s, int line) {
+             Int(&PerkRecord::WorthFormula, 0, 12)(r, v, s, line);
              if (r.WorthFormula == 1)
-                 throw EDataGenError(s, line, "worth formula 1 marks a custom entry; use 0 for a flat worth");
+                 throw DataGenError(s, line, "worth formula 1 marks a custom entry; use 0 for a flat worth");
          }},
-        {"RoundMode", Int(&TPerkRecord::RoundMode, 0, 2)},
-        {"Arc", Int(&TPerkRecord::Arc, 0, 8)},
-        {"HasArc", Flag(&TPerkRecord::HasArc)},
-        {"EffectText", Text(&TPerkRecord::EffectText, kLong, "effect text")},
-        {"FormulaText", Text(&TPerkRecord::FormulaText, kLong, "formula text")},
-        {"ShowFormula", Flag(&TPerkRecord::ShowFormula)},
-        {"RatingValue", Real(&TPerkRecord::RatingValue)},
-        {"X", Real(&TPerkRecord::X)},
-        {"Y", Real(&TPerkRecord::Y)},
-        {"Z", Real(&TPerkRecord::Z)},
-        {"ShowRating", Flag(&TPerkRecord::ShowRating)},
-        {"ShowX", Flag(&TPerkRecord::ShowX)},
-        {"ShowY", Flag(&TPerkRecord::ShowY)},
-        {"ShowZ", Flag(&TPerkRecord::ShowZ)},
-        {"RatingLabel", Text(&TPerkRecord::RatingLabel, kName, "label")},
-        {"XLabel", Text(&TPerkRecord::XLabel, kName, "label")},
-        {"YLabel", Text(&TPerkRecord::YLabel, kName, "label")},
-        {"ZLabel", Text(&TPerkRecord::ZLabel, kName, "label")},
-        {"IsFlaw", Flag(&TPerkRecord::IsFlaw)},
-        {"Aux", Flag(&TPerkRecord::Aux)},
-        {"HasAmount", Flag(&TPerkRecord::HasAmount)},
-        {"CostValue", Real(&TPerkRecord::CostValue)},
-        {"OTVValueA", Real(&TPerkRecord::OTVValueA)},
-        {"OTVValueB", Real(&TPerkRecord::OTVValueB)},
-        {"TextEditable", Int(&TPerkRecord::TextEditable, 0, 1)},
-        {"OTVValueC", Int(&TPerkRecord::OTVValueC, -kAny, kAny)},
-        {"Location", Int(&TPerkRecord::Location, 0, 4)},
-        {"HasLocation", Int(&TPerkRecord::HasLocation, 0, 1)},
-        {"ManeuverMod", Int(&TPerkRecord::ManeuverMod, -kAny, kAny)},
-        {"ArmorMod", Int(&TPerkRecord::ArmorMod, -kAny, kAny)},
-        {"FireControlMod", Int(&TPerkRecord::FireControlMod, -kAny, kAny)},
-        {"SensorMod", Int(&TPerkRecord::SensorMod, -kAny, kAny)},
-        {"CommMod", Int(&TPerkRecord::CommMod, -kAny, kAny)},
-        {"SpeedMod", Int(&TPerkRecord::SpeedMod, -kAny, kAny)},
-        {"AddedActionsValue", Int(&TPerkRecord::AddedActionsValue, -kAny, kAny)},
-        {"RatingIsPeople", Flag(&TPerkRecord::RatingIsPeople)},
-        {"AddedCrewValue", Int(&TPerkRecord::AddedCrewValue, -1, kAny)},
-        {"OutsideOTV", Flag(&TPerkRecord::OutsideOTV)},
-        {"OffersOutside", Flag(&TPerkRecord::OffersOutside)},
-        {"InsideOTV", Flag(&TPerkRecord::InsideOTV)},
-        {"OffersInside", Flag(&TPerkRecord::OffersInside)},
-        {"OutsideLabel", Text(&TPerkRecord::OutsideLabel, kName, "label")},
-        {"InsideLabel", Text(&TPerkRecord::InsideLabel, kName, "label")},
-        {"OTVFormula", Int(&TPerkRecord::OTVFormula, 0, 11)},
+        {"RoundMode", Int(&PerkRecord::RoundMode, 0, 2)},
+        {"Arc", Int(&PerkRecord::Arc, 0, 8)},
+        {"HasArc", Flag(&PerkRecord::HasArc)},
+        {"EffectText", Text(&PerkRecord::EffectText, kLong, "effect text")},
+        {"FormulaText", Text(&PerkRecord::FormulaText, kLong, "formula text")},
+        {"ShowFormula", Flag(&PerkRecord::ShowFormula)},
+        {"RatingValue", Real(&PerkRecord::RatingValue)},
+        {"X", Real(&PerkRecord::X)},
+        {"Y", Real(&PerkRecord::Y)},
+        {"Z", Real(&PerkRecord::Z)},
+        {"ShowRating", Flag(&PerkRecord::ShowRating)},
+        {"ShowX", Flag(&PerkRecord::ShowX)},
+        {"ShowY", Flag(&PerkRecord::ShowY)},
+        {"ShowZ", Flag(&PerkRecord::ShowZ)},
+        {"RatingLabel", Text(&PerkRecord::RatingLabel, kName, "label")},
+        {"XLabel", Text(&PerkRecord::XLabel, kName, "label")},
+        {"YLabel", Text(&PerkRecord::YLabel, kName, "label")},
+        {"ZLabel", Text(&PerkRecord::ZLabel, kName, "label")},
+        {"IsFlaw", Flag(&PerkRecord::IsFlaw)},
+        {"Aux", Flag(&PerkRecord::Aux)},
+        {"HasAmount", Flag(&PerkRecord::HasAmount)},
+        {"CostValue", Real(&PerkRecord::CostValue)},
+        {"OTVValueA", Real(&PerkRecord::OTVValueA)},
+        {"OTVValueB", Real(&PerkRecord::OTVValueB)},
+        {"TextEditable", Int(&PerkRecord::TextEditable, 0, 1)},
+        {"OTVValueC", Int(&PerkRecord::OTVValueC, -kAny, kAny)},
+        {"Location", Int(&PerkRecord::Location, 0, 4)},
+        {"HasLocation", Int(&PerkRecord::HasLocation, 0, 1)},
+        {"ManeuverMod", Int(&PerkRecord::ManeuverMod, -kAny, kAny)},
+        {"ArmorMod", Int(&PerkRecord::ArmorMod, -kAny, kAny)},
+        {"FireControlMod", Int(&PerkRecord::FireControlMod, -kAny, kAny)},
+        {"SensorMod", Int(&PerkRecord::SensorMod, -kAny, kAny)},
+        {"CommMod", Int(&PerkRecord::CommMod, -kAny, kAny)},
+        {"SpeedMod", Int(&PerkRecord::SpeedMod, -kAny, kAny)},
+        {"AddedActionsValue", Int(&PerkRecord::AddedActionsValue, -kAny, kAny)},
+        {"RatingIsPeople", Flag(&PerkRecord::RatingIsPeople)},
+        {"AddedCrewValue", Int(&PerkRecord::AddedCrewValue, -1, kAny)},
+        {"OutsideOTV", Flag(&PerkRecord::OutsideOTV)},
+        {"OffersOutside", Flag(&PerkRecord::OffersOutside)},
+        {"InsideOTV", Flag(&PerkRecord::InsideOTV)},
+        {"OffersInside", Flag(&PerkRecord::OffersInside)},
+        {"OutsideLabel", Text(&PerkRecord::OutsideLabel, kName, "label")},
+        {"InsideLabel", Text(&PerkRecord::InsideLabel, kName, "label")},
+        {"OTVFormula", Int(&PerkRecord::OTVFormula, 0, 11)},
     };
     return setters;
 }
 
-void Apply(TPerkRecord &r, const TKeyValueBlock &block, const std::string &source)
+void Apply(PerkRecord &r, const KeyValueBlock &block, const std::string &source)
 {
-    for (const TKeyValue &entry : block.Entries) {
+    for (const KeyValue &entry : block.Entries) {
         const auto setter = Setters().find(entry.Key);
         if (setter == Setters().end())
-            throw EDataGenError(source, entry.Line, "\"" + entry.Key + "\" is not a field an entry may set");
+            throw DataGenError(source, entry.Line, "\"" + entry.Key + "\" is not a field an entry may set");
         setter->second(r, entry.Value, source, entry.Line);
     }
 }
@@ -124,7 +125,7 @@ void RequireKnownTokens(const std::string &text, const std::string &source, int 
         const size_t close = text.find('|', at + 1);
         const std::string token = close == std::string::npos ? text.substr(at) : text.substr(at, close - at + 1);
         if (std::find(tokens.begin(), tokens.end(), token) == tokens.end())
-            throw EDataGenError(source, line, "\"" + token + "\" is not an effect-text token");
+            throw DataGenError(source, line, "\"" + token + "\" is not an effect-text token");
         at = close + 1;
     }
 }
@@ -133,34 +134,34 @@ void RequireKnownTokens(const std::string &text, const std::string &source, int 
 
 const std::vector<std::string> &EffectTextTokens()
 {
-    static const std::vector<std::string> tokens = {"|R|", "|X|", "|Y|", "|Z|", "|A|",
+    static const std::vector<std::string> tokens = {"|R|", "|X|", "|Y|", "|Z|",  "|A|",
                                                     "|C|", "|P|", "|S|", "|AR|", "|LOC|"};
     return tokens;
 }
 
-std::vector<TPerkRecord> ReadPerkTable(const std::string &text, const std::string &source)
+std::vector<PerkRecord> ReadPerkTable(const std::string &text, const std::string &source)
 {
-    std::vector<TKeyValueBlock> blocks = ReadKeyValueBlocks(text, source);
-    TPerkRecord defaults;
+    std::vector<KeyValueBlock> blocks = ReadKeyValueBlocks(text, source);
+    PerkRecord defaults;
     size_t first = 0;
     if (!blocks.empty() && blocks.front().Name == "*") {
         Apply(defaults, blocks.front(), source);
         first = 1;
     }
-    std::vector<TPerkRecord> records;
+    std::vector<PerkRecord> records;
     for (size_t b = first; b < blocks.size(); ++b) {
-        const TKeyValueBlock &block = blocks[b];
+        const KeyValueBlock &block = blocks[b];
         if (block.Name == "*")
-            throw EDataGenError(source, block.Line, "the defaults block \"[*]\" must come first");
-        sourcetext::RequireStoredText(block.Name, TPerkRecord::NameCapacity, "name", source, block.Line);
-        TPerkRecord r = defaults;
+            throw DataGenError(source, block.Line, "the defaults block \"[*]\" must come first");
+        sourcetext::RequireStoredText(block.Name, PerkRecord::NameCapacity, "name", source, block.Line);
+        PerkRecord r = defaults;
         r.PFDName = block.Name;
         Apply(r, block, source);
         RequireKnownTokens(r.EffectText, source, block.Line);
         if (r.HasLocation == 0 && r.EffectText.find("|LOC|") != std::string::npos)
-            throw EDataGenError(source, block.Line, "the effect text names the location but the entry has none");
+            throw DataGenError(source, block.Line, "the effect text names the location but the entry has none");
         if (!r.HasArc && r.EffectText.find("|A|") != std::string::npos)
-            throw EDataGenError(source, block.Line, "the effect text names the arc but the entry has none");
+            throw DataGenError(source, block.Line, "the effect text names the arc but the entry has none");
         records.push_back(std::move(r));
     }
     return records;

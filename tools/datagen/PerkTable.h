@@ -10,8 +10,8 @@
 // Fields not given keep their cleared values; Amount stays 1 and EntryId 0 (the
 // library numbers the entries). Checks field names, number forms, text lengths, the
 // formula, arc, location and rounding ranges and the effect-text tokens.
-// Throws EDataGenError.
-std::vector<TPerkRecord> ReadPerkTable(const std::string &text, const std::string &source);
+// Throws DataGenError.
+std::vector<PerkRecord> ReadPerkTable(const std::string &text, const std::string &source);
 
 // The effect-text tokens a template may use.
 const std::vector<std::string> &EffectTextTokens();

@@ -15,7 +15,7 @@ std::string JoinColumns(const std::vector<std::string> &columns)
 
 } // namespace
 
-TPipeTable::TPipeTable(const std::string &text, const std::string &source, const std::vector<std::string> &columns)
+PipeTable::PipeTable(const std::string &text, const std::string &source, const std::vector<std::string> &columns)
     : m_source(source)
 {
     bool headerSeen = false;
@@ -30,16 +30,16 @@ TPipeTable::TPipeTable(const std::string &text, const std::string &source, const
         std::vector<std::string> cells = sourcetext::SplitTrimmed(line.Text, '|');
         if (!headerSeen) {
             if (cells != columns)
-                throw EDataGenError(source, line.Number, "the header must read \"" + JoinColumns(columns) + "\"");
+                throw DataGenError(source, line.Number, "the header must read \"" + JoinColumns(columns) + "\"");
             headerSeen = true;
             continue;
         }
         if (cells.size() != columns.size())
-            throw EDataGenError(source, line.Number,
-                                "expected " + std::to_string(columns.size()) + " cells, found " +
-                                    std::to_string(cells.size()));
+            throw DataGenError(source, line.Number,
+                               "expected " + std::to_string(columns.size()) + " cells, found " +
+                                   std::to_string(cells.size()));
         m_rows.push_back({section, std::move(cells), line.Number});
     }
     if (!headerSeen)
-        throw EDataGenError(source, 0, "the table has no header row");
+        throw DataGenError(source, 0, "the table has no header row");
 }

@@ -62,7 +62,7 @@ int32_t ToInt(const std::string &text, const std::string &source, int line)
 {
     int32_t value = 0;
     if (!fmt::ParseInteger(Trim(text), value))
-        throw EDataGenError(source, line, "\"" + text + "\" is not a whole number");
+        throw DataGenError(source, line, "\"" + text + "\" is not a whole number");
     return value;
 }
 
@@ -70,7 +70,7 @@ double ToDouble(const std::string &text, const std::string &source, int line)
 {
     double value = 0;
     if (!fmt::ParseReal(Trim(text), value))
-        throw EDataGenError(source, line, "\"" + text + "\" is not a number");
+        throw DataGenError(source, line, "\"" + text + "\" is not a number");
     return value;
 }
 
@@ -81,18 +81,18 @@ bool ToFlag(const std::string &text, const std::string &source, int line)
         return true;
     if (t == "0" || t == "no" || t == "false")
         return false;
-    throw EDataGenError(source, line, "\"" + text + "\" is not a flag (1 or 0)");
+    throw DataGenError(source, line, "\"" + text + "\" is not a flag (1 or 0)");
 }
 
 void RequireStoredText(const std::string &text, int capacity, const std::string &what, const std::string &source,
                        int line)
 {
     if (static_cast<int>(text.size()) > capacity)
-        throw EDataGenError(source, line,
-                            what + " \"" + text + "\" is longer than " + std::to_string(capacity) + " characters");
+        throw DataGenError(source, line,
+                           what + " \"" + text + "\" is longer than " + std::to_string(capacity) + " characters");
     for (unsigned char c : text) {
         if (c < 0x20 || c >= 0x7f)
-            throw EDataGenError(source, line, what + " \"" + text + "\" holds a character that is not plain text");
+            throw DataGenError(source, line, what + " \"" + text + "\" holds a character that is not plain text");
     }
 }
 

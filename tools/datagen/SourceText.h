@@ -22,13 +22,13 @@ std::string Trim(const std::string &text);
 // Splits at every occurrence of separator and trims each piece.
 std::vector<std::string> SplitTrimmed(const std::string &text, char separator);
 
-// Strict number parsing: the whole text must be the number. Throws EDataGenError.
+// Strict number parsing: the whole text must be the number. Throws DataGenError.
 int32_t ToInt(const std::string &text, const std::string &source, int line);
 double ToDouble(const std::string &text, const std::string &source, int line);
-// "1"/"0" (also "yes"/"no", "true"/"false"). Throws EDataGenError.
+// "1"/"0" (also "yes"/"no", "true"/"false"). Throws DataGenError.
 bool ToFlag(const std::string &text, const std::string &source, int line);
 
-// Throws EDataGenError unless text fits in capacity single-byte characters and
+// Throws DataGenError unless text fits in capacity single-byte characters and
 // holds only plain ASCII (the stored texts are single-byte).
 void RequireStoredText(const std::string &text, int capacity, const std::string &what, const std::string &source,
                        int line);

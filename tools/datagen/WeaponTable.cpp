@@ -11,8 +11,26 @@
 namespace {
 
 enum Column {
-    Code, Name, Rating, Range, Med, Long, Ext, Dmg, Acc, ROF, MinSize, AE, MR, DpRB, AmmoCost, Rounds, Flags, Base,
-    Free, Allowed
+    Code,
+    Name,
+    Rating,
+    Range,
+    Med,
+    Long,
+    Ext,
+    Dmg,
+    Acc,
+    ROF,
+    MinSize,
+    AE,
+    MR,
+    DpRB,
+    AmmoCost,
+    Rounds,
+    Flags,
+    Base,
+    Free,
+    Allowed
 };
 
 int WeaponTypeOfCaption(const std::string &caption)
@@ -28,34 +46,41 @@ int WeaponTypeOfCaption(const std::string &caption)
     return -1;
 }
 
-void SetFlags(TWeaponRecord &r, const std::string &cell, const std::string &source, int line)
+void SetFlags(WeaponRecord &r, const std::string &cell, const std::string &source, int line)
 {
-    const std::map<std::string, bool TWeaponRecord::*> fields = {
-        {"AntiInf", &TWeaponRecord::AntiInf},           {"Guided", &TWeaponRecord::Guided},
-        {"Haywire", &TWeaponRecord::Haywire},           {"Incendiary", &TWeaponRecord::Incendiary},
-        {"IndirectFire", &TWeaponRecord::IndirectFire}, {"ArmorPiercing", &TWeaponRecord::ArmorPiercing},
-        {"ArmorCrushing", &TWeaponRecord::ArmorCrushing}, {"Clumsy", &TWeaponRecord::Clumsy},
-        {"SniperSystem", &TWeaponRecord::SniperSystem}, {"Stabilized", &TWeaponRecord::Stabilized},
-        {"Entangle", &TWeaponRecord::Entangle},         {"Sporting", &TWeaponRecord::Sporting},
-        {"Disposable", &TWeaponRecord::Disposable},
+    const std::map<std::string, bool WeaponRecord::*> fields = {
+        {"AntiInf", &WeaponRecord::AntiInf},
+        {"Guided", &WeaponRecord::Guided},
+        {"Haywire", &WeaponRecord::Haywire},
+        {"Incendiary", &WeaponRecord::Incendiary},
+        {"IndirectFire", &WeaponRecord::IndirectFire},
+        {"ArmorPiercing", &WeaponRecord::ArmorPiercing},
+        {"ArmorCrushing", &WeaponRecord::ArmorCrushing},
+        {"Clumsy", &WeaponRecord::Clumsy},
+        {"SniperSystem", &WeaponRecord::SniperSystem},
+        {"Stabilized", &WeaponRecord::Stabilized},
+        {"Entangle", &WeaponRecord::Entangle},
+        {"Sporting", &WeaponRecord::Sporting},
+        {"Disposable", &WeaponRecord::Disposable},
     };
     if (cell == "-" || cell.empty())
         return;
     for (const std::string &name : sourcetext::SplitTrimmed(cell, ',')) {
         const auto field = fields.find(name);
         if (field == fields.end())
-            throw EDataGenError(source, line, "\"" + name + "\" is not a weapon flag");
+            throw DataGenError(source, line, "\"" + name + "\" is not a weapon flag");
         r.*(field->second) = true;
     }
 }
 
-void RequireAllowed(const TAmmoFlags &flags, const TAmmoFlags &allowed, const char *what, const std::string &source,
+void RequireAllowed(const AmmoFlags &flags, const AmmoFlags &allowed, const char *what, const std::string &source,
                     int line)
 {
     for (int k = 0; k < kAmmoTypeCount; ++k) {
         if (flags[static_cast<size_t>(k)] && !allowed[static_cast<size_t>(k)])
-            throw EDataGenError(source, line,
-                                std::string(what) + " ammunition" + AmmoType(k).Code + " is not allowed for the weapon");
+            throw DataGenError(source, line,
+                               std::string(what) + " ammunition" + AmmoTypeAt(k).Code +
+                                   " is not allowed for the weapon");
     }
 }
 
@@ -64,29 +89,29 @@ void RequireAllowed(const TAmmoFlags &flags, const TAmmoFlags &allowed, const ch
 const std::vector<std::string> &WeaponTableColumns()
 {
     static const std::vector<std::string> columns = {
-        "Code", "Name", "Rating", "Range", "Med", "Long", "Ext", "Dmg", "Acc", "ROF", "MinSize", "AE", "MR", "DpRB",
-        "AmmoCost", "Rounds", "Flags", "Base", "Free", "Allowed"};
+        "Code",    "Name", "Rating", "Range", "Med",      "Long",   "Ext",   "Dmg",  "Acc",  "ROF",
+        "MinSize", "AE",   "MR",     "DpRB",  "AmmoCost", "Rounds", "Flags", "Base", "Free", "Allowed"};
     return columns;
 }
 
-std::vector<TWeaponRecord> ReadWeaponTable(const std::string &text, const std::string &source,
-                                           const TAmmoProfiles &profiles)
+std::vector<WeaponRecord> ReadWeaponTable(const std::string &text, const std::string &source,
+                                          const AmmoProfiles &profiles)
 {
-    const TPipeTable table(text, source, WeaponTableColumns());
-    std::vector<TWeaponRecord> records;
-    for (const TPipeRow &row : table.Rows()) {
+    const PipeTable table(text, source, WeaponTableColumns());
+    std::vector<WeaponRecord> records;
+    for (const PipeRow &row : table.Rows()) {
         const auto &c = row.Cells;
         const int line = row.Line;
         auto integer = [&](Column column) { return sourcetext::ToInt(c[column], source, line); };
 
-        TWeaponRecord r = DefaultWeaponRecord();
+        WeaponRecord r = DefaultWeaponRecord();
         r.WeaponType = WeaponTypeOfCaption(row.Section);
         if (r.WeaponType < 0)
-            throw EDataGenError(source, line, "\"[" + row.Section + "]\" is not a library tab");
+            throw DataGenError(source, line, "\"[" + row.Section + "]\" is not a library tab");
         sourcetext::RequireStoredText(c[Code], kWeaponCodeCapacity, "code", source, line);
         sourcetext::RequireStoredText(c[Name], kWeaponNameCapacity, "name", source, line);
         if (c[Code].empty() || c[Name].empty())
-            throw EDataGenError(source, line, "a weapon needs a code and a name");
+            throw DataGenError(source, line, "a weapon needs a code and a name");
         r.Code = c[Code];
         r.Name = c[Name];
         r.Rating = integer(Rating);
@@ -102,10 +127,11 @@ std::vector<TWeaponRecord> ReadWeaponTable(const std::string &text, const std::s
         r.MinimumRange = integer(MR);
         r.DamagePerRB = integer(DpRB);
         r.AmmoBaseCost = sourcetext::ToDouble(c[AmmoCost], source, line);
-        if (r.Rating < -1 || r.BaseRange < 0 || r.MinSize < 0 || r.AreaEffect < -1 || r.MinimumRange < 0 ||
-            r.ROF < 0 || r.AmmoBaseCost < 0.0)
-            throw EDataGenError(source, line, "a rating, range, size, area effect, rate of fire or ammunition cost "
-                                              "is out of range");
+        if (r.Rating < -1 || r.BaseRange < 0 || r.MinSize < 0 || r.AreaEffect < -1 || r.MinimumRange < 0 || r.ROF < 0 ||
+            r.AmmoBaseCost < 0.0)
+            throw DataGenError(source, line,
+                               "a rating, range, size, area effect, rate of fire or ammunition cost "
+                               "is out of range");
         SetFlags(r, c[Flags], source, line);
 
         r.BaseAmmo = ClearAmmoSection();

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     try {
-        const TLibraryData data = ReadLibraryData(argv[1]);
+        const LibraryData data = ReadLibraryData(argv[1]);
         std::filesystem::create_directories(argv[2]);
         WriteLibraryBlocks(data, argv[2]);
     } catch (const std::exception &e) {

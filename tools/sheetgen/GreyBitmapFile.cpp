@@ -11,7 +11,7 @@ std::vector<uint8_t> GreyBitmapFile(const QImage &image)
     constexpr uint32_t headers = 14 + 40 + 256 * 4;
     const uint32_t pixels = stride * height;
 
-    TStream out;
+    Stream out;
     out.WriteUInt8('B');
     out.WriteUInt8('M');
     out.WriteUInt32(headers + pixels); // file size

@@ -15,7 +15,7 @@ constexpr int kFooter = 0x70;
 
 // Inclusive pixel coordinates throughout: Outline(0, 0, 9, 9) is a ten-pixel square.
 class Form {
-  public:
+public:
     explicit Form(QImage &image) : m_painter(&image)
     {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -42,7 +42,7 @@ class Form {
 
     // A one-pixel ring just outside an item's box, so a value drawn in the box never
     // touches it and a filled armour box keeps its frame.
-    void Ring(const TSheetLayoutBox &box) { Outline(box.Left - 1, box.Top - 1, box.Right(), box.Bottom()); }
+    void Ring(const SheetLayoutBox &box) { Outline(box.Left - 1, box.Top - 1, box.Right(), box.Bottom()); }
 
     void Fill(int x1, int y1, int x2, int y2, int grey)
     {
@@ -68,7 +68,7 @@ class Form {
     }
 
     // A caption right-aligned against a value box, on the box's row.
-    void CaptionFor(const TSheetLayoutBox &box, int left, const char *text)
+    void CaptionFor(const SheetLayoutBox &box, int left, const char *text)
     {
         Text(QRect(left, box.Top, box.Left - 6 - left, box.Height), text, Qt::AlignRight, 11, true);
     }
@@ -83,7 +83,7 @@ class Form {
             CheckBox(x + i * step, y);
     }
 
-  private:
+private:
     void Line(int x1, int y1, int x2, int y2, int grey)
     {
         m_painter.setPen(QPen(QColor(grey, grey, grey), 1));
@@ -103,7 +103,7 @@ void DrawTitle(Form &f)
 
 void DrawPictureFrame(Form &f)
 {
-    const TSheetLayoutBox &p = kPictureFrame;
+    const SheetLayoutBox &p = kPictureFrame;
     for (int x = p.Left + 9; x < p.Right(); x += 10)
         f.VLine(x, p.Top, p.Bottom() - 1, kGrid);
     for (int y = p.Top + 9; y < p.Bottom(); y += 10)
@@ -151,8 +151,8 @@ void DrawCrewData(Form &f)
     f.Band(684, 242, 1187, 259, "CREW DATA");
     f.Text(QRect(930, 242, 250, 18), "CREW DAMAGE", Qt::AlignLeft, 13, true, 0xFF);
     f.VLine(921, 260, 344);
-    const TSheetLayoutBox crew = BoxOf("|CREW|");
-    const TSheetLayoutBox actions = BoxOf("|BONUSACTIONS|");
+    const SheetLayoutBox crew = BoxOf("|CREW|");
+    const SheetLayoutBox actions = BoxOf("|BONUSACTIONS|");
     f.CaptionFor(crew, 690, "CREW");
     f.CaptionFor(actions, 690, "BONUS ACTIONS");
     f.Ring(crew);
@@ -173,7 +173,7 @@ void DrawCrewData(Form &f)
 // A row of the systems panel: the caption, the value box and the matching damage boxes.
 void SystemRow(Form &f, const char *valueText, const char *caption, int damageBoxes)
 {
-    const TSheetLayoutBox box = BoxOf(valueText);
+    const SheetLayoutBox box = BoxOf(valueText);
     if (caption)
         f.CaptionFor(box, 690, caption);
     f.Ring(box);
@@ -192,7 +192,7 @@ void DrawSystems(Form &f)
     static const char *const moves[] = {"|MOVNAME1| COMBAT", "|MOVNAME1| TOP", "|MOVNAME2| COMBAT", "|MOVNAME2| TOP"};
     static const char *const numbers[] = {"1", "1", "2", "2"};
     for (int i = 0; i < 4; ++i) {
-        const TSheetLayoutBox name = BoxOf(moves[i]);
+        const SheetLayoutBox name = BoxOf(moves[i]);
         f.Text(QRect(690, name.Top, 18, name.Height), numbers[i], Qt::AlignHCenter, 11, true);
         f.HLine(688, name.Right(), name.Bottom(), kRule);
     }
@@ -205,8 +205,8 @@ void DrawSystems(Form &f)
 
     f.Text(QRect(690, 532, 180, 18), "ELECTRONICS", Qt::AlignLeft, 11, true);
     f.Text(QRect(870, 532, 54, 18), "RTG  KM", Qt::AlignHCenter, 9, true);
-    const TSheetLayoutBox sensorRange = BoxOf("|SENSRANGE|");
-    const TSheetLayoutBox commRange = BoxOf("|COMMRANGE|");
+    const SheetLayoutBox sensorRange = BoxOf("|SENSRANGE|");
+    const SheetLayoutBox commRange = BoxOf("|COMMRANGE|");
     SystemRow(f, "|SENSRATING|", "SENSORS", 10);
     f.Ring(sensorRange);
     SystemRow(f, "|COMMRATING|", "COMMUNICATIONS", 10);
@@ -231,9 +231,9 @@ void DrawGeneralSpecifications(Form &f)
 {
     f.Panel(12, 654, 676, 714);
     f.Band(14, 656, 674, 673, "GENERAL SPECIFICATIONS");
-    const TSheetLayoutBox tv = BoxOf("|TV|");
-    const TSheetLayoutBox size = BoxOf("|SIZE|");
-    const TSheetLayoutBox cost = BoxOf("|COST|");
+    const SheetLayoutBox tv = BoxOf("|TV|");
+    const SheetLayoutBox size = BoxOf("|SIZE|");
+    const SheetLayoutBox cost = BoxOf("|COST|");
     f.CaptionFor(tv, 18, "THREAT VALUE");
     f.CaptionFor(size, tv.Right() + 4, "SIZE");
     f.CaptionFor(cost, size.Right() + 4, "COST");

@@ -20,7 +20,7 @@ struct Span {
     constexpr int End() const { return Start + Size; }
 };
 
-constexpr TSheetLayoutBox kPictureFrame{79, 14, 483, 520};
+constexpr SheetLayoutBox kPictureFrame{79, 14, 483, 520};
 
 // Armour box k (1..50) lies in row (k - 1) / 5 and column (k - 1) % 5; two rows make a group
 // of ten.
@@ -48,12 +48,12 @@ constexpr std::array<Span, 3> kDefectRows{{{1466, 18}, {1485, 18}, {1504, 17}}};
 // One column of a table: the text of its label in row 1 (every "1" becomes the row number).
 struct Cell {
     std::string_view Text;
-    TSheetAlignment Align;
+    SheetAlignment Align;
     Span Column;
 };
 
-constexpr auto L = TSheetAlignment::Left;
-constexpr auto C = TSheetAlignment::Centre;
+constexpr auto L = SheetAlignment::Left;
+constexpr auto C = SheetAlignment::Centre;
 
 constexpr std::array<Cell, 12> kWeaponCells{{
     {"|WEPSQTY1| |WEPNAME1|", L, {16, 229}},
@@ -90,10 +90,10 @@ constexpr std::array<Cell, 3> kDefectCells{{
 // stored first of all).
 struct Single {
     std::string_view Text;
-    TSheetAlignment Align;
+    SheetAlignment Align;
     int Points;
     bool Bold;
-    TSheetLayoutBox Box; // top, left, height, width
+    SheetLayoutBox Box; // top, left, height, width
 };
 
 constexpr Single kNameLabel{"|NAME|", L, 16, true, {22, 20, 36, 600}};
@@ -124,7 +124,7 @@ constexpr std::array<Single, 23> kSingleLabels{{
 }};
 
 // The box of the single label with this text (the name label included).
-constexpr TSheetLayoutBox BoxOf(std::string_view text)
+constexpr SheetLayoutBox BoxOf(std::string_view text)
 {
     if (text == kNameLabel.Text)
         return kNameLabel.Box;

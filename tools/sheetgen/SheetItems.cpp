@@ -12,9 +12,9 @@ constexpr uint32_t kWindowTextColour = 0x80000008;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBlack = 0x000000;
 
-TSheetLabel MakeLabel(std::string_view text, TSheetAlignment align, int points, bool bold, TSheetLayoutBox box)
+SheetLabel MakeLabel(std::string_view text, SheetAlignment align, int points, bool bold, SheetLayoutBox box)
 {
-    TSheetLabel label;
+    SheetLabel label;
     label.Text = std::string(text);
     label.Alignment = static_cast<uint8_t>(align);
     label.Colour = kWindowTextColour;
@@ -42,11 +42,11 @@ std::string ForRow(std::string_view text, int row)
 }
 
 template <size_t Rows, size_t Cells>
-void AddTable(std::vector<TSheetItem> &items, const std::array<Span, Rows> &rows, const std::array<Cell, Cells> &cells)
+void AddTable(std::vector<SheetItem> &items, const std::array<Span, Rows> &rows, const std::array<Cell, Cells> &cells)
 {
     for (size_t r = 0; r < Rows; ++r) {
         for (const Cell &cell : cells) {
-            const TSheetLayoutBox box{rows[r].Start, cell.Column.Start, rows[r].Size, cell.Column.Size};
+            const SheetLayoutBox box{rows[r].Start, cell.Column.Start, rows[r].Size, cell.Column.Size};
             items.push_back(MakeLabel(ForRow(cell.Text, static_cast<int>(r) + 1), cell.Align, 8, false, box));
         }
     }
@@ -54,15 +54,15 @@ void AddTable(std::vector<TSheetItem> &items, const std::array<Span, Rows> &rows
 
 } // namespace
 
-std::vector<TSheetItem> BuiltInSheetItems()
+std::vector<SheetItem> BuiltInSheetItems()
 {
-    std::vector<TSheetItem> items;
+    std::vector<SheetItem> items;
     items.push_back(MakeLabel(kNameLabel.Text, kNameLabel.Align, kNameLabel.Points, kNameLabel.Bold, kNameLabel.Box));
-    items.push_back(TSheetPictureFrame{kPictureFrame});
+    items.push_back(SheetPictureFrame{kPictureFrame});
     for (int k = 1; k <= kArmourBoxes; ++k) {
         const Span row = kArmourRows[static_cast<size_t>((k - 1) / 5)];
         const Span column = kArmourColumns[static_cast<size_t>((k - 1) % 5)];
-        items.push_back(TSheetArmourBox{k, kWhite, kBlack, {row.Start, column.Start, row.Size, column.Size}});
+        items.push_back(SheetArmourBox{k, kWhite, kBlack, {row.Start, column.Start, row.Size, column.Size}});
     }
     for (const Single &single : kSingleLabels)
         items.push_back(MakeLabel(single.Text, single.Align, single.Points, single.Bold, single.Box));

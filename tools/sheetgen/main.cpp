@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     int appArgc = 1;
     QGuiApplication app(appArgc, argv);
     try {
-        TSheetLayout layout;
+        SheetLayout layout;
         layout.Background = GreyBitmapFile(DrawSheetForm());
         layout.Items = BuiltInSheetItems();
         WriteFileAtomically(out, SheetLayoutBytes(layout));

@@ -11,26 +11,24 @@
 
 namespace {
 
-const char *const kCredits =
-    "Armorwright\n"
-    "\n"
-    "A design workshop for vehicles built under the tabletop game's vehicle "
-    "construction rules: movement, armour, sensors, weapons with their ammunition, "
-    "perks, flaws and defects, with the threat values and the cost recomputed after "
-    "every change.\n"
-    "\n"
-    "Design, rules engine and editor: the Armorwright developers.\n"
-    "Compression: an LZSS coder with adaptive Huffman coding, after the LZHUF "
-    "algorithm by Haruyasu Yoshizaki, Haruhiko Okumura and Kenji Rikitake.\n"
-    "JPEG writing: the Independent JPEG Group's library.\n"
-    "User interface: the Qt toolkit.\n"
-    "\n"
-    "Thanks to every player who sent designs, corrections and ideas.";
+const char *const kCredits = "Armorwright\n"
+                             "\n"
+                             "A design workshop for vehicles built under the tabletop game's vehicle "
+                             "construction rules: movement, armour, sensors, weapons with their ammunition, "
+                             "perks, flaws and defects, with the threat values and the cost recomputed after "
+                             "every change.\n"
+                             "\n"
+                             "Design, rules engine and editor: the Armorwright developers.\n"
+                             "Compression: an LZSS coder with adaptive Huffman coding, after the LZHUF "
+                             "algorithm by Haruyasu Yoshizaki, Haruhiko Okumura and Kenji Rikitake.\n"
+                             "JPEG writing: the Independent JPEG Group's library.\n"
+                             "User interface: the Qt toolkit.\n"
+                             "\n"
+                             "Thanks to every player who sent designs, corrections and ideas.";
 
 } // namespace
 
-TAboutDialog::TAboutDialog(QWidget *parent)
-    : QDialog(parent)
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
     resize(580, 358);
@@ -68,7 +66,7 @@ TAboutDialog::TAboutDialog(QWidget *parent)
     layout->setRowStretch(0, 1);
 }
 
-void TAboutDialog::showEvent(QShowEvent *event)
+void AboutDialog::showEvent(QShowEvent *event)
 {
     setWindowTitle(ApplicationTitle());
     QDialog::showEvent(event);

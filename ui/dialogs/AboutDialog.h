@@ -3,10 +3,10 @@
 #include <QDialog>
 
 // The About box: the program's emblem and banner on the left, the credits on the right.
-class TAboutDialog : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutDialog(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;

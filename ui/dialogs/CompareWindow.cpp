@@ -4,11 +4,11 @@
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
 #include "ui/CommandGuard.h"
-#include "ui/dialogs/DialogProvider.h"
-#include "ui/NativePath.h"
-#include "ui/document/UndoSnapshot.h"
 #include "ui/Cp1252.h"
+#include "ui/NativePath.h"
+#include "ui/dialogs/DialogProvider.h"
 #include "ui/document/UndoChangeText.h"
+#include "ui/document/UndoSnapshot.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -73,12 +73,10 @@ void markDiffering(QTreeWidgetItem *row)
 
 } // namespace
 
-TCompareWindow::TCompareWindow(const QString &captionA, TBaseVehicle &a, const QString &captionB, TBaseVehicle &b,
-                               QWidget *parent)
-    : QDialog(parent)
-    , m_tree(new QTreeWidget(this))
-    , m_differencesOnly(new QCheckBox(QStringLiteral("Differences only"), this))
-    , m_summary(new QLabel(this))
+CompareWindow::CompareWindow(const QString &captionA, BaseVehicle &a, const QString &captionB, BaseVehicle &b,
+                             QWidget *parent)
+    : QDialog(parent), m_tree(new QTreeWidget(this)),
+      m_differencesOnly(new QCheckBox(QStringLiteral("Differences only"), this)), m_summary(new QLabel(this))
 {
     setObjectName(QStringLiteral("compareWindow"));
     setWindowTitle(QStringLiteral("Compare Designs"));
@@ -92,7 +90,7 @@ TCompareWindow::TCompareWindow(const QString &captionA, TBaseVehicle &a, const Q
     m_tree->setUniformRowHeights(true);
     m_tree->setAlternatingRowColors(true);
 
-    for (const TDesignComparisonRow &compared : CompareDesignsSideBySide(a, b)) {
+    for (const DesignComparisonRow &compared : CompareDesignsSideBySide(a, b)) {
         const QStringList segments = segmentsOf(compared.Path);
         QTreeWidgetItem *row = Node(segments, static_cast<int>(segments.size()));
         row->setText(1, cp1252::ToQt(compared.A));
@@ -121,7 +119,7 @@ TCompareWindow::TCompareWindow(const QString &captionA, TBaseVehicle &a, const Q
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    ConnectGuarded(m_differencesOnly, &QCheckBox::toggled, this, &TCompareWindow::SetDifferencesOnly);
+    ConnectGuarded(m_differencesOnly, &QCheckBox::toggled, this, &CompareWindow::SetDifferencesOnly);
 
     auto *bar = new QHBoxLayout;
     bar->addWidget(m_summary, 1);
@@ -133,15 +131,15 @@ TCompareWindow::TCompareWindow(const QString &captionA, TBaseVehicle &a, const Q
     resize(720, 560);
 }
 
-void TCompareWindow::CompareWithFile(QWidget *parent, const TBaseVehicle &open, const QString &path)
+void CompareWindow::CompareWithFile(QWidget *parent, const BaseVehicle &open, const QString &path)
 {
-    const TLoadedDesign saved = LoadDesignFile(ToNativePath(path));
-    const std::unique_ptr<TVehicle> copy = CopyDesign(open);
-    TCompareWindow window(QStringLiteral("Open design"), *copy, QFileInfo(path).fileName(), *saved.Vehicle, parent);
+    const LoadedDesign saved = LoadDesignFile(ToNativePath(path));
+    const std::unique_ptr<Vehicle> copy = CopyDesign(open);
+    CompareWindow window(QStringLiteral("Open design"), *copy, QFileInfo(path).fileName(), *saved.Design, parent);
     Dialogs().RunModal(window);
 }
 
-QTreeWidgetItem *TCompareWindow::Node(const QStringList &segments, int count)
+QTreeWidgetItem *CompareWindow::Node(const QStringList &segments, int count)
 {
     const QString key = segments.mid(0, count).join(QLatin1Char('.'));
     if (QTreeWidgetItem *known = m_nodes.value(key))
@@ -153,19 +151,19 @@ QTreeWidgetItem *TCompareWindow::Node(const QStringList &segments, int count)
     return item;
 }
 
-void TCompareWindow::Highlight(QTreeWidgetItem *row)
+void CompareWindow::Highlight(QTreeWidgetItem *row)
 {
     for (int column = 0; column < 3; ++column)
         row->setBackground(column, kDifferenceColour);
     markDiffering(row);
 }
 
-bool TCompareWindow::IsHighlighted(const QTreeWidgetItem *row) const
+bool CompareWindow::IsHighlighted(const QTreeWidgetItem *row) const
 {
     return row && row->background(1).color() == kDifferenceColour;
 }
 
-void TCompareWindow::SetDifferencesOnly(bool on)
+void CompareWindow::SetDifferencesOnly(bool on)
 {
     if (m_differencesOnly->isChecked() != on) {
         m_differencesOnly->setChecked(on); // comes back here through toggled

@@ -7,22 +7,22 @@ class QCheckBox;
 class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
-class TBaseVehicle;
+class BaseVehicle;
 
 // Two designs side by side: every field, every list entry and every result of each, in a
 // tree grouped as the design holds them, with the values that differ highlighted (and their
 // groups opened). "Differences only" hides the rest.
-class TCompareWindow : public QDialog {
+class CompareWindow : public QDialog {
     Q_OBJECT
 public:
     // Both designs have their results computed (which may correct Armor, FinalSize and Crew
     // as the editor's refresh does): pass copies of a design that is being edited.
-    TCompareWindow(const QString &captionA, TBaseVehicle &a, const QString &captionB, TBaseVehicle &b,
-                   QWidget *parent = nullptr);
+    CompareWindow(const QString &captionA, BaseVehicle &a, const QString &captionB, BaseVehicle &b,
+                  QWidget *parent = nullptr);
 
     // Shows the open design (a copy of it) beside the design file at path. Throws when the
     // file cannot be read.
-    static void CompareWithFile(QWidget *parent, const TBaseVehicle &open, const QString &path);
+    static void CompareWithFile(QWidget *parent, const BaseVehicle &open, const QString &path);
 
     QTreeWidget *Tree() const { return m_tree; }
     int DifferenceCount() const { return m_differences; }

@@ -2,11 +2,11 @@
 
 #include "base/NumberFormat.h"
 #include "ui/CommandGuard.h"
-#include "ui/dialogs/ConversionError.h"
 #include "ui/Cp1252.h"
+#include "ui/WindowPlacement.h"
+#include "ui/dialogs/ConversionError.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/widgets/ExitEdit.h"
-#include "ui/WindowPlacement.h"
 #include "weapons/AmmoTypes.h"
 #include "weapons/WeaponTexts.h"
 
@@ -22,10 +22,10 @@
 #include <QVBoxLayout>
 
 // One whole-number field of the General page.
-struct TCustomWeaponNumber {
+struct CustomWeaponNumber {
     const char *edit;
     const char *caption;
-    int32_t TWeaponRecord::*field;
+    int32_t WeaponRecord::*field;
     bool signedText; // "+" before positive values
 };
 
@@ -34,50 +34,50 @@ namespace {
 constexpr int kWindowSlot = 1;
 constexpr int kNumberWidth = 70;
 
-const TCustomWeaponNumber kNumbers[] = {
-    {"ratingEdit", "Rating", &TWeaponRecord::Rating, false},
-    {"baseRangeEdit", "Base Range", &TWeaponRecord::BaseRange, false},
-    {"mediumBonusEdit", "Medium Bonus", &TWeaponRecord::MediumBonus, true},
-    {"longBonusEdit", "Long Bonus", &TWeaponRecord::LongBonus, true},
-    {"extremeBonusEdit", "Extreme Bonus", &TWeaponRecord::ExtremeBonus, true},
-    {"accuracyEdit", "Acc", &TWeaponRecord::Accuracy, true},
-    {"damageEdit", "Damage", &TWeaponRecord::Damage, false},
-    {"rofEdit", "ROF", &TWeaponRecord::ROF, true},
-    {"minSizeEdit", "Min Size", &TWeaponRecord::MinSize, false},
-    {"areaEffectEdit", "Area Effect", &TWeaponRecord::AreaEffect, false},
-    {"minimumRangeEdit", "Minimum Range", &TWeaponRecord::MinimumRange, false},
-    {"damagePerRbEdit", "Damage Per RB", &TWeaponRecord::DamagePerRB, true},
+const CustomWeaponNumber kNumbers[] = {
+    {"ratingEdit", "Rating", &WeaponRecord::Rating, false},
+    {"baseRangeEdit", "Base Range", &WeaponRecord::BaseRange, false},
+    {"mediumBonusEdit", "Medium Bonus", &WeaponRecord::MediumBonus, true},
+    {"longBonusEdit", "Long Bonus", &WeaponRecord::LongBonus, true},
+    {"extremeBonusEdit", "Extreme Bonus", &WeaponRecord::ExtremeBonus, true},
+    {"accuracyEdit", "Acc", &WeaponRecord::Accuracy, true},
+    {"damageEdit", "Damage", &WeaponRecord::Damage, false},
+    {"rofEdit", "ROF", &WeaponRecord::ROF, true},
+    {"minSizeEdit", "Min Size", &WeaponRecord::MinSize, false},
+    {"areaEffectEdit", "Area Effect", &WeaponRecord::AreaEffect, false},
+    {"minimumRangeEdit", "Minimum Range", &WeaponRecord::MinimumRange, false},
+    {"damagePerRbEdit", "Damage Per RB", &WeaponRecord::DamagePerRB, true},
 };
 
-struct TCustomWeaponFlag {
+struct CustomWeaponFlag {
     const char *box;
     const char *caption;
-    bool TWeaponRecord::*field;
+    bool WeaponRecord::*field;
 };
 
-const TCustomWeaponFlag kFlags[] = {
-    {"antiInfantryBox", "Anti Inf", &TWeaponRecord::AntiInf},
-    {"guidedBox", "Guided", &TWeaponRecord::Guided},
-    {"haywireBox", "Haywire", &TWeaponRecord::Haywire},
-    {"incendiaryBox", "Slow Burn Incendiary", &TWeaponRecord::Incendiary},
-    {"indirectFireBox", "Indirect Fire", &TWeaponRecord::IndirectFire},
-    {"armorPiercingBox", "Armor Piercing", &TWeaponRecord::ArmorPiercing},
-    {"armorCrushingBox", "Armor Crushing", &TWeaponRecord::ArmorCrushing},
-    {"clumsyBox", "Clumsy", &TWeaponRecord::Clumsy},
-    {"entangleBox", "Entagle", &TWeaponRecord::Entangle},
-    {"disposableBox", "Disposable", &TWeaponRecord::Disposable},
+const CustomWeaponFlag kFlags[] = {
+    {"antiInfantryBox", "Anti Inf", &WeaponRecord::AntiInf},
+    {"guidedBox", "Guided", &WeaponRecord::Guided},
+    {"haywireBox", "Haywire", &WeaponRecord::Haywire},
+    {"incendiaryBox", "Slow Burn Incendiary", &WeaponRecord::Incendiary},
+    {"indirectFireBox", "Indirect Fire", &WeaponRecord::IndirectFire},
+    {"armorPiercingBox", "Armor Piercing", &WeaponRecord::ArmorPiercing},
+    {"armorCrushingBox", "Armor Crushing", &WeaponRecord::ArmorCrushing},
+    {"clumsyBox", "Clumsy", &WeaponRecord::Clumsy},
+    {"entangleBox", "Entagle", &WeaponRecord::Entangle},
+    {"disposableBox", "Disposable", &WeaponRecord::Disposable},
 };
 
 const char *const kWeaponTypes[] = {"Cannons",          "Rockets and missles", "Recoiless", "Suport Weapons",
                                     "advanced weapons", "close combat",        "custom"};
 
-struct TAmmoPage {
+struct AmmoPage {
     const char *caption;
     const char *boxPrefix;
     const char *note;
 };
 
-const TAmmoPage kAmmoPages[] = {
+const AmmoPage kAmmoPages[] = {
     {"Base Ammo", "cbBase",
      "This is what ammo the weapon has by default..... this might be changed when a user modifies it at run "
      "time.... but the user can only change the ammo characteristic if the characteristic is checked in the "
@@ -102,12 +102,15 @@ constexpr const char *kHelpText =
     "Reset starts again from a new, untitled weapon.";
 
 // The flags of one ammunition page: base (Selected), allowed or free.
-std::array<bool, kAmmoTypeCount> &AmmoFlags(TAmmoSection &section, int page)
+std::array<bool, kAmmoTypeCount> &AmmoFlagsOf(AmmoSection &section, int page)
 {
     switch (page) {
-    case 0: return section.Selected;
-    case 1: return section.Allowed;
-    default: return section.Free;
+    case 0:
+        return section.Selected;
+    case 1:
+        return section.Allowed;
+    default:
+        return section.Free;
     }
 }
 
@@ -118,21 +121,19 @@ QString AmmoCaption(int k)
         return QStringLiteral("Airborne Torp");
     if (k == 23)
         return QStringLiteral("Artillery Guided");
-    return QString::fromLatin1(AmmoType(k).Caption);
+    return QString::fromLatin1(AmmoTypeAt(k).Caption);
 }
 
-TExitEdit *MakeEdit(const char *name, QWidget *parent)
+ExitEdit *MakeEdit(const char *name, QWidget *parent)
 {
-    auto *edit = new TExitEdit(parent);
+    auto *edit = new ExitEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     return edit;
 }
 
 } // namespace
 
-TCustomWeaponDialog::TCustomWeaponDialog(const TWeaponRecord &record, QWidget *parent)
-    : QDialog(parent)
-    , m_record(record)
+CustomWeaponDialog::CustomWeaponDialog(const WeaponRecord &record, QWidget *parent) : QDialog(parent), m_record(record)
 {
     setObjectName(QStringLiteral("customWeaponDialog"));
     setWindowTitle(QStringLiteral("Custom Weapon Editor"));
@@ -143,7 +144,8 @@ TCustomWeaponDialog::TCustomWeaponDialog(const TWeaponRecord &record, QWidget *p
     for (int page = 0; page < 3; ++page)
         pages->addTab(BuildAmmoPage(page, kAmmoPages[page].note), QString::fromLatin1(kAmmoPages[page].caption));
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    auto *buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     QPushButton *reset = buttons->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
     reset->setObjectName(QStringLiteral("bReset"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("bOK"));
@@ -162,7 +164,7 @@ TCustomWeaponDialog::TCustomWeaponDialog(const TWeaponRecord &record, QWidget *p
     Refresh();
 }
 
-QWidget *TCustomWeaponDialog::BuildGeneralPage()
+QWidget *CustomWeaponDialog::BuildGeneralPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout;
@@ -177,8 +179,8 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
     grid->addWidget(m_name, 1, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Code - 10 letters max"), page), 2, 0, 1, 2);
     grid->addWidget(m_code, 3, 0, 1, 2);
-    ConnectGuarded(m_name, &TExitEdit::exited, this, [this] { TakeName(); });
-    ConnectGuarded(m_code, &TExitEdit::exited, this, [this] { TakeCode(); });
+    ConnectGuarded(m_name, &ExitEdit::exited, this, [this] { TakeName(); });
+    ConnectGuarded(m_code, &ExitEdit::exited, this, [this] { TakeCode(); });
 
     // The numbers in two columns; the range labels beside the bonuses.
     m_mediumRange = new QLabel(page);
@@ -191,21 +193,21 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
 
     int row = 4;
     int column = 0;
-    for (const TCustomWeaponNumber &number : kNumbers) {
-        TExitEdit *edit = MakeEdit(number.edit, page);
+    for (const CustomWeaponNumber &number : kNumbers) {
+        ExitEdit *edit = MakeEdit(number.edit, page);
         edit->setFixedWidth(kNumberWidth);
         auto *label = new QLabel(QString::fromLatin1(number.caption), page);
         label->setBuddy(edit);
         auto *cell = new QHBoxLayout;
         cell->addWidget(edit);
-        if (number.field == &TWeaponRecord::Rating)
+        if (number.field == &WeaponRecord::Rating)
             edit->setToolTip(QStringLiteral("(-1 for vehicle size)"));
-        if (number.field == &TWeaponRecord::Damage)
+        if (number.field == &WeaponRecord::Damage)
             cell->insertWidget(0, new QLabel(QStringLiteral("x"), page));
-        const int bonus = number.field == &TWeaponRecord::MediumBonus ? 0
-                          : number.field == &TWeaponRecord::LongBonus  ? 1
-                          : number.field == &TWeaponRecord::ExtremeBonus ? 2
-                                                                          : -1;
+        const int bonus = number.field == &WeaponRecord::MediumBonus    ? 0
+                          : number.field == &WeaponRecord::LongBonus    ? 1
+                          : number.field == &WeaponRecord::ExtremeBonus ? 2
+                                                                        : -1;
         if (bonus >= 0) {
             rangeLabels[bonus]->setMinimumWidth(36);
             cell->addWidget(rangeLabels[bonus]);
@@ -214,7 +216,7 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
         grid->addWidget(label, row, column);
         grid->addLayout(cell, row, column + 1);
         m_numbers.emplace_back(&number, edit);
-        ConnectGuarded(edit, &TExitEdit::exited, this, [this, &number, edit] { TakeNumber(number, edit); });
+        ConnectGuarded(edit, &ExitEdit::exited, this, [this, &number, edit] { TakeNumber(number, edit); });
         // Rating..Extreme Bonus (the ranges) and Acc..Damage Per RB side by side.
         if (++row == 4 + 5 && column == 0) {
             row = 4;
@@ -225,7 +227,7 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
     m_ammoBaseCost->setFixedWidth(kNumberWidth);
     grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), 9, 0);
     grid->addWidget(m_ammoBaseCost, 9, 1);
-    ConnectGuarded(m_ammoBaseCost, &TExitEdit::exited, this, [this] { TakeAmmoBaseCost(); });
+    ConnectGuarded(m_ammoBaseCost, &ExitEdit::exited, this, [this] { TakeAmmoBaseCost(); });
 
     m_weaponType = new QComboBox(page);
     m_weaponType->setObjectName(QStringLiteral("weaponTypeBox"));
@@ -238,12 +240,12 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
     auto *flagBox = new QGroupBox(page);
     auto *flagLayout = new QVBoxLayout(flagBox);
     flagLayout->setSpacing(2);
-    for (const TCustomWeaponFlag &flag : kFlags) {
+    for (const CustomWeaponFlag &flag : kFlags) {
         auto *box = new QCheckBox(QString::fromLatin1(flag.caption), flagBox);
         box->setObjectName(QString::fromLatin1(flag.box));
         flagLayout->addWidget(box);
         m_flags.emplace_back(flag.field, box);
-        bool TWeaponRecord::*field = flag.field;
+        bool WeaponRecord::*field = flag.field;
         ConnectGuarded(box, &QCheckBox::clicked, this, [this, field](bool checked) { m_record.*field = checked; });
     }
     flagLayout->addStretch(1);
@@ -257,7 +259,7 @@ QWidget *TCustomWeaponDialog::BuildGeneralPage()
     return page;
 }
 
-QWidget *TCustomWeaponDialog::BuildAmmoPage(int page, const char *note)
+QWidget *CustomWeaponDialog::BuildAmmoPage(int page, const char *note)
 {
     auto *widget = new QWidget;
     auto *layout = new QVBoxLayout(widget);
@@ -273,7 +275,7 @@ QWidget *TCustomWeaponDialog::BuildAmmoPage(int page, const char *note)
         grid->addWidget(box, k % kRows, k / kRows);
         m_ammo[static_cast<size_t>(page)].push_back(box);
         ConnectGuarded(box, &QCheckBox::clicked, this, [this, page, k](bool checked) {
-            AmmoFlags(m_record.BaseAmmo, page)[static_cast<size_t>(k)] = checked;
+            AmmoFlagsOf(m_record.BaseAmmo, page)[static_cast<size_t>(k)] = checked;
         });
     }
     layout->addLayout(grid);
@@ -281,7 +283,7 @@ QWidget *TCustomWeaponDialog::BuildAmmoPage(int page, const char *note)
     return widget;
 }
 
-void TCustomWeaponDialog::Refresh()
+void CustomWeaponDialog::Refresh()
 {
     m_record.WeaponType = kCustomWeaponType;
     m_name->setText(cp1252::ToQt(m_record.Name));
@@ -291,7 +293,7 @@ void TCustomWeaponDialog::Refresh()
         edit->setText(QString::fromStdString(number->signedText ? fmt::Signed(value) : fmt::Integer(value)));
     }
     m_ammoBaseCost->setText(QString::fromStdString(fmt::General(m_record.AmmoBaseCost)));
-    const TWeaponRanges ranges = RangeText(m_record, false);
+    const WeaponRanges ranges = RangeText(m_record, false);
     m_mediumRange->setText(QString::number(ranges.Medium));
     m_longRange->setText(QString::number(ranges.Long));
     m_extremeRange->setText(QString::number(ranges.Extreme));
@@ -300,31 +302,31 @@ void TCustomWeaponDialog::Refresh()
     for (const auto &[field, box] : m_flags)
         box->setChecked(m_record.*field);
     for (int page = 0; page < 3; ++page) {
-        const std::array<bool, kAmmoTypeCount> &flags = AmmoFlags(m_record.BaseAmmo, page);
+        const std::array<bool, kAmmoTypeCount> &flags = AmmoFlagsOf(m_record.BaseAmmo, page);
         for (int k = 0; k < kAmmoTypeCount; ++k)
             m_ammo[static_cast<size_t>(page)][static_cast<size_t>(k)]->setChecked(flags[static_cast<size_t>(k)]);
     }
 }
 
-void TCustomWeaponDialog::ResetWeapon()
+void CustomWeaponDialog::ResetWeapon()
 {
     m_record = DefaultWeaponRecord();
     Refresh();
 }
 
-void TCustomWeaponDialog::TakeName()
+void CustomWeaponDialog::TakeName()
 {
     m_record.Name = cp1252::FromQt(m_name->text()).substr(0, kWeaponNameCapacity);
     Refresh();
 }
 
-void TCustomWeaponDialog::TakeCode()
+void CustomWeaponDialog::TakeCode()
 {
     m_record.Code = cp1252::FromQt(m_code->text()).substr(0, kWeaponCodeCapacity);
     Refresh();
 }
 
-void TCustomWeaponDialog::TakeNumber(const TCustomWeaponNumber &field, TExitEdit *edit)
+void CustomWeaponDialog::TakeNumber(const CustomWeaponNumber &field, ExitEdit *edit)
 {
     int32_t value = 0;
     if (!fmt::ParseInteger(cp1252::FromQt(edit->text().trimmed()), value)) {
@@ -336,7 +338,7 @@ void TCustomWeaponDialog::TakeNumber(const TCustomWeaponNumber &field, TExitEdit
     m_record.*(field.field) = value;
 }
 
-void TCustomWeaponDialog::TakeAmmoBaseCost()
+void CustomWeaponDialog::TakeAmmoBaseCost()
 {
     double value = 0.0;
     if (!fmt::ParseReal(cp1252::FromQt(m_ammoBaseCost->text().trimmed()), value)) {
@@ -347,22 +349,19 @@ void TCustomWeaponDialog::TakeAmmoBaseCost()
     m_record.AmmoBaseCost = value;
 }
 
-void TCustomWeaponDialog::ShowHelp()
-{
-    Dialogs().Inform(this, QString::fromLatin1(kHelpText));
-}
+void CustomWeaponDialog::ShowHelp() { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); }
 
-void TCustomWeaponDialog::showEvent(QShowEvent *event)
+void CustomWeaponDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     RunGuarded(this, [this] { Refresh(); });
 }
 
-void TCustomWeaponDialog::done(int result)
+void CustomWeaponDialog::done(int result)
 {
     // The box being typed in takes its value before the record is handed back.
     if (result == QDialog::Accepted) {
-        if (auto *edit = qobject_cast<TExitEdit *>(focusWidget()))
+        if (auto *edit = qobject_cast<ExitEdit *>(focusWidget()))
             edit->CommitTyped();
     }
     StoreWindowPosition(*this, kWindowSlot);

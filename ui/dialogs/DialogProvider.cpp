@@ -3,18 +3,15 @@
 #include "ui/dialogs/QtDialogProvider.h"
 
 namespace {
-TDialogProvider *g_installed = nullptr;
+DialogProvider *g_installed = nullptr;
 }
 
-TDialogProvider &Dialogs()
+DialogProvider &Dialogs()
 {
     if (g_installed)
         return *g_installed;
-    static TQtDialogProvider standard;
+    static QtDialogProvider standard;
     return standard;
 }
 
-void SetDialogProvider(TDialogProvider *provider)
-{
-    g_installed = provider;
-}
+void SetDialogProvider(DialogProvider *provider) { g_installed = provider; }

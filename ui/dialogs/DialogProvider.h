@@ -7,11 +7,11 @@ class QPrinter;
 class QWidget;
 
 // The answer of a message box.
-enum class TDialogAnswer { Yes, No, Cancel, Ok };
+enum class DialogAnswer { Yes, No, Cancel, Ok };
 
 // What an open or save file dialog is shown with. The filter uses the stored
 // "Description|patterns|Description|patterns" form, patterns separated by ";".
-struct TFileDialogOptions {
+struct FileDialogOptions {
     QString title;
     QString filter;
     QString defaultExtension;
@@ -22,22 +22,22 @@ struct TFileDialogOptions {
 // Every message box, file chooser and printer dialog of the editor goes through this
 // interface, so the pages can be driven without a person answering (tests install a
 // scripted implementation with SetDialogProvider).
-class TDialogProvider {
+class DialogProvider {
 public:
-    virtual ~TDialogProvider() = default;
+    virtual ~DialogProvider() = default;
 
     // Confirmation boxes: Yes/No, Yes/No/Cancel or OK/Cancel.
-    virtual TDialogAnswer AskYesNo(QWidget *parent, const QString &text) = 0;
-    virtual TDialogAnswer AskYesNoCancel(QWidget *parent, const QString &text) = 0;
-    virtual TDialogAnswer AskOkCancel(QWidget *parent, const QString &text) = 0;
+    virtual DialogAnswer AskYesNo(QWidget *parent, const QString &text) = 0;
+    virtual DialogAnswer AskYesNoCancel(QWidget *parent, const QString &text) = 0;
+    virtual DialogAnswer AskOkCancel(QWidget *parent, const QString &text) = 0;
     // A confirmation-style box with only an OK button.
     virtual void Inform(QWidget *parent, const QString &text) = 0;
     virtual void Warn(QWidget *parent, const QString &text) = 0;
     virtual void ShowError(QWidget *parent, const QString &text) = 0;
 
     // The chosen path, or an empty text when the user cancelled.
-    virtual QString OpenFileName(QWidget *parent, const TFileDialogOptions &options) = 0;
-    virtual QString SaveFileName(QWidget *parent, const TFileDialogOptions &options) = 0;
+    virtual QString OpenFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    virtual QString SaveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
 
     // The printer-setup dialog on printer; true when confirmed.
     virtual bool PrinterSetup(QWidget *parent, QPrinter &printer) = 0;
@@ -47,6 +47,6 @@ public:
 };
 
 // The provider in use: the one installed last, or the standard Qt dialogs.
-TDialogProvider &Dialogs();
+DialogProvider &Dialogs();
 // Installs provider (not owned); nullptr returns to the standard Qt dialogs.
-void SetDialogProvider(TDialogProvider *provider);
+void SetDialogProvider(DialogProvider *provider);

@@ -3,8 +3,8 @@
 #include "base/Files.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/dialogs/DialogProvider.h"
 #include "ui/NativePath.h"
+#include "ui/dialogs/DialogProvider.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -14,11 +14,9 @@
 
 #include <string>
 
-TLogViewer::TLogViewer(QWidget *parent)
-    : QDialog(parent)
-    , m_log(new QPlainTextEdit(this))
-    , m_ok(new QPushButton(QStringLiteral("OK"), this))
-    , m_save(new QPushButton(QStringLiteral("Save"), this))
+LogViewer::LogViewer(QWidget *parent)
+    : QDialog(parent), m_log(new QPlainTextEdit(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
+      m_save(new QPushButton(QStringLiteral("Save"), this))
 {
     setObjectName(QStringLiteral("logViewer"));
     setWindowTitle(QStringLiteral("Log Viewer"));
@@ -49,7 +47,7 @@ TLogViewer::TLogViewer(QWidget *parent)
     ConnectGuarded(m_save, &QPushButton::clicked, this, [this] { SaveLog(); });
 }
 
-void TLogViewer::SetLines(const TLogLines &lines)
+void LogViewer::SetLines(const LogLines &lines)
 {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
@@ -58,7 +56,7 @@ void TLogViewer::SetLines(const TLogLines &lines)
     m_log->setPlainText(texts.join(QLatin1Char('\n')));
 }
 
-QStringList TLogViewer::Lines() const
+QStringList LogViewer::Lines() const
 {
     const QString text = m_log->toPlainText();
     if (text.isEmpty())
@@ -69,9 +67,9 @@ QStringList TLogViewer::Lines() const
     return lines;
 }
 
-void TLogViewer::SaveLog()
+void LogViewer::SaveLog()
 {
-    TFileDialogOptions saveDialog;
+    FileDialogOptions saveDialog;
     saveDialog.title = QStringLiteral("Log File Save Location");
     saveDialog.defaultExtension = QStringLiteral("txt");
     saveDialog.filter = QStringLiteral("Text Files|*.txt|All Files|*.*");
@@ -81,7 +79,7 @@ void TLogViewer::SaveLog()
     SaveLines(Lines(), path);
 }
 
-void TLogViewer::SaveLines(const QStringList &lines, const QString &path)
+void LogViewer::SaveLines(const QStringList &lines, const QString &path)
 {
     std::string text;
     for (const QString &line : lines) {

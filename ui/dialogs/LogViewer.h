@@ -10,13 +10,13 @@ class QPushButton;
 
 // "Log Viewer": shows the lines of one calculation run, lets the user read and edit them
 // and save them as a text file with CR LF line ends.
-class TLogViewer : public QDialog {
+class LogViewer : public QDialog {
     Q_OBJECT
 public:
-    explicit TLogViewer(QWidget *parent = nullptr);
+    explicit LogViewer(QWidget *parent = nullptr);
 
     // Replaces the shown text by lines (Windows-1252 texts, one per line).
-    void SetLines(const TLogLines &lines);
+    void SetLines(const LogLines &lines);
     // The lines as shown and possibly edited; a trailing line break adds no empty line.
     QStringList Lines() const;
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 // The weapon settings the dialog edits.
-struct TModificationSettings {
+struct ModificationSettings {
     int32_t AccMod = 0; // -1, 0 or +1
     int32_t DmgMod = 0;
     int32_t RangeMod = 0;
@@ -17,10 +17,10 @@ struct TModificationSettings {
 
 // The working copy the weapon modification dialog edits: the caller fills it before the
 // dialog shows and copies it back after OK.
-struct TModifyValues {
-    TModificationSettings Mods;
-    double OldRating = 0.0;     // read only
-    TAmmoSection Section = ClearAmmoSection();
+struct ModifyValues {
+    ModificationSettings Mods;
+    double OldRating = 0.0; // read only
+    AmmoSection Section = ClearAmmoSection();
     bool Sniper = false;
     bool Stabilized = false;
     bool Sporting = false;

@@ -5,11 +5,11 @@
 #include "engine/Vehicle.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/WindowPlacement.h"
+#include "ui/dialogs/UserGuideWindow.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/dialogs/UserGuideWindow.h"
-#include "ui/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,17 +18,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 namespace {
 
 constexpr int kWindowSlot = 3;
 
 } // namespace
 
-TMovementEditorDialog::TMovementEditorDialog(TMovementList &library, const TMovementRecord &record, QWidget *parent)
-    : QDialog(parent)
-    , m_library(library)
-    , m_record(record)
+MovementEditorDialog::MovementEditorDialog(MovementList &library, const MovementRecord &record, QWidget *parent)
+    : QDialog(parent), m_library(library), m_record(record)
 {
     setObjectName(QStringLiteral("movementEditorDialog"));
     setWindowTitle(QStringLiteral("Movement Editor"));
@@ -38,21 +35,21 @@ TMovementEditorDialog::TMovementEditorDialog(TMovementList &library, const TMove
     ShowRecord();
 }
 
-void TMovementEditorDialog::BuildControls()
+void MovementEditorDialog::BuildControls()
 {
     m_view.withNone = false;
-    m_view.mode = new TExitComboBox(this);
+    m_view.mode = new ExitComboBox(this);
     m_view.mode->setObjectName(QStringLiteral("cbxPriMode"));
     m_view.mode->setInsertPolicy(QComboBox::NoInsert);
     m_view.mode->setMinimumWidth(130);
-    m_view.topKph = TMovementSystemView::MakeBox(QStringLiteral("topKphEdit"), this);
-    m_view.topMp = TMovementSystemView::MakeBox(QStringLiteral("topMpEdit"), this);
-    m_view.stallMp = TMovementSystemView::MakeBox(QStringLiteral("stallMpEdit"), this);
-    m_view.stallKph = TMovementSystemView::MakeBox(QStringLiteral("stallKphEdit"), this);
-    m_view.comMp = TMovementSystemView::MakeBox(QStringLiteral("combatMpEdit"), this, true);
-    m_view.comKph = TMovementSystemView::MakeBox(QStringLiteral("combatKphEdit"), this, true);
-    m_view.man = TMovementSystemView::MakeBox(QStringLiteral("maneuverEdit"), this);
-    m_view.manSpin = new TSpinButton(this);
+    m_view.topKph = MovementSystemView::MakeBox(QStringLiteral("topKphEdit"), this);
+    m_view.topMp = MovementSystemView::MakeBox(QStringLiteral("topMpEdit"), this);
+    m_view.stallMp = MovementSystemView::MakeBox(QStringLiteral("stallMpEdit"), this);
+    m_view.stallKph = MovementSystemView::MakeBox(QStringLiteral("stallKphEdit"), this);
+    m_view.comMp = MovementSystemView::MakeBox(QStringLiteral("combatMpEdit"), this, true);
+    m_view.comKph = MovementSystemView::MakeBox(QStringLiteral("combatKphEdit"), this, true);
+    m_view.man = MovementSystemView::MakeBox(QStringLiteral("maneuverEdit"), this);
+    m_view.manSpin = new SpinButton(this);
     m_view.manSpin->setObjectName(QStringLiteral("maneuverSpin"));
     m_view.air = new QCheckBox(QStringLiteral("Flight"), this);
     m_view.air->setObjectName(QStringLiteral("airBox"));
@@ -112,14 +109,14 @@ void TMovementEditorDialog::BuildControls()
             m_record = m_library.Get(item);
         ShowRecord();
     });
-    ConnectGuarded(m_view.mode, &TExitComboBox::exited, this, [this] {
+    ConnectGuarded(m_view.mode, &ExitComboBox::exited, this, [this] {
         if (m_record.CustomMode)
-            Change([this](TMovementRecord &record) {
+            Change([this](MovementRecord &record) {
                 record.ModeName =
-                    CutToWidth(cp1252::FromQt(m_view.mode->currentText()), TMovementRecord::ModeNameCapacity);
+                    CutToWidth(cp1252::FromQt(m_view.mode->currentText()), MovementRecord::ModeNameCapacity);
             });
     });
-    m_view.ConnectEdits(this, [this](const TMovementSystemView::TEdit &edit) { Change(edit); });
+    m_view.ConnectEdits(this, [this](const MovementSystemView::Edit &edit) { Change(edit); });
     ConnectGuarded(ok, &QPushButton::clicked, this, [this] {
         ShowRecord();
         accept();
@@ -128,24 +125,24 @@ void TMovementEditorDialog::BuildControls()
     ConnectGuarded(help, &QPushButton::clicked, this, [this] { ShowUserGuide(this); });
 }
 
-void TMovementEditorDialog::Change(const TMovementSystemView::TEdit &change)
+void MovementEditorDialog::Change(const MovementSystemView::Edit &change)
 {
     change(m_record);
     ShowRecord();
 }
 
-void TMovementEditorDialog::ShowRecord()
+void MovementEditorDialog::ShowRecord()
 {
     // The editor keeps its system as the tabs keep the primary one: speeds in order and
     // the maneuver at or below 0.
-    TMovementList single;
+    MovementList single;
     single.Add(m_record);
     NormalizeMovementSystems(single);
     m_record = single.Get(0);
     m_view.Show(single, 0, m_library);
 }
 
-void TMovementEditorDialog::done(int result)
+void MovementEditorDialog::done(int result)
 {
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);

@@ -6,16 +6,16 @@
 #include <QDialog>
 
 class QPushButton;
-class TMovementList;
+class MovementList;
 
 // "Movement Editor": edits a copy of one additional movement system. The caller takes
 // Record() back when the dialog ends with OK.
-class TMovementEditorDialog : public QDialog {
+class MovementEditorDialog : public QDialog {
     Q_OBJECT
 public:
-    TMovementEditorDialog(TMovementList &library, const TMovementRecord &record, QWidget *parent = nullptr);
+    MovementEditorDialog(MovementList &library, const MovementRecord &record, QWidget *parent = nullptr);
 
-    const TMovementRecord &Record() const { return m_record; }
+    const MovementRecord &Record() const { return m_record; }
     // Shows the record in the controls (after normalising it as the tabs do).
     void ShowRecord();
 
@@ -23,9 +23,9 @@ public:
 
 private:
     void BuildControls();
-    void Change(const TMovementSystemView::TEdit &change);
+    void Change(const MovementSystemView::Edit &change);
 
-    TMovementList &m_library;
-    TMovementRecord m_record;
-    TMovementSystemView m_view;
+    MovementList &m_library;
+    MovementRecord m_record;
+    MovementSystemView m_view;
 };

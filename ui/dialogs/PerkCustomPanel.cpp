@@ -2,8 +2,8 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/widgets/ExitEdit.h"
 #include "ui/dialogs/PerkNumberText.h"
+#include "ui/widgets/ExitEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,38 +13,38 @@
 #include <QVBoxLayout>
 
 // One edit box of the panel and the record field it edits (exactly one of the three).
-struct TCustomField {
+struct CustomField {
     const char *caption;
     const char *editName;
     const char *hint;
-    std::string TPerkRecord::*text = nullptr;
-    double TPerkRecord::*real = nullptr;
-    int32_t TPerkRecord::*integer = nullptr;
+    std::string PerkRecord::*text = nullptr;
+    double PerkRecord::*real = nullptr;
+    int32_t PerkRecord::*integer = nullptr;
 };
 
 namespace {
 
-const TCustomField kName{"Name", "customNameEdit", "", &TPerkRecord::PFDName};
-const TCustomField kRating{"Rating", "customRatingEdit", "(Displayed Rating)", nullptr, &TPerkRecord::RatingValue};
-const TCustomField kValue{"Value", "customValueEdit", "(Please enter a negative value for flaws)", nullptr,
-                          &TPerkRecord::X};
-const TCustomField kCost{"Added cost", "customCostEdit", "(is added after production multiplier)", nullptr,
-                         &TPerkRecord::CostValue};
-const TCustomField kModifiers[] = {
-    {"Maneuver", "maneuverModEdit", "", nullptr, nullptr, &TPerkRecord::ManeuverMod},
-    {"Armor (per 10%)", "armorModEdit", "", nullptr, nullptr, &TPerkRecord::ArmorMod},
-    {"Speed (per 10%)", "speedModEdit", "", nullptr, nullptr, &TPerkRecord::SpeedMod},
-    {"Sensor", "sensorModEdit", "", nullptr, nullptr, &TPerkRecord::SensorMod},
-    {"Comm", "commModEdit", "", nullptr, nullptr, &TPerkRecord::CommMod},
-    {"FiCon", "fireControlModEdit", "", nullptr, nullptr, &TPerkRecord::FireControlMod},
-    {"Actions", "addedActionsEdit", "", nullptr, nullptr, &TPerkRecord::AddedActionsValue},
+const CustomField kName{"Name", "customNameEdit", "", &PerkRecord::PFDName};
+const CustomField kRating{"Rating", "customRatingEdit", "(Displayed Rating)", nullptr, &PerkRecord::RatingValue};
+const CustomField kValue{"Value", "customValueEdit", "(Please enter a negative value for flaws)", nullptr,
+                         &PerkRecord::X};
+const CustomField kCost{"Added cost", "customCostEdit", "(is added after production multiplier)", nullptr,
+                        &PerkRecord::CostValue};
+const CustomField kModifiers[] = {
+    {"Maneuver", "maneuverModEdit", "", nullptr, nullptr, &PerkRecord::ManeuverMod},
+    {"Armor (per 10%)", "armorModEdit", "", nullptr, nullptr, &PerkRecord::ArmorMod},
+    {"Speed (per 10%)", "speedModEdit", "", nullptr, nullptr, &PerkRecord::SpeedMod},
+    {"Sensor", "sensorModEdit", "", nullptr, nullptr, &PerkRecord::SensorMod},
+    {"Comm", "commModEdit", "", nullptr, nullptr, &PerkRecord::CommMod},
+    {"FiCon", "fireControlModEdit", "", nullptr, nullptr, &PerkRecord::FireControlMod},
+    {"Actions", "addedActionsEdit", "", nullptr, nullptr, &PerkRecord::AddedActionsValue},
 };
-const TCustomField kOtvValue{"Value", "otvValueEdit", "", nullptr, &TPerkRecord::Y};
-const TCustomField kCrew{"Added Crew", "addedCrewEdit", "", nullptr, nullptr, &TPerkRecord::AddedCrewValue};
+const CustomField kOtvValue{"Value", "otvValueEdit", "", nullptr, &PerkRecord::Y};
+const CustomField kCrew{"Added Crew", "addedCrewEdit", "", nullptr, nullptr, &PerkRecord::AddedCrewValue};
 
 enum { OtvNone, OtvInside, OtvOutside };
 
-QString fieldText(const TCustomField &field, const TPerkRecord &record)
+QString fieldText(const CustomField &field, const PerkRecord &record)
 {
     if (field.text)
         return cp1252::ToQt(record.*field.text);
@@ -54,34 +54,31 @@ QString fieldText(const TCustomField &field, const TPerkRecord &record)
 }
 
 // The edit that stores text into field; an empty edit when the text is not a number.
-TPerkEdit fieldEdit(const TCustomField &field, const QString &text)
+PerkEdit fieldEdit(const CustomField &field, const QString &text)
 {
     if (field.text) {
         std::string value = cp1252::FromQt(text);
-        if (value.size() > static_cast<size_t>(TPerkRecord::NameCapacity))
-            value.resize(static_cast<size_t>(TPerkRecord::NameCapacity));
-        return [&field, value](TPerkRecord &r) { r.*field.text = value; };
+        if (value.size() > static_cast<size_t>(PerkRecord::NameCapacity))
+            value.resize(static_cast<size_t>(PerkRecord::NameCapacity));
+        return [&field, value](PerkRecord &r) { r.*field.text = value; };
     }
     if (field.real) {
         double value = 0;
         if (!perktext::ParseReal(text, value))
-            return [](TPerkRecord &) {};
-        return [&field, value](TPerkRecord &r) { r.*field.real = value; };
+            return [](PerkRecord &) {};
+        return [&field, value](PerkRecord &r) { r.*field.real = value; };
     }
     int32_t value = 0;
     if (!perktext::ParseInteger(text, value))
-        return [](TPerkRecord &) {};
-    return [&field, value](TPerkRecord &r) { r.*field.integer = value; };
+        return [](PerkRecord &) {};
+    return [&field, value](PerkRecord &r) { r.*field.integer = value; };
 }
 
 } // namespace
 
-TPerkCustomPanel::TPerkCustomPanel(TPerkChange change, QWidget *parent)
-    : QFrame(parent)
-    , m_change(std::move(change))
-    , m_aux(new QCheckBox(QStringLiteral("AUX"), this))
-    , m_otv(new QComboBox(this))
-    , m_people(new QCheckBox(QStringLiteral("Rating = added ppl"), this))
+PerkCustomPanel::PerkCustomPanel(PerkChange change, QWidget *parent)
+    : QFrame(parent), m_change(std::move(change)), m_aux(new QCheckBox(QStringLiteral("AUX"), this)),
+      m_otv(new QComboBox(this)), m_people(new QCheckBox(QStringLiteral("Rating = added ppl"), this))
 {
     setObjectName(QStringLiteral("pnlCustom"));
     setFrameShape(QFrame::StyledPanel);
@@ -93,11 +90,11 @@ TPerkCustomPanel::TPerkCustomPanel(TPerkChange change, QWidget *parent)
     auto *main = new QGridLayout;
     main->setVerticalSpacing(3);
     int row = 0;
-    for (const TCustomField *field : {&kName, &kRating, &kValue, &kCost}) {
-        TExitEdit *edit = AddField(*field);
+    for (const CustomField *field : {&kName, &kRating, &kValue, &kCost}) {
+        ExitEdit *edit = AddField(*field);
         main->addWidget(new QLabel(QString::fromLatin1(field->caption), this), row, 0);
         if (field == &kName) {
-            edit->setMaxLength(TPerkRecord::NameCapacity);
+            edit->setMaxLength(PerkRecord::NameCapacity);
             main->addWidget(edit, row, 1, 1, 2);
         } else {
             edit->setFixedWidth(70);
@@ -116,8 +113,8 @@ TPerkCustomPanel::TPerkCustomPanel(TPerkChange change, QWidget *parent)
     auto *grid = new QGridLayout(modifiers);
     grid->setVerticalSpacing(3);
     int index = 0;
-    for (const TCustomField &field : kModifiers) {
-        TExitEdit *edit = AddField(field);
+    for (const CustomField &field : kModifiers) {
+        ExitEdit *edit = AddField(field);
         edit->setFixedWidth(50);
         const int r = index / 2;
         const int c = (index % 2) * 2;
@@ -132,12 +129,12 @@ TPerkCustomPanel::TPerkCustomPanel(TPerkChange change, QWidget *parent)
     extras->addWidget(new QLabel(QStringLiteral("OTV"), this), 0, 0);
     extras->addWidget(m_otv, 0, 1);
     extras->addWidget(new QLabel(QString::fromLatin1(kOtvValue.caption), this), 0, 2);
-    TExitEdit *otvValue = AddField(kOtvValue);
+    ExitEdit *otvValue = AddField(kOtvValue);
     otvValue->setFixedWidth(60);
     extras->addWidget(otvValue, 0, 3);
     extras->addWidget(m_people, 1, 0, 1, 2);
     extras->addWidget(new QLabel(QString::fromLatin1(kCrew.caption), this), 1, 2);
-    TExitEdit *crew = AddField(kCrew);
+    ExitEdit *crew = AddField(kCrew);
     crew->setFixedWidth(60);
     extras->addWidget(crew, 1, 3);
     extras->setColumnStretch(4, 1);
@@ -150,29 +147,29 @@ TPerkCustomPanel::TPerkCustomPanel(TPerkChange change, QWidget *parent)
     layout->addLayout(extras);
 
     ConnectGuarded(m_aux, &QCheckBox::clicked, this,
-                   [this](bool checked) { m_change([checked](TPerkRecord &r) { r.Aux = checked; }); });
+                   [this](bool checked) { m_change([checked](PerkRecord &r) { r.Aux = checked; }); });
     ConnectGuarded(m_people, &QCheckBox::clicked, this,
-                   [this](bool checked) { m_change([checked](TPerkRecord &r) { r.RatingIsPeople = checked; }); });
+                   [this](bool checked) { m_change([checked](PerkRecord &r) { r.RatingIsPeople = checked; }); });
     ConnectGuarded(m_otv, &QComboBox::activated, this, [this](int item) {
-        m_change([item](TPerkRecord &r) {
+        m_change([item](PerkRecord &r) {
             r.InsideOTV = item == OtvInside;
             r.OutsideOTV = item == OtvOutside;
         });
     });
 }
 
-TPerkCustomPanel::~TPerkCustomPanel() = default;
+PerkCustomPanel::~PerkCustomPanel() = default;
 
-TExitEdit *TPerkCustomPanel::AddField(const TCustomField &field)
+ExitEdit *PerkCustomPanel::AddField(const CustomField &field)
 {
-    auto *edit = new TExitEdit(this);
+    auto *edit = new ExitEdit(this);
     edit->setObjectName(QString::fromLatin1(field.editName));
     m_fields.emplace_back(&field, edit);
-    ConnectGuarded(edit, &TExitEdit::exited, this, [this, &field, edit] { m_change(fieldEdit(field, edit->text())); });
+    ConnectGuarded(edit, &ExitEdit::exited, this, [this, &field, edit] { m_change(fieldEdit(field, edit->text())); });
     return edit;
 }
 
-void TPerkCustomPanel::Show(const TPerkRecord &record)
+void PerkCustomPanel::Show(const PerkRecord &record)
 {
     for (const auto &[field, edit] : m_fields) {
         const QString text = fieldText(*field, record);

@@ -8,27 +8,27 @@
 
 class QCheckBox;
 class QComboBox;
-class TExitEdit;
-struct TCustomField;
+class ExitEdit;
+struct CustomField;
 
 // The perk editor's panel for a custom entry (`pnlCustom`): name, displayed rating, value,
 // added cost, AUX, the six modifiers, actions, the OTV choice with its value, people and
 // crew. Numbers are taken as typed, negative ones included; text that is not a number
 // leaves the field as it was.
-class TPerkCustomPanel : public QFrame {
+class PerkCustomPanel : public QFrame {
     Q_OBJECT
 public:
-    TPerkCustomPanel(TPerkChange change, QWidget *parent = nullptr);
-    ~TPerkCustomPanel() override;
+    PerkCustomPanel(PerkChange change, QWidget *parent = nullptr);
+    ~PerkCustomPanel() override;
 
     // Shows the record in every control (not a user change).
-    void Show(const TPerkRecord &record);
+    void Show(const PerkRecord &record);
 
 private:
-    TExitEdit *AddField(const TCustomField &field);
+    ExitEdit *AddField(const CustomField &field);
 
-    TPerkChange m_change;
-    std::vector<std::pair<const TCustomField *, TExitEdit *>> m_fields;
+    PerkChange m_change;
+    std::vector<std::pair<const CustomField *, ExitEdit *>> m_fields;
     QCheckBox *m_aux;
     QComboBox *m_otv;
     QCheckBox *m_people;

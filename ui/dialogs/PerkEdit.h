@@ -5,6 +5,6 @@
 #include <functional>
 
 // One change the user made to the perk editor's working record.
-using TPerkEdit = std::function<void(TPerkRecord &)>;
+using PerkEdit = std::function<void(PerkRecord &)>;
 // Where a control hands its change: the editor applies it and refreshes every control.
-using TPerkChange = std::function<void(const TPerkEdit &)>;
+using PerkChange = std::function<void(const PerkEdit &)>;

@@ -3,16 +3,16 @@
 #include "engine/FlawDefect.h"
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
-#include "ui/widgets/BoxColour.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/WindowPlacement.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/widgets/MemoBox.h"
-#include "ui/widgets/MemoText.h"
 #include "ui/dialogs/PerkCustomPanel.h"
 #include "ui/dialogs/PerkNumberPanel.h"
 #include "ui/dialogs/PerkNumberText.h"
-#include "ui/WindowPlacement.h"
+#include "ui/widgets/BoxColour.h"
+#include "ui/widgets/MemoBox.h"
+#include "ui/widgets/MemoText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -39,10 +39,9 @@ constexpr int kLocationCount = 5;
 constexpr int kMemoHeightWithFormula = 49;
 constexpr int kMemoHeight = 89;
 
-const char *const kHelpText =
-    "Set up the perk, flaw or defect here. The name, value, rating and game effect above "
-    "follow every change. Numbers are taken when you leave their box; the arrows beside a "
-    "box add or take one. OK keeps the changes, Cancel leaves the entry as it was.";
+const char *const kHelpText = "Set up the perk, flaw or defect here. The name, value, rating and game effect above "
+                              "follow every change. Numbers are taken when you leave their box; the arrows beside a "
+                              "box add or take one. OK keeps the changes, Cancel leaves the entry as it was.";
 
 // The options a defect kind offers; option i sets Variant i.
 std::vector<QString> defectOptions(int32_t worthFormula)
@@ -59,10 +58,7 @@ std::vector<QString> defectOptions(int32_t worthFormula)
     }
 }
 
-bool isDefectKind(int32_t worthFormula)
-{
-    return !defectOptions(worthFormula).empty();
-}
+bool isDefectKind(int32_t worthFormula) { return !defectOptions(worthFormula).empty(); }
 
 QWidget *choicePanel(const char *name, const QString &caption, QWidget *control, QWidget *parent)
 {
@@ -90,12 +86,9 @@ QLabel *namedLabel(const char *name, QWidget *parent)
 
 } // namespace
 
-TPerkEditorDialog::TPerkEditorDialog(const TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
-                               QWidget *parent)
-    : QDialog(parent)
-    , m_record(record)
-    , m_vehicle(vehicle)
-    , m_flaws(flaws)
+PerkEditorDialog::PerkEditorDialog(const PerkRecord &record, const PerkVehicleData &vehicle, const PerkList &flaws,
+                                   QWidget *parent)
+    : QDialog(parent), m_record(record), m_vehicle(vehicle), m_flaws(flaws)
 {
     setObjectName(QStringLiteral("perkEditorDialog"));
     if (m_record.WorthFormula == WorthCustom || m_record.WorthFormula == WorthAnnoyance)
@@ -106,17 +99,17 @@ TPerkEditorDialog::TPerkEditorDialog(const TPerkRecord &record, const TPerkVehic
     ShowEntry();
 }
 
-bool TPerkEditorDialog::EditEntry(TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
-                               QWidget *parent)
+bool PerkEditorDialog::EditEntry(PerkRecord &record, const PerkVehicleData &vehicle, const PerkList &flaws,
+                                 QWidget *parent)
 {
-    TPerkEditorDialog dialog(record, vehicle, flaws, parent);
+    PerkEditorDialog dialog(record, vehicle, flaws, parent);
     if (Dialogs().RunModal(dialog) != QDialog::Accepted)
         return false;
     record = dialog.Record();
     return true;
 }
 
-void TPerkEditorDialog::BuildControls()
+void PerkEditorDialog::BuildControls()
 {
     m_name = namedLabel("nameLabel", this);
     m_name->setText(QStringLiteral("XXXXXXXXX - Name - XXXXXXXXXXXXXXXX"));
@@ -142,7 +135,7 @@ void TPerkEditorDialog::BuildControls()
     summary->addWidget(new QLabel(QStringLiteral("Value:"), this));
     summary->addWidget(m_worth);
 
-    m_effect = new TMemoBox(this);
+    m_effect = new MemoBox(this);
     m_effect->setObjectName(QStringLiteral("effectMemo"));
     m_effect->setTabChangesFocus(true);
     m_effect->installEventFilter(this);
@@ -160,7 +153,7 @@ void TPerkEditorDialog::BuildControls()
     left->addWidget(m_effect);
     left->addWidget(m_formula);
     left->addWidget(BuildChoicePanels());
-    m_custom = new TPerkCustomPanel([this](const TPerkEdit &edit) { Change(edit); }, this);
+    m_custom = new PerkCustomPanel([this](const PerkEdit &edit) { Change(edit); }, this);
     left->addWidget(m_custom);
     left->addStretch();
 
@@ -194,7 +187,7 @@ void TPerkEditorDialog::BuildControls()
                    [this] { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); });
 }
 
-QWidget *TPerkEditorDialog::BuildChoicePanels()
+QWidget *PerkEditorDialog::BuildChoicePanels()
 {
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
@@ -203,35 +196,34 @@ QWidget *TPerkEditorDialog::BuildChoicePanels()
     grid->setVerticalSpacing(3);
 
     m_numbers = {
-        new TPerkNumberPanel(QStringLiteral("ratingPanel"), QStringLiteral("ratingEdit"), QStringLiteral("ratingSpin"),
-                             box),
-        new TPerkNumberPanel(QStringLiteral("xValuePanel"), QStringLiteral("xValueEdit"), QStringLiteral("xValueSpin"),
-                             box),
-        new TPerkNumberPanel(QStringLiteral("yValuePanel"), QStringLiteral("yValueEdit"), QStringLiteral("yValueSpin"),
-                             box),
-        new TPerkNumberPanel(QStringLiteral("zValuePanel"), QStringLiteral("zValueEdit"), QStringLiteral("zValueSpin"),
-                             box),
+        new PerkNumberPanel(QStringLiteral("ratingPanel"), QStringLiteral("ratingEdit"), QStringLiteral("ratingSpin"),
+                            box),
+        new PerkNumberPanel(QStringLiteral("xValuePanel"), QStringLiteral("xValueEdit"), QStringLiteral("xValueSpin"),
+                            box),
+        new PerkNumberPanel(QStringLiteral("yValuePanel"), QStringLiteral("yValueEdit"), QStringLiteral("yValueSpin"),
+                            box),
+        new PerkNumberPanel(QStringLiteral("zValuePanel"), QStringLiteral("zValueEdit"), QStringLiteral("zValueSpin"),
+                            box),
     };
-    double TPerkRecord::*const fields[] = {&TPerkRecord::RatingValue, &TPerkRecord::X, &TPerkRecord::Y,
-                                           &TPerkRecord::Z};
+    double PerkRecord::*const fields[] = {&PerkRecord::RatingValue, &PerkRecord::X, &PerkRecord::Y, &PerkRecord::Z};
     for (size_t i = 0; i < m_numbers.size(); ++i) {
         ConnectNumber(m_numbers[i], fields[i]);
         grid->addWidget(m_numbers[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
 
-    m_amount = new TPerkNumberPanel(QStringLiteral("pnlAmount"), QStringLiteral("amountEdit"),
-                                    QStringLiteral("amountSpin"), box);
+    m_amount = new PerkNumberPanel(QStringLiteral("pnlAmount"), QStringLiteral("amountEdit"),
+                                   QStringLiteral("amountSpin"), box);
     m_amount->SetCaption(QStringLiteral("Amount"));
-    ConnectGuarded(m_amount, &TPerkNumberPanel::typed, this, [this](const QString &text) {
+    ConnectGuarded(m_amount, &PerkNumberPanel::typed, this, [this](const QString &text) {
         int32_t value = 0;
         if (!perktext::ParseInteger(text, value)) {
             ShowEntry();
             return;
         }
-        Change([value](TPerkRecord &r) { r.Amount = std::max(value, 0); });
+        Change([value](PerkRecord &r) { r.Amount = std::max(value, 0); });
     });
-    ConnectGuarded(m_amount, &TPerkNumberPanel::stepped, this, [this](int delta) {
-        Change([delta](TPerkRecord &r) {
+    ConnectGuarded(m_amount, &PerkNumberPanel::stepped, this, [this](int delta) {
+        Change([delta](PerkRecord &r) {
             r.Amount = static_cast<int32_t>(std::clamp<int64_t>(int64_t{r.Amount} + delta, 0, INT32_MAX));
         });
     });
@@ -239,8 +231,8 @@ QWidget *TPerkEditorDialog::BuildChoicePanels()
 
     // A pick list or a check box on a panel of its own, shown only when the entry offers it.
     auto listChoice = [&](const char *comboName, const char *panelName, const QString &caption,
-                          std::string (*itemText)(int32_t), int count, int32_t TPerkRecord::*field, int row,
-                          int column, QWidget *&panel) {
+                          std::string (*itemText)(int32_t), int count, int32_t PerkRecord::*field, int row, int column,
+                          QWidget *&panel) {
         auto *combo = new QComboBox;
         combo->setObjectName(QString::fromLatin1(comboName));
         for (int item = 0; item < count; ++item)
@@ -248,26 +240,26 @@ QWidget *TPerkEditorDialog::BuildChoicePanels()
         panel = choicePanel(panelName, caption, combo, box);
         grid->addWidget(panel, row, column);
         ConnectGuarded(combo, &QComboBox::activated, this,
-                       [this, field](int item) { Change([field, item](TPerkRecord &r) { r.*field = item; }); });
+                       [this, field](int item) { Change([field, item](PerkRecord &r) { r.*field = item; }); });
         return combo;
     };
-    auto flagChoice = [&](const char *checkName, const char *panelName, bool TPerkRecord::*field, int column,
+    auto flagChoice = [&](const char *checkName, const char *panelName, bool PerkRecord::*field, int column,
                           QWidget *&panel) {
         auto *check = new QCheckBox;
         check->setObjectName(QString::fromLatin1(checkName));
         panel = choicePanel(panelName, QString(), check, box);
         grid->addWidget(panel, 4, column);
         ConnectGuarded(check, &QCheckBox::clicked, this, [this, field](bool checked) {
-            Change([field, checked](TPerkRecord &r) { r.*field = checked; });
+            Change([field, checked](PerkRecord &r) { r.*field = checked; });
         });
         return check;
     };
-    m_arc = listChoice("arcBox", "pnlArc", QStringLiteral("Arc"), PerkArcCode, kArcCount, &TPerkRecord::Arc, 2, 1,
+    m_arc = listChoice("arcBox", "pnlArc", QStringLiteral("Arc"), PerkArcCode, kArcCount, &PerkRecord::Arc, 2, 1,
                        m_arcPanel);
     m_location = listChoice("locationBox", "pnlLocation", QStringLiteral("Location"), PerkLocationName, kLocationCount,
-                            &TPerkRecord::Location, 3, 0, m_locationPanel);
-    m_outside = flagChoice("outsideOtvBox", "outsideOTV", &TPerkRecord::OutsideOTV, 0, m_outsidePanel);
-    m_inside = flagChoice("insideOtvBox", "InsideOTV", &TPerkRecord::InsideOTV, 1, m_insidePanel);
+                            &PerkRecord::Location, 3, 0, m_locationPanel);
+    m_outside = flagChoice("outsideOtvBox", "outsideOTV", &PerkRecord::OutsideOTV, 0, m_outsidePanel);
+    m_inside = flagChoice("insideOtvBox", "InsideOTV", &PerkRecord::InsideOTV, 1, m_insidePanel);
 
     m_options = new QGroupBox(box);
     m_options->setObjectName(QStringLiteral("optionsGroup"));
@@ -279,7 +271,7 @@ QWidget *TPerkEditorDialog::BuildChoicePanels()
         if (id < 0 || id >= static_cast<int>(options.size()))
             return;
         const std::string text = cp1252::FromQt(options[static_cast<size_t>(id)]);
-        Change([id, text](TPerkRecord &r) {
+        Change([id, text](PerkRecord &r) {
             r.Variant = id;
             r.EffectText = text;
         });
@@ -287,7 +279,7 @@ QWidget *TPerkEditorDialog::BuildChoicePanels()
     return box;
 }
 
-QWidget *TPerkEditorDialog::BuildFlawList()
+QWidget *PerkEditorDialog::BuildFlawList()
 {
     m_flawPanel = new QWidget(this);
     m_flawPanel->setFixedWidth(FlawListWidth - NormalWidth - 6);
@@ -308,22 +300,22 @@ QWidget *TPerkEditorDialog::BuildFlawList()
     return m_flawPanel;
 }
 
-void TPerkEditorDialog::ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::*field)
+void PerkEditorDialog::ConnectNumber(PerkNumberPanel *panel, double PerkRecord::*field)
 {
-    ConnectGuarded(panel, &TPerkNumberPanel::typed, this, [this, field](const QString &text) {
+    ConnectGuarded(panel, &PerkNumberPanel::typed, this, [this, field](const QString &text) {
         double value = 0;
         if (!perktext::ParseReal(text, value)) {
             ShowEntry();
             return;
         }
-        Change([field, value](TPerkRecord &r) { r.*field = std::max(value, 0.0); });
+        Change([field, value](PerkRecord &r) { r.*field = std::max(value, 0.0); });
     });
-    ConnectGuarded(panel, &TPerkNumberPanel::stepped, this, [this, field](int delta) {
-        Change([field, delta](TPerkRecord &r) { r.*field = std::max(r.*field + delta, 0.0); });
+    ConnectGuarded(panel, &PerkNumberPanel::stepped, this, [this, field](int delta) {
+        Change([field, delta](PerkRecord &r) { r.*field = std::max(r.*field + delta, 0.0); });
     });
 }
 
-void TPerkEditorDialog::ArrangeForEntry()
+void PerkEditorDialog::ArrangeForEntry()
 {
     const int32_t formula = m_record.WorthFormula;
     const bool custom = formula == WorthCustom;
@@ -362,7 +354,7 @@ void TPerkEditorDialog::ArrangeForEntry()
     setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : sizeHint().height());
 }
 
-void TPerkEditorDialog::FillOptions()
+void PerkEditorDialog::FillOptions()
 {
     for (QAbstractButton *button : m_optionGroup->buttons()) {
         m_optionGroup->removeButton(button);
@@ -376,13 +368,13 @@ void TPerkEditorDialog::FillOptions()
     }
 }
 
-void TPerkEditorDialog::Change(const TPerkEdit &edit)
+void PerkEditorDialog::Change(const PerkEdit &edit)
 {
     edit(m_record);
     ShowEntry();
 }
 
-void TPerkEditorDialog::ShowEntry()
+void PerkEditorDialog::ShowEntry()
 {
     m_showing = true;
     if (m_record.WorthFormula == WorthCustom)
@@ -408,8 +400,7 @@ void TPerkEditorDialog::ShowEntry()
     }
     m_amount->SetValueText(perktext::Integer(m_record.Amount));
     m_arc->setCurrentIndex(m_record.Arc >= 0 && m_record.Arc < kArcCount ? m_record.Arc : -1);
-    m_location->setCurrentIndex(m_record.Location >= 0 && m_record.Location < kLocationCount ? m_record.Location
-                                                                                             : -1);
+    m_location->setCurrentIndex(m_record.Location >= 0 && m_record.Location < kLocationCount ? m_record.Location : -1);
     m_outside->setText(cp1252::ToQt(m_record.OutsideLabel));
     m_outside->setChecked(m_record.OutsideOTV);
     m_inside->setText(cp1252::ToQt(m_record.InsideLabel));
@@ -421,7 +412,7 @@ void TPerkEditorDialog::ShowEntry()
     m_showing = false;
 }
 
-void TPerkEditorDialog::FlawChosen(int row)
+void PerkEditorDialog::FlawChosen(int row)
 {
     if (row < 0 || row >= m_flaws.Count())
         return;
@@ -430,26 +421,26 @@ void TPerkEditorDialog::FlawChosen(int row)
     ShowEntry();
 }
 
-bool TPerkEditorDialog::eventFilter(QObject *watched, QEvent *event)
+bool PerkEditorDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_effect && event->type() == QEvent::FocusOut)
         TakeEffectText();
     return QDialog::eventFilter(watched, event);
 }
 
-void TPerkEditorDialog::TakeEffectText()
+void PerkEditorDialog::TakeEffectText()
 {
     // Only typed text is taken: the memo shows the effect with its numbers filled in, and
     // storing that unasked would lose the template's tokens.
     if (m_effect->isReadOnly() || !m_effect->document()->isModified())
         return;
     std::string text = StoredMemoText(m_effect->toPlainText());
-    if (text.size() > static_cast<size_t>(TPerkRecord::LongTextCapacity))
-        text.resize(static_cast<size_t>(TPerkRecord::LongTextCapacity));
-    Change([text](TPerkRecord &r) { r.EffectText = text; });
+    if (text.size() > static_cast<size_t>(PerkRecord::LongTextCapacity))
+        text.resize(static_cast<size_t>(PerkRecord::LongTextCapacity));
+    Change([text](PerkRecord &r) { r.EffectText = text; });
 }
 
-void TPerkEditorDialog::AcceptEntry()
+void PerkEditorDialog::AcceptEntry()
 {
     TakeEffectText();
     if (!EntryAcceptable(m_record, m_vehicle))
@@ -457,7 +448,7 @@ void TPerkEditorDialog::AcceptEntry()
     accept();
 }
 
-void TPerkEditorDialog::done(int result)
+void PerkEditorDialog::done(int result)
 {
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);

@@ -18,29 +18,29 @@ class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
-class TPerkCustomPanel;
-class TPerkList;
-class TPerkNumberPanel;
+class PerkCustomPanel;
+class PerkList;
+class PerkNumberPanel;
 
 // The perk editor: configures a private copy of one perk, flaw or defect entry and shows
 // its name, worth, rating, effect text and formula after every edit. Which controls show
 // depends on the entry: the number, amount, arc, location and OTV choices its flags offer,
 // the options of a defect kind, the flaw list of the minor and major flaw defects, or the
 // panel of a custom entry. OK hands the copy back; Cancel discards it.
-class TPerkEditorDialog : public QDialog {
+class PerkEditorDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int NormalWidth = 407;
     static constexpr int FlawListWidth = 577;
 
     // flaws: the library flaws a minor or major flaw defect can adopt.
-    TPerkEditorDialog(const TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
-                   QWidget *parent = nullptr);
+    PerkEditorDialog(const PerkRecord &record, const PerkVehicleData &vehicle, const PerkList &flaws,
+                     QWidget *parent = nullptr);
 
-    const TPerkRecord &Record() const { return m_record; }
+    const PerkRecord &Record() const { return m_record; }
 
     // Runs the dialog on a copy of record; on OK the copy replaces record. True on OK.
-    static bool EditEntry(TPerkRecord &record, const TPerkVehicleData &vehicle, const TPerkList &flaws,
+    static bool EditEntry(PerkRecord &record, const PerkVehicleData &vehicle, const PerkList &flaws,
                           QWidget *parent = nullptr);
 
     void done(int result) override;
@@ -52,20 +52,20 @@ private:
     void BuildControls();
     QWidget *BuildChoicePanels();
     QWidget *BuildFlawList();
-    void ConnectNumber(TPerkNumberPanel *panel, double TPerkRecord::*field);
+    void ConnectNumber(PerkNumberPanel *panel, double PerkRecord::*field);
     // Shows or hides the panels for the entry's kind and flags.
     void ArrangeForEntry();
     void FillOptions();
     // Applies one edit of the user and refreshes every control.
-    void Change(const TPerkEdit &edit);
+    void Change(const PerkEdit &edit);
     void ShowEntry();
     void FlawChosen(int row);
     void TakeEffectText();
     void AcceptEntry();
 
-    TPerkRecord m_record;
-    const TPerkVehicleData m_vehicle;
-    const TPerkList &m_flaws;
+    PerkRecord m_record;
+    const PerkVehicleData m_vehicle;
+    const PerkList &m_flaws;
     bool m_showing = false;
 
     QLabel *m_name = nullptr;
@@ -75,8 +75,8 @@ private:
     QLabel *m_worth = nullptr;
     QPlainTextEdit *m_effect = nullptr;
     QPlainTextEdit *m_formula = nullptr;
-    std::array<TPerkNumberPanel *, 4> m_numbers{};
-    TPerkNumberPanel *m_amount = nullptr;
+    std::array<PerkNumberPanel *, 4> m_numbers{};
+    PerkNumberPanel *m_amount = nullptr;
     QWidget *m_arcPanel = nullptr;
     QComboBox *m_arc = nullptr;
     QWidget *m_locationPanel = nullptr;
@@ -91,6 +91,6 @@ private:
     QWidget *m_flawPanel = nullptr;
     QLabel *m_flawHeading = nullptr;
     QListWidget *m_flawList = nullptr;
-    TPerkCustomPanel *m_custom = nullptr;
+    PerkCustomPanel *m_custom = nullptr;
     QPushButton *m_ok = nullptr;
 };

@@ -7,12 +7,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-TPerkNumberPanel::TPerkNumberPanel(const QString &panelName, const QString &editName, const QString &spinName,
-                                   QWidget *parent)
-    : QFrame(parent)
-    , m_caption(new QLabel(this))
-    , m_edit(new TExitEdit(this))
-    , m_spin(new TSpinButton(this))
+PerkNumberPanel::PerkNumberPanel(const QString &panelName, const QString &editName, const QString &spinName,
+                                 QWidget *parent)
+    : QFrame(parent), m_caption(new QLabel(this)), m_edit(new ExitEdit(this)), m_spin(new SpinButton(this))
 {
     setObjectName(panelName);
     m_edit->setObjectName(editName);
@@ -30,17 +27,14 @@ TPerkNumberPanel::TPerkNumberPanel(const QString &panelName, const QString &edit
     layout->addWidget(m_spin);
     layout->addStretch(1);
 
-    ConnectGuarded(m_edit, &TExitEdit::exited, this, [this] { emit typed(m_edit->text()); });
-    ConnectGuarded(m_spin, &TSpinButton::upClick, this, [this] { emit stepped(1); });
-    ConnectGuarded(m_spin, &TSpinButton::downClick, this, [this] { emit stepped(-1); });
+    ConnectGuarded(m_edit, &ExitEdit::exited, this, [this] { emit typed(m_edit->text()); });
+    ConnectGuarded(m_spin, &SpinButton::upClick, this, [this] { emit stepped(1); });
+    ConnectGuarded(m_spin, &SpinButton::downClick, this, [this] { emit stepped(-1); });
 }
 
-void TPerkNumberPanel::SetCaption(const QString &caption)
-{
-    m_caption->setText(caption);
-}
+void PerkNumberPanel::SetCaption(const QString &caption) { m_caption->setText(caption); }
 
-void TPerkNumberPanel::SetValueText(const QString &text)
+void PerkNumberPanel::SetValueText(const QString &text)
 {
     if (m_edit->text() != text)
         m_edit->setText(text);

@@ -3,25 +3,25 @@
 #include <QFrame>
 
 class QLabel;
-class TExitEdit;
-class TSpinButton;
+class ExitEdit;
+class SpinButton;
 
 // One number of the perk editor: its caption, an edit box that commits when left and a
 // spin button. It holds no value: `typed` hands over the text when the box is left,
 // `stepped` reports +1 or -1 from the spin button.
-class TPerkNumberPanel : public QFrame {
+class PerkNumberPanel : public QFrame {
     Q_OBJECT
 public:
-    TPerkNumberPanel(const QString &panelName, const QString &editName, const QString &spinName,
-                     QWidget *parent = nullptr);
+    PerkNumberPanel(const QString &panelName, const QString &editName, const QString &spinName,
+                    QWidget *parent = nullptr);
 
     void SetCaption(const QString &caption);
     // Shows text in the box (not a user change).
     void SetValueText(const QString &text);
 
     QLabel *Caption() const { return m_caption; }
-    TExitEdit *Edit() const { return m_edit; }
-    TSpinButton *Spin() const { return m_spin; }
+    ExitEdit *Edit() const { return m_edit; }
+    SpinButton *Spin() const { return m_spin; }
 
 signals:
     void typed(const QString &text);
@@ -29,6 +29,6 @@ signals:
 
 private:
     QLabel *m_caption;
-    TExitEdit *m_edit;
-    TSpinButton *m_spin;
+    ExitEdit *m_edit;
+    SpinButton *m_spin;
 };

@@ -7,15 +7,9 @@
 
 namespace perktext {
 
-QString Real(double value)
-{
-    return cp1252::ToQt(fmt::General(value));
-}
+QString Real(double value) { return cp1252::ToQt(fmt::General(value)); }
 
-QString Integer(int64_t value)
-{
-    return cp1252::ToQt(fmt::Integer(value));
-}
+QString Integer(int64_t value) { return cp1252::ToQt(fmt::Integer(value)); }
 
 bool ParseReal(const QString &text, double &value)
 {

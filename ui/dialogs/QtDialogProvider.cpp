@@ -10,18 +10,19 @@
 
 namespace {
 
-QString boxTitle()
-{
-    return ApplicationTitle();
-}
+QString boxTitle() { return ApplicationTitle(); }
 
-TDialogAnswer toAnswer(QMessageBox::StandardButton button)
+DialogAnswer toAnswer(QMessageBox::StandardButton button)
 {
     switch (button) {
-    case QMessageBox::Yes: return TDialogAnswer::Yes;
-    case QMessageBox::No: return TDialogAnswer::No;
-    case QMessageBox::Ok: return TDialogAnswer::Ok;
-    default: return TDialogAnswer::Cancel;
+    case QMessageBox::Yes:
+        return DialogAnswer::Yes;
+    case QMessageBox::No:
+        return DialogAnswer::No;
+    case QMessageBox::Ok:
+        return DialogAnswer::Ok;
+    default:
+        return DialogAnswer::Cancel;
     }
 }
 
@@ -36,16 +37,16 @@ QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const 
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-TDialogAnswer ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
-                  QMessageBox::StandardButton escape)
+DialogAnswer ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
+                 QMessageBox::StandardButton escape)
 {
     return toAnswer(show(parent, QMessageBox::Question, text, buttons, escape));
 }
 
-void prepare(QFileDialog &dialog, const TFileDialogOptions &options)
+void prepare(QFileDialog &dialog, const FileDialogOptions &options)
 {
     dialog.setWindowTitle(options.title);
-    dialog.setNameFilter(TQtDialogProvider::QtFilter(options.filter));
+    dialog.setNameFilter(QtDialogProvider::QtFilter(options.filter));
     dialog.setDefaultSuffix(options.defaultExtension);
     if (!options.fileName.isEmpty())
         dialog.selectFile(options.fileName);
@@ -53,37 +54,37 @@ void prepare(QFileDialog &dialog, const TFileDialogOptions &options)
 
 } // namespace
 
-TDialogAnswer TQtDialogProvider::AskYesNo(QWidget *parent, const QString &text)
+DialogAnswer QtDialogProvider::AskYesNo(QWidget *parent, const QString &text)
 {
     return ask(parent, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
 }
 
-TDialogAnswer TQtDialogProvider::AskYesNoCancel(QWidget *parent, const QString &text)
+DialogAnswer QtDialogProvider::AskYesNoCancel(QWidget *parent, const QString &text)
 {
     return ask(parent, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
 }
 
-TDialogAnswer TQtDialogProvider::AskOkCancel(QWidget *parent, const QString &text)
+DialogAnswer QtDialogProvider::AskOkCancel(QWidget *parent, const QString &text)
 {
     return ask(parent, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
 }
 
-void TQtDialogProvider::Inform(QWidget *parent, const QString &text)
+void QtDialogProvider::Inform(QWidget *parent, const QString &text)
 {
     show(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-void TQtDialogProvider::Warn(QWidget *parent, const QString &text)
+void QtDialogProvider::Warn(QWidget *parent, const QString &text)
 {
     show(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-void TQtDialogProvider::ShowError(QWidget *parent, const QString &text)
+void QtDialogProvider::ShowError(QWidget *parent, const QString &text)
 {
     show(parent, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-QString TQtDialogProvider::OpenFileName(QWidget *parent, const TFileDialogOptions &options)
+QString QtDialogProvider::OpenFileName(QWidget *parent, const FileDialogOptions &options)
 {
     QFileDialog dialog(parent);
     prepare(dialog, options);
@@ -94,7 +95,7 @@ QString TQtDialogProvider::OpenFileName(QWidget *parent, const TFileDialogOption
     return dialog.selectedFiles().first();
 }
 
-QString TQtDialogProvider::SaveFileName(QWidget *parent, const TFileDialogOptions &options)
+QString QtDialogProvider::SaveFileName(QWidget *parent, const FileDialogOptions &options)
 {
     QFileDialog dialog(parent);
     prepare(dialog, options);
@@ -105,18 +106,15 @@ QString TQtDialogProvider::SaveFileName(QWidget *parent, const TFileDialogOption
     return dialog.selectedFiles().first();
 }
 
-bool TQtDialogProvider::PrinterSetup(QWidget *parent, QPrinter &printer)
+bool QtDialogProvider::PrinterSetup(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
-int TQtDialogProvider::RunModal(QDialog &dialog)
-{
-    return dialog.exec();
-}
+int QtDialogProvider::RunModal(QDialog &dialog) { return dialog.exec(); }
 
-QString TQtDialogProvider::QtFilter(const QString &pairs)
+QString QtDialogProvider::QtFilter(const QString &pairs)
 {
     const QStringList parts = pairs.split('|');
     QStringList filters;

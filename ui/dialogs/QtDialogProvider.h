@@ -3,16 +3,16 @@
 #include "ui/dialogs/DialogProvider.h"
 
 // The standard Qt message boxes, file dialogs and printer dialog.
-class TQtDialogProvider : public TDialogProvider {
+class QtDialogProvider : public DialogProvider {
 public:
-    TDialogAnswer AskYesNo(QWidget *parent, const QString &text) override;
-    TDialogAnswer AskYesNoCancel(QWidget *parent, const QString &text) override;
-    TDialogAnswer AskOkCancel(QWidget *parent, const QString &text) override;
+    DialogAnswer AskYesNo(QWidget *parent, const QString &text) override;
+    DialogAnswer AskYesNoCancel(QWidget *parent, const QString &text) override;
+    DialogAnswer AskOkCancel(QWidget *parent, const QString &text) override;
     void Inform(QWidget *parent, const QString &text) override;
     void Warn(QWidget *parent, const QString &text) override;
     void ShowError(QWidget *parent, const QString &text) override;
-    QString OpenFileName(QWidget *parent, const TFileDialogOptions &options) override;
-    QString SaveFileName(QWidget *parent, const TFileDialogOptions &options) override;
+    QString OpenFileName(QWidget *parent, const FileDialogOptions &options) override;
+    QString SaveFileName(QWidget *parent, const FileDialogOptions &options) override;
     bool PrinterSetup(QWidget *parent, QPrinter &printer) override;
     int RunModal(QDialog &dialog) override;
 

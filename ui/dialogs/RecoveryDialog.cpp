@@ -9,16 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TRecoveryDialog::TRecoveryDialog(const TRecoveryFile &file, QWidget *parent)
-    : QDialog(parent)
+RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("recoveryDialog"));
     setWindowTitle(QStringLiteral("Recover Unsaved Changes"));
 
     const QString name = file.DesignName.isEmpty() ? QStringLiteral("(unnamed)") : file.DesignName;
-    const QString belongsTo = file.SourcePath.isEmpty()
-                                  ? QStringLiteral("It was never saved.")
-                                  : QStringLiteral("Its file is \"%1\".").arg(file.SourcePath);
+    const QString belongsTo = file.SourcePath.isEmpty() ? QStringLiteral("It was never saved.")
+                                                        : QStringLiteral("Its file is \"%1\".").arg(file.SourcePath);
     m_text = QStringLiteral("Armorwright did not close normally. Unsaved changes to the vehicle \"%1\" were kept "
                             "on %2.\n%3\n\nRecover the changes, open the saved file instead, or discard the changes?")
                  .arg(name, QLocale().toString(file.Saved, QLocale::ShortFormat), belongsTo);
@@ -30,7 +28,7 @@ TRecoveryDialog::TRecoveryDialog(const TRecoveryFile &file, QWidget *parent)
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *buttons = new QDialogButtonBox(this);
-    const auto add = [&](const char *objectName, const QString &caption, TChoice choice) {
+    const auto add = [&](const char *objectName, const QString &caption, Choice choice) {
         QPushButton *button = buttons->addButton(caption, QDialogButtonBox::ActionRole);
         button->setObjectName(QString::fromLatin1(objectName));
         ConnectGuarded(button, &QPushButton::clicked, this, [this, choice] { done(choice); });

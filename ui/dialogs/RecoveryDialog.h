@@ -7,13 +7,13 @@
 // Asks what to do with a design left unsaved by a session that did not end cleanly:
 // "Recover" it, "Open Saved" (its own file, when it has one) or "Discard" it. Closing the
 // box decides nothing: the file is offered again at the next start.
-class TRecoveryDialog : public QDialog {
+class RecoveryDialog : public QDialog {
     Q_OBJECT
 public:
     // The dialog's result codes.
-    enum TChoice { Undecided = QDialog::Rejected, Recover = 10, OpenSaved, Discard };
+    enum Choice { Undecided = QDialog::Rejected, Recover = 10, OpenSaved, Discard };
 
-    explicit TRecoveryDialog(const TRecoveryFile &file, QWidget *parent = nullptr);
+    explicit RecoveryDialog(const RecoveryFile &file, QWidget *parent = nullptr);
 
     // The question as shown.
     QString Text() const { return m_text; }

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TSplashScreen::TSplashScreen(QWidget *parent)
+SplashScreen::SplashScreen(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("splashScreen"));

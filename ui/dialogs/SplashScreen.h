@@ -3,8 +3,8 @@
 #include <QWidget>
 
 // The start-up banner: borderless, always on top, centred, 512 × 96.
-class TSplashScreen : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit TSplashScreen(QWidget *parent = nullptr);
+    explicit SplashScreen(QWidget *parent = nullptr);
 };

@@ -1,8 +1,8 @@
 #include "ui/dialogs/UserGuideWindow.h"
 
 #include "base/Files.h"
-#include "ui/dialogs/DialogProvider.h"
 #include "ui/NativePath.h"
+#include "ui/dialogs/DialogProvider.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,11 +43,11 @@ void ShowUserGuide(QWidget *parent)
                                    guideCandidates().join(QLatin1Char('\n')));
         return;
     }
-    TUserGuideWindow viewer(path, parent);
+    UserGuideWindow viewer(path, parent);
     Dialogs().RunModal(viewer);
 }
 
-TUserGuideWindow::TUserGuideWindow(const QString &path, QWidget *parent) : QDialog(parent)
+UserGuideWindow::UserGuideWindow(const QString &path, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("userGuideWindow"));
     setWindowTitle(QStringLiteral("Armorwright User Guide"));

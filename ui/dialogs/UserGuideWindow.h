@@ -9,8 +9,8 @@
 void ShowUserGuide(QWidget *parent);
 
 // The viewer: the guide's pages with their links, and an OK button.
-class TUserGuideWindow : public QDialog {
+class UserGuideWindow : public QDialog {
     Q_OBJECT
-  public:
-    TUserGuideWindow(const QString &path, QWidget *parent = nullptr);
+public:
+    UserGuideWindow(const QString &path, QWidget *parent = nullptr);
 };

@@ -2,12 +2,12 @@
 
 #include "base/NumberFormat.h"
 #include "ui/CommandGuard.h"
-#include "ui/dialogs/ConversionError.h"
 #include "ui/Cp1252.h"
+#include "ui/WindowPlacement.h"
+#include "ui/dialogs/ConversionError.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/WindowPlacement.h"
 #include "weapons/AmmoTypes.h"
 #include "weapons/ModificationFactors.h"
 #include "weapons/Weapon.h"
@@ -32,9 +32,9 @@ constexpr int kWindowSlot = 4;
 constexpr int kArcItems = 9;
 
 // The modification each of RadioGroup1..5 edits.
-int32_t TModificationSettings::*const kModFields[] = {&TModificationSettings::AccMod, &TModificationSettings::DmgMod,
-                                                     &TModificationSettings::RangeMod, &TModificationSettings::ROFMod,
-                                                     &TModificationSettings::SizeMod};
+int32_t ModificationSettings::*const kModFields[] = {&ModificationSettings::AccMod, &ModificationSettings::DmgMod,
+                                                     &ModificationSettings::RangeMod, &ModificationSettings::ROFMod,
+                                                     &ModificationSettings::SizeMod};
 
 constexpr const char *kHelpText =
     "Modify\n\n"
@@ -46,10 +46,7 @@ constexpr const char *kHelpText =
     "Clip Modifiers: carry the spare clip in a shielded ammunition container.";
 
 // Radio item i stands for modification 1 - i.
-int ItemOf(int32_t modification)
-{
-    return 1 - modification;
-}
+int ItemOf(int32_t modification) { return 1 - modification; }
 
 void CheckItem(QButtonGroup *group, int id)
 {
@@ -76,8 +73,7 @@ QLabel *Note(const QString &text, QWidget *parent)
 
 } // namespace
 
-TWeaponModifyDialog::TWeaponModifyDialog(QWidget *parent)
-    : QDialog(parent)
+WeaponModifyDialog::WeaponModifyDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("weaponModifyDialog"));
     setWindowTitle(QStringLiteral("Modify"));
@@ -91,7 +87,8 @@ TWeaponModifyDialog::TWeaponModifyDialog(QWidget *parent)
     m_pages->addTab(m_ammoPage, QStringLiteral("Ammo Modifiers"));
     m_pages->addTab(m_clipPage, QStringLiteral("Clip Modifiers"));
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    auto *buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("bOK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("bCancel"));
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("bHelp"));
@@ -106,10 +103,10 @@ TWeaponModifyDialog::TWeaponModifyDialog(QWidget *parent)
     RestoreWindowPosition(*this, kWindowSlot);
 }
 
-TWeaponModifyDialog::~TWeaponModifyDialog() = default;
+WeaponModifyDialog::~WeaponModifyDialog() = default;
 
-QGroupBox *TWeaponModifyDialog::RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
-                                  QButtonGroup *&group)
+QGroupBox *WeaponModifyDialog::RadioGroup(const char *name, const QString &title, const std::vector<QString> &items,
+                                          QButtonGroup *&group)
 {
     auto *box = new QGroupBox(title);
     box->setObjectName(QString::fromLatin1(name));
@@ -125,19 +122,21 @@ QGroupBox *TWeaponModifyDialog::RadioGroup(const char *name, const QString &titl
     return box;
 }
 
-QWidget *TWeaponModifyDialog::BuildWeaponPage()
+QWidget *WeaponModifyDialog::BuildWeaponPage()
 {
     auto *page = new QWidget;
     const std::vector<QString> captions[] = {
         {QStringLiteral("+1 Acc    1.5 TV"), QStringLiteral("+0 Acc    1.0 TV"), QStringLiteral("-1  Acc    0.6 TV")},
-        {QStringLiteral("+1 Dmg    1.25 TV"), QStringLiteral("+0 Dmg    1.00 TV"), QStringLiteral("-1  Dmg    0.85 TV")},
+        {QStringLiteral("+1 Dmg    1.25 TV"), QStringLiteral("+0 Dmg    1.00 TV"),
+         QStringLiteral("-1  Dmg    0.85 TV")},
         {QStringLiteral("+1 Rng    1.1 TV"), QStringLiteral("+0 Rng    1.0 TV"), QStringLiteral("-1  Rng    0.9 TV")},
         {QStringLiteral("+1 ROF    1.1 TV"), QStringLiteral("+0 ROF    1.0 TV"), QStringLiteral("-1  ROF    0.9 TV")},
         {QStringLiteral("+1 Size  1.0 TV"), QStringLiteral("+0 Size  1.0 TV"), QStringLiteral("-1  Size  sp.TV")},
     };
     const char *names[] = {"accuracyGroup", "damageGroup", "rangeGroup", "rofGroup", "minimumSizeGroup"};
     const QString titles[] = {QStringLiteral("Accuracy Bonus"), QStringLiteral("Damage Bonus"),
-                              QStringLiteral("Range Bonus"), QStringLiteral("ROF Bonus"), QStringLiteral("Minimum Size")};
+                              QStringLiteral("Range Bonus"), QStringLiteral("ROF Bonus"),
+                              QStringLiteral("Minimum Size")};
 
     auto *modifications = new QGridLayout;
     for (int g = 0; g < 5; ++g) {
@@ -146,7 +145,7 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
         modifications->addWidget(box, g / 2, g % 2);
         if (g == 3)
             m_rofGroup = box;
-        int32_t TModificationSettings::*field = kModFields[g];
+        int32_t ModificationSettings::*field = kModFields[g];
         ConnectGuarded(m_modGroups[static_cast<size_t>(g)], &QButtonGroup::idClicked, this, [this, field](int item) {
             m_values.Mods.*field = 1 - item;
             Refresh();
@@ -156,10 +155,10 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
     // Poor workmanship: the level and the factor it leaves.
     auto *work = new QGroupBox(QStringLiteral("Poor Worksmanship"), page);
     auto *workLayout = new QHBoxLayout(work);
-    m_poorWorkmanship = new TExitEdit(work);
+    m_poorWorkmanship = new ExitEdit(work);
     m_poorWorkmanship->setObjectName(QStringLiteral("poorWorkmanshipEdit"));
     m_poorWorkmanship->setMaximumWidth(50);
-    m_spin = new TSpinButton(work);
+    m_spin = new SpinButton(work);
     m_spin->setObjectName(QStringLiteral("poorWorkmanshipSpin"));
     m_spin->SetBox(m_poorWorkmanship);
     m_poorWorkmanshipFactor = new QLabel(work);
@@ -169,12 +168,12 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
     workLayout->addWidget(new QLabel(QStringLiteral("TV x"), work));
     workLayout->addWidget(m_poorWorkmanshipFactor);
     workLayout->addStretch(1);
-    ConnectGuarded(m_poorWorkmanship, &TExitEdit::exited, this, [this] { TakePoorWorkmanship(); });
-    ConnectGuarded(m_spin, &TSpinButton::upClick, this, [this] {
+    ConnectGuarded(m_poorWorkmanship, &ExitEdit::exited, this, [this] { TakePoorWorkmanship(); });
+    ConnectGuarded(m_spin, &SpinButton::upClick, this, [this] {
         ++m_values.Mods.PoorWorkmanship;
         Refresh();
     });
-    ConnectGuarded(m_spin, &TSpinButton::downClick, this, [this] {
+    ConnectGuarded(m_spin, &SpinButton::downClick, this, [this] {
         --m_values.Mods.PoorWorkmanship;
         Refresh();
     });
@@ -244,14 +243,14 @@ QWidget *TWeaponModifyDialog::BuildWeaponPage()
     return page;
 }
 
-QWidget *TWeaponModifyDialog::BuildAmmoPage()
+QWidget *WeaponModifyDialog::BuildAmmoPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
     grid->setVerticalSpacing(2);
     constexpr int kRows = 9;
     for (int k = 0; k < kAmmoTypeCount; ++k) {
-        auto *box = new QCheckBox(QString::fromLatin1(AmmoType(k).Caption), page);
+        auto *box = new QCheckBox(QString::fromLatin1(AmmoTypeAt(k).Caption), page);
         box->setObjectName(QStringLiteral("cbAmmo%1").arg(k));
         grid->addWidget(box, k % kRows, k / kRows);
         m_ammo.push_back(box);
@@ -262,7 +261,7 @@ QWidget *TWeaponModifyDialog::BuildAmmoPage()
     return page;
 }
 
-QWidget *TWeaponModifyDialog::BuildClipPage()
+QWidget *WeaponModifyDialog::BuildClipPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
@@ -275,19 +274,19 @@ QWidget *TWeaponModifyDialog::BuildClipPage()
     return page;
 }
 
-void TWeaponModifyDialog::ShowOnly(bool weapon, bool ammo, bool clip)
+void WeaponModifyDialog::ShowOnly(bool weapon, bool ammo, bool clip)
 {
     m_values.ShowWeaponPage = weapon;
     m_values.ShowAmmoPage = ammo;
     m_values.ShowClipPage = clip;
 }
 
-void TWeaponModifyDialog::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
+void WeaponModifyDialog::LoadWeapon(const Weapon &weapon, int32_t finalSize)
 {
-    m_weapon = std::make_unique<TWeapon>(weapon);
+    m_weapon = std::make_unique<Weapon>(weapon);
     m_finalSize = finalSize;
-    const TWeaponRecord &record = weapon.Data;
-    TModificationSettings &mods = m_values.Mods;
+    const WeaponRecord &record = weapon.Data;
+    ModificationSettings &mods = m_values.Mods;
     mods.AccMod = record.AccMod;
     mods.DmgMod = record.DmgMod;
     mods.RangeMod = record.RangeMod;
@@ -303,9 +302,9 @@ void TWeaponModifyDialog::LoadWeapon(const TWeapon &weapon, int32_t finalSize)
     ShowOnly(true, false, false);
 }
 
-void TWeaponModifyDialog::StoreWeapon(TWeaponRecord &record) const
+void WeaponModifyDialog::StoreWeapon(WeaponRecord &record) const
 {
-    const TModificationSettings &mods = m_values.Mods;
+    const ModificationSettings &mods = m_values.Mods;
     record.AccMod = mods.AccMod;
     record.DmgMod = mods.DmgMod;
     record.RangeMod = mods.RangeMod;
@@ -318,21 +317,21 @@ void TWeaponModifyDialog::StoreWeapon(TWeaponRecord &record) const
     record.SizeMod = mods.SizeMod;
 }
 
-void TWeaponModifyDialog::LoadSection(const TAmmoSection &section)
+void WeaponModifyDialog::LoadSection(const AmmoSection &section)
 {
     m_values.Section = section;
     ShowOnly(false, true, false);
 }
 
-void TWeaponModifyDialog::LoadClip(bool shielded)
+void WeaponModifyDialog::LoadClip(bool shielded)
 {
     m_values.Shielded = shielded;
     ShowOnly(false, false, true);
 }
 
-void TWeaponModifyDialog::Refresh()
+void WeaponModifyDialog::Refresh()
 {
-    TModificationSettings &mods = m_values.Mods;
+    ModificationSettings &mods = m_values.Mods;
     for (size_t g = 0; g < m_modGroups.size(); ++g)
         CheckItem(m_modGroups[g], ItemOf(mods.*kModFields[g]));
     m_rofGroup->setEnabled(m_values.ROFEnabled);
@@ -354,7 +353,7 @@ void TWeaponModifyDialog::Refresh()
 
     m_old->setText(QString::fromStdString(fmt::General(m_values.OldRating)));
     if (m_weapon) {
-        TWeapon after = *m_weapon;
+        Weapon after = *m_weapon;
         StoreWeapon(after.Data);
         m_new->setText(QString::fromStdString(fmt::Fixed(after.Rating(m_finalSize), 2)));
     }
@@ -370,7 +369,7 @@ void TWeaponModifyDialog::Refresh()
         m_pages->setCurrentWidget(m_clipPage);
 }
 
-void TWeaponModifyDialog::TakePoorWorkmanship()
+void WeaponModifyDialog::TakePoorWorkmanship()
 {
     int32_t level = 0;
     if (fmt::ParseInteger(cp1252::FromQt(m_poorWorkmanship->text().trimmed()), level))
@@ -380,18 +379,15 @@ void TWeaponModifyDialog::TakePoorWorkmanship()
     Refresh();
 }
 
-void TWeaponModifyDialog::ShowHelp()
-{
-    Dialogs().Inform(this, QString::fromLatin1(kHelpText));
-}
+void WeaponModifyDialog::ShowHelp() { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); }
 
-void TWeaponModifyDialog::showEvent(QShowEvent *event)
+void WeaponModifyDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     RunGuarded(this, [this] { Refresh(); });
 }
 
-void TWeaponModifyDialog::done(int result)
+void WeaponModifyDialog::done(int result)
 {
     // A level still being typed counts when the dialog is confirmed.
     if (result == QDialog::Accepted)

@@ -14,29 +14,29 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QTabWidget;
-class TExitEdit;
-class TSpinButton;
-class TWeapon;
-struct TWeaponRecord;
+class ExitEdit;
+class SpinButton;
+class Weapon;
+struct WeaponRecord;
 
 // "Modify": the modification dialog of the Weapons page. One dialog serves a weapon row
 // ("Weapon Modifiers"), an ammunition row ("Ammo Modifiers") and a spare clip row
 // ("Clip Modifiers"); only the page of the row's kind shows.
-class TWeaponModifyDialog : public QDialog {
+class WeaponModifyDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TWeaponModifyDialog(QWidget *parent = nullptr);
-    ~TWeaponModifyDialog() override;
+    explicit WeaponModifyDialog(QWidget *parent = nullptr);
+    ~WeaponModifyDialog() override;
 
-    TModifyValues &Values() { return m_values; }
-    const TModifyValues &Values() const { return m_values; }
+    ModifyValues &Values() { return m_values; }
+    const ModifyValues &Values() const { return m_values; }
 
     // Weapon mode: the weapon's modifications and perks, its rating on a vehicle of final
     // size finalSize, and the rate-of-fire options only for a weapon that has a rate of fire.
-    void LoadWeapon(const TWeapon &weapon, int32_t finalSize);
+    void LoadWeapon(const Weapon &weapon, int32_t finalSize);
     // Writes the modifications, poor workmanship, perks, arc and size modification back.
-    void StoreWeapon(TWeaponRecord &record) const;
-    void LoadSection(const TAmmoSection &section);
+    void StoreWeapon(WeaponRecord &record) const;
+    void LoadSection(const AmmoSection &section);
     void LoadClip(bool shielded);
 
     // Shows the working values and the preview, and the pages the switches ask for.
@@ -57,9 +57,9 @@ private:
     void TakePoorWorkmanship();
     void ShowHelp();
 
-    TModifyValues m_values;
+    ModifyValues m_values;
     // The weapon as loaded: the preview rates a copy with the dialog's settings in place.
-    std::unique_ptr<TWeapon> m_weapon;
+    std::unique_ptr<Weapon> m_weapon;
     int32_t m_finalSize = 0;
     QTabWidget *m_pages = nullptr;
     QWidget *m_weaponPage = nullptr;
@@ -69,8 +69,8 @@ private:
     std::array<QButtonGroup *, 5> m_modGroups{};
     QGroupBox *m_rofGroup = nullptr;
     QButtonGroup *m_arc = nullptr;
-    TExitEdit *m_poorWorkmanship = nullptr;
-    TSpinButton *m_spin = nullptr;
+    ExitEdit *m_poorWorkmanship = nullptr;
+    SpinButton *m_spin = nullptr;
     QLabel *m_poorWorkmanshipFactor = nullptr;
     QCheckBox *m_stabilized = nullptr;
     QCheckBox *m_sniper = nullptr;

@@ -1,11 +1,11 @@
 #include "ui/document/Autosave.h"
 
+#include "base/Files.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "base/Files.h"
 #include "ui/CommandGuard.h"
-#include "ui/document/BackgroundWrite.h"
 #include "ui/NativePath.h"
+#include "ui/document/BackgroundWrite.h"
 #include "ui/document/UndoSnapshot.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -17,13 +17,10 @@
 #include <QLockFile>
 #include <QtGlobal>
 
-TAutosave::TAutosave(TVehicleDocument &document, const QString &folder, QObject *parent)
-    : QObject(parent)
-    , m_document(document)
-    , m_store(folder)
-    , m_session(QStringLiteral("session-%1-%2")
-                    .arg(QCoreApplication::applicationPid())
-                    .arg(QDateTime::currentMSecsSinceEpoch()))
+Autosave::Autosave(VehicleDocument &document, const QString &folder, QObject *parent)
+    : QObject(parent), m_document(document), m_store(folder), m_session(QStringLiteral("session-%1-%2")
+                                                                            .arg(QCoreApplication::applicationPid())
+                                                                            .arg(QDateTime::currentMSecsSinceEpoch()))
 {
     QDir().mkpath(folder);
     m_lock = std::make_unique<QLockFile>(m_store.LockPath(m_session));
@@ -33,28 +30,25 @@ TAutosave::TAutosave(TVehicleDocument &document, const QString &folder, QObject 
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(DefaultIntervalMs);
-    ConnectGuarded(&m_timer, &QTimer::timeout, this, &TAutosave::IntervalEnded);
-    ConnectGuarded(&m_running, &QFutureWatcherBase::finished, this, &TAutosave::WriteFinished);
-    ConnectGuarded(&document, &TVehicleDocument::edited, this, &TAutosave::DocumentEdited);
-    ConnectGuarded(&document, &TVehicleDocument::modifiedChanged, this, [this](bool modified) {
+    ConnectGuarded(&m_timer, &QTimer::timeout, this, &Autosave::IntervalEnded);
+    ConnectGuarded(&m_running, &QFutureWatcherBase::finished, this, &Autosave::WriteFinished);
+    ConnectGuarded(&document, &VehicleDocument::edited, this, &Autosave::DocumentEdited);
+    ConnectGuarded(&document, &VehicleDocument::modifiedChanged, this, [this](bool modified) {
         if (!modified)
             RemoveFiles();
     });
 }
 
-TAutosave::~TAutosave()
+Autosave::~Autosave()
 {
     m_waiting = nullptr;
     m_running.waitForFinished();
     RemoveFiles();
 }
 
-QString TAutosave::DesignPath() const
-{
-    return m_store.DesignPath(m_session);
-}
+QString Autosave::DesignPath() const { return m_store.DesignPath(m_session); }
 
-void TAutosave::DocumentEdited()
+void Autosave::DocumentEdited()
 {
     if (m_timer.isActive()) {
         m_changedSinceWrite = true;
@@ -71,7 +65,7 @@ void TAutosave::DocumentEdited()
     });
 }
 
-void TAutosave::IntervalEnded()
+void Autosave::IntervalEnded()
 {
     if (!m_changedSinceWrite)
         return; // a pause: the next change is written at once
@@ -80,7 +74,7 @@ void TAutosave::IntervalEnded()
     m_timer.start();
 }
 
-bool TAutosave::WriteNow()
+bool Autosave::WriteNow()
 {
     if (!m_document.Modified() || !m_lock->isLocked())
         return false;
@@ -89,7 +83,7 @@ bool TAutosave::WriteNow()
     // Never over the user's own file, whatever it is called.
     if (!source.isEmpty() && QFileInfo(source).absoluteFilePath() == QFileInfo(target).absoluteFilePath())
         return false;
-    std::shared_ptr<const TVehicle> copy = CopyDesign(m_document.Vehicle());
+    std::shared_ptr<const Vehicle> copy = CopyDesign(m_document.Design());
     Start([copy, design = ToNativePath(target), note = ToNativePath(m_store.SourceNotePath(m_session)),
            sourceText = source.toUtf8().toStdString()] {
         WriteFileAtomically(note, sourceText);
@@ -98,7 +92,7 @@ bool TAutosave::WriteNow()
     return true;
 }
 
-bool TAutosave::FinishWrites()
+bool Autosave::FinishWrites()
 {
     while (m_writing) {
         m_running.waitForFinished();
@@ -107,7 +101,7 @@ bool TAutosave::FinishWrites()
     return !m_lastWriteFailed;
 }
 
-void TAutosave::Start(TWrite write)
+void Autosave::Start(Write write)
 {
     if (m_writing) {
         m_waiting = std::move(write);
@@ -117,7 +111,7 @@ void TAutosave::Start(TWrite write)
     m_running.setFuture(StartBackgroundWrite(std::move(write)));
 }
 
-void TAutosave::WriteFinished()
+void Autosave::WriteFinished()
 {
     // Also reached for a write whose outcome FinishWrites has taken already.
     if (!m_writing || !m_running.future().isFinished())
@@ -143,7 +137,7 @@ void TAutosave::WriteFinished()
         Start(std::exchange(m_waiting, nullptr));
 }
 
-void TAutosave::RemoveFiles()
+void Autosave::RemoveFiles()
 {
     m_timer.stop();
     m_changedSinceWrite = false;
@@ -153,7 +147,7 @@ void TAutosave::RemoveFiles()
     DeleteFiles();
 }
 
-void TAutosave::DeleteFiles()
+void Autosave::DeleteFiles()
 {
     QFile::remove(DesignPath());
     QFile::remove(m_store.SourceNotePath(m_session));

@@ -11,7 +11,7 @@
 #include <memory>
 
 class QLockFile;
-class TVehicleDocument;
+class VehicleDocument;
 
 // Keeps a recovery copy of the open design while it has unsaved changes: the first change
 // after a pause is written at once, later ones every two minutes while changes go on. The
@@ -20,14 +20,14 @@ class TVehicleDocument;
 // cleanly. After a crash the next start finds it (RecoveryOffer.h).
 // The window only takes a copy of the design; a worker thread encodes and writes it, one
 // copy at a time.
-class TAutosave : public QObject {
+class Autosave : public QObject {
     Q_OBJECT
 public:
     static constexpr int DefaultIntervalMs = 2 * 60 * 1000;
 
-    TAutosave(TVehicleDocument &document, const QString &folder, QObject *parent = nullptr);
+    Autosave(VehicleDocument &document, const QString &folder, QObject *parent = nullptr);
     // A clean exit: waits for a copy being written, then the recovery files go.
-    ~TAutosave() override;
+    ~Autosave() override;
 
     // Setting it while an interval runs starts that interval again with the new length.
     void SetInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
@@ -48,18 +48,18 @@ signals:
 
 private:
     // A copy of the design and where it goes, written on the worker thread.
-    using TWrite = std::function<void()>;
+    using Write = std::function<void()>;
 
     void DocumentEdited();
     void IntervalEnded();
-    void Start(TWrite write);
+    void Start(Write write);
     void WriteFinished();
     // Nothing left to recover: no file, no copy waiting, no interval.
     void RemoveFiles();
     void DeleteFiles();
 
-    TVehicleDocument &m_document;
-    TRecoveryStore m_store;
+    VehicleDocument &m_document;
+    RecoveryStore m_store;
     QString m_session;
     std::unique_ptr<QLockFile> m_lock;
     QTimer m_timer;
@@ -67,7 +67,7 @@ private:
     bool m_writePending = false;
     QFutureWatcher<std::exception_ptr> m_running;
     bool m_writing = false; // until the outcome of the running write is taken
-    TWrite m_waiting;
+    Write m_waiting;
     // The files were removed while a copy was being written: they go again once it is.
     bool m_removeWhenWritten = false;
     bool m_lastWriteFailed = false;

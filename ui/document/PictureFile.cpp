@@ -21,10 +21,7 @@ QString tooLarge(const QString &path, const QSize &size)
         .arg(kMaxPictureSide);
 }
 
-bool isTooLarge(const QSize &size)
-{
-    return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide;
-}
+bool isTooLarge(const QSize &size) { return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide; }
 
 } // namespace
 
@@ -72,7 +69,8 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     if (!opaque.save(&buffer, "BMP")) {
-        problem = QStringLiteral("The picture \"%1\" could not be converted to a bitmap.").arg(QFileInfo(path).fileName());
+        problem =
+            QStringLiteral("The picture \"%1\" could not be converted to a bitmap.").arg(QFileInfo(path).fileName());
         return {};
     }
     std::vector<uint8_t> bytes(data.begin(), data.end());
@@ -90,7 +88,7 @@ QImage PictureFromDesign(const std::vector<uint8_t> &bytes)
         return {};
     try {
         return LoadSheetBitmap(bytes);
-    } catch (const ESheetBitmapError &) {
+    } catch (const SheetBitmapError &) {
         return {};
     }
 }

@@ -13,12 +13,9 @@ QString normalised(const QString &path)
 }
 } // namespace
 
-TRecentFiles::TRecentFiles(QObject *parent)
-    : QObject(parent)
-{
-}
+RecentFiles::RecentFiles(QObject *parent) : QObject(parent) {}
 
-void TRecentFiles::Add(const QString &path)
+void RecentFiles::Add(const QString &path)
 {
     if (path.isEmpty())
         return;
@@ -30,13 +27,13 @@ void TRecentFiles::Add(const QString &path)
     emit changed();
 }
 
-void TRecentFiles::Remove(const QString &path)
+void RecentFiles::Remove(const QString &path)
 {
     if (m_paths.removeAll(normalised(path)) > 0)
         emit changed();
 }
 
-void TRecentFiles::Load()
+void RecentFiles::Load()
 {
     QSettings settings;
     const QStringList stored = settings.value(kKey).toStringList();
@@ -48,7 +45,7 @@ void TRecentFiles::Load()
     emit changed();
 }
 
-void TRecentFiles::Save() const
+void RecentFiles::Save() const
 {
     QSettings settings;
     settings.setValue(kKey, m_paths);

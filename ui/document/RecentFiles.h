@@ -5,12 +5,12 @@
 
 // The design files used last, newest first, remembered between runs in the user's
 // settings. A path appears once; the list holds at most Capacity entries.
-class TRecentFiles : public QObject {
+class RecentFiles : public QObject {
     Q_OBJECT
 public:
     static constexpr int Capacity = 8;
 
-    explicit TRecentFiles(QObject *parent = nullptr);
+    explicit RecentFiles(QObject *parent = nullptr);
 
     const QStringList &Paths() const { return m_paths; }
     // Puts path at the head of the list.

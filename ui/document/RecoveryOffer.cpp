@@ -2,12 +2,12 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "ui/document/Autosave.h"
 #include "ui/CommandGuard.h"
-#include "ui/dialogs/DialogProvider.h"
 #include "ui/MainWindow.h"
 #include "ui/NativePath.h"
+#include "ui/dialogs/DialogProvider.h"
 #include "ui/dialogs/RecoveryDialog.h"
+#include "ui/document/Autosave.h"
 #include "ui/document/RecoveryStore.h"
 #include "ui/document/VehicleDocument.h"
 
@@ -17,14 +17,14 @@ namespace {
 
 // Makes the recovered design the open one; false when it could not be read or the user
 // kept the design that was open.
-bool recover(TMainWindow &window, TAutosave &autosave, const TRecoveryFile &file)
+bool recover(MainWindow &window, Autosave &autosave, const RecoveryFile &file)
 {
-    TLoadedDesign loaded;
+    LoadedDesign loaded;
     if (!RunGuarded(&window, [&] { loaded = LoadDesignFile(ToNativePath(file.DesignPath)); }))
         return false;
     if (!window.AskSaveVehicle(true))
         return false;
-    window.Document().Adopt(std::move(loaded.Vehicle), file.SourcePath);
+    window.Document().Adopt(std::move(loaded.Design), file.SourcePath);
     window.ShowDesign();
     // Kept under this session before the old copy goes.
     return autosave.WriteNow() && autosave.FinishWrites();
@@ -32,28 +32,28 @@ bool recover(TMainWindow &window, TAutosave &autosave, const TRecoveryFile &file
 
 } // namespace
 
-int OfferRecovery(TMainWindow &window, TAutosave &autosave, const QString &folder)
+int OfferRecovery(MainWindow &window, Autosave &autosave, const QString &folder)
 {
     int recovered = 0;
-    for (const TRecoveryFile &file : TRecoveryStore(folder).Orphans()) {
-        TRecoveryDialog dialog(file, &window);
+    for (const RecoveryFile &file : RecoveryStore(folder).Orphans()) {
+        RecoveryDialog dialog(file, &window);
         switch (Dialogs().RunModal(dialog)) {
-        case TRecoveryDialog::Recover:
+        case RecoveryDialog::Recover:
             if (recover(window, autosave, file)) {
-                TRecoveryStore::Remove(file);
+                RecoveryStore::Remove(file);
                 ++recovered;
             }
             break;
-        case TRecoveryDialog::OpenSaved:
+        case RecoveryDialog::OpenSaved:
             if (QFileInfo(file.SourcePath).isFile()) {
                 window.OpenFile(file.SourcePath);
                 // Kept when the user stayed with the design that was open.
                 if (window.Document().FileName() == file.SourcePath && !window.Document().Modified())
-                    TRecoveryStore::Remove(file);
+                    RecoveryStore::Remove(file);
             }
             break;
-        case TRecoveryDialog::Discard:
-            TRecoveryStore::Remove(file);
+        case RecoveryDialog::Discard:
+            RecoveryStore::Remove(file);
             break;
         default:
             break;

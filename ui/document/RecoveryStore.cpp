@@ -1,8 +1,8 @@
 #include "ui/document/RecoveryStore.h"
 
+#include "base/SettingsFolder.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "base/SettingsFolder.h"
 #include "ui/Cp1252.h"
 #include "ui/NativePath.h"
 
@@ -29,32 +29,23 @@ QString readNote(const QString &path)
 
 } // namespace
 
-QString TRecoveryStore::DefaultFolder()
-{
-    return FromNativePath(UserDataFolder()) + QStringLiteral("Recovery");
-}
+QString RecoveryStore::DefaultFolder() { return FromNativePath(UserDataFolder()) + QStringLiteral("Recovery"); }
 
-TRecoveryStore::TRecoveryStore(QString folder)
-    : m_folder(std::move(folder))
-{
-}
+RecoveryStore::RecoveryStore(QString folder) : m_folder(std::move(folder)) {}
 
-QString TRecoveryStore::DesignPath(const QString &session) const
+QString RecoveryStore::DesignPath(const QString &session) const
 {
     return QDir(m_folder).filePath(session + kDesignSuffix);
 }
 
-QString TRecoveryStore::SourceNotePath(const QString &session) const
+QString RecoveryStore::SourceNotePath(const QString &session) const
 {
     return QDir(m_folder).filePath(session + kNoteSuffix);
 }
 
-QString TRecoveryStore::LockPath(const QString &session) const
-{
-    return QDir(m_folder).filePath(session + kLockSuffix);
-}
+QString RecoveryStore::LockPath(const QString &session) const { return QDir(m_folder).filePath(session + kLockSuffix); }
 
-QList<TRecoveryFile> TRecoveryStore::Orphans() const
+QList<RecoveryFile> RecoveryStore::Orphans() const
 {
     // Locks left by sessions that ended with nothing unsaved go first.
     for (const QFileInfo &lockFile : QDir(m_folder).entryInfoList({QStringLiteral("*") + kLockSuffix}, QDir::Files)) {
@@ -67,11 +58,11 @@ QList<TRecoveryFile> TRecoveryStore::Orphans() const
             stale.unlock(); // removes it
     }
 
-    QList<TRecoveryFile> found;
-    QFileInfoList designs = QDir(m_folder).entryInfoList({QStringLiteral("*") + kDesignSuffix}, QDir::Files, QDir::Name);
-    std::stable_sort(designs.begin(), designs.end(), [](const QFileInfo &a, const QFileInfo &b) {
-        return a.lastModified() < b.lastModified();
-    });
+    QList<RecoveryFile> found;
+    QFileInfoList designs =
+        QDir(m_folder).entryInfoList({QStringLiteral("*") + kDesignSuffix}, QDir::Files, QDir::Name);
+    std::stable_sort(designs.begin(), designs.end(),
+                     [](const QFileInfo &a, const QFileInfo &b) { return a.lastModified() < b.lastModified(); });
     for (const QFileInfo &design : designs) {
         const QString session = design.completeBaseName();
         auto lock = std::make_shared<QLockFile>(LockPath(session));
@@ -79,13 +70,13 @@ QList<TRecoveryFile> TRecoveryStore::Orphans() const
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0))
             continue;
-        TRecoveryFile file;
+        RecoveryFile file;
         file.DesignPath = design.filePath();
         file.SourcePath = readNote(SourceNotePath(session));
         file.Saved = design.lastModified();
         file.Lock = std::move(lock);
         try {
-            file.DesignName = cp1252::ToQt(LoadDesignFile(ToNativePath(file.DesignPath)).Vehicle->Name);
+            file.DesignName = cp1252::ToQt(LoadDesignFile(ToNativePath(file.DesignPath)).Design->Name);
         } catch (const std::exception &) {
             // Still offered: the user may discard it.
         }
@@ -94,7 +85,7 @@ QList<TRecoveryFile> TRecoveryStore::Orphans() const
     return found;
 }
 
-void TRecoveryStore::Remove(const TRecoveryFile &file)
+void RecoveryStore::Remove(const RecoveryFile &file)
 {
     const QFileInfo design(file.DesignPath);
     QFile::remove(file.DesignPath);

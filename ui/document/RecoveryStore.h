@@ -10,9 +10,9 @@ class QLockFile;
 
 // One session's recovery file: the unsaved design as a design file, the path of the file it
 // belongs to, and the lock that says its session is still running.
-struct TRecoveryFile {
-    QString DesignPath;      // <folder>/<session>.vkd
-    QString SourcePath;      // the design's own file; empty for a design never saved
+struct RecoveryFile {
+    QString DesignPath; // <folder>/<session>.vkd
+    QString SourcePath; // the design's own file; empty for a design never saved
     QString DesignName;
     QDateTime Saved;
     std::shared_ptr<QLockFile> Lock; // held while this session deals with the file
@@ -21,12 +21,12 @@ struct TRecoveryFile {
 // The folder of recovery files: each running editor keeps its unsaved design there as
 // <session>.vkd with <session>.txt (the design's own path) and <session>.lock (held while
 // it runs). Files whose lock nobody holds were left by a session that did not end cleanly.
-class TRecoveryStore {
+class RecoveryStore {
 public:
     // The recovery folder in the user's data folder.
     static QString DefaultFolder();
 
-    explicit TRecoveryStore(QString folder);
+    explicit RecoveryStore(QString folder);
 
     const QString &Folder() const { return m_folder; }
     QString DesignPath(const QString &session) const;
@@ -35,10 +35,10 @@ public:
 
     // The recovery files of sessions that are no longer running, oldest first, each locked
     // for the caller so that no other editor offers it at the same time.
-    QList<TRecoveryFile> Orphans() const;
+    QList<RecoveryFile> Orphans() const;
 
     // Deletes a recovery file with its note; its lock goes when the last copy of it does.
-    static void Remove(const TRecoveryFile &file);
+    static void Remove(const RecoveryFile &file);
 
 private:
     QString m_folder;

@@ -1,7 +1,7 @@
 #include "ui/document/UndoChangeText.h"
 
-#include "engine/DesignResults.h"
 #include "base/AsciiCase.h"
+#include "engine/DesignResults.h"
 #include "ui/Cp1252.h"
 #include "ui/document/UndoStep.h"
 
@@ -15,10 +15,7 @@ namespace {
 const std::set<std::string> kRaisedByConstraints = {"Armor", "FinalSize", "Crew"};
 
 // "weapons[2].clips[0].Amount" -> "weapons"; "CustomProduction.CustomName" -> "CustomProduction".
-std::string topField(const std::string &path)
-{
-    return path.substr(0, path.find_first_of(".["));
-}
+std::string topField(const std::string &path) { return path.substr(0, path.find_first_of(".[")); }
 
 } // namespace
 
@@ -54,12 +51,12 @@ QString withDifference(long double after, long double before, const std::functio
 
 } // namespace
 
-QString UndoChangeName(const TDesignDifferences &differences)
+QString UndoChangeName(const DesignDifferences &differences)
 {
     if (differences.empty())
         return QStringLiteral("Change");
     std::string field = topField(differences.front().Path);
-    for (const TDesignDifference &difference : differences) {
+    for (const DesignDifference &difference : differences) {
         const std::string top = topField(difference.Path);
         if (!kRaisedByConstraints.count(top)) {
             field = top;
@@ -69,7 +66,7 @@ QString UndoChangeName(const TDesignDifferences &differences)
     return FieldWords(field) + QStringLiteral(" change");
 }
 
-QString ResultChangeText(const TUndoState &from, const TUndoState &to, NumberSeparators separators)
+QString ResultChangeText(const UndoState &from, const UndoState &to, NumberSeparators separators)
 {
     // The threat value as the results area writes it; the cost grouped as there too.
     const auto threatValue = [separators](double value) { return ThreatValueText(value, separators); };

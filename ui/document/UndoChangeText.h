@@ -1,11 +1,11 @@
 #pragma once
 
-#include "engine/DesignDiff.h"
 #include "base/NumberFormat.h"
+#include "engine/DesignDiff.h"
 
 #include <QString>
 
-struct TUndoState;
+struct UndoState;
 
 // A field name in words: "SensorRating" -> "Sensor Rating", "weapons" -> "Weapons".
 QString FieldWords(const std::string &field);
@@ -13,9 +13,9 @@ QString FieldWords(const std::string &field);
 // The name of a change for the "Undo"/"Redo" items, from what differs before and after it
 // ("Armor change", "Weapons change"). Values the constraint pass raises by itself (Armor,
 // FinalSize, Crew) name the change only when nothing else changed.
-QString UndoChangeName(const TDesignDifferences &differences);
+QString UndoChangeName(const DesignDifferences &differences);
 
 // The change line of the results area: the threat value and the final cost after a change
 // with their difference from before it ("TV 1234.0 (+56.0)   Final Cost 2,000.00 Cr (-10.00)"),
 // each written as the results area writes it.
-QString ResultChangeText(const TUndoState &from, const TUndoState &to, NumberSeparators separators = {});
+QString ResultChangeText(const UndoState &from, const UndoState &to, NumberSeparators separators = {});

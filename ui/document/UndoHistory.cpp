@@ -17,39 +17,37 @@ namespace {
 constexpr int kUndoLimit = 100;
 } // namespace
 
-TUndoHistory::TUndoHistory(TVehicleDocument &document)
-    : QObject(&document)
-    , m_document(document)
-    , m_stack(new QUndoStack(this))
+UndoHistory::UndoHistory(VehicleDocument &document)
+    : QObject(&document), m_document(document), m_stack(new QUndoStack(this))
 {
     setObjectName(QStringLiteral("UndoHistory"));
     // Each step holds two design bodies (the picture and unchanged long texts are shared):
     // the oldest steps give way.
     m_stack->setUndoLimit(kUndoLimit);
-    ConnectGuarded(&document, &TVehicleDocument::edited, this, &TUndoHistory::DocumentEdited);
-    ConnectGuarded(&document, &TVehicleDocument::designReplaced, this, &TUndoHistory::DesignReplaced);
-    ConnectGuarded(&document, &TVehicleDocument::fileUsed, this, &TUndoHistory::DesignSaved);
-    ConnectGuarded(m_stack, &QUndoStack::indexChanged, this, &TUndoHistory::IndexChanged);
+    ConnectGuarded(&document, &VehicleDocument::edited, this, &UndoHistory::DocumentEdited);
+    ConnectGuarded(&document, &VehicleDocument::designReplaced, this, &UndoHistory::DesignReplaced);
+    ConnectGuarded(&document, &VehicleDocument::fileUsed, this, &UndoHistory::DesignSaved);
+    ConnectGuarded(m_stack, &QUndoStack::indexChanged, this, &UndoHistory::IndexChanged);
     qApp->installEventFilter(this);
     DesignReplaced();
 }
 
-TUndoHistory::~TUndoHistory() = default;
+UndoHistory::~UndoHistory() = default;
 
-TUndoState TUndoHistory::StateOf(TDesignSnapshot snapshot, std::unique_ptr<TVehicle> &copy) const
+UndoState UndoHistory::StateOf(DesignSnapshot snapshot, std::unique_ptr<Vehicle> &copy) const
 {
     copy = SnapshotDesign(snapshot);
-    const TDesignResults results = ComputeResults(*copy);
+    const DesignResults results = ComputeResults(*copy);
     return {std::move(snapshot), results.ThreatValue, results.FinalCost, copy->CurrencyName};
 }
 
-void TUndoHistory::DesignReplaced()
+void UndoHistory::DesignReplaced()
 {
     m_pending = false;
     m_stack->clear();
     // The window shows a new design after refreshing it, which lets the constraint pass
     // correct it; the history starts from the design as it will be shown.
-    std::unique_ptr<TVehicle> settled = CopyDesign(m_document.Vehicle());
+    std::unique_ptr<Vehicle> settled = CopyDesign(m_document.Design());
     ComputeResults(*settled);
     m_baseline = StateOf(TakeSnapshot(*settled), m_baselineCopy);
     m_lastChange.clear();
@@ -59,7 +57,7 @@ void TUndoHistory::DesignReplaced()
     PostGuarded(this, [this] {
         if (m_stack->count() > 0 || m_pending)
             return;
-        m_baseline = StateOf(TakeSnapshot(m_document.Vehicle()), m_baselineCopy);
+        m_baseline = StateOf(TakeSnapshot(m_document.Design()), m_baselineCopy);
         // A design that came in with unsaved changes (a recovered one): no step back
         // reaches the saved file.
         if (m_document.Modified())
@@ -67,7 +65,7 @@ void TUndoHistory::DesignReplaced()
     });
 }
 
-bool TUndoHistory::eventFilter(QObject *, QEvent *event)
+bool UndoHistory::eventFilter(QObject *, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -91,7 +89,7 @@ bool TUndoHistory::eventFilter(QObject *, QEvent *event)
     return false;
 }
 
-void TUndoHistory::DocumentEdited()
+void UndoHistory::DocumentEdited()
 {
     // A change made while a key press is handled is typing; a box left, a button clicked or
     // a dialog closed makes a step of its own.
@@ -101,48 +99,47 @@ void TUndoHistory::DocumentEdited()
         return;
     m_pending = true;
     // The handler that reported the change has not finished writing it yet.
-    PostGuarded(this, &TUndoHistory::Flush);
+    PostGuarded(this, &UndoHistory::Flush);
 }
 
-void TUndoHistory::Flush()
+void UndoHistory::Flush()
 {
     m_pending = false;
     if (m_restoring)
         return;
-    TDesignSnapshot now = TakeSnapshot(m_document.Vehicle());
+    DesignSnapshot now = TakeSnapshot(m_document.Design());
     if (now == m_baseline.Snapshot)
         return;
     ShareUnchangedParts(now, m_baseline.Snapshot);
-    std::unique_ptr<TVehicle> copy;
-    TUndoState after = StateOf(std::move(now), copy);
-    const TDesignDifferences differences = DiffDesignFields(*m_baselineCopy, *copy);
+    std::unique_ptr<Vehicle> copy;
+    UndoState after = StateOf(std::move(now), copy);
+    const DesignDifferences differences = DiffDesignFields(*m_baselineCopy, *copy);
     const QString name = UndoChangeName(differences);
-    TUndoState before = std::move(m_baseline);
+    UndoState before = std::move(m_baseline);
     m_baseline = after;
     m_baselineCopy = std::move(copy);
     const QString mergeKey = m_editTyped ? name + QLatin1Char('@') + QString::number(m_editEpoch) : QString();
-    m_stack->push(new TUndoStep(
-        std::move(before), std::move(after), name, mergeKey,
-        [this](const TUndoState &state) { Restore(state); },
-        [this](const TUndoState &from, const TUndoState &to) { ReportChange(from, to); }));
+    m_stack->push(new UndoStep(
+        std::move(before), std::move(after), name, mergeKey, [this](const UndoState &state) { Restore(state); },
+        [this](const UndoState &from, const UndoState &to) { ReportChange(from, to); }));
 }
 
-void TUndoHistory::Undo()
+void UndoHistory::Undo()
 {
     Flush();
     m_stack->undo();
 }
 
-void TUndoHistory::Redo()
+void UndoHistory::Redo()
 {
     Flush();
     m_stack->redo();
 }
 
-void TUndoHistory::Restore(const TUndoState &state)
+void UndoHistory::Restore(const UndoState &state)
 {
     m_restoring = true;
-    RestoreSnapshot(m_document.Vehicle(), state.Snapshot);
+    RestoreSnapshot(m_document.Design(), state.Snapshot);
     m_baseline = StateOf(state.Snapshot, m_baselineCopy);
     m_restored = true;
     emit restored();
@@ -150,13 +147,13 @@ void TUndoHistory::Restore(const TUndoState &state)
     m_pending = false;
 }
 
-void TUndoHistory::ReportChange(const TUndoState &from, const TUndoState &to)
+void UndoHistory::ReportChange(const UndoState &from, const UndoState &to)
 {
     m_lastChange = ResultChangeText(from, to);
     emit lastChangeChanged(m_lastChange);
 }
 
-void TUndoHistory::IndexChanged()
+void UndoHistory::IndexChanged()
 {
     const bool restored = m_restored;
     m_restored = false;
@@ -168,7 +165,7 @@ void TUndoHistory::IndexChanged()
         m_document.SetModified();
 }
 
-void TUndoHistory::DesignSaved()
+void UndoHistory::DesignSaved()
 {
     // A change being recorded belongs before the saved state. (Opening a file reports it
     // too, before the window has shown the new design: nothing is pending then.)
@@ -179,7 +176,7 @@ void TUndoHistory::DesignSaved()
     m_stack->setClean();
 }
 
-void TUndoHistory::BindActions(QAction *undo, QAction *redo)
+void UndoHistory::BindActions(QAction *undo, QAction *redo)
 {
     const auto caption = [](const QString &verb, const QString &change) {
         return change.isEmpty() ? verb : verb + QLatin1Char(' ') + change;

@@ -10,19 +10,19 @@
 class QAction;
 class QEvent;
 class QUndoStack;
-class TVehicle;
-class TVehicleDocument;
+class Vehicle;
+class VehicleDocument;
 
 // The undo history of the open design, owned by its document. Every user change (each
 // SetModified of an edit handler) becomes one step holding the design before and after it,
 // recorded once the handler has finished (so the constraint pass's corrections belong to the
 // step). New and Open clear the history; saving marks the clean state, and undoing or redoing
 // back to it clears the Modified flag again.
-class TUndoHistory : public QObject {
+class UndoHistory : public QObject {
     Q_OBJECT
 public:
-    explicit TUndoHistory(TVehicleDocument &document);
-    ~TUndoHistory() override;
+    explicit UndoHistory(VehicleDocument &document);
+    ~UndoHistory() override;
 
     QUndoStack *Stack() const { return m_stack; }
 
@@ -50,21 +50,21 @@ private:
     void DesignReplaced();
     void DesignSaved();
     void IndexChanged();
-    void Restore(const TUndoState &state);
-    void ReportChange(const TUndoState &from, const TUndoState &to);
+    void Restore(const UndoState &state);
+    void ReportChange(const UndoState &from, const UndoState &to);
     // The state of a design body, with its results computed on a copy; the copy is kept for
     // naming the next change.
-    TUndoState StateOf(TDesignSnapshot snapshot, std::unique_ptr<TVehicle> &copy) const;
+    UndoState StateOf(DesignSnapshot snapshot, std::unique_ptr<Vehicle> &copy) const;
 
-    TVehicleDocument &m_document;
+    VehicleDocument &m_document;
     QUndoStack *m_stack;
-    TUndoState m_baseline;              // the design as the last step left it
-    std::unique_ptr<TVehicle> m_baselineCopy;
+    UndoState m_baseline; // the design as the last step left it
+    std::unique_ptr<Vehicle> m_baselineCopy;
     QString m_lastChange;
-    int m_focusEpoch = 0;               // counts focus changes: typing in one box is one epoch
+    int m_focusEpoch = 0; // counts focus changes: typing in one box is one epoch
     int m_editEpoch = 0;
-    bool m_typing = false;              // the input being handled is a key press
-    bool m_editTyped = false;           // the change to record came from typing
+    bool m_typing = false;    // the input being handled is a key press
+    bool m_editTyped = false; // the change to record came from typing
     bool m_saving = false;
     bool m_pending = false;
     bool m_restoring = false;

@@ -1,11 +1,11 @@
 #include "ui/document/UndoSnapshot.h"
 
+#include "base/Stream.h"
 #include "engine/DesignFields.h"
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/Stream.h"
 #include "weapons/WeaponList.h"
 
 #include <cstring>
@@ -14,10 +14,10 @@
 namespace {
 
 // A writable reference to one scalar field of a design, whatever its type.
-using TFieldRef = std::variant<int32_t *, double *, bool *, std::string *, TSharedBytes *>;
+using FieldRef = std::variant<int32_t *, double *, bool *, std::string *, SharedBytes *>;
 
-struct TFieldCollector {
-    std::vector<TFieldRef> &refs;
+struct FieldCollector {
+    std::vector<FieldRef> &refs;
 
     void operator()(const char *name, int32_t &value)
     {
@@ -27,19 +27,19 @@ struct TFieldCollector {
     }
     void operator()(const char *, double &value) { refs.emplace_back(&value); }
     void operator()(const char *, bool &value) { refs.emplace_back(&value); }
-    void operator()(const char *, TTextField<std::string> text) { refs.emplace_back(&text.Value); }
-    void operator()(const char *, TBytes<TSharedBytes> bytes) { refs.emplace_back(&bytes.Value); }
+    void operator()(const char *, TextField<std::string> text) { refs.emplace_back(&text.Value); }
+    void operator()(const char *, BytesField<SharedBytes> bytes) { refs.emplace_back(&bytes.Value); }
 };
 
-std::vector<TFieldRef> fieldsOf(TBaseVehicle &vehicle)
+std::vector<FieldRef> fieldsOf(BaseVehicle &vehicle)
 {
-    std::vector<TFieldRef> refs;
-    ForEachVehicleField(vehicle, TFieldCollector{refs});
+    std::vector<FieldRef> refs;
+    ForEachVehicleField(vehicle, FieldCollector{refs});
     return refs;
 }
 
 // Replaces the entries without replacing the list, which stays bound to its own design.
-void copyEntries(TPerkList &target, const TPerkList &source)
+void copyEntries(PerkList &target, const PerkList &source)
 {
     target.Clear();
     for (int i = 0; i < source.Count(); ++i)
@@ -48,11 +48,11 @@ void copyEntries(TPerkList &target, const TPerkList &source)
 
 } // namespace
 
-TDesignSnapshot TakeSnapshot(const TBaseVehicle &vehicle)
+DesignSnapshot TakeSnapshot(const BaseVehicle &vehicle)
 {
-    TStream body;
-    SaveToStream(vehicle, body, TBodyContent::WithoutLargeFields);
-    TDesignSnapshot snapshot;
+    Stream body;
+    SaveToStream(vehicle, body, BodyContent::WithoutLargeFields);
+    DesignSnapshot snapshot;
     snapshot.Body = body.TakeBytes();
     snapshot.Picture = vehicle.Picture;
     snapshot.CustomName = vehicle.CustomProduction.CustomName;
@@ -65,9 +65,9 @@ TDesignSnapshot TakeSnapshot(const TBaseVehicle &vehicle)
     return snapshot;
 }
 
-void ShareUnchangedParts(TDesignSnapshot &snapshot, const TDesignSnapshot &previous)
+void ShareUnchangedParts(DesignSnapshot &snapshot, const DesignSnapshot &previous)
 {
-    const auto share = [](TSharedBytes &part, const TSharedBytes &earlier) {
+    const auto share = [](SharedBytes &part, const SharedBytes &earlier) {
         if (part == earlier)
             part = earlier;
     };
@@ -77,10 +77,10 @@ void ShareUnchangedParts(TDesignSnapshot &snapshot, const TDesignSnapshot &previ
         share(snapshot.LongTexts[i], previous.LongTexts[i]);
 }
 
-std::unique_ptr<TVehicle> SnapshotDesign(const TDesignSnapshot &snapshot)
+std::unique_ptr<Vehicle> SnapshotDesign(const DesignSnapshot &snapshot)
 {
-    TStream body(snapshot.Body.Bytes());
-    std::unique_ptr<TVehicle> design = LoadFromStream(body, "").Vehicle;
+    Stream body(snapshot.Body.Bytes());
+    std::unique_ptr<Vehicle> design = LoadFromStream(body, "").Design;
     design->Picture = snapshot.Picture;
     const auto texts = LongTextFields();
     for (size_t i = 0; i < texts.size(); ++i)
@@ -90,18 +90,15 @@ std::unique_ptr<TVehicle> SnapshotDesign(const TDesignSnapshot &snapshot)
     return design;
 }
 
-std::unique_ptr<TVehicle> CopyDesign(const TBaseVehicle &vehicle)
-{
-    return SnapshotDesign(TakeSnapshot(vehicle));
-}
+std::unique_ptr<Vehicle> CopyDesign(const BaseVehicle &vehicle) { return SnapshotDesign(TakeSnapshot(vehicle)); }
 
-void RestoreSnapshot(TVehicle &target, const TDesignSnapshot &snapshot)
+void RestoreSnapshot(Vehicle &target, const DesignSnapshot &snapshot)
 {
     // Everything is read before the design is touched, so a body that cannot be read
     // leaves the design as it was.
-    std::unique_ptr<TVehicle> source = SnapshotDesign(snapshot);
-    const std::vector<TFieldRef> to = fieldsOf(target);
-    const std::vector<TFieldRef> from = fieldsOf(*source);
+    std::unique_ptr<Vehicle> source = SnapshotDesign(snapshot);
+    const std::vector<FieldRef> to = fieldsOf(target);
+    const std::vector<FieldRef> from = fieldsOf(*source);
     for (size_t i = 0; i < to.size(); ++i) {
         std::visit([&](auto *field) { *field = std::move(*std::get<decltype(field)>(from[i])); }, to[i]);
     }

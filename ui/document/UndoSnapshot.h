@@ -6,36 +6,36 @@
 #include <memory>
 #include <string>
 
-class TBaseVehicle;
-class TVehicle;
+class BaseVehicle;
+class Vehicle;
 
 // A design as the undo history and the comparison keep it: the design body the design file
 // stores, with its large fields held apart, and the custom production texts, which the body
 // has no room for. The parts are shared bytes: copies of a snapshot, and the designs made
 // from it, share the picture with the design it was taken from, so a step costs no picture.
-struct TDesignSnapshot {
-    TSharedBytes Body; // without the picture and the long texts
-    TSharedBytes Picture;
-    std::array<TSharedBytes, 3> LongTexts; // in the order of LongTextFields()
+struct DesignSnapshot {
+    SharedBytes Body; // without the picture and the long texts
+    SharedBytes Picture;
+    std::array<SharedBytes, 3> LongTexts; // in the order of LongTextFields()
     std::string CustomName;
     std::string CustomDefinition;
 
-    bool operator==(const TDesignSnapshot &) const = default;
+    bool operator==(const DesignSnapshot &) const = default;
 };
 
-TDesignSnapshot TakeSnapshot(const TBaseVehicle &vehicle);
+DesignSnapshot TakeSnapshot(const BaseVehicle &vehicle);
 
 // Takes over from `previous` the parts the two hold equal, so a history keeps one copy of a
 // long text however many steps leave it unchanged.
-void ShareUnchangedParts(TDesignSnapshot &snapshot, const TDesignSnapshot &previous);
+void ShareUnchangedParts(DesignSnapshot &snapshot, const DesignSnapshot &previous);
 
 // A new design holding the snapshot (file name empty, not modified).
-std::unique_ptr<TVehicle> SnapshotDesign(const TDesignSnapshot &snapshot);
+std::unique_ptr<Vehicle> SnapshotDesign(const DesignSnapshot &snapshot);
 
 // A copy of a design made through its snapshot, so the copy can be recomputed without
 // touching the original.
-std::unique_ptr<TVehicle> CopyDesign(const TBaseVehicle &vehicle);
+std::unique_ptr<Vehicle> CopyDesign(const BaseVehicle &vehicle);
 
 // Refills the design in place from the snapshot: its lists stay the same objects (the perk
 // lists stay bound to it) and its file name, Modified flag and file version are kept.
-void RestoreSnapshot(TVehicle &target, const TDesignSnapshot &snapshot);
+void RestoreSnapshot(Vehicle &target, const DesignSnapshot &snapshot);

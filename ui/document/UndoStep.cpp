@@ -5,24 +5,20 @@ namespace {
 constexpr int kSnapshotStepId = 0x4157;
 } // namespace
 
-TUndoStep::TUndoStep(TUndoState before, TUndoState after, const QString &name, QString mergeKey, TRestorer restore,
-                     TChangeReport report)
-    : QUndoCommand(name)
-    , m_before(std::move(before))
-    , m_after(std::move(after))
-    , m_mergeKey(std::move(mergeKey))
-    , m_restore(std::move(restore))
-    , m_report(std::move(report))
+UndoStep::UndoStep(UndoState before, UndoState after, const QString &name, QString mergeKey, Restorer restore,
+                   ChangeReport report)
+    : QUndoCommand(name), m_before(std::move(before)), m_after(std::move(after)), m_mergeKey(std::move(mergeKey)),
+      m_restore(std::move(restore)), m_report(std::move(report))
 {
 }
 
-void TUndoStep::undo()
+void UndoStep::undo()
 {
     m_restore(m_before);
     m_report(m_after, m_before);
 }
 
-void TUndoStep::redo()
+void UndoStep::redo()
 {
     // Pushed: the design already is in the after state.
     if (!m_done)
@@ -31,14 +27,11 @@ void TUndoStep::redo()
     m_report(m_before, m_after);
 }
 
-int TUndoStep::id() const
-{
-    return m_mergeKey.isEmpty() ? -1 : kSnapshotStepId;
-}
+int UndoStep::id() const { return m_mergeKey.isEmpty() ? -1 : kSnapshotStepId; }
 
-bool TUndoStep::mergeWith(const QUndoCommand *other)
+bool UndoStep::mergeWith(const QUndoCommand *other)
 {
-    const auto *next = dynamic_cast<const TUndoStep *>(other);
+    const auto *next = dynamic_cast<const UndoStep *>(other);
     if (!next || next->m_mergeKey != m_mergeKey)
         return false;
     m_after = next->m_after;

@@ -9,8 +9,8 @@
 #include <string>
 
 // A design at one point of the history with the two results the change line shows.
-struct TUndoState {
-    TDesignSnapshot Snapshot;
+struct UndoState {
+    DesignSnapshot Snapshot;
     double ThreatValue = 0;
     long double FinalCost = 0;
     std::string CurrencyName;
@@ -19,14 +19,14 @@ struct TUndoState {
 // One step of the undo history: the design before and after a change. The change has
 // already been made when the step is pushed, so its first redo does nothing.
 // Steps with the same merge key follow one another into one step (typing in one box).
-class TUndoStep : public QUndoCommand {
+class UndoStep : public QUndoCommand {
 public:
     // Puts the design into a state; shows a change from one state to another.
-    using TRestorer = std::function<void(const TUndoState &)>;
-    using TChangeReport = std::function<void(const TUndoState &from, const TUndoState &to)>;
+    using Restorer = std::function<void(const UndoState &)>;
+    using ChangeReport = std::function<void(const UndoState &from, const UndoState &to)>;
 
-    TUndoStep(TUndoState before, TUndoState after, const QString &name, QString mergeKey, TRestorer restore,
-              TChangeReport report);
+    UndoStep(UndoState before, UndoState after, const QString &name, QString mergeKey, Restorer restore,
+             ChangeReport report);
 
     void undo() override;
     void redo() override;
@@ -34,10 +34,10 @@ public:
     bool mergeWith(const QUndoCommand *other) override;
 
 private:
-    TUndoState m_before;
-    TUndoState m_after;
+    UndoState m_before;
+    UndoState m_after;
     QString m_mergeKey;
-    TRestorer m_restore;
-    TChangeReport m_report;
+    Restorer m_restore;
+    ChangeReport m_report;
     bool m_done = true;
 };

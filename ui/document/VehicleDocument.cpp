@@ -2,35 +2,25 @@
 
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
-#include "ui/document/BackgroundWrite.h"
 #include "ui/NativePath.h"
+#include "ui/document/BackgroundWrite.h"
 #include "ui/document/UndoSnapshot.h"
 
-TVehicleDocument::TVehicleDocument(QObject *parent)
-    : QObject(parent)
-    , m_vehicle(std::make_unique<TVehicle>())
-{
-}
+VehicleDocument::VehicleDocument(QObject *parent) : QObject(parent), m_vehicle(std::make_unique<Vehicle>()) {}
 
-TVehicleDocument::~TVehicleDocument() = default;
+VehicleDocument::~VehicleDocument() = default;
 
-bool TVehicleDocument::Modified() const
-{
-    return m_vehicle->Modified;
-}
+bool VehicleDocument::Modified() const { return m_vehicle->Modified; }
 
-void TVehicleDocument::SetModified()
+void VehicleDocument::SetModified()
 {
     SetModifiedFlag(true);
     emit edited();
 }
 
-void TVehicleDocument::ClearModified()
-{
-    SetModifiedFlag(false);
-}
+void VehicleDocument::ClearModified() { SetModifiedFlag(false); }
 
-void TVehicleDocument::SetModifiedFlag(bool modified)
+void VehicleDocument::SetModifiedFlag(bool modified)
 {
     if (m_vehicle->Modified == modified)
         return;
@@ -38,30 +28,24 @@ void TVehicleDocument::SetModifiedFlag(bool modified)
     emit modifiedChanged(modified);
 }
 
-QString TVehicleDocument::FileName() const
-{
-    return FromNativePath(m_vehicle->FileName);
-}
+QString VehicleDocument::FileName() const { return FromNativePath(m_vehicle->FileName); }
 
-void TVehicleDocument::ClearFileName()
-{
-    m_vehicle->FileName.clear();
-}
+void VehicleDocument::ClearFileName() { m_vehicle->FileName.clear(); }
 
-void TVehicleDocument::NewDesign()
+void VehicleDocument::NewDesign()
 {
     const bool wasModified = m_vehicle->Modified;
-    m_vehicle = std::make_unique<TVehicle>();
+    m_vehicle = std::make_unique<Vehicle>();
     emit designReplaced();
     if (wasModified)
         emit modifiedChanged(false);
 }
 
-QString TVehicleDocument::Open(const QString &path)
+QString VehicleDocument::Open(const QString &path)
 {
-    TLoadedDesign loaded = LoadDesignFile(ToNativePath(path));
+    LoadedDesign loaded = LoadDesignFile(ToNativePath(path));
     const bool wasModified = m_vehicle->Modified;
-    m_vehicle = std::move(loaded.Vehicle);
+    m_vehicle = std::move(loaded.Design);
     m_vehicle->FileName = ToNativePath(path);
     m_vehicle->Modified = false;
     emit designReplaced();
@@ -71,17 +55,17 @@ QString TVehicleDocument::Open(const QString &path)
     return QString::fromStdString(loaded.Warning);
 }
 
-void TVehicleDocument::SaveTo(const QString &path)
+void VehicleDocument::SaveTo(const QString &path)
 {
     // The worker gets a copy of its own: the design stays the window's alone.
-    const std::shared_ptr<const TVehicle> copy = CopyDesign(*m_vehicle);
+    const std::shared_ptr<const Vehicle> copy = CopyDesign(*m_vehicle);
     WriteWhileWindowPaints([copy, target = ToNativePath(path)] { SaveDesignFile(*copy, target); });
     m_vehicle->FileName = ToNativePath(path);
     SetModifiedFlag(false);
     emit fileUsed(path);
 }
 
-void TVehicleDocument::Adopt(std::unique_ptr<TVehicle> vehicle, const QString &fileName)
+void VehicleDocument::Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName)
 {
     const bool wasModified = m_vehicle->Modified;
     m_vehicle = std::move(vehicle);

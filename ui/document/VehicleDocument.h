@@ -5,19 +5,19 @@
 
 #include <memory>
 
-class TVehicle;
+class Vehicle;
 
 // The design lifecycle of the editor, kept apart from the window: the one current design,
 // its file name and its Modified flag, and opening and saving it through the core.
 // Undo, autosave and the recent-files list hook into its signals.
-class TVehicleDocument : public QObject {
+class VehicleDocument : public QObject {
     Q_OBJECT
 public:
-    explicit TVehicleDocument(QObject *parent = nullptr);
-    ~TVehicleDocument() override;
+    explicit VehicleDocument(QObject *parent = nullptr);
+    ~VehicleDocument() override;
 
-    TVehicle &Vehicle() { return *m_vehicle; }
-    const TVehicle &Vehicle() const { return *m_vehicle; }
+    Vehicle &Design() { return *m_vehicle; }
+    const Vehicle &Design() const { return *m_vehicle; }
 
     bool Modified() const;
     // Marks an unsaved user change.
@@ -42,7 +42,7 @@ public:
     void SaveTo(const QString &path);
     // Makes a design read from elsewhere (a recovery file) the current design, with fileName
     // as its file name and its changes unsaved.
-    void Adopt(std::unique_ptr<TVehicle> vehicle, const QString &fileName);
+    void Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName);
 
 signals:
     void modifiedChanged(bool modified);
@@ -56,5 +56,5 @@ signals:
 private:
     void SetModifiedFlag(bool modified);
 
-    std::unique_ptr<TVehicle> m_vehicle;
+    std::unique_ptr<Vehicle> m_vehicle;
 };

@@ -1,18 +1,18 @@
 #pragma once
 
-class TMovementList;
-class TVehicle;
-class TVehicleDocument;
+class MovementList;
+class Vehicle;
+class VehicleDocument;
 
 // What the pages of the main window need from it: the current design (through its
 // document) and the refresh of every result label.
-class TEditorHost {
+class EditorHost {
 public:
-    virtual ~TEditorHost() = default;
+    virtual ~EditorHost() = default;
 
-    virtual TVehicleDocument &Document() = 0;
+    virtual VehicleDocument &Document() = 0;
     // Recomputes and shows all results (top band and the General page's derived values).
     virtual void ShowResults() = 0;
     // The program-wide movement library the mode lists are filled from.
-    virtual TMovementList &MovementLibrary() = 0;
+    virtual MovementList &MovementLibrary() = 0;
 };

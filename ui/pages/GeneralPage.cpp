@@ -1,19 +1,19 @@
 #include "ui/pages/GeneralPage.h"
 
+#include "base/NumberFormat.h"
 #include "engine/DesignResults.h"
 #include "engine/ProductionTypes.h"
 #include "engine/Vehicle.h"
-#include "base/NumberFormat.h"
-#include "ui/widgets/BoxColour.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/EditorHost.h"
+#include "ui/pages/MovementPages.h"
+#include "ui/widgets/BoxColour.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
-#include "ui/pages/MovementPages.h"
 #include "ui/widgets/ResultLabel.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/document/VehicleDocument.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -30,15 +30,15 @@
 #include <optional>
 
 // How a numeric box shows its field.
-enum class TGeneralBoxFormat { Plain, Signed, Grouped1, Shortest18, General15, ShownByResults };
+enum class GeneralBoxFormat { Plain, Signed, Grouped1, Shortest18, General15, ShownByResults };
 
 // How the numeric boxes of the page read, limit and show their field.
-struct TGeneralNumberBox {
+struct GeneralNumberBox {
     const char *edit;
     const char *spin; // nullptr: no spin button
-    int32_t *(*intField)(TBaseVehicle &);
-    double *(*realField)(TBaseVehicle &);
-    TGeneralBoxFormat format;
+    int32_t *(*intField)(BaseVehicle &);
+    double *(*realField)(BaseVehicle &);
+    GeneralBoxFormat format;
     std::optional<double> editMin;
     double step;
     std::optional<double> downMin;
@@ -50,45 +50,105 @@ struct TGeneralNumberBox {
 
 namespace {
 
-#define AW_INT(field) [](TBaseVehicle &v) -> int32_t * { return &v.field; }, nullptr
-#define AW_REAL(field) nullptr, [](TBaseVehicle &v) -> double * { return &v.field; }
+#define AW_INT(field) [](BaseVehicle &v) -> int32_t * { return &v.field; }, nullptr
+#define AW_REAL(field) nullptr, [](BaseVehicle &v) -> double * { return &v.field; }
 
-const TGeneralNumberBox kNumberBoxes[] = {
-    {"eCrew", "crewSpin", AW_INT(Crew), TGeneralBoxFormat::Plain, 0, 1, 0, {}, true, false, false},
-    {"eArmor", "armorSpin", AW_INT(Armor), TGeneralBoxFormat::Plain, 1, 1, 0, {}, true, false, false},
-    {"eSensorRating", "sensorRatingSpin", AW_INT(SensorRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true,
-     false, false},
-    {"eSensorRange", "sensorRangeSpin", AW_REAL(SensorRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true,
-     false, true},
-    {"eComRating", "commRatingSpin", AW_INT(CommRating), TGeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
-    {"eComRange", "commRangeSpin", AW_REAL(CommRange), TGeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
-    {"eFiCon", "fireControlSpin", AW_INT(FireControl), TGeneralBoxFormat::Signed, -5, 1, -5, 5, true, false, false},
-    {"eDeployment", "deploymentSpin", AW_INT(Deployment), TGeneralBoxFormat::Plain, 0, 10, 0, {}, true, false, false},
-    {"eManeuver", "maneuverSpin", AW_INT(Maneuver), TGeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
-    {"eFinalSize", "finalSizeSpin", AW_INT(FinalSize), TGeneralBoxFormat::ShownByResults, 1, 1, 1, {}, true, false,
+const GeneralNumberBox kNumberBoxes[] = {
+    {"eCrew", "crewSpin", AW_INT(Crew), GeneralBoxFormat::Plain, 0, 1, 0, {}, true, false, false},
+    {"eArmor", "armorSpin", AW_INT(Armor), GeneralBoxFormat::Plain, 1, 1, 0, {}, true, false, false},
+    {"eSensorRating",
+     "sensorRatingSpin",
+     AW_INT(SensorRating),
+     GeneralBoxFormat::Signed,
+     -5,
+     1,
+     -5,
+     {},
+     true,
+     false,
      false},
-    {"eAvail", nullptr, AW_INT(Availability), TGeneralBoxFormat::Plain, {}, 0, {}, {}, false, false, false},
-    {"eCurrMult", nullptr, AW_REAL(CurrencyMultiplier), TGeneralBoxFormat::Shortest18, 0, 0, {}, {}, true, false, false},
-    {"eProCustomModel", nullptr, AW_INT(CustomProduction.CustomModelDice), TGeneralBoxFormat::Plain, -1, 0, {}, {}, true, true,
+    {"eSensorRange",
+     "sensorRangeSpin",
+     AW_REAL(SensorRange),
+     GeneralBoxFormat::Grouped1,
+     0,
+     1.0,
+     0,
+     {},
+     true,
+     false,
+     true},
+    {"eComRating", "commRatingSpin", AW_INT(CommRating), GeneralBoxFormat::Signed, -5, 1, -5, {}, true, false, false},
+    {"eComRange", "commRangeSpin", AW_REAL(CommRange), GeneralBoxFormat::Grouped1, 0, 1.0, 0, {}, true, false, true},
+    {"eFiCon", "fireControlSpin", AW_INT(FireControl), GeneralBoxFormat::Signed, -5, 1, -5, 5, true, false, false},
+    {"eDeployment", "deploymentSpin", AW_INT(Deployment), GeneralBoxFormat::Plain, 0, 10, 0, {}, true, false, false},
+    {"eManeuver", "maneuverSpin", AW_INT(Maneuver), GeneralBoxFormat::Signed, -10, 1, -10, 10, true, false, false},
+    {"eFinalSize",
+     "finalSizeSpin",
+     AW_INT(FinalSize),
+     GeneralBoxFormat::ShownByResults,
+     1,
+     1,
+     1,
+     {},
+     true,
+     false,
      false},
-    {"eProCustomIndiv", nullptr, AW_INT(CustomProduction.CustomIndivDice), TGeneralBoxFormat::Plain, 0, 0, {}, {}, true, true,
+    {"eAvail", nullptr, AW_INT(Availability), GeneralBoxFormat::Plain, {}, 0, {}, {}, false, false, false},
+    {"eCurrMult", nullptr, AW_REAL(CurrencyMultiplier), GeneralBoxFormat::Shortest18, 0, 0, {}, {}, true, false, false},
+    {"eProCustomModel",
+     nullptr,
+     AW_INT(CustomProduction.CustomModelDice),
+     GeneralBoxFormat::Plain,
+     -1,
+     0,
+     {},
+     {},
+     true,
+     true,
      false},
-    {"eProCustomMult", nullptr, AW_REAL(CustomProduction.CustomCostMultiplier), TGeneralBoxFormat::General15, 0, 0, {}, {},
-     true, true, false},
+    {"eProCustomIndiv",
+     nullptr,
+     AW_INT(CustomProduction.CustomIndivDice),
+     GeneralBoxFormat::Plain,
+     0,
+     0,
+     {},
+     {},
+     true,
+     true,
+     false},
+    {"eProCustomMult",
+     nullptr,
+     AW_REAL(CustomProduction.CustomCostMultiplier),
+     GeneralBoxFormat::General15,
+     0,
+     0,
+     {},
+     {},
+     true,
+     true,
+     false},
 };
 
 #undef AW_INT
 #undef AW_REAL
 
-QString formatBox(const TGeneralNumberBox &rule, TBaseVehicle &vehicle)
+QString formatBox(const GeneralNumberBox &rule, BaseVehicle &vehicle)
 {
     switch (rule.format) {
-    case TGeneralBoxFormat::Plain: return cp1252::ToQt(fmt::Integer(*rule.intField(vehicle)));
-    case TGeneralBoxFormat::Signed: return cp1252::ToQt(fmt::Signed(*rule.intField(vehicle)));
-    case TGeneralBoxFormat::Grouped1: return cp1252::ToQt(fmt::Grouped(*rule.realField(vehicle), 1));
-    case TGeneralBoxFormat::Shortest18: return cp1252::ToQt(fmt::Shortest(*rule.realField(vehicle), 18));
-    case TGeneralBoxFormat::General15: return cp1252::ToQt(fmt::General(*rule.realField(vehicle), 15));
-    case TGeneralBoxFormat::ShownByResults: break;
+    case GeneralBoxFormat::Plain:
+        return cp1252::ToQt(fmt::Integer(*rule.intField(vehicle)));
+    case GeneralBoxFormat::Signed:
+        return cp1252::ToQt(fmt::Signed(*rule.intField(vehicle)));
+    case GeneralBoxFormat::Grouped1:
+        return cp1252::ToQt(fmt::Grouped(*rule.realField(vehicle), 1));
+    case GeneralBoxFormat::Shortest18:
+        return cp1252::ToQt(fmt::Shortest(*rule.realField(vehicle), 18));
+    case GeneralBoxFormat::General15:
+        return cp1252::ToQt(fmt::General(*rule.realField(vehicle), 15));
+    case GeneralBoxFormat::ShownByResults:
+        break;
     }
     return {};
 }
@@ -101,15 +161,12 @@ int32_t clampToInt32(double value)
 }
 
 // The boxes whose fields a results refresh may raise (the final size box shows the results).
-bool raisedByRefresh(const TGeneralNumberBox &box)
+bool raisedByRefresh(const GeneralNumberBox &box)
 {
     return qstrcmp(box.edit, "eCrew") == 0 || qstrcmp(box.edit, "eArmor") == 0;
 }
 
-QLabel *caption(const QString &text, QWidget *parent)
-{
-    return new QLabel(text, parent);
-}
+QLabel *caption(const QString &text, QWidget *parent) { return new QLabel(text, parent); }
 
 QLineEdit *readOnlyBox(const char *name, QWidget *parent)
 {
@@ -123,49 +180,47 @@ QLineEdit *readOnlyBox(const char *name, QWidget *parent)
 
 } // namespace
 
-TGeneralPage::TGeneralPage(TEditorHost &host, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
+GeneralPage::GeneralPage(EditorHost &host, QWidget *parent) : QWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("generalPage"));
     BuildControls();
 }
 
-TGeneralPage::~TGeneralPage() = default;
+GeneralPage::~GeneralPage() = default;
 
-void TGeneralPage::BuildControls()
+void GeneralPage::BuildControls()
 {
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(4, 4, 4, 4);
     page->setSpacing(4);
 
-    m_movement = new TMovementPages(m_host, this);
+    m_movement = new MovementPages(m_host, this);
     m_movement->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     page->addWidget(m_movement);
 
     // Numeric boxes with their spin buttons, made from the table.
     auto numberEdit = [this](const char *name) {
-        for (const TGeneralNumberBox &rule : kNumberBoxes) {
+        for (const GeneralNumberBox &rule : kNumberBoxes) {
             if (qstrcmp(rule.edit, name) != 0)
                 continue;
-            const TGeneralNumberBox *box = &rule;
-            auto *edit = new TExitEdit(this);
+            const GeneralNumberBox *box = &rule;
+            auto *edit = new ExitEdit(this);
             edit->setObjectName(QString::fromLatin1(name));
-            edit->setMaximumWidth(rule.format == TGeneralBoxFormat::Grouped1 ? 76 : 48);
-            ConnectGuarded(edit, &TExitEdit::exited, this, [this, box, edit] { TakeNumber(*box, edit); });
+            edit->setMaximumWidth(rule.format == GeneralBoxFormat::Grouped1 ? 76 : 48);
+            ConnectGuarded(edit, &ExitEdit::exited, this, [this, box, edit] { TakeNumber(*box, edit); });
             m_numberEdits.emplace_back(box, edit);
-            TSpinButton *spin = nullptr;
+            SpinButton *spin = nullptr;
             if (rule.spin) {
-                spin = new TSpinButton(this);
+                spin = new SpinButton(this);
                 spin->setObjectName(QString::fromLatin1(rule.spin));
                 spin->SetBox(edit);
-                ConnectGuarded(spin, &TSpinButton::upClick, this, [this, box] { NumberSpin(*box, +1); });
-                ConnectGuarded(spin, &TSpinButton::downClick, this, [this, box] { NumberSpin(*box, -1); });
+                ConnectGuarded(spin, &SpinButton::upClick, this, [this, box] { NumberSpin(*box, +1); });
+                ConnectGuarded(spin, &SpinButton::downClick, this, [this, box] { NumberSpin(*box, -1); });
             }
             return std::make_pair(edit, spin);
         }
         Q_ASSERT_X(false, "TGeneralPage", "unknown numeric box");
-        return std::make_pair(static_cast<TExitEdit *>(nullptr), static_cast<TSpinButton *>(nullptr));
+        return std::make_pair(static_cast<ExitEdit *>(nullptr), static_cast<SpinButton *>(nullptr));
     };
     auto editWithSpin = [&](const char *name) {
         auto [edit, spin] = numberEdit(name);
@@ -178,7 +233,7 @@ void TGeneralPage::BuildControls()
         return std::make_pair(row, edit);
     };
     auto textEdit = [this](const char *name, int maxWidth) {
-        auto *edit = new TExitEdit(this);
+        auto *edit = new ExitEdit(this);
         edit->setObjectName(QString::fromLatin1(name));
         if (maxWidth > 0)
             edit->setMaximumWidth(maxWidth);
@@ -230,8 +285,8 @@ void TGeneralPage::BuildControls()
     senses->addLayout(finalSize.first, 3, 1);
     m_cbSizeType = new QComboBox(this);
     m_cbSizeType->setObjectName(QStringLiteral("cbSizeType"));
-    m_cbSizeType->addItems({QStringLiteral("Normal"), QStringLiteral("Carriage"), QStringLiteral("Emplacement"),
-                            QStringLiteral("Drone")});
+    m_cbSizeType->addItems(
+        {QStringLiteral("Normal"), QStringLiteral("Carriage"), QStringLiteral("Emplacement"), QStringLiteral("Drone")});
     auto *sizeType = new QHBoxLayout;
     sizeType->addWidget(caption(QStringLiteral("Type"), this));
     sizeType->addWidget(m_cbSizeType);
@@ -245,10 +300,10 @@ void TGeneralPage::BuildControls()
     senses->setRowStretch(6, 1);
 
     auto *results = grid();
-    m_lblMass = NewResultLabel("lblMass", TResultLook::SunkenBox, this);
-    m_lblDefaultSize = NewResultLabel("lblDefaultSize", TResultLook::SunkenBox, this);
-    m_lblDefaultCost = NewResultLabel("lblDefaultCost", TResultLook::SunkenBox, this);
-    m_lblPreProductionCost = NewResultLabel("lblPreProductionCost", TResultLook::SunkenBox, this);
+    m_lblMass = NewResultLabel("lblMass", ResultLook::SunkenBox, this);
+    m_lblDefaultSize = NewResultLabel("lblDefaultSize", ResultLook::SunkenBox, this);
+    m_lblDefaultCost = NewResultLabel("lblDefaultCost", ResultLook::SunkenBox, this);
+    m_lblPreProductionCost = NewResultLabel("lblPreProductionCost", ResultLook::SunkenBox, this);
     const std::pair<const char *, QLabel *> resultRows[] = {{"Default Mass", m_lblMass},
                                                             {"Default Size", m_lblDefaultSize},
                                                             {"Default Cost", m_lblDefaultCost},
@@ -285,7 +340,7 @@ void TGeneralPage::BuildControls()
     m_rbProStandard->setObjectName(QStringLiteral("rbProStandard"));
     m_rbProCustom = new QRadioButton(QStringLiteral("Custom"), production);
     m_rbProCustom->setObjectName(QStringLiteral("rbProCustom"));
-    m_cbProStandard = new TExitComboBox(production);
+    m_cbProStandard = new ExitComboBox(production);
     m_cbProStandard->setObjectName(QStringLiteral("cbProStandard"));
     for (int32_t type = 0; type < StandardProductionTypeCount; ++type)
         m_cbProStandard->addItem(QString::fromLatin1(StandardProductionType(type)->Name));
@@ -328,7 +383,7 @@ void TGeneralPage::BuildControls()
     m_eHeight = textEdit("eHeight", 90);
     m_eWidth = textEdit("eWidth", 90);
     m_eLength = textEdit("eLength", 90);
-    const std::pair<QString, std::pair<TExitEdit *, QString>> dims[] = {
+    const std::pair<QString, std::pair<ExitEdit *, QString>> dims[] = {
         {QStringLiteral("Combat Mass"), {m_eActualMass, QStringLiteral("kg")}},
         {QStringLiteral("Height"), {m_eHeight, QStringLiteral("m")}},
         {QStringLiteral("Width"), {m_eWidth, QStringLiteral("m")}},
@@ -350,30 +405,30 @@ void TGeneralPage::BuildControls()
     page->addStretch(1);
 
     // Text boxes.
-    ConnectGuarded(m_eCurrName, &TExitEdit::exited, this, [this] {
+    ConnectGuarded(m_eCurrName, &ExitEdit::exited, this, [this] {
         m_host.Document().SetModified();
-        m_host.Document().Vehicle().CurrencyName =
-            CutToWidth(cp1252::FromQt(m_eCurrName->text()), TBaseVehicle::CurrencyNameCapacity);
+        m_host.Document().Design().CurrencyName =
+            CutToWidth(cp1252::FromQt(m_eCurrName->text()), BaseVehicle::CurrencyNameCapacity);
         ShowGeneral();
     });
-    ConnectGuarded(m_eField, &TExitEdit::exited, this, [this] {
-        m_host.Document().Vehicle().NumberOnField =
-            CutToWidth(cp1252::FromQt(m_eField->text()), TBaseVehicle::TextCapacity);
+    ConnectGuarded(m_eField, &ExitEdit::exited, this, [this] {
+        m_host.Document().Design().NumberOnField =
+            CutToWidth(cp1252::FromQt(m_eField->text()), BaseVehicle::TextCapacity);
     });
-    const std::pair<TExitEdit *, std::string TBaseVehicle::*> freeTexts[] = {
-        {m_eActualMass, &TBaseVehicle::CombatMass},
-        {m_eHeight, &TBaseVehicle::Height},
-        {m_eWidth, &TBaseVehicle::Width},
-        {m_eLength, &TBaseVehicle::Length},
+    const std::pair<ExitEdit *, std::string BaseVehicle::*> freeTexts[] = {
+        {m_eActualMass, &BaseVehicle::CombatMass},
+        {m_eHeight, &BaseVehicle::Height},
+        {m_eWidth, &BaseVehicle::Width},
+        {m_eLength, &BaseVehicle::Length},
     };
     for (const auto &[edit, field] : freeTexts) {
         ConnectGuarded(edit, &QLineEdit::textEdited, this, [this, field = field](const QString &text) {
-            m_host.Document().Vehicle().*field = CutToWidth(cp1252::FromQt(text), TBaseVehicle::TextCapacity);
+            m_host.Document().Design().*field = CutToWidth(cp1252::FromQt(text), BaseVehicle::TextCapacity);
             m_host.Document().SetModified();
         });
     }
     ConnectGuarded(m_cbSizeType, &QComboBox::activated, this, [this](int index) {
-        m_host.Document().Vehicle().SizeType = index;
+        m_host.Document().Design().SizeType = index;
         m_host.ShowResults();
     });
 
@@ -384,22 +439,22 @@ void TGeneralPage::BuildControls()
                    [this](bool checked) { ChooseCustomProduction(checked); });
     ConnectGuarded(m_cbProStandard, &QComboBox::activated, this,
                    [this](int index) { SelectStandardProduction(index); });
-    ConnectGuarded(m_cbProStandard, &TExitComboBox::exited, this, [this] { m_host.Document().SetModified(); });
+    ConnectGuarded(m_cbProStandard, &ExitComboBox::exited, this, [this] { m_host.Document().SetModified(); });
     ConnectGuarded(m_eProCustomName, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_host.Document().Vehicle().CustomProduction.CustomName = cp1252::FromQt(text);
+        m_host.Document().Design().CustomProduction.CustomName = cp1252::FromQt(text);
     });
     ConnectGuarded(m_eProCustomDef, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_host.Document().Vehicle().CustomProduction.CustomDefinition = cp1252::FromQt(text);
+        m_host.Document().Design().CustomProduction.CustomDefinition = cp1252::FromQt(text);
     });
-    ConnectGuarded(m_eProCustomName, &TExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
-    ConnectGuarded(m_eProCustomDef, &TExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
+    ConnectGuarded(m_eProCustomName, &ExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
+    ConnectGuarded(m_eProCustomDef, &ExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
 }
 
-void TGeneralPage::ShowGeneral()
+void GeneralPage::ShowGeneral()
 {
-    TVehicle &vehicle = m_host.Document().Vehicle();
+    Vehicle &vehicle = m_host.Document().Design();
     for (const auto &[box, edit] : m_numberEdits) {
-        if (!box->production && box->format != TGeneralBoxFormat::ShownByResults)
+        if (!box->production && box->format != GeneralBoxFormat::ShownByResults)
             edit->setText(formatBox(*box, vehicle));
     }
     m_eCurrName->setText(cp1252::ToQt(vehicle.CurrencyName));
@@ -408,16 +463,17 @@ void TGeneralPage::ShowGeneral()
     m_eWidth->setText(cp1252::ToQt(vehicle.Width));
     m_eLength->setText(cp1252::ToQt(vehicle.Length));
     m_eField->setText(cp1252::ToQt(vehicle.NumberOnField));
-    for (QLineEdit *box : {static_cast<QLineEdit *>(m_eCurrName), findChild<QLineEdit *>(QStringLiteral("eCurrMult"))}) {
+    for (QLineEdit *box :
+         {static_cast<QLineEdit *>(m_eCurrName), findChild<QLineEdit *>(QStringLiteral("eCurrMult"))}) {
         box->setReadOnly(false);
         SetBoxColour(box, true);
     }
     m_host.ShowResults();
 }
 
-void TGeneralPage::ShowProduction()
+void GeneralPage::ShowProduction()
 {
-    TVehicle &vehicle = m_host.Document().Vehicle();
+    Vehicle &vehicle = m_host.Document().Design();
     NormalizeProductionType(vehicle);
     const bool custom = vehicle.ProductionType == CustomProductionType;
     QLineEdit *customBoxes[] = {m_eProCustomName, m_eProCustomDef, m_eProCustomModel, m_eProCustomIndiv,
@@ -429,7 +485,7 @@ void TGeneralPage::ShowProduction()
         m_cbProStandard->setCurrentIndex(-1);
         for (QLineEdit *box : standardBoxes)
             box->clear();
-        const TCustomProduction &production = vehicle.CustomProduction;
+        const CustomProductionSettings &production = vehicle.CustomProduction;
         m_eProCustomName->setText(cp1252::ToQt(production.CustomName));
         m_eProCustomDef->setText(cp1252::ToQt(production.CustomDefinition));
         for (const auto &[box, edit] : m_numberEdits) {
@@ -441,7 +497,7 @@ void TGeneralPage::ShowProduction()
         m_cbProStandard->setEnabled(true);
         m_cbProStandard->setCurrentIndex(vehicle.ProductionType < StandardProductionTypeCount ? vehicle.ProductionType
                                                                                               : -1);
-        const TProductionType *type = StandardProductionType(vehicle.ProductionType);
+        const ProductionType *type = StandardProductionType(vehicle.ProductionType);
         m_eProStandard->setText(type ? QString::fromLatin1(type->Remark) : QString());
         m_eProStandardModel->setText(cp1252::ToQt(ModelDicePanelText(vehicle.ProductionType)));
         m_eProStandardIndiv->setText(type ? QString::fromLatin1(type->IndivDicePanel) : QString());
@@ -456,7 +512,7 @@ void TGeneralPage::ShowProduction()
     m_host.ShowResults();
 }
 
-void TGeneralPage::ShowResultTexts(const TResultTexts &texts, int sizeType)
+void GeneralPage::ShowResultTexts(const ResultTexts &texts, int sizeType)
 {
     m_lblMass->setText(cp1252::ToQt(texts.DefaultMass));
     m_lblDefaultSize->setText(cp1252::ToQt(texts.DefaultSize));
@@ -464,16 +520,16 @@ void TGeneralPage::ShowResultTexts(const TResultTexts &texts, int sizeType)
     m_lblPreProductionCost->setText(cp1252::ToQt(texts.PreProductionCost));
     m_eFinalSize->setText(cp1252::ToQt(texts.FinalSize));
     m_cbSizeType->setCurrentIndex(sizeType >= 0 && sizeType < m_cbSizeType->count() ? sizeType : -1);
-    TVehicle &vehicle = m_host.Document().Vehicle();
+    Vehicle &vehicle = m_host.Document().Design();
     for (const auto &[box, edit] : m_numberEdits) {
         if (raisedByRefresh(*box))
             edit->setText(formatBox(*box, vehicle));
     }
 }
 
-void TGeneralPage::TakeNumber(const TGeneralNumberBox &box, TExitEdit *edit)
+void GeneralPage::TakeNumber(const GeneralNumberBox &box, ExitEdit *edit)
 {
-    TVehicle &vehicle = m_host.Document().Vehicle();
+    Vehicle &vehicle = m_host.Document().Design();
     if (box.setsModified)
         m_host.Document().SetModified();
     const std::string text = cp1252::FromQt(edit->text());
@@ -495,9 +551,9 @@ void TGeneralPage::TakeNumber(const TGeneralNumberBox &box, TExitEdit *edit)
     Redisplay(box);
 }
 
-void TGeneralPage::NumberSpin(const TGeneralNumberBox &box, int direction)
+void GeneralPage::NumberSpin(const GeneralNumberBox &box, int direction)
 {
-    TVehicle &vehicle = m_host.Document().Vehicle();
+    Vehicle &vehicle = m_host.Document().Design();
     m_host.Document().SetModified();
     auto limit = [&](double value) {
         if (direction < 0 && box.downMin)
@@ -516,7 +572,7 @@ void TGeneralPage::NumberSpin(const TGeneralNumberBox &box, int direction)
     ShowGeneral();
 }
 
-void TGeneralPage::Redisplay(const TGeneralNumberBox &box)
+void GeneralPage::Redisplay(const GeneralNumberBox &box)
 {
     if (box.production)
         ShowProduction();
@@ -524,9 +580,9 @@ void TGeneralPage::Redisplay(const TGeneralNumberBox &box)
         ShowGeneral();
 }
 
-void TGeneralPage::ChooseStandardProduction(bool checked)
+void GeneralPage::ChooseStandardProduction(bool checked)
 {
-    TVehicle &vehicle = m_host.Document().Vehicle();
+    Vehicle &vehicle = m_host.Document().Design();
     if (checked && vehicle.ProductionType >= CustomProductionType) {
         vehicle.ProductionType = 0;
         m_host.Document().SetModified();
@@ -537,9 +593,9 @@ void TGeneralPage::ChooseStandardProduction(bool checked)
     ShowProduction();
 }
 
-void TGeneralPage::ChooseCustomProduction(bool checked)
+void GeneralPage::ChooseCustomProduction(bool checked)
 {
-    TVehicle &vehicle = m_host.Document().Vehicle();
+    Vehicle &vehicle = m_host.Document().Design();
     m_host.Document().SetModified();
     if (checked && vehicle.ProductionType != CustomProductionType)
         vehicle.ProductionType = CustomProductionType;
@@ -548,8 +604,8 @@ void TGeneralPage::ChooseCustomProduction(bool checked)
     ShowProduction();
 }
 
-void TGeneralPage::SelectStandardProduction(int index)
+void GeneralPage::SelectStandardProduction(int index)
 {
-    m_host.Document().Vehicle().ProductionType = index < 0 ? CustomProductionType : index;
+    m_host.Document().Design().ProductionType = index < 0 ? CustomProductionType : index;
     ShowProduction();
 }

@@ -8,53 +8,53 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class TEditorHost;
-class TExitComboBox;
-class TExitEdit;
-class TMovementPages;
-class TSpinButton;
-struct TGeneralNumberBox;
-struct TResultTexts;
+class EditorHost;
+class ExitComboBox;
+class ExitEdit;
+class MovementPages;
+class SpinButton;
+struct GeneralNumberBox;
+struct ResultTexts;
 
 // The "General" page: the movement tabs above, and the design's scalar fields below
 // (crew, armour, sensors, communications, fire control, deployment, maneuver, final size
 // and size type, availability, number on field, production, currency, mass and
 // dimensions) with the derived values the results refresh fills in.
-class TGeneralPage : public QWidget {
+class GeneralPage : public QWidget {
     Q_OBJECT
 public:
-    explicit TGeneralPage(TEditorHost &host, QWidget *parent = nullptr);
-    ~TGeneralPage() override;
+    explicit GeneralPage(EditorHost &host, QWidget *parent = nullptr);
+    ~GeneralPage() override;
 
-    TMovementPages *MovementPages() const { return m_movement; }
+    MovementPages *MovementTabs() const { return m_movement; }
 
     // Fills every edit box from the design, then refreshes the results.
     void ShowGeneral();
     // Fills the production group from the design, then refreshes the results.
     void ShowProduction();
     // Writes the derived values of a results refresh.
-    void ShowResultTexts(const TResultTexts &texts, int sizeType);
+    void ShowResultTexts(const ResultTexts &texts, int sizeType);
 
 private:
     void BuildControls();
-    void TakeNumber(const TGeneralNumberBox &box, TExitEdit *edit);
-    void NumberSpin(const TGeneralNumberBox &box, int direction);
-    void Redisplay(const TGeneralNumberBox &box);
+    void TakeNumber(const GeneralNumberBox &box, ExitEdit *edit);
+    void NumberSpin(const GeneralNumberBox &box, int direction);
+    void Redisplay(const GeneralNumberBox &box);
     void ChooseStandardProduction(bool checked);
     void ChooseCustomProduction(bool checked);
     void SelectStandardProduction(int index);
 
-    TEditorHost &m_host;
-    TMovementPages *m_movement = nullptr;
-    std::vector<std::pair<const TGeneralNumberBox *, TExitEdit *>> m_numberEdits;
+    EditorHost &m_host;
+    MovementPages *m_movement = nullptr;
+    std::vector<std::pair<const GeneralNumberBox *, ExitEdit *>> m_numberEdits;
 
-    TExitEdit *m_eCurrName = nullptr;
-    TExitEdit *m_eField = nullptr;
-    TExitEdit *m_eActualMass = nullptr;
-    TExitEdit *m_eHeight = nullptr;
-    TExitEdit *m_eWidth = nullptr;
-    TExitEdit *m_eLength = nullptr;
-    TExitEdit *m_eFinalSize = nullptr;
+    ExitEdit *m_eCurrName = nullptr;
+    ExitEdit *m_eField = nullptr;
+    ExitEdit *m_eActualMass = nullptr;
+    ExitEdit *m_eHeight = nullptr;
+    ExitEdit *m_eWidth = nullptr;
+    ExitEdit *m_eLength = nullptr;
+    ExitEdit *m_eFinalSize = nullptr;
     QComboBox *m_cbSizeType = nullptr;
     QLabel *m_lblMass = nullptr;
     QLabel *m_lblDefaultSize = nullptr;
@@ -63,14 +63,14 @@ private:
 
     QRadioButton *m_rbProStandard = nullptr;
     QRadioButton *m_rbProCustom = nullptr;
-    TExitComboBox *m_cbProStandard = nullptr;
+    ExitComboBox *m_cbProStandard = nullptr;
     QLineEdit *m_eProStandard = nullptr;
     QLineEdit *m_eProStandardModel = nullptr;
     QLineEdit *m_eProStandardIndiv = nullptr;
     QLineEdit *m_eProStandardMult = nullptr;
-    TExitEdit *m_eProCustomName = nullptr;
-    TExitEdit *m_eProCustomDef = nullptr;
-    TExitEdit *m_eProCustomModel = nullptr;
-    TExitEdit *m_eProCustomIndiv = nullptr;
-    TExitEdit *m_eProCustomMult = nullptr;
+    ExitEdit *m_eProCustomName = nullptr;
+    ExitEdit *m_eProCustomDef = nullptr;
+    ExitEdit *m_eProCustomModel = nullptr;
+    ExitEdit *m_eProCustomIndiv = nullptr;
+    ExitEdit *m_eProCustomMult = nullptr;
 };

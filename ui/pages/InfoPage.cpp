@@ -5,16 +5,16 @@
 #include "storage/DropDownLists.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/widgets/Cp1252Validator.h"
+#include "ui/ProgramData.h"
 #include "ui/dialogs/DialogProvider.h"
+#include "ui/document/PictureFile.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/EditorHost.h"
+#include "ui/widgets/Cp1252Validator.h"
 #include "ui/widgets/MemoBox.h"
 #include "ui/widgets/MemoText.h"
 #include "ui/widgets/PaneSplitter.h"
-#include "ui/document/PictureFile.h"
-#include "ui/ProgramData.h"
 #include "ui/widgets/PictureView.h"
-#include "ui/document/VehicleDocument.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -25,30 +25,30 @@
 #include <QVBoxLayout>
 
 // One text field of the design, its box or memo and its caption.
-struct TInfoText {
+struct InfoText {
     const char *caption;
     const char *control;
-    std::string TBaseVehicle::*field;
+    std::string BaseVehicle::*field;
 };
 
 namespace {
 
 // In the order of the drop-down lists.
-const TInfoText kBoxes[TInfoPage::BoxCount] = {
-    {"Vehicle Type", "cbxInfoVehType", &TBaseVehicle::VehicleType},
-    {"Vehicle Use", "cbxInfoVehUse", &TBaseVehicle::VehicleUse},
-    {"Manufacturer", "cbxInfoManufacture", &TBaseVehicle::Manufacturer},
-    {"Affilliation", "cbxInfoAffilliation", &TBaseVehicle::Affiliation},
-    {"Engine Type", "cbxInfoEngineType", &TBaseVehicle::EngineType},
-    {"Engine Output", "cbxInfoEngineOutPut", &TBaseVehicle::EngineOutput},
-    {"Armor Material", "cbxInfoArmorMaterial", &TBaseVehicle::ArmorMaterial},
-    {"Armor Thickness", "cbxInfoArmorThickness", &TBaseVehicle::ArmorThickness},
+const InfoText kBoxes[InfoPage::BoxCount] = {
+    {"Vehicle Type", "cbxInfoVehType", &BaseVehicle::VehicleType},
+    {"Vehicle Use", "cbxInfoVehUse", &BaseVehicle::VehicleUse},
+    {"Manufacturer", "cbxInfoManufacture", &BaseVehicle::Manufacturer},
+    {"Affilliation", "cbxInfoAffilliation", &BaseVehicle::Affiliation},
+    {"Engine Type", "cbxInfoEngineType", &BaseVehicle::EngineType},
+    {"Engine Output", "cbxInfoEngineOutPut", &BaseVehicle::EngineOutput},
+    {"Armor Material", "cbxInfoArmorMaterial", &BaseVehicle::ArmorMaterial},
+    {"Armor Thickness", "cbxInfoArmorThickness", &BaseVehicle::ArmorThickness},
 };
 
-const TInfoText kNotes[] = {
-    {"General", "descriptionMemo", &TBaseVehicle::Description},
-    {"History", "historyMemo", &TBaseVehicle::History},
-    {"Extra", "memoExtra", &TBaseVehicle::Extra},
+const InfoText kNotes[] = {
+    {"General", "descriptionMemo", &BaseVehicle::Description},
+    {"History", "historyMemo", &BaseVehicle::History},
+    {"Extra", "memoExtra", &BaseVehicle::Extra},
 };
 
 constexpr int kDefaultNotesWidth = 300;
@@ -56,13 +56,10 @@ const QString kRemoveQuestion = QStringLiteral("Do you wish to remove the pictur
 
 } // namespace
 
-TInfoPage::TInfoPage(TEditorHost &host, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
+InfoPage::InfoPage(EditorHost &host, QWidget *parent) : QWidget(parent), m_host(host)
 {
     QWidget *notes = BuildNotes();
-    auto *splitter =
-        new TPaneSplitter(notes, BuildPicture(), TPaneSplitter::TKeptSide::Left, kDefaultNotesWidth, this);
+    auto *splitter = new PaneSplitter(notes, BuildPicture(), PaneSplitter::KeptSide::Left, kDefaultNotesWidth, this);
     splitter->Handle()->setObjectName(QStringLiteral("infoSplitter"));
 
     auto *layout = new QVBoxLayout(this);
@@ -71,18 +68,18 @@ TInfoPage::TInfoPage(TEditorHost &host, QWidget *parent)
     layout->addWidget(splitter, 1);
 }
 
-QWidget *TInfoPage::BuildBoxes()
+QWidget *InfoPage::BuildBoxes()
 {
     auto *panel = new QWidget(this);
     auto *grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(3);
     for (int i = 0; i < BoxCount; ++i) {
-        const TInfoText &text = kBoxes[i];
+        const InfoText &text = kBoxes[i];
         auto *box = new QComboBox(panel);
         box->setObjectName(QString::fromLatin1(text.control));
         box->setEditable(true);
-        box->setValidator(new TCp1252Validator(box));
+        box->setValidator(new Cp1252Validator(box));
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(12);
@@ -98,7 +95,7 @@ QWidget *TInfoPage::BuildBoxes()
             if (m_showing)
                 return;
             m_host.Document().SetModified();
-            m_host.Document().Vehicle().*text.field = CutToWidth(cp1252::FromQt(typed), TBaseVehicle::TextCapacity);
+            m_host.Document().Design().*text.field = CutToWidth(cp1252::FromQt(typed), BaseVehicle::TextCapacity);
         });
     }
     grid->setColumnStretch(1, 1);
@@ -106,13 +103,13 @@ QWidget *TInfoPage::BuildBoxes()
     return panel;
 }
 
-QWidget *TInfoPage::BuildNotes()
+QWidget *InfoPage::BuildNotes()
 {
     m_notePages = new QTabWidget;
     m_notePages->setObjectName(QStringLiteral("notePages"));
     for (size_t i = 0; i < m_notes.size(); ++i) {
-        const TInfoText &text = kNotes[i];
-        auto *memo = new TMemoBox;
+        const InfoText &text = kNotes[i];
+        auto *memo = new MemoBox;
         memo->setObjectName(QString::fromLatin1(text.control));
         m_notes[i] = memo;
         m_notePages->addTab(memo, QString::fromLatin1(text.caption));
@@ -120,13 +117,13 @@ QWidget *TInfoPage::BuildNotes()
             if (m_showing)
                 return;
             m_host.Document().SetModified();
-            m_host.Document().Vehicle().*text.field = StoredMemoText(memo->toPlainText());
+            m_host.Document().Design().*text.field = StoredMemoText(memo->toPlainText());
         });
     }
     return m_notePages;
 }
 
-QWidget *TInfoPage::BuildPicture()
+QWidget *InfoPage::BuildPicture()
 {
     auto *pane = new QWidget;
     auto *panel = new QLabel(QStringLiteral("Double Click to change"), pane);
@@ -134,7 +131,7 @@ QWidget *TInfoPage::BuildPicture()
     panel->setAlignment(Qt::AlignCenter);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setMinimumSize(120, 120);
-    m_picture = new TPictureView(panel);
+    m_picture = new PictureView(panel);
     m_picture->setObjectName(QStringLiteral("pmPicture"));
     m_picture->SetCenter(true);
     auto *panelLayout = new QVBoxLayout(panel);
@@ -148,17 +145,17 @@ QWidget *TInfoPage::BuildPicture()
     layout->addWidget(panel, 1);
     layout->addWidget(hint);
 
-    ConnectGuarded(m_picture, &TPictureView::doubleClicked, this, [this] { ChoosePicture(); });
-    ConnectGuarded(m_picture, &TPictureView::mouseReleased, this, [this](Qt::MouseButton button) {
+    ConnectGuarded(m_picture, &PictureView::doubleClicked, this, [this] { ChoosePicture(); });
+    ConnectGuarded(m_picture, &PictureView::mouseReleased, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
             pmPictureRightUp();
     });
     return pane;
 }
 
-void TInfoPage::LoadDropDownLists()
+void InfoPage::LoadDropDownLists()
 {
-    const TDropDownLists lists = SplitDropDownLists(ProgramData().DropDownText());
+    const DropDownLists lists = SplitDropDownLists(CurrentProgramData().DropDownText());
     m_showing = true;
     for (size_t i = 0; i < m_boxes.size(); ++i) {
         QComboBox *box = m_boxes[i];
@@ -171,9 +168,9 @@ void TInfoPage::LoadDropDownLists()
     ShowTexts();
 }
 
-void TInfoPage::ShowTexts()
+void InfoPage::ShowTexts()
 {
-    const TVehicle &vehicle = m_host.Document().Vehicle();
+    const Vehicle &vehicle = m_host.Document().Design();
     m_showing = true;
     for (size_t i = 0; i < m_boxes.size(); ++i)
         m_boxes[i]->setEditText(cp1252::ToQt(vehicle.*kBoxes[i].field));
@@ -182,15 +179,15 @@ void TInfoPage::ShowTexts()
     m_showing = false;
 }
 
-void TInfoPage::ShowInfo()
+void InfoPage::ShowInfo()
 {
     ShowTexts();
     ShowPicture();
 }
 
-void TInfoPage::ShowPicture()
+void InfoPage::ShowPicture()
 {
-    const std::vector<uint8_t> &bytes = m_host.Document().Vehicle().Picture;
+    const std::vector<uint8_t> &bytes = m_host.Document().Design().Picture;
     if (bytes.empty()) {
         m_picture->SetPicture(QImage());
         m_picture->SetStretch(false);
@@ -200,9 +197,9 @@ void TInfoPage::ShowPicture()
     m_picture->SetPicture(PictureFromDesign(bytes));
 }
 
-void TInfoPage::ChoosePicture()
+void InfoPage::ChoosePicture()
 {
-    TFileDialogOptions pictureDialog;
+    FileDialogOptions pictureDialog;
     pictureDialog.filter = PictureDialogFilter();
     pictureDialog.mustExist = true;
     const QString path = Dialogs().OpenFileName(this, pictureDialog);
@@ -214,7 +211,7 @@ void TInfoPage::ChoosePicture()
                                                        "show. Scale it down to fit %3 x %3 pixels before it is stored?")
                                             .arg(size.width())
                                             .arg(size.height())
-                                            .arg(kShownPictureSide)) == TDialogAnswer::Yes;
+                                            .arg(kShownPictureSide)) == DialogAnswer::Yes;
     };
     QString problem;
     std::vector<uint8_t> bytes = PictureForDesign(path, problem, scaleDown);
@@ -222,18 +219,18 @@ void TInfoPage::ChoosePicture()
         Dialogs().ShowError(this, problem);
         return;
     }
-    m_host.Document().Vehicle().Picture = std::move(bytes);
+    m_host.Document().Design().Picture = std::move(bytes);
     m_host.Document().SetModified();
     ShowPicture();
 }
 
-void TInfoPage::pmPictureRightUp()
+void InfoPage::pmPictureRightUp()
 {
-    if (m_host.Document().Vehicle().Picture.empty())
+    if (m_host.Document().Design().Picture.empty())
         return;
-    if (Dialogs().AskYesNo(this, kRemoveQuestion) != TDialogAnswer::Yes)
+    if (Dialogs().AskYesNo(this, kRemoveQuestion) != DialogAnswer::Yes)
         return;
-    m_host.Document().Vehicle().Picture.clear();
+    m_host.Document().Design().Picture.clear();
     m_host.Document().SetModified();
     ShowPicture();
 }

@@ -9,20 +9,20 @@
 class QComboBox;
 class QPlainTextEdit;
 class QTabWidget;
-class TEditorHost;
-class TPictureView;
-struct TInfoText;
+class EditorHost;
+class PictureView;
+struct InfoText;
 
 // The "Info" page: the design's descriptive data, which no calculation reads but the
 // sheets print. Eight classification texts in editable combo boxes whose suggestions come
 // from the drop-down lists, three notes (general description, history, extra) and the
 // picture: double-click to load one, right-click to remove it.
-class TInfoPage : public QWidget, public TEditorPage {
+class InfoPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     static constexpr int BoxCount = 8;
 
-    explicit TInfoPage(TEditorHost &host, QWidget *parent = nullptr);
+    explicit InfoPage(EditorHost &host, QWidget *parent = nullptr);
 
     // Opening the page runs ShowInfo.
     void ShowPage() override { ShowInfo(); }
@@ -38,7 +38,7 @@ public:
     void pmPictureRightUp();
 
     QComboBox *Box(int index) const { return m_boxes[static_cast<size_t>(index)]; }
-    TPictureView *Picture() const { return m_picture; }
+    PictureView *Picture() const { return m_picture; }
 
 private:
     QWidget *BuildBoxes();
@@ -46,10 +46,10 @@ private:
     QWidget *BuildPicture();
     void ShowTexts();
 
-    TEditorHost &m_host;
+    EditorHost &m_host;
     bool m_showing = false;
     std::array<QComboBox *, BoxCount> m_boxes{};
     std::array<QPlainTextEdit *, 3> m_notes{};
     QTabWidget *m_notePages = nullptr;
-    TPictureView *m_picture = nullptr;
+    PictureView *m_picture = nullptr;
 };

@@ -7,21 +7,17 @@
 #include "storage/Libraries.h"
 #include "ui/CommandGuard.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/pages/EditorHost.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/EditorHost.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TLemonDicePanel::TLemonDicePanel(TEditorHost &host, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
-    , m_generatorSource(ClockSeededGenerator)
-    , m_modelDice(new QLabel(this))
-    , m_roll(new QPushButton(QStringLiteral("Roll Lemon Dice"), this))
-    , m_rollList(new QListWidget(this))
+LemonDicePanel::LemonDicePanel(EditorHost &host, QWidget *parent)
+    : QWidget(parent), m_host(host), m_generatorSource(ClockSeededGenerator), m_modelDice(new QLabel(this)),
+      m_roll(new QPushButton(QStringLiteral("Roll Lemon Dice"), this)), m_rollList(new QListWidget(this))
 {
     m_modelDice->setObjectName(QStringLiteral("lModelDice"));
     QFont bold = m_modelDice->font();
@@ -51,17 +47,14 @@ TLemonDicePanel::TLemonDicePanel(TEditorHost &host, QWidget *parent)
     ConnectGuarded(m_roll, &QPushButton::clicked, this, [this] { RollDice(); });
 }
 
-void TLemonDicePanel::ShowModelDice(int dice)
-{
-    m_modelDice->setText(QString::number(dice));
-}
+void LemonDicePanel::ShowModelDice(int dice) { m_modelDice->setText(QString::number(dice)); }
 
-void TLemonDicePanel::RollDice()
+void LemonDicePanel::RollDice()
 {
     std::mt19937 generator = m_generatorSource();
     m_rollList->clear();
     m_host.Document().SetModified();
-    TVehicle &vehicle = m_host.Document().Vehicle();
+    Vehicle &vehicle = m_host.Document().Design();
     const int32_t dice = ModelLemonDice(vehicle);
     if (dice > kMostLemonDice) {
         Dialogs().ShowError(this, QStringLiteral("%1 lemon dice are too many to roll; at most %2 are rolled at once.")
@@ -70,8 +63,8 @@ void TLemonDicePanel::RollDice()
         emit rolled();
         return;
     }
-    const TPerkList &defects = Libraries().Defects;
-    const TLemonDiceRoll roll = RollLemonDice(dice, defects.Count(), generator);
+    const PerkList &defects = SharedLibraries().Defects;
+    const LemonDiceRoll roll = RollLemonDice(dice, defects.Count(), generator);
     for (int value : roll.Dice)
         m_rollList->addItem(QString::number(value));
     for (int index : roll.DefectIndexes)

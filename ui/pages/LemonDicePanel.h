@@ -8,21 +8,21 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
-class TEditorHost;
+class EditorHost;
 
 // The Defects tab's lemon dice: the design's model lemon dice (`lModelDice`), the
 // "Roll Lemon Dice" button and the dice of the last roll (`RollList`). Every 6 rolled
 // adds a random one of the fixed defects to the design.
-class TLemonDicePanel : public QWidget {
+class LemonDicePanel : public QWidget {
     Q_OBJECT
 public:
-    using TGeneratorSource = std::function<std::mt19937()>;
+    using GeneratorSource = std::function<std::mt19937()>;
 
-    explicit TLemonDicePanel(TEditorHost &host, QWidget *parent = nullptr);
+    explicit LemonDicePanel(EditorHost &host, QWidget *parent = nullptr);
 
     void ShowModelDice(int dice);
     // Each roll takes a fresh generator from source (by default seeded from the clock).
-    void SetGeneratorSource(TGeneratorSource source) { m_generatorSource = std::move(source); }
+    void SetGeneratorSource(GeneratorSource source) { m_generatorSource = std::move(source); }
 
     void RollDice();
 
@@ -33,8 +33,8 @@ signals:
     void rolled();
 
 private:
-    TEditorHost &m_host;
-    TGeneratorSource m_generatorSource;
+    EditorHost &m_host;
+    GeneratorSource m_generatorSource;
     QLabel *m_modelDice;
     QPushButton *m_roll;
     QListWidget *m_rollList;

@@ -10,9 +10,7 @@
 #include <QPointer>
 #include <QTableWidget>
 
-TLibraryFilter::TLibraryFilter(const QString &caption, QWidget *parent)
-    : QWidget(parent)
-    , m_edit(new QLineEdit(this))
+LibraryFilter::LibraryFilter(const QString &caption, QWidget *parent) : QWidget(parent), m_edit(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("pnlLibraryFilter"));
     m_edit->setObjectName(QStringLiteral("eLibraryFilter"));
@@ -27,17 +25,11 @@ TLibraryFilter::TLibraryFilter(const QString &caption, QWidget *parent)
     ConnectGuarded(m_edit, &QLineEdit::textChanged, this, [this] { ApplyAll(); });
 }
 
-QString TLibraryFilter::Text() const
-{
-    return m_edit->text();
-}
+QString LibraryFilter::Text() const { return m_edit->text(); }
 
-void TLibraryFilter::SetText(const QString &text)
-{
-    m_edit->setText(text);
-}
+void LibraryFilter::SetText(const QString &text) { m_edit->setText(text); }
 
-bool TLibraryFilter::Matches(const QString &filter, const QStringList &texts)
+bool LibraryFilter::Matches(const QString &filter, const QStringList &texts)
 {
     const QString wanted = filter.trimmed();
     if (wanted.isEmpty())
@@ -49,17 +41,11 @@ bool TLibraryFilter::Matches(const QString &filter, const QStringList &texts)
     return false;
 }
 
-void TLibraryFilter::AddGrid(QTableWidget *grid, std::vector<int> columns)
-{
-    Attach({grid, std::move(columns)});
-}
+void LibraryFilter::AddGrid(QTableWidget *grid, std::vector<int> columns) { Attach({grid, std::move(columns)}); }
 
-void TLibraryFilter::AddList(QListWidget *list)
-{
-    Attach({list, {}});
-}
+void LibraryFilter::AddList(QListWidget *list) { Attach({list, {}}); }
 
-void TLibraryFilter::Attach(const TTarget &target)
+void LibraryFilter::Attach(const Target &target)
 {
     m_targets.push_back(target);
     QAbstractItemModel *model = target.view->model();
@@ -88,7 +74,7 @@ void TLibraryFilter::Attach(const TTarget &target)
     Apply(target);
 }
 
-QStringList TLibraryFilter::RowTexts(const TTarget &target, int row) const
+QStringList LibraryFilter::RowTexts(const Target &target, int row) const
 {
     QStringList texts;
     if (auto *list = qobject_cast<QListWidget *>(target.view)) {
@@ -103,14 +89,14 @@ QStringList TLibraryFilter::RowTexts(const TTarget &target, int row) const
     return texts;
 }
 
-bool TLibraryFilter::IsHidden(const TTarget &target, int row) const
+bool LibraryFilter::IsHidden(const Target &target, int row) const
 {
     if (auto *list = qobject_cast<QListWidget *>(target.view))
         return list->isRowHidden(row);
     return static_cast<QTableWidget *>(target.view)->isRowHidden(row);
 }
 
-void TLibraryFilter::SetHidden(const TTarget &target, int row, bool hidden)
+void LibraryFilter::SetHidden(const Target &target, int row, bool hidden)
 {
     if (IsHidden(target, row) == hidden)
         return;
@@ -120,14 +106,14 @@ void TLibraryFilter::SetHidden(const TTarget &target, int row, bool hidden)
         static_cast<QTableWidget *>(target.view)->setRowHidden(row, hidden);
 }
 
-void TLibraryFilter::ApplyRow(const TTarget &target, int row)
+void LibraryFilter::ApplyRow(const Target &target, int row)
 {
     SetHidden(target, row, !Matches(Text(), RowTexts(target, row)));
     if (row == target.view->currentIndex().row())
         KeepCurrentVisible(target);
 }
 
-void TLibraryFilter::Apply(const TTarget &target, bool selectWhenNone)
+void LibraryFilter::Apply(const Target &target, bool selectWhenNone)
 {
     const int rows = target.view->model()->rowCount();
     for (int row = 0; row < rows; ++row)
@@ -135,14 +121,14 @@ void TLibraryFilter::Apply(const TTarget &target, bool selectWhenNone)
     KeepCurrentVisible(target, selectWhenNone);
 }
 
-void TLibraryFilter::ApplyAll()
+void LibraryFilter::ApplyAll()
 {
     // A new filter text: the first row shown is selected, as a freshly filled library has it.
-    for (const TTarget &target : m_targets)
+    for (const Target &target : m_targets)
         Apply(target, true);
 }
 
-void TLibraryFilter::KeepCurrentVisible(const TTarget &target, bool selectWhenNone)
+void LibraryFilter::KeepCurrentVisible(const Target &target, bool selectWhenNone)
 {
     QAbstractItemView *view = target.view;
     const QModelIndex current = view->currentIndex();

@@ -13,10 +13,10 @@ class QTableWidget;
 // texts contain the typed text (case-insensitive). The text holds for all of them at once,
 // so it stays while the user switches between library tabs, and it is applied again when a
 // list is refilled. A row hidden by the filter is never the selected one.
-class TLibraryFilter : public QWidget {
+class LibraryFilter : public QWidget {
     Q_OBJECT
 public:
-    explicit TLibraryFilter(const QString &caption, QWidget *parent = nullptr);
+    explicit LibraryFilter(const QString &caption, QWidget *parent = nullptr);
 
     // A grid searched in the given columns (for weapons: code, name and special codes).
     void AddGrid(QTableWidget *grid, std::vector<int> columns);
@@ -31,22 +31,22 @@ public:
     static bool Matches(const QString &filter, const QStringList &texts);
 
 private:
-    struct TTarget {
+    struct Target {
         QAbstractItemView *view;
         std::vector<int> columns; // empty for a list box
     };
 
-    void Attach(const TTarget &target);
-    void ApplyRow(const TTarget &target, int row);
+    void Attach(const Target &target);
+    void ApplyRow(const Target &target, int row);
     void ApplyAll();
-    void Apply(const TTarget &target, bool selectWhenNone = false);
+    void Apply(const Target &target, bool selectWhenNone = false);
     // Moves the selection off a hidden row: to the first row shown, or to none. With
     // selectWhenNone a list without a selection gets the first row shown as well.
-    void KeepCurrentVisible(const TTarget &target, bool selectWhenNone = false);
-    QStringList RowTexts(const TTarget &target, int row) const;
-    bool IsHidden(const TTarget &target, int row) const;
-    void SetHidden(const TTarget &target, int row, bool hidden);
+    void KeepCurrentVisible(const Target &target, bool selectWhenNone = false);
+    QStringList RowTexts(const Target &target, int row) const;
+    bool IsHidden(const Target &target, int row) const;
+    void SetHidden(const Target &target, int row, bool hidden);
 
     QLineEdit *m_edit;
-    std::vector<TTarget> m_targets;
+    std::vector<Target> m_targets;
 };

@@ -1,9 +1,9 @@
 #include "ui/pages/LibraryTooltip.h"
 
+#include "base/NumberFormat.h"
 #include "engine/DesignFields.h"
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
-#include "base/NumberFormat.h"
 #include "ui/Cp1252.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/UndoSnapshot.h"
@@ -18,7 +18,7 @@
 namespace {
 
 // The record's fields as name and shown value, in record order.
-struct TFieldLister {
+struct FieldLister {
     QList<QPair<QString, QString>> &fields;
     QString prefix;
 
@@ -26,7 +26,7 @@ struct TFieldLister {
     void operator()(const char *name, int32_t value) { add(name, QString::number(value)); }
     void operator()(const char *name, double value) { add(name, cp1252::ToQt(fmt::General(value))); }
     void operator()(const char *name, bool value) { add(name, value ? QStringLiteral("Yes") : QStringLiteral("No")); }
-    void operator()(const char *name, TTextField<const std::string> text)
+    void operator()(const char *name, TextField<const std::string> text)
     {
         add(name, cp1252::ToQt(text.Value).toHtmlEscaped());
     }
@@ -43,25 +43,23 @@ struct TFieldLister {
 
 } // namespace
 
-TLibraryTooltip::TLibraryTooltip(TWeaponLibraryTabs &libraries, TDesignSource design)
-    : QObject(&libraries)
-    , m_libraries(libraries)
-    , m_design(std::move(design))
+LibraryTooltip::LibraryTooltip(WeaponLibraryTabs &libraries, DesignSource design)
+    : QObject(&libraries), m_libraries(libraries), m_design(std::move(design))
 {
     for (int type = 0; type < kWeaponTypeCount; ++type)
         libraries.Grid(type)->viewport()->installEventFilter(this);
 }
 
-QString TLibraryTooltip::Text(const TWeaponRecord &record, const TBaseVehicle &design)
+QString LibraryTooltip::Text(const WeaponRecord &record, const BaseVehicle &design)
 {
     QList<QPair<QString, QString>> fields;
-    ForEachWeaponField(record, TFieldLister{fields, {}});
-    ForEachAmmoSectionField(record.BaseAmmo, TFieldLister{fields, QStringLiteral("Base Ammo ")});
+    ForEachWeaponField(record, FieldLister{fields, {}});
+    ForEachAmmoSectionField(record.BaseAmmo, FieldLister{fields, QStringLiteral("Base Ammo ")});
 
     // The rules run on copies: the design on show is not touched.
-    std::unique_ptr<TVehicle> without = CopyDesign(design);
+    std::unique_ptr<Vehicle> without = CopyDesign(design);
     const double before = ComputeResults(*without).ThreatValue;
-    std::unique_ptr<TVehicle> with = CopyDesign(design);
+    std::unique_ptr<Vehicle> with = CopyDesign(design);
     with->Weapons->AddRecord(record);
     const double after = ComputeResults(*with).ThreatValue;
     const double added = after - before;
@@ -82,7 +80,7 @@ QString TLibraryTooltip::Text(const TWeaponRecord &record, const TBaseVehicle &d
     return text;
 }
 
-bool TLibraryTooltip::eventFilter(QObject *watched, QEvent *event)
+bool LibraryTooltip::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)
         return QObject::eventFilter(watched, event);
@@ -91,7 +89,7 @@ bool TLibraryTooltip::eventFilter(QObject *watched, QEvent *event)
     if (type < 0 || type >= kWeaponTypeCount || watched != m_libraries.Grid(type)->viewport())
         return false;
     const int row = m_libraries.Grid(type)->rowAt(help->pos().y());
-    const TBaseWeaponList &library = WeaponLibraries().WeaponLibrary(type);
+    const BaseWeaponList &library = CurrentWeaponLibraries().WeaponLibrary(type);
     if (row < 0 || row >= library.Count()) {
         QToolTip::hideText();
         event->ignore();

@@ -6,26 +6,26 @@
 #include <functional>
 
 class QTableWidget;
-class TBaseVehicle;
-class TWeaponLibraryTabs;
-struct TWeaponRecord;
+class BaseVehicle;
+class WeaponLibraryTabs;
+struct WeaponRecord;
 
 // The tooltip of a weapon library row: the weapon's whole record and the threat value it
 // would add to the current design, worked out by the rules on a copy of the design.
-class TLibraryTooltip : public QObject {
+class LibraryTooltip : public QObject {
     Q_OBJECT
 public:
-    using TDesignSource = std::function<const TBaseVehicle &()>;
+    using DesignSource = std::function<const BaseVehicle &()>;
 
-    TLibraryTooltip(TWeaponLibraryTabs &libraries, TDesignSource design);
+    LibraryTooltip(WeaponLibraryTabs &libraries, DesignSource design);
 
     // The tooltip text (rich text) for a library record and a design.
-    static QString Text(const TWeaponRecord &record, const TBaseVehicle &design);
+    static QString Text(const WeaponRecord &record, const BaseVehicle &design);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TWeaponLibraryTabs &m_libraries;
-    TDesignSource m_design;
+    WeaponLibraryTabs &m_libraries;
+    DesignSource m_design;
 };

@@ -6,12 +6,12 @@
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
+#include "ui/dialogs/MovementEditorDialog.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/EditorHost.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
-#include "ui/dialogs/MovementEditorDialog.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/document/VehicleDocument.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,10 +21,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
-TMovementPages::TMovementPages(TEditorHost &host, QWidget *parent)
-    : QTabWidget(parent)
-    , m_host(host)
+MovementPages::MovementPages(EditorHost &host, QWidget *parent) : QTabWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("movementTabs"));
     addTab(BuildSystemTab(QStringLiteral("Pri"), QStringLiteral("Maneuver Modifier"), m_views[0]),
@@ -39,23 +36,22 @@ TMovementPages::TMovementPages(TEditorHost &host, QWidget *parent)
     ConnectSystem(1);
 }
 
-QWidget *TMovementPages::BuildSystemTab(const QString &prefix, const QString &maneuverCaption,
-                                        TMovementSystemView &view)
+QWidget *MovementPages::BuildSystemTab(const QString &prefix, const QString &maneuverCaption, MovementSystemView &view)
 {
     auto *tab = new QWidget(this);
     view.withNone = true;
-    view.mode = new TExitComboBox(tab);
+    view.mode = new ExitComboBox(tab);
     view.mode->setObjectName(QStringLiteral("cbx%1Mode").arg(prefix));
     view.mode->setInsertPolicy(QComboBox::NoInsert);
     view.mode->setMinimumWidth(120);
-    view.topKph = TMovementSystemView::MakeBox(QStringLiteral("e%1TopKPH").arg(prefix), tab);
-    view.topMp = TMovementSystemView::MakeBox(QStringLiteral("e%1TopMP").arg(prefix), tab);
-    view.stallMp = TMovementSystemView::MakeBox(QStringLiteral("e%1StallMP").arg(prefix), tab);
-    view.stallKph = TMovementSystemView::MakeBox(QStringLiteral("e%1StallKPH").arg(prefix), tab);
-    view.comMp = TMovementSystemView::MakeBox(QStringLiteral("e%1ComMP").arg(prefix), tab, true);
-    view.comKph = TMovementSystemView::MakeBox(QStringLiteral("e%1ComKPH").arg(prefix), tab, true);
-    view.man = TMovementSystemView::MakeBox(QStringLiteral("e%1Man").arg(prefix), tab);
-    view.manSpin = new TSpinButton(tab);
+    view.topKph = MovementSystemView::MakeBox(QStringLiteral("e%1TopKPH").arg(prefix), tab);
+    view.topMp = MovementSystemView::MakeBox(QStringLiteral("e%1TopMP").arg(prefix), tab);
+    view.stallMp = MovementSystemView::MakeBox(QStringLiteral("e%1StallMP").arg(prefix), tab);
+    view.stallKph = MovementSystemView::MakeBox(QStringLiteral("e%1StallKPH").arg(prefix), tab);
+    view.comMp = MovementSystemView::MakeBox(QStringLiteral("e%1ComMP").arg(prefix), tab, true);
+    view.comKph = MovementSystemView::MakeBox(QStringLiteral("e%1ComKPH").arg(prefix), tab, true);
+    view.man = MovementSystemView::MakeBox(QStringLiteral("e%1Man").arg(prefix), tab);
+    view.manSpin = new SpinButton(tab);
     view.manSpin->setObjectName(QStringLiteral("sb%1Man").arg(prefix));
     view.air = new QCheckBox(QStringLiteral("Flight"), tab);
     view.air->setObjectName(QStringLiteral("cbx%1Air").arg(prefix));
@@ -98,7 +94,7 @@ QWidget *TMovementPages::BuildSystemTab(const QString &prefix, const QString &ma
     return tab;
 }
 
-QWidget *TMovementPages::BuildMoreTab()
+QWidget *MovementPages::BuildMoreTab()
 {
     auto *tab = new QWidget(this);
     m_systemList = new QListWidget(tab);
@@ -110,7 +106,7 @@ QWidget *TMovementPages::BuildMoreTab()
     m_deleteSystemButton->setObjectName(QStringLiteral("btnMovDelete"));
     m_editSystemButton = new QPushButton(QStringLiteral("Edit"), tab);
     m_editSystemButton->setObjectName(QStringLiteral("btnMovEdit"));
-    m_moveSystemSpin = new TSpinButton(tab);
+    m_moveSystemSpin = new SpinButton(tab);
     m_moveSystemSpin->setObjectName(QStringLiteral("sbtnMov"));
 
     auto *buttons = new QVBoxLayout;
@@ -128,29 +124,29 @@ QWidget *TMovementPages::BuildMoreTab()
     ConnectGuarded(m_deleteSystemButton, &QPushButton::clicked, this, [this] { DeleteMovementSystem(); });
     ConnectGuarded(m_editSystemButton, &QPushButton::clicked, this, [this] { EditMovementSystem(); });
     ConnectGuarded(m_systemList, &QListWidget::itemDoubleClicked, this, [this] { EditMovementSystem(); });
-    ConnectGuarded(m_moveSystemSpin, &TSpinButton::downClick, this, [this] { MoveMovementSystemDown(); });
-    ConnectGuarded(m_moveSystemSpin, &TSpinButton::upClick, this, [this] { MoveMovementSystemUp(); });
+    ConnectGuarded(m_moveSystemSpin, &SpinButton::downClick, this, [this] { MoveMovementSystemDown(); });
+    ConnectGuarded(m_moveSystemSpin, &SpinButton::upClick, this, [this] { MoveMovementSystemUp(); });
     return tab;
 }
 
-void TMovementPages::ConnectSystem(int slot)
+void MovementPages::ConnectSystem(int slot)
 {
-    const TMovementSystemView &view = m_views[slot];
+    const MovementSystemView &view = m_views[slot];
     ConnectGuarded(view.mode, &QComboBox::activated, this, [this, slot](int item) { ChooseMode(slot, item); });
-    ConnectGuarded(view.mode, &TExitComboBox::exited, this, [this, slot] { TakeModeName(slot); });
-    view.ConnectEdits(this, [this, slot](const TMovementSystemView::TEdit &edit) { ChangeSystem(slot, edit); });
+    ConnectGuarded(view.mode, &ExitComboBox::exited, this, [this, slot] { TakeModeName(slot); });
+    view.ConnectEdits(this, [this, slot](const MovementSystemView::Edit &edit) { ChangeSystem(slot, edit); });
 }
 
-void TMovementPages::LoadModeLists()
+void MovementPages::LoadModeLists()
 {
-    for (const TMovementSystemView &view : m_views)
+    for (const MovementSystemView &view : m_views)
         view.FillModes(m_host.MovementLibrary());
 }
 
-void TMovementPages::ShowMovement()
+void MovementPages::ShowMovement()
 {
-    TMovementList &list = *m_host.Document().Vehicle().Movement;
-    TMovementList &library = m_host.MovementLibrary();
+    MovementList &list = *m_host.Document().Design().Movement;
+    MovementList &library = m_host.MovementLibrary();
     NormalizeMovementSystems(list);
     const int count = list.Count();
 
@@ -182,22 +178,22 @@ void TMovementPages::ShowMovement()
     m_host.ShowResults();
 }
 
-void TMovementPages::ChangeSystem(int slot, const TMovementSystemView::TEdit &change)
+void MovementPages::ChangeSystem(int slot, const MovementSystemView::Edit &change)
 {
     m_host.Document().SetModified();
-    TMovementList &list = *m_host.Document().Vehicle().Movement;
+    MovementList &list = *m_host.Document().Design().Movement;
     if (slot < list.Count()) {
-        TMovementRecord record = list.Get(slot);
+        MovementRecord record = list.Get(slot);
         change(record);
         list.Set(slot, record);
     }
     ShowMovement();
 }
 
-void TMovementPages::ChooseMode(int slot, int item)
+void MovementPages::ChooseMode(int slot, int item)
 {
-    TMovementList &list = *m_host.Document().Vehicle().Movement;
-    TMovementList &library = m_host.MovementLibrary();
+    MovementList &list = *m_host.Document().Design().Movement;
+    MovementList &library = m_host.MovementLibrary();
     const int mode = m_views[slot].LibraryIndex(item);
     // The list reports a choice also when the item chosen is the one already shown.
     const bool unchanged = slot < list.Count() ? m_views[slot].HoldsMode(list.Get(slot), item, library) : mode < 0;
@@ -212,54 +208,54 @@ void TMovementPages::ChooseMode(int slot, int item)
     } else if (mode < 0 && list.Count() > slot) {
         const QString question = slot == 0 ? QStringLiteral("Do you wish to remove the primary movement system?")
                                            : QStringLiteral("Do you wish to remove the Secondary movement system?");
-        if (Dialogs().AskYesNo(window(), question) == TDialogAnswer::Yes)
+        if (Dialogs().AskYesNo(window(), question) == DialogAnswer::Yes)
             list.Delete(slot);
     }
     ShowMovement();
 }
 
-void TMovementPages::TakeModeName(int slot)
+void MovementPages::TakeModeName(int slot)
 {
-    TMovementList &list = *m_host.Document().Vehicle().Movement;
+    MovementList &list = *m_host.Document().Design().Movement;
     if (slot >= list.Count() || !list.CustomMode(slot))
         return;
-    const std::string name = CutToWidth(cp1252::FromQt(m_views[slot].mode->currentText()),
-                                        TMovementRecord::ModeNameCapacity);
+    const std::string name =
+        CutToWidth(cp1252::FromQt(m_views[slot].mode->currentText()), MovementRecord::ModeNameCapacity);
     if (name == list.ModeName(slot))
         return;
-    ChangeSystem(slot, [&](TMovementRecord &record) { record.ModeName = name; });
+    ChangeSystem(slot, [&](MovementRecord &record) { record.ModeName = name; });
 }
 
-void TMovementPages::NewMovementSystem()
+void MovementPages::NewMovementSystem()
 {
     m_host.Document().SetModified();
-    TMovementList &library = m_host.MovementLibrary();
-    m_host.Document().Vehicle().Movement->Add(library.Count() > 0 ? library.Get(0) : TMovementRecord{});
+    MovementList &library = m_host.MovementLibrary();
+    m_host.Document().Design().Movement->Add(library.Count() > 0 ? library.Get(0) : MovementRecord{});
     m_systemList->addItem(QStringLiteral("------"));
     m_systemList->setCurrentRow(m_systemList->count() - 1);
     ShowMovement();
 }
 
-void TMovementPages::DeleteMovementSystem()
+void MovementPages::DeleteMovementSystem()
 {
     const int row = m_systemList->currentRow();
     if (row < 0)
         return;
-    if (Dialogs().AskYesNo(window(), QStringLiteral("Do you wish to remove this movement system?"))
-        != TDialogAnswer::Yes)
+    if (Dialogs().AskYesNo(window(), QStringLiteral("Do you wish to remove this movement system?")) !=
+        DialogAnswer::Yes)
         return;
     m_host.Document().SetModified();
-    m_host.Document().Vehicle().Movement->Delete(row + 2);
+    m_host.Document().Design().Movement->Delete(row + 2);
     ShowMovement();
 }
 
-void TMovementPages::EditMovementSystem()
+void MovementPages::EditMovementSystem()
 {
     const int row = m_systemList->currentRow();
     if (row < 0)
         return;
-    TMovementList &list = *m_host.Document().Vehicle().Movement;
-    TMovementEditorDialog editor(m_host.MovementLibrary(), list.Get(row + 2), window());
+    MovementList &list = *m_host.Document().Design().Movement;
+    MovementEditorDialog editor(m_host.MovementLibrary(), list.Get(row + 2), window());
     if (Dialogs().RunModal(editor) != QDialog::Accepted)
         return;
     list.Set(row + 2, editor.Record());
@@ -267,22 +263,22 @@ void TMovementPages::EditMovementSystem()
     ShowMovement();
 }
 
-void TMovementPages::MoveMovementSystemDown()
+void MovementPages::MoveMovementSystemDown()
 {
     const int row = m_systemList->currentRow();
     if (row < 0 || row >= m_systemList->count() - 1)
         return;
     m_host.Document().SetModified();
-    m_host.Document().Vehicle().Movement->Exchange(row + 2, row + 3);
+    m_host.Document().Design().Movement->Exchange(row + 2, row + 3);
     ShowMovement();
 }
 
-void TMovementPages::MoveMovementSystemUp()
+void MovementPages::MoveMovementSystemUp()
 {
     const int row = m_systemList->currentRow();
     if (row <= 0)
         return;
-    m_host.Document().Vehicle().Movement->Exchange(row + 2, row + 1);
+    m_host.Document().Design().Movement->Exchange(row + 2, row + 1);
     m_host.Document().SetModified();
     ShowMovement();
 }

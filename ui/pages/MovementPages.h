@@ -6,16 +6,16 @@
 
 class QListWidget;
 class QPushButton;
-class TEditorHost;
-struct TMovementRecord;
+class EditorHost;
+struct MovementRecord;
 
 // The movement tabs of the General page: "Primary" and "Secondary" edit systems 0 and 1
 // of the design's movement list, "More" lists the additional systems and opens the
 // movement editor for them.
-class TMovementPages : public QTabWidget {
+class MovementPages : public QTabWidget {
     Q_OBJECT
 public:
-    explicit TMovementPages(TEditorHost &host, QWidget *parent = nullptr);
+    explicit MovementPages(EditorHost &host, QWidget *parent = nullptr);
 
     // Fills both mode lists from the movement library.
     void LoadModeLists();
@@ -30,7 +30,7 @@ public:
     void MoveMovementSystemUp();
 
 private:
-    QWidget *BuildSystemTab(const QString &prefix, const QString &maneuverCaption, TMovementSystemView &view);
+    QWidget *BuildSystemTab(const QString &prefix, const QString &maneuverCaption, MovementSystemView &view);
     QWidget *BuildMoreTab();
     void ConnectSystem(int slot);
 
@@ -38,13 +38,13 @@ private:
     void ChooseMode(int slot, int item);
     void TakeModeName(int slot);
     // Applies edit to system slot when it exists; sets the flag and shows the systems.
-    void ChangeSystem(int slot, const TMovementSystemView::TEdit &edit);
+    void ChangeSystem(int slot, const MovementSystemView::Edit &edit);
 
-    TEditorHost &m_host;
-    TMovementSystemView m_views[2];
+    EditorHost &m_host;
+    MovementSystemView m_views[2];
     QListWidget *m_systemList = nullptr;
     QPushButton *m_newSystemButton = nullptr;
     QPushButton *m_deleteSystemButton = nullptr;
     QPushButton *m_editSystemButton = nullptr;
-    TSpinButton *m_moveSystemSpin = nullptr;
+    SpinButton *m_moveSystemSpin = nullptr;
 };

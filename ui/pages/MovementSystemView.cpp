@@ -1,11 +1,11 @@
 #include "ui/pages/MovementSystemView.h"
 
+#include "base/NumberFormat.h"
 #include "engine/MovementList.h"
 #include "engine/MovementSpeed.h"
-#include "base/NumberFormat.h"
-#include "ui/widgets/BoxColour.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
+#include "ui/widgets/BoxColour.h"
 #include "ui/widgets/Cp1252Validator.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
@@ -22,24 +22,15 @@ namespace {
 
 const QString kNone = QStringLiteral("<None>");
 
-QString general(double value)
-{
-    return cp1252::ToQt(fmt::General(value));
-}
+QString general(double value) { return cp1252::ToQt(fmt::General(value)); }
 
-QString integer(int value)
-{
-    return cp1252::ToQt(fmt::Integer(value));
-}
+QString integer(int value) { return cp1252::ToQt(fmt::Integer(value)); }
 
-bool parseReal(const QLineEdit *box, double &value)
-{
-    return fmt::ParseReal(cp1252::FromQt(box->text()), value);
-}
+bool parseReal(const QLineEdit *box, double &value) { return fmt::ParseReal(cp1252::FromQt(box->text()), value); }
 
 } // namespace
 
-void TMovementSystemView::FillModes(const TMovementList &library) const
+void MovementSystemView::FillModes(const MovementList &library) const
 {
     QStringList names;
     if (withNone)
@@ -56,15 +47,15 @@ void TMovementSystemView::FillModes(const TMovementList &library) const
     mode->addItems(names);
 }
 
-void TMovementSystemView::Show(const TMovementList &list, int i, TMovementList &library) const
+void MovementSystemView::Show(const MovementList &list, int i, MovementList &library) const
 {
-    const TMovementRecord record = list.Get(i);
+    const MovementRecord record = list.Get(i);
     {
         const QSignalBlocker blocker(mode);
         if (record.CustomMode) {
             mode->setEditable(true);
             if (!mode->lineEdit()->validator())
-                mode->lineEdit()->setValidator(new TCp1252Validator(mode->lineEdit()));
+                mode->lineEdit()->setValidator(new Cp1252Validator(mode->lineEdit()));
             mode->setCurrentIndex(-1);
             mode->setEditText(cp1252::ToQt(record.ModeName));
         } else {
@@ -94,7 +85,7 @@ void TMovementSystemView::Show(const TMovementList &list, int i, TMovementList &
         airLabel->setEnabled(record.Flight);
     }
 
-    for (TExitEdit *box : {topKph, topMp, stallKph, stallMp, man})
+    for (ExitEdit *box : {topKph, topMp, stallKph, stallMp, man})
         box->setEnabled(true);
     manSpin->setEnabled(true);
     topKph->setText(general(list.TopSpeed(i)));
@@ -110,7 +101,7 @@ void TMovementSystemView::Show(const TMovementList &list, int i, TMovementList &
     man->setText(integer(list.Maneuver(i)));
 }
 
-void TMovementSystemView::Clear() const
+void MovementSystemView::Clear() const
 {
     {
         const QSignalBlocker blocker(mode);
@@ -119,25 +110,25 @@ void TMovementSystemView::Clear() const
     }
     air->setVisible(false);
     airLabel->setVisible(false);
-    for (TExitEdit *box : {topKph, topMp, stallKph, stallMp, comKph, comMp, man})
+    for (ExitEdit *box : {topKph, topMp, stallKph, stallMp, comKph, comMp, man})
         box->clear();
-    for (TExitEdit *box : {topKph, topMp, stallKph, stallMp, man})
+    for (ExitEdit *box : {topKph, topMp, stallKph, stallMp, man})
         box->setEnabled(false);
     manSpin->setEnabled(false);
     SetBoxColour(stallKph, false);
     SetBoxColour(stallMp, false);
 }
 
-bool TMovementSystemView::HoldsMode(const TMovementRecord &record, int item, const TMovementList &library) const
+bool MovementSystemView::HoldsMode(const MovementRecord &record, int item, const MovementList &library) const
 {
     const int libraryMode = LibraryIndex(item);
     return libraryMode >= 0 && libraryMode < library.Count() && record.CustomMode == library.CustomMode(libraryMode) &&
            record.ModeName == library.ModeName(libraryMode);
 }
 
-TExitEdit *TMovementSystemView::MakeBox(const QString &name, QWidget *parent, bool readOnly)
+ExitEdit *MovementSystemView::MakeBox(const QString &name, QWidget *parent, bool readOnly)
 {
-    auto *box = new TExitEdit(parent);
+    auto *box = new ExitEdit(parent);
     box->setObjectName(name);
     box->setMaximumWidth(64);
     if (readOnly) {
@@ -148,46 +139,46 @@ TExitEdit *TMovementSystemView::MakeBox(const QString &name, QWidget *parent, bo
     return box;
 }
 
-void TMovementSystemView::ConnectEdits(QWidget *window, std::function<void(const TEdit &)> apply) const
+void MovementSystemView::ConnectEdits(QWidget *window, std::function<void(const Edit &)> apply) const
 {
-    auto onExit = [&](TExitEdit *box, TEdit edit) {
-        ConnectGuarded(box, &TExitEdit::exited, window, [apply, edit] { apply(edit); });
+    auto onExit = [&](ExitEdit *box, Edit edit) {
+        ConnectGuarded(box, &ExitEdit::exited, window, [apply, edit] { apply(edit); });
     };
-    onExit(topKph, [box = topKph](TMovementRecord &record) {
+    onExit(topKph, [box = topKph](MovementRecord &record) {
         double value = 0;
         if (parseReal(box, value))
             record.TopSpeed = CapTopSpeed(value);
     });
-    onExit(topMp, [box = topMp](TMovementRecord &record) {
+    onExit(topMp, [box = topMp](MovementRecord &record) {
         double value = 0;
         if (parseReal(box, value))
             record.TopSpeed = CapTopSpeed(KphFromMP(value, record.Flight));
     });
-    onExit(stallKph, [box = stallKph](TMovementRecord &record) {
+    onExit(stallKph, [box = stallKph](MovementRecord &record) {
         double value = 0;
         if (parseReal(box, value))
             record.StallSpeed = value;
     });
-    onExit(stallMp, [box = stallMp](TMovementRecord &record) {
+    onExit(stallMp, [box = stallMp](MovementRecord &record) {
         double value = 0;
         if (parseReal(box, value))
             record.StallSpeed = KphFromMP(value, record.Flight);
     });
-    onExit(man, [box = man](TMovementRecord &record) {
+    onExit(man, [box = man](MovementRecord &record) {
         int32_t value = 0;
         if (fmt::ParseInteger(cp1252::FromQt(box->text()), value))
             record.Maneuver = value;
     });
     manSpin->SetBox(man);
-    ConnectGuarded(manSpin, &TSpinButton::downClick, window, [apply] {
-        apply([](TMovementRecord &record) {
+    ConnectGuarded(manSpin, &SpinButton::downClick, window, [apply] {
+        apply([](MovementRecord &record) {
             if (record.Maneuver > std::numeric_limits<int32_t>::min())
                 --record.Maneuver;
         });
     });
-    ConnectGuarded(manSpin, &TSpinButton::upClick, window, [apply] {
-        apply([](TMovementRecord &record) { record.Maneuver = std::min(record.Maneuver + 1, 0); });
+    ConnectGuarded(manSpin, &SpinButton::upClick, window, [apply] {
+        apply([](MovementRecord &record) { record.Maneuver = std::min(record.Maneuver + 1, 0); });
     });
     ConnectGuarded(air, &QCheckBox::clicked, window,
-                   [apply](bool checked) { apply([checked](TMovementRecord &record) { record.Flight = checked; }); });
+                   [apply](bool checked) { apply([checked](MovementRecord &record) { record.Flight = checked; }); });
 }

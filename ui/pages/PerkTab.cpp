@@ -1,20 +1,20 @@
 #include "ui/pages/PerkTab.h"
 
+#include "base/NumberFormat.h"
 #include "engine/ManeuverFlawRows.h"
 #include "engine/MovementList.h"
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/NumberFormat.h"
 #include "storage/Libraries.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/pages/EditorHost.h"
 #include "ui/dialogs/PerkEditorDialog.h"
+#include "ui/document/VehicleDocument.h"
+#include "ui/pages/EditorHost.h"
 #include "ui/widgets/PaneSplitter.h"
 #include "ui/widgets/SpinButton.h"
-#include "ui/document/VehicleDocument.h"
 #include "weapons/WeaponList.h"
 
 #include <QHBoxLayout>
@@ -31,7 +31,7 @@
 #include <vector>
 
 // The control names and texts of one tab.
-struct TPerkTabNames {
+struct PerkTabNames {
     const char *library;
     const char *grid;
     const char *add;
@@ -45,7 +45,7 @@ struct TPerkTabNames {
 
 namespace {
 
-const TPerkTabNames kNames[] = {
+const PerkTabNames kNames[] = {
     {"lbPerks", "perkGrid", "addPerkButton", "deletePerkButton", "configurePerkButton", "clearPerksButton", "btnPc",
      "movePerkSpin", "Clear all perks from the vehicle?"},
     {"lbFlaws", "flawGrid", "addFlawButton", "deleteFlawButton", "configureFlawButton", "clearFlawsButton", "btnFc",
@@ -54,9 +54,9 @@ const TPerkTabNames kNames[] = {
      "btnDc", "moveDefectSpin", "Clear all defects from the vehicle?"},
 };
 constexpr int kDefaultGridWidth = 390;
-constexpr int kDefaultColumnWidths[TPerkTab::ColumnCount] = {130, 45, 170, 35};
+constexpr int kDefaultColumnWidths[PerkTab::ColumnCount] = {130, 45, 170, 35};
 
-using TGridRow = std::array<QString, TPerkTab::ColumnCount>;
+using GridRow = std::array<QString, PerkTab::ColumnCount>;
 
 QPushButton *button(const char *name, const QString &caption, QWidget *parent)
 {
@@ -65,22 +65,19 @@ QPushButton *button(const char *name, const QString &caption, QWidget *parent)
     return b;
 }
 
-QString auxMark(bool aux)
-{
-    return aux ? QStringLiteral("AUX") : QString();
-}
+QString auxMark(bool aux) { return aux ? QStringLiteral("AUX") : QString(); }
 
 // The read-only rows after the entries: the weapons' perks on "Perks", the movement
 // systems' maneuver flaws on "Flaws".
-std::vector<TGridRow> extraRows(TPerkKind kind, const TVehicle &vehicle)
+std::vector<GridRow> extraRows(PerkKind kind, const Vehicle &vehicle)
 {
-    std::vector<TGridRow> rows;
-    if (kind == TPerkKind::Perk) {
-        for (const TPrintPFDRow &row : vehicle.Weapons->BuildPerkPrintList())
-            rows.push_back({cp1252::ToQt(row.Name), cp1252::ToQt(row.Rating), cp1252::ToQt(row.Effect),
-                            auxMark(row.Aux != 0)});
-    } else if (kind == TPerkKind::Flaw) {
-        for (const TManeuverFlawRow &row : ManeuverFlawRows(*vehicle.Movement))
+    std::vector<GridRow> rows;
+    if (kind == PerkKind::Perk) {
+        for (const PrintPFDRow &row : vehicle.Weapons->BuildPerkPrintList())
+            rows.push_back(
+                {cp1252::ToQt(row.Name), cp1252::ToQt(row.Rating), cp1252::ToQt(row.Effect), auxMark(row.Aux != 0)});
+    } else if (kind == PerkKind::Flaw) {
+        for (const ManeuverFlawRow &row : ManeuverFlawRows(*vehicle.Movement))
             rows.push_back({QString::fromLatin1(kManeuverFlawName), cp1252::ToQt(fmt::Integer(row.Maneuver)),
                             cp1252::ToQt(row.Effect), QString()});
     }
@@ -88,28 +85,24 @@ std::vector<TGridRow> extraRows(TPerkKind kind, const TVehicle &vehicle)
 }
 
 // The list of a kind in the libraries or in a design (which holds its lists by pointer).
-template <typename Owner>
-auto &ofKind(Owner &owner, TPerkKind kind)
+template <typename Owner> auto &ofKind(Owner &owner, PerkKind kind)
 {
     switch (kind) {
-    case TPerkKind::Flaw:
+    case PerkKind::Flaw:
         return owner.Flaws;
-    case TPerkKind::Defect:
+    case PerkKind::Defect:
         return owner.Defects;
-    case TPerkKind::Perk:
+    case PerkKind::Perk:
         break;
     }
     return owner.Perks;
 }
 
-const TPerkList &libraryOf(TPerkKind kind)
-{
-    return ofKind(Libraries(), kind);
-}
+const PerkList &libraryOf(PerkKind kind) { return ofKind(SharedLibraries(), kind); }
 
-void writeRow(QTableWidget *grid, int row, const TGridRow &cells, int entry)
+void writeRow(QTableWidget *grid, int row, const GridRow &cells, int entry)
 {
-    for (int column = 0; column < TPerkTab::ColumnCount; ++column) {
+    for (int column = 0; column < PerkTab::ColumnCount; ++column) {
         QTableWidgetItem *item = grid->item(row, column);
         if (!item) {
             item = new QTableWidgetItem;
@@ -118,18 +111,14 @@ void writeRow(QTableWidget *grid, int row, const TGridRow &cells, int entry)
         }
         item->setText(cells[static_cast<size_t>(column)]);
     }
-    grid->item(row, 0)->setData(TPerkTab::EntryRole, entry);
+    grid->item(row, 0)->setData(PerkTab::EntryRole, entry);
 }
 
 } // namespace
 
-TPerkTab::TPerkTab(TEditorHost &host, TPerkKind kind, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
-    , m_kind(kind)
-    , m_names(kNames[static_cast<int>(kind)])
-    , m_library(new QListWidget)
-    , m_grid(new QTableWidget)
+PerkTab::PerkTab(EditorHost &host, PerkKind kind, QWidget *parent)
+    : QWidget(parent), m_host(host), m_kind(kind), m_names(kNames[static_cast<int>(kind)]), m_library(new QListWidget),
+      m_grid(new QTableWidget)
 {
     m_library->setObjectName(QString::fromLatin1(m_names.library));
     m_grid->setObjectName(QString::fromLatin1(m_names.grid));
@@ -159,13 +148,13 @@ TPerkTab::TPerkTab(TEditorHost &host, TPerkKind kind, QWidget *parent)
     libraryLayout->addWidget(m_library, 1);
     libraryLayout->addLayout(libraryButtons);
     m_library->setParent(libraryPane);
-    auto *splitter = new TPaneSplitter(m_grid, libraryPane, TPaneSplitter::TKeptSide::Right, kDefaultGridWidth, this);
+    auto *splitter = new PaneSplitter(m_grid, libraryPane, PaneSplitter::KeptSide::Right, kDefaultGridWidth, this);
 
     m_buttonColumn = new QWidget(this);
     m_delete = button(m_names.remove, QStringLiteral("Delete"), m_buttonColumn);
     m_config = button(m_names.config, QStringLiteral("Config"), m_buttonColumn);
     auto *clear = button(m_names.clear, QStringLiteral("Clear"), m_buttonColumn);
-    m_move = new TSpinButton(m_buttonColumn);
+    m_move = new SpinButton(m_buttonColumn);
     m_move->setObjectName(QString::fromLatin1(m_names.move));
     auto *moveRow = new QHBoxLayout;
     moveRow->addWidget(new QLabel(QStringLiteral("Move"), m_buttonColumn));
@@ -185,18 +174,18 @@ TPerkTab::TPerkTab(TEditorHost &host, TPerkKind kind, QWidget *parent)
     layout->addWidget(splitter, 1);
     layout->addWidget(m_buttonColumn);
 
-    ConnectGuarded(add, &QPushButton::clicked, this, &TPerkTab::AddEntry);
-    ConnectGuarded(m_library, &QListWidget::itemDoubleClicked, this, &TPerkTab::AddEntry);
-    ConnectGuarded(custom, &QPushButton::clicked, this, &TPerkTab::AddCustomEntry);
-    ConnectGuarded(m_delete, &QPushButton::clicked, this, &TPerkTab::DeleteEntry);
-    ConnectGuarded(m_config, &QPushButton::clicked, this, &TPerkTab::ConfigureEntry);
-    ConnectGuarded(m_grid, &QTableWidget::doubleClicked, this, &TPerkTab::ConfigureEntry);
-    ConnectGuarded(clear, &QPushButton::clicked, this, &TPerkTab::ClearEntries);
-    ConnectGuarded(m_move, &TSpinButton::upClick, this, &TPerkTab::MoveEntryUp);
-    ConnectGuarded(m_move, &TSpinButton::downClick, this, &TPerkTab::MoveEntryDown);
+    ConnectGuarded(add, &QPushButton::clicked, this, &PerkTab::AddEntry);
+    ConnectGuarded(m_library, &QListWidget::itemDoubleClicked, this, &PerkTab::AddEntry);
+    ConnectGuarded(custom, &QPushButton::clicked, this, &PerkTab::AddCustomEntry);
+    ConnectGuarded(m_delete, &QPushButton::clicked, this, &PerkTab::DeleteEntry);
+    ConnectGuarded(m_config, &QPushButton::clicked, this, &PerkTab::ConfigureEntry);
+    ConnectGuarded(m_grid, &QTableWidget::doubleClicked, this, &PerkTab::ConfigureEntry);
+    ConnectGuarded(clear, &QPushButton::clicked, this, &PerkTab::ClearEntries);
+    ConnectGuarded(m_move, &SpinButton::upClick, this, &PerkTab::MoveEntryUp);
+    ConnectGuarded(m_move, &SpinButton::downClick, this, &PerkTab::MoveEntryDown);
 }
 
-void TPerkTab::AddBelowButtons(QWidget *widget)
+void PerkTab::AddBelowButtons(QWidget *widget)
 {
     widget->setParent(m_buttonColumn);
     m_buttonColumn->layout()->addWidget(widget);
@@ -204,17 +193,11 @@ void TPerkTab::AddBelowButtons(QWidget *widget)
         std::max({m_buttonColumn->width(), widget->minimumWidth(), widget->minimumSizeHint().width()}));
 }
 
-TVehicle &TPerkTab::Vehicle()
-{
-    return m_host.Document().Vehicle();
-}
+Vehicle &PerkTab::Design() { return m_host.Document().Design(); }
 
-TPerkList &TPerkTab::Entries()
-{
-    return *ofKind(Vehicle(), m_kind);
-}
+PerkList &PerkTab::Entries() { return *ofKind(Design(), m_kind); }
 
-int TPerkTab::EntryAt(int row)
+int PerkTab::EntryAt(int row)
 {
     const QTableWidgetItem *item = m_grid->item(row, 0);
     const int entry = item ? item->data(EntryRole).toInt() : -1;
@@ -222,14 +205,11 @@ int TPerkTab::EntryAt(int row)
     return entry < Entries().Count() ? entry : -1;
 }
 
-int TPerkTab::SelectedEntry()
-{
-    return EntryAt(m_grid->currentRow());
-}
+int PerkTab::SelectedEntry() { return EntryAt(m_grid->currentRow()); }
 
-void TPerkTab::ShowLibrary()
+void PerkTab::ShowLibrary()
 {
-    const TPerkList &library = libraryOf(m_kind);
+    const PerkList &library = libraryOf(m_kind);
     m_library->clear();
     for (int i = 0; i < library.Count(); ++i)
         m_library->addItem(cp1252::ToQt(DisplayName(library.Get(i))));
@@ -237,17 +217,17 @@ void TPerkTab::ShowLibrary()
         m_library->setCurrentRow(0);
 }
 
-void TPerkTab::ShowGrid()
+void PerkTab::ShowGrid()
 {
     const int selected = m_grid->currentRow();
-    const TPerkList &entries = Entries();
+    const PerkList &entries = Entries();
     const int count = entries.Count();
-    const std::vector<TGridRow> extras = extraRows(m_kind, Vehicle());
+    const std::vector<GridRow> extras = extraRows(m_kind, Design());
 
     const int rows = count > 0 ? count + static_cast<int>(extras.size()) : std::max(1, static_cast<int>(extras.size()));
     m_grid->setRowCount(rows);
     for (int i = 0; i < count; ++i) {
-        const TPerkRecord entry = entries.Get(i);
+        const PerkRecord entry = entries.Get(i);
         writeRow(m_grid, i,
                  {cp1252::ToQt(DisplayName(entry)), cp1252::ToQt(RatingText(entry)),
                   cp1252::ToQt(entries.EffectText(i)), auxMark(entry.Aux)},
@@ -271,50 +251,50 @@ void TPerkTab::ShowGrid()
     m_host.ShowResults();
 }
 
-void TPerkTab::Finish(bool modified)
+void PerkTab::Finish(bool modified)
 {
     if (modified)
         m_host.Document().SetModified();
     ShowGrid();
 }
 
-void TPerkTab::AddEntry()
+void PerkTab::AddEntry()
 {
-    const TPerkList &library = libraryOf(m_kind);
+    const PerkList &library = libraryOf(m_kind);
     const int item = m_library->currentRow();
     if (item >= 0 && item < library.Count())
         Entries().Add(library.Get(item));
     Finish(true);
 }
 
-void TPerkTab::DeleteEntry()
+void PerkTab::DeleteEntry()
 {
     if (const int entry = SelectedEntry(); entry >= 0)
         Entries().Delete(entry);
     Finish(true);
 }
 
-void TPerkTab::ConfigureEntry()
+void PerkTab::ConfigureEntry()
 {
     const int index = SelectedEntry();
     if (!m_grid->isEnabled() || index < 0)
         return;
-    TPerkList &entries = Entries();
-    TPerkRecord entry = entries.Get(index);
-    TPerkEditorDialog::EditEntry(entry, entries.VehicleData(), Libraries().Flaws, this);
+    PerkList &entries = Entries();
+    PerkRecord entry = entries.Get(index);
+    PerkEditorDialog::EditEntry(entry, entries.VehicleData(), SharedLibraries().Flaws, this);
     entries.Set(index, entry);
     Finish(true);
 }
 
-void TPerkTab::ClearEntries()
+void PerkTab::ClearEntries()
 {
-    if (m_grid->isEnabled()
-        && Dialogs().AskOkCancel(this, QString::fromLatin1(m_names.clearQuestion)) == TDialogAnswer::Ok)
+    if (m_grid->isEnabled() &&
+        Dialogs().AskOkCancel(this, QString::fromLatin1(m_names.clearQuestion)) == DialogAnswer::Ok)
         Entries().Clear();
     Finish(true);
 }
 
-void TPerkTab::Move(int direction)
+void PerkTab::Move(int direction)
 {
     const int row = m_grid->currentRow();
     const int target = row + direction;
@@ -329,23 +309,17 @@ void TPerkTab::Move(int direction)
     Finish(true);
 }
 
-void TPerkTab::MoveEntryUp()
-{
-    Move(-1);
-}
+void PerkTab::MoveEntryUp() { Move(-1); }
 
-void TPerkTab::MoveEntryDown()
-{
-    Move(1);
-}
+void PerkTab::MoveEntryDown() { Move(1); }
 
-void TPerkTab::AddCustomEntry()
+void PerkTab::AddCustomEntry()
 {
     Entries().Add(CustomEntryTemplate(m_kind));
     Finish(false);
 }
 
-bool TPerkTab::eventFilter(QObject *watched, QEvent *event)
+bool PerkTab::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_grid && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent *>(event)->key();

@@ -7,11 +7,11 @@
 class QListWidget;
 class QPushButton;
 class QTableWidget;
-class TEditorHost;
-class TPerkList;
-class TSpinButton;
-class TVehicle;
-struct TPerkTabNames;
+class EditorHost;
+class PerkList;
+class SpinButton;
+class Vehicle;
+struct PerkTabNames;
 
 // One tab of the "Perks, Flaws, and Defects" page: the library of its kind, the grid of
 // the design's entries of that kind (with the read-only extra rows of weapon perks or
@@ -19,15 +19,15 @@ struct TPerkTabNames;
 // Custom. Grid row r shows entry r of the design's list; rows past the entries are
 // extra rows, which no command touches. Each row's first cell holds under EntryRole the
 // index of the entry it shows, -1 on extra rows and on the "-" row of an empty list.
-class TPerkTab : public QWidget {
+class PerkTab : public QWidget {
     Q_OBJECT
 public:
     static constexpr int ColumnCount = 4;
     static constexpr int EntryRole = Qt::UserRole;
 
-    TPerkTab(TEditorHost &host, TPerkKind kind, QWidget *parent = nullptr);
+    PerkTab(EditorHost &host, PerkKind kind, QWidget *parent = nullptr);
 
-    TPerkKind Kind() const { return m_kind; }
+    PerkKind Kind() const { return m_kind; }
     QListWidget *LibraryBox() const { return m_library; }
     QTableWidget *Grid() const { return m_grid; }
     // Room under the command buttons for the Defects tab's lemon dice.
@@ -51,21 +51,21 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TVehicle &Vehicle();
-    TPerkList &Entries();
+    Vehicle &Design();
+    PerkList &Entries();
     // The entry a grid row shows; -1 for an extra row, the "-" row or no row.
     int EntryAt(int row);
     int SelectedEntry();
     void Finish(bool modified);
     void Move(int direction);
 
-    TEditorHost &m_host;
-    const TPerkKind m_kind;
-    const TPerkTabNames &m_names;
+    EditorHost &m_host;
+    const PerkKind m_kind;
+    const PerkTabNames &m_names;
     QListWidget *m_library;
     QTableWidget *m_grid;
     QPushButton *m_delete;
     QPushButton *m_config;
-    TSpinButton *m_move;
+    SpinButton *m_move;
     QWidget *m_buttonColumn;
 };

@@ -3,48 +3,45 @@
 #include "engine/SizeAndCost.h"
 #include "engine/Vehicle.h"
 #include "ui/CommandGuard.h"
+#include "ui/document/VehicleDocument.h"
 #include "ui/pages/EditorHost.h"
 #include "ui/pages/LemonDicePanel.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/PerkTab.h"
-#include "ui/document/VehicleDocument.h"
 
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
-struct TTabSheet {
-    TPerkKind kind;
+struct TabSheet {
+    PerkKind kind;
     const char *name;
     const char *caption;
 };
-const TTabSheet kSheets[] = {
-    {TPerkKind::Perk, "tsP", "Perks"},
-    {TPerkKind::Flaw, "tsF", "Flaws"},
-    {TPerkKind::Defect, "tsD", "Defects"},
+const TabSheet kSheets[] = {
+    {PerkKind::Perk, "tsP", "Perks"},
+    {PerkKind::Flaw, "tsF", "Flaws"},
+    {PerkKind::Defect, "tsD", "Defects"},
 };
 } // namespace
 
-TPerksPage::TPerksPage(TEditorHost &host, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
-    , m_tabs(new QTabWidget(this))
-    , m_lemonDice(new TLemonDicePanel(host))
+PerksPage::PerksPage(EditorHost &host, QWidget *parent)
+    : QWidget(parent), m_host(host), m_tabs(new QTabWidget(this)), m_lemonDice(new LemonDicePanel(host))
 {
     m_tabs->setObjectName(QStringLiteral("perkTabs"));
-    for (const TTabSheet &sheet : kSheets) {
-        auto *tab = new TPerkTab(host, sheet.kind, m_tabs);
+    for (const TabSheet &sheet : kSheets) {
+        auto *tab = new PerkTab(host, sheet.kind, m_tabs);
         tab->setObjectName(QString::fromLatin1(sheet.name));
         m_tab[static_cast<size_t>(sheet.kind)] = tab;
         m_tabs->addTab(tab, QString::fromLatin1(sheet.caption));
     }
-    Tab(TPerkKind::Defect)->AddBelowButtons(m_lemonDice);
+    Tab(PerkKind::Defect)->AddBelowButtons(m_lemonDice);
 
     // One filter box narrows the three library lists.
-    auto *filter = new TLibraryFilter(QStringLiteral("Filter libraries"), this);
+    auto *filter = new LibraryFilter(QStringLiteral("Filter libraries"), this);
     filter->Edit()->setPlaceholderText(QStringLiteral("Name"));
-    for (TPerkTab *tab : m_tab)
+    for (PerkTab *tab : m_tab)
         filter->AddList(tab->LibraryBox());
 
     auto *layout = new QVBoxLayout(this);
@@ -53,27 +50,27 @@ TPerksPage::TPerksPage(TEditorHost &host, QWidget *parent)
     layout->addWidget(m_tabs);
 
     ConnectGuarded(m_tabs, &QTabWidget::currentChanged, this, [this] { ShowPFDGrid(); });
-    ConnectGuarded(m_lemonDice, &TLemonDicePanel::rolled, this, [this] { ShowPFDGrid(); });
+    ConnectGuarded(m_lemonDice, &LemonDicePanel::rolled, this, [this] { ShowPFDGrid(); });
 }
 
-void TPerksPage::ShowPage()
+void PerksPage::ShowPage()
 {
     ShowPFDLibraries();
     ShowPFDGrid();
 }
 
-void TPerksPage::ShowPFDLibraries()
+void PerksPage::ShowPFDLibraries()
 {
-    for (TPerkTab *tab : m_tab)
+    for (PerkTab *tab : m_tab)
         tab->ShowLibrary();
 }
 
-void TPerksPage::ShowPFDGrid()
+void PerksPage::ShowPFDGrid()
 {
-    auto *tab = static_cast<TPerkTab *>(m_tabs->currentWidget());
+    auto *tab = static_cast<PerkTab *>(m_tabs->currentWidget());
     if (!tab)
         return;
-    if (tab->Kind() == TPerkKind::Defect)
-        m_lemonDice->ShowModelDice(ModelLemonDice(m_host.Document().Vehicle()));
+    if (tab->Kind() == PerkKind::Defect)
+        m_lemonDice->ShowModelDice(ModelLemonDice(m_host.Document().Design()));
     tab->ShowGrid();
 }

@@ -8,16 +8,16 @@
 #include <array>
 
 class QTabWidget;
-class TEditorHost;
-class TLemonDicePanel;
-class TPerkTab;
+class EditorHost;
+class LemonDicePanel;
+class PerkTab;
 
 // The "Perks, Flaws, and Defects" page: the tabs "Perks", "Flaws" and "Defects", each
 // with its library and the design's entries; the Defects tab also rolls the lemon dice.
-class TPerksPage : public QWidget, public TEditorPage {
+class PerksPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
-    explicit TPerksPage(TEditorHost &host, QWidget *parent = nullptr);
+    explicit PerksPage(EditorHost &host, QWidget *parent = nullptr);
 
     // Opening the page shows the libraries and the active tab's grid.
     void ShowPage() override;
@@ -27,12 +27,12 @@ public:
     void ShowPFDGrid();
 
     QTabWidget *Tabs() const { return m_tabs; }
-    TPerkTab *Tab(TPerkKind kind) const { return m_tab[static_cast<size_t>(kind)]; }
-    TLemonDicePanel *LemonDice() const { return m_lemonDice; }
+    PerkTab *Tab(PerkKind kind) const { return m_tab[static_cast<size_t>(kind)]; }
+    LemonDicePanel *LemonDice() const { return m_lemonDice; }
 
 private:
-    TEditorHost &m_host;
+    EditorHost &m_host;
     QTabWidget *m_tabs;
-    std::array<TPerkTab *, 3> m_tab{};
-    TLemonDicePanel *m_lemonDice;
+    std::array<PerkTab *, 3> m_tab{};
+    LemonDicePanel *m_lemonDice;
 };

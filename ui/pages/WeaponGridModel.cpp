@@ -2,26 +2,26 @@
 
 namespace {
 
-struct TWeaponGridHeading {
+struct WeaponGridHeading {
     int width;
     const char *caption;
 };
-const TWeaponGridHeading kHeadings[kWeaponGridColumns] = {
+const WeaponGridHeading kHeadings[kWeaponGridColumns] = {
     {24, "#"},    {124, "Description"}, {54, "Code"}, {24, "Arc"},      {34, "Base Range"}, {24, "Acc."},
     {26, "Dam."}, {32, "Ammo"},         {23, "ROF"},  {21, "Min Size"}, {150, "Special"},
 };
 constexpr int kLinkColumnWidth = 20;
 
-bool IsEditableCell(TWeaponGridRowKind kind, int column)
+bool IsEditableCell(WeaponGridRowKind kind, int column)
 {
     switch (kind) {
-    case TWeaponGridRowKind::Weapon:
+    case WeaponGridRowKind::Weapon:
         return column == weapongrid::Items || column == weapongrid::Description;
-    case TWeaponGridRowKind::Clip:
-    case TWeaponGridRowKind::Ammunition:
+    case WeaponGridRowKind::Clip:
+    case WeaponGridRowKind::Ammunition:
         return column == weapongrid::Ammo;
-    case TWeaponGridRowKind::None:
-    case TWeaponGridRowKind::OffensiveEntry:
+    case WeaponGridRowKind::None:
+    case WeaponGridRowKind::OffensiveEntry:
         break;
     }
     return false;
@@ -29,20 +29,20 @@ bool IsEditableCell(TWeaponGridRowKind kind, int column)
 
 } // namespace
 
-TWeaponGridModel::TWeaponGridModel(QObject *parent) : QAbstractTableModel(parent) {}
+WeaponGridModel::WeaponGridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-QString TWeaponGridModel::Caption(int column)
+QString WeaponGridModel::Caption(int column)
 {
     return column >= kWeaponGridLinkColumn ? QString::number(column - kWeaponGridLinkColumn + 1)
                                            : QString::fromLatin1(kHeadings[column].caption);
 }
 
-int TWeaponGridModel::DesignedColumnWidth(int column)
+int WeaponGridModel::DesignedColumnWidth(int column)
 {
     return column >= kWeaponGridLinkColumn ? kLinkColumnWidth : kHeadings[column].width;
 }
 
-void TWeaponGridModel::SetRows(std::vector<TWeaponGridRow> rows, int linkCount)
+void WeaponGridModel::SetRows(std::vector<WeaponGridRow> rows, int linkCount)
 {
     if (rows.empty())
         rows.emplace_back();
@@ -71,12 +71,12 @@ void TWeaponGridModel::SetRows(std::vector<TWeaponGridRow> rows, int linkCount)
     emit dataChanged(index(0, 0), index(count - 1, m_columns - 1));
 }
 
-TWeaponGridItem TWeaponGridModel::Item(int row) const
+WeaponGridItem WeaponGridModel::Item(int row) const
 {
-    return row >= 0 && row < rowCount() ? m_rows[static_cast<size_t>(row)].item : TWeaponGridItem();
+    return row >= 0 && row < rowCount() ? m_rows[static_cast<size_t>(row)].item : WeaponGridItem();
 }
 
-int TWeaponGridModel::RowOf(const TWeaponGridItem &item) const
+int WeaponGridModel::RowOf(const WeaponGridItem &item) const
 {
     for (size_t row = 0; row < m_rows.size(); ++row)
         if (m_rows[row].item == item)
@@ -84,21 +84,18 @@ int TWeaponGridModel::RowOf(const TWeaponGridItem &item) const
     return -1;
 }
 
-int TWeaponGridModel::rowCount(const QModelIndex &parent) const
+int WeaponGridModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
-int TWeaponGridModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_columns;
-}
+int WeaponGridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_columns; }
 
-QVariant TWeaponGridModel::data(const QModelIndex &index, int role) const
+QVariant WeaponGridModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return QVariant();
-    const TWeaponGridRow &row = m_rows[static_cast<size_t>(index.row())];
+    const WeaponGridRow &row = m_rows[static_cast<size_t>(index.row())];
     if (role == ItemRole)
         return QVariant::fromValue(row.item);
     if (role == Qt::DisplayRole || role == Qt::EditRole)
@@ -106,7 +103,7 @@ QVariant TWeaponGridModel::data(const QModelIndex &index, int role) const
     return QVariant();
 }
 
-Qt::ItemFlags TWeaponGridModel::flags(const QModelIndex &index) const
+Qt::ItemFlags WeaponGridModel::flags(const QModelIndex &index) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
@@ -116,7 +113,7 @@ Qt::ItemFlags TWeaponGridModel::flags(const QModelIndex &index) const
     return flags;
 }
 
-QVariant TWeaponGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant WeaponGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columns)
         return QAbstractTableModel::headerData(section, orientation, role);
@@ -129,7 +126,7 @@ QVariant TWeaponGridModel::headerData(int section, Qt::Orientation orientation, 
     return QVariant();
 }
 
-bool TWeaponGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+bool WeaponGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;

@@ -9,21 +9,21 @@
 // The rows of the Weapons page's weapon grid. Each row gives the item it stands for under
 // ItemRole. The counts, names and amounts of weapons, clips and sections are editable;
 // an edit goes to the edit handler, which stores it and writes the rows afresh.
-class TWeaponGridModel : public QAbstractTableModel {
+class WeaponGridModel : public QAbstractTableModel {
     Q_OBJECT
-  public:
-    static constexpr int ItemRole = Qt::UserRole; // a TWeaponGridItem
-    using TEditHandler = std::function<void(const TWeaponGridItem &item, int column, const QString &text)>;
+public:
+    static constexpr int ItemRole = Qt::UserRole; // a WeaponGridItem
+    using EditHandler = std::function<void(const WeaponGridItem &item, int column, const QString &text)>;
 
-    explicit TWeaponGridModel(QObject *parent = nullptr);
+    explicit WeaponGridModel(QObject *parent = nullptr);
 
-    void SetEditHandler(TEditHandler handler) { m_edit = std::move(handler); }
+    void SetEditHandler(EditHandler handler) { m_edit = std::move(handler); }
     // Shows the rows (one empty row when there are none). Rows and columns change at the
     // end only, so the view keeps its cursor, selection and column widths.
-    void SetRows(std::vector<TWeaponGridRow> rows, int linkCount);
-    TWeaponGridItem Item(int row) const;
+    void SetRows(std::vector<WeaponGridRow> rows, int linkCount);
+    WeaponGridItem Item(int row) const;
     // The row standing for the item; -1 when none does.
-    int RowOf(const TWeaponGridItem &item) const;
+    int RowOf(const WeaponGridItem &item) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -36,8 +36,8 @@ class TWeaponGridModel : public QAbstractTableModel {
     static QString Caption(int column);
     static int DesignedColumnWidth(int column);
 
-  private:
-    std::vector<TWeaponGridRow> m_rows{TWeaponGridRow{}};
+private:
+    std::vector<WeaponGridRow> m_rows{WeaponGridRow{}};
     int m_columns = kWeaponGridColumns;
-    TEditHandler m_edit;
+    EditHandler m_edit;
 };

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-class TVehicle;
+class Vehicle;
 
 // The design's weapon grid on the Weapons page: 11 columns plus one per weapon link.
 constexpr int kWeaponGridColumns = 11;
@@ -18,29 +18,29 @@ constexpr int Items = 0, Description = 1, Code = 2, Arc = 3, BaseRange = 4, Accu
               MinSize = 9, Special = 10;
 } // namespace weapongrid
 
-enum class TWeaponGridRowKind { None, Weapon, Clip, Ammunition, OffensiveEntry };
+enum class WeaponGridRowKind { None, Weapon, Clip, Ammunition, OffensiveEntry };
 
 // What a grid row stands for. Weapon rows have clip 0 and no section; clip rows a clip
 // from 1 on; ammunition rows the clip (0 is the internal magazine) and the section.
 // Offensive perk, flaw and defect rows name their list and the entry in it.
-struct TWeaponGridItem {
-    TWeaponGridRowKind kind = TWeaponGridRowKind::None;
+struct WeaponGridItem {
+    WeaponGridRowKind kind = WeaponGridRowKind::None;
     int weapon = -1;
     int clip = 0;
     int section = -1;
-    TPerkKind entryKind = TPerkKind::Perk;
+    PerkKind entryKind = PerkKind::Perk;
     int entry = -1;
 
-    bool operator==(const TWeaponGridItem &) const = default;
+    bool operator==(const WeaponGridItem &) const = default;
 };
-Q_DECLARE_METATYPE(TWeaponGridItem)
+Q_DECLARE_METATYPE(WeaponGridItem)
 
-struct TWeaponGridRow {
-    TWeaponGridItem item;
+struct WeaponGridRow {
+    WeaponGridItem item;
     QStringList cells; // kWeaponGridColumns + the link count
 };
 
 // The rows of the grid in order: each weapon's row, the ammunition rows of its clip 0,
 // then for each spare clip its row followed by that clip's ammunition rows; after the
 // weapons the perks, flaws and defects that add to the offensive value.
-std::vector<TWeaponGridRow> WeaponGridRows(const TVehicle &vehicle);
+std::vector<WeaponGridRow> WeaponGridRows(const Vehicle &vehicle);

@@ -5,23 +5,20 @@
 #include <stdexcept>
 
 namespace {
-TWeaponLibraries *g_installed = nullptr;
+WeaponLibraries *g_installed = nullptr;
 }
 
-TBaseWeaponList &TMemoryWeaponLibraries::WeaponLibrary(int weaponType)
+BaseWeaponList &MemoryWeaponLibraries::WeaponLibrary(int weaponType)
 {
     if (weaponType < 0 || weaponType >= kWeaponTypeCount)
         throw std::out_of_range("There is no weapon library of that type.");
     return m_lists[static_cast<size_t>(weaponType)];
 }
 
-TWeaponLibraries &WeaponLibraries()
+WeaponLibraries &CurrentWeaponLibraries()
 {
-    static TStoredWeaponLibraries loaded;
+    static StoredWeaponLibraries loaded;
     return g_installed ? *g_installed : loaded;
 }
 
-void SetWeaponLibraries(TWeaponLibraries *libraries)
-{
-    g_installed = libraries;
-}
+void SetWeaponLibraries(WeaponLibraries *libraries) { g_installed = libraries; }

@@ -2,10 +2,10 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/widgets/DesignedWidth.h"
-#include "ui/dialogs/DialogProvider.h"
 #include "ui/dialogs/CustomWeaponDialog.h"
+#include "ui/dialogs/DialogProvider.h"
 #include "ui/pages/WeaponLibraries.h"
+#include "ui/widgets/DesignedWidth.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,8 +29,7 @@ QTableWidgetItem *ReadOnlyItem(const QString &text)
 
 } // namespace
 
-TWeaponLibraryTabs::TWeaponLibraryTabs(QWidget *parent)
-    : QTabWidget(parent)
+WeaponLibraryTabs::WeaponLibraryTabs(QWidget *parent) : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("weaponLibraryTabs"));
     // All seven tabs stay in view; in a narrow window the longer captions are shortened.
@@ -43,7 +42,7 @@ TWeaponLibraryTabs::TWeaponLibraryTabs(QWidget *parent)
     ConnectGuarded(this, &QTabWidget::currentChanged, this, [this] { ShowWeaponLibrary(); });
 }
 
-QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
+QWidget *WeaponLibraryTabs::BuildTab(int weaponType)
 {
     auto *tab = new QWidget;
     tab->setObjectName(QStringLiteral("ts%1").arg(weaponType));
@@ -55,7 +54,7 @@ QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
     grid->setWordWrap(false);
-    const TLibraryGridRow &captions = LibraryGridCaptions();
+    const LibraryGridRow &captions = LibraryGridCaptions();
     for (int column = 0; column < kLibraryGridColumns; ++column) {
         auto *heading = new QTableWidgetItem(QString::fromStdString(captions[static_cast<size_t>(column)]));
         if (LibraryGridSortColumn(column) > 0)
@@ -96,16 +95,13 @@ QWidget *TWeaponLibraryTabs::BuildTab(int weaponType)
     return tab;
 }
 
-void TWeaponLibraryTabs::ShowWeaponLibrary()
-{
-    ShowLibrary(currentIndex());
-}
+void WeaponLibraryTabs::ShowWeaponLibrary() { ShowLibrary(currentIndex()); }
 
-void TWeaponLibraryTabs::ShowLibrary(int weaponType)
+void WeaponLibraryTabs::ShowLibrary(int weaponType)
 {
     if (weaponType < 0 || weaponType >= kWeaponTypeCount)
         return;
-    const TBaseWeaponList &library = WeaponLibraries().WeaponLibrary(weaponType);
+    const BaseWeaponList &library = CurrentWeaponLibraries().WeaponLibrary(weaponType);
     QTableWidget *grid = Grid(weaponType);
     const int kept = grid->currentRow();
     const int count = library.Count();
@@ -113,7 +109,7 @@ void TWeaponLibraryTabs::ShowLibrary(int weaponType)
     if (count == 0)
         grid->clearContents();
     for (int row = 0; row < count; ++row) {
-        const TLibraryGridRow cells = LibraryGridRow(library.Get(row));
+        const LibraryGridRow cells = LibraryGridRowOf(library.Get(row));
         for (int column = 0; column < kLibraryGridColumns; ++column)
             grid->setItem(row, column, ReadOnlyItem(cp1252::ToQt(cells[static_cast<size_t>(column)])));
     }
@@ -127,18 +123,18 @@ void TWeaponLibraryTabs::ShowLibrary(int weaponType)
     }
 }
 
-int TWeaponLibraryTabs::SelectedRow(int weaponType) const
+int WeaponLibraryTabs::SelectedRow(int weaponType) const
 {
     const QTableWidget *grid = Grid(weaponType);
     const int row = grid->currentRow();
-    if (row < 0 || row >= WeaponLibraries().WeaponLibrary(weaponType).Count())
+    if (row < 0 || row >= CurrentWeaponLibraries().WeaponLibrary(weaponType).Count())
         return -1;
     if (!grid->selectionModel()->isRowSelected(row, QModelIndex()))
         return -1;
     return row;
 }
 
-bool TWeaponLibraryTabs::SelectedRecord(TWeaponRecord &record) const
+bool WeaponLibraryTabs::SelectedRecord(WeaponRecord &record) const
 {
     const int type = currentIndex();
     if (type < 0 || type >= kWeaponTypeCount)
@@ -146,36 +142,33 @@ bool TWeaponLibraryTabs::SelectedRecord(TWeaponRecord &record) const
     const int row = SelectedRow(type);
     if (row < 0)
         return false;
-    record = WeaponLibraries().WeaponLibrary(type).Get(row);
+    record = CurrentWeaponLibraries().WeaponLibrary(type).Get(row);
     return true;
 }
 
-void TWeaponLibraryTabs::SortLibrary(int weaponType, int column)
+void WeaponLibraryTabs::SortLibrary(int weaponType, int column)
 {
     const int key = LibraryGridSortColumn(column);
     if (key <= 0)
         return;
-    TBaseWeaponList &library = WeaponLibraries().WeaponLibrary(weaponType);
+    BaseWeaponList &library = CurrentWeaponLibraries().WeaponLibrary(weaponType);
     library.Sort(key);
     QTableWidget *grid = Grid(weaponType);
     grid->horizontalHeader()->setSortIndicatorShown(true);
-    grid->horizontalHeader()->setSortIndicator(column, library.SortKey() > 0 ? Qt::DescendingOrder
-                                                                             : Qt::AscendingOrder);
+    grid->horizontalHeader()->setSortIndicator(column,
+                                               library.SortKey() > 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
     if (weaponType == kCustomWeaponType)
         CustomListChanged();
     ShowLibrary(weaponType);
 }
 
-void TWeaponLibraryTabs::CustomListChanged()
-{
-    WeaponLibraries().CustomWeaponsChanged();
-}
+void WeaponLibraryTabs::CustomListChanged() { CurrentWeaponLibraries().CustomWeaponsChanged(); }
 
-void TWeaponLibraryTabs::NewCustomWeapon()
+void WeaponLibraryTabs::NewCustomWeapon()
 {
-    TCustomWeaponDialog editor(DefaultWeaponRecord(), this);
+    CustomWeaponDialog editor(DefaultWeaponRecord(), this);
     if (Dialogs().RunModal(editor) == QDialog::Accepted) {
-        TBaseWeaponList &custom = WeaponLibraries().WeaponLibrary(kCustomWeaponType);
+        BaseWeaponList &custom = CurrentWeaponLibraries().WeaponLibrary(kCustomWeaponType);
         custom.Add(editor.Record());
         CustomListChanged();
         ShowLibrary(kCustomWeaponType);
@@ -185,13 +178,13 @@ void TWeaponLibraryTabs::NewCustomWeapon()
     ShowLibrary(kCustomWeaponType);
 }
 
-void TWeaponLibraryTabs::EditCustomWeapon()
+void WeaponLibraryTabs::EditCustomWeapon()
 {
     const int row = SelectedRow(kCustomWeaponType);
     if (row < 0)
         return;
-    TBaseWeaponList &custom = WeaponLibraries().WeaponLibrary(kCustomWeaponType);
-    TCustomWeaponDialog editor(custom.Get(row), this);
+    BaseWeaponList &custom = CurrentWeaponLibraries().WeaponLibrary(kCustomWeaponType);
+    CustomWeaponDialog editor(custom.Get(row), this);
     if (Dialogs().RunModal(editor) == QDialog::Accepted) {
         custom.Set(row, editor.Record());
         CustomListChanged();
@@ -199,14 +192,14 @@ void TWeaponLibraryTabs::EditCustomWeapon()
     ShowLibrary(kCustomWeaponType);
 }
 
-void TWeaponLibraryTabs::DeleteCustomWeapon()
+void WeaponLibraryTabs::DeleteCustomWeapon()
 {
     const int row = SelectedRow(kCustomWeaponType);
     if (row < 0)
         return;
-    if (Dialogs().AskOkCancel(this, QStringLiteral("Delete the custom weapon?")) != TDialogAnswer::Ok)
+    if (Dialogs().AskOkCancel(this, QStringLiteral("Delete the custom weapon?")) != DialogAnswer::Ok)
         return;
-    WeaponLibraries().WeaponLibrary(kCustomWeaponType).Delete(row);
+    CurrentWeaponLibraries().WeaponLibrary(kCustomWeaponType).Delete(row);
     CustomListChanged();
     ShowLibrary(kCustomWeaponType);
 }

@@ -14,16 +14,16 @@ class QTableWidget;
 // grid of the library's records. Clicking a heading sorts the library (first click
 // descending, next ascending); the "Custom" tab also creates, edits and deletes the
 // user's custom weapons.
-class TWeaponLibraryTabs : public QTabWidget {
+class WeaponLibraryTabs : public QTabWidget {
     Q_OBJECT
 public:
-    explicit TWeaponLibraryTabs(QWidget *parent = nullptr);
+    explicit WeaponLibraryTabs(QWidget *parent = nullptr);
 
     // Fills the grid of the active tab from its library.
     void ShowWeaponLibrary();
     // The record of the active tab's selected row; false when no row is selected or the
     // library is empty.
-    bool SelectedRecord(TWeaponRecord &record) const;
+    bool SelectedRecord(WeaponRecord &record) const;
 
     QTableWidget *Grid(int weaponType) const { return m_grids[static_cast<size_t>(weaponType)]; }
 

@@ -1,24 +1,24 @@
 #include "ui/pages/WeaponsPage.h"
 
+#include "base/NumberFormat.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
-#include "base/NumberFormat.h"
 #include "storage/Libraries.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
-#include "ui/widgets/Cp1252CellDelegate.h"
-#include "ui/widgets/DesignedWidth.h"
 #include "ui/dialogs/DialogProvider.h"
-#include "ui/pages/EditorHost.h"
-#include "ui/dialogs/WeaponModifyDialog.h"
 #include "ui/dialogs/PerkEditorDialog.h"
+#include "ui/dialogs/WeaponModifyDialog.h"
+#include "ui/document/VehicleDocument.h"
+#include "ui/pages/EditorHost.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/LibraryTooltip.h"
-#include "ui/widgets/PaneSplitter.h"
-#include "ui/widgets/SpinButton.h"
-#include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponGridModel.h"
 #include "ui/pages/WeaponLibraryTabs.h"
+#include "ui/widgets/Cp1252CellDelegate.h"
+#include "ui/widgets/DesignedWidth.h"
+#include "ui/widgets/PaneSplitter.h"
+#include "ui/widgets/SpinButton.h"
 #include "weapons/WeaponList.h"
 
 #include <QApplication>
@@ -39,10 +39,10 @@ namespace {
 constexpr int kGridPanelHeight = 153;
 constexpr int kRowHeight = 16;
 
-bool IsWeaponItem(TWeaponGridRowKind kind)
+bool IsWeaponItem(WeaponGridRowKind kind)
 {
-    return kind == TWeaponGridRowKind::Weapon || kind == TWeaponGridRowKind::Clip ||
-           kind == TWeaponGridRowKind::Ammunition;
+    return kind == WeaponGridRowKind::Weapon || kind == WeaponGridRowKind::Clip ||
+           kind == WeaponGridRowKind::Ammunition;
 }
 
 QPushButton *Button(const char *name, const QString &caption, QWidget *parent)
@@ -57,17 +57,15 @@ QPushButton *Button(const char *name, const QString &caption, QWidget *parent)
 
 } // namespace
 
-TWeaponsPage::TWeaponsPage(TEditorHost &host, QWidget *parent)
-    : QWidget(parent)
-    , m_host(host)
-    , m_perkEditor([](QWidget *owner, TPerkRecord &entry, const TPerkVehicleData &data) {
-        return TPerkEditorDialog::EditEntry(entry, data, Libraries().Flaws, owner);
-    })
+WeaponsPage::WeaponsPage(EditorHost &host, QWidget *parent)
+    : QWidget(parent), m_host(host), m_perkEditor([](QWidget *owner, PerkRecord &entry, const PerkVehicleData &data) {
+          return PerkEditorDialog::EditEntry(entry, data, SharedLibraries().Flaws, owner);
+      })
 {
     BuildControls();
 }
 
-void TWeaponsPage::BuildControls()
+void WeaponsPage::BuildControls()
 {
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(QStringLiteral("weaponsSplitter"));
@@ -79,15 +77,15 @@ void TWeaponsPage::BuildControls()
     panelLayout->setContentsMargins(0, 0, 0, 2);
     panelLayout->setSpacing(3);
 
-    m_model = new TWeaponGridModel(this);
-    m_model->SetEditHandler([this](const TWeaponGridItem &item, int column, const QString &text) {
+    m_model = new WeaponGridModel(this);
+    m_model->SetEditHandler([this](const WeaponGridItem &item, int column, const QString &text) {
         if (!m_filling)
             RunGuarded(this, [&] { SetWeaponCellText(item, column, text); });
     });
     m_weaponGrid = new QTableView(m_gridPanel);
     m_weaponGrid->setObjectName(QStringLiteral("weaponGrid"));
     m_weaponGrid->setModel(m_model);
-    m_weaponGrid->setItemDelegate(new TCp1252CellDelegate(m_weaponGrid));
+    m_weaponGrid->setItemDelegate(new Cp1252CellDelegate(m_weaponGrid));
     m_weaponGrid->verticalHeader()->hide();
     const int rowHeight = std::max(kRowHeight, m_weaponGrid->fontMetrics().height() + 3);
     m_weaponGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -110,7 +108,7 @@ void TWeaponsPage::BuildControls()
     m_modifyButton = Button("modifyWeaponButton", QStringLiteral("Mod"), m_gridPanel);
     m_addAmmoButton = Button("addAmmoButton", QStringLiteral("Ammo"), m_gridPanel);
     m_addClipButton = Button("addClipButton", QStringLiteral("Clip"), m_gridPanel);
-    m_moveSpin = new TSpinButton(m_gridPanel);
+    m_moveSpin = new SpinButton(m_gridPanel);
     m_moveSpin->setObjectName(QStringLiteral("moveWeaponButtons"));
     m_moveSpin->setToolTip(QStringLiteral("Move up / down"));
     for (QWidget *control : std::initializer_list<QWidget *>{m_addButton, m_deleteButton, m_clearButton, m_modifyButton,
@@ -129,11 +127,11 @@ void TWeaponsPage::BuildControls()
     // The libraries under a filter box that narrows every tab; a row's tooltip tells what
     // the weapon would add to the design.
     auto *libraryPane = new QWidget(m_splitter);
-    m_libraries = new TWeaponLibraryTabs(libraryPane);
-    auto *filter = new TLibraryFilter(QStringLiteral("Filter"), libraryPane);
+    m_libraries = new WeaponLibraryTabs(libraryPane);
+    auto *filter = new LibraryFilter(QStringLiteral("Filter"), libraryPane);
     for (int type = 0; type < kWeaponTypeCount; ++type)
         filter->AddGrid(m_libraries->Grid(type), {0, 1, kLibraryGridColumns - 1});
-    new TLibraryTooltip(*m_libraries, [this]() -> const TBaseVehicle & { return Vehicle(); });
+    new LibraryTooltip(*m_libraries, [this]() -> const BaseVehicle & { return Design(); });
     auto *libraryLayout = new QVBoxLayout(libraryPane);
     libraryLayout->setContentsMargins(0, 2, 0, 0);
     libraryLayout->setSpacing(2);
@@ -143,7 +141,7 @@ void TWeaponsPage::BuildControls()
     m_splitter->addWidget(libraryPane);
     // As in the other splitters, no pane can be dragged smaller than the minimum.
     for (QWidget *pane : {m_gridPanel, libraryPane})
-        pane->setMinimumHeight(std::max(TPaneSplitter::MinimumPaneSize, pane->minimumSizeHint().height()));
+        pane->setMinimumHeight(std::max(PaneSplitter::MinimumPaneSize, pane->minimumSizeHint().height()));
     // The grid pane keeps its height when the window grows; the libraries take the rest.
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -157,18 +155,18 @@ void TWeaponsPage::BuildControls()
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_splitter);
 
-    ConnectGuarded(m_addButton, &QPushButton::clicked, this, &TWeaponsPage::AddWeapon);
-    ConnectGuarded(m_deleteButton, &QPushButton::clicked, this, &TWeaponsPage::DeleteSelected);
-    ConnectGuarded(m_clearButton, &QPushButton::clicked, this, &TWeaponsPage::ClearWeapons);
-    ConnectGuarded(m_modifyButton, &QPushButton::clicked, this, &TWeaponsPage::ModifySelected);
-    ConnectGuarded(m_addAmmoButton, &QPushButton::clicked, this, &TWeaponsPage::AddAmmo);
-    ConnectGuarded(m_addClipButton, &QPushButton::clicked, this, &TWeaponsPage::AddClip);
-    ConnectGuarded(m_moveSpin, &TSpinButton::upClick, this, &TWeaponsPage::MoveUp);
-    ConnectGuarded(m_moveSpin, &TSpinButton::downClick, this, &TWeaponsPage::MoveDown);
-    ConnectGuarded(m_addLinkButton, &QPushButton::clicked, this, &TWeaponsPage::AddWeaponLink);
-    ConnectGuarded(m_deleteLinkButton, &QPushButton::clicked, this, &TWeaponsPage::DeleteWeaponLink);
-    ConnectGuarded(m_libraries, &TWeaponLibraryTabs::addRequested, this, &TWeaponsPage::AddWeapon);
-    ConnectGuarded(m_weaponGrid, &QTableView::doubleClicked, this, &TWeaponsPage::ModifySelected);
+    ConnectGuarded(m_addButton, &QPushButton::clicked, this, &WeaponsPage::AddWeapon);
+    ConnectGuarded(m_deleteButton, &QPushButton::clicked, this, &WeaponsPage::DeleteSelected);
+    ConnectGuarded(m_clearButton, &QPushButton::clicked, this, &WeaponsPage::ClearWeapons);
+    ConnectGuarded(m_modifyButton, &QPushButton::clicked, this, &WeaponsPage::ModifySelected);
+    ConnectGuarded(m_addAmmoButton, &QPushButton::clicked, this, &WeaponsPage::AddAmmo);
+    ConnectGuarded(m_addClipButton, &QPushButton::clicked, this, &WeaponsPage::AddClip);
+    ConnectGuarded(m_moveSpin, &SpinButton::upClick, this, &WeaponsPage::MoveUp);
+    ConnectGuarded(m_moveSpin, &SpinButton::downClick, this, &WeaponsPage::MoveDown);
+    ConnectGuarded(m_addLinkButton, &QPushButton::clicked, this, &WeaponsPage::AddWeaponLink);
+    ConnectGuarded(m_deleteLinkButton, &QPushButton::clicked, this, &WeaponsPage::DeleteWeaponLink);
+    ConnectGuarded(m_libraries, &WeaponLibraryTabs::addRequested, this, &WeaponsPage::AddWeapon);
+    ConnectGuarded(m_weaponGrid, &QTableView::doubleClicked, this, &WeaponsPage::ModifySelected);
 
     ConnectGuarded(m_weaponGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
                    [this](const QModelIndex &current) {
@@ -188,23 +186,17 @@ void TWeaponsPage::BuildControls()
     });
 }
 
-TVehicle &TWeaponsPage::Vehicle()
-{
-    return m_host.Document().Vehicle();
-}
+Vehicle &WeaponsPage::Design() { return m_host.Document().Design(); }
 
-void TWeaponsPage::ShowPage()
+void WeaponsPage::ShowPage()
 {
     ShowVehicleWeapons();
     ShowWeaponLibrary();
 }
 
-void TWeaponsPage::ShowWeaponLibrary()
-{
-    m_libraries->ShowWeaponLibrary();
-}
+void WeaponsPage::ShowWeaponLibrary() { m_libraries->ShowWeaponLibrary(); }
 
-void TWeaponsPage::showEvent(QShowEvent *event)
+void WeaponsPage::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!m_shownOnce) {
@@ -213,7 +205,7 @@ void TWeaponsPage::showEvent(QShowEvent *event)
     }
 }
 
-void TWeaponsPage::setVisible(bool visible)
+void WeaponsPage::setVisible(bool visible)
 {
     // The remembered height of the grid panel was applied to it while the page was hidden; the
     // splitter takes it over before it lays the page out for the first time.
@@ -224,29 +216,29 @@ void TWeaponsPage::setVisible(bool visible)
 
 // ---- the grid ----
 
-void TWeaponsPage::SetColumnWidths(int from)
+void WeaponsPage::SetColumnWidths(int from)
 {
     const QFontMetrics metrics = m_weaponGrid->horizontalHeader()->fontMetrics();
     for (int column = from; column < m_model->columnCount(); ++column) {
         // The designed width in the font in use, or what the heading needs.
-        const int designed = DesignedWidth(metrics, TWeaponGridModel::DesignedColumnWidth(column));
+        const int designed = DesignedWidth(metrics, WeaponGridModel::DesignedColumnWidth(column));
         m_weaponGrid->setColumnWidth(
-            column, std::max(designed, metrics.horizontalAdvance(TWeaponGridModel::Caption(column)) + 10));
+            column, std::max(designed, metrics.horizontalAdvance(WeaponGridModel::Caption(column)) + 10));
     }
 }
 
-void TWeaponsPage::ShowVehicleWeapons()
+void WeaponsPage::ShowVehicleWeapons()
 {
     WriteGrid();
     m_host.ShowResults();
 }
 
-void TWeaponsPage::WriteGrid()
+void WeaponsPage::WriteGrid()
 {
     // Disabling the grid can move the focus and so report a leave while it is written.
     const QScopedValueRollback<bool> filling(m_filling, true);
-    TVehicle &vehicle = Vehicle();
-    std::vector<TWeaponGridRow> rows = WeaponGridRows(vehicle);
+    Vehicle &vehicle = Design();
+    std::vector<WeaponGridRow> rows = WeaponGridRows(vehicle);
     const bool any = !rows.empty();
     m_weaponGrid->setEnabled(any);
     for (QWidget *control :
@@ -258,47 +250,47 @@ void TWeaponsPage::WriteGrid()
     SetColumnWidths(columns);
 }
 
-TWeaponGridItem TWeaponsPage::SelectedRowItem() const
+WeaponGridItem WeaponsPage::SelectedRowItem() const
 {
     const int row = m_weaponGrid->currentIndex().row();
     if (row < 0 || !m_weaponGrid->selectionModel()->isRowSelected(row, QModelIndex()))
-        return TWeaponGridItem();
+        return WeaponGridItem();
     return m_model->Item(row);
 }
 
-TWeaponGridItem TWeaponsPage::SelectedItem()
+WeaponGridItem WeaponsPage::SelectedItem()
 {
-    const TWeaponGridItem item = SelectedRowItem();
+    const WeaponGridItem item = SelectedRowItem();
     // The grid and the design are in step; an item gone from the design counts as none.
-    const TWeaponList &weapons = *Vehicle().Weapons;
-    const TWeaponGridRowKind kind = item.kind;
+    const WeaponList &weapons = *Design().Weapons;
+    const WeaponGridRowKind kind = item.kind;
     if (!IsWeaponItem(kind) || item.weapon >= weapons.Count())
-        return TWeaponGridItem();
-    const TClipList &clips = weapons.Get(item.weapon).Clips;
+        return WeaponGridItem();
+    const ClipList &clips = weapons.Get(item.weapon).Clips;
     if (item.clip >= clips.Count())
-        return TWeaponGridItem();
-    if (kind == TWeaponGridRowKind::Ammunition && item.section >= clips.Get(item.clip).SectionCount())
-        return TWeaponGridItem();
+        return WeaponGridItem();
+    if (kind == WeaponGridRowKind::Ammunition && item.section >= clips.Get(item.clip).SectionCount())
+        return WeaponGridItem();
     return item;
 }
 
-int TWeaponsPage::FindRow(int weapon, int clip, int section) const
+int WeaponsPage::FindRow(int weapon, int clip, int section) const
 {
     // The row of the item, else of its clip, else of its weapon.
     clip = std::max(clip, 0);
-    std::vector<TWeaponGridItem> wanted;
+    std::vector<WeaponGridItem> wanted;
     if (section >= 0)
-        wanted.push_back({TWeaponGridRowKind::Ammunition, weapon, clip, section});
+        wanted.push_back({WeaponGridRowKind::Ammunition, weapon, clip, section});
     if (clip > 0)
-        wanted.push_back({TWeaponGridRowKind::Clip, weapon, clip});
-    wanted.push_back({TWeaponGridRowKind::Weapon, weapon});
-    for (const TWeaponGridItem &item : wanted)
+        wanted.push_back({WeaponGridRowKind::Clip, weapon, clip});
+    wanted.push_back({WeaponGridRowKind::Weapon, weapon});
+    for (const WeaponGridItem &item : wanted)
         if (const int row = m_model->RowOf(item); row >= 0)
             return row;
     return -1;
 }
 
-void TWeaponsPage::SelectRow(int row, int column)
+void WeaponsPage::SelectRow(int row, int column)
 {
     m_weaponGrid->setFocus(Qt::OtherFocusReason);
     if (row < 0)
@@ -308,20 +300,20 @@ void TWeaponsPage::SelectRow(int row, int column)
     m_weaponGrid->setCurrentIndex(m_model->index(row, column));
 }
 
-void TWeaponsPage::FindWeaponGridRow(int weapon, int clip, int section)
+void WeaponsPage::FindWeaponGridRow(int weapon, int clip, int section)
 {
     const int column = clip >= 0 || section >= 0 ? weapongrid::Ammo : weapongrid::Items;
     SelectRow(FindRow(weapon, clip, section), column);
 }
 
-void TWeaponsPage::SelectWeaponCell(int row, int column)
+void WeaponsPage::SelectWeaponCell(int row, int column)
 {
-    const TWeaponGridItem item = m_model->Item(row);
+    const WeaponGridItem item = m_model->Item(row);
     if (!IsWeaponItem(item.kind))
         return;
-    if (item.kind == TWeaponGridRowKind::Weapon && column >= kWeaponGridLinkColumn &&
-        item.weapon < Vehicle().Weapons->Count()) {
-        TBooleanList &links = Vehicle().Weapons->Get(item.weapon).Links;
+    if (item.kind == WeaponGridRowKind::Weapon && column >= kWeaponGridLinkColumn &&
+        item.weapon < Design().Weapons->Count()) {
+        BooleanList &links = Design().Weapons->Get(item.weapon).Links;
         const int link = column - kWeaponGridLinkColumn;
         links.Set(link, !links.Get(link));
         // A link changes the threat value and the cost: an unsaved change.
@@ -330,32 +322,32 @@ void TWeaponsPage::SelectWeaponCell(int row, int column)
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::SetWeaponCellText(const TWeaponGridItem &item, int column, const QString &text)
+void WeaponsPage::SetWeaponCellText(const WeaponGridItem &item, int column, const QString &text)
 {
-    TWeaponList &weapons = *Vehicle().Weapons;
+    WeaponList &weapons = *Design().Weapons;
     if (!IsWeaponItem(item.kind) || item.weapon >= weapons.Count())
         return;
-    TWeapon &weapon = weapons.Get(item.weapon);
+    Weapon &weapon = weapons.Get(item.weapon);
     int32_t value = 0;
     // Counts of weapons, clips and rounds: a negative count means nothing and is refused.
     const bool isCount = fmt::ParseInteger(cp1252::FromQt(text.trimmed()), value) && value >= 0;
     bool stored = false;
-    if (item.kind == TWeaponGridRowKind::Ammunition && column == weapongrid::Ammo && isCount) {
-        if (TClip *clip = weapon.Clips.Mutable(item.clip); clip && item.section < clip->SectionCount()) {
-            TAmmoSection section = clip->GetSection(item.section);
+    if (item.kind == WeaponGridRowKind::Ammunition && column == weapongrid::Ammo && isCount) {
+        if (Clip *clip = weapon.Clips.Mutable(item.clip); clip && item.section < clip->SectionCount()) {
+            AmmoSection section = clip->GetSection(item.section);
             section.Amount = value;
             clip->SetSection(item.section, section);
             stored = true;
         }
-    } else if (item.kind == TWeaponGridRowKind::Clip && column == weapongrid::Ammo && isCount) {
-        if (TClip *clip = weapon.Clips.Mutable(item.clip)) {
+    } else if (item.kind == WeaponGridRowKind::Clip && column == weapongrid::Ammo && isCount) {
+        if (Clip *clip = weapon.Clips.Mutable(item.clip)) {
             clip->ClipCount = value;
             stored = true;
         }
-    } else if (item.kind == TWeaponGridRowKind::Weapon && column == weapongrid::Items && isCount) {
+    } else if (item.kind == WeaponGridRowKind::Weapon && column == weapongrid::Items && isCount) {
         weapon.Data.NumberOfItems = value;
         stored = true;
-    } else if (item.kind == TWeaponGridRowKind::Weapon && column == weapongrid::Description) {
+    } else if (item.kind == WeaponGridRowKind::Weapon && column == weapongrid::Description) {
         weapon.Data.Name = cp1252::FromQt(text).substr(0, kWeaponNameCapacity);
         stored = true;
     }
@@ -365,10 +357,10 @@ void TWeaponsPage::SetWeaponCellText(const TWeaponGridItem &item, int column, co
     ShowVehicleWeapons();
 }
 
-bool TWeaponsPage::eventFilter(QObject *watched, QEvent *event)
+bool WeaponsPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_weaponGrid && event->type() == QEvent::KeyRelease
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+    if (watched == m_weaponGrid && event->type() == QEvent::KeyRelease &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
         // While a cell is being edited its editor takes the keys, so this is the grid's own.
         RunGuarded(this, [this] { DeleteSelected(); });
     } else if (watched == m_weaponGrid->viewport()) {
@@ -382,37 +374,37 @@ bool TWeaponsPage::eventFilter(QObject *watched, QEvent *event)
 
 // ---- commands ----
 
-void TWeaponsPage::AddWeapon()
+void WeaponsPage::AddWeapon()
 {
-    TWeaponRecord record;
+    WeaponRecord record;
     if (!m_libraries->SelectedRecord(record))
         return;
-    const int weapon = Vehicle().Weapons->AddRecord(record);
+    const int weapon = Design().Weapons->AddRecord(record);
     m_host.Document().SetModified();
     ShowVehicleWeapons();
     FindWeaponGridRow(weapon, -1, -1);
 }
 
-void TWeaponsPage::AddClip()
+void WeaponsPage::AddClip()
 {
-    const TWeaponGridItem item = SelectedItem();
-    if (item.kind == TWeaponGridRowKind::None)
+    const WeaponGridItem item = SelectedItem();
+    if (item.kind == WeaponGridRowKind::None)
         return;
-    TClip clip;
+    Clip clip;
     clip.Shielded = false;
-    const int index = Vehicle().Weapons->Get(item.weapon).Clips.Add(clip);
+    const int index = Design().Weapons->Get(item.weapon).Clips.Add(clip);
     m_host.Document().SetModified();
     ShowVehicleWeapons();
     FindWeaponGridRow(item.weapon, index, -1);
 }
 
-void TWeaponsPage::AddAmmo()
+void WeaponsPage::AddAmmo()
 {
-    const TWeaponGridItem item = SelectedItem();
-    if (item.kind == TWeaponGridRowKind::None)
+    const WeaponGridItem item = SelectedItem();
+    if (item.kind == WeaponGridRowKind::None)
         return;
-    TWeapon &weapon = Vehicle().Weapons->Get(item.weapon);
-    TClip *clip = weapon.Clips.Mutable(item.clip);
+    Weapon &weapon = Design().Weapons->Get(item.weapon);
+    Clip *clip = weapon.Clips.Mutable(item.clip);
     if (!clip)
         return;
     const int section = clip->AddSection(weapon.Data.BaseAmmo);
@@ -421,16 +413,16 @@ void TWeaponsPage::AddAmmo()
     FindWeaponGridRow(item.weapon, item.clip, section);
 }
 
-void TWeaponsPage::DeleteSelected()
+void WeaponsPage::DeleteSelected()
 {
-    const TWeaponGridItem item = SelectedItem();
-    if (item.kind == TWeaponGridRowKind::None)
+    const WeaponGridItem item = SelectedItem();
+    if (item.kind == WeaponGridRowKind::None)
         return;
-    TWeaponList &weapons = *Vehicle().Weapons;
-    TWeapon &weapon = weapons.Get(item.weapon);
-    if (item.kind == TWeaponGridRowKind::Ammunition)
+    WeaponList &weapons = *Design().Weapons;
+    Weapon &weapon = weapons.Get(item.weapon);
+    if (item.kind == WeaponGridRowKind::Ammunition)
         weapon.Clips.Mutable(item.clip)->DeleteSection(item.section);
-    else if (item.kind == TWeaponGridRowKind::Clip)
+    else if (item.kind == WeaponGridRowKind::Clip)
         weapon.Clips.Delete(item.clip);
     else
         weapons.Delete(item.weapon);
@@ -438,33 +430,33 @@ void TWeaponsPage::DeleteSelected()
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::ClearWeapons()
+void WeaponsPage::ClearWeapons()
 {
-    if (Dialogs().AskOkCancel(this, QStringLiteral("Clear all weapons?")) != TDialogAnswer::Ok)
+    if (Dialogs().AskOkCancel(this, QStringLiteral("Clear all weapons?")) != DialogAnswer::Ok)
         return;
     m_host.Document().SetModified();
-    Vehicle().Weapons->Clear();
+    Design().Weapons->Clear();
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::Move(int direction)
+void WeaponsPage::Move(int direction)
 {
-    const TWeaponGridItem item = SelectedItem();
-    if (item.kind == TWeaponGridRowKind::None)
+    const WeaponGridItem item = SelectedItem();
+    if (item.kind == WeaponGridRowKind::None)
         return;
-    TWeaponList &weapons = *Vehicle().Weapons;
-    TWeapon &weapon = weapons.Get(item.weapon);
-    TWeaponGridItem moved = item;
+    WeaponList &weapons = *Design().Weapons;
+    Weapon &weapon = weapons.Get(item.weapon);
+    WeaponGridItem moved = item;
     const auto canMove = [direction](int index, int first, int count) {
         return direction < 0 ? index > first : index < count - 1;
     };
-    if (item.kind == TWeaponGridRowKind::Ammunition) {
-        TClip *clip = weapon.Clips.Mutable(item.clip);
+    if (item.kind == WeaponGridRowKind::Ammunition) {
+        Clip *clip = weapon.Clips.Mutable(item.clip);
         if (!canMove(item.section, 0, clip->SectionCount()))
             return;
         moved.section = item.section + direction;
         clip->ExchangeSections(item.section, moved.section);
-    } else if (item.kind == TWeaponGridRowKind::Clip) {
+    } else if (item.kind == WeaponGridRowKind::Clip) {
         // Clip 0, the internal magazine, never moves.
         if (!canMove(item.clip, 1, weapon.Clips.Count()))
             return;
@@ -484,58 +476,52 @@ void TWeaponsPage::Move(int direction)
     SelectRow(m_model->RowOf(moved), column);
 }
 
-void TWeaponsPage::MoveUp()
-{
-    Move(-1);
-}
+void WeaponsPage::MoveUp() { Move(-1); }
 
-void TWeaponsPage::MoveDown()
-{
-    Move(1);
-}
+void WeaponsPage::MoveDown() { Move(1); }
 
-void TWeaponsPage::ModifyPerkRow(TPerkKind kind, int index)
+void WeaponsPage::ModifyPerkRow(PerkKind kind, int index)
 {
-    TVehicle &vehicle = Vehicle();
-    TPerkList &list = kind == TPerkKind::Perk   ? *vehicle.Perks
-                      : kind == TPerkKind::Flaw ? *vehicle.Flaws
-                                                : *vehicle.Defects;
+    Vehicle &vehicle = Design();
+    PerkList &list = kind == PerkKind::Perk   ? *vehicle.Perks
+                     : kind == PerkKind::Flaw ? *vehicle.Flaws
+                                              : *vehicle.Defects;
     if (index < 0 || index >= list.Count())
         return;
-    TPerkRecord entry = list.Get(index);
+    PerkRecord entry = list.Get(index);
     if (m_perkEditor && m_perkEditor(this, entry, list.VehicleData()))
         list.Set(index, entry);
     m_host.Document().SetModified();
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::ModifySelected()
+void WeaponsPage::ModifySelected()
 {
-    if (const TWeaponGridItem row = SelectedRowItem(); row.kind == TWeaponGridRowKind::OffensiveEntry) {
+    if (const WeaponGridItem row = SelectedRowItem(); row.kind == WeaponGridRowKind::OffensiveEntry) {
         ModifyPerkRow(row.entryKind, row.entry);
         return;
     }
-    const TWeaponGridItem item = SelectedItem();
-    if (item.kind == TWeaponGridRowKind::None)
+    const WeaponGridItem item = SelectedItem();
+    if (item.kind == WeaponGridRowKind::None)
         return;
-    TVehicle &vehicle = Vehicle();
-    TWeaponModifyDialog dialog(this);
+    Vehicle &vehicle = Design();
+    WeaponModifyDialog dialog(this);
     {
-        TWeapon &weapon = vehicle.Weapons->Get(item.weapon);
-        const TClip &clip = weapon.Clips.Get(item.clip);
-        if (item.kind == TWeaponGridRowKind::Weapon)
+        Weapon &weapon = vehicle.Weapons->Get(item.weapon);
+        const Clip &clip = weapon.Clips.Get(item.clip);
+        if (item.kind == WeaponGridRowKind::Weapon)
             dialog.LoadWeapon(weapon, vehicle.FinalSize);
-        else if (item.kind == TWeaponGridRowKind::Ammunition)
+        else if (item.kind == WeaponGridRowKind::Ammunition)
             dialog.LoadSection(clip.GetSection(item.section));
         else
             dialog.LoadClip(clip.Shielded);
     }
     if (Dialogs().RunModal(dialog) == QDialog::Accepted && item.weapon < vehicle.Weapons->Count()) {
-        TWeapon &weapon = vehicle.Weapons->Get(item.weapon);
-        if (item.kind == TWeaponGridRowKind::Weapon) {
+        Weapon &weapon = vehicle.Weapons->Get(item.weapon);
+        if (item.kind == WeaponGridRowKind::Weapon) {
             dialog.StoreWeapon(weapon.Data);
-        } else if (TClip *clip = weapon.Clips.Mutable(item.clip)) {
-            if (item.kind == TWeaponGridRowKind::Ammunition)
+        } else if (Clip *clip = weapon.Clips.Mutable(item.clip)) {
+            if (item.kind == WeaponGridRowKind::Ammunition)
                 clip->SetSection(item.section, dialog.Values().Section);
             else
                 clip->Shielded = dialog.Values().Shielded;
@@ -545,19 +531,19 @@ void TWeaponsPage::ModifySelected()
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::AddWeaponLink()
+void WeaponsPage::AddWeaponLink()
 {
     m_host.Document().SetModified();
-    TWeaponList &weapons = *Vehicle().Weapons;
+    WeaponList &weapons = *Design().Weapons;
     if (weapons.Count() > 0)
         weapons.AddLink();
     ShowVehicleWeapons();
 }
 
-void TWeaponsPage::DeleteWeaponLink()
+void WeaponsPage::DeleteWeaponLink()
 {
     m_host.Document().SetModified();
-    TWeaponList &weapons = *Vehicle().Weapons;
+    WeaponList &weapons = *Design().Weapons;
     const int column = m_weaponGrid->currentIndex().column();
     if (weapons.Count() > 0 && column >= kWeaponGridLinkColumn)
         weapons.DeleteLink(column - kWeaponGridLinkColumn);

@@ -11,31 +11,31 @@
 class QPushButton;
 class QSplitter;
 class QTableView;
-class TEditorHost;
-class TSpinButton;
-class TVehicle;
-class TWeaponGridModel;
-class TWeaponLibraryTabs;
-struct TPerkRecord;
-struct TPerkVehicleData;
+class EditorHost;
+class SpinButton;
+class Vehicle;
+class WeaponGridModel;
+class WeaponLibraryTabs;
+struct PerkRecord;
+struct PerkVehicleData;
 
 // The "Weapons" page: above, in the grid panel, the design's weapon grid with its clips,
 // ammunition sections and weapon links, and the perks, flaws and defects that feed the
 // offensive value; below, the weapon library tabs. A splitter parts the two.
-class TWeaponsPage : public QWidget, public TEditorPage {
+class WeaponsPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     // Opens a perk, flaw or defect entry in the perk editor with the list's vehicle data;
     // returns true when the editor ended with OK (the entry then holds the edit). The perk
     // editor dialog, with the loaded flaw library, unless another is set.
-    using TPerkEditorRunner = std::function<bool(QWidget *parent, TPerkRecord &entry, const TPerkVehicleData &data)>;
+    using PerkEditorRunner = std::function<bool(QWidget *parent, PerkRecord &entry, const PerkVehicleData &data)>;
 
-    explicit TWeaponsPage(TEditorHost &host, QWidget *parent = nullptr);
+    explicit WeaponsPage(EditorHost &host, QWidget *parent = nullptr);
 
-    // TEditorPage
+    // EditorPage
     void ShowPage() override;
 
-    void SetPerkEditor(TPerkEditorRunner editor) { m_perkEditor = std::move(editor); }
+    void SetPerkEditor(PerkEditorRunner editor) { m_perkEditor = std::move(editor); }
 
     // Fills the weapon grid from the design and refreshes the results.
     void ShowVehicleWeapons();
@@ -57,7 +57,7 @@ public:
     void DeleteWeaponLink();
 
     QTableView *WeaponGrid() const { return m_weaponGrid; }
-    TWeaponLibraryTabs *LibraryTabs() const { return m_libraries; }
+    WeaponLibraryTabs *LibraryTabs() const { return m_libraries; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -67,14 +67,13 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-
 private:
     void BuildControls();
-    TVehicle &Vehicle();
+    Vehicle &Design();
     // The item of the selected row; none when no row is selected.
-    TWeaponGridItem SelectedRowItem() const;
+    WeaponGridItem SelectedRowItem() const;
     // The selected weapon, clip or section; none for any other row.
-    TWeaponGridItem SelectedItem();
+    WeaponGridItem SelectedItem();
     // The row of a section, else of a clip (from 1 on), else of the weapon; -1 when none.
     int FindRow(int weapon, int clip, int section) const;
     void SelectRow(int row, int column);
@@ -83,28 +82,28 @@ private:
     // Writes every row of the design's weapons and offensive perks, flaws and defects.
     void WriteGrid();
     void Move(int direction);
-    void ModifyPerkRow(TPerkKind kind, int index);
+    void ModifyPerkRow(PerkKind kind, int index);
     void SelectWeaponCell(int row, int column);
-    void SetWeaponCellText(const TWeaponGridItem &item, int column, const QString &text);
+    void SetWeaponCellText(const WeaponGridItem &item, int column, const QString &text);
     void ApplyPanelHeight();
 
-    TEditorHost &m_host;
-    TPerkEditorRunner m_perkEditor;
+    EditorHost &m_host;
+    PerkEditorRunner m_perkEditor;
     QSplitter *m_splitter = nullptr;
     QWidget *m_gridPanel = nullptr;
-    TWeaponGridModel *m_model = nullptr;
+    WeaponGridModel *m_model = nullptr;
     QTableView *m_weaponGrid = nullptr;
-    TWeaponLibraryTabs *m_libraries = nullptr;
+    WeaponLibraryTabs *m_libraries = nullptr;
     QPushButton *m_addButton = nullptr;
     QPushButton *m_deleteButton = nullptr;
     QPushButton *m_clearButton = nullptr;
     QPushButton *m_modifyButton = nullptr;
     QPushButton *m_addAmmoButton = nullptr;
     QPushButton *m_addClipButton = nullptr;
-    TSpinButton *m_moveSpin = nullptr;
+    SpinButton *m_moveSpin = nullptr;
     QPushButton *m_addLinkButton = nullptr;
     QPushButton *m_deleteLinkButton = nullptr;
-    bool m_filling = false;   // the grid is being written: its signals are not the user's
-    bool m_pressing = false;  // a mouse press is moving the cursor: the press handles the selection
+    bool m_filling = false;  // the grid is being written: its signals are not the user's
+    bool m_pressing = false; // a mouse press is moving the cursor: the press handles the selection
     bool m_shownOnce = false;
 };

@@ -4,11 +4,11 @@
 
 #include <QLineEdit>
 
-QWidget *TCp1252CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                                           const QModelIndex &index) const
+QWidget *Cp1252CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                          const QModelIndex &index) const
 {
     QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto *line = qobject_cast<QLineEdit *>(editor))
-        line->setValidator(new TCp1252Validator(line));
+        line->setValidator(new Cp1252Validator(line));
     return editor;
 }

@@ -3,8 +3,8 @@
 #include <QStyledItemDelegate>
 
 // Edits grid cells that hold design texts in a line edit that refuses what Windows-1252
-// cannot hold (TCp1252Validator), as the edit boxes do.
-class TCp1252CellDelegate : public QStyledItemDelegate {
+// cannot hold (Cp1252Validator), as the edit boxes do.
+class Cp1252CellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;

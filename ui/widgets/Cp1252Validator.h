@@ -4,10 +4,10 @@
 
 // Design texts are Windows-1252: a character it cannot hold is refused as it is typed or
 // pasted, instead of becoming "?" without a word when the text is stored.
-class TCp1252Validator : public QValidator {
+class Cp1252Validator : public QValidator {
     Q_OBJECT
 public:
-    explicit TCp1252Validator(QObject *parent = nullptr);
+    explicit Cp1252Validator(QObject *parent = nullptr);
 
     State validate(QString &input, int &pos) const override;
 };

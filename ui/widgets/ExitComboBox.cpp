@@ -2,18 +2,15 @@
 
 #include <QFocusEvent>
 
-TExitComboBox::TExitComboBox(QWidget *parent)
-    : QComboBox(parent)
-{
-}
+ExitComboBox::ExitComboBox(QWidget *parent) : QComboBox(parent) {}
 
-void TExitComboBox::focusOutEvent(QFocusEvent *event)
+void ExitComboBox::focusOutEvent(QFocusEvent *event)
 {
     QComboBox::focusOutEvent(event);
     ReportLeave(event->reason());
 }
 
-void TExitComboBox::ReportLeave(Qt::FocusReason reason)
+void ExitComboBox::ReportLeave(Qt::FocusReason reason)
 {
     if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
         return;

@@ -5,10 +5,10 @@
 // A combo box that reports when the user leaves it (focus moves to another control), also
 // while it is editable (its edit line passes the focus to the box). Opening its own list or a menu,
 // or switching windows, does not count as leaving.
-class TExitComboBox : public QComboBox {
+class ExitComboBox : public QComboBox {
     Q_OBJECT
 public:
-    explicit TExitComboBox(QWidget *parent = nullptr);
+    explicit ExitComboBox(QWidget *parent = nullptr);
 
 signals:
     void exited();

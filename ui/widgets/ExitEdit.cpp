@@ -5,13 +5,9 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-TExitEdit::TExitEdit(QWidget *parent)
-    : QLineEdit(parent)
-{
-    setValidator(new TCp1252Validator(this));
-}
+ExitEdit::ExitEdit(QWidget *parent) : QLineEdit(parent) { setValidator(new Cp1252Validator(this)); }
 
-bool TExitEdit::event(QEvent *event)
+bool ExitEdit::event(QEvent *event)
 {
     // setText clears the modified state and user edits set it: until the user changes the
     // text (always in answer to an event), it is the one shown.
@@ -20,7 +16,7 @@ bool TExitEdit::event(QEvent *event)
     return QLineEdit::event(event);
 }
 
-void TExitEdit::CommitTyped()
+void ExitEdit::CommitTyped()
 {
     if (!isModified())
         return;
@@ -32,7 +28,7 @@ void TExitEdit::CommitTyped()
     emit exited();
 }
 
-void TExitEdit::focusOutEvent(QFocusEvent *event)
+void ExitEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
     const Qt::FocusReason reason = event->reason();
@@ -40,7 +36,7 @@ void TExitEdit::focusOutEvent(QFocusEvent *event)
         CommitTyped();
 }
 
-void TExitEdit::keyPressEvent(QKeyEvent *event)
+void ExitEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         CommitTyped();

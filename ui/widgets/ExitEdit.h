@@ -8,10 +8,10 @@
 // leaving a box untouched never stores its shown, possibly rounded, text. Opening a menu
 // or switching to another window does not count as leaving. What Windows-1252 cannot hold
 // is refused as it is typed.
-class TExitEdit : public QLineEdit {
+class ExitEdit : public QLineEdit {
     Q_OBJECT
 public:
-    explicit TExitEdit(QWidget *parent = nullptr);
+    explicit ExitEdit(QWidget *parent = nullptr);
 
     // Commits a typed text now, as leaving the box would (e.g. before a spin button steps
     // the stored value or a dialog is confirmed).

@@ -6,17 +6,11 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
-TMemoBox::TMemoBox(QWidget *parent)
-    : QPlainTextEdit(parent)
-{
-}
+MemoBox::MemoBox(QWidget *parent) : QPlainTextEdit(parent) {}
 
-bool TMemoBox::Refuses(const QString &typed) const
-{
-    return !cp1252::Holds(typed);
-}
+bool MemoBox::Refuses(const QString &typed) const { return !cp1252::Holds(typed); }
 
-void TMemoBox::keyPressEvent(QKeyEvent *event)
+void MemoBox::keyPressEvent(QKeyEvent *event)
 {
     if (!isReadOnly() && Refuses(event->text())) {
         event->accept();
@@ -25,7 +19,7 @@ void TMemoBox::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void TMemoBox::inputMethodEvent(QInputMethodEvent *event)
+void MemoBox::inputMethodEvent(QInputMethodEvent *event)
 {
     if (!isReadOnly() && Refuses(event->commitString())) {
         event->accept();
@@ -34,7 +28,7 @@ void TMemoBox::inputMethodEvent(QInputMethodEvent *event)
     QPlainTextEdit::inputMethodEvent(event);
 }
 
-void TMemoBox::insertFromMimeData(const QMimeData *source)
+void MemoBox::insertFromMimeData(const QMimeData *source)
 {
     if (source && source->hasText() && Refuses(source->text()))
         return;

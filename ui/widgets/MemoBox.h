@@ -2,12 +2,12 @@
 
 #include <QPlainTextEdit>
 
-// A multi-line box for a design text: like the single-line boxes (TCp1252Validator), it
+// A multi-line box for a design text: like the single-line boxes (Cp1252Validator), it
 // refuses what Windows-1252 cannot hold as it is typed, pasted or dropped.
-class TMemoBox : public QPlainTextEdit {
+class MemoBox : public QPlainTextEdit {
     Q_OBJECT
 public:
-    explicit TMemoBox(QWidget *parent = nullptr);
+    explicit MemoBox(QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

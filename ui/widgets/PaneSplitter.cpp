@@ -10,14 +10,9 @@ namespace {
 constexpr int kHandleWidth = 5;
 }
 
-TPaneSplitter::TPaneSplitter(QWidget *kept, QWidget *filling, TKeptSide side, int keptWidth, QWidget *parent)
-    : QWidget(parent)
-    , m_kept(kept)
-    , m_filling(filling)
-    , m_handle(new QFrame(this))
-    , m_side(side)
-    , m_wantedWidth(keptWidth)
-    , m_assignedWidth(keptWidth)
+PaneSplitter::PaneSplitter(QWidget *kept, QWidget *filling, KeptSide side, int keptWidth, QWidget *parent)
+    : QWidget(parent), m_kept(kept), m_filling(filling), m_handle(new QFrame(this)), m_side(side),
+      m_wantedWidth(keptWidth), m_assignedWidth(keptWidth)
 {
     m_kept->setParent(this);
     m_filling->setParent(this);
@@ -29,7 +24,7 @@ TPaneSplitter::TPaneSplitter(QWidget *kept, QWidget *filling, TKeptSide side, in
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-QSize TPaneSplitter::sizeHint() const
+QSize PaneSplitter::sizeHint() const
 {
     const QSize kept = m_kept->sizeHint();
     const QSize filling = m_filling->sizeHint();
@@ -37,7 +32,7 @@ QSize TPaneSplitter::sizeHint() const
                  std::max(kept.height(), filling.height()));
 }
 
-QSize TPaneSplitter::minimumSizeHint() const
+QSize PaneSplitter::minimumSizeHint() const
 {
     const int keptMinimum = std::max(m_kept->minimumSizeHint().width(), MinimumPaneSize);
     const int fillingMinimum = std::max(m_filling->minimumSizeHint().width(), MinimumPaneSize);
@@ -45,27 +40,27 @@ QSize TPaneSplitter::minimumSizeHint() const
                  std::max(m_kept->minimumSizeHint().height(), m_filling->minimumSizeHint().height()));
 }
 
-int TPaneSplitter::ClampedKeptWidth(int wanted) const
+int PaneSplitter::ClampedKeptWidth(int wanted) const
 {
     const int room = width() - kHandleWidth - MinimumPaneSize;
     return std::max(std::min(wanted, room), std::min(MinimumPaneSize, std::max(room, 0)));
 }
 
-void TPaneSplitter::AdoptOutsideWidth()
+void PaneSplitter::AdoptOutsideWidth()
 {
     // A hidden pane gets no resize event at once, so its width is compared here too.
     if (m_kept->width() != m_assignedWidth)
         m_wantedWidth = m_kept->width();
 }
 
-void TPaneSplitter::Arrange()
+void PaneSplitter::Arrange()
 {
     AdoptOutsideWidth();
     const int keptWidth = ClampedKeptWidth(m_wantedWidth);
     m_assignedWidth = keptWidth;
     const int fillingWidth = std::max(width() - keptWidth - kHandleWidth, 0);
     const int h = height();
-    if (m_side == TKeptSide::Left) {
+    if (m_side == KeptSide::Left) {
         m_kept->setGeometry(0, 0, keptWidth, h);
         m_handle->setGeometry(keptWidth, 0, kHandleWidth, h);
         m_filling->setGeometry(keptWidth + kHandleWidth, 0, fillingWidth, h);
@@ -76,13 +71,13 @@ void TPaneSplitter::Arrange()
     }
 }
 
-void TPaneSplitter::resizeEvent(QResizeEvent *event)
+void PaneSplitter::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     Arrange();
 }
 
-bool TPaneSplitter::eventFilter(QObject *watched, QEvent *event)
+bool PaneSplitter::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_kept && event->type() == QEvent::Resize) {
         if (m_kept->width() != m_assignedWidth)
@@ -97,7 +92,7 @@ bool TPaneSplitter::eventFilter(QObject *watched, QEvent *event)
         }
         if (event->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
             const int handleLeft = mapFromGlobal(mouse->globalPosition().toPoint()).x() - m_dragOffset;
-            const int wanted = m_side == TKeptSide::Left ? handleLeft : width() - handleLeft - kHandleWidth;
+            const int wanted = m_side == KeptSide::Left ? handleLeft : width() - handleLeft - kHandleWidth;
             m_wantedWidth = ClampedKeptWidth(wanted);
             Arrange();
             return true;

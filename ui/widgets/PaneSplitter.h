@@ -9,16 +9,16 @@ class QFrame;
 // pane's own width, so resizing that pane from outside (a remembered layout value being
 // applied, even while the page is hidden) moves the handle. No pane gets narrower than
 // the minimum while there is room.
-class TPaneSplitter : public QWidget {
+class PaneSplitter : public QWidget {
     Q_OBJECT
 public:
-    enum class TKeptSide { Left, Right };
+    enum class KeptSide { Left, Right };
 
     // The smallest a pane may be along the side a splitter divides (also the Weapons page's).
     static constexpr int MinimumPaneSize = 110;
 
     // Takes both panes as children. keptWidth is the kept pane's width to start with.
-    TPaneSplitter(QWidget *kept, QWidget *filling, TKeptSide side, int keptWidth, QWidget *parent = nullptr);
+    PaneSplitter(QWidget *kept, QWidget *filling, KeptSide side, int keptWidth, QWidget *parent = nullptr);
 
     QWidget *KeptPane() const { return m_kept; }
     QFrame *Handle() const { return m_handle; }
@@ -39,7 +39,7 @@ private:
     QWidget *m_kept;
     QWidget *m_filling;
     QFrame *m_handle;
-    TKeptSide m_side;
+    KeptSide m_side;
     int m_wantedWidth;   // the kept pane's width when there is room for it
     int m_assignedWidth; // the width Arrange gave the kept pane last
     int m_dragOffset = 0;

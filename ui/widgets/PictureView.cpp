@@ -5,20 +5,19 @@
 
 #include <cmath>
 
-TPictureView::TPictureView(QWidget *parent)
-    : QWidget(parent)
+PictureView::PictureView(QWidget *parent) : QWidget(parent)
 {
     resize(105, 105);
     PictureChanged();
 }
 
-void TPictureView::SetPicture(const QImage &picture)
+void PictureView::SetPicture(const QImage &picture)
 {
     m_picture = picture;
     PictureChanged();
 }
 
-void TPictureView::SetAutoSize(bool value)
+void PictureView::SetAutoSize(bool value)
 {
     if (m_autoSize == value)
         return;
@@ -26,7 +25,7 @@ void TPictureView::SetAutoSize(bool value)
     PictureChanged();
 }
 
-void TPictureView::SetStretch(bool value)
+void PictureView::SetStretch(bool value)
 {
     if (m_stretch == value)
         return;
@@ -34,7 +33,7 @@ void TPictureView::SetStretch(bool value)
     PictureChanged();
 }
 
-void TPictureView::SetCenter(bool value)
+void PictureView::SetCenter(bool value)
 {
     if (m_center == value)
         return;
@@ -42,7 +41,7 @@ void TPictureView::SetCenter(bool value)
     PictureChanged();
 }
 
-void TPictureView::SetTransparent(bool value)
+void PictureView::SetTransparent(bool value)
 {
     if (m_transparent == value)
         return;
@@ -50,17 +49,14 @@ void TPictureView::SetTransparent(bool value)
     PictureChanged();
 }
 
-bool TPictureView::IsOpaque() const
-{
-    return testAttribute(Qt::WA_OpaquePaintEvent);
-}
+bool PictureView::IsOpaque() const { return testAttribute(Qt::WA_OpaquePaintEvent); }
 
-QRect TPictureView::DestRect() const
+QRect PictureView::DestRect() const
 {
     return DestinationRect(width(), height(), m_picture.width(), m_picture.height(), m_stretch, m_center);
 }
 
-QRect TPictureView::DestinationRect(int W, int H, int pw, int ph, bool stretch, bool center)
+QRect PictureView::DestinationRect(int W, int H, int pw, int ph, bool stretch, bool center)
 {
     int drawnWidth = pw;
     int drawnHeight = ph;
@@ -79,7 +75,7 @@ QRect TPictureView::DestinationRect(int W, int H, int pw, int ph, bool stretch, 
     return QRect((W - drawnWidth) / 2, (H - drawnHeight) / 2, drawnWidth, drawnHeight);
 }
 
-void TPictureView::PictureChanged()
+void PictureView::PictureChanged()
 {
     if (m_autoSize && m_picture.width() > 0 && m_picture.height() > 0)
         resize(m_picture.size());
@@ -88,7 +84,7 @@ void TPictureView::PictureChanged()
         update();
 }
 
-void TPictureView::UpdateOpacity()
+void PictureView::UpdateOpacity()
 {
     // Only a picture that covers every pixel may leave the background unpainted; the bands
     // beside a proportionally stretched one would otherwise keep whatever was there.
@@ -96,13 +92,13 @@ void TPictureView::UpdateOpacity()
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
 }
 
-void TPictureView::resizeEvent(QResizeEvent *event)
+void PictureView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     UpdateOpacity();
 }
 
-void TPictureView::paintEvent(QPaintEvent *)
+void PictureView::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
@@ -113,13 +109,13 @@ void TPictureView::paintEvent(QPaintEvent *)
     m_drawing = false;
 }
 
-void TPictureView::mouseDoubleClickEvent(QMouseEvent *event)
+void PictureView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QWidget::mouseDoubleClickEvent(event);
     emit doubleClicked();
 }
 
-void TPictureView::mouseReleaseEvent(QMouseEvent *event)
+void PictureView::mouseReleaseEvent(QMouseEvent *event)
 {
     QWidget::mouseReleaseEvent(event);
     emit mouseReleased(event->button());

@@ -7,10 +7,10 @@
 // The picture control of the Info page: an image display that, in stretch mode, scales
 // the picture to fit while keeping its proportions (optionally centred) instead of
 // distorting it to the control's shape.
-class TPictureView : public QWidget {
+class PictureView : public QWidget {
     Q_OBJECT
 public:
-    explicit TPictureView(QWidget *parent = nullptr);
+    explicit PictureView(QWidget *parent = nullptr);
 
     const QImage &Picture() const { return m_picture; }
     void SetPicture(const QImage &picture);

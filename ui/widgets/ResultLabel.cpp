@@ -2,12 +2,12 @@
 
 #include <QLabel>
 
-QLabel *NewResultLabel(const char *name, TResultLook look, QWidget *parent)
+QLabel *NewResultLabel(const char *name, ResultLook look, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (look == TResultLook::SunkenBox) {
+    if (look == ResultLook::SunkenBox) {
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         label->setMinimumWidth(90);

@@ -21,10 +21,8 @@ QToolButton *arrowButton(Qt::ArrowType arrow, const char *name, QWidget *parent)
 
 } // namespace
 
-TSpinButton::TSpinButton(QWidget *parent)
-    : QWidget(parent)
-    , m_up(arrowButton(Qt::UpArrow, "up", this))
-    , m_down(arrowButton(Qt::DownArrow, "down", this))
+SpinButton::SpinButton(QWidget *parent)
+    : QWidget(parent), m_up(arrowButton(Qt::UpArrow, "up", this)), m_down(arrowButton(Qt::DownArrow, "down", this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -42,7 +40,7 @@ TSpinButton::TSpinButton(QWidget *parent)
     });
 }
 
-void TSpinButton::CommitBox()
+void SpinButton::CommitBox()
 {
     if (m_box)
         m_box->CommitTyped();

@@ -3,21 +3,21 @@
 #include <QWidget>
 
 class QToolButton;
-class TExitEdit;
+class ExitEdit;
 
 // A pair of small arrow buttons, one above the other, that report up and down clicks
 // (holding a button repeats). It holds no value: the handlers decide what a click does.
 // A click first commits what is being typed in the box it steps, so the step starts
 // from the typed value.
-class TSpinButton : public QWidget {
+class SpinButton : public QWidget {
     Q_OBJECT
 public:
-    explicit TSpinButton(QWidget *parent = nullptr);
+    explicit SpinButton(QWidget *parent = nullptr);
 
     QToolButton *UpButton() const { return m_up; }
     QToolButton *DownButton() const { return m_down; }
     // The box whose typed text a click commits before it steps.
-    void SetBox(TExitEdit *box) { m_box = box; }
+    void SetBox(ExitEdit *box) { m_box = box; }
 
 signals:
     void upClick();
@@ -28,5 +28,5 @@ private:
 
     QToolButton *m_up;
     QToolButton *m_down;
-    TExitEdit *m_box = nullptr;
+    ExitEdit *m_box = nullptr;
 };

@@ -26,18 +26,15 @@ bool keepsTheKey(QObject *control, bool undo)
 
 } // namespace
 
-TTextUndoFallback::TTextUndoFallback(QWidget *window, QAction *undo, QAction *redo)
-    : QObject(window)
-    , m_window(window)
-    , m_undo(undo)
-    , m_redo(redo)
+TextUndoFallback::TextUndoFallback(QWidget *window, QAction *undo, QAction *redo)
+    : QObject(window), m_window(window), m_undo(undo), m_redo(redo)
 {
     // The key is offered to the focused box first (a shortcut override), so it is watched
     // for every box of the window, including those of pages added later.
     qApp->installEventFilter(this);
 }
 
-bool TTextUndoFallback::eventFilter(QObject *watched, QEvent *event)
+bool TextUndoFallback::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::ShortcutOverride)
         return false;

@@ -39,14 +39,8 @@ void KeyIn(QWidget *box, const QString &text)
     }
 }
 
-void SpinUp(TSpinButton *spin)
-{
-    QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
-}
+void SpinUp(SpinButton *spin) { QTest::mouseClick(spin->UpButton(), Qt::LeftButton); }
 
-void SpinDown(TSpinButton *spin)
-{
-    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
-}
+void SpinDown(SpinButton *spin) { QTest::mouseClick(spin->DownButton(), Qt::LeftButton); }
 
 } // namespace driver

@@ -4,7 +4,7 @@
 
 class QLineEdit;
 class QWidget;
-class TSpinButton;
+class SpinButton;
 
 // Small steps of a person using the editor, for headless tests.
 namespace driver {
@@ -18,7 +18,7 @@ void Enter(QLineEdit *edit, const QString &text);
 // Types text key by key into the focused part of a box, also characters no key of the test
 // keyboard has (QTest::keyClicks takes Latin-1 only).
 void KeyIn(QWidget *box, const QString &text);
-void SpinUp(TSpinButton *spin);
-void SpinDown(TSpinButton *spin);
+void SpinUp(SpinButton *spin);
+void SpinDown(SpinButton *spin);
 
 } // namespace driver

@@ -5,25 +5,22 @@
 
 #include <QTest>
 
-bool TEditorFixture::Start()
+bool EditorFixture::Start()
 {
-    data = std::make_unique<TMemoryProgramData>();
-    dialogs = std::make_unique<TScriptedDialogs>();
-    window = std::make_unique<TMainWindow>();
+    data = std::make_unique<MemoryProgramData>();
+    dialogs = std::make_unique<ScriptedDialogs>();
+    window = std::make_unique<MainWindow>();
     window->show();
     return QTest::qWaitForWindowExposed(window.get());
 }
 
-void TEditorFixture::Stop()
+void EditorFixture::Stop()
 {
     if (window)
-        Vehicle().Modified = false;
+        Design().Modified = false;
     window.reset();
     dialogs.reset();
     data.reset();
 }
 
-TVehicle &TEditorFixture::Vehicle()
-{
-    return window->Document().Vehicle();
-}
+Vehicle &EditorFixture::Design() { return window->Document().Design(); }

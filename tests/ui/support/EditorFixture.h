@@ -8,14 +8,14 @@
 #include <memory>
 
 // A shown main window on test program data with scripted dialogs, made afresh per test.
-struct TEditorFixture {
-    std::unique_ptr<TMemoryProgramData> data;
-    std::unique_ptr<TScriptedDialogs> dialogs;
-    std::unique_ptr<TMainWindow> window;
+struct EditorFixture {
+    std::unique_ptr<MemoryProgramData> data;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<MainWindow> window;
 
     // Makes data, dialogs and a shown window; false when the window did not appear.
     bool Start();
     // Closes down without a save question.
     void Stop();
-    TVehicle &Vehicle();
+    Vehicle &Design();
 };

@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-TMovementRecord TMemoryProgramData::Mode(const char *name, bool custom, bool flight, bool canFly, bool hasStall)
+MovementRecord MemoryProgramData::Mode(const char *name, bool custom, bool flight, bool canFly, bool hasStall)
 {
-    TMovementRecord record;
+    MovementRecord record;
     record.ModeName = name;
     record.CustomMode = custom;
     record.Flight = flight;
@@ -13,7 +13,7 @@ TMovementRecord TMemoryProgramData::Mode(const char *name, bool custom, bool fli
     return record;
 }
 
-TMemoryProgramData::TMemoryProgramData()
+MemoryProgramData::MemoryProgramData()
 {
     library.Add(Mode("Custom", true, false, true, true));
     library.Add(Mode("Walker", false, false, false, false));
@@ -27,39 +27,30 @@ TMemoryProgramData::TMemoryProgramData()
     SetProgramData(this);
 }
 
-TMemoryProgramData::~TMemoryProgramData()
-{
-    SetProgramData(nullptr);
-}
+MemoryProgramData::~MemoryProgramData() { SetProgramData(nullptr); }
 
-TWindowPosition TMemoryProgramData::WindowPosition(int slot) const
+WindowPosition MemoryProgramData::WindowPositionAt(int slot) const
 {
     const auto found = positions.find(slot);
-    return found == positions.end() ? TWindowPosition{} : found->second;
+    return found == positions.end() ? WindowPosition{} : found->second;
 }
 
-void TMemoryProgramData::SetWindowPosition(int slot, const TWindowPosition &position)
-{
-    positions[slot] = position;
-}
+void MemoryProgramData::SetWindowPosition(int slot, const WindowPosition &position) { positions[slot] = position; }
 
-void TMemoryProgramData::GetLayoutValues(TLayoutValues &values) const
+void MemoryProgramData::GetLayoutValues(LayoutValues &values) const
 {
     if (layout[2] != -1)
         values = layout;
 }
 
-void TMemoryProgramData::SetLayoutValues(const TLayoutValues &values)
+void MemoryProgramData::SetLayoutValues(const LayoutValues &values) { layout = values; }
+
+std::string MemoryProgramData::SheetTemplate(SheetKind kind)
 {
-    layout = values;
+    return kind == SheetKind::Html ? htmlTemplate : textTemplate;
 }
 
-std::string TMemoryProgramData::SheetTemplate(TSheetKind kind)
-{
-    return kind == TSheetKind::Html ? htmlTemplate : textTemplate;
-}
-
-std::vector<uint8_t> TMemoryProgramData::SheetLayout(int)
+std::vector<uint8_t> MemoryProgramData::SheetLayout(int)
 {
     throw std::runtime_error("No sheet layout in the test data.");
 }

@@ -6,9 +6,9 @@
 
 namespace {
 
-TPerkRecord entry(const char *name, int32_t formula, double rating, double x, bool flaw, const char *effect)
+PerkRecord entry(const char *name, int32_t formula, double rating, double x, bool flaw, const char *effect)
 {
-    TPerkRecord r;
+    PerkRecord r;
     r.PFDName = name;
     r.WorthFormula = formula;
     r.RatingValue = rating;
@@ -20,9 +20,9 @@ TPerkRecord entry(const char *name, int32_t formula, double rating, double x, bo
 
 } // namespace
 
-TPerkRecord TPerkTestLibraries::Perk(int index)
+PerkRecord PerkTestLibraries::Perk(int index)
 {
-    TPerkRecord r;
+    PerkRecord r;
     if (index == 0) {
         r = entry("Ablative Armor", 3, 1, 0.5, false, "|R| ablative armor on |A|");
         r.ShowRating = r.HasArc = r.ShowFormula = true;
@@ -39,9 +39,9 @@ TPerkRecord TPerkTestLibraries::Perk(int index)
     return r;
 }
 
-TPerkRecord TPerkTestLibraries::Flaw(int index)
+PerkRecord PerkTestLibraries::Flaw(int index)
 {
-    TPerkRecord r;
+    PerkRecord r;
     if (index == 0) {
         r = entry("Annoyance", WorthAnnoyance, 0, 0, true, "Annoying");
     } else if (index == 1) {
@@ -57,20 +57,20 @@ TPerkRecord TPerkTestLibraries::Flaw(int index)
     return r;
 }
 
-TPerkTestLibraries::TPerkTestLibraries()
+PerkTestLibraries::PerkTestLibraries()
 {
-    TLibraries &libraries = Libraries();
+    Libraries &libraries = SharedLibraries();
     for (int i = 0; i < 3; ++i)
         libraries.Perks.Add(Perk(i));
     for (int i = 0; i < 4; ++i)
         libraries.Flaws.Add(Flaw(i));
-    for (const TPerkRecord &defect : DefectTemplates())
+    for (const PerkRecord &defect : DefectTemplates())
         libraries.Defects.Add(defect);
 }
 
-TPerkTestLibraries::~TPerkTestLibraries()
+PerkTestLibraries::~PerkTestLibraries()
 {
-    Libraries().Perks.Clear();
-    Libraries().Flaws.Clear();
-    Libraries().Defects.Clear();
+    SharedLibraries().Perks.Clear();
+    SharedLibraries().Flaws.Clear();
+    SharedLibraries().Defects.Clear();
 }

@@ -8,10 +8,10 @@
 //          (amount, "Can Punch" inside OTV), 2 "Passenger Seating" (rating = people).
 //   Flaws: 0 "Annoyance" (-0.2), 1 "Weak Point" (-1, location), 2 "Brittle Armor" (-2),
 //          3 "Unstable" (rating 1 x -3).
-struct TPerkTestLibraries {
-    TPerkTestLibraries();
-    ~TPerkTestLibraries();
+struct PerkTestLibraries {
+    PerkTestLibraries();
+    ~PerkTestLibraries();
 
-    static TPerkRecord Perk(int index);
-    static TPerkRecord Flaw(int index);
+    static PerkRecord Perk(int index);
+    static PerkRecord Flaw(int index);
 };

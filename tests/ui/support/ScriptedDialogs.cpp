@@ -2,17 +2,11 @@
 
 #include <QDialog>
 
-TScriptedDialogs::TScriptedDialogs()
-{
-    SetDialogProvider(this);
-}
+ScriptedDialogs::ScriptedDialogs() { SetDialogProvider(this); }
 
-TScriptedDialogs::~TScriptedDialogs()
-{
-    SetDialogProvider(nullptr);
-}
+ScriptedDialogs::~ScriptedDialogs() { SetDialogProvider(nullptr); }
 
-TDialogAnswer TScriptedDialogs::Next(const QString &text, TDialogAnswer whenNone)
+DialogAnswer ScriptedDialogs::Next(const QString &text, DialogAnswer whenNone)
 {
     questions << text;
     if (answers.isEmpty()) {
@@ -22,54 +16,36 @@ TDialogAnswer TScriptedDialogs::Next(const QString &text, TDialogAnswer whenNone
     return answers.takeFirst();
 }
 
-QString TScriptedDialogs::NextPath()
+QString ScriptedDialogs::NextPath() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
+
+DialogAnswer ScriptedDialogs::AskYesNo(QWidget *, const QString &text) { return Next(text, DialogAnswer::No); }
+
+DialogAnswer ScriptedDialogs::AskYesNoCancel(QWidget *, const QString &text)
 {
-    return paths.isEmpty() ? QString() : paths.takeFirst();
+    return Next(text, DialogAnswer::Cancel);
 }
 
-TDialogAnswer TScriptedDialogs::AskYesNo(QWidget *, const QString &text)
-{
-    return Next(text, TDialogAnswer::No);
-}
+DialogAnswer ScriptedDialogs::AskOkCancel(QWidget *, const QString &text) { return Next(text, DialogAnswer::Cancel); }
 
-TDialogAnswer TScriptedDialogs::AskYesNoCancel(QWidget *, const QString &text)
-{
-    return Next(text, TDialogAnswer::Cancel);
-}
+void ScriptedDialogs::Inform(QWidget *, const QString &text) { informations << text; }
 
-TDialogAnswer TScriptedDialogs::AskOkCancel(QWidget *, const QString &text)
-{
-    return Next(text, TDialogAnswer::Cancel);
-}
+void ScriptedDialogs::Warn(QWidget *, const QString &text) { warnings << text; }
 
-void TScriptedDialogs::Inform(QWidget *, const QString &text)
-{
-    informations << text;
-}
+void ScriptedDialogs::ShowError(QWidget *, const QString &text) { errors << text; }
 
-void TScriptedDialogs::Warn(QWidget *, const QString &text)
-{
-    warnings << text;
-}
-
-void TScriptedDialogs::ShowError(QWidget *, const QString &text)
-{
-    errors << text;
-}
-
-QString TScriptedDialogs::OpenFileName(QWidget *, const TFileDialogOptions &options)
+QString ScriptedDialogs::OpenFileName(QWidget *, const FileDialogOptions &options)
 {
     openDialogs << options;
     return NextPath();
 }
 
-QString TScriptedDialogs::SaveFileName(QWidget *, const TFileDialogOptions &options)
+QString ScriptedDialogs::SaveFileName(QWidget *, const FileDialogOptions &options)
 {
     saveDialogs << options;
     return NextPath();
 }
 
-bool TScriptedDialogs::PrinterSetup(QWidget *, QPrinter &printer)
+bool ScriptedDialogs::PrinterSetup(QWidget *, QPrinter &printer)
 {
     ++printerDialogs;
     if (acceptPrinter && preparePrinter)
@@ -77,7 +53,7 @@ bool TScriptedDialogs::PrinterSetup(QWidget *, QPrinter &printer)
     return acceptPrinter;
 }
 
-int TScriptedDialogs::RunModal(QDialog &dialog)
+int ScriptedDialogs::RunModal(QDialog &dialog)
 {
     ++modalDialogs;
     return modal ? modal(dialog) : QDialog::Rejected;

@@ -9,14 +9,14 @@
 
 // A dialog provider that answers from scripts and records what was asked, so the editor
 // can be driven headless. Installed for its lifetime.
-class TScriptedDialogs : public TDialogProvider {
+class ScriptedDialogs : public DialogProvider {
 public:
-    TScriptedDialogs();
-    ~TScriptedDialogs() override;
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
 
     // Answers for the confirmation boxes, used in order; when they run out the box is
     // answered Cancel (Yes/No boxes: No) and recorded in `unanswered`.
-    QList<TDialogAnswer> answers;
+    QList<DialogAnswer> answers;
     // Paths the file dialogs return, used in order; "" is a cancelled dialog. When they
     // run out the dialog counts as cancelled.
     QStringList paths;
@@ -30,23 +30,23 @@ public:
     QStringList informations;
     QStringList warnings;
     QStringList errors;
-    QList<TFileDialogOptions> openDialogs;
-    QList<TFileDialogOptions> saveDialogs;
+    QList<FileDialogOptions> openDialogs;
+    QList<FileDialogOptions> saveDialogs;
     int printerDialogs = 0;
     int modalDialogs = 0;
 
-    TDialogAnswer AskYesNo(QWidget *parent, const QString &text) override;
-    TDialogAnswer AskYesNoCancel(QWidget *parent, const QString &text) override;
-    TDialogAnswer AskOkCancel(QWidget *parent, const QString &text) override;
+    DialogAnswer AskYesNo(QWidget *parent, const QString &text) override;
+    DialogAnswer AskYesNoCancel(QWidget *parent, const QString &text) override;
+    DialogAnswer AskOkCancel(QWidget *parent, const QString &text) override;
     void Inform(QWidget *parent, const QString &text) override;
     void Warn(QWidget *parent, const QString &text) override;
     void ShowError(QWidget *parent, const QString &text) override;
-    QString OpenFileName(QWidget *parent, const TFileDialogOptions &options) override;
-    QString SaveFileName(QWidget *parent, const TFileDialogOptions &options) override;
+    QString OpenFileName(QWidget *parent, const FileDialogOptions &options) override;
+    QString SaveFileName(QWidget *parent, const FileDialogOptions &options) override;
     bool PrinterSetup(QWidget *parent, QPrinter &printer) override;
     int RunModal(QDialog &dialog) override;
 
 private:
-    TDialogAnswer Next(const QString &text, TDialogAnswer whenNone);
+    DialogAnswer Next(const QString &text, DialogAnswer whenNone);
     QString NextPath();
 };
