@@ -14,8 +14,8 @@ struct WindowRect {
     int32_t Width = 0;
 };
 
-// The 17 layout sizes of the main window, in the settings file's order: Panel16 height,
-// PageControl5 width, the widths of columns 0..3 of the perk, flaw and defect grids (column
+// The 17 layout sizes of the main window, in the settings file's order: the weapon grid panel's height,
+// the note pages' width, the widths of columns 0..3 of the perk, flaw and defect grids (column
 // by column: perk 0, flaw 0, defect 0, perk 1, ...), then the widths of the three grids.
 using LayoutValues = std::array<int32_t, 17>;
 

@@ -48,7 +48,7 @@ TEST(Settings, ScreenFileRoundTripsInItsFieldOrder)
     ASSERT_EQ(screen.size(), 196u);
     EXPECT_EQ(valueAt(screen, 48), 31); // slot 3: top, left, height, width
     EXPECT_EQ(valueAt(screen, 60), 34);
-    EXPECT_EQ(valueAt(screen, 128), 100); // Panel16
+    EXPECT_EQ(valueAt(screen, 128), 100); // the weapon grid panel's height
     EXPECT_EQ(valueAt(screen, 192), 116); // defect grid width
 
     LoadLibraries(libraries, dir.Folder());
@@ -83,7 +83,7 @@ TEST(Settings, ShortScreenFileGivesOnlyTheValuesItHolds)
     EXPECT_EQ(store.Heights().Get(0), -1);
     // Layout values count as stored only when the perk grid column 0 width is not -1.
     std::vector<uint8_t> bytes(196, 0xFF);
-    bytes[132] = 9; // PageControl5 width set, perk grid column 0 still -1
+    bytes[132] = 9; // note pages' width set, perk grid column 0 still -1
     store.ReadFrom(bytes);
     LayoutValues layout;
     layout.fill(1);
