@@ -8,12 +8,12 @@ std::vector<CliCommand> &CliCommands()
     return commands;
 }
 
-CliRegistration::CliRegistration(const CommandSpec &spec, std::function<int(const CliArguments &)> body)
+CliRegistration::CliRegistration(const CommandDescription &description, std::function<int(const CliArguments &)> body)
 {
-    CliCommands().push_back(
-        {spec.Name, spec.Summary, [&spec, body = std::move(body)](const std::vector<std::string> &args) {
-             return RunCommand(spec, args, body);
-         }});
+    CliCommands().push_back({description.Name, description.Summary,
+                             [&description, body = std::move(body)](const std::vector<std::string> &args) {
+                                 return RunCommand(description, args, body);
+                             }});
 }
 
 bool WantsHelp(const std::vector<std::string> &args)

@@ -20,8 +20,8 @@ std::vector<CliCommand> &CliCommands();
 struct CliRegistration {
     // A command that reads its arguments itself.
     explicit CliRegistration(CliCommand command) { CliCommands().push_back(std::move(command)); }
-    // A command described by `spec` (kept for the program's lifetime), run through RunCommand.
-    CliRegistration(const CommandSpec &spec, std::function<int(const CliArguments &)> body);
+    // A command described by `description` (kept for the program's lifetime), run through RunCommand.
+    CliRegistration(const CommandDescription &description, std::function<int(const CliArguments &)> body);
 };
 
 // True when args hold "-h" or "--help".

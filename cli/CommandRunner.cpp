@@ -5,7 +5,7 @@
 
 #include <iostream>
 
-int RunCommand(const CommandSpec &command, const std::vector<std::string> &args,
+int RunCommand(const CommandDescription &command, const std::vector<std::string> &args,
                const std::function<int(const CliArguments &)> &body)
 {
     const std::string usage = std::string("Usage: armorwright-cli ") + command.Name + " " + command.Usage + "\n";

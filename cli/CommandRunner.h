@@ -7,7 +7,7 @@
 #include <vector>
 
 // What a command tells the command list, its --help and its usage errors.
-struct CommandSpec {
+struct CommandDescription {
     const char *Name;
     const char *Summary; // one line for the top-level --help
     const char *Usage;   // the arguments after the command name
@@ -17,7 +17,7 @@ struct CommandSpec {
 
 // Answers --help (exit 0), parses the arguments and runs body. A usage error prints the
 // message and the usage line to stderr and gives exit code 2; other errors reach main().
-int RunCommand(const CommandSpec &command, const std::vector<std::string> &args,
+int RunCommand(const CommandDescription &command, const std::vector<std::string> &args,
                const std::function<int(const CliArguments &)> &body);
 
 // Prints "armorwright-cli NAME: message" to stderr; the message is UTF-8 (ErrorUtf8 for an error).

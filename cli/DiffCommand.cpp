@@ -10,16 +10,17 @@
 
 namespace {
 
-const CommandSpec kSpec{"diff",
-                        "the differences between two designs",
-                        "[--stored] A.vkd B.vkd",
-                        "Compares two designs as the editor holds them after opening and prints one line per\n"
-                        "difference: the path of the value (as in the JSON form), its value in A and in B,\n"
-                        "separated by tabs. Texts are quoted; \"(none)\" stands for a list entry only one design\n"
-                        "has. The results the editor shows are compared as \"results.<name>\".\n"
-                        "Exit code 0 when the designs are equal, 1 when they differ, 2 on an error.\n\n"
-                        "  --stored  compare the fields as stored in the files, before the editor's corrections\n",
-                        {{{"--stored"}, false}}};
+const CommandDescription kDescription{
+    "diff",
+    "the differences between two designs",
+    "[--stored] A.vkd B.vkd",
+    "Compares two designs as the editor holds them after opening and prints one line per\n"
+    "difference: the path of the value (as in the JSON form), its value in A and in B,\n"
+    "separated by tabs. Texts are quoted; \"(none)\" stands for a list entry only one design\n"
+    "has. The results the editor shows are compared as \"results.<name>\".\n"
+    "Exit code 0 when the designs are equal, 1 when they differ, 2 on an error.\n\n"
+    "  --stored  compare the fields as stored in the files, before the editor's corrections\n",
+    {{{"--stored"}, false}}};
 
 int run(const CliArguments &args)
 {
@@ -38,11 +39,11 @@ int run(const CliArguments &args)
             std::cout << cp1252::ToUtf8(d.Path + "\t" + d.A + "\t" + d.B) << "\n";
         return differences.empty() ? 0 : 1;
     } catch (const std::exception &e) {
-        PrintError(kSpec.Name, ErrorUtf8(e));
+        PrintError(kDescription.Name, ErrorUtf8(e));
         return 2;
     }
 }
 
-const CliRegistration registration{kSpec, run};
+const CliRegistration registration{kDescription, run};
 
 } // namespace

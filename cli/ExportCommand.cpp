@@ -19,7 +19,7 @@
 
 namespace {
 
-const CommandSpec kSpec{
+const CommandDescription kDescription{
     "export",
     "text, HTML, JPEG, PNG or PDF sheets of designs",
     "--format text|html|jpeg|png|pdf [--page a4|letter] [--locale NAME] FILE... [-o OUT | --out-dir DIR]",
@@ -138,14 +138,14 @@ int run(const CliArguments &args)
         try {
             OpenedDesignFile opened = OpenAsEditor(files[i]);
             if (!opened.Warning.empty())
-                PrintError(kSpec.Name, opened.Warning);
+                PrintError(kDescription.Name, opened.Warning);
             const std::string path = args.Has("-o") ? args.Value("-o") : targets.PathFor(opened.Design->Name, files[i]);
             exportDesign(*opened.Design, settings, path);
             if (roster)
                 std::cout << progress << files[i] << " -> " << path << std::endl;
         } catch (const std::exception &e) {
             ++failed;
-            PrintError(kSpec.Name, files[i] + ": " + ErrorUtf8(e));
+            PrintError(kDescription.Name, files[i] + ": " + ErrorUtf8(e));
             if (roster)
                 std::cout << progress << files[i] << " failed" << std::endl;
         }
@@ -156,6 +156,6 @@ int run(const CliArguments &args)
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{kSpec, run};
+const CliRegistration registration{kDescription, run};
 
 } // namespace

@@ -11,15 +11,16 @@
 
 namespace {
 
-const CommandSpec kSpec{"from-json",
-                        "a design file from JSON",
-                        "FILE.json -o OUT.vkd",
-                        "Reads a design in its JSON form (docs/design-json.md; \"-\" reads standard input),\n"
-                        "checks every value and writes it as a design file. The first bad value is reported by\n"
-                        "its JSON path, e.g. \"$.weapons[2].clips[0].sections[1].Amount: expected an integer\",\n"
-                        "and nothing is written.\n\n"
-                        "  -o, --out OUT  the design file to write (required)\n",
-                        {{{"-o", "--out"}, true}}};
+const CommandDescription kDescription{
+    "from-json",
+    "a design file from JSON",
+    "FILE.json -o OUT.vkd",
+    "Reads a design in its JSON form (docs/design-json.md; \"-\" reads standard input),\n"
+    "checks every value and writes it as a design file. The first bad value is reported by\n"
+    "its JSON path, e.g. \"$.weapons[2].clips[0].sections[1].Amount: expected an integer\",\n"
+    "and nothing is written.\n\n"
+    "  -o, --out OUT  the design file to write (required)\n",
+    {{{"-o", "--out"}, true}}};
 
 int run(const CliArguments &args)
 {
@@ -39,13 +40,13 @@ int run(const CliArguments &args)
     try {
         vehicle = DesignFromJson(json);
     } catch (const DesignJsonError &e) {
-        PrintError(kSpec.Name, (path == "-" ? std::string("standard input") : path) + ": " + ErrorUtf8(e));
+        PrintError(kDescription.Name, (path == "-" ? std::string("standard input") : path) + ": " + ErrorUtf8(e));
         return 1;
     }
     SaveDesignFile(*vehicle, args.Value("-o"));
     return 0;
 }
 
-const CliRegistration registration{kSpec, run};
+const CliRegistration registration{kDescription, run};
 
 } // namespace

@@ -10,18 +10,19 @@
 
 namespace {
 
-const CommandSpec kSpec{"log",
-                        "the TV or price calculation log of each design",
-                        "--tv|--price [-o OUT] FILE...",
-                        "Opens each design as the editor does and prints the calculation log its \"View TV Log\"\n"
-                        "(--tv) or \"View Price Log\" (--price) shows: the design's name, an empty line, then\n"
-                        "every step of one run of the threat value or of the final cost. With several files each\n"
-                        "log is headed by \"==> FILE <==\"; a file that cannot be read is reported and the others\n"
-                        "still are (exit code 1).\n\n"
-                        "  --tv, --price  which log\n"
-                        "  -o, --out OUT  write the log to OUT as the log viewer saves it (Windows-1252, CR LF\n"
-                        "                 line ends) instead of printing it; one file only\n",
-                        {{{"--tv"}, false}, {{"--price"}, false}, {{"-o", "--out"}, true}}};
+const CommandDescription kDescription{
+    "log",
+    "the TV or price calculation log of each design",
+    "--tv|--price [-o OUT] FILE...",
+    "Opens each design as the editor does and prints the calculation log its \"View TV Log\"\n"
+    "(--tv) or \"View Price Log\" (--price) shows: the design's name, an empty line, then\n"
+    "every step of one run of the threat value or of the final cost. With several files each\n"
+    "log is headed by \"==> FILE <==\"; a file that cannot be read is reported and the others\n"
+    "still are (exit code 1).\n\n"
+    "  --tv, --price  which log\n"
+    "  -o, --out OUT  write the log to OUT as the log viewer saves it (Windows-1252, CR LF\n"
+    "                 line ends) instead of printing it; one file only\n",
+    {{{"--tv"}, false}, {{"--price"}, false}, {{"-o", "--out"}, true}}};
 
 int run(const CliArguments &args)
 {
@@ -47,12 +48,12 @@ int run(const CliArguments &args)
             std::cout << cp1252::ToUtf8(JoinLogLines(lines, "\n"));
         } catch (const std::exception &e) {
             ++failed;
-            PrintError(kSpec.Name, files[i] + ": " + ErrorUtf8(e));
+            PrintError(kDescription.Name, files[i] + ": " + ErrorUtf8(e));
         }
     }
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{kSpec, run};
+const CliRegistration registration{kDescription, run};
 
 } // namespace

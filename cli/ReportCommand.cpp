@@ -16,17 +16,18 @@ using nlohmann::ordered_json;
 
 namespace {
 
-const CommandSpec kSpec{"report",
-                        "the results the editor shows for each design",
-                        "[--json] [--locale NAME] FILE...",
-                        "Opens each design as the editor does and prints the values its results area shows:\n"
-                        "final cost with the currency, TV, OTV, DTV, MTV, final size, default size, default\n"
-                        "cost, default mass, pre-production cost and the model and individual lemon dice.\n"
-                        "A file that cannot be read is reported and the others still are; the exit code is 1\n"
-                        "when any failed.\n\n"
-                        "  --json         one JSON array: per file its name, the numbers and the texts shown\n"
-                        "  --locale NAME  thousands and decimal separators of that locale (default \",\" \".\")\n",
-                        {{{"--json"}, false}, {{"--locale"}, true}}};
+const CommandDescription kDescription{
+    "report",
+    "the results the editor shows for each design",
+    "[--json] [--locale NAME] FILE...",
+    "Opens each design as the editor does and prints the values its results area shows:\n"
+    "final cost with the currency, TV, OTV, DTV, MTV, final size, default size, default\n"
+    "cost, default mass, pre-production cost and the model and individual lemon dice.\n"
+    "A file that cannot be read is reported and the others still are; the exit code is 1\n"
+    "when any failed.\n\n"
+    "  --json         one JSON array: per file its name, the numbers and the texts shown\n"
+    "  --locale NAME  thousands and decimal separators of that locale (default \",\" \".\")\n",
+    {{{"--json"}, false}, {{"--locale"}, true}}};
 
 // One shown value: its name in the JSON, its caption in the editor, its text.
 struct ShownValue {
@@ -72,7 +73,7 @@ int run(const CliArguments &args)
             OpenedDesignFile opened = OpenAsEditor(path);
             const Vehicle &vehicle = *opened.Design;
             if (!opened.Warning.empty())
-                PrintError(kSpec.Name, opened.Warning);
+                PrintError(kDescription.Name, opened.Warning);
             const DesignOutcome outcome = DesignOutcomeOf(vehicle, opened.Results);
             const auto values = shownValues(outcome, FormatResults(opened.Results, vehicle.CurrencyName, separators));
             if (json) {
@@ -94,7 +95,7 @@ int run(const CliArguments &args)
             }
         } catch (const std::exception &e) {
             ++failed;
-            PrintError(kSpec.Name, path + ": " + ErrorUtf8(e));
+            PrintError(kDescription.Name, path + ": " + ErrorUtf8(e));
             report["error"] = ErrorUtf8(e);
         }
         reports.push_back(std::move(report));
@@ -104,6 +105,6 @@ int run(const CliArguments &args)
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{kSpec, run};
+const CliRegistration registration{kDescription, run};
 
 } // namespace

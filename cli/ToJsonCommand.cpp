@@ -9,16 +9,17 @@
 
 namespace {
 
-const CommandSpec kSpec{"to-json",
-                        "a design file as JSON",
-                        "[--as-opened] FILE.vkd [-o OUT.json]",
-                        "Writes the whole design in its JSON form (docs/design-json.md): every field, list,\n"
-                        "weapon, clip, section and link, the picture as base64. By default the design is taken\n"
-                        "as stored in the file, so from-json gives the same design body back.\n\n"
-                        "  --as-opened    the design as the editor holds it after opening the file (the editor's\n"
-                        "                 corrections made and its constraint pass run)\n"
-                        "  -o, --out OUT  write to OUT instead of printing\n",
-                        {{{"--as-opened"}, false}, {{"-o", "--out"}, true}}};
+const CommandDescription kDescription{
+    "to-json",
+    "a design file as JSON",
+    "[--as-opened] FILE.vkd [-o OUT.json]",
+    "Writes the whole design in its JSON form (docs/design-json.md): every field, list,\n"
+    "weapon, clip, section and link, the picture as base64. By default the design is taken\n"
+    "as stored in the file, so from-json gives the same design body back.\n\n"
+    "  --as-opened    the design as the editor holds it after opening the file (the editor's\n"
+    "                 corrections made and its constraint pass run)\n"
+    "  -o, --out OUT  write to OUT instead of printing\n",
+    {{{"--as-opened"}, false}, {{"-o", "--out"}, true}}};
 
 int run(const CliArguments &args)
 {
@@ -37,7 +38,7 @@ int run(const CliArguments &args)
         warning = loaded.Warning;
     }
     if (!warning.empty())
-        PrintError(kSpec.Name, warning);
+        PrintError(kDescription.Name, warning);
     const std::string json = DesignToJson(*vehicle);
     if (args.Has("-o"))
         WriteFileAtomically(args.Value("-o"), json);
@@ -46,6 +47,6 @@ int run(const CliArguments &args)
     return 0;
 }
 
-const CliRegistration registration{kSpec, run};
+const CliRegistration registration{kDescription, run};
 
 } // namespace
