@@ -1,3 +1,8 @@
 #include "ui/Startup.h"
 
-int main(int argc, char *argv[]) { return RunArmorwright(argc, argv); }
+namespace aw {
+
+
+} // namespace aw
+
+int main(int argc, char *argv[]) { return aw::RunArmorwright(argc, argv); }

@@ -2,6 +2,8 @@
 
 #include "base/Cp1252.h"
 
+namespace aw {
+
 ErrorText &ErrorText::Text(std::string windows1252)
 {
     m_parts.push_back({std::move(windows1252), false});
@@ -47,3 +49,5 @@ std::string ErrorUtf8(const std::exception &error)
         return own->Utf8();
     return error.what();
 }
+
+} // namespace aw

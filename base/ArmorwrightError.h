@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // The text of an error for the user, kept as parts of two kinds: the program's own texts and
 // design texts are Windows-1252 (as the design holds them); file paths and texts of this system
 // (its reasons, JSON) are UTF-8. Each part is converted with its own mapping where it is shown.
@@ -51,3 +53,5 @@ private:
 // The message of any error as UTF-8 text. Errors of other libraries (the standard library's,
 // bad_alloc) report ASCII or UTF-8 texts and are shown as they are.
 std::string ErrorUtf8(const std::exception &error);
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace aw {
+
 // Letter case of the ASCII letters only. Record texts, field names and file names are
 // compared and capitalised the same way in every locale; <cctype> follows the process
 // locale (under Turkish, toupper('i') is not 'I').
@@ -39,3 +41,5 @@ constexpr bool SameIgnoringCase(std::string_view a, std::string_view b)
 }
 
 } // namespace ascii
+
+} // namespace aw

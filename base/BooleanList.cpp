@@ -3,6 +3,8 @@
 #include "base/ListIndex.h"
 #include "base/Stream.h"
 
+namespace aw {
+
 bool BooleanList::Get(int index) const { return ListGet(m_items, index); }
 
 void BooleanList::Set(int index, bool value) { ListSet(m_items, index, value); }
@@ -27,3 +29,5 @@ void BooleanList::LoadFromStream(Stream &stream)
     for (int32_t i = 0; i < count; ++i)
         Add(stream.ReadUInt8() != 0);
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace aw {
+
 class Stream;
 
 // An ordered list of booleans; the stream form of a weapon's link memberships.
@@ -25,3 +27,5 @@ public:
 private:
     std::vector<bool> m_items;
 };
+
+} // namespace aw

@@ -1,5 +1,7 @@
 #include "base/CalculationLog.h"
 
+namespace aw {
+
 namespace {
 LogLines *g_target = nullptr;
 }
@@ -9,3 +11,5 @@ LogLines *CalculationLog() { return g_target; }
 ScopedCalculationLog::ScopedCalculationLog(LogLines *target) : m_previous(g_target) { g_target = target; }
 
 ScopedCalculationLog::~ScopedCalculationLog() { g_target = m_previous; }
+
+} // namespace aw

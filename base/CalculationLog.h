@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+namespace aw {
+
 // The calculation log: the one place every calculation step writes its line to.
 // It is off (no target) except while a caller collects a log through a ScopedCalculationLog.
 using LogLines = std::vector<std::string>;
@@ -25,7 +27,7 @@ namespace logline {
 // real numbers in the log's shortest general form.
 inline void Append(std::string &line, const char *text) { line += text; }
 inline void Append(std::string &line, std::string_view text) { line += text; }
-inline void Append(std::string &line, double value) { line += fmt::General(value); }
+inline void Append(std::string &line, double value) { line += number::General(value); }
 // clang-format 14 mangles requires clauses.
 // clang-format off
 template <std::integral Whole>
@@ -33,7 +35,7 @@ template <std::integral Whole>
 void Append(std::string &line, Whole value)
 // clang-format on
 {
-    line += fmt::Integer(value);
+    line += number::Integer(value);
 }
 void Append(std::string &line, bool) = delete;
 
@@ -64,3 +66,5 @@ public:
 private:
     LogLines *m_previous;
 };
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 namespace cp1252 {
 
 namespace {
@@ -153,3 +155,5 @@ std::string FromUtf16(std::u16string_view utf16, char replacement)
 }
 
 } // namespace cp1252
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace aw {
+
 // The one mapping between the design's single-byte Windows-1252 texts and Unicode, for
 // the forms that leave the program as Unicode text (the JSON form, command-line output,
 // drawn sheet labels, the editor's widgets). The five bytes Windows-1252 leaves undefined
@@ -33,3 +35,5 @@ std::u16string ToUtf16(std::string_view text);
 std::string FromUtf16(std::u16string_view utf16, char replacement = '?');
 
 } // namespace cp1252
+
+} // namespace aw

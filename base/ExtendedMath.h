@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace aw {
+
 // Rule arithmetic: every product is formed in extended precision (80-bit on x86-64)
 // and stored back as a 64-bit double after each step.
 inline double MultiplyExtended(double value, long double factor)
@@ -31,3 +33,5 @@ inline int64_t TruncToInt64(double value)
         return INT64_MIN;
     return static_cast<int64_t>(value);
 }
+
+} // namespace aw

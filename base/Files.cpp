@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace aw {
+
 namespace {
 
 std::function<bool()> g_faultInjector;
@@ -153,3 +155,5 @@ void SetProgramFolderFromExecutable(const char *argv0)
         exe = std::filesystem::absolute(argv0, ec);
     SetProgramFolder(exe.parent_path().string());
 }
+
+} // namespace aw

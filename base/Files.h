@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // A file could not be read or written; the message names the file and the reason.
 class FileError : public ArmorwrightError {
 public:
@@ -36,3 +38,5 @@ const std::string &ProgramFolder();
 void SetProgramFolder(std::string folder);
 // Sets the program folder from argv[0] (or /proc/self/exe when available).
 void SetProgramFolderFromExecutable(const char *argv0);
+
+} // namespace aw

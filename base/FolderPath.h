@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace aw {
+
 // Folders are kept with a trailing '/' so that a file name can simply be appended.
 inline std::string WithTrailingSeparator(std::string folder)
 {
@@ -9,3 +11,5 @@ inline std::string WithTrailingSeparator(std::string folder)
         folder += '/';
     return folder;
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace aw {
+
 // An ordered list of signed 32-bit integers. Reading past the end yields 0;
 // setting past the end appends.
 class IntegerList {
@@ -17,3 +19,5 @@ public:
 private:
     std::vector<int32_t> m_items;
 };
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <vector>
 
+namespace aw {
+
 // The program's list convention, for every list that keeps its entries in a vector: an index
 // before the start or at or beyond the end finds no entry (a lookup yields the empty value),
 // setting there appends, and deleting or exchanging there does nothing.
@@ -51,3 +53,5 @@ template <typename T> void ListExchange(std::vector<T> &items, int i, int j)
     if (ListHas(items, i) && ListHas(items, j))
         std::iter_swap(items.begin() + i, items.begin() + j);
 }
+
+} // namespace aw

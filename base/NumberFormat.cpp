@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace fmt {
+namespace aw {
+
+namespace number {
 
 namespace {
 
@@ -216,4 +218,6 @@ bool ParseReal(const std::string &text, double &value, NumberSeparators seps, bo
     return true;
 }
 
-} // namespace fmt
+} // namespace number
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 // The number formats shown across the program: in log lines, result labels and sheets.
 // Separators are parameters so the sheets can follow a locale; the defaults are "," and ".".
 struct NumberSeparators {
@@ -10,7 +12,7 @@ struct NumberSeparators {
     char decimal = '.';
 };
 
-namespace fmt {
+namespace number {
 
 // Plain decimal integer, "-" before negative values.
 std::string Integer(int64_t value);
@@ -34,4 +36,6 @@ bool ParseInteger(const std::string &text, int32_t &value);
 // separators. False when it does not parse.
 bool ParseReal(const std::string &text, double &value, NumberSeparators seps = {}, bool allowThousands = false);
 
-} // namespace fmt
+} // namespace number
+
+} // namespace aw

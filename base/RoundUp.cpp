@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace aw {
+
 int32_t RoundUp(double x)
 {
     constexpr int32_t cap = 2147483646;
@@ -33,3 +35,5 @@ template <typename Real> Real roundHalfEven(Real x)
 double RoundHalfEven(double x) { return roundHalfEven(x); }
 
 long double RoundHalfEven(long double x) { return roundHalfEven(x); }
+
+} // namespace aw

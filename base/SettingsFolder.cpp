@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <unistd.h>
 
+namespace aw {
+
 namespace {
 
 std::string g_settingsFolder;
@@ -42,3 +44,5 @@ std::string SettingsFolderFor(const std::string &programFolder)
         return WithTrailingSeparator(programFolder);
     return UserDataFolder();
 }
+
+} // namespace aw

@@ -1,5 +1,7 @@
 #include "base/SharedBytes.h"
 
+namespace aw {
+
 SharedBytes::SharedBytes(std::vector<uint8_t> bytes) { *this = std::move(bytes); }
 
 SharedBytes &SharedBytes::operator=(std::vector<uint8_t> bytes)
@@ -21,3 +23,5 @@ bool SharedBytes::operator==(const SharedBytes &other) const
 {
     return m_bytes == other.m_bytes || Bytes() == other.Bytes();
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+namespace aw {
+
 // Bytes that never change once made, so every copy shares one buffer: copying a design or
 // an undo step that holds a picture costs a pointer, not megabytes. A holder changes its
 // bytes only by taking new ones, so another thread may keep reading a copy meanwhile.
@@ -35,3 +37,5 @@ public:
 private:
     std::shared_ptr<const std::vector<uint8_t>> m_bytes; // null when empty
 };
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstring>
 
+namespace aw {
+
 static_assert(std::endian::native == std::endian::little, "stored data is little-endian");
 
 void Stream::Seek(int64_t position) { m_position = std::clamp<int64_t>(position, 0, Size()); }
@@ -116,3 +118,5 @@ void PutShortString(uint8_t *p, int capacity, const std::string &text)
 }
 
 } // namespace bytes
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Raised when a stream ends before a read is complete, or when stored counts and
 // lengths claim more bytes than remain: the data is damaged or not what it claims.
 class StreamError : public ArmorwrightError {
@@ -79,3 +81,5 @@ std::string GetShortString(const uint8_t *p, int capacity);
 // Writes text cut to `capacity`; the unused character bytes are set to 0.
 void PutShortString(uint8_t *p, int capacity, const std::string &text);
 } // namespace bytes
+
+} // namespace aw

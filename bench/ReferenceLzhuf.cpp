@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 
+namespace aw {
+
 namespace referencelzhuf {
 
 namespace {
@@ -453,3 +455,5 @@ std::vector<uint8_t> Compress(const std::vector<uint8_t> &data) { return run(dat
 std::vector<uint8_t> Decompress(const std::vector<uint8_t> &container) { return run(container, false); }
 
 } // namespace referencelzhuf
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace aw {
+
 // A plain port of the 1988 LZHUF program (Okumura / Yoshizaki): the yardstick the codec's
 // speed is measured against. It writes the codec's container ("!HZL", the size, the bit
 // stream) and, unlike the 16-bit original, writes Huffman codes longer than 16 bits whole,
@@ -13,3 +15,5 @@ std::vector<uint8_t> Compress(const std::vector<uint8_t> &data);
 std::vector<uint8_t> Decompress(const std::vector<uint8_t> &container);
 
 } // namespace referencelzhuf
+
+} // namespace aw

@@ -13,6 +13,8 @@
 
 #include <random>
 
+namespace aw {
+
 namespace {
 
 std::vector<uint8_t> noisyPicture()
@@ -50,3 +52,5 @@ void BM_AutosaveOfAPicturedDesign(benchmark::State &state)
 
 // A fixed count: each write waited for takes about a second, however little the window's part costs.
 BENCHMARK(BM_AutosaveOfAPicturedDesign)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(8);
+
+} // namespace aw

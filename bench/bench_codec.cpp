@@ -12,6 +12,8 @@
 #include <map>
 #include <random>
 
+namespace aw {
+
 namespace {
 
 // The built-in record-sheet layout (1.9 MB, an 8-bit bitmap of the form and its items).
@@ -163,3 +165,5 @@ BENCHMARK(BM_ReferenceDecodePicture)->Unit(benchmark::kMillisecond)->MeasureProc
 BENCHMARK(BM_DecodeRandom)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_ReferenceDecodeRandom)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_DecodeBitmap)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+} // namespace aw

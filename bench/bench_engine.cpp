@@ -6,6 +6,8 @@
 
 #include <memory>
 
+namespace aw {
+
 namespace {
 
 // The heavy design with its constraint pass settled once.
@@ -41,3 +43,5 @@ void BM_ResultsRefreshLogOn(benchmark::State &state)
 BENCHMARK(BM_ResultsRefreshLogOn)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+} // namespace aw

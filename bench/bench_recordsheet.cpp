@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+namespace aw {
+
 namespace {
 
 // A folder without override files: the built-in block is decompressed on every export.
@@ -80,3 +82,5 @@ void BM_SheetJpegEncode(benchmark::State &state)
 BENCHMARK(BM_SheetJpegEncode)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+} // namespace aw

@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+namespace aw {
+
 namespace {
 
 // The test sheet's design with its lists grown to a heavy load: 40 weapon lines, 20 perks,
@@ -108,3 +110,5 @@ void BM_MakePrintJob(benchmark::State &state)
 BENCHMARK(BM_MakePrintJob)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+} // namespace aw

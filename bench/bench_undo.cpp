@@ -14,6 +14,8 @@
 #include <memory>
 #include <unistd.h>
 
+namespace aw {
+
 namespace {
 
 constexpr int kHistoryLength = 100; // the steps the history keeps
@@ -106,3 +108,5 @@ void BM_UndoHistoryMemoryOnPicturedDesign(benchmark::State &state)
 BENCHMARK(BM_UndoHistoryMemoryOnPicturedDesign)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+} // namespace aw

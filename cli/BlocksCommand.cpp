@@ -10,6 +10,8 @@
 #include <iomanip>
 #include <iostream>
 
+namespace aw {
+
 namespace {
 
 const char *kUsage = "Usage: armorwright-cli blocks list\n"
@@ -64,3 +66,5 @@ int run(const std::vector<std::string> &args)
 const CliRegistration registration{{"blocks", "list or export the built-in data blocks", run}};
 
 } // namespace
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace aw {
+
 namespace {
 
 const CliOption *findOption(const std::vector<CliOption> &options, const std::string &spelling)
@@ -54,3 +56,5 @@ std::string CliArguments::Value(const std::string &name, const std::string &fall
     const auto it = m_values.find(name);
     return it == m_values.end() ? fallback : it->second;
 }
+
+} // namespace aw

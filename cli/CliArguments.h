@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Wrong use of a command (unknown option, missing value, wrong number of files). The
 // commands report it with their usage line and exit code 2. It quotes the command line,
 // whose words are UTF-8.
@@ -36,3 +38,5 @@ private:
     std::map<std::string, std::string> m_values;
     std::vector<std::string> m_words;
 };
+
+} // namespace aw

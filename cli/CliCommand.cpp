@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace aw {
+
 std::vector<CliCommand> &CliCommands()
 {
     static std::vector<CliCommand> commands;
@@ -20,3 +22,5 @@ bool WantsHelp(const std::vector<std::string> &args)
 {
     return std::any_of(args.begin(), args.end(), [](const std::string &a) { return a == "-h" || a == "--help"; });
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // One subcommand of armorwright-cli. Each command lives in its own file and
 // registers itself with a static CliRegistration, so main() never changes.
 struct CliCommand {
@@ -26,3 +28,5 @@ struct CliRegistration {
 
 // True when args hold "-h" or "--help".
 bool WantsHelp(const std::vector<std::string> &args);
+
+} // namespace aw

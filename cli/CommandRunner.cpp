@@ -5,6 +5,8 @@
 
 #include <iostream>
 
+namespace aw {
+
 int RunCommand(const CommandDescription &command, const std::vector<std::string> &args,
                const std::function<int(const CliArguments &)> &body)
 {
@@ -27,3 +29,5 @@ void PrintError(const char *command, const std::string &message)
 {
     std::cerr << "armorwright-cli " << command << ": " << message << "\n";
 }
+
+} // namespace aw

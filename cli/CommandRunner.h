@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // What a command tells the command list, its --help and its usage errors.
 struct CommandDescription {
     const char *Name;
@@ -22,3 +24,5 @@ int RunCommand(const CommandDescription &command, const std::vector<std::string>
 
 // Prints "armorwright-cli NAME: message" to stderr; the message is UTF-8 (ErrorUtf8 for an error).
 void PrintError(const char *command, const std::string &message);
+
+} // namespace aw

@@ -8,6 +8,8 @@
 
 #include <iostream>
 
+namespace aw {
+
 namespace {
 
 const CommandDescription kDescription{
@@ -47,3 +49,5 @@ int run(const CliArguments &args)
 const CliRegistration registration{kDescription, run};
 
 } // namespace
+
+} // namespace aw

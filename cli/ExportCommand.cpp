@@ -17,6 +17,8 @@
 #include <filesystem>
 #include <iostream>
 
+namespace aw {
+
 namespace {
 
 const CommandDescription kDescription{
@@ -159,3 +161,5 @@ int run(const CliArguments &args)
 const CliRegistration registration{kDescription, run};
 
 } // namespace
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 
+namespace aw {
+
 namespace {
 
 // The longest file name most file systems take, in bytes, less the ".XXXXXX" of the
@@ -64,3 +66,5 @@ std::string ExportTarget::PathFor(const std::string &name, const std::string &so
             return path;
     }
 }
+
+} // namespace aw

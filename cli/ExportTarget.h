@@ -3,6 +3,8 @@
 #include <set>
 #include <string>
 
+namespace aw {
+
 // Chooses the file each exported sheet of a roster goes to: the design's name made safe
 // for a file name (SafeFileName, without control characters), or the design file's own
 // name when nothing is left of it, cut to the file-name length the file system takes,
@@ -19,3 +21,5 @@ private:
     std::string m_extension;
     std::set<std::string> m_used;
 };
+
+} // namespace aw

@@ -9,6 +9,8 @@
 #include <iostream>
 #include <iterator>
 
+namespace aw {
+
 namespace {
 
 const CommandDescription kDescription{
@@ -50,3 +52,5 @@ int run(const CliArguments &args)
 const CliRegistration registration{kDescription, run};
 
 } // namespace
+
+} // namespace aw

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 namespace {
 
 using Row = std::vector<std::string>;
@@ -74,7 +76,7 @@ void PrintPerks(std::ostream &out, const PerkList &list)
         const PerkRecord r = list.Get(i);
         // Library templates are shown with their tokens; fixed defect texts come from the rules.
         const std::string effect = r.EffectText.empty() ? EffectTextFor(r, noDesign) : r.EffectText;
-        rows.push_back({fmt::Integer(i + 1), DisplayName(r), RatingText(r), r.FormulaText, effect, r.Aux ? "AUX" : ""});
+        rows.push_back({number::Integer(i + 1), DisplayName(r), RatingText(r), r.FormulaText, effect, r.Aux ? "AUX" : ""});
     }
     PrintTable(out, {"#", "Name", "Rating", "Formula", "Game Effect", "AUX"}, rows);
 }
@@ -84,7 +86,7 @@ void PrintMovement(std::ostream &out, const MovementList &list)
     auto yes = [](bool flag) { return std::string(flag ? "yes" : "-"); };
     std::vector<Row> rows;
     for (int i = 0; i < list.Count(); ++i) {
-        rows.push_back({fmt::Integer(i), list.ModeName(i), yes(list.CustomMode(i)), yes(list.Flight(i)),
+        rows.push_back({number::Integer(i), list.ModeName(i), yes(list.CustomMode(i)), yes(list.Flight(i)),
                         yes(list.CanFly(i)), yes(list.HasStall(i))});
     }
     PrintTable(out, {"#", "Mode", "Custom", "Flight", "Can Fly", "Stall"}, rows);
@@ -175,3 +177,5 @@ int Run(const std::vector<std::string> &args)
 const CliRegistration registration({"library", "print a weapon tab, the perks, flaws, defects or movement modes", Run});
 
 } // namespace
+
+} // namespace aw

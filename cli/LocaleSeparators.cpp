@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+namespace aw {
+
 namespace {
 
 char singleByte(const QString &separator, const std::string &locale, const char *what)
@@ -36,3 +38,5 @@ NumberSeparators LocaleSeparators(const std::string &name)
         throw CliUsage("locale '" + name + "' uses one character for both separators");
     return separators;
 }
+
+} // namespace aw

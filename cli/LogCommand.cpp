@@ -8,6 +8,8 @@
 
 #include <iostream>
 
+namespace aw {
+
 namespace {
 
 const CommandDescription kDescription{
@@ -57,3 +59,5 @@ int run(const CliArguments &args)
 const CliRegistration registration{kDescription, run};
 
 } // namespace
+
+} // namespace aw

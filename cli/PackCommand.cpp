@@ -6,6 +6,8 @@
 
 #include <iostream>
 
+namespace aw {
+
 namespace {
 
 int convert(const std::vector<std::string> &args, const char *name, const char *what,
@@ -37,3 +39,5 @@ const CliRegistration unpack{
      }}};
 
 } // namespace
+
+} // namespace aw

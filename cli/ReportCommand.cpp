@@ -12,6 +12,8 @@
 #include <iomanip>
 #include <iostream>
 
+namespace aw {
+
 using nlohmann::ordered_json;
 
 namespace {
@@ -48,8 +50,8 @@ std::vector<ShownValue> shownValues(const DesignOutcome &outcome, const ResultTe
             {"DefaultCost", "Default Cost", texts.DefaultCost},
             {"DefaultMass", "Default Mass", texts.DefaultMass},
             {"PreProductionCost", "Pre-Production Cost", texts.PreProductionCost},
-            {"ModelLemonDice", "Model Lemon Dice", fmt::Integer(outcome.ModelLemonDice)},
-            {"IndivLemonDice", "Indiv. Lemon Dice", fmt::Integer(outcome.IndivLemonDice)}};
+            {"ModelLemonDice", "Model Lemon Dice", number::Integer(outcome.ModelLemonDice)},
+            {"IndivLemonDice", "Indiv. Lemon Dice", number::Integer(outcome.IndivLemonDice)}};
 }
 
 struct NumberWriter {
@@ -108,3 +110,5 @@ int run(const CliArguments &args)
 const CliRegistration registration{kDescription, run};
 
 } // namespace
+
+} // namespace aw

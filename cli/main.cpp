@@ -10,6 +10,8 @@
 #include <exception>
 #include <iostream>
 
+namespace aw {
+
 namespace {
 
 void printUsage(std::ostream &out)
@@ -39,8 +41,11 @@ void qtMessages(QtMsgType type, const QMessageLogContext &, const QString &messa
 
 } // namespace
 
+} // namespace aw
+
 int main(int argc, char *argv[])
 {
+    using namespace aw;
     // Override files beside the program apply here as in the editor.
     SetProgramFolderFromExecutable(argc > 0 ? argv[0] : "");
     qInstallMessageHandler(qtMessages);

@@ -6,6 +6,8 @@
 #include <emmintrin.h>
 #endif
 
+namespace aw {
+
 namespace {
 
 // The first index from `from` on whose frequency is k or more. Frequencies never decrease
@@ -210,3 +212,5 @@ void AdaptiveHuffman::RebuildPairs()
     }
     m_pairsKept = true;
 }
+
+} // namespace aw

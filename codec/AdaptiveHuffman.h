@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 // The adaptive Huffman coder of literals (0..255) and match lengths (256..313 for 3..60).
 // The tree is kept in node order of non-decreasing frequency; a node's sons are the pair
 // son[n], son[n] + 1, and a son value of kNodes or more denotes a leaf.
@@ -61,3 +63,5 @@ private:
     unsigned m_longestCode = 0;
     unsigned m_rebuilds = 0;
 };
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace aw {
+
 void BitReader::Refill()
 {
     // Fast path: a whole word is buffered, so take as many bytes of it as fit.
@@ -29,3 +31,5 @@ void BitReader::Refill()
         m_count += 8;
     }
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 // Takes bits most significant bit first. Past the end of the source the bits read as
 // zero; how far past the end the reader has gone is counted so that the decoder can stop
 // on input that cannot be a coded stream.
@@ -66,3 +68,5 @@ private:
     unsigned m_count = 0;
     uint64_t m_zeroBytes = 0; // zero bytes supplied after the source ended
 };
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 // Packs codes most significant bit first into bytes. Codes of any length up to 64 bits
 // are written in full.
 class BitWriter {
@@ -52,3 +54,5 @@ private:
     uint64_t m_acc = 0; // the low m_bits bits are pending, older bits above them are ignored
     unsigned m_bits = 0;
 };
+
+} // namespace aw

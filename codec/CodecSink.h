@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 // Where the codec writes to (see CodecSource).
 class CodecSink {
 public:
@@ -28,3 +30,5 @@ public:
 private:
     Stream &m_stream;
 };
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 // Where the codec reads from. Kept abstract so the codec can run over any stream and so
 // stream failures can be exercised; the memory stream is the usual one.
 class CodecSource {
@@ -31,3 +33,5 @@ public:
 private:
     Stream &m_stream;
 };
+
+} // namespace aw

@@ -10,6 +10,8 @@
 #include "codec/SinkBuffer.h"
 #include "codec/SourceBuffer.h"
 
+namespace aw {
+
 namespace {
 
 void writeHeaderField(CodecSink &sink, uint32_t value)
@@ -129,3 +131,5 @@ std::vector<uint8_t> DecompressWholeBytes(std::span<const uint8_t> container)
         throw LZHException(lzhmsg::kSizeMismatch);
     return dest.TakeBytes();
 }
+
+} // namespace aw

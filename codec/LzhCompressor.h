@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+namespace aw {
+
 class Stream;
 class CodecSource;
 class CodecSink;
@@ -76,3 +78,5 @@ std::vector<uint8_t> DecompressBytes(std::span<const uint8_t> container);
 // size-mismatch error instead of being completed with zero bits: for the files this program
 // writes whole (designs, custom weapons), where a cut-off file must not open as other data.
 std::vector<uint8_t> DecompressWholeBytes(std::span<const uint8_t> container);
+
+} // namespace aw

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <memory>
 
+namespace aw {
+
 uint64_t DecodeLzh(BitReader &in, SinkBuffer &out, uint32_t size)
 {
     constexpr unsigned N = 4096;
@@ -56,3 +58,5 @@ uint64_t DecodeLzh(BitReader &in, SinkBuffer &out, uint32_t size)
     }
     return count;
 }
+
+} // namespace aw

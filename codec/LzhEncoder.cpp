@@ -11,6 +11,8 @@
 #include <thread>
 #include <utility>
 
+namespace aw {
+
 namespace {
 
 // A step of the coded stream as the match search hands it on: the symbol (a literal byte,
@@ -154,3 +156,5 @@ unsigned EncodeLzh(SourceBuffer &in, BitWriter &out, EncodeThreads threads)
     StepCoder coder(out);
     return threads == EncodeThreads::Two ? encodeOnTwoThreads(in, coder) : encodeOnOneThread(in, coder);
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 // Inputs at least this long are coded on two threads, the match search feeding the Huffman
 // coder; for shorter ones starting a thread costs more than it saves.
 inline constexpr uint64_t kLzhTwoThreadSize = 64 * 1024;
@@ -15,3 +17,5 @@ enum class EncodeThreads { One, Two };
 // Huffman code written, in bits. Both ways give the same bytes and the same errors; with
 // two, the input is read on the second thread and what it raises is raised here.
 unsigned EncodeLzh(SourceBuffer &in, BitWriter &out, EncodeThreads threads = EncodeThreads::One);
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <emmintrin.h>
 #endif
 
+namespace aw {
+
 namespace {
 
 constexpr int kPadding = 32;
@@ -207,3 +209,5 @@ void MatchTree::Delete(int p)
     m_son[2 * father + SideOf(p, father)] = qSlot;
     m_dad[p] = kNil;
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace aw {
+
 // The encoder's window and its string-matching trees: a 4096-byte ring buffer (plus a
 // mirror of its first 59 bytes so a 60-byte comparison never wraps) and, for every first
 // byte, a binary search tree of the window's strings. Inserting a string finds the longest
@@ -50,3 +52,5 @@ private:
     int m_lastInsert = -1;      // position of the last insertion
     int m_lastFullMatch = kNil; // the node it replaced on a full-length match
 };
+
+} // namespace aw

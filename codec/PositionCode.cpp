@@ -1,5 +1,7 @@
 #include "codec/PositionCode.h"
 
+namespace aw {
+
 namespace positioncode {
 
 namespace {
@@ -36,3 +38,5 @@ static_assert(kTables.encodeCode[12] == 0x90 && kTables.encodeCode[24] == 0xC0 &
 const Tables &GetTables() { return kTables; }
 
 } // namespace positioncode
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+namespace aw {
+
 // The fixed code of match positions: the upper 6 bits of a position (0..4095) through a
 // canonical prefix code of 3 to 8 bits, then the lower 6 bits verbatim.
 namespace positioncode {
@@ -40,3 +42,5 @@ inline unsigned Decode(BitReader &in)
 }
 
 } // namespace positioncode
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "codec/LzhCompressor.h"
 
+namespace aw {
+
 SinkBuffer::SinkBuffer(CodecSink &sink) : m_sink(sink), m_data(kCapacity) {}
 
 void SinkBuffer::Flush()
@@ -14,3 +16,5 @@ void SinkBuffer::Flush()
     m_flushed += m_used;
     m_used = 0;
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace aw {
+
 // The codec's 32768-byte output buffer: bytes collect here and go to the sink in blocks,
 // so the per-byte coder never calls the stream.
 class SinkBuffer {
@@ -39,3 +41,5 @@ private:
     size_t m_used = 0;
     uint64_t m_flushed = 0;
 };
+
+} // namespace aw

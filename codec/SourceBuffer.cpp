@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace aw {
+
 SourceBuffer::SourceBuffer(CodecSource &source) : m_source(source), m_data(kCapacity + kSlack, 0) {}
 
 bool SourceBuffer::Fill()
@@ -22,3 +24,5 @@ bool SourceBuffer::Fill()
         m_ended = true;
     return n > 0;
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace aw {
+
 // The codec's 32768-byte input buffer, refilled from the source in blocks.
 class SourceBuffer {
 public:
@@ -38,3 +40,5 @@ private:
     size_t m_end = 0;
     bool m_ended = false;
 };
+
+} // namespace aw

@@ -1,5 +1,7 @@
 #include "codec/StepQueue.h"
 
+namespace aw {
+
 StepQueue::StepQueue()
 {
     for (std::unique_ptr<Block> &block : m_blocks) {
@@ -67,3 +69,5 @@ void StepQueue::Abandon()
     }
     m_changed.notify_all();
 }
+
+} // namespace aw

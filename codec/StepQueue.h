@@ -7,6 +7,8 @@
 #include <memory>
 #include <mutex>
 
+namespace aw {
+
 // Carries blocks of coding steps from the encoder's match-search thread to its Huffman
 // coder. A few blocks circulate between the two, so memory stays bounded whatever the input
 // size, and either side can stop the other: the searcher by finishing (with the error that
@@ -53,3 +55,5 @@ private:
     bool m_abandoned = false;
     std::exception_ptr m_error;
 };
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
 
+namespace aw {
+
 LogLines ReplayCalculationLog(BaseVehicle &vehicle, LogKind kind)
 {
     LogLines lines;
@@ -24,3 +26,5 @@ std::string JoinLogLines(const LogLines &lines, const std::string &lineEnd)
         text += line + lineEnd;
     return text;
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace aw {
+
 class BaseVehicle;
 
 enum class LogKind {
@@ -18,3 +20,5 @@ LogLines ReplayCalculationLog(BaseVehicle &vehicle, LogKind kind);
 
 // The lines joined as a text file: each line ended by lineEnd.
 std::string JoinLogLines(const LogLines &lines, const std::string &lineEnd = "\r\n");
+
+} // namespace aw

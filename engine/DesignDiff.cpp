@@ -10,6 +10,8 @@
 #include <charconv>
 #include <cstdio>
 
+namespace aw {
+
 namespace {
 
 constexpr const char *kNone = "(none)";
@@ -261,3 +263,5 @@ DesignDifferences DiffDesignOutcomes(const DesignOutcome &a, const DesignOutcome
 DesignDifferences CompareDesigns(BaseVehicle &a, BaseVehicle &b) { return differencesOf(compare(a, b, true)); }
 
 DesignComparison CompareDesignsSideBySide(BaseVehicle &a, BaseVehicle &b) { return compare(a, b, false); }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 class BaseVehicle;
 
 // One value that differs between two designs. Path names it as the JSON form of a design
@@ -47,3 +49,5 @@ DesignDifferences CompareDesigns(BaseVehicle &a, BaseVehicle &b);
 // CompareDesigns: a list entry both designs have is listed field by field, an entry only one
 // has is one row. Each design's results are computed as CompareDesigns does.
 DesignComparison CompareDesignsSideBySide(BaseVehicle &a, BaseVehicle &b);
+
+} // namespace aw

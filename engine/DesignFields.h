@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // The named fields of a design and of its records, listed once so that every form that
 // walks a design field by field (the JSON form, the comparison) uses the same names and
 // misses none. A visitor is called as f(name, field) where field is one of
@@ -220,3 +222,5 @@ template <typename R, typename F> void ForEachAmmoSectionField(R &s, F &&f)
     f("Free", s.Free);
     f("Allowed", s.Allowed);
 }
+
+} // namespace aw

@@ -13,6 +13,8 @@
 #include <array>
 #include <filesystem>
 
+namespace aw {
+
 namespace {
 
 constexpr int32_t kOldestReadableVersion = 6;
@@ -234,3 +236,5 @@ LoadedDesign LoadDesignFile(const std::string &path)
     loaded.Design->Modified = false;
     return loaded;
 }
+
+} // namespace aw

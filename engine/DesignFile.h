@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+namespace aw {
+
 class BaseVehicle;
 class Stream;
 class Vehicle;
@@ -50,3 +52,5 @@ void SaveDesignFile(const BaseVehicle &vehicle, const std::string &path);
 // Modified cleared. Throws FileError when the file cannot be read and DesignFileError
 // when it is not a design file or is damaged.
 LoadedDesign LoadDesignFile(const std::string &path);
+
+} // namespace aw

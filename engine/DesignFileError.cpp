@@ -1,5 +1,7 @@
 #include "engine/DesignFileError.h"
 
+namespace aw {
+
 namespace {
 
 ErrorText messageFor(DesignFileError::Failure reason, const std::string &fileName, const std::string &detail)
@@ -17,3 +19,5 @@ DesignFileError::DesignFileError(Failure reason, const std::string &fileName, co
     : ArmorwrightError(messageFor(reason, fileName, detail)), m_reason(reason)
 {
 }
+
+} // namespace aw

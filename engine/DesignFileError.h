@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace aw {
+
 // A design file could not be opened: it is damaged, or it is not a design file this
 // program can read. The message names the file and says which of the two.
 class DesignFileError : public ArmorwrightError {
@@ -17,3 +19,5 @@ public:
 private:
     Failure m_reason;
 };
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+namespace aw {
+
 namespace {
 
 constexpr int64_t kFileHeaderSize = 14;
@@ -82,3 +84,5 @@ std::string BitmapProblem(const std::vector<uint8_t> &bytes)
     }
     return {};
 }
+
+} // namespace aw

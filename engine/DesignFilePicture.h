@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // The largest width or height of a design picture the program accepts.
 constexpr int64_t kMaxPictureSide = 16384;
 // The most pixels a picture or sheet bitmap may have in all (4096 x 4096): a compressed bitmap
@@ -16,3 +18,5 @@ constexpr int64_t kMaxPicturePixels = int64_t{4096} * 4096;
 // pixels, that they all lie inside the bytes. Returns an empty text when it does, else
 // the reason it does not.
 std::string BitmapProblem(const std::vector<uint8_t> &bytes);
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "engine/SizeAndCost.h"
 
+namespace aw {
+
 DesignOutcome DesignOutcomeOf(const BaseVehicle &vehicle, const DesignResults &results)
 {
     DesignOutcome outcome;
@@ -10,3 +12,5 @@ DesignOutcome DesignOutcomeOf(const BaseVehicle &vehicle, const DesignResults &r
     outcome.IndivLemonDice = IndivLemonDice(vehicle);
     return outcome;
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 class BaseVehicle;
 
 // Every result the editor shows for a design: the results area and the lemon dice of the
@@ -35,3 +37,5 @@ template <typename F> void ForEachOutcomeField(const DesignOutcome &o, F &&f)
     f("ModelLemonDice", o.ModelLemonDice);
     f("IndivLemonDice", o.IndivLemonDice);
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
 
+namespace aw {
+
 DesignResults ComputeResults(BaseVehicle &vehicle)
 {
     // The order matters: the constraint pass inside the cost changes the design the
@@ -23,21 +25,23 @@ DesignResults ComputeResults(BaseVehicle &vehicle)
     return results;
 }
 
-std::string ThreatValueText(double value, NumberSeparators separators) { return fmt::Fixed(value, 1, separators); }
+std::string ThreatValueText(double value, NumberSeparators separators) { return number::Fixed(value, 1, separators); }
 
 ResultTexts FormatResults(const DesignResults &results, const std::string &currencyName, NumberSeparators separators)
 {
     ResultTexts texts;
-    texts.FinalCost = fmt::Grouped(static_cast<double>(results.FinalCost), 2, separators) + " " + currencyName;
+    texts.FinalCost = number::Grouped(static_cast<double>(results.FinalCost), 2, separators) + " " + currencyName;
     texts.ThreatValue = ThreatValueText(results.ThreatValue, separators);
-    texts.FinalSizeShown = fmt::Integer(results.FinalSizeShown);
+    texts.FinalSizeShown = number::Integer(results.FinalSizeShown);
     texts.OTV = ThreatValueText(results.OTV, separators);
     texts.DTV = ThreatValueText(results.DTV, separators);
     texts.MTV = ThreatValueText(results.MTV, separators);
-    texts.DefaultSize = fmt::Integer(results.DefaultSize);
-    texts.DefaultCost = fmt::Integer(results.DefaultCost);
-    texts.DefaultMass = fmt::General(results.DefaultMass, 15, separators) + "kg";
-    texts.PreProductionCost = fmt::Fixed(results.PreProductionCost, 2, separators);
-    texts.FinalSize = fmt::Integer(results.FinalSize);
+    texts.DefaultSize = number::Integer(results.DefaultSize);
+    texts.DefaultCost = number::Integer(results.DefaultCost);
+    texts.DefaultMass = number::General(results.DefaultMass, 15, separators) + "kg";
+    texts.PreProductionCost = number::Fixed(results.PreProductionCost, 2, separators);
+    texts.FinalSize = number::Integer(results.FinalSize);
     return texts;
 }
+
+} // namespace aw

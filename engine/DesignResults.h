@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 class BaseVehicle;
 
 // Everything the editor's results area shows, as computed by one refresh.
@@ -47,3 +49,5 @@ std::string ThreatValueText(double value, NumberSeparators separators = {});
 
 ResultTexts FormatResults(const DesignResults &results, const std::string &currencyName,
                           NumberSeparators separators = {});
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "engine/PerkEntry.h"
 
+namespace aw {
+
 namespace {
 constexpr double kMajorFlawWorth = -2.0;
 }
@@ -25,3 +27,5 @@ bool EntryAcceptable(const PerkRecord &entry, const PerkVehicleData &vehicle)
         return true;
     return Worth(entry, vehicle) <= kMajorFlawWorth;
 }
+
+} // namespace aw

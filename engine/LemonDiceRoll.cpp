@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace aw {
+
 LemonDiceRoll RollLemonDice(int32_t dice, int defectCount, std::mt19937 &generator)
 {
     LemonDiceRoll roll;
@@ -27,3 +29,5 @@ std::mt19937 ClockSeededGenerator()
     std::seed_seq seed{static_cast<uint32_t>(ticks), static_cast<uint32_t>(static_cast<uint64_t>(ticks) >> 32)};
     return std::mt19937(seed);
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include <random>
 #include <vector>
 
+namespace aw {
+
 // One roll of a design's model lemon dice: every die in roll order, and for every die
 // that shows 6 the index of the fixed defect it adds (dice and picks uniform).
 struct LemonDiceRoll {
@@ -21,3 +23,5 @@ LemonDiceRoll RollLemonDice(int32_t dice, int defectCount, std::mt19937 &generat
 
 // A generator seeded from the clock, as each roll of the editor starts with.
 std::mt19937 ClockSeededGenerator();
+
+} // namespace aw

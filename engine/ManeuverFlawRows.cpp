@@ -2,6 +2,8 @@
 
 #include "engine/MovementList.h"
 
+namespace aw {
+
 namespace {
 constexpr size_t kEffectWidth = 53;
 }
@@ -20,3 +22,5 @@ std::vector<ManeuverFlawRow> ManeuverFlawRows(const MovementList &movement)
     }
     return rows;
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 class MovementList;
 
 // A movement system with a negative maneuver modifier counts as a flaw of the vehicle:
@@ -19,3 +21,5 @@ inline constexpr const char *kManeuverFlawName = "Man. Flaw";
 
 // One row per system with a negative maneuver, in list order.
 std::vector<ManeuverFlawRow> ManeuverFlawRows(const MovementList &movement);
+
+} // namespace aw

@@ -9,6 +9,8 @@
 #include "base/RoundUp.h"
 #include "base/Stream.h"
 
+namespace aw {
+
 namespace {
 
 // Round half to even, kept inside the 32-bit range (stored speeds may be anything; NaN gives 0).
@@ -126,13 +128,15 @@ double MovementList::ManeuverFlawValue() const
 
 std::string MovementList::SummaryText(int i) const
 {
-    std::string text = "(" + fmt::Integer(MP(i));
+    std::string text = "(" + number::Integer(MP(i));
     if (StallMP(i) > 0)
-        text += "/" + fmt::Integer(StallMP(i));
+        text += "/" + number::Integer(StallMP(i));
     if (Flight(i))
         text += " -flt";
     if (Maneuver(i) < 0)
-        text += ")( " + fmt::Integer(Maneuver(i)) + "man";
-    text += ") " + ModeName(i) + " -" + fmt::General(TopSpeed(i)) + "kph";
+        text += ")( " + number::Integer(Maneuver(i)) + "man";
+    text += ") " + ModeName(i) + " -" + number::General(TopSpeed(i)) + "kph";
     return text;
 }
+
+} // namespace aw

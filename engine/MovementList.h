@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 class Stream;
 
 // The vehicle's movement systems: entry 0 is the primary, entry 1 the secondary.
@@ -61,3 +63,5 @@ private:
 
     std::vector<MovementRecord> m_items;
 };
+
+} // namespace aw

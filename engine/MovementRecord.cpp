@@ -2,6 +2,8 @@
 
 #include "base/Stream.h"
 
+namespace aw {
+
 namespace {
 // Offsets of the stored image.
 constexpr int kModeName = 0;
@@ -42,3 +44,5 @@ void WriteMovementRecord(const MovementRecord &record, uint8_t *p)
     bytes::PutInt32(p + kManeuver, record.Maneuver);
     bytes::PutInt32(p + kLibraryIndex, record.LibraryIndex);
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 // One movement system: the element of the vehicle's movement list, of the movement
 // library and of the design file, stored as a fixed 61-byte image.
 struct MovementRecord {
@@ -26,3 +28,5 @@ struct MovementRecord {
 MovementRecord ReadMovementRecord(const uint8_t *p);
 // Writes the record's byte image (MovementRecord::Size bytes at p); unused text bytes are 0.
 void WriteMovementRecord(const MovementRecord &record, uint8_t *p);
+
+} // namespace aw

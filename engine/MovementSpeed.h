@@ -1,5 +1,7 @@
 #pragma once
 
+namespace aw {
+
 // The speed rules of movement systems: speed points and how typed speeds are stored.
 
 // The highest top speed the editors store, km/h.
@@ -11,3 +13,5 @@ double KphPerSpeedPoint(bool flight);
 double CapTopSpeed(double kph);
 // A speed typed in speed points, in km/h.
 double KphFromMP(double mp, bool flight);
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include "engine/ProductionTypes.h"
 #include "engine/Vehicle.h"
 
+namespace aw {
+
 bool NormalizeMovementSystems(MovementList &movement)
 {
     bool changed = false;
@@ -35,3 +37,5 @@ DesignResults SettleOpenedDesign(BaseVehicle &vehicle)
     ComputeResults(vehicle);
     return ComputeResults(vehicle);
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "engine/DesignResults.h"
 
+namespace aw {
+
 class BaseVehicle;
 class MovementList;
 
@@ -16,3 +18,5 @@ bool NormalizeMovementSystems(MovementList &movement);
 // and general refreshes each recomputing every result (the constraint pass may raise
 // armour, final size and crew). Returns the results of the last refresh.
 DesignResults SettleOpenedDesign(BaseVehicle &vehicle);
+
+} // namespace aw

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+namespace aw {
+
 namespace {
 
 // A quotient with the rule's fallback: the dividend alone when the divisor is 0.
@@ -96,7 +98,7 @@ std::string DisplayName(const PerkRecord &r)
 {
     std::string name = r.PFDName;
     if (r.Amount != 1)
-        name = (name + " x").substr(0, 34) + fmt::Integer(r.Amount);
+        name = (name + " x").substr(0, 34) + number::Integer(r.Amount);
     if (r.WorthFormula == WorthCustom)
         name += ".c";
     return name;
@@ -183,7 +185,7 @@ int32_t CrewAdded(const PerkRecord &r)
 
 int32_t ActionsAdded(const PerkRecord &r) { return r.AddedActionsValue; }
 
-std::string RatingText(const PerkRecord &r) { return r.ShowRating ? fmt::General(r.RatingValue) : std::string(); }
+std::string RatingText(const PerkRecord &r) { return r.ShowRating ? number::General(r.RatingValue) : std::string(); }
 
 std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v)
 {
@@ -198,15 +200,15 @@ std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v)
         break;
     }
     return replaceTokens(r.EffectText, {
-                                           {"|R|", fmt::General(r.RatingValue)},
-                                           {"|X|", fmt::General(r.X)},
-                                           {"|Y|", fmt::General(r.Y)},
-                                           {"|Z|", fmt::General(r.Z)},
+                                           {"|R|", number::General(r.RatingValue)},
+                                           {"|X|", number::General(r.X)},
+                                           {"|Y|", number::General(r.Y)},
+                                           {"|Z|", number::General(r.Z)},
                                            {"|A|", PerkArcCode(r.Arc)},
-                                           {"|C|", fmt::Integer(v.Actions)},
-                                           {"|P|", fmt::Integer(v.People)},
-                                           {"|S|", fmt::Integer(v.Size)},
-                                           {"|AR|", fmt::Integer(v.ArmorValue)},
+                                           {"|C|", number::Integer(v.Actions)},
+                                           {"|P|", number::Integer(v.People)},
+                                           {"|S|", number::Integer(v.Size)},
+                                           {"|AR|", number::Integer(v.ArmorValue)},
                                            {"|LOC|", r.HasLocation == 1 ? PerkLocationName(r.Location) : ""},
                                        });
 }
@@ -224,3 +226,5 @@ std::string PerkLocationName(int32_t location)
         return {};
     return kLocationNames[static_cast<size_t>(location)];
 }
+
+} // namespace aw

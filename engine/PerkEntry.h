@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 // The rules of one perk, flaw or defect entry.
 
 // The worth formulas a record can select (WorthFormula, or Variant for a flaw defect).
@@ -42,3 +44,5 @@ std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v);
 std::string PerkArcCode(int32_t arc);
 // The location names of the location token ("Mov" .. "Struct" for 0..4, else empty).
 std::string PerkLocationName(int32_t location);
+
+} // namespace aw

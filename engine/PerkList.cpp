@@ -6,6 +6,8 @@
 #include "base/Stream.h"
 #include "engine/PerkEntry.h"
 
+namespace aw {
+
 PerkVehicleData PerkList::VehicleData() const { return m_vehicle ? PerkVehicleDataOf(*m_vehicle) : PerkVehicleData{}; }
 
 PerkRecord PerkList::Get(int i) const { return ListGet(m_items, i); }
@@ -133,3 +135,5 @@ std::vector<PrintPFDRow> PerkList::MakePrintRows() const
         rows.push_back({DisplayName(r), RatingText(r), EffectTextFor(r, data), "", r.Aux ? 1 : 0});
     return rows;
 }
+
+} // namespace aw

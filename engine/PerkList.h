@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 class BaseVehicle;
 class Stream;
 
@@ -58,3 +60,5 @@ private:
     const BaseVehicle *m_vehicle = nullptr;
     std::vector<PerkRecord> m_items;
 };
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace aw {
+
 namespace {
 
 constexpr int kName = PerkRecord::NameCapacity;
@@ -94,3 +96,5 @@ void WritePerkRecord(const PerkRecord &record, uint8_t *p)
     std::memset(p, 0, PerkRecord::Size);
     visitFields(record, Writer{p});
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 // One perk, flaw or defect: the element of the vehicle's three perk lists, of the
 // perk/flaw library and of the design file, stored as a fixed 879-byte image.
 // A default-constructed record is the cleared record.
@@ -69,3 +71,5 @@ struct PerkRecord {
 PerkRecord ReadPerkRecord(const uint8_t *p);
 // Writes the record's byte image (PerkRecord::Size bytes at p); unused text bytes are 0.
 void WritePerkRecord(const PerkRecord &record, uint8_t *p);
+
+} // namespace aw

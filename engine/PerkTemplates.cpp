@@ -2,6 +2,8 @@
 
 #include "engine/PerkEntry.h"
 
+namespace aw {
+
 namespace {
 
 PerkRecord defect(const char *name, int32_t formula)
@@ -50,3 +52,5 @@ PerkRecord CustomEntryTemplate(PerkKind kind)
     r.OTVFormula = 6;
     return r;
 }
+
+} // namespace aw

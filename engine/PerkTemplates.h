@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace aw {
+
 // The three kinds of entry a design lists.
 enum class PerkKind { Perk, Flaw, Defect };
 
@@ -14,3 +16,5 @@ std::vector<PerkRecord> DefectTemplates();
 // A new custom entry of a kind ("Custom Perk", "Custom Flaw", "Custom Defect"), to be
 // configured by the user.
 PerkRecord CustomEntryTemplate(PerkKind kind);
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <bit>
 
+namespace aw {
+
 int32_t CrewActions(int64_t crew)
 {
     // No crew (or a negative count from custom entries that remove crew) has no actions,
@@ -35,3 +37,5 @@ PerkVehicleData PerkVehicleDataOf(const BaseVehicle &vehicle)
     data.CrewValue = vehicle.Crew;
     return data;
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 class BaseVehicle;
 
 // The vehicle figures the perk formulas and effect texts read, taken fresh for each evaluation.
@@ -19,3 +21,5 @@ int32_t CrewActions(int64_t crew);
 // Takes the figures from a design: actions from the crew plus the crew added by all three
 // perk lists, plus the actions they add; people from the crew plus the people they add.
 PerkVehicleData PerkVehicleDataOf(const BaseVehicle &vehicle);
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "engine/Vehicle.h"
 
+namespace aw {
+
 namespace {
 
 // The testbed panel shows "2" individual dice, while the rules use 1.
@@ -57,3 +59,5 @@ bool NormalizeProductionType(BaseVehicle &vehicle)
     vehicle.ProductionType = CustomProductionType;
     return true;
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 class BaseVehicle;
 
 // One row of the standard production types (ProductionType 0..6). The panel texts are
@@ -35,3 +37,5 @@ double ProductionCostMultiplier(const BaseVehicle &vehicle);
 // The editor treats every type above 7 as custom: brings such a value down to 7.
 // Returns true when it changed the design.
 bool NormalizeProductionType(BaseVehicle &vehicle);
+
+} // namespace aw

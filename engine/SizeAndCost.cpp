@@ -17,6 +17,8 @@
 #include <string>
 #include <utility>
 
+namespace aw {
+
 namespace {
 
 // The nearest whole number, halves to even.
@@ -67,7 +69,7 @@ std::string weaponTooLargeLine(const std::string &weaponName, int32_t finalSize)
     text += "... it is now ";
     if (text.size() > 132)
         text.resize(132);
-    return text + fmt::Integer(finalSize);
+    return text + number::Integer(finalSize);
 }
 
 int64_t peopleAdded(const BaseVehicle &vehicle)
@@ -261,3 +263,5 @@ int32_t IndivLemonDice(const BaseVehicle &vehicle)
     const int64_t dice = base + (type ? type->IndivDice : vehicle.CustomProduction.CustomIndivDice);
     return SaturateInt32(dice);
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 class BaseVehicle;
 
 // The constraint pass: derives the default size from the threat value and corrects the
@@ -26,3 +28,5 @@ int64_t DefaultCost(const BaseVehicle &vehicle);
 // Lemon dice of the production type, raised by the weapon perks and perks fitted. No log.
 int32_t ModelLemonDice(const BaseVehicle &vehicle);
 int32_t IndivLemonDice(const BaseVehicle &vehicle);
+
+} // namespace aw

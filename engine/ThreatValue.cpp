@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 // Products are formed in extended precision (long double) and stored back to a double
 // after each step, so the log shows the same figures the rules compute.
 
@@ -176,3 +178,5 @@ double ThreatValue(const BaseVehicle &vehicle)
     LogLine(" Threat Value = ", tv);
     return tv;
 }
+
+} // namespace aw

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace aw {
+
 class BaseVehicle;
 
 // The threat value of a design and its three partial values. Each writes its steps to
@@ -19,3 +21,5 @@ double ThreatValue(const BaseVehicle &vehicle);
 long double FireControlMultiplier(int fireControl);
 // The defensive multiplier of a vehicle maneuver value (0 outside -10..10).
 long double ManeuverMultiplier(int maneuver);
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include "engine/PerkList.h"
 #include "weapons/WeaponList.h"
 
+namespace aw {
+
 BaseVehicle::BaseVehicle()
     : Movement(std::make_unique<MovementList>()), Perks(std::make_unique<PerkList>()),
       Flaws(std::make_unique<PerkList>()), Defects(std::make_unique<PerkList>()),
@@ -22,3 +24,5 @@ std::string CutToWidth(const std::string &text, int width)
         return text;
     return text.substr(0, static_cast<size_t>(width));
 }
+
+} // namespace aw

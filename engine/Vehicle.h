@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 class MovementList;
 class PerkList;
 class WeaponList;
@@ -108,3 +110,5 @@ public:
 
 // Cuts a text to a field width (BaseVehicle::TextCapacity or CurrencyNameCapacity).
 std::string CutToWidth(const std::string &text, int width);
+
+} // namespace aw

@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     try {
-        AW_FUZZ_ENTRY(std::span<const uint8_t>(data, size));
+        aw::AW_FUZZ_ENTRY(std::span<const uint8_t>(data, size));
     } catch (const std::exception &e) {
         // Any error the reader does not document for bad input is a finding.
         std::fprintf(stderr, "finding: %s\n", e.what());

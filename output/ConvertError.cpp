@@ -2,10 +2,14 @@
 
 #include "base/NumberFormat.h"
 
+namespace aw {
+
 int32_t StrToInt(const std::string &text)
 {
     int32_t value = 0;
-    if (!fmt::ParseInteger(text, value))
+    if (!number::ParseInteger(text, value))
         throw ConvertError("'" + text + "' is not a valid integer value");
     return value;
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include "output/PrintJob.h"
 #include "output/SheetExpansion.h"
 
+namespace aw {
+
 std::string HtmlEscape(const std::string &text)
 {
     std::string escaped;
@@ -59,3 +61,5 @@ std::string HtmlSheetText(const std::string &templateText, const PrintJob &job, 
 {
     return ExpandSheetText(templateText, HtmlEscapedJob(job), formats);
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace aw {
+
 struct PrintJob;
 
 // "&", "<", ">" and the double quote as HTML character references.
@@ -16,3 +18,5 @@ PrintJob HtmlEscapedJob(const PrintJob &job);
 // The HTML sheet of the job from the given template.
 std::string HtmlSheetText(const std::string &templateText, const PrintJob &job,
                           const SheetFormats &formats = SheetFormats());
+
+} // namespace aw

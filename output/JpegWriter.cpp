@@ -8,6 +8,8 @@
 
 #include <jpeglib.h>
 
+namespace aw {
+
 namespace {
 
 // libjpeg reports errors through a callback that must not return; it jumps back to the
@@ -83,3 +85,5 @@ void SaveJpeg(const QImage &image, const std::string &path, int quality)
 {
     WriteFileAtomically(path, EncodeJpeg(image, quality));
 }
+
+} // namespace aw

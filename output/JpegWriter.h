@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // The JPEG library refused the image; the message is the library's.
 class JpegError : public ArmorwrightError {
 public:
@@ -24,3 +26,5 @@ std::vector<uint8_t> EncodeJpeg(const QImage &image, int quality = kSheetJpegQua
 // Encodes the whole image first, then writes the file atomically: a failure never leaves a
 // partial or empty file and never destroys an existing one.
 void SaveJpeg(const QImage &image, const std::string &path, int quality = kSheetJpegQuality);
+
+} // namespace aw

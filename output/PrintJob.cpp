@@ -12,6 +12,8 @@
 
 #include <bit>
 
+namespace aw {
+
 namespace {
 
 // The sheet's actions figure: the whole part of log2 of the crew plus the crew the perks add.
@@ -32,7 +34,7 @@ void addRows(const std::vector<PrintPFDRow> &from, PrintPFDList &rows)
 void addManeuverFlawRows(const MovementList &movement, PrintPFDList &rows)
 {
     for (const ManeuverFlawRow &row : ManeuverFlawRows(movement))
-        rows.Add({kManeuverFlawName, fmt::Signed(row.Maneuver), row.Effect, "", 0});
+        rows.Add({kManeuverFlawName, number::Signed(row.Maneuver), row.Effect, "", 0});
 }
 
 } // namespace
@@ -90,7 +92,7 @@ PrintJob MakePrintJob(BaseVehicle &vehicle, NumberSeparators separators)
     job.ArmorThickness = vehicle.ArmorThickness;
 
     job.Production = ProductionName(vehicle);
-    job.Cost = fmt::Grouped(static_cast<double>(FinalCost(vehicle)), 2, separators) + " " + vehicle.CurrencyName;
+    job.Cost = number::Grouped(static_cast<double>(FinalCost(vehicle)), 2, separators) + " " + vehicle.CurrencyName;
 
     job.Maneuver = vehicle.Maneuver;
     job.SensorRating = vehicle.SensorRating;
@@ -112,3 +114,5 @@ PrintJob MakePrintJob(BaseVehicle &vehicle, NumberSeparators separators)
     job.Extra = vehicle.Extra;
     return job;
 }
+
+} // namespace aw

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 class BaseVehicle;
 
 // A snapshot of every value a sheet shows, taken from a design at the moment of an export.
@@ -65,3 +67,5 @@ struct PrintJob {
 // cost calculations (which may raise the design's armour, final size and crew, and write the
 // calculation log when it is on). The separators format the cost text.
 PrintJob MakePrintJob(BaseVehicle &vehicle, NumberSeparators separators = {});
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 // One movement system as a sheet shows it: points and km/h of its top, combat and stall speeds.
 struct PrintMovementRow {
     std::string Name;
@@ -20,3 +22,5 @@ struct PrintMovementRow {
 };
 
 using PrintMovementList = PrintRowList<PrintMovementRow>;
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 QRect PlaceSheetOnPage(QSize image, QRect printableArea)
 {
     const int areaWidth = printableArea.width() - kPrintShrink;
@@ -24,3 +26,5 @@ QRect PlaceSheetOnPage(QSize image, QRect printableArea)
     bottom -= spareY;
     return QRect(left + kPrintOffset, top + kPrintOffset, right - left, bottom - top);
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace aw {
+
 // Device units the printable area is shrunk by at its right and bottom edges, and the offset
 // the fitted sheet is then moved right and down by: a margin of half the shrink on each side.
 constexpr int kPrintShrink = 100;
@@ -14,3 +16,5 @@ constexpr int kPrintOffset = 50;
 // odd unit at the far edge), moved right and down by kPrintOffset. An empty image or an area
 // too small to hold anything gives an empty rectangle.
 QRect PlaceSheetOnPage(QSize image, QRect printableArea);
+
+} // namespace aw

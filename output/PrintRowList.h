@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace aw {
+
 // An ordered list of owned sheet rows. Get past the end yields an empty row; Put past the
 // end appends.
 template <typename Row> class PrintRowList {
@@ -26,3 +28,5 @@ public:
 private:
     std::vector<Row> m_rows;
 };
+
+} // namespace aw

@@ -9,6 +9,8 @@
 #include "output/SheetLayout.h"
 #include "storage/DataBlock.h"
 
+namespace aw {
+
 // A design's picture comes from its file; a damaged one must not stop the sheet.
 static QImage DecodePicture(const std::vector<uint8_t> &picture)
 {
@@ -48,3 +50,5 @@ void SaveSheetJpeg(const PrintJob &job, const std::string &path, const SheetForm
 {
     SaveJpeg(BuildSheetImage(job, static_cast<int>(SheetLayoutChoice::Image), formats, folder), path);
 }
+
+} // namespace aw

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 struct PrintJob;
 
 // Which stored layout a sheet is drawn on: 0 the print layout ("Print.zel" / "PRINT"), any
@@ -38,3 +40,5 @@ QImage BuildSheetImage(const PrintJob &job, int layout, const SheetFormats &form
 // Any failure (layout, tokens, encoding, writing) leaves no file and an existing one as it was.
 void SaveSheetJpeg(const PrintJob &job, const std::string &path, const SheetFormats &formats = SheetFormats(),
                    const std::string &folder = ProgramFolder());
+
+} // namespace aw

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace aw {
+
 QImage LoadSheetBitmap(const std::vector<uint8_t> &bitmapFile)
 {
     const std::string problem = BitmapProblem(bitmapFile);
@@ -18,3 +20,5 @@ QImage LoadSheetBitmap(const std::vector<uint8_t> &bitmapFile)
         throw SheetBitmapError("Not a usable bitmap: it could not be decoded");
     return image.convertToFormat(QImage::Format_RGB32);
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace aw {
+
 // The standard desktop's system colours by index, as 0xRRGGBB.
 static constexpr std::array<uint32_t, 31> kSystemColours = {
     0xC8C8C8, // 0 scroll bar
@@ -47,3 +49,5 @@ QColor SheetColour(uint32_t value)
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));
 }
+
+} // namespace aw

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+namespace aw {
+
 static std::vector<uint8_t> BufferBytes(const QByteArray &data)
 {
     return std::vector<uint8_t>(data.begin(), data.end());
@@ -61,3 +63,5 @@ void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageS
     }
     WriteFileAtomically(path, BufferBytes(data));
 }
+
+} // namespace aw

@@ -10,6 +10,8 @@
 
 class QPainter;
 
+namespace aw {
+
 // The record sheet as a lossless PNG file.
 std::vector<uint8_t> EncodePng(const QImage &image);
 // Encodes first, then writes atomically; throws FileError or ArmorwrightError.
@@ -28,3 +30,5 @@ constexpr int kSheetPdfResolution = 300;
 // made in memory and written atomically.
 void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize,
                       const std::string &title);
+
+} // namespace aw

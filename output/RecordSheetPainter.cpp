@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+namespace aw {
+
 namespace {
 
 constexpr int kSheetDotsPerInch = 96;
@@ -143,3 +145,5 @@ QImage DrawRecordSheet(const SheetLayout &layout, const SheetValues &values)
     }
     return sheet.convertToFormat(QImage::Format_RGB888);
 }
+
+} // namespace aw

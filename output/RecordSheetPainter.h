@@ -12,6 +12,8 @@
 class QFont;
 class QPainter;
 
+namespace aw {
+
 // What the drawing items show of a design: the armour for the armour boxes, the picture for
 // the frame, and the expansion of a label's text (tokens to values).
 struct SheetValues {
@@ -34,3 +36,5 @@ void DrawSheetPicture(QPainter &painter, const SheetPictureFrame &frame, const Q
 QFont SheetLabelFont(const SheetLabel &label);
 // The rectangle the picture is stretched into: its aspect ratio kept, centred in the frame.
 QRect FitPictureInFrame(int pictureWidth, int pictureHeight, const SheetLayoutBox &frame);
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+namespace aw {
+
 namespace {
 // QGuiApplication keeps references to its argument count and vector for its whole life.
 int g_argc = 1;
@@ -28,3 +30,5 @@ void KeepSheetRenderContext()
     if (!g_keptSheetRenderContext)
         g_keptSheetRenderContext = new SheetRenderContext;
 }
+
+} // namespace aw

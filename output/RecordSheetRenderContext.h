@@ -4,6 +4,8 @@
 
 class QGuiApplication;
 
+namespace aw {
+
 // Drawing the sheet needs fonts, and fonts need a QGuiApplication. The editor has one; a
 // command-line tool, a test or a benchmark makes one with this object for as long as it
 // lives. When no platform is chosen in QT_QPA_PLATFORM the window-less "offscreen" platform
@@ -23,3 +25,5 @@ private:
 // benchmarks without an application object of their own. It is kept in a global, so the
 // leak checker of a sanitizer build sees it as kept rather than lost.
 void KeepSheetRenderContext();
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace aw {
+
 namespace {
 
 // One value per row of a list.
@@ -36,7 +38,7 @@ SheetTokens::SheetTokens(const PrintJob &job, const SheetFormats &formats)
     const auto Signed = [&formats](int64_t v) { return formats.Signed(v); };
     const auto general = [&formats](double v) { return formats.General(v); };
     // The threat values as whole numbers without thousands separators.
-    const auto whole = [&formats](double v) { return fmt::Fixed(v, 0, formats.Separators()); };
+    const auto whole = [&formats](double v) { return number::Fixed(v, 0, formats.Separators()); };
 
     AddExact("|NAME|", job.Name);
     AddExact("|AFFIL|", job.Affiliation);
@@ -128,3 +130,5 @@ std::string SheetTokens::Expand(const std::string &text) const
         ReplaceIndexedToken(prefix, rows, result);
     return result;
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace aw {
+
 struct PrintJob;
 
 // The record sheet's own token set: exact tokens ("|ARMOR*2|") and indexed tokens that address
@@ -26,3 +28,5 @@ private:
     std::vector<std::pair<std::string, std::string>> m_exact;
     std::vector<std::pair<std::string, std::vector<std::string>>> m_indexed;
 };
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace aw {
+
 std::string SafeFileName(const std::string &name)
 {
     std::string safe;
@@ -11,3 +13,5 @@ std::string SafeFileName(const std::string &name)
             safe += c;
     return safe;
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include "output/TokenReplace.h"
 #include "output/TokenSet.h"
 
+namespace aw {
+
 namespace {
 
 TokenSet designTokens(const PrintJob &job, const SheetFormats &f)
@@ -175,3 +177,5 @@ void ExpandSheet(Stream &stream, const PrintJob &job, const SheetFormats &format
     stream.WriteBuffer(expanded.data(), expanded.size());
     stream.Seek(0);
 }
+
+} // namespace aw

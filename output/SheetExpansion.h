@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace aw {
+
 class Stream;
 struct PrintJob;
 
@@ -16,3 +18,5 @@ std::string ExpandSheetText(std::string text, const PrintJob &job, const SheetFo
 // Reads the template from the stream, expands it and writes the result back in its place,
 // positioned at the start.
 void ExpandSheet(Stream &stream, const PrintJob &job, const SheetFormats &formats = SheetFormats());
+
+} // namespace aw

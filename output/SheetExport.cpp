@@ -5,6 +5,8 @@
 #include "output/PrintJob.h"
 #include "output/SheetExpansion.h"
 
+namespace aw {
+
 SheetSaveDialog SheetSaveDialogFor(SheetKind kind)
 {
     if (kind == SheetKind::Html)
@@ -25,3 +27,5 @@ void SaveSheet(SheetKind kind, const std::string &path, const std::string &templ
 {
     WriteFileAtomically(path, SheetFromTemplate(kind, templateText, job, formats));
 }
+
+} // namespace aw

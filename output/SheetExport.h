@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace aw {
+
 struct PrintJob;
 
 // The two template sheets a design exports.
@@ -26,3 +28,5 @@ std::string SheetFromTemplate(SheetKind kind, const std::string &templateText, c
 // an existing file as it was.
 void SaveSheet(SheetKind kind, const std::string &path, const std::string &templateText, const PrintJob &job,
                const SheetFormats &formats = SheetFormats());
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 // The number formats of the text and HTML sheets, with the thousands and decimal separators
 // of a chosen locale.
 class SheetFormats {
@@ -35,3 +37,5 @@ public:
 private:
     NumberSeparators m_separators;
 };
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "base/Stream.h"
 
+namespace aw {
+
 static SheetItem ReadSheetItem(Stream &stream)
 {
     switch (stream.ReadUInt8()) {
@@ -71,3 +73,5 @@ std::vector<uint8_t> SheetLayoutBytes(const SheetLayout &layout)
     WriteSheetLayout(stream, layout);
     return stream.TakeBytes();
 }
+
+} // namespace aw

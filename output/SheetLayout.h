@@ -9,6 +9,8 @@
 #include <variant>
 #include <vector>
 
+namespace aw {
+
 class Stream;
 
 // Kind bytes of the stored drawing items.
@@ -38,3 +40,5 @@ SheetLayout ReadSheetLayout(std::span<const uint8_t> block);
 // Writes the block: background length and bytes, item count, items.
 void WriteSheetLayout(Stream &stream, const SheetLayout &layout);
 std::vector<uint8_t> SheetLayoutBytes(const SheetLayout &layout);
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "base/Stream.h"
 
+namespace aw {
+
 SheetArmourBox ReadSheetArmourBox(Stream &stream)
 {
     SheetArmourBox box;
@@ -19,3 +21,5 @@ void WriteSheetArmourBox(Stream &stream, const SheetArmourBox &box)
     stream.WriteUInt32(box.ColourBelow);
     WriteSheetLayoutBox(stream, box.Box);
 }
+
+} // namespace aw

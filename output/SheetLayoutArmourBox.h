@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 class Stream;
 
 // A box filled with one colour when the design's armour reaches the threshold and with
@@ -19,3 +21,5 @@ struct SheetArmourBox {
 
 SheetArmourBox ReadSheetArmourBox(Stream &stream);
 void WriteSheetArmourBox(Stream &stream, const SheetArmourBox &box);
+
+} // namespace aw

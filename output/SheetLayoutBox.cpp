@@ -2,6 +2,8 @@
 
 #include "base/Stream.h"
 
+namespace aw {
+
 SheetLayoutBox ReadSheetLayoutBox(Stream &stream)
 {
     SheetLayoutBox box;
@@ -19,3 +21,5 @@ void WriteSheetLayoutBox(Stream &stream, const SheetLayoutBox &box)
     stream.WriteInt32(box.Height);
     stream.WriteInt32(box.Width);
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 class Stream;
 
 // The rectangle of a sheet-layout item as stored: top, left, height, width (32-bit each).
@@ -26,3 +28,5 @@ struct SheetLayoutBox {
 
 SheetLayoutBox ReadSheetLayoutBox(Stream &stream);
 void WriteSheetLayoutBox(Stream &stream, const SheetLayoutBox &box);
+
+} // namespace aw

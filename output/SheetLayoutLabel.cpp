@@ -2,6 +2,8 @@
 
 #include "base/Stream.h"
 
+namespace aw {
+
 // A 32-bit length followed by that many bytes; the length is checked against what remains
 // before anything is allocated.
 static std::string ReadLongText(Stream &stream, const char *what)
@@ -48,3 +50,5 @@ void WriteSheetLabel(Stream &stream, const SheetLabel &label)
     stream.WriteUInt8(label.Style);
     WriteSheetLayoutBox(stream, label.Box);
 }
+
+} // namespace aw

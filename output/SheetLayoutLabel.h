@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 class Stream;
 
 // Label alignment byte.
@@ -40,3 +42,5 @@ struct SheetLabel {
 SheetLabel ReadSheetLabel(Stream &stream);
 // Writes the fields after the kind byte.
 void WriteSheetLabel(Stream &stream, const SheetLabel &label);
+
+} // namespace aw

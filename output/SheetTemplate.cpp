@@ -3,6 +3,8 @@
 #include "base/Stream.h"
 #include "storage/DataBlock.h"
 
+namespace aw {
+
 std::string SheetTemplate(SheetKind kind, const std::string &folder)
 {
     const Stream block =
@@ -37,3 +39,5 @@ void SaveSheet(SheetKind kind, const std::string &path, const PrintJob &job, con
 {
     SaveSheet(kind, path, SheetTemplate(kind), job, formats);
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace aw {
+
 // The current template of a sheet: the override file ("Text.zel", "html.zel") in folder when it
 // exists, else the built-in block ("TEXT", "HTML"). Read anew for every export, so a template
 // placed beside the program takes effect at the next export. Throws LZHException for an
@@ -19,3 +21,5 @@ Stream BuildHtmlSheet(const PrintJob &job, const SheetFormats &formats = SheetFo
 // Writes the sheet from the current template to path (see SaveSheet with a template).
 void SaveSheet(SheetKind kind, const std::string &path, const PrintJob &job,
                const SheetFormats &formats = SheetFormats());
+
+} // namespace aw

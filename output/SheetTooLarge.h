@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+namespace aw {
+
 // The most characters a filled sheet or sheet text may have. Values are expanded again by
 // later tokens (a note holding "|NAME|" shows the name), so a design whose texts name each
 // other's tokens over and over would otherwise grow without bound.
@@ -26,3 +28,5 @@ inline void RequireSheetSize(size_t size)
     if (size > kMaxSheetText)
         throw SheetTooLarge();
 }
+
+} // namespace aw

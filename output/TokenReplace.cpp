@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <optional>
 
+namespace aw {
+
 namespace {
 
 bool startsAt(const std::string &text, size_t at, const std::string &what)
@@ -299,3 +301,5 @@ void ApplyCondition(const std::string &open, const std::string &close, bool keep
             open, close, [](const std::string &) { return std::vector<std::string>{}; }, text);
     }
 }
+
+} // namespace aw

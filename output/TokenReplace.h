@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // The template engine: string operations that fill a sheet template. Tokens are words
 // between vertical bars ("|NAME|"); a width token carries a column count before its closing
 // bar ("|WEPNAME25|"), an indexed token a row number ("|WEPSR3|"); sections are text between
@@ -63,3 +65,5 @@ void ExpandSections(const std::string &open, const std::string &close, const Row
 // A conditional section: kept deletes both tags everywhere and leaves the content; otherwise
 // every occurrence is removed together with its content.
 void ApplyCondition(const std::string &open, const std::string &close, bool keep, std::string &text);
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "output/TokenReplace.h"
 
+namespace aw {
+
 void TokenSet::Add(const std::string &name, const std::string &value)
 {
     m_entries.push_back({name, value, value, true});
@@ -42,3 +44,5 @@ void TokenSet::ApplyWidth(std::string &text) const
         ReplaceWidthToken(prefix, "|", entry.widthValue, text, longer);
     }
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // An ordered set of named values applied to a template: first every exact token ("|NAME|")
 // in the order added, then every width token ("|NAME12|") in the same order. The set knows
 // which of its names begin others, so a width token is always read as the longest name it
@@ -29,3 +31,5 @@ private:
     };
     std::vector<Entry> m_entries;
 };
+
+} // namespace aw

@@ -1,5 +1,7 @@
 #include "storage/Base64.h"
 
+namespace aw {
+
 namespace base64 {
 
 namespace {
@@ -71,3 +73,5 @@ bool Decode(const std::string &text, std::vector<uint8_t> &out)
 }
 
 } // namespace base64
+
+} // namespace aw

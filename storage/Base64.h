@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Standard base64 (RFC 4648 alphabet, "=" padding), as the JSON form carries the picture.
 namespace base64 {
 
@@ -13,3 +15,5 @@ std::string Encode(const std::vector<uint8_t> &data);
 bool Decode(const std::string &text, std::vector<uint8_t> &out);
 
 } // namespace base64
+
+} // namespace aw

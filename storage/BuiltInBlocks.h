@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace aw {
+
 // The data blocks carried inside the program, each a compressed container, found by name
 // (without regard to case). An unknown name gives an empty span. The definitions are
 // generated at build time from the raw blocks (library aw_blocks).
@@ -17,3 +19,5 @@ std::vector<std::string> BuiltInBlockNames();
 
 // Block names compare without regard to (ASCII) case.
 inline bool SameBlockName(std::string_view a, std::string_view b) { return ascii::SameIgnoringCase(a, b); }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // "Custom.zel": the user's custom weapons, a compressed container of 266-byte weapon
 // records in list order.
 inline constexpr const char *kCustomWeaponFile = "Custom.zel";
@@ -17,3 +19,5 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder = Setti
 // Writes the custom list to "Custom.zel" atomically, or deletes the file when the list is
 // empty. The editor calls this whenever the custom list changes, and at shutdown.
 void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder = SettingsFolder());
+
+} // namespace aw

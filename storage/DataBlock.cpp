@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+namespace aw {
+
 Stream OpenDataBlock(const std::string &fileName, const std::string &blockName, const std::string &folder)
 {
     const std::string path = folder + fileName;
@@ -22,3 +24,5 @@ Stream OpenDataBlock(const std::string &fileName, const std::string &blockName, 
     content.Seek(0);
     return content;
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <array>
 #include <string>
 
+namespace aw {
+
 // A built-in data block and the override file that stands in for it when present.
 struct DataBlockName {
     const char *block;
@@ -28,3 +30,5 @@ inline constexpr std::array<DataBlockName, 8> kDataBlocks = {{{"WEAPONS", "Weapo
 // LZHException; an unknown block name is a programming error (std::invalid_argument).
 Stream OpenDataBlock(const std::string &fileName, const std::string &blockName,
                      const std::string &folder = ProgramFolder());
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+namespace aw {
+
 class BaseVehicle;
 class Vehicle;
 
@@ -24,3 +26,5 @@ std::string DesignToJson(const BaseVehicle &vehicle);
 // their field or with characters Windows-1252 cannot hold, and a picture that is not a
 // readable bitmap are refused. Throws DesignJsonError naming the first bad value.
 std::unique_ptr<Vehicle> DesignFromJson(const std::string &json);
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace aw {
+
 // A JSON design that cannot become a design. The message starts with the JSON path of the
 // first bad value, e.g. "$.weapons[2].clips[0].sections[1].Amount: expected an integer"; it
 // quotes the JSON's own keys and values, so it is UTF-8.
@@ -19,3 +21,5 @@ public:
 private:
     std::string m_path;
 };
+
+} // namespace aw

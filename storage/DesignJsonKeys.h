@@ -2,6 +2,8 @@
 
 #include "engine/DesignFields.h"
 
+namespace aw {
+
 // The keys of the JSON form besides the design's own names (engine/DesignFields.h), and
 // the texts that stand for the real numbers JSON has no number for. Shared by the writer
 // and the reader.
@@ -17,3 +19,5 @@ inline constexpr const char *kInfinity = "Infinity";
 inline constexpr const char *kMinusInfinity = "-Infinity";
 
 } // namespace designjson
+
+} // namespace aw

@@ -16,6 +16,8 @@
 #include <limits>
 #include <map>
 
+namespace aw {
+
 using nlohmann::ordered_json;
 
 namespace {
@@ -312,3 +314,5 @@ std::unique_ptr<Vehicle> DesignFromJson(const std::string &json)
     readObject(root, "$", setters);
     return vehicle;
 }
+
+} // namespace aw

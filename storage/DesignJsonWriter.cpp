@@ -12,6 +12,8 @@
 
 #include <cmath>
 
+namespace aw {
+
 using nlohmann::ordered_json;
 
 namespace {
@@ -120,3 +122,5 @@ std::string DesignToJson(const BaseVehicle &vehicle)
     // Strict UTF-8 is guaranteed: every text went through the Windows-1252 conversion.
     return root.dump(2) + "\n";
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "storage/DataBlock.h"
 
+namespace aw {
+
 namespace {
 
 std::vector<std::string> splitLines(const std::string &text)
@@ -46,3 +48,5 @@ DropDownLists LoadDropDownLists(const std::string &folder)
     const Stream block = OpenDataBlock("DropDown.zel", "DROPDOWN", folder);
     return SplitDropDownLists(std::string(block.Bytes().begin(), block.Bytes().end()));
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // The eight word lists of the Info page's combo boxes, in order: vehicle type, use,
 // manufacturer, affiliation, engine type, engine output, armour material, armour thickness.
 using DropDownLists = std::array<std::vector<std::string>, 8>;
@@ -18,3 +20,5 @@ DropDownLists SplitDropDownLists(const std::string &text);
 
 // The lists from "DropDown.zel" in the folder, or from the built-in block.
 DropDownLists LoadDropDownLists(const std::string &folder = ProgramFolder());
+
+} // namespace aw

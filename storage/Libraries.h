@@ -12,6 +12,8 @@
 #include <functional>
 #include <string>
 
+namespace aw {
+
 // The program-wide libraries, loaded once at start-up and kept until shutdown: the seven
 // weapon lists (one per weapon type; type 6 is the user's custom list), the perk, flaw and
 // defect lists, the movement-system list and the window-position store.
@@ -66,3 +68,5 @@ void SaveSettings(Libraries &libraries, const std::string &folder = SettingsFold
 
 // The settings file name.
 inline constexpr const char *kScreenFile = "Screen.zel";
+
+} // namespace aw

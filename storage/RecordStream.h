@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace aw {
+
 // Reads fixed-size records back to back until the end of the stream; a last, partial
 // record is not used. Calls take(pointer to the record's bytes, record number from 0).
 template <typename Take> void ForEachRecord(Stream &stream, int recordSize, Take take)
@@ -15,3 +17,5 @@ template <typename Take> void ForEachRecord(Stream &stream, int recordSize, Take
         take(record.data(), n);
     }
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "base/Stream.h"
 
+namespace aw {
+
 void WindowPositionStore::Reset()
 {
     for (IntegerList *list : {&m_top, &m_left, &m_height, &m_width}) {
@@ -69,3 +71,5 @@ std::vector<uint8_t> WindowPositionStore::FileBytes() const
     }
     return bytes;
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace aw {
+
 // A window's top, left, height and width.
 struct WindowRect {
     int32_t Top = 0;
@@ -62,3 +64,5 @@ private:
     IntegerList m_width;
     LayoutValues m_layout{};
 };
+
+} // namespace aw

@@ -1,5 +1,7 @@
 #include "ui/ApplicationTitle.h"
 
+namespace aw {
+
 namespace {
 QString &storedTitle()
 {
@@ -11,3 +13,5 @@ QString &storedTitle()
 QString ApplicationTitle() { return storedTitle(); }
 
 void SetApplicationTitle(const QString &title) { storedTitle() = title; }
+
+} // namespace aw

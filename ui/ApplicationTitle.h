@@ -4,7 +4,11 @@
 
 #include <QString>
 
+namespace aw {
+
 // The application title shown in the main window caption, the About box and message
 // boxes. Kept apart from Qt's display name, which some platforms append to every caption.
 QString ApplicationTitle();
 void SetApplicationTitle(const QString &title);
+
+} // namespace aw

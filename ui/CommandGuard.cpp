@@ -6,6 +6,8 @@
 #include <exception>
 #include <new>
 
+namespace aw {
+
 bool RunGuarded(QWidget *parent, const std::function<void()> &command)
 {
     try {
@@ -20,3 +22,5 @@ bool RunGuarded(QWidget *parent, const std::function<void()> &command)
     }
     return false;
 }
+
+} // namespace aw

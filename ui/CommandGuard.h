@@ -8,6 +8,8 @@
 #include <type_traits>
 #include <utility>
 
+namespace aw {
+
 // Runs one user command. No exception may leave a Qt event handler: any error is caught
 // here and shown in an error box (through the dialog interface) with its message.
 // Returns true when the command ran to its end.
@@ -67,3 +69,5 @@ template <typename Receiver, typename Slot> void PostGuarded(Receiver *receiver,
 {
     QMetaObject::invokeMethod(receiver, GuardedSlot<Receiver, Slot>(receiver, std::move(slot)), Qt::QueuedConnection);
 }
+
+} // namespace aw

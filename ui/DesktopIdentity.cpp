@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QIcon>
 
+namespace aw {
+
 void SetDesktopIdentity()
 {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("armorwright"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/armorwright.png")));
 }
+
+} // namespace aw

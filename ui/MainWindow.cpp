@@ -64,6 +64,8 @@
 #include <tuple>
 #include <utility>
 
+namespace aw {
+
 namespace {
 
 constexpr int kMainWindowSlot = 0;
@@ -811,3 +813,5 @@ void MainWindow::CompareWithDesign()
         return;
     CompareWindow::CompareWithFile(this, m_document->Design(), path);
 }
+
+} // namespace aw

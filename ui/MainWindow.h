@@ -13,6 +13,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTabWidget;
+namespace aw {
+
 class ExitEdit;
 class GeneralPage;
 class RecentFiles;
@@ -141,3 +143,5 @@ private:
     GeneralPage *m_general = nullptr;
     QMenu *m_recentMenu = nullptr;
 };
+
+} // namespace aw

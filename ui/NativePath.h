@@ -4,6 +4,10 @@
 
 #include <string>
 
+namespace aw {
+
 // File paths cross to the core in the file system's own encoding (not Windows-1252).
 std::string ToNativePath(const QString &path);
 QString FromNativePath(const std::string &path);
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+namespace aw {
+
 namespace {
 ProgramData *g_data = nullptr;
 }
@@ -14,3 +16,5 @@ ProgramData &CurrentProgramData()
 }
 
 void SetProgramData(ProgramData *data) { g_data = data; }
+
+} // namespace aw

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 class MovementList;
 
 // The program-wide data the editor reads and remembers: the libraries loaded at start-up,
@@ -38,3 +40,5 @@ public:
 // The installed program data; installing nullptr leaves none (using it then is an error).
 ProgramData &CurrentProgramData();
 void SetProgramData(ProgramData *data);
+
+} // namespace aw

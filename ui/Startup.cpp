@@ -24,6 +24,8 @@
 #include <iostream>
 #include <memory>
 
+namespace aw {
+
 namespace {
 
 void processMessages() { QCoreApplication::processEvents(); }
@@ -117,3 +119,5 @@ int RunArmorwright(int argc, char **argv)
     SetProgramData(nullptr);
     return result;
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <QCommandLineParser>
 
+namespace aw {
+
 StartupOptions ReadStartupOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -41,3 +43,5 @@ StartupOptions ReadStartupOptions(const QStringList &arguments)
     options.quitAfterShow = parser.isSet(quitAfterShow);
     return options;
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace aw {
+
 // What the editor's command line asks for: [--help] [--version] [design.vkd [NEW]].
 struct StartupOptions {
     enum class Request { Run, Help, Version, UsageError };
@@ -21,3 +23,5 @@ struct StartupOptions {
 // other argument and over an unknown option, so they can be answered before Qt has taken
 // out its own options (-platform, -style, ...).
 StartupOptions ReadStartupOptions(const QStringList &arguments);
+
+} // namespace aw

@@ -7,6 +7,8 @@
 
 #include <stdexcept>
 
+namespace aw {
+
 namespace {
 
 // The content of a data block: its override file in the program folder or the built-in block.
@@ -63,3 +65,5 @@ std::string StoredProgramData::DropDownText()
     const std::vector<uint8_t> bytes = blockBytes("DROPDOWN");
     return std::string(bytes.begin(), bytes.end());
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "ui/ProgramData.h"
 
+namespace aw {
+
 // The program data of a running editor: the libraries loaded by LoadLibraries (with their
 // window-position store) and the data blocks of the program folder (override files) or
 // built into the program.
@@ -16,3 +18,5 @@ public:
     std::vector<uint8_t> SheetLayout(int layout) override;
     std::string DropDownText() override;
 };
+
+} // namespace aw

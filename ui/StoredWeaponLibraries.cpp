@@ -3,9 +3,13 @@
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
 
+namespace aw {
+
 BaseWeaponList &StoredWeaponLibraries::WeaponLibrary(int weaponType)
 {
     return SharedLibraries().WeaponList(weaponType);
 }
 
 void StoredWeaponLibraries::CustomWeaponsChanged() { SaveCustomWeaponFile(SharedLibraries().CustomWeapons()); }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "ui/pages/WeaponLibraries.h"
 
+namespace aw {
+
 // The program's weapon libraries as loaded at start-up (storage's Libraries()); every
 // change of the custom list is written to the custom weapon file at once, so a crash or a
 // killed program loses none of the user's custom weapons.
@@ -10,3 +12,5 @@ public:
     BaseWeaponList &WeaponLibrary(int weaponType) override;
     void CustomWeaponsChanged() override;
 };
+
+} // namespace aw

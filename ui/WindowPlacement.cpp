@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace aw {
+
 namespace {
 
 // How much of a window must lie on one screen for the user to reach its title bar.
@@ -73,3 +75,5 @@ void StoreWindowPosition(const QWidget &window, int slot)
 {
     CurrentProgramData().SetWindowPosition(slot, CurrentWindowPosition(window));
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace aw {
+
 // A window's stored top, left, height and width; -1 (or any value of 0 or below) means
 // "not stored" for that value.
 struct WindowPosition {
@@ -28,3 +30,5 @@ QRect KeepOnScreen(const QRect &frame, const QList<QRect> &screens, const QRect 
 // 3 movement editor, ...): Restore applies the stored values, Store records the current ones.
 void RestoreWindowPosition(QWidget &window, int slot);
 void StoreWindowPosition(const QWidget &window, int slot);
+
+} // namespace aw

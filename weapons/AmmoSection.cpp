@@ -3,6 +3,8 @@
 #include "base/Stream.h"
 #include "weapons/FixedImage.h"
 
+namespace aw {
+
 AmmoSection ClearAmmoSection() { return AmmoSection{}; }
 
 AmmoSection ReadAmmoSection(const uint8_t *p)
@@ -48,3 +50,5 @@ std::string AmmoCodes(const AmmoSection &section)
         text.erase(0, 1);
     return text;
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 class Stream;
 
 // One ammunition section: a number of rounds of one mix. The same record is a
@@ -36,3 +38,5 @@ void SaveAmmoSection(Stream &stream, const AmmoSection &section);
 
 // The codes of the selected types, e.g. "AL, Frag" (free types included).
 std::string AmmoCodes(const AmmoSection &section);
+
+} // namespace aw

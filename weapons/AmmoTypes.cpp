@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+namespace aw {
+
 namespace {
 
 // Log labels keep the program's own wording, misspellings included.
@@ -47,3 +49,5 @@ const AmmoType &AmmoTypeAt(int k)
         return kNoType;
     return kTypes[static_cast<size_t>(k)];
 }
+
+} // namespace aw

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace aw {
+
 // The 27 ammunition types a section can be loaded with, in stored index order.
 constexpr int kAmmoTypeCount = 27;
 
@@ -15,3 +17,5 @@ struct AmmoType {
 
 // The type at index k (0..26); any other index yields an empty type with factor 1.
 const AmmoType &AmmoTypeAt(int k);
+
+} // namespace aw

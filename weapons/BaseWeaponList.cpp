@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
+namespace aw {
+
 WeaponRecord BaseWeaponList::Get(int i) const { return ListGet(m_records, i); }
 
 void BaseWeaponList::Set(int i, const WeaponRecord &record) { ListSet(m_records, i, record); }
@@ -75,3 +77,5 @@ void BaseWeaponList::Sort(int column)
         }
     }
 }
+
+} // namespace aw

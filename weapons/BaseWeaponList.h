@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace aw {
+
 // A weapon library list (one per library tab): owned copies of weapon records.
 class BaseWeaponList {
 public:
@@ -27,3 +29,5 @@ private:
     std::vector<WeaponRecord> m_records;
     int32_t m_sortKey = 0;
 };
+
+} // namespace aw

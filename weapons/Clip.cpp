@@ -6,6 +6,8 @@
 #include "base/RoundUp.h"
 #include "base/Stream.h"
 
+namespace aw {
+
 AmmoSection Clip::GetSection(int i) const
 {
     const AmmoSection *section = ListFind(m_sections, i);
@@ -100,3 +102,5 @@ void Clip::SaveToStream(Stream &stream) const
     for (const AmmoSection &section : m_sections)
         SaveAmmoSection(stream, section);
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace aw {
+
 class Stream;
 
 // Design files of this version store clips without their ClipCount.
@@ -47,3 +49,5 @@ public:
 private:
     std::vector<AmmoSection> m_sections;
 };
+
+} // namespace aw

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace aw {
+
 namespace {
 // Smallest stored clip: its ClipCount and section count.
 constexpr int64_t kMinStoredClipSize = 8;
@@ -99,3 +101,5 @@ void ClipList::SaveToStream(Stream &stream) const
     for (const Clip &clip : m_clips)
         clip.SaveToStream(stream);
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace aw {
+
 class Stream;
 
 // A weapon's clips. Clip 0 is the internal magazine and exists from creation on;
@@ -42,3 +44,5 @@ public:
 private:
     std::vector<Clip> m_clips;
 };
+
+} // namespace aw

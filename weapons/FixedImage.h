@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace aw {
+
 // Stream access to a record stored as a fixed byte image of Size bytes, given the
 // record's own image reader or writer. Short data throws StreamError.
 template <size_t Size, typename ReadImage> auto LoadFixedImage(Stream &stream, ReadImage read)
@@ -21,3 +23,5 @@ void SaveFixedImage(Stream &stream, const Record &record, WriteImage write)
     write(record, image);
     stream.WriteBuffer(image, Size);
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 // The multipliers of the weapon modifications. The weapon rating applies them (writing a log
 // line for each); the modification dialog's option captions show the same figures. Held as
 // extended values: every product is formed in extended precision.
@@ -24,3 +26,5 @@ long double ModificationFactor(const ModificationFactors &factors, int32_t modif
 // The share of a rating a poor workmanship level leaves: 1 - level x 0.1.
 long double ExtendedPoorWorkmanshipFactor(int32_t level);
 double PoorWorkmanshipFactor(int32_t level);
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 // One row of the weapons block of a sheet: a weapon line, a further ammunition
 // section ("AMMO") or a spare clip ("CLIP").
 struct PrintWeaponRow {
@@ -34,3 +36,5 @@ struct PrintPFDRow {
 
     bool operator==(const PrintPFDRow &) const = default;
 };
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include "base/ExtendedMath.h"
 #include "base/Stream.h"
 
+namespace aw {
+
 namespace {
 
 // Rounds a weapon of minimum size m may carry before each size step.
@@ -69,3 +71,5 @@ void Weapon::SaveToStream(Stream &stream) const
     Clips.SaveToStream(stream);
     Links.SaveToStream(stream);
 }
+
+} // namespace aw

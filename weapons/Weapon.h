@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 class Stream;
 
 // One weapon line of the vehicle: its record, its clips and its link memberships.
@@ -31,3 +33,5 @@ public:
 
     bool operator==(const Weapon &) const = default;
 };
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <utility>
 
+namespace aw {
+
 namespace {
 
 // Smallest stored weapon: its record, clip count and link count.
@@ -123,3 +125,5 @@ void WeaponList::SaveToStream(Stream &stream) const
     for (const auto &weapon : m_weapons)
         weapon->SaveToStream(stream);
 }
+
+} // namespace aw

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+namespace aw {
+
 class Stream;
 
 // The vehicle's weapon lines. Every weapon's Links has LinkCount() entries; the
@@ -59,3 +61,5 @@ public:
 private:
     std::vector<std::unique_ptr<Weapon>> m_weapons;
 };
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include "base/CalculationLog.h"
 #include "base/ExtendedMath.h"
 
+namespace aw {
+
 int32_t WeaponList::PerkItemCount() const
 {
     bool anySniper = false;
@@ -64,3 +66,5 @@ double WeaponList::OTVSubtotal(int32_t finalSize) const
     }
     return subtotal;
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include "base/CalculationLog.h"
 #include "base/ExtendedMath.h"
 
+namespace aw {
+
 int32_t Weapon::PerkCost() const
 {
     int64_t p = 0;
@@ -26,3 +28,5 @@ int32_t Weapon::PerkCost() const
     LogLine("                Weapon Costs ", cost, " In Perks");
     return cost;
 }
+
+} // namespace aw

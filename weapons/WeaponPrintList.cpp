@@ -4,6 +4,8 @@
 #include "base/NumberFormat.h"
 #include "weapons/WeaponTexts.h"
 
+namespace aw {
+
 namespace {
 
 PrintWeaponRow AmmoRow(const AmmoSection &section)
@@ -20,7 +22,7 @@ std::string WeaponMention(const WeaponRecord &record)
 {
     if (record.NumberOfItems == 1)
         return " " + record.Code;
-    return " " + fmt::Integer(record.NumberOfItems) + "x" + record.Code;
+    return " " + number::Integer(record.NumberOfItems) + "x" + record.Code;
 }
 
 PrintPFDRow PerkRow(std::string name, std::string effect)
@@ -55,13 +57,13 @@ std::vector<PrintWeaponRow> WeaponList::BuildPrintList(int32_t finalSize) const
         row.Quantity = d.NumberOfItems;
         const int64_t rof = MountedROF(d);
         if (rof >= 1)
-            row.ROF = "+" + fmt::Integer(rof);
+            row.ROF = "+" + number::Integer(rof);
         // The codes of the ammunition actually loaded rather than the weapon's default load.
         WeaponRecord loaded = d;
         loaded.BaseAmmo = magazine.GetSection(0);
         for (int n = 0; n < weapon->Links.Count(); ++n)
             if (weapon->Links.Get(n))
-                row.Special += "L" + fmt::Integer(n + 1) + " ";
+                row.Special += "L" + number::Integer(n + 1) + " ";
         row.Special += SpecialCodes(loaded);
         row.Ammo = magazine.GetSection(0).Amount;
         {
@@ -112,12 +114,12 @@ std::vector<PrintPFDRow> WeaponList::BuildPerkPrintList() const
         if (d.NumberOfItems == 1)
             effect = ("(Must stop and set for one action to use " + d.Code).substr(0, 50);
         else
-            effect = "Must stop and set for one action to use " + fmt::Integer(d.NumberOfItems) + "x" + d.Code;
+            effect = "Must stop and set for one action to use " + number::Integer(d.NumberOfItems) + "x" + d.Code;
         rows.push_back(PerkRow("Stabilizer Mount", effect));
     }
 
     for (int n = 0; n < LinkCount(); ++n) {
-        std::string effect = "L" + fmt::Integer(n + 1) + ":";
+        std::string effect = "L" + number::Integer(n + 1) + ":";
         for (const auto &weapon : m_weapons)
             if (weapon->Links.Get(n))
                 effect += WeaponMention(weapon->Data);
@@ -125,3 +127,5 @@ std::vector<PrintPFDRow> WeaponList::BuildPerkPrintList() const
     }
     return rows;
 }
+
+} // namespace aw

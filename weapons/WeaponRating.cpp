@@ -6,6 +6,8 @@
 #include "weapons/ModificationFactors.h"
 #include "weapons/WeaponTexts.h"
 
+namespace aw {
+
 namespace {
 
 // Applies a modification's factor and logs the result; no modification, no line.
@@ -62,3 +64,5 @@ double Weapon::Rating(int32_t finalSize) const
     LogLine("          Times ammount of weapons(", d.NumberOfItems, ") = ", v);
     return v;
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include "base/Stream.h"
 #include "weapons/FixedImage.h"
 
+namespace aw {
+
 namespace off = weaponrecord;
 
 static_assert(off::BaseAmmo + kAmmoSectionSize == kWeaponRecordSize,
@@ -107,3 +109,5 @@ void SaveWeaponRecord(Stream &stream, const WeaponRecord &record)
 {
     SaveFixedImage<kWeaponRecordSize>(stream, record, WriteWeaponRecord);
 }
+
+} // namespace aw

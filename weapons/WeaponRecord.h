@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 class Stream;
 
 // Stored size of a weapon record, used unchanged in the library data, the custom
@@ -79,3 +81,5 @@ void WriteWeaponRecord(const WeaponRecord &record, uint8_t *p);
 // Stream forms of the byte image; reading short data throws StreamError.
 WeaponRecord LoadWeaponRecord(Stream &stream);
 void SaveWeaponRecord(Stream &stream, const WeaponRecord &record);
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace aw {
+
 std::string WeaponTypeCaption(int weaponType)
 {
     static const std::array<const char *, kWeaponTypeCount> captions = {
@@ -60,13 +62,13 @@ std::string SpecialCodes(const WeaponRecord &r)
     if (r.AccMod != 0 || r.DmgMod != 0 || r.RangeMod != 0 || r.ROFMod != 0)
         text += " M,";
     if (r.PoorWorkmanship > 0)
-        text += " PW-" + fmt::Integer(r.PoorWorkmanship) + ",";
+        text += " PW-" + number::Integer(r.PoorWorkmanship) + ",";
     if (r.AreaEffect > -1)
-        text += " AE" + fmt::Integer(r.AreaEffect) + ",";
+        text += " AE" + number::Integer(r.AreaEffect) + ",";
     if (r.MinimumRange > 0)
-        text += " MR" + fmt::Integer(r.MinimumRange) + ",";
+        text += " MR" + number::Integer(r.MinimumRange) + ",";
     if (r.DamagePerRB != 0)
-        text += " DpRB" + fmt::Integer(r.DamagePerRB) + ",";
+        text += " DpRB" + number::Integer(r.DamagePerRB) + ",";
 
     const std::pair<bool, const char *> flags[] = {
         {r.AntiInf, " AI,"},      {r.Guided, " Guid,"},      {r.Haywire, " Hay,"},       {r.Incendiary, " Inc,"},
@@ -122,16 +124,16 @@ LibraryGridRow LibraryGridRowOf(const WeaponRecord &r)
     const WeaponRanges ranges = RangeText(r, false);
     return {r.Code,
             r.Name,
-            fmt::Integer(r.Rating),
-            fmt::Integer(ranges.Short),
-            fmt::Integer(ranges.Medium),
-            fmt::Integer(ranges.Long),
-            fmt::Integer(ranges.Extreme),
-            fmt::Signed(r.Accuracy),
-            fmt::Integer(r.Damage),
-            fmt::Signed(r.ROF),
-            fmt::General(r.AmmoBaseCost),
-            fmt::Integer(r.MinSize),
+            number::Integer(r.Rating),
+            number::Integer(ranges.Short),
+            number::Integer(ranges.Medium),
+            number::Integer(ranges.Long),
+            number::Integer(ranges.Extreme),
+            number::Signed(r.Accuracy),
+            number::Integer(r.Damage),
+            number::Signed(r.ROF),
+            number::General(r.AmmoBaseCost),
+            number::Integer(r.MinSize),
             SpecialCodes(r)};
 }
 
@@ -143,3 +145,5 @@ int LibraryGridSortColumn(int gridColumn)
         return 0;
     return sortColumns[static_cast<size_t>(gridColumn)];
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace aw {
+
 // Number of weapon types, one library tab each; the last one holds the custom weapons.
 constexpr int kWeaponTypeCount = 7;
 constexpr int kCustomWeaponType = 6;
@@ -48,3 +50,5 @@ const LibraryGridRow &LibraryGridCaptions();
 LibraryGridRow LibraryGridRowOf(const WeaponRecord &record);
 // The Sort column of a grid column's caption (0 for "Special", which does not sort).
 int LibraryGridSortColumn(int gridColumn);
+
+} // namespace aw

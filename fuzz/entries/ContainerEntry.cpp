@@ -2,6 +2,8 @@
 
 #include "codec/LzhCompressor.h"
 
+namespace aw {
+
 namespace {
 // Compressing is far slower than decoding: small outputs still reach the encoder with arbitrary
 // content (its window wrap is covered by the codec's own tests), and larger ones would spend the
@@ -25,3 +27,5 @@ void FuzzContainer(std::span<const uint8_t> data)
     if (decoded.size() <= RoundTripLimit && DecompressBytes(CompressBytes(decoded)) != decoded)
         throw FuzzFinding("decoded data does not survive compressing again");
 }
+
+} // namespace aw

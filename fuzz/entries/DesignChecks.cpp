@@ -12,6 +12,8 @@
 #include "output/SheetTemplate.h"
 #include "output/SheetTooLarge.h"
 
+namespace aw {
+
 namespace fuzzcheck {
 
 namespace {
@@ -84,3 +86,5 @@ std::string OpenDesignBytes(std::span<const uint8_t> file, DesignCheck check)
 }
 
 } // namespace fuzzcheck
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 class BaseVehicle;
 class Vehicle;
 
@@ -25,3 +27,5 @@ std::string OpenDesignBytes(std::span<const uint8_t> file, DesignCheck check = D
 std::string LoadDesignBody(std::span<const uint8_t> body, DesignCheck check = DesignCheck::Full);
 
 } // namespace fuzzcheck
+
+} // namespace aw

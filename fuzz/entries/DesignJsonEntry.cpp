@@ -7,6 +7,8 @@
 #include "fuzz/entries/DesignChecks.h"
 #include "storage/DesignJson.h"
 
+namespace aw {
+
 namespace {
 std::vector<uint8_t> bodyOf(const BaseVehicle &vehicle)
 {
@@ -34,3 +36,5 @@ void FuzzDesignJson(std::span<const uint8_t> data)
 // The JSON design reader is not part of this build.
 void FuzzDesignJson(std::span<const uint8_t>) {}
 #endif
+
+} // namespace aw

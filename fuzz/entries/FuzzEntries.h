@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // The entry functions of the fuzz targets. Each feeds one input to one reader of untrusted
 // data, accepts the errors that reader documents for bad data and checks what must hold for
 // data it accepts. Anything else (a crash, a sanitizer report, another exception, a failed
@@ -44,3 +46,5 @@ struct FuzzTarget {
 
 // Every target, in a fixed order.
 const std::vector<FuzzTarget> &FuzzTargets();
+
+} // namespace aw

@@ -1,5 +1,7 @@
 #include "fuzz/entries/FuzzEntries.h"
 
+namespace aw {
+
 const std::vector<FuzzTarget> &FuzzTargets()
 {
     static const std::vector<FuzzTarget> targets = {
@@ -8,3 +10,5 @@ const std::vector<FuzzTarget> &FuzzTargets()
     };
     return targets;
 }
+
+} // namespace aw

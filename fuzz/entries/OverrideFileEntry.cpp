@@ -15,6 +15,8 @@
 
 #include <fstream>
 
+namespace aw {
+
 namespace {
 
 // Library entries reach a design when the user picks them: the first few of a file are put
@@ -157,3 +159,5 @@ void FuzzOverrideFile(std::span<const uint8_t> data)
         return custom(content);
     }
 }
+
+} // namespace aw

@@ -10,6 +10,8 @@
 #include "output/SheetTooLarge.h"
 #include "tests/support/SampleSheetJobs.h"
 
+namespace aw {
+
 void FuzzSheetLayout(std::span<const uint8_t> data)
 {
     KeepSheetRenderContext(); // fonts need an application object
@@ -35,3 +37,5 @@ void FuzzSheetLayout(std::span<const uint8_t> data)
     } catch (const SheetTooLarge &) {
     }
 }
+
+} // namespace aw

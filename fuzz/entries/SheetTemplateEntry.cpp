@@ -6,6 +6,8 @@
 #include "output/SheetTooLarge.h"
 #include "tests/support/SampleSheetJobs.h"
 
+namespace aw {
+
 void FuzzSheetTemplate(std::span<const uint8_t> data)
 {
     if (data.empty())
@@ -18,3 +20,5 @@ void FuzzSheetTemplate(std::span<const uint8_t> data)
     } catch (const SheetTooLarge &) {
     }
 }
+
+} // namespace aw

@@ -23,6 +23,8 @@
 #include <filesystem>
 #include <fstream>
 
+namespace aw {
+
 namespace {
 
 // The fuzzers run with inputs of at most this many bytes.
@@ -166,8 +168,11 @@ void templateSeeds()
 
 } // namespace
 
+} // namespace aw
+
 int main(int argc, char **argv)
 {
+    using namespace aw;
     if (argc != 2) {
         std::fprintf(stderr, "usage: aw-fuzz-seeds <corpus folder>\n");
         return 2;

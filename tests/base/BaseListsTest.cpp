@@ -9,6 +9,8 @@
 #include <cfenv>
 #include <cmath>
 
+namespace aw {
+
 TEST(RoundUp, CeilingForPositiveAndOneMoreThanTruncationForNegativeFractions)
 {
     EXPECT_EQ(RoundUp(3.0), 3);
@@ -159,3 +161,5 @@ TEST(Stream, ShortReadsThrowAndShortStringsAreCutToCapacity)
     record[0] = 200; // a damaged length never reads past the capacity
     EXPECT_EQ(bytes::GetShortString(record, 5), "abcde");
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 TEST(Cp1252, EveryByteSurvivesARoundTripThroughUtf8AndUtf16)
 {
     std::string all;
@@ -52,3 +54,5 @@ TEST(Cp1252, CommandLineFileNamesBecomeUtf8)
     EXPECT_EQ(cp1252::FileNameToUtf8("Sch\xFCtze"), "Sch\u00FCtze");
     EXPECT_EQ(cp1252::FileNameToUtf8("a \uFFFD b"), "a \uFFFD b"); // a literal replacement character is valid
 }
+
+} // namespace aw

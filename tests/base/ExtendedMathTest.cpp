@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+namespace aw {
+
 TEST(ExtendedMath, ProductsAreFormedInExtendedPrecisionWithExtendedFactors)
 {
     // 1.1 held as an extended value makes 100 x 1.1 exactly 110; a double product would not.
@@ -26,3 +28,5 @@ TEST(ExtendedMath, ConversionsSaturateAtTheRangeEnds)
     EXPECT_EQ(TruncToInt64(-std::numeric_limits<double>::infinity()), INT64_MIN);
     EXPECT_EQ(TruncToInt64(9.0e18), int64_t{9000000000000000000});
 }
+
+} // namespace aw

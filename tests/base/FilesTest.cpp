@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+namespace aw {
+
 TEST(Files, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
 {
     TempFolder dir;
@@ -68,3 +70,5 @@ TEST(Files, MissingFileAndUnwritableFolderAreReportedWithTheName)
         EXPECT_NE(std::string(e.what()).find("/nonexistent/x.vkd"), std::string::npos);
     }
 }
+
+} // namespace aw

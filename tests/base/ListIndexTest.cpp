@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace aw {
+
 TEST(ListIndex, IndexesOutsideTheListFindNothingAndSettingThereAppends)
 {
     std::vector<std::string> list{"a", "b"};
@@ -38,3 +40,5 @@ TEST(ListIndex, DeletingOrExchangingOutsideTheListChangesNothing)
     EXPECT_TRUE(ListGet(flags, 1));
     EXPECT_FALSE(ListGet(flags, 2));
 }
+
+} // namespace aw

@@ -9,6 +9,8 @@
 #include <optional>
 #include <unistd.h>
 
+namespace aw {
+
 namespace {
 
 // Sets an environment variable for one test and puts the old value back.
@@ -74,3 +76,5 @@ TEST(SettingsFolder, IsTheProgramFolderUntilSet)
     EXPECT_EQ(ProgramFolder(), "/opt/armorwright/");
     SetProgramFolder(program);
 }
+
+} // namespace aw

@@ -16,6 +16,8 @@
 #include <filesystem>
 #include <sstream>
 
+namespace aw {
+
 namespace {
 
 class CliCommands : public ::testing::Test {
@@ -303,3 +305,5 @@ TEST_F(CliCommands, DiffComparesOpenedDesignsUnlessAskedForTheStoredOnes)
     EXPECT_EQ(stored.ExitCode, 1);
     EXPECT_EQ(stored.Out, "Armor\t0\t1\n");
 }
+
+} // namespace aw

@@ -9,6 +9,8 @@
 
 #include <stdexcept>
 
+namespace aw {
+
 CliRun RunCli(const std::vector<std::string> &args, const std::string &input, const std::string &executable,
               const std::string &outputPath)
 {
@@ -46,3 +48,5 @@ CliRun RunCli(const std::vector<std::string> &args, const std::string &input, co
 }
 
 std::vector<uint8_t> DesignBody(const std::string &path) { return DecompressBytes(ReadWholeFile(path)); }
+
+} // namespace aw

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // What one run of armorwright-cli gave.
 struct CliRun {
     int ExitCode = -1;
@@ -22,3 +24,5 @@ CliRun RunCli(const std::vector<std::string> &args, const std::string &input = "
 
 // The design body inside a design file (the container decompressed).
 std::vector<uint8_t> DesignBody(const std::string &path);
+
+} // namespace aw

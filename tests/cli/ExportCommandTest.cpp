@@ -20,6 +20,8 @@
 #include <filesystem>
 #include <regex>
 
+namespace aw {
+
 namespace {
 
 // The tool is copied into a folder of its own, so the override files of each test (and
@@ -218,3 +220,5 @@ TEST_F(ExportCommand, RecordSheetImagesAndPdf)
         title += {static_cast<char>(c >> 8), static_cast<char>(c & 0xff)};
     EXPECT_NE(a4.find(title + ")"), std::string::npos);
 }
+
+} // namespace aw

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <sys/wait.h>
 
+namespace aw {
+
 namespace {
 
 struct LibraryRun {
@@ -104,3 +106,5 @@ TEST_F(LibraryFolder, UnknownKindsAndTabsAreUsageErrors)
     EXPECT_EQ(run("perks extra").exitCode, 2);
     EXPECT_EQ(run("weapons Close").exitCode, 0) << "tabs are matched by the start of their caption";
 }
+
+} // namespace aw

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <sys/wait.h>
 
+namespace aw {
+
 namespace {
 
 // Runs armorwright-cli in a scratch folder; keeps its exit code and its output.
@@ -78,3 +80,5 @@ TEST_F(PackFolder, BlocksAreListedAndExportedExactlyAsEmbedded)
     EXPECT_NE(output.find("WEAPONS"), std::string::npos) << output; // the valid names are offered
     EXPECT_FALSE(std::filesystem::exists(file("x.zel")));
 }
+
+} // namespace aw

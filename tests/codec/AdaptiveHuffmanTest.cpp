@@ -7,6 +7,8 @@
 
 #include <random>
 
+namespace aw {
+
 namespace {
 
 Stream encodeAll(AdaptiveHuffman &tree, const std::vector<unsigned> &symbols)
@@ -100,3 +102,5 @@ TEST(AdaptiveHuffman, CodesLongerThanSixteenBitsAreWrittenWhole)
     EXPECT_EQ(roundTrip(symbols, encoder, decoder), symbols);
     EXPECT_GT(encoder.LongestCodeWritten(), 16u);
 }
+
+} // namespace aw

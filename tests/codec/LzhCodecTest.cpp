@@ -12,6 +12,8 @@
 
 #include <random>
 
+namespace aw {
+
 namespace {
 
 std::vector<uint8_t> randomBytes(size_t size, uint32_t seed)
@@ -151,3 +153,5 @@ TEST(LzhCodec, OneAndTwoThreadsCodeTheSameBytes)
     EXPECT_EQ(TraceSymbols(CompressBytes(inputs[3])).size(), StepQueue::kBlockSteps);
     EXPECT_EQ(DecompressBytes(CompressBytes(inputs.back())), inputs.back());
 }
+
+} // namespace aw

@@ -12,6 +12,8 @@
 #include <functional>
 #include <random>
 
+namespace aw {
+
 namespace {
 
 // The codec message f raised ("" when none).
@@ -157,3 +159,5 @@ TEST(LzhFailure, ReadErrorWhileCodingIsRaisedAfterCodingWhatWasReadOnOneOrTwoThr
     EXPECT_EQ(written[1], written[0]);
     EXPECT_GT(written[0].size(), 2 * SourceBuffer::kCapacity);
 }
+
+} // namespace aw

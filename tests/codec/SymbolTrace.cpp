@@ -6,6 +6,8 @@
 #include "codec/CodecSource.h"
 #include "codec/PositionCode.h"
 
+namespace aw {
+
 std::vector<TracedSymbol> TraceSymbols(const std::vector<uint8_t> &container)
 {
     Stream stream(container);
@@ -42,3 +44,5 @@ std::vector<uint8_t> BuildContainer(const std::vector<TracedSymbol> &symbols, ui
     buffer.Flush();
     return stream.TakeBytes();
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // One coded symbol of a container: a literal byte, or a match (length 3..60, position =
 // distance back minus one).
 struct TracedSymbol {
@@ -22,3 +24,5 @@ std::vector<TracedSymbol> TraceSymbols(const std::vector<uint8_t> &container);
 // Codes symbols as a container claiming `size` bytes with the codec's own coders: a way to
 // build streams the encoder would never choose.
 std::vector<uint8_t> BuildContainer(const std::vector<TracedSymbol> &symbols, uint32_t size);
+
+} // namespace aw

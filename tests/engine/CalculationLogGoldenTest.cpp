@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 // Whole calculation logs compared line by line with texts worked out by hand from the
 // rules, not captured from a run.
 //
@@ -96,3 +98,5 @@ TEST(CalculationLogGolden, JoinedLogEndsEveryLineWithCrLf)
     EXPECT_EQ(JoinLogLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
     EXPECT_EQ(JoinLogLines({}), "");
 }
+
+} // namespace aw

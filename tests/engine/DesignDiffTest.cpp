@@ -9,6 +9,8 @@
 
 #include <limits>
 
+namespace aw {
+
 namespace {
 
 DesignDifference diff(std::string path, std::string a, std::string b)
@@ -122,3 +124,5 @@ TEST(DesignDiff, ResultsThatDifferAreListedByName)
     EXPECT_EQ(outcomes[0], diff("results.FinalCost", "1e+18", "1000000000000000001"));
     EXPECT_EQ(outcomes[1], diff("results.ModelLemonDice", "0", "3"));
 }
+
+} // namespace aw

@@ -12,6 +12,8 @@
 
 #include <set>
 
+namespace aw {
+
 namespace {
 
 // The name and address of every visited field.
@@ -144,3 +146,5 @@ TEST(DesignFields, VehicleFieldListIsCompleteAndStored)
             EXPECT_NE(BodyOf(changed), cleared) << seen.names[i] << " is not stored";
     }
 }
+
+} // namespace aw

@@ -15,6 +15,8 @@
 
 #include <random>
 
+namespace aw {
+
 namespace {
 
 LoadedDesign load(const std::vector<uint8_t> &body)
@@ -348,3 +350,5 @@ TEST(DesignFileBody, SpoiledBytesGiveADesignOrTheDesignFileError)
         }
     }
 }
+
+} // namespace aw

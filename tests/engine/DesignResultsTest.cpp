@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 TEST(Vehicle, NewDesignIsEmptyWithCurrencyMultiplierOne)
 {
     Vehicle v;
@@ -170,3 +172,5 @@ TEST(OpenedDesign, MovementSystemsAreNormalisedAsTheEditorShowsThem)
     EXPECT_EQ(movement.Maneuver(2), 3); // only the primary and secondary are kept at 0 or below
     EXPECT_FALSE(NormalizeMovementSystems(movement));
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 PerkRecord defectNamed(const std::string &name)
@@ -69,3 +71,5 @@ TEST(FlawDefect, OtherEntriesAreAlwaysAcceptable)
     EXPECT_TRUE(EntryAcceptable(AdoptFlaw(defectNamed("Minor Flaw"), flaw("Mild", 0, 0, -1)), {}));
     EXPECT_TRUE(EntryAcceptable(CustomEntryTemplate(PerkKind::Perk), {}));
 }
+
+} // namespace aw

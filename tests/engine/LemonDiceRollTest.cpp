@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+namespace aw {
+
 TEST(LemonDiceRoll, NoDiceRollsNothingAndPicksNothing)
 {
     std::mt19937 generator(7);
@@ -58,3 +60,5 @@ TEST(LemonDiceRoll, NoDefectsToPickStillRollsTheDice)
     EXPECT_EQ(roll.Dice.size(), 50u);
     EXPECT_TRUE(roll.DefectIndexes.empty());
 }
+
+} // namespace aw

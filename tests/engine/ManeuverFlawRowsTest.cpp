@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 TEST(ManeuverFlawRows, OnlyNegativeManeuversInListOrder)
 {
     MovementList movement;
@@ -32,3 +34,5 @@ TEST(ManeuverFlawRows, EffectIsCutTo53Characters)
     EXPECT_EQ(rows[1].Effect, longer + " reduced in m");
     EXPECT_EQ(rows[1].Effect.size(), 53u);
 }
+
+} // namespace aw

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 MovementList listOf(std::initializer_list<MovementRecord> records)
@@ -228,3 +230,5 @@ TEST(MovementSpeed, TypedSpeedsAsStored)
     EXPECT_EQ(list.MP(0), 7);
     EXPECT_EQ(list.MP(1), 7);
 }
+
+} // namespace aw

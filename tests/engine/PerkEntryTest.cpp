@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 PerkRecord entry(int32_t formula, double rating, double x, double y, double z)
@@ -237,3 +239,5 @@ TEST(PerkEffectText, DefectKindsHaveFixedTexts)
     r.Variant = -7;
     EXPECT_EQ(EffectTextFor(r, {}), "-1 communications");
 }
+
+} // namespace aw

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 PerkRecord named(const std::string &name, double x = 0.0)
@@ -196,3 +198,5 @@ TEST(PerkVehicleData, ActionsAndPeopleCountTheCrewOfAllThreeLists)
     EXPECT_EQ(CrewActions(8), 4);
     EXPECT_EQ(CrewActions(-2), 0);
 }
+
+} // namespace aw

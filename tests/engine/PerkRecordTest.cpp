@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace aw {
+
 namespace {
 
 std::vector<uint8_t> imageOf(const PerkRecord &r)
@@ -180,3 +182,5 @@ TEST(PerkTemplates, CustomEntriesOfEachKind)
         EXPECT_EQ(r.RatingLabel, "Rating");
     }
 }
+
+} // namespace aw

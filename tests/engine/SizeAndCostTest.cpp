@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace aw {
+
 namespace {
 
 const std::string kCycleLine = "       DefaultSize Main loop... this loops until nothing changine the TV is changed";
@@ -335,3 +337,5 @@ TEST(LemonDice, CustomProductionWithoutModelDiceActsAsScratchBuilt)
     v.CustomProduction.CustomModelDice = -5;
     EXPECT_EQ(ModelLemonDice(v), 0); // never negative
 }
+
+} // namespace aw

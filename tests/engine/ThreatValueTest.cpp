@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+namespace aw {
+
 namespace {
 
 constexpr int MassDestruction = 21;
@@ -266,3 +268,5 @@ TEST(ThreatValue, SectionsAppearInOrder)
     EXPECT_TRUE(otv < dtv && dtv < mtv && mtv != lines.end());
     EXPECT_EQ(lines.back(), " Threat Value = 2"); // (0 + 4 + 0) / 3 rounded up
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <new>
 
+namespace aw {
+
 namespace {
 std::atomic<int> g_watching{0};
 std::atomic<size_t> g_largest{0};
@@ -37,3 +39,5 @@ AllocationProbe::AllocationProbe()
 AllocationProbe::~AllocationProbe() { --g_watching; }
 
 size_t AllocationProbe::Largest() const { return g_largest.load(); }
+
+} // namespace aw

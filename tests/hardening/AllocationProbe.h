@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace aw {
+
 // Watches the sizes of the allocations made through operator new while it lives (this test
 // program replaces the global operator new to see them).
 class AllocationProbe {
@@ -14,3 +16,5 @@ public:
     // The largest single allocation seen so far.
     size_t Largest() const;
 };
+
+} // namespace aw

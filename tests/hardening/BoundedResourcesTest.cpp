@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 // A bitmap file that claims width x height pixels of 8-bit RLE data but holds only an
@@ -180,3 +182,5 @@ TEST(BoundedResources, SheetLayoutLengthsAreCheckedBeforeAllocating)
 }
 
 } // namespace
+
+} // namespace aw

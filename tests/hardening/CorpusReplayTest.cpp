@@ -9,6 +9,8 @@
 
 #include <filesystem>
 
+namespace aw {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -49,3 +51,5 @@ TEST(CorpusReplay, EntriesAcceptDocumentedBadData)
 }
 
 } // namespace
+
+} // namespace aw

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 constexpr int kMutations = 10000; // per design, of the file and of the body each
@@ -243,3 +245,5 @@ TEST(CutOffStream, LenientDecodingCompletesWithZerosWholeDecodingRefuses)
 }
 
 } // namespace
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 // The JSON of a new design with one value replaced by raw text.
@@ -50,3 +52,5 @@ TEST(DesignJsonInput, DeepNestingIsRefusedWithoutExhaustingTheStack)
 }
 
 } // namespace
+
+} // namespace aw

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+namespace aw {
+
 namespace {
 
 int countLines(const LogLines &lines, const std::string &line)
@@ -125,3 +127,5 @@ TEST(ExtremeDesign, SheetCrewAndActionsStopAtTheLargestNumber)
 }
 
 } // namespace
+
+} // namespace aw

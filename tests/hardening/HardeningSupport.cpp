@@ -4,6 +4,8 @@
 #include <ctime>
 #include <fstream>
 
+namespace aw {
+
 namespace hardening {
 
 std::chrono::nanoseconds ThreadCpuTime()
@@ -77,3 +79,5 @@ std::vector<uint8_t> Mutator::Mutate(std::vector<uint8_t> bytes)
 }
 
 } // namespace hardening
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Helpers shared by the hardening tests.
 namespace hardening {
 
@@ -45,3 +47,5 @@ private:
 };
 
 } // namespace hardening
+
+} // namespace aw

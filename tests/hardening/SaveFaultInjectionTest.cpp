@@ -23,6 +23,8 @@
 
 #include <functional>
 
+namespace aw {
+
 namespace {
 
 const char *const kNoOverrides = "/nonexistent-aw-folder/";
@@ -160,3 +162,5 @@ TEST(SaveFaultInjection, JpegExportKeepsThePreviousFile)
 }
 
 } // namespace
+
+} // namespace aw

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 std::string repeat(const std::string &text, size_t times)
@@ -132,3 +134,5 @@ TEST(SheetGrowth, WidthTokensKeepTheirRulesWhenBuiltByAppending)
 }
 
 } // namespace
+
+} // namespace aw

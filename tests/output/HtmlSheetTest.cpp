@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <sys/wait.h>
 
+namespace aw {
+
 using namespace sheettest;
 
 namespace {
@@ -134,3 +136,5 @@ TEST(HtmlSheet, PageIsValidForEveryShapeOfDesign)
         EXPECT_EQ(tidy.output, "") << name;
     }
 }
+
+} // namespace aw

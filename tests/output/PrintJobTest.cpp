@@ -9,6 +9,8 @@
 
 #include <regex>
 
+namespace aw {
+
 namespace {
 
 MovementRecord movement(std::string name, double top, double stall, bool flight, int maneuver)
@@ -182,3 +184,5 @@ TEST(MakePrintJob, TextsProductionAndCost)
     vehicle.ProductionType = 9;
     EXPECT_EQ(MakePrintJob(vehicle).Production, "");
 }
+
+} // namespace aw

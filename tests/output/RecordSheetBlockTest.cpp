@@ -12,6 +12,8 @@
 
 #include <filesystem>
 
+namespace aw {
+
 using namespace sheettest;
 
 namespace {
@@ -116,3 +118,5 @@ TEST_F(RecordSheetBlock, AFailedExportWritesNothingAndKeepsAnExistingFile)
     EXPECT_THROW(SaveSheetJpeg(Job(), file, SheetFormats(), m_folder), StreamError);
     EXPECT_EQ(ReadWholeFile(file), kept);
 }
+
+} // namespace aw

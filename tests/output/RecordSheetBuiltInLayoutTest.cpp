@@ -12,6 +12,8 @@
 
 #ifdef AW_SHEET_LAYOUT_BLOCK
 
+namespace aw {
+
 using namespace sheettest;
 
 namespace {
@@ -136,3 +138,5 @@ TEST(RecordSheetBuiltInLayout, AFullDesignFillsItsFields)
 }
 
 #endif
+
+} // namespace aw

@@ -13,6 +13,8 @@
 
 #include <filesystem>
 
+namespace aw {
+
 using namespace sheettest;
 
 namespace {
@@ -185,3 +187,5 @@ TEST(PrintPlacement, NothingFitsInAnAreaWithinTheMargins)
     EXPECT_TRUE(PlaceSheetOnPage({1200, 1572}, {0, 0, 5000, 99}).isEmpty());
     EXPECT_TRUE(PlaceSheetOnPage({0, 1572}, {0, 0, 5000, 5000}).isEmpty());
 }
+
+} // namespace aw

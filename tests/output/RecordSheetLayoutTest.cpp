@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 SheetLabel SampleLabel()
@@ -146,3 +148,5 @@ TEST(SheetLayout, LengthsThatClaimMoreThanRemainsAreRefusedBeforeReading)
     bytes::PutInt32(font.data() + 4 + 5 + 4 + 1 + 4 + 4 + 1 + 4 + 4 + 1, -1); // font-name length
     EXPECT_THROW(ReadSheetLayout(font), StreamError);
 }
+
+} // namespace aw

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 using namespace sheettest;
 
 namespace {
@@ -316,3 +318,5 @@ TEST(RecordSheetBitmap, DamagedOrHugeBitmapsAreRefusedBeforeDecoding)
     bytes::PutUInt32(claimed.data() + 30, 1); // RLE8
     EXPECT_THROW(LoadSheetBitmap(claimed), SheetBitmapError);
 }
+
+} // namespace aw

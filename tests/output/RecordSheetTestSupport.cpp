@@ -12,6 +12,8 @@
 
 #include <jpeglib.h>
 
+namespace aw {
+
 namespace sheettest {
 
 namespace {
@@ -133,3 +135,5 @@ bool DecodeJpeg(const std::vector<uint8_t> &file, DecodedJpeg &out)
 }
 
 } // namespace sheettest
+
+} // namespace aw

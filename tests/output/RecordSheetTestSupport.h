@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Helpers shared by the record-sheet tests.
 namespace sheettest {
 
@@ -46,3 +48,5 @@ struct DecodedJpeg {
 bool DecodeJpeg(const std::vector<uint8_t> &file, DecodedJpeg &out);
 
 } // namespace sheettest
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 // A heavy autocannon row under another name and count.
@@ -118,3 +120,5 @@ TEST(RecordSheetTokens, ARowNumberThatIsNotANumberFails)
         EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
     }
 }
+
+} // namespace aw

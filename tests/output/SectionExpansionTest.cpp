@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <random>
 
+namespace aw {
+
 namespace {
 
 // The in-place expansion, step by step as the rule states it.
@@ -118,3 +120,5 @@ TEST(SectionExpansion, ThousandsOfSectionsWithLargeRowsStayWithinTheSheetLimit)
     EXPECT_EQ(fits.size(), 1000u * 4096u);
     EXPECT_EQ(fits.find('|'), std::string::npos);
 }
+
+} // namespace aw

@@ -11,6 +11,8 @@
 
 #include <filesystem>
 
+namespace aw {
+
 using namespace sheettest;
 
 namespace {
@@ -69,3 +71,5 @@ TEST_F(SheetExportTest, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(ReadText(old), "old sheet");
     EXPECT_EQ(m_folder.EntryCount(), 1u);
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 TEST(SheetFormats, WeaponAndPerkBlockTexts)
 {
     const SheetFormats f({'.', ','});
@@ -18,3 +20,5 @@ TEST(SheetFormats, WeaponAndPerkBlockTexts)
     EXPECT_EQ(f.AuxMark(1), "AUX");
     EXPECT_EQ(f.AuxMark(-1), "AUX"); // any non-zero mark
 }
+
+} // namespace aw

@@ -10,6 +10,8 @@
 
 #include <filesystem>
 
+namespace aw {
+
 using namespace sheettest;
 
 namespace {
@@ -67,3 +69,5 @@ TEST_F(SheetTemplateTest, DamagedOverrideEndsTheExportWithoutWriting)
     EXPECT_THROW(SaveSheet(SheetKind::Text, target, FullSheetJob()), LZHException);
     EXPECT_EQ(ReadText(target), "old sheet");
 }
+
+} // namespace aw

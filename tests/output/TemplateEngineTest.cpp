@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 std::vector<std::string> rowsFromBody(const std::string &body, const std::vector<std::string> &values)
@@ -260,3 +262,5 @@ TEST(TemplateSections, ConditionKeptOrRemoved)
     ApplyCondition("|MOV>2|", "|/MOV>2|", false, removed);
     EXPECT_EQ(removed, "ace");
 }
+
+} // namespace aw

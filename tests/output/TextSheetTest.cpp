@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 using namespace sheettest;
 
 namespace {
@@ -202,3 +204,5 @@ TEST(SheetTokens, ExpandSheetRewritesTheStreamFromItsStart)
     EXPECT_EQ(stream.Position(), 0);
     EXPECT_EQ(std::string(stream.Bytes().begin(), stream.Bytes().end()), "Name: Rhino Mk II");
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 TEST(Base64, StandardTestVectors)
 {
     // The test vectors of RFC 4648, section 10.
@@ -38,3 +40,5 @@ TEST(Base64, MalformedTextIsRefused)
          {"Zg=", "Zg", "Z===", "Zm9", "Zm=v", "Zg==Zg==", "Zm9v\n", "Zm9-", "Zh==", "Zm9=" /* spare bits */})
         EXPECT_FALSE(base64::Decode(bad, out)) << bad;
 }
+
+} // namespace aw

@@ -9,6 +9,8 @@
 
 #include <sstream>
 
+namespace aw {
+
 namespace {
 
 std::string text(const Stream &stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
@@ -62,3 +64,5 @@ TEST(DataBlock, BadOverridesAndUnknownBlocksFail)
     }
     EXPECT_THROW(OpenDataBlock("Nothing.zel", "NOTHING", dir.Folder()), std::invalid_argument);
 }
+
+} // namespace aw

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <limits>
 
+namespace aw {
+
 using nlohmann::ordered_json;
 
 namespace {
@@ -179,3 +181,5 @@ TEST(DesignJson, TextsThatAreNoDesignAreRefused)
                   .rfind("$: not valid JSON: ", 0),
               0u);
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 using Entries = std::vector<std::string>;
 
 TEST(DropDownLists, BuiltInTextFillsTheEightBoxes)
@@ -49,3 +51,5 @@ TEST(DropDownLists, SplittingRules)
     const DropDownLists lists = SplitDropDownLists(text);
     EXPECT_EQ(lists[7], (Entries{"e8"}));
 }
+
+} // namespace aw

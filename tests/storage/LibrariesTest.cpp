@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 WeaponRecord weapon(const std::string &name, int type)
@@ -96,3 +98,5 @@ TEST(Libraries, OverrideFilesReplaceTheBuiltInLibraries)
     WriteFileAtomically(dir / "pfd.zel", std::string("not a container")); // not caught
     EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LZHException);
 }
+
+} // namespace aw

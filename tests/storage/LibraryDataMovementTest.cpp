@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 // Splits stored drop-down text at CR LF; "|" lines separate the lists.
@@ -186,3 +188,5 @@ TEST(LibraryDataDropDown, BuildKeepsSpacesAndEmptyEntries)
     EXPECT_EQ(BuildDropDownText("a\r\n|\r\nc\r\n"), "a\r\n|\r\nc\r\n");
     EXPECT_EQ(BuildDropDownText(""), "");
 }
+
+} // namespace aw

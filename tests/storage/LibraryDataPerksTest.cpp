@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+namespace aw {
+
 namespace {
 
 const PerkRecord &ByName(const std::string &name)
@@ -379,3 +381,5 @@ TEST(LibraryDataPerkTable, RejectsMistakesNamingTheLine)
     EXPECT_NE(ErrorOf("[A]\nEffectText = caf\xc3\xa9\n").find("not plain text"), std::string::npos);
     EXPECT_EQ(ErrorOf("[A]\nEffectText = |R| at |LOC| on |A|\nHasLocation = 1\nHasArc = 1\n"), "no error");
 }
+
+} // namespace aw

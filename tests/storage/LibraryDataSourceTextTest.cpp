@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 using namespace sourcetext;
 
 TEST(LibraryDataSourceText, NumbersMustBeWholeAndInRange)
@@ -55,3 +57,5 @@ TEST(LibraryDataSourceText, TablesAndBlocksKeepSectionsAndOrder)
     EXPECT_THROW(ReadKeyValueBlocks("[A]\njust words\n", "b"), DataGenError);
     EXPECT_THROW(ReadKeyValueBlocks("[]\n", "b"), DataGenError);
 }
+
+} // namespace aw

@@ -12,6 +12,8 @@
 #include <regex>
 #include <utility>
 
+namespace aw {
+
 namespace {
 
 const WeaponRecord &ByCode(const std::string &code)
@@ -528,3 +530,5 @@ TEST(LibraryDataWeaponTable, AmmoSetsRejectUnknownCodesAndDuplicateNames)
     EXPECT_EQ(AmmoProfiles::CodeIndex("Under Water"), 26);
     EXPECT_EQ(AmmoProfiles::CodeIndex("Under"), -1);
 }
+
+} // namespace aw

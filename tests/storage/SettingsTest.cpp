@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 WeaponRecord customWeapon(const std::string &name, int type = kCustomWeaponType)
@@ -161,3 +163,5 @@ TEST(Settings, SettingsFolderApartFromTheDataFolder)
     EXPECT_TRUE(std::filesystem::exists(user.Path() / "Screen.zel"));
     EXPECT_FALSE(std::filesystem::exists(program.Path() / "Screen.zel"));
 }
+
+} // namespace aw

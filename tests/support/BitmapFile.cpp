@@ -2,6 +2,8 @@
 
 #include "base/Stream.h"
 
+namespace aw {
+
 namespace samples {
 
 std::vector<uint8_t> BitmapFile(int width, int height, int bitCount, uint32_t seed)
@@ -47,3 +49,5 @@ std::vector<uint8_t> BitmapFile(int width, int height, int bitCount, uint32_t se
 }
 
 } // namespace samples
+
+} // namespace aw

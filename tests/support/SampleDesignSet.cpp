@@ -10,6 +10,8 @@
 #include "tests/support/TestFiles.h"
 #include "weapons/WeaponList.h"
 
+namespace aw {
+
 namespace samples {
 
 namespace {
@@ -295,3 +297,5 @@ std::vector<uint8_t> Version6Body()
 }
 
 } // namespace samples
+
+} // namespace aw

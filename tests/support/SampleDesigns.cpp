@@ -6,6 +6,8 @@
 #include "engine/PerkTemplates.h"
 #include "weapons/WeaponList.h"
 
+namespace aw {
+
 namespace {
 
 constexpr int AntiLaser = 0;
@@ -499,3 +501,5 @@ std::unique_ptr<Vehicle> HeavyDesign()
     }
     return v;
 }
+
+} // namespace aw

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 class Libraries;
 
 // Whole designs shared by the tests, fuzz targets and benchmarks.
@@ -59,3 +61,5 @@ std::vector<uint8_t> Version6Body();
 std::vector<uint8_t> BitmapFile(int width, int height, int bitCount, uint32_t seed = 1);
 
 } // namespace samples
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "base/Stream.h"
 
+namespace aw {
+
 namespace {
 
 constexpr int kFrag = 4;
@@ -108,3 +110,5 @@ WeaponRecord FragmentationCannon()
     r.BaseAmmo.Allowed[kFrag] = true;
     return r;
 }
+
+} // namespace aw

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Records shared by the tests and benchmarks.
 
 // A movement system; it can fly exactly when it flies. LibraryIndex -1 is "not from the library".
@@ -34,3 +36,5 @@ WeaponRecord LightArtilleryGun();
 
 // Fragmentation Cannon: comes loaded with free Frag ammunition.
 WeaponRecord FragmentationCannon();
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/TestFiles.h"
 
+namespace aw {
+
 namespace sheettest {
 
 std::string TextTemplate() { return ReadText(AW_SOURCE_DIR "/data/templates/Text.txt"); }
@@ -111,3 +113,5 @@ const PrintJob &EverythingJob()
 }
 
 } // namespace sheettest
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Print jobs, rows and template files shared by the sheet tests, fuzz targets and benchmarks.
 namespace sheettest {
 
@@ -30,3 +32,5 @@ PrintJob FullSheetJob();
 const PrintJob &EverythingJob();
 
 } // namespace sheettest
+
+} // namespace aw

@@ -7,6 +7,8 @@
 #include <atomic>
 #include <iterator>
 
+namespace aw {
+
 TempFolder::TempFolder()
 {
     // Unique per process and per folder, so tests running side by side never share one.
@@ -35,3 +37,5 @@ std::map<std::string, std::vector<uint8_t>> TempFolder::Contents() const
         files[entry.path().filename().string()] = ReadWholeFile(entry.path().string());
     return files;
 }
+
+} // namespace aw

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <stdexcept>
 
+namespace aw {
+
 std::string ReadText(const std::string &path)
 {
     const std::vector<uint8_t> bytes = ReadWholeFile(path);
@@ -35,3 +37,5 @@ std::vector<uint8_t> BodyOf(const BaseVehicle &vehicle)
     SaveToStream(vehicle, stream);
     return stream.TakeBytes();
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // The bytes of a text.
 inline std::vector<uint8_t> Bytes(const std::string &text) { return {text.begin(), text.end()}; }
 
@@ -17,3 +19,5 @@ std::vector<std::string> ReadTestLines(const std::string &relativePath);
 
 // The body the writer makes of a design (what a design file holds before compression).
 std::vector<uint8_t> BodyOf(const BaseVehicle &vehicle);
+
+} // namespace aw

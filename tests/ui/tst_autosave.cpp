@@ -36,6 +36,8 @@
 #include <cstdio>
 #include <memory>
 
+namespace aw {
+
 namespace {
 
 const char *const kChildSwitch = "--autosave-child";
@@ -388,8 +390,11 @@ private slots:
     }
 };
 
+} // namespace aw
+
 int main(int argc, char **argv)
 {
+    using namespace aw;
     if (argc >= 2 && qstrcmp(argv[1], kChildSwitch) == 0)
         return runChild(argc, argv);
     QApplication app(argc, argv);

@@ -29,6 +29,8 @@
 
 #include <memory>
 
+namespace aw {
+
 namespace {
 
 WeaponRecord SampleWeapon(const char *name, const char *code, int32_t rating)
@@ -200,5 +202,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(CompareTest)
+} // namespace aw
+
+QTEST_MAIN(aw::CompareTest)
 #include "tst_compare.moc"

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+namespace aw {
+
 class CustomWeaponDialogTest : public QObject {
     Q_OBJECT
 
@@ -201,5 +203,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(CustomWeaponDialogTest)
+} // namespace aw
+
+QTEST_MAIN(aw::CustomWeaponDialogTest)
 #include "tst_customweapondialog.moc"

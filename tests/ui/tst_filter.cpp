@@ -29,6 +29,8 @@
 
 #include <memory>
 
+namespace aw {
+
 namespace {
 
 WeaponRecord SampleWeapon(const char *name, const char *code, int32_t rating, int type)
@@ -242,5 +244,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(FilterTest)
+} // namespace aw
+
+QTEST_MAIN(aw::FilterTest)
 #include "tst_filter.moc"

@@ -17,6 +17,8 @@
 #include <cmath>
 #include <memory>
 
+namespace aw {
+
 class GeneralPageTest : public QObject {
     Q_OBJECT
 
@@ -264,5 +266,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(GeneralPageTest)
+} // namespace aw
+
+QTEST_MAIN(aw::GeneralPageTest)
 #include "tst_generalpage.moc"

@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace aw {
+
 class InfoPageTest : public QObject {
     Q_OBJECT
 
@@ -318,5 +320,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(InfoPageTest)
+} // namespace aw
+
+QTEST_MAIN(aw::InfoPageTest)
 #include "tst_infopage.moc"

@@ -43,6 +43,8 @@
 
 #include <memory>
 
+namespace aw {
+
 class LifecycleTest : public QObject {
     Q_OBJECT
 
@@ -690,5 +692,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(LifecycleTest)
+} // namespace aw
+
+QTEST_MAIN(aw::LifecycleTest)
 #include "tst_lifecycle.moc"

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+namespace aw {
+
 class ModifyTest : public QObject {
     Q_OBJECT
 
@@ -264,5 +266,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(ModifyTest)
+} // namespace aw
+
+QTEST_MAIN(aw::ModifyTest)
 #include "tst_modify.moc"

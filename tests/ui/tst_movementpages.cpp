@@ -24,6 +24,8 @@
 
 #include <memory>
 
+namespace aw {
+
 class MovementPagesTest : public QObject {
     Q_OBJECT
 
@@ -430,5 +432,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(MovementPagesTest)
+} // namespace aw
+
+QTEST_MAIN(aw::MovementPagesTest)
 #include "tst_movementpages.moc"

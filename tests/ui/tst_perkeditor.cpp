@@ -26,6 +26,8 @@
 
 #include <memory>
 
+namespace aw {
+
 class PerkEditorTest : public QObject {
     Q_OBJECT
 
@@ -364,5 +366,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(PerkEditorTest)
+} // namespace aw
+
+QTEST_MAIN(aw::PerkEditorTest)
 #include "tst_perkeditor.moc"

@@ -31,6 +31,8 @@
 #include <memory>
 #include <set>
 
+namespace aw {
+
 class PerksPageTest : public QObject {
     Q_OBJECT
 
@@ -432,5 +434,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(PerksPageTest)
+} // namespace aw
+
+QTEST_MAIN(aw::PerksPageTest)
 #include "tst_perkspage.moc"

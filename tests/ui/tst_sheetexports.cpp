@@ -25,6 +25,8 @@
 #include <memory>
 #include <string>
 
+namespace aw {
+
 namespace {
 
 // Test program data with the program's own record-sheet layout and templates.
@@ -200,5 +202,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(SheetExportsTest)
+} // namespace aw
+
+QTEST_MAIN(aw::SheetExportsTest)
 #include "tst_sheetexports.moc"

@@ -18,6 +18,8 @@
 
 #include <memory>
 
+namespace aw {
+
 class StoredDataTest : public QObject {
     Q_OBJECT
 
@@ -119,5 +121,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(StoredDataTest)
+} // namespace aw
+
+QTEST_MAIN(aw::StoredDataTest)
 #include "tst_storeddata.moc"

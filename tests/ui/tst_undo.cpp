@@ -39,6 +39,8 @@
 
 #include <memory>
 
+namespace aw {
+
 namespace {
 
 using Body = std::vector<uint8_t>;
@@ -496,5 +498,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(UndoTest)
+} // namespace aw
+
+QTEST_MAIN(aw::UndoTest)
 #include "tst_undo.moc"

@@ -40,6 +40,8 @@
 
 #include <memory>
 
+namespace aw {
+
 namespace {
 
 // A cannon with a rate of fire, ten rounds of base ammunition and Anti-Laser allowed.
@@ -814,5 +816,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(WeaponsPageTest)
+} // namespace aw
+
+QTEST_MAIN(aw::WeaponsPageTest)
 #include "tst_weaponspage.moc"

@@ -31,6 +31,8 @@
 
 #include <functional>
 
+namespace aw {
+
 class WidgetsTest : public QObject {
     Q_OBJECT
 
@@ -358,5 +360,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(WidgetsTest)
+} // namespace aw
+
+QTEST_MAIN(aw::WidgetsTest)
 #include "tst_widgets.moc"

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 constexpr int kAntiLaser = 0;
 constexpr int kFrag = 4;
@@ -197,3 +199,5 @@ TEST(ClipStream, LoadingDropsTheShieldAndReadsTheClipCount)
     stored.Shielded = false;
     EXPECT_EQ(clip, stored);
 }
+
+} // namespace aw

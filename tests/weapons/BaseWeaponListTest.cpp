@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 namespace {
 
 using Codes = std::vector<std::string>;
@@ -77,3 +79,5 @@ TEST(BaseWeaponListSort, KeysOutsideTheColumnsLeaveTheOrder)
     list.Sort(3);
     EXPECT_EQ(CodesOf(list), (Codes{"A", "C", "B"}));
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 TEST(PoorWorkmanshipFactor, TenthPerLevel)
 {
     EXPECT_DOUBLE_EQ(PoorWorkmanshipFactor(0), 1.0);
@@ -15,3 +17,5 @@ TEST(ModificationFactor, SignPicksTheFactorAndNoneLeavesOne)
     EXPECT_EQ(ModificationFactor(kDamageFactors, 3), 1.25L); // any value above 0 counts as +1
     EXPECT_EQ(ModificationFactor(kDamageFactors, -2), 0.85L);
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 // Every weapon has as many link entries as the list's link count.
@@ -243,3 +245,5 @@ TEST(WeaponListStream, ImplausibleCountsAreRejectedBeforeReserving)
     links.Seek(0);
     EXPECT_THROW(list.LoadFromStream(links), StreamError);
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 // A spare clip of `rounds` rounds; at 0.5 per round its worth is rounds / 2.
@@ -155,3 +157,5 @@ TEST(WeaponOTV, RatingPlusItemsTimesClipsTimesWorthPerLine)
     EXPECT_EQ(log[4], "        Clip 0");
     EXPECT_EQ(log.back(), "     OTV Subtotal so far = 42");
 }
+
+} // namespace aw

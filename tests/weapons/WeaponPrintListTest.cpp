@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 WeaponList PrintSample()
@@ -133,3 +135,5 @@ TEST(WeaponPerkPrintList, SingleStabilizerTextIsCutToFifty)
     list.AddRecord(r);
     EXPECT_EQ(list.BuildPerkPrintList()[0].Effect, "(Must stop and set for one action to use ABCDEFGHI");
 }
+
+} // namespace aw

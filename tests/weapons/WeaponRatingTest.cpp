@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 Weapon WeaponRated(int32_t rating)
@@ -147,3 +149,5 @@ TEST(WeaponRating, ArcFactors)
     RateLogged(turret, 1, log);
     EXPECT_EQ(log[1], "          After Turreted Arc = 18");
 }
+
+} // namespace aw

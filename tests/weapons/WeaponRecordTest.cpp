@@ -8,6 +8,8 @@
 #include <array>
 #include <cstring>
 
+namespace aw {
+
 namespace {
 
 using Image = std::array<uint8_t, kWeaponRecordSize>;
@@ -110,3 +112,5 @@ TEST(WeaponRecordImage, ShortDataIsAStreamError)
     Stream section(std::vector<uint8_t>(kAmmoSectionSize - 1, 0));
     EXPECT_THROW(LoadAmmoSection(section), StreamError);
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 TEST(SpecialCodes, LibraryRecords)
 {
     EXPECT_EQ(SpecialCodes(LightArtilleryGun()), "AE0, MR10, IF");
@@ -98,3 +100,5 @@ TEST(LibraryGrid, RowShowsTheRecordWithoutItsModifications)
     EXPECT_EQ(row[7], "-2");
     EXPECT_EQ(row[9], "0");
 }
+
+} // namespace aw

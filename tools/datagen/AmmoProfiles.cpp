@@ -3,6 +3,8 @@
 #include "tools/datagen/DataGenError.h"
 #include "tools/datagen/SourceText.h"
 
+namespace aw {
+
 namespace {
 
 // A type's code without the blank and comma AmmoCodes puts around it.
@@ -67,3 +69,5 @@ AmmoFlags AmmoProfiles::Resolve(const std::string &cell, const std::string &sour
     }
     return flags;
 }
+
+} // namespace aw

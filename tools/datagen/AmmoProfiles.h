@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+namespace aw {
+
 using AmmoFlags = std::array<bool, kAmmoTypeCount>;
 
 // Named sets of ammunition types ("cannon = AS, Frag, ...") that the weapon table
@@ -28,3 +30,5 @@ public:
 private:
     std::map<std::string, AmmoFlags> m_sets;
 };
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace aw {
+
 // A source table does not describe valid library data. The message names the
 // table and line so the author can find the entry.
 class DataGenError : public std::runtime_error {
@@ -12,3 +14,5 @@ public:
     {
     }
 };
+
+} // namespace aw

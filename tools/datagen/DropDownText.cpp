@@ -2,6 +2,8 @@
 
 #include "tools/datagen/SourceText.h"
 
+namespace aw {
+
 std::string BuildDropDownText(const std::string &source)
 {
     std::string text;
@@ -9,3 +11,5 @@ std::string BuildDropDownText(const std::string &source)
         text += line.Text + "\r\n";
     return text;
 }
+
+} // namespace aw

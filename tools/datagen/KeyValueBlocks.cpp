@@ -3,6 +3,8 @@
 #include "tools/datagen/DataGenError.h"
 #include "tools/datagen/SourceText.h"
 
+namespace aw {
+
 std::vector<KeyValueBlock> ReadKeyValueBlocks(const std::string &text, const std::string &source)
 {
     std::vector<KeyValueBlock> blocks;
@@ -29,3 +31,5 @@ std::vector<KeyValueBlock> ReadKeyValueBlocks(const std::string &text, const std
     }
     return blocks;
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Source text made of named blocks:
 //   [Name]
 //   Key = value
@@ -22,3 +24,5 @@ struct KeyValueBlock {
 // Reads every block in order. A key outside a block, a line that is neither a header
 // nor "key = value", and a key given twice in one block throw DataGenError.
 std::vector<KeyValueBlock> ReadKeyValueBlocks(const std::string &text, const std::string &source);
+
+} // namespace aw

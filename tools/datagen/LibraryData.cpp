@@ -8,6 +8,8 @@
 #include "tools/datagen/PerkTable.h"
 #include "tools/datagen/WeaponTable.h"
 
+namespace aw {
+
 namespace {
 
 std::string ReadText(const std::string &dataDir, const std::string &name)
@@ -78,3 +80,5 @@ void WriteLibraryBlocks(const LibraryData &data, const std::string &outDir)
     WriteFileAtomically(outDir + "/MOVEMENT.bin", MovementBlock(data.Movement));
     WriteFileAtomically(outDir + "/DROPDOWN.bin", data.DropDown);
 }
+
+} // namespace aw

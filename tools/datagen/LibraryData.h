@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // The built-in libraries as read from the source tables of the data folder:
 // weapons.txt (with ammo-profiles.txt), perks.txt then flaws.txt, movement.txt and
 // dropdown.txt.
@@ -29,3 +31,5 @@ std::vector<uint8_t> MovementBlock(const std::vector<MovementRecord> &records);
 
 // Writes WEAPONS.bin, PFD.bin, MOVEMENT.bin and DROPDOWN.bin into outDir.
 void WriteLibraryBlocks(const LibraryData &data, const std::string &outDir);
+
+} // namespace aw

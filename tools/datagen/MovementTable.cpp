@@ -4,6 +4,8 @@
 #include "tools/datagen/PipeTable.h"
 #include "tools/datagen/SourceText.h"
 
+namespace aw {
+
 std::vector<MovementRecord> ReadMovementTable(const std::string &text, const std::string &source)
 {
     const PipeTable table(text, source, {"ModeName", "CustomMode", "Flight", "CanFly", "HasStall"});
@@ -23,3 +25,5 @@ std::vector<MovementRecord> ReadMovementTable(const std::string &text, const std
     }
     return records;
 }
+
+} // namespace aw

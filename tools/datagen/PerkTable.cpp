@@ -8,6 +8,8 @@
 #include <functional>
 #include <map>
 
+namespace aw {
+
 namespace {
 
 using Setter = std::function<void(PerkRecord &, const std::string &value, const std::string &source, int line)>;
@@ -166,3 +168,5 @@ std::vector<PerkRecord> ReadPerkTable(const std::string &text, const std::string
     }
     return records;
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Reads a perk or flaw table: "[Name]" blocks of "Field = value" lines naming fields
 // of the perk record; an optional first block "[*]" gives defaults for every entry.
 // Fields not given keep their cleared values; Amount stays 1 and EntryId 0 (the
@@ -15,3 +17,5 @@ std::vector<PerkRecord> ReadPerkTable(const std::string &text, const std::string
 
 // The effect-text tokens a template may use.
 const std::vector<std::string> &EffectTextTokens();
+
+} // namespace aw

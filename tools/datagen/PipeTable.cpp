@@ -3,6 +3,8 @@
 #include "tools/datagen/DataGenError.h"
 #include "tools/datagen/SourceText.h"
 
+namespace aw {
+
 namespace {
 
 std::string JoinColumns(const std::vector<std::string> &columns)
@@ -43,3 +45,5 @@ PipeTable::PipeTable(const std::string &text, const std::string &source, const s
     if (!headerSeen)
         throw DataGenError(source, 0, "the table has no header row");
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Source text holding one table: a header row naming the columns, then data rows,
 // cells separated by "|". A line "[Section]" starts a section; rows belong to the
 // last section (empty before the first). Blank and "#" lines are ignored.
@@ -27,3 +29,5 @@ private:
     std::vector<std::string> m_sections;
     std::vector<PipeRow> m_rows;
 };
+
+} // namespace aw

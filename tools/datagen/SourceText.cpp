@@ -3,6 +3,8 @@
 #include "base/NumberFormat.h"
 #include "tools/datagen/DataGenError.h"
 
+namespace aw {
+
 namespace sourcetext {
 
 std::vector<Line> SplitLines(const std::string &text)
@@ -61,7 +63,7 @@ std::vector<std::string> SplitTrimmed(const std::string &text, char separator)
 int32_t ToInt(const std::string &text, const std::string &source, int line)
 {
     int32_t value = 0;
-    if (!fmt::ParseInteger(Trim(text), value))
+    if (!number::ParseInteger(Trim(text), value))
         throw DataGenError(source, line, "\"" + text + "\" is not a whole number");
     return value;
 }
@@ -69,7 +71,7 @@ int32_t ToInt(const std::string &text, const std::string &source, int line)
 double ToDouble(const std::string &text, const std::string &source, int line)
 {
     double value = 0;
-    if (!fmt::ParseReal(Trim(text), value))
+    if (!number::ParseReal(Trim(text), value))
         throw DataGenError(source, line, "\"" + text + "\" is not a number");
     return value;
 }
@@ -97,3 +99,5 @@ void RequireStoredText(const std::string &text, int capacity, const std::string 
 }
 
 } // namespace sourcetext
+
+} // namespace aw

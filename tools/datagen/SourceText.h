@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // Small text helpers shared by the table readers. Each reader reports errors with
 // the source name and line it got from these helpers.
 namespace sourcetext {
@@ -34,3 +36,5 @@ void RequireStoredText(const std::string &text, int capacity, const std::string 
                        int line);
 
 } // namespace sourcetext
+
+} // namespace aw

@@ -8,6 +8,8 @@
 
 #include <map>
 
+namespace aw {
+
 namespace {
 
 enum Column {
@@ -145,3 +147,5 @@ std::vector<WeaponRecord> ReadWeaponTable(const std::string &text, const std::st
     }
     return records;
 }
+
+} // namespace aw

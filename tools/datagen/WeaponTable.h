@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 class AmmoProfiles;
 
 // The column header of the weapon table, in order.
@@ -16,3 +18,5 @@ const std::vector<std::string> &WeaponTableColumns();
 // codes and that default and free ammunition are allowed. Throws DataGenError.
 std::vector<WeaponRecord> ReadWeaponTable(const std::string &text, const std::string &source,
                                           const AmmoProfiles &profiles);
+
+} // namespace aw

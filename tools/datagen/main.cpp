@@ -6,8 +6,14 @@
 #include <filesystem>
 #include <iostream>
 
+namespace aw {
+
+
+} // namespace aw
+
 int main(int argc, char *argv[])
 {
+    using namespace aw;
     if (argc != 3) {
         std::cerr << "Usage: aw-datagen DATA-DIR OUT-DIR\n"
                      "Writes WEAPONS.bin, PFD.bin, MOVEMENT.bin and DROPDOWN.bin into OUT-DIR.\n";

@@ -2,6 +2,8 @@
 
 #include "base/Stream.h"
 
+namespace aw {
+
 std::vector<uint8_t> GreyBitmapFile(const QImage &image)
 {
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
@@ -39,3 +41,5 @@ std::vector<uint8_t> GreyBitmapFile(const QImage &image)
     }
     return out.TakeBytes();
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QPainter>
 
+namespace aw {
+
 using namespace sheetgeo;
 
 namespace {
@@ -361,3 +363,5 @@ QImage DrawSheetForm()
     }
     return image.convertToFormat(QImage::Format_Grayscale8);
 }
+
+} // namespace aw

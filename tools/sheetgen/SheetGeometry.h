@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+namespace aw {
+
 // Where everything sits on the built-in record sheet. The drawing items and the background
 // artwork are both made from these numbers, so every field of the form holds its value.
 namespace sheetgeo {
@@ -135,3 +137,5 @@ constexpr SheetLayoutBox BoxOf(std::string_view text)
 }
 
 } // namespace sheetgeo
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace aw {
+
 using namespace sheetgeo;
 
 namespace {
@@ -72,3 +74,5 @@ std::vector<SheetItem> BuiltInSheetItems()
     AddTable(items, kDefectRows, kDefectCells);
     return items;
 }
+
+} // namespace aw

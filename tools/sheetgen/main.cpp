@@ -12,8 +12,14 @@
 #include <exception>
 #include <iostream>
 
+namespace aw {
+
+
+} // namespace aw
+
 int main(int argc, char *argv[])
 {
+    using namespace aw;
     if (argc != 2) {
         std::cerr << "Usage: aw-sheetgen OUT\n"
                      "Writes the record-sheet layout block (background bitmap and drawing items).\n";

@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+namespace aw {
+
 namespace {
 
 const char *const kCredits = "Armorwright\n"
@@ -71,3 +73,5 @@ void AboutDialog::showEvent(QShowEvent *event)
     setWindowTitle(ApplicationTitle());
     QDialog::showEvent(event);
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+namespace aw {
+
 // The About box: the program's emblem and banner on the left, the credits on the right.
 class AboutDialog : public QDialog {
     Q_OBJECT
@@ -11,3 +13,5 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
 };
+
+} // namespace aw

@@ -19,6 +19,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace aw {
+
 namespace {
 
 constexpr int kDiffersRole = Qt::UserRole + 1;
@@ -172,3 +174,5 @@ void CompareWindow::SetDifferencesOnly(bool on)
     for (QTreeWidgetItem *item : std::as_const(m_nodes))
         item->setHidden(on && !item->data(0, kDiffersRole).toBool());
 }
+
+} // namespace aw

@@ -7,6 +7,8 @@ class QCheckBox;
 class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
+namespace aw {
+
 class BaseVehicle;
 
 // Two designs side by side: every field, every list entry and every result of each, in a
@@ -42,3 +44,5 @@ private:
     QHash<QString, QTreeWidgetItem *> m_nodes; // every row by its segments
     int m_differences = 0;
 };
+
+} // namespace aw

@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace aw {
+
 // One whole-number field of the General page.
 struct CustomWeaponNumber {
     const char *edit;
@@ -290,9 +292,9 @@ void CustomWeaponDialog::Refresh()
     m_code->setText(cp1252::ToQt(m_record.Code));
     for (const auto &[number, edit] : m_numbers) {
         const int32_t value = m_record.*(number->field);
-        edit->setText(QString::fromStdString(number->signedText ? fmt::Signed(value) : fmt::Integer(value)));
+        edit->setText(QString::fromStdString(number->signedText ? number::Signed(value) : number::Integer(value)));
     }
-    m_ammoBaseCost->setText(QString::fromStdString(fmt::General(m_record.AmmoBaseCost)));
+    m_ammoBaseCost->setText(QString::fromStdString(number::General(m_record.AmmoBaseCost)));
     const WeaponRanges ranges = RangeText(m_record, false);
     m_mediumRange->setText(QString::number(ranges.Medium));
     m_longRange->setText(QString::number(ranges.Long));
@@ -329,10 +331,10 @@ void CustomWeaponDialog::TakeCode()
 void CustomWeaponDialog::TakeNumber(const CustomWeaponNumber &field, ExitEdit *edit)
 {
     int32_t value = 0;
-    if (!fmt::ParseInteger(cp1252::FromQt(edit->text().trimmed()), value)) {
+    if (!number::ParseInteger(cp1252::FromQt(edit->text().trimmed()), value)) {
         Dialogs().ShowError(this, ConversionError(edit->text(), false));
         const int32_t kept = m_record.*(field.field);
-        edit->setText(QString::fromStdString(field.signedText ? fmt::Signed(kept) : fmt::Integer(kept)));
+        edit->setText(QString::fromStdString(field.signedText ? number::Signed(kept) : number::Integer(kept)));
         return;
     }
     m_record.*(field.field) = value;
@@ -341,9 +343,9 @@ void CustomWeaponDialog::TakeNumber(const CustomWeaponNumber &field, ExitEdit *e
 void CustomWeaponDialog::TakeAmmoBaseCost()
 {
     double value = 0.0;
-    if (!fmt::ParseReal(cp1252::FromQt(m_ammoBaseCost->text().trimmed()), value)) {
+    if (!number::ParseReal(cp1252::FromQt(m_ammoBaseCost->text().trimmed()), value)) {
         Dialogs().ShowError(this, ConversionError(m_ammoBaseCost->text(), true));
-        m_ammoBaseCost->setText(QString::fromStdString(fmt::General(m_record.AmmoBaseCost)));
+        m_ammoBaseCost->setText(QString::fromStdString(number::General(m_record.AmmoBaseCost)));
         return;
     }
     m_record.AmmoBaseCost = value;
@@ -367,3 +369,5 @@ void CustomWeaponDialog::done(int result)
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);
 }
+
+} // namespace aw

@@ -10,6 +10,8 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+namespace aw {
+
 class ExitEdit;
 struct CustomWeaponNumber;
 
@@ -55,3 +57,5 @@ private:
     // Base, allowed and free ammunition boxes, per type.
     std::array<std::vector<QCheckBox *>, 3> m_ammo;
 };
+
+} // namespace aw

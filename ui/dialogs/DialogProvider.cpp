@@ -2,6 +2,8 @@
 
 #include "ui/dialogs/QtDialogProvider.h"
 
+namespace aw {
+
 namespace {
 DialogProvider *g_installed = nullptr;
 }
@@ -15,3 +17,5 @@ DialogProvider &Dialogs()
 }
 
 void SetDialogProvider(DialogProvider *provider) { g_installed = provider; }
+
+} // namespace aw

@@ -6,6 +6,8 @@ class QDialog;
 class QPrinter;
 class QWidget;
 
+namespace aw {
+
 // The answer of a message box.
 enum class DialogAnswer { Yes, No, Cancel, Ok };
 
@@ -50,3 +52,5 @@ public:
 DialogProvider &Dialogs();
 // Installs provider (not owned); nullptr returns to the standard Qt dialogs.
 void SetDialogProvider(DialogProvider *provider);
+
+} // namespace aw

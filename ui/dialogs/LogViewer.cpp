@@ -14,6 +14,8 @@
 
 #include <string>
 
+namespace aw {
+
 LogViewer::LogViewer(QWidget *parent)
     : QDialog(parent), m_log(new QPlainTextEdit(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
       m_save(new QPushButton(QStringLiteral("Save"), this))
@@ -88,3 +90,5 @@ void LogViewer::SaveLines(const QStringList &lines, const QString &path)
     }
     WriteFileAtomically(ToNativePath(path), text);
 }
+
+} // namespace aw

@@ -8,6 +8,8 @@
 class QPlainTextEdit;
 class QPushButton;
 
+namespace aw {
+
 // "Log Viewer": shows the lines of one calculation run, lets the user read and edit them
 // and save them as a text file with CR LF line ends.
 class LogViewer : public QDialog {
@@ -31,3 +33,5 @@ private:
     QPushButton *m_ok;
     QPushButton *m_save;
 };
+
+} // namespace aw

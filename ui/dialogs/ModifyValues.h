@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 // The weapon settings the dialog edits.
 struct ModificationSettings {
     int32_t AccMod = 0; // -1, 0 or +1
@@ -31,3 +33,5 @@ struct ModifyValues {
     bool ShowClipPage = true;
     bool ROFEnabled = true;
 };
+
+} // namespace aw

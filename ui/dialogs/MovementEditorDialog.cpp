@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace aw {
+
 namespace {
 
 constexpr int kWindowSlot = 3;
@@ -147,3 +149,5 @@ void MovementEditorDialog::done(int result)
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <QDialog>
 
 class QPushButton;
+namespace aw {
+
 class MovementList;
 
 // "Movement Editor": edits a copy of one additional movement system. The caller takes
@@ -29,3 +31,5 @@ private:
     MovementRecord m_record;
     MovementSystemView m_view;
 };
+
+} // namespace aw

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace aw {
+
 // One edit box of the panel and the record field it edits (exactly one of the three).
 struct CustomField {
     const char *caption;
@@ -180,3 +182,5 @@ void PerkCustomPanel::Show(const PerkRecord &record)
     m_people->setChecked(record.RatingIsPeople);
     m_otv->setCurrentIndex(record.InsideOTV ? OtvInside : record.OutsideOTV ? OtvOutside : OtvNone);
 }
+
+} // namespace aw

@@ -8,6 +8,8 @@
 
 class QCheckBox;
 class QComboBox;
+namespace aw {
+
 class ExitEdit;
 struct CustomField;
 
@@ -33,3 +35,5 @@ private:
     QComboBox *m_otv;
     QCheckBox *m_people;
 };
+
+} // namespace aw

@@ -31,6 +31,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace aw {
+
 namespace {
 
 constexpr int kWindowSlot = 2;
@@ -453,3 +455,5 @@ void PerkEditorDialog::done(int result)
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);
 }
+
+} // namespace aw

@@ -18,6 +18,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
+namespace aw {
+
 class PerkCustomPanel;
 class PerkList;
 class PerkNumberPanel;
@@ -94,3 +96,5 @@ private:
     PerkCustomPanel *m_custom = nullptr;
     QPushButton *m_ok = nullptr;
 };
+
+} // namespace aw

@@ -7,6 +7,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+namespace aw {
+
 PerkNumberPanel::PerkNumberPanel(const QString &panelName, const QString &editName, const QString &spinName,
                                  QWidget *parent)
     : QFrame(parent), m_caption(new QLabel(this)), m_edit(new ExitEdit(this)), m_spin(new SpinButton(this))
@@ -39,3 +41,5 @@ void PerkNumberPanel::SetValueText(const QString &text)
     if (m_edit->text() != text)
         m_edit->setText(text);
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <QFrame>
 
 class QLabel;
+namespace aw {
+
 class ExitEdit;
 class SpinButton;
 
@@ -32,3 +34,5 @@ private:
     ExitEdit *m_edit;
     SpinButton *m_spin;
 };
+
+} // namespace aw

@@ -5,16 +5,18 @@
 
 #include <cmath>
 
+namespace aw {
+
 namespace perktext {
 
-QString Real(double value) { return cp1252::ToQt(fmt::General(value)); }
+QString Real(double value) { return cp1252::ToQt(number::General(value)); }
 
-QString Integer(int64_t value) { return cp1252::ToQt(fmt::Integer(value)); }
+QString Integer(int64_t value) { return cp1252::ToQt(number::Integer(value)); }
 
 bool ParseReal(const QString &text, double &value)
 {
     double parsed = 0;
-    if (!fmt::ParseReal(cp1252::FromQt(text.trimmed()), parsed) || !std::isfinite(parsed))
+    if (!number::ParseReal(cp1252::FromQt(text.trimmed()), parsed) || !std::isfinite(parsed))
         return false;
     value = parsed;
     return true;
@@ -22,7 +24,9 @@ bool ParseReal(const QString &text, double &value)
 
 bool ParseInteger(const QString &text, int32_t &value)
 {
-    return fmt::ParseInteger(cp1252::FromQt(text.trimmed()), value);
+    return number::ParseInteger(cp1252::FromQt(text.trimmed()), value);
 }
 
 } // namespace perktext
+
+} // namespace aw

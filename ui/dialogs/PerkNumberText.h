@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace aw {
+
 // The number texts of the perk editor: real numbers in the shortest general form with
 // the user's decimal separator, integers plain. Parsing fails (false) on anything else,
 // so a box with such text keeps its stored value.
@@ -13,3 +15,5 @@ QString Integer(int64_t value);
 bool ParseReal(const QString &text, double &value);
 bool ParseInteger(const QString &text, int32_t &value);
 } // namespace perktext
+
+} // namespace aw

@@ -8,6 +8,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+namespace aw {
+
 namespace {
 
 QString boxTitle() { return ApplicationTitle(); }
@@ -129,3 +131,5 @@ QString QtDialogProvider::QtFilter(const QString &pairs)
     }
     return filters.join(QStringLiteral(";;"));
 }
+
+} // namespace aw

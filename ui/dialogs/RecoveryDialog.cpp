@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace aw {
+
 RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("recoveryDialog"));
@@ -44,3 +46,5 @@ RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent) : QDia
     layout->addWidget(buttons);
     setMinimumWidth(420);
 }
+
+} // namespace aw

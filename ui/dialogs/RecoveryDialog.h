@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+namespace aw {
+
 // Asks what to do with a design left unsaved by a session that did not end cleanly:
 // "Recover" it, "Open Saved" (its own file, when it has one) or "Discard" it. Closing the
 // box decides nothing: the file is offered again at the next start.
@@ -21,3 +23,5 @@ public:
 private:
     QString m_text;
 };
+
+} // namespace aw

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+namespace aw {
+
 SplashScreen::SplashScreen(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
@@ -25,3 +27,5 @@ SplashScreen::SplashScreen(QWidget *parent)
         move(box.topLeft());
     }
 }
+
+} // namespace aw

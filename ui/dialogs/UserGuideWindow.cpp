@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace aw {
+
 namespace {
 
 const QString kGuideName = QStringLiteral("user-guide.html");
@@ -70,3 +72,5 @@ UserGuideWindow::UserGuideWindow(const QString &path, QWidget *parent) : QDialog
     layout->addWidget(text, 1);
     layout->addLayout(buttons);
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+namespace aw {
+
 // Help > Contents and the Help button of the movement editor: shows the user guide shipped
 // with the program ("user-guide.html", beside the executable in a build, in the
 // documentation folder once installed) in a read-only viewer, or says where it was looked for.
@@ -14,3 +16,5 @@ class UserGuideWindow : public QDialog {
 public:
     UserGuideWindow(const QString &path, QWidget *parent = nullptr);
 };
+
+} // namespace aw

@@ -26,6 +26,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace aw {
+
 namespace {
 
 constexpr int kWindowSlot = 4;
@@ -339,7 +341,7 @@ void WeaponModifyDialog::Refresh()
     if (mods.PoorWorkmanship < 0)
         mods.PoorWorkmanship = 0;
     m_poorWorkmanship->setText(QString::number(mods.PoorWorkmanship));
-    m_poorWorkmanshipFactor->setText(QString::fromStdString(fmt::General(PoorWorkmanshipFactor(mods.PoorWorkmanship))));
+    m_poorWorkmanshipFactor->setText(QString::fromStdString(number::General(PoorWorkmanshipFactor(mods.PoorWorkmanship))));
 
     for (size_t k = 0; k < m_ammo.size(); ++k) {
         m_ammo[k]->setChecked(m_values.Section.Selected[k]);
@@ -351,11 +353,11 @@ void WeaponModifyDialog::Refresh()
     CheckItem(m_arc, mods.Arc);
     m_shielded->setChecked(m_values.Shielded);
 
-    m_old->setText(QString::fromStdString(fmt::General(m_values.OldRating)));
+    m_old->setText(QString::fromStdString(number::General(m_values.OldRating)));
     if (m_weapon) {
         Weapon after = *m_weapon;
         StoreWeapon(after.Data);
-        m_new->setText(QString::fromStdString(fmt::Fixed(after.Rating(m_finalSize), 2)));
+        m_new->setText(QString::fromStdString(number::Fixed(after.Rating(m_finalSize), 2)));
     }
 
     m_pages->setTabVisible(m_pages->indexOf(m_weaponPage), m_values.ShowWeaponPage);
@@ -372,7 +374,7 @@ void WeaponModifyDialog::Refresh()
 void WeaponModifyDialog::TakePoorWorkmanship()
 {
     int32_t level = 0;
-    if (fmt::ParseInteger(cp1252::FromQt(m_poorWorkmanship->text().trimmed()), level))
+    if (number::ParseInteger(cp1252::FromQt(m_poorWorkmanship->text().trimmed()), level))
         m_values.Mods.PoorWorkmanship = level;
     else
         Dialogs().ShowError(this, ConversionError(m_poorWorkmanship->text(), false));
@@ -395,3 +397,5 @@ void WeaponModifyDialog::done(int result)
     StoreWindowPosition(*this, kWindowSlot);
     QDialog::done(result);
 }
+
+} // namespace aw

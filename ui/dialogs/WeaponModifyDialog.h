@@ -14,6 +14,8 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QTabWidget;
+namespace aw {
+
 class ExitEdit;
 class SpinButton;
 class Weapon;
@@ -80,3 +82,5 @@ private:
     std::vector<QCheckBox *> m_ammo;
     QCheckBox *m_shielded = nullptr;
 };
+
+} // namespace aw

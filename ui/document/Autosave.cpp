@@ -17,6 +17,8 @@
 #include <QLockFile>
 #include <QtGlobal>
 
+namespace aw {
+
 Autosave::Autosave(VehicleDocument &document, const QString &folder, QObject *parent)
     : QObject(parent), m_document(document), m_store(folder), m_session(QStringLiteral("session-%1-%2")
                                                                             .arg(QCoreApplication::applicationPid())
@@ -152,3 +154,5 @@ void Autosave::DeleteFiles()
     QFile::remove(DesignPath());
     QFile::remove(m_store.SourceNotePath(m_session));
 }
+
+} // namespace aw

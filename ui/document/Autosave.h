@@ -11,6 +11,8 @@
 #include <memory>
 
 class QLockFile;
+namespace aw {
+
 class VehicleDocument;
 
 // Keeps a recovery copy of the open design while it has unsaved changes: the first change
@@ -72,3 +74,5 @@ private:
     bool m_removeWhenWritten = false;
     bool m_lastWriteFailed = false;
 };
+
+} // namespace aw

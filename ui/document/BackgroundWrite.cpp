@@ -4,6 +4,8 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
+namespace aw {
+
 QFuture<std::exception_ptr> StartBackgroundWrite(std::function<void()> write)
 {
     return QtConcurrent::run([write = std::move(write)]() -> std::exception_ptr {
@@ -27,3 +29,5 @@ void WriteWhileWindowPaints(std::function<void()> write)
     if (const std::exception_ptr error = watcher.result())
         std::rethrow_exception(error);
 }
+
+} // namespace aw

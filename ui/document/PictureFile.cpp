@@ -9,6 +9,8 @@
 #include <QImageReader>
 #include <QPainter>
 
+namespace aw {
+
 namespace {
 
 QString tooLarge(const QString &path, const QSize &size)
@@ -92,3 +94,5 @@ QImage PictureFromDesign(const std::vector<uint8_t> &bytes)
         return {};
     }
 }
+
+} // namespace aw

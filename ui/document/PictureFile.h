@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+namespace aw {
+
 // Designs keep their picture as the bytes of a Windows bitmap file. These read a picture
 // file of any format Qt reads into those bytes, and decode the bytes for display.
 
@@ -27,3 +29,5 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
 
 // The design's picture for display; a null image when there is none or it cannot be decoded.
 QImage PictureFromDesign(const std::vector<uint8_t> &bytes);
+
+} // namespace aw

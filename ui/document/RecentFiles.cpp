@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+namespace aw {
+
 namespace {
 const QString kKey = QStringLiteral("recentFiles");
 
@@ -50,3 +52,5 @@ void RecentFiles::Save() const
     QSettings settings;
     settings.setValue(kKey, m_paths);
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
+namespace aw {
+
 // The design files used last, newest first, remembered between runs in the user's
 // settings. A path appears once; the list holds at most Capacity entries.
 class RecentFiles : public QObject {
@@ -28,3 +30,5 @@ signals:
 private:
     QStringList m_paths;
 };
+
+} // namespace aw

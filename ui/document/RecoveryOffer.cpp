@@ -13,6 +13,8 @@
 
 #include <QFileInfo>
 
+namespace aw {
+
 namespace {
 
 // Makes the recovered design the open one; false when it could not be read or the user
@@ -61,3 +63,5 @@ int OfferRecovery(MainWindow &window, Autosave &autosave, const QString &folder)
     }
     return recovered;
 }
+
+} // namespace aw

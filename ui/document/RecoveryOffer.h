@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace aw {
+
 class Autosave;
 class MainWindow;
 
@@ -11,3 +13,5 @@ class MainWindow;
 // file; "Discard" deletes it. Files that were not decided on stay for the next start.
 // Returns how many designs were recovered.
 int OfferRecovery(MainWindow &window, Autosave &autosave, const QString &folder);
+
+} // namespace aw

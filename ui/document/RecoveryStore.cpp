@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+namespace aw {
+
 namespace {
 
 const QString kDesignSuffix = QStringLiteral(".vkd");
@@ -91,3 +93,5 @@ void RecoveryStore::Remove(const RecoveryFile &file)
     QFile::remove(file.DesignPath);
     QFile::remove(design.dir().filePath(design.completeBaseName() + kNoteSuffix));
 }
+
+} // namespace aw

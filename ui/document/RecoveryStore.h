@@ -8,6 +8,8 @@
 
 class QLockFile;
 
+namespace aw {
+
 // One session's recovery file: the unsaved design as a design file, the path of the file it
 // belongs to, and the lock that says its session is still running.
 struct RecoveryFile {
@@ -43,3 +45,5 @@ public:
 private:
     QString m_folder;
 };
+
+} // namespace aw

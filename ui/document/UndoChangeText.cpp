@@ -9,6 +9,8 @@
 #include <functional>
 #include <set>
 
+namespace aw {
+
 namespace {
 
 // The fields the constraint pass writes back after other edits.
@@ -70,8 +72,10 @@ QString ResultChangeText(const UndoState &from, const UndoState &to, NumberSepar
 {
     // The threat value as the results area writes it; the cost grouped as there too.
     const auto threatValue = [separators](double value) { return ThreatValueText(value, separators); };
-    const auto cost = [separators](double value) { return fmt::Grouped(value, 2, separators); };
+    const auto cost = [separators](double value) { return number::Grouped(value, 2, separators); };
     return QStringLiteral("TV ") + withDifference(to.ThreatValue, from.ThreatValue, threatValue) +
            QStringLiteral("   Final Cost ") +
            withDifference(to.FinalCost, from.FinalCost, cost, cp1252::ToQt(to.CurrencyName).trimmed());
 }
+
+} // namespace aw

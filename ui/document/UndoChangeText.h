@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace aw {
+
 struct UndoState;
 
 // A field name in words: "SensorRating" -> "Sensor Rating", "weapons" -> "Weapons".
@@ -19,3 +21,5 @@ QString UndoChangeName(const DesignDifferences &differences);
 // with their difference from before it ("TV 1234.0 (+56.0)   Final Cost 2,000.00 Cr (-10.00)"),
 // each written as the results area writes it.
 QString ResultChangeText(const UndoState &from, const UndoState &to, NumberSeparators separators = {});
+
+} // namespace aw

@@ -13,6 +13,8 @@
 #include <QUndoStack>
 #include <QWidget>
 
+namespace aw {
+
 namespace {
 constexpr int kUndoLimit = 100;
 } // namespace
@@ -194,3 +196,5 @@ void UndoHistory::BindActions(QAction *undo, QAction *redo)
     connect(m_stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(m_stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 }
+
+} // namespace aw

@@ -10,6 +10,8 @@
 class QAction;
 class QEvent;
 class QUndoStack;
+namespace aw {
+
 class Vehicle;
 class VehicleDocument;
 
@@ -70,3 +72,5 @@ private:
     bool m_restoring = false;
     bool m_restored = false;
 };
+
+} // namespace aw

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <variant>
 
+namespace aw {
+
 namespace {
 
 // A writable reference to one scalar field of a design, whatever its type.
@@ -109,3 +111,5 @@ void RestoreSnapshot(Vehicle &target, const DesignSnapshot &snapshot)
     copyEntries(*target.Defects, *source->Defects);
     *target.Weapons = std::move(*source->Weapons);
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+namespace aw {
+
 class BaseVehicle;
 class Vehicle;
 
@@ -39,3 +41,5 @@ std::unique_ptr<Vehicle> CopyDesign(const BaseVehicle &vehicle);
 // Refills the design in place from the snapshot: its lists stay the same objects (the perk
 // lists stay bound to it) and its file name, Modified flag and file version are kept.
 void RestoreSnapshot(Vehicle &target, const DesignSnapshot &snapshot);
+
+} // namespace aw

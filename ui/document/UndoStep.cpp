@@ -1,5 +1,7 @@
 #include "ui/document/UndoStep.h"
 
+namespace aw {
+
 namespace {
 // Every step shares one id; mergeWith decides by the merge key.
 constexpr int kSnapshotStepId = 0x4157;
@@ -40,3 +42,5 @@ bool UndoStep::mergeWith(const QUndoCommand *other)
     m_report(m_before, m_after);
     return true;
 }
+
+} // namespace aw

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+namespace aw {
+
 // A design at one point of the history with the two results the change line shows.
 struct UndoState {
     DesignSnapshot Snapshot;
@@ -41,3 +43,5 @@ private:
     ChangeReport m_report;
     bool m_done = true;
 };
+
+} // namespace aw

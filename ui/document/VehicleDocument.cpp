@@ -6,6 +6,8 @@
 #include "ui/document/BackgroundWrite.h"
 #include "ui/document/UndoSnapshot.h"
 
+namespace aw {
+
 VehicleDocument::VehicleDocument(QObject *parent) : QObject(parent), m_vehicle(std::make_unique<Vehicle>()) {}
 
 VehicleDocument::~VehicleDocument() = default;
@@ -76,3 +78,5 @@ void VehicleDocument::Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fil
         emit modifiedChanged(false);
     SetModifiedFlag(true);
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+namespace aw {
+
 class Vehicle;
 
 // The design lifecycle of the editor, kept apart from the window: the one current design,
@@ -58,3 +60,5 @@ private:
 
     std::unique_ptr<Vehicle> m_vehicle;
 };
+
+} // namespace aw

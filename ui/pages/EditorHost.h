@@ -1,5 +1,7 @@
 #pragma once
 
+namespace aw {
+
 class MovementList;
 class Vehicle;
 class VehicleDocument;
@@ -16,3 +18,5 @@ public:
     // The program-wide movement library the mode lists are filled from.
     virtual MovementList &MovementLibrary() = 0;
 };
+
+} // namespace aw

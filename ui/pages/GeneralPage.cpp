@@ -29,6 +29,8 @@
 #include <limits>
 #include <optional>
 
+namespace aw {
+
 // How a numeric box shows its field.
 enum class GeneralBoxFormat { Plain, Signed, Grouped1, Shortest18, General15, ShownByResults };
 
@@ -138,15 +140,15 @@ QString formatBox(const GeneralNumberBox &rule, BaseVehicle &vehicle)
 {
     switch (rule.format) {
     case GeneralBoxFormat::Plain:
-        return cp1252::ToQt(fmt::Integer(*rule.intField(vehicle)));
+        return cp1252::ToQt(number::Integer(*rule.intField(vehicle)));
     case GeneralBoxFormat::Signed:
-        return cp1252::ToQt(fmt::Signed(*rule.intField(vehicle)));
+        return cp1252::ToQt(number::Signed(*rule.intField(vehicle)));
     case GeneralBoxFormat::Grouped1:
-        return cp1252::ToQt(fmt::Grouped(*rule.realField(vehicle), 1));
+        return cp1252::ToQt(number::Grouped(*rule.realField(vehicle), 1));
     case GeneralBoxFormat::Shortest18:
-        return cp1252::ToQt(fmt::Shortest(*rule.realField(vehicle), 18));
+        return cp1252::ToQt(number::Shortest(*rule.realField(vehicle), 18));
     case GeneralBoxFormat::General15:
-        return cp1252::ToQt(fmt::General(*rule.realField(vehicle), 15));
+        return cp1252::ToQt(number::General(*rule.realField(vehicle), 15));
     case GeneralBoxFormat::ShownByResults:
         break;
     }
@@ -535,14 +537,14 @@ void GeneralPage::TakeNumber(const GeneralNumberBox &box, ExitEdit *edit)
     const std::string text = cp1252::FromQt(edit->text());
     if (box.intField) {
         int32_t value = 0;
-        if (fmt::ParseInteger(text, value)) {
+        if (number::ParseInteger(text, value)) {
             if (box.editMin && value < *box.editMin)
                 value = static_cast<int32_t>(*box.editMin);
             *box.intField(vehicle) = value;
         }
     } else {
         double value = 0;
-        if (fmt::ParseReal(text, value, NumberSeparators(), box.allowThousands)) {
+        if (number::ParseReal(text, value, NumberSeparators(), box.allowThousands)) {
             if (box.editMin && value < *box.editMin)
                 value = *box.editMin;
             *box.realField(vehicle) = value;
@@ -609,3 +611,5 @@ void GeneralPage::SelectStandardProduction(int index)
     m_host.Document().Design().ProductionType = index < 0 ? CustomProductionType : index;
     ShowProduction();
 }
+
+} // namespace aw

@@ -8,6 +8,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+namespace aw {
+
 class EditorHost;
 class ExitComboBox;
 class ExitEdit;
@@ -74,3 +76,5 @@ private:
     ExitEdit *m_eProCustomIndiv = nullptr;
     ExitEdit *m_eProCustomMult = nullptr;
 };
+
+} // namespace aw

@@ -24,6 +24,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace aw {
+
 // One text field of the design, its box or memo and its caption.
 struct InfoText {
     const char *caption;
@@ -234,3 +236,5 @@ void InfoPage::pmPictureRightUp()
     m_host.Document().SetModified();
     ShowPicture();
 }
+
+} // namespace aw

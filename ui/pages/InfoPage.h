@@ -9,6 +9,8 @@
 class QComboBox;
 class QPlainTextEdit;
 class QTabWidget;
+namespace aw {
+
 class EditorHost;
 class PictureView;
 struct InfoText;
@@ -53,3 +55,5 @@ private:
     QTabWidget *m_notePages = nullptr;
     PictureView *m_picture = nullptr;
 };
+
+} // namespace aw

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace aw {
+
 LemonDicePanel::LemonDicePanel(EditorHost &host, QWidget *parent)
     : QWidget(parent), m_host(host), m_generatorSource(ClockSeededGenerator), m_modelDice(new QLabel(this)),
       m_roll(new QPushButton(QStringLiteral("Roll Lemon Dice"), this)), m_rollList(new QListWidget(this))
@@ -71,3 +73,5 @@ void LemonDicePanel::RollDice()
         vehicle.Defects->Add(defects.Get(index));
     emit rolled();
 }
+
+} // namespace aw

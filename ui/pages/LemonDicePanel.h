@@ -8,6 +8,8 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+namespace aw {
+
 class EditorHost;
 
 // The Defects tab's lemon dice: the design's model lemon dice (`lModelDice`), the
@@ -39,3 +41,5 @@ private:
     QPushButton *m_roll;
     QListWidget *m_rollList;
 };
+
+} // namespace aw

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QTableWidget>
 
+namespace aw {
+
 LibraryFilter::LibraryFilter(const QString &caption, QWidget *parent) : QWidget(parent), m_edit(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("pnlLibraryFilter"));
@@ -147,3 +149,5 @@ void LibraryFilter::KeepCurrentVisible(const Target &target, bool selectWhenNone
         view->clearSelection();
     }
 }
+
+} // namespace aw

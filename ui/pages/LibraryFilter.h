@@ -9,6 +9,8 @@ class QLineEdit;
 class QListWidget;
 class QTableWidget;
 
+namespace aw {
+
 // A filter box over library lists: every attached list shows only the rows whose searched
 // texts contain the typed text (case-insensitive). The text holds for all of them at once,
 // so it stays while the user switches between library tabs, and it is applied again when a
@@ -50,3 +52,5 @@ private:
     QLineEdit *m_edit;
     std::vector<Target> m_targets;
 };
+
+} // namespace aw

@@ -15,6 +15,8 @@
 #include <QTableWidget>
 #include <QToolTip>
 
+namespace aw {
+
 namespace {
 
 // The record's fields as name and shown value, in record order.
@@ -24,7 +26,7 @@ struct FieldLister {
 
     void add(const char *name, const QString &value) { fields.append({prefix + FieldWords(name), value}); }
     void operator()(const char *name, int32_t value) { add(name, QString::number(value)); }
-    void operator()(const char *name, double value) { add(name, cp1252::ToQt(fmt::General(value))); }
+    void operator()(const char *name, double value) { add(name, cp1252::ToQt(number::General(value))); }
     void operator()(const char *name, bool value) { add(name, value ? QStringLiteral("Yes") : QStringLiteral("No")); }
     void operator()(const char *name, TextField<const std::string> text)
     {
@@ -76,7 +78,7 @@ QString LibraryTooltip::Text(const WeaponRecord &record, const BaseVehicle &desi
     }
     text += QStringLiteral("</table><p>Adds TV %1%2 to this design (TV %3 with it).</p>")
                 .arg(added < 0 ? QStringLiteral("-") : QStringLiteral("+"),
-                     cp1252::ToQt(fmt::Grouped(std::abs(added), 1)), cp1252::ToQt(fmt::Grouped(after, 1)));
+                     cp1252::ToQt(number::Grouped(std::abs(added), 1)), cp1252::ToQt(number::Grouped(after, 1)));
     return text;
 }
 
@@ -98,3 +100,5 @@ bool LibraryTooltip::eventFilter(QObject *watched, QEvent *event)
     QToolTip::showText(help->globalPos(), Text(library.Get(row), m_design()), m_libraries.Grid(type)->viewport());
     return true;
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <functional>
 
 class QTableWidget;
+namespace aw {
+
 class BaseVehicle;
 class WeaponLibraryTabs;
 struct WeaponRecord;
@@ -29,3 +31,5 @@ private:
     WeaponLibraryTabs &m_libraries;
     DesignSource m_design;
 };
+
+} // namespace aw

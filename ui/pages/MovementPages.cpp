@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace aw {
+
 MovementPages::MovementPages(EditorHost &host, QWidget *parent) : QTabWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("movementTabs"));
@@ -282,3 +284,5 @@ void MovementPages::MoveMovementSystemUp()
     m_host.Document().SetModified();
     ShowMovement();
 }
+
+} // namespace aw

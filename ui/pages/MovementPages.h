@@ -6,6 +6,8 @@
 
 class QListWidget;
 class QPushButton;
+namespace aw {
+
 class EditorHost;
 struct MovementRecord;
 
@@ -48,3 +50,5 @@ private:
     QPushButton *m_editSystemButton = nullptr;
     SpinButton *m_moveSystemSpin = nullptr;
 };
+
+} // namespace aw

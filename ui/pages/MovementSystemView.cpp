@@ -18,15 +18,17 @@
 #include <algorithm>
 #include <limits>
 
+namespace aw {
+
 namespace {
 
 const QString kNone = QStringLiteral("<None>");
 
-QString general(double value) { return cp1252::ToQt(fmt::General(value)); }
+QString general(double value) { return cp1252::ToQt(number::General(value)); }
 
-QString integer(int value) { return cp1252::ToQt(fmt::Integer(value)); }
+QString integer(int value) { return cp1252::ToQt(number::Integer(value)); }
 
-bool parseReal(const QLineEdit *box, double &value) { return fmt::ParseReal(cp1252::FromQt(box->text()), value); }
+bool parseReal(const QLineEdit *box, double &value) { return number::ParseReal(cp1252::FromQt(box->text()), value); }
 
 } // namespace
 
@@ -166,7 +168,7 @@ void MovementSystemView::ConnectEdits(QWidget *window, std::function<void(const 
     });
     onExit(man, [box = man](MovementRecord &record) {
         int32_t value = 0;
-        if (fmt::ParseInteger(cp1252::FromQt(box->text()), value))
+        if (number::ParseInteger(cp1252::FromQt(box->text()), value))
             record.Maneuver = value;
     });
     manSpin->SetBox(man);
@@ -182,3 +184,5 @@ void MovementSystemView::ConnectEdits(QWidget *window, std::function<void(const 
     ConnectGuarded(air, &QCheckBox::clicked, window,
                    [apply](bool checked) { apply([checked](MovementRecord &record) { record.Flight = checked; }); });
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@ class QCheckBox;
 class QLabel;
 class QString;
 class QWidget;
+namespace aw {
+
 class ExitComboBox;
 class ExitEdit;
 class MovementList;
@@ -53,3 +55,5 @@ struct MovementSystemView {
     // A speed or maneuver box of the movement controls.
     static ExitEdit *MakeBox(const QString &name, QWidget *parent, bool readOnly = false);
 };
+
+} // namespace aw

@@ -30,6 +30,8 @@
 #include <array>
 #include <vector>
 
+namespace aw {
+
 // The control names and texts of one tab.
 struct PerkTabNames {
     const char *library;
@@ -78,7 +80,7 @@ std::vector<GridRow> extraRows(PerkKind kind, const Vehicle &vehicle)
                 {cp1252::ToQt(row.Name), cp1252::ToQt(row.Rating), cp1252::ToQt(row.Effect), auxMark(row.Aux != 0)});
     } else if (kind == PerkKind::Flaw) {
         for (const ManeuverFlawRow &row : ManeuverFlawRows(*vehicle.Movement))
-            rows.push_back({QString::fromLatin1(kManeuverFlawName), cp1252::ToQt(fmt::Integer(row.Maneuver)),
+            rows.push_back({QString::fromLatin1(kManeuverFlawName), cp1252::ToQt(number::Integer(row.Maneuver)),
                             cp1252::ToQt(row.Effect), QString()});
     }
     return rows;
@@ -330,3 +332,5 @@ bool PerkTab::eventFilter(QObject *watched, QEvent *event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace aw

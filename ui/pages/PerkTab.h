@@ -7,6 +7,8 @@
 class QListWidget;
 class QPushButton;
 class QTableWidget;
+namespace aw {
+
 class EditorHost;
 class PerkList;
 class SpinButton;
@@ -69,3 +71,5 @@ private:
     SpinButton *m_move;
     QWidget *m_buttonColumn;
 };
+
+} // namespace aw

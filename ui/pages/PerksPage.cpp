@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace aw {
+
 namespace {
 struct TabSheet {
     PerkKind kind;
@@ -74,3 +76,5 @@ void PerksPage::ShowPFDGrid()
         m_lemonDice->ShowModelDice(ModelLemonDice(m_host.Document().Design()));
     tab->ShowGrid();
 }
+
+} // namespace aw

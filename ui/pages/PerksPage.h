@@ -8,6 +8,8 @@
 #include <array>
 
 class QTabWidget;
+namespace aw {
+
 class EditorHost;
 class LemonDicePanel;
 class PerkTab;
@@ -36,3 +38,5 @@ private:
     std::array<PerkTab *, 3> m_tab{};
     LemonDicePanel *m_lemonDice;
 };
+
+} // namespace aw

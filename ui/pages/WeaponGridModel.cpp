@@ -1,5 +1,7 @@
 #include "ui/pages/WeaponGridModel.h"
 
+namespace aw {
+
 namespace {
 
 struct WeaponGridHeading {
@@ -136,3 +138,5 @@ bool WeaponGridModel::setData(const QModelIndex &index, const QVariant &value, i
         m_edit(Item(index.row()), index.column(), text);
     return true;
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace aw {
+
 // The rows of the Weapons page's weapon grid. Each row gives the item it stands for under
 // ItemRole. The counts, names and amounts of weapons, clips and sections are editable;
 // an edit goes to the edit handler, which stores it and writes the rows afresh.
@@ -41,3 +43,5 @@ private:
     int m_columns = kWeaponGridColumns;
     EditHandler m_edit;
 };
+
+} // namespace aw

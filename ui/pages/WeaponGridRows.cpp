@@ -8,6 +8,8 @@
 #include "weapons/WeaponList.h"
 #include "weapons/WeaponTexts.h"
 
+namespace aw {
+
 namespace {
 
 class RowWriter {
@@ -34,16 +36,16 @@ void AddWeapon(RowWriter &writer, const Weapon &weapon, int w, int linkCount)
 {
     const WeaponRecord &d = weapon.Data;
     WeaponGridRow &row = writer.Add({WeaponGridRowKind::Weapon, w});
-    RowWriter::Set(row, weapongrid::Items, fmt::Integer(d.NumberOfItems));
+    RowWriter::Set(row, weapongrid::Items, number::Integer(d.NumberOfItems));
     RowWriter::Set(row, weapongrid::Description, d.Name);
     RowWriter::Set(row, weapongrid::Code, d.Code);
     RowWriter::Set(row, weapongrid::Arc, ArcCode(d));
-    RowWriter::Set(row, weapongrid::BaseRange, fmt::Integer(RangeText(d, true).Short));
-    RowWriter::Set(row, weapongrid::Accuracy, fmt::Signed(MountedAccuracy(d)));
-    RowWriter::Set(row, weapongrid::Damage, "x" + fmt::Integer(MountedDamage(d)));
-    RowWriter::Set(row, weapongrid::Ammo, fmt::General(d.AmmoBaseCost));
-    RowWriter::Set(row, weapongrid::ROF, fmt::Signed(MountedROF(d)));
-    RowWriter::Set(row, weapongrid::MinSize, fmt::Integer(weapon.EffectiveMinSize()));
+    RowWriter::Set(row, weapongrid::BaseRange, number::Integer(RangeText(d, true).Short));
+    RowWriter::Set(row, weapongrid::Accuracy, number::Signed(MountedAccuracy(d)));
+    RowWriter::Set(row, weapongrid::Damage, "x" + number::Integer(MountedDamage(d)));
+    RowWriter::Set(row, weapongrid::Ammo, number::General(d.AmmoBaseCost));
+    RowWriter::Set(row, weapongrid::ROF, number::Signed(MountedROF(d)));
+    RowWriter::Set(row, weapongrid::MinSize, number::Integer(weapon.EffectiveMinSize()));
     RowWriter::Set(row, weapongrid::Special, SpecialCodes(d));
     for (int k = 0; k < linkCount; ++k)
         RowWriter::Set(row, kWeaponGridLinkColumn + k, weapon.Links.Get(k) ? "X" : "");
@@ -53,7 +55,7 @@ void AddClip(RowWriter &writer, const Clip &clip, int w, int c)
 {
     WeaponGridRow &row = writer.Add({WeaponGridRowKind::Clip, w, c});
     RowWriter::Set(row, weapongrid::Code, "   CLIP");
-    RowWriter::Set(row, weapongrid::Ammo, fmt::Integer(clip.ClipCount));
+    RowWriter::Set(row, weapongrid::Ammo, number::Integer(clip.ClipCount));
     RowWriter::Set(row, weapongrid::Special, clip.Shielded ? "Shielded Ammo Container" : "");
 }
 
@@ -61,7 +63,7 @@ void AddAmmunition(RowWriter &writer, const AmmoSection &section, int w, int c, 
 {
     WeaponGridRow &row = writer.Add({WeaponGridRowKind::Ammunition, w, c, s});
     RowWriter::Set(row, weapongrid::Code, "   AMMO");
-    RowWriter::Set(row, weapongrid::Ammo, fmt::Integer(section.Amount));
+    RowWriter::Set(row, weapongrid::Ammo, number::Integer(section.Amount));
     RowWriter::Set(row, weapongrid::Special, AmmoCodes(section));
 }
 
@@ -79,7 +81,7 @@ void AddOffensiveEntries(RowWriter &writer, const PerkList &list, PerkKind kind,
         WeaponGridRow &row = writer.Add(item);
         RowWriter::Set(row, weapongrid::Description, DisplayName(entry));
         RowWriter::Set(row, weapongrid::Code, code);
-        RowWriter::Set(row, weapongrid::Ammo, fmt::Grouped(OTVValue(entry), 1));
+        RowWriter::Set(row, weapongrid::Ammo, number::Grouped(OTVValue(entry), 1));
         RowWriter::Set(row, weapongrid::Special, EffectTextFor(entry, data));
     }
 }
@@ -108,3 +110,5 @@ std::vector<WeaponGridRow> WeaponGridRows(const Vehicle &vehicle)
     AddOffensiveEntries(writer, *vehicle.Defects, PerkKind::Defect, "DEFECT");
     return writer.Rows();
 }
+
+} // namespace aw

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace aw {
+
 class Vehicle;
 
 // The design's weapon grid on the Weapons page: 11 columns plus one per weapon link.
@@ -33,7 +35,6 @@ struct WeaponGridItem {
 
     bool operator==(const WeaponGridItem &) const = default;
 };
-Q_DECLARE_METATYPE(WeaponGridItem)
 
 struct WeaponGridRow {
     WeaponGridItem item;
@@ -44,3 +45,7 @@ struct WeaponGridRow {
 // then for each spare clip its row followed by that clip's ammunition rows; after the
 // weapons the perks, flaws and defects that add to the offensive value.
 std::vector<WeaponGridRow> WeaponGridRows(const Vehicle &vehicle);
+
+} // namespace aw
+
+Q_DECLARE_METATYPE(aw::WeaponGridItem)

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace aw {
+
 namespace {
 WeaponLibraries *g_installed = nullptr;
 }
@@ -22,3 +24,5 @@ WeaponLibraries &CurrentWeaponLibraries()
 }
 
 void SetWeaponLibraries(WeaponLibraries *libraries) { g_installed = libraries; }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace aw {
+
 // The seven weapon library lists the Weapons page shows, one per weapon type (type 6 holds
 // the user's custom weapons), and how a change of the custom list is kept. Unless another
 // set is installed (tests install one held in memory), the program's loaded libraries are
@@ -37,3 +39,5 @@ private:
 WeaponLibraries &CurrentWeaponLibraries();
 // Installs libraries (not owned); nullptr returns to the program's loaded ones.
 void SetWeaponLibraries(WeaponLibraries *libraries);
+
+} // namespace aw

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace aw {
+
 namespace {
 
 // Column widths of the library grids; the Special column takes the rest.
@@ -203,3 +205,5 @@ void WeaponLibraryTabs::DeleteCustomWeapon()
     CustomListChanged();
     ShowLibrary(kCustomWeaponType);
 }
+
+} // namespace aw

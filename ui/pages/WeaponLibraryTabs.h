@@ -10,6 +10,8 @@
 class QPushButton;
 class QTableWidget;
 
+namespace aw {
+
 // "weaponLibraryTabs": the seven weapon library tabs of the Weapons page, each with a read-only
 // grid of the library's records. Clicking a heading sorts the library (first click
 // descending, next ascending); the "Custom" tab also creates, edits and deletes the
@@ -48,3 +50,5 @@ private:
     QPushButton *m_edit = nullptr;
     QPushButton *m_delete = nullptr;
 };
+
+} // namespace aw

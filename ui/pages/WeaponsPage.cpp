@@ -34,6 +34,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace aw {
+
 namespace {
 
 constexpr int kGridPanelHeight = 153;
@@ -330,7 +332,7 @@ void WeaponsPage::SetWeaponCellText(const WeaponGridItem &item, int column, cons
     Weapon &weapon = weapons.Get(item.weapon);
     int32_t value = 0;
     // Counts of weapons, clips and rounds: a negative count means nothing and is refused.
-    const bool isCount = fmt::ParseInteger(cp1252::FromQt(text.trimmed()), value) && value >= 0;
+    const bool isCount = number::ParseInteger(cp1252::FromQt(text.trimmed()), value) && value >= 0;
     bool stored = false;
     if (item.kind == WeaponGridRowKind::Ammunition && column == weapongrid::Ammo && isCount) {
         if (Clip *clip = weapon.Clips.Mutable(item.clip); clip && item.section < clip->SectionCount()) {
@@ -549,3 +551,5 @@ void WeaponsPage::DeleteWeaponLink()
         weapons.DeleteLink(column - kWeaponGridLinkColumn);
     ShowVehicleWeapons();
 }
+
+} // namespace aw

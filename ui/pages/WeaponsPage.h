@@ -11,6 +11,8 @@
 class QPushButton;
 class QSplitter;
 class QTableView;
+namespace aw {
+
 class EditorHost;
 class SpinButton;
 class Vehicle;
@@ -107,3 +109,5 @@ private:
     bool m_pressing = false; // a mouse press is moving the cursor: the press handles the selection
     bool m_shownOnce = false;
 };
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+namespace aw {
+
 namespace {
 
 // A stylised armour plate: a shield outline with three rivets.
@@ -89,3 +91,5 @@ QPixmap MakeEmblem(QSize size)
     drawPlate(painter, QRectF(2, 2, size.width() - 4, size.height() - 4));
     return emblem;
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QWidget>
 
+namespace aw {
+
 void SetBoxColour(QWidget *box, bool windowColour)
 {
     QPalette palette = box->palette();
@@ -13,3 +15,5 @@ void SetBoxColour(QWidget *box, bool windowColour)
         palette.setColor(group, QPalette::Base, colour);
     box->setPalette(palette);
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+namespace aw {
+
 QWidget *Cp1252CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                           const QModelIndex &index) const
 {
@@ -12,3 +14,5 @@ QWidget *Cp1252CellDelegate::createEditor(QWidget *parent, const QStyleOptionVie
         line->setValidator(new Cp1252Validator(line));
     return editor;
 }
+
+} // namespace aw

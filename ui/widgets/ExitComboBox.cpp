@@ -2,6 +2,8 @@
 
 #include <QFocusEvent>
 
+namespace aw {
+
 ExitComboBox::ExitComboBox(QWidget *parent) : QComboBox(parent) {}
 
 void ExitComboBox::focusOutEvent(QFocusEvent *event)
@@ -19,3 +21,5 @@ void ExitComboBox::ReportLeave(Qt::FocusReason reason)
         return;
     emit exited();
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+namespace aw {
+
 // A combo box that reports when the user leaves it (focus moves to another control), also
 // while it is editable (its edit line passes the focus to the box). Opening its own list or a menu,
 // or switching windows, does not count as leaving.
@@ -19,3 +21,5 @@ protected:
 private:
     void ReportLeave(Qt::FocusReason reason);
 };
+
+} // namespace aw

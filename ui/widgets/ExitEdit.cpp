@@ -5,6 +5,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+namespace aw {
+
 ExitEdit::ExitEdit(QWidget *parent) : QLineEdit(parent) { setValidator(new Cp1252Validator(this)); }
 
 bool ExitEdit::event(QEvent *event)
@@ -45,3 +47,5 @@ void ExitEdit::keyPressEvent(QKeyEvent *event)
     }
     QLineEdit::keyPressEvent(event);
 }
+
+} // namespace aw

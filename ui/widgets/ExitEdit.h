@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+namespace aw {
+
 // An edit box that commits when the user leaves it: `exited` is emitted when it loses the
 // keyboard focus to another control and when Return is pressed, but only when its text
 // differs from the text last shown in it (by the program or by the last commit), so
@@ -28,3 +30,5 @@ protected:
 private:
     QString m_shown;
 };
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+namespace aw {
+
 MemoBox::MemoBox(QWidget *parent) : QPlainTextEdit(parent) {}
 
 bool MemoBox::Refuses(const QString &typed) const { return !cp1252::Holds(typed); }
@@ -34,3 +36,5 @@ void MemoBox::insertFromMimeData(const QMimeData *source)
         return;
     QPlainTextEdit::insertFromMimeData(source);
 }
+
+} // namespace aw

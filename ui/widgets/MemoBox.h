@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+namespace aw {
+
 // A multi-line box for a design text: like the single-line boxes (Cp1252Validator), it
 // refuses what Windows-1252 cannot hold as it is typed, pasted or dropped.
 class MemoBox : public QPlainTextEdit {
@@ -17,3 +19,5 @@ protected:
 private:
     bool Refuses(const QString &typed) const;
 };
+
+} // namespace aw

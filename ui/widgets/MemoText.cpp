@@ -2,6 +2,8 @@
 
 #include "ui/Cp1252.h"
 
+namespace aw {
+
 QString MemoText(const std::string &stored)
 {
     QString text = cp1252::ToQt(stored);
@@ -17,3 +19,5 @@ std::string StoredMemoText(const QString &memo)
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return cp1252::FromQt(text);
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace aw {
+
 namespace {
 constexpr int kHandleWidth = 5;
 }
@@ -100,3 +102,5 @@ bool PaneSplitter::eventFilter(QObject *watched, QEvent *event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 class QFrame;
 
+namespace aw {
+
 // Two panes side by side with a handle between them to drag. One pane keeps its width
 // when the splitter grows or shrinks; the other takes the rest. The kept width is the
 // pane's own width, so resizing that pane from outside (a remembered layout value being
@@ -44,3 +46,5 @@ private:
     int m_assignedWidth; // the width Arrange gave the kept pane last
     int m_dragOffset = 0;
 };
+
+} // namespace aw

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace aw {
+
 PictureView::PictureView(QWidget *parent) : QWidget(parent)
 {
     resize(105, 105);
@@ -120,3 +122,5 @@ void PictureView::mouseReleaseEvent(QMouseEvent *event)
     QWidget::mouseReleaseEvent(event);
     emit mouseReleased(event->button());
 }
+
+} // namespace aw

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QWidget>
 
+namespace aw {
+
 // The picture control of the Info page: an image display that, in stretch mode, scales
 // the picture to fit while keeping its proportions (optionally centred) instead of
 // distorting it to the control's shape.
@@ -53,3 +55,5 @@ private:
     bool m_transparent = false;
     bool m_drawing = false;
 };
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace aw {
+
 QLabel *NewResultLabel(const char *name, ResultLook look, QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -21,3 +23,5 @@ QLabel *NewResultLabel(const char *name, ResultLook look, QWidget *parent)
     }
     return label;
 }
+
+} // namespace aw

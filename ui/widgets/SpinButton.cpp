@@ -6,6 +6,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace aw {
+
 namespace {
 
 QToolButton *arrowButton(Qt::ArrowType arrow, const char *name, QWidget *parent)
@@ -45,3 +47,5 @@ void SpinButton::CommitBox()
     if (m_box)
         m_box->CommitTyped();
 }
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class QToolButton;
+namespace aw {
+
 class ExitEdit;
 
 // A pair of small arrow buttons, one above the other, that report up and down clicks
@@ -30,3 +32,5 @@ private:
     QToolButton *m_down;
     ExitEdit *m_box = nullptr;
 };
+
+} // namespace aw

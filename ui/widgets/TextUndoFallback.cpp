@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+namespace aw {
+
 namespace {
 
 // Whether the text box can undo (or redo) typing of its own; true for anything else, which
@@ -51,3 +53,5 @@ bool TextUndoFallback::eventFilter(QObject *watched, QEvent *event)
     event->ignore();
     return true;
 }
+
+} // namespace aw

@@ -5,6 +5,8 @@
 class QAction;
 class QWidget;
 
+namespace aw {
+
 // A text box with the keyboard focus takes the undo and redo keys for its own typing. When
 // it has nothing of its own to undo (or redo), this lets the key go on to the design's Undo
 // (or Redo) command that the Edit menu advertises with it.
@@ -21,3 +23,5 @@ private:
     QAction *m_undo;
     QAction *m_redo;
 };
+
+} // namespace aw

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QToolButton>
 
+namespace aw {
+
 namespace driver {
 
 void Leave(QWidget *control)
@@ -44,3 +46,5 @@ void SpinUp(SpinButton *spin) { QTest::mouseClick(spin->UpButton(), Qt::LeftButt
 void SpinDown(SpinButton *spin) { QTest::mouseClick(spin->DownButton(), Qt::LeftButton); }
 
 } // namespace driver
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 class QLineEdit;
 class QWidget;
+namespace aw {
+
 class SpinButton;
 
 // Small steps of a person using the editor, for headless tests.
@@ -22,3 +24,5 @@ void SpinUp(SpinButton *spin);
 void SpinDown(SpinButton *spin);
 
 } // namespace driver
+
+} // namespace aw

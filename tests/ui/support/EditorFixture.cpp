@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+namespace aw {
+
 bool EditorFixture::Start()
 {
     data = std::make_unique<MemoryProgramData>();
@@ -24,3 +26,5 @@ void EditorFixture::Stop()
 }
 
 Vehicle &EditorFixture::Design() { return window->Document().Design(); }
+
+} // namespace aw

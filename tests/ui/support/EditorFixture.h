@@ -7,6 +7,8 @@
 
 #include <memory>
 
+namespace aw {
+
 // A shown main window on test program data with scripted dialogs, made afresh per test.
 struct EditorFixture {
     std::unique_ptr<MemoryProgramData> data;
@@ -19,3 +21,5 @@ struct EditorFixture {
     void Stop();
     Vehicle &Design();
 };
+
+} // namespace aw

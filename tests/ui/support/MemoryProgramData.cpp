@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+namespace aw {
+
 MovementRecord MemoryProgramData::Mode(const char *name, bool custom, bool flight, bool canFly, bool hasStall)
 {
     MovementRecord record;
@@ -54,3 +56,5 @@ std::vector<uint8_t> MemoryProgramData::SheetLayout(int)
 {
     throw std::runtime_error("No sheet layout in the test data.");
 }
+
+} // namespace aw

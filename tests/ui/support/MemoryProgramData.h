@@ -5,6 +5,8 @@
 
 #include <map>
 
+namespace aw {
+
 // Program data held in memory for the editor tests: the eight standard movement modes,
 // a window-position store and layout values, and small sheet templates. Installed for
 // its lifetime.
@@ -32,3 +34,5 @@ public:
     // A library record as the standard movement data holds it.
     static MovementRecord Mode(const char *name, bool custom, bool flight, bool canFly, bool hasStall);
 };
+
+} // namespace aw

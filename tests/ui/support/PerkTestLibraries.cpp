@@ -4,6 +4,8 @@
 #include "engine/PerkTemplates.h"
 #include "storage/Libraries.h"
 
+namespace aw {
+
 namespace {
 
 PerkRecord entry(const char *name, int32_t formula, double rating, double x, bool flaw, const char *effect)
@@ -74,3 +76,5 @@ PerkTestLibraries::~PerkTestLibraries()
     SharedLibraries().Flaws.Clear();
     SharedLibraries().Defects.Clear();
 }
+
+} // namespace aw

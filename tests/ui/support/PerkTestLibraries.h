@@ -2,6 +2,8 @@
 
 #include "engine/PerkRecord.h"
 
+namespace aw {
+
 // A small perk, flaw and defect library in the program-wide libraries (the six fixed
 // defects as the program makes them), emptied again when it goes.
 //   Perks: 0 "Ablative Armor" (rating 1 x 0.5, arc, formula shown), 1 "Battle Arm"
@@ -15,3 +17,5 @@ struct PerkTestLibraries {
     static PerkRecord Perk(int index);
     static PerkRecord Flaw(int index);
 };
+
+} // namespace aw

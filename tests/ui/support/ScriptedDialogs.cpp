@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+namespace aw {
+
 ScriptedDialogs::ScriptedDialogs() { SetDialogProvider(this); }
 
 ScriptedDialogs::~ScriptedDialogs() { SetDialogProvider(nullptr); }
@@ -58,3 +60,5 @@ int ScriptedDialogs::RunModal(QDialog &dialog)
     ++modalDialogs;
     return modal ? modal(dialog) : QDialog::Rejected;
 }
+
+} // namespace aw
