@@ -2,7 +2,6 @@
 
 namespace aw {
 
-
 } // namespace aw
 
 int main(int argc, char *argv[]) { return aw::RunArmorwright(argc, argv); }

@@ -15,7 +15,7 @@ constexpr char32_t kHigh[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-void appendUtf8(std::string &out, char32_t c)
+void AppendUtf8(std::string &out, char32_t c)
 {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -39,7 +39,7 @@ constexpr char32_t kBroken = 0x110000;
 
 // Decodes one UTF-8 character at text[i], advancing i; kBroken for broken or overlong
 // sequences and surrogates.
-char32_t nextCodePoint(const std::string &text, size_t &i)
+char32_t NextCodePoint(const std::string &text, size_t &i)
 {
     const auto lead = static_cast<unsigned char>(text[i++]);
     if (lead < 0x80)
@@ -66,17 +66,17 @@ char32_t nextCodePoint(const std::string &text, size_t &i)
     return code;
 }
 
-bool isValidUtf8(const std::string &text)
+bool IsValidUtf8(const std::string &text)
 {
     for (size_t i = 0; i < text.size();) {
-        if (nextCodePoint(text, i) == kBroken)
+        if (NextCodePoint(text, i) == kBroken)
             return false;
     }
     return true;
 }
 
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 } // namespace
 
@@ -107,7 +107,7 @@ std::string ToUtf8(const std::string &text)
     std::string out;
     out.reserve(text.size());
     for (char c : text)
-        appendUtf8(out, ToCodePoint(static_cast<unsigned char>(c)));
+        AppendUtf8(out, ToCodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -115,7 +115,7 @@ bool FromUtf8(const std::string &utf8, std::string &out, char32_t &bad)
 {
     out.clear();
     for (size_t i = 0; i < utf8.size();) {
-        const char32_t code = nextCodePoint(utf8, i);
+        const char32_t code = NextCodePoint(utf8, i);
         char byte = 0;
         if (code == kBroken || !FromCodePoint(code, byte)) {
             bad = code == kBroken ? 0xFFFD : code;
@@ -126,7 +126,7 @@ bool FromUtf8(const std::string &utf8, std::string &out, char32_t &bad)
     return true;
 }
 
-std::string FileNameToUtf8(const std::string &name) { return isValidUtf8(name) ? name : ToUtf8(name); }
+std::string FileNameToUtf8(const std::string &name) { return IsValidUtf8(name) ? name : ToUtf8(name); }
 
 std::u16string ToUtf16(std::string_view text)
 {
@@ -143,7 +143,7 @@ std::string FromUtf16(std::u16string_view utf16, char replacement)
     out.reserve(utf16.size());
     for (size_t i = 0; i < utf16.size(); ++i) {
         const char16_t unit = utf16[i];
-        if (isHighSurrogate(unit) && i + 1 < utf16.size() && isLowSurrogate(utf16[i + 1])) {
+        if (IsHighSurrogate(unit) && i + 1 < utf16.size() && IsLowSurrogate(utf16[i + 1])) {
             ++i; // a character beyond the Basic Multilingual Plane: never a Windows-1252 byte
             out += replacement;
             continue;

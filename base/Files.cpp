@@ -19,13 +19,13 @@ std::function<bool()> g_faultInjector;
 std::string g_programFolder;
 
 // The system's reason is in the locale's encoding, UTF-8 on this platform.
-ErrorText describeErrno(const std::string &what, const std::string &path, int error)
+ErrorText DescribeErrno(const std::string &what, const std::string &path, int error)
 {
     return ErrorText(what + " ").File(path).SystemText(std::string(": ") + std::strerror(error));
 }
 
 // Writes all bytes to fd in chunks, consulting the fault injector before each chunk.
-bool writeAll(int fd, const uint8_t *data, size_t size, int &error)
+bool WriteAll(int fd, const uint8_t *data, size_t size, int &error)
 {
     constexpr size_t chunk = 64 * 1024;
     size_t done = 0;
@@ -51,7 +51,7 @@ bool writeAll(int fd, const uint8_t *data, size_t size, int &error)
 
 // The pattern mkstemp turns into a unique name beside path: path's name with six random
 // characters added, its name shortened first when the folder could not hold the longer one.
-std::string temporaryPattern(const std::string &path)
+std::string TemporaryPattern(const std::string &path)
 {
     const std::string suffix = ".XXXXXX";
     const size_t slash = path.rfind('/');
@@ -76,7 +76,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string &path)
 {
     FILE *f = std::fopen(path.c_str(), "rb");
     if (!f)
-        throw FileError(describeErrno("Cannot open file", path, errno));
+        throw FileError(DescribeErrno("Cannot open file", path, errno));
     std::vector<uint8_t> bytes;
     uint8_t buffer[64 * 1024];
     size_t n;
@@ -86,7 +86,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string &path)
     const int error = errno;
     std::fclose(f);
     if (failed)
-        throw FileError(describeErrno("Cannot read file", path, error));
+        throw FileError(DescribeErrno("Cannot read file", path, error));
     return bytes;
 }
 
@@ -98,12 +98,12 @@ bool FileExists(const std::string &path)
 
 void WriteFileAtomically(const std::string &path, const std::vector<uint8_t> &bytes)
 {
-    std::string temp = temporaryPattern(path);
+    std::string temp = TemporaryPattern(path);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        throw FileError(describeErrno("Cannot create file", path, errno));
+        throw FileError(DescribeErrno("Cannot create file", path, errno));
     int error = 0;
-    bool ok = writeAll(fd, bytes.data(), bytes.size(), error);
+    bool ok = WriteAll(fd, bytes.data(), bytes.size(), error);
     if (ok && ::fsync(fd) != 0) {
         ok = false;
         error = errno;
@@ -126,7 +126,7 @@ void WriteFileAtomically(const std::string &path, const std::vector<uint8_t> &by
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        throw FileError(describeErrno("Cannot write file", path, error));
+        throw FileError(DescribeErrno("Cannot write file", path, error));
     }
 }
 
@@ -138,7 +138,7 @@ void WriteFileAtomically(const std::string &path, const std::string &text)
 void RemoveFileIfExists(const std::string &path)
 {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-        throw FileError(describeErrno("Cannot delete file", path, errno));
+        throw FileError(DescribeErrno("Cannot delete file", path, errno));
 }
 
 void SetWriteFaultInjector(std::function<bool()> injector) { g_faultInjector = std::move(injector); }

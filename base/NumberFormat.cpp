@@ -14,15 +14,15 @@ namespace {
 // The exact decimal expansion of |value| rounded half away from zero to `decimals`
 // decimals, as integer digits and fraction digits.
 struct DecimalParts {
-    bool negative = false;
-    std::string integerDigits;
-    std::string fractionDigits;
+    bool Negative = false;
+    std::string IntegerDigits;
+    std::string FractionDigits;
 };
 
-DecimalParts roundToDecimals(double value, int decimals)
+DecimalParts RoundToDecimals(double value, int decimals)
 {
     DecimalParts parts;
-    parts.negative = std::signbit(value);
+    parts.Negative = std::signbit(value);
     // 60 decimals hold the exact expansion far beyond any rounding position we use. to_chars,
     // unlike printf, never follows the process locale's decimal point.
     char buffer[512];
@@ -47,16 +47,16 @@ DecimalParts roundToDecimals(double value, int decimals)
             ++integerCount;
         }
     }
-    parts.integerDigits = digits.substr(0, integerCount);
-    size_t firstNonZero = parts.integerDigits.find_first_not_of('0');
-    parts.integerDigits = firstNonZero == std::string::npos ? "0" : parts.integerDigits.substr(firstNonZero);
-    parts.fractionDigits = digits.substr(integerCount);
-    if (parts.integerDigits == "0" && parts.fractionDigits.find_first_not_of('0') == std::string::npos)
-        parts.negative = false; // no "-0"
+    parts.IntegerDigits = digits.substr(0, integerCount);
+    size_t firstNonZero = parts.IntegerDigits.find_first_not_of('0');
+    parts.IntegerDigits = firstNonZero == std::string::npos ? "0" : parts.IntegerDigits.substr(firstNonZero);
+    parts.FractionDigits = digits.substr(integerCount);
+    if (parts.IntegerDigits == "0" && parts.FractionDigits.find_first_not_of('0') == std::string::npos)
+        parts.Negative = false; // no "-0"
     return parts;
 }
 
-std::string groupDigits(const std::string &digits, char separator)
+std::string GroupDigits(const std::string &digits, char separator)
 {
     std::string out;
     const size_t n = digits.size();
@@ -68,19 +68,19 @@ std::string groupDigits(const std::string &digits, char separator)
     return out;
 }
 
-std::string joinParts(const DecimalParts &parts, const std::string &integerText, char decimal)
+std::string JoinParts(const DecimalParts &parts, const std::string &integerText, char decimal)
 {
-    std::string out = parts.negative ? "-" : "";
+    std::string out = parts.Negative ? "-" : "";
     out += integerText;
-    if (!parts.fractionDigits.empty()) {
+    if (!parts.FractionDigits.empty()) {
         out += decimal;
-        out += parts.fractionDigits;
+        out += parts.FractionDigits;
     }
     return out;
 }
 
 // Lays out to_chars' scientific text ([-]d.dddde[+-]xx) as General does.
-std::string layoutGeneral(std::string text, int digits, NumberSeparators seps)
+std::string LayoutGeneral(std::string text, int digits, NumberSeparators seps)
 {
     const bool negative = text[0] == '-';
     if (negative)
@@ -97,7 +97,7 @@ std::string layoutGeneral(std::string text, int digits, NumberSeparators seps)
     if (exponent < -5 || exponent >= digits) {
         out += mantissa[0];
         if (mantissa.size() > 1) {
-            out += seps.decimal;
+            out += seps.Decimal;
             out += mantissa.substr(1);
         }
         out += 'E';
@@ -106,7 +106,7 @@ std::string layoutGeneral(std::string text, int digits, NumberSeparators seps)
     }
     if (exponent < 0) {
         out += '0';
-        out += seps.decimal;
+        out += seps.Decimal;
         out += std::string(static_cast<size_t>(-exponent - 1), '0');
         out += mantissa;
         return out;
@@ -114,11 +114,11 @@ std::string layoutGeneral(std::string text, int digits, NumberSeparators seps)
     const size_t integerCount = static_cast<size_t>(exponent) + 1;
     if (mantissa.size() <= integerCount)
         return out + mantissa + std::string(integerCount - mantissa.size(), '0');
-    return out + mantissa.substr(0, integerCount) + seps.decimal + mantissa.substr(integerCount);
+    return out + mantissa.substr(0, integerCount) + seps.Decimal + mantissa.substr(integerCount);
 }
 
 // NAN, INF and 0, which General and Shortest write alike; empty for other values.
-std::string specialValue(double value)
+std::string SpecialValue(double value)
 {
     if (std::isnan(value))
         return "NAN";
@@ -137,17 +137,17 @@ std::string Signed(int64_t value) { return value > 0 ? "+" + std::to_string(valu
 
 std::string General(double value, int digits, NumberSeparators seps)
 {
-    if (std::string special = specialValue(value); !special.empty())
+    if (std::string special = SpecialValue(value); !special.empty())
         return special;
     char buffer[64];
     const auto written =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
-    return layoutGeneral(std::string(buffer, written.ptr), digits, seps);
+    return LayoutGeneral(std::string(buffer, written.ptr), digits, seps);
 }
 
 std::string Shortest(double value, int digits, NumberSeparators seps)
 {
-    if (std::string special = specialValue(value); !special.empty())
+    if (std::string special = SpecialValue(value); !special.empty())
         return special;
     // Without a precision to_chars writes the shortest digits that read back exactly.
     char buffer[64];
@@ -157,30 +157,30 @@ std::string Shortest(double value, int digits, NumberSeparators seps)
                                            [](char c) { return c >= '0' && c <= '9'; });
     if (significant > digits)
         return General(value, digits, seps);
-    return layoutGeneral(std::move(text), digits, seps);
+    return LayoutGeneral(std::move(text), digits, seps);
 }
 
 std::string Fixed(double value, int decimals, NumberSeparators seps)
 {
     if (!std::isfinite(value))
         return General(value);
-    const DecimalParts parts = roundToDecimals(value, decimals);
-    return joinParts(parts, parts.integerDigits, seps.decimal);
+    const DecimalParts parts = RoundToDecimals(value, decimals);
+    return JoinParts(parts, parts.IntegerDigits, seps.Decimal);
 }
 
 std::string Grouped(double value, int decimals, NumberSeparators seps)
 {
     if (!std::isfinite(value))
         return General(value);
-    const DecimalParts parts = roundToDecimals(value, decimals);
-    return joinParts(parts, groupDigits(parts.integerDigits, seps.thousands), seps.decimal);
+    const DecimalParts parts = RoundToDecimals(value, decimals);
+    return JoinParts(parts, GroupDigits(parts.IntegerDigits, seps.Thousands), seps.Decimal);
 }
 
 namespace {
 
 // Reads the whole text as a number with from_chars, which follows no locale but takes no
 // leading "+" (accepted here) and no white space (refused).
-template <typename Number> bool parseWhole(const std::string &text, Number &value)
+template <typename Number> bool ParseWhole(const std::string &text, Number &value)
 {
     const size_t start = text.size() > 1 && text[0] == '+' && text[1] != '-' ? 1 : 0;
     Number v{};
@@ -193,16 +193,16 @@ template <typename Number> bool parseWhole(const std::string &text, Number &valu
 
 } // namespace
 
-bool ParseInteger(const std::string &text, int32_t &value) { return parseWhole(text, value); }
+bool ParseInteger(const std::string &text, int32_t &value) { return ParseWhole(text, value); }
 
 bool ParseReal(const std::string &text, double &value, NumberSeparators seps, bool allowThousands)
 {
     std::string plain;
     bool seenDecimal = false;
     for (char c : text) {
-        if (allowThousands && c == seps.thousands && !seenDecimal)
+        if (allowThousands && c == seps.Thousands && !seenDecimal)
             continue;
-        if (c == seps.decimal) {
+        if (c == seps.Decimal) {
             seenDecimal = true;
             plain += '.';
         } else if (c == '.' || c == ',' || c == ' ' || c == '\t') {
@@ -212,7 +212,7 @@ bool ParseReal(const std::string &text, double &value, NumberSeparators seps, bo
         }
     }
     double v = 0;
-    if (!parseWhole(plain, v) || !std::isfinite(v))
+    if (!ParseWhole(plain, v) || !std::isfinite(v))
         return false;
     value = v;
     return true;

@@ -8,8 +8,8 @@ namespace aw {
 // The number formats shown across the program: in log lines, result labels and sheets.
 // Separators are parameters so the sheets can follow a locale; the defaults are "," and ".".
 struct NumberSeparators {
-    char thousands = ',';
-    char decimal = '.';
+    char Thousands = ',';
+    char Decimal = '.';
 };
 
 namespace number {

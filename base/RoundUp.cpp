@@ -20,7 +20,7 @@ int32_t RoundUp(double x)
 
 namespace {
 
-template <typename Real> Real roundHalfEven(Real x)
+template <typename Real> Real HalfEvenRounded(Real x)
 {
     const Real away = std::round(x); // halves away from zero
     // The difference is exact (the two lie within a factor of two of each other), so a
@@ -32,8 +32,8 @@ template <typename Real> Real roundHalfEven(Real x)
 
 } // namespace
 
-double RoundHalfEven(double x) { return roundHalfEven(x); }
+double RoundHalfEven(double x) { return HalfEvenRounded(x); }
 
-long double RoundHalfEven(long double x) { return roundHalfEven(x); }
+long double RoundHalfEven(long double x) { return HalfEvenRounded(x); }
 
 } // namespace aw

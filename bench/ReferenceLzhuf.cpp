@@ -36,18 +36,18 @@ const uint8_t p_code[64] = {
 
 struct Lzhuf {
     // Byte I/O in place of getc/putc on files.
-    const uint8_t *inData = nullptr;
-    size_t inSize = 0;
-    size_t inPos = 0;
-    std::vector<uint8_t> out;
+    const uint8_t *InData = nullptr;
+    size_t InSize = 0;
+    size_t InPos = 0;
+    std::vector<uint8_t> Out;
 
-    int getc() { return inPos < inSize ? inData[inPos++] : -1; }
-    void putc(int c) { out.push_back(static_cast<uint8_t>(c)); }
+    int Getc() { return InPos < InSize ? InData[InPos++] : -1; }
+    void Putc(int c) { Out.push_back(static_cast<uint8_t>(c)); }
 
     // LZSS
-    uint8_t text_buf[N + F - 1] = {};
-    int match_position = 0, match_length = 0;
-    int lson[N + 1] = {}, rson[N + 257] = {}, dad[N + 1] = {};
+    uint8_t TextBuf[N + F - 1] = {};
+    int MatchPosition = 0, match_length = 0;
+    int Lson[N + 1] = {}, rson[N + 257] = {}, dad[N + 1] = {};
 
     void InitTree()
     {
@@ -60,9 +60,9 @@ struct Lzhuf {
     void InsertNode(int r)
     {
         int i, p, cmp = 1;
-        const uint8_t *key = &text_buf[r];
+        const uint8_t *key = &TextBuf[r];
         p = N + 1 + key[0];
-        rson[r] = lson[r] = NIL;
+        rson[r] = Lson[r] = NIL;
         match_length = 0;
         for (;;) {
             if (cmp >= 0) {
@@ -74,39 +74,39 @@ struct Lzhuf {
                     return;
                 }
             } else {
-                if (lson[p] != NIL)
-                    p = lson[p];
+                if (Lson[p] != NIL)
+                    p = Lson[p];
                 else {
-                    lson[p] = r;
+                    Lson[p] = r;
                     dad[r] = p;
                     return;
                 }
             }
             for (i = 1; i < F; i++)
-                if ((cmp = key[i] - text_buf[p + i]) != 0)
+                if ((cmp = key[i] - TextBuf[p + i]) != 0)
                     break;
             if (i > THRESHOLD) {
                 if (i > match_length) {
-                    match_position = ((r - p) & (N - 1)) - 1;
+                    MatchPosition = ((r - p) & (N - 1)) - 1;
                     if ((match_length = i) >= F)
                         break;
                 }
                 if (i == match_length) {
                     const int c = ((r - p) & (N - 1)) - 1;
-                    if (c < match_position)
-                        match_position = c;
+                    if (c < MatchPosition)
+                        MatchPosition = c;
                 }
             }
         }
         dad[r] = dad[p];
-        lson[r] = lson[p];
+        Lson[r] = Lson[p];
         rson[r] = rson[p];
-        dad[lson[p]] = r;
+        dad[Lson[p]] = r;
         dad[rson[p]] = r;
         if (rson[dad[p]] == p)
             rson[dad[p]] = r;
         else
-            lson[dad[p]] = r;
+            Lson[dad[p]] = r;
         dad[p] = NIL;
     }
 
@@ -116,19 +116,19 @@ struct Lzhuf {
         if (dad[p] == NIL)
             return;
         if (rson[p] == NIL)
-            q = lson[p];
-        else if (lson[p] == NIL)
+            q = Lson[p];
+        else if (Lson[p] == NIL)
             q = rson[p];
         else {
-            q = lson[p];
+            q = Lson[p];
             if (rson[q] != NIL) {
                 do {
                     q = rson[q];
                 } while (rson[q] != NIL);
-                rson[dad[q]] = lson[q];
-                dad[lson[q]] = dad[q];
-                lson[q] = lson[p];
-                dad[lson[p]] = q;
+                rson[dad[q]] = Lson[q];
+                dad[Lson[q]] = dad[q];
+                Lson[q] = Lson[p];
+                dad[Lson[p]] = q;
             }
             rson[q] = rson[p];
             dad[rson[p]] = q;
@@ -137,59 +137,59 @@ struct Lzhuf {
         if (rson[dad[p]] == p)
             rson[dad[p]] = q;
         else
-            lson[dad[p]] = q;
+            Lson[dad[p]] = q;
         dad[p] = NIL;
     }
 
     // Huffman coding
-    unsigned freq[T + 1] = {};
-    int prnt[T + N_CHAR] = {};
-    int son[T] = {};
+    unsigned Freq[T + 1] = {};
+    int Prnt[T + N_CHAR] = {};
+    int Son[T] = {};
 
-    uint16_t getbuf = 0;
-    int getlen = 0;
-    uint64_t putbuf = 0; // pending bits from bit 63 down (16 bits in the original)
-    int putlen = 0;
+    uint16_t Getbuf = 0;
+    int Getlen = 0;
+    uint64_t Putbuf = 0; // pending bits from bit 63 down (16 bits in the original)
+    int Putlen = 0;
 
-    // Keeps at least 9 bits in getbuf, zeros past the end of the input.
-    void fillGetbuf()
+    // Keeps at least 9 bits in Getbuf, zeros past the end of the input.
+    void FillGetbuf()
     {
-        while (getlen <= 8) {
-            int i = getc();
+        while (Getlen <= 8) {
+            int i = Getc();
             if (i < 0)
                 i = 0;
-            getbuf = static_cast<uint16_t>(getbuf | (i << (8 - getlen)));
-            getlen += 8;
+            Getbuf = static_cast<uint16_t>(Getbuf | (i << (8 - Getlen)));
+            Getlen += 8;
         }
     }
 
     int GetBit()
     {
-        fillGetbuf();
-        const int i = getbuf >> 15;
-        getbuf = static_cast<uint16_t>(getbuf << 1);
-        getlen--;
+        FillGetbuf();
+        const int i = Getbuf >> 15;
+        Getbuf = static_cast<uint16_t>(Getbuf << 1);
+        Getlen--;
         return i;
     }
 
     int GetByte()
     {
-        fillGetbuf();
-        const int i = getbuf >> 8;
-        getbuf = static_cast<uint16_t>(getbuf << 8);
-        getlen -= 8;
+        FillGetbuf();
+        const int i = Getbuf >> 8;
+        Getbuf = static_cast<uint16_t>(Getbuf << 8);
+        Getlen -= 8;
         return i;
     }
 
     // Writes the top l bits of c.
     void Putcode(int l, uint64_t c)
     {
-        putbuf |= c >> putlen;
-        putlen += l;
-        while (putlen >= 8) {
-            putc(static_cast<int>(putbuf >> 56));
-            putbuf <<= 8;
-            putlen -= 8;
+        Putbuf |= c >> Putlen;
+        Putlen += l;
+        while (Putlen >= 8) {
+            Putc(static_cast<int>(Putbuf >> 56));
+            Putbuf <<= 8;
+            Putlen -= 8;
         }
     }
 
@@ -197,98 +197,98 @@ struct Lzhuf {
     {
         int i, j;
         for (i = 0; i < N_CHAR; i++) {
-            freq[i] = 1;
-            son[i] = i + T;
-            prnt[i + T] = i;
+            Freq[i] = 1;
+            Son[i] = i + T;
+            Prnt[i + T] = i;
         }
         i = 0;
         j = N_CHAR;
         while (j <= R) {
-            freq[j] = freq[i] + freq[i + 1];
-            son[j] = i;
-            prnt[i] = prnt[i + 1] = j;
+            Freq[j] = Freq[i] + Freq[i + 1];
+            Son[j] = i;
+            Prnt[i] = Prnt[i + 1] = j;
             i += 2;
             j++;
         }
-        freq[T] = 0xFFFF;
-        prnt[R] = 0;
+        Freq[T] = 0xFFFF;
+        Prnt[R] = 0;
     }
 
-    void reconst()
+    void Reconst()
     {
         int i, j, k;
         unsigned f, l;
         j = 0;
         for (i = 0; i < T; i++) {
-            if (son[i] >= T) {
-                freq[j] = (freq[i] + 1) / 2;
-                son[j] = son[i];
+            if (Son[i] >= T) {
+                Freq[j] = (Freq[i] + 1) / 2;
+                Son[j] = Son[i];
                 j++;
             }
         }
         for (i = 0, j = N_CHAR; j < T; i += 2, j++) {
             k = i + 1;
-            f = freq[j] = freq[i] + freq[k];
-            for (k = j - 1; f < freq[k]; k--)
+            f = Freq[j] = Freq[i] + Freq[k];
+            for (k = j - 1; f < Freq[k]; k--)
                 ;
             k++;
             l = static_cast<unsigned>(j - k);
-            std::memmove(&freq[k + 1], &freq[k], l * sizeof freq[0]);
-            freq[k] = f;
-            std::memmove(&son[k + 1], &son[k], l * sizeof son[0]);
-            son[k] = i;
+            std::memmove(&Freq[k + 1], &Freq[k], l * sizeof Freq[0]);
+            Freq[k] = f;
+            std::memmove(&Son[k + 1], &Son[k], l * sizeof Son[0]);
+            Son[k] = i;
         }
         for (i = 0; i < T; i++) {
-            if ((k = son[i]) >= T)
-                prnt[k] = i;
+            if ((k = Son[i]) >= T)
+                Prnt[k] = i;
             else
-                prnt[k] = prnt[k + 1] = i;
+                Prnt[k] = Prnt[k + 1] = i;
         }
     }
 
-    void update(int c)
+    void Update(int c)
     {
         int i, j, l;
         unsigned k;
-        if (freq[R] == MAX_FREQ)
-            reconst();
-        c = prnt[c + T];
+        if (Freq[R] == MAX_FREQ)
+            Reconst();
+        c = Prnt[c + T];
         do {
-            k = ++freq[c];
-            if (k > freq[l = c + 1]) {
-                while (k > freq[++l])
+            k = ++Freq[c];
+            if (k > Freq[l = c + 1]) {
+                while (k > Freq[++l])
                     ;
                 l--;
-                freq[c] = freq[l];
-                freq[l] = k;
-                i = son[c];
-                prnt[i] = l;
+                Freq[c] = Freq[l];
+                Freq[l] = k;
+                i = Son[c];
+                Prnt[i] = l;
                 if (i < T)
-                    prnt[i + 1] = l;
-                j = son[l];
-                son[l] = i;
-                prnt[j] = c;
+                    Prnt[i + 1] = l;
+                j = Son[l];
+                Son[l] = i;
+                Prnt[j] = c;
                 if (j < T)
-                    prnt[j + 1] = c;
-                son[c] = j;
+                    Prnt[j + 1] = c;
+                Son[c] = j;
                 c = l;
             }
-        } while ((c = prnt[c]) != 0);
+        } while ((c = Prnt[c]) != 0);
     }
 
     void EncodeChar(unsigned c)
     {
         uint64_t i = 0;
         int j = 0;
-        int k = prnt[c + T];
+        int k = Prnt[c + T];
         do {
             i >>= 1;
             if (k & 1)
                 i |= 1ull << 63;
             j++;
-        } while ((k = prnt[k]) != R);
+        } while ((k = Prnt[k]) != R);
         Putcode(j, i);
-        update(static_cast<int>(c));
+        Update(static_cast<int>(c));
     }
 
     void EncodePosition(unsigned c)
@@ -300,30 +300,30 @@ struct Lzhuf {
 
     void EncodeEnd()
     {
-        if (putlen)
-            putc(static_cast<int>(putbuf >> 56));
+        if (Putlen)
+            Putc(static_cast<int>(Putbuf >> 56));
     }
 
     int DecodeChar()
     {
-        unsigned c = static_cast<unsigned>(son[R]);
+        unsigned c = static_cast<unsigned>(Son[R]);
         while (c < T) {
             c += static_cast<unsigned>(GetBit());
-            c = static_cast<unsigned>(son[c]);
+            c = static_cast<unsigned>(Son[c]);
         }
         c -= T;
-        update(static_cast<int>(c));
+        Update(static_cast<int>(c));
         return static_cast<int>(c);
     }
 
-    // d_code / d_len of the original, derived from p_code / p_len.
-    uint8_t d_code[256] = {}, d_len[256] = {};
+    // DCode / d_len of the original, derived from p_code / p_len.
+    uint8_t DCode[256] = {}, d_len[256] = {};
 
     void MakeDecodeTables()
     {
         for (int i = 0; i < 64; i++)
             for (int b = 0; b < 1 << (8 - p_len[i]); b++) {
-                d_code[p_code[i] + b] = static_cast<uint8_t>(i);
+                DCode[p_code[i] + b] = static_cast<uint8_t>(i);
                 d_len[p_code[i] + b] = p_len[i];
             }
     }
@@ -332,7 +332,7 @@ struct Lzhuf {
     {
         unsigned i, j, c;
         i = static_cast<unsigned>(GetByte());
-        c = static_cast<unsigned>(d_code[i]) << 6;
+        c = static_cast<unsigned>(DCode[i]) << 6;
         j = d_len[i];
         j -= 2;
         while (j--)
@@ -340,27 +340,27 @@ struct Lzhuf {
         return static_cast<int>(c | (i & 0x3F));
     }
 
-    void putHeaderField(uint32_t v)
+    void PutHeaderField(uint32_t v)
     {
         for (int k = 0; k < 4; k++)
-            putc(static_cast<int>((v >> (8 * k)) & 0xFF));
+            Putc(static_cast<int>((v >> (8 * k)) & 0xFF));
     }
 
     void Encode()
     {
         int i, c, len, r, s, last_match_length;
-        putHeaderField(0x4C5A4821);
-        putHeaderField(static_cast<uint32_t>(inSize));
-        if (inSize == 0)
+        PutHeaderField(0x4C5A4821);
+        PutHeaderField(static_cast<uint32_t>(InSize));
+        if (InSize == 0)
             return;
         StartHuff();
         InitTree();
         s = 0;
         r = N - F;
         for (i = s; i < r; i++)
-            text_buf[i] = ' ';
-        for (len = 0; len < F && (c = getc()) != -1; len++)
-            text_buf[r + len] = static_cast<uint8_t>(c);
+            TextBuf[i] = ' ';
+        for (len = 0; len < F && (c = Getc()) != -1; len++)
+            TextBuf[r + len] = static_cast<uint8_t>(c);
         for (i = 1; i <= F; i++)
             InsertNode(r - i);
         InsertNode(r);
@@ -369,17 +369,17 @@ struct Lzhuf {
                 match_length = len;
             if (match_length <= THRESHOLD) {
                 match_length = 1;
-                EncodeChar(text_buf[r]);
+                EncodeChar(TextBuf[r]);
             } else {
                 EncodeChar(static_cast<unsigned>(255 - THRESHOLD + match_length));
-                EncodePosition(static_cast<unsigned>(match_position));
+                EncodePosition(static_cast<unsigned>(MatchPosition));
             }
             last_match_length = match_length;
-            for (i = 0; i < last_match_length && (c = getc()) != -1; i++) {
+            for (i = 0; i < last_match_length && (c = Getc()) != -1; i++) {
                 DeleteNode(s);
-                text_buf[s] = static_cast<uint8_t>(c);
+                TextBuf[s] = static_cast<uint8_t>(c);
                 if (s < F - 1)
-                    text_buf[s + N] = static_cast<uint8_t>(c);
+                    TextBuf[s + N] = static_cast<uint8_t>(c);
                 s = (s + 1) & (N - 1);
                 r = (r + 1) & (N - 1);
                 InsertNode(r);
@@ -395,40 +395,40 @@ struct Lzhuf {
         EncodeEnd();
     }
 
-    uint32_t getHeaderField()
+    uint32_t GetHeaderField()
     {
         uint32_t v = 0;
         for (int k = 0; k < 4; k++)
-            v |= static_cast<uint32_t>(getc() & 0xFF) << (8 * k);
+            v |= static_cast<uint32_t>(Getc() & 0xFF) << (8 * k);
         return v;
     }
 
     void Decode()
     {
         int i, j, k, r, c;
-        getHeaderField(); // the magic
-        const uint32_t textsize = getHeaderField();
+        GetHeaderField(); // the magic
+        const uint32_t textsize = GetHeaderField();
         if (textsize == 0)
             return;
         MakeDecodeTables();
         StartHuff();
         for (i = 0; i < N - F; i++)
-            text_buf[i] = ' ';
+            TextBuf[i] = ' ';
         r = N - F;
         for (uint32_t count = 0; count < textsize;) {
             c = DecodeChar();
             if (c < 256) {
-                putc(c);
-                text_buf[r++] = static_cast<uint8_t>(c);
+                Putc(c);
+                TextBuf[r++] = static_cast<uint8_t>(c);
                 r &= (N - 1);
                 count++;
             } else {
                 i = (r - DecodePosition() - 1) & (N - 1);
                 j = c - 255 + THRESHOLD;
                 for (k = 0; k < j; k++) {
-                    c = text_buf[(i + k) & (N - 1)];
-                    putc(c);
-                    text_buf[r++] = static_cast<uint8_t>(c);
+                    c = TextBuf[(i + k) & (N - 1)];
+                    Putc(c);
+                    TextBuf[r++] = static_cast<uint8_t>(c);
                     r &= (N - 1);
                     count++;
                 }
@@ -437,22 +437,22 @@ struct Lzhuf {
     }
 };
 
-std::vector<uint8_t> run(const std::vector<uint8_t> &in, bool encode)
+std::vector<uint8_t> Run(const std::vector<uint8_t> &in, bool encode)
 {
     auto state = std::make_unique<Lzhuf>();
-    state->inData = in.data();
-    state->inSize = in.size();
+    state->InData = in.data();
+    state->InSize = in.size();
     if (encode)
         state->Encode();
     else
         state->Decode();
-    return std::move(state->out);
+    return std::move(state->Out);
 }
 
 } // namespace
 
-std::vector<uint8_t> Compress(const std::vector<uint8_t> &data) { return run(data, true); }
-std::vector<uint8_t> Decompress(const std::vector<uint8_t> &container) { return run(container, false); }
+std::vector<uint8_t> Compress(const std::vector<uint8_t> &data) { return Run(data, true); }
+std::vector<uint8_t> Decompress(const std::vector<uint8_t> &container) { return Run(container, false); }
 
 } // namespace referencelzhuf
 

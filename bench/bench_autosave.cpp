@@ -17,7 +17,7 @@ namespace aw {
 
 namespace {
 
-std::vector<uint8_t> noisyPicture()
+std::vector<uint8_t> NoisyPicture()
 {
     constexpr int width = 2000, height = 1500, header = 54;
     std::vector<uint8_t> bitmap = TinyBitmap(width, height);
@@ -35,7 +35,7 @@ void BM_AutosaveOfAPicturedDesign(benchmark::State &state)
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
     VehicleDocument document;
-    document.Design().Picture = noisyPicture();
+    document.Design().Picture = NoisyPicture();
     Autosave autosave(document, folder.path());
     document.Design().Modified = true;
     for (auto _ : state) {

@@ -17,14 +17,14 @@ namespace aw {
 namespace {
 
 // The built-in record-sheet layout (1.9 MB, an 8-bit bitmap of the form and its items).
-const std::vector<uint8_t> &sheetLayout()
+const std::vector<uint8_t> &SheetLayoutBlock()
 {
     static const std::vector<uint8_t> layout = DecompressBytes(BuiltInBlock("JPEG"));
     return layout;
 }
 
 // A 1200 x 1572 8-bit bitmap of a form: white page, ruled boxes, blocks of glyph-like dots.
-const std::vector<uint8_t> &formBitmap()
+const std::vector<uint8_t> &FormBitmap()
 {
     static const std::vector<uint8_t> bitmap = [] {
         constexpr int width = 1200, height = 1572, header = 1078;
@@ -47,7 +47,7 @@ const std::vector<uint8_t> &formBitmap()
     return bitmap;
 }
 
-const std::vector<uint8_t> &randomBytes()
+const std::vector<uint8_t> &RandomBytes()
 {
     static const std::vector<uint8_t> bytes = [] {
         std::mt19937 rng(2);
@@ -61,7 +61,7 @@ const std::vector<uint8_t> &randomBytes()
 
 // A 2000 x 1500 24-bit bitmap of a photo-like picture: smooth colour gradients plus sensor
 // noise, so most bytes differ from every earlier string and matches are short.
-const std::vector<uint8_t> &noisyPicture()
+const std::vector<uint8_t> &NoisyPicture()
 {
     static const std::vector<uint8_t> bitmap = [] {
         constexpr int width = 2000, height = 1500, header = 54, stride = width * 3;
@@ -84,12 +84,12 @@ const std::vector<uint8_t> &noisyPicture()
 }
 
 using Coder = std::vector<uint8_t> (*)(const std::vector<uint8_t> &);
-std::vector<uint8_t> ours(const std::vector<uint8_t> &data) { return CompressBytes(data); }
-std::vector<uint8_t> oursDecoded(const std::vector<uint8_t> &c) { return DecompressBytes(c); }
+std::vector<uint8_t> Ours(const std::vector<uint8_t> &data) { return CompressBytes(data); }
+std::vector<uint8_t> OursDecoded(const std::vector<uint8_t> &c) { return DecompressBytes(c); }
 
 // The container of data, once it is known that both coders write the same bytes and both
 // decoders give the data back.
-const std::vector<uint8_t> *checkedContainer(const std::vector<uint8_t> &data, benchmark::State &state)
+const std::vector<uint8_t> *CheckedContainer(const std::vector<uint8_t> &data, benchmark::State &state)
 {
     static std::map<const std::vector<uint8_t> *, std::vector<uint8_t>> checked;
     auto found = checked.find(&data);
@@ -108,18 +108,18 @@ const std::vector<uint8_t> *checkedContainer(const std::vector<uint8_t> &data, b
     return &found->second;
 }
 
-void encode(benchmark::State &state, const std::vector<uint8_t> &data, Coder coder = ours)
+void Encode(benchmark::State &state, const std::vector<uint8_t> &data, Coder coder = Ours)
 {
-    if (checkedContainer(data, state) == nullptr)
+    if (CheckedContainer(data, state) == nullptr)
         return;
     for (auto _ : state)
         benchmark::DoNotOptimize(coder(data));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(data.size()));
 }
 
-void decode(benchmark::State &state, const std::vector<uint8_t> &data, Coder decoder = oursDecoded)
+void Decode(benchmark::State &state, const std::vector<uint8_t> &data, Coder decoder = OursDecoded)
 {
-    const std::vector<uint8_t> *container = checkedContainer(data, state);
+    const std::vector<uint8_t> *container = CheckedContainer(data, state);
     if (container == nullptr)
         return;
     for (auto _ : state)
@@ -127,24 +127,27 @@ void decode(benchmark::State &state, const std::vector<uint8_t> &data, Coder dec
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(data.size()));
 }
 
-void BM_EncodeSheetLayout(benchmark::State &state) { encode(state, sheetLayout()); }
-void BM_EncodeBitmap(benchmark::State &state) { encode(state, formBitmap()); }
-void BM_EncodeRandom(benchmark::State &state) { encode(state, randomBytes()); }
-void BM_DecodeSheetLayout(benchmark::State &state) { decode(state, sheetLayout()); }
-void BM_DecodeBitmap(benchmark::State &state) { decode(state, formBitmap()); }
-void BM_DecodeRandom(benchmark::State &state) { decode(state, randomBytes()); }
-void BM_EncodePicture(benchmark::State &state) { encode(state, noisyPicture()); }
-void BM_DecodePicture(benchmark::State &state) { decode(state, noisyPicture()); }
+void BM_EncodeSheetLayout(benchmark::State &state) { Encode(state, SheetLayoutBlock()); }
+void BM_EncodeBitmap(benchmark::State &state) { Encode(state, FormBitmap()); }
+void BM_EncodeRandom(benchmark::State &state) { Encode(state, RandomBytes()); }
+void BM_DecodeSheetLayout(benchmark::State &state) { Decode(state, SheetLayoutBlock()); }
+void BM_DecodeBitmap(benchmark::State &state) { Decode(state, FormBitmap()); }
+void BM_DecodeRandom(benchmark::State &state) { Decode(state, RandomBytes()); }
+void BM_EncodePicture(benchmark::State &state) { Encode(state, NoisyPicture()); }
+void BM_DecodePicture(benchmark::State &state) { Decode(state, NoisyPicture()); }
 
-void BM_ReferenceEncodeSheetLayout(benchmark::State &state) { encode(state, sheetLayout(), referencelzhuf::Compress); }
-void BM_ReferenceEncodePicture(benchmark::State &state) { encode(state, noisyPicture(), referencelzhuf::Compress); }
-void BM_ReferenceEncodeRandom(benchmark::State &state) { encode(state, randomBytes(), referencelzhuf::Compress); }
+void BM_ReferenceEncodeSheetLayout(benchmark::State &state)
+{
+    Encode(state, SheetLayoutBlock(), referencelzhuf::Compress);
+}
+void BM_ReferenceEncodePicture(benchmark::State &state) { Encode(state, NoisyPicture(), referencelzhuf::Compress); }
+void BM_ReferenceEncodeRandom(benchmark::State &state) { Encode(state, RandomBytes(), referencelzhuf::Compress); }
 void BM_ReferenceDecodeSheetLayout(benchmark::State &state)
 {
-    decode(state, sheetLayout(), referencelzhuf::Decompress);
+    Decode(state, SheetLayoutBlock(), referencelzhuf::Decompress);
 }
-void BM_ReferenceDecodePicture(benchmark::State &state) { decode(state, noisyPicture(), referencelzhuf::Decompress); }
-void BM_ReferenceDecodeRandom(benchmark::State &state) { decode(state, randomBytes(), referencelzhuf::Decompress); }
+void BM_ReferenceDecodePicture(benchmark::State &state) { Decode(state, NoisyPicture(), referencelzhuf::Decompress); }
+void BM_ReferenceDecodeRandom(benchmark::State &state) { Decode(state, RandomBytes(), referencelzhuf::Decompress); }
 
 } // namespace
 

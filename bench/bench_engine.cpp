@@ -11,7 +11,7 @@ namespace aw {
 namespace {
 
 // The heavy design with its constraint pass settled once.
-std::unique_ptr<Vehicle> settledHeavyDesign()
+std::unique_ptr<Vehicle> SettledHeavyDesign()
 {
     auto v = HeavyDesign();
     ComputeResults(*v);
@@ -20,7 +20,7 @@ std::unique_ptr<Vehicle> settledHeavyDesign()
 
 void BM_ResultsRefreshLogOff(benchmark::State &state)
 {
-    auto v = settledHeavyDesign();
+    auto v = SettledHeavyDesign();
     for (auto _ : state) {
         DesignResults r = ComputeResults(*v);
         benchmark::DoNotOptimize(r);
@@ -30,7 +30,7 @@ BENCHMARK(BM_ResultsRefreshLogOff)->Unit(benchmark::kMicrosecond);
 
 void BM_ResultsRefreshLogOn(benchmark::State &state)
 {
-    auto v = settledHeavyDesign();
+    auto v = SettledHeavyDesign();
     LogLines lines;
     for (auto _ : state) {
         lines.clear();

@@ -17,7 +17,7 @@ namespace {
 
 // The test sheet's design with its lists grown to a heavy load: 40 weapon lines, 20 perks,
 // 20 flaws, 6 defects.
-PrintJob heavyJob()
+PrintJob HeavyJob()
 {
     PrintJob job = sheettest::FullSheetJob();
     const PrintJob base = job;
@@ -40,7 +40,7 @@ PrintJob heavyJob()
 void BM_TextSheet(benchmark::State &state)
 {
     const std::string templ = sheettest::TextTemplate();
-    const PrintJob job = heavyJob();
+    const PrintJob job = HeavyJob();
     for (auto _ : state)
         benchmark::DoNotOptimize(ExpandSheetText(templ, job));
 }
@@ -49,7 +49,7 @@ BENCHMARK(BM_TextSheet)->Unit(benchmark::kMillisecond);
 void BM_HtmlSheet(benchmark::State &state)
 {
     const std::string templ = sheettest::HtmlTemplate();
-    const PrintJob job = heavyJob();
+    const PrintJob job = HeavyJob();
     for (auto _ : state)
         benchmark::DoNotOptimize(HtmlSheetText(templ, job));
 }
@@ -58,7 +58,7 @@ BENCHMARK(BM_HtmlSheet)->Unit(benchmark::kMillisecond);
 // The whole export path: the built-in template decompressed, then expanded.
 void BM_BuildTextSheet(benchmark::State &state)
 {
-    const PrintJob job = heavyJob();
+    const PrintJob job = HeavyJob();
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildTextSheet(job));
 }
@@ -66,7 +66,7 @@ BENCHMARK(BM_BuildTextSheet)->Unit(benchmark::kMillisecond);
 
 void BM_BuildHtmlSheet(benchmark::State &state)
 {
-    const PrintJob job = heavyJob();
+    const PrintJob job = HeavyJob();
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildHtmlSheet(job));
 }

@@ -21,7 +21,7 @@ namespace {
 constexpr int kHistoryLength = 100; // the steps the history keeps
 
 // The undo history needs an application (it watches the input); one for the whole run.
-void ensureApplication()
+void EnsureApplication()
 {
     static int argc = 1;
     static char name[] = "bench_undo";
@@ -34,7 +34,7 @@ void ensureApplication()
 }
 
 // A 2000 x 1500 24-bit bitmap (9 MB) of noise, as a photo loaded from the Info page makes.
-std::vector<uint8_t> photoBitmap()
+std::vector<uint8_t> PhotoBitmap()
 {
     std::vector<uint8_t> bitmap = TinyBitmap(2000, 1500);
     uint32_t noise = 12345;
@@ -52,9 +52,9 @@ struct PicturedDocument {
 
     PicturedDocument()
     {
-        ensureApplication();
+        EnsureApplication();
         std::unique_ptr<Vehicle> design = FullDesign();
-        design->Picture = photoBitmap();
+        design->Picture = PhotoBitmap();
         Document.Adopt(std::move(design), QString());
         History = std::make_unique<UndoHistory>(Document);
         QCoreApplication::processEvents(); // the history settles its starting state
@@ -69,7 +69,7 @@ struct PicturedDocument {
     }
 };
 
-double residentBytes()
+double ResidentBytes()
 {
     long pages = 0, resident = 0;
     if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
@@ -98,10 +98,10 @@ void BM_UndoHistoryMemoryOnPicturedDesign(benchmark::State &state)
     double added = 0;
     for (auto _ : state) {
         PicturedDocument pictured;
-        const double before = residentBytes();
+        const double before = ResidentBytes();
         for (int i = 0; i < kHistoryLength; ++i)
             pictured.EditCrew(1000 + i);
-        added = residentBytes() - before;
+        added = ResidentBytes() - before;
     }
     state.counters["added_MB"] = added / (1024.0 * 1024.0);
 }

@@ -17,37 +17,37 @@ namespace {
 const char *kUsage = "Usage: armorwright-cli blocks list\n"
                      "       armorwright-cli blocks export NAME FILE\n";
 
-int list()
+int List()
 {
     std::cout << std::left << std::setw(10) << "BLOCK" << std::setw(15) << "OVERRIDE FILE" << std::right
               << std::setw(10) << "PACKED" << std::setw(10) << "SIZE"
               << "\n";
     for (const DataBlockName &name : kDataBlocks) {
-        const std::span<const uint8_t> block = BuiltInBlock(name.block);
+        const std::span<const uint8_t> block = BuiltInBlock(name.Block);
         const uint32_t size = block.size() >= 8 ? bytes::GetUInt32(block.data() + 4) : 0;
-        std::cout << std::left << std::setw(10) << name.block << std::setw(15) << name.file << std::right
+        std::cout << std::left << std::setw(10) << name.Block << std::setw(15) << name.File << std::right
                   << std::setw(10) << block.size() << std::setw(10) << size << "\n";
     }
     return 0;
 }
 
-int exportBlock(const std::string &name, const std::string &path)
+int ExportBlock(const std::string &name, const std::string &path)
 {
     for (const DataBlockName &known : kDataBlocks) {
-        if (!SameBlockName(known.block, name))
+        if (!SameBlockName(known.Block, name))
             continue;
-        const std::span<const uint8_t> block = BuiltInBlock(known.block);
+        const std::span<const uint8_t> block = BuiltInBlock(known.Block);
         WriteFileAtomically(path, std::vector<uint8_t>(block.begin(), block.end()));
         return 0;
     }
     std::cerr << "armorwright-cli blocks: unknown block '" << name << "'; one of:";
     for (const DataBlockName &known : kDataBlocks)
-        std::cerr << " " << known.block;
+        std::cerr << " " << known.Block;
     std::cerr << "\n";
     return 2;
 }
 
-int run(const std::vector<std::string> &args)
+int Run(const std::vector<std::string> &args)
 {
     if (WantsHelp(args)) {
         std::cout << kUsage
@@ -56,14 +56,14 @@ int run(const std::vector<std::string> &args)
         return 0;
     }
     if (args.size() == 1 && args[0] == "list")
-        return list();
+        return List();
     if (args.size() == 3 && args[0] == "export")
-        return exportBlock(args[1], args[2]);
+        return ExportBlock(args[1], args[2]);
     std::cerr << kUsage;
     return 2;
 }
 
-const CliRegistration registration{{"blocks", "list or export the built-in data blocks", run}};
+const CliRegistration registration{{"blocks", "list or export the built-in data blocks", Run}};
 
 } // namespace
 

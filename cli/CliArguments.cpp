@@ -6,7 +6,7 @@ namespace aw {
 
 namespace {
 
-const CliOption *findOption(const std::vector<CliOption> &options, const std::string &spelling)
+const CliOption *FindOption(const std::vector<CliOption> &options, const std::string &spelling)
 {
     for (const CliOption &option : options)
         if (std::find(option.Names.begin(), option.Names.end(), spelling) != option.Names.end())
@@ -31,7 +31,7 @@ CliArguments::CliArguments(const std::vector<std::string> &args, const std::vect
         }
         const size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
         const std::string spelling = arg.substr(0, equals);
-        const CliOption *option = findOption(options, spelling);
+        const CliOption *option = FindOption(options, spelling);
         if (!option)
             throw CliUsage("unknown option '" + spelling + "'");
         const std::string &name = option->Names.front();

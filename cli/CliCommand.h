@@ -11,8 +11,8 @@ namespace aw {
 // One subcommand of armorwright-cli. Each command lives in its own file and
 // registers itself with a static CliRegistration, so main() never changes.
 struct CliCommand {
-    std::string name;
-    std::string summary; // one line for the top-level --help
+    std::string Name;
+    std::string Summary; // one line for the top-level --help
     // Receives the arguments after the command name; returns the process exit code.
     std::function<int(const std::vector<std::string> &args)> run;
 };

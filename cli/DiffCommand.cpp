@@ -24,7 +24,7 @@ const CommandDescription kDescription{
     "  --stored  compare the fields as stored in the files, before the editor's corrections\n",
     {{{"--stored"}, false}}};
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
     if (args.Words().size() != 2)
         throw CliUsage("give two design files");
@@ -46,7 +46,7 @@ int run(const CliArguments &args)
     }
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
 

@@ -24,7 +24,7 @@ const CommandDescription kDescription{
     "  -o, --out OUT  the design file to write (required)\n",
     {{{"-o", "--out"}, true}}};
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
     if (args.Words().size() != 1)
         throw CliUsage("give one JSON file");
@@ -49,7 +49,7 @@ int run(const CliArguments &args)
     return 0;
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
 

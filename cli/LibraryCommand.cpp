@@ -76,7 +76,8 @@ void PrintPerks(std::ostream &out, const PerkList &list)
         const PerkRecord r = list.Get(i);
         // Library templates are shown with their tokens; fixed defect texts come from the rules.
         const std::string effect = r.EffectText.empty() ? EffectTextFor(r, noDesign) : r.EffectText;
-        rows.push_back({number::Integer(i + 1), DisplayName(r), RatingText(r), r.FormulaText, effect, r.Aux ? "AUX" : ""});
+        rows.push_back(
+            {number::Integer(i + 1), DisplayName(r), RatingText(r), r.FormulaText, effect, r.Aux ? "AUX" : ""});
     }
     PrintTable(out, {"#", "Name", "Rating", "Formula", "Game Effect", "AUX"}, rows);
 }

@@ -9,7 +9,7 @@ namespace aw {
 
 namespace {
 
-char singleByte(const QString &separator, const std::string &locale, const char *what)
+char SingleByte(const QString &separator, const std::string &locale, const char *what)
 {
     // A narrow no-break space (as French uses) is shown as the no-break space the
     // sheets' single-byte texts have.
@@ -32,9 +32,9 @@ NumberSeparators LocaleSeparators(const std::string &name)
     if (locale.language() == QLocale::C && name != "C" && name != "POSIX")
         throw CliUsage("unknown locale '" + name + "'");
     NumberSeparators separators;
-    separators.thousands = singleByte(locale.groupSeparator(), name, "thousands");
-    separators.decimal = singleByte(locale.decimalPoint(), name, "decimal");
-    if (separators.thousands == separators.decimal)
+    separators.Thousands = SingleByte(locale.groupSeparator(), name, "thousands");
+    separators.Decimal = SingleByte(locale.decimalPoint(), name, "decimal");
+    if (separators.Thousands == separators.Decimal)
         throw CliUsage("locale '" + name + "' uses one character for both separators");
     return separators;
 }

@@ -26,7 +26,7 @@ const CommandDescription kDescription{
     "                 line ends) instead of printing it; one file only\n",
     {{{"--tv"}, false}, {{"--price"}, false}, {{"-o", "--out"}, true}}};
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
     if (args.Has("--tv") == args.Has("--price"))
         throw CliUsage("give exactly one of --tv and --price");
@@ -56,7 +56,7 @@ int run(const CliArguments &args)
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
 

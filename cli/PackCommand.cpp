@@ -10,7 +10,7 @@ namespace aw {
 
 namespace {
 
-int convert(const std::vector<std::string> &args, const char *name, const char *what,
+int Convert(const std::vector<std::string> &args, const char *name, const char *what,
             std::vector<uint8_t> (*transform)(std::span<const uint8_t>))
 {
     if (WantsHelp(args)) {
@@ -30,12 +30,12 @@ int convert(const std::vector<std::string> &args, const char *name, const char *
 
 const CliRegistration pack{
     {"pack", "wrap a file in the compressed container", [](const std::vector<std::string> &args) {
-         return convert(args, "pack", "Compresses IN into the \"!HZL\" container and writes it to OUT.", CompressBytes);
+         return Convert(args, "pack", "Compresses IN into the \"!HZL\" container and writes it to OUT.", CompressBytes);
      }}};
 
 const CliRegistration unpack{
     {"unpack", "unwrap a compressed container", [](const std::vector<std::string> &args) {
-         return convert(args, "unpack", "Decompresses the container IN and writes its bytes to OUT.", DecompressBytes);
+         return Convert(args, "unpack", "Decompresses the container IN and writes its bytes to OUT.", DecompressBytes);
      }}};
 
 } // namespace

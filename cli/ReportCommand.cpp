@@ -38,7 +38,7 @@ struct ShownValue {
     std::string Text;
 };
 
-std::vector<ShownValue> shownValues(const DesignOutcome &outcome, const ResultTexts &texts)
+std::vector<ShownValue> ShownValues(const DesignOutcome &outcome, const ResultTexts &texts)
 {
     return {{"FinalCost", "Final Cost", texts.FinalCost},
             {"ThreatValue", "TV", texts.ThreatValue},
@@ -55,12 +55,12 @@ std::vector<ShownValue> shownValues(const DesignOutcome &outcome, const ResultTe
 }
 
 struct NumberWriter {
-    ordered_json &object;
-    void operator()(const char *name, long double value) { object[name] = static_cast<double>(value); }
-    template <typename T> void operator()(const char *name, T value) { object[name] = value; }
+    ordered_json &Object;
+    void operator()(const char *name, long double value) { Object[name] = static_cast<double>(value); }
+    template <typename T> void operator()(const char *name, T value) { Object[name] = value; }
 };
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
     if (args.Words().empty())
         throw CliUsage("no design file given");
@@ -77,7 +77,7 @@ int run(const CliArguments &args)
             if (!opened.Warning.empty())
                 PrintError(kDescription.Name, opened.Warning);
             const DesignOutcome outcome = DesignOutcomeOf(vehicle, opened.Results);
-            const auto values = shownValues(outcome, FormatResults(opened.Results, vehicle.CurrencyName, separators));
+            const auto values = ShownValues(outcome, FormatResults(opened.Results, vehicle.CurrencyName, separators));
             if (json) {
                 report["Name"] = cp1252::ToUtf8(vehicle.Name);
                 report["CurrencyName"] = cp1252::ToUtf8(vehicle.CurrencyName);
@@ -107,7 +107,7 @@ int run(const CliArguments &args)
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
 

@@ -14,16 +14,16 @@ namespace aw {
 
 namespace {
 
-void printUsage(std::ostream &out)
+void PrintUsage(std::ostream &out)
 {
     auto commands = CliCommands();
     std::sort(commands.begin(), commands.end(),
-              [](const CliCommand &a, const CliCommand &b) { return a.name < b.name; });
+              [](const CliCommand &a, const CliCommand &b) { return a.Name < b.Name; });
     out << "Usage: armorwright-cli COMMAND [ARGS...]\n\n"
            "Designs, sheets and data files of Armorwright without a window.\n\n"
            "Commands:\n";
     for (const CliCommand &c : commands) {
-        out << "  " << c.name << std::string(c.name.size() < 12 ? 12 - c.name.size() : 1, ' ') << c.summary << "\n";
+        out << "  " << c.Name << std::string(c.Name.size() < 12 ? 12 - c.Name.size() : 1, ' ') << c.Summary << "\n";
     }
     out << "\nOptions:\n"
            "  -h, --help  this list\n"
@@ -33,7 +33,7 @@ void printUsage(std::ostream &out)
 
 // Qt's notes about the session (no runtime folder, fonts substituted) are no news to a
 // command-line user; only its errors are passed on.
-void qtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+void QtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::cerr << "armorwright-cli: " << message.toStdString() << "\n";
@@ -48,10 +48,10 @@ int main(int argc, char *argv[])
     using namespace aw;
     // Override files beside the program apply here as in the editor.
     SetProgramFolderFromExecutable(argc > 0 ? argv[0] : "");
-    qInstallMessageHandler(qtMessages);
+    qInstallMessageHandler(QtMessages);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "-h" || args[0] == "--help") {
-        printUsage(args.empty() ? std::cerr : std::cout);
+        PrintUsage(args.empty() ? std::cerr : std::cout);
         return args.empty() ? 2 : 0;
     }
     if (args[0] == "--version") {
@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
     const std::string name = args[0];
     args.erase(args.begin());
     for (const CliCommand &command : CliCommands()) {
-        if (command.name != name)
+        if (command.Name != name)
             continue;
         try {
             const int code = command.run(args);
@@ -77,6 +77,6 @@ int main(int argc, char *argv[])
         }
     }
     std::cerr << "armorwright-cli: unknown command '" << name << "'\n";
-    printUsage(std::cerr);
+    PrintUsage(std::cerr);
     return 2;
 }

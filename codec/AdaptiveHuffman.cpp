@@ -12,7 +12,7 @@ namespace {
 
 // The first index from `from` on whose frequency is k or more. Frequencies never decrease
 // along the node order and the table ends in 0xFFFF entries, so the search stops.
-inline unsigned firstNotBelow(const uint16_t *freq, unsigned from, unsigned k)
+inline unsigned FirstNotBelow(const uint16_t *freq, unsigned from, unsigned k)
 {
 #if defined(__SSE2__)
     const __m128i key = _mm_set1_epi16(static_cast<short>(k));
@@ -63,7 +63,7 @@ inline void AdaptiveHuffman::Increment(unsigned &c)
 unsigned AdaptiveHuffman::MoveUp(unsigned c, unsigned k)
 {
     // Move the node past every node of lower frequency: swap it with the last one.
-    const unsigned l = firstNotBelow(m_freq, c + 2, k) - 1;
+    const unsigned l = FirstNotBelow(m_freq, c + 2, k) - 1;
     m_freq[c] = m_freq[l];
     m_freq[l] = static_cast<uint16_t>(k);
 

@@ -14,7 +14,7 @@ namespace aw {
 
 namespace {
 
-void writeHeaderField(CodecSink &sink, uint32_t value)
+void WriteHeaderField(CodecSink &sink, uint32_t value)
 {
     uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
                         static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
@@ -22,7 +22,7 @@ void writeHeaderField(CodecSink &sink, uint32_t value)
         throw LZHException(lzhmsg::kWriteError);
 }
 
-uint32_t readHeaderField(CodecSource &source)
+uint32_t ReadHeaderField(CodecSource &source)
 {
     uint8_t bytes[4];
     if (source.Read(bytes, 4) != 4)
@@ -49,8 +49,8 @@ uint32_t LZHCompressor::Compress()
     const int64_t remaining = size - m_input.Position();
     if (size < 0 || remaining < 0 || remaining > static_cast<int64_t>(UINT32_MAX))
         throw LZHException(lzhmsg::kInputInit);
-    writeHeaderField(m_output, lzhformat::kMagic);
-    writeHeaderField(m_output, static_cast<uint32_t>(remaining));
+    WriteHeaderField(m_output, lzhformat::kMagic);
+    WriteHeaderField(m_output, static_cast<uint32_t>(remaining));
 
     SourceBuffer in(m_input);
     SinkBuffer out(m_output);
@@ -65,9 +65,9 @@ uint32_t LZHCompressor::Compress()
 uint32_t LZHCompressor::Decompress()
 {
     CheckStreams();
-    if (readHeaderField(m_input) != lzhformat::kMagic)
+    if (ReadHeaderField(m_input) != lzhformat::kMagic)
         throw LZHException(lzhmsg::kNoHeader);
-    const uint32_t size = readHeaderField(m_input);
+    const uint32_t size = ReadHeaderField(m_input);
 
     // Refuse a size the coded bytes cannot possibly hold before producing anything.
     const int64_t total = m_input.Size();

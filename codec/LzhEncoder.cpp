@@ -17,10 +17,10 @@ namespace {
 
 // A step of the coded stream as the match search hands it on: the symbol (a literal byte,
 // or a match length + 253) in the low 16 bits, a match's position above them.
-uint32_t step(unsigned symbol, unsigned position) { return symbol | position << 16; }
+uint32_t Step(unsigned symbol, unsigned position) { return symbol | position << 16; }
 
 // The search hands steps to `emit` in stream order.
-template <class Emit> void searchMatches(SourceBuffer &in, Emit &&emit)
+template <class Emit> void SearchMatches(SourceBuffer &in, Emit &&emit)
 {
     constexpr int N = MatchTree::kWindow;
     constexpr int F = MatchTree::kLongest;
@@ -45,9 +45,9 @@ template <class Emit> void searchMatches(SourceBuffer &in, Emit &&emit)
             tree->MatchLength = len;
         if (tree->MatchLength <= MatchTree::kThreshold) {
             tree->MatchLength = 1;
-            emit(step(text[r], 0));
+            emit(Step(text[r], 0));
         } else {
-            emit(step(static_cast<unsigned>(tree->MatchLength + 253), static_cast<unsigned>(tree->MatchPosition)));
+            emit(Step(static_cast<unsigned>(tree->MatchLength + 253), static_cast<unsigned>(tree->MatchPosition)));
         }
         const int last = tree->MatchLength;
         int i = 0;
@@ -75,12 +75,12 @@ class StepCoder {
 public:
     explicit StepCoder(BitWriter &out) : m_huffman(std::make_unique<AdaptiveHuffman>()), m_out(out) {}
 
-    void Code(uint32_t step)
+    void Code(uint32_t Step)
     {
-        const unsigned symbol = step & 0xFFFF;
+        const unsigned symbol = Step & 0xFFFF;
         m_huffman->Encode(symbol, m_out);
         if (symbol >= 256)
-            positioncode::Encode(step >> 16, m_out);
+            positioncode::Encode(Step >> 16, m_out);
     }
     unsigned LongestCode() const { return m_huffman->LongestCodeWritten(); }
 
@@ -93,20 +93,20 @@ struct CoderAbandoned {}; // ends the search quietly once the coder has stopped
 
 // The searcher thread: fills blocks and hands them over. What it raises goes to the queue,
 // after the steps found before it, so the coder codes them first as one thread would.
-void searchIntoQueue(SourceBuffer &in, StepQueue &queue)
+void SearchIntoQueue(SourceBuffer &in, StepQueue &queue)
 {
     StepQueue::Block *block = nullptr;
     std::exception_ptr error;
     try {
-        searchMatches(in, [&](uint32_t s) {
-            if (block == nullptr || block->count == StepQueue::kBlockSteps) {
+        SearchMatches(in, [&](uint32_t s) {
+            if (block == nullptr || block->Count == StepQueue::kBlockSteps) {
                 if (block != nullptr)
                     queue.Publish(std::exchange(block, nullptr));
                 block = queue.Empty();
                 if (block == nullptr)
                     throw CoderAbandoned();
             }
-            block->steps[block->count++] = s;
+            block->Steps[block->Count++] = s;
         });
     } catch (const CoderAbandoned &) {
     } catch (...) {
@@ -117,25 +117,25 @@ void searchIntoQueue(SourceBuffer &in, StepQueue &queue)
     queue.Finish(error);
 }
 
-unsigned encodeOnOneThread(SourceBuffer &in, StepCoder &coder)
+unsigned EncodeOnOneThread(SourceBuffer &in, StepCoder &coder)
 {
-    searchMatches(in, [&](uint32_t s) { coder.Code(s); });
+    SearchMatches(in, [&](uint32_t s) { coder.Code(s); });
     return coder.LongestCode();
 }
 
-unsigned encodeOnTwoThreads(SourceBuffer &in, StepCoder &coder)
+unsigned EncodeOnTwoThreads(SourceBuffer &in, StepCoder &coder)
 {
     StepQueue queue;
     std::thread searcher;
     try {
-        searcher = std::thread(searchIntoQueue, std::ref(in), std::ref(queue));
+        searcher = std::thread(SearchIntoQueue, std::ref(in), std::ref(queue));
     } catch (const std::system_error &) {
-        return encodeOnOneThread(in, coder); // no thread to be had: nothing is lost but time
+        return EncodeOnOneThread(in, coder); // no thread to be had: nothing is lost but time
     }
     try {
         while (StepQueue::Block *block = queue.Filled()) {
-            for (size_t i = 0; i < block->count; ++i)
-                coder.Code(block->steps[i]);
+            for (size_t i = 0; i < block->Count; ++i)
+                coder.Code(block->Steps[i]);
             queue.Release(block);
         }
     } catch (...) {
@@ -154,7 +154,7 @@ unsigned encodeOnTwoThreads(SourceBuffer &in, StepCoder &coder)
 unsigned EncodeLzh(SourceBuffer &in, BitWriter &out, EncodeThreads threads)
 {
     StepCoder coder(out);
-    return threads == EncodeThreads::Two ? encodeOnTwoThreads(in, coder) : encodeOnOneThread(in, coder);
+    return threads == EncodeThreads::Two ? EncodeOnTwoThreads(in, coder) : EncodeOnOneThread(in, coder);
 }
 
 } // namespace aw

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kPadding = 32;
 
-inline uint64_t loadBigEndian64(const uint8_t *p)
+inline uint64_t LoadBigEndian64(const uint8_t *p)
 {
     uint64_t v;
     std::memcpy(&v, p, sizeof v);
@@ -20,7 +20,7 @@ inline uint64_t loadBigEndian64(const uint8_t *p)
 }
 
 // Bit k set where a[k] == b[k], for k = 0..63.
-inline uint64_t equalBytes64(const uint8_t *a, const uint8_t *b)
+inline uint64_t EqualBytes64(const uint8_t *a, const uint8_t *b)
 {
 #if defined(__SSE2__)
     uint64_t equal = 0;
@@ -42,16 +42,16 @@ constexpr uint64_t kAllBytes = (1ull << MatchTree::kLongest) - 1;
 
 // Common prefix length (1..60) of two strings whose first bytes are equal, and the sign of
 // their first difference (0 when none).
-inline int commonLength(const uint8_t *a, const uint8_t *b, int &cmp)
+inline int CommonLength(const uint8_t *a, const uint8_t *b, int &cmp)
 {
     // Bytes 1..8 first: most strings differ there, and big-endian words order like bytes.
-    const uint64_t wa = loadBigEndian64(a + 1);
-    const uint64_t wb = loadBigEndian64(b + 1);
+    const uint64_t wa = LoadBigEndian64(a + 1);
+    const uint64_t wb = LoadBigEndian64(b + 1);
     if (wa != wb) {
         cmp = wa > wb ? 1 : -1;
         return 1 + (std::countl_zero(wa ^ wb) >> 3);
     }
-    const uint64_t differ = ~equalBytes64(a, b) & kAllBytes;
+    const uint64_t differ = ~EqualBytes64(a, b) & kAllBytes;
     if (differ == 0) {
         cmp = 0;
         return MatchTree::kLongest;
@@ -77,7 +77,7 @@ void MatchTree::Insert(int r)
     m_lastInsert = r;
     if (follows && m_lastFullMatch != kNil) {
         const int q = (m_lastFullMatch + 1) & (kWindow - 1);
-        if (m_dad[q] != kNil && (equalBytes64(m_text.data() + r, m_text.data() + q) & kAllBytes) == kAllBytes) {
+        if (m_dad[q] != kNil && (EqualBytes64(m_text.data() + r, m_text.data() + q) & kAllBytes) == kAllBytes) {
             MatchLength = kLongest;
             MatchPosition = ((r - q) & (kWindow - 1)) - 1;
             m_lastFullMatch = q;
@@ -128,7 +128,7 @@ template <bool Branchy> void MatchTree::Search(int r)
             continue;
         }
         int cmp;
-        const int i = commonLength(key, text + p, cmp);
+        const int i = CommonLength(key, text + p, cmp);
         side = cmp >= 0 ? 1 : 0;
         if (i > kThreshold) {
             const int candidate = ((r - static_cast<int>(p)) & (kWindow - 1)) - 1;

@@ -6,7 +6,7 @@ namespace positioncode {
 
 namespace {
 
-constexpr Tables build()
+constexpr Tables Build()
 {
     Tables t{};
     // How many upper-6-bit values take each code length 3..8.
@@ -16,12 +16,12 @@ constexpr Tables build()
     for (int l = 0; l < 6; ++l) {
         const unsigned length = 3 + static_cast<unsigned>(l);
         for (int k = 0; k < perLength[l]; ++k, ++value) {
-            t.encodeLength[value] = static_cast<uint8_t>(length);
-            t.encodeCode[value] = static_cast<uint8_t>(code);
+            t.EncodeLength[value] = static_cast<uint8_t>(length);
+            t.EncodeCode[value] = static_cast<uint8_t>(code);
             const unsigned span = 1u << (8 - length);
             for (unsigned b = code; b < code + span; ++b) {
-                t.decodeUpper[b] = static_cast<uint8_t>(value);
-                t.decodeLength[b] = static_cast<uint8_t>(length);
+                t.DecodeUpper[b] = static_cast<uint8_t>(value);
+                t.DecodeLength[b] = static_cast<uint8_t>(length);
             }
             code += span;
         }
@@ -29,9 +29,9 @@ constexpr Tables build()
     return t;
 }
 
-constexpr Tables kTables = build();
-static_assert(kTables.encodeCode[1] == 0x20 && kTables.encodeCode[4] == 0x50 && kTables.encodeCode[5] == 0x58);
-static_assert(kTables.encodeCode[12] == 0x90 && kTables.encodeCode[24] == 0xC0 && kTables.encodeCode[63] == 0xFF);
+constexpr Tables kTables = Build();
+static_assert(kTables.EncodeCode[1] == 0x20 && kTables.EncodeCode[4] == 0x50 && kTables.EncodeCode[5] == 0x58);
+static_assert(kTables.EncodeCode[12] == 0x90 && kTables.EncodeCode[24] == 0xC0 && kTables.EncodeCode[63] == 0xFF);
 
 } // namespace
 

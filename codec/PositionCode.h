@@ -13,10 +13,10 @@ namespace aw {
 namespace positioncode {
 
 struct Tables {
-    std::array<uint8_t, 64> encodeLength;  // code length of each upper-6-bit value
-    std::array<uint8_t, 64> encodeCode;    // the code, left-aligned in 8 bits
-    std::array<uint8_t, 256> decodeUpper;  // upper 6 bits for every leading byte
-    std::array<uint8_t, 256> decodeLength; // code length for every leading byte
+    std::array<uint8_t, 64> EncodeLength;  // code length of each upper-6-bit value
+    std::array<uint8_t, 64> EncodeCode;    // the code, left-aligned in 8 bits
+    std::array<uint8_t, 256> DecodeUpper;  // upper 6 bits for every leading byte
+    std::array<uint8_t, 256> DecodeLength; // code length for every leading byte
 };
 
 const Tables &GetTables();
@@ -25,8 +25,8 @@ inline void Encode(unsigned position, BitWriter &out)
 {
     const Tables &t = GetTables();
     const unsigned upper = position >> 6;
-    const unsigned length = t.encodeLength[upper];
-    const uint32_t prefix = t.encodeCode[upper] >> (8 - length);
+    const unsigned length = t.EncodeLength[upper];
+    const uint32_t prefix = t.EncodeCode[upper] >> (8 - length);
     out.Put(length + 6, (prefix << 6) | (position & 0x3F));
 }
 
@@ -35,10 +35,10 @@ inline unsigned Decode(BitReader &in)
     const Tables &t = GetTables();
     const uint32_t bits = in.Peek(14);
     const unsigned lead = bits >> 6;
-    const unsigned length = t.decodeLength[lead] + 6;
+    const unsigned length = t.DecodeLength[lead] + 6;
     const unsigned lower = (bits >> (14 - length)) & 0x3F;
     in.Skip(length);
-    return (static_cast<unsigned>(t.decodeUpper[lead]) << 6) | lower;
+    return (static_cast<unsigned>(t.DecodeUpper[lead]) << 6) | lower;
 }
 
 } // namespace positioncode

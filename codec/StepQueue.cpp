@@ -17,7 +17,7 @@ StepQueue::Block *StepQueue::Empty()
     if (m_abandoned)
         return nullptr;
     Block *block = m_empty[--m_emptyCount];
-    block->count = 0;
+    block->Count = 0;
     return block;
 }
 

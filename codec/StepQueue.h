@@ -19,8 +19,8 @@ public:
     static constexpr size_t kBlocks = 4;
 
     struct Block {
-        uint32_t steps[kBlockSteps];
-        size_t count = 0;
+        uint32_t Steps[kBlockSteps];
+        size_t Count = 0;
     };
 
     StepQueue();

@@ -17,7 +17,7 @@ namespace {
 constexpr const char *kNone = "(none)";
 
 // A text in double quotes with the characters that would break a one-line listing escaped.
-std::string quoted(const std::string &text)
+std::string Quoted(const std::string &text)
 {
     std::string out = "\"";
     for (char c : text) {
@@ -43,7 +43,7 @@ std::string quoted(const std::string &text)
 }
 
 // The shortest text that reads back as the same number, so distinct values never look alike.
-template <typename Real> std::string realText(Real value)
+template <typename Real> std::string RealText(Real value)
 {
     char text[64];
     const auto result = std::to_chars(text, text + sizeof text, value);
@@ -51,7 +51,7 @@ template <typename Real> std::string realText(Real value)
 }
 
 // A picture as shown: a checksum tells two pictures of one size apart at a glance.
-std::string pictureText(const SharedBytes &picture)
+std::string PictureText(const SharedBytes &picture)
 {
     if (picture.empty())
         return kNone;
@@ -66,29 +66,29 @@ std::string pictureText(const SharedBytes &picture)
 // A field's value as shown, and as compared. A picture is compared by its bytes (at no
 // cost when both designs share them) and its text is made only for a row that is listed.
 struct FieldValue {
-    std::string name;
-    std::string text;
-    std::string key;
-    const SharedBytes *picture = nullptr;
+    std::string Name;
+    std::string Text;
+    std::string Key;
+    const SharedBytes *Picture = nullptr;
 
-    bool operator==(const FieldValue &other) const { return picture ? *picture == *other.picture : key == other.key; }
-    std::string shown() const { return picture ? pictureText(*picture) : text; }
+    bool operator==(const FieldValue &other) const { return Picture ? *Picture == *other.Picture : Key == other.Key; }
+    std::string Shown() const { return Picture ? PictureText(*Picture) : Text; }
 };
 
 struct ValueCollector {
-    std::vector<FieldValue> &values;
+    std::vector<FieldValue> &Values;
 
-    void add(const char *name, std::string text) { values.push_back({name, text, std::move(text)}); }
+    void Add(const char *name, std::string text) { Values.push_back({name, text, std::move(text)}); }
 
-    void operator()(const char *name, int32_t value) { add(name, std::to_string(value)); }
-    void operator()(const char *name, int64_t value) { add(name, std::to_string(value)); }
-    void operator()(const char *name, bool value) { add(name, value ? "true" : "false"); }
-    void operator()(const char *name, double value) { add(name, realText(value)); }
-    void operator()(const char *name, long double value) { add(name, realText(value)); }
-    void operator()(const char *name, TextField<const std::string> text) { add(name, quoted(text.Value)); }
+    void operator()(const char *name, int32_t value) { Add(name, std::to_string(value)); }
+    void operator()(const char *name, int64_t value) { Add(name, std::to_string(value)); }
+    void operator()(const char *name, bool value) { Add(name, value ? "true" : "false"); }
+    void operator()(const char *name, double value) { Add(name, RealText(value)); }
+    void operator()(const char *name, long double value) { Add(name, RealText(value)); }
+    void operator()(const char *name, TextField<const std::string> text) { Add(name, Quoted(text.Value)); }
     void operator()(const char *name, BytesField<const SharedBytes> picture)
     {
-        values.push_back({name, {}, {}, &picture.Value});
+        Values.push_back({name, {}, {}, &picture.Value});
     }
     void operator()(const char *name, const std::array<bool, kAmmoTypeCount> &flags)
     {
@@ -97,7 +97,7 @@ struct ValueCollector {
             if (flags[static_cast<size_t>(k)])
                 text += (text.size() > 1 ? ", " : "") + std::to_string(k);
         }
-        add(name, text + "]");
+        Add(name, text + "]");
     }
 };
 
@@ -106,14 +106,14 @@ class Differ {
 public:
     Differ(DesignComparison &out, bool differencesOnly) : m_out(out), m_differencesOnly(differencesOnly) {}
 
-    void add(const std::string &path, const std::string &a, const std::string &b, bool differs = true)
+    void Add(const std::string &path, const std::string &a, const std::string &b, bool differs = true)
     {
         if (differs || !m_differencesOnly)
             m_out.push_back({path, a, b, differs});
     }
 
     // Compares two records field by field through their field list.
-    template <typename R, typename Visit> void fields(const std::string &prefix, const R &a, const R &b, Visit visit)
+    template <typename R, typename Visit> void Fields(const std::string &prefix, const R &a, const R &b, Visit visit)
     {
         std::vector<FieldValue> va, vb;
         visit(a, ValueCollector{va});
@@ -121,23 +121,23 @@ public:
         for (size_t i = 0; i < va.size(); ++i) {
             const bool differs = !(va[i] == vb[i]);
             if (differs || !m_differencesOnly)
-                add(prefix + va[i].name, va[i].shown(), vb[i].shown(), differs);
+                Add(prefix + va[i].Name, va[i].Shown(), vb[i].Shown(), differs);
         }
     }
 
     // Compares two lists entry by entry: `same(path, i)` for entries both have, `summary(i)`
     // names an entry only one has.
     template <typename Same, typename SummaryA, typename SummaryB>
-    void list(const std::string &path, int countA, int countB, Same same, SummaryA summaryA, SummaryB summaryB)
+    void List(const std::string &path, int countA, int countB, Same same, SummaryA summaryA, SummaryB summaryB)
     {
         for (int i = 0; i < std::max(countA, countB); ++i) {
             const std::string itemPath = path + "[" + std::to_string(i) + "]";
             if (i < countA && i < countB)
                 same(itemPath, i);
             else if (i < countA)
-                add(itemPath, summaryA(i), kNone);
+                Add(itemPath, summaryA(i), kNone);
             else
-                add(itemPath, kNone, summaryB(i));
+                Add(itemPath, kNone, summaryB(i));
         }
     }
 
@@ -151,78 +151,78 @@ const auto perkFields = [](auto &r, auto &&f) { ForEachPerkField(r, f); };
 const auto weaponFields = [](auto &r, auto &&f) { ForEachWeaponField(r, f); };
 const auto sectionFields = [](auto &r, auto &&f) { ForEachAmmoSectionField(r, f); };
 
-void diffPerks(Differ &d, const std::string &path, const PerkList &a, const PerkList &b)
+void DiffPerks(Differ &d, const std::string &path, const PerkList &a, const PerkList &b)
 {
-    d.list(
+    d.List(
         path, a.Count(), b.Count(),
-        [&](const std::string &p, int i) { d.fields(p + ".", a.Get(i), b.Get(i), perkFields); },
-        [&](int i) { return quoted(a.Get(i).PFDName); }, [&](int i) { return quoted(b.Get(i).PFDName); });
+        [&](const std::string &p, int i) { d.Fields(p + ".", a.Get(i), b.Get(i), perkFields); },
+        [&](int i) { return Quoted(a.Get(i).PFDName); }, [&](int i) { return Quoted(b.Get(i).PFDName); });
 }
 
-std::string sectionSummary(const AmmoSection &section) { return std::to_string(section.Amount) + " rounds"; }
+std::string SectionSummary(const AmmoSection &section) { return std::to_string(section.Amount) + " rounds"; }
 
-std::string clipSummary(const Clip &clip) { return "clip of " + std::to_string(clip.SectionCount()) + " sections"; }
+std::string ClipSummary(const Clip &clip) { return "clip of " + std::to_string(clip.SectionCount()) + " sections"; }
 
-void diffClip(Differ &d, const std::string &path, const Clip &a, const Clip &b)
+void DiffClip(Differ &d, const std::string &path, const Clip &a, const Clip &b)
 {
-    d.add(path + "." + designfields::kClipCount, std::to_string(a.ClipCount), std::to_string(b.ClipCount),
+    d.Add(path + "." + designfields::kClipCount, std::to_string(a.ClipCount), std::to_string(b.ClipCount),
           a.ClipCount != b.ClipCount);
-    d.list(
+    d.List(
         path + "." + designfields::kSections, a.SectionCount(), b.SectionCount(),
-        [&](const std::string &p, int i) { d.fields(p + ".", a.GetSection(i), b.GetSection(i), sectionFields); },
-        [&](int i) { return sectionSummary(a.GetSection(i)); }, [&](int i) { return sectionSummary(b.GetSection(i)); });
+        [&](const std::string &p, int i) { d.Fields(p + ".", a.GetSection(i), b.GetSection(i), sectionFields); },
+        [&](int i) { return SectionSummary(a.GetSection(i)); }, [&](int i) { return SectionSummary(b.GetSection(i)); });
 }
 
-void diffWeapon(Differ &d, const std::string &path, const Weapon &a, const Weapon &b)
+void DiffWeapon(Differ &d, const std::string &path, const Weapon &a, const Weapon &b)
 {
-    d.fields(path + ".", a.Data, b.Data, weaponFields);
-    d.fields(path + "." + designfields::kBaseAmmo + ".", a.Data.BaseAmmo, b.Data.BaseAmmo, sectionFields);
-    d.list(
+    d.Fields(path + ".", a.Data, b.Data, weaponFields);
+    d.Fields(path + "." + designfields::kBaseAmmo + ".", a.Data.BaseAmmo, b.Data.BaseAmmo, sectionFields);
+    d.List(
         path + "." + designfields::kClips, a.Clips.Count(), b.Clips.Count(),
-        [&](const std::string &p, int i) { diffClip(d, p, a.Clips.Get(i), b.Clips.Get(i)); },
-        [&](int i) { return clipSummary(a.Clips.Get(i)); }, [&](int i) { return clipSummary(b.Clips.Get(i)); });
+        [&](const std::string &p, int i) { DiffClip(d, p, a.Clips.Get(i), b.Clips.Get(i)); },
+        [&](int i) { return ClipSummary(a.Clips.Get(i)); }, [&](int i) { return ClipSummary(b.Clips.Get(i)); });
     const auto link = [](const BooleanList &links) {
         return [&links](int i) { return std::string(links.Get(i) ? "true" : "false"); };
     };
-    d.list(
+    d.List(
         path + "." + designfields::kLinks, a.Links.Count(), b.Links.Count(),
         [&](const std::string &p, int i) {
-            d.add(p, link(a.Links)(i), link(b.Links)(i), a.Links.Get(i) != b.Links.Get(i));
+            d.Add(p, link(a.Links)(i), link(b.Links)(i), a.Links.Get(i) != b.Links.Get(i));
         },
         link(a.Links), link(b.Links));
 }
 
-void fieldRows(Differ &d, const BaseVehicle &a, const BaseVehicle &b)
+void FieldRows(Differ &d, const BaseVehicle &a, const BaseVehicle &b)
 {
-    d.fields("", a, b, [](auto &r, auto &&f) { ForEachVehicleField(r, f); });
-    d.fields(std::string(designfields::kCustomProduction) + ".", a.CustomProduction, b.CustomProduction,
+    d.Fields("", a, b, [](auto &r, auto &&f) { ForEachVehicleField(r, f); });
+    d.Fields(std::string(designfields::kCustomProduction) + ".", a.CustomProduction, b.CustomProduction,
              [](auto &r, auto &&f) { ForEachCustomProductionField(r, f); });
 
     const MovementList &ma = *a.Movement;
     const MovementList &mb = *b.Movement;
-    d.list(
+    d.List(
         designfields::kMovement, ma.Count(), mb.Count(),
-        [&](const std::string &p, int i) { d.fields(p + ".", ma.Get(i), mb.Get(i), movementFields); },
-        [&](int i) { return quoted(ma.ModeName(i)); }, [&](int i) { return quoted(mb.ModeName(i)); });
+        [&](const std::string &p, int i) { d.Fields(p + ".", ma.Get(i), mb.Get(i), movementFields); },
+        [&](int i) { return Quoted(ma.ModeName(i)); }, [&](int i) { return Quoted(mb.ModeName(i)); });
 
-    diffPerks(d, designfields::kPerks, *a.Perks, *b.Perks);
-    diffPerks(d, designfields::kFlaws, *a.Flaws, *b.Flaws);
-    diffPerks(d, designfields::kDefects, *a.Defects, *b.Defects);
+    DiffPerks(d, designfields::kPerks, *a.Perks, *b.Perks);
+    DiffPerks(d, designfields::kFlaws, *a.Flaws, *b.Flaws);
+    DiffPerks(d, designfields::kDefects, *a.Defects, *b.Defects);
 
     const WeaponList &wa = *a.Weapons;
     const WeaponList &wb = *b.Weapons;
-    d.list(
+    d.List(
         designfields::kWeapons, wa.Count(), wb.Count(),
-        [&](const std::string &p, int i) { diffWeapon(d, p, wa.Get(i), wb.Get(i)); },
-        [&](int i) { return quoted(wa.Get(i).Data.Name); }, [&](int i) { return quoted(wb.Get(i).Data.Name); });
+        [&](const std::string &p, int i) { DiffWeapon(d, p, wa.Get(i), wb.Get(i)); },
+        [&](int i) { return Quoted(wa.Get(i).Data.Name); }, [&](int i) { return Quoted(wb.Get(i).Data.Name); });
 }
 
-void outcomeRows(Differ &d, const DesignOutcome &a, const DesignOutcome &b)
+void OutcomeRows(Differ &d, const DesignOutcome &a, const DesignOutcome &b)
 {
-    d.fields("results.", a, b, [](auto &r, auto &&f) { ForEachOutcomeField(r, f); });
+    d.Fields("results.", a, b, [](auto &r, auto &&f) { ForEachOutcomeField(r, f); });
 }
 
-DesignDifferences differencesOf(const DesignComparison &rows)
+DesignDifferences DifferencesOf(const DesignComparison &rows)
 {
     DesignDifferences out;
     out.reserve(rows.size());
@@ -231,14 +231,14 @@ DesignDifferences differencesOf(const DesignComparison &rows)
     return out;
 }
 
-DesignComparison compare(BaseVehicle &a, BaseVehicle &b, bool differencesOnly)
+DesignComparison Compare(BaseVehicle &a, BaseVehicle &b, bool differencesOnly)
 {
     const DesignOutcome outcomeA = DesignOutcomeOf(a, ComputeResults(a));
     const DesignOutcome outcomeB = DesignOutcomeOf(b, ComputeResults(b));
     DesignComparison rows;
     Differ d(rows, differencesOnly);
-    fieldRows(d, a, b);
-    outcomeRows(d, outcomeA, outcomeB);
+    FieldRows(d, a, b);
+    OutcomeRows(d, outcomeA, outcomeB);
     return rows;
 }
 
@@ -248,20 +248,20 @@ DesignDifferences DiffDesignFields(const BaseVehicle &a, const BaseVehicle &b)
 {
     DesignComparison rows;
     Differ d(rows, true);
-    fieldRows(d, a, b);
-    return differencesOf(rows);
+    FieldRows(d, a, b);
+    return DifferencesOf(rows);
 }
 
 DesignDifferences DiffDesignOutcomes(const DesignOutcome &a, const DesignOutcome &b)
 {
     DesignComparison rows;
     Differ d(rows, true);
-    outcomeRows(d, a, b);
-    return differencesOf(rows);
+    OutcomeRows(d, a, b);
+    return DifferencesOf(rows);
 }
 
-DesignDifferences CompareDesigns(BaseVehicle &a, BaseVehicle &b) { return differencesOf(compare(a, b, true)); }
+DesignDifferences CompareDesigns(BaseVehicle &a, BaseVehicle &b) { return DifferencesOf(Compare(a, b, true)); }
 
-DesignComparison CompareDesignsSideBySide(BaseVehicle &a, BaseVehicle &b) { return compare(a, b, false); }
+DesignComparison CompareDesignsSideBySide(BaseVehicle &a, BaseVehicle &b) { return Compare(a, b, false); }
 
 } // namespace aw

@@ -4,7 +4,7 @@ namespace aw {
 
 namespace {
 
-ErrorText messageFor(DesignFileError::Failure reason, const std::string &fileName, const std::string &detail)
+ErrorText MessageFor(DesignFileError::Failure reason, const std::string &fileName, const std::string &detail)
 {
     ErrorText text;
     text.File(fileName);
@@ -16,7 +16,7 @@ ErrorText messageFor(DesignFileError::Failure reason, const std::string &fileNam
 } // namespace
 
 DesignFileError::DesignFileError(Failure reason, const std::string &fileName, const std::string &detail)
-    : ArmorwrightError(messageFor(reason, fileName, detail)), m_reason(reason)
+    : ArmorwrightError(MessageFor(reason, fileName, detail)), m_reason(reason)
 {
 }
 

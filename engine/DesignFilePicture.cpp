@@ -13,7 +13,7 @@ constexpr int64_t kCoreHeaderSize = 12;
 constexpr int64_t kInfoHeaderSize = 40;
 
 // Compression kinds a bitmap reader handles: none, RLE8, RLE4, bit fields.
-bool knownCompression(uint32_t compression, int bitCount)
+bool KnownCompression(uint32_t compression, int bitCount)
 {
     switch (compression) {
     case 0:
@@ -29,7 +29,7 @@ bool knownCompression(uint32_t compression, int bitCount)
     }
 }
 
-bool knownBitCount(int bitCount)
+bool KnownBitCount(int bitCount)
 {
     return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 || bitCount == 32;
 }
@@ -65,7 +65,7 @@ std::string BitmapProblem(const std::vector<uint8_t> &bytes)
         compression = bytes::GetUInt32(p + 30);
     }
     height = std::llabs(height); // negative: rows stored top-down
-    if (planes != 1 || !knownBitCount(bitCount) || !knownCompression(compression, bitCount))
+    if (planes != 1 || !KnownBitCount(bitCount) || !KnownCompression(compression, bitCount))
         return "its bitmap format is not supported";
     if (width <= 0 || height == 0)
         return "the bitmap is empty";

@@ -14,11 +14,11 @@ namespace aw {
 namespace {
 
 // Round half to even, kept inside the 32-bit range (stored speeds may be anything; NaN gives 0).
-int32_t roundToEven(double value) { return SaturateInt32(TruncToInt64(RoundHalfEven(value))); }
+int32_t RoundToEven(double value) { return SaturateInt32(TruncToInt64(RoundHalfEven(value))); }
 
 } // namespace
 
-const MovementRecord *MovementList::at(int i) const { return ListFind(m_items, i); }
+const MovementRecord *MovementList::ItemAt(int i) const { return ListFind(m_items, i); }
 
 MovementRecord MovementList::Get(int i) const { return ListGet(m_items, i); }
 
@@ -58,13 +58,13 @@ bool MovementList::Flight(int i) const { return Get(i).Flight; }
 bool MovementList::CanFly(int i) const { return Get(i).CanFly; }
 bool MovementList::HasStall(int i) const { return Get(i).HasStall; }
 bool MovementList::CustomMode(int i) const { return Get(i).CustomMode; }
-int32_t MovementList::Maneuver(int i) const { return at(i) ? at(i)->Maneuver : 0; }
-double MovementList::TopSpeed(int i) const { return at(i) ? at(i)->TopSpeed : 0.0; }
-double MovementList::StallSpeed(int i) const { return at(i) ? at(i)->StallSpeed : 0.0; }
+int32_t MovementList::Maneuver(int i) const { return ItemAt(i) ? ItemAt(i)->Maneuver : 0; }
+double MovementList::TopSpeed(int i) const { return ItemAt(i) ? ItemAt(i)->TopSpeed : 0.0; }
+double MovementList::StallSpeed(int i) const { return ItemAt(i) ? ItemAt(i)->StallSpeed : 0.0; }
 
-int32_t MovementList::MP(int i) const { return roundToEven(TopSpeed(i) / KphPerSpeedPoint(Flight(i))); }
+int32_t MovementList::MP(int i) const { return RoundToEven(TopSpeed(i) / KphPerSpeedPoint(Flight(i))); }
 
-int32_t MovementList::StallMP(int i) const { return roundToEven(StallSpeed(i) / KphPerSpeedPoint(Flight(i))); }
+int32_t MovementList::StallMP(int i) const { return RoundToEven(StallSpeed(i) / KphPerSpeedPoint(Flight(i))); }
 
 double MovementList::FastestSpeed() const
 {

@@ -59,7 +59,7 @@ public:
     bool operator==(const MovementList &) const = default;
 
 private:
-    const MovementRecord *at(int i) const;
+    const MovementRecord *ItemAt(int i) const;
 
     std::vector<MovementRecord> m_items;
 };

@@ -16,13 +16,13 @@ namespace aw {
 namespace {
 
 // A quotient with the rule's fallback: the dividend alone when the divisor is 0.
-long double divideOrKeep(long double dividend, long double divisor)
+long double DivideOrKeep(long double dividend, long double divisor)
 {
     return divisor == 0 ? dividend : dividend / divisor;
 }
 
 // The worth before rounding and amount; products in extended precision.
-double formulaValue(int32_t formula, const PerkRecord &r, const PerkVehicleData &v)
+double FormulaValue(int32_t formula, const PerkRecord &r, const PerkVehicleData &v)
 {
     const long double R = r.RatingValue, X = r.X, Y = r.Y, Z = r.Z;
     switch (formula) {
@@ -47,13 +47,13 @@ double formulaValue(int32_t formula, const PerkRecord &r, const PerkVehicleData 
     case 8:
         return static_cast<double>(v.ArmorValue * Y + X);
     case 9:
-        return static_cast<double>(R * X + divideOrKeep(Y, Z));
+        return static_cast<double>(R * X + DivideOrKeep(Y, Z));
     case 10:
         return static_cast<double>(X * Y * R * Z);
     case 11:
-        return static_cast<double>(divideOrKeep(X * Y, v.People));
+        return static_cast<double>(DivideOrKeep(X * Y, v.People));
     case 12:
-        return static_cast<double>(divideOrKeep(X * Y, v.CrewValue));
+        return static_cast<double>(DivideOrKeep(X * Y, v.CrewValue));
     default:
         return 0.0; // the defect kinds and unknown formulas have no worth
     }
@@ -62,33 +62,33 @@ double formulaValue(int32_t formula, const PerkRecord &r, const PerkVehicleData 
 constexpr std::array<const char *, 5> kLocationNames = {"Mov", "Aux", "Crew", "Fi-Con", "Struct"};
 
 // Replaces every occurrence of each token in turn; inserted values are never scanned again.
-std::string replaceTokens(const std::string &text, const std::vector<std::pair<std::string, std::string>> &tokens)
+std::string ReplaceTokens(const std::string &text, const std::vector<std::pair<std::string, std::string>> &tokens)
 {
     struct Piece {
-        std::string text;
-        bool inserted;
+        std::string Text;
+        bool Inserted;
     };
     std::vector<Piece> pieces{{text, false}};
     for (const auto &[token, value] : tokens) {
         std::vector<Piece> next;
         for (Piece &piece : pieces) {
-            if (piece.inserted) {
+            if (piece.Inserted) {
                 next.push_back(std::move(piece));
                 continue;
             }
             size_t start = 0;
-            for (size_t found; (found = piece.text.find(token, start)) != std::string::npos;
+            for (size_t found; (found = piece.Text.find(token, start)) != std::string::npos;
                  start = found + token.size()) {
-                next.push_back({piece.text.substr(start, found - start), false});
+                next.push_back({piece.Text.substr(start, found - start), false});
                 next.push_back({value, true});
             }
-            next.push_back({piece.text.substr(start), false});
+            next.push_back({piece.Text.substr(start), false});
         }
         pieces = std::move(next);
     }
     std::string out;
     for (const Piece &piece : pieces)
-        out += piece.text;
+        out += piece.Text;
     return out;
 }
 
@@ -111,7 +111,7 @@ double Worth(const PerkRecord &r, const PerkVehicleData &v)
     int32_t formula = r.WorthFormula;
     if (formula == WorthMajorFlawDefect || formula == WorthMinorFlawDefect)
         formula = r.Variant; // the formula of the adopted flaw
-    double w = formulaValue(formula, r, v);
+    double w = FormulaValue(formula, r, v);
     if (r.RoundMode == 1)
         w = RoundUp(w);
     else if (r.RoundMode == 2)
@@ -172,7 +172,7 @@ double Cost(const PerkRecord &r)
     if (r.WorthFormula != 0)
         cost = r.CostValue;
     else
-        cost = divideOrKeep(static_cast<long double>(r.Y) * r.CostValue, r.Z);
+        cost = DivideOrKeep(static_cast<long double>(r.Y) * r.CostValue, r.Z);
     return static_cast<double>(cost * r.Amount);
 }
 
@@ -199,7 +199,7 @@ std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v)
     default:
         break;
     }
-    return replaceTokens(r.EffectText, {
+    return ReplaceTokens(r.EffectText, {
                                            {"|R|", number::General(r.RatingValue)},
                                            {"|X|", number::General(r.X)},
                                            {"|Y|", number::General(r.Y)},

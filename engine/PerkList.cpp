@@ -51,7 +51,7 @@ int32_t PerkList::TotalItems() const
     return SaturateInt32(total);
 }
 
-double PerkList::rating() const
+double PerkList::Rating() const
 {
     LogLine("          Getting a Perk/Flaw cost group");
     double total = 0.0;

@@ -39,7 +39,7 @@ public:
     // Totals over all entries in order.
     int32_t TotalItems() const;
     // The sum of the entries' worths; writes its heading and each entry's lines to the log.
-    double rating() const;
+    double Rating() const;
     double AddedInsideOTV() const;
     double AddedOutSideOTV() const;
     double AddedCost() const;

@@ -6,7 +6,7 @@ namespace aw {
 
 namespace {
 
-PerkRecord defect(const char *name, int32_t formula)
+PerkRecord DefectTemplate(const char *name, int32_t formula)
 {
     PerkRecord r;
     r.PFDName = name;
@@ -18,15 +18,15 @@ PerkRecord defect(const char *name, int32_t formula)
 
 std::vector<PerkRecord> DefectTemplates()
 {
-    PerkRecord annoyance = defect("Annoyance Flaw", WorthAnnoyance);
+    PerkRecord annoyance = DefectTemplate("Annoyance Flaw", WorthAnnoyance);
     annoyance.EffectText = "Vehicle has one Annoyance Flaw";
     return {
-        defect("Structural Weakness", WorthStructuralDefect),
-        defect("Electronic Glitch", WorthElectronicDefect),
-        defect("Movement System Defect", WorthMovementDefect),
+        DefectTemplate("Structural Weakness", WorthStructuralDefect),
+        DefectTemplate("Electronic Glitch", WorthElectronicDefect),
+        DefectTemplate("Movement System Defect", WorthMovementDefect),
         annoyance,
-        defect("Minor Flaw", WorthMinorFlawDefect),
-        defect("MajorFlaw", WorthMajorFlawDefect),
+        DefectTemplate("Minor Flaw", WorthMinorFlawDefect),
+        DefectTemplate("MajorFlaw", WorthMajorFlawDefect),
     };
 }
 

@@ -22,7 +22,7 @@ namespace aw {
 namespace {
 
 // The nearest whole number, halves to even.
-int64_t roundHalfEven(double value) { return TruncToInt64(RoundHalfEven(value)); }
+int64_t RoundHalfEvenToInt(double value) { return TruncToInt64(RoundHalfEven(value)); }
 
 // Armour is raised one point at a time, each step with its three log lines. A damaged or
 // extreme design can demand a billion points; they are added in one step, and only the first
@@ -30,7 +30,7 @@ int64_t roundHalfEven(double value) { return TruncToInt64(RoundHalfEven(value));
 constexpr int64_t kLoggedArmorSteps = 1000;
 
 // Raises the armour to `target` when it is below; returns true when it did.
-bool raiseArmor(BaseVehicle &vehicle, int64_t target, const char *reason)
+bool RaiseArmor(BaseVehicle &vehicle, int64_t target, const char *reason)
 {
     const int64_t missing = target - vehicle.Armor;
     if (missing <= 0)
@@ -50,10 +50,10 @@ bool raiseArmor(BaseVehicle &vehicle, int64_t target, const char *reason)
 }
 
 // The smallest whole number n with n * divisor >= value (divisor > 0).
-int64_t ceilDiv(int64_t value, int64_t divisor) { return value / divisor + (value % divisor > 0 ? 1 : 0); }
+int64_t CeilDiv(int64_t value, int64_t divisor) { return value / divisor + (value % divisor > 0 ? 1 : 0); }
 
 // The weapon's minimum size as the carriage and emplacement size types mount it.
-int64_t weaponSizeNeed(const BaseVehicle &vehicle, const Weapon &weapon)
+int64_t WeaponSizeNeed(const BaseVehicle &vehicle, const Weapon &weapon)
 {
     int64_t need = weapon.EffectiveMinSize();
     if (vehicle.SizeType == SizeTypeCarriage || vehicle.SizeType == SizeTypeEmplacement)
@@ -61,7 +61,7 @@ int64_t weaponSizeNeed(const BaseVehicle &vehicle, const Weapon &weapon)
     return need;
 }
 
-std::string weaponTooLargeLine(const std::string &weaponName, int32_t finalSize)
+std::string WeaponTooLargeLine(const std::string &weaponName, int32_t finalSize)
 {
     std::string text = "                    FinalSize was to small for weapon " + weaponName;
     if (text.size() > 118)
@@ -72,7 +72,7 @@ std::string weaponTooLargeLine(const std::string &weaponName, int32_t finalSize)
     return text + number::Integer(finalSize);
 }
 
-int64_t peopleAdded(const BaseVehicle &vehicle)
+int64_t PeopleAdded(const BaseVehicle &vehicle)
 {
     return int64_t{vehicle.Flaws->AddedPpl()} + vehicle.Defects->AddedPpl() + vehicle.Perks->AddedPpl();
 }
@@ -82,7 +82,7 @@ int64_t peopleAdded(const BaseVehicle &vehicle)
 // how many more followed, so the log stays readable and bounded.
 constexpr int64_t kLoggedCrewSteps = 1000;
 
-void addCrew(BaseVehicle &vehicle, int64_t missing)
+void AddCrew(BaseVehicle &vehicle, int64_t missing)
 {
     if (LogEnabled()) {
         const int64_t logged = std::min(missing, kLoggedCrewSteps);
@@ -100,33 +100,33 @@ void addCrew(BaseVehicle &vehicle, int64_t missing)
 
 // One cycle of the constraint pass; returns the default size and sets changed when it
 // raised the armour or the crew (both change the threat value).
-int32_t constraintCycle(BaseVehicle &vehicle, bool &changed)
+int32_t ConstraintCycle(BaseVehicle &vehicle, bool &changed)
 {
     LogLine("       DefaultSize Main loop... this loops until nothing changine the TV is changed");
     changed = false;
 
-    int32_t size = static_cast<int32_t>(roundHalfEven(std::cbrt(ThreatValue(vehicle))));
+    int32_t size = static_cast<int32_t>(RoundHalfEvenToInt(std::cbrt(ThreatValue(vehicle))));
     LogLine("         the basic Default Size is ", int64_t{size});
 
     // The test uses the rounded fifth of the armour, the new size the rounded-up fifth.
-    if (size < roundHalfEven(vehicle.Armor / 5.0)) {
+    if (size < RoundHalfEvenToInt(vehicle.Armor / 5.0)) {
         size = RoundUp(vehicle.Armor / 5.0);
         LogLine("               the default size was to small... size !< Armor/5... armor is ", int64_t{vehicle.Armor});
         LogLine("                   Default Size is now ", int64_t{size});
     }
 
-    if (raiseArmor(vehicle, ceilDiv(size, 10),
+    if (RaiseArmor(vehicle, CeilDiv(size, 10),
                    "               not enuf armor... the armor can not be < 1/10 of the default size..."))
         changed = true;
 
     const WeaponList &weapons = *vehicle.Weapons;
     for (int i = 0; i < weapons.Count(); ++i) {
         const Weapon &weapon = weapons.Get(i);
-        const int64_t need = std::min<int64_t>(weaponSizeNeed(vehicle, weapon), INT32_MAX);
+        const int64_t need = std::min<int64_t>(WeaponSizeNeed(vehicle, weapon), INT32_MAX);
         if (need > vehicle.FinalSize) {
             vehicle.FinalSize = static_cast<int32_t>(need);
             if (LogEnabled())
-                LogLine(weaponTooLargeLine(weapon.Data.Name, vehicle.FinalSize));
+                LogLine(WeaponTooLargeLine(weapon.Data.Name, vehicle.FinalSize));
         }
     }
 
@@ -137,7 +137,7 @@ int32_t constraintCycle(BaseVehicle &vehicle, bool &changed)
                 "it is now ",
                 int64_t{vehicle.FinalSize});
     }
-    const int64_t smallest = roundHalfEven(size / 5.0);
+    const int64_t smallest = RoundHalfEvenToInt(size / 5.0);
     if (vehicle.FinalSize < smallest) {
         vehicle.FinalSize = static_cast<int32_t>(smallest);
         LogLine("                    FinalSize was to small... the final size may only be upto 1/5 of the default "
@@ -149,15 +149,15 @@ int32_t constraintCycle(BaseVehicle &vehicle, bool &changed)
         LogLine("                  adjusting finalsize to 1... it was < 1");
     }
 
-    if (raiseArmor(vehicle, ceilDiv(vehicle.FinalSize, 2),
+    if (RaiseArmor(vehicle, CeilDiv(vehicle.FinalSize, 2),
                    "               not enuf armor... the armor can not be < 1/2 of the final size..."))
         changed = true;
 
     // One crew for every 10 final size points, rounded up; drones and crewed vehicles are exempt.
     const int64_t crewNeeded = vehicle.FinalSize / 10 + (vehicle.FinalSize % 10 != 0 ? 1 : 0);
-    const int64_t people = peopleAdded(vehicle);
+    const int64_t people = PeopleAdded(vehicle);
     if (vehicle.SizeType != SizeTypeDrone && vehicle.Crew == 0 && crewNeeded > people) {
-        addCrew(vehicle, crewNeeded - people);
+        AddCrew(vehicle, crewNeeded - people);
         changed = true;
     }
     return size;
@@ -171,7 +171,7 @@ int32_t DefaultSize(BaseVehicle &vehicle)
     bool changed = false;
     int32_t size = 0;
     do {
-        size = constraintCycle(vehicle, changed);
+        size = ConstraintCycle(vehicle, changed);
     } while (changed);
     return size;
 }
@@ -225,12 +225,12 @@ double DefaultMass(const BaseVehicle &vehicle)
     return static_cast<double>(side * side * side);
 }
 
-int64_t DefaultCost(const BaseVehicle &vehicle) { return roundHalfEven(ThreatValue(vehicle)) * 1000; }
+int64_t DefaultCost(const BaseVehicle &vehicle) { return RoundHalfEvenToInt(ThreatValue(vehicle)) * 1000; }
 
 namespace {
 
 // Scratch-built vehicles, and custom ones without model dice, have no model dice.
-bool hasNoModelDice(const BaseVehicle &vehicle)
+bool HasNoModelDice(const BaseVehicle &vehicle)
 {
     if (const ProductionType *type = StandardProductionType(vehicle.ProductionType))
         return type->ModelDice < 0;
@@ -238,7 +238,7 @@ bool hasNoModelDice(const BaseVehicle &vehicle)
 }
 
 // Extra dice for the weapon perks and perks fitted: one per 5 items, per 10 on a flyer.
-int32_t itemDice(const BaseVehicle &vehicle)
+int32_t ItemDice(const BaseVehicle &vehicle)
 {
     const int64_t items = int64_t{vehicle.Weapons->PerkItemCount()} + vehicle.Perks->TotalItems();
     return static_cast<int32_t>(items / (vehicle.Movement->AnyFlight() ? 10 : 5));
@@ -248,17 +248,17 @@ int32_t itemDice(const BaseVehicle &vehicle)
 
 int32_t ModelLemonDice(const BaseVehicle &vehicle)
 {
-    if (hasNoModelDice(vehicle))
+    if (HasNoModelDice(vehicle))
         return 0;
     const ProductionType *type = StandardProductionType(vehicle.ProductionType);
     const int64_t dice =
-        int64_t{itemDice(vehicle)} + (type ? type->ModelDice : vehicle.CustomProduction.CustomModelDice);
+        int64_t{ItemDice(vehicle)} + (type ? type->ModelDice : vehicle.CustomProduction.CustomModelDice);
     return static_cast<int32_t>(std::clamp<int64_t>(dice, 0, INT32_MAX));
 }
 
 int32_t IndivLemonDice(const BaseVehicle &vehicle)
 {
-    const int64_t base = hasNoModelDice(vehicle) ? itemDice(vehicle) : 0;
+    const int64_t base = HasNoModelDice(vehicle) ? ItemDice(vehicle) : 0;
     const ProductionType *type = StandardProductionType(vehicle.ProductionType);
     const int64_t dice = base + (type ? type->IndivDice : vehicle.CustomProduction.CustomIndivDice);
     return SaturateInt32(dice);

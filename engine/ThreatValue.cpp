@@ -19,7 +19,7 @@ namespace aw {
 namespace {
 
 // Rounds a partial value up, logs it, and brings a negative result to 0 with its own line.
-double roundUpNotNegative(double value, const std::string &resultText, const char *clampedLine)
+double RoundUpNotNegative(double value, const std::string &resultText, const char *clampedLine)
 {
     double result = RoundUp(value);
     LogLine(resultText, result);
@@ -73,7 +73,7 @@ double OTV(const BaseVehicle &vehicle)
     LogLine("       Total OutSide OTV is ", outside);
 
     const double total = static_cast<double>(static_cast<long double>(inside) * multiplier + outside);
-    return roundUpNotNegative(total, "    OTV is (Inside * Mult) + OutSide... ", "        OTV brought to 0");
+    return RoundUpNotNegative(total, "    OTV is (Inside * Mult) + OutSide... ", "        OTV brought to 0");
 }
 
 double DTV(const BaseVehicle &vehicle)
@@ -119,7 +119,7 @@ double DTV(const BaseVehicle &vehicle)
     d = static_cast<double>(d * multiplier);
     LogLine("         Defensive Mult = ", static_cast<double>(multiplier));
 
-    return roundUpNotNegative(d, "        Final DTV = ", "         the DTV was < 0.... is now )");
+    return RoundUpNotNegative(d, "        Final DTV = ", "         the DTV was < 0.... is now )");
 }
 
 double MTV(const BaseVehicle &vehicle)
@@ -146,8 +146,8 @@ double MTV(const BaseVehicle &vehicle)
     long double group = vehicle.Movement->ManeuverFlawValue();
     group += static_cast<long double>(vehicle.SensorRating) + vehicle.CommRating;
     group += vehicle.Weapons->TotalPerkCost();
-    group += vehicle.Perks->rating();
-    group += vehicle.Flaws->rating();
+    group += vehicle.Perks->Rating();
+    group += vehicle.Flaws->Rating();
     double g = static_cast<double>(group);
     LogLine("           Sensor + Comm + Perks + Flaws = ", g);
 

@@ -32,7 +32,7 @@ std::string HtmlEscape(const std::string &text)
 
 namespace {
 
-void escapeAll(std::initializer_list<std::string *> texts)
+void EscapeAll(std::initializer_list<std::string *> texts)
 {
     for (std::string *text : texts)
         *text = HtmlEscape(*text);
@@ -43,17 +43,17 @@ void escapeAll(std::initializer_list<std::string *> texts)
 PrintJob HtmlEscapedJob(const PrintJob &source)
 {
     PrintJob job = source;
-    escapeAll({&job.Name, &job.VehicleType, &job.VehicleUse, &job.Manufacturer, &job.Height, &job.Length, &job.Width,
+    EscapeAll({&job.Name, &job.VehicleType, &job.VehicleUse, &job.Manufacturer, &job.Height, &job.Length, &job.Width,
                &job.Weight, &job.EngineType, &job.EngineOutput, &job.ArmorMaterial, &job.ArmorThickness,
                &job.Production, &job.NumberOnField, &job.Affiliation, &job.Cost, &job.General, &job.History,
                &job.Extra});
     for (PrintMovementRow &row : job.Movement.Rows())
-        escapeAll({&row.Name});
+        EscapeAll({&row.Name});
     for (PrintWeaponRow &row : job.Weapons.Rows())
-        escapeAll({&row.Name, &row.Code, &row.Arc, &row.Special, &row.ROF});
+        EscapeAll({&row.Name, &row.Code, &row.Arc, &row.Special, &row.ROF});
     for (PrintPFDList *list : {&job.Perks, &job.Flaws, &job.Defects})
         for (PrintPFDRow &row : list->Rows())
-            escapeAll({&row.Name, &row.Rating, &row.Effect, &row.GameData});
+            EscapeAll({&row.Name, &row.Rating, &row.Effect, &row.GameData});
     return job;
 }
 

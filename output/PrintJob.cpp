@@ -18,20 +18,20 @@ namespace {
 
 // The sheet's actions figure: the whole part of log2 of the crew plus the crew the perks add.
 // Without crew (log2 undefined) it is 0, as in the perk formulas.
-int32_t sheetCrewActions(int64_t crew)
+int32_t SheetCrewActions(int64_t crew)
 {
     if (crew < 1)
         return 0;
     return static_cast<int32_t>(std::bit_width(static_cast<uint64_t>(crew))) - 1;
 }
 
-void addRows(const std::vector<PrintPFDRow> &from, PrintPFDList &rows)
+void AddRows(const std::vector<PrintPFDRow> &from, PrintPFDList &rows)
 {
     for (const PrintPFDRow &row : from)
         rows.Add(row);
 }
 
-void addManeuverFlawRows(const MovementList &movement, PrintPFDList &rows)
+void AddManeuverFlawRows(const MovementList &movement, PrintPFDList &rows)
 {
     for (const ManeuverFlawRow &row : ManeuverFlawRows(movement))
         rows.Add({kManeuverFlawName, number::Signed(row.Maneuver), row.Effect, "", 0});
@@ -53,7 +53,7 @@ PrintJob MakePrintJob(BaseVehicle &vehicle, NumberSeparators separators)
     job.Crew = SaturateInt32(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew() + vehicle.Flaws->Addedcrew() +
                              vehicle.Defects->Addedcrew());
     job.BonusActions =
-        SaturateInt32(int64_t{sheetCrewActions(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew())} +
+        SaturateInt32(int64_t{SheetCrewActions(int64_t{vehicle.Crew} + vehicle.Perks->Addedcrew())} +
                       vehicle.Perks->AddedActions() + vehicle.Flaws->AddedActions() + vehicle.Defects->AddedActions());
 
     const MovementList &movement = *vehicle.Movement;
@@ -103,11 +103,11 @@ PrintJob MakePrintJob(BaseVehicle &vehicle, NumberSeparators separators)
 
     for (const PrintWeaponRow &row : vehicle.Weapons->BuildPrintList(vehicle.FinalSize))
         job.Weapons.Add(row);
-    addRows(vehicle.Perks->MakePrintRows(), job.Perks);
-    addRows(vehicle.Weapons->BuildPerkPrintList(), job.Perks);
-    addRows(vehicle.Flaws->MakePrintRows(), job.Flaws);
-    addManeuverFlawRows(movement, job.Flaws);
-    addRows(vehicle.Defects->MakePrintRows(), job.Defects);
+    AddRows(vehicle.Perks->MakePrintRows(), job.Perks);
+    AddRows(vehicle.Weapons->BuildPerkPrintList(), job.Perks);
+    AddRows(vehicle.Flaws->MakePrintRows(), job.Flaws);
+    AddManeuverFlawRows(movement, job.Flaws);
+    AddRows(vehicle.Defects->MakePrintRows(), job.Defects);
 
     job.General = vehicle.Description;
     job.History = vehicle.History;

@@ -33,14 +33,14 @@ QString Unicode(const std::string &text) { return QString::fromStdString(cp1252:
 QRect BoxRect(const SheetLayoutBox &box) { return QRect(box.Left, box.Top, box.Width, box.Height); }
 
 struct ItemPainter {
-    QPainter &painter;
-    const SheetValues &values;
+    QPainter &Painter;
+    const SheetValues &Values;
     void operator()(const SheetLabel &label) const
     {
-        DrawSheetLabel(painter, label, values.ExpandText ? values.ExpandText(label.Text) : label.Text);
+        DrawSheetLabel(Painter, label, Values.ExpandText ? Values.ExpandText(label.Text) : label.Text);
     }
-    void operator()(const SheetArmourBox &box) const { DrawSheetArmourBox(painter, box, values.Armor); }
-    void operator()(const SheetPictureFrame &frame) const { DrawSheetPicture(painter, frame, values.Picture); }
+    void operator()(const SheetArmourBox &box) const { DrawSheetArmourBox(Painter, box, Values.Armor); }
+    void operator()(const SheetPictureFrame &frame) const { DrawSheetPicture(Painter, frame, Values.Picture); }
 };
 
 } // namespace

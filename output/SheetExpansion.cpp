@@ -10,7 +10,7 @@ namespace aw {
 
 namespace {
 
-TokenSet designTokens(const PrintJob &job, const SheetFormats &f)
+TokenSet DesignTokens(const PrintJob &job, const SheetFormats &f)
 {
     TokenSet set;
     set.AddExactOnly("GENERAL", job.General);
@@ -57,7 +57,7 @@ TokenSet designTokens(const PrintJob &job, const SheetFormats &f)
 
 // The tokens of one movement system under a name prefix ("MOV1", "MOV2", "MOV"); all empty
 // when the design has no such system.
-TokenSet movementTokens(const std::string &prefix, const PrintMovementRow *row, const SheetFormats &f)
+TokenSet MovementTokens(const std::string &prefix, const PrintMovementRow *row, const SheetFormats &f)
 {
     const auto value = [row](const auto &text) { return row ? text : std::string(); };
     const PrintMovementRow r = row ? *row : PrintMovementRow{};
@@ -73,7 +73,7 @@ TokenSet movementTokens(const std::string &prefix, const PrintMovementRow *row, 
     return set;
 }
 
-TokenSet weaponTokens(const PrintWeaponRow &row, const SheetFormats &f)
+TokenSet WeaponTokens(const PrintWeaponRow &row, const SheetFormats &f)
 {
     TokenSet set;
     set.Add("WEPNAME", row.Name);
@@ -94,7 +94,7 @@ TokenSet weaponTokens(const PrintWeaponRow &row, const SheetFormats &f)
     return set;
 }
 
-TokenSet pfdTokens(const PrintPFDRow &row, const SheetFormats &f)
+TokenSet PfdTokens(const PrintPFDRow &row, const SheetFormats &f)
 {
     TokenSet set;
     set.Add("PFDNAME", row.Name);
@@ -108,7 +108,7 @@ TokenSet pfdTokens(const PrintPFDRow &row, const SheetFormats &f)
 // Expands every occurrence of a repeated section with one row per list entry, each made by
 // fill(copy of the body, entry).
 template <typename Row, typename Fill>
-void expandRows(const std::string &name, const std::vector<Row> &entries, Fill fill, std::string &text)
+void ExpandRows(const std::string &name, const std::vector<Row> &entries, Fill fill, std::string &text)
 {
     ExpandSections(
         "|" + name + "|", "|/" + name + "|",
@@ -129,7 +129,7 @@ void expandRows(const std::string &name, const std::vector<Row> &entries, Fill f
         text);
 }
 
-bool hasStall(const PrintJob &job, int index)
+bool HasStall(const PrintJob &job, int index)
 {
     return index < job.Movement.Count() && job.Movement.Get(index).StallMP > 0;
 }
@@ -141,31 +141,31 @@ std::string ExpandSheetText(std::string text, const PrintJob &job, const SheetFo
     const std::vector<PrintMovementRow> &movement = job.Movement.Rows();
     ApplyCondition("|MOV>2|", "|/MOV>2|", movement.size() >= 3, text);
 
-    designTokens(job, formats).Apply(text);
+    DesignTokens(job, formats).Apply(text);
 
-    ApplyCondition("|HASSTALL1|", "|/HASSTALL1|", hasStall(job, 0), text);
-    ApplyCondition("|HASSTALL2|", "|/HASSTALL2|", hasStall(job, 1), text);
-    movementTokens("MOV1", movement.size() > 0 ? &movement[0] : nullptr, formats).Apply(text);
-    movementTokens("MOV2", movement.size() > 1 ? &movement[1] : nullptr, formats).Apply(text);
+    ApplyCondition("|HASSTALL1|", "|/HASSTALL1|", HasStall(job, 0), text);
+    ApplyCondition("|HASSTALL2|", "|/HASSTALL2|", HasStall(job, 1), text);
+    MovementTokens("MOV1", movement.size() > 0 ? &movement[0] : nullptr, formats).Apply(text);
+    MovementTokens("MOV2", movement.size() > 1 ? &movement[1] : nullptr, formats).Apply(text);
 
     const std::vector<PrintMovementRow> further(movement.begin() + std::min<size_t>(2, movement.size()),
                                                 movement.end());
-    expandRows(
+    ExpandRows(
         "MOVEMENT", further,
         [&](std::string &row, const PrintMovementRow &entry) {
             ApplyCondition("|HASSTALL|", "|/HASSTALL|", entry.StallMP >= 1, row);
-            movementTokens("MOV", &entry, formats).Apply(row);
+            MovementTokens("MOV", &entry, formats).Apply(row);
         },
         text);
 
-    expandRows(
+    ExpandRows(
         "WEAPONS", job.Weapons.Rows(),
-        [&](std::string &row, const PrintWeaponRow &entry) { weaponTokens(entry, formats).Apply(row); }, text);
+        [&](std::string &row, const PrintWeaponRow &entry) { WeaponTokens(entry, formats).Apply(row); }, text);
 
-    const auto fillPfd = [&](std::string &row, const PrintPFDRow &entry) { pfdTokens(entry, formats).Apply(row); };
-    expandRows("PERKS", job.Perks.Rows(), fillPfd, text);
-    expandRows("FLAWS", job.Flaws.Rows(), fillPfd, text);
-    expandRows("DEFECTS", job.Defects.Rows(), fillPfd, text);
+    const auto fillPfd = [&](std::string &row, const PrintPFDRow &entry) { PfdTokens(entry, formats).Apply(row); };
+    ExpandRows("PERKS", job.Perks.Rows(), fillPfd, text);
+    ExpandRows("FLAWS", job.Flaws.Rows(), fillPfd, text);
+    ExpandRows("DEFECTS", job.Defects.Rows(), fillPfd, text);
     return text;
 }
 

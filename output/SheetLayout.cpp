@@ -39,21 +39,21 @@ SheetLayout ReadSheetLayout(std::span<const uint8_t> block)
 
 namespace {
 struct ItemWriter {
-    Stream &stream;
+    Stream &Out;
     void operator()(const SheetLabel &label) const
     {
-        stream.WriteUInt8(sheetkind::Label);
-        WriteSheetLabel(stream, label);
+        Out.WriteUInt8(sheetkind::Label);
+        WriteSheetLabel(Out, label);
     }
     void operator()(const SheetArmourBox &box) const
     {
-        stream.WriteUInt8(sheetkind::ArmourBox);
-        WriteSheetArmourBox(stream, box);
+        Out.WriteUInt8(sheetkind::ArmourBox);
+        WriteSheetArmourBox(Out, box);
     }
     void operator()(const SheetPictureFrame &frame) const
     {
-        stream.WriteUInt8(sheetkind::PictureFrame);
-        WriteSheetLayoutBox(stream, frame.Box);
+        Out.WriteUInt8(sheetkind::PictureFrame);
+        WriteSheetLayoutBox(Out, frame.Box);
     }
 };
 } // namespace

@@ -14,7 +14,7 @@ std::string SheetTemplate(SheetKind kind, const std::string &folder)
 
 namespace {
 
-Stream sheetStream(SheetKind kind, const PrintJob &job, const SheetFormats &formats)
+Stream SheetStream(SheetKind kind, const PrintJob &job, const SheetFormats &formats)
 {
     const std::string sheet = SheetFromTemplate(kind, SheetTemplate(kind), job, formats);
     Stream stream;
@@ -27,12 +27,12 @@ Stream sheetStream(SheetKind kind, const PrintJob &job, const SheetFormats &form
 
 Stream BuildTextSheet(const PrintJob &job, const SheetFormats &formats)
 {
-    return sheetStream(SheetKind::Text, job, formats);
+    return SheetStream(SheetKind::Text, job, formats);
 }
 
 Stream BuildHtmlSheet(const PrintJob &job, const SheetFormats &formats)
 {
-    return sheetStream(SheetKind::Html, job, formats);
+    return SheetStream(SheetKind::Html, job, formats);
 }
 
 void SaveSheet(SheetKind kind, const std::string &path, const PrintJob &job, const SheetFormats &formats)

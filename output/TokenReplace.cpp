@@ -10,20 +10,20 @@ namespace aw {
 
 namespace {
 
-bool startsAt(const std::string &text, size_t at, const std::string &what)
+bool StartsAt(const std::string &text, size_t at, const std::string &what)
 {
     return text.compare(at, what.size(), what) == 0;
 }
 
-bool startsWithAny(const std::string &text, size_t at, const std::vector<std::string> &candidates)
+bool StartsWithAny(const std::string &text, size_t at, const std::vector<std::string> &candidates)
 {
     for (const std::string &candidate : candidates)
-        if (startsAt(text, at, candidate))
+        if (StartsAt(text, at, candidate))
             return true;
     return false;
 }
 
-std::string joinRows(const std::vector<std::string> &rows)
+std::string JoinRows(const std::vector<std::string> &rows)
 {
     size_t total = 0;
     for (const std::string &row : rows)
@@ -38,16 +38,16 @@ std::string joinRows(const std::vector<std::string> &rows)
 
 // Where a section lies: [begin, end) is deleted when it is replaced, [bodyBegin, bodyEnd) is its body.
 struct SectionSpan {
-    size_t begin = 0;
-    size_t bodyBegin = 0;
-    size_t bodyEnd = 0;
-    size_t end = 0;
+    size_t Begin = 0;
+    size_t BodyBegin = 0;
+    size_t BodyEnd = 0;
+    size_t End = 0;
 };
 
 // The first section of the text. The close tag is the first one of
 // the whole text; when it is missing or before the open tag, the section runs up to the last
 // character of the text, which stays.
-std::optional<SectionSpan> findSection(const std::string &open, const std::string &close, const std::string &text)
+std::optional<SectionSpan> FindSection(const std::string &open, const std::string &close, const std::string &text)
 {
     if (open.empty())
         return std::nullopt;
@@ -55,23 +55,23 @@ std::optional<SectionSpan> findSection(const std::string &open, const std::strin
     if (begin == std::string::npos)
         return std::nullopt;
     SectionSpan span;
-    span.begin = begin;
-    span.bodyBegin = begin + open.size();
+    span.Begin = begin;
+    span.BodyBegin = begin + open.size();
     const size_t closeAt = close.empty() ? std::string::npos : text.find(close);
-    if (closeAt == std::string::npos || closeAt < span.bodyBegin) {
+    if (closeAt == std::string::npos || closeAt < span.BodyBegin) {
         const size_t last = text.size() - 1; // the open tag is not empty, so the text is not either
-        span.bodyEnd = std::max(span.bodyBegin, last);
-        span.end = last;
+        span.BodyEnd = std::max(span.BodyBegin, last);
+        span.End = last;
     } else {
-        span.bodyEnd = closeAt;
-        span.end = closeAt + close.size();
+        span.BodyEnd = closeAt;
+        span.End = closeAt + close.size();
     }
     return span;
 }
 
 // Ends a replacement built by appending: the rest of text from `copied` joins the result,
 // which takes text's place. Nothing was replaced when nothing was copied.
-void finishAppended(std::string &result, size_t copied, std::string &text)
+void FinishAppended(std::string &result, size_t copied, std::string &text)
 {
     if (copied == 0)
         return;
@@ -86,7 +86,7 @@ void finishAppended(std::string &result, size_t copied, std::string &text)
 // Built by appending, so a text with many tokens takes linear time, and inserted text is not
 // searched again.
 template <typename Skip, typename Fill>
-void replaceDelimitedTokens(const std::string &prefix, const std::string &terminator, std::string &text, Skip skip,
+void ReplaceDelimitedTokens(const std::string &prefix, const std::string &terminator, std::string &text, Skip skip,
                             Fill fill)
 {
     std::string result;
@@ -109,7 +109,7 @@ void replaceDelimitedTokens(const std::string &prefix, const std::string &termin
         copied = closing + terminator.size();
         from = copied;
     }
-    finishAppended(result, copied, text);
+    FinishAppended(result, copied, text);
 }
 
 // A text being expanded section by section: the finished part, and where the original text
@@ -130,7 +130,7 @@ public:
     // (or across the end of) the finished part.
     size_t FirstCloseAfterDone()
     {
-        if (m_close.empty() || m_closeInDone || closeAcrossBoundary())
+        if (m_close.empty() || m_closeInDone || CloseAcrossBoundary())
             return std::string::npos;
         // No close tag starts between Copied and m_nextClose, so it only moves on once passed.
         if (m_nextClose != std::string::npos && m_nextClose < Copied)
@@ -157,7 +157,7 @@ public:
 
 private:
     // A close tag that begins in the finished part and ends in the rest of the text.
-    bool closeAcrossBoundary() const
+    bool CloseAcrossBoundary() const
     {
         for (size_t inDone = 1; inDone < m_close.size() && inDone <= Done.size(); ++inDone) {
             const size_t inRest = m_close.size() - inDone;
@@ -213,8 +213,8 @@ void ReplaceWidthToken(const std::string &prefix, const std::string &terminator,
 {
     if (prefix.empty() || terminator.empty())
         return;
-    replaceDelimitedTokens(
-        prefix, terminator, text, [&](size_t at) { return startsWithAny(text, at, longerPrefixes); },
+    ReplaceDelimitedTokens(
+        prefix, terminator, text, [&](size_t at) { return StartsWithAny(text, at, longerPrefixes); },
         [&](const std::string &inside) {
             std::string digits;
             for (char c : inside)
@@ -230,7 +230,7 @@ void ReplaceIndexedToken(const std::string &prefix, const std::vector<std::strin
 {
     if (prefix.empty())
         return;
-    replaceDelimitedTokens(
+    ReplaceDelimitedTokens(
         prefix, "|", text, [](size_t) { return false; },
         [&](const std::string &number) -> const std::string & {
             static const std::string empty;
@@ -241,21 +241,21 @@ void ReplaceIndexedToken(const std::string &prefix, const std::vector<std::strin
 
 std::string SectionBody(const std::string &open, const std::string &close, const std::string &text)
 {
-    const std::optional<SectionSpan> span = findSection(open, close, text);
+    const std::optional<SectionSpan> span = FindSection(open, close, text);
     if (!span)
         return {};
-    return text.substr(span->bodyBegin, span->bodyEnd - span->bodyBegin);
+    return text.substr(span->BodyBegin, span->BodyEnd - span->BodyBegin);
 }
 
 void ReplaceSection(const std::string &open, const std::string &close, const std::vector<std::string> &rows,
                     std::string &text)
 {
-    const std::optional<SectionSpan> span = findSection(open, close, text);
+    const std::optional<SectionSpan> span = FindSection(open, close, text);
     if (!span)
         return;
-    const std::string joined = joinRows(rows);
-    RequireSheetSize(text.size() - (span->end - span->begin) + joined.size());
-    text.replace(span->begin, span->end - span->begin, joined);
+    const std::string joined = JoinRows(rows);
+    RequireSheetSize(text.size() - (span->End - span->Begin) + joined.size());
+    text.replace(span->Begin, span->End - span->Begin, joined);
 }
 
 void ExpandSections(const std::string &open, const std::string &close, const RowBuilder &build, std::string &text)
@@ -282,7 +282,7 @@ void ExpandSections(const std::string &open, const std::string &close, const Row
             end = closeAt + close.size();
         }
         current.Append(text.substr(current.Copied, at - current.Copied));
-        current.Append(joinRows(build(text.substr(bodyBegin, bodyEnd - bodyBegin))));
+        current.Append(JoinRows(build(text.substr(bodyBegin, bodyEnd - bodyBegin))));
         current.Copied = end;
         if (end <= at) // a one-character open tag at the very end: it stays, and is not expanded again
             break;

@@ -28,20 +28,20 @@ void TokenSet::Apply(std::string &text) const
 void TokenSet::ApplyExact(std::string &text) const
 {
     for (const Entry &entry : m_entries)
-        ReplaceToken("|" + entry.name + "|", entry.exactValue, text);
+        ReplaceToken("|" + entry.Name + "|", entry.ExactValue, text);
 }
 
 void TokenSet::ApplyWidth(std::string &text) const
 {
     for (const Entry &entry : m_entries) {
-        if (!entry.hasWidth)
+        if (!entry.HasWidth)
             continue;
-        const std::string prefix = "|" + entry.name;
+        const std::string prefix = "|" + entry.Name;
         std::vector<std::string> longer;
         for (const Entry &other : m_entries)
-            if (other.hasWidth && other.name.size() > entry.name.size() && other.name.starts_with(entry.name))
-                longer.push_back("|" + other.name);
-        ReplaceWidthToken(prefix, "|", entry.widthValue, text, longer);
+            if (other.HasWidth && other.Name.size() > entry.Name.size() && other.Name.starts_with(entry.Name))
+                longer.push_back("|" + other.Name);
+        ReplaceWidthToken(prefix, "|", entry.WidthValue, text, longer);
     }
 }
 

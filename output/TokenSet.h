@@ -24,10 +24,10 @@ public:
 
 private:
     struct Entry {
-        std::string name;
-        std::string exactValue;
-        std::string widthValue;
-        bool hasWidth = true;
+        std::string Name;
+        std::string ExactValue;
+        std::string WidthValue;
+        bool HasWidth = true;
     };
     std::vector<Entry> m_entries;
 };

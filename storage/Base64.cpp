@@ -8,7 +8,7 @@ namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
-int valueOf(char c)
+int ValueOf(char c)
 {
     if (c >= 'A' && c <= 'Z')
         return c - 'A';
@@ -54,7 +54,7 @@ bool Decode(const std::string &text, std::vector<uint8_t> &out)
             return false; // "x=y=" and the like
         uint32_t chunk = 0;
         for (int k = 0; k < 4 - padding; ++k) {
-            const int v = valueOf(text[i + static_cast<size_t>(k)]);
+            const int v = ValueOf(text[i + static_cast<size_t>(k)]);
             if (v < 0)
                 return false;
             chunk = (chunk << 6) | static_cast<uint32_t>(v);

@@ -10,8 +10,8 @@ namespace aw {
 
 // A built-in data block and the override file that stands in for it when present.
 struct DataBlockName {
-    const char *block;
-    const char *file;
+    const char *Block;
+    const char *File;
 };
 
 // Every data block the program carries, in its stored order.

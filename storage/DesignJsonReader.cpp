@@ -28,14 +28,14 @@ using Setters = std::map<std::string, Setter, std::less<>>;
 
 [[noreturn]] void fail(const std::string &path, const std::string &problem) { throw DesignJsonError(path, problem); }
 
-std::string describeCodePoint(char32_t c)
+std::string DescribeCodePoint(char32_t c)
 {
     char text[16];
     std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
     return text;
 }
 
-int32_t readInt32(const ordered_json &value, const std::string &path)
+int32_t ReadInt32(const ordered_json &value, const std::string &path)
 {
     if (!value.is_number_integer())
         fail(path, "expected an integer");
@@ -47,7 +47,7 @@ int32_t readInt32(const ordered_json &value, const std::string &path)
     return static_cast<int32_t>(value.get<int64_t>());
 }
 
-double readDouble(const ordered_json &value, const std::string &path)
+double ReadDouble(const ordered_json &value, const std::string &path)
 {
     if (value.is_number())
         return value.get<double>();
@@ -63,27 +63,27 @@ double readDouble(const ordered_json &value, const std::string &path)
     fail(path, "expected a number");
 }
 
-bool readBool(const ordered_json &value, const std::string &path)
+bool ReadBool(const ordered_json &value, const std::string &path)
 {
     if (!value.is_boolean())
         fail(path, "expected true or false");
     return value.get<bool>();
 }
 
-std::string readText(const ordered_json &value, const std::string &path, int capacity)
+std::string ReadText(const ordered_json &value, const std::string &path, int capacity)
 {
     if (!value.is_string())
         fail(path, "expected a text");
     std::string text;
     char32_t bad = 0;
     if (!cp1252::FromUtf8(value.get_ref<const std::string &>(), text, bad))
-        fail(path, "the character " + describeCodePoint(bad) + " cannot be stored in a design");
+        fail(path, "the character " + DescribeCodePoint(bad) + " cannot be stored in a design");
     if (capacity > 0 && text.size() > static_cast<size_t>(capacity))
         fail(path, "longer than " + std::to_string(capacity) + " characters");
     return text;
 }
 
-std::vector<uint8_t> readPicture(const ordered_json &value, const std::string &path)
+std::vector<uint8_t> ReadPicture(const ordered_json &value, const std::string &path)
 {
     if (!value.is_string())
         fail(path, "expected base64 text");
@@ -98,23 +98,23 @@ std::vector<uint8_t> readPicture(const ordered_json &value, const std::string &p
     return bytes;
 }
 
-const ordered_json &readArray(const ordered_json &value, const std::string &path)
+const ordered_json &ReadArray(const ordered_json &value, const std::string &path)
 {
     if (!value.is_array())
         fail(path, "expected a list");
     return value;
 }
 
-std::string itemPath(const std::string &path, size_t i) { return path + "[" + std::to_string(i) + "]"; }
+std::string ItemPath(const std::string &path, size_t i) { return path + "[" + std::to_string(i) + "]"; }
 
-std::array<bool, kAmmoTypeCount> readFlags(const ordered_json &value, const std::string &path)
+std::array<bool, kAmmoTypeCount> ReadFlags(const ordered_json &value, const std::string &path)
 {
     std::array<bool, kAmmoTypeCount> flags{};
-    const ordered_json &items = readArray(value, path);
+    const ordered_json &items = ReadArray(value, path);
     for (size_t i = 0; i < items.size(); ++i) {
-        const int32_t k = readInt32(items[i], itemPath(path, i));
+        const int32_t k = ReadInt32(items[i], ItemPath(path, i));
         if (k < 0 || k >= kAmmoTypeCount)
-            fail(itemPath(path, i),
+            fail(ItemPath(path, i),
                  "expected an ammunition type number from 0 to " + std::to_string(kAmmoTypeCount - 1));
         flags[static_cast<size_t>(k)] = true;
     }
@@ -123,39 +123,39 @@ std::array<bool, kAmmoTypeCount> readFlags(const ordered_json &value, const std:
 
 // Collects a setter for every visited field.
 struct SetterCollector {
-    Setters &setters;
+    Setters &Collected;
 
     void operator()(const char *name, int32_t &field)
     {
-        setters[name] = [&field](const ordered_json &v, const std::string &p) { field = readInt32(v, p); };
+        Collected[name] = [&field](const ordered_json &v, const std::string &p) { field = ReadInt32(v, p); };
     }
     void operator()(const char *name, double &field)
     {
-        setters[name] = [&field](const ordered_json &v, const std::string &p) { field = readDouble(v, p); };
+        Collected[name] = [&field](const ordered_json &v, const std::string &p) { field = ReadDouble(v, p); };
     }
     void operator()(const char *name, bool &field)
     {
-        setters[name] = [&field](const ordered_json &v, const std::string &p) { field = readBool(v, p); };
+        Collected[name] = [&field](const ordered_json &v, const std::string &p) { field = ReadBool(v, p); };
     }
     void operator()(const char *name, TextField<std::string> text)
     {
-        setters[name] = [text](const ordered_json &v, const std::string &p) {
-            text.Value = readText(v, p, text.Capacity);
+        Collected[name] = [text](const ordered_json &v, const std::string &p) {
+            text.Value = ReadText(v, p, text.Capacity);
         };
     }
     void operator()(const char *name, BytesField<SharedBytes> data)
     {
-        setters[name] = [data](const ordered_json &v, const std::string &p) { data.Value = readPicture(v, p); };
+        Collected[name] = [data](const ordered_json &v, const std::string &p) { data.Value = ReadPicture(v, p); };
     }
     void operator()(const char *name, std::array<bool, kAmmoTypeCount> &flags)
     {
-        setters[name] = [&flags](const ordered_json &v, const std::string &p) { flags = readFlags(v, p); };
+        Collected[name] = [&flags](const ordered_json &v, const std::string &p) { flags = ReadFlags(v, p); };
     }
 };
 
 // Reads an object key by key in the order the text gives them, so the first bad key of
 // the text is the one reported.
-void readObject(const ordered_json &value, const std::string &path, const Setters &setters)
+void ReadObject(const ordered_json &value, const std::string &path, const Setters &setters)
 {
     if (!value.is_object())
         fail(path, "expected an object");
@@ -168,67 +168,67 @@ void readObject(const ordered_json &value, const std::string &path, const Setter
     }
 }
 
-template <typename Visit, typename R> Setters fieldSetters(Visit visit, R &record)
+template <typename Visit, typename R> Setters FieldSetters(Visit visit, R &record)
 {
     Setters setters;
     visit(record, SetterCollector{setters});
     return setters;
 }
 
-AmmoSection readSection(const ordered_json &value, const std::string &path)
+AmmoSection ReadSection(const ordered_json &value, const std::string &path)
 {
     AmmoSection section = ClearAmmoSection();
-    readObject(value, path, fieldSetters([](auto &r, auto &&f) { ForEachAmmoSectionField(r, f); }, section));
+    ReadObject(value, path, FieldSetters([](auto &r, auto &&f) { ForEachAmmoSectionField(r, f); }, section));
     return section;
 }
 
-Clip readClip(const ordered_json &value, const std::string &path)
+Clip ReadClip(const ordered_json &value, const std::string &path)
 {
     Clip clip;
     Setters setters;
     setters[designjson::kClipCount] = [&clip](const ordered_json &v, const std::string &p) {
-        clip.ClipCount = readInt32(v, p);
+        clip.ClipCount = ReadInt32(v, p);
     };
     setters[designjson::kSections] = [&clip](const ordered_json &v, const std::string &p) {
         clip.Clear();
-        const ordered_json &items = readArray(v, p);
+        const ordered_json &items = ReadArray(v, p);
         for (size_t i = 0; i < items.size(); ++i)
-            clip.AddSection(readSection(items[i], itemPath(p, i)));
+            clip.AddSection(ReadSection(items[i], ItemPath(p, i)));
     };
-    readObject(value, path, setters);
+    ReadObject(value, path, setters);
     return clip;
 }
 
-Weapon readWeapon(const ordered_json &value, const std::string &path)
+Weapon ReadWeapon(const ordered_json &value, const std::string &path)
 {
     Weapon weapon;
-    Setters setters = fieldSetters([](auto &r, auto &&f) { ForEachWeaponField(r, f); }, weapon.Data);
+    Setters setters = FieldSetters([](auto &r, auto &&f) { ForEachWeaponField(r, f); }, weapon.Data);
     setters[designjson::kBaseAmmo] = [&weapon](const ordered_json &v, const std::string &p) {
-        weapon.Data.BaseAmmo = readSection(v, p);
+        weapon.Data.BaseAmmo = ReadSection(v, p);
     };
     setters[designjson::kClips] = [&weapon](const ordered_json &v, const std::string &p) {
         weapon.Clips.Clear();
-        const ordered_json &items = readArray(v, p);
+        const ordered_json &items = ReadArray(v, p);
         for (size_t i = 0; i < items.size(); ++i)
-            weapon.Clips.Add(readClip(items[i], itemPath(p, i)));
+            weapon.Clips.Add(ReadClip(items[i], ItemPath(p, i)));
     };
     setters[designjson::kLinks] = [&weapon](const ordered_json &v, const std::string &p) {
         weapon.Links.Clear();
-        const ordered_json &items = readArray(v, p);
+        const ordered_json &items = ReadArray(v, p);
         for (size_t i = 0; i < items.size(); ++i)
-            weapon.Links.Add(readBool(items[i], itemPath(p, i)));
+            weapon.Links.Add(ReadBool(items[i], ItemPath(p, i)));
     };
-    readObject(value, path, setters);
+    ReadObject(value, path, setters);
     return weapon;
 }
 
-void readWeapons(const ordered_json &value, const std::string &path, WeaponList &weapons)
+void ReadWeapons(const ordered_json &value, const std::string &path, WeaponList &weapons)
 {
-    const ordered_json &items = readArray(value, path);
+    const ordered_json &items = ReadArray(value, path);
     weapons.Clear();
     for (size_t i = 0; i < items.size(); ++i) {
-        const std::string weaponPath = itemPath(path, i);
-        Weapon weapon = readWeapon(items[i], weaponPath);
+        const std::string weaponPath = ItemPath(path, i);
+        Weapon weapon = ReadWeapon(items[i], weaponPath);
         // Every weapon lists every link; the list would silently fit a different count.
         if (i > 0 && weapon.Links.Count() != weapons.LinkCount())
             fail(weaponPath + "." + designjson::kLinks, std::to_string(weapon.Links.Count()) +
@@ -239,18 +239,18 @@ void readWeapons(const ordered_json &value, const std::string &path, WeaponList 
 }
 
 template <typename Record, typename List, typename Visit>
-void readRecords(const ordered_json &value, const std::string &path, List &list, Visit visit)
+void ReadRecords(const ordered_json &value, const std::string &path, List &list, Visit visit)
 {
-    const ordered_json &items = readArray(value, path);
+    const ordered_json &items = ReadArray(value, path);
     list.Clear();
     for (size_t i = 0; i < items.size(); ++i) {
         Record record;
-        readObject(items[i], itemPath(path, i), fieldSetters(visit, record));
+        ReadObject(items[i], ItemPath(path, i), FieldSetters(visit, record));
         list.Add(record);
     }
 }
 
-void checkFormat(const ordered_json &root)
+void CheckFormat(const ordered_json &root)
 {
     if (!root.is_object())
         fail("$", "expected an object");
@@ -262,7 +262,7 @@ void checkFormat(const ordered_json &root)
     const auto version = root.find(designjson::kVersion);
     if (version == root.end())
         fail(versionPath, "missing");
-    const int32_t number = readInt32(*version, versionPath);
+    const int32_t number = ReadInt32(*version, versionPath);
     if (number > kDesignJsonVersion)
         fail(versionPath, "version " + std::to_string(number) + " is newer than this program reads (" +
                               std::to_string(kDesignJsonVersion) + ")");
@@ -285,33 +285,33 @@ std::unique_ptr<Vehicle> DesignFromJson(const std::string &json)
             message.erase(0, bracket + 2);
         fail("$", "not valid JSON: " + message);
     }
-    checkFormat(root);
+    CheckFormat(root);
 
     auto vehicle = std::make_unique<Vehicle>();
     Vehicle &v = *vehicle;
-    Setters setters = fieldSetters([](auto &r, auto &&f) { ForEachVehicleField(r, f); }, v);
+    Setters setters = FieldSetters([](auto &r, auto &&f) { ForEachVehicleField(r, f); }, v);
     const auto checked = [](const ordered_json &, const std::string &) {};
     setters[designjson::kFormat] = checked;
     setters[designjson::kVersion] = checked;
     setters[designjson::kCustomProduction] = [&v](const ordered_json &value, const std::string &path) {
-        readObject(value, path,
-                   fieldSetters([](auto &r, auto &&f) { ForEachCustomProductionField(r, f); }, v.CustomProduction));
+        ReadObject(value, path,
+                   FieldSetters([](auto &r, auto &&f) { ForEachCustomProductionField(r, f); }, v.CustomProduction));
     };
     setters[designjson::kMovement] = [&v](const ordered_json &value, const std::string &path) {
-        readRecords<MovementRecord>(value, path, *v.Movement, [](auto &r, auto &&f) { ForEachMovementField(r, f); });
+        ReadRecords<MovementRecord>(value, path, *v.Movement, [](auto &r, auto &&f) { ForEachMovementField(r, f); });
     };
     const auto perkList = [](PerkList &list) {
         return [&list](const ordered_json &value, const std::string &path) {
-            readRecords<PerkRecord>(value, path, list, [](auto &r, auto &&f) { ForEachPerkField(r, f); });
+            ReadRecords<PerkRecord>(value, path, list, [](auto &r, auto &&f) { ForEachPerkField(r, f); });
         };
     };
     setters[designjson::kPerks] = perkList(*v.Perks);
     setters[designjson::kFlaws] = perkList(*v.Flaws);
     setters[designjson::kDefects] = perkList(*v.Defects);
     setters[designjson::kWeapons] = [&v](const ordered_json &value, const std::string &path) {
-        readWeapons(value, path, *v.Weapons);
+        ReadWeapons(value, path, *v.Weapons);
     };
-    readObject(root, "$", setters);
+    ReadObject(root, "$", setters);
     return vehicle;
 }
 

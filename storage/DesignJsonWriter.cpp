@@ -20,23 +20,23 @@ namespace {
 
 // Writes each visited field into one JSON object under its name.
 struct FieldWriter {
-    ordered_json &object;
+    ordered_json &Object;
 
-    void operator()(const char *name, const int32_t &value) { object[name] = value; }
-    void operator()(const char *name, const bool &value) { object[name] = value; }
+    void operator()(const char *name, const int32_t &value) { Object[name] = value; }
+    void operator()(const char *name, const bool &value) { Object[name] = value; }
     void operator()(const char *name, const double &value)
     {
         if (std::isnan(value))
-            object[name] = designjson::kNaN;
+            Object[name] = designjson::kNaN;
         else if (std::isinf(value))
-            object[name] = value > 0 ? designjson::kInfinity : designjson::kMinusInfinity;
+            Object[name] = value > 0 ? designjson::kInfinity : designjson::kMinusInfinity;
         else
-            object[name] = value;
+            Object[name] = value;
     }
-    void operator()(const char *name, TextField<const std::string> text) { object[name] = cp1252::ToUtf8(text.Value); }
+    void operator()(const char *name, TextField<const std::string> text) { Object[name] = cp1252::ToUtf8(text.Value); }
     void operator()(const char *name, BytesField<const SharedBytes> data)
     {
-        object[name] = base64::Encode(data.Value.Bytes());
+        Object[name] = base64::Encode(data.Value.Bytes());
     }
     // The ammunition types that are set, by index.
     void operator()(const char *name, const std::array<bool, kAmmoTypeCount> &flags)
@@ -45,18 +45,18 @@ struct FieldWriter {
         for (int k = 0; k < kAmmoTypeCount; ++k)
             if (flags[static_cast<size_t>(k)])
                 indices.push_back(k);
-        object[name] = indices;
+        Object[name] = indices;
     }
 };
 
-ordered_json sectionJson(const AmmoSection &section)
+ordered_json SectionJson(const AmmoSection &section)
 {
     ordered_json object = ordered_json::object();
     ForEachAmmoSectionField(section, FieldWriter{object});
     return object;
 }
 
-ordered_json perkListJson(const PerkList &list)
+ordered_json PerkListJson(const PerkList &list)
 {
     ordered_json entries = ordered_json::array();
     for (int i = 0; i < list.Count(); ++i) {
@@ -68,17 +68,17 @@ ordered_json perkListJson(const PerkList &list)
     return entries;
 }
 
-ordered_json weaponJson(const Weapon &weapon)
+ordered_json WeaponJson(const Weapon &weapon)
 {
     ordered_json object = ordered_json::object();
     ForEachWeaponField(weapon.Data, FieldWriter{object});
-    object[designjson::kBaseAmmo] = sectionJson(weapon.Data.BaseAmmo);
+    object[designjson::kBaseAmmo] = SectionJson(weapon.Data.BaseAmmo);
     ordered_json clips = ordered_json::array();
     for (int c = 0; c < weapon.Clips.Count(); ++c) {
         const Clip &clip = weapon.Clips.Get(c);
         ordered_json sections = ordered_json::array();
         for (int s = 0; s < clip.SectionCount(); ++s)
-            sections.push_back(sectionJson(clip.GetSection(s)));
+            sections.push_back(SectionJson(clip.GetSection(s)));
         clips.push_back({{designjson::kClipCount, clip.ClipCount}, {designjson::kSections, std::move(sections)}});
     }
     object[designjson::kClips] = std::move(clips);
@@ -110,13 +110,13 @@ std::string DesignToJson(const BaseVehicle &vehicle)
         movement.push_back(std::move(object));
     }
     root[designjson::kMovement] = std::move(movement);
-    root[designjson::kPerks] = perkListJson(*vehicle.Perks);
-    root[designjson::kFlaws] = perkListJson(*vehicle.Flaws);
-    root[designjson::kDefects] = perkListJson(*vehicle.Defects);
+    root[designjson::kPerks] = PerkListJson(*vehicle.Perks);
+    root[designjson::kFlaws] = PerkListJson(*vehicle.Flaws);
+    root[designjson::kDefects] = PerkListJson(*vehicle.Defects);
 
     ordered_json weapons = ordered_json::array();
     for (int i = 0; i < vehicle.Weapons->Count(); ++i)
-        weapons.push_back(weaponJson(vehicle.Weapons->Get(i)));
+        weapons.push_back(WeaponJson(vehicle.Weapons->Get(i)));
     root[designjson::kWeapons] = std::move(weapons);
 
     // Strict UTF-8 is guaranteed: every text went through the Windows-1252 conversion.

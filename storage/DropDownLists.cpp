@@ -6,7 +6,7 @@ namespace aw {
 
 namespace {
 
-std::vector<std::string> splitLines(const std::string &text)
+std::vector<std::string> SplitLines(const std::string &text)
 {
     std::vector<std::string> lines;
     std::string line;
@@ -32,7 +32,7 @@ DropDownLists SplitDropDownLists(const std::string &text)
 {
     DropDownLists lists;
     size_t list = 0;
-    for (const std::string &line : splitLines(text)) {
+    for (const std::string &line : SplitLines(text)) {
         if (list >= lists.size())
             break;
         if (line == "|")

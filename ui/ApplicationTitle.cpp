@@ -3,15 +3,15 @@
 namespace aw {
 
 namespace {
-QString &storedTitle()
+QString &StoredTitle()
 {
     static QString title = QString::fromLatin1(kProgramTitle);
     return title;
 }
 } // namespace
 
-QString ApplicationTitle() { return storedTitle(); }
+QString ApplicationTitle() { return StoredTitle(); }
 
-void SetApplicationTitle(const QString &title) { storedTitle() = title; }
+void SetApplicationTitle(const QString &title) { StoredTitle() = title; }
 
 } // namespace aw

@@ -28,7 +28,7 @@ namespace aw {
 
 namespace {
 
-void processMessages() { QCoreApplication::processEvents(); }
+void ProcessMessages() { QCoreApplication::processEvents(); }
 
 // Ends the program once the window has been painted for the first time.
 class QuitWhenPainted : public QObject {
@@ -46,7 +46,7 @@ protected:
     }
 };
 
-QStringList argumentsOf(int argc, char **argv)
+QStringList ArgumentsOf(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -54,9 +54,9 @@ QStringList argumentsOf(int argc, char **argv)
     return arguments;
 }
 
-bool answersWithText(const StartupOptions &options)
+bool AnswersWithText(const StartupOptions &options)
 {
-    return options.request == StartupOptions::Request::Help || options.request == StartupOptions::Request::Version;
+    return options.Request == StartupOptions::Request::Help || options.Request == StartupOptions::Request::Version;
 }
 
 } // namespace
@@ -64,16 +64,16 @@ bool answersWithText(const StartupOptions &options)
 int RunArmorwright(int argc, char **argv)
 {
     // --help and --version are answered before the windowing system starts, so they need no display.
-    if (answersWithText(ReadStartupOptions(argumentsOf(argc, argv)))) {
+    if (AnswersWithText(ReadStartupOptions(ArgumentsOf(argc, argv)))) {
         const QCoreApplication named(argc, argv); // names the program in the usage line
-        std::cout << ReadStartupOptions(QCoreApplication::arguments()).message.toLocal8Bit().constData();
+        std::cout << ReadStartupOptions(QCoreApplication::arguments()).Message.toLocal8Bit().constData();
         return 0;
     }
     QApplication app(argc, argv);
     // Qt has taken out its own options (-platform, -style, ...) by now.
     const StartupOptions options = ReadStartupOptions(QCoreApplication::arguments());
-    if (options.request == StartupOptions::Request::UsageError) {
-        std::cerr << options.message.toLocal8Bit().constData();
+    if (options.Request == StartupOptions::Request::UsageError) {
+        std::cerr << options.Message.toLocal8Bit().constData();
         return 2;
     }
     SetDesktopIdentity();
@@ -86,18 +86,18 @@ int RunArmorwright(int argc, char **argv)
 
     auto splash = std::make_unique<SplashScreen>();
     splash->show();
-    processMessages();
+    ProcessMessages();
 
     StoredProgramData data;
     SetProgramData(&data);
     MainWindow window;
-    if (!options.designFile.isEmpty())
-        window.OpenAtStartUp(options.designFile, options.asUnsavedCopy);
-    processMessages();
+    if (!options.DesignFile.isEmpty())
+        window.OpenAtStartUp(options.DesignFile, options.AsUnsavedCopy);
+    ProcessMessages();
 
     // A damaged override or settings file is reported; the program goes on with what loaded.
     RunGuarded(splash.get(), [] {
-        LoadLibraries(SharedLibraries(), {ProgramFolder(), SettingsFolder()}, processMessages);
+        LoadLibraries(SharedLibraries(), {ProgramFolder(), SettingsFolder()}, ProcessMessages);
     });
     splash.reset();
 
@@ -106,15 +106,15 @@ int RunArmorwright(int argc, char **argv)
     // those of a run that ended without one are offered once the window shows.
     const QString recoveryFolder = RecoveryStore::DefaultFolder();
     Autosave autosave(window.Document(), recoveryFolder);
-    if (!options.quitAfterShow)
+    if (!options.QuitAfterShow)
         QTimer::singleShot(0, &window, GuardedSlot(&window, [&] { OfferRecovery(window, autosave, recoveryFolder); }));
     QuitWhenPainted quitWhenPainted;
-    if (options.quitAfterShow)
+    if (options.QuitAfterShow)
         window.installEventFilter(&quitWhenPainted);
     window.show();
     const int result = app.exec();
 
-    if (!options.quitAfterShow)
+    if (!options.QuitAfterShow)
         RunGuarded(nullptr, [] { SaveSettings(SharedLibraries()); });
     SetProgramData(nullptr);
     return result;

@@ -27,20 +27,20 @@ StartupOptions ReadStartupOptions(const QStringList &arguments)
 
     StartupOptions options;
     if (parser.isSet(help)) {
-        options.request = StartupOptions::Request::Help;
-        options.message = parser.helpText();
+        options.Request = StartupOptions::Request::Help;
+        options.Message = parser.helpText();
     } else if (parser.isSet(version)) {
-        options.request = StartupOptions::Request::Version;
-        options.message = QStringLiteral("Armorwright %1\n").arg(QString::fromLatin1(kProgramVersion));
+        options.Request = StartupOptions::Request::Version;
+        options.Message = QStringLiteral("Armorwright %1\n").arg(QString::fromLatin1(kProgramVersion));
     } else if (!parsed) {
-        options.request = StartupOptions::Request::UsageError;
-        options.message =
+        options.Request = StartupOptions::Request::UsageError;
+        options.Message =
             QStringLiteral("armorwright: %1\nRun 'armorwright --help' for the options.\n").arg(parser.errorText());
     }
     const QStringList positional = parser.positionalArguments();
-    options.designFile = positional.value(0);
-    options.asUnsavedCopy = positional.size() >= 2 && positional[1].toUpper() == QStringLiteral("NEW");
-    options.quitAfterShow = parser.isSet(quitAfterShow);
+    options.DesignFile = positional.value(0);
+    options.AsUnsavedCopy = positional.size() >= 2 && positional[1].toUpper() == QStringLiteral("NEW");
+    options.QuitAfterShow = parser.isSet(quitAfterShow);
     return options;
 }
 

@@ -8,15 +8,15 @@ namespace aw {
 // What the editor's command line asks for: [--help] [--version] [design.vkd [NEW]].
 struct StartupOptions {
     enum class Request { Run, Help, Version, UsageError };
-    Request request = Request::Run;
+    Request Request = Request::Run;
     // The help or version text, or the usage error, ready to print.
-    QString message;
+    QString Message;
     // The design to open; empty for a new design.
-    QString designFile;
+    QString DesignFile;
     // "NEW" after the design (any case): it opens as an unsaved copy, as Create Variant! starts it.
-    bool asUnsavedCopy = false;
+    bool AsUnsavedCopy = false;
     // A hidden option for start-up timing: the program ends once its window has been painted.
-    bool quitAfterShow = false;
+    bool QuitAfterShow = false;
 };
 
 // Reads the arguments, the program's own name first. --help and --version win over every

@@ -12,11 +12,11 @@ namespace aw {
 namespace {
 
 // The content of a data block: its override file in the program folder or the built-in block.
-std::vector<uint8_t> blockBytes(const char *blockName)
+std::vector<uint8_t> BlockBytes(const char *blockName)
 {
     for (const DataBlockName &block : kDataBlocks) {
-        if (SameBlockName(block.block, blockName))
-            return OpenDataBlock(block.file, block.block).TakeBytes();
+        if (SameBlockName(block.Block, blockName))
+            return OpenDataBlock(block.File, block.Block).TakeBytes();
     }
     throw std::invalid_argument(std::string("unknown data block ") + blockName);
 }
@@ -36,7 +36,7 @@ WindowPosition StoredProgramData::WindowPositionAt(int slot) const
 void StoredProgramData::SetWindowPosition(int slot, const WindowPosition &position)
 {
     SharedLibraries().Positions.StoreWindowPosition(
-        slot, WindowRect{position.top, position.left, position.height, position.width});
+        slot, WindowRect{position.Top, position.Left, position.Height, position.Width});
 }
 
 void StoredProgramData::GetLayoutValues(LayoutValues &values) const
@@ -51,18 +51,18 @@ void StoredProgramData::SetLayoutValues(const LayoutValues &values)
 
 std::string StoredProgramData::SheetTemplate(SheetKind kind)
 {
-    const std::vector<uint8_t> bytes = blockBytes(kind == SheetKind::Html ? "HTML" : "TEXT");
+    const std::vector<uint8_t> bytes = BlockBytes(kind == SheetKind::Html ? "HTML" : "TEXT");
     return std::string(bytes.begin(), bytes.end());
 }
 
 std::vector<uint8_t> StoredProgramData::SheetLayout(int layout)
 {
-    return blockBytes(layout == static_cast<int>(SheetLayoutChoice::Print) ? "PRINT" : "JPEG");
+    return BlockBytes(layout == static_cast<int>(SheetLayoutChoice::Print) ? "PRINT" : "JPEG");
 }
 
 std::string StoredProgramData::DropDownText()
 {
-    const std::vector<uint8_t> bytes = blockBytes("DROPDOWN");
+    const std::vector<uint8_t> bytes = BlockBytes("DROPDOWN");
     return std::string(bytes.begin(), bytes.end());
 }
 

@@ -32,15 +32,15 @@ QRect KeepOnScreen(const QRect &frame, const QList<QRect> &screens, const QRect 
 void ApplyWindowPosition(QWidget &window, const WindowPosition &stored)
 {
     QPoint position = window.pos();
-    if (stored.top > 0)
-        position.setY(stored.top);
-    if (stored.left > 0)
-        position.setX(stored.left);
+    if (stored.Top > 0)
+        position.setY(stored.Top);
+    if (stored.Left > 0)
+        position.setX(stored.Left);
     QSize size = window.size();
-    if (stored.height > 0)
-        size.setHeight(stored.height);
-    if (stored.width > 0)
-        size.setWidth(stored.width);
+    if (stored.Height > 0)
+        size.setHeight(stored.Height);
+    if (stored.Width > 0)
+        size.setWidth(stored.Width);
     size = size.expandedTo(window.minimumSize());
 
     QList<QRect> screens;
@@ -59,10 +59,10 @@ void ApplyWindowPosition(QWidget &window, const WindowPosition &stored)
 WindowPosition CurrentWindowPosition(const QWidget &window)
 {
     WindowPosition current;
-    current.top = window.pos().y();
-    current.left = window.pos().x();
-    current.height = window.height();
-    current.width = window.width();
+    current.Top = window.pos().y();
+    current.Left = window.pos().x();
+    current.Height = window.height();
+    current.Width = window.width();
     return current;
 }
 

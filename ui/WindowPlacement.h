@@ -10,10 +10,10 @@ namespace aw {
 // A window's stored top, left, height and width; -1 (or any value of 0 or below) means
 // "not stored" for that value.
 struct WindowPosition {
-    int top = -1;
-    int left = -1;
-    int height = -1;
-    int width = -1;
+    int Top = -1;
+    int Left = -1;
+    int Height = -1;
+    int Width = -1;
 };
 
 // Applies each stored value above 0 to the window (top, left, height, width), then moves

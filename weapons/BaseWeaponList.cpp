@@ -22,29 +22,29 @@ void BaseWeaponList::Delete(int i) { ListDelete(m_records, i); }
 namespace {
 
 // -1, 0 or +1 as a compares to b on sort column `column` (1..9); 0 for any other column.
-template <typename T> int compareValues(const T &a, const T &b) { return a < b ? -1 : (b < a ? 1 : 0); }
+template <typename T> int CompareValues(const T &a, const T &b) { return a < b ? -1 : (b < a ? 1 : 0); }
 
-int compareOn(int column, const WeaponRecord &a, const WeaponRecord &b)
+int CompareOn(int column, const WeaponRecord &a, const WeaponRecord &b)
 {
     switch (column) {
     case 1:
-        return compareValues(a.Code, b.Code); // std::string compares bytes unsigned, like the stored texts
+        return CompareValues(a.Code, b.Code); // std::string compares bytes unsigned, like the stored texts
     case 2:
-        return compareValues(a.Name, b.Name);
+        return CompareValues(a.Name, b.Name);
     case 3:
-        return compareValues(a.Rating, b.Rating);
+        return CompareValues(a.Rating, b.Rating);
     case 4:
-        return compareValues(a.BaseRange, b.BaseRange);
+        return CompareValues(a.BaseRange, b.BaseRange);
     case 5:
-        return compareValues(a.Accuracy, b.Accuracy);
+        return CompareValues(a.Accuracy, b.Accuracy);
     case 6:
-        return compareValues(a.Damage, b.Damage);
+        return CompareValues(a.Damage, b.Damage);
     case 7:
-        return compareValues(a.ROF, b.ROF);
+        return CompareValues(a.ROF, b.ROF);
     case 8:
-        return compareValues(a.AmmoBaseCost, b.AmmoBaseCost);
+        return CompareValues(a.AmmoBaseCost, b.AmmoBaseCost);
     case 9:
-        return compareValues(a.MinSize, b.MinSize);
+        return CompareValues(a.MinSize, b.MinSize);
     default:
         return 0;
     }
@@ -70,7 +70,7 @@ void BaseWeaponList::Sort(int column)
     while (swapped) {
         swapped = false;
         for (size_t i = 0; i + 1 < m_records.size(); ++i) {
-            if (compareOn(key, m_records[i], m_records[i + 1]) == outOfOrder) {
+            if (CompareOn(key, m_records[i], m_records[i + 1]) == outOfOrder) {
                 std::swap(m_records[i], m_records[i + 1]);
                 swapped = true;
             }

@@ -13,13 +13,13 @@ static_assert(off::BaseAmmo + kAmmoSectionSize == kWeaponRecordSize,
 namespace {
 
 struct IntField {
-    int32_t WeaponRecord::*member;
-    int offset;
+    int32_t WeaponRecord::*Member;
+    int Offset;
 };
 
 struct BoolField {
-    bool WeaponRecord::*member;
-    int offset;
+    bool WeaponRecord::*Member;
+    int Offset;
 };
 
 using R = WeaponRecord;
@@ -82,11 +82,11 @@ WeaponRecord ReadWeaponRecord(const uint8_t *p)
     r.Name = bytes::GetShortString(p + off::Name, kWeaponNameCapacity);
     r.Code = bytes::GetShortString(p + off::Code, kWeaponCodeCapacity);
     for (const IntField &f : kIntFields)
-        r.*f.member = bytes::GetInt32(p + f.offset);
+        r.*f.Member = bytes::GetInt32(p + f.Offset);
     r.AmmoBaseCost = bytes::GetDouble(p + off::AmmoBaseCost);
     // Any non-zero byte is true.
     for (const BoolField &f : kBoolFields)
-        r.*f.member = p[f.offset] != 0;
+        r.*f.Member = p[f.Offset] != 0;
     r.BaseAmmo = ReadAmmoSection(p + off::BaseAmmo);
     return r;
 }
@@ -96,10 +96,10 @@ void WriteWeaponRecord(const WeaponRecord &r, uint8_t *p)
     bytes::PutShortString(p + off::Name, kWeaponNameCapacity, r.Name);
     bytes::PutShortString(p + off::Code, kWeaponCodeCapacity, r.Code);
     for (const IntField &f : kIntFields)
-        bytes::PutInt32(p + f.offset, r.*f.member);
+        bytes::PutInt32(p + f.Offset, r.*f.Member);
     bytes::PutDouble(p + off::AmmoBaseCost, r.AmmoBaseCost);
     for (const BoolField &f : kBoolFields)
-        p[f.offset] = r.*f.member ? 1 : 0;
+        p[f.Offset] = r.*f.Member ? 1 : 0;
     WriteAmmoSection(r.BaseAmmo, p + off::BaseAmmo);
 }
 

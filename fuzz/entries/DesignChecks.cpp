@@ -18,7 +18,7 @@ namespace fuzzcheck {
 
 namespace {
 
-std::vector<uint8_t> bodyOf(const BaseVehicle &vehicle)
+std::vector<uint8_t> BodyOf(const BaseVehicle &vehicle)
 {
     Stream body;
     SaveToStream(vehicle, body);
@@ -26,7 +26,7 @@ std::vector<uint8_t> bodyOf(const BaseVehicle &vehicle)
 }
 
 // The built-in templates, read once (a folder that does not exist holds no override file).
-const std::string &builtInTemplate(SheetKind kind)
+const std::string &BuiltInTemplate(SheetKind kind)
 {
     static const std::string text = SheetTemplate(SheetKind::Text, "/nonexistent-aw-folder/");
     static const std::string html = SheetTemplate(SheetKind::Html, "/nonexistent-aw-folder/");
@@ -37,10 +37,10 @@ const std::string &builtInTemplate(SheetKind kind)
 
 void CheckAcceptedDesign(Vehicle &vehicle, DesignCheck check)
 {
-    const std::vector<uint8_t> body = bodyOf(vehicle);
+    const std::vector<uint8_t> body = BodyOf(vehicle);
     Stream again(body);
     const LoadedDesign reloaded = LoadFromStream(again, "again.vkd");
-    if (again.Remaining() != 0 || bodyOf(*reloaded.Design) != body)
+    if (again.Remaining() != 0 || BodyOf(*reloaded.Design) != body)
         throw FuzzFinding("an accepted design does not load back to the body it saves");
     if (check == DesignCheck::RoundTrip)
         return;
@@ -53,7 +53,7 @@ void CheckAcceptedDesign(Vehicle &vehicle, DesignCheck check)
     // over and over stop it as too large.
     for (SheetKind kind : {SheetKind::Text, SheetKind::Html}) {
         try {
-            if (SheetFromTemplate(kind, builtInTemplate(kind), job).empty())
+            if (SheetFromTemplate(kind, BuiltInTemplate(kind), job).empty())
                 throw FuzzFinding("a sheet came out empty");
         } catch (const ConvertError &) {
         } catch (const SheetTooLarge &) {

@@ -10,7 +10,7 @@
 namespace aw {
 
 namespace {
-std::vector<uint8_t> bodyOf(const BaseVehicle &vehicle)
+std::vector<uint8_t> BodyOf(const BaseVehicle &vehicle)
 {
     Stream body;
     SaveToStream(vehicle, body);
@@ -28,7 +28,7 @@ void FuzzDesignJson(std::span<const uint8_t> data)
     }
     // The written form reads back to the same design.
     const std::unique_ptr<Vehicle> again = DesignFromJson(DesignToJson(*vehicle));
-    if (bodyOf(*again) != bodyOf(*vehicle))
+    if (BodyOf(*again) != BodyOf(*vehicle))
         throw FuzzFinding("a design read from JSON does not survive writing and reading it again");
     fuzzcheck::CheckAcceptedDesign(*vehicle);
 }

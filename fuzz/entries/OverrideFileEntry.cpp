@@ -23,13 +23,13 @@ namespace {
 // into one design, whose results and sheet values are then computed.
 constexpr int kMountedEntries = 8;
 
-void useDesign(Vehicle &vehicle)
+void UseDesign(Vehicle &vehicle)
 {
     ComputeResults(vehicle);
     MakePrintJob(vehicle);
 }
 
-void weapons(Stream &content)
+void ReadWeapons(Stream &content)
 {
     Libraries libraries;
     Vehicle vehicle;
@@ -42,10 +42,10 @@ void weapons(Stream &content)
     });
     for (int type = 0; type < kWeaponTypeCount; ++type)
         libraries.WeaponList(type).Sort(1 + type);
-    useDesign(vehicle);
+    UseDesign(vehicle);
 }
 
-void perks(Stream &content)
+void ReadPerks(Stream &content)
 {
     Libraries libraries;
     Vehicle vehicle;
@@ -55,10 +55,10 @@ void perks(Stream &content)
         if (n < kMountedEntries)
             (n % 3 == 0 ? *vehicle.Perks : n % 3 == 1 ? *vehicle.Flaws : *vehicle.Defects).Add(record);
     });
-    useDesign(vehicle);
+    UseDesign(vehicle);
 }
 
-void movement(Stream &content)
+void ReadMovement(Stream &content)
 {
     Vehicle vehicle;
     ForEachRecord(content, MovementRecord::Size, [&](const uint8_t *p, int n) {
@@ -67,10 +67,10 @@ void movement(Stream &content)
         if (n < kMountedEntries)
             vehicle.Movement->Add(record);
     });
-    useDesign(vehicle);
+    UseDesign(vehicle);
 }
 
-void dropDown(std::span<const uint8_t> content)
+void ReadDropDown(std::span<const uint8_t> content)
 {
     const std::string text(content.begin(), content.end());
     const DropDownLists lists = SplitDropDownLists(text);
@@ -82,7 +82,7 @@ void dropDown(std::span<const uint8_t> content)
         throw FuzzFinding("drop-down entries hold more characters than the text");
 }
 
-void screen(std::span<const uint8_t> content)
+void ReadScreen(std::span<const uint8_t> content)
 {
     WindowPositionStore store;
     store.ReadFrom(std::vector<uint8_t>(content.begin(), content.end()));
@@ -101,22 +101,22 @@ void screen(std::span<const uint8_t> content)
 }
 
 // "Custom.zel" is read from a folder: one per process, the file rewritten for each input.
-const std::string &customFolder()
+const std::string &CustomFolder()
 {
     static const TempFolder folder;
     static const std::string path = folder.Folder();
     return path;
 }
 
-void custom(std::span<const uint8_t> content)
+void ReadCustom(std::span<const uint8_t> content)
 {
     {
-        std::ofstream out(customFolder() + kCustomWeaponFile, std::ios::binary | std::ios::trunc);
+        std::ofstream out(CustomFolder() + kCustomWeaponFile, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char *>(content.data()), static_cast<std::streamsize>(content.size()));
     }
     std::vector<WeaponRecord> records;
     try {
-        records = ReadCustomWeaponFile(customFolder());
+        records = ReadCustomWeaponFile(CustomFolder());
     } catch (const LZHException &) {
         return;
     }
@@ -125,8 +125,8 @@ void custom(std::span<const uint8_t> content)
         libraries.AddWeapon(record);
     // The custom tab saved and read again is the same list.
     const BaseWeaponList &saved = libraries.CustomWeapons();
-    SaveCustomWeaponFile(saved, customFolder());
-    const std::vector<WeaponRecord> reread = ReadCustomWeaponFile(customFolder());
+    SaveCustomWeaponFile(saved, CustomFolder());
+    const std::vector<WeaponRecord> reread = ReadCustomWeaponFile(CustomFolder());
     bool same = static_cast<int>(reread.size()) == saved.Count();
     for (size_t i = 0; same && i < reread.size(); ++i)
         same = reread[i] == saved.Get(static_cast<int>(i));
@@ -145,18 +145,18 @@ void FuzzOverrideFile(std::span<const uint8_t> data)
     Stream stream(std::vector<uint8_t>(content.begin(), content.end()));
     switch (which) {
     case OverrideFile::Weapons:
-        return weapons(stream);
+        return ReadWeapons(stream);
     case OverrideFile::Perks:
-        return perks(stream);
+        return ReadPerks(stream);
     case OverrideFile::Movement:
-        return movement(stream);
+        return ReadMovement(stream);
     case OverrideFile::DropDown:
-        return dropDown(content);
+        return ReadDropDown(content);
     case OverrideFile::Screen:
-        return screen(content);
+        return ReadScreen(content);
     case OverrideFile::Custom:
     case OverrideFile::Count:
-        return custom(content);
+        return ReadCustom(content);
     }
 }
 

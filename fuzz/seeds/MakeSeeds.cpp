@@ -34,7 +34,7 @@ const char *const kNoOverrides = "/nonexistent-aw-folder/";
 std::filesystem::path g_root;
 int g_written = 0;
 
-void seed(const char *target, const std::string &name, const std::vector<uint8_t> &bytes)
+void Seed(const char *target, const std::string &name, const std::vector<uint8_t> &bytes)
 {
     if (bytes.size() > kMaxSeed)
         return;
@@ -45,32 +45,32 @@ void seed(const char *target, const std::string &name, const std::vector<uint8_t
     ++g_written;
 }
 
-std::vector<uint8_t> withSelector(OverrideFile which, const std::vector<uint8_t> &content)
+std::vector<uint8_t> WithSelector(OverrideFile which, const std::vector<uint8_t> &content)
 {
     std::vector<uint8_t> bytes{static_cast<uint8_t>(which)};
     bytes.insert(bytes.end(), content.begin(), content.end());
     return bytes;
 }
 
-std::vector<uint8_t> textBytes(const std::string &text) { return {text.begin(), text.end()}; }
+std::vector<uint8_t> TextBytes(const std::string &text) { return {text.begin(), text.end()}; }
 
-void designSeeds()
+void DesignSeeds()
 {
     for (const samples::SampleDesign &design : samples::SampleDesigns()) {
         const std::vector<uint8_t> body = BodyOf(*design.Design);
-        seed("design_body", design.Name, body);
-        seed("container", design.Name, CompressBytes(body));
+        Seed("design_body", design.Name, body);
+        Seed("container", design.Name, CompressBytes(body));
 #ifdef AW_HAVE_DESIGN_JSON
-        seed("design_json", design.Name, textBytes(DesignToJson(*design.Design)));
+        Seed("design_json", design.Name, TextBytes(DesignToJson(*design.Design)));
 #endif
     }
-    seed("design_body", "version-6", samples::Version6Body());
-    seed("container", "version-6", CompressBytes(samples::Version6Body()));
-    seed("container", "nothing", CompressBytes(std::vector<uint8_t>{}));
-    seed("container", "repeats", CompressBytes(std::vector<uint8_t>(5000, 'x')));
+    Seed("design_body", "version-6", samples::Version6Body());
+    Seed("container", "version-6", CompressBytes(samples::Version6Body()));
+    Seed("container", "nothing", CompressBytes(std::vector<uint8_t>{}));
+    Seed("container", "repeats", CompressBytes(std::vector<uint8_t>(5000, 'x')));
 }
 
-void overrideSeeds()
+void OverrideSeeds()
 {
     const Libraries &libs = samples::BuiltInLibraries();
 
@@ -80,9 +80,9 @@ void overrideSeeds()
             weapons.resize(weapons.size() + kWeaponRecordSize);
             WriteWeaponRecord(libs.WeaponList(type).Get(i), weapons.data() + weapons.size() - kWeaponRecordSize);
         }
-    seed("override_file", "weapons", withSelector(OverrideFile::Weapons, weapons));
-    seed("override_file", "custom",
-         withSelector(OverrideFile::Custom,
+    Seed("override_file", "weapons", WithSelector(OverrideFile::Weapons, weapons));
+    Seed("override_file", "custom",
+         WithSelector(OverrideFile::Custom,
                       CompressBytes(std::vector<uint8_t>(weapons.begin(), weapons.begin() + 3 * kWeaponRecordSize))));
 
     std::vector<uint8_t> perks;
@@ -91,16 +91,16 @@ void overrideSeeds()
             perks.resize(perks.size() + PerkRecord::Size);
             WritePerkRecord(list->Get(i), perks.data() + perks.size() - PerkRecord::Size);
         }
-    seed("override_file", "perks", withSelector(OverrideFile::Perks, perks));
+    Seed("override_file", "perks", WithSelector(OverrideFile::Perks, perks));
 
     std::vector<uint8_t> movement(static_cast<size_t>(libs.Movement.Count()) * MovementRecord::Size);
     for (int i = 0; i < libs.Movement.Count(); ++i)
         WriteMovementRecord(libs.Movement.Get(i), movement.data() + static_cast<size_t>(i) * MovementRecord::Size);
-    seed("override_file", "movement", withSelector(OverrideFile::Movement, movement));
+    Seed("override_file", "movement", WithSelector(OverrideFile::Movement, movement));
 
     const Stream dropDown = OpenDataBlock("DropDown.zel", "DROPDOWN", kNoOverrides);
-    seed("override_file", "dropdown", withSelector(OverrideFile::DropDown, dropDown.Bytes()));
-    seed("override_file", "dropdown-short", withSelector(OverrideFile::DropDown, textBytes("a\r\n|\r\nb\n|\n\n| \r")));
+    Seed("override_file", "dropdown", WithSelector(OverrideFile::DropDown, dropDown.Bytes()));
+    Seed("override_file", "dropdown-short", WithSelector(OverrideFile::DropDown, TextBytes("a\r\n|\r\nb\n|\n\n| \r")));
 
     WindowPositionStore store;
     store.StoreWindowPosition(0, {10, 20, 600, 800});
@@ -109,10 +109,10 @@ void overrideSeeds()
     for (size_t i = 0; i < layout.size(); ++i)
         layout[i] = static_cast<int32_t>(50 + i);
     store.SetLayoutValues(layout);
-    seed("override_file", "screen", withSelector(OverrideFile::Screen, store.FileBytes()));
+    Seed("override_file", "screen", WithSelector(OverrideFile::Screen, store.FileBytes()));
 }
 
-SheetLabel label(const std::string &text, int top, int left, uint8_t style)
+SheetLabel Label(const std::string &text, int top, int left, uint8_t style)
 {
     SheetLabel l;
     l.Text = text;
@@ -124,22 +124,22 @@ SheetLabel label(const std::string &text, int top, int left, uint8_t style)
     return l;
 }
 
-void layoutSeeds()
+void LayoutSeeds()
 {
     SheetLayout small;
     small.Background = samples::BitmapFile(160, 120, 24, 5);
-    small.Items.push_back(label("|NAME|", 2, 2, sheetstyle::Bold));
-    small.Items.push_back(label("TV |TV| |WEPSR1| |WEPNAME2|", 20, 4, 0));
+    small.Items.push_back(Label("|NAME|", 2, 2, sheetstyle::Bold));
+    small.Items.push_back(Label("TV |TV| |WEPSR1| |WEPNAME2|", 20, 4, 0));
     small.Items.push_back(
-        label("|PERKNAME1||FLAWRATING1||DEFECTEFFECT1||MOVNAME2|", 40, 5, sheetstyle::Italic | sheetstyle::Underline));
+        Label("|PERKNAME1||FLAWRATING1||DEFECTEFFECT1||MOVNAME2|", 40, 5, sheetstyle::Italic | sheetstyle::Underline));
     small.Items.push_back(SheetArmourBox{5, 0xFFFFFF, 0x202020, {60, 10, 8, 8}});
     small.Items.push_back(SheetArmourBox{50, 0x00FF00, 0x0000FF, {60, 20, 8, 8}});
     small.Items.push_back(SheetPictureFrame{{70, 60, 40, 80}});
-    seed("sheet_layout", "small", SheetLayoutBytes(small));
+    Seed("sheet_layout", "small", SheetLayoutBytes(small));
 
     SheetLayout paletted = small;
     paletted.Background = samples::BitmapFile(90, 70, 8, 6);
-    seed("sheet_layout", "paletted", SheetLayoutBytes(paletted));
+    Seed("sheet_layout", "paletted", SheetLayoutBytes(paletted));
 
     // The built-in sheet's items on a small background, as many as fit a seed.
     const Stream block = OpenDataBlock("Jpeg.zel", "JPEG", kNoOverrides);
@@ -148,15 +148,15 @@ void layoutSeeds()
     builtIn.Background = samples::BitmapFile(300, 390, 4, 7);
     while (!builtIn.Items.empty() && SheetLayoutBytes(builtIn).size() > kMaxSeed)
         builtIn.Items.resize(builtIn.Items.size() * 3 / 4);
-    seed("sheet_layout", "built-in-items", SheetLayoutBytes(builtIn));
+    Seed("sheet_layout", "built-in-items", SheetLayoutBytes(builtIn));
 }
 
-void templateSeeds()
+void TemplateSeeds()
 {
     const auto templateSeed = [](const char *name, SheetKind kind, const std::string &text) {
         std::vector<uint8_t> bytes{static_cast<uint8_t>(kind == SheetKind::Html ? 1 : 0)};
         bytes.insert(bytes.end(), text.begin(), text.end());
-        seed("sheet_template", name, bytes);
+        Seed("sheet_template", name, bytes);
     };
     templateSeed("text", SheetKind::Text, SheetTemplate(SheetKind::Text, kNoOverrides));
     templateSeed("html", SheetKind::Html, SheetTemplate(SheetKind::Html, kNoOverrides));
@@ -178,10 +178,10 @@ int main(int argc, char **argv)
         return 2;
     }
     g_root = argv[1];
-    designSeeds();
-    overrideSeeds();
-    layoutSeeds();
-    templateSeeds();
+    DesignSeeds();
+    OverrideSeeds();
+    LayoutSeeds();
+    TemplateSeeds();
     std::printf("%d seeds written to %s\n", g_written, argv[1]);
     return 0;
 }

@@ -23,27 +23,27 @@ namespace {
 class CliCommands : public ::testing::Test {
 protected:
     // Saves the design in the test folder and returns the path.
-    std::string save(const BaseVehicle &vehicle, const std::string &fileName)
+    std::string Save(const BaseVehicle &vehicle, const std::string &fileName)
     {
         const std::string path = m_folder / fileName;
         SaveDesignFile(vehicle, path);
         return path;
     }
     // A file that starts as a design file and is cut off in the middle.
-    std::string damaged(const std::string &fileName)
+    std::string Damaged(const std::string &fileName)
     {
-        const std::vector<uint8_t> whole = ReadWholeFile(save(*FullDesign(), fileName));
+        const std::vector<uint8_t> whole = ReadWholeFile(Save(*FullDesign(), fileName));
         const std::string path = m_folder / fileName;
         WriteFileAtomically(path, std::vector<uint8_t>(whole.begin(), whole.begin() + whole.size() / 2));
         return path;
     }
-    std::string path(const std::string &name) const { return m_folder / name; }
+    std::string Path(const std::string &name) const { return m_folder / name; }
 
     TempFolder m_folder;
 };
 
 // The design of a file as the editor holds it after opening it.
-std::unique_ptr<Vehicle> openedAsEditor(const std::string &path, DesignResults *results = nullptr)
+std::unique_ptr<Vehicle> OpenedAsEditor(const std::string &path, DesignResults *results = nullptr)
 {
     std::unique_ptr<Vehicle> vehicle = LoadDesignFile(path).Design;
     const DesignResults settled = SettleOpenedDesign(*vehicle);
@@ -52,7 +52,7 @@ std::unique_ptr<Vehicle> openedAsEditor(const std::string &path, DesignResults *
     return vehicle;
 }
 
-std::vector<std::string> linesOf(const std::string &text)
+std::vector<std::string> LinesOf(const std::string &text)
 {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -73,18 +73,18 @@ TEST_F(CliCommands, HelpListsEveryCommandAndUsageErrorsExitWithTwo)
         EXPECT_EQ(own.ExitCode, 0) << command;
         EXPECT_EQ(own.Out.rfind(std::string("Usage: armorwright-cli ") + command + " ", 0), 0u) << own.Out;
     }
-    const CliRun unknown = RunCli({"report", "--colour", path("a.vkd")});
+    const CliRun unknown = RunCli({"report", "--colour", Path("a.vkd")});
     EXPECT_EQ(unknown.ExitCode, 2);
     EXPECT_EQ(unknown.Err, "armorwright-cli report: unknown option '--colour'\n"
                            "Usage: armorwright-cli report [--json] [--locale NAME] FILE...\n");
-    EXPECT_EQ(RunCli({"log", path("a.vkd")}).ExitCode, 2); // neither --tv nor --price
-    EXPECT_EQ(RunCli({"log", "--tv", "--price", path("a.vkd")}).ExitCode, 2);
-    EXPECT_EQ(RunCli({"export", "--format", "gif", path("a.vkd")}).ExitCode, 2);
-    EXPECT_EQ(RunCli({"export", "--format", "text", "-o", "x", path("a"), path("b")}).ExitCode, 2);
-    EXPECT_EQ(RunCli({"export", "--format", "text", "--page", "a4", path("a.vkd")}).ExitCode, 2);
-    EXPECT_EQ(RunCli({"report", "--locale", "xx_NOWHERE", path("a.vkd")}).ExitCode, 2);
-    EXPECT_EQ(RunCli({"from-json", path("a.json")}).ExitCode, 2); // no -o
-    EXPECT_EQ(RunCli({"diff", path("a.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"log", Path("a.vkd")}).ExitCode, 2); // neither --tv nor --price
+    EXPECT_EQ(RunCli({"log", "--tv", "--price", Path("a.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"export", "--format", "gif", Path("a.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"export", "--format", "text", "-o", "x", Path("a"), Path("b")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"export", "--format", "text", "--page", "a4", Path("a.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"report", "--locale", "xx_NOWHERE", Path("a.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"from-json", Path("a.json")}).ExitCode, 2); // no -o
+    EXPECT_EQ(RunCli({"diff", Path("a.vkd")}).ExitCode, 2);
     EXPECT_EQ(RunCli({"frobnicate"}).ExitCode, 2);
 }
 
@@ -98,14 +98,14 @@ TEST_F(CliCommands, VersionAnswersBesideTheCommands)
 
 TEST_F(CliCommands, ReportShowsTheEditorsResults)
 {
-    const std::string file = save(*FullDesign(), "full.vkd");
+    const std::string file = Save(*FullDesign(), "full.vkd");
     DesignResults results;
-    const auto opened = openedAsEditor(file, &results);
+    const auto opened = OpenedAsEditor(file, &results);
     const ResultTexts texts = FormatResults(results, opened->CurrencyName);
 
     const CliRun run = RunCli({"report", file});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
-    const std::vector<std::string> lines = linesOf(run.Out);
+    const std::vector<std::string> lines = LinesOf(run.Out);
     ASSERT_EQ(lines.size(), 13u) << run.Out;
     EXPECT_EQ(lines[0], cp1252::ToUtf8(opened->Name) + " (" + file + ")");
     EXPECT_EQ(lines[1], "  Final Cost           " + cp1252::ToUtf8(texts.FinalCost));
@@ -136,9 +136,9 @@ TEST_F(CliCommands, ReportUsesTheSeparatorsOfTheChosenLocale)
 {
     auto design = SmallDesign("Costly");
     design->CurrencyMultiplier = 1000; // a cost with thousands separators
-    const std::string file = save(*design, "costly.vkd");
+    const std::string file = Save(*design, "costly.vkd");
     DesignResults results;
-    openedAsEditor(file, &results);
+    OpenedAsEditor(file, &results);
     ASSERT_GE(static_cast<double>(results.FinalCost), 1000000.0);
 
     const auto parsed = nlohmann::json::parse(RunCli({"report", "--json", "--locale", "de_DE", file}).Out);
@@ -150,16 +150,16 @@ TEST_F(CliCommands, ReportUsesTheSeparatorsOfTheChosenLocale)
 
 TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
 {
-    const std::string a = save(*SmallDesign("Alpha"), "alpha.vkd");
-    const std::string bad = damaged("broken.vkd");
-    const std::string c = save(*SmallDesign("Charlie"), "charlie.vkd");
+    const std::string a = Save(*SmallDesign("Alpha"), "alpha.vkd");
+    const std::string bad = Damaged("broken.vkd");
+    const std::string c = Save(*SmallDesign("Charlie"), "charlie.vkd");
 
     const CliRun run = RunCli({"report", a, bad, c});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_NE(run.Out.find("Alpha (" + a + ")"), std::string::npos);
     EXPECT_NE(run.Out.find("Charlie (" + c + ")"), std::string::npos);
     EXPECT_EQ(run.Err.rfind("armorwright-cli report: " + bad + ": ", 0), 0u) << run.Err;
-    EXPECT_EQ(linesOf(run.Err).size(), 1u);
+    EXPECT_EQ(LinesOf(run.Err).size(), 1u);
 
     const auto json = nlohmann::json::parse(RunCli({"report", "--json", a, bad, c}).Out);
     ASSERT_EQ(json.size(), 3u);
@@ -168,7 +168,7 @@ TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
     EXPECT_FALSE(json[1].contains("results"));
     EXPECT_EQ(json[2]["Name"], "Charlie");
 
-    const CliRun missing = RunCli({"log", "--tv", path("nowhere.vkd"), a});
+    const CliRun missing = RunCli({"log", "--tv", Path("nowhere.vkd"), a});
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_NE(missing.Out.find("==> " + a + " <==\nAlpha\n\n"), std::string::npos);
 }
@@ -178,10 +178,10 @@ TEST_F(CliCommands, LogIsTheEnginesLogOfTheOpenedDesign)
     // Stored with armour 0: opening raises it, so the log of the stored design would differ.
     auto design = FullDesign();
     design->Armor = 0;
-    const std::string file = save(*design, "full.vkd");
+    const std::string file = Save(*design, "full.vkd");
     for (const LogKind kind : {LogKind::ThreatValue, LogKind::Price}) {
         const char *option = kind == LogKind::ThreatValue ? "--tv" : "--price";
-        const LogLines expected = ReplayCalculationLog(*openedAsEditor(file), kind);
+        const LogLines expected = ReplayCalculationLog(*OpenedAsEditor(file), kind);
         const LogLines stored = ReplayCalculationLog(*LoadDesignFile(file).Design, kind);
         ASSERT_NE(expected, stored);
         ASSERT_GE(expected.size(), 3u);
@@ -193,7 +193,7 @@ TEST_F(CliCommands, LogIsTheEnginesLogOfTheOpenedDesign)
         EXPECT_EQ(run.Out, cp1252::ToUtf8(JoinLogLines(expected, "\n"))) << option;
 
         // Saved to a file, it is what the log viewer saves: Windows-1252, CR LF.
-        const std::string out = path(std::string("log") + option + ".txt");
+        const std::string out = Path(std::string("log") + option + ".txt");
         ASSERT_EQ(RunCli({"log", option, "-o", out, file}).ExitCode, 0);
         EXPECT_EQ(ReadText(out), JoinLogLines(expected, "\r\n"));
     }
@@ -201,9 +201,9 @@ TEST_F(CliCommands, LogIsTheEnginesLogOfTheOpenedDesign)
 
 TEST_F(CliCommands, JsonRoundTripReproducesTheDesignBody)
 {
-    const std::string file = save(*FullDesign(), "full.vkd");
-    const std::string json = path("full.json");
-    const std::string back = path("back.vkd");
+    const std::string file = Save(*FullDesign(), "full.vkd");
+    const std::string json = Path("full.json");
+    const std::string back = Path("back.vkd");
     const CliRun to = RunCli({"to-json", file, "-o", json});
     ASSERT_EQ(to.ExitCode, 0) << to.Err;
     const CliRun from = RunCli({"from-json", json, "-o", back});
@@ -213,29 +213,29 @@ TEST_F(CliCommands, JsonRoundTripReproducesTheDesignBody)
     // Printed JSON is the same text; standard input reads it back.
     const CliRun printed = RunCli({"to-json", file});
     EXPECT_EQ(printed.Out, ReadText(json));
-    const std::string piped = path("piped.vkd");
+    const std::string piped = Path("piped.vkd");
     ASSERT_EQ(RunCli({"from-json", "-", "-o", piped}, printed.Out).ExitCode, 0);
     EXPECT_EQ(DesignBody(piped), DesignBody(file));
 
     // As opened, the editor's corrections are in it.
     auto low = SmallDesign("Low", 0);
-    const std::string lowFile = save(*low, "low.vkd");
+    const std::string lowFile = Save(*low, "low.vkd");
     const auto stored = nlohmann::json::parse(RunCli({"to-json", lowFile}).Out);
     const auto opened = nlohmann::json::parse(RunCli({"to-json", "--as-opened", lowFile}).Out);
     EXPECT_EQ(stored["Armor"], 0);
-    EXPECT_EQ(opened["Armor"], openedAsEditor(lowFile)->Armor);
+    EXPECT_EQ(opened["Armor"], OpenedAsEditor(lowFile)->Armor);
     EXPECT_GT(opened["Armor"].get<int>(), 0);
 }
 
 TEST_F(CliCommands, FromJsonReportsTheBadValueAndWritesNothing)
 {
-    const std::string file = save(*FullDesign(), "full.vkd");
+    const std::string file = Save(*FullDesign(), "full.vkd");
     auto json = nlohmann::ordered_json::parse(RunCli({"to-json", file}).Out);
     json["weapons"][2]["clips"][0]["sections"][0]["Amount"] = "many";
-    const std::string bad = path("bad.json");
+    const std::string bad = Path("bad.json");
     WriteFileAtomically(bad, json.dump());
 
-    const std::string fresh = path("fresh.vkd");
+    const std::string fresh = Path("fresh.vkd");
     const CliRun run = RunCli({"from-json", bad, "-o", fresh});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, "armorwright-cli from-json: " + bad +
@@ -243,16 +243,16 @@ TEST_F(CliCommands, FromJsonReportsTheBadValueAndWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(fresh));
 
     // An existing design is left as it was.
-    const std::string existing = save(*SmallDesign("Keep"), "keep.vkd");
+    const std::string existing = Save(*SmallDesign("Keep"), "keep.vkd");
     const std::vector<uint8_t> before = ReadWholeFile(existing);
     EXPECT_EQ(RunCli({"from-json", bad, "-o", existing}).ExitCode, 1);
     EXPECT_EQ(ReadWholeFile(existing), before);
-    EXPECT_EQ(RunCli({"from-json", path("missing.json"), "-o", fresh}).ExitCode, 1);
+    EXPECT_EQ(RunCli({"from-json", Path("missing.json"), "-o", fresh}).ExitCode, 1);
 }
 
 TEST_F(CliCommands, OutputThatCannotBeWrittenIsAFailure)
 {
-    const std::string file = save(*SmallDesign("Full"), "full.vkd");
+    const std::string file = Save(*SmallDesign("Full"), "full.vkd");
     const CliRun run = RunCli({"to-json", file}, "", AW_CLI_PATH, "/dev/full");
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, "armorwright-cli to-json: the output could not be written\n");
@@ -264,8 +264,8 @@ TEST_F(CliCommands, DiffOfTwoKnownDesigns)
     auto bravo = SmallDesign("Bravo");
     bravo->VehicleType = "Walker";
     bravo->Availability = 4;
-    const std::string a = save(*alpha, "alpha.vkd");
-    const std::string b = save(*bravo, "bravo.vkd");
+    const std::string a = Save(*alpha, "alpha.vkd");
+    const std::string b = Save(*bravo, "bravo.vkd");
 
     const CliRun run = RunCli({"diff", a, b});
     EXPECT_EQ(run.ExitCode, 1);
@@ -282,22 +282,22 @@ TEST_F(CliCommands, DiffOfTwoKnownDesigns)
     MovementRecord ground = fast->Movement->Get(0);
     ground.TopSpeed = 144;
     fast->Movement->Set(0, ground);
-    const CliRun moved = RunCli({"diff", a, save(*fast, "fast.vkd")});
+    const CliRun moved = RunCli({"diff", a, Save(*fast, "fast.vkd")});
     EXPECT_EQ(moved.ExitCode, 1);
-    const std::vector<std::string> lines = linesOf(moved.Out);
+    const std::vector<std::string> lines = LinesOf(moved.Out);
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], "movement[0].TopSpeed\t72\t144");
     EXPECT_NE(moved.Out.find("\nresults.DTV\t"), std::string::npos);
 
-    EXPECT_EQ(RunCli({"diff", a, damaged("broken.vkd")}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"diff", a, Damaged("broken.vkd")}).ExitCode, 2);
 }
 
 TEST_F(CliCommands, DiffComparesOpenedDesignsUnlessAskedForTheStoredOnes)
 {
     // Armour 0 and 1 are both raised to the same value on opening.
-    const std::string a = save(*SmallDesign("Same", 0), "zero.vkd");
-    const std::string b = save(*SmallDesign("Same", 1), "one.vkd");
-    ASSERT_EQ(openedAsEditor(a)->Armor, openedAsEditor(b)->Armor);
+    const std::string a = Save(*SmallDesign("Same", 0), "zero.vkd");
+    const std::string b = Save(*SmallDesign("Same", 1), "one.vkd");
+    ASSERT_EQ(OpenedAsEditor(a)->Armor, OpenedAsEditor(b)->Armor);
 
     const CliRun opened = RunCli({"diff", a, b});
     EXPECT_EQ(opened.ExitCode, 0) << opened.Out;

@@ -34,9 +34,9 @@ protected:
         std::filesystem::copy_file(AW_CLI_PATH, m_cli);
     }
 
-    CliRun cli(const std::vector<std::string> &args) { return RunCli(args, "", m_cli); }
+    CliRun Cli(const std::vector<std::string> &args) { return RunCli(args, "", m_cli); }
 
-    std::string save(const BaseVehicle &vehicle, const std::string &fileName)
+    std::string Save(const BaseVehicle &vehicle, const std::string &fileName)
     {
         const std::string path = m_designs / fileName;
         SaveDesignFile(vehicle, path);
@@ -44,7 +44,7 @@ protected:
     }
 
     // The sheet the editor exports for the design in the file, with no override files.
-    std::string editorSheet(SheetKind kind, const std::string &file, NumberSeparators separators = {})
+    std::string EditorSheet(SheetKind kind, const std::string &file, NumberSeparators separators = {})
     {
         std::unique_ptr<Vehicle> vehicle = LoadDesignFile(file).Design;
         SettleOpenedDesign(*vehicle);
@@ -60,7 +60,7 @@ protected:
     std::string m_cli = m_program / "armorwright-cli";
 };
 
-std::vector<std::string> filesIn(const TempFolder &folder)
+std::vector<std::string> FilesIn(const TempFolder &folder)
 {
     std::vector<std::string> names;
     for (const auto &entry : std::filesystem::directory_iterator(folder.Path()))
@@ -73,35 +73,35 @@ std::vector<std::string> filesIn(const TempFolder &folder)
 
 TEST_F(ExportCommand, TextAndHtmlSheetsAreTheEditorsSheets)
 {
-    const std::string file = save(*FullDesign(), "full.vkd");
+    const std::string file = Save(*FullDesign(), "full.vkd");
     const std::string text = m_out / "sheet.txt";
     const std::string html = m_out / "sheet.html";
-    ASSERT_EQ(cli({"export", "--format", "text", file, "-o", text}).ExitCode, 0);
-    ASSERT_EQ(cli({"export", "--format", "html", file, "-o", html}).ExitCode, 0);
-    EXPECT_EQ(ReadText(text), editorSheet(SheetKind::Text, file));
-    EXPECT_EQ(ReadText(html), editorSheet(SheetKind::Html, file));
+    ASSERT_EQ(Cli({"export", "--format", "text", file, "-o", text}).ExitCode, 0);
+    ASSERT_EQ(Cli({"export", "--format", "html", file, "-o", html}).ExitCode, 0);
+    EXPECT_EQ(ReadText(text), EditorSheet(SheetKind::Text, file));
+    EXPECT_EQ(ReadText(html), EditorSheet(SheetKind::Html, file));
 
     // Another locale's separators, asked for by name.
     const std::string german = m_out / "de.txt";
-    ASSERT_EQ(cli({"export", "--format", "text", "--locale", "de_DE", file, "-o", german}).ExitCode, 0);
-    EXPECT_EQ(ReadText(german), editorSheet(SheetKind::Text, file, NumberSeparators{'.', ','}));
+    ASSERT_EQ(Cli({"export", "--format", "text", "--locale", "de_DE", file, "-o", german}).ExitCode, 0);
+    EXPECT_EQ(ReadText(german), EditorSheet(SheetKind::Text, file, NumberSeparators{'.', ','}));
     EXPECT_NE(ReadText(german), ReadText(text));
 }
 
 TEST_F(ExportCommand, AnOverrideTemplateBesideTheToolIsUsed)
 {
-    const std::string file = save(*SmallDesign("Hunter"), "hunter.vkd");
+    const std::string file = Save(*SmallDesign("Hunter"), "hunter.vkd");
     const std::string templateText = "Custom sheet of |NAME|\r\n";
     WriteFileAtomically(m_program / "Text.zel",
                         CompressBytes(std::vector<uint8_t>(templateText.begin(), templateText.end())));
     const std::string out = m_out / "custom.txt";
-    ASSERT_EQ(cli({"export", "--format", "text", file, "-o", out}).ExitCode, 0);
+    ASSERT_EQ(Cli({"export", "--format", "text", file, "-o", out}).ExitCode, 0);
     EXPECT_EQ(ReadText(out), "Custom sheet of Hunter\r\n");
 
     // A damaged override ends the export with the codec's message and writes nothing.
     WriteFileAtomically(m_program / "Text.zel", std::string("not a container"));
     const std::string none = m_out / "none.txt";
-    const CliRun run = cli({"export", "--format", "text", file, "-o", none});
+    const CliRun run = Cli({"export", "--format", "text", file, "-o", none});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_NE(run.Err.find(lzhmsg::kNoHeader), std::string::npos) << run.Err;
     EXPECT_FALSE(std::filesystem::exists(none));
@@ -109,14 +109,14 @@ TEST_F(ExportCommand, AnOverrideTemplateBesideTheToolIsUsed)
 
 TEST_F(ExportCommand, ARosterIsExportedPastADamagedFile)
 {
-    const std::string a = save(*SmallDesign("Alpha"), "a.vkd");
-    const std::string c = save(*SmallDesign("Charlie"), "c.vkd");
+    const std::string a = Save(*SmallDesign("Alpha"), "a.vkd");
+    const std::string c = Save(*SmallDesign("Charlie"), "c.vkd");
     const std::vector<uint8_t> whole = ReadWholeFile(a);
     const std::string bad = m_designs / "b.vkd";
     WriteFileAtomically(bad, std::vector<uint8_t>(whole.begin(), whole.begin() + 20));
 
     const std::string folder = (m_out.Path() / "roster").string(); // made by the export
-    const CliRun run = cli({"export", "--format", "text", a, bad, c, "--out-dir", folder});
+    const CliRun run = Cli({"export", "--format", "text", a, bad, c, "--out-dir", folder});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Out, "[1/3] " + a + " -> " + folder +
                            "/Alpha.txt\n"
@@ -128,21 +128,21 @@ TEST_F(ExportCommand, ARosterIsExportedPastADamagedFile)
                            "/Charlie.txt\n"
                            "Exported 2 of 3 designs, 1 failed.\n");
     EXPECT_EQ(run.Err.rfind("armorwright-cli export: " + bad + ": ", 0), 0u) << run.Err;
-    EXPECT_EQ(ReadText(folder + "/Alpha.txt"), editorSheet(SheetKind::Text, a));
-    EXPECT_EQ(ReadText(folder + "/Charlie.txt"), editorSheet(SheetKind::Text, c));
+    EXPECT_EQ(ReadText(folder + "/Alpha.txt"), EditorSheet(SheetKind::Text, a));
+    EXPECT_EQ(ReadText(folder + "/Charlie.txt"), EditorSheet(SheetKind::Text, c));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2);
 }
 
 TEST_F(ExportCommand, OutputNamesComeFromTheDesignNames)
 {
-    const std::string twin1 = save(*SmallDesign("Twin"), "t1.vkd");
-    const std::string twin2 = save(*SmallDesign("Twin"), "t2.vkd");
-    const std::string slashes = save(*SmallDesign("A/B: \"C\"?"), "slashes.vkd");
-    const std::string nothing = save(*SmallDesign("<*>|"), "only-forbidden.vkd");
-    const std::string dots = save(*SmallDesign(".."), "dots.vkd");
-    const std::string latin = save(*SmallDesign("Sch\xFCtze"), "latin.vkd");
-    const std::string longName = save(*SmallDesign(std::string(250, '\xE9')), "long.vkd");
-    const CliRun run = cli({"export", "--format", "html", "--out-dir", m_out.Path().string(), twin1, twin2, slashes,
+    const std::string twin1 = Save(*SmallDesign("Twin"), "t1.vkd");
+    const std::string twin2 = Save(*SmallDesign("Twin"), "t2.vkd");
+    const std::string slashes = Save(*SmallDesign("A/B: \"C\"?"), "slashes.vkd");
+    const std::string nothing = Save(*SmallDesign("<*>|"), "only-forbidden.vkd");
+    const std::string dots = Save(*SmallDesign(".."), "dots.vkd");
+    const std::string latin = Save(*SmallDesign("Sch\xFCtze"), "latin.vkd");
+    const std::string longName = Save(*SmallDesign(std::string(250, '\xE9')), "long.vkd");
+    const CliRun run = Cli({"export", "--format", "html", "--out-dir", m_out.Path().string(), twin1, twin2, slashes,
                             nothing, dots, latin, longName});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     // 250 "é" are 500 bytes in UTF-8: cut to the 255 bytes a file name may have, less the
@@ -154,7 +154,7 @@ TEST_F(ExportCommand, OutputNamesComeFromTheDesignNames)
         accents += "\u00E9";
     expected.push_back(accents + ".html"); // 242 + 5 bytes; one more "é" would pass 248
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(filesIn(m_out), expected);
+    EXPECT_EQ(FilesIn(m_out), expected);
 }
 
 TEST_F(ExportCommand, FoldersAndFilesNamedOutsideAsciiAreReadAndWritten)
@@ -166,15 +166,15 @@ TEST_F(ExportCommand, FoldersAndFilesNamedOutsideAsciiAreReadAndWritten)
     const std::string unnamed = (folder / "Zweite ä.vkd").string(); // named after its file
     SaveDesignFile(*SmallDesign(""), unnamed);
     const std::string out = (m_out.Path() / "Blätter").string();
-    const CliRun roster = cli({"export", "--format", "text", file, unnamed, "--out-dir", out});
+    const CliRun roster = Cli({"export", "--format", "text", file, unnamed, "--out-dir", out});
     ASSERT_EQ(roster.ExitCode, 0) << roster.Err;
     EXPECT_EQ(roster.Out, "[1/2] " + file + " -> " + out + "/Hunter.txt\n[2/2] " + unnamed + " -> " + out +
                               "/Zweite ä.txt\nExported 2 of 2 designs.\n");
-    EXPECT_EQ(ReadText(out + "/Hunter.txt"), editorSheet(SheetKind::Text, file));
-    EXPECT_EQ(ReadText(out + "/Zweite ä.txt"), editorSheet(SheetKind::Text, unnamed));
+    EXPECT_EQ(ReadText(out + "/Hunter.txt"), EditorSheet(SheetKind::Text, file));
+    EXPECT_EQ(ReadText(out + "/Zweite ä.txt"), EditorSheet(SheetKind::Text, unnamed));
 
     const std::string jpeg = out + "/Blatt ö.jpg";
-    ASSERT_EQ(cli({"export", "--format", "jpeg", file, "-o", jpeg}).ExitCode, 0);
+    ASSERT_EQ(Cli({"export", "--format", "jpeg", file, "-o", jpeg}).ExitCode, 0);
     const std::vector<uint8_t> image = ReadWholeFile(jpeg);
     ASSERT_GE(image.size(), 2u);
     EXPECT_EQ(image[0], 0xFF);
@@ -183,15 +183,15 @@ TEST_F(ExportCommand, FoldersAndFilesNamedOutsideAsciiAreReadAndWritten)
 
 TEST_F(ExportCommand, RecordSheetImagesAndPdf)
 {
-    const std::string file = save(*FullDesign(), "full.vkd");
+    const std::string file = Save(*FullDesign(), "full.vkd");
     const std::string jpeg = m_out / "sheet.jpg";
     const std::string png = m_out / "sheet.png";
     const std::string pdf = m_out / "sheet.pdf";
     const std::string letter = m_out / "letter.pdf";
-    ASSERT_EQ(cli({"export", "--format", "jpeg", file, "-o", jpeg}).ExitCode, 0);
-    ASSERT_EQ(cli({"export", "--format", "png", file, "-o", png}).ExitCode, 0);
-    ASSERT_EQ(cli({"export", "--format", "pdf", file, "-o", pdf}).ExitCode, 0);
-    ASSERT_EQ(cli({"export", "--format", "pdf", "--page", "letter", file, "-o", letter}).ExitCode, 0);
+    ASSERT_EQ(Cli({"export", "--format", "jpeg", file, "-o", jpeg}).ExitCode, 0);
+    ASSERT_EQ(Cli({"export", "--format", "png", file, "-o", png}).ExitCode, 0);
+    ASSERT_EQ(Cli({"export", "--format", "pdf", file, "-o", pdf}).ExitCode, 0);
+    ASSERT_EQ(Cli({"export", "--format", "pdf", "--page", "letter", file, "-o", letter}).ExitCode, 0);
 
     // The JPEG is byte for byte what the editor saves.
     const SheetRenderContext rendering;

@@ -14,31 +14,31 @@ namespace aw {
 namespace {
 
 struct LibraryRun {
-    int exitCode = -1;
-    std::string output;
+    int ExitCode = -1;
+    std::string Output;
 };
 
 struct LibraryFolder : ::testing::Test {
-    TempFolder dir;
+    TempFolder Dir;
 
     // Runs "armorwright-cli library --folder DIR arguments" and keeps its standard output.
-    LibraryRun run(const std::string &arguments) const
+    LibraryRun Run(const std::string &arguments) const
     {
-        const std::string outFile = dir / "stdout.txt";
-        const std::string command = std::string(AW_CLI_PATH) + " library --folder " + dir.Path().string() + " " +
+        const std::string outFile = Dir / "stdout.txt";
+        const std::string command = std::string(AW_CLI_PATH) + " library --folder " + Dir.Path().string() + " " +
                                     arguments + " >" + outFile + " 2>/dev/null";
         const int status = std::system(command.c_str());
         LibraryRun result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         const std::vector<uint8_t> out = ReadWholeFile(outFile);
-        result.output.assign(out.begin(), out.end());
+        result.Output.assign(out.begin(), out.end());
         return result;
     }
 
     // Writes records' byte images as a compressed override file in the folder.
-    void writeOverride(const char *name, const std::vector<uint8_t> &raw) const
+    void WriteOverride(const char *name, const std::vector<uint8_t> &raw) const
     {
-        WriteFileAtomically(dir / name, CompressBytes(raw));
+        WriteFileAtomically(Dir / name, CompressBytes(raw));
     }
 };
 
@@ -46,19 +46,19 @@ struct LibraryFolder : ::testing::Test {
 
 TEST_F(LibraryFolder, BuiltInLibrariesWithoutOverrides)
 {
-    const LibraryRun movement = run("movement");
-    ASSERT_EQ(movement.exitCode, 0);
-    EXPECT_NE(movement.output.find("Hydrofoil"), std::string::npos);
-    EXPECT_NE(movement.output.find("Submarine"), std::string::npos);
+    const LibraryRun movement = Run("movement");
+    ASSERT_EQ(movement.ExitCode, 0);
+    EXPECT_NE(movement.Output.find("Hydrofoil"), std::string::npos);
+    EXPECT_NE(movement.Output.find("Submarine"), std::string::npos);
 
-    const LibraryRun rockets = run("weapons rockets");
-    ASSERT_EQ(rockets.exitCode, 0);
-    EXPECT_NE(rockets.output.find("VLRP/128"), std::string::npos) << "long codes are shown whole";
-    EXPECT_EQ(rockets.output.find("VLMG"), std::string::npos) << "only the chosen tab";
+    const LibraryRun rockets = Run("weapons rockets");
+    ASSERT_EQ(rockets.ExitCode, 0);
+    EXPECT_NE(rockets.Output.find("VLRP/128"), std::string::npos) << "long codes are shown whole";
+    EXPECT_EQ(rockets.Output.find("VLMG"), std::string::npos) << "only the chosen tab";
 
-    const LibraryRun defects = run("defects");
-    ASSERT_EQ(defects.exitCode, 0);
-    EXPECT_NE(defects.output.find("MajorFlaw"), std::string::npos);
+    const LibraryRun defects = Run("defects");
+    ASSERT_EQ(defects.ExitCode, 0);
+    EXPECT_NE(defects.Output.find("MajorFlaw"), std::string::npos);
 }
 
 TEST_F(LibraryFolder, OverrideFileReplacesTheBuiltInLibrary)
@@ -71,13 +71,13 @@ TEST_F(LibraryFolder, OverrideFileReplacesTheBuiltInLibrary)
     balloon.ModeName = "Balloon";
     balloon.Flight = true;
     WriteMovementRecord(balloon, raw.data() + MovementRecord::Size);
-    writeOverride("Movement.zel", raw);
+    WriteOverride("Movement.zel", raw);
 
-    const LibraryRun movement = run("movement");
-    ASSERT_EQ(movement.exitCode, 0);
-    EXPECT_NE(movement.output.find("Ice Sled"), std::string::npos);
-    EXPECT_NE(movement.output.find("Balloon"), std::string::npos);
-    EXPECT_EQ(movement.output.find("Walker"), std::string::npos);
+    const LibraryRun movement = Run("movement");
+    ASSERT_EQ(movement.ExitCode, 0);
+    EXPECT_NE(movement.Output.find("Ice Sled"), std::string::npos);
+    EXPECT_NE(movement.Output.find("Balloon"), std::string::npos);
+    EXPECT_EQ(movement.Output.find("Walker"), std::string::npos);
 }
 
 TEST_F(LibraryFolder, CustomWeaponsStandBeforeTheBuiltInOnesOfTheirTab)
@@ -88,23 +88,23 @@ TEST_F(LibraryFolder, CustomWeaponsStandBeforeTheBuiltInOnesOfTheirTab)
     gun.WeaponType = 0;
     std::vector<uint8_t> raw(kWeaponRecordSize);
     WriteWeaponRecord(gun, raw.data());
-    writeOverride("Custom.zel", raw);
+    WriteOverride("Custom.zel", raw);
 
-    const LibraryRun cannons = run("weapons 0");
-    ASSERT_EQ(cannons.exitCode, 0);
-    const size_t custom = cannons.output.find("Home-Made Cannon");
+    const LibraryRun cannons = Run("weapons 0");
+    ASSERT_EQ(cannons.ExitCode, 0);
+    const size_t custom = cannons.Output.find("Home-Made Cannon");
     ASSERT_NE(custom, std::string::npos);
-    EXPECT_LT(custom, cannons.output.find("Very Light Machine Gun"));
+    EXPECT_LT(custom, cannons.Output.find("Very Light Machine Gun"));
 }
 
 TEST_F(LibraryFolder, UnknownKindsAndTabsAreUsageErrors)
 {
-    EXPECT_EQ(run("bogus").exitCode, 2);
-    EXPECT_EQ(run("weapons").exitCode, 2);
-    EXPECT_EQ(run("weapons 7").exitCode, 2);
-    EXPECT_EQ(run("weapons lasers").exitCode, 2);
-    EXPECT_EQ(run("perks extra").exitCode, 2);
-    EXPECT_EQ(run("weapons Close").exitCode, 0) << "tabs are matched by the start of their caption";
+    EXPECT_EQ(Run("bogus").ExitCode, 2);
+    EXPECT_EQ(Run("weapons").ExitCode, 2);
+    EXPECT_EQ(Run("weapons 7").ExitCode, 2);
+    EXPECT_EQ(Run("weapons lasers").ExitCode, 2);
+    EXPECT_EQ(Run("perks extra").ExitCode, 2);
+    EXPECT_EQ(Run("weapons Close").ExitCode, 0) << "tabs are matched by the start of their caption";
 }
 
 } // namespace aw

@@ -15,20 +15,20 @@ namespace {
 
 // Runs armorwright-cli in a scratch folder; keeps its exit code and its output.
 struct PackFolder : ::testing::Test {
-    TempFolder dir;
-    int exitCode = -1;
-    std::string output;
+    TempFolder Dir;
+    int ExitCode = -1;
+    std::string Output;
 
-    std::string file(const char *name) const { return dir / name; }
-    int run(const std::string &arguments)
+    std::string File(const char *name) const { return Dir / name; }
+    int Run(const std::string &arguments)
     {
-        const std::string log = file("cli-output.txt");
+        const std::string log = File("cli-output.txt");
         const int status = std::system((std::string(AW_CLI_PATH) + " " + arguments + " >" + log + " 2>&1").c_str());
-        exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         const std::vector<uint8_t> bytes = ReadWholeFile(log);
-        output.assign(bytes.begin(), bytes.end());
+        Output.assign(bytes.begin(), bytes.end());
         std::filesystem::remove(log);
-        return exitCode;
+        return ExitCode;
     }
 };
 
@@ -39,46 +39,46 @@ TEST_F(PackFolder, PackThenUnpackGivesTheFileBack)
     std::vector<uint8_t> data;
     for (int i = 0; i < 50000; ++i)
         data.push_back(static_cast<uint8_t>((i * 31) ^ (i >> 5)));
-    WriteFileAtomically(file("in.bin"), data);
-    ASSERT_EQ(run("pack " + file("in.bin") + " " + file("packed.zel")), 0) << output;
-    EXPECT_EQ(ReadWholeFile(file("packed.zel")), CompressBytes(data));
-    ASSERT_EQ(run("unpack " + file("packed.zel") + " " + file("out.bin")), 0) << output;
-    EXPECT_EQ(ReadWholeFile(file("out.bin")), data);
+    WriteFileAtomically(File("in.bin"), data);
+    ASSERT_EQ(Run("pack " + File("in.bin") + " " + File("packed.zel")), 0) << Output;
+    EXPECT_EQ(ReadWholeFile(File("packed.zel")), CompressBytes(data));
+    ASSERT_EQ(Run("unpack " + File("packed.zel") + " " + File("out.bin")), 0) << Output;
+    EXPECT_EQ(ReadWholeFile(File("out.bin")), data);
 }
 
 TEST_F(PackFolder, FailuresTellTheCodecMessageAndWriteNothing)
 {
-    WriteFileAtomically(file("plain.txt"), std::string("just some text, no header\r\n"));
-    EXPECT_NE(run("unpack " + file("plain.txt") + " " + file("out.bin")), 0);
-    EXPECT_NE(output.find(lzhmsg::kNoHeader), std::string::npos) << output;
-    EXPECT_FALSE(std::filesystem::exists(file("out.bin")));
+    WriteFileAtomically(File("plain.txt"), std::string("just some text, no header\r\n"));
+    EXPECT_NE(Run("unpack " + File("plain.txt") + " " + File("out.bin")), 0);
+    EXPECT_NE(Output.find(lzhmsg::kNoHeader), std::string::npos) << Output;
+    EXPECT_FALSE(std::filesystem::exists(File("out.bin")));
 
     std::vector<uint8_t> container = CompressBytes(std::vector<uint8_t>(1000, 'z'));
     bytes::PutUInt32(container.data() + 4, 0xFFFFFFF0u); // a size the bytes cannot hold
-    WriteFileAtomically(file("bad.zel"), container);
-    WriteFileAtomically(file("out.bin"), std::string("previous"));
-    EXPECT_NE(run("unpack " + file("bad.zel") + " " + file("out.bin")), 0);
-    EXPECT_NE(output.find(lzhmsg::kSizeMismatch), std::string::npos) << output;
-    EXPECT_EQ(ReadWholeFile(file("out.bin")), std::vector<uint8_t>({'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
+    WriteFileAtomically(File("bad.zel"), container);
+    WriteFileAtomically(File("out.bin"), std::string("previous"));
+    EXPECT_NE(Run("unpack " + File("bad.zel") + " " + File("out.bin")), 0);
+    EXPECT_NE(Output.find(lzhmsg::kSizeMismatch), std::string::npos) << Output;
+    EXPECT_EQ(ReadWholeFile(File("out.bin")), std::vector<uint8_t>({'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
 
-    EXPECT_NE(run("pack " + file("nothing-here") + " " + file("x.zel")), 0);
-    EXPECT_FALSE(std::filesystem::exists(file("x.zel")));
-    EXPECT_EQ(run("unpack " + file("only-one")), 2);
+    EXPECT_NE(Run("pack " + File("nothing-here") + " " + File("x.zel")), 0);
+    EXPECT_FALSE(std::filesystem::exists(File("x.zel")));
+    EXPECT_EQ(Run("unpack " + File("only-one")), 2);
 }
 
 TEST_F(PackFolder, BlocksAreListedAndExportedExactlyAsEmbedded)
 {
-    ASSERT_EQ(run("blocks list"), 0) << output;
+    ASSERT_EQ(Run("blocks list"), 0) << Output;
     for (const char *name : {"WEAPONS", "Weapons.zel", "DROPDOWN", "DropDown.zel", "PRINT", "Print.zel"})
-        EXPECT_NE(output.find(name), std::string::npos) << name;
+        EXPECT_NE(Output.find(name), std::string::npos) << name;
 
-    ASSERT_EQ(run("blocks export movement " + file("Movement.zel")), 0) << output;
+    ASSERT_EQ(Run("blocks export movement " + File("Movement.zel")), 0) << Output;
     const std::span<const uint8_t> embedded = BuiltInBlock("MOVEMENT");
-    EXPECT_EQ(ReadWholeFile(file("Movement.zel")), std::vector<uint8_t>(embedded.begin(), embedded.end()));
+    EXPECT_EQ(ReadWholeFile(File("Movement.zel")), std::vector<uint8_t>(embedded.begin(), embedded.end()));
 
-    EXPECT_NE(run("blocks export WEAPON " + file("x.zel")), 0);
-    EXPECT_NE(output.find("WEAPONS"), std::string::npos) << output; // the valid names are offered
-    EXPECT_FALSE(std::filesystem::exists(file("x.zel")));
+    EXPECT_NE(Run("blocks export WEAPON " + File("x.zel")), 0);
+    EXPECT_NE(Output.find("WEAPONS"), std::string::npos) << Output; // the valid names are offered
+    EXPECT_FALSE(std::filesystem::exists(File("x.zel")));
 }
 
 } // namespace aw

@@ -11,7 +11,7 @@ namespace aw {
 
 namespace {
 
-Stream encodeAll(AdaptiveHuffman &tree, const std::vector<unsigned> &symbols)
+Stream EncodeAll(AdaptiveHuffman &tree, const std::vector<unsigned> &symbols)
 {
     Stream stream;
     StreamSink sink(stream);
@@ -26,10 +26,10 @@ Stream encodeAll(AdaptiveHuffman &tree, const std::vector<unsigned> &symbols)
 }
 
 // Codes symbols with one tree and reads them back with another.
-std::vector<unsigned> roundTrip(const std::vector<unsigned> &symbols, AdaptiveHuffman &encoder,
+std::vector<unsigned> RoundTrip(const std::vector<unsigned> &symbols, AdaptiveHuffman &encoder,
                                 AdaptiveHuffman &decoder)
 {
-    Stream stream = encodeAll(encoder, symbols);
+    Stream stream = EncodeAll(encoder, symbols);
     StreamSource source(stream);
     SourceBuffer buffer(source);
     BitReader bits(buffer);
@@ -40,7 +40,7 @@ std::vector<unsigned> roundTrip(const std::vector<unsigned> &symbols, AdaptiveHu
 }
 
 // 'A'..'H' with Fibonacci weights: the tree becomes a chain and unseen leaves sink deep.
-std::vector<unsigned> skewedLiterals()
+std::vector<unsigned> SkewedLiterals()
 {
     const unsigned weights[] = {21, 13, 8, 5, 3, 2, 1, 1};
     std::mt19937 rng(11);
@@ -59,10 +59,10 @@ std::vector<unsigned> skewedLiterals()
 TEST(AdaptiveHuffman, RebuildsWithHalvedCountsWhenTheRootReaches0x8000)
 {
     AdaptiveHuffman tree;
-    encodeAll(tree, std::vector<unsigned>(0x8000 - 314, 'a')); // 314 leaves of 1 to start
+    EncodeAll(tree, std::vector<unsigned>(0x8000 - 314, 'a')); // 314 leaves of 1 to start
     EXPECT_EQ(tree.RootFrequency(), 0x8000u);
     EXPECT_EQ(tree.Rebuilds(), 0u);
-    encodeAll(tree, {'a'});
+    EncodeAll(tree, {'a'});
     // 'a' had 32455 -> 16228, the other 313 leaves stay 1, then this symbol's count.
     EXPECT_EQ(tree.Rebuilds(), 1u);
     EXPECT_EQ(tree.RootFrequency(), 16228u + 313u + 1u);
@@ -77,16 +77,16 @@ TEST(AdaptiveHuffman, EncoderAndDecoderRebuildAtTheSameSymbol)
         symbols.push_back((r & 3) ? r % 40 : r % AdaptiveHuffman::kSymbols);
     }
     AdaptiveHuffman encoder, decoder;
-    EXPECT_EQ(roundTrip(symbols, encoder, decoder), symbols);
+    EXPECT_EQ(RoundTrip(symbols, encoder, decoder), symbols);
     EXPECT_GE(encoder.Rebuilds(), 4u);
     EXPECT_EQ(decoder.RootFrequency(), encoder.RootFrequency());
 }
 
 TEST(AdaptiveHuffman, CodesLongerThanSixteenBitsAreWrittenWhole)
 {
-    std::vector<unsigned> symbols = skewedLiterals();
+    std::vector<unsigned> symbols = SkewedLiterals();
     AdaptiveHuffman probe;
-    encodeAll(probe, symbols);
+    EncodeAll(probe, symbols);
     // An unseen symbol whose code is over 16 bits and ends in a 1: a 16-bit code register
     // would lose exactly that last bit.
     unsigned deep = AdaptiveHuffman::kSymbols;
@@ -99,7 +99,7 @@ TEST(AdaptiveHuffman, CodesLongerThanSixteenBitsAreWrittenWhole)
     symbols.push_back(deep);
     symbols.push_back('A');
     AdaptiveHuffman encoder, decoder;
-    EXPECT_EQ(roundTrip(symbols, encoder, decoder), symbols);
+    EXPECT_EQ(RoundTrip(symbols, encoder, decoder), symbols);
     EXPECT_GT(encoder.LongestCodeWritten(), 16u);
 }
 

@@ -16,7 +16,7 @@ namespace aw {
 
 namespace {
 
-std::vector<uint8_t> randomBytes(size_t size, uint32_t seed)
+std::vector<uint8_t> RandomBytes(size_t size, uint32_t seed)
 {
     std::mt19937 rng(seed);
     std::vector<uint8_t> bytes(size);
@@ -25,7 +25,7 @@ std::vector<uint8_t> randomBytes(size_t size, uint32_t seed)
     return bytes;
 }
 
-void expectRoundTrip(const std::vector<uint8_t> &data)
+void ExpectRoundTrip(const std::vector<uint8_t> &data)
 {
     const std::vector<uint8_t> container = CompressBytes(data);
     ASSERT_GE(container.size(), 8u);
@@ -35,7 +35,7 @@ void expectRoundTrip(const std::vector<uint8_t> &data)
 }
 
 // The coded bytes (no header) of data, its matches searched on a thread of their own or not.
-std::vector<uint8_t> codedOn(EncodeThreads threads, const std::vector<uint8_t> &data)
+std::vector<uint8_t> CodedOn(EncodeThreads threads, const std::vector<uint8_t> &data)
 {
     Stream source(data), dest;
     StreamSource input(source);
@@ -76,8 +76,8 @@ TEST(LzhCodec, SpacesMatchTheInitialWindowFromTheFirstByte)
 {
     const std::vector<uint8_t> spaces(130, ' ');
     for (const TracedSymbol &s : TraceSymbols(CompressBytes(spaces)))
-        EXPECT_FALSE(s.literal);
-    expectRoundTrip(spaces);
+        EXPECT_FALSE(s.Literal);
+    ExpectRoundTrip(spaces);
 }
 
 TEST(LzhCodec, OfEqualMatchesMetOnTheWayTheNearerIsCoded)
@@ -93,15 +93,15 @@ TEST(LzhCodec, OfEqualMatchesMetOnTheWayTheNearerIsCoded)
 
 TEST(LzhCodec, RoundTrips)
 {
-    expectRoundTrip({});
-    expectRoundTrip({0xFF});
+    ExpectRoundTrip({});
+    ExpectRoundTrip({0xFF});
     std::vector<uint8_t> all(256);
     for (int i = 0; i < 256; ++i)
         all[static_cast<size_t>(i)] = static_cast<uint8_t>(i);
-    expectRoundTrip(all);
+    ExpectRoundTrip(all);
     for (size_t n : {59u, 60u, 61u}) // around the lookahead size
-        expectRoundTrip(randomBytes(n, static_cast<uint32_t>(n)));
-    expectRoundTrip(randomBytes(5 * 1024 * 1024, 42));
+        ExpectRoundTrip(RandomBytes(n, static_cast<uint32_t>(n)));
+    ExpectRoundTrip(RandomBytes(5 * 1024 * 1024, 42));
     // Rows repeating with small changes: long matches, runs, the window wrapping.
     std::mt19937 rng(7);
     std::vector<uint8_t> rows, row(1000, 0xFF);
@@ -111,7 +111,7 @@ TEST(LzhCodec, RoundTrips)
         row[rng() % row.size()] = static_cast<uint8_t>(rng() & 3);
         rows.insert(rows.end(), row.begin(), row.end());
     }
-    expectRoundTrip(rows);
+    ExpectRoundTrip(rows);
     // Decoding and coding again reproduces a container exactly.
     const std::vector<uint8_t> stored = CompressBytes(rows);
     EXPECT_EQ(CompressBytes(DecompressBytes(stored)), stored);
@@ -138,15 +138,15 @@ TEST(LzhCodec, OneAndTwoThreadsCodeTheSameBytes)
     std::vector<std::vector<uint8_t>> inputs;
     // Around the size where coding moves to two threads, a multiple of the window.
     for (uint64_t size : {kLzhTwoThreadSize - 1, kLzhTwoThreadSize, kLzhTwoThreadSize + 1})
-        inputs.push_back(randomBytes(size, static_cast<uint32_t>(size)));
+        inputs.push_back(RandomBytes(size, static_cast<uint32_t>(size)));
     // A run codes as one literal and then 60-byte matches: exactly one block of steps, one
     // step short of it, and one step into the next block.
     constexpr size_t kBlock = StepQueue::kBlockSteps;
     for (size_t size : {1 + 60 * (kBlock - 1), 1 + 60 * (kBlock - 2), 2 + 60 * (kBlock - 1)})
         inputs.emplace_back(size, 'q');
     for (const std::vector<uint8_t> &data : inputs) {
-        const std::vector<uint8_t> coded = codedOn(EncodeThreads::One, data);
-        EXPECT_EQ(codedOn(EncodeThreads::Two, data), coded) << data.size();
+        const std::vector<uint8_t> coded = CodedOn(EncodeThreads::One, data);
+        EXPECT_EQ(CodedOn(EncodeThreads::Two, data), coded) << data.size();
         const std::vector<uint8_t> container = CompressBytes(data);
         EXPECT_TRUE(std::equal(container.begin() + 8, container.end(), coded.begin(), coded.end())) << data.size();
     }

@@ -36,9 +36,9 @@ std::vector<uint8_t> BuildContainer(const std::vector<TracedSymbol> &symbols, ui
     BitWriter bits(buffer);
     AdaptiveHuffman huffman;
     for (const TracedSymbol &s : symbols) {
-        huffman.Encode(static_cast<unsigned>(s.literal ? s.value : s.value + 253), bits);
-        if (!s.literal)
-            positioncode::Encode(static_cast<unsigned>(s.position), bits);
+        huffman.Encode(static_cast<unsigned>(s.Literal ? s.Value : s.Value + 253), bits);
+        if (!s.Literal)
+            positioncode::Encode(static_cast<unsigned>(s.Position), bits);
     }
     bits.Finish();
     buffer.Flush();

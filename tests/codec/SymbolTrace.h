@@ -9,9 +9,9 @@ namespace aw {
 // One coded symbol of a container: a literal byte, or a match (length 3..60, position =
 // distance back minus one).
 struct TracedSymbol {
-    bool literal = true;
-    int value = 0; // the byte of a literal, the length of a match
-    int position = 0;
+    bool Literal = true;
+    int Value = 0; // the byte of a literal, the length of a match
+    int Position = 0;
 
     bool operator==(const TracedSymbol &) const = default;
 };

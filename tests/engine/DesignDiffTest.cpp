@@ -13,7 +13,7 @@ namespace aw {
 
 namespace {
 
-DesignDifference diff(std::string path, std::string a, std::string b)
+DesignDifference Diff(std::string path, std::string a, std::string b)
 {
     return {std::move(path), std::move(a), std::move(b)};
 }
@@ -51,18 +51,18 @@ TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
     b->Weapons->Get(1).Data.BaseAmmo.Amount = 5;
 
     const DesignDifferences expected = {
-        diff("Name", "\"Sch\xFCtze \x80 \\\"Mk II\\\"\"", "\"Sch\xFCtze\\t2\""),
-        diff("Armor", "12", "14"),
-        diff("CommRange", "0.3", "0.30000000000000004"),
-        diff("Picture", "bitmap of 102 bytes, checksum " + std::string(), ""), // checked by prefix below
-        diff("CustomProduction.CustomModelDice", "2", "-1"),
-        diff("movement[2].TopSpeed", "90.5", "120"),
-        diff("perks[0].PFDName", "\"Ammo Storage\"", "\"Battle Arm\""),
-        diff("perks[1]", "\"Battle Arm\"", "(none)"),
-        diff("weapons[0].clips[1].sections[0].Selected", "[4]", "[4, 21]"),
-        diff("weapons[0].clips[1].sections[1]", "(none)", "0 rounds"),
-        diff("weapons[1].BaseAmmo.Amount", "0", "5"),
-        diff("weapons[2].links[1]", "false", "true"),
+        Diff("Name", "\"Sch\xFCtze \x80 \\\"Mk II\\\"\"", "\"Sch\xFCtze\\t2\""),
+        Diff("Armor", "12", "14"),
+        Diff("CommRange", "0.3", "0.30000000000000004"),
+        Diff("Picture", "bitmap of 102 bytes, checksum " + std::string(), ""), // checked by prefix below
+        Diff("CustomProduction.CustomModelDice", "2", "-1"),
+        Diff("movement[2].TopSpeed", "90.5", "120"),
+        Diff("perks[0].PFDName", "\"Ammo Storage\"", "\"Battle Arm\""),
+        Diff("perks[1]", "\"Battle Arm\"", "(none)"),
+        Diff("weapons[0].clips[1].sections[0].Selected", "[4]", "[4, 21]"),
+        Diff("weapons[0].clips[1].sections[1]", "(none)", "0 rounds"),
+        Diff("weapons[1].BaseAmmo.Amount", "0", "5"),
+        Diff("weapons[2].links[1]", "false", "true"),
     };
     const DesignDifferences found = DiffDesignFields(*a, *b);
     // The two perks differ in many fields; keep the first of entry 0 and the missing entry 1.
@@ -94,8 +94,8 @@ TEST(DesignDiff, APictureOnOneSideOnlyAndMissingEntries)
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(found[0].Path, "Picture");
     EXPECT_EQ(found[0].A, "(none)");
-    EXPECT_EQ(found[1], diff("movement[1]", "(none)", "\"Ground\""));
-    EXPECT_EQ(found[2], diff("weapons[0]", "\"Heavy MG\"", "(none)"));
+    EXPECT_EQ(found[1], Diff("movement[1]", "(none)", "\"Ground\""));
+    EXPECT_EQ(found[2], Diff("weapons[0]", "\"Heavy MG\"", "(none)"));
 }
 
 TEST(DesignDiff, ResultsThatDifferAreListedByName)
@@ -121,8 +121,8 @@ TEST(DesignDiff, ResultsThatDifferAreListedByName)
     x.Results.FinalCost = 1e18L;
     const DesignDifferences outcomes = DiffDesignOutcomes(x, y);
     ASSERT_EQ(outcomes.size(), 2u);
-    EXPECT_EQ(outcomes[0], diff("results.FinalCost", "1e+18", "1000000000000000001"));
-    EXPECT_EQ(outcomes[1], diff("results.ModelLemonDice", "0", "3"));
+    EXPECT_EQ(outcomes[0], Diff("results.FinalCost", "1e+18", "1000000000000000001"));
+    EXPECT_EQ(outcomes[1], Diff("results.ModelLemonDice", "0", "3"));
 }
 
 } // namespace aw

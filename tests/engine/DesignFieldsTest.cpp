@@ -18,81 +18,81 @@ namespace {
 
 // The name and address of every visited field.
 struct FieldSeen {
-    std::vector<std::string> names;
-    std::vector<const void *> addresses;
+    std::vector<std::string> Names;
+    std::vector<const void *> Addresses;
 
-    void note(const char *name, const void *address)
+    void Note(const char *name, const void *address)
     {
-        names.push_back(name);
-        addresses.push_back(address);
+        Names.push_back(name);
+        Addresses.push_back(address);
     }
-    template <typename T> void operator()(const char *name, T &value) { note(name, &value); }
-    template <typename S> void operator()(const char *name, TextField<S> text) { note(name, &text.Value); }
-    template <typename V> void operator()(const char *name, BytesField<V> data) { note(name, &data.Value); }
+    template <typename T> void operator()(const char *name, T &value) { Note(name, &value); }
+    template <typename S> void operator()(const char *name, TextField<S> text) { Note(name, &text.Value); }
+    template <typename V> void operator()(const char *name, BytesField<V> data) { Note(name, &data.Value); }
 };
 
 // Changes the one visited field whose turn it is to a value no cleared record has.
 struct Nudge {
-    int target;
-    int index = 0;
+    int Target;
+    int Index = 0;
 
-    bool mine() { return index++ == target; }
-    void operator()(const char *, int32_t &v) { v += mine() ? 1000 : 0; }
-    void operator()(const char *, double &v) { v += mine() ? 0.5 : 0.0; }
-    void operator()(const char *, bool &v) { v = mine() ? !v : v; }
+    bool Mine() { return Index++ == Target; }
+    void operator()(const char *, int32_t &v) { v += Mine() ? 1000 : 0; }
+    void operator()(const char *, double &v) { v += Mine() ? 0.5 : 0.0; }
+    void operator()(const char *, bool &v) { v = Mine() ? !v : v; }
     void operator()(const char *, std::array<bool, kAmmoTypeCount> &flags)
     {
-        if (mine())
+        if (Mine())
             flags[3] = !flags[3];
     }
     void operator()(const char *, TextField<std::string> text)
     {
-        if (mine())
+        if (Mine())
             text.Value = text.Value.empty() ? "Q" : "Q" + text.Value.substr(1);
     }
     void operator()(const char *, BytesField<SharedBytes> data)
     {
-        if (mine())
+        if (Mine())
             data.Value = TinyBitmap(1, 1);
     }
 };
 
-template <typename R, typename Visit> FieldSeen fieldsOf(R &record, Visit visit)
+template <typename R, typename Visit> FieldSeen FieldsOf(R &record, Visit visit)
 {
     FieldSeen seen;
     visit(record, seen);
     return seen;
 }
 
-template <typename R, typename Visit> void expectEachFieldOnce(R &record, Visit visit, size_t expectedCount)
+template <typename R, typename Visit> void ExpectEachFieldOnce(R &record, Visit visit, size_t expectedCount)
 {
-    const FieldSeen seen = fieldsOf(record, visit);
-    EXPECT_EQ(seen.names.size(), expectedCount);
-    EXPECT_EQ(std::set<std::string>(seen.names.begin(), seen.names.end()).size(), seen.names.size())
+    const FieldSeen seen = FieldsOf(record, visit);
+    EXPECT_EQ(seen.Names.size(), expectedCount);
+    EXPECT_EQ(std::set<std::string>(seen.Names.begin(), seen.Names.end()).size(), seen.Names.size())
         << "a name is used twice";
-    EXPECT_EQ(std::set<const void *>(seen.addresses.begin(), seen.addresses.end()).size(), seen.addresses.size())
+    EXPECT_EQ(std::set<const void *>(seen.Addresses.begin(), seen.Addresses.end()).size(), seen.Addresses.size())
         << "two names reach one member";
     const auto *begin = reinterpret_cast<const char *>(&record);
-    for (size_t i = 0; i < seen.addresses.size(); ++i) {
-        const auto *address = static_cast<const char *>(seen.addresses[i]);
-        EXPECT_TRUE(address >= begin && address < begin + sizeof(R)) << seen.names[i] << " is not a member";
+    for (size_t i = 0; i < seen.Addresses.size(); ++i) {
+        const auto *address = static_cast<const char *>(seen.Addresses[i]);
+        EXPECT_TRUE(address >= begin && address < begin + sizeof(R)) << seen.Names[i] << " is not a member";
     }
 }
 
 // Each visited field, changed alone, changes the stored image: it is a stored field.
 template <typename R, typename Visit, typename Write>
-void expectEachFieldStored(const R &cleared, Visit visit, size_t imageSize, Write write)
+void ExpectEachFieldStored(const R &cleared, Visit visit, size_t imageSize, Write write)
 {
     std::vector<uint8_t> clearedImage(imageSize);
     write(cleared, clearedImage.data());
     R probe = cleared;
-    const size_t count = fieldsOf(probe, visit).names.size();
+    const size_t count = FieldsOf(probe, visit).Names.size();
     for (size_t i = 0; i < count; ++i) {
         R changed = cleared;
         visit(changed, Nudge{static_cast<int>(i)});
         std::vector<uint8_t> image(imageSize);
         write(changed, image.data());
-        EXPECT_NE(image, clearedImage) << "field " << fieldsOf(probe, visit).names[i] << " is not stored";
+        EXPECT_NE(image, clearedImage) << "field " << FieldsOf(probe, visit).Names[i] << " is not stored";
     }
 }
 
@@ -108,20 +108,20 @@ TEST(DesignFields, RecordFieldListsAreCompleteAndStored)
     // The counts are those of the stored layouts: 9 movement fields, 49 perk/flaw/defect
     // fields, 37 weapon fields besides its base ammunition, 4 section fields.
     MovementRecord movement;
-    expectEachFieldOnce(movement, movementFields, 9);
-    expectEachFieldStored(movement, movementFields, MovementRecord::Size, WriteMovementRecord);
+    ExpectEachFieldOnce(movement, movementFields, 9);
+    ExpectEachFieldStored(movement, movementFields, MovementRecord::Size, WriteMovementRecord);
 
     PerkRecord perk;
-    expectEachFieldOnce(perk, perkFields, 49);
-    expectEachFieldStored(perk, perkFields, PerkRecord::Size, WritePerkRecord);
+    ExpectEachFieldOnce(perk, perkFields, 49);
+    ExpectEachFieldStored(perk, perkFields, PerkRecord::Size, WritePerkRecord);
 
     WeaponRecord weapon = DefaultWeaponRecord();
-    expectEachFieldOnce(weapon, weaponFields, 37);
-    expectEachFieldStored(weapon, weaponFields, kWeaponRecordSize, WriteWeaponRecord);
+    ExpectEachFieldOnce(weapon, weaponFields, 37);
+    ExpectEachFieldStored(weapon, weaponFields, kWeaponRecordSize, WriteWeaponRecord);
 
     AmmoSection section = ClearAmmoSection();
-    expectEachFieldOnce(section, sectionFields, 4);
-    expectEachFieldStored(section, sectionFields, kAmmoSectionSize, WriteAmmoSection);
+    ExpectEachFieldOnce(section, sectionFields, 4);
+    ExpectEachFieldStored(section, sectionFields, kAmmoSectionSize, WriteAmmoSection);
 }
 
 TEST(DesignFields, VehicleFieldListIsCompleteAndStored)
@@ -129,21 +129,21 @@ TEST(DesignFields, VehicleFieldListIsCompleteAndStored)
     // 14 descriptive texts, 11 whole numbers, 3 reals, the currency name, 3 long texts,
     // the file version and the picture.
     Vehicle vehicle;
-    expectEachFieldOnce(
+    ExpectEachFieldOnce(
         vehicle, [](auto &r, auto &&f) { ForEachVehicleField(r, f); }, 34);
-    expectEachFieldOnce(
+    ExpectEachFieldOnce(
         vehicle.CustomProduction, [](auto &r, auto &&f) { ForEachCustomProductionField(r, f); }, 5);
 
     // Every vehicle field but the file version (always written as the current one) is in the body.
     const std::vector<uint8_t> cleared = BodyOf(vehicle);
-    const FieldSeen seen = fieldsOf(vehicle, [](auto &r, auto &&f) { ForEachVehicleField(r, f); });
-    for (size_t i = 0; i < seen.names.size(); ++i) {
+    const FieldSeen seen = FieldsOf(vehicle, [](auto &r, auto &&f) { ForEachVehicleField(r, f); });
+    for (size_t i = 0; i < seen.Names.size(); ++i) {
         Vehicle changed;
         ForEachVehicleField(changed, Nudge{static_cast<int>(i)});
-        if (seen.names[i] == "FileVersion")
+        if (seen.Names[i] == "FileVersion")
             EXPECT_EQ(BodyOf(changed), cleared);
         else
-            EXPECT_NE(BodyOf(changed), cleared) << seen.names[i] << " is not stored";
+            EXPECT_NE(BodyOf(changed), cleared) << seen.Names[i] << " is not stored";
     }
 }
 

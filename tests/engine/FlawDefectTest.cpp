@@ -9,7 +9,7 @@ namespace aw {
 
 namespace {
 
-PerkRecord defectNamed(const std::string &name)
+PerkRecord DefectNamed(const std::string &name)
 {
     for (const PerkRecord &r : DefectTemplates())
         if (r.PFDName == name)
@@ -18,7 +18,7 @@ PerkRecord defectNamed(const std::string &name)
     return {};
 }
 
-PerkRecord flaw(const char *name, int32_t formula, double rating, double x)
+PerkRecord SampleFlaw(const char *name, int32_t formula, double rating, double x)
 {
     PerkRecord r;
     r.PFDName = name;
@@ -36,17 +36,17 @@ PerkRecord flaw(const char *name, int32_t formula, double rating, double x)
 
 TEST(FlawDefect, OnlyMinorAndMajorFlawDefectsAdopt)
 {
-    EXPECT_TRUE(AdoptsFlaw(defectNamed("Minor Flaw")));
-    EXPECT_TRUE(AdoptsFlaw(defectNamed("MajorFlaw")));
-    EXPECT_FALSE(AdoptsFlaw(defectNamed("Structural Weakness")));
-    EXPECT_FALSE(AdoptsFlaw(defectNamed("Annoyance Flaw")));
+    EXPECT_TRUE(AdoptsFlaw(DefectNamed("Minor Flaw")));
+    EXPECT_TRUE(AdoptsFlaw(DefectNamed("MajorFlaw")));
+    EXPECT_FALSE(AdoptsFlaw(DefectNamed("Structural Weakness")));
+    EXPECT_FALSE(AdoptsFlaw(DefectNamed("Annoyance Flaw")));
     EXPECT_FALSE(AdoptsFlaw(CustomEntryTemplate(PerkKind::Defect)));
 }
 
 TEST(FlawDefect, AdoptingCopiesTheFlawButKeepsTheDefectKind)
 {
-    const PerkRecord weak = flaw("Weak Point", 3, 2, -1.5);
-    const PerkRecord adopted = AdoptFlaw(defectNamed("Minor Flaw"), weak);
+    const PerkRecord weak = SampleFlaw("Weak Point", 3, 2, -1.5);
+    const PerkRecord adopted = AdoptFlaw(DefectNamed("Minor Flaw"), weak);
     EXPECT_EQ(adopted.PFDName, "Weak Point");
     EXPECT_EQ(adopted.WorthFormula, WorthMinorFlawDefect);
     EXPECT_EQ(adopted.Variant, 3);
@@ -58,17 +58,17 @@ TEST(FlawDefect, AdoptingCopiesTheFlawButKeepsTheDefectKind)
 
 TEST(FlawDefect, MajorFlawNeedsAFlawWorthMinusTwoOrWorse)
 {
-    const PerkRecord major = defectNamed("MajorFlaw");
+    const PerkRecord major = DefectNamed("MajorFlaw");
     EXPECT_FALSE(EntryAcceptable(major, {})); // nothing adopted yet: worth 0
-    EXPECT_FALSE(EntryAcceptable(AdoptFlaw(major, flaw("Mild", 0, 0, -1.99)), {}));
-    EXPECT_TRUE(EntryAcceptable(AdoptFlaw(major, flaw("Exact", 0, 0, -2)), {}));
-    EXPECT_TRUE(EntryAcceptable(AdoptFlaw(major, flaw("Bad", 3, 2, -3)), {}));
+    EXPECT_FALSE(EntryAcceptable(AdoptFlaw(major, SampleFlaw("Mild", 0, 0, -1.99)), {}));
+    EXPECT_TRUE(EntryAcceptable(AdoptFlaw(major, SampleFlaw("Exact", 0, 0, -2)), {}));
+    EXPECT_TRUE(EntryAcceptable(AdoptFlaw(major, SampleFlaw("Bad", 3, 2, -3)), {}));
 }
 
 TEST(FlawDefect, OtherEntriesAreAlwaysAcceptable)
 {
-    EXPECT_TRUE(EntryAcceptable(defectNamed("Minor Flaw"), {}));
-    EXPECT_TRUE(EntryAcceptable(AdoptFlaw(defectNamed("Minor Flaw"), flaw("Mild", 0, 0, -1)), {}));
+    EXPECT_TRUE(EntryAcceptable(DefectNamed("Minor Flaw"), {}));
+    EXPECT_TRUE(EntryAcceptable(AdoptFlaw(DefectNamed("Minor Flaw"), SampleFlaw("Mild", 0, 0, -1)), {}));
     EXPECT_TRUE(EntryAcceptable(CustomEntryTemplate(PerkKind::Perk), {}));
 }
 

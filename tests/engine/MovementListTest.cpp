@@ -12,7 +12,7 @@ namespace aw {
 
 namespace {
 
-MovementList listOf(std::initializer_list<MovementRecord> records)
+MovementList ListOf(std::initializer_list<MovementRecord> records)
 {
     MovementList list;
     for (const MovementRecord &r : records)
@@ -67,7 +67,7 @@ TEST(MovementRecord, ClearedRecord)
 TEST(MovementList, SpeedPointsRoundHalfToEven)
 {
     const MovementList list =
-        listOf({MovementSystem("Ground", 9), MovementSystem("Ground", 15), MovementSystem("Ground", 21),
+        ListOf({MovementSystem("Ground", 9), MovementSystem("Ground", 15), MovementSystem("Ground", 21),
                 MovementSystem("Flight", 45, 15, 0, true), MovementSystem("Flight", 75, 0, 0, true)});
     EXPECT_EQ(list.MP(0), 2);      // 1.5
     EXPECT_EQ(list.MP(1), 2);      // 2.5
@@ -79,7 +79,7 @@ TEST(MovementList, SpeedPointsRoundHalfToEven)
 
 TEST(MovementList, CombatFiguresHalveTheSpeed)
 {
-    const MovementList list = listOf({MovementSystem("Ground", 30), MovementSystem("Ground", -30)});
+    const MovementList list = ListOf({MovementSystem("Ground", 30), MovementSystem("Ground", -30)});
     EXPECT_EQ(list.MP(0), 5);
     EXPECT_EQ(list.CombatMP(0), 2);
     EXPECT_EQ(list.CombatMP(1), -2); // truncates toward zero
@@ -88,7 +88,7 @@ TEST(MovementList, CombatFiguresHalveTheSpeed)
 
 TEST(MovementList, QueriesPastTheEndYieldZeroValues)
 {
-    const MovementList list = listOf({MovementSystem("Walker", 60, 12, -2, true)});
+    const MovementList list = ListOf({MovementSystem("Walker", 60, 12, -2, true)});
     EXPECT_EQ(list.ModeName(1), "");
     EXPECT_FALSE(list.Flight(1));
     EXPECT_EQ(list.Maneuver(1), 0);
@@ -100,17 +100,17 @@ TEST(MovementList, QueriesPastTheEndYieldZeroValues)
 TEST(MovementList, FastestAndSumOfOthers)
 {
     const MovementList list =
-        listOf({MovementSystem("a", 80, 1), MovementSystem("b", 100, 2), MovementSystem("c", 100, 3)});
+        ListOf({MovementSystem("a", 80, 1), MovementSystem("b", 100, 2), MovementSystem("c", 100, 3)});
     EXPECT_EQ(list.FastestSpeed(), 100.0);
     EXPECT_EQ(list.FastestStall(), 2.0); // the first of the two fastest
     EXPECT_EQ(list.SumOfOthers(), 180.0);
 
     const MovementList risingLast =
-        listOf({MovementSystem("a", 50, 1), MovementSystem("b", 20, 2), MovementSystem("c", 90, 9)});
+        ListOf({MovementSystem("a", 50, 1), MovementSystem("b", 20, 2), MovementSystem("c", 90, 9)});
     EXPECT_EQ(risingLast.FastestStall(), 9.0);
     EXPECT_EQ(risingLast.SumOfOthers(), 70.0);
 
-    const MovementList stopped = listOf({MovementSystem("a", 0, 5), MovementSystem("b", 0, 7)});
+    const MovementList stopped = ListOf({MovementSystem("a", 0, 5), MovementSystem("b", 0, 7)});
     EXPECT_EQ(stopped.FastestStall(), 5.0); // entry 0 when nothing is faster than 0
 }
 
@@ -130,7 +130,7 @@ TEST(MovementList, EmptyListHasNoSpeedsNoFlawsNoFlight)
 TEST(MovementList, ManeuverFlawsCountTwiceEachNegativeModifier)
 {
     const MovementList list =
-        listOf({MovementSystem("a", 10, 0, -1), MovementSystem("b", 10, 0, 2), MovementSystem("c", 10, 0, -3, true)});
+        ListOf({MovementSystem("a", 10, 0, -1), MovementSystem("b", 10, 0, 2), MovementSystem("c", 10, 0, -3, true)});
     LogLines log;
     double value;
     {
@@ -147,7 +147,7 @@ TEST(MovementList, ManeuverFlawsCountTwiceEachNegativeModifier)
 
 TEST(MovementList, SummaryText)
 {
-    const MovementList list = listOf(
+    const MovementList list = ListOf(
         {MovementSystem("Flight", 300, 60, -1, true), MovementSystem("Ground", 45.5), MovementSystem("Hover", 66, 6)});
     EXPECT_EQ(list.SummaryText(0), "(10/2 -flt)( -1man) Flight -300kph");
     EXPECT_EQ(list.SummaryText(1), "(8) Ground -45.5kph");
@@ -156,7 +156,7 @@ TEST(MovementList, SummaryText)
 
 TEST(MovementList, ListOperationsReplaceAppendDeleteAndExchange)
 {
-    MovementList list = listOf({MovementSystem("a", 1), MovementSystem("b", 2)});
+    MovementList list = ListOf({MovementSystem("a", 1), MovementSystem("b", 2)});
     list.Set(1, MovementSystem("B", 20));
     list.Set(7, MovementSystem("c", 3));
     ASSERT_EQ(list.Count(), 3);
@@ -178,7 +178,7 @@ TEST(MovementList, ListOperationsReplaceAppendDeleteAndExchange)
 TEST(MovementList, StreamFormIsCountThenRecordImages)
 {
     const MovementList list =
-        listOf({MovementSystem("Walker", 36, 0, -1), MovementSystem("Flight", 900, 150, 0, true)});
+        ListOf({MovementSystem("Walker", 36, 0, -1), MovementSystem("Flight", 900, 150, 0, true)});
     Stream stream;
     list.SaveToStream(stream);
     ASSERT_EQ(stream.Size(), 4 + 2 * MovementRecord::Size);
@@ -188,7 +188,7 @@ TEST(MovementList, StreamFormIsCountThenRecordImages)
     EXPECT_EQ(stream.Bytes()[4 + MovementRecord::Size + 34], 1); // flight flag of the second
 
     stream.Seek(0);
-    MovementList read = listOf({MovementSystem("old", 1)});
+    MovementList read = ListOf({MovementSystem("old", 1)});
     read.LoadFromStream(stream);
     EXPECT_EQ(read, list);
     EXPECT_EQ(stream.Remaining(), 0);
@@ -225,7 +225,7 @@ TEST(MovementSpeed, TypedSpeedsAsStored)
     EXPECT_EQ(KphFromMP(200, true), 6000.0);
     EXPECT_EQ(KphFromMP(200, false), 1200.0);
     // A speed typed in points gives back the same points.
-    MovementList list = listOf(
+    MovementList list = ListOf(
         {MovementSystem("Flight", KphFromMP(7, true), 0, 0, true), MovementSystem("Ground", KphFromMP(7, false))});
     EXPECT_EQ(list.MP(0), 7);
     EXPECT_EQ(list.MP(1), 7);

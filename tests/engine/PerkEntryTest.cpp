@@ -8,7 +8,7 @@ namespace aw {
 
 namespace {
 
-PerkRecord entry(int32_t formula, double rating, double x, double y, double z)
+PerkRecord SampleEntry(int32_t formula, double rating, double x, double y, double z)
 {
     PerkRecord r;
     r.PFDName = "Test";
@@ -20,7 +20,7 @@ PerkRecord entry(int32_t formula, double rating, double x, double y, double z)
     return r;
 }
 
-PerkVehicleData vehicle(int32_t actions, int32_t people, int32_t size, int32_t armor, int32_t crew)
+PerkVehicleData SampleVehicleData(int32_t actions, int32_t people, int32_t size, int32_t armor, int32_t crew)
 {
     PerkVehicleData v;
     v.Actions = actions;
@@ -31,88 +31,88 @@ PerkVehicleData vehicle(int32_t actions, int32_t people, int32_t size, int32_t a
     return v;
 }
 
-double worth(const PerkRecord &r, const PerkVehicleData &v = {}) { return Worth(r, v); }
+double WorthOf(const PerkRecord &r, const PerkVehicleData &v = {}) { return Worth(r, v); }
 
 } // namespace
 
 TEST(PerkWorth, FormulasOfRatingAndXYZ)
 {
-    EXPECT_DOUBLE_EQ(worth(entry(0, 9, 2.5, 9, 9)), 2.5);
-    EXPECT_DOUBLE_EQ(worth(entry(1, 9, -3, 9, 9)), -3.0);
-    EXPECT_DOUBLE_EQ(worth(entry(2, 9, 9, 9, 9)), -0.2);
-    EXPECT_DOUBLE_EQ(worth(entry(3, 2, 1.5, 4, 0.25)), 4.0); // 2*1.5 + 4*0.25
-    EXPECT_DOUBLE_EQ(worth(entry(4, 2, 8, 3, 3)), 5.0);      // sqrt(16 + 9)
-    EXPECT_DOUBLE_EQ(worth(entry(4, -4, 4, 0, 0)), -4.0);    // a negative radicand keeps its sign
-    EXPECT_DOUBLE_EQ(worth(entry(9, 2, 3, 10, 4)), 8.5);     // 6 + 10/4
-    EXPECT_DOUBLE_EQ(worth(entry(9, 2, 3, 10, 0)), 16.0);    // Z 0: 6 + 10
-    EXPECT_DOUBLE_EQ(worth(entry(10, 4, 2, 3, 0.5)), 12.0);  // 2*3*4*0.5
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(0, 9, 2.5, 9, 9)), 2.5);
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(1, 9, -3, 9, 9)), -3.0);
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(2, 9, 9, 9, 9)), -0.2);
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(3, 2, 1.5, 4, 0.25)), 4.0); // 2*1.5 + 4*0.25
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(4, 2, 8, 3, 3)), 5.0);      // sqrt(16 + 9)
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(4, -4, 4, 0, 0)), -4.0);    // a negative radicand keeps its sign
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(9, 2, 3, 10, 4)), 8.5);     // 6 + 10/4
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(9, 2, 3, 10, 0)), 16.0);    // Z 0: 6 + 10
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(10, 4, 2, 3, 0.5)), 12.0);  // 2*3*4*0.5
 }
 
 TEST(PerkWorth, FormulasOfTheVehicle)
 {
-    const PerkVehicleData v = vehicle(3, 4, 10, 12, 3);
-    EXPECT_DOUBLE_EQ(worth(entry(5, 0, 1, 2, 0), v), 7.0);    // actions 3*2 + 1
-    EXPECT_DOUBLE_EQ(worth(entry(6, 0, 1, 0.5, 0), v), 3.0);  // people 4*0.5 + 1
-    EXPECT_DOUBLE_EQ(worth(entry(7, 2, 0.25, 0, 0), v), 5.0); // size 10*2*0.25
-    EXPECT_DOUBLE_EQ(worth(entry(8, 0, -1, 0.5, 0), v), 5.0); // armour 12*0.5 - 1
-    EXPECT_DOUBLE_EQ(worth(entry(11, 0, 6, 2, 0), v), 3.0);   // 6*2 / people 4
-    EXPECT_DOUBLE_EQ(worth(entry(12, 0, 6, 2, 0), v), 4.0);   // 6*2 / crew 3
+    const PerkVehicleData v = SampleVehicleData(3, 4, 10, 12, 3);
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(5, 0, 1, 2, 0), v), 7.0);    // actions 3*2 + 1
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(6, 0, 1, 0.5, 0), v), 3.0);  // people 4*0.5 + 1
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(7, 2, 0.25, 0, 0), v), 5.0); // size 10*2*0.25
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(8, 0, -1, 0.5, 0), v), 5.0); // armour 12*0.5 - 1
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(11, 0, 6, 2, 0), v), 3.0);   // 6*2 / people 4
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(12, 0, 6, 2, 0), v), 4.0);   // 6*2 / crew 3
 
-    const PerkVehicleData nobody = vehicle(0, 0, 0, 0, 0);
-    EXPECT_DOUBLE_EQ(worth(entry(11, 0, 6, 2, 0), nobody), 12.0);
-    EXPECT_DOUBLE_EQ(worth(entry(12, 0, 6, 2, 0), nobody), 12.0);
+    const PerkVehicleData nobody = SampleVehicleData(0, 0, 0, 0, 0);
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(11, 0, 6, 2, 0), nobody), 12.0);
+    EXPECT_DOUBLE_EQ(WorthOf(SampleEntry(12, 0, 6, 2, 0), nobody), 12.0);
 }
 
 TEST(PerkWorth, DefectKindsAndUnknownFormulasAreWorthNothing)
 {
     for (int32_t formula : {-5, -4, -3, 13, 100, -6})
-        EXPECT_EQ(worth(entry(formula, 3, 3, 3, 3)), 0.0) << formula;
+        EXPECT_EQ(WorthOf(SampleEntry(formula, 3, 3, 3, 3)), 0.0) << formula;
 }
 
 TEST(PerkWorth, FlawDefectsUseTheAdoptedFormula)
 {
-    PerkRecord minor = entry(-2, 2, 1.5, 4, 0.25);
+    PerkRecord minor = SampleEntry(-2, 2, 1.5, 4, 0.25);
     minor.Variant = 3;
-    EXPECT_DOUBLE_EQ(worth(minor), 4.0);
-    PerkRecord major = entry(-1, 0, -3, 0, 0);
+    EXPECT_DOUBLE_EQ(WorthOf(minor), 4.0);
+    PerkRecord major = SampleEntry(-1, 0, -3, 0, 0);
     major.Variant = 0;
-    EXPECT_DOUBLE_EQ(worth(major), -3.0);
+    EXPECT_DOUBLE_EQ(WorthOf(major), -3.0);
     major.Variant = -5; // an adopted defect kind is worth nothing
-    EXPECT_EQ(worth(major), 0.0);
+    EXPECT_EQ(WorthOf(major), 0.0);
 }
 
 TEST(PerkWorth, RoundingModesApplyBeforeTheAmount)
 {
-    PerkRecord ammoStorage = entry(3, 0, 0, 35, 0.1);
+    PerkRecord ammoStorage = SampleEntry(3, 0, 0, 35, 0.1);
     ammoStorage.RoundMode = 1;
-    EXPECT_EQ(worth(ammoStorage), 4.0); // 3.5 rounded up
+    EXPECT_EQ(WorthOf(ammoStorage), 4.0); // 3.5 rounded up
 
-    PerkRecord up = entry(0, 0, 0.5, 0, 0);
+    PerkRecord up = SampleEntry(0, 0, 0.5, 0, 0);
     up.RoundMode = 1;
     up.Amount = 3;
-    EXPECT_EQ(worth(up), 3.0); // round-up of 0.5 is 1, three times; not round-up of 1.5
+    EXPECT_EQ(WorthOf(up), 3.0); // round-up of 0.5 is 1, three times; not round-up of 1.5
 
-    PerkRecord down = entry(0, 0, 2.9, 0, 0);
+    PerkRecord down = SampleEntry(0, 0, 2.9, 0, 0);
     down.RoundMode = 2;
-    EXPECT_EQ(worth(down), 2.0);
+    EXPECT_EQ(WorthOf(down), 2.0);
     down.X = -2.9;
-    EXPECT_EQ(worth(down), -2.0);
+    EXPECT_EQ(WorthOf(down), -2.0);
 
-    PerkRecord none = entry(0, 0, 2.9, 0, 0);
+    PerkRecord none = SampleEntry(0, 0, 2.9, 0, 0);
     none.RoundMode = 7;
     none.Amount = 2;
-    EXPECT_DOUBLE_EQ(worth(none), 5.8);
+    EXPECT_DOUBLE_EQ(WorthOf(none), 5.8);
 }
 
 TEST(PerkWorth, WritesNameAndWorthToTheLog)
 {
-    PerkRecord r = entry(0, 0, 1.25, 0, 0);
+    PerkRecord r = SampleEntry(0, 0, 1.25, 0, 0);
     r.PFDName = "Jump Jets";
     r.Amount = 2;
     LogLines log;
     {
         ScopedCalculationLog scope(log);
-        worth(r);
+        WorthOf(r);
     }
     const LogLines expected{"              Perk/Flaw - Jump Jets x2", "                    Worth - 2.5"};
     EXPECT_EQ(log, expected);
@@ -120,7 +120,7 @@ TEST(PerkWorth, WritesNameAndWorthToTheLog)
 
 TEST(PerkOTVValue, EachFormulaTimesTheAmount)
 {
-    PerkRecord r = entry(0, 6, 4, 10, 2);
+    PerkRecord r = SampleEntry(0, 6, 4, 10, 2);
     r.OTVValueA = 1.5;
     r.OTVValueB = 2.5;
     r.OTVValueC = 7;
@@ -137,12 +137,12 @@ TEST(PerkOTVValue, EachFormulaTimesTheAmount)
 
 TEST(PerkCost, AddedCostOrUnitCost)
 {
-    PerkRecord fixed = entry(3, 0, 0, 10, 4);
+    PerkRecord fixed = SampleEntry(3, 0, 0, 10, 4);
     fixed.CostValue = 5000;
     fixed.Amount = 2;
     EXPECT_DOUBLE_EQ(Cost(fixed), 10000.0);
 
-    PerkRecord perUnit = entry(0, 0, 0, 10, 4);
+    PerkRecord perUnit = SampleEntry(0, 0, 0, 10, 4);
     perUnit.CostValue = 100;
     EXPECT_DOUBLE_EQ(Cost(perUnit), 250.0); // 10 * 100 / 4
     perUnit.Z = 0;
@@ -152,7 +152,7 @@ TEST(PerkCost, AddedCostOrUnitCost)
 
 TEST(PerkPeopleAndCrew, TruncatedRatings)
 {
-    PerkRecord r = entry(0, 2.7, 0, 0, 0);
+    PerkRecord r = SampleEntry(0, 2.7, 0, 0, 0);
     EXPECT_EQ(People(r), 0);
     r.RatingIsPeople = true;
     EXPECT_EQ(People(r), 2);
@@ -192,12 +192,12 @@ TEST(PerkDisplayName, AmountAndCustomMark)
 
 TEST(PerkEffectText, EveryTokenIsFilled)
 {
-    PerkRecord r = entry(3, 2.5, 0.5, 10, 0.125);
+    PerkRecord r = SampleEntry(3, 2.5, 0.5, 10, 0.125);
     r.Arc = 7;
     r.HasLocation = 1;
     r.Location = 3;
     r.EffectText = "R|R| X|X| Y|Y| Z|Z| A|A| C|C| P|P| S|S| AR|AR| L|LOC| again |R||R|";
-    EXPECT_EQ(EffectTextFor(r, vehicle(3, 5, 12, 40, 2)),
+    EXPECT_EQ(EffectTextFor(r, SampleVehicleData(3, 5, 12, 40, 2)),
               "R2.5 X0.5 Y10 Z0.125 AFRr C3 P5 S12 AR40 LFi-Con again 2.52.5");
 }
 

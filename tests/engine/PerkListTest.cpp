@@ -11,7 +11,7 @@ namespace aw {
 
 namespace {
 
-PerkRecord named(const std::string &name, double x = 0.0)
+PerkRecord Named(const std::string &name, double x = 0.0)
 {
     PerkRecord r;
     r.PFDName = name;
@@ -27,7 +27,7 @@ TEST(PerkList, EmptyListTotalsAreZeroAndRatingStillWritesItsHeading)
     LogLines log;
     {
         ScopedCalculationLog scope(log);
-        EXPECT_EQ(list.rating(), 0.0);
+        EXPECT_EQ(list.Rating(), 0.0);
         EXPECT_EQ(list.AddedInsideOTV(), 0.0);
         EXPECT_EQ(list.AddedOutSideOTV(), 0.0);
     }
@@ -43,18 +43,18 @@ TEST(PerkList, EmptyListTotalsAreZeroAndRatingStillWritesItsHeading)
 TEST(PerkList, TotalsOverAllEntries)
 {
     PerkList list;
-    PerkRecord seats = named("Passenger Seating");
+    PerkRecord seats = Named("Passenger Seating");
     seats.RatingValue = 6.9;
     seats.RatingIsPeople = true;
     seats.CostValue = 100;
     seats.WorthFormula = 3;
     list.Add(seats);
-    PerkRecord automation = named("Automation");
+    PerkRecord automation = Named("Automation");
     automation.RatingValue = 2.7;
     automation.AddedCrewValue = -1;
     automation.Amount = 3;
     list.Add(automation);
-    PerkRecord controls = named("Advanced Controls");
+    PerkRecord controls = Named("Advanced Controls");
     controls.AddedActionsValue = 1;
     controls.AddedCrewValue = 2;
     controls.CostValue = 50;
@@ -71,18 +71,18 @@ TEST(PerkList, TotalsOverAllEntries)
 TEST(PerkList, InsideAndOutsideOTV)
 {
     PerkList list;
-    PerkRecord arm = named("Battle Arm");
+    PerkRecord arm = Named("Battle Arm");
     arm.RatingValue = 5;
     arm.OTVFormula = 8;
     arm.InsideOTV = true;
     arm.Amount = 2;
     list.Add(arm);
-    PerkRecord charges = named("Anti-Personnel Charges");
+    PerkRecord charges = Named("Anti-Personnel Charges");
     charges.OTVValueA = 3;
     charges.OTVFormula = 0;
     charges.OutsideOTV = true;
     list.Add(charges);
-    PerkRecord offered = named("Offered only");
+    PerkRecord offered = Named("Offered only");
     offered.OTVValueA = 100;
     offered.OffersInside = true;
     list.Add(offered);
@@ -103,13 +103,13 @@ TEST(PerkList, InsideAndOutsideOTV)
 TEST(PerkList, RatingSumsTheWorths)
 {
     PerkList list;
-    list.Add(named("A", 2.5));
-    list.Add(named("B", -1));
+    list.Add(Named("A", 2.5));
+    list.Add(Named("B", -1));
     LogLines log;
     double total;
     {
         ScopedCalculationLog scope(log);
-        total = list.rating();
+        total = list.Rating();
     }
     EXPECT_DOUBLE_EQ(total, 1.5);
     const LogLines expected{"          Getting a Perk/Flaw cost group", "              Perk/Flaw - A",
@@ -121,11 +121,11 @@ TEST(PerkList, RatingSumsTheWorths)
 TEST(PerkList, StreamRoundTripAndDamage)
 {
     PerkList list;
-    PerkRecord a = named("Ablative Armor", 0.5);
+    PerkRecord a = Named("Ablative Armor", 0.5);
     a.HasArc = true;
     a.FormulaText = "0.5 * Rating, per arc";
     list.Add(a);
-    list.Add(named("Weak Point", -1));
+    list.Add(Named("Weak Point", -1));
     Stream stream;
     list.SaveToStream(stream);
     ASSERT_EQ(stream.Size(), 4 + 2 * PerkRecord::Size);
@@ -133,7 +133,7 @@ TEST(PerkList, StreamRoundTripAndDamage)
 
     stream.Seek(0);
     PerkList read;
-    read.Add(named("stale"));
+    read.Add(Named("stale"));
     read.LoadFromStream(stream);
     EXPECT_EQ(read, list);
 
@@ -150,7 +150,7 @@ TEST(PerkList, StreamRoundTripAndDamage)
 TEST(PerkList, PrintRows)
 {
     PerkList list;
-    PerkRecord r = named("Searchlight");
+    PerkRecord r = Named("Searchlight");
     r.ShowRating = true;
     r.RatingValue = 2;
     r.EffectText = "Lights |R| hexes";
@@ -173,15 +173,15 @@ TEST(PerkVehicleData, ActionsAndPeopleCountTheCrewOfAllThreeLists)
     EXPECT_EQ(v.Perks->VehicleData().Actions, 0); // no crew: no actions, not log2(0)
 
     v.Crew = 3;
-    PerkRecord automation = named("Automation");
+    PerkRecord automation = Named("Automation");
     automation.RatingValue = 2.9;
     automation.AddedCrewValue = -1;
     v.Perks->Add(automation); // 2 crew
-    PerkRecord seats = named("Passenger Seating");
+    PerkRecord seats = Named("Passenger Seating");
     seats.RatingValue = 6;
     seats.RatingIsPeople = true;
     v.Flaws->Add(seats);
-    PerkRecord controls = named("Advanced Controls");
+    PerkRecord controls = Named("Advanced Controls");
     controls.AddedActionsValue = 1;
     v.Defects->Add(controls);
 

@@ -11,14 +11,14 @@ namespace aw {
 
 namespace {
 
-std::vector<uint8_t> imageOf(const PerkRecord &r)
+std::vector<uint8_t> ImageOf(const PerkRecord &r)
 {
     std::vector<uint8_t> image(PerkRecord::Size, 0xCC);
     WritePerkRecord(r, image.data());
     return image;
 }
 
-std::string textAt(const std::vector<uint8_t> &image, int offset)
+std::string TextAt(const std::vector<uint8_t> &image, int offset)
 {
     return std::string(reinterpret_cast<const char *>(image.data() + offset + 1), image[static_cast<size_t>(offset)]);
 }
@@ -27,11 +27,11 @@ std::string textAt(const std::vector<uint8_t> &image, int offset)
 
 TEST(PerkRecord, ClearedRecordImage)
 {
-    const std::vector<uint8_t> image = imageOf(PerkRecord{});
-    EXPECT_EQ(textAt(image, 581), "Rating");
-    EXPECT_EQ(textAt(image, 614), "X");
-    EXPECT_EQ(textAt(image, 647), "Y");
-    EXPECT_EQ(textAt(image, 680), "Z");
+    const std::vector<uint8_t> image = ImageOf(PerkRecord{});
+    EXPECT_EQ(TextAt(image, 581), "Rating");
+    EXPECT_EQ(TextAt(image, 614), "X");
+    EXPECT_EQ(TextAt(image, 647), "Y");
+    EXPECT_EQ(TextAt(image, 680), "Z");
     EXPECT_EQ(bytes::GetInt32(image.data() + 727), 1);
     int nonZero = 0;
     for (uint8_t b : image)
@@ -90,15 +90,15 @@ TEST(PerkRecord, EveryFieldAtItsOffset)
     r.OutsideLabel = "Outside";
     r.InsideLabel = "Can Punch";
     r.OTVFormula = 11;
-    const std::vector<uint8_t> image = imageOf(r);
+    const std::vector<uint8_t> image = ImageOf(r);
     const uint8_t *p = image.data();
 
-    EXPECT_EQ(textAt(image, 0), "Ammo Storage");
+    EXPECT_EQ(TextAt(image, 0), "Ammo Storage");
     EXPECT_EQ(bytes::GetInt32(p + 33), 1);
     EXPECT_EQ(bytes::GetInt32(p + 37), 8);
     EXPECT_EQ(p[41], 1);
-    EXPECT_EQ(textAt(image, 42), "Effect |R|");
-    EXPECT_EQ(textAt(image, 293), "0.5 * Rating, per arc");
+    EXPECT_EQ(TextAt(image, 42), "Effect |R|");
+    EXPECT_EQ(TextAt(image, 293), "0.5 * Rating, per arc");
     EXPECT_EQ(p[544], 1);
     EXPECT_EQ(bytes::GetDouble(p + 545), 1.5);
     EXPECT_EQ(bytes::GetDouble(p + 553), 2.5);
@@ -108,10 +108,10 @@ TEST(PerkRecord, EveryFieldAtItsOffset)
     EXPECT_EQ(p[578], 0);
     EXPECT_EQ(p[579], 0);
     EXPECT_EQ(p[580], 1);
-    EXPECT_EQ(textAt(image, 581), "Tons");
-    EXPECT_EQ(textAt(image, 614), "Xl");
-    EXPECT_EQ(textAt(image, 647), "Yl");
-    EXPECT_EQ(textAt(image, 680), "Zl");
+    EXPECT_EQ(TextAt(image, 581), "Tons");
+    EXPECT_EQ(TextAt(image, 614), "Xl");
+    EXPECT_EQ(TextAt(image, 647), "Yl");
+    EXPECT_EQ(TextAt(image, 680), "Zl");
     EXPECT_EQ(bytes::GetInt32(p + 713), 3);
     EXPECT_EQ(bytes::GetInt32(p + 717), -2);
     EXPECT_EQ(p[721], 1);
@@ -135,8 +135,8 @@ TEST(PerkRecord, EveryFieldAtItsOffset)
     EXPECT_EQ(p[806], 1);
     EXPECT_EQ(p[807], 1);
     EXPECT_EQ(p[808], 1);
-    EXPECT_EQ(textAt(image, 809), "Outside");
-    EXPECT_EQ(textAt(image, 842), "Can Punch");
+    EXPECT_EQ(TextAt(image, 809), "Outside");
+    EXPECT_EQ(TextAt(image, 842), "Can Punch");
     EXPECT_EQ(bytes::GetInt32(p + 875), 11);
 
     EXPECT_EQ(ReadPerkRecord(p), r);

@@ -4,13 +4,12 @@
 #include <cstdlib>
 #include <new>
 
-namespace aw {
-
+// The global allocation functions, replaced for the whole test program.
 namespace {
 std::atomic<int> g_watching{0};
 std::atomic<size_t> g_largest{0};
 
-void *allocate(size_t size)
+void *Allocate(size_t size)
 {
     if (g_watching.load(std::memory_order_relaxed) > 0) {
         size_t seen = g_largest.load(std::memory_order_relaxed);
@@ -23,12 +22,14 @@ void *allocate(size_t size)
 }
 } // namespace
 
-void *operator new(size_t size) { return allocate(size); }
-void *operator new[](size_t size) { return allocate(size); }
+void *operator new(size_t size) { return Allocate(size); }
+void *operator new[](size_t size) { return Allocate(size); }
 void operator delete(void *p) noexcept { std::free(p); }
 void operator delete[](void *p) noexcept { std::free(p); }
 void operator delete(void *p, size_t) noexcept { std::free(p); }
 void operator delete[](void *p, size_t) noexcept { std::free(p); }
+
+namespace aw {
 
 AllocationProbe::AllocationProbe()
 {

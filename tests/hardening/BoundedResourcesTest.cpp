@@ -22,7 +22,7 @@ namespace {
 
 // A bitmap file that claims width x height pixels of 8-bit RLE data but holds only an
 // end-of-bitmap code: a few dozen bytes that would decode to width x height pixels.
-std::vector<uint8_t> rleBitmap(int32_t width, int32_t height)
+std::vector<uint8_t> RleBitmap(int32_t width, int32_t height)
 {
     const std::vector<uint8_t> whole = samples::BitmapFile(1, 1, 8);
     std::vector<uint8_t> bmp(whole.begin(), whole.end() - 4); // without the one padded row of pixels
@@ -38,22 +38,22 @@ std::vector<uint8_t> rleBitmap(int32_t width, int32_t height)
 TEST(BoundedResources, CompressedPicturesClaimingHugeSizesAreRefused)
 {
     // Within the side limit but 16384 x 16384 pixels in all: a gigabyte once decoded.
-    EXPECT_NE(BitmapProblem(rleBitmap(16384, 16384)), "");
-    EXPECT_NE(BitmapProblem(rleBitmap(4097, 4096)), "");
-    EXPECT_EQ(BitmapProblem(rleBitmap(4096, 4096)), "") << "the largest picture allowed";
-    EXPECT_EQ(BitmapProblem(rleBitmap(16384, 1)), "") << "a long thin picture is fine";
+    EXPECT_NE(BitmapProblem(RleBitmap(16384, 16384)), "");
+    EXPECT_NE(BitmapProblem(RleBitmap(4097, 4096)), "");
+    EXPECT_EQ(BitmapProblem(RleBitmap(4096, 4096)), "") << "the largest picture allowed";
+    EXPECT_EQ(BitmapProblem(RleBitmap(16384, 1)), "") << "a long thin picture is fine";
 
     KeepSheetRenderContext();
-    EXPECT_THROW(LoadSheetBitmap(rleBitmap(16384, 16384)), SheetBitmapError);
-    EXPECT_THROW(LoadSheetBitmap(rleBitmap(4096, 4097)), SheetBitmapError);
-    const QImage thin = LoadSheetBitmap(rleBitmap(300, 2));
+    EXPECT_THROW(LoadSheetBitmap(RleBitmap(16384, 16384)), SheetBitmapError);
+    EXPECT_THROW(LoadSheetBitmap(RleBitmap(4096, 4097)), SheetBitmapError);
+    const QImage thin = LoadSheetBitmap(RleBitmap(300, 2));
     EXPECT_EQ(thin.width(), 300);
 }
 
 TEST(BoundedResources, HugePictureInADesignIsLeftOutWithAWarning)
 {
     Vehicle v;
-    v.Picture = rleBitmap(16000, 16000);
+    v.Picture = RleBitmap(16000, 16000);
     Stream body;
     SaveToStream(v, body);
     body.Seek(0);
@@ -70,7 +70,7 @@ struct BodyFields {
     std::vector<std::pair<const char *, size_t>> Counts;
 };
 
-BodyFields knownBody()
+BodyFields KnownBody()
 {
     Vehicle v;
     v.Movement->Add({});
@@ -106,7 +106,7 @@ BodyFields knownBody()
 
 TEST(BoundedResources, CountsBeyondTheRemainingBytesAreRefusedBeforeAllocating)
 {
-    const BodyFields fields = knownBody();
+    const BodyFields fields = KnownBody();
     {
         Stream intact(fields.Body);
         EXPECT_NO_THROW(LoadFromStream(intact, "intact.vkd"));
@@ -131,7 +131,7 @@ TEST(BoundedResources, CountsBeyondTheRemainingBytesAreRefusedBeforeAllocating)
 
 TEST(BoundedResources, NegativeCountsReadAsNone)
 {
-    const BodyFields fields = knownBody();
+    const BodyFields fields = KnownBody();
     for (const auto &[name, offset] : fields.Counts) {
         const bool wasEmpty = bytes::GetInt32(fields.Body.data() + offset) == 0;
         std::vector<uint8_t> body = fields.Body;

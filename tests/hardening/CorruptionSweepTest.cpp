@@ -34,21 +34,21 @@ struct Form {
     std::vector<uint8_t> File;
 };
 
-std::vector<Form> sampleForms()
+std::vector<Form> SampleForms()
 {
-    std::vector<Form> forms;
+    std::vector<Form> Forms;
     for (const samples::SampleDesign &design : samples::SampleDesigns()) {
         std::vector<uint8_t> body = BodyOf(*design.Design);
-        forms.push_back({design.Name, body, CompressBytes(body)});
+        Forms.push_back({design.Name, body, CompressBytes(body)});
     }
     const std::vector<uint8_t> old = samples::Version6Body();
-    forms.push_back({"version-6", old, CompressBytes(old)});
-    return forms;
+    Forms.push_back({"version-6", old, CompressBytes(old)});
+    return Forms;
 }
 
-const std::vector<Form> &forms()
+const std::vector<Form> &Forms()
 {
-    static const std::vector<Form> all = sampleForms();
+    static const std::vector<Form> all = SampleForms();
     return all;
 }
 
@@ -74,31 +74,31 @@ struct Tally {
     }
 };
 
-std::string fromBody(std::span<const uint8_t> bytes) { return fuzzcheck::LoadDesignBody(bytes); }
-std::string fromFile(std::span<const uint8_t> bytes) { return fuzzcheck::OpenDesignBytes(bytes); }
+std::string FromBody(std::span<const uint8_t> bytes) { return fuzzcheck::LoadDesignBody(bytes); }
+std::string FromFile(std::span<const uint8_t> bytes) { return fuzzcheck::OpenDesignBytes(bytes); }
 
 TEST(CorruptionSweep, SamplesCoverEveryKindOfContent)
 {
-    ASSERT_GE(forms().size(), 10u);
-    for (const Form &form : forms()) {
-        EXPECT_EQ(fromBody(form.Body), "") << form.Name;
-        EXPECT_EQ(fromFile(form.File), "") << form.Name;
+    ASSERT_GE(Forms().size(), 10u);
+    for (const Form &form : Forms()) {
+        EXPECT_EQ(FromBody(form.Body), "") << form.Name;
+        EXPECT_EQ(FromFile(form.File), "") << form.Name;
     }
 }
 
 // The sweeps over one sample form each.
 class CorruptionSweepOf : public testing::TestWithParam<size_t> {
 protected:
-    const Form &form() const { return forms()[GetParam()]; }
+    const Form &CurrentForm() const { return Forms()[GetParam()]; }
 };
 
 TEST_P(CorruptionSweepOf, EveryShorterBodyIsReportedAsDamaged)
 {
-    const Form &form = this->form();
+    const Form &form = this->CurrentForm();
     Tally tally;
     for (size_t n = 0; n < form.Body.size(); ++n) {
         const std::span<const uint8_t> prefix(form.Body.data(), n);
-        EXPECT_FALSE(tally.Run([&] { return fromBody(prefix); }, form.Name + " body prefix " + std::to_string(n)))
+        EXPECT_FALSE(tally.Run([&] { return FromBody(prefix); }, form.Name + " body prefix " + std::to_string(n)))
             << "a body cut to " << n << " of " << form.Body.size() << " bytes was read as a design";
     }
     EXPECT_EQ(tally.Errors, static_cast<int>(form.Body.size())) << form.Name;
@@ -108,11 +108,11 @@ TEST_P(CorruptionSweepOf, EveryShorterFileIsReportedAsDamaged)
 {
     // The codec reads missing bits as zeros; a design file cut short anywhere must still not
     // open as some other design.
-    const Form &form = this->form();
+    const Form &form = this->CurrentForm();
     Tally tally;
     for (size_t n = 0; n < form.File.size(); ++n) {
         const std::span<const uint8_t> prefix(form.File.data(), n);
-        EXPECT_FALSE(tally.Run([&] { return fromFile(prefix); }, form.Name + " file prefix " + std::to_string(n)))
+        EXPECT_FALSE(tally.Run([&] { return FromFile(prefix); }, form.Name + " file prefix " + std::to_string(n)))
             << form.Name << ": a file cut to " << n << " of " << form.File.size() << " bytes opened";
     }
 }
@@ -163,20 +163,20 @@ TEST(CorruptionSweep, CutOffCustomWeaponFileIsRefused)
 // The long sweeps over one part of one sample form each.
 class CorruptionSweepPart : public testing::TestWithParam<size_t> {
 protected:
-    const Form &form() const { return forms()[GetParam() / kParts]; }
-    size_t part() const { return GetParam() % kParts; }
+    const Form &CurrentForm() const { return Forms()[GetParam() / kParts]; }
+    size_t Part() const { return GetParam() % kParts; }
     // This part's share of 0 .. count.
-    size_t partBegin(size_t count) const { return count * part() / kParts; }
-    size_t partEnd(size_t count) const { return count * (part() + 1) / kParts; }
+    size_t PartBegin(size_t count) const { return count * Part() / kParts; }
+    size_t PartEnd(size_t count) const { return count * (Part() + 1) / kParts; }
 };
 
 TEST_P(CorruptionSweepPart, EveryBitFlipInTheFirst4KBIsReportedOrReadable)
 {
-    const Form &form = this->form();
+    const Form &form = this->CurrentForm();
     Tally tally;
     std::vector<uint8_t> file = form.File;
     const size_t flipped = std::min(file.size(), kFlippedBytes);
-    for (size_t i = partBegin(flipped); i < partEnd(flipped); ++i)
+    for (size_t i = PartBegin(flipped); i < PartEnd(flipped); ++i)
         for (int bit = 0; bit < 8; ++bit) {
             file[i] ^= static_cast<uint8_t>(1u << bit);
             tally.Run([&] { return fuzzcheck::OpenDesignBytes(file, fuzzcheck::DesignCheck::RoundTrip); },
@@ -184,7 +184,7 @@ TEST_P(CorruptionSweepPart, EveryBitFlipInTheFirst4KBIsReportedOrReadable)
             file[i] ^= static_cast<uint8_t>(1u << bit);
         }
     // A flip in the magic or the size is always caught.
-    if (part() == 0) {
+    if (Part() == 0) {
         EXPECT_GE(tally.Errors, 8 * 8) << form.Name;
     }
     RecordProperty(form.Name + "_flip_designs", tally.Designs);
@@ -192,21 +192,21 @@ TEST_P(CorruptionSweepPart, EveryBitFlipInTheFirst4KBIsReportedOrReadable)
 
 TEST_P(CorruptionSweepPart, RandomMutationsAreReportedOrReadable)
 {
-    const Form &form = this->form();
-    hardening::Mutator mutator(std::hash<std::string>()(form.Name) + part());
+    const Form &form = this->CurrentForm();
+    hardening::Mutator mutator(std::hash<std::string>()(form.Name) + Part());
     Tally fileTally, bodyTally;
-    for (size_t i = partBegin(kMutations); i < partEnd(kMutations); ++i) {
+    for (size_t i = PartBegin(kMutations); i < PartEnd(kMutations); ++i) {
         const std::vector<uint8_t> file = mutator.Mutate(form.File);
-        fileTally.Run([&] { return fromFile(file); }, form.Name + " file mutation " + std::to_string(i));
+        fileTally.Run([&] { return FromFile(file); }, form.Name + " file mutation " + std::to_string(i));
         const std::vector<uint8_t> body = mutator.Mutate(form.Body);
-        bodyTally.Run([&] { return fromBody(body); }, form.Name + " body mutation " + std::to_string(i));
+        bodyTally.Run([&] { return FromBody(body); }, form.Name + " body mutation " + std::to_string(i));
     }
     EXPECT_GT(fileTally.Errors, 0) << form.Name;
     EXPECT_GT(bodyTally.Errors, 0) << form.Name;
 }
 
 // A sample's name as a test name ("custom-weapons" gives "custom_weapons").
-std::string testName(std::string name)
+std::string TestName(std::string name)
 {
     for (char &c : name)
         if (!(ascii::IsUpper(c) || ascii::IsLower(c) || (c >= '0' && c <= '9')))
@@ -214,11 +214,11 @@ std::string testName(std::string name)
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, CorruptionSweepOf, testing::Range(size_t{0}, forms().size()),
-                         [](const testing::TestParamInfo<size_t> &info) { return testName(forms()[info.param].Name); });
-INSTANTIATE_TEST_SUITE_P(Samples, CorruptionSweepPart, testing::Range(size_t{0}, forms().size() * kParts),
+INSTANTIATE_TEST_SUITE_P(Samples, CorruptionSweepOf, testing::Range(size_t{0}, Forms().size()),
+                         [](const testing::TestParamInfo<size_t> &info) { return TestName(Forms()[info.param].Name); });
+INSTANTIATE_TEST_SUITE_P(Samples, CorruptionSweepPart, testing::Range(size_t{0}, Forms().size() * kParts),
                          [](const testing::TestParamInfo<size_t> &info) {
-                             return testName(forms()[info.param / kParts].Name) + "_part" +
+                             return TestName(Forms()[info.param / kParts].Name) + "_part" +
                                     std::to_string(info.param % kParts + 1);
                          });
 

@@ -10,7 +10,7 @@ namespace aw {
 namespace {
 
 // The JSON of a new design with one value replaced by raw text.
-std::string withValue(const std::string &key, const std::string &raw)
+std::string WithValue(const std::string &key, const std::string &raw)
 {
     Vehicle v;
     std::string json = DesignToJson(v);
@@ -27,7 +27,7 @@ TEST(DesignJsonInput, NumbersBeyondEveryNumberTypeAreTheReadersError)
 {
     for (const std::string &raw : std::vector<std::string>{"81e3080", "-1e999", "1" + std::string(400, '0')}) {
         try {
-            DesignFromJson(withValue("Armor", raw));
+            DesignFromJson(WithValue("Armor", raw));
             ADD_FAILURE() << raw << " was accepted";
         } catch (const DesignJsonError &e) {
             EXPECT_EQ(e.Path(), "$") << e.what();
@@ -35,12 +35,12 @@ TEST(DesignJsonInput, NumbersBeyondEveryNumberTypeAreTheReadersError)
     }
     // Within range but not a 32-bit integer: refused at the field itself.
     try {
-        DesignFromJson(withValue("Armor", "2147483648"));
+        DesignFromJson(WithValue("Armor", "2147483648"));
         ADD_FAILURE() << "2147483648 was accepted";
     } catch (const DesignJsonError &e) {
         EXPECT_NE(e.Path().find("Armor"), std::string::npos) << e.what();
     }
-    EXPECT_EQ(DesignFromJson(withValue("Armor", "12"))->Armor, 12);
+    EXPECT_EQ(DesignFromJson(WithValue("Armor", "12"))->Armor, 12);
 }
 
 TEST(DesignJsonInput, DeepNestingIsRefusedWithoutExhaustingTheStack)

@@ -17,7 +17,7 @@ namespace aw {
 
 namespace {
 
-int countLines(const LogLines &lines, const std::string &line)
+int CountLines(const LogLines &lines, const std::string &line)
 {
     return static_cast<int>(std::count(lines.begin(), lines.end(), line));
 }
@@ -29,9 +29,9 @@ const std::string kMoreSuffix = " more armor the same way";
 
 // The armour steps the log accounts for: one per logged step plus those summed up in the
 // "... and N more" lines. Counts those lines in summaries.
-int64_t loggedArmourSteps(const LogLines &lines, int &summaries)
+int64_t LoggedArmourSteps(const LogLines &lines, int &summaries)
 {
-    int64_t steps = countLines(lines, kRaisedLine);
+    int64_t steps = CountLines(lines, kRaisedLine);
     summaries = 0;
     for (const std::string &line : lines)
         if (line.starts_with(kMorePrefix) && line.ends_with(kMoreSuffix)) {
@@ -42,7 +42,7 @@ int64_t loggedArmourSteps(const LogLines &lines, int &summaries)
 }
 
 // The constraint pass with the log on; returns the default size.
-int32_t loggedPass(Vehicle &v, LogLines &lines)
+int32_t LoggedPass(Vehicle &v, LogLines &lines)
 {
     ScopedCalculationLog log(lines);
     return DefaultSize(v);
@@ -55,15 +55,15 @@ TEST(ExtremeDesign, ArmourFarBelowTheFinalSizeIsRaisedInOneStep)
     v.FinalSize = 1;
     const hardening::CpuTimer timer;
     LogLines lines;
-    const int32_t size = loggedPass(v, lines);
+    const int32_t size = LoggedPass(v, lines);
     EXPECT_LT(timer.Elapsed(), hardening::kCaseCpuLimit);
     EXPECT_GE(int64_t{v.Armor} * 2, v.FinalSize);
     EXPECT_GE(int64_t{v.Armor} * 10, size);
     // Each step is accounted for, but no more than a thousand per raise are written out.
     int summaries = 0;
-    EXPECT_EQ(loggedArmourSteps(lines, summaries), int64_t{v.Armor} + 2000000000);
+    EXPECT_EQ(LoggedArmourSteps(lines, summaries), int64_t{v.Armor} + 2000000000);
     EXPECT_GE(summaries, 1);
-    EXPECT_LE(countLines(lines, kRaisedLine), 1000 * summaries + 1000);
+    EXPECT_LE(CountLines(lines, kRaisedLine), 1000 * summaries + 1000);
     EXPECT_LT(lines.size(), 100000u);
 }
 
@@ -74,12 +74,12 @@ TEST(ExtremeDesign, SmallArmourRaisesAreLoggedStepByStep)
     v.FinalSize = 7;
     v.Crew = 1;
     LogLines lines;
-    loggedPass(v, lines);
+    LoggedPass(v, lines);
     ASSERT_GT(v.Armor, 0);
     int summaries = 0;
-    EXPECT_EQ(loggedArmourSteps(lines, summaries), v.Armor);
+    EXPECT_EQ(LoggedArmourSteps(lines, summaries), v.Armor);
     EXPECT_EQ(summaries, 0);
-    EXPECT_EQ(countLines(lines, "                    we changed something that affects TV...Armor is now " +
+    EXPECT_EQ(CountLines(lines, "                    we changed something that affects TV...Armor is now " +
                                     std::to_string(v.Armor)),
               1);
 }

@@ -20,7 +20,7 @@ namespace aw {
 
 namespace {
 
-std::string repeat(const std::string &text, size_t times)
+std::string Repeat(const std::string &text, size_t times)
 {
     std::string out;
     out.reserve(text.size() * times);
@@ -31,20 +31,20 @@ std::string repeat(const std::string &text, size_t times)
 
 // Texts that name each other's tokens: the note names the name 10,000 times, the name the
 // affiliation 35 times, and so on; each later token multiplies the sheet again.
-void chainTokens(Vehicle &v)
+void ChainTokens(Vehicle &v)
 {
-    v.Description = repeat("|NAME|", 10000);
-    v.Name = repeat("|AFFIL|", 35);
-    v.Affiliation = repeat("|FIELD|", 35);
-    v.NumberOnField = repeat("|TYPE|", 41);
-    v.VehicleType = repeat("|USE|", 50);
-    v.VehicleUse = repeat("|MANUFACT|", 25);
+    v.Description = Repeat("|NAME|", 10000);
+    v.Name = Repeat("|AFFIL|", 35);
+    v.Affiliation = Repeat("|FIELD|", 35);
+    v.NumberOnField = Repeat("|TYPE|", 41);
+    v.VehicleType = Repeat("|USE|", 50);
+    v.VehicleUse = Repeat("|MANUFACT|", 25);
 }
 
 TEST(SheetGrowth, TextsNamingEachOthersTokensStopAtTheLimit)
 {
     Vehicle v;
-    chainTokens(v);
+    ChainTokens(v);
     const PrintJob job = MakePrintJob(v);
     for (SheetKind kind : {SheetKind::Text, SheetKind::Html}) {
         const std::string templateText = SheetTemplate(kind, "/nonexistent-aw-folder/");
@@ -111,15 +111,15 @@ TEST(SheetGrowth, HugeWidthsAreRefusedWithoutAllocatingThem)
 TEST(SheetGrowth, ManyTokensAreFilledInLinearTime)
 {
     constexpr size_t kTokens = 200000;
-    std::string widths = repeat("x|NAME5|", kTokens);
-    std::string indexed = repeat("y|WEPSR2|", kTokens);
+    std::string widths = Repeat("x|NAME5|", kTokens);
+    std::string indexed = Repeat("y|WEPSR2|", kTokens);
     const hardening::CpuTimer timer;
     ReplaceWidthToken("|NAME", "|", "Rhinoceros", widths);
     ReplaceIndexedToken("|WEPSR", {"one", "two"}, indexed);
     // Moving the rest of a 1.6 MB text once per token would take minutes.
     EXPECT_LT(timer.Elapsed(), hardening::kCaseCpuLimit);
-    EXPECT_EQ(widths, repeat("xRhino", kTokens));
-    EXPECT_EQ(indexed, repeat("ytwo", kTokens));
+    EXPECT_EQ(widths, Repeat("xRhino", kTokens));
+    EXPECT_EQ(indexed, Repeat("ytwo", kTokens));
 }
 
 TEST(SheetGrowth, WidthTokensKeepTheirRulesWhenBuiltByAppending)

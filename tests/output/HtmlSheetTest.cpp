@@ -16,15 +16,15 @@ using namespace sheettest;
 
 namespace {
 
-std::string htmlSheet(const PrintJob &job) { return HtmlSheetText(HtmlTemplate(), job); }
+std::string HtmlSheetOf(const PrintJob &job) { return HtmlSheetText(HtmlTemplate(), job); }
 
 struct TidyResult {
-    int exitCode = -1;
-    std::string output;
+    int ExitCode = -1;
+    std::string Output;
 };
 
 // Runs "tidy -errors -q" on the page; exit code 0 means neither errors nor warnings.
-TidyResult runTidy(const std::string &page, const std::string &name)
+TidyResult RunTidy(const std::string &page, const std::string &name)
 {
     const TempFolder folder;
     const std::string path = folder / (name + ".html");
@@ -36,13 +36,13 @@ TidyResult runTidy(const std::string &page, const std::string &name)
     std::array<char, 512> buffer{};
     size_t n;
     while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.output.append(buffer.data(), n);
+        result.Output.append(buffer.data(), n);
     const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
 
-bool tidyInstalled() { return std::system("tidy -v > /dev/null 2>&1") == 0; }
+bool TidyInstalled() { return std::system("tidy -v > /dev/null 2>&1") == 0; }
 
 } // namespace
 
@@ -96,7 +96,7 @@ TEST(HtmlSheet, NameAndAffiliationAreWrittenEscaped)
     PrintJob job = FullSheetJob();
     job.Name = "A<B>";
     job.Affiliation = "A&B";
-    const std::string page = htmlSheet(job);
+    const std::string page = HtmlSheetOf(job);
     EXPECT_NE(page.find(">A&lt;B&gt;</div>"), std::string::npos);
     EXPECT_NE(page.find("<title>A&lt;B&gt; "), std::string::npos);
     EXPECT_NE(page.find("<td>A&amp;B</td>"), std::string::npos);
@@ -109,7 +109,7 @@ TEST(HtmlSheet, NameAndAffiliationAreWrittenEscaped)
 TEST(HtmlSheet, EveryTokenExpandsForThreeMovementSystemsWithStall)
 {
     PrintJob job = FullSheetJob();
-    const std::string page = htmlSheet(job);
+    const std::string page = HtmlSheetOf(job);
     EXPECT_EQ(page.find('|'), std::string::npos);
     EXPECT_NE(page.find("<td>4<br>1</td>"), std::string::npos) << "the fourth system's top and stall points";
     EXPECT_NE(page.find("<td>15</td>"), std::string::npos) << "the third system has no stall line";
@@ -118,7 +118,7 @@ TEST(HtmlSheet, EveryTokenExpandsForThreeMovementSystemsWithStall)
 
 TEST(HtmlSheet, PageIsValidForEveryShapeOfDesign)
 {
-    if (!tidyInstalled())
+    if (!TidyInstalled())
         GTEST_SKIP() << "tidy is not installed";
     PrintJob full = FullSheetJob();
     full.Name = "A<B> & \"C\"";
@@ -131,9 +131,9 @@ TEST(HtmlSheet, PageIsValidForEveryShapeOfDesign)
     oneSystem.Defects.Clear();
 
     for (const auto &[name, job] : {std::pair{"full", full}, {"bare", bare}, {"one", oneSystem}}) {
-        const TidyResult tidy = runTidy(htmlSheet(job), name);
-        EXPECT_EQ(tidy.exitCode, 0) << name << ":\n" << tidy.output;
-        EXPECT_EQ(tidy.output, "") << name;
+        const TidyResult tidy = RunTidy(HtmlSheetOf(job), name);
+        EXPECT_EQ(tidy.ExitCode, 0) << name << ":\n" << tidy.Output;
+        EXPECT_EQ(tidy.Output, "") << name;
     }
 }
 

@@ -13,7 +13,7 @@ namespace aw {
 
 namespace {
 
-MovementRecord movement(std::string name, double top, double stall, bool flight, int maneuver)
+MovementRecord SampleMovement(std::string name, double top, double stall, bool flight, int maneuver)
 {
     MovementRecord record;
     record.ModeName = std::move(name);
@@ -24,7 +24,7 @@ MovementRecord movement(std::string name, double top, double stall, bool flight,
     return record;
 }
 
-PerkRecord perk(std::string name, int addedCrew, int addedActions)
+PerkRecord SamplePerk(std::string name, int addedCrew, int addedActions)
 {
     PerkRecord record;
     record.PFDName = std::move(name);
@@ -34,7 +34,7 @@ PerkRecord perk(std::string name, int addedCrew, int addedActions)
     return record;
 }
 
-WeaponRecord sniperWeapon()
+WeaponRecord SniperWeapon()
 {
     WeaponRecord record = DefaultWeaponRecord();
     record.Name = "Sniper Laser Cannon";
@@ -45,7 +45,7 @@ WeaponRecord sniperWeapon()
 }
 
 // A design whose constraint pass has already settled, as the editor holds it.
-void settle(Vehicle &vehicle)
+void Settle(Vehicle &vehicle)
 {
     DefaultSize(vehicle);
     DefaultSize(vehicle);
@@ -71,10 +71,10 @@ TEST(MakePrintJob, CrewAndActionsIncludeWhatThePerkListsAdd)
 {
     Vehicle vehicle;
     vehicle.Crew = 6;
-    vehicle.Perks->Add(perk("Extra Gunner", 2, 1));
-    vehicle.Flaws->Add(perk("Drafted Mechanic", 1, 0));
-    vehicle.Defects->Add(perk("Loose Seat", 0, 1));
-    settle(vehicle);
+    vehicle.Perks->Add(SamplePerk("Extra Gunner", 2, 1));
+    vehicle.Flaws->Add(SamplePerk("Drafted Mechanic", 1, 0));
+    vehicle.Defects->Add(SamplePerk("Loose Seat", 0, 1));
+    Settle(vehicle);
     ASSERT_EQ(vehicle.Crew, 6) << "the test design keeps its crew";
 
     const PrintJob job = MakePrintJob(vehicle);
@@ -86,16 +86,16 @@ TEST(MakePrintJob, CrewAndActionsIncludeWhatThePerkListsAdd)
 TEST(MakePrintJob, ActionsWithoutCrewAreOnlyTheAddedActions)
 {
     Vehicle vehicle;
-    vehicle.Defects->Add(perk("Loose Seat", 0, 1));
+    vehicle.Defects->Add(SamplePerk("Loose Seat", 0, 1));
     vehicle.Crew = 0;
     PrintJob job = MakePrintJob(vehicle);
     EXPECT_EQ(job.Crew, 0);
     EXPECT_EQ(job.BonusActions, 1);
 
     Vehicle one;
-    settle(one);
+    Settle(one);
     one.Crew = 1;
-    one.Perks->Add(perk("Second Seat", 2, 0));
+    one.Perks->Add(SamplePerk("Second Seat", 2, 0));
     job = MakePrintJob(one); // crew 3: log2 is 1.58
     EXPECT_EQ(job.BonusActions, 1);
 }
@@ -104,11 +104,11 @@ TEST(MakePrintJob, MovementRowsAndManeuverFlaws)
 {
     Vehicle vehicle;
     const std::string longName = "Experimental Magnetic Levitation Drive"; // 38 characters
-    vehicle.Movement->Add(movement("Ground", 60, 0, false, 0));
-    vehicle.Movement->Add(movement("Flight", 300, 60, true, -2));
-    vehicle.Movement->Add(movement(longName, 90, 0, false, -1));
-    vehicle.Flaws->Add(perk("Annoyance", 0, 0));
-    settle(vehicle);
+    vehicle.Movement->Add(SampleMovement("Ground", 60, 0, false, 0));
+    vehicle.Movement->Add(SampleMovement("Flight", 300, 60, true, -2));
+    vehicle.Movement->Add(SampleMovement(longName, 90, 0, false, -1));
+    vehicle.Flaws->Add(SamplePerk("Annoyance", 0, 0));
+    Settle(vehicle);
 
     const PrintJob job = MakePrintJob(vehicle);
     ASSERT_EQ(job.Movement.Count(), 3);
@@ -127,13 +127,13 @@ TEST(MakePrintJob, MovementRowsAndManeuverFlaws)
 TEST(MakePrintJob, PerkRowsAreFollowedByTheWeaponPerkRows)
 {
     Vehicle vehicle;
-    PerkRecord shown = perk("Searchlight", 0, 0);
+    PerkRecord shown = SamplePerk("Searchlight", 0, 0);
     shown.ShowRating = true;
     shown.RatingValue = 2.5;
     shown.Aux = true;
     vehicle.Perks->Add(shown);
-    vehicle.Weapons->AddRecord(sniperWeapon());
-    settle(vehicle);
+    vehicle.Weapons->AddRecord(SniperWeapon());
+    Settle(vehicle);
 
     const PrintJob job = MakePrintJob(vehicle);
     ASSERT_EQ(job.Perks.Count(), 2);
@@ -158,8 +158,8 @@ TEST(MakePrintJob, TextsProductionAndCost)
     vehicle.Picture = {'B', 'M', 1, 2, 3};
     vehicle.CurrencyName = "Cr";
     vehicle.ProductionType = 5;
-    vehicle.Weapons->AddRecord(sniperWeapon());
-    settle(vehicle);
+    vehicle.Weapons->AddRecord(SniperWeapon());
+    Settle(vehicle);
 
     PrintJob job = MakePrintJob(vehicle);
     EXPECT_EQ(job.Name, "Rhino");

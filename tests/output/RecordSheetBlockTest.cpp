@@ -88,8 +88,8 @@ TEST_F(RecordSheetBlock, TheJpegExportWritesTheImageLayoutSheet)
     SaveSheetJpeg(Job(), file, SheetFormats(), m_folder);
     DecodedJpeg decoded;
     ASSERT_TRUE(DecodeJpeg(ReadWholeFile(file), decoded));
-    EXPECT_EQ(decoded.width, 40);
-    EXPECT_EQ(decoded.height, 20);
+    EXPECT_EQ(decoded.Width, 40);
+    EXPECT_EQ(decoded.Height, 20);
     EXPECT_LT(decoded.At(5, 10) & 0xFF, 0x30u) << "armour 10 is below the box's threshold 11";
     EXPECT_GT(decoded.At(30, 10) & 0xFF, 0xD0u);
 }

@@ -130,9 +130,9 @@ TEST(RecordSheetBuiltInLayout, AFullDesignFillsItsFields)
 
     DecodedJpeg decoded;
     ASSERT_TRUE(DecodeJpeg(EncodeJpeg(sheet), decoded));
-    EXPECT_EQ(decoded.width, 1200);
-    EXPECT_EQ(decoded.height, 1572);
-    EXPECT_EQ(decoded.components, 3);
+    EXPECT_EQ(decoded.Width, 1200);
+    EXPECT_EQ(decoded.Height, 1572);
+    EXPECT_EQ(decoded.Components, 3);
     EXPECT_LT(decoded.At(601 + 8, 437 + 9) & 0xFF, 0x30u);
     EXPECT_GT(decoded.At(577 + 8, 437 + 9) & 0xFF, 0xD0u);
 }

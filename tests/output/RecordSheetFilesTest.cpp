@@ -46,9 +46,9 @@ TEST(RecordSheetJpeg, DecodesToTheSheetSizeInColour)
 {
     DecodedJpeg decoded;
     ASSERT_TRUE(DecodeJpeg(EncodeJpeg(ColourTestImage()), decoded));
-    EXPECT_EQ(decoded.width, 1200);
-    EXPECT_EQ(decoded.height, 1572);
-    EXPECT_EQ(decoded.components, 3);
+    EXPECT_EQ(decoded.Width, 1200);
+    EXPECT_EQ(decoded.Height, 1572);
+    EXPECT_EQ(decoded.Components, 3);
     EXPECT_TRUE(Near(decoded.At(20, 20), 0xFF0000, 12)) << std::hex << decoded.At(20, 20);
     EXPECT_TRUE(Near(decoded.At(1180, 1550), 0x0000FF, 12)) << std::hex << decoded.At(1180, 1550);
     EXPECT_TRUE(Near(decoded.At(600, 800), 0xFFFFFF, 4));
@@ -61,8 +61,8 @@ TEST(RecordSheetJpeg, AcceptsAnyImageFormat)
     indexed.fill(0);
     DecodedJpeg decoded;
     ASSERT_TRUE(DecodeJpeg(EncodeJpeg(indexed), decoded));
-    EXPECT_EQ(decoded.width, 33);
-    EXPECT_EQ(decoded.height, 17);
+    EXPECT_EQ(decoded.Width, 33);
+    EXPECT_EQ(decoded.Height, 17);
     EXPECT_TRUE(Near(decoded.At(16, 8), 0x008000, 8));
 }
 
@@ -108,7 +108,7 @@ TEST(RecordSheetJpeg, AFailedWriteKeepsThePreviousFile)
     SaveJpeg(ColourTestImage(), file);
     DecodedJpeg decoded;
     ASSERT_TRUE(DecodeJpeg(ReadWholeFile(file), decoded));
-    EXPECT_EQ(decoded.width, 1200);
+    EXPECT_EQ(decoded.Width, 1200);
 }
 
 TEST(RecordSheetPng, IsLossless)

@@ -93,40 +93,40 @@ uint32_t RgbAt(const QImage &image, int x, int y) { return image.pixel(x, y) & 0
 
 uint32_t DecodedJpeg::At(int x, int y) const
 {
-    const uint8_t *p = rgb.data() + (static_cast<size_t>(y) * width + x) * 3;
+    const uint8_t *p = Rgb.data() + (static_cast<size_t>(y) * Width + x) * 3;
     return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
 }
 
 namespace {
 struct DecodeErrors {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
+    jpeg_error_mgr Base;
+    std::jmp_buf Jump;
 };
 
-void OnDecodeError(j_common_ptr info) { std::longjmp(reinterpret_cast<DecodeErrors *>(info->err)->jump, 1); }
+void OnDecodeError(j_common_ptr info) { std::longjmp(reinterpret_cast<DecodeErrors *>(info->err)->Jump, 1); }
 } // namespace
 
 bool DecodeJpeg(const std::vector<uint8_t> &file, DecodedJpeg &out)
 {
     jpeg_decompress_struct info{};
     DecodeErrors errors{};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnDecodeError;
-    if (setjmp(errors.jump)) {
+    info.err = jpeg_std_error(&errors.Base);
+    errors.Base.error_exit = OnDecodeError;
+    if (setjmp(errors.Jump)) {
         jpeg_destroy_decompress(&info);
         return false;
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, file.data(), static_cast<unsigned long>(file.size()));
     jpeg_read_header(&info, TRUE);
-    out.components = info.num_components;
+    out.Components = info.num_components;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    out.width = static_cast<int>(info.output_width);
-    out.height = static_cast<int>(info.output_height);
-    out.rgb.resize(static_cast<size_t>(out.width) * out.height * 3);
+    out.Width = static_cast<int>(info.output_width);
+    out.Height = static_cast<int>(info.output_height);
+    out.Rgb.resize(static_cast<size_t>(out.Width) * out.Height * 3);
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = out.rgb.data() + static_cast<size_t>(info.output_scanline) * out.width * 3;
+        JSAMPROW row = out.Rgb.data() + static_cast<size_t>(info.output_scanline) * out.Width * 3;
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);

@@ -36,10 +36,10 @@ uint32_t RgbAt(const QImage &image, int x, int y);
 
 // What libjpeg reads back from a JPEG file.
 struct DecodedJpeg {
-    int width = 0;
-    int height = 0;
-    int components = 0;
-    std::vector<uint8_t> rgb;
+    int Width = 0;
+    int Height = 0;
+    int Components = 0;
+    std::vector<uint8_t> Rgb;
     // The pixel at (x, y) as 0xRRGGBB.
     uint32_t At(int x, int y) const;
 };

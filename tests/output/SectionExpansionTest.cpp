@@ -14,7 +14,7 @@ namespace aw {
 namespace {
 
 // The in-place expansion, step by step as the rule states it.
-std::string expandInPlace(const std::string &open, const std::string &close, const RowBuilder &build, std::string text)
+std::string ExpandInPlace(const std::string &open, const std::string &close, const RowBuilder &build, std::string text)
 {
     size_t from = 0;
     size_t begin;
@@ -38,7 +38,7 @@ std::string expandInPlace(const std::string &open, const std::string &close, con
 }
 
 // Rows that quote their body, sometimes holding a close or open tag themselves.
-std::vector<std::string> rowsOf(const std::string &body)
+std::vector<std::string> RowsOf(const std::string &body)
 {
     switch (body.size() % 4) {
     case 0:
@@ -52,7 +52,7 @@ std::vector<std::string> rowsOf(const std::string &body)
     }
 }
 
-std::string randomText(std::mt19937 &random)
+std::string RandomText(std::mt19937 &random)
 {
     static const std::vector<std::string> pieces = {"|S|", "|/S|", "|", "/", "S", "a", "bc", "|/", "S|"};
     std::uniform_int_distribution<size_t> count(0, 14);
@@ -69,10 +69,10 @@ TEST(SectionExpansion, MatchesTheInPlaceRuleOnManyTexts)
 {
     std::mt19937 random(20261208);
     for (int i = 0; i < 20000; ++i) {
-        const std::string text = randomText(random);
+        const std::string text = RandomText(random);
         std::string expanded = text;
-        ExpandSections("|S|", "|/S|", rowsOf, expanded);
-        ASSERT_EQ(expanded, expandInPlace("|S|", "|/S|", rowsOf, text)) << "text: " << text;
+        ExpandSections("|S|", "|/S|", RowsOf, expanded);
+        ASSERT_EQ(expanded, ExpandInPlace("|S|", "|/S|", RowsOf, text)) << "text: " << text;
     }
 }
 
@@ -82,7 +82,7 @@ TEST(SectionExpansion, CloseTagsInsideInsertedRowsAndAcrossTheirEnd)
     std::string inRow = "|S|x|/S|y|S|z|/S|!";
     ExpandSections(
         "|S|", "|/S|", [](const std::string &body) { return std::vector<std::string>{"|/S|" + body}; }, inRow);
-    EXPECT_EQ(inRow, expandInPlace(
+    EXPECT_EQ(inRow, ExpandInPlace(
                          "|S|", "|/S|", [](const std::string &body) { return std::vector<std::string>{"|/S|" + body}; },
                          "|S|x|/S|y|S|z|/S|!"));
     EXPECT_EQ(inRow, "|/S|xy|/S|z|/S|!");
@@ -91,7 +91,7 @@ TEST(SectionExpansion, CloseTagsInsideInsertedRowsAndAcrossTheirEnd)
     const auto split = [](const std::string &body) { return std::vector<std::string>{body + "|/"}; };
     std::string across = "|S|b|/S|S|c|S|d|/S|.";
     ExpandSections("|S|", "|/S|", split, across);
-    EXPECT_EQ(across, expandInPlace("|S|", "|/S|", split, "|S|b|/S|S|c|S|d|/S|."));
+    EXPECT_EQ(across, ExpandInPlace("|S|", "|/S|", split, "|S|b|/S|S|c|S|d|/S|."));
     EXPECT_EQ(across, "b|/S|cd|/S||/.");
 }
 

@@ -20,7 +20,7 @@ namespace {
 class SheetExportTest : public ::testing::Test {
 protected:
     void TearDown() override { SetWriteFaultInjector({}); }
-    std::string path(const std::string &name) const { return m_folder / name; }
+    std::string Path(const std::string &name) const { return m_folder / name; }
 
     TempFolder m_folder;
 };
@@ -36,12 +36,12 @@ TEST(SafeFileName, RemovesTheCharactersAFileNameCannotHold)
 
 TEST_F(SheetExportTest, WritesTheWholeSheetReplacingAnOldFile)
 {
-    const std::string target = path("Rhino.txt");
+    const std::string target = Path("Rhino.txt");
     WriteFileAtomically(target, std::string("an older, longer sheet that must disappear completely"));
     SaveSheet(SheetKind::Text, target, "Name: |NAME|\r\n", FullSheetJob());
     EXPECT_EQ(ReadText(target), "Name: Rhino Mk II\r\n");
 
-    const std::string page = path("Rhino.html");
+    const std::string page = Path("Rhino.html");
     PrintJob job = FullSheetJob();
     job.Name = "A&B";
     SaveSheet(SheetKind::Html, page, "<p>|NAME|</p>", job);
@@ -50,11 +50,11 @@ TEST_F(SheetExportTest, WritesTheWholeSheetReplacingAnOldFile)
 
 TEST_F(SheetExportTest, TemplateErrorLeavesNoFileAndKeepsAnOldOne)
 {
-    const std::string fresh = path("new.txt");
+    const std::string fresh = Path("new.txt");
     EXPECT_THROW(SaveSheet(SheetKind::Text, fresh, "|NAME| |TVx|", FullSheetJob()), ConvertError);
     EXPECT_FALSE(FileExists(fresh));
 
-    const std::string old = path("old.html");
+    const std::string old = Path("old.html");
     WriteFileAtomically(old, std::string("old sheet"));
     EXPECT_THROW(SaveSheet(SheetKind::Html, old, "|NAME| |COSTabc|", FullSheetJob()), ConvertError);
     EXPECT_EQ(ReadText(old), "old sheet");
@@ -63,7 +63,7 @@ TEST_F(SheetExportTest, TemplateErrorLeavesNoFileAndKeepsAnOldOne)
 
 TEST_F(SheetExportTest, FailedWriteKeepsTheOldFile)
 {
-    const std::string old = path("old.txt");
+    const std::string old = Path("old.txt");
     WriteFileAtomically(old, std::string("old sheet"));
     SetWriteFaultInjector([] { return false; });
     EXPECT_THROW(SaveSheet(SheetKind::Text, old, TextTemplate(), FullSheetJob()), FileError);

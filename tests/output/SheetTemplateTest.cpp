@@ -24,7 +24,7 @@ protected:
         SetProgramFolder(m_folder);
     }
     void TearDown() override { SetProgramFolder(m_savedFolder); }
-    void writeOverride(const std::string &name, const std::string &content)
+    void WriteOverride(const std::string &name, const std::string &content)
     {
         WriteFileAtomically(m_folder + name, CompressBytes(std::span(reinterpret_cast<const uint8_t *>(content.data()),
                                                                      content.size())));
@@ -35,7 +35,7 @@ protected:
     std::string m_savedFolder;
 };
 
-std::string streamText(const Stream &stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
+std::string StreamText(const Stream &stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
 
 } // namespace
 
@@ -45,17 +45,17 @@ TEST_F(SheetTemplateTest, BuiltInTemplatesAreTheTemplateFiles)
     EXPECT_EQ(SheetTemplate(SheetKind::Html), HtmlTemplate());
     const Stream text = BuildTextSheet(FullSheetJob());
     EXPECT_EQ(text.Position(), 0);
-    EXPECT_EQ(streamText(text), ReadText(AW_TEST_DATA_DIR "/sheets/full-design.txt"));
+    EXPECT_EQ(StreamText(text), ReadText(AW_TEST_DATA_DIR "/sheets/full-design.txt"));
 }
 
 TEST_F(SheetTemplateTest, OverrideFileTakesEffectAtTheNextExportAndRemovingItRestoresTheBuiltIn)
 {
-    writeOverride("Text.zel", "Only |NAME|");
-    writeOverride("html.zel", "<b>|NAME|</b>");
+    WriteOverride("Text.zel", "Only |NAME|");
+    WriteOverride("html.zel", "<b>|NAME|</b>");
     PrintJob job = FullSheetJob();
     job.Name = "R&D";
-    EXPECT_EQ(streamText(BuildTextSheet(job)), "Only R&D");
-    EXPECT_EQ(streamText(BuildHtmlSheet(job)), "<b>R&amp;D</b>");
+    EXPECT_EQ(StreamText(BuildTextSheet(job)), "Only R&D");
+    EXPECT_EQ(StreamText(BuildHtmlSheet(job)), "<b>R&amp;D</b>");
 
     std::filesystem::remove(m_folder + "Text.zel");
     EXPECT_EQ(SheetTemplate(SheetKind::Text), TextTemplate());

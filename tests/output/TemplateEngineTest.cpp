@@ -8,7 +8,7 @@ namespace aw {
 
 namespace {
 
-std::vector<std::string> rowsFromBody(const std::string &body, const std::vector<std::string> &values)
+std::vector<std::string> RowsFromBody(const std::string &body, const std::vector<std::string> &values)
 {
     std::vector<std::string> rows;
     for (const std::string &value : values) {
@@ -19,7 +19,7 @@ std::vector<std::string> rowsFromBody(const std::string &body, const std::vector
     return rows;
 }
 
-std::string convertErrorOf(const std::function<void()> &action)
+std::string ConvertErrorOf(const std::function<void()> &action)
 {
     try {
         action();
@@ -108,9 +108,9 @@ TEST(TemplateWidthToken, WithoutClosingBarStaysAsWritten)
 TEST(TemplateWidthToken, WithoutDigitsFailsWithTheIntegerConversionError)
 {
     std::string text = "x |NAME| y";
-    EXPECT_EQ(convertErrorOf([&] { ReplaceWidthToken("|NAME", "|", "v", text); }), "'' is not a valid integer value");
+    EXPECT_EQ(ConvertErrorOf([&] { ReplaceWidthToken("|NAME", "|", "v", text); }), "'' is not a valid integer value");
     std::string huge = "|NAME99999999999|";
-    EXPECT_EQ(convertErrorOf([&] { ReplaceWidthToken("|NAME", "|", "v", huge); }),
+    EXPECT_EQ(ConvertErrorOf([&] { ReplaceWidthToken("|NAME", "|", "v", huge); }),
               "'99999999999' is not a valid integer value");
 }
 
@@ -179,7 +179,7 @@ TEST(TemplateIndexedToken, LongerNameMustGoFirst)
     EXPECT_EQ(text, "+2ROF 4");
 
     std::string wrongOrder = "|WEPSROF1|";
-    EXPECT_EQ(convertErrorOf([&] { ReplaceIndexedToken("|WEPSR", {"4"}, wrongOrder); }),
+    EXPECT_EQ(ConvertErrorOf([&] { ReplaceIndexedToken("|WEPSR", {"4"}, wrongOrder); }),
               "'OF1' is not a valid integer value");
 }
 
@@ -230,7 +230,7 @@ TEST(TemplateSections, EverySectionGetsAllRowsFirstOneFirst)
     ExpandSections(
         "|PERKS|", "|/PERKS|",
         [](const std::string &body) {
-            return rowsFromBody(body, {"a", "b"});
+            return RowsFromBody(body, {"a", "b"});
         },
         text);
     EXPECT_EQ(text, "P:<a><b>;Q:(a)(b).");
@@ -248,7 +248,7 @@ TEST(TemplateSections, RowHoldingTheOpenTagDoesNotLoop)
 {
     std::string text = "|PERKS|[|V|]|/PERKS|!";
     ExpandSections(
-        "|PERKS|", "|/PERKS|", [](const std::string &body) { return rowsFromBody(body, {"|PERKS|"}); }, text);
+        "|PERKS|", "|/PERKS|", [](const std::string &body) { return RowsFromBody(body, {"|PERKS|"}); }, text);
     EXPECT_EQ(text, "[|PERKS|]!");
 }
 

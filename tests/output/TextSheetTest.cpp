@@ -13,9 +13,9 @@ using namespace sheettest;
 
 namespace {
 
-std::string textSheet(const PrintJob &job) { return ExpandSheetText(TextTemplate(), job); }
+std::string TextSheetOf(const PrintJob &job) { return ExpandSheetText(TextTemplate(), job); }
 
-PrintJob jobWithMovement(int systems, int thirdStall = 0)
+PrintJob JobWithMovement(int systems, int thirdStall = 0)
 {
     PrintJob job = FullSheetJob();
     job.Movement.Clear();
@@ -27,7 +27,7 @@ PrintJob jobWithMovement(int systems, int thirdStall = 0)
     return job;
 }
 
-size_t count(const std::string &text, const std::string &what)
+size_t Count(const std::string &text, const std::string &what)
 {
     size_t n = 0;
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
@@ -41,8 +41,8 @@ TEST(TextSheetTemplate, IsTheBuiltInTemplateWithEveryStallLineInsideItsRow)
 {
     const std::string text = TextTemplate();
     EXPECT_EQ(text.size(), 4173u);
-    EXPECT_EQ(count(text, "\r\n"), 103u);
-    EXPECT_EQ(count(text, "\n"), 103u) << "every line break is CR LF";
+    EXPECT_EQ(Count(text, "\r\n"), 103u);
+    EXPECT_EQ(Count(text, "\n"), 103u) << "every line break is CR LF";
     EXPECT_NE(text.substr(text.size() - 2), "\r\n");
     EXPECT_NE(text.find("\r\n\t   Additional Move Mode: |MOVNAME| (|MOVTOPKPH| kph)|/MOVEMENT||/MOV>2|\r\n"),
               std::string::npos);
@@ -53,12 +53,12 @@ TEST(TextSheetTemplate, IsTheBuiltInTemplateWithEveryStallLineInsideItsRow)
 TEST(TextSheet, FullDesignMatchesTheGoldenSheetByteForByte)
 {
     const std::string expected = ReadText(AW_TEST_DATA_DIR "/sheets/full-design.txt");
-    EXPECT_EQ(textSheet(FullSheetJob()), expected);
+    EXPECT_EQ(TextSheetOf(FullSheetJob()), expected);
 }
 
 TEST(TextSheet, TwoMovementSystemsDropTheAdditionalLines)
 {
-    const std::string text = textSheet(jobWithMovement(2));
+    const std::string text = TextSheetOf(JobWithMovement(2));
     EXPECT_EQ(text.find("Additional"), std::string::npos);
     EXPECT_EQ(text.find('|'), std::string::npos);
     EXPECT_NE(text.find("      Primary Move Mode: Ground (60 kph)\r\n    Secondary Move Mode: Flight (300 kph)\r\n"
@@ -70,7 +70,7 @@ TEST(TextSheet, TwoMovementSystemsDropTheAdditionalLines)
 
 TEST(TextSheet, ThreeMovementSystemsGiveEachAdditionalSystemItsOwnStallLine)
 {
-    const std::string withStall = textSheet(jobWithMovement(3, 3));
+    const std::string withStall = TextSheetOf(JobWithMovement(3, 3));
     EXPECT_EQ(withStall.find('|'), std::string::npos);
     EXPECT_NE(
         withStall.find("    Secondary Move Mode: Flight (300 kph)\r\n\t   Additional Move Mode: Hover (90 kph)\r\n"
@@ -81,15 +81,15 @@ TEST(TextSheet, ThreeMovementSystemsGiveEachAdditionalSystemItsOwnStallLine)
                        "              Top Speed: 15\r\n\t\t\tStall Speed: 3\r\n               Maneuver: -1\r\n"),
         std::string::npos);
 
-    const std::string withoutStall = textSheet(jobWithMovement(3, 0));
+    const std::string withoutStall = TextSheetOf(JobWithMovement(3, 0));
     EXPECT_EQ(withoutStall.find('|'), std::string::npos);
     EXPECT_NE(withoutStall.find("              Top Speed: 15\r\n               Maneuver: -1\r\n"), std::string::npos);
-    EXPECT_EQ(count(withoutStall, "Stall Speed"), 1u);
+    EXPECT_EQ(Count(withoutStall, "Stall Speed"), 1u);
 }
 
 TEST(TextSheet, OneMovementSystemLeavesTheSecondaryValuesEmpty)
 {
-    const std::string text = textSheet(jobWithMovement(1));
+    const std::string text = TextSheetOf(JobWithMovement(1));
     EXPECT_NE(text.find("\r\n    Secondary Move Mode:  ( kph)\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n    Secondary Move Mode: \r\n           Combat Speed: \r\n              Top Speed: \r\n"
                         "               Maneuver: -1\r\n"),
@@ -99,18 +99,18 @@ TEST(TextSheet, OneMovementSystemLeavesTheSecondaryValuesEmpty)
 
 TEST(TextSheet, PrimaryStallLineFollowsItsStallPoints)
 {
-    PrintJob job = jobWithMovement(2);
-    EXPECT_EQ(count(textSheet(job), "Stall Speed"), 1u); // only the secondary's
+    PrintJob job = JobWithMovement(2);
+    EXPECT_EQ(Count(TextSheetOf(job), "Stall Speed"), 1u); // only the secondary's
     PrintMovementRow primary = job.Movement.Get(0);
     primary.StallMP = 1;
     job.Movement.Put(0, primary);
     EXPECT_NE(
-        textSheet(job).find("              Top Speed: 10\r\n            Stall Speed: 1\r\n    Secondary Move Mode:"),
+        TextSheetOf(job).find("              Top Speed: 10\r\n            Stall Speed: 1\r\n    Secondary Move Mode:"),
         std::string::npos);
 
     // Without any movement system both stall conditions are removed.
     job.Movement.Clear();
-    EXPECT_EQ(count(textSheet(job), "Stall Speed"), 0u);
+    EXPECT_EQ(Count(TextSheetOf(job), "Stall Speed"), 0u);
 }
 
 TEST(TextSheet, DesignWithoutWeaponsOrPerksKeepsOnlyTheHeaders)
@@ -118,7 +118,7 @@ TEST(TextSheet, DesignWithoutWeaponsOrPerksKeepsOnlyTheHeaders)
     PrintJob job = FullSheetJob();
     job.Weapons.Clear();
     job.Perks.Clear();
-    const std::string text = textSheet(job);
+    const std::string text = TextSheetOf(job);
     EXPECT_NE(text.find("Qty Name                      Code     Arc ACC Damage Range           ROF Ammo Special\r\n"
                         "\r\nPerks---"),
               std::string::npos);
@@ -128,7 +128,7 @@ TEST(TextSheet, DesignWithoutWeaponsOrPerksKeepsOnlyTheHeaders)
 
 TEST(TextSheet, WeaponNameIsCutToTwentyFiveColumns)
 {
-    const std::string text = textSheet(FullSheetJob());
+    const std::string text = TextSheetOf(FullSheetJob());
     EXPECT_NE(text.find("\r\n2   Heavy Autocannon Battery  HAC      F   -1  x18    3  /6  /12 /24  +1  40   L1 AP\r\n"),
               std::string::npos);
     EXPECT_EQ(text.find("Mk3"), std::string::npos);
@@ -170,7 +170,7 @@ TEST(SheetTokens, WeaponRowFormats)
 
 TEST(SheetTokens, MovementRowWidthTokensTakeTheLongestName)
 {
-    PrintJob job = jobWithMovement(4);
+    PrintJob job = JobWithMovement(4);
     const std::string text = "|MOV>2||MOVEMENT|<|MOVTOPKPH10||MOVTOP3||MOVSTALLKPH4||MOVMAN|>|/MOVEMENT||/MOV>2|"
                              "|MOV2TOPKPH5||MOV2TOP2||MOV2MAN|";
     EXPECT_EQ(ExpandSheetText(text, job), "<90        15 0   0><30        5  0   0>300  10-1");

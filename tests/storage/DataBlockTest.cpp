@@ -13,7 +13,7 @@ namespace aw {
 
 namespace {
 
-std::string text(const Stream &stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
+std::string TextOf(const Stream &stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
 
 } // namespace
 
@@ -41,15 +41,15 @@ TEST(DataBlock, EveryBuiltInBlockDecodesToItsRawSourceInWholeRecords)
 TEST(DataBlock, OverrideFileIsReadAfreshOnEveryCall)
 {
     TempFolder dir;
-    const std::string builtIn = text(OpenDataBlock("Text.zel", "TEXT", dir.Folder()));
+    const std::string builtIn = TextOf(OpenDataBlock("Text.zel", "TEXT", dir.Folder()));
     WriteFileAtomically(dir / "Text.zel", CompressBytes(Bytes("one")));
     Stream first = OpenDataBlock("Text.zel", "TEXT", dir.Folder());
     EXPECT_EQ(first.Position(), 0);
-    EXPECT_EQ(text(first), "one");
+    EXPECT_EQ(TextOf(first), "one");
     WriteFileAtomically(dir / "Text.zel", CompressBytes(Bytes("two")));
-    EXPECT_EQ(text(OpenDataBlock("Text.zel", "TEXT", dir.Folder())), "two");
+    EXPECT_EQ(TextOf(OpenDataBlock("Text.zel", "TEXT", dir.Folder())), "two");
     RemoveFileIfExists(dir / "Text.zel");
-    EXPECT_EQ(text(OpenDataBlock("Text.zel", "TEXT", dir.Folder())), builtIn);
+    EXPECT_EQ(TextOf(OpenDataBlock("Text.zel", "TEXT", dir.Folder())), builtIn);
 }
 
 TEST(DataBlock, BadOverridesAndUnknownBlocksFail)

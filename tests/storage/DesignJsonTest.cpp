@@ -18,9 +18,9 @@ using nlohmann::ordered_json;
 
 namespace {
 
-ordered_json jsonOf(const BaseVehicle &vehicle) { return ordered_json::parse(DesignToJson(vehicle)); }
+ordered_json JsonOf(const BaseVehicle &vehicle) { return ordered_json::parse(DesignToJson(vehicle)); }
 
-std::string errorOf(const std::string &json)
+std::string ErrorOf(const std::string &json)
 {
     try {
         DesignFromJson(json);
@@ -30,7 +30,7 @@ std::string errorOf(const std::string &json)
     return "(accepted)";
 }
 
-std::string errorOfJson(const ordered_json &json) { return errorOf(json.dump()); }
+std::string ErrorOfJson(const ordered_json &json) { return ErrorOf(json.dump()); }
 
 } // namespace
 
@@ -53,7 +53,7 @@ TEST(DesignJson, TextsAreUtf8AndKeepEveryByte)
     auto design = FullDesign();
     // The five bytes Windows-1252 leaves undefined, and the euro sign.
     design->History = std::string("\x81\x8D\x8F\x90\x9D\x80", 6);
-    const ordered_json json = jsonOf(*design);
+    const ordered_json json = JsonOf(*design);
     EXPECT_EQ(json["Name"], "Sch\u00FCtze \u20AC \"Mk II\"");
     EXPECT_EQ(json["CurrencyName"], "Cr\u00E9dits");
     EXPECT_EQ(json["History"], "\u0081\u008D\u008F\u0090\u009D\u20AC");
@@ -62,7 +62,7 @@ TEST(DesignJson, TextsAreUtf8AndKeepEveryByte)
 
 TEST(DesignJson, ListsAndNestedValuesHaveTheirPlaces)
 {
-    const ordered_json json = jsonOf(*FullDesign());
+    const ordered_json json = JsonOf(*FullDesign());
     EXPECT_EQ(json["format"], "armorwright-design");
     EXPECT_EQ(json["version"], 1);
     EXPECT_EQ(json["movement"].size(), 3u);
@@ -90,7 +90,7 @@ TEST(DesignJson, RealsWithoutAJsonNumberSurvive)
         r.TopSpeed = -0.0;
         return r;
     }());
-    const ordered_json json = jsonOf(*design);
+    const ordered_json json = JsonOf(*design);
     EXPECT_EQ(json["SensorRange"], "Infinity");
     EXPECT_EQ(json["CommRange"], "-Infinity");
     EXPECT_EQ(json["CurrencyMultiplier"], "NaN");
@@ -121,11 +121,11 @@ TEST(DesignJson, LeftOutFieldsTakeTheValuesOfANewDesign)
 
 TEST(DesignJson, TheFirstBadValueIsNamedByItsPath)
 {
-    const ordered_json good = jsonOf(*FullDesign());
+    const ordered_json good = JsonOf(*FullDesign());
     struct Case {
-        const char *pointer; // where the bad value goes
-        ordered_json value;
-        const char *expected;
+        const char *Pointer; // where the bad value goes
+        ordered_json Value;
+        const char *Expected;
     };
     const Case cases[] = {
         {"/weapons/2/clips/0/sections/0/Amount", "x", "$.weapons[2].clips[0].sections[0].Amount: expected an integer"},
@@ -152,32 +152,32 @@ TEST(DesignJson, TheFirstBadValueIsNamedByItsPath)
     };
     for (const Case &c : cases) {
         ordered_json bad = good;
-        bad[ordered_json::json_pointer(c.pointer)] = c.value;
-        EXPECT_EQ(errorOfJson(bad), c.expected) << c.pointer;
+        bad[ordered_json::json_pointer(c.Pointer)] = c.Value;
+        EXPECT_EQ(ErrorOfJson(bad), c.Expected) << c.Pointer;
     }
 }
 
 TEST(DesignJson, ErrorsAreReportedInTheOrderOfTheText)
 {
     // Two bad values: the one that comes first in the text is the one reported.
-    EXPECT_EQ(errorOf(R"({"format": "armorwright-design", "version": 1, "Maneuver": "x", "Armor": "y"})"),
+    EXPECT_EQ(ErrorOf(R"({"format": "armorwright-design", "version": 1, "Maneuver": "x", "Armor": "y"})"),
               "$.Maneuver: expected an integer");
-    EXPECT_EQ(errorOf(R"({"version": 1, "format": "armorwright-design", "Armor": [1]})"),
+    EXPECT_EQ(ErrorOf(R"({"version": 1, "format": "armorwright-design", "Armor": [1]})"),
               "$.Armor: expected an integer");
 }
 
 TEST(DesignJson, TextsThatAreNoDesignAreRefused)
 {
-    EXPECT_EQ(errorOf("[1, 2]"), "$: expected an object");
-    EXPECT_EQ(errorOf(R"({"format": "armorwright-design"})"), "$.version: missing");
-    EXPECT_EQ(errorOf(R"({"format": "armorwright-design", "version": 0})"), "$.version: unknown version 0");
-    EXPECT_EQ(errorOf(R"({"Name": "x"})"),
+    EXPECT_EQ(ErrorOf("[1, 2]"), "$: expected an object");
+    EXPECT_EQ(ErrorOf(R"({"format": "armorwright-design"})"), "$.version: missing");
+    EXPECT_EQ(ErrorOf(R"({"format": "armorwright-design", "version": 0})"), "$.version: unknown version 0");
+    EXPECT_EQ(ErrorOf(R"({"Name": "x"})"),
               "$.format: expected \"armorwright-design\"; this is not an Armorwright design");
-    const std::string broken = errorOf(R"({"format": "armorwright-design", "version": 1,)");
+    const std::string broken = ErrorOf(R"({"format": "armorwright-design", "version": 1,)");
     EXPECT_EQ(broken.rfind("$: not valid JSON: ", 0), 0u) << broken;
     EXPECT_EQ(broken.find("[json.exception"), std::string::npos) << broken;
     // Broken UTF-8 inside a text.
-    EXPECT_EQ(errorOf("{\"format\": \"armorwright-design\", \"version\": 1, \"Name\": \"\xC3\"}")
+    EXPECT_EQ(ErrorOf("{\"format\": \"armorwright-design\", \"version\": 1, \"Name\": \"\xC3\"}")
                   .rfind("$: not valid JSON: ", 0),
               0u);
 }

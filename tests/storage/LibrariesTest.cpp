@@ -11,7 +11,7 @@ namespace aw {
 
 namespace {
 
-WeaponRecord weapon(const std::string &name, int type)
+WeaponRecord SampleWeaponRecord(const std::string &name, int type)
 {
     WeaponRecord r = DefaultWeaponRecord();
     r.Name = name;
@@ -19,7 +19,7 @@ WeaponRecord weapon(const std::string &name, int type)
     return r;
 }
 
-std::vector<uint8_t> weaponImages(const std::vector<WeaponRecord> &records)
+std::vector<uint8_t> WeaponImages(const std::vector<WeaponRecord> &records)
 {
     std::vector<uint8_t> bytes(records.size() * kWeaponRecordSize);
     for (size_t i = 0; i < records.size(); ++i)
@@ -63,9 +63,9 @@ TEST(Libraries, BuiltInDataGivesTheStandardLibraries)
 TEST(Libraries, CustomFileWeaponsStandBeforeTheBuiltInOnesOfTheirType)
 {
     TempFolder dir;
-    WriteFileAtomically(
-        dir / "Custom.zel",
-        CompressBytes(weaponImages({weapon("Home-made Mortar", 3), weapon("Spud Gun", 6), weapon("Bad Type", 9)})));
+    WriteFileAtomically(dir / "Custom.zel", CompressBytes(WeaponImages({SampleWeaponRecord("Home-made Mortar", 3),
+                                                                        SampleWeaponRecord("Spud Gun", 6),
+                                                                        SampleWeaponRecord("Bad Type", 9)})));
     Libraries libraries;
     LoadLibraries(libraries, dir.Folder());
     EXPECT_EQ(libraries.WeaponList(3).Count(), 34);
@@ -77,7 +77,8 @@ TEST(Libraries, CustomFileWeaponsStandBeforeTheBuiltInOnesOfTheirType)
 TEST(Libraries, OverrideFilesReplaceTheBuiltInLibraries)
 {
     TempFolder dir;
-    std::vector<uint8_t> weapons = weaponImages({weapon("Only Cannon", 0), weapon("Only Blade", 5)});
+    std::vector<uint8_t> weapons =
+        WeaponImages({SampleWeaponRecord("Only Cannon", 0), SampleWeaponRecord("Only Blade", 5)});
     weapons.resize(weapons.size() + 100, 0xEE); // a partial last record is not used
     WriteFileAtomically(dir / "Weapons.zel", CompressBytes(weapons));
     std::vector<uint8_t> movement(3 * MovementRecord::Size);

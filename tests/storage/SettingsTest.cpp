@@ -12,7 +12,7 @@ namespace aw {
 
 namespace {
 
-WeaponRecord customWeapon(const std::string &name, int type = kCustomWeaponType)
+WeaponRecord CustomWeapon(const std::string &name, int type = kCustomWeaponType)
 {
     WeaponRecord r = DefaultWeaponRecord();
     r.Name = name;
@@ -20,7 +20,7 @@ WeaponRecord customWeapon(const std::string &name, int type = kCustomWeaponType)
     return r;
 }
 
-int32_t valueAt(const std::vector<uint8_t> &file, size_t offset) { return bytes::GetInt32(file.data() + offset); }
+int32_t ValueAt(const std::vector<uint8_t> &file, size_t offset) { return bytes::GetInt32(file.data() + offset); }
 
 } // namespace
 
@@ -48,10 +48,10 @@ TEST(Settings, ScreenFileRoundTripsInItsFieldOrder)
     SaveSettings(libraries, dir.Folder());
     const std::vector<uint8_t> screen = ReadWholeFile(dir / "Screen.zel");
     ASSERT_EQ(screen.size(), 196u);
-    EXPECT_EQ(valueAt(screen, 48), 31); // slot 3: top, left, height, width
-    EXPECT_EQ(valueAt(screen, 60), 34);
-    EXPECT_EQ(valueAt(screen, 128), 100); // the weapon grid panel's height
-    EXPECT_EQ(valueAt(screen, 192), 116); // defect grid width
+    EXPECT_EQ(ValueAt(screen, 48), 31); // slot 3: top, left, height, width
+    EXPECT_EQ(ValueAt(screen, 60), 34);
+    EXPECT_EQ(ValueAt(screen, 128), 100); // the weapon grid panel's height
+    EXPECT_EQ(ValueAt(screen, 192), 116); // defect grid width
 
     LoadLibraries(libraries, dir.Folder());
     WindowRect rect{1, 1, 1, 1};
@@ -97,8 +97,8 @@ TEST(Settings, CustomFileFollowsTheCustomList)
 {
     TempFolder dir;
     BaseWeaponList custom;
-    custom.Add(customWeapon("First"));
-    custom.Add(customWeapon("Second"));
+    custom.Add(CustomWeapon("First"));
+    custom.Add(CustomWeapon("Second"));
     SaveCustomWeaponFile(custom, dir.Folder());
     const std::vector<uint8_t> content = DecompressBytes(ReadWholeFile(dir / "Custom.zel"));
     ASSERT_EQ(content.size(), 2u * kWeaponRecordSize);
@@ -108,7 +108,7 @@ TEST(Settings, CustomFileFollowsTheCustomList)
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Custom.zel"));
 
     // A record of a library type lasts one run: it is not written back.
-    custom.Add(customWeapon("Borrowed Cannon", 3));
+    custom.Add(CustomWeapon("Borrowed Cannon", 3));
     SaveCustomWeaponFile(custom, dir.Folder());
     Libraries libraries;
     LoadLibraries(libraries, dir.Folder());
@@ -122,13 +122,13 @@ TEST(Settings, InterruptedWritesLeaveTheOldFilesByteForByte)
     TempFolder dir;
     Libraries libraries;
     LoadLibraries(libraries, dir.Folder());
-    libraries.CustomWeapons().Add(customWeapon("Keeper"));
+    libraries.CustomWeapons().Add(CustomWeapon("Keeper"));
     SaveSettings(libraries, dir.Folder());
     const std::vector<uint8_t> oldScreen = ReadWholeFile(dir / "Screen.zel");
     const std::vector<uint8_t> oldCustom = ReadWholeFile(dir / "Custom.zel");
 
     LoadLibraries(libraries, dir.Folder());
-    libraries.CustomWeapons().Add(customWeapon("Newcomer"));
+    libraries.CustomWeapons().Add(CustomWeapon("Newcomer"));
     libraries.Positions.StoreWindowPosition(0, WindowRect{9, 9, 9, 9});
     SetWriteFaultInjector([] { return false; });
     EXPECT_THROW(SaveCustomWeaponFile(libraries.CustomWeapons(), dir.Folder()), FileError);
@@ -146,10 +146,10 @@ TEST(Settings, SettingsFolderApartFromTheDataFolder)
     TempFolder program;
     TempFolder user;
     BaseWeaponList custom;
-    custom.Add(customWeapon("Mine"));
+    custom.Add(CustomWeapon("Mine"));
     SaveCustomWeaponFile(custom, user.Folder());
     BaseWeaponList elsewhere;
-    elsewhere.Add(customWeapon("Not mine"));
+    elsewhere.Add(CustomWeapon("Not mine"));
     SaveCustomWeaponFile(elsewhere, program.Folder()); // a stray file beside the program is not read
 
     Libraries libraries;

@@ -17,7 +17,7 @@ namespace samples {
 namespace {
 
 // A text of exactly `length` characters using the whole single-byte range except 0.
-std::string filledText(size_t length, uint8_t first)
+std::string FilledText(size_t length, uint8_t first)
 {
     std::string text(length, ' ');
     for (size_t i = 0; i < length; ++i)
@@ -26,7 +26,7 @@ std::string filledText(size_t length, uint8_t first)
 }
 
 // Mounts library weapon `index` of `tab` (or the default record when the tab is shorter).
-int mount(BaseVehicle &v, int tab, int index)
+int Mount(BaseVehicle &v, int tab, int index)
 {
     WeaponRecord record = BuiltInLibraries().WeaponList(tab).Get(index);
     if (record.Name.empty())
@@ -34,47 +34,47 @@ int mount(BaseVehicle &v, int tab, int index)
     return v.Weapons->AddRecord(record);
 }
 
-std::unique_ptr<Vehicle> named(const std::string &name)
+std::unique_ptr<Vehicle> Named(const std::string &name)
 {
     auto v = std::make_unique<Vehicle>();
     v->Name = name;
     return v;
 }
 
-std::unique_ptr<Vehicle> fullWidthTexts()
+std::unique_ptr<Vehicle> FullWidthTexts()
 {
-    auto v = named(filledText(BaseVehicle::TextCapacity, 'A'));
+    auto v = Named(FilledText(BaseVehicle::TextCapacity, 'A'));
     v->VehicleType = "Tank";
-    v->VehicleUse = filledText(BaseVehicle::TextCapacity, 0x80);
+    v->VehicleUse = FilledText(BaseVehicle::TextCapacity, 0x80);
     v->Height = "3.2 m";
-    v->Length = filledText(BaseVehicle::TextCapacity, 7);
+    v->Length = FilledText(BaseVehicle::TextCapacity, 7);
     v->Width = "\xE9\xE8\xFC";
     v->CombatMass = "42 t";
     v->EngineType = "Diesel";
-    v->EngineOutput = filledText(BaseVehicle::TextCapacity, 200);
+    v->EngineOutput = FilledText(BaseVehicle::TextCapacity, 200);
     v->ArmorMaterial = "Ceramic";
     v->ArmorThickness = "|";
     v->Manufacturer = "<Unkown>";
     v->Affiliation = "<Other>";
-    v->NumberOnField = filledText(BaseVehicle::TextCapacity, 33);
-    v->CurrencyName = filledText(BaseVehicle::CurrencyNameCapacity, 90);
+    v->NumberOnField = FilledText(BaseVehicle::TextCapacity, 33);
+    v->CurrencyName = FilledText(BaseVehicle::CurrencyNameCapacity, 90);
     v->CurrencyMultiplier = 0.25;
     v->Availability = 3;
     return v;
 }
 
-std::unique_ptr<Vehicle> pictured(int bitCount, int width, int height)
+std::unique_ptr<Vehicle> Pictured(int bitCount, int width, int height)
 {
-    auto v = named("Picture " + std::to_string(bitCount));
+    auto v = Named("Picture " + std::to_string(bitCount));
     v->Picture = BitmapFile(width, height, bitCount, static_cast<uint32_t>(bitCount));
     v->Armor = 4;
     v->Movement->Add(MovementSystem("Ground", 80, 0, 0, false));
     return v;
 }
 
-std::unique_ptr<Vehicle> movers()
+std::unique_ptr<Vehicle> MoversDesign()
 {
-    auto v = named("Movers");
+    auto v = Named("Movers");
     const MovementList &library = BuiltInLibraries().Movement;
     for (int i = 0; i < library.Count(); ++i) {
         MovementRecord r = library.Get(i);
@@ -84,28 +84,28 @@ std::unique_ptr<Vehicle> movers()
         r.Maneuver = -(i % 3);
         v->Movement->Add(r);
     }
-    MovementRecord custom = MovementSystem(filledText(MovementRecord::ModeNameCapacity, 'a'), 1234.5, 400, -2, true);
+    MovementRecord custom = MovementSystem(FilledText(MovementRecord::ModeNameCapacity, 'a'), 1234.5, 400, -2, true);
     custom.CustomMode = true;
     v->Movement->Add(custom);
     v->Maneuver = -3;
     return v;
 }
 
-std::unique_ptr<Vehicle> notes()
+std::unique_ptr<Vehicle> NotesDesign()
 {
-    auto v = named("Notes |NAME|");
+    auto v = Named("Notes |NAME|");
     std::string description;
     for (int i = 0; i < 120; ++i)
         description += "Line " + std::to_string(i) + " of the |NAME| description, with |ARMOR| tokens.\r\n";
     v->Description = description;
-    v->History = filledText(3000, 1);
+    v->History = FilledText(3000, 1);
     v->Extra = "\n\r\n|WEAPONS||/WEAPONS||MOV>2|";
     return v;
 }
 
-std::unique_ptr<Vehicle> perky()
+std::unique_ptr<Vehicle> PerkyDesign()
 {
-    auto v = named("Perks and flaws");
+    auto v = Named("Perks and flaws");
     const Libraries &libs = BuiltInLibraries();
     for (int i = 0; i < libs.Perks.Count(); i += 9) {
         PerkRecord r = libs.Perks.Get(i);
@@ -118,8 +118,8 @@ std::unique_ptr<Vehicle> perky()
     for (const PerkRecord &defect : DefectTemplates())
         v->Defects->Add(defect);
     PerkRecord custom = CustomEntryTemplate(PerkKind::Perk);
-    custom.PFDName = filledText(PerkRecord::NameCapacity, 'p');
-    custom.EffectText = filledText(PerkRecord::LongTextCapacity, 12);
+    custom.PFDName = FilledText(PerkRecord::NameCapacity, 'p');
+    custom.EffectText = FilledText(PerkRecord::LongTextCapacity, 12);
     custom.X = 2.5;
     v->Perks->Add(custom);
     v->Crew = 3;
@@ -128,16 +128,16 @@ std::unique_ptr<Vehicle> perky()
     return v;
 }
 
-std::unique_ptr<Vehicle> armory()
+std::unique_ptr<Vehicle> ArmoryDesign()
 {
-    auto v = named("Armory");
+    auto v = Named("Armory");
     v->FinalSize = 12;
     v->Armor = 14;
     v->Crew = 4;
     v->FireControl = 2;
     for (int tab = 0; tab < 6; ++tab)
         for (int k = 0; k < 2; ++k) {
-            const int w = mount(*v, tab, k * 3);
+            const int w = Mount(*v, tab, k * 3);
             Weapon &weapon = v->Weapons->Get(w);
             weapon.Clips.Mutable(0)->AddSection(Rounds(10 + tab, {tab}));
             weapon.Clips.Mutable(0)->AddSection(Rounds(5));
@@ -157,9 +157,9 @@ std::unique_ptr<Vehicle> armory()
     return v;
 }
 
-std::unique_ptr<Vehicle> customProduction()
+std::unique_ptr<Vehicle> CustomProductionDesign()
 {
-    auto v = named("Custom production drone");
+    auto v = Named("Custom production drone");
     v->ProductionType = 7;
     v->CustomProduction.CustomModelDice = -1;
     v->CustomProduction.CustomIndivDice = 4;
@@ -176,15 +176,15 @@ std::unique_ptr<Vehicle> customProduction()
     return v;
 }
 
-std::unique_ptr<Vehicle> emplacement()
+std::unique_ptr<Vehicle> EmplacementDesign()
 {
-    auto v = named("Emplacement");
+    auto v = Named("Emplacement");
     v->SizeType = SizeTypeEmplacement;
     v->Armor = 40;
     v->FinalSize = 30;
     v->Crew = 12;
     v->ProductionType = 1;
-    const int w = mount(*v, 3, 0);
+    const int w = Mount(*v, 3, 0);
     Weapon &gun = v->Weapons->Get(w);
     gun.Data.NumberOfItems = 6;
     gun.Data.AccMod = 1;
@@ -197,9 +197,9 @@ std::unique_ptr<Vehicle> emplacement()
     return v;
 }
 
-std::unique_ptr<Vehicle> everything()
+std::unique_ptr<Vehicle> EverythingDesign()
 {
-    auto v = armory();
+    auto v = ArmoryDesign();
     v->Name = "Everything";
     v->Picture = BitmapFile(40, 24, 24, 99);
     v->Description = "All at once.\r\nSecond line.";
@@ -215,12 +215,12 @@ std::unique_ptr<Vehicle> everything()
     return v;
 }
 
-std::unique_ptr<Vehicle> customWeapons()
+std::unique_ptr<Vehicle> CustomWeaponsDesign()
 {
-    auto v = named("Custom weapons");
+    auto v = Named("Custom weapons");
     WeaponRecord odd = DefaultWeaponRecord();
-    odd.Name = filledText(kWeaponNameCapacity, 'w');
-    odd.Code = filledText(kWeaponCodeCapacity, 'c');
+    odd.Name = FilledText(kWeaponNameCapacity, 'w');
+    odd.Code = FilledText(kWeaponCodeCapacity, 'c');
     odd.WeaponType = kCustomWeaponType;
     odd.Rating = -1;
     odd.AreaEffect = 3;
@@ -255,18 +255,18 @@ std::vector<SampleDesign> SampleDesigns()
     std::vector<SampleDesign> designs;
     const auto add = [&](const char *name, std::unique_ptr<Vehicle> v) { designs.push_back({name, std::move(v)}); };
     add("empty", std::make_unique<Vehicle>());
-    add("full-width-texts", fullWidthTexts());
-    add("picture-1bit", pictured(1, 33, 17));
-    add("picture-8bit", pictured(8, 21, 13));
-    add("picture-24bit", pictured(24, 30, 20));
-    add("movers", movers());
-    add("notes", notes());
-    add("perks", perky());
-    add("armory", armory());
-    add("custom-production", customProduction());
-    add("emplacement", emplacement());
-    add("custom-weapons", customWeapons());
-    add("everything", everything());
+    add("full-width-texts", FullWidthTexts());
+    add("picture-1bit", Pictured(1, 33, 17));
+    add("picture-8bit", Pictured(8, 21, 13));
+    add("picture-24bit", Pictured(24, 30, 20));
+    add("movers", MoversDesign());
+    add("notes", NotesDesign());
+    add("perks", PerkyDesign());
+    add("armory", ArmoryDesign());
+    add("custom-production", CustomProductionDesign());
+    add("emplacement", EmplacementDesign());
+    add("custom-weapons", CustomWeaponsDesign());
+    add("everything", EverythingDesign());
     return designs;
 }
 
@@ -274,7 +274,7 @@ std::vector<uint8_t> Version6Body()
 {
     // A version-7 body of a design without weapons ends with the weapon count 0; the
     // older form replaces the mark and appends weapons whose clips carry no clip count.
-    auto v = named("Old file");
+    auto v = Named("Old file");
     v->Movement->Add(MovementSystem("Ground", 50, 0, 0, false));
     std::vector<uint8_t> body = BodyOf(*v);
     body.resize(body.size() - 4);

@@ -15,7 +15,7 @@ constexpr int Frag = 4;
 constexpr int MassDestruction = 21;
 
 // A weapon with every column of the weapon grid filled.
-WeaponRecord fullWeapon(const std::string &name, const std::string &code, int32_t rating, int32_t damage, int32_t items)
+WeaponRecord FullWeapon(const std::string &name, const std::string &code, int32_t rating, int32_t damage, int32_t items)
 {
     WeaponRecord r = WeaponWith(name, rating, items);
     r.Code = code;
@@ -34,7 +34,7 @@ WeaponRecord fullWeapon(const std::string &name, const std::string &code, int32_
 }
 
 // An entry of the given worth formula whose effect text names it.
-PerkRecord describedEntry(const std::string &name, int32_t formula, double x)
+PerkRecord DescribedEntry(const std::string &name, int32_t formula, double x)
 {
     PerkRecord r = PlainEntry(name, x);
     r.WorthFormula = formula;
@@ -308,7 +308,7 @@ std::unique_ptr<Vehicle> FullDesign()
     defect.IsFlaw = true;
     v->Defects->Add(defect);
 
-    Weapon gun(fullWeapon("Autocannon", "AC", 20, 4, 2));
+    Weapon gun(FullWeapon("Autocannon", "AC", 20, 4, 2));
     gun.Data.BaseAmmo = Rounds(30, {0, 4}, {4});
     gun.Clips.Mutable(0)->SetSection(0, Rounds(20, {0}));
     gun.Clips.Mutable(0)->AddSection(Rounds(10, {4, 21}));
@@ -318,9 +318,9 @@ std::unique_ptr<Vehicle> FullDesign()
     gun.Clips.Add(spare);
     v->Weapons->Add(gun);
     v->Weapons->AddLink();
-    v->Weapons->AddRecord(fullWeapon("Rocket Pod", "RP", 15, 6, 1));
+    v->Weapons->AddRecord(FullWeapon("Rocket Pod", "RP", 15, 6, 1));
     v->Weapons->AddLink();
-    Weapon laser(fullWeapon("Pulse Laser \x96 L", "PL", 25, 5, 1));
+    Weapon laser(FullWeapon("Pulse Laser \x96 L", "PL", 25, 5, 1));
     laser.Data.Guided = true;
     laser.Data.Stabilized = true;
     laser.Data.AccMod = 1;
@@ -344,7 +344,7 @@ std::unique_ptr<Vehicle> SmallDesign(const std::string &name, int32_t armor)
     v->ProductionType = 3;
     v->CurrencyName = "Cr";
     v->Movement->Add(MovementSystem("Ground", 72, 0, 0, false, 2));
-    v->Weapons->AddRecord(fullWeapon("Heavy MG", "HMG", 12, 3, 1));
+    v->Weapons->AddRecord(FullWeapon("Heavy MG", "HMG", 12, 3, 1));
     return v;
 }
 
@@ -390,13 +390,13 @@ std::unique_ptr<Vehicle> GrizzlyDesign()
     v->Description = "First line\r\nSecond line";
     v->History = "";
     v->Extra = std::string("with \xE9 and \0 inside", 19);
-    v->Perks->Add(describedEntry("Ablative Armor", 3, 0.5));
-    PerkRecord arm = describedEntry("Battle Arm", 0, 1);
+    v->Perks->Add(DescribedEntry("Ablative Armor", 3, 0.5));
+    PerkRecord arm = DescribedEntry("Battle Arm", 0, 1);
     arm.Amount = 2;
     arm.InsideOTV = true;
     arm.OTVFormula = 8;
     v->Perks->Add(arm);
-    v->Flaws->Add(describedEntry("Weak Point", 0, -1));
+    v->Flaws->Add(DescribedEntry("Weak Point", 0, -1));
     v->Defects->Add(DefectTemplates()[0]);
     PerkRecord minor = DefectTemplates()[4];
     minor.Variant = 3;

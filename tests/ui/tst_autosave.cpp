@@ -45,7 +45,7 @@ const char *const kChildSwitch = "--autosave-child";
 // The child editor: makes a change to a design carrying a large picture (unless "idle"), then
 // either reports that it ends and ends cleanly, while the recovery copy is still being written,
 // or reports once the copy is written (at once when idle) and waits to be killed.
-int runChild(int argc, char **argv)
+int RunChild(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc < 5)
@@ -56,7 +56,7 @@ int runChild(int argc, char **argv)
     VehicleDocument document;
     document.Design().FileName = argv[4];
     Autosave autosave(document, folder);
-    QObject::connect(&autosave, &Autosave::written, [] {
+    QObject::connect(&autosave, &Autosave::Written, [] {
         std::printf("written\n");
         std::fflush(stdout);
     });
@@ -78,7 +78,7 @@ int runChild(int argc, char **argv)
     return QCoreApplication::exec();
 }
 
-QStringList designFiles(const QString &folder)
+QStringList DesignFiles(const QString &folder)
 {
     return QDir(folder).entryList({QStringLiteral("*.vkd")}, QDir::Files);
 }
@@ -154,13 +154,13 @@ private slots:
         QVERIFY(clean);
         QVERIFY(clean->waitForFinished(10000));
         QCOMPARE(clean->exitCode(), 0);
-        QVERIFY(designFiles(recoveryFolder()).isEmpty());
+        QVERIFY(DesignFiles(recoveryFolder()).isEmpty());
         QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
 
         std::unique_ptr<QProcess> crashing = startChild("crash", source);
         QVERIFY(crashing);
         QCOMPARE(crashing->readLine().trimmed(), QByteArray("written"));
-        QCOMPARE(designFiles(recoveryFolder()).size(), 1);
+        QCOMPARE(DesignFiles(recoveryFolder()).size(), 1);
         // While that editor runs its copy is its own: nobody else offers it.
         QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
 
@@ -197,7 +197,7 @@ private slots:
         VehicleDocument document;
         Autosave autosave(document, recoveryFolder());
         autosave.SetInterval(kNeverEnds);
-        QSignalSpy written(&autosave, &Autosave::written);
+        QSignalSpy written(&autosave, &Autosave::Written);
         QVERIFY(!autosave.WriteNow()); // nothing unsaved yet
 
         document.Design().Armor = 1;
@@ -240,7 +240,7 @@ private slots:
             ++(QThread::currentThread() == windowThread ? writesOnTheWindowsThread : writesElsewhere);
             return true;
         });
-        QSignalSpy written(&autosave, &Autosave::written);
+        QSignalSpy written(&autosave, &Autosave::Written);
         QVERIFY(autosave.WriteNow());
         QVERIFY(written.wait());
         SetWriteFaultInjector({});
@@ -258,7 +258,7 @@ private slots:
         VehicleDocument document;
         Autosave autosave(document, recoveryFolder());
         QList<int> writtenArmor;
-        connect(&autosave, &Autosave::written, this,
+        connect(&autosave, &Autosave::Written, this,
                 [&] { writtenArmor << LoadDesignFile(autosave.DesignPath().toStdString()).Design->Armor; });
         // The next write waits for the gate.
         QSemaphore gate;
@@ -284,7 +284,7 @@ private slots:
         gate.release();
         autosave.FinishWrites();
         SetWriteFaultInjector({});
-        QVERIFY(designFiles(recoveryFolder()).isEmpty());
+        QVERIFY(DesignFiles(recoveryFolder()).isEmpty());
         QCOMPARE(writtenArmor.size(), 2);
     }
 
@@ -304,13 +304,13 @@ private slots:
         // Saved: nothing left to recover.
         document.SaveTo(own);
         QVERIFY(!QFile::exists(autosave->DesignPath()));
-        QVERIFY(designFiles(recoveryFolder()).isEmpty());
+        QVERIFY(DesignFiles(recoveryFolder()).isEmpty());
 
         // A clean end removes the copy of a change not saved.
         document.SetModified();
-        QTRY_COMPARE(designFiles(recoveryFolder()).size(), 1);
+        QTRY_COMPARE(DesignFiles(recoveryFolder()).size(), 1);
         autosave.reset();
-        QVERIFY(designFiles(recoveryFolder()).isEmpty());
+        QVERIFY(DesignFiles(recoveryFolder()).isEmpty());
     }
 
     void recoverMakesItTheOpenUnsavedDesign()
@@ -319,11 +319,11 @@ private slots:
         const QString left = leaveRecoveryFile("old", "<b>Recovered", source);
         EditorFixture editor;
         QVERIFY(editor.Start());
-        Autosave autosave(editor.window->Document(), recoveryFolder());
+        Autosave autosave(editor.Window->Document(), recoveryFolder());
         QString asked;
         Qt::TextFormat askedAs = Qt::RichText;
         bool openSavedOffered = false;
-        editor.dialogs->modal = [&](QDialog &dialog) {
+        editor.Dialogs->modal = [&](QDialog &dialog) {
             auto *recovery = qobject_cast<RecoveryDialog *>(&dialog);
             if (!recovery)
                 return int(QDialog::Rejected);
@@ -332,7 +332,7 @@ private slots:
             openSavedOffered = recovery->findChild<QPushButton *>(QStringLiteral("btnOpenSaved"))->isEnabled();
             return int(RecoveryDialog::Recover);
         };
-        QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 1);
+        QCOMPARE(OfferRecovery(*editor.Window, autosave, recoveryFolder()), 1);
         QCoreApplication::processEvents();
         QVERIFY(asked.contains(QStringLiteral("\"<b>Recovered\"")));
         QCOMPARE(askedAs, Qt::PlainText); // the name as typed, not as markup
@@ -342,9 +342,9 @@ private slots:
         Vehicle &vehicle = editor.Design();
         QCOMPARE(vehicle.Name, std::string("<b>Recovered"));
         QCOMPARE(vehicle.Armor, 21);
-        QCOMPARE(editor.window->Document().FileName(), source);
+        QCOMPARE(editor.Window->Document().FileName(), source);
         QVERIFY(vehicle.Modified);
-        QVERIFY(!editor.window->History()->Stack()->isClean());
+        QVERIFY(!editor.Window->History()->Stack()->isClean());
         // Kept under this session before the old copy went.
         QVERIFY(!QFile::exists(left));
         QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Design->Name, std::string("<b>Recovered"));
@@ -358,23 +358,23 @@ private slots:
         const QString neverSaved = leaveRecoveryFile("b", "Second", QString());
         EditorFixture editor;
         QVERIFY(editor.Start());
-        Autosave autosave(editor.window->Document(), recoveryFolder());
+        Autosave autosave(editor.Window->Document(), recoveryFolder());
         // Recover, but the open design's save question is cancelled: kept for later.
         editor.Design().Name = "Busy";
-        editor.window->Document().SetModified();
-        editor.dialogs->answers = {DialogAnswer::Cancel};
+        editor.Window->Document().SetModified();
+        editor.Dialogs->answers = {DialogAnswer::Cancel};
         QList<int> choices{RecoveryDialog::Recover, RecoveryDialog::Recover, RecoveryDialog::OpenSaved,
                            RecoveryDialog::Undecided};
         QList<bool> openSavedEnabled;
-        editor.dialogs->modal = [&](QDialog &dialog) {
+        editor.Dialogs->modal = [&](QDialog &dialog) {
             openSavedEnabled << dialog.findChild<QPushButton *>(QStringLiteral("btnOpenSaved"))->isEnabled();
             return choices.takeFirst();
         };
-        QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
+        QCOMPARE(OfferRecovery(*editor.Window, autosave, recoveryFolder()), 0);
         QCOMPARE(editor.Design().Name, std::string("Busy"));
         QVERIFY(QFile::exists(withSource) && QFile::exists(neverSaved));
         editor.Design().Modified = false;
-        QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
+        QCOMPARE(OfferRecovery(*editor.Window, autosave, recoveryFolder()), 0);
         QCOMPARE(openSavedEnabled, (QList<bool>{true, false, true, false}));
         QCOMPARE(editor.Design().Name, std::string("Mine"));
         QVERIFY(!editor.Design().Modified);
@@ -382,7 +382,7 @@ private slots:
         QVERIFY(QFile::exists(neverSaved)); // offered again next time
 
         choices = {RecoveryDialog::Discard};
-        QCOMPARE(OfferRecovery(*editor.window, autosave, recoveryFolder()), 0);
+        QCOMPARE(OfferRecovery(*editor.Window, autosave, recoveryFolder()), 0);
         QVERIFY(!QFile::exists(neverSaved));
         QCOMPARE(editor.Design().Name, std::string("Mine"));
         QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
@@ -396,7 +396,7 @@ int main(int argc, char **argv)
 {
     using namespace aw;
     if (argc >= 2 && qstrcmp(argv[1], kChildSwitch) == 0)
-        return runChild(argc, argv);
+        return RunChild(argc, argv);
     QApplication app(argc, argv);
     AutosaveTest test;
     return QTest::qExec(&test, argc, argv);

@@ -44,14 +44,14 @@ WeaponRecord SampleWeapon(const char *name, const char *code, int32_t rating)
 }
 
 // Alpha: armour 5, one laser. Beta: the same armour, the laser and a cannon, ground movement.
-void makeAlpha(Vehicle &v)
+void MakeAlpha(Vehicle &v)
 {
     v.Name = "Alpha";
     v.Armor = 5;
     v.Weapons->AddRecord(SampleWeapon("Laser", "LS", 40));
 }
 
-void makeBeta(Vehicle &v)
+void MakeBeta(Vehicle &v)
 {
     v.Name = "Beta";
     v.Armor = 5;
@@ -64,7 +64,7 @@ void makeBeta(Vehicle &v)
 }
 
 // Saves a picture of a widget when AW_SCREENSHOT_DIR names a folder (to look at the result).
-void screenshot(const QPixmap &picture, const char *name)
+void Screenshot(const QPixmap &picture, const char *name)
 {
     const QString folder = qEnvironmentVariable("AW_SCREENSHOT_DIR");
     if (!folder.isEmpty())
@@ -92,8 +92,8 @@ private slots:
     void everyValueSideBySideWithTheDifferencesMarked()
     {
         Vehicle alpha, beta;
-        makeAlpha(alpha);
-        makeBeta(beta);
+        MakeAlpha(alpha);
+        MakeBeta(beta);
         CompareWindow window(QStringLiteral("Alpha file"), alpha, QStringLiteral("Beta file"), beta);
         QCOMPARE(window.Tree()->headerItem()->text(2), QStringLiteral("Beta file"));
 
@@ -119,12 +119,12 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.Tree()->scrollToItem(cannon);
-        screenshot(window.grab(), "compare-window.png");
+        Screenshot(window.grab(), "compare-window.png");
 
         // Exactly what the command-line comparison finds is marked.
         Vehicle alpha2, beta2;
-        makeAlpha(alpha2);
-        makeBeta(beta2);
+        MakeAlpha(alpha2);
+        MakeBeta(beta2);
         const DesignDifferences differences = CompareDesigns(alpha2, beta2);
         QCOMPARE(window.DifferenceCount(), static_cast<int>(differences.size()));
         for (const DesignDifference &difference : differences)
@@ -144,8 +144,8 @@ private slots:
     void sameDesignsHaveNothingMarked()
     {
         Vehicle a, b;
-        makeBeta(a);
-        makeBeta(b);
+        MakeBeta(a);
+        MakeBeta(b);
         CompareWindow window(QStringLiteral("A"), a, QStringLiteral("B"), b);
         QCOMPARE(window.DifferenceCount(), 0);
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblDifferences"))->text(),
@@ -158,15 +158,15 @@ private slots:
         QVERIFY(editor.Start());
         const QString file = m_folder.filePath(QStringLiteral("saved.vkd"));
         editor.Design().Name = "Saved";
-        editor.dialogs->paths = {file};
-        editor.window->findChild<QAction *>(QStringLiteral("saveAsAction"))->trigger();
-        driver::Enter(editor.window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("9"));
+        editor.Dialogs->paths = {file};
+        editor.Window->findChild<QAction *>(QStringLiteral("saveAsAction"))->trigger();
+        driver::Enter(editor.Window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("9"));
         Stream before;
         SaveToStream(editor.Design(), before);
 
         QString armorOpen, armorSaved, captionB;
-        editor.dialogs->paths = {file};
-        editor.dialogs->modal = [&](QDialog &dialog) {
+        editor.Dialogs->paths = {file};
+        editor.Dialogs->modal = [&](QDialog &dialog) {
             auto *window = qobject_cast<CompareWindow *>(&dialog);
             if (window) {
                 captionB = window->Tree()->headerItem()->text(2);
@@ -175,10 +175,10 @@ private slots:
             }
             return int(QDialog::Rejected);
         };
-        editor.window->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
+        editor.Window->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
         // The dialog offers the design's own file first.
-        QCOMPARE(editor.dialogs->openDialogs.last().fileName, file);
-        QCOMPARE(editor.dialogs->openDialogs.last().title, QStringLiteral("Compare With"));
+        QCOMPARE(editor.Dialogs->openDialogs.last().FileName, file);
+        QCOMPARE(editor.Dialogs->openDialogs.last().Title, QStringLiteral("Compare With"));
         QCOMPARE(captionB, QStringLiteral("saved.vkd"));
         QCOMPARE(armorOpen, QStringLiteral("9"));
         QCOMPARE(armorSaved, QString::number(LoadDesignFile(file.toStdString()).Design->Armor));
@@ -189,15 +189,15 @@ private slots:
         QVERIFY(after.Bytes() == before.Bytes());
 
         // A file that cannot be read is reported; no window opens.
-        const int shown = editor.dialogs->modalDialogs;
+        const int shown = editor.Dialogs->modalDialogs;
         QFile broken(m_folder.filePath(QStringLiteral("broken.vkd")));
         QVERIFY(broken.open(QIODevice::WriteOnly));
         broken.write("not a design");
         broken.close();
-        editor.dialogs->paths = {broken.fileName()};
-        editor.window->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
-        QCOMPARE(editor.dialogs->modalDialogs, shown);
-        QCOMPARE(editor.dialogs->errors.size(), 1);
+        editor.Dialogs->paths = {broken.fileName()};
+        editor.Window->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
+        QCOMPARE(editor.Dialogs->modalDialogs, shown);
+        QCOMPARE(editor.Dialogs->errors.size(), 1);
         editor.Stop();
     }
 };

@@ -196,8 +196,8 @@ private slots:
         QCOMPARE(m_dialogs->informations.size(), 1);
         m_dialog->resize(900, 640);
         m_dialog->reject();
-        QCOMPARE(m_data->positions[1].width, 900);
-        QCOMPARE(m_data->positions[1].height, 640);
+        QCOMPARE(m_data->positions[1].Width, 900);
+        QCOMPARE(m_data->positions[1].Height, 640);
         open(DefaultWeaponRecord());
         QCOMPARE(m_dialog->width(), 900);
     }

@@ -45,7 +45,7 @@ WeaponRecord SampleWeapon(const char *name, const char *code, int32_t rating, in
 }
 
 // Saves a picture of a widget when AW_SCREENSHOT_DIR names a folder (to look at the result).
-void screenshot(const QPixmap &picture, const char *name)
+void Screenshot(const QPixmap &picture, const char *name)
 {
     const QString folder = qEnvironmentVariable("AW_SCREENSHOT_DIR");
     if (!folder.isEmpty())
@@ -62,7 +62,7 @@ private:
     std::unique_ptr<PerkTestLibraries> m_perks;
     EditorFixture m_editor;
 
-    MainWindow &window() { return *m_editor.window; }
+    MainWindow &window() { return *m_editor.Window; }
     template <typename T> T *find(QWidget *in, const char *name)
     {
         T *control = in->findChild<T *>(QString::fromLatin1(name));
@@ -134,7 +134,7 @@ private slots:
         QLineEdit *filter = filterOf(weaponsPage());
         type(filter, QStringLiteral("cannon"));
         QCOMPARE(shownCodes(library(0)), (QStringList{"LC", "HC"}));
-        screenshot(window().grab(), "filtered-library.png");
+        Screenshot(window().grab(), "filtered-library.png");
         type(filter, QStringLiteral("gt"));
         QCOMPARE(shownCodes(library(0)), QStringList{"GT"});
         type(filter, QStringLiteral("GUID")); // the special codes column

@@ -26,9 +26,9 @@ private:
     EditorFixture m_editor;
 
     Vehicle &vehicle() { return m_editor.Design(); }
-    QLineEdit *edit(const char *name) { return m_editor.window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
-    SpinButton *spin(const char *name) { return m_editor.window->findChild<SpinButton *>(QString::fromLatin1(name)); }
-    QString label(const char *name) { return m_editor.window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
+    QLineEdit *edit(const char *name) { return m_editor.Window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
+    SpinButton *spin(const char *name) { return m_editor.Window->findChild<SpinButton *>(QString::fromLatin1(name)); }
+    QString label(const char *name) { return m_editor.Window->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
 
 private slots:
     void init() { QVERIFY(m_editor.Start()); }
@@ -123,7 +123,7 @@ private slots:
     // shown is what the design holds.
     void resultsShowTheDesignAsTheRefreshLeftIt()
     {
-        auto *mode = m_editor.window->findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
+        auto *mode = m_editor.Window->findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
         mode->setCurrentIndex(mode->findText(QStringLiteral("Ground")));
         emit mode->activated(mode->currentIndex());
         driver::Enter(edit("ePriTopKPH"), QStringLiteral("120"));
@@ -180,9 +180,9 @@ private slots:
 
     void customThenStandardGivesTestbedPrototype()
     {
-        auto *standard = m_editor.window->findChild<QRadioButton *>(QStringLiteral("rbProStandard"));
-        auto *custom = m_editor.window->findChild<QRadioButton *>(QStringLiteral("rbProCustom"));
-        auto *list = m_editor.window->findChild<QComboBox *>(QStringLiteral("cbProStandard"));
+        auto *standard = m_editor.Window->findChild<QRadioButton *>(QStringLiteral("rbProStandard"));
+        auto *custom = m_editor.Window->findChild<QRadioButton *>(QStringLiteral("rbProCustom"));
+        auto *list = m_editor.Window->findChild<QComboBox *>(QStringLiteral("cbProStandard"));
         list->setCurrentIndex(4);
         emit list->activated(4);
         QCOMPARE(vehicle().ProductionType, 4);
@@ -206,7 +206,7 @@ private slots:
 
     void customProductionFieldsHaveTheirMinimums()
     {
-        QTest::mouseClick(m_editor.window->findChild<QRadioButton *>(QStringLiteral("rbProCustom")), Qt::LeftButton);
+        QTest::mouseClick(m_editor.Window->findChild<QRadioButton *>(QStringLiteral("rbProCustom")), Qt::LeftButton);
         driver::Enter(edit("eProCustomModel"), QStringLiteral("-4"));
         QCOMPARE(vehicle().CustomProduction.CustomModelDice, -1);
         driver::Enter(edit("eProCustomIndiv"), QStringLiteral("-4"));
@@ -221,15 +221,15 @@ private slots:
     void productionTypeAboveSevenIsShownAsCustom()
     {
         vehicle().ProductionType = 12;
-        m_editor.window->ShowProduction();
+        m_editor.Window->ShowProduction();
         QCOMPARE(vehicle().ProductionType, 7);
-        QVERIFY(m_editor.window->findChild<QRadioButton *>(QStringLiteral("rbProCustom"))->isChecked());
+        QVERIFY(m_editor.Window->findChild<QRadioButton *>(QStringLiteral("rbProCustom"))->isChecked());
         QVERIFY(!vehicle().Modified);
     }
 
     void sizeTypeAndAvailabilityAreNotUnsavedChanges()
     {
-        auto *sizeType = m_editor.window->findChild<QComboBox *>(QStringLiteral("cbSizeType"));
+        auto *sizeType = m_editor.Window->findChild<QComboBox *>(QStringLiteral("cbSizeType"));
         sizeType->setCurrentIndex(3);
         emit sizeType->activated(3);
         QCOMPARE(vehicle().SizeType, 3);
@@ -239,8 +239,8 @@ private slots:
         QCOMPARE(QString::fromStdString(vehicle().NumberOnField), QStringLiteral("12 units"));
         QVERIFY(!vehicle().Modified);
 
-        m_editor.window->NewDesign();
-        QVERIFY(m_editor.dialogs->questions.isEmpty());
+        m_editor.Window->NewDesign();
+        QVERIFY(m_editor.Dialogs->questions.isEmpty());
         QCOMPARE(vehicle().SizeType, 0);
     }
 
@@ -259,7 +259,7 @@ private slots:
     {
         vehicle().Crew = 6;
         vehicle().CurrencyName = "Marks";
-        m_editor.window->ShowDesign();
+        m_editor.Window->ShowDesign();
         QCOMPARE(edit("eCrew")->text(), QStringLiteral("6"));
         QCOMPARE(edit("eCurrName")->text(), QStringLiteral("Marks"));
         QVERIFY(!vehicle().Modified);

@@ -31,8 +31,8 @@ private:
     EditorFixture m_editor;
 
     Vehicle &vehicle() { return m_editor.Design(); }
-    InfoPage *page() { return static_cast<InfoPage *>(m_editor.window->PageControl()->widget(3)); }
-    void open() { m_editor.window->PageControl()->setCurrentIndex(3); }
+    InfoPage *page() { return static_cast<InfoPage *>(m_editor.Window->PageControl()->widget(3)); }
+    void open() { m_editor.Window->PageControl()->setCurrentIndex(3); }
     QStringList items(int box)
     {
         QStringList texts;
@@ -42,7 +42,7 @@ private:
     }
     QPlainTextEdit *memo(const char *name)
     {
-        return m_editor.window->findChild<QPlainTextEdit *>(QString::fromLatin1(name));
+        return m_editor.Window->findChild<QPlainTextEdit *>(QString::fromLatin1(name));
     }
     QString picturePath(const char *name, const QImage &image)
     {
@@ -63,7 +63,7 @@ private:
     }
     void loadPicture(const QString &path)
     {
-        m_editor.dialogs->paths = {path};
+        m_editor.Dialogs->paths = {path};
         page()->ChoosePicture();
     }
 
@@ -73,8 +73,8 @@ private slots:
 
     void threeListsFillThreeBoxesAndLeaveTheRestEmpty()
     {
-        m_editor.data->dropDown = "Boat\r\nTank\r\n|\r\nRecon\r\n\r\n|\r\nAcme\r\n";
-        m_editor.window->LoadDropDownLists();
+        m_editor.Data->dropDown = "Boat\r\nTank\r\n|\r\nRecon\r\n\r\n|\r\nAcme\r\n";
+        m_editor.Window->LoadDropDownLists();
         QCOMPARE(items(0), QStringList({"Boat", "Tank"}));
         QCOMPARE(items(1), QStringList({"Recon", ""}));
         QCOMPARE(items(2), QStringList({"Acme"}));
@@ -122,7 +122,7 @@ private slots:
         const std::string stored("M\xfcller   \x80");
         QCOMPARE(vehicle().Affiliation, stored);
         QCOMPARE(vehicle().History, stored);
-        m_editor.window->PageControl()->setCurrentIndex(0);
+        m_editor.Window->PageControl()->setCurrentIndex(0);
         open();
         QCOMPARE(page()->Box(3)->currentText(), QString::fromUtf8("Müller   €"));
         QCOMPARE(memo("historyMemo")->toPlainText(), QString::fromUtf8("Müller   €"));
@@ -130,8 +130,8 @@ private slots:
 
     void pickingASuggestionStoresIt()
     {
-        m_editor.data->dropDown = "Boat\r\nTank\r\n";
-        m_editor.window->LoadDropDownLists();
+        m_editor.Data->dropDown = "Boat\r\nTank\r\n";
+        m_editor.Window->LoadDropDownLists();
         open();
         page()->Box(0)->setCurrentIndex(1);
         QCOMPARE(vehicle().VehicleType, std::string("Tank"));
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(vehicle().History, std::string("Built\r\nLost"));
         QVERIFY(vehicle().Modified);
         QCOMPARE(memo("descriptionMemo")->objectName(), QStringLiteral("descriptionMemo"));
-        QCOMPARE(m_editor.window->findChild<QTabWidget *>(QStringLiteral("notePages"))->tabText(1),
+        QCOMPARE(m_editor.Window->findChild<QTabWidget *>(QStringLiteral("notePages"))->tabText(1),
                  QStringLiteral("History"));
     }
 
@@ -157,9 +157,9 @@ private slots:
         open();
         const QString png = picturePath("tank.png", filled(40, 20, Qt::red));
         loadPicture(png);
-        QCOMPARE(m_editor.dialogs->openDialogs.size(), 1);
+        QCOMPARE(m_editor.Dialogs->openDialogs.size(), 1);
         // every picture type first, as the default
-        const QString filter = m_editor.dialogs->openDialogs[0].filter;
+        const QString filter = m_editor.Dialogs->openDialogs[0].Filter;
         QVERIFY2(filter.startsWith(QStringLiteral("All images|*.")), qPrintable(filter));
         for (const char *type : {"*.bmp", "*.png", "*.jpg", "*.jpeg", "*.gif"})
             QVERIFY2(filter.section(QLatin1Char('|'), 1, 1).split(QLatin1Char(';')).contains(QLatin1String(type)),
@@ -189,8 +189,8 @@ private slots:
         file.write("BM this is not a bitmap at all");
         file.close();
         loadPicture(broken);
-        QCOMPARE(m_editor.dialogs->errors.size(), 1);
-        QVERIFY(m_editor.dialogs->errors[0].contains(QStringLiteral("broken.bmp")));
+        QCOMPARE(m_editor.Dialogs->errors.size(), 1);
+        QVERIFY(m_editor.Dialogs->errors[0].contains(QStringLiteral("broken.bmp")));
         QCOMPARE(vehicle().Picture, first);
         QVERIFY(!vehicle().Modified);
     }
@@ -199,13 +199,13 @@ private slots:
     {
         open();
         loadPicture(picturePath("wide.png", filled(int(kMaxPictureSide) + 1, 1, Qt::green)));
-        QCOMPARE(m_editor.dialogs->errors.size(), 1);
-        QVERIFY(m_editor.dialogs->errors[0].contains(QString::number(kMaxPictureSide)));
+        QCOMPARE(m_editor.Dialogs->errors.size(), 1);
+        QVERIFY(m_editor.Dialogs->errors[0].contains(QString::number(kMaxPictureSide)));
         QVERIFY(vehicle().Picture.empty());
 
         // Exactly at the limit is taken.
         loadPicture(picturePath("edge.png", filled(int(kMaxPictureSide), 1, Qt::green)));
-        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QCOMPARE(m_editor.Dialogs->errors.size(), 1);
         QCOMPARE(decoded(vehicle().Picture).width(), int(kMaxPictureSide));
     }
 
@@ -213,18 +213,18 @@ private slots:
     {
         open();
         const QString large = picturePath("large.png", filled(3200, 1000, Qt::blue));
-        m_editor.dialogs->answers = {DialogAnswer::Yes, DialogAnswer::No};
+        m_editor.Dialogs->answers = {DialogAnswer::Yes, DialogAnswer::No};
         loadPicture(large);
-        QCOMPARE(m_editor.dialogs->questions.size(), 1);
-        QVERIFY2(m_editor.dialogs->questions[0].contains(QStringLiteral("3200 x 1000")),
-                 qPrintable(m_editor.dialogs->questions[0]));
+        QCOMPARE(m_editor.Dialogs->questions.size(), 1);
+        QVERIFY2(m_editor.Dialogs->questions[0].contains(QStringLiteral("3200 x 1000")),
+                 qPrintable(m_editor.Dialogs->questions[0]));
         QCOMPARE(decoded(vehicle().Picture).size(), QSize(1600, 500));
         QCOMPARE(QColor(decoded(vehicle().Picture).pixel(800, 250)), QColor(Qt::blue));
         loadPicture(large);
         QCOMPARE(decoded(vehicle().Picture).size(), QSize(3200, 1000));
         // one that the page shows in full is taken without a question
         loadPicture(picturePath("fits.png", filled(1000, 1600, Qt::blue)));
-        QCOMPARE(m_editor.dialogs->questions.size(), 2);
+        QCOMPARE(m_editor.Dialogs->questions.size(), 2);
         QCOMPARE(decoded(vehicle().Picture).size(), QSize(1000, 1600));
     }
 
@@ -234,13 +234,13 @@ private slots:
         loadPicture(picturePath("keep.bmp", filled(8, 8, Qt::blue)));
         const std::vector<uint8_t> picture = vehicle().Picture;
         vehicle().Modified = false;
-        m_editor.dialogs->answers = {DialogAnswer::No};
+        m_editor.Dialogs->answers = {DialogAnswer::No};
         QTest::mouseRelease(page()->Picture(), Qt::RightButton);
-        QCOMPARE(m_editor.dialogs->questions, QStringList({"Do you wish to remove the picture?"}));
+        QCOMPARE(m_editor.Dialogs->questions, QStringList({"Do you wish to remove the picture?"}));
         QCOMPARE(vehicle().Picture, picture);
         QVERIFY(!vehicle().Modified);
 
-        m_editor.dialogs->answers = {DialogAnswer::Yes};
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
         QTest::mouseRelease(page()->Picture(), Qt::RightButton);
         QVERIFY(vehicle().Picture.empty());
         QVERIFY(vehicle().Modified);
@@ -253,16 +253,16 @@ private slots:
         open();
         QTest::mouseRelease(page()->Picture(), Qt::RightButton);
         QTest::mouseRelease(page()->Picture(), Qt::LeftButton);
-        QVERIFY(m_editor.dialogs->questions.isEmpty());
+        QVERIFY(m_editor.Dialogs->questions.isEmpty());
         QVERIFY(!vehicle().Modified);
     }
 
     void doubleClickOnThePictureOpensTheDialog()
     {
         open();
-        m_editor.dialogs->paths = {picturePath("dbl.bmp", filled(4, 4, Qt::black))};
+        m_editor.Dialogs->paths = {picturePath("dbl.bmp", filled(4, 4, Qt::black))};
         QTest::mouseDClick(page()->Picture(), Qt::LeftButton);
-        QCOMPARE(m_editor.dialogs->openDialogs.size(), 1);
+        QCOMPARE(m_editor.Dialogs->openDialogs.size(), 1);
         QVERIFY(!vehicle().Picture.empty());
     }
 
@@ -272,7 +272,7 @@ private slots:
         loadPicture(picturePath("old.bmp", filled(8, 8, Qt::blue)));
         QVERIFY(!page()->Picture()->Picture().isNull());
         vehicle().Modified = false;
-        m_editor.window->NewDesign();
+        m_editor.Window->NewDesign();
         open();
         QVERIFY(vehicle().Picture.empty());
         QVERIFY(page()->Picture()->Picture().isNull());
@@ -282,8 +282,8 @@ private slots:
     void draggingTheSplitterKeepsBothPanesAtLeast110Wide()
     {
         open();
-        auto *handle = m_editor.window->findChild<QWidget *>(QStringLiteral("infoSplitter"));
-        QWidget *notes = m_editor.window->findChild<QTabWidget *>(QStringLiteral("notePages"));
+        auto *handle = m_editor.Window->findChild<QWidget *>(QStringLiteral("infoSplitter"));
+        QWidget *notes = m_editor.Window->findChild<QTabWidget *>(QStringLiteral("notePages"));
         QWidget *splitter = handle->parentWidget();
         // The page lays the splitter out across its width (margins of 4) once it shows.
         QTRY_COMPARE(splitter->width(), splitter->parentWidget()->width() - 8);
@@ -313,10 +313,10 @@ private slots:
         LayoutValues values;
         values.fill(-1);
         values[1] = 250;
-        m_editor.window->ApplyLayoutValues(values);
+        m_editor.Window->ApplyLayoutValues(values);
         open();
-        QTRY_COMPARE(m_editor.window->findChild<QTabWidget *>(QStringLiteral("notePages"))->width(), 250);
-        QCOMPARE(m_editor.window->CurrentLayoutValues()[1], 250);
+        QTRY_COMPARE(m_editor.Window->findChild<QTabWidget *>(QStringLiteral("notePages"))->width(), 250);
+        QCOMPARE(m_editor.Window->CurrentLayoutValues()[1], 250);
     }
 };
 

@@ -261,8 +261,8 @@ private slots:
         QCOMPARE(m_dialogs->informations.size(), 1);
         m_dialog->resize(600, 450);
         m_dialog->reject();
-        QCOMPARE(m_data->positions[4].width, 600);
-        QCOMPARE(m_data->positions[4].height, 450);
+        QCOMPARE(m_data->positions[4].Width, 600);
+        QCOMPARE(m_data->positions[4].Height, 450);
     }
 };
 

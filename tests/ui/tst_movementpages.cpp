@@ -36,7 +36,7 @@ private:
     MovementList &movement() { return *vehicle().Movement; }
     template <typename T = QLineEdit> T *find(const char *name)
     {
-        T *control = m_editor.window->findChild<T *>(QString::fromLatin1(name));
+        T *control = m_editor.Window->findChild<T *>(QString::fromLatin1(name));
         if (!control)
             qFatal("no control %s", name);
         return control;
@@ -54,12 +54,12 @@ private:
     {
         movement().Clear();
         for (const char *mode : modes) {
-            for (int i = 0; i < m_editor.data->library.Count(); ++i) {
-                if (m_editor.data->library.ModeName(i) == mode)
-                    movement().Add(m_editor.data->library.Get(i));
+            for (int i = 0; i < m_editor.Data->library.Count(); ++i) {
+                if (m_editor.Data->library.ModeName(i) == mode)
+                    movement().Add(m_editor.Data->library.Get(i));
             }
         }
-        m_editor.window->ShowMovement();
+        m_editor.Window->ShowMovement();
     }
     QListWidget *list() { return find<QListWidget>("lbMov"); }
 
@@ -225,14 +225,14 @@ private slots:
     void removingThePrimaryOfThreeSystems()
     {
         setSystems({"Walker", "Ground", "Hover"});
-        m_editor.dialogs->answers = {DialogAnswer::No};
+        m_editor.Dialogs->answers = {DialogAnswer::No};
         choose("cbxPriMode", QStringLiteral("<None>"));
         QCOMPARE(movement().Count(), 3);
         QCOMPARE(find<QComboBox>("cbxPriMode")->currentText(), QStringLiteral("Walker"));
 
-        m_editor.dialogs->answers = {DialogAnswer::Yes};
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
         choose("cbxPriMode", QStringLiteral("<None>"));
-        QCOMPARE(m_editor.dialogs->questions.last(),
+        QCOMPARE(m_editor.Dialogs->questions.last(),
                  QStringLiteral("Do you wish to remove the primary movement system?"));
         QCOMPARE(movement().Count(), 2);
         QCOMPARE(find<QComboBox>("cbxPriMode")->currentText(), QStringLiteral("Ground"));
@@ -244,9 +244,9 @@ private slots:
     void removingTheSecondarySystem()
     {
         setSystems({"Walker", "Ground", "Hover"});
-        m_editor.dialogs->answers = {DialogAnswer::Yes};
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
         choose("cbxSecMode", QStringLiteral("<None>"));
-        QCOMPARE(m_editor.dialogs->questions.last(),
+        QCOMPARE(m_editor.Dialogs->questions.last(),
                  QStringLiteral("Do you wish to remove the Secondary movement system?"));
         QCOMPARE(movement().Count(), 2);
         QCOMPARE(movement().ModeName(1), std::string("Hover"));
@@ -263,20 +263,20 @@ private slots:
             design.Movement->Add(crawler);
             SaveDesignFile(design, path.toStdString());
         }
-        m_editor.dialogs->paths = {path};
-        m_editor.window->OpenDesign();
-        QVERIFY(m_editor.dialogs->errors.isEmpty());
+        m_editor.Dialogs->paths = {path};
+        m_editor.Window->OpenDesign();
+        QVERIFY(m_editor.Dialogs->errors.isEmpty());
         auto *mode = find<QComboBox>("cbxPriMode");
         QCOMPARE(mode->currentText(), QStringLiteral("Steam Crawler"));
         QCOMPARE(mode->count(), 10);
-        QCOMPARE(m_editor.data->library.Count(), 9);
-        QCOMPARE(m_editor.data->library.ModeName(8), std::string("Steam Crawler"));
+        QCOMPARE(m_editor.Data->library.Count(), 9);
+        QCOMPARE(m_editor.Data->library.ModeName(8), std::string("Steam Crawler"));
 
         // It can be chosen again after a new design.
-        m_editor.window->NewDesign();
+        m_editor.Window->NewDesign();
         choose("cbxPriMode", QStringLiteral("Steam Crawler"));
         QCOMPARE(movement().ModeName(0), std::string("Steam Crawler"));
-        QCOMPARE(m_editor.data->library.Count(), 9);
+        QCOMPARE(m_editor.Data->library.Count(), 9);
     }
 
     void moreTabListsTheAdditionalSystems()
@@ -302,8 +302,8 @@ private slots:
         QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
         driver::SpinDown(find<SpinButton>("sbtnMov"));
         driver::SpinUp(find<SpinButton>("sbtnMov"));
-        QVERIFY(m_editor.dialogs->questions.isEmpty());
-        QCOMPARE(m_editor.dialogs->modalDialogs, 0);
+        QVERIFY(m_editor.Dialogs->questions.isEmpty());
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 0);
         QCOMPARE(movement().ModeName(2), std::string("Hover"));
         QCOMPARE(movement().ModeName(3), std::string("Naval"));
         QVERIFY(!vehicle().Modified);
@@ -333,11 +333,11 @@ private slots:
     {
         setSystems({"Walker", "Ground", "Hover", "Naval"});
         list()->setCurrentRow(1);
-        m_editor.dialogs->answers = {DialogAnswer::No, DialogAnswer::Yes};
+        m_editor.Dialogs->answers = {DialogAnswer::No, DialogAnswer::Yes};
         QTest::mouseClick(find<QPushButton>("btnMovDelete"), Qt::LeftButton);
         QCOMPARE(movement().Count(), 4);
         QTest::mouseClick(find<QPushButton>("btnMovDelete"), Qt::LeftButton);
-        QCOMPARE(m_editor.dialogs->questions.last(), QStringLiteral("Do you wish to remove this movement system?"));
+        QCOMPARE(m_editor.Dialogs->questions.last(), QStringLiteral("Do you wish to remove this movement system?"));
         QCOMPARE(movement().Count(), 3);
         QCOMPARE(movement().ModeName(2), std::string("Hover"));
     }
@@ -346,38 +346,38 @@ private slots:
     {
         setSystems({"Walker", "Ground", "Hover"});
         list()->setCurrentRow(0);
-        m_editor.dialogs->modal = [](QDialog &dialog) {
+        m_editor.Dialogs->modal = [](QDialog &dialog) {
             driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("topKphEdit")), QStringLiteral("90"));
             return int(QDialog::Rejected);
         };
         QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
         QCOMPARE(movement().TopSpeed(2), 0.0);
 
-        m_editor.dialogs->modal = [](QDialog &dialog) {
+        m_editor.Dialogs->modal = [](QDialog &dialog) {
             driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("topKphEdit")), QStringLiteral("90"));
             return int(QDialog::Accepted);
         };
         vehicle().Modified = false;
         emit list()->itemDoubleClicked(list()->item(0));
-        QCOMPARE(m_editor.dialogs->modalDialogs, 2);
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 2);
         QCOMPARE(movement().TopSpeed(2), 90.0);
         QVERIFY(vehicle().Modified);
         QCOMPARE(list()->item(0)->text(), QString::fromStdString(movement().SummaryText(2)));
 
         // a dialog that fails shows its error and leaves the system as it was
-        m_editor.dialogs->modal = [](QDialog &) -> int { throw ArmorwrightError("The editor could not be shown."); };
+        m_editor.Dialogs->modal = [](QDialog &) -> int { throw ArmorwrightError("The editor could not be shown."); };
         QTest::mouseClick(find<QPushButton>("btnMovEdit"), Qt::LeftButton);
-        QCOMPARE(m_editor.dialogs->errors, QStringList{QStringLiteral("The editor could not be shown.")});
+        QCOMPARE(m_editor.Dialogs->errors, QStringList{QStringLiteral("The editor could not be shown.")});
         QCOMPARE(movement().TopSpeed(2), 90.0);
     }
 
     void editorKeepsItsRecordInShape()
     {
-        MovementRecord record = m_editor.data->library.Get(7); // Flight
+        MovementRecord record = m_editor.Data->library.Get(7); // Flight
         record.TopSpeed = 600;
         record.StallSpeed = 900;
         record.Maneuver = 4;
-        MovementEditorDialog editor(m_editor.data->library, record);
+        MovementEditorDialog editor(m_editor.Data->library, record);
         QCOMPARE(editor.Record().StallSpeed, 600.0);
         QCOMPARE(editor.Record().Maneuver, 0);
         QCOMPARE(editor.findChild<QLineEdit *>(QStringLiteral("topMpEdit"))->text(), QStringLiteral("20"));
@@ -408,7 +408,7 @@ private slots:
         QCOMPARE(mode->count(), 8);
         mode->setCurrentIndex(2);
         emit mode->activated(2);
-        QCOMPARE(editor.Record(), m_editor.data->library.Get(2));
+        QCOMPARE(editor.Record(), m_editor.Data->library.Get(2));
 
         // Help shows the user guide, or (as in a folder without it) says where it was looked for
         const std::string previousFolder = ProgramFolder();
@@ -416,19 +416,19 @@ private slots:
         SetProgramFolder(noGuide.path().toStdString());
         QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("helpButton")), Qt::LeftButton);
         SetProgramFolder(previousFolder);
-        QCOMPARE(m_editor.dialogs->warnings.size(), 1);
+        QCOMPARE(m_editor.Dialogs->warnings.size(), 1);
     }
 
     void editorRemembersItsPosition()
     {
-        m_editor.data->positions[3] = WindowPosition{120, 140, 260, 420};
-        MovementEditorDialog editor(m_editor.data->library, m_editor.data->library.Get(1));
+        m_editor.Data->positions[3] = WindowPosition{120, 140, 260, 420};
+        MovementEditorDialog editor(m_editor.Data->library, m_editor.Data->library.Get(1));
         QCOMPARE(editor.pos(), QPoint(140, 120));
         QCOMPARE(editor.size(), QSize(420, 260));
         editor.move(150, 170);
         editor.reject();
-        QCOMPARE(m_editor.data->positions[3].left, 150);
-        QCOMPARE(m_editor.data->positions[3].top, 170);
+        QCOMPARE(m_editor.Data->positions[3].Left, 150);
+        QCOMPARE(m_editor.Data->positions[3].Top, 170);
     }
 };
 

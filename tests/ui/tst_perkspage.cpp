@@ -41,17 +41,17 @@ private:
     EditorFixture m_editor;
 
     Vehicle &vehicle() { return m_editor.Design(); }
-    PerksPage *page() { return static_cast<PerksPage *>(m_editor.window->PageControl()->widget(2)); }
+    PerksPage *page() { return static_cast<PerksPage *>(m_editor.Window->PageControl()->widget(2)); }
     QTableWidget *grid(PerkKind kind) { return page()->Tab(kind)->Grid(); }
     template <typename T> T *control(const char *name)
     {
-        return m_editor.window->findChild<T *>(QString::fromLatin1(name));
+        return m_editor.Window->findChild<T *>(QString::fromLatin1(name));
     }
     void click(const char *name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
 
     void open(PerkKind kind)
     {
-        m_editor.window->PageControl()->setCurrentIndex(2);
+        m_editor.Window->PageControl()->setCurrentIndex(2);
         page()->Tabs()->setCurrentIndex(static_cast<int>(kind));
         page()->ShowPFDGrid();
     }
@@ -160,7 +160,7 @@ private slots:
 
     void negativeManeuverShowsAManeuverFlawRow()
     {
-        MovementRecord hover = m_editor.data->library.Get(3);
+        MovementRecord hover = m_editor.Data->library.Get(3);
         hover.Maneuver = -2;
         vehicle().Movement->Add(hover);
         open(PerkKind::Flaw);
@@ -229,13 +229,13 @@ private slots:
         vehicle().Flaws->Add(PerkTestLibraries::Flaw(2));
         open(PerkKind::Flaw);
         grid(PerkKind::Flaw)->setCurrentCell(0, 0);
-        m_editor.dialogs->modal = [](QDialog &dialog) {
+        m_editor.Dialogs->modal = [](QDialog &dialog) {
             driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("ratingEdit")), QStringLiteral("2"));
             dialog.findChild<QPushButton *>(QStringLiteral("okButton"))->click();
             return dialog.result();
         };
         click("configureFlawButton");
-        QCOMPARE(m_editor.dialogs->modalDialogs, 1);
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 1);
         QCOMPARE(vehicle().Flaws->Get(0).RatingValue, 2.0);
         QCOMPARE(vehicle().Flaws->Get(1), PerkTestLibraries::Flaw(2));
         QCOMPARE(row(PerkKind::Flaw, 0)[1], QStringLiteral("2"));
@@ -248,19 +248,19 @@ private slots:
         open(PerkKind::Perk);
         QTest::keyRelease(grid(PerkKind::Perk), Qt::Key_Return); // disabled grid: only the extra row
         click("configurePerkButton");
-        QCOMPARE(m_editor.dialogs->modalDialogs, 0);
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 0);
 
         addPerks({1});
         page()->ShowPFDGrid();
         grid(PerkKind::Perk)->setCurrentCell(0, 0);
         QTest::keyRelease(grid(PerkKind::Perk), Qt::Key_Return);
-        QCOMPARE(m_editor.dialogs->modalDialogs, 1);
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 1);
         QTableWidget *perks = grid(PerkKind::Perk);
         doubleClick(perks, perks->model()->index(0, 0));
-        QCOMPARE(m_editor.dialogs->modalDialogs, 2);
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 2);
         perks->setCurrentCell(1, 0);
         click("configurePerkButton");
-        QCOMPARE(m_editor.dialogs->modalDialogs, 2);
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 2);
     }
 
     void clearAsksAndKeepsTheFlawsOnCancel()
@@ -268,13 +268,13 @@ private slots:
         vehicle().Flaws->Add(PerkTestLibraries::Flaw(0));
         vehicle().Flaws->Add(PerkTestLibraries::Flaw(1));
         open(PerkKind::Flaw);
-        m_editor.dialogs->answers = {DialogAnswer::Cancel};
+        m_editor.Dialogs->answers = {DialogAnswer::Cancel};
         click("clearFlawsButton");
-        QCOMPARE(m_editor.dialogs->questions, QStringList({"Clear all flaws from the vehicle?"}));
+        QCOMPARE(m_editor.Dialogs->questions, QStringList({"Clear all flaws from the vehicle?"}));
         QCOMPARE(vehicle().Flaws->Count(), 2);
         QVERIFY(vehicle().Modified);
 
-        m_editor.dialogs->answers = {DialogAnswer::Ok};
+        m_editor.Dialogs->answers = {DialogAnswer::Ok};
         click("clearFlawsButton");
         QCOMPARE(vehicle().Flaws->Count(), 0);
         QVERIFY(!grid(PerkKind::Flaw)->isEnabled());
@@ -284,14 +284,14 @@ private slots:
     {
         open(PerkKind::Perk);
         click("clearPerksButton");
-        QVERIFY(m_editor.dialogs->questions.isEmpty());
+        QVERIFY(m_editor.Dialogs->questions.isEmpty());
         QVERIFY(vehicle().Modified);
         open(PerkKind::Defect);
         vehicle().Defects->Add(DefectTemplates()[0]);
         page()->ShowPFDGrid();
-        m_editor.dialogs->answers = {DialogAnswer::Ok};
+        m_editor.Dialogs->answers = {DialogAnswer::Ok};
         click("clearDefectsButton");
-        QCOMPARE(m_editor.dialogs->questions, QStringList({"Clear all defects from the vehicle?"}));
+        QCOMPARE(m_editor.Dialogs->questions, QStringList({"Clear all defects from the vehicle?"}));
         QCOMPARE(vehicle().Defects->Count(), 0);
     }
 
@@ -407,7 +407,7 @@ private slots:
         useCustomModelDice(kMostLemonDice + 1);
         open(PerkKind::Defect);
         click("rollDiceButton");
-        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QCOMPARE(m_editor.Dialogs->errors.size(), 1);
         QCOMPARE(control<QListWidget>("RollList")->count(), 0);
         QCOMPARE(vehicle().Defects->Count(), 0);
     }
@@ -420,17 +420,17 @@ private slots:
         values[8] = 61;   // perkGrid column 2
         values[14] = 300; // perkGrid width
         values[16] = 260; // defectGrid width, on a tab not shown yet
-        m_editor.window->ApplyLayoutValues(values);
+        m_editor.Window->ApplyLayoutValues(values);
         open(PerkKind::Perk);
-        QTRY_COMPARE(m_editor.window->CurrentLayoutValues()[14], 300);
-        const LayoutValues shown = m_editor.window->CurrentLayoutValues();
+        QTRY_COMPARE(m_editor.Window->CurrentLayoutValues()[14], 300);
+        const LayoutValues shown = m_editor.Window->CurrentLayoutValues();
         QCOMPARE(shown[2], 150);
         QCOMPARE(shown[8], 61);
         QCOMPARE(shown[14], 300);
         QCOMPARE(shown[16], 260);
         open(PerkKind::Defect);
         QTRY_COMPARE(grid(PerkKind::Defect)->width(), 260);
-        QCOMPARE(m_editor.window->CurrentLayoutValues()[16], 260);
+        QCOMPARE(m_editor.Window->CurrentLayoutValues()[16], 260);
     }
 };
 

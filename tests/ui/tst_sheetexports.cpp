@@ -122,9 +122,9 @@ private slots:
         trigger("exportPdfAction");
         QVERIFY(m_dialogs->errors.isEmpty());
         const FileDialogOptions &asked = m_dialogs->saveDialogs.last();
-        QCOMPARE(asked.defaultExtension, QStringLiteral("pdf"));
-        QCOMPARE(asked.filter, QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
-        QCOMPARE(asked.fileName, QStringLiteral("Tank Mk II")); // without the characters a file name cannot hold
+        QCOMPARE(asked.DefaultExtension, QStringLiteral("pdf"));
+        QCOMPARE(asked.Filter, QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
+        QCOMPARE(asked.FileName, QStringLiteral("Tank Mk II")); // without the characters a file name cannot hold
         QFile pdf(path("sheet.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray bytes = pdf.readAll();

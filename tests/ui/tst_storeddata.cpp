@@ -53,17 +53,17 @@ private slots:
     {
         SharedLibraries().Positions.Reset();
         const WindowPosition none = m_data.WindowPositionAt(3);
-        QCOMPARE(none.top, -1);
-        QCOMPARE(none.width, -1);
+        QCOMPARE(none.Top, -1);
+        QCOMPARE(none.Width, -1);
         m_data.SetWindowPosition(3, WindowPosition{0, 25, 300, 400});
         const WindowPosition stored = m_data.WindowPositionAt(3);
         // values of 0 or below count as not stored
-        QCOMPARE(stored.top, -1);
-        QCOMPARE(stored.left, 25);
-        QCOMPARE(stored.height, 300);
-        QCOMPARE(stored.width, 400);
+        QCOMPARE(stored.Top, -1);
+        QCOMPARE(stored.Left, 25);
+        QCOMPARE(stored.Height, 300);
+        QCOMPARE(stored.Width, 400);
         // a slot the store does not have
-        QCOMPARE(m_data.WindowPositionAt(12).left, -1);
+        QCOMPARE(m_data.WindowPositionAt(12).Left, -1);
 
         LayoutValues values;
         values.fill(7);

@@ -46,7 +46,7 @@ namespace {
 using Body = std::vector<uint8_t>;
 
 // Saves a picture of a widget when AW_SCREENSHOT_DIR names a folder (to look at the result).
-void screenshot(const QPixmap &picture, const char *name)
+void Screenshot(const QPixmap &picture, const char *name)
 {
     const QString folder = qEnvironmentVariable("AW_SCREENSHOT_DIR");
     if (!folder.isEmpty())
@@ -76,7 +76,7 @@ private:
     QList<QStringList> m_shown;
 
     Vehicle &vehicle() { return m_editor.Design(); }
-    MainWindow &window() { return *m_editor.window; }
+    MainWindow &window() { return *m_editor.Window; }
     QUndoStack &stack() { return *window().History()->Stack(); }
     template <typename T = QLineEdit> T *find(const char *name)
     {
@@ -137,7 +137,7 @@ private:
     QString saveAs(const char *name)
     {
         const QString path = m_folder.filePath(QString::fromLatin1(name));
-        m_editor.dialogs->paths = {path};
+        m_editor.Dialogs->paths = {path};
         action("saveAsAction")->trigger();
         QCoreApplication::processEvents();
         return path;
@@ -190,7 +190,7 @@ private slots:
             QPainter painter(&shot);
             painter.drawPixmap(window().mapFromGlobal(edit->pos()), edit->grab());
         }
-        screenshot(shot, "edit-menu.png");
+        Screenshot(shot, "edit-menu.png");
         edit->hide();
 
         undo();
@@ -381,7 +381,7 @@ private slots:
         QVERIFY(!vehicle().Modified);
         redo();
         QVERIFY(vehicle().Modified);
-        QVERIFY(m_editor.dialogs->questions.isEmpty());
+        QVERIFY(m_editor.Dialogs->questions.isEmpty());
     }
 
     void newOpenAndRevertClearTheHistory()
@@ -397,7 +397,7 @@ private slots:
         enter("eArmor", QStringLiteral("9"));
 
         // Revert asks first; No keeps everything.
-        m_editor.dialogs->answers = {DialogAnswer::No, DialogAnswer::Yes};
+        m_editor.Dialogs->answers = {DialogAnswer::No, DialogAnswer::Yes};
         action("revertToSavedAction")->trigger();
         QCOMPARE(vehicle().Armor, 9);
         action("revertToSavedAction")->trigger();
@@ -408,14 +408,14 @@ private slots:
         QCOMPARE(find("eArmor")->text(), QStringLiteral("4"));
 
         enter("eArmor", QStringLiteral("8"));
-        m_editor.dialogs->answers = {DialogAnswer::No};
+        m_editor.Dialogs->answers = {DialogAnswer::No};
         action("newAction")->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(stack().count(), 0);
 
         enter("eArmor", QStringLiteral("2"));
-        m_editor.dialogs->answers = {DialogAnswer::No};
-        m_editor.dialogs->paths = {file};
+        m_editor.Dialogs->answers = {DialogAnswer::No};
+        m_editor.Dialogs->paths = {file};
         action("openAction")->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(stack().count(), 0);

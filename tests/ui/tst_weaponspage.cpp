@@ -77,15 +77,15 @@ namespace col = weapongrid;
 // "A0" for section 0, "F2" for flaw 2.
 QString RowId(const WeaponGridItem &item)
 {
-    switch (item.kind) {
+    switch (item.Kind) {
     case WeaponGridRowKind::Weapon:
-        return QStringLiteral("W%1").arg(item.weapon);
+        return QStringLiteral("W%1").arg(item.Weapon);
     case WeaponGridRowKind::Clip:
-        return QStringLiteral("C%1").arg(item.clip);
+        return QStringLiteral("C%1").arg(item.Clip);
     case WeaponGridRowKind::Ammunition:
-        return QStringLiteral("A%1").arg(item.section);
+        return QStringLiteral("A%1").arg(item.Section);
     case WeaponGridRowKind::OffensiveEntry:
-        return QLatin1Char("PFD"[static_cast<int>(item.entryKind)]) + QString::number(item.entry);
+        return QLatin1Char("PFD"[static_cast<int>(item.EntryKind)]) + QString::number(item.Entry);
     case WeaponGridRowKind::None:
         break;
     }
@@ -380,8 +380,8 @@ private slots:
         QCOMPARE(cell(3, kWeaponGridLinkColumn), QStringLiteral("X"));
         // A section row knows its weapon and clip.
         const auto section = at(2, col::Ammo).data(WeaponGridModel::ItemRole).value<WeaponGridItem>();
-        QCOMPARE(section.weapon, 0);
-        QCOMPARE(section.clip, 1);
+        QCOMPARE(section.Weapon, 0);
+        QCOMPARE(section.Clip, 1);
 
         weapons().Get(0).Data.AccMod = 1;
         weapons().Get(0).Data.ROFMod = 1;
@@ -643,7 +643,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         click("modifyWeaponButton");
-        QCOMPARE(opener, QStringLiteral("PerkEditorDialog"));
+        QCOMPARE(opener, QStringLiteral("aw::PerkEditorDialog"));
 
         int opened = 0;
         page()->SetPerkEditor([&opened](QWidget *, PerkRecord &entry, const PerkVehicleData &) {

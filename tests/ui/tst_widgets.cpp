@@ -229,9 +229,9 @@ private slots:
         dialogs.paths = {folder.filePath(QStringLiteral("log.txt"))};
         QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
         QCOMPARE(dialogs.saveDialogs.size(), 1);
-        QCOMPARE(dialogs.saveDialogs[0].title, QStringLiteral("Log File Save Location"));
-        QCOMPARE(dialogs.saveDialogs[0].defaultExtension, QStringLiteral("txt"));
-        QCOMPARE(dialogs.saveDialogs[0].filter, QStringLiteral("Text Files|*.txt|All Files|*.*"));
+        QCOMPARE(dialogs.saveDialogs[0].Title, QStringLiteral("Log File Save Location"));
+        QCOMPARE(dialogs.saveDialogs[0].DefaultExtension, QStringLiteral("txt"));
+        QCOMPARE(dialogs.saveDialogs[0].Filter, QStringLiteral("Text Files|*.txt|All Files|*.*"));
         QFile saved(folder.filePath(QStringLiteral("log.txt")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("first\r\n\r\n  indented \xe9\r\n"));
@@ -284,7 +284,7 @@ private slots:
         QTemporaryDir folder;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
         RecentFiles recent;
-        QSignalSpy changed(&recent, &RecentFiles::changed);
+        QSignalSpy changed(&recent, &RecentFiles::Changed);
         for (int i = 0; i < RecentFiles::Capacity + 2; ++i)
             recent.Add(folder.filePath(QStringLiteral("d%1.vkd").arg(i)));
         QCOMPARE(recent.Paths().size(), RecentFiles::Capacity);
@@ -314,7 +314,7 @@ private slots:
     {
         ExitEdit edit;
         QTest::keyClicks(&edit, QStringLiteral("5"));
-        QSignalSpy exited(&edit, &ExitEdit::exited);
+        QSignalSpy exited(&edit, &ExitEdit::Exited);
         QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
         QApplication::sendEvent(&edit, &popup);
         QFocusEvent window(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
@@ -333,7 +333,7 @@ private slots:
     {
         ExitEdit edit;
         edit.setText(QStringLiteral("100"));
-        QSignalSpy exited(&edit, &ExitEdit::exited);
+        QSignalSpy exited(&edit, &ExitEdit::Exited);
         QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(&edit, &tab);
         QTest::keyClick(&edit, Qt::Key_Return);

@@ -134,7 +134,9 @@ TEST(ClipList, TotalAmmoIsMagazinePlusLargestSpare)
 TEST(EffectiveMinSize, AmmunitionBeyondTheThresholdAddsSizeSteps)
 {
     struct Case {
-        int32_t minSize, rounds, expected;
+        int32_t MinSize;
+        int32_t Rounds;
+        int32_t Expected;
     };
     const Case cases[] = {
         {2, 81, 2},  {2, 82, 3},  {2, 321, 3}, {2, 322, 4}, // threshold 80, x4
@@ -145,9 +147,9 @@ TEST(EffectiveMinSize, AmmunitionBeyondTheThresholdAddsSizeSteps)
     };
     for (const Case &c : cases) {
         Weapon w;
-        w.Data.MinSize = c.minSize;
-        w.Clips.Mutable(0)->AddSection(Rounds(c.rounds));
-        EXPECT_EQ(w.EffectiveMinSize(), c.expected) << "min size " << c.minSize << ", rounds " << c.rounds;
+        w.Data.MinSize = c.MinSize;
+        w.Clips.Mutable(0)->AddSection(Rounds(c.Rounds));
+        EXPECT_EQ(w.EffectiveMinSize(), c.Expected) << "min size " << c.MinSize << ", rounds " << c.Rounds;
     }
 }
 

@@ -72,9 +72,9 @@ TEST(WeaponRating, ZeroRatingStaysZeroAndLogsNoRounding)
 TEST(WeaponRating, EachModificationUsesItsOwnFactorAndLine)
 {
     struct Case {
-        int32_t WeaponRecord::*field;
-        int32_t modification;
-        const char *line; // base 100: every product is whole, so no rounding line follows
+        int32_t WeaponRecord::*Field;
+        int32_t Modification;
+        const char *Line; // base 100: every product is whole, so no rounding line follows
     };
     const Case cases[] = {
         {&WeaponRecord::AccMod, -1, "          After Acc Mod = 60"},
@@ -87,11 +87,11 @@ TEST(WeaponRating, EachModificationUsesItsOwnFactorAndLine)
     };
     for (const Case &c : cases) {
         Weapon w = WeaponRated(100);
-        w.Data.*c.field = c.modification;
+        w.Data.*c.Field = c.Modification;
         LogLines log;
         RateLogged(w, 1, log);
-        ASSERT_EQ(log.size(), 3u) << c.line;
-        EXPECT_EQ(log[1], c.line);
+        ASSERT_EQ(log.size(), 3u) << c.Line;
+        EXPECT_EQ(log[1], c.Line);
     }
 }
 

@@ -8,7 +8,6 @@
 
 namespace aw {
 
-
 } // namespace aw
 
 int main(int argc, char *argv[])

@@ -18,11 +18,11 @@ namespace aw {
 namespace {
 
 struct Block {
-    std::string name;
-    size_t array = 0; // index into the distinct containers
+    std::string Name;
+    size_t Array = 0; // index into the distinct containers
 };
 
-std::string arraySource(size_t index, const std::vector<uint8_t> &bytes)
+std::string ArraySource(size_t index, const std::vector<uint8_t> &bytes)
 {
     std::string out = "const uint8_t kBlock" + std::to_string(index) + "[] = {";
     char hex[8];
@@ -70,12 +70,12 @@ int main(int argc, char *argv[])
                              "#include \"storage/BuiltInBlocks.h\"\n\n"
                              "#include <cstdint>\n\nnamespace aw {\nnamespace {\n\n";
         for (size_t i = 0; i < containers.size(); ++i)
-            source += arraySource(i, containers[i]);
+            source += ArraySource(i, containers[i]);
         source += "struct Entry {\n    const char *name;\n    const uint8_t *data;\n    size_t size;\n};\n\n"
                   "const Entry kEntries[] = {\n";
         for (const Block &b : blocks) {
-            const std::string array = "kBlock" + std::to_string(b.array);
-            source += "    {\"" + b.name + "\", " + array + ", sizeof " + array + "},\n";
+            const std::string array = "kBlock" + std::to_string(b.Array);
+            source += "    {\"" + b.Name + "\", " + array + ", sizeof " + array + "},\n";
         }
         source += "};\n\n} // namespace\n\n"
                   "std::span<const uint8_t> BuiltInBlock(std::string_view name)\n{\n"

@@ -14,7 +14,6 @@
 
 namespace aw {
 
-
 } // namespace aw
 
 int main(int argc, char *argv[])

@@ -29,7 +29,7 @@ const QString kDesignGroup = QStringLiteral("Design");
 
 // "weapons[2].clips[0].Amount" -> weapons, [2], clips, [0], Amount; a field of the design
 // itself goes into the "Design" group.
-QStringList segmentsOf(const std::string &path)
+QStringList SegmentsOf(const std::string &path)
 {
     static const QRegularExpression indexed(QStringLiteral("^(.*)\\[(\\d+)\\]$"));
     QStringList segments;
@@ -46,21 +46,21 @@ QStringList segmentsOf(const std::string &path)
 }
 
 // "[2]" -> "#3"; a field name in words.
-QString labelOf(const QString &segment)
+QString LabelOf(const QString &segment)
 {
     if (segment.startsWith(QLatin1Char('[')))
         return QStringLiteral("#%1").arg(segment.mid(1, segment.size() - 2).toInt() + 1);
     return FieldWords(segment.toStdString());
 }
 
-bool isEntryName(const QString &segment)
+bool IsEntryName(const QString &segment)
 {
     return segment == QLatin1String("Name") || segment == QLatin1String("PFDName") ||
            segment == QLatin1String("ModeName");
 }
 
 // Shows a row and its ancestors as a place where the designs differ.
-void markDiffering(QTreeWidgetItem *row)
+void MarkDiffering(QTreeWidgetItem *row)
 {
     for (QTreeWidgetItem *item = row; item; item = item->parent()) {
         item->setData(0, kDiffersRole, true);
@@ -93,14 +93,14 @@ CompareWindow::CompareWindow(const QString &captionA, BaseVehicle &a, const QStr
     m_tree->setAlternatingRowColors(true);
 
     for (const DesignComparisonRow &compared : CompareDesignsSideBySide(a, b)) {
-        const QStringList segments = segmentsOf(compared.Path);
+        const QStringList segments = SegmentsOf(compared.Path);
         QTreeWidgetItem *row = Node(segments, static_cast<int>(segments.size()));
         row->setText(1, cp1252::ToQt(compared.A));
         row->setText(2, cp1252::ToQt(compared.B));
         row->setToolTip(0, QString::fromStdString(compared.Path));
         m_rows.insert(QString::fromStdString(compared.Path), row);
         // A list entry shows its name on its own row.
-        if (segments.size() >= 3 && isEntryName(segments.last())) {
+        if (segments.size() >= 3 && IsEntryName(segments.last())) {
             QTreeWidgetItem *entry = row->parent();
             entry->setText(1, row->text(1));
             entry->setText(2, row->text(2));
@@ -147,7 +147,7 @@ QTreeWidgetItem *CompareWindow::Node(const QStringList &segments, int count)
     if (QTreeWidgetItem *known = m_nodes.value(key))
         return known;
     QTreeWidgetItem *item = count == 1 ? new QTreeWidgetItem(m_tree) : new QTreeWidgetItem(Node(segments, count - 1));
-    item->setText(0, labelOf(segments[count - 1]));
+    item->setText(0, LabelOf(segments[count - 1]));
     item->setData(0, kDiffersRole, false);
     m_nodes.insert(key, item);
     return item;
@@ -157,7 +157,7 @@ void CompareWindow::Highlight(QTreeWidgetItem *row)
 {
     for (int column = 0; column < 3; ++column)
         row->setBackground(column, kDifferenceColour);
-    markDiffering(row);
+    MarkDiffering(row);
 }
 
 bool CompareWindow::IsHighlighted(const QTreeWidgetItem *row) const

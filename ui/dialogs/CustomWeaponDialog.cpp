@@ -25,10 +25,10 @@ namespace aw {
 
 // One whole-number field of the General page.
 struct CustomWeaponNumber {
-    const char *edit;
-    const char *caption;
-    int32_t WeaponRecord::*field;
-    bool signedText; // "+" before positive values
+    const char *Edit;
+    const char *Caption;
+    int32_t WeaponRecord::*Field;
+    bool SignedText; // "+" before positive values
 };
 
 namespace {
@@ -52,9 +52,9 @@ const CustomWeaponNumber kNumbers[] = {
 };
 
 struct CustomWeaponFlag {
-    const char *box;
-    const char *caption;
-    bool WeaponRecord::*field;
+    const char *Box;
+    const char *Caption;
+    bool WeaponRecord::*Field;
 };
 
 const CustomWeaponFlag kFlags[] = {
@@ -74,9 +74,9 @@ const char *const kWeaponTypes[] = {"Cannons",          "Rockets and missles", "
                                     "advanced weapons", "close combat",        "custom"};
 
 struct AmmoPage {
-    const char *caption;
-    const char *boxPrefix;
-    const char *note;
+    const char *Caption;
+    const char *BoxPrefix;
+    const char *Note;
 };
 
 const AmmoPage kAmmoPages[] = {
@@ -144,7 +144,7 @@ CustomWeaponDialog::CustomWeaponDialog(const WeaponRecord &record, QWidget *pare
     pages->setObjectName(QStringLiteral("customWeaponPages"));
     pages->addTab(BuildGeneralPage(), QStringLiteral("General"));
     for (int page = 0; page < 3; ++page)
-        pages->addTab(BuildAmmoPage(page, kAmmoPages[page].note), QString::fromLatin1(kAmmoPages[page].caption));
+        pages->addTab(BuildAmmoPage(page, kAmmoPages[page].Note), QString::fromLatin1(kAmmoPages[page].Caption));
 
     auto *buttons =
         new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
@@ -181,8 +181,8 @@ QWidget *CustomWeaponDialog::BuildGeneralPage()
     grid->addWidget(m_name, 1, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Code - 10 letters max"), page), 2, 0, 1, 2);
     grid->addWidget(m_code, 3, 0, 1, 2);
-    ConnectGuarded(m_name, &ExitEdit::exited, this, [this] { TakeName(); });
-    ConnectGuarded(m_code, &ExitEdit::exited, this, [this] { TakeCode(); });
+    ConnectGuarded(m_name, &ExitEdit::Exited, this, [this] { TakeName(); });
+    ConnectGuarded(m_code, &ExitEdit::Exited, this, [this] { TakeCode(); });
 
     // The numbers in two columns; the range labels beside the bonuses.
     m_mediumRange = new QLabel(page);
@@ -196,19 +196,19 @@ QWidget *CustomWeaponDialog::BuildGeneralPage()
     int row = 4;
     int column = 0;
     for (const CustomWeaponNumber &number : kNumbers) {
-        ExitEdit *edit = MakeEdit(number.edit, page);
+        ExitEdit *edit = MakeEdit(number.Edit, page);
         edit->setFixedWidth(kNumberWidth);
-        auto *label = new QLabel(QString::fromLatin1(number.caption), page);
+        auto *label = new QLabel(QString::fromLatin1(number.Caption), page);
         label->setBuddy(edit);
         auto *cell = new QHBoxLayout;
         cell->addWidget(edit);
-        if (number.field == &WeaponRecord::Rating)
+        if (number.Field == &WeaponRecord::Rating)
             edit->setToolTip(QStringLiteral("(-1 for vehicle size)"));
-        if (number.field == &WeaponRecord::Damage)
+        if (number.Field == &WeaponRecord::Damage)
             cell->insertWidget(0, new QLabel(QStringLiteral("x"), page));
-        const int bonus = number.field == &WeaponRecord::MediumBonus    ? 0
-                          : number.field == &WeaponRecord::LongBonus    ? 1
-                          : number.field == &WeaponRecord::ExtremeBonus ? 2
+        const int bonus = number.Field == &WeaponRecord::MediumBonus    ? 0
+                          : number.Field == &WeaponRecord::LongBonus    ? 1
+                          : number.Field == &WeaponRecord::ExtremeBonus ? 2
                                                                         : -1;
         if (bonus >= 0) {
             rangeLabels[bonus]->setMinimumWidth(36);
@@ -218,7 +218,7 @@ QWidget *CustomWeaponDialog::BuildGeneralPage()
         grid->addWidget(label, row, column);
         grid->addLayout(cell, row, column + 1);
         m_numbers.emplace_back(&number, edit);
-        ConnectGuarded(edit, &ExitEdit::exited, this, [this, &number, edit] { TakeNumber(number, edit); });
+        ConnectGuarded(edit, &ExitEdit::Exited, this, [this, &number, edit] { TakeNumber(number, edit); });
         // Rating..Extreme Bonus (the ranges) and Acc..Damage Per RB side by side.
         if (++row == 4 + 5 && column == 0) {
             row = 4;
@@ -229,7 +229,7 @@ QWidget *CustomWeaponDialog::BuildGeneralPage()
     m_ammoBaseCost->setFixedWidth(kNumberWidth);
     grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), 9, 0);
     grid->addWidget(m_ammoBaseCost, 9, 1);
-    ConnectGuarded(m_ammoBaseCost, &ExitEdit::exited, this, [this] { TakeAmmoBaseCost(); });
+    ConnectGuarded(m_ammoBaseCost, &ExitEdit::Exited, this, [this] { TakeAmmoBaseCost(); });
 
     m_weaponType = new QComboBox(page);
     m_weaponType->setObjectName(QStringLiteral("weaponTypeBox"));
@@ -243,11 +243,11 @@ QWidget *CustomWeaponDialog::BuildGeneralPage()
     auto *flagLayout = new QVBoxLayout(flagBox);
     flagLayout->setSpacing(2);
     for (const CustomWeaponFlag &flag : kFlags) {
-        auto *box = new QCheckBox(QString::fromLatin1(flag.caption), flagBox);
-        box->setObjectName(QString::fromLatin1(flag.box));
+        auto *box = new QCheckBox(QString::fromLatin1(flag.Caption), flagBox);
+        box->setObjectName(QString::fromLatin1(flag.Box));
         flagLayout->addWidget(box);
-        m_flags.emplace_back(flag.field, box);
-        bool WeaponRecord::*field = flag.field;
+        m_flags.emplace_back(flag.Field, box);
+        bool WeaponRecord::*field = flag.Field;
         ConnectGuarded(box, &QCheckBox::clicked, this, [this, field](bool checked) { m_record.*field = checked; });
     }
     flagLayout->addStretch(1);
@@ -273,7 +273,7 @@ QWidget *CustomWeaponDialog::BuildAmmoPage(int page, const char *note)
     constexpr int kRows = 9;
     for (int k = 0; k < kAmmoTypeCount; ++k) {
         auto *box = new QCheckBox(AmmoCaption(k), widget);
-        box->setObjectName(QString::fromLatin1(kAmmoPages[page].boxPrefix) + QString::number(k));
+        box->setObjectName(QString::fromLatin1(kAmmoPages[page].BoxPrefix) + QString::number(k));
         grid->addWidget(box, k % kRows, k / kRows);
         m_ammo[static_cast<size_t>(page)].push_back(box);
         ConnectGuarded(box, &QCheckBox::clicked, this, [this, page, k](bool checked) {
@@ -291,8 +291,8 @@ void CustomWeaponDialog::Refresh()
     m_name->setText(cp1252::ToQt(m_record.Name));
     m_code->setText(cp1252::ToQt(m_record.Code));
     for (const auto &[number, edit] : m_numbers) {
-        const int32_t value = m_record.*(number->field);
-        edit->setText(QString::fromStdString(number->signedText ? number::Signed(value) : number::Integer(value)));
+        const int32_t value = m_record.*(number->Field);
+        edit->setText(QString::fromStdString(number->SignedText ? number::Signed(value) : number::Integer(value)));
     }
     m_ammoBaseCost->setText(QString::fromStdString(number::General(m_record.AmmoBaseCost)));
     const WeaponRanges ranges = RangeText(m_record, false);
@@ -333,11 +333,11 @@ void CustomWeaponDialog::TakeNumber(const CustomWeaponNumber &field, ExitEdit *e
     int32_t value = 0;
     if (!number::ParseInteger(cp1252::FromQt(edit->text().trimmed()), value)) {
         Dialogs().ShowError(this, ConversionError(edit->text(), false));
-        const int32_t kept = m_record.*(field.field);
-        edit->setText(QString::fromStdString(field.signedText ? number::Signed(kept) : number::Integer(kept)));
+        const int32_t kept = m_record.*(field.Field);
+        edit->setText(QString::fromStdString(field.SignedText ? number::Signed(kept) : number::Integer(kept)));
         return;
     }
-    m_record.*(field.field) = value;
+    m_record.*(field.Field) = value;
 }
 
 void CustomWeaponDialog::TakeAmmoBaseCost()

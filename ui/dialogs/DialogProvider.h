@@ -14,11 +14,11 @@ enum class DialogAnswer { Yes, No, Cancel, Ok };
 // What an open or save file dialog is shown with. The filter uses the stored
 // "Description|patterns|Description|patterns" form, patterns separated by ";".
 struct FileDialogOptions {
-    QString title;
-    QString filter;
-    QString defaultExtension;
-    QString fileName;
-    bool mustExist = false;
+    QString Title;
+    QString Filter;
+    QString DefaultExtension;
+    QString FileName;
+    bool MustExist = false;
 };
 
 // Every message box, file chooser and printer dialog of the editor goes through this

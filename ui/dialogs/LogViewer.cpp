@@ -72,9 +72,9 @@ QStringList LogViewer::Lines() const
 void LogViewer::SaveLog()
 {
     FileDialogOptions saveDialog;
-    saveDialog.title = QStringLiteral("Log File Save Location");
-    saveDialog.defaultExtension = QStringLiteral("txt");
-    saveDialog.filter = QStringLiteral("Text Files|*.txt|All Files|*.*");
+    saveDialog.Title = QStringLiteral("Log File Save Location");
+    saveDialog.DefaultExtension = QStringLiteral("txt");
+    saveDialog.Filter = QStringLiteral("Text Files|*.txt|All Files|*.*");
     const QString path = Dialogs().SaveFileName(this, saveDialog);
     if (path.isEmpty())
         return;

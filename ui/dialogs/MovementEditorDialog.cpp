@@ -39,28 +39,28 @@ MovementEditorDialog::MovementEditorDialog(MovementList &library, const Movement
 
 void MovementEditorDialog::BuildControls()
 {
-    m_view.withNone = false;
-    m_view.mode = new ExitComboBox(this);
-    m_view.mode->setObjectName(QStringLiteral("cbxPriMode"));
-    m_view.mode->setInsertPolicy(QComboBox::NoInsert);
-    m_view.mode->setMinimumWidth(130);
-    m_view.topKph = MovementSystemView::MakeBox(QStringLiteral("topKphEdit"), this);
-    m_view.topMp = MovementSystemView::MakeBox(QStringLiteral("topMpEdit"), this);
-    m_view.stallMp = MovementSystemView::MakeBox(QStringLiteral("stallMpEdit"), this);
-    m_view.stallKph = MovementSystemView::MakeBox(QStringLiteral("stallKphEdit"), this);
-    m_view.comMp = MovementSystemView::MakeBox(QStringLiteral("combatMpEdit"), this, true);
-    m_view.comKph = MovementSystemView::MakeBox(QStringLiteral("combatKphEdit"), this, true);
-    m_view.man = MovementSystemView::MakeBox(QStringLiteral("maneuverEdit"), this);
-    m_view.manSpin = new SpinButton(this);
-    m_view.manSpin->setObjectName(QStringLiteral("maneuverSpin"));
-    m_view.air = new QCheckBox(QStringLiteral("Flight"), this);
-    m_view.air->setObjectName(QStringLiteral("airBox"));
-    m_view.airLabel = new QLabel(QStringLiteral("Flight"), this);
-    m_view.airLabel->setObjectName(QStringLiteral("airLabel"));
+    m_view.WithNone = false;
+    m_view.Mode = new ExitComboBox(this);
+    m_view.Mode->setObjectName(QStringLiteral("cbxPriMode"));
+    m_view.Mode->setInsertPolicy(QComboBox::NoInsert);
+    m_view.Mode->setMinimumWidth(130);
+    m_view.TopKph = MovementSystemView::MakeBox(QStringLiteral("topKphEdit"), this);
+    m_view.TopMp = MovementSystemView::MakeBox(QStringLiteral("topMpEdit"), this);
+    m_view.StallMp = MovementSystemView::MakeBox(QStringLiteral("stallMpEdit"), this);
+    m_view.StallKph = MovementSystemView::MakeBox(QStringLiteral("stallKphEdit"), this);
+    m_view.ComMp = MovementSystemView::MakeBox(QStringLiteral("combatMpEdit"), this, true);
+    m_view.ComKph = MovementSystemView::MakeBox(QStringLiteral("combatKphEdit"), this, true);
+    m_view.Man = MovementSystemView::MakeBox(QStringLiteral("maneuverEdit"), this);
+    m_view.ManSpin = new SpinButton(this);
+    m_view.ManSpin->setObjectName(QStringLiteral("maneuverSpin"));
+    m_view.Air = new QCheckBox(QStringLiteral("Flight"), this);
+    m_view.Air->setObjectName(QStringLiteral("airBox"));
+    m_view.AirLabel = new QLabel(QStringLiteral("Flight"), this);
+    m_view.AirLabel->setObjectName(QStringLiteral("airLabel"));
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Mode"), this), 0, 0);
-    grid->addWidget(m_view.mode, 0, 1, 1, 4);
+    grid->addWidget(m_view.Mode, 0, 1, 1, 4);
     auto speedRow = [&](int row, const QString &text, QLineEdit *first, const QString &firstUnit, QLineEdit *second,
                         const QString &secondUnit) {
         grid->addWidget(new QLabel(text, this), row, 0);
@@ -71,19 +71,19 @@ void MovementEditorDialog::BuildControls()
     };
     const QString kph = QStringLiteral("KPH");
     const QString mp = QStringLiteral("MP");
-    speedRow(1, QStringLiteral("Top Speed"), m_view.topKph, kph, m_view.topMp, mp);
-    speedRow(2, QStringLiteral("Stall Speed"), m_view.stallMp, mp, m_view.stallKph, kph);
-    speedRow(3, QStringLiteral("Combat Speed"), m_view.comMp, mp, m_view.comKph, kph);
+    speedRow(1, QStringLiteral("Top Speed"), m_view.TopKph, kph, m_view.TopMp, mp);
+    speedRow(2, QStringLiteral("Stall Speed"), m_view.StallMp, mp, m_view.StallKph, kph);
+    speedRow(3, QStringLiteral("Combat Speed"), m_view.ComMp, mp, m_view.ComKph, kph);
     grid->addWidget(new QLabel(QStringLiteral("Manuver Penalty"), this), 4, 0);
     auto *man = new QHBoxLayout;
     man->setSpacing(1);
-    man->addWidget(m_view.man);
-    man->addWidget(m_view.manSpin);
+    man->addWidget(m_view.Man);
+    man->addWidget(m_view.ManSpin);
     man->addStretch();
     grid->addLayout(man, 4, 1, 1, 2);
     auto *flight = new QHBoxLayout;
-    flight->addWidget(m_view.air);
-    flight->addWidget(m_view.airLabel);
+    flight->addWidget(m_view.Air);
+    flight->addWidget(m_view.AirLabel);
     flight->addStretch();
     grid->addLayout(flight, 4, 3, 1, 2);
 
@@ -104,18 +104,18 @@ void MovementEditorDialog::BuildControls()
     layout->addStretch();
     layout->addLayout(buttons);
 
-    ConnectGuarded(m_view.mode, &QComboBox::activated, this, [this](int item) {
+    ConnectGuarded(m_view.Mode, &QComboBox::activated, this, [this](int item) {
         if (m_view.HoldsMode(m_record, item, m_library))
             return;
         if (item >= 0 && item < m_library.Count())
             m_record = m_library.Get(item);
         ShowRecord();
     });
-    ConnectGuarded(m_view.mode, &ExitComboBox::exited, this, [this] {
+    ConnectGuarded(m_view.Mode, &ExitComboBox::Exited, this, [this] {
         if (m_record.CustomMode)
             Change([this](MovementRecord &record) {
                 record.ModeName =
-                    CutToWidth(cp1252::FromQt(m_view.mode->currentText()), MovementRecord::ModeNameCapacity);
+                    CutToWidth(cp1252::FromQt(m_view.Mode->currentText()), MovementRecord::ModeNameCapacity);
             });
     });
     m_view.ConnectEdits(this, [this](const MovementSystemView::Edit &edit) { Change(edit); });

@@ -16,12 +16,12 @@ namespace aw {
 
 // One edit box of the panel and the record field it edits (exactly one of the three).
 struct CustomField {
-    const char *caption;
-    const char *editName;
-    const char *hint;
-    std::string PerkRecord::*text = nullptr;
-    double PerkRecord::*real = nullptr;
-    int32_t PerkRecord::*integer = nullptr;
+    const char *Caption;
+    const char *EditName;
+    const char *Hint;
+    std::string PerkRecord::*Text = nullptr;
+    double PerkRecord::*Real = nullptr;
+    int32_t PerkRecord::*Integer = nullptr;
 };
 
 namespace {
@@ -46,34 +46,34 @@ const CustomField kCrew{"Added Crew", "addedCrewEdit", "", nullptr, nullptr, &Pe
 
 enum { OtvNone, OtvInside, OtvOutside };
 
-QString fieldText(const CustomField &field, const PerkRecord &record)
+QString FieldText(const CustomField &field, const PerkRecord &record)
 {
-    if (field.text)
-        return cp1252::ToQt(record.*field.text);
-    if (field.real)
-        return perktext::Real(record.*field.real);
-    return perktext::Integer(record.*field.integer);
+    if (field.Text)
+        return cp1252::ToQt(record.*field.Text);
+    if (field.Real)
+        return perktext::Real(record.*field.Real);
+    return perktext::Integer(record.*field.Integer);
 }
 
 // The edit that stores text into field; an empty edit when the text is not a number.
-PerkEdit fieldEdit(const CustomField &field, const QString &text)
+PerkEdit FieldEdit(const CustomField &field, const QString &text)
 {
-    if (field.text) {
+    if (field.Text) {
         std::string value = cp1252::FromQt(text);
         if (value.size() > static_cast<size_t>(PerkRecord::NameCapacity))
             value.resize(static_cast<size_t>(PerkRecord::NameCapacity));
-        return [&field, value](PerkRecord &r) { r.*field.text = value; };
+        return [&field, value](PerkRecord &r) { r.*field.Text = value; };
     }
-    if (field.real) {
+    if (field.Real) {
         double value = 0;
         if (!perktext::ParseReal(text, value))
             return [](PerkRecord &) {};
-        return [&field, value](PerkRecord &r) { r.*field.real = value; };
+        return [&field, value](PerkRecord &r) { r.*field.Real = value; };
     }
     int32_t value = 0;
     if (!perktext::ParseInteger(text, value))
         return [](PerkRecord &) {};
-    return [&field, value](PerkRecord &r) { r.*field.integer = value; };
+    return [&field, value](PerkRecord &r) { r.*field.Integer = value; };
 }
 
 } // namespace
@@ -94,14 +94,14 @@ PerkCustomPanel::PerkCustomPanel(PerkChange change, QWidget *parent)
     int row = 0;
     for (const CustomField *field : {&kName, &kRating, &kValue, &kCost}) {
         ExitEdit *edit = AddField(*field);
-        main->addWidget(new QLabel(QString::fromLatin1(field->caption), this), row, 0);
+        main->addWidget(new QLabel(QString::fromLatin1(field->Caption), this), row, 0);
         if (field == &kName) {
             edit->setMaxLength(PerkRecord::NameCapacity);
             main->addWidget(edit, row, 1, 1, 2);
         } else {
             edit->setFixedWidth(70);
             main->addWidget(edit, row, 1);
-            auto *hint = new QLabel(QString::fromLatin1(field->hint), this);
+            auto *hint = new QLabel(QString::fromLatin1(field->Hint), this);
             hint->setEnabled(false);
             hint->setWordWrap(true);
             main->addWidget(hint, row, 2);
@@ -120,7 +120,7 @@ PerkCustomPanel::PerkCustomPanel(PerkChange change, QWidget *parent)
         edit->setFixedWidth(50);
         const int r = index / 2;
         const int c = (index % 2) * 2;
-        grid->addWidget(new QLabel(QString::fromLatin1(field.caption), modifiers), r, c);
+        grid->addWidget(new QLabel(QString::fromLatin1(field.Caption), modifiers), r, c);
         grid->addWidget(edit, r, c + 1);
         ++index;
     }
@@ -130,12 +130,12 @@ PerkCustomPanel::PerkCustomPanel(PerkChange change, QWidget *parent)
     extras->setVerticalSpacing(3);
     extras->addWidget(new QLabel(QStringLiteral("OTV"), this), 0, 0);
     extras->addWidget(m_otv, 0, 1);
-    extras->addWidget(new QLabel(QString::fromLatin1(kOtvValue.caption), this), 0, 2);
+    extras->addWidget(new QLabel(QString::fromLatin1(kOtvValue.Caption), this), 0, 2);
     ExitEdit *otvValue = AddField(kOtvValue);
     otvValue->setFixedWidth(60);
     extras->addWidget(otvValue, 0, 3);
     extras->addWidget(m_people, 1, 0, 1, 2);
-    extras->addWidget(new QLabel(QString::fromLatin1(kCrew.caption), this), 1, 2);
+    extras->addWidget(new QLabel(QString::fromLatin1(kCrew.Caption), this), 1, 2);
     ExitEdit *crew = AddField(kCrew);
     crew->setFixedWidth(60);
     extras->addWidget(crew, 1, 3);
@@ -165,16 +165,16 @@ PerkCustomPanel::~PerkCustomPanel() = default;
 ExitEdit *PerkCustomPanel::AddField(const CustomField &field)
 {
     auto *edit = new ExitEdit(this);
-    edit->setObjectName(QString::fromLatin1(field.editName));
+    edit->setObjectName(QString::fromLatin1(field.EditName));
     m_fields.emplace_back(&field, edit);
-    ConnectGuarded(edit, &ExitEdit::exited, this, [this, &field, edit] { m_change(fieldEdit(field, edit->text())); });
+    ConnectGuarded(edit, &ExitEdit::Exited, this, [this, &field, edit] { m_change(FieldEdit(field, edit->text())); });
     return edit;
 }
 
 void PerkCustomPanel::Show(const PerkRecord &record)
 {
     for (const auto &[field, edit] : m_fields) {
-        const QString text = fieldText(*field, record);
+        const QString text = FieldText(*field, record);
         if (edit->text() != text)
             edit->setText(text);
     }

@@ -46,7 +46,7 @@ const char *const kHelpText = "Set up the perk, flaw or defect here. The name, v
                               "box add or take one. OK keeps the changes, Cancel leaves the entry as it was.";
 
 // The options a defect kind offers; option i sets Variant i.
-std::vector<QString> defectOptions(int32_t worthFormula)
+std::vector<QString> DefectOptions(int32_t worthFormula)
 {
     switch (worthFormula) {
     case WorthStructuralDefect:
@@ -60,9 +60,9 @@ std::vector<QString> defectOptions(int32_t worthFormula)
     }
 }
 
-bool isDefectKind(int32_t worthFormula) { return !defectOptions(worthFormula).empty(); }
+bool IsDefectKind(int32_t worthFormula) { return !DefectOptions(worthFormula).empty(); }
 
-QWidget *choicePanel(const char *name, const QString &caption, QWidget *control, QWidget *parent)
+QWidget *ChoicePanel(const char *name, const QString &caption, QWidget *control, QWidget *parent)
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(QString::fromLatin1(name));
@@ -79,7 +79,7 @@ QWidget *choicePanel(const char *name, const QString &caption, QWidget *control,
     return panel;
 }
 
-QLabel *namedLabel(const char *name, QWidget *parent)
+QLabel *NamedLabel(const char *name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -113,17 +113,17 @@ bool PerkEditorDialog::EditEntry(PerkRecord &record, const PerkVehicleData &vehi
 
 void PerkEditorDialog::BuildControls()
 {
-    m_name = namedLabel("nameLabel", this);
+    m_name = NamedLabel("nameLabel", this);
     m_name->setText(QStringLiteral("XXXXXXXXX - Name - XXXXXXXXXXXXXXXX"));
     QFont bold = m_name->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     m_name->setFont(bold);
-    m_rating = namedLabel("ratingLabel", this);
-    m_aux = namedLabel("auxiliaryLabel", this);
+    m_rating = NamedLabel("ratingLabel", this);
+    m_aux = NamedLabel("auxiliaryLabel", this);
     m_aux->setText(QStringLiteral("AUX"));
-    m_kind = namedLabel("kindLabel", this);
-    m_worth = namedLabel("worthLabel", this);
+    m_kind = NamedLabel("kindLabel", this);
+    m_worth = NamedLabel("worthLabel", this);
     m_kind->setFont(bold);
 
     auto *summary = new QHBoxLayout;
@@ -216,7 +216,7 @@ QWidget *PerkEditorDialog::BuildChoicePanels()
     m_amount = new PerkNumberPanel(QStringLiteral("pnlAmount"), QStringLiteral("amountEdit"),
                                    QStringLiteral("amountSpin"), box);
     m_amount->SetCaption(QStringLiteral("Amount"));
-    ConnectGuarded(m_amount, &PerkNumberPanel::typed, this, [this](const QString &text) {
+    ConnectGuarded(m_amount, &PerkNumberPanel::Typed, this, [this](const QString &text) {
         int32_t value = 0;
         if (!perktext::ParseInteger(text, value)) {
             ShowEntry();
@@ -224,7 +224,7 @@ QWidget *PerkEditorDialog::BuildChoicePanels()
         }
         Change([value](PerkRecord &r) { r.Amount = std::max(value, 0); });
     });
-    ConnectGuarded(m_amount, &PerkNumberPanel::stepped, this, [this](int delta) {
+    ConnectGuarded(m_amount, &PerkNumberPanel::Stepped, this, [this](int delta) {
         Change([delta](PerkRecord &r) {
             r.Amount = static_cast<int32_t>(std::clamp<int64_t>(int64_t{r.Amount} + delta, 0, INT32_MAX));
         });
@@ -239,7 +239,7 @@ QWidget *PerkEditorDialog::BuildChoicePanels()
         combo->setObjectName(QString::fromLatin1(comboName));
         for (int item = 0; item < count; ++item)
             combo->addItem(cp1252::ToQt(itemText(item)));
-        panel = choicePanel(panelName, caption, combo, box);
+        panel = ChoicePanel(panelName, caption, combo, box);
         grid->addWidget(panel, row, column);
         ConnectGuarded(combo, &QComboBox::activated, this,
                        [this, field](int item) { Change([field, item](PerkRecord &r) { r.*field = item; }); });
@@ -249,7 +249,7 @@ QWidget *PerkEditorDialog::BuildChoicePanels()
                           QWidget *&panel) {
         auto *check = new QCheckBox;
         check->setObjectName(QString::fromLatin1(checkName));
-        panel = choicePanel(panelName, QString(), check, box);
+        panel = ChoicePanel(panelName, QString(), check, box);
         grid->addWidget(panel, 4, column);
         ConnectGuarded(check, &QCheckBox::clicked, this, [this, field](bool checked) {
             Change([field, checked](PerkRecord &r) { r.*field = checked; });
@@ -269,7 +269,7 @@ QWidget *PerkEditorDialog::BuildChoicePanels()
     m_optionGroup = new QButtonGroup(m_options);
     grid->addWidget(m_options, 5, 0, 1, 2);
     ConnectGuarded(m_optionGroup, &QButtonGroup::idClicked, this, [this](int id) {
-        const std::vector<QString> options = defectOptions(m_record.WorthFormula);
+        const std::vector<QString> options = DefectOptions(m_record.WorthFormula);
         if (id < 0 || id >= static_cast<int>(options.size()))
             return;
         const std::string text = cp1252::FromQt(options[static_cast<size_t>(id)]);
@@ -285,7 +285,7 @@ QWidget *PerkEditorDialog::BuildFlawList()
 {
     m_flawPanel = new QWidget(this);
     m_flawPanel->setFixedWidth(FlawListWidth - NormalWidth - 6);
-    m_flawHeading = namedLabel("flawHeading", m_flawPanel);
+    m_flawHeading = NamedLabel("flawHeading", m_flawPanel);
     m_flawHeading->setWordWrap(true);
     m_flawList = new QListWidget(m_flawPanel);
     m_flawList->setObjectName(QStringLiteral("flawList"));
@@ -304,7 +304,7 @@ QWidget *PerkEditorDialog::BuildFlawList()
 
 void PerkEditorDialog::ConnectNumber(PerkNumberPanel *panel, double PerkRecord::*field)
 {
-    ConnectGuarded(panel, &PerkNumberPanel::typed, this, [this, field](const QString &text) {
+    ConnectGuarded(panel, &PerkNumberPanel::Typed, this, [this, field](const QString &text) {
         double value = 0;
         if (!perktext::ParseReal(text, value)) {
             ShowEntry();
@@ -312,7 +312,7 @@ void PerkEditorDialog::ConnectNumber(PerkNumberPanel *panel, double PerkRecord::
         }
         Change([field, value](PerkRecord &r) { r.*field = std::max(value, 0.0); });
     });
-    ConnectGuarded(panel, &PerkNumberPanel::stepped, this, [this, field](int delta) {
+    ConnectGuarded(panel, &PerkNumberPanel::Stepped, this, [this, field](int delta) {
         Change([field, delta](PerkRecord &r) { r.*field = std::max(r.*field + delta, 0.0); });
     });
 }
@@ -321,7 +321,7 @@ void PerkEditorDialog::ArrangeForEntry()
 {
     const int32_t formula = m_record.WorthFormula;
     const bool custom = formula == WorthCustom;
-    const bool defectKind = isDefectKind(formula);
+    const bool defectKind = IsDefectKind(formula);
     const bool adopts = AdoptsFlaw(m_record);
     const bool byFlags = !custom && !defectKind;
 
@@ -362,7 +362,7 @@ void PerkEditorDialog::FillOptions()
         m_optionGroup->removeButton(button);
         delete button;
     }
-    const std::vector<QString> options = defectOptions(m_record.WorthFormula);
+    const std::vector<QString> options = DefectOptions(m_record.WorthFormula);
     for (size_t i = 0; i < options.size(); ++i) {
         auto *button = new QRadioButton(options[i], m_options);
         m_optionGroup->addButton(button, static_cast<int>(i));

@@ -29,9 +29,9 @@ PerkNumberPanel::PerkNumberPanel(const QString &panelName, const QString &editNa
     layout->addWidget(m_spin);
     layout->addStretch(1);
 
-    ConnectGuarded(m_edit, &ExitEdit::exited, this, [this] { emit typed(m_edit->text()); });
-    ConnectGuarded(m_spin, &SpinButton::upClick, this, [this] { emit stepped(1); });
-    ConnectGuarded(m_spin, &SpinButton::downClick, this, [this] { emit stepped(-1); });
+    ConnectGuarded(m_edit, &ExitEdit::Exited, this, [this] { emit Typed(m_edit->text()); });
+    ConnectGuarded(m_spin, &SpinButton::UpClick, this, [this] { emit Stepped(1); });
+    ConnectGuarded(m_spin, &SpinButton::DownClick, this, [this] { emit Stepped(-1); });
 }
 
 void PerkNumberPanel::SetCaption(const QString &caption) { m_caption->setText(caption); }

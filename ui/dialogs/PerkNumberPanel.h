@@ -26,8 +26,8 @@ public:
     SpinButton *Spin() const { return m_spin; }
 
 signals:
-    void typed(const QString &text);
-    void stepped(int delta);
+    void Typed(const QString &text);
+    void Stepped(int delta);
 
 private:
     QLabel *m_caption;

@@ -19,7 +19,7 @@ namespace {
 const QString kGuideName = QStringLiteral("user-guide.html");
 
 // Beside the program first, so a build finds its own copy before an installed one.
-QStringList guideCandidates()
+QStringList GuideCandidates()
 {
     const QDir program(FromNativePath(ProgramFolder()));
     return {program.filePath(kGuideName),
@@ -27,9 +27,9 @@ QStringList guideCandidates()
 }
 
 // The first candidate that exists, or an empty text.
-QString userGuidePath()
+QString UserGuidePath()
 {
-    for (const QString &candidate : guideCandidates())
+    for (const QString &candidate : GuideCandidates())
         if (QFileInfo(candidate).isFile())
             return candidate;
     return {};
@@ -39,10 +39,10 @@ QString userGuidePath()
 
 void ShowUserGuide(QWidget *parent)
 {
-    const QString path = userGuidePath();
+    const QString path = UserGuidePath();
     if (path.isEmpty()) {
         Dialogs().Warn(parent, QStringLiteral("The user guide was not found. It is looked for here:\n\n") +
-                                   guideCandidates().join(QLatin1Char('\n')));
+                                   GuideCandidates().join(QLatin1Char('\n')));
         return;
     }
     UserGuideWindow viewer(path, parent);

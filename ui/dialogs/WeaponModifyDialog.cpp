@@ -170,12 +170,12 @@ QWidget *WeaponModifyDialog::BuildWeaponPage()
     workLayout->addWidget(new QLabel(QStringLiteral("TV x"), work));
     workLayout->addWidget(m_poorWorkmanshipFactor);
     workLayout->addStretch(1);
-    ConnectGuarded(m_poorWorkmanship, &ExitEdit::exited, this, [this] { TakePoorWorkmanship(); });
-    ConnectGuarded(m_spin, &SpinButton::upClick, this, [this] {
+    ConnectGuarded(m_poorWorkmanship, &ExitEdit::Exited, this, [this] { TakePoorWorkmanship(); });
+    ConnectGuarded(m_spin, &SpinButton::UpClick, this, [this] {
         ++m_values.Mods.PoorWorkmanship;
         Refresh();
     });
-    ConnectGuarded(m_spin, &SpinButton::downClick, this, [this] {
+    ConnectGuarded(m_spin, &SpinButton::DownClick, this, [this] {
         --m_values.Mods.PoorWorkmanship;
         Refresh();
     });
@@ -341,7 +341,8 @@ void WeaponModifyDialog::Refresh()
     if (mods.PoorWorkmanship < 0)
         mods.PoorWorkmanship = 0;
     m_poorWorkmanship->setText(QString::number(mods.PoorWorkmanship));
-    m_poorWorkmanshipFactor->setText(QString::fromStdString(number::General(PoorWorkmanshipFactor(mods.PoorWorkmanship))));
+    m_poorWorkmanshipFactor->setText(
+        QString::fromStdString(number::General(PoorWorkmanshipFactor(mods.PoorWorkmanship))));
 
     for (size_t k = 0; k < m_ammo.size(); ++k) {
         m_ammo[k]->setChecked(m_values.Section.Selected[k]);

@@ -34,8 +34,8 @@ Autosave::Autosave(VehicleDocument &document, const QString &folder, QObject *pa
     m_timer.setInterval(DefaultIntervalMs);
     ConnectGuarded(&m_timer, &QTimer::timeout, this, &Autosave::IntervalEnded);
     ConnectGuarded(&m_running, &QFutureWatcherBase::finished, this, &Autosave::WriteFinished);
-    ConnectGuarded(&document, &VehicleDocument::edited, this, &Autosave::DocumentEdited);
-    ConnectGuarded(&document, &VehicleDocument::modifiedChanged, this, [this](bool modified) {
+    ConnectGuarded(&document, &VehicleDocument::Edited, this, &Autosave::DocumentEdited);
+    ConnectGuarded(&document, &VehicleDocument::ModifiedChanged, this, [this](bool modified) {
         if (!modified)
             RemoveFiles();
     });
@@ -133,7 +133,7 @@ void Autosave::WriteFinished()
             qWarning("Autosave failed");
         }
     } else {
-        emit written();
+        emit Written();
     }
     if (m_waiting)
         Start(std::exchange(m_waiting, nullptr));

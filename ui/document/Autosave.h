@@ -46,7 +46,7 @@ public:
     QString DesignPath() const;
 
 signals:
-    void written();
+    void Written();
 
 private:
     // A copy of the design and where it goes, written on the worker thread.

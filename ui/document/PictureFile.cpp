@@ -13,7 +13,7 @@ namespace aw {
 
 namespace {
 
-QString tooLarge(const QString &path, const QSize &size)
+QString TooLarge(const QString &path, const QSize &size)
 {
     return QStringLiteral("The picture \"%1\" is %2 x %3 pixels; pictures larger than %4 pixels on a side "
                           "are not taken.")
@@ -23,7 +23,7 @@ QString tooLarge(const QString &path, const QSize &size)
         .arg(kMaxPictureSide);
 }
 
-bool isTooLarge(const QSize &size) { return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide; }
+bool IsTooLarge(const QSize &size) { return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide; }
 
 } // namespace
 
@@ -42,8 +42,8 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
     QImageReader reader(path);
     reader.setAutoTransform(true);
     // The size from the file's header, when it tells one, is checked before decoding.
-    if (const QSize announced = reader.size(); announced.isValid() && isTooLarge(announced)) {
-        problem = tooLarge(path, announced);
+    if (const QSize announced = reader.size(); announced.isValid() && IsTooLarge(announced)) {
+        problem = TooLarge(path, announced);
         return {};
     }
     const QImage read = reader.read();
@@ -52,8 +52,8 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
                       .arg(QFileInfo(path).fileName(), reader.errorString());
         return {};
     }
-    if (isTooLarge(read.size())) {
-        problem = tooLarge(path, read.size());
+    if (IsTooLarge(read.size())) {
+        problem = TooLarge(path, read.size());
         return {};
     }
     QImage picture = read;

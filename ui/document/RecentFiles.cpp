@@ -8,7 +8,7 @@ namespace aw {
 namespace {
 const QString kKey = QStringLiteral("recentFiles");
 
-QString normalised(const QString &path)
+QString Normalised(const QString &path)
 {
     const QFileInfo info(path);
     return info.absoluteFilePath();
@@ -21,18 +21,18 @@ void RecentFiles::Add(const QString &path)
 {
     if (path.isEmpty())
         return;
-    const QString full = normalised(path);
+    const QString full = Normalised(path);
     m_paths.removeAll(full);
     m_paths.prepend(full);
     while (m_paths.size() > Capacity)
         m_paths.removeLast();
-    emit changed();
+    emit Changed();
 }
 
 void RecentFiles::Remove(const QString &path)
 {
-    if (m_paths.removeAll(normalised(path)) > 0)
-        emit changed();
+    if (m_paths.removeAll(Normalised(path)) > 0)
+        emit Changed();
 }
 
 void RecentFiles::Load()
@@ -44,7 +44,7 @@ void RecentFiles::Load()
         if (!path.isEmpty() && !m_paths.contains(path) && m_paths.size() < Capacity)
             m_paths << path;
     }
-    emit changed();
+    emit Changed();
 }
 
 void RecentFiles::Save() const

@@ -25,7 +25,7 @@ public:
     void Save() const;
 
 signals:
-    void changed();
+    void Changed();
 
 private:
     QStringList m_paths;

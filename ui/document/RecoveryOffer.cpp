@@ -19,7 +19,7 @@ namespace {
 
 // Makes the recovered design the open one; false when it could not be read or the user
 // kept the design that was open.
-bool recover(MainWindow &window, Autosave &autosave, const RecoveryFile &file)
+bool RecoverFile(MainWindow &window, Autosave &autosave, const RecoveryFile &file)
 {
     LoadedDesign loaded;
     if (!RunGuarded(&window, [&] { loaded = LoadDesignFile(ToNativePath(file.DesignPath)); }))
@@ -41,7 +41,7 @@ int OfferRecovery(MainWindow &window, Autosave &autosave, const QString &folder)
         RecoveryDialog dialog(file, &window);
         switch (Dialogs().RunModal(dialog)) {
         case RecoveryDialog::Recover:
-            if (recover(window, autosave, file)) {
+            if (RecoverFile(window, autosave, file)) {
                 RecoveryStore::Remove(file);
                 ++recovered;
             }

@@ -21,7 +21,7 @@ const QString kDesignSuffix = QStringLiteral(".vkd");
 const QString kNoteSuffix = QStringLiteral(".txt");
 const QString kLockSuffix = QStringLiteral(".lock");
 
-QString readNote(const QString &path)
+QString ReadNote(const QString &path)
 {
     QFile note(path);
     if (!note.open(QIODevice::ReadOnly))
@@ -74,7 +74,7 @@ QList<RecoveryFile> RecoveryStore::Orphans() const
             continue;
         RecoveryFile file;
         file.DesignPath = design.filePath();
-        file.SourcePath = readNote(SourceNotePath(session));
+        file.SourcePath = ReadNote(SourceNotePath(session));
         file.Saved = design.lastModified();
         file.Lock = std::move(lock);
         try {

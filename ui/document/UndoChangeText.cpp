@@ -17,7 +17,7 @@ namespace {
 const std::set<std::string> kRaisedByConstraints = {"Armor", "FinalSize", "Crew"};
 
 // "weapons[2].clips[0].Amount" -> "weapons"; "CustomProduction.CustomName" -> "CustomProduction".
-std::string topField(const std::string &path) { return path.substr(0, path.find_first_of(".[")); }
+std::string TopField(const std::string &path) { return path.substr(0, path.find_first_of(".[")); }
 
 } // namespace
 
@@ -36,7 +36,7 @@ QString FieldWords(const std::string &field)
 namespace {
 
 // A value after a change and its difference, e.g. "1,234.00 (+56.00)", both written by format.
-QString withDifference(long double after, long double before, const std::function<std::string(double)> &format,
+QString WithDifference(long double after, long double before, const std::function<std::string(double)> &format,
                        const QString &unit = {})
 {
     const long double difference = after - before;
@@ -57,9 +57,9 @@ QString UndoChangeName(const DesignDifferences &differences)
 {
     if (differences.empty())
         return QStringLiteral("Change");
-    std::string field = topField(differences.front().Path);
+    std::string field = TopField(differences.front().Path);
     for (const DesignDifference &difference : differences) {
-        const std::string top = topField(difference.Path);
+        const std::string top = TopField(difference.Path);
         if (!kRaisedByConstraints.count(top)) {
             field = top;
             break;
@@ -73,9 +73,9 @@ QString ResultChangeText(const UndoState &from, const UndoState &to, NumberSepar
     // The threat value as the results area writes it; the cost grouped as there too.
     const auto threatValue = [separators](double value) { return ThreatValueText(value, separators); };
     const auto cost = [separators](double value) { return number::Grouped(value, 2, separators); };
-    return QStringLiteral("TV ") + withDifference(to.ThreatValue, from.ThreatValue, threatValue) +
+    return QStringLiteral("TV ") + WithDifference(to.ThreatValue, from.ThreatValue, threatValue) +
            QStringLiteral("   Final Cost ") +
-           withDifference(to.FinalCost, from.FinalCost, cost, cp1252::ToQt(to.CurrencyName).trimmed());
+           WithDifference(to.FinalCost, from.FinalCost, cost, cp1252::ToQt(to.CurrencyName).trimmed());
 }
 
 } // namespace aw

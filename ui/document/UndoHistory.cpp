@@ -26,9 +26,9 @@ UndoHistory::UndoHistory(VehicleDocument &document)
     // Each step holds two design bodies (the picture and unchanged long texts are shared):
     // the oldest steps give way.
     m_stack->setUndoLimit(kUndoLimit);
-    ConnectGuarded(&document, &VehicleDocument::edited, this, &UndoHistory::DocumentEdited);
-    ConnectGuarded(&document, &VehicleDocument::designReplaced, this, &UndoHistory::DesignReplaced);
-    ConnectGuarded(&document, &VehicleDocument::fileUsed, this, &UndoHistory::DesignSaved);
+    ConnectGuarded(&document, &VehicleDocument::Edited, this, &UndoHistory::DocumentEdited);
+    ConnectGuarded(&document, &VehicleDocument::DesignReplaced, this, &UndoHistory::DesignReplaced);
+    ConnectGuarded(&document, &VehicleDocument::FileUsed, this, &UndoHistory::DesignSaved);
     ConnectGuarded(m_stack, &QUndoStack::indexChanged, this, &UndoHistory::IndexChanged);
     qApp->installEventFilter(this);
     DesignReplaced();
@@ -53,7 +53,7 @@ void UndoHistory::DesignReplaced()
     ComputeResults(*settled);
     m_baseline = StateOf(TakeSnapshot(*settled), m_baselineCopy);
     m_lastChange.clear();
-    emit lastChangeChanged(m_lastChange);
+    emit LastChangeChanged(m_lastChange);
     // Showing it may also tidy what the pass does not (a production type out of range): once
     // shown, the design as it is counts as the start, unless the user changed it already.
     PostGuarded(this, [this] {
@@ -144,7 +144,7 @@ void UndoHistory::Restore(const UndoState &state)
     RestoreSnapshot(m_document.Design(), state.Snapshot);
     m_baseline = StateOf(state.Snapshot, m_baselineCopy);
     m_restored = true;
-    emit restored();
+    emit Restored();
     m_restoring = false;
     m_pending = false;
 }
@@ -152,7 +152,7 @@ void UndoHistory::Restore(const UndoState &state)
 void UndoHistory::ReportChange(const UndoState &from, const UndoState &to)
 {
     m_lastChange = ResultChangeText(from, to);
-    emit lastChangeChanged(m_lastChange);
+    emit LastChangeChanged(m_lastChange);
 }
 
 void UndoHistory::IndexChanged()

@@ -44,8 +44,8 @@ protected:
 
 signals:
     // The design was set to an earlier or later state: every page must show it again.
-    void restored();
-    void lastChangeChanged(const QString &text);
+    void Restored();
+    void LastChangeChanged(const QString &text);
 
 private:
     void DocumentEdited();

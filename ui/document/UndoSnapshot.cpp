@@ -19,21 +19,21 @@ namespace {
 using FieldRef = std::variant<int32_t *, double *, bool *, std::string *, SharedBytes *>;
 
 struct FieldCollector {
-    std::vector<FieldRef> &refs;
+    std::vector<FieldRef> &Refs;
 
     void operator()(const char *name, int32_t &value)
     {
         // The version mark says what the design was read from; a restore keeps it.
         if (std::strcmp(name, "FileVersion") != 0)
-            refs.emplace_back(&value);
+            Refs.emplace_back(&value);
     }
-    void operator()(const char *, double &value) { refs.emplace_back(&value); }
-    void operator()(const char *, bool &value) { refs.emplace_back(&value); }
-    void operator()(const char *, TextField<std::string> text) { refs.emplace_back(&text.Value); }
-    void operator()(const char *, BytesField<SharedBytes> bytes) { refs.emplace_back(&bytes.Value); }
+    void operator()(const char *, double &value) { Refs.emplace_back(&value); }
+    void operator()(const char *, bool &value) { Refs.emplace_back(&value); }
+    void operator()(const char *, TextField<std::string> text) { Refs.emplace_back(&text.Value); }
+    void operator()(const char *, BytesField<SharedBytes> bytes) { Refs.emplace_back(&bytes.Value); }
 };
 
-std::vector<FieldRef> fieldsOf(BaseVehicle &vehicle)
+std::vector<FieldRef> FieldsOf(BaseVehicle &vehicle)
 {
     std::vector<FieldRef> refs;
     ForEachVehicleField(vehicle, FieldCollector{refs});
@@ -41,7 +41,7 @@ std::vector<FieldRef> fieldsOf(BaseVehicle &vehicle)
 }
 
 // Replaces the entries without replacing the list, which stays bound to its own design.
-void copyEntries(PerkList &target, const PerkList &source)
+void CopyEntries(PerkList &target, const PerkList &source)
 {
     target.Clear();
     for (int i = 0; i < source.Count(); ++i)
@@ -99,16 +99,16 @@ void RestoreSnapshot(Vehicle &target, const DesignSnapshot &snapshot)
     // Everything is read before the design is touched, so a body that cannot be read
     // leaves the design as it was.
     std::unique_ptr<Vehicle> source = SnapshotDesign(snapshot);
-    const std::vector<FieldRef> to = fieldsOf(target);
-    const std::vector<FieldRef> from = fieldsOf(*source);
+    const std::vector<FieldRef> to = FieldsOf(target);
+    const std::vector<FieldRef> from = FieldsOf(*source);
     for (size_t i = 0; i < to.size(); ++i) {
         std::visit([&](auto *field) { *field = std::move(*std::get<decltype(field)>(from[i])); }, to[i]);
     }
     target.CustomProduction = source->CustomProduction;
     *target.Movement = *source->Movement;
-    copyEntries(*target.Perks, *source->Perks);
-    copyEntries(*target.Flaws, *source->Flaws);
-    copyEntries(*target.Defects, *source->Defects);
+    CopyEntries(*target.Perks, *source->Perks);
+    CopyEntries(*target.Flaws, *source->Flaws);
+    CopyEntries(*target.Defects, *source->Defects);
     *target.Weapons = std::move(*source->Weapons);
 }
 

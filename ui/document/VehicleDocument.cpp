@@ -17,7 +17,7 @@ bool VehicleDocument::Modified() const { return m_vehicle->Modified; }
 void VehicleDocument::SetModified()
 {
     SetModifiedFlag(true);
-    emit edited();
+    emit Edited();
 }
 
 void VehicleDocument::ClearModified() { SetModifiedFlag(false); }
@@ -27,7 +27,7 @@ void VehicleDocument::SetModifiedFlag(bool modified)
     if (m_vehicle->Modified == modified)
         return;
     m_vehicle->Modified = modified;
-    emit modifiedChanged(modified);
+    emit ModifiedChanged(modified);
 }
 
 QString VehicleDocument::FileName() const { return FromNativePath(m_vehicle->FileName); }
@@ -38,9 +38,9 @@ void VehicleDocument::NewDesign()
 {
     const bool wasModified = m_vehicle->Modified;
     m_vehicle = std::make_unique<Vehicle>();
-    emit designReplaced();
+    emit DesignReplaced();
     if (wasModified)
-        emit modifiedChanged(false);
+        emit ModifiedChanged(false);
 }
 
 QString VehicleDocument::Open(const QString &path)
@@ -50,10 +50,10 @@ QString VehicleDocument::Open(const QString &path)
     m_vehicle = std::move(loaded.Design);
     m_vehicle->FileName = ToNativePath(path);
     m_vehicle->Modified = false;
-    emit designReplaced();
+    emit DesignReplaced();
     if (wasModified)
-        emit modifiedChanged(false);
-    emit fileUsed(path);
+        emit ModifiedChanged(false);
+    emit FileUsed(path);
     return QString::fromStdString(loaded.Warning);
 }
 
@@ -64,7 +64,7 @@ void VehicleDocument::SaveTo(const QString &path)
     WriteWhileWindowPaints([copy, target = ToNativePath(path)] { SaveDesignFile(*copy, target); });
     m_vehicle->FileName = ToNativePath(path);
     SetModifiedFlag(false);
-    emit fileUsed(path);
+    emit FileUsed(path);
 }
 
 void VehicleDocument::Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName)
@@ -73,9 +73,9 @@ void VehicleDocument::Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fil
     m_vehicle = std::move(vehicle);
     m_vehicle->FileName = ToNativePath(fileName);
     m_vehicle->Modified = false;
-    emit designReplaced();
+    emit DesignReplaced();
     if (wasModified)
-        emit modifiedChanged(false);
+        emit ModifiedChanged(false);
     SetModifiedFlag(true);
 }
 

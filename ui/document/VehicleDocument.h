@@ -47,13 +47,13 @@ public:
     void Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName);
 
 signals:
-    void modifiedChanged(bool modified);
+    void ModifiedChanged(bool modified);
     // A user change was made (every SetModified, also while the flag is already set).
-    void edited();
+    void Edited();
     // The design object was replaced (New or Open): pages must show it again.
-    void designReplaced();
+    void DesignReplaced();
     // A design file was read or written at path.
-    void fileUsed(const QString &path);
+    void FileUsed(const QString &path);
 
 private:
     void SetModifiedFlag(bool modified);

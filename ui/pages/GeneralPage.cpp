@@ -36,18 +36,18 @@ enum class GeneralBoxFormat { Plain, Signed, Grouped1, Shortest18, General15, Sh
 
 // How the numeric boxes of the page read, limit and show their field.
 struct GeneralNumberBox {
-    const char *edit;
-    const char *spin; // nullptr: no spin button
+    const char *Edit;
+    const char *Spin; // nullptr: no spin button
     int32_t *(*intField)(BaseVehicle &);
     double *(*realField)(BaseVehicle &);
-    GeneralBoxFormat format;
-    std::optional<double> editMin;
-    double step;
-    std::optional<double> downMin;
-    std::optional<double> upMax;
-    bool setsModified;
-    bool production;     // redisplayed by ShowProduction instead of ShowGeneral
-    bool allowThousands; // the box shows thousands separators, so it must read them back
+    GeneralBoxFormat Format;
+    std::optional<double> EditMin;
+    double Step;
+    std::optional<double> DownMin;
+    std::optional<double> UpMax;
+    bool SetsModified;
+    bool Production;     // redisplayed by ShowProduction instead of ShowGeneral
+    bool AllowThousands; // the box shows thousands separators, so it must read them back
 };
 
 namespace {
@@ -136,9 +136,9 @@ const GeneralNumberBox kNumberBoxes[] = {
 #undef AW_INT
 #undef AW_REAL
 
-QString formatBox(const GeneralNumberBox &rule, BaseVehicle &vehicle)
+QString FormatBox(const GeneralNumberBox &rule, BaseVehicle &vehicle)
 {
-    switch (rule.format) {
+    switch (rule.Format) {
     case GeneralBoxFormat::Plain:
         return cp1252::ToQt(number::Integer(*rule.intField(vehicle)));
     case GeneralBoxFormat::Signed:
@@ -155,7 +155,7 @@ QString formatBox(const GeneralNumberBox &rule, BaseVehicle &vehicle)
     return {};
 }
 
-int32_t clampToInt32(double value)
+int32_t ClampToInt32(double value)
 {
     value = std::clamp(value, static_cast<double>(std::numeric_limits<int32_t>::min()),
                        static_cast<double>(std::numeric_limits<int32_t>::max()));
@@ -163,14 +163,14 @@ int32_t clampToInt32(double value)
 }
 
 // The boxes whose fields a results refresh may raise (the final size box shows the results).
-bool raisedByRefresh(const GeneralNumberBox &box)
+bool RaisedByRefresh(const GeneralNumberBox &box)
 {
-    return qstrcmp(box.edit, "eCrew") == 0 || qstrcmp(box.edit, "eArmor") == 0;
+    return qstrcmp(box.Edit, "eCrew") == 0 || qstrcmp(box.Edit, "eArmor") == 0;
 }
 
-QLabel *caption(const QString &text, QWidget *parent) { return new QLabel(text, parent); }
+QLabel *Caption(const QString &text, QWidget *parent) { return new QLabel(text, parent); }
 
-QLineEdit *readOnlyBox(const char *name, QWidget *parent)
+QLineEdit *ReadOnlyBox(const char *name, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -203,21 +203,21 @@ void GeneralPage::BuildControls()
     // Numeric boxes with their spin buttons, made from the table.
     auto numberEdit = [this](const char *name) {
         for (const GeneralNumberBox &rule : kNumberBoxes) {
-            if (qstrcmp(rule.edit, name) != 0)
+            if (qstrcmp(rule.Edit, name) != 0)
                 continue;
             const GeneralNumberBox *box = &rule;
             auto *edit = new ExitEdit(this);
             edit->setObjectName(QString::fromLatin1(name));
-            edit->setMaximumWidth(rule.format == GeneralBoxFormat::Grouped1 ? 76 : 48);
-            ConnectGuarded(edit, &ExitEdit::exited, this, [this, box, edit] { TakeNumber(*box, edit); });
+            edit->setMaximumWidth(rule.Format == GeneralBoxFormat::Grouped1 ? 76 : 48);
+            ConnectGuarded(edit, &ExitEdit::Exited, this, [this, box, edit] { TakeNumber(*box, edit); });
             m_numberEdits.emplace_back(box, edit);
             SpinButton *spin = nullptr;
-            if (rule.spin) {
+            if (rule.Spin) {
                 spin = new SpinButton(this);
-                spin->setObjectName(QString::fromLatin1(rule.spin));
+                spin->setObjectName(QString::fromLatin1(rule.Spin));
                 spin->SetBox(edit);
-                ConnectGuarded(spin, &SpinButton::upClick, this, [this, box] { NumberSpin(*box, +1); });
-                ConnectGuarded(spin, &SpinButton::downClick, this, [this, box] { NumberSpin(*box, -1); });
+                ConnectGuarded(spin, &SpinButton::UpClick, this, [this, box] { NumberSpin(*box, +1); });
+                ConnectGuarded(spin, &SpinButton::DownClick, this, [this, box] { NumberSpin(*box, -1); });
             }
             return std::make_pair(edit, spin);
         }
@@ -255,33 +255,33 @@ void GeneralPage::BuildControls()
         {"Crew", "eCrew"}, {"Armor", "eArmor"}, {"Fire Control", "eFiCon"}, {"Maneuver", "eManeuver"}};
     int row = 0;
     for (const auto &[text, name] : ratingRows) {
-        ratings->addWidget(caption(QString::fromLatin1(text), this), row, 0);
+        ratings->addWidget(Caption(QString::fromLatin1(text), this), row, 0);
         ratings->addLayout(editWithSpin(name).first, row, 1);
         ++row;
     }
-    ratings->addWidget(caption(QStringLiteral("Deployment"), this), row, 0, 1, 2);
+    ratings->addWidget(Caption(QStringLiteral("Deployment"), this), row, 0, 1, 2);
     ++row;
-    ratings->addWidget(caption(QStringLiteral("Range"), this), row, 0, Qt::AlignRight);
+    ratings->addWidget(Caption(QStringLiteral("Range"), this), row, 0, Qt::AlignRight);
     auto *deployment = editWithSpin("eDeployment").first;
-    deployment->insertWidget(2, caption(QStringLiteral("km"), this));
+    deployment->insertWidget(2, Caption(QStringLiteral("km"), this));
     ratings->addLayout(deployment, row, 1);
     ratings->setRowStretch(row + 1, 1);
 
     auto *senses = grid();
-    senses->addWidget(caption(QStringLiteral("Rating"), this), 0, 1);
-    senses->addWidget(caption(QStringLiteral("Range"), this), 0, 2);
+    senses->addWidget(Caption(QStringLiteral("Rating"), this), 0, 1);
+    senses->addWidget(Caption(QStringLiteral("Range"), this), 0, 2);
     auto rangeBox = [&](const char *name) {
         auto *layout = editWithSpin(name).first;
-        layout->insertWidget(2, caption(QStringLiteral("km"), this));
+        layout->insertWidget(2, Caption(QStringLiteral("km"), this));
         return layout;
     };
-    senses->addWidget(caption(QStringLiteral("Sensors"), this), 1, 0);
+    senses->addWidget(Caption(QStringLiteral("Sensors"), this), 1, 0);
     senses->addLayout(editWithSpin("eSensorRating").first, 1, 1);
     senses->addLayout(rangeBox("eSensorRange"), 1, 2);
-    senses->addWidget(caption(QStringLiteral("Comm."), this), 2, 0);
+    senses->addWidget(Caption(QStringLiteral("Comm."), this), 2, 0);
     senses->addLayout(editWithSpin("eComRating").first, 2, 1);
     senses->addLayout(rangeBox("eComRange"), 2, 2);
-    senses->addWidget(caption(QStringLiteral("Final Size"), this), 3, 0);
+    senses->addWidget(Caption(QStringLiteral("Final Size"), this), 3, 0);
     auto finalSize = editWithSpin("eFinalSize");
     m_eFinalSize = finalSize.second;
     senses->addLayout(finalSize.first, 3, 1);
@@ -290,14 +290,14 @@ void GeneralPage::BuildControls()
     m_cbSizeType->addItems(
         {QStringLiteral("Normal"), QStringLiteral("Carriage"), QStringLiteral("Emplacement"), QStringLiteral("Drone")});
     auto *sizeType = new QHBoxLayout;
-    sizeType->addWidget(caption(QStringLiteral("Type"), this));
+    sizeType->addWidget(Caption(QStringLiteral("Type"), this));
     sizeType->addWidget(m_cbSizeType);
     sizeType->addStretch();
     senses->addLayout(sizeType, 3, 2);
-    senses->addWidget(caption(QStringLiteral("Number on Field"), this), 4, 0, 1, 2);
+    senses->addWidget(Caption(QStringLiteral("Number on Field"), this), 4, 0, 1, 2);
     m_eField = textEdit("eField", 110);
     senses->addWidget(m_eField, 4, 2);
-    senses->addWidget(caption(QStringLiteral("Availibility"), this), 5, 0, 1, 2);
+    senses->addWidget(Caption(QStringLiteral("Availibility"), this), 5, 0, 1, 2);
     senses->addLayout(editWithSpin("eAvail").first, 5, 2);
     senses->setRowStretch(6, 1);
 
@@ -312,15 +312,15 @@ void GeneralPage::BuildControls()
                                                             {"Pre-Production Cost", m_lblPreProductionCost}};
     row = 0;
     for (const auto &[text, value] : resultRows) {
-        results->addWidget(caption(QString::fromLatin1(text), this), row, 0);
+        results->addWidget(Caption(QString::fromLatin1(text), this), row, 0);
         results->addWidget(value, row, 1);
         ++row;
     }
-    results->addWidget(caption(QStringLiteral("Currency Label"), this), row, 0);
+    results->addWidget(Caption(QStringLiteral("Currency Label"), this), row, 0);
     m_eCurrName = textEdit("eCurrName", 120);
     results->addWidget(m_eCurrName, row, 1);
     ++row;
-    results->addWidget(caption(QStringLiteral("Multiplier"), this), row, 0);
+    results->addWidget(Caption(QStringLiteral("Multiplier"), this), row, 0);
     results->addLayout(editWithSpin("eCurrMult").first, row, 1);
     results->setRowStretch(row + 1, 1);
 
@@ -346,19 +346,19 @@ void GeneralPage::BuildControls()
     m_cbProStandard->setObjectName(QStringLiteral("cbProStandard"));
     for (int32_t type = 0; type < StandardProductionTypeCount; ++type)
         m_cbProStandard->addItem(QString::fromLatin1(StandardProductionType(type)->Name));
-    m_eProStandard = readOnlyBox("eProStandard", production);
-    m_eProStandardModel = readOnlyBox("eProStandardModel", production);
-    m_eProStandardIndiv = readOnlyBox("eProStandardIndiv", production);
-    m_eProStandardMult = readOnlyBox("eProStandardMult", production);
+    m_eProStandard = ReadOnlyBox("eProStandard", production);
+    m_eProStandardModel = ReadOnlyBox("eProStandardModel", production);
+    m_eProStandardIndiv = ReadOnlyBox("eProStandardIndiv", production);
+    m_eProStandardMult = ReadOnlyBox("eProStandardMult", production);
     m_eProCustomName = textEdit("eProCustomName", 0);
     m_eProCustomDef = textEdit("eProCustomDef", 0);
     m_eProCustomModel = numberEdit("eProCustomModel").first;
     m_eProCustomIndiv = numberEdit("eProCustomIndiv").first;
     m_eProCustomMult = numberEdit("eProCustomMult").first;
-    pro->addWidget(caption(QStringLiteral("Lemon Dice"), production), 0, 3, 1, 2, Qt::AlignHCenter);
-    pro->addWidget(caption(QStringLiteral("Model"), production), 1, 3);
-    pro->addWidget(caption(QStringLiteral("Indiv."), production), 1, 4);
-    pro->addWidget(caption(QStringLiteral("Cost Multiplier"), production), 1, 5);
+    pro->addWidget(Caption(QStringLiteral("Lemon Dice"), production), 0, 3, 1, 2, Qt::AlignHCenter);
+    pro->addWidget(Caption(QStringLiteral("Model"), production), 1, 3);
+    pro->addWidget(Caption(QStringLiteral("Indiv."), production), 1, 4);
+    pro->addWidget(Caption(QStringLiteral("Cost Multiplier"), production), 1, 5);
     pro->addWidget(m_rbProStandard, 2, 0);
     pro->addWidget(m_cbProStandard, 2, 1);
     pro->addWidget(m_eProStandard, 2, 2);
@@ -393,9 +393,9 @@ void GeneralPage::BuildControls()
     };
     row = 0;
     for (const auto &[text, box] : dims) {
-        dimensions->addWidget(caption(text, this), row, 0);
+        dimensions->addWidget(Caption(text, this), row, 0);
         dimensions->addWidget(box.first, row, 1);
-        dimensions->addWidget(caption(box.second, this), row, 2);
+        dimensions->addWidget(Caption(box.second, this), row, 2);
         ++row;
     }
     dimensions->setRowStretch(row, 1);
@@ -407,13 +407,13 @@ void GeneralPage::BuildControls()
     page->addStretch(1);
 
     // Text boxes.
-    ConnectGuarded(m_eCurrName, &ExitEdit::exited, this, [this] {
+    ConnectGuarded(m_eCurrName, &ExitEdit::Exited, this, [this] {
         m_host.Document().SetModified();
         m_host.Document().Design().CurrencyName =
             CutToWidth(cp1252::FromQt(m_eCurrName->text()), BaseVehicle::CurrencyNameCapacity);
         ShowGeneral();
     });
-    ConnectGuarded(m_eField, &ExitEdit::exited, this, [this] {
+    ConnectGuarded(m_eField, &ExitEdit::Exited, this, [this] {
         m_host.Document().Design().NumberOnField =
             CutToWidth(cp1252::FromQt(m_eField->text()), BaseVehicle::TextCapacity);
     });
@@ -441,23 +441,23 @@ void GeneralPage::BuildControls()
                    [this](bool checked) { ChooseCustomProduction(checked); });
     ConnectGuarded(m_cbProStandard, &QComboBox::activated, this,
                    [this](int index) { SelectStandardProduction(index); });
-    ConnectGuarded(m_cbProStandard, &ExitComboBox::exited, this, [this] { m_host.Document().SetModified(); });
+    ConnectGuarded(m_cbProStandard, &ExitComboBox::Exited, this, [this] { m_host.Document().SetModified(); });
     ConnectGuarded(m_eProCustomName, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_host.Document().Design().CustomProduction.CustomName = cp1252::FromQt(text);
     });
     ConnectGuarded(m_eProCustomDef, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_host.Document().Design().CustomProduction.CustomDefinition = cp1252::FromQt(text);
     });
-    ConnectGuarded(m_eProCustomName, &ExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
-    ConnectGuarded(m_eProCustomDef, &ExitEdit::exited, this, [this] { m_host.Document().SetModified(); });
+    ConnectGuarded(m_eProCustomName, &ExitEdit::Exited, this, [this] { m_host.Document().SetModified(); });
+    ConnectGuarded(m_eProCustomDef, &ExitEdit::Exited, this, [this] { m_host.Document().SetModified(); });
 }
 
 void GeneralPage::ShowGeneral()
 {
     Vehicle &vehicle = m_host.Document().Design();
     for (const auto &[box, edit] : m_numberEdits) {
-        if (!box->production && box->format != GeneralBoxFormat::ShownByResults)
-            edit->setText(formatBox(*box, vehicle));
+        if (!box->Production && box->Format != GeneralBoxFormat::ShownByResults)
+            edit->setText(FormatBox(*box, vehicle));
     }
     m_eCurrName->setText(cp1252::ToQt(vehicle.CurrencyName));
     m_eActualMass->setText(cp1252::ToQt(vehicle.CombatMass));
@@ -491,8 +491,8 @@ void GeneralPage::ShowProduction()
         m_eProCustomName->setText(cp1252::ToQt(production.CustomName));
         m_eProCustomDef->setText(cp1252::ToQt(production.CustomDefinition));
         for (const auto &[box, edit] : m_numberEdits) {
-            if (box->production)
-                edit->setText(formatBox(*box, vehicle));
+            if (box->Production)
+                edit->setText(FormatBox(*box, vehicle));
         }
     } else {
         m_rbProStandard->setChecked(true);
@@ -524,29 +524,29 @@ void GeneralPage::ShowResultTexts(const ResultTexts &texts, int sizeType)
     m_cbSizeType->setCurrentIndex(sizeType >= 0 && sizeType < m_cbSizeType->count() ? sizeType : -1);
     Vehicle &vehicle = m_host.Document().Design();
     for (const auto &[box, edit] : m_numberEdits) {
-        if (raisedByRefresh(*box))
-            edit->setText(formatBox(*box, vehicle));
+        if (RaisedByRefresh(*box))
+            edit->setText(FormatBox(*box, vehicle));
     }
 }
 
 void GeneralPage::TakeNumber(const GeneralNumberBox &box, ExitEdit *edit)
 {
     Vehicle &vehicle = m_host.Document().Design();
-    if (box.setsModified)
+    if (box.SetsModified)
         m_host.Document().SetModified();
     const std::string text = cp1252::FromQt(edit->text());
     if (box.intField) {
         int32_t value = 0;
         if (number::ParseInteger(text, value)) {
-            if (box.editMin && value < *box.editMin)
-                value = static_cast<int32_t>(*box.editMin);
+            if (box.EditMin && value < *box.EditMin)
+                value = static_cast<int32_t>(*box.EditMin);
             *box.intField(vehicle) = value;
         }
     } else {
         double value = 0;
-        if (number::ParseReal(text, value, NumberSeparators(), box.allowThousands)) {
-            if (box.editMin && value < *box.editMin)
-                value = *box.editMin;
+        if (number::ParseReal(text, value, NumberSeparators(), box.AllowThousands)) {
+            if (box.EditMin && value < *box.EditMin)
+                value = *box.EditMin;
             *box.realField(vehicle) = value;
         }
     }
@@ -558,25 +558,25 @@ void GeneralPage::NumberSpin(const GeneralNumberBox &box, int direction)
     Vehicle &vehicle = m_host.Document().Design();
     m_host.Document().SetModified();
     auto limit = [&](double value) {
-        if (direction < 0 && box.downMin)
-            value = std::max(value, *box.downMin);
-        if (direction > 0 && box.upMax)
-            value = std::min(value, *box.upMax);
+        if (direction < 0 && box.DownMin)
+            value = std::max(value, *box.DownMin);
+        if (direction > 0 && box.UpMax)
+            value = std::min(value, *box.UpMax);
         return value;
     };
     if (box.intField) {
         int32_t &field = *box.intField(vehicle);
-        field = clampToInt32(limit(static_cast<double>(field) + direction * box.step));
+        field = ClampToInt32(limit(static_cast<double>(field) + direction * box.Step));
     } else {
         double &field = *box.realField(vehicle);
-        field = limit(field + direction * box.step);
+        field = limit(field + direction * box.Step);
     }
     ShowGeneral();
 }
 
 void GeneralPage::Redisplay(const GeneralNumberBox &box)
 {
-    if (box.production)
+    if (box.Production)
         ShowProduction();
     else
         ShowGeneral();

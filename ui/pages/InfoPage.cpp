@@ -28,9 +28,9 @@ namespace aw {
 
 // One text field of the design, its box or memo and its caption.
 struct InfoText {
-    const char *caption;
-    const char *control;
-    std::string BaseVehicle::*field;
+    const char *Caption;
+    const char *Control;
+    std::string BaseVehicle::*Field;
 };
 
 namespace {
@@ -79,14 +79,14 @@ QWidget *InfoPage::BuildBoxes()
     for (int i = 0; i < BoxCount; ++i) {
         const InfoText &text = kBoxes[i];
         auto *box = new QComboBox(panel);
-        box->setObjectName(QString::fromLatin1(text.control));
+        box->setObjectName(QString::fromLatin1(text.Control));
         box->setEditable(true);
         box->setValidator(new Cp1252Validator(box));
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(12);
         m_boxes[static_cast<size_t>(i)] = box;
-        auto *caption = new QLabel(QString::fromLatin1(text.caption), panel);
+        auto *caption = new QLabel(QString::fromLatin1(text.Caption), panel);
         caption->setBuddy(box);
         const int row = i % 4;
         const int column = (i / 4) * 2;
@@ -97,7 +97,7 @@ QWidget *InfoPage::BuildBoxes()
             if (m_showing)
                 return;
             m_host.Document().SetModified();
-            m_host.Document().Design().*text.field = CutToWidth(cp1252::FromQt(typed), BaseVehicle::TextCapacity);
+            m_host.Document().Design().*text.Field = CutToWidth(cp1252::FromQt(typed), BaseVehicle::TextCapacity);
         });
     }
     grid->setColumnStretch(1, 1);
@@ -112,14 +112,14 @@ QWidget *InfoPage::BuildNotes()
     for (size_t i = 0; i < m_notes.size(); ++i) {
         const InfoText &text = kNotes[i];
         auto *memo = new MemoBox;
-        memo->setObjectName(QString::fromLatin1(text.control));
+        memo->setObjectName(QString::fromLatin1(text.Control));
         m_notes[i] = memo;
-        m_notePages->addTab(memo, QString::fromLatin1(text.caption));
+        m_notePages->addTab(memo, QString::fromLatin1(text.Caption));
         ConnectGuarded(memo, &QPlainTextEdit::textChanged, this, [this, &text, memo] {
             if (m_showing)
                 return;
             m_host.Document().SetModified();
-            m_host.Document().Design().*text.field = StoredMemoText(memo->toPlainText());
+            m_host.Document().Design().*text.Field = StoredMemoText(memo->toPlainText());
         });
     }
     return m_notePages;
@@ -147,10 +147,10 @@ QWidget *InfoPage::BuildPicture()
     layout->addWidget(panel, 1);
     layout->addWidget(hint);
 
-    ConnectGuarded(m_picture, &PictureView::doubleClicked, this, [this] { ChoosePicture(); });
-    ConnectGuarded(m_picture, &PictureView::mouseReleased, this, [this](Qt::MouseButton button) {
+    ConnectGuarded(m_picture, &PictureView::DoubleClicked, this, [this] { ChoosePicture(); });
+    ConnectGuarded(m_picture, &PictureView::MouseReleased, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
-            pmPictureRightUp();
+            OfferToRemovePicture();
     });
     return pane;
 }
@@ -175,9 +175,9 @@ void InfoPage::ShowTexts()
     const Vehicle &vehicle = m_host.Document().Design();
     m_showing = true;
     for (size_t i = 0; i < m_boxes.size(); ++i)
-        m_boxes[i]->setEditText(cp1252::ToQt(vehicle.*kBoxes[i].field));
+        m_boxes[i]->setEditText(cp1252::ToQt(vehicle.*kBoxes[i].Field));
     for (size_t i = 0; i < m_notes.size(); ++i)
-        m_notes[i]->setPlainText(MemoText(vehicle.*kNotes[i].field));
+        m_notes[i]->setPlainText(MemoText(vehicle.*kNotes[i].Field));
     m_showing = false;
 }
 
@@ -202,8 +202,8 @@ void InfoPage::ShowPicture()
 void InfoPage::ChoosePicture()
 {
     FileDialogOptions pictureDialog;
-    pictureDialog.filter = PictureDialogFilter();
-    pictureDialog.mustExist = true;
+    pictureDialog.Filter = PictureDialogFilter();
+    pictureDialog.MustExist = true;
     const QString path = Dialogs().OpenFileName(this, pictureDialog);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
@@ -226,7 +226,7 @@ void InfoPage::ChoosePicture()
     ShowPicture();
 }
 
-void InfoPage::pmPictureRightUp()
+void InfoPage::OfferToRemovePicture()
 {
     if (m_host.Document().Design().Picture.empty())
         return;

@@ -37,7 +37,7 @@ public:
     // Double-click on the picture: choose a picture file and put it into the design.
     void ChoosePicture();
     // Right mouse button released over the picture: offer to remove it.
-    void pmPictureRightUp();
+    void OfferToRemovePicture();
 
     QComboBox *Box(int index) const { return m_boxes[static_cast<size_t>(index)]; }
     PictureView *Picture() const { return m_picture; }

@@ -62,7 +62,7 @@ void LemonDicePanel::RollDice()
         Dialogs().ShowError(this, QStringLiteral("%1 lemon dice are too many to roll; at most %2 are rolled at once.")
                                       .arg(dice)
                                       .arg(kMostLemonDice));
-        emit rolled();
+        emit Rolled();
         return;
     }
     const PerkList &defects = SharedLibraries().Defects;
@@ -71,7 +71,7 @@ void LemonDicePanel::RollDice()
         m_rollList->addItem(QString::number(value));
     for (int index : roll.DefectIndexes)
         vehicle.Defects->Add(defects.Get(index));
-    emit rolled();
+    emit Rolled();
 }
 
 } // namespace aw

@@ -32,7 +32,7 @@ public:
 
 signals:
     // The roll is done; the defects grid must show the design again.
-    void rolled();
+    void Rolled();
 
 private:
     EditorHost &m_host;

@@ -50,7 +50,7 @@ void LibraryFilter::AddList(QListWidget *list) { Attach({list, {}}); }
 void LibraryFilter::Attach(const Target &target)
 {
     m_targets.push_back(target);
-    QAbstractItemModel *model = target.view->model();
+    QAbstractItemModel *model = target.View->model();
     // Refilling a list adds rows and writes their texts: each row is judged as it is written.
     ConnectGuarded(model, &QAbstractItemModel::rowsInserted, this,
                    [this, target](const QModelIndex &, int first, int last) {
@@ -66,12 +66,12 @@ void LibraryFilter::Attach(const Target &target)
     // its rows: the reset is looked at afterwards, if the list is still there.
     ConnectGuarded(
         model, &QAbstractItemModel::modelReset, this,
-        [this, target, view = QPointer<QAbstractItemView>(target.view)] {
+        [this, target, view = QPointer<QAbstractItemView>(target.View)] {
             if (view)
                 Apply(target);
         },
         Qt::QueuedConnection);
-    ConnectGuarded(target.view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    ConnectGuarded(target.View->selectionModel(), &QItemSelectionModel::currentChanged, this,
                    [this, target] { KeepCurrentVisible(target); });
     Apply(target);
 }
@@ -79,11 +79,11 @@ void LibraryFilter::Attach(const Target &target)
 QStringList LibraryFilter::RowTexts(const Target &target, int row) const
 {
     QStringList texts;
-    if (auto *list = qobject_cast<QListWidget *>(target.view)) {
+    if (auto *list = qobject_cast<QListWidget *>(target.View)) {
         if (QListWidgetItem *item = list->item(row))
             texts << item->text();
-    } else if (auto *grid = qobject_cast<QTableWidget *>(target.view)) {
-        for (int column : target.columns) {
+    } else if (auto *grid = qobject_cast<QTableWidget *>(target.View)) {
+        for (int column : target.Columns) {
             if (QTableWidgetItem *item = grid->item(row, column))
                 texts << item->text();
         }
@@ -93,31 +93,31 @@ QStringList LibraryFilter::RowTexts(const Target &target, int row) const
 
 bool LibraryFilter::IsHidden(const Target &target, int row) const
 {
-    if (auto *list = qobject_cast<QListWidget *>(target.view))
+    if (auto *list = qobject_cast<QListWidget *>(target.View))
         return list->isRowHidden(row);
-    return static_cast<QTableWidget *>(target.view)->isRowHidden(row);
+    return static_cast<QTableWidget *>(target.View)->isRowHidden(row);
 }
 
 void LibraryFilter::SetHidden(const Target &target, int row, bool hidden)
 {
     if (IsHidden(target, row) == hidden)
         return;
-    if (auto *list = qobject_cast<QListWidget *>(target.view))
+    if (auto *list = qobject_cast<QListWidget *>(target.View))
         list->setRowHidden(row, hidden);
     else
-        static_cast<QTableWidget *>(target.view)->setRowHidden(row, hidden);
+        static_cast<QTableWidget *>(target.View)->setRowHidden(row, hidden);
 }
 
 void LibraryFilter::ApplyRow(const Target &target, int row)
 {
     SetHidden(target, row, !Matches(Text(), RowTexts(target, row)));
-    if (row == target.view->currentIndex().row())
+    if (row == target.View->currentIndex().row())
         KeepCurrentVisible(target);
 }
 
 void LibraryFilter::Apply(const Target &target, bool selectWhenNone)
 {
-    const int rows = target.view->model()->rowCount();
+    const int rows = target.View->model()->rowCount();
     for (int row = 0; row < rows; ++row)
         SetHidden(target, row, !Matches(Text(), RowTexts(target, row)));
     KeepCurrentVisible(target, selectWhenNone);
@@ -132,7 +132,7 @@ void LibraryFilter::ApplyAll()
 
 void LibraryFilter::KeepCurrentVisible(const Target &target, bool selectWhenNone)
 {
-    QAbstractItemView *view = target.view;
+    QAbstractItemView *view = target.View;
     const QModelIndex current = view->currentIndex();
     if (current.isValid() && !IsHidden(target, current.row()))
         return;

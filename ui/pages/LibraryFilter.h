@@ -34,8 +34,8 @@ public:
 
 private:
     struct Target {
-        QAbstractItemView *view;
-        std::vector<int> columns; // empty for a list box
+        QAbstractItemView *View;
+        std::vector<int> Columns; // empty for a list box
     };
 
     void Attach(const Target &target);

@@ -21,16 +21,16 @@ namespace {
 
 // The record's fields as name and shown value, in record order.
 struct FieldLister {
-    QList<QPair<QString, QString>> &fields;
-    QString prefix;
+    QList<QPair<QString, QString>> &Fields;
+    QString Prefix;
 
-    void add(const char *name, const QString &value) { fields.append({prefix + FieldWords(name), value}); }
-    void operator()(const char *name, int32_t value) { add(name, QString::number(value)); }
-    void operator()(const char *name, double value) { add(name, cp1252::ToQt(number::General(value))); }
-    void operator()(const char *name, bool value) { add(name, value ? QStringLiteral("Yes") : QStringLiteral("No")); }
+    void Add(const char *name, const QString &value) { Fields.append({Prefix + FieldWords(name), value}); }
+    void operator()(const char *name, int32_t value) { Add(name, QString::number(value)); }
+    void operator()(const char *name, double value) { Add(name, cp1252::ToQt(number::General(value))); }
+    void operator()(const char *name, bool value) { Add(name, value ? QStringLiteral("Yes") : QStringLiteral("No")); }
     void operator()(const char *name, TextField<const std::string> text)
     {
-        add(name, cp1252::ToQt(text.Value).toHtmlEscaped());
+        Add(name, cp1252::ToQt(text.Value).toHtmlEscaped());
     }
     void operator()(const char *name, const std::array<bool, kAmmoTypeCount> &flags)
     {
@@ -39,7 +39,7 @@ struct FieldLister {
             if (flags[static_cast<size_t>(k)])
                 allowed << QString::number(k);
         }
-        add(name, allowed.isEmpty() ? QStringLiteral("none") : allowed.join(QStringLiteral(", ")));
+        Add(name, allowed.isEmpty() ? QStringLiteral("none") : allowed.join(QStringLiteral(", ")));
     }
 };
 

@@ -41,39 +41,39 @@ MovementPages::MovementPages(EditorHost &host, QWidget *parent) : QTabWidget(par
 QWidget *MovementPages::BuildSystemTab(const QString &prefix, const QString &maneuverCaption, MovementSystemView &view)
 {
     auto *tab = new QWidget(this);
-    view.withNone = true;
-    view.mode = new ExitComboBox(tab);
-    view.mode->setObjectName(QStringLiteral("cbx%1Mode").arg(prefix));
-    view.mode->setInsertPolicy(QComboBox::NoInsert);
-    view.mode->setMinimumWidth(120);
-    view.topKph = MovementSystemView::MakeBox(QStringLiteral("e%1TopKPH").arg(prefix), tab);
-    view.topMp = MovementSystemView::MakeBox(QStringLiteral("e%1TopMP").arg(prefix), tab);
-    view.stallMp = MovementSystemView::MakeBox(QStringLiteral("e%1StallMP").arg(prefix), tab);
-    view.stallKph = MovementSystemView::MakeBox(QStringLiteral("e%1StallKPH").arg(prefix), tab);
-    view.comMp = MovementSystemView::MakeBox(QStringLiteral("e%1ComMP").arg(prefix), tab, true);
-    view.comKph = MovementSystemView::MakeBox(QStringLiteral("e%1ComKPH").arg(prefix), tab, true);
-    view.man = MovementSystemView::MakeBox(QStringLiteral("e%1Man").arg(prefix), tab);
-    view.manSpin = new SpinButton(tab);
-    view.manSpin->setObjectName(QStringLiteral("sb%1Man").arg(prefix));
-    view.air = new QCheckBox(QStringLiteral("Flight"), tab);
-    view.air->setObjectName(QStringLiteral("cbx%1Air").arg(prefix));
-    view.airLabel = new QLabel(QStringLiteral("Flight"), tab);
-    view.airLabel->setObjectName(QStringLiteral("lbl%1Air").arg(prefix));
+    view.WithNone = true;
+    view.Mode = new ExitComboBox(tab);
+    view.Mode->setObjectName(QStringLiteral("cbx%1Mode").arg(prefix));
+    view.Mode->setInsertPolicy(QComboBox::NoInsert);
+    view.Mode->setMinimumWidth(120);
+    view.TopKph = MovementSystemView::MakeBox(QStringLiteral("e%1TopKPH").arg(prefix), tab);
+    view.TopMp = MovementSystemView::MakeBox(QStringLiteral("e%1TopMP").arg(prefix), tab);
+    view.StallMp = MovementSystemView::MakeBox(QStringLiteral("e%1StallMP").arg(prefix), tab);
+    view.StallKph = MovementSystemView::MakeBox(QStringLiteral("e%1StallKPH").arg(prefix), tab);
+    view.ComMp = MovementSystemView::MakeBox(QStringLiteral("e%1ComMP").arg(prefix), tab, true);
+    view.ComKph = MovementSystemView::MakeBox(QStringLiteral("e%1ComKPH").arg(prefix), tab, true);
+    view.Man = MovementSystemView::MakeBox(QStringLiteral("e%1Man").arg(prefix), tab);
+    view.ManSpin = new SpinButton(tab);
+    view.ManSpin->setObjectName(QStringLiteral("sb%1Man").arg(prefix));
+    view.Air = new QCheckBox(QStringLiteral("Flight"), tab);
+    view.Air->setObjectName(QStringLiteral("cbx%1Air").arg(prefix));
+    view.AirLabel = new QLabel(QStringLiteral("Flight"), tab);
+    view.AirLabel->setObjectName(QStringLiteral("lbl%1Air").arg(prefix));
 
     auto *grid = new QGridLayout(tab);
     grid->setVerticalSpacing(3);
     grid->addWidget(new QLabel(QStringLiteral("Mode"), tab), 0, 0);
-    grid->addWidget(view.mode, 0, 1);
+    grid->addWidget(view.Mode, 0, 1);
     auto *flight = new QHBoxLayout;
-    flight->addWidget(view.air);
-    flight->addWidget(view.airLabel);
+    flight->addWidget(view.Air);
+    flight->addWidget(view.AirLabel);
     flight->addStretch();
     grid->addLayout(flight, 1, 1);
     grid->addWidget(new QLabel(maneuverCaption, tab), 2, 0);
     auto *man = new QHBoxLayout;
     man->setSpacing(1);
-    man->addWidget(view.man);
-    man->addWidget(view.manSpin);
+    man->addWidget(view.Man);
+    man->addWidget(view.ManSpin);
     man->addStretch();
     grid->addLayout(man, 2, 1);
 
@@ -89,9 +89,9 @@ QWidget *MovementPages::BuildSystemTab(const QString &prefix, const QString &man
     };
     const QString kph = QStringLiteral("KPH");
     const QString mp = QStringLiteral("MP");
-    speedRow(0, QStringLiteral("Top Speed"), view.topKph, kph, view.topMp, mp);
-    speedRow(1, QStringLiteral("Stall Speed"), view.stallMp, mp, view.stallKph, kph);
-    speedRow(2, QStringLiteral("Combat Speed"), view.comMp, mp, view.comKph, kph);
+    speedRow(0, QStringLiteral("Top Speed"), view.TopKph, kph, view.TopMp, mp);
+    speedRow(1, QStringLiteral("Stall Speed"), view.StallMp, mp, view.StallKph, kph);
+    speedRow(2, QStringLiteral("Combat Speed"), view.ComMp, mp, view.ComKph, kph);
     grid->setColumnStretch(c + 5, 1);
     return tab;
 }
@@ -126,16 +126,16 @@ QWidget *MovementPages::BuildMoreTab()
     ConnectGuarded(m_deleteSystemButton, &QPushButton::clicked, this, [this] { DeleteMovementSystem(); });
     ConnectGuarded(m_editSystemButton, &QPushButton::clicked, this, [this] { EditMovementSystem(); });
     ConnectGuarded(m_systemList, &QListWidget::itemDoubleClicked, this, [this] { EditMovementSystem(); });
-    ConnectGuarded(m_moveSystemSpin, &SpinButton::downClick, this, [this] { MoveMovementSystemDown(); });
-    ConnectGuarded(m_moveSystemSpin, &SpinButton::upClick, this, [this] { MoveMovementSystemUp(); });
+    ConnectGuarded(m_moveSystemSpin, &SpinButton::DownClick, this, [this] { MoveMovementSystemDown(); });
+    ConnectGuarded(m_moveSystemSpin, &SpinButton::UpClick, this, [this] { MoveMovementSystemUp(); });
     return tab;
 }
 
 void MovementPages::ConnectSystem(int slot)
 {
     const MovementSystemView &view = m_views[slot];
-    ConnectGuarded(view.mode, &QComboBox::activated, this, [this, slot](int item) { ChooseMode(slot, item); });
-    ConnectGuarded(view.mode, &ExitComboBox::exited, this, [this, slot] { TakeModeName(slot); });
+    ConnectGuarded(view.Mode, &QComboBox::activated, this, [this, slot](int item) { ChooseMode(slot, item); });
+    ConnectGuarded(view.Mode, &ExitComboBox::Exited, this, [this, slot] { TakeModeName(slot); });
     view.ConnectEdits(this, [this, slot](const MovementSystemView::Edit &edit) { ChangeSystem(slot, edit); });
 }
 
@@ -156,7 +156,7 @@ void MovementPages::ShowMovement()
         m_views[0].Clear();
     else
         m_views[0].Show(list, 0, library);
-    m_views[1].mode->setEnabled(count >= 1);
+    m_views[1].Mode->setEnabled(count >= 1);
 
     m_newSystemButton->setEnabled(count >= 2);
     if (count < 2)
@@ -222,7 +222,7 @@ void MovementPages::TakeModeName(int slot)
     if (slot >= list.Count() || !list.CustomMode(slot))
         return;
     const std::string name =
-        CutToWidth(cp1252::FromQt(m_views[slot].mode->currentText()), MovementRecord::ModeNameCapacity);
+        CutToWidth(cp1252::FromQt(m_views[slot].Mode->currentText()), MovementRecord::ModeNameCapacity);
     if (name == list.ModeName(slot))
         return;
     ChangeSystem(slot, [&](MovementRecord &record) { record.ModeName = name; });

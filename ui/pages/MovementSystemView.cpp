@@ -24,101 +24,101 @@ namespace {
 
 const QString kNone = QStringLiteral("<None>");
 
-QString general(double value) { return cp1252::ToQt(number::General(value)); }
+QString GeneralText(double value) { return cp1252::ToQt(number::General(value)); }
 
-QString integer(int value) { return cp1252::ToQt(number::Integer(value)); }
+QString IntegerText(int value) { return cp1252::ToQt(number::Integer(value)); }
 
-bool parseReal(const QLineEdit *box, double &value) { return number::ParseReal(cp1252::FromQt(box->text()), value); }
+bool ParseBox(const QLineEdit *box, double &value) { return number::ParseReal(cp1252::FromQt(box->text()), value); }
 
 } // namespace
 
 void MovementSystemView::FillModes(const MovementList &library) const
 {
     QStringList names;
-    if (withNone)
+    if (WithNone)
         names << kNone;
     for (int i = 0; i < library.Count(); ++i)
         names << cp1252::ToQt(library.ModeName(i));
     QStringList current;
-    for (int i = 0; i < mode->count(); ++i)
-        current << mode->itemText(i);
+    for (int i = 0; i < Mode->count(); ++i)
+        current << Mode->itemText(i);
     if (current == names)
         return;
-    const QSignalBlocker blocker(mode);
-    mode->clear();
-    mode->addItems(names);
+    const QSignalBlocker blocker(Mode);
+    Mode->clear();
+    Mode->addItems(names);
 }
 
 void MovementSystemView::Show(const MovementList &list, int i, MovementList &library) const
 {
     const MovementRecord record = list.Get(i);
     {
-        const QSignalBlocker blocker(mode);
+        const QSignalBlocker blocker(Mode);
         if (record.CustomMode) {
-            mode->setEditable(true);
-            if (!mode->lineEdit()->validator())
-                mode->lineEdit()->setValidator(new Cp1252Validator(mode->lineEdit()));
-            mode->setCurrentIndex(-1);
-            mode->setEditText(cp1252::ToQt(record.ModeName));
+            Mode->setEditable(true);
+            if (!Mode->lineEdit()->validator())
+                Mode->lineEdit()->setValidator(new Cp1252Validator(Mode->lineEdit()));
+            Mode->setCurrentIndex(-1);
+            Mode->setEditText(cp1252::ToQt(record.ModeName));
         } else {
-            mode->setEditable(false);
+            Mode->setEditable(false);
             FillModes(library);
             const QString name = cp1252::ToQt(record.ModeName);
             int found = -1;
-            for (int item = withNone ? 1 : 0; item < mode->count() && found < 0; ++item) {
-                if (mode->itemText(item) == name)
+            for (int item = WithNone ? 1 : 0; item < Mode->count() && found < 0; ++item) {
+                if (Mode->itemText(item) == name)
                     found = item;
             }
             if (found < 0) {
                 library.Add(record);
-                mode->addItem(name);
-                found = mode->count() - 1;
+                Mode->addItem(name);
+                found = Mode->count() - 1;
             }
-            mode->setCurrentIndex(found);
+            Mode->setCurrentIndex(found);
         }
     }
 
-    air->setVisible(record.CanFly);
-    airLabel->setVisible(!record.CanFly);
+    Air->setVisible(record.CanFly);
+    AirLabel->setVisible(!record.CanFly);
     if (record.CanFly) {
-        const QSignalBlocker blocker(air);
-        air->setChecked(record.Flight);
+        const QSignalBlocker blocker(Air);
+        Air->setChecked(record.Flight);
     } else {
-        airLabel->setEnabled(record.Flight);
+        AirLabel->setEnabled(record.Flight);
     }
 
-    for (ExitEdit *box : {topKph, topMp, stallKph, stallMp, man})
+    for (ExitEdit *box : {TopKph, TopMp, StallKph, StallMp, Man})
         box->setEnabled(true);
-    manSpin->setEnabled(true);
-    topKph->setText(general(list.TopSpeed(i)));
-    topMp->setText(integer(list.MP(i)));
-    for (QLineEdit *box : {stallKph, stallMp}) {
+    ManSpin->setEnabled(true);
+    TopKph->setText(GeneralText(list.TopSpeed(i)));
+    TopMp->setText(IntegerText(list.MP(i)));
+    for (QLineEdit *box : {StallKph, StallMp}) {
         box->setReadOnly(!record.HasStall);
         SetBoxColour(box, record.HasStall);
     }
-    stallKph->setText(general(list.StallSpeed(i)));
-    stallMp->setText(integer(list.StallMP(i)));
-    comKph->setText(general(list.CombatSpeed(i)));
-    comMp->setText(integer(list.CombatMP(i)));
-    man->setText(integer(list.Maneuver(i)));
+    StallKph->setText(GeneralText(list.StallSpeed(i)));
+    StallMp->setText(IntegerText(list.StallMP(i)));
+    ComKph->setText(GeneralText(list.CombatSpeed(i)));
+    ComMp->setText(IntegerText(list.CombatMP(i)));
+    Man->setText(IntegerText(list.Maneuver(i)));
 }
 
 void MovementSystemView::Clear() const
 {
     {
-        const QSignalBlocker blocker(mode);
-        mode->setEditable(false);
-        mode->setCurrentIndex(-1);
+        const QSignalBlocker blocker(Mode);
+        Mode->setEditable(false);
+        Mode->setCurrentIndex(-1);
     }
-    air->setVisible(false);
-    airLabel->setVisible(false);
-    for (ExitEdit *box : {topKph, topMp, stallKph, stallMp, comKph, comMp, man})
+    Air->setVisible(false);
+    AirLabel->setVisible(false);
+    for (ExitEdit *box : {TopKph, TopMp, StallKph, StallMp, ComKph, ComMp, Man})
         box->clear();
-    for (ExitEdit *box : {topKph, topMp, stallKph, stallMp, man})
+    for (ExitEdit *box : {TopKph, TopMp, StallKph, StallMp, Man})
         box->setEnabled(false);
-    manSpin->setEnabled(false);
-    SetBoxColour(stallKph, false);
-    SetBoxColour(stallMp, false);
+    ManSpin->setEnabled(false);
+    SetBoxColour(StallKph, false);
+    SetBoxColour(StallMp, false);
 }
 
 bool MovementSystemView::HoldsMode(const MovementRecord &record, int item, const MovementList &library) const
@@ -144,44 +144,44 @@ ExitEdit *MovementSystemView::MakeBox(const QString &name, QWidget *parent, bool
 void MovementSystemView::ConnectEdits(QWidget *window, std::function<void(const Edit &)> apply) const
 {
     auto onExit = [&](ExitEdit *box, Edit edit) {
-        ConnectGuarded(box, &ExitEdit::exited, window, [apply, edit] { apply(edit); });
+        ConnectGuarded(box, &ExitEdit::Exited, window, [apply, edit] { apply(edit); });
     };
-    onExit(topKph, [box = topKph](MovementRecord &record) {
+    onExit(TopKph, [box = TopKph](MovementRecord &record) {
         double value = 0;
-        if (parseReal(box, value))
+        if (ParseBox(box, value))
             record.TopSpeed = CapTopSpeed(value);
     });
-    onExit(topMp, [box = topMp](MovementRecord &record) {
+    onExit(TopMp, [box = TopMp](MovementRecord &record) {
         double value = 0;
-        if (parseReal(box, value))
+        if (ParseBox(box, value))
             record.TopSpeed = CapTopSpeed(KphFromMP(value, record.Flight));
     });
-    onExit(stallKph, [box = stallKph](MovementRecord &record) {
+    onExit(StallKph, [box = StallKph](MovementRecord &record) {
         double value = 0;
-        if (parseReal(box, value))
+        if (ParseBox(box, value))
             record.StallSpeed = value;
     });
-    onExit(stallMp, [box = stallMp](MovementRecord &record) {
+    onExit(StallMp, [box = StallMp](MovementRecord &record) {
         double value = 0;
-        if (parseReal(box, value))
+        if (ParseBox(box, value))
             record.StallSpeed = KphFromMP(value, record.Flight);
     });
-    onExit(man, [box = man](MovementRecord &record) {
+    onExit(Man, [box = Man](MovementRecord &record) {
         int32_t value = 0;
         if (number::ParseInteger(cp1252::FromQt(box->text()), value))
             record.Maneuver = value;
     });
-    manSpin->SetBox(man);
-    ConnectGuarded(manSpin, &SpinButton::downClick, window, [apply] {
+    ManSpin->SetBox(Man);
+    ConnectGuarded(ManSpin, &SpinButton::DownClick, window, [apply] {
         apply([](MovementRecord &record) {
             if (record.Maneuver > std::numeric_limits<int32_t>::min())
                 --record.Maneuver;
         });
     });
-    ConnectGuarded(manSpin, &SpinButton::upClick, window, [apply] {
+    ConnectGuarded(ManSpin, &SpinButton::UpClick, window, [apply] {
         apply([](MovementRecord &record) { record.Maneuver = std::min(record.Maneuver + 1, 0); });
     });
-    ConnectGuarded(air, &QCheckBox::clicked, window,
+    ConnectGuarded(Air, &QCheckBox::clicked, window,
                    [apply](bool checked) { apply([checked](MovementRecord &record) { record.Flight = checked; }); });
 }
 

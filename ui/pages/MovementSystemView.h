@@ -17,18 +17,18 @@ struct MovementRecord;
 // The controls that show one movement system (the Primary and Secondary tabs and the
 // movement editor each have a set) and how a system is shown in them.
 struct MovementSystemView {
-    ExitComboBox *mode = nullptr;
-    bool withNone = false; // the mode list starts with "<None>"
-    ExitEdit *topKph = nullptr;
-    ExitEdit *topMp = nullptr;
-    ExitEdit *stallMp = nullptr;
-    ExitEdit *stallKph = nullptr;
-    ExitEdit *comMp = nullptr;
-    ExitEdit *comKph = nullptr;
-    ExitEdit *man = nullptr;
-    SpinButton *manSpin = nullptr;
-    QCheckBox *air = nullptr;
-    QLabel *airLabel = nullptr;
+    ExitComboBox *Mode = nullptr;
+    bool WithNone = false; // the mode list starts with "<None>"
+    ExitEdit *TopKph = nullptr;
+    ExitEdit *TopMp = nullptr;
+    ExitEdit *StallMp = nullptr;
+    ExitEdit *StallKph = nullptr;
+    ExitEdit *ComMp = nullptr;
+    ExitEdit *ComKph = nullptr;
+    ExitEdit *Man = nullptr;
+    SpinButton *ManSpin = nullptr;
+    QCheckBox *Air = nullptr;
+    QLabel *AirLabel = nullptr;
 
     // Makes the mode list "<None>" (when withNone) and the library's names, in order,
     // unless it already holds exactly those.
@@ -39,7 +39,7 @@ struct MovementSystemView {
     // No system: no mode selected, flight hidden, boxes emptied and disabled.
     void Clear() const;
     // The library mode an item of the mode list stands for (-1 for "<None>").
-    int LibraryIndex(int item) const { return withNone ? item - 1 : item; }
+    int LibraryIndex(int item) const { return WithNone ? item - 1 : item; }
     // Whether an item of the mode list stands for the library mode record already has, so
     // choosing it again changes nothing.
     bool HoldsMode(const MovementRecord &record, int item, const MovementList &library) const;

@@ -34,15 +34,15 @@ namespace aw {
 
 // The control names and texts of one tab.
 struct PerkTabNames {
-    const char *library;
-    const char *grid;
-    const char *add;
-    const char *remove;
-    const char *config;
-    const char *clear;
-    const char *custom;
-    const char *move;
-    const char *clearQuestion;
+    const char *Library;
+    const char *Grid;
+    const char *Add;
+    const char *Remove;
+    const char *Config;
+    const char *Clear;
+    const char *Custom;
+    const char *Move;
+    const char *ClearQuestion;
 };
 
 namespace {
@@ -60,24 +60,24 @@ constexpr int kDefaultColumnWidths[PerkTab::ColumnCount] = {130, 45, 170, 35};
 
 using GridRow = std::array<QString, PerkTab::ColumnCount>;
 
-QPushButton *button(const char *name, const QString &caption, QWidget *parent)
+QPushButton *Button(const char *name, const QString &caption, QWidget *parent)
 {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     return b;
 }
 
-QString auxMark(bool aux) { return aux ? QStringLiteral("AUX") : QString(); }
+QString AuxMark(bool aux) { return aux ? QStringLiteral("AUX") : QString(); }
 
 // The read-only rows after the entries: the weapons' perks on "Perks", the movement
 // systems' maneuver flaws on "Flaws".
-std::vector<GridRow> extraRows(PerkKind kind, const Vehicle &vehicle)
+std::vector<GridRow> ExtraRows(PerkKind kind, const Vehicle &vehicle)
 {
     std::vector<GridRow> rows;
     if (kind == PerkKind::Perk) {
         for (const PrintPFDRow &row : vehicle.Weapons->BuildPerkPrintList())
             rows.push_back(
-                {cp1252::ToQt(row.Name), cp1252::ToQt(row.Rating), cp1252::ToQt(row.Effect), auxMark(row.Aux != 0)});
+                {cp1252::ToQt(row.Name), cp1252::ToQt(row.Rating), cp1252::ToQt(row.Effect), AuxMark(row.Aux != 0)});
     } else if (kind == PerkKind::Flaw) {
         for (const ManeuverFlawRow &row : ManeuverFlawRows(*vehicle.Movement))
             rows.push_back({QString::fromLatin1(kManeuverFlawName), cp1252::ToQt(number::Integer(row.Maneuver)),
@@ -87,7 +87,7 @@ std::vector<GridRow> extraRows(PerkKind kind, const Vehicle &vehicle)
 }
 
 // The list of a kind in the libraries or in a design (which holds its lists by pointer).
-template <typename Owner> auto &ofKind(Owner &owner, PerkKind kind)
+template <typename Owner> auto &OfKind(Owner &owner, PerkKind kind)
 {
     switch (kind) {
     case PerkKind::Flaw:
@@ -100,9 +100,9 @@ template <typename Owner> auto &ofKind(Owner &owner, PerkKind kind)
     return owner.Perks;
 }
 
-const PerkList &libraryOf(PerkKind kind) { return ofKind(SharedLibraries(), kind); }
+const PerkList &LibraryOf(PerkKind kind) { return OfKind(SharedLibraries(), kind); }
 
-void writeRow(QTableWidget *grid, int row, const GridRow &cells, int entry)
+void WriteRow(QTableWidget *grid, int row, const GridRow &cells, int entry)
 {
     for (int column = 0; column < PerkTab::ColumnCount; ++column) {
         QTableWidgetItem *item = grid->item(row, column);
@@ -122,8 +122,8 @@ PerkTab::PerkTab(EditorHost &host, PerkKind kind, QWidget *parent)
     : QWidget(parent), m_host(host), m_kind(kind), m_names(kNames[static_cast<int>(kind)]), m_library(new QListWidget),
       m_grid(new QTableWidget)
 {
-    m_library->setObjectName(QString::fromLatin1(m_names.library));
-    m_grid->setObjectName(QString::fromLatin1(m_names.grid));
+    m_library->setObjectName(QString::fromLatin1(m_names.Library));
+    m_grid->setObjectName(QString::fromLatin1(m_names.Grid));
     m_grid->setColumnCount(ColumnCount);
     m_grid->setHorizontalHeaderLabels(
         {QStringLiteral("Name"), QStringLiteral("Rating"), QStringLiteral("Game Effect"), QStringLiteral("AUX")});
@@ -140,8 +140,8 @@ PerkTab::PerkTab(EditorHost &host, PerkKind kind, QWidget *parent)
     m_grid->installEventFilter(this);
 
     auto *libraryPane = new QWidget;
-    auto *add = button(m_names.add, QStringLiteral("Add"), libraryPane);
-    auto *custom = button(m_names.custom, QStringLiteral("Custom"), libraryPane);
+    auto *add = Button(m_names.Add, QStringLiteral("Add"), libraryPane);
+    auto *custom = Button(m_names.Custom, QStringLiteral("Custom"), libraryPane);
     auto *libraryButtons = new QHBoxLayout;
     libraryButtons->addWidget(add);
     libraryButtons->addWidget(custom);
@@ -153,11 +153,11 @@ PerkTab::PerkTab(EditorHost &host, PerkKind kind, QWidget *parent)
     auto *splitter = new PaneSplitter(m_grid, libraryPane, PaneSplitter::KeptSide::Right, kDefaultGridWidth, this);
 
     m_buttonColumn = new QWidget(this);
-    m_delete = button(m_names.remove, QStringLiteral("Delete"), m_buttonColumn);
-    m_config = button(m_names.config, QStringLiteral("Config"), m_buttonColumn);
-    auto *clear = button(m_names.clear, QStringLiteral("Clear"), m_buttonColumn);
+    m_delete = Button(m_names.Remove, QStringLiteral("Delete"), m_buttonColumn);
+    m_config = Button(m_names.Config, QStringLiteral("Config"), m_buttonColumn);
+    auto *clear = Button(m_names.Clear, QStringLiteral("Clear"), m_buttonColumn);
     m_move = new SpinButton(m_buttonColumn);
-    m_move->setObjectName(QString::fromLatin1(m_names.move));
+    m_move->setObjectName(QString::fromLatin1(m_names.Move));
     auto *moveRow = new QHBoxLayout;
     moveRow->addWidget(new QLabel(QStringLiteral("Move"), m_buttonColumn));
     moveRow->addStretch();
@@ -183,8 +183,8 @@ PerkTab::PerkTab(EditorHost &host, PerkKind kind, QWidget *parent)
     ConnectGuarded(m_config, &QPushButton::clicked, this, &PerkTab::ConfigureEntry);
     ConnectGuarded(m_grid, &QTableWidget::doubleClicked, this, &PerkTab::ConfigureEntry);
     ConnectGuarded(clear, &QPushButton::clicked, this, &PerkTab::ClearEntries);
-    ConnectGuarded(m_move, &SpinButton::upClick, this, &PerkTab::MoveEntryUp);
-    ConnectGuarded(m_move, &SpinButton::downClick, this, &PerkTab::MoveEntryDown);
+    ConnectGuarded(m_move, &SpinButton::UpClick, this, &PerkTab::MoveEntryUp);
+    ConnectGuarded(m_move, &SpinButton::DownClick, this, &PerkTab::MoveEntryDown);
 }
 
 void PerkTab::AddBelowButtons(QWidget *widget)
@@ -197,7 +197,7 @@ void PerkTab::AddBelowButtons(QWidget *widget)
 
 Vehicle &PerkTab::Design() { return m_host.Document().Design(); }
 
-PerkList &PerkTab::Entries() { return *ofKind(Design(), m_kind); }
+PerkList &PerkTab::Entries() { return *OfKind(Design(), m_kind); }
 
 int PerkTab::EntryAt(int row)
 {
@@ -211,7 +211,7 @@ int PerkTab::SelectedEntry() { return EntryAt(m_grid->currentRow()); }
 
 void PerkTab::ShowLibrary()
 {
-    const PerkList &library = libraryOf(m_kind);
+    const PerkList &library = LibraryOf(m_kind);
     m_library->clear();
     for (int i = 0; i < library.Count(); ++i)
         m_library->addItem(cp1252::ToQt(DisplayName(library.Get(i))));
@@ -224,24 +224,24 @@ void PerkTab::ShowGrid()
     const int selected = m_grid->currentRow();
     const PerkList &entries = Entries();
     const int count = entries.Count();
-    const std::vector<GridRow> extras = extraRows(m_kind, Design());
+    const std::vector<GridRow> extras = ExtraRows(m_kind, Design());
 
     const int rows = count > 0 ? count + static_cast<int>(extras.size()) : std::max(1, static_cast<int>(extras.size()));
     m_grid->setRowCount(rows);
     for (int i = 0; i < count; ++i) {
         const PerkRecord entry = entries.Get(i);
-        writeRow(m_grid, i,
+        WriteRow(m_grid, i,
                  {cp1252::ToQt(DisplayName(entry)), cp1252::ToQt(RatingText(entry)),
-                  cp1252::ToQt(entries.EffectText(i)), auxMark(entry.Aux)},
+                  cp1252::ToQt(entries.EffectText(i)), AuxMark(entry.Aux)},
                  i);
     }
     if (count == 0) {
         const QString dash = QStringLiteral("-");
-        writeRow(m_grid, 0, {dash, dash, dash, dash}, -1);
+        WriteRow(m_grid, 0, {dash, dash, dash, dash}, -1);
     }
     // Without entries the first extra row takes the place of the "-" row.
     for (size_t j = 0; j < extras.size(); ++j)
-        writeRow(m_grid, count + static_cast<int>(j), extras[j], -1);
+        WriteRow(m_grid, count + static_cast<int>(j), extras[j], -1);
 
     const bool hasEntries = count > 0;
     for (QWidget *control : {static_cast<QWidget *>(m_grid), static_cast<QWidget *>(m_delete),
@@ -262,7 +262,7 @@ void PerkTab::Finish(bool modified)
 
 void PerkTab::AddEntry()
 {
-    const PerkList &library = libraryOf(m_kind);
+    const PerkList &library = LibraryOf(m_kind);
     const int item = m_library->currentRow();
     if (item >= 0 && item < library.Count())
         Entries().Add(library.Get(item));
@@ -291,7 +291,7 @@ void PerkTab::ConfigureEntry()
 void PerkTab::ClearEntries()
 {
     if (m_grid->isEnabled() &&
-        Dialogs().AskOkCancel(this, QString::fromLatin1(m_names.clearQuestion)) == DialogAnswer::Ok)
+        Dialogs().AskOkCancel(this, QString::fromLatin1(m_names.ClearQuestion)) == DialogAnswer::Ok)
         Entries().Clear();
     Finish(true);
 }

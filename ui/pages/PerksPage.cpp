@@ -17,9 +17,9 @@ namespace aw {
 
 namespace {
 struct TabSheet {
-    PerkKind kind;
-    const char *name;
-    const char *caption;
+    PerkKind Kind;
+    const char *Name;
+    const char *Caption;
 };
 const TabSheet kSheets[] = {
     {PerkKind::Perk, "tsP", "Perks"},
@@ -33,10 +33,10 @@ PerksPage::PerksPage(EditorHost &host, QWidget *parent)
 {
     m_tabs->setObjectName(QStringLiteral("perkTabs"));
     for (const TabSheet &sheet : kSheets) {
-        auto *tab = new PerkTab(host, sheet.kind, m_tabs);
-        tab->setObjectName(QString::fromLatin1(sheet.name));
-        m_tab[static_cast<size_t>(sheet.kind)] = tab;
-        m_tabs->addTab(tab, QString::fromLatin1(sheet.caption));
+        auto *tab = new PerkTab(host, sheet.Kind, m_tabs);
+        tab->setObjectName(QString::fromLatin1(sheet.Name));
+        m_tab[static_cast<size_t>(sheet.Kind)] = tab;
+        m_tabs->addTab(tab, QString::fromLatin1(sheet.Caption));
     }
     Tab(PerkKind::Defect)->AddBelowButtons(m_lemonDice);
 
@@ -52,7 +52,7 @@ PerksPage::PerksPage(EditorHost &host, QWidget *parent)
     layout->addWidget(m_tabs);
 
     ConnectGuarded(m_tabs, &QTabWidget::currentChanged, this, [this] { ShowPFDGrid(); });
-    ConnectGuarded(m_lemonDice, &LemonDicePanel::rolled, this, [this] { ShowPFDGrid(); });
+    ConnectGuarded(m_lemonDice, &LemonDicePanel::Rolled, this, [this] { ShowPFDGrid(); });
 }
 
 void PerksPage::ShowPage()

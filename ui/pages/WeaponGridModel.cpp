@@ -5,8 +5,8 @@ namespace aw {
 namespace {
 
 struct WeaponGridHeading {
-    int width;
-    const char *caption;
+    int Width;
+    const char *Caption;
 };
 const WeaponGridHeading kHeadings[kWeaponGridColumns] = {
     {24, "#"},    {124, "Description"}, {54, "Code"}, {24, "Arc"},      {34, "Base Range"}, {24, "Acc."},
@@ -36,12 +36,12 @@ WeaponGridModel::WeaponGridModel(QObject *parent) : QAbstractTableModel(parent) 
 QString WeaponGridModel::Caption(int column)
 {
     return column >= kWeaponGridLinkColumn ? QString::number(column - kWeaponGridLinkColumn + 1)
-                                           : QString::fromLatin1(kHeadings[column].caption);
+                                           : QString::fromLatin1(kHeadings[column].Caption);
 }
 
 int WeaponGridModel::DesignedColumnWidth(int column)
 {
-    return column >= kWeaponGridLinkColumn ? kLinkColumnWidth : kHeadings[column].width;
+    return column >= kWeaponGridLinkColumn ? kLinkColumnWidth : kHeadings[column].Width;
 }
 
 void WeaponGridModel::SetRows(std::vector<WeaponGridRow> rows, int linkCount)
@@ -75,13 +75,13 @@ void WeaponGridModel::SetRows(std::vector<WeaponGridRow> rows, int linkCount)
 
 WeaponGridItem WeaponGridModel::Item(int row) const
 {
-    return row >= 0 && row < rowCount() ? m_rows[static_cast<size_t>(row)].item : WeaponGridItem();
+    return row >= 0 && row < rowCount() ? m_rows[static_cast<size_t>(row)].Item : WeaponGridItem();
 }
 
 int WeaponGridModel::RowOf(const WeaponGridItem &item) const
 {
     for (size_t row = 0; row < m_rows.size(); ++row)
-        if (m_rows[row].item == item)
+        if (m_rows[row].Item == item)
             return static_cast<int>(row);
     return -1;
 }
@@ -99,9 +99,9 @@ QVariant WeaponGridModel::data(const QModelIndex &index, int role) const
         return QVariant();
     const WeaponGridRow &row = m_rows[static_cast<size_t>(index.row())];
     if (role == ItemRole)
-        return QVariant::fromValue(row.item);
+        return QVariant::fromValue(row.Item);
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return row.cells.value(index.column());
+        return row.Cells.value(index.column());
     return QVariant();
 }
 
@@ -110,7 +110,7 @@ Qt::ItemFlags WeaponGridModel::flags(const QModelIndex &index) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    if (IsEditableCell(Item(index.row()).kind, index.column()))
+    if (IsEditableCell(Item(index.row()).Kind, index.column()))
         flags |= Qt::ItemIsEditable;
     return flags;
 }

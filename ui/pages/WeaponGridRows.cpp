@@ -20,10 +20,10 @@ public:
     WeaponGridRow &Add(const WeaponGridItem &item)
     {
         m_rows.push_back({item, QStringList()});
-        m_rows.back().cells.resize(m_columns);
+        m_rows.back().Cells.resize(m_columns);
         return m_rows.back();
     }
-    static void Set(WeaponGridRow &row, int column, const std::string &text) { row.cells[column] = cp1252::ToQt(text); }
+    static void Set(WeaponGridRow &row, int column, const std::string &text) { row.Cells[column] = cp1252::ToQt(text); }
 
     std::vector<WeaponGridRow> Rows() { return std::move(m_rows); }
 
@@ -75,9 +75,9 @@ void AddOffensiveEntries(RowWriter &writer, const PerkList &list, PerkKind kind,
         if (!entry.InsideOTV && !entry.OutsideOTV)
             continue;
         WeaponGridItem item;
-        item.kind = WeaponGridRowKind::OffensiveEntry;
-        item.entryKind = kind;
-        item.entry = i;
+        item.Kind = WeaponGridRowKind::OffensiveEntry;
+        item.EntryKind = kind;
+        item.Entry = i;
         WeaponGridRow &row = writer.Add(item);
         RowWriter::Set(row, weapongrid::Description, DisplayName(entry));
         RowWriter::Set(row, weapongrid::Code, code);

@@ -26,19 +26,19 @@ enum class WeaponGridRowKind { None, Weapon, Clip, Ammunition, OffensiveEntry };
 // from 1 on; ammunition rows the clip (0 is the internal magazine) and the section.
 // Offensive perk, flaw and defect rows name their list and the entry in it.
 struct WeaponGridItem {
-    WeaponGridRowKind kind = WeaponGridRowKind::None;
-    int weapon = -1;
-    int clip = 0;
-    int section = -1;
-    PerkKind entryKind = PerkKind::Perk;
-    int entry = -1;
+    WeaponGridRowKind Kind = WeaponGridRowKind::None;
+    int Weapon = -1;
+    int Clip = 0;
+    int Section = -1;
+    PerkKind EntryKind = PerkKind::Perk;
+    int Entry = -1;
 
     bool operator==(const WeaponGridItem &) const = default;
 };
 
 struct WeaponGridRow {
-    WeaponGridItem item;
-    QStringList cells; // kWeaponGridColumns + the link count
+    WeaponGridItem Item;
+    QStringList Cells; // kWeaponGridColumns + the link count
 };
 
 // The rows of the grid in order: each weapon's row, the ammunition rows of its clip 0,

@@ -73,7 +73,7 @@ QWidget *WeaponLibraryTabs::BuildTab(int weaponType)
     m_grids[static_cast<size_t>(weaponType)] = grid;
     ConnectGuarded(grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
                    [this, weaponType](int column) { SortLibrary(weaponType, column); });
-    ConnectGuarded(grid, &QTableWidget::cellDoubleClicked, this, [this] { emit addRequested(); });
+    ConnectGuarded(grid, &QTableWidget::cellDoubleClicked, this, [this] { emit AddRequested(); });
 
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(2, 2, 2, 2);

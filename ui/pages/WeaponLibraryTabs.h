@@ -36,7 +36,7 @@ public:
 
 signals:
     // A library row was double-clicked: the page mounts it.
-    void addRequested();
+    void AddRequested();
 
 private:
     QWidget *BuildTab(int weaponType);

@@ -163,11 +163,11 @@ void WeaponsPage::BuildControls()
     ConnectGuarded(m_modifyButton, &QPushButton::clicked, this, &WeaponsPage::ModifySelected);
     ConnectGuarded(m_addAmmoButton, &QPushButton::clicked, this, &WeaponsPage::AddAmmo);
     ConnectGuarded(m_addClipButton, &QPushButton::clicked, this, &WeaponsPage::AddClip);
-    ConnectGuarded(m_moveSpin, &SpinButton::upClick, this, &WeaponsPage::MoveUp);
-    ConnectGuarded(m_moveSpin, &SpinButton::downClick, this, &WeaponsPage::MoveDown);
+    ConnectGuarded(m_moveSpin, &SpinButton::UpClick, this, &WeaponsPage::MoveUp);
+    ConnectGuarded(m_moveSpin, &SpinButton::DownClick, this, &WeaponsPage::MoveDown);
     ConnectGuarded(m_addLinkButton, &QPushButton::clicked, this, &WeaponsPage::AddWeaponLink);
     ConnectGuarded(m_deleteLinkButton, &QPushButton::clicked, this, &WeaponsPage::DeleteWeaponLink);
-    ConnectGuarded(m_libraries, &WeaponLibraryTabs::addRequested, this, &WeaponsPage::AddWeapon);
+    ConnectGuarded(m_libraries, &WeaponLibraryTabs::AddRequested, this, &WeaponsPage::AddWeapon);
     ConnectGuarded(m_weaponGrid, &QTableView::doubleClicked, this, &WeaponsPage::ModifySelected);
 
     ConnectGuarded(m_weaponGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -265,13 +265,13 @@ WeaponGridItem WeaponsPage::SelectedItem()
     const WeaponGridItem item = SelectedRowItem();
     // The grid and the design are in step; an item gone from the design counts as none.
     const WeaponList &weapons = *Design().Weapons;
-    const WeaponGridRowKind kind = item.kind;
-    if (!IsWeaponItem(kind) || item.weapon >= weapons.Count())
+    const WeaponGridRowKind kind = item.Kind;
+    if (!IsWeaponItem(kind) || item.Weapon >= weapons.Count())
         return WeaponGridItem();
-    const ClipList &clips = weapons.Get(item.weapon).Clips;
-    if (item.clip >= clips.Count())
+    const ClipList &clips = weapons.Get(item.Weapon).Clips;
+    if (item.Clip >= clips.Count())
         return WeaponGridItem();
-    if (kind == WeaponGridRowKind::Ammunition && item.section >= clips.Get(item.clip).SectionCount())
+    if (kind == WeaponGridRowKind::Ammunition && item.Section >= clips.Get(item.Clip).SectionCount())
         return WeaponGridItem();
     return item;
 }
@@ -311,11 +311,11 @@ void WeaponsPage::FindWeaponGridRow(int weapon, int clip, int section)
 void WeaponsPage::SelectWeaponCell(int row, int column)
 {
     const WeaponGridItem item = m_model->Item(row);
-    if (!IsWeaponItem(item.kind))
+    if (!IsWeaponItem(item.Kind))
         return;
-    if (item.kind == WeaponGridRowKind::Weapon && column >= kWeaponGridLinkColumn &&
-        item.weapon < Design().Weapons->Count()) {
-        BooleanList &links = Design().Weapons->Get(item.weapon).Links;
+    if (item.Kind == WeaponGridRowKind::Weapon && column >= kWeaponGridLinkColumn &&
+        item.Weapon < Design().Weapons->Count()) {
+        BooleanList &links = Design().Weapons->Get(item.Weapon).Links;
         const int link = column - kWeaponGridLinkColumn;
         links.Set(link, !links.Get(link));
         // A link changes the threat value and the cost: an unsaved change.
@@ -327,29 +327,29 @@ void WeaponsPage::SelectWeaponCell(int row, int column)
 void WeaponsPage::SetWeaponCellText(const WeaponGridItem &item, int column, const QString &text)
 {
     WeaponList &weapons = *Design().Weapons;
-    if (!IsWeaponItem(item.kind) || item.weapon >= weapons.Count())
+    if (!IsWeaponItem(item.Kind) || item.Weapon >= weapons.Count())
         return;
-    Weapon &weapon = weapons.Get(item.weapon);
+    Weapon &weapon = weapons.Get(item.Weapon);
     int32_t value = 0;
     // Counts of weapons, clips and rounds: a negative count means nothing and is refused.
     const bool isCount = number::ParseInteger(cp1252::FromQt(text.trimmed()), value) && value >= 0;
     bool stored = false;
-    if (item.kind == WeaponGridRowKind::Ammunition && column == weapongrid::Ammo && isCount) {
-        if (Clip *clip = weapon.Clips.Mutable(item.clip); clip && item.section < clip->SectionCount()) {
-            AmmoSection section = clip->GetSection(item.section);
+    if (item.Kind == WeaponGridRowKind::Ammunition && column == weapongrid::Ammo && isCount) {
+        if (Clip *clip = weapon.Clips.Mutable(item.Clip); clip && item.Section < clip->SectionCount()) {
+            AmmoSection section = clip->GetSection(item.Section);
             section.Amount = value;
-            clip->SetSection(item.section, section);
+            clip->SetSection(item.Section, section);
             stored = true;
         }
-    } else if (item.kind == WeaponGridRowKind::Clip && column == weapongrid::Ammo && isCount) {
-        if (Clip *clip = weapon.Clips.Mutable(item.clip)) {
+    } else if (item.Kind == WeaponGridRowKind::Clip && column == weapongrid::Ammo && isCount) {
+        if (Clip *clip = weapon.Clips.Mutable(item.Clip)) {
             clip->ClipCount = value;
             stored = true;
         }
-    } else if (item.kind == WeaponGridRowKind::Weapon && column == weapongrid::Items && isCount) {
+    } else if (item.Kind == WeaponGridRowKind::Weapon && column == weapongrid::Items && isCount) {
         weapon.Data.NumberOfItems = value;
         stored = true;
-    } else if (item.kind == WeaponGridRowKind::Weapon && column == weapongrid::Description) {
+    } else if (item.Kind == WeaponGridRowKind::Weapon && column == weapongrid::Description) {
         weapon.Data.Name = cp1252::FromQt(text).substr(0, kWeaponNameCapacity);
         stored = true;
     }
@@ -390,44 +390,44 @@ void WeaponsPage::AddWeapon()
 void WeaponsPage::AddClip()
 {
     const WeaponGridItem item = SelectedItem();
-    if (item.kind == WeaponGridRowKind::None)
+    if (item.Kind == WeaponGridRowKind::None)
         return;
     Clip clip;
     clip.Shielded = false;
-    const int index = Design().Weapons->Get(item.weapon).Clips.Add(clip);
+    const int index = Design().Weapons->Get(item.Weapon).Clips.Add(clip);
     m_host.Document().SetModified();
     ShowVehicleWeapons();
-    FindWeaponGridRow(item.weapon, index, -1);
+    FindWeaponGridRow(item.Weapon, index, -1);
 }
 
 void WeaponsPage::AddAmmo()
 {
     const WeaponGridItem item = SelectedItem();
-    if (item.kind == WeaponGridRowKind::None)
+    if (item.Kind == WeaponGridRowKind::None)
         return;
-    Weapon &weapon = Design().Weapons->Get(item.weapon);
-    Clip *clip = weapon.Clips.Mutable(item.clip);
+    Weapon &weapon = Design().Weapons->Get(item.Weapon);
+    Clip *clip = weapon.Clips.Mutable(item.Clip);
     if (!clip)
         return;
     const int section = clip->AddSection(weapon.Data.BaseAmmo);
     m_host.Document().SetModified();
     ShowVehicleWeapons();
-    FindWeaponGridRow(item.weapon, item.clip, section);
+    FindWeaponGridRow(item.Weapon, item.Clip, section);
 }
 
 void WeaponsPage::DeleteSelected()
 {
     const WeaponGridItem item = SelectedItem();
-    if (item.kind == WeaponGridRowKind::None)
+    if (item.Kind == WeaponGridRowKind::None)
         return;
     WeaponList &weapons = *Design().Weapons;
-    Weapon &weapon = weapons.Get(item.weapon);
-    if (item.kind == WeaponGridRowKind::Ammunition)
-        weapon.Clips.Mutable(item.clip)->DeleteSection(item.section);
-    else if (item.kind == WeaponGridRowKind::Clip)
-        weapon.Clips.Delete(item.clip);
+    Weapon &weapon = weapons.Get(item.Weapon);
+    if (item.Kind == WeaponGridRowKind::Ammunition)
+        weapon.Clips.Mutable(item.Clip)->DeleteSection(item.Section);
+    else if (item.Kind == WeaponGridRowKind::Clip)
+        weapon.Clips.Delete(item.Clip);
     else
-        weapons.Delete(item.weapon);
+        weapons.Delete(item.Weapon);
     m_host.Document().SetModified();
     ShowVehicleWeapons();
 }
@@ -444,31 +444,31 @@ void WeaponsPage::ClearWeapons()
 void WeaponsPage::Move(int direction)
 {
     const WeaponGridItem item = SelectedItem();
-    if (item.kind == WeaponGridRowKind::None)
+    if (item.Kind == WeaponGridRowKind::None)
         return;
     WeaponList &weapons = *Design().Weapons;
-    Weapon &weapon = weapons.Get(item.weapon);
+    Weapon &weapon = weapons.Get(item.Weapon);
     WeaponGridItem moved = item;
     const auto canMove = [direction](int index, int first, int count) {
         return direction < 0 ? index > first : index < count - 1;
     };
-    if (item.kind == WeaponGridRowKind::Ammunition) {
-        Clip *clip = weapon.Clips.Mutable(item.clip);
-        if (!canMove(item.section, 0, clip->SectionCount()))
+    if (item.Kind == WeaponGridRowKind::Ammunition) {
+        Clip *clip = weapon.Clips.Mutable(item.Clip);
+        if (!canMove(item.Section, 0, clip->SectionCount()))
             return;
-        moved.section = item.section + direction;
-        clip->ExchangeSections(item.section, moved.section);
-    } else if (item.kind == WeaponGridRowKind::Clip) {
+        moved.Section = item.Section + direction;
+        clip->ExchangeSections(item.Section, moved.Section);
+    } else if (item.Kind == WeaponGridRowKind::Clip) {
         // Clip 0, the internal magazine, never moves.
-        if (!canMove(item.clip, 1, weapon.Clips.Count()))
+        if (!canMove(item.Clip, 1, weapon.Clips.Count()))
             return;
-        moved.clip = item.clip + direction;
-        weapon.Clips.Exchange(item.clip, moved.clip);
+        moved.Clip = item.Clip + direction;
+        weapon.Clips.Exchange(item.Clip, moved.Clip);
     } else {
-        if (!canMove(item.weapon, 0, weapons.Count()))
+        if (!canMove(item.Weapon, 0, weapons.Count()))
             return;
-        moved.weapon = item.weapon + direction;
-        weapons.Exchange(item.weapon, moved.weapon);
+        moved.Weapon = item.Weapon + direction;
+        weapons.Exchange(item.Weapon, moved.Weapon);
     }
     // The saved design keeps the order: an unsaved change.
     m_host.Document().SetModified();
@@ -499,32 +499,32 @@ void WeaponsPage::ModifyPerkRow(PerkKind kind, int index)
 
 void WeaponsPage::ModifySelected()
 {
-    if (const WeaponGridItem row = SelectedRowItem(); row.kind == WeaponGridRowKind::OffensiveEntry) {
-        ModifyPerkRow(row.entryKind, row.entry);
+    if (const WeaponGridItem row = SelectedRowItem(); row.Kind == WeaponGridRowKind::OffensiveEntry) {
+        ModifyPerkRow(row.EntryKind, row.Entry);
         return;
     }
     const WeaponGridItem item = SelectedItem();
-    if (item.kind == WeaponGridRowKind::None)
+    if (item.Kind == WeaponGridRowKind::None)
         return;
     Vehicle &vehicle = Design();
     WeaponModifyDialog dialog(this);
     {
-        Weapon &weapon = vehicle.Weapons->Get(item.weapon);
-        const Clip &clip = weapon.Clips.Get(item.clip);
-        if (item.kind == WeaponGridRowKind::Weapon)
+        Weapon &weapon = vehicle.Weapons->Get(item.Weapon);
+        const Clip &clip = weapon.Clips.Get(item.Clip);
+        if (item.Kind == WeaponGridRowKind::Weapon)
             dialog.LoadWeapon(weapon, vehicle.FinalSize);
-        else if (item.kind == WeaponGridRowKind::Ammunition)
-            dialog.LoadSection(clip.GetSection(item.section));
+        else if (item.Kind == WeaponGridRowKind::Ammunition)
+            dialog.LoadSection(clip.GetSection(item.Section));
         else
             dialog.LoadClip(clip.Shielded);
     }
-    if (Dialogs().RunModal(dialog) == QDialog::Accepted && item.weapon < vehicle.Weapons->Count()) {
-        Weapon &weapon = vehicle.Weapons->Get(item.weapon);
-        if (item.kind == WeaponGridRowKind::Weapon) {
+    if (Dialogs().RunModal(dialog) == QDialog::Accepted && item.Weapon < vehicle.Weapons->Count()) {
+        Weapon &weapon = vehicle.Weapons->Get(item.Weapon);
+        if (item.Kind == WeaponGridRowKind::Weapon) {
             dialog.StoreWeapon(weapon.Data);
-        } else if (Clip *clip = weapon.Clips.Mutable(item.clip)) {
-            if (item.kind == WeaponGridRowKind::Ammunition)
-                clip->SetSection(item.section, dialog.Values().Section);
+        } else if (Clip *clip = weapon.Clips.Mutable(item.Clip)) {
+            if (item.Kind == WeaponGridRowKind::Ammunition)
+                clip->SetSection(item.Section, dialog.Values().Section);
             else
                 clip->Shielded = dialog.Values().Shielded;
         }

@@ -11,7 +11,7 @@ namespace aw {
 namespace {
 
 // A stylised armour plate: a shield outline with three rivets.
-void drawPlate(QPainter &painter, const QRectF &box)
+void DrawPlate(QPainter &painter, const QRectF &box)
 {
     QPainterPath shield;
     const double w = box.width();
@@ -62,7 +62,7 @@ QPixmap MakeBanner(QSize size)
 
     const int margin = size.height() / 8;
     const int plate = size.height() - 2 * margin;
-    drawPlate(painter, QRectF(margin, margin, plate * 0.85, plate));
+    DrawPlate(painter, QRectF(margin, margin, plate * 0.85, plate));
 
     QFont title(QStringLiteral("Sans Serif"));
     title.setBold(true);
@@ -88,7 +88,7 @@ QPixmap MakeEmblem(QSize size)
     emblem.fill(Qt::transparent);
     QPainter painter(&emblem);
     painter.setRenderHint(QPainter::Antialiasing);
-    drawPlate(painter, QRectF(2, 2, size.width() - 4, size.height() - 4));
+    DrawPlate(painter, QRectF(2, 2, size.width() - 4, size.height() - 4));
     return emblem;
 }
 

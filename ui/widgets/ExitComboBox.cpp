@@ -19,7 +19,7 @@ void ExitComboBox::ReportLeave(Qt::FocusReason reason)
     // Focus moving between the box and its own edit line is not leaving.
     if (QWidget *now = QWidget::focusWidget(); now && (now == this || isAncestorOf(now)))
         return;
-    emit exited();
+    emit Exited();
 }
 
 } // namespace aw

@@ -13,7 +13,7 @@ public:
     explicit ExitComboBox(QWidget *parent = nullptr);
 
 signals:
-    void exited();
+    void Exited();
 
 protected:
     void focusOutEvent(QFocusEvent *event) override;

@@ -27,7 +27,7 @@ void ExitEdit::CommitTyped()
         return;
     // Taken as shown before the commit: the handler may show a different text in turn.
     m_shown = text();
-    emit exited();
+    emit Exited();
 }
 
 void ExitEdit::focusOutEvent(QFocusEvent *event)

@@ -20,7 +20,7 @@ public:
     void CommitTyped();
 
 signals:
-    void exited();
+    void Exited();
 
 protected:
     bool event(QEvent *event) override;

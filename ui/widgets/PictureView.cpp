@@ -114,13 +114,13 @@ void PictureView::paintEvent(QPaintEvent *)
 void PictureView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QWidget::mouseDoubleClickEvent(event);
-    emit doubleClicked();
+    emit DoubleClicked();
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent *event)
 {
     QWidget::mouseReleaseEvent(event);
-    emit mouseReleased(event->button());
+    emit MouseReleased(event->button());
 }
 
 } // namespace aw

@@ -35,8 +35,8 @@ public:
     static QRect DestinationRect(int W, int H, int pw, int ph, bool stretch, bool center);
 
 signals:
-    void doubleClicked();
-    void mouseReleased(Qt::MouseButton button);
+    void DoubleClicked();
+    void MouseReleased(Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -10,7 +10,7 @@ namespace aw {
 
 namespace {
 
-QToolButton *arrowButton(Qt::ArrowType arrow, const char *name, QWidget *parent)
+QToolButton *ArrowButton(Qt::ArrowType arrow, const char *name, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -24,7 +24,7 @@ QToolButton *arrowButton(Qt::ArrowType arrow, const char *name, QWidget *parent)
 } // namespace
 
 SpinButton::SpinButton(QWidget *parent)
-    : QWidget(parent), m_up(arrowButton(Qt::UpArrow, "up", this)), m_down(arrowButton(Qt::DownArrow, "down", this))
+    : QWidget(parent), m_up(ArrowButton(Qt::UpArrow, "up", this)), m_down(ArrowButton(Qt::DownArrow, "down", this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -34,11 +34,11 @@ SpinButton::SpinButton(QWidget *parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ConnectGuarded(m_up, &QToolButton::clicked, this, [this] {
         CommitBox();
-        emit upClick();
+        emit UpClick();
     });
     ConnectGuarded(m_down, &QToolButton::clicked, this, [this] {
         CommitBox();
-        emit downClick();
+        emit DownClick();
     });
 }
 

@@ -22,8 +22,8 @@ public:
     void SetBox(ExitEdit *box) { m_box = box; }
 
 signals:
-    void upClick();
-    void downClick();
+    void UpClick();
+    void DownClick();
 
 private:
     void CommitBox();

@@ -13,7 +13,7 @@ namespace {
 
 // Whether the text box can undo (or redo) typing of its own; true for anything else, which
 // keeps the key as it would.
-bool keepsTheKey(QObject *control, bool undo)
+bool KeepsTheKey(QObject *control, bool undo)
 {
     if (auto *combo = qobject_cast<QComboBox *>(control))
         control = combo->lineEdit();
@@ -47,7 +47,7 @@ bool TextUndoFallback::eventFilter(QObject *watched, QEvent *event)
     const bool undo = m_undo->shortcuts().contains(pressed);
     if (!undo && !m_redo->shortcuts().contains(pressed))
         return false;
-    if (keepsTheKey(control, undo))
+    if (KeepsTheKey(control, undo))
         return false;
     // Not taken by the box: the shortcut reaches the menu command.
     event->ignore();

@@ -9,22 +9,22 @@ namespace aw {
 
 bool EditorFixture::Start()
 {
-    data = std::make_unique<MemoryProgramData>();
-    dialogs = std::make_unique<ScriptedDialogs>();
-    window = std::make_unique<MainWindow>();
-    window->show();
-    return QTest::qWaitForWindowExposed(window.get());
+    Data = std::make_unique<MemoryProgramData>();
+    Dialogs = std::make_unique<ScriptedDialogs>();
+    Window = std::make_unique<MainWindow>();
+    Window->show();
+    return QTest::qWaitForWindowExposed(Window.get());
 }
 
 void EditorFixture::Stop()
 {
-    if (window)
+    if (Window)
         Design().Modified = false;
-    window.reset();
-    dialogs.reset();
-    data.reset();
+    Window.reset();
+    Dialogs.reset();
+    Data.reset();
 }
 
-Vehicle &EditorFixture::Design() { return window->Document().Design(); }
+Vehicle &EditorFixture::Design() { return Window->Document().Design(); }
 
 } // namespace aw

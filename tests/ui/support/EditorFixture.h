@@ -11,9 +11,9 @@ namespace aw {
 
 // A shown main window on test program data with scripted dialogs, made afresh per test.
 struct EditorFixture {
-    std::unique_ptr<MemoryProgramData> data;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<MemoryProgramData> Data;
+    std::unique_ptr<ScriptedDialogs> Dialogs;
+    std::unique_ptr<MainWindow> Window;
 
     // Makes data, dialogs and a shown window; false when the window did not appear.
     bool Start();

@@ -8,7 +8,7 @@ namespace aw {
 
 namespace {
 
-PerkRecord entry(const char *name, int32_t formula, double rating, double x, bool flaw, const char *effect)
+PerkRecord PerkEntryRecord(const char *name, int32_t formula, double rating, double x, bool flaw, const char *effect)
 {
     PerkRecord r;
     r.PFDName = name;
@@ -26,16 +26,16 @@ PerkRecord PerkTestLibraries::Perk(int index)
 {
     PerkRecord r;
     if (index == 0) {
-        r = entry("Ablative Armor", 3, 1, 0.5, false, "|R| ablative armor on |A|");
+        r = PerkEntryRecord("Ablative Armor", 3, 1, 0.5, false, "|R| ablative armor on |A|");
         r.ShowRating = r.HasArc = r.ShowFormula = true;
         r.FormulaText = "0.5 * Rating, per arc";
     } else if (index == 1) {
-        r = entry("Battle Arm", 0, 0, 1, false, "Arm");
+        r = PerkEntryRecord("Battle Arm", 0, 0, 1, false, "Arm");
         r.OTVFormula = 8;
         r.OffersInside = r.HasAmount = true;
         r.InsideLabel = "Can Punch";
     } else {
-        r = entry("Passenger Seating", 4, 4, 1, false, "Seats |R|");
+        r = PerkEntryRecord("Passenger Seating", 4, 4, 1, false, "Seats |R|");
         r.RatingIsPeople = r.ShowRating = true;
     }
     return r;
@@ -45,15 +45,15 @@ PerkRecord PerkTestLibraries::Flaw(int index)
 {
     PerkRecord r;
     if (index == 0) {
-        r = entry("Annoyance", WorthAnnoyance, 0, 0, true, "Annoying");
+        r = PerkEntryRecord("Annoyance", WorthAnnoyance, 0, 0, true, "Annoying");
     } else if (index == 1) {
-        r = entry("Weak Point", 0, 0, -1, true, "Weak |LOC|");
+        r = PerkEntryRecord("Weak Point", 0, 0, -1, true, "Weak |LOC|");
         r.HasLocation = 1;
         r.RoundMode = 2;
     } else if (index == 2) {
-        r = entry("Brittle Armor", 0, 0, -2, true, "");
+        r = PerkEntryRecord("Brittle Armor", 0, 0, -2, true, "");
     } else {
-        r = entry("Unstable", 3, 1, -3, true, "");
+        r = PerkEntryRecord("Unstable", 3, 1, -3, true, "");
         r.ShowRating = true;
     }
     return r;
