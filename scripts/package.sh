@@ -36,7 +36,7 @@ fail() {
 }
 
 echo "== checking $deb"
-dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
+[[ $(dpkg-deb -f "$deb" Depends) == *libqt6widgets6* ]] || fail "the package does not depend on Qt"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in \
   ./usr/bin/armorwright \
@@ -70,7 +70,7 @@ desktop-file-validate "$unpacked/usr/share/applications/armorwright.desktop"
 
 echo "== installing it"
 installed=true
-if dpkg-query -W -f='${Status}' armorwright 2>/dev/null | grep -q "install ok installed"; then
+if [ "$(dpkg-query -W -f='${Status}' armorwright 2>/dev/null)" = "install ok installed" ]; then
   $sudo_cmd apt-get remove -y -qq armorwright
 fi
 $sudo_cmd apt-get install -y -qq "./$deb"
