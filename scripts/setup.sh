@@ -15,19 +15,10 @@ packages=(
   locales
 )
 
+"$(dirname "$0")/install-missing.sh" "${packages[@]}"
+
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo_cmd apt-get update -qq
-  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
 
 # The suite runs again under a comma-decimal locale and under the Turkish one (dotted and dotless i).
 for name in de_DE tr_TR; do

@@ -540,7 +540,7 @@ private slots:
         // installed: the guide is in the documentation folder beside the program's folder
         const std::string previousFolder = ProgramFolder();
         SetProgramFolder(path("install/bin/").toStdString());
-        const QString guide = path("install/share/doc/Armorwright/user-guide.html");
+        const QString guide = path("install/share/doc/armorwright/user-guide.html");
         QVERIFY(QDir().mkpath(QFileInfo(guide).path()));
         QFile file(guide);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<h1>Reading the results</h1>") > 0);
