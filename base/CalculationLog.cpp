@@ -1,7 +1,8 @@
 #include "base/CalculationLog.h"
 
 namespace {
-LogLines *g_target = nullptr;
+// Per thread: a log collected on one thread never receives the lines of another's calculations.
+thread_local LogLines *g_target = nullptr;
 }
 
 LogLines *CalculationLog() { return g_target; }
