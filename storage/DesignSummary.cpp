@@ -23,11 +23,13 @@ DesignSummary SummarizeDesignFile(const std::filesystem::path &file)
 {
     DesignSummary summary;
     summary.File = file;
-    std::error_code ignored;
-    summary.FileSize = std::filesystem::file_size(file, ignored);
-    if (ignored)
-        summary.FileSize = 0;
-    summary.LastChange = std::filesystem::last_write_time(file, ignored);
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error)
+        summary.FileSize = size;
+    const std::filesystem::file_time_type lastChange = std::filesystem::last_write_time(file, error);
+    if (!error)
+        summary.LastChange = lastChange;
     try {
         OpenedDesignFile opened = OpenAsEditor(file.string());
         const Vehicle &vehicle = *opened.Design;
@@ -47,6 +49,12 @@ DesignSummary SummarizeDesignFile(const std::filesystem::path &file)
         return failed;
     }
     return summary;
+}
+
+std::int64_t LastChangeSeconds(const DesignSummary &summary)
+{
+    using namespace std::chrono;
+    return duration_cast<seconds>(file_clock::to_sys(summary.LastChange).time_since_epoch()).count();
 }
 
 } // namespace aw

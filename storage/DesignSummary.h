@@ -30,4 +30,7 @@ struct DesignSummary {
 // file: Error tells why, and FileSize and LastChange are still filled where the file exists.
 DesignSummary SummarizeDesignFile(const std::filesystem::path &file);
 
+// When the file last changed, in seconds since 1970-01-01 UTC.
+std::int64_t LastChangeSeconds(const DesignSummary &summary);
+
 } // namespace aw
