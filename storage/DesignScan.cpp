@@ -28,8 +28,9 @@ void addFolder(const fs::path &folder, std::vector<fs::path> &files)
             files.push_back(it->path());
 }
 
-// The summary of one file: the cached one while the file is unchanged, else a fresh read.
-DesignSummary summaryOf(const fs::path &file, DesignSummaryCache &cache, bool &read)
+} // namespace
+
+DesignSummary CachedSummary(const fs::path &file, DesignSummaryCache &cache, bool *read)
 {
     std::error_code error;
     const std::uintmax_t size = fs::file_size(file, error);
@@ -37,17 +38,17 @@ DesignSummary summaryOf(const fs::path &file, DesignSummaryCache &cache, bool &r
         const fs::file_time_type lastChange = fs::last_write_time(file, error);
         if (!error)
             if (std::optional<DesignSummary> cached = cache.Find(file, size, lastChange)) {
-                read = false;
+                if (read)
+                    *read = false;
                 return *std::move(cached);
             }
     }
-    read = true;
+    if (read)
+        *read = true;
     DesignSummary summary = SummarizeDesignFile(file);
     cache.Store(summary);
     return summary;
 }
-
-} // namespace
 
 std::vector<fs::path> FindDesignFiles(const std::vector<fs::path> &paths)
 {
@@ -76,7 +77,7 @@ DesignScanResult SummarizeDesignFiles(const std::vector<fs::path> &files, Design
     const auto work = [&] {
         for (std::size_t i = next++; i < files.size() && !cancelled(); i = next++) {
             bool read = false;
-            slots[i] = summaryOf(files[i], cache, read);
+            slots[i] = CachedSummary(files[i], cache, &read);
             filesRead += read ? 1 : 0;
             const std::lock_guard lock(progressMutex);
             ++done;

@@ -14,6 +14,10 @@ namespace aw {
 // one becomes a row that says so. Folders that cannot be read are passed over.
 std::vector<std::filesystem::path> FindDesignFiles(const std::vector<std::filesystem::path> &paths);
 
+// The file's summary from the cache while the file keeps the size and time it had, else read
+// afresh and stored; `read` tells which.
+DesignSummary CachedSummary(const std::filesystem::path &file, DesignSummaryCache &cache, bool *read = nullptr);
+
 struct DesignScanResult {
     std::vector<DesignSummary> Summaries; // sorted by file; only the files done when cancelled
     std::size_t FilesRead = 0;            // files read rather than taken from the cache

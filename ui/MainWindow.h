@@ -19,6 +19,9 @@ class RecentFiles;
 class UndoHistory;
 class VehicleDocument;
 struct PrintJob;
+namespace aw {
+class DesignLibraryWindow;
+}
 
 // The main window: the design's name and results above four pages, the "File" and
 // "Help" menus, and the design lifecycle commands (New, Open, Save, Save As, Close,
@@ -70,6 +73,8 @@ public:
     void RedoChange();
     void RevertToSaved();
     void CompareWithDesign();
+    // Shows the design library window, made on first use.
+    void ShowDesignLibrary();
     void CreateVariant();
     void CloseWindow();
     void ShowThreatValueLog();
@@ -85,6 +90,7 @@ public:
     QTabWidget *PageControl() const { return m_pageControl; }
     RecentFiles *RecentFileList() const { return m_recent; }
     UndoHistory *History() const { return m_undo; }
+    aw::DesignLibraryWindow *DesignLibrary() const { return m_library; }
     void SetProcessStarter(ProcessStarter starter) { m_startProcess = std::move(starter); }
 
     // The layout sizes as the controls have them now (-1 for a control not present) and
@@ -140,4 +146,5 @@ private:
     QTabWidget *m_pageControl = nullptr;
     GeneralPage *m_general = nullptr;
     QMenu *m_recentMenu = nullptr;
+    aw::DesignLibraryWindow *m_library = nullptr;
 };
