@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
@@ -60,7 +61,8 @@ DesignLibraryWindow::DesignLibraryWindow(QWidget *parent)
         if (!folder.isEmpty() && !m_folders.contains(folder))
             m_folders << folder;
     m_folderList->addItems(m_folders);
-    resize(1100, 640);
+    const QSize room = screen()->availableGeometry().size() * 9 / 10;
+    resize(QSize(fontMetrics().averageCharWidth() * 160, fontMetrics().height() * 36).boundedTo(room));
     Rescan();
 }
 
@@ -265,11 +267,16 @@ void DesignLibraryWindow::FitColumns()
     const int widest = fontMetrics().averageCharWidth() * 32;
     for (int column = 0; column < DesignLibraryModel::ColumnCount; ++column)
         m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), widest));
+    // The rows measured may all be unnamed.
+    const int name = fontMetrics().averageCharWidth() * 20;
+    m_table->setColumnWidth(DesignLibraryModel::NameColumn,
+                            std::max(m_table->columnWidth(DesignLibraryModel::NameColumn), name));
 }
 
 void DesignLibraryWindow::ShowProgress(int done, int total)
 {
-    m_progress->setMaximum(std::max(total, 1));
+    // Busy until the files are found and counted.
+    m_progress->setMaximum(total);
     m_progress->setValue(done);
 }
 
@@ -289,6 +296,10 @@ void DesignLibraryWindow::ShowCount()
 {
     const int all = m_model->rowCount();
     const int shown = m_filter->rowCount();
+    if (m_folders.isEmpty()) {
+        m_count->setText(QStringLiteral("Add a folder to list the designs in it."));
+        return;
+    }
     m_count->setText(shown == all ? QStringLiteral("%1 designs").arg(all)
                                   : QStringLiteral("%1 of %2 designs").arg(shown).arg(all));
 }
