@@ -3,7 +3,7 @@
 namespace {
 // Per thread: a log collected on one thread never receives the lines of another's calculations.
 thread_local LogLines *g_target = nullptr;
-}
+} // namespace
 
 LogLines *CalculationLog() { return g_target; }
 
