@@ -1,12 +1,15 @@
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/TempFolder.h"
 
+#include "base/CalculationLog.h"
 #include "base/Files.h"
 #include "engine/DesignFile.h"
 #include "engine/OpenedDesign.h"
 #include "storage/DesignScan.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 namespace aw {
 
@@ -107,6 +110,15 @@ TEST_F(DesignScan, ReportsProgressAndStopsWhenCancelled)
     const DesignScanResult cancelled = SummarizeDesignFiles(files, m_cache, control);
     EXPECT_TRUE(cancelled.Cancelled);
     EXPECT_TRUE(cancelled.Summaries.empty());
+}
+
+// The editor's log window collects on the UI thread while the library scans on others.
+TEST_F(DesignScan, DesignsSummarizedOnOtherThreadsWriteNothingIntoThisThreadsLog)
+{
+    LogLines lines;
+    const ScopedCalculationLog log(lines);
+    std::thread([this] { EXPECT_EQ(scan().Summaries.size(), 3u); }).join();
+    EXPECT_TRUE(lines.empty()) << lines.size() << " lines, the first: " << lines.front();
 }
 
 } // namespace aw
