@@ -1,5 +1,7 @@
 #include "storage/DesignSummaryCache.h"
 
+#include <algorithm>
+
 namespace aw {
 
 std::optional<DesignSummary> DesignSummaryCache::Find(const std::filesystem::path &file, std::uintmax_t size,
@@ -18,10 +20,11 @@ void DesignSummaryCache::Store(const DesignSummary &summary)
     m_entries.insert_or_assign(summary.File, summary);
 }
 
-void DesignSummaryCache::Forget(const std::filesystem::path &file)
+void DesignSummaryCache::KeepOnly(const std::vector<std::filesystem::path> &files)
 {
     const std::lock_guard lock(m_mutex);
-    m_entries.erase(file);
+    std::erase_if(m_entries,
+                  [&](const auto &entry) { return !std::binary_search(files.begin(), files.end(), entry.first); });
 }
 
 } // namespace aw

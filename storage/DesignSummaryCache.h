@@ -5,6 +5,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace aw {
 
@@ -15,7 +16,8 @@ public:
     std::optional<DesignSummary> Find(const std::filesystem::path &file, std::uintmax_t size,
                                       std::filesystem::file_time_type lastChange) const;
     void Store(const DesignSummary &summary);
-    void Forget(const std::filesystem::path &file);
+    // Drops the entries of every other file (files sorted), so files that went leave no trace.
+    void KeepOnly(const std::vector<std::filesystem::path> &files);
 
 private:
     mutable std::mutex m_mutex;

@@ -91,6 +91,9 @@ TEST_F(DesignScan, ARescanReadsOnlyFilesWhoseSizeOrTimeChanged)
     EXPECT_EQ(result.FilesRead, 2u);
     EXPECT_NE(result.Summaries[0].Error, "");
     EXPECT_EQ(result.Summaries[2].Name, "Bravo the second");
+
+    m_cache.KeepOnly({m_alpha}); // the others as if they had gone
+    EXPECT_EQ(scan().FilesRead, 2u);
 }
 
 TEST_F(DesignScan, ReportsProgressAndStopsWhenCancelled)

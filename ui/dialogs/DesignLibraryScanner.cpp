@@ -85,6 +85,8 @@ void DesignLibraryScanner::Launch(const QStringList &folders)
         control.Cancel = &m_cancel;
         control.Progress = [this](std::size_t done, std::size_t) { m_done = done; };
         found.Scan = SummarizeDesignFiles(files, m_cache, control);
+        if (!found.Scan.Cancelled)
+            m_cache.KeepOnly(files);
         found.Folders = foldersUnder(paths);
         return found;
     }));
