@@ -52,9 +52,8 @@ DesignLibraryWindow::DesignLibraryWindow(QWidget *parent)
     m_rescanDelay.setSingleShot(true);
     m_rescanDelay.setInterval(300);
     ConnectGuarded(&m_rescanDelay, &QTimer::timeout, this, &DesignLibraryWindow::Rescan);
-    ConnectGuarded(&m_fileWatcher, &QFileSystemWatcher::directoryChanged, &m_rescanDelay,
-                   [this] { m_rescanDelay.start(); });
-    ConnectGuarded(&m_fileWatcher, &QFileSystemWatcher::fileChanged, &m_rescanDelay, [this] { m_rescanDelay.start(); });
+    connect(&m_fileWatcher, &QFileSystemWatcher::directoryChanged, &m_rescanDelay, qOverload<>(&QTimer::start));
+    connect(&m_fileWatcher, &QFileSystemWatcher::fileChanged, &m_rescanDelay, qOverload<>(&QTimer::start));
     ConnectGuarded(m_scanner, &DesignLibraryScanner::progressed, this, &DesignLibraryWindow::ShowProgress);
     ConnectGuarded(m_scanner, &DesignLibraryScanner::finished, this, &DesignLibraryWindow::ScanFinished);
     for (const QString &folder : QSettings().value(kFoldersKey).toStringList())
