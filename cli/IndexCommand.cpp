@@ -8,9 +8,11 @@
 #include <ctime>
 #include <iostream>
 
-using nlohmann::ordered_json;
+namespace aw {
 
 namespace {
+
+using nlohmann::ordered_json;
 
 const CommandDescription kDescription{
     "index",
@@ -26,9 +28,9 @@ const CommandDescription kDescription{
     {{{"--json"}, false}, {{"--csv"}, false}}};
 
 // The last change as ISO 8601 UTC, e.g. "2024-05-01T12:30:00Z".
-std::string lastChangeText(const aw::DesignSummary &summary)
+std::string lastChangeText(const DesignSummary &summary)
 {
-    const std::time_t seconds = static_cast<std::time_t>(aw::LastChangeSeconds(summary));
+    const std::time_t seconds = static_cast<std::time_t>(LastChangeSeconds(summary));
     std::tm utc{};
     char text[32] = "";
     if (gmtime_r(&seconds, &utc))
@@ -36,11 +38,11 @@ std::string lastChangeText(const aw::DesignSummary &summary)
     return text;
 }
 
-std::string fileText(const aw::DesignSummary &summary) { return cp1252::FileNameToUtf8(summary.File.string()); }
+std::string fileText(const DesignSummary &summary) { return cp1252::FileNameToUtf8(summary.File.string()); }
 
-ordered_json jsonOf(const aw::DesignSummary &summary)
+ordered_json jsonOf(const DesignSummary &summary)
 {
-    ordered_json object = aw::DesignReportJson(summary);
+    ordered_json object = DesignReportJson(summary);
     if (!summary.Error.empty())
         return object;
     object["VehicleType"] = cp1252::ToUtf8(summary.VehicleType);
@@ -69,7 +71,7 @@ void printCsvRow(const std::vector<std::string> &fields)
     std::cout << "\r\n";
 }
 
-std::vector<std::string> csvFields(const aw::DesignSummary &summary)
+std::vector<std::string> csvFields(const DesignSummary &summary)
 {
     if (!summary.Error.empty())
         return {fileText(summary), "", "", "", "", "", "", "", "", "", "", "", "", summary.Error};
@@ -90,7 +92,7 @@ std::vector<std::string> csvFields(const aw::DesignSummary &summary)
             ""};
 }
 
-void printLine(const aw::DesignSummary &summary)
+void printLine(const DesignSummary &summary)
 {
     const ResultTexts texts = FormatResults(summary.Outcome.Results, summary.CurrencyName);
     std::string line = summary.Name;
@@ -114,14 +116,14 @@ int run(const CliArguments &args)
     if (args.Has("--json") && args.Has("--csv"))
         throw CliUsage("--json and --csv cannot be given together");
     const std::vector<std::filesystem::path> paths(args.Words().begin(), args.Words().end());
-    aw::DesignSummaryCache cache;
-    const aw::DesignScanResult scan = aw::SummarizeDesignFiles(aw::FindDesignFiles(paths), cache);
+    DesignSummaryCache cache;
+    const DesignScanResult scan = SummarizeDesignFiles(FindDesignFiles(paths), cache);
     ordered_json json = ordered_json::array();
     if (args.Has("--csv"))
         printCsvRow({"file", "Name", "VehicleType", "ThreatValue", "OTV", "DTV", "MTV", "FinalCost", "CurrencyName",
                      "FinalSize", "MovementModes", "WeaponCount", "LastChange", "error"});
     int failed = 0;
-    for (const aw::DesignSummary &summary : scan.Summaries) {
+    for (const DesignSummary &summary : scan.Summaries) {
         if (!summary.Error.empty()) {
             ++failed;
             PrintError(kDescription.Name, fileText(summary) + ": " + summary.Error);
@@ -141,3 +143,5 @@ int run(const CliArguments &args)
 const CliRegistration registration{kDescription, run};
 
 } // namespace
+
+} // namespace aw
