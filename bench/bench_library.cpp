@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 constexpr int kDesignCount = 10000;
 
-void writeDesigns(const fs::path &folder)
+void WriteDesigns(const fs::path &folder)
 {
     std::vector<std::vector<uint8_t>> files;
     for (const samples::SampleDesign &sample : samples::SampleDesigns()) {
@@ -41,16 +41,16 @@ void writeDesigns(const fs::path &folder)
 }
 
 // The folder of designs, written on first use and removed at exit.
-const fs::path &designFolder()
+const fs::path &DesignFolder()
 {
     static const TempFolder folder;
-    static const bool written = (writeDesigns(folder.Path()), true);
+    static const bool written = (WriteDesigns(folder.Path()), true);
     (void)written;
     return folder.Path();
 }
 
 // The peak resident memory of the process so far, in MB (VmHWM).
-double peakResidentMegabytes()
+double PeakResidentMegabytes()
 {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
@@ -59,29 +59,29 @@ double peakResidentMegabytes()
     return 0;
 }
 
-void report(benchmark::State &state, const DesignScanResult &result)
+void Report(benchmark::State &state, const DesignScanResult &result)
 {
     if (result.Summaries.size() != static_cast<std::size_t>(kDesignCount))
         state.SkipWithError("not every design was listed");
     state.counters["Designs"] = static_cast<double>(result.Summaries.size());
     state.counters["FilesRead"] = static_cast<double>(result.FilesRead);
-    state.counters["PeakRSS_MB"] = peakResidentMegabytes();
+    state.counters["PeakRSS_MB"] = PeakResidentMegabytes();
 }
 
 void BM_FirstScanOfTenThousandDesigns(benchmark::State &state)
 {
-    const fs::path folder = designFolder();
+    const fs::path folder = DesignFolder();
     DesignScanResult result;
     for (auto _ : state) {
         DesignSummaryCache cache;
         result = SummarizeDesignFiles(FindDesignFiles({folder}), cache);
     }
-    report(state, result);
+    Report(state, result);
 }
 
 void BM_RescanOfTheUnchangedFolder(benchmark::State &state)
 {
-    const fs::path folder = designFolder();
+    const fs::path folder = DesignFolder();
     DesignSummaryCache cache;
     SummarizeDesignFiles(FindDesignFiles({folder}), cache);
     DesignScanResult result;
@@ -89,7 +89,7 @@ void BM_RescanOfTheUnchangedFolder(benchmark::State &state)
         result = SummarizeDesignFiles(FindDesignFiles({folder}), cache);
     if (result.FilesRead != 0)
         state.SkipWithError("the re-scan read files it had read before");
-    report(state, result);
+    Report(state, result);
 }
 
 } // namespace

@@ -28,7 +28,7 @@ const CommandDescription kDescription{
     {{{"--json"}, false}, {{"--csv"}, false}}};
 
 // The last change as ISO 8601 UTC, e.g. "2024-05-01T12:30:00Z".
-std::string lastChangeText(const DesignSummary &summary)
+std::string LastChangeText(const DesignSummary &summary)
 {
     const std::time_t seconds = static_cast<std::time_t>(LastChangeSeconds(summary));
     std::tm utc{};
@@ -38,9 +38,9 @@ std::string lastChangeText(const DesignSummary &summary)
     return text;
 }
 
-std::string fileText(const DesignSummary &summary) { return cp1252::FileNameToUtf8(summary.File.string()); }
+std::string FileText(const DesignSummary &summary) { return cp1252::FileNameToUtf8(summary.File.string()); }
 
-ordered_json jsonOf(const DesignSummary &summary)
+ordered_json JsonOf(const DesignSummary &summary)
 {
     ordered_json object = DesignReportJson(summary);
     if (!summary.Error.empty())
@@ -49,12 +49,12 @@ ordered_json jsonOf(const DesignSummary &summary)
     object["MovementModes"] = cp1252::ToUtf8(summary.MovementModes);
     object["WeaponCount"] = summary.WeaponCount;
     object["FileSize"] = summary.FileSize;
-    object["LastChange"] = lastChangeText(summary);
+    object["LastChange"] = LastChangeText(summary);
     return object;
 }
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
-std::string csvField(const std::string &text)
+std::string CsvField(const std::string &text)
 {
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
@@ -64,35 +64,35 @@ std::string csvField(const std::string &text)
     return quoted + "\"";
 }
 
-void printCsvRow(const std::vector<std::string> &fields)
+void PrintCsvRow(const std::vector<std::string> &fields)
 {
     for (std::size_t i = 0; i < fields.size(); ++i)
-        std::cout << (i ? "," : "") << csvField(fields[i]);
+        std::cout << (i ? "," : "") << CsvField(fields[i]);
     std::cout << "\r\n";
 }
 
-std::vector<std::string> csvFields(const DesignSummary &summary)
+std::vector<std::string> CsvFields(const DesignSummary &summary)
 {
     if (!summary.Error.empty())
-        return {fileText(summary), "", "", "", "", "", "", "", "", "", "", "", "", summary.Error};
+        return {FileText(summary), "", "", "", "", "", "", "", "", "", "", "", "", summary.Error};
     const DesignResults &results = summary.Outcome.Results;
-    return {fileText(summary),
+    return {FileText(summary),
             cp1252::ToUtf8(summary.Name),
             cp1252::ToUtf8(summary.VehicleType),
             ThreatValueText(results.ThreatValue),
             ThreatValueText(results.OTV),
             ThreatValueText(results.DTV),
             ThreatValueText(results.MTV),
-            fmt::Fixed(static_cast<double>(results.FinalCost), 2),
+            number::Fixed(static_cast<double>(results.FinalCost), 2),
             cp1252::ToUtf8(summary.CurrencyName),
-            fmt::Integer(results.FinalSize),
+            number::Integer(results.FinalSize),
             cp1252::ToUtf8(summary.MovementModes),
-            fmt::Integer(summary.WeaponCount),
-            lastChangeText(summary),
+            number::Integer(summary.WeaponCount),
+            LastChangeText(summary),
             ""};
 }
 
-void printLine(const DesignSummary &summary)
+void PrintLine(const DesignSummary &summary)
 {
     const ResultTexts texts = FormatResults(summary.Outcome.Results, summary.CurrencyName);
     std::string line = summary.Name;
@@ -105,11 +105,11 @@ void printLine(const DesignSummary &summary)
             cost + ", size " + texts.FinalSize;
     if (!summary.MovementModes.empty())
         line += ", " + summary.MovementModes;
-    line += ", " + fmt::Integer(summary.WeaponCount) + (summary.WeaponCount == 1 ? " weapon" : " weapons");
-    std::cout << fileText(summary) << ": " << cp1252::ToUtf8(line) << "\n";
+    line += ", " + number::Integer(summary.WeaponCount) + (summary.WeaponCount == 1 ? " weapon" : " weapons");
+    std::cout << FileText(summary) << ": " << cp1252::ToUtf8(line) << "\n";
 }
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
     if (args.Words().empty())
         throw CliUsage("no file or folder given");
@@ -120,27 +120,27 @@ int run(const CliArguments &args)
     const DesignScanResult scan = SummarizeDesignFiles(FindDesignFiles(paths), cache);
     ordered_json json = ordered_json::array();
     if (args.Has("--csv"))
-        printCsvRow({"file", "Name", "VehicleType", "ThreatValue", "OTV", "DTV", "MTV", "FinalCost", "CurrencyName",
+        PrintCsvRow({"file", "Name", "VehicleType", "ThreatValue", "OTV", "DTV", "MTV", "FinalCost", "CurrencyName",
                      "FinalSize", "MovementModes", "WeaponCount", "LastChange", "error"});
     int failed = 0;
     for (const DesignSummary &summary : scan.Summaries) {
         if (!summary.Error.empty()) {
             ++failed;
-            PrintError(kDescription.Name, fileText(summary) + ": " + summary.Error);
+            PrintError(kDescription.Name, FileText(summary) + ": " + summary.Error);
         }
         if (args.Has("--json"))
-            json.push_back(jsonOf(summary));
+            json.push_back(JsonOf(summary));
         else if (args.Has("--csv"))
-            printCsvRow(csvFields(summary));
+            PrintCsvRow(CsvFields(summary));
         else if (summary.Error.empty())
-            printLine(summary);
+            PrintLine(summary);
     }
     if (args.Has("--json"))
         std::cout << json.dump(2) << "\n";
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
 

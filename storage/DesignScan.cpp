@@ -13,18 +13,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool isDesignFile(const fs::directory_entry &entry)
+bool IsDesignFile(const fs::directory_entry &entry)
 {
     std::error_code error;
     return entry.is_regular_file(error) && ascii::SameIgnoringCase(entry.path().extension().string(), ".vkd");
 }
 
-void addFolder(const fs::path &folder, std::vector<fs::path> &files)
+void AddFolder(const fs::path &folder, std::vector<fs::path> &files)
 {
     std::error_code error;
     fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
     for (; !error && it != fs::recursive_directory_iterator(); it.increment(error))
-        if (isDesignFile(*it))
+        if (IsDesignFile(*it))
             files.push_back(it->path());
 }
 
@@ -56,7 +56,7 @@ std::vector<fs::path> FindDesignFiles(const std::vector<fs::path> &paths)
     for (const fs::path &path : paths) {
         std::error_code error;
         if (fs::is_directory(path, error))
-            addFolder(path, files);
+            AddFolder(path, files);
         else
             files.push_back(path);
     }

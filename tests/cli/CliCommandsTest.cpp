@@ -17,6 +17,8 @@
 #include <filesystem>
 #include <sstream>
 
+namespace aw {
+
 namespace {
 
 class CliCommands : public ::testing::Test {
@@ -42,7 +44,7 @@ protected:
 };
 
 // The design of a file as the editor holds it after opening it.
-std::unique_ptr<Vehicle> openedAsEditor(const std::string &path, DesignResults *results = nullptr)
+std::unique_ptr<Vehicle> OpenedAsEditor(const std::string &path, DesignResults *results = nullptr)
 {
     std::unique_ptr<Vehicle> vehicle = LoadDesignFile(path).Design;
     const DesignResults settled = SettleOpenedDesign(*vehicle);
@@ -51,7 +53,7 @@ std::unique_ptr<Vehicle> openedAsEditor(const std::string &path, DesignResults *
     return vehicle;
 }
 
-std::vector<std::string> linesOf(const std::string &text)
+std::vector<std::string> LinesOf(const std::string &text)
 {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -99,12 +101,12 @@ TEST_F(CliCommands, ReportShowsTheEditorsResults)
 {
     const std::string file = save(*FullDesign(), "full.vkd");
     DesignResults results;
-    const auto opened = openedAsEditor(file, &results);
+    const auto opened = OpenedAsEditor(file, &results);
     const ResultTexts texts = FormatResults(results, opened->CurrencyName);
 
     const CliRun run = RunCli({"report", file});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
-    const std::vector<std::string> lines = linesOf(run.Out);
+    const std::vector<std::string> lines = LinesOf(run.Out);
     ASSERT_EQ(lines.size(), 13u) << run.Out;
     EXPECT_EQ(lines[0], cp1252::ToUtf8(opened->Name) + " (" + file + ")");
     EXPECT_EQ(lines[1], "  Final Cost           " + cp1252::ToUtf8(texts.FinalCost));
@@ -137,7 +139,7 @@ TEST_F(CliCommands, ReportUsesTheSeparatorsOfTheChosenLocale)
     design->CurrencyMultiplier = 1000; // a cost with thousands separators
     const std::string file = save(*design, "costly.vkd");
     DesignResults results;
-    openedAsEditor(file, &results);
+    OpenedAsEditor(file, &results);
     ASSERT_GE(static_cast<double>(results.FinalCost), 1000000.0);
 
     const auto parsed = nlohmann::json::parse(RunCli({"report", "--json", "--locale", "de_DE", file}).Out);
@@ -158,7 +160,7 @@ TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
     EXPECT_NE(run.Out.find("Alpha (" + a + ")"), std::string::npos);
     EXPECT_NE(run.Out.find("Charlie (" + c + ")"), std::string::npos);
     EXPECT_EQ(run.Err.rfind("armorwright-cli report: " + bad + ": ", 0), 0u) << run.Err;
-    EXPECT_EQ(linesOf(run.Err).size(), 1u);
+    EXPECT_EQ(LinesOf(run.Err).size(), 1u);
 
     const auto json = nlohmann::json::parse(RunCli({"report", "--json", a, bad, c}).Out);
     ASSERT_EQ(json.size(), 3u);
@@ -195,7 +197,7 @@ TEST_F(CliCommands, IndexListsEveryDesignUnderAFolderWithTheKeysOfReport)
         EXPECT_EQ(listed["WeaponCount"], 1);
     }
 
-    const std::vector<std::string> csv = linesOf(RunCli({"index", "--csv", quoted, alpha}).Out);
+    const std::vector<std::string> csv = LinesOf(RunCli({"index", "--csv", quoted, alpha}).Out);
     ASSERT_EQ(csv.size(), 3u);
     EXPECT_EQ(csv[0].rfind("file,Name,VehicleType,ThreatValue,", 0), 0u) << csv[0];
     EXPECT_EQ(csv[2].rfind(quoted + ",\"Hammer, \"\"Mk 2\"\"\",,", 0), 0u) << csv[2];
@@ -210,7 +212,7 @@ TEST_F(CliCommands, LogIsTheEnginesLogOfTheOpenedDesign)
     const std::string file = save(*design, "full.vkd");
     for (const LogKind kind : {LogKind::ThreatValue, LogKind::Price}) {
         const char *option = kind == LogKind::ThreatValue ? "--tv" : "--price";
-        const LogLines expected = ReplayCalculationLog(*openedAsEditor(file), kind);
+        const LogLines expected = ReplayCalculationLog(*OpenedAsEditor(file), kind);
         const LogLines stored = ReplayCalculationLog(*LoadDesignFile(file).Design, kind);
         ASSERT_NE(expected, stored);
         ASSERT_GE(expected.size(), 3u);
@@ -252,7 +254,7 @@ TEST_F(CliCommands, JsonRoundTripReproducesTheDesignBody)
     const auto stored = nlohmann::json::parse(RunCli({"to-json", lowFile}).Out);
     const auto opened = nlohmann::json::parse(RunCli({"to-json", "--as-opened", lowFile}).Out);
     EXPECT_EQ(stored["Armor"], 0);
-    EXPECT_EQ(opened["Armor"], openedAsEditor(lowFile)->Armor);
+    EXPECT_EQ(opened["Armor"], OpenedAsEditor(lowFile)->Armor);
     EXPECT_GT(opened["Armor"].get<int>(), 0);
 }
 
@@ -313,7 +315,7 @@ TEST_F(CliCommands, DiffOfTwoKnownDesigns)
     fast->Movement->Set(0, ground);
     const CliRun moved = RunCli({"diff", a, save(*fast, "fast.vkd")});
     EXPECT_EQ(moved.ExitCode, 1);
-    const std::vector<std::string> lines = linesOf(moved.Out);
+    const std::vector<std::string> lines = LinesOf(moved.Out);
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], "movement[0].TopSpeed\t72\t144");
     EXPECT_NE(moved.Out.find("\nresults.DTV\t"), std::string::npos);
@@ -326,7 +328,7 @@ TEST_F(CliCommands, DiffComparesOpenedDesignsUnlessAskedForTheStoredOnes)
     // Armour 0 and 1 are both raised to the same value on opening.
     const std::string a = save(*SmallDesign("Same", 0), "zero.vkd");
     const std::string b = save(*SmallDesign("Same", 1), "one.vkd");
-    ASSERT_EQ(openedAsEditor(a)->Armor, openedAsEditor(b)->Armor);
+    ASSERT_EQ(OpenedAsEditor(a)->Armor, OpenedAsEditor(b)->Armor);
 
     const CliRun opened = RunCli({"diff", a, b});
     EXPECT_EQ(opened.ExitCode, 0) << opened.Out;
@@ -334,3 +336,5 @@ TEST_F(CliCommands, DiffComparesOpenedDesignsUnlessAskedForTheStoredOnes)
     EXPECT_EQ(stored.ExitCode, 1);
     EXPECT_EQ(stored.Out, "Armor\t0\t1\n");
 }
+
+} // namespace aw

@@ -33,7 +33,7 @@ namespace {
 using Model = DesignLibraryModel;
 
 // The texts of one column, top to bottom, as the window shows them.
-QStringList columnTexts(const QAbstractItemModel &model, int column)
+QStringList ColumnTexts(const QAbstractItemModel &model, int column)
 {
     QStringList texts;
     for (int row = 0; row < model.rowCount(); ++row)
@@ -41,9 +41,9 @@ QStringList columnTexts(const QAbstractItemModel &model, int column)
     return texts;
 }
 
-int rowNamed(const QAbstractItemModel &model, const QString &name)
+int RowNamed(const QAbstractItemModel &model, const QString &name)
 {
-    return static_cast<int>(columnTexts(model, Model::NameColumn).indexOf(name));
+    return static_cast<int>(ColumnTexts(model, Model::NameColumn).indexOf(name));
 }
 
 } // namespace
@@ -79,14 +79,14 @@ private slots:
 
     void listsSortsAndFiltersTheDesignsOfAFolder()
     {
-        m_editor.window->findChild<QAction *>(QStringLiteral("designLibraryAction"))->trigger();
-        DesignLibraryWindow *library = m_editor.window->DesignLibrary();
+        m_editor.Window->findChild<QAction *>(QStringLiteral("designLibraryAction"))->trigger();
+        DesignLibraryWindow *library = m_editor.Window->DesignLibrary();
         QVERIFY(library && QTest::qWaitForWindowExposed(library));
         QVERIFY(!QSettings().contains(QStringLiteral("designLibraryFolders"))); // nothing stored until used
 
-        m_editor.dialogs->paths << m_scratch.filePath(QStringLiteral("designs"));
+        m_editor.Dialogs->paths << m_scratch.filePath(QStringLiteral("designs"));
         library->findChild<QPushButton *>(QStringLiteral("addFolderButton"))->click();
-        QCOMPARE(m_editor.dialogs->folderDialogs.size(), 1);
+        QCOMPARE(m_editor.Dialogs->folderDialogs.size(), 1);
         QCOMPARE(QSettings().value(QStringLiteral("designLibraryFolders")).toStringList(),
                  QStringList{m_scratch.filePath(QStringLiteral("designs"))});
         QTRY_VERIFY(!library->Scanning() && library->Model()->rowCount() == 4);
@@ -94,7 +94,7 @@ private slots:
         // The damaged file keeps its row, with its error in red and as the tooltip.
         const Model &model = *library->Model();
         const int broken =
-            static_cast<int>(columnTexts(model, Model::FileColumn).indexOf(QStringLiteral("broken.vkd")));
+            static_cast<int>(ColumnTexts(model, Model::FileColumn).indexOf(QStringLiteral("broken.vkd")));
         const QModelIndex error = model.index(broken, Model::NameColumn);
         QVERIFY2(error.data().toString().contains(QStringLiteral("broken.vkd")), qPrintable(error.data().toString()));
         QCOMPARE(error.data(Qt::ToolTipRole), error.data());
@@ -103,7 +103,7 @@ private slots:
         // Sorted by TV as numbers, highest first; the damaged file has none and comes last.
         QTableView *table = library->Table();
         table->sortByColumn(Model::ThreatValueColumn, Qt::DescendingOrder);
-        const QStringList tvs = columnTexts(*library->Filter(), Model::ThreatValueColumn);
+        const QStringList tvs = ColumnTexts(*library->Filter(), Model::ThreatValueColumn);
         QCOMPARE(tvs.size(), 4);
         QVERIFY2(tvs[0].toDouble() > tvs[1].toDouble() && tvs[1].toDouble() > tvs[2].toDouble() && tvs[3].isEmpty(),
                  qPrintable(tvs.join(QLatin1Char(' '))));
@@ -113,14 +113,14 @@ private slots:
         // Text in the name, type or file name; a TV range leaves out what has no TV.
         auto *text = library->findChild<QLineEdit *>(QStringLiteral("libraryTextFilter"));
         text->setText(QStringLiteral("BRAVO"));
-        QCOMPARE(columnTexts(*library->Filter(), Model::NameColumn), QStringList{QStringLiteral("Bravo")});
+        QCOMPARE(ColumnTexts(*library->Filter(), Model::NameColumn), QStringList{QStringLiteral("Bravo")});
         text->setText(QStringLiteral("heavy.vkd"));
         QCOMPARE(library->Filter()->rowCount(), 1);
         text->clear();
         library->findChild<QLineEdit *>(QStringLiteral("minimumTvEdit"))->setText(tvs[2]);
         auto *maximum = library->findChild<QLineEdit *>(QStringLiteral("maximumTvEdit"));
         maximum->setText(tvs[1]);
-        QCOMPARE(columnTexts(*library->Filter(), Model::ThreatValueColumn), (QStringList{tvs[1], tvs[2]}));
+        QCOMPARE(ColumnTexts(*library->Filter(), Model::ThreatValueColumn), (QStringList{tvs[1], tvs[2]}));
         QCOMPARE(library->findChild<QLabel *>(QStringLiteral("designCountLabel"))->text(),
                  QStringLiteral("2 of 4 designs"));
         maximum->setText(QStringLiteral("many")); // not a number: no upper bound
@@ -132,52 +132,52 @@ private slots:
 
     void followsFilesAddedChangedAndRemoved()
     {
-        DesignLibraryWindow *library = m_editor.window->DesignLibrary();
+        DesignLibraryWindow *library = m_editor.Window->DesignLibrary();
         const Model &model = *library->Model();
         save(*SmallDesign("Delta"), QStringLiteral("sub/delta.vkd"));
-        QTRY_VERIFY(rowNamed(model, QStringLiteral("Delta")) >= 0);
+        QTRY_VERIFY(RowNamed(model, QStringLiteral("Delta")) >= 0);
         save(*SmallDesign("Delta Mk 2"), QStringLiteral("sub/delta.vkd"));
-        QTRY_VERIFY(rowNamed(model, QStringLiteral("Delta Mk 2")) >= 0);
+        QTRY_VERIFY(RowNamed(model, QStringLiteral("Delta Mk 2")) >= 0);
         QVERIFY(QFile::remove(path(QStringLiteral("sub/delta.vkd"))));
         QTRY_COMPARE(model.rowCount(), 4);
-        QCOMPARE(rowNamed(model, QStringLiteral("Delta Mk 2")), -1);
+        QCOMPARE(RowNamed(model, QStringLiteral("Delta Mk 2")), -1);
     }
 
     void opensARowInTheEditorAndShowsItsSaveAtOnce()
     {
-        DesignLibraryWindow *library = m_editor.window->DesignLibrary();
+        DesignLibraryWindow *library = m_editor.Window->DesignLibrary();
         QTableView *table = library->Table();
         const QAbstractItemModel &shown = *library->Filter();
-        const QModelIndex bravo = shown.index(rowNamed(shown, QStringLiteral("Bravo")), Model::NameColumn);
+        const QModelIndex bravo = shown.index(RowNamed(shown, QStringLiteral("Bravo")), Model::NameColumn);
         table->scrollTo(bravo);
         const QPoint at = table->visualRect(bravo).center();
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(m_editor.window->Document().FileName(), path(QStringLiteral("sub/bravo.vkd")));
+        QCOMPARE(m_editor.Window->Document().FileName(), path(QStringLiteral("sub/bravo.vkd")));
 
         // The editor's save shows in the row at once, before the watcher could tell.
         m_editor.Design().Name = "Bravo Prime";
-        m_editor.window->Document().SetModified();
-        m_editor.window->SaveDesign();
-        QVERIFY(rowNamed(shown, QStringLiteral("Bravo Prime")) >= 0);
+        m_editor.Window->Document().SetModified();
+        m_editor.Window->SaveDesign();
+        QVERIFY(RowNamed(shown, QStringLiteral("Bravo Prime")) >= 0);
 
         // With unsaved changes the editor asks first; cancelled, the open design stays.
-        m_editor.window->Document().SetModified();
-        const QModelIndex alpha = shown.index(rowNamed(shown, QStringLiteral("Alpha")), Model::NameColumn);
+        m_editor.Window->Document().SetModified();
+        const QModelIndex alpha = shown.index(RowNamed(shown, QStringLiteral("Alpha")), Model::NameColumn);
         emit table->activated(alpha);
-        QCOMPARE(m_editor.dialogs->unanswered.size(), 1);
-        QCOMPARE(m_editor.window->Document().FileName(), path(QStringLiteral("sub/bravo.vkd")));
-        m_editor.window->Document().ClearModified();
+        QCOMPARE(m_editor.Dialogs->unanswered.size(), 1);
+        QCOMPARE(m_editor.Window->Document().FileName(), path(QStringLiteral("sub/bravo.vkd")));
+        m_editor.Window->Document().ClearModified();
     }
 
     void selectedRowsDragOutAsFilesAndGoToTheRoster()
     {
-        DesignLibraryWindow *library = m_editor.window->DesignLibrary();
+        DesignLibraryWindow *library = m_editor.Window->DesignLibrary();
         QTableView *table = library->Table();
         const QAbstractItemModel &shown = *library->Filter();
         table->clearSelection();
         for (const QString &name : {QStringLiteral("Alpha"), QStringLiteral("Bravo Prime")})
-            table->selectionModel()->select(shown.index(rowNamed(shown, name), 0),
+            table->selectionModel()->select(shown.index(RowNamed(shown, name), 0),
                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QStringList expected{path(QStringLiteral("alpha.vkd")), path(QStringLiteral("sub/bravo.vkd"))};
 

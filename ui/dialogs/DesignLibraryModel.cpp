@@ -20,11 +20,11 @@ namespace {
 // Past this many changes a merge resets the view rather than telling each row.
 constexpr std::size_t kRowByRowLimit = 64;
 
-bool byFile(const DesignSummary &a, const DesignSummary &b) { return a.File < b.File; }
+bool ByFile(const DesignSummary &a, const DesignSummary &b) { return a.File < b.File; }
 
-QString filePath(const DesignSummary &summary) { return FromNativePath(summary.File.string()); }
+QString FilePath(const DesignSummary &summary) { return FromNativePath(summary.File.string()); }
 
-QString fileName(const DesignSummary &summary) { return FromNativePath(summary.File.filename().string()); }
+QString FileName(const DesignSummary &summary) { return FromNativePath(summary.File.filename().string()); }
 
 } // namespace
 
@@ -32,15 +32,15 @@ DesignLibraryModel::DesignLibraryModel(QObject *parent) : QAbstractTableModel(pa
 
 void DesignLibraryModel::Merge(std::vector<DesignSummary> summaries, bool complete)
 {
-    std::sort(summaries.begin(), summaries.end(), byFile);
+    std::sort(summaries.begin(), summaries.end(), ByFile);
     std::vector<DesignSummary> merged;
     if (complete)
         merged = std::move(summaries);
     else
         std::set_union(std::make_move_iterator(summaries.begin()), std::make_move_iterator(summaries.end()),
-                       m_rows.begin(), m_rows.end(), std::back_inserter(merged), byFile);
+                       m_rows.begin(), m_rows.end(), std::back_inserter(merged), ByFile);
     const auto listed = [](const std::vector<DesignSummary> &rows, const DesignSummary &summary) {
-        return std::binary_search(rows.begin(), rows.end(), summary, byFile);
+        return std::binary_search(rows.begin(), rows.end(), summary, ByFile);
     };
     std::size_t changes = 0;
     for (const DesignSummary &summary : m_rows)
@@ -61,7 +61,7 @@ void DesignLibraryModel::Merge(std::vector<DesignSummary> summaries, bool comple
             endRemoveRows();
         }
     for (DesignSummary &summary : merged) {
-        const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), summary, byFile);
+        const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), summary, ByFile);
         if (at != m_rows.end() && at->File == summary.File) {
             *at = std::move(summary);
             continue;
@@ -77,7 +77,7 @@ void DesignLibraryModel::Merge(std::vector<DesignSummary> summaries, bool comple
 
 void DesignLibraryModel::Update(const DesignSummary &summary)
 {
-    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), summary, byFile);
+    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), summary, ByFile);
     const int row = static_cast<int>(at - m_rows.begin());
     if (at != m_rows.end() && at->File == summary.File) {
         *at = summary;
@@ -108,7 +108,7 @@ QVariant DesignLibraryModel::Text(const DesignSummary &summary, int column) cons
     if (!summary.Error.empty()) {
         if (column == NameColumn)
             return QString::fromStdString(summary.Error);
-        return column == FileColumn ? fileName(summary) : QVariant();
+        return column == FileColumn ? FileName(summary) : QVariant();
     }
     const DesignResults &results = summary.Outcome.Results;
     switch (column) {
@@ -127,13 +127,13 @@ QVariant DesignLibraryModel::Text(const DesignSummary &summary, int column) cons
     case FinalCostColumn:
         return cp1252::ToQt(FormatResults(results, summary.CurrencyName).FinalCost).trimmed();
     case FinalSizeColumn:
-        return QString::fromStdString(fmt::Integer(results.FinalSize));
+        return QString::fromStdString(number::Integer(results.FinalSize));
     case MovementColumn:
         return cp1252::ToQt(summary.MovementModes);
     case WeaponsColumn:
-        return QString::fromStdString(fmt::Integer(summary.WeaponCount));
+        return QString::fromStdString(number::Integer(summary.WeaponCount));
     case FileColumn:
-        return fileName(summary);
+        return FileName(summary);
     case LastChangeColumn:
         return QDateTime::fromSecsSinceEpoch(LastChangeSeconds(summary)).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     }
@@ -181,11 +181,11 @@ QVariant DesignLibraryModel::data(const QModelIndex &index, int role) const
     case SortRole:
         return SortValue(summary, index.column());
     case FileRole:
-        return filePath(summary);
+        return FilePath(summary);
     case Qt::ToolTipRole:
         if (damaged)
             return QString::fromStdString(summary.Error);
-        return index.column() == FileColumn ? QVariant(filePath(summary)) : QVariant();
+        return index.column() == FileColumn ? QVariant(FilePath(summary)) : QVariant();
     case Qt::ForegroundRole:
         return damaged ? QVariant(QBrush(QColor(0xB0, 0x00, 0x00))) : QVariant();
     case Qt::TextAlignmentRole:
@@ -222,7 +222,7 @@ QMimeData *DesignLibraryModel::mimeData(const QModelIndexList &indexes) const
         rows.insert(index.row());
     QList<QUrl> urls;
     for (int row : rows)
-        urls << QUrl::fromLocalFile(filePath(Summary(row)));
+        urls << QUrl::fromLocalFile(FilePath(Summary(row)));
     auto *mime = new QMimeData;
     mime->setUrls(urls);
     return mime;

@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> nativePaths(const QStringList &paths)
+std::vector<fs::path> NativePaths(const QStringList &paths)
 {
     std::vector<fs::path> native;
     for (const QString &path : paths)
@@ -20,7 +20,7 @@ std::vector<fs::path> nativePaths(const QStringList &paths)
 }
 
 // The folders and every folder under them, for the watcher.
-QStringList foldersUnder(const std::vector<fs::path> &folders)
+QStringList FoldersUnder(const std::vector<fs::path> &folders)
 {
     QStringList found;
     for (const fs::path &folder : folders) {
@@ -77,7 +77,7 @@ void DesignLibraryScanner::Launch(const QStringList &folders)
     m_cancel = false;
     m_done = 0;
     m_total = 0;
-    m_watcher.setFuture(QtConcurrent::run([this, paths = nativePaths(folders)] {
+    m_watcher.setFuture(QtConcurrent::run([this, paths = NativePaths(folders)] {
         Found found;
         const std::vector<fs::path> files = FindDesignFiles(paths);
         m_total = files.size();
@@ -87,7 +87,7 @@ void DesignLibraryScanner::Launch(const QStringList &folders)
         found.Scan = SummarizeDesignFiles(files, m_cache, control);
         if (!found.Scan.Cancelled)
             m_cache.KeepOnly(files);
-        found.Folders = foldersUnder(paths);
+        found.Folders = FoldersUnder(paths);
         return found;
     }));
     m_progressTimer.start();

@@ -28,14 +28,14 @@ namespace {
 
 const QString kFoldersKey = QStringLiteral("designLibraryFolders");
 
-QString cleanFolder(const QString &folder) { return QDir::cleanPath(QDir(folder).absolutePath()); }
+QString CleanFolder(const QString &folder) { return QDir::cleanPath(QDir(folder).absolutePath()); }
 
 // A TV bound typed in a box: none when empty or not a number; `valid` tells which.
-std::optional<double> threatValueBound(const QLineEdit &box, bool &valid)
+std::optional<double> ThreatValueBound(const QLineEdit &box, bool &valid)
 {
     const std::string text = box.text().trimmed().toStdString();
     double value = 0;
-    valid = text.empty() || fmt::ParseReal(text, value);
+    valid = text.empty() || number::ParseReal(text, value);
     return text.empty() || !valid ? std::nullopt : std::optional<double>(value);
 }
 
@@ -161,7 +161,7 @@ void DesignLibraryWindow::BuildControls()
 
 void DesignLibraryWindow::AddFolder(const QString &folder)
 {
-    const QString clean = cleanFolder(folder);
+    const QString clean = CleanFolder(folder);
     if (m_folders.contains(clean))
         return;
     m_folders << clean;
@@ -282,8 +282,8 @@ void DesignLibraryWindow::ShowProgress(int done, int total)
 void DesignLibraryWindow::ApplyThreatValueRange()
 {
     bool minimumValid = true, maximumValid = true;
-    const std::optional<double> minimum = threatValueBound(*m_minimumTv, minimumValid);
-    const std::optional<double> maximum = threatValueBound(*m_maximumTv, maximumValid);
+    const std::optional<double> minimum = ThreatValueBound(*m_minimumTv, minimumValid);
+    const std::optional<double> maximum = ThreatValueBound(*m_maximumTv, maximumValid);
     // A bound that is not a number is shown in red and left out.
     m_minimumTv->setStyleSheet(minimumValid ? QString() : QStringLiteral("color: #b00000"));
     m_maximumTv->setStyleSheet(maximumValid ? QString() : QStringLiteral("color: #b00000"));
@@ -307,9 +307,9 @@ void DesignLibraryWindow::StoreFolders() const { QSettings().setValue(kFoldersKe
 
 bool DesignLibraryWindow::InFolders(const QString &path) const
 {
-    const QString file = cleanFolder(path);
+    const QString file = CleanFolder(path);
     for (const QString &folder : m_folders)
-        if (file.startsWith(cleanFolder(folder) + QLatin1Char('/')))
+        if (file.startsWith(CleanFolder(folder) + QLatin1Char('/')))
             return true;
     return false;
 }

@@ -6,6 +6,8 @@ class QDialog;
 class QPrinter;
 class QWidget;
 
+namespace aw {
+
 // The answer of a message box.
 enum class DialogAnswer { Yes, No, Cancel, Ok };
 
@@ -52,3 +54,5 @@ public:
 DialogProvider &Dialogs();
 // Installs provider (not owned); nullptr returns to the standard Qt dialogs.
 void SetDialogProvider(DialogProvider *provider);
+
+} // namespace aw

@@ -8,11 +8,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+namespace aw {
+
 namespace {
 
-QString boxTitle() { return ApplicationTitle(); }
+QString BoxTitle() { return ApplicationTitle(); }
 
-DialogAnswer toAnswer(QMessageBox::StandardButton button)
+DialogAnswer ToAnswer(QMessageBox::StandardButton button)
 {
     switch (button) {
     case QMessageBox::Yes:
@@ -27,69 +29,69 @@ DialogAnswer toAnswer(QMessageBox::StandardButton button)
 }
 
 // Messages carry names and paths the user typed: shown as they are, never as markup.
-QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+QMessageBox::StandardButton Show(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                  QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape)
 {
-    QMessageBox box(icon, boxTitle(), text, buttons, parent);
+    QMessageBox box(icon, BoxTitle(), text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
     if (escape != QMessageBox::NoButton)
         box.setEscapeButton(escape);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-DialogAnswer ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
+DialogAnswer Ask(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
                  QMessageBox::StandardButton escape)
 {
-    return toAnswer(show(parent, QMessageBox::Question, text, buttons, escape));
+    return ToAnswer(Show(parent, QMessageBox::Question, text, buttons, escape));
 }
 
-void prepare(QFileDialog &dialog, const FileDialogOptions &options)
+void Prepare(QFileDialog &dialog, const FileDialogOptions &options)
 {
-    dialog.setWindowTitle(options.title);
-    dialog.setNameFilter(QtDialogProvider::QtFilter(options.filter));
-    dialog.setDefaultSuffix(options.defaultExtension);
-    if (!options.fileName.isEmpty())
-        dialog.selectFile(options.fileName);
+    dialog.setWindowTitle(options.Title);
+    dialog.setNameFilter(QtDialogProvider::QtFilter(options.Filter));
+    dialog.setDefaultSuffix(options.DefaultExtension);
+    if (!options.FileName.isEmpty())
+        dialog.selectFile(options.FileName);
 }
 
 } // namespace
 
 DialogAnswer QtDialogProvider::AskYesNo(QWidget *parent, const QString &text)
 {
-    return ask(parent, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return Ask(parent, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
 }
 
 DialogAnswer QtDialogProvider::AskYesNoCancel(QWidget *parent, const QString &text)
 {
-    return ask(parent, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+    return Ask(parent, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
 }
 
 DialogAnswer QtDialogProvider::AskOkCancel(QWidget *parent, const QString &text)
 {
-    return ask(parent, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    return Ask(parent, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
 }
 
 void QtDialogProvider::Inform(QWidget *parent, const QString &text)
 {
-    show(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::NoButton);
+    Show(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 void QtDialogProvider::Warn(QWidget *parent, const QString &text)
 {
-    show(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::NoButton);
+    Show(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 void QtDialogProvider::ShowError(QWidget *parent, const QString &text)
 {
-    show(parent, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::NoButton);
+    Show(parent, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 QString QtDialogProvider::OpenFileName(QWidget *parent, const FileDialogOptions &options)
 {
     QFileDialog dialog(parent);
-    prepare(dialog, options);
+    Prepare(dialog, options);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(options.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(options.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
@@ -98,7 +100,7 @@ QString QtDialogProvider::OpenFileName(QWidget *parent, const FileDialogOptions 
 QString QtDialogProvider::SaveFileName(QWidget *parent, const FileDialogOptions &options)
 {
     QFileDialog dialog(parent);
-    prepare(dialog, options);
+    Prepare(dialog, options);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -134,3 +136,5 @@ QString QtDialogProvider::QtFilter(const QString &pairs)
     }
     return filters.join(QStringLiteral(";;"));
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include "ui/dialogs/DialogProvider.h"
 
+namespace aw {
+
 // The standard Qt message boxes, file dialogs and printer dialog.
 class QtDialogProvider : public DialogProvider {
 public:
@@ -21,3 +23,5 @@ public:
     // files, with an extension or without.
     static QString QtFilter(const QString &pairs);
 };
+
+} // namespace aw

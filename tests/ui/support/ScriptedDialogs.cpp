@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+namespace aw {
+
 ScriptedDialogs::ScriptedDialogs() { SetDialogProvider(this); }
 
 ScriptedDialogs::~ScriptedDialogs() { SetDialogProvider(nullptr); }
@@ -64,3 +66,5 @@ int ScriptedDialogs::RunModal(QDialog &dialog)
     ++modalDialogs;
     return modal ? modal(dialog) : QDialog::Rejected;
 }
+
+} // namespace aw

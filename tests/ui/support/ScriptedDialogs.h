@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace aw {
+
 // A dialog provider that answers from scripts and records what was asked, so the editor
 // can be driven headless. Installed for its lifetime.
 class ScriptedDialogs : public DialogProvider {
@@ -52,3 +54,5 @@ private:
     DialogAnswer Next(const QString &text, DialogAnswer whenNone);
     QString NextPath();
 };
+
+} // namespace aw
