@@ -3,8 +3,9 @@
 namespace aw {
 
 namespace {
-LogLines *g_target = nullptr;
-}
+// Per thread: a log collected on one thread never receives the lines of another's calculations.
+thread_local LogLines *g_target = nullptr;
+} // namespace
 
 LogLines *CalculationLog() { return g_target; }
 

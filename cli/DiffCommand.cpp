@@ -2,9 +2,9 @@
 #include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 #include "cli/CliCommand.h"
-#include "cli/OpenedDesignFile.h"
 #include "engine/DesignDiff.h"
 #include "engine/DesignFile.h"
+#include "engine/OpenedDesignFile.h"
 
 #include <iostream>
 

@@ -3,7 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/ExportTarget.h"
 #include "cli/LocaleSeparators.h"
-#include "cli/OpenedDesignFile.h"
+#include "engine/OpenedDesignFile.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"

@@ -3,8 +3,8 @@
 #include "base/Cp1252.h"
 #include "base/Files.h"
 #include "cli/CliCommand.h"
-#include "cli/OpenedDesignFile.h"
 #include "engine/CalculationReplay.h"
+#include "engine/OpenedDesignFile.h"
 
 #include <iostream>
 

@@ -1,13 +1,8 @@
 // armorwright-cli report: the values of the editor's results area for each design.
-#include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
-#include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
 #include "cli/LocaleSeparators.h"
-#include "cli/OpenedDesignFile.h"
-#include "engine/DesignOutcome.h"
-
-#include <nlohmann/json.hpp>
+#include "storage/DesignReport.h"
 
 #include <iomanip>
 #include <iostream>
@@ -31,35 +26,6 @@ const CommandDescription kDescription{
     "  --locale NAME  thousands and decimal separators of that locale (default \",\" \".\")\n",
     {{{"--json"}, false}, {{"--locale"}, true}}};
 
-// One shown value: its name in the JSON, its caption in the editor, its text.
-struct ShownValue {
-    const char *Name;
-    const char *Caption;
-    std::string Text;
-};
-
-std::vector<ShownValue> ShownValues(const DesignOutcome &outcome, const ResultTexts &texts)
-{
-    return {{"FinalCost", "Final Cost", texts.FinalCost},
-            {"ThreatValue", "TV", texts.ThreatValue},
-            {"OTV", "OTV", texts.OTV},
-            {"DTV", "DTV", texts.DTV},
-            {"MTV", "MTV", texts.MTV},
-            {"FinalSize", "Size", texts.FinalSize},
-            {"DefaultSize", "Default Size", texts.DefaultSize},
-            {"DefaultCost", "Default Cost", texts.DefaultCost},
-            {"DefaultMass", "Default Mass", texts.DefaultMass},
-            {"PreProductionCost", "Pre-Production Cost", texts.PreProductionCost},
-            {"ModelLemonDice", "Model Lemon Dice", number::Integer(outcome.ModelLemonDice)},
-            {"IndivLemonDice", "Indiv. Lemon Dice", number::Integer(outcome.IndivLemonDice)}};
-}
-
-struct NumberWriter {
-    ordered_json &Object;
-    void operator()(const char *name, long double value) { Object[name] = static_cast<double>(value); }
-    template <typename T> void operator()(const char *name, T value) { Object[name] = value; }
-};
-
 int Run(const CliArguments &args)
 {
     if (args.Words().empty())
@@ -70,37 +36,20 @@ int Run(const CliArguments &args)
     int failed = 0;
     bool first = true;
     for (const std::string &path : args.Words()) {
-        ordered_json report = {{"file", cp1252::FileNameToUtf8(path)}};
-        try {
-            OpenedDesignFile opened = OpenAsEditor(path);
-            const Vehicle &vehicle = *opened.Design;
-            if (!opened.Warning.empty())
-                PrintError(kDescription.Name, opened.Warning);
-            const DesignOutcome outcome = DesignOutcomeOf(vehicle, opened.Results);
-            const auto values = ShownValues(outcome, FormatResults(opened.Results, vehicle.CurrencyName, separators));
-            if (json) {
-                report["Name"] = cp1252::ToUtf8(vehicle.Name);
-                report["CurrencyName"] = cp1252::ToUtf8(vehicle.CurrencyName);
-                ordered_json numbers = ordered_json::object();
-                ForEachOutcomeField(outcome, NumberWriter{numbers});
-                report["results"] = std::move(numbers);
-                ordered_json texts = ordered_json::object();
-                for (const ShownValue &value : values)
-                    texts[value.Name] = cp1252::ToUtf8(value.Text);
-                report["texts"] = std::move(texts);
-            } else {
-                std::cout << (first ? "" : "\n") << cp1252::ToUtf8(vehicle.Name) << " (" << path << ")\n";
-                for (const ShownValue &value : values)
-                    std::cout << "  " << std::left << std::setw(21) << value.Caption << cp1252::ToUtf8(value.Text)
-                              << "\n";
-                first = false;
-            }
-        } catch (const std::exception &e) {
+        const DesignSummary summary = SummarizeDesignFile(path);
+        if (!summary.Warning.empty())
+            PrintError(kDescription.Name, summary.Warning);
+        if (!summary.Error.empty()) {
             ++failed;
-            PrintError(kDescription.Name, path + ": " + ErrorUtf8(e));
-            report["error"] = ErrorUtf8(e);
+            PrintError(kDescription.Name, path + ": " + summary.Error);
+        } else if (!json) {
+            std::cout << (first ? "" : "\n") << cp1252::ToUtf8(summary.Name) << " (" << path << ")\n";
+            for (const ShownValue &value : ShownValues(summary, separators))
+                std::cout << "  " << std::left << std::setw(21) << value.Caption << cp1252::ToUtf8(value.Text) << "\n";
+            first = false;
         }
-        reports.push_back(std::move(report));
+        if (json)
+            reports.push_back(DesignReportJson(summary, separators));
     }
     if (json)
         std::cout << reports.dump(2) << "\n";

@@ -1,8 +1,8 @@
 // armorwright-cli to-json: a design file in its JSON form.
 #include "base/Files.h"
 #include "cli/CliCommand.h"
-#include "cli/OpenedDesignFile.h"
 #include "engine/DesignFile.h"
+#include "engine/OpenedDesignFile.h"
 #include "storage/DesignJson.h"
 
 #include <iostream>

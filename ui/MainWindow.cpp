@@ -17,6 +17,7 @@
 #include "ui/WindowPlacement.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/CompareWindow.h"
+#include "ui/dialogs/DesignLibraryWindow.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/dialogs/LogViewer.h"
 #include "ui/dialogs/UserGuideWindow.h"
@@ -246,6 +247,8 @@ void MainWindow::BuildMenus()
     ConnectGuarded(file, &QMenu::aboutToShow, revert,
                    [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
     command(file, QStringLiteral("&Compare with\u2026"), "compareWithAction", &MainWindow::CompareWithDesign);
+    command(file, QStringLiteral("&Design Library\u2026"), "designLibraryAction", &MainWindow::ShowDesignLibrary,
+            QKeySequence(Qt::CTRL | Qt::Key_L));
     file->addSeparator();
     command(file, QStringLiteral("&Print"), "printAction", &MainWindow::PrintSheet, QKeySequence::Print);
     command(file, QStringLiteral("Print Previe&w..."), "printPreviewAction", &MainWindow::PreviewSheet);
@@ -812,6 +815,19 @@ void MainWindow::CompareWithDesign()
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     CompareWindow::CompareWithFile(this, m_document->Design(), path);
+}
+
+void MainWindow::ShowDesignLibrary()
+{
+    if (!m_library) {
+        m_library = new DesignLibraryWindow(this);
+        // Opening from the library is opening a file: the save question comes first.
+        ConnectGuarded(m_library, &DesignLibraryWindow::OpenDesignRequested, this, &MainWindow::OpenFile);
+        ConnectGuarded(m_document, &VehicleDocument::FileUsed, m_library, &DesignLibraryWindow::DesignFileWritten);
+    }
+    m_library->show();
+    m_library->raise();
+    m_library->activateWindow();
 }
 
 } // namespace aw

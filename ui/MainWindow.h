@@ -13,8 +13,10 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTabWidget;
+
 namespace aw {
 
+class DesignLibraryWindow;
 class ExitEdit;
 class GeneralPage;
 class RecentFiles;
@@ -72,6 +74,8 @@ public:
     void RedoChange();
     void RevertToSaved();
     void CompareWithDesign();
+    // Shows the design library window, made on first use.
+    void ShowDesignLibrary();
     void CreateVariant();
     void CloseWindow();
     void ShowThreatValueLog();
@@ -87,6 +91,7 @@ public:
     QTabWidget *PageControl() const { return m_pageControl; }
     RecentFiles *RecentFileList() const { return m_recent; }
     UndoHistory *History() const { return m_undo; }
+    DesignLibraryWindow *DesignLibrary() const { return m_library; }
     void SetProcessStarter(ProcessStarter starter) { m_startProcess = std::move(starter); }
 
     // The layout sizes as the controls have them now (-1 for a control not present) and
@@ -142,6 +147,7 @@ private:
     QTabWidget *m_pageControl = nullptr;
     GeneralPage *m_general = nullptr;
     QMenu *m_recentMenu = nullptr;
+    DesignLibraryWindow *m_library = nullptr;
 };
 
 } // namespace aw

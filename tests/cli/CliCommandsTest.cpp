@@ -9,6 +9,7 @@
 #include "engine/DesignFile.h"
 #include "engine/MovementList.h"
 #include "engine/OpenedDesign.h"
+#include "storage/DesignSummary.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -67,7 +68,7 @@ TEST_F(CliCommands, HelpListsEveryCommandAndUsageErrorsExitWithTwo)
 {
     const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.ExitCode, 0);
-    for (const char *command : {"report", "log", "export", "to-json", "from-json", "diff", "pack", "unpack"}) {
+    for (const char *command : {"report", "index", "log", "export", "to-json", "from-json", "diff", "pack", "unpack"}) {
         EXPECT_NE(help.Out.find(std::string("  ") + command + " "), std::string::npos) << command;
         const CliRun own = RunCli({command, "--help"});
         EXPECT_EQ(own.ExitCode, 0) << command;
@@ -171,6 +172,36 @@ TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
     const CliRun missing = RunCli({"log", "--tv", Path("nowhere.vkd"), a});
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_NE(missing.Out.find("==> " + a + " <==\nAlpha\n\n"), std::string::npos);
+}
+
+TEST_F(CliCommands, IndexListsEveryDesignUnderAFolderWithTheKeysOfReport)
+{
+    std::filesystem::create_directories(m_folder.Path() / "sub");
+    const std::string quoted = Save(*SmallDesign("Hammer, \"Mk 2\""), "sub/hammer.vkd");
+    const std::string bad = Damaged("broken.vkd");
+    const std::string alpha = Save(*SmallDesign("Alpha"), "alpha.vkd");
+
+    const std::string reason = aw::SummarizeDesignFile(bad).Error;
+    const CliRun run = RunCli({"index", "--json", m_folder.Path().string()});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "armorwright-cli index: " + bad + ": " + reason + "\n");
+    const auto index = nlohmann::json::parse(run.Out);
+    ASSERT_EQ(index.size(), 3u);
+    EXPECT_EQ(index[1], nlohmann::json({{"file", bad}, {"error", reason}}));
+    const auto report = nlohmann::json::parse(RunCli({"report", "--json", alpha, quoted}).Out);
+    for (size_t i : {0u, 1u}) {
+        const auto &listed = index[i == 0 ? 0 : 2];
+        for (const auto &[key, value] : report[i].items())
+            EXPECT_EQ(listed[key], value) << key;
+        EXPECT_EQ(listed["MovementModes"], "Ground");
+        EXPECT_EQ(listed["WeaponCount"], 1);
+    }
+
+    const std::vector<std::string> csv = LinesOf(RunCli({"index", "--csv", quoted, alpha}).Out);
+    ASSERT_EQ(csv.size(), 3u);
+    EXPECT_EQ(csv[0].rfind("file,Name,VehicleType,ThreatValue,", 0), 0u) << csv[0];
+    EXPECT_EQ(csv[2].rfind(quoted + ",\"Hammer, \"\"Mk 2\"\"\",,", 0), 0u) << csv[2];
+    EXPECT_EQ(RunCli({"index", "--json", "--csv", alpha}).ExitCode, 2);
 }
 
 TEST_F(CliCommands, LogIsTheEnginesLogOfTheOpenedDesign)

@@ -40,6 +40,8 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     virtual QString OpenFileName(QWidget *parent, const FileDialogOptions &options) = 0;
     virtual QString SaveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    // An existing folder the user picks, or an empty text when cancelled.
+    virtual QString FolderName(QWidget *parent, const QString &title) = 0;
 
     // The printer-setup dialog on printer; true when confirmed.
     virtual bool PrinterSetup(QWidget *parent, QPrinter &printer) = 0;

@@ -108,6 +108,11 @@ QString QtDialogProvider::SaveFileName(QWidget *parent, const FileDialogOptions 
     return dialog.selectedFiles().first();
 }
 
+QString QtDialogProvider::FolderName(QWidget *parent, const QString &title)
+{
+    return QFileDialog::getExistingDirectory(parent, title);
+}
+
 bool QtDialogProvider::PrinterSetup(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);

@@ -15,6 +15,7 @@ public:
     void ShowError(QWidget *parent, const QString &text) override;
     QString OpenFileName(QWidget *parent, const FileDialogOptions &options) override;
     QString SaveFileName(QWidget *parent, const FileDialogOptions &options) override;
+    QString FolderName(QWidget *parent, const QString &title) override;
     bool PrinterSetup(QWidget *parent, QPrinter &printer) override;
     int RunModal(QDialog &dialog) override;
 

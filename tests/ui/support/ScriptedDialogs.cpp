@@ -47,6 +47,12 @@ QString ScriptedDialogs::SaveFileName(QWidget *, const FileDialogOptions &option
     return NextPath();
 }
 
+QString ScriptedDialogs::FolderName(QWidget *, const QString &title)
+{
+    folderDialogs << title;
+    return NextPath();
+}
+
 bool ScriptedDialogs::PrinterSetup(QWidget *, QPrinter &printer)
 {
     ++printerDialogs;

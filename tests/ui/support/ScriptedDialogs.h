@@ -34,6 +34,7 @@ public:
     QStringList errors;
     QList<FileDialogOptions> openDialogs;
     QList<FileDialogOptions> saveDialogs;
+    QStringList folderDialogs; // their titles
     int printerDialogs = 0;
     int modalDialogs = 0;
 
@@ -45,6 +46,7 @@ public:
     void ShowError(QWidget *parent, const QString &text) override;
     QString OpenFileName(QWidget *parent, const FileDialogOptions &options) override;
     QString SaveFileName(QWidget *parent, const FileDialogOptions &options) override;
+    QString FolderName(QWidget *parent, const QString &title) override;
     bool PrinterSetup(QWidget *parent, QPrinter &printer) override;
     int RunModal(QDialog &dialog) override;
 

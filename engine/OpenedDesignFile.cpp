@@ -1,4 +1,4 @@
-#include "cli/OpenedDesignFile.h"
+#include "engine/OpenedDesignFile.h"
 
 #include "engine/DesignFile.h"
 #include "engine/OpenedDesign.h"

@@ -1,0 +1,104 @@
+#include "storage/DesignScan.h"
+
+#include "base/AsciiCase.h"
+
+#include <algorithm>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace aw {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsDesignFile(const fs::directory_entry &entry)
+{
+    std::error_code error;
+    return entry.is_regular_file(error) && ascii::SameIgnoringCase(entry.path().extension().string(), ".vkd");
+}
+
+void AddFolder(const fs::path &folder, std::vector<fs::path> &files)
+{
+    std::error_code error;
+    fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
+    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error))
+        if (IsDesignFile(*it))
+            files.push_back(it->path());
+}
+
+} // namespace
+
+DesignSummary CachedSummary(const fs::path &file, DesignSummaryCache &cache, bool *read)
+{
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (!error) {
+        const fs::file_time_type lastChange = fs::last_write_time(file, error);
+        if (!error)
+            if (std::optional<DesignSummary> cached = cache.Find(file, size, lastChange)) {
+                if (read)
+                    *read = false;
+                return *std::move(cached);
+            }
+    }
+    if (read)
+        *read = true;
+    DesignSummary summary = SummarizeDesignFile(file);
+    cache.Store(summary);
+    return summary;
+}
+
+std::vector<fs::path> FindDesignFiles(const std::vector<fs::path> &paths)
+{
+    std::vector<fs::path> files;
+    for (const fs::path &path : paths) {
+        std::error_code error;
+        if (fs::is_directory(path, error))
+            AddFolder(path, files);
+        else
+            files.push_back(path);
+    }
+    std::sort(files.begin(), files.end());
+    files.erase(std::unique(files.begin(), files.end()), files.end());
+    return files;
+}
+
+DesignScanResult SummarizeDesignFiles(const std::vector<fs::path> &files, DesignSummaryCache &cache,
+                                      const DesignScanControl &control)
+{
+    std::vector<std::optional<DesignSummary>> slots(files.size());
+    std::atomic<std::size_t> next = 0;
+    std::atomic<std::size_t> filesRead = 0;
+    std::size_t done = 0;
+    std::mutex progressMutex;
+    const auto cancelled = [&] { return control.Cancel && control.Cancel->load(); };
+    const auto work = [&] {
+        for (std::size_t i = next++; i < files.size() && !cancelled(); i = next++) {
+            bool read = false;
+            slots[i] = CachedSummary(files[i], cache, &read);
+            filesRead += read ? 1 : 0;
+            const std::lock_guard lock(progressMutex);
+            ++done;
+            if (control.Progress)
+                control.Progress(done, files.size());
+        }
+    };
+    const std::size_t threads = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), files.size());
+    {
+        std::vector<std::jthread> workers;
+        for (std::size_t t = 1; t < threads; ++t)
+            workers.emplace_back(work);
+        work();
+    }
+    DesignScanResult result;
+    result.Cancelled = done < files.size();
+    result.FilesRead = filesRead;
+    for (std::optional<DesignSummary> &slot : slots)
+        if (slot)
+            result.Summaries.push_back(*std::move(slot));
+    return result;
+}
+
+} // namespace aw
