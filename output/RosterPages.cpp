@@ -14,7 +14,7 @@ namespace aw {
 namespace {
 
 // Share of the page width each summary column takes, in RosterColumn order.
-constexpr double kColumnShares[] = {0.20, 0.17, 0.06, 0.10, 0.17, 0.15, 0.15};
+constexpr double kColumnShares[] = {0.17, 0.15, 0.05, 0.09, 0.16, 0.14, 0.24};
 
 QString qt(const std::string &utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
