@@ -30,6 +30,7 @@
 #include "ui/pages/MovementPages.h"
 #include "ui/pages/PerksPage.h"
 #include "ui/pages/WeaponsPage.h"
+#include "ui/roster/RosterWindow.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/ResultLabel.h"
 #include "ui/widgets/TextUndoFallback.h"
@@ -61,6 +62,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
 #include <tuple>
 #include <utility>
 
@@ -244,6 +246,10 @@ void MainWindow::BuildMenus()
     ConnectGuarded(file, &QMenu::aboutToShow, revert,
                    [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
     command(file, QStringLiteral("&Compare with\u2026"), "compareWithAction", &MainWindow::CompareWithDesign);
+    file->addSeparator();
+    command(file, QStringLiteral("New Ros&ter"), "newRosterAction", &MainWindow::NewRoster);
+    command(file, QStringLiteral("Open Roste&r\u2026"), "openRosterAction", &MainWindow::OpenRoster);
+    command(file, QStringLiteral("Add to Rost&er"), "addToRosterAction", &MainWindow::AddToRoster);
     file->addSeparator();
     command(file, QStringLiteral("&Print"), "printAction", &MainWindow::PrintSheet, QKeySequence::Print);
     command(file, QStringLiteral("Print Previe&w..."), "printPreviewAction", &MainWindow::PreviewSheet);
@@ -767,6 +773,47 @@ void MainWindow::ExportPdfSheet()
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
     RenderSheetToPdf(SheetImage(job), ToNativePath(path), QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
                      m_document->Design().Name);
+}
+
+// ---- rosters ----
+
+aw::RosterWindow *MainWindow::ShowNewRosterWindow(const QString &path)
+{
+    auto roster = std::make_unique<aw::RosterWindow>(this);
+    if (!path.isEmpty())
+        roster->OpenFile(path);
+    // A design the editor writes shows its new figures in every roster that lists it.
+    connect(m_document, &VehicleDocument::fileUsed, roster.get(), &aw::RosterWindow::DesignSaved);
+    m_roster = roster.release();
+    m_roster->show();
+    return m_roster;
+}
+
+aw::RosterWindow *MainWindow::CurrentRoster() const { return m_roster.data(); }
+
+void MainWindow::NewRoster() { ShowNewRosterWindow(); }
+
+void MainWindow::OpenRoster()
+{
+    const QString path = Dialogs().OpenFileName(
+        this, {QStringLiteral("Open Roster"), aw::RosterWindow::FileFilter(), QStringLiteral("json"), {}, true});
+    if (!path.isEmpty())
+        ShowNewRosterWindow(path);
+}
+
+void MainWindow::AddToRoster()
+{
+    TakeFocus();
+    if (m_document->FileName().isEmpty()) {
+        if (Dialogs().AskOkCancel(this, QStringLiteral("The design must be saved before it joins a roster.")) !=
+                DialogAnswer::Ok ||
+            Save() != SaveResult::Saved)
+            return;
+    }
+    aw::RosterWindow *roster = m_roster ? m_roster.data() : ShowNewRosterWindow();
+    roster->AddDesigns({m_document->FileName()});
+    roster->raise();
+    roster->activateWindow();
 }
 
 // ---- undo, revert, compare ----

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -19,6 +20,9 @@ class RecentFiles;
 class UndoHistory;
 class VehicleDocument;
 struct PrintJob;
+namespace aw {
+class RosterWindow;
+}
 
 // The main window: the design's name and results above four pages, the "File" and
 // "Help" menus, and the design lifecycle commands (New, Open, Save, Save As, Close,
@@ -70,6 +74,11 @@ public:
     void RedoChange();
     void RevertToSaved();
     void CompareWithDesign();
+    void NewRoster();
+    void OpenRoster();
+    // Adds the open design's file to the roster window last opened (a new one when none is);
+    // a design never saved is saved first.
+    void AddToRoster();
     void CreateVariant();
     void CloseWindow();
     void ShowThreatValueLog();
@@ -84,6 +93,8 @@ public:
     GeneralPage *GeneralTab() const { return m_general; }
     QTabWidget *PageControl() const { return m_pageControl; }
     RecentFiles *RecentFileList() const { return m_recent; }
+    // The roster window "Add to Roster" adds to; none before one is opened or after it closed.
+    aw::RosterWindow *CurrentRoster() const;
     UndoHistory *History() const { return m_undo; }
     void SetProcessStarter(ProcessStarter starter) { m_startProcess = std::move(starter); }
 
@@ -121,6 +132,8 @@ private:
     void ShowChosenPage(int index);
     void ShowFirstTime();
     void StoreWindowLayout();
+    // A new roster window, empty or with the roster file at path (throws when it cannot be read).
+    aw::RosterWindow *ShowNewRosterWindow(const QString &path = {});
 
     VehicleDocument *m_document;
     RecentFiles *m_recent;
@@ -140,4 +153,5 @@ private:
     QTabWidget *m_pageControl = nullptr;
     GeneralPage *m_general = nullptr;
     QMenu *m_recentMenu = nullptr;
+    QPointer<aw::RosterWindow> m_roster; // the roster window "Add to Roster" adds to
 };
