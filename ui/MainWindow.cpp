@@ -783,7 +783,7 @@ aw::RosterWindow *MainWindow::ShowNewRosterWindow(const QString &path)
     if (!path.isEmpty())
         roster->OpenFile(path);
     // A design the editor writes shows its new figures in every roster that lists it.
-    connect(m_document, &VehicleDocument::fileUsed, roster.get(), &aw::RosterWindow::DesignSaved);
+    ConnectGuarded(m_document, &VehicleDocument::fileUsed, roster.get(), &aw::RosterWindow::DesignSaved);
     m_roster = roster.release();
     m_roster->show();
     return m_roster;

@@ -19,9 +19,11 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -187,6 +189,18 @@ private slots:
         reopened.findChild<QPushButton *>(QStringLiteral("exportPdfButton"))->click();
         QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join(QLatin1Char('\n'))));
         QCOMPARE(pdfPageCount(ReadText(ToNativePath(pdf))), 1 + 1 + 2);
+
+        // Printing shows the same pages in the preview first.
+        int previewPages = -1;
+        dialogs.modal = [&](QDialog &dialog) {
+            if (auto *preview = dialog.findChild<QPrintPreviewWidget *>()) {
+                preview->updatePreview();
+                previewPages = preview->pageCount();
+            }
+            return int(QDialog::Rejected);
+        };
+        reopened.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
+        QCOMPARE(previewPages, 1 + 1 + 2);
     }
 
     void followsTheEditorAndTheDesignFiles()

@@ -2,6 +2,7 @@
 
 #include "storage/DesignSummary.h"
 #include "storage/RosterFile.h"
+#include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
 
 #include <QFileSystemWatcher>
@@ -33,7 +34,7 @@ RosterDocument::RosterDocument(QObject *parent)
 {
     connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
     // A design saved by replacing its file (the atomic write) leaves the watch; it is set again.
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &RosterDocument::RefreshDesign);
+    ConnectGuarded(m_watcher, &QFileSystemWatcher::fileChanged, this, &RosterDocument::RefreshDesign);
 }
 
 bool RosterDocument::Modified() const { return !m_undo->isClean(); }
