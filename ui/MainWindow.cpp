@@ -247,9 +247,12 @@ void MainWindow::BuildMenus()
                    [this, revert] { revert->setEnabled(!m_document->FileName().isEmpty()); });
     command(file, QStringLiteral("&Compare with\u2026"), "compareWithAction", &MainWindow::CompareWithDesign);
     file->addSeparator();
-    command(file, QStringLiteral("New Ros&ter"), "newRosterAction", &MainWindow::NewRoster);
-    command(file, QStringLiteral("Open Roste&r\u2026"), "openRosterAction", &MainWindow::OpenRoster);
-    command(file, QStringLiteral("Add to Rost&er"), "addToRosterAction", &MainWindow::AddToRoster);
+    // A menu of their own: every letter of "Open Roster" is taken in the File menu.
+    QMenu *rosterMenu = file->addMenu(QStringLiteral("Ros&ter"));
+    rosterMenu->setObjectName(QStringLiteral("rosterMenu"));
+    command(rosterMenu, QStringLiteral("&New Roster"), "newRosterAction", &MainWindow::NewRoster);
+    command(rosterMenu, QStringLiteral("&Open Roster\u2026"), "openRosterAction", &MainWindow::OpenRoster);
+    command(rosterMenu, QStringLiteral("&Add to Roster"), "addToRosterAction", &MainWindow::AddToRoster);
     file->addSeparator();
     command(file, QStringLiteral("&Print"), "printAction", &MainWindow::PrintSheet, QKeySequence::Print);
     command(file, QStringLiteral("Print Previe&w..."), "printPreviewAction", &MainWindow::PreviewSheet);
@@ -456,6 +459,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     RunGuarded(this, [&] {
         TakeFocus();
         closing = AskSaveVehicle(true);
+        // Each roster window asks about its own unsaved changes; one kept open keeps the editor.
+        for (aw::RosterWindow *roster : findChildren<aw::RosterWindow *>())
+            closing = closing && roster->close();
         if (closing)
             StoreWindowLayout();
     });
