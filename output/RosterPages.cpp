@@ -16,8 +16,6 @@ namespace {
 // Share of the page width each summary column takes, in RosterColumn order.
 constexpr double kColumnShares[] = {0.17, 0.15, 0.05, 0.09, 0.16, 0.14, 0.24};
 
-QString qt(const std::string &utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
 // Lays the summary out top to bottom, starting a new page when the next line does not fit.
 class SummaryPainter {
 public:
@@ -35,7 +33,7 @@ public:
         setFont(16, true);
         const int height = lineHeight();
         m_painter.drawText(QRect(m_area.left(), m_y, m_area.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
-                           qt(text));
+                           QString::fromStdString(text));
         m_y += height * 3 / 2;
     }
 
@@ -49,7 +47,8 @@ public:
             const int width = static_cast<int>(m_area.width() * kColumnShares[i]);
             const bool number = i == kRosterQuantity || i == kRosterTV || i == kRosterCost;
             const QRect cell(x, m_y, width - m_device.logicalDpiX() / 16, height);
-            const QString text = m_painter.fontMetrics().elidedText(qt(cells[i]), Qt::ElideRight, cell.width());
+            const QString text =
+                m_painter.fontMetrics().elidedText(QString::fromStdString(cells[i]), Qt::ElideRight, cell.width());
             m_painter.drawText(cell, (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, text);
             x += width;
         }
@@ -68,9 +67,9 @@ public:
         m_painter.setPen(total.Warning ? QColor(0xc0, 0, 0) : QColor(Qt::black));
         const int captionWidth = m_area.width() / 4;
         m_painter.drawText(QRect(m_area.left(), m_y, captionWidth, height), Qt::AlignLeft | Qt::AlignVCenter,
-                           qt(total.Caption + ":"));
+                           QString::fromStdString(total.Caption + ":"));
         m_painter.drawText(QRect(m_area.left() + captionWidth, m_y, m_area.width() - captionWidth, height),
-                           Qt::AlignLeft | Qt::AlignVCenter, qt(total.Value));
+                           Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(total.Value));
         m_painter.setPen(Qt::black);
         m_y += height;
     }
@@ -148,7 +147,7 @@ int RenderRosterToPdf(const std::string &path, const QPageSize &pageSize, const 
                       const RosterEvaluation &evaluation, const RosterSheetSource &sheets)
 {
     int pages = 0;
-    WritePdf(path, pageSize, qt(summary.Title),
+    WritePdf(path, pageSize, QString::fromStdString(summary.Title),
              [&](QPdfWriter &writer) { pages = PaintRoster(writer, summary, evaluation, sheets); });
     return pages;
 }

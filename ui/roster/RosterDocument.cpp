@@ -62,7 +62,8 @@ void RosterDocument::AddDesigns(const QStringList &paths)
     Roster after = m_roster;
     for (const QString &path : paths)
         after.Entries.push_back({ToNativePath(path), 1, {}});
-    Apply(std::move(after), paths.size() == 1 ? tr("Add Design") : tr("Add %1 Designs").arg(paths.size()));
+    Apply(std::move(after),
+          paths.size() == 1 ? QStringLiteral("Add Design") : QStringLiteral("Add %1 Designs").arg(paths.size()));
 }
 
 void RosterDocument::RemoveEntry(int row)
@@ -71,7 +72,7 @@ void RosterDocument::RemoveEntry(int row)
         return;
     Roster after = m_roster;
     after.Entries.erase(after.Entries.begin() + row);
-    Apply(std::move(after), tr("Remove Entry"));
+    Apply(std::move(after), QStringLiteral("Remove Entry"));
 }
 
 void RosterDocument::MoveEntry(int row, int to)
@@ -85,7 +86,7 @@ void RosterDocument::MoveEntry(int row, int to)
         std::rotate(entries + row, entries + row + 1, entries + to + 1);
     else
         std::rotate(entries + to, entries + row, entries + row + 1);
-    Apply(std::move(after), tr("Move Entry"));
+    Apply(std::move(after), QStringLiteral("Move Entry"));
 }
 
 void RosterDocument::SetQuantity(int row, int quantity)
@@ -94,7 +95,7 @@ void RosterDocument::SetQuantity(int row, int quantity)
         return;
     Roster after = m_roster;
     after.Entries[static_cast<size_t>(row)].Quantity = std::clamp(quantity, 1, kMaxRosterQuantity);
-    Apply(std::move(after), tr("Quantity Change"));
+    Apply(std::move(after), QStringLiteral("Quantity Change"));
 }
 
 void RosterDocument::SetNote(int row, const QString &note)
@@ -103,21 +104,21 @@ void RosterDocument::SetNote(int row, const QString &note)
         return;
     Roster after = m_roster;
     after.Entries[static_cast<size_t>(row)].Note = note.toStdString();
-    Apply(std::move(after), tr("Note Change"));
+    Apply(std::move(after), QStringLiteral("Note Change"));
 }
 
 void RosterDocument::SetName(const QString &name)
 {
     Roster after = m_roster;
     after.Name = name.toStdString();
-    Apply(std::move(after), tr("Name Change"));
+    Apply(std::move(after), QStringLiteral("Name Change"));
 }
 
 void RosterDocument::SetBudget(std::optional<double> budget)
 {
     Roster after = m_roster;
     after.Budget = budget;
-    Apply(std::move(after), tr("Budget Change"));
+    Apply(std::move(after), QStringLiteral("Budget Change"));
 }
 
 void RosterDocument::RefreshDesign(const QString &path)

@@ -62,7 +62,7 @@ QVariant RosterTableModel::data(const QModelIndex &index, int role) const
     case Note:
         return QString::fromStdString(line.Entry.Note);
     case Status:
-        return readable ? tr("OK") : QString::fromStdString(line.Summary.Error);
+        return readable ? QStringLiteral("OK") : QString::fromStdString(line.Summary.Error);
     default:
         return {};
     }

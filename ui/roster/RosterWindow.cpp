@@ -69,8 +69,6 @@ public:
     }
 };
 
-QString qt(const std::string &utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
 QPageSize localPageSize()
 {
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
@@ -96,11 +94,11 @@ RosterWindow::RosterWindow(QWidget *parent)
 
     m_name->setObjectName(QStringLiteral("rosterNameEdit"));
     m_budget->setObjectName(QStringLiteral("budgetEdit"));
-    m_budget->setPlaceholderText(tr("none"));
-    m_budget->setToolTip(tr("The total TV the force may field; empty for no budget"));
+    m_budget->setPlaceholderText(QStringLiteral("none"));
+    m_budget->setToolTip(QStringLiteral("The total TV the force may field; empty for no budget"));
     auto *fields = new QFormLayout;
-    fields->addRow(tr("&Name:"), m_name);
-    fields->addRow(tr("TV &budget:"), m_budget);
+    fields->addRow(QStringLiteral("&Name:"), m_name);
+    fields->addRow(QStringLiteral("TV &budget:"), m_budget);
 
     m_table->setObjectName(QStringLiteral("rosterTable"));
     m_table->setModel(m_model);
@@ -124,17 +122,17 @@ RosterWindow::RosterWindow(QWidget *parent)
         buttons->addWidget(push);
         return push;
     };
-    button(tr("&Add Design\u2026"), "addDesignButton", &RosterWindow::AddDesignFile);
-    button(tr("&Remove"), "removeButton", &RosterWindow::RemoveSelected);
-    button(tr("Move &Up"), "moveUpButton", [this] { MoveSelected(-1); });
-    button(tr("Move &Down"), "moveDownButton", [this] { MoveSelected(1); });
+    button(QStringLiteral("&Add Design\u2026"), "addDesignButton", &RosterWindow::AddDesignFile);
+    button(QStringLiteral("&Remove"), "removeButton", &RosterWindow::RemoveSelected);
+    button(QStringLiteral("Move &Up"), "moveUpButton", [this] { MoveSelected(-1); });
+    button(QStringLiteral("Move &Down"), "moveDownButton", [this] { MoveSelected(1); });
     buttons->addSpacing(12);
-    button(tr("&Save"), "saveButton", [this] { Save(); });
-    button(tr("Save &As\u2026"), "saveAsButton", [this] { Save(true); });
+    button(QStringLiteral("&Save"), "saveButton", [this] { Save(); });
+    button(QStringLiteral("Save &As\u2026"), "saveAsButton", [this] { Save(true); });
     buttons->addSpacing(12);
-    button(tr("Export &PDF\u2026"), "exportPdfButton", &RosterWindow::ExportPdf);
-    button(tr("Export &Text/HTML\u2026"), "exportSummaryButton", &RosterWindow::ExportSummary);
-    button(tr("Pr&int\u2026"), "printButton", &RosterWindow::PrintRoster);
+    button(QStringLiteral("Export &PDF\u2026"), "exportPdfButton", &RosterWindow::ExportPdf);
+    button(QStringLiteral("Export &Text/HTML\u2026"), "exportSummaryButton", &RosterWindow::ExportSummary);
+    button(QStringLiteral("Pr&int\u2026"), "printButton", &RosterWindow::PrintRoster);
     buttons->addStretch();
 
     auto *middle = new QHBoxLayout;
@@ -146,10 +144,10 @@ RosterWindow::RosterWindow(QWidget *parent)
     layout->addWidget(m_totals);
 
     QUndoStack *undo = m_document->UndoStack();
-    auto *undoAction = new QAction(tr("Undo"), this);
+    auto *undoAction = new QAction(QStringLiteral("Undo"), this);
     undoAction->setObjectName(QStringLiteral("rosterUndoAction"));
     undoAction->setShortcut(QKeySequence::Undo);
-    auto *redoAction = new QAction(tr("Redo"), this);
+    auto *redoAction = new QAction(QStringLiteral("Redo"), this);
     redoAction->setObjectName(QStringLiteral("rosterRedoAction"));
     redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (QAction *action : {undoAction, redoAction}) {
@@ -176,7 +174,7 @@ bool RosterWindow::Save(bool askForName)
 {
     QString path = m_document->FileName();
     if (path.isEmpty() || askForName) {
-        path = SaveFileName(tr("Save Roster"), QStringLiteral("json"), FileFilter());
+        path = SaveFileName(QStringLiteral("Save Roster"), QStringLiteral("json"), FileFilter());
         if (path.isEmpty())
             return false;
     }
@@ -186,7 +184,7 @@ bool RosterWindow::Save(bool askForName)
 void RosterWindow::AddDesignFile()
 {
     const QString path =
-        Dialogs().OpenFileName(this, {tr("Add Design"), kDesignFilter, QStringLiteral("vkd"), {}, true});
+        Dialogs().OpenFileName(this, {QStringLiteral("Add Design"), kDesignFilter, QStringLiteral("vkd"), {}, true});
     if (!path.isEmpty())
         AddDesigns({path});
 }
@@ -205,8 +203,8 @@ void RosterWindow::MoveSelected(int step)
 
 void RosterWindow::ExportPdf()
 {
-    const QString path =
-        SaveFileName(tr("Export Roster PDF"), QStringLiteral("pdf"), QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
+    const QString path = SaveFileName(QStringLiteral("Export Roster PDF"), QStringLiteral("pdf"),
+                                      QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
     if (path.isEmpty())
         return;
     const RosterEvaluation &evaluation = m_document->Evaluation();
@@ -216,7 +214,7 @@ void RosterWindow::ExportPdf()
 
 void RosterWindow::ExportSummary()
 {
-    const QString path = SaveFileName(tr("Export Roster Summary"), QStringLiteral("txt"),
+    const QString path = SaveFileName(QStringLiteral("Export Roster Summary"), QStringLiteral("txt"),
                                       QStringLiteral("Text Files|*.txt|HTML Files|*.html;*.htm|All Files|*.*"));
     if (path.isEmpty())
         return;
@@ -232,7 +230,7 @@ void RosterWindow::PrintRoster()
     const RosterSummary summary = MakeRosterSummary(m_document->Contents().Name, evaluation);
     const RosterSheetSource sheets = editorSheets();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(qt(summary.Title));
+    printer.setDocName(QString::fromStdString(summary.Title));
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("rosterPrintPreviewDialog"));
     ConnectGuarded(&preview, &QPrintPreviewDialog::paintRequested, this,
@@ -251,7 +249,7 @@ void RosterWindow::DesignSaved(const QString &path) { m_document->RefreshDesign(
 void RosterWindow::closeEvent(QCloseEvent *event)
 {
     if (m_document->Modified()) {
-        const DialogAnswer answer = Dialogs().AskYesNoCancel(this, tr("Do you wish to save the roster?"));
+        const DialogAnswer answer = Dialogs().AskYesNoCancel(this, QStringLiteral("Do you wish to save the roster?"));
         if (answer == DialogAnswer::Cancel || (answer == DialogAnswer::Yes && !Save())) {
             event->ignore();
             return;
@@ -279,17 +277,19 @@ void RosterWindow::ShowRoster()
 {
     const Roster &roster = m_document->Contents();
     const QString file = m_document->FileName();
-    setWindowTitle(tr("Roster - %1%2[*]")
-                       .arg(roster.Name.empty() ? tr("Untitled") : qt(roster.Name),
+    setWindowTitle(QStringLiteral("Roster - %1%2[*]")
+                       .arg(roster.Name.empty() ? QStringLiteral("Untitled") : QString::fromStdString(roster.Name),
                             file.isEmpty() ? QString() : QStringLiteral(" - ") + QFileInfo(file).fileName()));
     if (!m_name->hasFocus())
-        m_name->setText(qt(roster.Name));
+        m_name->setText(QString::fromStdString(roster.Name));
     if (!m_budget->hasFocus())
-        m_budget->setText(roster.Budget ? qt(fmt::General(*roster.Budget)) : QString());
+        m_budget->setText(roster.Budget ? QString::fromStdString(fmt::General(*roster.Budget)) : QString());
     const RosterSummary summary = MakeRosterSummary(roster.Name, m_document->Evaluation());
     QStringList lines;
     for (const RosterSummary::Total &total : summary.Totals) {
-        const QString line = (qt(total.Caption) + QStringLiteral(": ") + qt(total.Value)).toHtmlEscaped();
+        const QString line =
+            (QString::fromStdString(total.Caption) + QStringLiteral(": ") + QString::fromStdString(total.Value))
+                .toHtmlEscaped();
         lines << (total.Warning ? QStringLiteral("<span style=\"color:#c00000; font-weight:bold\">%1</span>").arg(line)
                                 : line);
     }
@@ -308,8 +308,10 @@ void RosterWindow::TakeBudget()
     } else if (fmt::ParseReal(text, budget) && budget >= 0) {
         m_document->SetBudget(budget);
     } else {
-        m_budget->setText(m_document->Contents().Budget ? qt(fmt::General(*m_document->Contents().Budget)) : QString());
-        Dialogs().Warn(this, tr("The budget is a threat value of 0 or more, or empty for none."));
+        m_budget->setText(m_document->Contents().Budget
+                              ? QString::fromStdString(fmt::General(*m_document->Contents().Budget))
+                              : QString());
+        Dialogs().Warn(this, QStringLiteral("The budget is a threat value of 0 or more, or empty for none."));
     }
 }
 
@@ -326,7 +328,7 @@ QString RosterWindow::SaveFileName(const QString &title, const QString &extensio
     options.title = title;
     options.defaultExtension = extension;
     options.filter = filter;
-    const QString name = qt(m_document->Contents().Name);
+    const QString name = QString::fromStdString(m_document->Contents().Name);
     options.fileName = name.isEmpty() ? QStringLiteral("roster") : name;
     return Dialogs().SaveFileName(this, options);
 }
