@@ -190,6 +190,19 @@ private slots:
         QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join(QLatin1Char('\n'))));
         QCOMPARE(pdfPageCount(ReadText(ToNativePath(pdf))), 1 + 1 + 2);
 
+        // The summary file's kind follows the name chosen.
+        dialogs.paths = {m_folder.filePath(QStringLiteral("force.html")),
+                         m_folder.filePath(QStringLiteral("force.txt"))};
+        reopened.findChild<QPushButton *>(QStringLiteral("exportSummaryButton"))->click();
+        reopened.findChild<QPushButton *>(QStringLiteral("exportSummaryButton"))->click();
+        const std::string total = RosterThreatValueText(EvaluateRoster(core).Totals.ThreatValue);
+        const std::string html = ReadText(ToNativePath(m_folder.filePath(QStringLiteral("force.html"))));
+        QVERIFY(html.find("<h1>Kampfgruppe S\xc3\xbc"
+                          "d</h1>") != std::string::npos);
+        QVERIFY(html.find("<td class=\"number\">" + total + "</td>") != std::string::npos);
+        const std::string text = ReadText(ToNativePath(m_folder.filePath(QStringLiteral("force.txt"))));
+        QVERIFY(std::regex_search(text, std::regex("\nTotal TV: +" + total + "\n")));
+
         // Printing shows the same pages in the preview first.
         int previewPages = -1;
         dialogs.modal = [&](QDialog &dialog) {
