@@ -8,6 +8,8 @@
 
 #include <iostream>
 
+namespace aw {
+
 namespace {
 
 const CommandDescription kDescription{
@@ -22,7 +24,7 @@ const CommandDescription kDescription{
     "  --stored  compare the fields as stored in the files, before the editor's corrections\n",
     {{{"--stored"}, false}}};
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
     if (args.Words().size() != 2)
         throw CliUsage("give two design files");
@@ -44,6 +46,8 @@ int run(const CliArguments &args)
     }
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
+
+} // namespace aw

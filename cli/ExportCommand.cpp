@@ -17,6 +17,8 @@
 #include <filesystem>
 #include <iostream>
 
+namespace aw {
+
 namespace {
 
 const CommandDescription kDescription{
@@ -51,7 +53,7 @@ constexpr FormatName kFormats[] = {{"text", Format::Text, ".txt"},
                                    {"png", Format::Png, ".png"},
                                    {"pdf", Format::Pdf, ".pdf"}};
 
-const FormatName &formatNamed(const std::string &name)
+const FormatName &FormatNamed(const std::string &name)
 {
     for (const FormatName &format : kFormats)
         if (name == format.Name)
@@ -59,7 +61,7 @@ const FormatName &formatNamed(const std::string &name)
     throw CliUsage(name.empty() ? "--format is required" : "unknown format '" + name + "'");
 }
 
-QPageSize pageNamed(const std::string &name)
+QPageSize PageNamed(const std::string &name)
 {
     if (name.empty() || name == "a4")
         return QPageSize(QPageSize::A4);
@@ -69,17 +71,17 @@ QPageSize pageNamed(const std::string &name)
 }
 
 // The uncompressed content of a data block, read afresh as each export of the editor reads it.
-std::vector<uint8_t> dataBlock(const std::string &blockName)
+std::vector<uint8_t> DataBlockBytes(const std::string &blockName)
 {
     for (const DataBlockName &block : kDataBlocks)
-        if (blockName == block.block)
-            return OpenDataBlock(block.file, block.block).TakeBytes();
+        if (blockName == block.Block)
+            return OpenDataBlock(block.File, block.Block).TakeBytes();
     throw std::logic_error("no data block " + blockName);
 }
 
-std::string templateText(SheetKind kind)
+std::string TemplateText(SheetKind kind)
 {
-    const std::vector<uint8_t> bytes = dataBlock(kind == SheetKind::Text ? "TEXT" : "HTML");
+    const std::vector<uint8_t> bytes = DataBlockBytes(kind == SheetKind::Text ? "TEXT" : "HTML");
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -90,19 +92,19 @@ struct ExportSettings {
 };
 
 // Writes the sheet of one opened design; the editor's export of the same design gives the same bytes.
-void exportDesign(Vehicle &vehicle, const ExportSettings &settings, const std::string &path)
+void ExportDesign(Vehicle &vehicle, const ExportSettings &settings, const std::string &path)
 {
     const SheetFormats formats(settings.Separators);
     const PrintJob job = MakePrintJob(vehicle, settings.Separators);
     if (settings.Kind == Format::Text || settings.Kind == Format::Html) {
         const SheetKind kind = settings.Kind == Format::Text ? SheetKind::Text : SheetKind::Html;
-        SaveSheet(kind, path, templateText(kind), job, formats);
+        SaveSheet(kind, path, TemplateText(kind), job, formats);
         return;
     }
     // Fonts need a GUI application (offscreen when no platform is chosen); made once and
     // kept to the end of the process, past the static objects Qt's teardown may still use.
     KeepSheetRenderContext();
-    const std::vector<uint8_t> layout = dataBlock("JPEG");
+    const std::vector<uint8_t> layout = DataBlockBytes("JPEG");
     const QImage sheet = BuildSheetImageFromLayout(job, layout, formats);
     if (settings.Kind == Format::Jpeg)
         SaveJpeg(sheet, path);
@@ -112,9 +114,9 @@ void exportDesign(Vehicle &vehicle, const ExportSettings &settings, const std::s
         RenderSheetToPdf(sheet, path, settings.Page, vehicle.Name);
 }
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
-    const FormatName &format = formatNamed(args.Value("--format"));
+    const FormatName &format = FormatNamed(args.Value("--format"));
     const auto &files = args.Words();
     if (files.empty())
         throw CliUsage("no design file given");
@@ -125,7 +127,7 @@ int run(const CliArguments &args)
     if (args.Has("--page") && format.Kind != Format::Pdf)
         throw CliUsage("--page is for the pdf format");
     const ExportSettings settings{format.Kind, LocaleSeparators(args.Value("--locale")),
-                                  pageNamed(args.Value("--page"))};
+                                  PageNamed(args.Value("--page"))};
 
     const std::string folder = args.Value("--out-dir", ".");
     if (!args.Has("-o"))
@@ -140,7 +142,7 @@ int run(const CliArguments &args)
             if (!opened.Warning.empty())
                 PrintError(kDescription.Name, opened.Warning);
             const std::string path = args.Has("-o") ? args.Value("-o") : targets.PathFor(opened.Design->Name, files[i]);
-            exportDesign(*opened.Design, settings, path);
+            ExportDesign(*opened.Design, settings, path);
             if (roster)
                 std::cout << progress << files[i] << " -> " << path << std::endl;
         } catch (const std::exception &e) {
@@ -156,6 +158,8 @@ int run(const CliArguments &args)
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
+
+} // namespace aw

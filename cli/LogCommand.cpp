@@ -8,6 +8,8 @@
 
 #include <iostream>
 
+namespace aw {
+
 namespace {
 
 const CommandDescription kDescription{
@@ -24,7 +26,7 @@ const CommandDescription kDescription{
     "                 line ends) instead of printing it; one file only\n",
     {{{"--tv"}, false}, {{"--price"}, false}, {{"-o", "--out"}, true}}};
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
     if (args.Has("--tv") == args.Has("--price"))
         throw CliUsage("give exactly one of --tv and --price");
@@ -54,6 +56,8 @@ int run(const CliArguments &args)
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
+
+} // namespace aw

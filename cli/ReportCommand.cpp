@@ -7,6 +7,8 @@
 #include <iomanip>
 #include <iostream>
 
+namespace aw {
+
 using nlohmann::ordered_json;
 
 namespace {
@@ -24,7 +26,7 @@ const CommandDescription kDescription{
     "  --locale NAME  thousands and decimal separators of that locale (default \",\" \".\")\n",
     {{{"--json"}, false}, {{"--locale"}, true}}};
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
     if (args.Words().empty())
         throw CliUsage("no design file given");
@@ -54,6 +56,8 @@ int run(const CliArguments &args)
     return failed ? 1 : 0;
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
+
+} // namespace aw

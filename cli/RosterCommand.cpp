@@ -34,12 +34,12 @@ const CommandDescription kDescription{
     "             sheet once per copy fielded\n",
     {{{"--json"}, false}, {{"--pdf"}, true}}};
 
-ordered_json optionalNumber(const std::optional<double> &value)
+ordered_json OptionalNumber(const std::optional<double> &value)
 {
     return value ? ordered_json(*value) : ordered_json();
 }
 
-ordered_json rosterJson(const Roster &roster, const RosterEvaluation &evaluation, const std::string &folder)
+ordered_json RosterJson(const Roster &roster, const RosterEvaluation &evaluation, const std::string &folder)
 {
     ordered_json entries = ordered_json::array();
     for (const RosterLine &line : evaluation.Lines) {
@@ -58,13 +58,13 @@ ordered_json rosterJson(const Roster &roster, const RosterEvaluation &evaluation
     for (const auto &[currency, cost] : evaluation.Totals.Costs)
         costs[cp1252::ToUtf8(currency)] = static_cast<double>(cost);
     return {{"name", roster.Name},
-            {"budget", optionalNumber(roster.Budget)},
+            {"budget", OptionalNumber(roster.Budget)},
             {"entries", std::move(entries)},
             {"totals", {{"ThreatValue", evaluation.Totals.ThreatValue}, {"costs", std::move(costs)}}},
-            {"remaining", optionalNumber(evaluation.Totals.Remaining)}};
+            {"remaining", OptionalNumber(evaluation.Totals.Remaining)}};
 }
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
     if (args.Words().size() != 1)
         throw CliUsage(args.Words().empty() ? "no roster file given" : "give one roster file");
@@ -76,7 +76,7 @@ int run(const CliArguments &args)
             PrintError(kDescription.Name, line.Entry.Design + ": " + line.Summary.Error);
     const RosterSummary summary = MakeRosterSummary(roster.Name, evaluation);
     if (args.Has("--json"))
-        std::cout << rosterJson(roster, evaluation, RosterFolder(path)).dump(2) << "\n";
+        std::cout << RosterJson(roster, evaluation, RosterFolder(path)).dump(2) << "\n";
     else
         std::cout << RosterSummaryText(summary);
     if (args.Has("--pdf")) {
@@ -87,7 +87,7 @@ int run(const CliArguments &args)
     return RosterCheckCode(evaluation.Totals);
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
 

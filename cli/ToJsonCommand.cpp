@@ -7,6 +7,8 @@
 
 #include <iostream>
 
+namespace aw {
+
 namespace {
 
 const CommandDescription kDescription{
@@ -21,7 +23,7 @@ const CommandDescription kDescription{
     "  -o, --out OUT  write to OUT instead of printing\n",
     {{{"--as-opened"}, false}, {{"-o", "--out"}, true}}};
 
-int run(const CliArguments &args)
+int Run(const CliArguments &args)
 {
     if (args.Words().size() != 1)
         throw CliUsage("give one design file");
@@ -47,6 +49,8 @@ int run(const CliArguments &args)
     return 0;
 }
 
-const CliRegistration registration{kDescription, run};
+const CliRegistration registration{kDescription, Run};
 
 } // namespace
+
+} // namespace aw

@@ -3,6 +3,8 @@
 #include "engine/DesignFile.h"
 #include "engine/OpenedDesign.h"
 
+namespace aw {
+
 OpenedDesignFile OpenAsEditor(const std::string &path)
 {
     LoadedDesign loaded = LoadDesignFile(path);
@@ -12,3 +14,5 @@ OpenedDesignFile OpenAsEditor(const std::string &path)
     opened.Results = SettleOpenedDesign(*opened.Design);
     return opened;
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+namespace aw {
+
 // A design file as the editor holds it right after opening it: read, then settled as the
 // editor's pages settle it, with the results of the last refresh.
 struct OpenedDesignFile {
@@ -16,3 +18,5 @@ struct OpenedDesignFile {
 
 // Throws FileError or DesignFileError as opening in the editor does.
 OpenedDesignFile OpenAsEditor(const std::string &path);
+
+} // namespace aw

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+namespace aw {
+
 static std::vector<uint8_t> BufferBytes(const QByteArray &data)
 {
     return std::vector<uint8_t>(data.begin(), data.end());
@@ -69,3 +71,5 @@ void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageS
             throw ArmorwrightError("The PDF document could not be finished");
     });
 }
+
+} // namespace aw

@@ -12,6 +12,8 @@
 class QPainter;
 class QPdfWriter;
 
+namespace aw {
+
 // The record sheet as a lossless PNG file.
 std::vector<uint8_t> EncodePng(const QImage &image);
 // Encodes first, then writes atomically; throws FileError or ArmorwrightError.
@@ -35,3 +37,5 @@ void WritePdf(const std::string &path, const QPageSize &pageSize, const QString 
 // made in memory and written atomically.
 void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize,
                       const std::string &title);
+
+} // namespace aw

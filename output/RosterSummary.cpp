@@ -12,19 +12,19 @@ namespace aw {
 namespace {
 
 // Characters of a UTF-8 text, for aligning columns.
-size_t characterCount(const std::string &text)
+size_t CharacterCount(const std::string &text)
 {
     return static_cast<size_t>(
         std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-std::string padded(const std::string &text, size_t width, bool right)
+std::string Padded(const std::string &text, size_t width, bool right)
 {
-    const std::string fill(width - std::min(width, characterCount(text)), ' ');
+    const std::string fill(width - std::min(width, CharacterCount(text)), ' ');
     return right ? fill + text : text + fill;
 }
 
-bool numericColumn(size_t column) { return column == kRosterQuantity || column == kRosterTV || column == kRosterCost; }
+bool NumericColumn(size_t column) { return column == kRosterQuantity || column == kRosterTV || column == kRosterCost; }
 
 } // namespace
 
@@ -38,7 +38,7 @@ RosterSummary MakeRosterSummary(const std::string &name, const RosterEvaluation 
         const bool readable = line.Readable();
         summary.Rows.push_back(
             {readable ? cp1252::ToUtf8(line.Summary.Name) : std::string(), cp1252::FileNameToUtf8(file),
-             fmt::Integer(line.Entry.Quantity), readable ? RosterThreatValueText(line.ThreatValue) : std::string(),
+             number::Integer(line.Entry.Quantity), readable ? RosterThreatValueText(line.ThreatValue) : std::string(),
              readable ? cp1252::ToUtf8(RosterCostText(line.Cost, line.Summary.CurrencyName)) : std::string(),
              line.Entry.Note, readable ? std::string() : line.Summary.Error});
     }
@@ -54,7 +54,7 @@ RosterSummary MakeRosterSummary(const std::string &name, const RosterEvaluation 
     for (const auto &[currency, cost] : totals.Costs)
         summary.Totals.push_back({"Total cost", cp1252::ToUtf8(RosterCostText(cost, currency))});
     if (totals.Unreadable > 0)
-        summary.Totals.push_back({"Not counted", fmt::Integer(totals.Unreadable) + " missing or damaged", true});
+        summary.Totals.push_back({"Not counted", number::Integer(totals.Unreadable) + " missing or damaged", true});
     return summary;
 }
 
@@ -62,14 +62,14 @@ std::string RosterSummaryText(const RosterSummary &summary)
 {
     std::vector<size_t> widths;
     for (const std::string &header : summary.Headers)
-        widths.push_back(characterCount(header));
+        widths.push_back(CharacterCount(header));
     for (const auto &row : summary.Rows)
         for (size_t i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], characterCount(row[i]));
+            widths[i] = std::max(widths[i], CharacterCount(row[i]));
     auto line = [&](const std::vector<std::string> &cells) {
         std::string text;
         for (size_t i = 0; i < cells.size(); ++i)
-            text += (i ? "  " : "") + padded(cells[i], widths[i], numericColumn(i));
+            text += (i ? "  " : "") + Padded(cells[i], widths[i], NumericColumn(i));
         while (!text.empty() && text.back() == ' ')
             text.pop_back();
         return text + "\n";
@@ -79,10 +79,10 @@ std::string RosterSummaryText(const RosterSummary &summary)
         text += line(row);
     size_t captionWidth = 0;
     for (const RosterSummary::Total &total : summary.Totals)
-        captionWidth = std::max(captionWidth, characterCount(total.Caption));
+        captionWidth = std::max(captionWidth, CharacterCount(total.Caption));
     text += "\n";
     for (const RosterSummary::Total &total : summary.Totals)
-        text += padded(total.Caption + ":", captionWidth + 1, false) + "  " + total.Value + "\n";
+        text += Padded(total.Caption + ":", captionWidth + 1, false) + "  " + total.Value + "\n";
     return text;
 }
 
@@ -103,7 +103,7 @@ std::string RosterSummaryHtml(const RosterSummary &summary)
     for (const auto &row : summary.Rows) {
         html += "<tr>";
         for (size_t i = 0; i < row.size(); ++i)
-            html += cell("td", row[i], numericColumn(i));
+            html += cell("td", row[i], NumericColumn(i));
         html += "</tr>\n";
     }
     html += "</table>\n<table class=\"totals\">\n";

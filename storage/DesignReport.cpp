@@ -28,8 +28,8 @@ std::vector<ShownValue> ShownValues(const DesignSummary &summary, NumberSeparato
             {"DefaultCost", "Default Cost", texts.DefaultCost},
             {"DefaultMass", "Default Mass", texts.DefaultMass},
             {"PreProductionCost", "Pre-Production Cost", texts.PreProductionCost},
-            {"ModelLemonDice", "Model Lemon Dice", fmt::Integer(outcome.ModelLemonDice)},
-            {"IndivLemonDice", "Indiv. Lemon Dice", fmt::Integer(outcome.IndivLemonDice)}};
+            {"ModelLemonDice", "Model Lemon Dice", number::Integer(outcome.ModelLemonDice)},
+            {"IndivLemonDice", "Indiv. Lemon Dice", number::Integer(outcome.IndivLemonDice)}};
 }
 
 nlohmann::ordered_json DesignReportJson(const DesignSummary &summary, NumberSeparators separators)

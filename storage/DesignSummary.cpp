@@ -9,7 +9,7 @@ namespace aw {
 
 namespace {
 
-std::string movementModes(const MovementList &movement)
+std::string MovementModesOf(const MovementList &movement)
 {
     std::string modes;
     for (int i = 0; i < movement.Count(); ++i)
@@ -35,7 +35,7 @@ DesignSummary SummarizeDesignFile(const std::filesystem::path &file)
         summary.Name = vehicle.Name;
         summary.VehicleType = vehicle.VehicleType;
         summary.CurrencyName = vehicle.CurrencyName;
-        summary.MovementModes = movementModes(*vehicle.Movement);
+        summary.MovementModes = MovementModesOf(*vehicle.Movement);
         summary.Outcome = DesignOutcomeOf(vehicle, opened.Results);
         summary.WeaponCount = vehicle.Weapons->Count();
     } catch (const std::exception &e) {

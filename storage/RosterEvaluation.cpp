@@ -48,7 +48,7 @@ std::string RosterThreatValueText(double value) { return ThreatValueText(value);
 
 std::string RosterCostText(long double cost, const std::string &currency)
 {
-    return fmt::Grouped(static_cast<double>(cost), 2) + " " + currency;
+    return number::Grouped(static_cast<double>(cost), 2) + " " + currency;
 }
 
 } // namespace aw

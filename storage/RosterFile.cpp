@@ -20,21 +20,21 @@ namespace fs = std::filesystem;
     throw RosterFileError(ErrorText().SystemText(path + ": " + problem));
 }
 
-std::string loadedPath(const std::string &stored, const std::string &folder)
+std::string LoadedPath(const std::string &stored, const std::string &folder)
 {
     const fs::path path(stored);
     return (path.is_absolute() ? path : fs::path(folder) / path).lexically_normal().string();
 }
 
-const ordered_json *member(const ordered_json &object, const char *key)
+const ordered_json *Member(const ordered_json &object, const char *key)
 {
     const auto found = object.find(key);
     return found == object.end() || found->is_null() ? nullptr : &*found;
 }
 
-std::string readText(const ordered_json &object, const char *key, const std::string &path, bool required)
+std::string ReadText(const ordered_json &object, const char *key, const std::string &path, bool required)
 {
-    const ordered_json *value = member(object, key);
+    const ordered_json *value = Member(object, key);
     if (!value) {
         if (required)
             fail(path, "\"" + std::string(key) + "\" is missing");
@@ -45,22 +45,22 @@ std::string readText(const ordered_json &object, const char *key, const std::str
     return value->get<std::string>();
 }
 
-RosterEntry readEntry(const ordered_json &value, const std::string &path, const std::string &folder)
+RosterEntry ReadEntry(const ordered_json &value, const std::string &path, const std::string &folder)
 {
     if (!value.is_object())
         fail(path, "expected an object");
     RosterEntry entry;
-    const std::string design = readText(value, "design", path, true);
+    const std::string design = ReadText(value, "design", path, true);
     if (design.empty())
         fail(path + ".design", "the design file is not named");
-    entry.Design = loadedPath(design, folder);
-    if (const ordered_json *quantity = member(value, "quantity")) {
+    entry.Design = LoadedPath(design, folder);
+    if (const ordered_json *quantity = Member(value, "quantity")) {
         if (!quantity->is_number_integer() || quantity->get<int64_t>() < 1 ||
             quantity->get<int64_t>() > kMaxRosterQuantity)
             fail(path + ".quantity", "expected a whole number from 1 to " + std::to_string(kMaxRosterQuantity));
         entry.Quantity = quantity->get<int>();
     }
-    entry.Note = readText(value, "note", path, false);
+    entry.Note = ReadText(value, "note", path, false);
     return entry;
 }
 
@@ -104,17 +104,17 @@ Roster RosterFromJson(const std::string &text, const std::string &folder)
     if (!json.is_object())
         fail("$", "expected an object");
     Roster roster;
-    roster.Name = readText(json, "name", "$", false);
-    if (const ordered_json *budget = member(json, "budget")) {
+    roster.Name = ReadText(json, "name", "$", false);
+    if (const ordered_json *budget = Member(json, "budget")) {
         if (!budget->is_number() || !std::isfinite(budget->get<double>()) || budget->get<double>() < 0)
             fail("$.budget", "expected a threat value of 0 or more, or null");
         roster.Budget = budget->get<double>();
     }
-    const ordered_json *entries = member(json, "entries");
+    const ordered_json *entries = Member(json, "entries");
     if (!entries || !entries->is_array())
         fail("$.entries", "expected a list of entries");
     for (size_t i = 0; i < entries->size(); ++i)
-        roster.Entries.push_back(readEntry((*entries)[i], "$.entries[" + std::to_string(i) + "]", folder));
+        roster.Entries.push_back(ReadEntry((*entries)[i], "$.entries[" + std::to_string(i) + "]", folder));
     return roster;
 }
 

@@ -66,6 +66,8 @@
 #include <tuple>
 #include <utility>
 
+namespace aw {
+
 namespace {
 
 constexpr int kMainWindowSlot = 0;
@@ -83,12 +85,12 @@ const PagePlaceholder kPlaceholders[] = {
     {"infoPage", "Info"},
 };
 
-bool isDesignFile(const QString &path) { return path.endsWith(QStringLiteral(".vkd"), Qt::CaseInsensitive); }
+bool IsDesignFile(const QString &path) { return path.endsWith(QStringLiteral(".vkd"), Qt::CaseInsensitive); }
 
-QString safeFileName(const Vehicle &vehicle) { return cp1252::ToQt(SafeFileName(vehicle.Name)); }
+QString SafeFileNameOf(const Vehicle &vehicle) { return cp1252::ToQt(SafeFileName(vehicle.Name)); }
 
 // Draws the record sheet on the printer's page; false when the printer could not start.
-bool printSheet(QPrinter &printer, const QImage &sheet)
+bool PrintSheetImage(QPrinter &printer, const QImage &sheet)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -120,9 +122,9 @@ MainWindow::MainWindow(QWidget *parent)
     m_pageControl->addTab(m_general, QStringLiteral("General"));
     for (const PagePlaceholder &placeholder : kPlaceholders) {
         auto *page = new QWidget(m_pageControl);
-        page->setObjectName(QString::fromLatin1(placeholder.name));
+        page->setObjectName(QString::fromLatin1(placeholder.Name));
         new QVBoxLayout(page);
-        m_pageControl->addTab(page, QString::fromLatin1(placeholder.caption));
+        m_pageControl->addTab(page, QString::fromLatin1(placeholder.Caption));
     }
     SetPage(1, new WeaponsPage(*this, m_pageControl));
     SetPage(2, new PerksPage(*this, m_pageControl));
@@ -138,14 +140,14 @@ MainWindow::MainWindow(QWidget *parent)
     change->setObjectName(QStringLiteral("lblChange"));
     change->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(change, 1);
-    connect(m_undo, &UndoHistory::lastChangeChanged, change, &QLabel::setText);
-    ConnectGuarded(m_undo, &UndoHistory::restored, this, [this] {
+    connect(m_undo, &UndoHistory::LastChangeChanged, change, &QLabel::setText);
+    ConnectGuarded(m_undo, &UndoHistory::Restored, this, [this] {
         ShowChosenPage(m_pageControl->currentIndex());
         ShowResults();
     });
-    ConnectGuarded(m_recent, &RecentFiles::changed, this, [this] { RebuildRecentMenu(); });
-    ConnectGuarded(m_document, &VehicleDocument::fileUsed, m_recent, &RecentFiles::Add);
-    connect(m_document, &VehicleDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    ConnectGuarded(m_recent, &RecentFiles::Changed, this, [this] { RebuildRecentMenu(); });
+    ConnectGuarded(m_document, &VehicleDocument::FileUsed, m_recent, &RecentFiles::Add);
+    connect(m_document, &VehicleDocument::ModifiedChanged, this, &QWidget::setWindowModified);
     RebuildRecentMenu();
 
     // 640 × 491 as designed, or what the pages need, centred on the screen. No fixed
@@ -189,9 +191,9 @@ void MainWindow::BuildTopBand(QWidget *central)
         grid->setVerticalSpacing(0);
         int index = 0;
         for (const ResultCell &cell : cells) {
-            *cell.label = NewResultLabel(cell.name, ResultLook::Bold, box);
-            grid->addWidget(new QLabel(QString::fromLatin1(cell.caption), box), index / columns, 2 * (index % columns));
-            grid->addWidget(*cell.label, index / columns, 2 * (index % columns) + 1);
+            *cell.Label = NewResultLabel(cell.Name, ResultLook::Bold, box);
+            grid->addWidget(new QLabel(QString::fromLatin1(cell.Caption), box), index / columns, 2 * (index % columns));
+            grid->addWidget(*cell.Label, index / columns, 2 * (index % columns) + 1);
             ++index;
         }
         band->addWidget(box);
@@ -212,7 +214,7 @@ void MainWindow::BuildTopBand(QWidget *central)
     ConnectGuarded(m_eName, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_document->Design().Name = CutToWidth(cp1252::FromQt(text), BaseVehicle::TextCapacity);
     });
-    ConnectGuarded(m_eName, &ExitEdit::exited, this, [this] {
+    ConnectGuarded(m_eName, &ExitEdit::Exited, this, [this] {
         m_document->Design().Name = CutToWidth(cp1252::FromQt(m_eName->text()), BaseVehicle::TextCapacity);
         m_document->SetModified();
         ShowResults();
@@ -479,7 +481,7 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     const QMimeData *data = event->mimeData();
     if (!m_saving && data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile() &&
-        isDesignFile(data->urls().first().toLocalFile()))
+        IsDesignFile(data->urls().first().toLocalFile()))
         event->acceptProposedAction();
 }
 
@@ -548,10 +550,10 @@ void MainWindow::OpenDesign()
     if (!AskSaveVehicle(true))
         return;
     FileDialogOptions openDialog;
-    openDialog.title = QStringLiteral("Armorwright File Open");
-    openDialog.filter = kDesignFilter;
-    openDialog.defaultExtension = QStringLiteral("vkd");
-    openDialog.mustExist = true;
+    openDialog.Title = QStringLiteral("Armorwright File Open");
+    openDialog.Filter = kDesignFilter;
+    openDialog.DefaultExtension = QStringLiteral("vkd");
+    openDialog.MustExist = true;
     const QString path = Dialogs().OpenFileName(this, openDialog);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
@@ -604,10 +606,10 @@ void MainWindow::OpenAtStartUp(const QString &path, bool asNew)
 MainWindow::SaveResult MainWindow::Save(bool askForName)
 {
     FileDialogOptions saveDialog;
-    saveDialog.title = QStringLiteral("Armorwright Save");
-    saveDialog.filter = kDesignFilter;
-    saveDialog.defaultExtension = QStringLiteral("vkd");
-    saveDialog.fileName = safeFileName(m_document->Design());
+    saveDialog.Title = QStringLiteral("Armorwright Save");
+    saveDialog.Filter = kDesignFilter;
+    saveDialog.DefaultExtension = QStringLiteral("vkd");
+    saveDialog.FileName = SafeFileNameOf(m_document->Design());
     TakeFocus();
     // The design keeps its file until a save under another name has gone through.
     QString target = askForName ? QString() : m_document->FileName();
@@ -702,9 +704,9 @@ void MainWindow::ExportSheetFile(bool html)
     const PrintJob job = MakePrintJob(m_document->Design());
     const SheetSaveDialog dialog = SheetSaveDialogFor(kind);
     FileDialogOptions options;
-    options.defaultExtension = QString::fromLatin1(dialog.DefaultExtension);
-    options.filter = QString::fromLatin1(dialog.Filter);
-    options.fileName = safeFileName(m_document->Design());
+    options.DefaultExtension = QString::fromLatin1(dialog.DefaultExtension);
+    options.Filter = QString::fromLatin1(dialog.Filter);
+    options.FileName = SafeFileNameOf(m_document->Design());
     const QString path = Dialogs().SaveFileName(this, options);
     if (path.isEmpty())
         return;
@@ -719,10 +721,10 @@ QString MainWindow::SheetImageFile(const QString &title, const QString &extensio
 {
     TakeFocus();
     FileDialogOptions options;
-    options.title = title;
-    options.defaultExtension = extension;
-    options.filter = filter;
-    options.fileName = safeFileName(m_document->Design());
+    options.Title = title;
+    options.DefaultExtension = extension;
+    options.Filter = filter;
+    options.FileName = SafeFileNameOf(m_document->Design());
     return Dialogs().SaveFileName(this, options);
 }
 
@@ -751,7 +753,7 @@ void MainWindow::PrintSheet()
     if (!Dialogs().PrinterSetup(this, printer))
         return;
     printer.setDocName(Caption(false));
-    if (!printSheet(printer, sheet))
+    if (!PrintSheetImage(printer, sheet))
         throw ArmorwrightError("The printer could not be started.");
 }
 
@@ -765,7 +767,7 @@ void MainWindow::PreviewSheet()
     preview.setObjectName(QStringLiteral("printPreviewDialog"));
     // Printing from the preview goes through the same placement as the Print command.
     ConnectGuarded(&preview, &QPrintPreviewDialog::paintRequested, this,
-                   [&sheet](QPrinter *target) { printSheet(*target, sheet); });
+                   [&sheet](QPrinter *target) { PrintSheetImage(*target, sheet); });
     Dialogs().RunModal(preview);
 }
 
@@ -789,7 +791,7 @@ aw::RosterWindow *MainWindow::ShowNewRosterWindow(const QString &path)
     if (!path.isEmpty())
         roster->OpenFile(path);
     // A design the editor writes shows its new figures in every roster that lists it.
-    ConnectGuarded(m_document, &VehicleDocument::fileUsed, roster.get(), &aw::RosterWindow::DesignSaved);
+    ConnectGuarded(m_document, &VehicleDocument::FileUsed, roster.get(), &aw::RosterWindow::DesignSaved);
     m_roster = roster.release();
     m_roster->show();
     return m_roster;
@@ -853,14 +855,16 @@ void MainWindow::CompareWithDesign()
 {
     TakeFocus();
     FileDialogOptions options;
-    options.title = QStringLiteral("Compare With");
-    options.filter = kDesignFilter;
-    options.defaultExtension = QStringLiteral("vkd");
+    options.Title = QStringLiteral("Compare With");
+    options.Filter = kDesignFilter;
+    options.DefaultExtension = QStringLiteral("vkd");
     // Offered first: the design's own file, to see what changed since it was saved.
-    options.fileName = m_document->FileName();
-    options.mustExist = true;
+    options.FileName = m_document->FileName();
+    options.MustExist = true;
     const QString path = Dialogs().OpenFileName(this, options);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     CompareWindow::CompareWithFile(this, m_document->Design(), path);
 }
+
+} // namespace aw

@@ -41,7 +41,7 @@ protected:
 };
 
 // The pages of a PDF: its page objects, not the page tree ("/Type /Pages").
-int pdfPageCount(const std::string &pdf)
+int PdfPageCount(const std::string &pdf)
 {
     const std::regex page(R"(/Type\s*/Page[^s])");
     return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
@@ -73,7 +73,7 @@ TEST_F(RosterCommand, TotalsAreTheSumsOfReportTimesQuantity)
     EXPECT_DOUBLE_EQ(out["totals"]["costs"]["Cr"].get<double>(), a["FinalCost"].get<double>() * 3);
     EXPECT_DOUBLE_EQ(out["totals"]["costs"]["Mark"].get<double>(), b["FinalCost"].get<double>());
     EXPECT_DOUBLE_EQ(out["remaining"].get<double>(), 10);
-    EXPECT_EQ(pdfPageCount(ReadText(m_dir / "force.pdf")), 1 + 3 + 1) << "a summary page, then a sheet per copy";
+    EXPECT_EQ(PdfPageCount(ReadText(m_dir / "force.pdf")), 1 + 3 + 1) << "a summary page, then a sheet per copy";
 
     const CliRun over = roster({"Force", total - 1, {{alpha, 3, ""}, {bravo, 1, ""}}}, {});
     EXPECT_EQ(over.ExitCode, 3);

@@ -43,6 +43,8 @@
 
 #include <memory>
 
+namespace aw {
+
 class LifecycleTest : public QObject {
     Q_OBJECT
 
@@ -53,23 +55,23 @@ private:
 
     Vehicle &vehicle() { return m_editor.Design(); }
     QString path(const char *name) { return m_folder.filePath(QString::fromLatin1(name)); }
-    void trigger(const char *action) { m_editor.window->findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
+    void trigger(const char *action) { m_editor.Window->findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
     QString caption(const char *label)
     {
-        return m_editor.window->findChild<QLabel *>(QString::fromLatin1(label))->text();
+        return m_editor.Window->findChild<QLabel *>(QString::fromLatin1(label))->text();
     }
     // The window made active and the keyboard focus in the named box; nullptr when it did not get there.
     QLineEdit *focusedBox(const char *name)
     {
-        m_editor.window->activateWindow();
-        auto *box = m_editor.window->findChild<QLineEdit *>(QString::fromLatin1(name));
+        m_editor.Window->activateWindow();
+        auto *box = m_editor.Window->findChild<QLineEdit *>(QString::fromLatin1(name));
         box->setFocus();
-        if (!QTest::qWaitForWindowActive(m_editor.window.get()) || !QTest::qWaitFor([box] { return box->hasFocus(); }))
+        if (!QTest::qWaitForWindowActive(m_editor.Window.get()) || !QTest::qWaitFor([box] { return box->hasFocus(); }))
             return nullptr;
         return box;
     }
     // The caption as the title bar shows it.
-    QString title() { return m_editor.window->windowHandle()->title(); }
+    QString title() { return m_editor.Window->windowHandle()->title(); }
 
     // A design file on disk with the given name and crew.
     QString writeDesign(const char *file, const char *name, int crew)
@@ -101,7 +103,7 @@ private slots:
     {
         QVERIFY(m_editor.Start());
         m_started.clear();
-        m_editor.window->SetProcessStarter([this](const QString &program, const QStringList &arguments) {
+        m_editor.Window->SetProcessStarter([this](const QString &program, const QStringList &arguments) {
             m_started << program << arguments;
             return true;
         });
@@ -128,25 +130,25 @@ private slots:
                 items << QStringLiteral("(mnemonics missing or repeated)");
             return items;
         };
-        QCOMPARE(texts(m_editor.window->menuBar()), (QStringList{"&File", "&Edit", "&Help"}));
-        QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("fileMenu"));
+        QCOMPARE(texts(m_editor.Window->menuBar()), (QStringList{"&File", "&Edit", "&Help"}));
+        QMenu *file = m_editor.Window->findChild<QMenu *>(QStringLiteral("fileMenu"));
         QCOMPARE(texts(file),
                  (QStringList{"&New", "&Open...", "Recent &Files", "-", "&Save...", "Save &As...", "&Revert to Saved",
                               QStringLiteral("&Compare with\u2026"), "-", "Ros&ter", "-", "&Print", "Print Previe&w...",
                               "&Export", "-", "Create &Variant!", "-", "C&lose"}));
-        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("rosterMenu"))),
+        QCOMPARE(texts(m_editor.Window->findChild<QMenu *>(QStringLiteral("rosterMenu"))),
                  (QStringList{"&New Roster", QStringLiteral("&Open Roster\u2026"), "&Add to Roster"}));
-        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("exportMenu"))),
+        QCOMPARE(texts(m_editor.Window->findChild<QMenu *>(QStringLiteral("exportMenu"))),
                  (QStringList{"Post to &Clipboard", "&Text", "&HTML", "&JPEG", "&PDF"}));
-        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("editMenu"))),
+        QCOMPARE(texts(m_editor.Window->findChild<QMenu *>(QStringLiteral("editMenu"))),
                  (QStringList{"&Undo", "&Redo"}));
-        QCOMPARE(texts(m_editor.window->findChild<QMenu *>(QStringLiteral("helpMenu"))),
+        QCOMPARE(texts(m_editor.Window->findChild<QMenu *>(QStringLiteral("helpMenu"))),
                  (QStringList{"View &TV Log", "View &Price Log", "-", "&Contents", "-", "&About"}));
 
         // a file name's own "&" is shown, not taken as a mnemonic
-        m_editor.window->RecentFileList()->Add(path("Tom & Jerry.vkd"));
+        m_editor.Window->RecentFileList()->Add(path("Tom & Jerry.vkd"));
         const QList<QAction *> recent =
-            m_editor.window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"))->actions();
+            m_editor.Window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"))->actions();
         QCOMPARE(recent.first()->text(), QStringLiteral("&1 Tom && Jerry.vkd"));
     }
 
@@ -155,7 +157,7 @@ private slots:
         QLineEdit *name = focusedBox("eName");
         QVERIFY(name);
         QTest::keyClick(name, Qt::Key_F, Qt::AltModifier);
-        QMenu *file = m_editor.window->findChild<QMenu *>(QStringLiteral("fileMenu"));
+        QMenu *file = m_editor.Window->findChild<QMenu *>(QStringLiteral("fileMenu"));
         QTRY_VERIFY(file->isVisible());
         file->close();
         QVERIFY(name->text().isEmpty());
@@ -164,72 +166,72 @@ private slots:
     void openingAndClosingAsksNothing()
     {
         const QString file = writeDesign("quiet.vkd", "Quiet", 2);
-        m_editor.dialogs->paths = {file};
+        m_editor.Dialogs->paths = {file};
         trigger("openAction");
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Quiet"));
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Quiet - ") + file);
         QVERIFY(!vehicle().Modified);
         trigger("closeAction");
-        QVERIFY(m_editor.dialogs->questions.isEmpty());
-        QVERIFY(!m_editor.window->isVisible());
+        QVERIFY(m_editor.Dialogs->questions.isEmpty());
+        QVERIFY(!m_editor.Window->isVisible());
     }
 
     void cancellingTheCloseQuestionKeepsTheWindow()
     {
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {DialogAnswer::Cancel};
+        m_editor.Dialogs->answers = {DialogAnswer::Cancel};
         trigger("closeAction");
-        QCOMPARE(m_editor.dialogs->questions, QStringList{QStringLiteral("Do you wish to save the current vehicle?")});
-        QVERIFY(m_editor.window->isVisible());
-        QVERIFY(m_editor.data->positions.empty());
+        QCOMPARE(m_editor.Dialogs->questions, QStringList{QStringLiteral("Do you wish to save the current vehicle?")});
+        QVERIFY(m_editor.Window->isVisible());
+        QVERIFY(m_editor.Data->positions.empty());
 
-        m_editor.dialogs->answers = {DialogAnswer::No};
+        m_editor.Dialogs->answers = {DialogAnswer::No};
         trigger("closeAction");
-        QVERIFY(!m_editor.window->isVisible());
-        QVERIFY(m_editor.dialogs->saveDialogs.isEmpty());
-        QCOMPARE(m_editor.data->positions.count(0), size_t(1));
+        QVERIFY(!m_editor.Window->isVisible());
+        QVERIFY(m_editor.Dialogs->saveDialogs.isEmpty());
+        QCOMPARE(m_editor.Data->positions.count(0), size_t(1));
     }
 
     void saveWithAFileNameDoesNotAsk()
     {
         vehicle().Name = "First";
-        m_editor.dialogs->paths = {path("first.vkd")};
+        m_editor.Dialogs->paths = {path("first.vkd")};
         trigger("saveAction");
-        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 1);
-        QCOMPARE(m_editor.dialogs->saveDialogs[0].title, QStringLiteral("Armorwright Save"));
-        QCOMPARE(m_editor.dialogs->saveDialogs[0].filter, QStringLiteral("Umbrant Files|*.vkd|All Files|*.*"));
-        QCOMPARE(m_editor.dialogs->saveDialogs[0].defaultExtension, QStringLiteral("vkd"));
-        QCOMPARE(m_editor.dialogs->saveDialogs[0].fileName, QStringLiteral("First"));
-        QCOMPARE(m_editor.window->Document().FileName(), path("first.vkd"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs.size(), 1);
+        QCOMPARE(m_editor.Dialogs->saveDialogs[0].Title, QStringLiteral("Armorwright Save"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs[0].Filter, QStringLiteral("Umbrant Files|*.vkd|All Files|*.*"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs[0].DefaultExtension, QStringLiteral("vkd"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs[0].FileName, QStringLiteral("First"));
+        QCOMPARE(m_editor.Window->Document().FileName(), path("first.vkd"));
 
-        driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Second"));
+        driver::Enter(m_editor.Window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Second"));
         QVERIFY(vehicle().Modified);
         trigger("saveAction");
-        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 1);
+        QCOMPARE(m_editor.Dialogs->saveDialogs.size(), 1);
         QCOMPARE(nameIn(path("first.vkd")), std::string("Second"));
         QVERIFY(!vehicle().Modified);
 
-        m_editor.dialogs->paths = {path("second.vkd")};
+        m_editor.Dialogs->paths = {path("second.vkd")};
         trigger("saveAsAction");
-        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 2);
-        QCOMPARE(m_editor.window->Document().FileName(), path("second.vkd"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs.size(), 2);
+        QCOMPARE(m_editor.Window->Document().FileName(), path("second.vkd"));
         QVERIFY(QFile::exists(path("second.vkd")));
 
         // a cancelled or failed Save As leaves the design with its file, caption and changes
-        driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Third"));
+        driver::Enter(m_editor.Window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Third"));
         const QString shown = title();
         QCOMPARE(shown, QStringLiteral("Armorwright V0.6.8d - Third* - ") + path("second.vkd"));
-        m_editor.dialogs->paths = {QString(), path("no folder/third.vkd")};
+        m_editor.Dialogs->paths = {QString(), path("no folder/third.vkd")};
         trigger("saveAsAction");
         trigger("saveAsAction");
-        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 4);
-        QCOMPARE(m_editor.dialogs->errors.size(), 1);
-        QVERIFY(m_editor.dialogs->errors[0].contains(QStringLiteral("third.vkd")));
-        QCOMPARE(m_editor.window->Document().FileName(), path("second.vkd"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs.size(), 4);
+        QCOMPARE(m_editor.Dialogs->Errors.size(), 1);
+        QVERIFY(m_editor.Dialogs->Errors[0].contains(QStringLiteral("third.vkd")));
+        QCOMPARE(m_editor.Window->Document().FileName(), path("second.vkd"));
         QCOMPARE(title(), shown);
         QVERIFY(vehicle().Modified);
         trigger("saveAction");
-        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 4);
+        QCOMPARE(m_editor.Dialogs->saveDialogs.size(), 4);
         QCOMPARE(nameIn(path("second.vkd")), std::string("Third"));
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Third - ") + path("second.vkd"));
     }
@@ -238,10 +240,10 @@ private slots:
     {
         vehicle().Name = "Unsaved";
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {DialogAnswer::Yes};
-        m_editor.dialogs->paths = {QString()};
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
+        m_editor.Dialogs->paths = {QString()};
         trigger("newAction");
-        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 1);
+        QCOMPARE(m_editor.Dialogs->saveDialogs.size(), 1);
         QVERIFY(vehicle().Name.empty());
         QVERIFY(!vehicle().Modified);
     }
@@ -250,15 +252,15 @@ private slots:
     {
         vehicle().Name = "a\\b/c:d*e?f\"g<h>i|j";
         trigger("saveAction");
-        QCOMPARE(m_editor.dialogs->saveDialogs.last().fileName, QStringLiteral("abcdefghij"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs.last().FileName, QStringLiteral("abcdefghij"));
         vehicle().Name = "\\/:*?\"<>|";
         trigger("exportHtmlAction");
-        QVERIFY(m_editor.dialogs->saveDialogs.last().fileName.isEmpty());
+        QVERIFY(m_editor.Dialogs->saveDialogs.last().FileName.isEmpty());
     }
 
     void typedNameCountsWhenTheBoxIsLeft()
     {
-        auto *name = m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName"));
+        auto *name = m_editor.Window->findChild<QLineEdit *>(QStringLiteral("eName"));
         driver::Type(name, QStringLiteral("Lancer"));
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Lancer"));
         QVERIFY(!vehicle().Modified);
@@ -276,7 +278,7 @@ private slots:
         QLineEdit *crew = focusedBox("eCrew");
         QVERIFY(crew);
         driver::Type(crew, QStringLiteral("7"));
-        m_editor.dialogs->paths = {path("typed.vkd")};
+        m_editor.Dialogs->paths = {path("typed.vkd")};
         trigger("saveAction");
         QCOMPARE(LoadDesignFile(path("typed.vkd").toStdString()).Design->Crew, 7);
         QVERIFY(!vehicle().Modified);
@@ -287,19 +289,19 @@ private slots:
         QLineEdit *crew = focusedBox("eCrew");
         QVERIFY(crew);
         driver::Type(crew, QStringLiteral("5"));
-        m_editor.dialogs->answers = {DialogAnswer::Cancel};
-        m_editor.window->close();
+        m_editor.Dialogs->answers = {DialogAnswer::Cancel};
+        m_editor.Window->close();
         QCOMPARE(vehicle().Crew, 5);
-        QCOMPARE(m_editor.dialogs->questions.size(), 1);
-        QVERIFY(m_editor.window->isVisible());
+        QCOMPARE(m_editor.Dialogs->questions.size(), 1);
+        QVERIFY(m_editor.Window->isVisible());
     }
 
     void createVariantRefusesAnUnsavedDesign()
     {
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {DialogAnswer::No};
+        m_editor.Dialogs->answers = {DialogAnswer::No};
         trigger("createVariantAction");
-        QCOMPARE(m_editor.dialogs->errors,
+        QCOMPARE(m_editor.Dialogs->Errors,
                  QStringList{QStringLiteral("The vehicle needs to be saved before a variant can be created from it!")});
         QVERIFY(m_started.isEmpty());
     }
@@ -312,10 +314,10 @@ private slots:
 
         m_started.clear();
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {DialogAnswer::Yes};
-        m_editor.dialogs->paths = {path("variant.vkd")};
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
+        m_editor.Dialogs->paths = {path("variant.vkd")};
         trigger("createVariantAction");
-        QVERIFY(m_editor.dialogs->errors.isEmpty());
+        QVERIFY(m_editor.Dialogs->Errors.isEmpty());
         QCOMPARE(m_started,
                  (QStringList{QCoreApplication::applicationFilePath(), path("variant.vkd"), QStringLiteral("NEW")}));
     }
@@ -328,23 +330,23 @@ private slots:
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("this is not a design file");
         bad.close();
-        m_editor.dialogs->answers = {DialogAnswer::No};
-        m_editor.dialogs->paths = {path("bad.vkd")};
+        m_editor.Dialogs->answers = {DialogAnswer::No};
+        m_editor.Dialogs->paths = {path("bad.vkd")};
         trigger("openAction");
-        QCOMPARE(m_editor.dialogs->errors.size(), 1);
+        QCOMPARE(m_editor.Dialogs->Errors.size(), 1);
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Keeper"));
         QVERIFY(vehicle().Modified);
-        QVERIFY(m_editor.window->Document().FileName().isEmpty());
+        QVERIFY(m_editor.Window->Document().FileName().isEmpty());
     }
 
     void failedSaveKeepsTheChangesAndTheWindow()
     {
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {DialogAnswer::Yes};
-        m_editor.dialogs->paths = {path("missing-folder/x.vkd")};
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
+        m_editor.Dialogs->paths = {path("missing-folder/x.vkd")};
         trigger("closeAction");
-        QCOMPARE(m_editor.dialogs->errors.size(), 1);
-        QVERIFY(m_editor.window->isVisible());
+        QCOMPARE(m_editor.Dialogs->Errors.size(), 1);
+        QVERIFY(m_editor.Window->isVisible());
         QVERIFY(vehicle().Modified);
     }
 
@@ -354,19 +356,19 @@ private slots:
     {
         const QString file = writeDesign("large.vkd", "Before", 1);
         const std::vector<uint8_t> before = ReadWholeFile(file.toStdString());
-        m_editor.window->OpenFile(file);
+        m_editor.Window->OpenFile(file);
         vehicle().Picture = TinyBitmap(2000, 1500);
         vehicle().Name = "After";
-        m_editor.window->Document().SetModified();
+        m_editor.Window->Document().SetModified();
         bool waitCursor = false, menusClosed = false, closed = true;
         // Posted before the save starts, so it runs while the window waits for the write.
         QMetaObject::invokeMethod(
-            m_editor.window.get(),
+            m_editor.Window.get(),
             [&] {
                 const QCursor *cursor = QApplication::overrideCursor();
                 waitCursor = cursor && cursor->shape() == Qt::WaitCursor;
-                menusClosed = !m_editor.window->menuBar()->isEnabled();
-                closed = m_editor.window->close();
+                menusClosed = !m_editor.Window->menuBar()->isEnabled();
+                closed = m_editor.Window->close();
             },
             Qt::QueuedConnection);
         SetWriteFaultInjector([] { return false; });
@@ -375,12 +377,12 @@ private slots:
         QVERIFY(waitCursor);
         QVERIFY(menusClosed);
         QVERIFY(!closed);
-        QCOMPARE(m_editor.dialogs->errors.size(), 1);
-        QVERIFY(m_editor.dialogs->errors[0].contains(QStringLiteral("large.vkd")));
+        QCOMPARE(m_editor.Dialogs->Errors.size(), 1);
+        QVERIFY(m_editor.Dialogs->Errors[0].contains(QStringLiteral("large.vkd")));
         QVERIFY(ReadWholeFile(file.toStdString()) == before);
         QVERIFY(vehicle().Modified);
         QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(m_editor.window->menuBar()->isEnabled());
+        QVERIFY(m_editor.Window->menuBar()->isEnabled());
 
         trigger("saveAction");
         QVERIFY(!vehicle().Modified);
@@ -389,10 +391,10 @@ private slots:
 
     void logViewerShowsOneRunOfTheCalculation()
     {
-        driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Logged"));
-        driver::Enter(m_editor.window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("6"));
+        driver::Enter(m_editor.Window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Logged"));
+        driver::Enter(m_editor.Window->findChild<QLineEdit *>(QStringLiteral("eArmor")), QStringLiteral("6"));
         QStringList shown;
-        m_editor.dialogs->modal = [&shown](QDialog &dialog) {
+        m_editor.Dialogs->modal = [&shown](QDialog &dialog) {
             auto *viewer = qobject_cast<LogViewer *>(&dialog);
             if (viewer)
                 shown = viewer->Lines();
@@ -425,14 +427,14 @@ private slots:
         trigger("postToClipboardAction");
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Sheet of Sheet<1>"));
 
-        m_editor.dialogs->paths = {path("sheet.txt"), path("sheet.html")};
+        m_editor.Dialogs->paths = {path("sheet.txt"), path("sheet.html")};
         trigger("exportTextAction");
         trigger("exportHtmlAction");
-        QCOMPARE(m_editor.dialogs->saveDialogs[0].defaultExtension, QStringLiteral("txt"));
-        QCOMPARE(m_editor.dialogs->saveDialogs[0].filter, QStringLiteral("Text Files|*.txt|All Files|*.*"));
-        QCOMPARE(m_editor.dialogs->saveDialogs[0].fileName, QStringLiteral("Sheet1"));
-        QCOMPARE(m_editor.dialogs->saveDialogs[1].defaultExtension, QStringLiteral("html"));
-        QCOMPARE(m_editor.dialogs->saveDialogs[1].filter, QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs[0].DefaultExtension, QStringLiteral("txt"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs[0].Filter, QStringLiteral("Text Files|*.txt|All Files|*.*"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs[0].FileName, QStringLiteral("Sheet1"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs[1].DefaultExtension, QStringLiteral("html"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs[1].Filter, QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*"));
         QFile text(path("sheet.txt"));
         QVERIFY(text.open(QIODevice::ReadOnly));
         QCOMPARE(text.readAll(), QByteArray("Sheet of Sheet<1>"));
@@ -441,9 +443,9 @@ private slots:
         QCOMPARE(html.readAll(), QByteArray("<p>Sheet&lt;1&gt;</p>"));
 
         // a cancelled dialog writes nothing
-        m_editor.dialogs->paths = {QString()};
+        m_editor.Dialogs->paths = {QString()};
         trigger("exportTextAction");
-        QCOMPARE(m_editor.dialogs->saveDialogs.size(), 3);
+        QCOMPARE(m_editor.Dialogs->saveDialogs.size(), 3);
     }
 
     // ctest runs this under LC_ALL=C as well: file names stay UTF-8 there too.
@@ -456,21 +458,21 @@ private slots:
         panzer.Name = "Panzer";
         SaveDesignFile(panzer, QFile::encodeName(design).toStdString());
 
-        m_editor.dialogs->paths = {design};
+        m_editor.Dialogs->paths = {design};
         trigger("openAction");
-        QVERIFY(m_editor.dialogs->errors.isEmpty());
+        QVERIFY(m_editor.Dialogs->Errors.isEmpty());
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Panzer"));
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + design);
-        QMenu *recent = m_editor.window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"));
+        QMenu *recent = m_editor.Window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"));
         QCOMPARE(recent->actions().first()->text(), QStringLiteral("&1 Pänzer ß.vkd"));
 
         const QString copy = folder + QStringLiteral("/Kopie ä.vkd");
         const QString sheet = folder + QStringLiteral("/Blatt ö.txt");
-        m_editor.dialogs->paths = {copy, sheet};
+        m_editor.Dialogs->paths = {copy, sheet};
         vehicle().Crew = 3;
         trigger("saveAsAction");
         trigger("exportTextAction");
-        QVERIFY(m_editor.dialogs->errors.isEmpty());
+        QVERIFY(m_editor.Dialogs->Errors.isEmpty());
         QCOMPARE(LoadDesignFile(QFile::encodeName(copy).toStdString()).Design->Crew, 3);
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Panzer - ") + copy);
         QFile text(sheet);
@@ -482,14 +484,14 @@ private slots:
         QFile garbage(damaged);
         QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("!HZL") == 4);
         garbage.close();
-        m_editor.dialogs->paths = {damaged};
+        m_editor.Dialogs->paths = {damaged};
         trigger("openAction");
-        QCOMPARE(m_editor.dialogs->errors.size(), 1);
-        QVERIFY2(m_editor.dialogs->errors[0].contains(QStringLiteral("Kaputt ü.vkd")),
-                 qPrintable(m_editor.dialogs->errors[0]));
+        QCOMPARE(m_editor.Dialogs->Errors.size(), 1);
+        QVERIFY2(m_editor.Dialogs->Errors[0].contains(QStringLiteral("Kaputt ü.vkd")),
+                 qPrintable(m_editor.Dialogs->Errors[0]));
 
         // The list comes back from the settings with the names whole.
-        m_editor.window->RecentFileList()->Save();
+        m_editor.Window->RecentFileList()->Save();
         RecentFiles stored;
         stored.Load();
         QCOMPARE(stored.Paths().mid(0, 2), (QStringList{copy, design}));
@@ -497,17 +499,17 @@ private slots:
 
     void sheetErrorsAreShownAndWriteNothing()
     {
-        m_editor.dialogs->paths = {path("sheet.jpg")};
+        m_editor.Dialogs->paths = {path("sheet.jpg")};
         trigger("exportJpegAction");
-        QCOMPARE(m_editor.dialogs->saveDialogs.last().title, QStringLiteral("Jpeg SaveDialog"));
-        QCOMPARE(m_editor.dialogs->saveDialogs.last().filter, QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
-        QCOMPARE(m_editor.dialogs->errors, QStringList{QStringLiteral("No sheet layout in the test data.")});
+        QCOMPARE(m_editor.Dialogs->saveDialogs.last().Title, QStringLiteral("Jpeg SaveDialog"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs.last().Filter, QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
+        QCOMPARE(m_editor.Dialogs->Errors, QStringList{QStringLiteral("No sheet layout in the test data.")});
         QVERIFY(!QFile::exists(path("sheet.jpg")));
 
         trigger("printAction");
-        QCOMPARE(m_editor.dialogs->errors.size(), 2);
-        QCOMPARE(m_editor.dialogs->printerDialogs, 0);
-        QVERIFY(m_editor.window->isVisible());
+        QCOMPARE(m_editor.Dialogs->Errors.size(), 2);
+        QCOMPARE(m_editor.Dialogs->printerDialogs, 0);
+        QVERIFY(m_editor.Window->isVisible());
     }
 
     void droppedDesignFileIsOpened()
@@ -516,22 +518,22 @@ private slots:
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(file)});
         QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_editor.window.get(), &enter);
+        QApplication::sendEvent(m_editor.Window.get(), &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_editor.window.get(), &drop);
+        QApplication::sendEvent(m_editor.Window.get(), &drop);
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Dropped"));
-        QCOMPARE(m_editor.window->RecentFileList()->Paths().first(), file);
-        QMenu *recent = m_editor.window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"));
+        QCOMPARE(m_editor.Window->RecentFileList()->Paths().first(), file);
+        QMenu *recent = m_editor.Window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"));
         QCOMPARE(recent->actions().size(), 1);
 
         // reopening from the list asks first when there are changes
         vehicle().Name = "Changed";
         vehicle().Modified = true;
-        m_editor.dialogs->answers = {DialogAnswer::Cancel};
+        m_editor.Dialogs->answers = {DialogAnswer::Cancel};
         recent->actions().first()->trigger();
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Changed"));
-        m_editor.dialogs->answers = {DialogAnswer::No};
+        m_editor.Dialogs->answers = {DialogAnswer::No};
         recent->actions().first()->trigger();
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Dropped"));
     }
@@ -547,23 +549,23 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<h1>Reading the results</h1>") > 0);
         file.close();
         QString shown;
-        m_editor.dialogs->modal = [&shown](QDialog &dialog) {
+        m_editor.Dialogs->modal = [&shown](QDialog &dialog) {
             shown = dialog.findChild<QTextBrowser *>()->toPlainText();
             return int(QDialog::Accepted);
         };
         trigger("contentsAction");
         QCOMPARE(shown, QStringLiteral("Reading the results"));
-        QVERIFY(m_editor.dialogs->warnings.isEmpty());
+        QVERIFY(m_editor.Dialogs->warnings.isEmpty());
 
         QVERIFY(QFile::remove(guide));
         trigger("contentsAction");
-        QCOMPARE(m_editor.dialogs->modalDialogs, 1);
-        QCOMPARE(m_editor.dialogs->warnings.size(), 1);
-        QVERIFY(m_editor.dialogs->warnings.first().contains(guide));
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 1);
+        QCOMPARE(m_editor.Dialogs->warnings.size(), 1);
+        QVERIFY(m_editor.Dialogs->warnings.first().contains(guide));
         SetProgramFolder(previousFolder);
 
         QString aboutTitle;
-        m_editor.dialogs->modal = [&aboutTitle](QDialog &dialog) {
+        m_editor.Dialogs->modal = [&aboutTitle](QDialog &dialog) {
             dialog.show();
             aboutTitle = dialog.windowTitle();
             return int(QDialog::Accepted);
@@ -579,31 +581,31 @@ private slots:
             return ReadStartupOptions(arguments);
         };
         const StartupOptions copy = read({"tank.vkd", "new"});
-        QVERIFY(copy.request == StartupOptions::Request::Run);
-        QCOMPARE(copy.designFile, QStringLiteral("tank.vkd"));
-        QVERIFY(copy.asUnsavedCopy && !copy.quitAfterShow);
-        QVERIFY(!read({"tank.vkd", "newer"}).asUnsavedCopy);
-        QVERIFY(read({"--quit-after-show", "tank.vkd"}).quitAfterShow);
-        QCOMPARE(read({"--", "-odd.vkd"}).designFile, QStringLiteral("-odd.vkd"));
+        QVERIFY(copy.Request == StartupOptions::Request::Run);
+        QCOMPARE(copy.DesignFile, QStringLiteral("tank.vkd"));
+        QVERIFY(copy.AsUnsavedCopy && !copy.QuitAfterShow);
+        QVERIFY(!read({"tank.vkd", "newer"}).AsUnsavedCopy);
+        QVERIFY(read({"--quit-after-show", "tank.vkd"}).QuitAfterShow);
+        QCOMPARE(read({"--", "-odd.vkd"}).DesignFile, QStringLiteral("-odd.vkd"));
 
         // help and version win over anything else on the line (Qt's own options are still there)
         const StartupOptions help = read({"-platform", "offscreen", "--help"});
-        QVERIFY(help.request == StartupOptions::Request::Help);
-        QVERIFY(help.message.contains(QStringLiteral("--version")) && help.message.contains(QStringLiteral("NEW")));
-        QVERIFY(!help.message.contains(QStringLiteral("quit-after-show")));
+        QVERIFY(help.Request == StartupOptions::Request::Help);
+        QVERIFY(help.Message.contains(QStringLiteral("--version")) && help.Message.contains(QStringLiteral("NEW")));
+        QVERIFY(!help.Message.contains(QStringLiteral("quit-after-show")));
         const StartupOptions version = read({"tank.vkd", "-v"});
-        QVERIFY(version.request == StartupOptions::Request::Version);
-        QCOMPARE(version.message, QStringLiteral("Armorwright %1\n").arg(QString::fromLatin1(kProgramVersion)));
+        QVERIFY(version.Request == StartupOptions::Request::Version);
+        QCOMPARE(version.Message, QStringLiteral("Armorwright %1\n").arg(QString::fromLatin1(kProgramVersion)));
 
         const StartupOptions wrong = read({"--colour", "tank.vkd"});
-        QVERIFY(wrong.request == StartupOptions::Request::UsageError);
-        QVERIFY(wrong.message.contains(QStringLiteral("colour")));
+        QVERIFY(wrong.Request == StartupOptions::Request::UsageError);
+        QVERIFY(wrong.Message.contains(QStringLiteral("colour")));
     }
 
     void desktopKnowsTheProgramAndItsFiles()
     {
         SetDesktopIdentity();
-        QVERIFY(!m_editor.window->windowIcon().availableSizes().isEmpty());
+        QVERIFY(!m_editor.Window->windowIcon().availableSizes().isEmpty());
         QVERIFY(QFileInfo::exists(QStringLiteral(AW_TEST_DATA_DIR "/../../app/") + QGuiApplication::desktopFileName() +
                                   QStringLiteral(".desktop")));
 
@@ -618,21 +620,21 @@ private slots:
     void commandLineDesignOpensAsAnUnsavedCopyWithNew()
     {
         const QString file = writeDesign("start.vkd", "Started", 4);
-        m_editor.window->OpenAtStartUp(file, true);
+        m_editor.Window->OpenAtStartUp(file, true);
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Started"));
-        QVERIFY(m_editor.window->Document().FileName().isEmpty());
+        QVERIFY(m_editor.Window->Document().FileName().isEmpty());
         QVERIFY(!vehicle().Modified);
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Started - "));
 
-        m_editor.window->OpenAtStartUp(file, false);
-        QCOMPARE(m_editor.window->Document().FileName(), file);
+        m_editor.Window->OpenAtStartUp(file, false);
+        QCOMPARE(m_editor.Window->Document().FileName(), file);
 
         // a first argument that is not an existing file is ignored
-        m_editor.window->NewDesign();
-        m_editor.window->OpenAtStartUp(path("nowhere.vkd"), false);
+        m_editor.Window->NewDesign();
+        m_editor.Window->OpenAtStartUp(path("nowhere.vkd"), false);
         QVERIFY(vehicle().Name.empty());
-        QVERIFY(m_editor.dialogs->errors.isEmpty());
-        QVERIFY(m_editor.dialogs->warnings.isEmpty());
+        QVERIFY(m_editor.Dialogs->Errors.isEmpty());
+        QVERIFY(m_editor.Dialogs->warnings.isEmpty());
     }
 
     void aPictureLeftOutAtStartUpIsReportedOnceTheWindowShows()
@@ -641,31 +643,31 @@ private slots:
         design.Name = "Pictured";
         design.Picture = {'B', 'M', 1, 2, 3};
         SaveDesignFile(design, path("pictured.vkd").toStdString());
-        m_editor.window = std::make_unique<MainWindow>();
-        m_editor.window->OpenAtStartUp(path("pictured.vkd"), false);
-        QVERIFY(m_editor.dialogs->warnings.isEmpty());
-        m_editor.window->show();
-        QTRY_COMPARE(m_editor.dialogs->warnings.size(), 1);
-        QVERIFY(m_editor.dialogs->warnings[0].contains(QStringLiteral("left out")));
+        m_editor.Window = std::make_unique<MainWindow>();
+        m_editor.Window->OpenAtStartUp(path("pictured.vkd"), false);
+        QVERIFY(m_editor.Dialogs->warnings.isEmpty());
+        m_editor.Window->show();
+        QTRY_COMPARE(m_editor.Dialogs->warnings.size(), 1);
+        QVERIFY(m_editor.Dialogs->warnings[0].contains(QStringLiteral("left out")));
         QCOMPARE(QString::fromStdString(vehicle().Name), QStringLiteral("Pictured"));
 
         // the same as File > Open shows; once the window is up, at once
-        m_editor.window->OpenAtStartUp(path("pictured.vkd"), false);
-        QCOMPARE(m_editor.dialogs->warnings.size(), 2);
-        QCOMPARE(m_editor.dialogs->warnings[1], m_editor.dialogs->warnings[0]);
+        m_editor.Window->OpenAtStartUp(path("pictured.vkd"), false);
+        QCOMPARE(m_editor.Dialogs->warnings.size(), 2);
+        QCOMPARE(m_editor.Dialogs->warnings[1], m_editor.Dialogs->warnings[0]);
     }
 
     void theWindowShrinksNoFurtherThanItsPagesNeed()
     {
-        for (int page = 0; page < m_editor.window->PageControl()->count(); ++page) {
-            m_editor.window->PageControl()->setCurrentIndex(page);
-            m_editor.window->resize(100, 100);
-            QTRY_COMPARE(m_editor.window->size(), m_editor.window->minimumSize());
-            const QSize needed = m_editor.window->minimumSizeHint();
-            QVERIFY2(m_editor.window->width() >= needed.width() && m_editor.window->height() >= needed.height(),
+        for (int page = 0; page < m_editor.Window->PageControl()->count(); ++page) {
+            m_editor.Window->PageControl()->setCurrentIndex(page);
+            m_editor.Window->resize(100, 100);
+            QTRY_COMPARE(m_editor.Window->size(), m_editor.Window->minimumSize());
+            const QSize needed = m_editor.Window->minimumSizeHint();
+            QVERIFY2(m_editor.Window->width() >= needed.width() && m_editor.Window->height() >= needed.height(),
                      qPrintable(QStringLiteral("%1 x %2 for contents of %3 x %4")
-                                    .arg(m_editor.window->width())
-                                    .arg(m_editor.window->height())
+                                    .arg(m_editor.Window->width())
+                                    .arg(m_editor.Window->height())
                                     .arg(needed.width())
                                     .arg(needed.height())));
         }
@@ -673,25 +675,27 @@ private slots:
 
     void storedWindowPositionIsRestored()
     {
-        m_editor.window.reset();
-        m_editor.data->positions[0] = WindowPosition{60, 70, 540, 700};
-        m_editor.window = std::make_unique<MainWindow>();
-        m_editor.window->show();
-        QCOMPARE(m_editor.window->pos(), QPoint(70, 60));
-        QCOMPARE(m_editor.window->size(), QSize(700, 540));
+        m_editor.Window.reset();
+        m_editor.Data->positions[0] = WindowPosition{60, 70, 540, 700};
+        m_editor.Window = std::make_unique<MainWindow>();
+        m_editor.Window->show();
+        QCOMPARE(m_editor.Window->pos(), QPoint(70, 60));
+        QCOMPARE(m_editor.Window->size(), QSize(700, 540));
 
         // stored values of 0 or below are not applied
-        m_editor.window.reset();
-        m_editor.data->positions[0] = WindowPosition{0, 0, -1, 650};
-        m_editor.window = std::make_unique<MainWindow>();
-        const QPoint designed = m_editor.window->pos();
-        const int designedHeight = m_editor.window->height();
-        m_editor.window->show();
-        QCOMPARE(m_editor.window->pos(), designed);
-        QCOMPARE(m_editor.window->height(), designedHeight);
-        QCOMPARE(m_editor.window->width(), 650);
+        m_editor.Window.reset();
+        m_editor.Data->positions[0] = WindowPosition{0, 0, -1, 650};
+        m_editor.Window = std::make_unique<MainWindow>();
+        const QPoint designed = m_editor.Window->pos();
+        const int designedHeight = m_editor.Window->height();
+        m_editor.Window->show();
+        QCOMPARE(m_editor.Window->pos(), designed);
+        QCOMPARE(m_editor.Window->height(), designedHeight);
+        QCOMPARE(m_editor.Window->width(), 650);
     }
 };
 
-QTEST_MAIN(LifecycleTest)
+} // namespace aw
+
+QTEST_MAIN(aw::LifecycleTest)
 #include "tst_lifecycle.moc"

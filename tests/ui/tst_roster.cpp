@@ -47,7 +47,7 @@ public:
 };
 
 // The totals label as the core's summary would write it for the roster.
-QString coreTotals(const Roster &roster)
+QString CoreTotals(const Roster &roster)
 {
     const RosterSummary summary = MakeRosterSummary(roster.Name, EvaluateRoster(roster));
     QStringList lines;
@@ -56,7 +56,7 @@ QString coreTotals(const Roster &roster)
     return lines.join(QLatin1Char('\n'));
 }
 
-QString shownTotals(const RosterWindow &window)
+QString ShownTotals(const RosterWindow &window)
 {
     return window.findChild<QLabel *>(QStringLiteral("totalsLabel"))
         ->text()
@@ -64,13 +64,13 @@ QString shownTotals(const RosterWindow &window)
         .remove(QRegularExpression(QStringLiteral("<[^>]*>")));
 }
 
-int pdfPageCount(const std::string &pdf)
+int PdfPageCount(const std::string &pdf)
 {
     const std::regex page(R"(/Type\s*/Page[^s])");
     return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
 }
 
-void dropFiles(QWidget &target, const QStringList &paths)
+void DropFiles(QWidget &target, const QStringList &paths)
 {
     QMimeData data;
     QList<QUrl> urls;
@@ -117,7 +117,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.AddDesigns({design(QStringLiteral("Alpha"), 6)});
-        dropFiles(window, {design(QStringLiteral("Bravo"), 10)});
+        DropFiles(window, {design(QStringLiteral("Bravo"), 10)});
         QAbstractItemModel *model = window.Table()->model();
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(model->index(1, RosterTableModel::Design).data().toString(), QStringLiteral("Bravo"));
@@ -132,14 +132,14 @@ private slots:
         box->setValue(3);
         QTest::keyClick(box, Qt::Key_Return);
         QTRY_COMPARE(window.Document().Contents().Entries[0].Quantity, 3);
-        QCOMPARE(shownTotals(window), coreTotals(window.Document().Contents()));
+        QCOMPARE(ShownTotals(window), CoreTotals(window.Document().Contents()));
 
         auto *budget = window.findChild<QLineEdit *>(QStringLiteral("budgetEdit"));
         const double total = window.Document().Evaluation().Totals.ThreatValue;
         budget->setText(QString::number(total - 2.5));
         emit budget->editingFinished();
-        QVERIFY(shownTotals(window).contains(QStringLiteral("Over budget by: 2.5")));
-        QCOMPARE(shownTotals(window), coreTotals(window.Document().Contents()));
+        QVERIFY(ShownTotals(window).contains(QStringLiteral("Over budget by: 2.5")));
+        QCOMPARE(ShownTotals(window), CoreTotals(window.Document().Contents()));
 
         // Ctrl+Z takes back the budget, then the quantity; Ctrl+Y redoes.
         window.Table()->setFocus();
@@ -183,12 +183,12 @@ private slots:
         reopened.OpenFile(file);
         const Roster core = ReadRosterFile(ToNativePath(file));
         QCOMPARE(QString::fromStdString(core.Name), QStringLiteral("Kampfgruppe S\u00fcd"));
-        QCOMPARE(shownTotals(reopened), coreTotals(core));
+        QCOMPARE(ShownTotals(reopened), CoreTotals(core));
 
         dialogs.paths = {pdf};
         reopened.findChild<QPushButton *>(QStringLiteral("exportPdfButton"))->click();
-        QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join(QLatin1Char('\n'))));
-        QCOMPARE(pdfPageCount(ReadText(ToNativePath(pdf))), 1 + 1 + 2);
+        QVERIFY2(dialogs.Errors.isEmpty(), qPrintable(dialogs.Errors.join(QLatin1Char('\n'))));
+        QCOMPARE(PdfPageCount(ReadText(ToNativePath(pdf))), 1 + 1 + 2);
 
         // The summary file's kind follows the name chosen.
         dialogs.paths = {m_folder.filePath(QStringLiteral("force.html")),
@@ -222,10 +222,10 @@ private slots:
         QVERIFY(editor.Start());
         editor.Design().Name = "Unsaved";
         const QString file = m_folder.filePath(QStringLiteral("unsaved.vkd"));
-        editor.dialogs->answers = {DialogAnswer::Ok};
-        editor.dialogs->paths = {file};
-        editor.window->findChild<QAction *>(QStringLiteral("addToRosterAction"))->trigger();
-        RosterWindow *roster = editor.window->CurrentRoster();
+        editor.Dialogs->answers = {DialogAnswer::Ok};
+        editor.Dialogs->paths = {file};
+        editor.Window->findChild<QAction *>(QStringLiteral("addToRosterAction"))->trigger();
+        RosterWindow *roster = editor.Window->CurrentRoster();
         QVERIFY(roster);
         QCOMPARE(roster->Document().Contents().Entries.size(), size_t(1));
         QCOMPARE(FromNativePath(roster->Document().Contents().Entries[0].Design), file);
@@ -233,7 +233,7 @@ private slots:
 
         // Saved in the editor: the roster shows the new figures at once.
         editor.Design().Armor += 10;
-        editor.window->findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
+        editor.Window->findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
         QVERIFY(roster->Document().Evaluation().Totals.ThreatValue > before);
 
         // Written by someone else: the file watch brings the change.

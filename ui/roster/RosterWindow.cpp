@@ -40,16 +40,16 @@ namespace {
 
 const QString kDesignFilter = QStringLiteral("Umbrant Files|*.vkd|All Files|*.*");
 
-bool isDesignFile(const QString &path) { return path.endsWith(QStringLiteral(".vkd"), Qt::CaseInsensitive); }
+bool IsDesignFile(const QString &path) { return path.endsWith(QStringLiteral(".vkd"), Qt::CaseInsensitive); }
 
 // The design files among dropped URLs; empty when any is something else.
-QStringList droppedDesigns(const QMimeData *data)
+QStringList DroppedDesigns(const QMimeData *data)
 {
     QStringList paths;
     if (!data->hasUrls())
         return paths;
     for (const QUrl &url : data->urls()) {
-        if (!url.isLocalFile() || !isDesignFile(url.toLocalFile()))
+        if (!url.isLocalFile() || !IsDesignFile(url.toLocalFile()))
             return {};
         paths << url.toLocalFile();
     }
@@ -69,13 +69,13 @@ public:
     }
 };
 
-QPageSize localPageSize()
+QPageSize LocalPageSize()
 {
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-RosterSheetSource editorSheets()
+RosterSheetSource EditorSheets()
 {
     return RosterSheetsOnLayout(CurrentProgramData().SheetLayout(static_cast<int>(SheetLayoutChoice::Image)));
 }
@@ -208,8 +208,8 @@ void RosterWindow::ExportPdf()
     if (path.isEmpty())
         return;
     const RosterEvaluation &evaluation = m_document->Evaluation();
-    RenderRosterToPdf(ToNativePath(path), localPageSize(), MakeRosterSummary(m_document->Contents().Name, evaluation),
-                      evaluation, editorSheets());
+    RenderRosterToPdf(ToNativePath(path), LocalPageSize(), MakeRosterSummary(m_document->Contents().Name, evaluation),
+                      evaluation, EditorSheets());
 }
 
 void RosterWindow::ExportSummary()
@@ -228,7 +228,7 @@ void RosterWindow::PrintRoster()
 {
     const RosterEvaluation &evaluation = m_document->Evaluation();
     const RosterSummary summary = MakeRosterSummary(m_document->Contents().Name, evaluation);
-    const RosterSheetSource sheets = editorSheets();
+    const RosterSheetSource sheets = EditorSheets();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(summary.Title));
     QPrintPreviewDialog preview(&printer, this);
@@ -260,13 +260,13 @@ void RosterWindow::closeEvent(QCloseEvent *event)
 
 void RosterWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!droppedDesigns(event->mimeData()).isEmpty())
+    if (!DroppedDesigns(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void RosterWindow::dropEvent(QDropEvent *event)
 {
-    const QStringList paths = droppedDesigns(event->mimeData());
+    const QStringList paths = DroppedDesigns(event->mimeData());
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();
@@ -283,7 +283,7 @@ void RosterWindow::ShowRoster()
     if (!m_name->hasFocus())
         m_name->setText(QString::fromStdString(roster.Name));
     if (!m_budget->hasFocus())
-        m_budget->setText(roster.Budget ? QString::fromStdString(fmt::General(*roster.Budget)) : QString());
+        m_budget->setText(roster.Budget ? QString::fromStdString(number::General(*roster.Budget)) : QString());
     const RosterSummary summary = MakeRosterSummary(roster.Name, m_document->Evaluation());
     QStringList lines;
     for (const RosterSummary::Total &total : summary.Totals) {
@@ -305,11 +305,11 @@ void RosterWindow::TakeBudget()
     double budget = 0;
     if (text.empty()) {
         m_document->SetBudget(std::nullopt);
-    } else if (fmt::ParseReal(text, budget) && budget >= 0) {
+    } else if (number::ParseReal(text, budget) && budget >= 0) {
         m_document->SetBudget(budget);
     } else {
         m_budget->setText(m_document->Contents().Budget
-                              ? QString::fromStdString(fmt::General(*m_document->Contents().Budget))
+                              ? QString::fromStdString(number::General(*m_document->Contents().Budget))
                               : QString());
         Dialogs().Warn(this, QStringLiteral("The budget is a threat value of 0 or more, or empty for none."));
     }
@@ -325,11 +325,11 @@ int RosterWindow::SelectedRow() const
 QString RosterWindow::SaveFileName(const QString &title, const QString &extension, const QString &filter)
 {
     FileDialogOptions options;
-    options.title = title;
-    options.defaultExtension = extension;
-    options.filter = filter;
+    options.Title = title;
+    options.DefaultExtension = extension;
+    options.Filter = filter;
     const QString name = QString::fromStdString(m_document->Contents().Name);
-    options.fileName = name.isEmpty() ? QStringLiteral("roster") : name;
+    options.FileName = name.isEmpty() ? QStringLiteral("roster") : name;
     return Dialogs().SaveFileName(this, options);
 }
 
