@@ -41,10 +41,9 @@ void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &print
     painter.restore();
 }
 
-void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize, const std::string &title)
+void WritePdf(const std::string &path, const QPageSize &pageSize, const QString &title,
+              const std::function<void(QPdfWriter &writer)> &paint)
 {
-    if (sheet.isNull())
-        throw ArmorwrightError("An empty sheet cannot be written as PDF");
     QByteArray data;
     {
         QBuffer buffer(&data);
@@ -53,15 +52,24 @@ void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageS
         writer.setResolution(kSheetPdfResolution);
         writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setCreator(QStringLiteral("Armorwright"));
-        writer.setTitle(QString::fromStdString(cp1252::ToUtf8(title)));
+        writer.setTitle(title);
+        paint(writer);
+    }
+    WriteFileAtomically(path, BufferBytes(data));
+}
+
+void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize, const std::string &title)
+{
+    if (sheet.isNull())
+        throw ArmorwrightError("An empty sheet cannot be written as PDF");
+    WritePdf(path, pageSize, QString::fromStdString(cp1252::ToUtf8(title)), [&sheet](QPdfWriter &writer) {
         QPainter painter;
         if (!painter.begin(&writer))
             throw ArmorwrightError("The PDF document could not be started");
         PaintSheetOnPage(painter, sheet, QRect(0, 0, writer.width(), writer.height()));
         if (!painter.end())
             throw ArmorwrightError("The PDF document could not be finished");
-    }
-    WriteFileAtomically(path, BufferBytes(data));
+    });
 }
 
 } // namespace aw

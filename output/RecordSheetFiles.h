@@ -5,10 +5,12 @@
 #include <QRect>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 class QPainter;
+class QPdfWriter;
 
 namespace aw {
 
@@ -24,6 +26,11 @@ void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &print
 
 // Device units per inch of the PDF export, chosen so its margin matches a common printer's.
 constexpr int kSheetPdfResolution = 300;
+
+// Makes a PDF in memory (kSheetPdfResolution, no page margins, so the whole page is the
+// printable area), lets paint draw its pages, then writes it atomically.
+void WritePdf(const std::string &path, const QPageSize &pageSize, const QString &title,
+              const std::function<void(QPdfWriter &writer)> &paint);
 
 // Writes the sheet as a one-page PDF of the given page size (no page margins, so the whole
 // page is the printable area), titled with the design's name (Windows-1252). The document is

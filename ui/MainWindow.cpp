@@ -31,6 +31,7 @@
 #include "ui/pages/MovementPages.h"
 #include "ui/pages/PerksPage.h"
 #include "ui/pages/WeaponsPage.h"
+#include "ui/roster/RosterWindow.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/ResultLabel.h"
 #include "ui/widgets/TextUndoFallback.h"
@@ -62,6 +63,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
 #include <tuple>
 #include <utility>
 
@@ -249,6 +251,13 @@ void MainWindow::BuildMenus()
     command(file, QStringLiteral("&Compare with\u2026"), "compareWithAction", &MainWindow::CompareWithDesign);
     command(file, QStringLiteral("&Design Library\u2026"), "designLibraryAction", &MainWindow::ShowDesignLibrary,
             QKeySequence(Qt::CTRL | Qt::Key_L));
+    file->addSeparator();
+    // A menu of their own: every letter of "Open Roster" is taken in the File menu.
+    QMenu *rosterMenu = file->addMenu(QStringLiteral("Ros&ter"));
+    rosterMenu->setObjectName(QStringLiteral("rosterMenu"));
+    command(rosterMenu, QStringLiteral("&New Roster"), "newRosterAction", &MainWindow::NewRoster);
+    command(rosterMenu, QStringLiteral("&Open Roster\u2026"), "openRosterAction", &MainWindow::OpenRoster);
+    command(rosterMenu, QStringLiteral("&Add to Roster"), "addToRosterAction", &MainWindow::AddToRoster);
     file->addSeparator();
     command(file, QStringLiteral("&Print"), "printAction", &MainWindow::PrintSheet, QKeySequence::Print);
     command(file, QStringLiteral("Print Previe&w..."), "printPreviewAction", &MainWindow::PreviewSheet);
@@ -455,6 +464,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     RunGuarded(this, [&] {
         TakeFocus();
         closing = AskSaveVehicle(true);
+        // Each roster window asks about its own unsaved changes; one kept open keeps the editor.
+        for (RosterWindow *roster : findChildren<RosterWindow *>())
+            closing = closing && roster->close();
         if (closing)
             StoreWindowLayout();
     });
@@ -774,6 +786,52 @@ void MainWindow::ExportPdfSheet()
                      m_document->Design().Name);
 }
 
+// ---- rosters ----
+
+RosterWindow *MainWindow::ShowNewRosterWindow(const QString &path)
+{
+    auto roster = std::make_unique<RosterWindow>(this);
+    if (!path.isEmpty())
+        roster->OpenFile(path);
+    // A design the editor writes shows its new figures in every roster that lists it.
+    ConnectGuarded(m_document, &VehicleDocument::FileUsed, roster.get(), &RosterWindow::DesignSaved);
+    m_roster = roster.release();
+    m_roster->show();
+    return m_roster;
+}
+
+RosterWindow *MainWindow::CurrentRoster() const { return m_roster.data(); }
+
+void MainWindow::NewRoster() { ShowNewRosterWindow(); }
+
+void MainWindow::OpenRoster()
+{
+    const QString path = Dialogs().OpenFileName(
+        this, {QStringLiteral("Open Roster"), RosterWindow::FileFilter(), QStringLiteral("json"), {}, true});
+    if (!path.isEmpty())
+        ShowNewRosterWindow(path);
+}
+
+void MainWindow::AddToRoster()
+{
+    TakeFocus();
+    if (m_document->FileName().isEmpty()) {
+        if (Dialogs().AskOkCancel(this, QStringLiteral("The design must be saved before it joins a roster.")) !=
+                DialogAnswer::Ok ||
+            Save() != SaveResult::Saved)
+            return;
+    }
+    AddDesignsToRoster({m_document->FileName()});
+}
+
+void MainWindow::AddDesignsToRoster(const QStringList &paths)
+{
+    RosterWindow *roster = m_roster ? m_roster.data() : ShowNewRosterWindow();
+    roster->AddDesigns(paths);
+    roster->raise();
+    roster->activateWindow();
+}
+
 // ---- undo, revert, compare ----
 
 void MainWindow::UndoChange()
@@ -824,6 +882,7 @@ void MainWindow::ShowDesignLibrary()
         // Opening from the library is opening a file: the save question comes first.
         ConnectGuarded(m_library, &DesignLibraryWindow::OpenDesignRequested, this, &MainWindow::OpenFile);
         ConnectGuarded(m_document, &VehicleDocument::FileUsed, m_library, &DesignLibraryWindow::DesignFileWritten);
+        ConnectGuarded(m_library, &DesignLibraryWindow::AddToRosterRequested, this, &MainWindow::AddDesignsToRoster);
     }
     m_library->show();
     m_library->raise();

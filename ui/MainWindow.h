@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -23,6 +24,7 @@ class RecentFiles;
 class UndoHistory;
 class VehicleDocument;
 struct PrintJob;
+class RosterWindow;
 
 // The main window: the design's name and results above four pages, the "File" and
 // "Help" menus, and the design lifecycle commands (New, Open, Save, Save As, Close,
@@ -76,6 +78,13 @@ public:
     void CompareWithDesign();
     // Shows the design library window, made on first use.
     void ShowDesignLibrary();
+    void NewRoster();
+    void OpenRoster();
+    // Adds the open design's file to the roster window last opened (a new one when none is);
+    // a design never saved is saved first.
+    void AddToRoster();
+    // Adds design files to the roster window last opened, or to a new one when none is open.
+    void AddDesignsToRoster(const QStringList &paths);
     void CreateVariant();
     void CloseWindow();
     void ShowThreatValueLog();
@@ -90,6 +99,8 @@ public:
     GeneralPage *GeneralTab() const { return m_general; }
     QTabWidget *PageControl() const { return m_pageControl; }
     RecentFiles *RecentFileList() const { return m_recent; }
+    // The roster window "Add to Roster" adds to; none before one is opened or after it closed.
+    RosterWindow *CurrentRoster() const;
     UndoHistory *History() const { return m_undo; }
     DesignLibraryWindow *DesignLibrary() const { return m_library; }
     void SetProcessStarter(ProcessStarter starter) { m_startProcess = std::move(starter); }
@@ -128,6 +139,8 @@ private:
     void ShowChosenPage(int index);
     void ShowFirstTime();
     void StoreWindowLayout();
+    // A new roster window, empty or with the roster file at path (throws when it cannot be read).
+    RosterWindow *ShowNewRosterWindow(const QString &path = {});
 
     VehicleDocument *m_document;
     RecentFiles *m_recent;
@@ -148,6 +161,7 @@ private:
     GeneralPage *m_general = nullptr;
     QMenu *m_recentMenu = nullptr;
     DesignLibraryWindow *m_library = nullptr;
+    QPointer<RosterWindow> m_roster; // the roster window "Add to Roster" adds to
 };
 
 } // namespace aw

@@ -13,6 +13,8 @@
 #include "ui/dialogs/DesignLibraryModel.h"
 #include "ui/dialogs/DesignLibraryWindow.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/roster/RosterDocument.h"
+#include "ui/roster/RosterWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -194,6 +196,14 @@ private slots:
         QStringList sent = roster.at(0).at(0).toStringList();
         sent.sort();
         QCOMPARE(sent, expected);
+        // The editor hands them to the roster window, opening one when none is open.
+        RosterWindow *window = m_editor.Window->CurrentRoster();
+        QVERIFY(window);
+        QStringList listed;
+        for (const RosterEntry &entry : window->Document().Contents().Entries)
+            listed << FromNativePath(entry.Design);
+        listed.sort();
+        QCOMPARE(listed, expected);
     }
 };
 

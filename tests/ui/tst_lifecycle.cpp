@@ -132,10 +132,12 @@ private slots:
         };
         QCOMPARE(texts(m_editor.Window->menuBar()), (QStringList{"&File", "&Edit", "&Help"}));
         QMenu *file = m_editor.Window->findChild<QMenu *>(QStringLiteral("fileMenu"));
-        QCOMPARE(texts(file),
-                 (QStringList{"&New", "&Open...", "Recent &Files", "-", "&Save...", "Save &As...", "&Revert to Saved",
-                              QStringLiteral("&Compare with\u2026"), QStringLiteral("&Design Library\u2026"), "-",
-                              "&Print", "Print Previe&w...", "&Export", "-", "Create &Variant!", "-", "C&lose"}));
+        QCOMPARE(texts(file), (QStringList{"&New", "&Open...", "Recent &Files", "-", "&Save...", "Save &As...",
+                                           "&Revert to Saved", QStringLiteral("&Compare with\u2026"),
+                                           QStringLiteral("&Design Library\u2026"), "-", "Ros&ter", "-", "&Print",
+                                           "Print Previe&w...", "&Export", "-", "Create &Variant!", "-", "C&lose"}));
+        QCOMPARE(texts(m_editor.Window->findChild<QMenu *>(QStringLiteral("rosterMenu"))),
+                 (QStringList{"&New Roster", QStringLiteral("&Open Roster\u2026"), "&Add to Roster"}));
         QCOMPARE(texts(m_editor.Window->findChild<QMenu *>(QStringLiteral("exportMenu"))),
                  (QStringList{"Post to &Clipboard", "&Text", "&HTML", "&JPEG", "&PDF"}));
         QCOMPARE(texts(m_editor.Window->findChild<QMenu *>(QStringLiteral("editMenu"))),

@@ -99,7 +99,7 @@ void DesignLibraryScanner::Finish()
     m_progressTimer.stop();
     m_result = m_watcher.result();
     ReportProgress();
-    emit finished();
+    emit Finished();
     if (m_next) {
         const QStringList folders = *std::move(m_next);
         m_next.reset();
@@ -109,7 +109,7 @@ void DesignLibraryScanner::Finish()
 
 void DesignLibraryScanner::ReportProgress()
 {
-    emit progressed(static_cast<int>(m_done.load()), static_cast<int>(m_total.load()));
+    emit Progressed(static_cast<int>(m_done.load()), static_cast<int>(m_total.load()));
 }
 
 } // namespace aw

@@ -37,8 +37,8 @@ public:
     DesignSummary SummaryNow(const QString &file);
 
 signals:
-    void progressed(int done, int total);
-    void finished();
+    void Progressed(int done, int total);
+    void Finished();
 
 private:
     void Launch(const QStringList &folders);

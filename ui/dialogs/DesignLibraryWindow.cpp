@@ -54,8 +54,8 @@ DesignLibraryWindow::DesignLibraryWindow(QWidget *parent)
     ConnectGuarded(&m_rescanDelay, &QTimer::timeout, this, &DesignLibraryWindow::Rescan);
     connect(&m_fileWatcher, &QFileSystemWatcher::directoryChanged, &m_rescanDelay, qOverload<>(&QTimer::start));
     connect(&m_fileWatcher, &QFileSystemWatcher::fileChanged, &m_rescanDelay, qOverload<>(&QTimer::start));
-    ConnectGuarded(m_scanner, &DesignLibraryScanner::progressed, this, &DesignLibraryWindow::ShowProgress);
-    ConnectGuarded(m_scanner, &DesignLibraryScanner::finished, this, &DesignLibraryWindow::ScanFinished);
+    ConnectGuarded(m_scanner, &DesignLibraryScanner::Progressed, this, &DesignLibraryWindow::ShowProgress);
+    ConnectGuarded(m_scanner, &DesignLibraryScanner::Finished, this, &DesignLibraryWindow::ShowScanResults);
     for (const QString &folder : QSettings().value(kFoldersKey).toStringList())
         if (!folder.isEmpty() && !m_folders.contains(folder))
             m_folders << folder;
@@ -227,7 +227,7 @@ QStringList DesignLibraryWindow::SelectedDesigns() const
 
 bool DesignLibraryWindow::Scanning() const { return m_scanner->Running(); }
 
-void DesignLibraryWindow::ScanFinished()
+void DesignLibraryWindow::ShowScanResults()
 {
     DesignLibraryScanner::Found found = m_scanner->TakeResult();
     const bool complete = !found.Scan.Cancelled;
@@ -256,7 +256,7 @@ void DesignLibraryWindow::ScanFinished()
         m_cancel->hide();
     }
     ShowCount();
-    emit scanFinished();
+    emit ScanFinished();
 }
 
 void DesignLibraryWindow::FitColumns()

@@ -49,13 +49,13 @@ signals:
     void OpenDesignRequested(const QString &path);
     void AddToRosterRequested(const QStringList &designPaths);
     // A scan ended (finished or cancelled) and the rows show what it found.
-    void scanFinished();
+    void ScanFinished();
 
 private:
     void BuildControls();
     void ChooseFolder();
     void RemoveChosenFolder();
-    void ScanFinished();
+    void ShowScanResults();
     void FitColumns();
     void ShowProgress(int done, int total);
     void ApplyThreatValueRange();

@@ -1,0 +1,94 @@
+// armorwright-cli roster: a force roster's entries and totals, checked against its budget.
+#include "base/ArmorwrightError.h"
+#include "base/Cp1252.h"
+#include "cli/CliCommand.h"
+#include "output/RecordSheet.h"
+#include "output/RecordSheetRenderContext.h"
+#include "output/RosterPages.h"
+#include "output/RosterSummary.h"
+#include "storage/RosterFile.h"
+
+#include <nlohmann/json.hpp>
+
+#include <iostream>
+
+using nlohmann::ordered_json;
+
+namespace aw {
+
+namespace {
+
+const CommandDescription kDescription{
+    "roster",
+    "a force roster's entries, total TV against its budget and costs",
+    "[--json] [--pdf OUT] ROSTER",
+    "Reads a roster file and each design it lists (as the editor opens them) and prints the\n"
+    "entries with their TV and final cost multiplied by the quantity, the total TV, the budget\n"
+    "and what remains of it, and the total cost per currency. A missing or damaged design is\n"
+    "listed with the reason and adds nothing.\n"
+    "The exit code is 1 when a design is missing or damaged (the totals are then incomplete;\n"
+    "this wins over the budget check), 3 when the total TV is over the budget, else 0.\n\n"
+    "  --json     one JSON object: name, budget, entries, totals and remaining (budget and\n"
+    "             remaining are null without a budget)\n"
+    "  --pdf OUT  also write the roster as a PDF: a summary page, then each design's record\n"
+    "             sheet once per copy fielded\n",
+    {{{"--json"}, false}, {{"--pdf"}, true}}};
+
+ordered_json OptionalNumber(const std::optional<double> &value)
+{
+    return value ? ordered_json(*value) : ordered_json();
+}
+
+ordered_json RosterJson(const Roster &roster, const RosterEvaluation &evaluation, const std::string &folder)
+{
+    ordered_json entries = ordered_json::array();
+    for (const RosterLine &line : evaluation.Lines) {
+        ordered_json entry = {{"design", cp1252::FileNameToUtf8(RosterStoredPath(line.Entry.Design, folder))}};
+        const bool readable = line.Readable();
+        entry["Name"] = readable ? ordered_json(cp1252::ToUtf8(line.Summary.Name)) : ordered_json();
+        entry["quantity"] = line.Entry.Quantity;
+        entry["ThreatValue"] = readable ? ordered_json(line.ThreatValue) : ordered_json();
+        entry["FinalCost"] = readable ? ordered_json(static_cast<double>(line.Cost)) : ordered_json();
+        entry["CurrencyName"] = readable ? ordered_json(cp1252::ToUtf8(line.Summary.CurrencyName)) : ordered_json();
+        if (!readable)
+            entry["error"] = line.Summary.Error;
+        entries.push_back(std::move(entry));
+    }
+    ordered_json costs = ordered_json::object();
+    for (const auto &[currency, cost] : evaluation.Totals.Costs)
+        costs[cp1252::ToUtf8(currency)] = static_cast<double>(cost);
+    return {{"name", roster.Name},
+            {"budget", OptionalNumber(roster.Budget)},
+            {"entries", std::move(entries)},
+            {"totals", {{"ThreatValue", evaluation.Totals.ThreatValue}, {"costs", std::move(costs)}}},
+            {"remaining", OptionalNumber(evaluation.Totals.Remaining)}};
+}
+
+int Run(const CliArguments &args)
+{
+    if (args.Words().size() != 1)
+        throw CliUsage(args.Words().empty() ? "no roster file given" : "give one roster file");
+    const std::string &path = args.Words().front();
+    const Roster roster = ReadRosterFile(path);
+    const RosterEvaluation evaluation = EvaluateRoster(roster);
+    for (const RosterLine &line : evaluation.Lines)
+        if (!line.Readable())
+            PrintError(kDescription.Name, line.Entry.Design + ": " + line.Summary.Error);
+    const RosterSummary summary = MakeRosterSummary(roster.Name, evaluation);
+    if (args.Has("--json"))
+        std::cout << RosterJson(roster, evaluation, RosterFolder(path)).dump(2) << "\n";
+    else
+        std::cout << RosterSummaryText(summary);
+    if (args.Has("--pdf")) {
+        KeepSheetRenderContext();
+        RenderRosterToPdf(args.Value("--pdf"), QPageSize(QPageSize::A4), summary, evaluation,
+                          RosterSheetsOnLayout(SheetLayoutBlock(static_cast<int>(SheetLayoutChoice::Image))));
+    }
+    return RosterCheckCode(evaluation.Totals);
+}
+
+const CliRegistration registration{kDescription, Run};
+
+} // namespace
+
+} // namespace aw

@@ -1,0 +1,252 @@
+// The roster window: entries added by the slot, by a drop and from the editor, quantities
+// edited in place with undo, totals against the budget as the core sums them, save and
+// reopen, the PDF, and figures that follow the design files.
+#include "support/EditorFixture.h"
+
+#include "base/Files.h"
+#include "engine/DesignFile.h"
+#include "output/RosterSummary.h"
+#include "storage/RosterFile.h"
+#include "tests/support/SampleDesigns.h"
+#include "tests/support/TestFiles.h"
+#include "ui/MainWindow.h"
+#include "ui/NativePath.h"
+#include "ui/StoredProgramData.h"
+#include "ui/document/VehicleDocument.h"
+#include "ui/roster/RosterDocument.h"
+#include "ui/roster/RosterTableModel.h"
+#include "ui/roster/RosterWindow.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+#include <QUrl>
+
+#include <regex>
+
+namespace aw {
+
+namespace {
+
+// Test program data with the program's own record-sheet layout, for the PDF.
+class SheetLayoutData : public MemoryProgramData {
+public:
+    std::vector<uint8_t> SheetLayout(int layout) override { return StoredProgramData().SheetLayout(layout); }
+};
+
+// The totals label as the core's summary would write it for the roster.
+QString CoreTotals(const Roster &roster)
+{
+    const RosterSummary summary = MakeRosterSummary(roster.Name, EvaluateRoster(roster));
+    QStringList lines;
+    for (const RosterSummary::Total &total : summary.Totals)
+        lines << QString::fromStdString(total.Caption + ": " + total.Value);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ShownTotals(const RosterWindow &window)
+{
+    return window.findChild<QLabel *>(QStringLiteral("totalsLabel"))
+        ->text()
+        .replace(QStringLiteral("<br>"), "\n")
+        .remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+}
+
+int PdfPageCount(const std::string &pdf)
+{
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
+}
+
+void DropFiles(QWidget &target, const QStringList &paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &drop);
+}
+
+} // namespace
+
+class RosterTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+
+    QString design(const QString &name, int32_t armor) const
+    {
+        const QString path = m_folder.filePath(name + QStringLiteral(".vkd"));
+        auto vehicle = SmallDesign(name.toStdString(), armor);
+        vehicle->CurrencyName = "Cr";
+        SaveDesignFile(*vehicle, ToNativePath(path));
+        return path;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_folder.filePath(QStringLiteral("settings")));
+    }
+
+    void entriesEditedInPlaceWithUndoAndTotalsOfTheCore()
+    {
+        MemoryProgramData data;
+        ScriptedDialogs dialogs;
+        RosterWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.AddDesigns({design(QStringLiteral("Alpha"), 6)});
+        DropFiles(window, {design(QStringLiteral("Bravo"), 10)});
+        QAbstractItemModel *model = window.Table()->model();
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(model->index(1, RosterTableModel::Design).data().toString(), QStringLiteral("Bravo"));
+
+        // The quantity is edited with a spin box in its cell.
+        const QModelIndex quantity = model->index(0, RosterTableModel::Quantity);
+        window.Table()->setCurrentIndex(quantity);
+        window.Table()->edit(quantity);
+        auto *box = window.Table()->findChild<QSpinBox *>(QStringLiteral("quantityBox"));
+        QVERIFY(box);
+        QCOMPARE(box->minimum(), 1);
+        box->setValue(3);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTRY_COMPARE(window.Document().Contents().Entries[0].Quantity, 3);
+        QCOMPARE(ShownTotals(window), CoreTotals(window.Document().Contents()));
+
+        auto *budget = window.findChild<QLineEdit *>(QStringLiteral("budgetEdit"));
+        const double total = window.Document().Evaluation().Totals.ThreatValue;
+        budget->setText(QString::number(total - 2.5));
+        emit budget->editingFinished();
+        QVERIFY(ShownTotals(window).contains(QStringLiteral("Over budget by: 2.5")));
+        QCOMPARE(ShownTotals(window), CoreTotals(window.Document().Contents()));
+
+        // Ctrl+Z takes back the budget, then the quantity; Ctrl+Y redoes.
+        window.Table()->setFocus();
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!window.Document().Contents().Budget);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(model->index(0, RosterTableModel::Quantity).data().toInt(), 1);
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(window.Document().Contents().Entries[0].Quantity, 3);
+
+        window.Table()->selectRow(1);
+        window.findChild<QPushButton *>(QStringLiteral("moveUpButton"))->click();
+        QCOMPARE(model->index(0, RosterTableModel::Design).data().toString(), QStringLiteral("Bravo"));
+        window.findChild<QPushButton *>(QStringLiteral("removeButton"))->click();
+        QCOMPARE(model->rowCount(), 1);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(model->rowCount(), 2);
+
+        // Closing with changes asks; Cancel keeps the window.
+        QVERIFY(!window.close());
+        QCOMPARE(dialogs.questions.size(), 1);
+        window.Document().UndoStack()->setClean();
+    }
+
+    void savedRosterReopensWithTheSameTotalsAndPrintsEveryCopy()
+    {
+        SheetLayoutData data;
+        ScriptedDialogs dialogs;
+        const QString file = m_folder.filePath(QStringLiteral("force.json"));
+        const QString pdf = m_folder.filePath(QStringLiteral("force.pdf"));
+        {
+            RosterWindow window;
+            window.AddDesigns({design(QStringLiteral("Alpha"), 6), design(QStringLiteral("Bravo"), 10)});
+            window.Document().SetQuantity(1, 2);
+            window.Document().SetName(QStringLiteral("Kampfgruppe S\u00fcd"));
+            dialogs.paths = {file};
+            window.findChild<QPushButton *>(QStringLiteral("saveButton"))->click();
+            QVERIFY(!window.Document().Modified());
+        }
+        RosterWindow reopened;
+        reopened.OpenFile(file);
+        const Roster core = ReadRosterFile(ToNativePath(file));
+        QCOMPARE(QString::fromStdString(core.Name), QStringLiteral("Kampfgruppe S\u00fcd"));
+        QCOMPARE(ShownTotals(reopened), CoreTotals(core));
+
+        dialogs.paths = {pdf};
+        reopened.findChild<QPushButton *>(QStringLiteral("exportPdfButton"))->click();
+        QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join(QLatin1Char('\n'))));
+        QCOMPARE(PdfPageCount(ReadText(ToNativePath(pdf))), 1 + 1 + 2);
+
+        // The summary file's kind follows the name chosen.
+        dialogs.paths = {m_folder.filePath(QStringLiteral("force.html")),
+                         m_folder.filePath(QStringLiteral("force.txt"))};
+        reopened.findChild<QPushButton *>(QStringLiteral("exportSummaryButton"))->click();
+        reopened.findChild<QPushButton *>(QStringLiteral("exportSummaryButton"))->click();
+        const std::string total = RosterThreatValueText(EvaluateRoster(core).Totals.ThreatValue);
+        const std::string html = ReadText(ToNativePath(m_folder.filePath(QStringLiteral("force.html"))));
+        QVERIFY(html.find("<h1>Kampfgruppe S\xc3\xbc"
+                          "d</h1>") != std::string::npos);
+        QVERIFY(html.find("<td class=\"number\">" + total + "</td>") != std::string::npos);
+        const std::string text = ReadText(ToNativePath(m_folder.filePath(QStringLiteral("force.txt"))));
+        QVERIFY(std::regex_search(text, std::regex("\nTotal TV: +" + total + "\n")));
+
+        // Printing shows the same pages in the preview first.
+        int previewPages = -1;
+        dialogs.modal = [&](QDialog &dialog) {
+            if (auto *preview = dialog.findChild<QPrintPreviewWidget *>()) {
+                preview->updatePreview();
+                previewPages = preview->pageCount();
+            }
+            return int(QDialog::Rejected);
+        };
+        reopened.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
+        QCOMPARE(previewPages, 1 + 1 + 2);
+    }
+
+    void followsTheEditorAndTheDesignFiles()
+    {
+        EditorFixture editor;
+        QVERIFY(editor.Start());
+        editor.Design().Name = "Unsaved";
+        const QString file = m_folder.filePath(QStringLiteral("unsaved.vkd"));
+        editor.Dialogs->answers = {DialogAnswer::Ok};
+        editor.Dialogs->paths = {file};
+        editor.Window->findChild<QAction *>(QStringLiteral("addToRosterAction"))->trigger();
+        RosterWindow *roster = editor.Window->CurrentRoster();
+        QVERIFY(roster);
+        QCOMPARE(roster->Document().Contents().Entries.size(), size_t(1));
+        QCOMPARE(FromNativePath(roster->Document().Contents().Entries[0].Design), file);
+        const double before = roster->Document().Evaluation().Totals.ThreatValue;
+
+        // Saved in the editor: the roster shows the new figures at once.
+        editor.Design().Armor += 10;
+        editor.Window->findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
+        QVERIFY(roster->Document().Evaluation().Totals.ThreatValue > before);
+
+        // Written by someone else: the file watch brings the change.
+        const double saved = roster->Document().Evaluation().Totals.ThreatValue;
+        auto other = SmallDesign("Unsaved", 1);
+        SaveDesignFile(*other, ToNativePath(file));
+        QTRY_VERIFY(roster->Document().Evaluation().Totals.ThreatValue < saved);
+        roster->Document().UndoStack()->setClean();
+        editor.Stop();
+    }
+};
+
+} // namespace aw
+
+QTEST_MAIN(aw::RosterTest)
+#include "tst_roster.moc"

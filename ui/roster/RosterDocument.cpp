@@ -1,0 +1,176 @@
+#include "ui/roster/RosterDocument.h"
+
+#include "storage/DesignSummary.h"
+#include "storage/RosterFile.h"
+#include "ui/CommandGuard.h"
+#include "ui/NativePath.h"
+
+#include <QFileSystemWatcher>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <utility>
+
+namespace aw {
+
+// One roster edit: the roster before and after it.
+class RosterEdit : public QUndoCommand {
+public:
+    RosterEdit(RosterDocument &document, Roster before, Roster after, const QString &text)
+        : QUndoCommand(text), m_document(document), m_before(std::move(before)), m_after(std::move(after))
+    {
+    }
+    void undo() override { m_document.Replace(m_before); }
+    void redo() override { m_document.Replace(m_after); }
+
+private:
+    RosterDocument &m_document;
+    Roster m_before;
+    Roster m_after;
+};
+
+RosterDocument::RosterDocument(QObject *parent)
+    : QObject(parent), m_undo(new QUndoStack(this)), m_watcher(new QFileSystemWatcher(this))
+{
+    connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { emit ModifiedChanged(!clean); });
+    // A design saved by replacing its file (the atomic write) leaves the watch; it is set again.
+    ConnectGuarded(m_watcher, &QFileSystemWatcher::fileChanged, this, &RosterDocument::RefreshDesign);
+}
+
+bool RosterDocument::Modified() const { return !m_undo->isClean(); }
+
+void RosterDocument::Open(const QString &path)
+{
+    Roster roster = ReadRosterFile(ToNativePath(path));
+    m_undo->clear();
+    m_fileName = path;
+    m_summaries.clear();
+    Replace(std::move(roster));
+    emit ModifiedChanged(false);
+}
+
+void RosterDocument::SaveTo(const QString &path)
+{
+    WriteRosterFile(m_roster, ToNativePath(path));
+    m_fileName = path;
+    m_undo->setClean();
+    emit Changed();
+}
+
+void RosterDocument::AddDesigns(const QStringList &paths)
+{
+    Roster after = m_roster;
+    for (const QString &path : paths)
+        after.Entries.push_back({ToNativePath(path), 1, {}});
+    Apply(std::move(after),
+          paths.size() == 1 ? QStringLiteral("Add Design") : QStringLiteral("Add %1 Designs").arg(paths.size()));
+}
+
+void RosterDocument::RemoveEntry(int row)
+{
+    if (row < 0 || row >= static_cast<int>(m_roster.Entries.size()))
+        return;
+    Roster after = m_roster;
+    after.Entries.erase(after.Entries.begin() + row);
+    Apply(std::move(after), QStringLiteral("Remove Entry"));
+}
+
+void RosterDocument::MoveEntry(int row, int to)
+{
+    const int count = static_cast<int>(m_roster.Entries.size());
+    if (row < 0 || row >= count || to < 0 || to >= count)
+        return;
+    Roster after = m_roster;
+    const auto entries = after.Entries.begin();
+    if (row < to)
+        std::rotate(entries + row, entries + row + 1, entries + to + 1);
+    else
+        std::rotate(entries + to, entries + row, entries + row + 1);
+    Apply(std::move(after), QStringLiteral("Move Entry"));
+}
+
+void RosterDocument::SetQuantity(int row, int quantity)
+{
+    if (row < 0 || row >= static_cast<int>(m_roster.Entries.size()))
+        return;
+    Roster after = m_roster;
+    after.Entries[static_cast<size_t>(row)].Quantity = std::clamp(quantity, 1, kMaxRosterQuantity);
+    Apply(std::move(after), QStringLiteral("Quantity Change"));
+}
+
+void RosterDocument::SetNote(int row, const QString &note)
+{
+    if (row < 0 || row >= static_cast<int>(m_roster.Entries.size()))
+        return;
+    Roster after = m_roster;
+    after.Entries[static_cast<size_t>(row)].Note = note.toStdString();
+    Apply(std::move(after), QStringLiteral("Note Change"));
+}
+
+void RosterDocument::SetName(const QString &name)
+{
+    Roster after = m_roster;
+    after.Name = name.toStdString();
+    Apply(std::move(after), QStringLiteral("Name Change"));
+}
+
+void RosterDocument::SetBudget(std::optional<double> budget)
+{
+    Roster after = m_roster;
+    after.Budget = budget;
+    Apply(std::move(after), QStringLiteral("Budget Change"));
+}
+
+void RosterDocument::RefreshDesign(const QString &path)
+{
+    const std::string design = ToNativePath(path);
+    if (m_summaries.erase(design) == 0)
+        return;
+    WatchDesigns();
+    Reevaluate();
+}
+
+void RosterDocument::Apply(Roster after, const QString &text)
+{
+    if (after == m_roster)
+        return;
+    m_undo->push(new RosterEdit(*this, m_roster, std::move(after), text));
+}
+
+void RosterDocument::Replace(Roster roster)
+{
+    m_roster = std::move(roster);
+    WatchDesigns();
+    Reevaluate();
+}
+
+void RosterDocument::Reevaluate()
+{
+    std::vector<DesignSummary> summaries;
+    for (const RosterEntry &entry : m_roster.Entries)
+        summaries.push_back(SummaryOf(entry.Design));
+    m_evaluation = EvaluateRoster(m_roster, std::move(summaries));
+    emit Changed();
+}
+
+void RosterDocument::WatchDesigns()
+{
+    if (!m_watcher->files().isEmpty())
+        m_watcher->removePaths(m_watcher->files());
+    QStringList paths;
+    for (const RosterEntry &entry : m_roster.Entries)
+        if (!paths.contains(FromNativePath(entry.Design)))
+            paths << FromNativePath(entry.Design);
+    if (!paths.isEmpty())
+        m_watcher->addPaths(paths); // a missing file cannot be watched; it is read on the next change
+}
+
+const DesignSummary &RosterDocument::SummaryOf(const std::string &path)
+{
+    auto found = m_summaries.find(path);
+    if (found == m_summaries.end())
+        found = m_summaries.emplace(path, SummarizeDesignFile(path)).first;
+    return found->second;
+}
+
+} // namespace aw
