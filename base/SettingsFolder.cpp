@@ -2,10 +2,8 @@
 
 #include "base/Files.h"
 #include "base/FolderPath.h"
-
-#include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
+#include "base/Utf8Path.h"
+#include "base/platform/Platform.h"
 
 namespace {
 
@@ -24,21 +22,12 @@ void SetSettingsFolder(std::string folder)
 
 std::string UserDataFolder()
 {
-    const char *dataHome = std::getenv("XDG_DATA_HOME");
-    const char *home = std::getenv("HOME");
-    std::string base;
-    if (dataHome && *dataHome == '/')
-        base = dataHome;
-    else if (home && *home)
-        base = std::string(home) + "/.local/share";
-    else
-        base = std::filesystem::temp_directory_path().string();
-    return WithTrailingSeparator(base) + "Armorwright/Armorwright/";
+    return WithTrailingSeparator(aw::Utf8FromPath(aw::platform::UserDataHome())) + "Armorwright/Armorwright/";
 }
 
 std::string SettingsFolderFor(const std::string &programFolder)
 {
-    if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0)
+    if (!programFolder.empty() && aw::platform::FolderIsWritable(aw::PathFromUtf8(programFolder)))
         return WithTrailingSeparator(programFolder);
     return UserDataFolder();
 }

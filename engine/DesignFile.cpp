@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "base/Utf8Path.h"
 #include "codec/LzhCompressor.h"
 #include "engine/DesignFilePicture.h"
 #include "engine/MovementList.h"
@@ -88,7 +89,7 @@ CustomProductionSettings readCustomProduction(Stream &stream)
     return production;
 }
 
-std::string shownName(const std::string &path) { return std::filesystem::path(path).filename().string(); }
+std::string shownName(const std::string &path) { return aw::Utf8FromPath(aw::PathFromUtf8(path).filename()); }
 
 // "Stream read error: the data ends early" reads "the data ends early" after the file name.
 std::string damageDetail(const StreamError &e, const char *section)
@@ -211,14 +212,14 @@ void SaveDesignFile(const BaseVehicle &vehicle, const std::string &path)
 {
     Stream body;
     SaveToStream(vehicle, body);
-    WriteFileAtomically(path, CompressBytes(body.Bytes()));
+    WriteFileAtomically(aw::PathFromUtf8(path), CompressBytes(body.Bytes()));
 }
 
 LoadedDesign LoadDesignFile(const std::string &path)
 {
     using Failure = DesignFileError::Failure;
     const std::string name = shownName(path);
-    const std::vector<uint8_t> file = ReadWholeFile(path);
+    const std::vector<uint8_t> file = ReadWholeFile(aw::PathFromUtf8(path));
     static constexpr uint8_t magic[] = {'!', 'H', 'Z', 'L'};
     if (file.size() < 8 || !std::equal(std::begin(magic), std::end(magic), file.begin()))
         throw DesignFileError(Failure::NotADesign, name, "");

@@ -3,6 +3,7 @@
 #include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
+#include "base/Utf8Path.h"
 #include "output/PrintPlacement.h"
 
 #include <QBuffer>
@@ -25,7 +26,10 @@ std::vector<uint8_t> EncodePng(const QImage &image)
     return BufferBytes(data);
 }
 
-void SavePng(const QImage &image, const std::string &path) { WriteFileAtomically(path, EncodePng(image)); }
+void SavePng(const QImage &image, const std::string &path)
+{
+    WriteFileAtomically(aw::PathFromUtf8(path), EncodePng(image));
+}
 
 void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &printableArea)
 {
@@ -59,5 +63,5 @@ void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageS
         if (!painter.end())
             throw ArmorwrightError("The PDF document could not be finished");
     }
-    WriteFileAtomically(path, BufferBytes(data));
+    WriteFileAtomically(aw::PathFromUtf8(path), BufferBytes(data));
 }

@@ -2,13 +2,14 @@
 
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "base/Utf8Path.h"
 #include "codec/LzhCompressor.h"
 #include "storage/RecordStream.h"
 
 std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
 {
     std::vector<WeaponRecord> records;
-    const std::string path = folder + kCustomWeaponFile;
+    const std::filesystem::path path = aw::PathFromUtf8(folder + kCustomWeaponFile);
     if (!FileExists(path))
         return records;
     Stream content(DecompressWholeBytes(ReadWholeFile(path)));
@@ -18,7 +19,7 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
 
 void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder)
 {
-    const std::string path = folder + kCustomWeaponFile;
+    const std::filesystem::path path = aw::PathFromUtf8(folder + kCustomWeaponFile);
     if (custom.Count() == 0) {
         RemoveFileIfExists(path);
         return;

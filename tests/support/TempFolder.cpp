@@ -1,8 +1,8 @@
 #include "TempFolder.h"
 
 #include "base/Files.h"
-
-#include <unistd.h>
+#include "base/Utf8Path.h"
+#include "base/platform/Platform.h"
 
 #include <atomic>
 #include <iterator>
@@ -12,7 +12,7 @@ TempFolder::TempFolder()
     // Unique per process and per folder, so tests running side by side never share one.
     static std::atomic<int> counter{0};
     m_path = std::filesystem::temp_directory_path() /
-             ("aw-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+             ("aw-test-" + std::to_string(aw::platform::ProcessId()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(m_path);
     std::filesystem::create_directories(m_path);
 }
@@ -23,6 +23,13 @@ TempFolder::~TempFolder()
     std::filesystem::remove_all(m_path, ignored);
 }
 
+std::string TempFolder::operator/(const std::string &name) const
+{
+    return aw::Utf8FromPath(m_path / aw::PathFromUtf8(name));
+}
+
+std::string TempFolder::Folder() const { return aw::Utf8FromPath(m_path) + "/"; }
+
 size_t TempFolder::EntryCount() const
 {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(m_path), {}));
@@ -32,6 +39,6 @@ std::map<std::string, std::vector<uint8_t>> TempFolder::Contents() const
 {
     std::map<std::string, std::vector<uint8_t>> files;
     for (const auto &entry : std::filesystem::directory_iterator(m_path))
-        files[entry.path().filename().string()] = ReadWholeFile(entry.path().string());
+        files[aw::Utf8FromPath(entry.path().filename())] = ReadWholeFile(entry.path());
     return files;
 }

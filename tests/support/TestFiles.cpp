@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "base/Utf8Path.h"
 #include "engine/DesignFile.h"
 
 #include <fstream>
@@ -9,7 +10,7 @@
 
 std::string ReadText(const std::string &path)
 {
-    const std::vector<uint8_t> bytes = ReadWholeFile(path);
+    const std::vector<uint8_t> bytes = ReadWholeFile(aw::PathFromUtf8(path));
     return std::string(bytes.begin(), bytes.end());
 }
 
