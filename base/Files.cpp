@@ -41,7 +41,7 @@ void throwWhenFailed(const std::optional<aw::platform::FileFailure> &failure, co
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path &path)
 {
     std::vector<uint8_t> bytes;
-    throwWhenFailed(aw::platform::ReadFile(path, bytes), path);
+    throwWhenFailed(aw::platform::ReadFileBytes(path, bytes), path);
     return bytes;
 }
 
@@ -53,7 +53,7 @@ bool FileExists(const std::filesystem::path &path)
 
 void WriteFileAtomically(const std::filesystem::path &path, const std::vector<uint8_t> &bytes)
 {
-    throwWhenFailed(aw::platform::ReplaceFile(path, bytes, g_faultInjector), path);
+    throwWhenFailed(aw::platform::ReplaceFileBytes(path, bytes, g_faultInjector), path);
 }
 
 void WriteFileAtomically(const std::filesystem::path &path, const std::string &text)

@@ -14,6 +14,8 @@ packages=(
   clang-format
   locales
 )
+# And those a script names besides (scripts/test-windows.sh: the cross compiler and Wine).
+packages+=("$@")
 
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"

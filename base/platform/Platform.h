@@ -23,14 +23,14 @@ struct FileFailure {
 };
 
 // Reads the whole file into bytes (in binary: no line ends are translated).
-std::optional<FileFailure> ReadFile(const std::filesystem::path &path, std::vector<uint8_t> &bytes);
+std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes);
 
 // Replaces path with bytes atomically: a temporary file beside it is written, flushed to disk
 // and moved over path, so path holds either the old bytes or the new ones, whatever happens.
 // mayWrite is asked before every low-level write; when it says no, that write fails as on a
 // full disk. On failure the temporary file is gone and path is as it was.
-std::optional<FileFailure> ReplaceFile(const std::filesystem::path &path, std::span<const uint8_t> bytes,
-                                       const std::function<bool()> &mayWrite);
+std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, std::span<const uint8_t> bytes,
+                                            const std::function<bool()> &mayWrite);
 
 // Deletes path; a path that is not there is no failure.
 std::optional<FileFailure> RemoveFile(const std::filesystem::path &path);

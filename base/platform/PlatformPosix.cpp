@@ -65,7 +65,7 @@ std::string temporaryPattern(const std::string &path)
 
 } // namespace
 
-std::optional<FileFailure> ReadFile(const std::filesystem::path &path, std::vector<uint8_t> &bytes)
+std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes)
 {
     FILE *f = std::fopen(path.c_str(), "rb");
     if (!f)
@@ -83,8 +83,8 @@ std::optional<FileFailure> ReadFile(const std::filesystem::path &path, std::vect
     return std::nullopt;
 }
 
-std::optional<FileFailure> ReplaceFile(const std::filesystem::path &path, std::span<const uint8_t> bytes,
-                                       const std::function<bool()> &mayWrite)
+std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, std::span<const uint8_t> bytes,
+                                            const std::function<bool()> &mayWrite)
 {
     std::string temp = temporaryPattern(path.native());
     const int fd = ::mkstemp(temp.data());

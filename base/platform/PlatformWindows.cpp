@@ -86,15 +86,19 @@ bool writeAll(HANDLE file, std::span<const uint8_t> bytes, const std::function<b
     return true;
 }
 
-// Creates a new file beside path with a name no other file has: path's name with eight
-// hexadecimal digits added, the name first shortened so that it stays within the 255 UTF-16
-// units a folder entry may have. Returns its name, or an empty one (GetLastError() tells why).
+// Creates a new file beside path with a name no other file has: the start of path's name with
+// eight hexadecimal digits added. The start is kept short, so that the name fits where path's
+// own name only just did (255 UTF-16 units on Windows, 255 UTF-8 bytes where Wine keeps files).
+// Returns its name, or an empty one (GetLastError() tells why).
 std::wstring createTemporary(const std::filesystem::path &path, HANDLE &handle)
 {
     std::wstring name = path.filename().native();
-    constexpr size_t suffixLength = 9;
-    if (name.size() + suffixLength > 255)
-        name.resize(255 - suffixLength);
+    constexpr size_t kept = 64;
+    if (name.size() > kept) {
+        // Not between the two halves of a character beyond U+FFFF.
+        const bool splitsPair = name[kept - 1] >= 0xD800 && name[kept - 1] <= 0xDBFF;
+        name.resize(splitsPair ? kept - 1 : kept);
+    }
     const std::filesystem::path start = path.parent_path() / (name + L".");
     DWORD seed = ::GetTickCount() ^ (::GetCurrentProcessId() << 16);
     for (int attempt = 0; attempt < 100; ++attempt, seed += 7919u) {
@@ -112,7 +116,7 @@ std::wstring createTemporary(const std::filesystem::path &path, HANDLE &handle)
 
 } // namespace
 
-std::optional<FileFailure> ReadFile(const std::filesystem::path &path, std::vector<uint8_t> &bytes)
+std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes)
 {
     Handle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -131,9 +135,13 @@ std::optional<FileFailure> ReadFile(const std::filesystem::path &path, std::vect
     return std::nullopt;
 }
 
-std::optional<FileFailure> ReplaceFile(const std::filesystem::path &path, std::span<const uint8_t> bytes,
-                                       const std::function<bool()> &mayWrite)
+std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, std::span<const uint8_t> bytes,
+                                            const std::function<bool()> &mayWrite)
 {
+    // Windows will not replace a read-only file (Wine would): refuse it before writing.
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return failure(FileStep::Write, ERROR_ACCESS_DENIED);
     HANDLE created = INVALID_HANDLE_VALUE;
     const std::wstring temp = createTemporary(path, created);
     if (temp.empty())
@@ -149,8 +157,8 @@ std::optional<FileFailure> ReplaceFile(const std::filesystem::path &path, std::s
         ok = false;
         error = ::GetLastError();
     }
-    // A read-only file or one another program holds open without sharing deletion is not
-    // replaced: the move fails and the old file stays.
+    // A file another program holds open without sharing deletion is not replaced: the move
+    // fails and the old file stays.
     if (ok && !::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = false;
         error = ::GetLastError();

@@ -25,7 +25,7 @@ TEST(Files, ANameThatFitsIsWrittenHoweverLongItIs)
     // 250 bytes: the name fits the usual 255, the name with a temporary suffix would not.
     const std::string name = std::string(119, 'a') + "\xc3\xbc" + std::string(125, 'b') + ".vkd";
     ASSERT_EQ(name.size(), 250u);
-    const std::string file = dir / name;
+    const std::filesystem::path file = aw::PathFromUtf8(dir / name);
     WriteFileAtomically(file, std::string("first"));
     WriteFileAtomically(file, std::string("second"));
     const auto bytes = ReadWholeFile(file);

@@ -1,3 +1,5 @@
+#include "CliTestSupport.h"
+
 #include "base/Files.h"
 #include "codec/LzhCompressor.h"
 #include "engine/MovementRecord.h"
@@ -5,9 +7,6 @@
 #include "weapons/WeaponRecord.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <sys/wait.h>
 
 namespace {
 
@@ -22,14 +21,13 @@ struct LibraryFolder : ::testing::Test {
     // Runs "armorwright-cli library --folder DIR arguments" and keeps its standard output.
     LibraryRun run(const std::string &arguments) const
     {
-        const std::string outFile = dir / "stdout.txt";
-        const std::string command = std::string(AW_CLI_PATH) + " library --folder " + dir.Path().string() + " " +
-                                    arguments + " >" + outFile + " 2>/dev/null";
-        const int status = std::system(command.c_str());
+        std::vector<std::string> words{"library", "--folder", dir.Path().string()};
+        for (const std::string &word : SplitArguments(arguments))
+            words.push_back(word);
+        const CliRun cli = RunCli(words);
         LibraryRun result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        const std::vector<uint8_t> out = ReadWholeFile(outFile);
-        result.output.assign(out.begin(), out.end());
+        result.exitCode = cli.ExitCode;
+        result.output = cli.Out;
         return result;
     }
 

@@ -1,3 +1,5 @@
+#include "CliTestSupport.h"
+
 #include "base/Files.h"
 #include "base/Stream.h"
 #include "codec/LzhCompressor.h"
@@ -7,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/wait.h>
 
 namespace {
 
@@ -20,12 +21,9 @@ struct PackFolder : ::testing::Test {
     std::string file(const char *name) const { return dir / name; }
     int run(const std::string &arguments)
     {
-        const std::string log = file("cli-output.txt");
-        const int status = std::system((std::string(AW_CLI_PATH) + " " + arguments + " >" + log + " 2>&1").c_str());
-        exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        const std::vector<uint8_t> bytes = ReadWholeFile(log);
-        output.assign(bytes.begin(), bytes.end());
-        std::filesystem::remove(log);
+        const CliRun cli = RunCli(SplitArguments(arguments));
+        exitCode = cli.ExitCode;
+        output = cli.Out + cli.Err;
         return exitCode;
     }
 };
