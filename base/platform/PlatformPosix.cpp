@@ -1,6 +1,7 @@
 // The POSIX side of the platform interface (Linux, macOS and the other Unix systems).
 #include "base/platform/Platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>

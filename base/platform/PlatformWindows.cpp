@@ -2,6 +2,10 @@
 // the wide ("W") functions; texts coming back are turned into UTF-8.
 #include "base/platform/Platform.h"
 
+#include <algorithm>
+
+#define NOMINMAX // std::min, not the macro
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 namespace aw::platform {
