@@ -6,12 +6,14 @@
 
 #include <filesystem>
 
+namespace aw {
+
 namespace {
 
 std::function<bool()> g_faultInjector;
 std::string g_programFolder;
 
-const char *stepText(aw::platform::FileStep step)
+const char *StepText(aw::platform::FileStep step)
 {
     switch (step) {
     case aw::platform::FileStep::Open:
@@ -28,10 +30,10 @@ const char *stepText(aw::platform::FileStep step)
     return "Cannot delete file";
 }
 
-void throwWhenFailed(const std::optional<aw::platform::FileFailure> &failure, const std::filesystem::path &path)
+void ThrowWhenFailed(const std::optional<aw::platform::FileFailure> &failure, const std::filesystem::path &path)
 {
     if (failure)
-        throw FileError(ErrorText(std::string(stepText(failure->Step)) + " ")
+        throw FileError(ErrorText(std::string(StepText(failure->Step)) + " ")
                             .File(aw::Utf8FromPath(path))
                             .SystemText(": " + failure->Reason));
 }
@@ -41,7 +43,7 @@ void throwWhenFailed(const std::optional<aw::platform::FileFailure> &failure, co
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path &path)
 {
     std::vector<uint8_t> bytes;
-    throwWhenFailed(aw::platform::ReadFileBytes(path, bytes), path);
+    ThrowWhenFailed(aw::platform::ReadFileBytes(path, bytes), path);
     return bytes;
 }
 
@@ -53,7 +55,7 @@ bool FileExists(const std::filesystem::path &path)
 
 void WriteFileAtomically(const std::filesystem::path &path, const std::vector<uint8_t> &bytes)
 {
-    throwWhenFailed(aw::platform::ReplaceFileBytes(path, bytes, g_faultInjector), path);
+    ThrowWhenFailed(aw::platform::ReplaceFileBytes(path, bytes, g_faultInjector), path);
 }
 
 void WriteFileAtomically(const std::filesystem::path &path, const std::string &text)
@@ -61,7 +63,7 @@ void WriteFileAtomically(const std::filesystem::path &path, const std::string &t
     WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
 }
 
-void RemoveFileIfExists(const std::filesystem::path &path) { throwWhenFailed(aw::platform::RemoveFile(path), path); }
+void RemoveFileIfExists(const std::filesystem::path &path) { ThrowWhenFailed(aw::platform::RemoveFile(path), path); }
 
 void SetWriteFaultInjector(std::function<bool()> injector) { g_faultInjector = std::move(injector); }
 
@@ -78,3 +80,5 @@ void SetProgramFolderFromExecutable(const char *argv0)
     }
     SetProgramFolder(aw::Utf8FromPath(exe.parent_path()));
 }
+
+} // namespace aw

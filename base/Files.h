@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // A file could not be read or written; the message names the file and the reason.
 class FileError : public ArmorwrightError {
 public:
@@ -41,3 +43,5 @@ const std::string &ProgramFolder();
 void SetProgramFolder(std::string folder);
 // Sets the program folder from the system's name for the running program, else from argv[0].
 void SetProgramFolderFromExecutable(const char *argv0);
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include "base/Utf8Path.h"
 #include "base/platform/Platform.h"
 
+namespace aw {
+
 namespace {
 
 std::string g_settingsFolder;
@@ -31,3 +33,5 @@ std::string SettingsFolderFor(const std::string &programFolder)
         return WithTrailingSeparator(programFolder);
     return UserDataFolder();
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace aw {
+
 // The folder "Screen.zel" and "Custom.zel" are read from and written to. A program kept in a
 // folder of its own (unpacked beside its designs, say) keeps them there, in the program
 // folder. Installed where the user cannot write, it keeps them in the user's data folder for
@@ -18,3 +20,5 @@ std::string SettingsFolderFor(const std::string &programFolder);
 // the folder Qt names the editor's application data location, where it also keeps recovery
 // copies of unsaved designs.
 std::string UserDataFolder();
+
+} // namespace aw

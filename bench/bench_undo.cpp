@@ -13,12 +13,14 @@
 #include <cstdio>
 #include <memory>
 
+namespace aw {
+
 namespace {
 
 constexpr int kHistoryLength = 100; // the steps the history keeps
 
 // The undo history needs an application (it watches the input); one for the whole run.
-void ensureApplication()
+void EnsureApplication()
 {
     static int argc = 1;
     static char name[] = "bench_undo";
@@ -31,7 +33,7 @@ void ensureApplication()
 }
 
 // A 2000 x 1500 24-bit bitmap (9 MB) of noise, as a photo loaded from the Info page makes.
-std::vector<uint8_t> photoBitmap()
+std::vector<uint8_t> PhotoBitmap()
 {
     std::vector<uint8_t> bitmap = TinyBitmap(2000, 1500);
     uint32_t noise = 12345;
@@ -49,9 +51,9 @@ struct PicturedDocument {
 
     PicturedDocument()
     {
-        ensureApplication();
+        EnsureApplication();
         std::unique_ptr<Vehicle> design = FullDesign();
-        design->Picture = photoBitmap();
+        design->Picture = PhotoBitmap();
         Document.Adopt(std::move(design), QString());
         History = std::make_unique<UndoHistory>(Document);
         QCoreApplication::processEvents(); // the history settles its starting state
@@ -67,7 +69,7 @@ struct PicturedDocument {
 };
 
 // The resident set size, from the "VmRSS:" line of /proc/self/status (in kB); 0 where there is none.
-double residentBytes()
+double ResidentBytes()
 {
     long kilobytes = 0;
     if (FILE *status = std::fopen("/proc/self/status", "r")) {
@@ -98,13 +100,15 @@ void BM_UndoHistoryMemoryOnPicturedDesign(benchmark::State &state)
     double added = 0;
     for (auto _ : state) {
         PicturedDocument pictured;
-        const double before = residentBytes();
+        const double before = ResidentBytes();
         for (int i = 0; i < kHistoryLength; ++i)
             pictured.EditCrew(1000 + i);
-        added = residentBytes() - before;
+        added = ResidentBytes() - before;
     }
     state.counters["added_MB"] = added / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_UndoHistoryMemoryOnPicturedDesign)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+} // namespace aw

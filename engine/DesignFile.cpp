@@ -14,12 +14,14 @@
 #include <array>
 #include <filesystem>
 
+namespace aw {
+
 namespace {
 
 constexpr int32_t kOldestReadableVersion = 6;
 
 // The thirteen texts before Availability, in their stored order.
-std::array<std::string BaseVehicle::*, 13> leadingTexts()
+std::array<std::string BaseVehicle::*, 13> LeadingTexts()
 {
     return {&BaseVehicle::Name,          &BaseVehicle::VehicleType,    &BaseVehicle::VehicleUse,
             &BaseVehicle::Height,        &BaseVehicle::Length,         &BaseVehicle::Width,
@@ -29,7 +31,7 @@ std::array<std::string BaseVehicle::*, 13> leadingTexts()
 }
 
 // The ten ratings after NumberOnField, in their stored order.
-std::array<int32_t BaseVehicle::*, 10> ratings()
+std::array<int32_t BaseVehicle::*, 10> Ratings()
 {
     return {&BaseVehicle::Crew,          &BaseVehicle::Armor,       &BaseVehicle::SensorRating,
             &BaseVehicle::CommRating,    &BaseVehicle::FireControl, &BaseVehicle::Deployment,
@@ -37,27 +39,27 @@ std::array<int32_t BaseVehicle::*, 10> ratings()
             &BaseVehicle::ProductionType};
 }
 
-void writeShortText(Stream &stream, const std::string &text, int capacity)
+void WriteShortText(Stream &stream, const std::string &text, int capacity)
 {
     std::vector<uint8_t> field(static_cast<size_t>(capacity) + 1);
     bytes::PutShortString(field.data(), capacity, text);
     stream.WriteBuffer(field.data(), field.size());
 }
 
-std::string readShortText(Stream &stream, int capacity)
+std::string ReadShortText(Stream &stream, int capacity)
 {
     std::vector<uint8_t> field(static_cast<size_t>(capacity) + 1);
     stream.ReadBuffer(field.data(), field.size());
     return bytes::GetShortString(field.data(), capacity);
 }
 
-void writeLongText(Stream &stream, const std::string &text)
+void WriteLongText(Stream &stream, const std::string &text)
 {
     stream.WriteInt32(static_cast<int32_t>(text.size()));
     stream.WriteBuffer(text.data(), text.size());
 }
 
-std::string readLongText(Stream &stream)
+std::string ReadLongText(Stream &stream)
 {
     const int32_t length = stream.ReadInt32();
     if (length <= 0)
@@ -69,7 +71,7 @@ std::string readLongText(Stream &stream)
 }
 
 // The 24-byte custom production block: two slots that carry no text, the dice and the multiplier.
-void writeCustomProduction(Stream &stream, const CustomProductionSettings &production)
+void WriteCustomProduction(Stream &stream, const CustomProductionSettings &production)
 {
     stream.WriteInt32(0);
     stream.WriteInt32(0);
@@ -78,7 +80,7 @@ void writeCustomProduction(Stream &stream, const CustomProductionSettings &produ
     stream.WriteDouble(production.CustomCostMultiplier);
 }
 
-CustomProductionSettings readCustomProduction(Stream &stream)
+CustomProductionSettings ReadCustomProduction(Stream &stream)
 {
     CustomProductionSettings production;
     stream.ReadInt32(); // the name slot
@@ -89,10 +91,10 @@ CustomProductionSettings readCustomProduction(Stream &stream)
     return production;
 }
 
-std::string shownName(const std::string &path) { return aw::Utf8FromPath(aw::PathFromUtf8(path).filename()); }
+std::string ShownName(const std::string &path) { return aw::Utf8FromPath(aw::PathFromUtf8(path).filename()); }
 
 // "Stream read error: the data ends early" reads "the data ends early" after the file name.
-std::string damageDetail(const StreamError &e, const char *section)
+std::string DamageDetail(const StreamError &e, const char *section)
 {
     std::string detail = e.what();
     const std::string prefix = "Stream read error: ";
@@ -103,19 +105,19 @@ std::string damageDetail(const StreamError &e, const char *section)
 
 // Reads everything after the version mark into vehicle; `section` follows the reading so
 // a damage report can say where the body broke off.
-void readBody(BaseVehicle &v, Stream &stream, int32_t version, const char *&section, std::string &pictureProblem)
+void ReadBody(BaseVehicle &v, Stream &stream, int32_t version, const char *&section, std::string &pictureProblem)
 {
     section = "texts";
-    for (std::string BaseVehicle::*field : leadingTexts())
-        v.*field = readShortText(stream, BaseVehicle::TextCapacity);
+    for (std::string BaseVehicle::*field : LeadingTexts())
+        v.*field = ReadShortText(stream, BaseVehicle::TextCapacity);
     section = "ratings";
     v.Availability = stream.ReadInt32();
-    v.NumberOnField = readShortText(stream, BaseVehicle::TextCapacity);
-    for (int32_t BaseVehicle::*field : ratings())
+    v.NumberOnField = ReadShortText(stream, BaseVehicle::TextCapacity);
+    for (int32_t BaseVehicle::*field : Ratings())
         v.*field = stream.ReadInt32();
     section = "production and currency";
-    v.CustomProduction = readCustomProduction(stream);
-    v.CurrencyName = readShortText(stream, BaseVehicle::CurrencyNameCapacity);
+    v.CustomProduction = ReadCustomProduction(stream);
+    v.CurrencyName = ReadShortText(stream, BaseVehicle::CurrencyNameCapacity);
     v.SensorRange = stream.ReadDouble();
     v.CommRange = stream.ReadDouble();
     v.CurrencyMultiplier = stream.ReadDouble();
@@ -135,7 +137,7 @@ void readBody(BaseVehicle &v, Stream &stream, int32_t version, const char *&sect
     v.Movement->LoadFromStream(stream);
     section = "long texts";
     for (std::string BaseVehicle::*text : LongTextFields())
-        v.*text = readLongText(stream);
+        v.*text = ReadLongText(stream);
     section = "perks";
     v.Perks->LoadFromStream(stream);
     section = "flaws";
@@ -158,14 +160,14 @@ void SaveToStream(const BaseVehicle &v, Stream &stream, BodyContent content)
 {
     const bool whole = content == BodyContent::Whole;
     stream.WriteInt32(kDesignBodyVersion);
-    for (std::string BaseVehicle::*field : leadingTexts())
-        writeShortText(stream, v.*field, BaseVehicle::TextCapacity);
+    for (std::string BaseVehicle::*field : LeadingTexts())
+        WriteShortText(stream, v.*field, BaseVehicle::TextCapacity);
     stream.WriteInt32(v.Availability);
-    writeShortText(stream, v.NumberOnField, BaseVehicle::TextCapacity);
-    for (int32_t BaseVehicle::*field : ratings())
+    WriteShortText(stream, v.NumberOnField, BaseVehicle::TextCapacity);
+    for (int32_t BaseVehicle::*field : Ratings())
         stream.WriteInt32(v.*field);
-    writeCustomProduction(stream, v.CustomProduction);
-    writeShortText(stream, v.CurrencyName, BaseVehicle::CurrencyNameCapacity);
+    WriteCustomProduction(stream, v.CustomProduction);
+    WriteShortText(stream, v.CurrencyName, BaseVehicle::CurrencyNameCapacity);
     stream.WriteDouble(v.SensorRange);
     stream.WriteDouble(v.CommRange);
     stream.WriteDouble(v.CurrencyMultiplier);
@@ -179,7 +181,7 @@ void SaveToStream(const BaseVehicle &v, Stream &stream, BodyContent content)
 
     v.Movement->SaveToStream(stream);
     for (std::string BaseVehicle::*text : LongTextFields())
-        writeLongText(stream, whole ? v.*text : std::string());
+        WriteLongText(stream, whole ? v.*text : std::string());
     v.Perks->SaveToStream(stream);
     v.Flaws->SaveToStream(stream);
     v.Defects->SaveToStream(stream);
@@ -196,9 +198,9 @@ LoadedDesign LoadFromStream(Stream &stream, const std::string &fileName)
         const int32_t version = stream.ReadInt32();
         if (version != kDesignBodyVersion && version != kOldestReadableVersion)
             throw DesignFileError(Failure::NotADesign, fileName, "its version mark is " + std::to_string(version));
-        readBody(*vehicle, stream, version, section, pictureProblem);
+        ReadBody(*vehicle, stream, version, section, pictureProblem);
     } catch (const StreamError &e) {
-        throw DesignFileError(Failure::Damaged, fileName, damageDetail(e, section));
+        throw DesignFileError(Failure::Damaged, fileName, DamageDetail(e, section));
     }
     LoadedDesign loaded;
     loaded.Design = std::move(vehicle);
@@ -218,7 +220,7 @@ void SaveDesignFile(const BaseVehicle &vehicle, const std::string &path)
 LoadedDesign LoadDesignFile(const std::string &path)
 {
     using Failure = DesignFileError::Failure;
-    const std::string name = shownName(path);
+    const std::string name = ShownName(path);
     const std::vector<uint8_t> file = ReadWholeFile(aw::PathFromUtf8(path));
     static constexpr uint8_t magic[] = {'!', 'H', 'Z', 'L'};
     if (file.size() < 8 || !std::equal(std::begin(magic), std::end(magic), file.begin()))
@@ -235,3 +237,5 @@ LoadedDesign LoadDesignFile(const std::string &path)
     loaded.Design->Modified = false;
     return loaded;
 }
+
+} // namespace aw

@@ -9,6 +9,8 @@
 
 #include <jpeglib.h>
 
+namespace aw {
+
 namespace {
 
 // libjpeg reports errors through a callback that must not return; it jumps back to the
@@ -22,8 +24,8 @@ struct ErrorManager {
 void OnJpegError(j_common_ptr info)
 {
     auto *errors = reinterpret_cast<ErrorManager *>(info->err);
-    (*info->err->format_message)(info, errors->message);
-    std::longjmp(errors->jump, 1);
+    (*info->err->format_message)(info, errors->Message);
+    std::longjmp(errors->Jump, 1);
 }
 
 void OnJpegMessage(j_common_ptr, int) {} // warnings and traces are not shown
@@ -44,14 +46,14 @@ struct Encoder {
 // Returns false after a library error (message in encoder.errors.message).
 bool Encode(Encoder &encoder, const QImage &rgb, int quality)
 {
-    jpeg_compress_struct &info = encoder.info;
-    info.err = jpeg_std_error(&encoder.errors.base);
-    encoder.errors.base.error_exit = OnJpegError;
-    encoder.errors.base.emit_message = OnJpegMessage;
-    if (setjmp(encoder.errors.jump))
+    jpeg_compress_struct &info = encoder.Info;
+    info.err = jpeg_std_error(&encoder.Errors.Base);
+    encoder.Errors.Base.error_exit = OnJpegError;
+    encoder.Errors.Base.emit_message = OnJpegMessage;
+    if (setjmp(encoder.Errors.Jump))
         return false;
     jpeg_create_compress(&info);
-    jpeg_mem_dest(&info, &encoder.buffer, &encoder.size);
+    jpeg_mem_dest(&info, &encoder.Buffer, &encoder.Size);
     info.image_width = static_cast<JDIMENSION>(rgb.width());
     info.image_height = static_cast<JDIMENSION>(rgb.height());
     info.input_components = 3;
@@ -76,11 +78,13 @@ std::vector<uint8_t> EncodeJpeg(const QImage &image, int quality)
     const QImage rgb = image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
     Encoder encoder;
     if (!Encode(encoder, rgb, quality))
-        throw JpegError(std::string("JPEG error: ") + encoder.errors.message);
-    return std::vector<uint8_t>(encoder.buffer, encoder.buffer + encoder.size);
+        throw JpegError(std::string("JPEG error: ") + encoder.Errors.Message);
+    return std::vector<uint8_t>(encoder.Buffer, encoder.Buffer + encoder.Size);
 }
 
 void SaveJpeg(const QImage &image, const std::string &path, int quality)
 {
     WriteFileAtomically(aw::PathFromUtf8(path), EncodeJpeg(image, quality));
 }
+
+} // namespace aw

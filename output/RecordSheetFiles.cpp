@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+namespace aw {
+
 static std::vector<uint8_t> BufferBytes(const QByteArray &data)
 {
     return std::vector<uint8_t>(data.begin(), data.end());
@@ -65,3 +67,5 @@ void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageS
     }
     WriteFileAtomically(aw::PathFromUtf8(path), BufferBytes(data));
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include "output/PrintJob.h"
 #include "output/SheetExpansion.h"
 
+namespace aw {
+
 SheetSaveDialog SheetSaveDialogFor(SheetKind kind)
 {
     if (kind == SheetKind::Html)
@@ -26,3 +28,5 @@ void SaveSheet(SheetKind kind, const std::string &path, const std::string &templ
 {
     WriteFileAtomically(aw::PathFromUtf8(path), SheetFromTemplate(kind, templateText, job, formats));
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 #include "codec/LzhCompressor.h"
 #include "storage/RecordStream.h"
 
+namespace aw {
+
 std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
 {
     std::vector<WeaponRecord> records;
@@ -29,3 +31,5 @@ void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folde
         WriteWeaponRecord(custom.Get(i), records.data() + static_cast<size_t>(i) * kWeaponRecordSize);
     WriteFileAtomically(path, CompressBytes(records));
 }
+
+} // namespace aw

@@ -6,6 +6,8 @@
 
 #include <stdexcept>
 
+namespace aw {
+
 Stream OpenDataBlock(const std::string &fileName, const std::string &blockName, const std::string &folder)
 {
     const std::filesystem::path path = aw::PathFromUtf8(folder + fileName);
@@ -23,3 +25,5 @@ Stream OpenDataBlock(const std::string &fileName, const std::string &blockName, 
     content.Seek(0);
     return content;
 }
+
+} // namespace aw

@@ -8,6 +8,8 @@
 
 #include <stdexcept>
 
+namespace aw {
+
 BaseWeaponList &Libraries::WeaponList(int weaponType)
 {
     if (weaponType < 0 || weaponType >= kWeaponTypeCount)
@@ -102,3 +104,5 @@ void SaveSettings(Libraries &libraries, const std::string &folder)
     SaveCustomWeaponFile(libraries.CustomWeapons(), folder);
     libraries.Clear();
 }
+
+} // namespace aw

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+namespace aw {
+
 // On Windows Qt's encodeName gives the ANSI code page, which cannot hold every name; the core
 // takes UTF-8 there and hands it to the system as UTF-16.
 std::string ToNativePath(const QString &path)
@@ -21,3 +23,5 @@ QString FromNativePath(const std::string &path)
     return QFile::decodeName(QByteArray::fromStdString(path));
 #endif
 }
+
+} // namespace aw

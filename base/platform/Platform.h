@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 namespace aw::platform {
 
 // The step of a file operation that failed, and the system's reason for it.
@@ -53,3 +55,5 @@ void SetEnvironmentValue(const std::string &name, const std::optional<std::strin
 int ProcessId();
 
 } // namespace aw::platform
+
+} // namespace aw

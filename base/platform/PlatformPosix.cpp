@@ -11,15 +11,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace aw {
+
 namespace aw::platform {
 
 namespace {
 
 // The system's reason is in the locale's encoding, UTF-8 on this platform.
-FileFailure failure(FileStep step, int error) { return {step, std::strerror(error)}; }
+FileFailure Failure(FileStep step, int error) { return {step, std::strerror(error)}; }
 
 // Writes all bytes to fd in chunks, asking mayWrite before each chunk.
-bool writeAll(int fd, std::span<const uint8_t> bytes, const std::function<bool()> &mayWrite, int &error)
+bool WriteAll(int fd, std::span<const uint8_t> bytes, const std::function<bool()> &mayWrite, int &error)
 {
     constexpr size_t chunk = 64 * 1024;
     size_t done = 0;
@@ -45,7 +47,7 @@ bool writeAll(int fd, std::span<const uint8_t> bytes, const std::function<bool()
 
 // The pattern mkstemp turns into a unique name beside path: path's name with six random
 // characters added, its name shortened first when the folder could not hold the longer one.
-std::string temporaryPattern(const std::string &path)
+std::string TemporaryPattern(const std::string &path)
 {
     const std::string suffix = ".XXXXXX";
     const size_t slash = path.rfind('/');
@@ -70,7 +72,7 @@ std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std:
 {
     FILE *f = std::fopen(path.c_str(), "rb");
     if (!f)
-        return failure(FileStep::Open, errno);
+        return Failure(FileStep::Open, errno);
     bytes.clear();
     uint8_t buffer[64 * 1024];
     size_t n;
@@ -80,19 +82,19 @@ std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std:
     const int error = errno;
     std::fclose(f);
     if (failed)
-        return failure(FileStep::Read, error);
+        return Failure(FileStep::Read, error);
     return std::nullopt;
 }
 
 std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, std::span<const uint8_t> bytes,
                                             const std::function<bool()> &mayWrite)
 {
-    std::string temp = temporaryPattern(path.native());
+    std::string temp = TemporaryPattern(path.native());
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return failure(FileStep::Create, errno);
+        return Failure(FileStep::Create, errno);
     int error = 0;
-    bool ok = writeAll(fd, bytes, mayWrite, error);
+    bool ok = WriteAll(fd, bytes, mayWrite, error);
     if (ok && ::fsync(fd) != 0) {
         ok = false;
         error = errno;
@@ -115,7 +117,7 @@ std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, s
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        return failure(FileStep::Write, error);
+        return Failure(FileStep::Write, error);
     }
     return std::nullopt;
 }
@@ -123,7 +125,7 @@ std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, s
 std::optional<FileFailure> RemoveFile(const std::filesystem::path &path)
 {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-        return failure(FileStep::Delete, errno);
+        return Failure(FileStep::Delete, errno);
     return std::nullopt;
 }
 
@@ -165,3 +167,5 @@ void SetEnvironmentValue(const std::string &name, const std::optional<std::strin
 int ProcessId() { return static_cast<int>(::getpid()); }
 
 } // namespace aw::platform
+
+} // namespace aw

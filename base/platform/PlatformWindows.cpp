@@ -8,11 +8,13 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+namespace aw {
+
 namespace aw::platform {
 
 namespace {
 
-std::string utf8FromWide(const wchar_t *text, int length)
+std::string Utf8FromWide(const wchar_t *text, int length)
 {
     const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(size > 0 ? size : 0), '\0');
@@ -21,7 +23,7 @@ std::string utf8FromWide(const wchar_t *text, int length)
     return utf8;
 }
 
-std::wstring wideFromUtf8(const std::string &text)
+std::wstring WideFromUtf8(const std::string &text)
 {
     const int length = static_cast<int>(text.size());
     const int size = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
@@ -32,20 +34,20 @@ std::wstring wideFromUtf8(const std::string &text)
 }
 
 // The system's message for an error code, without its closing line end.
-std::string systemMessage(DWORD error)
+std::string SystemMessage(DWORD error)
 {
     wchar_t *text = nullptr;
     const DWORD length =
         ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                          nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-    std::string message = length > 0 ? utf8FromWide(text, static_cast<int>(length)) : std::string();
+    std::string message = length > 0 ? Utf8FromWide(text, static_cast<int>(length)) : std::string();
     ::LocalFree(text);
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
         message.pop_back();
     return message.empty() ? "error " + std::to_string(error) : message;
 }
 
-FileFailure failure(FileStep step, DWORD error) { return {step, systemMessage(error)}; }
+FileFailure Failure(FileStep step, DWORD error) { return {step, SystemMessage(error)}; }
 
 // Closes a handle when it goes.
 class Handle {
@@ -68,7 +70,7 @@ private:
 };
 
 // Writes all bytes in chunks, asking mayWrite before each chunk.
-bool writeAll(HANDLE file, std::span<const uint8_t> bytes, const std::function<bool()> &mayWrite, DWORD &error)
+bool WriteAll(HANDLE file, std::span<const uint8_t> bytes, const std::function<bool()> &mayWrite, DWORD &error)
 {
     constexpr size_t chunk = 64 * 1024;
     size_t done = 0;
@@ -94,7 +96,7 @@ bool writeAll(HANDLE file, std::span<const uint8_t> bytes, const std::function<b
 // eight hexadecimal digits added. The start is kept short, so that the name fits where path's
 // own name only just did (255 UTF-16 units on Windows, 255 UTF-8 bytes where Wine keeps files).
 // Returns its name, or an empty one (GetLastError() tells why).
-std::wstring createTemporary(const std::filesystem::path &path, HANDLE &handle)
+std::wstring CreateTemporary(const std::filesystem::path &path, HANDLE &handle)
 {
     std::wstring name = path.filename().native();
     constexpr size_t kept = 64;
@@ -125,13 +127,13 @@ std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std:
     Handle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
-        return failure(FileStep::Open, ::GetLastError());
+        return Failure(FileStep::Open, ::GetLastError());
     bytes.clear();
     uint8_t buffer[64 * 1024];
     DWORD n = 0;
     while (true) {
         if (!::ReadFile(file.Get(), buffer, sizeof buffer, &n, nullptr))
-            return failure(FileStep::Read, ::GetLastError());
+            return Failure(FileStep::Read, ::GetLastError());
         if (n == 0)
             break;
         bytes.insert(bytes.end(), buffer, buffer + n);
@@ -145,14 +147,14 @@ std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, s
     // Windows will not replace a read-only file (Wine would): refuse it before writing.
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return failure(FileStep::Write, ERROR_ACCESS_DENIED);
+        return Failure(FileStep::Write, ERROR_ACCESS_DENIED);
     HANDLE created = INVALID_HANDLE_VALUE;
-    const std::wstring temp = createTemporary(path, created);
+    const std::wstring temp = CreateTemporary(path, created);
     if (temp.empty())
-        return failure(FileStep::Create, ::GetLastError());
+        return Failure(FileStep::Create, ::GetLastError());
     Handle file(created);
     DWORD error = 0;
-    bool ok = writeAll(file.Get(), bytes, mayWrite, error);
+    bool ok = WriteAll(file.Get(), bytes, mayWrite, error);
     if (ok && !::FlushFileBuffers(file.Get())) {
         ok = false;
         error = ::GetLastError();
@@ -169,7 +171,7 @@ std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, s
     }
     if (!ok) {
         ::DeleteFileW(temp.c_str());
-        return failure(FileStep::Write, error);
+        return Failure(FileStep::Write, error);
     }
     return std::nullopt;
 }
@@ -179,7 +181,7 @@ std::optional<FileFailure> RemoveFile(const std::filesystem::path &path)
     if (!::DeleteFileW(path.c_str())) {
         const DWORD error = ::GetLastError();
         if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
-            return failure(FileStep::Delete, error);
+            return Failure(FileStep::Delete, error);
     }
     return std::nullopt;
 }
@@ -221,20 +223,22 @@ std::filesystem::path UserDataHome()
 
 std::optional<std::string> EnvironmentValue(const std::string &name)
 {
-    const std::wstring wideName = wideFromUtf8(name);
+    const std::wstring wideName = WideFromUtf8(name);
     const DWORD size = ::GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
     if (size == 0)
         return std::nullopt;
     std::wstring value(size, L'\0');
     const DWORD length = ::GetEnvironmentVariableW(wideName.c_str(), value.data(), size);
-    return utf8FromWide(value.data(), static_cast<int>(length));
+    return Utf8FromWide(value.data(), static_cast<int>(length));
 }
 
 void SetEnvironmentValue(const std::string &name, const std::optional<std::string> &value)
 {
-    ::SetEnvironmentVariableW(wideFromUtf8(name).c_str(), value ? wideFromUtf8(*value).c_str() : nullptr);
+    ::SetEnvironmentVariableW(WideFromUtf8(name).c_str(), value ? WideFromUtf8(*value).c_str() : nullptr);
 }
 
 int ProcessId() { return static_cast<int>(::GetCurrentProcessId()); }
 
 } // namespace aw::platform
+
+} // namespace aw

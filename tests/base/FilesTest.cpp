@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+namespace aw {
+
 TEST(Files, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
 {
     TempFolder dir;
@@ -141,3 +143,5 @@ TEST(Files, ReplacingAReadOnlyFile)
     EXPECT_EQ(dir.EntryCount(), 1u) << "a temporary file was left";
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
 }
+
+} // namespace aw

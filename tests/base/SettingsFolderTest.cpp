@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <optional>
 
+namespace aw {
+
 namespace {
 
 // Sets an environment variable for one test and puts the old value back.
@@ -87,3 +89,5 @@ TEST(SettingsFolder, IsTheProgramFolderUntilSet)
     EXPECT_EQ(ProgramFolder(), "/opt/armorwright/");
     SetProgramFolder(program);
 }
+
+} // namespace aw

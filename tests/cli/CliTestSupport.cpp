@@ -8,6 +8,8 @@
 
 #include <sstream>
 
+namespace aw {
+
 CliRun RunCli(const std::vector<std::string> &args, const std::string &input, const std::string &executable,
               const std::string &outputPath)
 {
@@ -43,3 +45,5 @@ std::vector<std::string> SplitArguments(const std::string &line)
 }
 
 std::vector<uint8_t> DesignBody(const std::string &path) { return DecompressBytes(ReadWholeFile(path)); }
+
+} // namespace aw

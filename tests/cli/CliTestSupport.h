@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // What one run of armorwright-cli gave.
 struct CliRun {
     int ExitCode = -1;
@@ -25,3 +27,5 @@ std::vector<std::string> SplitArguments(const std::string &line);
 
 // The design body inside a design file (the container decompressed).
 std::vector<uint8_t> DesignBody(const std::string &path);
+
+} // namespace aw

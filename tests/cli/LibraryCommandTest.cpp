@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 struct LibraryRun {
@@ -26,8 +28,8 @@ struct LibraryFolder : ::testing::Test {
             words.push_back(word);
         const CliRun cli = RunCli(words);
         LibraryRun result;
-        result.exitCode = cli.ExitCode;
-        result.output = cli.Out;
+        result.ExitCode = cli.ExitCode;
+        result.Output = cli.Out;
         return result;
     }
 
@@ -43,18 +45,18 @@ struct LibraryFolder : ::testing::Test {
 TEST_F(LibraryFolder, BuiltInLibrariesWithoutOverrides)
 {
     const LibraryRun movement = run("movement");
-    ASSERT_EQ(movement.exitCode, 0);
-    EXPECT_NE(movement.output.find("Hydrofoil"), std::string::npos);
-    EXPECT_NE(movement.output.find("Submarine"), std::string::npos);
+    ASSERT_EQ(movement.ExitCode, 0);
+    EXPECT_NE(movement.Output.find("Hydrofoil"), std::string::npos);
+    EXPECT_NE(movement.Output.find("Submarine"), std::string::npos);
 
     const LibraryRun rockets = run("weapons rockets");
-    ASSERT_EQ(rockets.exitCode, 0);
-    EXPECT_NE(rockets.output.find("VLRP/128"), std::string::npos) << "long codes are shown whole";
-    EXPECT_EQ(rockets.output.find("VLMG"), std::string::npos) << "only the chosen tab";
+    ASSERT_EQ(rockets.ExitCode, 0);
+    EXPECT_NE(rockets.Output.find("VLRP/128"), std::string::npos) << "long codes are shown whole";
+    EXPECT_EQ(rockets.Output.find("VLMG"), std::string::npos) << "only the chosen tab";
 
     const LibraryRun defects = run("defects");
-    ASSERT_EQ(defects.exitCode, 0);
-    EXPECT_NE(defects.output.find("MajorFlaw"), std::string::npos);
+    ASSERT_EQ(defects.ExitCode, 0);
+    EXPECT_NE(defects.Output.find("MajorFlaw"), std::string::npos);
 }
 
 TEST_F(LibraryFolder, OverrideFileReplacesTheBuiltInLibrary)
@@ -70,10 +72,10 @@ TEST_F(LibraryFolder, OverrideFileReplacesTheBuiltInLibrary)
     writeOverride("Movement.zel", raw);
 
     const LibraryRun movement = run("movement");
-    ASSERT_EQ(movement.exitCode, 0);
-    EXPECT_NE(movement.output.find("Ice Sled"), std::string::npos);
-    EXPECT_NE(movement.output.find("Balloon"), std::string::npos);
-    EXPECT_EQ(movement.output.find("Walker"), std::string::npos);
+    ASSERT_EQ(movement.ExitCode, 0);
+    EXPECT_NE(movement.Output.find("Ice Sled"), std::string::npos);
+    EXPECT_NE(movement.Output.find("Balloon"), std::string::npos);
+    EXPECT_EQ(movement.Output.find("Walker"), std::string::npos);
 }
 
 TEST_F(LibraryFolder, CustomWeaponsStandBeforeTheBuiltInOnesOfTheirTab)
@@ -87,18 +89,20 @@ TEST_F(LibraryFolder, CustomWeaponsStandBeforeTheBuiltInOnesOfTheirTab)
     writeOverride("Custom.zel", raw);
 
     const LibraryRun cannons = run("weapons 0");
-    ASSERT_EQ(cannons.exitCode, 0);
-    const size_t custom = cannons.output.find("Home-Made Cannon");
+    ASSERT_EQ(cannons.ExitCode, 0);
+    const size_t custom = cannons.Output.find("Home-Made Cannon");
     ASSERT_NE(custom, std::string::npos);
-    EXPECT_LT(custom, cannons.output.find("Very Light Machine Gun"));
+    EXPECT_LT(custom, cannons.Output.find("Very Light Machine Gun"));
 }
 
 TEST_F(LibraryFolder, UnknownKindsAndTabsAreUsageErrors)
 {
-    EXPECT_EQ(run("bogus").exitCode, 2);
-    EXPECT_EQ(run("weapons").exitCode, 2);
-    EXPECT_EQ(run("weapons 7").exitCode, 2);
-    EXPECT_EQ(run("weapons lasers").exitCode, 2);
-    EXPECT_EQ(run("perks extra").exitCode, 2);
-    EXPECT_EQ(run("weapons Close").exitCode, 0) << "tabs are matched by the start of their caption";
+    EXPECT_EQ(run("bogus").ExitCode, 2);
+    EXPECT_EQ(run("weapons").ExitCode, 2);
+    EXPECT_EQ(run("weapons 7").ExitCode, 2);
+    EXPECT_EQ(run("weapons lasers").ExitCode, 2);
+    EXPECT_EQ(run("perks extra").ExitCode, 2);
+    EXPECT_EQ(run("weapons Close").ExitCode, 0) << "tabs are matched by the start of their caption";
 }
+
+} // namespace aw

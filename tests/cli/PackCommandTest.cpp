@@ -10,6 +10,8 @@
 
 #include <filesystem>
 
+namespace aw {
+
 namespace {
 
 // Runs armorwright-cli in a scratch folder; keeps its exit code and its output.
@@ -76,3 +78,5 @@ TEST_F(PackFolder, BlocksAreListedAndExportedExactlyAsEmbedded)
     EXPECT_NE(output.find("WEAPONS"), std::string::npos) << output; // the valid names are offered
     EXPECT_FALSE(std::filesystem::exists(file("x.zel")));
 }
+
+} // namespace aw

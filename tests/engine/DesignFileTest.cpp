@@ -16,9 +16,11 @@
 #include <filesystem>
 #include <random>
 
+namespace aw {
+
 namespace {
 
-LoadedDesign load(const std::vector<uint8_t> &body)
+LoadedDesign Load(const std::vector<uint8_t> &body)
 {
     Stream stream(body);
     return LoadFromStream(stream, "test.vkd");
@@ -76,7 +78,7 @@ TEST(DesignFileBody, RoundTripKeepsEverything)
 {
     const auto original = GrizzlyDesign();
     const std::vector<uint8_t> body = BodyOf(*original);
-    const LoadedDesign loaded = load(body);
+    const LoadedDesign loaded = Load(body);
     ASSERT_TRUE(loaded.Design);
     EXPECT_EQ(loaded.Warning, "");
     const Vehicle &v = *loaded.Design;
@@ -113,7 +115,7 @@ TEST(DesignFileBody, BytesWithoutMeaningAreRewrittenAsZeros)
     for (size_t i = kCustomProduction; i < kCustomProduction + 8; ++i)
         dirty[i] = 0x5A;
     dirty[3586 + 1 + 6] = 'Q';
-    const LoadedDesign loaded = load(dirty);
+    const LoadedDesign loaded = Load(dirty);
     EXPECT_EQ(loaded.Design->CustomProduction.CustomName, "");
     EXPECT_EQ(loaded.Design->CurrencyName, "Crowns");
     EXPECT_EQ(BodyOf(*loaded.Design), clean);
@@ -146,7 +148,7 @@ TEST(DesignFileBody, CountsAndLengthsBeyondTheDataAreDamage)
             std::vector<uint8_t> damaged = body;
             bytes::PutInt32(damaged.data() + at, claim);
             try {
-                load(damaged);
+                Load(damaged);
                 ADD_FAILURE() << "a count of " << claim << " at " << at << " was accepted";
             } catch (const DesignFileError &e) {
                 EXPECT_EQ(e.Reason(), DesignFileError::Failure::Damaged);
@@ -155,7 +157,7 @@ TEST(DesignFileBody, CountsAndLengthsBeyondTheDataAreDamage)
     }
     std::vector<uint8_t> negativePicture = body;
     bytes::PutInt32(negativePicture.data() + pictureLength, -5);
-    EXPECT_THROW(load(negativePicture), DesignFileError);
+    EXPECT_THROW(Load(negativePicture), DesignFileError);
 }
 
 TEST(DesignFileBody, UnknownVersionMarksAreRefused)
@@ -164,7 +166,7 @@ TEST(DesignFileBody, UnknownVersionMarksAreRefused)
     for (int32_t version : {0, 5, 8, -7}) {
         bytes::PutInt32(body.data(), version);
         try {
-            load(body);
+            Load(body);
             ADD_FAILURE() << "version " << version << " was accepted";
         } catch (const DesignFileError &e) {
             EXPECT_EQ(e.Reason(), DesignFileError::Failure::NotADesign);
@@ -198,7 +200,7 @@ TEST(DesignFileBody, VersionSixClipsHaveNoCountAndLoadAsOne)
         weapon.Links.SaveToStream(weapons);
     }
 
-    const LoadedDesign loaded = load(weapons.Bytes());
+    const LoadedDesign loaded = Load(weapons.Bytes());
     const Vehicle &v = *loaded.Design;
     EXPECT_EQ(v.FileVersion, 6);
     ASSERT_EQ(v.Weapons->Count(), 2);
@@ -238,12 +240,12 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
         std::vector<uint8_t> picture = v->Picture;
         c.spoil(picture);
         v->Picture = std::move(picture);
-        const LoadedDesign loaded = load(BodyOf(*v));
-        EXPECT_TRUE(loaded.Design->Picture.empty()) << c.what;
-        EXPECT_NE(loaded.Warning.find("\"test.vkd\""), std::string::npos) << c.what << ": " << loaded.Warning;
+        const LoadedDesign loaded = Load(BodyOf(*v));
+        EXPECT_TRUE(loaded.Design->Picture.empty()) << c.What;
+        EXPECT_NE(loaded.Warning.find("\"test.vkd\""), std::string::npos) << c.What << ": " << loaded.Warning;
         // Everything after the picture is still read.
-        EXPECT_EQ(*loaded.Design->Movement, *design->Movement) << c.what;
-        EXPECT_EQ(loaded.Design->Weapons->Count(), 2) << c.what;
+        EXPECT_EQ(*loaded.Design->Movement, *design->Movement) << c.What;
+        EXPECT_EQ(loaded.Design->Weapons->Count(), 2) << c.What;
     }
 
     auto largest = GrizzlyDesign();
@@ -252,7 +254,7 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
     bytes::PutInt32(row.data() + 22, 1);
     row.resize(54 + 16384 * 3); // one row of 16384 pixels fits exactly
     largest->Picture = std::move(row);
-    const LoadedDesign loaded = load(BodyOf(*largest));
+    const LoadedDesign loaded = Load(BodyOf(*largest));
     EXPECT_EQ(loaded.Warning, "");
     EXPECT_EQ(loaded.Design->Picture.size(), 54u + 16384 * 3);
 }
@@ -368,10 +370,12 @@ TEST(DesignFileBody, SpoiledBytesGiveADesignOrTheDesignFileError)
         for (size_t i = at; i < std::min(at + 4, spoiled.size()); ++i)
             spoiled[i] = static_cast<uint8_t>(random());
         try {
-            load(spoiled);
+            Load(spoiled);
         } catch (const DesignFileError &) {
         } catch (const std::exception &e) {
             FAIL() << "bytes spoiled at " << at << " gave another error: " << e.what();
         }
     }
 }
+
+} // namespace aw

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 TEST(SaveFaultInjection, DesignSaveKeepsThePreviousFile)
@@ -76,3 +78,5 @@ TEST(SaveFaultInjection, SettingsFileKeepsThePreviousFile)
 }
 
 } // namespace
+
+} // namespace aw

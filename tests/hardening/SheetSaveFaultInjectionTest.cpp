@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace {
 
 const char *const kNoOverrides = "/nonexistent-aw-folder/";
@@ -53,3 +55,5 @@ TEST(SaveFaultInjection, JpegExportKeepsThePreviousFile)
 }
 
 } // namespace
+
+} // namespace aw

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace aw {
+
 namespace aw::hardening {
 
 namespace {
@@ -49,3 +51,5 @@ int SweepWriteFaults(const TempFolder &folder, const std::string &file, const st
 }
 
 } // namespace aw::hardening
+
+} // namespace aw

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+namespace aw {
+
 namespace aw::hardening {
 
 // Runs save with the k-th low-level write failing for k = 1, 2, ... until it succeeds, and
@@ -14,3 +16,5 @@ namespace aw::hardening {
 int SweepWriteFaults(const TempFolder &folder, const std::string &file, const std::function<void()> &save);
 
 } // namespace aw::hardening
+
+} // namespace aw

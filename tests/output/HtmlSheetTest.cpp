@@ -10,11 +10,13 @@
 
 #include <cstdlib>
 
+namespace aw {
+
 using namespace sheettest;
 
 namespace {
 
-std::string htmlSheet(const PrintJob &job) { return HtmlSheetText(HtmlTemplate(), job); }
+std::string HtmlSheetOf(const PrintJob &job) { return HtmlSheetText(HtmlTemplate(), job); }
 
 struct TidyResult {
     int exitCode = -1;
@@ -22,7 +24,7 @@ struct TidyResult {
 };
 
 // Runs "tidy -errors -q" on the page; exit code 0 means neither errors nor warnings.
-TidyResult runTidy(const std::string &page, const std::string &name)
+TidyResult RunTidy(const std::string &page, const std::string &name)
 {
     const TempFolder folder;
     const std::string path = folder / (name + ".html");
@@ -33,12 +35,12 @@ TidyResult runTidy(const std::string &page, const std::string &name)
     tidy.start("tidy", {"-errors", "-q", QString::fromStdString(path)});
     if (!tidy.waitForFinished(-1) || tidy.exitStatus() != QProcess::NormalExit)
         return result;
-    result.output = tidy.readAll().toStdString();
-    result.exitCode = tidy.exitCode();
+    result.Output = tidy.readAll().toStdString();
+    result.ExitCode = tidy.exitCode();
     return result;
 }
 
-bool tidyInstalled() { return std::system("tidy -v > /dev/null 2>&1") == 0; }
+bool TidyInstalled() { return std::system("tidy -v > /dev/null 2>&1") == 0; }
 
 } // namespace
 
@@ -92,7 +94,7 @@ TEST(HtmlSheet, NameAndAffiliationAreWrittenEscaped)
     PrintJob job = FullSheetJob();
     job.Name = "A<B>";
     job.Affiliation = "A&B";
-    const std::string page = htmlSheet(job);
+    const std::string page = HtmlSheetOf(job);
     EXPECT_NE(page.find(">A&lt;B&gt;</div>"), std::string::npos);
     EXPECT_NE(page.find("<title>A&lt;B&gt; "), std::string::npos);
     EXPECT_NE(page.find("<td>A&amp;B</td>"), std::string::npos);
@@ -105,7 +107,7 @@ TEST(HtmlSheet, NameAndAffiliationAreWrittenEscaped)
 TEST(HtmlSheet, EveryTokenExpandsForThreeMovementSystemsWithStall)
 {
     PrintJob job = FullSheetJob();
-    const std::string page = htmlSheet(job);
+    const std::string page = HtmlSheetOf(job);
     EXPECT_EQ(page.find('|'), std::string::npos);
     EXPECT_NE(page.find("<td>4<br>1</td>"), std::string::npos) << "the fourth system's top and stall points";
     EXPECT_NE(page.find("<td>15</td>"), std::string::npos) << "the third system has no stall line";
@@ -114,7 +116,7 @@ TEST(HtmlSheet, EveryTokenExpandsForThreeMovementSystemsWithStall)
 
 TEST(HtmlSheet, PageIsValidForEveryShapeOfDesign)
 {
-    if (!tidyInstalled())
+    if (!TidyInstalled())
         GTEST_SKIP() << "tidy is not installed";
     PrintJob full = FullSheetJob();
     full.Name = "A<B> & \"C\"";
@@ -127,8 +129,10 @@ TEST(HtmlSheet, PageIsValidForEveryShapeOfDesign)
     oneSystem.Defects.Clear();
 
     for (const auto &[name, job] : {std::pair{"full", full}, {"bare", bare}, {"one", oneSystem}}) {
-        const TidyResult tidy = runTidy(htmlSheet(job), name);
-        EXPECT_EQ(tidy.exitCode, 0) << name << ":\n" << tidy.output;
-        EXPECT_EQ(tidy.output, "") << name;
+        const TidyResult tidy = RunTidy(HtmlSheetOf(job), name);
+        EXPECT_EQ(tidy.ExitCode, 0) << name << ":\n" << tidy.Output;
+        EXPECT_EQ(tidy.Output, "") << name;
     }
 }
+
+} // namespace aw

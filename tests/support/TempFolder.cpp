@@ -7,6 +7,8 @@
 #include <atomic>
 #include <iterator>
 
+namespace aw {
+
 TempFolder::TempFolder()
 {
     // Unique per process and per folder, so tests running side by side never share one.
@@ -42,3 +44,5 @@ std::map<std::string, std::vector<uint8_t>> TempFolder::Contents() const
         files[aw::Utf8FromPath(entry.path().filename())] = ReadWholeFile(entry.path());
     return files;
 }
+
+} // namespace aw

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace aw {
+
 // A fresh folder, removed with everything in it when the object goes.
 class TempFolder {
 public:
@@ -28,3 +30,5 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+} // namespace aw

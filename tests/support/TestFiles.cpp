@@ -8,6 +8,8 @@
 #include <fstream>
 #include <stdexcept>
 
+namespace aw {
+
 std::string ReadText(const std::string &path)
 {
     const std::vector<uint8_t> bytes = ReadWholeFile(aw::PathFromUtf8(path));
@@ -36,3 +38,5 @@ std::vector<uint8_t> BodyOf(const BaseVehicle &vehicle)
     SaveToStream(vehicle, stream);
     return stream.TakeBytes();
 }
+
+} // namespace aw
