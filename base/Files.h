@@ -3,6 +3,7 @@
 #include "base/ArmorwrightError.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,17 +17,21 @@ public:
 };
 
 // Reads a whole file. Throws FileError naming the file when it cannot be read.
-std::vector<uint8_t> ReadWholeFile(const std::string &path);
-bool FileExists(const std::string &path);
+// Paths are std::filesystem::path; a name held as UTF-8 text goes through PathFromUtf8
+// (base/FolderPath.h). Messages show the path as UTF-8.
+std::vector<uint8_t> ReadWholeFile(const std::filesystem::path &path);
+bool FileExists(const std::filesystem::path &path);
 
 // Writes bytes to path atomically: into a temporary file beside it, flushed to disk,
 // then renamed over path. On any failure the temporary file is removed, the previous
 // file stays as it was, and FileError is thrown.
-void WriteFileAtomically(const std::string &path, const std::vector<uint8_t> &bytes);
-void WriteFileAtomically(const std::string &path, const std::string &text);
+// A file another program holds open (on Windows) or a read-only one (on Windows) is not
+// replaced: FileError, the file as it was.
+void WriteFileAtomically(const std::filesystem::path &path, const std::vector<uint8_t> &bytes);
+void WriteFileAtomically(const std::filesystem::path &path, const std::string &text);
 
 // Deletes path when it exists; throws FileError when it exists and cannot be removed.
-void RemoveFileIfExists(const std::string &path);
+void RemoveFileIfExists(const std::filesystem::path &path);
 
 // Test seam: called before every low-level write of WriteFileAtomically; returning false
 // makes that write fail as a full disk would. Pass an empty function to clear it.
@@ -36,7 +41,7 @@ void SetWriteFaultInjector(std::function<bool()> injector);
 // data and settings file names are joined to it.
 const std::string &ProgramFolder();
 void SetProgramFolder(std::string folder);
-// Sets the program folder from argv[0] (or /proc/self/exe when available).
+// Sets the program folder from the system's name for the running program, else from argv[0].
 void SetProgramFolderFromExecutable(const char *argv0);
 
 } // namespace aw

@@ -2,10 +2,8 @@
 
 #include "base/Files.h"
 #include "base/FolderPath.h"
-
-#include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
+#include "base/Utf8Path.h"
+#include "base/platform/Platform.h"
 
 namespace aw {
 
@@ -26,21 +24,12 @@ void SetSettingsFolder(std::string folder)
 
 std::string UserDataFolder()
 {
-    const char *dataHome = std::getenv("XDG_DATA_HOME");
-    const char *home = std::getenv("HOME");
-    std::string base;
-    if (dataHome && *dataHome == '/')
-        base = dataHome;
-    else if (home && *home)
-        base = std::string(home) + "/.local/share";
-    else
-        base = std::filesystem::temp_directory_path().string();
-    return WithTrailingSeparator(base) + "Armorwright/Armorwright/";
+    return WithTrailingSeparator(Utf8FromPath(platform::UserDataHome())) + "Armorwright/Armorwright/";
 }
 
 std::string SettingsFolderFor(const std::string &programFolder)
 {
-    if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0)
+    if (!programFolder.empty() && platform::FolderIsWritable(PathFromUtf8(programFolder)))
         return WithTrailingSeparator(programFolder);
     return UserDataFolder();
 }

@@ -16,8 +16,9 @@ void SetSettingsFolder(std::string folder);
 // UserDataFolder(). Reading needs nothing more; the editor makes the folder before it writes.
 std::string SettingsFolderFor(const std::string &programFolder);
 // The user's data folder for the program, "$XDG_DATA_HOME/Armorwright/Armorwright/" or
-// "~/.local/share/Armorwright/Armorwright/": the folder Qt names the editor's application
-// data location, where it also keeps recovery copies of unsaved designs.
+// "~/.local/share/Armorwright/Armorwright/" (on Windows "%APPDATA%/Armorwright/Armorwright/"):
+// the folder Qt names the editor's application data location, where it also keeps recovery
+// copies of unsaved designs.
 std::string UserDataFolder();
 
 } // namespace aw

@@ -12,7 +12,6 @@
 
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 namespace aw {
 
@@ -69,15 +68,18 @@ struct PicturedDocument {
     }
 };
 
+// The resident set size, from the "VmRSS:" line of /proc/self/status (in kB); 0 where there is none.
 double ResidentBytes()
 {
-    long pages = 0, resident = 0;
-    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(statm);
+    long kilobytes = 0;
+    if (FILE *status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status))
+            if (std::sscanf(line, "VmRSS: %ld kB", &kilobytes) == 1)
+                break;
+        std::fclose(status);
     }
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
+    return static_cast<double>(kilobytes) * 1024.0;
 }
 
 // One edit and its step, on a history already full (the oldest step gives way each time).

@@ -1,5 +1,6 @@
-# Fails when a library includes a header of a library above it, or when a library below the
-# output layer includes Qt. Run by the test suite:
+# Fails when a library includes a header of a library above it, when a library below the
+# output layer includes Qt, or when a file outside base/platform includes a header of the
+# operating system (POSIX or Windows). Run by the test suite:
 #   cmake -DAW_SOURCE_DIR=<source folder> -P cmake/CheckIncludeLayers.cmake
 # Each library may include itself and the libraries listed after it (see docs/architecture.md).
 cmake_minimum_required(VERSION 3.25)
@@ -36,6 +37,24 @@ foreach(layer ${layers})
         list(APPEND violations "${shown}: ${line} (${folder} does not use Qt)")
       endif()
     endforeach()
+  endforeach()
+endforeach()
+
+# The operating system is reached only through base/platform/Platform.h.
+set(system_header "#[ \t]*include[ \t]*<(sys/|arpa/|netinet/|(unistd|fcntl|dirent|dlfcn|pthread|poll|termios|pwd|grp|spawn|[Ww]indows|winbase|io|direct|process|shlobj|shellapi|winsock2)\\.h>)")
+set(all_sources "")
+foreach(folder ${project_folders} tests tools bench fuzz)
+  file(GLOB_RECURSE sources ${AW_SOURCE_DIR}/${folder}/*.h ${AW_SOURCE_DIR}/${folder}/*.cpp)
+  list(APPEND all_sources ${sources})
+endforeach()
+foreach(source ${all_sources})
+  file(RELATIVE_PATH shown ${AW_SOURCE_DIR} ${source})
+  if(shown MATCHES "^base/platform/")
+    continue()
+  endif()
+  file(STRINGS ${source} includes REGEX "${system_header}")
+  foreach(line ${includes})
+    list(APPEND violations "${shown}: ${line} (only base/platform includes system headers)")
   endforeach()
 endforeach()
 

@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "base/Utf8Path.h"
 #include "codec/LzhCompressor.h"
 #include "engine/DesignFilePicture.h"
 #include "engine/MovementList.h"
@@ -90,7 +91,7 @@ CustomProductionSettings ReadCustomProduction(Stream &stream)
     return production;
 }
 
-std::string ShownName(const std::string &path) { return std::filesystem::path(path).filename().string(); }
+std::string ShownName(const std::string &path) { return Utf8FromPath(PathFromUtf8(path).filename()); }
 
 // "Stream read error: the data ends early" reads "the data ends early" after the file name.
 std::string DamageDetail(const StreamError &e, const char *section)
@@ -213,14 +214,14 @@ void SaveDesignFile(const BaseVehicle &vehicle, const std::string &path)
 {
     Stream body;
     SaveToStream(vehicle, body);
-    WriteFileAtomically(path, CompressBytes(body.Bytes()));
+    WriteFileAtomically(PathFromUtf8(path), CompressBytes(body.Bytes()));
 }
 
 LoadedDesign LoadDesignFile(const std::string &path)
 {
     using Failure = DesignFileError::Failure;
     const std::string name = ShownName(path);
-    const std::vector<uint8_t> file = ReadWholeFile(path);
+    const std::vector<uint8_t> file = ReadWholeFile(PathFromUtf8(path));
     static constexpr uint8_t magic[] = {'!', 'H', 'Z', 'L'};
     if (file.size() < 8 || !std::equal(std::begin(magic), std::end(magic), file.begin()))
         throw DesignFileError(Failure::NotADesign, name, "");

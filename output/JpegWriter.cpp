@@ -1,6 +1,7 @@
 #include "output/JpegWriter.h"
 
 #include "base/Files.h"
+#include "base/Utf8Path.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -83,7 +84,7 @@ std::vector<uint8_t> EncodeJpeg(const QImage &image, int quality)
 
 void SaveJpeg(const QImage &image, const std::string &path, int quality)
 {
-    WriteFileAtomically(path, EncodeJpeg(image, quality));
+    WriteFileAtomically(PathFromUtf8(path), EncodeJpeg(image, quality));
 }
 
 } // namespace aw

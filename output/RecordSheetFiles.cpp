@@ -3,6 +3,7 @@
 #include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
+#include "base/Utf8Path.h"
 #include "output/PrintPlacement.h"
 
 #include <QBuffer>
@@ -27,7 +28,10 @@ std::vector<uint8_t> EncodePng(const QImage &image)
     return BufferBytes(data);
 }
 
-void SavePng(const QImage &image, const std::string &path) { WriteFileAtomically(path, EncodePng(image)); }
+void SavePng(const QImage &image, const std::string &path)
+{
+    WriteFileAtomically(PathFromUtf8(path), EncodePng(image));
+}
 
 void PaintSheetOnPage(QPainter &painter, const QImage &sheet, const QRect &printableArea)
 {
@@ -55,7 +59,7 @@ void WritePdf(const std::string &path, const QPageSize &pageSize, const QString 
         writer.setTitle(title);
         paint(writer);
     }
-    WriteFileAtomically(path, BufferBytes(data));
+    WriteFileAtomically(PathFromUtf8(path), BufferBytes(data));
 }
 
 void RenderSheetToPdf(const QImage &sheet, const std::string &path, const QPageSize &pageSize, const std::string &title)

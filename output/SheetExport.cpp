@@ -1,6 +1,7 @@
 #include "output/SheetExport.h"
 
 #include "base/Files.h"
+#include "base/Utf8Path.h"
 #include "output/HtmlSheet.h"
 #include "output/PrintJob.h"
 #include "output/SheetExpansion.h"
@@ -25,7 +26,7 @@ std::string SheetFromTemplate(SheetKind kind, const std::string &templateText, c
 void SaveSheet(SheetKind kind, const std::string &path, const std::string &templateText, const PrintJob &job,
                const SheetFormats &formats)
 {
-    WriteFileAtomically(path, SheetFromTemplate(kind, templateText, job, formats));
+    WriteFileAtomically(PathFromUtf8(path), SheetFromTemplate(kind, templateText, job, formats));
 }
 
 } // namespace aw

@@ -14,6 +14,8 @@ packages=(
   clang-format
   locales
 )
+# And those a script names besides (scripts/test-windows.sh: the cross compiler and Wine).
+packages+=("$@")
 
 "$(dirname "$0")/install-missing.sh" "${packages[@]}"
 

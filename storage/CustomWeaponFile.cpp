@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "base/Utf8Path.h"
 #include "codec/LzhCompressor.h"
 #include "storage/RecordStream.h"
 
@@ -10,7 +11,7 @@ namespace aw {
 std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
 {
     std::vector<WeaponRecord> records;
-    const std::string path = folder + kCustomWeaponFile;
+    const std::filesystem::path path = PathFromUtf8(folder + kCustomWeaponFile);
     if (!FileExists(path))
         return records;
     Stream content(DecompressWholeBytes(ReadWholeFile(path)));
@@ -20,7 +21,7 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
 
 void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder)
 {
-    const std::string path = folder + kCustomWeaponFile;
+    const std::filesystem::path path = PathFromUtf8(folder + kCustomWeaponFile);
     if (custom.Count() == 0) {
         RemoveFileIfExists(path);
         return;

@@ -1,5 +1,6 @@
 #include "storage/DataBlock.h"
 
+#include "base/Utf8Path.h"
 #include "codec/LzhCompressor.h"
 #include "storage/BuiltInBlocks.h"
 
@@ -9,7 +10,7 @@ namespace aw {
 
 Stream OpenDataBlock(const std::string &fileName, const std::string &blockName, const std::string &folder)
 {
-    const std::string path = folder + fileName;
+    const std::filesystem::path path = PathFromUtf8(folder + fileName);
     Stream container;
     if (FileExists(path)) {
         container = Stream(ReadWholeFile(path));

@@ -1,5 +1,6 @@
 #include "storage/Libraries.h"
 
+#include "base/Utf8Path.h"
 #include "engine/PerkTemplates.h"
 #include "storage/CustomWeaponFile.h"
 #include "storage/DataBlock.h"
@@ -66,7 +67,7 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
     libraries.Clear();
 
     pump();
-    const std::string screenFile = folders.Settings + kScreenFile;
+    const std::filesystem::path screenFile = PathFromUtf8(folders.Settings + kScreenFile);
     if (FileExists(screenFile))
         libraries.Positions.ReadFrom(ReadWholeFile(screenFile));
 
@@ -99,7 +100,7 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
 
 void SaveSettings(Libraries &libraries, const std::string &folder)
 {
-    WriteFileAtomically(folder + kScreenFile, libraries.Positions.FileBytes());
+    WriteFileAtomically(PathFromUtf8(folder + kScreenFile), libraries.Positions.FileBytes());
     SaveCustomWeaponFile(libraries.CustomWeapons(), folder);
     libraries.Clear();
 }

@@ -4,8 +4,24 @@
 
 namespace aw {
 
-std::string ToNativePath(const QString &path) { return QFile::encodeName(path).toStdString(); }
+// On Windows Qt's encodeName gives the ANSI code page, which cannot hold every name; the core
+// takes UTF-8 there and hands it to the system as UTF-16.
+std::string ToNativePath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return path.toUtf8().toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
 
-QString FromNativePath(const std::string &path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString FromNativePath(const std::string &path)
+{
+#ifdef Q_OS_WIN
+    return QString::fromStdString(path);
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path));
+#endif
+}
 
 } // namespace aw

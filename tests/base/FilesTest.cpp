@@ -1,9 +1,12 @@
 #include "base/Files.h"
+#include "base/Utf8Path.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace aw {
 
@@ -24,7 +27,7 @@ TEST(Files, ANameThatFitsIsWrittenHoweverLongItIs)
     // 250 bytes: the name fits the usual 255, the name with a temporary suffix would not.
     const std::string name = std::string(119, 'a') + "\xc3\xbc" + std::string(125, 'b') + ".vkd";
     ASSERT_EQ(name.size(), 250u);
-    const std::string file = dir / name;
+    const std::filesystem::path file = PathFromUtf8(dir / name);
     WriteFileAtomically(file, std::string("first"));
     WriteFileAtomically(file, std::string("second"));
     const auto bytes = ReadWholeFile(file);
@@ -69,6 +72,76 @@ TEST(Files, MissingFileAndUnwritableFolderAreReportedWithTheName)
     } catch (const FileError &e) {
         EXPECT_NE(std::string(e.what()).find("/nonexistent/x.vkd"), std::string::npos);
     }
+}
+
+TEST(Files, NamesOutsideAsciiReachTheSystemUnchanged)
+{
+    TempFolder dir;
+    const std::filesystem::path folder = dir.Path() / u8"Entwürfe" / u8"Çelik ığdır";
+    std::filesystem::create_directories(folder);
+    const std::string file = dir / "Entwürfe/Çelik ığdır/ağır zırh.bin";
+    WriteFileAtomically(PathFromUtf8(file), std::string("first"));
+    WriteFileAtomically(PathFromUtf8(file), std::string("second"));
+    ASSERT_TRUE(std::filesystem::is_regular_file(folder / u8"ağır zırh.bin")) << "written under another name";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    const auto bytes = ReadWholeFile(PathFromUtf8(file));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "second");
+    RemoveFileIfExists(PathFromUtf8(file));
+    EXPECT_FALSE(FileExists(folder / u8"ağır zırh.bin"));
+}
+
+// A file another handle holds open: POSIX replaces it and the handle keeps reading the old
+// bytes. Windows refuses to replace a file open without shared deletion (as C and C++ streams
+// open it): the save fails naming the file, and the file keeps its old bytes.
+TEST(Files, ReplacingAFileHeldOpen)
+{
+    TempFolder dir;
+    const std::string file = dir / "held.vkd";
+    WriteFileAtomically(file, std::string("old"));
+    std::ifstream held(PathFromUtf8(file), std::ios::binary);
+    ASSERT_TRUE(held.is_open());
+#ifdef _WIN32
+    try {
+        WriteFileAtomically(file, std::string("new"));
+        ADD_FAILURE() << "a file held open was replaced";
+    } catch (const FileError &e) {
+        EXPECT_NE(std::string(e.what()).find("held.vkd"), std::string::npos) << e.what();
+    }
+    const std::string expected = "old";
+#else
+    WriteFileAtomically(file, std::string("new"));
+    const std::string expected = "new";
+#endif
+    const std::string seen((std::istreambuf_iterator<char>(held)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(seen, "old") << "the open handle sees the file it opened";
+    held.close();
+    const auto bytes = ReadWholeFile(file);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
+    EXPECT_EQ(dir.EntryCount(), 1u) << "a temporary file was left";
+}
+
+// A read-only file: POSIX replaces it and keeps its permissions; Windows will not replace it,
+// and says so.
+TEST(Files, ReplacingAReadOnlyFile)
+{
+    TempFolder dir;
+    const std::string file = dir / "locked.vkd";
+    WriteFileAtomically(file, std::string("old"));
+    namespace fs = std::filesystem;
+    fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+#ifdef _WIN32
+    EXPECT_THROW(WriteFileAtomically(file, std::string("new")), FileError);
+    const std::string expected = "old";
+#else
+    WriteFileAtomically(file, std::string("new"));
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::owner_write, fs::perms::none) << "permissions kept";
+    const std::string expected = "new";
+#endif
+    const auto bytes = ReadWholeFile(file);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
+    EXPECT_EQ(dir.EntryCount(), 1u) << "a temporary file was left";
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
 }
 
 } // namespace aw

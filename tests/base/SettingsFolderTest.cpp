@@ -1,13 +1,13 @@
 #include "base/SettingsFolder.h"
 #include "base/Files.h"
+#include "base/Utf8Path.h"
+#include "base/platform/Platform.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <unistd.h>
 
 namespace aw {
 
@@ -16,54 +16,67 @@ namespace {
 // Sets an environment variable for one test and puts the old value back.
 class EnvironmentValue {
 public:
-    EnvironmentValue(const char *name, const std::optional<std::string> &value) : m_name(name)
+    EnvironmentValue(const char *name, const std::optional<std::string> &value)
+        : m_name(name), m_old(platform::EnvironmentValue(name))
     {
-        if (const char *old = std::getenv(name))
-            m_old = old;
-        if (value)
-            ::setenv(name, value->c_str(), 1);
-        else
-            ::unsetenv(name);
+        platform::SetEnvironmentValue(m_name, value);
     }
-    ~EnvironmentValue()
-    {
-        if (m_old)
-            ::setenv(m_name, m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
+    ~EnvironmentValue() { platform::SetEnvironmentValue(m_name, m_old); }
 
 private:
     const char *m_name;
     std::optional<std::string> m_old;
 };
 
+// The variable naming the user's data folder.
+#ifdef _WIN32
+const char *const kDataHome = "APPDATA";
+#else
+const char *const kDataHome = "XDG_DATA_HOME";
+#endif
+
 } // namespace
 
+#ifdef _WIN32
+TEST(SettingsFolder, UserDataFolderFollowsAppData)
+{
+    {
+        EnvironmentValue appData(kDataHome, "C:\\Users\\Player\\AppData\\Roaming");
+        EXPECT_EQ(UserDataFolder(), "C:\\Users\\Player\\AppData\\Roaming/Armorwright/Armorwright/");
+    }
+    {
+        // A relative one is to be ignored.
+        EnvironmentValue appData(kDataHome, "relative\\path");
+        EXPECT_EQ(UserDataFolder().find("relative"), std::string::npos);
+    }
+}
+#else
 TEST(SettingsFolder, UserDataFolderFollowsXdgDataHomeElseHome)
 {
     {
-        EnvironmentValue xdg("XDG_DATA_HOME", "/data/home");
+        EnvironmentValue xdg(kDataHome, "/data/home");
         EXPECT_EQ(UserDataFolder(), "/data/home/Armorwright/Armorwright/");
     }
     {
         // A relative XDG_DATA_HOME is to be ignored.
-        EnvironmentValue xdg("XDG_DATA_HOME", "relative/path");
+        EnvironmentValue xdg(kDataHome, "relative/path");
         EnvironmentValue home("HOME", "/home/player");
         EXPECT_EQ(UserDataFolder(), "/home/player/.local/share/Armorwright/Armorwright/");
     }
 }
+#endif
 
 TEST(SettingsFolder, WritableProgramFolderKeepsTheSettingsElseTheUserFolder)
 {
     const TempFolder folder;
     const std::filesystem::path &base = folder.Path();
-    EnvironmentValue xdg("XDG_DATA_HOME", base.string());
+    const std::string text = Utf8FromPath(base);
+    EnvironmentValue dataHome(kDataHome, text);
 
-    EXPECT_EQ(SettingsFolderFor(base.string()), base.string() + "/");
+    EXPECT_EQ(SettingsFolderFor(text), text + "/");
 
     // A program folder that cannot be written (here: one that is not there at all).
-    EXPECT_EQ(SettingsFolderFor((base / "no-such-install").string()), base.string() + "/Armorwright/Armorwright/");
+    EXPECT_EQ(SettingsFolderFor(text + "/no-such-install"), text + "/Armorwright/Armorwright/");
 }
 
 TEST(SettingsFolder, IsTheProgramFolderUntilSet)

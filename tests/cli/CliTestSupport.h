@@ -22,6 +22,9 @@ struct CliRun {
 CliRun RunCli(const std::vector<std::string> &args, const std::string &input = "",
               const std::string &executable = AW_CLI_PATH, const std::string &outputPath = "");
 
+// The words of an argument line, split at spaces as a shell would split one without quotes.
+std::vector<std::string> SplitArguments(const std::string &line);
+
 // The design body inside a design file (the container decompressed).
 std::vector<uint8_t> DesignBody(const std::string &path);
 

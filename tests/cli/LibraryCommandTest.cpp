@@ -1,3 +1,5 @@
+#include "CliTestSupport.h"
+
 #include "base/Files.h"
 #include "codec/LzhCompressor.h"
 #include "engine/MovementRecord.h"
@@ -5,9 +7,6 @@
 #include "weapons/WeaponRecord.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <sys/wait.h>
 
 namespace aw {
 
@@ -24,14 +23,13 @@ struct LibraryFolder : ::testing::Test {
     // Runs "armorwright-cli library --folder DIR arguments" and keeps its standard output.
     LibraryRun Run(const std::string &arguments) const
     {
-        const std::string outFile = Dir / "stdout.txt";
-        const std::string command = std::string(AW_CLI_PATH) + " library --folder " + Dir.Path().string() + " " +
-                                    arguments + " >" + outFile + " 2>/dev/null";
-        const int status = std::system(command.c_str());
+        std::vector<std::string> words{"library", "--folder", Dir.Path().string()};
+        for (const std::string &word : SplitArguments(arguments))
+            words.push_back(word);
+        const CliRun cli = RunCli(words);
         LibraryRun result;
-        result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        const std::vector<uint8_t> out = ReadWholeFile(outFile);
-        result.Output.assign(out.begin(), out.end());
+        result.ExitCode = cli.ExitCode;
+        result.Output = cli.Out;
         return result;
     }
 

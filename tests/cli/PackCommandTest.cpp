@@ -1,3 +1,5 @@
+#include "CliTestSupport.h"
+
 #include "base/Files.h"
 #include "base/Stream.h"
 #include "codec/LzhCompressor.h"
@@ -7,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/wait.h>
 
 namespace aw {
 
@@ -22,12 +23,9 @@ struct PackFolder : ::testing::Test {
     std::string File(const char *name) const { return Dir / name; }
     int Run(const std::string &arguments)
     {
-        const std::string log = File("cli-output.txt");
-        const int status = std::system((std::string(AW_CLI_PATH) + " " + arguments + " >" + log + " 2>&1").c_str());
-        ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        const std::vector<uint8_t> bytes = ReadWholeFile(log);
-        Output.assign(bytes.begin(), bytes.end());
-        std::filesystem::remove(log);
+        const CliRun cli = RunCli(SplitArguments(arguments));
+        ExitCode = cli.ExitCode;
+        Output = cli.Out + cli.Err;
         return ExitCode;
     }
 };

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 
 namespace aw {
@@ -274,6 +275,32 @@ TEST(DesignFile, SaveAndOpenThroughTheCompressedFile)
     EXPECT_FALSE(loaded.Design->Modified);
     EXPECT_EQ(BodyOf(*loaded.Design), BodyOf(*design));
     EXPECT_EQ(folder.EntryCount(), 1u);
+}
+
+TEST(DesignFile, SaveAndOpenInAFolderNamedOutsideAscii)
+{
+    // Letters of Windows-1252 and two it lacks (dotless i, g with breve): a name that passes
+    // through a narrow (code page) system call comes out changed or not at all.
+    TempFolder folder;
+    const std::filesystem::path named = folder.Path() / u8"Entwürfe" / u8"Çelik ığdır";
+    std::filesystem::create_directories(named);
+    const std::string path = folder / "Entwürfe/Çelik ığdır/Kaplan çöl.vkd";
+    const auto design = GrizzlyDesign();
+    SaveDesignFile(*design, path);
+    EXPECT_TRUE(std::filesystem::is_regular_file(named / u8"Kaplan çöl.vkd")) << "saved under another name";
+
+    const LoadedDesign loaded = LoadDesignFile(path);
+    EXPECT_EQ(loaded.Design->FileName, path);
+    EXPECT_EQ(BodyOf(*loaded.Design), BodyOf(*design));
+    SaveDesignFile(*loaded.Design, path);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(named), {}), 1) << "a temporary file was left";
+
+    try {
+        LoadDesignFile(folder / "Entwürfe/ı.vkd");
+        ADD_FAILURE() << "a missing file was opened";
+    } catch (const FileError &e) {
+        EXPECT_NE(std::string(e.what()).find("Entwürfe/ı.vkd\""), std::string::npos) << e.what();
+    }
 }
 
 TEST(DesignFile, FilesThatAreNotDesignsOrDamagedNameTheFile)

@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
+#include <QProcess>
+
+#include <cstdlib>
 
 namespace aw {
 
@@ -30,15 +30,13 @@ TidyResult RunTidy(const std::string &page, const std::string &name)
     const std::string path = folder / (name + ".html");
     WriteFileAtomically(path, page);
     TidyResult result;
-    FILE *pipe = popen(("tidy -errors -q '" + path + "' 2>&1").c_str(), "r");
-    if (!pipe)
+    QProcess tidy;
+    tidy.setProcessChannelMode(QProcess::MergedChannels);
+    tidy.start("tidy", {"-errors", "-q", QString::fromStdString(path)});
+    if (!tidy.waitForFinished(-1) || tidy.exitStatus() != QProcess::NormalExit)
         return result;
-    std::array<char, 512> buffer{};
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.Output.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.Output = tidy.readAll().toStdString();
+    result.ExitCode = tidy.exitCode();
     return result;
 }
 

@@ -17,11 +17,11 @@ public:
     TempFolder(const TempFolder &) = delete;
     TempFolder &operator=(const TempFolder &) = delete;
 
-    // The path of a file in the folder.
-    std::string operator/(const std::string &name) const { return (m_path / name).string(); }
+    // The path of a file in the folder, as UTF-8 text like every name the program holds.
+    std::string operator/(const std::string &name) const;
     const std::filesystem::path &Path() const { return m_path; }
     // The folder as the program joins file names to it (with a trailing separator).
-    std::string Folder() const { return m_path.string() + "/"; }
+    std::string Folder() const;
     // Files and folders directly inside.
     size_t EntryCount() const;
     // Every file directly inside with its bytes.

@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "base/Stream.h"
+#include "base/Utf8Path.h"
 #include "engine/DesignFile.h"
 
 #include <fstream>
@@ -11,7 +12,7 @@ namespace aw {
 
 std::string ReadText(const std::string &path)
 {
-    const std::vector<uint8_t> bytes = ReadWholeFile(path);
+    const std::vector<uint8_t> bytes = ReadWholeFile(PathFromUtf8(path));
     return std::string(bytes.begin(), bytes.end());
 }
 

@@ -1,0 +1,167 @@
+// The POSIX side of the platform interface (Linux, macOS and the other Unix systems).
+#include "base/platform/Platform.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace aw::platform {
+
+namespace {
+
+// The system's reason is in the locale's encoding, UTF-8 on this platform.
+FileFailure Failure(FileStep step, int error) { return {step, std::strerror(error)}; }
+
+// Writes all bytes to fd in chunks, asking mayWrite before each chunk.
+bool WriteAll(int fd, std::span<const uint8_t> bytes, const std::function<bool()> &mayWrite, int &error)
+{
+    constexpr size_t chunk = 64 * 1024;
+    size_t done = 0;
+    while (done < bytes.size() || (bytes.empty() && done == 0)) {
+        if (mayWrite && !mayWrite()) {
+            error = ENOSPC;
+            return false;
+        }
+        if (bytes.empty())
+            return true;
+        const size_t n = std::min(chunk, bytes.size() - done);
+        const ssize_t written = ::write(fd, bytes.data() + done, n);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            return false;
+        }
+        done += static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// The pattern mkstemp turns into a unique name beside path: path's name with six random
+// characters added, its name shortened first when the folder could not hold the longer one.
+std::string TemporaryPattern(const std::string &path)
+{
+    const std::string suffix = ".XXXXXX";
+    const size_t slash = path.rfind('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::string folder = nameStart == 0 ? std::string(".") : path.substr(0, nameStart);
+    const long folderLimit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const size_t limit = folderLimit > 0 ? static_cast<size_t>(folderLimit) : NAME_MAX;
+    std::string name = path.substr(nameStart);
+    if (name.size() + suffix.size() > limit && limit > suffix.size()) {
+        size_t cut = limit - suffix.size();
+        // Not inside a UTF-8 character, so the temporary name stays readable.
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;
+        name.resize(cut);
+    }
+    return path.substr(0, nameStart) + name + suffix;
+}
+
+} // namespace
+
+std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes)
+{
+    FILE *f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return Failure(FileStep::Open, errno);
+    bytes.clear();
+    uint8_t buffer[64 * 1024];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    const bool failed = std::ferror(f);
+    const int error = errno;
+    std::fclose(f);
+    if (failed)
+        return Failure(FileStep::Read, error);
+    return std::nullopt;
+}
+
+std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, std::span<const uint8_t> bytes,
+                                            const std::function<bool()> &mayWrite)
+{
+    std::string temp = TemporaryPattern(path.native());
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return Failure(FileStep::Create, errno);
+    int error = 0;
+    bool ok = WriteAll(fd, bytes, mayWrite, error);
+    if (ok && ::fsync(fd) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok) {
+        // Keep the permissions an existing file had, or the usual ones for a new file.
+        struct stat st {};
+        mode_t mode = 0644;
+        if (::stat(path.c_str(), &st) == 0)
+            mode = st.st_mode & 07777;
+        ::chmod(temp.c_str(), mode);
+        if (::rename(temp.c_str(), path.c_str()) != 0) {
+            ok = false;
+            error = errno;
+        }
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return Failure(FileStep::Write, error);
+    }
+    return std::nullopt;
+}
+
+std::optional<FileFailure> RemoveFile(const std::filesystem::path &path)
+{
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+        return Failure(FileStep::Delete, errno);
+    return std::nullopt;
+}
+
+bool FolderIsWritable(const std::filesystem::path &folder) { return ::access(folder.c_str(), W_OK) == 0; }
+
+std::filesystem::path ExecutablePath()
+{
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path() : exe;
+}
+
+std::filesystem::path UserDataHome()
+{
+    const char *dataHome = std::getenv("XDG_DATA_HOME");
+    const char *home = std::getenv("HOME");
+    if (dataHome && *dataHome == '/')
+        return dataHome;
+    if (home && *home)
+        return std::string(home) + "/.local/share";
+    return std::filesystem::temp_directory_path();
+}
+
+std::optional<std::string> EnvironmentValue(const std::string &name)
+{
+    if (const char *value = std::getenv(name.c_str()))
+        return std::string(value);
+    return std::nullopt;
+}
+
+void SetEnvironmentValue(const std::string &name, const std::optional<std::string> &value)
+{
+    if (value)
+        ::setenv(name.c_str(), value->c_str(), 1);
+    else
+        ::unsetenv(name.c_str());
+}
+
+int ProcessId() { return static_cast<int>(::getpid()); }
+
+} // namespace aw::platform
