@@ -19,11 +19,12 @@ namespace {
 struct RosterFolder : ::testing::Test {
     TempFolder Folder;
 
-    // Saves a small design under the folder and returns its path.
+    // Saves a small design under the folder and returns its path, spelled as a roster file
+    // spells the paths it reads (the system's separators).
     std::string SaveDesign(const std::string &relative, const std::string &name, const std::string &currency,
                            int32_t armor = 6) const
     {
-        const std::string path = Folder / relative;
+        const std::string path = (Folder.Path() / relative).lexically_normal().string();
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         auto vehicle = SmallDesign(name, armor);
         vehicle->CurrencyName = currency;
@@ -76,7 +77,7 @@ TEST_F(RosterFolder, RelativePathsResolveAfterTheFolderMoves)
 
     const Roster read = ReadRosterFile((moved / "force.json").string());
     ASSERT_EQ(read.Entries.size(), 1u);
-    EXPECT_EQ(read.Entries[0].Design, (moved / "hovers/striker.vkd").string());
+    EXPECT_EQ(read.Entries[0].Design, (moved / "hovers/striker.vkd").lexically_normal().string());
     const RosterEvaluation evaluation = EvaluateRoster(read);
     EXPECT_TRUE(evaluation.Lines[0].Readable()) << evaluation.Lines[0].Summary.Error;
     EXPECT_GT(evaluation.Totals.ThreatValue, 0);
