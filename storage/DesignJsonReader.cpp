@@ -26,7 +26,7 @@ namespace {
 using Setter = std::function<void(const ordered_json &value, const std::string &path)>;
 using Setters = std::map<std::string, Setter, std::less<>>;
 
-[[noreturn]] void fail(const std::string &path, const std::string &problem) { throw DesignJsonError(path, problem); }
+[[noreturn]] void Fail(const std::string &path, const std::string &problem) { throw DesignJsonError(path, problem); }
 
 std::string DescribeCodePoint(char32_t c)
 {
@@ -38,12 +38,12 @@ std::string DescribeCodePoint(char32_t c)
 int32_t ReadInt32(const ordered_json &value, const std::string &path)
 {
     if (!value.is_number_integer())
-        fail(path, "expected an integer");
+        Fail(path, "expected an integer");
     constexpr int64_t lowest = std::numeric_limits<int32_t>::min();
     constexpr int64_t highest = std::numeric_limits<int32_t>::max();
     if (value.is_number_unsigned() ? value.get<uint64_t>() > static_cast<uint64_t>(highest)
                                    : value.get<int64_t>() < lowest || value.get<int64_t>() > highest)
-        fail(path, value.dump() + " is outside the 32-bit integer range");
+        Fail(path, value.dump() + " is outside the 32-bit integer range");
     return static_cast<int32_t>(value.get<int64_t>());
 }
 
@@ -60,40 +60,40 @@ double ReadDouble(const ordered_json &value, const std::string &path)
         if (text == designjson::kMinusInfinity)
             return -std::numeric_limits<double>::infinity();
     }
-    fail(path, "expected a number");
+    Fail(path, "expected a number");
 }
 
 bool ReadBool(const ordered_json &value, const std::string &path)
 {
     if (!value.is_boolean())
-        fail(path, "expected true or false");
+        Fail(path, "expected true or false");
     return value.get<bool>();
 }
 
 std::string ReadText(const ordered_json &value, const std::string &path, int capacity)
 {
     if (!value.is_string())
-        fail(path, "expected a text");
+        Fail(path, "expected a text");
     std::string text;
     char32_t bad = 0;
     if (!cp1252::FromUtf8(value.get_ref<const std::string &>(), text, bad))
-        fail(path, "the character " + DescribeCodePoint(bad) + " cannot be stored in a design");
+        Fail(path, "the character " + DescribeCodePoint(bad) + " cannot be stored in a design");
     if (capacity > 0 && text.size() > static_cast<size_t>(capacity))
-        fail(path, "longer than " + std::to_string(capacity) + " characters");
+        Fail(path, "longer than " + std::to_string(capacity) + " characters");
     return text;
 }
 
 std::vector<uint8_t> ReadPicture(const ordered_json &value, const std::string &path)
 {
     if (!value.is_string())
-        fail(path, "expected base64 text");
+        Fail(path, "expected base64 text");
     std::vector<uint8_t> bytes;
     if (!base64::Decode(value.get_ref<const std::string &>(), bytes))
-        fail(path, "expected base64 text");
+        Fail(path, "expected base64 text");
     if (!bytes.empty()) {
         const std::string problem = BitmapProblem(bytes);
         if (!problem.empty())
-            fail(path, "not a readable bitmap: " + problem);
+            Fail(path, "not a readable bitmap: " + problem);
     }
     return bytes;
 }
@@ -101,7 +101,7 @@ std::vector<uint8_t> ReadPicture(const ordered_json &value, const std::string &p
 const ordered_json &ReadArray(const ordered_json &value, const std::string &path)
 {
     if (!value.is_array())
-        fail(path, "expected a list");
+        Fail(path, "expected a list");
     return value;
 }
 
@@ -114,7 +114,7 @@ std::array<bool, kAmmoTypeCount> ReadFlags(const ordered_json &value, const std:
     for (size_t i = 0; i < items.size(); ++i) {
         const int32_t k = ReadInt32(items[i], ItemPath(path, i));
         if (k < 0 || k >= kAmmoTypeCount)
-            fail(ItemPath(path, i),
+            Fail(ItemPath(path, i),
                  "expected an ammunition type number from 0 to " + std::to_string(kAmmoTypeCount - 1));
         flags[static_cast<size_t>(k)] = true;
     }
@@ -158,12 +158,12 @@ struct SetterCollector {
 void ReadObject(const ordered_json &value, const std::string &path, const Setters &setters)
 {
     if (!value.is_object())
-        fail(path, "expected an object");
+        Fail(path, "expected an object");
     for (auto it = value.begin(); it != value.end(); ++it) {
         const std::string keyPath = path + "." + it.key();
         const auto setter = setters.find(it.key());
         if (setter == setters.end())
-            fail(keyPath, "unknown field");
+            Fail(keyPath, "unknown field");
         setter->second(it.value(), keyPath);
     }
 }
@@ -231,7 +231,7 @@ void ReadWeapons(const ordered_json &value, const std::string &path, WeaponList 
         Weapon weapon = ReadWeapon(items[i], weaponPath);
         // Every weapon lists every link; the list would silently fit a different count.
         if (i > 0 && weapon.Links.Count() != weapons.LinkCount())
-            fail(weaponPath + "." + designjson::kLinks, std::to_string(weapon.Links.Count()) +
+            Fail(weaponPath + "." + designjson::kLinks, std::to_string(weapon.Links.Count()) +
                                                             " entries where the first weapon has " +
                                                             std::to_string(weapons.LinkCount()));
         weapons.Add(weapon);
@@ -253,21 +253,21 @@ void ReadRecords(const ordered_json &value, const std::string &path, List &list,
 void CheckFormat(const ordered_json &root)
 {
     if (!root.is_object())
-        fail("$", "expected an object");
+        Fail("$", "expected an object");
     const std::string formatPath = std::string("$.") + designjson::kFormat;
     const auto format = root.find(designjson::kFormat);
     if (format == root.end() || !format->is_string() || format->get_ref<const std::string &>() != kDesignJsonFormat)
-        fail(formatPath, std::string("expected \"") + kDesignJsonFormat + "\"; this is not an Armorwright design");
+        Fail(formatPath, std::string("expected \"") + kDesignJsonFormat + "\"; this is not an Armorwright design");
     const std::string versionPath = std::string("$.") + designjson::kVersion;
     const auto version = root.find(designjson::kVersion);
     if (version == root.end())
-        fail(versionPath, "missing");
+        Fail(versionPath, "missing");
     const int32_t number = ReadInt32(*version, versionPath);
     if (number > kDesignJsonVersion)
-        fail(versionPath, "version " + std::to_string(number) + " is newer than this program reads (" +
+        Fail(versionPath, "version " + std::to_string(number) + " is newer than this program reads (" +
                               std::to_string(kDesignJsonVersion) + ")");
     if (number < 1)
-        fail(versionPath, "unknown version " + std::to_string(number));
+        Fail(versionPath, "unknown version " + std::to_string(number));
 }
 
 } // namespace
@@ -283,7 +283,7 @@ std::unique_ptr<Vehicle> DesignFromJson(const std::string &json)
         const size_t bracket = message.find("] ");
         if (message.rfind("[json.exception", 0) == 0 && bracket != std::string::npos)
             message.erase(0, bracket + 2);
-        fail("$", "not valid JSON: " + message);
+        Fail("$", "not valid JSON: " + message);
     }
     CheckFormat(root);
 

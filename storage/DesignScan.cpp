@@ -1,6 +1,7 @@
 #include "storage/DesignScan.h"
 
 #include "base/AsciiCase.h"
+#include "base/Utf8Path.h"
 
 #include <algorithm>
 #include <mutex>
@@ -16,7 +17,7 @@ namespace fs = std::filesystem;
 bool IsDesignFile(const fs::directory_entry &entry)
 {
     std::error_code error;
-    return entry.is_regular_file(error) && ascii::SameIgnoringCase(entry.path().extension().string(), ".vkd");
+    return entry.is_regular_file(error) && ascii::SameIgnoringCase(Utf8FromPath(entry.path().extension()), ".vkd");
 }
 
 void AddFolder(const fs::path &folder, std::vector<fs::path> &files)

@@ -1,6 +1,7 @@
 #include "storage/DesignSummary.h"
 
 #include "base/ArmorwrightError.h"
+#include "base/Utf8Path.h"
 #include "engine/MovementList.h"
 #include "engine/OpenedDesignFile.h"
 #include "weapons/WeaponList.h"
@@ -31,7 +32,7 @@ DesignSummary SummarizeDesignFile(const std::filesystem::path &file)
     if (!error)
         summary.LastChange = lastChange;
     try {
-        OpenedDesignFile opened = OpenAsEditor(file.string());
+        OpenedDesignFile opened = OpenAsEditor(Utf8FromPath(file));
         const Vehicle &vehicle = *opened.Design;
         summary.Warning = std::move(opened.Warning);
         summary.Name = vehicle.Name;

@@ -1,6 +1,7 @@
 #include "storage/RosterEvaluation.h"
 
 #include "base/NumberFormat.h"
+#include "base/Utf8Path.h"
 #include "engine/DesignResults.h"
 
 namespace aw {
@@ -33,7 +34,7 @@ RosterEvaluation EvaluateRoster(const Roster &roster)
 {
     std::vector<DesignSummary> summaries;
     for (const RosterEntry &entry : roster.Entries)
-        summaries.push_back(SummarizeDesignFile(entry.Design));
+        summaries.push_back(SummarizeDesignFile(PathFromUtf8(entry.Design)));
     return EvaluateRoster(roster, std::move(summaries));
 }
 

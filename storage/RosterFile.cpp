@@ -1,6 +1,7 @@
 #include "storage/RosterFile.h"
 
 #include "base/Files.h"
+#include "base/Utf8Path.h"
 
 #include <nlohmann/json.hpp>
 
@@ -15,15 +16,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-[[noreturn]] void fail(const std::string &path, const std::string &problem)
+[[noreturn]] void Fail(const std::string &path, const std::string &problem)
 {
     throw RosterFileError(ErrorText().SystemText(path + ": " + problem));
 }
 
 std::string LoadedPath(const std::string &stored, const std::string &folder)
 {
-    const fs::path path(stored);
-    return (path.is_absolute() ? path : fs::path(folder) / path).lexically_normal().string();
+    const fs::path path = PathFromUtf8(stored);
+    return Utf8FromPath((path.is_absolute() ? path : PathFromUtf8(folder) / path).lexically_normal());
 }
 
 const ordered_json *Member(const ordered_json &object, const char *key)
@@ -37,27 +38,27 @@ std::string ReadText(const ordered_json &object, const char *key, const std::str
     const ordered_json *value = Member(object, key);
     if (!value) {
         if (required)
-            fail(path, "\"" + std::string(key) + "\" is missing");
+            Fail(path, "\"" + std::string(key) + "\" is missing");
         return {};
     }
     if (!value->is_string())
-        fail(path + "." + key, "expected a text");
+        Fail(path + "." + key, "expected a text");
     return value->get<std::string>();
 }
 
 RosterEntry ReadEntry(const ordered_json &value, const std::string &path, const std::string &folder)
 {
     if (!value.is_object())
-        fail(path, "expected an object");
+        Fail(path, "expected an object");
     RosterEntry entry;
     const std::string design = ReadText(value, "design", path, true);
     if (design.empty())
-        fail(path + ".design", "the design file is not named");
+        Fail(path + ".design", "the design file is not named");
     entry.Design = LoadedPath(design, folder);
     if (const ordered_json *quantity = Member(value, "quantity")) {
         if (!quantity->is_number_integer() || quantity->get<int64_t>() < 1 ||
             quantity->get<int64_t>() > kMaxRosterQuantity)
-            fail(path + ".quantity", "expected a whole number from 1 to " + std::to_string(kMaxRosterQuantity));
+            Fail(path + ".quantity", "expected a whole number from 1 to " + std::to_string(kMaxRosterQuantity));
         entry.Quantity = quantity->get<int>();
     }
     entry.Note = ReadText(value, "note", path, false);
@@ -68,13 +69,14 @@ RosterEntry ReadEntry(const ordered_json &value, const std::string &path, const 
 
 std::string RosterStoredPath(const std::string &design, const std::string &folder)
 {
-    const fs::path relative = fs::path(design).lexically_relative(fs::path(folder));
-    return relative.empty() ? fs::path(design).generic_string() : relative.generic_string();
+    const fs::path relative = PathFromUtf8(design).lexically_relative(PathFromUtf8(folder));
+    const std::u8string stored = (relative.empty() ? PathFromUtf8(design) : relative).generic_u8string();
+    return std::string(stored.begin(), stored.end());
 }
 
 std::string RosterFolder(const std::string &rosterPath)
 {
-    return fs::absolute(fs::path(rosterPath)).parent_path().string();
+    return Utf8FromPath(fs::absolute(PathFromUtf8(rosterPath)).parent_path());
 }
 
 std::string RosterToJson(const Roster &roster, const std::string &folder)
@@ -99,20 +101,20 @@ Roster RosterFromJson(const std::string &text, const std::string &folder)
     try {
         json = ordered_json::parse(text);
     } catch (const ordered_json::parse_error &e) {
-        fail("$", std::string("not JSON (") + e.what() + ")");
+        Fail("$", std::string("not JSON (") + e.what() + ")");
     }
     if (!json.is_object())
-        fail("$", "expected an object");
+        Fail("$", "expected an object");
     Roster roster;
     roster.Name = ReadText(json, "name", "$", false);
     if (const ordered_json *budget = Member(json, "budget")) {
         if (!budget->is_number() || !std::isfinite(budget->get<double>()) || budget->get<double>() < 0)
-            fail("$.budget", "expected a threat value of 0 or more, or null");
+            Fail("$.budget", "expected a threat value of 0 or more, or null");
         roster.Budget = budget->get<double>();
     }
     const ordered_json *entries = Member(json, "entries");
     if (!entries || !entries->is_array())
-        fail("$.entries", "expected a list of entries");
+        Fail("$.entries", "expected a list of entries");
     for (size_t i = 0; i < entries->size(); ++i)
         roster.Entries.push_back(ReadEntry((*entries)[i], "$.entries[" + std::to_string(i) + "]", folder));
     return roster;
@@ -120,7 +122,7 @@ Roster RosterFromJson(const std::string &text, const std::string &folder)
 
 Roster ReadRosterFile(const std::string &path)
 {
-    const std::vector<uint8_t> bytes = ReadWholeFile(path);
+    const std::vector<uint8_t> bytes = ReadWholeFile(PathFromUtf8(path));
     const std::string folder = RosterFolder(path);
     try {
         return RosterFromJson(std::string(bytes.begin(), bytes.end()), folder);
@@ -131,7 +133,7 @@ Roster ReadRosterFile(const std::string &path)
 
 void WriteRosterFile(const Roster &roster, const std::string &path)
 {
-    WriteFileAtomically(path, RosterToJson(roster, RosterFolder(path)));
+    WriteFileAtomically(PathFromUtf8(path), RosterToJson(roster, RosterFolder(path)));
 }
 
 } // namespace aw

@@ -1,5 +1,7 @@
 #include "ui/NativePath.h"
 
+#include "base/Utf8Path.h"
+
 #include <QFile>
 
 namespace aw {
@@ -23,5 +25,9 @@ QString FromNativePath(const std::string &path)
     return QFile::decodeName(QByteArray::fromStdString(path));
 #endif
 }
+
+std::filesystem::path ToFileSystemPath(const QString &path) { return PathFromUtf8(ToNativePath(path)); }
+
+QString FromFileSystemPath(const std::filesystem::path &path) { return FromNativePath(Utf8FromPath(path)); }
 
 } // namespace aw

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <string>
 
 namespace aw {
@@ -10,5 +11,8 @@ namespace aw {
 // Windows-1252.
 std::string ToNativePath(const QString &path);
 QString FromNativePath(const std::string &path);
+// The same for the core's std::filesystem paths.
+std::filesystem::path ToFileSystemPath(const QString &path);
+QString FromFileSystemPath(const std::filesystem::path &path);
 
 } // namespace aw

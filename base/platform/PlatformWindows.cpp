@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-#define NOMINMAX // std::min, not the macro
+#ifndef NOMINMAX
+#define NOMINMAX // std::min, not the macro (MinGW's C++ headers may define it already)
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 

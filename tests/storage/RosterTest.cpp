@@ -3,6 +3,7 @@
 #include "tests/support/TestFiles.h"
 
 #include "base/Files.h"
+#include "base/Utf8Path.h"
 #include "engine/DesignFile.h"
 #include "storage/RosterEvaluation.h"
 #include "storage/RosterFile.h"
@@ -67,17 +68,17 @@ TEST_F(RosterFolder, FileRoundTripKeepsTextsAndStoresRelativePaths)
     EXPECT_EQ(ReadRosterFile(Folder / "force.json"), roster);
 }
 
-TEST_F(RosterFolder, RelativePathsResolveAfterTheFolderMoves)
+TEST_F(RosterFolder, RelativePathsResolveAfterTheFolderMovesToANameOutsideAscii)
 {
     TempFolder elsewhere;
     Roster roster{"Moved", 100, {{SaveDesign("force/hovers/striker.vkd", "Striker", "Cr"), 1, ""}}};
     WriteRosterFile(roster, Folder / "force/force.json");
-    const std::filesystem::path moved = elsewhere.Path() / "renamed";
+    const std::filesystem::path moved = elsewhere.Path() / u8"Kräfte Çelik";
     std::filesystem::rename(Folder.Path() / "force", moved);
 
-    const Roster read = ReadRosterFile((moved / "force.json").string());
+    const Roster read = ReadRosterFile(Utf8FromPath(moved / "force.json"));
     ASSERT_EQ(read.Entries.size(), 1u);
-    EXPECT_EQ(read.Entries[0].Design, (moved / "hovers/striker.vkd").lexically_normal().string());
+    EXPECT_EQ(read.Entries[0].Design, Utf8FromPath((moved / "hovers/striker.vkd").lexically_normal()));
     const RosterEvaluation evaluation = EvaluateRoster(read);
     EXPECT_TRUE(evaluation.Lines[0].Readable()) << evaluation.Lines[0].Summary.Error;
     EXPECT_GT(evaluation.Totals.ThreatValue, 0);

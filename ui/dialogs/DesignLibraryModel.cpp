@@ -22,9 +22,9 @@ constexpr std::size_t kRowByRowLimit = 64;
 
 bool ByFile(const DesignSummary &a, const DesignSummary &b) { return a.File < b.File; }
 
-QString FilePath(const DesignSummary &summary) { return FromNativePath(summary.File.string()); }
+QString FilePath(const DesignSummary &summary) { return FromFileSystemPath(summary.File); }
 
-QString FileName(const DesignSummary &summary) { return FromNativePath(summary.File.filename().string()); }
+QString FileName(const DesignSummary &summary) { return FromFileSystemPath(summary.File.filename()); }
 
 } // namespace
 

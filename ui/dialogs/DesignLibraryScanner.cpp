@@ -15,7 +15,7 @@ std::vector<fs::path> NativePaths(const QStringList &paths)
 {
     std::vector<fs::path> native;
     for (const QString &path : paths)
-        native.emplace_back(ToNativePath(path));
+        native.push_back(ToFileSystemPath(path));
     return native;
 }
 
@@ -27,11 +27,11 @@ QStringList FoldersUnder(const std::vector<fs::path> &folders)
         std::error_code error;
         if (!fs::is_directory(folder, error))
             continue;
-        found << FromNativePath(folder.string());
+        found << FromFileSystemPath(folder);
         fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
         for (; !error && it != fs::recursive_directory_iterator(); it.increment(error))
             if (it->is_directory(error))
-                found << FromNativePath(it->path().string());
+                found << FromFileSystemPath(it->path());
     }
     return found;
 }
@@ -69,7 +69,7 @@ void DesignLibraryScanner::Cancel()
 
 DesignSummary DesignLibraryScanner::SummaryNow(const QString &file)
 {
-    return CachedSummary(ToNativePath(file), m_cache);
+    return CachedSummary(ToFileSystemPath(file), m_cache);
 }
 
 void DesignLibraryScanner::Launch(const QStringList &folders)

@@ -233,7 +233,7 @@ void DesignLibraryWindow::ShowScanResults()
     const bool complete = !found.Scan.Cancelled;
     QStringList watched = found.Folders;
     for (const DesignSummary &summary : found.Scan.Summaries)
-        watched << FromNativePath(summary.File.string());
+        watched << FromFileSystemPath(summary.File);
     const bool firstRows = m_model->rowCount() == 0;
     m_model->Merge(std::move(found.Scan.Summaries), complete);
     if (firstRows && m_model->rowCount() > 0)

@@ -1,5 +1,6 @@
 #include "ui/roster/RosterDocument.h"
 
+#include "base/Utf8Path.h"
 #include "storage/DesignSummary.h"
 #include "storage/RosterFile.h"
 #include "ui/CommandGuard.h"
@@ -169,7 +170,7 @@ const DesignSummary &RosterDocument::SummaryOf(const std::string &path)
 {
     auto found = m_summaries.find(path);
     if (found == m_summaries.end())
-        found = m_summaries.emplace(path, SummarizeDesignFile(path)).first;
+        found = m_summaries.emplace(path, SummarizeDesignFile(PathFromUtf8(path))).first;
     return found->second;
 }
 
