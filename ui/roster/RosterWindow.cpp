@@ -164,6 +164,14 @@ RosterWindow::RosterWindow(QWidget *parent)
     ShowRoster();
 }
 
+// The name and budget boxes report editingFinished when they lose the focus as the window's
+// children are deleted, by then no longer inside a RosterWindow: they report to nobody.
+RosterWindow::~RosterWindow()
+{
+    m_name->disconnect(this);
+    m_budget->disconnect(this);
+}
+
 QString RosterWindow::FileFilter() { return QStringLiteral("Roster Files|*.json|All Files|*.*"); }
 
 QString RosterWindow::TotalsText() const { return m_totals->text(); }

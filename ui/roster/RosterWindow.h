@@ -21,6 +21,7 @@ class RosterWindow : public QWidget {
     Q_OBJECT
 public:
     explicit RosterWindow(QWidget *parent = nullptr);
+    ~RosterWindow() override;
 
     // What the roster file choosers offer.
     static QString FileFilter();
