@@ -181,7 +181,7 @@ TEST_F(CliCommands, IndexListsEveryDesignUnderAFolderWithTheKeysOfReport)
     const std::string bad = Damaged("broken.vkd");
     const std::string alpha = Save(*SmallDesign("Alpha"), "alpha.vkd");
 
-    const std::string reason = aw::SummarizeDesignFile(bad).Error;
+    const std::string reason = SummarizeDesignFile(bad).Error;
     const CliRun run = RunCli({"index", "--json", m_folder.Path().string()});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, "armorwright-cli index: " + bad + ": " + reason + "\n");
