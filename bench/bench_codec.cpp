@@ -151,7 +151,7 @@ void BM_ReferenceDecodeRandom(benchmark::State &state) { Decode(state, RandomByt
 
 } // namespace
 
-// Wall-clock time, since the encoder may use a second thread (the CPU column counts every
+// Wall-clock time, since the encoder may use more threads (the CPU column counts every
 // thread of the process). Each of ours is followed by the reference on the same data, so a
 // ratio compares runs under the same machine load.
 BENCHMARK(BM_EncodeSheetLayout)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();

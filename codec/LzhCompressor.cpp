@@ -55,8 +55,8 @@ uint32_t LZHCompressor::Compress()
     SourceBuffer in(m_input);
     SinkBuffer out(m_output);
     BitWriter bits(out);
-    const bool large = static_cast<uint64_t>(remaining) >= kLzhTwoThreadSize;
-    m_longestCode = EncodeLzh(in, bits, large ? EncodeThreads::Two : EncodeThreads::One);
+    const bool large = static_cast<uint64_t>(remaining) >= kLzhThreadedSize;
+    m_longestCode = EncodeLzh(in, bits, large ? EncodeThreads::Three : EncodeThreads::One);
     bits.Finish();
     out.Flush();
     return static_cast<uint32_t>(lzhformat::kHeaderSize + out.Total());

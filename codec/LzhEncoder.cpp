@@ -1,86 +1,32 @@
 #include "codec/LzhEncoder.h"
 
 #include "codec/AdaptiveHuffman.h"
-#include "codec/MatchTree.h"
 #include "codec/PositionCode.h"
-#include "codec/StepQueue.h"
+#include "codec/SearchBlocks.h"
+#include "codec/WindowSearch.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <system_error>
 #include <thread>
-#include <utility>
 
 namespace aw {
 
 namespace {
 
-// A step of the coded stream as the match search hands it on: the symbol (a literal byte,
-// or a match length + 253) in the low 16 bits, a match's position above them.
-uint32_t Step(unsigned symbol, unsigned position) { return symbol | position << 16; }
-
-// The search hands steps to `emit` in stream order.
-template <class Emit> void SearchMatches(SourceBuffer &in, Emit &&emit)
-{
-    constexpr int N = MatchTree::kWindow;
-    constexpr int F = MatchTree::kLongest;
-    auto tree = std::make_unique<MatchTree>();
-    uint8_t *text = tree->Text();
-
-    std::memset(text, ' ', N - F);
-    int s = 0;
-    int r = N - F;
-    int len = 0;
-    int c;
-    for (; len < F && (c = in.Next()) >= 0; ++len)
-        text[r + len] = static_cast<uint8_t>(c);
-    if (len == 0)
-        return; // nothing to code: the container is the header alone
-    for (int i = 1; i <= F; ++i)
-        tree->Insert(r - i);
-    tree->Insert(r);
-
-    do {
-        if (tree->MatchLength > len)
-            tree->MatchLength = len;
-        if (tree->MatchLength <= MatchTree::kThreshold) {
-            tree->MatchLength = 1;
-            emit(Step(text[r], 0));
-        } else {
-            emit(Step(static_cast<unsigned>(tree->MatchLength + 253), static_cast<unsigned>(tree->MatchPosition)));
-        }
-        const int last = tree->MatchLength;
-        int i = 0;
-        for (; i < last && (c = in.Next()) >= 0; ++i) {
-            tree->Delete(s);
-            text[s] = static_cast<uint8_t>(c);
-            if (s < F - 1)
-                text[s + N] = static_cast<uint8_t>(c);
-            s = (s + 1) & (N - 1);
-            r = (r + 1) & (N - 1);
-            tree->Insert(r);
-        }
-        // Input exhausted: slide the window over what is left of the lookahead.
-        while (i++ < last) {
-            tree->Delete(s);
-            s = (s + 1) & (N - 1);
-            r = (r + 1) & (N - 1);
-            if (--len)
-                tree->Insert(r);
-        }
-    } while (len > 0);
-}
+constexpr size_t kBlockBytes = SearchBlocks::kBlockBytes;
 
 class StepCoder {
 public:
     explicit StepCoder(BitWriter &out) : m_huffman(std::make_unique<AdaptiveHuffman>()), m_out(out) {}
 
-    void Code(uint32_t Step)
+    void Code(uint32_t step)
     {
-        const unsigned symbol = Step & 0xFFFF;
+        const unsigned symbol = step & 0xFFFF;
         m_huffman->Encode(symbol, m_out);
         if (symbol >= 256)
-            positioncode::Encode(Step >> 16, m_out);
+            positioncode::Encode(step >> 16, m_out);
     }
     unsigned LongestCode() const { return m_huffman->LongestCodeWritten(); }
 
@@ -89,63 +35,228 @@ private:
     BitWriter &m_out;
 };
 
-struct CoderAbandoned {}; // ends the search quietly once the coder has stopped
-
-// The searcher thread: fills blocks and hands them over. What it raises goes to the queue,
-// after the steps found before it, so the coder codes them first as one thread would.
-void SearchIntoQueue(SourceBuffer &in, StepQueue &queue)
-{
-    StepQueue::Block *block = nullptr;
-    std::exception_ptr error;
-    try {
-        SearchMatches(in, [&](uint32_t s) {
-            if (block == nullptr || block->Count == StepQueue::kBlockSteps) {
-                if (block != nullptr)
-                    queue.Publish(std::exchange(block, nullptr));
-                block = queue.Empty();
-                if (block == nullptr)
-                    throw CoderAbandoned();
-            }
-            block->Steps[block->Count++] = s;
-        });
-    } catch (const CoderAbandoned &) {
-    } catch (...) {
-        error = std::current_exception();
-    }
-    if (block != nullptr)
-        queue.Publish(block);
-    queue.Finish(error);
-}
-
 unsigned EncodeOnOneThread(SourceBuffer &in, StepCoder &coder)
 {
-    SearchMatches(in, [&](uint32_t s) { coder.Code(s); });
+    WindowSearch search;
+    uint64_t next = 0; // where the next step starts
+    auto code = [&](uint64_t offset, uint32_t step) {
+        if (offset == next) {
+            coder.Code(step);
+            next += StepLength(step);
+        }
+    };
+    for (int c; (c = in.Next()) >= 0;)
+        search.Feed(static_cast<uint8_t>(c), code);
+    search.Finish(code);
     return coder.LongestCode();
 }
 
-unsigned EncodeOnTwoThreads(SourceBuffer &in, StepCoder &coder)
+// The searchers keep alternate runs of 32 first-byte values: the common bytes of a picture
+// spread over both, while the few nearby values its noise gives around one level mostly
+// stay with one searcher, whose choice of tree then stays easy to predict.
+int SearcherOf(uint8_t firstByte) { return firstByte >> 5 & 1; }
+
+WindowSearch::FirstBytes KeptBy(int searcher)
 {
-    StepQueue queue;
-    std::thread searcher;
-    try {
-        searcher = std::thread(SearchIntoQueue, std::ref(in), std::ref(queue));
-    } catch (const std::system_error &) {
-        return EncodeOnOneThread(in, coder); // no thread to be had: nothing is lost but time
+    WindowSearch::FirstBytes kept;
+    for (size_t byte = 0; byte < kept.size(); ++byte)
+        kept[byte] = SearcherOf(static_cast<uint8_t>(byte)) == searcher;
+    return kept;
+}
+
+// A searcher's side of the blocks: it is fed their bytes and stores its steps in them.
+class StoredSearch {
+public:
+    StoredSearch(SearchBlocks &blocks, int searcher)
+        : m_blocks(blocks), m_searcher(searcher), m_search(KeptBy(searcher))
+    {
     }
+
+    // Feeds the stored bytes [from, to), telling the coder after each block how far it got.
+    void Feed(uint64_t from, uint64_t to)
+    {
+        while (from < to) {
+            const uint64_t end = std::min(to, (from / kBlockBytes + 1) * kBlockBytes);
+            const uint8_t *bytes = m_blocks.BlockOf(from).Bytes;
+            for (; from < end; ++from)
+                m_search.Feed(bytes[from % kBlockBytes], Store{m_blocks, m_searcher});
+            m_blocks.Searched(m_searcher, m_search.Inserted());
+        }
+    }
+    void Finish()
+    {
+        m_search.Finish(Store{m_blocks, m_searcher});
+        m_blocks.Searched(m_searcher, m_search.Inserted());
+    }
+
+private:
+    struct Store {
+        SearchBlocks &Blocks;
+        int Searcher;
+        void operator()(uint64_t offset, uint32_t step) const
+        {
+            Blocks.BlockOf(offset).Steps[Searcher][offset % kBlockBytes] = step;
+        }
+    };
+
+    SearchBlocks &m_blocks;
+    int m_searcher;
+    WindowSearch m_search;
+};
+
+// Stores the input in the blocks, a block at a time. A read error ends the input; the
+// searches then stop without their last strings, as one thread stops on it.
+class BlockReader {
+public:
+    BlockReader(SourceBuffer &in, SearchBlocks &blocks) : m_in(in), m_blocks(blocks) {}
+
+    // Stores the next block; false once the input has ended or the coder has abandoned.
+    bool ReadNext()
+    {
+        SearchBlocks::Block *block = m_blocks.ToFill(m_stored / kBlockBytes);
+        if (block == nullptr) {
+            m_abandoned = true;
+            return false;
+        }
+        size_t count = 0;
+        std::exception_ptr readError;
+        try {
+            while (count < kBlockBytes && m_in.Fill()) {
+                const size_t n = std::min(kBlockBytes - count, m_in.Available());
+                std::memcpy(block->Bytes + count, m_in.Current(), n);
+                m_in.Skip(n);
+                count += n;
+            }
+        } catch (...) {
+            readError = std::current_exception();
+        }
+        m_blocks.AddBytes(count);
+        m_stored += count;
+        if (count == kBlockBytes && !readError)
+            return true;
+        m_failed = readError != nullptr;
+        m_ended = true;
+        m_blocks.EndInput(readError);
+        return false;
+    }
+    // The input ends early because this thread failed.
+    void Fail(std::exception_ptr error)
+    {
+        if (!m_ended)
+            m_blocks.EndInput(std::move(error));
+        m_ended = m_failed = true;
+    }
+
+    uint64_t Stored() const { return m_stored; }
+    bool Abandoned() const { return m_abandoned; }
+    // Whether the search should insert the strings still waiting at the end.
+    bool EndedWhole() const { return m_ended && !m_failed && !m_abandoned; }
+
+private:
+    SourceBuffer &m_in;
+    SearchBlocks &m_blocks;
+    uint64_t m_stored = 0;
+    bool m_ended = false;
+    bool m_failed = false;
+    bool m_abandoned = false;
+};
+
+// The reader thread, also the first searcher. It reads a block ahead of its own search, so
+// the other searcher never waits for it to finish a block.
+void ReadAndSearch(SourceBuffer &in, SearchBlocks &blocks)
+{
+    std::exception_ptr failure;
+    BlockReader reader(in, blocks);
     try {
-        while (StepQueue::Block *block = queue.Filled()) {
-            for (size_t i = 0; i < block->Count; ++i)
-                coder.Code(block->Steps[i]);
-            queue.Release(block);
+        StoredSearch search(blocks, 0);
+        uint64_t fed = 0;
+        bool more = reader.ReadNext();
+        while (!reader.Abandoned()) {
+            const uint64_t stored = reader.Stored();
+            if (more)
+                more = reader.ReadNext();
+            search.Feed(fed, stored);
+            fed = stored;
+            if (!more && fed == reader.Stored()) {
+                if (reader.EndedWhole())
+                    search.Finish();
+                break;
+            }
         }
     } catch (...) {
-        queue.Abandon();
+        failure = std::current_exception();
+        reader.Fail(failure);
+    }
+    blocks.SearchEnded(0, failure);
+}
+
+// The second searcher's thread.
+void SearchStoredBytes(SearchBlocks &blocks)
+{
+    std::exception_ptr failure;
+    try {
+        StoredSearch search(blocks, 1);
+        uint64_t fed = 0;
+        for (uint64_t stored; (stored = blocks.WaitForBytes(fed)) > fed; fed = stored)
+            search.Feed(fed, stored);
+        if (!blocks.InputFailed())
+            search.Finish();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    blocks.SearchEnded(1, failure);
+}
+
+// Codes the stored steps in order as the searchers pass them, freeing each block behind.
+void CodeStoredSteps(SearchBlocks &blocks, StepCoder &coder)
+{
+    uint64_t next = 0;     // where the next step starts
+    uint64_t released = 0; // blocks the coder is done with
+    for (;;) {
+        const uint64_t wanted = (released + 1) * kBlockBytes;
+        const uint64_t known = blocks.WaitForSteps(wanted);
+        while (next < known) {
+            const SearchBlocks::Block &block = blocks.BlockOf(next);
+            const size_t at = next % kBlockBytes;
+            const uint32_t step = block.Steps[SearcherOf(block.Bytes[at])][at];
+            coder.Code(step);
+            next += StepLength(step);
+        }
+        if (known < wanted)
+            return;
+        released = std::min(next, known) / kBlockBytes;
+        blocks.Release(released);
+    }
+}
+
+unsigned EncodeOnThreeThreads(SourceBuffer &in, StepCoder &coder)
+{
+    SearchBlocks blocks;
+    std::thread searcher, reader;
+    try {
+        searcher = std::thread(SearchStoredBytes, std::ref(blocks));
+        reader = std::thread(ReadAndSearch, std::ref(in), std::ref(blocks));
+    } catch (const std::system_error &) {
+        // No thread to be had: nothing is lost but time, as the input is still unread.
+        blocks.Abandon();
+        if (searcher.joinable())
+            searcher.join();
+        return EncodeOnOneThread(in, coder);
+    }
+    auto stop = [&] {
+        blocks.Abandon();
+        reader.join();
         searcher.join();
+    };
+    try {
+        CodeStoredSteps(blocks, coder);
+    } catch (...) {
+        stop();
         throw;
     }
-    searcher.join();
-    if (queue.Error())
-        std::rethrow_exception(queue.Error());
+    stop();
+    if (blocks.Error())
+        std::rethrow_exception(blocks.Error());
     return coder.LongestCode();
 }
 
@@ -154,7 +265,7 @@ unsigned EncodeOnTwoThreads(SourceBuffer &in, StepCoder &coder)
 unsigned EncodeLzh(SourceBuffer &in, BitWriter &out, EncodeThreads threads)
 {
     StepCoder coder(out);
-    return threads == EncodeThreads::Two ? EncodeOnTwoThreads(in, coder) : EncodeOnOneThread(in, coder);
+    return threads == EncodeThreads::Three ? EncodeOnThreeThreads(in, coder) : EncodeOnOneThread(in, coder);
 }
 
 } // namespace aw

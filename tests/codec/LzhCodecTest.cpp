@@ -5,7 +5,7 @@
 #include "codec/CodecSource.h"
 #include "codec/LzhCompressor.h"
 #include "codec/LzhEncoder.h"
-#include "codec/StepQueue.h"
+#include "codec/SearchBlocks.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -133,24 +133,24 @@ TEST(LzhCodec, StreamsAreUsedFromTheirPositions)
     EXPECT_EQ(std::string(out.Bytes().begin(), out.Bytes().end()), "<<kept part");
 }
 
-TEST(LzhCodec, OneAndTwoThreadsCodeTheSameBytes)
+TEST(LzhCodec, OneAndThreeThreadsCodeTheSameBytes)
 {
     std::vector<std::vector<uint8_t>> inputs;
-    // Around the size where coding moves to two threads, a multiple of the window.
-    for (uint64_t size : {kLzhTwoThreadSize - 1, kLzhTwoThreadSize, kLzhTwoThreadSize + 1})
+    // Around the size where coding moves to three threads, a multiple of the window.
+    for (uint64_t size : {kLzhThreadedSize - 1, kLzhThreadedSize, kLzhThreadedSize + 1})
         inputs.push_back(RandomBytes(size, static_cast<uint32_t>(size)));
-    // A run codes as one literal and then 60-byte matches: exactly one block of steps, one
-    // step short of it, and one step into the next block.
-    constexpr size_t kBlock = StepQueue::kBlockSteps;
-    for (size_t size : {1 + 60 * (kBlock - 1), 1 + 60 * (kBlock - 2), 2 + 60 * (kBlock - 1)})
+    // The strings near a block's end wait for the next block's bytes; the input may end just
+    // before, at or after a block's end, or within the 60 bytes after it. A run of one byte
+    // leaves one searcher without a string to keep.
+    constexpr size_t kBlock = SearchBlocks::kBlockBytes;
+    for (size_t size : {5 * kBlock - 1, 5 * kBlock, 5 * kBlock + 1, 5 * kBlock + 59, 5 * kBlock + 60})
         inputs.emplace_back(size, 'q');
     for (const std::vector<uint8_t> &data : inputs) {
         const std::vector<uint8_t> coded = CodedOn(EncodeThreads::One, data);
-        EXPECT_EQ(CodedOn(EncodeThreads::Two, data), coded) << data.size();
+        EXPECT_EQ(CodedOn(EncodeThreads::Three, data), coded) << data.size();
         const std::vector<uint8_t> container = CompressBytes(data);
         EXPECT_TRUE(std::equal(container.begin() + 8, container.end(), coded.begin(), coded.end())) << data.size();
     }
-    EXPECT_EQ(TraceSymbols(CompressBytes(inputs[3])).size(), StepQueue::kBlockSteps);
     EXPECT_EQ(DecompressBytes(CompressBytes(inputs.back())), inputs.back());
 }
 

@@ -136,14 +136,14 @@ TEST(LzhFailure, StreamFailuresHaveTheirMessages)
     }
 }
 
-TEST(LzhFailure, ReadErrorWhileCodingIsRaisedAfterCodingWhatWasReadOnOneOrTwoThreads)
+TEST(LzhFailure, ReadErrorWhileCodingIsRaisedAfterCodingWhatWasReadOnOneOrThreeThreads)
 {
     std::mt19937 rng(5);
     std::vector<uint8_t> data(200000); // incompressible: the coded bytes fill several blocks
     for (uint8_t &b : data)
         b = static_cast<uint8_t>(rng());
     std::vector<std::vector<uint8_t>> written;
-    for (EncodeThreads threads : {EncodeThreads::One, EncodeThreads::Two}) {
+    for (EncodeThreads threads : {EncodeThreads::One, EncodeThreads::Three}) {
         FaultySource source(data);
         source.FailingRead = 4; // the fourth block of input
         FaultySink sink;
