@@ -10,6 +10,8 @@
 #include "codec/SinkBuffer.h"
 #include "codec/SourceBuffer.h"
 
+#include <thread>
+
 namespace aw {
 
 namespace {
@@ -55,8 +57,10 @@ uint32_t LZHCompressor::Compress()
     SourceBuffer in(m_input);
     SinkBuffer out(m_output);
     BitWriter bits(out);
-    const bool large = static_cast<uint64_t>(remaining) >= kLzhThreadedSize;
-    m_longestCode = EncodeLzh(in, bits, large ? EncodeThreads::Three : EncodeThreads::One);
+    // Threads pay only for a large input on a machine with more than one core.
+    const bool threaded =
+        static_cast<uint64_t>(remaining) >= kLzhThreadedSize && std::thread::hardware_concurrency() != 1;
+    m_longestCode = EncodeLzh(in, bits, threaded ? EncodeThreads::Three : EncodeThreads::One);
     bits.Finish();
     out.Flush();
     return static_cast<uint32_t>(lzhformat::kHeaderSize + out.Total());
