@@ -51,10 +51,10 @@ unsigned EncodeOnOneThread(SourceBuffer &in, StepCoder &coder)
     return coder.LongestCode();
 }
 
-// The searchers keep alternate runs of 32 first-byte values: the common bytes of a picture
-// spread over both, while the few nearby values its noise gives around one level mostly
-// stay with one searcher, whose choice of tree then stays easy to predict.
-int SearcherOf(uint8_t firstByte) { return firstByte >> 5 & 1; }
+// The searchers keep alternate runs of 16 first-byte values: the common bytes of a picture
+// spread over both, while the nearby values its noise gives around one level mostly stay
+// with one searcher, whose choice of tree then stays easy to predict.
+int SearcherOf(uint8_t firstByte) { return firstByte >> 4 & 1; }
 
 WindowSearch::FirstBytes KeptBy(int searcher)
 {
@@ -79,23 +79,22 @@ public:
             const uint64_t end = std::min(to, (from / kBlockBytes + 1) * kBlockBytes);
             const uint8_t *bytes = m_blocks.BlockOf(from).Bytes;
             for (; from < end; ++from)
-                m_search.Feed(bytes[from % kBlockBytes], Store{m_blocks, m_searcher});
+                m_search.Feed(bytes[from % kBlockBytes], Store{m_blocks});
             m_blocks.Searched(m_searcher, m_search.Inserted());
         }
     }
     void Finish()
     {
-        m_search.Finish(Store{m_blocks, m_searcher});
+        m_search.Finish(Store{m_blocks});
         m_blocks.Searched(m_searcher, m_search.Inserted());
     }
 
 private:
     struct Store {
         SearchBlocks &Blocks;
-        int Searcher;
         void operator()(uint64_t offset, uint32_t step) const
         {
-            Blocks.BlockOf(offset).Steps[Searcher][offset % kBlockBytes] = step;
+            Blocks.BlockOf(offset).Steps[offset % kBlockBytes] = step;
         }
     };
 
@@ -218,7 +217,7 @@ void CodeStoredSteps(SearchBlocks &blocks, StepCoder &coder)
         while (next < known) {
             const SearchBlocks::Block &block = blocks.BlockOf(next);
             const size_t at = next % kBlockBytes;
-            const uint32_t step = block.Steps[SearcherOf(block.Bytes[at])][at];
+            const uint32_t step = block.Steps[at];
             coder.Code(step);
             next += StepLength(step);
         }

@@ -17,15 +17,14 @@ namespace aw {
 class SearchBlocks {
 public:
     static constexpr size_t kBlockBytes = 16384;
-    // Enough blocks (4.6 MB) to let one searcher run ahead through a stretch of input whose
+    // Enough blocks (5 MB) to let one searcher run ahead through a stretch of input whose
     // strings mostly fall to it, while the other catches up on the next.
-    static constexpr size_t kBlocks = 32;
+    static constexpr size_t kBlocks = 64;
     static constexpr int kSearchers = 2;
 
     struct Block {
         uint8_t Bytes[kBlockBytes];
-        // Each searcher's steps apart, so the two never write to the same cache line.
-        uint32_t Steps[kSearchers][kBlockBytes];
+        uint32_t Steps[kBlockBytes]; // written by the searcher that keeps the offset's first byte
     };
 
     SearchBlocks();
