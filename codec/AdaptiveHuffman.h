@@ -25,6 +25,13 @@ public:
     void Encode(unsigned symbol, BitWriter &out);
     // Reads one symbol's code and adapts the tree.
     unsigned Decode(BitReader &in);
+    // Decoding one symbol behind: ReadSymbol reads a code without adapting the tree, Update
+    // adapts it, and AdaptAndRead(previous, in) gives what Update(previous) followed by
+    // ReadSymbol(in) would, but reads the next code before the update, so the two do not
+    // wait on each other.
+    unsigned ReadSymbol(BitReader &in);
+    void Update(unsigned symbol) { Adapt(symbol); }
+    unsigned AdaptAndRead(unsigned previous, BitReader &in);
 
     // The current code of a symbol (root end in the highest of `length` bits), its length,
     // and the longest code written so far.
@@ -35,14 +42,29 @@ public:
     unsigned Rebuilds() const { return m_rebuilds; }
 
 private:
-    static constexpr unsigned kWindowBits = 56; // bits the reader guarantees per window
+    // Bits looked at for one code: any real code fits, and the reader need not refill for
+    // every symbol. A longer code is read bit by bit.
+    static constexpr unsigned kWindowBits = 32;
 
-    void Update(unsigned symbol);
+    // What Adapt returns when more changed than one leaf trading places with another.
+    static constexpr unsigned kReshaped = ~0u;
+    // Returned by PeekSymbol for a code longer than the bit window.
+    static constexpr unsigned kTooLong = ~0u;
+
+    // Adapts the tree to symbol and returns the symbol whose leaf now stands where symbol's
+    // stood (symbol itself if it stayed), or kReshaped when inner nodes moved too.
+    unsigned Adapt(unsigned symbol);
+    // The symbol whose code starts the window, and the code's length; the tree is not changed.
+    unsigned PeekSymbol(uint64_t bits, unsigned &length) const;
+    // The last index of the run of frequency k - 1 that starts at c.
+    unsigned BlockEnd(unsigned c, unsigned k) const;
     // Adds one to node c's frequency, moving it up the node order if needed; c follows it.
     void Increment(unsigned &c);
     // Swaps node c, whose frequency has just become k, with the last node of lower
     // frequency; returns that node's index, where c's subtree now is.
     unsigned MoveUp(unsigned c, unsigned k);
+    // Swaps the subtrees at c and l, giving l the frequency k (c and l may be the same).
+    void Exchange(unsigned c, unsigned l, unsigned k);
     void Reconstruct();
     // The decoder's two-level table (m_pairs) kept in step with m_son.
     uint16_t PairStep(unsigned node, unsigned bit) const;
@@ -50,8 +72,8 @@ private:
     void RebuildPairs();
 
     // [kNodes] is a 0xFFFF sentinel; the padding after it (also 0xFFFF) lets the search for
-    // a node's new place read eight entries at a time.
-    uint16_t m_freq[kNodes + 1 + 8];
+    // a node's new place read sixteen entries at a time.
+    uint16_t m_freq[kNodes + 1 + 16];
     uint16_t m_son[kNodes];
     uint16_t m_prnt[kNodes + kSymbols]; // [kNodes + s] is the node of symbol s's leaf
     // [2n + b] is where node n leads in two steps: son[son[n] + b], or son[n] itself marked

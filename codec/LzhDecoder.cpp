@@ -22,8 +22,11 @@ uint64_t DecodeLzh(BitReader &in, SinkBuffer &out, uint32_t size)
     unsigned r = N - F;
     uint64_t count = 0;
 
-    while (count < size) {
-        const unsigned c = huffman->Decode(in);
+    if (size == 0)
+        return 0;
+    // One symbol behind: each symbol's update runs while the next one is read.
+    unsigned c = huffman->ReadSymbol(in);
+    for (;;) {
         if (c < 256) {
             out.Put(static_cast<uint8_t>(c));
             text[r] = static_cast<uint8_t>(c);
@@ -55,8 +58,10 @@ uint64_t DecodeLzh(BitReader &in, SinkBuffer &out, uint32_t size)
         }
         if (in.BitsPastEnd() > kPaddingBits)
             throw LZHException(lzhmsg::kSizeMismatch);
+        if (count >= size)
+            return count;
+        c = huffman->AdaptAndRead(c, in);
     }
-    return count;
 }
 
 } // namespace aw

@@ -25,7 +25,8 @@ Stream EncodeAll(AdaptiveHuffman &tree, const std::vector<unsigned> &symbols)
     return stream;
 }
 
-// Codes symbols with one tree and reads them back with another.
+// Codes symbols with one tree and reads them back with another, one symbol behind as the
+// LZH decoder does (each code read before the previous symbol's update).
 std::vector<unsigned> RoundTrip(const std::vector<unsigned> &symbols, AdaptiveHuffman &encoder,
                                 AdaptiveHuffman &decoder)
 {
@@ -35,7 +36,9 @@ std::vector<unsigned> RoundTrip(const std::vector<unsigned> &symbols, AdaptiveHu
     BitReader bits(buffer);
     std::vector<unsigned> decoded;
     for (size_t i = 0; i < symbols.size(); ++i)
-        decoded.push_back(decoder.Decode(bits));
+        decoded.push_back(i == 0 ? decoder.ReadSymbol(bits) : decoder.AdaptAndRead(decoded.back(), bits));
+    if (!decoded.empty())
+        decoder.Update(decoded.back());
     return decoded;
 }
 
