@@ -124,57 +124,45 @@ void AdaptiveHuffman::Encode(unsigned symbol, BitWriter &out)
 
 unsigned AdaptiveHuffman::Decode(BitReader &in)
 {
-    const unsigned symbol = ReadSymbol(in);
-    Update(symbol);
-    return symbol;
+    const PeekedSymbol next = PeekSymbol(in.Window(kWindowBits));
+    in.Skip(next.Length);
+    Update(next.Symbol);
+    return next.Symbol;
 }
 
-inline unsigned AdaptiveHuffman::PeekSymbol(uint64_t bits, unsigned &length) const
+inline AdaptiveHuffman::PeekedSymbol AdaptiveHuffman::Walk(uint64_t bits) const
 {
     // Two levels per step; a leaf one level down ends the walk a bit early.
     unsigned used = 0;
     unsigned c = m_son[kRoot];
     do {
-        if (used == kWindowBits) [[unlikely]]
-            return kTooLong; // only trees far deeper than the frequency limit allows
         c = m_pairs[2 * c + static_cast<unsigned>(bits >> 62)];
         bits <<= 2;
         used += 2;
     } while (c < kNodes);
-    length = used - (c >> 15);
-    return (c & ~kOneBit) - kNodes;
+    return {(c & ~kOneBit) - kNodes, used - (c >> 15)};
 }
 
-unsigned AdaptiveHuffman::ReadSymbol(BitReader &in)
+AdaptiveHuffman::PeekedSymbol AdaptiveHuffman::PeekSymbol(uint64_t bits)
 {
     if (!m_pairsKept) [[unlikely]]
         RebuildPairs();
-    unsigned length;
-    const unsigned symbol = PeekSymbol(in.Window(kWindowBits), length);
-    if (symbol == kTooLong) [[unlikely]] {
-        unsigned c = m_son[kRoot];
-        while (c < kNodes)
-            c = m_son[c + in.Bit()];
-        return c - kNodes;
-    }
-    in.Skip(length);
-    return symbol;
+    return Walk(bits);
 }
 
-unsigned AdaptiveHuffman::AdaptAndRead(unsigned previous, BitReader &in)
+AdaptiveHuffman::PeekedSymbol AdaptiveHuffman::AdaptAndPeek(unsigned previous, uint64_t bits)
 {
-    // Reading first takes the walk down the tree off the update's path: the update mostly
-    // just trades the places of previous's leaf and one other leaf, and renaming those two
-    // symbols gives what the walk would have found on the updated tree.
+    // Walking first takes the walk off the update's path: the update mostly just trades the
+    // places of previous's leaf and one other leaf, and renaming those two symbols gives
+    // what the walk would have found on the updated tree.
     if (!m_pairsKept) [[unlikely]]
         RebuildPairs();
-    unsigned length;
-    const unsigned next = PeekSymbol(in.Window(kWindowBits), length);
+    PeekedSymbol next = Walk(bits);
     const unsigned displaced = Adapt(previous);
-    if (displaced == kReshaped || next == kTooLong) [[unlikely]]
-        return ReadSymbol(in);
-    in.Skip(length);
-    return next == previous ? displaced : next == displaced ? previous : next;
+    if (displaced == kReshaped) [[unlikely]]
+        return Walk(bits);
+    next.Symbol = next.Symbol == previous ? displaced : next.Symbol == displaced ? previous : next.Symbol;
+    return next;
 }
 
 uint64_t AdaptiveHuffman::Code(unsigned symbol, unsigned &length) const

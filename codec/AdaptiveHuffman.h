@@ -25,13 +25,23 @@ public:
     void Encode(unsigned symbol, BitWriter &out);
     // Reads one symbol's code and adapts the tree.
     unsigned Decode(BitReader &in);
-    // Decoding one symbol behind: ReadSymbol reads a code without adapting the tree, Update
-    // adapts it, and AdaptAndRead(previous, in) gives what Update(previous) followed by
-    // ReadSymbol(in) would, but reads the next code before the update, so the two do not
-    // wait on each other.
-    unsigned ReadSymbol(BitReader &in);
+
+    // Bits a window handed to PeekSymbol holds. Every code is shorter: a code of n bits needs
+    // a root frequency of at least the (n + 2)th Fibonacci number, and the root stays at or
+    // below kMaxFreq, so codes stay under 24 bits. A short window lets the reader refill only
+    // every few symbols.
+    static constexpr unsigned kWindowBits = 32;
+    struct PeekedSymbol {
+        unsigned Symbol;
+        unsigned Length; // of its code, in bits
+    };
+    // Decoding one symbol behind: PeekSymbol finds the symbol whose code starts `bits`
+    // without adapting the tree, Update adapts it, and AdaptAndPeek(previous, bits) gives
+    // what Update(previous) followed by PeekSymbol(bits) would, but walks down the tree
+    // before the update, so the two do not wait on each other.
+    PeekedSymbol PeekSymbol(uint64_t bits);
     void Update(unsigned symbol) { Adapt(symbol); }
-    unsigned AdaptAndRead(unsigned previous, BitReader &in);
+    PeekedSymbol AdaptAndPeek(unsigned previous, uint64_t bits);
 
     // The current code of a symbol (root end in the highest of `length` bits), its length,
     // and the longest code written so far.
@@ -42,20 +52,14 @@ public:
     unsigned Rebuilds() const { return m_rebuilds; }
 
 private:
-    // Bits looked at for one code: any real code fits, and the reader need not refill for
-    // every symbol. A longer code is read bit by bit.
-    static constexpr unsigned kWindowBits = 32;
-
     // What Adapt returns when more changed than one leaf trading places with another.
     static constexpr unsigned kReshaped = ~0u;
-    // Returned by PeekSymbol for a code longer than the bit window.
-    static constexpr unsigned kTooLong = ~0u;
 
     // Adapts the tree to symbol and returns the symbol whose leaf now stands where symbol's
     // stood (symbol itself if it stayed), or kReshaped when inner nodes moved too.
     unsigned Adapt(unsigned symbol);
-    // The symbol whose code starts the window, and the code's length; the tree is not changed.
-    unsigned PeekSymbol(uint64_t bits, unsigned &length) const;
+    // PeekSymbol once the decoding table is there.
+    PeekedSymbol Walk(uint64_t bits) const;
     // The last index of the run of frequency k - 1 that starts at c.
     unsigned BlockEnd(unsigned c, unsigned k) const;
     // Adds one to node c's frequency, moving it up the node order if needed; c follows it.

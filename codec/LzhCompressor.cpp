@@ -1,7 +1,6 @@
 #include "codec/LzhCompressor.h"
 
 #include "base/Stream.h"
-#include "codec/BitReader.h"
 #include "codec/BitWriter.h"
 #include "codec/CodecSink.h"
 #include "codec/CodecSource.h"
@@ -80,9 +79,7 @@ uint32_t LZHCompressor::Decompress()
 
     SourceBuffer in(m_input);
     SinkBuffer out(m_output);
-    BitReader bits(in);
-    const uint64_t written = DecodeLzh(bits, out, size);
-    m_bitsPastEnd = bits.BitsPastEnd();
+    const uint64_t written = DecodeLzh(in, out, size, m_bitsPastEnd);
     out.Flush();
     if (written != size)
         throw LZHException(lzhmsg::kSizeMismatch);

@@ -35,8 +35,13 @@ std::vector<unsigned> RoundTrip(const std::vector<unsigned> &symbols, AdaptiveHu
     SourceBuffer buffer(source);
     BitReader bits(buffer);
     std::vector<unsigned> decoded;
-    for (size_t i = 0; i < symbols.size(); ++i)
-        decoded.push_back(i == 0 ? decoder.ReadSymbol(bits) : decoder.AdaptAndRead(decoded.back(), bits));
+    for (size_t i = 0; i < symbols.size(); ++i) {
+        const uint64_t window = bits.Window(AdaptiveHuffman::kWindowBits);
+        const AdaptiveHuffman::PeekedSymbol next =
+            i == 0 ? decoder.PeekSymbol(window) : decoder.AdaptAndPeek(decoded.back(), window);
+        bits.Skip(next.Length);
+        decoded.push_back(next.Symbol);
+    }
     if (!decoded.empty())
         decoder.Update(decoded.back());
     return decoded;
