@@ -185,7 +185,7 @@ unsigned AdaptiveHuffman::CodeLength(unsigned symbol) const
     return length;
 }
 
-unsigned AdaptiveHuffman::Adapt(unsigned symbol)
+inline unsigned AdaptiveHuffman::Adapt(unsigned symbol)
 {
     bool reshaped = false;
     if (m_freq[kRoot] == kMaxFreq) [[unlikely]] {
@@ -212,6 +212,8 @@ unsigned AdaptiveHuffman::Adapt(unsigned symbol)
     }
     return reshaped || displaced < kNodes ? kReshaped : displaced - kNodes;
 }
+
+void AdaptiveHuffman::Update(unsigned symbol) { Adapt(symbol); }
 
 void AdaptiveHuffman::Reconstruct()
 {

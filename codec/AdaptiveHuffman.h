@@ -40,7 +40,7 @@ public:
     // what Update(previous) followed by PeekSymbol(bits) would, but walks down the tree
     // before the update, so the two do not wait on each other.
     PeekedSymbol PeekSymbol(uint64_t bits);
-    void Update(unsigned symbol) { Adapt(symbol); }
+    void Update(unsigned symbol);
     PeekedSymbol AdaptAndPeek(unsigned previous, uint64_t bits);
 
     // The current code of a symbol (root end in the highest of `length` bits), its length,
