@@ -45,7 +45,8 @@ void AdaptiveHuffman::Start()
         m_son[j] = static_cast<uint16_t>(i);
         m_prnt[i] = m_prnt[i + 1] = static_cast<uint16_t>(j);
     }
-    for (unsigned i = kNodes; i < std::size(m_freq); ++i)
+    m_rootFreq = m_freq[kRoot];
+    for (unsigned i = kRoot; i < std::size(m_freq); ++i)
         m_freq[i] = 0xFFFF;
     m_prnt[kRoot] = 0;
     m_pairsKept = false;
@@ -188,7 +189,7 @@ unsigned AdaptiveHuffman::CodeLength(unsigned symbol) const
 inline unsigned AdaptiveHuffman::Adapt(unsigned symbol)
 {
     bool reshaped = false;
-    if (m_freq[kRoot] == kMaxFreq) [[unlikely]] {
+    if (m_rootFreq == kMaxFreq) [[unlikely]] {
         Reconstruct();
         reshaped = true;
     }
@@ -201,11 +202,12 @@ inline unsigned AdaptiveHuffman::Adapt(unsigned symbol)
     Exchange(c, l, k);
     // Inner nodes seldom move. The result must not wait on the climb, so that the next
     // symbol's update can start before this one is done: a move leaves the loop instead.
-    for (unsigned node = m_prnt[l]; node != 0; node = m_prnt[node]) {
+    ++m_rootFreq;
+    for (unsigned node = m_prnt[l]; node != kRoot; node = m_prnt[node]) {
         const unsigned f = ++m_freq[node];
         if (f > m_freq[node + 1]) [[unlikely]] {
             node = MoveUp(node, f);
-            while ((node = m_prnt[node]) != 0)
+            while ((node = m_prnt[node]) != kRoot)
                 Increment(node);
             return kReshaped;
         }
@@ -240,6 +242,8 @@ void AdaptiveHuffman::Reconstruct()
         std::memmove(&m_son[k + 1], &m_son[k], moved * sizeof m_son[0]);
         m_son[k] = static_cast<uint16_t>(i);
     }
+    m_rootFreq = m_freq[kRoot];
+    m_freq[kRoot] = 0xFFFF;
     for (unsigned i = 0; i < kNodes; ++i) {
         const unsigned k = m_son[i];
         if (k >= kNodes)

@@ -48,7 +48,7 @@ public:
     uint64_t Code(unsigned symbol, unsigned &length) const;
     unsigned CodeLength(unsigned symbol) const;
     unsigned LongestCodeWritten() const { return m_longestCode; }
-    unsigned RootFrequency() const { return m_freq[kRoot]; }
+    unsigned RootFrequency() const { return m_rootFreq; }
     unsigned Rebuilds() const { return m_rebuilds; }
 
 private:
@@ -75,8 +75,11 @@ private:
     void SonChanged(unsigned node);
     void RebuildPairs();
 
-    // [kNodes] is a 0xFFFF sentinel; the padding after it (also 0xFFFF) lets the search for
-    // a node's new place read sixteen entries at a time.
+    // The root's frequency is only ever compared with kMaxFreq, so it is kept apart and the
+    // climb stops below the root; its entry in m_freq reads 0xFFFF like the sentinel at
+    // [kNodes], which stops the search for a node's new place. The padding after them (also
+    // 0xFFFF) lets that search read sixteen entries at a time.
+    unsigned m_rootFreq = 0;
     uint16_t m_freq[kNodes + 1 + 16];
     uint16_t m_son[kNodes];
     uint16_t m_prnt[kNodes + kSymbols]; // [kNodes + s] is the node of symbol s's leaf
