@@ -186,7 +186,9 @@ unsigned AdaptiveHuffman::CodeLength(unsigned symbol) const
     return length;
 }
 
-inline unsigned AdaptiveHuffman::Adapt(unsigned symbol)
+// Forced inline: left to itself the compiler keeps it a call of its own, which costs the
+// decoder about 4 %.
+[[gnu::always_inline]] inline unsigned AdaptiveHuffman::Adapt(unsigned symbol)
 {
     bool reshaped = false;
     if (m_rootFreq == kMaxFreq) [[unlikely]] {
