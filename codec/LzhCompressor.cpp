@@ -100,33 +100,36 @@ void DecompressStream(Stream &source, Stream &dest)
     LZHCompressor(input, output).Decompress();
 }
 
+// The byte forms read their input in place and append their output to a vector: no copy
+// of the input and no zero-filled growth of a stream.
 std::vector<uint8_t> CompressBytes(std::span<const uint8_t> data)
 {
-    Stream source(std::vector<uint8_t>(data.begin(), data.end()));
-    Stream dest;
-    CompressStream(source, dest);
-    return dest.TakeBytes();
+    SpanSource input(data);
+    std::vector<uint8_t> container;
+    VectorSink output(container);
+    LZHCompressor(input, output).Compress();
+    return container;
 }
 
 std::vector<uint8_t> DecompressBytes(std::span<const uint8_t> container)
 {
-    Stream source(std::vector<uint8_t>(container.begin(), container.end()));
-    Stream dest;
-    DecompressStream(source, dest);
-    return dest.TakeBytes();
+    SpanSource input(container);
+    std::vector<uint8_t> data;
+    VectorSink output(data);
+    LZHCompressor(input, output).Decompress();
+    return data;
 }
 
 std::vector<uint8_t> DecompressWholeBytes(std::span<const uint8_t> container)
 {
-    Stream source(std::vector<uint8_t>(container.begin(), container.end()));
-    Stream dest;
-    StreamSource input(source);
-    StreamSink output(dest);
+    SpanSource input(container);
+    std::vector<uint8_t> data;
+    VectorSink output(data);
     LZHCompressor codec(input, output);
     codec.Decompress();
     if (codec.BitsPastEnd() > 0)
         throw LZHException(lzhmsg::kSizeMismatch);
-    return dest.TakeBytes();
+    return data;
 }
 
 } // namespace aw
