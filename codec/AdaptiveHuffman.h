@@ -67,7 +67,8 @@ private:
     // Swaps node c, whose frequency has just become k, with the last node of lower
     // frequency; returns that node's index, where c's subtree now is.
     unsigned MoveUp(unsigned c, unsigned k);
-    // Swaps the subtrees at c and l, giving l the frequency k (c and l may be the same).
+    // Swaps the subtrees at c and l (which may be the same node): c takes l's frequency and
+    // l the frequency k.
     void Exchange(unsigned c, unsigned l, unsigned k);
     void Reconstruct();
     // The decoder's two-level table (m_pairs) kept in step with m_son.
