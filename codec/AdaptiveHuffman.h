@@ -26,32 +26,62 @@ public:
     // Reads one symbol's code and adapts the tree.
     unsigned Decode(BitReader &in);
 
+    // Bits a window handed to PeekSymbol holds. Every code is shorter: a code of n bits needs
+    // a root frequency of at least the (n + 2)th Fibonacci number, and the root stays at or
+    // below kMaxFreq, so codes stay under 24 bits. A short window lets the reader refill only
+    // every few symbols.
+    static constexpr unsigned kWindowBits = 32;
+    struct PeekedSymbol {
+        unsigned Symbol;
+        unsigned Length; // of its code, in bits
+    };
+    // Decoding one symbol behind: PeekSymbol finds the symbol whose code starts `bits`
+    // without adapting the tree, Update adapts it, and AdaptAndPeek(previous, bits) gives
+    // what Update(previous) followed by PeekSymbol(bits) would, but walks down the tree
+    // before the update, so the two do not wait on each other.
+    PeekedSymbol PeekSymbol(uint64_t bits);
+    void Update(unsigned symbol);
+    PeekedSymbol AdaptAndPeek(unsigned previous, uint64_t bits);
+
     // The current code of a symbol (root end in the highest of `length` bits), its length,
     // and the longest code written so far.
     uint64_t Code(unsigned symbol, unsigned &length) const;
     unsigned CodeLength(unsigned symbol) const;
     unsigned LongestCodeWritten() const { return m_longestCode; }
-    unsigned RootFrequency() const { return m_freq[kRoot]; }
+    unsigned RootFrequency() const { return m_rootFreq; }
     unsigned Rebuilds() const { return m_rebuilds; }
 
 private:
-    static constexpr unsigned kWindowBits = 56; // bits the reader guarantees per window
+    // What Adapt returns when more changed than one leaf trading places with another.
+    static constexpr unsigned kReshaped = ~0u;
 
-    void Update(unsigned symbol);
+    // Adapts the tree to symbol and returns the symbol whose leaf now stands where symbol's
+    // stood (symbol itself if it stayed), or kReshaped when inner nodes moved too.
+    unsigned Adapt(unsigned symbol);
+    // PeekSymbol once the decoding table is there.
+    PeekedSymbol Walk(uint64_t bits) const;
+    // The last index of the run of frequency k - 1 that starts at c.
+    unsigned BlockEnd(unsigned c, unsigned k) const;
     // Adds one to node c's frequency, moving it up the node order if needed; c follows it.
     void Increment(unsigned &c);
     // Swaps node c, whose frequency has just become k, with the last node of lower
     // frequency; returns that node's index, where c's subtree now is.
     unsigned MoveUp(unsigned c, unsigned k);
+    // Swaps the subtrees at c and l (which may be the same node): c takes l's frequency and
+    // l the frequency k.
+    void Exchange(unsigned c, unsigned l, unsigned k);
     void Reconstruct();
     // The decoder's two-level table (m_pairs) kept in step with m_son.
     uint16_t PairStep(unsigned node, unsigned bit) const;
     void SonChanged(unsigned node);
     void RebuildPairs();
 
-    // [kNodes] is a 0xFFFF sentinel; the padding after it (also 0xFFFF) lets the search for
-    // a node's new place read eight entries at a time.
-    uint16_t m_freq[kNodes + 1 + 8];
+    // The root's frequency is only ever compared with kMaxFreq, so it is kept apart and the
+    // climb stops below the root; its entry in m_freq reads 0xFFFF like the sentinel at
+    // [kNodes], which stops the search for a node's new place. The padding after them (also
+    // 0xFFFF) lets that search read sixteen entries at a time.
+    unsigned m_rootFreq = 0;
+    uint16_t m_freq[kNodes + 1 + 16];
     uint16_t m_son[kNodes];
     uint16_t m_prnt[kNodes + kSymbols]; // [kNodes + s] is the node of symbol s's leaf
     // [2n + b] is where node n leads in two steps: son[son[n] + b], or son[n] itself marked

@@ -3,6 +3,7 @@
 #include "base/Stream.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace aw {
 
@@ -29,6 +30,21 @@ public:
 
 private:
     Stream &m_stream;
+};
+
+// A byte vector as a codec sink: what is written is appended.
+class VectorSink : public CodecSink {
+public:
+    explicit VectorSink(std::vector<uint8_t> &bytes) : m_bytes(bytes) {}
+    int64_t Position() override { return static_cast<int64_t>(m_bytes.size()); }
+    int64_t Write(const uint8_t *data, int64_t count) override
+    {
+        m_bytes.insert(m_bytes.end(), data, data + count);
+        return count;
+    }
+
+private:
+    std::vector<uint8_t> &m_bytes;
 };
 
 } // namespace aw

@@ -2,7 +2,9 @@
 
 #include "base/Stream.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 
 namespace aw {
 
@@ -32,6 +34,25 @@ public:
 
 private:
     Stream &m_stream;
+};
+
+// A byte buffer as a codec source, read in place.
+class SpanSource : public CodecSource {
+public:
+    explicit SpanSource(std::span<const uint8_t> bytes) : m_bytes(bytes) {}
+    int64_t Position() override { return static_cast<int64_t>(m_position); }
+    int64_t Size() override { return static_cast<int64_t>(m_bytes.size()); }
+    int64_t Read(uint8_t *buffer, int64_t count) override
+    {
+        const size_t n = std::min(static_cast<size_t>(count), m_bytes.size() - m_position);
+        std::copy_n(m_bytes.data() + m_position, n, buffer);
+        m_position += n;
+        return static_cast<int64_t>(n);
+    }
+
+private:
+    std::span<const uint8_t> m_bytes;
+    size_t m_position = 0;
 };
 
 } // namespace aw

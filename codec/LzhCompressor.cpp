@@ -1,7 +1,6 @@
 #include "codec/LzhCompressor.h"
 
 #include "base/Stream.h"
-#include "codec/BitReader.h"
 #include "codec/BitWriter.h"
 #include "codec/CodecSink.h"
 #include "codec/CodecSource.h"
@@ -84,9 +83,7 @@ uint32_t LZHCompressor::Decompress()
 
     SourceBuffer in(m_input);
     SinkBuffer out(m_output);
-    BitReader bits(in);
-    const uint64_t written = DecodeLzh(bits, out, size);
-    m_bitsPastEnd = bits.BitsPastEnd();
+    const uint64_t written = DecodeLzh(in, out, size, m_bitsPastEnd);
     out.Flush();
     if (written != size)
         throw LZHException(lzhmsg::kSizeMismatch);
@@ -107,33 +104,36 @@ void DecompressStream(Stream &source, Stream &dest)
     LZHCompressor(input, output).Decompress();
 }
 
+// The byte forms read their input in place and append their output to a vector: no copy
+// of the input and no zero-filled growth of a stream.
 std::vector<uint8_t> CompressBytes(std::span<const uint8_t> data)
 {
-    Stream source(std::vector<uint8_t>(data.begin(), data.end()));
-    Stream dest;
-    CompressStream(source, dest);
-    return dest.TakeBytes();
+    SpanSource input(data);
+    std::vector<uint8_t> container;
+    VectorSink output(container);
+    LZHCompressor(input, output).Compress();
+    return container;
 }
 
 std::vector<uint8_t> DecompressBytes(std::span<const uint8_t> container)
 {
-    Stream source(std::vector<uint8_t>(container.begin(), container.end()));
-    Stream dest;
-    DecompressStream(source, dest);
-    return dest.TakeBytes();
+    SpanSource input(container);
+    std::vector<uint8_t> data;
+    VectorSink output(data);
+    LZHCompressor(input, output).Decompress();
+    return data;
 }
 
 std::vector<uint8_t> DecompressWholeBytes(std::span<const uint8_t> container)
 {
-    Stream source(std::vector<uint8_t>(container.begin(), container.end()));
-    Stream dest;
-    StreamSource input(source);
-    StreamSink output(dest);
+    SpanSource input(container);
+    std::vector<uint8_t> data;
+    VectorSink output(data);
     LZHCompressor codec(input, output);
     codec.Decompress();
     if (codec.BitsPastEnd() > 0)
         throw LZHException(lzhmsg::kSizeMismatch);
-    return dest.TakeBytes();
+    return data;
 }
 
 } // namespace aw

@@ -10,7 +10,7 @@
 
 namespace aw {
 
-uint64_t DecodeLzh(BitReader &in, SinkBuffer &out, uint32_t size)
+uint64_t DecodeLzh(SourceBuffer &source, SinkBuffer &out, uint32_t size, uint64_t &bitsPastEnd)
 {
     constexpr unsigned N = 4096;
     constexpr unsigned F = 60;
@@ -22,8 +22,16 @@ uint64_t DecodeLzh(BitReader &in, SinkBuffer &out, uint32_t size)
     unsigned r = N - F;
     uint64_t count = 0;
 
-    while (count < size) {
-        const unsigned c = huffman->Decode(in);
+    // The reader is a local, not behind a reference, so that its bits stay in registers.
+    BitReader in(source);
+    bitsPastEnd = 0;
+    if (size == 0)
+        return 0;
+    // One symbol behind: each symbol's update runs while the next code is read.
+    AdaptiveHuffman::PeekedSymbol next = huffman->PeekSymbol(in.Window(AdaptiveHuffman::kWindowBits));
+    for (;;) {
+        in.Skip(next.Length);
+        const unsigned c = next.Symbol;
         if (c < 256) {
             out.Put(static_cast<uint8_t>(c));
             text[r] = static_cast<uint8_t>(c);
@@ -55,8 +63,12 @@ uint64_t DecodeLzh(BitReader &in, SinkBuffer &out, uint32_t size)
         }
         if (in.BitsPastEnd() > kPaddingBits)
             throw LZHException(lzhmsg::kSizeMismatch);
+        if (count >= size) {
+            bitsPastEnd = in.BitsPastEnd();
+            return count;
+        }
+        next = huffman->AdaptAndPeek(c, in.Window(AdaptiveHuffman::kWindowBits));
     }
-    return count;
 }
 
 } // namespace aw

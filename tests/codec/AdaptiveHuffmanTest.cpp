@@ -25,7 +25,8 @@ Stream EncodeAll(AdaptiveHuffman &tree, const std::vector<unsigned> &symbols)
     return stream;
 }
 
-// Codes symbols with one tree and reads them back with another.
+// Codes symbols with one tree and reads them back with another, one symbol behind as the
+// LZH decoder does (each code read before the previous symbol's update).
 std::vector<unsigned> RoundTrip(const std::vector<unsigned> &symbols, AdaptiveHuffman &encoder,
                                 AdaptiveHuffman &decoder)
 {
@@ -34,8 +35,15 @@ std::vector<unsigned> RoundTrip(const std::vector<unsigned> &symbols, AdaptiveHu
     SourceBuffer buffer(source);
     BitReader bits(buffer);
     std::vector<unsigned> decoded;
-    for (size_t i = 0; i < symbols.size(); ++i)
-        decoded.push_back(decoder.Decode(bits));
+    for (size_t i = 0; i < symbols.size(); ++i) {
+        const uint64_t window = bits.Window(AdaptiveHuffman::kWindowBits);
+        const AdaptiveHuffman::PeekedSymbol next =
+            i == 0 ? decoder.PeekSymbol(window) : decoder.AdaptAndPeek(decoded.back(), window);
+        bits.Skip(next.Length);
+        decoded.push_back(next.Symbol);
+    }
+    if (!decoded.empty())
+        decoder.Update(decoded.back());
     return decoded;
 }
 
