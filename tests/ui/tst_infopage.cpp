@@ -266,6 +266,28 @@ private slots:
         QVERIFY(!vehicle().Picture.empty());
     }
 
+    // An undo that leaves the picture as it was does not decode it again; one that brings
+    // back another picture shows that one.
+    void undoDecodesThePictureOnlyWhenItChanged()
+    {
+        open();
+        for (int width : {8, 18}) {
+            loadPicture(picturePath(width == 8 ? "first.bmp" : "second.bmp", filled(width, 4, Qt::blue)));
+            QCoreApplication::processEvents(); // a step of its own
+        }
+        QTest::keyClicks(page()->Box(3)->lineEdit(), QStringLiteral("x"));
+        QCoreApplication::processEvents();
+        const qint64 shown = page()->Picture()->Picture().cacheKey();
+        QAction *undo = m_editor.Window->findChild<QAction *>(QStringLiteral("undoAction"));
+        undo->trigger(); // the typed text
+        QCoreApplication::processEvents();
+        QVERIFY(vehicle().Affiliation.empty());
+        QCOMPARE(page()->Picture()->Picture().cacheKey(), shown);
+        undo->trigger(); // the second picture
+        QCoreApplication::processEvents();
+        QCOMPARE(page()->Picture()->Picture().size(), QSize(8, 4));
+    }
+
     void aNewDesignShowsNoPicture()
     {
         open();

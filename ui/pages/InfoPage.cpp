@@ -189,14 +189,18 @@ void InfoPage::ShowInfo()
 
 void InfoPage::ShowPicture()
 {
-    const std::vector<uint8_t> &bytes = m_host.Document().Design().Picture;
-    if (bytes.empty()) {
+    const SharedBytes &picture = m_host.Document().Design().Picture;
+    if (picture.empty()) {
+        m_shownPicture.clear();
         m_picture->SetPicture(QImage());
         m_picture->SetStretch(false);
         return;
     }
     m_picture->SetStretch(true);
-    m_picture->SetPicture(PictureFromDesign(bytes));
+    if (picture.SharesWith(m_shownPicture))
+        return;
+    m_picture->SetPicture(PictureFromDesign(picture));
+    m_shownPicture = picture;
 }
 
 void InfoPage::ChoosePicture()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/SharedBytes.h"
 #include "ui/pages/EditorPage.h"
 
 #include <QWidget>
@@ -54,6 +55,10 @@ private:
     std::array<QPlainTextEdit *, 3> m_notes{};
     QTabWidget *m_notePages = nullptr;
     PictureView *m_picture = nullptr;
+    // The design's picture as last shown. An undo or a return to the page mostly finds the
+    // same shared bytes, and decoding a large picture again would stall the window. Holding
+    // them keeps at most one picture alive that the design no longer uses.
+    SharedBytes m_shownPicture;
 };
 
 } // namespace aw
