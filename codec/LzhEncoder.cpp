@@ -54,13 +54,11 @@ unsigned EncodeOnOneThread(SourceBuffer &in, StepCoder &coder)
 // The searchers keep alternate runs of 16 first-byte values: the common bytes of a picture
 // spread over both, while the nearby values its noise gives around one level mostly stay
 // with one searcher, whose choice of tree then stays easy to predict.
-int SearcherOf(uint8_t firstByte) { return firstByte >> 4 & 1; }
-
 WindowSearch::FirstBytes KeptBy(int searcher)
 {
     WindowSearch::FirstBytes kept;
     for (size_t byte = 0; byte < kept.size(); ++byte)
-        kept[byte] = SearcherOf(static_cast<uint8_t>(byte)) == searcher;
+        kept[byte] = static_cast<int>(byte >> 4 & 1) == searcher;
     return kept;
 }
 

@@ -42,14 +42,11 @@ public:
                 Start(found);
             return;
         }
-        // The string leaving the window was linked in only if its first byte is kept.
-        if (m_kept[m_text[m_s]])
-            m_tree->Delete(m_s);
-        m_text[m_s] = byte;
-        if (m_s < kLongest - 1)
-            m_text[m_s + kWindow] = byte; // the mirror after the ring
-        m_s = (m_s + 1) & (kWindow - 1);
-        m_r = (m_r + 1) & (kWindow - 1);
+        const int leaving = m_s;
+        Slide();
+        m_text[leaving] = byte;
+        if (leaving < kLongest - 1)
+            m_text[leaving + kWindow] = byte; // the mirror after the ring
         Insert(found);
     }
 
@@ -62,9 +59,7 @@ public:
             Start(found);
         }
         while (m_lookahead > 0) {
-            m_tree->Delete(m_s);
-            m_s = (m_s + 1) & (kWindow - 1);
-            m_r = (m_r + 1) & (kWindow - 1);
+            Slide();
             if (--m_lookahead > 0)
                 Insert(found);
         }
@@ -76,6 +71,16 @@ public:
 private:
     static constexpr int kWindow = MatchTree::kWindow;
     static constexpr int kLongest = MatchTree::kLongest;
+
+    // Moves the window on by one position: the oldest string leaves it, linked in only if
+    // its first byte is kept.
+    void Slide()
+    {
+        if (m_kept[m_text[m_s]])
+            m_tree->Delete(m_s);
+        m_s = (m_s + 1) & (kWindow - 1);
+        m_r = (m_r + 1) & (kWindow - 1);
+    }
 
     // The first string: the window before it holds spaces, whose strings go in first.
     template <class Found> void Start(Found &found)
