@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/ExportTarget.h"
 #include "cli/LocaleSeparators.h"
+#include "cli/PageSizeOption.h"
 #include "engine/OpenedDesignFile.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
@@ -59,15 +60,6 @@ const FormatName &FormatNamed(const std::string &name)
         if (name == format.Name)
             return format;
     throw CliUsage(name.empty() ? "--format is required" : "unknown format '" + name + "'");
-}
-
-QPageSize PageNamed(const std::string &name)
-{
-    if (name.empty() || name == "a4")
-        return QPageSize(QPageSize::A4);
-    if (name == "letter")
-        return QPageSize(QPageSize::Letter);
-    throw CliUsage("unknown page size '" + name + "' (a4 or letter)");
 }
 
 // The uncompressed content of a data block, read afresh as each export of the editor reads it.
@@ -127,7 +119,7 @@ int Run(const CliArguments &args)
     if (args.Has("--page") && format.Kind != Format::Pdf)
         throw CliUsage("--page is for the pdf format");
     const ExportSettings settings{format.Kind, LocaleSeparators(args.Value("--locale")),
-                                  PageNamed(args.Value("--page"))};
+                                  PageSizeNamed(args.Value("--page"))};
 
     const std::string folder = args.Value("--out-dir", ".");
     if (!args.Has("-o"))

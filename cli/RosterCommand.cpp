@@ -2,6 +2,7 @@
 #include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 #include "cli/CliCommand.h"
+#include "cli/PageSizeOption.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetRenderContext.h"
 #include "output/RosterPages.h"
@@ -21,7 +22,7 @@ namespace {
 const CommandDescription kDescription{
     "roster",
     "a force roster's entries, total TV against its budget and costs",
-    "[--json] [--pdf OUT] ROSTER",
+    "[--json] [--pdf OUT [--page a4|letter]] ROSTER",
     "Reads a roster file and each design it lists (as the editor opens them) and prints the\n"
     "entries with their TV and final cost multiplied by the quantity, the total TV, the budget\n"
     "and what remains of it, and the total cost per currency. A missing or damaged design is\n"
@@ -31,8 +32,9 @@ const CommandDescription kDescription{
     "  --json     one JSON object: name, budget, entries, totals and remaining (budget and\n"
     "             remaining are null without a budget)\n"
     "  --pdf OUT  also write the roster as a PDF: a summary page, then each design's record\n"
-    "             sheet once per copy fielded\n",
-    {{{"--json"}, false}, {{"--pdf"}, true}}};
+    "             sheet once per copy fielded\n"
+    "  --page P   page size of the PDF: a4 (default) or letter\n",
+    {{{"--json"}, false}, {{"--pdf"}, true}, {{"--page"}, true}}};
 
 ordered_json OptionalNumber(const std::optional<double> &value)
 {
@@ -68,6 +70,9 @@ int Run(const CliArguments &args)
 {
     if (args.Words().size() != 1)
         throw CliUsage(args.Words().empty() ? "no roster file given" : "give one roster file");
+    if (args.Has("--page") && !args.Has("--pdf"))
+        throw CliUsage("--page is for --pdf");
+    const QPageSize page = PageSizeNamed(args.Value("--page"));
     const std::string &path = args.Words().front();
     const Roster roster = ReadRosterFile(path);
     const RosterEvaluation evaluation = EvaluateRoster(roster);
@@ -81,7 +86,7 @@ int Run(const CliArguments &args)
         std::cout << RosterSummaryText(summary);
     if (args.Has("--pdf")) {
         KeepSheetRenderContext();
-        RenderRosterToPdf(args.Value("--pdf"), QPageSize(QPageSize::A4), summary, evaluation,
+        RenderRosterToPdf(args.Value("--pdf"), page, summary, evaluation,
                           RosterSheetsOnLayout(SheetLayoutBlock(static_cast<int>(SheetLayoutChoice::Image))));
     }
     return RosterCheckCode(evaluation.Totals);

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <regex>
 #include <sstream>
 
 namespace aw {
@@ -42,6 +43,15 @@ std::vector<std::string> SplitArguments(const std::string &line)
     for (std::string word; words >> word;)
         arguments.push_back(word);
     return arguments;
+}
+
+std::set<std::string> PdfPageSizes(const std::string &pdf)
+{
+    const std::regex box(R"(/MediaBox \[0 0 (\d+)(?:\.0*)? (\d+)(?:\.0*)?\])");
+    std::set<std::string> sizes;
+    for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), box); it != std::sregex_iterator(); ++it)
+        sizes.insert((*it)[1].str() + " " + (*it)[2].str());
+    return sizes;
 }
 
 std::vector<uint8_t> DesignBody(const std::string &path) { return DecompressBytes(ReadWholeFile(path)); }

@@ -5,6 +5,7 @@
 #include "tests/support/TestFiles.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ CliRun RunCli(const std::vector<std::string> &args, const std::string &input = "
 
 // The words of an argument line, split at spaces as a shell would split one without quotes.
 std::vector<std::string> SplitArguments(const std::string &line);
+
+// The page sizes of a PDF in whole points, "width height" ("595 842" is A4, "612 792" US Letter).
+std::set<std::string> PdfPageSizes(const std::string &pdf);
 
 // The design body inside a design file (the container decompressed).
 std::vector<uint8_t> DesignBody(const std::string &path);

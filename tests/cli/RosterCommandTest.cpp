@@ -74,6 +74,14 @@ TEST_F(RosterCommand, TotalsAreTheSumsOfReportTimesQuantity)
     EXPECT_DOUBLE_EQ(out["totals"]["costs"]["Mark"].get<double>(), b["FinalCost"].get<double>());
     EXPECT_DOUBLE_EQ(out["remaining"].get<double>(), 10);
     EXPECT_EQ(PdfPageCount(ReadText(m_dir / "force.pdf")), 1 + 3 + 1) << "a summary page, then a sheet per copy";
+    EXPECT_EQ(PdfPageSizes(ReadText(m_dir / "force.pdf")), std::set<std::string>{"595 842"});
+    const CliRun letter = roster({"Force", total + 10, {{alpha, 3, ""}, {bravo, 1, ""}}},
+                                 {"--pdf", m_dir / "letter.pdf", "--page", "letter"});
+    ASSERT_EQ(letter.ExitCode, 0) << letter.Err;
+    EXPECT_EQ(PdfPageSizes(ReadText(m_dir / "letter.pdf")), std::set<std::string>{"612 792"})
+        << "the summary and each sheet";
+    EXPECT_EQ(roster({"Force", total + 10, {{alpha, 1, ""}}}, {"--page", "letter"}).ExitCode, 2)
+        << "--page without --pdf";
 
     const CliRun over = roster({"Force", total - 1, {{alpha, 3, ""}, {bravo, 1, ""}}}, {});
     EXPECT_EQ(over.ExitCode, 3);
