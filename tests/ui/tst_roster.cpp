@@ -20,6 +20,7 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -241,6 +242,12 @@ private slots:
         auto other = SmallDesign("Unsaved", 1);
         SaveDesignFile(*other, ToNativePath(file));
         QTRY_VERIFY(roster->Document().Evaluation().Totals.ThreatValue < saved);
+
+        // Removed, then put back: the entry is shown missing, then read again.
+        QVERIFY(QFile::remove(file));
+        QTRY_VERIFY(!roster->Document().Evaluation().Lines[0].Readable());
+        SaveDesignFile(*other, ToNativePath(file));
+        QTRY_VERIFY(roster->Document().Evaluation().Lines[0].Readable());
         roster->Document().UndoStack()->setClean();
         editor.Stop();
     }

@@ -6,6 +6,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
 
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QUndoStack>
 
@@ -36,6 +37,7 @@ RosterDocument::RosterDocument(QObject *parent)
     connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { emit ModifiedChanged(!clean); });
     // A design saved by replacing its file (the atomic write) leaves the watch; it is set again.
     ConnectGuarded(m_watcher, &QFileSystemWatcher::fileChanged, this, &RosterDocument::RefreshDesign);
+    ConnectGuarded(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RosterDocument::RefreshAppearedDesigns);
 }
 
 bool RosterDocument::Modified() const { return !m_undo->isClean(); }
@@ -131,6 +133,21 @@ void RosterDocument::RefreshDesign(const QString &path)
     Reevaluate();
 }
 
+void RosterDocument::RefreshAppearedDesigns(const QString &folder)
+{
+    bool appeared = false;
+    for (const RosterEntry &entry : m_roster.Entries) {
+        const QString path = FromNativePath(entry.Design);
+        const QFileInfo file(path);
+        if (file.absolutePath() == folder && !m_watcher->files().contains(path) && file.exists())
+            appeared = m_summaries.erase(entry.Design) > 0 || appeared;
+    }
+    if (!appeared)
+        return;
+    WatchDesigns();
+    Reevaluate();
+}
+
 void RosterDocument::Apply(Roster after, const QString &text)
 {
     if (after == m_roster)
@@ -156,14 +173,22 @@ void RosterDocument::Reevaluate()
 
 void RosterDocument::WatchDesigns()
 {
-    if (!m_watcher->files().isEmpty())
-        m_watcher->removePaths(m_watcher->files());
+    const QStringList watched = m_watcher->files() + m_watcher->directories();
+    if (!watched.isEmpty())
+        m_watcher->removePaths(watched);
     QStringList paths;
     for (const RosterEntry &entry : m_roster.Entries)
         if (!paths.contains(FromNativePath(entry.Design)))
             paths << FromNativePath(entry.Design);
-    if (!paths.isEmpty())
-        m_watcher->addPaths(paths); // a missing file cannot be watched; it is read on the next change
+    if (paths.isEmpty())
+        return;
+    // A missing file cannot be watched; its folder is, so that the file is read once it appears.
+    QStringList folders;
+    for (const QString &missing : m_watcher->addPaths(paths))
+        if (const QString folder = QFileInfo(missing).absolutePath(); !folders.contains(folder))
+            folders << folder;
+    if (!folders.isEmpty())
+        m_watcher->addPaths(folders);
 }
 
 const DesignSummary &RosterDocument::SummaryOf(const std::string &path)

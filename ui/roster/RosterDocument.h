@@ -17,7 +17,8 @@ class QUndoStack;
 namespace aw {
 
 // The roster open in a roster window: its entries, its file, its undo history and the
-// summaries of its designs, read again whenever a design file changes. Every edit is one
+// summaries of its designs, read again whenever a design file changes or a missing one
+// appears. Every edit is one
 // undo step holding the roster before and after it.
 class RosterDocument : public QObject {
     Q_OBJECT
@@ -47,6 +48,8 @@ public:
 
     // Reads the design at path again when it is in the roster (the editor saved it).
     void RefreshDesign(const QString &path);
+    // Reads the designs that were missing from folder and are there now.
+    void RefreshAppearedDesigns(const QString &folder);
 
 signals:
     // The roster or the figures of its designs changed: everything shown must be shown again.
