@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/NumberFormat.h"
+#include "base/SharedBytes.h"
 #include "output/PrintMovement.h"
 #include "output/PrintPFD.h"
 #include "output/PrintWeapon.h"
@@ -49,8 +50,8 @@ struct PrintJob {
     std::string Production;
     std::string NumberOnField;
     std::string Affiliation;
-    std::string Cost;             // final cost with two decimals and the currency name
-    std::vector<uint8_t> Picture; // the design's picture as bitmap file bytes; empty when none
+    std::string Cost;    // final cost with two decimals and the currency name
+    SharedBytes Picture; // the design's picture as bitmap file bytes (shared); empty when none
     PrintMovementList Movement;
     PrintWeaponList Weapons;
     PrintPFDList Perks;

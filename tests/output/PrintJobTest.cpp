@@ -169,7 +169,7 @@ TEST(MakePrintJob, TextsProductionAndCost)
     EXPECT_EQ(job.Extra, "Extra notes");
     EXPECT_EQ(job.NumberOnField, "2d6");
     EXPECT_EQ(job.Affiliation, "Free Guard");
-    EXPECT_EQ(job.Picture, vehicle.Picture);
+    EXPECT_TRUE(job.Picture.SharesWith(vehicle.Picture)) << "the picture is shared, not copied";
     EXPECT_EQ(job.Production, "Mass Produced");
     EXPECT_TRUE(std::regex_match(job.Cost, std::regex(R"(\d{1,3}(,\d{3})*\.\d\d Cr)"))) << job.Cost;
     EXPECT_EQ(job.Size, vehicle.FinalSize);
