@@ -1,5 +1,7 @@
 // armorwright-cli export: the text, HTML or record sheets of designs, one file each.
 #include "base/ArmorwrightError.h"
+#include "base/Files.h"
+#include "base/Utf8Path.h"
 #include "cli/CliCommand.h"
 #include "cli/ExportTarget.h"
 #include "cli/LocaleSeparators.h"
@@ -15,7 +17,6 @@
 
 #include <QPageSize>
 
-#include <filesystem>
 #include <iostream>
 
 namespace aw {
@@ -123,7 +124,7 @@ int Run(const CliArguments &args)
 
     const std::string folder = args.Value("--out-dir", ".");
     if (!args.Has("-o"))
-        std::filesystem::create_directories(folder);
+        CreateFolders(PathFromUtf8(folder));
     ExportTarget targets(folder, format.Extension);
     const bool roster = files.size() > 1;
     int failed = 0;

@@ -173,6 +173,12 @@ TEST_F(ExportCommand, FoldersAndFilesNamedOutsideAsciiAreReadAndWritten)
     EXPECT_EQ(ReadText(out + "/Hunter.txt"), EditorSheet(SheetKind::Text, file));
     EXPECT_EQ(ReadText(out + "/Zweite ä.txt"), EditorSheet(SheetKind::Text, unnamed));
 
+    // A file where the output folder should be: the folder is named, nothing is written.
+    const CliRun blocked = Cli({"export", "--format", "text", file, "--out-dir", file + "/Blätter"});
+    EXPECT_EQ(blocked.ExitCode, 1);
+    EXPECT_EQ(blocked.Err, "armorwright-cli export: Cannot create folder \"" + file + "/Blätter\": Not a directory\n");
+    EXPECT_EQ(blocked.Out, "");
+
     const std::string jpeg = out + "/Blatt ö.jpg";
     ASSERT_EQ(Cli({"export", "--format", "jpeg", file, "-o", jpeg}).ExitCode, 0);
     const std::vector<uint8_t> image = ReadWholeFile(jpeg);
