@@ -65,6 +65,14 @@ void WriteFileAtomically(const std::filesystem::path &path, const std::string &t
 
 void RemoveFileIfExists(const std::filesystem::path &path) { ThrowWhenFailed(platform::RemoveFile(path), path); }
 
+void CreateFolders(const std::filesystem::path &path)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    if (ec)
+        throw FileError(ErrorText("Cannot create folder ").File(Utf8FromPath(path)).SystemText(": " + ec.message()));
+}
+
 void SetWriteFaultInjector(std::function<bool()> injector) { g_faultInjector = std::move(injector); }
 
 const std::string &ProgramFolder() { return g_programFolder; }

@@ -33,6 +33,10 @@ void WriteFileAtomically(const std::filesystem::path &path, const std::string &t
 // Deletes path when it exists; throws FileError when it exists and cannot be removed.
 void RemoveFileIfExists(const std::filesystem::path &path);
 
+// Makes the folder and the folders above it that are missing; throws FileError naming the
+// folder when it cannot be made (a file of that name, no permission).
+void CreateFolders(const std::filesystem::path &path);
+
 // Test seam: called before every low-level write of WriteFileAtomically; returning false
 // makes that write fail as a full disk would. Pass an empty function to clear it.
 void SetWriteFaultInjector(std::function<bool()> injector);

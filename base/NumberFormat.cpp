@@ -191,12 +191,35 @@ template <typename Number> bool ParseWhole(const std::string &text, Number &valu
     return true;
 }
 
+// True when the integer part has no thousands separator, or has them where Grouped writes
+// them: "1,250" and "12,345,678" but not "3,5" (a decimal comma that would read as 35).
+bool ThousandsInGroupsOfThree(const std::string &integerPart, char thousands)
+{
+    const size_t first = integerPart.find(thousands);
+    if (first == std::string::npos)
+        return true;
+    const size_t signLength = integerPart[0] == '+' || integerPart[0] == '-' ? 1 : 0;
+    auto digits = [&](size_t from, size_t to) {
+        return std::all_of(integerPart.begin() + static_cast<std::ptrdiff_t>(from),
+                           integerPart.begin() + static_cast<std::ptrdiff_t>(to),
+                           [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (first <= signLength || first - signLength > 3 || !digits(signLength, first))
+        return false;
+    for (size_t at = first; at < integerPart.size(); at += 4)
+        if (integerPart[at] != thousands || integerPart.size() - at < 4 || !digits(at + 1, at + 4))
+            return false;
+    return true;
+}
+
 } // namespace
 
 bool ParseInteger(const std::string &text, int32_t &value) { return ParseWhole(text, value); }
 
 bool ParseReal(const std::string &text, double &value, NumberSeparators seps, bool allowThousands)
 {
+    if (allowThousands && !ThousandsInGroupsOfThree(text.substr(0, text.find(seps.Decimal)), seps.Thousands))
+        return false;
     std::string plain;
     bool seenDecimal = false;
     for (char c : text) {

@@ -33,7 +33,7 @@ std::string Grouped(double value, int decimals, NumberSeparators seps = {});
 // Parses text as a decimal integer (optional sign, a leading "+" accepted). False when it does not parse.
 bool ParseInteger(const std::string &text, int32_t &value);
 // Parses text as a real number with the given decimal separator and optionally thousands
-// separators. False when it does not parse.
+// separators where they group the integer digits by three. False when it does not parse.
 bool ParseReal(const std::string &text, double &value, NumberSeparators seps = {}, bool allowThousands = false);
 
 } // namespace number

@@ -1,9 +1,12 @@
 // armorwright-cli export: the text, HTML or record sheets of designs, one file each.
 #include "base/ArmorwrightError.h"
+#include "base/Files.h"
+#include "base/Utf8Path.h"
 #include "cli/CliCommand.h"
 #include "cli/ExportTarget.h"
 #include "cli/LocaleSeparators.h"
 #include "cli/PageSizeOption.h"
+#include "codec/LzhCompressor.h"
 #include "engine/OpenedDesignFile.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
@@ -15,7 +18,6 @@
 
 #include <QPageSize>
 
-#include <filesystem>
 #include <iostream>
 
 namespace aw {
@@ -63,11 +65,21 @@ const FormatName &FormatNamed(const std::string &name)
 }
 
 // The uncompressed content of a data block, read afresh as each export of the editor reads it.
+// A damaged override file is named: the codec's message alone, after the design's name,
+// reads as if the design were damaged.
 std::vector<uint8_t> DataBlockBytes(const std::string &blockName)
 {
-    for (const DataBlockName &block : kDataBlocks)
-        if (blockName == block.Block)
+    for (const DataBlockName &block : kDataBlocks) {
+        if (blockName != block.Block)
+            continue;
+        try {
             return OpenDataBlock(block.File, block.Block).TakeBytes();
+        } catch (const LZHException &e) {
+            throw FileError(ErrorText("The override file ")
+                                .File(ProgramFolder() + block.File)
+                                .SystemText(" is damaged: " + e.Utf8()));
+        }
+    }
     throw std::logic_error("no data block " + blockName);
 }
 
@@ -123,7 +135,7 @@ int Run(const CliArguments &args)
 
     const std::string folder = args.Value("--out-dir", ".");
     if (!args.Has("-o"))
-        std::filesystem::create_directories(folder);
+        CreateFolders(PathFromUtf8(folder));
     ExportTarget targets(folder, format.Extension);
     const bool roster = files.size() > 1;
     int failed = 0;

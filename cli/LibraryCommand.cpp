@@ -6,6 +6,7 @@
 #include "base/Files.h"
 #include "base/NumberFormat.h"
 #include "base/SettingsFolder.h"
+#include "base/Utf8Path.h"
 #include "engine/MovementList.h"
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
@@ -14,6 +15,7 @@
 #include "weapons/WeaponTexts.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -148,6 +150,12 @@ int Run(const std::vector<std::string> &args)
         }
     } else if ((kind != "perks" && kind != "flaws" && kind != "defects" && kind != "movement") || words.size() != 1) {
         std::cerr << kUsage;
+        return 2;
+    }
+
+    // A mistyped folder would silently show the built-in data as if it were the folder's.
+    if (!folder.empty() && !std::filesystem::is_directory(PathFromUtf8(folder))) {
+        std::cerr << "armorwright-cli library: --folder " << folder << ": not a folder\n";
         return 2;
     }
 

@@ -31,16 +31,19 @@ QRect KeepOnScreen(const QRect &frame, const QList<QRect> &screens, const QRect 
 
 void ApplyWindowPosition(QWidget &window, const WindowPosition &stored)
 {
+    // A damaged settings file may hold any value. Beyond the largest widget size no screen is
+    // near, and the frame's far edge must not pass the largest coordinate.
+    const auto bounded = [](int value) { return qMin(value, QWIDGETSIZE_MAX); };
     QPoint position = window.pos();
     if (stored.Top > 0)
-        position.setY(stored.Top);
+        position.setY(bounded(stored.Top));
     if (stored.Left > 0)
-        position.setX(stored.Left);
+        position.setX(bounded(stored.Left));
     QSize size = window.size();
     if (stored.Height > 0)
-        size.setHeight(stored.Height);
+        size.setHeight(bounded(stored.Height));
     if (stored.Width > 0)
-        size.setWidth(stored.Width);
+        size.setWidth(bounded(stored.Width));
     size = size.expandedTo(window.minimumSize());
 
     QList<QRect> screens;

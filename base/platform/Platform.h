@@ -28,7 +28,9 @@ std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std:
 // Replaces path with bytes atomically: a temporary file beside it is written, flushed to disk
 // and moved over path, so path holds either the old bytes or the new ones, whatever happens.
 // mayWrite is asked before every low-level write; when it says no, that write fails as on a
-// full disk. On failure the temporary file is gone and path is as it was.
+// full disk. On failure the temporary file is gone and path is as it was. On POSIX a link is
+// followed (the file it names is replaced); a device or pipe is written to, as it cannot be
+// replaced.
 std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, std::span<const uint8_t> bytes,
                                             const std::function<bool()> &mayWrite);
 

@@ -64,6 +64,21 @@ std::string TemporaryPattern(const std::string &path)
     return path.substr(0, nameStart) + name + suffix;
 }
 
+std::optional<FileFailure> WriteInPlace(const std::string &path, std::span<const uint8_t> bytes,
+                                        const std::function<bool()> &mayWrite)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    if (fd < 0)
+        return Failure(FileStep::Create, errno);
+    int error = 0;
+    bool ok = WriteAll(fd, bytes, mayWrite, error);
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    return ok ? std::nullopt : std::optional(Failure(FileStep::Write, error));
+}
+
 } // namespace
 
 std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes)
@@ -84,10 +99,16 @@ std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std:
     return std::nullopt;
 }
 
-std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, std::span<const uint8_t> bytes,
+std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &linkedPath, std::span<const uint8_t> bytes,
                                             const std::function<bool()> &mayWrite)
 {
-    std::string temp = TemporaryPattern(path.native());
+    // A link stays a link: the file it names is replaced, from a temporary file beside that one.
+    char resolved[PATH_MAX];
+    const std::string path = ::realpath(linkedPath.c_str(), resolved) ? resolved : linkedPath.native();
+    // A device or a pipe (/dev/null, /dev/stdout) cannot be replaced by a file: it is written to.
+    if (struct stat st{}; ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+        return WriteInPlace(path, bytes, mayWrite);
+    std::string temp = TemporaryPattern(path);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return Failure(FileStep::Create, errno);

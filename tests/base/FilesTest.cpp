@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 namespace aw {
 
@@ -143,5 +145,41 @@ TEST(Files, ReplacingAReadOnlyFile)
     EXPECT_EQ(dir.EntryCount(), 1u) << "a temporary file was left";
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
 }
+
+#ifndef _WIN32
+// Writing to a link replaces the file it names and keeps the link; a pipe (as /dev/stdout
+// or /dev/null, which must never become plain files) is written to, not replaced.
+TEST(Files, LinksAndPipesAreWrittenThroughNotReplaced)
+{
+    TempFolder dir;
+    const std::string file = dir / "real.vkd";
+    const std::string link = dir / "link.vkd";
+    WriteFileAtomically(file, std::string("old"));
+    std::filesystem::create_symlink("real.vkd", link);
+    WriteFileAtomically(link, std::string("new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    const auto bytes = ReadWholeFile(file);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new");
+    EXPECT_EQ(dir.EntryCount(), 2u) << "a temporary file was left";
+
+    // The reader opens the pipe by a second name, which still reaches it should the write
+    // have put a plain file in its place.
+    const std::string pipe = dir / "pipe";
+    ASSERT_EQ(std::system(("mkfifo '" + pipe + "'").c_str()), 0);
+    std::filesystem::create_hard_link(pipe, pipe + "-kept");
+    std::string received;
+    std::thread reader([&] {
+        std::ifstream in(pipe + "-kept", std::ios::binary);
+        received.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    });
+    WriteFileAtomically(pipe, std::string("through"));
+    const bool stillAPipe = std::filesystem::status(pipe).type() == std::filesystem::file_type::fifo;
+    if (!stillAPipe)
+        std::ofstream(pipe + "-kept").close(); // lets the reader finish
+    reader.join();
+    EXPECT_TRUE(stillAPipe);
+    EXPECT_EQ(received, "through");
+}
+#endif
 
 } // namespace aw

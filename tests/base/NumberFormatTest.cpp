@@ -80,6 +80,12 @@ TEST(NumberFormat, ParsingAcceptsOnlyWholeNumbers)
     EXPECT_FALSE(number::ParseReal("1,300.0", d));
     EXPECT_TRUE(number::ParseReal("1,300.0", d, {}, true));
     EXPECT_DOUBLE_EQ(d, 1300.0);
+    EXPECT_TRUE(number::ParseReal("-12,345,678.5", d, {}, true));
+    EXPECT_DOUBLE_EQ(d, -12345678.5);
+    // Separators elsewhere are no grouping: a decimal comma must not read as a ten times larger value.
+    for (const char *misplaced : {"3,5", "3,5.0", "1,2345.0", "12,34,567", ",250.0", "1234,567", "1e,250", "1,250,"})
+        EXPECT_FALSE(number::ParseReal(misplaced, d, {}, true)) << misplaced;
+    EXPECT_DOUBLE_EQ(d, -12345678.5);
     EXPECT_FALSE(number::ParseReal("", d));
     EXPECT_TRUE(number::ParseReal("+2.5", d));
     EXPECT_DOUBLE_EQ(d, 2.5);

@@ -98,12 +98,14 @@ TEST_F(ExportCommand, AnOverrideTemplateBesideTheToolIsUsed)
     ASSERT_EQ(Cli({"export", "--format", "text", file, "-o", out}).ExitCode, 0);
     EXPECT_EQ(ReadText(out), "Custom sheet of Hunter\r\n");
 
-    // A damaged override ends the export with the codec's message and writes nothing.
+    // A damaged override ends the export with the codec's message, naming the override
+    // rather than leaving it to look like a fault of the design, and writes nothing.
     WriteFileAtomically(m_program / "Text.zel", std::string("not a container"));
     const std::string none = m_out / "none.txt";
     const CliRun run = Cli({"export", "--format", "text", file, "-o", none});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_NE(run.Err.find(lzhmsg::kNoHeader), std::string::npos) << run.Err;
+    EXPECT_EQ(run.Err, "armorwright-cli export: " + file + ": The override file \"" + m_program.Path().string() +
+                           "/Text.zel\" is damaged: " + lzhmsg::kNoHeader + "\n");
     EXPECT_FALSE(std::filesystem::exists(none));
 }
 
@@ -172,6 +174,12 @@ TEST_F(ExportCommand, FoldersAndFilesNamedOutsideAsciiAreReadAndWritten)
                               "/Zweite ä.txt\nExported 2 of 2 designs.\n");
     EXPECT_EQ(ReadText(out + "/Hunter.txt"), EditorSheet(SheetKind::Text, file));
     EXPECT_EQ(ReadText(out + "/Zweite ä.txt"), EditorSheet(SheetKind::Text, unnamed));
+
+    // A file where the output folder should be: the folder is named, nothing is written.
+    const CliRun blocked = Cli({"export", "--format", "text", file, "--out-dir", file + "/Blätter"});
+    EXPECT_EQ(blocked.ExitCode, 1);
+    EXPECT_EQ(blocked.Err, "armorwright-cli export: Cannot create folder \"" + file + "/Blätter\": Not a directory\n");
+    EXPECT_EQ(blocked.Out, "");
 
     const std::string jpeg = out + "/Blatt ö.jpg";
     ASSERT_EQ(Cli({"export", "--format", "jpeg", file, "-o", jpeg}).ExitCode, 0);

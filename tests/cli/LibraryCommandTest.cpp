@@ -103,6 +103,13 @@ TEST_F(LibraryFolder, UnknownKindsAndTabsAreUsageErrors)
     EXPECT_EQ(Run("weapons lasers").ExitCode, 2);
     EXPECT_EQ(Run("perks extra").ExitCode, 2);
     EXPECT_EQ(Run("weapons Close").ExitCode, 0) << "tabs are matched by the start of their caption";
+
+    // A folder that is not there is named, not taken as one without override files.
+    const std::string missing = Dir / "missing";
+    const CliRun cli = RunCli({"library", "--folder", missing, "perks"});
+    EXPECT_EQ(cli.ExitCode, 2);
+    EXPECT_EQ(cli.Err, "armorwright-cli library: --folder " + missing + ": not a folder\n");
+    EXPECT_EQ(cli.Out, "");
 }
 
 } // namespace aw

@@ -30,6 +30,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <limits>
 
 namespace aw {
 
@@ -217,6 +218,12 @@ private slots:
         QVERIFY(left.contains(KeepOnScreen(QRect(4000, 3000, 640, 480), screens, left)));
         // larger than the primary screen: shrunk to it
         QCOMPARE(KeepOnScreen(QRect(-5000, 0, 3000, 2000), screens, left), left);
+
+        // a stored position as far out as a damaged settings file may hold
+        const int far = std::numeric_limits<int>::max();
+        QWidget window;
+        ApplyWindowPosition(window, {far, far, 300, 200});
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(QRect(window.pos(), window.size())));
     }
 
     void logViewerSavesLinesWithCrLf()
