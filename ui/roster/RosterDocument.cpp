@@ -135,11 +135,12 @@ void RosterDocument::RefreshDesign(const QString &path)
 
 void RosterDocument::RefreshAppearedDesigns(const QString &folder)
 {
+    const QStringList watched = m_watcher->files();
     bool appeared = false;
     for (const RosterEntry &entry : m_roster.Entries) {
         const QString path = FromNativePath(entry.Design);
         const QFileInfo file(path);
-        if (file.absolutePath() == folder && !m_watcher->files().contains(path) && file.exists())
+        if (file.absolutePath() == folder && !watched.contains(path) && file.exists())
             appeared = m_summaries.erase(entry.Design) > 0 || appeared;
     }
     if (!appeared)
