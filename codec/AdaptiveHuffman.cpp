@@ -1,7 +1,6 @@
 #include "codec/AdaptiveHuffman.h"
 
 #include <bit>
-#include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -222,28 +221,39 @@ void AdaptiveHuffman::Update(unsigned symbol) { Adapt(symbol); }
 void AdaptiveHuffman::Reconstruct()
 {
     ++m_rebuilds;
-    // Gather the leaves, in node order, at the front with halved frequencies.
-    unsigned j = 0;
+    // The leaves in node order with halved frequencies, which keeps them in order.
+    uint16_t leafFreq[kSymbols], leafSon[kSymbols];
+    unsigned leaves = 0;
     for (unsigned i = 0; i < kNodes; ++i) {
         if (m_son[i] >= kNodes) {
-            m_freq[j] = static_cast<uint16_t>((m_freq[i] + 1) / 2);
-            m_son[j] = m_son[i];
-            ++j;
+            leafFreq[leaves] = static_cast<uint16_t>((m_freq[i] + 1) / 2);
+            leafSon[leaves] = m_son[i];
+            ++leaves;
         }
     }
-    // Join pairs of nodes, inserting each new node after the last one not above it.
-    for (unsigned i = 0, n = kSymbols; n < kNodes; i += 2, ++n) {
-        const unsigned f = m_freq[i] + m_freq[i + 1];
-        unsigned k = n - 1;
-        while (f < m_freq[k])
-            --k;
-        ++k;
-        const size_t moved = n - k;
-        std::memmove(&m_freq[k + 1], &m_freq[k], moved * sizeof m_freq[0]);
-        m_freq[k] = static_cast<uint16_t>(f);
-        std::memmove(&m_son[k + 1], &m_son[k], moved * sizeof m_son[0]);
-        m_son[k] = static_cast<uint16_t>(i);
+    // Nodes are joined in pairs from the front, each new one placed after every node not
+    // above it. Joined nodes come out in order of frequency, so the node order is a merge of
+    // the leaves and the joined nodes in the order they were made, a leaf first on a tie.
+    uint16_t joinedFreq[kSymbols - 1], joinedSon[kSymbols - 1];
+    unsigned joined = 0, nextLeaf = 0, nextJoined = 0, placed = 0;
+    const auto placeNext = [&] {
+        if (nextLeaf < kSymbols && (nextJoined == joined || leafFreq[nextLeaf] <= joinedFreq[nextJoined])) {
+            m_freq[placed] = leafFreq[nextLeaf];
+            m_son[placed] = leafSon[nextLeaf++];
+        } else {
+            m_freq[placed] = joinedFreq[nextJoined];
+            m_son[placed] = joinedSon[nextJoined++];
+        }
+        ++placed;
+    };
+    for (unsigned i = 0; i < kRoot; i += 2) {
+        while (placed < i + 2)
+            placeNext();
+        joinedFreq[joined] = static_cast<uint16_t>(m_freq[i] + m_freq[i + 1]);
+        joinedSon[joined++] = static_cast<uint16_t>(i);
     }
+    while (placed < kNodes)
+        placeNext();
     m_rootFreq = m_freq[kRoot];
     m_freq[kRoot] = 0xFFFF;
     for (unsigned i = 0; i < kNodes; ++i) {
