@@ -22,8 +22,13 @@ struct FileFailure {
     std::string Reason;
 };
 
-// Reads the whole file into bytes (in binary: no line ends are translated).
-std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes);
+// Reads the whole file into bytes (in binary: no line ends are translated). A file longer
+// than `largest` fails with the reason kFileTooLarge before it fills the memory, as an
+// endless device (/dev/zero) or a film chosen by mistake would.
+inline constexpr uint64_t kLargestFileRead = uint64_t{512} << 20;
+inline constexpr char kFileTooLarge[] = "File too large";
+std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes,
+                                         uint64_t largest = kLargestFileRead);
 
 // Replaces path with bytes atomically: a temporary file beside it is written, flushed to disk
 // and moved over path, so path holds either the old bytes or the new ones, whatever happens.

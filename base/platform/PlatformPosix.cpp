@@ -81,19 +81,36 @@ std::optional<FileFailure> WriteInPlace(const std::string &path, std::span<const
 
 } // namespace
 
-std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes)
+std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes,
+                                         uint64_t largest)
 {
     FILE *f = std::fopen(path.c_str(), "rb");
     if (!f)
         return Failure(FileStep::Open, errno);
     bytes.clear();
+    // A plain file's size is known: one allocation, and one that is too large is not read.
+    if (struct stat st{}; ::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode)) {
+        if (static_cast<uint64_t>(st.st_size) > largest) {
+            std::fclose(f);
+            return FileFailure{FileStep::Read, kFileTooLarge};
+        }
+        bytes.reserve(static_cast<size_t>(st.st_size));
+    }
     uint8_t buffer[64 * 1024];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.insert(bytes.end(), buffer, buffer + n);
+    bool tooLarge = false;
+    while (!tooLarge && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+        tooLarge = bytes.size() + n > largest;
+        if (!tooLarge)
+            bytes.insert(bytes.end(), buffer, buffer + n);
+    }
     const bool failed = std::ferror(f);
     const int error = errno;
     std::fclose(f);
+    if (tooLarge) {
+        bytes.clear();
+        return FileFailure{FileStep::Read, kFileTooLarge};
+    }
     if (failed)
         return Failure(FileStep::Read, error);
     return std::nullopt;

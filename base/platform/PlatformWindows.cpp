@@ -122,13 +122,20 @@ std::wstring CreateTemporary(const std::filesystem::path &path, HANDLE &handle)
 
 } // namespace
 
-std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes)
+std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes,
+                                         uint64_t largest)
 {
     Handle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         return Failure(FileStep::Open, ::GetLastError());
     bytes.clear();
+    // A disk file's size is known: one allocation, and one that is too large is not read.
+    if (LARGE_INTEGER size{}; ::GetFileType(file.Get()) == FILE_TYPE_DISK && ::GetFileSizeEx(file.Get(), &size)) {
+        if (static_cast<uint64_t>(size.QuadPart) > largest)
+            return FileFailure{FileStep::Read, kFileTooLarge};
+        bytes.reserve(static_cast<size_t>(size.QuadPart));
+    }
     uint8_t buffer[64 * 1024];
     DWORD n = 0;
     while (true) {
@@ -136,6 +143,10 @@ std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std:
             return Failure(FileStep::Read, ::GetLastError());
         if (n == 0)
             break;
+        if (bytes.size() + n > largest) {
+            bytes.clear();
+            return FileFailure{FileStep::Read, kFileTooLarge};
+        }
         bytes.insert(bytes.end(), buffer, buffer + n);
     }
     return std::nullopt;

@@ -1,5 +1,6 @@
 #include "base/Files.h"
 #include "base/Utf8Path.h"
+#include "base/platform/Platform.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -179,6 +180,28 @@ TEST(Files, LinksAndPipesAreWrittenThroughNotReplaced)
     reader.join();
     EXPECT_TRUE(stillAPipe);
     EXPECT_EQ(received, "through");
+}
+
+// Reading stops at a size no design comes near: a huge file is refused before a byte is
+// read, an endless device once it has given that much.
+TEST(Files, EndlessAndHugeFilesAreRefusedNotRead)
+{
+    TempFolder dir;
+    const std::string huge = dir / "huge.vkd";
+    std::ofstream(huge).close();
+    std::filesystem::resize_file(huge, platform::kLargestFileRead + 1); // sparse: no disk used
+    try {
+        ReadWholeFile(huge);
+        FAIL() << "read";
+    } catch (const FileError &e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot read file \"" + huge + "\": File too large");
+    }
+    std::vector<uint8_t> bytes;
+    const auto failure = platform::ReadFileBytes("/dev/zero", bytes, 1 << 20);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Reason, platform::kFileTooLarge);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_FALSE(platform::ReadFileBytes("/dev/null", bytes, 1 << 20).has_value());
 }
 #endif
 
