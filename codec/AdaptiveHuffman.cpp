@@ -1,5 +1,6 @@
 #include "codec/AdaptiveHuffman.h"
 
+#include <algorithm>
 #include <bit>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -49,6 +50,8 @@ void AdaptiveHuffman::Start()
         m_freq[i] = 0xFFFF;
     m_prnt[kRoot] = 0;
     m_pairsKept = false;
+    std::fill(std::begin(m_topPending), std::end(m_topPending), uint16_t{0});
+    m_batchLeft = 0;
     m_longestCode = 0;
     m_rebuilds = 0;
 }
@@ -194,6 +197,9 @@ unsigned AdaptiveHuffman::CodeLength(unsigned symbol) const
         Reconstruct();
         reshaped = true;
     }
+    if (m_batchLeft == 0) [[unlikely]]
+        StartBatch();
+    --m_batchLeft;
     // The leaf goes to the end of its run of equal frequency, which may be where it is: on
     // varied data it moves about as often as not, so the swap is made either way.
     const unsigned c = m_prnt[symbol + kNodes];
@@ -203,13 +209,19 @@ unsigned AdaptiveHuffman::CodeLength(unsigned symbol) const
     Exchange(c, l, k);
     // Inner nodes seldom move. The result must not wait on the climb, so that the next
     // symbol's update can start before this one is done: a move leaves the loop instead.
+    // The climb stops where the top nodes begin; they are counted in at the batch's end.
     ++m_rootFreq;
-    for (unsigned node = m_prnt[l]; node != kRoot; node = m_prnt[node]) {
+    for (unsigned node = m_prnt[l];; node = m_prnt[node]) {
+        if (node >= m_topStart) {
+            ++m_topPending[node];
+            break;
+        }
         const unsigned f = ++m_freq[node];
         if (f > m_freq[node + 1]) [[unlikely]] {
             node = MoveUp(node, f);
-            while ((node = m_prnt[node]) != kRoot)
+            while ((node = m_prnt[node]) < m_topStart)
                 Increment(node);
+            ++m_topPending[node];
             return kReshaped;
         }
     }
@@ -221,6 +233,8 @@ void AdaptiveHuffman::Update(unsigned symbol) { Adapt(symbol); }
 void AdaptiveHuffman::Reconstruct()
 {
     ++m_rebuilds;
+    CountInTopPending();
+    m_batchLeft = 0;
     // The leaves in node order with halved frequencies, which keeps them in order.
     uint16_t leafFreq[kSymbols], leafSon[kSymbols];
     unsigned leaves = 0;
@@ -287,6 +301,33 @@ void AdaptiveHuffman::RebuildPairs()
         m_pairs[2 * node + 1] = PairStep(node, 1);
     }
     m_pairsKept = true;
+}
+
+void AdaptiveHuffman::CountInTopPending()
+{
+    // Sons stand before their fathers, so each count is complete when it is passed up.
+    for (unsigned node = kTopStart; node < kRoot; ++node) {
+        const unsigned count = m_topPending[node];
+        m_freq[node] = static_cast<uint16_t>(m_freq[node] + count);
+        m_topPending[m_prnt[node]] = static_cast<uint16_t>(m_topPending[m_prnt[node]] + count);
+        m_topPending[node] = 0;
+    }
+    m_topPending[kRoot] = 0;
+}
+
+void AdaptiveHuffman::StartBatch()
+{
+    CountInTopPending();
+    // Each symbol adds at most one to any node. With the smallest gap between neighbours
+    // from kTopStart - 1 up, no top node can catch up with the next in that many symbols,
+    // and no lower node can reach the first top node: no top node moves, and every search
+    // for a lower node's new place ends below them, stale counts or not.
+    unsigned gap = ~0u;
+    for (unsigned node = kTopStart - 1; node + 1 < kRoot; ++node)
+        gap = std::min(gap, static_cast<unsigned>(m_freq[node + 1] - m_freq[node]));
+    // With no gap the climb goes to the root for one symbol, then the gaps are looked at again.
+    m_topStart = gap == 0 ? kRoot : kTopStart;
+    m_batchLeft = gap == 0 ? 1 : gap;
 }
 
 } // namespace aw

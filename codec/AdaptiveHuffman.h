@@ -71,6 +71,9 @@ private:
     // l the frequency k.
     void Exchange(unsigned c, unsigned l, unsigned k);
     void Reconstruct();
+    // The top nodes' counts are brought up to date in batches (see StartBatch).
+    void CountInTopPending();
+    void StartBatch();
     // The decoder's two-level table (m_pairs) kept in step with m_son.
     uint16_t PairStep(unsigned node, unsigned bit) const;
     void SonChanged(unsigned node);
@@ -90,6 +93,14 @@ private:
     static constexpr unsigned kOneBit = 0x8000;
     uint16_t m_pairs[2 * kNodes];
     bool m_pairsKept = false; // from the first Decode on; the encoder never needs the table
+    // The nodes from kTopStart on (the root end of the node order) are the busiest and move
+    // least. A climb stops at the first of them and counts itself in m_topPending there;
+    // the counts go up the top nodes once a batch, when no top node can have moved since.
+    // m_topStart is kTopStart, or kRoot while a batch is too short to be worth one.
+    static constexpr unsigned kTopStart = kNodes - 15;
+    unsigned m_topStart = kTopStart;
+    unsigned m_batchLeft = 0; // symbols until the next batch
+    uint16_t m_topPending[kNodes];
     unsigned m_longestCode = 0;
     unsigned m_rebuilds = 0;
 };
