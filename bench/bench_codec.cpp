@@ -2,9 +2,9 @@
 // bitmap of a black-and-white form, large flat areas), a noisy photo-like picture and
 // incompressible bytes; each side by side with a plain port of the original LZHUF program
 // that must give the same bytes.
-#include "ReferenceLzhuf.h"
 #include "codec/LzhCompressor.h"
 #include "storage/BuiltInBlocks.h"
+#include "tests/support/ReferenceLzhuf.h"
 
 #include <benchmark/benchmark.h>
 

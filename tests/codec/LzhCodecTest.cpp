@@ -6,6 +6,7 @@
 #include "codec/LzhCompressor.h"
 #include "codec/LzhEncoder.h"
 #include "codec/SearchBlocks.h"
+#include "tests/support/ReferenceLzhuf.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,29 @@ TEST(LzhCodec, KnownContainers)
     EXPECT_EQ(CompressBytes(Bytes("aaaaaaaaaa")), tenA);
     EXPECT_EQ(TraceSymbols(tenA), (std::vector<TracedSymbol>{Lit('a'), Match(9, 0)}));
     EXPECT_EQ(CompressBytes({}), (std::vector<uint8_t>{0x21, 0x48, 0x5A, 0x4C, 0, 0, 0, 0}));
+}
+
+// The plain program defines the format. Inputs that rebuild the tree often, tie its counts,
+// deepen it and shift what is common must give its bytes exactly: a coder that strays from
+// it still decodes its own output, but not the files the program wrote.
+TEST(LzhCodec, WritesTheBytesOfThePlainProgram)
+{
+    std::mt19937 rng(3);
+    std::vector<std::vector<uint8_t>> inputs{RandomBytes(150000, 9)};
+    std::exponential_distribution<> rare(0.25);
+    std::vector<uint8_t> skewed(200000), gradient(300000), phases;
+    for (uint8_t &b : skewed)
+        b = static_cast<uint8_t>(std::min(255.0, rare(rng)));
+    for (size_t i = 0; i < gradient.size(); ++i)
+        gradient[i] = static_cast<uint8_t>(i / 1200 + rng() % 9);
+    for (int phase = 0; phase < 40; ++phase) {
+        const unsigned spread = 1u << (phase % 8);
+        for (int i = 0; i < 5000; ++i)
+            phases.push_back(static_cast<uint8_t>(phase * 7 + rng() % spread));
+    }
+    inputs.insert(inputs.end(), {skewed, gradient, phases});
+    for (const std::vector<uint8_t> &data : inputs)
+        EXPECT_EQ(CompressBytes(data), referencelzhuf::Compress(data)) << data.size();
 }
 
 TEST(LzhCodec, LongRunIsFullLengthCopiesOfItsOwnOutput)

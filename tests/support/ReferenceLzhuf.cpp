@@ -1,6 +1,6 @@
 // Kept deliberately close to the original program: global-style state, getc/putc-like byte
 // access, bit-at-a-time decoding, linear searches. Only the file I/O became memory I/O.
-#include "ReferenceLzhuf.h"
+#include "tests/support/ReferenceLzhuf.h"
 
 #include <cstring>
 #include <memory>
