@@ -96,7 +96,9 @@ private:
     // The nodes from kTopStart on (the root end of the node order) are the busiest and move
     // least. A climb stops at the first of them and counts itself in m_topPending there;
     // the counts go up the top nodes once a batch, when no top node can have moved since.
-    // m_topStart is kTopStart, or kRoot while a batch is too short to be worth one.
+    // Fifteen nodes are the top four levels of an even tree, so on varied data every climb
+    // stops after the same number of steps. m_topStart is kTopStart, or kRoot for one
+    // symbol when two neighbours there have equal counts and no batch is safe.
     static constexpr unsigned kTopStart = kNodes - 15;
     unsigned m_topStart = kTopStart;
     unsigned m_batchLeft = 0; // symbols until the next batch
