@@ -98,19 +98,17 @@ std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std:
     }
     uint8_t buffer[64 * 1024];
     size_t n;
-    bool tooLarge = false;
-    while (!tooLarge && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-        tooLarge = bytes.size() + n > largest;
-        if (!tooLarge)
-            bytes.insert(bytes.end(), buffer, buffer + n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+        if (bytes.size() + n > largest) {
+            std::fclose(f);
+            bytes.clear();
+            return FileFailure{FileStep::Read, kFileTooLarge};
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
     }
     const bool failed = std::ferror(f);
     const int error = errno;
     std::fclose(f);
-    if (tooLarge) {
-        bytes.clear();
-        return FileFailure{FileStep::Read, kFileTooLarge};
-    }
     if (failed)
         return Failure(FileStep::Read, error);
     return std::nullopt;
