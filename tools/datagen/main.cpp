@@ -6,10 +6,6 @@
 #include <filesystem>
 #include <iostream>
 
-namespace aw {
-
-} // namespace aw
-
 int main(int argc, char *argv[])
 {
     using namespace aw;

@@ -12,10 +12,6 @@
 #include <exception>
 #include <iostream>
 
-namespace aw {
-
-} // namespace aw
-
 int main(int argc, char *argv[])
 {
     using namespace aw;
