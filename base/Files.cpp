@@ -65,6 +65,14 @@ void WriteFileAtomically(const std::filesystem::path &path, const std::string &t
 
 void RemoveFileIfExists(const std::filesystem::path &path) { ThrowWhenFailed(platform::RemoveFile(path), path); }
 
+void RenameFile(const std::filesystem::path &from, const std::filesystem::path &to)
+{
+    std::error_code ec;
+    std::filesystem::rename(from, to, ec);
+    if (ec)
+        throw FileError(ErrorText("Cannot rename file ").File(Utf8FromPath(from)).SystemText(": " + ec.message()));
+}
+
 void CreateFolders(const std::filesystem::path &path)
 {
     std::error_code ec;

@@ -33,6 +33,10 @@ void WriteFileAtomically(const std::filesystem::path &path, const std::string &t
 // Deletes path when it exists; throws FileError when it exists and cannot be removed.
 void RemoveFileIfExists(const std::filesystem::path &path);
 
+// Gives the file `from` the name `to`, where no file may be yet; throws FileError naming
+// `from` when it cannot.
+void RenameFile(const std::filesystem::path &from, const std::filesystem::path &to);
+
 // Makes the folder and the folders above it that are missing; throws FileError naming the
 // folder when it cannot be made (a file of that name, no permission).
 void CreateFolders(const std::filesystem::path &path);

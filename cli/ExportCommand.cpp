@@ -6,7 +6,6 @@
 #include "cli/ExportTarget.h"
 #include "cli/LocaleSeparators.h"
 #include "cli/PageSizeOption.h"
-#include "codec/LzhCompressor.h"
 #include "engine/OpenedDesignFile.h"
 #include "output/JpegWriter.h"
 #include "output/PrintJob.h"
@@ -62,25 +61,6 @@ const FormatName &FormatNamed(const std::string &name)
         if (name == format.Name)
             return format;
     throw CliUsage(name.empty() ? "--format is required" : "unknown format '" + name + "'");
-}
-
-// The uncompressed content of a data block, read afresh as each export of the editor reads it.
-// A damaged override file is named: the codec's message alone, after the design's name,
-// reads as if the design were damaged.
-std::vector<uint8_t> DataBlockBytes(const std::string &blockName)
-{
-    for (const DataBlockName &block : kDataBlocks) {
-        if (blockName != block.Block)
-            continue;
-        try {
-            return OpenDataBlock(block.File, block.Block).TakeBytes();
-        } catch (const LZHException &e) {
-            throw FileError(ErrorText("The override file ")
-                                .File(ProgramFolder() + block.File)
-                                .SystemText(" is damaged: " + e.Utf8()));
-        }
-    }
-    throw std::logic_error("no data block " + blockName);
 }
 
 std::string TemplateText(SheetKind kind)

@@ -28,7 +28,7 @@ QImage BuildSheetImageFromLayout(const PrintJob &job, std::span<const uint8_t> l
                                  const SheetFormats &formats = SheetFormats());
 
 // The current layout block, uncompressed: the override file in folder when it exists, else
-// the built-in block; read anew each time. Throws LZHException for an override file that is
+// the built-in block; read anew each time. Throws FileError naming an override file that is
 // not a valid container.
 std::vector<uint8_t> SheetLayoutBlock(int layout, const std::string &folder = ProgramFolder());
 

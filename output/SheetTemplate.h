@@ -10,7 +10,7 @@ namespace aw {
 
 // The current template of a sheet: the override file ("Text.zel", "html.zel") in folder when it
 // exists, else the built-in block ("TEXT", "HTML"). Read anew for every export, so a template
-// placed beside the program takes effect at the next export. Throws LZHException for an
+// placed beside the program takes effect at the next export. Throws FileError naming an
 // override file that is not a valid container.
 std::string SheetTemplate(SheetKind kind, const std::string &folder = ProgramFolder());
 

@@ -20,4 +20,8 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder = Setti
 // empty. The editor calls this whenever the custom list changes, and at shutdown.
 void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder = SettingsFolder());
 
+// Keeps a "Custom.zel" that could not be read under the first free name of
+// "Custom.zel.damaged", "Custom.zel.damaged-2", ...; returns the new path.
+std::string SetAsideCustomWeaponFile(const std::string &folder = SettingsFolder());
+
 } // namespace aw

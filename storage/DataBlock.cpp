@@ -11,19 +11,34 @@ namespace aw {
 Stream OpenDataBlock(const std::string &fileName, const std::string &blockName, const std::string &folder)
 {
     const std::filesystem::path path = PathFromUtf8(folder + fileName);
-    Stream container;
+    Stream content;
     if (FileExists(path)) {
-        container = Stream(ReadWholeFile(path));
+        Stream container(ReadWholeFile(path));
+        try {
+            DecompressStream(container, content);
+        } catch (const LZHException &e) {
+            // The codec's message alone reads as if whatever was being opened were damaged.
+            throw FileError(
+                ErrorText("The override file ").File(folder + fileName).SystemText(" is damaged: " + e.Utf8()));
+        }
     } else {
         const std::span<const uint8_t> block = BuiltInBlock(blockName);
         if (block.empty())
             throw std::invalid_argument("no built-in data block \"" + blockName + "\"");
-        container = Stream(std::vector<uint8_t>(block.begin(), block.end()));
+        Stream container(std::vector<uint8_t>(block.begin(), block.end()));
+        DecompressStream(container, content);
     }
-    Stream content;
-    DecompressStream(container, content);
     content.Seek(0);
     return content;
+}
+
+std::vector<uint8_t> DataBlockBytes(std::string_view blockName, const std::string &folder)
+{
+    for (const DataBlockName &block : kDataBlocks) {
+        if (SameBlockName(block.Block, blockName))
+            return OpenDataBlock(block.File, block.Block, folder).TakeBytes();
+    }
+    throw std::invalid_argument("unknown data block " + std::string(blockName));
 }
 
 } // namespace aw

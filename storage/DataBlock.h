@@ -5,6 +5,8 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace aw {
 
@@ -26,9 +28,13 @@ inline constexpr std::array<DataBlockName, 8> kDataBlocks = {{{"WEAPONS", "Weapo
 
 // The uncompressed content of a data block: the file `fileName` in `folder` when it
 // exists (read afresh on every call), otherwise the built-in block `blockName`. The stream
-// is positioned at its start. A file that is not a valid container fails with the codec's
-// LZHException; an unknown block name is a programming error (std::invalid_argument).
+// is positioned at its start. An override file that is not a valid container fails with a
+// FileError naming it and giving the codec's message; an unknown block name is a
+// programming error (std::invalid_argument).
 Stream OpenDataBlock(const std::string &fileName, const std::string &blockName,
                      const std::string &folder = ProgramFolder());
+
+// The same for a block of kDataBlocks named in any letter case, as bytes.
+std::vector<uint8_t> DataBlockBytes(std::string_view blockName, const std::string &folder = ProgramFolder());
 
 } // namespace aw

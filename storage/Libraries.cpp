@@ -1,11 +1,13 @@
 #include "storage/Libraries.h"
 
 #include "base/Utf8Path.h"
+#include "codec/LzhCompressor.h"
 #include "engine/PerkTemplates.h"
 #include "storage/CustomWeaponFile.h"
 #include "storage/DataBlock.h"
 #include "storage/RecordStream.h"
 
+#include <functional>
 #include <stdexcept>
 
 namespace aw {
@@ -39,6 +41,7 @@ void Libraries::Clear()
     Defects.Clear();
     Movement.Clear();
     Positions.Reset();
+    CustomFileUnreadable = false;
 }
 
 void Libraries::AddWeapon(const WeaponRecord &record)
@@ -58,6 +61,49 @@ void LoadLibraries(Libraries &libraries, const std::string &folder, const std::f
     LoadLibraries(libraries, LibraryFolders{folder, folder}, processMessages);
 }
 
+namespace {
+
+// Runs the loading steps one after another. A step that fails leaves what it fills empty,
+// the next one runs all the same, and the report at the end names every file that failed.
+class LoadSteps {
+public:
+    // Returns whether the step succeeded. `damaged` words the codec's message about a
+    // damaged file so that it names the file; a file that cannot be read is named already.
+    template <class Step> bool Run(Step &&step, const std::function<ErrorText(const std::string &)> &damaged = {})
+    {
+        try {
+            step();
+            return true;
+        } catch (const LZHException &e) {
+            Report(damaged ? damaged(e.Utf8()) : ErrorText().SystemText(e.Utf8()));
+        } catch (const ArmorwrightError &e) {
+            Report(ErrorText().SystemText(e.Utf8()));
+        }
+        return false;
+    }
+
+    void ThrowIfAnyFailed() const
+    {
+        if (m_failed)
+            throw LibraryLoadError(m_report);
+    }
+
+private:
+    void Report(const ErrorText &failure)
+    {
+        if (m_failed)
+            m_report.SystemText("\n" + failure.Utf8());
+        else
+            m_report = failure;
+        m_failed = true;
+    }
+
+    ErrorText m_report; // a line for each failed step
+    bool m_failed = false;
+};
+
+} // namespace
+
 void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const std::function<void()> &processMessages)
 {
     const auto pump = [&] {
@@ -65,43 +111,70 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
             processMessages();
     };
     libraries.Clear();
+    LoadSteps steps;
 
     pump();
-    const std::filesystem::path screenFile = PathFromUtf8(folders.Settings + kScreenFile);
-    if (FileExists(screenFile))
-        libraries.Positions.ReadFrom(ReadWholeFile(screenFile));
-
-    for (const WeaponRecord &record : ReadCustomWeaponFile(folders.Settings))
-        libraries.AddWeapon(record);
-
-    pump();
-    Stream weapons = OpenDataBlock("Weapons.zel", "WEAPONS", folders.Data);
-    ForEachRecord(weapons, kWeaponRecordSize, [&](const uint8_t *p, int) { libraries.AddWeapon(ReadWeaponRecord(p)); });
-
-    pump();
-    Stream perks = OpenDataBlock("pfd.zel", "PFD", folders.Data);
-    ForEachRecord(perks, PerkRecord::Size, [&](const uint8_t *p, int) {
-        const PerkRecord record = ReadPerkRecord(p);
-        (record.IsFlaw ? libraries.Flaws : libraries.Perks).Add(record);
+    steps.Run([&] {
+        const std::filesystem::path screenFile = PathFromUtf8(folders.Settings + kScreenFile);
+        if (FileExists(screenFile))
+            libraries.Positions.ReadFrom(ReadWholeFile(screenFile));
     });
+    const std::string customFile = folders.Settings + kCustomWeaponFile;
+    libraries.CustomFileUnreadable = !steps.Run(
+        [&] {
+            for (const WeaponRecord &record : ReadCustomWeaponFile(folders.Settings))
+                libraries.AddWeapon(record);
+        },
+        [&](const std::string &message) {
+            return ErrorText("The custom weapon file ").File(customFile).SystemText(" is damaged: " + message);
+        });
 
     pump();
-    Stream movement = OpenDataBlock("Movement.zel", "MOVEMENT", folders.Data);
-    ForEachRecord(movement, MovementRecord::Size, [&](const uint8_t *p, int index) {
-        MovementRecord record = ReadMovementRecord(p);
-        record.LibraryIndex = index;
-        libraries.Movement.Add(record);
+    steps.Run([&] {
+        Stream weapons = OpenDataBlock("Weapons.zel", "WEAPONS", folders.Data);
+        ForEachRecord(weapons, kWeaponRecordSize,
+                      [&](const uint8_t *p, int) { libraries.AddWeapon(ReadWeaponRecord(p)); });
+    });
+    pump();
+    steps.Run([&] {
+        Stream perks = OpenDataBlock("pfd.zel", "PFD", folders.Data);
+        ForEachRecord(perks, PerkRecord::Size, [&](const uint8_t *p, int) {
+            const PerkRecord record = ReadPerkRecord(p);
+            (record.IsFlaw ? libraries.Flaws : libraries.Perks).Add(record);
+        });
+    });
+    pump();
+    steps.Run([&] {
+        Stream movement = OpenDataBlock("Movement.zel", "MOVEMENT", folders.Data);
+        ForEachRecord(movement, MovementRecord::Size, [&](const uint8_t *p, int index) {
+            MovementRecord record = ReadMovementRecord(p);
+            record.LibraryIndex = index;
+            libraries.Movement.Add(record);
+        });
     });
 
     libraries.Defects.Clear();
     for (const PerkRecord &defect : DefectTemplates())
         libraries.Defects.Add(defect);
+    steps.ThrowIfAnyFailed();
+}
+
+void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
+{
+    if (libraries.CustomFileUnreadable) {
+        // A file the program could not read may still be repaired: it is never replaced or deleted.
+        if (libraries.CustomWeapons().Count() == 0)
+            return;
+        SetAsideCustomWeaponFile(folder);
+        libraries.CustomFileUnreadable = false;
+    }
+    SaveCustomWeaponFile(libraries.CustomWeapons(), folder);
 }
 
 void SaveSettings(Libraries &libraries, const std::string &folder)
 {
     WriteFileAtomically(PathFromUtf8(folder + kScreenFile), libraries.Positions.FileBytes());
-    SaveCustomWeaponFile(libraries.CustomWeapons(), folder);
+    SaveCustomWeapons(libraries, folder);
     libraries.Clear();
 }
 

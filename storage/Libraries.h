@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
 #include "base/Files.h"
 #include "base/SettingsFolder.h"
 #include "engine/MovementList.h"
@@ -32,7 +33,11 @@ public:
     MovementList Movement;
     WindowPositionStore Positions;
 
-    // Every list emptied and every position and layout value back to -1.
+    // Set by LoadLibraries when "Custom.zel" is there but could not be read: SaveSettings
+    // then never overwrites or deletes it.
+    bool CustomFileUnreadable = false;
+
+    // Every list emptied, every position and layout value back to -1, nothing unreadable.
     void Clear();
     // Adds a weapon record to the list of its type; records of other types are dropped.
     void AddWeapon(const WeaponRecord &record);
@@ -51,19 +56,32 @@ struct LibraryFolders {
     std::string Settings;
 };
 
+// Some library files could not be read; everything else was loaded. The message has a
+// line for each such file, naming it.
+class LibraryLoadError : public ArmorwrightError {
+public:
+    using ArmorwrightError::ArmorwrightError;
+};
+
 // Start-up loading: "Screen.zel", then "Custom.zel" (its weapons stand before the built-in
 // ones of their type), the weapon, perk/flaw and movement libraries (override file or
 // built-in block; each movement record numbered by its place in the data), then the six
 // fixed defects. processMessages, when given, runs before the longer steps so a splash
-// screen stays painted. Codec and file errors are not caught.
+// screen stays painted. A file that cannot be read leaves its lists empty and does not stop
+// the others; once all are done, LibraryLoadError reports every such file.
 void LoadLibraries(Libraries &libraries, const LibraryFolders &folders,
                    const std::function<void()> &processMessages = {});
 // The same with every file in one folder.
 void LoadLibraries(Libraries &libraries, const std::string &folder = ProgramFolder(),
                    const std::function<void()> &processMessages = {});
 
-// Shutdown: writes "Screen.zel" (atomically) and "Custom.zel" (atomically, or deletes it
-// when the custom list is empty) to the folder, then empties the lists.
+// Writes the custom list to "Custom.zel" in the folder, or deletes the file when the list is
+// empty. A "Custom.zel" that could not be read at start-up is left as it is while the list
+// is empty, and is kept under another name (SetAsideCustomWeaponFile) before the first save.
+void SaveCustomWeapons(Libraries &libraries, const std::string &folder = SettingsFolder());
+
+// Shutdown: writes "Screen.zel" (atomically) and the custom weapons (SaveCustomWeapons) to
+// the folder, then empties the lists.
 void SaveSettings(Libraries &libraries, const std::string &folder = SettingsFolder());
 
 // The settings file name.

@@ -1,27 +1,10 @@
 #include "ui/StoredProgramData.h"
 
 #include "output/RecordSheet.h"
-#include "storage/BuiltInBlocks.h"
 #include "storage/DataBlock.h"
 #include "storage/Libraries.h"
 
-#include <stdexcept>
-
 namespace aw {
-
-namespace {
-
-// The content of a data block: its override file in the program folder or the built-in block.
-std::vector<uint8_t> BlockBytes(const char *blockName)
-{
-    for (const DataBlockName &block : kDataBlocks) {
-        if (SameBlockName(block.Block, blockName))
-            return OpenDataBlock(block.File, block.Block).TakeBytes();
-    }
-    throw std::invalid_argument(std::string("unknown data block ") + blockName);
-}
-
-} // namespace
 
 MovementList &StoredProgramData::MovementLibrary() { return SharedLibraries().Movement; }
 
@@ -51,18 +34,18 @@ void StoredProgramData::SetLayoutValues(const LayoutValues &values)
 
 std::string StoredProgramData::SheetTemplate(SheetKind kind)
 {
-    const std::vector<uint8_t> bytes = BlockBytes(kind == SheetKind::Html ? "HTML" : "TEXT");
+    const std::vector<uint8_t> bytes = DataBlockBytes(kind == SheetKind::Html ? "HTML" : "TEXT");
     return std::string(bytes.begin(), bytes.end());
 }
 
 std::vector<uint8_t> StoredProgramData::SheetLayout(int layout)
 {
-    return BlockBytes(layout == static_cast<int>(SheetLayoutChoice::Print) ? "PRINT" : "JPEG");
+    return DataBlockBytes(layout == static_cast<int>(SheetLayoutChoice::Print) ? "PRINT" : "JPEG");
 }
 
 std::string StoredProgramData::DropDownText()
 {
-    const std::vector<uint8_t> bytes = BlockBytes("DROPDOWN");
+    const std::vector<uint8_t> bytes = DataBlockBytes("DROPDOWN");
     return std::string(bytes.begin(), bytes.end());
 }
 

@@ -10,6 +10,6 @@ BaseWeaponList &StoredWeaponLibraries::WeaponLibrary(int weaponType)
     return SharedLibraries().WeaponList(weaponType);
 }
 
-void StoredWeaponLibraries::CustomWeaponsChanged() { SaveCustomWeaponFile(SharedLibraries().CustomWeapons()); }
+void StoredWeaponLibraries::CustomWeaponsChanged() { SaveCustomWeapons(SharedLibraries()); }
 
 } // namespace aw

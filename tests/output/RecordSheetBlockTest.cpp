@@ -99,7 +99,7 @@ TEST_F(RecordSheetBlock, AFailedExportWritesNothingAndKeepsAnExistingFile)
     const std::string file = m_folder + "sheet.jpg";
     // an override that is not a container
     WriteFileAtomically(m_folder + "Jpeg.zel", std::string("not a container"));
-    EXPECT_THROW(SaveSheetJpeg(Job(), file, SheetFormats(), m_folder), LZHException);
+    EXPECT_THROW(SaveSheetJpeg(Job(), file, SheetFormats(), m_folder), FileError);
     EXPECT_FALSE(std::filesystem::exists(file));
 
     // a label whose row number is not a number

@@ -66,7 +66,7 @@ TEST_F(SheetTemplateTest, DamagedOverrideEndsTheExportWithoutWriting)
     WriteFileAtomically(m_folder + "Text.zel", std::string("not a container"));
     const std::string target = m_folder + "sheet.txt";
     WriteFileAtomically(target, std::string("old sheet"));
-    EXPECT_THROW(SaveSheet(SheetKind::Text, target, FullSheetJob()), LZHException);
+    EXPECT_THROW(SaveSheet(SheetKind::Text, target, FullSheetJob()), FileError);
     EXPECT_EQ(ReadText(target), "old sheet");
 }
 

@@ -57,12 +57,14 @@ TEST(DataBlock, BadOverridesAndUnknownBlocksFail)
     TempFolder dir;
     WriteFileAtomically(dir / "html.zel", std::string("<html>plain, not packed</html>"));
     try {
-        OpenDataBlock("html.zel", "HTML", dir.Folder());
+        DataBlockBytes("html", dir.Folder());
         ADD_FAILURE() << "a plain file was accepted";
-    } catch (const LZHException &e) {
-        EXPECT_STREQ(e.what(), lzhmsg::kNoHeader);
+    } catch (const FileError &e) {
+        EXPECT_EQ(e.what(), "The override file \"" + dir.Folder() + "html.zel\" is damaged: " + lzhmsg::kNoHeader);
+        EXPECT_EQ(e.FilePath(), dir.Folder() + "html.zel");
     }
     EXPECT_THROW(OpenDataBlock("Nothing.zel", "NOTHING", dir.Folder()), std::invalid_argument);
+    EXPECT_THROW(DataBlockBytes("NOTHING", dir.Folder()), std::invalid_argument);
 }
 
 } // namespace aw

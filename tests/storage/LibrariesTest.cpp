@@ -96,8 +96,22 @@ TEST(Libraries, OverrideFilesReplaceTheBuiltInLibraries)
     ASSERT_EQ(libraries.Movement.Count(), 3);
     EXPECT_EQ(libraries.Movement.Get(2).LibraryIndex, 2);
 
-    WriteFileAtomically(dir / "pfd.zel", std::string("not a container")); // not caught
-    EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LZHException);
+    // A damaged file is named and empties only its own lists.
+    WriteFileAtomically(dir / "pfd.zel", std::string("not a container"));
+    WriteFileAtomically(dir / "Custom.zel", std::string("not a container either"));
+    try {
+        LoadLibraries(libraries, dir.Folder());
+        ADD_FAILURE() << "damaged files were accepted";
+    } catch (const LibraryLoadError &e) {
+        EXPECT_EQ(e.Utf8(), "The custom weapon file \"" + dir.Folder() +
+                                "Custom.zel\" is damaged: " + lzhmsg::kNoHeader + "\nThe override file \"" +
+                                dir.Folder() + "pfd.zel\" is damaged: " + lzhmsg::kNoHeader);
+    }
+    EXPECT_TRUE(libraries.CustomFileUnreadable);
+    EXPECT_EQ(libraries.Perks.Count() + libraries.Flaws.Count(), 0);
+    EXPECT_EQ(libraries.WeaponCount(), 2);
+    EXPECT_EQ(libraries.Movement.Count(), 3);
+    EXPECT_EQ(libraries.Defects.Count(), 6);
 }
 
 } // namespace aw

@@ -139,6 +139,27 @@ TEST(Settings, InterruptedWritesLeaveTheOldFilesByteForByte)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2); // no temporaries
 }
 
+TEST(Settings, ACustomFileThatCouldNotBeReadIsNeverReplaced)
+{
+    TempFolder dir;
+    const std::string damaged = "a custom file with one bit gone wrong";
+    WriteFileAtomically(dir / "Custom.zel", damaged);
+    WriteFileAtomically(dir / "Custom.zel.damaged", std::string("kept from an earlier run"));
+    Libraries libraries;
+    EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LibraryLoadError);
+    SaveSettings(libraries, dir.Folder()); // nothing to save: the file stays for repair
+    EXPECT_EQ(ReadText(dir / "Custom.zel"), damaged);
+
+    EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LibraryLoadError);
+    libraries.CustomWeapons().Add(CustomWeapon("Made Since"));
+    SaveCustomWeapons(libraries, dir.Folder()); // the first save keeps it under a free name
+    EXPECT_EQ(ReadText(dir / "Custom.zel.damaged-2"), damaged);
+    EXPECT_EQ(ReadText(dir / "Custom.zel.damaged"), "kept from an earlier run");
+    libraries.CustomWeapons().Clear();
+    SaveSettings(libraries, dir.Folder()); // from then on the file is the list's own
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Custom.zel"));
+}
+
 TEST(Settings, SettingsFolderApartFromTheDataFolder)
 {
     // An installed program: override files beside it, settings and custom weapons in the
