@@ -1,7 +1,9 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
 #include "cli/CliArguments.h"
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,6 +23,23 @@ struct CommandDescription {
 // message and the usage line to stderr and gives exit code 2; other errors reach main().
 int RunCommand(const CommandDescription &command, const std::vector<std::string> &args,
                const std::function<int(const CliArguments &)> &body);
+
+// What goes wrong while a command works on a file the user named.
+class CliFileError : public ArmorwrightError {
+public:
+    using ArmorwrightError::ArmorwrightError;
+};
+
+// Returns work(); an error it raises comes out as "FILE: message", the form every command
+// reports a file's errors in (a design file's own messages name only the file's name).
+template <class Work> auto ReadingFile(const std::string &file, Work &&work) -> decltype(work())
+{
+    try {
+        return work();
+    } catch (const std::exception &e) {
+        throw CliFileError(ErrorText().SystemText(file + ": " + ErrorUtf8(e)));
+    }
+}
 
 // Prints "armorwright-cli NAME: message" to stderr; the message is UTF-8 (ErrorUtf8 for an error).
 void PrintError(const char *command, const std::string &message);

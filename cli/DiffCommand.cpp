@@ -29,11 +29,14 @@ int Run(const CliArguments &args)
     if (args.Words().size() != 2)
         throw CliUsage("give two design files");
     try {
-        OpenedDesignFile a = OpenAsEditor(args.Words()[0]);
-        OpenedDesignFile b = OpenAsEditor(args.Words()[1]);
-        DesignDifferences differences = args.Has("--stored") ? DiffDesignFields(*LoadDesignFile(args.Words()[0]).Design,
-                                                                                *LoadDesignFile(args.Words()[1]).Design)
-                                                             : DiffDesignFields(*a.Design, *b.Design);
+        const std::string &pathA = args.Words()[0];
+        const std::string &pathB = args.Words()[1];
+        OpenedDesignFile a = ReadingFile(pathA, [&] { return OpenAsEditor(pathA); });
+        OpenedDesignFile b = ReadingFile(pathB, [&] { return OpenAsEditor(pathB); });
+        DesignDifferences differences =
+            args.Has("--stored") ? DiffDesignFields(*ReadingFile(pathA, [&] { return LoadDesignFile(pathA); }).Design,
+                                                    *ReadingFile(pathB, [&] { return LoadDesignFile(pathB); }).Design)
+                                 : DiffDesignFields(*a.Design, *b.Design);
         const DesignDifferences results =
             DiffDesignOutcomes(DesignOutcomeOf(*a.Design, a.Results), DesignOutcomeOf(*b.Design, b.Results));
         differences.insert(differences.end(), results.begin(), results.end());

@@ -24,7 +24,7 @@ int Convert(const std::vector<std::string> &args, const char *name, const char *
     // The whole result is made before the output file is touched, so a failure leaves
     // no file (or the previous one) behind.
     const std::vector<uint8_t> input = ReadWholeFile(args[0]);
-    WriteFileAtomically(args[1], transform(input));
+    WriteFileAtomically(args[1], ReadingFile(args[0], [&] { return transform(input); }));
     return 0;
 }
 

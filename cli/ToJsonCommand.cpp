@@ -31,11 +31,11 @@ int Run(const CliArguments &args)
     std::unique_ptr<Vehicle> vehicle;
     std::string warning;
     if (args.Has("--as-opened")) {
-        OpenedDesignFile opened = OpenAsEditor(path);
+        OpenedDesignFile opened = ReadingFile(path, [&] { return OpenAsEditor(path); });
         vehicle = std::move(opened.Design);
         warning = opened.Warning;
     } else {
-        LoadedDesign loaded = LoadDesignFile(path);
+        LoadedDesign loaded = ReadingFile(path, [&] { return LoadDesignFile(path); });
         vehicle = std::move(loaded.Design);
         warning = loaded.Warning;
     }

@@ -320,7 +320,11 @@ TEST_F(CliCommands, DiffOfTwoKnownDesigns)
     EXPECT_EQ(lines[0], "movement[0].TopSpeed\t72\t144");
     EXPECT_NE(moved.Out.find("\nresults.DTV\t"), std::string::npos);
 
-    EXPECT_EQ(RunCli({"diff", a, Damaged("broken.vkd")}).ExitCode, 2);
+    // Which of the two is damaged is told by the path given, not the file's name alone.
+    const std::string broken = Damaged("broken.vkd");
+    const CliRun damaged = RunCli({"diff", a, broken});
+    EXPECT_EQ(damaged.ExitCode, 2);
+    EXPECT_EQ(damaged.Err.rfind("armorwright-cli diff: " + broken + ": \"broken.vkd\" ", 0), 0u) << damaged.Err;
 }
 
 TEST_F(CliCommands, DiffComparesOpenedDesignsUnlessAskedForTheStoredOnes)
