@@ -12,6 +12,28 @@ std::string FromQt(const QString &text) { return FromUtf16(text.toStdU16String()
 
 bool Holds(const QString &text) { return ToQt(FromQt(text)) == text; }
 
+QString Storable(const QString &text)
+{
+    if (Holds(text))
+        return text;
+    QString storable;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        i += character.size();
+        if (Holds(character)) {
+            storable += character;
+            continue;
+        }
+        const QString parts = character.normalized(QString::NormalizationForm_D);
+        if (parts.size() > 1 && parts[0].isLetter() && Holds(parts.left(1)))
+            storable += parts[0];
+        else if (character == QChar(0x0131)) // the dotless i has no parts
+            storable += QLatin1Char('i');
+    }
+    return storable;
+}
+
 } // namespace cp1252
 
 } // namespace aw

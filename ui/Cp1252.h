@@ -13,6 +13,10 @@ QString ToQt(const std::string &text);
 std::string FromQt(const QString &text);
 // Whether Windows-1252 holds every character of text, so FromQt changes none to "?".
 bool Holds(const QString &text);
+// Text as Windows-1252 can hold it, for what is typed or pasted into a design text: a letter
+// with a mark it lacks becomes the plain letter (Ş to S, ő to o, ı to i), any other character
+// it lacks is left out.
+QString Storable(const QString &text);
 } // namespace cp1252
 
 } // namespace aw

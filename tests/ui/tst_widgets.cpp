@@ -171,24 +171,27 @@ private slots:
                      "Café Ã© cannot be written to \"/tmp/Jörg/a.vkd\": Zugriff verweigert – gesperrt")});
     }
 
-    // What Windows-1252 cannot hold is refused as it is typed or pasted, never stored as "?".
-    void designTextBoxesRefuseWhatWindows1252CannotHold()
+    // What Windows-1252 cannot hold goes in as the plain letter or not at all, as it is typed
+    // or pasted; it is never stored as "?".
+    void designTextBoxesTakeTextAsWindows1252CanHoldIt()
     {
-        const QString typed = QString::fromUtf8("Müller Ω 戦車 €");
-        const QString kept = QString::fromUtf8("Müller   €");
+        const QString typed = QString::fromUtf8("Müller Ω 戦車 € Şahin Işık");
+        const QString kept = QString::fromUtf8("Müller   € Sahin Isik");
         ExitEdit line;
         driver::KeyIn(&line, typed);
         QCOMPARE(line.text(), kept);
+        line.setCursorPosition(0);
+        QApplication::clipboard()->setText(QString::fromUtf8("🚀ğ"));
+        line.paste();
+        QCOMPARE(line.text(), QStringLiteral("g") + kept);
+        QCOMPARE(line.cursorPosition(), 1);
 
         MemoBox memo;
         driver::KeyIn(&memo, typed);
         QCOMPARE(memo.toPlainText(), kept);
-        QApplication::clipboard()->setText(QString::fromUtf8("x戦"));
+        QApplication::clipboard()->setText(QString::fromUtf8("\n“ok” 戦 ő"));
         memo.paste();
-        QCOMPARE(memo.toPlainText(), kept);
-        QApplication::clipboard()->setText(QString::fromUtf8("\n“ok”"));
-        memo.paste();
-        QCOMPARE(memo.toPlainText(), kept + QString::fromUtf8("\n“ok”"));
+        QCOMPARE(memo.toPlainText(), kept + QString::fromUtf8("\n“ok”  o"));
     }
 
     void dialogFiltersBecomeQtFilters()

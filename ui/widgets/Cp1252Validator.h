@@ -4,8 +4,8 @@
 
 namespace aw {
 
-// Design texts are Windows-1252: a character it cannot hold is refused as it is typed or
-// pasted, instead of becoming "?" without a word when the text is stored.
+// Design texts are Windows-1252: what is typed or pasted goes in as it can hold it
+// (cp1252::Storable), instead of becoming "?" without a word when the text is stored.
 class Cp1252Validator : public QValidator {
     Q_OBJECT
 public:

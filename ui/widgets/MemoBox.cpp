@@ -10,11 +10,17 @@ namespace aw {
 
 MemoBox::MemoBox(QWidget *parent) : QPlainTextEdit(parent) {}
 
-bool MemoBox::Refuses(const QString &typed) const { return !cp1252::Holds(typed); }
+bool MemoBox::InsertedAsStorable(const QString &text)
+{
+    if (isReadOnly() || cp1252::Holds(text))
+        return false;
+    insertPlainText(cp1252::Storable(text));
+    return true;
+}
 
 void MemoBox::keyPressEvent(QKeyEvent *event)
 {
-    if (!isReadOnly() && Refuses(event->text())) {
+    if (InsertedAsStorable(event->text())) {
         event->accept();
         return;
     }
@@ -23,7 +29,7 @@ void MemoBox::keyPressEvent(QKeyEvent *event)
 
 void MemoBox::inputMethodEvent(QInputMethodEvent *event)
 {
-    if (!isReadOnly() && Refuses(event->commitString())) {
+    if (InsertedAsStorable(event->commitString())) {
         event->accept();
         return;
     }
@@ -32,7 +38,7 @@ void MemoBox::inputMethodEvent(QInputMethodEvent *event)
 
 void MemoBox::insertFromMimeData(const QMimeData *source)
 {
-    if (source && source->hasText() && Refuses(source->text()))
+    if (source && source->hasText() && InsertedAsStorable(source->text()))
         return;
     QPlainTextEdit::insertFromMimeData(source);
 }

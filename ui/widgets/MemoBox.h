@@ -4,8 +4,8 @@
 
 namespace aw {
 
-// A multi-line box for a design text: like the single-line boxes (Cp1252Validator), it
-// refuses what Windows-1252 cannot hold as it is typed, pasted or dropped.
+// A multi-line box for a design text: like the single-line boxes (Cp1252Validator), it takes
+// what is typed, pasted or dropped as Windows-1252 can hold it.
 class MemoBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -17,7 +17,9 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
-    bool Refuses(const QString &typed) const;
+    // Inserts the storable form of text when Windows-1252 cannot hold all of it; false
+    // when it can, and the box's own handling is to go on.
+    bool InsertedAsStorable(const QString &text);
 };
 
 } // namespace aw
