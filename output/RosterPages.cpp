@@ -2,6 +2,7 @@
 
 #include "base/ArmorwrightError.h"
 #include "engine/OpenedDesignFile.h"
+#include "output/ColumnWidths.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetFiles.h"
@@ -9,12 +10,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 namespace aw {
 
 namespace {
-
-// Share of the page width each summary column takes, in RosterColumn order.
-constexpr double kColumnShares[] = {0.17, 0.15, 0.05, 0.09, 0.16, 0.14, 0.24};
 
 // Lays the summary out top to bottom, starting a new page when the next line does not fit.
 class SummaryPainter {
@@ -37,16 +37,36 @@ public:
         m_y += height * 3 / 2;
     }
 
+    // The columns' widths, from the widest text each has in the header and the rows.
+    void Columns(const RosterSummary &summary)
+    {
+        std::vector<int> needed(summary.Headers.size(), 0);
+        std::vector<bool> numbers;
+        auto measure = [&](const std::vector<std::string> &cells, bool header) {
+            setFont(8, header);
+            for (size_t i = 0; i < cells.size() && i < needed.size(); ++i)
+                needed[i] =
+                    std::max(needed[i],
+                             m_painter.fontMetrics().horizontalAdvance(QString::fromStdString(cells[i])) + columnGap());
+        };
+        measure(summary.Headers, true);
+        for (const auto &row : summary.Rows)
+            measure(row, false);
+        for (size_t i = 0; i < needed.size(); ++i)
+            numbers.push_back(IsRosterNumberColumn(i));
+        m_widths = FitColumnWidths(needed, numbers, m_area.width());
+    }
+
     void Row(const std::vector<std::string> &cells, bool header)
     {
         setFont(8, header);
         const int height = lineHeight();
         ensureRoom(height);
         int x = m_area.left();
-        for (size_t i = 0; i < cells.size(); ++i) {
-            const int width = static_cast<int>(m_area.width() * kColumnShares[i]);
-            const bool number = i == kRosterQuantity || i == kRosterTV || i == kRosterCost;
-            const QRect cell(x, m_y, width - m_device.logicalDpiX() / 16, height);
+        for (size_t i = 0; i < cells.size() && i < m_widths.size(); ++i) {
+            const int width = m_widths[i];
+            const bool number = IsRosterNumberColumn(i);
+            const QRect cell(x, m_y, width - columnGap(), height);
             const QString text =
                 m_painter.fontMetrics().elidedText(QString::fromStdString(cells[i]), Qt::ElideRight, cell.width());
             m_painter.drawText(cell, (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, text);
@@ -85,6 +105,7 @@ private:
         m_painter.setFont(font);
     }
     int lineHeight() const { return m_painter.fontMetrics().height() * 5 / 4; }
+    int columnGap() const { return m_device.logicalDpiX() / 16; }
     void ensureRoom(int height)
     {
         if (m_y + height <= m_area.bottom())
@@ -98,6 +119,7 @@ private:
     QPainter &m_painter;
     QPagedPaintDevice &m_device;
     QRect m_area;
+    std::vector<int> m_widths;
     int m_y = 0;
     int m_pages = 1;
 };
@@ -120,6 +142,7 @@ int PaintRoster(QPagedPaintDevice &device, const RosterSummary &summary, const R
         throw ArmorwrightError("The roster could not be printed: the page could not be started.");
     SummaryPainter page(painter, device);
     page.Title(summary.Title);
+    page.Columns(summary);
     page.Row(summary.Headers, true);
     for (const auto &row : summary.Rows)
         page.Row(row, false);

@@ -24,8 +24,6 @@ std::string Padded(const std::string &text, size_t width, bool right)
     return right ? fill + text : text + fill;
 }
 
-bool NumericColumn(size_t column) { return column == kRosterQuantity || column == kRosterTV || column == kRosterCost; }
-
 } // namespace
 
 RosterSummary MakeRosterSummary(const std::string &name, const RosterEvaluation &evaluation)
@@ -69,7 +67,7 @@ std::string RosterSummaryText(const RosterSummary &summary)
     auto line = [&](const std::vector<std::string> &cells) {
         std::string text;
         for (size_t i = 0; i < cells.size(); ++i)
-            text += (i ? "  " : "") + Padded(cells[i], widths[i], NumericColumn(i));
+            text += (i ? "  " : "") + Padded(cells[i], widths[i], IsRosterNumberColumn(i));
         while (!text.empty() && text.back() == ' ')
             text.pop_back();
         return text + "\n";
@@ -103,7 +101,7 @@ std::string RosterSummaryHtml(const RosterSummary &summary)
     for (const auto &row : summary.Rows) {
         html += "<tr>";
         for (size_t i = 0; i < row.size(); ++i)
-            html += cell("td", row[i], NumericColumn(i));
+            html += cell("td", row[i], IsRosterNumberColumn(i));
         html += "</tr>\n";
     }
     html += "</table>\n<table class=\"totals\">\n";

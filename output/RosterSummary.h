@@ -2,6 +2,7 @@
 
 #include "storage/RosterEvaluation.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,11 @@ struct RosterSummary {
 
 // Columns of RosterSummary::Rows.
 enum RosterColumn { kRosterDesign, kRosterFile, kRosterQuantity, kRosterTV, kRosterCost, kRosterNote, kRosterStatus };
+// Quantity, TV and cost: set flush right, and never cut short.
+inline bool IsRosterNumberColumn(size_t column)
+{
+    return column == kRosterQuantity || column == kRosterTV || column == kRosterCost;
+}
 
 RosterSummary MakeRosterSummary(const std::string &name, const RosterEvaluation &evaluation);
 
