@@ -35,8 +35,10 @@ void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folde
 std::string SetAsideCustomWeaponFile(const std::string &folder)
 {
     const std::string file = folder + kCustomWeaponFile;
-    std::string aside = file + ".damaged";
     std::error_code ec;
+    if (!std::filesystem::exists(PathFromUtf8(file), ec))
+        return {};
+    std::string aside = file + ".damaged";
     for (int n = 2; std::filesystem::exists(PathFromUtf8(aside), ec); ++n)
         aside = file + ".damaged-" + std::to_string(n);
     RenameFile(PathFromUtf8(file), PathFromUtf8(aside));

@@ -21,7 +21,8 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder = Setti
 void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder = SettingsFolder());
 
 // Keeps a "Custom.zel" that could not be read under the first free name of
-// "Custom.zel.damaged", "Custom.zel.damaged-2", ...; returns the new path.
+// "Custom.zel.damaged", "Custom.zel.damaged-2", ...; returns the new path, or "" when the
+// file is no longer there.
 std::string SetAsideCustomWeaponFile(const std::string &folder = SettingsFolder());
 
 } // namespace aw

@@ -63,8 +63,8 @@ void LoadLibraries(Libraries &libraries, const std::string &folder, const std::f
 
 namespace {
 
-// Runs the loading steps one after another. A step that fails leaves what it fills empty,
-// the next one runs all the same, and the report at the end names every file that failed.
+// Runs the loading steps one after another: a step that fails is reported and the next one
+// runs all the same. The report at the end names every file that failed.
 class LoadSteps {
 public:
     // Returns whether the step succeeded. `damaged` words the codec's message about a

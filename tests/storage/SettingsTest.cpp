@@ -158,6 +158,14 @@ TEST(Settings, ACustomFileThatCouldNotBeReadIsNeverReplaced)
     libraries.CustomWeapons().Clear();
     SaveSettings(libraries, dir.Folder()); // from then on the file is the list's own
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Custom.zel"));
+
+    // Removed while the program ran: nothing to keep aside, the list is saved.
+    WriteFileAtomically(dir / "Custom.zel", damaged);
+    EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LibraryLoadError);
+    std::filesystem::remove(dir.Path() / "Custom.zel");
+    libraries.CustomWeapons().Add(CustomWeapon("After"));
+    SaveCustomWeapons(libraries, dir.Folder());
+    EXPECT_EQ(ReadCustomWeaponFile(dir.Folder()).size(), 1u);
 }
 
 TEST(Settings, SettingsFolderApartFromTheDataFolder)
