@@ -216,8 +216,14 @@ private slots:
         choose("cbxPriMode", QStringLiteral("Custom"));
         auto *mode = find<QComboBox>("cbxPriMode");
         QVERIFY(mode->isEditable());
-        mode->setEditText(QString(40, QLatin1Char('M')));
-        driver::Leave(mode);
+        // Typed with the focus in the box and left with the Tab key, as a player does.
+        m_editor.Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.Window.get()));
+        mode->setFocus(Qt::TabFocusReason);
+        mode->lineEdit()->selectAll();
+        QTest::keyClicks(mode->lineEdit(), QString(40, QLatin1Char('M')));
+        QTest::keyClick(mode, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != mode);
         QCOMPARE(movement().ModeName(0), std::string(32, 'M'));
         QCOMPARE(mode->currentText(), QString(32, QLatin1Char('M')));
     }
@@ -417,6 +423,26 @@ private slots:
         QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("helpButton")), Qt::LeftButton);
         SetProgramFolder(previousFolder);
         QCOMPARE(m_editor.Dialogs->warnings.size(), 1);
+    }
+
+    void editorTakesATypedModeNameOnReturn()
+    {
+        MovementRecord custom;
+        for (int i = 0; i < m_editor.Data->library.Count(); ++i)
+            if (m_editor.Data->library.CustomMode(i))
+                custom = m_editor.Data->library.Get(i);
+        QVERIFY(custom.CustomMode);
+        MovementEditorDialog editor(m_editor.Data->library, custom);
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        auto *mode = editor.findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
+        mode->setFocus(Qt::TabFocusReason);
+        mode->lineEdit()->selectAll();
+        QTest::keyClicks(mode->lineEdit(), QStringLiteral("Skates"));
+        QTest::keyClick(mode, Qt::Key_Return); // the dialog's OK, the focus still in the box
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+        QCOMPARE(editor.Record().ModeName, std::string("Skates"));
     }
 
     void editorRemembersItsPosition()

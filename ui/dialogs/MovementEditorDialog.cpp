@@ -111,20 +111,21 @@ void MovementEditorDialog::BuildControls()
             m_record = m_library.Get(item);
         ShowRecord();
     });
-    ConnectGuarded(m_view.Mode, &ExitComboBox::Exited, this, [this] {
-        if (m_record.CustomMode)
-            Change([this](MovementRecord &record) {
-                record.ModeName =
-                    CutToWidth(cp1252::FromQt(m_view.Mode->currentText()), MovementRecord::ModeNameCapacity);
-            });
-    });
+    ConnectGuarded(m_view.Mode, &ExitComboBox::Exited, this, [this] { TakeModeName(); });
     m_view.ConnectEdits(this, [this](const MovementSystemView::Edit &edit) { Change(edit); });
     ConnectGuarded(ok, &QPushButton::clicked, this, [this] {
+        TakeModeName(); // Return in the mode box presses OK without leaving the box
         ShowRecord();
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     ConnectGuarded(help, &QPushButton::clicked, this, [this] { ShowUserGuide(this); });
+}
+
+void MovementEditorDialog::TakeModeName()
+{
+    if (m_record.CustomMode)
+        Change([name = m_view.TypedModeName()](MovementRecord &record) { record.ModeName = name; });
 }
 
 void MovementEditorDialog::Change(const MovementSystemView::Edit &change)

@@ -26,6 +26,8 @@ public:
 private:
     void BuildControls();
     void Change(const MovementSystemView::Edit &change);
+    // A custom mode takes the name typed into the mode box.
+    void TakeModeName();
 
     MovementList &m_library;
     MovementRecord m_record;

@@ -221,8 +221,7 @@ void MovementPages::TakeModeName(int slot)
     MovementList &list = *m_host.Document().Design().Movement;
     if (slot >= list.Count() || !list.CustomMode(slot))
         return;
-    const std::string name =
-        CutToWidth(cp1252::FromQt(m_views[slot].Mode->currentText()), MovementRecord::ModeNameCapacity);
+    const std::string name = m_views[slot].TypedModeName();
     if (name == list.ModeName(slot))
         return;
     ChangeSystem(slot, [&](MovementRecord &record) { record.ModeName = name; });

@@ -3,6 +3,7 @@
 #include "base/NumberFormat.h"
 #include "engine/MovementList.h"
 #include "engine/MovementSpeed.h"
+#include "engine/Vehicle.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/widgets/BoxColour.h"
@@ -126,6 +127,11 @@ bool MovementSystemView::HoldsMode(const MovementRecord &record, int item, const
     const int libraryMode = LibraryIndex(item);
     return libraryMode >= 0 && libraryMode < library.Count() && record.CustomMode == library.CustomMode(libraryMode) &&
            record.ModeName == library.ModeName(libraryMode);
+}
+
+std::string MovementSystemView::TypedModeName() const
+{
+    return CutToWidth(cp1252::FromQt(Mode->currentText()), MovementRecord::ModeNameCapacity);
 }
 
 ExitEdit *MovementSystemView::MakeBox(const QString &name, QWidget *parent, bool readOnly)

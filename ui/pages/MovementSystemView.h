@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -43,6 +44,8 @@ struct MovementSystemView {
     // Whether an item of the mode list stands for the library mode record already has, so
     // choosing it again changes nothing.
     bool HoldsMode(const MovementRecord &record, int item, const MovementList &library) const;
+    // The name typed into the mode box of a custom mode, cut to what a record holds.
+    std::string TypedModeName() const;
 
     // An edit change to the shown system: applies the edit to the record.
     using Edit = std::function<void(MovementRecord &)>;
