@@ -20,8 +20,10 @@
 #include "ui/pages/WeaponLibraries.h"
 #include "weapons/WeaponList.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -264,6 +266,19 @@ private slots:
         QTRY_VERIFY(!cell || !cell->isVisible());
         record();
         QCOMPARE(vehicle().Weapons->Get(0).Data.NumberOfItems, 3);
+        // A spare clip, then its shielded container: a change of its own, and one that later
+        // steps keep, though the file has no field for it.
+        grid->setCurrentIndex(grid->model()->index(0, weapongrid::Description));
+        click("addClipButton");
+        record();
+        m_editor.Dialogs->modal = [](QDialog &dialog) {
+            dialog.findChild<QAbstractButton *>(QStringLiteral("ammoStorageBox"))->click();
+            return int(QDialog::Accepted);
+        };
+        click("modifyWeaponButton");
+        record();
+        const ClipList &clips = vehicle().Weapons->Get(0).Clips;
+        QVERIFY(clips.Get(clips.Count() - 1).Shielded);
         grid->setCurrentIndex(grid->model()->index(1, weapongrid::Description));
         click("deleteWeaponButton");
         record();

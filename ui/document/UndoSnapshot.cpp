@@ -40,6 +40,16 @@ std::vector<FieldRef> FieldsOf(BaseVehicle &vehicle)
     return refs;
 }
 
+// Calls visit(clip) for every clip of the design, weapon by weapon.
+template <class Design, class Visit> void ForEachClip(Design &vehicle, Visit &&visit)
+{
+    for (int w = 0; w < vehicle.Weapons->Count(); ++w) {
+        auto &clips = vehicle.Weapons->Get(w).Clips;
+        for (int c = 0; c < clips.Count(); ++c)
+            visit(clips, c);
+    }
+}
+
 // Replaces the entries without replacing the list, which stays bound to its own design.
 void CopyEntries(PerkList &target, const PerkList &source)
 {
@@ -59,6 +69,8 @@ DesignSnapshot TakeSnapshot(const BaseVehicle &vehicle)
     snapshot.Picture = vehicle.Picture;
     snapshot.CustomName = vehicle.CustomProduction.CustomName;
     snapshot.CustomDefinition = vehicle.CustomProduction.CustomDefinition;
+    ForEachClip(vehicle,
+                [&](const ClipList &clips, int c) { snapshot.ShieldedClips.push_back(clips.Get(c).Shielded); });
     const auto texts = LongTextFields();
     for (size_t i = 0; i < texts.size(); ++i) {
         const std::string &text = vehicle.*texts[i];
@@ -89,6 +101,11 @@ std::unique_ptr<Vehicle> SnapshotDesign(const DesignSnapshot &snapshot)
         design.get()->*texts[i] = std::string(snapshot.LongTexts[i].begin(), snapshot.LongTexts[i].end());
     design->CustomProduction.CustomName = snapshot.CustomName;
     design->CustomProduction.CustomDefinition = snapshot.CustomDefinition;
+    size_t next = 0;
+    ForEachClip(*design, [&](ClipList &clips, int c) {
+        if (next < snapshot.ShieldedClips.size())
+            clips.Mutable(c)->Shielded = snapshot.ShieldedClips[next++];
+    });
     return design;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace aw {
 
@@ -12,15 +13,17 @@ class BaseVehicle;
 class Vehicle;
 
 // A design as the undo history and the comparison keep it: the design body the design file
-// stores, with its large fields held apart, and the custom production texts, which the body
-// has no room for. The parts are shared bytes: copies of a snapshot, and the designs made
-// from it, share the picture with the design it was taken from, so a step costs no picture.
+// stores, with its large fields held apart, and what the body has no room for: the custom
+// production texts and which clips are shielded. The parts are shared bytes: copies of a
+// snapshot, and the designs made from it, share the picture with the design it was taken
+// from, so a step costs no picture.
 struct DesignSnapshot {
     SharedBytes Body; // without the picture and the long texts
     SharedBytes Picture;
     std::array<SharedBytes, 3> LongTexts; // in the order of LongTextFields()
     std::string CustomName;
     std::string CustomDefinition;
+    std::vector<bool> ShieldedClips; // weapon by weapon, clip by clip
 
     bool operator==(const DesignSnapshot &) const = default;
 };
