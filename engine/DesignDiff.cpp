@@ -167,6 +167,8 @@ void DiffClip(Differ &d, const std::string &path, const Clip &a, const Clip &b)
 {
     d.Add(path + "." + designfields::kClipCount, std::to_string(a.ClipCount), std::to_string(b.ClipCount),
           a.ClipCount != b.ClipCount);
+    d.Add(path + "." + designfields::kShielded, a.Shielded ? "true" : "false", b.Shielded ? "true" : "false",
+          a.Shielded != b.Shielded);
     d.List(
         path + "." + designfields::kSections, a.SectionCount(), b.SectionCount(),
         [&](const std::string &p, int i) { d.Fields(p + ".", a.GetSection(i), b.GetSection(i), sectionFields); },

@@ -43,6 +43,7 @@ inline constexpr const char *kWeapons = "weapons";
 inline constexpr const char *kBaseAmmo = "BaseAmmo";
 inline constexpr const char *kClips = "clips";
 inline constexpr const char *kClipCount = "ClipCount";
+inline constexpr const char *kShielded = "Shielded"; // held while the design is open, never stored
 inline constexpr const char *kSections = "sections";
 inline constexpr const char *kLinks = "links";
 

@@ -279,6 +279,7 @@ private slots:
         record();
         const ClipList &clips = vehicle().Weapons->Get(0).Clips;
         QVERIFY(clips.Get(clips.Count() - 1).Shielded);
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("&Undo Weapons change"));
         grid->setCurrentIndex(grid->model()->index(1, weapongrid::Description));
         click("deleteWeaponButton");
         record();
