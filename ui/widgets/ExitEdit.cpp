@@ -7,7 +7,13 @@
 
 namespace aw {
 
-ExitEdit::ExitEdit(QWidget *parent) : QLineEdit(parent) { setValidator(new Cp1252Validator(this)); }
+ExitEdit::ExitEdit(QWidget *parent) : QLineEdit(parent)
+{
+    setValidator(new Cp1252Validator(this));
+    // A text the validator has put in the form Windows-1252 holds comes back with the
+    // modified state cleared, yet it is still the user's edit.
+    connect(this, &QLineEdit::textEdited, this, [this] { setModified(true); });
+}
 
 bool ExitEdit::event(QEvent *event)
 {
