@@ -626,8 +626,12 @@ private slots:
         QVERIFY(!vehicle().Modified);
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Started - "));
 
-        m_editor.Window->OpenAtStartUp(file, false);
-        QCOMPARE(m_editor.Window->Document().FileName(), file);
+        // named relative to the folder the program started in, it is known by its full path
+        const QString startedIn = QDir::currentPath();
+        QDir::setCurrent(QFileInfo(file).absolutePath());
+        m_editor.Window->OpenAtStartUp(QStringLiteral("start.vkd"), false);
+        QDir::setCurrent(startedIn);
+        QCOMPARE(m_editor.Window->Document().FileName(), QFileInfo(file).absoluteFilePath());
 
         // a first argument that is not an existing file is ignored
         m_editor.Window->NewDesign();

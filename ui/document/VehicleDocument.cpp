@@ -6,7 +6,17 @@
 #include "ui/document/BackgroundWrite.h"
 #include "ui/document/UndoSnapshot.h"
 
+#include <QFileInfo>
+
 namespace aw {
+
+namespace {
+
+// A design remembers its file by the full path: a name relative to the folder the program
+// was started in would mean another file to a later session (recovery, recent files).
+QString FullPath(const QString &path) { return QFileInfo(path).absoluteFilePath(); }
+
+} // namespace
 
 VehicleDocument::VehicleDocument(QObject *parent) : QObject(parent), m_vehicle(std::make_unique<Vehicle>()) {}
 
@@ -43,8 +53,9 @@ void VehicleDocument::NewDesign()
         emit ModifiedChanged(false);
 }
 
-QString VehicleDocument::Open(const QString &path)
+QString VehicleDocument::Open(const QString &given)
 {
+    const QString path = FullPath(given);
     LoadedDesign loaded = LoadDesignFile(ToNativePath(path));
     const bool wasModified = m_vehicle->Modified;
     m_vehicle = std::move(loaded.Design);
@@ -57,8 +68,9 @@ QString VehicleDocument::Open(const QString &path)
     return QString::fromStdString(loaded.Warning);
 }
 
-void VehicleDocument::SaveTo(const QString &path)
+void VehicleDocument::SaveTo(const QString &given)
 {
+    const QString path = FullPath(given);
     // The worker gets a copy of its own: the design stays the window's alone.
     const std::shared_ptr<const Vehicle> copy = CopyDesign(*m_vehicle);
     WriteWhileWindowPaints([copy, target = ToNativePath(path)] { SaveDesignFile(*copy, target); });
