@@ -7,6 +7,7 @@
 #include "storage/DataBlock.h"
 #include "storage/RecordStream.h"
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 
@@ -42,6 +43,7 @@ void Libraries::Clear()
     Movement.Clear();
     Positions.Reset();
     CustomFileUnreadable = false;
+    CustomFileHolds.reset();
 }
 
 void Libraries::AddWeapon(const WeaponRecord &record)
@@ -122,8 +124,13 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
     const std::string customFile = folders.Settings + kCustomWeaponFile;
     libraries.CustomFileUnreadable = !steps.Run(
         [&] {
-            for (const WeaponRecord &record : ReadCustomWeaponFile(folders.Settings))
+            const std::vector<WeaponRecord> records = ReadCustomWeaponFile(folders.Settings);
+            for (const WeaponRecord &record : records)
                 libraries.AddWeapon(record);
+            // Records of the other tabs are not written back: then the file differs from the list.
+            if (std::all_of(records.begin(), records.end(),
+                            [](const WeaponRecord &r) { return r.WeaponType == kCustomWeaponType; }))
+                libraries.CustomFileHolds = records;
         },
         [&](const std::string &message) {
             return ErrorText("The custom weapon file ").File(customFile).SystemText(" is damaged: " + message);
@@ -161,6 +168,12 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
 
 void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
 {
+    const BaseWeaponList &custom = libraries.CustomWeapons();
+    std::vector<WeaponRecord> records;
+    for (int i = 0; i < custom.Count(); ++i)
+        records.push_back(custom.Get(i));
+    if (libraries.CustomFileHolds == records)
+        return;
     if (libraries.CustomFileUnreadable) {
         // A file the program could not read may still be repaired: it is never replaced or deleted.
         if (libraries.CustomWeapons().Count() == 0)
@@ -168,7 +181,8 @@ void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
         SetAsideCustomWeaponFile(folder);
         libraries.CustomFileUnreadable = false;
     }
-    SaveCustomWeaponFile(libraries.CustomWeapons(), folder);
+    SaveCustomWeaponFile(custom, folder);
+    libraries.CustomFileHolds = std::move(records);
 }
 
 void SaveSettings(Libraries &libraries, const std::string &folder)

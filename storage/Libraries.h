@@ -11,7 +11,9 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace aw {
 
@@ -36,6 +38,10 @@ public:
     // Set by LoadLibraries when "Custom.zel" is there but could not be read: SaveSettings
     // then never overwrites or deletes it.
     bool CustomFileUnreadable = false;
+    // The custom list as "Custom.zel" holds it, when that is known (no file: an empty list).
+    // A list that has not changed is not written again, so closing one window of the
+    // program does not take back what another saved meanwhile.
+    std::optional<std::vector<WeaponRecord>> CustomFileHolds;
 
     // Every list emptied, every position and layout value back to -1, nothing unreadable.
     void Clear();
@@ -76,8 +82,9 @@ void LoadLibraries(Libraries &libraries, const std::string &folder = ProgramFold
                    const std::function<void()> &processMessages = {});
 
 // Writes the custom list to "Custom.zel" in the folder, or deletes the file when the list is
-// empty. A "Custom.zel" that could not be read at start-up is left as it is while the list
-// is empty, and is kept under another name (SetAsideCustomWeaponFile) before the first save.
+// empty; nothing when the file holds the list already. A "Custom.zel" that could not be read
+// at start-up is left as it is while the list is empty, and is kept under another name
+// (SetAsideCustomWeaponFile) before the first save.
 void SaveCustomWeapons(Libraries &libraries, const std::string &folder = SettingsFolder());
 
 // Shutdown: writes "Screen.zel" (atomically) and the custom weapons (SaveCustomWeapons) to

@@ -115,6 +115,15 @@ TEST(Settings, CustomFileFollowsTheCustomList)
     EXPECT_EQ(libraries.WeaponList(3).Get(0).Name, "Borrowed Cannon");
     SaveSettings(libraries, dir.Folder());
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Custom.zel"));
+
+    // Two windows of the program: closing the one that changed nothing keeps what the other saved.
+    Libraries first, second;
+    LoadLibraries(first, dir.Folder());
+    LoadLibraries(second, dir.Folder());
+    second.CustomWeapons().Add(CustomWeapon("Race Gun"));
+    SaveSettings(second, dir.Folder());
+    SaveSettings(first, dir.Folder());
+    ASSERT_EQ(ReadCustomWeaponFile(dir.Folder()).size(), 1u);
 }
 
 TEST(Settings, InterruptedWritesLeaveTheOldFilesByteForByte)
