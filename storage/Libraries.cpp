@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 
 namespace aw {
@@ -166,20 +167,72 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
     steps.ThrowIfAnyFailed();
 }
 
+namespace {
+
+std::vector<WeaponRecord> RecordsOf(const BaseWeaponList &list)
+{
+    std::vector<WeaponRecord> records;
+    for (int i = 0; i < list.Count(); ++i)
+        records.push_back(list.Get(i));
+    return records;
+}
+
+// Takes out the first record equal to `record`; false when there is none.
+bool RemoveOne(std::vector<WeaponRecord> &records, const WeaponRecord &record)
+{
+    const auto it = std::find(records.begin(), records.end(), record);
+    if (it == records.end())
+        return false;
+    records.erase(it);
+    return true;
+}
+
+// The custom records in the file now, with the changes made here since the file held
+// `known` on top: the records added here go at the end, the ones removed here come out.
+std::vector<WeaponRecord> WithOurChangesOnTop(const std::vector<WeaponRecord> &inFile,
+                                              const std::vector<WeaponRecord> &known,
+                                              const std::vector<WeaponRecord> &ours)
+{
+    std::vector<WeaponRecord> merged;
+    std::copy_if(inFile.begin(), inFile.end(), std::back_inserter(merged),
+                 [](const WeaponRecord &r) { return r.WeaponType == kCustomWeaponType; });
+    std::vector<WeaponRecord> added = ours;
+    for (const WeaponRecord &record : known)
+        if (!RemoveOne(added, record))
+            RemoveOne(merged, record);
+    merged.insert(merged.end(), added.begin(), added.end());
+    return merged;
+}
+
+} // namespace
+
 void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
 {
-    const BaseWeaponList &custom = libraries.CustomWeapons();
-    std::vector<WeaponRecord> records;
-    for (int i = 0; i < custom.Count(); ++i)
-        records.push_back(custom.Get(i));
+    BaseWeaponList &custom = libraries.CustomWeapons();
+    std::vector<WeaponRecord> records = RecordsOf(custom);
     if (libraries.CustomFileHolds == records)
         return;
     if (libraries.CustomFileUnreadable) {
         // A file the program could not read may still be repaired: it is never replaced or deleted.
-        if (libraries.CustomWeapons().Count() == 0)
+        if (records.empty())
             return;
         SetAsideCustomWeaponFile(folder);
         libraries.CustomFileUnreadable = false;
+    } else if (libraries.CustomFileHolds) {
+        // Another window of the program may have saved its own changes since: they stay.
+        std::vector<WeaponRecord> inFile;
+        try {
+            inFile = ReadCustomWeaponFile(folder);
+        } catch (const ArmorwrightError &) {
+            SetAsideCustomWeaponFile(folder); // damaged meanwhile: kept, as one damaged at start-up
+            inFile = *libraries.CustomFileHolds;
+        }
+        if (inFile != *libraries.CustomFileHolds) {
+            records = WithOurChangesOnTop(inFile, *libraries.CustomFileHolds, records);
+            custom.Clear();
+            for (const WeaponRecord &record : records)
+                custom.Add(record);
+        }
     }
     SaveCustomWeaponFile(custom, folder);
     libraries.CustomFileHolds = std::move(records);

@@ -82,9 +82,10 @@ void LoadLibraries(Libraries &libraries, const std::string &folder = ProgramFold
                    const std::function<void()> &processMessages = {});
 
 // Writes the custom list to "Custom.zel" in the folder, or deletes the file when the list is
-// empty; nothing when the file holds the list already. A "Custom.zel" that could not be read
-// at start-up is left as it is while the list is empty, and is kept under another name
-// (SetAsideCustomWeaponFile) before the first save.
+// empty; nothing when the file holds the list already. When another window of the program
+// has saved the file since, the list becomes the file's with this one's changes on top. A
+// "Custom.zel" that could not be read is left as it is while the list is empty, and is kept
+// under another name (SetAsideCustomWeaponFile) before the first save.
 void SaveCustomWeapons(Libraries &libraries, const std::string &folder = SettingsFolder());
 
 // Shutdown: writes "Screen.zel" (atomically) and the custom weapons (SaveCustomWeapons) to

@@ -124,6 +124,19 @@ TEST(Settings, CustomFileFollowsTheCustomList)
     SaveSettings(second, dir.Folder());
     SaveSettings(first, dir.Folder());
     ASSERT_EQ(ReadCustomWeaponFile(dir.Folder()).size(), 1u);
+    // Both change it: each change stands on top of the other's.
+    LoadLibraries(first, dir.Folder());
+    LoadLibraries(second, dir.Folder());
+    second.CustomWeapons().Add(CustomWeapon("Bee Gun"));
+    SaveCustomWeapons(second, dir.Folder());
+    first.CustomWeapons().Delete(0); // the Race Gun
+    first.CustomWeapons().Add(CustomWeapon("Ay Gun"));
+    SaveCustomWeapons(first, dir.Folder());
+    const std::vector<WeaponRecord> saved = ReadCustomWeaponFile(dir.Folder());
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[0].Name, "Bee Gun");
+    EXPECT_EQ(saved[1].Name, "Ay Gun");
+    EXPECT_EQ(first.CustomWeapons().Count(), 2); // the window shows what it saved
 }
 
 TEST(Settings, InterruptedWritesLeaveTheOldFilesByteForByte)
