@@ -5,6 +5,10 @@
 #include "base/Utf8Path.h"
 #include "codec/LzhCompressor.h"
 #include "storage/RecordStream.h"
+#include "weapons/WeaponTexts.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace aw {
 
@@ -14,7 +18,16 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
     const std::filesystem::path path = PathFromUtf8(folder + kCustomWeaponFile);
     if (!FileExists(path))
         return records;
-    Stream content(DecompressWholeBytes(ReadWholeFile(path)));
+    const std::vector<uint8_t> container = ReadWholeFile(path);
+    Stream content;
+    try {
+        content = Stream(DecompressWholeBytes(container));
+    } catch (const LZHException &e) {
+        // The codec's message alone does not say which file is damaged.
+        throw LZHException(ErrorText("The custom weapon file ")
+                               .File(folder + kCustomWeaponFile)
+                               .SystemText(" is damaged: " + e.Utf8()));
+    }
     ForEachRecord(content, kWeaponRecordSize, [&](const uint8_t *p, int) { records.push_back(ReadWeaponRecord(p)); });
     return records;
 }
@@ -30,6 +43,35 @@ void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folde
     for (int i = 0; i < custom.Count(); ++i)
         WriteWeaponRecord(custom.Get(i), records.data() + static_cast<size_t>(i) * kWeaponRecordSize);
     WriteFileAtomically(path, CompressBytes(records));
+}
+
+namespace {
+
+// Takes out the first record equal to `record`; false when there is none.
+bool RemoveOne(std::vector<WeaponRecord> &records, const WeaponRecord &record)
+{
+    const auto it = std::find(records.begin(), records.end(), record);
+    if (it == records.end())
+        return false;
+    records.erase(it);
+    return true;
+}
+
+} // namespace
+
+std::vector<WeaponRecord> MergeCustomWeapons(const std::vector<WeaponRecord> &inFile,
+                                             const std::vector<WeaponRecord> &known,
+                                             const std::vector<WeaponRecord> &ours)
+{
+    std::vector<WeaponRecord> merged;
+    std::copy_if(inFile.begin(), inFile.end(), std::back_inserter(merged),
+                 [](const WeaponRecord &r) { return r.WeaponType == kCustomWeaponType; });
+    std::vector<WeaponRecord> added = ours;
+    for (const WeaponRecord &record : known)
+        if (!RemoveOne(added, record))
+            RemoveOne(merged, record);
+    merged.insert(merged.end(), added.begin(), added.end());
+    return merged;
 }
 
 std::string SetAsideCustomWeaponFile(const std::string &folder)

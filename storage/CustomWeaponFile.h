@@ -13,12 +13,20 @@ namespace aw {
 inline constexpr const char *kCustomWeaponFile = "Custom.zel";
 
 // The records of "Custom.zel" in the folder (none when the file does not exist). A file
-// that is not a valid container fails with the codec's LZHException.
+// that is not a valid container fails with an LZHException naming it and giving the
+// codec's message.
 std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder = SettingsFolder());
 
 // Writes the custom list to "Custom.zel" atomically, or deletes the file when the list is
 // empty. The editor calls this whenever the custom list changes, and at shutdown.
 void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder = SettingsFolder());
+
+// The custom records of the file as another window of the program left it (`inFile`), with
+// the changes this window made since the file held `known` on top: the records it added go
+// at the end, the ones it removed come out.
+std::vector<WeaponRecord> MergeCustomWeapons(const std::vector<WeaponRecord> &inFile,
+                                             const std::vector<WeaponRecord> &known,
+                                             const std::vector<WeaponRecord> &ours);
 
 // Keeps a "Custom.zel" that could not be read under the first free name of
 // "Custom.zel.damaged", "Custom.zel.damaged-2", ...; returns the new path, or "" when the

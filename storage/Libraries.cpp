@@ -1,7 +1,6 @@
 #include "storage/Libraries.h"
 
 #include "base/Utf8Path.h"
-#include "codec/LzhCompressor.h"
 #include "engine/PerkTemplates.h"
 #include "storage/CustomWeaponFile.h"
 #include "storage/DataBlock.h"
@@ -9,7 +8,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <iterator>
 #include <stdexcept>
 
 namespace aw {
@@ -67,20 +65,19 @@ void LoadLibraries(Libraries &libraries, const std::string &folder, const std::f
 namespace {
 
 // Runs the loading steps one after another: a step that fails is reported and the next one
-// runs all the same. The report at the end names every file that failed.
+// runs all the same. The report at the end has the message of every failed step, each
+// naming its file.
 class LoadSteps {
 public:
-    // Returns whether the step succeeded. `damaged` words the codec's message about a
-    // damaged file so that it names the file; a file that cannot be read is named already.
-    template <class Step> bool Run(Step &&step, const std::function<ErrorText(const std::string &)> &damaged = {})
+    // Returns whether the step succeeded.
+    template <class Step> bool Run(Step &&step)
     {
         try {
             step();
             return true;
-        } catch (const LZHException &e) {
-            Report(damaged ? damaged(e.Utf8()) : ErrorText().SystemText(e.Utf8()));
         } catch (const ArmorwrightError &e) {
-            Report(ErrorText().SystemText(e.Utf8()));
+            m_report.SystemText((m_failed ? "\n" : "") + e.Utf8());
+            m_failed = true;
         }
         return false;
     }
@@ -92,15 +89,6 @@ public:
     }
 
 private:
-    void Report(const ErrorText &failure)
-    {
-        if (m_failed)
-            m_report.SystemText("\n" + failure.Utf8());
-        else
-            m_report = failure;
-        m_failed = true;
-    }
-
     ErrorText m_report; // a line for each failed step
     bool m_failed = false;
 };
@@ -122,20 +110,15 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
         if (FileExists(screenFile))
             libraries.Positions.ReadFrom(ReadWholeFile(screenFile));
     });
-    const std::string customFile = folders.Settings + kCustomWeaponFile;
-    libraries.CustomFileUnreadable = !steps.Run(
-        [&] {
-            const std::vector<WeaponRecord> records = ReadCustomWeaponFile(folders.Settings);
-            for (const WeaponRecord &record : records)
-                libraries.AddWeapon(record);
-            // Records of the other tabs are not written back: then the file differs from the list.
-            if (std::all_of(records.begin(), records.end(),
-                            [](const WeaponRecord &r) { return r.WeaponType == kCustomWeaponType; }))
-                libraries.CustomFileHolds = records;
-        },
-        [&](const std::string &message) {
-            return ErrorText("The custom weapon file ").File(customFile).SystemText(" is damaged: " + message);
-        });
+    libraries.CustomFileUnreadable = !steps.Run([&] {
+        const std::vector<WeaponRecord> records = ReadCustomWeaponFile(folders.Settings);
+        for (const WeaponRecord &record : records)
+            libraries.AddWeapon(record);
+        // Records of the other tabs are not written back: then the file differs from the list.
+        if (std::all_of(records.begin(), records.end(),
+                        [](const WeaponRecord &r) { return r.WeaponType == kCustomWeaponType; }))
+            libraries.CustomFileHolds = records;
+    });
 
     pump();
     steps.Run([&] {
@@ -177,33 +160,6 @@ std::vector<WeaponRecord> RecordsOf(const BaseWeaponList &list)
     return records;
 }
 
-// Takes out the first record equal to `record`; false when there is none.
-bool RemoveOne(std::vector<WeaponRecord> &records, const WeaponRecord &record)
-{
-    const auto it = std::find(records.begin(), records.end(), record);
-    if (it == records.end())
-        return false;
-    records.erase(it);
-    return true;
-}
-
-// The custom records in the file now, with the changes made here since the file held
-// `known` on top: the records added here go at the end, the ones removed here come out.
-std::vector<WeaponRecord> WithOurChangesOnTop(const std::vector<WeaponRecord> &inFile,
-                                              const std::vector<WeaponRecord> &known,
-                                              const std::vector<WeaponRecord> &ours)
-{
-    std::vector<WeaponRecord> merged;
-    std::copy_if(inFile.begin(), inFile.end(), std::back_inserter(merged),
-                 [](const WeaponRecord &r) { return r.WeaponType == kCustomWeaponType; });
-    std::vector<WeaponRecord> added = ours;
-    for (const WeaponRecord &record : known)
-        if (!RemoveOne(added, record))
-            RemoveOne(merged, record);
-    merged.insert(merged.end(), added.begin(), added.end());
-    return merged;
-}
-
 } // namespace
 
 void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
@@ -228,7 +184,7 @@ void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
             inFile = *libraries.CustomFileHolds;
         }
         if (inFile != *libraries.CustomFileHolds) {
-            records = WithOurChangesOnTop(inFile, *libraries.CustomFileHolds, records);
+            records = MergeCustomWeapons(inFile, *libraries.CustomFileHolds, records);
             custom.Clear();
             for (const WeaponRecord &record : records)
                 custom.Add(record);
