@@ -24,12 +24,6 @@ struct CommandDescription {
 int RunCommand(const CommandDescription &command, const std::vector<std::string> &args,
                const std::function<int(const CliArguments &)> &body);
 
-// What goes wrong while a command works on a file the user named.
-class CliFileError : public ArmorwrightError {
-public:
-    using ArmorwrightError::ArmorwrightError;
-};
-
 // Returns work(); an error it raises comes out as "FILE: message", the form every command
 // reports a file's errors in (a design file's own messages name only the file's name).
 template <class Work> auto ReadingFile(const std::string &file, Work &&work) -> decltype(work())
@@ -37,7 +31,7 @@ template <class Work> auto ReadingFile(const std::string &file, Work &&work) -> 
     try {
         return work();
     } catch (const std::exception &e) {
-        throw CliFileError(ErrorText().SystemText(file + ": " + ErrorUtf8(e)));
+        throw ArmorwrightError(ErrorText().SystemText(file + ": " + ErrorUtf8(e)));
     }
 }
 
