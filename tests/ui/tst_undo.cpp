@@ -356,6 +356,19 @@ private slots:
         QCOMPARE(vehicle().Height, std::string());
         QCOMPARE(height->text(), QString());
 
+        // Each Return commits a step of its own.
+        QLineEdit *crew = find("eCrew");
+        focus(crew);
+        for (const int key : {Qt::Key_5, Qt::Key_6}) {
+            crew->selectAll();
+            typeKey(crew, key);
+            typeKey(crew, Qt::Key_Return);
+        }
+        QCOMPARE(vehicle().Crew, 6);
+        undo();
+        QCOMPARE(vehicle().Crew, 5);
+        undo();
+
         // Clicking a button twice is two steps.
         window().PageControl()->setCurrentIndex(2);
         for (int i = 0; i < 2; ++i) {

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QUndoStack>
 #include <QWidget>
 
@@ -70,9 +71,15 @@ void UndoHistory::DesignReplaced()
 bool UndoHistory::eventFilter(QObject *, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+        // Return commits what was typed: what it commits is a step of its own, as if the
+        // box had been left.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            ++m_focusEpoch;
         m_typing = true;
         break;
+    }
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         ++m_focusEpoch;

@@ -39,7 +39,8 @@ public:
     QString LastChange() const { return m_lastChange; }
 
 protected:
-    // Watches the input: typing in a box merges into one step until the focus moves.
+    // Watches the input: typing in a box merges into one step until the focus moves or
+    // Return is pressed.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
