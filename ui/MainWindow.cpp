@@ -370,8 +370,8 @@ bool MainWindow::AskSaveVehicle(bool allowCancel)
         allowCancel ? Dialogs().AskYesNoCancel(this, kSaveQuestion) : Dialogs().AskYesNo(this, kSaveQuestion);
     switch (answer) {
     case DialogAnswer::Yes:
-        // A cancelled save dialog goes on; a save that failed keeps the design open.
-        return Save() != SaveResult::Failed;
+        // A save that was cancelled or failed keeps the design open: nothing is lost unasked.
+        return Save() == SaveResult::Saved;
     case DialogAnswer::No:
         return true;
     default:

@@ -236,16 +236,19 @@ private slots:
         QCOMPARE(title(), QStringLiteral("Armorwright V0.6.8d - Third - ") + path("second.vkd"));
     }
 
-    void yesThenCancelledSaveDialogGoesOn()
+    void yesThenCancelledSaveDialogKeepsTheDesign()
     {
         vehicle().Name = "Unsaved";
         vehicle().Modified = true;
-        m_editor.Dialogs->answers = {DialogAnswer::Yes};
-        m_editor.Dialogs->paths = {QString()};
+        m_editor.Dialogs->answers = {DialogAnswer::Yes, DialogAnswer::Yes};
+        m_editor.Dialogs->paths = {QString(), QString()};
         trigger("newAction");
         QCOMPARE(m_editor.Dialogs->saveDialogs.size(), 1);
-        QVERIFY(vehicle().Name.empty());
-        QVERIFY(!vehicle().Modified);
+        QCOMPARE(vehicle().Name, std::string("Unsaved"));
+        QVERIFY(vehicle().Modified);
+        QVERIFY(!m_editor.Window->close());
+        QCOMPARE(m_editor.Dialogs->saveDialogs.size(), 2);
+        QVERIFY(vehicle().Modified);
     }
 
     void forbiddenCharactersLeaveTheFileNamePreset()
