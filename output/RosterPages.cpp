@@ -2,15 +2,15 @@
 
 #include "base/ArmorwrightError.h"
 #include "engine/OpenedDesignFile.h"
-#include "output/ColumnWidths.h"
 #include "output/PrintJob.h"
 #include "output/RecordSheet.h"
 #include "output/RecordSheetFiles.h"
+#include "output/RosterTable.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <algorithm>
 
 namespace aw {
 
@@ -37,27 +37,17 @@ public:
         m_y += height * 3 / 2;
     }
 
-    // The columns' widths, from the widest text each has in the header and the rows.
-    void Columns(const RosterSummary &summary)
+    // The columns' widths and the cells' texts, from the widest text each column has.
+    RosterTableLayout Table(const RosterSummary &summary)
     {
-        std::vector<int> needed(summary.Headers.size(), 0);
-        std::vector<bool> numbers;
-        auto measure = [&](const std::vector<std::string> &cells, bool header) {
-            setFont(8, header);
-            for (size_t i = 0; i < cells.size() && i < needed.size(); ++i)
-                needed[i] =
-                    std::max(needed[i],
-                             m_painter.fontMetrics().horizontalAdvance(QString::fromStdString(cells[i])) + columnGap());
-        };
-        measure(summary.Headers, true);
-        for (const auto &row : summary.Rows)
-            measure(row, false);
-        for (size_t i = 0; i < needed.size(); ++i)
-            numbers.push_back(IsRosterNumberColumn(i));
-        m_widths = FitColumnWidths(needed, numbers, m_area.width());
+        const QFontMetricsF header(font(8, true), &m_device);
+        const QFontMetricsF body(font(8, false), &m_device);
+        RosterTableLayout table = LayOutRosterTable(summary, header, body, m_area.width(), columnGap());
+        m_widths = table.Widths;
+        return table;
     }
 
-    void Row(const std::vector<std::string> &cells, bool header)
+    void Row(const std::vector<QString> &cells, bool header)
     {
         setFont(8, header);
         const int height = lineHeight();
@@ -65,11 +55,9 @@ public:
         int x = m_area.left();
         for (size_t i = 0; i < cells.size() && i < m_widths.size(); ++i) {
             const int width = m_widths[i];
-            const bool number = IsRosterNumberColumn(i);
             const QRect cell(x, m_y, width - columnGap(), height);
-            const QString text =
-                m_painter.fontMetrics().elidedText(QString::fromStdString(cells[i]), Qt::ElideRight, cell.width());
-            m_painter.drawText(cell, (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, text);
+            m_painter.drawText(cell, (IsRosterNumberColumn(i) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+                               cells[i]);
             x += width;
         }
         m_y += height;
@@ -97,13 +85,14 @@ public:
     void Gap() { m_y += lineHeight(); }
 
 private:
-    void setFont(double points, bool bold)
+    static QFont font(double points, bool bold)
     {
         QFont font(QStringLiteral("Sans Serif"));
         font.setPointSizeF(points);
         font.setBold(bold);
-        m_painter.setFont(font);
+        return font;
     }
+    void setFont(double points, bool bold) { m_painter.setFont(font(points, bold)); }
     int lineHeight() const { return m_painter.fontMetrics().height() * 5 / 4; }
     int columnGap() const { return m_device.logicalDpiX() / 16; }
     void ensureRoom(int height)
@@ -142,9 +131,9 @@ int PaintRoster(QPagedPaintDevice &device, const RosterSummary &summary, const R
         throw ArmorwrightError("The roster could not be printed: the page could not be started.");
     SummaryPainter page(painter, device);
     page.Title(summary.Title);
-    page.Columns(summary);
-    page.Row(summary.Headers, true);
-    for (const auto &row : summary.Rows)
+    const RosterTableLayout table = page.Table(summary);
+    page.Row(table.Header, true);
+    for (const auto &row : table.Rows)
         page.Row(row, false);
     page.Gap();
     for (const RosterSummary::Total &total : summary.Totals)
