@@ -175,15 +175,17 @@ private slots:
             RosterWindow window;
             window.AddDesigns({design(QStringLiteral("Alpha"), 6), design(QStringLiteral("Bravo"), 10)});
             window.Document().SetQuantity(1, 2);
-            window.Document().SetName(QStringLiteral("Kampfgruppe S\u00fcd"));
+            window.Document().SetName(QStringLiteral("Kampfgruppe S\u00fcd 1/2"));
             dialogs.paths = {file};
             window.findChild<QPushButton *>(QStringLiteral("saveButton"))->click();
             QVERIFY(!window.Document().Modified());
+            // the name proposed for the file holds nothing a file name cannot
+            QCOMPARE(dialogs.saveDialogs.last().FileName, QStringLiteral("Kampfgruppe S\u00fcd 12"));
         }
         RosterWindow reopened;
         reopened.OpenFile(file);
         const Roster core = ReadRosterFile(ToNativePath(file));
-        QCOMPARE(QString::fromStdString(core.Name), QStringLiteral("Kampfgruppe S\u00fcd"));
+        QCOMPARE(QString::fromStdString(core.Name), QStringLiteral("Kampfgruppe S\u00fcd 1/2"));
         QCOMPARE(ShownTotals(reopened), CoreTotals(core));
 
         dialogs.paths = {pdf};
@@ -199,7 +201,7 @@ private slots:
         const std::string total = RosterThreatValueText(EvaluateRoster(core).Totals.ThreatValue);
         const std::string html = ReadText(ToNativePath(m_folder.filePath(QStringLiteral("force.html"))));
         QVERIFY(html.find("<h1>Kampfgruppe S\xc3\xbc"
-                          "d</h1>") != std::string::npos);
+                          "d 1/2</h1>") != std::string::npos);
         QVERIFY(html.find("<td class=\"number\">" + total + "</td>") != std::string::npos);
         const std::string text = ReadText(ToNativePath(m_folder.filePath(QStringLiteral("force.txt"))));
         QVERIFY(std::regex_search(text, std::regex("\nTotal TV: +" + total + "\n")));

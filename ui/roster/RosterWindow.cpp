@@ -5,6 +5,7 @@
 #include "base/NumberFormat.h"
 #include "output/RecordSheet.h"
 #include "output/RosterPages.h"
+#include "output/SafeFileName.h"
 #include "output/RosterSummary.h"
 #include "storage/RosterFile.h"
 #include "ui/CommandGuard.h"
@@ -336,7 +337,7 @@ QString RosterWindow::SaveFileName(const QString &title, const QString &extensio
     options.Title = title;
     options.DefaultExtension = extension;
     options.Filter = filter;
-    const QString name = QString::fromStdString(m_document->Contents().Name);
+    const QString name = QString::fromStdString(SafeFileName(m_document->Contents().Name));
     options.FileName = name.isEmpty() ? QStringLiteral("roster") : name;
     return Dialogs().SaveFileName(this, options);
 }
