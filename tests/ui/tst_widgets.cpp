@@ -208,6 +208,13 @@ private slots:
                  QStringLiteral("HTML Files (*.html *.htm);;All Files (*)"));
         QCOMPARE(QtDialogProvider::QtFilter(QStringLiteral("Odd|")), QStringLiteral("Odd ()"));
         QVERIFY(QtDialogProvider::QtFilter(QStringLiteral("Lonely")).isEmpty());
+        // a name typed without an extension takes the chosen type's
+        QCOMPARE(QtDialogProvider::ExtensionOfFilter(QStringLiteral("HTML Files (*.html *.htm)"), QStringLiteral("txt")),
+                 QStringLiteral("html"));
+        QCOMPARE(QtDialogProvider::ExtensionOfFilter(QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("txt")),
+                 QStringLiteral("pdf"));
+        QCOMPARE(QtDialogProvider::ExtensionOfFilter(QStringLiteral("All Files (*)"), QStringLiteral("txt")),
+                 QStringLiteral("txt"));
     }
 
     void windowOffEveryScreenMovesOntoThePrimary()

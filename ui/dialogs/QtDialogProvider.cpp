@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -103,6 +104,10 @@ QString QtDialogProvider::SaveFileName(QWidget *parent, const FileDialogOptions 
     Prepare(dialog, options);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without an extension takes that of the file type chosen.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &options](const QString &filter) {
+        dialog.setDefaultSuffix(ExtensionOfFilter(filter, options.DefaultExtension));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
@@ -135,6 +140,13 @@ QString QtDialogProvider::QtFilter(const QString &pairs)
         filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(' ').trimmed());
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+QString QtDialogProvider::ExtensionOfFilter(const QString &qtFilter, const QString &fallback)
+{
+    static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.([^ *?;)]+)[ )]"));
+    const QRegularExpressionMatch match = firstPattern.match(qtFilter);
+    return match.hasMatch() ? match.captured(1) : fallback;
 }
 
 } // namespace aw

@@ -22,6 +22,9 @@ public:
     // "Text Files|*.txt|All Files|*.*" becomes "Text Files (*.txt);;All Files (*)": all
     // files, with an extension or without.
     static QString QtFilter(const QString &pairs);
+    // The extension of a Qt filter's first pattern ("html" for "HTML Files (*.html *.htm)"),
+    // or the fallback when that pattern names none ("All Files (*)").
+    static QString ExtensionOfFilter(const QString &qtFilter, const QString &fallback);
 };
 
 } // namespace aw
