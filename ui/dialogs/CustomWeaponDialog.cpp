@@ -295,10 +295,7 @@ void CustomWeaponDialog::Refresh()
         edit->setText(QString::fromStdString(number->SignedText ? number::Signed(value) : number::Integer(value)));
     }
     m_ammoBaseCost->setText(QString::fromStdString(number::General(m_record.AmmoBaseCost)));
-    const WeaponRanges ranges = RangeText(m_record, false);
-    m_mediumRange->setText(QString::number(ranges.Medium));
-    m_longRange->setText(QString::number(ranges.Long));
-    m_extremeRange->setText(QString::number(ranges.Extreme));
+    ShowRanges();
     m_weaponType->setCurrentIndex(kCustomWeaponType);
     m_weaponType->setEnabled(false);
     for (const auto &[field, box] : m_flags)
@@ -308,6 +305,14 @@ void CustomWeaponDialog::Refresh()
         for (int k = 0; k < kAmmoTypeCount; ++k)
             m_ammo[static_cast<size_t>(page)][static_cast<size_t>(k)]->setChecked(flags[static_cast<size_t>(k)]);
     }
+}
+
+void CustomWeaponDialog::ShowRanges()
+{
+    const WeaponRanges ranges = RangeText(m_record, false);
+    m_mediumRange->setText(QString::number(ranges.Medium));
+    m_longRange->setText(QString::number(ranges.Long));
+    m_extremeRange->setText(QString::number(ranges.Extreme));
 }
 
 void CustomWeaponDialog::ResetWeapon()
@@ -331,13 +336,14 @@ void CustomWeaponDialog::TakeCode()
 void CustomWeaponDialog::TakeNumber(const CustomWeaponNumber &field, ExitEdit *edit)
 {
     int32_t value = 0;
-    if (!number::ParseInteger(cp1252::FromQt(edit->text().trimmed()), value)) {
+    if (number::ParseInteger(cp1252::FromQt(edit->text().trimmed()), value))
+        m_record.*(field.Field) = value;
+    else
         Dialogs().ShowError(this, ConversionError(edit->text(), false));
-        const int32_t kept = m_record.*(field.Field);
-        edit->setText(QString::fromStdString(field.SignedText ? number::Signed(kept) : number::Integer(kept)));
-        return;
-    }
-    m_record.*(field.Field) = value;
+    // Only this box and the ranges show the change: the box the focus went to keeps its selection.
+    const int32_t kept = m_record.*(field.Field);
+    edit->setText(QString::fromStdString(field.SignedText ? number::Signed(kept) : number::Integer(kept)));
+    ShowRanges();
 }
 
 void CustomWeaponDialog::TakeAmmoBaseCost()

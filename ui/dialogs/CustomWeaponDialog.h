@@ -27,6 +27,8 @@ public:
 
     // Makes the record a custom weapon and shows it in every control.
     void Refresh();
+    // The medium, long and extreme ranges the record gives.
+    void ShowRanges();
     // "Reset": back to the default record.
     void ResetWeapon();
 
