@@ -183,7 +183,8 @@ void MainWindow::BuildTopBand(QWidget *central)
         const char *Name;
         QLabel **Label;
     };
-    auto resultBox = [&](const char *name, int columns, std::initializer_list<ResultCell> cells) {
+    // valueWidth is a floor for short values, never a limit that cuts a long one.
+    auto resultBox = [&](const char *name, int columns, int valueWidth, std::initializer_list<ResultCell> cells) {
         auto *box = new QFrame(central);
         box->setObjectName(QString::fromLatin1(name));
         box->setFrameShape(QFrame::StyledPanel);
@@ -197,12 +198,13 @@ void MainWindow::BuildTopBand(QWidget *central)
             grid->addWidget(*cell.Label, index / columns, 2 * (index % columns) + 1);
             ++index;
         }
+        for (int column = 1; column < 2 * columns; column += 2)
+            grid->setColumnMinimumWidth(column, valueWidth);
         band->addWidget(box);
     };
-    resultBox("costAndSizeBox", 1,
+    resultBox("costAndSizeBox", 1, 150,
               {{"Final Cost", "lblFinalCost", &m_lblFinalCost}, {"Size:", "lblFinalSize", &m_lblFinalSize}});
-    m_lblFinalCost->setMinimumWidth(150);
-    resultBox("threatValueBox", 2,
+    resultBox("threatValueBox", 2, 48,
               {{"TV", "lblTV", &m_lblTV},
                {"OTV", "lblOTV", &m_lblOTV},
                {"DTV", "lblDTV", &m_lblDTV},

@@ -678,6 +678,16 @@ private slots:
                                     .arg(needed.width())
                                     .arg(needed.height())));
         }
+        // however long the results, they are shown whole
+        vehicle().CurrencyName = std::string(16, 'W');
+        vehicle().CurrencyMultiplier = 1e20;
+        m_editor.Window->ShowResults();
+        m_editor.Window->resize(100, 100);
+        QTRY_COMPARE(m_editor.Window->size(), m_editor.Window->minimumSize());
+        for (const char *name : {"lblFinalCost", "lblTV", "lblOTV", "lblDTV", "lblMTV"}) {
+            const auto *label = m_editor.Window->findChild<QLabel *>(QString::fromLatin1(name));
+            QTRY_VERIFY2(label->width() >= label->sizeHint().width(), name);
+        }
     }
 
     void storedWindowPositionIsRestored()

@@ -15,7 +15,6 @@ QLabel *NewResultLabel(const char *name, ResultLook look, QWidget *parent)
         label->setMinimumWidth(90);
         label->setMaximumWidth(170);
     } else {
-        label->setMinimumWidth(48);
         QFont bold = label->font();
         bold.setBold(true);
         label->setFont(bold);
