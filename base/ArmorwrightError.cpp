@@ -34,7 +34,7 @@ std::string ErrorText::Utf8() const
 {
     std::string text;
     for (const Part &part : m_parts)
-        text += part.Utf8 ? part.Bytes : cp1252::ToUtf8(part.Bytes);
+        text += part.Utf8 ? cp1252::FileNameToUtf8(part.Bytes) : cp1252::ToUtf8(part.Bytes);
     return text;
 }
 
@@ -47,7 +47,7 @@ std::string ErrorUtf8(const std::exception &error)
 {
     if (const auto *own = dynamic_cast<const ArmorwrightError *>(&error))
         return own->Utf8();
-    return error.what();
+    return cp1252::FileNameToUtf8(error.what());
 }
 
 } // namespace aw

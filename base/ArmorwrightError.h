@@ -10,7 +10,9 @@ namespace aw {
 
 // The text of an error for the user, kept as parts of two kinds: the program's own texts and
 // design texts are Windows-1252 (as the design holds them); file paths and texts of this system
-// (its reasons, JSON) are UTF-8. Each part is converted with its own mapping where it is shown.
+// (its reasons, JSON) are UTF-8. Each part is converted with its own mapping where it is shown;
+// a path that is not valid UTF-8 (a POSIX name is any bytes) is read as Windows-1252, as file
+// names are everywhere they are shown, so the message is always valid UTF-8.
 class ErrorText {
 public:
     ErrorText() = default;
@@ -50,8 +52,8 @@ private:
     std::shared_ptr<const ErrorText> m_text; // shared: copying an exception does not throw
 };
 
-// The message of any error as UTF-8 text. Errors of other libraries (the standard library's,
-// bad_alloc) report ASCII or UTF-8 texts and are shown as they are.
+// The message of any error as valid UTF-8 text. Errors of other libraries (the standard
+// library's, bad_alloc) report ASCII or UTF-8 texts, or paths of any bytes, read as file names are.
 std::string ErrorUtf8(const std::exception &error);
 
 } // namespace aw

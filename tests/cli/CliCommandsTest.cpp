@@ -169,6 +169,15 @@ TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
     EXPECT_FALSE(json[1].contains("results"));
     EXPECT_EQ(json[2]["Name"], "Charlie");
 
+    // A name that is not UTF-8 (found in a folder) is read as Windows-1252 in the file and
+    // in the error alike, and the list stays valid JSON.
+    std::filesystem::remove(bad);
+    Damaged("broken\xe9.vkd");
+    const auto listed = nlohmann::json::parse(RunCli({"index", "--json", m_folder.Path().string()}).Out);
+    ASSERT_EQ(listed.size(), 3u);
+    EXPECT_EQ(listed[1]["file"], Path("broken\u00e9.vkd"));
+    EXPECT_NE(listed[1]["error"].get<std::string>().find("\"broken\u00e9.vkd\""), std::string::npos);
+
     const CliRun missing = RunCli({"log", "--tv", Path("nowhere.vkd"), a});
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_NE(missing.Out.find("==> " + a + " <==\nAlpha\n\n"), std::string::npos);
