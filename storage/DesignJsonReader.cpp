@@ -215,6 +215,8 @@ Weapon ReadWeapon(const ordered_json &value, const std::string &path)
     setters[designjson::kLinks] = [&weapon](const ordered_json &v, const std::string &p) {
         weapon.Links.Clear();
         const ordered_json &items = ReadArray(v, p);
+        if (items.size() > static_cast<size_t>(WeaponList::kMaxLinks))
+            Fail(p, "more than " + std::to_string(WeaponList::kMaxLinks) + " links, which no design file holds");
         for (size_t i = 0; i < items.size(); ++i)
             weapon.Links.Add(ReadBool(items[i], ItemPath(p, i)));
     };

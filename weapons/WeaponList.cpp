@@ -13,10 +13,6 @@ namespace {
 // Smallest stored weapon: its record, clip count and link count.
 constexpr int64_t kMinStoredWeaponSize = kWeaponRecordSize + 4 + 4;
 
-// Far beyond any design the editor can make; a larger claim is damage, and growing
-// every weapon to it could exhaust memory.
-constexpr int kMaxStoredLinks = 4096;
-
 // Makes a weapon's Links exactly `count` entries: new entries false, surplus removed from the front.
 void FitLinks(Weapon &weapon, int count)
 {
@@ -109,7 +105,7 @@ void WeaponList::LoadFromStream(Stream &stream, int fileVersion)
     for (int32_t i = 0; i < count; ++i) {
         auto weapon = std::make_unique<Weapon>();
         weapon->LoadFromStream(stream, fileVersion);
-        if (weapon->Links.Count() > kMaxStoredLinks)
+        if (weapon->Links.Count() > WeaponList::kMaxLinks)
             throw StreamError("Stream read error: a weapon claims more links than any design holds");
         // A weapon stored with more links than the earlier ones grows them all to match.
         while (!loaded.m_weapons.empty() && loaded.LinkCount() < weapon->Links.Count())

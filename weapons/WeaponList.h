@@ -15,6 +15,10 @@ class Stream;
 // operations below keep it so.
 class WeaponList {
 public:
+    // The most links a design file may hold: far beyond any design the editor can make; a
+    // larger claim is damage, and growing every weapon to it could exhaust memory.
+    static constexpr int kMaxLinks = 4096;
+
     WeaponList() = default;
     WeaponList(const WeaponList &other);
     WeaponList &operator=(const WeaponList &other);

@@ -144,6 +144,8 @@ TEST(DesignJson, TheFirstBadValueIsNamedByItsPath)
          "$.weapons[0].BaseAmmo.Allowed[1]: expected an ammunition type number from 0 to 26"},
         {"/weapons/1/links", ordered_json::parse("[true]"),
          "$.weapons[1].links: 1 entries where the first weapon has 2"},
+        {"/weapons/0/links", std::vector<bool>(4097, false),
+         "$.weapons[0].links: more than 4096 links, which no design file holds"},
         {"/weapons/1/Rnage", 3, "$.weapons[1].Rnage: unknown field"},
         {"/flaws", ordered_json::object(), "$.flaws: expected a list"},
         {"/defects/0", "Minor Flaw", "$.defects[0]: expected an object"},
