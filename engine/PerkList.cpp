@@ -54,9 +54,10 @@ int32_t PerkList::TotalItems() const
 double PerkList::Rating() const
 {
     LogLine("          Getting a Perk/Flaw cost group");
+    const PerkVehicleData data = VehicleData(); // the same for every entry; it sums every list
     double total = 0.0;
     for (const PerkRecord &r : m_items)
-        total += Worth(r, VehicleData());
+        total += Worth(r, data);
     return total;
 }
 
