@@ -23,10 +23,18 @@ bool IsDesignFile(const fs::directory_entry &entry)
 void AddFolder(const fs::path &folder, std::vector<fs::path> &files)
 {
     std::error_code error;
-    fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
-    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error))
-        if (IsDesignFile(*it))
+    fs::directory_iterator it(folder, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        std::error_code ignored;
+        // Links to folders are not followed, so a link loop cannot make the walk endless.
+        if (it->is_directory(ignored) && !it->is_symlink(ignored))
+            AddFolder(it->path(), files);
+        else if (IsDesignFile(*it))
             files.push_back(it->path());
+    }
+    // A folder that cannot be read is listed itself: reading it as a design says why.
+    if (error)
+        files.push_back(folder);
 }
 
 } // namespace

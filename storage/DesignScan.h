@@ -11,7 +11,8 @@ namespace aw {
 
 // Every design file under the paths, sorted and each once: a folder gives its *.vkd files
 // (any case) at any depth; any other path is taken as a design file as it is, so a missing
-// one becomes a row that says so. Folders that cannot be read are passed over.
+// one becomes a row that says so. A folder that cannot be read is listed itself, so that it
+// too becomes a row that says why.
 std::vector<std::filesystem::path> FindDesignFiles(const std::vector<std::filesystem::path> &paths);
 
 // The file's summary from the cache while the file keeps the size and time it had, else read
