@@ -211,6 +211,29 @@ TEST_F(CliCommands, IndexListsEveryDesignUnderAFolderWithTheKeysOfReport)
     EXPECT_EQ(csv[0].rfind("file,Name,VehicleType,ThreatValue,", 0), 0u) << csv[0];
     EXPECT_EQ(csv[2].rfind(quoted + ",\"Hammer, \"\"Mk 2\"\"\",,", 0), 0u) << csv[2];
     EXPECT_EQ(RunCli({"index", "--json", "--csv", alpha}).ExitCode, 2);
+
+#if defined(__unix__)
+    // A folder that cannot be read is a row that says why. Root reads every folder, so then
+    // the index runs as the unprivileged user "nobody".
+    const std::filesystem::path locked = m_folder.Path() / "locked";
+    std::filesystem::create_directory(locked);
+    Save(*SmallDesign("Hidden"), "locked/hidden.vkd");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    std::filesystem::permissions(m_folder.Path(), std::filesystem::perms::all);
+    std::error_code denied;
+    std::filesystem::directory_iterator(locked, denied);
+    const CliRun unreadable =
+        denied ? RunCli({"index", "--json", m_folder.Path().string()})
+                   : RunCli({"--reuid=65534", "--regid=65534", "--clear-groups", AW_CLI_PATH, "index", "--json",
+                             m_folder.Path().string()},
+                            "", "setpriv");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+    EXPECT_EQ(unreadable.ExitCode, 1);
+    const auto rows = nlohmann::json::parse(unreadable.Out);
+    ASSERT_EQ(rows.size(), 4u) << unreadable.Out;
+    EXPECT_EQ(rows[2]["file"], locked.string());
+    EXPECT_NE(rows[2]["error"].get<std::string>().find("Permission denied"), std::string::npos) << rows[2];
+#endif
 }
 
 TEST_F(CliCommands, LogIsTheEnginesLogOfTheOpenedDesign)

@@ -9,13 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <thread>
-
-#if defined(__unix__)
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace aw {
 
@@ -101,32 +95,6 @@ TEST_F(DesignScan, ARescanReadsOnlyFilesWhoseSizeOrTimeChanged)
     m_cache.KeepOnly({m_alpha}); // the others as if they had gone
     EXPECT_EQ(scan().FilesRead, 2u);
 }
-
-#if defined(__unix__)
-// Root reads every folder, so the listing runs in a child process that has given that up.
-TEST_F(DesignScan, AFolderThatCannotBeReadIsListedItself)
-{
-    const fs::path locked = m_folder.Path() / "locked";
-    fs::create_directory(locked);
-    SaveDesignFile(*SmallDesign("Hidden"), locked / "hidden.vkd");
-    fs::permissions(locked, fs::perms::none);
-    fs::permissions(m_folder.Path(), fs::perms::all);
-    const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(3);
-        const std::vector<fs::path> files = FindDesignFiles({m_folder.Path()});
-        const bool listed = std::find(files.begin(), files.end(), locked) != files.end();
-        const bool othersToo = std::find(files.begin(), files.end(), fs::path(m_bravo)) != files.end();
-        _exit(listed && othersToo ? 0 : 1);
-    }
-    int status = -1;
-    waitpid(child, &status, 0);
-    fs::permissions(locked, fs::perms::owner_all);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not listed, 3: could not give up root";
-}
-#endif
 
 TEST_F(DesignScan, ReportsProgressAndStopsWhenCancelled)
 {
