@@ -20,7 +20,9 @@ CliRegistration::CliRegistration(const CommandDescription &description, std::fun
 
 bool WantsHelp(const std::vector<std::string> &args)
 {
-    return std::any_of(args.begin(), args.end(), [](const std::string &a) { return a == "-h" || a == "--help"; });
+    // After "--" every argument is a file, even one named "-h".
+    const auto options = std::find(args.begin(), args.end(), "--");
+    return std::any_of(args.begin(), options, [](const std::string &a) { return a == "-h" || a == "--help"; });
 }
 
 } // namespace aw

@@ -1,5 +1,6 @@
 // armorwright-cli export: the text, HTML or record sheets of designs, one file each.
 #include "base/ArmorwrightError.h"
+#include "base/AsciiCase.h"
 #include "base/Files.h"
 #include "base/Utf8Path.h"
 #include "cli/CliCommand.h"
@@ -58,7 +59,7 @@ constexpr FormatName kFormats[] = {{"text", Format::Text, ".txt"},
 const FormatName &FormatNamed(const std::string &name)
 {
     for (const FormatName &format : kFormats)
-        if (name == format.Name)
+        if (ascii::SameIgnoringCase(name, format.Name))
             return format;
     throw CliUsage(name.empty() ? "--format is required" : "unknown format '" + name + "'");
 }

@@ -74,6 +74,10 @@ TEST_F(CliCommands, HelpListsEveryCommandAndUsageErrorsExitWithTwo)
         EXPECT_EQ(own.ExitCode, 0) << command;
         EXPECT_EQ(own.Out.rfind(std::string("Usage: armorwright-cli ") + command + " ", 0), 0u) << own.Out;
     }
+    // after "--", "-h" is a file's name
+    const CliRun file = RunCli({"report", "--", "-h"});
+    EXPECT_EQ(file.ExitCode, 1);
+    EXPECT_EQ(file.Err.rfind("armorwright-cli report: -h: ", 0), 0u) << file.Err;
     const CliRun unknown = RunCli({"report", "--colour", Path("a.vkd")});
     EXPECT_EQ(unknown.ExitCode, 2);
     EXPECT_EQ(unknown.Err, "armorwright-cli report: unknown option '--colour'\n"

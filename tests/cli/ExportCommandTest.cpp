@@ -197,9 +197,9 @@ TEST_F(ExportCommand, RecordSheetImagesAndPdf)
     const std::string pdf = m_out / "sheet.pdf";
     const std::string letter = m_out / "letter.pdf";
     ASSERT_EQ(Cli({"export", "--format", "jpeg", file, "-o", jpeg}).ExitCode, 0);
-    ASSERT_EQ(Cli({"export", "--format", "png", file, "-o", png}).ExitCode, 0);
+    ASSERT_EQ(Cli({"export", "--format", "PNG", file, "-o", png}).ExitCode, 0);
     ASSERT_EQ(Cli({"export", "--format", "pdf", file, "-o", pdf}).ExitCode, 0);
-    ASSERT_EQ(Cli({"export", "--format", "pdf", "--page", "letter", file, "-o", letter}).ExitCode, 0);
+    ASSERT_EQ(Cli({"export", "--format", "pdf", "--page", "Letter", file, "-o", letter}).ExitCode, 0);
 
     // The JPEG is byte for byte what the editor saves.
     const SheetRenderContext rendering;
