@@ -7,6 +7,7 @@
 #include "engine/PerkList.h"
 #include "storage/Base64.h"
 #include "storage/DesignJsonKeys.h"
+#include "storage/JsonSyntaxMessage.h"
 #include "weapons/WeaponList.h"
 
 #include <nlohmann/json.hpp>
@@ -281,11 +282,7 @@ std::unique_ptr<Vehicle> DesignFromJson(const std::string &json)
         root = ordered_json::parse(json);
     } catch (const ordered_json::exception &e) {
         // Syntax errors and numbers too large for any number type alike.
-        std::string message = e.what();
-        const size_t bracket = message.find("] ");
-        if (message.rfind("[json.exception", 0) == 0 && bracket != std::string::npos)
-            message.erase(0, bracket + 2);
-        Fail("$", "not valid JSON: " + message);
+        Fail("$", "not valid JSON: " + JsonSyntaxMessage(e));
     }
     CheckFormat(root);
 

@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "base/Utf8Path.h"
+#include "storage/JsonSyntaxMessage.h"
 
 #include <nlohmann/json.hpp>
 
@@ -100,8 +101,8 @@ Roster RosterFromJson(const std::string &text, const std::string &folder)
     ordered_json json;
     try {
         json = ordered_json::parse(text);
-    } catch (const ordered_json::parse_error &e) {
-        Fail("$", std::string("not JSON (") + e.what() + ")");
+    } catch (const ordered_json::exception &e) {
+        Fail("$", "not JSON (" + JsonSyntaxMessage(e) + ")");
     }
     if (!json.is_object())
         Fail("$", "expected an object");

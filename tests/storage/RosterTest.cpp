@@ -139,7 +139,8 @@ TEST_F(RosterFolder, CostsAreSummedPerCurrencyAndTheBudgetChecked)
 
 TEST_F(RosterFolder, DamagedRosterFileIsAnErrorNamingTheProblem)
 {
-    EXPECT_NE(RosterError("{\"name\": \"x\", \"entries\": [").find("not JSON"), std::string::npos);
+    const std::string syntax = RosterError("{\"name\": \"x\", \"entries\": [");
+    EXPECT_NE(syntax.find("not JSON (parse error at line 1"), std::string::npos) << syntax;
     EXPECT_NE(RosterError("{\"name\": \"x\"}").find("$.entries"), std::string::npos);
     const std::string quantity = RosterError(R"({"entries": [{"design": "a.vkd", "quantity": 0}]})");
     EXPECT_NE(quantity.find("$.entries[0].quantity"), std::string::npos) << quantity;
