@@ -122,6 +122,12 @@ private slots:
         QAbstractItemModel *model = window.Table()->model();
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(model->index(1, RosterTableModel::Design).data().toString(), QStringLiteral("Bravo"));
+        // a long name is cut to keep the numbers in sight, and shown whole in its tooltip
+        const QString longName(200, QLatin1Char('W'));
+        window.AddDesigns({design(longName, 8)});
+        QVERIFY(window.Table()->columnWidth(RosterTableModel::Design) < window.Table()->fontMetrics().horizontalAdvance(longName) / 2);
+        QCOMPARE(model->index(2, RosterTableModel::Design).data(Qt::ToolTipRole).toString(), longName);
+        window.Document().RemoveEntry(2);
 
         // The quantity is edited with a spin box in its cell.
         const QModelIndex quantity = model->index(0, RosterTableModel::Quantity);

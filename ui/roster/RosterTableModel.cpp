@@ -43,9 +43,16 @@ QVariant RosterTableModel::data(const QModelIndex &index, int role) const
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::ForegroundRole && index.column() == Status && !readable)
         return QBrush(Qt::red);
-    if (role == Qt::ToolTipRole && (index.column() == File || index.column() == Status))
-        return readable || index.column() == File ? FromNativePath(line.Entry.Design)
-                                                  : QString::fromStdString(line.Summary.Error);
+    if (role == Qt::ToolTipRole) {
+        // The whole text of a cell the table may cut short.
+        if (index.column() == File || (index.column() == Status && readable))
+            return FromNativePath(line.Entry.Design);
+        if (index.column() == Status)
+            return QString::fromStdString(line.Summary.Error);
+        if (index.column() == Design || index.column() == Note)
+            return data(index, Qt::DisplayRole);
+        return {};
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     switch (index.column()) {

@@ -35,6 +35,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace aw {
 
 namespace {
@@ -303,9 +305,14 @@ void RosterWindow::ShowRoster()
                                 : line);
     }
     m_totals->setText(lines.join(QStringLiteral("<br>")));
-    // The status takes the room left; a long reason is shown whole in its tooltip.
-    for (int column = 0; column < RosterTableModel::Status; ++column)
+    // The status takes the room left; a long reason is shown whole in its tooltip. So is a
+    // long name or note, cut to a width that keeps the numbers and the status in sight.
+    const int widestText = m_table->fontMetrics().averageCharWidth() * 40;
+    for (int column = 0; column < RosterTableModel::Status; ++column) {
         m_table->resizeColumnToContents(column);
+        if (column == RosterTableModel::Design || column == RosterTableModel::File || column == RosterTableModel::Note)
+            m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), widestText));
+    }
 }
 
 void RosterWindow::TakeBudget()
