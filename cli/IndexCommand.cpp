@@ -21,8 +21,8 @@ const CommandDescription kDescription{
     "Finds every design file (*.vkd) under the given folders, at any depth, and the files\n"
     "given by name, opens each as the editor does and prints one line per design: file,\n"
     "name, vehicle type, TV, OTV, DTV, MTV, final cost with the currency, final size,\n"
-    "movement modes and weapon count. A file that cannot be read is reported and the others\n"
-    "still are; the exit code is 1 when any failed.\n\n"
+    "movement modes and weapon count. A file or folder that cannot be read is reported and\n"
+    "the others still are; the exit code is 1 when any failed.\n\n"
     "  --json  one JSON array: per design the keys of report --json and the other columns\n"
     "  --csv   comma-separated values with a header row\n",
     {{{"--json"}, false}, {{"--csv"}, false}}};
