@@ -245,11 +245,19 @@ private slots:
         editor.Window->findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
         QVERIFY(roster->Document().Evaluation().Totals.ThreatValue > before);
 
-        // Written by someone else: the file watch brings the change.
+        // Written by someone else: the file watch brings the change, and a note being typed
+        // stays as typed.
         const double saved = roster->Document().Evaluation().Totals.ThreatValue;
+        const QModelIndex note = roster->Table()->model()->index(0, RosterTableModel::Note);
+        roster->Table()->setCurrentIndex(note);
+        roster->Table()->edit(note);
+        auto *noteBox = roster->Table()->viewport()->findChild<QLineEdit *>();
+        QVERIFY(noteBox);
+        noteBox->setText(QStringLiteral("Lead"));
         auto other = SmallDesign("Unsaved", 1);
         SaveDesignFile(*other, ToNativePath(file));
         QTRY_VERIFY(roster->Document().Evaluation().Totals.ThreatValue < saved);
+        QCOMPARE(noteBox->text(), QStringLiteral("Lead"));
 
         // Removed, then put back: the entry is shown missing, then read again.
         QVERIFY(QFile::remove(file));

@@ -11,20 +11,34 @@
 namespace aw {
 
 RosterTableModel::RosterTableModel(RosterDocument &document, QObject *parent)
-    : QAbstractTableModel(parent), m_document(document), m_rows(static_cast<int>(document.Evaluation().Lines.size()))
+    : QAbstractTableModel(parent), m_document(document), m_rows(static_cast<int>(document.Evaluation().Lines.size())),
+      m_shownEntries(document.Contents().Entries)
 {
     // Edits in place keep the rows, so an open editor and the selection stay; adding,
     // removing or reopening starts the table afresh.
     connect(&document, &RosterDocument::Changed, this, [this] {
+        const std::vector<RosterEntry> &entries = m_document.Contents().Entries;
         const int rows = static_cast<int>(m_document.Evaluation().Lines.size());
-        if (rows == m_rows) {
-            if (rows > 0)
-                emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1));
+        if (rows != m_rows) {
+            beginResetModel();
+            m_rows = rows;
+            m_shownEntries = entries;
+            endResetModel();
             return;
         }
-        beginResetModel();
-        m_rows = rows;
-        endResetModel();
+        for (int row = 0; row < rows; ++row) {
+            // The figures follow the design files; a quantity or note is told only when it
+            // changed, so that what is being typed in its editor stays.
+            for (const Column column : {Design, File, ThreatValue, Cost, Status})
+                emit dataChanged(index(row, column), index(row, column));
+            const auto r = static_cast<size_t>(row);
+            const bool known = r < m_shownEntries.size() && r < entries.size();
+            if (!known || m_shownEntries[r].Quantity != entries[r].Quantity)
+                emit dataChanged(index(row, Quantity), index(row, Quantity));
+            if (!known || m_shownEntries[r].Note != entries[r].Note)
+                emit dataChanged(index(row, Note), index(row, Note));
+        }
+        m_shownEntries = entries;
     });
 }
 
