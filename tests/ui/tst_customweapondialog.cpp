@@ -98,6 +98,8 @@ private slots:
         driver::Enter(edit("accuracyEdit"), QStringLiteral("+1"));
         driver::Enter(edit("rofEdit"), QStringLiteral("4"));
         driver::Enter(edit("ratingEdit"), QStringLiteral("-1"));
+        driver::Enter(edit("ammoBaseCostEdit"), QStringLiteral("1.000"));
+        QCOMPARE(edit("ammoBaseCostEdit")->text(), QStringLiteral("1"));
         driver::Enter(edit("ammoBaseCostEdit"), QStringLiteral("0.125"));
         QCOMPARE(record().Accuracy, 1);
         QCOMPARE(record().Rating, -1);

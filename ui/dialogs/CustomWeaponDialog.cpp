@@ -349,12 +349,12 @@ void CustomWeaponDialog::TakeNumber(const CustomWeaponNumber &field, ExitEdit *e
 void CustomWeaponDialog::TakeAmmoBaseCost()
 {
     double value = 0.0;
-    if (!number::ParseReal(cp1252::FromQt(m_ammoBaseCost->text().trimmed()), value)) {
+    if (number::ParseReal(cp1252::FromQt(m_ammoBaseCost->text().trimmed()), value))
+        m_record.AmmoBaseCost = value;
+    else
         Dialogs().ShowError(this, ConversionError(m_ammoBaseCost->text(), true));
-        m_ammoBaseCost->setText(QString::fromStdString(number::General(m_record.AmmoBaseCost)));
-        return;
-    }
-    m_record.AmmoBaseCost = value;
+    // The box shows what was taken: "1.000" is one, not a thousand.
+    m_ammoBaseCost->setText(QString::fromStdString(number::General(m_record.AmmoBaseCost)));
 }
 
 void CustomWeaponDialog::ShowHelp() { Dialogs().Inform(this, QString::fromLatin1(kHelpText)); }
