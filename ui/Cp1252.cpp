@@ -34,6 +34,11 @@ QString Storable(const QString &text)
     return storable;
 }
 
+bool ContainsIgnoringCase(const QString &text, const QString &wanted)
+{
+    return Storable(text).contains(Storable(wanted), Qt::CaseInsensitive);
+}
+
 } // namespace cp1252
 
 } // namespace aw

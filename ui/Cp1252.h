@@ -17,6 +17,9 @@ bool Holds(const QString &text);
 // with a mark it lacks becomes the plain letter (Ş to S, ő to o, ı to i), any other character
 // it lacks is left out.
 QString Storable(const QString &text);
+// Whether text holds wanted, case aside, once both are as Windows-1252 holds them: a filter
+// typed "MACHİNE" or "machıne" finds "Machine Gun".
+bool ContainsIgnoringCase(const QString &text, const QString &wanted);
 } // namespace cp1252
 
 } // namespace aw

@@ -1,5 +1,6 @@
 #include "ui/dialogs/DesignLibraryFilter.h"
 
+#include "ui/Cp1252.h"
 #include "ui/dialogs/DesignLibraryModel.h"
 
 namespace aw {
@@ -37,7 +38,7 @@ bool DesignLibraryFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) c
         return true;
     for (int column :
          {DesignLibraryModel::NameColumn, DesignLibraryModel::VehicleTypeColumn, DesignLibraryModel::FileColumn})
-        if (library->index(sourceRow, column).data().toString().contains(m_text, Qt::CaseInsensitive))
+        if (cp1252::ContainsIgnoringCase(library->index(sourceRow, column).data().toString(), m_text))
             return true;
     return false;
 }

@@ -1,6 +1,7 @@
 #include "ui/pages/LibraryFilter.h"
 
 #include "ui/CommandGuard.h"
+#include "ui/Cp1252.h"
 
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -37,7 +38,7 @@ bool LibraryFilter::Matches(const QString &filter, const QStringList &texts)
     if (wanted.isEmpty())
         return true;
     for (const QString &text : texts) {
-        if (text.contains(wanted, Qt::CaseInsensitive))
+        if (cp1252::ContainsIgnoringCase(text, wanted))
             return true;
     }
     return false;
