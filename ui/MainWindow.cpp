@@ -479,7 +479,6 @@ void MainWindow::StoreWindowLayout()
 {
     StoreWindowPosition(*this, kMainWindowSlot);
     CurrentProgramData().SetLayoutValues(CurrentLayoutValues());
-    m_recent->Save();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)

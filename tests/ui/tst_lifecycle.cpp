@@ -101,6 +101,7 @@ private slots:
 
     void init()
     {
+        QSettings().remove(QStringLiteral("recentFiles")); // each test starts with none used
         QVERIFY(m_editor.Start());
         m_started.clear();
         m_editor.Window->SetProcessStarter([this](const QString &program, const QStringList &arguments) {
@@ -494,7 +495,6 @@ private slots:
                  qPrintable(m_editor.Dialogs->errors[0]));
 
         // The list comes back from the settings with the names whole.
-        m_editor.Window->RecentFileList()->Save();
         RecentFiles stored;
         stored.Load();
         QCOMPARE(stored.Paths().mid(0, 2), (QStringList{copy, design}));

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <utility>
+
 namespace aw {
 
 namespace {
@@ -22,17 +24,36 @@ void RecentFiles::Add(const QString &path)
     if (path.isEmpty())
         return;
     const QString full = Normalised(path);
-    m_paths.removeAll(full);
-    m_paths.prepend(full);
-    while (m_paths.size() > Capacity)
-        m_paths.removeLast();
-    emit Changed();
+    Change([&](QStringList &paths) {
+        paths.removeAll(full);
+        paths.prepend(full);
+    });
 }
 
 void RecentFiles::Remove(const QString &path)
 {
-    if (m_paths.removeAll(Normalised(path)) > 0)
-        emit Changed();
+    const QString full = Normalised(path);
+    if (m_paths.contains(full))
+        Change([&](QStringList &paths) { paths.removeAll(full); });
+}
+
+void RecentFiles::Change(const std::function<void(QStringList &)> &change)
+{
+    // The stored list is changed at once, not at the end: every window and every editor
+    // started (Create Variant!) adds to the same list, and none wipes what another added.
+    QSettings settings;
+    settings.sync();
+    QStringList paths = settings.value(kKey).toStringList();
+    paths.removeAll(QString());
+    for (const QString &shown : std::as_const(m_paths)) // ours, should the settings be out of reach
+        if (!paths.contains(shown))
+            paths << shown;
+    change(paths);
+    while (paths.size() > Capacity)
+        paths.removeLast();
+    settings.setValue(kKey, paths);
+    m_paths = paths;
+    emit Changed();
 }
 
 void RecentFiles::Load()
@@ -45,12 +66,6 @@ void RecentFiles::Load()
             m_paths << path;
     }
     emit Changed();
-}
-
-void RecentFiles::Save() const
-{
-    QSettings settings;
-    settings.setValue(kKey, m_paths);
 }
 
 } // namespace aw

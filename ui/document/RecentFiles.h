@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 namespace aw {
 
 // The design files used last, newest first, remembered between runs in the user's
@@ -15,19 +17,20 @@ public:
     explicit RecentFiles(QObject *parent = nullptr);
 
     const QStringList &Paths() const { return m_paths; }
-    // Puts path at the head of the list.
+    // Puts path at the head of the list, or takes it out; the stored list (QSettings) is
+    // changed at once and shown as it then stands, with what other windows added.
     void Add(const QString &path);
     void Remove(const QString &path);
 
-    // Reads and writes the list in the user's settings (QSettings). Load puts the stored
-    // paths after those already added.
+    // Reads the stored list; its paths come after those already added.
     void Load();
-    void Save() const;
 
 signals:
     void Changed();
 
 private:
+    void Change(const std::function<void(QStringList &)> &change);
+
     QStringList m_paths;
 };
 
