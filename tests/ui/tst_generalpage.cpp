@@ -37,7 +37,7 @@ private slots:
 
     void unparsableCrewKeepsValueAndMarksModified()
     {
-        driver::Enter(edit("eCrew"), QStringLiteral("3"));
+        driver::Enter(edit("eCrew"), QStringLiteral(" 3 ")); // spaces around a number do not matter
         QCOMPARE(vehicle().Crew, 3);
         vehicle().Modified = false;
 
@@ -126,8 +126,9 @@ private slots:
         auto *mode = m_editor.Window->findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
         mode->setCurrentIndex(mode->findText(QStringLiteral("Ground")));
         emit mode->activated(mode->currentIndex());
-        driver::Enter(edit("ePriTopKPH"), QStringLiteral("120"));
+        driver::Enter(edit("ePriTopKPH"), QStringLiteral(" 120 "));
         driver::Enter(edit("eFinalSize"), QStringLiteral("4"));
+        QCOMPARE(vehicle().Movement->Get(0).TopSpeed, 120.0);
         QCOMPARE(vehicle().Armor, 2);
         QCOMPARE(edit("eArmor")->text(), QStringLiteral("2"));
         QCOMPARE(label("lblFinalCost"), QStringLiteral("550,000.00 ") + QString::fromStdString(vehicle().CurrencyName));

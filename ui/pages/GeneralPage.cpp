@@ -534,7 +534,7 @@ void GeneralPage::TakeNumber(const GeneralNumberBox &box, ExitEdit *edit)
     Vehicle &vehicle = m_host.Document().Design();
     if (box.SetsModified)
         m_host.Document().SetModified();
-    const std::string text = cp1252::FromQt(edit->text());
+    const std::string text = cp1252::FromQt(edit->text().trimmed());
     if (box.intField) {
         int32_t value = 0;
         if (number::ParseInteger(text, value)) {

@@ -29,7 +29,7 @@ QString GeneralText(double value) { return cp1252::ToQt(number::General(value));
 
 QString IntegerText(int value) { return cp1252::ToQt(number::Integer(value)); }
 
-bool ParseBox(const QLineEdit *box, double &value) { return number::ParseReal(cp1252::FromQt(box->text()), value); }
+bool ParseBox(const QLineEdit *box, double &value) { return number::ParseReal(cp1252::FromQt(box->text().trimmed()), value); }
 
 } // namespace
 
@@ -174,7 +174,7 @@ void MovementSystemView::ConnectEdits(QWidget *window, std::function<void(const 
     });
     onExit(Man, [box = Man](MovementRecord &record) {
         int32_t value = 0;
-        if (number::ParseInteger(cp1252::FromQt(box->text()), value))
+        if (number::ParseInteger(cp1252::FromQt(box->text().trimmed()), value))
             record.Maneuver = value;
     });
     ManSpin->SetBox(Man);
