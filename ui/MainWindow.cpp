@@ -617,10 +617,16 @@ MainWindow::SaveResult MainWindow::Save(bool askForName)
     TakeFocus();
     // The design keeps its file until a save under another name has gone through.
     QString target = askForName ? QString() : m_document->FileName();
+    // Another editor on the same file saved meanwhile: its work is not replaced unasked.
+    const bool keepTheirs =
+        !target.isEmpty() && m_document->FileChangedElsewhere() &&
+        Dialogs().AskYesNo(this, QStringLiteral("The file \"%1\" was changed by another window or program since "
+                                                "it was opened or saved here.\n\nReplace it with this design?")
+                                     .arg(target)) != DialogAnswer::Yes;
     if (target.isEmpty())
         target = Dialogs().SaveFileName(this, saveDialog);
     SaveResult result = SaveResult::Cancelled;
-    if (!target.isEmpty())
+    if (!target.isEmpty() && !keepTheirs)
         result = RunGuarded(this, [&] { SaveBusy(target); }) ? SaveResult::Saved : SaveResult::Failed;
     ShowResults();
     return result;

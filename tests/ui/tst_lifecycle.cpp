@@ -252,6 +252,30 @@ private slots:
         QVERIFY(vehicle().Modified);
     }
 
+    void aFileSavedElsewhereIsNotReplacedUnasked()
+    {
+        const QString file = writeDesign("shared.vkd", "Mine", 2);
+        m_editor.Dialogs->paths = {file};
+        trigger("openAction");
+        // another editor on the same file saves first
+        writeDesign("shared.vkd", "Theirs, saved first", 3);
+        vehicle().Crew = 4;
+        vehicle().Modified = true;
+        m_editor.Dialogs->answers = {DialogAnswer::No};
+        trigger("saveAction");
+        QCOMPARE(m_editor.Dialogs->questions.size(), 1);
+        QVERIFY(m_editor.Dialogs->questions[0].contains(file));
+        QCOMPARE(nameIn(file), std::string("Theirs, saved first"));
+        QVERIFY(vehicle().Modified);
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
+        trigger("saveAction");
+        QCOMPARE(nameIn(file), std::string("Mine"));
+        // once written here, the next save asks nothing
+        vehicle().Modified = true;
+        trigger("saveAction");
+        QCOMPARE(m_editor.Dialogs->questions.size(), 2);
+    }
+
     void forbiddenCharactersLeaveTheFileNamePreset()
     {
         vehicle().Name = "a\\b/c:d*e?f\"g<h>i|j";

@@ -42,12 +42,38 @@ void VehicleDocument::SetModifiedFlag(bool modified)
 
 QString VehicleDocument::FileName() const { return FromNativePath(m_vehicle->FileName); }
 
-void VehicleDocument::ClearFileName() { m_vehicle->FileName.clear(); }
+void VehicleDocument::ClearFileName()
+{
+    m_vehicle->FileName.clear();
+    NoteFile({});
+}
+
+VehicleDocument::FileStamp VehicleDocument::StampOf(const QString &path)
+{
+    const QFileInfo info(path);
+    return {info.size(), info.fileTime(QFileDevice::FileModificationTime)};
+}
+
+void VehicleDocument::NoteFile(const QString &path)
+{
+    if (path.isEmpty())
+        m_fileStamp.reset();
+    else
+        m_fileStamp = StampOf(path);
+}
+
+bool VehicleDocument::FileChangedElsewhere() const
+{
+    const QString path = FileName();
+    // A file removed meanwhile is simply written again.
+    return m_fileStamp && !path.isEmpty() && QFileInfo::exists(path) && StampOf(path) != *m_fileStamp;
+}
 
 void VehicleDocument::NewDesign()
 {
     const bool wasModified = m_vehicle->Modified;
     m_vehicle = std::make_unique<Vehicle>();
+    NoteFile({});
     emit DesignReplaced();
     if (wasModified)
         emit ModifiedChanged(false);
@@ -61,6 +87,7 @@ QString VehicleDocument::Open(const QString &given)
     m_vehicle = std::move(loaded.Design);
     m_vehicle->FileName = ToNativePath(path);
     m_vehicle->Modified = false;
+    NoteFile(path);
     emit DesignReplaced();
     if (wasModified)
         emit ModifiedChanged(false);
@@ -75,6 +102,7 @@ void VehicleDocument::SaveTo(const QString &given)
     const std::shared_ptr<const Vehicle> copy = CopyDesign(*m_vehicle);
     WriteWhileWindowPaints([copy, target = ToNativePath(path)] { SaveDesignFile(*copy, target); });
     m_vehicle->FileName = ToNativePath(path);
+    NoteFile(path);
     SetModifiedFlag(false);
     emit FileUsed(path);
 }
@@ -85,6 +113,7 @@ void VehicleDocument::Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fil
     m_vehicle = std::move(vehicle);
     m_vehicle->FileName = ToNativePath(fileName);
     m_vehicle->Modified = false;
+    NoteFile({}); // what the file held when the changes were made is not known
     emit DesignReplaced();
     if (wasModified)
         emit ModifiedChanged(false);

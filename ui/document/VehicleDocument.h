@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace aw {
 
@@ -30,6 +32,9 @@ public:
     // The design file's path; empty for a design never saved.
     QString FileName() const;
     void ClearFileName();
+    // Whether the design file was written by someone else (another window, another program)
+    // since this document last read or wrote it.
+    bool FileChangedElsewhere() const;
 
     // Replaces the design by a fresh, empty one.
     void NewDesign();
@@ -57,8 +62,17 @@ signals:
 
 private:
     void SetModifiedFlag(bool modified);
+    // Notes the size and time of the file just read or written; an empty path forgets them.
+    void NoteFile(const QString &path);
 
     std::unique_ptr<Vehicle> m_vehicle;
+    struct FileStamp {
+        qint64 Size = -1;
+        QDateTime Modified;
+        bool operator==(const FileStamp &) const = default;
+    };
+    std::optional<FileStamp> m_fileStamp; // of the file as this document last read or wrote it
+    static FileStamp StampOf(const QString &path);
 };
 
 } // namespace aw
