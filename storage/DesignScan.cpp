@@ -14,10 +14,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A design file, or a link named as one whose file is gone: that is a row saying so.
 bool IsDesignFile(const fs::directory_entry &entry)
 {
     std::error_code error;
-    return entry.is_regular_file(error) && ascii::SameIgnoringCase(Utf8FromPath(entry.path().extension()), ".vkd");
+    const bool listed = entry.is_regular_file(error) || (entry.is_symlink(error) && !entry.exists(error));
+    return listed && ascii::SameIgnoringCase(Utf8FromPath(entry.path().extension()), ".vkd");
 }
 
 void AddFolder(const fs::path &folder, std::vector<fs::path> &files)

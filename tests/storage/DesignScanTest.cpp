@@ -70,6 +70,14 @@ TEST_F(DesignScan, ListsDesignsAtAnyDepthWithDamagedFilesAsRows)
     const DesignSummary missing = SummarizeDesignFile(m_folder / "gone.vkd");
     EXPECT_NE(missing.Error, "");
     EXPECT_EQ(missing.FileSize, 0u);
+
+#if defined(__unix__)
+    // A link whose design is gone is a row too; a link to a folder is not followed.
+    fs::create_symlink(m_folder / "nowhere.vkd", m_folder / "sub/gone.vkd");
+    fs::create_directory_symlink(m_folder.Path(), m_folder / "sub/loop");
+    const std::vector<fs::path> files = FindDesignFiles({m_folder.Path()});
+    EXPECT_EQ(files, (std::vector<fs::path>{m_alpha, m_broken, m_folder / "sub/deeper/Bravo.VKD", m_folder / "sub/gone.vkd"}));
+#endif
 }
 
 TEST_F(DesignScan, ARescanReadsOnlyFilesWhoseSizeOrTimeChanged)
