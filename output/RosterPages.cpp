@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-
 namespace aw {
 
 namespace {

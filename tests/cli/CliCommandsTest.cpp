@@ -226,11 +226,10 @@ TEST_F(CliCommands, IndexListsEveryDesignUnderAFolderWithTheKeysOfReport)
     std::filesystem::permissions(m_folder.Path(), std::filesystem::perms::all);
     std::error_code denied;
     std::filesystem::directory_iterator(locked, denied);
-    const CliRun unreadable =
-        denied ? RunCli({"index", "--json", m_folder.Path().string()})
-                   : RunCli({"--reuid=65534", "--regid=65534", "--clear-groups", AW_CLI_PATH, "index", "--json",
-                             m_folder.Path().string()},
-                            "", "setpriv");
+    const CliRun unreadable = denied ? RunCli({"index", "--json", m_folder.Path().string()})
+                                     : RunCli({"--reuid=65534", "--regid=65534", "--clear-groups", AW_CLI_PATH, "index",
+                                               "--json", m_folder.Path().string()},
+                                              "", "setpriv");
     std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
     EXPECT_EQ(unreadable.ExitCode, 1);
     const auto rows = nlohmann::json::parse(unreadable.Out);

@@ -33,8 +33,8 @@ TEST(ColumnWidths, RosterNumbersAreNeverCutShort)
     RosterSummary summary;
     summary.Headers = {"Design", "File", "Qty", "TV", "Cost", "Note", "Status"};
     for (const char *quantity : {"2", "12", "1"})
-        summary.Rows.push_back({"Test Tank", "basic.vkd", quantity, "19332.0", "289,980,000.00 Credits",
-                                std::string(120, 'n'), "OK"});
+        summary.Rows.push_back(
+            {"Test Tank", "basic.vkd", quantity, "19332.0", "289,980,000.00 Credits", std::string(120, 'n'), "OK"});
     const auto cellsAreWhole = [&](const RosterTableLayout &table, size_t column) {
         bool whole = table.Header[column] == QString::fromStdString(summary.Headers[column]);
         for (size_t row = 0; row < table.Rows.size(); ++row)

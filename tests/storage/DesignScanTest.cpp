@@ -76,7 +76,8 @@ TEST_F(DesignScan, ListsDesignsAtAnyDepthWithDamagedFilesAsRows)
     fs::create_symlink(m_folder / "nowhere.vkd", m_folder / "sub/gone.vkd");
     fs::create_directory_symlink(m_folder.Path(), m_folder / "sub/loop");
     const std::vector<fs::path> files = FindDesignFiles({m_folder.Path()});
-    EXPECT_EQ(files, (std::vector<fs::path>{m_alpha, m_broken, m_folder / "sub/deeper/Bravo.VKD", m_folder / "sub/gone.vkd"}));
+    EXPECT_EQ(files,
+              (std::vector<fs::path>{m_alpha, m_broken, m_folder / "sub/deeper/Bravo.VKD", m_folder / "sub/gone.vkd"}));
 #endif
 }
 

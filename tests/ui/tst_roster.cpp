@@ -125,7 +125,8 @@ private slots:
         // a long name is cut to keep the numbers in sight, and shown whole in its tooltip
         const QString longName(200, QLatin1Char('W'));
         window.AddDesigns({design(longName, 8)});
-        QVERIFY(window.Table()->columnWidth(RosterTableModel::Design) < window.Table()->fontMetrics().horizontalAdvance(longName) / 2);
+        QVERIFY(window.Table()->columnWidth(RosterTableModel::Design) <
+                window.Table()->fontMetrics().horizontalAdvance(longName) / 2);
         QCOMPARE(model->index(2, RosterTableModel::Design).data(Qt::ToolTipRole).toString(), longName);
         window.Document().RemoveEntry(2);
 

@@ -209,8 +209,9 @@ private slots:
         QCOMPARE(QtDialogProvider::QtFilter(QStringLiteral("Odd|")), QStringLiteral("Odd ()"));
         QVERIFY(QtDialogProvider::QtFilter(QStringLiteral("Lonely")).isEmpty());
         // a name typed without an extension takes the chosen type's
-        QCOMPARE(QtDialogProvider::ExtensionOfFilter(QStringLiteral("HTML Files (*.html *.htm)"), QStringLiteral("txt")),
-                 QStringLiteral("html"));
+        QCOMPARE(
+            QtDialogProvider::ExtensionOfFilter(QStringLiteral("HTML Files (*.html *.htm)"), QStringLiteral("txt")),
+            QStringLiteral("html"));
         QCOMPARE(QtDialogProvider::ExtensionOfFilter(QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("txt")),
                  QStringLiteral("pdf"));
         QCOMPARE(QtDialogProvider::ExtensionOfFilter(QStringLiteral("All Files (*)"), QStringLiteral("txt")),
@@ -328,8 +329,8 @@ private slots:
         recent.Add(folder.filePath(QStringLiteral("mine.vkd")));
         RecentFiles both;
         both.Load();
-        QCOMPARE(both.Paths().mid(0, 2),
-                 (QStringList{folder.filePath(QStringLiteral("mine.vkd")), folder.filePath(QStringLiteral("other.vkd"))}));
+        QCOMPARE(both.Paths().mid(0, 2), (QStringList{folder.filePath(QStringLiteral("mine.vkd")),
+                                                      folder.filePath(QStringLiteral("other.vkd"))}));
         recent.Remove(folder.filePath(QStringLiteral("mine.vkd")));
         again.Remove(folder.filePath(QStringLiteral("other.vkd")));
 

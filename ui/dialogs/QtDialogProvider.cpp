@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 namespace aw {
 

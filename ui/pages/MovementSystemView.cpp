@@ -29,7 +29,10 @@ QString GeneralText(double value) { return cp1252::ToQt(number::General(value));
 
 QString IntegerText(int value) { return cp1252::ToQt(number::Integer(value)); }
 
-bool ParseBox(const QLineEdit *box, double &value) { return number::ParseReal(cp1252::FromQt(box->text().trimmed()), value); }
+bool ParseBox(const QLineEdit *box, double &value)
+{
+    return number::ParseReal(cp1252::FromQt(box->text().trimmed()), value);
+}
 
 } // namespace
 

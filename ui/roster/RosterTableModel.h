@@ -29,7 +29,7 @@ public:
 
 private:
     RosterDocument &m_document;
-    int m_rows = 0;                         // rows the view was last told of
+    int m_rows = 0;                          // rows the view was last told of
     std::vector<RosterEntry> m_shownEntries; // the quantities and notes it was last told of
 };
 
