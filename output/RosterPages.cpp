@@ -37,23 +37,21 @@ public:
     }
 
     // The columns' widths and the cells' texts, from the widest text each column has.
-    RosterTableLayout Table(const RosterSummary &summary)
+    RosterTableLayout Table(const RosterSummary &summary) const
     {
         const QFontMetricsF header(font(8, true), &m_device);
         const QFontMetricsF body(font(8, false), &m_device);
-        RosterTableLayout table = LayOutRosterTable(summary, header, body, m_area.width(), columnGap());
-        m_widths = table.Widths;
-        return table;
+        return LayOutRosterTable(summary, header, body, m_area.width(), columnGap());
     }
 
-    void Row(const std::vector<QString> &cells, bool header)
+    void Row(const std::vector<QString> &cells, const std::vector<int> &widths, bool header)
     {
         setFont(8, header);
         const int height = lineHeight();
         ensureRoom(height);
         int x = m_area.left();
-        for (size_t i = 0; i < cells.size() && i < m_widths.size(); ++i) {
-            const int width = m_widths[i];
+        for (size_t i = 0; i < cells.size() && i < widths.size(); ++i) {
+            const int width = widths[i];
             const QRect cell(x, m_y, width - columnGap(), height);
             m_painter.drawText(cell, (IsRosterNumberColumn(i) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
                                cells[i]);
@@ -107,7 +105,6 @@ private:
     QPainter &m_painter;
     QPagedPaintDevice &m_device;
     QRect m_area;
-    std::vector<int> m_widths;
     int m_y = 0;
     int m_pages = 1;
 };
@@ -131,9 +128,9 @@ int PaintRoster(QPagedPaintDevice &device, const RosterSummary &summary, const R
     SummaryPainter page(painter, device);
     page.Title(summary.Title);
     const RosterTableLayout table = page.Table(summary);
-    page.Row(table.Header, true);
+    page.Row(table.Header, table.Widths, true);
     for (const auto &row : table.Rows)
-        page.Row(row, false);
+        page.Row(row, table.Widths, false);
     page.Gap();
     for (const RosterSummary::Total &total : summary.Totals)
         page.Total(total);

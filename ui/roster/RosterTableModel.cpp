@@ -26,11 +26,14 @@ RosterTableModel::RosterTableModel(RosterDocument &document, QObject *parent)
             endResetModel();
             return;
         }
+        if (rows == 0)
+            return;
+        // The figures follow the design files; a quantity or note is told only when it
+        // changed, so that what is being typed in its editor stays.
+        emit dataChanged(index(0, Design), index(rows - 1, File));
+        emit dataChanged(index(0, ThreatValue), index(rows - 1, Cost));
+        emit dataChanged(index(0, Status), index(rows - 1, Status));
         for (int row = 0; row < rows; ++row) {
-            // The figures follow the design files; a quantity or note is told only when it
-            // changed, so that what is being typed in its editor stays.
-            for (const Column column : {Design, File, ThreatValue, Cost, Status})
-                emit dataChanged(index(row, column), index(row, column));
             const auto r = static_cast<size_t>(row);
             const bool known = r < m_shownEntries.size() && r < entries.size();
             if (!known || m_shownEntries[r].Quantity != entries[r].Quantity)
