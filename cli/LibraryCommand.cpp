@@ -116,7 +116,8 @@ const char *kUsage = "Usage: armorwright-cli library [--folder DIR] KIND [TAB]\n
                      "The libraries are loaded as the editor loads them: override files (Weapons.zel,\n"
                      "pfd.zel, Movement.zel) in the program folder replace the built-in data; custom weapons\n"
                      "come from the editor's Custom.zel.\n"
-                     "  --folder DIR  look for those files and Custom.zel in DIR instead\n";
+                     "  --folder DIR  look for those files and Custom.zel in DIR instead\n"
+                     "A damaged file is reported and the rest is listed; the exit code is then 1.\n";
 
 int Run(const std::vector<std::string> &args)
 {
@@ -159,15 +160,22 @@ int Run(const std::vector<std::string> &args)
         return 2;
     }
 
-    // Loaded exactly as the editor loads them, so override files in the folder apply.
+    // Loaded exactly as the editor loads them, so override files in the folder apply. As in
+    // the editor, a damaged file is reported and what did load is listed all the same.
     Libraries libraries;
-    if (!folder.empty()) {
-        SetProgramFolder(folder);
-        LoadLibraries(libraries, ProgramFolder());
-    } else {
-        if (ProgramFolder().empty())
-            SetProgramFolderFromExecutable(nullptr);
-        LoadLibraries(libraries, {ProgramFolder(), SettingsFolderFor(ProgramFolder())});
+    int exitCode = 0;
+    try {
+        if (!folder.empty()) {
+            SetProgramFolder(folder);
+            LoadLibraries(libraries, ProgramFolder());
+        } else {
+            if (ProgramFolder().empty())
+                SetProgramFolderFromExecutable(nullptr);
+            LoadLibraries(libraries, {ProgramFolder(), SettingsFolderFor(ProgramFolder())});
+        }
+    } catch (const LibraryLoadError &e) {
+        std::cerr << "armorwright-cli library: " << e.Utf8() << "\n";
+        exitCode = 1;
     }
 
     if (kind == "weapons")
@@ -180,7 +188,7 @@ int Run(const std::vector<std::string> &args)
         PrintPerks(std::cout, libraries.Defects);
     else
         PrintMovement(std::cout, libraries.Movement);
-    return 0;
+    return exitCode;
 }
 
 const CliRegistration registration({"library", "print a weapon tab, the perks, flaws, defects or movement modes", Run});

@@ -95,6 +95,15 @@ TEST_F(LibraryFolder, CustomWeaponsStandBeforeTheBuiltInOnesOfTheirTab)
     EXPECT_LT(custom, cannons.Output.find("Very Light Machine Gun"));
 }
 
+TEST_F(LibraryFolder, ADamagedFileIsReportedAndTheRestStillListed)
+{
+    WriteFileAtomically(Dir / "Custom.zel", std::string("not a library"));
+    const CliRun cli = RunCli({"library", "--folder", Dir.Path().string(), "perks"});
+    EXPECT_EQ(cli.ExitCode, 1);
+    EXPECT_NE(cli.Err.find("Custom.zel"), std::string::npos) << cli.Err;
+    EXPECT_NE(cli.Out.find("Ablative Armor"), std::string::npos) << "the built-in perks are listed";
+}
+
 TEST_F(LibraryFolder, UnknownKindsAndTabsAreUsageErrors)
 {
     EXPECT_EQ(Run("bogus").ExitCode, 2);
