@@ -104,6 +104,13 @@ private slots:
         driver::Type(edit("eDeployment"), QStringLiteral("40"));
         driver::SpinDown(spin("deploymentSpin"));
         QCOMPARE(vehicle().Deployment, 30);
+        // The arrow keys in the box step it as the buttons do; the buttons take no focus.
+        driver::Type(edit("eCrew"), QStringLiteral("8"));
+        QTest::keyClick(edit("eCrew"), Qt::Key_Up);
+        QCOMPARE(vehicle().Crew, 9);
+        QTest::keyClick(edit("eCrew"), Qt::Key_Down);
+        QTest::keyClick(edit("eCrew"), Qt::Key_Down);
+        QCOMPARE(vehicle().Crew, 7);
     }
 
     void currencyMultiplierShowsTheShortestTextAndRefusesNegatives()

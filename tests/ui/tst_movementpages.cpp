@@ -333,6 +333,13 @@ private slots:
         QCOMPARE(movement().ModeName(3), std::string("Submarine"));
         QCOMPARE(movement().ModeName(4), std::string("Hover"));
         QCOMPARE(list()->currentRow(), 2);
+        // From the keyboard: Ctrl with an arrow moves the line, an arrow alone only selects.
+        QTest::keyClick(list(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(movement().ModeName(3), std::string("Hover"));
+        QCOMPARE(movement().ModeName(4), std::string("Submarine"));
+        QTest::keyClick(list(), Qt::Key_Up);
+        QCOMPARE(movement().ModeName(3), std::string("Hover"));
+        QCOMPARE(list()->currentRow(), 1);
     }
 
     void deletingAnAdditionalSystemAsks()

@@ -437,6 +437,8 @@ private slots:
         QCOMPARE(weapons().Get(0).Data.Code, std::string("HC"));
         QCOMPARE(rowIds(), (QStringList{"W0", "W1", "C1", "C2"}));
         QCOMPARE(grid()->currentIndex().row(), 0);
+        QTest::keyClick(grid(), Qt::Key_Down, Qt::ControlModifier); // the keyboard's move
+        QCOMPARE(weapons().Get(1).Data.Code, std::string("HC"));
     }
 
     void cellEditsStoreIntegersAndCutNames()

@@ -110,6 +110,7 @@ QWidget *MovementPages::BuildMoreTab()
     m_editSystemButton->setObjectName(QStringLiteral("btnMovEdit"));
     m_moveSystemSpin = new SpinButton(tab);
     m_moveSystemSpin->setObjectName(QStringLiteral("sbtnMov"));
+    m_moveSystemSpin->SetList(m_systemList);
 
     auto *buttons = new QVBoxLayout;
     buttons->setSpacing(2);

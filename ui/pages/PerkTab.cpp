@@ -158,6 +158,7 @@ PerkTab::PerkTab(EditorHost &host, PerkKind kind, QWidget *parent)
     auto *clear = Button(m_names.Clear, QStringLiteral("Clear"), m_buttonColumn);
     m_move = new SpinButton(m_buttonColumn);
     m_move->setObjectName(QString::fromLatin1(m_names.Move));
+    m_move->SetList(m_grid);
     auto *moveRow = new QHBoxLayout;
     moveRow->addWidget(new QLabel(QStringLiteral("Move"), m_buttonColumn));
     moveRow->addStretch();

@@ -113,6 +113,7 @@ void WeaponsPage::BuildControls()
     m_moveSpin = new SpinButton(m_gridPanel);
     m_moveSpin->setObjectName(QStringLiteral("moveWeaponButtons"));
     m_moveSpin->setToolTip(QStringLiteral("Move up / down"));
+    m_moveSpin->SetList(m_weaponGrid);
     for (QWidget *control : std::initializer_list<QWidget *>{m_addButton, m_deleteButton, m_clearButton, m_modifyButton,
                                                              m_addAmmoButton, m_addClipButton, m_moveSpin})
         bar->addWidget(control);

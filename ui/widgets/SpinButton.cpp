@@ -3,6 +3,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/widgets/ExitEdit.h"
 
+#include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -40,6 +41,32 @@ SpinButton::SpinButton(QWidget *parent)
         CommitBox();
         emit DownClick();
     });
+}
+
+void SpinButton::SetBox(ExitEdit *box)
+{
+    m_box = box;
+    box->installEventFilter(this);
+}
+
+void SpinButton::SetList(QWidget *list)
+{
+    m_list = list;
+    list->installEventFilter(this);
+}
+
+bool SpinButton::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Up && key->key() != Qt::Key_Down)
+        return false;
+    const Qt::KeyboardModifiers wanted = watched == m_list ? Qt::ControlModifier : Qt::NoModifier;
+    if ((key->modifiers() & ~Qt::KeypadModifier) != wanted)
+        return false;
+    (key->key() == Qt::Key_Up ? m_up : m_down)->click();
+    return true;
 }
 
 void SpinButton::CommitBox()
