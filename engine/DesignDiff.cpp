@@ -42,11 +42,18 @@ std::string Quoted(const std::string &text)
     return out + "\"";
 }
 
-// The shortest text that reads back as the same number, so distinct values never look alike.
+// The shortest text that reads back as the same number, so distinct values never look alike:
+// digits and a point as the other outputs write numbers ("100000", not "1e+05"), and an
+// exponent only where that would take more than 32 characters. Zero is "0" whatever its sign,
+// as every other output shows it.
 template <typename Real> std::string RealText(Real value)
 {
+    if (value == 0)
+        return "0";
     char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value);
+    auto result = std::to_chars(text, text + 32, value, std::chars_format::fixed);
+    if (result.ec != std::errc())
+        result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
 }
 

@@ -36,6 +36,8 @@ TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
     b->Name = "Sch\xFCtze\t2";
     b->CommRange = 0.30000000000000004; // next to 0.3: must not look like it
     a->CommRange = 0.3;
+    a->SensorRange = 2e6; // written out, as the sheets write it
+    b->SensorRange = 1e-300;
     b->CustomProduction.CustomModelDice = -1;
     b->Picture = TinyBitmap(5, 3, 0x41); // same size, other pixels
     MovementRecord fast = b->Movement->Get(2);
@@ -53,6 +55,7 @@ TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
     const DesignDifferences expected = {
         Diff("Name", "\"Sch\xFCtze \x80 \\\"Mk II\\\"\"", "\"Sch\xFCtze\\t2\""),
         Diff("Armor", "12", "14"),
+        Diff("SensorRange", "2000000", "1e-300"),
         Diff("CommRange", "0.3", "0.30000000000000004"),
         Diff("Picture", "bitmap of 102 bytes, checksum " + std::string(), ""), // checked by prefix below
         Diff("CustomProduction.CustomModelDice", "2", "-1"),
@@ -119,9 +122,10 @@ TEST(DesignDiff, ResultsThatDifferAreListedByName)
     y.ModelLemonDice = 3;
     y.Results.FinalCost = 1e18L + 1; // beyond a double's precision: still told apart
     x.Results.FinalCost = 1e18L;
+    x.Results.DTV = -0.0; // shown and compared as 0, as everywhere else
     const DesignDifferences outcomes = DiffDesignOutcomes(x, y);
     ASSERT_EQ(outcomes.size(), 2u);
-    EXPECT_EQ(outcomes[0], Diff("results.FinalCost", "1e+18", "1000000000000000001"));
+    EXPECT_EQ(outcomes[0], Diff("results.FinalCost", "1000000000000000000", "1000000000000000001"));
     EXPECT_EQ(outcomes[1], Diff("results.ModelLemonDice", "0", "3"));
 }
 

@@ -10,6 +10,7 @@
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
+#include "tests/support/SampleDesigns.h"
 #include "ui/MainWindow.h"
 #include "ui/dialogs/CompareWindow.h"
 #include "ui/document/UndoSnapshot.h"
@@ -198,6 +199,30 @@ private slots:
         editor.Window->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
         QCOMPARE(editor.Dialogs->modalDialogs, shown);
         QCOMPARE(editor.Dialogs->errors.size(), 1);
+        editor.Stop();
+    }
+
+    // A file another program wrote, with values the editor settles on opening, opened and
+    // not changed: it is the same design as the file.
+    void anOpenedDesignEqualsItsUnchangedFile()
+    {
+        const std::string file = m_folder.filePath(QStringLiteral("unsettled.vkd")).toStdString();
+        auto design = StrikerDesign();
+        design->FinalSize = 0;
+        design->ProductionType = 9;
+        SaveDesignFile(*design, file);
+        EditorFixture editor;
+        QVERIFY(editor.Start());
+        editor.Window->OpenFile(QString::fromStdString(file));
+        QCOMPARE(editor.Design().ProductionType, 7);
+        int differences = -1;
+        editor.Dialogs->paths = {QString::fromStdString(file)};
+        editor.Dialogs->modal = [&](QDialog &dialog) {
+            differences = qobject_cast<CompareWindow *>(&dialog)->DifferenceCount();
+            return int(QDialog::Rejected);
+        };
+        editor.Window->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
+        QCOMPARE(differences, 0);
         editor.Stop();
     }
 };

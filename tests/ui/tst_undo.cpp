@@ -512,6 +512,7 @@ private slots:
         QCOMPARE(target.FileName, std::string("/somewhere/target.vkd"));
         QVERIFY(target.Modified);
         QCOMPARE(target.FileVersion, 6);
+        QCOMPARE(CopyDesign(target)->FileVersion, 6);
         QVERIFY(TakeSnapshot(target) == snapshot);
         // The same list, bound to the target, not to the copy the snapshot was read into.
         QVERIFY(target.Perks.get() == perks);

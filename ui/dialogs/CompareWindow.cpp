@@ -1,7 +1,7 @@
 #include "ui/dialogs/CompareWindow.h"
 
 #include "engine/DesignDiff.h"
-#include "engine/DesignFile.h"
+#include "engine/OpenedDesignFile.h"
 #include "engine/Vehicle.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
@@ -135,7 +135,8 @@ CompareWindow::CompareWindow(const QString &captionA, BaseVehicle &a, const QStr
 
 void CompareWindow::CompareWithFile(QWidget *parent, const BaseVehicle &open, const QString &path)
 {
-    const LoadedDesign saved = LoadDesignFile(ToNativePath(path));
+    // Settled as opening it in the editor would, so an unchanged design compares equal.
+    const OpenedDesignFile saved = OpenAsEditor(ToNativePath(path));
     const std::unique_ptr<Vehicle> copy = CopyDesign(open);
     CompareWindow window(QStringLiteral("Open design"), *copy, QFileInfo(path).fileName(), *saved.Design, parent);
     Dialogs().RunModal(window);

@@ -109,7 +109,12 @@ std::unique_ptr<Vehicle> SnapshotDesign(const DesignSnapshot &snapshot)
     return design;
 }
 
-std::unique_ptr<Vehicle> CopyDesign(const BaseVehicle &vehicle) { return SnapshotDesign(TakeSnapshot(vehicle)); }
+std::unique_ptr<Vehicle> CopyDesign(const BaseVehicle &vehicle)
+{
+    std::unique_ptr<Vehicle> copy = SnapshotDesign(TakeSnapshot(vehicle));
+    copy->FileVersion = vehicle.FileVersion;
+    return copy;
+}
 
 void RestoreSnapshot(Vehicle &target, const DesignSnapshot &snapshot)
 {
