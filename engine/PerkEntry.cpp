@@ -185,9 +185,12 @@ int32_t CrewAdded(const PerkRecord &r)
 
 int32_t ActionsAdded(const PerkRecord &r) { return r.AddedActionsValue; }
 
-std::string RatingText(const PerkRecord &r) { return r.ShowRating ? number::General(r.RatingValue) : std::string(); }
+std::string RatingText(const PerkRecord &r, NumberSeparators separators)
+{
+    return r.ShowRating ? number::General(r.RatingValue, 15, separators) : std::string();
+}
 
-std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v)
+std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v, NumberSeparators separators)
 {
     switch (r.WorthFormula) {
     case WorthStructuralDefect:
@@ -200,10 +203,10 @@ std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v)
         break;
     }
     return ReplaceTokens(r.EffectText, {
-                                           {"|R|", number::General(r.RatingValue)},
-                                           {"|X|", number::General(r.X)},
-                                           {"|Y|", number::General(r.Y)},
-                                           {"|Z|", number::General(r.Z)},
+                                           {"|R|", number::General(r.RatingValue, 15, separators)},
+                                           {"|X|", number::General(r.X, 15, separators)},
+                                           {"|Y|", number::General(r.Y, 15, separators)},
+                                           {"|Z|", number::General(r.Z, 15, separators)},
                                            {"|A|", PerkArcCode(r.Arc)},
                                            {"|C|", number::Integer(v.Actions)},
                                            {"|P|", number::Integer(v.People)},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/NumberFormat.h"
 #include "engine/PerkRecord.h"
 #include "engine/PerkVehicleData.h"
 
@@ -36,9 +37,9 @@ int32_t People(const PerkRecord &r);
 int32_t CrewAdded(const PerkRecord &r);
 int32_t ActionsAdded(const PerkRecord &r);
 // The rating in general format when it is shown, else empty.
-std::string RatingText(const PerkRecord &r);
+std::string RatingText(const PerkRecord &r, NumberSeparators separators = {});
 // The game-effect text: a defect kind's fixed text, or the template with its tokens filled.
-std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v);
+std::string EffectTextFor(const PerkRecord &r, const PerkVehicleData &v, NumberSeparators separators = {});
 
 // The arc codes of the arc token and the perk editor ("F" .. "T" for 0..8, else empty).
 std::string PerkArcCode(int32_t arc);

@@ -127,13 +127,14 @@ int PerkList::OTVPerkCountLine() const
 
 std::string PerkList::EffectText(int i) const { return EffectTextFor(Get(i), VehicleData()); }
 
-std::vector<PrintPFDRow> PerkList::MakePrintRows() const
+std::vector<PrintPFDRow> PerkList::MakePrintRows(NumberSeparators separators) const
 {
     const PerkVehicleData data = VehicleData();
     std::vector<PrintPFDRow> rows;
     rows.reserve(m_items.size());
     for (const PerkRecord &r : m_items)
-        rows.push_back({DisplayName(r), RatingText(r), EffectTextFor(r, data), "", r.Aux ? 1 : 0});
+        rows.push_back(
+            {DisplayName(r), RatingText(r, separators), EffectTextFor(r, data, separators), "", r.Aux ? 1 : 0});
     return rows;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/NumberFormat.h"
 #include "engine/PerkRecord.h"
 #include "engine/PerkVehicleData.h"
 #include "weapons/PrintRows.h"
@@ -51,8 +52,8 @@ public:
 
     // The effect text of entry i with this list's design figures.
     std::string EffectText(int i) const;
-    // The entries as rows of a sheet's perk, flaw or defect block.
-    std::vector<PrintPFDRow> MakePrintRows() const;
+    // The entries as rows of a sheet's perk, flaw or defect block, numbers with the sheet's separators.
+    std::vector<PrintPFDRow> MakePrintRows(NumberSeparators separators = {}) const;
 
     bool operator==(const PerkList &other) const { return m_items == other.m_items; }
 

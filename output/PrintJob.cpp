@@ -103,11 +103,11 @@ PrintJob MakePrintJob(BaseVehicle &vehicle, NumberSeparators separators)
 
     for (const PrintWeaponRow &row : vehicle.Weapons->BuildPrintList(vehicle.FinalSize))
         job.Weapons.Add(row);
-    AddRows(vehicle.Perks->MakePrintRows(), job.Perks);
+    AddRows(vehicle.Perks->MakePrintRows(separators), job.Perks);
     AddRows(vehicle.Weapons->BuildPerkPrintList(), job.Perks);
-    AddRows(vehicle.Flaws->MakePrintRows(), job.Flaws);
+    AddRows(vehicle.Flaws->MakePrintRows(separators), job.Flaws);
     AddManeuverFlawRows(movement, job.Flaws);
-    AddRows(vehicle.Defects->MakePrintRows(), job.Defects);
+    AddRows(vehicle.Defects->MakePrintRows(separators), job.Defects);
 
     job.General = vehicle.Description;
     job.History = vehicle.History;

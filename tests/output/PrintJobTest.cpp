@@ -143,6 +143,14 @@ TEST(MakePrintJob, PerkRowsAreFollowedByTheWeaponPerkRows)
     ASSERT_EQ(job.Weapons.Count(), 1);
     EXPECT_EQ(job.Weapons.Get(0).Code, "SLC");
     EXPECT_EQ(job.Defects.Count(), 0);
+
+    // A sheet in another locale's separators writes the ratings and effects with them too.
+    shown.EffectText = "|R| per |X| km";
+    shown.X = 0.5;
+    vehicle.Perks->Set(0, shown);
+    const PrintJob german = MakePrintJob(vehicle, NumberSeparators{'.', ','});
+    EXPECT_EQ(german.Perks.Get(0).Rating, "2,5");
+    EXPECT_EQ(german.Perks.Get(0).Effect, "2,5 per 0,5 km");
 }
 
 TEST(MakePrintJob, TextsProductionAndCost)
