@@ -110,7 +110,8 @@ private:
     }
 
     // A recovery file as a crashed session leaves it: design and note, no live lock.
-    QString leaveRecoveryFile(const char *session, const char *name, const QString &source)
+    // The note is as an earlier version wrote it (the path alone) unless one is given.
+    QString leaveRecoveryFile(const char *session, const char *name, const QString &source, QByteArray note = {})
     {
         RecoveryStore store(recoveryFolder());
         QDir().mkpath(recoveryFolder());
@@ -119,7 +120,7 @@ private:
         design.Armor = 21;
         SaveDesignFile(design, store.DesignPath(QString::fromLatin1(session)).toStdString());
         WriteFileAtomically(store.SourceNotePath(QString::fromLatin1(session)).toStdString(),
-                            source.toUtf8().toStdString());
+                            (note.isEmpty() ? source.toUtf8() : note).toStdString());
         return store.DesignPath(QString::fromLatin1(session));
     }
 
@@ -348,6 +349,25 @@ private slots:
         // Kept under this session before the old copy went.
         QVERIFY(!QFile::exists(left));
         QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Design->Name, std::string("<b>Recovered"));
+        editor.Stop();
+    }
+
+    // The recovered design knows its file as the crashed session did: a name ending in a
+    // space stays that file's name, and a file written since is not replaced unasked.
+    void recoveredDesignKnowsItsFileAsItsSessionDid()
+    {
+        const QString source = saveUserDesign("spaced.vkd ", "Spaced");
+        const FileStamp stamp = FileStamp::Of(source);
+        leaveRecoveryFile("noted", "Recovered", source, RecoveryStore::SourceNote(source, stamp));
+        EditorFixture editor;
+        QVERIFY(editor.Start());
+        Autosave autosave(editor.Window->Document(), recoveryFolder());
+        editor.Dialogs->modal = [](QDialog &) { return int(RecoveryDialog::Recover); };
+        QCOMPARE(OfferRecovery(*editor.Window, autosave, recoveryFolder()), 1);
+        QCOMPARE(editor.Window->Document().FileName(), source);
+        QVERIFY(!editor.Window->Document().FileChangedElsewhere());
+        saveUserDesign("spaced.vkd ", "Written meanwhile");
+        QVERIFY(editor.Window->Document().FileChangedElsewhere());
         editor.Stop();
     }
 

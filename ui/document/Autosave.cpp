@@ -87,7 +87,7 @@ bool Autosave::WriteNow()
         return false;
     std::shared_ptr<const Vehicle> copy = CopyDesign(m_document.Design());
     Start([copy, design = ToNativePath(target), note = ToNativePath(m_store.SourceNotePath(m_session)),
-           sourceText = source.toUtf8().toStdString()] {
+           sourceText = RecoveryStore::SourceNote(source, m_document.KnownFileStamp()).toStdString()] {
         WriteFileAtomically(note, sourceText);
         SaveDesignFile(*copy, design);
     });

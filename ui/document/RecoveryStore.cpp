@@ -21,12 +21,16 @@ const QString kDesignSuffix = QStringLiteral(".vkd");
 const QString kNoteSuffix = QStringLiteral(".txt");
 const QString kLockSuffix = QStringLiteral(".lock");
 
-QString ReadNote(const QString &path)
+// Fills in the design's own file from a note. A note of an earlier version holds the path alone.
+void ReadNote(const QString &path, RecoveryFile &file)
 {
     QFile note(path);
     if (!note.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(note.readAll()).trimmed();
+        return;
+    const QString text = QString::fromUtf8(note.readAll());
+    const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+    file.SourceStamp = lineEnd < 0 ? std::nullopt : FileStamp::FromText(text.left(lineEnd));
+    file.SourcePath = file.SourceStamp || text.startsWith(QLatin1Char('\n')) ? text.mid(lineEnd + 1) : text;
 }
 
 } // namespace
@@ -74,7 +78,7 @@ QList<RecoveryFile> RecoveryStore::Orphans() const
             continue;
         RecoveryFile file;
         file.DesignPath = design.filePath();
-        file.SourcePath = ReadNote(SourceNotePath(session));
+        ReadNote(SourceNotePath(session), file);
         file.Saved = design.lastModified();
         file.Lock = std::move(lock);
         try {
@@ -92,6 +96,11 @@ void RecoveryStore::Remove(const RecoveryFile &file)
     const QFileInfo design(file.DesignPath);
     QFile::remove(file.DesignPath);
     QFile::remove(design.dir().filePath(design.completeBaseName() + kNoteSuffix));
+}
+
+QByteArray RecoveryStore::SourceNote(const QString &sourcePath, const std::optional<FileStamp> &stamp)
+{
+    return (stamp ? stamp->ToText() : QString()).toUtf8() + '\n' + sourcePath.toUtf8();
 }
 
 } // namespace aw

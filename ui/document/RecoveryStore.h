@@ -1,10 +1,14 @@
 #pragma once
 
+#include "ui/document/FileStamp.h"
+
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QLockFile;
 
@@ -13,16 +17,18 @@ namespace aw {
 // One session's recovery file: the unsaved design as a design file, the path of the file it
 // belongs to, and the lock that says its session is still running.
 struct RecoveryFile {
-    QString DesignPath; // <folder>/<session>.vkd
-    QString SourcePath; // the design's own file; empty for a design never saved
+    QString DesignPath;                   // <folder>/<session>.vkd
+    QString SourcePath;                   // the design's own file; empty for a design never saved
+    std::optional<FileStamp> SourceStamp; // that file as the session knew it, when it knew it
     QString DesignName;
     QDateTime Saved;
     std::shared_ptr<QLockFile> Lock; // held while this session deals with the file
 };
 
 // The folder of recovery files: each running editor keeps its unsaved design there as
-// <session>.vkd with <session>.txt (the design's own path) and <session>.lock (held while
-// it runs). Files whose lock nobody holds were left by a session that did not end cleanly.
+// <session>.vkd with <session>.txt (the design's own file, see SourceNote) and <session>.lock
+// (held while it runs). Files whose lock nobody holds were left by a session that did not end
+// cleanly.
 class RecoveryStore {
 public:
     // The recovery folder in the user's data folder.
@@ -41,6 +47,10 @@ public:
 
     // Deletes a recovery file with its note; its lock goes when the last copy of it does.
     static void Remove(const RecoveryFile &file);
+
+    // The note's text: the stamp of the design's own file (when known) on the first line,
+    // then its path as it is, spaces at either end included.
+    static QByteArray SourceNote(const QString &sourcePath, const std::optional<FileStamp> &stamp);
 
 private:
     QString m_folder;

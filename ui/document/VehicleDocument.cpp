@@ -48,25 +48,19 @@ void VehicleDocument::ClearFileName()
     NoteFile({});
 }
 
-VehicleDocument::FileStamp VehicleDocument::StampOf(const QString &path)
-{
-    const QFileInfo info(path);
-    return {info.size(), info.fileTime(QFileDevice::FileModificationTime)};
-}
-
 void VehicleDocument::NoteFile(const QString &path)
 {
     if (path.isEmpty())
         m_fileStamp.reset();
     else
-        m_fileStamp = StampOf(path);
+        m_fileStamp = FileStamp::Of(path);
 }
 
 bool VehicleDocument::FileChangedElsewhere() const
 {
     const QString path = FileName();
     // A file removed meanwhile is simply written again.
-    return m_fileStamp && !path.isEmpty() && QFileInfo::exists(path) && StampOf(path) != *m_fileStamp;
+    return m_fileStamp && !path.isEmpty() && QFileInfo::exists(path) && FileStamp::Of(path) != *m_fileStamp;
 }
 
 void VehicleDocument::NewDesign()
@@ -107,13 +101,13 @@ void VehicleDocument::SaveTo(const QString &given)
     emit FileUsed(path);
 }
 
-void VehicleDocument::Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName)
+void VehicleDocument::Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName, std::optional<FileStamp> stamp)
 {
     const bool wasModified = m_vehicle->Modified;
     m_vehicle = std::move(vehicle);
     m_vehicle->FileName = ToNativePath(fileName);
     m_vehicle->Modified = false;
-    NoteFile({}); // what the file held when the changes were made is not known
+    m_fileStamp = stamp;
     emit DesignReplaced();
     if (wasModified)
         emit ModifiedChanged(false);

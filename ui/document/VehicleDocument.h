@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDateTime>
+#include "ui/document/FileStamp.h"
+
 #include <QObject>
 #include <QString>
 
@@ -35,6 +36,8 @@ public:
     // Whether the design file was written by someone else (another window, another program)
     // since this document last read or wrote it.
     bool FileChangedElsewhere() const;
+    // The file as this document last read or wrote it; nothing when that is not known.
+    std::optional<FileStamp> KnownFileStamp() const { return m_fileStamp; }
 
     // Replaces the design by a fresh, empty one.
     void NewDesign();
@@ -48,8 +51,9 @@ public:
     // painting while the file is written but takes no input until it is done.
     void SaveTo(const QString &path);
     // Makes a design read from elsewhere (a recovery file) the current design, with fileName
-    // as its file name and its changes unsaved.
-    void Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName);
+    // as its file name and its changes unsaved; stamp is the file as the design's first
+    // document knew it, so that a file changed since is not replaced unasked.
+    void Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName, std::optional<FileStamp> stamp = {});
 
 signals:
     void ModifiedChanged(bool modified);
@@ -66,13 +70,7 @@ private:
     void NoteFile(const QString &path);
 
     std::unique_ptr<Vehicle> m_vehicle;
-    struct FileStamp {
-        qint64 Size = -1;
-        QDateTime Modified;
-        bool operator==(const FileStamp &) const = default;
-    };
     std::optional<FileStamp> m_fileStamp; // of the file as this document last read or wrote it
-    static FileStamp StampOf(const QString &path);
 };
 
 } // namespace aw
