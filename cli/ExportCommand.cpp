@@ -127,6 +127,7 @@ int Run(const CliArguments &args)
             if (!opened.Warning.empty())
                 PrintError(kDescription.Name, opened.Warning);
             const std::string path = args.Has("-o") ? args.Value("-o") : targets.PathFor(opened.Design->Name, files[i]);
+            RefuseOutputOverInput(path, files);
             ExportDesign(*opened.Design, settings, path);
             if (roster)
                 std::cout << progress << files[i] << " -> " << path << std::endl;

@@ -45,6 +45,7 @@ int Run(const CliArguments &args)
         PrintError(kDescription.Name, (path == "-" ? std::string("standard input") : path) + ": " + ErrorUtf8(e));
         return 1;
     }
+    RefuseOutputOverInput(args.Value("-o"), {path});
     SaveDesignFile(*vehicle, args.Value("-o"));
     return 0;
 }

@@ -42,6 +42,7 @@ int Run(const CliArguments &args)
             OpenedDesignFile opened = OpenAsEditor(files[i]);
             const LogLines lines = ReplayCalculationLog(*opened.Design, kind);
             if (args.Has("-o")) {
+                RefuseOutputOverInput(args.Value("-o"), files);
                 WriteFileAtomically(args.Value("-o"), JoinLogLines(lines));
                 continue;
             }

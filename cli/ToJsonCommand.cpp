@@ -42,9 +42,10 @@ int Run(const CliArguments &args)
     if (!warning.empty())
         PrintError(kDescription.Name, warning);
     const std::string json = DesignToJson(*vehicle);
-    if (args.Has("-o"))
+    if (args.Has("-o")) {
+        RefuseOutputOverInput(args.Value("-o"), {path});
         WriteFileAtomically(args.Value("-o"), json);
-    else
+    } else
         std::cout << json;
     return 0;
 }

@@ -276,6 +276,19 @@ TEST_F(CliCommands, JsonRoundTripReproducesTheDesignBody)
     ASSERT_EQ(from.ExitCode, 0) << from.Err;
     EXPECT_EQ(DesignBody(back), DesignBody(file));
 
+    // No output replaces the file it is made from, under whatever name it is given.
+    const std::string sameFile = Path(".") + "/full.vkd";
+    for (const std::vector<std::string> &command : {std::vector<std::string>{"to-json", file, "-o", sameFile},
+                                                    {"log", "--tv", file, "-o", sameFile},
+                                                    {"export", "--format", "text", file, "-o", sameFile},
+                                                    {"from-json", json, "-o", json}}) {
+        const CliRun refused = RunCli(command);
+        EXPECT_EQ(refused.ExitCode, 1) << command[0];
+        EXPECT_NE(refused.Err.find("would replace the input file"), std::string::npos) << refused.Err;
+    }
+    EXPECT_EQ(DesignBody(file), DesignBody(back));
+    EXPECT_EQ(RunCli({"from-json", json, "-o", Path("again.vkd")}).ExitCode, 0) << "the JSON is intact";
+
     // Printed JSON is the same text; standard input reads it back.
     const CliRun printed = RunCli({"to-json", file});
     EXPECT_EQ(printed.Out, ReadText(json));
