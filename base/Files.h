@@ -25,8 +25,8 @@ bool FileExists(const std::filesystem::path &path);
 // Writes bytes to path atomically: into a temporary file beside it, flushed to disk,
 // then renamed over path. On any failure the temporary file is removed, the previous
 // file stays as it was, and FileError is thrown.
-// A file another program holds open (on Windows) or a read-only one (on Windows) is not
-// replaced: FileError, the file as it was.
+// A file another program holds open (on Windows) or a read-only one is not replaced:
+// FileError, the file as it was.
 void WriteFileAtomically(const std::filesystem::path &path, const std::vector<uint8_t> &bytes);
 void WriteFileAtomically(const std::filesystem::path &path, const std::string &text);
 

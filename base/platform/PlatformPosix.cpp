@@ -79,6 +79,13 @@ std::optional<FileFailure> WriteInPlace(const std::string &path, std::span<const
     return ok ? std::nullopt : std::optional(Failure(FileStep::Write, error));
 }
 
+// The user's umask, read while the program starts on one thread: reading it means setting it.
+const mode_t g_userUmask = [] {
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}();
+
 } // namespace
 
 std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes,
@@ -123,6 +130,10 @@ std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &linkedP
     // A device or a pipe (/dev/null, /dev/stdout) cannot be replaced by a file: it is written to.
     if (struct stat st{}; ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
         return WriteInPlace(path, bytes, mayWrite);
+    // A file the user may not write to is not replaced, though the folder would allow it: a
+    // read-only design is protected, as a program writing the file itself would find.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        return Failure(FileStep::Write, errno);
     std::string temp = TemporaryPattern(path);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
@@ -138,9 +149,10 @@ std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &linkedP
         error = errno;
     }
     if (ok) {
-        // Keep the permissions an existing file had, or the usual ones for a new file.
+        // Keep the permissions an existing file had; a new file gets those the user's umask
+        // gives any new file.
         struct stat st {};
-        mode_t mode = 0644;
+        mode_t mode = 0666 & ~g_userUmask;
         if (::stat(path.c_str(), &st) == 0)
             mode = st.st_mode & 07777;
         ::chmod(temp.c_str(), mode);

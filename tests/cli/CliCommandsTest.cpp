@@ -15,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace aw {
@@ -288,6 +289,31 @@ TEST_F(CliCommands, JsonRoundTripReproducesTheDesignBody)
     }
     EXPECT_EQ(DesignBody(file), DesignBody(back));
     EXPECT_EQ(RunCli({"from-json", json, "-o", Path("again.vkd")}).ExitCode, 0) << "the JSON is intact";
+
+#if defined(__unix__)
+    // Nor a read-only file, though its folder would allow it. Root may write to any file, so
+    // then the command runs as the unprivileged user "nobody".
+    namespace fs = std::filesystem;
+    const std::string locked = Path("locked.vkd");
+    fs::copy_file(back, locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(m_folder.Path(), fs::perms::all);
+    const bool writesAnyFile = std::ofstream(locked, std::ios::app).is_open();
+    const CliRun readOnly =
+        writesAnyFile
+            ? RunCli({"--reuid=65534", "--regid=65534", "--clear-groups", AW_CLI_PATH, "from-json", json, "-o", locked},
+                     "", "setpriv")
+            : RunCli({"from-json", json, "-o", locked});
+    EXPECT_EQ(readOnly.ExitCode, 1);
+    EXPECT_NE(readOnly.Err.find("Permission denied"), std::string::npos) << readOnly.Err;
+
+    // A new file gets the permissions the user's umask gives any new file.
+    const std::string privateFile = Path("private.vkd");
+    const CliRun masked =
+        RunCli({"-c", "umask 077 && exec \"$0\" from-json \"$1\" -o \"$2\"", AW_CLI_PATH, json, privateFile}, "", "sh");
+    ASSERT_EQ(masked.ExitCode, 0) << masked.Err;
+    EXPECT_EQ(fs::status(privateFile).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+#endif
 
     // Printed JSON is the same text; standard input reads it back.
     const CliRun printed = RunCli({"to-json", file});
