@@ -181,9 +181,14 @@ private slots:
     {
         std::unique_ptr<QProcess> idle = startChild("idle", QString());
         QVERIFY(idle);
-        QCOMPARE(QDir(recoveryFolder()).entryList(QDir::Files).size(), 1); // its lock
+        const QStringList lock = QDir(recoveryFolder()).entryList(QDir::Files);
+        QCOMPARE(lock.size(), 1);
+        // As if it had been killed in the middle of its first write.
+        const QString session = QFileInfo(lock[0]).completeBaseName();
+        for (const QString &name : {session + QStringLiteral(".vkd.Ab12Cd"), session + QStringLiteral(".txt")})
+            QVERIFY(QFile(QDir(recoveryFolder()).filePath(name)).open(QIODevice::WriteOnly));
         QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
-        QCOMPARE(QDir(recoveryFolder()).entryList(QDir::Files).size(), 1); // still running
+        QCOMPARE(QDir(recoveryFolder()).entryList(QDir::Files).size(), 3); // still running
         idle->kill();
         QVERIFY(idle->waitForFinished(10000));
         QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
@@ -369,6 +374,20 @@ private slots:
         saveUserDesign("spaced.vkd ", "Written meanwhile");
         QVERIFY(editor.Window->Document().FileChangedElsewhere());
         editor.Stop();
+    }
+
+    void aDamagedCopyIsOfferedOnlyToBeSetAside()
+    {
+        const QString left = leaveRecoveryFile("damaged", "Lost", saveUserDesign("kept.vkd", "Kept"));
+        QVERIFY(QFile::resize(left, QFileInfo(left).size() / 2));
+        const QList<RecoveryFile> orphans = RecoveryStore(recoveryFolder()).Orphans();
+        QCOMPARE(orphans.size(), 1);
+        QVERIFY(!orphans[0].Damage.isEmpty());
+        RecoveryDialog dialog(orphans[0]);
+        QVERIFY(dialog.Text().contains(QStringLiteral("damaged and cannot be recovered")));
+        QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("btnRecover"))->isEnabled());
+        QVERIFY(dialog.findChild<QPushButton *>(QStringLiteral("btnOpenSaved"))->isDefault());
+        RecoveryStore::Remove(orphans[0]);
     }
 
     void otherAnswersAndAKeptDesign()

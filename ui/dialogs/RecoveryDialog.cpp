@@ -19,9 +19,17 @@ RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent) : QDia
     const QString name = file.DesignName.isEmpty() ? QStringLiteral("(unnamed)") : file.DesignName;
     const QString belongsTo = file.SourcePath.isEmpty() ? QStringLiteral("It was never saved.")
                                                         : QStringLiteral("Its file is \"%1\".").arg(file.SourcePath);
-    m_text = QStringLiteral("Armorwright did not close normally. Unsaved changes to the vehicle \"%1\" were kept "
-                            "on %2.\n%3\n\nRecover the changes, open the saved file instead, or discard the changes?")
-                 .arg(name, QLocale().toString(file.Saved, QLocale::ShortFormat), belongsTo);
+    const QString saved = QLocale().toString(file.Saved, QLocale::ShortFormat);
+    if (file.Damage.isEmpty())
+        m_text =
+            QStringLiteral("Armorwright did not close normally. Unsaved changes to the vehicle \"%1\" were kept "
+                           "on %2.\n%3\n\nRecover the changes, open the saved file instead, or discard the changes?")
+                .arg(name, saved, belongsTo);
+    else
+        m_text = QStringLiteral("Armorwright did not close normally. Unsaved changes were kept on %1, but the copy "
+                                "is damaged and cannot be recovered (%2).\n%3\n\nOpen the saved file instead, or "
+                                "discard the copy?")
+                     .arg(saved, file.Damage, belongsTo);
 
     auto *label = new QLabel(m_text, this);
     label->setObjectName(QStringLiteral("lblRecovery"));
@@ -36,9 +44,11 @@ RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent) : QDia
         ConnectGuarded(button, &QPushButton::clicked, this, [this, choice] { done(choice); });
         return button;
     };
-    add("btnRecover", QStringLiteral("Recover"), Recover)->setDefault(true);
+    QPushButton *recover = add("btnRecover", QStringLiteral("Recover"), Recover);
+    recover->setEnabled(file.Damage.isEmpty());
     QPushButton *openSaved = add("btnOpenSaved", QStringLiteral("Open Saved"), OpenSaved);
     openSaved->setEnabled(!file.SourcePath.isEmpty() && QFileInfo(file.SourcePath).isFile());
+    (recover->isEnabled() ? recover : openSaved)->setDefault(true);
     add("btnDiscard", QStringLiteral("Discard"), Discard);
 
     auto *layout = new QVBoxLayout(this);

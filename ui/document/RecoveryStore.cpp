@@ -33,6 +33,17 @@ void ReadNote(const QString &path, RecoveryFile &file)
     file.SourcePath = file.SourceStamp || text.startsWith(QLatin1Char('\n')) ? text.mid(lineEnd + 1) : text;
 }
 
+// Removes the temporary files of writes a session that ended without cleaning up never
+// finished; only the session's own lock makes that safe.
+void RemoveUnfinishedWrites(const QString &folder, const QString &session)
+{
+    QDir dir(folder);
+    for (const QString &name :
+         dir.entryList({session + kDesignSuffix + QStringLiteral(".*"), session + kNoteSuffix + QStringLiteral(".*")},
+                       QDir::Files))
+        dir.remove(name);
+}
+
 } // namespace
 
 QString RecoveryStore::DefaultFolder() { return FromNativePath(UserDataFolder()) + QStringLiteral("Recovery"); }
@@ -60,8 +71,11 @@ QList<RecoveryFile> RecoveryStore::Orphans() const
             continue;
         QLockFile stale(lockFile.filePath());
         stale.setStaleLockTime(0);
-        if (stale.tryLock(0))
+        if (stale.tryLock(0)) {
+            RemoveUnfinishedWrites(m_folder, session);
+            QFile::remove(SourceNotePath(session));
             stale.unlock(); // removes it
+        }
     }
 
     QList<RecoveryFile> found;
@@ -76,6 +90,7 @@ QList<RecoveryFile> RecoveryStore::Orphans() const
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0))
             continue;
+        RemoveUnfinishedWrites(m_folder, session);
         RecoveryFile file;
         file.DesignPath = design.filePath();
         ReadNote(SourceNotePath(session), file);
@@ -83,8 +98,9 @@ QList<RecoveryFile> RecoveryStore::Orphans() const
         file.Lock = std::move(lock);
         try {
             file.DesignName = cp1252::ToQt(LoadDesignFile(ToNativePath(file.DesignPath)).Design->Name);
-        } catch (const std::exception &) {
-            // Still offered: the user may discard it.
+        } catch (const std::exception &e) {
+            // Still offered: the user may open the saved file instead, or discard it.
+            file.Damage = QString::fromStdString(ErrorUtf8(e));
         }
         found << file;
     }

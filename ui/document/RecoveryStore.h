@@ -21,6 +21,7 @@ struct RecoveryFile {
     QString SourcePath;                   // the design's own file; empty for a design never saved
     std::optional<FileStamp> SourceStamp; // that file as the session knew it, when it knew it
     QString DesignName;
+    QString Damage; // why the copy cannot be read; empty when it can
     QDateTime Saved;
     std::shared_ptr<QLockFile> Lock; // held while this session deals with the file
 };
