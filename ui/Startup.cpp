@@ -10,6 +10,7 @@
 #include "ui/NativePath.h"
 #include "ui/StartupOptions.h"
 #include "ui/StoredProgramData.h"
+#include "ui/dialogs/DialogProvider.h"
 #include "ui/dialogs/SplashScreen.h"
 #include "ui/document/Autosave.h"
 #include "ui/document/RecentFiles.h"
@@ -106,6 +107,15 @@ int RunArmorwright(int argc, char **argv)
     // those of a run that ended without one are offered once the window shows.
     const QString recoveryFolder = RecoveryStore::DefaultFolder();
     Autosave autosave(window.Document(), recoveryFolder);
+    // Queued: the warning waits until the edit that found the trouble is done.
+    ConnectGuarded(
+        &autosave, &Autosave::CannotKeepChanges, &window,
+        [&window](const QString &reason) {
+            Dialogs().Warn(&window, QStringLiteral("Unsaved changes cannot be kept for recovery after a crash: %1\n\n"
+                                                   "Save your work often until this is mended.")
+                                        .arg(reason));
+        },
+        Qt::QueuedConnection);
     if (!options.QuitAfterShow)
         QTimer::singleShot(0, &window, GuardedSlot(&window, [&] { OfferRecovery(window, autosave, recoveryFolder); }));
     QuitWhenPainted quitWhenPainted;

@@ -255,6 +255,23 @@ private slots:
         const std::string saved = userFile("saved.vkd").toStdString();
         SaveDesignFile(document.Design(), saved);
         QVERIFY(ReadWholeFile(autosave.DesignPath().toStdString()) == ReadWholeFile(saved));
+
+        // A copy that cannot be written is said once, not at every later failure.
+        QSignalSpy trouble(&autosave, &Autosave::CannotKeepChanges);
+        SetWriteFaultInjector([] { return false; });
+        for (int failed = 0; failed < 2; ++failed) {
+            QVERIFY(autosave.WriteNow());
+            QVERIFY(!autosave.FinishWrites());
+        }
+        SetWriteFaultInjector({});
+        QCOMPARE(trouble.size(), 1);
+        QVERIFY(trouble[0][0].toString().contains(QStringLiteral("Cannot")));
+        // Nor can a folder that is a file keep anything: the first change says so.
+        Autosave nowhere(document, userFile("saved.vkd"));
+        QSignalSpy noFolder(&nowhere, &Autosave::CannotKeepChanges);
+        document.SetModified();
+        document.SetModified();
+        QCOMPARE(noFolder.size(), 1);
     }
 
     // While a copy is written, later ones wait and only the newest is kept; one written after

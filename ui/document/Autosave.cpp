@@ -1,5 +1,6 @@
 #include "ui/document/Autosave.h"
 
+#include "base/ArmorwrightError.h"
 #include "base/Files.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
@@ -17,6 +18,8 @@
 #include <QLockFile>
 #include <QtGlobal>
 
+#include <utility>
+
 namespace aw {
 
 Autosave::Autosave(VehicleDocument &document, const QString &folder, QObject *parent)
@@ -27,8 +30,7 @@ Autosave::Autosave(VehicleDocument &document, const QString &folder, QObject *pa
     QDir().mkpath(folder);
     m_lock = std::make_unique<QLockFile>(m_store.LockPath(m_session));
     m_lock->setStaleLockTime(0);
-    if (!m_lock->tryLock(0))
-        qWarning("The recovery folder %s cannot be used", qPrintable(folder));
+    m_lock->tryLock(0); // when it cannot be taken, the first change says so
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(DefaultIntervalMs);
@@ -50,8 +52,17 @@ Autosave::~Autosave()
 
 QString Autosave::DesignPath() const { return m_store.DesignPath(m_session); }
 
+void Autosave::ReportTrouble(const QString &reason)
+{
+    qWarning("%s", qPrintable(reason));
+    if (!std::exchange(m_troubleReported, true))
+        emit CannotKeepChanges(reason);
+}
+
 void Autosave::DocumentEdited()
 {
+    if (!m_lock->isLocked())
+        ReportTrouble(QStringLiteral("The recovery folder \"%1\" cannot be used.").arg(m_store.Folder()));
     if (m_timer.isActive()) {
         m_changedSinceWrite = true;
         return;
@@ -124,13 +135,14 @@ void Autosave::WriteFinished()
     if (std::exchange(m_removeWhenWritten, false)) {
         DeleteFiles();
     } else if (error) {
-        // An autosave that fails must not get in the way of the editing; the next one tries again.
+        // An autosave that fails must not get in the way of the editing: it is said once, and
+        // the next one tries again.
         try {
             std::rethrow_exception(error);
         } catch (const std::exception &e) {
-            qWarning("Autosave failed: %s", e.what());
+            ReportTrouble(QString::fromStdString(ErrorUtf8(e)));
         } catch (...) {
-            qWarning("Autosave failed");
+            ReportTrouble(QStringLiteral("The recovery copy could not be written."));
         }
     } else {
         emit Written();

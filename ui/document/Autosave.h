@@ -47,8 +47,13 @@ public:
 
 signals:
     void Written();
+    // The changes cannot be kept for recovery (the folder cannot be used, a write failed);
+    // said once a session, at the first change that finds it so.
+    void CannotKeepChanges(const QString &reason);
 
 private:
+    void ReportTrouble(const QString &reason);
+
     // A copy of the design and where it goes, written on the worker thread.
     using Write = std::function<void()>;
 
@@ -73,6 +78,7 @@ private:
     // The files were removed while a copy was being written: they go again once it is.
     bool m_removeWhenWritten = false;
     bool m_lastWriteFailed = false;
+    bool m_troubleReported = false;
 };
 
 } // namespace aw
