@@ -40,6 +40,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -664,7 +665,19 @@ void MainWindow::CreateVariant()
                             QStringLiteral("The vehicle needs to be saved before a variant can be created from it!"));
         return;
     }
-    const QStringList arguments{m_document->FileName(), QStringLiteral("NEW")};
+    // The second editor reads the file: it must still hold the design shown here.
+    const QString file = m_document->FileName();
+    const QString changed = !file.isEmpty() && !QFileInfo::exists(file) ? QStringLiteral("is gone")
+                            : m_document->FileChangedElsewhere()
+                                ? QStringLiteral("was changed by another window or program")
+                                : QString();
+    if (!changed.isEmpty()) {
+        Dialogs().ShowError(this, QStringLiteral("The file \"%1\" %2 since it was opened or saved here. Save the "
+                                                 "vehicle before a variant can be created from it.")
+                                      .arg(QDir::toNativeSeparators(file), changed));
+        return;
+    }
+    const QStringList arguments{file, QStringLiteral("NEW")};
     if (!m_startProcess(QCoreApplication::applicationFilePath(), arguments))
         Dialogs().ShowError(this, QStringLiteral("The second editor could not be started."));
 }

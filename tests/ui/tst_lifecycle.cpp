@@ -348,6 +348,17 @@ private slots:
         QVERIFY(m_editor.Dialogs->errors.isEmpty());
         QCOMPARE(m_started,
                  (QStringList{QCoreApplication::applicationFilePath(), path("variant.vkd"), QStringLiteral("NEW")}));
+
+        // Not from a file that no longer holds the design shown.
+        m_started.clear();
+        QFile::remove(path("variant.vkd"));
+        trigger("createVariantAction");
+        SaveDesignFile(Vehicle(), path("variant.vkd").toStdString());
+        trigger("createVariantAction");
+        QCOMPARE(m_editor.Dialogs->errors.size(), 2);
+        QVERIFY(m_editor.Dialogs->errors[0].contains(QStringLiteral("is gone")));
+        QVERIFY(m_editor.Dialogs->errors[1].contains(QStringLiteral("was changed by another window or program")));
+        QVERIFY(m_started.isEmpty());
     }
 
     void damagedFileLeavesTheDesignAsItWas()
