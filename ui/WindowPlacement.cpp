@@ -11,21 +11,27 @@ namespace aw {
 
 namespace {
 
-// The window manager's frame around a window: known once the window is shown; until then the
-// frame around its parent's window, which the same window manager drew, or a title bar.
+// The frame the window manager has drawn around a window; none (null) until it has framed it.
+QMargins FrameAround(const QWidget &window)
+{
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+// The window manager's frame around a window: known once the window manager has framed it;
+// until then the frame around its parent's window, which the same window manager drew, or the
+// style's title bar and frame.
 QMargins FrameMargins(const QWidget &window)
 {
-    const auto around = [](const QWidget &framed) {
-        const QRect outer = framed.frameGeometry();
-        const QRect inner = framed.geometry();
-        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                        outer.bottom() - inner.bottom());
-    };
-    if (window.isVisible())
-        return around(window);
-    if (const QWidget *parent = window.parentWidget(); parent && parent->window()->isVisible())
-        return around(*parent->window());
-    return QMargins(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window), 0, 0);
+    if (const QMargins own = FrameAround(window); !own.isNull())
+        return own;
+    if (const QWidget *parent = window.parentWidget())
+        if (const QMargins parents = FrameAround(*parent->window()); !parents.isNull())
+            return parents;
+    const int border = window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &window);
+    return QMargins(border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window), border, border);
 }
 
 // A window not yet shown opens on its parent's screen.
@@ -44,8 +50,11 @@ template <typename Fit> void PlaceFrame(QWidget &window, const QPoint &position,
     const QSize smallest = window.minimumSize().expandedTo(window.minimumSizeHint());
     const QRect fitted = fit(QRect(position, size + frameExtra), smallest + frameExtra);
     window.resize((fitted.size() - frameExtra).expandedTo(window.minimumSize()));
+    // A native window not framed yet takes a move as the position of its inside, which would
+    // leave its title bar above the frame's place.
+    const bool unframed = window.testAttribute(Qt::WA_WState_Created) && FrameAround(window).isNull();
     if (place)
-        window.move(fitted.topLeft());
+        window.move(fitted.topLeft() + (unframed ? QPoint(margins.left(), margins.top()) : QPoint()));
 }
 
 // Where a position along one axis must start for a length to lie inside [start, start + room);
