@@ -57,7 +57,6 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -152,14 +151,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_document, &VehicleDocument::ModifiedChanged, this, &QWidget::setWindowModified);
     RebuildRecentMenu();
 
-    // 640 × 491 as designed, or what the pages need, centred on the screen. No fixed
-    // minimum: the layouts keep the window as large as its pages need at any font size.
+    // 640 × 491 as designed, or what the pages need, centred on the screen and no larger than
+    // it. No fixed minimum: the layouts keep the window as large as its pages need at any font size.
     resize(sizeHint().expandedTo(QSize(640, 491)));
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect box(QPoint(), size());
-        box.moveCenter(screen->availableGeometry().center());
-        move(box.topLeft());
-    }
+    CentreOnScreen(*this);
     ShowResults();
 }
 

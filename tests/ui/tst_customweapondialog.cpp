@@ -192,12 +192,12 @@ private slots:
     {
         QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("bHelp")), Qt::LeftButton);
         QCOMPARE(m_dialogs->informations.size(), 1);
-        m_dialog->resize(900, 640);
+        m_dialog->resize(780, 540);
         m_dialog->reject();
-        QCOMPARE(m_data->positions[1].Width, 900);
-        QCOMPARE(m_data->positions[1].Height, 640);
+        QCOMPARE(m_data->positions[1].Width, 780);
+        QCOMPARE(m_data->positions[1].Height, 540);
         open(DefaultWeaponRecord());
-        QCOMPARE(m_dialog->width(), 900);
+        QCOMPARE(m_dialog->width(), 780);
     }
 };
 

@@ -218,28 +218,87 @@ private slots:
                  QStringLiteral("txt"));
     }
 
-    void windowOffEveryScreenMovesOntoThePrimary()
+    void windowsFitIntoTheScreenArea()
     {
+        // a 1366 × 768 screen under a 40-pixel panel
+        const QRect area(0, 0, 1366, 728);
+        QCOMPARE(FitIntoArea(QRect(200, 100, 640, 491), area), QRect(200, 100, 640, 491));
+        // taller than the area and centred on it: shrunk to it, the title bar on the screen
+        QCOMPARE(FitIntoArea(QRect(65, -64, 1236, 936), area), QRect(65, 0, 1236, 728));
+        QCOMPARE(FitIntoArea(QRect(900, 500, 640, 491), area), QRect(726, 237, 640, 491));
+        // a minimum the area cannot hold: the top-left corner stays within reach
+        QCOMPARE(FitIntoArea(QRect(65, -64, 1236, 936), area, QSize(974, 771)), QRect(65, 0, 1236, 771));
+        QCOMPARE(FitIntoArea(QRect(-300, 200, 1500, 400), area, QSize(1400, 300)), QRect(0, 200, 1400, 400));
+
         const QRect left(0, 0, 1280, 1024);
         const QRect right(1280, 0, 1920, 1080);
         const QList<QRect> screens{left, right};
         const QRect onRight(1500, 100, 640, 480);
         QCOMPARE(KeepOnScreen(onRight, screens, left), onRight);
-        // only a sliver shows: not enough to grab the title bar
-        const QRect sliver(1270, 1076, 640, 480);
-        const QRect moved = KeepOnScreen(sliver, screens, left);
-        QVERIFY(left.contains(moved));
-        QCOMPARE(moved.size(), sliver.size());
+        // its bottom below the screen it lies on
+        QCOMPARE(KeepOnScreen(QRect(1500, 900, 640, 480), screens, left), QRect(1500, 600, 640, 480));
+        // only a sliver shows: onto the screen that shows it
+        QCOMPARE(KeepOnScreen(QRect(1270, 1076, 640, 480), screens, left), QRect(1280, 600, 640, 480));
         // a monitor that is gone
         QVERIFY(left.contains(KeepOnScreen(QRect(4000, 3000, 640, 480), screens, left)));
-        // larger than the primary screen: shrunk to it
+        // from a larger screen: shrunk to the screen it mostly lies on
+        QCOMPARE(KeepOnScreen(QRect(100, 50, 1920, 1200), screens, left), left);
         QCOMPARE(KeepOnScreen(QRect(-5000, 0, 3000, 2000), screens, left), left);
+    }
 
+    void windowsArePlacedOnlyByStoredValues()
+    {
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto inside = [&](const QWidget &window) {
+            return available.contains(QRect(window.pos(), window.size())) && !window.size().isEmpty();
+        };
+        // nothing stored: the window manager places the window
+        QWidget unplaced;
+        ApplyWindowPosition(unplaced, {});
+        QVERIFY(!unplaced.testAttribute(Qt::WA_Moved));
+        // a size larger than the screen, stored on a larger screen
+        QWidget sized;
+        ApplyWindowPosition(sized, {-1, -1, 5000, 5000});
+        QVERIFY(!sized.testAttribute(Qt::WA_Moved));
+        QVERIFY(sized.width() <= available.width() && sized.height() <= available.height());
+        QVERIFY(sized.height() > 0);
+        // a position that leaves the bottom of the window below the screen
+        QWidget low;
+        ApplyWindowPosition(low, {available.bottom() - 50, 100, 300, 200});
+        QVERIFY(inside(low));
+        QCOMPARE(low.x(), 100);
+        QCOMPARE(low.size(), QSize(200, 300));
         // a stored position as far out as a damaged settings file may hold
         const int far = std::numeric_limits<int>::max();
         QWidget window;
         ApplyWindowPosition(window, {far, far, 300, 200});
-        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(QRect(window.pos(), window.size())));
+        QVERIFY(inside(window));
+
+        // windows of a fixed first size
+        QWidget big;
+        big.resize(available.size() * 2);
+        FitToScreen(big);
+        QVERIFY(!big.testAttribute(Qt::WA_Moved));
+        QVERIFY(big.width() <= available.width() && big.height() <= available.height());
+        QWidget moved;
+        moved.resize(300, 200);
+        moved.move(available.right() - 100, 10);
+        FitToScreen(moved);
+        QVERIFY(inside(moved));
+        QCOMPARE(moved.size(), QSize(300, 200));
+        // centred; a window wider than the screen starts at its left edge
+        QWidget centred;
+        centred.resize(300, 200);
+        CentreOnScreen(centred);
+        QVERIFY(inside(centred));
+        // (the frame is centred; the window inside it may stand a border's width to one side)
+        const int leftGap = centred.x() - available.left();
+        const int rightGap = available.right() - (centred.x() + centred.width() - 1);
+        QVERIFY2(qAbs(leftGap - rightGap) <= 10, qPrintable(QStringLiteral("%1 %2").arg(leftGap).arg(rightGap)));
+        QWidget wide;
+        wide.setMinimumSize(available.width() + 200, 100);
+        CentreOnScreen(wide);
+        QCOMPARE(wide.x(), available.left());
     }
 
     void logViewerSavesLinesWithCrLf()

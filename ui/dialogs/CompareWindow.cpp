@@ -6,6 +6,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/NativePath.h"
+#include "ui/WindowPlacement.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/UndoSnapshot.h"
@@ -131,6 +132,7 @@ CompareWindow::CompareWindow(const QString &captionA, BaseVehicle &a, const QStr
     layout->addWidget(m_tree, 1);
     layout->addWidget(buttons);
     resize(720, 560);
+    FitToScreen(*this);
 }
 
 void CompareWindow::CompareWithFile(QWidget *parent, const BaseVehicle &open, const QString &path)

@@ -3,6 +3,7 @@
 #include "base/NumberFormat.h"
 #include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
+#include "ui/WindowPlacement.h"
 #include "ui/dialogs/DesignLibraryFilter.h"
 #include "ui/dialogs/DesignLibraryModel.h"
 #include "ui/dialogs/DesignLibraryScanner.h"
@@ -16,7 +17,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSet>
 #include <QSettings>
 #include <QTableView>
@@ -60,8 +60,8 @@ DesignLibraryWindow::DesignLibraryWindow(QWidget *parent)
         if (!folder.isEmpty() && !m_folders.contains(folder))
             m_folders << folder;
     m_folderList->addItems(m_folders);
-    const QSize room = screen()->availableGeometry().size() * 9 / 10;
-    resize(QSize(fontMetrics().averageCharWidth() * 160, fontMetrics().height() * 36).boundedTo(room));
+    resize(fontMetrics().averageCharWidth() * 160, fontMetrics().height() * 36);
+    FitToScreen(*this);
     Rescan();
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "ui/NativePath.h"
+#include "ui/WindowPlacement.h"
 #include "ui/dialogs/DialogProvider.h"
 
 #include <QDir>
@@ -71,6 +72,7 @@ UserGuideWindow::UserGuideWindow(const QString &path, QWidget *parent) : QDialog
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text, 1);
     layout->addLayout(buttons);
+    FitToScreen(*this);
 }
 
 } // namespace aw
