@@ -336,6 +336,15 @@ private slots:
         QVERIFY(DesignFiles(recoveryFolder()).isEmpty());
     }
 
+    void aLongNameWithoutSpacesWrapsInTheQuestion()
+    {
+        const QString name = QStringLiteral("\u00dcberschwererKampfpanzer").repeated(6);
+        const RecoveryDialog dialog(RecoveryFile{{}, {}, name, QDateTime(QDate(2026, 12, 10), QTime(6, 45)), {}});
+        QVERIFY(dialog.Text().contains(QLatin1Char('"') + name + QLatin1Char('"')));
+        const auto *label = dialog.findChild<QLabel *>(QStringLiteral("lblRecovery"));
+        QVERIFY(label->minimumSizeHint().width() < label->fontMetrics().horizontalAdvance(name) / 2);
+    }
+
     void recoverMakesItTheOpenUnsavedDesign()
     {
         const QString source = saveUserDesign("saved.vkd", "Saved");

@@ -263,6 +263,24 @@ private slots:
         QCOMPARE(vehicle().CombatMass.size(), size_t(250));
     }
 
+    // A text wider than its box reads from its start when the program shows it, also in
+    // answer to the user leaving it; typing keeps the cursor where it goes (the tests above).
+    void shownTextsReadFromTheirStart()
+    {
+        vehicle().Name = "Panzerkampfwagen Ausf. Sonderausf\xfchrung";
+        vehicle().Crew = 2147483647;
+        vehicle().ProductionType = 3;
+        m_editor.Window->ShowDesign();
+        for (const char *name : {"eName", "eCrew", "eFinalSize", "eProStandard"}) {
+            QVERIFY2(!edit(name)->text().isEmpty(), name);
+            QVERIFY2(edit(name)->cursorPosition() == 0, name);
+        }
+        QCOMPARE(edit("eProStandard")->text(), QStringLiteral("New Release"));
+        driver::Enter(edit("eCrew"), QStringLiteral(" 2147483647 "));
+        QCOMPARE(edit("eCrew")->text(), QStringLiteral("2147483647"));
+        QCOMPARE(edit("eCrew")->cursorPosition(), 0);
+    }
+
     void fillingTheControlsIsNotAChange()
     {
         vehicle().Crew = 6;

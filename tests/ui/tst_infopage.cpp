@@ -95,6 +95,8 @@ private slots:
         open();
         QCOMPARE(page()->Box(1)->currentText(), QStringLiteral("Recon"));
         QCOMPARE(page()->Box(7)->currentText(), QStringLiteral("12 cm"));
+        // A shown text wider than its box reads from its start.
+        QCOMPARE(page()->Box(1)->lineEdit()->cursorPosition(), 0);
         QCOMPARE(memo("descriptionMemo")->toPlainText(), QStringLiteral("Line one\nLine two"));
         QCOMPARE(memo("memoExtra")->toPlainText(), QStringLiteral("x"));
         QVERIFY(!vehicle().Modified);

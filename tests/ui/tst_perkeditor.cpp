@@ -13,6 +13,7 @@
 #include "ui/dialogs/PerkNumberPanel.h"
 #include "ui/widgets/SpinButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -245,6 +247,10 @@ private slots:
         QCOMPARE(control<QPlainTextEdit>("effectMemo")->height(), 49);
         QVERIFY(control<QPlainTextEdit>("effectMemo")->isReadOnly());
         QCOMPARE(text("worthLabel"), QStringLiteral("0.5"));
+        // The read-only memos are no Tab stops: the dialog opens in the first box to type in.
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>("ratingEdit"));
 
         open(PerkTestLibraries::Perk(1)); // amount and "Can Punch"
         QVERIFY(shown("InsideOTV"));
@@ -344,6 +350,8 @@ private slots:
         QCOMPARE(m_editor->Record().EffectText, std::string("Seats |R|"));
     }
 
+    // Return in a number box takes the number and leaves the dialog open; Return on a button
+    // presses it, as Space does.
     void cancelLeavesTheEntryUnchangedAndOkHandsItBack()
     {
         const PerkRecord original = PerkTestLibraries::Perk(0);
@@ -356,13 +364,26 @@ private slots:
         QVERIFY(!PerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws));
         QCOMPARE(entry, original);
 
-        m_dialogs->modal = [](QDialog &dialog) {
-            driver::Enter(dialog.findChild<QLineEdit *>(QStringLiteral("ratingEdit")), QStringLiteral("4"));
-            dialog.findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        int finishedByBox = -1;
+        m_dialogs->modal = [&finishedByBox](QDialog &dialog) {
+            QSignalSpy finished(&dialog, &QDialog::finished);
+            auto *rating = dialog.findChild<QLineEdit *>(QStringLiteral("ratingEdit"));
+            driver::Type(rating, QStringLiteral("4"));
+            QTest::keyClick(rating, Qt::Key_Return);
+            finishedByBox = static_cast<int>(finished.count());
+            QTest::keyClick(dialog.findChild<QPushButton *>(QStringLiteral("okButton")), Qt::Key_Return);
             return dialog.result();
         };
         QVERIFY(PerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws));
+        QCOMPARE(finishedByBox, 0);
         QCOMPARE(entry.RatingValue, 4.0);
+
+        m_dialogs->modal = [](QDialog &dialog) {
+            QTest::keyClick(dialog.findChild<QPushButton *>(QStringLiteral("helpButton")), Qt::Key_Enter);
+            return dialog.result();
+        };
+        PerkEditorDialog::EditEntry(entry, m_vehicle, m_flaws);
+        QCOMPARE(m_dialogs->informations.size(), 1);
     }
 };
 

@@ -123,11 +123,13 @@ private slots:
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(model->index(1, RosterTableModel::Design).data().toString(), QStringLiteral("Bravo"));
         // a long name is cut to keep the numbers in sight, and shown whole in its tooltip
-        const QString longName(200, QLatin1Char('W'));
+        const QString longName = QStringLiteral("Wide-Load ").repeated(19) + QStringLiteral("End");
         window.AddDesigns({design(longName, 8)});
         QVERIFY(window.Table()->columnWidth(RosterTableModel::Design) <
                 window.Table()->fontMetrics().horizontalAdvance(longName) / 2);
         QCOMPARE(model->index(2, RosterTableModel::Design).data(Qt::ToolTipRole).toString(), longName);
+        // on one line: a second one would show the halves of both
+        QVERIFY(static_cast<QAbstractItemView *>(window.Table())->sizeHintForRow(2) <= window.Table()->rowHeight(2));
         window.Document().RemoveEntry(2);
 
         // The quantity is edited with a spin box in its cell.

@@ -5,6 +5,7 @@
 #include "ui/Cp1252.h"
 #include "ui/NativePath.h"
 #include "ui/dialogs/DialogProvider.h"
+#include "ui/widgets/MemoBox.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -17,7 +18,7 @@
 namespace aw {
 
 LogViewer::LogViewer(QWidget *parent)
-    : QDialog(parent), m_log(new QPlainTextEdit(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
+    : QDialog(parent), m_log(new MemoBox(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
       m_save(new QPushButton(QStringLiteral("Save"), this))
 {
     setObjectName(QStringLiteral("logViewer"));

@@ -11,7 +11,8 @@ class QPushButton;
 namespace aw {
 
 // "Log Viewer": shows the lines of one calculation run, lets the user read and edit them
-// and save them as a text file with CR LF line ends.
+// (as Windows-1252 can hold what is typed or pasted) and save them as a text file with CR LF
+// line ends.
 class LogViewer : public QDialog {
     Q_OBJECT
 public:

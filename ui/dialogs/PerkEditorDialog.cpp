@@ -21,6 +21,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -144,6 +145,7 @@ void PerkEditorDialog::BuildControls()
     m_formula = new QPlainTextEdit(this);
     m_formula->setObjectName(QStringLiteral("formulaMemo"));
     m_formula->setReadOnly(true);
+    m_formula->setFocusPolicy(Qt::ClickFocus);
     m_formula->setFixedHeight(40);
     SetBoxColour(m_formula, false);
 
@@ -169,9 +171,12 @@ void PerkEditorDialog::BuildControls()
     cancel->setObjectName(QStringLiteral("cancelButton"));
     auto *help = new QPushButton(QStringLiteral("Help"), this);
     help->setObjectName(QStringLiteral("helpButton"));
-    // Return in a number box takes the number; it does not close the dialog.
-    for (QPushButton *button : {m_ok, cancel, help})
+    // Return in a number box takes the number; it does not close the dialog. Return on a
+    // button with the focus still presses it (see eventFilter).
+    for (QPushButton *button : {m_ok, cancel, help}) {
         button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
@@ -346,6 +351,8 @@ void PerkEditorDialog::ArrangeForEntry()
     m_effect->setFixedHeight(m_record.ShowFormula ? kMemoHeightWithFormula : kMemoHeight);
     const bool editable = custom || formula == WorthAnnoyance || m_record.TextEditable == 1;
     m_effect->setReadOnly(!editable);
+    // A read-only memo shows no cursor: Tab passes it by, a click still lets its text be copied.
+    m_effect->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
     m_effect->setFrameShape(editable ? QFrame::StyledPanel : QFrame::NoFrame);
     SetBoxColour(m_effect, editable);
 
@@ -427,6 +434,13 @@ bool PerkEditorDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_effect && event->type() == QEvent::FocusOut)
         TakeEffectText();
+    if (auto *button = qobject_cast<QPushButton *>(watched); button && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            button->click();
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -11,6 +11,26 @@
 
 namespace aw {
 
+namespace {
+
+// A label wraps only between words: a name or path without spaces wider than the dialog
+// ran off its edge. Zero-width spaces in long runs let them break anywhere.
+QString BreakableAnywhereInLongRuns(const QString &text)
+{
+    constexpr int kLongRun = 30;
+    QString shown;
+    int run = 0;
+    for (const QChar character : text) {
+        run = character.isSpace() ? 0 : run + 1;
+        if (run > kLongRun && !character.isLowSurrogate())
+            shown += QChar(0x200B);
+        shown += character;
+    }
+    return shown;
+}
+
+} // namespace
+
 RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("recoveryDialog"));
@@ -31,7 +51,7 @@ RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent) : QDia
                                 "discard the copy?")
                      .arg(saved, file.Damage, belongsTo);
 
-    auto *label = new QLabel(m_text, this);
+    auto *label = new QLabel(BreakableAnywhereInLongRuns(m_text), this);
     label->setObjectName(QStringLiteral("lblRecovery"));
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText); // the design's name and path as typed, never markup

@@ -17,7 +17,7 @@ public:
 
     explicit RecoveryDialog(const RecoveryFile &file, QWidget *parent = nullptr);
 
-    // The question as shown.
+    // The question as shown (where a long name or path may break).
     QString Text() const { return m_text; }
 
 private:

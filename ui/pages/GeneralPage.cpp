@@ -14,6 +14,7 @@
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/ResultLabel.h"
 #include "ui/widgets/SpinButton.h"
+#include "ui/widgets/StartShownEdit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -172,7 +173,7 @@ QLabel *Caption(const QString &text, QWidget *parent) { return new QLabel(text, 
 
 QLineEdit *ReadOnlyBox(const char *name, QWidget *parent)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new StartShownEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);

@@ -15,6 +15,7 @@
 #include "ui/widgets/MemoText.h"
 #include "ui/widgets/PaneSplitter.h"
 #include "ui/widgets/PictureView.h"
+#include "ui/widgets/StartShownEdit.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -81,6 +82,7 @@ QWidget *InfoPage::BuildBoxes()
         auto *box = new QComboBox(panel);
         box->setObjectName(QString::fromLatin1(text.Control));
         box->setEditable(true);
+        box->setLineEdit(new StartShownEdit(box));
         box->setValidator(new Cp1252Validator(box));
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

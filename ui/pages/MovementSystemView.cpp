@@ -11,6 +11,7 @@
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/SpinButton.h"
+#include "ui/widgets/StartShownEdit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -59,9 +60,12 @@ void MovementSystemView::Show(const MovementList &list, int i, MovementList &lib
     {
         const QSignalBlocker blocker(Mode);
         if (record.CustomMode) {
-            Mode->setEditable(true);
-            if (!Mode->lineEdit()->validator())
-                Mode->lineEdit()->setValidator(new Cp1252Validator(Mode->lineEdit()));
+            if (!Mode->isEditable()) {
+                Mode->setEditable(true);
+                auto *line = new StartShownEdit(Mode);
+                line->setValidator(new Cp1252Validator(line));
+                Mode->setLineEdit(line);
+            }
             Mode->setCurrentIndex(-1);
             Mode->setEditText(cp1252::ToQt(record.ModeName));
         } else {

@@ -112,6 +112,9 @@ RosterWindow::RosterWindow(QWidget *parent)
     m_table->setItemDelegateForColumn(RosterTableModel::Quantity, new QuantityDelegate(m_table));
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->hide();
+    // A cut text ends in "..." on its one line (the tooltip has it whole): a wrapped one
+    // would show the halves of two lines in the row's height.
+    m_table->setWordWrap(false);
     m_table->setAcceptDrops(false); // drops go to the window
 
     m_totals->setObjectName(QStringLiteral("totalsLabel"));

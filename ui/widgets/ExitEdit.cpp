@@ -7,13 +7,7 @@
 
 namespace aw {
 
-ExitEdit::ExitEdit(QWidget *parent) : QLineEdit(parent)
-{
-    setValidator(new Cp1252Validator(this));
-    // A text the validator has put in the form Windows-1252 holds comes back with the
-    // modified state cleared, yet it is still the user's edit.
-    connect(this, &QLineEdit::textEdited, this, [this] { setModified(true); });
-}
+ExitEdit::ExitEdit(QWidget *parent) : StartShownEdit(parent) { setValidator(new Cp1252Validator(this)); }
 
 bool ExitEdit::event(QEvent *event)
 {
@@ -21,7 +15,7 @@ bool ExitEdit::event(QEvent *event)
     // text (always in answer to an event), it is the one shown.
     if (!isModified())
         m_shown = text();
-    return QLineEdit::event(event);
+    return StartShownEdit::event(event);
 }
 
 void ExitEdit::CommitTyped()
@@ -34,6 +28,9 @@ void ExitEdit::CommitTyped()
     // Taken as shown before the commit: the handler may show a different text in turn.
     m_shown = text();
     emit Exited();
+    // A text the handler shows in answer to the user's leaving is the program's.
+    if (!hasFocus() && text() != m_shown)
+        setCursorPosition(0);
 }
 
 void ExitEdit::focusOutEvent(QFocusEvent *event)

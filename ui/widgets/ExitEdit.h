@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLineEdit>
+#include "ui/widgets/StartShownEdit.h"
 
 namespace aw {
 
@@ -10,7 +10,7 @@ namespace aw {
 // leaving a box untouched never stores its shown, possibly rounded, text. Opening a menu
 // or switching to another window does not count as leaving. What Windows-1252 cannot hold
 // is refused as it is typed.
-class ExitEdit : public QLineEdit {
+class ExitEdit : public StartShownEdit {
     Q_OBJECT
 public:
     explicit ExitEdit(QWidget *parent = nullptr);
