@@ -339,7 +339,10 @@ private slots:
     void aLongNameWithoutSpacesWrapsInTheQuestion()
     {
         const QString name = QStringLiteral("\u00dcberschwererKampfpanzer").repeated(6);
-        const RecoveryDialog dialog(RecoveryFile{{}, {}, name, QDateTime(QDate(2026, 12, 10), QTime(6, 45)), {}});
+        RecoveryFile file;
+        file.DesignName = name;
+        file.Saved = QDateTime(QDate(2026, 12, 10), QTime(6, 45));
+        const RecoveryDialog dialog(file);
         QVERIFY(dialog.Text().contains(QLatin1Char('"') + name + QLatin1Char('"')));
         const auto *label = dialog.findChild<QLabel *>(QStringLiteral("lblRecovery"));
         QVERIFY(label->minimumSizeHint().width() < label->fontMetrics().horizontalAdvance(name) / 2);
