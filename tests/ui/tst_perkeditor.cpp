@@ -209,6 +209,17 @@ private slots:
         QCOMPARE(control<PerkNumberPanel>("ratingPanel")->Caption()->text(), QStringLiteral("Rating"));
         QCOMPARE(text("worthLabel"), QStringLiteral("-3"));
         QCOMPARE(text("ratingLabel"), QStringLiteral("1"));
+
+        // Opened again, the adopted flaw is the list's choice; reaching the list by Tab
+        // (which makes a row current) chooses no other.
+        open(PerkRecord(m_editor->Record()));
+        QCOMPARE(control<QListWidget>("flawList")->currentRow(), 3);
+        open(defect(4));
+        auto *list = control<QListWidget>("flawList");
+        QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(list, &tabbedIn);
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(m_editor->Record().PFDName, defect(4).PFDName);
     }
 
     void defectKindsShowOnlyTheirOptions()

@@ -300,9 +300,12 @@ QWidget *PerkEditorDialog::BuildFlawList()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_flawHeading);
     layout->addWidget(m_flawList, 1);
-    ConnectGuarded(m_flawList, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_showing)
-            FlawChosen(row);
+    // A choice is a selection: the list makes its first row current, unselected, when Tab
+    // reaches it, which chooses nothing.
+    ConnectGuarded(m_flawList, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> chosen = m_flawList->selectedItems();
+        if (!m_showing && !chosen.isEmpty())
+            FlawChosen(m_flawList->row(chosen.first()));
     });
     return m_flawPanel;
 }
@@ -417,8 +420,18 @@ void PerkEditorDialog::ShowEntry()
     if (QAbstractButton *option = m_optionGroup->button(m_record.Variant))
         option->setChecked(true);
     m_custom->Show(m_record);
+    m_flawList->setCurrentRow(AdoptedFlawRow());
     m_ok->setEnabled(EntryAcceptable(m_record, m_vehicle));
     m_showing = false;
+}
+
+int PerkEditorDialog::AdoptedFlawRow() const
+{
+    if (AdoptsFlaw(m_record))
+        for (int i = 0; i < m_flaws.Count(); ++i)
+            if (m_flaws.Get(i).PFDName == m_record.PFDName)
+                return i;
+    return -1;
 }
 
 void PerkEditorDialog::FlawChosen(int row)

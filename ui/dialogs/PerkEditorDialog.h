@@ -61,6 +61,8 @@ private:
     // Applies one edit of the user and refreshes every control.
     void Change(const PerkEdit &edit);
     void ShowEntry();
+    // The row of the flaw the entry has adopted, or -1.
+    int AdoptedFlawRow() const;
     void FlawChosen(int row);
     void TakeEffectText();
     void AcceptEntry();
