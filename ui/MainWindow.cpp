@@ -33,6 +33,7 @@
 #include "ui/pages/WeaponsPage.h"
 #include "ui/roster/RosterWindow.h"
 #include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/MoveFocus.h"
 #include "ui/widgets/ResultLabel.h"
 #include "ui/widgets/TextUndoFallback.h"
 
@@ -307,17 +308,7 @@ void MainWindow::RebuildRecentMenu()
     m_recentMenu->setEnabled(!paths.isEmpty());
 }
 
-void MainWindow::TakeFocus()
-{
-    QWidget *before = QApplication::focusWidget();
-    m_pageControl->setFocus(Qt::OtherFocusReason);
-    // An inactive window does not move its focus; the box being typed in still has to
-    // take its value, so tell it that it was left.
-    if (before && before != m_pageControl && isAncestorOf(before) && QApplication::focusWidget() == before) {
-        QFocusEvent leave(QEvent::FocusOut, Qt::OtherFocusReason);
-        QApplication::sendEvent(before, &leave);
-    }
-}
+void MainWindow::TakeFocus() { MoveFocus(*m_pageControl); }
 
 void MainWindow::ShowResults()
 {

@@ -111,6 +111,12 @@ private slots:
         QTest::keyClick(edit("eCrew"), Qt::Key_Down);
         QTest::keyClick(edit("eCrew"), Qt::Key_Down);
         QCOMPARE(vehicle().Crew, 7);
+        // A click on another box's arrows takes what is typed here first.
+        edit("eCrew")->setFocus();
+        driver::Type(edit("eCrew"), QStringLiteral("9"));
+        driver::SpinUp(spin("deploymentSpin"));
+        QCOMPARE(vehicle().Crew, 9);
+        QCOMPARE(vehicle().Deployment, 40);
     }
 
     void currencyMultiplierShowsTheShortestTextAndRefusesNegatives()

@@ -2,7 +2,9 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/MoveFocus.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -49,7 +51,7 @@ void SpinButton::SetBox(ExitEdit *box)
     box->installEventFilter(this);
 }
 
-void SpinButton::SetList(QWidget *list)
+void SpinButton::SetList(QAbstractItemView *list)
 {
     m_list = list;
     list->installEventFilter(this);
@@ -71,6 +73,13 @@ bool SpinButton::eventFilter(QObject *watched, QEvent *event)
 
 void SpinButton::CommitBox()
 {
+    // The buttons take no focus, so a click by itself leaves no box: the box or list they
+    // step takes the focus, and a box being typed in elsewhere takes what was typed.
+    // A list without a current line would make its first line current on taking the focus.
+    if (m_box)
+        MoveFocus(*m_box);
+    else if (m_list && m_list->currentIndex().isValid())
+        MoveFocus(*m_list);
     if (m_box)
         m_box->CommitTyped();
 }
