@@ -411,6 +411,18 @@ private slots:
         redo();
         QVERIFY(vehicle().Modified);
         QVERIFY(m_editor.Dialogs->questions.isEmpty());
+
+        // A change that leaves the flag alone is a step all the same: Undo names and undoes it.
+        undo();
+        QVERIFY(!vehicle().Modified);
+        click("btnPc"); // a custom perk to configure later
+        QCoreApplication::processEvents();
+        QVERIFY(!vehicle().Modified);
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("&Undo Perks change"));
+        QVERIFY(!action("redoAction")->isEnabled());
+        undo();
+        QCOMPARE(vehicle().Perks->Count(), 0);
+        QCOMPARE(vehicle().Armor, 3);
     }
 
     void newOpenAndRevertClearTheHistory()

@@ -168,9 +168,10 @@ void UndoHistory::IndexChanged()
     m_restored = false;
     if (m_saving)
         return; // the saved state is set next
+    // A new step leaves the flag to the change it records (some changes do not set it).
     if (m_stack->isClean())
         m_document.ClearModified();
-    else if (restored || !m_document.Modified())
+    else if (restored)
         m_document.SetModified();
 }
 

@@ -27,6 +27,9 @@ public:
     bool Modified() const;
     // Marks an unsaved user change.
     void SetModified();
+    // A user change that by design leaves the flag as it is (a custom perk placeholder, the
+    // availability): it is still a step of the undo history.
+    void NoteUnmarkedChange() { emit Edited(); }
     // The design matches its file again (a change undone back to the saved state).
     void ClearModified();
 
@@ -57,7 +60,8 @@ public:
 
 signals:
     void ModifiedChanged(bool modified);
-    // A user change was made (every SetModified, also while the flag is already set).
+    // A user change was made (every SetModified, also while the flag is already set, and
+    // every NoteUnmarkedChange).
     void Edited();
     // The design object was replaced (New or Open): pages must show it again.
     void DesignReplaced();

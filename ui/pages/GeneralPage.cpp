@@ -535,6 +535,8 @@ void GeneralPage::TakeNumber(const GeneralNumberBox &box, ExitEdit *edit)
     Vehicle &vehicle = m_host.Document().Design();
     if (box.SetsModified)
         m_host.Document().SetModified();
+    else
+        m_host.Document().NoteUnmarkedChange();
     const std::string text = cp1252::FromQt(edit->text().trimmed());
     if (box.intField) {
         int32_t value = 0;

@@ -258,6 +258,8 @@ void PerkTab::Finish(bool modified)
 {
     if (modified)
         m_host.Document().SetModified();
+    else
+        m_host.Document().NoteUnmarkedChange();
     ShowGrid();
 }
 
