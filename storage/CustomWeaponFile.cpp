@@ -8,6 +8,7 @@
 #include "weapons/WeaponTexts.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
 
 namespace aw {
@@ -16,7 +17,9 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
 {
     std::vector<WeaponRecord> records;
     const std::filesystem::path path = PathFromUtf8(folder + kCustomWeaponFile);
-    if (!FileExists(path))
+    // Only a file that is not there is an empty list: a folder of that name is unreadable.
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
         return records;
     const std::vector<uint8_t> container = ReadWholeFile(path);
     Stream content;

@@ -188,6 +188,15 @@ TEST(Settings, ACustomFileThatCouldNotBeReadIsNeverReplaced)
     libraries.CustomWeapons().Add(CustomWeapon("After"));
     SaveCustomWeapons(libraries, dir.Folder());
     EXPECT_EQ(ReadCustomWeaponFile(dir.Folder()).size(), 1u);
+
+    // Replaced by a folder while the program ran: not read as an empty list, which would
+    // drop what this window knows; the folder is set aside like a damaged file.
+    LoadLibraries(libraries, dir.Folder());
+    std::filesystem::remove(dir.Path() / "Custom.zel");
+    std::filesystem::create_directory(dir.Path() / "Custom.zel");
+    libraries.CustomWeapons().Add(CustomWeapon("Newest"));
+    SaveCustomWeapons(libraries, dir.Folder());
+    EXPECT_EQ(ReadCustomWeaponFile(dir.Folder()).size(), 2u);
 }
 
 TEST(Settings, SettingsFolderApartFromTheDataFolder)

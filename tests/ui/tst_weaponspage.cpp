@@ -784,6 +784,15 @@ private slots:
         click("deleteCustomWeaponButton");
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("Custom.zel"))));
 
+        // A write that fails is reported, and the grid still shows the list as it is.
+        SetWriteFaultInjector([] { return false; });
+        click("newCustomWeaponButton");
+        SetWriteFaultInjector({});
+        QCOMPARE(m_dialogs->errors.size(), 1);
+        const QTableWidgetItem *shown = library(6)->item(0, 0);
+        QVERIFY(shown && library(6)->rowCount() == 1);
+        QCOMPARE(shown->text(), QStringLiteral("SAVED"));
+
         SharedLibraries().Clear();
         SetProgramFolder(previousFolder);
     }

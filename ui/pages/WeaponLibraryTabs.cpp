@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -164,7 +165,13 @@ void WeaponLibraryTabs::SortLibrary(int weaponType, int column)
     ShowLibrary(weaponType);
 }
 
-void WeaponLibraryTabs::CustomListChanged() { CurrentWeaponLibraries().CustomWeaponsChanged(); }
+void WeaponLibraryTabs::CustomListChanged()
+{
+    // Saving may merge another window's changes into the list before a write fails: the grid
+    // shows the list either way, so the row chosen is the weapon shown.
+    const auto show = qScopeGuard([this] { ShowLibrary(kCustomWeaponType); });
+    CurrentWeaponLibraries().CustomWeaponsChanged();
+}
 
 void WeaponLibraryTabs::NewCustomWeapon()
 {
