@@ -371,6 +371,13 @@ private slots:
         QCOMPARE(control<QListWidget>("RollList")->count(), 0);
         QCOMPARE(vehicle().Defects->Count(), 0);
         QVERIFY(vehicle().Modified);
+
+        // Another design does not show this one's roll.
+        useCustomModelDice(3);
+        click("rollDiceButton");
+        QCOMPARE(control<QListWidget>("RollList")->count(), 3);
+        m_editor.Window->Document().NewDesign();
+        QCOMPARE(control<QListWidget>("RollList")->count(), 0);
     }
 
     void everySixRolledAddsOneOfTheFixedDefects()

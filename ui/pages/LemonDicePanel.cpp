@@ -51,6 +51,8 @@ LemonDicePanel::LemonDicePanel(EditorHost &host, QWidget *parent)
 
 void LemonDicePanel::ShowModelDice(int dice) { m_modelDice->setText(QString::number(dice)); }
 
+void LemonDicePanel::ClearRoll() { m_rollList->clear(); }
+
 void LemonDicePanel::RollDice()
 {
     std::mt19937 generator = m_generatorSource();

@@ -23,6 +23,8 @@ public:
     explicit LemonDicePanel(EditorHost &host, QWidget *parent = nullptr);
 
     void ShowModelDice(int dice);
+    // Empties the list of the last roll (another design is shown).
+    void ClearRoll();
     // Each roll takes a fresh generator from source (by default seeded from the clock).
     void SetGeneratorSource(GeneratorSource source) { m_generatorSource = std::move(source); }
 

@@ -53,6 +53,8 @@ PerksPage::PerksPage(EditorHost &host, QWidget *parent)
 
     ConnectGuarded(m_tabs, &QTabWidget::currentChanged, this, [this] { ShowPFDGrid(); });
     ConnectGuarded(m_lemonDice, &LemonDicePanel::Rolled, this, [this] { ShowPFDGrid(); });
+    // The dice of the last roll belong to the design they were rolled for.
+    ConnectGuarded(&host.Document(), &VehicleDocument::DesignReplaced, m_lemonDice, &LemonDicePanel::ClearRoll);
 }
 
 void PerksPage::ShowPage()
