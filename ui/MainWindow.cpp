@@ -612,8 +612,16 @@ MainWindow::SaveResult MainWindow::Save(bool askForName)
                                      .arg(target)) != DialogAnswer::Yes;
     if (target.isEmpty())
         target = Dialogs().SaveFileName(this, saveDialog);
+    // Nor is a picture this program could not show dropped from its file unasked.
+    const bool keepPicture =
+        !keepTheirs && !target.isEmpty() && m_document->FileHoldsALeftOutPicture() &&
+        QFileInfo(target).absoluteFilePath() == QFileInfo(m_document->FileName()).absoluteFilePath() &&
+        Dialogs().AskYesNo(this, QStringLiteral("The picture in \"%1\" could not be shown and was left out when "
+                                                "it was opened. Saving replaces the file without it.\n\nSave "
+                                                "anyway?")
+                                     .arg(target)) != DialogAnswer::Yes;
     SaveResult result = SaveResult::Cancelled;
-    if (!target.isEmpty() && !keepTheirs)
+    if (!target.isEmpty() && !keepTheirs && !keepPicture)
         result = RunGuarded(this, [&] { SaveBusy(target); }) ? SaveResult::Saved : SaveResult::Failed;
     ShowResults();
     return result;

@@ -704,6 +704,22 @@ private slots:
         m_editor.Window->OpenAtStartUp(path("pictured.vkd"), false);
         QCOMPARE(m_editor.Dialogs->warnings.size(), 2);
         QCOMPARE(m_editor.Dialogs->warnings[1], m_editor.Dialogs->warnings[0]);
+
+        // Saving over the file would drop the picture: asked first, and No keeps the file.
+        const std::vector<uint8_t> withPicture = ReadWholeFile(path("pictured.vkd").toStdString());
+        vehicle().Armor = 7;
+        m_editor.Window->Document().SetModified();
+        m_editor.Dialogs->answers = {DialogAnswer::No};
+        trigger("saveAction");
+        QCOMPARE(m_editor.Dialogs->questions.size(), 1);
+        QVERIFY(m_editor.Dialogs->questions[0].contains(QStringLiteral("left out")));
+        QVERIFY(ReadWholeFile(path("pictured.vkd").toStdString()) == withPicture);
+        QVERIFY(vehicle().Modified);
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
+        trigger("saveAction");
+        QVERIFY(!vehicle().Modified);
+        trigger("saveAction"); // the file is this design's own now
+        QCOMPARE(m_editor.Dialogs->questions.size(), 2);
     }
 
     void theWindowShrinksNoFurtherThanItsPagesNeed()

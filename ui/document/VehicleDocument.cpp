@@ -48,8 +48,9 @@ void VehicleDocument::ClearFileName()
     NoteFile({});
 }
 
-void VehicleDocument::NoteFile(const QString &path)
+void VehicleDocument::NoteFile(const QString &path, bool pictureLeftOut)
 {
+    m_pictureLeftOut = pictureLeftOut;
     if (path.isEmpty())
         m_fileStamp.reset();
     else
@@ -81,7 +82,7 @@ QString VehicleDocument::Open(const QString &given)
     m_vehicle = std::move(loaded.Design);
     m_vehicle->FileName = ToNativePath(path);
     m_vehicle->Modified = false;
-    NoteFile(path);
+    NoteFile(path, !loaded.Warning.empty());
     emit DesignReplaced();
     if (wasModified)
         emit ModifiedChanged(false);
@@ -108,6 +109,7 @@ void VehicleDocument::Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fil
     m_vehicle->FileName = ToNativePath(fileName);
     m_vehicle->Modified = false;
     m_fileStamp = stamp;
+    m_pictureLeftOut = false;
     emit DesignReplaced();
     if (wasModified)
         emit ModifiedChanged(false);

@@ -39,6 +39,9 @@ public:
     // Whether the design file was written by someone else (another window, another program)
     // since this document last read or wrote it.
     bool FileChangedElsewhere() const;
+    // Whether the file holds a picture that could not be shown and was left out when it
+    // was opened: saving over it would drop the picture from the file.
+    bool FileHoldsALeftOutPicture() const { return m_pictureLeftOut; }
     // The file as this document last read or wrote it; nothing when that is not known.
     std::optional<FileStamp> KnownFileStamp() const { return m_fileStamp; }
 
@@ -70,11 +73,13 @@ signals:
 
 private:
     void SetModifiedFlag(bool modified);
-    // Notes the size and time of the file just read or written; an empty path forgets them.
-    void NoteFile(const QString &path);
+    // Notes the size and time of the file just read or written, and whether it holds a
+    // picture left out; an empty path forgets them.
+    void NoteFile(const QString &path, bool pictureLeftOut = false);
 
     std::unique_ptr<Vehicle> m_vehicle;
     std::optional<FileStamp> m_fileStamp; // of the file as this document last read or wrote it
+    bool m_pictureLeftOut = false;
 };
 
 } // namespace aw
