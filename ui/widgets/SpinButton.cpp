@@ -36,11 +36,11 @@ SpinButton::SpinButton(QWidget *parent)
     layout->addWidget(m_down);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ConnectGuarded(m_up, &QToolButton::clicked, this, [this] {
-        CommitBox();
+        TakeTypedValues();
         emit UpClick();
     });
     ConnectGuarded(m_down, &QToolButton::clicked, this, [this] {
-        CommitBox();
+        TakeTypedValues();
         emit DownClick();
     });
 }
@@ -71,17 +71,17 @@ bool SpinButton::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void SpinButton::CommitBox()
+void SpinButton::TakeTypedValues()
 {
     // The buttons take no focus, so a click by itself leaves no box: the box or list they
-    // step takes the focus, and a box being typed in elsewhere takes what was typed.
-    // A list without a current line would make its first line current on taking the focus.
-    if (m_box)
+    // step takes the focus, and a box being typed in elsewhere takes what was typed. (A list
+    // without a current line would make its first line current on taking the focus.)
+    if (m_box) {
         MoveFocus(*m_box);
-    else if (m_list && m_list->currentIndex().isValid())
-        MoveFocus(*m_list);
-    if (m_box)
         m_box->CommitTyped();
+    } else if (m_list && m_list->currentIndex().isValid()) {
+        MoveFocus(*m_list);
+    }
 }
 
 } // namespace aw

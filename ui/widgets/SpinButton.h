@@ -33,7 +33,7 @@ signals:
     void DownClick();
 
 private:
-    void CommitBox();
+    void TakeTypedValues();
 
     QToolButton *m_up;
     QToolButton *m_down;
