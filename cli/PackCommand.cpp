@@ -2,6 +2,7 @@
 // a player can make or read override files and designs by hand.
 #include "base/Files.h"
 #include "cli/CliCommand.h"
+#include "cli/CommandRunner.h"
 #include "codec/LzhCompressor.h"
 
 #include <iostream>
@@ -24,6 +25,7 @@ int Convert(const std::vector<std::string> &args, const char *name, const char *
     // The whole result is made before the output file is touched, so a failure leaves
     // no file (or the previous one) behind.
     const std::vector<uint8_t> input = ReadWholeFile(args[0]);
+    RefuseOutputOverInput(args[1], {args[0]});
     WriteFileAtomically(args[1], ReadingFile(args[0], [&] { return transform(input); }));
     return 0;
 }

@@ -1,6 +1,7 @@
 // armorwright-cli roster: a force roster's entries and totals, checked against its budget.
 #include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
+#include "base/Utf8Path.h"
 #include "cli/CliCommand.h"
 #include "cli/PageSizeOption.h"
 #include "output/RecordSheet.h"
@@ -90,6 +91,10 @@ int Run(const CliArguments &args)
     else
         std::cout << RosterSummaryText(summary);
     if (args.Has("--pdf")) {
+        std::vector<std::string> inputs{path};
+        for (const RosterLine &line : evaluation.Lines)
+            inputs.push_back(Utf8FromPath(line.Summary.File));
+        RefuseOutputOverInput(args.Value("--pdf"), inputs);
         KeepSheetRenderContext();
         RenderRosterToPdf(args.Value("--pdf"), page, summary, evaluation,
                           RosterSheetsOnLayout(SheetLayoutBlock(static_cast<int>(SheetLayoutChoice::Image))));

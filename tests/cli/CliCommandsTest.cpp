@@ -282,7 +282,8 @@ TEST_F(CliCommands, JsonRoundTripReproducesTheDesignBody)
     for (const std::vector<std::string> &command : {std::vector<std::string>{"to-json", file, "-o", sameFile},
                                                     {"log", "--tv", file, "-o", sameFile},
                                                     {"export", "--format", "text", file, "-o", sameFile},
-                                                    {"from-json", json, "-o", json}}) {
+                                                    {"from-json", json, "-o", json},
+                                                    {"unpack", file, sameFile}}) {
         const CliRun refused = RunCli(command);
         EXPECT_EQ(refused.ExitCode, 1) << command[0];
         EXPECT_NE(refused.Err.find("would replace the input file"), std::string::npos) << refused.Err;

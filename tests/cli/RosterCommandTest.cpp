@@ -82,6 +82,9 @@ TEST_F(RosterCommand, TotalsAreTheSumsOfReportTimesQuantity)
         << "the summary and each sheet";
     EXPECT_EQ(roster({"Force", total + 10, {{alpha, 1, ""}}}, {"--page", "letter"}).ExitCode, 2)
         << "--page without --pdf";
+    const std::vector<uint8_t> design = ReadWholeFile(alpha);
+    EXPECT_EQ(roster({"Force", total + 10, {{alpha, 1, ""}}}, {"--pdf", alpha}).ExitCode, 1) << "not over a design";
+    EXPECT_EQ(ReadWholeFile(alpha), design);
 
     const CliRun over = roster({"Force", total - 1, {{alpha, 3, ""}, {bravo, 1, ""}}}, {});
     EXPECT_EQ(over.ExitCode, 3);
