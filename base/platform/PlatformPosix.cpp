@@ -86,6 +86,29 @@ const mode_t g_userUmask = [] {
     return mask;
 }();
 
+// The file a path names once its links are followed, also where the last link names a file
+// not there yet (which a write creates, as the shell's ">" does); nothing for a loop.
+std::optional<std::string> FollowLinks(const std::string &path)
+{
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved))
+        return std::string(resolved);
+    std::string current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        char target[PATH_MAX];
+        const ssize_t length = ::lstat(current.c_str(), &st) == 0 && S_ISLNK(st.st_mode)
+                                   ? ::readlink(current.c_str(), target, sizeof target)
+                                   : -1;
+        if (length < 0)
+            return current;
+        const std::string next(target, static_cast<size_t>(length));
+        const size_t slash = current.rfind('/');
+        current = next.starts_with('/') || slash == std::string::npos ? next : current.substr(0, slash + 1) + next;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes,
@@ -125,8 +148,10 @@ std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &linkedP
                                             const std::function<bool()> &mayWrite)
 {
     // A link stays a link: the file it names is replaced, from a temporary file beside that one.
-    char resolved[PATH_MAX];
-    const std::string path = ::realpath(linkedPath.c_str(), resolved) ? resolved : linkedPath.native();
+    const std::optional<std::string> followed = FollowLinks(linkedPath.native());
+    if (!followed)
+        return Failure(FileStep::Create, ELOOP);
+    const std::string &path = *followed;
     // A device or a pipe (/dev/null, /dev/stdout) cannot be replaced by a file: it is written to.
     if (struct stat st{}; ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
         return WriteInPlace(path, bytes, mayWrite);

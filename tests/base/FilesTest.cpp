@@ -2,6 +2,7 @@
 #include "base/Utf8Path.h"
 #include "base/platform/Platform.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,15 @@ TEST(Files, LinksAndPipesAreWrittenThroughNotReplaced)
     const auto bytes = ReadWholeFile(file);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new");
     EXPECT_EQ(dir.EntryCount(), 2u) << "a temporary file was left";
+    // A link to a file not there yet makes that file; a loop of links is refused.
+    std::filesystem::create_symlink("later.vkd", dir / "dangling.vkd");
+    WriteFileAtomically(dir / "dangling.vkd", std::string("made"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "dangling.vkd"));
+    EXPECT_EQ(ReadText(dir / "later.vkd"), "made");
+    std::filesystem::create_symlink("loop2", dir / "loop1");
+    std::filesystem::create_symlink("loop1", dir / "loop2");
+    EXPECT_THROW(WriteFileAtomically(dir / "loop1", std::string("x")), FileError);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "loop1"));
 
     // The reader opens the pipe by a second name, which still reaches it should the write
     // have put a plain file in its place.
