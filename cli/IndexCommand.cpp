@@ -128,6 +128,8 @@ int Run(const CliArguments &args)
             ++failed;
             PrintError(kDescription.Name, FileText(summary) + ": " + summary.Error);
         }
+        if (!summary.Warning.empty())
+            PrintError(kDescription.Name, FileText(summary) + ": " + summary.Warning);
         if (args.Has("--json"))
             json.push_back(JsonOf(summary));
         else if (args.Has("--csv"))

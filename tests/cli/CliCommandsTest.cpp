@@ -238,6 +238,14 @@ TEST_F(CliCommands, IndexListsEveryDesignUnderAFolderWithTheKeysOfReport)
     EXPECT_EQ(rows[2]["file"], locked.string());
     EXPECT_NE(rows[2]["error"].get<std::string>().find("Permission denied"), std::string::npos) << rows[2];
 #endif
+
+    // A picture left out is said, as report says it, with the file.
+    auto pictured = SmallDesign("Pictured");
+    pictured->Picture = {'B', 'M', 1, 2, 3};
+    const std::string withPicture = Save(*pictured, "pictured.vkd");
+    const CliRun warned = RunCli({"index", withPicture});
+    EXPECT_EQ(warned.ExitCode, 0);
+    EXPECT_EQ(warned.Err.rfind("armorwright-cli index: " + withPicture + ": The picture in", 0), 0u) << warned.Err;
 }
 
 TEST_F(CliCommands, LogIsTheEnginesLogOfTheOpenedDesign)
