@@ -228,6 +228,12 @@ private slots:
         loadPicture(picturePath("fits.png", filled(1000, 1600, Qt::blue)));
         QCOMPARE(m_editor.Dialogs->questions.size(), 2);
         QCOMPARE(decoded(vehicle().Picture).size(), QSize(1000, 1600));
+        // A photo with more pixels than a design holds is scaled without a question whose No
+        // could only fail, also one beyond Qt's usual memory limit for one picture.
+        loadPicture(picturePath("photo.jpg", filled(8000, 6000, Qt::blue)));
+        QCOMPARE(m_editor.Dialogs->questions.size(), 2);
+        QCOMPARE(m_editor.Dialogs->errors, QStringList());
+        QCOMPARE(decoded(vehicle().Picture).size(), QSize(1600, 1200));
     }
 
     void answeringNoKeepsThePicture()

@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QScopeGuard>
+
+#include <algorithm>
 
 namespace aw {
 
@@ -39,13 +42,36 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
                                       const std::function<bool(const QSize &)> &scaleDown)
 {
     problem.clear();
+    const QSize shown(kShownPictureSide, kShownPictureSide);
+    // Whether a picture of that size is stored scaled down: a picture too large to be stored
+    // whole is only ever taken scaled down, one the page shows whole never.
+    const auto scaled = [&](const QSize &size) {
+        if (size.width() <= shown.width() && size.height() <= shown.height())
+            return false;
+        return int64_t{size.width()} * size.height() > kMaxPicturePixels || scaleDown(size);
+    };
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    // The size from the file's header, when it tells one, is checked before decoding.
-    if (const QSize announced = reader.size(); announced.isValid() && IsTooLarge(announced)) {
-        problem = TooLarge(path, announced);
-        return {};
+    // The size from the file's header, when it tells one, is checked and the scale settled
+    // before decoding: a large photo is decoded straight to the size it is stored at.
+    const QSize announced = reader.size();
+    bool scaledOnReading = false;
+    if (announced.isValid()) {
+        if (IsTooLarge(announced)) {
+            problem = TooLarge(path, announced);
+            return {};
+        }
+        scaledOnReading = scaled(announced);
+        if (scaledOnReading)
+            reader.setScaledSize(announced.scaled(shown, Qt::KeepAspectRatio));
     }
+    // A reader that cannot decode to a smaller size decodes the whole picture first, which may
+    // pass Qt's usual limit on one picture's memory (8 bytes a pixel at most).
+    const int usualLimit = QImageReader::allocationLimit();
+    const auto limitBack = qScopeGuard([usualLimit] { QImageReader::setAllocationLimit(usualLimit); });
+    if (scaledOnReading)
+        QImageReader::setAllocationLimit(
+            std::max<int>(usualLimit, static_cast<int>(int64_t{announced.width()} * announced.height() * 8 >> 20) + 1));
     const QImage read = reader.read();
     if (read.isNull()) {
         problem = QStringLiteral("The picture \"%1\" could not be loaded: %2.")
@@ -57,8 +83,7 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
         return {};
     }
     QImage picture = read;
-    const QSize shown(kShownPictureSide, kShownPictureSide);
-    if ((read.width() > shown.width() || read.height() > shown.height()) && scaleDown(read.size()))
+    if (!announced.isValid() && scaled(read.size()))
         picture = read.scaled(shown, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     // Transparent parts are shown on white, as a bitmap has no transparency.
     QImage opaque(picture.size(), QImage::Format_RGB32);
