@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 namespace aw {
 
 namespace {
@@ -31,9 +33,13 @@ public:
     {
         setFont(16, true);
         const int height = lineHeight();
-        m_painter.drawText(QRect(m_area.left(), m_y, m_area.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
-                           QString::fromStdString(text));
-        m_y += height * 3 / 2;
+        // A title wider than the page wraps onto more lines rather than being cut.
+        const QString title = QString::fromStdString(text);
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+        const int wrapped = std::max(
+            height, m_painter.boundingRect(QRect(m_area.left(), m_y, m_area.width(), height), flags, title).height());
+        m_painter.drawText(QRect(m_area.left(), m_y, m_area.width(), wrapped), flags, title);
+        m_y += wrapped + height / 2;
     }
 
     // The columns' widths and the cells' texts, from the widest text each column has.
