@@ -55,6 +55,7 @@ ordered_json RosterJson(const Roster &roster, const RosterEvaluation &evaluation
         const bool readable = line.Readable();
         entry["Name"] = readable ? ordered_json(cp1252::ToUtf8(line.Summary.Name)) : ordered_json();
         entry["quantity"] = line.Entry.Quantity;
+        entry["note"] = line.Entry.Note;
         entry["ThreatValue"] = readable ? ordered_json(line.ThreatValue) : ordered_json();
         entry["FinalCost"] = readable ? ordered_json(static_cast<double>(line.Cost)) : ordered_json();
         entry["CurrencyName"] = readable ? ordered_json(cp1252::ToUtf8(line.Summary.CurrencyName)) : ordered_json();

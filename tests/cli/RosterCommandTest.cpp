@@ -66,6 +66,7 @@ TEST_F(RosterCommand, TotalsAreTheSumsOfReportTimesQuantity)
     EXPECT_EQ(out["entries"][0]["design"], "Alpha.vkd");
     EXPECT_EQ(out["entries"][0]["Name"], "Alpha");
     EXPECT_EQ(out["entries"][0]["quantity"], 3);
+    EXPECT_EQ(out["entries"][0]["note"], "lead");
     EXPECT_DOUBLE_EQ(out["entries"][0]["ThreatValue"].get<double>(), a["ThreatValue"].get<double>() * 3);
     EXPECT_DOUBLE_EQ(out["entries"][0]["FinalCost"].get<double>(), a["FinalCost"].get<double>() * 3);
     EXPECT_FALSE(out["entries"][0].contains("error"));
