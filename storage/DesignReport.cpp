@@ -8,7 +8,12 @@ namespace {
 
 struct NumberWriter {
     nlohmann::ordered_json &Object;
-    void operator()(const char *name, long double value) { Object[name] = static_cast<double>(value); }
+    // Zero is 0 whatever its sign, as every text shows it.
+    void operator()(const char *name, long double value)
+    {
+        Object[name] = value == 0 ? 0.0 : static_cast<double>(value);
+    }
+    void operator()(const char *name, double value) { Object[name] = value == 0 ? 0.0 : value; }
     template <typename T> void operator()(const char *name, T value) { Object[name] = value; }
 };
 

@@ -136,6 +136,12 @@ TEST_F(CliCommands, ReportShowsTheEditorsResults)
     EXPECT_EQ(parsed[0]["results"]["ModelLemonDice"], 2);
     EXPECT_EQ(parsed[0]["texts"]["FinalCost"], cp1252::ToUtf8(texts.FinalCost));
     EXPECT_EQ(parsed[0]["texts"]["OTV"], texts.OTV);
+
+    auto negativeZero = SmallDesign("Free");
+    negativeZero->CurrencyMultiplier = -0.0;
+    const std::string free = Save(*negativeZero, "free.vkd");
+    EXPECT_NE(RunCli({"report", "--json", free}).Out.find("\"FinalCost\": 0.0,"), std::string::npos)
+        << "zero as every text shows it, not -0.0";
 }
 
 TEST_F(CliCommands, ReportUsesTheSeparatorsOfTheChosenLocale)
