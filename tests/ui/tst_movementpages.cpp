@@ -226,6 +226,17 @@ private slots:
         QVERIFY(QApplication::focusWidget() != mode);
         QCOMPARE(movement().ModeName(0), std::string(32, 'M'));
         QCOMPARE(mode->currentText(), QString(32, QLatin1Char('M')));
+
+        // A name a library mode starts with, or has, stays the custom mode's name.
+        for (const QString &typed : {QStringLiteral("Nav"), QStringLiteral("hover")}) {
+            mode->setFocus(Qt::TabFocusReason);
+            mode->lineEdit()->selectAll();
+            QTest::keyClicks(mode->lineEdit(), typed);
+            QTest::keyClick(mode->lineEdit(), Qt::Key_Return);
+            QTest::keyClick(mode, Qt::Key_Tab);
+            QVERIFY(movement().Get(0).CustomMode);
+            QCOMPARE(QString::fromStdString(movement().ModeName(0)), typed);
+        }
     }
 
     void removingThePrimaryOfThreeSystems()

@@ -65,6 +65,10 @@ void MovementSystemView::Show(const MovementList &list, int i, MovementList &lib
                 auto *line = new StartShownEdit(Mode);
                 line->setValidator(new Cp1252Validator(line));
                 Mode->setLineEdit(line);
+                // A typed name is the custom mode's own: neither completing it nor Return may
+                // turn it into the library mode it starts like ("Nav" into Naval).
+                Mode->setCompleter(nullptr);
+                Mode->setDuplicatesEnabled(true);
             }
             Mode->setCurrentIndex(-1);
             Mode->setEditText(cp1252::ToQt(record.ModeName));
