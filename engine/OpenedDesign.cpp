@@ -16,6 +16,9 @@ bool NormalizeMovementSystems(MovementList &movement)
             record.TopSpeed = 0;
         if (record.StallSpeed > record.TopSpeed)
             record.StallSpeed = record.TopSpeed;
+        // A stall speed below 0 means none; taken as it is, it would raise the defensive value.
+        if (record.StallSpeed < 0)
+            record.StallSpeed = 0;
         // Only the primary and secondary editors keep the maneuver at or below 0.
         if (i < 2 && record.Maneuver > 0)
             record.Maneuver = 0;

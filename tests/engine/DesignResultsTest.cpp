@@ -162,6 +162,7 @@ TEST(OpenedDesign, MovementSystemsAreNormalisedAsTheEditorShowsThem)
     movement.Add(MovementSystem("Reverse", -10, 5, 2));
     movement.Add(MovementSystem("Slow", 20, 30, 1));
     movement.Add(MovementSystem("Extra", 10, 50, 3));
+    movement.Add(MovementSystem("Below", 30, -100, 0));
     EXPECT_TRUE(NormalizeMovementSystems(movement));
     EXPECT_EQ(movement.TopSpeed(0), 0);
     EXPECT_EQ(movement.StallSpeed(0), 0);
@@ -170,6 +171,7 @@ TEST(OpenedDesign, MovementSystemsAreNormalisedAsTheEditorShowsThem)
     EXPECT_EQ(movement.Maneuver(1), 0);
     EXPECT_EQ(movement.StallSpeed(2), 10);
     EXPECT_EQ(movement.Maneuver(2), 3); // only the primary and secondary are kept at 0 or below
+    EXPECT_EQ(movement.StallSpeed(3), 0);
     EXPECT_FALSE(NormalizeMovementSystems(movement));
 }
 
