@@ -23,6 +23,9 @@ inline constexpr long double kTurretedArcFactor = 1.8L;
 // Up or Down by the sign of the modification; 1 for none.
 long double ModificationFactor(const ModificationFactors &factors, int32_t modification);
 
+// The highest poor workmanship level: it leaves nothing of the rating, and a higher one would
+// make it negative.
+inline constexpr int32_t kMaxPoorWorkmanship = 10;
 // The share of a rating a poor workmanship level leaves: 1 - level x 0.1.
 long double ExtendedPoorWorkmanshipFactor(int32_t level);
 double PoorWorkmanshipFactor(int32_t level);

@@ -197,6 +197,12 @@ private slots:
         QCOMPARE(label("lnew"), QStringLiteral("28.00"));
         driver::Enter(edit, QStringLiteral("-4"));
         QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 0);
+        // Nor beyond the level that leaves nothing of the rating.
+        driver::Enter(edit, QStringLiteral("15"));
+        QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 10);
+        QCOMPARE(label("lWork"), QStringLiteral("0"));
+        driver::SpinUp(spin);
+        QCOMPARE(edit->text(), QStringLiteral("10"));
 
         // Text that is not a number is refused with the conversion message.
         driver::Enter(edit, QStringLiteral("2"));

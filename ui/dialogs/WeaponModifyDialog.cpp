@@ -26,6 +26,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace aw {
 
 namespace {
@@ -338,8 +340,7 @@ void WeaponModifyDialog::Refresh()
         CheckItem(m_modGroups[g], ItemOf(mods.*kModFields[g]));
     m_rofGroup->setEnabled(m_values.ROFEnabled);
 
-    if (mods.PoorWorkmanship < 0)
-        mods.PoorWorkmanship = 0;
+    mods.PoorWorkmanship = std::clamp(mods.PoorWorkmanship, 0, kMaxPoorWorkmanship);
     m_poorWorkmanship->setText(QString::number(mods.PoorWorkmanship));
     m_poorWorkmanshipFactor->setText(
         QString::fromStdString(number::General(PoorWorkmanshipFactor(mods.PoorWorkmanship))));
