@@ -172,6 +172,16 @@ private slots:
         QVERIFY(!window.close());
         QCOMPARE(dialogs.questions.size(), 1);
         window.Document().UndoStack()->setClean();
+        // A name still being typed is a change too.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *name = window.findChild<QLineEdit *>(QStringLiteral("rosterNameEdit"));
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("Typed"));
+        QVERIFY(!window.close());
+        QCOMPARE(dialogs.questions.size(), 2);
+        QVERIFY(window.Document().Contents().Name.ends_with("Typed"));
+        window.Document().UndoStack()->setClean();
     }
 
     void savedRosterReopensWithTheSameTotalsAndPrintsEveryCopy()

@@ -14,6 +14,7 @@
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/roster/RosterDocument.h"
 #include "ui/roster/RosterTableModel.h"
+#include "ui/widgets/MoveFocus.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -184,8 +185,15 @@ QString RosterWindow::TotalsText() const { return m_totals->text(); }
 
 void RosterWindow::OpenFile(const QString &path) { m_document->Open(path); }
 
+void RosterWindow::TakePendingEdits()
+{
+    // A name, budget or cell being typed counts once the box is left: it is left now.
+    MoveFocus(*m_table);
+}
+
 bool RosterWindow::Save(bool askForName)
 {
+    TakePendingEdits();
     QString path = m_document->FileName();
     if (path.isEmpty() || askForName) {
         path = SaveFileName(QStringLiteral("Save Roster"), QStringLiteral("json"), FileFilter());
@@ -262,6 +270,7 @@ void RosterWindow::DesignSaved(const QString &path) { m_document->RefreshDesign(
 
 void RosterWindow::closeEvent(QCloseEvent *event)
 {
+    TakePendingEdits();
     if (m_document->Modified()) {
         const DialogAnswer answer = Dialogs().AskYesNoCancel(this, QStringLiteral("Do you wish to save the roster?"));
         if (answer == DialogAnswer::Cancel || (answer == DialogAnswer::Yes && !Save())) {

@@ -57,6 +57,7 @@ protected:
 
 private:
     void ShowRoster();
+    void TakePendingEdits();
     void TakeBudget();
     int SelectedRow() const;
     QString SaveFileName(const QString &title, const QString &extension, const QString &filter);
