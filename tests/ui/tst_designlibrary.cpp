@@ -143,6 +143,17 @@ private slots:
         QVERIFY(QFile::remove(path(QStringLiteral("sub/delta.vkd"))));
         QTRY_COMPARE(model.rowCount(), 4);
         QCOMPARE(RowNamed(model, QStringLiteral("Delta Mk 2")), -1);
+
+        // A row with wider figures than those first measured widens their column.
+        auto costly = SmallDesign("Costly");
+        costly->CurrencyMultiplier = 1e12;
+        save(*costly, QStringLiteral("sub/costly.vkd"));
+        QTRY_VERIFY(RowNamed(model, QStringLiteral("Costly")) >= 0);
+        auto *table = static_cast<QAbstractItemView *>(library->Table());
+        QTRY_VERIFY(library->Table()->columnWidth(Model::FinalCostColumn) >=
+                    table->sizeHintForColumn(Model::FinalCostColumn));
+        QVERIFY(QFile::remove(path(QStringLiteral("sub/costly.vkd"))));
+        QTRY_COMPARE(model.rowCount(), 4);
     }
 
     void opensARowInTheEditorAndShowsItsSaveAtOnce()

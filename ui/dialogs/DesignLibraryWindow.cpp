@@ -231,6 +231,9 @@ void DesignLibraryWindow::ShowScanResults()
 {
     DesignLibraryScanner::Found found = m_scanner->TakeResult();
     const bool complete = !found.Scan.Cancelled;
+    // A folder removed while the scan ran has no rows.
+    std::erase_if(found.Scan.Summaries,
+                  [this](const DesignSummary &summary) { return !InFolders(FromFileSystemPath(summary.File)); });
     QStringList watched = found.Folders;
     for (const DesignSummary &summary : found.Scan.Summaries)
         watched << FromFileSystemPath(summary.File);
@@ -238,6 +241,8 @@ void DesignLibraryWindow::ShowScanResults()
     m_model->Merge(std::move(found.Scan.Summaries), complete);
     if (firstRows && m_model->rowCount() > 0)
         FitColumns();
+    else if (complete)
+        WidenColumns();
     if (complete) {
         // Watch what is there now: folders and files that went are let go.
         const QSet<QString> now(watched.begin(), watched.end());
@@ -270,6 +275,20 @@ void DesignLibraryWindow::FitColumns()
     const int name = fontMetrics().averageCharWidth() * 20;
     m_table->setColumnWidth(DesignLibraryModel::NameColumn,
                             std::max(m_table->columnWidth(DesignLibraryModel::NameColumn), name));
+}
+
+void DesignLibraryWindow::WidenColumns()
+{
+    // Rows added later (another folder) may hold wider figures; a width the user chose stays
+    // where it is wide enough.
+    const int widest = fontMetrics().averageCharWidth() * 32;
+    for (int column = 0; column < DesignLibraryModel::ColumnCount; ++column) {
+        const int wanted =
+            std::min(widest, std::max(m_table->horizontalHeader()->sectionSizeHint(column),
+                                      static_cast<QAbstractItemView *>(m_table)->sizeHintForColumn(column)));
+        if (m_table->columnWidth(column) < wanted)
+            m_table->setColumnWidth(column, wanted);
+    }
 }
 
 void DesignLibraryWindow::ShowProgress(int done, int total)

@@ -57,6 +57,7 @@ private:
     void RemoveChosenFolder();
     void ShowScanResults();
     void FitColumns();
+    void WidenColumns();
     void ShowProgress(int done, int total);
     void ApplyThreatValueRange();
     void ShowCount();
