@@ -5,6 +5,7 @@
 #include "storage/DesignReport.h"
 #include "storage/DesignScan.h"
 
+#include <algorithm>
 #include <ctime>
 #include <iostream>
 
@@ -106,6 +107,9 @@ void PrintLine(const DesignSummary &summary)
     if (!summary.MovementModes.empty())
         line += ", " + summary.MovementModes;
     line += ", " + number::Integer(summary.WeaponCount) + (summary.WeaponCount == 1 ? " weapon" : " weapons");
+    // One line per design: a tab or line break in a name is a space here.
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
     std::cout << FileText(summary) << ": " << cp1252::ToUtf8(line) << "\n";
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <thread>
 
 namespace aw {
@@ -72,7 +73,9 @@ std::vector<fs::path> FindDesignFiles(const std::vector<fs::path> &paths)
             files.push_back(path);
     }
     std::sort(files.begin(), files.end());
-    files.erase(std::unique(files.begin(), files.end()), files.end());
+    // One file named twice ("lib" and "./lib") is listed once.
+    std::set<fs::path> seen;
+    std::erase_if(files, [&](const fs::path &file) { return !seen.insert(file.lexically_normal()).second; });
     return files;
 }
 
