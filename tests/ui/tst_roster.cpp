@@ -277,6 +277,13 @@ private slots:
         QTRY_VERIFY(!roster->Document().Evaluation().Lines[0].Readable());
         SaveDesignFile(*other, ToNativePath(file));
         QTRY_VERIFY(roster->Document().Evaluation().Lines[0].Readable());
+        // Also in a folder that is not there yet.
+        const QString later = m_folder.filePath(QStringLiteral("later/deeper/x.vkd"));
+        roster->AddDesigns({later});
+        QVERIFY(!roster->Document().Evaluation().Lines[1].Readable());
+        QVERIFY(QDir().mkpath(QFileInfo(later).absolutePath()));
+        SaveDesignFile(*other, ToNativePath(later));
+        QTRY_VERIFY(roster->Document().Evaluation().Lines[1].Readable());
         roster->Document().UndoStack()->setClean();
         editor.Stop();
     }

@@ -139,14 +139,13 @@ void RosterDocument::RefreshAppearedDesigns(const QString &folder)
     bool appeared = false;
     for (const RosterEntry &entry : m_roster.Entries) {
         const QString path = FromNativePath(entry.Design);
-        const QFileInfo file(path);
-        if (file.absolutePath() == folder && !watched.contains(path) && file.exists())
+        if (path.startsWith(folder + QLatin1Char('/')) && !watched.contains(path) && QFileInfo::exists(path))
             appeared = m_summaries.erase(entry.Design) > 0 || appeared;
     }
-    if (!appeared)
-        return;
+    // A folder on the way to a missing file may have appeared: the watch moves down to it.
     WatchDesigns();
-    Reevaluate();
+    if (appeared)
+        Reevaluate();
 }
 
 void RosterDocument::Apply(Roster after, const QString &text)
@@ -183,11 +182,16 @@ void RosterDocument::WatchDesigns()
             paths << FromNativePath(entry.Design);
     if (paths.isEmpty())
         return;
-    // A missing file cannot be watched; its folder is, so that the file is read once it appears.
+    // A missing file cannot be watched; its folder is (or the nearest folder above it that is
+    // there), so that the file is read once it appears.
     QStringList folders;
-    for (const QString &missing : m_watcher->addPaths(paths))
-        if (const QString folder = QFileInfo(missing).absolutePath(); !folders.contains(folder))
+    for (const QString &missing : m_watcher->addPaths(paths)) {
+        QString folder = QFileInfo(missing).absolutePath();
+        while (!QFileInfo(folder).isDir() && QFileInfo(folder).absolutePath() != folder)
+            folder = QFileInfo(folder).absolutePath();
+        if (!folders.contains(folder))
             folders << folder;
+    }
     if (!folders.isEmpty())
         m_watcher->addPaths(folders);
 }
