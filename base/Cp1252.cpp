@@ -126,7 +126,20 @@ bool FromUtf8(const std::string &utf8, std::string &out, char32_t &bad)
     return true;
 }
 
-std::string FileNameToUtf8(const std::string &name) { return IsValidUtf8(name) ? name : ToUtf8(name); }
+std::string FileNameToUtf8(const std::string &name)
+{
+    // Part by part: a folder named in one encoding may hold files named in the other.
+    std::string out;
+    for (size_t start = 0;;) {
+        const size_t end = name.find_first_of("/\\", start);
+        const std::string part = name.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        out += IsValidUtf8(part) ? part : ToUtf8(part);
+        if (end == std::string::npos)
+            return out;
+        out += name[end];
+        start = end + 1;
+    }
+}
 
 std::u16string ToUtf16(std::string_view text)
 {

@@ -24,7 +24,8 @@ std::string ToUtf8(const std::string &text);
 bool FromUtf8(const std::string &utf8, std::string &out, char32_t &bad);
 
 // A file name given to the command-line tool is bytes the system does not say the encoding
-// of: kept when valid UTF-8, else read as Windows-1252, so it can be shown and put in JSON.
+// of: each part of the path is kept when valid UTF-8, else read as Windows-1252, so it can be
+// shown and put in JSON.
 std::string FileNameToUtf8(const std::string &name);
 
 // UTF-16 code units of the text (every Windows-1252 character is a single unit).

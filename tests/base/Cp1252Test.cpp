@@ -52,6 +52,7 @@ TEST(Cp1252, CommandLineFileNamesBecomeUtf8)
 {
     EXPECT_EQ(cp1252::FileNameToUtf8("/home/j\u00F6rg/a.vkd"), "/home/j\u00F6rg/a.vkd");
     EXPECT_EQ(cp1252::FileNameToUtf8("Sch\xFCtze"), "Sch\u00FCtze");
+    EXPECT_EQ(cp1252::FileNameToUtf8("caf\xE9/na\u00EFve.vkd"), "caf\u00E9/na\u00EFve.vkd"); // part by part
     EXPECT_EQ(cp1252::FileNameToUtf8("a \uFFFD b"), "a \uFFFD b"); // a literal replacement character is valid
 }
 
