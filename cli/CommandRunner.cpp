@@ -5,7 +5,6 @@
 #include "cli/CliCommand.h"
 
 #include <filesystem>
-
 #include <iostream>
 
 namespace aw {
@@ -30,8 +29,10 @@ int RunCommand(const CommandDescription &command, const std::vector<std::string>
 
 void RefuseOutputOverInput(const std::string &output, const std::vector<std::string> &inputs)
 {
+    std::error_code error;
+    if (!std::filesystem::exists(PathFromUtf8(output), error))
+        return; // a new file replaces nothing; this spares a look at every input of a batch
     for (const std::string &input : inputs) {
-        std::error_code error;
         if (std::filesystem::equivalent(PathFromUtf8(output), PathFromUtf8(input), error))
             throw ArmorwrightError(
                 ErrorText().SystemText(output + ": not written, it would replace the input file " + input));

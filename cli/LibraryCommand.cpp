@@ -174,7 +174,7 @@ int Run(const std::vector<std::string> &args)
             LoadLibraries(libraries, {ProgramFolder(), SettingsFolderFor(ProgramFolder())});
         }
     } catch (const LibraryLoadError &e) {
-        std::cerr << "armorwright-cli library: " << e.Utf8() << "\n";
+        PrintError("library", e.Utf8());
         exitCode = 1;
     }
 

@@ -45,8 +45,9 @@ int Run(const CliArguments &args)
     if (args.Has("-o")) {
         RefuseOutputOverInput(args.Value("-o"), {path});
         WriteFileAtomically(args.Value("-o"), json);
-    } else
+    } else {
         std::cout << json;
+    }
     return 0;
 }
 

@@ -2,6 +2,8 @@
 
 #include "base/Cp1252.h"
 
+#include <concepts>
+
 namespace aw {
 
 namespace {
@@ -9,12 +11,11 @@ namespace {
 struct NumberWriter {
     nlohmann::ordered_json &Object;
     // Zero is 0 whatever its sign, as every text shows it.
-    void operator()(const char *name, long double value)
+    template <std::floating_point Real> void operator()(const char *name, Real value)
     {
         Object[name] = value == 0 ? 0.0 : static_cast<double>(value);
     }
-    void operator()(const char *name, double value) { Object[name] = value == 0 ? 0.0 : value; }
-    template <typename T> void operator()(const char *name, T value) { Object[name] = value; }
+    template <std::integral Integer> void operator()(const char *name, Integer value) { Object[name] = value; }
 };
 
 } // namespace

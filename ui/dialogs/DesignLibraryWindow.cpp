@@ -30,6 +30,9 @@ const QString kFoldersKey = QStringLiteral("designLibraryFolders");
 
 QString CleanFolder(const QString &folder) { return QDir::cleanPath(QDir(folder).absolutePath()); }
 
+// Long names, currencies and movement lists are cut to this, not given the whole window.
+int WidestColumn(const QFontMetrics &metrics) { return metrics.averageCharWidth() * 32; }
+
 // A TV bound typed in a box: none when empty or not a number; `valid` tells which.
 std::optional<double> ThreatValueBound(const QLineEdit &box, bool &valid)
 {
@@ -267,8 +270,7 @@ void DesignLibraryWindow::ShowScanResults()
 void DesignLibraryWindow::FitColumns()
 {
     m_table->resizeColumnsToContents();
-    // Long names, currencies and movement lists are cut, not given the whole window.
-    const int widest = fontMetrics().averageCharWidth() * 32;
+    const int widest = WidestColumn(fontMetrics());
     for (int column = 0; column < DesignLibraryModel::ColumnCount; ++column)
         m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), widest));
     // The rows measured may all be unnamed.
@@ -281,7 +283,7 @@ void DesignLibraryWindow::WidenColumns()
 {
     // Rows added later (another folder) may hold wider figures; a width the user chose stays
     // where it is wide enough.
-    const int widest = fontMetrics().averageCharWidth() * 32;
+    const int widest = WidestColumn(fontMetrics());
     for (int column = 0; column < DesignLibraryModel::ColumnCount; ++column) {
         const int wanted =
             std::min(widest, std::max(m_table->horizontalHeader()->sectionSizeHint(column),
