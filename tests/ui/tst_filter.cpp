@@ -14,6 +14,7 @@
 #include "ui/pages/WeaponLibraries.h"
 #include "ui/pages/WeaponsPage.h"
 #include "weapons/WeaponList.h"
+#include "weapons/WeaponTexts.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -220,6 +221,13 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Rating:</td><td><b>30</b>")));
         QVERIFY(text.contains(QStringLiteral("Guided:</td><td><b>No</b>")));
         QVERIFY(text.contains(QStringLiteral("Base Ammo Amount:")));
+        // Codes read as a player knows them, not as stored numbers.
+        QVERIFY(text.contains(QStringLiteral("Weapon Type:</td><td><b>Cannons</b>")));
+        QVERIFY(
+            text.contains(QStringLiteral("Arc:</td><td><b>%1</b>").arg(QString::fromStdString(ArcCode(heavy.Arc)))));
+        WeaponRecord frag = heavy;
+        frag.BaseAmmo.Selected[4] = true;
+        QVERIFY(LibraryTooltip::Text(frag, design).contains(QStringLiteral("Base Ammo Selected:</td><td><b>Frag</b>")));
         Stream after;
         SaveToStream(design, after);
         QVERIFY(after.Bytes() == before.Bytes()); // worked out on a copy

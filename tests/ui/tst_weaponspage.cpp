@@ -528,6 +528,13 @@ private slots:
         click("deleteLinkButton");
         QCOMPARE(weapons().LinkCount(), 1);
         QVERIFY(vehicle().Modified);
+
+        // No more links than a design file holds, or the design could no longer be saved.
+        while (weapons().LinkCount() < WeaponList::kMaxLinks)
+            weapons().AddLink();
+        click("addLinkButton");
+        QCOMPARE(weapons().LinkCount(), WeaponList::kMaxLinks);
+        QCOMPARE(m_dialogs->warnings.size(), 1);
     }
 
     void deleteKeyAndClear()

@@ -4,16 +4,21 @@
 #include "engine/DesignFields.h"
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
+#include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/UndoSnapshot.h"
 #include "ui/pages/WeaponLibraries.h"
 #include "ui/pages/WeaponLibraryTabs.h"
+#include "weapons/AmmoTypes.h"
 #include "weapons/WeaponList.h"
+#include "weapons/WeaponTexts.h"
 
 #include <QHelpEvent>
 #include <QTableWidget>
 #include <QToolTip>
+
+#include <string_view>
 
 namespace aw {
 
@@ -25,7 +30,17 @@ struct FieldLister {
     QString Prefix;
 
     void Add(const char *name, const QString &value) { Fields.append({Prefix + FieldWords(name), value}); }
-    void operator()(const char *name, int32_t value) { Add(name, QString::number(value)); }
+    void operator()(const char *name, int32_t value)
+    {
+        // Codes a player knows by their names.
+        const std::string_view field = name;
+        if (field == "WeaponType")
+            Add(name, cp1252::ToQt(WeaponTypeCaption(value)).toHtmlEscaped());
+        else if (field == "Arc")
+            Add(name, cp1252::ToQt(ArcCode(value)).toHtmlEscaped());
+        else
+            Add(name, QString::number(value));
+    }
     void operator()(const char *name, double value) { Add(name, cp1252::ToQt(number::General(value))); }
     void operator()(const char *name, bool value) { Add(name, value ? QStringLiteral("Yes") : QStringLiteral("No")); }
     void operator()(const char *name, TextField<const std::string> text)
@@ -37,7 +52,7 @@ struct FieldLister {
         QStringList allowed;
         for (int k = 0; k < kAmmoTypeCount; ++k) {
             if (flags[static_cast<size_t>(k)])
-                allowed << QString::number(k);
+                allowed << QString::fromLatin1(AmmoTypeAt(k).Caption);
         }
         Add(name, allowed.isEmpty() ? QStringLiteral("none") : allowed.join(QStringLiteral(", ")));
     }
@@ -97,7 +112,8 @@ bool LibraryTooltip::eventFilter(QObject *watched, QEvent *event)
         event->ignore();
         return true;
     }
-    QToolTip::showText(help->globalPos(), Text(library.Get(row), m_design()), m_libraries.Grid(type)->viewport());
+    QWidget *viewport = m_libraries.Grid(type)->viewport();
+    RunGuarded(viewport, [&] { QToolTip::showText(help->globalPos(), Text(library.Get(row), m_design()), viewport); });
     return true;
 }
 

@@ -536,8 +536,13 @@ void WeaponsPage::ModifySelected()
 
 void WeaponsPage::AddWeaponLink()
 {
-    m_host.Document().SetModified();
     WeaponList &weapons = *Design().Weapons;
+    // A design file holds no more links than this, so a design with more could not be saved.
+    if (weapons.LinkCount() >= WeaponList::kMaxLinks) {
+        Dialogs().Warn(this, QStringLiteral("A design holds at most %1 weapon links.").arg(WeaponList::kMaxLinks));
+        return;
+    }
+    m_host.Document().SetModified();
     if (weapons.Count() > 0)
         weapons.AddLink();
     ShowVehicleWeapons();
