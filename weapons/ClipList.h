@@ -26,6 +26,12 @@ public:
     void Delete(int i);
     void Exchange(int i, int j);
     void Clear() { m_clips.clear(); }
+    // Gives an empty clip 0 back to a list that has none (a file may hold such a weapon).
+    void RestoreInternalMagazine()
+    {
+        if (m_clips.empty())
+            m_clips.emplace_back();
+    }
 
     // Rounds in clip 0 plus the largest total among the spare clips.
     int64_t TotalAmmo() const;

@@ -285,6 +285,25 @@ private slots:
         QCOMPARE(weapons().Get(0).Clips.Count(), 3);
         QCOMPARE(rowIds(), (QStringList{"W0", "A0", "A1", "C1", "A0", "A1", "C2", "W1"}));
         QCOMPARE(grid()->currentIndex().row(), 6);
+
+        // A weapon a file gave no clips: its row still takes every command, and ammunition
+        // or a clip brings back its internal magazine first.
+        weapons().Get(1).Clips.Clear();
+        page()->ShowVehicleWeapons();
+        select(7, col::Items);
+        click("addAmmoButton");
+        QCOMPARE(weapons().Get(1).Clips.Count(), 1);
+        QCOMPARE(weapons().Get(1).Clips.Get(0).SectionCount(), 1);
+        weapons().Get(1).Clips.Clear();
+        page()->ShowVehicleWeapons();
+        select(7, col::Items);
+        click("addClipButton");
+        QCOMPARE(weapons().Get(1).Clips.Count(), 2);
+        weapons().Get(1).Clips.Clear();
+        page()->ShowVehicleWeapons();
+        select(7, col::Items);
+        click("deleteWeaponButton");
+        QCOMPARE(weapons().Count(), 1);
     }
 
     void resultsFollowEveryCommand()

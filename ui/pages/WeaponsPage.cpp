@@ -269,8 +269,9 @@ WeaponGridItem WeaponsPage::SelectedItem()
     const WeaponGridRowKind kind = item.Kind;
     if (!IsWeaponItem(kind) || item.Weapon >= weapons.Count())
         return WeaponGridItem();
+    // A weapon row stands for the weapon even when a file gave it no clips.
     const ClipList &clips = weapons.Get(item.Weapon).Clips;
-    if (item.Clip >= clips.Count())
+    if (kind != WeaponGridRowKind::Weapon && item.Clip >= clips.Count())
         return WeaponGridItem();
     if (kind == WeaponGridRowKind::Ammunition && item.Section >= clips.Get(item.Clip).SectionCount())
         return WeaponGridItem();
@@ -393,9 +394,9 @@ void WeaponsPage::AddClip()
     const WeaponGridItem item = SelectedItem();
     if (item.Kind == WeaponGridRowKind::None)
         return;
-    Clip clip;
-    clip.Shielded = false;
-    const int index = Design().Weapons->Get(item.Weapon).Clips.Add(clip);
+    ClipList &clips = Design().Weapons->Get(item.Weapon).Clips;
+    clips.RestoreInternalMagazine();
+    const int index = clips.Add(Clip());
     m_host.Document().SetModified();
     ShowVehicleWeapons();
     FindWeaponGridRow(item.Weapon, index, -1);
@@ -407,6 +408,7 @@ void WeaponsPage::AddAmmo()
     if (item.Kind == WeaponGridRowKind::None)
         return;
     Weapon &weapon = Design().Weapons->Get(item.Weapon);
+    weapon.Clips.RestoreInternalMagazine();
     Clip *clip = weapon.Clips.Mutable(item.Clip);
     if (!clip)
         return;
