@@ -206,7 +206,7 @@ private slots:
         QVERIFY(vehicle().Modified);
 
         grid(PerkKind::Perk)->setCurrentCell(0, 0);
-        QTest::keyRelease(grid(PerkKind::Perk), Qt::Key_Delete);
+        QTest::keyClick(grid(PerkKind::Perk), Qt::Key_Delete);
         QCOMPARE(names(*vehicle().Perks), QStringList({"Passenger Seating"}));
     }
 
@@ -246,13 +246,16 @@ private slots:
     {
         addSniperWeapon();
         open(PerkKind::Perk);
-        QTest::keyRelease(grid(PerkKind::Perk), Qt::Key_Return); // disabled grid: only the extra row
+        QTest::keyClick(grid(PerkKind::Perk), Qt::Key_Return); // disabled grid: only the extra row
         click("configurePerkButton");
         QCOMPARE(m_editor.Dialogs->modalDialogs, 0);
 
         addPerks({1});
         page()->ShowPFDGrid();
         grid(PerkKind::Perk)->setCurrentCell(0, 0);
+        QTest::keyClick(grid(PerkKind::Perk), Qt::Key_Return);
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 1);
+        // The release of the Return that closed the editor does not open it again.
         QTest::keyRelease(grid(PerkKind::Perk), Qt::Key_Return);
         QCOMPARE(m_editor.Dialogs->modalDialogs, 1);
         QTableWidget *perks = grid(PerkKind::Perk);

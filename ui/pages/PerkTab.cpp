@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace aw {
@@ -326,8 +327,14 @@ void PerkTab::AddCustomEntry()
 
 bool PerkTab::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_grid && event->type() == QEvent::KeyRelease) {
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        m_pressedKey = static_cast<QKeyEvent *>(event)->key();
+    } else if (watched == m_grid && event->type() == QEvent::KeyRelease) {
+        // Only a key pressed here counts: Return on a dialog's button closes the dialog on
+        // the press, and its release then reaches the grid.
         const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != std::exchange(m_pressedKey, 0))
+            return QWidget::eventFilter(watched, event);
         if (key == Qt::Key_Delete)
             RunGuarded(this, [this] { DeleteEntry(); });
         else if (key == Qt::Key_Return || key == Qt::Key_Enter)

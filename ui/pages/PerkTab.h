@@ -70,6 +70,7 @@ private:
     QPushButton *m_config;
     SpinButton *m_move;
     QWidget *m_buttonColumn;
+    int m_pressedKey = 0; // the key last pressed in the grid, until its release
 };
 
 } // namespace aw
