@@ -109,6 +109,8 @@ private slots:
         QCOMPARE(m_editor->Record().Amount, 2);
         QCOMPARE(m_editor->Record().X, 5.0);
         QCOMPARE(text("kindLabel"), QStringLiteral("Perk"));
+        // A name is shown as typed, whatever markup it looks like.
+        QCOMPARE(control<QLabel>("nameLabel")->textFormat(), Qt::PlainText);
     }
 
     void customEntryShowsOnlyItsPanelAndAmount()

@@ -84,6 +84,7 @@ QLabel *NamedLabel(const char *name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText); // names and captions as typed, never markup
     return label;
 }
 

@@ -17,6 +17,7 @@ PerkNumberPanel::PerkNumberPanel(const QString &panelName, const QString &editNa
     m_edit->setObjectName(editName);
     m_spin->setObjectName(spinName);
     m_edit->setFixedWidth(70);
+    m_caption->setTextFormat(Qt::PlainText); // a custom entry's caption as typed
     m_caption->setBuddy(m_edit);
     m_spin->SetBox(m_edit);
 
