@@ -1,5 +1,6 @@
 #include "engine/PerkVehicleData.h"
 
+#include "base/ExtendedMath.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 
@@ -30,8 +31,8 @@ PerkVehicleData PerkVehicleDataOf(const BaseVehicle &vehicle)
         people += list->AddedPpl();
     }
     PerkVehicleData data;
-    data.Actions = static_cast<int32_t>(CrewActions(crew) + addedActions);
-    data.People = static_cast<int32_t>(people);
+    data.Actions = SaturateInt32(CrewActions(crew) + addedActions);
+    data.People = SaturateInt32(people);
     data.Size = vehicle.FinalSize;
     data.ArmorValue = vehicle.Armor;
     data.CrewValue = vehicle.Crew;

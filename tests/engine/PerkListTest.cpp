@@ -192,6 +192,14 @@ TEST(PerkVehicleData, ActionsAndPeopleCountTheCrewOfAllThreeLists)
     EXPECT_EQ(data.ArmorValue, 11);
     EXPECT_EQ(data.CrewValue, 3);
 
+    // Sums past the 32-bit range stop at its end rather than wrapping to negative people.
+    seats.RatingValue = 2147483647;
+    v.Flaws->Set(0, seats);
+    controls.AddedActionsValue = 2147483647;
+    v.Defects->Set(0, controls);
+    EXPECT_EQ(v.Defects->VehicleData().People, INT32_MAX);
+    EXPECT_EQ(v.Defects->VehicleData().Actions, INT32_MAX);
+
     EXPECT_EQ(CrewActions(1), 1);
     EXPECT_EQ(CrewActions(4), 3);
     EXPECT_EQ(CrewActions(7), 3);
