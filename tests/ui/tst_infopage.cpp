@@ -84,6 +84,15 @@ private slots:
         QVERIFY(!vehicle().Modified);
         QCOMPARE(page()->Box(0)->currentText(), QString());
         QCOMPARE(vehicle().VehicleType, std::string());
+
+        // A damaged list file is said once, and the design is still shown whole.
+        m_editor.Data->dropDownDamaged = true;
+        vehicle().CurrencyName = "Marks";
+        for (int shown = 0; shown < 2; ++shown)
+            m_editor.Window->ShowDesign();
+        QCOMPARE(m_editor.Dialogs->errors.size(), 1);
+        QCOMPARE(m_editor.Window->findChild<QLineEdit *>(QStringLiteral("eCurrName"))->text(), QStringLiteral("Marks"));
+        QCOMPARE(page()->Box(0)->count(), 0);
     }
 
     void showingTheDesignSetsNoFlag()

@@ -1,5 +1,6 @@
 #include "ui/pages/InfoPage.h"
 
+#include "base/ArmorwrightError.h"
 #include "engine/DesignFilePicture.h"
 #include "engine/Vehicle.h"
 #include "storage/DropDownLists.h"
@@ -24,6 +25,8 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace aw {
 
@@ -159,7 +162,14 @@ QWidget *InfoPage::BuildPicture()
 
 void InfoPage::LoadDropDownLists()
 {
-    const DropDownLists lists = SplitDropDownLists(CurrentProgramData().DropDownText());
+    DropDownLists lists;
+    try {
+        lists = SplitDropDownLists(CurrentProgramData().DropDownText());
+    } catch (const ArmorwrightError &error) {
+        // The design is shown all the same, with no suggestions; said once, not at each Open.
+        if (!std::exchange(m_dropDownFailureShown, true))
+            Dialogs().ShowError(this, QString::fromStdString(ErrorUtf8(error)));
+    }
     m_showing = true;
     for (size_t i = 0; i < m_boxes.size(); ++i) {
         QComboBox *box = m_boxes[i];

@@ -51,6 +51,7 @@ private:
 
     EditorHost &m_host;
     bool m_showing = false;
+    bool m_dropDownFailureShown = false;
     std::array<QComboBox *, BoxCount> m_boxes{};
     std::array<QPlainTextEdit *, 3> m_notes{};
     QTabWidget *m_notePages = nullptr;

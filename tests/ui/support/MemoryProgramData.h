@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ArmorwrightError.h"
 #include "engine/MovementList.h"
 #include "ui/ProgramData.h"
 
@@ -21,6 +22,7 @@ public:
     std::string textTemplate = "Sheet of |NAME|";
     std::string htmlTemplate = "<p>|NAME|</p>";
     std::string dropDown;
+    bool dropDownDamaged = false;
 
     MovementList &MovementLibrary() override { return library; }
     WindowPosition WindowPositionAt(int slot) const override;
@@ -29,7 +31,12 @@ public:
     void SetLayoutValues(const LayoutValues &values) override;
     std::string SheetTemplate(SheetKind kind) override;
     std::vector<uint8_t> SheetLayout(int layout) override;
-    std::string DropDownText() override { return dropDown; }
+    std::string DropDownText() override
+    {
+        if (dropDownDamaged)
+            throw ArmorwrightError("The override file DropDown.zel is damaged");
+        return dropDown;
+    }
 
     // A library record as the standard movement data holds it.
     static MovementRecord Mode(const char *name, bool custom, bool flight, bool canFly, bool hasStall);
