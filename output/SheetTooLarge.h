@@ -17,7 +17,7 @@ class SheetTooLarge : public ArmorwrightError {
 public:
     SheetTooLarge()
         : ArmorwrightError("The sheet would be larger than " + std::to_string(kMaxSheetText / (1024 * 1024)) +
-                           " MB: the design's texts name sheet tokens over and over")
+                           " MB: the design's texts are too long, or name sheet tokens over and over")
     {
     }
 };
