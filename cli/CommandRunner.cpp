@@ -1,10 +1,8 @@
 #include "cli/CommandRunner.h"
 
 #include "base/ArmorwrightError.h"
-#include "base/Utf8Path.h"
 #include "cli/CliCommand.h"
 
-#include <filesystem>
 #include <iostream>
 
 namespace aw {
@@ -24,18 +22,6 @@ int RunCommand(const CommandDescription &command, const std::vector<std::string>
         PrintError(command.Name, ErrorUtf8(e));
         std::cerr << usage;
         return 2;
-    }
-}
-
-void RefuseOutputOverInput(const std::string &output, const std::vector<std::string> &inputs)
-{
-    std::error_code error;
-    if (!std::filesystem::exists(PathFromUtf8(output), error))
-        return; // a new file replaces nothing; this spares a look at every input of a batch
-    for (const std::string &input : inputs) {
-        if (std::filesystem::equivalent(PathFromUtf8(output), PathFromUtf8(input), error))
-            throw ArmorwrightError(
-                ErrorText().SystemText(output + ": not written, it would replace the input file " + input));
     }
 }
 

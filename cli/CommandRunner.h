@@ -35,10 +35,6 @@ template <class Work> auto ReadingFile(const std::string &file, Work &&work) -> 
     }
 }
 
-// Throws when output names one of the input files (by any path or link): writing the
-// output would destroy what it is made from.
-void RefuseOutputOverInput(const std::string &output, const std::vector<std::string> &inputs);
-
 // Prints "armorwright-cli NAME: message" to stderr; the message is UTF-8 (ErrorUtf8 for an error).
 void PrintError(const char *command, const std::string &message);
 

@@ -2,6 +2,7 @@
 #include "base/ArmorwrightError.h"
 #include "base/AsciiCase.h"
 #include "base/Files.h"
+#include "base/OutputOverInput.h"
 #include "base/Utf8Path.h"
 #include "cli/CliCommand.h"
 #include "cli/ExportTarget.h"

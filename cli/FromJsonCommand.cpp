@@ -1,6 +1,7 @@
 // armorwright-cli from-json: a design file made from its JSON form.
 #include "base/ArmorwrightError.h"
 #include "base/Files.h"
+#include "base/OutputOverInput.h"
 #include "cli/CliCommand.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"

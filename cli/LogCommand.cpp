@@ -2,6 +2,7 @@
 #include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
+#include "base/OutputOverInput.h"
 #include "cli/CliCommand.h"
 #include "engine/CalculationReplay.h"
 #include "engine/OpenedDesignFile.h"

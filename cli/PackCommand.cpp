@@ -1,6 +1,7 @@
 // armorwright-cli pack / unpack: wraps any file in the compressed container and back, so
 // a player can make or read override files and designs by hand.
 #include "base/Files.h"
+#include "base/OutputOverInput.h"
 #include "cli/CliCommand.h"
 #include "cli/CommandRunner.h"
 #include "codec/LzhCompressor.h"

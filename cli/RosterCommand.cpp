@@ -1,6 +1,7 @@
 // armorwright-cli roster: a force roster's entries and totals, checked against its budget.
 #include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
+#include "base/OutputOverInput.h"
 #include "base/Utf8Path.h"
 #include "cli/CliCommand.h"
 #include "cli/PageSizeOption.h"

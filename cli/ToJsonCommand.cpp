@@ -1,5 +1,6 @@
 // armorwright-cli to-json: a design file in its JSON form.
 #include "base/Files.h"
+#include "base/OutputOverInput.h"
 #include "cli/CliCommand.h"
 #include "engine/DesignFile.h"
 #include "engine/OpenedDesignFile.h"

@@ -1,6 +1,8 @@
 #include "ui/MainWindow.h"
 
 #include "base/ArmorwrightError.h"
+#include "base/Cp1252.h"
+#include "base/OutputOverInput.h"
 #include "engine/CalculationReplay.h"
 #include "engine/DesignResults.h"
 #include "engine/Vehicle.h"
@@ -89,7 +91,10 @@ const PagePlaceholder kPlaceholders[] = {
 
 bool IsDesignFile(const QString &path) { return path.endsWith(QStringLiteral(".vkd"), Qt::CaseInsensitive); }
 
-QString SafeFileNameOf(const Vehicle &vehicle) { return cp1252::ToQt(SafeFileName(vehicle.Name)); }
+QString OfferedFileNameOf(const Vehicle &vehicle, const QString &extension)
+{
+    return QString::fromStdString(OfferedFileName(cp1252::ToUtf8(vehicle.Name), extension.toStdString()));
+}
 
 // Draws the record sheet on the printer's page; false when the printer could not start.
 bool PrintSheetImage(QPrinter &printer, const QImage &sheet)
@@ -600,7 +605,7 @@ MainWindow::SaveResult MainWindow::Save(bool askForName)
     saveDialog.Title = QStringLiteral("Armorwright Save");
     saveDialog.Filter = kDesignFilter;
     saveDialog.DefaultExtension = QStringLiteral("vkd");
-    saveDialog.FileName = SafeFileNameOf(m_document->Design());
+    saveDialog.FileName = OfferedFileNameOf(m_document->Design(), saveDialog.DefaultExtension);
     TakeFocus();
     // The design keeps its file until a save under another name has gone through.
     QString target = askForName ? QString() : m_document->FileName();
@@ -716,39 +721,38 @@ void MainWindow::CopySheetText()
 
 void MainWindow::ExportSheetFile(bool html)
 {
-    TakeFocus();
     const SheetKind kind = html ? SheetKind::Html : SheetKind::Text;
-    const PrintJob job = MakePrintJob(m_document->Design());
     const SheetSaveDialog dialog = SheetSaveDialogFor(kind);
-    FileDialogOptions options;
-    options.DefaultExtension = QString::fromLatin1(dialog.DefaultExtension);
-    options.Filter = QString::fromLatin1(dialog.Filter);
-    options.FileName = SafeFileNameOf(m_document->Design());
-    const QString path = Dialogs().SaveFileName(this, options);
+    const QString path =
+        SheetExportFile(QString(), QString::fromLatin1(dialog.DefaultExtension), QString::fromLatin1(dialog.Filter));
     if (path.isEmpty())
         return;
-    SaveSheet(kind, ToNativePath(path), CurrentProgramData().SheetTemplate(kind), job);
+    SaveSheet(kind, ToNativePath(path), CurrentProgramData().SheetTemplate(kind), MakePrintJob(m_document->Design()));
 }
 
 void MainWindow::ExportTextSheet() { ExportSheetFile(false); }
 
 void MainWindow::ExportHtmlSheet() { ExportSheetFile(true); }
 
-QString MainWindow::SheetImageFile(const QString &title, const QString &extension, const QString &filter)
+QString MainWindow::SheetExportFile(const QString &title, const QString &extension, const QString &filter)
 {
     TakeFocus();
     FileDialogOptions options;
     options.Title = title;
     options.DefaultExtension = extension;
     options.Filter = filter;
-    options.FileName = SafeFileNameOf(m_document->Design());
-    return Dialogs().SaveFileName(this, options);
+    options.FileName = OfferedFileNameOf(m_document->Design(), extension);
+    const QString path = Dialogs().SaveFileName(this, options);
+    // A sheet written over the design's own file would destroy the design.
+    if (!path.isEmpty() && !m_document->FileName().isEmpty())
+        RefuseOutputOverInput(ToNativePath(path), {ToNativePath(m_document->FileName())});
+    return path;
 }
 
 void MainWindow::ExportJpegSheet()
 {
-    const QString path = SheetImageFile(QStringLiteral("Jpeg SaveDialog"), QStringLiteral("jpg"),
-                                        QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
+    const QString path = SheetExportFile(QStringLiteral("Jpeg SaveDialog"), QStringLiteral("jpg"),
+                                         QStringLiteral("JPEG Files|*.jpg;*.jpeg|All Files|*.*"));
     if (path.isEmpty())
         return;
     const PrintJob job = MakePrintJob(m_document->Design());
@@ -790,8 +794,8 @@ void MainWindow::PreviewSheet()
 
 void MainWindow::ExportPdfSheet()
 {
-    const QString path = SheetImageFile(QStringLiteral("PDF SaveDialog"), QStringLiteral("pdf"),
-                                        QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
+    const QString path = SheetExportFile(QStringLiteral("PDF SaveDialog"), QStringLiteral("pdf"),
+                                         QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
     if (path.isEmpty())
         return;
     const PrintJob job = MakePrintJob(m_document->Design());

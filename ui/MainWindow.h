@@ -135,7 +135,8 @@ private:
     void ExportSheetFile(bool html);
     QImage SheetImage(const PrintJob &job);
     // Takes the typed value, then asks where to save the record sheet; empty when cancelled.
-    QString SheetImageFile(const QString &title, const QString &extension, const QString &filter);
+    // Throws when the file chosen is the design's own.
+    QString SheetExportFile(const QString &title, const QString &extension, const QString &filter);
     void ShowChosenPage(int index);
     void ShowFirstTime();
     void StoreWindowLayout();

@@ -34,6 +34,17 @@ TEST(SafeFileName, RemovesTheCharactersAFileNameCannotHold)
     EXPECT_EQ(SafeFileName("|||"), "");
 }
 
+TEST(SafeFileName, FitsTheFileNameLimitWithoutSplittingACharacter)
+{
+    EXPECT_EQ(FittedFileName("Tiger Mk.II", ".vkd"), "Tiger Mk.II.vkd");
+    std::string accents;
+    for (int i = 0; i < 200; ++i)
+        accents += "\u00E9";
+    // 251 bytes are left beside ".vkd": the 126th "é" would end past them
+    EXPECT_EQ(FittedFileName(accents, ".vkd"), accents.substr(0, 250) + ".vkd");
+    EXPECT_EQ(FittedFileName(std::string(300, 'a'), ".txt"), std::string(251, 'a') + ".txt");
+}
+
 TEST_F(SheetExportTest, WritesTheWholeSheetReplacingAnOldFile)
 {
     const std::string target = Path("Rhino.txt");

@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(m_editor.Dialogs->saveDialogs[0].Title, QStringLiteral("Armorwright Save"));
         QCOMPARE(m_editor.Dialogs->saveDialogs[0].Filter, QStringLiteral("Umbrant Files|*.vkd|All Files|*.*"));
         QCOMPARE(m_editor.Dialogs->saveDialogs[0].DefaultExtension, QStringLiteral("vkd"));
-        QCOMPARE(m_editor.Dialogs->saveDialogs[0].FileName, QStringLiteral("First"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs[0].FileName, QStringLiteral("First.vkd"));
         QCOMPARE(m_editor.Window->Document().FileName(), path("first.vkd"));
 
         driver::Enter(m_editor.Window->findChild<QLineEdit *>(QStringLiteral("eName")), QStringLiteral("Second"));
@@ -281,10 +281,59 @@ private slots:
     {
         vehicle().Name = "a\\b/c:d*e?f\"g<h>i|j";
         trigger("saveAction");
-        QCOMPARE(m_editor.Dialogs->saveDialogs.last().FileName, QStringLiteral("abcdefghij"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs.last().FileName, QStringLiteral("abcdefghij.vkd"));
         vehicle().Name = "\\/:*?\"<>|";
         trigger("exportHtmlAction");
         QVERIFY(m_editor.Dialogs->saveDialogs.last().FileName.isEmpty());
+    }
+
+    void namesWithDotsOrOfAnyLengthSaveUnderTheirType()
+    {
+        // "Mk.II" looks like an extension; the file is still a design
+        vehicle().Name = "Tiger Mk.II";
+        m_editor.Dialogs->paths = {path("Tiger Mk.II")};
+        trigger("saveAsAction");
+        QCOMPARE(m_editor.Dialogs->saveDialogs.last().FileName, QStringLiteral("Tiger Mk.II.vkd"));
+        const QString design = path("Tiger Mk.II.vkd");
+        QCOMPARE(m_editor.Window->Document().FileName(), design);
+        QCOMPARE(nameIn(design), std::string("Tiger Mk.II"));
+        QVERIFY(!QFile::exists(path("Tiger Mk.II")));
+
+        // the completed name is another file than the dialog asked about: asked again, and No
+        // shows the dialog once more
+        QFile old(path("Tiger Mk.II.txt"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        m_editor.Dialogs->answers = {DialogAnswer::No, DialogAnswer::Yes};
+        m_editor.Dialogs->paths = {path("Tiger Mk.II"), path("Tiger Mk.II")};
+        trigger("exportTextAction");
+        QCOMPARE(m_editor.Dialogs->questions,
+                 QStringList(2, QStringLiteral("Tiger Mk.II.txt already exists.\nDo you want to replace it?")));
+        QCOMPARE(m_editor.Dialogs->saveDialogs.last().FileName, path("Tiger Mk.II.txt"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("Sheet of Tiger Mk.II"));
+
+        // no sheet replaces the design it is made from, whatever type was chosen
+        m_editor.Dialogs->fileType = 1; // All Files
+        m_editor.Dialogs->paths = {design, design, design};
+        for (const char *command : {"exportHtmlAction", "exportJpegAction", "exportPdfAction"})
+            trigger(command);
+        QCOMPARE(m_editor.Dialogs->errors,
+                 QStringList(3, design + QStringLiteral(": not written, it would replace the input file ") + design));
+        QCOMPARE(nameIn(design), std::string("Tiger Mk.II"));
+        m_editor.Dialogs->fileType = 0;
+
+        // a long name of accented letters is offered cut to the file-name limit, whole letters only
+        vehicle().Name = std::string(200, '\xE9');
+        m_editor.Dialogs->paths = {QString()};
+        trigger("saveAsAction");
+        const QString offered = m_editor.Dialogs->saveDialogs.last().FileName;
+        QCOMPARE(offered, QString(125, QChar(0xE9)) + QStringLiteral(".vkd")); // 254 bytes; one more is 256
+        const QStringList errors = m_editor.Dialogs->errors;
+        m_editor.Dialogs->paths = {m_folder.filePath(offered)};
+        trigger("saveAsAction");
+        QCOMPARE(m_editor.Dialogs->errors, errors);
+        QCOMPARE(m_editor.Window->Document().FileName(), m_folder.filePath(offered));
     }
 
     void typedNameCountsWhenTheBoxIsLeft()
@@ -472,7 +521,7 @@ private slots:
         trigger("exportHtmlAction");
         QCOMPARE(m_editor.Dialogs->saveDialogs[0].DefaultExtension, QStringLiteral("txt"));
         QCOMPARE(m_editor.Dialogs->saveDialogs[0].Filter, QStringLiteral("Text Files|*.txt|All Files|*.*"));
-        QCOMPARE(m_editor.Dialogs->saveDialogs[0].FileName, QStringLiteral("Sheet1"));
+        QCOMPARE(m_editor.Dialogs->saveDialogs[0].FileName, QStringLiteral("Sheet1.txt"));
         QCOMPARE(m_editor.Dialogs->saveDialogs[1].DefaultExtension, QStringLiteral("html"));
         QCOMPARE(m_editor.Dialogs->saveDialogs[1].Filter, QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*"));
         QFile text(path("sheet.txt"));

@@ -199,7 +199,7 @@ private slots:
             window.findChild<QPushButton *>(QStringLiteral("saveButton"))->click();
             QVERIFY(!window.Document().Modified());
             // the name proposed for the file holds nothing a file name cannot
-            QCOMPARE(dialogs.saveDialogs.last().FileName, QStringLiteral("Kampfgruppe S\u00fcd 12"));
+            QCOMPARE(dialogs.saveDialogs.last().FileName, QStringLiteral("Kampfgruppe S\u00fcd 12.json"));
         }
         RosterWindow reopened;
         reopened.OpenFile(file);
@@ -224,6 +224,19 @@ private slots:
         QVERIFY(html.find("<td class=\"number\">" + total + "</td>") != std::string::npos);
         const std::string text = ReadText(ToNativePath(m_folder.filePath(QStringLiteral("force.txt"))));
         QVERIFY(std::regex_search(text, std::regex("\nTotal TV: +" + total + "\n")));
+
+        // Nothing made from the roster replaces the roster or one of its designs.
+        const QString alpha = m_folder.filePath(QStringLiteral("Alpha.vkd"));
+        dialogs.paths = {file, alpha};
+        dialogs.fileType = 2; // All Files
+        reopened.findChild<QPushButton *>(QStringLiteral("exportSummaryButton"))->click();
+        dialogs.fileType = 1; // All Files
+        reopened.findChild<QPushButton *>(QStringLiteral("exportPdfButton"))->click();
+        QCOMPARE(dialogs.errors.size(), 2);
+        QVERIFY(dialogs.errors[0].endsWith(QStringLiteral("it would replace the input file ") + file));
+        QVERIFY(dialogs.errors[1].endsWith(QStringLiteral("it would replace the input file ") + alpha));
+        QCOMPARE(ShownTotals(reopened), CoreTotals(ReadRosterFile(ToNativePath(file))));
+        QCOMPARE(LoadDesignFile(ToNativePath(alpha)).Design->Name, std::string("Alpha"));
 
         // Printing shows the same pages in the preview first.
         int previewPages = -1;

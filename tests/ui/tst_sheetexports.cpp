@@ -24,6 +24,7 @@
 #include <clocale>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace aw {
 
@@ -105,8 +106,10 @@ private slots:
     QList<QByteArray> exportSheets(const QString &prefix)
     {
         QList<QByteArray> sheets;
-        for (const char *command : {"exportTextAction", "exportHtmlAction", "exportJpegAction"}) {
-            const QString file = m_folder.filePath(prefix + QLatin1String(command));
+        const std::pair<const char *, const char *> commands[] = {
+            {"exportTextAction", ".txt"}, {"exportHtmlAction", ".html"}, {"exportJpegAction", ".jpg"}};
+        for (const auto &[command, extension] : commands) {
+            const QString file = m_folder.filePath(prefix + QLatin1String(command) + QLatin1String(extension));
             m_dialogs->paths = {file};
             trigger(command);
             QFile sheet(file);
@@ -124,7 +127,7 @@ private slots:
         const FileDialogOptions &asked = m_dialogs->saveDialogs.last();
         QCOMPARE(asked.DefaultExtension, QStringLiteral("pdf"));
         QCOMPARE(asked.Filter, QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
-        QCOMPARE(asked.FileName, QStringLiteral("Tank Mk II")); // without the characters a file name cannot hold
+        QCOMPARE(asked.FileName, QStringLiteral("Tank Mk II.pdf")); // without the characters a file name cannot hold
         QFile pdf(path("sheet.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray bytes = pdf.readAll();

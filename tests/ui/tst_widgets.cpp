@@ -8,6 +8,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/WindowPlacement.h"
+#include "ui/dialogs/FileTypeExtension.h"
 #include "ui/dialogs/LogViewer.h"
 #include "ui/dialogs/QtDialogProvider.h"
 #include "ui/document/RecentFiles.h"
@@ -216,6 +217,12 @@ private slots:
                  QStringLiteral("pdf"));
         QCOMPARE(QtDialogProvider::ExtensionOfFilter(QStringLiteral("All Files (*)"), QStringLiteral("txt")),
                  QStringLiteral("txt"));
+        // a name with dots gets the chosen type's extension unless it ends in one the dialog offers
+        const QString summary = QStringLiteral("Text Files|*.txt|HTML Files|*.html;*.htm|All Files|*.*");
+        QCOMPARE(WithFileTypeExtension(QStringLiteral("/f/Recon v1.2"), summary, 1),
+                 QStringLiteral("/f/Recon v1.2.html"));
+        QCOMPARE(WithFileTypeExtension(QStringLiteral("/f/Recon.HTM"), summary, 0), QStringLiteral("/f/Recon.HTM"));
+        QCOMPARE(WithFileTypeExtension(QStringLiteral("/f/Recon v1.2"), summary, 2), QStringLiteral("/f/Recon v1.2"));
     }
 
     void windowsFitIntoTheScreenArea()

@@ -39,7 +39,9 @@ public:
 
     // The chosen path, or an empty text when the user cancelled.
     virtual QString OpenFileName(QWidget *parent, const FileDialogOptions &options) = 0;
-    virtual QString SaveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    // A name typed without the extension of the file type chosen gets it (WithFileTypeExtension),
+    // whatever dots it holds, and the user is asked before that file is replaced.
+    QString SaveFileName(QWidget *parent, const FileDialogOptions &options);
     // An existing folder the user picks, or an empty text when cancelled.
     virtual QString FolderName(QWidget *parent, const QString &title) = 0;
 
@@ -48,6 +50,15 @@ public:
 
     // Shows one of the program's own dialogs modally; returns its QDialog result code.
     virtual int RunModal(QDialog &dialog) = 0;
+
+protected:
+    // What the user picked in a save dialog: the path ("" when cancelled) and the number of
+    // the file type chosen in the filter.
+    struct SaveChoice {
+        QString Path;
+        int FileType = 0;
+    };
+    virtual SaveChoice ChooseSaveFile(QWidget *parent, const FileDialogOptions &options) = 0;
 };
 
 // The provider in use: the one installed last, or the standard Qt dialogs.

@@ -98,7 +98,7 @@ QString QtDialogProvider::OpenFileName(QWidget *parent, const FileDialogOptions 
     return dialog.selectedFiles().first();
 }
 
-QString QtDialogProvider::SaveFileName(QWidget *parent, const FileDialogOptions &options)
+DialogProvider::SaveChoice QtDialogProvider::ChooseSaveFile(QWidget *parent, const FileDialogOptions &options)
 {
     QFileDialog dialog(parent);
     Prepare(dialog, options);
@@ -110,7 +110,8 @@ QString QtDialogProvider::SaveFileName(QWidget *parent, const FileDialogOptions 
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    return {dialog.selectedFiles().first(),
+            int(QtFilter(options.Filter).split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter()))};
 }
 
 QString QtDialogProvider::FolderName(QWidget *parent, const QString &title)

@@ -14,7 +14,6 @@ public:
     void Warn(QWidget *parent, const QString &text) override;
     void ShowError(QWidget *parent, const QString &text) override;
     QString OpenFileName(QWidget *parent, const FileDialogOptions &options) override;
-    QString SaveFileName(QWidget *parent, const FileDialogOptions &options) override;
     QString FolderName(QWidget *parent, const QString &title) override;
     bool PrinterSetup(QWidget *parent, QPrinter &printer) override;
     int RunModal(QDialog &dialog) override;
@@ -25,6 +24,9 @@ public:
     // The extension of a Qt filter's first pattern ("html" for "HTML Files (*.html *.htm)"),
     // or the fallback when that pattern names none ("All Files (*)").
     static QString ExtensionOfFilter(const QString &qtFilter, const QString &fallback);
+
+protected:
+    SaveChoice ChooseSaveFile(QWidget *parent, const FileDialogOptions &options) override;
 };
 
 } // namespace aw

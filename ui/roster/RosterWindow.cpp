@@ -3,6 +3,8 @@
 #include "base/ArmorwrightError.h"
 #include "base/Files.h"
 #include "base/NumberFormat.h"
+#include "base/OutputOverInput.h"
+#include "base/Utf8Path.h"
 #include "output/RecordSheet.h"
 #include "output/RosterPages.h"
 #include "output/RosterSummary.h"
@@ -225,8 +227,8 @@ void RosterWindow::MoveSelected(int step)
 
 void RosterWindow::ExportPdf()
 {
-    const QString path = SaveFileName(QStringLiteral("Export Roster PDF"), QStringLiteral("pdf"),
-                                      QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
+    const QString path = ExportFileName(QStringLiteral("Export Roster PDF"), QStringLiteral("pdf"),
+                                        QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
     if (path.isEmpty())
         return;
     const RosterEvaluation &evaluation = m_document->Evaluation();
@@ -236,8 +238,8 @@ void RosterWindow::ExportPdf()
 
 void RosterWindow::ExportSummary()
 {
-    const QString path = SaveFileName(QStringLiteral("Export Roster Summary"), QStringLiteral("txt"),
-                                      QStringLiteral("Text Files|*.txt|HTML Files|*.html;*.htm|All Files|*.*"));
+    const QString path = ExportFileName(QStringLiteral("Export Roster Summary"), QStringLiteral("txt"),
+                                        QStringLiteral("Text Files|*.txt|HTML Files|*.html;*.htm|All Files|*.*"));
     if (path.isEmpty())
         return;
     const RosterSummary summary = MakeRosterSummary(m_document->Contents().Name, m_document->Evaluation());
@@ -356,9 +358,26 @@ QString RosterWindow::SaveFileName(const QString &title, const QString &extensio
     options.Title = title;
     options.DefaultExtension = extension;
     options.Filter = filter;
-    const QString name = QString::fromStdString(SafeFileName(m_document->Contents().Name));
-    options.FileName = name.isEmpty() ? QStringLiteral("roster") : name;
+    std::string name = OfferedFileName(m_document->Contents().Name, extension.toStdString());
+    if (name.empty())
+        name = OfferedFileName("roster", extension.toStdString());
+    options.FileName = QString::fromStdString(name);
     return Dialogs().SaveFileName(this, options);
+}
+
+QString RosterWindow::ExportFileName(const QString &title, const QString &extension, const QString &filter)
+{
+    const QString path = SaveFileName(title, extension, filter);
+    if (path.isEmpty())
+        return path;
+    // Neither the roster nor one of its designs is replaced by what is made from them.
+    std::vector<std::string> inputs;
+    if (!m_document->FileName().isEmpty())
+        inputs.push_back(ToNativePath(m_document->FileName()));
+    for (const RosterLine &line : m_document->Evaluation().Lines)
+        inputs.push_back(Utf8FromPath(line.Summary.File));
+    RefuseOutputOverInput(ToNativePath(path), inputs);
+    return path;
 }
 
 } // namespace aw

@@ -61,6 +61,9 @@ private:
     void TakeBudget();
     int SelectedRow() const;
     QString SaveFileName(const QString &title, const QString &extension, const QString &filter);
+    // SaveFileName for a file made from the roster; throws when it is the roster's or one of
+    // its designs' own file.
+    QString ExportFileName(const QString &title, const QString &extension, const QString &filter);
 
     RosterDocument *m_document;
     RosterTableModel *m_model;

@@ -41,10 +41,10 @@ QString ScriptedDialogs::OpenFileName(QWidget *, const FileDialogOptions &option
     return NextPath();
 }
 
-QString ScriptedDialogs::SaveFileName(QWidget *, const FileDialogOptions &options)
+DialogProvider::SaveChoice ScriptedDialogs::ChooseSaveFile(QWidget *, const FileDialogOptions &options)
 {
     saveDialogs << options;
-    return NextPath();
+    return {NextPath(), fileType};
 }
 
 QString ScriptedDialogs::FolderName(QWidget *, const QString &title)

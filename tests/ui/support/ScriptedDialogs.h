@@ -22,6 +22,8 @@ public:
     // Paths the file dialogs return, used in order; "" is a cancelled dialog. When they
     // run out the dialog counts as cancelled.
     QStringList paths;
+    // The file type chosen in the save dialogs: its number in the filter.
+    int fileType = 0;
     bool acceptPrinter = false;
     std::function<void(QPrinter &)> preparePrinter;
     // Runs each modal dialog of the program; returns its result (default: reject at once).
@@ -45,10 +47,10 @@ public:
     void Warn(QWidget *parent, const QString &text) override;
     void ShowError(QWidget *parent, const QString &text) override;
     QString OpenFileName(QWidget *parent, const FileDialogOptions &options) override;
-    QString SaveFileName(QWidget *parent, const FileDialogOptions &options) override;
     QString FolderName(QWidget *parent, const QString &title) override;
     bool PrinterSetup(QWidget *parent, QPrinter &printer) override;
     int RunModal(QDialog &dialog) override;
+    SaveChoice ChooseSaveFile(QWidget *parent, const FileDialogOptions &options) override;
 
 private:
     DialogAnswer Next(const QString &text, DialogAnswer whenNone);
