@@ -21,6 +21,10 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
     std::error_code error;
     if (!std::filesystem::exists(path, error))
         return records;
+    // Reading a pipe or a device could wait for ever: it is refused like a damaged file.
+    if (!FileExists(path) && !std::filesystem::is_directory(path, error))
+        throw FileError(
+            ErrorText("Cannot read file ").File(folder + kCustomWeaponFile).SystemText(": Not a regular file"));
     const std::vector<uint8_t> container = ReadWholeFile(path);
     Stream content;
     try {
@@ -75,6 +79,15 @@ std::vector<WeaponRecord> MergeCustomWeapons(const std::vector<WeaponRecord> &in
             RemoveOne(merged, record);
     merged.insert(merged.end(), added.begin(), added.end());
     return merged;
+}
+
+std::vector<WeaponRecord> TakeOutWeapons(std::vector<WeaponRecord> &records, const std::vector<WeaponRecord> &entries)
+{
+    std::vector<WeaponRecord> found;
+    for (const WeaponRecord &entry : entries)
+        if (RemoveOne(records, entry))
+            found.push_back(entry);
+    return found;
 }
 
 std::string SetAsideCustomWeaponFile(const std::string &folder)

@@ -14,7 +14,7 @@ inline constexpr const char *kCustomWeaponFile = "Custom.zel";
 
 // The records of "Custom.zel" in the folder (none when the file does not exist). A file
 // that is not a valid container fails with an LZHException naming it and giving the
-// codec's message.
+// codec's message; one that is not a plain file (a folder, a pipe) fails with FileError.
 std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder = SettingsFolder());
 
 // Writes the custom list to "Custom.zel" atomically, or deletes the file when the list is
@@ -27,6 +27,10 @@ void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folde
 std::vector<WeaponRecord> MergeCustomWeapons(const std::vector<WeaponRecord> &inFile,
                                              const std::vector<WeaponRecord> &known,
                                              const std::vector<WeaponRecord> &ours);
+
+// Takes one equal record out of `records` for each of `entries`; returns the entries that
+// were found there.
+std::vector<WeaponRecord> TakeOutWeapons(std::vector<WeaponRecord> &records, const std::vector<WeaponRecord> &entries);
 
 // Keeps a "Custom.zel" that could not be read under the first free name of
 // "Custom.zel.damaged", "Custom.zel.damaged-2", ...; returns the new path, or "" when the

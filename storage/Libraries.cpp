@@ -6,7 +6,6 @@
 #include "storage/DataBlock.h"
 #include "storage/RecordStream.h"
 
-#include <algorithm>
 #include <functional>
 #include <stdexcept>
 
@@ -43,6 +42,7 @@ void Libraries::Clear()
     Positions.Reset();
     CustomFileUnreadable = false;
     CustomFileHolds.reset();
+    CustomFromWeaponsFile.clear();
 }
 
 void Libraries::AddWeapon(const WeaponRecord &record)
@@ -64,10 +64,10 @@ void LoadLibraries(Libraries &libraries, const std::string &folder, const std::f
 
 namespace {
 
-// Runs the loading steps one after another: a step that fails is reported and the next one
-// runs all the same. The report at the end has the message of every failed step, each
-// naming its file.
-class LoadSteps {
+// Runs the loading or saving steps one after another: a step that fails is reported and the
+// next one runs all the same. The report at the end has the message of every failed step,
+// each naming its file.
+class FileSteps {
 public:
     // Returns whether the step succeeded.
     template <class Step> bool Run(Step &&step)
@@ -82,10 +82,10 @@ public:
         return false;
     }
 
-    void ThrowIfAnyFailed() const
+    template <class Error> void ThrowIfAnyFailed() const
     {
         if (m_failed)
-            throw LibraryLoadError(m_report);
+            throw Error(m_report);
     }
 
 private:
@@ -102,7 +102,7 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
             processMessages();
     };
     libraries.Clear();
-    LoadSteps steps;
+    FileSteps steps;
 
     pump();
     steps.Run([&] {
@@ -111,20 +111,22 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
             libraries.Positions.ReadFrom(ReadWholeFile(screenFile));
     });
     libraries.CustomFileUnreadable = !steps.Run([&] {
-        const std::vector<WeaponRecord> records = ReadCustomWeaponFile(folders.Settings);
+        std::vector<WeaponRecord> records = ReadCustomWeaponFile(folders.Settings);
         for (const WeaponRecord &record : records)
             libraries.AddWeapon(record);
         // Records of the other tabs are not written back: then the file differs from the list.
-        if (std::all_of(records.begin(), records.end(),
-                        [](const WeaponRecord &r) { return r.WeaponType == kCustomWeaponType; }))
-            libraries.CustomFileHolds = records;
+        libraries.CustomFileHolds = std::move(records);
     });
 
     pump();
     steps.Run([&] {
         Stream weapons = OpenDataBlock("Weapons.zel", "WEAPONS", folders.Data);
-        ForEachRecord(weapons, kWeaponRecordSize,
-                      [&](const uint8_t *p, int) { libraries.AddWeapon(ReadWeaponRecord(p)); });
+        ForEachRecord(weapons, kWeaponRecordSize, [&](const uint8_t *p, int) {
+            const WeaponRecord record = ReadWeaponRecord(p);
+            libraries.AddWeapon(record);
+            if (record.WeaponType == kCustomWeaponType)
+                libraries.CustomFromWeaponsFile.push_back(record);
+        });
     });
     pump();
     steps.Run([&] {
@@ -147,57 +149,73 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
     libraries.Defects.Clear();
     for (const PerkRecord &defect : DefectTemplates())
         libraries.Defects.Add(defect);
-    steps.ThrowIfAnyFailed();
+    steps.ThrowIfAnyFailed<LibraryLoadError>();
 }
 
 namespace {
 
-std::vector<WeaponRecord> RecordsOf(const BaseWeaponList &list)
+// The user's own custom weapons: the list less the entries from "Weapons.zel". Those the user
+// deleted are forgotten, so a merge does not bring them back.
+std::vector<WeaponRecord> OwnCustomWeapons(Libraries &libraries)
 {
+    const BaseWeaponList &custom = libraries.CustomWeapons();
     std::vector<WeaponRecord> records;
-    for (int i = 0; i < list.Count(); ++i)
-        records.push_back(list.Get(i));
+    for (int i = 0; i < custom.Count(); ++i)
+        records.push_back(custom.Get(i));
+    libraries.CustomFromWeaponsFile = TakeOutWeapons(records, libraries.CustomFromWeaponsFile);
     return records;
+}
+
+BaseWeaponList ListOf(const std::vector<WeaponRecord> &records)
+{
+    BaseWeaponList list;
+    for (const WeaponRecord &record : records)
+        list.Add(record);
+    return list;
 }
 
 } // namespace
 
 void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
 {
-    BaseWeaponList &custom = libraries.CustomWeapons();
-    std::vector<WeaponRecord> records = RecordsOf(custom);
+    std::vector<WeaponRecord> records = OwnCustomWeapons(libraries);
     if (libraries.CustomFileHolds == records)
         return;
-    if (libraries.CustomFileUnreadable) {
-        // A file the program could not read may still be repaired: it is never replaced or deleted.
-        if (records.empty())
-            return;
-        SetAsideCustomWeaponFile(folder);
-        libraries.CustomFileUnreadable = false;
-    } else if (libraries.CustomFileHolds) {
-        // Another window of the program may have saved its own changes since: they stay.
-        std::vector<WeaponRecord> inFile;
+    // A file the program could not read may still be repaired: it is never replaced or deleted.
+    if (libraries.CustomFileUnreadable && records.empty())
+        return;
+    if (libraries.CustomFileHolds || libraries.CustomFileUnreadable) {
+        // Another window of the program may have saved its own changes since, or mended the
+        // file that could not be read: they stay.
+        const std::vector<WeaponRecord> known = libraries.CustomFileHolds.value_or(std::vector<WeaponRecord>{});
+        std::vector<WeaponRecord> inFile = known;
         try {
             inFile = ReadCustomWeaponFile(folder);
         } catch (const ArmorwrightError &) {
-            SetAsideCustomWeaponFile(folder); // damaged meanwhile: kept, as one damaged at start-up
-            inFile = *libraries.CustomFileHolds;
+            SetAsideCustomWeaponFile(folder); // still or newly damaged: kept under another name
         }
-        if (inFile != *libraries.CustomFileHolds) {
-            records = MergeCustomWeapons(inFile, *libraries.CustomFileHolds, records);
+        if (inFile != known) {
+            records = MergeCustomWeapons(inFile, known, records);
+            BaseWeaponList &custom = libraries.CustomWeapons();
             custom.Clear();
             for (const WeaponRecord &record : records)
                 custom.Add(record);
+            for (const WeaponRecord &record : libraries.CustomFromWeaponsFile)
+                custom.Add(record);
         }
     }
-    SaveCustomWeaponFile(custom, folder);
+    SaveCustomWeaponFile(ListOf(records), folder);
+    libraries.CustomFileUnreadable = false;
     libraries.CustomFileHolds = std::move(records);
 }
 
 void SaveSettings(Libraries &libraries, const std::string &folder)
 {
-    WriteFileAtomically(PathFromUtf8(folder + kScreenFile), libraries.Positions.FileBytes());
-    SaveCustomWeapons(libraries, folder);
+    // A settings file that cannot be written does not keep the custom weapons from being saved.
+    FileSteps steps;
+    steps.Run([&] { WriteFileAtomically(PathFromUtf8(folder + kScreenFile), libraries.Positions.FileBytes()); });
+    steps.Run([&] { SaveCustomWeapons(libraries, folder); });
+    steps.ThrowIfAnyFailed<FileError>();
     libraries.Clear();
 }
 

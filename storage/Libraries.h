@@ -38,10 +38,14 @@ public:
     // Set by LoadLibraries when "Custom.zel" is there but could not be read: SaveSettings
     // then never overwrites or deletes it.
     bool CustomFileUnreadable = false;
-    // The custom list as "Custom.zel" holds it, when that is known (no file: an empty list).
-    // A list that has not changed is not written again, so closing one window of the
-    // program does not take back what another saved meanwhile.
+    // The records "Custom.zel" holds, when that is known (no file: an empty list). A list that
+    // has not changed is not written again, and a changed one goes on top of what the file
+    // holds by then, so closing one window of the program does not take back what another
+    // saved meanwhile.
     std::optional<std::vector<WeaponRecord>> CustomFileHolds;
+    // The entries of the custom list that came from the override "Weapons.zel": shown with
+    // the user's own, never written to "Custom.zel", which would add them again at each start.
+    std::vector<WeaponRecord> CustomFromWeaponsFile;
 
     // Every list emptied, every position and layout value back to -1, nothing unreadable.
     void Clear();
@@ -81,15 +85,17 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders,
 void LoadLibraries(Libraries &libraries, const std::string &folder = ProgramFolder(),
                    const std::function<void()> &processMessages = {});
 
-// Writes the custom list to "Custom.zel" in the folder, or deletes the file when the list is
-// empty; nothing when the file holds the list already. When another window of the program
-// has saved the file since, the list becomes the file's with this one's changes on top. A
-// "Custom.zel" that could not be read is left as it is while the list is empty, and is kept
-// under another name (SetAsideCustomWeaponFile) before the first save.
+// Writes the custom list (less the entries from "Weapons.zel") to "Custom.zel" in the
+// folder, or deletes the file when the list is empty; nothing when the file holds the list
+// already. When another window of the program has saved the file since, the list becomes the
+// file's with this one's changes on top. A "Custom.zel" that could not be read is left as it
+// is while the list is empty; at the first save it is read again, and kept under another
+// name (SetAsideCustomWeaponFile) only when it still cannot be read.
 void SaveCustomWeapons(Libraries &libraries, const std::string &folder = SettingsFolder());
 
 // Shutdown: writes "Screen.zel" (atomically) and the custom weapons (SaveCustomWeapons) to
-// the folder, then empties the lists.
+// the folder, then empties the lists. Both are tried; when either fails, FileError has a
+// line for each file that could not be written, and the lists stay.
 void SaveSettings(Libraries &libraries, const std::string &folder = SettingsFolder());
 
 // The settings file name.

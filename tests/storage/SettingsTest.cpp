@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace aw {
 
 namespace {
@@ -137,6 +139,17 @@ TEST(Settings, CustomFileFollowsTheCustomList)
     EXPECT_EQ(saved[0].Name, "Bee Gun");
     EXPECT_EQ(saved[1].Name, "Ay Gun");
     EXPECT_EQ(first.CustomWeapons().Count(), 2); // the window shows what it saved
+    // The same with a record of a library type in the file.
+    BaseWeaponList mixed;
+    mixed.Add(CustomWeapon("Borrowed Cannon", 0));
+    mixed.Add(CustomWeapon("Race Gun"));
+    SaveCustomWeaponFile(mixed, dir.Folder());
+    LoadLibraries(first, dir.Folder());
+    LoadLibraries(second, dir.Folder());
+    second.CustomWeapons().Add(CustomWeapon("Cee Gun"));
+    SaveCustomWeapons(second, dir.Folder());
+    SaveSettings(first, dir.Folder());
+    EXPECT_EQ(ReadCustomWeaponFile(dir.Folder()).size(), 2u); // the Race Gun and the Cee Gun
 }
 
 TEST(Settings, InterruptedWritesLeaveTheOldFilesByteForByte)
@@ -154,11 +167,23 @@ TEST(Settings, InterruptedWritesLeaveTheOldFilesByteForByte)
     libraries.Positions.StoreWindowPosition(0, WindowRect{9, 9, 9, 9});
     SetWriteFaultInjector([] { return false; });
     EXPECT_THROW(SaveCustomWeaponFile(libraries.CustomWeapons(), dir.Folder()), FileError);
-    EXPECT_THROW(SaveSettings(libraries, dir.Folder()), FileError);
+    try {
+        SaveSettings(libraries, dir.Folder());
+        ADD_FAILURE() << "saved";
+    } catch (const FileError &e) { // both tried, both named
+        EXPECT_EQ(e.Utf8().rfind("Cannot write file \"" + (dir / "Screen.zel") + "\": ", 0), 0u) << e.Utf8();
+        EXPECT_NE(e.Utf8().find("\nCannot write file \"" + (dir / "Custom.zel") + "\": "), std::string::npos);
+    }
     SetWriteFaultInjector({});
     EXPECT_EQ(ReadWholeFile(dir / "Screen.zel"), oldScreen);
     EXPECT_EQ(ReadWholeFile(dir / "Custom.zel"), oldCustom);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2); // no temporaries
+
+    // Only the settings file cannot be written: the custom weapons are saved all the same.
+    std::filesystem::remove(dir.Path() / "Screen.zel");
+    std::filesystem::create_directory(dir.Path() / "Screen.zel");
+    EXPECT_THROW(SaveSettings(libraries, dir.Folder()), FileError);
+    EXPECT_EQ(ReadCustomWeaponFile(dir.Folder()).size(), 2u);
 }
 
 TEST(Settings, ACustomFileThatCouldNotBeReadIsNeverReplaced)
@@ -181,6 +206,20 @@ TEST(Settings, ACustomFileThatCouldNotBeReadIsNeverReplaced)
     SaveSettings(libraries, dir.Folder()); // from then on the file is the list's own
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Custom.zel"));
 
+    // Two windows started while it was damaged: the first to save sets it aside, the other
+    // adds to what the first saved.
+    WriteFileAtomically(dir / "Custom.zel", damaged);
+    Libraries other;
+    EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LibraryLoadError);
+    EXPECT_THROW(LoadLibraries(other, dir.Folder()), LibraryLoadError);
+    other.CustomWeapons().Add(CustomWeapon("Theirs"));
+    SaveCustomWeapons(other, dir.Folder());
+    libraries.CustomWeapons().Add(CustomWeapon("Ours"));
+    SaveCustomWeapons(libraries, dir.Folder());
+    EXPECT_EQ(ReadCustomWeaponFile(dir.Folder()).size(), 2u);
+    EXPECT_EQ(ReadText(dir / "Custom.zel.damaged-3"), damaged);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Custom.zel.damaged-4"));
+
     // Removed while the program ran: nothing to keep aside, the list is saved.
     WriteFileAtomically(dir / "Custom.zel", damaged);
     EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LibraryLoadError);
@@ -197,6 +236,17 @@ TEST(Settings, ACustomFileThatCouldNotBeReadIsNeverReplaced)
     libraries.CustomWeapons().Add(CustomWeapon("Newest"));
     SaveCustomWeapons(libraries, dir.Folder());
     EXPECT_EQ(ReadCustomWeaponFile(dir.Folder()).size(), 2u);
+
+#ifndef _WIN32
+    // A pipe in its place is not waited on: reported, and kept like a damaged file.
+    std::filesystem::remove(dir.Path() / "Custom.zel");
+    ASSERT_EQ(std::system(("mkfifo '" + (dir / "Custom.zel") + "'").c_str()), 0);
+    EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LibraryLoadError);
+    EXPECT_TRUE(libraries.CustomFileUnreadable);
+    libraries.CustomWeapons().Add(CustomWeapon("Piped"));
+    SaveCustomWeapons(libraries, dir.Folder());
+    EXPECT_EQ(ReadCustomWeaponFile(dir.Folder()).size(), 1u);
+#endif
 }
 
 TEST(Settings, SettingsFolderApartFromTheDataFolder)
@@ -222,6 +272,20 @@ TEST(Settings, SettingsFolderApartFromTheDataFolder)
     SaveSettings(libraries, user.Folder());
     EXPECT_TRUE(std::filesystem::exists(user.Path() / "Screen.zel"));
     EXPECT_FALSE(std::filesystem::exists(program.Path() / "Screen.zel"));
+
+    // A custom-tab record of the override weapon file shows in the custom list, but is the
+    // override file's: it is not written to the user's file, and so not added again next run.
+    std::vector<uint8_t> issued(kWeaponRecordSize);
+    WriteWeaponRecord(CustomWeapon("Issued"), issued.data());
+    WriteFileAtomically(program / "Weapons.zel", CompressBytes(issued));
+    for (int run = 0; run < 2; ++run) {
+        LoadLibraries(libraries, LibraryFolders{program.Folder(), user.Folder()});
+        ASSERT_EQ(libraries.CustomWeapons().Count(), 2 + run);
+        EXPECT_EQ(libraries.CustomWeapons().Get(1 + run).Name, "Issued");
+        libraries.CustomWeapons().Add(CustomWeapon("Made in run " + std::to_string(run)));
+        SaveSettings(libraries, user.Folder());
+    }
+    EXPECT_EQ(ReadCustomWeaponFile(user.Folder()).size(), 3u);
 }
 
 } // namespace aw
