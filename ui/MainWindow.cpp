@@ -687,7 +687,9 @@ void MainWindow::ShowLog(bool price)
 {
     LogViewer viewer(this);
     TakeFocus();
-    viewer.SetLines(ReplayCalculationLog(m_document->Design(), price ? LogKind::Price : LogKind::ThreatValue));
+    // Run on a copy: the calculation may correct sizes, and looking at a log changes nothing.
+    viewer.SetLines(
+        ReplayCalculationLog(*CopyDesign(m_document->Design()), price ? LogKind::Price : LogKind::ThreatValue));
     Dialogs().RunModal(viewer);
 }
 

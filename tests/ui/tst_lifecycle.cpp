@@ -7,10 +7,12 @@
 #include "base/CalculationLog.h"
 #include "base/Files.h"
 #include "base/ProgramVersion.h"
+#include "base/Stream.h"
 #include "engine/DesignFile.h"
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
+#include "storage/DesignJson.h"
 #include "tests/support/SampleRecords.h"
 #include "ui/DesktopIdentity.h"
 #include "ui/MainWindow.h"
@@ -508,6 +510,23 @@ private slots:
         }
         QCOMPARE(shown.size(), qsizetype(price.size()));
         QCOMPARE(shown.last(), QString::fromStdString(price.back()));
+
+        // A design whose size corrections never settle: looking at its log changes nothing,
+        // so the log reads the same each time.
+        QFile json(QStringLiteral(AW_TEST_DATA_DIR "/designs/oscillating-size.json"));
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QString file = path("oscillating.vkd");
+        SaveDesignFile(*DesignFromJson(json.readAll().toStdString()), file.toStdString());
+        m_editor.Window->OpenFile(file);
+        Stream before;
+        SaveToStream(vehicle(), before);
+        trigger("viewPriceLogAction");
+        const QStringList first = shown;
+        trigger("viewPriceLogAction");
+        QCOMPARE(shown, first);
+        Stream after;
+        SaveToStream(vehicle(), after);
+        QVERIFY(after.Bytes() == before.Bytes());
     }
 
     void sheetsGoToTheClipboardAndToFiles()
