@@ -135,7 +135,7 @@ QWidget *MovementPages::BuildMoreTab()
 void MovementPages::ConnectSystem(int slot)
 {
     const MovementSystemView &view = m_views[slot];
-    ConnectGuarded(view.Mode, &QComboBox::activated, this, [this, slot](int item) { ChooseMode(slot, item); });
+    ConnectGuarded(view.Mode, &ExitComboBox::Chosen, this, [this, slot](int item) { ChooseMode(slot, item); });
     ConnectGuarded(view.Mode, &ExitComboBox::Exited, this, [this, slot] { TakeModeName(slot); });
     view.ConnectEdits(this, [this, slot](const MovementSystemView::Edit &edit) { ChangeSystem(slot, edit); });
 }
