@@ -8,6 +8,7 @@
 
 #include "base/Stream.h"
 #include "engine/DesignFile.h"
+#include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 #include "ui/MainWindow.h"
@@ -18,6 +19,7 @@
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponGridRows.h"
 #include "ui/pages/WeaponLibraries.h"
+#include "ui/widgets/SpinButton.h"
 #include "weapons/WeaponList.h"
 
 #include <QAbstractButton>
@@ -423,6 +425,50 @@ private slots:
         undo();
         QCOMPARE(vehicle().Perks->Count(), 0);
         QCOMPARE(vehicle().Armor, 3);
+    }
+
+    // Changes that leave the flag alone are saved all the same: undoing a later step keeps
+    // them, also one no handler reported.
+    void unmarkedChangesStayBeforeTheSavedState()
+    {
+        enter("eField", QStringLiteral("abc"));
+        QCOMPARE(stack().count(), 1);
+        auto *sizeType = find<QComboBox>("cbSizeType");
+        sizeType->setCurrentIndex(3);
+        emit sizeType->activated(3);
+        QCoreApplication::processEvents();
+        QCOMPARE(stack().count(), 2);
+        vehicle().History = "Rebuilt in the field.";
+        saveAs("unmarked.vkd");
+        const Body saved = body();
+        driver::SpinUp(find<SpinButton>("crewSpin"));
+        QCoreApplication::processEvents();
+        undo();
+        QVERIFY(body() == saved);
+        QVERIFY(!vehicle().Modified);
+        QCOMPARE(find("eField")->text(), QStringLiteral("abc"));
+    }
+
+    // Removing a system through the mode list asks first; the removal is a step.
+    void removingAMovementSystemIsAStep()
+    {
+        auto *mode = find<QComboBox>("cbxSecMode");
+        for (auto *box : {find<QComboBox>("cbxPriMode"), mode}) {
+            box->setCurrentIndex(box->findText(QStringLiteral("Ground")));
+            emit box->activated(box->currentIndex());
+            QCoreApplication::processEvents();
+        }
+        saveAs("twosys.vkd");
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
+        mode->setCurrentIndex(0);
+        emit mode->activated(0);
+        QCoreApplication::processEvents();
+        QCOMPARE(vehicle().Movement->Count(), 1);
+        QCOMPARE(stack().count(), 3);
+        QVERIFY(vehicle().Modified);
+        undo();
+        QCOMPARE(vehicle().Movement->Count(), 2);
+        QVERIFY(!vehicle().Modified);
     }
 
     void newOpenAndRevertClearTheHistory()

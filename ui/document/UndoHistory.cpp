@@ -55,9 +55,11 @@ void UndoHistory::DesignReplaced()
     m_baseline = StateOf(TakeSnapshot(*settled), m_baselineCopy);
     m_lastChange.clear();
     emit LastChangeChanged(m_lastChange);
+    m_showingNew = true;
     // Showing it may also tidy what the pass does not (a production type out of range): once
     // shown, the design as it is counts as the start, unless the user changed it already.
     PostGuarded(this, [this] {
+        m_showingNew = false;
         if (m_stack->count() > 0 || m_pending)
             return;
         m_baseline = StateOf(TakeSnapshot(m_document.Design()), m_baselineCopy);
@@ -177,10 +179,11 @@ void UndoHistory::IndexChanged()
 
 void UndoHistory::DesignSaved()
 {
-    // A change being recorded belongs before the saved state. (Opening a file reports it
-    // too, before the window has shown the new design: nothing is pending then.)
+    // What the file now holds is a state of its own: a change being recorded, or one no
+    // handler reported, belongs before it, so no step spans the save. (Opening a file reports
+    // it too, before the window has shown the new design: that design is the start.)
     m_saving = true;
-    if (m_pending)
+    if (!m_showingNew)
         Flush();
     m_saving = false;
     m_stack->setClean();

@@ -70,6 +70,7 @@ private:
     bool m_editTyped = false; // the change to record came from typing
     bool m_saving = false;
     bool m_pending = false;
+    bool m_showingNew = false; // a design just replaced is not yet shown
     bool m_restoring = false;
     bool m_restored = false;
 };

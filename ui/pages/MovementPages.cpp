@@ -202,7 +202,6 @@ void MovementPages::ChooseMode(int slot, int item)
     const bool unchanged = slot < list.Count() ? m_views[slot].HoldsMode(list.Get(slot), item, library) : mode < 0;
     if (unchanged)
         return;
-    m_host.Document().SetModified();
     if (mode >= 0 && mode < library.Count()) {
         if (list.Count() <= slot)
             list.Add(library.Get(mode));
@@ -214,6 +213,9 @@ void MovementPages::ChooseMode(int slot, int item)
         if (Dialogs().AskYesNo(window(), question) == DialogAnswer::Yes)
             list.Delete(slot);
     }
+    // Only once the question is answered: the undo history records what has changed when the
+    // event loop comes round, and the question's box runs one.
+    m_host.Document().SetModified();
     ShowMovement();
 }
 
