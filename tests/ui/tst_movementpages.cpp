@@ -111,6 +111,11 @@ private slots:
         QCOMPARE(movement().TopSpeed(0), kph);
         QCOMPARE(find("ePriTopMP")->text(), QStringLiteral("200"));
         QCOMPARE(find("ePriComMP")->text(), QStringLiteral("100"));
+        // The rounded MP typed as shown stores its whole speed.
+        driver::Enter(find("ePriTopKPH"), QString::number(kph + 2));
+        QCOMPARE(find("ePriTopMP")->text(), QStringLiteral("200"));
+        driver::Enter(find("ePriTopMP"), QStringLiteral("200"));
+        QCOMPARE(movement().TopSpeed(0), kph);
     }
 
     void topSpeedIsCappedAt10002()
