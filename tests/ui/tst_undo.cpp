@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -137,6 +138,7 @@ private:
     {
         box->setFocus();
         QTRY_VERIFY(box->hasFocus());
+        QCoreApplication::processEvents(); // the box left has committed
     }
     QString saveAs(const char *name)
     {
@@ -212,7 +214,7 @@ private slots:
         enter("eArmor", QStringLiteral("7"));
         QLineEdit *crew = find("eCrew");
         const QString shownCrew = crew->text();
-        const auto press = [this](QLineEdit *box, Qt::Key key) {
+        const auto press = [this](QWidget *box, Qt::Key key) {
             focus(box);
             QTest::keyClick(box, key, Qt::ControlModifier);
             QCoreApplication::processEvents();
@@ -227,6 +229,27 @@ private slots:
         press(crew, Qt::Key_Z);
         QCOMPARE(crew->text(), shownCrew);
         QCOMPARE(find("eArmor")->text(), QStringLiteral("7"));
+
+        // Typing from before the box last took the focus is committed (perhaps saved): the
+        // keys undo the design's last change, in the name box and in a notes memo alike.
+        QLineEdit *name = find("eName");
+        focus(name);
+        QTest::keyClicks(name, QStringLiteral("Tank"));
+        QLineEdit *armorBox = find("eArmor");
+        focus(armorBox);
+        driver::Type(armorBox, QStringLiteral("8"));
+        press(name, Qt::Key_Z);
+        QCOMPARE(armorBox->text(), QStringLiteral("7"));
+        QCOMPARE(name->text(), QStringLiteral("Tank"));
+        window().PageControl()->setCurrentIndex(3);
+        auto *memo = find<QPlainTextEdit>("descriptionMemo");
+        focus(memo);
+        QTest::keyClicks(memo, QStringLiteral("Old"));
+        focus(name);
+        driver::Type(name, QStringLiteral("Tankette"));
+        press(memo, Qt::Key_Z);
+        QCOMPARE(name->text(), QStringLiteral("Tank"));
+        QCOMPARE(memo->toPlainText(), QStringLiteral("Old"));
     }
 
     void fieldNamesReadTheSameInEveryLocale()
