@@ -448,6 +448,8 @@ private slots:
         undo();
         QCOMPARE(vehicle().Perks->Count(), 0);
         QCOMPARE(vehicle().Armor, 3);
+        redo(); // as the change left it
+        QVERIFY(!vehicle().Modified);
     }
 
     // Changes that leave the flag alone are saved all the same: undoing a later step keeps

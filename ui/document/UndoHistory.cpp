@@ -131,7 +131,8 @@ void UndoHistory::Flush()
     m_baselineCopy = std::move(copy);
     const QString mergeKey = m_editTyped ? name + QLatin1Char('@') + QString::number(m_editEpoch) : QString();
     m_stack->push(new UndoStep(
-        std::move(before), std::move(after), name, mergeKey, [this](const UndoState &state) { Restore(state); },
+        std::move(before), std::move(after), name, mergeKey, m_document.Modified(),
+        [this](const UndoState &state) { Restore(state); },
         [this](const UndoState &from, const UndoState &to) { ReportChange(from, to); }));
 }
 
@@ -170,11 +171,24 @@ void UndoHistory::IndexChanged()
     m_restored = false;
     if (m_saving)
         return; // the saved state is set next
-    // A new step leaves the flag to the change it records (some changes do not set it).
-    if (m_stack->isClean())
+    // A new step leaves the flag to the change it records (some changes do not set it). A
+    // state reached again after only such changes since the save is as clean as it was.
+    if (m_stack->isClean() || (restored && OnlyUnmarkedChangesSinceSaved()))
         m_document.ClearModified();
     else if (restored)
         m_document.SetModified();
+}
+
+bool UndoHistory::OnlyUnmarkedChangesSinceSaved() const
+{
+    const int saved = m_stack->cleanIndex();
+    if (saved < 0 || m_stack->index() <= saved)
+        return false;
+    for (int i = saved; i < m_stack->index(); ++i) {
+        if (static_cast<const UndoStep *>(m_stack->command(i))->LeftModified())
+            return false;
+    }
+    return true;
 }
 
 void UndoHistory::DesignSaved()
