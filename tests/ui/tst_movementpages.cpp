@@ -111,6 +111,11 @@ private slots:
         QCOMPARE(movement().TopSpeed(0), kph);
         QCOMPARE(find("ePriTopMP")->text(), QStringLiteral("200"));
         QCOMPARE(find("ePriComMP")->text(), QStringLiteral("100"));
+        // The rounded MP typed as shown stores its whole speed.
+        driver::Enter(find("ePriTopKPH"), QString::number(kph + 2));
+        QCOMPARE(find("ePriTopMP")->text(), QStringLiteral("200"));
+        driver::Enter(find("ePriTopMP"), QStringLiteral("200"));
+        QCOMPARE(movement().TopSpeed(0), kph);
     }
 
     void topSpeedIsCappedAt10002()
@@ -227,15 +232,23 @@ private slots:
         QCOMPARE(movement().ModeName(0), std::string(32, 'M'));
         QCOMPARE(mode->currentText(), QString(32, QLatin1Char('M')));
 
-        // A name a library mode starts with, or has, stays the custom mode's name.
-        for (const QString &typed : {QStringLiteral("Nav"), QStringLiteral("hover")}) {
-            mode->setFocus(Qt::TabFocusReason);
-            mode->lineEdit()->selectAll();
-            QTest::keyClicks(mode->lineEdit(), typed);
-            QTest::keyClick(mode->lineEdit(), Qt::Key_Return);
-            QTest::keyClick(mode, Qt::Key_Tab);
-            QVERIFY(movement().Get(0).CustomMode);
-            QCOMPARE(QString::fromStdString(movement().ModeName(0)), typed);
+        // A name a library mode starts with, or has, stays the custom mode's name, with its
+        // speeds and flight, whether Return or only Tab ends the typing.
+        QTest::mouseClick(find<QCheckBox>("cbxPriAir"), Qt::LeftButton);
+        driver::Enter(find("ePriTopKPH"), QStringLiteral("77"));
+        for (const QString &typed : {QStringLiteral("Nav"), QStringLiteral("hover"), QStringLiteral("Ground")}) {
+            for (const bool withReturn : {true, false}) {
+                mode->setFocus(Qt::TabFocusReason);
+                mode->lineEdit()->selectAll();
+                QTest::keyClicks(mode->lineEdit(), typed);
+                if (withReturn)
+                    QTest::keyClick(mode->lineEdit(), Qt::Key_Return);
+                QTest::keyClick(mode, Qt::Key_Tab);
+                QVERIFY(movement().Get(0).CustomMode);
+                QCOMPARE(QString::fromStdString(movement().ModeName(0)), typed);
+                QCOMPARE(movement().TopSpeed(0), 77.0);
+                QVERIFY(movement().Flight(0));
+            }
         }
     }
 
@@ -443,18 +456,30 @@ private slots:
         QCOMPARE(m_editor.Dialogs->warnings.size(), 1);
     }
 
-    void editorTakesATypedModeNameOnReturn()
+    void editorTakesATypedModeName()
     {
         MovementRecord custom;
         for (int i = 0; i < m_editor.Data->library.Count(); ++i)
             if (m_editor.Data->library.CustomMode(i))
                 custom = m_editor.Data->library.Get(i);
         QVERIFY(custom.CustomMode);
+        custom.Flight = true;
+        custom.TopSpeed = 300;
         MovementEditorDialog editor(m_editor.Data->library, custom);
         editor.show();
         editor.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         auto *mode = editor.findChild<QComboBox *>(QStringLiteral("cbxPriMode"));
+        // a library mode's name left with Tab names the custom flyer
+        mode->setFocus(Qt::TabFocusReason);
+        mode->lineEdit()->selectAll();
+        QTest::keyClicks(mode->lineEdit(), QStringLiteral("Hover"));
+        QTest::keyClick(mode, Qt::Key_Tab);
+        QVERIFY(editor.Record().CustomMode);
+        QCOMPARE(editor.Record().ModeName, std::string("Hover"));
+        QVERIFY(editor.Record().Flight);
+        QCOMPARE(editor.Record().TopSpeed, 300.0);
+
         mode->setFocus(Qt::TabFocusReason);
         mode->lineEdit()->selectAll();
         QTest::keyClicks(mode->lineEdit(), QStringLiteral("Skates"));

@@ -8,6 +8,7 @@
 
 #include "base/Stream.h"
 #include "engine/DesignFile.h"
+#include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 #include "ui/MainWindow.h"
@@ -18,6 +19,7 @@
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponGridRows.h"
 #include "ui/pages/WeaponLibraries.h"
+#include "ui/widgets/SpinButton.h"
 #include "weapons/WeaponList.h"
 
 #include <QAbstractButton>
@@ -31,6 +33,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -135,6 +138,7 @@ private:
     {
         box->setFocus();
         QTRY_VERIFY(box->hasFocus());
+        QCoreApplication::processEvents(); // the box left has committed
     }
     QString saveAs(const char *name)
     {
@@ -210,7 +214,7 @@ private slots:
         enter("eArmor", QStringLiteral("7"));
         QLineEdit *crew = find("eCrew");
         const QString shownCrew = crew->text();
-        const auto press = [this](QLineEdit *box, Qt::Key key) {
+        const auto press = [this](QWidget *box, Qt::Key key) {
             focus(box);
             QTest::keyClick(box, key, Qt::ControlModifier);
             QCoreApplication::processEvents();
@@ -225,6 +229,27 @@ private slots:
         press(crew, Qt::Key_Z);
         QCOMPARE(crew->text(), shownCrew);
         QCOMPARE(find("eArmor")->text(), QStringLiteral("7"));
+
+        // Typing from before the box last took the focus is committed (perhaps saved): the
+        // keys undo the design's last change, in the name box and in a notes memo alike.
+        QLineEdit *name = find("eName");
+        focus(name);
+        QTest::keyClicks(name, QStringLiteral("Tank"));
+        QLineEdit *armorBox = find("eArmor");
+        focus(armorBox);
+        driver::Type(armorBox, QStringLiteral("8"));
+        press(name, Qt::Key_Z);
+        QCOMPARE(armorBox->text(), QStringLiteral("7"));
+        QCOMPARE(name->text(), QStringLiteral("Tank"));
+        window().PageControl()->setCurrentIndex(3);
+        auto *memo = find<QPlainTextEdit>("descriptionMemo");
+        focus(memo);
+        QTest::keyClicks(memo, QStringLiteral("Old"));
+        focus(name);
+        driver::Type(name, QStringLiteral("Tankette"));
+        press(memo, Qt::Key_Z);
+        QCOMPARE(name->text(), QStringLiteral("Tank"));
+        QCOMPARE(memo->toPlainText(), QStringLiteral("Old"));
     }
 
     void fieldNamesReadTheSameInEveryLocale()
@@ -423,6 +448,52 @@ private slots:
         undo();
         QCOMPARE(vehicle().Perks->Count(), 0);
         QCOMPARE(vehicle().Armor, 3);
+        redo(); // as the change left it
+        QVERIFY(!vehicle().Modified);
+    }
+
+    // Changes that leave the flag alone are saved all the same: undoing a later step keeps
+    // them, also one no handler reported.
+    void unmarkedChangesStayBeforeTheSavedState()
+    {
+        enter("eField", QStringLiteral("abc"));
+        QCOMPARE(stack().count(), 1);
+        auto *sizeType = find<QComboBox>("cbSizeType");
+        sizeType->setCurrentIndex(3);
+        emit sizeType->activated(3);
+        QCoreApplication::processEvents();
+        QCOMPARE(stack().count(), 2);
+        vehicle().History = "Rebuilt in the field.";
+        saveAs("unmarked.vkd");
+        const Body saved = body();
+        driver::SpinUp(find<SpinButton>("crewSpin"));
+        QCoreApplication::processEvents();
+        undo();
+        QVERIFY(body() == saved);
+        QVERIFY(!vehicle().Modified);
+        QCOMPARE(find("eField")->text(), QStringLiteral("abc"));
+    }
+
+    // Removing a system through the mode list asks first; the removal is a step.
+    void removingAMovementSystemIsAStep()
+    {
+        auto *mode = find<QComboBox>("cbxSecMode");
+        for (auto *box : {find<QComboBox>("cbxPriMode"), mode}) {
+            box->setCurrentIndex(box->findText(QStringLiteral("Ground")));
+            emit box->activated(box->currentIndex());
+            QCoreApplication::processEvents();
+        }
+        saveAs("twosys.vkd");
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
+        mode->setCurrentIndex(0);
+        emit mode->activated(0);
+        QCoreApplication::processEvents();
+        QCOMPARE(vehicle().Movement->Count(), 1);
+        QCOMPARE(stack().count(), 3);
+        QVERIFY(vehicle().Modified);
+        undo();
+        QCOMPARE(vehicle().Movement->Count(), 2);
+        QVERIFY(!vehicle().Modified);
     }
 
     void newOpenAndRevertClearTheHistory()

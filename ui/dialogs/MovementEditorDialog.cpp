@@ -104,7 +104,7 @@ void MovementEditorDialog::BuildControls()
     layout->addStretch();
     layout->addLayout(buttons);
 
-    ConnectGuarded(m_view.Mode, &QComboBox::activated, this, [this](int item) {
+    ConnectGuarded(m_view.Mode, &ExitComboBox::Chosen, this, [this](int item) {
         if (m_view.HoldsMode(m_record, item, m_library))
             return;
         if (item >= 0 && item < m_library.Count())

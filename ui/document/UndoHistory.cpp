@@ -55,9 +55,11 @@ void UndoHistory::DesignReplaced()
     m_baseline = StateOf(TakeSnapshot(*settled), m_baselineCopy);
     m_lastChange.clear();
     emit LastChangeChanged(m_lastChange);
+    m_showingNew = true;
     // Showing it may also tidy what the pass does not (a production type out of range): once
     // shown, the design as it is counts as the start, unless the user changed it already.
     PostGuarded(this, [this] {
+        m_showingNew = false;
         if (m_stack->count() > 0 || m_pending)
             return;
         m_baseline = StateOf(TakeSnapshot(m_document.Design()), m_baselineCopy);
@@ -129,7 +131,8 @@ void UndoHistory::Flush()
     m_baselineCopy = std::move(copy);
     const QString mergeKey = m_editTyped ? name + QLatin1Char('@') + QString::number(m_editEpoch) : QString();
     m_stack->push(new UndoStep(
-        std::move(before), std::move(after), name, mergeKey, [this](const UndoState &state) { Restore(state); },
+        std::move(before), std::move(after), name, mergeKey, m_document.Modified(),
+        [this](const UndoState &state) { Restore(state); },
         [this](const UndoState &from, const UndoState &to) { ReportChange(from, to); }));
 }
 
@@ -168,19 +171,33 @@ void UndoHistory::IndexChanged()
     m_restored = false;
     if (m_saving)
         return; // the saved state is set next
-    // A new step leaves the flag to the change it records (some changes do not set it).
-    if (m_stack->isClean())
+    // A new step leaves the flag to the change it records (some changes do not set it). A
+    // state reached again after only such changes since the save is as clean as it was.
+    if (m_stack->isClean() || (restored && OnlyUnmarkedChangesSinceSaved()))
         m_document.ClearModified();
     else if (restored)
         m_document.SetModified();
 }
 
+bool UndoHistory::OnlyUnmarkedChangesSinceSaved() const
+{
+    const int saved = m_stack->cleanIndex();
+    if (saved < 0 || m_stack->index() <= saved)
+        return false;
+    for (int i = saved; i < m_stack->index(); ++i) {
+        if (static_cast<const UndoStep *>(m_stack->command(i))->LeftModified())
+            return false;
+    }
+    return true;
+}
+
 void UndoHistory::DesignSaved()
 {
-    // A change being recorded belongs before the saved state. (Opening a file reports it
-    // too, before the window has shown the new design: nothing is pending then.)
+    // What the file now holds is a state of its own: a change being recorded, or one no
+    // handler reported, belongs before it, so no step spans the save. (Opening a file reports
+    // it too, before the window has shown the new design: that design is the start.)
     m_saving = true;
-    if (m_pending)
+    if (!m_showingNew)
         Flush();
     m_saving = false;
     m_stack->setClean();

@@ -53,6 +53,8 @@ private:
     void DesignReplaced();
     void DesignSaved();
     void IndexChanged();
+    // Whether the steps from the saved state up to the current one all left the flag clear.
+    bool OnlyUnmarkedChangesSinceSaved() const;
     void Restore(const UndoState &state);
     void ReportChange(const UndoState &from, const UndoState &to);
     // The state of a design body, with its results computed on a copy; the copy is kept for
@@ -70,6 +72,7 @@ private:
     bool m_editTyped = false; // the change to record came from typing
     bool m_saving = false;
     bool m_pending = false;
+    bool m_showingNew = false; // a design just replaced is not yet shown
     bool m_restoring = false;
     bool m_restored = false;
 };

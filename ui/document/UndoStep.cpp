@@ -7,10 +7,10 @@ namespace {
 constexpr int kSnapshotStepId = 0x4157;
 } // namespace
 
-UndoStep::UndoStep(UndoState before, UndoState after, const QString &name, QString mergeKey, Restorer restore,
-                   ChangeReport report)
+UndoStep::UndoStep(UndoState before, UndoState after, const QString &name, QString mergeKey, bool leftModified,
+                   Restorer restore, ChangeReport report)
     : QUndoCommand(name), m_before(std::move(before)), m_after(std::move(after)), m_mergeKey(std::move(mergeKey)),
-      m_restore(std::move(restore)), m_report(std::move(report))
+      m_leftModified(leftModified), m_restore(std::move(restore)), m_report(std::move(report))
 {
 }
 
@@ -37,6 +37,7 @@ bool UndoStep::mergeWith(const QUndoCommand *other)
     if (!next || next->m_mergeKey != m_mergeKey)
         return false;
     m_after = next->m_after;
+    m_leftModified = next->m_leftModified;
     // Typed and typed back: the step changes nothing and leaves the history.
     setObsolete(m_after.Snapshot == m_before.Snapshot);
     m_report(m_before, m_after);

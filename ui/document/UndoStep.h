@@ -27,8 +27,12 @@ public:
     using Restorer = std::function<void(const UndoState &)>;
     using ChangeReport = std::function<void(const UndoState &from, const UndoState &to)>;
 
-    UndoStep(UndoState before, UndoState after, const QString &name, QString mergeKey, Restorer restore,
-             ChangeReport report);
+    // leftModified: the design counted as modified once the change was made (some changes
+    // leave the flag alone).
+    UndoStep(UndoState before, UndoState after, const QString &name, QString mergeKey, bool leftModified,
+             Restorer restore, ChangeReport report);
+
+    bool LeftModified() const { return m_leftModified; }
 
     void undo() override;
     void redo() override;
@@ -39,6 +43,7 @@ private:
     UndoState m_before;
     UndoState m_after;
     QString m_mergeKey;
+    bool m_leftModified;
     Restorer m_restore;
     ChangeReport m_report;
     bool m_done = true;

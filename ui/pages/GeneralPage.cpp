@@ -417,6 +417,7 @@ void GeneralPage::BuildControls()
     ConnectGuarded(m_eField, &ExitEdit::Exited, this, [this] {
         m_host.Document().Design().NumberOnField =
             CutToWidth(cp1252::FromQt(m_eField->text()), BaseVehicle::TextCapacity);
+        m_host.Document().NoteUnmarkedChange();
     });
     const std::pair<ExitEdit *, std::string BaseVehicle::*> freeTexts[] = {
         {m_eActualMass, &BaseVehicle::CombatMass},
@@ -432,6 +433,7 @@ void GeneralPage::BuildControls()
     }
     ConnectGuarded(m_cbSizeType, &QComboBox::activated, this, [this](int index) {
         m_host.Document().Design().SizeType = index;
+        m_host.Document().NoteUnmarkedChange();
         m_host.ShowResults();
     });
 

@@ -135,7 +135,7 @@ QWidget *MovementPages::BuildMoreTab()
 void MovementPages::ConnectSystem(int slot)
 {
     const MovementSystemView &view = m_views[slot];
-    ConnectGuarded(view.Mode, &QComboBox::activated, this, [this, slot](int item) { ChooseMode(slot, item); });
+    ConnectGuarded(view.Mode, &ExitComboBox::Chosen, this, [this, slot](int item) { ChooseMode(slot, item); });
     ConnectGuarded(view.Mode, &ExitComboBox::Exited, this, [this, slot] { TakeModeName(slot); });
     view.ConnectEdits(this, [this, slot](const MovementSystemView::Edit &edit) { ChangeSystem(slot, edit); });
 }
@@ -202,7 +202,6 @@ void MovementPages::ChooseMode(int slot, int item)
     const bool unchanged = slot < list.Count() ? m_views[slot].HoldsMode(list.Get(slot), item, library) : mode < 0;
     if (unchanged)
         return;
-    m_host.Document().SetModified();
     if (mode >= 0 && mode < library.Count()) {
         if (list.Count() <= slot)
             list.Add(library.Get(mode));
@@ -214,6 +213,9 @@ void MovementPages::ChooseMode(int slot, int item)
         if (Dialogs().AskYesNo(window(), question) == DialogAnswer::Yes)
             list.Delete(slot);
     }
+    // Only once the question is answered: the undo history records what has changed when the
+    // event loop comes round, and the question's box runs one.
+    m_host.Document().SetModified();
     ShowMovement();
 }
 

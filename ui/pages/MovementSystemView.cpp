@@ -64,9 +64,9 @@ void MovementSystemView::Show(const MovementList &list, int i, MovementList &lib
                 Mode->setEditable(true);
                 auto *line = new StartShownEdit(Mode);
                 line->setValidator(new Cp1252Validator(line));
-                Mode->setLineEdit(line);
-                // A typed name is the custom mode's own: neither completing it nor Return may
-                // turn it into the library mode it starts like ("Nav" into Naval).
+                Mode->SetEditLine(line);
+                // A typed name is the custom mode's own: completing it may not turn it into
+                // the library mode it starts like ("Nav" into Naval).
                 Mode->setCompleter(nullptr);
                 Mode->setDuplicatesEnabled(true);
             }

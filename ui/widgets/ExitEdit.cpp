@@ -20,11 +20,11 @@ bool ExitEdit::event(QEvent *event)
 
 void ExitEdit::CommitTyped()
 {
+    // Only typing counts: a box tabbed through keeps its value, but one typed in commits what
+    // was typed, also the text it showed (which may stand for a rounded value).
     if (!isModified())
         return;
     setModified(false);
-    if (text() == m_shown)
-        return;
     // Taken as shown before the commit: the handler may show a different text in turn.
     m_shown = text();
     emit Exited();

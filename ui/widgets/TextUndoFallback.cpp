@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,19 +12,37 @@ namespace aw {
 
 namespace {
 
-// Whether the text box can undo (or redo) typing of its own; true for anything else, which
-// keeps the key as it would.
-bool KeepsTheKey(QObject *control, bool undo)
+// The text box a control stands for (an editable combo box's edit line); null for others.
+QWidget *TextBox(QObject *control)
 {
     if (auto *combo = qobject_cast<QComboBox *>(control))
-        control = combo->lineEdit();
-    if (auto *edit = qobject_cast<QLineEdit *>(control))
-        return edit->isReadOnly() || (undo ? edit->isUndoAvailable() : edit->isRedoAvailable());
-    if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
-        const QTextDocument *document = memo->document();
-        return memo->isReadOnly() || (undo ? document->isUndoAvailable() : document->isRedoAvailable());
-    }
-    return true;
+        return combo->lineEdit();
+    if (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control))
+        return static_cast<QWidget *>(control);
+    return nullptr;
+}
+
+QString TextOf(const QWidget *box)
+{
+    if (auto *edit = qobject_cast<const QLineEdit *>(box))
+        return edit->text();
+    return static_cast<const QPlainTextEdit *>(box)->toPlainText();
+}
+
+bool IsReadOnly(const QWidget *box)
+{
+    if (auto *edit = qobject_cast<const QLineEdit *>(box))
+        return edit->isReadOnly();
+    return static_cast<const QPlainTextEdit *>(box)->isReadOnly();
+}
+
+// Whether the box's own history can undo (or redo) a step.
+bool OwnStepAvailable(const QWidget *box, bool undo)
+{
+    if (auto *edit = qobject_cast<const QLineEdit *>(box))
+        return undo ? edit->isUndoAvailable() : edit->isRedoAvailable();
+    const QTextDocument *document = static_cast<const QPlainTextEdit *>(box)->document();
+    return undo ? document->isUndoAvailable() : document->isRedoAvailable();
 }
 
 } // namespace
@@ -36,8 +55,44 @@ TextUndoFallback::TextUndoFallback(QWidget *window, QAction *undo, QAction *redo
     qApp->installEventFilter(this);
 }
 
+void TextUndoFallback::NoteFocus(QObject *control, const QFocusEvent &event)
+{
+    // Coming back from a menu or another window goes on with the same typing.
+    if (event.reason() == Qt::PopupFocusReason || event.reason() == Qt::ActiveWindowFocusReason)
+        return;
+    QWidget *box = TextBox(control);
+    if (!box || box->window() != m_window)
+        return;
+    m_box = box;
+    m_textAtFocus = TextOf(box);
+    m_undidOwnTyping = false;
+}
+
+bool TextUndoFallback::KeepsTheKey(QObject *control, bool undo)
+{
+    QWidget *box = TextBox(control);
+    if (!box)
+        return true; // anything else keeps the key as it would
+    if (IsReadOnly(box))
+        return true;
+    // The box's history may hold typing from before it took the focus (already committed,
+    // even saved): only what was typed since is its own to undo.
+    if (box != m_box || !OwnStepAvailable(box, undo))
+        return false;
+    if (!undo)
+        return m_undidOwnTyping;
+    if (TextOf(box) == m_textAtFocus)
+        return false;
+    m_undidOwnTyping = true;
+    return true;
+}
+
 bool TextUndoFallback::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::FocusIn) {
+        NoteFocus(watched, *static_cast<QFocusEvent *>(event));
+        return false;
+    }
     if (event->type() != QEvent::ShortcutOverride)
         return false;
     auto *control = qobject_cast<QWidget *>(watched);

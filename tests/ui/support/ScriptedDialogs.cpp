@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 namespace aw {
@@ -11,6 +12,8 @@ ScriptedDialogs::~ScriptedDialogs() { SetDialogProvider(nullptr); }
 DialogAnswer ScriptedDialogs::Next(const QString &text, DialogAnswer whenNone)
 {
     questions << text;
+    // A real box runs the event loop while it waits for the answer.
+    QCoreApplication::processEvents();
     if (answers.isEmpty()) {
         unanswered << text;
         return whenNone;

@@ -10,7 +10,8 @@
 namespace aw {
 
 // A dialog provider that answers from scripts and records what was asked, so the editor
-// can be driven headless. Installed for its lifetime.
+// can be driven headless. Installed for its lifetime. Like a real box, a question lets the
+// event loop run before it is answered.
 class ScriptedDialogs : public DialogProvider {
 public:
     ScriptedDialogs();
