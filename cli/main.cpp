@@ -39,6 +39,16 @@ void QtMessages(QtMsgType type, const QMessageLogContext &, const QString &messa
         std::cerr << "armorwright-cli: " << message.toStdString() << "\n";
 }
 
+// The exit code once the output is out: output that could not be written (a full disk, a
+// closed pipe) is no success.
+int OutputWritten(const std::string &who, int code)
+{
+    if (std::cout << std::flush)
+        return code;
+    std::cerr << who << ": the output could not be written\n";
+    return code == 0 ? 1 : code;
+}
+
 } // namespace
 
 } // namespace aw
@@ -50,13 +60,16 @@ int main(int argc, char *argv[])
     SetProgramFolderFromExecutable(argc > 0 ? argv[0] : "");
     qInstallMessageHandler(QtMessages);
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "-h" || args[0] == "--help") {
-        PrintUsage(args.empty() ? std::cerr : std::cout);
-        return args.empty() ? 2 : 0;
+    if (args.empty()) {
+        PrintUsage(std::cerr);
+        return 2;
     }
-    if (args[0] == "--version") {
-        std::cout << "armorwright-cli " << kProgramVersion << "\n";
-        return 0;
+    if (args[0] == "-h" || args[0] == "--help" || args[0] == "--version") {
+        if (args[0] == "--version")
+            std::cout << "armorwright-cli " << kProgramVersion << "\n";
+        else
+            PrintUsage(std::cout);
+        return OutputWritten("armorwright-cli", 0);
     }
     const std::string name = args[0];
     args.erase(args.begin());
@@ -64,13 +77,7 @@ int main(int argc, char *argv[])
         if (command.Name != name)
             continue;
         try {
-            const int code = command.run(args);
-            // Output that could not be written (a full disk, a closed pipe) is no success.
-            if (!(std::cout << std::flush)) {
-                std::cerr << "armorwright-cli " << name << ": the output could not be written\n";
-                return code == 0 ? 1 : code;
-            }
-            return code;
+            return OutputWritten("armorwright-cli " + name, command.run(args));
         } catch (const std::exception &e) {
             std::cerr << "armorwright-cli " << name << ": " << ErrorUtf8(e) << "\n";
             return 1;

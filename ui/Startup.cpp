@@ -68,7 +68,7 @@ int RunArmorwright(int argc, char **argv)
     if (AnswersWithText(ReadStartupOptions(ArgumentsOf(argc, argv)))) {
         const QCoreApplication named(argc, argv); // names the program in the usage line
         std::cout << ReadStartupOptions(QCoreApplication::arguments()).Message.toLocal8Bit().constData();
-        return 0;
+        return std::cout.flush() ? 0 : 1; // an answer that could not be written is no success
     }
     QApplication app(argc, argv);
     // Qt has taken out its own options (-platform, -style, ...) by now.

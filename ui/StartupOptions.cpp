@@ -9,6 +9,9 @@ namespace aw {
 StartupOptions ReadStartupOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
+    // Qt's own options (-reverse, -stylesheet ...) are still on the line before the window
+    // system starts: read as letters, -reverse would ask for the version.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Armorwright designs vehicles under the tabletop game's vehicle construction rules."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},

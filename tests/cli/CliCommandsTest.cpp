@@ -383,6 +383,8 @@ TEST_F(CliCommands, OutputThatCannotBeWrittenIsAFailure)
     const CliRun run = RunCli({"to-json", file}, "", AW_CLI_PATH, "/dev/full");
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, "armorwright-cli to-json: the output could not be written\n");
+    for (const char *answer : {"--help", "--version"})
+        EXPECT_EQ(RunCli({answer}, "", AW_CLI_PATH, "/dev/full").ExitCode, 1) << answer;
 }
 
 TEST_F(CliCommands, DiffOfTwoKnownDesigns)

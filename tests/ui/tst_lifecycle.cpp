@@ -710,6 +710,9 @@ private slots:
         QVERIFY(version.Request == StartupOptions::Request::Version);
         QCOMPARE(version.Message, QStringLiteral("Armorwright %1\n").arg(QString::fromLatin1(kProgramVersion)));
 
+        for (const char *qtOption : {"-reverse", "-stylesheet", "-platformtheme", "-visual"})
+            QVERIFY2(read({qtOption, "x"}).Request == StartupOptions::Request::UsageError, qtOption);
+
         const StartupOptions wrong = read({"--colour", "tank.vkd"});
         QVERIFY(wrong.Request == StartupOptions::Request::UsageError);
         QVERIFY(wrong.Message.contains(QStringLiteral("colour")));
