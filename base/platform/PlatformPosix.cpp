@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace aw::platform {
 
@@ -217,6 +219,14 @@ std::filesystem::path UserDataHome()
         return dataHome;
     if (home && *home)
         return std::string(home) + "/.local/share";
+    // Without HOME the user's home folder comes from the user database; the shared temporary
+    // folder is the last resort, where other users could read or replace what is kept.
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd *found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_dir &&
+        *found->pw_dir == '/')
+        return std::string(found->pw_dir) + "/.local/share";
     return std::filesystem::temp_directory_path();
 }
 

@@ -63,6 +63,14 @@ TEST(SettingsFolder, UserDataFolderFollowsXdgDataHomeElseHome)
         EnvironmentValue home("HOME", "/home/player");
         EXPECT_EQ(UserDataFolder(), "/home/player/.local/share/Armorwright/Armorwright/");
     }
+    {
+        // Without either, the user's home folder still holds it, not the shared temporary folder.
+        EnvironmentValue xdg(kDataHome, std::nullopt);
+        EnvironmentValue home("HOME", std::nullopt);
+        const std::string folder = UserDataFolder();
+        EXPECT_TRUE(folder.ends_with("/.local/share/Armorwright/Armorwright/")) << folder;
+        EXPECT_FALSE(folder.starts_with(Utf8FromPath(std::filesystem::temp_directory_path()))) << folder;
+    }
 }
 #endif
 
