@@ -314,7 +314,7 @@ private slots:
         ScriptedDialogs dialogs;
         LogViewer viewer;
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Log Viewer"));
-        viewer.SetLines({"first", "", "  indented \xe9"});
+        viewer.SetLines({"first", "", "  indented \xe9", "Tank\xa0Mk"});
         dialogs.paths = {folder.filePath(QStringLiteral("log.txt"))};
         QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
         QCOMPARE(dialogs.saveDialogs.size(), 1);
@@ -323,7 +323,7 @@ private slots:
         QCOMPARE(dialogs.saveDialogs[0].Filter, QStringLiteral("Text Files|*.txt|All Files|*.*"));
         QFile saved(folder.filePath(QStringLiteral("log.txt")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), QByteArray("first\r\n\r\n  indented \xe9\r\n"));
+        QCOMPARE(saved.readAll(), QByteArray("first\r\n\r\n  indented \xe9\r\nTank\xa0Mk\r\n")); // no-break space kept
     }
 
     void logViewerSavesWhatWasTyped()

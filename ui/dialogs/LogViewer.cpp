@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -61,7 +62,9 @@ void LogViewer::SetLines(const LogLines &lines)
 
 QStringList LogViewer::Lines() const
 {
-    const QString text = m_log->toPlainText();
+    // The raw text: the plain one would turn no-break spaces into spaces.
+    QString text = m_log->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
     if (text.isEmpty())
         return {};
     QStringList lines = text.split(QLatin1Char('\n'));
