@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "base/SettingsFolder.h"
+#include "base/Utf8Path.h"
 #include "storage/Libraries.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/CommandGuard.h"
@@ -18,7 +19,6 @@
 #include "ui/document/RecoveryStore.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
 #include <QTimer>
 
@@ -82,12 +82,13 @@ int RunArmorwright(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Armorwright"));
     SetProgramFolderFromExecutable(argv[0]);
     SetSettingsFolder(SettingsFolderFor(ProgramFolder()));
-    QDir().mkpath(FromNativePath(SettingsFolder())); // a failure shows when the files are saved
     SetApplicationTitle(QString::fromLatin1(kProgramTitle));
 
     auto splash = std::make_unique<SplashScreen>();
     splash->show();
     ProcessMessages();
+    // Said now, with its reason; the files are only written at exit.
+    RunGuarded(splash.get(), [] { CreateFolders(PathFromUtf8(SettingsFolder())); });
 
     StoredProgramData data;
     SetProgramData(&data);

@@ -272,6 +272,8 @@ private slots:
         document.SetModified();
         document.SetModified();
         QCOMPARE(noFolder.size(), 1);
+        QVERIFY2(noFolder[0][0].toString().contains(QStringLiteral("Cannot create folder")), // and why
+                 qPrintable(noFolder[0][0].toString()));
     }
 
     // While a copy is written, later ones wait and only the newest is kept; one written after

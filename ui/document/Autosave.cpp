@@ -2,6 +2,7 @@
 
 #include "base/ArmorwrightError.h"
 #include "base/Files.h"
+#include "base/Utf8Path.h"
 #include "engine/DesignFile.h"
 #include "engine/Vehicle.h"
 #include "ui/CommandGuard.h"
@@ -12,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -27,7 +27,11 @@ Autosave::Autosave(VehicleDocument &document, const QString &folder, QObject *pa
                                                                             .arg(QCoreApplication::applicationPid())
                                                                             .arg(QDateTime::currentMSecsSinceEpoch()))
 {
-    QDir().mkpath(folder);
+    try {
+        CreateFolders(PathFromUtf8(folder.toStdString()));
+    } catch (const ArmorwrightError &error) {
+        m_folderTrouble = QString::fromStdString(ErrorUtf8(error)); // said at the first change
+    }
     m_lock = std::make_unique<QLockFile>(m_store.LockPath(m_session));
     m_lock->setStaleLockTime(0);
     m_lock->tryLock(0); // when it cannot be taken, the first change says so
@@ -62,7 +66,8 @@ void Autosave::ReportTrouble(const QString &reason)
 void Autosave::DocumentEdited()
 {
     if (!m_lock->isLocked())
-        ReportTrouble(QStringLiteral("The recovery folder \"%1\" cannot be used.").arg(m_store.Folder()));
+        ReportTrouble(QStringLiteral("The recovery folder \"%1\" cannot be used.%2")
+                          .arg(m_store.Folder(), m_folderTrouble.isEmpty() ? QString() : ' ' + m_folderTrouble));
     if (m_timer.isActive()) {
         m_changedSinceWrite = true;
         return;

@@ -79,6 +79,7 @@ private:
     bool m_removeWhenWritten = false;
     bool m_lastWriteFailed = false;
     bool m_troubleReported = false;
+    QString m_folderTrouble; // why the recovery folder could not be made
 };
 
 } // namespace aw
