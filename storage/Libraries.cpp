@@ -6,6 +6,7 @@
 #include "storage/DataBlock.h"
 #include "storage/RecordStream.h"
 
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 
@@ -104,18 +105,30 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
     libraries.Clear();
     FileSteps steps;
 
+    // Settings kept apart from a program folder that cannot be written: until the user's own
+    // copy of a file exists, the one left beside the program is read (and the user's copy
+    // made from it at the first save).
+    const auto readFrom = [&](const char *file) {
+        std::error_code error;
+        const bool ownCopy = std::filesystem::exists(PathFromUtf8(folders.Settings + file), error);
+        return ownCopy || folders.Data == folders.Settings ? folders.Settings : folders.Data;
+    };
+
     pump();
     steps.Run([&] {
-        const std::filesystem::path screenFile = PathFromUtf8(folders.Settings + kScreenFile);
+        const std::filesystem::path screenFile = PathFromUtf8(readFrom(kScreenFile) + kScreenFile);
         if (FileExists(screenFile))
             libraries.Positions.ReadFrom(ReadWholeFile(screenFile));
     });
+    const std::string customFolder = readFrom(kCustomWeaponFile);
     libraries.CustomFileUnreadable = !steps.Run([&] {
-        std::vector<WeaponRecord> records = ReadCustomWeaponFile(folders.Settings);
+        std::vector<WeaponRecord> records = ReadCustomWeaponFile(customFolder);
         for (const WeaponRecord &record : records)
             libraries.AddWeapon(record);
         // Records of the other tabs are not written back: then the file differs from the list.
-        libraries.CustomFileHolds = std::move(records);
+        // What the program's folder holds is no file of the user's yet: the first save makes it.
+        if (customFolder == folders.Settings)
+            libraries.CustomFileHolds = std::move(records);
     });
 
     pump();

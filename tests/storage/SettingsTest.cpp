@@ -286,6 +286,20 @@ TEST(Settings, SettingsFolderApartFromTheDataFolder)
         SaveSettings(libraries, user.Folder());
     }
     EXPECT_EQ(ReadCustomWeaponFile(user.Folder()).size(), 3u);
+
+    // A user with no files of their own yet: those left beside the program are read, and the
+    // first save makes the user's copies; the program's folder is never written.
+    TempFolder newcomer;
+    std::filesystem::remove(program / "Weapons.zel");
+    WriteFileAtomically(program / "Screen.zel", ReadWholeFile(user / "Screen.zel"));
+    const std::vector<uint8_t> besideProgram = ReadWholeFile(program / "Custom.zel");
+    LoadLibraries(libraries, LibraryFolders{program.Folder(), newcomer.Folder()});
+    ASSERT_EQ(libraries.CustomWeapons().Count(), 1);
+    EXPECT_EQ(libraries.CustomWeapons().Get(0).Name, "Not mine");
+    EXPECT_EQ(libraries.Positions.FileBytes(), ReadWholeFile(program / "Screen.zel"));
+    SaveSettings(libraries, newcomer.Folder());
+    EXPECT_EQ(ReadCustomWeaponFile(newcomer.Folder()).size(), 1u);
+    EXPECT_EQ(ReadWholeFile(program / "Custom.zel"), besideProgram);
 }
 
 } // namespace aw
