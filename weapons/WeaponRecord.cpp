@@ -3,6 +3,8 @@
 #include "base/Stream.h"
 #include "weapons/FixedImage.h"
 
+#include <cstring>
+
 namespace aw {
 
 namespace off = weaponrecord;
@@ -89,6 +91,14 @@ WeaponRecord ReadWeaponRecord(const uint8_t *p)
         r.*f.Member = p[f.Offset] != 0;
     r.BaseAmmo = ReadAmmoSection(p + off::BaseAmmo);
     return r;
+}
+
+bool WeaponRecord::operator==(const WeaponRecord &other) const
+{
+    uint8_t mine[kWeaponRecordSize] = {}, theirs[kWeaponRecordSize] = {};
+    WriteWeaponRecord(*this, mine);
+    WriteWeaponRecord(other, theirs);
+    return std::memcmp(mine, theirs, sizeof mine) == 0;
 }
 
 void WriteWeaponRecord(const WeaponRecord &r, uint8_t *p)

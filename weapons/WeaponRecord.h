@@ -56,7 +56,9 @@ struct WeaponRecord {
     bool Disposable = false;
     AmmoSection BaseAmmo;
 
-    bool operator==(const WeaponRecord &) const = default;
+    // Records are the same when they are stored the same, so that a record read back from a
+    // file equals itself even when a damaged or foreign file gave it a NaN cost.
+    bool operator==(const WeaponRecord &other) const;
 };
 
 // Byte offsets of the fields in the stored image.

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstring>
+#include <limits>
 
 namespace aw {
 
@@ -67,6 +68,12 @@ TEST(WeaponRecordImage, FieldsSitAtTheirOffsetsAndReadBack)
     EXPECT_EQ(b[265], 1); // Allowed of type 26 is the last byte
 
     EXPECT_EQ(ReadWeaponRecord(b.data()), r);
+    // A record is the same as itself even with a cost that is not a number (a foreign or
+    // damaged file), or a custom weapon list could never find it again.
+    WeaponRecord odd = r;
+    odd.AmmoBaseCost = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(odd, odd);
+    EXPECT_NE(odd, r);
     Stream stream;
     SaveWeaponRecord(stream, r);
     EXPECT_EQ(stream.Bytes(), std::vector<uint8_t>(b.begin(), b.end()));
