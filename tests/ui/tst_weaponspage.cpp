@@ -819,6 +819,20 @@ private slots:
         QVERIFY(shown && library(6)->rowCount() == 1);
         QCOMPARE(shown->text(), QStringLiteral("SAVED"));
 
+        // Weapons another window saved meanwhile are sorted with this window's.
+        BaseWeaponList theirs;
+        for (const auto &[code, rating] : {std::pair("LOW", 1), std::pair("HIGH", 90)}) {
+            WeaponRecord weapon;
+            weapon.Code = code;
+            weapon.Rating = rating;
+            weapon.WeaponType = kCustomWeaponType;
+            theirs.Add(weapon);
+        }
+        SaveCustomWeaponFile(theirs, ProgramFolder());
+        emit library(6)->horizontalHeader()->sectionClicked(2); // Rating, descending first
+        QCOMPARE(library(6)->rowCount(), 3);
+        QCOMPARE(library(6)->item(0, 0)->text(), QStringLiteral("HIGH"));
+
         SharedLibraries().Clear();
         SetProgramFolder(previousFolder);
     }

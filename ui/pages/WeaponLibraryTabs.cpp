@@ -155,6 +155,10 @@ void WeaponLibraryTabs::SortLibrary(int weaponType, int column)
     if (key <= 0)
         return;
     BaseWeaponList &library = CurrentWeaponLibraries().WeaponLibrary(weaponType);
+    // What another window saved comes in first, so that the sort orders it too (merged in
+    // afterwards, it would keep the file's order).
+    if (weaponType == kCustomWeaponType)
+        CurrentWeaponLibraries().CustomWeaponsChanged();
     library.Sort(key);
     QTableWidget *grid = Grid(weaponType);
     grid->horizontalHeader()->setSortIndicatorShown(true);
