@@ -1,6 +1,7 @@
 #include "cli/ExportTarget.h"
 
 #include "base/Cp1252.h"
+#include "cli/ControlCharacters.h"
 #include "output/SafeFileName.h"
 
 #include <filesystem>
@@ -13,7 +14,7 @@ std::string WithoutControlCharacters(const std::string &text)
 {
     std::string out;
     for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)
+        if (!IsControlCharacter(c))
             out += c;
     return out;
 }

@@ -2,6 +2,7 @@
 #include "base/Cp1252.h"
 #include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
+#include "cli/ControlCharacters.h"
 #include "storage/DesignReport.h"
 #include "storage/DesignScan.h"
 
@@ -107,10 +108,7 @@ void PrintLine(const DesignSummary &summary)
     if (!summary.MovementModes.empty())
         line += ", " + summary.MovementModes;
     line += ", " + number::Integer(summary.WeaponCount) + (summary.WeaponCount == 1 ? " weapon" : " weapons");
-    // One line per design: a tab or line break in a name is a space here.
-    std::replace_if(
-        line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
-    std::cout << FileText(summary) << ": " << cp1252::ToUtf8(line) << "\n";
+    std::cout << FileText(summary) << ": " << cp1252::ToUtf8(OneLineText(line)) << "\n";
 }
 
 int Run(const CliArguments &args)

@@ -7,6 +7,7 @@
 #include "base/NumberFormat.h"
 #include "base/SettingsFolder.h"
 #include "base/Utf8Path.h"
+#include "cli/ControlCharacters.h"
 #include "engine/MovementList.h"
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
@@ -28,8 +29,11 @@ using Row = std::vector<std::string>;
 
 // Prints rows as columns separated by two spaces, each as wide as its widest cell;
 // the last column is not padded.
-void PrintTable(std::ostream &out, const Row &header, const std::vector<Row> &rows)
+void PrintTable(std::ostream &out, const Row &header, std::vector<Row> rows)
 {
+    for (Row &row : rows)
+        for (std::string &cell : row)
+            cell = OneLineText(cell);
     std::vector<size_t> widths(header.size(), 0);
     auto measure = [&](const Row &row) {
         for (size_t c = 0; c < row.size() && c < widths.size(); ++c)

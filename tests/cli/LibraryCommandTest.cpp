@@ -82,7 +82,7 @@ TEST_F(LibraryFolder, CustomWeaponsStandBeforeTheBuiltInOnesOfTheirTab)
 {
     WeaponRecord gun = DefaultWeaponRecord();
     gun.Name = "Home-Made Cannon";
-    gun.Code = "HMC";
+    gun.Code = "H\x1b[31mC\n"; // a terminal escape and a line break stay out of the table
     gun.WeaponType = 0;
     std::vector<uint8_t> raw(kWeaponRecordSize);
     WriteWeaponRecord(gun, raw.data());
@@ -93,6 +93,8 @@ TEST_F(LibraryFolder, CustomWeaponsStandBeforeTheBuiltInOnesOfTheirTab)
     const size_t custom = cannons.Output.find("Home-Made Cannon");
     ASSERT_NE(custom, std::string::npos);
     EXPECT_LT(custom, cannons.Output.find("Very Light Machine Gun"));
+    EXPECT_EQ(cannons.Output.find('\x1b'), std::string::npos);
+    EXPECT_NE(cannons.Output.find("H [31mC"), std::string::npos);
 }
 
 TEST_F(LibraryFolder, ADamagedFileIsReportedAndTheRestStillListed)
