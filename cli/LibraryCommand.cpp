@@ -104,12 +104,17 @@ int WeaponTabOf(const std::string &word)
 {
     if (word.size() == 1 && word[0] >= '0' && word[0] < '0' + kWeaponTypeCount)
         return word[0] - '0';
+    // The start of one tab's name: "c" could be cannons, close combat or custom.
     const std::string wanted = ascii::ToLower(word);
+    int found = -1;
     for (int type = 0; type < kWeaponTypeCount; ++type) {
-        if (!wanted.empty() && ascii::ToLower(WeaponTypeCaption(type)).rfind(wanted, 0) == 0)
-            return type;
+        if (!wanted.empty() && ascii::ToLower(WeaponTypeName(type)).rfind(wanted, 0) == 0) {
+            if (found >= 0)
+                return -1;
+            found = type;
+        }
     }
-    return -1;
+    return found;
 }
 
 const char *kUsage = "Usage: armorwright-cli library [--folder DIR] KIND [TAB]\n"
@@ -150,7 +155,7 @@ int Run(const std::vector<std::string> &args)
     if (kind == "weapons") {
         tab = words.size() == 2 ? WeaponTabOf(words[1]) : -1;
         if (tab < 0) {
-            std::cerr << "armorwright-cli library: name a weapon tab (0..6 or cannons, rockets, ...)\n";
+            std::cerr << "armorwright-cli library: name one weapon tab (0..6 or cannons, rockets, ...)\n";
             return 2;
         }
     } else if ((kind != "perks" && kind != "flaws" && kind != "defects" && kind != "movement") || words.size() != 1) {

@@ -16,6 +16,14 @@ std::string WeaponTypeCaption(int weaponType)
     return captions[static_cast<size_t>(weaponType)];
 }
 
+std::string WeaponTypeName(int weaponType)
+{
+    std::string name = WeaponTypeCaption(weaponType);
+    for (size_t at = name.find("&&"); at != std::string::npos; at = name.find("&&", at + 1))
+        name.erase(at, 1);
+    return name;
+}
+
 std::string ArcCode(int arc)
 {
     // Arcs 9..17 are the same nine arcs with a "p" prefix.

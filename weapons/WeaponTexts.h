@@ -14,6 +14,8 @@ constexpr int kCustomWeaponType = 6;
 
 // Library tab caption of a weapon type ("Cannons" ...); empty for other values.
 std::string WeaponTypeCaption(int weaponType);
+// The same as plain text ("Rockets & Missiles"): a tab caption doubles its "&".
+std::string WeaponTypeName(int weaponType);
 
 // Firing arcs.
 constexpr int kArcCount = 18;

@@ -114,6 +114,8 @@ TEST_F(LibraryFolder, UnknownKindsAndTabsAreUsageErrors)
     EXPECT_EQ(Run("weapons lasers").ExitCode, 2);
     EXPECT_EQ(Run("perks extra").ExitCode, 2);
     EXPECT_EQ(Run("weapons Close").ExitCode, 0) << "tabs are matched by the start of their caption";
+    EXPECT_EQ(Run("weapons c").ExitCode, 2) << "cannons, close combat or custom";
+    EXPECT_EQ(RunCli({"library", "--folder", Dir.Path().string(), "weapons", "rockets & missiles"}).ExitCode, 0);
 
     // A folder that is not there is named, not taken as one without override files.
     const std::string missing = Dir / "missing";

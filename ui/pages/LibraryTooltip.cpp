@@ -35,7 +35,7 @@ struct FieldLister {
         // Codes a player knows by their names.
         const std::string_view field = name;
         if (field == "WeaponType")
-            Add(name, cp1252::ToQt(WeaponTypeCaption(value)).toHtmlEscaped());
+            Add(name, cp1252::ToQt(WeaponTypeName(value)).toHtmlEscaped());
         else if (field == "Arc")
             Add(name, cp1252::ToQt(ArcCode(value)).toHtmlEscaped());
         else
