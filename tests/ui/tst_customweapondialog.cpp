@@ -108,6 +108,9 @@ private slots:
         QCOMPARE(edit("rofEdit")->text(), QStringLiteral("+4"));
         QCOMPARE(edit("ratingEdit")->text(), QStringLiteral("-1"));
         QCOMPARE(edit("ammoBaseCostEdit")->text(), QStringLiteral("0.125"));
+        // A number wider than its box reads from its start once left: the sign shows.
+        driver::Enter(edit("ratingEdit"), QStringLiteral("-2147483648"));
+        QCOMPARE(edit("ratingEdit")->cursorPosition(), 0);
     }
 
     void textThatIsNoNumberIsRefused()

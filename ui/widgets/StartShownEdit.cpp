@@ -1,5 +1,7 @@
 #include "ui/widgets/StartShownEdit.h"
 
+#include <QFocusEvent>
+
 namespace aw {
 
 StartShownEdit::StartShownEdit(QWidget *parent) : QLineEdit(parent)
@@ -23,6 +25,13 @@ bool StartShownEdit::event(QEvent *event)
     ++m_eventDepth;
     const bool handled = QLineEdit::event(event);
     --m_eventDepth;
+    // Left for good (not for a menu or another window): the box reads from its start again,
+    // also when the text shown in answer to leaving it is the one typed.
+    if (event->type() == QEvent::FocusOut && m_eventDepth == 0 && !isModified() && !hasFocus()) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            setCursorPosition(0);
+    }
     return handled;
 }
 
