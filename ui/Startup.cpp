@@ -117,8 +117,15 @@ int RunArmorwright(int argc, char **argv)
                                         .arg(reason));
         },
         Qt::QueuedConnection);
-    if (!options.QuitAfterShow)
-        QTimer::singleShot(0, &window, GuardedSlot(&window, [&] { OfferRecovery(window, autosave, recoveryFolder); }));
+    // Once the window shows: the recovery offer, then what the command line named in vain.
+    QTimer::singleShot(0, &window, GuardedSlot(&window, [&] {
+                           if (!options.QuitAfterShow)
+                               OfferRecovery(window, autosave, recoveryFolder);
+                           if (!options.IgnoredFiles.isEmpty())
+                               Dialogs().Warn(&window,
+                                              QStringLiteral("One window holds one design; these were not opened:\n%1")
+                                                  .arg(options.IgnoredFiles.join(QLatin1Char('\n'))));
+                       }));
     QuitWhenPainted quitWhenPainted;
     if (options.QuitAfterShow)
         window.installEventFilter(&quitWhenPainted);

@@ -43,6 +43,7 @@ StartupOptions ReadStartupOptions(const QStringList &arguments)
     const QStringList positional = parser.positionalArguments();
     options.DesignFile = positional.value(0);
     options.AsUnsavedCopy = positional.size() >= 2 && positional[1].toUpper() == QStringLiteral("NEW");
+    options.IgnoredFiles = positional.mid(options.AsUnsavedCopy ? 2 : 1);
     options.QuitAfterShow = parser.isSet(quitAfterShow);
     return options;
 }

@@ -15,6 +15,8 @@ struct StartupOptions {
     QString DesignFile;
     // "NEW" after the design (any case): it opens as an unsaved copy, as Create Variant! starts it.
     bool AsUnsavedCopy = false;
+    // Further designs named (a file manager may pass several): one window holds one design.
+    QStringList IgnoredFiles;
     // A hidden option for start-up timing: the program ends once its window has been painted.
     bool QuitAfterShow = false;
 };

@@ -698,6 +698,8 @@ private slots:
         QCOMPARE(copy.DesignFile, QStringLiteral("tank.vkd"));
         QVERIFY(copy.AsUnsavedCopy && !copy.QuitAfterShow);
         QVERIFY(!read({"tank.vkd", "newer"}).AsUnsavedCopy);
+        QCOMPARE(read({"tank.vkd", "newer"}).IgnoredFiles, QStringList{"newer"}); // said, not dropped unseen
+        QCOMPARE(read({"tank.vkd", "NEW", "b.vkd", "c.vkd"}).IgnoredFiles, (QStringList{"b.vkd", "c.vkd"}));
         QVERIFY(read({"--quit-after-show", "tank.vkd"}).QuitAfterShow);
         QCOMPARE(read({"--", "-odd.vkd"}).DesignFile, QStringLiteral("-odd.vkd"));
 
