@@ -18,7 +18,9 @@
 #include "ui/widgets/SpinButton.h"
 #include "weapons/WeaponList.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -255,15 +257,21 @@ private slots:
         grid(PerkKind::Perk)->setCurrentCell(0, 0);
         QTest::keyClick(grid(PerkKind::Perk), Qt::Key_Return);
         QCOMPARE(m_editor.Dialogs->modalDialogs, 1);
-        // The release of the Return that closed the editor does not open it again.
+        // The release of the Return that closed the editor does not open it again, nor do
+        // the repeats of a held key.
         QTest::keyRelease(grid(PerkKind::Perk), Qt::Key_Return);
+        QTest::keyPress(grid(PerkKind::Perk), Qt::Key_Return);
+        QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(grid(PerkKind::Perk), &repeat);
         QCOMPARE(m_editor.Dialogs->modalDialogs, 1);
+        QTest::keyRelease(grid(PerkKind::Perk), Qt::Key_Return);
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 2);
         QTableWidget *perks = grid(PerkKind::Perk);
         doubleClick(perks, perks->model()->index(0, 0));
-        QCOMPARE(m_editor.Dialogs->modalDialogs, 2);
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 3);
         perks->setCurrentCell(1, 0);
         click("configurePerkButton");
-        QCOMPARE(m_editor.Dialogs->modalDialogs, 2);
+        QCOMPARE(m_editor.Dialogs->modalDialogs, 3);
     }
 
     void clearAsksAndKeepsTheFlawsOnCancel()

@@ -397,10 +397,22 @@ private slots:
         // Clicking a button twice is two steps.
         window().PageControl()->setCurrentIndex(2);
         for (int i = 0; i < 2; ++i) {
+            window().findChild<QListWidget *>(QStringLiteral("lbPerks"))->setCurrentRow(i);
             click("addPerkButton");
             QCoreApplication::processEvents();
         }
         QCOMPARE(stack().count(), 2);
+        // Keys that give commands in a list (Ctrl+Down moves a line) are no typing: a step each.
+        auto *perks = window().findChild<QTableWidget *>(QStringLiteral("perkGrid"));
+        focus(perks);
+        perks->setCurrentCell(0, 0);
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
+            QTest::keyClick(perks, key, Qt::ControlModifier);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(stack().count(), 4);
+        undo();
+        undo();
 
         // Typed and typed back within one step: nothing is left to undo.
         window().PageControl()->setCurrentIndex(0);

@@ -21,10 +21,12 @@
 #include "weapons/WeaponList.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -562,6 +564,10 @@ private slots:
         addFromLibrary(1);
         select(0, col::Items);
         grid()->setFocus();
+        // A held key sends repeats before its own release: they delete nothing more.
+        QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(grid(), &repeat);
+        QCOMPARE(weapons().Count(), 2);
         QTest::keyClick(grid(), Qt::Key_Delete);
         QCOMPARE(weapons().Count(), 1);
         QCOMPARE(weapons().Get(0).Data.Code, std::string("HC"));

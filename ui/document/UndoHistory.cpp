@@ -7,10 +7,14 @@
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/VehicleDocument.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QUndoStack>
 #include <QWidget>
 
@@ -70,6 +74,16 @@ void UndoHistory::DesignReplaced()
     });
 }
 
+namespace {
+
+bool TakesTyping(const QWidget *widget)
+{
+    return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QAbstractSpinBox *>(widget) ||
+           qobject_cast<const QPlainTextEdit *>(widget) || qobject_cast<const QTextEdit *>(widget);
+}
+
+} // namespace
+
 bool UndoHistory::eventFilter(QObject *, QEvent *event)
 {
     switch (event->type()) {
@@ -79,7 +93,8 @@ bool UndoHistory::eventFilter(QObject *, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             ++m_focusEpoch;
-        m_typing = true;
+        // Keys in a list or grid give commands (Ctrl+Down moves a line): no typing.
+        m_typing = TakesTyping(QApplication::focusWidget());
         break;
     }
     case QEvent::FocusIn:

@@ -332,8 +332,10 @@ bool PerkTab::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == m_grid && event->type() == QEvent::KeyRelease) {
         // Only a key pressed here counts: Return on a dialog's button closes the dialog on
         // the press, and its release then reaches the grid.
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key != std::exchange(m_pressedKey, 0))
+        // A held key acts once: its repeats are no new presses.
+        const auto *release = static_cast<QKeyEvent *>(event);
+        const int key = release->key();
+        if (release->isAutoRepeat() || key != std::exchange(m_pressedKey, 0))
             return QWidget::eventFilter(watched, event);
         if (key == Qt::Key_Delete)
             RunGuarded(this, [this] { DeleteEntry(); });

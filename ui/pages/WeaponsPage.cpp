@@ -364,8 +364,9 @@ void WeaponsPage::SetWeaponCellText(const WeaponGridItem &item, int column, cons
 bool WeaponsPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_weaponGrid && event->type() == QEvent::KeyRelease &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
         // While a cell is being edited its editor takes the keys, so this is the grid's own.
+        // A held key deletes once: its repeats are no new presses.
         RunGuarded(this, [this] { DeleteSelected(); });
     } else if (watched == m_weaponGrid->viewport()) {
         if (event->type() == QEvent::MouseButtonPress)
