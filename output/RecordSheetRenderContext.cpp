@@ -6,17 +6,19 @@ namespace aw {
 
 namespace {
 // QGuiApplication keeps references to its argument count and vector for its whole life.
-int g_argc = 1;
+// Sheets are drawn without a window: the offscreen platform, whatever QT_QPA_PLATFORM names
+// (a Wayland session's "wayland", or "xcb" with no display, would stop the program).
 char g_name[] = "armorwright";
-char *g_argv[] = {g_name, nullptr};
+char g_platformOption[] = "-platform";
+char g_platform[] = "offscreen";
+char *g_argv[] = {g_name, g_platformOption, g_platform, nullptr};
+int g_argc = 3;
 } // namespace
 
 SheetRenderContext::SheetRenderContext()
 {
     if (QCoreApplication::instance())
         return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     m_application = std::make_unique<QGuiApplication>(g_argc, g_argv);
 }
 
