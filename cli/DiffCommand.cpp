@@ -33,6 +33,10 @@ int Run(const CliArguments &args)
         const std::string &pathB = args.Words()[1];
         OpenedDesignFile a = ReadingFile(pathA, [&] { return OpenAsEditor(pathA); });
         OpenedDesignFile b = ReadingFile(pathB, [&] { return OpenAsEditor(pathB); });
+        // What was left out while reading (a picture) is not compared: said, not passed over.
+        for (const OpenedDesignFile *opened : {&a, &b})
+            if (!opened->Warning.empty())
+                PrintError(kDescription.Name, opened->Warning);
         DesignDifferences differences =
             args.Has("--stored") ? DiffDesignFields(*ReadingFile(pathA, [&] { return LoadDesignFile(pathA); }).Design,
                                                     *ReadingFile(pathB, [&] { return LoadDesignFile(pathB); }).Design)

@@ -406,6 +406,12 @@ TEST_F(CliCommands, DiffOfTwoKnownDesigns)
     EXPECT_EQ(same.ExitCode, 0);
     EXPECT_EQ(same.Out, "");
 
+    // A picture that cannot be shown is left out of the comparison, and that is said.
+    auto pictured = SmallDesign("Alpha");
+    pictured->Picture = {'B', 'M', 1, 2, 3};
+    const CliRun unshown = RunCli({"diff", a, Save(*pictured, "pictured.vkd")});
+    EXPECT_NE(unshown.Err.find("The picture in"), std::string::npos) << unshown.Err;
+
     // A faster system changes results as well as the field.
     auto fast = SmallDesign("Alpha");
     MovementRecord ground = fast->Movement->Get(0);

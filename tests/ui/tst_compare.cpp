@@ -199,6 +199,17 @@ private slots:
         editor.Window->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
         QCOMPARE(editor.Dialogs->modalDialogs, shown);
         QCOMPARE(editor.Dialogs->errors.size(), 1);
+
+        // A picture the file holds but cannot be shown is not compared, and that is said.
+        auto pictured = StrikerDesign();
+        pictured->Picture = {'B', 'M', 1, 2, 3};
+        const QString withPicture = m_folder.filePath(QStringLiteral("pictured.vkd"));
+        SaveDesignFile(*pictured, withPicture.toStdString());
+        editor.Dialogs->paths = {withPicture};
+        editor.Window->findChild<QAction *>(QStringLiteral("compareWithAction"))->trigger();
+        QCOMPARE(editor.Dialogs->modalDialogs, shown + 1);
+        QCOMPARE(editor.Dialogs->warnings.size(), 1);
+        QVERIFY(editor.Dialogs->warnings[0].contains(QStringLiteral("The picture in")));
         editor.Stop();
     }
 

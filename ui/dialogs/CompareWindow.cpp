@@ -139,6 +139,8 @@ void CompareWindow::CompareWithFile(QWidget *parent, const BaseVehicle &open, co
 {
     // Settled as opening it in the editor would, so an unchanged design compares equal.
     const OpenedDesignFile saved = OpenAsEditor(ToNativePath(path));
+    if (!saved.Warning.empty()) // what was left out (a picture) is not compared
+        Dialogs().Warn(parent, QString::fromStdString(saved.Warning));
     const std::unique_ptr<Vehicle> copy = CopyDesign(open);
     CompareWindow window(QStringLiteral("Open design"), *copy, QFileInfo(path).fileName(), *saved.Design, parent);
     Dialogs().RunModal(window);
