@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -60,11 +61,17 @@ QWidget *WeaponLibraryTabs::BuildTab(int weaponType)
     const LibraryGridRow &captions = LibraryGridCaptions();
     for (int column = 0; column < kLibraryGridColumns; ++column) {
         auto *heading = new QTableWidgetItem(QString::fromStdString(captions[static_cast<size_t>(column)]));
-        if (LibraryGridSortColumn(column) > 0)
+        const bool sortable = LibraryGridSortColumn(column) > 0;
+        if (sortable)
             heading->setToolTip(QStringLiteral("Click to sort"));
         grid->setHorizontalHeaderItem(column, heading);
-        // The designed width in the font in use, or what the heading needs.
-        const int headingWidth = grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading->text()) + 12;
+        // The designed width in the font in use, or what the heading needs, with room for the
+        // sort arrow beside it once the column is sorted.
+        const int arrow =
+            sortable ? style()->pixelMetric(QStyle::PM_HeaderMarkSize) + style()->pixelMetric(QStyle::PM_HeaderMargin)
+                     : 0;
+        const int headingWidth =
+            grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading->text()) + 12 + arrow;
         grid->setColumnWidth(column, std::max(headingWidth, DesignedWidth(grid->fontMetrics(), kColumnWidths[column])));
     }
     grid->horizontalHeaderItem(3)->setToolTip(QStringLiteral("Ranges: Short"));
