@@ -389,18 +389,25 @@ private slots:
     }
 
     // The recovered design knows its file as the crashed session did: a name ending in a
-    // space stays that file's name, and a file written since is not replaced unasked.
+    // space stays that file's name, a picture it could not show is still asked about before
+    // the file is replaced, and a file written since is not replaced unasked.
     void recoveredDesignKnowsItsFileAsItsSessionDid()
     {
         const QString source = saveUserDesign("spaced.vkd ", "Spaced");
         const FileStamp stamp = FileStamp::Of(source);
-        leaveRecoveryFile("noted", "Recovered", source, RecoveryStore::SourceNote(source, stamp));
+        leaveRecoveryFile("noted", "Recovered", source, RecoveryStore::SourceNote(source, stamp, true));
         EditorFixture editor;
         QVERIFY(editor.Start());
         Autosave autosave(editor.Window->Document(), recoveryFolder());
         editor.Dialogs->modal = [](QDialog &) { return int(RecoveryDialog::Recover); };
         QCOMPARE(OfferRecovery(*editor.Window, autosave, recoveryFolder()), 1);
         QCOMPARE(editor.Window->Document().FileName(), source);
+        QVERIFY(editor.Window->Document().FileHoldsALeftOutPicture());
+        QFile ownNote(QFileInfo(autosave.DesignPath())
+                          .dir()
+                          .filePath(QFileInfo(autosave.DesignPath()).completeBaseName() + QStringLiteral(".txt")));
+        QVERIFY(ownNote.open(QIODevice::ReadOnly));
+        QVERIFY(ownNote.readAll().contains("picture-left-out")); // and so would a second crash
         QVERIFY(!editor.Window->Document().FileChangedElsewhere());
         saveUserDesign("spaced.vkd ", "Written meanwhile");
         QVERIFY(editor.Window->Document().FileChangedElsewhere());

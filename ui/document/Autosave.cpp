@@ -103,7 +103,9 @@ bool Autosave::WriteNow()
         return false;
     std::shared_ptr<const Vehicle> copy = CopyDesign(m_document.Design());
     Start([copy, design = ToNativePath(target), note = ToNativePath(m_store.SourceNotePath(m_session)),
-           sourceText = RecoveryStore::SourceNote(source, m_document.KnownFileStamp()).toStdString()] {
+           sourceText =
+               RecoveryStore::SourceNote(source, m_document.KnownFileStamp(), m_document.FileHoldsALeftOutPicture())
+                   .toStdString()] {
         WriteFileAtomically(note, sourceText);
         SaveDesignFile(*copy, design);
     });

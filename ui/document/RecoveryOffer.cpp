@@ -26,7 +26,7 @@ bool RecoverFile(MainWindow &window, Autosave &autosave, const RecoveryFile &fil
         return false;
     if (!window.AskSaveVehicle(true))
         return false;
-    window.Document().Adopt(std::move(loaded.Design), file.SourcePath, file.SourceStamp);
+    window.Document().Adopt(std::move(loaded.Design), file.SourcePath, file.SourceStamp, file.SourcePictureLeftOut);
     window.ShowDesign();
     // Kept under this session before the old copy goes.
     return autosave.WriteNow() && autosave.FinishWrites();

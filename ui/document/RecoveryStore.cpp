@@ -20,6 +20,7 @@ namespace {
 const QString kDesignSuffix = QStringLiteral(".vkd");
 const QString kNoteSuffix = QStringLiteral(".txt");
 const QString kLockSuffix = QStringLiteral(".lock");
+const QString kPictureLeftOutMark = QStringLiteral("picture-left-out");
 
 // Fills in the design's own file from a note. A note of an earlier version holds the path alone.
 void ReadNote(const QString &path, RecoveryFile &file)
@@ -29,8 +30,13 @@ void ReadNote(const QString &path, RecoveryFile &file)
         return;
     const QString text = QString::fromUtf8(note.readAll());
     const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
-    file.SourceStamp = lineEnd < 0 ? std::nullopt : FileStamp::FromText(text.left(lineEnd));
-    file.SourcePath = file.SourceStamp || text.startsWith(QLatin1Char('\n')) ? text.mid(lineEnd + 1) : text;
+    QString header = lineEnd < 0 ? QString() : text.left(lineEnd);
+    file.SourcePictureLeftOut = header.endsWith(kPictureLeftOutMark);
+    if (file.SourcePictureLeftOut)
+        header = header.chopped(kPictureLeftOutMark.size()).trimmed();
+    file.SourceStamp = lineEnd < 0 ? std::nullopt : FileStamp::FromText(header);
+    const bool hasHeader = file.SourceStamp || file.SourcePictureLeftOut || text.startsWith(QLatin1Char('\n'));
+    file.SourcePath = hasHeader ? text.mid(lineEnd + 1) : text;
 }
 
 // Removes the temporary files of writes a session that ended without cleaning up never
@@ -114,9 +120,15 @@ void RecoveryStore::Remove(const RecoveryFile &file)
     QFile::remove(design.dir().filePath(design.completeBaseName() + kNoteSuffix));
 }
 
-QByteArray RecoveryStore::SourceNote(const QString &sourcePath, const std::optional<FileStamp> &stamp)
+QByteArray RecoveryStore::SourceNote(const QString &sourcePath, const std::optional<FileStamp> &stamp,
+                                     bool pictureLeftOut)
 {
-    return (stamp ? stamp->ToText() : QString()).toUtf8() + '\n' + sourcePath.toUtf8();
+    QStringList header;
+    if (stamp)
+        header << stamp->ToText();
+    if (pictureLeftOut)
+        header << kPictureLeftOutMark;
+    return header.join(QLatin1Char(' ')).toUtf8() + '\n' + sourcePath.toUtf8();
 }
 
 } // namespace aw

@@ -20,6 +20,7 @@ struct RecoveryFile {
     QString DesignPath;                   // <folder>/<session>.vkd
     QString SourcePath;                   // the design's own file; empty for a design never saved
     std::optional<FileStamp> SourceStamp; // that file as the session knew it, when it knew it
+    bool SourcePictureLeftOut = false;    // that file holds a picture the session could not show
     QString DesignName;
     QString Damage; // why the copy cannot be read; empty when it can
     QDateTime Saved;
@@ -49,9 +50,10 @@ public:
     // Deletes a recovery file with its note; its lock goes when the last copy of it does.
     static void Remove(const RecoveryFile &file);
 
-    // The note's text: the stamp of the design's own file (when known) on the first line,
-    // then its path as it is, spaces at either end included.
-    static QByteArray SourceNote(const QString &sourcePath, const std::optional<FileStamp> &stamp);
+    // The note's text: the stamp of the design's own file (when known) on the first line, with
+    // a mark when that file holds a picture the session could not show, then its path as it
+    // is, spaces at either end included.
+    static QByteArray SourceNote(const QString &sourcePath, const std::optional<FileStamp> &stamp, bool pictureLeftOut);
 
 private:
     QString m_folder;

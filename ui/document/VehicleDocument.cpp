@@ -102,14 +102,15 @@ void VehicleDocument::SaveTo(const QString &given)
     emit FileUsed(path);
 }
 
-void VehicleDocument::Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName, std::optional<FileStamp> stamp)
+void VehicleDocument::Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName, std::optional<FileStamp> stamp,
+                            bool filePictureLeftOut)
 {
     const bool wasModified = m_vehicle->Modified;
     m_vehicle = std::move(vehicle);
     m_vehicle->FileName = ToNativePath(fileName);
     m_vehicle->Modified = false;
     m_fileStamp = stamp;
-    m_pictureLeftOut = false;
+    m_pictureLeftOut = filePictureLeftOut;
     emit DesignReplaced();
     if (wasModified)
         emit ModifiedChanged(false);

@@ -59,7 +59,8 @@ public:
     // Makes a design read from elsewhere (a recovery file) the current design, with fileName
     // as its file name and its changes unsaved; stamp is the file as the design's first
     // document knew it, so that a file changed since is not replaced unasked.
-    void Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName, std::optional<FileStamp> stamp = {});
+    void Adopt(std::unique_ptr<Vehicle> vehicle, const QString &fileName, std::optional<FileStamp> stamp = {},
+               bool filePictureLeftOut = false);
 
 signals:
     void ModifiedChanged(bool modified);
