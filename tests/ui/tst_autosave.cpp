@@ -233,6 +233,10 @@ private slots:
         document.Design().Armor = 4;
         document.SetModified();
         QVERIFY(written.wait());
+
+        // Saved under the copy's own name, the file is the user's: a saved design keeps it.
+        document.SaveTo(autosave.DesignPath());
+        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Design->Armor, 4);
     }
 
     void copyIsWrittenOffTheWindowsThreadAsASaveWritesIt()

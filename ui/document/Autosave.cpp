@@ -98,8 +98,7 @@ bool Autosave::WriteNow()
         return false;
     const QString target = DesignPath();
     const QString source = m_document.FileName();
-    // Never over the user's own file, whatever it is called.
-    if (!source.isEmpty() && QFileInfo(source).absoluteFilePath() == QFileInfo(target).absoluteFilePath())
+    if (IsTheDesignsOwnFile(target))
         return false;
     std::shared_ptr<const Vehicle> copy = CopyDesign(m_document.Design());
     Start([copy, design = ToNativePath(target), note = ToNativePath(m_store.SourceNotePath(m_session)),
@@ -168,9 +167,17 @@ void Autosave::RemoveFiles()
     DeleteFiles();
 }
 
+bool Autosave::IsTheDesignsOwnFile(const QString &path) const
+{
+    // The user may have saved the design under the copy's name: then it is never touched.
+    const QString own = m_document.FileName();
+    return !own.isEmpty() && QFileInfo(own).absoluteFilePath() == QFileInfo(path).absoluteFilePath();
+}
+
 void Autosave::DeleteFiles()
 {
-    QFile::remove(DesignPath());
+    if (!IsTheDesignsOwnFile(DesignPath()))
+        QFile::remove(DesignPath());
     QFile::remove(m_store.SourceNotePath(m_session));
 }
 

@@ -64,6 +64,7 @@ private:
     // Nothing left to recover: no file, no copy waiting, no interval.
     void RemoveFiles();
     void DeleteFiles();
+    bool IsTheDesignsOwnFile(const QString &path) const;
 
     VehicleDocument &m_document;
     RecoveryStore m_store;
