@@ -113,6 +113,20 @@ private slots:
         QCOMPARE(control<QLabel>("nameLabel")->textFormat(), Qt::PlainText);
     }
 
+    // Its height follows what the entry shows, not the size of the editor closed last, and
+    // leaves room for every control.
+    void heightFollowsTheEntry()
+    {
+        QList<int> heights;
+        for (int run = 0; run < 2; ++run) {
+            PerkEditorDialog &editor = open(CustomEntryTemplate(PerkKind::Perk));
+            QVERIFY(editor.height() >= editor.sizeHint().height());
+            heights << editor.height();
+            editor.done(QDialog::Accepted); // stores where it was
+        }
+        QCOMPARE(heights[1], heights[0]);
+    }
+
     void customEntryShowsOnlyItsPanelAndAmount()
     {
         PerkRecord custom = CustomEntryTemplate(PerkKind::Flaw);

@@ -98,8 +98,8 @@ PerkEditorDialog::PerkEditorDialog(const PerkRecord &record, const PerkVehicleDa
     if (m_record.WorthFormula == WorthCustom || m_record.WorthFormula == WorthAnnoyance)
         m_record.ShowFormula = false;
     BuildControls();
-    RestoreWindowPosition(*this, kWindowSlot);
     ArrangeForEntry();
+    RestoreWindowPosition(*this, kWindowSlot);
     ShowEntry();
 }
 
@@ -363,8 +363,12 @@ void PerkEditorDialog::ArrangeForEntry()
     // The dialog is as wide as its kind asks and as high as what it shows.
     const int width = adopts ? FlawListWidth : NormalWidth;
     setFixedWidth(width);
+    // Measured as shown (polished: the style's margins and fonts); never below what the
+    // controls ask for, or the last row is cut.
+    ensurePolished();
     layout()->activate();
-    setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : sizeHint().height());
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : 0;
+    setFixedHeight(std::max(height, sizeHint().height()));
 }
 
 void PerkEditorDialog::FillOptions()
