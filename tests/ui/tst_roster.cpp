@@ -297,6 +297,14 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(later).absolutePath()));
         SaveDesignFile(*other, ToNativePath(later));
         QTRY_VERIFY(roster->Document().Evaluation().Lines[1].Readable());
+        // Replaced while a missing design beside it has the folder watched: the folder's event
+        // must not cost the file's own, whichever of the two comes first (a few rounds).
+        roster->AddDesigns({m_folder.filePath(QStringLiteral("not-yet-drawn.vkd"))});
+        for (int armor = 20; armor <= 60; armor += 5) {
+            const double before = roster->Document().Evaluation().Totals.ThreatValue;
+            SaveDesignFile(*SmallDesign("Unsaved", armor), ToNativePath(file));
+            QTRY_VERIFY(roster->Document().Evaluation().Totals.ThreatValue > before);
+        }
         roster->Document().UndoStack()->setClean();
         editor.Stop();
     }

@@ -48,8 +48,8 @@ public:
 
     // Reads the design at path again when it is in the roster (the editor saved it).
     void RefreshDesign(const QString &path);
-    // Reads the designs that were missing from folder and are there now.
-    void RefreshAppearedDesigns(const QString &folder);
+    // Reads again the designs below folder whose file changed, came or went since it was read.
+    void RefreshDesignsIn(const QString &folder);
 
 signals:
     // The roster or the figures of its designs changed: everything shown must be shown again.
