@@ -130,6 +130,17 @@ private slots:
         maximum->clear();
         library->findChild<QLineEdit *>(QStringLiteral("minimumTvEdit"))->clear();
         QCOMPARE(library->Filter()->rowCount(), 4);
+
+        // A folder that is not there keeps its row, with the reason in red.
+        const QString gone = m_scratch.filePath(QStringLiteral("gone"));
+        library->AddFolder(gone);
+        QTRY_VERIFY(!library->Scanning() && model.rowCount() == 5);
+        const QModelIndex goneRow = model.index(
+            static_cast<int>(ColumnTexts(model, Model::FileColumn).indexOf(QStringLiteral("gone"))), Model::NameColumn);
+        QVERIFY2(goneRow.data().toString().contains(gone), qPrintable(goneRow.data().toString()));
+        QVERIFY(goneRow.data(Qt::ForegroundRole).isValid());
+        library->RemoveFolder(gone);
+        QTRY_VERIFY(!library->Scanning() && model.rowCount() == 4);
     }
 
     void followsFilesAddedChangedAndRemoved()
