@@ -1,8 +1,8 @@
 // armorwright-cli index: one line, row or object per design file under the given paths.
+#include "base/ControlCharacters.h"
 #include "base/Cp1252.h"
 #include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
-#include "cli/ControlCharacters.h"
 #include "storage/DesignReport.h"
 #include "storage/DesignScan.h"
 
