@@ -5,6 +5,7 @@
 #include "storage/RosterFile.h"
 #include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
+#include "ui/document/FileStamp.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -42,11 +43,14 @@ RosterDocument::RosterDocument(QObject *parent)
 
 bool RosterDocument::Modified() const { return !m_undo->isClean(); }
 
+bool RosterDocument::FileChangedElsewhere() const { return FileStamp::ChangedSince(m_fileName, m_fileStamp); }
+
 void RosterDocument::Open(const QString &path)
 {
     Roster roster = ReadRosterFile(ToNativePath(path));
     m_undo->clear();
     m_fileName = path;
+    m_fileStamp = FileStamp::Of(path);
     m_summaries.clear();
     Replace(std::move(roster));
     emit ModifiedChanged(false);
@@ -56,6 +60,7 @@ void RosterDocument::SaveTo(const QString &path)
 {
     WriteRosterFile(m_roster, ToNativePath(path));
     m_fileName = path;
+    m_fileStamp = FileStamp::Of(path);
     m_undo->setClean();
     emit Changed();
 }
