@@ -1,7 +1,7 @@
 #include "cli/ExportTarget.h"
 
+#include "base/ControlCharacters.h"
 #include "base/Cp1252.h"
-#include "cli/ControlCharacters.h"
 #include "output/SafeFileName.h"
 
 #include <filesystem>

@@ -1,8 +1,8 @@
 // armorwright-cli index: one line, row or object per design file under the given paths.
+#include "base/ControlCharacters.h"
 #include "base/Cp1252.h"
 #include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
-#include "cli/ControlCharacters.h"
 #include "storage/DesignReport.h"
 #include "storage/DesignScan.h"
 
@@ -108,7 +108,7 @@ void PrintLine(const DesignSummary &summary)
     if (!summary.MovementModes.empty())
         line += ", " + summary.MovementModes;
     line += ", " + number::Integer(summary.WeaponCount) + (summary.WeaponCount == 1 ? " weapon" : " weapons");
-    std::cout << FileText(summary) << ": " << cp1252::ToUtf8(OneLineText(line)) << "\n";
+    std::cout << OneLineText(FileText(summary)) << ": " << cp1252::ToUtf8(OneLineText(line)) << "\n";
 }
 
 int Run(const CliArguments &args)

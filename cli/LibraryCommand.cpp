@@ -2,12 +2,12 @@
 #include "cli/CliCommand.h"
 
 #include "base/AsciiCase.h"
+#include "base/ControlCharacters.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
 #include "base/NumberFormat.h"
 #include "base/SettingsFolder.h"
 #include "base/Utf8Path.h"
-#include "cli/ControlCharacters.h"
 #include "engine/MovementList.h"
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"

@@ -1,5 +1,6 @@
 #include "output/RosterSummary.h"
 
+#include "base/ControlCharacters.h"
 #include "base/Cp1252.h"
 #include "base/NumberFormat.h"
 #include "output/HtmlSheet.h"
@@ -34,11 +35,19 @@ RosterSummary MakeRosterSummary(const std::string &name, const RosterEvaluation 
     for (const RosterLine &line : evaluation.Lines) {
         const std::string file = std::filesystem::path(line.Entry.Design).filename().string();
         const bool readable = line.Readable();
-        summary.Rows.push_back(
-            {readable ? cp1252::ToUtf8(line.Summary.Name) : std::string(), cp1252::FileNameToUtf8(file),
-             number::Integer(line.Entry.Quantity), readable ? RosterThreatValueText(line.ThreatValue) : std::string(),
-             readable ? cp1252::ToUtf8(RosterCostText(line.Cost, line.Summary.CurrencyName)) : std::string(),
-             line.Entry.Note, readable ? std::string() : line.Summary.Error});
+        std::vector<std::string> cells = {
+            readable ? cp1252::ToUtf8(line.Summary.Name) : std::string(),
+            cp1252::FileNameToUtf8(file),
+            number::Integer(line.Entry.Quantity),
+            readable ? RosterThreatValueText(line.ThreatValue) : std::string(),
+            readable ? cp1252::ToUtf8(RosterCostText(line.Cost, line.Summary.CurrencyName)) : std::string(),
+            line.Entry.Note,
+            readable ? std::string() : line.Summary.Error};
+        // A line break in a name or note would split the text row and squeeze two lines into
+        // one row of the PDF.
+        for (std::string &cell : cells)
+            cell = OneLineText(std::move(cell));
+        summary.Rows.push_back(std::move(cells));
     }
     const RosterTotals &totals = evaluation.Totals;
     summary.Totals.push_back({"Total TV", RosterThreatValueText(totals.ThreatValue)});

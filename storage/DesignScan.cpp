@@ -73,9 +73,13 @@ std::vector<fs::path> FindDesignFiles(const std::vector<fs::path> &paths)
             files.push_back(path);
     }
     std::sort(files.begin(), files.end());
-    // One file named twice ("lib" and "./lib") is listed once.
+    // One file named twice ("lib", "./lib" and "/home/me/lib") is listed once, as first spelled.
     std::set<fs::path> seen;
-    std::erase_if(files, [&](const fs::path &file) { return !seen.insert(file.lexically_normal()).second; });
+    std::erase_if(files, [&](const fs::path &file) {
+        std::error_code error;
+        const fs::path absolute = fs::absolute(file, error);
+        return !seen.insert((error ? file : absolute).lexically_normal()).second;
+    });
     return files;
 }
 

@@ -18,19 +18,25 @@ std::string MovementModesOf(const MovementList &movement)
     return modes;
 }
 
+// The file's size and modification time, each left as it is where it cannot be had.
+void ReadFileStamp(const std::filesystem::path &file, std::uintmax_t &size, std::filesystem::file_time_type &lastChange)
+{
+    std::error_code error;
+    const std::uintmax_t readSize = std::filesystem::file_size(file, error);
+    if (!error)
+        size = readSize;
+    const std::filesystem::file_time_type readTime = std::filesystem::last_write_time(file, error);
+    if (!error)
+        lastChange = readTime;
+}
+
 } // namespace
 
 DesignSummary SummarizeDesignFile(const std::filesystem::path &file)
 {
     DesignSummary summary;
     summary.File = file;
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!error)
-        summary.FileSize = size;
-    const std::filesystem::file_time_type lastChange = std::filesystem::last_write_time(file, error);
-    if (!error)
-        summary.LastChange = lastChange;
+    ReadFileStamp(file, summary.FileSize, summary.LastChange);
     try {
         OpenedDesignFile opened = OpenAsEditor(Utf8FromPath(file));
         const Vehicle &vehicle = *opened.Design;
@@ -50,6 +56,14 @@ DesignSummary SummarizeDesignFile(const std::filesystem::path &file)
         return failed;
     }
     return summary;
+}
+
+bool FileChangedSince(const DesignSummary &summary)
+{
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type lastChange{};
+    ReadFileStamp(summary.File, size, lastChange);
+    return size != summary.FileSize || lastChange != summary.LastChange;
 }
 
 std::int64_t LastChangeSeconds(const DesignSummary &summary)

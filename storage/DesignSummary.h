@@ -30,6 +30,10 @@ struct DesignSummary {
 // file: Error tells why, and FileSize and LastChange are still filled where the file exists.
 DesignSummary SummarizeDesignFile(const std::filesystem::path &file);
 
+// Whether the file now has another size or modification time than when the summary was read
+// (one that came or went counts as changed).
+bool FileChangedSince(const DesignSummary &summary);
+
 // When the file last changed, in seconds since 1970-01-01 UTC.
 std::int64_t LastChangeSeconds(const DesignSummary &summary);
 

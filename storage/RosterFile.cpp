@@ -1,5 +1,6 @@
 #include "storage/RosterFile.h"
 
+#include "base/ControlCharacters.h"
 #include "base/Files.h"
 #include "base/Utf8Path.h"
 #include "storage/JsonSyntaxMessage.h"
@@ -55,6 +56,9 @@ RosterEntry ReadEntry(const ordered_json &value, const std::string &path, const 
     const std::string design = ReadText(value, "design", path, true);
     if (design.empty())
         Fail(path + ".design", "the design file is not named");
+    // A NUL would end the name early and open another file than the one listed.
+    if (std::any_of(design.begin(), design.end(), IsControlCharacter))
+        Fail(path + ".design", "the design file name holds a control character");
     entry.Design = LoadedPath(design, folder);
     if (const ordered_json *quantity = Member(value, "quantity")) {
         if (!quantity->is_number_integer() || quantity->get<int64_t>() < 1 ||

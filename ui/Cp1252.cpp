@@ -36,7 +36,12 @@ QString Storable(const QString &text)
 
 bool ContainsIgnoringCase(const QString &text, const QString &wanted)
 {
-    return Storable(text).contains(Storable(wanted), Qt::CaseInsensitive);
+    // A search whose letters Windows-1252 lacks would lose them ("戦車" becomes "" and finds
+    // everything): it is made on the texts as they are.
+    const QString storableWanted = Storable(wanted);
+    if (storableWanted.size() != wanted.size())
+        return text.contains(wanted, Qt::CaseInsensitive);
+    return Storable(text).contains(storableWanted, Qt::CaseInsensitive);
 }
 
 } // namespace cp1252

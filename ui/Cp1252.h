@@ -18,7 +18,8 @@ bool Holds(const QString &text);
 // it lacks is left out.
 QString Storable(const QString &text);
 // Whether text holds wanted, case aside, once both are as Windows-1252 holds them: a filter
-// typed "MACHİNE" or "machıne" finds "Machine Gun".
+// typed "MACHİNE" or "machıne" finds "Machine Gun". Where that would drop letters of wanted
+// (Cyrillic, Japanese), texts are compared as they are.
 bool ContainsIgnoringCase(const QString &text, const QString &wanted);
 } // namespace cp1252
 

@@ -18,6 +18,7 @@
 #include "ui/NativePath.h"
 #include "ui/WindowPlacement.h"
 #include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/ChangedFileQuestion.h"
 #include "ui/dialogs/CompareWindow.h"
 #include "ui/dialogs/DesignLibraryWindow.h"
 #include "ui/dialogs/DialogProvider.h"
@@ -610,11 +611,8 @@ MainWindow::SaveResult MainWindow::Save(bool askForName)
     // The design keeps its file until a save under another name has gone through.
     QString target = askForName ? QString() : m_document->FileName();
     // Another editor on the same file saved meanwhile: its work is not replaced unasked.
-    const bool keepTheirs =
-        !target.isEmpty() && m_document->FileChangedElsewhere() &&
-        Dialogs().AskYesNo(this, QStringLiteral("The file \"%1\" was changed by another window or program since "
-                                                "it was opened or saved here.\n\nReplace it with this design?")
-                                     .arg(target)) != DialogAnswer::Yes;
+    const bool keepTheirs = !target.isEmpty() && m_document->FileChangedElsewhere() &&
+                            !ConfirmReplacingChangedFile(this, target, QStringLiteral("design"));
     if (target.isEmpty())
         target = Dialogs().SaveFileName(this, saveDialog);
     // Nor is a picture this program could not show dropped from its file unasked.

@@ -222,11 +222,13 @@ TEST_F(CliCommands, IndexListsEveryDesignUnderAFolderWithTheKeysOfReport)
     EXPECT_EQ(csv[0].rfind("file,Name,VehicleType,ThreatValue,", 0), 0u) << csv[0];
     EXPECT_EQ(csv[2].rfind(quoted + ",\"Hammer, \"\"Mk 2\"\"\",,", 0), 0u) << csv[2];
     EXPECT_EQ(RunCli({"index", "--json", "--csv", alpha}).ExitCode, 2);
-    // One line per design: a file named twice once, a tab in a name as a space.
+    // One line per design: a file named twice (also relative and absolute) once, a tab in a
+    // name and a line break in a file name as a space.
     auto tabbed = SmallDesign("Tab\there");
-    const std::string tabbedFile = Save(*tabbed, "sub/tabbed.vkd");
-    const CliRun lines = RunCli({"index", tabbedFile, (m_folder.Path() / "sub" / "." / "tabbed.vkd").string()});
-    EXPECT_NE(lines.Out.find("tabbed.vkd: Tab here, TV "), std::string::npos) << lines.Out;
+    const std::string tabbedFile = Save(*tabbed, "sub/tab\nbed.vkd");
+    const CliRun lines = RunCli({"index", tabbedFile, (m_folder.Path() / "sub" / "." / "tab\nbed.vkd").string(),
+                                 std::filesystem::relative(tabbedFile).string()});
+    EXPECT_NE(lines.Out.find("tab bed.vkd: Tab here, TV "), std::string::npos) << lines.Out;
     EXPECT_EQ(LinesOf(lines.Out).size(), 1u) << lines.Out;
     std::filesystem::remove(tabbedFile);
 

@@ -90,6 +90,8 @@ TEST_F(RosterCommand, TotalsAreTheSumsOfReportTimesQuantity)
     const CliRun over = roster({"Force", total - 1, {{alpha, 3, ""}, {bravo, 1, ""}}}, {});
     EXPECT_EQ(over.ExitCode, 3);
     EXPECT_NE(over.Out.find("Over budget by:  1.0"), std::string::npos) << over.Out;
+    const CliRun note = roster({"Force", std::nullopt, {{alpha, 1, "lead\r\nsecond\tline"}}}, {});
+    EXPECT_NE(note.Out.find("lead  second line\n"), std::string::npos) << "one line per entry:\n" << note.Out;
 }
 
 TEST_F(RosterCommand, MissingDesignIsListedAndGivesExitOne)

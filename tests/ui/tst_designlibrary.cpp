@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -130,6 +131,22 @@ private slots:
         maximum->clear();
         library->findChild<QLineEdit *>(QStringLiteral("minimumTvEdit"))->clear();
         QCOMPARE(library->Filter()->rowCount(), 4);
+
+        // A folder that is not there keeps its row, with the reason in red.
+        const QString gone = m_scratch.filePath(QStringLiteral("gone \u6226\u8eca"));
+        library->AddFolder(gone);
+        QTRY_VERIFY(!library->Scanning() && model.rowCount() == 5);
+        const QModelIndex goneRow =
+            model.index(static_cast<int>(ColumnTexts(model, Model::FileColumn).indexOf(QFileInfo(gone).fileName())),
+                        Model::NameColumn);
+        QVERIFY2(goneRow.data().toString().contains(gone), qPrintable(goneRow.data().toString()));
+        QVERIFY(goneRow.data(Qt::ForegroundRole).isValid());
+        // Letters Windows-1252 lacks are searched for, not left out.
+        text->setText(QStringLiteral("\u6226\u8eca"));
+        QCOMPARE(library->Filter()->rowCount(), 1);
+        text->clear();
+        library->RemoveFolder(gone);
+        QTRY_VERIFY(!library->Scanning() && model.rowCount() == 4);
     }
 
     void followsFilesAddedChangedAndRemoved()

@@ -207,6 +207,19 @@ private slots:
         QCOMPARE(QString::fromStdString(core.Name), QStringLiteral("Kampfgruppe S\u00fcd 1/2"));
         QCOMPARE(ShownTotals(reopened), CoreTotals(core));
 
+        // Written by another program meanwhile: Save asks before replacing it.
+        Roster theirs = core;
+        theirs.Name = "Theirs";
+        WriteRosterFile(theirs, ToNativePath(file));
+        dialogs.answers = {DialogAnswer::No, DialogAnswer::Yes};
+        for (const char *name : {"Theirs", "Kampfgruppe S\xc3\xbc"
+                                           "d 1/2"}) {
+            reopened.findChild<QPushButton *>(QStringLiteral("saveButton"))->click();
+            QCOMPARE(ReadRosterFile(ToNativePath(file)).Name, std::string(name));
+        }
+        QCOMPARE(dialogs.questions.size(), 2);
+        QVERIFY(dialogs.questions[0].endsWith(QStringLiteral("Replace it with this roster?")));
+
         dialogs.paths = {pdf};
         reopened.findChild<QPushButton *>(QStringLiteral("exportPdfButton"))->click();
         QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join(QLatin1Char('\n'))));
@@ -297,6 +310,14 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(later).absolutePath()));
         SaveDesignFile(*other, ToNativePath(later));
         QTRY_VERIFY(roster->Document().Evaluation().Lines[1].Readable());
+        // Replaced while a missing design beside it has the folder watched: the folder's event
+        // must not cost the file's own, whichever of the two comes first (a few rounds).
+        roster->AddDesigns({m_folder.filePath(QStringLiteral("not-yet-drawn.vkd"))});
+        for (int armor = 20; armor <= 60; armor += 5) {
+            const double before = roster->Document().Evaluation().Totals.ThreatValue;
+            SaveDesignFile(*SmallDesign("Unsaved", armor), ToNativePath(file));
+            QTRY_VERIFY(roster->Document().Evaluation().Totals.ThreatValue > before);
+        }
         roster->Document().UndoStack()->setClean();
         editor.Stop();
     }

@@ -329,8 +329,9 @@ void DesignLibraryWindow::StoreFolders() const { QSettings().setValue(kFoldersKe
 bool DesignLibraryWindow::InFolders(const QString &path) const
 {
     const QString file = CleanFolder(path);
+    // The folder itself counts: one that cannot be read is a row saying why.
     for (const QString &folder : m_folders)
-        if (file.startsWith(CleanFolder(folder) + QLatin1Char('/')))
+        if (file == CleanFolder(folder) || file.startsWith(CleanFolder(folder) + QLatin1Char('/')))
             return true;
     return false;
 }

@@ -11,6 +11,11 @@ FileStamp FileStamp::Of(const QString &path)
     return {info.size(), info.fileTime(QFileDevice::FileModificationTime)};
 }
 
+bool FileStamp::ChangedSince(const QString &path, const std::optional<FileStamp> &known)
+{
+    return known && !path.isEmpty() && QFileInfo::exists(path) && Of(path) != *known;
+}
+
 QString FileStamp::ToText() const
 {
     return QString::number(Size) + QLatin1Char(' ') + QString::number(Modified.toMSecsSinceEpoch());

@@ -16,6 +16,9 @@ struct FileStamp {
     bool operator==(const FileStamp &) const = default;
 
     static FileStamp Of(const QString &path);
+    // Whether the file at path was written by someone else since it had the known stamp; a
+    // file removed meanwhile was not (it is simply written again).
+    static bool ChangedSince(const QString &path, const std::optional<FileStamp> &known);
     // "size milliseconds-since-1970", the form a recovery note keeps it in; nothing when the
     // text is not of that form.
     QString ToText() const;

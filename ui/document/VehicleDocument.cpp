@@ -57,12 +57,7 @@ void VehicleDocument::NoteFile(const QString &path, bool pictureLeftOut)
         m_fileStamp = FileStamp::Of(path);
 }
 
-bool VehicleDocument::FileChangedElsewhere() const
-{
-    const QString path = FileName();
-    // A file removed meanwhile is simply written again.
-    return m_fileStamp && !path.isEmpty() && QFileInfo::exists(path) && FileStamp::Of(path) != *m_fileStamp;
-}
+bool VehicleDocument::FileChangedElsewhere() const { return FileStamp::ChangedSince(FileName(), m_fileStamp); }
 
 void VehicleDocument::NewDesign()
 {

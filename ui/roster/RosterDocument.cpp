@@ -5,6 +5,7 @@
 #include "storage/RosterFile.h"
 #include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
+#include "ui/document/FileStamp.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -37,16 +38,19 @@ RosterDocument::RosterDocument(QObject *parent)
     connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { emit ModifiedChanged(!clean); });
     // A design saved by replacing its file (the atomic write) leaves the watch; it is set again.
     ConnectGuarded(m_watcher, &QFileSystemWatcher::fileChanged, this, &RosterDocument::RefreshDesign);
-    ConnectGuarded(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RosterDocument::RefreshAppearedDesigns);
+    ConnectGuarded(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RosterDocument::RefreshDesignsIn);
 }
 
 bool RosterDocument::Modified() const { return !m_undo->isClean(); }
+
+bool RosterDocument::FileChangedElsewhere() const { return FileStamp::ChangedSince(m_fileName, m_fileStamp); }
 
 void RosterDocument::Open(const QString &path)
 {
     Roster roster = ReadRosterFile(ToNativePath(path));
     m_undo->clear();
     m_fileName = path;
+    m_fileStamp = FileStamp::Of(path);
     m_summaries.clear();
     Replace(std::move(roster));
     emit ModifiedChanged(false);
@@ -56,6 +60,7 @@ void RosterDocument::SaveTo(const QString &path)
 {
     WriteRosterFile(m_roster, ToNativePath(path));
     m_fileName = path;
+    m_fileStamp = FileStamp::Of(path);
     m_undo->setClean();
     emit Changed();
 }
@@ -129,22 +134,29 @@ void RosterDocument::RefreshDesign(const QString &path)
     const std::string design = ToNativePath(path);
     if (m_summaries.erase(design) == 0)
         return;
+    // A file replaced by an atomic write leaves its watch on the old file: it is set afresh.
+    if (m_watcher->files().contains(path))
+        m_watcher->removePath(path);
     WatchDesigns();
     Reevaluate();
 }
 
-void RosterDocument::RefreshAppearedDesigns(const QString &folder)
+void RosterDocument::RefreshDesignsIn(const QString &folder)
 {
-    const QStringList watched = m_watcher->files();
-    bool appeared = false;
+    // Every design below the folder is looked at, not only the missing ones: the event may be
+    // the only word of a watched design that was replaced.
+    bool changed = false;
     for (const RosterEntry &entry : m_roster.Entries) {
-        const QString path = FromNativePath(entry.Design);
-        if (path.startsWith(folder + QLatin1Char('/')) && !watched.contains(path) && QFileInfo::exists(path))
-            appeared = m_summaries.erase(entry.Design) > 0 || appeared;
+        const auto found = m_summaries.find(entry.Design);
+        if (found != m_summaries.end() && FromNativePath(entry.Design).startsWith(folder + QLatin1Char('/')) &&
+            FileChangedSince(found->second)) {
+            m_summaries.erase(found);
+            changed = true;
+        }
     }
     // A folder on the way to a missing file may have appeared: the watch moves down to it.
     WatchDesigns();
-    if (appeared)
+    if (changed)
         Reevaluate();
 }
 
@@ -173,25 +185,36 @@ void RosterDocument::Reevaluate()
 
 void RosterDocument::WatchDesigns()
 {
-    const QStringList watched = m_watcher->files() + m_watcher->directories();
-    if (!watched.isEmpty())
-        m_watcher->removePaths(watched);
-    QStringList paths;
+    // Only the watches that change are removed or added: a watch set again loses the events
+    // already on their way for it.
+    QStringList designs;
     for (const RosterEntry &entry : m_roster.Entries)
-        if (!paths.contains(FromNativePath(entry.Design)))
-            paths << FromNativePath(entry.Design);
-    if (paths.isEmpty())
-        return;
+        if (!designs.contains(FromNativePath(entry.Design)))
+            designs << FromNativePath(entry.Design);
+    const QStringList watchedFiles = m_watcher->files();
+    QStringList unwatched;
+    for (const QString &file : watchedFiles)
+        if (!designs.contains(file))
+            unwatched << file;
+    QStringList toWatch;
+    for (const QString &design : designs)
+        if (!watchedFiles.contains(design))
+            toWatch << design;
     // A missing file cannot be watched; its folder is (or the nearest folder above it that is
     // there), so that the file is read once it appears.
     QStringList folders;
-    for (const QString &missing : m_watcher->addPaths(paths)) {
+    for (const QString &missing : toWatch.isEmpty() ? QStringList() : m_watcher->addPaths(toWatch)) {
         QString folder = QFileInfo(missing).absolutePath();
         while (!QFileInfo(folder).isDir() && QFileInfo(folder).absolutePath() != folder)
             folder = QFileInfo(folder).absolutePath();
         if (!folders.contains(folder))
             folders << folder;
     }
+    for (const QString &folder : m_watcher->directories())
+        if (!folders.removeOne(folder))
+            unwatched << folder;
+    if (!unwatched.isEmpty())
+        m_watcher->removePaths(unwatched);
     if (!folders.isEmpty())
         m_watcher->addPaths(folders);
 }

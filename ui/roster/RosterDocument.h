@@ -2,6 +2,7 @@
 
 #include "storage/Roster.h"
 #include "storage/RosterEvaluation.h"
+#include "ui/document/FileStamp.h"
 
 #include <QObject>
 #include <QString>
@@ -29,6 +30,8 @@ public:
     const RosterEvaluation &Evaluation() const { return m_evaluation; }
     QString FileName() const { return m_fileName; }
     bool Modified() const;
+    // Whether the roster file was written by someone else since it was opened or saved here.
+    bool FileChangedElsewhere() const;
     QUndoStack *UndoStack() const { return m_undo; }
 
     // Reads a roster file, replacing this roster and clearing the history; throws (changing
@@ -48,8 +51,8 @@ public:
 
     // Reads the design at path again when it is in the roster (the editor saved it).
     void RefreshDesign(const QString &path);
-    // Reads the designs that were missing from folder and are there now.
-    void RefreshAppearedDesigns(const QString &folder);
+    // Reads again the designs below folder whose file changed, came or went since it was read.
+    void RefreshDesignsIn(const QString &folder);
 
 signals:
     // The roster or the figures of its designs changed: everything shown must be shown again.
@@ -68,6 +71,7 @@ private:
     Roster m_roster;
     RosterEvaluation m_evaluation;
     QString m_fileName;
+    std::optional<FileStamp> m_fileStamp; // of the file as last read or written here
     QUndoStack *m_undo;
     QFileSystemWatcher *m_watcher;
     std::map<std::string, DesignSummary> m_summaries; // by design path, read once until it changes

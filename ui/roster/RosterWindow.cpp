@@ -13,6 +13,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
 #include "ui/ProgramData.h"
+#include "ui/dialogs/ChangedFileQuestion.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/roster/RosterDocument.h"
 #include "ui/roster/RosterTableModel.h"
@@ -197,6 +198,10 @@ bool RosterWindow::Save(bool askForName)
 {
     TakePendingEdits();
     QString path = m_document->FileName();
+    // Another program or window wrote the roster meanwhile: its work is not replaced unasked.
+    if (!path.isEmpty() && !askForName && m_document->FileChangedElsewhere() &&
+        !ConfirmReplacingChangedFile(this, path, QStringLiteral("roster")))
+        return false;
     if (path.isEmpty() || askForName) {
         path = SaveFileName(QStringLiteral("Save Roster"), QStringLiteral("json"), FileFilter());
         if (path.isEmpty())
