@@ -224,6 +224,15 @@ private slots:
         reopened.findChild<QPushButton *>(QStringLiteral("exportPdfButton"))->click();
         QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join(QLatin1Char('\n'))));
         QCOMPARE(PdfPageCount(ReadText(ToNativePath(pdf))), 1 + 1 + 2);
+        // A design gone before the window heard of it (its folder renamed) is looked at again
+        // first: the export goes on without its sheets, as the summary says.
+        QVERIFY(QFile::rename(FromNativePath(core.Entries[1].Design), m_folder.filePath(QStringLiteral("moved.vkd"))));
+        dialogs.paths = {pdf};
+        reopened.findChild<QPushButton *>(QStringLiteral("exportPdfButton"))->click();
+        QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.join(QLatin1Char('\n'))));
+        QCOMPARE(PdfPageCount(ReadText(ToNativePath(pdf))), 1 + 1);
+        QVERIFY(QFile::rename(m_folder.filePath(QStringLiteral("moved.vkd")), FromNativePath(core.Entries[1].Design)));
+        reopened.Document().RefreshDesignsIn(QString());
 
         // The summary file's kind follows the name chosen.
         dialogs.paths = {m_folder.filePath(QStringLiteral("force.html")),

@@ -148,8 +148,8 @@ void RosterDocument::RefreshDesignsIn(const QString &folder)
     bool changed = false;
     for (const RosterEntry &entry : m_roster.Entries) {
         const auto found = m_summaries.find(entry.Design);
-        if (found != m_summaries.end() && FromNativePath(entry.Design).startsWith(folder + QLatin1Char('/')) &&
-            FileChangedSince(found->second)) {
+        const bool below = folder.isEmpty() || FromNativePath(entry.Design).startsWith(folder + QLatin1Char('/'));
+        if (found != m_summaries.end() && below && FileChangedSince(found->second)) {
             m_summaries.erase(found);
             changed = true;
         }

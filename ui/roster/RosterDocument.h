@@ -51,7 +51,8 @@ public:
 
     // Reads the design at path again when it is in the roster (the editor saved it).
     void RefreshDesign(const QString &path);
-    // Reads again the designs below folder whose file changed, came or went since it was read.
+    // Reads again the designs below folder (anywhere when it is empty) whose file changed,
+    // came or went since it was read.
     void RefreshDesignsIn(const QString &folder);
 
 signals:

@@ -236,6 +236,8 @@ void RosterWindow::ExportPdf()
                                         QStringLiteral("PDF Files|*.pdf|All Files|*.*"));
     if (path.isEmpty())
         return;
+    // A design moved or changed unheard of (its folder renamed) is read again first.
+    m_document->RefreshDesignsIn(QString());
     const RosterEvaluation &evaluation = m_document->Evaluation();
     RenderRosterToPdf(ToNativePath(path), LocalPageSize(), MakeRosterSummary(m_document->Contents().Name, evaluation),
                       evaluation, EditorSheets());
@@ -247,6 +249,7 @@ void RosterWindow::ExportSummary()
                                         QStringLiteral("Text Files|*.txt|HTML Files|*.html;*.htm|All Files|*.*"));
     if (path.isEmpty())
         return;
+    m_document->RefreshDesignsIn(QString());
     const RosterSummary summary = MakeRosterSummary(m_document->Contents().Name, m_document->Evaluation());
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool html = suffix == QStringLiteral("html") || suffix == QStringLiteral("htm");
@@ -255,6 +258,7 @@ void RosterWindow::ExportSummary()
 
 void RosterWindow::PrintRoster()
 {
+    m_document->RefreshDesignsIn(QString());
     const RosterEvaluation &evaluation = m_document->Evaluation();
     const RosterSummary summary = MakeRosterSummary(m_document->Contents().Name, evaluation);
     const RosterSheetSource sheets = EditorSheets();
