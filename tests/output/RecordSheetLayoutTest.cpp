@@ -126,8 +126,8 @@ TEST(SheetLayout, ABlockCutInsideAnItemKeepsTheWholeItemsBeforeIt)
             EXPECT_THROW(ReadSheetLayout(cut), StreamError) << "cut at " << length << ", before the item count";
             continue;
         }
-        const size_t whole = static_cast<size_t>(std::upper_bound(itemEnds.begin(), itemEnds.end(), length) -
-                                                 itemEnds.begin() - 1);
+        const size_t whole =
+            static_cast<size_t>(std::upper_bound(itemEnds.begin(), itemEnds.end(), length) - itemEnds.begin() - 1);
         const SheetLayout read = ReadSheetLayout(cut);
         ASSERT_EQ(read.Items.size(), whole) << "cut at " << length;
         EXPECT_TRUE(std::equal(read.Items.begin(), read.Items.end(), layout.Items.begin()));

@@ -4,6 +4,7 @@
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetColour.h"
 #include "output/RecordSheetPainter.h"
+#include "tests/support/SampleDesigns.h"
 
 #include <QFont>
 
@@ -36,31 +37,7 @@ SheetLayout ArmourLayout()
     return layout;
 }
 
-// The colour of palette index i in RunLengthFile's bitmaps.
-QRgb PaletteColour(int i) { return qRgb(i * 16, 255 - i * 16, 40); }
-
-// A bitmap file of run-length coded pixels (RLE8 or RLE4), stored bottom row first.
-std::vector<uint8_t> RunLengthFile(int width, int height, int bitCount, const std::vector<uint8_t> &coded)
-{
-    const int colours = 1 << bitCount;
-    Stream file;
-    file.WriteBuffer("BM", 2);
-    file.WriteUInt32(static_cast<uint32_t>(54 + 4 * colours + coded.size()));
-    file.WriteUInt32(0);
-    file.WriteUInt32(static_cast<uint32_t>(54 + 4 * colours));
-    for (int32_t field : {40, width, height})
-        file.WriteInt32(field);
-    file.WriteInt16(1);
-    file.WriteInt16(static_cast<int16_t>(bitCount));
-    for (uint32_t field : {bitCount == 8 ? 1u : 2u, static_cast<uint32_t>(coded.size()), 0u, 0u, 0u, 0u})
-        file.WriteUInt32(field);
-    for (int i = 0; i < colours; ++i)
-        file.WriteUInt32(PaletteColour(i) & 0xFFFFFF);
-    file.WriteBuffer(coded.data(), coded.size());
-    return file.TakeBytes();
-}
-
-// The palette indexes of an image drawn in PaletteColour's colours, top row first.
+// The palette indexes of a samples::RunLengthBitmapFile as loaded, top row first.
 std::vector<std::vector<int>> PaletteIndexes(const QImage &image)
 {
     std::vector<std::vector<int>> rows(static_cast<size_t>(image.height()));
@@ -361,22 +338,23 @@ TEST(RecordSheetBitmap, RunLengthPixelsTheDataLeavesOutAreIndexZeroAndRunsStopAt
                                        2, 2,       // top row: two 2s
                                        0, 2, 2, 1, // a jump 2 right, 1 up: past the top
                                        5, 7, 0, 1};
-    EXPECT_EQ(PaletteIndexes(LoadSheetBitmap(RunLengthFile(6, 3, 8, rle8))),
+    EXPECT_EQ(PaletteIndexes(LoadSheetBitmap(samples::RunLengthBitmapFile(6, 3, 8, rle8))),
               (std::vector<std::vector<int>>{{2, 2, 0, 0, 0, 0}, {3, 3, 3, 3, 3, 3}, {1, 1, 1, 1, 1, 1}}));
     const std::vector<uint8_t> cut = {0, 2, 1, 1, 0, 5, 4, 5, 6}; // a jump, then 3 of 5 literal pixels
-    EXPECT_EQ(PaletteIndexes(LoadSheetBitmap(RunLengthFile(6, 2, 8, cut))),
+    EXPECT_EQ(PaletteIndexes(LoadSheetBitmap(samples::RunLengthBitmapFile(6, 2, 8, cut))),
               (std::vector<std::vector<int>>{{0, 4, 5, 6, 0, 0}, {0, 0, 0, 0, 0, 0}}));
 
     // 4 bits: two pixels a byte, high half first; the bitmap ends early
     const std::vector<uint8_t> rle4 = {5, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 1};
-    EXPECT_EQ(PaletteIndexes(LoadSheetBitmap(RunLengthFile(5, 3, 4, rle4))),
+    EXPECT_EQ(PaletteIndexes(LoadSheetBitmap(samples::RunLengthBitmapFile(5, 3, 4, rle4))),
               (std::vector<std::vector<int>>{{0, 0, 0, 0, 0}, {3, 4, 5, 0, 0}, {1, 2, 1, 2, 1}}));
 
     // a bitmap whose data sets every pixel reads as Qt's own reader gives it
-    const std::vector<uint8_t> whole = RunLengthFile(5, 2, 4, {5, 0x12, 0, 0, 0, 5, 0x34, 0x56, 0x70, 0, 0, 1});
+    const std::vector<uint8_t> whole =
+        samples::RunLengthBitmapFile(5, 2, 4, {5, 0x12, 0, 0, 0, 5, 0x34, 0x56, 0x70, 0, 0, 1});
     QImage direct;
-    ASSERT_TRUE(direct.loadFromData(QByteArray(reinterpret_cast<const char *>(whole.data()),
-                                               static_cast<qsizetype>(whole.size())), "BMP"));
+    ASSERT_TRUE(direct.loadFromData(
+        QByteArray(reinterpret_cast<const char *>(whole.data()), static_cast<qsizetype>(whole.size())), "BMP"));
     EXPECT_EQ(LoadSheetBitmap(whole), direct.convertToFormat(QImage::Format_RGB32));
 }
 

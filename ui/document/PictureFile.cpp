@@ -78,14 +78,17 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
     reader.setAutoTransform(true);
     // The size from the file's header, when it tells one, is checked and the scale settled
     // before decoding: a large photo is decoded straight to the size it is stored at.
+    // The size is stored before the file's orientation turns the picture; asked about as shown.
     const QSize announced = reader.size();
+    const QSize announcedShown =
+        reader.transformation() & QImageIOHandler::TransformationRotate90 ? announced.transposed() : announced;
     bool scaledOnReading = false;
     if (announced.isValid()) {
         if (IsTooLarge(announced)) {
-            problem = TooLarge(path, announced);
+            problem = TooLarge(path, announcedShown);
             return {};
         }
-        scaledOnReading = scaled(announced);
+        scaledOnReading = scaled(announcedShown);
         if (scaledOnReading)
             reader.setScaledSize(announced.scaled(shown, Qt::KeepAspectRatio));
     }
