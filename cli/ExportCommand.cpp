@@ -90,7 +90,7 @@ void ExportDesign(Vehicle &vehicle, const ExportSettings &settings, const std::s
     // Fonts need a GUI application (offscreen when no platform is chosen); made once and
     // kept to the end of the process, past the static objects Qt's teardown may still use.
     KeepSheetRenderContext();
-    const std::vector<uint8_t> layout = DataBlockBytes("JPEG");
+    const SheetLayoutSource layout = CurrentSheetLayout(static_cast<int>(SheetLayoutChoice::Image));
     const QImage sheet = BuildSheetImageFromLayout(job, layout, formats);
     if (settings.Kind == Format::Jpeg)
         SaveJpeg(sheet, path);

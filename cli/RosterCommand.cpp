@@ -99,7 +99,7 @@ int Run(const CliArguments &args)
         RefuseOutputOverInput(args.Value("--pdf"), inputs);
         KeepSheetRenderContext();
         RenderRosterToPdf(args.Value("--pdf"), page, summary, evaluation,
-                          RosterSheetsOnLayout(SheetLayoutBlock(static_cast<int>(SheetLayoutChoice::Image))));
+                          RosterSheetsOnLayout(CurrentSheetLayout(static_cast<int>(SheetLayoutChoice::Image))));
     }
     return RosterCheckCode(evaluation.Totals);
 }

@@ -27,9 +27,24 @@ enum class SheetLayoutChoice { Print = 0, Image = 1 };
 QImage BuildSheetImageFromLayout(const PrintJob &job, std::span<const uint8_t> layoutBlock,
                                  const SheetFormats &formats = SheetFormats());
 
-// The current layout block, uncompressed: the override file in folder when it exists, else
-// the built-in block; read anew each time. Throws FileError naming an override file that is
-// not a valid container.
+// An uncompressed layout block and the override file it was read from; no file for the
+// built-in layout.
+struct SheetLayoutSource {
+    std::vector<uint8_t> Block;
+    std::string OverrideFile;
+};
+
+// BuildSheetImageFromLayout on the source's block, except that a fault of an override layout
+// (the block or its background damaged, a label's token whose row number is no number) fails
+// with a FileError naming the file, so it is not taken for the design's.
+QImage BuildSheetImageFromLayout(const PrintJob &job, const SheetLayoutSource &layout,
+                                 const SheetFormats &formats = SheetFormats());
+
+// The current layout: the override file in folder when it exists, else the built-in block;
+// read anew each time. Throws FileError naming an override file that is not a valid container.
+SheetLayoutSource CurrentSheetLayout(int layout, const std::string &folder = ProgramFolder());
+
+// The current layout's block alone.
 std::vector<uint8_t> SheetLayoutBlock(int layout, const std::string &folder = ProgramFolder());
 
 // The record sheet of the job on the current layout.

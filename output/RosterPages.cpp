@@ -117,9 +117,9 @@ private:
 
 } // namespace
 
-RosterSheetSource RosterSheetsOnLayout(std::vector<uint8_t> layoutBlock)
+RosterSheetSource RosterSheetsOnLayout(SheetLayoutSource layout)
 {
-    return [layout = std::move(layoutBlock)](const RosterLine &line) {
+    return [layout = std::move(layout)](const RosterLine &line) {
         OpenedDesignFile opened = OpenAsEditor(line.Entry.Design);
         return BuildSheetImageFromLayout(MakePrintJob(*opened.Design), layout);
     };

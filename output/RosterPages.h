@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/RecordSheet.h"
 #include "output/RosterSummary.h"
 
 #include <QImage>
@@ -18,8 +19,8 @@ namespace aw {
 using RosterSheetSource = std::function<QImage(const RosterLine &line)>;
 
 // Opens the line's design as the editor does and draws its record sheet on the given
-// uncompressed layout block, as the editor prints it. Throws when the design cannot be read.
-RosterSheetSource RosterSheetsOnLayout(std::vector<uint8_t> layoutBlock);
+// layout, as the editor prints it. Throws when the design cannot be read.
+RosterSheetSource RosterSheetsOnLayout(SheetLayoutSource layout);
 
 // Paints the roster on a PDF writer or printer: the summary (more pages when it is long),
 // then each readable entry's record sheet once per copy it fields. Returns the pages painted.

@@ -24,10 +24,16 @@ SheetLayout ReadSheetLayout(Stream &stream)
     layout.Background.resize(static_cast<size_t>(backgroundLength));
     stream.ReadBuffer(layout.Background.data(), layout.Background.size());
 
-    // The count is not trusted for reserving: each item is read only while data remains.
+    // The count is not trusted for reserving: each item is read only while data remains, and
+    // the items end at the last one the data holds whole.
     const int32_t count = stream.ReadInt32();
-    for (int32_t i = 0; i < count && stream.Remaining() > 0; ++i)
-        layout.Items.push_back(ReadSheetItem(stream));
+    for (int32_t i = 0; i < count && stream.Remaining() > 0; ++i) {
+        try {
+            layout.Items.push_back(ReadSheetItem(stream));
+        } catch (const StreamError &) {
+            break;
+        }
+    }
     return layout;
 }
 

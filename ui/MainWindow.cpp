@@ -761,7 +761,7 @@ void MainWindow::ExportJpegSheet()
 
 QImage MainWindow::SheetImage(const PrintJob &job)
 {
-    const std::vector<uint8_t> layout = CurrentProgramData().SheetLayout(static_cast<int>(SheetLayoutChoice::Image));
+    const SheetLayoutSource layout = CurrentProgramData().SheetLayout(static_cast<int>(SheetLayoutChoice::Image));
     return BuildSheetImageFromLayout(job, layout);
 }
 

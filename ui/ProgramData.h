@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/RecordSheet.h"
 #include "output/SheetExport.h"
 #include "storage/WindowPositionStore.h"
 #include "ui/WindowPlacement.h"
@@ -32,7 +33,7 @@ public:
     // The text or HTML sheet template, read afresh for each export.
     virtual std::string SheetTemplate(SheetKind kind) = 0;
     // The record-sheet layout block (0 print layout, 1 image layout), read afresh.
-    virtual std::vector<uint8_t> SheetLayout(int layout) = 0;
+    virtual SheetLayoutSource SheetLayout(int layout) = 0;
     // The drop-down word lists of the Info page.
     virtual std::string DropDownText() = 0;
 };

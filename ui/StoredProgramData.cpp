@@ -38,10 +38,7 @@ std::string StoredProgramData::SheetTemplate(SheetKind kind)
     return std::string(bytes.begin(), bytes.end());
 }
 
-std::vector<uint8_t> StoredProgramData::SheetLayout(int layout)
-{
-    return DataBlockBytes(layout == static_cast<int>(SheetLayoutChoice::Print) ? "PRINT" : "JPEG");
-}
+SheetLayoutSource StoredProgramData::SheetLayout(int layout) { return CurrentSheetLayout(layout); }
 
 std::string StoredProgramData::DropDownText()
 {

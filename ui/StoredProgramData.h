@@ -15,7 +15,7 @@ public:
     void GetLayoutValues(LayoutValues &values) const override;
     void SetLayoutValues(const LayoutValues &values) override;
     std::string SheetTemplate(SheetKind kind) override;
-    std::vector<uint8_t> SheetLayout(int layout) override;
+    SheetLayoutSource SheetLayout(int layout) override;
     std::string DropDownText() override;
 };
 

@@ -175,7 +175,10 @@ TEST(BoundedResources, SheetLayoutLengthsAreCheckedBeforeAllocating)
         std::vector<uint8_t> block = intact;
         bytes::PutInt32(block.data() + offset, 0x7FFFFFF0);
         AllocationProbe probe;
-        EXPECT_THROW(ReadSheetLayout(block), StreamError) << offset;
+        if (offset == 0)
+            EXPECT_THROW(ReadSheetLayout(block), StreamError);
+        else // a label that the data does not hold whole ends the items
+            EXPECT_TRUE(ReadSheetLayout(block).Items.empty()) << offset;
         EXPECT_LT(probe.Largest(), 64 * 1024u) << offset;
     }
     EXPECT_EQ(ReadSheetLayout(intact).Items.size(), 1u);

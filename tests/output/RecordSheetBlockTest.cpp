@@ -107,7 +107,7 @@ TEST_F(RecordSheetBlock, AFailedExportWritesNothingAndKeepsAnExistingFile)
     layout.Items.push_back(Label("|WEPNAMEone|", SheetAlignment::Left, 8, false, {0, 0, 20, 40}));
     WriteOverride("Jpeg.zel", layout);
     WriteFileAtomically(file, std::string("previous"));
-    EXPECT_THROW(SaveSheetJpeg(Job(), file, SheetFormats(), m_folder), ConvertError);
+    EXPECT_THROW(SaveSheetJpeg(Job(), file, SheetFormats(), m_folder), FileError);
     const std::vector<uint8_t> kept = ReadWholeFile(file);
     EXPECT_EQ(std::string(kept.begin(), kept.end()), "previous");
 
@@ -115,8 +115,38 @@ TEST_F(RecordSheetBlock, AFailedExportWritesNothingAndKeepsAnExistingFile)
     std::vector<uint8_t> cut = SheetLayoutBytes(Small(Qt::white));
     cut.resize(30);
     WriteFileAtomically(m_folder + "Jpeg.zel", CompressBytes(cut));
-    EXPECT_THROW(SaveSheetJpeg(Job(), file, SheetFormats(), m_folder), StreamError);
+    EXPECT_THROW(SaveSheetJpeg(Job(), file, SheetFormats(), m_folder), FileError);
     EXPECT_EQ(ReadWholeFile(file), kept);
+}
+
+TEST_F(RecordSheetBlock, AFaultOfAnOverrideLayoutNamesTheFileAndOneOfTheDesignDoesNot)
+{
+    const std::string override = "The override file \"" + m_folder + "Jpeg.zel\": ";
+    const auto failure = [&](const PrintJob &job) -> std::string {
+        try {
+            BuildSheetImage(job, 1, SheetFormats(), m_folder);
+        } catch (const FileError &e) {
+            return e.Utf8();
+        }
+        return "drawn";
+    };
+    SheetLayout notBitmap = Small(Qt::white);
+    notBitmap.Background = {'P', 'K', 3, 4};
+    WriteOverride("Jpeg.zel", notBitmap);
+    EXPECT_EQ(failure(Job()), override + "Not a usable bitmap: it is not a bitmap");
+
+    SheetLayout badToken = Small(Qt::white);
+    badToken.Items.push_back(Label("|WEPNAMEx|", SheetAlignment::Left, 8, false, {0, 0, 20, 40}));
+    WriteOverride("Jpeg.zel", badToken);
+    EXPECT_EQ(failure(Job()), override + "'x' is not a valid integer value");
+
+    // the same token brought in by the design's name is the design's
+    SheetLayout name = Small(Qt::white);
+    name.Items.push_back(Label("|NAME|", SheetAlignment::Left, 8, false, {0, 0, 20, 40}));
+    WriteOverride("Jpeg.zel", name);
+    PrintJob job = Job();
+    job.Name = "|WEPNAMEx|";
+    EXPECT_THROW(BuildSheetImage(job, 1, SheetFormats(), m_folder), ConvertError);
 }
 
 } // namespace aw

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace aw {
 
 namespace {
@@ -110,25 +112,25 @@ TEST(SheetLayout, ACountBeyondTheDataStopsAtTheLastWholeItem)
     EXPECT_EQ(ReadSheetLayout(b).Items.size(), 1u);
 }
 
-TEST(SheetLayout, EveryTruncationEitherKeepsWholeItemsOrIsRefused)
+TEST(SheetLayout, ABlockCutInsideAnItemKeepsTheWholeItemsBeforeIt)
 {
     const SheetLayout layout = SampleLayout();
     const std::vector<uint8_t> full = SheetLayoutBytes(layout);
-    // Where each item ends: a block cut exactly there holds the items before it.
+    // Where each item ends: a block cut there or inside the next item holds the items before it.
     const size_t labelEnd = 4 + 5 + 4 + 46 + 4; // a label takes 46 bytes with "Arial", plus its text
     const std::vector<size_t> itemEnds = {4 + 5 + 4, labelEnd, labelEnd + 17, labelEnd + 17 + 29};
     ASSERT_EQ(itemEnds.back(), full.size());
     for (size_t length = 0; length < full.size(); ++length) {
         const std::vector<uint8_t> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
-        const auto boundary = std::find(itemEnds.begin(), itemEnds.end(), length);
-        if (boundary == itemEnds.end()) {
-            EXPECT_THROW(ReadSheetLayout(cut), StreamError) << "cut at " << length;
-        } else {
-            const SheetLayout read = ReadSheetLayout(cut);
-            const size_t whole = static_cast<size_t>(boundary - itemEnds.begin());
-            ASSERT_EQ(read.Items.size(), whole) << "cut at " << length;
-            EXPECT_TRUE(std::equal(read.Items.begin(), read.Items.end(), layout.Items.begin()));
+        if (length < itemEnds.front()) {
+            EXPECT_THROW(ReadSheetLayout(cut), StreamError) << "cut at " << length << ", before the item count";
+            continue;
         }
+        const size_t whole =
+            static_cast<size_t>(std::upper_bound(itemEnds.begin(), itemEnds.end(), length) - itemEnds.begin() - 1);
+        const SheetLayout read = ReadSheetLayout(cut);
+        ASSERT_EQ(read.Items.size(), whole) << "cut at " << length;
+        EXPECT_TRUE(std::equal(read.Items.begin(), read.Items.end(), layout.Items.begin()));
     }
 }
 
@@ -141,12 +143,13 @@ TEST(SheetLayout, LengthsThatClaimMoreThanRemainsAreRefusedBeforeReading)
     std::vector<uint8_t> negative = b;
     bytes::PutInt32(negative.data(), -5);
     EXPECT_THROW(ReadSheetLayout(negative), StreamError);
+    // a label whose text or font name cannot be read ends the items
     std::vector<uint8_t> text = b;
     bytes::PutInt32(text.data() + 4 + 5 + 4 + 1, 0x7FFFFFF0); // label text length
-    EXPECT_THROW(ReadSheetLayout(text), StreamError);
+    EXPECT_TRUE(ReadSheetLayout(text).Items.empty());
     std::vector<uint8_t> font = b;
     bytes::PutInt32(font.data() + 4 + 5 + 4 + 1 + 4 + 4 + 1 + 4 + 4 + 1, -1); // font-name length
-    EXPECT_THROW(ReadSheetLayout(font), StreamError);
+    EXPECT_TRUE(ReadSheetLayout(font).Items.empty());
 }
 
 } // namespace aw

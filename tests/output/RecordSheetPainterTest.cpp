@@ -4,6 +4,7 @@
 #include "output/RecordSheetBitmap.h"
 #include "output/RecordSheetColour.h"
 #include "output/RecordSheetPainter.h"
+#include "tests/support/SampleDesigns.h"
 
 #include <QFont>
 
@@ -34,6 +35,16 @@ SheetLayout ArmourLayout()
     for (int k = 1; k <= 50; ++k)
         layout.Items.push_back(SheetArmourBox{k, 0xFFFFFF, 0x000000, ArmourBox(k)});
     return layout;
+}
+
+// The palette indexes of a samples::RunLengthBitmapFile as loaded, top row first.
+std::vector<std::vector<int>> PaletteIndexes(const QImage &image)
+{
+    std::vector<std::vector<int>> rows(static_cast<size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            rows[static_cast<size_t>(y)].push_back((image.pixel(x, y) >> 16 & 0xFF) / 16);
+    return rows;
 }
 
 // Which boxes come out white (by their corner pixels, which the fill includes).
@@ -317,6 +328,34 @@ TEST(RecordSheetBitmap, DamagedOrHugeBitmapsAreRefusedBeforeDecoding)
     bytes::PutInt32(claimed.data() + 22, 16000);
     bytes::PutUInt32(claimed.data() + 30, 1); // RLE8
     EXPECT_THROW(LoadSheetBitmap(claimed), SheetBitmapError);
+}
+
+TEST(RecordSheetBitmap, RunLengthPixelsTheDataLeavesOutAreIndexZeroAndRunsStopAtTheEdge)
+{
+    // 8 bits: a run past the right edge, a line ended early, a jump, literal pixels cut short
+    const std::vector<uint8_t> rle8 = {9, 1, 0, 0, // bottom row: a run of nine 1s
+                                       8, 3, 0, 0, // middle row: eight 3s
+                                       2, 2,       // top row: two 2s
+                                       0, 2, 2, 1, // a jump 2 right, 1 up: past the top
+                                       5, 7, 0, 1};
+    EXPECT_EQ(PaletteIndexes(LoadSheetBitmap(samples::RunLengthBitmapFile(6, 3, 8, rle8))),
+              (std::vector<std::vector<int>>{{2, 2, 0, 0, 0, 0}, {3, 3, 3, 3, 3, 3}, {1, 1, 1, 1, 1, 1}}));
+    const std::vector<uint8_t> cut = {0, 2, 1, 1, 0, 5, 4, 5, 6}; // a jump, then 3 of 5 literal pixels
+    EXPECT_EQ(PaletteIndexes(LoadSheetBitmap(samples::RunLengthBitmapFile(6, 2, 8, cut))),
+              (std::vector<std::vector<int>>{{0, 4, 5, 6, 0, 0}, {0, 0, 0, 0, 0, 0}}));
+
+    // 4 bits: two pixels a byte, high half first; the bitmap ends early
+    const std::vector<uint8_t> rle4 = {5, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 1};
+    EXPECT_EQ(PaletteIndexes(LoadSheetBitmap(samples::RunLengthBitmapFile(5, 3, 4, rle4))),
+              (std::vector<std::vector<int>>{{0, 0, 0, 0, 0}, {3, 4, 5, 0, 0}, {1, 2, 1, 2, 1}}));
+
+    // a bitmap whose data sets every pixel reads as Qt's own reader gives it
+    const std::vector<uint8_t> whole =
+        samples::RunLengthBitmapFile(5, 2, 4, {5, 0x12, 0, 0, 0, 5, 0x34, 0x56, 0x70, 0, 0, 1});
+    QImage direct;
+    ASSERT_TRUE(direct.loadFromData(
+        QByteArray(reinterpret_cast<const char *>(whole.data()), static_cast<qsizetype>(whole.size())), "BMP"));
+    EXPECT_EQ(LoadSheetBitmap(whole), direct.convertToFormat(QImage::Format_RGB32));
 }
 
 } // namespace aw

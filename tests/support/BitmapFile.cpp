@@ -48,6 +48,26 @@ std::vector<uint8_t> BitmapFile(int width, int height, int bitCount, uint32_t se
     return s.TakeBytes();
 }
 
+std::vector<uint8_t> RunLengthBitmapFile(int width, int height, int bitCount, const std::vector<uint8_t> &coded)
+{
+    const int colours = 1 << bitCount;
+    Stream file;
+    file.WriteBuffer("BM", 2);
+    file.WriteUInt32(static_cast<uint32_t>(54 + 4 * colours + coded.size()));
+    file.WriteUInt32(0);
+    file.WriteUInt32(static_cast<uint32_t>(54 + 4 * colours));
+    for (int32_t field : {40, width, height})
+        file.WriteInt32(field);
+    file.WriteInt16(1);
+    file.WriteInt16(static_cast<int16_t>(bitCount));
+    for (uint32_t field : {bitCount == 8 ? 1u : 2u, static_cast<uint32_t>(coded.size()), 0u, 0u, 0u, 0u})
+        file.WriteUInt32(field);
+    for (uint32_t i = 0; i < static_cast<uint32_t>(colours); ++i)
+        file.WriteUInt32(i * 16 << 16 | (255 - i * 16) << 8 | 40);
+    file.WriteBuffer(coded.data(), coded.size());
+    return file.TakeBytes();
+}
+
 } // namespace samples
 
 } // namespace aw

@@ -60,6 +60,10 @@ std::vector<uint8_t> Version6Body();
 // in it; for 1, 4 and 8 bits a palette is included.
 std::vector<uint8_t> BitmapFile(int width, int height, int bitCount, uint32_t seed = 1);
 
+// A bitmap file of run-length coded pixels (8 bits RLE8, 4 bits RLE4), stored bottom row first,
+// whose palette index i is red i * 16, green 255 - i * 16, blue 40.
+std::vector<uint8_t> RunLengthBitmapFile(int width, int height, int bitCount, const std::vector<uint8_t> &coded);
+
 } // namespace samples
 
 } // namespace aw

@@ -5,6 +5,7 @@
 
 #include "engine/DesignFilePicture.h"
 #include "engine/Vehicle.h"
+#include "tests/support/SampleDesigns.h"
 #include "ui/MainWindow.h"
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/InfoPage.h"
@@ -49,6 +50,23 @@ private:
         const QString path = m_folder.filePath(QString::fromLatin1(name));
         if (!image.save(path))
             qFatal("cannot write %s", name);
+        return path;
+    }
+    // A JPEG of width x height stored pixels whose EXIF orientation (6) shows it a quarter turned.
+    QString quarterTurnedPhotoPath(const char *name, int width, int height)
+    {
+        const QString path = picturePath(name, filled(width, height, Qt::blue));
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite))
+            qFatal("cannot rewrite %s", name);
+        QByteArray jpeg = file.readAll();
+        static const char exif[] = "\xFF\xE1\x00\x22"
+                                   "Exif\0\0MM\x00\x2A\x00\x00\x00\x08"                       // big-endian, IFD at 8
+                                   "\x00\x01\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00" // orientation 6
+                                   "\x00\x00\x00\x00";
+        jpeg.insert(2, QByteArray(exif, sizeof exif - 1));
+        file.seek(0);
+        file.write(jpeg);
         return path;
     }
     static QImage filled(int width, int height, QColor colour)
@@ -243,6 +261,32 @@ private slots:
         QCOMPARE(m_editor.Dialogs->questions.size(), 2);
         QCOMPARE(m_editor.Dialogs->errors, QStringList());
         QCOMPARE(decoded(vehicle().Picture).size(), QSize(1600, 1200));
+        // a photo its orientation turns upright is asked about at the size it is shown
+        m_editor.Dialogs->answers = {DialogAnswer::Yes};
+        loadPicture(quarterTurnedPhotoPath("upright.jpg", 4000, 1000));
+        QCOMPARE(m_editor.Dialogs->questions.size(), 3);
+        QVERIFY2(m_editor.Dialogs->questions[2].contains(QStringLiteral("1000 x 4000")),
+                 qPrintable(m_editor.Dialogs->questions[2]));
+        QCOMPARE(decoded(vehicle().Picture).size(), QSize(400, 1600));
+    }
+
+    void aRunLengthBitmapIsStoredWithTheSkippedPixelsInPaletteColourZero()
+    {
+        open();
+        // the bottom row is skipped; the top row's run of six stops at the edge, not in the row below
+        const std::vector<uint8_t> coded = samples::RunLengthBitmapFile(4, 2, 8, {0, 0, 6, 1, 0, 1});
+        const QString path = m_folder.filePath(QStringLiteral("coded.bmp"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char *>(coded.data()), static_cast<qint64>(coded.size()));
+        file.close();
+        loadPicture(path);
+        const QImage stored = decoded(vehicle().Picture);
+        QCOMPARE(stored.size(), QSize(4, 2));
+        for (int x = 0; x < 4; ++x) {
+            QCOMPARE(stored.pixel(x, 0), qRgb(16, 239, 40));
+            QCOMPARE(stored.pixel(x, 1), qRgb(0, 255, 40));
+        }
     }
 
     void answeringNoKeepsThePicture()

@@ -44,7 +44,7 @@ namespace {
 // Test program data with the program's own record-sheet layout, for the PDF.
 class SheetLayoutData : public MemoryProgramData {
 public:
-    std::vector<uint8_t> SheetLayout(int layout) override { return StoredProgramData().SheetLayout(layout); }
+    SheetLayoutSource SheetLayout(int layout) override { return StoredProgramData().SheetLayout(layout); }
 };
 
 // The totals label as the core's summary would write it for the roster.

@@ -33,7 +33,7 @@ namespace {
 // Test program data with the program's own record-sheet layout and templates.
 class SheetProgramData : public MemoryProgramData {
 public:
-    std::vector<uint8_t> SheetLayout(int layout) override { return StoredProgramData().SheetLayout(layout); }
+    SheetLayoutSource SheetLayout(int layout) override { return StoredProgramData().SheetLayout(layout); }
     std::string SheetTemplate(SheetKind kind) override { return StoredProgramData().SheetTemplate(kind); }
 };
 

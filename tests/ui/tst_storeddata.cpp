@@ -83,8 +83,8 @@ private slots:
         QVERIFY(m_data.SheetTemplate(SheetKind::Text).find("|NAME") != std::string::npos);
         QVERIFY(m_data.SheetTemplate(SheetKind::Html).find("<") != std::string::npos);
         QVERIFY(m_data.DropDownText().find("|") != std::string::npos);
-        QVERIFY(!m_data.SheetLayout(0).empty());
-        QVERIFY(m_data.SheetLayout(0) == m_data.SheetLayout(1));
+        QVERIFY(!m_data.SheetLayout(0).Block.empty());
+        QVERIFY(m_data.SheetLayout(0).Block == m_data.SheetLayout(1).Block);
     }
 
     void recordSheetIsSavedAsJpegAndPrinted()

@@ -1,10 +1,12 @@
 #include "ui/document/PictureFile.h"
 
+#include "engine/BitmapRunLength.h"
 #include "engine/DesignFilePicture.h"
 #include "output/RecordSheetBitmap.h"
 #include "ui/Cp1252.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -28,6 +30,24 @@ QString TooLarge(const QString &path, const QSize &size)
 
 bool IsTooLarge(const QSize &size) { return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide; }
 
+// A run-length coded bitmap file expanded as the design's picture is, so that the pixels its
+// data skips are read as palette index 0; empty for any other file.
+QByteArray ExpandedRunLengthFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray head = file.peek(54);
+    if (!IsRunLengthBitmap(std::vector<uint8_t>(head.begin(), head.end())))
+        return {};
+    const QByteArray all = file.readAll();
+    const std::vector<uint8_t> bytes(all.begin(), all.end());
+    if (!BitmapProblem(bytes).empty())
+        return {};
+    const std::vector<uint8_t> expanded = ExpandRunLengthBitmap(bytes);
+    return QByteArray(reinterpret_cast<const char *>(expanded.data()), static_cast<qsizetype>(expanded.size()));
+}
+
 } // namespace
 
 QString PictureDialogFilter()
@@ -50,18 +70,25 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
             return false;
         return int64_t{size.width()} * size.height() > kMaxPicturePixels || scaleDown(size);
     };
+    QByteArray expanded = ExpandedRunLengthFile(path);
+    QBuffer expandedBuffer(&expanded);
     QImageReader reader(path);
+    if (!expanded.isEmpty())
+        reader.setDevice(&expandedBuffer);
     reader.setAutoTransform(true);
     // The size from the file's header, when it tells one, is checked and the scale settled
     // before decoding: a large photo is decoded straight to the size it is stored at.
+    // The size is stored before the file's orientation turns the picture; asked about as shown.
     const QSize announced = reader.size();
+    const QSize announcedShown =
+        reader.transformation() & QImageIOHandler::TransformationRotate90 ? announced.transposed() : announced;
     bool scaledOnReading = false;
     if (announced.isValid()) {
         if (IsTooLarge(announced)) {
-            problem = TooLarge(path, announced);
+            problem = TooLarge(path, announcedShown);
             return {};
         }
-        scaledOnReading = scaled(announced);
+        scaledOnReading = scaled(announcedShown);
         if (scaledOnReading)
             reader.setScaledSize(announced.scaled(shown, Qt::KeepAspectRatio));
     }

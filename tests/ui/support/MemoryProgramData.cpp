@@ -52,9 +52,6 @@ std::string MemoryProgramData::SheetTemplate(SheetKind kind)
     return kind == SheetKind::Html ? htmlTemplate : textTemplate;
 }
 
-std::vector<uint8_t> MemoryProgramData::SheetLayout(int)
-{
-    throw std::runtime_error("No sheet layout in the test data.");
-}
+SheetLayoutSource MemoryProgramData::SheetLayout(int) { throw std::runtime_error("No sheet layout in the test data."); }
 
 } // namespace aw
