@@ -1,6 +1,7 @@
 #include "engine/BitmapRunLength.h"
 
 #include "base/Stream.h"
+#include "engine/DesignFilePicture.h"
 
 #include <cstdlib>
 
@@ -8,8 +9,8 @@ namespace aw {
 
 namespace {
 
-constexpr int64_t kInfoHeaderStart = 14;
-constexpr int64_t kInfoHeaderSize = 40;
+using bitmapfile::kInfoHeaderSize;
+constexpr int64_t kInfoHeaderStart = bitmapfile::kFileHeaderSize;
 constexpr uint32_t kRle8 = 1;
 constexpr uint32_t kRle4 = 2;
 

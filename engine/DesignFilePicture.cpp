@@ -8,9 +8,9 @@ namespace aw {
 
 namespace {
 
-constexpr int64_t kFileHeaderSize = 14;
-constexpr int64_t kCoreHeaderSize = 12;
-constexpr int64_t kInfoHeaderSize = 40;
+using bitmapfile::kCoreHeaderSize;
+using bitmapfile::kFileHeaderSize;
+using bitmapfile::kInfoHeaderSize;
 
 // Compression kinds a bitmap reader handles: none, RLE8, RLE4, bit fields.
 bool KnownCompression(uint32_t compression, int bitCount)

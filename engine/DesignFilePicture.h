@@ -12,6 +12,14 @@ constexpr int64_t kMaxPictureSide = 16384;
 // can claim a size far beyond its bytes, and decoding allocates for the size claimed.
 constexpr int64_t kMaxPicturePixels = int64_t{4096} * 4096;
 
+// The parts of a Windows bitmap file: the file header, then the old (core) or the newer
+// (info) bitmap header.
+namespace bitmapfile {
+constexpr int64_t kFileHeaderSize = 14;
+constexpr int64_t kCoreHeaderSize = 12;
+constexpr int64_t kInfoHeaderSize = 40;
+} // namespace bitmapfile
+
 // Checks that bytes hold a Windows bitmap file a picture decoder can read: the file and
 // info headers, a sane size (at most kMaxPictureSide per side and
 // kMaxPicturePixels in all), and, for uncompressed
