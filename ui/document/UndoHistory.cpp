@@ -6,15 +6,13 @@
 #include "ui/CommandGuard.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/widgets/TextBox.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 #include <QUndoStack>
 #include <QWidget>
 
@@ -76,11 +74,7 @@ void UndoHistory::DesignReplaced()
 
 namespace {
 
-bool TakesTyping(const QWidget *widget)
-{
-    return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QAbstractSpinBox *>(widget) ||
-           qobject_cast<const QPlainTextEdit *>(widget) || qobject_cast<const QTextEdit *>(widget);
-}
+bool TakesTyping(QWidget *widget) { return TextBoxOf(widget) || qobject_cast<QAbstractSpinBox *>(widget); }
 
 } // namespace
 

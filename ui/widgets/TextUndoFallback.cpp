@@ -1,8 +1,9 @@
 #include "ui/widgets/TextUndoFallback.h"
 
+#include "ui/widgets/TextBox.h"
+
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,16 +12,6 @@
 namespace aw {
 
 namespace {
-
-// The text box a control stands for (an editable combo box's edit line); null for others.
-QWidget *TextBox(QObject *control)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        return combo->lineEdit();
-    if (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control))
-        return static_cast<QWidget *>(control);
-    return nullptr;
-}
 
 QString TextOf(const QWidget *box)
 {
@@ -60,7 +51,7 @@ void TextUndoFallback::NoteFocus(QObject *control, const QFocusEvent &event)
     // Coming back from a menu or another window goes on with the same typing.
     if (event.reason() == Qt::PopupFocusReason || event.reason() == Qt::ActiveWindowFocusReason)
         return;
-    QWidget *box = TextBox(control);
+    QWidget *box = TextBoxOf(control);
     if (!box || box->window() != m_window)
         return;
     m_box = box;
@@ -70,7 +61,7 @@ void TextUndoFallback::NoteFocus(QObject *control, const QFocusEvent &event)
 
 bool TextUndoFallback::KeepsTheKey(QObject *control, bool undo)
 {
-    QWidget *box = TextBox(control);
+    QWidget *box = TextBoxOf(control);
     if (!box)
         return true; // anything else keeps the key as it would
     if (IsReadOnly(box))
