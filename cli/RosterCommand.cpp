@@ -2,7 +2,6 @@
 #include "base/ArmorwrightError.h"
 #include "base/Cp1252.h"
 #include "base/OutputOverInput.h"
-#include "base/Utf8Path.h"
 #include "cli/CliCommand.h"
 #include "cli/PageSizeOption.h"
 #include "output/RecordSheet.h"
@@ -93,10 +92,7 @@ int Run(const CliArguments &args)
     else
         std::cout << RosterSummaryText(summary);
     if (args.Has("--pdf")) {
-        std::vector<std::string> inputs{path};
-        for (const RosterLine &line : evaluation.Lines)
-            inputs.push_back(Utf8FromPath(line.Summary.File));
-        RefuseOutputOverInput(args.Value("--pdf"), inputs);
+        RefuseOutputOverInput(args.Value("--pdf"), RosterInputFiles(path, evaluation));
         KeepSheetRenderContext();
         RenderRosterToPdf(args.Value("--pdf"), page, summary, evaluation,
                           RosterSheetsOnLayout(CurrentSheetLayout(static_cast<int>(SheetLayoutChoice::Image))));

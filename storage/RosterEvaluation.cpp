@@ -52,4 +52,14 @@ std::string RosterCostText(long double cost, const std::string &currency)
     return number::Grouped(static_cast<double>(cost), 2) + " " + currency;
 }
 
+std::vector<std::string> RosterInputFiles(const std::string &rosterFile, const RosterEvaluation &evaluation)
+{
+    std::vector<std::string> inputs;
+    if (!rosterFile.empty())
+        inputs.push_back(rosterFile);
+    for (const RosterLine &line : evaluation.Lines)
+        inputs.push_back(Utf8FromPath(line.Summary.File));
+    return inputs;
+}
+
 } // namespace aw

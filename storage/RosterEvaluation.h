@@ -46,6 +46,10 @@ RosterEvaluation EvaluateRoster(const Roster &roster);
 // totals are then incomplete), 3 when the total TV is over the budget, else 0.
 int RosterCheckCode(const RosterTotals &totals);
 
+// The files an export of the roster is made from (UTF-8): the roster file, when it has one,
+// and each entry's design file. Nothing made from them may replace one of them.
+std::vector<std::string> RosterInputFiles(const std::string &rosterFile, const RosterEvaluation &evaluation);
+
 // A threat value or budget as the results area shows it ("1234.5") and a cost with its currency
 // label ("12,345.00 Cr"; Windows-1252 like the label).
 std::string RosterThreatValueText(double value);

@@ -4,7 +4,6 @@
 #include "base/Files.h"
 #include "base/NumberFormat.h"
 #include "base/OutputOverInput.h"
-#include "base/Utf8Path.h"
 #include "output/RecordSheet.h"
 #include "output/RosterPages.h"
 #include "output/RosterSummary.h"
@@ -380,12 +379,8 @@ QString RosterWindow::ExportFileName(const QString &title, const QString &extens
     if (path.isEmpty())
         return path;
     // Neither the roster nor one of its designs is replaced by what is made from them.
-    std::vector<std::string> inputs;
-    if (!m_document->FileName().isEmpty())
-        inputs.push_back(ToNativePath(m_document->FileName()));
-    for (const RosterLine &line : m_document->Evaluation().Lines)
-        inputs.push_back(Utf8FromPath(line.Summary.File));
-    RefuseOutputOverInput(ToNativePath(path), inputs);
+    RefuseOutputOverInput(ToNativePath(path),
+                          RosterInputFiles(ToNativePath(m_document->FileName()), m_document->Evaluation()));
     return path;
 }
 
