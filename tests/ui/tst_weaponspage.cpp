@@ -760,6 +760,14 @@ private slots:
         QCOMPARE(library(6)->item(0, 1)->text(), QStringLiteral("Untitled"));
         QVERIFY(button("editCustomWeaponButton")->isEnabled());
         QVERIFY(button("deleteCustomWeaponButton")->isEnabled());
+        // A filter that hides the weapon leaves nothing to edit or delete, until it is cleared.
+        auto *filter = page()->findChild<QLineEdit *>(QStringLiteral("eLibraryFilter"));
+        filter->setText(QStringLiteral("no such weapon"));
+        QVERIFY(!button("editCustomWeaponButton")->isEnabled());
+        QVERIFY(!button("deleteCustomWeaponButton")->isEnabled());
+        filter->clear();
+        QVERIFY(button("editCustomWeaponButton")->isEnabled());
+        QVERIFY(button("deleteCustomWeaponButton")->isEnabled());
         QCOMPARE(m_libraries->CustomChanges(), 1);
         QVERIFY(!vehicle().Modified);
 

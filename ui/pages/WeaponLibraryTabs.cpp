@@ -9,6 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStyle>
@@ -101,6 +102,9 @@ QWidget *WeaponLibraryTabs::BuildTab(int weaponType)
         ConnectGuarded(m_new, &QPushButton::clicked, this, [this] { NewCustomWeapon(); });
         ConnectGuarded(m_edit, &QPushButton::clicked, this, [this] { EditCustomWeapon(); });
         ConnectGuarded(m_delete, &QPushButton::clicked, this, [this] { DeleteCustomWeapon(); });
+        // A filter that hides the selected weapon takes the selection away, and Edit and Delete with it.
+        ConnectGuarded(grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                       [this] { EnableCustomButtons(); });
     }
     return tab;
 }
@@ -127,10 +131,15 @@ void WeaponLibraryTabs::ShowLibrary(int weaponType)
     // A row is always selected, as long as there is one.
     if (count > 0)
         grid->setCurrentCell(kept >= 0 && kept < count ? kept : 0, 0);
-    if (weaponType == kCustomWeaponType) {
-        m_edit->setEnabled(count > 0);
-        m_delete->setEnabled(count > 0);
-    }
+    if (weaponType == kCustomWeaponType)
+        EnableCustomButtons();
+}
+
+void WeaponLibraryTabs::EnableCustomButtons()
+{
+    const bool selected = SelectedRow(kCustomWeaponType) >= 0;
+    m_edit->setEnabled(selected);
+    m_delete->setEnabled(selected);
 }
 
 int WeaponLibraryTabs::SelectedRow(int weaponType) const

@@ -43,6 +43,8 @@ private:
     void SortLibrary(int weaponType, int column);
     void ShowLibrary(int weaponType);
     int SelectedRow(int weaponType) const;
+    // Edit and Delete act on the selected custom weapon, so they are offered only with one.
+    void EnableCustomButtons();
     void CustomListChanged();
 
     std::array<QTableWidget *, kWeaponTypeCount> m_grids{};
