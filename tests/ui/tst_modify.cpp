@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -157,6 +158,15 @@ private slots:
         QCOMPARE(label("lnew"), QStringLiteral("1684.80"));
         item("accuracyGroup", 1)->click();
         QCOMPARE(label("lnew"), QStringLiteral("1123.20"));
+
+        // A seven-digit rating is shown whole, not cut at the dialog's edge.
+        r.Rating = 500000;
+        m_dialog = std::make_unique<WeaponModifyDialog>();
+        open(r);
+        QCOMPARE(label("lnew"), QStringLiteral("1350000.00"));
+        m_dialog->layout()->activate();
+        auto *preview = m_dialog->findChild<QLabel *>(QStringLiteral("lnew"));
+        QVERIFY(preview->width() >= preview->sizeHint().width());
     }
 
     void fixedForwardOnFiftyPreviewsThirty()
@@ -215,6 +225,17 @@ private slots:
         driver::Type(edit, QStringLiteral("1"));
         driver::SpinUp(spin);
         QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 2);
+
+        // A higher level from a file is shown and kept as it is until changed; Down steps it.
+        WeaponRecord stored = SampleWeapon(1, 3, 40);
+        stored.PoorWorkmanship = 14;
+        m_dialog = std::make_unique<WeaponModifyDialog>();
+        open(stored);
+        edit = m_dialog->findChild<QLineEdit *>(QStringLiteral("poorWorkmanshipEdit"));
+        QCOMPARE(edit->text(), QStringLiteral("14"));
+        QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 14);
+        driver::SpinDown(m_dialog->findChild<SpinButton *>(QStringLiteral("poorWorkmanshipSpin")));
+        QCOMPARE(m_dialog->Values().Mods.PoorWorkmanship, 13);
     }
 
     void ammunitionBoxesFollowTheAllowedTypes()

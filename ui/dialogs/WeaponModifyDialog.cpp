@@ -32,6 +32,9 @@ namespace aw {
 
 namespace {
 
+// The width of the old and new ratings, enough for most.
+constexpr int kPreviewWidth = 70;
+
 constexpr int kWindowSlot = 4;
 constexpr int kArcItems = 9;
 
@@ -174,7 +177,8 @@ QWidget *WeaponModifyDialog::BuildWeaponPage()
     workLayout->addStretch(1);
     ConnectGuarded(m_poorWorkmanship, &ExitEdit::Exited, this, [this] { TakePoorWorkmanship(); });
     ConnectGuarded(m_spin, &SpinButton::UpClick, this, [this] {
-        ++m_values.Mods.PoorWorkmanship;
+        if (m_values.Mods.PoorWorkmanship < kMaxPoorWorkmanship)
+            ++m_values.Mods.PoorWorkmanship;
         Refresh();
     });
     ConnectGuarded(m_spin, &SpinButton::DownClick, this, [this] {
@@ -226,7 +230,7 @@ QWidget *WeaponModifyDialog::BuildWeaponPage()
         bold.setBold(true);
         value->setFont(bold);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        value->setMinimumWidth(70);
+        value->setMinimumWidth(kPreviewWidth);
     }
     tvLayout->addWidget(new QLabel(QStringLiteral("Old"), tv), 0, 0);
     tvLayout->addWidget(m_old, 0, 1);
@@ -340,7 +344,8 @@ void WeaponModifyDialog::Refresh()
         CheckItem(m_modGroups[g], ItemOf(mods.*kModFields[g]));
     m_rofGroup->setEnabled(m_values.ROFEnabled);
 
-    mods.PoorWorkmanship = std::clamp(mods.PoorWorkmanship, 0, kMaxPoorWorkmanship);
+    // A higher level read from a file stays as it is until the player changes it.
+    mods.PoorWorkmanship = std::max(mods.PoorWorkmanship, 0);
     m_poorWorkmanship->setText(QString::number(mods.PoorWorkmanship));
     m_poorWorkmanshipFactor->setText(
         QString::fromStdString(number::General(PoorWorkmanshipFactor(mods.PoorWorkmanship))));
@@ -361,6 +366,9 @@ void WeaponModifyDialog::Refresh()
         StoreWeapon(after.Data);
         m_new->setText(QString::fromStdString(number::Fixed(after.Rating(m_finalSize), 2)));
     }
+    // The set width keeps the column steady; a longer value widens it instead of being cut.
+    for (QLabel *value : {m_old, m_new})
+        value->setMinimumWidth(std::max(kPreviewWidth, value->sizeHint().width()));
 
     m_pages->setTabVisible(m_pages->indexOf(m_weaponPage), m_values.ShowWeaponPage);
     m_pages->setTabVisible(m_pages->indexOf(m_ammoPage), m_values.ShowAmmoPage);
@@ -377,7 +385,7 @@ void WeaponModifyDialog::TakePoorWorkmanship()
 {
     int32_t level = 0;
     if (number::ParseInteger(cp1252::FromQt(m_poorWorkmanship->text().trimmed()), level))
-        m_values.Mods.PoorWorkmanship = level;
+        m_values.Mods.PoorWorkmanship = std::clamp(level, 0, kMaxPoorWorkmanship);
     else
         Dialogs().ShowError(this, ConversionError(m_poorWorkmanship->text(), false));
     Refresh();
