@@ -4,6 +4,8 @@
 #include "engine/ProductionTypes.h"
 #include "engine/Vehicle.h"
 
+#include <cmath>
+
 namespace aw {
 
 bool NormalizeMovementSystems(MovementList &movement)
@@ -12,12 +14,13 @@ bool NormalizeMovementSystems(MovementList &movement)
     for (int i = 0; i < movement.Count(); ++i) {
         MovementRecord record = movement.Get(i);
         const MovementRecord before = record;
-        if (record.TopSpeed < 0)
+        // A speed that is no number or endless (a damaged file) counts as none, as a negative one.
+        if (!std::isfinite(record.TopSpeed) || record.TopSpeed < 0)
             record.TopSpeed = 0;
         if (record.StallSpeed > record.TopSpeed)
             record.StallSpeed = record.TopSpeed;
         // A stall speed below 0 means none; taken as it is, it would raise the defensive value.
-        if (record.StallSpeed < 0)
+        if (!(record.StallSpeed >= 0))
             record.StallSpeed = 0;
         // Only the primary and secondary editors keep the maneuver at or below 0.
         if (i < 2 && record.Maneuver > 0)

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace aw {
 
 TEST(Vehicle, NewDesignIsEmptyWithCurrencyMultiplierOne)
@@ -163,6 +166,9 @@ TEST(OpenedDesign, MovementSystemsAreNormalisedAsTheEditorShowsThem)
     movement.Add(MovementSystem("Slow", 20, 30, 1));
     movement.Add(MovementSystem("Extra", 10, 50, 3));
     movement.Add(MovementSystem("Below", 30, -100, 0));
+    // Speeds that are no number, or endless, from a damaged file.
+    movement.Add(MovementSystem("Damaged", std::nan(""), std::nan(""), 0));
+    movement.Add(MovementSystem("Endless", std::numeric_limits<double>::infinity(), 5, 0));
     EXPECT_TRUE(NormalizeMovementSystems(movement));
     EXPECT_EQ(movement.TopSpeed(0), 0);
     EXPECT_EQ(movement.StallSpeed(0), 0);
@@ -172,6 +178,10 @@ TEST(OpenedDesign, MovementSystemsAreNormalisedAsTheEditorShowsThem)
     EXPECT_EQ(movement.StallSpeed(2), 10);
     EXPECT_EQ(movement.Maneuver(2), 3); // only the primary and secondary are kept at 0 or below
     EXPECT_EQ(movement.StallSpeed(3), 0);
+    for (int i : {4, 5}) {
+        EXPECT_EQ(movement.TopSpeed(i), 0);
+        EXPECT_EQ(movement.StallSpeed(i), 0);
+    }
     EXPECT_FALSE(NormalizeMovementSystems(movement));
 }
 
