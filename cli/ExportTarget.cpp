@@ -1,25 +1,11 @@
 #include "cli/ExportTarget.h"
 
-#include "base/ControlCharacters.h"
 #include "base/Cp1252.h"
 #include "output/SafeFileName.h"
 
 #include <filesystem>
 
 namespace aw {
-
-namespace {
-
-std::string WithoutControlCharacters(const std::string &text)
-{
-    std::string out;
-    for (char c : text)
-        if (!IsControlCharacter(c))
-            out += c;
-    return out;
-}
-
-} // namespace
 
 ExportTarget::ExportTarget(std::string folder, std::string extension)
     : m_folder(std::move(folder)), m_extension(std::move(extension))
@@ -28,7 +14,7 @@ ExportTarget::ExportTarget(std::string folder, std::string extension)
 
 std::string ExportTarget::PathFor(const std::string &name, const std::string &source)
 {
-    const std::string safe = WithoutControlCharacters(SafeFileName(name));
+    const std::string safe = SafeFileName(name);
     // A name of nothing but dots and blanks ("", "..") says nothing: the design file's own
     // name stands in, already a file name of this system.
     const bool useSource = safe.find_first_not_of(". ") == std::string::npos;

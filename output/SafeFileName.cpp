@@ -1,5 +1,7 @@
 #include "output/SafeFileName.h"
 
+#include "base/ControlCharacters.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -15,8 +17,10 @@ std::string SafeFileName(const std::string &name)
 {
     std::string safe;
     safe.reserve(name.size());
+    // A control character cannot be in a file name (NUL) or would split or hide it (line
+    // breaks, tabs, escapes).
     for (char c : name)
-        if (c == '\0' || std::strchr("\\/:*?\"<>|", c) == nullptr)
+        if (!IsControlCharacter(c) && std::strchr("\\/:*?\"<>|", c) == nullptr)
             safe += c;
     return safe;
 }

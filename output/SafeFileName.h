@@ -9,7 +9,7 @@ namespace aw {
 // and macOS, 255 UTF-16 units on Windows, which UTF-8 bytes never undercount).
 constexpr size_t kMaxFileNameBytes = 255;
 
-// The design name as a preset file name: every \ / : * ? " < > | removed.
+// The design name as a preset file name: every \ / : * ? " < > | and control character removed.
 std::string SafeFileName(const std::string &name);
 
 // The UTF-8 file name stem + tail (an extension, " (2).html"), the stem cut from its end so

@@ -32,6 +32,7 @@ TEST(SafeFileName, RemovesTheCharactersAFileNameCannotHold)
     EXPECT_EQ(SafeFileName("A<B>: \"C\" | D/E\\F*G?"), "AB C  DEFG");
     EXPECT_EQ(SafeFileName("Rhino Mk. II (2)"), "Rhino Mk. II (2)");
     EXPECT_EQ(SafeFileName("|||"), "");
+    EXPECT_EQ(SafeFileName(std::string("Nul\0Tank\r\nII\t\x7F", 14)), "NulTankII");
 }
 
 TEST(SafeFileName, FitsTheFileNameLimitWithoutSplittingACharacter)
