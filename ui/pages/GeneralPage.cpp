@@ -353,6 +353,9 @@ void GeneralPage::BuildControls()
     m_eProStandardMult = ReadOnlyBox("eProStandardMult", production);
     m_eProCustomName = textEdit("eProCustomName", 0);
     m_eProCustomDef = textEdit("eProCustomDef", 0);
+    // The design file has no room for these two texts: the player should know before typing them.
+    for (QLineEdit *box : {m_eProCustomName, m_eProCustomDef})
+        box->setToolTip(QStringLiteral("Shown on the sheets, but not kept in the design file"));
     m_eProCustomModel = numberEdit("eProCustomModel").first;
     m_eProCustomIndiv = numberEdit("eProCustomIndiv").first;
     m_eProCustomMult = numberEdit("eProCustomMult").first;
