@@ -20,6 +20,11 @@ namespace {
 
 constexpr int32_t kOldestReadableVersion = 6;
 
+// The most a design's body may hold: the largest picture (4096 x 4096 at 32 bits) and room for
+// far more records and texts than any design has. A file whose header claims more is damaged,
+// and decoding it would take that much memory first.
+constexpr uint64_t kLargestDesignBody = uint64_t{256} << 20;
+
 // The thirteen texts before Availability, in their stored order.
 std::array<std::string BaseVehicle::*, 13> LeadingTexts()
 {
@@ -214,6 +219,11 @@ void SaveDesignFile(const BaseVehicle &vehicle, const std::string &path)
 {
     Stream body;
     SaveToStream(vehicle, body);
+    // Never write a design that would not open again.
+    if (body.Bytes().size() > kLargestDesignBody)
+        throw ArmorwrightError(ErrorText().File(path).Text(" cannot be saved: the design holds " +
+                                                           std::to_string(body.Bytes().size()) +
+                                                           " bytes, more than a design file may hold"));
     WriteFileAtomically(PathFromUtf8(path), CompressBytes(body.Bytes()));
 }
 
@@ -225,6 +235,11 @@ LoadedDesign LoadDesignFile(const std::string &path)
     static constexpr uint8_t magic[] = {'!', 'H', 'Z', 'L'};
     if (file.size() < 8 || !std::equal(std::begin(magic), std::end(magic), file.begin()))
         throw DesignFileError(Failure::NotADesign, name, "");
+    const uint32_t claimed = bytes::GetUInt32(file.data() + 4);
+    if (claimed > kLargestDesignBody)
+        throw DesignFileError(Failure::Damaged, name,
+                              "it claims " + std::to_string(claimed) +
+                                  " bytes of design data, more than a design holds");
     std::vector<uint8_t> body;
     try {
         body = DecompressWholeBytes(file);

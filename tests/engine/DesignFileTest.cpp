@@ -332,6 +332,19 @@ TEST(DesignFile, FilesThatAreNotDesignsOrDamagedNameTheFile)
         EXPECT_EQ(std::string(e.what()).rfind("\"half.vkd\" is damaged: ", 0), 0u) << e.what();
     }
 
+    // A header claiming gigabytes is refused before anything is decoded.
+    std::vector<uint8_t> claiming = CompressBytes(BodyOf(*GrizzlyDesign()));
+    bytes::PutUInt32(claiming.data() + 4, 0x80000000u);
+    const std::string huge = folder / "huge.vkd";
+    WriteFileAtomically(huge, claiming);
+    try {
+        LoadDesignFile(huge);
+        ADD_FAILURE() << "a design claiming 2 GB was opened";
+    } catch (const DesignFileError &e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "\"huge.vkd\" is damaged: it claims 2147483648 bytes of design data, more than a design holds");
+    }
+
     EXPECT_THROW(LoadDesignFile(folder / "missing.vkd"), FileError);
 }
 
