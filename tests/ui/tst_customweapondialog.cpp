@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -94,6 +95,12 @@ private slots:
         QCOMPARE(edit("mediumBonusEdit")->text(), QStringLiteral("+2"));
         QCOMPARE(edit("longBonusEdit")->text(), QStringLiteral("-1"));
         QCOMPARE(edit("extremeBonusEdit")->text(), QStringLiteral("0"));
+        // A range of seven digits is shown whole, not cut at its column's edge.
+        driver::Enter(edit("baseRangeEdit"), QStringLiteral("125000"));
+        m_dialog->layout()->activate();
+        auto *extreme = m_dialog->findChild<QLabel *>(QStringLiteral("extremeRangeLabel"));
+        QCOMPARE(extreme->text(), QStringLiteral("1000000"));
+        QVERIFY(extreme->width() >= extreme->sizeHint().width());
 
         driver::Enter(edit("accuracyEdit"), QStringLiteral("+1"));
         driver::Enter(edit("rofEdit"), QStringLiteral("4"));

@@ -7,6 +7,7 @@
 #include "ui/dialogs/ConversionError.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/WideningLabel.h"
 #include "weapons/AmmoTypes.h"
 #include "weapons/WeaponTexts.h"
 
@@ -35,6 +36,8 @@ namespace {
 
 constexpr int kWindowSlot = 1;
 constexpr int kNumberWidth = 70;
+// The width of the medium, long and extreme range beside their bonuses, enough for most.
+constexpr int kRangeWidth = 36;
 
 const CustomWeaponNumber kNumbers[] = {
     {"ratingEdit", "Rating", &WeaponRecord::Rating, false},
@@ -211,7 +214,7 @@ QWidget *CustomWeaponDialog::BuildGeneralPage()
                           : number.Field == &WeaponRecord::ExtremeBonus ? 2
                                                                         : -1;
         if (bonus >= 0) {
-            rangeLabels[bonus]->setMinimumWidth(36);
+            rangeLabels[bonus]->setMinimumWidth(kRangeWidth);
             cell->addWidget(rangeLabels[bonus]);
         }
         cell->addStretch(1);
@@ -310,9 +313,9 @@ void CustomWeaponDialog::Refresh()
 void CustomWeaponDialog::ShowRanges()
 {
     const WeaponRanges ranges = RangeText(m_record, false);
-    m_mediumRange->setText(QString::number(ranges.Medium));
-    m_longRange->setText(QString::number(ranges.Long));
-    m_extremeRange->setText(QString::number(ranges.Extreme));
+    ShowWidening(*m_mediumRange, QString::number(ranges.Medium), kRangeWidth);
+    ShowWidening(*m_longRange, QString::number(ranges.Long), kRangeWidth);
+    ShowWidening(*m_extremeRange, QString::number(ranges.Extreme), kRangeWidth);
 }
 
 void CustomWeaponDialog::ResetWeapon()

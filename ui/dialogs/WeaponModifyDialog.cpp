@@ -8,6 +8,7 @@
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/SpinButton.h"
+#include "ui/widgets/WideningLabel.h"
 #include "weapons/AmmoTypes.h"
 #include "weapons/ModificationFactors.h"
 #include "weapons/Weapon.h"
@@ -360,15 +361,12 @@ void WeaponModifyDialog::Refresh()
     CheckItem(m_arc, mods.Arc);
     m_shielded->setChecked(m_values.Shielded);
 
-    m_old->setText(QString::fromStdString(number::General(m_values.OldRating)));
+    ShowWidening(*m_old, QString::fromStdString(number::General(m_values.OldRating)), kPreviewWidth);
     if (m_weapon) {
         Weapon after = *m_weapon;
         StoreWeapon(after.Data);
-        m_new->setText(QString::fromStdString(number::Fixed(after.Rating(m_finalSize), 2)));
+        ShowWidening(*m_new, QString::fromStdString(number::Fixed(after.Rating(m_finalSize), 2)), kPreviewWidth);
     }
-    // The set width keeps the column steady; a longer value widens it instead of being cut.
-    for (QLabel *value : {m_old, m_new})
-        value->setMinimumWidth(std::max(kPreviewWidth, value->sizeHint().width()));
 
     m_pages->setTabVisible(m_pages->indexOf(m_weaponPage), m_values.ShowWeaponPage);
     m_pages->setTabVisible(m_pages->indexOf(m_ammoPage), m_values.ShowAmmoPage);
