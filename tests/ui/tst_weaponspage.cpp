@@ -15,6 +15,7 @@
 #include "ui/dialogs/WeaponModifyDialog.h"
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/WeaponGridModel.h"
+#include "ui/pages/WeaponGridRows.h"
 #include "ui/pages/WeaponLibraries.h"
 #include "ui/pages/WeaponsPage.h"
 #include "ui/widgets/SpinButton.h"
@@ -556,6 +557,12 @@ private slots:
         click("addLinkButton");
         QCOMPARE(weapons().LinkCount(), WeaponList::kMaxLinks);
         QCOMPARE(m_dialogs->warnings.size(), 1);
+        // Rows keep no cells for the empty link columns: hundreds of weapons with clips and
+        // thousands of links would otherwise take gigabytes.
+        for (const WeaponGridRow &row : WeaponGridRows(vehicle()))
+            QVERIFY(row.Cells.size() <= kWeaponGridLinkColumn + 1);
+        QCOMPARE(cell(0, kWeaponGridLinkColumn), QStringLiteral("X"));
+        QCOMPARE(cell(0, kWeaponGridLinkColumn + 100), QString());
     }
 
     void deleteKeyAndClear()

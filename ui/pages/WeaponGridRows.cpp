@@ -12,23 +12,26 @@ namespace aw {
 
 namespace {
 
+// A row holds its cells up to the last one with text; those after it read as empty. With
+// thousands of link columns, cells kept for every row would take gigabytes.
 class RowWriter {
 public:
-    explicit RowWriter(int linkCount) : m_columns(kWeaponGridColumns + linkCount) {}
-
     // Starts a row of empty cells for an item.
     WeaponGridRow &Add(const WeaponGridItem &item)
     {
         m_rows.push_back({item, QStringList()});
-        m_rows.back().Cells.resize(m_columns);
         return m_rows.back();
     }
-    static void Set(WeaponGridRow &row, int column, const std::string &text) { row.Cells[column] = cp1252::ToQt(text); }
+    static void Set(WeaponGridRow &row, int column, const std::string &text)
+    {
+        if (row.Cells.size() <= column)
+            row.Cells.resize(column + 1);
+        row.Cells[column] = cp1252::ToQt(text);
+    }
 
     std::vector<WeaponGridRow> Rows() { return std::move(m_rows); }
 
 private:
-    const int m_columns;
     std::vector<WeaponGridRow> m_rows;
 };
 
@@ -48,7 +51,8 @@ void AddWeapon(RowWriter &writer, const Weapon &weapon, int w, int linkCount)
     RowWriter::Set(row, weapongrid::MinSize, number::Integer(weapon.EffectiveMinSize()));
     RowWriter::Set(row, weapongrid::Special, SpecialCodes(d));
     for (int k = 0; k < linkCount; ++k)
-        RowWriter::Set(row, kWeaponGridLinkColumn + k, weapon.Links.Get(k) ? "X" : "");
+        if (weapon.Links.Get(k))
+            RowWriter::Set(row, kWeaponGridLinkColumn + k, "X");
 }
 
 void AddClip(RowWriter &writer, const Clip &clip, int w, int c)
@@ -92,7 +96,7 @@ std::vector<WeaponGridRow> WeaponGridRows(const Vehicle &vehicle)
 {
     const WeaponList &weapons = *vehicle.Weapons;
     const int linkCount = weapons.LinkCount();
-    RowWriter writer(linkCount);
+    RowWriter writer;
     for (int w = 0; w < weapons.Count(); ++w) {
         const Weapon &weapon = weapons.Get(w);
         AddWeapon(writer, weapon, w, linkCount);

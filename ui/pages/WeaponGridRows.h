@@ -38,7 +38,7 @@ struct WeaponGridItem {
 
 struct WeaponGridRow {
     WeaponGridItem Item;
-    QStringList Cells; // kWeaponGridColumns + the link count
+    QStringList Cells; // up to the last cell with text: the link columns after it are empty
 };
 
 // The rows of the grid in order: each weapon's row, the ammunition rows of its clip 0,
