@@ -301,6 +301,32 @@ TEST(Settings, SettingsFolderApartFromTheDataFolder)
     SaveSettings(libraries, newcomer.Folder());
     EXPECT_EQ(ReadCustomWeaponFile(newcomer.Folder()).size(), 1u);
     EXPECT_EQ(ReadWholeFile(program / "Custom.zel"), besideProgram);
+
+    // Two windows of a user with no file of their own yet: each change stands on top of the
+    // other's, and deleting every custom weapon lasts, the file beside the program not read again.
+    TempFolder user2;
+    Libraries first, second;
+    LoadLibraries(first, LibraryFolders{program.Folder(), user2.Folder()});
+    LoadLibraries(second, LibraryFolders{program.Folder(), user2.Folder()});
+    first.CustomWeapons().Add(CustomWeapon("Ay Gun"));
+    SaveCustomWeapons(first, user2.Folder());
+    second.CustomWeapons().Delete(0); // "Not mine"
+    SaveCustomWeapons(second, user2.Folder());
+    const std::vector<WeaponRecord> merged = ReadCustomWeaponFile(user2.Folder());
+    ASSERT_EQ(merged.size(), 1u);
+    EXPECT_EQ(merged[0].Name, "Ay Gun");
+    second.CustomWeapons().Delete(0);
+    SaveSettings(second, user2.Folder());
+    EXPECT_TRUE(std::filesystem::exists(user2.Path() / "Custom.zel")); // of no records
+    LoadLibraries(first, LibraryFolders{program.Folder(), user2.Folder()});
+    EXPECT_EQ(first.CustomWeapons().Count(), 0);
+    // With no file beside the program, an empty list is no file, as in one folder.
+    std::filesystem::remove(program.Path() / "Custom.zel");
+    first.CustomWeapons().Add(CustomWeapon("Bee Gun"));
+    SaveCustomWeapons(first, user2.Folder());
+    first.CustomWeapons().Delete(0);
+    SaveSettings(first, user2.Folder());
+    EXPECT_FALSE(std::filesystem::exists(user2.Path() / "Custom.zel"));
 }
 
 } // namespace aw
