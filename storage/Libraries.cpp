@@ -203,9 +203,22 @@ std::string FallbackCustomFolder(const Libraries &libraries, const std::string &
     return fallback;
 }
 
+// Where the weapons of a custom weapon file that could not be read have gone.
+std::string SetAsideNote(const std::string &file, const std::string &aside)
+{
+    return ErrorText("The custom weapon file ")
+        .File(file)
+        .Text(" could not be read and was kept as ")
+        .File(aside)
+        .Text("; the custom weapons listed now are saved in a new ")
+        .File(file)
+        .Text(".")
+        .Utf8();
+}
+
 } // namespace
 
-void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
+std::string SaveCustomWeapons(Libraries &libraries, const std::string &folder)
 {
     std::vector<WeaponRecord> records = OwnCustomWeapons(libraries);
     const std::string fallback = FallbackCustomFolder(libraries, folder);
@@ -213,10 +226,11 @@ void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
     // Unchanged, and the next start reads the same: nothing to write. The first save of a list
     // read from beside the program makes the user's own copy of it.
     if (libraries.CustomFileHolds == records && (ownFile || records.empty()))
-        return;
+        return {};
     // A file the program could not read may still be repaired: it is never replaced or deleted.
     if (libraries.CustomFileUnreadable && records.empty())
-        return;
+        return {};
+    std::string note;
     if (libraries.CustomFileHolds || libraries.CustomFileUnreadable) {
         // Another window of the program may have saved its own changes since, or mended the
         // file that could not be read: they stay.
@@ -225,7 +239,10 @@ void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
         try {
             inFile = ReadCustomWeaponFile(ownFile ? folder : fallback);
         } catch (const ArmorwrightError &) {
-            SetAsideCustomWeaponFile(folder); // still or newly damaged: kept under another name
+            // Still or newly damaged: kept under another name, which the player is told.
+            const std::string aside = SetAsideCustomWeaponFile(folder);
+            if (!aside.empty())
+                note = SetAsideNote(folder + kCustomWeaponFile, aside);
         }
         if (inFile != known) {
             records = MergeCustomWeapons(inFile, known, records);
@@ -245,16 +262,19 @@ void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
         SaveCustomWeaponFile(ListOf(records), folder);
     libraries.CustomFileUnreadable = false;
     libraries.CustomFileHolds = std::move(records);
+    return note;
 }
 
-void SaveSettings(Libraries &libraries, const std::string &folder)
+std::string SaveSettings(Libraries &libraries, const std::string &folder)
 {
     // A settings file that cannot be written does not keep the custom weapons from being saved.
     FileSteps steps;
+    std::string note;
     steps.Run([&] { WriteFileAtomically(PathFromUtf8(folder + kScreenFile), libraries.Positions.FileBytes()); });
-    steps.Run([&] { SaveCustomWeapons(libraries, folder); });
+    steps.Run([&] { note = SaveCustomWeapons(libraries, folder); });
     steps.ThrowIfAnyFailed<FileError>();
     libraries.Clear();
+    return note;
 }
 
 } // namespace aw

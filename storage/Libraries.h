@@ -96,13 +96,15 @@ void LoadLibraries(Libraries &libraries, const std::string &folder = ProgramFold
 // list becomes the file's with this one's changes on top, also when the list was read from
 // the program folder. A "Custom.zel" that could not be read is left as it
 // is while the list is empty; at the first save it is read again, and kept under another
-// name (SetAsideCustomWeaponFile) only when it still cannot be read.
-void SaveCustomWeapons(Libraries &libraries, const std::string &folder = SettingsFolder());
+// name (SetAsideCustomWeaponFile) only when it still cannot be read. Returns what the player
+// is to be told of that (UTF-8, naming both files), or "".
+std::string SaveCustomWeapons(Libraries &libraries, const std::string &folder = SettingsFolder());
 
 // Shutdown: writes "Screen.zel" (atomically) and the custom weapons (SaveCustomWeapons) to
 // the folder, then empties the lists. Both are tried; when either fails, FileError has a
-// line for each file that could not be written, and the lists stay.
-void SaveSettings(Libraries &libraries, const std::string &folder = SettingsFolder());
+// line for each file that could not be written, and the lists stay. Returns what
+// SaveCustomWeapons has to tell.
+std::string SaveSettings(Libraries &libraries, const std::string &folder = SettingsFolder());
 
 // The settings file name.
 inline constexpr const char *kScreenFile = "Screen.zel";

@@ -200,7 +200,13 @@ TEST(Settings, ACustomFileThatCouldNotBeReadIsNeverReplaced)
 
     EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LibraryLoadError);
     libraries.CustomWeapons().Add(CustomWeapon("Made Since"));
-    SaveCustomWeapons(libraries, dir.Folder()); // the first save keeps it under a free name
+    // The first save keeps it under a free name, and says so once.
+    EXPECT_EQ(SaveCustomWeapons(libraries, dir.Folder()),
+              "The custom weapon file \"" + dir.Folder() + "Custom.zel\" could not be read and was kept as \"" +
+                  dir.Folder() + "Custom.zel.damaged-2\"; the custom weapons listed now are saved in a new \"" +
+                  dir.Folder() + "Custom.zel\".");
+    libraries.CustomWeapons().Add(CustomWeapon("Made Next"));
+    EXPECT_EQ(SaveCustomWeapons(libraries, dir.Folder()), "");
     EXPECT_EQ(ReadText(dir / "Custom.zel.damaged-2"), damaged);
     EXPECT_EQ(ReadText(dir / "Custom.zel.damaged"), "kept from an earlier run");
     libraries.CustomWeapons().Clear();
