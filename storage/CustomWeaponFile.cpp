@@ -41,15 +41,18 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
 
 void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder)
 {
-    const std::filesystem::path path = PathFromUtf8(folder + kCustomWeaponFile);
-    if (custom.Count() == 0) {
-        RemoveFileIfExists(path);
-        return;
-    }
+    if (custom.Count() == 0)
+        RemoveFileIfExists(PathFromUtf8(folder + kCustomWeaponFile));
+    else
+        WriteCustomWeaponFile(custom, folder);
+}
+
+void WriteCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder)
+{
     std::vector<uint8_t> records(static_cast<size_t>(custom.Count()) * kWeaponRecordSize);
     for (int i = 0; i < custom.Count(); ++i)
         WriteWeaponRecord(custom.Get(i), records.data() + static_cast<size_t>(i) * kWeaponRecordSize);
-    WriteFileAtomically(path, CompressBytes(records));
+    WriteFileAtomically(PathFromUtf8(folder + kCustomWeaponFile), CompressBytes(records));
 }
 
 namespace {

@@ -20,6 +20,8 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder = Setti
 // Writes the custom list to "Custom.zel" atomically, or deletes the file when the list is
 // empty. The editor calls this whenever the custom list changes, and at shutdown.
 void SaveCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder = SettingsFolder());
+// Writes the custom list to "Custom.zel" atomically, an empty list as a file of no records.
+void WriteCustomWeaponFile(const BaseWeaponList &custom, const std::string &folder);
 
 // The custom records of the file as another window of the program left it (`inFile`), with
 // the changes this window made since the file held `known` on top: the records it added go

@@ -43,6 +43,7 @@ void Libraries::Clear()
     Positions.Reset();
     CustomFileUnreadable = false;
     CustomFileHolds.reset();
+    CustomFallbackFolder.clear();
     CustomFromWeaponsFile.clear();
 }
 
@@ -64,6 +65,12 @@ void LoadLibraries(Libraries &libraries, const std::string &folder, const std::f
 }
 
 namespace {
+
+bool PathExists(const std::string &path)
+{
+    std::error_code error;
+    return std::filesystem::exists(PathFromUtf8(path), error);
+}
 
 // Runs the loading or saving steps one after another: a step that fails is reported and the
 // next one runs all the same. The report at the end has the message of every failed step,
@@ -109,8 +116,7 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
     // copy of a file exists, the one left beside the program is read (and the user's copy
     // made from it at the first save).
     const auto readFrom = [&](const char *file) {
-        std::error_code error;
-        const bool ownCopy = std::filesystem::exists(PathFromUtf8(folders.Settings + file), error);
+        const bool ownCopy = PathExists(folders.Settings + file);
         return ownCopy || folders.Data == folders.Settings ? folders.Settings : folders.Data;
     };
 
@@ -121,14 +127,14 @@ void LoadLibraries(Libraries &libraries, const LibraryFolders &folders, const st
             libraries.Positions.ReadFrom(ReadWholeFile(screenFile));
     });
     const std::string customFolder = readFrom(kCustomWeaponFile);
+    if (folders.Data != folders.Settings)
+        libraries.CustomFallbackFolder = folders.Data;
     libraries.CustomFileUnreadable = !steps.Run([&] {
         std::vector<WeaponRecord> records = ReadCustomWeaponFile(customFolder);
         for (const WeaponRecord &record : records)
             libraries.AddWeapon(record);
         // Records of the other tabs are not written back: then the file differs from the list.
-        // What the program's folder holds is no file of the user's yet: the first save makes it.
-        if (customFolder == folders.Settings)
-            libraries.CustomFileHolds = std::move(records);
+        libraries.CustomFileHolds = std::move(records);
     });
 
     pump();
@@ -187,25 +193,56 @@ BaseWeaponList ListOf(const std::vector<WeaponRecord> &records)
     return list;
 }
 
+// The program folder whose "Custom.zel" a start reads while `folder` has none of its own, or
+// "" when there is no such file.
+std::string FallbackCustomFolder(const Libraries &libraries, const std::string &folder)
+{
+    const std::string &fallback = libraries.CustomFallbackFolder;
+    if (fallback.empty() || fallback == folder || !PathExists(fallback + kCustomWeaponFile))
+        return {};
+    return fallback;
+}
+
+// Where the weapons of a custom weapon file that could not be read have gone.
+std::string SetAsideNote(const std::string &file, const std::string &aside)
+{
+    return ErrorText("The custom weapon file ")
+        .File(file)
+        .Text(" could not be read and was kept as ")
+        .File(aside)
+        .Text("; the custom weapons listed now are saved in a new ")
+        .File(file)
+        .Text(".")
+        .Utf8();
+}
+
 } // namespace
 
-void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
+std::string SaveCustomWeapons(Libraries &libraries, const std::string &folder)
 {
     std::vector<WeaponRecord> records = OwnCustomWeapons(libraries);
-    if (libraries.CustomFileHolds == records)
-        return;
+    const std::string fallback = FallbackCustomFolder(libraries, folder);
+    const bool ownFile = fallback.empty() || PathExists(folder + kCustomWeaponFile);
+    // Unchanged, and the next start reads the same: nothing to write. The first save of a list
+    // read from beside the program makes the user's own copy of it.
+    if (libraries.CustomFileHolds == records && (ownFile || records.empty()))
+        return {};
     // A file the program could not read may still be repaired: it is never replaced or deleted.
     if (libraries.CustomFileUnreadable && records.empty())
-        return;
+        return {};
+    std::string note;
     if (libraries.CustomFileHolds || libraries.CustomFileUnreadable) {
         // Another window of the program may have saved its own changes since, or mended the
         // file that could not be read: they stay.
         const std::vector<WeaponRecord> known = libraries.CustomFileHolds.value_or(std::vector<WeaponRecord>{});
         std::vector<WeaponRecord> inFile = known;
         try {
-            inFile = ReadCustomWeaponFile(folder);
+            inFile = ReadCustomWeaponFile(ownFile ? folder : fallback);
         } catch (const ArmorwrightError &) {
-            SetAsideCustomWeaponFile(folder); // still or newly damaged: kept under another name
+            // Still or newly damaged: kept under another name, which the player is told.
+            const std::string aside = SetAsideCustomWeaponFile(folder);
+            if (!aside.empty())
+                note = SetAsideNote(folder + kCustomWeaponFile, aside);
         }
         if (inFile != known) {
             records = MergeCustomWeapons(inFile, known, records);
@@ -217,19 +254,27 @@ void SaveCustomWeapons(Libraries &libraries, const std::string &folder)
                 custom.Add(record);
         }
     }
-    SaveCustomWeaponFile(ListOf(records), folder);
+    // Deleting the user's file would let the one beside the program be read again at the next
+    // start, bringing back the weapons the user deleted.
+    if (records.empty() && !fallback.empty())
+        WriteCustomWeaponFile(ListOf(records), folder);
+    else
+        SaveCustomWeaponFile(ListOf(records), folder);
     libraries.CustomFileUnreadable = false;
     libraries.CustomFileHolds = std::move(records);
+    return note;
 }
 
-void SaveSettings(Libraries &libraries, const std::string &folder)
+std::string SaveSettings(Libraries &libraries, const std::string &folder)
 {
     // A settings file that cannot be written does not keep the custom weapons from being saved.
     FileSteps steps;
+    std::string note;
     steps.Run([&] { WriteFileAtomically(PathFromUtf8(folder + kScreenFile), libraries.Positions.FileBytes()); });
-    steps.Run([&] { SaveCustomWeapons(libraries, folder); });
+    steps.Run([&] { note = SaveCustomWeapons(libraries, folder); });
     steps.ThrowIfAnyFailed<FileError>();
     libraries.Clear();
+    return note;
 }
 
 } // namespace aw

@@ -38,11 +38,15 @@ public:
     // Set by LoadLibraries when "Custom.zel" is there but could not be read: SaveSettings
     // then never overwrites or deletes it.
     bool CustomFileUnreadable = false;
-    // The records "Custom.zel" holds, when that is known (no file: an empty list). A list that
+    // The records "Custom.zel" holds, when that is known (no file: an empty list); until the
+    // user has a file of their own, those of the program folder's file. A list that
     // has not changed is not written again, and a changed one goes on top of what the file
     // holds by then, so closing one window of the program does not take back what another
     // saved meanwhile.
     std::optional<std::vector<WeaponRecord>> CustomFileHolds;
+    // The program folder when the settings are kept apart from it: its "Custom.zel" is read
+    // while the settings folder has none of its own. Empty when both are one folder.
+    std::string CustomFallbackFolder;
     // The entries of the custom list that came from the override "Weapons.zel": shown with
     // the user's own, never written to "Custom.zel", which would add them again at each start.
     std::vector<WeaponRecord> CustomFromWeaponsFile;
@@ -86,17 +90,21 @@ void LoadLibraries(Libraries &libraries, const std::string &folder = ProgramFold
                    const std::function<void()> &processMessages = {});
 
 // Writes the custom list (less the entries from "Weapons.zel") to "Custom.zel" in the
-// folder, or deletes the file when the list is empty; nothing when the file holds the list
-// already. When another window of the program has saved the file since, the list becomes the
-// file's with this one's changes on top. A "Custom.zel" that could not be read is left as it
+// folder, or deletes the file when the list is empty (keeps it as a file of no records while
+// a "Custom.zel" of the program folder would be read in its place); nothing when the file
+// holds the list already. When another window of the program has saved the file since, the
+// list becomes the file's with this one's changes on top, also when the list was read from
+// the program folder. A "Custom.zel" that could not be read is left as it
 // is while the list is empty; at the first save it is read again, and kept under another
-// name (SetAsideCustomWeaponFile) only when it still cannot be read.
-void SaveCustomWeapons(Libraries &libraries, const std::string &folder = SettingsFolder());
+// name (SetAsideCustomWeaponFile) only when it still cannot be read. Returns what the player
+// is to be told of that (UTF-8, naming both files), or "".
+std::string SaveCustomWeapons(Libraries &libraries, const std::string &folder = SettingsFolder());
 
 // Shutdown: writes "Screen.zel" (atomically) and the custom weapons (SaveCustomWeapons) to
 // the folder, then empties the lists. Both are tried; when either fails, FileError has a
-// line for each file that could not be written, and the lists stay.
-void SaveSettings(Libraries &libraries, const std::string &folder = SettingsFolder());
+// line for each file that could not be written, and the lists stay. Returns what
+// SaveCustomWeapons has to tell.
+std::string SaveSettings(Libraries &libraries, const std::string &folder = SettingsFolder());
 
 // The settings file name.
 inline constexpr const char *kScreenFile = "Screen.zel";

@@ -132,8 +132,12 @@ int RunArmorwright(int argc, char **argv)
     window.show();
     const int result = app.exec();
 
-    if (!options.QuitAfterShow)
-        RunGuarded(nullptr, [] { SaveSettings(SharedLibraries()); });
+    if (!options.QuitAfterShow) {
+        std::string note;
+        RunGuarded(nullptr, [&note] { note = SaveSettings(SharedLibraries()); });
+        if (!note.empty())
+            Dialogs().Warn(nullptr, QString::fromStdString(note));
+    }
     SetProgramData(nullptr);
     return result;
 }

@@ -2,6 +2,9 @@
 
 #include "storage/CustomWeaponFile.h"
 #include "storage/Libraries.h"
+#include "ui/dialogs/DialogProvider.h"
+
+#include <QApplication>
 
 namespace aw {
 
@@ -10,6 +13,12 @@ BaseWeaponList &StoredWeaponLibraries::WeaponLibrary(int weaponType)
     return SharedLibraries().WeaponList(weaponType);
 }
 
-void StoredWeaponLibraries::CustomWeaponsChanged() { SaveCustomWeapons(SharedLibraries()); }
+void StoredWeaponLibraries::CustomWeaponsChanged()
+{
+    // A damaged file was set aside: the player learns where the weapons it held are.
+    const std::string note = SaveCustomWeapons(SharedLibraries());
+    if (!note.empty())
+        Dialogs().Warn(QApplication::activeWindow(), QString::fromStdString(note));
+}
 
 } // namespace aw

@@ -200,7 +200,13 @@ TEST(Settings, ACustomFileThatCouldNotBeReadIsNeverReplaced)
 
     EXPECT_THROW(LoadLibraries(libraries, dir.Folder()), LibraryLoadError);
     libraries.CustomWeapons().Add(CustomWeapon("Made Since"));
-    SaveCustomWeapons(libraries, dir.Folder()); // the first save keeps it under a free name
+    // The first save keeps it under a free name, and says so once.
+    EXPECT_EQ(SaveCustomWeapons(libraries, dir.Folder()),
+              "The custom weapon file \"" + dir.Folder() + "Custom.zel\" could not be read and was kept as \"" +
+                  dir.Folder() + "Custom.zel.damaged-2\"; the custom weapons listed now are saved in a new \"" +
+                  dir.Folder() + "Custom.zel\".");
+    libraries.CustomWeapons().Add(CustomWeapon("Made Next"));
+    EXPECT_EQ(SaveCustomWeapons(libraries, dir.Folder()), "");
     EXPECT_EQ(ReadText(dir / "Custom.zel.damaged-2"), damaged);
     EXPECT_EQ(ReadText(dir / "Custom.zel.damaged"), "kept from an earlier run");
     libraries.CustomWeapons().Clear();
@@ -301,6 +307,32 @@ TEST(Settings, SettingsFolderApartFromTheDataFolder)
     SaveSettings(libraries, newcomer.Folder());
     EXPECT_EQ(ReadCustomWeaponFile(newcomer.Folder()).size(), 1u);
     EXPECT_EQ(ReadWholeFile(program / "Custom.zel"), besideProgram);
+
+    // Two windows of a user with no file of their own yet: each change stands on top of the
+    // other's, and deleting every custom weapon lasts, the file beside the program not read again.
+    TempFolder user2;
+    Libraries first, second;
+    LoadLibraries(first, LibraryFolders{program.Folder(), user2.Folder()});
+    LoadLibraries(second, LibraryFolders{program.Folder(), user2.Folder()});
+    first.CustomWeapons().Add(CustomWeapon("Ay Gun"));
+    SaveCustomWeapons(first, user2.Folder());
+    second.CustomWeapons().Delete(0); // "Not mine"
+    SaveCustomWeapons(second, user2.Folder());
+    const std::vector<WeaponRecord> merged = ReadCustomWeaponFile(user2.Folder());
+    ASSERT_EQ(merged.size(), 1u);
+    EXPECT_EQ(merged[0].Name, "Ay Gun");
+    second.CustomWeapons().Delete(0);
+    SaveSettings(second, user2.Folder());
+    EXPECT_TRUE(std::filesystem::exists(user2.Path() / "Custom.zel")); // of no records
+    LoadLibraries(first, LibraryFolders{program.Folder(), user2.Folder()});
+    EXPECT_EQ(first.CustomWeapons().Count(), 0);
+    // With no file beside the program, an empty list is no file, as in one folder.
+    std::filesystem::remove(program.Path() / "Custom.zel");
+    first.CustomWeapons().Add(CustomWeapon("Bee Gun"));
+    SaveCustomWeapons(first, user2.Folder());
+    first.CustomWeapons().Delete(0);
+    SaveSettings(first, user2.Folder());
+    EXPECT_FALSE(std::filesystem::exists(user2.Path() / "Custom.zel"));
 }
 
 } // namespace aw

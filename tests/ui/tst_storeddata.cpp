@@ -8,6 +8,7 @@
 #include "ui/MainWindow.h"
 #include "ui/StoredProgramData.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/WeaponLibraries.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -118,6 +119,34 @@ private slots:
         QCOMPARE(printed.read(4), QByteArray("%PDF"));
         QVERIFY(printed.size() > 10000);
         window.Document().Design().Modified = false;
+    }
+
+    void aDamagedCustomFileSetAsideIsNamedOnce()
+    {
+        ScriptedDialogs dialogs;
+        const QString custom = m_folder.filePath(QStringLiteral("Custom.zel"));
+        QFile damaged(custom);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("no container");
+        damaged.close();
+        try {
+            LoadLibraries(SharedLibraries(), ProgramFolder());
+            QFAIL("read");
+        } catch (const LibraryLoadError &) {
+        }
+        BaseWeaponList &list = CurrentWeaponLibraries().WeaponLibrary(kCustomWeaponType);
+        for (const char *name : {"New Gun", "Next Gun"}) {
+            WeaponRecord record = DefaultWeaponRecord();
+            record.Name = name;
+            list.Add(record);
+            CurrentWeaponLibraries().CustomWeaponsChanged();
+        }
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QVERIFY2(dialogs.warnings[0].contains(QStringLiteral("\"%1.damaged\"").arg(custom)),
+                 qPrintable(dialogs.warnings[0]));
+        QFile::remove(custom);
+        QFile::remove(custom + QStringLiteral(".damaged"));
+        LoadLibraries(SharedLibraries(), ProgramFolder());
     }
 };
 
