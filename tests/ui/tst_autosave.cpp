@@ -360,6 +360,8 @@ private slots:
         const QString left = leaveRecoveryFile("old", "<b>Recovered", source);
         EditorFixture editor;
         QVERIFY(editor.Start());
+        // Declared after the editor, the autosave goes first: it looks at the document as it
+        // removes its copy.
         Autosave autosave(editor.Window->Document(), recoveryFolder());
         QString asked;
         Qt::TextFormat askedAs = Qt::RichText;
@@ -389,7 +391,6 @@ private slots:
         // Kept under this session before the old copy went.
         QVERIFY(!QFile::exists(left));
         QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Design->Name, std::string("<b>Recovered"));
-        editor.Stop();
     }
 
     // The recovered design knows its file as the crashed session did: a name ending in a
@@ -415,7 +416,6 @@ private slots:
         QVERIFY(!editor.Window->Document().FileChangedElsewhere());
         saveUserDesign("spaced.vkd ", "Written meanwhile");
         QVERIFY(editor.Window->Document().FileChangedElsewhere());
-        editor.Stop();
     }
 
     void aDamagedCopyIsOfferedOnlyToBeSetAside()
@@ -467,7 +467,6 @@ private slots:
         QVERIFY(!QFile::exists(neverSaved));
         QCOMPARE(editor.Design().Name, std::string("Mine"));
         QVERIFY(RecoveryStore(recoveryFolder()).Orphans().isEmpty());
-        editor.Stop();
     }
 };
 
