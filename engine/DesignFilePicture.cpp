@@ -46,7 +46,7 @@ bool KnownHeaderSize(int64_t headerSize)
 
 } // namespace
 
-std::string BitmapProblem(const std::vector<uint8_t> &bytes)
+std::string BitmapProblem(const std::vector<uint8_t> &bytes, PixelCountLimit limit)
 {
     const int64_t size = static_cast<int64_t>(bytes.size());
     if (size < kFileHeaderSize + kCoreHeaderSize || bytes[0] != 'B' || bytes[1] != 'M')
@@ -91,7 +91,7 @@ std::string BitmapProblem(const std::vector<uint8_t> &bytes)
     if (width > kMaxPictureSide || height > kMaxPictureSide)
         return "the bitmap is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, larger than " +
                std::to_string(kMaxPictureSide) + " on a side";
-    if (width * height > kMaxPicturePixels)
+    if (limit == PixelCountLimit::Applies && width * height > kMaxPicturePixels)
         return "the bitmap is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, more than " +
                std::to_string(kMaxPicturePixels) + " pixels in all";
     if (pixelOffset < kFileHeaderSize + headerSize || pixelOffset > size)
