@@ -79,7 +79,9 @@ double Stream::ReadDouble()
 
 void Stream::RequireRemaining(int64_t count, const char *what) const
 {
-    if (count < 0 || count > Remaining())
+    if (count < 0)
+        throw StreamError(std::string("Stream read error: the ") + what + " is negative");
+    if (count > Remaining())
         throw StreamError(std::string("Stream read error: the ") + what + " claims more data than remains");
 }
 

@@ -56,7 +56,7 @@ public:
     uint32_t ReadUInt32();
     double ReadDouble();
 
-    // Throws StreamError naming `what` unless at least `count` bytes remain.
+    // Throws StreamError naming `what` when `count` is negative or more bytes than remain.
     void RequireRemaining(int64_t count, const char *what) const;
 
 private:

@@ -13,18 +13,25 @@ constexpr int64_t kMaxPictureSide = 16384;
 constexpr int64_t kMaxPicturePixels = int64_t{4096} * 4096;
 
 // The parts of a Windows bitmap file: the file header, then the old (core) or the newer
-// (info) bitmap header.
+// (info) bitmap header, or one of the info header's longer forms.
 namespace bitmapfile {
 constexpr int64_t kFileHeaderSize = 14;
 constexpr int64_t kCoreHeaderSize = 12;
 constexpr int64_t kInfoHeaderSize = 40;
+constexpr int64_t kOs2HeaderSize = 64;
+constexpr int64_t kV4HeaderSize = 108; // holds the bit-field colour masks
+constexpr int64_t kV5HeaderSize = 124;
 } // namespace bitmapfile
 
+// Whether BitmapProblem holds a bitmap to kMaxPicturePixels: not a picture file that is
+// scaled down to fewer before it is stored.
+enum class PixelCountLimit { Applies, Waived };
+
 // Checks that bytes hold a Windows bitmap file a picture decoder can read: the file and
-// info headers, a sane size (at most kMaxPictureSide per side and
-// kMaxPicturePixels in all), and, for uncompressed
-// pixels, that they all lie inside the bytes. Returns an empty text when it does, else
-// the reason it does not.
-std::string BitmapProblem(const std::vector<uint8_t> &bytes);
+// bitmap headers, a sane size (at most kMaxPictureSide per side and, unless waived,
+// kMaxPicturePixels in all), a colour table the pixels can use and that ends before them,
+// and, for uncompressed pixels, that they all lie inside the bytes. Returns an empty text
+// when it does, else the reason it does not.
+std::string BitmapProblem(const std::vector<uint8_t> &bytes, PixelCountLimit limit = PixelCountLimit::Applies);
 
 } // namespace aw

@@ -617,7 +617,7 @@ MainWindow::SaveResult MainWindow::Save(bool askForName)
         target = Dialogs().SaveFileName(this, saveDialog);
     // Nor is a picture this program could not show dropped from its file unasked.
     const bool keepPicture =
-        !keepTheirs && !target.isEmpty() && m_document->FileHoldsALeftOutPicture() &&
+        !keepTheirs && !target.isEmpty() && m_document->SavingDropsALeftOutPicture() &&
         QFileInfo(target).absoluteFilePath() == QFileInfo(m_document->FileName()).absoluteFilePath() &&
         Dialogs().AskYesNo(this, QStringLiteral("The picture in \"%1\" could not be shown and was left out when "
                                                 "it was opened. Saving replaces the file without it.\n\nSave "

@@ -26,6 +26,15 @@ LoadedDesign Load(const std::vector<uint8_t> &body)
     return LoadFromStream(stream, "test.vkd");
 }
 
+// Makes a 2 x 2 24-bit bitmap one of 1 bit, its pixels at pixelOffset, colourCount colours.
+std::vector<uint8_t> OneBit(std::vector<uint8_t> bitmap, uint32_t pixelOffset, uint32_t colourCount)
+{
+    bytes::PutInt16(bitmap.data() + 28, 1);
+    bytes::PutUInt32(bitmap.data() + 10, pixelOffset);
+    bytes::PutUInt32(bitmap.data() + 46, colourCount);
+    return bitmap;
+}
+
 // Offsets in the fixed part of the body.
 constexpr size_t kCustomProduction = 3562;
 constexpr size_t kPictureFlag = 3627;
@@ -157,7 +166,12 @@ TEST(DesignFileBody, CountsAndLengthsBeyondTheDataAreDamage)
     }
     std::vector<uint8_t> negativePicture = body;
     bytes::PutInt32(negativePicture.data() + pictureLength, -5);
-    EXPECT_THROW(Load(negativePicture), DesignFileError);
+    try {
+        Load(negativePicture);
+        ADD_FAILURE() << "a negative picture length was accepted";
+    } catch (const DesignFileError &e) {
+        EXPECT_NE(std::string(e.what()).find("the picture length is negative"), std::string::npos) << e.what();
+    }
 }
 
 TEST(DesignFileBody, UnknownVersionMarksAreRefused)
@@ -234,6 +248,27 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
         {"unknown header size", [](std::vector<uint8_t> &b) { bytes::PutUInt32(b.data() + 14, 20); }},
         {"header beyond the bytes", [](std::vector<uint8_t> &b) { bytes::PutUInt32(b.data() + 14, 124); }},
         {"only a file header", [](std::vector<uint8_t> &b) { b.resize(14); }},
+        {"a header size no reader knows",
+         [](std::vector<uint8_t> &b) {
+             b.insert(b.begin() + 54, 12, 0);
+             bytes::PutUInt32(b.data() + 14, 52);
+             bytes::PutUInt32(b.data() + 10, 66);
+         }},
+        // 2 x 2 pixels of 1 bit: two colours, then two rows of 4 bytes end the 70 bytes
+        {"more colours than 1 bit indexes", [](std::vector<uint8_t> &b) { b = OneBit(b, 62, 16777215); }},
+        {"colours running into the pixels", [](std::vector<uint8_t> &b) { b = OneBit(b, 58, 2); }},
+        {"a colour mask of all bits",
+         [](std::vector<uint8_t> &b) {
+             // 1 x 2 pixels of 32 bits after the red, green and blue masks
+             bytes::PutInt32(b.data() + 18, 1);
+             bytes::PutInt16(b.data() + 28, 32);
+             bytes::PutUInt32(b.data() + 30, 3);
+             bytes::PutUInt32(b.data() + 10, 66);
+             b.resize(74);
+             const uint32_t masks[] = {0xFFFFFFFFu, 0xFF00u, 0xFFu}; // red, green, blue
+             for (size_t i = 0; i < 3; ++i)
+                 bytes::PutUInt32(b.data() + 54 + 4 * i, masks[i]);
+         }},
     };
     for (const Case &c : cases) {
         auto v = GrizzlyDesign();
@@ -257,6 +292,10 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
     const LoadedDesign loaded = Load(BodyOf(*largest));
     EXPECT_EQ(loaded.Warning, "");
     EXPECT_EQ(loaded.Design->Picture.size(), 54u + 16384 * 3);
+
+    auto twoColours = GrizzlyDesign();
+    twoColours->Picture = OneBit(twoColours->Picture, 62, 2);
+    EXPECT_EQ(Load(BodyOf(*twoColours)).Warning, "");
 }
 
 TEST(DesignFile, SaveAndOpenThroughTheCompressedFile)

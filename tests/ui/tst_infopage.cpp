@@ -222,6 +222,16 @@ private slots:
         QVERIFY(m_editor.Dialogs->errors[0].contains(QStringLiteral("broken.bmp")));
         QCOMPARE(vehicle().Picture, first);
         QVERIFY(!vehicle().Modified);
+
+        // a bitmap cut short, which Qt's reader would take with leftover memory for the rest
+        QFile cut(picturePath("cut.bmp", filled(400, 100, Qt::red)));
+        QVERIFY(cut.resize(cut.size() * 6 / 10));
+        loadPicture(cut.fileName());
+        QCOMPARE(m_editor.Dialogs->errors.size(), 2);
+        QCOMPARE(m_editor.Dialogs->errors[1],
+                 QStringLiteral("The picture \"cut.bmp\" could not be loaded: its pixel data is cut short."));
+        QCOMPARE(vehicle().Picture, first);
+        QVERIFY(!vehicle().Modified);
     }
 
     void aPictureLargerThanTheLimitIsRefused()
@@ -287,6 +297,15 @@ private slots:
             QCOMPARE(stored.pixel(x, 0), qRgb(16, 239, 40));
             QCOMPARE(stored.pixel(x, 1), qRgb(0, 255, 40));
         }
+        // one with more pixels than a design holds is expanded too, then scaled down
+        const std::vector<uint8_t> large = samples::RunLengthBitmapFile(5000, 4000, 8, {0, 1});
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char *>(large.data()), static_cast<qint64>(large.size()));
+        file.close();
+        loadPicture(path);
+        QCOMPARE(m_editor.Dialogs->errors, QStringList());
+        QCOMPARE(decoded(vehicle().Picture).size(), QSize(1600, 1280));
+        QCOMPARE(decoded(vehicle().Picture).pixel(800, 640), qRgb(0, 255, 40));
     }
 
     void answeringNoKeepsThePicture()

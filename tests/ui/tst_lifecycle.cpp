@@ -20,6 +20,7 @@
 #include "ui/dialogs/LogViewer.h"
 #include "ui/document/RecentFiles.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/InfoPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +30,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -793,6 +795,24 @@ private slots:
         QVERIFY(!vehicle().Modified);
         trigger("saveAction"); // the file is this design's own now
         QCOMPARE(m_editor.Dialogs->questions.size(), 2);
+
+        // A picture chosen since replaces the one left out unasked; undone, it is asked about again.
+        SaveDesignFile(design, path("pictured.vkd").toStdString());
+        m_editor.Window->OpenAtStartUp(path("pictured.vkd"), false);
+        QImage chosen(4, 4, QImage::Format_RGB32);
+        chosen.fill(Qt::red);
+        QVERIFY(chosen.save(path("chosen.png")));
+        m_editor.Dialogs->paths = {path("chosen.png")};
+        static_cast<InfoPage *>(m_editor.Window->PageControl()->widget(3))->ChoosePicture();
+        QCoreApplication::processEvents(); // a step of its own
+        trigger("undoAction");
+        m_editor.Dialogs->answers = {DialogAnswer::No};
+        trigger("saveAction");
+        QCOMPARE(m_editor.Dialogs->questions.size(), 3);
+        trigger("redoAction");
+        trigger("saveAction");
+        QCOMPARE(m_editor.Dialogs->questions.size(), 3);
+        QVERIFY(!LoadDesignFile(path("pictured.vkd").toStdString()).Design->Picture.empty());
     }
 
     void theWindowShrinksNoFurtherThanItsPagesNeed()

@@ -30,22 +30,29 @@ QString TooLarge(const QString &path, const QSize &size)
 
 bool IsTooLarge(const QSize &size) { return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide; }
 
-// A run-length coded bitmap file expanded as the design's picture is, so that the pixels its
-// data skips are read as palette index 0; empty for any other file.
-QByteArray ExpandedRunLengthFile(const QString &path)
+// The bytes of the file at path when it is a Windows bitmap file; empty for any other file.
+std::vector<uint8_t> BitmapFileBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray head = file.peek(54);
-    if (!IsRunLengthBitmap(std::vector<uint8_t>(head.begin(), head.end())))
+    if (!file.open(QIODevice::ReadOnly) || file.peek(2) != "BM")
         return {};
     const QByteArray all = file.readAll();
-    const std::vector<uint8_t> bytes(all.begin(), all.end());
-    if (!BitmapProblem(bytes).empty())
+    return std::vector<uint8_t>(all.begin(), all.end());
+}
+
+// A run-length coded bitmap expanded as the design's picture is, so that the pixels its data
+// skips are read as palette index 0; empty for any other bitmap.
+QByteArray ExpandedRunLength(const std::vector<uint8_t> &bitmap)
+{
+    if (!IsRunLengthBitmap(bitmap))
         return {};
-    const std::vector<uint8_t> expanded = ExpandRunLengthBitmap(bytes);
+    const std::vector<uint8_t> expanded = ExpandRunLengthBitmap(bitmap);
     return QByteArray(reinterpret_cast<const char *>(expanded.data()), static_cast<qsizetype>(expanded.size()));
+}
+
+QString NotLoaded(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The picture \"%1\" could not be loaded: %2.").arg(QFileInfo(path).fileName(), reason);
 }
 
 } // namespace
@@ -70,7 +77,12 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
             return false;
         return int64_t{size.width()} * size.height() > kMaxPicturePixels || scaleDown(size);
     };
-    QByteArray expanded = ExpandedRunLengthFile(path);
+    // A bitmap file is checked as a design's picture is, before anything is decoded: Qt's
+    // reader takes one cut short as whole, the missing pixels leftover memory. One with more
+    // pixels than a design holds is scaled down below.
+    const std::vector<uint8_t> bitmap = BitmapFileBytes(path);
+    const std::string bitmapFault = bitmap.empty() ? std::string() : BitmapProblem(bitmap, PixelCountLimit::Waived);
+    QByteArray expanded = bitmapFault.empty() ? ExpandedRunLength(bitmap) : QByteArray();
     QBuffer expandedBuffer(&expanded);
     QImageReader reader(path);
     if (!expanded.isEmpty())
@@ -92,6 +104,10 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
         if (scaledOnReading)
             reader.setScaledSize(announced.scaled(shown, Qt::KeepAspectRatio));
     }
+    if (!bitmapFault.empty()) {
+        problem = NotLoaded(path, cp1252::ToQt(bitmapFault));
+        return {};
+    }
     // A reader that cannot decode to a smaller size decodes the whole picture first, which may
     // pass Qt's usual limit on one picture's memory (8 bytes a pixel at most).
     const int usualLimit = QImageReader::allocationLimit();
@@ -101,8 +117,7 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
             std::max<int>(usualLimit, static_cast<int>(int64_t{announced.width()} * announced.height() * 8 >> 20) + 1));
     const QImage read = reader.read();
     if (read.isNull()) {
-        problem = QStringLiteral("The picture \"%1\" could not be loaded: %2.")
-                      .arg(QFileInfo(path).fileName(), reader.errorString());
+        problem = NotLoaded(path, reader.errorString());
         return {};
     }
     if (IsTooLarge(read.size())) {

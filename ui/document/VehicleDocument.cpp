@@ -57,6 +57,8 @@ void VehicleDocument::NoteFile(const QString &path, bool pictureLeftOut)
         m_fileStamp = FileStamp::Of(path);
 }
 
+bool VehicleDocument::SavingDropsALeftOutPicture() const { return m_pictureLeftOut && m_vehicle->Picture.empty(); }
+
 bool VehicleDocument::FileChangedElsewhere() const { return FileStamp::ChangedSince(FileName(), m_fileStamp); }
 
 void VehicleDocument::NewDesign()

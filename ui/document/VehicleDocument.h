@@ -42,6 +42,9 @@ public:
     // Whether the file holds a picture that could not be shown and was left out when it
     // was opened: saving over it would drop the picture from the file.
     bool FileHoldsALeftOutPicture() const { return m_pictureLeftOut; }
+    // Whether saving over the file drops that picture unchosen: the design has no picture of
+    // its own (one the player chose since is meant to replace it).
+    bool SavingDropsALeftOutPicture() const;
     // The file as this document last read or wrote it; nothing when that is not known.
     std::optional<FileStamp> KnownFileStamp() const { return m_fileStamp; }
 
