@@ -81,11 +81,13 @@ std::string BitmapProblem(const std::vector<uint8_t> &bytes, PixelCountLimit lim
     height = std::llabs(height); // negative: rows stored top-down
     if (planes != 1 || !KnownBitCount(bitCount) || !KnownCompression(compression, bitCount))
         return "its bitmap format is not supported";
-    // Pixels of up to 8 bits are colour table indexes; wider ones need no table.
+    // Pixels of up to 8 bits are colour table indexes; wider ones need no table. Readers take a
+    // table longer than the pixels can index, up to 256 colours.
     const int64_t indexes = bitCount <= 8 ? int64_t{1} << bitCount : 0;
-    if (indexes > 0 && colourCount > indexes)
+    constexpr int64_t kMostColours = 256;
+    if (indexes > 0 && colourCount > kMostColours)
         return "its colour table holds " + std::to_string(colourCount) + " colours, more than " +
-               std::to_string(bitCount) + "-bit pixels can use";
+               std::to_string(kMostColours);
     if (width <= 0 || height == 0)
         return "the bitmap is empty";
     if (width > kMaxPictureSide || height > kMaxPictureSide)

@@ -255,7 +255,7 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
              bytes::PutUInt32(b.data() + 10, 66);
          }},
         // 2 x 2 pixels of 1 bit: two colours, then two rows of 4 bytes end the 70 bytes
-        {"more colours than 1 bit indexes", [](std::vector<uint8_t> &b) { b = OneBit(b, 62, 16777215); }},
+        {"more colours than a table holds", [](std::vector<uint8_t> &b) { b = OneBit(b, 62, 16777215); }},
         {"colours running into the pixels", [](std::vector<uint8_t> &b) { b = OneBit(b, 58, 2); }},
         {"a colour mask of all bits",
          [](std::vector<uint8_t> &b) {
@@ -293,9 +293,12 @@ TEST(DesignFilePicture, UnreadablePictureIsLeftOutWithAWarning)
     EXPECT_EQ(loaded.Warning, "");
     EXPECT_EQ(loaded.Design->Picture.size(), 54u + 16384 * 3);
 
-    auto twoColours = GrizzlyDesign();
-    twoColours->Picture = OneBit(twoColours->Picture, 62, 2);
-    EXPECT_EQ(Load(BodyOf(*twoColours)).Warning, "");
+    // A colour more than 1-bit pixels can index: bitmap readers show it all the same.
+    auto threeColours = GrizzlyDesign();
+    std::vector<uint8_t> threeColourPicture = OneBit(threeColours->Picture, 66, 3);
+    threeColourPicture.resize(74);
+    threeColours->Picture = threeColourPicture;
+    EXPECT_EQ(Load(BodyOf(*threeColours)).Warning, "");
 }
 
 TEST(DesignFile, SaveAndOpenThroughTheCompressedFile)
