@@ -15,6 +15,8 @@ public:
     virtual int64_t Position() = 0;
     // Writes count bytes and returns how many were written.
     virtual int64_t Write(const uint8_t *data, int64_t count) = 0;
+    // About `count` more bytes will be written: a sink that grows may make room at once.
+    virtual void Expect(uint64_t /*count*/) {}
 };
 
 // A memory stream as a codec sink, written at its position.
@@ -42,6 +44,8 @@ public:
         m_bytes.insert(m_bytes.end(), data, data + count);
         return count;
     }
+    // Growing by doubling copies the bytes again and again and touches fresh memory each time.
+    void Expect(uint64_t count) override { m_bytes.reserve(m_bytes.size() + count); }
 
 private:
     std::vector<uint8_t> &m_bytes;

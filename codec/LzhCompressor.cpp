@@ -79,6 +79,8 @@ uint32_t LZHCompressor::Decompress()
         const uint64_t coded = static_cast<uint64_t>(total - position);
         if (size > (coded + lzhformat::kPaddingBytes) * lzhformat::kMaxBytesPerCodedByte)
             throw LZHException(lzhmsg::kSizeMismatch);
+        // A size the coded bytes can hold: room for it is made once.
+        m_output.Expect(size);
     }
 
     SourceBuffer in(m_input);
