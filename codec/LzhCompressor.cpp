@@ -84,9 +84,7 @@ uint32_t LZHCompressor::Decompress()
     }
 
     SourceBuffer in(m_input);
-    SinkBuffer out(m_output);
-    const uint64_t written = DecodeLzh(in, out, size, m_bitsPastEnd);
-    out.Flush();
+    const uint64_t written = DecodeLzh(in, m_output, size, m_bitsPastEnd);
     if (written != size)
         throw LZHException(lzhmsg::kSizeMismatch);
     return size;

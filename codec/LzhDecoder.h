@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/SinkBuffer.h"
+#include "codec/CodecSink.h"
 #include "codec/SourceBuffer.h"
 
 #include <cstdint>
@@ -11,6 +11,6 @@ namespace aw {
 // run past it); returns the number of bytes written and sets bitsPastEnd to the zero bits
 // read beyond the coded bytes. Stops with the size-mismatch error once it has read well
 // past the end of the coded bytes.
-uint64_t DecodeLzh(SourceBuffer &in, SinkBuffer &out, uint32_t size, uint64_t &bitsPastEnd);
+uint64_t DecodeLzh(SourceBuffer &in, CodecSink &out, uint32_t size, uint64_t &bitsPastEnd);
 
 } // namespace aw

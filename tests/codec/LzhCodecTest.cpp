@@ -141,6 +141,24 @@ TEST(LzhCodec, RoundTrips)
     EXPECT_EQ(CompressBytes(DecompressBytes(stored)), stored);
 }
 
+// Streams the encoder would not choose: matches of every distance and length, reaching
+// into the initial window and across the blocks the output goes out in.
+TEST(LzhCodec, DecodesAnyMatchAsThePlainProgram)
+{
+    std::mt19937 rng(11);
+    std::vector<TracedSymbol> symbols{Match(60, 4060)}; // from the zeros into the spaces
+    uint32_t size = 60;
+    while (size < 300000) {
+        const bool literal = rng() % 4 == 0;
+        const int distance = rng() % 2 ? 1 + static_cast<int>(rng() % 20) : 1 + static_cast<int>(rng() % 4096);
+        symbols.push_back(literal ? Lit(static_cast<int>(rng() % 256))
+                                  : Match(3 + static_cast<int>(rng() % 58), distance - 1));
+        size += literal ? 1 : static_cast<uint32_t>(symbols.back().Value);
+    }
+    const std::vector<uint8_t> container = BuildContainer(symbols, size);
+    EXPECT_EQ(DecompressBytes(container), referencelzhuf::Decompress(container));
+}
+
 TEST(LzhCodec, StreamsAreUsedFromTheirPositions)
 {
     Stream source(Bytes("skipped|kept part"));
