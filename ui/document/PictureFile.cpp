@@ -82,11 +82,15 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
     // pixels than a design holds is scaled down below.
     const std::vector<uint8_t> bitmap = BitmapFileBytes(path);
     const std::string bitmapFault = bitmap.empty() ? std::string() : BitmapProblem(bitmap, PixelCountLimit::Waived);
-    QByteArray expanded = bitmapFault.empty() ? ExpandedRunLength(bitmap) : QByteArray();
-    QBuffer expandedBuffer(&expanded);
+    // A bitmap is decoded from the bytes already read, not read from the file again.
+    QByteArray decoded = bitmapFault.empty() ? ExpandedRunLength(bitmap) : QByteArray();
+    if (decoded.isEmpty())
+        decoded = QByteArray::fromRawData(reinterpret_cast<const char *>(bitmap.data()),
+                                          static_cast<qsizetype>(bitmap.size()));
+    QBuffer decodedBuffer(&decoded);
     QImageReader reader(path);
-    if (!expanded.isEmpty())
-        reader.setDevice(&expandedBuffer);
+    if (!decoded.isEmpty())
+        reader.setDevice(&decodedBuffer);
     reader.setAutoTransform(true);
     // The size from the file's header, when it tells one, is checked and the scale settled
     // before decoding: a large photo is decoded straight to the size it is stored at.
@@ -94,20 +98,18 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
     const QSize announced = reader.size();
     const QSize announcedShown =
         reader.transformation() & QImageIOHandler::TransformationRotate90 ? announced.transposed() : announced;
-    bool scaledOnReading = false;
-    if (announced.isValid()) {
-        if (IsTooLarge(announced)) {
-            problem = TooLarge(path, announcedShown);
-            return {};
-        }
-        scaledOnReading = scaled(announcedShown);
-        if (scaledOnReading)
-            reader.setScaledSize(announced.scaled(shown, Qt::KeepAspectRatio));
+    if (announced.isValid() && IsTooLarge(announced)) {
+        problem = TooLarge(path, announcedShown);
+        return {};
     }
+    // A damaged bitmap is refused before the user is asked how to store it.
     if (!bitmapFault.empty()) {
         problem = NotLoaded(path, cp1252::ToQt(bitmapFault));
         return {};
     }
+    const bool scaledOnReading = announced.isValid() && scaled(announcedShown);
+    if (scaledOnReading)
+        reader.setScaledSize(announced.scaled(shown, Qt::KeepAspectRatio));
     // A reader that cannot decode to a smaller size decodes the whole picture first, which may
     // pass Qt's usual limit on one picture's memory (8 bytes a pixel at most).
     const int usualLimit = QImageReader::allocationLimit();
