@@ -10,7 +10,6 @@
 #include "engine/Vehicle.h"
 #include "weapons/WeaponList.h"
 
-#include <algorithm>
 #include <array>
 #include <filesystem>
 
@@ -232,10 +231,9 @@ LoadedDesign LoadDesignFile(const std::string &path)
     using Failure = DesignFileError::Failure;
     const std::string name = ShownName(path);
     const std::vector<uint8_t> file = ReadWholeFile(PathFromUtf8(path));
-    static constexpr uint8_t magic[] = {'!', 'H', 'Z', 'L'};
-    if (file.size() < 8 || !std::equal(std::begin(magic), std::end(magic), file.begin()))
+    if (file.size() < static_cast<size_t>(lzhformat::kHeaderSize) || bytes::GetUInt32(file.data()) != lzhformat::kMagic)
         throw DesignFileError(Failure::NotADesign, name, "");
-    const uint32_t claimed = bytes::GetUInt32(file.data() + 4);
+    const uint32_t claimed = bytes::GetUInt32(file.data() + 4); // the container's size field
     if (claimed > kLargestDesignBody)
         throw DesignFileError(Failure::Damaged, name,
                               "it claims " + std::to_string(claimed) +
