@@ -18,7 +18,6 @@ void MatchWindow::Flush()
         return;
     if (m_sink.Write(m_bytes.data() + kHistory, static_cast<int64_t>(count)) != static_cast<int64_t>(count))
         throw LZHException(lzhmsg::kWriteError);
-    m_flushed += count;
     std::memmove(m_bytes.data(), m_bytes.data() + m_end - kHistory, kHistory);
     m_end = kHistory;
 }

@@ -55,8 +55,6 @@ public:
 
     // Hands the bytes not yet written to the sink; a short write raises the codec's write error.
     void Flush();
-    // Bytes decoded so far.
-    uint64_t Total() const { return m_flushed + (m_end - kHistory); }
 
 private:
     static constexpr unsigned kWide = 16;
@@ -74,7 +72,6 @@ private:
     // kHistory bytes, then the block being decoded, then room for a match's wide moves.
     std::vector<uint8_t> m_bytes;
     size_t m_end = kHistory;
-    uint64_t m_flushed = 0;
 };
 
 } // namespace aw

@@ -83,14 +83,14 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
     const std::vector<uint8_t> bitmap = BitmapFileBytes(path);
     const std::string bitmapFault = bitmap.empty() ? std::string() : BitmapProblem(bitmap, PixelCountLimit::Waived);
     // A bitmap is decoded from the bytes already read, not read from the file again.
-    QByteArray decoded = bitmapFault.empty() ? ExpandedRunLength(bitmap) : QByteArray();
-    if (decoded.isEmpty())
-        decoded = QByteArray::fromRawData(reinterpret_cast<const char *>(bitmap.data()),
-                                          static_cast<qsizetype>(bitmap.size()));
-    QBuffer decodedBuffer(&decoded);
+    QByteArray toDecode = bitmapFault.empty() ? ExpandedRunLength(bitmap) : QByteArray();
+    if (toDecode.isEmpty())
+        toDecode = QByteArray::fromRawData(reinterpret_cast<const char *>(bitmap.data()),
+                                           static_cast<qsizetype>(bitmap.size()));
+    QBuffer toDecodeBuffer(&toDecode);
     QImageReader reader(path);
-    if (!decoded.isEmpty())
-        reader.setDevice(&decodedBuffer);
+    if (!toDecode.isEmpty())
+        reader.setDevice(&toDecodeBuffer);
     reader.setAutoTransform(true);
     // The size from the file's header, when it tells one, is checked and the scale settled
     // before decoding: a large photo is decoded straight to the size it is stored at.
