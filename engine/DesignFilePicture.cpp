@@ -44,9 +44,21 @@ bool KnownHeaderSize(int64_t headerSize)
            headerSize == kV4HeaderSize || headerSize == kV5HeaderSize;
 }
 
-} // namespace
+// What the headers say of the pixels that follow them.
+struct BitmapLayout {
+    int64_t PixelOffset = 0;
+    int64_t HeaderSize = 0;
+    int64_t Width = 0;
+    int64_t Height = 0;
+    int BitCount = 0;
+    uint32_t Compression = 0;
+    int64_t ColourCount = 0; // 0: as many as the bit count allows
+    int64_t ColourSize = 4;
+    int64_t Indexes = 0; // colour table entries the pixels can address; 0 for wider pixels
+};
 
-std::string BitmapProblem(const std::vector<uint8_t> &bytes, PixelCountLimit limit)
+// Reads the headers into layout and checks what they alone decide; bytes may end after them.
+std::string HeaderProblem(const std::vector<uint8_t> &bytes, PixelCountLimit limit, BitmapLayout &layout)
 {
     const int64_t size = static_cast<int64_t>(bytes.size());
     if (size < kFileHeaderSize + kCoreHeaderSize || bytes[0] != 'B' || bytes[1] != 'M')
@@ -96,6 +108,27 @@ std::string BitmapProblem(const std::vector<uint8_t> &bytes, PixelCountLimit lim
     if (limit == PixelCountLimit::Applies && width * height > kMaxPicturePixels)
         return "the bitmap is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, more than " +
                std::to_string(kMaxPicturePixels) + " pixels in all";
+    layout = {pixelOffset, headerSize, width, height, bitCount, compression, colourCount, colourSize, indexes};
+    return {};
+}
+
+} // namespace
+
+std::string BitmapHeaderProblem(const std::vector<uint8_t> &bytes, PixelCountLimit limit)
+{
+    BitmapLayout layout;
+    return HeaderProblem(bytes, limit, layout);
+}
+
+std::string BitmapProblem(const std::vector<uint8_t> &bytes, PixelCountLimit limit)
+{
+    BitmapLayout layout;
+    if (std::string problem = HeaderProblem(bytes, limit, layout); !problem.empty())
+        return problem;
+    const auto [pixelOffset, headerSize, width, height, bitCount, compression, colourCount, colourSize, indexes] =
+        layout;
+    const int64_t size = static_cast<int64_t>(bytes.size());
+    const uint8_t *p = bytes.data();
     if (pixelOffset < kFileHeaderSize + headerSize || pixelOffset > size)
         return "its pixel data lies outside the bitmap";
     // A reader takes the colour table (or the masks) whole and the pixels only after it.

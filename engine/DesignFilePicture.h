@@ -34,4 +34,11 @@ enum class PixelCountLimit { Applies, Waived };
 // when it does, else the reason it does not.
 std::string BitmapProblem(const std::vector<uint8_t> &bytes, PixelCountLimit limit = PixelCountLimit::Applies);
 
+// The bytes that hold every header BitmapProblem reads; a file's longest bitmap header ends there.
+constexpr int64_t kBitmapHeadersSize = bitmapfile::kFileHeaderSize + bitmapfile::kV5HeaderSize;
+// The checks of BitmapProblem the headers alone decide, given at least the first
+// kBitmapHeadersSize bytes of a file (or all of a shorter one): a file they refuse need not
+// be read further, and BitmapProblem gives the same reason for it.
+std::string BitmapHeaderProblem(const std::vector<uint8_t> &bytes, PixelCountLimit limit = PixelCountLimit::Applies);
+
 } // namespace aw

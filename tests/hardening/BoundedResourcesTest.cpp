@@ -50,6 +50,23 @@ TEST(BoundedResources, CompressedPicturesClaimingHugeSizesAreRefused)
     EXPECT_EQ(thin.width(), 300);
 }
 
+TEST(BoundedResources, ABitmapsHeadersAloneRefuseAClaimedSize)
+{
+    // A chosen picture file is judged by its headers before the rest is read: 30000 x 30000
+    // pixels of 24 bits would be 2.7 GB to read.
+    std::vector<uint8_t> file = samples::BitmapFile(40, 40, 24);
+    const std::vector<uint8_t> headers(file.begin(), file.begin() + kBitmapHeadersSize);
+    EXPECT_EQ(BitmapHeaderProblem(headers), "") << "the pixels after the headers are not judged";
+    EXPECT_EQ(BitmapProblem(headers), "its pixel data is cut short");
+
+    bytes::PutInt32(file.data() + 18, 30000);
+    bytes::PutInt32(file.data() + 22, 30000);
+    const std::vector<uint8_t> giantHeaders(file.begin(), file.begin() + kBitmapHeadersSize);
+    EXPECT_EQ(BitmapHeaderProblem(giantHeaders, PixelCountLimit::Waived),
+              "the bitmap is 30000 x 30000 pixels, larger than 16384 on a side");
+    EXPECT_EQ(BitmapHeaderProblem(giantHeaders, PixelCountLimit::Waived), BitmapProblem(file, PixelCountLimit::Waived));
+}
+
 TEST(BoundedResources, HugePictureInADesignIsLeftOutWithAWarning)
 {
     Vehicle v;

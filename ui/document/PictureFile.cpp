@@ -30,14 +30,29 @@ QString TooLarge(const QString &path, const QSize &size)
 
 bool IsTooLarge(const QSize &size) { return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide; }
 
-// The bytes of the file at path when it is a Windows bitmap file; empty for any other file.
-std::vector<uint8_t> BitmapFileBytes(const QString &path)
+// The bytes of the file at path when it is a Windows bitmap file, with what is wrong with
+// them in fault; empty for any other file. One whose headers are refused is not read further:
+// they may claim a size that would take all memory to read.
+std::vector<uint8_t> BitmapFileBytes(const QString &path, std::string &fault)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.peek(2) != "BM")
         return {};
-    const QByteArray all = file.readAll();
-    return std::vector<uint8_t>(all.begin(), all.end());
+    const auto asBytes = [](const QByteArray &read) { return std::vector<uint8_t>(read.begin(), read.end()); };
+    fault = BitmapHeaderProblem(asBytes(file.peek(kBitmapHeadersSize)), PixelCountLimit::Waived);
+    if (!fault.empty())
+        return {};
+    // A file is read straight into the bytes kept, so that a large bitmap is held once, not twice.
+    std::vector<uint8_t> bytes;
+    if (file.isSequential()) {
+        bytes = asBytes(file.readAll());
+    } else {
+        bytes.resize(static_cast<size_t>(file.size()));
+        const qint64 read = file.read(reinterpret_cast<char *>(bytes.data()), file.size());
+        bytes.resize(static_cast<size_t>(std::max<qint64>(read, 0)));
+    }
+    fault = BitmapProblem(bytes, PixelCountLimit::Waived);
+    return bytes;
 }
 
 // A run-length coded bitmap expanded as the design's picture is, so that the pixels its data
@@ -80,8 +95,8 @@ std::vector<uint8_t> PictureForDesign(const QString &path, QString &problem,
     // A bitmap file is checked as a design's picture is, before anything is decoded: Qt's
     // reader takes one cut short as whole, the missing pixels leftover memory. One with more
     // pixels than a design holds is scaled down below.
-    const std::vector<uint8_t> bitmap = BitmapFileBytes(path);
-    const std::string bitmapFault = bitmap.empty() ? std::string() : BitmapProblem(bitmap, PixelCountLimit::Waived);
+    std::string bitmapFault;
+    const std::vector<uint8_t> bitmap = BitmapFileBytes(path, bitmapFault);
     // A bitmap is decoded from the bytes already read, not read from the file again.
     QByteArray toDecode = bitmapFault.empty() ? ExpandedRunLength(bitmap) : QByteArray();
     if (toDecode.isEmpty())
