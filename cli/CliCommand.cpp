@@ -15,7 +15,8 @@ CliRegistration::CliRegistration(const CommandDescription &description, std::fun
     CliCommands().push_back({description.Name, description.Summary,
                              [&description, body = std::move(body)](const std::vector<std::string> &args) {
                                  return RunCommand(description, args, body);
-                             }});
+                             },
+                             description.FailureCode});
 }
 
 bool WantsHelp(const std::vector<std::string> &args)

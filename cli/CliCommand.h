@@ -15,6 +15,7 @@ struct CliCommand {
     std::string Summary; // one line for the top-level --help
     // Receives the arguments after the command name; returns the process exit code.
     std::function<int(const std::vector<std::string> &args)> run;
+    int FailureCode = 1; // the exit code when the output could not be written
 };
 
 std::vector<CliCommand> &CliCommands();

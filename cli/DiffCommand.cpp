@@ -22,7 +22,8 @@ const CommandDescription kDescription{
     "has. The results the editor shows are compared as \"results.<name>\".\n"
     "Exit code 0 when the designs are equal, 1 when they differ, 2 on an error.\n\n"
     "  --stored  compare the fields as stored in the files, before the editor's corrections\n",
-    {{{"--stored"}, false}}};
+    {{{"--stored"}, false}},
+    2};
 
 int Run(const CliArguments &args)
 {

@@ -40,13 +40,13 @@ void QtMessages(QtMsgType type, const QMessageLogContext &, const QString &messa
 }
 
 // The exit code once the output is out: output that could not be written (a full disk, a
-// closed pipe) is no success.
-int OutputWritten(const std::string &who, int code)
+// closed pipe) is a failure, whatever the run found (designs that differ, a roster over budget).
+int OutputWritten(const std::string &who, int code, int failureCode = 1)
 {
     if (std::cout << std::flush)
         return code;
     std::cerr << who << ": the output could not be written\n";
-    return code == 0 ? 1 : code;
+    return failureCode;
 }
 
 } // namespace
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
         if (command.Name != name)
             continue;
         try {
-            return OutputWritten("armorwright-cli " + name, command.run(args));
+            return OutputWritten("armorwright-cli " + name, command.run(args), command.FailureCode);
         } catch (const std::exception &e) {
             std::cerr << "armorwright-cli " << name << ": " << ErrorUtf8(e) << "\n";
             return 1;

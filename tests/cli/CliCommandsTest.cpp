@@ -387,6 +387,9 @@ TEST_F(CliCommands, OutputThatCannotBeWrittenIsAFailure)
     EXPECT_EQ(run.Err, "armorwright-cli to-json: the output could not be written\n");
     for (const char *answer : {"--help", "--version"})
         EXPECT_EQ(RunCli({answer}, "", AW_CLI_PATH, "/dev/full").ExitCode, 1) << answer;
+    // Not "they differ" (1): diff's failures are 2.
+    const std::string other = Save(*SmallDesign("Other"), "other.vkd");
+    EXPECT_EQ(RunCli({"diff", file, other}, "", AW_CLI_PATH, "/dev/full").ExitCode, 2);
 }
 
 TEST_F(CliCommands, DiffOfTwoKnownDesigns)
