@@ -27,6 +27,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
@@ -117,6 +118,20 @@ private slots:
         RosterWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry())); // even a small one
+        // every button and box label answers to an Alt letter of its own
+        QStringList captions;
+        for (const QPushButton *button : window.findChildren<QPushButton *>())
+            captions << button->text();
+        for (const QLabel *label : window.findChildren<QLabel *>())
+            captions << label->text();
+        QSet<QChar> letters;
+        for (const QString &caption : captions) {
+            if (const qsizetype mark = caption.indexOf(QLatin1Char('&')); mark >= 0) {
+                QVERIFY2(!letters.contains(caption[mark + 1].toLower()), qPrintable(caption));
+                letters << caption[mark + 1].toLower();
+            }
+        }
         window.AddDesigns({design(QStringLiteral("Alpha"), 6)});
         DropFiles(window, {design(QStringLiteral("Bravo"), 10)});
         QAbstractItemModel *model = window.Table()->model();

@@ -12,6 +12,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
 #include "ui/ProgramData.h"
+#include "ui/WindowPlacement.h"
 #include "ui/dialogs/ChangedFileQuestion.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/roster/RosterDocument.h"
@@ -131,7 +132,7 @@ RosterWindow::RosterWindow(QWidget *parent)
         buttons->addWidget(push);
         return push;
     };
-    button(QStringLiteral("&Add Design\u2026"), "addDesignButton", &RosterWindow::AddDesignFile);
+    button(QStringLiteral("Add D&esign\u2026"), "addDesignButton", &RosterWindow::AddDesignFile);
     button(QStringLiteral("&Remove"), "removeButton", &RosterWindow::RemoveSelected);
     button(QStringLiteral("Move &Up"), "moveUpButton", [this] { MoveSelected(-1); });
     button(QStringLiteral("Move &Down"), "moveDownButton", [this] { MoveSelected(1); });
@@ -171,6 +172,8 @@ RosterWindow::RosterWindow(QWidget *parent)
     ConnectGuarded(m_document, &RosterDocument::Changed, this, &RosterWindow::ShowRoster);
     ConnectGuarded(m_document, &RosterDocument::ModifiedChanged, this, &QWidget::setWindowModified);
     ShowRoster();
+    // 900 x 480 as designed, or less on a small or scaled screen.
+    CentreOnScreen(*this);
 }
 
 // The name and budget boxes report editingFinished when they lose the focus as the window's
