@@ -344,6 +344,8 @@ private slots:
         log->paste();
         const QStringList typed{"one more", "two", QString::fromUtf8("Sahin ig €")};
         QCOMPARE(viewer.Lines(), typed);
+        QTest::keyClick(log, Qt::Key_Tab); // moves on to the buttons, typing nothing
+        QCOMPARE(viewer.Lines(), typed);
 
         // a cancelled dialog writes nothing and leaves the text alone
         dialogs.paths = {QString()};

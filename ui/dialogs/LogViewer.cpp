@@ -29,6 +29,8 @@ LogViewer::LogViewer(QWidget *parent)
     m_log->setObjectName(QStringLiteral("mLog"));
     m_log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab reaches OK and Save, as in every other box; a tab typed into a log line is no step.
+    m_log->setTabChangesFocus(true);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_save->setObjectName(QStringLiteral("saveButton"));
     m_ok->setDefault(true);
