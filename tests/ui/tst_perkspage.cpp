@@ -244,6 +244,23 @@ private slots:
         QVERIFY(vehicle().Modified);
     }
 
+    void tabLeavesEveryGridOfTheWindow()
+    {
+        addPerks({1, 2});
+        open(PerkKind::Perk);
+        m_editor.Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.Window.get()));
+        QTableWidget *perks = grid(PerkKind::Perk);
+        perks->setFocus(Qt::TabFocusReason);
+        perks->setCurrentCell(0, 0);
+        QTest::keyClick(perks, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != perks);
+        QCOMPARE(perks->currentRow(), 0);
+        // the weapon grid and the weapon library grids alike
+        for (const QTableView *view : m_editor.Window->findChildren<QTableView *>())
+            QVERIFY2(!view->tabKeyNavigation(), qPrintable(view->objectName()));
+    }
+
     void enterAndDoubleClickOpenTheEditorButNotOnExtraRows()
     {
         addSniperWeapon();

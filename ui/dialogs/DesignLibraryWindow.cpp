@@ -124,6 +124,8 @@ void DesignLibraryWindow::BuildControls()
     m_table = new QTableView;
     m_table->setObjectName(QStringLiteral("libraryTable"));
     m_table->setModel(m_filter);
+    // Tab moves on to the next control, as from every other box, not from cell to cell.
+    m_table->setTabKeyNavigation(false);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(DesignLibraryModel::NameColumn, Qt::AscendingOrder);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -54,6 +54,7 @@ QWidget *WeaponLibraryTabs::BuildTab(int weaponType)
     auto *grid = new QTableWidget(1, kLibraryGridColumns, tab);
     grid->setObjectName(QStringLiteral("sg%1").arg(weaponType));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setTabKeyNavigation(false);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->verticalHeader()->hide();

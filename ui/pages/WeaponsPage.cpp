@@ -87,6 +87,8 @@ void WeaponsPage::BuildControls()
     m_weaponGrid = new QTableView(m_gridPanel);
     m_weaponGrid->setObjectName(QStringLiteral("weaponGrid"));
     m_weaponGrid->setModel(m_model);
+    // Tab moves on to the next control, as from every other box, not from cell to cell.
+    m_weaponGrid->setTabKeyNavigation(false);
     m_weaponGrid->setItemDelegate(new Cp1252CellDelegate(m_weaponGrid));
     m_weaponGrid->verticalHeader()->hide();
     const int rowHeight = std::max(kRowHeight, m_weaponGrid->fontMetrics().height() + 3);

@@ -109,6 +109,8 @@ RosterWindow::RosterWindow(QWidget *parent)
 
     m_table->setObjectName(QStringLiteral("rosterTable"));
     m_table->setModel(m_model);
+    // Tab moves on to the next control, as from every other box, not from cell to cell.
+    m_table->setTabKeyNavigation(false);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
