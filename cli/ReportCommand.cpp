@@ -1,4 +1,5 @@
 // armorwright-cli report: the values of the editor's results area for each design.
+#include "base/ControlCharacters.h"
 #include "base/Cp1252.h"
 #include "cli/CliCommand.h"
 #include "cli/LocaleSeparators.h"
@@ -43,9 +44,12 @@ int Run(const CliArguments &args)
             ++failed;
             PrintError(kDescription.Name, path + ": " + summary.Error);
         } else if (!json) {
-            std::cout << (first ? "" : "\n") << cp1252::ToUtf8(summary.Name) << " (" << path << ")\n";
+            // A design's texts are shown, never obeyed by the terminal.
+            std::cout << (first ? "" : "\n") << cp1252::ToUtf8(OneLineText(summary.Name)) << " (" << OneLineText(path)
+                      << ")\n";
             for (const ShownValue &value : ShownValues(summary, separators))
-                std::cout << "  " << std::left << std::setw(21) << value.Caption << cp1252::ToUtf8(value.Text) << "\n";
+                std::cout << "  " << std::left << std::setw(21) << value.Caption
+                          << cp1252::ToUtf8(OneLineText(value.Text)) << "\n";
             first = false;
         }
         if (json)

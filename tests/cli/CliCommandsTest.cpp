@@ -123,6 +123,9 @@ TEST_F(CliCommands, ReportShowsTheEditorsResults)
     // the few weapon perks and 3 perk items over 10 add nothing.
     EXPECT_EQ(lines[11], "  Model Lemon Dice     2");
     EXPECT_EQ(lines[12], "  Indiv. Lemon Dice    4");
+    // a terminal escape and a line break in the name are shown as spaces
+    const std::string steering = Save(*SmallDesign("Tank\x1b[31m\nMk"), "steering.vkd");
+    EXPECT_EQ(LinesOf(RunCli({"report", steering}).Out)[0], "Tank [31m Mk (" + steering + ")");
 
     const CliRun json = RunCli({"report", "--json", file});
     ASSERT_EQ(json.ExitCode, 0) << json.Err;
