@@ -17,7 +17,7 @@ struct CommandDescription {
     const char *Usage;   // the arguments after the command name
     const char *Help;    // what it does and its options, one paragraph or more
     std::vector<CliOption> Options;
-    int FailureCode = 1; // the exit code of a run that failed, output that could not be written included
+    int FailureCode = 1; // the exit code when the output could not be written, as for the command's own failures
 };
 
 // Answers --help (exit 0), parses the arguments and runs body. A usage error prints the
