@@ -38,7 +38,8 @@ public:
     // Decoding one symbol behind: PeekSymbol finds the symbol whose code starts `bits`
     // without adapting the tree, Update adapts it, and AdaptAndPeek(previous, bits) gives
     // what Update(previous) followed by PeekSymbol(bits) would, but walks down the tree
-    // before the update, so the two do not wait on each other.
+    // before the update, so the two do not wait on each other. (These two and the steps
+    // they take are defined in AdaptiveHuffmanSteps.h, for the decoder's loop.)
     PeekedSymbol PeekSymbol(uint64_t bits);
     void Update(unsigned symbol);
     PeekedSymbol AdaptAndPeek(unsigned previous, uint64_t bits);
@@ -52,14 +53,16 @@ public:
     unsigned Rebuilds() const { return m_rebuilds; }
 
 private:
-    // What Adapt returns when more changed than one leaf trading places with another.
-    static constexpr unsigned kReshaped = ~0u;
-
-    // Adapts the tree to symbol and returns the symbol whose leaf now stands where symbol's
-    // stood (symbol itself if it stayed), or kReshaped when inner nodes moved too.
-    unsigned Adapt(unsigned symbol);
-    // PeekSymbol once the decoding table is there.
-    PeekedSymbol Walk(uint64_t bits) const;
+    // Adapts the tree to symbol; true when more changed than which symbols the leaves hold
+    // (an inner node moved, or the tree was rebuilt).
+    bool Adapt(unsigned symbol);
+    // Where a code starts `bits` ends, once the decoding table is there: the leaf's node and
+    // the code's length.
+    struct PeekedLeaf {
+        unsigned Node;
+        unsigned Length;
+    };
+    PeekedLeaf Walk(uint64_t bits) const;
     // The last index of the run of frequency k - 1 that starts at c.
     unsigned BlockEnd(unsigned c, unsigned k) const;
     // Adds one to node c's frequency, moving it up the node order if needed; c follows it.
@@ -75,6 +78,7 @@ private:
     void CountInTopPending();
     void StartBatch();
     // The decoder's two-level table (m_pairs) kept in step with m_son.
+    uint16_t OneStep(unsigned node) const;
     uint16_t PairStep(unsigned node, unsigned bit) const;
     void SonChanged(unsigned node);
     void RebuildPairs();
@@ -87,10 +91,15 @@ private:
     uint16_t m_freq[kNodes + 1 + 16];
     uint16_t m_son[kNodes];
     uint16_t m_prnt[kNodes + kSymbols]; // [kNodes + s] is the node of symbol s's leaf
-    // [2n + b] is where node n leads in two steps: son[son[n] + b], or son[n] itself marked
-    // kOneBit when that is a leaf. From a son pair s, s + 1 the next two code bits x, y
-    // select [2 * (s + x) + y] = [2 * s + xy].
+    // [2n + b] is where node n leads in two steps: the son pair son[m] of m = son[n] + b,
+    // or m marked kLeaf when m is a leaf, or n itself marked kLeaf | kOneBit when n is one.
+    // From a son pair s, s + 1 the next two code bits x, y select [2 * (s + x) + y] =
+    // [2 * s + xy]. Leaves are marked by node, not symbol, so that two leaves trading their
+    // symbols leave the table as it is.
+    static constexpr unsigned kLeaf = 0x4000;
     static constexpr unsigned kOneBit = 0x8000;
+    static constexpr unsigned kNodeMask = 0x3FF;
+    static_assert(kNodes <= kNodeMask && kNodes < kLeaf);
     uint16_t m_pairs[2 * kNodes];
     bool m_pairsKept = false; // from the first Decode on; the encoder never needs the table
     // The nodes from kTopStart on (the root end of the node order) are the busiest and move

@@ -1,6 +1,6 @@
 #include "codec/LzhDecoder.h"
 
-#include "codec/AdaptiveHuffman.h"
+#include "codec/AdaptiveHuffmanSteps.h"
 #include "codec/LzhCompressor.h"
 #include "codec/MatchWindow.h"
 #include "codec/PositionCode.h"

@@ -6,7 +6,7 @@
 
 namespace aw {
 
-MatchWindow::MatchWindow(CodecSink &sink) : m_sink(sink), m_bytes(kHistory + kBlock + kLongest + kWide)
+MatchWindow::MatchWindow(CodecSink &sink) : m_sink(sink), m_bytes(kHistory + kBlock + kRoom)
 {
     std::fill(m_bytes.begin() + kLongest, m_bytes.begin() + kHistory, uint8_t{' '});
 }

@@ -3,6 +3,7 @@
 #include "codec/CodecSink.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -41,15 +42,7 @@ public:
             for (unsigned done = 0; done < kLongest; done += kWide)
                 std::memcpy(dest + done, from + done, kWide);
         } else {
-            // A short repeat: its first bytes come straight from the bytes before it, never
-            // from one just stored (each store would wait for the one before), then it goes
-            // on from a whole number of repeats back, at least kWide bytes.
-            const uint8_t *repeat = kRepeat[distance].data();
-            for (unsigned k = 0; k < kRepeatStart; ++k)
-                dest[k] = from[repeat[k]];
-            const unsigned back = kRepeatStart / distance * distance;
-            for (unsigned done = kRepeatStart; done < length; done += kWide)
-                std::memcpy(dest + done, dest + done - back, kWide);
+            CopyShortRepeat(dest, distance);
         }
     }
 
@@ -58,13 +51,56 @@ public:
 
 private:
     static constexpr unsigned kWide = 16;
-    // A repeat shorter than kWide is written byte by byte this far: kRepeat[d][k] is k % d.
-    static constexpr unsigned kRepeatStart = 2 * kWide;
-    static constexpr auto kRepeat = [] {
-        std::array<std::array<uint8_t, kRepeatStart>, kWide> table{};
-        for (unsigned d = 1; d < kWide; ++d)
-            for (unsigned k = 0; k < kRepeatStart; ++k)
-                table[d][k] = static_cast<uint8_t>(k % d);
+    // A repeat of distance d under kWide is written as whole periods of 8 to 15 bytes (d
+    // itself, or a multiple of it), each stored as two words built from the d bytes before
+    // dest; nothing is read back from the bytes just stored, so no load waits on a store.
+    // Eight periods cover the longest match; kRoom is how far their stores reach.
+    static constexpr unsigned kPeriods = 8;
+    static constexpr size_t kRoom = (kPeriods - 1) * (kWide - 1) + kWide;
+    static_assert(kPeriods * 8 >= kLongest && kRoom >= kLongest + kWide);
+    static uint64_t Word(const uint8_t *at)
+    {
+        uint64_t word;
+        std::memcpy(&word, at, 8);
+        return word;
+    }
+    static void CopyShortRepeat(uint8_t *dest, unsigned distance)
+    {
+        // The shifts below take the words' bytes as little-endian.
+        static_assert(std::endian::native == std::endian::little);
+        const uint64_t before = Word(dest - 8); // the 8 bytes before dest, the last one highest
+        uint64_t low, high;
+        unsigned period;
+        if (distance <= 8) {
+            // The d bytes spread over the word by one multiplication (the copies never
+            // overlap, so nothing carries); the period is the first multiple of d from 8 on.
+            const ShortRepeat &repeat = kShortRepeats[distance];
+            low = (before >> (8 * (8 - distance))) * repeat.Spread;
+            high = low >> repeat.HighShift;
+            period = repeat.Period;
+        } else {
+            low = Word(dest - distance);
+            high = before >> (8 * (kWide - distance));
+            period = distance;
+        }
+        for (unsigned k = 0; k < kPeriods; ++k) {
+            std::memcpy(dest + k * period, &low, 8);
+            std::memcpy(dest + k * period + 8, &high, 8);
+        }
+    }
+    struct ShortRepeat {
+        uint64_t Spread;    // a one every 8 * d bits
+        unsigned HighShift; // from the period's first word to its second
+        unsigned Period;
+    };
+    static constexpr std::array<ShortRepeat, 9> kShortRepeats = [] {
+        std::array<ShortRepeat, 9> table{};
+        for (unsigned d = 1; d <= 8; ++d) {
+            for (unsigned shift = 0; shift < 64; shift += 8 * d)
+                table[d].Spread |= uint64_t{1} << shift;
+            table[d].HighShift = 8 * (8 % d);
+            table[d].Period = (8 + d - 1) / d * d;
+        }
         return table;
     }();
 

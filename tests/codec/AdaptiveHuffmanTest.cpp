@@ -1,5 +1,5 @@
-#include "codec/AdaptiveHuffman.h"
 #include "base/Stream.h"
+#include "codec/AdaptiveHuffmanSteps.h"
 #include "codec/CodecSink.h"
 #include "codec/CodecSource.h"
 
