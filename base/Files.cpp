@@ -53,6 +53,8 @@ bool FileExists(const std::filesystem::path &path)
     return std::filesystem::is_regular_file(path, ec);
 }
 
+std::optional<FileTime> LastWriteTime(const std::filesystem::path &path) { return platform::LastWriteTime(path); }
+
 void WriteFileAtomically(const std::filesystem::path &path, const std::vector<uint8_t> &bytes)
 {
     ThrowWhenFailed(platform::ReplaceFileBytes(path, bytes, g_faultInjector), path);

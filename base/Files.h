@@ -1,10 +1,12 @@
 #pragma once
 
 #include "base/ArmorwrightError.h"
+#include "base/FileTime.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,8 @@ public:
 // (base/FolderPath.h). Messages show the path as UTF-8.
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path &path);
 bool FileExists(const std::filesystem::path &path);
+// When the file was last written, or nothing when that cannot be had (no such file).
+std::optional<FileTime> LastWriteTime(const std::filesystem::path &path);
 
 // Writes bytes to path atomically: into a temporary file beside it, flushed to disk,
 // then renamed over path. On any failure the temporary file is removed, the previous

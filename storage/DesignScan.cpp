@@ -1,6 +1,7 @@
 #include "storage/DesignScan.h"
 
 #include "base/AsciiCase.h"
+#include "base/Files.h"
 #include "base/Utf8Path.h"
 
 #include <algorithm>
@@ -46,15 +47,13 @@ DesignSummary CachedSummary(const fs::path &file, DesignSummaryCache &cache, boo
 {
     std::error_code error;
     const std::uintmax_t size = fs::file_size(file, error);
-    if (!error) {
-        const fs::file_time_type lastChange = fs::last_write_time(file, error);
-        if (!error)
-            if (std::optional<DesignSummary> cached = cache.Find(file, size, lastChange)) {
+    if (!error)
+        if (const std::optional<FileTime> lastChange = LastWriteTime(file))
+            if (std::optional<DesignSummary> cached = cache.Find(file, size, *lastChange)) {
                 if (read)
                     *read = false;
                 return *std::move(cached);
             }
-    }
     if (read)
         *read = true;
     DesignSummary summary = SummarizeDesignFile(file);

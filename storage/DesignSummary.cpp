@@ -1,6 +1,7 @@
 #include "storage/DesignSummary.h"
 
 #include "base/ArmorwrightError.h"
+#include "base/Files.h"
 #include "base/Utf8Path.h"
 #include "engine/MovementList.h"
 #include "engine/OpenedDesignFile.h"
@@ -19,15 +20,14 @@ std::string MovementModesOf(const MovementList &movement)
 }
 
 // The file's size and modification time, each left as it is where it cannot be had.
-void ReadFileStamp(const std::filesystem::path &file, std::uintmax_t &size, std::filesystem::file_time_type &lastChange)
+void ReadFileStamp(const std::filesystem::path &file, std::uintmax_t &size, FileTime &lastChange)
 {
     std::error_code error;
     const std::uintmax_t readSize = std::filesystem::file_size(file, error);
     if (!error)
         size = readSize;
-    const std::filesystem::file_time_type readTime = std::filesystem::last_write_time(file, error);
-    if (!error)
-        lastChange = readTime;
+    if (const std::optional<FileTime> readTime = LastWriteTime(file))
+        lastChange = *readTime;
 }
 
 } // namespace
@@ -61,15 +61,11 @@ DesignSummary SummarizeDesignFile(const std::filesystem::path &file)
 bool FileChangedSince(const DesignSummary &summary)
 {
     std::uintmax_t size = 0;
-    std::filesystem::file_time_type lastChange{};
+    FileTime lastChange;
     ReadFileStamp(summary.File, size, lastChange);
     return size != summary.FileSize || lastChange != summary.LastChange;
 }
 
-std::int64_t LastChangeSeconds(const DesignSummary &summary)
-{
-    using namespace std::chrono;
-    return duration_cast<seconds>(file_clock::to_sys(summary.LastChange).time_since_epoch()).count();
-}
+std::int64_t LastChangeSeconds(const DesignSummary &summary) { return summary.LastChange.Seconds; }
 
 } // namespace aw

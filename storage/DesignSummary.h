@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/FileTime.h"
 #include "engine/DesignOutcome.h"
 
 #include <cstdint>
@@ -23,7 +24,7 @@ struct DesignSummary {
     int WeaponCount = 0;
     // The file as it was just before it was read; a later change of either means a new read.
     std::uintmax_t FileSize = 0;
-    std::filesystem::file_time_type LastChange{};
+    FileTime LastChange;
 };
 
 // Opens the file as the editor does and summarizes it. Never throws for a missing or damaged

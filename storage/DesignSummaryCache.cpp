@@ -5,7 +5,7 @@
 namespace aw {
 
 std::optional<DesignSummary> DesignSummaryCache::Find(const std::filesystem::path &file, std::uintmax_t size,
-                                                      std::filesystem::file_time_type lastChange) const
+                                                      const FileTime &lastChange) const
 {
     const std::lock_guard lock(m_mutex);
     const auto found = m_entries.find(file);

@@ -14,7 +14,7 @@ namespace aw {
 class DesignSummaryCache {
 public:
     std::optional<DesignSummary> Find(const std::filesystem::path &file, std::uintmax_t size,
-                                      std::filesystem::file_time_type lastChange) const;
+                                      const FileTime &lastChange) const;
     void Store(const DesignSummary &summary);
     // Drops the entries of every other file (files sorted), so files that went leave no trace.
     void KeepOnly(const std::vector<std::filesystem::path> &files);

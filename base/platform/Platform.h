@@ -5,6 +5,8 @@
 // system header. Paths are std::filesystem::path, so that on Windows every name reaches the
 // system as UTF-16; texts that come back (reasons, variables) are UTF-8.
 
+#include "base/FileTime.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -41,6 +43,9 @@ std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, s
 
 // Deletes path; a path that is not there is no failure.
 std::optional<FileFailure> RemoveFile(const std::filesystem::path &path);
+
+// When the file was last written, or nothing when that cannot be had.
+std::optional<FileTime> LastWriteTime(const std::filesystem::path &path);
 
 // Whether files can be created in folder by this user.
 bool FolderIsWritable(const std::filesystem::path &folder);

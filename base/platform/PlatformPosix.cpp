@@ -202,6 +202,19 @@ std::optional<FileFailure> RemoveFile(const std::filesystem::path &path)
     return std::nullopt;
 }
 
+std::optional<FileTime> LastWriteTime(const std::filesystem::path &path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+#if defined(__APPLE__)
+    const struct timespec &time = st.st_mtimespec;
+#else
+    const struct timespec &time = st.st_mtim;
+#endif
+    return FileTime{static_cast<std::int64_t>(time.tv_sec), static_cast<std::int32_t>(time.tv_nsec)};
+}
+
 bool FolderIsWritable(const std::filesystem::path &folder) { return ::access(folder.c_str(), W_OK) == 0; }
 
 std::filesystem::path ExecutablePath()

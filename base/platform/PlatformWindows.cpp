@@ -197,6 +197,18 @@ std::optional<FileFailure> RemoveFile(const std::filesystem::path &path)
     return std::nullopt;
 }
 
+std::optional<FileTime> LastWriteTime(const std::filesystem::path &path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    // Ticks of 100 ns since 1601-01-01 UTC, 11,644,473,600 seconds before 1970.
+    const uint64_t ticks = (uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
+    constexpr uint64_t kTicksPerSecond = 10'000'000;
+    return FileTime{static_cast<int64_t>(ticks / kTicksPerSecond) - 11'644'473'600,
+                    static_cast<int32_t>(ticks % kTicksPerSecond * 100)};
+}
+
 bool FolderIsWritable(const std::filesystem::path &folder)
 {
     // The folder's attributes do not tell (Program Files is not read-only, yet closed to

@@ -255,6 +255,13 @@ TEST_F(CliCommands, IndexListsEveryDesignUnderAFolderWithTheKeysOfReport)
     ASSERT_EQ(rows.size(), 4u) << unreadable.Out;
     EXPECT_EQ(rows[2]["file"], locked.string());
     EXPECT_NE(rows[2]["error"].get<std::string>().find("Permission denied"), std::string::npos) << rows[2];
+
+    // Last changes before 1970 and after 2262, where a 64-bit count of nanoseconds ends.
+    for (const auto &[stamp, shown] :
+         {std::pair{"@-631151999.5", "1950-01-01T00:00:00Z"}, std::pair{"@10413792000", "2300-01-01T00:00:00Z"}}) {
+        ASSERT_EQ(RunCli({"-d", stamp, alpha}, "", "touch").ExitCode, 0);
+        EXPECT_EQ(nlohmann::json::parse(RunCli({"index", "--json", alpha}).Out)[0]["LastChange"], shown);
+    }
 #endif
 
     // A picture left out is said, as report says it, with the file.
