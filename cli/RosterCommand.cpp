@@ -1,5 +1,6 @@
 // armorwright-cli roster: a force roster's entries and totals, checked against its budget.
 #include "base/ArmorwrightError.h"
+#include "base/ControlCharacters.h"
 #include "base/Cp1252.h"
 #include "base/OutputOverInput.h"
 #include "cli/CliCommand.h"
@@ -73,6 +74,19 @@ ordered_json RosterJson(const Roster &roster, const RosterEvaluation &evaluation
             {"remaining", OptionalNumber(evaluation.Totals.Remaining)}};
 }
 
+// The summary as the terminal shows it: control characters of the roster's name, the
+// designs' texts and the currency names as spaces, so none of them can steer the terminal.
+RosterSummary TerminalText(RosterSummary summary)
+{
+    summary.Title = OneLineText(std::move(summary.Title));
+    for (std::vector<std::string> &row : summary.Rows)
+        for (std::string &cell : row)
+            cell = OneLineText(std::move(cell));
+    for (RosterSummary::Total &total : summary.Totals)
+        total.Value = OneLineText(std::move(total.Value));
+    return summary;
+}
+
 int Run(const CliArguments &args)
 {
     if (args.Words().size() != 1)
@@ -90,7 +104,7 @@ int Run(const CliArguments &args)
     if (args.Has("--json"))
         std::cout << RosterJson(roster, evaluation, RosterFolder(path)).dump(2) << "\n";
     else
-        std::cout << RosterSummaryText(summary);
+        std::cout << RosterSummaryText(TerminalText(summary));
     if (args.Has("--pdf")) {
         RefuseOutputOverInput(args.Value("--pdf"), RosterInputFiles(path, evaluation));
         KeepSheetRenderContext();
