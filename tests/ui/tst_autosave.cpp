@@ -239,6 +239,29 @@ private slots:
         QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Design->Armor, 4);
     }
 
+    // A copy that could not be written (a full disk, say) is tried again when the interval
+    // ends, though nothing changed meanwhile; once written, the run ends as after any pause.
+    void failedCopyIsTriedAgainWhenTheIntervalEnds()
+    {
+        VehicleDocument document;
+        Autosave autosave(document, recoveryFolder());
+        autosave.SetInterval(24 * 60 * 60 * 1000);
+        QSignalSpy written(&autosave, &Autosave::Written);
+        SetWriteFaultInjector([] { return false; });
+        document.Design().Armor = 5;
+        document.SetModified();
+        QCoreApplication::processEvents();
+        QVERIFY(!autosave.FinishWrites());
+        SetWriteFaultInjector({});
+        QVERIFY(!QFile::exists(autosave.DesignPath()));
+
+        autosave.SetInterval(0);
+        QVERIFY(written.wait());
+        QCOMPARE(LoadDesignFile(autosave.DesignPath().toStdString()).Design->Armor, 5);
+        QTRY_VERIFY(!autosave.IntervalRunning());
+        QCOMPARE(written.count(), 1);
+    }
+
     void copyIsWrittenOffTheWindowsThreadAsASaveWritesIt()
     {
         VehicleDocument document;

@@ -142,7 +142,8 @@ void Autosave::WriteFinished()
         DeleteFiles();
     } else if (error) {
         // An autosave that fails must not get in the way of the editing: it is said once, and
-        // the next one tries again.
+        // the copy is tried again when the interval ends, whether or not the design changes
+        // meanwhile (a copy already waiting goes first and may do instead).
         try {
             std::rethrow_exception(error);
         } catch (const std::exception &e) {
@@ -150,6 +151,9 @@ void Autosave::WriteFinished()
         } catch (...) {
             ReportTrouble(QStringLiteral("The recovery copy could not be written."));
         }
+        m_changedSinceWrite = true;
+        if (!m_timer.isActive())
+            m_timer.start();
     } else {
         emit Written();
     }

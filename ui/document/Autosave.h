@@ -16,7 +16,8 @@ namespace aw {
 class VehicleDocument;
 
 // Keeps a recovery copy of the open design while it has unsaved changes: the first change
-// after a pause is written at once, later ones every two minutes while changes go on. The
+// after a pause is written at once, later ones every two minutes while changes go on; a copy
+// that could not be written is tried again when the two minutes end, changed or not. The
 // copy goes to this session's own file in the recovery folder, never to the design's file,
 // and is removed when the design is saved or becomes unchanged and when the program ends
 // cleanly. After a crash the next start finds it (RecoveryOffer.h).
