@@ -36,6 +36,9 @@ template <class Work> auto ReadingFile(const std::string &file, Work &&work) -> 
     }
 }
 
+// Whether an output path ("-o -") means standard output.
+inline bool IsStandardOutput(const std::string &path) { return path == "-"; }
+
 // Prints "armorwright-cli NAME: message" to stderr; the message is UTF-8 (ErrorUtf8 for an error).
 void PrintError(const char *command, const std::string &message);
 

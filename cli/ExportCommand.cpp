@@ -38,7 +38,7 @@ const CommandDescription kDescription{
     "summary follows; a design that fails is reported and the others are still exported\n"
     "(exit code 1). Files are only ever written whole.\n\n"
     "  --format F        text, html, jpeg, png or pdf\n"
-    "  -o, --out OUT     the output file (one design only)\n"
+    "  -o, --out OUT     the output file (one design only); \"-\" prints a text or HTML sheet\n"
     "  --out-dir DIR     the folder for the outputs (made when missing; default: the current folder)\n"
     "  --page P          page size of the PDF: a4 (default) or letter\n"
     "  --locale NAME     thousands and decimal separators of that locale (default \",\" \".\")\n",
@@ -84,7 +84,10 @@ void ExportDesign(Vehicle &vehicle, const ExportSettings &settings, const std::s
     const PrintJob job = MakePrintJob(vehicle, settings.Separators);
     if (settings.Kind == Format::Text || settings.Kind == Format::Html) {
         const SheetKind kind = settings.Kind == Format::Text ? SheetKind::Text : SheetKind::Html;
-        SaveSheet(kind, path, TemplateText(kind), job, formats);
+        if (IsStandardOutput(path))
+            std::cout << SheetFromTemplate(kind, TemplateText(kind), job, formats);
+        else
+            SaveSheet(kind, path, TemplateText(kind), job, formats);
         return;
     }
     // Fonts need a GUI application (offscreen when no platform is chosen); made once and
@@ -112,6 +115,9 @@ int Run(const CliArguments &args)
         throw CliUsage("-o names the output of one design; use --out-dir for several");
     if (args.Has("--page") && format.Kind != Format::Pdf)
         throw CliUsage("--page is for the pdf format");
+    const bool printed = IsStandardOutput(args.Value("-o"));
+    if (printed && format.Kind != Format::Text && format.Kind != Format::Html)
+        throw CliUsage("-o - (standard output) is for the text and html formats");
     const ExportSettings settings{format.Kind, LocaleSeparators(args.Value("--locale")),
                                   PageSizeNamed(args.Value("--page"))};
 
@@ -128,7 +134,8 @@ int Run(const CliArguments &args)
             if (!opened.Warning.empty())
                 PrintError(kDescription.Name, opened.Warning);
             const std::string path = args.Has("-o") ? args.Value("-o") : targets.PathFor(opened.Design->Name, files[i]);
-            RefuseOutputOverInput(path, files);
+            if (!printed)
+                RefuseOutputOverInput(path, files);
             ExportDesign(*opened.Design, settings, path);
             if (roster)
                 std::cout << progress << files[i] << " -> " << path << std::endl;

@@ -22,7 +22,7 @@ const CommandDescription kDescription{
     "checks every value and writes it as a design file. The first bad value is reported by\n"
     "its JSON path, e.g. \"$.weapons[2].clips[0].sections[1].Amount: expected an integer\",\n"
     "and nothing is written.\n\n"
-    "  -o, --out OUT  the design file to write (required)\n",
+    "  -o, --out OUT  the design file to write (required; a file, not \"-\")\n",
     {{{"-o", "--out"}, true}}};
 
 int Run(const CliArguments &args)
@@ -31,6 +31,8 @@ int Run(const CliArguments &args)
         throw CliUsage("give one JSON file");
     if (!args.Has("-o"))
         throw CliUsage("-o OUT.vkd is required");
+    if (IsStandardOutput(args.Value("-o")))
+        throw CliUsage("a design file is not written to standard output: give -o a file name");
     const std::string &path = args.Words().front();
     std::string json;
     if (path == "-") {

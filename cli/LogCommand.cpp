@@ -24,7 +24,7 @@ const CommandDescription kDescription{
     "still are (exit code 1).\n\n"
     "  --tv, --price  which log\n"
     "  -o, --out OUT  write the log to OUT as the log viewer saves it (Windows-1252, CR LF\n"
-    "                 line ends) instead of printing it; one file only\n",
+    "                 line ends) instead of printing it; one file only; \"-\" prints it in that form\n",
     {{{"--tv"}, false}, {{"--price"}, false}, {{"-o", "--out"}, true}}};
 
 int Run(const CliArguments &args)
@@ -42,6 +42,10 @@ int Run(const CliArguments &args)
         try {
             OpenedDesignFile opened = OpenAsEditor(files[i]);
             const LogLines lines = ReplayCalculationLog(*opened.Design, kind);
+            if (args.Has("-o") && IsStandardOutput(args.Value("-o"))) {
+                std::cout << JoinLogLines(lines);
+                continue;
+            }
             if (args.Has("-o")) {
                 RefuseOutputOverInput(args.Value("-o"), files);
                 WriteFileAtomically(args.Value("-o"), JoinLogLines(lines));

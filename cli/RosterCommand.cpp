@@ -39,7 +39,7 @@ const CommandDescription kDescription{
     "  --json     one JSON object: name, budget, entries, totals and remaining (budget and\n"
     "             remaining are null without a budget)\n"
     "  --pdf OUT  also write the roster as a PDF: a summary page, then each design's record\n"
-    "             sheet once per copy fielded\n"
+    "             sheet once per copy fielded (OUT is a file, not \"-\")\n"
     "  --page P   page size of the PDF: a4 (default) or letter\n",
     {{{"--json"}, false}, {{"--pdf"}, true}, {{"--page"}, true}}};
 
@@ -93,6 +93,8 @@ int Run(const CliArguments &args)
         throw CliUsage(args.Words().empty() ? "no roster file given" : "give one roster file");
     if (args.Has("--page") && !args.Has("--pdf"))
         throw CliUsage("--page is for --pdf");
+    if (IsStandardOutput(args.Value("--pdf")))
+        throw CliUsage("a PDF is not written to standard output: give --pdf a file name");
     const QPageSize page = PageSizeNamed(args.Value("--page"));
     const std::string &path = args.Words().front();
     const Roster roster = ReadRosterFile(path);

@@ -21,7 +21,7 @@ const CommandDescription kDescription{
     "as stored in the file, so from-json gives the same design body back.\n\n"
     "  --as-opened    the design as the editor holds it after opening the file (the editor's\n"
     "                 corrections made and its constraint pass run)\n"
-    "  -o, --out OUT  write to OUT instead of printing\n",
+    "  -o, --out OUT  write to OUT instead of printing (\"-\" prints)\n",
     {{{"--as-opened"}, false}, {{"-o", "--out"}, true}}};
 
 int Run(const CliArguments &args)
@@ -43,7 +43,7 @@ int Run(const CliArguments &args)
     if (!warning.empty())
         PrintError(kDescription.Name, warning);
     const std::string json = DesignToJson(*vehicle);
-    if (args.Has("-o")) {
+    if (args.Has("-o") && !IsStandardOutput(args.Value("-o"))) {
         RefuseOutputOverInput(args.Value("-o"), {path});
         WriteFileAtomically(args.Value("-o"), json);
     } else {

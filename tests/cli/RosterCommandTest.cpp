@@ -83,6 +83,7 @@ TEST_F(RosterCommand, TotalsAreTheSumsOfReportTimesQuantity)
         << "the summary and each sheet";
     EXPECT_EQ(roster({"Force", total + 10, {{alpha, 1, ""}}}, {"--page", "letter"}).ExitCode, 2)
         << "--page without --pdf";
+    EXPECT_EQ(roster({"Force", total + 10, {{alpha, 1, ""}}}, {"--pdf", "-"}).ExitCode, 2) << "a PDF is not printed";
     const std::vector<uint8_t> design = ReadWholeFile(alpha);
     EXPECT_EQ(roster({"Force", total + 10, {{alpha, 1, ""}}}, {"--pdf", alpha}).ExitCode, 1) << "not over a design";
     EXPECT_EQ(ReadWholeFile(alpha), design);
