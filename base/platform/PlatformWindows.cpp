@@ -10,6 +10,8 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <sys/stat.h>
+
 namespace aw::platform {
 
 namespace {
@@ -199,14 +201,12 @@ std::optional<FileFailure> RemoveFile(const std::filesystem::path &path)
 
 std::optional<FileTime> LastWriteTime(const std::filesystem::path &path)
 {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+    // Whole seconds, as the C runtime (and std::filesystem with it) reads and sets them here:
+    // a time put back with std::filesystem then reads as the same time.
+    struct _stat64 st {};
+    if (::_wstat64(path.c_str(), &st) != 0)
         return std::nullopt;
-    // Ticks of 100 ns since 1601-01-01 UTC, 11,644,473,600 seconds before 1970.
-    const uint64_t ticks = (uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
-    constexpr uint64_t kTicksPerSecond = 10'000'000;
-    return FileTime{static_cast<int64_t>(ticks / kTicksPerSecond) - 11'644'473'600,
-                    static_cast<int32_t>(ticks % kTicksPerSecond * 100)};
+    return FileTime{static_cast<int64_t>(st.st_mtime), 0};
 }
 
 bool FolderIsWritable(const std::filesystem::path &folder)
