@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
@@ -375,6 +376,22 @@ private slots:
         QVERIFY(dialog.Text().contains(QLatin1Char('"') + name + QLatin1Char('"')));
         const auto *label = dialog.findChild<QLabel *>(QStringLiteral("lblRecovery"));
         QVERIFY(label->minimumSizeHint().width() < label->fontMetrics().horizontalAdvance(name) / 2);
+    }
+
+    // When the copy was kept reads as the user's locale writes it, with the whole year.
+    void theQuestionDatesTheCopyWithTheWholeYear()
+    {
+        RecoveryFile file;
+        file.Saved = QDateTime(QDate(2026, 12, 10), QTime(6, 45));
+        const QLocale before;
+        const auto dated = [&](const QLocale &locale) {
+            QLocale::setDefault(locale);
+            const QString text = RecoveryDialog(file).Text();
+            QLocale::setDefault(before);
+            return text;
+        };
+        QVERIFY(dated(QLocale(QLocale::German, QLocale::Germany)).contains(QStringLiteral(" 10.12.2026 06:45.")));
+        QVERIFY(dated(QLocale(QLocale::English, QLocale::UnitedStates)).contains(QStringLiteral(" 12/10/2026")));
     }
 
     void recoverMakesItTheOpenUnsavedDesign()

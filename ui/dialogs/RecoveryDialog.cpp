@@ -29,6 +29,30 @@ QString BreakableAnywhereInLongRuns(const QString &text)
     return shown;
 }
 
+// When the copy was kept, in the user's short date and time format but with the whole year:
+// many locales write it with two digits ("10.12.26"), which leaves the century to guess.
+QString SavedAt(const QDateTime &saved)
+{
+    const QLocale locale;
+    const QString format = locale.dateTimeFormat(QLocale::ShortFormat);
+    QString whole;
+    bool quoted = false; // text between single quotes is shown as it is
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        if (format[i] == QLatin1Char('\''))
+            quoted = !quoted;
+        const bool twoDigitYear = !quoted && format.mid(i, 2) == QLatin1String("yy") &&
+                                  (i == 0 || format[i - 1] != QLatin1Char('y')) &&
+                                  (i + 2 >= format.size() || format[i + 2] != QLatin1Char('y'));
+        if (twoDigitYear) {
+            whole += QLatin1String("yyyy");
+            ++i;
+        } else {
+            whole += format[i];
+        }
+    }
+    return locale.toString(saved, whole);
+}
+
 } // namespace
 
 RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent) : QDialog(parent)
@@ -39,7 +63,7 @@ RecoveryDialog::RecoveryDialog(const RecoveryFile &file, QWidget *parent) : QDia
     const QString name = file.DesignName.isEmpty() ? QStringLiteral("(unnamed)") : file.DesignName;
     const QString belongsTo = file.SourcePath.isEmpty() ? QStringLiteral("It was never saved.")
                                                         : QStringLiteral("Its file is \"%1\".").arg(file.SourcePath);
-    const QString saved = QLocale().toString(file.Saved, QLocale::ShortFormat);
+    const QString saved = SavedAt(file.Saved);
     if (file.Damage.isEmpty())
         m_text =
             QStringLiteral("Armorwright did not close normally. Unsaved changes to the vehicle \"%1\" were kept "
