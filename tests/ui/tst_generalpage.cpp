@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 #include <QTest>
 
@@ -171,6 +172,25 @@ private slots:
         QCOMPARE(vehicle().CommRange, 0.0);
         driver::SpinUp(spin("commRangeSpin"));
         QCOMPARE(vehicle().CommRange, 1.0);
+
+        // Where the user's locale writes decimals with a comma, a typed comma is the decimal
+        // one; a point and the box's own text still read as they do everywhere.
+        const struct GermanLocale {
+            QLocale before;
+            GermanLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+            ~GermanLocale() { QLocale::setDefault(before); }
+        } german;
+        driver::Enter(edit("eSensorRange"), QStringLiteral("1,25"));
+        QCOMPARE(vehicle().SensorRange, 1.25);
+        driver::Enter(edit("eSensorRange"), QStringLiteral("1,250.0"));
+        QCOMPARE(vehicle().SensorRange, 1250.0);
+        driver::Enter(edit("eCurrMult"), QStringLiteral("2,5"));
+        QCOMPARE(vehicle().CurrencyMultiplier, 2.5);
+        QCOMPARE(edit("eCurrMult")->text(), QStringLiteral("2.5"));
+        driver::Enter(edit("eCurrMult"), QStringLiteral("0.5"));
+        QCOMPARE(vehicle().CurrencyMultiplier, 0.5);
+        driver::Enter(edit("eCurrMult"), QStringLiteral("1,5,0"));
+        QCOMPARE(vehicle().CurrencyMultiplier, 0.5);
     }
 
     void currencyLabelIsCutToSixteen()

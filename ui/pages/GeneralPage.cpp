@@ -22,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -167,6 +168,21 @@ int32_t ClampToInt32(double value)
 bool RaisedByRefresh(const GeneralNumberBox &box)
 {
     return qstrcmp(box.Edit, "eCrew") == 0 || qstrcmp(box.Edit, "eArmor") == 0;
+}
+
+// A real number as the player types it: with their locale's decimal separator ("2,5" under a
+// German locale) or with the "." the boxes show, and in a box that shows thousands separators
+// also as shown ("1,250.0"). What is stored never depends on the locale.
+bool ParseTypedReal(const QString &text, bool allowThousands, double &value)
+{
+    const QString decimal = QLocale().decimalPoint();
+    if (decimal != QLatin1String(".") && !text.contains(QLatin1Char('.'))) {
+        QString plain = text;
+        plain.replace(decimal, QLatin1String("."));
+        if (number::ParseReal(cp1252::FromQt(plain), value))
+            return true;
+    }
+    return number::ParseReal(cp1252::FromQt(text), value, NumberSeparators(), allowThousands);
 }
 
 QLabel *Caption(const QString &text, QWidget *parent) { return new QLabel(text, parent); }
@@ -542,17 +558,17 @@ void GeneralPage::TakeNumber(const GeneralNumberBox &box, ExitEdit *edit)
         m_host.Document().SetModified();
     else
         m_host.Document().NoteUnmarkedChange();
-    const std::string text = cp1252::FromQt(edit->text().trimmed());
+    const QString text = edit->text().trimmed();
     if (box.intField) {
         int32_t value = 0;
-        if (number::ParseInteger(text, value)) {
+        if (number::ParseInteger(cp1252::FromQt(text), value)) {
             if (box.EditMin && value < *box.EditMin)
                 value = static_cast<int32_t>(*box.EditMin);
             *box.intField(vehicle) = value;
         }
     } else {
         double value = 0;
-        if (number::ParseReal(text, value, NumberSeparators(), box.AllowThousands)) {
+        if (ParseTypedReal(text, box.AllowThousands, value)) {
             if (box.EditMin && value < *box.EditMin)
                 value = *box.EditMin;
             *box.realField(vehicle) = value;
