@@ -25,6 +25,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <memory>
 
@@ -278,6 +280,25 @@ private slots:
         m_editor->show();
         QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
         QCOMPARE(QApplication::focusWidget(), control<QWidget>("ratingEdit"));
+
+        // In a larger font (as on a display scaled to 150 %) both lines of the formula still show.
+        const struct LargerFont {
+            QFont before = QApplication::font();
+            LargerFont()
+            {
+                QFont larger = before;
+                larger.setPointSizeF(before.pointSizeF() * 1.5);
+                QApplication::setFont(larger);
+            }
+            ~LargerFont() { QApplication::setFont(before); }
+        } larger;
+        open(PerkTestLibraries::Perk(0));
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
+        auto *formula = control<QPlainTextEdit>("formulaMemo");
+        QTextCursor end(formula->document());
+        end.movePosition(QTextCursor::End);
+        QVERIFY(formula->cursorRect(end).bottom() < formula->viewport()->height());
 
         open(PerkTestLibraries::Perk(1)); // amount and "Can Punch"
         QVERIFY(shown("InsideOTV"));

@@ -27,9 +27,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace aw {
@@ -78,6 +80,13 @@ QWidget *ChoicePanel(const char *name, const QString &caption, QWidget *control,
     layout->addWidget(control);
     layout->addStretch(1);
     return panel;
+}
+
+// The height of a memo that shows two lines whole in its font, whatever the display's scale.
+int TwoLineHeight(const QPlainTextEdit &memo)
+{
+    const int margins = static_cast<int>(std::ceil(2 * memo.document()->documentMargin()));
+    return 2 * memo.fontMetrics().lineSpacing() + margins + 2 * memo.frameWidth();
 }
 
 QLabel *NamedLabel(const char *name, QWidget *parent)
@@ -147,8 +156,8 @@ void PerkEditorDialog::BuildControls()
     m_formula->setObjectName(QStringLiteral("formulaMemo"));
     m_formula->setReadOnly(true);
     m_formula->setFocusPolicy(Qt::ClickFocus);
-    m_formula->setFixedHeight(40);
     SetBoxColour(m_formula, false);
+    m_formula->setFixedHeight(TwoLineHeight(*m_formula));
 
     auto *left = new QVBoxLayout;
     left->setSpacing(4);
