@@ -196,6 +196,11 @@ private slots:
         QListWidget *library = control<QListWidget>("lbFlaws");
         doubleClick(library, library->model()->index(2, 0));
         QCOMPARE(names(*vehicle().Flaws), QStringList({"Weak Point", "Brittle Armor"}));
+        // Return adds the selected entry as a double-click does.
+        library->setCurrentRow(1);
+        QTest::keyClick(library, Qt::Key_Return);
+        QTest::keyClick(library, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(names(*vehicle().Flaws), QStringList({"Weak Point", "Brittle Armor", "Weak Point", "Weak Point"}));
     }
 
     void deleteRemovesTheSelectedEntryOnly()
