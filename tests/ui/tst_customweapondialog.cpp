@@ -7,6 +7,7 @@
 #include "ui/dialogs/CustomWeaponDialog.h"
 #include "weapons/WeaponTexts.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -196,6 +197,35 @@ private slots:
         driver::Type(edit("minSizeEdit"), QStringLiteral("6"));
         m_dialog->accept();
         QCOMPARE(record().MinSize, 6);
+    }
+
+    // Tab goes as the General page reads: the name and the code, down the left column, down
+    // the right one, the flags, then the buttons from left to right.
+    void tabFollowsTheFieldsAsTheyAreLaidOut()
+    {
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        edit("nameEdit")->setFocus(Qt::TabFocusReason);
+        QStringList fields;
+        QList<QPushButton *> buttons;
+        for (int step = 0; step < 30 && buttons.size() < 4; ++step) {
+            QWidget *focus = QApplication::focusWidget();
+            if (auto *button = qobject_cast<QPushButton *>(focus))
+                buttons << button;
+            else
+                fields << focus->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(fields, QStringList({"nameEdit",         "codeEdit",         "ratingEdit",       "baseRangeEdit",
+                                      "mediumBonusEdit",  "longBonusEdit",    "extremeBonusEdit", "ammoBaseCostEdit",
+                                      "accuracyEdit",     "damageEdit",       "rofEdit",          "minSizeEdit",
+                                      "areaEffectEdit",   "minimumRangeEdit", "damagePerRbEdit",  "antiInfantryBox",
+                                      "guidedBox",        "haywireBox",       "incendiaryBox",    "indirectFireBox",
+                                      "armorPiercingBox", "armorCrushingBox", "clumsyBox",        "entangleBox",
+                                      "disposableBox"}));
+        QCOMPARE(buttons.size(), 4);
+        for (int i = 1; i < buttons.size(); ++i)
+            QVERIFY(buttons[i - 1]->mapToGlobal(QPoint()).x() < buttons[i]->mapToGlobal(QPoint()).x());
     }
 
     void helpAndWindowSlot()

@@ -38,6 +38,10 @@ constexpr int kWindowSlot = 1;
 constexpr int kNumberWidth = 70;
 // The width of the medium, long and extreme range beside their bonuses, enough for most.
 constexpr int kRangeWidth = 36;
+// The numbers start below the name and the code; Rating..Extreme Bonus (the ranges) fill the
+// left column, with the ammunition's base cost below them.
+constexpr int kFirstNumberRow = 4;
+constexpr int kLeftColumnNumbers = 5;
 
 const CustomWeaponNumber kNumbers[] = {
     {"ratingEdit", "Rating", &WeaponRecord::Rating, false},
@@ -196,7 +200,7 @@ QWidget *CustomWeaponDialog::BuildGeneralPage()
     m_extremeRange->setObjectName(QStringLiteral("extremeRangeLabel"));
     QLabel *rangeLabels[] = {m_mediumRange, m_longRange, m_extremeRange};
 
-    int row = 4;
+    int row = kFirstNumberRow;
     int column = 0;
     for (const CustomWeaponNumber &number : kNumbers) {
         ExitEdit *edit = MakeEdit(number.Edit, page);
@@ -223,15 +227,15 @@ QWidget *CustomWeaponDialog::BuildGeneralPage()
         m_numbers.emplace_back(&number, edit);
         ConnectGuarded(edit, &ExitEdit::Exited, this, [this, &number, edit] { TakeNumber(number, edit); });
         // Rating..Extreme Bonus (the ranges) and Acc..Damage Per RB side by side.
-        if (++row == 4 + 5 && column == 0) {
-            row = 4;
+        if (++row == kFirstNumberRow + kLeftColumnNumbers && column == 0) {
+            row = kFirstNumberRow;
             column = 2;
         }
     }
     m_ammoBaseCost = MakeEdit("ammoBaseCostEdit", page);
     m_ammoBaseCost->setFixedWidth(kNumberWidth);
-    grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), 9, 0);
-    grid->addWidget(m_ammoBaseCost, 9, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Ammo Base Cost"), page), kFirstNumberRow + kLeftColumnNumbers, 0);
+    grid->addWidget(m_ammoBaseCost, kFirstNumberRow + kLeftColumnNumbers, 1);
     ConnectGuarded(m_ammoBaseCost, &ExitEdit::Exited, this, [this] { TakeAmmoBaseCost(); });
 
     m_weaponType = new QComboBox(page);
@@ -254,6 +258,20 @@ QWidget *CustomWeaponDialog::BuildGeneralPage()
         ConnectGuarded(box, &QCheckBox::clicked, this, [this, field](bool checked) { m_record.*field = checked; });
     }
     flagLayout->addStretch(1);
+
+    // Tab goes as the page reads: the name and the code, down the left column, down the
+    // right one, then the flags.
+    std::vector<QWidget *> order{m_name, m_code};
+    for (size_t i = 0; i < m_numbers.size(); ++i) {
+        order.push_back(m_numbers[i].second);
+        if (i + 1 == kLeftColumnNumbers)
+            order.push_back(m_ammoBaseCost);
+    }
+    order.push_back(m_weaponType);
+    for (const auto &flag : m_flags)
+        order.push_back(flag.second);
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 
     auto *layout = new QHBoxLayout(page);
     auto *left = new QVBoxLayout;
