@@ -116,6 +116,13 @@ private slots:
         QCOMPARE(edit("rofEdit")->text(), QStringLiteral("+4"));
         QCOMPARE(edit("ratingEdit")->text(), QStringLiteral("-1"));
         QCOMPARE(edit("ammoBaseCostEdit")->text(), QStringLiteral("0.125"));
+        {
+            const driver::GermanLocale german;
+            driver::Enter(edit("ammoBaseCostEdit"), QStringLiteral("2,5"));
+            QCOMPARE(record().AmmoBaseCost, 2.5);
+            QCOMPARE(edit("ammoBaseCostEdit")->text(), QStringLiteral("2.5"));
+            QVERIFY(m_dialogs->errors.isEmpty());
+        }
         // A number wider than its box reads from its start once left: the sign shows.
         driver::Enter(edit("ratingEdit"), QStringLiteral("-2147483648"));
         QCOMPARE(edit("ratingEdit")->cursorPosition(), 0);

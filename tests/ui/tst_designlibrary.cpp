@@ -1,6 +1,7 @@
 // The design library window: a folder of designs scanned off the UI thread, sorted by the
 // figures as numbers, filtered, kept current by the file watcher and by the editor's saves,
 // and opening a design through the editor's save question.
+#include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 
 #include "base/Files.h"
@@ -128,6 +129,11 @@ private slots:
                  QStringLiteral("2 of 4 designs"));
         maximum->setText(QStringLiteral("many")); // not a number: no upper bound
         QCOMPARE(library->Filter()->rowCount(), 3);
+        {
+            const driver::GermanLocale german;
+            maximum->setText(QString::number(tvs[1].toDouble() + 0.5).replace(QLatin1Char('.'), QLatin1Char(',')));
+            QCOMPARE(library->Filter()->rowCount(), 2);
+        }
         maximum->clear();
         library->findChild<QLineEdit *>(QStringLiteral("minimumTvEdit"))->clear();
         QCOMPARE(library->Filter()->rowCount(), 4);

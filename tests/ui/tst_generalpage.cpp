@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 #include <QTest>
 
@@ -175,11 +174,7 @@ private slots:
 
         // Where the user's locale writes decimals with a comma, a typed comma is the decimal
         // one; a point and the box's own text still read as they do everywhere.
-        const struct GermanLocale {
-            QLocale before;
-            GermanLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-            ~GermanLocale() { QLocale::setDefault(before); }
-        } german;
+        const driver::GermanLocale german;
         driver::Enter(edit("eSensorRange"), QStringLiteral("1,25"));
         QCOMPARE(vehicle().SensorRange, 1.25);
         driver::Enter(edit("eSensorRange"), QStringLiteral("1,250.0"));

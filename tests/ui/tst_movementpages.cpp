@@ -184,6 +184,12 @@ private slots:
         QCOMPARE(movement().StallSpeed(0), 300.0);
         driver::Enter(find("ePriStallMP"), QStringLiteral("2"));
         QCOMPARE(movement().StallSpeed(0), 60.0);
+        {
+            const driver::GermanLocale german;
+            driver::Enter(find("ePriStallKPH"), QStringLiteral("62,5"));
+            QCOMPARE(movement().StallSpeed(0), 62.5);
+            QCOMPARE(find("ePriStallKPH")->text(), QStringLiteral("62.5"));
+        }
         choose("cbxPriMode", QStringLiteral("Walker"));
         QVERIFY(find("ePriStallKPH")->isReadOnly());
     }

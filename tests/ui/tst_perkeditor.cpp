@@ -161,6 +161,10 @@ private slots:
         enter("armorModEdit", QStringLiteral("abc"));
         QCOMPARE(m_editor->Record().ArmorMod, 0);
         QCOMPARE(control<QLineEdit>("armorModEdit")->text(), QStringLiteral("0"));
+        const driver::GermanLocale german;
+        enter("customCostEdit", QStringLiteral("-7,25"));
+        QCOMPARE(m_editor->Record().CostValue, -7.25);
+        QCOMPARE(control<QLineEdit>("customCostEdit")->text(), QStringLiteral("-7.25"));
     }
 
     void customRatingIsShownOnlyWhenNotZero()
@@ -330,6 +334,11 @@ private slots:
         enter("ratingEdit", QStringLiteral("xyz"));
         QCOMPARE(m_editor->Record().RatingValue, 1.5);
         QCOMPARE(control<QLineEdit>("ratingEdit")->text(), QStringLiteral("1.5"));
+        {
+            const driver::GermanLocale german;
+            enter("ratingEdit", QStringLiteral("2,5"));
+            QCOMPARE(m_editor->Record().RatingValue, 2.5);
+        }
 
         open(PerkTestLibraries::Perk(1));
         enter("amountEdit", QStringLiteral("-2"));

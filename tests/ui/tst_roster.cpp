@@ -1,6 +1,7 @@
 // The roster window: entries added by the slot, by a drop and from the editor, quantities
 // edited in place with undo, totals against the budget as the core sums them, save and
 // reopen, the PDF, and figures that follow the design files.
+#include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 
 #include "base/Files.h"
@@ -182,6 +183,12 @@ private slots:
         QCOMPARE(model->rowCount(), 1);
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(model->rowCount(), 2);
+        {
+            const driver::GermanLocale german;
+            budget->setText(QStringLiteral("12,5"));
+            emit budget->editingFinished();
+            QCOMPARE(window.Document().Contents().Budget, std::optional<double>(12.5));
+        }
 
         // Closing with changes asks; Cancel keeps the window.
         QVERIFY(!window.close());

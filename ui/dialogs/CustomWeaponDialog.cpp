@@ -7,6 +7,7 @@
 #include "ui/dialogs/ConversionError.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/TypedNumber.h"
 #include "ui/widgets/WideningLabel.h"
 #include "weapons/AmmoTypes.h"
 #include "weapons/WeaponTexts.h"
@@ -370,7 +371,7 @@ void CustomWeaponDialog::TakeNumber(const CustomWeaponNumber &field, ExitEdit *e
 void CustomWeaponDialog::TakeAmmoBaseCost()
 {
     double value = 0.0;
-    if (number::ParseReal(cp1252::FromQt(m_ammoBaseCost->text().trimmed()), value))
+    if (ParseTypedReal(m_ammoBaseCost->text(), value))
         m_record.AmmoBaseCost = value;
     else
         Dialogs().ShowError(this, ConversionError(m_ammoBaseCost->text(), true));

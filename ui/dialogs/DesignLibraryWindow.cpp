@@ -1,6 +1,5 @@
 #include "ui/dialogs/DesignLibraryWindow.h"
 
-#include "base/NumberFormat.h"
 #include "ui/CommandGuard.h"
 #include "ui/NativePath.h"
 #include "ui/WindowPlacement.h"
@@ -8,6 +7,7 @@
 #include "ui/dialogs/DesignLibraryModel.h"
 #include "ui/dialogs/DesignLibraryScanner.h"
 #include "ui/dialogs/DialogProvider.h"
+#include "ui/widgets/TypedNumber.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -36,10 +36,10 @@ int WidestColumn(const QFontMetrics &metrics) { return metrics.averageCharWidth(
 // A TV bound typed in a box: none when empty or not a number; `valid` tells which.
 std::optional<double> ThreatValueBound(const QLineEdit &box, bool &valid)
 {
-    const std::string text = box.text().trimmed().toStdString();
+    const QString text = box.text().trimmed();
     double value = 0;
-    valid = text.empty() || number::ParseReal(text, value);
-    return text.empty() || !valid ? std::nullopt : std::optional<double>(value);
+    valid = text.isEmpty() || ParseTypedReal(text, value);
+    return text.isEmpty() || !valid ? std::nullopt : std::optional<double>(value);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "ui/Cp1252.h"
 #include "ui/dialogs/PerkNumberText.h"
 #include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/TypedNumber.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -66,7 +67,7 @@ PerkEdit FieldEdit(const CustomField &field, const QString &text)
     }
     if (field.Real) {
         double value = 0;
-        if (!perktext::ParseReal(text, value))
+        if (!ParseTypedReal(text, value))
             return [](PerkRecord &) {};
         return [&field, value](PerkRecord &r) { r.*field.Real = value; };
     }

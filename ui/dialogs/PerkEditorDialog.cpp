@@ -13,6 +13,7 @@
 #include "ui/widgets/BoxColour.h"
 #include "ui/widgets/MemoBox.h"
 #include "ui/widgets/MemoText.h"
+#include "ui/widgets/TypedNumber.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -324,7 +325,7 @@ void PerkEditorDialog::ConnectNumber(PerkNumberPanel *panel, double PerkRecord::
 {
     ConnectGuarded(panel, &PerkNumberPanel::Typed, this, [this, field](const QString &text) {
         double value = 0;
-        if (!perktext::ParseReal(text, value)) {
+        if (!ParseTypedReal(text, value)) {
             ShowEntry();
             return;
         }

@@ -3,8 +3,6 @@
 #include "base/NumberFormat.h"
 #include "ui/Cp1252.h"
 
-#include <cmath>
-
 namespace aw {
 
 namespace perktext {
@@ -12,15 +10,6 @@ namespace perktext {
 QString Real(double value) { return cp1252::ToQt(number::General(value)); }
 
 QString Integer(int64_t value) { return cp1252::ToQt(number::Integer(value)); }
-
-bool ParseReal(const QString &text, double &value)
-{
-    double parsed = 0;
-    if (!number::ParseReal(cp1252::FromQt(text.trimmed()), parsed) || !std::isfinite(parsed))
-        return false;
-    value = parsed;
-    return true;
-}
 
 bool ParseInteger(const QString &text, int32_t &value)
 {

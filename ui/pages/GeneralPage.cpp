@@ -15,6 +15,7 @@
 #include "ui/widgets/ResultLabel.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/widgets/StartShownEdit.h"
+#include "ui/widgets/TypedNumber.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,7 +23,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -168,21 +168,6 @@ int32_t ClampToInt32(double value)
 bool RaisedByRefresh(const GeneralNumberBox &box)
 {
     return qstrcmp(box.Edit, "eCrew") == 0 || qstrcmp(box.Edit, "eArmor") == 0;
-}
-
-// A real number as the player types it: with their locale's decimal separator ("2,5" under a
-// German locale) or with the "." the boxes show, and in a box that shows thousands separators
-// also as shown ("1,250.0"). What is stored never depends on the locale.
-bool ParseTypedReal(const QString &text, bool allowThousands, double &value)
-{
-    const QString decimal = QLocale().decimalPoint();
-    if (decimal != QLatin1String(".") && !text.contains(QLatin1Char('.'))) {
-        QString plain = text;
-        plain.replace(decimal, QLatin1String("."));
-        if (number::ParseReal(cp1252::FromQt(plain), value))
-            return true;
-    }
-    return number::ParseReal(cp1252::FromQt(text), value, NumberSeparators(), allowThousands);
 }
 
 QLabel *Caption(const QString &text, QWidget *parent) { return new QLabel(text, parent); }
@@ -568,7 +553,7 @@ void GeneralPage::TakeNumber(const GeneralNumberBox &box, ExitEdit *edit)
         }
     } else {
         double value = 0;
-        if (ParseTypedReal(text, box.AllowThousands, value)) {
+        if (ParseTypedReal(text, value, box.AllowThousands)) {
             if (box.EditMin && value < *box.EditMin)
                 value = *box.EditMin;
             *box.realField(vehicle) = value;

@@ -12,6 +12,7 @@
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/widgets/StartShownEdit.h"
+#include "ui/widgets/TypedNumber.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -30,10 +31,7 @@ QString GeneralText(double value) { return cp1252::ToQt(number::General(value));
 
 QString IntegerText(int value) { return cp1252::ToQt(number::Integer(value)); }
 
-bool ParseBox(const QLineEdit *box, double &value)
-{
-    return number::ParseReal(cp1252::FromQt(box->text().trimmed()), value);
-}
+bool ParseBox(const QLineEdit *box, double &value) { return ParseTypedReal(box->text(), value); }
 
 } // namespace
 

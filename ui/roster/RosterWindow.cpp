@@ -18,6 +18,7 @@
 #include "ui/roster/RosterDocument.h"
 #include "ui/roster/RosterTableModel.h"
 #include "ui/widgets/MoveFocus.h"
+#include "ui/widgets/TypedNumber.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -344,11 +345,11 @@ void RosterWindow::ShowRoster()
 
 void RosterWindow::TakeBudget()
 {
-    const std::string text = m_budget->text().trimmed().toStdString();
+    const QString text = m_budget->text().trimmed();
     double budget = 0;
-    if (text.empty()) {
+    if (text.isEmpty()) {
         m_document->SetBudget(std::nullopt);
-    } else if (number::ParseReal(text, budget) && budget >= 0) {
+    } else if (ParseTypedReal(text, budget) && budget >= 0) {
         m_document->SetBudget(budget);
     } else {
         m_budget->setText(m_document->Contents().Budget

@@ -45,6 +45,10 @@ void SpinUp(SpinButton *spin) { QTest::mouseClick(spin->UpButton(), Qt::LeftButt
 
 void SpinDown(SpinButton *spin) { QTest::mouseClick(spin->DownButton(), Qt::LeftButton); }
 
+GermanLocale::GermanLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+GermanLocale::~GermanLocale() { QLocale::setDefault(m_before); }
+
 } // namespace driver
 
 } // namespace aw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 class QLineEdit;
@@ -22,6 +23,18 @@ void Enter(QLineEdit *edit, const QString &text);
 void KeyIn(QWidget *box, const QString &text);
 void SpinUp(SpinButton *spin);
 void SpinDown(SpinButton *spin);
+
+// The user's locale is German (a decimal comma) while this lives, then what it was before.
+class GermanLocale {
+public:
+    GermanLocale();
+    ~GermanLocale();
+    GermanLocale(const GermanLocale &) = delete;
+    GermanLocale &operator=(const GermanLocale &) = delete;
+
+private:
+    QLocale m_before;
+};
 
 } // namespace driver
 
