@@ -242,6 +242,18 @@ private slots:
         QTest::mouseClick(moveButtons()->UpButton(), Qt::LeftButton);
         QCOMPARE(vehicle().Perks->Count(), 1);
         QVERIFY(!vehicle().Modified);
+
+        // Return or keypad Enter on a library row mounts it as a double-click does; a held key
+        // mounts it once.
+        libraryTabs()->setCurrentIndex(0);
+        library(0)->setCurrentCell(1, 0);
+        QTest::keyClick(library(0), Qt::Key_Return);
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(library(0), &held);
+        QTest::keyClick(library(0), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(weapons().Count(), 2);
+        QCOMPARE(weapons().Get(1).Data.Code, weapons().Get(0).Data.Code);
+        QVERIFY(weapons().Get(0).Data.Code != std::string("LC"));
     }
 
     void addingSelectsTheNewRow()

@@ -14,6 +14,7 @@
 #include "ui/document/VehicleDocument.h"
 #include "ui/pages/EditorHost.h"
 #include "ui/widgets/PaneSplitter.h"
+#include "ui/widgets/ReturnActs.h"
 #include "ui/widgets/SpinButton.h"
 #include "weapons/WeaponList.h"
 
@@ -181,7 +182,7 @@ PerkTab::PerkTab(EditorHost &host, PerkKind kind, QWidget *parent)
 
     ConnectGuarded(add, &QPushButton::clicked, this, &PerkTab::AddEntry);
     ConnectGuarded(m_library, &QListWidget::itemDoubleClicked, this, &PerkTab::AddEntry);
-    m_library->installEventFilter(this);
+    ActOnReturn(*m_library, [this] { AddEntry(); });
     ConnectGuarded(custom, &QPushButton::clicked, this, &PerkTab::AddCustomEntry);
     ConnectGuarded(m_delete, &QPushButton::clicked, this, &PerkTab::DeleteEntry);
     ConnectGuarded(m_config, &QPushButton::clicked, this, &PerkTab::ConfigureEntry);
@@ -329,15 +330,7 @@ void PerkTab::AddCustomEntry()
 
 bool PerkTab::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_library && event->type() == QEvent::KeyPress) {
-        // Return on a library entry adds it, as a double-click does; a held key adds it once.
-        const auto *press = static_cast<QKeyEvent *>(event);
-        if (press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter) {
-            if (!press->isAutoRepeat())
-                RunGuarded(this, [this] { AddEntry(); });
-            return true;
-        }
-    } else if (watched == m_grid && event->type() == QEvent::KeyPress) {
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
         m_pressedKey = static_cast<QKeyEvent *>(event)->key();
     } else if (watched == m_grid && event->type() == QEvent::KeyRelease) {
         // Only a key pressed here counts: Return on a dialog's button closes the dialog on

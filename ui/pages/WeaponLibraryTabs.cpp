@@ -6,6 +6,7 @@
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/pages/WeaponLibraries.h"
 #include "ui/widgets/DesignedWidth.h"
+#include "ui/widgets/ReturnActs.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -84,6 +85,7 @@ QWidget *WeaponLibraryTabs::BuildTab(int weaponType)
     ConnectGuarded(grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
                    [this, weaponType](int column) { SortLibrary(weaponType, column); });
     ConnectGuarded(grid, &QTableWidget::cellDoubleClicked, this, [this] { emit AddRequested(); });
+    ActOnReturn(*grid, [this] { emit AddRequested(); });
 
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(2, 2, 2, 2);

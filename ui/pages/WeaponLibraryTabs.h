@@ -35,7 +35,7 @@ public:
     void DeleteCustomWeapon();
 
 signals:
-    // A library row was double-clicked: the page mounts it.
+    // A library row was double-clicked, or Return pressed on it: the page mounts it.
     void AddRequested();
 
 private:
