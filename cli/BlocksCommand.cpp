@@ -1,6 +1,7 @@
 // armorwright-cli blocks list / blocks export NAME FILE: shows the built-in data blocks and
 // writes one exactly as embedded (a compressed container), so a player can start an
 // override file from the built-in data.
+#include "base/ControlCharacters.h"
 #include "base/Files.h"
 #include "base/Stream.h"
 #include "cli/CliCommand.h"
@@ -40,7 +41,7 @@ int ExportBlock(const std::string &name, const std::string &path)
         WriteFileAtomically(path, std::vector<uint8_t>(block.begin(), block.end()));
         return 0;
     }
-    std::cerr << "armorwright-cli blocks: unknown block '" << name << "'; one of:";
+    std::cerr << "armorwright-cli blocks: unknown block '" << OneLineText(name) << "'; one of:";
     for (const DataBlockName &known : kDataBlocks)
         std::cerr << " " << known.Block;
     std::cerr << "\n";

@@ -1,6 +1,7 @@
 #include "cli/CommandRunner.h"
 
 #include "base/ArmorwrightError.h"
+#include "base/ControlCharacters.h"
 #include "cli/CliCommand.h"
 
 #include <iostream>
@@ -27,7 +28,8 @@ int RunCommand(const CommandDescription &command, const std::vector<std::string>
 
 void PrintError(const char *command, const std::string &message)
 {
-    std::cerr << "armorwright-cli " << command << ": " << message << "\n";
+    // Messages carry file names and texts from files: none of them may steer the terminal.
+    std::cerr << "armorwright-cli " << command << ": " << OneLineText(message) << "\n";
 }
 
 } // namespace aw

@@ -8,6 +8,7 @@
 #include "base/NumberFormat.h"
 #include "base/SettingsFolder.h"
 #include "base/Utf8Path.h"
+#include "cli/CommandRunner.h"
 #include "engine/MovementList.h"
 #include "engine/PerkEntry.h"
 #include "engine/PerkList.h"
@@ -165,7 +166,7 @@ int Run(const std::vector<std::string> &args)
 
     // A mistyped folder would silently show the built-in data as if it were the folder's.
     if (!folder.empty() && !std::filesystem::is_directory(PathFromUtf8(folder))) {
-        std::cerr << "armorwright-cli library: --folder " << folder << ": not a folder\n";
+        PrintError("library", "--folder " + folder + ": not a folder");
         return 2;
     }
 

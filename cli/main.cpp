@@ -1,7 +1,9 @@
 #include "base/ArmorwrightError.h"
+#include "base/ControlCharacters.h"
 #include "base/Files.h"
 #include "base/ProgramVersion.h"
 #include "cli/CliCommand.h"
+#include "cli/CommandRunner.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -79,11 +81,11 @@ int main(int argc, char *argv[])
         try {
             return OutputWritten("armorwright-cli " + name, command.run(args), command.FailureCode);
         } catch (const std::exception &e) {
-            std::cerr << "armorwright-cli " << name << ": " << ErrorUtf8(e) << "\n";
+            PrintError(name.c_str(), ErrorUtf8(e));
             return 1;
         }
     }
-    std::cerr << "armorwright-cli: unknown command '" << name << "'\n";
+    std::cerr << "armorwright-cli: unknown command '" << OneLineText(name) << "'\n";
     PrintUsage(std::cerr);
     return 2;
 }

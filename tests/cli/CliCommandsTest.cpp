@@ -195,6 +195,13 @@ TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
     const CliRun missing = RunCli({"log", "--tv", Path("nowhere.vkd"), a});
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_NE(missing.Out.find("==> " + a + " <==\nAlpha\n\n"), std::string::npos);
+
+#if defined(__unix__)
+    // Nor can a file's name steer the terminal through the error line.
+    const CliRun steering = RunCli({"report", Damaged("bad\x1b[2J\n.vkd")});
+    EXPECT_EQ(steering.Err.find('\x1b'), std::string::npos) << steering.Err;
+    EXPECT_EQ(LinesOf(steering.Err).size(), 1u);
+#endif
 }
 
 TEST_F(CliCommands, IndexListsEveryDesignUnderAFolderWithTheKeysOfReport)
