@@ -22,7 +22,7 @@ constexpr int kDesignJsonVersion = 1;
 std::string DesignToJson(const BaseVehicle &vehicle);
 
 // Reads a design from JSON text. Fields left out keep the values of a new design (or of a
-// cleared record); unknown fields, wrong types, numbers out of range, texts longer than
+// cleared record); unknown fields, fields given twice, wrong types, numbers out of range, texts longer than
 // their field or with characters Windows-1252 cannot hold, and a picture that is not a
 // readable bitmap are refused. Throws DesignJsonError naming the first bad value.
 std::unique_ptr<Vehicle> DesignFromJson(const std::string &json);

@@ -7,6 +7,7 @@
 #include "engine/PerkList.h"
 #include "storage/Base64.h"
 #include "storage/DesignJsonKeys.h"
+#include "storage/JsonOnceEachKey.h"
 #include "storage/JsonSyntaxMessage.h"
 #include "weapons/WeaponList.h"
 
@@ -279,10 +280,12 @@ std::unique_ptr<Vehicle> DesignFromJson(const std::string &json)
 {
     ordered_json root;
     try {
-        root = ordered_json::parse(json);
+        root = ParseJsonOnceEachKey(json);
     } catch (const ordered_json::exception &e) {
         // Syntax errors and numbers too large for any number type alike.
         Fail("$", "not valid JSON: " + JsonSyntaxMessage(e));
+    } catch (const RepeatedJsonKey &repeated) {
+        Fail(repeated.Path, "given twice");
     }
     CheckFormat(root);
 

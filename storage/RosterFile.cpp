@@ -3,6 +3,7 @@
 #include "base/ControlCharacters.h"
 #include "base/Files.h"
 #include "base/Utf8Path.h"
+#include "storage/JsonOnceEachKey.h"
 #include "storage/JsonSyntaxMessage.h"
 
 #include <nlohmann/json.hpp>
@@ -104,9 +105,11 @@ Roster RosterFromJson(const std::string &text, const std::string &folder)
 {
     ordered_json json;
     try {
-        json = ordered_json::parse(text);
+        json = ParseJsonOnceEachKey(text);
     } catch (const ordered_json::exception &e) {
         Fail("$", "not JSON (" + JsonSyntaxMessage(e) + ")");
+    } catch (const RepeatedJsonKey &repeated) {
+        Fail(repeated.Path, "given twice");
     }
     if (!json.is_object())
         Fail("$", "expected an object");

@@ -178,6 +178,12 @@ TEST(DesignJson, TextsThatAreNoDesignAreRefused)
     const std::string broken = ErrorOf(R"({"format": "armorwright-design", "version": 1,)");
     EXPECT_EQ(broken.rfind("$: not valid JSON: ", 0), 0u) << broken;
     EXPECT_EQ(broken.find("[json.exception"), std::string::npos) << broken;
+    // A key given twice, at the top or deep inside: neither value is silently dropped.
+    EXPECT_EQ(ErrorOf(R"({"format": "armorwright-design", "version": 1, "Crew": 1, "Armor": 2, "Crew": 5})"),
+              "$.Crew: given twice");
+    EXPECT_EQ(ErrorOf(R"({"format": "armorwright-design", "version": 1, "perks": [{"PFDName": "a"}],
+                          "weapons": [{"Name": "a"}, {"clips": [{}, {"ClipCount": 1, "ClipCount": 2}]}]})"),
+              "$.weapons[1].clips[1].ClipCount: given twice");
     // Broken UTF-8 inside a text.
     EXPECT_EQ(ErrorOf("{\"format\": \"armorwright-design\", \"version\": 1, \"Name\": \"\xC3\"}")
                   .rfind("$: not valid JSON: ", 0),

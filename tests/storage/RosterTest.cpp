@@ -147,6 +147,8 @@ TEST_F(RosterFolder, DamagedRosterFileIsAnErrorNamingTheProblem)
     EXPECT_NE(quantity.find("bad.json"), std::string::npos) << "the message names the file";
     EXPECT_NE(RosterError(R"({"budget": "lots", "entries": []})").find("$.budget"), std::string::npos);
     EXPECT_NE(RosterError(R"({"entries": [{"quantity": 2}]})").find("$.entries[0]"), std::string::npos);
+    const std::string twice = RosterError(R"({"entries": [{"design": "a.vkd", "quantity": 2, "quantity": 3}]})");
+    EXPECT_NE(twice.find("$.entries[0].quantity: given twice"), std::string::npos) << twice;
     const std::string nul = RosterError(R"({"entries": [{"design": "a.vkd"}, {"design": "a.vkd\u0000-b.vkd"}]})");
     EXPECT_NE(nul.find("$.entries[1].design: the design file name holds a control character"), std::string::npos)
         << nul;
