@@ -10,14 +10,12 @@ namespace {
 using nlohmann::ordered_json;
 using Event = ordered_json::parse_event_t;
 
-// Follows the parser through the text: one frame per open object or list, with the path
-// of the value being read and, in an object, the keys met so far.
+// Follows the parser through the text: one frame per open object or list, with the key or
+// index of the value being read and, in an object, the keys met so far. The path is only
+// put together for the message, so deep nesting costs no more than the frames.
 class KeyTracker {
 public:
-    void Enter(bool isObject)
-    {
-        m_frames.push_back({isObject, m_frames.empty() ? std::string("$") : ValuePath(), {}, {}, 0});
-    }
+    void Enter(bool isObject) { m_frames.push_back({isObject, {}, {}, 0}); }
     void Leave()
     {
         m_frames.pop_back();
@@ -26,9 +24,9 @@ public:
     void Key(const std::string &key)
     {
         Frame &frame = m_frames.back();
-        if (!frame.Keys.insert(key).second)
-            throw RepeatedJsonKey{frame.Path + "." + key};
         frame.Key = key;
+        if (!frame.Keys.insert(key).second)
+            throw RepeatedJsonKey{Path()};
     }
     void ValueDone()
     {
@@ -39,15 +37,16 @@ public:
 private:
     struct Frame {
         bool IsObject;
-        std::string Path;
         std::set<std::string> Keys;
         std::string Key;
         size_t Index;
     };
-    std::string ValuePath() const
+    std::string Path() const
     {
-        const Frame &frame = m_frames.back();
-        return frame.IsObject ? frame.Path + "." + frame.Key : frame.Path + "[" + std::to_string(frame.Index) + "]";
+        std::string path = "$";
+        for (const Frame &frame : m_frames)
+            path += frame.IsObject ? "." + frame.Key : "[" + std::to_string(frame.Index) + "]";
+        return path;
     }
     std::vector<Frame> m_frames;
 };
