@@ -7,10 +7,12 @@
 #include "base/Stream.h"
 #include "engine/DesignDiff.h"
 #include "engine/DesignFile.h"
+#include "engine/DesignResults.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
 #include "engine/Vehicle.h"
 #include "tests/support/SampleDesigns.h"
+#include "ui/Cp1252.h"
 #include "ui/MainWindow.h"
 #include "ui/dialogs/CompareWindow.h"
 #include "ui/document/UndoSnapshot.h"
@@ -140,6 +142,34 @@ private slots:
         QVERIFY(window.Row(QStringLiteral("CustomProduction.CustomModelDice"))->parent()->isHidden());
         window.SetDifferencesOnly(false);
         QVERIFY(!armor->isHidden());
+    }
+
+    // Numbers read as the pages and the results area write them, not as the exact texts the
+    // command-line comparison prints; a number shown shorter keeps its exact value as its tip.
+    void numbersAsTheEditorShowsThem()
+    {
+        Vehicle a, b;
+        MakeBeta(a);
+        MakeBeta(b);
+        a.SensorRange = 0.1 + 0.2;
+        b.SensorRange = 1234.56;
+        MovementRecord slow = a.Movement->Get(0);
+        slow.TopSpeed = 0.1 + 0.2;
+        a.Movement->Set(0, slow);
+        const ResultTexts shown = FormatResults(ComputeResults(*CopyDesign(b)), b.CurrencyName);
+        CompareWindow window(QStringLiteral("A"), a, QStringLiteral("B"), b);
+
+        QTreeWidgetItem *range = window.Row(QStringLiteral("SensorRange"));
+        QCOMPARE(text(range, 1) + text(range, 2), QStringLiteral("0.31,234.6"));
+        QCOMPARE(range->toolTip(1), QStringLiteral("0.30000000000000004"));
+        QTreeWidgetItem *speed = window.Row(QStringLiteral("movement[0].TopSpeed"));
+        QCOMPARE(text(speed, 1) + text(speed, 2), QStringLiteral("0.360"));
+        QVERIFY(speed->toolTip(2).isEmpty());
+        QCOMPARE(text(window.Row(QStringLiteral("Name")), 1), QStringLiteral("\"Beta\""));
+
+        QCOMPARE(text(window.Row(QStringLiteral("results.ThreatValue")), 2), cp1252::ToQt(shown.ThreatValue));
+        QCOMPARE(text(window.Row(QStringLiteral("results.DefaultMass")), 2), cp1252::ToQt(shown.DefaultMass));
+        QVERIFY(cp1252::ToQt(shown.FinalCost).startsWith(text(window.Row(QStringLiteral("results.FinalCost")), 2)));
     }
 
     void sameDesignsHaveNothingMarked()

@@ -7,6 +7,7 @@
 #include "ui/Cp1252.h"
 #include "ui/NativePath.h"
 #include "ui/WindowPlacement.h"
+#include "ui/dialogs/ComparedValueText.h"
 #include "ui/dialogs/DialogProvider.h"
 #include "ui/document/UndoChangeText.h"
 #include "ui/document/UndoSnapshot.h"
@@ -74,6 +75,16 @@ void MarkDiffering(QTreeWidgetItem *row)
     }
 }
 
+// A value as the editor shows it; a number shown shorter keeps its exact value as its tip, so
+// two values that look alike can still be told apart.
+void ShowValue(QTreeWidgetItem &row, int column, const std::string &path, const std::string &exact)
+{
+    const QString shown = ComparedValueText(path, exact);
+    row.setText(column, shown);
+    if (shown != cp1252::ToQt(exact))
+        row.setToolTip(column, cp1252::ToQt(exact));
+}
+
 } // namespace
 
 CompareWindow::CompareWindow(const QString &captionA, BaseVehicle &a, const QString &captionB, BaseVehicle &b,
@@ -96,8 +107,8 @@ CompareWindow::CompareWindow(const QString &captionA, BaseVehicle &a, const QStr
     for (const DesignComparisonRow &compared : CompareDesignsSideBySide(a, b)) {
         const QStringList segments = SegmentsOf(compared.Path);
         QTreeWidgetItem *row = Node(segments, static_cast<int>(segments.size()));
-        row->setText(1, cp1252::ToQt(compared.A));
-        row->setText(2, cp1252::ToQt(compared.B));
+        ShowValue(*row, 1, compared.Path, compared.A);
+        ShowValue(*row, 2, compared.Path, compared.B);
         row->setToolTip(0, QString::fromStdString(compared.Path));
         m_rows.insert(QString::fromStdString(compared.Path), row);
         // A list entry shows its name on its own row.

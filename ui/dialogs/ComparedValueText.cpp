@@ -1,0 +1,52 @@
+#include "ui/dialogs/ComparedValueText.h"
+
+#include "base/NumberFormat.h"
+#include "engine/DesignResults.h"
+#include "ui/Cp1252.h"
+
+#include <map>
+
+namespace aw {
+
+namespace {
+
+using Format = std::string (*)(double);
+
+std::string Grouped1(double value) { return number::Grouped(value, 1); }
+std::string Grouped2(double value) { return number::Grouped(value, 2); }
+std::string Fixed2(double value) { return number::Fixed(value, 2); }
+std::string Shortest18(double value) { return number::Shortest(value, 18); }
+std::string General15(double value) { return number::General(value, 15); }
+std::string Mass(double value) { return number::General(value, 15) + "kg"; }
+std::string Threat(double value) { return ThreatValueText(value); }
+
+// The values whose box or result label differs from the pages' usual 15 significant digits.
+const std::map<std::string, Format> kFormats = {
+    {"SensorRange", Grouped1},
+    {"CommRange", Grouped1},
+    {"CurrencyMultiplier", Shortest18},
+    {"results.FinalCost", Grouped2},
+    {"results.ThreatValue", Threat},
+    {"results.OTV", Threat},
+    {"results.DTV", Threat},
+    {"results.MTV", Threat},
+    {"results.DefaultMass", Mass},
+    {"results.PreProductionCost", Fixed2},
+};
+
+} // namespace
+
+QString ComparedValueText(const std::string &path, const std::string &exact)
+{
+    double value = 0;
+    if (!number::ParseReal(exact, value))
+        return cp1252::ToQt(exact);
+    if (const auto format = kFormats.find(path); format != kFormats.end())
+        return cp1252::ToQt(format->second(value));
+    // A whole number stays as it is: 15 digits would turn a large cost into an exponent.
+    if (exact.find_first_of(".eE") == std::string::npos)
+        return cp1252::ToQt(exact);
+    return cp1252::ToQt(General15(value));
+}
+
+} // namespace aw
