@@ -4,6 +4,7 @@
 #include "support/EditorDriver.h"
 #include "support/EditorFixture.h"
 
+#include "base/NumberFormat.h"
 #include "base/Stream.h"
 #include "engine/DesignDiff.h"
 #include "engine/DesignFile.h"
@@ -29,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <memory>
 
@@ -170,6 +172,51 @@ private slots:
         QCOMPARE(text(window.Row(QStringLiteral("results.ThreatValue")), 2), cp1252::ToQt(shown.ThreatValue));
         QCOMPARE(text(window.Row(QStringLiteral("results.DefaultMass")), 2), cp1252::ToQt(shown.DefaultMass));
         QVERIFY(cp1252::ToQt(shown.FinalCost).startsWith(text(window.Row(QStringLiteral("results.FinalCost")), 2)));
+    }
+
+    // Designs that differ in 200,000 places: the window lists the first values and every
+    // result, counts every difference and says how many values it left out. A note of
+    // megabytes shows its start.
+    void aHugeComparisonListsItsFirstValues()
+    {
+        Vehicle a, b;
+        a.Description = std::string(2000000, 'x');
+        b.Description = "y";
+        for (int weapon = 0; weapon < 50; ++weapon) {
+            a.Weapons->AddRecord(SampleWeapon("Laser", "LS", 40));
+            b.Weapons->AddRecord(SampleWeapon("Laser", "LS", 40));
+        }
+        for (int link = 0; link < 4000; ++link)
+            a.Weapons->AddLink();
+        int differences = 0;
+        int values = 0;
+        for (const DesignComparisonRow &row : CompareDesignsSideBySide(*CopyDesign(a), *CopyDesign(b))) {
+            differences += row.Differs ? 1 : 0;
+            values += row.Path.rfind("results.", 0) == 0 ? 0 : 1;
+        }
+        CompareWindow window(QStringLiteral("A"), a, QStringLiteral("B"), b);
+        QCOMPARE(window.DifferenceCount(), differences);
+        QVERIFY(
+            window.findChild<QLabel *>(QStringLiteral("lblDifferences"))
+                ->text()
+                .endsWith(QStringLiteral(" %1 more values are left out")
+                              .arg(QString::fromStdString(number::Grouped(values - CompareWindow::kListedValues, 0)))));
+        int listed = 0;
+        for (QTreeWidgetItemIterator item(window.Tree()); *item; ++item)
+            listed += (*item)->childCount() == 0 && !(*item)->toolTip(0).startsWith(QStringLiteral("results.")) ? 1 : 0;
+        QCOMPARE(listed, CompareWindow::kListedValues);
+        QVERIFY(window.IsHighlighted(window.Row(QStringLiteral("weapons[0].links[0]"))));
+        QVERIFY(!window.Row(QStringLiteral("weapons[49].links[3999]")));
+        QVERIFY(window.Row(QStringLiteral("results.ModelLemonDice"))); // the results come after the cut
+        QTreeWidgetItem *note = window.Row(QStringLiteral("Description"));
+        QCOMPARE(text(note, 1),
+                 QLatin1Char('"') + QString(CompareWindow::kShownCharacters - 1, QLatin1Char('x')) + QChar(0x2026));
+        QCOMPARE(note->toolTip(1), QStringLiteral("2,000,002 characters, the first 500 are shown"));
+        QCOMPARE(text(note, 2) + note->toolTip(2), QStringLiteral("\"y\""));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.SetDifferencesOnly(true);
+        QVERIFY(!window.Row(QStringLiteral("weapons[0].links[0]"))->isHidden());
     }
 
     void sameDesignsHaveNothingMarked()

@@ -1,5 +1,6 @@
 #include "ui/dialogs/CompareWindow.h"
 
+#include "base/NumberFormat.h"
 #include "engine/DesignDiff.h"
 #include "engine/OpenedDesignFile.h"
 #include "engine/Vehicle.h"
@@ -28,6 +29,7 @@ namespace {
 constexpr int kDiffersRole = Qt::UserRole + 1;
 const QColor kDifferenceColour(255, 214, 214);
 const QString kDesignGroup = QStringLiteral("Design");
+constexpr const char *kResultsPrefix = "results.";
 
 // "weapons[2].clips[0].Amount" -> weapons, [2], clips, [0], Amount; a field of the design
 // itself goes into the "Design" group.
@@ -65,6 +67,8 @@ bool IsEntryName(const QString &segment)
 void MarkDiffering(QTreeWidgetItem *row)
 {
     for (QTreeWidgetItem *item = row; item; item = item->parent()) {
+        if (item != row && item->data(0, kDiffersRole).toBool())
+            return; // and so are its ancestors
         item->setData(0, kDiffersRole, true);
         QFont bold = item->font(0);
         bold.setBold(true);
@@ -75,14 +79,33 @@ void MarkDiffering(QTreeWidgetItem *row)
     }
 }
 
+QString Grouped(qsizetype count) { return QString::fromStdString(number::Grouped(static_cast<double>(count), 0)); }
+
 // A value as the editor shows it; a number shown shorter keeps its exact value as its tip, so
 // two values that look alike can still be told apart.
 void ShowValue(QTreeWidgetItem &row, int column, const std::string &path, const std::string &exact)
 {
-    const QString shown = ComparedValueText(path, exact);
-    row.setText(column, shown);
-    if (shown != cp1252::ToQt(exact))
+    QString shown = ComparedValueText(path, exact);
+    if (shown.size() > CompareWindow::kShownCharacters) {
+        row.setToolTip(column, QStringLiteral("%1 characters, the first %2 are shown")
+                                   .arg(Grouped(shown.size()), Grouped(CompareWindow::kShownCharacters)));
+        shown = shown.left(CompareWindow::kShownCharacters) + QChar(0x2026);
+    } else if (shown != cp1252::ToQt(exact)) {
         row.setToolTip(column, cp1252::ToQt(exact));
+    }
+    row.setText(column, shown);
+}
+
+QString SummaryText(int differences, int leftOut)
+{
+    if (differences == 0)
+        return QStringLiteral("The designs are the same.");
+    QString text =
+        QStringLiteral("%1 difference%2").arg(Grouped(differences), differences == 1 ? QString() : QStringLiteral("s"));
+    if (leftOut > 0)
+        text += QStringLiteral("; only the first %1 values and the results are listed, %2 more values are left out")
+                    .arg(Grouped(CompareWindow::kListedValues), Grouped(leftOut));
+    return text;
 }
 
 } // namespace
@@ -98,13 +121,25 @@ CompareWindow::CompareWindow(const QString &captionA, BaseVehicle &a, const QStr
     m_tree->setObjectName(QStringLiteral("tvCompare"));
     m_differencesOnly->setObjectName(QStringLiteral("cbDifferencesOnly"));
     m_summary->setObjectName(QStringLiteral("lblDifferences"));
+    m_summary->setWordWrap(true); // the note of values left out is long
 
     m_tree->setColumnCount(3);
     m_tree->setHeaderLabels({QStringLiteral("Field"), captionA, captionB});
     m_tree->setUniformRowHeights(true);
     m_tree->setAlternatingRowColors(true);
 
+    int listed = 0;
+    int leftOut = 0;
     for (const DesignComparisonRow &compared : CompareDesignsSideBySide(a, b)) {
+        m_differences += compared.Differs ? 1 : 0;
+        // The results come last and are what a comparison is mostly for: always listed.
+        if (compared.Path.rfind(kResultsPrefix, 0) != 0) {
+            if (listed == CompareWindow::kListedValues) {
+                ++leftOut;
+                continue;
+            }
+            ++listed;
+        }
         const QStringList segments = SegmentsOf(compared.Path);
         QTreeWidgetItem *row = Node(segments, static_cast<int>(segments.size()));
         ShowValue(*row, 1, compared.Path, compared.A);
@@ -117,19 +152,14 @@ CompareWindow::CompareWindow(const QString &captionA, BaseVehicle &a, const QStr
             entry->setText(1, row->text(1));
             entry->setText(2, row->text(2));
         }
-        if (compared.Differs) {
-            ++m_differences;
+        if (compared.Differs)
             Highlight(row);
-        }
     }
 
     m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_tree->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_tree->header()->setSectionResizeMode(2, QHeaderView::Stretch);
-    m_summary->setText(m_differences == 0 ? QStringLiteral("The designs are the same.")
-                                          : QStringLiteral("%1 difference%2")
-                                                .arg(m_differences)
-                                                .arg(m_differences == 1 ? QString() : QStringLiteral("s")));
+    m_summary->setText(SummaryText(m_differences, leftOut));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -13,10 +13,18 @@ class BaseVehicle;
 
 // Two designs side by side: every field, every list entry and every result of each, in a
 // tree grouped as the design holds them, with the values that differ highlighted (and their
-// groups opened). "Differences only" hides the rest.
+// groups opened). "Differences only" hides the rest. Of designs that differ in very many
+// places the first kListedValues values and every result are listed.
 class CompareWindow : public QDialog {
     Q_OBJECT
 public:
+    // So many values are listed at most (the results besides): a tree of hundreds of thousands
+    // of rows would take minutes to lay out. The summary says how many more there are.
+    static constexpr int kListedValues = 5000;
+    // A value shows so many characters at most: eliding a note of megabytes on every repaint
+    // would freeze the window.
+    static constexpr int kShownCharacters = 500;
+
     // Both designs have their results computed (which may correct Armor, FinalSize and Crew
     // as the editor's refresh does): pass copies of a design that is being edited.
     CompareWindow(const QString &captionA, BaseVehicle &a, const QString &captionB, BaseVehicle &b,
