@@ -155,6 +155,7 @@ private slots:
         MakeBeta(b);
         a.SensorRange = 0.1 + 0.2;
         b.SensorRange = 1234.56;
+        b.FireControl = 2;
         MovementRecord slow = a.Movement->Get(0);
         slow.TopSpeed = 0.1 + 0.2;
         a.Movement->Set(0, slow);
@@ -164,6 +165,7 @@ private slots:
         QTreeWidgetItem *range = window.Row(QStringLiteral("SensorRange"));
         QCOMPARE(text(range, 1) + text(range, 2), QStringLiteral("0.31,234.6"));
         QCOMPARE(range->toolTip(1), QStringLiteral("0.30000000000000004"));
+        QCOMPARE(text(window.Row(QStringLiteral("FireControl")), 2), QStringLiteral("+2"));
         QTreeWidgetItem *speed = window.Row(QStringLiteral("movement[0].TopSpeed"));
         QCOMPARE(text(speed, 1) + text(speed, 2), QStringLiteral("0.360"));
         QVERIFY(speed->toolTip(2).isEmpty());

@@ -4,6 +4,7 @@
 #include "engine/DesignResults.h"
 #include "ui/Cp1252.h"
 
+#include <cstdint>
 #include <map>
 
 namespace aw {
@@ -12,6 +13,7 @@ namespace {
 
 using Format = std::string (*)(double);
 
+std::string Signed(double value) { return number::Signed(static_cast<int64_t>(value)); }
 std::string Grouped1(double value) { return number::Grouped(value, 1); }
 std::string Grouped2(double value) { return number::Grouped(value, 2); }
 std::string Fixed2(double value) { return number::Fixed(value, 2); }
@@ -20,8 +22,13 @@ std::string General15(double value) { return number::General(value, 15); }
 std::string Mass(double value) { return number::General(value, 15) + "kg"; }
 std::string Threat(double value) { return ThreatValueText(value); }
 
-// The values whose box or result label differs from the pages' usual 15 significant digits.
+// The values whose box or result label differs from the pages' plain whole numbers and
+// usual 15 significant digits.
 const std::map<std::string, Format> kFormats = {
+    {"SensorRating", Signed},
+    {"CommRating", Signed},
+    {"FireControl", Signed},
+    {"Maneuver", Signed},
     {"SensorRange", Grouped1},
     {"CommRange", Grouped1},
     {"CurrencyMultiplier", Shortest18},
