@@ -2,8 +2,10 @@
 
 #include "base/ArmorwrightError.h"
 #include "base/ControlCharacters.h"
+#include "base/platform/Platform.h"
 #include "cli/CliCommand.h"
 
+#include <cstdio>
 #include <iostream>
 
 namespace aw {
@@ -24,6 +26,13 @@ int RunCommand(const CommandDescription &command, const std::vector<std::string>
         std::cerr << usage;
         return 2;
     }
+}
+
+void PrintAsFile(std::string_view bytes)
+{
+    // A failed write is reported as every other output's: when the command ends.
+    if (!(std::cout << std::flush) || !platform::WriteUntranslated(stdout, bytes))
+        std::cout.setstate(std::ios::badbit);
 }
 
 void PrintError(const char *command, const std::string &message)

@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace aw {
@@ -38,6 +39,9 @@ template <class Work> auto ReadingFile(const std::string &file, Work &&work) -> 
 
 // Whether an output path ("-o -") means standard output.
 inline bool IsStandardOutput(const std::string &path) { return path == "-"; }
+
+// Prints what the output file would hold, byte for byte (on Windows no CR is put before LF).
+void PrintAsFile(std::string_view bytes);
 
 // Prints "armorwright-cli NAME: message" to stderr; the message is UTF-8 (ErrorUtf8 for an error).
 void PrintError(const char *command, const std::string &message);

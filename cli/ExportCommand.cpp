@@ -85,7 +85,7 @@ void ExportDesign(Vehicle &vehicle, const ExportSettings &settings, const std::s
     if (settings.Kind == Format::Text || settings.Kind == Format::Html) {
         const SheetKind kind = settings.Kind == Format::Text ? SheetKind::Text : SheetKind::Html;
         if (IsStandardOutput(path))
-            std::cout << SheetFromTemplate(kind, TemplateText(kind), job, formats);
+            PrintAsFile(SheetFromTemplate(kind, TemplateText(kind), job, formats));
         else
             SaveSheet(kind, path, TemplateText(kind), job, formats);
         return;

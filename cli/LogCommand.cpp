@@ -43,7 +43,7 @@ int Run(const CliArguments &args)
             OpenedDesignFile opened = OpenAsEditor(files[i]);
             const LogLines lines = ReplayCalculationLog(*opened.Design, kind);
             if (args.Has("-o") && IsStandardOutput(args.Value("-o"))) {
-                std::cout << JoinLogLines(lines);
+                PrintAsFile(JoinLogLines(lines));
                 continue;
             }
             if (args.Has("-o")) {

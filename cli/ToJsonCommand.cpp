@@ -6,8 +6,6 @@
 #include "engine/OpenedDesignFile.h"
 #include "storage/DesignJson.h"
 
-#include <iostream>
-
 namespace aw {
 
 namespace {
@@ -47,7 +45,7 @@ int Run(const CliArguments &args)
         RefuseOutputOverInput(args.Value("-o"), {path});
         WriteFileAtomically(args.Value("-o"), json);
     } else {
-        std::cout << json;
+        PrintAsFile(json);
     }
     return 0;
 }

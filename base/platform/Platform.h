@@ -8,11 +8,13 @@
 #include "base/FileTime.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace aw::platform {
@@ -60,6 +62,11 @@ std::filesystem::path UserDataHome();
 // An environment variable (UTF-8), or nothing when it is not set; setting nothing removes it.
 std::optional<std::string> EnvironmentValue(const std::string &name);
 void SetEnvironmentValue(const std::string &name, const std::optional<std::string> &value);
+
+// Writes bytes to stream as they are and flushes it; false when not all of them went out. On
+// Windows a stream in text mode (standard output is one) would put a CR before every LF: it
+// is in binary mode for these bytes only, then back in its own.
+bool WriteUntranslated(std::FILE *stream, std::string_view bytes);
 
 // The running process's id.
 int ProcessId();

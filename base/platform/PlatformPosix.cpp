@@ -258,6 +258,11 @@ void SetEnvironmentValue(const std::string &name, const std::optional<std::strin
         ::unsetenv(name.c_str());
 }
 
+bool WriteUntranslated(std::FILE *stream, std::string_view bytes)
+{
+    return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() && std::fflush(stream) == 0;
+}
+
 int ProcessId() { return static_cast<int>(::getpid()); }
 
 } // namespace aw::platform

@@ -10,7 +10,11 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
 #include <sys/stat.h>
+
+#include <cstdio>
 
 namespace aw::platform {
 
@@ -258,6 +262,19 @@ std::optional<std::string> EnvironmentValue(const std::string &name)
 void SetEnvironmentValue(const std::string &name, const std::optional<std::string> &value)
 {
     ::SetEnvironmentVariableW(WideFromUtf8(name).c_str(), value ? WideFromUtf8(*value).c_str() : nullptr);
+}
+
+bool WriteUntranslated(std::FILE *stream, std::string_view bytes)
+{
+    // Bytes still buffered were meant for the text mode.
+    if (std::fflush(stream) != 0)
+        return false;
+    const int fd = ::_fileno(stream);
+    const int previous = ::_setmode(fd, _O_BINARY);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() && std::fflush(stream) == 0;
+    if (previous != -1)
+        ::_setmode(fd, previous);
+    return written;
 }
 
 int ProcessId() { return static_cast<int>(::GetCurrentProcessId()); }

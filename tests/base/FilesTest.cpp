@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -152,6 +153,31 @@ TEST(Files, ReplacingAReadOnlyFile)
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
     EXPECT_EQ(dir.EntryCount(), 1u) << "a temporary file was left";
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+}
+
+// Bytes printed as a file holds them: a stream in text mode (standard output on Windows) puts a
+// CR before each LF of its own writes, never of these, and goes on doing so after them.
+TEST(Files, UntranslatedWritesKeepTheirLineEnds)
+{
+    TempFolder dir;
+    const std::string file = dir / "printed.txt";
+    std::FILE *stream = std::fopen(file.c_str(), "w");
+    ASSERT_NE(stream, nullptr);
+    std::fputs("own\n", stream);
+    EXPECT_TRUE(platform::WriteUntranslated(stream, "log\r\nline\n"));
+    std::fputs("own\n", stream);
+    std::fclose(stream);
+#ifdef _WIN32
+    const std::string own = "own\r\n";
+#else
+    const std::string own = "own\n";
+#endif
+    EXPECT_EQ(ReadText(file), own + "log\r\nline\n" + own);
+
+    std::FILE *readOnly = std::fopen(file.c_str(), "r");
+    ASSERT_NE(readOnly, nullptr);
+    EXPECT_FALSE(platform::WriteUntranslated(readOnly, "x")) << "a failed write is told";
+    std::fclose(readOnly);
 }
 
 #ifndef _WIN32
