@@ -5,6 +5,7 @@
 #include "base/Files.h"
 #include "base/Stream.h"
 #include "cli/CliCommand.h"
+#include "cli/CommandRunner.h"
 #include "storage/BuiltInBlocks.h"
 #include "storage/DataBlock.h"
 
@@ -53,11 +54,14 @@ int Run(const std::vector<std::string> &args)
     if (WantsHelp(args)) {
         std::cout << kUsage
                   << "\nlist    the built-in data blocks, their override file names, packed and unpacked sizes\n"
-                     "export  writes block NAME, still packed, to FILE (a starting point for an override file)\n";
+                     "export  writes block NAME, still packed, to FILE (a starting point for an override file;\n"
+                     "        a file, not \"-\")\n";
         return 0;
     }
     if (args.size() == 1 && args[0] == "list")
         return List();
+    if (args.size() == 3 && args[0] == "export" && IsStandardOutput(args[2]))
+        return UsageError("blocks", "a block is written packed, not to standard output: give FILE a file name", kUsage);
     if (args.size() == 3 && args[0] == "export")
         return ExportBlock(args[1], args[2]);
     std::cerr << kUsage;

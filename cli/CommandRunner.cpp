@@ -22,9 +22,7 @@ int RunCommand(const CommandDescription &command, const std::vector<std::string>
         const CliArguments parsed(args, command.Options);
         return body(parsed);
     } catch (const CliUsage &e) {
-        PrintError(command.Name, ErrorUtf8(e));
-        std::cerr << usage;
-        return 2;
+        return UsageError(command.Name, ErrorUtf8(e), usage);
     }
 }
 
@@ -33,6 +31,13 @@ void PrintAsFile(std::string_view bytes)
     // A failed write is reported as every other output's: when the command ends.
     if (!(std::cout << std::flush) || !platform::WriteUntranslated(stdout, bytes))
         std::cout.setstate(std::ios::badbit);
+}
+
+int UsageError(const char *command, const std::string &message, const std::string &usage)
+{
+    PrintError(command, message);
+    std::cerr << usage;
+    return 2;
 }
 
 void PrintError(const char *command, const std::string &message)

@@ -43,6 +43,10 @@ inline bool IsStandardOutput(const std::string &path) { return path == "-"; }
 // Prints what the output file would hold, byte for byte (on Windows no CR is put before LF).
 void PrintAsFile(std::string_view bytes);
 
+// Prints the usage error "armorwright-cli NAME: message" and the usage lines to stderr;
+// returns the exit code of wrong use, 2.
+int UsageError(const char *command, const std::string &message, const std::string &usage);
+
 // Prints "armorwright-cli NAME: message" to stderr; the message is UTF-8 (ErrorUtf8 for an error).
 void PrintError(const char *command, const std::string &message);
 

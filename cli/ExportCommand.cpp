@@ -39,7 +39,7 @@ const CommandDescription kDescription{
     "(exit code 1). Files are only ever written whole.\n\n"
     "  --format F        text, html, jpeg, png or pdf\n"
     "  -o, --out OUT     the output file (one design only); \"-\" prints a text or HTML sheet\n"
-    "  --out-dir DIR     the folder for the outputs (made when missing; default: the current folder)\n"
+    "  --out-dir DIR     the folder for the outputs (made when missing, not \"-\"; default: the current folder)\n"
     "  --page P          page size of the PDF: a4 (default) or letter\n"
     "  --locale NAME     thousands and decimal separators of that locale (default \",\" \".\")\n",
     {{{"--format"}, true}, {{"-o", "--out"}, true}, {{"--out-dir"}, true}, {{"--page"}, true}, {{"--locale"}, true}}};
@@ -115,6 +115,8 @@ int Run(const CliArguments &args)
         throw CliUsage("-o names the output of one design; use --out-dir for several");
     if (args.Has("--page") && format.Kind != Format::Pdf)
         throw CliUsage("--page is for the pdf format");
+    if (IsStandardOutput(args.Value("--out-dir")))
+        throw CliUsage("--out-dir names a folder, not standard output: give it a folder name");
     const bool printed = IsStandardOutput(args.Value("-o"));
     if (printed && format.Kind != Format::Text && format.Kind != Format::Html)
         throw CliUsage("-o - (standard output) is for the text and html formats");

@@ -331,20 +331,27 @@ TEST_F(CliCommands, JsonRoundTripReproducesTheDesignBody)
     EXPECT_EQ(DesignBody(file), DesignBody(back));
     EXPECT_EQ(RunCli({"from-json", json, "-o", Path("again.vkd")}).ExitCode, 0) << "the JSON is intact";
 
-    // "-o -" prints what the file would hold; a design file or an image is not printed.
-    const std::string log = Path("full.log"), sheet = Path("full.txt");
+    // "-o -" prints what the file would hold; a design file, an image, a container or a
+    // folder is not printed.
+    const std::string log = Path("full.log"), sheet = Path("full.txt"), body = Path("full.body");
     ASSERT_EQ(RunCli({"log", "--price", file, "-o", log}).ExitCode, 0);
     ASSERT_EQ(RunCli({"export", "--format", "text", file, "-o", sheet}).ExitCode, 0);
+    ASSERT_EQ(RunCli({"unpack", file, body}).ExitCode, 0);
     for (const auto &[command, same] :
          {std::pair{std::vector<std::string>{"to-json", file, "-o", "-"}, json},
           std::pair{std::vector<std::string>{"log", "--price", file, "-o", "-"}, log},
-          std::pair{std::vector<std::string>{"export", "--format", "text", file, "--out=-"}, sheet}}) {
+          std::pair{std::vector<std::string>{"export", "--format", "text", file, "--out=-"}, sheet},
+          std::pair{std::vector<std::string>{"unpack", file, "-"}, body}}) {
         const CliRun printed = RunCli(command);
         EXPECT_EQ(printed.ExitCode, 0) << printed.Err;
         EXPECT_EQ(printed.Out, ReadText(same)) << command[0];
     }
     for (const std::vector<std::string> &command :
-         {std::vector<std::string>{"export", "--format", "png", file, "-o", "-"}, {"from-json", json, "-o", "-"}})
+         {std::vector<std::string>{"export", "--format", "png", file, "-o", "-"},
+          {"from-json", json, "-o", "-"},
+          {"pack", json, "-"},
+          {"blocks", "export", "TEXT", "-"},
+          {"export", "--format", "text", file, "--out-dir", "-"}})
         EXPECT_EQ(RunCli(command).ExitCode, 2) << command[0];
     EXPECT_FALSE(std::filesystem::exists("-"));
 
