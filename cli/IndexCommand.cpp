@@ -108,7 +108,7 @@ void PrintLine(const DesignSummary &summary)
     if (!summary.MovementModes.empty())
         line += ", " + summary.MovementModes;
     line += ", " + number::Integer(summary.WeaponCount) + (summary.WeaponCount == 1 ? " weapon" : " weapons");
-    std::cout << OneLineText(FileText(summary)) << ": " << cp1252::ToUtf8(OneLineText(line)) << "\n";
+    std::cout << OneLineText(FileText(summary)) << ": " << cp1252::ToUtf8(OneLineCp1252Text(line)) << "\n";
 }
 
 int Run(const CliArguments &args)

@@ -34,7 +34,7 @@ void PrintTable(std::ostream &out, const Row &header, std::vector<Row> rows)
 {
     for (Row &row : rows)
         for (std::string &cell : row)
-            cell = OneLineText(cell);
+            cell = OneLineCp1252Text(std::move(cell));
     std::vector<size_t> widths(header.size(), 0);
     auto measure = [&](const Row &row) {
         for (size_t c = 0; c < row.size() && c < widths.size(); ++c)

@@ -45,11 +45,11 @@ int Run(const CliArguments &args)
             PrintError(kDescription.Name, path + ": " + summary.Error);
         } else if (!json) {
             // A design's texts are shown, never obeyed by the terminal.
-            std::cout << (first ? "" : "\n") << cp1252::ToUtf8(OneLineText(summary.Name)) << " (" << OneLineText(path)
-                      << ")\n";
+            std::cout << (first ? "" : "\n") << cp1252::ToUtf8(OneLineCp1252Text(summary.Name)) << " ("
+                      << OneLineText(path) << ")\n";
             for (const ShownValue &value : ShownValues(summary, separators))
                 std::cout << "  " << std::left << std::setw(21) << value.Caption
-                          << cp1252::ToUtf8(OneLineText(value.Text)) << "\n";
+                          << cp1252::ToUtf8(OneLineCp1252Text(value.Text)) << "\n";
             first = false;
         }
         if (json)

@@ -1,5 +1,6 @@
 #include "engine/DesignDiff.h"
 
+#include "base/ControlCharacters.h"
 #include "engine/DesignFields.h"
 #include "engine/MovementList.h"
 #include "engine/PerkList.h"
@@ -16,7 +17,8 @@ namespace {
 
 constexpr const char *kNone = "(none)";
 
-// A text in double quotes with the characters that would break a one-line listing escaped.
+// A text in double quotes with the characters that would break a one-line listing or steer the
+// terminal escaped.
 std::string Quoted(const std::string &text)
 {
     std::string out = "\"";
@@ -31,7 +33,7 @@ std::string Quoted(const std::string &text)
             out += "\\n";
         } else if (c == '\t') {
             out += "\\t";
-        } else if (byte < 0x20 || byte == 0x7F) {
+        } else if (IsCp1252ControlCharacter(c)) {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\x%02X", byte);
             out += escape;

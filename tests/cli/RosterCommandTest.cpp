@@ -93,11 +93,14 @@ TEST_F(RosterCommand, TotalsAreTheSumsOfReportTimesQuantity)
     EXPECT_NE(over.Out.find("Over budget by:  1.0"), std::string::npos) << over.Out;
     const CliRun note = roster({"Force", std::nullopt, {{alpha, 1, "lead\r\nsecond\tline"}}}, {});
     EXPECT_NE(note.Out.find("lead  second line\n"), std::string::npos) << "one line per entry:\n" << note.Out;
-    // Nor does the roster's name or a currency name steer the terminal.
+    // Nor does the roster's name, a note or a currency name steer the terminal, by ESC or by the
+    // C1 controls of UTF-8 (U+009B is ESC [, U+0085 a line break).
     const std::string escaped = save("Escaped", "Cr\x1b[2J", 6);
-    const CliRun controls = roster({"Force\x1b]0;title\x07", std::nullopt, {{escaped, 1, ""}}}, {});
-    EXPECT_EQ(controls.Out.find_first_of("\x1b\x07"), std::string::npos) << controls.Out;
-    EXPECT_EQ(controls.Out.rfind("Roster: Force ]0;title \n", 0), 0u) << controls.Out;
+    const CliRun controls =
+        roster({"Force\x1b]0;title\x07\u009B2J", std::nullopt, {{escaped, 1, "lead\u0085second"}}}, {});
+    EXPECT_EQ(controls.Out.find_first_of("\x1b\x07\xC2"), std::string::npos) << controls.Out;
+    EXPECT_EQ(controls.Out.rfind("Roster: Force ]0;title  2J\n", 0), 0u) << controls.Out;
+    EXPECT_NE(controls.Out.find("lead second\n"), std::string::npos) << controls.Out;
 }
 
 TEST_F(RosterCommand, MissingDesignIsListedAndGivesExitOne)

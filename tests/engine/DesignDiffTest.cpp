@@ -33,7 +33,7 @@ TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
     const auto a = FullDesign();
     auto b = FullDesign();
     b->Armor = 14;
-    b->Name = "Sch\xFCtze\t2";
+    b->Name = "Sch\xFCtze\t2\x9D";      // a byte Windows-1252 leaves undefined: a C1 control once printed
     b->CommRange = 0.30000000000000004; // next to 0.3: must not look like it
     a->CommRange = 0.3;
     a->SensorRange = 2e6; // written out, as the sheets write it
@@ -53,7 +53,7 @@ TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
     b->Weapons->Get(1).Data.BaseAmmo.Amount = 5;
 
     const DesignDifferences expected = {
-        Diff("Name", "\"Sch\xFCtze \x80 \\\"Mk II\\\"\"", "\"Sch\xFCtze\\t2\""),
+        Diff("Name", "\"Sch\xFCtze \x80 \\\"Mk II\\\"\"", "\"Sch\xFCtze\\t2\\x9D\""),
         Diff("Armor", "12", "14"),
         Diff("SensorRange", "2000000", "1e-300"),
         Diff("CommRange", "0.3", "0.30000000000000004"),
