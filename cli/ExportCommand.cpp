@@ -1,6 +1,7 @@
 // armorwright-cli export: the text, HTML or record sheets of designs, one file each.
 #include "base/ArmorwrightError.h"
 #include "base/AsciiCase.h"
+#include "base/ControlCharacters.h"
 #include "base/Files.h"
 #include "base/OutputOverInput.h"
 #include "base/Utf8Path.h"
@@ -140,12 +141,12 @@ int Run(const CliArguments &args)
                 RefuseOutputOverInput(path, files);
             ExportDesign(*opened.Design, settings, path);
             if (roster)
-                std::cout << progress << files[i] << " -> " << path << std::endl;
+                std::cout << progress << OneLineText(files[i]) << " -> " << OneLineText(path) << std::endl;
         } catch (const std::exception &e) {
             ++failed;
             PrintError(kDescription.Name, files[i] + ": " + ErrorUtf8(e));
             if (roster)
-                std::cout << progress << files[i] << " failed" << std::endl;
+                std::cout << progress << OneLineText(files[i]) << " failed" << std::endl;
         }
     }
     if (roster)

@@ -1,5 +1,6 @@
 // armorwright-cli log: the calculation log of a design, as the editor's log viewer shows it.
 #include "base/ArmorwrightError.h"
+#include "base/ControlCharacters.h"
 #include "base/Cp1252.h"
 #include "base/Files.h"
 #include "base/OutputOverInput.h"
@@ -52,7 +53,7 @@ int Run(const CliArguments &args)
                 continue;
             }
             if (files.size() > 1)
-                std::cout << (i > 0 ? "\n" : "") << "==> " << files[i] << " <==\n";
+                std::cout << (i > 0 ? "\n" : "") << "==> " << OneLineText(files[i]) << " <==\n";
             std::cout << cp1252::ToUtf8(JoinLogLines(lines, "\n"));
         } catch (const std::exception &e) {
             ++failed;

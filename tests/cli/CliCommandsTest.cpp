@@ -204,6 +204,11 @@ TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
                                                       "2J.vkd")});
     EXPECT_EQ(steering.Err.find_first_of("\x1b\xC2"), std::string::npos) << steering.Err;
     EXPECT_EQ(LinesOf(steering.Err).size(), 1u);
+    // Nor through log's headers and export's progress lines.
+    const std::string named = Save(*SmallDesign("Delta"), "delta\x1b[2J\xC2\x9B.vkd");
+    for (const CliRun &listed : {RunCli({"log", "--tv", a, named}),
+                                 RunCli({"export", "--format", "text", "--out-dir", Path("sheets"), a, named})})
+        EXPECT_EQ(listed.Out.find_first_of("\x1b\xC2"), std::string::npos) << listed.Out;
 #endif
 }
 
