@@ -179,6 +179,8 @@ private slots:
         QCOMPARE(vehicle().SensorRange, 1.25);
         driver::Enter(edit("eSensorRange"), QStringLiteral("1,250.0"));
         QCOMPARE(vehicle().SensorRange, 1250.0);
+        driver::Enter(edit("eSensorRange"), QStringLiteral("1.234,5"));
+        QCOMPARE(vehicle().SensorRange, 1234.5);
         driver::Enter(edit("eCurrMult"), QStringLiteral("2,5"));
         QCOMPARE(vehicle().CurrencyMultiplier, 2.5);
         QCOMPARE(edit("eCurrMult")->text(), QStringLiteral("2.5"));

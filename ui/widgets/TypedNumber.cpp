@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <cmath>
+
 namespace aw {
 
 bool ParseTypedReal(const QString &text, double &value, bool allowThousands)
@@ -18,7 +20,16 @@ bool ParseTypedReal(const QString &text, double &value, bool allowThousands)
         if (number::ParseReal(cp1252::FromQt(plain), value))
             return true;
     }
-    return number::ParseReal(cp1252::FromQt(typed), value, NumberSeparators(), allowThousands);
+    if (number::ParseReal(cp1252::FromQt(typed), value, NumberSeparators(), allowThousands))
+        return true;
+    // The locale's own grouped form ("1.234,5" under a German locale), which the box's "."
+    // reading refuses.
+    bool ok = false;
+    const double grouped = decimal != QLatin1String(".") ? QLocale().toDouble(typed, &ok) : 0.0;
+    if (!ok || !std::isfinite(grouped))
+        return false;
+    value = grouped;
+    return true;
 }
 
 } // namespace aw
