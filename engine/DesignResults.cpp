@@ -27,10 +27,22 @@ DesignResults ComputeResults(BaseVehicle &vehicle)
 
 std::string ThreatValueText(double value, NumberSeparators separators) { return number::Fixed(value, 1, separators); }
 
+std::string CostText(double value, NumberSeparators separators) { return number::Grouped(value, 2, separators); }
+
+std::string DefaultMassText(double value, NumberSeparators separators)
+{
+    return number::General(value, 15, separators) + "kg";
+}
+
+std::string PreProductionCostText(double value, NumberSeparators separators)
+{
+    return number::Fixed(value, 2, separators);
+}
+
 ResultTexts FormatResults(const DesignResults &results, const std::string &currencyName, NumberSeparators separators)
 {
     ResultTexts texts;
-    texts.FinalCost = number::Grouped(static_cast<double>(results.FinalCost), 2, separators) + " " + currencyName;
+    texts.FinalCost = CostText(static_cast<double>(results.FinalCost), separators) + " " + currencyName;
     texts.ThreatValue = ThreatValueText(results.ThreatValue, separators);
     texts.FinalSizeShown = number::Integer(results.FinalSizeShown);
     texts.OTV = ThreatValueText(results.OTV, separators);
@@ -38,8 +50,8 @@ ResultTexts FormatResults(const DesignResults &results, const std::string &curre
     texts.MTV = ThreatValueText(results.MTV, separators);
     texts.DefaultSize = number::Integer(results.DefaultSize);
     texts.DefaultCost = number::Integer(results.DefaultCost);
-    texts.DefaultMass = number::General(results.DefaultMass, 15, separators) + "kg";
-    texts.PreProductionCost = number::Fixed(results.PreProductionCost, 2, separators);
+    texts.DefaultMass = DefaultMassText(results.DefaultMass, separators);
+    texts.PreProductionCost = PreProductionCostText(results.PreProductionCost, separators);
     texts.FinalSize = number::Integer(results.FinalSize);
     return texts;
 }

@@ -46,6 +46,12 @@ DesignResults ComputeResults(BaseVehicle &vehicle);
 
 // A threat value (TV, OTV, DTV, MTV) as the results show it: fixed, 1 decimal, no grouping.
 std::string ThreatValueText(double value, NumberSeparators separators = {});
+// The final cost as the results show it, before the currency name: grouped, 2 decimals.
+std::string CostText(double value, NumberSeparators separators = {});
+// The default mass as the results show it: general, 15 digits, then "kg".
+std::string DefaultMassText(double value, NumberSeparators separators = {});
+// The pre-production cost as the results show it: fixed, 2 decimals.
+std::string PreProductionCostText(double value, NumberSeparators separators = {});
 
 ResultTexts FormatResults(const DesignResults &results, const std::string &currencyName,
                           NumberSeparators separators = {});

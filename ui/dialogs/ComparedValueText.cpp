@@ -15,12 +15,13 @@ using Format = std::string (*)(double);
 
 std::string Signed(double value) { return number::Signed(static_cast<int64_t>(value)); }
 std::string Grouped1(double value) { return number::Grouped(value, 1); }
-std::string Grouped2(double value) { return number::Grouped(value, 2); }
-std::string Fixed2(double value) { return number::Fixed(value, 2); }
 std::string Shortest18(double value) { return number::Shortest(value, 18); }
 std::string General15(double value) { return number::General(value, 15); }
-std::string Mass(double value) { return number::General(value, 15) + "kg"; }
+// The results' own formats (their default separators are the ones shown).
+std::string Cost(double value) { return CostText(value); }
 std::string Threat(double value) { return ThreatValueText(value); }
+std::string Mass(double value) { return DefaultMassText(value); }
+std::string PreProduction(double value) { return PreProductionCostText(value); }
 
 // The values whose box or result label differs from the pages' plain whole numbers and
 // usual 15 significant digits.
@@ -32,13 +33,13 @@ const std::map<std::string, Format> kFormats = {
     {"SensorRange", Grouped1},
     {"CommRange", Grouped1},
     {"CurrencyMultiplier", Shortest18},
-    {"results.FinalCost", Grouped2},
+    {"results.FinalCost", Cost},
     {"results.ThreatValue", Threat},
     {"results.OTV", Threat},
     {"results.DTV", Threat},
     {"results.MTV", Threat},
     {"results.DefaultMass", Mass},
-    {"results.PreProductionCost", Fixed2},
+    {"results.PreProductionCost", PreProduction},
 };
 
 } // namespace
