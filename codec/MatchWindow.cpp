@@ -11,15 +11,14 @@ MatchWindow::MatchWindow(CodecSink &sink) : m_sink(sink), m_bytes(kHistory + kBl
     std::fill(m_bytes.begin() + kLongest, m_bytes.begin() + kHistory, uint8_t{' '});
 }
 
-void MatchWindow::Flush()
+void MatchWindow::Flush(const uint8_t *end)
 {
-    const size_t count = m_end - kHistory;
+    const int64_t count = end - BlockStart();
     if (count == 0)
         return;
-    if (m_sink.Write(m_bytes.data() + kHistory, static_cast<int64_t>(count)) != static_cast<int64_t>(count))
+    if (m_sink.Write(BlockStart(), count) != count)
         throw LZHException(lzhmsg::kWriteError);
-    std::memmove(m_bytes.data(), m_bytes.data() + m_end - kHistory, kHistory);
-    m_end = kHistory;
+    std::memmove(m_bytes.data(), end - kHistory, kHistory);
 }
 
 } // namespace aw

@@ -23,31 +23,34 @@ public:
     // zeros beyond the last kLongest of them.
     explicit MatchWindow(CodecSink &sink);
 
-    // Call before each step: makes room for the longest match.
-    void MakeRoom()
+    // Where the block being decoded starts: the first byte that has not gone to the sink.
+    uint8_t *BlockStart() { return m_bytes.data() + kHistory; }
+    // Stores a byte at `at` and returns where the next one goes.
+    static uint8_t *Put(uint8_t *at, uint8_t byte)
     {
-        if (m_end >= kHistory + kBlock) [[unlikely]]
-            Flush();
+        *at = byte;
+        return at + 1;
     }
-    void Put(uint8_t byte) { m_bytes[m_end++] = byte; }
-    // Appends `length` (up to kLongest) bytes copied from `distance` (1..kHistory) back.
-    void Copy(unsigned distance, unsigned length)
+    // Appends at `at` `length` (up to kLongest) bytes copied from `distance` (1..kHistory)
+    // back, and returns where the next byte goes. `at` must be under kBlock past BlockStart.
+    static uint8_t *Copy(uint8_t *at, unsigned distance, unsigned length)
     {
-        uint8_t *dest = m_bytes.data() + m_end;
-        const uint8_t *from = dest - distance;
-        m_end += length;
+        const uint8_t *from = at - distance;
         if (distance >= kWide) {
             // Blocks kWide apart or more never overlap, and each reads only bytes already
             // in place; what lands past the match is overwritten later.
             for (unsigned done = 0; done < kLongest; done += kWide)
-                std::memcpy(dest + done, from + done, kWide);
+                std::memcpy(at + done, from + done, kWide);
         } else {
-            CopyShortRepeat(dest, distance);
+            CopyShortRepeat(at, distance);
         }
+        return at + length;
     }
 
-    // Hands the bytes not yet written to the sink; a short write raises the codec's write error.
-    void Flush();
+    // Hands the bytes from BlockStart up to `end` to the sink and keeps the last kHistory of
+    // them for matches to copy from; a short write raises the codec's write error. The next
+    // block starts at BlockStart again.
+    void Flush(const uint8_t *end);
 
 private:
     static constexpr unsigned kWide = 16;
@@ -107,7 +110,6 @@ private:
     CodecSink &m_sink;
     // kHistory bytes, then the block being decoded, then room for a match's wide moves.
     std::vector<uint8_t> m_bytes;
-    size_t m_end = kHistory;
 };
 
 } // namespace aw
