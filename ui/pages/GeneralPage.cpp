@@ -39,7 +39,8 @@ enum class GeneralBoxFormat { Plain, Signed, Grouped1, Shortest18, General15, Sh
 // How the numeric boxes of the page read, limit and show their field.
 struct GeneralNumberBox {
     const char *Edit;
-    const char *Spin; // nullptr: no spin button
+    const char *Spin;  // nullptr: no spin button
+    const char *Field; // its name in the design's field list
     int32_t *(*intField)(BaseVehicle &);
     double *(*realField)(BaseVehicle &);
     GeneralBoxFormat Format;
@@ -54,8 +55,10 @@ struct GeneralNumberBox {
 
 namespace {
 
-#define AW_INT(field) [](BaseVehicle &v) -> int32_t * { return &v.field; }, nullptr
-#define AW_REAL(field) nullptr, [](BaseVehicle &v) -> double * { return &v.field; }
+// clang-format off
+#define AW_INT(field) #field, [](BaseVehicle &v) -> int32_t * { return &v.field; }, nullptr
+#define AW_REAL(field) #field, nullptr, [](BaseVehicle &v) -> double * { return &v.field; }
+// clang-format on
 
 const GeneralNumberBox kNumberBoxes[] = {
     {"eCrew", "crewSpin", AW_INT(Crew), GeneralBoxFormat::Plain, 0, 1, 0, {}, true, false, false},
@@ -138,23 +141,30 @@ const GeneralNumberBox kNumberBoxes[] = {
 #undef AW_INT
 #undef AW_REAL
 
-QString FormatBox(const GeneralNumberBox &rule, BaseVehicle &vehicle)
+// What a box shows for a value of its field (a whole field's value is a whole number).
+std::optional<std::string> BoxText(GeneralBoxFormat format, double value)
 {
-    switch (rule.Format) {
+    switch (format) {
     case GeneralBoxFormat::Plain:
-        return cp1252::ToQt(number::Integer(*rule.intField(vehicle)));
+        return number::Integer(static_cast<int64_t>(value));
     case GeneralBoxFormat::Signed:
-        return cp1252::ToQt(number::Signed(*rule.intField(vehicle)));
+        return number::Signed(static_cast<int64_t>(value));
     case GeneralBoxFormat::Grouped1:
-        return cp1252::ToQt(number::Grouped(*rule.realField(vehicle), 1));
+        return number::Grouped(value, 1);
     case GeneralBoxFormat::Shortest18:
-        return cp1252::ToQt(number::Shortest(*rule.realField(vehicle), 18));
+        return number::Shortest(value, 18);
     case GeneralBoxFormat::General15:
-        return cp1252::ToQt(number::General(*rule.realField(vehicle), 15));
+        return number::General(value, 15);
     case GeneralBoxFormat::ShownByResults:
         break;
     }
-    return {};
+    return std::nullopt;
+}
+
+QString FormatBox(const GeneralNumberBox &rule, BaseVehicle &vehicle)
+{
+    const double value = rule.intField ? *rule.intField(vehicle) : *rule.realField(vehicle);
+    return cp1252::ToQt(BoxText(rule.Format, value).value_or(std::string()));
 }
 
 int32_t ClampToInt32(double value)
@@ -183,6 +193,15 @@ QLineEdit *ReadOnlyBox(const char *name, QWidget *parent)
 }
 
 } // namespace
+
+std::optional<std::string> GeneralBoxText(std::string_view field, double value)
+{
+    const auto box = std::find_if(std::begin(kNumberBoxes), std::end(kNumberBoxes),
+                                  [&](const GeneralNumberBox &b) { return field == b.Field; });
+    if (box == std::end(kNumberBoxes))
+        return std::nullopt;
+    return BoxText(box->Format, value);
+}
 
 GeneralPage::GeneralPage(EditorHost &host, QWidget *parent) : QWidget(parent), m_host(host)
 {

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QComboBox;
@@ -17,6 +20,11 @@ class MovementPages;
 class SpinButton;
 struct GeneralNumberBox;
 struct ResultTexts;
+
+// How the page's number box for a design field (named as in the design's field list, the
+// production record's as "CustomProduction.CustomModelDice") shows a value; nothing for a
+// field without such a box, or whose box the results fill.
+std::optional<std::string> GeneralBoxText(std::string_view field, double value);
 
 // The "General" page: the movement tabs above, and the design's scalar fields below
 // (crew, armour, sensors, communications, fire control, deployment, maneuver, final size
