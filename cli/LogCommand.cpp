@@ -54,7 +54,12 @@ int Run(const CliArguments &args)
             }
             if (files.size() > 1)
                 std::cout << (i > 0 ? "\n" : "") << "==> " << OneLineText(files[i]) << " <==\n";
-            std::cout << cp1252::ToUtf8(JoinLogLines(lines, "\n"));
+            // Printed for reading, a line shows its control characters as spaces, as the other
+            // listings do, so that a design's texts cannot steer the terminal.
+            LogLines shown = lines;
+            for (std::string &line : shown)
+                line = OneLineCp1252Text(std::move(line));
+            std::cout << cp1252::ToUtf8(JoinLogLines(shown, "\n"));
         } catch (const std::exception &e) {
             ++failed;
             PrintError(kDescription.Name, files[i] + ": " + ErrorUtf8(e));

@@ -312,6 +312,11 @@ TEST_F(CliCommands, LogIsTheEnginesLogOfTheOpenedDesign)
         ASSERT_EQ(RunCli({"log", option, "-o", out, file}).ExitCode, 0);
         EXPECT_EQ(ReadText(out), JoinLogLines(expected, "\r\n"));
     }
+
+    // Printed, a name's terminal escape shows as a space; the log in its file form keeps it.
+    const std::string steering = Save(*SmallDesign("Tank\x1b[31m"), "steering.vkd");
+    EXPECT_EQ(LinesOf(RunCli({"log", "--tv", steering}).Out)[0], "Tank [31m");
+    EXPECT_EQ(LinesOf(RunCli({"log", "--tv", "-o", "-", steering}).Out)[0], "Tank\x1b[31m\r");
 }
 
 TEST_F(CliCommands, JsonRoundTripReproducesTheDesignBody)
