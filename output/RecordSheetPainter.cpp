@@ -54,6 +54,16 @@ QFont SheetLabelFont(const SheetLabel &label)
     else if (label.FontHeight != 0)
         pixels = PixelSize(std::abs(static_cast<double>(label.FontHeight)));
     font.setPixelSize(pixels);
+    // Left to its default, hinting follows the screen: none once the display is scaled (high
+    // DPI), the desktop's choice otherwise. A sheet is a document, drawn the same on any
+    // screen, with the hinting an unscaled display gives by default, so sheets stay as they
+    // were: light (vertical-only) with fontconfig, full with Windows' own font engine (the
+    // lighter kinds would switch it to another engine).
+#ifdef Q_OS_WIN
+    font.setHintingPreference(QFont::PreferFullHinting);
+#else
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+#endif
     if (label.Pitch == kFixedPitch) {
         font.setStyleHint(QFont::TypeWriter);
         font.setFixedPitch(true);

@@ -36,6 +36,20 @@ protected:
 
     CliRun Cli(const std::vector<std::string> &args) { return RunCli(args, "", m_cli); }
 
+    // One run with a variable of the environment set; the variable as it was afterwards.
+    CliRun CliWith(const char *variable, const QByteArray &value, const std::vector<std::string> &args)
+    {
+        const bool wasSet = qEnvironmentVariableIsSet(variable);
+        const QByteArray before = qgetenv(variable);
+        qputenv(variable, value);
+        const CliRun run = Cli(args);
+        if (wasSet)
+            qputenv(variable, before);
+        else
+            qunsetenv(variable);
+        return run;
+    }
+
     std::string Save(const BaseVehicle &vehicle, const std::string &fileName)
     {
         const std::string path = m_designs / fileName;
@@ -193,17 +207,16 @@ TEST_F(ExportCommand, RecordSheetImagesAndPdf)
 {
     const std::string file = Save(*FullDesign(), "full.vkd");
     const std::string jpeg = m_out / "sheet.jpg";
+    const std::string scaledJpeg = m_out / "scaled.jpg";
     const std::string png = m_out / "sheet.png";
     const std::string pdf = m_out / "sheet.pdf";
     const std::string letter = m_out / "letter.pdf";
-    {
-        // The tool draws without a window, whatever window system the session names.
-        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-        qputenv("QT_QPA_PLATFORM", "no-such-platform");
-        const CliRun run = Cli({"export", "--format", "jpeg", file, "-o", jpeg});
-        qputenv("QT_QPA_PLATFORM", platform);
-        ASSERT_EQ(run.ExitCode, 0) << run.Err;
-    }
+    // The tool draws without a window, whatever window system the session names.
+    const CliRun run = CliWith("QT_QPA_PLATFORM", "no-such-platform", {"export", "--format", "jpeg", file, "-o", jpeg});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    // As the editor on a display scaled to 150 % (high DPI) draws it.
+    const CliRun scaled = CliWith("QT_SCALE_FACTOR", "1.5", {"export", "--format", "jpeg", file, "-o", scaledJpeg});
+    ASSERT_EQ(scaled.ExitCode, 0) << scaled.Err;
     ASSERT_EQ(Cli({"export", "--format", "PNG", file, "-o", png}).ExitCode, 0);
     ASSERT_EQ(Cli({"export", "--format", "pdf", file, "-o", pdf}).ExitCode, 0);
     ASSERT_EQ(Cli({"export", "--format", "pdf", "--page", "Letter", file, "-o", letter}).ExitCode, 0);
@@ -215,6 +228,8 @@ TEST_F(ExportCommand, RecordSheetImagesAndPdf)
     const Stream layout = OpenDataBlock("Jpeg.zel", "JPEG", m_designs.Path().string() + "/");
     const QImage sheet = BuildSheetImageFromLayout(MakePrintJob(*vehicle), layout.Bytes());
     EXPECT_EQ(ReadWholeFile(jpeg), EncodeJpeg(sheet));
+    // A sheet is a document: the display's scale leaves its text's hinting, and so its bytes, alone.
+    EXPECT_EQ(ReadWholeFile(scaledJpeg), ReadWholeFile(jpeg));
 
     // The PNG holds the sheet without loss.
     QImage fromPng(QString::fromStdString(png));
