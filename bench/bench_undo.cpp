@@ -19,16 +19,17 @@ namespace {
 
 constexpr int kHistoryLength = 100; // the steps the history keeps
 
-// The undo history needs an application (it watches the input); one for the whole run.
+// The undo history needs an application (it watches the input); one for the whole run. It
+// is never destroyed: at exit it would outlive the parts of Qt its destructor uses.
 void EnsureApplication()
 {
     static int argc = 1;
     static char name[] = "bench_undo";
     static char *argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> application;
+    static QApplication *application = nullptr;
     if (!application) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QApplication>(argc, argv);
+        application = new QApplication(argc, argv);
     }
 }
 
