@@ -21,9 +21,10 @@ uint64_t DecodeLzh(SourceBuffer &source, CodecSink &sink, uint32_t size, uint64_
     bitsPastEnd = 0;
     if (size == 0)
         return 0;
-    // The loop looks up from its symbols only where the block ends or the size is reached.
-    // Reading past the end of the coded bytes only grows, so it is checked there too: input
-    // that cannot be a coded stream is still refused, at most a block later.
+    // One compare per symbol: the loop stops to look only where the block ends or the size
+    // is reached. How far the reader has gone past the coded bytes only ever grows, so it is
+    // checked there too: input that cannot be a coded stream is still refused, a block later
+    // at the most.
     uint64_t flushed = 0; // bytes already handed to the sink
     uint8_t *at = out.BlockStart();
     uint8_t *stop = at + std::min<uint64_t>(MatchWindow::kBlock, size);
