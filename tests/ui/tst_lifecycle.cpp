@@ -20,11 +20,13 @@
 #include "ui/dialogs/LogViewer.h"
 #include "ui/document/RecentFiles.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/GeneralPage.h"
 #include "ui/pages/InfoPage.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCursor>
 #include <QDir>
 #include <QDropEvent>
@@ -38,12 +40,16 @@
 #include <QMimeData>
 #include <QMimeDatabase>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <memory>
@@ -839,6 +845,35 @@ private slots:
             const auto *label = m_editor.Window->findChild<QLabel *>(QString::fromLatin1(name));
             QTRY_VERIFY2(label->width() >= label->sizeHint().width(), name);
         }
+    }
+
+    // 1366 x 768 at 150 % leaves about 910 x 485 pixels of the window's size for it and its title
+    // bar: the tallest pages scroll instead.
+    void theWindowFitsASmallScreenAtALargeScale()
+    {
+        MainWindow &window = *m_editor.Window;
+        const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+        const QSize needed = window.minimumSizeHint() + QSize(0, titleBar);
+        QVERIFY2(needed.width() <= 910 && needed.height() <= 485,
+                 qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
+        window.resize(100, 100);
+        QTRY_COMPARE(window.size(), window.minimumSize());
+        const auto *general = window.GeneralTab()->findChild<QScrollArea *>();
+        QVERIFY(general);
+        QTRY_VERIFY(general->verticalScrollBar()->isVisible());
+        // the wheel over a list on the way scrolls the page instead of changing the design
+        auto *sizeType = window.findChild<QComboBox *>(QStringLiteral("cbSizeType"));
+        const QPoint wasAt = sizeType->mapTo(&window, QPoint());
+        const int type = sizeType->currentIndex();
+        QWheelEvent wheel(QPointF(4, 4), sizeType->mapToGlobal(QPointF(4, 4)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(sizeType, &wheel);
+        QCOMPARE(sizeType->currentIndex(), type);
+        QVERIFY(sizeType->mapTo(&window, QPoint()).y() < wasAt.y());
+        // the lowest box of the General page: where typing goes is scrolled into view
+        QLineEdit *lowest = focusedBox("eLength");
+        QVERIFY(lowest);
+        QTRY_VERIFY(lowest->visibleRegion().contains(lowest->inputMethodQuery(Qt::ImCursorRectangle).toRect()));
     }
 
     void storedWindowPositionIsRestored()

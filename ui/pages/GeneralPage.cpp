@@ -12,6 +12,7 @@
 #include "ui/widgets/BoxColour.h"
 #include "ui/widgets/ExitComboBox.h"
 #include "ui/widgets/ExitEdit.h"
+#include "ui/widgets/PageScrollArea.h"
 #include "ui/widgets/ResultLabel.h"
 #include "ui/widgets/SpinButton.h"
 #include "ui/widgets/StartShownEdit.h"
@@ -213,7 +214,9 @@ GeneralPage::~GeneralPage() = default;
 
 void GeneralPage::BuildControls()
 {
-    auto *page = new QVBoxLayout(this);
+    // The layouts move every control onto the body, which scrolls when the window is small.
+    auto *body = new QWidget;
+    auto *page = new QVBoxLayout(body);
     page->setContentsMargins(4, 4, 4, 4);
     page->setSpacing(4);
 
@@ -429,6 +432,7 @@ void GeneralPage::BuildControls()
     bottom->addLayout(dimensions);
     page->addLayout(bottom);
     page->addStretch(1);
+    new PageScrollArea(body, *this);
 
     // Text boxes.
     ConnectGuarded(m_eCurrName, &ExitEdit::Exited, this, [this] {

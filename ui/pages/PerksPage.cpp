@@ -8,6 +8,7 @@
 #include "ui/pages/LemonDicePanel.h"
 #include "ui/pages/LibraryFilter.h"
 #include "ui/pages/PerkTab.h"
+#include "ui/widgets/PageScrollArea.h"
 
 #include <QLineEdit>
 #include <QTabWidget>
@@ -46,10 +47,13 @@ PerksPage::PerksPage(EditorHost &host, QWidget *parent)
     for (PerkTab *tab : m_tab)
         filter->AddList(tab->LibraryBox());
 
-    auto *layout = new QVBoxLayout(this);
+    // The Defects tab's buttons and dice are taller than a small window: the body scrolls.
+    auto *body = new QWidget;
+    auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(filter);
     layout->addWidget(m_tabs);
+    new PageScrollArea(body, *this);
 
     ConnectGuarded(m_tabs, &QTabWidget::currentChanged, this, [this] { ShowPFDGrid(); });
     ConnectGuarded(m_lemonDice, &LemonDicePanel::Rolled, this, [this] { ShowPFDGrid(); });
