@@ -35,6 +35,7 @@
 #include "ui/pages/PerksPage.h"
 #include "ui/pages/WeaponsPage.h"
 #include "ui/roster/RosterWindow.h"
+#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/MoveFocus.h"
 #include "ui/widgets/ResultLabel.h"
@@ -143,10 +144,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     BuildMenus();
     // Each change shows how it moved the threat value and the cost; an undone change shows
-    // the design as it was.
-    auto *change = new QLabel(statusBar());
+    // the design as it was. A narrow window cuts the line short, with the whole line as its tooltip.
+    auto *change = new ElidedLabel(statusBar());
     change->setObjectName(QStringLiteral("lblChange"));
-    change->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(change, 1);
     connect(m_undo, &UndoHistory::LastChangeChanged, change, &QLabel::setText);
     ConnectGuarded(m_undo, &UndoHistory::Restored, this, [this] {

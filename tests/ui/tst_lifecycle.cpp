@@ -32,6 +32,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +49,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
@@ -848,7 +850,8 @@ private slots:
     }
 
     // 1366 x 768 at 150 % leaves about 910 x 485 pixels of the window's size for it and its title
-    // bar: the tallest pages scroll instead.
+    // bar: the tallest pages scroll instead, and the status line is cut short with the whole line
+    // in its tooltip.
     void theWindowFitsASmallScreenAtALargeScale()
     {
         MainWindow &window = *m_editor.Window;
@@ -874,6 +877,25 @@ private slots:
         QLineEdit *lowest = focusedBox("eLength");
         QVERIFY(lowest);
         QTRY_VERIFY(lowest->visibleRegion().contains(lowest->inputMethodQuery(Qt::ImCursorRectangle).toRect()));
+
+        auto *line = window.findChild<QLabel *>(QStringLiteral("lblChange"));
+        const QString whole =
+            QStringLiteral("TV 53339.0 (+53325.0)   Final Cost 26,669,500,000.00 %1 (+26,668,650,000.00)")
+                .arg(QString(16, QLatin1Char('W')));
+        line->setText(whole);
+        const auto pointAt = [line] {
+            QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), line->mapToGlobal(QPoint(1, 1)));
+            QCoreApplication::sendEvent(line, &help);
+        };
+        QTRY_VERIFY(line->width() < line->fontMetrics().horizontalAdvance(whole));
+        pointAt();
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), whole);
+        // a line that fits needs no tooltip
+        window.resize(line->fontMetrics().horizontalAdvance(whole) + window.width(), window.height());
+        QTRY_VERIFY(line->width() > line->fontMetrics().horizontalAdvance(whole));
+        pointAt();
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
     void storedWindowPositionIsRestored()
