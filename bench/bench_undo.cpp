@@ -1,12 +1,19 @@
 // The undo history on a design that carries a large picture: what a step costs in time and
-// what a full history adds to the editor's resident memory.
+// what a full history adds to the editor's resident memory. And what one key typed into a
+// note of megabytes costs, from the key to its recorded step.
+#include "engine/MovementList.h"
 #include "engine/Vehicle.h"
 #include "tests/support/SampleDesigns.h"
 #include "tests/support/SampleRecords.h"
 #include "ui/document/UndoHistory.h"
 #include "ui/document/VehicleDocument.h"
+#include "ui/pages/EditorHost.h"
+#include "ui/pages/InfoPage.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QUndoStack>
 
 #include <benchmark/benchmark.h>
 
@@ -109,6 +116,59 @@ void BM_UndoHistoryMemoryOnPicturedDesign(benchmark::State &state)
     state.counters["added_MB"] = added / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_UndoHistoryMemoryOnPicturedDesign)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The Info page on the full sample design whose description holds megabytes of lines.
+struct LongNoteEditor : EditorHost {
+    VehicleDocument Design;
+    std::unique_ptr<UndoHistory> History;
+    MovementList Movement;
+    std::unique_ptr<InfoPage> Page;
+    QPlainTextEdit *Note = nullptr;
+
+    explicit LongNoteEditor(size_t noteBytes)
+    {
+        EnsureApplication();
+        std::unique_ptr<Vehicle> design = FullDesign();
+        const std::string line = "Rebuilt after the river crossing, with the turret from the spare hull.\r\n";
+        while (design->Description.size() < noteBytes)
+            design->Description += line;
+        Design.Adopt(std::move(design), QString());
+        History = std::make_unique<UndoHistory>(Design);
+        Page = std::make_unique<InfoPage>(*this);
+        Page->ShowInfo();
+        Page->show();
+        Page->activateWindow();
+        Note = Page->findChild<QPlainTextEdit *>(QStringLiteral("descriptionMemo"));
+        Note->setFocus();
+        Note->moveCursor(QTextCursor::End);
+        QCoreApplication::processEvents(); // shown, and the history settles its starting state
+    }
+
+    VehicleDocument &Document() override { return Design; }
+    void ShowResults() override {}
+    MovementList &MovementLibrary() override { return Movement; }
+
+    // One key pressed in the note, up to the step that records it.
+    void Type(Qt::Key key, const QString &text)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(Note, &press);
+        QCoreApplication::sendEvent(Note, &release);
+        QCoreApplication::processEvents();
+    }
+};
+
+// One letter typed at the end of a 3 MB description, merged into the typing's one step.
+void BM_KeyInLargeNote(benchmark::State &state)
+{
+    LongNoteEditor editor(3 * 1024 * 1024);
+    for (auto _ : state)
+        editor.Type(Qt::Key_A, QStringLiteral("a"));
+    if (editor.History->Stack()->count() != 1)
+        state.SkipWithError("the typing was not recorded as one step");
+}
+BENCHMARK(BM_KeyInLargeNote)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
