@@ -73,31 +73,43 @@ std::string PictureText(const SharedBytes &picture)
 }
 
 // A field's value as shown, and as compared. A picture is compared by its bytes (at no
-// cost when both designs share them) and its text is made only for a row that is listed.
+// cost when both designs share them) and a text as it is (quoting tells texts apart as well
+// as the texts themselves do): what is shown of either is made only for a row that is listed,
+// so long texts that differ cost a comparison, not a copy.
 struct FieldValue {
     std::string Name;
     std::string Text;
-    std::string Key;
+    const std::string *Raw = nullptr;
     const SharedBytes *Picture = nullptr;
 
-    bool operator==(const FieldValue &other) const { return Picture ? *Picture == *other.Picture : Key == other.Key; }
-    std::string Shown() const { return Picture ? PictureText(*Picture) : Text; }
+    bool operator==(const FieldValue &other) const
+    {
+        if (Picture)
+            return *Picture == *other.Picture;
+        return Raw ? *Raw == *other.Raw : Text == other.Text;
+    }
+    std::string Shown() const
+    {
+        if (Picture)
+            return PictureText(*Picture);
+        return Raw ? Quoted(*Raw) : Text;
+    }
 };
 
 struct ValueCollector {
     std::vector<FieldValue> &Values;
 
-    void Add(const char *name, std::string text) { Values.push_back({name, text, std::move(text)}); }
+    void Add(const char *name, std::string text) { Values.push_back({name, std::move(text)}); }
 
     void operator()(const char *name, int32_t value) { Add(name, std::to_string(value)); }
     void operator()(const char *name, int64_t value) { Add(name, std::to_string(value)); }
     void operator()(const char *name, bool value) { Add(name, value ? "true" : "false"); }
     void operator()(const char *name, double value) { Add(name, RealText(value)); }
     void operator()(const char *name, long double value) { Add(name, RealText(value)); }
-    void operator()(const char *name, TextField<const std::string> text) { Add(name, Quoted(text.Value)); }
+    void operator()(const char *name, TextField<const std::string> text) { Values.push_back({name, {}, &text.Value}); }
     void operator()(const char *name, BytesField<const SharedBytes> picture)
     {
-        Values.push_back({name, {}, {}, &picture.Value});
+        Values.push_back({name, {}, nullptr, &picture.Value});
     }
     void operator()(const char *name, const std::array<bool, kAmmoTypeCount> &flags)
     {
@@ -110,10 +122,18 @@ struct ValueCollector {
     }
 };
 
-// Lists the values of two records: every value, or (differencesOnly) those that differ.
+// What a Differ lists.
+enum class Listed { Everything, Differences, PathsOfDifferences };
+
+// Lists the values of two records: every value, or those that differ (with or without
+// what each record holds).
 class Differ {
 public:
-    Differ(DesignComparison &out, bool differencesOnly) : m_out(out), m_differencesOnly(differencesOnly) {}
+    Differ(DesignComparison &out, Listed listed)
+        : m_out(out), m_differencesOnly(listed != Listed::Everything),
+          m_valuesShown(listed != Listed::PathsOfDifferences)
+    {
+    }
 
     void Add(const std::string &path, const std::string &a, const std::string &b, bool differs = true)
     {
@@ -129,8 +149,12 @@ public:
         visit(b, ValueCollector{vb});
         for (size_t i = 0; i < va.size(); ++i) {
             const bool differs = !(va[i] == vb[i]);
-            if (differs || !m_differencesOnly)
+            if (!differs && m_differencesOnly)
+                continue;
+            if (m_valuesShown)
                 Add(prefix + va[i].Name, va[i].Shown(), vb[i].Shown(), differs);
+            else
+                Add(prefix + va[i].Name, {}, {}, differs);
         }
     }
 
@@ -153,6 +177,7 @@ public:
 private:
     DesignComparison &m_out;
     bool m_differencesOnly;
+    bool m_valuesShown;
 };
 
 const auto movementFields = [](auto &r, auto &&f) { ForEachMovementField(r, f); };
@@ -247,7 +272,7 @@ DesignComparison Compare(BaseVehicle &a, BaseVehicle &b, bool differencesOnly)
     const DesignOutcome outcomeA = DesignOutcomeOf(a, ComputeResults(a));
     const DesignOutcome outcomeB = DesignOutcomeOf(b, ComputeResults(b));
     DesignComparison rows;
-    Differ d(rows, differencesOnly);
+    Differ d(rows, differencesOnly ? Listed::Differences : Listed::Everything);
     FieldRows(d, a, b);
     OutcomeRows(d, outcomeA, outcomeB);
     return rows;
@@ -258,15 +283,27 @@ DesignComparison Compare(BaseVehicle &a, BaseVehicle &b, bool differencesOnly)
 DesignDifferences DiffDesignFields(const BaseVehicle &a, const BaseVehicle &b)
 {
     DesignComparison rows;
-    Differ d(rows, true);
+    Differ d(rows, Listed::Differences);
     FieldRows(d, a, b);
     return DifferencesOf(rows);
+}
+
+std::vector<std::string> DifferingFieldPaths(const BaseVehicle &a, const BaseVehicle &b)
+{
+    DesignComparison rows;
+    Differ d(rows, Listed::PathsOfDifferences);
+    FieldRows(d, a, b);
+    std::vector<std::string> paths;
+    paths.reserve(rows.size());
+    for (DesignComparisonRow &row : rows)
+        paths.push_back(std::move(row.Path));
+    return paths;
 }
 
 DesignDifferences DiffDesignOutcomes(const DesignOutcome &a, const DesignOutcome &b)
 {
     DesignComparison rows;
-    Differ d(rows, true);
+    Differ d(rows, Listed::Differences);
     OutcomeRows(d, a, b);
     return DifferencesOf(rows);
 }

@@ -37,6 +37,9 @@ using DesignComparison = std::vector<DesignComparisonRow>;
 // Every stored field that differs, in field order; lists are compared entry by entry
 // (an entry that only one design has is one difference).
 DesignDifferences DiffDesignFields(const BaseVehicle &a, const BaseVehicle &b);
+// The paths of DiffDesignFields alone. No value is written out, so long texts that differ
+// cost no more than telling them apart.
+std::vector<std::string> DifferingFieldPaths(const BaseVehicle &a, const BaseVehicle &b);
 
 // Every result that differs, with paths "results.<name>".
 DesignDifferences DiffDesignOutcomes(const DesignOutcome &a, const DesignOutcome &b);

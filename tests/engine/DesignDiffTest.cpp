@@ -38,6 +38,7 @@ TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
     a->CommRange = 0.3;
     a->SensorRange = 2e6; // written out, as the sheets write it
     b->SensorRange = 1e-300;
+    b->History.back() = 'd'; // as long as before
     b->CustomProduction.CustomModelDice = -1;
     b->Picture = TinyBitmap(5, 3, 0x41); // same size, other pixels
     MovementRecord fast = b->Movement->Get(2);
@@ -57,6 +58,7 @@ TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
         Diff("Armor", "12", "14"),
         Diff("SensorRange", "2000000", "1e-300"),
         Diff("CommRange", "0.3", "0.30000000000000004"),
+        Diff("History", "\"Built in \x85 some year\"", "\"Built in \x85 some yead\""),
         Diff("Picture", "bitmap of 102 bytes, checksum " + std::string(), ""), // checked by prefix below
         Diff("CustomProduction.CustomModelDice", "2", "-1"),
         Diff("movement[2].TopSpeed", "90.5", "120"),
@@ -84,6 +86,11 @@ TEST(DesignDiff, FieldsAndListEntriesAreListedInFieldOrder)
             EXPECT_EQ(shown[i], expected[i]);
         }
     }
+    // The paths alone, as the undo history names a change by them.
+    std::vector<std::string> paths;
+    for (const DesignDifference &d : found)
+        paths.push_back(d.Path);
+    EXPECT_EQ(DifferingFieldPaths(*a, *b), paths);
 }
 
 TEST(DesignDiff, APictureOnOneSideOnlyAndMissingEntries)

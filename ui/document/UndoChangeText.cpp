@@ -53,13 +53,13 @@ QString WithDifference(long double after, long double before, const std::functio
 
 } // namespace
 
-QString UndoChangeName(const DesignDifferences &differences)
+QString UndoChangeName(const std::vector<std::string> &paths)
 {
-    if (differences.empty())
+    if (paths.empty())
         return QStringLiteral("Change");
-    std::string field = TopField(differences.front().Path);
-    for (const DesignDifference &difference : differences) {
-        const std::string top = TopField(difference.Path);
+    std::string field = TopField(paths.front());
+    for (const std::string &path : paths) {
+        const std::string top = TopField(path);
         if (!kRaisedByConstraints.count(top)) {
             field = top;
             break;

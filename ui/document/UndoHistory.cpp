@@ -127,14 +127,12 @@ void UndoHistory::Flush()
     m_pending = false;
     if (m_restoring)
         return;
-    DesignSnapshot now = TakeSnapshot(m_document.Design());
+    DesignSnapshot now = TakeSnapshot(m_document.Design(), m_baseline.Snapshot);
     if (now == m_baseline.Snapshot)
         return;
-    ShareUnchangedParts(now, m_baseline.Snapshot);
     std::unique_ptr<Vehicle> copy;
     UndoState after = StateOf(std::move(now), copy);
-    const DesignDifferences differences = DiffDesignFields(*m_baselineCopy, *copy);
-    const QString name = UndoChangeName(differences);
+    const QString name = UndoChangeName(DifferingFieldPaths(*m_baselineCopy, *copy));
     UndoState before = std::move(m_baseline);
     m_baseline = after;
     m_baselineCopy = std::move(copy);

@@ -58,9 +58,25 @@ void CopyEntries(PerkList &target, const PerkList &source)
         target.Add(source.Get(i));
 }
 
-} // namespace
+// A long text as bytes and back, copied whole rather than character by character.
+std::vector<uint8_t> BytesOf(const std::string &text)
+{
+    const auto *first = reinterpret_cast<const uint8_t *>(text.data());
+    return std::vector<uint8_t>(first, first + text.size());
+}
 
-DesignSnapshot TakeSnapshot(const BaseVehicle &vehicle)
+std::string TextOf(const SharedBytes &bytes)
+{
+    return std::string(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+}
+
+bool SameBytes(const std::string &text, const SharedBytes &bytes)
+{
+    return text.size() == bytes.size() && (text.empty() || std::memcmp(text.data(), bytes.data(), text.size()) == 0);
+}
+
+// The snapshot of the design; parts it holds equal to those of `previous` are taken over.
+DesignSnapshot TakeSnapshotSharing(const BaseVehicle &vehicle, const DesignSnapshot *previous)
 {
     Stream body;
     SaveToStream(vehicle, body, BodyContent::WithoutLargeFields);
@@ -74,21 +90,28 @@ DesignSnapshot TakeSnapshot(const BaseVehicle &vehicle)
     const auto texts = LongTextFields();
     for (size_t i = 0; i < texts.size(); ++i) {
         const std::string &text = vehicle.*texts[i];
-        snapshot.LongTexts[i] = std::vector<uint8_t>(text.begin(), text.end());
+        const SharedBytes *earlier = previous ? &previous->LongTexts[i] : nullptr;
+        if (earlier && SameBytes(text, *earlier))
+            snapshot.LongTexts[i] = *earlier;
+        else
+            snapshot.LongTexts[i] = BytesOf(text);
+    }
+    if (previous) {
+        if (snapshot.Body == previous->Body)
+            snapshot.Body = previous->Body;
+        if (snapshot.Picture == previous->Picture)
+            snapshot.Picture = previous->Picture;
     }
     return snapshot;
 }
 
-void ShareUnchangedParts(DesignSnapshot &snapshot, const DesignSnapshot &previous)
+} // namespace
+
+DesignSnapshot TakeSnapshot(const BaseVehicle &vehicle) { return TakeSnapshotSharing(vehicle, nullptr); }
+
+DesignSnapshot TakeSnapshot(const BaseVehicle &vehicle, const DesignSnapshot &previous)
 {
-    const auto share = [](SharedBytes &part, const SharedBytes &earlier) {
-        if (part == earlier)
-            part = earlier;
-    };
-    share(snapshot.Body, previous.Body);
-    share(snapshot.Picture, previous.Picture);
-    for (size_t i = 0; i < snapshot.LongTexts.size(); ++i)
-        share(snapshot.LongTexts[i], previous.LongTexts[i]);
+    return TakeSnapshotSharing(vehicle, &previous);
 }
 
 std::unique_ptr<Vehicle> SnapshotDesign(const DesignSnapshot &snapshot)
@@ -98,7 +121,7 @@ std::unique_ptr<Vehicle> SnapshotDesign(const DesignSnapshot &snapshot)
     design->Picture = snapshot.Picture;
     const auto texts = LongTextFields();
     for (size_t i = 0; i < texts.size(); ++i)
-        design.get()->*texts[i] = std::string(snapshot.LongTexts[i].begin(), snapshot.LongTexts[i].end());
+        design.get()->*texts[i] = TextOf(snapshot.LongTexts[i]);
     design->CustomProduction.CustomName = snapshot.CustomName;
     design->CustomProduction.CustomDefinition = snapshot.CustomDefinition;
     size_t next = 0;

@@ -29,10 +29,10 @@ struct DesignSnapshot {
 };
 
 DesignSnapshot TakeSnapshot(const BaseVehicle &vehicle);
-
-// Takes over from `previous` the parts the two hold equal, so a history keeps one copy of a
-// long text however many steps leave it unchanged.
-void ShareUnchangedParts(DesignSnapshot &snapshot, const DesignSnapshot &previous);
+// Takes over from `previous` the parts the design still holds equal, so a history keeps one
+// copy of a long text however many steps leave it unchanged; such a text is compared in
+// place, not copied first.
+DesignSnapshot TakeSnapshot(const BaseVehicle &vehicle, const DesignSnapshot &previous);
 
 // A new design holding the snapshot (file name empty, not modified).
 std::unique_ptr<Vehicle> SnapshotDesign(const DesignSnapshot &snapshot);
