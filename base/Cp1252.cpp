@@ -75,6 +75,9 @@ bool IsValidUtf8(const std::string &text)
     return true;
 }
 
+// The characters whose byte is their own number.
+bool IsLatin1Byte(char32_t code) { return code < 0x80 || (code >= 0xA0 && code <= 0xFF); }
+
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
@@ -89,7 +92,7 @@ char32_t ToCodePoint(unsigned char byte)
 
 bool FromCodePoint(char32_t code, char &byte)
 {
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+    if (IsLatin1Byte(code)) {
         byte = static_cast<char>(code);
         return true;
     }
@@ -152,18 +155,24 @@ std::u16string ToUtf16(std::string_view text)
 
 std::string FromUtf16(std::u16string_view utf16, char replacement)
 {
-    std::string out;
-    out.reserve(utf16.size());
+    // Written in place, not appended: the editor converts notes of megabytes at every key.
+    std::string out(utf16.size(), '\0');
+    size_t length = 0;
     for (size_t i = 0; i < utf16.size(); ++i) {
         const char16_t unit = utf16[i];
+        if (IsLatin1Byte(unit)) {
+            out[length++] = static_cast<char>(unit);
+            continue;
+        }
         if (IsHighSurrogate(unit) && i + 1 < utf16.size() && IsLowSurrogate(utf16[i + 1])) {
             ++i; // a character beyond the Basic Multilingual Plane: never a Windows-1252 byte
-            out += replacement;
+            out[length++] = replacement;
             continue;
         }
         char byte = 0; // an unpaired surrogate has no byte either
-        out += FromCodePoint(unit, byte) ? byte : replacement;
+        out[length++] = FromCodePoint(unit, byte) ? byte : replacement;
     }
+    out.resize(length);
     return out;
 }
 

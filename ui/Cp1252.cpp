@@ -8,7 +8,12 @@ namespace cp1252 {
 
 QString ToQt(const std::string &text) { return QString::fromStdU16String(ToUtf16(text)); }
 
-std::string FromQt(const QString &text) { return FromUtf16(text.toStdU16String()); }
+std::string FromQt(const QString &text)
+{
+    // Read in place: a note of megabytes is converted at every key typed.
+    return FromUtf16(
+        std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), static_cast<size_t>(text.size())));
+}
 
 bool Holds(const QString &text) { return ToQt(FromQt(text)) == text; }
 

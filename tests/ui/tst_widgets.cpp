@@ -14,6 +14,7 @@
 #include "ui/document/RecentFiles.h"
 #include "ui/widgets/ExitEdit.h"
 #include "ui/widgets/MemoBox.h"
+#include "ui/widgets/MemoText.h"
 #include "ui/widgets/PictureView.h"
 
 #include <QApplication>
@@ -154,6 +155,9 @@ private slots:
         QCOMPARE(cp1252::FromQt(cp1252::ToQt(undefined)), undefined);
         // characters it cannot hold become one "?" each, also outside the basic plane
         QCOMPARE(cp1252::FromQt(QString::fromUtf8("a\u4e2db\U0001F600c")), std::string("a?b?c"));
+        // A note's line ends are stored as CR LF; one already CR LF, and a lone CR, as they are.
+        QCOMPARE(StoredMemoText(QString::fromUtf8("\nA\r\nB\r\r\nC\rD\n\n\U0001F600\n\u00e9")),
+                 std::string("\r\nA\r\nB\r\r\nC\rD\r\n\r\n?\r\n\xe9"));
     }
 
     // An error names files as the system does (UTF-8) and quotes design texts as they are
