@@ -35,7 +35,7 @@ int Convert(const std::vector<std::string> &args, const char *name, const char *
         RefuseOutputOverInput(args[1], {args[0]});
     const std::vector<uint8_t> output = ReadingFile(args[0], [&] { return transform(input); });
     if (printed)
-        PrintAsFile(std::string(output.begin(), output.end()));
+        PrintAsFile(std::string_view(reinterpret_cast<const char *>(output.data()), output.size()));
     else
         WriteFileAtomically(args[1], output);
     return 0;

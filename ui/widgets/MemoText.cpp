@@ -2,7 +2,7 @@
 
 #include "ui/Cp1252.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace aw {
 
@@ -19,26 +19,16 @@ std::string StoredMemoText(const QString &memo)
     // A note may hold megabytes and is stored again at every key: one conversion, then its
     // lines are copied whole, each line end given its CR (a CR LF already there stays).
     const std::string bytes = cp1252::FromQt(memo);
-    const char *const end = bytes.data() + bytes.size();
-    const auto nextLineEnd = [end](const char *from) {
-        const void *found = std::memchr(from, '\n', static_cast<size_t>(end - from));
-        return found ? static_cast<const char *>(found) : end;
-    };
-    size_t lineEnds = 0;
-    for (const char *at = nextLineEnd(bytes.data()); at != end; at = nextLineEnd(at + 1))
-        ++lineEnds;
     std::string stored;
-    stored.reserve(bytes.size() + lineEnds);
-    for (const char *line = bytes.data(); line != end;) {
-        const char *lineEnd = nextLineEnd(line);
-        stored.append(line, lineEnd);
-        if (lineEnd == end)
-            break;
-        if (lineEnd == bytes.data() || lineEnd[-1] != '\r')
+    stored.reserve(bytes.size() + static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
+    size_t line = 0;
+    for (size_t lineEnd; (lineEnd = bytes.find('\n', line)) != std::string::npos; line = lineEnd + 1) {
+        stored.append(bytes, line, lineEnd - line);
+        if (lineEnd == 0 || bytes[lineEnd - 1] != '\r')
             stored += '\r';
         stored += '\n';
-        line = lineEnd + 1;
     }
+    stored.append(bytes, line);
     return stored;
 }
 
