@@ -48,14 +48,14 @@ void AdaptiveHuffman::Encode(unsigned symbol, BitWriter &out)
         out.PutLong(length, code);
     if (length > m_longestCode)
         m_longestCode = length;
-    Update(symbol);
+    Adapt(m_prnt[symbol + kNodes], length);
 }
 
 unsigned AdaptiveHuffman::Decode(BitReader &in)
 {
     const PeekedSymbol next = PeekSymbol(in.Window(kWindowBits));
     in.Skip(next.Length);
-    Update(next.Symbol);
+    Adapt(next.Leaf, next.Length);
     return next.Symbol;
 }
 
@@ -79,7 +79,7 @@ unsigned AdaptiveHuffman::CodeLength(unsigned symbol) const
     return length;
 }
 
-void AdaptiveHuffman::Update(unsigned symbol) { Adapt(symbol); }
+void AdaptiveHuffman::Update(unsigned symbol) { Adapt(m_prnt[symbol + kNodes], 0); }
 
 void AdaptiveHuffman::Reconstruct()
 {

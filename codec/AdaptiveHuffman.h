@@ -34,6 +34,7 @@ public:
     struct PeekedSymbol {
         unsigned Symbol;
         unsigned Length; // of its code, in bits
+        unsigned Leaf;   // the node of its leaf, until the tree next adapts
     };
     // Decoding one symbol behind: PeekSymbol finds the symbol whose code starts `bits`
     // without adapting the tree, Update adapts it, and AdaptAndPeek(previous, bits) gives
@@ -42,7 +43,7 @@ public:
     // they take are defined in AdaptiveHuffmanSteps.h, for the decoder's loop.)
     PeekedSymbol PeekSymbol(uint64_t bits);
     void Update(unsigned symbol);
-    PeekedSymbol AdaptAndPeek(unsigned previous, uint64_t bits);
+    PeekedSymbol AdaptAndPeek(const PeekedSymbol &previous, uint64_t bits);
 
     // The current code of a symbol (root end in the highest of `length` bits), its length,
     // and the longest code written so far.
@@ -53,9 +54,14 @@ public:
     unsigned Rebuilds() const { return m_rebuilds; }
 
 private:
-    // Adapts the tree to symbol; true when more changed than which symbols the leaves hold
-    // (an inner node moved, or the tree was rebuilt).
-    bool Adapt(unsigned symbol);
+    // Adapts the tree to the symbol whose leaf is `leaf` and whose code is `codeLength` bits
+    // long (0 if not known); true when more changed than which symbols the leaves hold (an
+    // inner node moved, or the tree was rebuilt).
+    bool Adapt(unsigned leaf, unsigned codeLength);
+    // One step of Adapt's climb: adds one to the node's frequency. Should the node then pass
+    // the next one, it moves up, the climb is finished from its new place and the answer is
+    // true (Adapt's, too).
+    bool RaiseOnClimb(unsigned node);
     // Where a code starts `bits` ends, once the decoding table is there: the leaf's node and
     // the code's length.
     struct PeekedLeaf {
@@ -108,7 +114,8 @@ private:
     // Fifteen nodes are the top four levels of an even tree, so on varied data every climb
     // stops after the same number of steps. m_topStart is kTopStart, or kRoot for one
     // symbol when two neighbours there have equal counts and no batch is safe.
-    static constexpr unsigned kTopStart = kNodes - 15;
+    static constexpr unsigned kTopLevels = 4;
+    static constexpr unsigned kTopStart = kNodes - ((1u << kTopLevels) - 1);
     unsigned m_topStart = kTopStart;
     unsigned m_batchLeft = 0; // symbols until the next batch
     uint16_t m_topPending[kNodes];

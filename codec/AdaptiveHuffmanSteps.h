@@ -114,12 +114,12 @@ inline AdaptiveHuffman::PeekedSymbol AdaptiveHuffman::PeekSymbol(uint64_t bits)
     if (!m_pairsKept) [[unlikely]]
         RebuildPairs();
     const PeekedLeaf leaf = Walk(bits);
-    return {m_son[leaf.Node] - kNodes, leaf.Length};
+    return {m_son[leaf.Node] - kNodes, leaf.Length, leaf.Node};
 }
 
 // Forced inline: the decoder's loop would otherwise pay a call and its saved registers
 // for every symbol.
-[[gnu::always_inline]] inline AdaptiveHuffman::PeekedSymbol AdaptiveHuffman::AdaptAndPeek(unsigned previous,
+[[gnu::always_inline]] inline AdaptiveHuffman::PeekedSymbol AdaptiveHuffman::AdaptAndPeek(const PeekedSymbol &previous,
                                                                                           uint64_t bits)
 {
     // Walking first takes the walk off the update's path: the update mostly just trades the
@@ -127,18 +127,20 @@ inline AdaptiveHuffman::PeekedSymbol AdaptiveHuffman::PeekSymbol(uint64_t bits)
     if (!m_pairsKept) [[unlikely]]
         RebuildPairs();
     PeekedLeaf leaf = Walk(bits);
-    if (Adapt(previous)) [[unlikely]]
+    if (Adapt(previous.Leaf, previous.Length)) [[unlikely]]
         leaf = Walk(bits);
-    return {m_son[leaf.Node] - kNodes, leaf.Length};
+    return {m_son[leaf.Node] - kNodes, leaf.Length, leaf.Node};
 }
 
 // Forced inline: left to itself the compiler keeps it a call of its own, which costs the
 // decoder about 4 %.
-[[gnu::always_inline]] inline bool AdaptiveHuffman::Adapt(unsigned symbol)
+[[gnu::always_inline]] inline bool AdaptiveHuffman::Adapt(unsigned leaf, unsigned codeLength)
 {
     bool reshaped = false;
     if (m_rootFreq == kMaxFreq) [[unlikely]] {
+        const unsigned symbolLeaf = m_son[leaf];
         Reconstruct();
+        leaf = m_prnt[symbolLeaf];
         reshaped = true;
     }
     if (m_batchLeft == 0) [[unlikely]]
@@ -146,30 +148,40 @@ inline AdaptiveHuffman::PeekedSymbol AdaptiveHuffman::PeekSymbol(uint64_t bits)
     --m_batchLeft;
     // The leaf goes to the end of its run of equal frequency, which may be where it is: on
     // varied data it moves about as often as not, so the swap is made either way.
-    const unsigned c = m_prnt[symbol + kNodes];
-    const unsigned k = m_freq[c] + 1u;
-    const unsigned l = BlockEnd(c, k);
+    const unsigned k = m_freq[leaf] + 1u;
+    const unsigned l = BlockEnd(leaf, k);
     const unsigned displaced = m_son[l];
-    Exchange(c, l, k);
+    Exchange(leaf, l, k);
     // Inner nodes seldom move. The result must not wait on the climb, so that the next
     // symbol's update can start before this one is done: a move leaves the loop instead.
     // The climb stops where the top nodes begin; they are counted in at the batch's end.
     ++m_rootFreq;
-    for (unsigned node = m_prnt[l];; node = m_prnt[node]) {
-        if (node >= m_topStart) {
-            ++m_topPending[node];
-            break;
-        }
-        const unsigned f = ++m_freq[node];
-        if (f > m_freq[node + 1]) [[unlikely]] {
-            node = MoveUp(node, f);
-            while ((node = m_prnt[node]) < m_topStart)
-                Increment(node);
-            ++m_topPending[node];
+    unsigned node = m_prnt[l];
+    // The code's length nearly always tells how many steps the climb takes below the top
+    // nodes. Known long before the climb's loads arrive, a count makes a wrong guess at
+    // where the climb ends show at once, not once they have arrived.
+    for (unsigned steps = codeLength > kTopLevels ? codeLength - kTopLevels : 0; steps != 0 && node < m_topStart;
+         --steps, node = m_prnt[node])
+        if (RaiseOnClimb(node)) [[unlikely]]
             return true;
-        }
-    }
+    for (; node < m_topStart; node = m_prnt[node])
+        if (RaiseOnClimb(node)) [[unlikely]]
+            return true;
+    ++m_topPending[node];
     return reshaped || displaced < kNodes;
+}
+
+// Forced inline, like Adapt.
+[[gnu::always_inline]] inline bool AdaptiveHuffman::RaiseOnClimb(unsigned node)
+{
+    const unsigned f = ++m_freq[node];
+    if (f <= m_freq[node + 1]) [[likely]]
+        return false;
+    node = MoveUp(node, f);
+    while ((node = m_prnt[node]) < m_topStart)
+        Increment(node);
+    ++m_topPending[node];
+    return true;
 }
 
 inline uint16_t AdaptiveHuffman::OneStep(unsigned node) const

@@ -50,7 +50,7 @@ uint64_t DecodeLzh(SourceBuffer &source, CodecSink &sink, uint32_t size, uint64_
             at = out.BlockStart();
             stop = at + std::min<uint64_t>(MatchWindow::kBlock, size - count);
         }
-        next = huffman->AdaptAndPeek(c, in.Window(AdaptiveHuffman::kWindowBits));
+        next = huffman->AdaptAndPeek(next, in.Window(AdaptiveHuffman::kWindowBits));
     }
 }
 

@@ -35,10 +35,10 @@ std::vector<unsigned> RoundTrip(const std::vector<unsigned> &symbols, AdaptiveHu
     SourceBuffer buffer(source);
     BitReader bits(buffer);
     std::vector<unsigned> decoded;
+    AdaptiveHuffman::PeekedSymbol next{};
     for (size_t i = 0; i < symbols.size(); ++i) {
         const uint64_t window = bits.Window(AdaptiveHuffman::kWindowBits);
-        const AdaptiveHuffman::PeekedSymbol next =
-            i == 0 ? decoder.PeekSymbol(window) : decoder.AdaptAndPeek(decoded.back(), window);
+        next = i == 0 ? decoder.PeekSymbol(window) : decoder.AdaptAndPeek(next, window);
         bits.Skip(next.Length);
         decoded.push_back(next.Symbol);
     }
