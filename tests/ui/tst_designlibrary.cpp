@@ -204,6 +204,23 @@ private slots:
         QCOMPARE(m_editor.Dialogs->unanswered.size(), 1);
         QCOMPARE(m_editor.Window->Document().FileName(), path(QStringLiteral("sub/bravo.vkd")));
         m_editor.Window->Document().ClearModified();
+
+        // So is a value still being typed in the editor when the library is the active window.
+        m_editor.Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.Window.get()));
+        auto *crew = m_editor.Window->findChild<QLineEdit *>(QStringLiteral("eCrew"));
+        crew->setFocus();
+        QTRY_VERIFY(crew->hasFocus());
+        driver::Type(crew, QStringLiteral("7"));
+        // The library becomes the active window: the box keeps what was typed, untaken.
+        library->activateWindow();
+        table->setFocus();
+        QTRY_VERIFY(table->hasFocus());
+        emit table->activated(alpha);
+        QCOMPARE(m_editor.Dialogs->unanswered.size(), 2);
+        QCOMPARE(m_editor.Design().Crew, 7);
+        QCOMPARE(m_editor.Window->Document().FileName(), path(QStringLiteral("sub/bravo.vkd")));
+        m_editor.Window->Document().ClearModified();
     }
 
     void selectedRowsDragOutAsFilesAndGoToTheRoster()
