@@ -684,6 +684,7 @@ void MainWindow::CreateVariant()
 void MainWindow::ShowLog(bool price)
 {
     LogViewer viewer(this);
+    viewer.SetDesignFile(m_document->FileName());
     TakeFocus();
     // Run on a copy: the calculation may correct sizes, and looking at a log changes nothing.
     viewer.SetLines(

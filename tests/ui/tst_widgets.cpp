@@ -377,6 +377,20 @@ private slots:
         QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(viewer.Lines(), QStringList{QStringLiteral("line")});
+
+        // Nor is the open design's own file replaced, whatever file type is chosen.
+        const QString design = folder.filePath(QStringLiteral("design.vkd"));
+        const QByteArray designBytes("design bytes");
+        QFile file(design);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(designBytes) == designBytes.size());
+        file.close();
+        viewer.SetDesignFile(design);
+        dialogs.fileType = 1; // All Files
+        dialogs.paths = {design};
+        QTest::mouseClick(viewer.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
+        QCOMPARE(dialogs.errors.size(), 2);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), designBytes);
     }
 
     void recentFilesAreNewestFirstWithoutRepeats()

@@ -1,6 +1,7 @@
 #include "ui/dialogs/LogViewer.h"
 
 #include "base/Files.h"
+#include "base/OutputOverInput.h"
 #include "ui/CommandGuard.h"
 #include "ui/Cp1252.h"
 #include "ui/NativePath.h"
@@ -84,6 +85,9 @@ void LogViewer::SaveLog()
     const QString path = Dialogs().SaveFileName(this, saveDialog);
     if (path.isEmpty())
         return;
+    // A log written over the design's own file would destroy the design.
+    if (!m_designFile.isEmpty())
+        RefuseOutputOverInput(ToNativePath(path), {ToNativePath(m_designFile)});
     SaveLines(Lines(), path);
 }
 

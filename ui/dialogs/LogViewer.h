@@ -23,6 +23,9 @@ public:
     // The lines as shown and possibly edited; a trailing line break adds no empty line.
     QStringList Lines() const;
 
+    // The design's own file, which a saved log must not replace (empty for none).
+    void SetDesignFile(const QString &path) { m_designFile = path; }
+
     // The "Save" button: asks for a file with the sdLog dialog and writes the lines.
     void SaveLog();
 
@@ -33,6 +36,7 @@ private:
     QPlainTextEdit *m_log;
     QPushButton *m_ok;
     QPushButton *m_save;
+    QString m_designFile;
 };
 
 } // namespace aw
