@@ -276,9 +276,14 @@ private slots:
         reopened.findChild<QPushButton *>(QStringLiteral("exportSummaryButton"))->click();
         dialogs.fileType = 1; // All Files
         reopened.findChild<QPushButton *>(QStringLiteral("exportPdfButton"))->click();
-        QCOMPARE(dialogs.errors.size(), 2);
+        // Nor is the roster itself saved over one of its designs.
+        dialogs.paths = {alpha};
+        reopened.findChild<QPushButton *>(QStringLiteral("saveAsButton"))->click();
+        QCOMPARE(dialogs.errors.size(), 3);
         QVERIFY(dialogs.errors[0].endsWith(QStringLiteral("it would replace the input file ") + file));
         QVERIFY(dialogs.errors[1].endsWith(QStringLiteral("it would replace the input file ") + alpha));
+        QVERIFY(dialogs.errors[2].endsWith(QStringLiteral("it would replace the input file ") + alpha));
+        QCOMPARE(reopened.Document().FileName(), file);
         QCOMPARE(ShownTotals(reopened), CoreTotals(ReadRosterFile(ToNativePath(file))));
         QCOMPARE(LoadDesignFile(ToNativePath(alpha)).Design->Name, std::string("Alpha"));
 

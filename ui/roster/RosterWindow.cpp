@@ -212,7 +212,11 @@ bool RosterWindow::Save(bool askForName)
         if (path.isEmpty())
             return false;
     }
-    return RunGuarded(this, [&] { m_document->SaveTo(path); });
+    return RunGuarded(this, [&] {
+        // Saved over one of its designs, the roster would destroy that design.
+        RefuseOutputOverInput(ToNativePath(path), RosterInputFiles({}, m_document->Evaluation()));
+        m_document->SaveTo(path);
+    });
 }
 
 void RosterWindow::AddDesignFile()
