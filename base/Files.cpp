@@ -47,6 +47,14 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path &path)
     return bytes;
 }
 
+std::vector<uint8_t> ReadStandardInput()
+{
+    std::vector<uint8_t> bytes;
+    if (const std::optional<platform::FileFailure> failure = platform::ReadStandardInputBytes(bytes))
+        throw FileError(ErrorText().SystemText("Cannot read standard input: " + failure->Reason));
+    return bytes;
+}
+
 bool FileExists(const std::filesystem::path &path)
 {
     std::error_code ec;

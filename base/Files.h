@@ -22,6 +22,9 @@ public:
 // Paths are std::filesystem::path; a name held as UTF-8 text goes through PathFromUtf8
 // (base/FolderPath.h). Messages show the path as UTF-8.
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path &path);
+// Reads standard input to its end, as far as a file would be read; throws FileError when it
+// cannot be read or is longer.
+std::vector<uint8_t> ReadStandardInput();
 bool FileExists(const std::filesystem::path &path);
 // When the file was last written, or nothing when that cannot be had (no such file).
 std::optional<FileTime> LastWriteTime(const std::filesystem::path &path);

@@ -7,9 +7,6 @@
 #include "engine/Vehicle.h"
 #include "storage/DesignJson.h"
 
-#include <iostream>
-#include <iterator>
-
 namespace aw {
 
 namespace {
@@ -34,13 +31,8 @@ int Run(const CliArguments &args)
     if (IsStandardOutput(args.Value("-o")))
         throw CliUsage("a design file is not written to standard output: give -o a file name");
     const std::string &path = args.Words().front();
-    std::string json;
-    if (path == "-") {
-        json.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else {
-        const std::vector<uint8_t> bytes = ReadWholeFile(path);
-        json.assign(bytes.begin(), bytes.end());
-    }
+    const std::vector<uint8_t> bytes = path == "-" ? ReadStandardInput() : ReadWholeFile(path);
+    const std::string json(bytes.begin(), bytes.end());
     std::unique_ptr<Vehicle> vehicle;
     try {
         vehicle = DesignFromJson(json);

@@ -33,6 +33,9 @@ inline constexpr uint64_t kLargestFileRead = uint64_t{512} << 20;
 inline constexpr char kFileTooLarge[] = "File too large";
 std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes,
                                          uint64_t largest = kLargestFileRead);
+// Reads standard input to its end in the same way, with the same limit: an endless stream
+// fails with kFileTooLarge as an endless device does.
+std::optional<FileFailure> ReadStandardInputBytes(std::vector<uint8_t> &bytes, uint64_t largest = kLargestFileRead);
 
 // Replaces path with bytes atomically: a temporary file beside it is written, flushed to disk
 // and moved over path, so path holds either the old bytes or the new ones, whatever happens.

@@ -111,6 +111,23 @@ std::optional<std::string> FollowLinks(const std::string &path)
     return std::nullopt;
 }
 
+// Reads f to its end into bytes, no more than `largest` of them.
+std::optional<FileFailure> ReadToEnd(std::FILE *f, std::vector<uint8_t> &bytes, uint64_t largest)
+{
+    uint8_t buffer[64 * 1024];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+        if (bytes.size() + n > largest) {
+            bytes.clear();
+            return FileFailure{FileStep::Read, kFileTooLarge};
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    if (std::ferror(f))
+        return Failure(FileStep::Read, errno);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes,
@@ -128,22 +145,15 @@ std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std:
         }
         bytes.reserve(static_cast<size_t>(st.st_size));
     }
-    uint8_t buffer[64 * 1024];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-        if (bytes.size() + n > largest) {
-            std::fclose(f);
-            bytes.clear();
-            return FileFailure{FileStep::Read, kFileTooLarge};
-        }
-        bytes.insert(bytes.end(), buffer, buffer + n);
-    }
-    const bool failed = std::ferror(f);
-    const int error = errno;
+    std::optional<FileFailure> failure = ReadToEnd(f, bytes, largest);
     std::fclose(f);
-    if (failed)
-        return Failure(FileStep::Read, error);
-    return std::nullopt;
+    return failure;
+}
+
+std::optional<FileFailure> ReadStandardInputBytes(std::vector<uint8_t> &bytes, uint64_t largest)
+{
+    bytes.clear();
+    return ReadToEnd(stdin, bytes, largest);
 }
 
 std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &linkedPath, std::span<const uint8_t> bytes,

@@ -126,6 +126,29 @@ std::wstring CreateTemporary(const std::filesystem::path &path, HANDLE &handle)
     return {};
 }
 
+// Reads file to its end into bytes, no more than `largest` of them. A pipe whose writer has
+// closed it ends there.
+std::optional<FileFailure> ReadToEnd(HANDLE file, std::vector<uint8_t> &bytes, uint64_t largest)
+{
+    uint8_t buffer[64 * 1024];
+    DWORD n = 0;
+    while (true) {
+        if (!::ReadFile(file, buffer, sizeof buffer, &n, nullptr)) {
+            if (::GetLastError() == ERROR_BROKEN_PIPE)
+                break;
+            return Failure(FileStep::Read, ::GetLastError());
+        }
+        if (n == 0)
+            break;
+        if (bytes.size() + n > largest) {
+            bytes.clear();
+            return FileFailure{FileStep::Read, kFileTooLarge};
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std::vector<uint8_t> &bytes,
@@ -142,20 +165,13 @@ std::optional<FileFailure> ReadFileBytes(const std::filesystem::path &path, std:
             return FileFailure{FileStep::Read, kFileTooLarge};
         bytes.reserve(static_cast<size_t>(size.QuadPart));
     }
-    uint8_t buffer[64 * 1024];
-    DWORD n = 0;
-    while (true) {
-        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &n, nullptr))
-            return Failure(FileStep::Read, ::GetLastError());
-        if (n == 0)
-            break;
-        if (bytes.size() + n > largest) {
-            bytes.clear();
-            return FileFailure{FileStep::Read, kFileTooLarge};
-        }
-        bytes.insert(bytes.end(), buffer, buffer + n);
-    }
-    return std::nullopt;
+    return ReadToEnd(file.Get(), bytes, largest);
+}
+
+std::optional<FileFailure> ReadStandardInputBytes(std::vector<uint8_t> &bytes, uint64_t largest)
+{
+    bytes.clear();
+    return ReadToEnd(::GetStdHandle(STD_INPUT_HANDLE), bytes, largest);
 }
 
 std::optional<FileFailure> ReplaceFileBytes(const std::filesystem::path &path, std::span<const uint8_t> bytes,

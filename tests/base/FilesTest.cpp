@@ -244,6 +244,12 @@ TEST(Files, EndlessAndHugeFilesAreRefusedNotRead)
     EXPECT_EQ(failure->Reason, platform::kFileTooLarge);
     EXPECT_TRUE(bytes.empty());
     EXPECT_FALSE(platform::ReadFileBytes("/dev/null", bytes, 1 << 20).has_value());
+    // Standard input too ("from-json -" reads it).
+    ASSERT_TRUE(std::freopen("/dev/zero", "rb", stdin));
+    const auto endless = platform::ReadStandardInputBytes(bytes, 1 << 20);
+    std::freopen("/dev/null", "rb", stdin);
+    ASSERT_TRUE(endless.has_value());
+    EXPECT_EQ(endless->Reason, platform::kFileTooLarge);
 }
 #endif
 

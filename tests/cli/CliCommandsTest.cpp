@@ -431,6 +431,14 @@ TEST_F(CliCommands, FromJsonReportsTheBadValueAndWritesNothing)
     EXPECT_EQ(RunCli({"from-json", bad, "-o", existing}).ExitCode, 1);
     EXPECT_EQ(ReadWholeFile(existing), before);
     EXPECT_EQ(RunCli({"from-json", Path("missing.json"), "-o", fresh}).ExitCode, 1);
+#ifndef _WIN32
+    // Standard input that cannot be read is reported as such, not as JSON that ends early.
+    const CliRun folderInput =
+        RunCli({"-c", "exec \"$0\" from-json - -o \"$1\" < \"$2\"", AW_CLI_PATH, fresh, Path(".")}, "", "/bin/sh");
+    EXPECT_EQ(folderInput.ExitCode, 1);
+    EXPECT_EQ(folderInput.Err, "armorwright-cli from-json: Cannot read standard input: Is a directory\n");
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+#endif
 }
 
 TEST_F(CliCommands, OutputThatCannotBeWrittenIsAFailure)
