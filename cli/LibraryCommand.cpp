@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -136,16 +137,15 @@ int Run(const std::vector<std::string> &args)
         return 0;
     }
     std::vector<std::string> words;
-    std::string folder;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--folder" && i + 1 < args.size()) {
-            folder = args[++i];
-        } else if (!args[i].empty() && args[i][0] == '-') {
-            std::cerr << kUsage;
-            return 2;
-        } else {
-            words.push_back(args[i]);
-        }
+    std::optional<std::string> folder;
+    try {
+        // Options are read as every command reads them ("--folder=DIR" too).
+        const CliArguments parsed(args, {{{"--folder"}, true}});
+        words = parsed.Words();
+        if (parsed.Has("--folder"))
+            folder = parsed.Value("--folder");
+    } catch (const CliUsage &e) {
+        return UsageError("library", ErrorUtf8(e), kUsage);
     }
     if (words.empty() || words.size() > 2) {
         std::cerr << kUsage;
@@ -165,8 +165,8 @@ int Run(const std::vector<std::string> &args)
     }
 
     // A mistyped folder would silently show the built-in data as if it were the folder's.
-    if (!folder.empty() && !std::filesystem::is_directory(PathFromUtf8(folder))) {
-        PrintError("library", "--folder " + folder + ": not a folder");
+    if (folder && !std::filesystem::is_directory(PathFromUtf8(*folder))) {
+        PrintError("library", "--folder " + *folder + ": not a folder");
         return 2;
     }
 
@@ -175,8 +175,8 @@ int Run(const std::vector<std::string> &args)
     Libraries libraries;
     int exitCode = 0;
     try {
-        if (!folder.empty()) {
-            SetProgramFolder(folder);
+        if (folder) {
+            SetProgramFolder(*folder);
             LoadLibraries(libraries, ProgramFolder());
         } else {
             if (ProgramFolder().empty())

@@ -117,12 +117,19 @@ TEST_F(LibraryFolder, UnknownKindsAndTabsAreUsageErrors)
     EXPECT_EQ(Run("weapons c").ExitCode, 2) << "cannons, close combat or custom";
     EXPECT_EQ(RunCli({"library", "--folder", Dir.Path().string(), "weapons", "rockets & missiles"}).ExitCode, 0);
 
-    // A folder that is not there is named, not taken as one without override files.
-    const std::string missing = Dir / "missing";
-    const CliRun cli = RunCli({"library", "--folder", missing, "perks"});
-    EXPECT_EQ(cli.ExitCode, 2);
-    EXPECT_EQ(cli.Err, "armorwright-cli library: --folder " + missing + ": not a folder\n");
-    EXPECT_EQ(cli.Out, "");
+    // Options are read as every command reads them: a value may follow "=", a wrong option is named.
+    EXPECT_EQ(RunCli({"library", "--folder=" + Dir.Path().string(), "movement"}).ExitCode, 0);
+    const CliRun unknown = RunCli({"library", "--json", "perks"});
+    EXPECT_EQ(unknown.ExitCode, 2);
+    EXPECT_EQ(unknown.Err.rfind("armorwright-cli library: unknown option '--json'\n", 0), 0u) << unknown.Err;
+
+    // A folder that is not there (or an empty name) is named, not taken as one without override files.
+    for (const std::string &missing : {std::string(Dir / "missing"), std::string()}) {
+        const CliRun cli = RunCli({"library", "--folder", missing, "perks"});
+        EXPECT_EQ(cli.ExitCode, 2);
+        EXPECT_EQ(cli.Err, "armorwright-cli library: --folder " + missing + ": not a folder\n");
+        EXPECT_EQ(cli.Out, "");
+    }
 }
 
 } // namespace aw
