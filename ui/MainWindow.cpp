@@ -590,7 +590,11 @@ void MainWindow::OpenAtStartUp(const QString &path, bool asNew)
         return;
     if (asNew)
         m_document->ClearFileName();
-    ShowResults();
+    // Refreshed as File > Open refreshes it (before the window shows, its first showing does):
+    // a refresh more would move the size of a design whose corrections never settle, and its
+    // sheets would differ from the command line's.
+    if (m_shownOnce)
+        ShowDesign();
     if (warning.isEmpty())
         return;
     // Before the window shows, the warning waits for it, so that it appears over the window.

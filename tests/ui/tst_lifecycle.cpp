@@ -9,6 +9,7 @@
 #include "base/ProgramVersion.h"
 #include "base/Stream.h"
 #include "engine/DesignFile.h"
+#include "engine/OpenedDesignFile.h"
 #include "engine/SizeAndCost.h"
 #include "engine/ThreatValue.h"
 #include "engine/Vehicle.h"
@@ -97,6 +98,16 @@ private:
         return target;
     }
     static std::string nameIn(const QString &file) { return LoadDesignFile(file.toStdString()).Design->Name; }
+    // A design whose size corrections never settle: each refresh moves its size on.
+    QString writeOscillatingDesign()
+    {
+        QFile json(QStringLiteral(AW_TEST_DATA_DIR "/designs/oscillating-size.json"));
+        if (!json.open(QIODevice::ReadOnly))
+            return {};
+        const QString file = path("oscillating.vkd");
+        SaveDesignFile(*DesignFromJson(json.readAll().toStdString()), file.toStdString());
+        return file;
+    }
 
 private slots:
     void initTestCase()
@@ -523,10 +534,8 @@ private slots:
 
         // A design whose size corrections never settle: looking at its log changes nothing,
         // so the log reads the same each time.
-        QFile json(QStringLiteral(AW_TEST_DATA_DIR "/designs/oscillating-size.json"));
-        QVERIFY(json.open(QIODevice::ReadOnly));
-        const QString file = path("oscillating.vkd");
-        SaveDesignFile(*DesignFromJson(json.readAll().toStdString()), file.toStdString());
+        const QString file = writeOscillatingDesign();
+        QVERIFY(!file.isEmpty());
         m_editor.Window->OpenFile(file);
         Stream before;
         SaveToStream(vehicle(), before);
@@ -767,6 +776,20 @@ private slots:
         QVERIFY(vehicle().Name.empty());
         QVERIFY(m_editor.Dialogs->errors.isEmpty());
         QVERIFY(m_editor.Dialogs->warnings.isEmpty());
+
+        // Named at start-up, a design whose corrections never settle is refreshed as often as
+        // File > Open and the command-line tool refresh it: its sheets and saves agree with theirs.
+        const QString oscillating = writeOscillatingDesign();
+        QVERIFY(!oscillating.isEmpty());
+        m_editor.Window = std::make_unique<MainWindow>();
+        m_editor.Window->OpenAtStartUp(oscillating, false);
+        m_editor.Window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_editor.Window.get()));
+        Stream started;
+        SaveToStream(vehicle(), started);
+        Stream opened;
+        SaveToStream(*OpenAsEditor(oscillating.toStdString()).Design, opened);
+        QVERIFY(started.Bytes() == opened.Bytes());
     }
 
     void aPictureLeftOutAtStartUpIsReportedOnceTheWindowShows()
