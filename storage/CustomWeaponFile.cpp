@@ -25,16 +25,21 @@ std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder)
     if (!FileExists(path) && !std::filesystem::is_directory(path, error))
         throw FileError(
             ErrorText("Cannot read file ").File(folder + kCustomWeaponFile).SystemText(": Not a regular file"));
+    // The codec's message alone does not say which file is damaged.
+    const auto damaged = [&](const std::string &reason) {
+        return LZHException(
+            ErrorText("The custom weapon file ").File(folder + kCustomWeaponFile).SystemText(" is damaged: " + reason));
+    };
     const std::vector<uint8_t> container = ReadWholeFile(path);
     Stream content;
     try {
         content = Stream(DecompressWholeBytes(container));
     } catch (const LZHException &e) {
-        // The codec's message alone does not say which file is damaged.
-        throw LZHException(ErrorText("The custom weapon file ")
-                               .File(folder + kCustomWeaponFile)
-                               .SystemText(" is damaged: " + e.Utf8()));
+        throw damaged(e.Utf8());
     }
+    // Taking the whole records would lose the rest when the list is saved.
+    if (const std::string reason = PartialRecordReason(content, kWeaponRecordSize); !reason.empty())
+        throw damaged(reason);
     ForEachRecord(content, kWeaponRecordSize, [&](const uint8_t *p, int) { records.push_back(ReadWeaponRecord(p)); });
     return records;
 }

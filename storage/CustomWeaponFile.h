@@ -13,8 +13,9 @@ namespace aw {
 inline constexpr const char *kCustomWeaponFile = "Custom.zel";
 
 // The records of "Custom.zel" in the folder (none when the file does not exist). A file
-// that is not a valid container fails with an LZHException naming it and giving the
-// codec's message; one that is not a plain file (a folder, a pipe) fails with FileError.
+// that is not a valid container, or whose content is not a whole number of records, fails
+// with an LZHException naming it and giving the reason; one that is not a plain file (a
+// folder, a pipe) fails with FileError.
 std::vector<WeaponRecord> ReadCustomWeaponFile(const std::string &folder = SettingsFolder());
 
 // Writes the custom list to "Custom.zel" atomically, or deletes the file when the list is

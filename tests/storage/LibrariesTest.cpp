@@ -112,6 +112,20 @@ TEST(Libraries, OverrideFilesReplaceTheBuiltInLibraries)
     EXPECT_EQ(libraries.WeaponCount(), 2);
     EXPECT_EQ(libraries.Movement.Count(), 3);
     EXPECT_EQ(libraries.Defects.Count(), 6);
+
+    // A custom list that is not a whole number of records is damaged too, unlike an override
+    // file: taken in part, it would be saved back without the rest.
+    WriteFileAtomically(dir / "Custom.zel", CompressBytes(std::vector<uint8_t>(kWeaponRecordSize + 34)));
+    std::filesystem::remove(dir.Path() / "pfd.zel");
+    try {
+        LoadLibraries(libraries, dir.Folder());
+        ADD_FAILURE() << "a custom list of partial records was accepted";
+    } catch (const LibraryLoadError &e) {
+        EXPECT_EQ(e.Utf8(), "The custom weapon file \"" + dir.Folder() +
+                                "Custom.zel\" is damaged: its 300 bytes of data are not a whole number of "
+                                "266-byte records");
+    }
+    EXPECT_TRUE(libraries.CustomFileUnreadable);
 }
 
 } // namespace aw
