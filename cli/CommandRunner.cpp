@@ -2,6 +2,7 @@
 
 #include "base/ArmorwrightError.h"
 #include "base/ControlCharacters.h"
+#include "base/Cp1252.h"
 #include "base/platform/Platform.h"
 #include "cli/CliCommand.h"
 
@@ -44,6 +45,11 @@ void PrintError(const char *command, const std::string &message)
 {
     // Messages carry file names and texts from files: none of them may steer the terminal.
     std::cerr << "armorwright-cli " << command << ": " << OneLineText(message) << "\n";
+}
+
+void PrintFileError(const char *command, const std::string &file, const std::string &message)
+{
+    PrintError(command, cp1252::FileNameToUtf8(file) + ": " + message);
 }
 
 } // namespace aw

@@ -33,7 +33,8 @@ template <class Work> auto ReadingFile(const std::string &file, Work &&work) -> 
     try {
         return work();
     } catch (const std::exception &e) {
-        throw ArmorwrightError(ErrorText().SystemText(file + ": " + ErrorUtf8(e)));
+        // Apart: the message names the file in UTF-8, which must not change how the name reads.
+        throw ArmorwrightError(ErrorText().SystemText(file).SystemText(": " + ErrorUtf8(e)));
     }
 }
 
@@ -49,5 +50,8 @@ int UsageError(const char *command, const std::string &message, const std::strin
 
 // Prints "armorwright-cli NAME: message" to stderr; the message is UTF-8 (ErrorUtf8 for an error).
 void PrintError(const char *command, const std::string &message);
+// The same as "FILE: message", the file named as the message names it: a part of its path
+// that is not UTF-8 is read as Windows-1252.
+void PrintFileError(const char *command, const std::string &file, const std::string &message);
 
 } // namespace aw

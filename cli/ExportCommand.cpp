@@ -144,7 +144,7 @@ int Run(const CliArguments &args)
                 std::cout << progress << OneLineText(files[i]) << " -> " << OneLineText(path) << std::endl;
         } catch (const std::exception &e) {
             ++failed;
-            PrintError(kDescription.Name, files[i] + ": " + ErrorUtf8(e));
+            PrintFileError(kDescription.Name, files[i], ErrorUtf8(e));
             if (roster)
                 std::cout << progress << OneLineText(files[i]) << " failed" << std::endl;
         }

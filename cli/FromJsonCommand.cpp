@@ -37,7 +37,7 @@ int Run(const CliArguments &args)
     try {
         vehicle = DesignFromJson(json);
     } catch (const DesignJsonError &e) {
-        PrintError(kDescription.Name, (path == "-" ? std::string("standard input") : path) + ": " + ErrorUtf8(e));
+        PrintFileError(kDescription.Name, path == "-" ? std::string("standard input") : path, ErrorUtf8(e));
         return 1;
     }
     RefuseOutputOverInput(args.Value("-o"), {path});

@@ -166,7 +166,7 @@ int Run(const std::vector<std::string> &args)
 
     // A mistyped folder would silently show the built-in data as if it were the folder's.
     if (folder && !std::filesystem::is_directory(PathFromUtf8(*folder))) {
-        PrintError("library", "--folder " + *folder + ": not a folder");
+        PrintError("library", "--folder " + cp1252::FileNameToUtf8(*folder) + ": not a folder");
         return 2;
     }
 

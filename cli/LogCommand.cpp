@@ -62,7 +62,7 @@ int Run(const CliArguments &args)
             std::cout << cp1252::ToUtf8(JoinLogLines(shown, "\n"));
         } catch (const std::exception &e) {
             ++failed;
-            PrintError(kDescription.Name, files[i] + ": " + ErrorUtf8(e));
+            PrintFileError(kDescription.Name, files[i], ErrorUtf8(e));
         }
     }
     return failed ? 1 : 0;

@@ -42,7 +42,7 @@ int Run(const CliArguments &args)
             PrintError(kDescription.Name, summary.Warning);
         if (!summary.Error.empty()) {
             ++failed;
-            PrintError(kDescription.Name, path + ": " + summary.Error);
+            PrintFileError(kDescription.Name, path, summary.Error);
         } else if (!json) {
             // A design's texts are shown, never obeyed by the terminal.
             std::cout << (first ? "" : "\n") << cp1252::ToUtf8(OneLineCp1252Text(summary.Name)) << " ("

@@ -101,7 +101,7 @@ int Run(const CliArguments &args)
     const RosterEvaluation evaluation = EvaluateRoster(roster);
     for (const RosterLine &line : evaluation.Lines)
         if (!line.Readable())
-            PrintError(kDescription.Name, line.Entry.Design + ": " + line.Summary.Error);
+            PrintFileError(kDescription.Name, line.Entry.Design, line.Summary.Error);
     const RosterSummary summary = MakeRosterSummary(roster.Name, evaluation);
     if (args.Has("--json"))
         std::cout << RosterJson(roster, evaluation, RosterFolder(path)).dump(2) << "\n";

@@ -199,6 +199,16 @@ TEST_F(CliCommands, ABadFileInABatchIsReportedAndTheOthersStillAre)
     EXPECT_NE(missing.Out.find("==> " + a + " <==\nAlpha\n\n"), std::string::npos);
 
 #if defined(__unix__)
+    // The error line of each command reads such a name so too, before the message as within
+    // it (a shell passes the name on as it is).
+    for (const std::string command : {"report", "to-json"}) {
+        const std::string err =
+            RunCli({"-c", std::string(AW_CLI_PATH) + " " + command + " " + Path("broken") + "*.vkd"}, "", "/bin/sh")
+                .Err;
+        EXPECT_EQ(err.rfind("armorwright-cli " + command + ": " + Path("broken\u00e9.vkd") + ": ", 0), 0u) << err;
+        EXPECT_EQ(err.find("\xe9"), std::string::npos) << err;
+        EXPECT_EQ(err.find("\u00c3"), std::string::npos) << err;
+    }
     // Nor can a file's name steer the terminal through the error line, by ESC or by U+009B.
     const CliRun steering = RunCli({"report", Damaged("bad\x1b[2J\n\xC2\x9B"
                                                       "2J.vkd")});
