@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -184,7 +185,10 @@ int Run(const std::vector<std::string> &args)
             LoadLibraries(libraries, {ProgramFolder(), SettingsFolderFor(ProgramFolder())});
         }
     } catch (const LibraryLoadError &e) {
-        PrintError("library", e.Utf8());
+        // A line for each file: on one error line they would run together.
+        std::istringstream lines(e.Utf8());
+        for (std::string line; std::getline(lines, line);)
+            PrintError("library", line);
         exitCode = 1;
     }
 

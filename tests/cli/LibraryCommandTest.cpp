@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace aw {
 
 namespace {
@@ -104,6 +106,13 @@ TEST_F(LibraryFolder, ADamagedFileIsReportedAndTheRestStillListed)
     EXPECT_EQ(cli.ExitCode, 1);
     EXPECT_NE(cli.Err.find("Custom.zel"), std::string::npos) << cli.Err;
     EXPECT_NE(cli.Out.find("Ablative Armor"), std::string::npos) << "the built-in perks are listed";
+
+    // Each damaged file has its own error line.
+    WriteFileAtomically(Dir / "Movement.zel", std::string("not a library either"));
+    const std::string err = RunCli({"library", "--folder", Dir.Path().string(), "perks"}).Err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+    EXPECT_EQ(err.rfind("armorwright-cli library: The custom weapon file ", 0), 0u) << err;
+    EXPECT_NE(err.find("\narmorwright-cli library: The override file "), std::string::npos) << err;
 }
 
 TEST_F(LibraryFolder, UnknownKindsAndTabsAreUsageErrors)
