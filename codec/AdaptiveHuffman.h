@@ -38,7 +38,7 @@ public:
     };
     // Decoding one symbol behind: PeekSymbol finds the symbol whose code starts `bits`
     // without adapting the tree, Update adapts it, and AdaptAndPeek(previous, bits) gives
-    // what Update(previous) followed by PeekSymbol(bits) would, but walks down the tree
+    // what Update(previous.Symbol) followed by PeekSymbol(bits) would, but walks down the tree
     // before the update, so the two do not wait on each other. (These two and the steps
     // they take are defined in AdaptiveHuffmanSteps.h, for the decoder's loop.)
     PeekedSymbol PeekSymbol(uint64_t bits);
